@@ -1,0 +1,34 @@
+# make run   - install what is missing, build and start the program
+# make test  - install what is missing, build with sanitizers and run all tests
+# make bench - build and run the benchmarks (release build)
+
+JOBS ?= $(shell nproc)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_DIR ?= $(HOME)/.cache/ccache
+
+.PHONY: setup build run test bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVASTRIMO_TESTS=OFF
+	cmake --build build/release -j $(JOBS) --target VastrimoFirmWare
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  xvfb-run -a build/release/bin/VastrimoFirmWare; \
+	else build/release/bin/VastrimoFirmWare; fi
+
+test: setup
+	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVASTRIMO_SANITIZE=ON -DVASTRIMO_TESTS=ON
+	cmake --build build/test -j $(JOBS)
+	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVASTRIMO_TESTS=OFF -DVASTRIMO_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+	for b in build/bench/bench/*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
+
+clean:
+	rm -rf build

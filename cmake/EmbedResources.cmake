@@ -1,0 +1,30 @@
+# Run with: cmake -DRES_DIR=... -DOUT=... -P EmbedResources.cmake
+# Writes a C++ source that links every file under RES_DIR into the program
+# (.incbin), so the executable needs no files beside it. Each file's hash is
+# written into the source as well: the compiler cache only sees the source
+# text, and would otherwise hand back an object holding the old bytes.
+file(GLOB_RECURSE files RELATIVE ${RES_DIR} ${RES_DIR}/*)
+list(SORT files)
+set(body "// Generated at build time; do not edit.\n#include \"base/Resources.h\"\n#include <cstring>\n\n")
+set(table "")
+set(i 0)
+foreach(f IN LISTS files)
+  if(f MATCHES "(^|/)\\.")
+    continue()
+  endif()
+  file(SHA256 ${RES_DIR}/${f} hash)
+  string(APPEND body "// ${f} ${hash}\n")
+  string(APPEND body "__asm__(\".section .rodata\\n.balign 16\\n.global vastrimo_res_${i}\\nvastrimo_res_${i}:\\n.incbin \\\"${RES_DIR}/${f}\\\"\\n.global vastrimo_res_${i}_end\\nvastrimo_res_${i}_end:\\n.byte 0\\n.previous\\n\");\n")
+  string(APPEND body "extern \"C\" const char vastrimo_res_${i}[];\nextern \"C\" const char vastrimo_res_${i}_end[];\n")
+  string(APPEND table "    {\"${f}\", vastrimo_res_${i}, vastrimo_res_${i}_end},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND body "\nnamespace {\nstruct Entry { const char* name; const char* begin; const char* end; };\nconst Entry kEntries[] = {\n${table}    {nullptr, nullptr, nullptr}};\n}  // namespace\n\n")
+string(APPEND body "namespace base {\n\nstd::optional<std::string_view> FindResource(std::string_view name) {\n    for (const Entry* e = kEntries; e->name; ++e)\n        if (name == e->name) return std::string_view(e->begin, static_cast<size_t>(e->end - e->begin));\n    return std::nullopt;\n}\n\nstd::vector<std::string> ResourceNames(std::string_view folder) {\n    std::vector<std::string> names;\n    for (const Entry* e = kEntries; e->name; ++e)\n        if (std::string_view(e->name).substr(0, folder.size()) == folder) names.emplace_back(e->name);\n    return names;\n}\n\n}  // namespace base\n")
+if(EXISTS ${OUT})
+  file(READ ${OUT} old)
+  if(old STREQUAL body)
+    return()
+  endif()
+endif()
+file(WRITE ${OUT} "${body}")

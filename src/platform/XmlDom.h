@@ -1,0 +1,76 @@
+#pragma once
+// The XML document the windows load and save their configuration files with.
+// Reading tolerates an XML declaration, comments and blanks before the root:
+// the root is the first element. Saving writes the root element first and the
+// top-level comments after it, no declaration, UTF-8, indented; the file is
+// replaced atomically, so a failed save leaves the old file as it was.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+class TXmlDocument;
+
+// A handle to an element of a TXmlDocument (cheap to copy; valid while the
+// document holds the element). A null handle answers every query emptily.
+class TXmlNode {
+public:
+    TXmlNode() = default;
+    bool IsNull() const { return node_ == nullptr; }
+    explicit operator bool() const { return node_ != nullptr; }
+
+    std::string Name() const;
+    std::string Text() const;  // the element's text content
+    void SetText(std::string_view text);
+
+    // Child elements only (text and comments are skipped).
+    int ChildCount() const;
+    TXmlNode Child(int index) const;              // null when out of range
+    TXmlNode FindNode(std::string_view name) const;  // first child element of that name
+    TXmlNode AddChild(std::string_view name);
+
+    bool HasAttribute(std::string_view name) const;
+    // False and value untouched when missing.
+    bool GetAttribute(std::string_view name, std::string& value) const;
+    std::string Attribute(std::string_view name, std::string_view def = "") const;
+    void SetAttribute(std::string_view name, std::string_view value);
+    int AttributeCount() const;
+    std::string AttributeName(int index) const;
+
+    bool operator==(const TXmlNode& other) const { return node_ == other.node_; }
+
+private:
+    friend class TXmlDocument;
+    explicit TXmlNode(void* node) : node_(node) {}
+    void* node_ = nullptr;
+};
+
+class TXmlDocument {
+public:
+    TXmlDocument();
+    ~TXmlDocument();
+    TXmlDocument(const TXmlDocument&) = delete;
+    TXmlDocument& operator=(const TXmlDocument&) = delete;
+
+    void Clear();  // removes every top-level node
+    TXmlNode AddRoot(std::string_view name);
+    void AddComment(std::string_view text);  // a top-level comment after the root
+    TXmlNode Root() const;                   // first top-level element (null when none)
+    // Texts of the top-level comments, in document order.
+    std::string TopLevelComment(int index) const;
+
+    // False with a message naming the file and what is wrong (not found, line
+    // and column of a syntax error); the document is then empty.
+    bool LoadFromFile(const std::string& path, std::string* error = nullptr);
+    bool LoadFromString(std::string_view xml, std::string* error = nullptr);
+    bool SaveToFile(const std::string& path, std::string* error = nullptr) const;
+    std::string SaveToString() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace plat
