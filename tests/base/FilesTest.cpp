@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -162,6 +165,28 @@ TEST_F(FilesTest, FailedAtomicWriteLeavesOldFileAndNamesTheFile) {
     EXPECT_EQ(Get(Path("taken/inner")), "old");
     EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{}) << "temporary file left behind";
     EXPECT_FALSE(WriteFileAtomic(Path("taken/"), "new", &error));
+}
+
+TEST_F(FilesTest, WriteErrorHalfWayKeepsTheOldFile) {
+    // A file size limit makes the write itself fail part-way, as a full disk
+    // would; the old file must survive whole and no temporary file remain.
+    const std::string target = Path("LoRaWAN_Gateway.xml");
+    Put(target, "old contents");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool ok = WriteFileAtomic(target, std::string(100'000, 'x'), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_NE(error.find(target), std::string::npos) << error;
+    EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+    EXPECT_EQ(Get(target), "old contents");
+    EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"LoRaWAN_Gateway.xml"});
 }
 
 TEST_F(FilesTest, CopyRenameDelete) {
