@@ -459,9 +459,14 @@ std::string Format(const char* fmt, ...) {
             break;
         }
         case 'p': out += emit(va_arg(ap, void*)); break;
+        case 'n':
+            // Would write through a pointer taken from the arguments: the
+            // pointer is consumed so later arguments stay in step, and nothing
+            // is written.
+            (void)va_arg(ap, void*);
+            break;
         default:
-            // Unknown conversion (including %n, which would write to memory):
-            // shown as written.
+            // An unknown conversion is shown as written.
             out += spec;
             break;
         }

@@ -246,6 +246,9 @@ TEST(FormatText, PrintfStyleWithRegionalFloats) {
     // Only the number takes the regional separator; literal dots stay.
     EXPECT_EQ(Format("v.%d = %.1f", 2, 0.5), "v.2 = 0,5");
     EXPECT_EQ(Format("%g", 1.25), "1,25");
+    int written = 0;
+    EXPECT_EQ(Format("ab%n|%d", &written, 5), "ab|5");  // %n writes nothing, later arguments stay in step
+    EXPECT_EQ(written, 0);
     const std::string longText(2000, 'x');
     EXPECT_EQ(Format("[%s]", longText.c_str()), "[" + longText + "]");
 }
