@@ -125,6 +125,8 @@ TEST(DefaultTexts, QuotedTextsAreExact) {
         {1772, "!! [Modbus Read] NPoint must be between 1 and "},
         {1788, "Are you sure to delete the Row number "},
         {2057, "Select the BACnet Type in the \"Set Communication\" section"},
+        {4776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
+        {3010, "Use \u201cNone\u201d to not pass the byte from DeviceNet to LoRaWAN"},
         // CAN family
         {2450, " or None"},
         {2453, "!! Byte4 must be between 0 and "},
@@ -133,7 +135,7 @@ TEST(DefaultTexts, QuotedTextsAreExact) {
         {4943, "Insert the Instance Target To Oginator (T > O). Default Value 1"},
         {5015, "Error!! No Valid Connection found"},
         {5187, "!! [S7comm Read] Device support 10 connection"},
-        {5357, "!! [KNX in Write] Bit Mode must be "},
+        {5357, "!! [KNX in Write] Bit Mode must be \"No\" or between 0 and 7"},
         {5599, " "},
     };
     const auto& lines = Lines();
