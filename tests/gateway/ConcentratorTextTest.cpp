@@ -121,6 +121,8 @@ TEST(ConcentratorText, InsertedValuesKeepTheTextValid) {
          "\"serv_port_up\": 1780,", "\"serv_port_down\": 1780,", "\"keepalive_interval\": 10,"},
         {"quote and backslash in the address", "a\"b\\c", "1", "2", "3", "\"server_address\": \"a\\\"b\\\\c\",",
          "\"serv_port_up\": 1,", "\"serv_port_down\": 2,", "\"keepalive_interval\": 3,"},
+        {"line feed and tab in the address", "a\nb\tc", "1", "2", "3", "\"server_address\": \"a\\nb\\tc\",",
+         "\"serv_port_up\": 1,", "\"serv_port_down\": 2,", "\"keepalive_interval\": 3,"},
         {"a token in the address is not expanded", "$Server_Port_Up", "1", "2", "3",
          "\"server_address\": \"$Server_Port_Up\",", "\"serv_port_up\": 1,", "\"serv_port_down\": 2,",
          "\"keepalive_interval\": 3,"},
