@@ -14,8 +14,8 @@ namespace {
 std::string MakeLoRaWANFile(int devices, int rulesPerDevice) {
     std::string xml = "<LoRaWAN_Gateway><LoRaWAN_Devices_List>";
     for (int d = 0; d < devices; ++d) {
-        char eui[17];
-        std::snprintf(eui, sizeof(eui), "70B3D57ED%07X", d);
+        char eui[32];
+        std::snprintf(eui, sizeof(eui), "70B3D57ED%07X", static_cast<unsigned>(d));
         xml += std::string("<LoRaWAN_Device Enable=\"Y\" DeviceEUI=\"") + eui +
                "\" JoinEUI=\"0000000000000000\" DeviceName=\"Device " + std::to_string(d) +
                "\" ActivationMethod=\"Activation by Personalization [ABP]\" "

@@ -239,7 +239,11 @@ private:
 };
 
 bool Missing(std::string* error, std::string_view fileName, const char* element, const std::string& where) {
-    if (error) *error = "\"" + std::string(fileName) + "\": element \"" + element + "\" is missing" + where;
+    if (error) {
+        std::string message = "\"";
+        message.append(fileName).append("\": element \"").append(element).append("\" is missing").append(where);
+        *error = std::move(message);
+    }
     return false;
 }
 

@@ -87,7 +87,9 @@ private:
 };
 
 std::string Prefix(std::string_view fileName) {
-    return fileName.empty() ? std::string() : "\"" + std::string(fileName) + "\": ";
+    std::string prefix;
+    if (!fileName.empty()) prefix.append("\"").append(fileName).append("\": ");
+    return prefix;
 }
 
 bool MissingElement(std::string* error, std::string_view fileName, const char* name, const std::string& where) {
