@@ -1,16 +1,11 @@
 #include "platform/XmlDom.h"
 
-#include "platform/AtomicFile.h"
+#include "base/Files.h"
 
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <sstream>
-
-#include <sys/stat.h>
 
 namespace plat {
 
@@ -232,28 +227,9 @@ bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view sourc
 
 bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
     impl_->doc.reset();
-    const std::string source = "\"" + path + "\"";
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno);
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        if (error) *error = "Cannot open " + source + ": it is a folder";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno ? errno : EACCES);
-        return false;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        if (error) *error = "Cannot read " + source;
-        return false;
-    }
-    return Parse(impl_->doc, bytes.str(), source, error);
+    std::string bytes;
+    if (!base::ReadFileBytes(path, bytes, error)) return false;
+    return Parse(impl_->doc, bytes, "\"" + path + "\"", error);
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
@@ -297,10 +273,7 @@ std::string TXmlDocument::SaveToString() const {
 }
 
 bool TXmlDocument::SaveToFile(const std::string& path, std::string* error) const {
-    std::string message;
-    if (WriteFileReplacing(path, SaveToString(), message)) return true;
-    if (error) *error = message;
-    return false;
+    return base::WriteFileAtomic(path, SaveToString(), error);
 }
 
 }  // namespace plat
