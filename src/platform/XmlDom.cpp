@@ -62,7 +62,8 @@ std::string Where(std::string_view source, std::string_view text, std::ptrdiff_t
     int column = 0;
     LineColumn(text, offset, line, column);
     std::ostringstream out;
-    out << source << ": line " << line << ", column " << column;
+    if (!source.empty()) out << source << ": ";
+    out << "line " << line << ", column " << column;
     return out.str();
 }
 
@@ -215,7 +216,7 @@ bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view sourc
                 break;
             }
         }
-        if (elements == 0 && message.empty()) message = Str(source) + ": no root element";
+        if (elements == 0 && message.empty()) message = (source.empty() ? "" : Str(source) + ": ") + "no root element";
     }
     if (message.empty()) return true;
     doc.reset();
@@ -233,7 +234,8 @@ bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
-    return Parse(impl_->doc, xml, "XML text", error);
+    // No name to give: callers put their own in front.
+    return Parse(impl_->doc, xml, "", error);
 }
 
 namespace {
