@@ -242,15 +242,17 @@ namespace {
 
 // The writer leaves a carriage return in element text as it is, and every
 // reader turns it into a line feed; written as a character reference it
-// comes back. Comments are copied untouched, since references mean nothing
-// there; element text cannot hold "<!--" unescaped, so the scan is exact.
+// comes back. Comments and CDATA sections are copied untouched, since
+// references mean nothing there; escaped text cannot hold "<!" itself, so
+// the scan is exact.
 std::string ProtectCarriageReturns(const std::string& xml) {
     if (xml.find('\r') == std::string::npos) return xml;
     std::string out;
     out.reserve(xml.size() + 16);
     for (std::size_t i = 0; i < xml.size(); ++i) {
-        if (xml.compare(i, 4, "<!--") == 0) {
-            const std::size_t end = xml.find("-->", i + 4);
+        const bool comment = xml.compare(i, 4, "<!--") == 0;
+        if (comment || xml.compare(i, 9, "<![CDATA[") == 0) {
+            const std::size_t end = xml.find(comment ? "-->" : "]]>", i + 4);
             const std::size_t stop = end == std::string::npos ? xml.size() : end + 3;
             out.append(xml, i, stop - i);
             i = stop - 1;
@@ -267,8 +269,7 @@ std::string ProtectCarriageReturns(const std::string& xml) {
 
 std::string TXmlDocument::SaveToString() const {
     std::ostringstream out;
-    const pugi::xml_node root = Root().IsNull() ? pugi::xml_node() : ToPugi(Root().node_);
-    if (root) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
+    if (const pugi::xml_node root = ToPugi(Root().node_)) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
     for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_comment) child.print(out, "  ", SaveFlags, pugi::encoding_utf8);
     return ProtectCarriageReturns(out.str());

@@ -90,6 +90,12 @@ TEST(XmlDomWrite, LoadedPreambleIsNotWrittenBack) {
     EXPECT_EQ(doc.TopLevelComment(0), "SW_VERSION = 1.000");
     EXPECT_EQ(doc.SaveToString(), "<T>\n  <row a=\"1\" />\n</T>\n<!--SW_VERSION = 1.000-->\n");
 
+    // Loaded CDATA keeps its carriage return, which a reference cannot express there.
+    ASSERT_TRUE(doc.LoadFromString("<T><c><![CDATA[a&#13;b]]></c></T>"));
+    doc.Root().AddChild("t").SetText("x\r\ny");
+    EXPECT_EQ(doc.SaveToString(), "<T>\n  <c><![CDATA[a&#13;b]]></c>\n  <t>x&#13;\ny</t>\n</T>\n");
+    EXPECT_EQ(doc.Root().FindNode("c").Text(), "a&#13;b");
+
     doc.Clear();
     EXPECT_TRUE(doc.Root().IsNull());
     EXPECT_EQ(doc.TopLevelComment(0), "");
