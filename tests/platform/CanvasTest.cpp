@@ -1,0 +1,538 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/Bitmap.h"
+#include "platform/Graphics.h"
+
+using namespace plat;
+
+namespace {
+
+// A white bitmap of w x h to draw on.
+struct Surface {
+    TBitmap bmp;
+    Surface(int w = 40, int h = 30) : bmp(w, h) {}
+    TCanvas& c() { return bmp.Canvas(); }
+    TColor at(int x, int y) const { return bmp.Pixel(x, y); }
+    // Number of pixels of colour in row y / column x.
+    int countRow(int y, TColor color) const {
+        int n = 0;
+        for (int x = 0; x < bmp.Width(); ++x) n += at(x, y) == color;
+        return n;
+    }
+    int countCol(int x, TColor color) const {
+        int n = 0;
+        for (int y = 0; y < bmp.Height(); ++y) n += at(x, y) == color;
+        return n;
+    }
+    int count(TColor color) const {
+        int n = 0;
+        for (int y = 0; y < bmp.Height(); ++y) n += countRow(y, color);
+        return n;
+    }
+};
+
+}  // namespace
+
+TEST(Colors, ValuesAndResolution) {
+    EXPECT_EQ(RGB(255, 0, 0), clRed);
+    EXPECT_EQ(RGB(0, 0, 255), clBlue);
+    EXPECT_EQ(GetRValue(RGB(1, 2, 3)), 1);
+    EXPECT_EQ(GetGValue(RGB(1, 2, 3)), 2);
+    EXPECT_EQ(GetBValue(RGB(1, 2, 3)), 3);
+    const struct {
+        TColor in;
+        TColor out;
+    } cases[] = {
+        {clRed, clRed},
+        {clBtnFace, RGB(212, 208, 200)},
+        {clWindow, clWhite},
+        {clWindowText, clBlack},
+        {clHighlight, RGB(10, 36, 106)},
+        {clBtnShadow, clGray},
+        {cl3DDkShadow, RGB(64, 64, 64)},
+        {clInfoBk, RGB(255, 255, 225)},
+        {clNone, clBlack},
+        {0x02123456u, 0x123456u},  // high byte other than system: dropped
+    };
+    for (const auto& c : cases) EXPECT_EQ(ColorToRGB(c.in), c.out) << std::hex << c.in;
+}
+
+TEST(Colors, IdentifiersRoundTrip) {
+    const struct {
+        TColor color;
+        const char* name;
+    } cases[] = {{clBtnFace, "clBtnFace"}, {clNone, "clNone"}, {clMoneyGreen, "clMoneyGreen"},
+                 {cl3DDkShadow, "cl3DDkShadow"}, {clDefault, "clDefault"}};
+    for (const auto& c : cases) {
+        std::string name;
+        ASSERT_TRUE(ColorToIdent(c.color, name)) << c.name;
+        EXPECT_EQ(name, c.name);
+        TColor back = 0;
+        ASSERT_TRUE(IdentToColor(c.name, back));
+        EXPECT_EQ(back, c.color);
+    }
+    std::string name;
+    EXPECT_FALSE(ColorToIdent(RGB(1, 2, 3), name));
+    TColor back = 0;
+    EXPECT_TRUE(IdentToColor("CLRED", back));
+    EXPECT_EQ(back, clRed);
+    EXPECT_FALSE(IdentToColor("clNoSuchColour", back));
+}
+
+TEST(Geometry, RectHelpers) {
+    TRect r = Rect(10, 10, 20, 30);
+    EXPECT_EQ(r.Width(), 10);
+    EXPECT_EQ(r.Height(), 20);
+    EXPECT_TRUE(PtInRect(r, {10, 10}));
+    EXPECT_FALSE(PtInRect(r, {20, 10}));  // right edge is outside
+    EXPECT_FALSE(PtInRect(r, {10, 30}));
+    InflateRect(r, 2, 3);
+    EXPECT_EQ(r, Rect(8, 7, 22, 33));
+    OffsetRect(r, -8, -7);
+    EXPECT_EQ(r, Rect(0, 0, 14, 26));
+
+    TRect out;
+    EXPECT_TRUE(IntersectRect(out, Rect(0, 0, 10, 10), Rect(5, 5, 20, 20)));
+    EXPECT_EQ(out, Rect(5, 5, 10, 10));
+    EXPECT_FALSE(IntersectRect(out, Rect(0, 0, 10, 10), Rect(10, 0, 20, 10)));  // touching only
+    EXPECT_EQ(out, TRect{});
+    EXPECT_TRUE(UnionRect(out, Rect(0, 0, 0, 0), Rect(5, 5, 6, 6)));
+    EXPECT_EQ(out, Rect(5, 5, 6, 6));
+}
+
+TEST(Geometry, RegionSubtract) {
+    TRegion rgn(Rect(0, 0, 20, 20));
+    rgn.Subtract(Rect(5, 5, 15, 15));
+    EXPECT_TRUE(rgn.Contains({0, 0}));
+    EXPECT_TRUE(rgn.Contains({19, 19}));
+    EXPECT_FALSE(rgn.Contains({5, 5}));
+    EXPECT_FALSE(rgn.Contains({14, 14}));
+    EXPECT_TRUE(rgn.Contains({15, 14}));
+    EXPECT_EQ(rgn.Bounds(), Rect(0, 0, 20, 20));
+}
+
+TEST(Font, SizeAndHeightFollowEachOther) {
+    TFont f;
+    int changes = 0;
+    f.OnChange = [&] { ++changes; };
+    const struct {
+        int size;
+        int height;
+    } cases[] = {{8, -11}, {9, -12}, {10, -13}, {12, -16}, {24, -32}};
+    for (const auto& c : cases) {
+        f.SetSize(c.size);
+        EXPECT_EQ(f.Height(), c.height) << c.size;
+        EXPECT_EQ(f.Size(), c.size) << c.size;
+    }
+    EXPECT_EQ(changes, 4);  // 8 points was already the default
+    f.SetSize(24);
+    EXPECT_EQ(changes, 4);
+
+    TFont g;
+    g.SetStyle({fsBold, fsItalic});
+    g.SetColor(clRed);
+    g.SetName("Courier New");
+    f.Assign(g);
+    EXPECT_TRUE(f.SameAs(g));
+    EXPECT_TRUE(f.Style().Contains(fsBold));
+    EXPECT_FALSE(f.Style().Contains(fsUnderline));
+    EXPECT_EQ(changes, 5);
+    EXPECT_FALSE(g.OnChange);  // Assign copies the description only
+}
+
+TEST(Brush, ColourMakesClearBrushSolid) {
+    TBrush b;
+    b.SetStyle(bsClear);
+    b.SetColor(clRed);
+    EXPECT_EQ(b.Style(), bsSolid);
+}
+
+TEST(Canvas, FillRectReadsBackInBgrOrder) {
+    Surface s;
+    s.c().Brush().SetColor(clRed);
+    s.c().FillRect(Rect(5, 5, 15, 10));
+    EXPECT_EQ(s.at(5, 5), clRed);
+    EXPECT_EQ(s.at(14, 9), clRed);
+    EXPECT_EQ(s.at(15, 9), clWhite);  // right edge excluded
+    EXPECT_EQ(s.at(14, 10), clWhite);  // bottom edge excluded
+    EXPECT_EQ(s.count(clRed), 50);
+    EXPECT_EQ(GetRValue(s.at(5, 5)), 255);
+    EXPECT_EQ(GetBValue(s.at(5, 5)), 0);
+
+    s.c().Brush().SetColor(clBtnFace);  // system colours resolve when painting
+    s.c().FillRect(Rect(0, 0, 1, 1));
+    EXPECT_EQ(s.at(0, 0), RGB(212, 208, 200));
+}
+
+TEST(Canvas, LineLeavesOutItsEndPoint) {
+    const struct {
+        const char* name;
+        TPoint from, to;
+        int pixels;
+    } cases[] = {
+        {"horizontal", {2, 5}, {12, 5}, 10},
+        {"horizontal backwards", {12, 5}, {2, 5}, 10},
+        {"vertical", {3, 2}, {3, 20}, 18},
+        {"diagonal", {0, 0}, {10, 10}, 10},
+        {"steep", {1, 1}, {4, 19}, 18},
+        {"single point", {7, 7}, {7, 7}, 0},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.c().Pen().SetColor(clBlue);
+        s.c().MoveTo(c.from.X, c.from.Y);
+        s.c().LineTo(c.to.X, c.to.Y);
+        EXPECT_EQ(s.count(clBlue), c.pixels) << c.name;
+        EXPECT_EQ(s.at(c.to.X, c.to.Y), clWhite) << c.name;
+        if (c.pixels > 0) {
+            EXPECT_EQ(s.at(c.from.X, c.from.Y), clBlue) << c.name;
+        }
+        EXPECT_EQ(s.c().PenPos(), c.to) << c.name;
+    }
+}
+
+TEST(Canvas, PenWidthAndStyle) {
+    Surface s;
+    s.c().Pen().SetColor(clBlack);
+    s.c().Pen().SetWidth(3);
+    s.c().MoveTo(5, 10);
+    s.c().LineTo(30, 10);
+    EXPECT_EQ(s.countCol(15, clBlack), 3);  // rows 9 to 11
+    EXPECT_EQ(s.at(15, 9), clBlack);
+    EXPECT_EQ(s.at(15, 11), clBlack);
+    EXPECT_EQ(s.at(15, 12), clWhite);
+
+    Surface d;
+    d.c().Pen().SetStyle(psDot);
+    d.c().MoveTo(0, 5);
+    d.c().LineTo(36, 5);
+    EXPECT_EQ(d.countRow(5, clBlack), 18);  // three on, three off
+    EXPECT_EQ(d.at(2, 5), clBlack);
+    EXPECT_EQ(d.at(3, 5), clWhite);
+
+    Surface n;
+    n.c().Pen().SetStyle(psClear);
+    n.c().MoveTo(0, 5);
+    n.c().LineTo(36, 5);
+    EXPECT_EQ(n.count(clBlack), 0);
+}
+
+TEST(Canvas, XorPenDrawnTwiceLeavesNothing) {
+    Surface s;
+    s.c().Brush().SetColor(clRed);
+    s.c().FillRect(Rect(0, 0, 40, 15));
+    s.c().Pen().SetMode(pmNotXor);
+    s.c().Pen().SetColor(clBlack);
+    s.c().MoveTo(10, 0);
+    s.c().LineTo(10, 30);
+    EXPECT_EQ(s.at(10, 5), RGB(0, 255, 255));  // red inverted
+    EXPECT_EQ(s.at(10, 20), clBlack);          // white inverted
+    s.c().MoveTo(10, 0);
+    s.c().LineTo(10, 30);
+    EXPECT_EQ(s.at(10, 5), clRed);
+    EXPECT_EQ(s.at(10, 20), clWhite);
+}
+
+TEST(Canvas, RectangleOutlineAndFill) {
+    Surface s;
+    s.c().Pen().SetColor(clBlack);
+    s.c().Brush().SetColor(clYellow);
+    s.c().Rectangle(5, 5, 15, 12);
+    EXPECT_EQ(s.at(5, 5), clBlack);
+    EXPECT_EQ(s.at(14, 11), clBlack);  // outline on the last pixel inside
+    EXPECT_EQ(s.at(15, 11), clWhite);
+    EXPECT_EQ(s.at(6, 6), clYellow);
+    EXPECT_EQ(s.count(clBlack), 2 * 10 + 2 * 5);
+    EXPECT_EQ(s.count(clYellow), 8 * 5);
+
+    Surface clear;  // clear brush: outline only
+    clear.c().Brush().SetStyle(bsClear);
+    clear.c().Rectangle(Rect(2, 2, 10, 10));
+    EXPECT_EQ(clear.at(5, 5), clWhite);
+    EXPECT_EQ(clear.at(2, 5), clBlack);
+
+    Surface wide;  // pen of width 3 centred on the outline
+    wide.c().Pen().SetWidth(3);
+    wide.c().Brush().SetColor(clRed);
+    wide.c().Rectangle(10, 10, 30, 25);
+    EXPECT_EQ(wide.at(9, 15), clBlack);
+    EXPECT_EQ(wide.at(11, 15), clBlack);
+    EXPECT_EQ(wide.at(12, 15), clRed);
+    EXPECT_EQ(wide.at(8, 15), clWhite);
+    EXPECT_EQ(wide.at(30, 15), clBlack);
+    EXPECT_EQ(wide.at(31, 15), clWhite);
+}
+
+TEST(Canvas, FrameRectUsesTheBrush) {
+    Surface s;
+    s.c().Brush().SetColor(clGreen);
+    s.c().FrameRect(Rect(3, 3, 13, 9));
+    EXPECT_EQ(s.count(clGreen), 2 * 10 + 2 * 4);
+    EXPECT_EQ(s.at(3, 3), clGreen);
+    EXPECT_EQ(s.at(12, 8), clGreen);
+    EXPECT_EQ(s.at(4, 4), clWhite);
+}
+
+TEST(Canvas, EllipseAndPolygonStayInTheirBox) {
+    Surface s;
+    s.c().Pen().SetColor(clBlue);
+    s.c().Brush().SetColor(clBlue);
+    s.c().Ellipse(10, 5, 30, 25);
+    EXPECT_EQ(s.at(20, 15), clBlue);
+    EXPECT_EQ(s.at(10, 5), clWhite);  // corner of the box lies outside the ellipse
+    EXPECT_EQ(s.countRow(4, clBlue), 0);
+    EXPECT_EQ(s.countRow(25, clBlue), 0);
+    EXPECT_EQ(s.countCol(30, clBlue), 0);
+
+    Surface t;
+    t.c().Pen().SetColor(clRed);
+    t.c().Brush().SetColor(clRed);
+    t.c().Polygon({{5, 5}, {25, 5}, {15, 20}});
+    EXPECT_EQ(t.at(15, 8), clRed);
+    EXPECT_EQ(t.at(5, 19), clWhite);
+}
+
+TEST(Canvas, PixelsGetAndSet) {
+    Surface s;
+    s.c().SetPixels(3, 4, clPurple);
+    EXPECT_EQ(s.c().Pixels(3, 4), clPurple);
+    EXPECT_EQ(s.c().Pixels(4, 4), clWhite);
+    EXPECT_EQ(s.c().Pixels(-1, 0), clNone);
+    EXPECT_EQ(s.c().Pixels(40, 0), clNone);
+}
+
+TEST(Canvas, ClippingStopsDrawing) {
+    Surface s;
+    s.c().SetClipRect(Rect(10, 10, 20, 20));
+    s.c().Brush().SetColor(clRed);
+    s.c().FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(s.count(clRed), 100);
+    EXPECT_EQ(s.c().ClipRect(), Rect(10, 10, 20, 20));
+
+    s.c().ExcludeClipRect(Rect(10, 10, 15, 20));
+    s.c().Brush().SetColor(clBlue);
+    s.c().FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(s.count(clBlue), 50);
+    EXPECT_EQ(s.at(12, 12), clRed);
+
+    // Saved and restored with the rest of the state.
+    s.c().SaveState();
+    s.c().ResetClip();
+    EXPECT_FALSE(s.c().HasClip());
+    s.c().RestoreState();
+    s.c().Brush().SetColor(clGreen);
+    s.c().FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(s.count(clGreen), 50);
+
+    s.c().ResetClip();
+    s.c().FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(s.count(clGreen), 40 * 30);
+}
+
+TEST(Canvas, ClipRegionWithHole) {
+    Surface s;
+    TRegion rgn(Rect(0, 0, 20, 20));
+    rgn.Subtract(Rect(5, 5, 15, 15));
+    s.c().SetClipRegion(rgn);
+    s.c().Brush().SetColor(clRed);
+    s.c().FillRect(Rect(0, 0, 40, 30));
+    EXPECT_EQ(s.count(clRed), 400 - 100);
+    EXPECT_EQ(s.at(10, 10), clWhite);
+}
+
+TEST(Canvas, FocusRectInvertsAndRestores) {
+    Surface s;
+    s.c().DrawFocusRect(Rect(4, 4, 20, 14));
+    const int black = s.count(clBlack);
+    EXPECT_GT(black, 10);
+    EXPECT_EQ(s.at(4, 4), clBlack);
+    EXPECT_EQ(s.at(5, 4), clWhite);  // dotted
+    EXPECT_EQ(s.at(10, 9), clWhite);  // inside untouched
+    s.c().DrawFocusRect(Rect(4, 4, 20, 14));
+    EXPECT_EQ(s.count(clWhite), 40 * 30);
+}
+
+TEST(Canvas, FloodFillUpToBorder) {
+    Surface s;
+    s.c().Brush().SetStyle(bsClear);
+    s.c().Pen().SetColor(clGray);
+    s.c().Rectangle(5, 5, 15, 15);
+    s.c().Brush().SetColor(clLime);
+    s.c().FloodFill(8, 8, clGray, fsBorder);
+    EXPECT_EQ(s.count(clLime), 8 * 8);
+    EXPECT_EQ(s.at(5, 5), clGray);
+    EXPECT_EQ(s.at(20, 20), clWhite);
+}
+
+TEST(Canvas, TextMeasures) {
+    TCanvas unbound;  // measuring needs no surface
+    unbound.Font().SetName("DejaVu Sans");
+    unbound.Font().SetSize(8);
+    const int w8 = unbound.TextWidth("Hello world");
+    const int h8 = unbound.TextHeight("Hello world");
+    EXPECT_GT(w8, 0);
+    EXPECT_GT(h8, 0);
+    EXPECT_EQ(unbound.TextWidth(""), 0);
+    unbound.Font().SetSize(16);
+    EXPECT_GT(unbound.TextWidth("Hello world"), w8 * 3 / 2);
+    EXPECT_GT(unbound.TextHeight("Hello world"), h8 * 3 / 2);
+    EXPECT_EQ(unbound.TextExtent("Hello").cx, unbound.TextWidth("Hello"));
+    unbound.Font().SetStyle({fsBold});
+    EXPECT_GE(unbound.TextWidth("Hello world"), unbound.TextWidth("Hello world"));
+    EXPECT_FALSE(unbound.CanDraw());
+}
+
+TEST(Canvas, TextOutOpacityFollowsTheBrush) {
+    Surface s(80, 30);
+    s.c().Font().SetColor(clBlack);
+    s.c().Brush().SetColor(clYellow);
+    s.c().TextOut(2, 2, "Mm");
+    const TSize ext = s.c().TextExtent("Mm");
+    EXPECT_EQ(s.at(2, 2), clYellow);  // text cell background
+    EXPECT_GT(s.count(clYellow), 0);
+    EXPECT_EQ(s.at(2 + ext.cx + 1, 2), clWhite);
+
+    Surface t(80, 30);
+    t.c().Brush().SetStyle(bsClear);
+    t.c().TextOut(2, 2, "Mm");
+    EXPECT_EQ(t.count(clYellow), 0);
+    EXPECT_LT(t.count(clWhite), 80 * 30);  // some ink
+
+    Surface u(80, 30);  // SetBkMode lasts until the brush changes
+    u.c().Brush().SetColor(clYellow);
+    u.c().SetBkMode(TRANSPARENT);
+    u.c().TextOut(2, 2, "Mm");
+    EXPECT_EQ(u.count(clYellow), 0);
+    u.c().Brush().SetColor(clAqua);
+    u.c().TextOut(2, 2, "Mm");
+    EXPECT_GT(u.count(clAqua), 0);
+}
+
+TEST(Canvas, DrawTextCalcRectWrapsNarrowRectangles) {
+    TBitmap bmp(10, 10);
+    TCanvas& c = bmp.Canvas();
+    const std::string text = "The quick brown fox jumps over the lazy dog";
+    const int lineHeight = c.TextHeight("Ag");
+    TRect wide = Rect(0, 0, 1000, 0);
+    const int h1 = c.DrawText(text, wide, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(h1, lineHeight);
+    EXPECT_EQ(wide.Bottom, lineHeight);
+    EXPECT_EQ(wide.Width(), c.TextWidth(text));
+
+    TRect narrow = Rect(0, 0, c.TextWidth("quick brown") + 2, 0);
+    const int limit = narrow.Right;
+    const int h2 = c.DrawText(text, narrow, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GE(h2, 4 * lineHeight);
+    EXPECT_LE(narrow.Right, limit);
+
+    // Without word break the text stays on one line; explicit breaks count.
+    TRect single = Rect(0, 0, 20, 0);
+    EXPECT_EQ(c.DrawText(text, single, DT_CALCRECT | DT_SINGLELINE), lineHeight);
+    TRect lines = Rect(0, 0, 1000, 0);
+    EXPECT_EQ(c.DrawText("one\ntwo\r\nthree", lines, DT_CALCRECT), 3 * lineHeight);
+    EXPECT_EQ(lines.Width(), c.TextWidth("three"));
+
+    // A word wider than the room stays whole unless edit-control rules apply.
+    TRect word = Rect(0, 0, 10, 0);
+    EXPECT_EQ(c.DrawText("Extraordinary", word, DT_CALCRECT | DT_WORDBREAK), lineHeight);
+    TRect broken = Rect(0, 0, c.TextWidth("Extra") + 1, 0);
+    EXPECT_GT(c.DrawText("Extraordinary", broken, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL), lineHeight);
+}
+
+TEST(Canvas, DrawTextPrefixAndAlignment) {
+    TBitmap bmp(200, 40);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().SetStyle(bsClear);
+    TRect calc = Rect(0, 0, 200, 0);
+    c.DrawText("&Open", calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.Width(), c.TextWidth("Open"));
+    calc = Rect(0, 0, 200, 0);
+    c.DrawText("&Open", calc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(calc.Width(), c.TextWidth("&Open"));
+    calc = Rect(0, 0, 200, 0);
+    c.DrawText("A && B", calc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(calc.Width(), c.TextWidth("A & B"));
+
+    // Ink lies left, centred or right as asked.
+    const struct {
+        unsigned flag;
+        int minX, maxX;
+    } cases[] = {{DT_LEFT, 0, 60}, {DT_CENTER, 70, 130}, {DT_RIGHT, 140, 200}};
+    for (const auto& k : cases) {
+        TBitmap b(200, 40);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 200, 40);
+        b.Canvas().DrawText("WW", r, k.flag | DT_VCENTER | DT_SINGLELINE);
+        int lo = 200, hi = -1;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 200; ++x) {
+                if (b.Pixel(x, y) != clWhite) {
+                    lo = std::min(lo, x);
+                    hi = std::max(hi, x);
+                }
+            }
+        }
+        EXPECT_GE(lo, k.minX) << k.flag;
+        EXPECT_LE(hi, k.maxX) << k.flag;
+    }
+}
+
+TEST(Canvas, DrawTextClipsUnlessNoClip) {
+    const struct {
+        unsigned extra;
+        bool inkOutside;
+    } cases[] = {{0, false}, {DT_NOCLIP, true}};
+    for (const auto& k : cases) {
+        TBitmap b(200, 30);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 20, 30);
+        b.Canvas().DrawText("WWWWWWWWWW", r, DT_SINGLELINE | k.extra);
+        int outside = 0;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 20; x < 200; ++x) outside += b.Pixel(x, y) != clWhite;
+        }
+        EXPECT_EQ(outside > 0, k.inkOutside) << k.extra;
+    }
+}
+
+TEST(Canvas, DrawTextEndEllipsisFitsTheRoom) {
+    TBitmap b(300, 30);
+    TCanvas& c = b.Canvas();
+    c.Brush().SetStyle(bsClear);
+    TRect r = Rect(0, 0, 60, 30);
+    c.DrawText("A rather long caption for the room", r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+    int hi = -1;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 300; ++x) {
+            if (b.Pixel(x, y) != clWhite) hi = std::max(hi, x);
+        }
+    }
+    EXPECT_GE(hi, 0);
+    EXPECT_LT(hi, 60);
+}
+
+TEST(Canvas, RotatedTextRunsUpwards) {
+    TBitmap b(60, 120);
+    TCanvas& c = b.Canvas();
+    c.Brush().SetStyle(bsClear);
+    c.Font().SetSize(12);
+    c.Font().SetOrientation(900);
+    c.TextOut(10, 110, "WWWWW");
+    int lo = 120, hi = -1, left = 60, right = -1;
+    for (int y = 0; y < 120; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (b.Pixel(x, y) != clWhite) {
+                lo = std::min(lo, y);
+                hi = std::max(hi, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(hi, 0);
+    EXPECT_GT(hi - lo, right - left);  // taller than wide
+    EXPECT_LE(hi, 110);
+    EXPECT_GE(left, 10);
+}
