@@ -20,4 +20,9 @@ std::vector<TSerialPort> SerialPorts();
 // True when "\\.\COMn" (here: the device of COMn) exists and can be opened.
 bool SerialPortPresent(int number);
 
+// The same over other folders than /dev and /sys/class/tty, so the rules can
+// be checked on any machine.
+std::vector<TSerialPort> SerialPortsIn(const std::string& devDir, const std::string& sysTtyDir);
+bool SerialPortPresentIn(int number, const std::string& devDir, const std::string& sysTtyDir);
+
 }  // namespace plat

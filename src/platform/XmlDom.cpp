@@ -1,0 +1,306 @@
+#include "platform/XmlDom.h"
+
+#include "platform/AtomicFile.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+
+namespace plat {
+
+namespace {
+
+pugi::xml_node ToPugi(void* node) {
+    return pugi::xml_node(static_cast<pugi::xml_node_struct*>(node));
+}
+
+std::string Str(std::string_view text) { return std::string(text); }
+
+// Whitespace-only text is kept when it is an element's only content, so a
+// value of " " survives; the indentation between elements is dropped.
+constexpr unsigned ParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_single |
+                                pugi::parse_comments | pugi::parse_declaration;
+
+constexpr unsigned SaveFlags = pugi::format_indent | pugi::format_no_declaration;
+
+void CollectText(const pugi::xml_node& node, std::string& out) {
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        switch (child.type()) {
+            case pugi::node_pcdata:
+            case pugi::node_cdata:
+                out += child.value();
+                break;
+            case pugi::node_element:
+                CollectText(child, out);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+// Line and column (both from 1, column in characters) of a byte offset.
+void LineColumn(std::string_view text, std::ptrdiff_t offset, int& line, int& column) {
+    line = 1;
+    column = 1;
+    if (offset < 0) return;
+    const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(offset), text.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+}
+
+std::string Where(std::string_view source, std::string_view text, std::ptrdiff_t offset) {
+    int line = 0;
+    int column = 0;
+    LineColumn(text, offset, line, column);
+    std::ostringstream out;
+    out << source << ": line " << line << ", column " << column;
+    return out.str();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- TXmlNode
+
+std::string TXmlNode::Name() const { return ToPugi(node_).name(); }
+
+std::string TXmlNode::Text() const {
+    std::string text;
+    CollectText(ToPugi(node_), text);
+    return text;
+}
+
+void TXmlNode::SetText(std::string_view text) {
+    pugi::xml_node node = ToPugi(node_);
+    if (!node) return;
+    while (node.first_child()) node.remove_child(node.first_child());
+    if (!text.empty()) node.append_child(pugi::node_pcdata).set_value(Str(text).c_str());
+}
+
+int TXmlNode::ChildCount() const {
+    int count = 0;
+    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element) ++count;
+    return count;
+}
+
+TXmlNode TXmlNode::Child(int index) const {
+    if (index < 0) return {};
+    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) continue;
+        if (index-- == 0) return TXmlNode(child.internal_object());
+    }
+    return {};
+}
+
+TXmlNode TXmlNode::FindNode(std::string_view name) const {
+    const std::string wanted = Str(name);
+    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element && wanted == child.name())
+            return TXmlNode(child.internal_object());
+    return {};
+}
+
+TXmlNode TXmlNode::AddChild(std::string_view name) {
+    pugi::xml_node node = ToPugi(node_);
+    if (!node) return {};
+    return TXmlNode(node.append_child(Str(name).c_str()).internal_object());
+}
+
+bool TXmlNode::HasAttribute(std::string_view name) const {
+    return static_cast<bool>(ToPugi(node_).attribute(Str(name).c_str()));
+}
+
+bool TXmlNode::GetAttribute(std::string_view name, std::string& value) const {
+    const pugi::xml_attribute attr = ToPugi(node_).attribute(Str(name).c_str());
+    if (!attr) return false;
+    value = attr.value();
+    return true;
+}
+
+std::string TXmlNode::Attribute(std::string_view name, std::string_view def) const {
+    std::string value(def);
+    GetAttribute(name, value);
+    return value;
+}
+
+void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
+    pugi::xml_node node = ToPugi(node_);
+    if (!node) return;
+    const std::string key = Str(name);
+    pugi::xml_attribute attr = node.attribute(key.c_str());
+    if (!attr) attr = node.append_attribute(key.c_str());
+    attr.set_value(Str(value).c_str());
+}
+
+int TXmlNode::AttributeCount() const {
+    int count = 0;
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        ++count;
+    return count;
+}
+
+std::string TXmlNode::AttributeName(int index) const {
+    if (index < 0) return {};
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        if (index-- == 0) return attr.name();
+    return {};
+}
+
+// ------------------------------------------------------------ TXmlDocument
+
+struct TXmlDocument::Impl {
+    pugi::xml_document doc;
+};
+
+TXmlDocument::TXmlDocument() : impl_(std::make_unique<Impl>()) {}
+TXmlDocument::~TXmlDocument() = default;
+
+void TXmlDocument::Clear() { impl_->doc.reset(); }
+
+TXmlNode TXmlDocument::AddRoot(std::string_view name) {
+    // The root goes before any comment already added, so the file keeps its
+    // shape whatever order the caller builds it in.
+    pugi::xml_node root;
+    if (pugi::xml_node first = impl_->doc.first_child())
+        root = impl_->doc.insert_child_before(Str(name).c_str(), first);
+    else
+        root = impl_->doc.append_child(Str(name).c_str());
+    return TXmlNode(root.internal_object());
+}
+
+void TXmlDocument::AddComment(std::string_view text) {
+    impl_->doc.append_child(pugi::node_comment).set_value(Str(text).c_str());
+}
+
+TXmlNode TXmlDocument::Root() const {
+    for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element) return TXmlNode(child.internal_object());
+    return {};
+}
+
+std::string TXmlDocument::TopLevelComment(int index) const {
+    if (index < 0) return {};
+    for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_comment) continue;
+        if (index-- == 0) return child.value();
+    }
+    return {};
+}
+
+namespace {
+
+bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view source, std::string* error) {
+    doc.reset();
+    const pugi::xml_parse_result result = doc.load_buffer(xml.data(), xml.size(), ParseFlags);
+    std::string message;
+    if (!result) {
+        message = Where(source, xml, result.offset) + ": " + result.description();
+    } else {
+        // The parser accepts several top-level elements; a configuration file
+        // with a second root is damaged, and reading only the first would
+        // quietly drop the rest at the next save.
+        int elements = 0;
+        for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling()) {
+            if (child.type() == pugi::node_element && ++elements == 2) {
+                message = Where(source, xml, child.offset_debug()) + ": more than one root element";
+                break;
+            }
+        }
+        if (elements == 0 && message.empty()) message = Str(source) + ": no root element";
+    }
+    if (message.empty()) return true;
+    doc.reset();
+    if (error) *error = message;
+    return false;
+}
+
+}  // namespace
+
+bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
+    impl_->doc.reset();
+    const std::string source = "\"" + path + "\"";
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno);
+        return false;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        if (error) *error = "Cannot open " + source + ": it is a folder";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno ? errno : EACCES);
+        return false;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        if (error) *error = "Cannot read " + source;
+        return false;
+    }
+    return Parse(impl_->doc, bytes.str(), source, error);
+}
+
+bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
+    return Parse(impl_->doc, xml, "XML text", error);
+}
+
+namespace {
+
+// The writer leaves a carriage return in element text as it is, and every
+// reader turns it into a line feed; written as a character reference it
+// comes back. Comments are copied untouched, since references mean nothing
+// there; element text cannot hold "<!--" unescaped, so the scan is exact.
+std::string ProtectCarriageReturns(const std::string& xml) {
+    if (xml.find('\r') == std::string::npos) return xml;
+    std::string out;
+    out.reserve(xml.size() + 16);
+    for (std::size_t i = 0; i < xml.size(); ++i) {
+        if (xml.compare(i, 4, "<!--") == 0) {
+            const std::size_t end = xml.find("-->", i + 4);
+            const std::size_t stop = end == std::string::npos ? xml.size() : end + 3;
+            out.append(xml, i, stop - i);
+            i = stop - 1;
+        } else if (xml[i] == '\r') {
+            out += "&#13;";
+        } else {
+            out += xml[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string TXmlDocument::SaveToString() const {
+    std::ostringstream out;
+    const pugi::xml_node root = Root().IsNull() ? pugi::xml_node() : ToPugi(Root().node_);
+    if (root) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
+    for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_comment) child.print(out, "  ", SaveFlags, pugi::encoding_utf8);
+    return ProtectCarriageReturns(out.str());
+}
+
+bool TXmlDocument::SaveToFile(const std::string& path, std::string* error) const {
+    std::string message;
+    if (WriteFileReplacing(path, SaveToString(), message)) return true;
+    if (error) *error = message;
+    return false;
+}
+
+}  // namespace plat
