@@ -86,7 +86,7 @@ std::string DoubleQuoteChars(std::string_view text);
 std::string UndoubleChar(char c, std::string_view text);
 bool FindSingleQuote(char quote, std::string_view text, int& position);
 int CountSingleQuotes(char quote, std::string_view text);
-// OEM code page 850 bytes carried as the Windows-1252 characters of the same
+// OEM code page 437 bytes carried as the Windows-1252 characters of the same
 // byte values (and back), for OEM-converted delimited files.
 std::string StringToOem(std::string_view text);
 std::string OemToString(std::string_view text);

@@ -297,3 +297,13 @@ TEST(ExtUtilMixedCase, Names) {
     };
     for (const auto& c : cases) EXPECT_EQ(ToMixedCase(c.in), c.out) << c.in;
 }
+
+TEST(ExtUtilDelimited, OemCodePage) {
+    // "Größe" in the OEM code page is 47 72 94 E1 65; carried as the
+    // Windows-1252 characters of those bytes: G r " á e.
+    const std::string oem = StringToOem("Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_EQ(oem, "Gr\xE2\x80\x9D\xC3\xA1" "e");
+    EXPECT_EQ(OemToString(oem), "Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_EQ(StringToOem("plain"), "plain");
+    EXPECT_EQ(StringToOem("\xE2\x82\xAC"), "?");  // the euro sign has no OEM byte
+}
