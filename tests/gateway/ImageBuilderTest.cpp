@@ -193,6 +193,15 @@ TEST(ImageBuilder, DisabledRulesNeedOnlyTheirEnableFlag) {
     EXPECT_EQ(U32(image.Bank2, 4), 1u);
 }
 
+TEST(ImageBuilder, ASaveThatCannotWriteSaysWhere) {
+    const std::string dir = Folder("blocked", "<Par_Gen/>");
+    ASSERT_TRUE(base::WriteFileAtomic(dir + "/bin", "a file where the folder should be"));
+    gw::TImageBuilder builder;
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    EXPECT_FALSE(builder.Save_Bin(dir));
+    EXPECT_NE(builder.ErrorString().find(dir + "/bin"), std::string::npos) << builder.ErrorString();
+}
+
 TEST(ImageBuilder, SaveWithoutABuildIsRefused) {
     const std::string dir = Folder("unbuilt");
     gw::TImageBuilder builder;

@@ -167,3 +167,12 @@ TEST(LoRaWANFile, IncompleteFilesAreRefusedWithWhatIsMissing) {
         EXPECT_NE(error.find(c.expected), std::string::npos) << c.name << ": " << error;
     }
 }
+
+TEST(LoRaWANFile, MissingFileIsAConfigurationWithoutDevices) {
+    gw::TLoRaWANConfig config;
+    config.Devices.resize(2);
+    std::string error;
+    EXPECT_TRUE(gw::LoadLoRaWAN(std::string(VASTRIMO_TEST_OUT) + "/no_such_folder/LoRaWAN_Gateway.xml", true, config,
+                                &error));
+    EXPECT_TRUE(config.Devices.empty());
+}
