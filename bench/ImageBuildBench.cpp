@@ -26,13 +26,16 @@ std::string MakeLoRaWANFile(int devices, int rulesPerDevice) {
         for (int r = 0; r < rulesPerDevice / 2; ++r) {
             xml += "<Rule Enable=\"Y\" Port=\"" + std::to_string(r + 1) +
                    "\" StartTest=\"0\" LenTest=\"2\" HexTest=\"Y\" ValueTest=\"01A0\" StartBit=\"2\" "
-                   "NumberBits=\"1\" PositionBit=\"" + std::to_string(r) + "\" Mnemonic=\"\"/>";
+                   "NumberBits=\"1\" PositionBit=\"" +
+                   std::to_string(r) + "\" Mnemonic=\"\"/>";
         }
         xml += "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>";
         for (int r = 0; r < rulesPerDevice - rulesPerDevice / 2; ++r) {
-            xml += "<Rule Enable=\"Y\" Port=\"" + std::to_string(r + 10) +
-                   "\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"Y\" OnCommand=\"N\" OnTimer=\"N\" Time=\"0\" "
-                   "PositionBit=\"" + std::to_string(700 + r) + "\" Mnemonic=\"\"/>";
+            xml +=
+                "<Rule Enable=\"Y\" Port=\"" + std::to_string(r + 10) +
+                "\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"Y\" OnCommand=\"N\" OnTimer=\"N\" Time=\"0\" "
+                "PositionBit=\"" +
+                std::to_string(700 + r) + "\" Mnemonic=\"\"/>";
         }
         xml += "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device>";
     }

@@ -8,6 +8,7 @@ namespace gw {
 namespace {
 
 // Templates, one entry per line. "$Name" marks where a value goes.
+// clang-format off
 const char* const kHead[] = {
     "{",
     "    \"SX130x_conf\": {",
@@ -310,6 +311,8 @@ const char* const kTail[] = {
     "    }",
     "}",
 };
+// clang-format on
+
 struct TBandTail {
     const char* gatewayID;
     const char* beaconPeriod;
@@ -352,10 +355,18 @@ std::vector<std::string> Build_ConfFile(const TLoRaWAN_ParGen& parGen) {
     for (const char* line : kHead) out.push_back(Replace(line, "$NetworkType", networkType));
 
     switch (band) {
-    case Band_EU868: AppendLines(out, kBodyEU868); break;
-    case Band_US915: AppendLines(out, kBodyUS915); break;
-    case Band_KR920: AppendLines(out, kBodyKR920); break;
-    default: AppendLines(out, kBodyAS923); break;
+        case Band_EU868:
+            AppendLines(out, kBodyEU868);
+            break;
+        case Band_US915:
+            AppendLines(out, kBodyUS915);
+            break;
+        case Band_KR920:
+            AppendLines(out, kBodyKR920);
+            break;
+        default:
+            AppendLines(out, kBodyAS923);
+            break;
     }
 
     // A hand-edited "ParGen.xml" must not break the forwarder's parser: the

@@ -45,9 +45,13 @@ void Text_Bytes(std::string_view utf8, uint8_t* out, size_t size) {
     for (size_t i = 0; i < size; ++i) out[i] = i < units.size() ? static_cast<uint8_t>(units[i]) : 0;
 }
 
-bool Is_Public_Network(std::string_view text) { return base::UpperCase(base::Trim(text)) == "PUBLIC"; }
+bool Is_Public_Network(std::string_view text) {
+    return base::UpperCase(base::Trim(text)) == "PUBLIC";
+}
 
-bool Is_Confirmed(std::string_view text) { return text == "Confirmed"; }
+bool Is_Confirmed(std::string_view text) {
+    return text == "Confirmed";
+}
 
 bool Is_OTAA(std::string_view text) {
     return base::UpperCase(base::Trim(text)) == "OVER-THE-AIR ACTIVATION [OTAA]";
@@ -140,7 +144,8 @@ void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen
         infos.opzioni_funzionamento = Mode_End_Node;
     }
 
-    if (const auto type = Key(root, "LoRaWAN_Network_Type")) p.NetworkType = Is_Public_Network(*type) ? "true" : "false";
+    if (const auto type = Key(root, "LoRaWAN_Network_Type"))
+        p.NetworkType = Is_Public_Network(*type) ? "true" : "false";
 
     if (!p.ModeMaster) {
         infos.Adaptive_DataRate = static_cast<uint8_t>(Number(root, "LoRaWAN_Adaptive_DataRate", 0));
@@ -158,7 +163,8 @@ void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen
         } else {
             if (const auto a = Key(root, "LoRaWAN_Device_Address")) p.Dev_Address = Hex_Field<4>(*a, true);
             if (const auto k = Key(root, "LoRaWAN_Network_Session_Key")) p.NwkSKey = Hex_Field<16>(*k, false);
-            if (const auto k = Key(root, "LoRaWAN_Application_Session_Key")) p.AppSKey = Hex_Field<16>(*k, false);
+            if (const auto k = Key(root, "LoRaWAN_Application_Session_Key"))
+                p.AppSKey = Hex_Field<16>(*k, false);
         }
         const std::string cls = base::UpperCase(base::Trim(Key(root, "LoRaWAN_Class").value_or("")));
         p.LoRaWAN_Class = cls == "B" ? 1 : cls == "C" ? 2 : 0;
@@ -208,7 +214,8 @@ public:
 
     std::string Required(const char* name) {
         std::string v;
-        if (!node_.GetAttribute(name, v)) Fail(std::string("attribute \"") + name + "\" is missing in " + where_);
+        if (!node_.GetAttribute(name, v))
+            Fail(std::string("attribute \"") + name + "\" is missing in " + where_);
         return v;
     }
 
@@ -219,7 +226,8 @@ public:
         const std::string v = Required(name);
         int n = 0;
         if (ok_ && !base::TryStrToInt(v, n)) {
-            Fail(std::string("attribute \"") + name + "\" of " + where_ + " is not a whole number: \"" + v + "\"");
+            Fail(std::string("attribute \"") + name + "\" of " + where_ + " is not a whole number: \"" + v +
+                 "\"");
         }
         return n;
     }
@@ -241,7 +249,11 @@ private:
 bool Missing(std::string* error, std::string_view fileName, const char* element, const std::string& where) {
     if (error) {
         std::string message = "\"";
-        message.append(fileName).append("\": element \"").append(element).append("\" is missing").append(where);
+        message.append(fileName)
+            .append("\": element \"")
+            .append(element)
+            .append("\" is missing")
+            .append(where);
         *error = std::move(message);
     }
     return false;
@@ -259,13 +271,15 @@ std::string Test_Bytes(const std::string& value, bool hex) {
             bytes.push_back(static_cast<char>(HexPair(std::string_view(digits).substr(i, 2))));
         }
     } else {
-        for (char16_t u : base::Utf8ToUtf16(value)) bytes.push_back(static_cast<char>(static_cast<uint8_t>(u)));
+        for (char16_t u : base::Utf8ToUtf16(value))
+            bytes.push_back(static_cast<char>(static_cast<uint8_t>(u)));
     }
     return bytes;
 }
 
 bool Read_Device(const plat::TXmlNode& node, const std::string& where, const TLoRaWAN_ParGen& p,
-                 const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d, std::string* error, std::string_view fileName) {
+                 const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d, std::string* error,
+                 std::string_view fileName) {
     if (!p.ModeMaster) {
         d.options = p.LoRaWAN_Class;
         d.JoinEUI = p.JoinEUI;
@@ -296,8 +310,8 @@ bool Read_Device(const plat::TXmlNode& node, const std::string& where, const TLo
     return true;
 }
 
-bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice, TLoRaWAN_Infos& infos,
-                std::string* error, std::string_view fileName) {
+bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice,
+                TLoRaWAN_Infos& infos, std::string* error, std::string_view fileName) {
     const plat::TXmlNode rules = device.FindNode("LoRaWAN_Rules");
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
@@ -313,8 +327,8 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
         r.start_test = U16Def(a.Optional("StartTest"), No_Test);
         r.len_test = U16Def(a.Optional("LenTest"), No_Test);
         const auto hex = a.Optional("HexTest");
-        r.data_test = Test_Bytes(a.Optional("ValueTest").value_or(""),
-                                 hex && base::UpperCase(base::Trim(*hex)) == "Y");
+        r.data_test =
+            Test_Bytes(a.Optional("ValueTest").value_or(""), hex && base::UpperCase(base::Trim(*hex)) == "Y");
         r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
         r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
         r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
@@ -335,7 +349,9 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
         r.port = static_cast<uint16_t>(a.Integer("Port"));
         r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
         r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
-        const auto flag = [&](const char* name) { return base::UpperCase(base::Trim(a.Required(name))) == "Y"; };
+        const auto flag = [&](const char* name) {
+            return base::UpperCase(base::Trim(a.Required(name))) == "Y";
+        };
         if (flag("OnChange")) r.options |= Rule_Option_OnChange;
         if (flag("OnCommand")) r.options |= Rule_Option_OnCommand;
         if (flag("OnTimer")) r.options |= Rule_Option_OnTimer;
@@ -380,8 +396,8 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
     return true;
 }
 
-bool Build_Banks(const plat::TXmlDocument* parGenDoc, const plat::TXmlDocument* loRaWANDoc, TDeviceImage& image,
-                 std::string* error) {
+bool Build_Banks(const plat::TXmlDocument* parGenDoc, const plat::TXmlDocument* loRaWANDoc,
+                 TDeviceImage& image, std::string* error) {
     TBank1_Data bank1;
     TLoRaWAN_Infos infos;
     TLoRaWAN_ParGen parGen = Default_ParGen();
@@ -440,9 +456,13 @@ bool Write_Bank_Files(const TDeviceImage& image, const std::string& confPath, st
     return true;
 }
 
-bool TImageBuilder::Create_Bin() { return Create_Bin(shell::ParGen_File, shell::LoRaWAN_Gateway_File); }
+bool TImageBuilder::Create_Bin() {
+    return Create_Bin(shell::ParGen_File, shell::LoRaWAN_Gateway_File);
+}
 
-bool TImageBuilder::Save_Bin() { return Save_Bin(shell::Conf_Path); }
+bool TImageBuilder::Save_Bin() {
+    return Save_Bin(shell::Conf_Path);
+}
 
 bool TImageBuilder::Create_Bin(const std::string& parGenFile, const std::string& loRaWANFile) {
     error_.clear();

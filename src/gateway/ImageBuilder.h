@@ -69,7 +69,8 @@ TLoRaWAN_ParGen Default_ParGen();
 // file) and assigns the block addresses from base. False with a message that
 // names fileName and what is missing or wrong.
 bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& parGen, TLoRaWAN_Infos& infos,
-                          uint32_t base, std::string* error, std::string_view fileName = "LoRaWAN_Gateway.xml");
+                          uint32_t base, std::string* error,
+                          std::string_view fileName = "LoRaWAN_Gateway.xml");
 
 // The whole build from loaded documents (null: the file is missing).
 bool Build_Banks(const plat::TXmlDocument* parGen, const plat::TXmlDocument* loRaWAN, TDeviceImage& image,

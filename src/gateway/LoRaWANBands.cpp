@@ -14,7 +14,7 @@ struct TRX2Name {
 const TRX2Name kRX2_125[] = {{"SF12BW125", 0}, {"SF11BW125", 1}, {"SF10BW125", 2},
                              {"SF9BW125", 3},  {"SF8BW125", 4},  {"SF7BW125", 5}};
 const TRX2Name kRX2_250[] = {{"SF7BW250", 6}};
-const TRX2Name kRX2_500[] = {{"SF12BW500", 8},  {"SF11BW500", 9}, {"SF10BW500", 10},
+const TRX2Name kRX2_500[] = {{"SF12BW500", 8}, {"SF11BW500", 9}, {"SF10BW500", 10},
                              {"SF9BW500", 11}, {"SF8BW500", 12}, {"SF7BW500", 13}};
 
 template <size_t N>
@@ -83,13 +83,13 @@ uint8_t RX2_DataRate_Index(std::string_view name, int band, uint8_t def) {
     const std::string key = base::UpperCase(base::Trim(name));
     uint8_t index = def;
     switch (band) {
-    case Band_US915:
-        return Lookup(kRX2_500, key, index) ? index : def;
-    case Band_KR920:
-    case Band_AS923:
-        return Lookup(kRX2_125, key, index) ? index : def;
-    default:
-        return (Lookup(kRX2_125, key, index) || Lookup(kRX2_250, key, index)) ? index : def;
+        case Band_US915:
+            return Lookup(kRX2_500, key, index) ? index : def;
+        case Band_KR920:
+        case Band_AS923:
+            return Lookup(kRX2_125, key, index) ? index : def;
+        default:
+            return (Lookup(kRX2_125, key, index) || Lookup(kRX2_250, key, index)) ? index : def;
     }
 }
 

@@ -4,7 +4,9 @@ namespace gw {
 
 namespace {
 
-void PutU8(std::string& out, uint8_t v) { out.push_back(static_cast<char>(v)); }
+void PutU8(std::string& out, uint8_t v) {
+    out.push_back(static_cast<char>(v));
+}
 
 void PutU16(std::string& out, uint16_t v) {
     PutU8(out, static_cast<uint8_t>(v));
@@ -54,8 +56,8 @@ bool Write_Bank2(const TLoRaWAN_Infos& infos, const std::vector<std::string>& co
                         Rule_Record_Size * infos.Rules_List.size() + testBytes + text.size();
     if (size > Bank2_Max_Size) {
         if (error) {
-            *error = "The LoRaWAN configuration needs " + std::to_string(size) +
-                     " bytes, more than the " + std::to_string(Bank2_Max_Size) +
+            *error = "The LoRaWAN configuration needs " + std::to_string(size) + " bytes, more than the " +
+                     std::to_string(Bank2_Max_Size) +
                      " bytes the device has for it: reduce the devices, rules or test values";
         }
         return false;

@@ -9,11 +9,15 @@ namespace gw {
 
 namespace {
 
-const char* YN(bool flag) { return flag ? "Y" : "N"; }
+const char* YN(bool flag) {
+    return flag ? "Y" : "N";
+}
 
 // Rule flags are typed by hand more often than the device flag, so they
 // accept any case and surrounding blanks; the device Enable is compared exactly.
-bool IsYes(std::string_view text) { return base::UpperCase(base::Trim(text)) == "Y"; }
+bool IsYes(std::string_view text) {
+    return base::UpperCase(base::Trim(text)) == "Y";
+}
 
 void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
     plat::TXmlNode root = shell::Begin_Project_XML(doc, "LoRaWAN_Gateway");
@@ -92,7 +96,8 @@ std::string Prefix(std::string_view fileName) {
     return prefix;
 }
 
-bool MissingElement(std::string* error, std::string_view fileName, const char* name, const std::string& where) {
+bool MissingElement(std::string* error, std::string_view fileName, const char* name,
+                    const std::string& where) {
     if (error) *error = Prefix(fileName) + "element \"" + name + "\" is missing" + where;
     return false;
 }
@@ -116,7 +121,8 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     config.Devices.clear();
     const std::string prefix = Prefix(fileName);
     const plat::TXmlNode root = doc.Root();
-    if (!root || root.Name() != "LoRaWAN_Gateway") return MissingElement(error, fileName, "LoRaWAN_Gateway", "");
+    if (!root || root.Name() != "LoRaWAN_Gateway")
+        return MissingElement(error, fileName, "LoRaWAN_Gateway", "");
     const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
     if (!list) return MissingElement(error, fileName, "LoRaWAN_Devices_List", "");
     int count = list.ChildCount();

@@ -49,7 +49,8 @@ TEST(ConcentratorText, FourBandTextsByteForByte) {
     for (int band = 0; band < 4; ++band) {
         const auto lines = gw::Build_ConfFile(Inputs(band));
         EXPECT_EQ(lines.size(), lineCounts[band]) << kBands[band];
-        EXPECT_EQ(Text(lines), ReadFixture(std::string("concentrator/") + kBands[band] + ".txt")) << kBands[band];
+        EXPECT_EQ(Text(lines), ReadFixture(std::string("concentrator/") + kBands[band] + ".txt"))
+            << kBands[band];
         const std::string bytes = gw::ConfFile_Bytes(lines);
         EXPECT_EQ(bytes.substr(bytes.size() - 3), std::string("}\n\0", 3)) << kBands[band];
         EXPECT_EQ(bytes.find('\r'), std::string::npos);
@@ -101,7 +102,12 @@ TEST(ConcentratorText, BandDifferences) {
         ASSERT_NE(open, lines.end());
         EXPECT_EQ((open - 1)->empty(), c.band != gw::Band_EU868) << c.band;
     }
-    EXPECT_TRUE(gw::Build_ConfFile([] { auto p = Inputs(0); p.RF_Band = 4; return p; }()).empty());
+    EXPECT_TRUE(gw::Build_ConfFile([] {
+                    auto p = Inputs(0);
+                    p.RF_Band = 4;
+                    return p;
+                }())
+                    .empty());
 }
 
 TEST(ConcentratorText, InsertedValuesKeepTheTextValid) {
@@ -119,8 +125,9 @@ TEST(ConcentratorText, InsertedValuesKeepTheTextValid) {
          "\"serv_port_up\": 1700,", "\"serv_port_down\": 1701,", "\"keepalive_interval\": 30,"},
         {"empty and garbage numbers take the defaults", "", "", "17oo", "", "\"server_address\": \"\",",
          "\"serv_port_up\": 1780,", "\"serv_port_down\": 1780,", "\"keepalive_interval\": 10,"},
-        {"quote and backslash in the address", "a\"b\\c", "1", "2", "3", "\"server_address\": \"a\\\"b\\\\c\",",
-         "\"serv_port_up\": 1,", "\"serv_port_down\": 2,", "\"keepalive_interval\": 3,"},
+        {"quote and backslash in the address", "a\"b\\c", "1", "2", "3",
+         "\"server_address\": \"a\\\"b\\\\c\",", "\"serv_port_up\": 1,", "\"serv_port_down\": 2,",
+         "\"keepalive_interval\": 3,"},
         {"line feed and tab in the address", "a\nb\tc", "1", "2", "3", "\"server_address\": \"a\\nb\\tc\",",
          "\"serv_port_up\": 1,", "\"serv_port_down\": 2,", "\"keepalive_interval\": 3,"},
         {"a token in the address is not expanded", "$Server_Port_Up", "1", "2", "3",

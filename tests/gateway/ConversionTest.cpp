@@ -76,12 +76,18 @@ TEST(RX2DataRate, IndexPerBand) {
         int band;
         int expected;  // with default 99
     } cases[] = {
-        {"SF12BW125", gw::Band_EU868, 0},  {"SF7BW125", gw::Band_EU868, 5},
-        {"SF7BW250", gw::Band_EU868, 6},   {" sf9bw125 ", gw::Band_EU868, 3},
-        {"SF12BW500", gw::Band_EU868, 99}, {"SF7BW250", gw::Band_KR920, 99},
-        {"SF7BW250", gw::Band_AS923, 99},  {"SF10BW125", gw::Band_AS923, 2},
-        {"SF12BW500", gw::Band_US915, 8},  {"sf7bw500", gw::Band_US915, 13},
-        {"SF12BW125", gw::Band_US915, 99}, {"", gw::Band_EU868, 99},
+        {"SF12BW125", gw::Band_EU868, 0},
+        {"SF7BW125", gw::Band_EU868, 5},
+        {"SF7BW250", gw::Band_EU868, 6},
+        {" sf9bw125 ", gw::Band_EU868, 3},
+        {"SF12BW500", gw::Band_EU868, 99},
+        {"SF7BW250", gw::Band_KR920, 99},
+        {"SF7BW250", gw::Band_AS923, 99},
+        {"SF10BW125", gw::Band_AS923, 2},
+        {"SF12BW500", gw::Band_US915, 8},
+        {"sf7bw500", gw::Band_US915, 13},
+        {"SF12BW125", gw::Band_US915, 99},
+        {"", gw::Band_EU868, 99},
         {"SF8BW125", 7, 4},
     };
     for (const auto& c : cases) {
@@ -104,9 +110,10 @@ TEST(JsonNumberText, DecimalHexGarbageAndBlanks) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"1700", "1700"},   {" 1700 ", "1700"}, {"$6A4", "1700"}, {"0x6A4", "1700"},
-        {"0X6a4", "1700"},  {"", "1780"},       {"abc", "1780"},  {"17 00", "1780"},
-        {"1700;", "1780"},  {"0010", "10"},     {"-5", "-5"},     {"99999999999", "99999999999"},
+        {"1700", "1700"},  {" 1700 ", "1700"}, {"$6A4", "1700"}, {"0x6A4", "1700"},
+        {"0X6a4", "1700"}, {"", "1780"},       {"abc", "1780"},  {"17 00", "1780"},
+        {"1700;", "1780"}, {"0010", "10"},     {"-5", "-5"},     {"99999999999", "99999999999"},
     };
-    for (const auto& c : cases) EXPECT_EQ(gw::JsonNumberText(c.text, "1780"), c.expected) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(gw::JsonNumberText(c.text, "1780"), c.expected) << '"' << c.text << '"';
 }

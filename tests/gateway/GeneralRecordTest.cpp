@@ -17,7 +17,9 @@ uint32_t ByteSum(const std::string& b) {
     return sum;
 }
 
-std::string ParGen(const std::string& keys) { return "<Par_Gen>" + keys + "</Par_Gen>"; }
+std::string ParGen(const std::string& keys) {
+    return "<Par_Gen>" + keys + "</Par_Gen>";
+}
 
 gw::TDeviceImage Build(const std::string* parGen) {
     gw::TDeviceImage image;
@@ -77,7 +79,8 @@ TEST(GeneralRecord, KeysGoToTheirOffsets) {
         "<Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1><Eth_Conn_Primary_DNS2>2</Eth_Conn_Primary_DNS2>"
         "<Eth_Conn_Primary_DNS3>3</Eth_Conn_Primary_DNS3><Eth_Conn_Primary_DNS4>4</Eth_Conn_Primary_DNS4>"
         "<Eth_Conn_Secondary_DNS1>9</Eth_Conn_Secondary_DNS1>"
-        "<EtherNetIP_IP1>10</EtherNetIP_IP1><EtherNetIP_IP2>0</EtherNetIP_IP2><EtherNetIP_IP3>$10</EtherNetIP_IP3>"
+        "<EtherNetIP_IP1>10</EtherNetIP_IP1><EtherNetIP_IP2>0</EtherNetIP_IP2><EtherNetIP_IP3>$10</"
+        "EtherNetIP_IP3>"
         "<EtherNetIP_IP4>0x20</EtherNetIP_IP4>"
         "<EtherNetIP_SM1>255</EtherNetIP_SM1><EtherNetIP_SM2>255</EtherNetIP_SM2>"
         "<EtherNetIP_SM3>0</EtherNetIP_SM3><EtherNetIP_SM4>0</EtherNetIP_SM4>"
@@ -107,8 +110,10 @@ TEST(GeneralRecord, FlagsAndNumbersTakeDefaultsUnlessExact) {
         size_t offset;
         std::string expected;  // hex of 4 bytes at offset
     } cases[] = {
-        {"DNS off: addresses stay zero", "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
-                                         "<Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1>", 1420, "00000000"},
+        {"DNS off: addresses stay zero",
+         "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
+         "<Eth_Conn_Primary_DNS1>1</Eth_Conn_Primary_DNS1>",
+         1420, "00000000"},
         {"DNS \" 1\" is not on", "<Eth_Conn_Enable_DNS> 1</Eth_Conn_Enable_DNS>", 1420, "00000000"},
         {"gateway enable \"Y\" is not \"1\"", "<EtherNetIP_EN_GAT>Y</EtherNetIP_EN_GAT>", 48, "FFFFFFFF"},
         {"gateway enabled, octets missing", "<EtherNetIP_EN_GAT>1</EtherNetIP_EN_GAT>", 48, "C0A80001"},
@@ -127,7 +132,8 @@ TEST(GeneralRecord, FlagsAndNumbersTakeDefaultsUnlessExact) {
 }
 
 TEST(GeneralRecord, DeviceNameKeepsThirtyOneCharactersAndTheLowByte) {
-    const std::string longName = ParGen("<Eth_Conn_Device_Name>" + std::string(40, 'x') + "</Eth_Conn_Device_Name>");
+    const std::string longName =
+        ParGen("<Eth_Conn_Device_Name>" + std::string(40, 'x') + "</Eth_Conn_Device_Name>");
     const std::string b = Build(&longName).Bank1;
     EXPECT_EQ(b.substr(1300, 31), std::string(31, 'x'));
     EXPECT_EQ(U8(b, 0x533), 0u);

@@ -44,7 +44,8 @@ std::string TextOf(const std::string& bank2) {
 
 TEST(ImageBuilder, FixtureConfigurationGivesTheStoredImage) {
     gw::TImageBuilder builder;
-    ASSERT_TRUE(builder.Create_Bin(kBasic + "/ParGen.xml", kBasic + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    ASSERT_TRUE(builder.Create_Bin(kBasic + "/ParGen.xml", kBasic + "/LoRaWAN_Gateway.xml"))
+        << builder.ErrorString();
     const gw::TDeviceImage& image = builder.Image();
     EXPECT_EQ(image.Bank1, Bytes(kBasic + "/expected/bank1.bin"));
     EXPECT_EQ(image.Bank2, Bytes(kBasic + "/expected/bank2.bin"));
@@ -56,10 +57,10 @@ TEST(ImageBuilder, FixtureConfigurationGivesTheStoredImage) {
     EXPECT_EQ(Hex(b1, 1340, 4), "01010101");
     EXPECT_EQ(b1.substr(1300, 12), std::string("field-gw-01\0", 12));
     const std::string& b2 = image.Bank2;
-    EXPECT_EQ(U32(b2, 0), 2u);   // the disabled device and its rule are left out
+    EXPECT_EQ(U32(b2, 0), 2u);  // the disabled device and its rule are left out
     EXPECT_EQ(U32(b2, 4), 5u);
     EXPECT_EQ(U32(b2, 20), 4369u);
-    EXPECT_EQ(U8(b2, 25), 3u);   // SF9BW125
+    EXPECT_EQ(U8(b2, 25), 3u);  // SF9BW125
     EXPECT_EQ(U32(b2, 28), 1000u);
     EXPECT_EQ(U8(b2, 32), 1u);
     EXPECT_EQ(Hex(b2, 36, 8), "341200D07ED5B370");
@@ -75,7 +76,8 @@ TEST(ImageBuilder, BuildsAreDeterministicAndSavedIntoBin) {
     std::filesystem::copy_file(kBasic + "/LoRaWAN_Gateway.xml", dir + "/LoRaWAN_Gateway.xml");
     gw::TImageBuilder builder;
     for (int run = 0; run < 2; ++run) {
-        ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+        ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml"))
+            << builder.ErrorString();
         ASSERT_TRUE(builder.Save_Bin(dir)) << builder.ErrorString();  // creates bin/ the first time
         EXPECT_EQ(Bytes(dir + "/bin/bank1.bin"), Bytes(kBasic + "/expected/bank1.bin")) << run;
         EXPECT_EQ(Bytes(dir + "/bin/bank2.bin"), Bytes(kBasic + "/expected/bank2.bin")) << run;
@@ -83,7 +85,8 @@ TEST(ImageBuilder, BuildsAreDeterministicAndSavedIntoBin) {
 }
 
 TEST(ImageBuilder, MissingParameterFileUsesGatewayDefaults) {
-    const std::string dir = Folder("no_pargen", nullptr, LoRaWANFile(Device(StdAttrs(" Y")) + Device(StdAttrs())).c_str());
+    const std::string dir =
+        Folder("no_pargen", nullptr, LoRaWANFile(Device(StdAttrs(" Y")) + Device(StdAttrs())).c_str());
     gw::TDeviceImage image;
     std::string error;
     ASSERT_TRUE(gw::Build_Image(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml", image, &error)) << error;
@@ -101,15 +104,16 @@ TEST(ImageBuilder, MissingParameterFileUsesGatewayDefaults) {
 }
 
 TEST(ImageBuilder, NothingIsCarriedOverFromAnEarlierBuild) {
-    const std::string dir = Folder(
-        "carry",
-        "<Par_Gen><LoRaWAN_Mode>END NODE</LoRaWAN_Mode><LoRaWAN_RF_Band>KR920</LoRaWAN_RF_Band>"
-        "<LoRaWAN_Network_Type>Public</LoRaWAN_Network_Type>"
-        "<LoRaWAN_Server_Address>ignored.example</LoRaWAN_Server_Address>"
-        "<LoRaWAN_Server_Port_Up>1</LoRaWAN_Server_Port_Up></Par_Gen>",
-        LoRaWANFile(Device(StdAttrs("N"))).c_str());
+    const std::string dir =
+        Folder("carry",
+               "<Par_Gen><LoRaWAN_Mode>END NODE</LoRaWAN_Mode><LoRaWAN_RF_Band>KR920</LoRaWAN_RF_Band>"
+               "<LoRaWAN_Network_Type>Public</LoRaWAN_Network_Type>"
+               "<LoRaWAN_Server_Address>ignored.example</LoRaWAN_Server_Address>"
+               "<LoRaWAN_Server_Port_Up>1</LoRaWAN_Server_Port_Up></Par_Gen>",
+               LoRaWANFile(Device(StdAttrs("N"))).c_str());
     gw::TImageBuilder builder;
-    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml"))
+        << builder.ErrorString();
     const std::string endNode = builder.Image().Bank2;
     EXPECT_EQ(U32(endNode, 0), 1u);  // end node: every device element counts
     EXPECT_EQ(U32(endNode, 20), 8448u);
@@ -117,7 +121,8 @@ TEST(ImageBuilder, NothingIsCarriedOverFromAnEarlierBuild) {
     EXPECT_NE(TextOf(endNode).find("\"serv_port_up\": 1780,"), std::string::npos);
 
     std::filesystem::remove(dir + "/ParGen.xml");
-    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml"))
+        << builder.ErrorString();
     const std::string after = builder.Image().Bank2;
     EXPECT_EQ(U32(after, 0), 0u);  // gateway mode again: the disabled device is left out
     EXPECT_EQ(U8(after, 24), 0u);
@@ -133,41 +138,56 @@ TEST(ImageBuilder, BadFilesEndTheBuildAndKeepTheEarlierImage) {
         std::string parGen, loRaWAN;
         std::vector<std::string> expected;  // parts of the message
     } cases[] = {
-        {"parameter file not well-formed", "<Par_Gen><EtherNetIP_IP1>1</Par_Gen>", LoRaWANFile(""),
+        {"parameter file not well-formed",
+         "<Par_Gen><EtherNetIP_IP1>1</Par_Gen>",
+         LoRaWANFile(""),
          {"ParGen.xml"}},
         {"LoRaWAN file not well-formed", okParGen, "<LoRaWAN_Gateway>", {"LoRaWAN_Gateway.xml"}},
         {"wrong root", okParGen, "<Par_Gen/>", {"LoRaWAN_Gateway.xml", "\"LoRaWAN_Gateway\""}},
         {"no device list", okParGen, "<LoRaWAN_Gateway/>", {"LoRaWAN_Gateway.xml", "LoRaWAN_Devices_List"}},
         {"no rules", okParGen, LoRaWANFile("<LoRaWAN_Device " + dev + "/>"), {"LoRaWAN_Rules", "device 1"}},
-        {"no downlink list", okParGen,
-         LoRaWANFile("<LoRaWAN_Device " + dev + "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules/></LoRaWAN_Rules>"
+        {"no downlink list",
+         okParGen,
+         LoRaWANFile("<LoRaWAN_Device " + dev +
+                     "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules/></LoRaWAN_Rules>"
                      "</LoRaWAN_Device>"),
          {"LoRaWAN_DownLink_Rules"}},
-        {"no device EUI", okParGen, LoRaWANFile(Device(AttrsWith({{"DeviceEUI", std::nullopt}}))),
+        {"no device EUI",
+         okParGen,
+         LoRaWANFile(Device(AttrsWith({{"DeviceEUI", std::nullopt}}))),
          {"LoRaWAN_Gateway.xml", "\"DeviceEUI\"", "device 1"}},
-        {"no application key", okParGen,
+        {"no application key",
+         okParGen,
          LoRaWANFile(Device(dev) + Device(AttrsWith({{"ApplicationKey", std::nullopt}}))),
          {"\"ApplicationKey\"", "device 2"}},
-        {"rule without Enable", okParGen,
-         LoRaWANFile(Device(dev, "<Rule Port=\"1\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" Mnemonic=\"\"/>")),
+        {"rule without Enable",
+         okParGen,
+         LoRaWANFile(Device(
+             dev, "<Rule Port=\"1\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" Mnemonic=\"\"/>")),
          {"\"Enable\"", "uplink rule 1 of device 1"}},
-        {"start byte not a number", okParGen,
+        {"start byte not a number",
+         okParGen,
          LoRaWANFile(Device(dev, UpRule("") + "<Rule Enable=\"Y\" Port=\"1\" StartBit=\"x\" NumberBits=\"1\" "
                                               "PositionBit=\"0\" Mnemonic=\"\"/>")),
          {"\"StartBit\"", "uplink rule 2 of device 1", "\"x\""}},
-        {"downlink port empty", okParGen,
-         LoRaWANFile(Device(dev, "", "<Rule Enable=\"Y\" Port=\"\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"N\" "
-                                     "OnCommand=\"N\" OnTimer=\"N\" Time=\"0\" PositionBit=\"0\" Mnemonic=\"\"/>")),
+        {"downlink port empty",
+         okParGen,
+         LoRaWANFile(Device(dev, "",
+                            "<Rule Enable=\"Y\" Port=\"\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"N\" "
+                            "OnCommand=\"N\" OnTimer=\"N\" Time=\"0\" PositionBit=\"0\" Mnemonic=\"\"/>")),
          {"\"Port\"", "downlink rule 1 of device 1"}},
-        {"downlink without OnTimer", okParGen,
-         LoRaWANFile(Device(dev, "", "<Rule Enable=\"y\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"N\" "
-                                     "OnCommand=\"N\" Time=\"0\" PositionBit=\"0\" Mnemonic=\"\"/>")),
+        {"downlink without OnTimer",
+         okParGen,
+         LoRaWANFile(Device(dev, "",
+                            "<Rule Enable=\"y\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"N\" "
+                            "OnCommand=\"N\" Time=\"0\" PositionBit=\"0\" Mnemonic=\"\"/>")),
          {"\"OnTimer\""}},
     };
     for (const auto& c : cases) {
         const std::string dir = Folder("bad", okParGen.c_str(), LoRaWANFile(Device(dev)).c_str());
         gw::TImageBuilder builder;
-        ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+        ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml"))
+            << builder.ErrorString();
         ASSERT_TRUE(builder.Save_Bin(dir)) << builder.ErrorString();
         const std::string bank1 = Bytes(dir + "/bin/bank1.bin"), bank2 = Bytes(dir + "/bin/bank2.bin");
 
@@ -186,7 +206,8 @@ TEST(ImageBuilder, BadFilesEndTheBuildAndKeepTheEarlierImage) {
 
 TEST(ImageBuilder, DisabledRulesNeedOnlyTheirEnableFlag) {
     const std::string file = LoRaWANFile(Device(
-        StdAttrs(), "<Rule Enable=\"N\"/>", "<Rule Enable=\" n\" Port=\"x\"/>" + DownRule("OnChange=\"N\" OnCommand=\"N\" OnTimer=\"N\"")));
+        StdAttrs(), "<Rule Enable=\"N\"/>",
+        "<Rule Enable=\" n\" Port=\"x\"/>" + DownRule("OnChange=\"N\" OnCommand=\"N\" OnTimer=\"N\"")));
     gw::TDeviceImage image;
     std::string error;
     ASSERT_TRUE(BuildFromTexts("<Par_Gen/>", file.c_str(), image, &error)) << error;
@@ -197,7 +218,8 @@ TEST(ImageBuilder, ASaveThatCannotWriteSaysWhere) {
     const std::string dir = Folder("blocked", "<Par_Gen/>");
     ASSERT_TRUE(base::WriteFileAtomic(dir + "/bin", "a file where the folder should be"));
     gw::TImageBuilder builder;
-    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml"))
+        << builder.ErrorString();
     EXPECT_FALSE(builder.Save_Bin(dir));
     EXPECT_NE(builder.ErrorString().find(dir + "/bin"), std::string::npos) << builder.ErrorString();
 }

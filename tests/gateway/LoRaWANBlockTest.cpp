@@ -17,8 +17,12 @@ gw::TDeviceImage BuildOk(const std::string& loRaWAN, const char* parGen = kGatew
     return image;
 }
 
-size_t Dev(uint32_t i) { return 36 + 96 * i; }
-size_t Rule(const std::string& b, uint32_t i) { return U32(b, 12) - B + 24 * i; }
+size_t Dev(uint32_t i) {
+    return 36 + 96 * i;
+}
+size_t Rule(const std::string& b, uint32_t i) {
+    return U32(b, 12) - B + 24 * i;
+}
 
 }  // namespace
 
@@ -38,9 +42,11 @@ TEST(LoRaWANBlock, WithoutDevicesTheTextFollowsTheHeader) {
 
 TEST(LoRaWANBlock, TwoDevicesFiveRulesOneWithThreeTestBytes) {
     const std::string file = LoRaWANFile(
-        Device(StdAttrs(), UpRule("HexTest=\"Y\" ValueTest=\"0A0B0C\" StartTest=\"1\" LenTest=\"3\"") + UpRule(""),
+        Device(StdAttrs(),
+               UpRule("HexTest=\"Y\" ValueTest=\"0A0B0C\" StartTest=\"1\" LenTest=\"3\"") + UpRule(""),
                DownRule("OnChange=\"N\" OnCommand=\"N\" OnTimer=\"N\"")) +
-        Device(StdAttrs("Y", "2222222222222222"), UpRule(""), DownRule("OnChange=\"Y\" OnCommand=\"Y\" OnTimer=\"Y\"")));
+        Device(StdAttrs("Y", "2222222222222222"), UpRule(""),
+               DownRule("OnChange=\"Y\" OnCommand=\"Y\" OnTimer=\"Y\"")));
     const std::string b = BuildOk(file).Bank2;
     EXPECT_EQ(U32(b, 0), 2u);
     EXPECT_EQ(U32(b, 4), 5u);
@@ -65,8 +71,10 @@ TEST(LoRaWANBlock, TwoDevicesFiveRulesOneWithThreeTestBytes) {
 TEST(LoRaWANBlock, DeviceRecordLayout) {
     const std::string file = LoRaWANFile(Device(
         "Enable=\"Y\" DeviceEUI=\"0011223344556677\" JoinEUI=\"8899AABBCCDDEEFF\" DeviceName=\"Sensor\" "
-        "ActivationMethod=\"Over-the-Air Activation [OTAA]\" NetworkSessionKey=\"000102030405060708090A0B0C0D0E0F\" "
-        "ApplicationSessionKey=\"\" ApplicationKey=\"F0E0D0C0B0A090807060504030201000\" DeviceAddress=\"26011BDA\" "
+        "ActivationMethod=\"Over-the-Air Activation [OTAA]\" "
+        "NetworkSessionKey=\"000102030405060708090A0B0C0D0E0F\" "
+        "ApplicationSessionKey=\"\" ApplicationKey=\"F0E0D0C0B0A090807060504030201000\" "
+        "DeviceAddress=\"26011BDA\" "
         "Class=\"C\" DiagTimeOut=\"4294967295\" RX2_Datarate=\" sf9bw125 \" Mnemonic=\"\""));
     const std::string b = BuildOk(file).Bank2;
     const size_t d = Dev(0);
@@ -95,15 +103,27 @@ TEST(LoRaWANBlock, DeviceFieldCases) {
         {"no Class: class A", {{"Class", std::nullopt}}, 84, 4, "20000000"},
         {"class B is not known to a device row", {{"Class", "B"}}, 84, 4, "20000000"},
         {"class c (lower case) is not C", {{"Class", "c"}}, 84, 4, "20000000"},
-        {"OTAA with blanks and any case", {{"ActivationMethod", " over-the-air activation [otaa]"}}, 84, 4,
+        {"OTAA with blanks and any case",
+         {{"ActivationMethod", " over-the-air activation [otaa]"}},
+         84,
+         4,
          "20010000"},
         {"14-digit EUI padded on the left", {{"DeviceEUI", "11223344556677"}}, 0, 8, "7766554433221100"},
-        {"EUI with blanks is trimmed, not shifted", {{"DeviceEUI", " 0011223344556677 "}}, 0, 8,
+        {"EUI with blanks is trimmed, not shifted",
+         {{"DeviceEUI", " 0011223344556677 "}},
+         0,
+         8,
          "7766554433221100"},
-        {"key with blanks is trimmed", {{"NetworkSessionKey", "000102030405060708090A0B0C0D0E0F "}}, 32, 16,
+        {"key with blanks is trimmed",
+         {{"NetworkSessionKey", "000102030405060708090A0B0C0D0E0F "}},
+         32,
+         16,
          "000102030405060708090A0B0C0D0E0F"},
         {"address with a blank is trimmed", {{"DeviceAddress", " 26011BDA"}}, 80, 4, "DA1B0126"},
-        {"name longer than 16 is cut", {{"DeviceName", "ABCDEFGHIJKLMNOPQRST"}}, 16, 16,
+        {"name longer than 16 is cut",
+         {{"DeviceName", "ABCDEFGHIJKLMNOPQRST"}},
+         16,
+         16,
          "4142434445464748494A4B4C4D4E4F50"},
         {"diag time-out in hex", {{"DiagTimeOut", "$100"}}, 88, 4, "00010000"},
         {"diag time-out garbage: 0", {{"DiagTimeOut", "1s"}}, 88, 4, "00000000"},
@@ -121,10 +141,10 @@ TEST(LoRaWANBlock, DeviceFieldCases) {
 }
 
 TEST(LoRaWANBlock, EnableComparisonsDifferForDevicesAndRules) {
-    const std::string file = LoRaWANFile(
-        Device(StdAttrs(" Y")) + Device(StdAttrs("y")) + Device(StdAttrs("N")) +
-        Device(StdAttrs("Y"), UpRule("", " y ") + UpRule("", "N") + UpRule("", ""),
-               DownRule("OnChange=\"y\" OnCommand=\" N\" OnTimer=\" Y \"", "Y ")));
+    const std::string file =
+        LoRaWANFile(Device(StdAttrs(" Y")) + Device(StdAttrs("y")) + Device(StdAttrs("N")) +
+                    Device(StdAttrs("Y"), UpRule("", " y ") + UpRule("", "N") + UpRule("", ""),
+                           DownRule("OnChange=\"y\" OnCommand=\" N\" OnTimer=\" Y \"", "Y ")));
     const std::string b = BuildOk(file).Bank2;
     EXPECT_EQ(U32(b, 0), 1u);
     EXPECT_EQ(U32(b, 4), 2u);
@@ -133,8 +153,8 @@ TEST(LoRaWANBlock, EnableComparisonsDifferForDevicesAndRules) {
 }
 
 TEST(LoRaWANBlock, RulesOfALaterDeviceCountOnlyTakenDevices) {
-    const std::string file =
-        LoRaWANFile(Device(StdAttrs("Y")) + Device(StdAttrs("N"), UpRule("")) + Device(StdAttrs("Y"), UpRule("")));
+    const std::string file = LoRaWANFile(Device(StdAttrs("Y")) + Device(StdAttrs("N"), UpRule("")) +
+                                         Device(StdAttrs("Y"), UpRule("")));
     const std::string b = BuildOk(file).Bank2;
     EXPECT_EQ(U32(b, 0), 2u);
     EXPECT_EQ(U32(b, 4), 1u);
@@ -149,7 +169,8 @@ TEST(LoRaWANBlock, UplinkRuleFields) {
         std::string testBytes;  // hex
     } cases[] = {
         {"no test attributes", "", 0xFFFF, 0xFFFF, ""},
-        {"empty test attributes", "StartTest=\"\" LenTest=\"\" HexTest=\"\" ValueTest=\"\"", 0xFFFF, 0xFFFF, ""},
+        {"empty test attributes", "StartTest=\"\" LenTest=\"\" HexTest=\"\" ValueTest=\"\"", 0xFFFF, 0xFFFF,
+         ""},
         {"hex of odd length", "StartTest=\"2\" LenTest=\"2\" HexTest=\"Y\" ValueTest=\"ABC\"", 2, 2, "0ABC"},
         {"hex flag trimmed, any case", "HexTest=\" y \" ValueTest=\"0102\"", 0xFFFF, 0xFFFF, "0102"},
         {"text test value", "HexTest=\"N\" ValueTest=\"AB\"", 0xFFFF, 0xFFFF, "4142"},
@@ -177,10 +198,11 @@ TEST(LoRaWANBlock, UplinkRuleFields) {
 }
 
 TEST(LoRaWANBlock, DownlinkRuleFields) {
-    const std::string file = LoRaWANFile(Device(
-        StdAttrs(), "", DownRule("OnChange=\"N\" OnCommand=\"Y\" OnTimer=\"N\"") +
-                            "<Rule Enable=\"Y\" Port=\"$20\" StartBit=\"3\" NumberBits=\"1\" OnChange=\"N\" "
-                            "OnCommand=\"N\" OnTimer=\"Y\" Time=\"x\" PositionBit=\"1535\" Mnemonic=\"\"/>"));
+    const std::string file = LoRaWANFile(
+        Device(StdAttrs(), "",
+               DownRule("OnChange=\"N\" OnCommand=\"Y\" OnTimer=\"N\"") +
+                   "<Rule Enable=\"Y\" Port=\"$20\" StartBit=\"3\" NumberBits=\"1\" OnChange=\"N\" "
+                   "OnCommand=\"N\" OnTimer=\"Y\" Time=\"x\" PositionBit=\"1535\" Mnemonic=\"\"/>"));
     const std::string b = BuildOk(file).Bank2;
     size_t r = Rule(b, 0);
     EXPECT_EQ(U16(b, r + 2), 2u);

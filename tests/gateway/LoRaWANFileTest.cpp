@@ -69,9 +69,19 @@ TEST(LoRaWANFile, WrittenTreeAndAttributeOrder) {
     EXPECT_EQ(doc.TopLevelComment(0), "SW_VERSION = 1.000");
     const plat::TXmlNode dev = doc.Root().FindNode("LoRaWAN_Devices_List").Child(0);
     ASSERT_EQ(dev.Name(), "LoRaWAN_Device");
-    const char* const order[] = {"Enable", "DeviceEUI", "JoinEUI", "DeviceName", "ActivationMethod",
-                                 "NetworkSessionKey", "ApplicationSessionKey", "ApplicationKey", "DeviceAddress",
-                                 "Class", "DiagTimeOut", "RX2_Datarate", "Mnemonic"};
+    const char* const order[] = {"Enable",
+                                 "DeviceEUI",
+                                 "JoinEUI",
+                                 "DeviceName",
+                                 "ActivationMethod",
+                                 "NetworkSessionKey",
+                                 "ApplicationSessionKey",
+                                 "ApplicationKey",
+                                 "DeviceAddress",
+                                 "Class",
+                                 "DiagTimeOut",
+                                 "RX2_Datarate",
+                                 "Mnemonic"};
     ASSERT_EQ(dev.AttributeCount(), 13);
     for (int i = 0; i < 13; ++i) EXPECT_EQ(dev.AttributeName(i), order[i]);
     EXPECT_EQ(dev.Attribute("Enable"), "Y");
@@ -94,13 +104,13 @@ TEST(LoRaWANFile, ABlankDeviceEUIEndsTheList) {
 }
 
 TEST(LoRaWANFile, FlagsAndOptionalAttributes) {
-    const std::string xml = gwtest::LoRaWANFile(
-        gwtest::Device("Enable=\"y\" DeviceEUI=\"1\" JoinEUI=\"\" DeviceName=\"\" ActivationMethod=\"\" "
-                       "NetworkSessionKey=\"\" ApplicationSessionKey=\"\" ApplicationKey=\"\" DeviceAddress=\"\" "
-                       "Mnemonic=\"\"",
-                       "<Rule Enable=\" y \" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" Mnemonic=\"\"/>",
-                       "<Rule Enable=\"N\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"y\" OnCommand=\" Y\" "
-                       "OnTimer=\"x\" Time=\"\" PositionBit=\"0\" Mnemonic=\"\"/>"));
+    const std::string xml = gwtest::LoRaWANFile(gwtest::Device(
+        "Enable=\"y\" DeviceEUI=\"1\" JoinEUI=\"\" DeviceName=\"\" ActivationMethod=\"\" "
+        "NetworkSessionKey=\"\" ApplicationSessionKey=\"\" ApplicationKey=\"\" DeviceAddress=\"\" "
+        "Mnemonic=\"\"",
+        "<Rule Enable=\" y \" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" Mnemonic=\"\"/>",
+        "<Rule Enable=\"N\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" OnChange=\"y\" OnCommand=\" Y\" "
+        "OnTimer=\"x\" Time=\"\" PositionBit=\"0\" Mnemonic=\"\"/>"));
     gw::TLoRaWANConfig c;
     std::string error;
     ASSERT_TRUE(gw::LoRaWANFromXml(xml, true, c, &error)) << error;
@@ -148,16 +158,19 @@ TEST(LoRaWANFile, IncompleteFilesAreRefusedWithWhatIsMissing) {
          "\"LoRaWAN_UpLink_Rules\""},
         {"no DeviceEUI", LoRaWANFile(Device(gwtest::AttrsWith({{"DeviceEUI", std::nullopt}}))),
          "\"DeviceEUI\" is missing in device 1"},
-        {"no Mnemonic", LoRaWANFile(Device(okDevice) + Device(gwtest::AttrsWith({{"Mnemonic", std::nullopt}}))),
+        {"no Mnemonic",
+         LoRaWANFile(Device(okDevice) + Device(gwtest::AttrsWith({{"Mnemonic", std::nullopt}}))),
          "\"Mnemonic\" is missing in device 2"},
         {"uplink rule without Port",
-         LoRaWANFile(Device(okDevice, "<Rule Enable=\"Y\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" "
-                                      "Mnemonic=\"\"/>")),
+         LoRaWANFile(Device(okDevice,
+                            "<Rule Enable=\"Y\" StartBit=\"0\" NumberBits=\"1\" PositionBit=\"0\" "
+                            "Mnemonic=\"\"/>")),
          "\"Port\" is missing in uplink rule 1 of device 1"},
         {"downlink rule without Time",
-         LoRaWANFile(Device(okDevice, "", "<Rule Enable=\"Y\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" "
-                                          "OnChange=\"N\" OnCommand=\"N\" OnTimer=\"N\" PositionBit=\"0\" "
-                                          "Mnemonic=\"\"/>")),
+         LoRaWANFile(Device(okDevice, "",
+                            "<Rule Enable=\"Y\" Port=\"1\" StartBit=\"0\" NumberBits=\"1\" "
+                            "OnChange=\"N\" OnCommand=\"N\" OnTimer=\"N\" PositionBit=\"0\" "
+                            "Mnemonic=\"\"/>")),
          "\"Time\" is missing in downlink rule 1 of device 1"},
     };
     for (const auto& c : cases) {
@@ -172,7 +185,7 @@ TEST(LoRaWANFile, MissingFileIsAConfigurationWithoutDevices) {
     gw::TLoRaWANConfig config;
     config.Devices.resize(2);
     std::string error;
-    EXPECT_TRUE(gw::LoadLoRaWAN(std::string(VASTRIMO_TEST_OUT) + "/no_such_folder/LoRaWAN_Gateway.xml", true, config,
-                                &error));
+    EXPECT_TRUE(gw::LoadLoRaWAN(std::string(VASTRIMO_TEST_OUT) + "/no_such_folder/LoRaWAN_Gateway.xml", true,
+                                config, &error));
     EXPECT_TRUE(config.Devices.empty());
 }

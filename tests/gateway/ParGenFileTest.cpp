@@ -82,9 +82,8 @@ TEST(ParGenFile, MissingKeysTakeTheDefaultsOfTheStoredBand) {
     };
     for (const auto& c : cases) {
         gw::TParGenData data;
-        ASSERT_TRUE(gw::ParGenFromXml(std::string("<Par_Gen><LoRaWAN_RF_Band>") + c.band +
-                                          "</LoRaWAN_RF_Band></Par_Gen>",
-                                      data));
+        ASSERT_TRUE(gw::ParGenFromXml(
+            std::string("<Par_Gen><LoRaWAN_RF_Band>") + c.band + "</LoRaWAN_RF_Band></Par_Gen>", data));
         EXPECT_EQ(data.LoRaWAN_RF_Band, c.band);
         EXPECT_EQ(data.LoRaWAN_DataRate, c.dataRate) << c.band;
         EXPECT_EQ(data.LoRaWAN_RX2_Datarate, c.rx2) << c.band;
@@ -96,10 +95,11 @@ TEST(ParGenFile, OrderUnknownElementsAndCommentDoNotMatter) {
     const char* xml =
         "<!-- note --><Par_Gen><Extra>1</Extra><EtherNetIP_IP1>10</EtherNetIP_IP1>"
         "<LoRaWAN_Mode>End Node</LoRaWAN_Mode><Eth_Conn_Device_Name>gw</Eth_Conn_Device_Name>"
-        "<EtherNetIP_IP1>11</EtherNetIP_IP1><LoRaWAN_Server_Port_Up> 1700 </LoRaWAN_Server_Port_Up></Par_Gen>";
+        "<EtherNetIP_IP1>11</EtherNetIP_IP1><LoRaWAN_Server_Port_Up> 1700 "
+        "</LoRaWAN_Server_Port_Up></Par_Gen>";
     gw::TParGenData data;
     ASSERT_TRUE(gw::ParGenFromXml(xml, data));
-    EXPECT_EQ(data.EtherNetIP_IP1, "10");  // the first element of a name counts
+    EXPECT_EQ(data.EtherNetIP_IP1, "10");      // the first element of a name counts
     EXPECT_EQ(data.LoRaWAN_Mode, "End Node");  // as stored: forcing "Gateway" is the window's
     EXPECT_EQ(data.Eth_Conn_Device_Name, "gw");
     EXPECT_EQ(data.LoRaWAN_Server_Port_Up, " 1700 ");

@@ -22,9 +22,15 @@ inline bool BuildFromTexts(const char* parGen, const char* loRaWAN, gw::TDeviceI
     return gw::Build_Banks(parGen ? &p : nullptr, loRaWAN ? &l : nullptr, image, error);
 }
 
-inline uint32_t U8(const std::string& b, size_t at) { return static_cast<uint8_t>(b.at(at)); }
-inline uint32_t U16(const std::string& b, size_t at) { return U8(b, at) | (U8(b, at + 1) << 8); }
-inline uint32_t U32(const std::string& b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+inline uint32_t U8(const std::string& b, size_t at) {
+    return static_cast<uint8_t>(b.at(at));
+}
+inline uint32_t U16(const std::string& b, size_t at) {
+    return U8(b, at) | (U8(b, at + 1) << 8);
+}
+inline uint32_t U32(const std::string& b, size_t at) {
+    return U16(b, at) | (U16(b, at + 2) << 16);
+}
 
 inline std::string Hex(const std::string& bytes, size_t at, size_t n) {
     static const char digits[] = "0123456789ABCDEF";
@@ -39,9 +45,10 @@ inline std::string Hex(const std::string& bytes, size_t at, size_t n) {
 
 // A device element with every attribute the window writes; extra attributes
 // (or replacements) go in attrs, rules in rules.
-inline std::string Device(const std::string& attrs, const std::string& up = "", const std::string& down = "") {
-    return "<LoRaWAN_Device " + attrs +
-           "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules>" + up + "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>" + down +
+inline std::string Device(const std::string& attrs, const std::string& up = "",
+                          const std::string& down = "") {
+    return "<LoRaWAN_Device " + attrs + "><LoRaWAN_Rules><LoRaWAN_UpLink_Rules>" + up +
+           "</LoRaWAN_UpLink_Rules><LoRaWAN_DownLink_Rules>" + down +
            "</LoRaWAN_DownLink_Rules></LoRaWAN_Rules></LoRaWAN_Device>";
 }
 
@@ -84,8 +91,8 @@ inline std::string StdAttrs(const std::string& enable = "Y", const std::string& 
 }
 
 inline std::string UpRule(const std::string& extra, const std::string& enable = "Y") {
-    return "<Rule Enable=\"" + enable + "\" Port=\"1\" StartBit=\"0\" NumberBits=\"2\" PositionBit=\"10\" Mnemonic=\"\" " +
-           extra + "/>";
+    return "<Rule Enable=\"" + enable +
+           "\" Port=\"1\" StartBit=\"0\" NumberBits=\"2\" PositionBit=\"10\" Mnemonic=\"\" " + extra + "/>";
 }
 
 inline std::string DownRule(const std::string& flags, const std::string& enable = "Y") {
