@@ -144,6 +144,7 @@ TEST(LoadLanguage, FallsBackToEnglishThenBuiltIn) {
         {"chosen file applies", "Italiano", true, true, "it", "Italiano"},
         {"missing file falls back to English.lng", "Deutsch", true, true, "en", "English"},
         {"no file at all keeps the built-in texts", "Deutsch", false, false, builtIn[12], "English"},
+        {"a name reaching outside LANGUAGE", "../lang_load/Italiano", true, true, "en", "English"},
     };
     for (const auto& c : cases) {
         shell::Language_Dir = FreshFolder("lang_load");
