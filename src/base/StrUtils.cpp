@@ -198,7 +198,6 @@ std::string StringOfChar(char c, int count) { return count > 0 ? std::string(sta
 
 std::vector<std::string> SplitString(std::string_view s, char delimiter) {
     std::vector<std::string> parts;
-    if (s.empty()) return parts;
     size_t start = 0;
     while (true) {
         const size_t at = s.find(delimiter, start);

@@ -35,7 +35,9 @@ int Pos(std::string_view sub, std::string_view s, int offset = 1);
 std::string StringReplace(std::string_view s, std::string_view from, std::string_view to,
                           bool all = true, bool ignoreCase = false);
 std::string StringOfChar(char c, int count);
-std::vector<std::string> SplitString(std::string_view s, char delimiter);  // keeps empty fields
+// Keeps empty fields: one more field than delimiters, so "" gives one empty
+// field and the result is never empty.
+std::vector<std::string> SplitString(std::string_view s, char delimiter);
 
 // Integers: decimal with optional sign, or hexadecimal with a "$", "0x" or "0X"
 // prefix (a sign may precede "$"). No blanks are skipped. Values outside the

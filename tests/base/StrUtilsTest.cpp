@@ -157,7 +157,7 @@ TEST(Text, ReplaceAndSplit) {
     EXPECT_EQ(SplitString("192.168.1.10", '.'), (V{"192", "168", "1", "10"}));
     EXPECT_EQ(SplitString("a;;b;", ';'), (V{"a", "", "b", ""}));
     EXPECT_EQ(SplitString(";", ';'), (V{"", ""}));
-    EXPECT_EQ(SplitString("", ';'), V{});
+    EXPECT_EQ(SplitString("", ';'), V{""});  // never empty: parts[0] is always there
 }
 
 TEST(Float, ParsesWithRegionalSeparator) {
