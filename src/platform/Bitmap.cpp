@@ -219,6 +219,13 @@ void TGraphic::Changed() {
     if (OnChange) OnChange();
 }
 
+void GraphicAccess::ReplacePixels(TGraphic& graphic, const QImage& image) {
+    graphic.store_->Settle();
+    graphic.store_->image = Normalised(image);
+    graphic.PixelsReplaced();
+    graphic.Changed();
+}
+
 // ------------------------------------------------------------------ bitmap
 
 namespace {

@@ -19,6 +19,8 @@ enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit,
 // tmAuto takes the transparent colour from the lower-left pixel.
 enum TTransparentMode { tmAuto, tmFixed };
 
+struct GraphicAccess;  // the platform layer's door to the pixels
+
 class TGraphic {
 public:
     struct Store;  // decoded pixels, defined by the platform layer
@@ -59,6 +61,7 @@ public:
     Store& Internal() const { return *store_; }
 
 protected:
+    friend struct GraphicAccess;
     TGraphic();
     TGraphic(const TGraphic& other);
     TGraphic& operator=(const TGraphic& other);
