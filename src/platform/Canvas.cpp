@@ -2,6 +2,7 @@
 // Text lives in CanvasText.cpp, the classic edges and frame controls in
 // FrameControls.cpp.
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -46,7 +47,15 @@ void TCanvas::Impl::End() {
 QRect TCanvas::Impl::Surface() const {
     if (external != nullptr) {
         QPaintDevice* dev = external->device();
-        return dev != nullptr ? QRect(0, 0, dev->width(), dev->height()) : QRect();
+        if (dev == nullptr) return QRect();
+        QRect surface(0, 0, dev->width(), dev->height());
+        // Inside a paint event only the region being repainted can change;
+        // painting code reads it through ClipRect to skip the rest.
+        if (QPaintEngine* engine = external->paintEngine()) {
+            const QRegion system = engine->systemClip();
+            if (!system.isEmpty()) surface &= system.boundingRect();
+        }
+        return surface;
     }
     return image != nullptr ? image->rect() : QRect();
 }
