@@ -526,12 +526,15 @@ QImage DrawablePixels(const TGraphic& graphic) {
 
 }  // namespace
 
-void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
-    if (graphic.Empty() || !CanDraw()) return;
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) { Draw(x, y, graphic, 255); }
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic, std::uint8_t opacity) {
+    if (graphic.Empty() || !CanDraw() || opacity == 0) return;
     // Copied before painting starts: a bitmap may be drawn onto itself.
     const QImage img = DrawablePixels(graphic);
     QPainter* p = CanvasPaint::Begin(*this);
     if (p == nullptr) return;
+    p->setOpacity(opacity / 255.0);
     p->drawImage(QPoint(x, y), img);
 }
 

@@ -400,3 +400,18 @@ TEST(Bitmap, ScanLineLayoutFollowsThePixelFormat) {
     target.Canvas().Draw(0, 0, a);
     EXPECT_EQ(target.Pixel(1, 0), clWhite);
 }
+
+TEST(Bitmap, DrawWithOpacityBlends) {
+    TBitmap black(4, 4);
+    black.Canvas().Brush().SetColor(clBlack);
+    black.Canvas().FillRect(Rect(0, 0, 4, 4));
+    const struct {
+        int opacity;
+        int expected;  // each channel over white
+    } cases[] = {{255, 0}, {0, 255}, {128, 127}};
+    for (const auto& c : cases) {
+        TBitmap target(4, 4);
+        target.Canvas().Draw(0, 0, black, std::uint8_t(c.opacity));
+        EXPECT_NEAR(GetRValue(target.Pixel(1, 1)), c.expected, 2) << c.opacity;
+    }
+}
