@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -125,16 +124,21 @@ TEST(DefaultTexts, QuotedTextsAreExact) {
         {1772, "!! [Modbus Read] NPoint must be between 1 and "},
         {1788, "Are you sure to delete the Row number "},
         {2057, "Select the BACnet Type in the \"Set Communication\" section"},
-        {4776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
-        {3010, "Use \u201cNone\u201d to not pass the byte from DeviceNet to LoRaWAN"},
+        {2235, "!! [BACnet in Read] Length with variable \"Analog Input\" must be between 1 and 4"},
         // CAN family
         {2450, " or None"},
         {2453, "!! Byte4 must be between 0 and "},
+        // the one text with typographic quotation marks
+        {3010, "Use \u201cNone\u201d to not pass the byte from DeviceNet to LoRaWAN"},
         // OPC UA, SNMP, EtherNet/IP, S7, KNX
+        {4200, "Error in Server Number %d in Read Variable %d!! Position must be between 0 and %d"},
         {4687, " and "},
+        {4776, "!! [SNMP Read] Community Name is not correct (allowed characters are \"a\"..\"z\", \"A\"..\"Z\" and \"0\"..\"9\")"},
         {4943, "Insert the Instance Target To Oginator (T > O). Default Value 1"},
         {5015, "Error!! No Valid Connection found"},
         {5187, "!! [S7comm Read] Device support 10 connection"},
+        // the S7 table asks its delete question with the first free number of its block
+        {5225, "Are you sure to delete the Row number "},
         {5357, "!! [KNX in Write] Bit Mode must be \"No\" or between 0 and 7"},
         {5599, " "},
     };
