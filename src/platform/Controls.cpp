@@ -427,13 +427,20 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
             auto* fe = static_cast<QFocusEvent*>(e);
             const bool in = e->type() == QEvent::FocusIn;
             SafeCall([&] { c->Perform(in ? WM_SETFOCUS : WM_KILLFOCUS); });
-            // Switching windows is no change of the active control.
-            if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
-                SafeCall([&] { c->Perform(in ? CM_ENTER : CM_EXIT); });
-            // Every control of the form hears which one has the focus now.
-            if (in)
-                if (TForm* f = c->ParentForm())
-                    if (f != c) SafeCall([&] { f->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(c)); });
+            // The form remembers its active control: coming back to the
+            // window is no new entry, leaving it for another window no exit.
+            TForm* f = c->ParentForm();
+            if (f == nullptr || f == c) return false;
+            QPointer<QWidget>& last = TNativeAccess::Native(*f).LastFocus;
+            if (in && last != main) {
+                last = main;
+                SafeCall([&] { c->Perform(CM_ENTER); });
+                SafeCall([&] { f->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(c)); });
+            } else if (!in && last == main && fe->reason() != Qt::ActiveWindowFocusReason &&
+                       fe->reason() != Qt::PopupFocusReason) {
+                last = nullptr;
+                SafeCall([&] { c->Perform(CM_EXIT); });
+            }
             return false;
         }
         case QEvent::WindowActivate:

@@ -343,3 +343,32 @@ TEST_F(FormTest, TreeViewNodes) {
     EXPECT_EQ(tree->TopCount(), 0);
     EXPECT_EQ(tree->Selected(), nullptr);
 }
+
+// Moving the focus fires OnExit of the control left and OnEnter of the one
+// entered, and tells every control of the form which one has it now.
+TEST_F(FormTest, FocusMovesWithEnterAndExit) {
+    struct TWatcher : TCustomControl {
+        using TCustomControl::TCustomControl;
+        std::vector<TControl*> focused;
+        void WndProc(TMessage& m) override {
+            if (m.Msg == CM_FOCUSCHANGED) focused.push_back(reinterpret_cast<TControl*>(m.LParam));
+            TCustomControl::WndProc(m);
+        }
+    };
+    auto* watcher = Put<TWatcher>(300, 10, 20, 20);
+    auto* first = Put<TEdit>(10, 10, 100, 21);
+    auto* second = Put<TEdit>(10, 40, 100, 21);
+    std::vector<std::string> events;
+    first->OnEnter = [&](TObject*) { events.push_back("enter first"); };
+    first->OnExit = [&](TObject*) { events.push_back("exit first"); };
+    second->OnEnter = [&](TObject*) { events.push_back("enter second"); };
+    first->SetFocus();
+    test::ProcessEvents();
+    if (!first->Focused()) GTEST_SKIP() << "this display gives no keyboard focus";
+    second->SetFocus();
+    test::ProcessEvents();
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(form->ActiveControl(), second);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter first", "exit first", "enter second"}));
+    EXPECT_EQ(watcher->focused, (std::vector<TControl*>{first, second}));
+}
