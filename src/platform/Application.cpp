@@ -38,6 +38,9 @@ void TApplication::RegisterForm(TForm* Form) {
 std::string TApplication::ExeName() const { return FromQ(QCoreApplication::applicationFilePath()); }
 
 void TApplication::Run() {
+    // The program ends when its main form closes (Terminate), not when the
+    // toolkit sees no window left, as between a dialog and the next.
+    QApplication::setQuitOnLastWindowClosed(false);
     if (FMainForm != nullptr && FShowMainForm && !FTerminated) FMainForm->Show();
     // A handler may already have ended the program before the loop starts.
     if (!FTerminated) QApplication::exec();
