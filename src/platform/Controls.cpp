@@ -10,7 +10,10 @@
 #include <QTimerEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "platform/Application.h"
@@ -695,6 +698,58 @@ TPoint TControl::ScreenToClient(TPoint P) const {
     if (w == nullptr) return P;
     QPoint l = w->mapFromGlobal(QPoint(P.X, P.Y));
     return {l.x(), l.y()};
+}
+
+void TControl::PostMessage(unsigned Msg, intptr_t WParam, intptr_t LParam) {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return;
+    QPointer<QWidget> alive(w);
+    QMetaObject::invokeMethod(
+        w,
+        [alive, Msg, WParam, LParam] {
+            if (alive.isNull()) return;
+            TControl* c = TNativeAccess::ControlOf(alive.data());
+            if (c == nullptr || c->Destroying()) return;
+            SafeCall([&] { c->Perform(Msg, WParam, LParam); });
+        },
+        Qt::QueuedConnection);
+}
+
+unsigned RegisterWindowMessage(const std::string& Name) {
+    static std::map<std::string, unsigned> names;
+    auto it = names.find(Name);
+    if (it != names.end()) return it->second;
+    const unsigned id = 0xC000u + static_cast<unsigned>(names.size());
+    names.emplace(Name, id);
+    return id;
+}
+
+TControl* FindControlAt(TPoint ScreenPos) {
+    QWidget* w = QApplication::widgetAt(ScreenPos.X, ScreenPos.Y);
+    return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
+}
+
+int GetSystemMetrics(int Index) {
+    EnsureGuiApplication();
+    QStyle* style = QApplication::style();
+    switch (Index) {
+        case SM_CXSCREEN:
+        case SM_CYSCREEN: {
+            QScreen* s = QGuiApplication::primaryScreen();
+            if (s == nullptr) return 0;
+            return Index == SM_CXSCREEN ? s->geometry().width() : s->geometry().height();
+        }
+        case SM_CXVSCROLL:
+        case SM_CYHSCROLL: return style->pixelMetric(QStyle::PM_ScrollBarExtent);
+        case SM_CXEDGE:
+        case SM_CYEDGE: return 2;
+        default: return 0;
+    }
+}
+
+int GetDoubleClickTime() {
+    EnsureGuiApplication();
+    return QApplication::doubleClickInterval();
 }
 
 intptr_t TControl::Perform(unsigned Msg, intptr_t WParam, intptr_t LParam) {

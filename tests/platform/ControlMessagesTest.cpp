@@ -257,3 +257,33 @@ TEST_F(CustomControlTest, KeyStateFollowsInput) {
     test::SendKey(*probe, 'C', 0);
     EXPECT_FALSE(ctrlSeen);
 }
+
+// A posted message arrives after the handler that posted it has finished,
+// and not at all once the control is gone.
+TEST_F(CustomControlTest, PostedMessagesArriveLater) {
+    const unsigned done = RegisterWindowMessage("GridEditDone");
+    EXPECT_GE(done, 0xC000u);
+    EXPECT_EQ(RegisterWindowMessage("GridEditDone"), done);
+    EXPECT_NE(RegisterWindowMessage("DTPShiftFocus"), done);
+
+    probe->OnClick = [&](TObject*) { probe->PostMessage(done, 3, 7); };
+    test::ClickAt(*probe, 5, 5);
+    EXPECT_EQ(probe->Count(done), 0);
+    test::ProcessEvents();
+    ASSERT_EQ(probe->Count(done), 1);
+    EXPECT_EQ(probe->Last(done)->WParam, 3);
+    EXPECT_EQ(probe->Last(done)->LParam, 7);
+
+    probe->PostMessage(done);
+    delete probe;
+    probe = nullptr;
+    test::ProcessEvents();  // the sanitizers watch the dropped message
+}
+
+// Links are opened by the desktop; under a script they are only recorded.
+TEST(ShellOpen, RecordedUnderScript) {
+    test::TScriptedUi ui;
+    EXPECT_TRUE(ShellOpen("https://example.com/HOME/default.asp?frompg=QP4A902"));
+    ASSERT_EQ(ui.OpenedLinks().size(), 1u);
+    EXPECT_EQ(ui.OpenedLinks()[0], "https://example.com/HOME/default.asp?frompg=QP4A902");
+}
