@@ -1,20 +1,135 @@
 #include "platform/Application.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QCursor>
+#include <QScreen>
 #include <QWidget>
+
+#include "platform/Dialogs.h"
+#include "platform/GuiApp.h"
+#include "platform/NativeBridge.h"
 
 namespace plat {
 
-int RunEmptyMainWindow(int argc, char** argv, const std::string& caption, int width, int height,
-                       bool exitAtOnce) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QString::fromStdString(caption));
-    window.resize(width, height);
-    window.show();
-    if (exitAtOnce) QTimer::singleShot(0, &app, &QApplication::quit);
-    return app.exec();
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+TMouse* Mouse = nullptr;
+
+void InitApplication() {
+    EnsureGuiApplication();
+    if (Application == nullptr) Application = new TApplication();
+    if (Screen == nullptr) Screen = new TScreen();
+    if (Mouse == nullptr) Mouse = new TMouse();
+}
+
+TApplication::TApplication() : TComponent(nullptr) { EnsureGuiApplication(); }
+
+TApplication::~TApplication() {
+    FMainForm = nullptr;
+    if (Application == this) Application = nullptr;
+}
+
+void TApplication::Initialize() { InitApplication(); }
+
+void TApplication::RegisterForm(TForm* Form) {
+    if (FMainForm == nullptr) FMainForm = Form;
+}
+
+std::string TApplication::ExeName() const { return FromQ(QCoreApplication::applicationFilePath()); }
+
+void TApplication::Run() {
+    if (FMainForm != nullptr && FShowMainForm && !FTerminated) FMainForm->Show();
+    // A handler may already have ended the program before the loop starts.
+    if (!FTerminated) QApplication::exec();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::ShowException(const std::exception& E) { MessageDlg(E.what(), mtError, mbOK); }
+
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags) {
+    TMsgDlgButtons buttons = mbOK;
+    switch (Flags & 0x0F) {
+        case MB_OKCANCEL: buttons = mbOK | mbCancel; break;
+        case MB_ABORTRETRYIGNORE: buttons = mbAbort | mbRetry | mbIgnore; break;
+        case MB_YESNOCANCEL: buttons = mbYes | mbNo | mbCancel; break;
+        case MB_YESNO: buttons = mbYes | mbNo; break;
+        case MB_RETRYCANCEL: buttons = mbRetry | mbCancel; break;
+        default: break;
+    }
+    TMsgDlgType type = mtCustom;
+    switch (Flags & 0xF0) {
+        case MB_ICONERROR: type = mtError; break;
+        case MB_ICONQUESTION: type = mtConfirmation; break;
+        case MB_ICONWARNING: type = mtWarning; break;
+        case MB_ICONINFORMATION: type = mtInformation; break;
+        default: break;
+    }
+    // The box answers share their numbers with the modal results.
+    return MessageDlgCaption(Caption, Text, type, buttons);
+}
+
+int TScreen::Width() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s == nullptr ? 0 : s->geometry().width();
+}
+
+int TScreen::Height() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s == nullptr ? 0 : s->geometry().height();
+}
+
+TMonitorRect TScreen::WorkAreaRect() const {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (s == nullptr) return {};
+    QRect r = s->availableGeometry();
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void TScreen::SetCursor(TCursor Value) {
+    if (Value == FCursor) return;
+    if (FCursor != crDefault) QApplication::restoreOverrideCursor();
+    FCursor = Value;
+    if (Value == crHourGlass) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    else if (Value == crHandPoint) QApplication::setOverrideCursor(QCursor(Qt::PointingHandCursor));
+    else if (Value == crDrag) QApplication::setOverrideCursor(QCursor(Qt::DragMoveCursor));
+    else if (Value != crDefault) QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+}
+
+TForm* TScreen::ActiveForm() const {
+    QWidget* w = QApplication::activeWindow();
+    return w == nullptr ? nullptr : dynamic_cast<TForm*>(TNativeAccess::ControlOf(w));
+}
+
+TWinControl* TScreen::ActiveControl() const {
+    QWidget* w = QApplication::focusWidget();
+    return w == nullptr ? nullptr : dynamic_cast<TWinControl*>(TNativeAccess::ControlOf(w));
+}
+
+TPoint TMouse::CursorPos() const {
+    QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+void TMouse::SetCursorPos(TPoint P) { QCursor::setPos(P.X, P.Y); }
+
+int TMouse::WheelScrollLines() const { return QApplication::wheelScrollLines(); }
+
+TControl* TMouse::Capture() const {
+    QWidget* w = QWidget::mouseGrabber();
+    return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
+}
+
+short GetKeyState(int VirtualKey) {
+    return IsKeyDown(static_cast<unsigned short>(VirtualKey)) ? static_cast<short>(-32768) : 0;
 }
 
 }  // namespace plat

@@ -160,7 +160,15 @@ QPen CanvasPaint::WidePen(const TPen& pen, const QColor& color) {
     return q;
 }
 
-void CanvasPaint::ThinLine(QPainter* p, const TPen& pen, const QColor& color, TPoint a, TPoint b, int& dashPos) {
+QColor CanvasPaint::DashGap(const TCanvas& canvas) {
+    // The classic interface fills the gaps of dotted and dashed lines with
+    // the background colour; a dotted XOR line stays visible that way.
+    if (DashPattern(canvas.Pen().Style()).empty() || canvas.BkMode() != OPAQUE) return QColor();
+    return ToQColor(canvas.Brush().Color());
+}
+
+void CanvasPaint::ThinLine(QPainter* p, const TPen& pen, const QColor& color, const QColor& gap, TPoint a, TPoint b,
+                           int& dashPos) {
     const std::vector<int>& pattern = DashPattern(pen.Style());
     int period = 0;
     for (int v : pattern) period += v;
@@ -191,6 +199,7 @@ void CanvasPaint::ThinLine(QPainter* p, const TPen& pen, const QColor& color, TP
         return;
     }
     std::vector<QPoint> points;
+    std::vector<QPoint> gaps;
     points.reserve(std::max(dx, dy));
     const int sx = a.X < b.X ? 1 : -1;
     const int sy = a.Y < b.Y ? 1 : -1;
@@ -198,7 +207,11 @@ void CanvasPaint::ThinLine(QPainter* p, const TPen& pen, const QColor& color, TP
     int x = a.X;
     int y = a.Y;
     while (x != b.X || y != b.Y) {
-        if (on(dashPos)) points.emplace_back(x, y);
+        if (on(dashPos)) {
+            points.emplace_back(x, y);
+        } else if (gap.isValid()) {
+            gaps.emplace_back(x, y);
+        }
         ++dashPos;
         const int e2 = 2 * err;
         if (e2 > -dy) {
@@ -215,6 +228,11 @@ void CanvasPaint::ThinLine(QPainter* p, const TPen& pen, const QColor& color, TP
     q.setWidth(1);
     p->setPen(q);
     p->drawPoints(points.data(), int(points.size()));
+    if (!gaps.empty()) {
+        q.setColor(gap);
+        p->setPen(q);
+        p->drawPoints(gaps.data(), int(gaps.size()));
+    }
 }
 
 // ------------------------------------------------------------------ canvas
@@ -251,7 +269,10 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
         return;
     }
     int dashPos = 0;
-    for (size_t i = 1; i < points.size(); ++i) CanvasPaint::ThinLine(p, pen_, color, points[i - 1], points[i], dashPos);
+    const QColor gap = CanvasPaint::DashGap(*this);
+    for (size_t i = 1; i < points.size(); ++i) {
+        CanvasPaint::ThinLine(p, pen_, color, gap, points[i - 1], points[i], dashPos);
+    }
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
@@ -273,7 +294,8 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
         if (brush.style() != Qt::NoBrush) p->fillRect(QRect(left + 1, top + 1, right - left - 2, bottom - top - 2), brush);
         int dashPos = 0;
         const TPoint corners[] = {{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
-        for (int i = 1; i < 5; ++i) CanvasPaint::ThinLine(p, pen_, penColor, corners[i - 1], corners[i], dashPos);
+        const QColor gap = CanvasPaint::DashGap(*this);
+        for (int i = 1; i < 5; ++i) CanvasPaint::ThinLine(p, pen_, penColor, gap, corners[i - 1], corners[i], dashPos);
         return;
     }
     // The outline is a band of the pen's width centred on the one-pixel

@@ -101,8 +101,13 @@ struct CanvasPaint {
     static QBrush MakeBrush(const TBrush& brush);
     static QPen WidePen(const TPen& pen, const QColor& color);
     // One-pixel line from a to b without b; dashPos carries the dash
-    // pattern from one segment to the next.
-    static void ThinLine(QPainter* p, const TPen& pen, const QColor& color, TPoint a, TPoint b, int& dashPos);
+    // pattern from one segment to the next. The gaps of a dashed line take
+    // gap colour when it is valid (text background "opaque").
+    static void ThinLine(QPainter* p, const TPen& pen, const QColor& color, const QColor& gap, TPoint a, TPoint b,
+                         int& dashPos);
+    // The gap colour of dashed lines on canvas: the brush colour while the
+    // background mode is opaque, else invalid.
+    static QColor DashGap(const TCanvas& canvas);
 };
 
 // libjpeg codec (IJG 6b interface). Encode writes 24-bit colour or, with

@@ -1,12 +1,10 @@
 #include "platform/Registry.h"
 
-#include "platform/AtomicFile.h"
+#include "base/Files.h"
 
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include <pwd.h>
@@ -124,12 +122,8 @@ bool Load(const std::string& path, IniFile& ini) {
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) return true;
     if (ec || status.type() != std::filesystem::file_type::regular) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return false;
-    std::string text = bytes.str();
+    std::string text;
+    if (!base::ReadFileBytes(path, text)) return false;
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
 
     Section* current = nullptr;
@@ -168,11 +162,9 @@ bool Load(const std::string& path, IniFile& ini) {
 }
 
 bool Save(const std::string& path, const IniFile& ini) {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    std::string error;
-    return WriteFileReplacing(path, ini.Text(), error);
+    const std::string folder = base::ExtractFileDir(path);
+    if (!folder.empty() && !base::ForceDirectories(folder)) return false;
+    return base::WriteFileAtomic(path, ini.Text());
 }
 
 }  // namespace

@@ -1,16 +1,11 @@
 #include "platform/XmlDom.h"
 
-#include "platform/AtomicFile.h"
+#include "base/Files.h"
 
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <sstream>
-
-#include <sys/stat.h>
 
 namespace plat {
 
@@ -67,7 +62,8 @@ std::string Where(std::string_view source, std::string_view text, std::ptrdiff_t
     int column = 0;
     LineColumn(text, offset, line, column);
     std::ostringstream out;
-    out << source << ": line " << line << ", column " << column;
+    if (!source.empty()) out << source << ": ";
+    out << "line " << line << ", column " << column;
     return out.str();
 }
 
@@ -220,7 +216,7 @@ bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view sourc
                 break;
             }
         }
-        if (elements == 0 && message.empty()) message = Str(source) + ": no root element";
+        if (elements == 0 && message.empty()) message = (source.empty() ? "" : Str(source) + ": ") + "no root element";
     }
     if (message.empty()) return true;
     doc.reset();
@@ -232,47 +228,31 @@ bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view sourc
 
 bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
     impl_->doc.reset();
-    const std::string source = "\"" + path + "\"";
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno);
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        if (error) *error = "Cannot open " + source + ": it is a folder";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "Cannot open " + source + ": " + std::strerror(errno ? errno : EACCES);
-        return false;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        if (error) *error = "Cannot read " + source;
-        return false;
-    }
-    return Parse(impl_->doc, bytes.str(), source, error);
+    std::string bytes;
+    if (!base::ReadFileBytes(path, bytes, error)) return false;
+    return Parse(impl_->doc, bytes, "\"" + path + "\"", error);
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
-    return Parse(impl_->doc, xml, "XML text", error);
+    // No name to give: callers put their own in front.
+    return Parse(impl_->doc, xml, "", error);
 }
 
 namespace {
 
 // The writer leaves a carriage return in element text as it is, and every
 // reader turns it into a line feed; written as a character reference it
-// comes back. Comments are copied untouched, since references mean nothing
-// there; element text cannot hold "<!--" unescaped, so the scan is exact.
+// comes back. Comments and CDATA sections are copied untouched, since
+// references mean nothing there; escaped text cannot hold "<!" itself, so
+// the scan is exact.
 std::string ProtectCarriageReturns(const std::string& xml) {
     if (xml.find('\r') == std::string::npos) return xml;
     std::string out;
     out.reserve(xml.size() + 16);
     for (std::size_t i = 0; i < xml.size(); ++i) {
-        if (xml.compare(i, 4, "<!--") == 0) {
-            const std::size_t end = xml.find("-->", i + 4);
+        const bool comment = xml.compare(i, 4, "<!--") == 0;
+        if (comment || xml.compare(i, 9, "<![CDATA[") == 0) {
+            const std::size_t end = xml.find(comment ? "-->" : "]]>", i + 4);
             const std::size_t stop = end == std::string::npos ? xml.size() : end + 3;
             out.append(xml, i, stop - i);
             i = stop - 1;
@@ -289,18 +269,14 @@ std::string ProtectCarriageReturns(const std::string& xml) {
 
 std::string TXmlDocument::SaveToString() const {
     std::ostringstream out;
-    const pugi::xml_node root = Root().IsNull() ? pugi::xml_node() : ToPugi(Root().node_);
-    if (root) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
+    if (const pugi::xml_node root = ToPugi(Root().node_)) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
     for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_comment) child.print(out, "  ", SaveFlags, pugi::encoding_utf8);
     return ProtectCarriageReturns(out.str());
 }
 
 bool TXmlDocument::SaveToFile(const std::string& path, std::string* error) const {
-    std::string message;
-    if (WriteFileReplacing(path, SaveToString(), message)) return true;
-    if (error) *error = message;
-    return false;
+    return base::WriteFileAtomic(path, SaveToString(), error);
 }
 
 }  // namespace plat

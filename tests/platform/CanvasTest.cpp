@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/Bitmap.h"
@@ -535,4 +536,209 @@ TEST(Canvas, RotatedTextRunsUpwards) {
     EXPECT_GT(hi - lo, right - left);  // taller than wide
     EXPECT_LE(hi, 110);
     EXPECT_GE(left, 10);
+}
+
+TEST(Canvas, DashGapsFollowTheBackgroundMode) {
+    const struct {
+        const char* name;
+        TBrushStyle brush;
+        int gapColour;  // 0 = untouched background, 1 = brush colour
+    } cases[] = {{"opaque", bsSolid, 1}, {"transparent", bsClear, 0}};
+    for (const auto& c : cases) {
+        Surface s;
+        s.c().Brush().SetColor(clRed);
+        s.c().Brush().SetStyle(c.brush);
+        s.c().Pen().SetStyle(psDot);
+        s.c().MoveTo(0, 5);
+        s.c().LineTo(36, 5);
+        EXPECT_EQ(s.at(0, 5), clBlack) << c.name;
+        EXPECT_EQ(s.at(4, 5), c.gapColour ? clRed : clWhite) << c.name;
+    }
+}
+
+TEST(Canvas, DottedXorSizingLineAppearsAndGoes) {
+    // A column sizing line: black dotted pen in XOR mode over a white
+    // brush, drawn twice at the same place.
+    Surface s;
+    s.c().Brush().SetColor(clWhite);
+    s.c().Pen().SetColor(clBlack);
+    s.c().Pen().SetStyle(psDot);
+    s.c().Pen().SetMode(pmXor);
+    s.c().MoveTo(10, 0);
+    s.c().LineTo(10, 30);
+    EXPECT_GT(s.countCol(10, clBlack), 10);
+    s.c().MoveTo(10, 0);
+    s.c().LineTo(10, 30);
+    EXPECT_EQ(s.countCol(10, clWhite), 30);
+}
+
+TEST(Canvas, DrawEdgeClassicColours) {
+    const struct {
+        const char* name;
+        unsigned edge, flags;
+        TColor outerTL, innerTL, outerBR, innerBR;
+    } cases[] = {
+        {"raised", EDGE_RAISED, BF_RECT, cl3DLight, clBtnHighlight, cl3DDkShadow, clBtnShadow},
+        {"raised soft", EDGE_RAISED, BF_RECT | BF_SOFT, clBtnHighlight, cl3DLight, cl3DDkShadow, clBtnShadow},
+        {"sunken", EDGE_SUNKEN, BF_RECT, clBtnShadow, cl3DDkShadow, clBtnHighlight, cl3DLight},
+        {"flat", EDGE_SUNKEN, BF_RECT | BF_FLAT, clBtnShadow, clBtnFace, clBtnShadow, clBtnFace},
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        TRect r = Rect(5, 5, 25, 20);
+        s.c().DrawEdge(r, c.edge, c.flags | BF_MIDDLE | BF_ADJUST);
+        EXPECT_EQ(r, Rect(7, 7, 23, 18)) << c.name;
+        EXPECT_EQ(s.at(5, 10), ColorToRGB(c.outerTL)) << c.name;
+        EXPECT_EQ(s.at(10, 5), ColorToRGB(c.outerTL)) << c.name;
+        EXPECT_EQ(s.at(6, 10), ColorToRGB(c.innerTL)) << c.name;
+        EXPECT_EQ(s.at(24, 10), ColorToRGB(c.outerBR)) << c.name;
+        EXPECT_EQ(s.at(10, 19), ColorToRGB(c.outerBR)) << c.name;
+        EXPECT_EQ(s.at(24, 5), ColorToRGB(c.outerBR)) << c.name;  // far corners: bottom-right colour
+        EXPECT_EQ(s.at(23, 10), ColorToRGB(c.innerBR)) << c.name;
+        EXPECT_EQ(s.at(15, 12), ColorToRGB(clBtnFace)) << c.name;
+        EXPECT_EQ(s.at(4, 4), clWhite) << c.name;
+        EXPECT_EQ(s.at(25, 20), clWhite) << c.name;
+    }
+    // Only the sides asked for, and the canvas keeps its own brush.
+    Surface s;
+    s.c().Brush().SetColor(clRed);
+    TRect r = Rect(5, 5, 25, 20);
+    s.c().DrawEdge(r, BDR_RAISEDINNER, BF_LEFT | BF_ADJUST);
+    EXPECT_EQ(r, Rect(6, 5, 25, 20));
+    EXPECT_EQ(s.at(5, 10), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(s.at(10, 5), clWhite);
+    EXPECT_EQ(s.c().Brush().Color(), clRed);
+}
+
+TEST(Canvas, FrameControlCheckBoxAndRadio) {
+    const TColor text = ColorToRGB(clWindowText);
+    const TColor gray = ColorToRGB(clGrayText);
+    const struct {
+        const char* name;
+        unsigned state;
+        TColor mark;  // clNone = no mark
+        TColor face;
+    } cases[] = {
+        {"check unchecked", DFCS_BUTTONCHECK, clNone, clWhite},
+        {"check checked", DFCS_BUTTONCHECK | DFCS_CHECKED, text, clWhite},
+        {"check disabled", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE, gray, ColorToRGB(clBtnFace)},
+        {"check flat", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_FLAT, text, clWhite},
+        {"radio off", DFCS_BUTTONRADIO, clNone, clWhite},
+        {"radio on", DFCS_BUTTONRADIO | DFCS_CHECKED, text, clWhite},
+    };
+    for (const auto& c : cases) {
+        TBitmap b(13, 13);
+        b.Canvas().Brush().SetColor(clFuchsia);
+        b.Canvas().FillRect(Rect(0, 0, 13, 13));
+        TRect r = Rect(0, 0, 13, 13);
+        b.Canvas().DrawFrameControl(r, DFC_BUTTON, c.state);
+        int marks = 0;
+        for (int y = 3; y < 10; ++y) {
+            for (int x = 3; x < 10; ++x) marks += c.mark != clNone && b.Pixel(x, y) == c.mark;
+        }
+        if (c.mark == clNone) {
+            EXPECT_EQ(b.Pixel(6, 6), c.face) << c.name;
+        } else {
+            EXPECT_GT(marks, 4) << c.name;
+        }
+        EXPECT_EQ(b.Pixel(3, 4), c.face) << c.name;  // interior beside the mark
+        if (c.state & DFCS_BUTTONRADIO) {
+            EXPECT_EQ(b.Pixel(0, 0), clFuchsia) << c.name;  // round: corners untouched
+        } else {
+            EXPECT_NE(b.Pixel(0, 0), clFuchsia) << c.name;
+        }
+    }
+}
+
+TEST(Canvas, FrameControlButtonsAndArrows) {
+    TBitmap b(17, 17);
+    TRect r = Rect(0, 0, 17, 17);
+    b.Canvas().DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+    EXPECT_EQ(b.Pixel(8, 8), ColorToRGB(clBtnText));  // arrow in the middle
+    EXPECT_EQ(b.Pixel(3, 3), ColorToRGB(clBtnFace));
+    EXPECT_EQ(b.Pixel(16, 16), ColorToRGB(cl3DDkShadow));
+
+    // The down arrow is widest at the top, the up arrow at the bottom.
+    auto widthAt = [](TBitmap& bmp, int y) {
+        int n = 0;
+        for (int x = 0; x < bmp.Width(); ++x) n += bmp.Pixel(x, y) == ColorToRGB(clBtnText);
+        return n;
+    };
+    TBitmap up(17, 17);
+    r = Rect(0, 0, 17, 17);
+    up.Canvas().DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLUP);
+    int firstRow = -1, lastRow = -1;
+    for (int y = 0; y < 17; ++y) {
+        if (widthAt(up, y) > 0) {
+            if (firstRow < 0) firstRow = y;
+            lastRow = y;
+        }
+    }
+    ASSERT_GE(firstRow, 0);
+    EXPECT_LT(widthAt(up, firstRow), widthAt(up, lastRow));
+
+    TBitmap push(20, 10);
+    r = Rect(0, 0, 20, 10);
+    push.Canvas().DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED | DFCS_ADJUSTRECT);
+    EXPECT_EQ(push.Pixel(0, 0), ColorToRGB(cl3DDkShadow));  // pushed: dark outside at the top-left
+    EXPECT_EQ(r, Rect(2, 2, 18, 8));
+}
+
+TEST(Canvas, DemoPicture) {
+    // A picture of the drawing vocabulary for people to look at.
+    TBitmap b(320, 200);
+    TCanvas& c = b.Canvas();
+    c.Brush().SetColor(clBtnFace);
+    c.FillRect(Rect(0, 0, 320, 200));
+    for (int i = 0; i < 32; ++i) {
+        c.Brush().SetColor(RGB(255 - i * 4, 255 - i * 2, 255));
+        c.FillRect(Rect(10, 10 + i * 2, 150, 12 + i * 2));
+    }
+    c.Pen().SetColor(clGray);
+    c.Brush().SetStyle(bsClear);
+    c.RoundRect(10, 10, 150, 74, 6, 6);
+    c.Font().SetSize(10);
+    c.Font().SetStyle({fsBold});
+    TRect caption = Rect(10, 10, 150, 74);
+    c.DrawText("&Set Communication", caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    c.DrawFocusRect(Rect(14, 14, 146, 70));
+    TRect edge = Rect(170, 10, 310, 74);
+    c.DrawEdge(edge, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+    c.Font().SetStyle({});
+    c.Brush().SetStyle(bsClear);
+    c.DrawText("A longer text that wraps inside its raised box", edge, DT_WORDBREAK | DT_CENTER);
+    TRect box = Rect(10, 90, 23, 103);
+    c.DrawFrameControl(box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    box = Rect(30, 90, 43, 103);
+    c.DrawFrameControl(box, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+    box = Rect(50, 88, 67, 105);
+    c.DrawFrameControl(box, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+    c.Pen().SetColor(clNavy);
+    c.Brush().SetColor(clYellow);
+    c.Ellipse(80, 85, 120, 115);
+    c.Polygon({{130, 115}, {150, 85}, {170, 115}});
+    c.Pen().SetWidth(3);
+    c.Pen().SetColor(clRed);
+    c.MoveTo(180, 90);
+    c.LineTo(300, 110);
+    c.Pen().SetWidth(1);
+    c.Pen().SetStyle(psDot);
+    c.MoveTo(180, 120);
+    c.LineTo(300, 120);
+    c.Pen().SetStyle(psSolid);
+    c.Font().SetOrientation(900);
+    c.Brush().SetStyle(bsClear);
+    c.TextOut(10, 190, "Rotated");
+    c.Font().SetOrientation(0);
+    c.SetClipRect(Rect(40, 130, 300, 190));
+    c.Font().SetSize(20);
+    c.Font().SetColor(clMaroon);
+    c.TextOut(30, 140, "Clipped text at the edge");
+    c.ResetClip();
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/canvas_demo.png";
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    ASSERT_TRUE(b.SavePng(path)) << b.ErrorString();
+    TBitmap back;
+    ASSERT_TRUE(back.LoadFromFile(path)) << back.ErrorString();
+    EXPECT_EQ(back.Width(), 320);
 }

@@ -90,6 +90,12 @@ TEST(XmlDomWrite, LoadedPreambleIsNotWrittenBack) {
     EXPECT_EQ(doc.TopLevelComment(0), "SW_VERSION = 1.000");
     EXPECT_EQ(doc.SaveToString(), "<T>\n  <row a=\"1\" />\n</T>\n<!--SW_VERSION = 1.000-->\n");
 
+    // Loaded CDATA keeps its carriage return, which a reference cannot express there.
+    ASSERT_TRUE(doc.LoadFromString("<T><c><![CDATA[a&#13;b]]></c></T>"));
+    doc.Root().AddChild("t").SetText("x\r\ny");
+    EXPECT_EQ(doc.SaveToString(), "<T>\n  <c><![CDATA[a&#13;b]]></c>\n  <t>x&#13;\ny</t>\n</T>\n");
+    EXPECT_EQ(doc.Root().FindNode("c").Text(), "a&#13;b");
+
     doc.Clear();
     EXPECT_TRUE(doc.Root().IsNull());
     EXPECT_EQ(doc.TopLevelComment(0), "");
@@ -298,4 +304,28 @@ TEST(XmlDomNode, NullHandleAnswersEmptily) {
     TXmlDocument doc;
     ASSERT_TRUE(doc.LoadFromString("<Conf_Settings/>"));
     EXPECT_EQ(doc.Root().FindNode("lastinternet").FindNode("enable_update").Text(), "");
+}
+
+// Files saved by other tools in another encoding read as the same UTF-8 text.
+TEST(XmlDomRead, OtherEncodingsBecomeUtf8) {
+    const std::string utf16le("\xFF\xFE<\0a\0 \0v\0=\0\"\0\xE9\0\xAC\x20\"\0/\0>\0", 24);
+    const struct { const char* name; std::string xml; std::string value; } cases[] = {
+        {"latin-1 declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a v=\"\xE9\"/>", "\xC3\xA9"},
+        {"utf-8 declared", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><a v=\"\xC3\xA9\"/>", "\xC3\xA9"},
+        {"utf-16 with byte order mark", utf16le, "\xC3\xA9\xE2\x82\xAC"},
+    };
+    for (const auto& c : cases) {
+        TXmlDocument doc;
+        std::string error;
+        ASSERT_TRUE(doc.LoadFromString(c.xml, &error)) << c.name << ": " << error;
+        EXPECT_EQ(doc.Root().Attribute("v"), c.value) << c.name;
+    }
+}
+
+// Text parsed from memory has no file name: the message starts with where.
+TEST(XmlDomRead, StringErrorStartsWithPosition) {
+    TXmlDocument doc;
+    std::string error;
+    EXPECT_FALSE(doc.LoadFromString("<a>\n</b>", &error));
+    EXPECT_EQ(error.rfind("line 2, column", 0), 0u) << error;
 }

@@ -1,0 +1,105 @@
+#pragma once
+// Base objects of the window layer: components owned by components, events as
+// callables whose first argument is the sender, and the small value types the
+// windows pass around. Nothing here knows the toolkit underneath.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Graphics.h"
+
+namespace plat {
+
+class TObject {
+public:
+    TObject() = default;
+    TObject(const TObject&) = delete;
+    TObject& operator=(const TObject&) = delete;
+    virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+// Keys and mouse buttons held while an input event happened (a set of flags).
+using TShiftState = unsigned;
+constexpr TShiftState ssShift = 1u << 0;
+constexpr TShiftState ssAlt = 1u << 1;
+constexpr TShiftState ssCtrl = 1u << 2;
+constexpr TShiftState ssLeft = 1u << 3;
+constexpr TShiftState ssRight = 1u << 4;
+constexpr TShiftState ssMiddle = 1u << 5;
+constexpr TShiftState ssDouble = 1u << 6;
+
+// A component belongs to its owner and dies with it: windows free their
+// controls, timers and dialogs this way, newest first.
+class TComponent : public TObject {
+public:
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    TComponent* Owner() const { return FOwner; }
+    const std::string& Name() const { return FName; }
+    void SetName(const std::string& Value) { FName = Value; }
+    int Tag() const { return FTag; }
+    void SetTag(int Value) { FTag = Value; }
+
+    int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+    TComponent* Components(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
+    // The owned component with this name (case-insensitive), or nullptr.
+    TComponent* FindComponent(const std::string& AName) const;
+    // Frees every owned component, newest first.
+    void DestroyComponents();
+    // True once the destructor of this component has begun.
+    bool Destroying() const { return FDestroying; }
+
+protected:
+    // Called when an owned component is about to go (the owner may hold a
+    // pointer to it in a field of its own).
+    virtual void Notification(TComponent* AComponent);
+    void MarkDestroying() { FDestroying = true; }
+
+private:
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+
+    TComponent* FOwner = nullptr;
+    std::vector<TComponent*> FComponents;
+    std::string FName;
+    int FTag = 0;
+    bool FDestroying = false;
+};
+
+// The item list of a combo box, list box or memo: texts with a change
+// notice so the control can show every change at once.
+class TStrings {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    const std::string& operator[](int Index) const;  // throws std::out_of_range
+    const std::string& Strings(int Index) const { return (*this)[Index]; }
+    void SetString(int Index, const std::string& S);
+    int Add(const std::string& S);
+    void Insert(int Index, const std::string& S);
+    void Delete(int Index);
+    void Clear();
+    int IndexOf(const std::string& S) const;  // exact match, -1 when absent
+    void Assign(const std::vector<std::string>& Items);
+    const std::vector<std::string>& Items() const { return FItems; }
+    // Lines joined with CR LF, each one followed by it; setting splits at
+    // CR LF, LF or CR.
+    std::string Text() const;
+    void SetText(const std::string& Text);
+    // Batches changes into one notice.
+    void BeginUpdate() { ++FUpdateCount; }
+    void EndUpdate();
+
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    std::vector<std::string> FItems;
+    int FUpdateCount = 0;
+    bool FPending = false;
+};
+
+}  // namespace plat

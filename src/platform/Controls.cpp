@@ -1,0 +1,1019 @@
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QTimerEvent>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <set>
+
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/NativeBridge.h"
+
+namespace plat {
+
+namespace {
+
+// The keyboard as the last input event left it: tests send keys through the
+// toolkit, so this follows them too (the toolkit's own query would only see
+// the real keyboard).
+Qt::KeyboardModifiers g_modifiers;
+Qt::MouseButtons g_buttons;
+std::set<unsigned short> g_keysDown;
+// Set while a key event made by the layer itself goes to a widget.
+bool g_bypass = false;
+
+void NoteInput(const QInputEvent* e) {
+    g_modifiers = e->modifiers();
+    if (auto* m = dynamic_cast<const QMouseEvent*>(e)) g_buttons = m->buttons();
+}
+
+intptr_t MouseKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
+    intptr_t k = 0;
+    if (buttons & Qt::LeftButton) k |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) k |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (mods & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (mods & Qt::ControlModifier) k |= MK_CONTROL;
+    return k;
+}
+
+TShiftState ShiftFromMouseKeys(intptr_t keys) {
+    TShiftState s = 0;
+    if (keys & MK_SHIFT) s |= ssShift;
+    if (keys & MK_CONTROL) s |= ssCtrl;
+    if (keys & MK_LBUTTON) s |= ssLeft;
+    if (keys & MK_RBUTTON) s |= ssRight;
+    if (keys & MK_MBUTTON) s |= ssMiddle;
+    if (g_modifiers & Qt::AltModifier) s |= ssAlt;
+    return s;
+}
+
+Qt::CursorShape ShapeOf(TCursor c) {
+    switch (c) {
+        case crCross: return Qt::CrossCursor;
+        case crIBeam: return Qt::IBeamCursor;
+        case crSizeNS: return Qt::SizeVerCursor;
+        case crSizeWE: return Qt::SizeHorCursor;
+        case crHourGlass: return Qt::WaitCursor;
+        case crDrag: return Qt::DragMoveCursor;
+        case crNo: return Qt::ForbiddenCursor;
+        case crHandPoint: return Qt::PointingHandCursor;
+        case crSizeAll: return Qt::SizeAllCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
+
+// Widget of a custom-drawn control: painting and all input go to WndProc.
+class TCustomWidget : public QWidget {
+public:
+    explicit TCustomWidget(TCustomControl* Control) : FControl(Control) {
+        setAttribute(Qt::WA_Hover, false);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+    void Detach() { FControl = nullptr; }
+    TCustomControl* Control() const { return FControl; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (FControl == nullptr) return;
+        QPainter painter(this);
+        if (!(FControl->ControlStyle() & csOpaque)) painter.fillRect(rect(), ToQColor(FControl->Color()));
+        CanvasPaintScope bind(FControl->Canvas(), &painter);
+        SafeCall([&] { FControl->Perform(WM_PAINT); });
+    }
+
+private:
+    TCustomControl* FControl;
+};
+
+class TCustomAccessible : public QAccessibleWidget {
+public:
+    TCustomAccessible(TCustomWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::Role role() const override {
+        auto* w = static_cast<TCustomWidget*>(widget());
+        if (w->Control() == nullptr) return QAccessible::Client;
+        switch (w->Control()->AccessibleRole()) {
+            case arButton: return QAccessible::Button;
+            case arTable: return QAccessible::Table;
+            case arCheckButton: return QAccessible::CheckBox;
+            case arStaticText: return QAccessible::StaticText;
+            case arComboBox: return QAccessible::ComboBox;
+            case arList: return QAccessible::List;
+            default: return QAccessible::Client;
+        }
+    }
+};
+
+QAccessibleInterface* CustomAccessibleFactory(const QString&, QObject* object) {
+    if (auto* w = dynamic_cast<TCustomWidget*>(object)) return new TCustomAccessible(w, QAccessible::Client);
+    return nullptr;
+}
+
+void InstallAccessibleFactory() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    QAccessible::installFactory(&CustomAccessibleFactory);
+}
+
+}  // namespace
+
+// --- helpers ---------------------------------------------------------------
+
+QString ToQ(const std::string& Text) { return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size())); }
+std::string FromQ(const QString& Text) { return Text.toStdString(); }
+
+void SafeCall(const std::function<void()>& Action) {
+    try {
+        Action();
+    } catch (const std::exception& e) {
+        if (Application != nullptr) Application->ShowException(e);
+    } catch (...) {
+        if (Application != nullptr) Application->ShowException(std::runtime_error("Unknown error"));
+    }
+}
+
+TShiftState ShiftFromModifiers(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
+    TShiftState s = 0;
+    if (m & Qt::ShiftModifier) s |= ssShift;
+    if (m & Qt::ControlModifier) s |= ssCtrl;
+    if (m & Qt::AltModifier) s |= ssAlt;
+    if (b & Qt::LeftButton) s |= ssLeft;
+    if (b & Qt::RightButton) s |= ssRight;
+    if (b & Qt::MiddleButton) s |= ssMiddle;
+    return s;
+}
+
+namespace {
+const struct {
+    int qt;
+    unsigned short vk;
+} kKeyTable[] = {
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},  {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU},     {Qt::Key_Pause, VK_PAUSE},
+    {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_PageUp, VK_PRIOR},   {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
+    {Qt::Key_Home, VK_HOME},      {Qt::Key_Left, VK_LEFT},     {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT},    {Qt::Key_Down, VK_DOWN},     {Qt::Key_Insert, VK_INSERT},
+    {Qt::Key_Delete, VK_DELETE},  {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
+};
+}  // namespace
+
+unsigned short VirtualKeyOf(int QtKey, Qt::KeyboardModifiers Modifiers) {
+    for (const auto& k : kKeyTable)
+        if (k.qt == QtKey) return k.vk;
+    if (QtKey >= Qt::Key_F1 && QtKey <= Qt::Key_F24) return static_cast<unsigned short>(VK_F1 + (QtKey - Qt::Key_F1));
+    if (QtKey >= Qt::Key_A && QtKey <= Qt::Key_Z) return static_cast<unsigned short>('A' + (QtKey - Qt::Key_A));
+    if (QtKey >= Qt::Key_0 && QtKey <= Qt::Key_9) {
+        if (Modifiers & Qt::KeypadModifier) return static_cast<unsigned short>(VK_NUMPAD0 + (QtKey - Qt::Key_0));
+        return static_cast<unsigned short>('0' + (QtKey - Qt::Key_0));
+    }
+    switch (QtKey) {
+        case Qt::Key_Asterisk: return VK_MULTIPLY;
+        case Qt::Key_Plus: return VK_ADD;
+        case Qt::Key_Minus: return VK_SUBTRACT;
+        case Qt::Key_Slash: return VK_DIVIDE;
+        default: break;
+    }
+    return 0;
+}
+
+int QtKeyOf(unsigned short vk) {
+    for (const auto& k : kKeyTable)
+        if (k.vk == vk) return k.qt;
+    if (vk >= VK_F1 && vk <= VK_F1 + 23) return Qt::Key_F1 + (vk - VK_F1);
+    if (vk >= 'A' && vk <= 'Z') return Qt::Key_A + (vk - 'A');
+    if (vk >= '0' && vk <= '9') return Qt::Key_0 + (vk - '0');
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9) return Qt::Key_0 + (vk - VK_NUMPAD0);
+    switch (vk) {
+        case VK_MULTIPLY: return Qt::Key_Asterisk;
+        case VK_ADD: return Qt::Key_Plus;
+        case VK_SUBTRACT: return Qt::Key_Minus;
+        case VK_DIVIDE: return Qt::Key_Slash;
+        default: return Qt::Key_unknown;
+    }
+}
+
+bool IsKeyDown(unsigned short vk) {
+    switch (vk) {
+        case VK_SHIFT: return (g_modifiers & Qt::ShiftModifier) != 0;
+        case VK_CONTROL: return (g_modifiers & Qt::ControlModifier) != 0;
+        case VK_MENU: return (g_modifiers & Qt::AltModifier) != 0;
+        case VK_LBUTTON: return (g_buttons & Qt::LeftButton) != 0;
+        case VK_RBUTTON: return (g_buttons & Qt::RightButton) != 0;
+        case VK_MBUTTON: return (g_buttons & Qt::MiddleButton) != 0;
+        default: return g_keysDown.count(vk) != 0;
+    }
+}
+
+TShiftState KeyboardShiftState() { return ShiftFromModifiers(g_modifiers, g_buttons); }
+
+// --- native access -------------------------------------------------------
+
+QWidget* TNativeAccess::Widget(const TControl& Control) { return Control.FNative->Widget.data(); }
+
+TControl* TNativeAccess::ControlOf(const QObject* Widget) {
+    for (const QObject* o = Widget; o != nullptr; o = o->parent()) {
+        QVariant v = o->property("plat_control");
+        if (v.isValid()) return static_cast<TControl*>(v.value<void*>());
+    }
+    return nullptr;
+}
+
+void TNativeAccess::Bind(TControl& c, QWidget* w) {
+    EnsureGuiApplication();
+    auto& n = *c.FNative;
+    n.Widget = w;
+    n.Bridge = new TEventBridge(&c);
+    w->setProperty("plat_control", QVariant::fromValue(static_cast<void*>(&c)));
+    w->installEventFilter(n.Bridge);
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (w->parentWidget() == nullptr && dynamic_cast<TForm*>(&c) == nullptr) w->hide();
+    w->setGeometry(c.FLeft, c.FTop, std::max(0, c.FWidth), std::max(0, c.FHeight));
+    w->setFont(ToQFont(*c.FFont));
+    w->setEnabled(c.FEnabled);
+    if (!c.FText.empty()) c.Perform(CM_TEXTCHANGED);
+}
+
+void TNativeAccess::Watch(TControl& c, QWidget* Child) {
+    Child->installEventFilter(c.FNative->Bridge);
+}
+
+void TNativeAccess::TextFromWidget(TControl& c, const std::string& Text) {
+    if (c.FText == Text) return;
+    c.FText = Text;
+}
+
+void TNativeAccess::SizeFromWidget(TControl& c, int Width, int Height) {
+    if (c.FWidth == Width && c.FHeight == Height) return;
+    c.FWidth = Width;
+    c.FHeight = Height;
+    c.Perform(WM_SIZE, 0, MakeLParam(Width, Height));
+    if (auto* wc = dynamic_cast<TWinControl*>(&c)) wc->AlignControls();
+}
+
+void TNativeAccess::PosFromWidget(TControl& c, int Left, int Top) {
+    c.FLeft = Left;
+    c.FTop = Top;
+}
+
+void TNativeAccess::SetParentOnly(TControl& c, TWinControl* AParent) {
+    if (c.FParent != nullptr) {
+        auto& list = c.FParent->FControls;
+        list.erase(std::remove(list.begin(), list.end(), &c), list.end());
+    }
+    c.FParent = AParent;
+    if (AParent != nullptr) {
+        AParent->FControls.push_back(&c);
+        if (c.FParentFont) c.TakeParentFont(AParent->Font());
+    }
+}
+
+void TNativeAccess::CallClick(TControl& c) {
+    SafeCall([&] { c.Click(); });
+}
+
+// --- event bridge ----------------------------------------------------------
+
+bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
+    auto* wc = dynamic_cast<TWinControl*>(FControl);
+    if (wc == nullptr) return false;
+    NoteInput(e);
+    unsigned short vk = VirtualKeyOf(e->key(), e->modifiers());
+    if (vk == 0 && !e->text().isEmpty()) vk = static_cast<unsigned short>(e->text().at(0).toUpper().unicode());
+    const bool custom = dynamic_cast<TCustomControl*>(FControl) != nullptr;
+    if (!press) {
+        g_keysDown.erase(vk);
+        TMessage m{WM_KEYUP, vk, 0, 0};
+        SafeCall([&] { FControl->WndProc(m); });
+        return custom || m.WParam == 0;
+    }
+    g_keysDown.insert(vk);
+    TMessage m{(e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
+    SafeCall([&] { FControl->WndProc(m); });
+    if (m.WParam == 0) return true;  // a handler swallowed the key
+    vk = static_cast<unsigned short>(m.WParam);
+
+    // Dialog keys the control does not want itself go to its form (default
+    // and cancel buttons, Tab handled by the toolkit otherwise).
+    TMessage dc{WM_GETDLGCODE, 0, 0, 0};
+    SafeCall([&] { FControl->WndProc(dc); });
+    const bool wantsAll = (dc.Result & DLGC_WANTALLKEYS) != 0 || TNativeAccess::Native(*FControl).WantsAllKeys;
+    const bool wantsTab = (dc.Result & DLGC_WANTTAB) != 0 || wantsAll;
+    const bool wantsArrows = (dc.Result & DLGC_WANTARROWS) != 0 || wantsAll;
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !wantsAll) {
+        if (TForm* f = FControl->ParentForm()) {
+            intptr_t r = 0;
+            SafeCall([&] { r = f->Perform(CM_DIALOGKEY, vk, 0); });
+            if (r != 0) return true;
+        }
+    }
+    if (vk == VK_TAB && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (!wantsTab) return false;  // the toolkit moves the focus
+    }
+    (void)wantsArrows;
+
+    QString text = e->text();
+    if (text.isEmpty()) return custom;
+    const char32_t typed = text.toUcs4().value(0);
+    if (typed == 0) return custom;
+    TMessage ch{WM_CHAR, static_cast<intptr_t>(typed), 0, 0};
+    SafeCall([&] { FControl->WndProc(ch); });
+    if (custom) return true;
+    if (ch.WParam == 0) return true;
+    if (static_cast<char32_t>(ch.WParam) != typed) {
+        // The handler changed the character: the widget gets the new one.
+        char32_t nc = static_cast<char32_t>(ch.WParam);
+        QKeyEvent replaced(QEvent::KeyPress, Qt::Key_unknown, e->modifiers(), QString::fromUcs4(&nc, 1));
+        QObject* target = QApplication::focusWidget();
+        if (target == nullptr) target = TNativeAccess::Widget(*FControl);
+        g_bypass = true;
+        QCoreApplication::sendEvent(target, &replaced);
+        g_bypass = false;
+        return true;
+    }
+    return false;
+}
+
+bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
+    if (FControl == nullptr || FControl->Destroying() || g_bypass) return false;
+    TControl* c = FControl;
+    const bool custom = dynamic_cast<TCustomControl*>(c) != nullptr;
+    QWidget* main = TNativeAccess::Widget(*c);
+    switch (e->type()) {
+        case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            if (e->type() == QEvent::ShortcutOverride) return false;
+            return HandleKey(static_cast<QKeyEvent*>(e), true);
+        case QEvent::KeyRelease:
+            return HandleKey(static_cast<QKeyEvent*>(e), false);
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            NoteInput(me);
+            QPoint p = me->position().toPoint();
+            if (Watched != main && main != nullptr) p = static_cast<QWidget*>(Watched)->mapTo(main, p);
+            unsigned msg = WM_MOUSEMOVE;
+            const bool dbl = e->type() == QEvent::MouseButtonDblClick;
+            const bool press = e->type() == QEvent::MouseButtonPress || dbl;
+            if (e->type() != QEvent::MouseMove) {
+                switch (me->button()) {
+                    case Qt::LeftButton: msg = dbl ? WM_LBUTTONDBLCLK : press ? WM_LBUTTONDOWN : WM_LBUTTONUP; break;
+                    case Qt::RightButton: msg = dbl ? WM_RBUTTONDBLCLK : press ? WM_RBUTTONDOWN : WM_RBUTTONUP; break;
+                    case Qt::MiddleButton: msg = dbl ? WM_MBUTTONDBLCLK : press ? WM_MBUTTONDOWN : WM_MBUTTONUP; break;
+                    default: return false;
+                }
+            }
+            TMessage m{msg, MouseKeys(me->modifiers(), me->buttons()), MakeLParam(p.x(), p.y()), 0};
+            SafeCall([&] { c->WndProc(m); });
+            if (custom && press && main != nullptr && main->focusPolicy() != Qt::NoFocus) main->setFocus(Qt::MouseFocusReason);
+            return custom;
+        }
+        case QEvent::Wheel: {
+            auto* we = static_cast<QWheelEvent*>(e);
+            g_modifiers = we->modifiers();
+            QPoint g = we->globalPosition().toPoint();
+            int delta = we->angleDelta().y();
+            intptr_t w = static_cast<intptr_t>(static_cast<int32_t>((static_cast<uint32_t>(delta & 0xFFFF) << 16) |
+                                                                   static_cast<uint32_t>(MouseKeys(we->modifiers(), we->buttons()))));
+            TMessage m{WM_MOUSEWHEEL, w, MakeLParam(g.x(), g.y()), 0};
+            SafeCall([&] { c->WndProc(m); });
+            return custom || m.Result != 0;
+        }
+        case QEvent::Enter:
+            if (Watched == main) SafeCall([&] { c->Perform(CM_MOUSEENTER); });
+            return false;
+        case QEvent::Leave:
+            if (Watched == main) SafeCall([&] { c->Perform(CM_MOUSELEAVE); });
+            return false;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            auto* fe = static_cast<QFocusEvent*>(e);
+            const bool in = e->type() == QEvent::FocusIn;
+            SafeCall([&] { c->Perform(in ? WM_SETFOCUS : WM_KILLFOCUS); });
+            // Switching windows is no change of the active control.
+            if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
+                SafeCall([&] { c->Perform(in ? CM_ENTER : CM_EXIT); });
+            return false;
+        }
+        case QEvent::Resize:
+            if (Watched == main) {
+                auto* re = static_cast<QResizeEvent*>(e);
+                SafeCall([&] { TNativeAccess::SizeFromWidget(*c, re->size().width(), re->size().height()); });
+            }
+            return false;
+        case QEvent::Move:
+            if (Watched == main && !main->isWindow()) TNativeAccess::PosFromWidget(*c, main->x(), main->y());
+            return false;
+        case QEvent::Timer: {
+            auto* te = static_cast<QTimerEvent*>(e);
+            auto& timers = TNativeAccess::Native(*c).Timers;
+            for (auto& [id, qid] : timers)
+                if (qid == te->timerId()) {
+                    int windowId = id;
+                    SafeCall([&] { c->Perform(WM_TIMER, windowId, 0); });
+                    return true;
+                }
+            return false;
+        }
+        default:
+            return false;
+    }
+}
+
+// --- TControl --------------------------------------------------------------
+
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), FFont(std::make_unique<TFont>()), FColor(clBtnFace), FNative(std::make_unique<TControlNative>()) {
+    EnsureGuiApplication();
+    FFont->OnChange = [this] {
+        if (!FFontSyncing) FParentFont = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl() {
+    MarkDestroying();
+    if (FNative->Bridge != nullptr) FNative->Bridge->Detach();
+    if (FParent != nullptr) {
+        auto& list = FParent->FControls;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        FParent = nullptr;
+    }
+    QWidget* w = FNative->Widget.data();
+    if (w != nullptr) {
+        w->removeEventFilter(FNative->Bridge);
+        if (auto* cw = dynamic_cast<TCustomWidget*>(w)) cw->Detach();
+        delete w;
+    }
+    delete FNative->Bridge;
+}
+
+TForm* TControl::ParentForm() const {
+    const TControl* c = this;
+    while (c != nullptr) {
+        if (auto* f = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(f);
+        c = c->FParent;
+    }
+    return nullptr;
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+    if (AParent == FParent) return;
+    if (FParent != nullptr) {
+        auto& list = FParent->FControls;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    TWinControl* old = FParent;
+    FParent = AParent;
+    QWidget* w = FNative->Widget.data();
+    if (FParent != nullptr) {
+        FParent->FControls.push_back(this);
+        if (FParentFont) TakeParentFont(FParent->Font());
+        if (FParentColor) FColor = FParent->Color();
+        if (w != nullptr) {
+            QWidget* pw = TNativeAccess::Widget(*FParent);
+            w->setParent(pw);
+            w->setGeometry(FLeft, FTop, std::max(0, FWidth), std::max(0, FHeight));
+            w->setVisible(FVisible);
+        }
+        if (FAlign != alNone) FParent->AlignControls();
+    } else if (w != nullptr && dynamic_cast<TForm*>(this) == nullptr) {
+        w->hide();
+        w->setParent(nullptr);
+    }
+    if (old != nullptr && FAlign != alNone) old->AlignControls();
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    AWidth = std::max(0, AWidth);
+    AHeight = std::max(0, AHeight);
+    const bool sized = AWidth != FWidth || AHeight != FHeight;
+    const bool moved = ALeft != FLeft || ATop != FTop;
+    if (!sized && !moved) return;
+    FLeft = ALeft;
+    FTop = ATop;
+    FWidth = AWidth;
+    FHeight = AHeight;
+    if (QWidget* w = FNative->Widget.data()) {
+        if (w->isWindow()) {
+            w->resize(AWidth, AHeight);
+            if (moved) w->move(ALeft, ATop);
+        } else {
+            w->setGeometry(ALeft, ATop, AWidth, AHeight);
+        }
+    }
+    if (sized) {
+        Perform(WM_SIZE, 0, MakeLParam(AWidth, AHeight));
+        if (auto* wc = dynamic_cast<TWinControl*>(this)) wc->AlignControls();
+    }
+    if (FParent != nullptr && FAlign != alNone) FParent->AlignControls();
+}
+
+void TControl::SetAlign(TAlign Value) {
+    if (Value == FAlign) return;
+    FAlign = Value;
+    if (FParent != nullptr) FParent->AlignControls();
+}
+
+void TControl::VisibleChanging(bool) {}
+
+void TControl::SetVisible(bool Value) {
+    if (Value == FVisible) return;
+    VisibleChanging(Value);
+    FVisible = Value;
+    QWidget* w = FNative->Widget.data();
+    if (w != nullptr && (FParent != nullptr || w->isWindow())) {
+        if (!w->isWindow() || dynamic_cast<TForm*>(this) != nullptr) w->setVisible(Value);
+    }
+    Perform(CM_VISIBLECHANGED, Value ? 1 : 0);
+    if (FParent != nullptr && FAlign != alNone) FParent->AlignControls();
+}
+
+bool TControl::Showing() const {
+    QWidget* w = FNative->Widget.data();
+    return w != nullptr && w->isVisible();
+}
+
+void TControl::SetEnabled(bool Value) {
+    if (Value == FEnabled) return;
+    FEnabled = Value;
+    if (QWidget* w = FNative->Widget.data()) w->setEnabled(Value);
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetText(const std::string& Value) {
+    if (Value == FText) return;
+    FText = Value;
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetFont(const TFont& Value) { *FFont = Value; }
+
+void TControl::TakeParentFont(const TFont& Value) {
+    FFontSyncing = true;
+    *FFont = Value;
+    FFontSyncing = false;
+}
+
+void TControl::FontChanged() {
+    if (QWidget* w = FNative->Widget.data()) w->setFont(ToQFont(*FFont));
+    Perform(CM_FONTCHANGED);
+    if (auto* wc = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : wc->FControls)
+            if (child->FParentFont) child->TakeParentFont(*FFont);
+    }
+}
+
+void TControl::SetParentFont(bool Value) {
+    FParentFont = Value;
+    if (Value && FParent != nullptr) TakeParentFont(FParent->Font());
+}
+
+void TControl::SetColor(TColor Value) {
+    FColor = Value;
+    FParentColor = false;
+    Perform(CM_COLORCHANGED);
+    Invalidate();
+    if (auto* wc = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : wc->FControls)
+            if (child->FParentColor) {
+                child->FColor = Value;
+                child->Perform(CM_COLORCHANGED);
+                child->Invalidate();
+            }
+    }
+}
+
+void TControl::SetParentColor(bool Value) {
+    FParentColor = Value;
+    if (Value && FParent != nullptr) {
+        FColor = FParent->Color();
+        Perform(CM_COLORCHANGED);
+        Invalidate();
+    }
+}
+
+void TControl::SetCursor(TCursor Value) {
+    FCursor = Value;
+    if (QWidget* w = FNative->Widget.data()) {
+        if (Value == crDefault) w->unsetCursor();
+        else w->setCursor(ShapeOf(Value));
+    }
+}
+
+void TControl::SetHint(const std::string& Value) {
+    FHint = Value;
+    if (QWidget* w = FNative->Widget.data()) w->setToolTip(FShowHint ? ToQ(FHint) : QString());
+}
+
+void TControl::SetShowHint(bool Value) {
+    FShowHint = Value;
+    SetHint(FHint);
+}
+
+void TControl::Invalidate() {
+    if (QWidget* w = FNative->Widget.data()) w->update();
+}
+
+void TControl::Repaint() {
+    if (QWidget* w = FNative->Widget.data()) w->repaint();
+}
+
+void TControl::Update() {
+    if (QWidget* w = FNative->Widget.data()) w->repaint();
+}
+
+void TControl::BringToFront() {
+    if (QWidget* w = FNative->Widget.data()) w->raise();
+}
+
+TPoint TControl::ClientToScreen(TPoint P) const {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return P;
+    QPoint g = w->mapToGlobal(QPoint(P.X, P.Y));
+    return {g.x(), g.y()};
+}
+
+TPoint TControl::ScreenToClient(TPoint P) const {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return P;
+    QPoint l = w->mapFromGlobal(QPoint(P.X, P.Y));
+    return {l.x(), l.y()};
+}
+
+intptr_t TControl::Perform(unsigned Msg, intptr_t WParam, intptr_t LParam) {
+    TMessage m{Msg, WParam, LParam, 0};
+    WndProc(m);
+    return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message) { Dispatch(Message); }
+
+bool TControl::MouseCapture() const {
+    QWidget* w = FNative->Widget.data();
+    return w != nullptr && QWidget::mouseGrabber() == w;
+}
+
+void TControl::SetMouseCapture(bool Value) {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return;
+    if (Value) w->grabMouse();
+    else if (QWidget::mouseGrabber() == w) w->releaseMouse();
+}
+
+void TControl::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_MBUTTONDBLCLK:
+        case WM_MOUSEMOVE: WMMouse(m); break;
+        case WM_MOUSEWHEEL: {
+            const int delta = HiWordSigned(m.WParam);
+            TPoint pos{LoWordSigned(m.LParam), HiWordSigned(m.LParam)};
+            if (DoMouseWheel(ShiftFromMouseKeys(m.WParam & 0xFFFF), delta, pos)) m.Result = 1;
+            break;
+        }
+        case CM_MOUSEENTER: CMMouseEnter(m); break;
+        case CM_MOUSELEAVE: CMMouseLeave(m); break;
+        case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
+        case CM_FONTCHANGED: CMFontChanged(m); break;
+        case CM_COLORCHANGED: CMColorChanged(m); break;
+        case CM_TEXTCHANGED: CMTextChanged(m); break;
+        case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
+        case WM_SIZE: WMSize(m); break;
+        default: break;
+    }
+}
+
+void TControl::WMMouse(TMessage& m) {
+    const int x = LoWordSigned(m.LParam);
+    const int y = HiWordSigned(m.LParam);
+    TShiftState shift = ShiftFromMouseKeys(m.WParam);
+    switch (m.Msg) {
+        case WM_MOUSEMOVE: MouseMove(shift, x, y); break;
+        case WM_LBUTTONDOWN:
+            FClickPending = true;
+            MouseDown(mbLeft, shift, x, y);
+            break;
+        case WM_RBUTTONDOWN: MouseDown(mbRight, shift, x, y); break;
+        case WM_MBUTTONDOWN: MouseDown(mbMiddle, shift, x, y); break;
+        case WM_LBUTTONDBLCLK:
+            if (FControlStyle & csDoubleClicks) DblClick();
+            MouseDown(mbLeft, shift | ssDouble, x, y);
+            break;
+        case WM_RBUTTONDBLCLK: MouseDown(mbRight, shift | ssDouble, x, y); break;
+        case WM_MBUTTONDBLCLK: MouseDown(mbMiddle, shift | ssDouble, x, y); break;
+        case WM_LBUTTONUP: {
+            const bool pending = FClickPending;
+            FClickPending = false;
+            MouseUp(mbLeft, shift, x, y);
+            if (pending && (FControlStyle & csClickEvents) && x >= 0 && y >= 0 && x < FWidth && y < FHeight) Click();
+            break;
+        }
+        case WM_RBUTTONUP: MouseUp(mbRight, shift, x, y); break;
+        case WM_MBUTTONUP: MouseUp(mbMiddle, shift, x, y); break;
+        default: break;
+    }
+}
+
+void TControl::Click() {
+    if (OnClick) OnClick(this);
+}
+void TControl::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+    if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    return handled;
+}
+void TControl::CMMouseEnter(TMessage&) {
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+void TControl::CMMouseLeave(TMessage&) {
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+void TControl::CMColorChanged(TMessage&) {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr || dynamic_cast<TCustomWidget*>(w) != nullptr) return;
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ToQColor(FColor));
+    w->setPalette(pal);
+}
+void TControl::CMTextChanged(TMessage&) {
+    if (FNative->ApplyText) FNative->ApplyText(FText);
+}
+void TControl::CMVisibleChanged(TMessage&) {}
+void TControl::WMSize(TMessage&) {}
+
+// --- TWinControl -----------------------------------------------------------
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+    // Owned children go while this control is still whole; children owned
+    // elsewhere are let go so they never point at a dead parent.
+    MarkDestroying();
+    DestroyComponents();
+    while (!FControls.empty()) {
+        TControl* child = FControls.back();
+        FControls.pop_back();
+        child->FParent = nullptr;
+        if (QWidget* w = TNativeAccess::Widget(*child)) {
+            w->hide();
+            w->setParent(nullptr);
+        }
+    }
+}
+
+int TWinControl::TabOrder() const {
+    if (Parent() == nullptr) return -1;
+    int order = 0;
+    for (TControl* c : Parent()->FControls) {
+        if (c == this) return order;
+        if (dynamic_cast<TWinControl*>(c) != nullptr) ++order;
+    }
+    return -1;
+}
+
+void TWinControl::SetTabOrder(int Value) {
+    TWinControl* p = Parent();
+    if (p == nullptr) return;
+    auto& list = p->FControls;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    // Position among the windowed siblings.
+    int order = 0;
+    auto it = list.begin();
+    for (; it != list.end(); ++it) {
+        if (dynamic_cast<TWinControl*>(*it) == nullptr) continue;
+        if (order == Value) break;
+        ++order;
+    }
+    list.insert(it, this);
+    QWidget* prev = nullptr;
+    for (TControl* c : list) {
+        auto* wc = dynamic_cast<TWinControl*>(c);
+        QWidget* w = wc == nullptr ? nullptr : TNativeAccess::Widget(*wc);
+        if (w == nullptr) continue;
+        if (prev != nullptr) QWidget::setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+void TWinControl::SetTabStop(bool Value) {
+    FTabStop = Value;
+    if (QWidget* w = TNativeAccess::Widget(*this)) {
+        if (w->focusPolicy() == Qt::NoFocus && !Value) return;
+        w->setFocusPolicy(Value ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+bool TWinControl::Focused() const {
+    QWidget* w = TNativeAccess::Widget(*this);
+    if (w == nullptr) return false;
+    QWidget* f = QApplication::focusWidget();
+    return f != nullptr && (f == w || w->isAncestorOf(f)) && TNativeAccess::ControlOf(f) == this;
+}
+
+bool TWinControl::CanFocus() const {
+    QWidget* w = TNativeAccess::Widget(*this);
+    return w != nullptr && w->isVisible() && w->isEnabled();
+}
+
+void TWinControl::SetFocus() {
+    QWidget* w = TNativeAccess::Widget(*this);
+    if (w == nullptr) return;
+    if (QWidget* win = w->window()) win->activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::SetTimer(int Id, int Interval) {
+    QWidget* w = TNativeAccess::Widget(*this);
+    if (w == nullptr) return;
+    auto& timers = TNativeAccess::Native(*this).Timers;
+    KillTimer(Id);
+    timers[Id] = w->startTimer(std::max(1, Interval));
+}
+
+void TWinControl::KillTimer(int Id) {
+    auto& timers = TNativeAccess::Native(*this).Timers;
+    auto it = timers.find(Id);
+    if (it == timers.end()) return;
+    if (QWidget* w = TNativeAccess::Widget(*this)) w->killTimer(it->second);
+    timers.erase(it);
+}
+
+void TWinControl::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP: {
+            unsigned short key = static_cast<unsigned short>(m.WParam);
+            TShiftState shift = KeyboardShiftState();
+            TForm* form = ParentForm();
+            const bool up = m.Msg == WM_KEYUP;
+            if (form != nullptr && form != this && form->KeyPreview()) {
+                TWinControl* f = form;
+                if (up) f->KeyUp(key, shift);
+                else f->KeyDown(key, shift);
+            }
+            if (key != 0) {
+                if (up) KeyUp(key, shift);
+                else KeyDown(key, shift);
+            }
+            m.WParam = key;
+            break;
+        }
+        case WM_CHAR: {
+            char32_t ch = static_cast<char32_t>(m.WParam);
+            TForm* form = ParentForm();
+            if (form != nullptr && form != this && form->KeyPreview()) {
+                TWinControl* f = form;
+                f->KeyPress(ch);
+            }
+            if (ch != 0) KeyPress(ch);
+            m.WParam = static_cast<intptr_t>(ch);
+            break;
+        }
+        case WM_SETFOCUS: WMSetFocus(m); break;
+        case WM_KILLFOCUS: WMKillFocus(m); break;
+        case CM_ENTER: DoEnter(); break;
+        case CM_EXIT: DoExit(); break;
+        case WM_TIMER: WMTimer(m); break;
+        default: TControl::Dispatch(m); break;
+    }
+}
+
+void TWinControl::KeyDown(unsigned short& Key, TShiftState Shift) {
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+void TWinControl::KeyUp(unsigned short& Key, TShiftState Shift) {
+    if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+void TWinControl::KeyPress(char32_t& Key) {
+    if (OnKeyPress) OnKeyPress(this, Key);
+}
+void TWinControl::DoEnter() {
+    if (OnEnter) OnEnter(this);
+}
+void TWinControl::DoExit() {
+    if (OnExit) OnExit(this);
+}
+void TWinControl::WMSetFocus(TMessage&) {}
+void TWinControl::WMKillFocus(TMessage&) {}
+void TWinControl::WMTimer(TMessage&) {}
+
+void TWinControl::AlignControls() {
+    int left = 0, top = 0, right = ClientWidth(), bottom = ClientHeight();
+    auto place = [&](TAlign which) {
+        std::vector<TControl*> list;
+        for (TControl* c : FControls)
+            if (c->FAlign == which && c->FVisible) list.push_back(c);
+        // Earlier placed controls sit nearer to the edge they align to.
+        std::stable_sort(list.begin(), list.end(), [which](TControl* a, TControl* b) {
+            switch (which) {
+                case alTop: return a->FTop < b->FTop;
+                case alBottom: return a->FTop + a->FHeight > b->FTop + b->FHeight;
+                case alLeft: return a->FLeft < b->FLeft;
+                case alRight: return a->FLeft + a->FWidth > b->FLeft + b->FWidth;
+                default: return false;
+            }
+        });
+        for (TControl* c : list) {
+            const TAlign keep = c->FAlign;
+            c->FAlign = alNone;  // no re-entry while it is placed
+            switch (which) {
+                case alTop: c->SetBounds(left, top, right - left, c->FHeight); top += c->FHeight; break;
+                case alBottom: bottom -= c->FHeight; c->SetBounds(left, bottom, right - left, c->FHeight); break;
+                case alLeft: c->SetBounds(left, top, c->FWidth, bottom - top); left += c->FWidth; break;
+                case alRight: right -= c->FWidth; c->SetBounds(right, top, c->FWidth, bottom - top); break;
+                case alClient: c->SetBounds(left, top, right - left, bottom - top); break;
+                default: break;
+            }
+            c->FAlign = keep;
+        }
+    };
+    place(alTop);
+    place(alBottom);
+    place(alLeft);
+    place(alRight);
+    place(alClient);
+}
+
+// --- TCustomControl --------------------------------------------------------
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {
+    InstallAccessibleFactory();
+    TNativeAccess::Bind(*this, new TCustomWidget(this));
+}
+
+TCustomControl::~TCustomControl() {
+    if (auto* w = dynamic_cast<TCustomWidget*>(TNativeAccess::Widget(*this))) w->Detach();
+}
+
+void TCustomControl::SetAccessibleName(const std::string& Name) {
+    FAccessibleName = Name;
+    FAccessibleNameSet = true;
+    if (QWidget* w = TNativeAccess::Widget(*this)) w->setAccessibleName(ToQ(Name));
+}
+
+void TCustomControl::SetAccessibleRole(TAccessibleRole Role) { FRole = Role; }
+
+std::string TCustomControl::AccessibleName() const { return FAccessibleNameSet ? FAccessibleName : Caption(); }
+
+void TCustomControl::Dispatch(TMessage& m) {
+    if (m.Msg == WM_PAINT) {
+        WMPaint(m);
+        return;
+    }
+    TWinControl::Dispatch(m);
+}
+
+void TCustomControl::WMPaint(TMessage&) { Paint(); }
+
+void TCustomControl::Paint() {}
+
+void TCustomControl::CMTextChanged(TMessage& m) {
+    // The caption is the accessible name unless one was given explicitly.
+    if (!FAccessibleNameSet)
+        if (QWidget* w = TNativeAccess::Widget(*this)) w->setAccessibleName(ToQ(Caption()));
+    TWinControl::CMTextChanged(m);
+    Invalidate();
+}
+
+}  // namespace plat

@@ -1,0 +1,23 @@
+#pragma once
+// Internal to the platform folder: what the dialogs and forms ask of the
+// test hooks while a TScriptedUi exists.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/TestHooks.h"
+
+namespace plat::test::internal {
+
+// A queued answer for the box, or false when none is queued.
+bool TakeBoxAnswer(TModalResult& Result);
+void RecordBox(const TShownBox& Box);
+// A queued answer for a file dialog: a path, or nullopt for cancel; false
+// when nothing is queued.
+bool TakeFileAnswer(std::optional<std::string>& Answer);
+void RecordFileDialog(const TShownFileDialog& Dialog);
+// The next modal-form script (empty when none is queued).
+std::function<TModalResult(TForm&)> TakeModalScript();
+
+}  // namespace plat::test::internal

@@ -1,0 +1,571 @@
+#include "platform/StdCtrls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "platform/Forms.h"
+#include "platform/NativeBridge.h"
+
+namespace plat {
+
+namespace {
+
+template <class W>
+W* WidgetAs(const TControl& c) {
+    return static_cast<W*>(TNativeAccess::Widget(c));
+}
+
+// Captions mark an accelerator with "&" ("&&" is a plain ampersand); the
+// toolkit's buttons use the same convention, its labels do not.
+QString LabelText(const std::string& caption) {
+    QString out;
+    QString in = ToQ(caption);
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == '&') {
+            if (i + 1 < in.size() && in[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += in[i];
+    }
+    return out;
+}
+
+Qt::Alignment HAlign(TAlignment a) {
+    switch (a) {
+        case taRightJustify: return Qt::AlignRight;
+        case taCenter: return Qt::AlignHCenter;
+        default: return Qt::AlignLeft;
+    }
+}
+
+}  // namespace
+
+// --- TLabel ----------------------------------------------------------------
+
+TLabel::TLabel(TComponent* AOwner) : TControl(AOwner) {
+    auto* w = new QLabel;
+    w->setTextFormat(Qt::PlainText);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) { w->setText(LabelText(t)); };
+    SetBounds(0, 0, 65, 17);
+    TNativeAccess::Bind(*this, w);
+    SetParentColor(true);
+}
+
+void TLabel::SetAlignment(TAlignment Value) {
+    FAlignment = Value;
+    auto* w = WidgetAs<QLabel>(*this);
+    w->setAlignment(HAlign(Value) | (w->alignment() & Qt::AlignVertical_Mask));
+}
+
+void TLabel::SetLayout(TTextLayout Value) {
+    FLayout = Value;
+    auto* w = WidgetAs<QLabel>(*this);
+    Qt::Alignment v = Value == tlCenter ? Qt::AlignVCenter : Value == tlBottom ? Qt::AlignBottom : Qt::AlignTop;
+    w->setAlignment(HAlign(FAlignment) | v);
+}
+
+void TLabel::SetWordWrap(bool Value) {
+    FWordWrap = Value;
+    WidgetAs<QLabel>(*this)->setWordWrap(Value);
+    AdjustBounds();
+}
+
+void TLabel::SetAutoSize(bool Value) {
+    FAutoSize = Value;
+    AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool Value) {
+    FTransparent = Value;
+    WidgetAs<QLabel>(*this)->setAutoFillBackground(!Value && !ParentColor());
+}
+
+void TLabel::AdjustBounds() {
+    if (!FAutoSize) return;
+    auto* w = WidgetAs<QLabel>(*this);
+    if (FWordWrap) {
+        SetHeight(std::max(w->heightForWidth(Width()), w->fontMetrics().height()));
+        return;
+    }
+    QSize s = w->sizeHint();
+    if (Caption().empty()) s.setWidth(0);
+    // A right-aligned label grows to the left, as its anchor is its right edge.
+    int left = FAlignment == taRightJustify ? Left() + Width() - s.width() : Left();
+    SetBounds(left, Top(), s.width(), s.height());
+}
+
+void TLabel::CMTextChanged(TMessage& Message) {
+    TControl::CMTextChanged(Message);
+    AdjustBounds();
+}
+
+void TLabel::CMFontChanged(TMessage& Message) {
+    TControl::CMFontChanged(Message);
+    AdjustBounds();
+}
+
+// --- TLinkLabel ------------------------------------------------------------
+
+TLinkLabel::TLinkLabel(TComponent* AOwner) : TControl(AOwner) {
+    auto* w = new QLabel;
+    w->setTextFormat(Qt::RichText);
+    w->setOpenExternalLinks(false);
+    w->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) {
+        w->setText(ToQ(t));
+        w->adjustSize();
+    };
+    QObject::connect(w, &QLabel::linkActivated, w, [this](const QString& link) {
+        SafeCall([&] {
+            if (OnLinkClick) OnLinkClick(this, FromQ(link), sltURL);
+        });
+    });
+    SetBounds(0, 0, 60, 17);
+    TNativeAccess::Bind(*this, w);
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+}
+
+// --- TEdit -----------------------------------------------------------------
+
+TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QLineEdit;
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) {
+        if (w->text() != ToQ(t)) w->setText(ToQ(t));
+    };
+    QObject::connect(w, &QLineEdit::textChanged, w, [this, w](const QString& text) {
+        if (FCharCase != ecNormal) {
+            QString cased = FCharCase == ecUpperCase ? text.toUpper() : text.toLower();
+            if (cased != text) {
+                int pos = w->cursorPosition();
+                w->setText(cased);  // comes back here with the cased text
+                w->setCursorPosition(pos);
+                return;
+            }
+        }
+        TNativeAccess::TextFromWidget(*this, FromQ(text));
+        SafeCall([&] {
+            if (OnChange) OnChange(this);
+        });
+    });
+    SetBounds(0, 0, 121, 21);
+    TNativeAccess::Bind(*this, w);
+    SetTabStop(true);
+    SetColor(clWindow);
+}
+
+void TEdit::SetMaxLength(int Value) {
+    FMaxLength = std::max(0, Value);
+    WidgetAs<QLineEdit>(*this)->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+void TEdit::SetReadOnly(bool Value) {
+    FReadOnly = Value;
+    WidgetAs<QLineEdit>(*this)->setReadOnly(Value);
+}
+
+void TEdit::SetCharCase(TEditCharCase Value) {
+    FCharCase = Value;
+    auto* w = WidgetAs<QLineEdit>(*this);
+    w->setText(w->text());
+    Q_EMIT w->textChanged(w->text());
+}
+
+void TEdit::SetPasswordChar(char32_t Value) {
+    FPasswordChar = Value;
+    WidgetAs<QLineEdit>(*this)->setEchoMode(Value != 0 ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+int TEdit::SelStart() const {
+    auto* w = WidgetAs<QLineEdit>(*this);
+    return w->hasSelectedText() ? w->selectionStart() : w->cursorPosition();
+}
+
+void TEdit::SetSelStart(int Value) { WidgetAs<QLineEdit>(*this)->setCursorPosition(Value); }
+
+int TEdit::SelLength() const { return static_cast<int>(WidgetAs<QLineEdit>(*this)->selectedText().size()); }
+
+void TEdit::SetSelLength(int Value) {
+    auto* w = WidgetAs<QLineEdit>(*this);
+    w->setSelection(w->cursorPosition(), Value);
+}
+
+void TEdit::SelectAll() { WidgetAs<QLineEdit>(*this)->selectAll(); }
+
+// --- TMemo -----------------------------------------------------------------
+
+TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QPlainTextEdit;
+    auto& n = TNativeAccess::Native(*this);
+    n.WantsAllKeys = true;
+    n.ApplyText = [this](const std::string& t) {
+        if (FSyncing) return;
+        FLines.SetText(t);
+    };
+    FLines.OnChange = [this, w] {
+        if (FSyncing) return;
+        FSyncing = true;
+        QStringList lines;
+        for (const auto& l : FLines.Items()) lines << ToQ(l);
+        w->setPlainText(lines.join('\n'));
+        TNativeAccess::TextFromWidget(*this, FLines.Text());
+        FSyncing = false;
+        SafeCall([&] {
+            if (OnChange) OnChange(this);
+        });
+    };
+    QObject::connect(w, &QPlainTextEdit::textChanged, w, [this, w] {
+        if (FSyncing) return;
+        QString text = w->toPlainText();
+        if (FMaxLength > 0 && text.size() > FMaxLength) {
+            w->setPlainText(text.left(FMaxLength));
+            w->moveCursor(QTextCursor::End);
+            return;
+        }
+        FSyncing = true;
+        std::vector<std::string> lines;
+        for (const QString& l : text.split('\n')) lines.push_back(FromQ(l));
+        if (text.isEmpty()) lines.clear();
+        FLines.Assign(lines);
+        TNativeAccess::TextFromWidget(*this, FLines.Text());
+        FSyncing = false;
+        SafeCall([&] {
+            if (OnChange) OnChange(this);
+        });
+    });
+    SetBounds(0, 0, 185, 89);
+    TNativeAccess::Bind(*this, w);
+    SetTabStop(true);
+    SetColor(clWindow);
+}
+
+TMemo::~TMemo() { FLines.OnChange = nullptr; }
+
+void TMemo::SetReadOnly(bool Value) {
+    FReadOnly = Value;
+    WidgetAs<QPlainTextEdit>(*this)->setReadOnly(Value);
+}
+
+void TMemo::SetWordWrap(bool Value) {
+    FWordWrap = Value;
+    WidgetAs<QPlainTextEdit>(*this)->setLineWrapMode(Value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMemo::SetScrollBars(TScrollStyle Value) {
+    FScrollBars = Value;
+    auto* w = WidgetAs<QPlainTextEdit>(*this);
+    w->setHorizontalScrollBarPolicy((Value == ssHorizontal || Value == ssBoth) ? Qt::ScrollBarAlwaysOn
+                                                                              : Qt::ScrollBarAlwaysOff);
+    w->setVerticalScrollBarPolicy((Value == ssVertical || Value == ssBoth) ? Qt::ScrollBarAlwaysOn
+                                                                          : Qt::ScrollBarAlwaysOff);
+}
+
+void TMemo::SetMaxLength(int Value) { FMaxLength = std::max(0, Value); }
+
+// --- TButton ---------------------------------------------------------------
+
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QPushButton;
+    w->setAutoDefault(false);
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) { w->setText(ToQ(t)); };
+    QObject::connect(w, &QPushButton::clicked, w, [this] { TNativeAccess::CallClick(*this); });
+    SetBounds(0, 0, 75, 25);
+    TNativeAccess::Bind(*this, w);
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    SetTabStop(true);
+}
+
+void TButton::Click() {
+    // The form learns the result before the handler runs, so a handler may
+    // still cancel the close by resetting it.
+    if (FModalResult != mrNone)
+        if (TForm* f = ParentForm()) f->SetModalResult(FModalResult);
+    TWinControl::Click();
+}
+
+void TButton::Dispatch(TMessage& Message) {
+    if (Message.Msg == CM_DIALOGKEY) {
+        if ((Message.WParam == VK_RETURN && FDefault) || (Message.WParam == VK_ESCAPE && FCancel)) {
+            Click();
+            Message.Result = 1;
+        }
+        return;
+    }
+    TWinControl::Dispatch(Message);
+}
+
+// --- TCheckBox / TRadioButton ------------------------------------------------
+
+void TNativeAccess::CheckedFromWidget(TCheckBox& Box, bool Checked) {
+    if (Box.FChecked == Checked) return;
+    Box.FChecked = Checked;
+    CallClick(Box);
+}
+
+void TNativeAccess::CheckedFromWidget(TRadioButton& Button, bool Checked) {
+    if (Button.FChecked == Checked) return;
+    Button.FChecked = Checked;
+    if (Checked) CallClick(Button);
+}
+
+TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QCheckBox;
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) { w->setText(ToQ(t)); };
+    QObject::connect(w, &QCheckBox::toggled, w, [this](bool on) { TNativeAccess::CheckedFromWidget(*this, on); });
+    SetBounds(0, 0, 97, 17);
+    TNativeAccess::Bind(*this, w);
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    SetTabStop(true);
+}
+
+void TCheckBox::SetChecked(bool Value) {
+    if (Value == FChecked) return;
+    auto* w = WidgetAs<QCheckBox>(*this);
+    {
+        QSignalBlocker block(w);
+        w->setChecked(Value);
+    }
+    FChecked = Value;
+    Click();
+}
+
+TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QRadioButton;
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) { w->setText(ToQ(t)); };
+    QObject::connect(w, &QRadioButton::toggled, w,
+                     [this](bool on) { TNativeAccess::CheckedFromWidget(*this, on); });
+    SetBounds(0, 0, 113, 17);
+    TNativeAccess::Bind(*this, w);
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    SetTabStop(true);
+}
+
+void TRadioButton::SetChecked(bool Value) {
+    if (Value == FChecked) return;
+    // The toolkit unchecks the siblings, whose handlers then follow.
+    WidgetAs<QRadioButton>(*this)->setChecked(Value);
+    if (!Value) FChecked = false;
+}
+
+// --- TComboBox -------------------------------------------------------------
+
+void TNativeAccess::ItemIndexFromWidget(TComboBox& Box, int Index) {
+    Box.FItemIndex = Index;
+    if (Index >= 0 && Index < Box.FItems.Count()) Box.FText = Box.FItems[Index];
+    SafeCall([&] {
+        Box.Click();
+        if (Box.OnSelect) Box.OnSelect(&Box);
+        else if (Box.OnChange) Box.OnChange(&Box);
+    });
+}
+
+TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QComboBox;
+    w->setEditable(true);
+    w->setInsertPolicy(QComboBox::NoInsert);
+    TNativeAccess::Native(*this).ApplyText = [this, w](const std::string& t) {
+        if (FSyncing) return;
+        FSyncing = true;
+        FItemIndex = FItems.IndexOf(t);
+        if (w->isEditable()) {
+            w->setCurrentIndex(FItemIndex);
+            w->setEditText(ToQ(t));
+        } else {
+            w->setCurrentIndex(FItemIndex);
+        }
+        FSyncing = false;
+    };
+    FItems.OnChange = [this] { SyncItems(); };
+    QObject::connect(w, QOverload<int>::of(&QComboBox::activated), w, [this](int index) {
+        if (FSyncing) return;
+        TNativeAccess::ItemIndexFromWidget(*this, index);
+    });
+    QObject::connect(w, &QComboBox::editTextChanged, w, [this, w](const QString& text) {
+        if (FSyncing || !w->isEditable()) return;
+        // A picked item also changes the edit text; that is no typing.
+        if (w->currentIndex() >= 0 && w->currentText() == text && FItemIndex == w->currentIndex()) return;
+        FItemIndex = -1;
+        TNativeAccess::TextFromWidget(*this, FromQ(text));
+        SafeCall([&] {
+            if (OnChange) OnChange(this);
+        });
+    });
+    SetBounds(0, 0, 145, 21);
+    TNativeAccess::Bind(*this, w);
+    if (w->lineEdit() != nullptr) TNativeAccess::Watch(*this, w->lineEdit());
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    SetTabStop(true);
+    SetColor(clWindow);
+}
+
+TComboBox::~TComboBox() { FItems.OnChange = nullptr; }
+
+void TComboBox::SyncItems() {
+    auto* w = WidgetAs<QComboBox>(*this);
+    if (FSorted && !FSyncing) {
+        std::vector<std::string> sorted = FItems.Items();
+        std::sort(sorted.begin(), sorted.end());
+        if (sorted != FItems.Items()) {
+            FItems.Assign(sorted);  // comes back here in order
+            return;
+        }
+    }
+    FSyncing = true;
+    QStringList list;
+    for (const auto& s : FItems.Items()) list << ToQ(s);
+    w->clear();
+    w->addItems(list);
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    w->setCurrentIndex(FItemIndex);
+    if (w->isEditable()) w->setEditText(ToQ(Text()));
+    FSyncing = false;
+}
+
+void TComboBox::SetItemIndex(int Value) {
+    if (Value < -1 || Value >= FItems.Count()) Value = -1;
+    FItemIndex = Value;
+    auto* w = WidgetAs<QComboBox>(*this);
+    FSyncing = true;
+    w->setCurrentIndex(Value);
+    const std::string text = Value >= 0 ? FItems[Value] : std::string();
+    if (w->isEditable()) w->setEditText(ToQ(text));
+    FSyncing = false;
+    TNativeAccess::TextFromWidget(*this, text);
+}
+
+void TComboBox::SetStyle(TComboBoxStyle Value) {
+    FStyle = Value;
+    auto* w = WidgetAs<QComboBox>(*this);
+    FSyncing = true;
+    w->setEditable(Value != csDropDownList);
+    if (w->lineEdit() != nullptr) {
+        w->setInsertPolicy(QComboBox::NoInsert);
+        TNativeAccess::Watch(*this, w->lineEdit());
+        w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+    }
+    w->setCurrentIndex(FItemIndex);
+    FSyncing = false;
+    if (Value == csDropDownList)
+        TNativeAccess::TextFromWidget(*this, FItemIndex >= 0 ? FItems[FItemIndex] : std::string());
+}
+
+void TComboBox::SetDropDownCount(int Value) {
+    FDropDownCount = Value;
+    WidgetAs<QComboBox>(*this)->setMaxVisibleItems(std::max(1, Value));
+}
+
+void TComboBox::SetMaxLength(int Value) {
+    FMaxLength = std::max(0, Value);
+    if (auto* le = WidgetAs<QComboBox>(*this)->lineEdit()) le->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+}
+
+bool TComboBox::DroppedDown() const {
+    auto* w = WidgetAs<QComboBox>(*this);
+    return w->view() != nullptr && w->view()->isVisible();
+}
+
+void TComboBox::SetDroppedDown(bool Value) {
+    auto* w = WidgetAs<QComboBox>(*this);
+    if (Value) w->showPopup();
+    else w->hidePopup();
+}
+
+void TComboBox::SetSorted(bool Value) {
+    FSorted = Value;
+    SyncItems();
+}
+
+// --- TListBox --------------------------------------------------------------
+
+void TNativeAccess::ItemIndexFromWidget(TListBox& Box, int Index) {
+    if (Box.FItemIndex == Index) return;
+    Box.FItemIndex = Index;
+    CallClick(Box);
+}
+
+TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QListWidget;
+    FItems.OnChange = [this] { SyncItems(); };
+    QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
+        if (FSyncing) return;
+        TNativeAccess::ItemIndexFromWidget(*this, row);
+    });
+    SetBounds(0, 0, 121, 97);
+    TNativeAccess::Bind(*this, w);
+    SetControlStyle(ControlStyle() & ~csClickEvents);
+    SetTabStop(true);
+    SetColor(clWindow);
+}
+
+TListBox::~TListBox() { FItems.OnChange = nullptr; }
+
+void TListBox::SyncItems() {
+    auto* w = WidgetAs<QListWidget>(*this);
+    if (FSorted && !FSyncing) {
+        std::vector<std::string> sorted = FItems.Items();
+        std::sort(sorted.begin(), sorted.end());
+        if (sorted != FItems.Items()) {
+            FItems.Assign(sorted);
+            return;
+        }
+    }
+    FSyncing = true;
+    w->clear();
+    for (const auto& s : FItems.Items()) w->addItem(ToQ(s));
+    if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    w->setCurrentRow(FItemIndex);
+    FSyncing = false;
+}
+
+void TListBox::SetItemIndex(int Value) {
+    if (Value < -1 || Value >= FItems.Count()) Value = -1;
+    FItemIndex = Value;
+    FSyncing = true;
+    WidgetAs<QListWidget>(*this)->setCurrentRow(Value);
+    FSyncing = false;
+}
+
+void TListBox::SetMultiSelect(bool Value) {
+    FMultiSelect = Value;
+    WidgetAs<QListWidget>(*this)->setSelectionMode(Value ? QAbstractItemView::ExtendedSelection
+                                                         : QAbstractItemView::SingleSelection);
+}
+
+bool TListBox::Selected(int Index) const {
+    auto* item = WidgetAs<QListWidget>(*this)->item(Index);
+    return item != nullptr && item->isSelected();
+}
+
+void TListBox::SetSelected(int Index, bool Value) {
+    if (auto* item = WidgetAs<QListWidget>(*this)->item(Index)) item->setSelected(Value);
+}
+
+int TListBox::SelCount() const { return static_cast<int>(WidgetAs<QListWidget>(*this)->selectedItems().size()); }
+
+void TListBox::SetSorted(bool Value) {
+    FSorted = Value;
+    SyncItems();
+}
+
+// --- TGroupBox -------------------------------------------------------------
+
+TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner) {
+    auto* w = new QGroupBox;
+    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) { w->setTitle(LabelText(t)); };
+    SetBounds(0, 0, 185, 105);
+    TNativeAccess::Bind(*this, w);
+}
+
+}  // namespace plat

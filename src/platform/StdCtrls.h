@@ -1,0 +1,229 @@
+#pragma once
+// Standard controls: labels, edits, memo, buttons, check and radio buttons,
+// combo and list boxes, group box. Each is a toolkit widget behind our
+// properties; keys typed into them pass OnKeyDown and OnKeyPress first.
+
+#include <string>
+
+#include "platform/Controls.h"
+
+namespace plat {
+
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+
+class TLabel : public TControl {
+public:
+    explicit TLabel(TComponent* AOwner);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
+    TTextLayout Layout() const { return FLayout; }
+    void SetLayout(TTextLayout Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    // An auto-sized label takes the size of its text.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+
+protected:
+    void CMTextChanged(TMessage& Message) override;
+    void CMFontChanged(TMessage& Message) override;
+
+private:
+    void AdjustBounds();
+    TAlignment FAlignment = taLeftJustify;
+    TTextLayout FLayout = tlTop;
+    bool FWordWrap = false;
+    bool FAutoSize = true;
+    bool FTransparent = false;
+};
+
+enum TSysLinkType { sltURL, sltID };
+using TSysLinkEvent = std::function<void(TObject* Sender, const std::string& Link, TSysLinkType LinkType)>;
+
+// A label whose caption may hold <a href="...">anchors</a>; a click on one
+// fires OnLinkClick with its target.
+class TLinkLabel : public TControl {
+public:
+    explicit TLinkLabel(TComponent* AOwner);
+    TSysLinkEvent OnLinkClick;
+};
+
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* AOwner);
+    // 0 = no limit (in characters).
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int Value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase Value);
+    // Shows this character instead of each typed one (0 = plain text).
+    char32_t PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(char32_t Value);
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    void SelectAll();
+    void Clear() { SetText(""); }
+
+    TNotifyEvent OnChange;
+
+private:
+    int FMaxLength = 0;
+    bool FReadOnly = false;
+    TEditCharCase FCharCase = ecNormal;
+    char32_t FPasswordChar = 0;
+};
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TMemo : public TWinControl {
+public:
+    explicit TMemo(TComponent* AOwner);
+    ~TMemo() override;
+    // The lines; changing them changes the text shown.
+    TStrings& Lines() { return FLines; }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int Value);
+    void Clear() { FLines.Clear(); }
+
+    TNotifyEvent OnChange;
+
+private:
+    friend struct TNativeAccess;
+    TStrings FLines;
+    bool FReadOnly = false;
+    bool FWordWrap = true;
+    TScrollStyle FScrollBars = ssNone;
+    int FMaxLength = 0;
+    bool FSyncing = false;
+};
+
+// A push button with the toolkit's own face; Default answers Enter and Cancel
+// Escape on its form, and ModalResult closes a modal form.
+class TButton : public TWinControl {
+public:
+    explicit TButton(TComponent* AOwner);
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int Value) { FModalResult = Value; }
+    bool Default() const { return FDefault; }
+    void SetDefault(bool Value) { FDefault = Value; }
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+
+protected:
+    void Click() override;
+    void Dispatch(TMessage& Message) override;
+
+private:
+    int FModalResult = 0;
+    bool FDefault = false;
+    bool FCancel = false;
+};
+
+// Changing Checked, by the user or by code, fires OnClick.
+class TCheckBox : public TWinControl {
+public:
+    explicit TCheckBox(TComponent* AOwner);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+
+private:
+    friend struct TNativeAccess;
+    bool FChecked = false;
+};
+
+// Radio buttons with the same parent form one group: checking one unchecks
+// the others.
+class TRadioButton : public TWinControl {
+public:
+    explicit TRadioButton(TComponent* AOwner);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+
+private:
+    friend struct TNativeAccess;
+    bool FChecked = false;
+};
+
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+
+class TComboBox : public TWinControl {
+public:
+    explicit TComboBox(TComponent* AOwner);
+    ~TComboBox() override;
+    TStrings& Items() { return FItems; }
+    int ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int Value);
+    TComboBoxStyle Style() const { return FStyle; }
+    void SetStyle(TComboBoxStyle Value);
+    int DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int Value);
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int Value);
+    bool DroppedDown() const;
+    void SetDroppedDown(bool Value);
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool Value);
+
+    // OnChange fires when the user edits the text, and when the user picks
+    // an item while no OnSelect is set; OnSelect fires when the user picks
+    // an item. Setting ItemIndex or Text by code fires neither.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelect;
+
+private:
+    friend struct TNativeAccess;
+    void SyncItems();
+    TStrings FItems;
+    int FItemIndex = -1;
+    TComboBoxStyle FStyle = csDropDown;
+    int FDropDownCount = 8;
+    int FMaxLength = 0;
+    bool FSorted = false;
+    bool FSyncing = false;
+};
+
+class TListBox : public TWinControl {
+public:
+    explicit TListBox(TComponent* AOwner);
+    ~TListBox() override;
+    TStrings& Items() { return FItems; }
+    int ItemIndex() const { return FItemIndex; }
+    void SetItemIndex(int Value);
+    bool MultiSelect() const { return FMultiSelect; }
+    void SetMultiSelect(bool Value);
+    bool Selected(int Index) const;
+    void SetSelected(int Index, bool Value);
+    int SelCount() const;
+    bool Sorted() const { return FSorted; }
+    void SetSorted(bool Value);
+
+private:
+    friend struct TNativeAccess;
+    void SyncItems();
+    TStrings FItems;
+    int FItemIndex = -1;
+    bool FMultiSelect = false;
+    bool FSorted = false;
+    bool FSyncing = false;
+};
+
+class TGroupBox : public TWinControl {
+public:
+    explicit TGroupBox(TComponent* AOwner);
+};
+
+}  // namespace plat

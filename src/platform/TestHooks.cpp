@@ -1,0 +1,264 @@
+#include "platform/TestHooks.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEnterEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QThread>
+#include <QWheelEvent>
+
+#include "platform/Application.h"
+#include "platform/NativeBridge.h"
+#include "platform/ScriptState.h"
+
+namespace plat::test {
+
+namespace {
+
+struct TState {
+    int active = 0;
+    std::deque<TModalResult> boxAnswers;
+    std::vector<TShownBox> boxes;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<TShownFileDialog> fileDialogs;
+    std::deque<std::function<TModalResult(TForm&)>> modalScripts;
+};
+
+TState& State() {
+    static TState s;
+    return s;
+}
+
+QWidget* WidgetOf(TControl& c) {
+    QWidget* w = TNativeAccess::Widget(c);
+    if (w == nullptr) throw std::logic_error("control has no window");
+    return w;
+}
+
+// Keys go where the control takes typed text (the edit part of a combo box).
+QWidget* KeyTarget(TControl& c) {
+    QWidget* w = WidgetOf(c);
+    if (auto* cb = qobject_cast<QComboBox*>(w))
+        if (cb->lineEdit() != nullptr) return cb->lineEdit();
+    return w;
+}
+
+Qt::KeyboardModifiers ModsOf(TShiftState s) {
+    Qt::KeyboardModifiers m;
+    if (s & ssShift) m |= Qt::ShiftModifier;
+    if (s & ssCtrl) m |= Qt::ControlModifier;
+    if (s & ssAlt) m |= Qt::AltModifier;
+    return m;
+}
+
+Qt::MouseButton QtButton(TMouseButton b) {
+    switch (b) {
+        case mbRight: return Qt::RightButton;
+        case mbMiddle: return Qt::MiddleButton;
+        default: return Qt::LeftButton;
+    }
+}
+
+void SendMouse(TControl& c, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, int x, int y,
+               TShiftState shift) {
+    QWidget* w = WidgetOf(c);
+    QPoint p(x, y);
+    QWidget* target = w->childAt(p);
+    if (target == nullptr) target = w;
+    QPoint local = target == w ? p : target->mapFrom(w, p);
+    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(p)), button, buttons, ModsOf(shift));
+    QCoreApplication::sendEvent(target, &e);
+}
+
+}  // namespace
+
+namespace internal {
+
+bool TakeBoxAnswer(TModalResult& Result) {
+    auto& q = State().boxAnswers;
+    if (q.empty()) return false;
+    Result = q.front();
+    q.pop_front();
+    return true;
+}
+
+void RecordBox(const TShownBox& Box) { State().boxes.push_back(Box); }
+
+bool TakeFileAnswer(std::optional<std::string>& Answer) {
+    auto& q = State().fileAnswers;
+    if (q.empty()) return false;
+    Answer = q.front();
+    q.pop_front();
+    return true;
+}
+
+void RecordFileDialog(const TShownFileDialog& Dialog) { State().fileDialogs.push_back(Dialog); }
+
+std::function<TModalResult(TForm&)> TakeModalScript() {
+    auto& q = State().modalScripts;
+    if (q.empty()) return {};
+    auto f = std::move(q.front());
+    q.pop_front();
+    return f;
+}
+
+}  // namespace internal
+
+TScriptedUi::TScriptedUi() {
+    InitApplication();
+    ++State().active;
+}
+
+TScriptedUi::~TScriptedUi() {
+    if (--State().active == 0) State() = TState{};
+}
+
+void TScriptedUi::AnswerBox(TModalResult Result) { State().boxAnswers.push_back(Result); }
+const std::vector<TShownBox>& TScriptedUi::Boxes() const { return State().boxes; }
+void TScriptedUi::AnswerFileDialog(const std::string& Path) { State().fileAnswers.emplace_back(Path); }
+void TScriptedUi::CancelFileDialog() { State().fileAnswers.emplace_back(std::nullopt); }
+const std::vector<TShownFileDialog>& TScriptedUi::FileDialogs() const { return State().fileDialogs; }
+void TScriptedUi::OnModal(std::function<TModalResult(TForm&)> Script) {
+    State().modalScripts.push_back(std::move(Script));
+}
+
+bool Scripted() { return State().active > 0; }
+
+void SendKey(TControl& Control, unsigned short Key, TShiftState Shift, const std::string& Text) {
+    QWidget* t = KeyTarget(Control);
+    const int qk = QtKeyOf(Key);
+    QString text = ToQ(Text);
+    if (text.isEmpty()) {
+        if (Key == VK_RETURN) text = "\r";
+        else if (Key == VK_BACK) text = "\b";
+        else if (Key == VK_ESCAPE) text = "\x1b";
+        else if (Key == VK_TAB) text = "\t";
+        else if (Key == VK_SPACE) text = " ";
+    }
+    QKeyEvent press(QEvent::KeyPress, qk, ModsOf(Shift), text);
+    QCoreApplication::sendEvent(t, &press);
+    QKeyEvent release(QEvent::KeyRelease, qk, ModsOf(Shift), text);
+    QCoreApplication::sendEvent(t, &release);
+}
+
+void TypeText(TControl& Control, const std::string& Text) {
+    for (char32_t ch : ToQ(Text).toUcs4()) {
+        QString s = QString::fromUcs4(&ch, 1);
+        unsigned short vk = 0;
+        if (ch < 128) {
+            char u = static_cast<char>(std::toupper(static_cast<int>(ch)));
+            if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) vk = static_cast<unsigned short>(u);
+            else if (ch == ' ') vk = VK_SPACE;
+        }
+        QWidget* t = KeyTarget(Control);
+        const int qk = vk != 0 ? QtKeyOf(vk) : Qt::Key_unknown;
+        QKeyEvent press(QEvent::KeyPress, qk, Qt::NoModifier, s);
+        QCoreApplication::sendEvent(t, &press);
+        QKeyEvent release(QEvent::KeyRelease, qk, Qt::NoModifier, s);
+        QCoreApplication::sendEvent(t, &release);
+    }
+}
+
+void MouseDown(TControl& Control, TMouseButton Button, int X, int Y, TShiftState Shift) {
+    SendMouse(Control, QEvent::MouseButtonPress, QtButton(Button), QtButton(Button), X, Y, Shift);
+}
+
+void MouseUp(TControl& Control, TMouseButton Button, int X, int Y, TShiftState Shift) {
+    SendMouse(Control, QEvent::MouseButtonRelease, QtButton(Button), Qt::NoButton, X, Y, Shift);
+}
+
+void MouseMove(TControl& Control, int X, int Y, TShiftState Shift) {
+    Qt::MouseButtons held;
+    if (Shift & ssLeft) held |= Qt::LeftButton;
+    if (Shift & ssRight) held |= Qt::RightButton;
+    if (Shift & ssMiddle) held |= Qt::MiddleButton;
+    SendMouse(Control, QEvent::MouseMove, Qt::NoButton, held, X, Y, Shift);
+}
+
+void ClickAt(TControl& Control, int X, int Y) {
+    if (X < 0 || Y < 0) {
+        X = Control.Width() / 2;
+        Y = Control.Height() / 2;
+    }
+    MouseDown(Control, mbLeft, X, Y);
+    MouseUp(Control, mbLeft, X, Y);
+}
+
+void DoubleClickAt(TControl& Control, int X, int Y) {
+    MouseDown(Control, mbLeft, X, Y);
+    MouseUp(Control, mbLeft, X, Y);
+    SendMouse(Control, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, X, Y, 0);
+    MouseUp(Control, mbLeft, X, Y);
+}
+
+void Wheel(TControl& Control, int Delta, int X, int Y, TShiftState Shift) {
+    QWidget* w = WidgetOf(Control);
+    QPoint p(X, Y);
+    QWheelEvent e(QPointF(p), QPointF(w->mapToGlobal(p)), QPoint(), QPoint(0, Delta), Qt::NoButton, ModsOf(Shift),
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void MouseEnter(TControl& Control) {
+    QWidget* w = WidgetOf(Control);
+    QPointF p(1, 1);
+    QEnterEvent e(p, p, QPointF(w->mapToGlobal(QPoint(1, 1))));
+    QCoreApplication::sendEvent(w, &e);
+}
+
+void MouseLeave(TControl& Control) {
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(WidgetOf(Control), &e);
+}
+
+void ProcessEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Wait(int Ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < Ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
+
+TRgb PixelAt(TControl& Control, int X, int Y) {
+    QImage img = WidgetOf(Control)->grab().toImage();
+    QColor c = img.pixelColor(X, Y);
+    return {c.red(), c.green(), c.blue()};
+}
+
+bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
+    return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
+}
+
+std::string AccessibleNameOf(TControl& Control) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));
+    return a == nullptr ? std::string() : FromQ(a->text(QAccessible::Name));
+}
+
+std::string AccessibleRoleOf(TControl& Control) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));
+    if (a == nullptr) return "";
+    switch (a->role()) {
+        case QAccessible::Button: return "button";
+        case QAccessible::Table: return "table";
+        case QAccessible::CheckBox: return "check box";
+        case QAccessible::StaticText: return "text";
+        case QAccessible::ComboBox: return "combo box";
+        case QAccessible::List: return "list";
+        case QAccessible::Client: return "client";
+        default: return "other";
+    }
+}
+
+}  // namespace plat::test

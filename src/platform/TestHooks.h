@@ -1,0 +1,98 @@
+#pragma once
+// Hooks that let tests drive windows headless: answers for the next message
+// boxes and file dialogs, scripts for modal forms, and input sent to a
+// control through the toolkit's own event path.
+//
+//   plat::test::TScriptedUi ui;              // nothing blocks from here on
+//   ui.AnswerBox(plat::mrYes);
+//   ui.OnModal([&](plat::TForm& f) { f.FindComponent("Btn_OK") ...; return plat::mrNone; });
+//   FParGen->ShowModal();
+//   EXPECT_EQ(ui.Boxes().at(0).Text, "...");
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Forms.h"
+
+namespace plat::test {
+
+struct TShownBox {
+    std::string Caption;
+    std::string Text;
+    TMsgDlgType Type = mtInformation;
+    TMsgDlgButtons Buttons = 0;
+    TModalResult Result = mrNone;
+};
+
+struct TShownFileDialog {
+    TFileDialogKind Kind = fdOpen;
+    std::string Title;
+    std::string Filter;
+    std::string InitialDir;
+    std::string FileName;  // what the dialog started with
+};
+
+// While one exists, no box or dialog waits for a person: a queued answer is
+// taken, otherwise a box answers its first button (OK, Yes, ...) and a file
+// dialog is cancelled; every box is recorded. Modal forms run the queued
+// script once shown; without one they close at once with mrCancel, and a
+// form still open after its script (a refused close, a failed data check)
+// goes with mrCancel without being asked again.
+class TScriptedUi {
+public:
+    TScriptedUi();
+    ~TScriptedUi();
+    TScriptedUi(const TScriptedUi&) = delete;
+    TScriptedUi& operator=(const TScriptedUi&) = delete;
+
+    void AnswerBox(TModalResult Result);
+    const std::vector<TShownBox>& Boxes() const;
+    void AnswerFileDialog(const std::string& Path);
+    void CancelFileDialog();
+    const std::vector<TShownFileDialog>& FileDialogs() const;
+    // Runs once the next modal form is shown; a result other than mrNone
+    // then closes the form with it (the script may also close it itself,
+    // for instance by clicking its OK button).
+    void OnModal(std::function<TModalResult(TForm&)> Script);
+};
+
+// True while a TScriptedUi exists.
+bool Scripted();
+
+// Input through the toolkit's event system, so it takes the path real input
+// takes (filters, focus, WndProc). Key is a virtual key code; Text is what the
+// key types (empty for none).
+void SendKey(TControl& Control, unsigned short Key, TShiftState Shift = 0, const std::string& Text = "");
+// Types each character of Text (UTF-8) as a key press and release.
+void TypeText(TControl& Control, const std::string& Text);
+void MouseDown(TControl& Control, TMouseButton Button, int X, int Y, TShiftState Shift = 0);
+void MouseUp(TControl& Control, TMouseButton Button, int X, int Y, TShiftState Shift = 0);
+void MouseMove(TControl& Control, int X, int Y, TShiftState Shift = 0);
+// Press and release at (X, Y); the centre of the control when X is negative.
+void ClickAt(TControl& Control, int X = -1, int Y = -1);
+void DoubleClickAt(TControl& Control, int X, int Y);
+void Wheel(TControl& Control, int Delta, int X, int Y, TShiftState Shift = 0);
+void MouseEnter(TControl& Control);
+void MouseLeave(TControl& Control);
+// Handles pending events (posted messages, timers that are due).
+void ProcessEvents();
+// Handles events for about Ms milliseconds.
+void Wait(int Ms);
+
+// The control as it shows now, as an image: the colour at one pixel
+// (RGB as red, green, blue), and a PNG file of the whole control.
+struct TRgb {
+    int R = 0, G = 0, B = 0;
+    friend bool operator==(const TRgb&, const TRgb&) = default;
+};
+TRgb PixelAt(TControl& Control, int X, int Y);
+bool SaveScreenshot(TControl& Control, const std::string& PngPath);
+// The accessible name and role text the toolkit reports for the control.
+std::string AccessibleNameOf(TControl& Control);
+std::string AccessibleRoleOf(TControl& Control);
+
+}  // namespace plat::test
