@@ -37,6 +37,21 @@ TEchoOutcome Send_Ping(const std::string& host, const TEchoServices& services) {
     return out;
 }
 
+void Restore_Boot_Input(TBootInput& input) {
+    std::string ip1, ip2, ip3, ip4;
+    // The parts are taken only from a whole valid address: a stored text
+    // that is none must not leave the edits half overwritten.
+    if (!shell::Last_IP_Address.empty() &&
+        shell::Split_IP_Address(shell::Last_IP_Address, ip1, ip2, ip3, ip4)) {
+        input.ip1 = ip1;
+        input.ip2 = ip2;
+        input.ip3 = ip3;
+        input.ip4 = ip4;
+    }
+    input.option = shell::Update_Option_Index;
+    input.readBack = shell::Update_Read_Back;
+}
+
 bool TBootOutcome::IsError() const {
     return status == TBootStatus::CheckAddress || status == TBootStatus::FileNotWritten ||
            status == TBootStatus::UpdaterNotStarted;

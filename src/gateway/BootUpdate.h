@@ -62,6 +62,11 @@ struct TBootInput {
     bool readBack = true;
 };
 
+// What showing the dialog puts into its controls: the address used last,
+// when it reads as one (otherwise the edits keep what they hold), and the
+// option and read-back choice made last.
+void Restore_Boot_Input(TBootInput& input);
+
 enum class TBootStatus {
     Busy,              // a check or an update was still running: ignored
     Nothing,           // a layout that starts nothing

@@ -1,5 +1,8 @@
 #include "gateway/CheckResult.h"
 
+#include <cstdint>
+
+#include "base/StrUtils.h"
 #include "shell/Language.h"
 
 namespace gw {
@@ -30,6 +33,11 @@ std::string PutArguments(const std::string& text, const std::vector<int>& args) 
 }
 
 }  // namespace
+
+long long CheckNumber(const std::string& text) {
+    int64_t value = 0;
+    return base::TryStrToInt64(text, value) ? value : -1;
+}
 
 std::string CheckMessage(const TCheckResult& result) {
     if (result.Ok())

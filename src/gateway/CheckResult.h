@@ -21,6 +21,10 @@ inline TCheckResult CheckFailed(int text, std::vector<int> args = {}, std::strin
     return TCheckResult{text, std::move(args), std::move(suffix)};
 }
 
+// A number typed into a checked field: decimal, or hexadecimal with a "$"
+// or "0x" prefix; -1 for a text that is none, so that it fails every range.
+long long CheckNumber(const std::string& text);
+
 // The message the user reads: Lang_Texts[text] with the arguments put in and
 // the suffix appended; empty for a passed check.
 std::string CheckMessage(const TCheckResult& result);

@@ -1,15 +1,8 @@
 #include "gateway/ParGenCheck.h"
 
-#include <cstdint>
-
 #include "base/StrUtils.h"
 
 namespace gw {
-
-long long CheckNumber(const std::string& text) {
-    int64_t value = 0;
-    return base::TryStrToInt64(text, value) ? value : -1;
-}
 
 namespace {
 

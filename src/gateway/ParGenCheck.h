@@ -51,7 +51,4 @@ TCheckResult Controllo_Dati(const TParGenCheckData& data, const TLoRaWANLayout& 
 // "Gateway" whatever the file held, the activation method on its stored entry.
 TLoRaWANLayout LayoutOf(const TParGenCheckData& data);
 
-// A whole number as the check reads it: -1 for a text that is none.
-long long CheckNumber(const std::string& text);
-
 }  // namespace gw

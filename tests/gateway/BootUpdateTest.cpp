@@ -352,4 +352,25 @@ TEST_F(BootUpdateTest, OtherLayoutsSendNothing) {
     EXPECT_EQ(shell::Last_IP_Address, "192.168.2.205");
 }
 
+TEST_F(BootUpdateTest, ShowingRestoresTheLastChoices) {
+    const struct { const char* stored; const char* ip4; } cases[] = {
+        {"10.1.2.3", "3"},
+        {" 10 . 1 . 2 . 4 ", "4"},
+        {"10.1.2.300", "0"},  // not an address: the edits keep what they hold
+        {"10.1.2", "0"},
+        {"", "0"},
+    };
+    for (const auto& c : cases) {
+        shell::Last_IP_Address = c.stored;
+        shell::Update_Option_Index = gw::Update_Firmware;
+        shell::Update_Read_Back = false;
+        gw::TBootInput in = Input("0", "0", "0", "0", 0, true);
+        gw::Restore_Boot_Input(in);
+        EXPECT_EQ(in.ip4, c.ip4) << c.stored;
+        EXPECT_EQ(in.ip1, std::string(c.ip4) == "0" ? "0" : "10") << c.stored;
+        EXPECT_EQ(in.option, gw::Update_Firmware) << c.stored;
+        EXPECT_FALSE(in.readBack) << c.stored;
+    }
+}
+
 }  // namespace
