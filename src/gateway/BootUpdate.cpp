@@ -15,23 +15,22 @@ TEchoOutcome Send_Ping(const std::string& host, const TEchoServices& services) {
         const plat::TPingResult r = services.ping(host, Echo_Timeout_Ms, Echo_Data_Size);
         ++out.requests;
         switch (r.status) {
-        case plat::TPingStatus::Reply:
-            out.pingRes = Ping_Reply;
-            break;
-        case plat::TPingStatus::TimedOut:
-            out.pingRes = Ping_No_Data;
-            break;
-        default:
-            out.clientFailed = true;
-            out.error = r.error;
-            out.present = false;
-            return out;
+            case plat::TPingStatus::Reply:
+                out.pingRes = Ping_Reply;
+                break;
+            case plat::TPingStatus::TimedOut:
+                out.pingRes = Ping_No_Data;
+                break;
+            default:
+                out.clientFailed = true;
+                out.error = r.error;
+                out.present = false;
+                return out;
         }
         // The window gets its turn between two requests, so it repaints
         // and the user sees the program alive during the check.
         services.pause(Echo_Pause_Ms);
-        if (out.pingRes == Ping_Reply && ++out.replies == Echo_Replies_Wanted)
-            break;
+        if (out.pingRes == Ping_Reply && ++out.replies == Echo_Replies_Wanted) break;
     } while (services.clock() - start <= Echo_Check_Limit_Ms);
     out.present = out.pingRes == Ping_Reply;
     return out;
@@ -58,8 +57,7 @@ bool TBootOutcome::IsError() const {
 }
 
 std::string BootMessage(const TBootOutcome& outcome) {
-    if (!outcome.text.Ok())
-        return CheckMessage(outcome.text);
+    if (!outcome.text.Ok()) return CheckMessage(outcome.text);
     return outcome.detail;
 }
 
@@ -72,21 +70,21 @@ TBootOutcome TBootUpdate::Btn_UpdateClick(const TBootInput& input) {
         return out;
     }
     switch (input.formType) {
-    case Boot_Ethernet: {
-        busy_ = true;
-        struct Release {
-            bool& flag;
-            ~Release() { flag = false; }
-        } release{busy_};
-        return Ethernet_Update(input);
-    }
-    case Boot_Serial:
-        shell::Update_Option_Index = input.option;
-        shell::Update_Read_Back = input.readBack;
-        out.status = TBootStatus::OptionsStored;
-        return out;
-    default:
-        return out;
+        case Boot_Ethernet: {
+            busy_ = true;
+            struct Release {
+                bool& flag;
+                ~Release() { flag = false; }
+            } release{busy_};
+            return Ethernet_Update(input);
+        }
+        case Boot_Serial:
+            shell::Update_Option_Index = input.option;
+            shell::Update_Read_Back = input.readBack;
+            out.status = TBootStatus::OptionsStored;
+            return out;
+        default:
+            return out;
     }
 }
 
@@ -128,17 +126,17 @@ TBootOutcome TBootUpdate::Ethernet_Update(const TBootInput& input) {
     const std::string updater = base::JoinPath(shell::Exe_Dir, Updater_File_Name);
     out.updater = services_.start(updater, std::string(), false);
     switch (out.updater.outcome) {
-    case shell::TStartOutcome::Ended:
-        out.status = TBootStatus::UpdaterEnded;
-        break;
-    case shell::TStartOutcome::TimedOut:
-        out.status = TBootStatus::UpdaterTimedOut;
-        break;
-    case shell::TStartOutcome::NotStarted:
-        out.status = TBootStatus::UpdaterNotStarted;
-        out.detail = "Error!!! The updater cannot be started: " +
-                     (out.updater.error.empty() ? updater : out.updater.error);
-        break;
+        case shell::TStartOutcome::Ended:
+            out.status = TBootStatus::UpdaterEnded;
+            break;
+        case shell::TStartOutcome::TimedOut:
+            out.status = TBootStatus::UpdaterTimedOut;
+            break;
+        case shell::TStartOutcome::NotStarted:
+            out.status = TBootStatus::UpdaterNotStarted;
+            out.detail = "Error!!! The updater cannot be started: " +
+                         (out.updater.error.empty() ? updater : out.updater.error);
+            break;
     }
     return out;
 }

@@ -42,7 +42,7 @@ struct TEchoOutcome {
     bool clientFailed = false;  // the echo itself could not be done
     int requests = 0;
     int replies = 0;
-    std::string error;          // why the echo failed
+    std::string error;  // why the echo failed
 };
 
 // Requests one after another, each waiting up to 400 ms, until two replies
@@ -68,13 +68,13 @@ struct TBootInput {
 void Restore_Boot_Input(TBootInput& input);
 
 enum class TBootStatus {
-    Busy,              // a check or an update was still running: ignored
-    Nothing,           // a layout that starts nothing
-    OptionsStored,     // serial layout: the choices were remembered, nothing sent
-    DeviceNotFound,    // warning, text 1636
-    CheckAddress,      // error, text 1637
-    FileNotWritten,    // error: the updater's parameter file could not be saved
-    UpdaterNotStarted, // error: the updater is missing or refused to start
+    Busy,               // a check or an update was still running: ignored
+    Nothing,            // a layout that starts nothing
+    OptionsStored,      // serial layout: the choices were remembered, nothing sent
+    DeviceNotFound,     // warning, text 1636
+    CheckAddress,       // error, text 1637
+    FileNotWritten,     // error: the updater's parameter file could not be saved
+    UpdaterNotStarted,  // error: the updater is missing or refused to start
     UpdaterEnded,
     UpdaterTimedOut,
 };
@@ -94,8 +94,7 @@ struct TBootOutcome {
 std::string BootMessage(const TBootOutcome& outcome);
 
 struct TBootServices : TEchoServices {
-    std::function<shell::TStartResult(const std::string& program, const std::string& parameter,
-                                      bool hidden)>
+    std::function<shell::TStartResult(const std::string& program, const std::string& parameter, bool hidden)>
         start;
 };
 

@@ -40,11 +40,9 @@ long long CheckNumber(const std::string& text) {
 }
 
 std::string CheckMessage(const TCheckResult& result) {
-    if (result.Ok())
-        return {};
+    if (result.Ok()) return {};
     std::string text;
-    if (result.text > 0 && result.text < shell::Lang_Texts.Count())
-        text = shell::Lang_Texts[result.text];
+    if (result.text > 0 && result.text < shell::Lang_Texts.Count()) text = shell::Lang_Texts[result.text];
     return PutArguments(text, result.args) + result.suffix;
 }
 

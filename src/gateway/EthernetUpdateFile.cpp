@@ -13,10 +13,14 @@ enum TFileKind { File_Firmware, File_Bank1, File_Bank2 };
 
 std::vector<TFileKind> FilesOf(int option) {
     switch (option) {
-    case Update_Firmware_And_Configuration: return {File_Firmware, File_Bank1, File_Bank2};
-    case Update_Firmware: return {File_Firmware};
-    case Update_Configuration: return {File_Bank1, File_Bank2};
-    default: return {};
+        case Update_Firmware_And_Configuration:
+            return {File_Firmware, File_Bank1, File_Bank2};
+        case Update_Firmware:
+            return {File_Firmware};
+        case Update_Configuration:
+            return {File_Bank1, File_Bank2};
+        default:
+            return {};
     }
 }
 
@@ -28,28 +32,28 @@ void AddOperation(plat::TXmlNode operations, TFileKind kind, const TEthernetUpda
     plat::TXmlNode op = operations.AddChild("Operation");
     std::string fileName, startAddress, bankType, writeCss, goToApp;
     switch (kind) {
-    case File_Firmware:
-        fileName = base::JoinPath(p.masterDir, Firmware_File_Name);
-        startAddress = "0x8000";
-        bankType = "1";
-        writeCss = "1";
-        // Alone, the firmware is the last file sent, so it restarts the device.
-        goToApp = p.option == Update_Firmware ? "1" : "0";
-        break;
-    case File_Bank1:
-        fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank1.bin");
-        startAddress = "0x07000";
-        bankType = "2";
-        writeCss = "0";
-        goToApp = "0";
-        break;
-    case File_Bank2:
-        fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank2.bin");
-        startAddress = "0x80000";
-        bankType = "2";
-        writeCss = "0";
-        goToApp = "1";
-        break;
+        case File_Firmware:
+            fileName = base::JoinPath(p.masterDir, Firmware_File_Name);
+            startAddress = "0x8000";
+            bankType = "1";
+            writeCss = "1";
+            // Alone, the firmware is the last file sent, so it restarts the device.
+            goToApp = p.option == Update_Firmware ? "1" : "0";
+            break;
+        case File_Bank1:
+            fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank1.bin");
+            startAddress = "0x07000";
+            bankType = "2";
+            writeCss = "0";
+            goToApp = "0";
+            break;
+        case File_Bank2:
+            fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank2.bin");
+            startAddress = "0x80000";
+            bankType = "2";
+            writeCss = "0";
+            goToApp = "1";
+            break;
     }
     AddText(op, "Ope_Protection_Enabled", "");
     AddText(op, "Ope_GoToBoot_Before", "0");
@@ -85,8 +89,7 @@ void Build(plat::TXmlDocument& doc, const TEthernetUpdateParams& p) {
     AddText(root, "Address_Protection", "0x07800");
     AddText(root.AddChild("Protections"), "Protection", "0x6D1");
     plat::TXmlNode operations = root.AddChild("Operations");
-    for (TFileKind kind : FilesOf(p.option))
-        AddOperation(operations, kind, p);
+    for (TFileKind kind : FilesOf(p.option)) AddOperation(operations, kind, p);
 }
 
 }  // namespace
@@ -97,8 +100,7 @@ std::string EthernetUpdateToXml(const TEthernetUpdateParams& params) {
     return doc.SaveToString();
 }
 
-bool SaveEthernetUpdate(const TEthernetUpdateParams& params, const std::string& path,
-                        std::string* error) {
+bool SaveEthernetUpdate(const TEthernetUpdateParams& params, const std::string& path, std::string* error) {
     plat::TXmlDocument doc;
     Build(doc, params);
     return doc.SaveToFile(path, error);

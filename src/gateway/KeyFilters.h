@@ -20,11 +20,26 @@ TKeyAnswer HexKeyPress(char32_t key);
 // user fills them. Octet_None ends a chain.
 enum TOctetEdit {
     Octet_None = -1,
-    Octet_Pri_DNS1, Octet_Pri_DNS2, Octet_Pri_DNS3, Octet_Pri_DNS4,
-    Octet_Sec_DNS1, Octet_Sec_DNS2, Octet_Sec_DNS3, Octet_Sec_DNS4,
-    Octet_EIP_IP1, Octet_EIP_IP2, Octet_EIP_IP3, Octet_EIP_IP4,
-    Octet_EIP_SM1, Octet_EIP_SM2, Octet_EIP_SM3, Octet_EIP_SM4,
-    Octet_EIP_GAT1, Octet_EIP_GAT2, Octet_EIP_GAT3, Octet_EIP_GAT4,
+    Octet_Pri_DNS1,
+    Octet_Pri_DNS2,
+    Octet_Pri_DNS3,
+    Octet_Pri_DNS4,
+    Octet_Sec_DNS1,
+    Octet_Sec_DNS2,
+    Octet_Sec_DNS3,
+    Octet_Sec_DNS4,
+    Octet_EIP_IP1,
+    Octet_EIP_IP2,
+    Octet_EIP_IP3,
+    Octet_EIP_IP4,
+    Octet_EIP_SM1,
+    Octet_EIP_SM2,
+    Octet_EIP_SM3,
+    Octet_EIP_SM4,
+    Octet_EIP_GAT1,
+    Octet_EIP_GAT2,
+    Octet_EIP_GAT3,
+    Octet_EIP_GAT4,
 };
 
 struct TOctetKeyAnswer {

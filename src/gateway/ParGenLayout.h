@@ -1,14 +1,11 @@
 #pragma once
 // What the parameter window shows, and where, as a function of the values
 // that decide it: the rows of the LoRaWAN panel by mode, activation method
-// and band (the frequency sub-band exists only for US915), the data-rate
-// lists each band offers, the controls that DHCP and the device kind switch
+// and band (the frequency sub-band exists only for US915), the controls that DHCP and the device kind switch
 // off, and which changes make the window lay itself out again.
 
 #include <array>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace gw {
 
@@ -18,19 +15,33 @@ inline constexpr const char* Mode_End_Node = "End Node";
 inline constexpr const char* Activation_ABP = "Activation by Personalization [ABP]";
 inline constexpr const char* Activation_OTAA = "Over-the-Air Activation [OTAA]";
 
-// The band-dependent lists of the LoRaWAN panel. The band text is compared
-// exactly; a text that is no band name gives empty lists.
-std::vector<std::string> LoRaWAN_DataRate_List(std::string_view band);
-std::vector<std::string> LoRaWAN_RX2_Datarate_List(std::string_view band);
+// The band-dependent lists of the LoRaWAN panel are DataRateEntries and
+// RX2DataRateNames (LoRaWANBands.h), refilled on their first entry whenever
+// the band changes.
 
 // The rows of the LoRaWAN panel, each a label and its control (the Adaptive
 // DataRate row is a check box alone).
 enum TLoRaWANRow {
-    Row_Mode, Row_RF_Band, Row_Server_Address, Row_Server_Port_Up, Row_Server_Port_Down,
-    Row_KeepAlive_Interval, Row_Network_Type, Row_Adaptive_DataRate, Row_DataRate,
-    Row_Transmission_Type, Row_Join_EUI, Row_Activation_Method, Row_Device_Address,
-    Row_Network_Session_Key, Row_Application_Session_Key, Row_Application_Key, Row_Class,
-    Row_Diag_Pos, Row_RX2_Datarate, Row_FreqSubBand,
+    Row_Mode,
+    Row_RF_Band,
+    Row_Server_Address,
+    Row_Server_Port_Up,
+    Row_Server_Port_Down,
+    Row_KeepAlive_Interval,
+    Row_Network_Type,
+    Row_Adaptive_DataRate,
+    Row_DataRate,
+    Row_Transmission_Type,
+    Row_Join_EUI,
+    Row_Activation_Method,
+    Row_Device_Address,
+    Row_Network_Session_Key,
+    Row_Application_Session_Key,
+    Row_Application_Key,
+    Row_Class,
+    Row_Diag_Pos,
+    Row_RX2_Datarate,
+    Row_FreqSubBand,
     LoRaWAN_Row_Count
 };
 

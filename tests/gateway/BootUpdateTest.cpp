@@ -42,8 +42,7 @@ struct FakeNet {
             now += e.takesMs;
             plat::TPingResult r;
             r.status = e.status;
-            if (e.status == TPingStatus::BadAddress)
-                r.error = "not an address";
+            if (e.status == TPingStatus::BadAddress) r.error = "not an address";
             return r;
         };
         s.clock = [this] { return now; };
@@ -77,10 +76,17 @@ TEST(SendPing, StopsAtTwoRepliesOrAfterFiveSeconds) {
         // Ten echoes of 500 ms reach exactly 5000 ms; the eleventh is answered
         // and the limit is past: one reply is enough when it was the last.
         {"silent, last request answered",
-         {Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Reply}, true,
-         gw::Ping_Reply, 11, 1},
-        {"answered late, twice", {Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost,
-                                  Lost, Lost, Reply}, true, gw::Ping_Reply, 14, 2},
+         {Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Slow, Reply},
+         true,
+         gw::Ping_Reply,
+         11,
+         1},
+        {"answered late, twice",
+         {Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Lost, Reply},
+         true,
+         gw::Ping_Reply,
+         14,
+         2},
         // 500 ms per echo: at exactly 5000 ms another request still goes out.
         {"limit is more than 5000 ms", {Slow}, false, gw::Ping_No_Data, 11, 0},
     };
@@ -222,7 +228,11 @@ TEST_F(BootUpdateTest, PresentDeviceWritesTheFileThenRunsTheUpdaterWithoutArgume
 }
 
 TEST_F(BootUpdateTest, MissingOrBrokenUpdaterIsAnErrorNotASuccess) {
-    const struct { const char* name; bool write; bool executable; } cases[] = {
+    const struct {
+        const char* name;
+        bool write;
+        bool executable;
+    } cases[] = {
         {"missing", false, false},
         {"not executable", true, false},
     };
@@ -230,8 +240,7 @@ TEST_F(BootUpdateTest, MissingOrBrokenUpdaterIsAnErrorNotASuccess) {
         fs::remove(dir_ / gw::Updater_File_Name);
         if (c.write) {
             WriteUpdater();
-            if (!c.executable)
-                ::chmod((dir_ / gw::Updater_File_Name).c_str(), 0644);
+            if (!c.executable) ::chmod((dir_ / gw::Updater_File_Name).c_str(), 0644);
         }
         FakeNet net;
         net.script = {Reply};
@@ -257,12 +266,17 @@ TEST_F(BootUpdateTest, FailedCheckRemembersWritesAndStartsNothing) {
         const char* message;
     } cases[] = {
         {"no reply", {Lost}, gw::TBootStatus::DeviceNotFound, 1636, "Device Not Found!"},
-        {"reply then silence", {Reply, Lost}, gw::TBootStatus::DeviceNotFound, 1636,
-         "Device Not Found!"},
-        {"bad address", {{TPingStatus::BadAddress, 0}}, gw::TBootStatus::CheckAddress, 1637,
+        {"reply then silence", {Reply, Lost}, gw::TBootStatus::DeviceNotFound, 1636, "Device Not Found!"},
+        {"bad address",
+         {{TPingStatus::BadAddress, 0}},
+         gw::TBootStatus::CheckAddress,
+         1637,
          "Error!!! Check the Ip Address"},
-        {"reply then network error", {Reply, {TPingStatus::Error, 0}},
-         gw::TBootStatus::CheckAddress, 1637, "Error!!! Check the Ip Address"},
+        {"reply then network error",
+         {Reply, {TPingStatus::Error, 0}},
+         gw::TBootStatus::CheckAddress,
+         1637,
+         "Error!!! Check the Ip Address"},
     };
     for (const auto& c : cases) {
         WriteUpdater();
@@ -317,8 +331,7 @@ TEST_F(BootUpdateTest, SecondPressDuringTheCheckIsRefused) {
     const gw::TBootOutcome out = update.Btn_UpdateClick(Input("10", "0", "0", "7"));
     EXPECT_EQ(out.status, gw::TBootStatus::UpdaterEnded);
     ASSERT_EQ(nested.size(), 3u);
-    for (gw::TBootStatus s : nested)
-        EXPECT_EQ(s, gw::TBootStatus::Busy);
+    for (gw::TBootStatus s : nested) EXPECT_EQ(s, gw::TBootStatus::Busy);
     EXPECT_EQ(net.hosts, (std::vector<std::string>{"10.0.0.7", "10.0.0.7", "10.0.0.7"}));
     EXPECT_EQ(started_.size(), 1u);
     EXPECT_FALSE(update.Busy());
@@ -327,8 +340,7 @@ TEST_F(BootUpdateTest, SecondPressDuringTheCheckIsRefused) {
     net.script = {Reply};
     net.sentAt.clear();
     services.pause = echo.pause;
-    EXPECT_EQ(update.Btn_UpdateClick(Input("10", "0", "0", "7")).status,
-              gw::TBootStatus::UpdaterEnded);
+    EXPECT_EQ(update.Btn_UpdateClick(Input("10", "0", "0", "7")).status, gw::TBootStatus::UpdaterEnded);
 }
 
 TEST_F(BootUpdateTest, OtherLayoutsSendNothing) {
@@ -353,12 +365,13 @@ TEST_F(BootUpdateTest, OtherLayoutsSendNothing) {
 }
 
 TEST_F(BootUpdateTest, ShowingRestoresTheLastChoices) {
-    const struct { const char* stored; const char* ip4; } cases[] = {
-        {"10.1.2.3", "3"},
-        {" 10 . 1 . 2 . 4 ", "4"},
+    const struct {
+        const char* stored;
+        const char* ip4;
+    } cases[] = {
+        {"10.1.2.3", "3"},   {" 10 . 1 . 2 . 4 ", "4"},
         {"10.1.2.300", "0"},  // not an address: the edits keep what they hold
-        {"10.1.2", "0"},
-        {"", "0"},
+        {"10.1.2", "0"},     {"", "0"},
     };
     for (const auto& c : cases) {
         shell::Last_IP_Address = c.stored;

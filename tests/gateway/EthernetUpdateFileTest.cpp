@@ -30,15 +30,16 @@ gw::TEthernetUpdateParams Params(const char* address, int option, bool readBack)
 }
 
 TEST(EthernetUpdateFile, EachOptionWritesItsOperations) {
-    const struct { gw::TEthernetUpdateParams params; const char* file; } cases[] = {
+    const struct {
+        gw::TEthernetUpdateParams params;
+        const char* file;
+    } cases[] = {
         {Params("192.168.2.205", gw::Update_Firmware_And_Configuration, true),
          "ethernet_update_firmware_configuration.xml"},
         {Params("10.0.0.7", gw::Update_Firmware, true), "ethernet_update_firmware.xml"},
-        {Params("192.168.2.205", gw::Update_Configuration, false),
-         "ethernet_update_configuration.xml"},
+        {Params("192.168.2.205", gw::Update_Configuration, false), "ethernet_update_configuration.xml"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(gw::EthernetUpdateToXml(c.params), Expected(c.file)) << c.file;
+    for (const auto& c : cases) EXPECT_EQ(gw::EthernetUpdateToXml(c.params), Expected(c.file)) << c.file;
 }
 
 TEST(EthernetUpdateFile, UnknownOptionSendsNothing) {

@@ -10,60 +10,71 @@ namespace {
 
 using gw::CheckFailed;
 using gw::TCheckResult;
-using gw::TParGenCheckData;
+using gw::TParGenData;
 
-// What a new configuration shows, which passes.
-TParGenCheckData Valid() {
-    TParGenCheckData d;
-    d.Eth_Conn_Enable_DNS = "0";
-    d.Eth_Conn_Primary_DNS1 = d.Eth_Conn_Primary_DNS2 = d.Eth_Conn_Primary_DNS3 =
-        d.Eth_Conn_Primary_DNS4 = "8";
-    d.Eth_Conn_Secondary_DNS1 = d.Eth_Conn_Secondary_DNS2 = d.Eth_Conn_Secondary_DNS3 =
-        d.Eth_Conn_Secondary_DNS4 = "8";
-    d.LoRaWAN_Mode = "Gateway";
-    d.LoRaWAN_RF_Band = "EU868";
-    d.LoRaWAN_Server_Port_Up = d.LoRaWAN_Server_Port_Down = "1780";
-    d.LoRaWAN_KeepAlive_Interval = "10";
-    d.LoRaWAN_Network_Type = "Private";
-    d.LoRaWAN_DataRate = "0 -\tLoRa: SF12/125kHz 250 [bit/s]";
-    d.LoRaWAN_Transmission_Type = "Unconfirmed";
-    d.LoRaWAN_Activation_Method = gw::Activation_ABP;
-    d.LoRaWAN_Diagostic_Position = "0";
-    d.EtherNetIP_IP1 = "192", d.EtherNetIP_IP2 = "168", d.EtherNetIP_IP3 = "0", d.EtherNetIP_IP4 = "5";
-    d.EtherNetIP_SM1 = d.EtherNetIP_SM2 = d.EtherNetIP_SM3 = "255", d.EtherNetIP_SM4 = "0";
-    d.EtherNetIP_GAT1 = "192", d.EtherNetIP_GAT2 = "168", d.EtherNetIP_GAT3 = "0", d.EtherNetIP_GAT4 = "1";
-    d.EtherNetIP_EN_GAT = "0";
-    d.EtherNetIP_NB_Input = d.EtherNetIP_NB_Output = "496";
-    return d;
+// What a new configuration shows: it must pass as it stands.
+TParGenData Valid() {
+    return gw::ParGenDefaults();
 }
 
 struct Case {
     const char* name;
-    std::function<void(TParGenCheckData&)> change;
+    std::function<void(TParGenData&)> change;
     TCheckResult want;
 };
 
 void RunCases(const std::vector<Case>& cases) {
     for (const auto& c : cases) {
-        TParGenCheckData d = Valid();
+        TParGenData d = Valid();
         c.change(d);
         EXPECT_EQ(gw::Controllo_Dati(d, gw::LayoutOf(d)), c.want) << c.name;
     }
 }
 
 TEST(ParGenCheck, DefaultsPass) {
-    const TParGenCheckData d = Valid();
+    const TParGenData d = Valid();
     EXPECT_TRUE(gw::Controllo_Dati(d, gw::LayoutOf(d)).Ok());
 }
 
 TEST(ParGenCheck, EachFieldReportsItsOwnText) {
     RunCases({
-        {"dns off: anything passes", [](auto& d) { d.Eth_Conn_Primary_DNS1 = "300"; d.Eth_Conn_Secondary_DNS4 = "x"; }, {}},
-        {"primary dns 1", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Primary_DNS1 = "256"; }, CheckFailed(1051)},
-        {"primary dns 4", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Primary_DNS4 = "-1"; }, CheckFailed(1054)},
-        {"secondary dns 1", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Secondary_DNS1 = ""; }, CheckFailed(1055)},
-        {"secondary dns 4", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Secondary_DNS4 = "8a"; }, CheckFailed(1058)},
-        {"dns 255 and 0 pass", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Primary_DNS1 = "255"; d.Eth_Conn_Secondary_DNS2 = "0"; }, {}},
+        {"dns off: anything passes",
+         [](auto& d) {
+             d.Eth_Conn_Primary_DNS1 = "300";
+             d.Eth_Conn_Secondary_DNS4 = "x";
+         },
+         {}},
+        {"primary dns 1",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Primary_DNS1 = "256";
+         },
+         CheckFailed(1051)},
+        {"primary dns 4",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Primary_DNS4 = "-1";
+         },
+         CheckFailed(1054)},
+        {"secondary dns 1",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Secondary_DNS1 = "";
+         },
+         CheckFailed(1055)},
+        {"secondary dns 4",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Secondary_DNS4 = "8a";
+         },
+         CheckFailed(1058)},
+        {"dns 255 and 0 pass",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Primary_DNS1 = "255";
+             d.Eth_Conn_Secondary_DNS2 = "0";
+         },
+         {}},
         {"band empty", [](auto& d) { d.LoRaWAN_RF_Band = ""; }, CheckFailed(1396)},
         {"band blank", [](auto& d) { d.LoRaWAN_RF_Band = "  "; }, CheckFailed(1396)},
         {"network type blank", [](auto& d) { d.LoRaWAN_Network_Type = " "; }, CheckFailed(1397)},
@@ -76,8 +87,18 @@ TEST(ParGenCheck, EachFieldReportsItsOwnText) {
         {"mask 1", [](auto& d) { d.EtherNetIP_SM1 = "-5"; }, CheckFailed(1312)},
         {"mask 4", [](auto& d) { d.EtherNetIP_SM4 = "1000"; }, CheckFailed(1315)},
         {"gateway off: anything passes", [](auto& d) { d.EtherNetIP_GAT2 = "999"; }, {}},
-        {"gateway 1", [](auto& d) { d.EtherNetIP_EN_GAT = "1"; d.EtherNetIP_GAT1 = "256"; }, CheckFailed(1316)},
-        {"gateway 4", [](auto& d) { d.EtherNetIP_EN_GAT = "1"; d.EtherNetIP_GAT4 = "a"; }, CheckFailed(1319)},
+        {"gateway 1",
+         [](auto& d) {
+             d.EtherNetIP_EN_GAT = "1";
+             d.EtherNetIP_GAT1 = "256";
+         },
+         CheckFailed(1316)},
+        {"gateway 4",
+         [](auto& d) {
+             d.EtherNetIP_EN_GAT = "1";
+             d.EtherNetIP_GAT4 = "a";
+         },
+         CheckFailed(1319)},
         {"input bytes empty", [](auto& d) { d.EtherNetIP_NB_Input = ""; }, CheckFailed(1321, {}, "496")},
         {"input bytes 497", [](auto& d) { d.EtherNetIP_NB_Input = "497"; }, CheckFailed(1321, {}, "496")},
         {"output bytes -1", [](auto& d) { d.EtherNetIP_NB_Output = "-1"; }, CheckFailed(1322, {}, "496")},
@@ -88,14 +109,58 @@ TEST(ParGenCheck, EachFieldReportsItsOwnText) {
 
 TEST(ParGenCheck, FirstFaultInWindowOrderWins) {
     RunCases({
-        {"dns before band", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Secondary_DNS2 = "x"; d.LoRaWAN_RF_Band = ""; }, CheckFailed(1056)},
-        {"primary before secondary", [](auto& d) { d.Eth_Conn_Enable_DNS = "1"; d.Eth_Conn_Secondary_DNS1 = "x"; d.Eth_Conn_Primary_DNS3 = "x"; }, CheckFailed(1053)},
-        {"band before network type", [](auto& d) { d.LoRaWAN_RF_Band = ""; d.LoRaWAN_Network_Type = ""; }, CheckFailed(1396)},
-        {"network type before diag", [](auto& d) { d.LoRaWAN_Network_Type = ""; d.LoRaWAN_Diagostic_Position = "x"; }, CheckFailed(1397)},
-        {"lorawan before address", [](auto& d) { d.LoRaWAN_Diagostic_Position = "x"; d.EtherNetIP_IP1 = "x"; }, CheckFailed(1408, {1536})},
-        {"mask before gateway", [](auto& d) { d.EtherNetIP_SM2 = "x"; d.EtherNetIP_EN_GAT = "1"; d.EtherNetIP_GAT1 = "x"; }, CheckFailed(1313)},
-        {"gateway before bytes", [](auto& d) { d.EtherNetIP_EN_GAT = "1"; d.EtherNetIP_GAT3 = "x"; d.EtherNetIP_NB_Input = "x"; }, CheckFailed(1318)},
-        {"input before output", [](auto& d) { d.EtherNetIP_NB_Output = "x"; d.EtherNetIP_NB_Input = "x"; }, CheckFailed(1321, {}, "496")},
+        {"dns before band",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Secondary_DNS2 = "x";
+             d.LoRaWAN_RF_Band = "";
+         },
+         CheckFailed(1056)},
+        {"primary before secondary",
+         [](auto& d) {
+             d.Eth_Conn_Enable_DNS = "1";
+             d.Eth_Conn_Secondary_DNS1 = "x";
+             d.Eth_Conn_Primary_DNS3 = "x";
+         },
+         CheckFailed(1053)},
+        {"band before network type",
+         [](auto& d) {
+             d.LoRaWAN_RF_Band = "";
+             d.LoRaWAN_Network_Type = "";
+         },
+         CheckFailed(1396)},
+        {"network type before diag",
+         [](auto& d) {
+             d.LoRaWAN_Network_Type = "";
+             d.LoRaWAN_Diagostic_Position = "x";
+         },
+         CheckFailed(1397)},
+        {"lorawan before address",
+         [](auto& d) {
+             d.LoRaWAN_Diagostic_Position = "x";
+             d.EtherNetIP_IP1 = "x";
+         },
+         CheckFailed(1408, {1536})},
+        {"mask before gateway",
+         [](auto& d) {
+             d.EtherNetIP_SM2 = "x";
+             d.EtherNetIP_EN_GAT = "1";
+             d.EtherNetIP_GAT1 = "x";
+         },
+         CheckFailed(1313)},
+        {"gateway before bytes",
+         [](auto& d) {
+             d.EtherNetIP_EN_GAT = "1";
+             d.EtherNetIP_GAT3 = "x";
+             d.EtherNetIP_NB_Input = "x";
+         },
+         CheckFailed(1318)},
+        {"input before output",
+         [](auto& d) {
+             d.EtherNetIP_NB_Output = "x";
+             d.EtherNetIP_NB_Input = "x";
+         },
+         CheckFailed(1321, {}, "496")},
     });
 }
 
@@ -103,7 +168,8 @@ TEST(ParGenCheck, HiddenValuesAreNotChecked) {
     // The gateway layout hides the server, the data rate and the end-node
     // identity: a file edited by hand keeps such values without blocking OK.
     RunCases({
-        {"hidden values", [](auto& d) {
+        {"hidden values",
+         [](auto& d) {
              d.LoRaWAN_Server_Port_Up = "70000";
              d.LoRaWAN_Server_Port_Down = "x";
              d.LoRaWAN_KeepAlive_Interval = "-1";
@@ -113,27 +179,31 @@ TEST(ParGenCheck, HiddenValuesAreNotChecked) {
              d.LoRaWAN_Activation_Method = "";
              d.LoRaWAN_Device_Address = "1";
              d.LoRaWAN_Application_Key = "1";
-         }, {}},
-        {"data rate of KR920 is empty", [](auto& d) { d.LoRaWAN_RF_Band = "KR920"; d.LoRaWAN_DataRate = ""; }, {}},
+         },
+         {}},
+        {"data rate of KR920 is empty",
+         [](auto& d) {
+             d.LoRaWAN_RF_Band = "KR920";
+             d.LoRaWAN_DataRate = "";
+         },
+         {}},
     });
 }
 
 TEST(ParGenCheck, EndNodeValuesAreCheckedWhenShown) {
-    const auto endNode = [](bool otaa) {
-        return gw::RePosition_Object_LoRaWAN(1, otaa ? 1 : 0, "EU868");
-    };
+    const auto endNode = [](bool otaa) { return gw::RePosition_Object_LoRaWAN(1, otaa ? 1 : 0, "EU868"); };
     const auto valid = [] {
-        TParGenCheckData d = Valid();
+        TParGenData d = Valid();
         d.LoRaWAN_Join_EUI = "0011223344556677";
         d.LoRaWAN_Device_Address = "01020304";
-        d.LoRaWAN_Network_Session_Key = d.LoRaWAN_Application_Session_Key =
-            d.LoRaWAN_Application_Key = std::string(32, 'A');
+        d.LoRaWAN_Network_Session_Key = d.LoRaWAN_Application_Session_Key = d.LoRaWAN_Application_Key =
+            std::string(32, 'A');
         return d;
     };
     const struct {
         const char* name;
         bool otaa;
-        std::function<void(TParGenCheckData&)> change;
+        std::function<void(TParGenData&)> change;
         TCheckResult want;
     } cases[] = {
         {"abp passes", false, [](auto&) {}, {}},
@@ -143,15 +213,18 @@ TEST(ParGenCheck, EndNodeValuesAreCheckedWhenShown) {
         {"join eui short", false, [](auto& d) { d.LoRaWAN_Join_EUI = "001122334455667"; }, CheckFailed(1400)},
         {"activation", false, [](auto& d) { d.LoRaWAN_Activation_Method = " "; }, CheckFailed(1401)},
         {"device address", false, [](auto& d) { d.LoRaWAN_Device_Address = "0102030"; }, CheckFailed(1402)},
-        {"network session key", false, [](auto& d) { d.LoRaWAN_Network_Session_Key = "A"; }, CheckFailed(1403)},
-        {"application session key", false, [](auto& d) { d.LoRaWAN_Application_Session_Key += "A"; }, CheckFailed(1404)},
+        {"network session key", false, [](auto& d) { d.LoRaWAN_Network_Session_Key = "A"; },
+         CheckFailed(1403)},
+        {"application session key", false, [](auto& d) { d.LoRaWAN_Application_Session_Key += "A"; },
+         CheckFailed(1404)},
         {"abp ignores application key", false, [](auto& d) { d.LoRaWAN_Application_Key = ""; }, {}},
         {"application key", true, [](auto& d) { d.LoRaWAN_Application_Key = ""; }, CheckFailed(1405)},
         {"otaa ignores session keys", true, [](auto& d) { d.LoRaWAN_Network_Session_Key = ""; }, {}},
-        {"diag still checked", true, [](auto& d) { d.LoRaWAN_Diagostic_Position = "2000"; }, CheckFailed(1408, {1536})},
+        {"diag still checked", true, [](auto& d) { d.LoRaWAN_Diagostic_Position = "2000"; },
+         CheckFailed(1408, {1536})},
     };
     for (const auto& c : cases) {
-        TParGenCheckData d = valid();
+        TParGenData d = valid();
         c.change(d);
         EXPECT_EQ(gw::Controllo_Dati(d, endNode(c.otaa)), c.want) << c.name;
     }
@@ -163,8 +236,7 @@ TEST(ParGenCheck, MessagesReadAsTheUserSeesThem) {
               "Error LoRaWAN!! Diagnostic Position must be between 0 and 1536");
     EXPECT_EQ(gw::CheckMessage(CheckFailed(1321, {}, "496")),
               "Error EtherNet/IP!! Number Byte Input must be between 0 and 496");
-    EXPECT_EQ(gw::CheckMessage(CheckFailed(1051)),
-              "Error Primary DNS!! DNS 1 must be between 0 and 255");
+    EXPECT_EQ(gw::CheckMessage(CheckFailed(1051)), "Error Primary DNS!! DNS 1 must be between 0 and 255");
     EXPECT_EQ(gw::CheckMessage({}), "");
 }
 

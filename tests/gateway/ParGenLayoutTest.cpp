@@ -1,5 +1,7 @@
 #include "gateway/ParGenLayout.h"
 
+#include "gateway/LoRaWANBands.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,21 +13,22 @@ using Rows = std::vector<std::pair<TLoRaWANRow, int>>;
 Rows Shown(const TLoRaWANLayout& layout) {
     Rows rows;
     for (int r = 0; r < LoRaWAN_Row_Count; ++r)
-        if (layout.rows[r].visible)
-            rows.emplace_back(static_cast<TLoRaWANRow>(r), layout.rows[r].top);
+        if (layout.rows[r].visible) rows.emplace_back(static_cast<TLoRaWANRow>(r), layout.rows[r].top);
     return rows;
 }
 
 TEST(LoRaWANLayout, GatewayRowsFollowTheBand) {
-    const Rows withoutSubBand = {{Row_RF_Band, 12}, {Row_Network_Type, 40}, {Row_Diag_Pos, 68},
-                                 {Row_RX2_Datarate, 96}};
+    const Rows withoutSubBand = {
+        {Row_RF_Band, 12}, {Row_Network_Type, 40}, {Row_Diag_Pos, 68}, {Row_RX2_Datarate, 96}};
     Rows withSubBand = withoutSubBand;
     withSubBand.emplace_back(Row_FreqSubBand, 124);
-    const struct { const char* band; Rows rows; TLoRaWANRow last; } cases[] = {
-        {"EU868", withoutSubBand, Row_RX2_Datarate},
-        {"US915", withSubBand, Row_FreqSubBand},
-        {"KR920", withoutSubBand, Row_RX2_Datarate},
-        {"AS923", withoutSubBand, Row_RX2_Datarate},
+    const struct {
+        const char* band;
+        Rows rows;
+        TLoRaWANRow last;
+    } cases[] = {
+        {"EU868", withoutSubBand, Row_RX2_Datarate}, {"US915", withSubBand, Row_FreqSubBand},
+        {"KR920", withoutSubBand, Row_RX2_Datarate}, {"AS923", withoutSubBand, Row_RX2_Datarate},
         {"us915", withoutSubBand, Row_RX2_Datarate},  // the list's text, compared exactly
         {"", withoutSubBand, Row_RX2_Datarate},
     };
@@ -39,18 +42,29 @@ TEST(LoRaWANLayout, GatewayRowsFollowTheBand) {
 }
 
 TEST(LoRaWANLayout, EndNodeRowsFollowTheActivationMethod) {
-    const Rows abp = {{Row_RF_Band, 12},           {Row_Network_Type, 40},
-                      {Row_Adaptive_DataRate, 68}, {Row_DataRate, 96},
-                      {Row_Transmission_Type, 124}, {Row_Join_EUI, 152},
-                      {Row_Activation_Method, 180}, {Row_Device_Address, 208},
-                      {Row_Network_Session_Key, 236}, {Row_Application_Session_Key, 264},
-                      {Row_Class, 292},            {Row_Diag_Pos, 320},
+    const Rows abp = {{Row_RF_Band, 12},
+                      {Row_Network_Type, 40},
+                      {Row_Adaptive_DataRate, 68},
+                      {Row_DataRate, 96},
+                      {Row_Transmission_Type, 124},
+                      {Row_Join_EUI, 152},
+                      {Row_Activation_Method, 180},
+                      {Row_Device_Address, 208},
+                      {Row_Network_Session_Key, 236},
+                      {Row_Application_Session_Key, 264},
+                      {Row_Class, 292},
+                      {Row_Diag_Pos, 320},
                       {Row_RX2_Datarate, 348}};
-    const Rows otaa = {{Row_RF_Band, 12},           {Row_Network_Type, 40},
-                       {Row_Adaptive_DataRate, 68}, {Row_DataRate, 96},
-                       {Row_Transmission_Type, 124}, {Row_Join_EUI, 152},
-                       {Row_Activation_Method, 180}, {Row_Application_Key, 208},
-                       {Row_Class, 236},            {Row_Diag_Pos, 264},
+    const Rows otaa = {{Row_RF_Band, 12},
+                       {Row_Network_Type, 40},
+                       {Row_Adaptive_DataRate, 68},
+                       {Row_DataRate, 96},
+                       {Row_Transmission_Type, 124},
+                       {Row_Join_EUI, 152},
+                       {Row_Activation_Method, 180},
+                       {Row_Application_Key, 208},
+                       {Row_Class, 236},
+                       {Row_Diag_Pos, 264},
                        {Row_RX2_Datarate, 292}};
     EXPECT_EQ(Shown(RePosition_Object_LoRaWAN(1, 0, "EU868")), abp);
     EXPECT_EQ(Shown(RePosition_Object_LoRaWAN(1, 1, "EU868")), otaa);
@@ -63,26 +77,26 @@ TEST(LoRaWANLayout, ServerRowsAndModeStayHidden) {
     for (int mode : {0, 1})
         for (const char* band : {"EU868", "US915"}) {
             const TLoRaWANLayout layout = RePosition_Object_LoRaWAN(mode, 0, band);
-            for (TLoRaWANRow row : {Row_Mode, Row_Server_Address, Row_Server_Port_Up,
-                                    Row_Server_Port_Down, Row_KeepAlive_Interval})
+            for (TLoRaWANRow row : {Row_Mode, Row_Server_Address, Row_Server_Port_Up, Row_Server_Port_Down,
+                                    Row_KeepAlive_Interval})
                 EXPECT_FALSE(layout.Visible(row)) << mode << band << row;
         }
 }
 
 TEST(LoRaWANLists, EachBandOffersItsDataRates) {
-    const auto eu = LoRaWAN_DataRate_List("EU868");
+    const auto eu = DataRateEntries("EU868");
     ASSERT_EQ(eu.size(), 8u);
     EXPECT_EQ(eu.front(), "0 -\tLoRa: SF12/125kHz 250 [bit/s]");
     EXPECT_EQ(eu[6], "6 - LoRa: SF7/250kHz 11000 [bit/s]");
     EXPECT_EQ(eu.back(), "7 - FSK: 50kbps 50000 [bit/s]");
-    const auto us = LoRaWAN_DataRate_List("US915");
+    const auto us = DataRateEntries("US915");
     ASSERT_EQ(us.size(), 11u);
     EXPECT_EQ(us.front(), "0  -\tLoRa: SF10/125kHz 980 [bit/s]");
     EXPECT_EQ(us[5], "8  -\tLoRa: SF12/500kHz 980 [bit/s]");
     EXPECT_EQ(us[7], "10 - LoRa: SF10/500kHz 3900 [bit/s]");
     EXPECT_EQ(us.back(), "13 - LoRa: SF7/500kHz 21900 [bit/s]");
     for (const char* band : {"KR920", "AS923", "eu868", ""})
-        EXPECT_TRUE(LoRaWAN_DataRate_List(band).empty()) << band;
+        EXPECT_TRUE(DataRateEntries(band).empty()) << band;
 }
 
 TEST(LoRaWANLists, EachBandOffersItsRX2Rates) {
@@ -90,15 +104,17 @@ TEST(LoRaWANLists, EachBandOffersItsRX2Rates) {
     const L bw125 = {"SF12BW125", "SF11BW125", "SF10BW125", "SF9BW125", "SF8BW125", "SF7BW125"};
     L eu = bw125;
     eu.push_back("SF7BW250");
-    const struct { const char* band; L want; } cases[] = {
+    const struct {
+        const char* band;
+        L want;
+    } cases[] = {
         {"EU868", eu},
         {"US915", {"SF12BW500", "SF11BW500", "SF10BW500", "SF9BW500", "SF8BW500", "SF7BW500"}},
         {"KR920", bw125},
         {"AS923", bw125},
         {"US915 ", {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(LoRaWAN_RX2_Datarate_List(c.band), c.want) << c.band;
+    for (const auto& c : cases) EXPECT_EQ(RX2DataRateNames(c.band), c.want) << c.band;
 }
 
 TEST(ParGenEnables, DhcpAndDeviceKindSwitchControlsOff) {
@@ -110,7 +126,10 @@ TEST(ParGenEnables, DhcpAndDeviceKindSwitchControlsOff) {
 }
 
 TEST(ParGenChanges, RedoByControl) {
-    const struct { const char* sender; TParGenRedo redo; } changes[] = {
+    const struct {
+        const char* sender;
+        TParGenRedo redo;
+    } changes[] = {
         {"CB_LoRaWAN_RF_Band", TParGenRedo::LayoutAndRates},
         {"CB_LoRaWAN_Mode", TParGenRedo::Layout},
         {"CB_LoRaWAN_Activation_Method", TParGenRedo::Layout},
@@ -119,8 +138,7 @@ TEST(ParGenChanges, RedoByControl) {
         {"CB_LoRaWAN_Network_Type", TParGenRedo::Nothing},
         {"E_EtherNetIP_IP1", TParGenRedo::Nothing},
     };
-    for (const auto& c : changes)
-        EXPECT_EQ(On_Change_Redo(c.sender), c.redo) << c.sender;
+    for (const auto& c : changes) EXPECT_EQ(On_Change_Redo(c.sender), c.redo) << c.sender;
     EXPECT_TRUE(On_Click_Relayout("CB_EthConn_En_DHCP_Cable"));
     EXPECT_TRUE(On_Click_Relayout("CB_TLS_Server_Enable"));
     EXPECT_FALSE(On_Click_Relayout("CB_EthConn_Enable_DNS"));
