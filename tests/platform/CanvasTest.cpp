@@ -774,3 +774,62 @@ TEST(Canvas, DrawTextOddInputsEndAndStayInside) {
         c.DrawText(k.text, draw, k.flags);  // must return, whatever the input
     }
 }
+
+namespace {
+
+// Rows holding ink in b, as [first, last]; {-1, -1} when blank.
+std::pair<int, int> InkRows(const TBitmap& b) {
+    int first = -1, last = -1;
+    for (int y = 0; y < b.Height(); ++y) {
+        for (int x = 0; x < b.Width(); ++x) {
+            if (b.Pixel(x, y) != clWhite) {
+                if (first < 0) first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+}  // namespace
+
+TEST(Canvas, DrawTextVerticalPlacement) {
+    // Vertical centring and bottom alignment apply to single lines only.
+    const struct {
+        const char* name;
+        unsigned flags;
+        int minTop, maxBottom;
+    } cases[] = {
+        {"top", DT_SINGLELINE | DT_TOP, 0, 20},
+        {"centre", DT_SINGLELINE | DT_VCENTER, 30, 70},
+        {"bottom", DT_SINGLELINE | DT_BOTTOM, 80, 99},
+        {"centre without single line", DT_VCENTER, 0, 20},
+    };
+    for (const auto& c : cases) {
+        TBitmap b(100, 100);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 100, 100);
+        b.Canvas().DrawText("Hg", r, c.flags);
+        const auto ink = InkRows(b);
+        EXPECT_GE(ink.first, c.minTop) << c.name;
+        EXPECT_LE(ink.second, c.maxBottom) << c.name;
+    }
+}
+
+TEST(Canvas, DrawTextEditControlHidesPartLines) {
+    TBitmap probe(10, 10);
+    const int lh = probe.Canvas().TextHeight("Ag");
+    const struct {
+        unsigned flags;
+        bool secondLineInk;
+    } cases[] = {{0, true}, {DT_EDITCONTROL, false}};
+    for (const auto& c : cases) {
+        TBitmap b(100, 100);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 100, lh + lh / 2);  // room for one and a half lines
+        b.Canvas().DrawText("Hg\nHg\nHg", r, c.flags);
+        const auto ink = InkRows(b);
+        EXPECT_EQ(ink.second >= lh, c.secondLineInk) << c.flags;
+    }
+}
