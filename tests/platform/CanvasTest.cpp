@@ -833,3 +833,47 @@ TEST(Canvas, DrawTextEditControlHidesPartLines) {
         EXPECT_EQ(ink.second >= lh, c.secondLineInk) << c.flags;
     }
 }
+
+TEST(Canvas, DegenerateCallsDrawNothingAndLeaveTheCanvasWorking) {
+    // Sizes computed from cell widths can come out empty or inverted.
+    const TRect rects[] = {Rect(0, 0, 0, 0), Rect(5, 5, 6, 6), Rect(10, 10, 5, 5), Rect(-50, -50, -10, -10),
+                           Rect(30, 20, 32, 22), Rect(-5, -5, 100, 100)};
+    TBitmap empty;
+    for (const TRect& r0 : rects) {
+        Surface s;
+        TCanvas& c = s.c();
+        TRect r = r0;
+        c.DrawEdge(r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+        r = r0;
+        c.DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+        r = r0;
+        c.DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+        r = r0;
+        c.DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_INACTIVE);
+        c.DrawFocusRect(r0);
+        c.Rectangle(r0);
+        c.Ellipse(r0);
+        c.RoundRect(r0, 6, 6);
+        c.StretchDraw(r0, s.bmp);
+        c.StretchDraw(r0, empty);
+        c.Draw(r0.Left, r0.Top, empty);
+        c.CopyRect(r0, TCanvas(), r0);
+        r = r0;
+        c.DrawText("abc", r, DT_WORDBREAK | DT_END_ELLIPSIS);
+        c.TextRect(r0, r0.Left, r0.Top, "abc");
+        c.SetClipRect(r0);
+        c.FillRect(r0);
+        c.ResetClip();
+    }
+    Surface s;
+    TCanvas& c = s.c();
+    c.Polygon({{5, 5}});
+    c.Polyline({{5, 5}});
+    c.FloodFill(-1, 5, clBlack, fsBorder);
+    c.FloodFill(400, 5, clBlack, fsSurface);
+    c.TextOut(2, 2, std::string("\xFF\xFE invalid \xC3", 13));
+    c.RestoreState();  // without a save: ignored
+    c.Brush().SetColor(clRed);
+    c.FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(s.at(1, 1), clRed);
+}
