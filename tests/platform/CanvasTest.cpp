@@ -877,3 +877,22 @@ TEST(Canvas, DegenerateCallsDrawNothingAndLeaveTheCanvasWorking) {
     c.FillRect(Rect(0, 0, 2, 2));
     EXPECT_EQ(s.at(1, 1), clRed);
 }
+
+TEST(Canvas, TextInkIsExactlyTheFontColour) {
+    // Text is drawn without smoothing, as on the classic desktop, so a
+    // test can look for the font colour itself.
+    TBitmap b(120, 30);
+    b.Canvas().Brush().SetStyle(bsClear);
+    b.Canvas().Font().SetColor(clRed);
+    b.Canvas().TextOut(2, 2, "Quality & Grid");
+    int red = 0, other = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const TColor p = b.Pixel(x, y);
+            red += p == clRed;
+            other += p != clRed && p != clWhite;
+        }
+    }
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(other, 0);
+}
