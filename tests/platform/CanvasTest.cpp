@@ -896,3 +896,17 @@ TEST(Canvas, TextInkIsExactlyTheFontColour) {
     EXPECT_GT(red, 20);
     EXPECT_EQ(other, 0);
 }
+
+TEST(Font, PositiveHeightIsTheWholeCell) {
+    // A positive height asks for the cell (ascent plus descent), a negative
+    // one for the character height, which leaves the cell taller.
+    TCanvas c;
+    c.Font().SetName("DejaVu Sans");
+    const int heights[] = {12, 16, 24, 40};
+    for (int h : heights) {
+        c.Font().SetHeight(h);
+        EXPECT_NEAR(c.TextHeight("Ag"), h, 1) << h;
+        c.Font().SetHeight(-h);
+        EXPECT_GT(c.TextHeight("Ag"), h) << -h;
+    }
+}
