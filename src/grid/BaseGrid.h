@@ -20,7 +20,6 @@ namespace grid {
 
 class TExtGridUndoRedo;
 
-using TGetDisplTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGetDisplWideTextEvent =
     std::function<void(plat::TObject* Sender, int ACol, int ARow, ctl::WideString& Value)>;
 
