@@ -152,6 +152,8 @@ public:
     bool FHasCellProps = false;
 
     void SetRowCount(int Value) override;
+    using plat::TCustomGrid::FixedColsWidth;
+    using plat::TCustomGrid::FixedRowsHeight;
 
 protected:
     void Paint() override;
@@ -165,8 +167,6 @@ protected:
     void MoveToBaseCell();
     void RepaintMergedFixedCols();
     void RepaintMergedFixedRows();
-    int FixedColsWidth() const;
-    int FixedRowsHeight() const;
 
 private:
     friend class TExtGridUndoRedo;

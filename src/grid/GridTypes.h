@@ -12,6 +12,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Graphics.h"
+#include "platform/Grids.h"
 
 namespace grid {
 
@@ -61,8 +62,9 @@ using THoverRowCells = TEnumSet<THoverRowCell>;
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
 
 // What a cell is while it is painted (the framework grid's draw state).
-enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTrack, gdPressed };
-using TGridDrawState = plat::TSet<TGridDrawStateItem>;
+using plat::TGridDrawState;
+using plat::TGridDrawStateItem;
+using enum plat::TGridDrawStateItem;
 
 // Callbacks through which a grid asks its owner. The sender comes first;
 // reference arguments arrive with the grid's value and may be changed.
