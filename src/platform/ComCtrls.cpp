@@ -115,12 +115,12 @@ void TPageControl::SetActivePageIndex(int Index) {
 }
 
 int TPageControl::ClientWidth() const {
-    QWidget* page = TabsOf(*this)->currentWidget();
+    QWidget* page = TabsOf(*this) == nullptr ? nullptr : TabsOf(*this)->currentWidget();
     return page != nullptr ? page->width() : Width();
 }
 
 int TPageControl::ClientHeight() const {
-    QWidget* page = TabsOf(*this)->currentWidget();
+    QWidget* page = TabsOf(*this) == nullptr ? nullptr : TabsOf(*this)->currentWidget();
     return page != nullptr ? page->height() : Height();
 }
 

@@ -112,6 +112,10 @@ void Set_Program_Folders() {
         Exe_Dir = base::ExcludeTrailingPathDelimiter(base::NativePath(overridden));
     else
         Exe_Dir = base::ExcludeTrailingPathDelimiter(base::ExtractFileDir(base::ExecutablePath()));
+    // Without a known program folder the folders would land at the file
+    // system's root; the current folder is the safer stand-in.
+    if (Exe_Dir.empty())
+        Exe_Dir = base::ExcludeTrailingPathDelimiter(base::CurrentDir());
     Master_Dir = Exe_Dir + base::PathDelim + "MASTER";
     Projects_Dir = Exe_Dir + base::PathDelim + "PROJECTS";
     Language_Dir = Exe_Dir + base::PathDelim + "LANGUAGE";

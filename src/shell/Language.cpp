@@ -121,7 +121,10 @@ bool Read_Lang_File(const std::string& fileName, std::string* error) {
 void Load_Language() {
     Load_Default_Texts();
     const std::string chosen = Language_Dir + base::PathDelim + Language_Name + ".lng";
-    if (base::FileExists(chosen)) {
+    // The name comes from the settings file; one with a separator would read
+    // a file from outside LANGUAGE, so it counts as missing.
+    const bool plainName = Language_Name.find_first_of("/\\") == std::string::npos;
+    if (plainName && base::FileExists(chosen)) {
         Read_Lang_File(chosen);
         return;
     }

@@ -41,7 +41,15 @@ TEST(DefaultTexts, LoadSetsLimitAndFullTable) {
     shell::Lang_Index_Limit = 7;
     shell::Load_Default_Texts();
     EXPECT_EQ(shell::Lang_Index_Limit, 5500);
-    EXPECT_EQ(shell::Lang_Texts.Count(), shell::Lang_Text_Count);
+    ASSERT_EQ(shell::Lang_Texts.Count(), shell::Lang_Text_Count);
+    // Texts the shell itself shows, blanks that join them to other parts included.
+    EXPECT_EQ(shell::Lang_Texts[9], "None Configuration Opened ");
+    EXPECT_EQ(shell::Lang_Texts[11], "Opened Configuration of the Converter : ");
+    EXPECT_EQ(shell::Lang_Texts[18], "Error! Project not Valid");
+    EXPECT_EQ(shell::Lang_Texts[105], "Error! Name project is not valid");
+    EXPECT_EQ(shell::Lang_Texts[106], "Error! Name project is not valid because directory already exists");
+    EXPECT_EQ(shell::Lang_Texts[107], "Error! Name Project is not valid");
+    EXPECT_EQ(shell::Lang_Texts[83], " ");
 }
 
 TEST(LangFile, LineRules) {
@@ -144,6 +152,7 @@ TEST(LoadLanguage, FallsBackToEnglishThenBuiltIn) {
         {"chosen file applies", "Italiano", true, true, "it", "Italiano"},
         {"missing file falls back to English.lng", "Deutsch", true, true, "en", "English"},
         {"no file at all keeps the built-in texts", "Deutsch", false, false, builtIn[12], "English"},
+        {"a name reaching outside LANGUAGE", "../lang_load/Italiano", true, true, "en", "English"},
     };
     for (const auto& c : cases) {
         shell::Language_Dir = FreshFolder("lang_load");
