@@ -115,12 +115,16 @@ void TPageControl::SetActivePageIndex(int Index) {
 }
 
 int TPageControl::ClientWidth() const {
-    QWidget* page = TabsOf(*this)->currentWidget();
+    // The constructor sizes the control before its widget exists.
+    QTabWidget* tabs = TabsOf(*this);
+    QWidget* page = tabs != nullptr ? tabs->currentWidget() : nullptr;
     return page != nullptr ? page->width() : Width();
 }
 
 int TPageControl::ClientHeight() const {
-    QWidget* page = TabsOf(*this)->currentWidget();
+    // The constructor sizes the control before its widget exists.
+    QTabWidget* tabs = TabsOf(*this);
+    QWidget* page = tabs != nullptr ? tabs->currentWidget() : nullptr;
     return page != nullptr ? page->height() : Height();
 }
 
