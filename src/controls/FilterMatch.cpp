@@ -5,56 +5,12 @@
 #include <cstdlib>
 
 #include "base/StrUtils.h"
+#include "controls/ExtUtil.h"
 #include "controls/LocaleText.h"
 
 namespace ctl {
 
 namespace {
-
-std::string StripUnquotedSpaces(std::string_view s) {
-    std::string out;
-    bool quoted = false;
-    for (char c : s) {
-        if (c == '"') quoted = !quoted;
-        if (c == ' ' && !quoted) continue;
-        out += c;
-    }
-    return out;
-}
-
-// Index of the first character of set outside double quotes, npos if none.
-std::size_t FirstUnquotedCharOfSet(std::string_view set, std::string_view s) {
-    bool quoted = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '"') quoted = !quoted;
-        if (!quoted && set.find(s[i]) != std::string_view::npos) return i;
-    }
-    return std::string_view::npos;
-}
-
-// Index of the ")" that balances the "(" before it, npos if none.
-std::size_t MatchingParenPos(std::string_view s) {
-    int open = 0;
-    int close = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '(') ++open;
-        if (s[i] == ')') {
-            ++close;
-            if (open == close) return i;
-        }
-    }
-    return std::string_view::npos;
-}
-
-std::string NormalizeLocaleNumber(std::string_view s, const TRegionalText& rt) {
-    std::string out;
-    for (char c : s) {
-        if (c == rt.decimalSeparator) out += '.';
-        else if (c == rt.thousandSeparator) continue;
-        else out += c;
-    }
-    return out;
-}
 
 // Plain decimal numbers only: a cell holding "inf" or "0x10" is text here.
 bool ReadNumber(const std::string& s, double& value) {
@@ -82,15 +38,14 @@ bool ReadWhole(std::string_view s, int& value) {
 
 // <0, 0, >0 as value compares with operand: numbers, then dates, then text.
 int Compare(std::string_view value, std::string_view operand) {
-    const TRegionalText rt = RegionalText();
     double vn = 0;
     double on = 0;
     base::TDateTime vd = 0;
     base::TDateTime od = 0;
     const bool vDate = ParseLocaleDateTime(value, vd);
     const bool oDate = ParseLocaleDateTime(operand, od);
-    if (ReadNumber(NormalizeLocaleNumber(value, rt), vn) &&
-        ReadNumber(NormalizeLocaleNumber(operand, rt), on) && !vDate && !oDate)
+    if (ReadNumber(NormalizeLocaleNumber(value), vn) &&
+        ReadNumber(NormalizeLocaleNumber(operand), on) && !vDate && !oDate)
         return vn < on ? -1 : (vn > on ? 1 : 0);
     if (vDate && oDate) return vd < od ? -1 : (vd > od ? 1 : 0);
     const std::string_view a = value.substr(0, std::min<std::size_t>(value.size(), 255));
@@ -254,11 +209,13 @@ bool MatchFilterExpression(std::string_view expression, std::string_view text, b
         }
     };
     for (;;) {
-        const std::size_t p = FirstUnquotedCharOfSet("(;^&|", expr);
-        if (p == std::string::npos) break;
+        int pos = 0;
+        FirstUnquotedCharOfSet({'(', ';', '^', '&', '|'}, expr, pos);
+        if (pos < 1) break;
+        const std::size_t p = std::size_t(pos - 1);
         if (expr.front() == '(') {
-            const std::size_t close = MatchingParenPos(expr);
-            const bool closed = close != std::string::npos;
+            const std::size_t close = std::size_t(MatchingParenPos(expr)) - 1;
+            const bool closed = close != std::size_t(-1);
             const std::string inner = expr.substr(1, closed ? close - 1 : std::string::npos);
             combine(MatchFilterExpression(inner, text, caseSensitive));
             expr.erase(0, closed ? close + 1 : std::string::npos);

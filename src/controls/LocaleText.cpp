@@ -2,13 +2,14 @@
 
 #include "base/DateTime.h"
 #include "base/StrUtils.h"
+#include "controls/ExtUtil.h"
 
 namespace ctl {
 
 TRegionalText RegionalText() {
     TRegionalText r;
-    r.decimalSeparator = base::DecimalSeparator();
-    r.thousandSeparator = r.decimalSeparator == '.' ? ',' : '.';
+    r.decimalSeparator = GetDecimalSeparator();
+    r.thousandSeparator = GetThousandSeparator();
     const base::TFormatSettings& fs = base::FormatSettings();
     r.dateSeparator = fs.dateSeparator;
     r.timeSeparator = fs.timeSeparator;

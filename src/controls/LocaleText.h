@@ -18,10 +18,7 @@ struct TRegionalText {
     std::string longTimeFormat = "hh:nn:ss";
 };
 
-// The settings in effect: the decimal separator of base::DecimalSeparator(),
-// the date and time formats of base::FormatSettings(). The thousand
-// separator is not kept by the platform; it is the usual partner of the
-// decimal one ("," beside ".", "." beside any other).
+// The settings in effect, as the shared text routines read them.
 TRegionalText RegionalText();
 
 // Upper case of UTF-8 text with the letters of Latin-1, Latin Extended-A,

@@ -32,6 +32,14 @@ QImage Normalised(const QImage& image) {
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
+QImage::Format QtFormat(TPixelFormat format) {
+    switch (format) {
+        case pf24bit: return QImage::Format_BGR888;
+        case pf32bit: return QImage::Format_ARGB32_Premultiplied;
+        default: return QImage::Format_RGB32;
+    }
+}
+
 bool EncodeWithQt(const QImage& image, const char* format, std::string& bytes, std::string& error) {
     QByteArray data;
     QBuffer buffer(&data);
@@ -219,6 +227,13 @@ void TGraphic::Changed() {
     if (OnChange) OnChange();
 }
 
+void GraphicAccess::ReplacePixels(TGraphic& graphic, const QImage& image) {
+    graphic.store_->Settle();
+    graphic.store_->image = Normalised(image);
+    graphic.PixelsReplaced();
+    graphic.Changed();
+}
+
 // ------------------------------------------------------------------ bitmap
 
 namespace {
@@ -266,7 +281,11 @@ void TBitmap::EndPainting() const { store_->Settle(); }
 
 void TBitmap::PixelsReplaced() {
     if (store_->image.isNull()) return;
-    pixelFormat_ = store_->image.hasAlphaChannel() ? pf32bit : pf24bit;
+    switch (store_->image.format()) {
+        case QImage::Format_BGR888: pixelFormat_ = pf24bit; break;
+        case QImage::Format_ARGB32_Premultiplied: pixelFormat_ = pf32bit; break;
+        default: pixelFormat_ = pfDevice; break;
+    }
 }
 
 void TBitmap::SetWidth(int width) { SetSize(width, Height()); }
@@ -282,8 +301,7 @@ void TBitmap::SetSize(int width, int height) {
         store_->image = QImage();
     } else {
         EnsureGuiApplication();
-        QImage next(width, height,
-                    pixelFormat_ == pf32bit ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QImage next(width, height, QtFormat(pixelFormat_));
         next.fill(Qt::white);
         if (!store_->image.isNull()) {
             QPainter p(&next);
@@ -300,13 +318,24 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
     EndPainting();
     pixelFormat_ = format;
     if (!store_->image.isNull()) {
-        store_->image = store_->image.convertToFormat(format == pf32bit ? QImage::Format_ARGB32_Premultiplied
-                                                                        : QImage::Format_RGB32);
+        store_->image = store_->image.convertToFormat(QtFormat(format));
     }
     Changed();
 }
 
 TCanvas& TBitmap::Canvas() { return *canvas_; }
+
+std::uint8_t* TBitmap::ScanLine(int y) {
+    EndPainting();
+    if (y < 0 || y >= Height()) return nullptr;
+    return store_->image.scanLine(y);
+}
+
+const std::uint8_t* TBitmap::ScanLine(int y) const {
+    EndPainting();
+    if (y < 0 || y >= Height()) return nullptr;
+    return store_->image.constScanLine(y);
+}
 
 TColor TBitmap::Pixel(int x, int y) const {
     EndPainting();

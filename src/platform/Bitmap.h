@@ -5,6 +5,7 @@
 // saving report failure as false plus ErrorString(), and a failed load
 // leaves the graphic as it was.
 
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <memory>
@@ -18,6 +19,8 @@ namespace plat {
 enum TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit };
 // tmAuto takes the transparent colour from the lower-left pixel.
 enum TTransparentMode { tmAuto, tmFixed };
+
+struct GraphicAccess;  // the platform layer's door to the pixels
 
 class TGraphic {
 public:
@@ -59,6 +62,7 @@ public:
     Store& Internal() const { return *store_; }
 
 protected:
+    friend struct GraphicAccess;
     TGraphic();
     TGraphic(const TGraphic& other);
     TGraphic& operator=(const TGraphic& other);
@@ -94,9 +98,19 @@ public:
     void SetHeight(int height);
     // Keeps the pixels that still fit at the top-left; new ones are white.
     void SetSize(int width, int height);
+    // pf32bit keeps an alpha channel; the others are opaque. Loaded
+    // pictures come as pf32bit when they have transparent pixels, else as
+    // pfDevice.
     TPixelFormat PixelFormat() const { return pixelFormat_; }
-    // pf32bit keeps an alpha channel; the others are opaque.
     void SetPixelFormat(TPixelFormat format);
+    // The bytes of row y for direct pixel work, nullptr outside the bitmap.
+    // Layout by PixelFormat: pf24bit 3 bytes a pixel (blue, green, red),
+    // pf32bit 4 bytes (blue, green, red, alpha; colours premultiplied by
+    // alpha), any other 4 bytes (blue, green, red, 255). Rows are padded to
+    // a multiple of 4 bytes. The pointer is valid until the canvas draws
+    // again or the bitmap changes size or format.
+    std::uint8_t* ScanLine(int y);
+    const std::uint8_t* ScanLine(int y) const;
 
     TCanvas& Canvas();
     // Pixel read without going through the canvas (tests, hit tests).
@@ -115,7 +129,7 @@ protected:
 private:
     friend class TGraphic;
     void EndPainting() const;
-    TPixelFormat pixelFormat_ = pf24bit;
+    TPixelFormat pixelFormat_ = pfDevice;
     std::unique_ptr<TCanvas> canvas_;
 };
 

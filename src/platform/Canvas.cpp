@@ -2,6 +2,7 @@
 // Text lives in CanvasText.cpp, the classic edges and frame controls in
 // FrameControls.cpp.
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -46,7 +47,15 @@ void TCanvas::Impl::End() {
 QRect TCanvas::Impl::Surface() const {
     if (external != nullptr) {
         QPaintDevice* dev = external->device();
-        return dev != nullptr ? QRect(0, 0, dev->width(), dev->height()) : QRect();
+        if (dev == nullptr) return QRect();
+        QRect surface(0, 0, dev->width(), dev->height());
+        // Inside a paint event only the region being repainted can change;
+        // painting code reads it through ClipRect to skip the rest.
+        if (QPaintEngine* engine = external->paintEngine()) {
+            const QRegion system = engine->systemClip();
+            if (!system.isEmpty()) surface &= system.boundingRect();
+        }
+        return surface;
     }
     return image != nullptr ? image->rect() : QRect();
 }
@@ -517,12 +526,15 @@ QImage DrawablePixels(const TGraphic& graphic) {
 
 }  // namespace
 
-void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
-    if (graphic.Empty() || !CanDraw()) return;
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) { Draw(x, y, graphic, 255); }
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic, std::uint8_t opacity) {
+    if (graphic.Empty() || !CanDraw() || opacity == 0) return;
     // Copied before painting starts: a bitmap may be drawn onto itself.
     const QImage img = DrawablePixels(graphic);
     QPainter* p = CanvasPaint::Begin(*this);
     if (p == nullptr) return;
+    p->setOpacity(opacity / 255.0);
     p->drawImage(QPoint(x, y), img);
 }
 

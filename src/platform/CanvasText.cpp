@@ -88,6 +88,9 @@ void WrapParagraph(const TextLine& para, const QFontMetrics& fm, int width, bool
             } else {
                 end = wordEnd;
             }
+            // Leading blanks of the paragraph wider than the room: still
+            // move on, or the loop would never end.
+            end = std::max(end, start + 1);
         }
         TextLine l{s.mid(start, end - start), -1};
         while (!l.text.isEmpty() && l.text.back() == QLatin1Char(' ')) l.text.chop(1);

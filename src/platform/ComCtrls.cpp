@@ -115,16 +115,12 @@ void TPageControl::SetActivePageIndex(int Index) {
 }
 
 int TPageControl::ClientWidth() const {
-    // The constructor sizes the control before its widget exists.
-    QTabWidget* tabs = TabsOf(*this);
-    QWidget* page = tabs != nullptr ? tabs->currentWidget() : nullptr;
+    QWidget* page = TabsOf(*this) == nullptr ? nullptr : TabsOf(*this)->currentWidget();
     return page != nullptr ? page->width() : Width();
 }
 
 int TPageControl::ClientHeight() const {
-    // The constructor sizes the control before its widget exists.
-    QTabWidget* tabs = TabsOf(*this);
-    QWidget* page = tabs != nullptr ? tabs->currentWidget() : nullptr;
+    QWidget* page = TabsOf(*this) == nullptr ? nullptr : TabsOf(*this)->currentWidget();
     return page != nullptr ? page->height() : Height();
 }
 

@@ -464,6 +464,8 @@ public:
 
     // Pictures. A transparent bitmap leaves out its transparent colour.
     void Draw(int x, int y, const TGraphic& graphic);
+    // The same with a constant opacity over the whole picture (255 = opaque).
+    void Draw(int x, int y, const TGraphic& graphic, std::uint8_t opacity);
     void StretchDraw(const TRect& r, const TGraphic& graphic);
     // Copies source's area src into dst, stretched when the sizes differ.
     void CopyRect(const TRect& dst, const TCanvas& source, const TRect& src);

@@ -53,6 +53,12 @@ struct TGraphic::Store {
 // Ends painting on the graphic and returns its pixels, ready to read.
 const QImage& PixelsOf(const TGraphic& graphic);
 
+struct GraphicAccess {
+    // Gives the graphic new pixels (from the clipboard, a style, a widget
+    // grab...) and tells its OnChange; the graphic's canvas keeps working.
+    static void ReplacePixels(TGraphic& graphic, const QImage& image);
+};
+
 struct TCanvas::Impl {
     QPainter* external = nullptr;          // a control's painter while bound
     QImage* image = nullptr;               // the bitmap drawn into

@@ -126,7 +126,6 @@ TLinkLabel::TLinkLabel(TComponent* AOwner) : TControl(AOwner) {
     w->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) {
         w->setText(ToQ(t));
-        w->adjustSize();
     };
     QObject::connect(w, &QLabel::linkActivated, w, [this](const QString& link) {
         SafeCall([&] {
@@ -220,7 +219,7 @@ TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
         QStringList lines;
         for (const auto& l : FLines.Items()) lines << ToQ(l);
         w->setPlainText(lines.join('\n'));
-        TNativeAccess::TextFromWidget(*this, FLines.Text());
+        TNativeAccess::TextFromWidget(*this, JoinedLines());
         FSyncing = false;
         SafeCall([&] {
             if (OnChange) OnChange(this);
@@ -239,7 +238,7 @@ TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
         for (const QString& l : text.split('\n')) lines.push_back(FromQ(l));
         if (text.isEmpty()) lines.clear();
         FLines.Assign(lines);
-        TNativeAccess::TextFromWidget(*this, FLines.Text());
+        TNativeAccess::TextFromWidget(*this, JoinedLines());
         FSyncing = false;
         SafeCall([&] {
             if (OnChange) OnChange(this);
@@ -252,6 +251,16 @@ TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TMemo::~TMemo() { FLines.OnChange = nullptr; }
+
+std::string TMemo::JoinedLines() const {
+    // The memo's text has no line break after its last line, unlike Lines.
+    std::string out;
+    for (size_t i = 0; i < FLines.Items().size(); ++i) {
+        if (i > 0) out += "\r\n";
+        out += FLines.Items()[i];
+    }
+    return out;
+}
 
 void TMemo::SetReadOnly(bool Value) {
     FReadOnly = Value;
@@ -395,7 +404,8 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     QObject::connect(w, &QComboBox::editTextChanged, w, [this, w](const QString& text) {
         if (FSyncing || !w->isEditable()) return;
         // A picked item also changes the edit text; that is no typing.
-        if (w->currentIndex() >= 0 && w->currentText() == text && FItemIndex == w->currentIndex()) return;
+        if (w->currentIndex() >= 0 && w->itemText(w->currentIndex()) == text && FItemIndex == w->currentIndex())
+            return;
         FItemIndex = -1;
         TNativeAccess::TextFromWidget(*this, FromQ(text));
         SafeCall([&] {

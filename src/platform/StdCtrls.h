@@ -103,6 +103,7 @@ public:
 
 private:
     friend struct TNativeAccess;
+    std::string JoinedLines() const;
     TStrings FLines;
     bool FReadOnly = false;
     bool FWordWrap = true;

@@ -353,3 +353,65 @@ TEST(Bitmap, PictureNotifiesAndCopies) {
     EXPECT_TRUE(a.Empty());
     EXPECT_EQ(changes, 2);
 }
+
+TEST(Bitmap, ScanLineLayoutFollowsThePixelFormat) {
+    const struct {
+        TPixelFormat format;
+        int bytesPerPixel;
+    } cases[] = {{pf24bit, 3}, {pf32bit, 4}, {pfDevice, 4}};
+    for (const auto& c : cases) {
+        TBitmap b;
+        b.SetPixelFormat(c.format);
+        b.SetSize(5, 3);
+        EXPECT_EQ(b.PixelFormat(), c.format);
+        b.Canvas().Brush().SetColor(RGB(10, 20, 30));
+        b.Canvas().FillRect(Rect(0, 0, 5, 3));
+        b.Canvas().SetPixels(1, 2, clRed);
+        const std::uint8_t* row = b.ScanLine(2);
+        ASSERT_NE(row, nullptr);
+        const std::uint8_t* px = row + c.bytesPerPixel;
+        EXPECT_EQ(px[0], 0) << c.format;    // blue
+        EXPECT_EQ(px[1], 0) << c.format;    // green
+        EXPECT_EQ(px[2], 255) << c.format;  // red
+        if (c.bytesPerPixel == 4) {
+            EXPECT_EQ(px[3], 255) << c.format;
+        }
+        EXPECT_EQ(row[2 * c.bytesPerPixel], 30) << c.format;
+
+        // Writing through the row shows in reads and survives more drawing.
+        std::uint8_t* w = b.ScanLine(0);
+        w[0] = 200;
+        w[1] = 100;
+        w[2] = 50;
+        EXPECT_EQ(b.Pixel(0, 0), RGB(50, 100, 200)) << c.format;
+        b.Canvas().SetPixels(4, 0, clLime);
+        EXPECT_EQ(b.Pixel(0, 0), RGB(50, 100, 200)) << c.format;
+        EXPECT_EQ(b.ScanLine(3), nullptr);
+        EXPECT_EQ(b.ScanLine(-1), nullptr);
+    }
+    // A transparent pixel of a 32-bit bitmap keeps alpha 0 and its
+    // premultiplied colours 0.
+    TBitmap a;
+    a.SetPixelFormat(pf32bit);
+    a.SetSize(2, 1);
+    std::uint8_t* p = a.ScanLine(0);
+    p[4] = p[5] = p[6] = p[7] = 0;
+    TBitmap target(2, 1);
+    target.Canvas().Draw(0, 0, a);
+    EXPECT_EQ(target.Pixel(1, 0), clWhite);
+}
+
+TEST(Bitmap, DrawWithOpacityBlends) {
+    TBitmap black(4, 4);
+    black.Canvas().Brush().SetColor(clBlack);
+    black.Canvas().FillRect(Rect(0, 0, 4, 4));
+    const struct {
+        int opacity;
+        int expected;  // each channel over white
+    } cases[] = {{255, 0}, {0, 255}, {128, 127}};
+    for (const auto& c : cases) {
+        TBitmap target(4, 4);
+        target.Canvas().Draw(0, 0, black, std::uint8_t(c.opacity));
+        EXPECT_NEAR(GetRValue(target.Pixel(1, 1)), c.expected, 2) << c.opacity;
+    }
+}

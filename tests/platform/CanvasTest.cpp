@@ -742,3 +742,35 @@ TEST(Canvas, DemoPicture) {
     ASSERT_TRUE(back.LoadFromFile(path)) << back.ErrorString();
     EXPECT_EQ(back.Width(), 320);
 }
+
+TEST(Canvas, DrawTextOddInputsEndAndStayInside) {
+    const struct {
+        const char* name;
+        std::string text;
+        int width;
+        unsigned flags;
+        int minLines, maxLines;
+    } cases[] = {
+        {"empty", "", 50, DT_WORDBREAK, 1, 1},
+        {"blanks only, no room", "     ", 0, DT_WORDBREAK, 1, 6},
+        {"leading blanks, no room", "   abc def", 0, DT_WORDBREAK, 1, 12},
+        {"zero width edit control", "abc def", 0, DT_WORDBREAK | DT_EDITCONTROL, 2, 8},
+        {"negative width", "abc def", -20, DT_WORDBREAK, 1, 8},
+        {"lone ampersand", "&", 50, DT_WORDBREAK, 1, 1},
+        {"trailing ampersand", "Save &", 50, DT_SINGLELINE, 1, 1},
+        {"tabs expanded", "a\tb\tc", 500, DT_EXPANDTABS | DT_WORDBREAK, 1, 1},
+        {"empty lines", "\n\n", 50, DT_WORDBREAK, 3, 3},
+        {"blank after break", "one \ntwo", 500, DT_WORDBREAK, 2, 2},
+    };
+    TBitmap b(100, 100);
+    TCanvas& c = b.Canvas();
+    const int lh = c.TextHeight("Ag");
+    for (const auto& k : cases) {
+        TRect r = Rect(0, 0, k.width, 0);
+        const int h = c.DrawText(k.text, r, k.flags | DT_CALCRECT);
+        EXPECT_GE(h, k.minLines * lh) << k.name;
+        EXPECT_LE(h, k.maxLines * lh) << k.name;
+        TRect draw = Rect(0, 0, 100, 100);
+        c.DrawText(k.text, draw, k.flags);  // must return, whatever the input
+    }
+}

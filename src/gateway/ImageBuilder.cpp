@@ -1,0 +1,483 @@
+#include "gateway/ImageBuilder.h"
+
+#include <optional>
+
+#include "base/Files.h"
+#include "base/StrUtils.h"
+#include "base/TextCodec.h"
+#include "gateway/ConcentratorText.h"
+#include "gateway/LoRaWANBands.h"
+#include "gateway/LoRaWANBlock.h"
+#include "gateway/ParGenFile.h"
+#include "platform/XmlDom.h"
+#include "shell/Comon.h"
+
+namespace gw {
+
+// --- Conversions -------------------------------------------------------------
+
+std::string Pad_Hex_Left(std::string_view text, size_t length) {
+    if (text.size() >= length) return std::string(text);
+    return std::string(length - text.size(), '0') + std::string(text);
+}
+
+namespace {
+
+uint8_t HexPair(std::string_view pair) {
+    uint64_t v = 0;
+    return base::TryHexToUInt64(pair, v) ? static_cast<uint8_t>(v) : 0;
+}
+
+}  // namespace
+
+void Hex_Field(std::string_view text, uint8_t* out, size_t n, bool reversed) {
+    // Blanks around a pasted key would otherwise shift every byte by one place.
+    const std::string digits = Pad_Hex_Left(base::Trim(text), 2 * n);
+    for (size_t i = 0; i < n; ++i) out[i] = 0;
+    for (size_t k = 0; k < n && 2 * k < digits.size(); ++k) {
+        const uint8_t b = HexPair(std::string_view(digits).substr(2 * k, 2));
+        out[reversed ? n - 1 - k : k] = b;
+    }
+}
+
+void Text_Bytes(std::string_view utf8, uint8_t* out, size_t size) {
+    const std::u16string units = base::Utf8ToUtf16(utf8);
+    for (size_t i = 0; i < size; ++i) out[i] = i < units.size() ? static_cast<uint8_t>(units[i]) : 0;
+}
+
+bool Is_Public_Network(std::string_view text) {
+    return base::UpperCase(base::Trim(text)) == "PUBLIC";
+}
+
+bool Is_Confirmed(std::string_view text) {
+    return text == "Confirmed";
+}
+
+bool Is_OTAA(std::string_view text) {
+    return base::UpperCase(base::Trim(text)) == "OVER-THE-AIR ACTIVATION [OTAA]";
+}
+
+// --- "ParGen.xml" ------------------------------------------------------------
+
+namespace {
+
+std::optional<std::string> Key(const plat::TXmlNode& root, const char* name) {
+    const plat::TXmlNode node = root.FindNode(name);
+    if (!node) return std::nullopt;
+    return node.Text();
+}
+
+int Number(const plat::TXmlNode& root, const char* name, int def) {
+    const auto text = Key(root, name);
+    return text ? base::StrToIntDef(*text, def) : def;
+}
+
+uint8_t Octet(const plat::TXmlNode& root, const char* name, int def) {
+    return static_cast<uint8_t>(Number(root, name, def));
+}
+
+void Address(const plat::TXmlNode& root, const char* prefix, const int (&defaults)[4], uint8_t (&out)[4]) {
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = std::string(prefix) + std::to_string(i + 1);
+        out[i] = Octet(root, name.c_str(), defaults[i]);
+    }
+}
+
+void Clear_ParGen_Keys(TLoRaWAN_ParGen& p) {
+    p.JoinEUI.fill(0);
+    p.DevNAME.fill(0);
+    p.Dev_Address.fill(0);
+    p.NwkSKey.fill(0);
+    p.AppSKey.fill(0);
+    p.AppKey.fill(0);
+    p.Activation_method = 0;
+}
+
+}  // namespace
+
+TLoRaWAN_ParGen Default_ParGen() {
+    TLoRaWAN_ParGen p;
+    p.ModeMaster = true;
+    p.RF_Band = Band_EU868;
+    p.Server_Add = Default_Server_Address;
+    p.Server_Port_Up = "1780";
+    p.Server_Port_Down = "1780";
+    p.KA_Interval = "10";
+    p.NetworkType = "false";
+    return p;
+}
+
+void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen& p, TLoRaWAN_Infos& infos) {
+    p = Default_ParGen();
+    bank1.Set_SW_Version();
+
+    if (const auto name = Key(root, "Eth_Conn_Device_Name")) {
+        // 31 characters at most: the device needs the closing zero byte.
+        uint8_t bytes[bank1::Device_Name_Size - 1];
+        Text_Bytes(*name, bytes, sizeof(bytes));
+        bank1.SetBytes(bank1::Device_Name, bytes, sizeof(bytes));
+        bank1.SetU8(bank1::Device_Name + sizeof(bytes), 0);
+    }
+    bank1.SetU16(bank1::Flags, Key(root, "Eth_Conn_DHCP_Cable") == "1" ? 1 : 0);
+    if (Key(root, "Eth_Conn_Enable_DNS") == "1") {
+        uint8_t primary[4], secondary[4];
+        Address(root, "Eth_Conn_Primary_DNS", {8, 8, 8, 8}, primary);
+        Address(root, "Eth_Conn_Secondary_DNS", {8, 8, 4, 4}, secondary);
+        bank1.SetBytes(bank1::Primary_DNS, primary, 4);
+        bank1.SetBytes(bank1::Secondary_DNS, secondary, 4);
+    }
+
+    const auto mode = Key(root, "LoRaWAN_Mode");
+    p.ModeMaster = !(mode && base::UpperCase(*mode) == "END NODE");
+    p.RF_Band = BandCode(Key(root, "LoRaWAN_RF_Band").value_or(""));
+    infos.RF_Band = static_cast<uint8_t>(p.RF_Band);
+    infos.position_diagnostic = static_cast<uint32_t>(Number(root, "LoRaWAN_Diagostic_Position", 0));
+
+    if (p.ModeMaster) {
+        infos.opzioni_funzionamento = Mode_Gateway;
+        p.Server_Add = Key(root, "LoRaWAN_Server_Address").value_or(Default_Server_Address);
+        p.Server_Port_Up = Key(root, "LoRaWAN_Server_Port_Up").value_or("1780");
+        p.Server_Port_Down = Key(root, "LoRaWAN_Server_Port_Down").value_or("1780");
+        p.KA_Interval = Key(root, "LoRaWAN_KeepAlive_Interval").value_or("10");
+    } else {
+        // An end node talks to no network server of its own.
+        infos.opzioni_funzionamento = Mode_End_Node;
+    }
+
+    if (const auto type = Key(root, "LoRaWAN_Network_Type"))
+        p.NetworkType = Is_Public_Network(*type) ? "true" : "false";
+
+    if (!p.ModeMaster) {
+        infos.Adaptive_DataRate = static_cast<uint8_t>(Number(root, "LoRaWAN_Adaptive_DataRate", 0));
+        const std::string rate = Key(root, "LoRaWAN_DataRate").value_or("");
+        const size_t dash = rate.find('-');
+        infos.DataRate = dash == std::string::npos
+                             ? 0
+                             : static_cast<uint8_t>(base::StrToIntDef(base::Trim(rate.substr(0, dash)), 0));
+        infos.Transmission_Type = Is_Confirmed(Key(root, "LoRaWAN_Transmission_Type").value_or("")) ? 1 : 0;
+        Clear_ParGen_Keys(p);
+        if (const auto eui = Key(root, "LoRaWAN_Join_EUI")) p.JoinEUI = Hex_Field<8>(*eui, true);
+        p.Activation_method = Is_OTAA(Key(root, "LoRaWAN_Activation_Method").value_or("")) ? 1 : 0;
+        if (p.Activation_method == 1) {
+            if (const auto k = Key(root, "LoRaWAN_Application_Key")) p.AppKey = Hex_Field<16>(*k, false);
+        } else {
+            if (const auto a = Key(root, "LoRaWAN_Device_Address")) p.Dev_Address = Hex_Field<4>(*a, true);
+            if (const auto k = Key(root, "LoRaWAN_Network_Session_Key")) p.NwkSKey = Hex_Field<16>(*k, false);
+            if (const auto k = Key(root, "LoRaWAN_Application_Session_Key"))
+                p.AppSKey = Hex_Field<16>(*k, false);
+        }
+        const std::string cls = base::UpperCase(base::Trim(Key(root, "LoRaWAN_Class").value_or("")));
+        p.LoRaWAN_Class = cls == "B" ? 1 : cls == "C" ? 2 : 0;
+    }
+
+    // The end node's own data rate has no place in the header: the RX2 rate
+    // takes it in both modes.
+    const auto rx2 = Key(root, "LoRaWAN_RX2_Datarate");
+    infos.DataRate = rx2 ? RX2_DataRate_Index(*rx2, p.RF_Band, 0) : 0;
+    infos.Freq_SubBand = static_cast<uint8_t>(Number(root, "LoRaWAN_Frequency_Sub_Band", 1));
+
+    uint8_t ip[4], mask[4], gateway[4];
+    Address(root, "EtherNetIP_IP", {192, 168, 0, 5}, ip);
+    Address(root, "EtherNetIP_SM", {255, 255, 255, 0}, mask);
+    Address(root, "EtherNetIP_GAT", {192, 168, 0, 1}, gateway);
+    if (Key(root, "EtherNetIP_EN_GAT") != "1") {
+        for (auto& b : gateway) b = 255;
+    }
+    bank1.SetBytes(bank1::IP_Address, ip, 4);
+    bank1.SetBytes(bank1::Subnet_Mask, mask, 4);
+    bank1.SetBytes(bank1::Default_Gateway, gateway, 4);
+    const auto port = static_cast<uint16_t>(Number(root, "EtherNetIP_PORT", 2000));
+    bank1.SetU16(bank1::Port_1, port);
+    bank1.SetU16(bank1::Port_2, port);
+    bank1.SetU32(bank1::NB_Input, static_cast<uint32_t>(Number(root, "EtherNetIP_NB_Input", 496)));
+    bank1.SetU32(bank1::NB_Output, static_cast<uint32_t>(Number(root, "EtherNetIP_NB_Output", 496)));
+}
+
+// --- "LoRaWAN_Gateway.xml" ---------------------------------------------------
+
+namespace {
+
+// Reads the attributes of one element and turns the first problem into a
+// message that says which file, which element and which attribute.
+class TAttrs {
+public:
+    TAttrs(const plat::TXmlNode& node, std::string where, std::string_view fileName, std::string* error)
+        : node_(node), where_(std::move(where)), file_(fileName), error_(error) {}
+
+    bool Ok() const { return ok_; }
+
+    std::optional<std::string> Optional(const char* name) const {
+        std::string v;
+        if (!node_.GetAttribute(name, v)) return std::nullopt;
+        return v;
+    }
+
+    std::string Required(const char* name) {
+        std::string v;
+        if (!node_.GetAttribute(name, v))
+            Fail(std::string("attribute \"") + name + "\" is missing in " + where_);
+        return v;
+    }
+
+    // A whole number; the window's check guarantees one, so anything else
+    // means the file was edited by hand and the build cannot place the data.
+    int Integer(const char* name) {
+        if (!ok_) return 0;
+        const std::string v = Required(name);
+        int n = 0;
+        if (ok_ && !base::TryStrToInt(v, n)) {
+            Fail(std::string("attribute \"") + name + "\" of " + where_ + " is not a whole number: \"" + v +
+                 "\"");
+        }
+        return n;
+    }
+
+private:
+    void Fail(const std::string& what) {
+        if (!ok_) return;
+        ok_ = false;
+        if (error_) *error_ = "\"" + file_ + "\": " + what;
+    }
+
+    plat::TXmlNode node_;
+    std::string where_;
+    std::string file_;
+    std::string* error_;
+    bool ok_ = true;
+};
+
+bool Missing(std::string* error, std::string_view fileName, const char* element, const std::string& where) {
+    if (error) {
+        std::string message = "\"";
+        message.append(fileName)
+            .append("\": element \"")
+            .append(element)
+            .append("\" is missing")
+            .append(where);
+        *error = std::move(message);
+    }
+    return false;
+}
+
+uint16_t U16Def(const std::optional<std::string>& text, int def) {
+    return static_cast<uint16_t>(text ? base::StrToIntDef(*text, def) : def);
+}
+
+std::string Test_Bytes(const std::string& value, bool hex) {
+    std::string bytes;
+    if (hex) {
+        const std::string digits = value.size() % 2 ? "0" + value : value;
+        for (size_t i = 0; i + 1 < digits.size(); i += 2) {
+            bytes.push_back(static_cast<char>(HexPair(std::string_view(digits).substr(i, 2))));
+        }
+    } else {
+        for (char16_t u : base::Utf8ToUtf16(value))
+            bytes.push_back(static_cast<char>(static_cast<uint8_t>(u)));
+    }
+    return bytes;
+}
+
+bool Read_Device(const plat::TXmlNode& node, const std::string& where, const TLoRaWAN_ParGen& p,
+                 const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d, std::string* error,
+                 std::string_view fileName) {
+    if (!p.ModeMaster) {
+        d.options = p.LoRaWAN_Class;
+        d.JoinEUI = p.JoinEUI;
+        if (p.Activation_method == 1) d.options |= Device_Option_OTAA;
+        d.NwkSKey = p.NwkSKey;
+        d.AppSKey = p.AppSKey;
+        d.AppKey = p.AppKey;
+        d.DevADDR = p.Dev_Address;
+        return true;
+    }
+    TAttrs a(node, where, fileName, error);
+    if (a.Optional("Class").value_or("A") == "C") d.options += 2;
+    d.DevEUI = Hex_Field<8>(a.Required("DeviceEUI"), true);
+    d.JoinEUI = Hex_Field<8>(a.Required("JoinEUI"), true);
+    Text_Bytes(a.Required("DeviceName"), d.DevNAME.data(), d.DevNAME.size());
+    if (Is_OTAA(a.Required("ActivationMethod"))) d.options |= Device_Option_OTAA;
+    d.NwkSKey = Hex_Field<16>(a.Required("NetworkSessionKey"), false);
+    d.AppSKey = Hex_Field<16>(a.Required("ApplicationSessionKey"), false);
+    d.AppKey = Hex_Field<16>(a.Required("ApplicationKey"), false);
+    d.DevADDR = Hex_Field<4>(a.Required("DeviceAddress"), true);
+    if (!a.Ok()) return false;
+    if (const auto t = a.Optional("DiagTimeOut")) {
+        int64_t v = 0;
+        d.timeout = base::TryStrToInt64(*t, v) && v >= 0 && v <= 0xFFFFFFFFLL ? static_cast<uint32_t>(v) : 0;
+    }
+    const auto rx2 = a.Optional("RX2_Datarate");
+    d.DL_settings = rx2 ? RX2_DataRate_Index(*rx2, p.RF_Band, infos.DataRate) : infos.DataRate;
+    return true;
+}
+
+bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice,
+                TLoRaWAN_Infos& infos, std::string* error, std::string_view fileName) {
+    const plat::TXmlNode rules = device.FindNode("LoRaWAN_Rules");
+    if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
+    const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
+    if (!up) return Missing(error, fileName, "LoRaWAN_UpLink_Rules", " in " + where);
+    for (int k = 0; k < up.ChildCount(); ++k) {
+        TAttrs a(up.Child(k), "uplink rule " + std::to_string(k + 1) + " of " + where, fileName, error);
+        const std::string enable = a.Required("Enable");
+        if (!a.Ok()) return false;
+        if (base::UpperCase(base::Trim(enable)) != "Y") continue;
+        TLoRaWAN_Rule r;
+        r.num_device = numDevice;
+        r.port = U16Def(a.Required("Port"), No_Test);
+        r.start_test = U16Def(a.Optional("StartTest"), No_Test);
+        r.len_test = U16Def(a.Optional("LenTest"), No_Test);
+        const auto hex = a.Optional("HexTest");
+        r.data_test =
+            Test_Bytes(a.Optional("ValueTest").value_or(""), hex && base::UpperCase(base::Trim(*hex)) == "Y");
+        r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
+        r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
+        r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
+        if (!a.Ok()) return false;
+        infos.Rules_List.push_back(std::move(r));
+        ++infos.Num_Rules;
+    }
+    const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
+    if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
+    for (int k = 0; k < down.ChildCount(); ++k) {
+        TAttrs a(down.Child(k), "downlink rule " + std::to_string(k + 1) + " of " + where, fileName, error);
+        const std::string enable = a.Required("Enable");
+        if (!a.Ok()) return false;
+        if (base::UpperCase(base::Trim(enable)) != "Y") continue;
+        TLoRaWAN_Rule r;
+        r.num_device = numDevice;
+        r.options = Rule_Option_Downlink;
+        r.port = static_cast<uint16_t>(a.Integer("Port"));
+        r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
+        r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
+        const auto flag = [&](const char* name) {
+            return base::UpperCase(base::Trim(a.Required(name))) == "Y";
+        };
+        if (flag("OnChange")) r.options |= Rule_Option_OnChange;
+        if (flag("OnCommand")) r.options |= Rule_Option_OnCommand;
+        if (flag("OnTimer")) r.options |= Rule_Option_OnTimer;
+        r.time_poll = static_cast<uint32_t>(base::StrToInt64Def(a.Required("Time"), 0));
+        r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
+        if (!a.Ok()) return false;
+        infos.Rules_List.push_back(std::move(r));
+        ++infos.Num_Rules;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& p, TLoRaWAN_Infos& infos,
+                          uint32_t base, std::string* error, std::string_view fileName) {
+    infos.Num_Devices = 0;
+    infos.Num_Rules = 0;
+    infos.Devices_List.clear();
+    infos.Rules_List.clear();
+    if (doc) {
+        const plat::TXmlNode root = doc->Root();
+        if (!root || root.Name() != "LoRaWAN_Gateway") return Missing(error, fileName, "LoRaWAN_Gateway", "");
+        const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
+        if (!list) return Missing(error, fileName, "LoRaWAN_Devices_List", "");
+        for (int i = 0; i < list.ChildCount(); ++i) {
+            const plat::TXmlNode node = list.Child(i);
+            // Only an exact "Y" enables a device: the window writes nothing else.
+            if (p.ModeMaster && node.Attribute("Enable") != "Y") continue;
+            const std::string where = "device " + std::to_string(i + 1);
+            TLoRaWAN_Device d;
+            if (!Read_Device(node, where, p, infos, d, error, fileName)) return false;
+            d.options |= Device_Option_Always;
+            infos.Devices_List.push_back(d);
+            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, error, fileName)) {
+                return false;
+            }
+            ++infos.Num_Devices;
+        }
+    }
+    Assign_Addresses(infos, base);
+    return true;
+}
+
+bool Build_Banks(const plat::TXmlDocument* parGenDoc, const plat::TXmlDocument* loRaWANDoc,
+                 TDeviceImage& image, std::string* error) {
+    TBank1_Data bank1;
+    TLoRaWAN_Infos infos;
+    TLoRaWAN_ParGen parGen = Default_ParGen();
+    if (parGenDoc) Load_ParGen(parGenDoc->Root(), bank1, parGen, infos);
+    bank1.SetU32(bank1::Bank2_Address, Bank2_Base_Address);
+    if (!Load_LoRaWAN_Devices(loRaWANDoc, parGen, infos, Bank2_Base_Address, error)) return false;
+    const std::vector<std::string> lines = Build_ConfFile(parGen);
+
+    TDeviceImage out;
+    bank1.Copy_Bank1(out.Bank1);
+    if (!Write_Bank2(infos, lines, out.Bank2, error)) return false;
+    image = std::move(out);
+    return true;
+}
+
+namespace {
+
+// Loads a file of the configuration; a missing file is not an error (the
+// document stays unused), an unreadable one is.
+bool LoadOptional(const std::string& path, plat::TXmlDocument& doc, bool& present, std::string* error) {
+    present = base::FileExists(path);
+    if (!present) return true;
+    std::string why;
+    if (doc.LoadFromFile(path, &why)) return true;
+    if (error) *error = why.empty() ? "\"" + base::ExtractFileName(path) + "\" cannot be read" : why;
+    return false;
+}
+
+}  // namespace
+
+bool Build_Image(const std::string& parGenFile, const std::string& loRaWANFile, TDeviceImage& image,
+                 std::string* error) {
+    plat::TXmlDocument parGen, loRaWAN;
+    bool hasParGen = false, hasLoRaWAN = false;
+    if (!LoadOptional(parGenFile, parGen, hasParGen, error)) return false;
+    if (!LoadOptional(loRaWANFile, loRaWAN, hasLoRaWAN, error)) return false;
+    return Build_Banks(hasParGen ? &parGen : nullptr, hasLoRaWAN ? &loRaWAN : nullptr, image, error);
+}
+
+bool Write_Bank_Files(const TDeviceImage& image, const std::string& confPath, std::string* error) {
+    const std::string bin = base::JoinPath(base::NativePath(confPath), "bin");
+    if (!base::DirectoryExists(bin) && !base::ForceDirectories(bin)) {
+        if (error) *error = "The folder \"" + bin + "\" cannot be created";
+        return false;
+    }
+    const std::pair<const char*, const std::string*> files[] = {{"bank1.bin", &image.Bank1},
+                                                                {"bank2.bin", &image.Bank2}};
+    for (const auto& [name, bytes] : files) {
+        const std::string path = base::JoinPath(bin, name);
+        std::string why;
+        if (!base::WriteFileAtomic(path, *bytes, &why)) {
+            if (error) *error = "\"" + path + "\" cannot be written" + (why.empty() ? "" : ": " + why);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TImageBuilder::Create_Bin() {
+    return Create_Bin(shell::ParGen_File, shell::LoRaWAN_Gateway_File);
+}
+
+bool TImageBuilder::Save_Bin() {
+    return Save_Bin(shell::Conf_Path);
+}
+
+bool TImageBuilder::Create_Bin(const std::string& parGenFile, const std::string& loRaWANFile) {
+    error_.clear();
+    built_ = Build_Image(parGenFile, loRaWANFile, image_, &error_);
+    if (!built_) image_ = TDeviceImage{};
+    return built_;
+}
+
+bool TImageBuilder::Save_Bin(const std::string& confPath) {
+    if (!built_) {
+        if (error_.empty()) error_ = "No device image has been built";
+        return false;
+    }
+    error_.clear();
+    return Write_Bank_Files(image_, confPath, &error_);
+}
+
+}  // namespace gw

@@ -1,0 +1,80 @@
+#pragma once
+// "LoRaWAN_Gateway.xml": the LoRaWAN end devices with their uplink and
+// downlink rules, as the LoRaWAN window edits them. Every value is the text
+// typed in the tables; only the flags are Booleans ("Y"/"N" in the file).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+class TXmlDocument;
+}
+
+namespace gw {
+
+// One rule; a direction leaves the fields it does not use at their defaults.
+struct TRuleLoRa {
+    bool Enable = true;
+    std::string Port;
+    std::string StartTest;  // uplink
+    std::string LenTest;    // uplink
+    bool HexTest = false;   // uplink
+    std::string ValueTest;  // uplink
+    std::string StartBit;
+    std::string NumBits;
+    bool OnChange = false;  // downlink
+    bool OnCMD = false;     // downlink
+    bool OnTimer = false;   // downlink
+    std::string Time;       // downlink
+    std::string PosBit;
+    std::string Mnemonic;
+
+    bool operator==(const TRuleLoRa&) const = default;
+};
+
+struct TDeviceLoRa {
+    bool Enable = true;
+    std::string DeviceEUI;
+    std::string JoinEUI;
+    std::string DeviceName;
+    std::string ActMethod;
+    std::string NetSessKey;
+    std::string AppSessKey;
+    std::string AppKey;
+    std::string DevAdd;
+    std::string ClassLoRa;
+    std::string DiagTimeOut;
+    std::string RX2Datarate;
+    std::string Mnemonic;
+    std::vector<TRuleLoRa> UpLinkRules;
+    std::vector<TRuleLoRa> DownLinkRules;
+
+    bool operator==(const TDeviceLoRa&) const = default;
+};
+
+struct TLoRaWANConfig {
+    std::vector<TDeviceLoRa> Devices;
+
+    bool operator==(const TLoRaWANConfig&) const = default;
+};
+
+// The list ends at the first device whose Device EUI is blank after trimming:
+// neither it nor any device after it is written.
+std::string LoRaWANToXml(const TLoRaWANConfig& config);
+// Atomic: a failed save leaves the old file as it was.
+bool SaveLoRaWAN(const TLoRaWANConfig& config, const std::string& path, std::string* error = nullptr);
+
+// Reads the devices of a loaded document. In end-node mode (modeMaster false)
+// only the first device is read. A missing element or required attribute is
+// refused with a message naming it (and the file, when fileName is given);
+// config then holds what was read before.
+bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig& config,
+                 std::string* error = nullptr, std::string_view fileName = {});
+bool LoRaWANFromXml(std::string_view xml, bool modeMaster, TLoRaWANConfig& config,
+                    std::string* error = nullptr);
+// A missing file is a configuration without devices, and true.
+bool LoadLoRaWAN(const std::string& path, bool modeMaster, TLoRaWANConfig& config,
+                 std::string* error = nullptr);
+
+}  // namespace gw

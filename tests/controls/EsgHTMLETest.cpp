@@ -1,0 +1,361 @@
+#include "controls/EsgHTMLE.h"
+
+#include <functional>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "controls/PictureContainer.h"
+#include "platform/Bitmap.h"
+
+namespace {
+
+using namespace ctl;
+using plat::TColor;
+
+// A white surface with a fixed font, so expected sizes can be taken from
+// the same canvas the renderer measures with.
+struct Surface {
+    plat::TBitmap bmp;
+    explicit Surface(int w = 300, int h = 120) : bmp(w, h) {
+        c().Font().SetName("DejaVu Sans");
+        c().Font().SetSize(10);
+        c().Font().SetColor(plat::clBlack);
+    }
+    plat::TCanvas& c() { return bmp.Canvas(); }
+    int gh() { return c().TextHeight("gh"); }
+    int width(const std::string& s) { return c().TextWidth(s); }
+    int count(const std::function<bool(int r, int g, int b)>& pred, plat::TRect area = {0, 0, 10000, 10000}) {
+        int n = 0;
+        for (int y = std::max(0, area.Top); y < std::min(bmp.Height(), area.Bottom); ++y)
+            for (int x = std::max(0, area.Left); x < std::min(bmp.Width(), area.Right); ++x) {
+                const TColor p = bmp.Pixel(x, y);
+                n += pred(plat::GetRValue(p), plat::GetGValue(p), plat::GetBValue(p));
+            }
+        return n;
+    }
+};
+
+bool Reddish(int r, int g, int b) { return r > 150 && g < 90 && b < 90; }
+bool Bluish(int r, int g, int b) { return b > 150 && r < 90 && g < 90; }
+bool Dark(int r, int g, int b) { return r < 80 && g < 80 && b < 80; }
+
+THtmlRenderResult Measure(Surface& s, const std::string& text, plat::TRect rect, bool wrap = false) {
+    THtmlRenderArgs a;
+    a.MeasureOnly = true;
+    a.WordWrap = wrap;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), text, rect, a, r);
+    return r;
+}
+
+TEST(HtmlRender, ColourNames) {
+    const struct {
+        const char* text;
+        TColor value;
+    } cases[] = {
+        {"clRed", 0x0000FF}, {"CLRED", 0x0000FF}, {"clnavy", 0x800000}, {"clBtnFace", 0xFF00000F},
+        {"clInfoBk", 0xFF000018}, {"clOrange", 0}, {"", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HtmlColorToColor(c.text), c.value) << c.text;
+    EXPECT_EQ(HexColorToColor("#FF8000"), 0x0080FFu);
+    EXPECT_EQ(HexColorToColor("#0000FF"), 0xFF0000u);
+    EXPECT_EQ(HexColorToColor("#F"), 0u);
+}
+
+TEST(HtmlRender, MeasuresTextAndLines) {
+    Surface s;
+    const int gh = s.gh();
+    const plat::TRect wide{0, 0, 300, 20};
+    const struct {
+        const char* text;
+        int xsize;  // -1: not checked
+        int lines;
+        const char* strip;
+    } cases[] = {
+        {"", 0, 1, ""},
+        {"abc", s.width("abc"), 1, "abc"},
+        {"a<BR>bcd", s.width("bcd"), 2, "a\rbcd"},
+        {"a\r\nbcd", s.width("bcd"), 2, "a\rbcd"},
+        {"a\nbcd", s.width("abcd"), 1, "abcd"},
+        {"a&amp;b", s.width("a&b"), 1, "a&&b"},
+        {"<#12>x", s.width("#12x"), 1, "#12x"},
+        {"ab<cd", s.width("ab"), 1, "ab"},
+        {"ab<i", s.width("ab"), 1, "ab"},
+        {"<Z>hidden</Z>x", s.width("x"), 1, "hiddenx"},
+        {"a&nbsp;b &lt;c&gt;", s.width("a b <c>"), 1, "a b <c>"},
+        {"&PERMIL;", s.width("‰"), 1, "‰"},
+        {"&eacute;", -1, 1, "&eacute;"},
+        {"<UL><LI>a<LI>b</UL>", -1, 3, "ab"},
+        {"<HR>x", -1, 2, "x"},
+        {"<P>a</P>b", -1, 2, "ab"},
+        {"<UNKNOWN>a<XYZ>", s.width("a"), 1, "a"},
+    };
+    for (const auto& c : cases) {
+        const THtmlRenderResult r = Measure(s, c.text, wide);
+        if (c.xsize >= 0) {
+            EXPECT_EQ(r.XSize, c.xsize) << c.text;
+        }
+        EXPECT_EQ(r.YSize, c.lines * gh) << c.text;
+        EXPECT_EQ(r.StripVal, c.strip) << c.text;
+    }
+}
+
+TEST(HtmlRender, FontSizesAndStyles) {
+    Surface s;
+    auto metricsAt = [&](int points, bool height) {
+        plat::TFont f = s.c().Font();
+        f.SetSize(points);
+        plat::TBitmap b(10, 10);
+        b.Canvas().SetFont(f);
+        return height ? b.Canvas().TextHeight("gh") : b.Canvas().TextWidth("WWWW");
+    };
+    auto heightAt = [&](int points) { return metricsAt(points, true); };
+    const plat::TRect wide{0, 0, 300, 100};
+    EXPECT_EQ(Measure(s, "<FONT SIZE=\"3\">x</FONT>", wide).YSize, heightAt(12));
+    EXPECT_EQ(Measure(s, "<FONT SIZE=\"9\">WWWW</FONT>", wide).XSize, metricsAt(9, false));
+    // A smaller font does not make the line lower than the font it started with.
+    EXPECT_EQ(Measure(s, "<FONT SIZE=\"1\">x</FONT>", wide).YSize, s.gh());
+    EXPECT_EQ(Measure(s, "<FONT SIZE=\"5\">x</FONT>", wide).YSize, heightAt(16));
+    // Closing tags return to the base font, and the canvas font comes back.
+    EXPECT_EQ(Measure(s, "<FONT SIZE=\"5\">x</FONT><BR>y", wide).YSize, heightAt(16) + s.gh());
+    EXPECT_EQ(s.c().Font().Size(), 10);
+
+    plat::TFont bold = s.c().Font();
+    bold.SetStyle({plat::fsBold});
+    plat::TBitmap b(10, 10);
+    b.Canvas().SetFont(bold);
+    EXPECT_EQ(Measure(s, "<B>WWW</B>", wide).XSize, b.Canvas().TextWidth("WWW"));
+}
+
+TEST(HtmlRender, WordWrap) {
+    Surface s;
+    const int gh = s.gh();
+    const int w = s.width("aaa bbb");
+    // Room for "aaa " but not for "aaa bbb": the second word starts a line.
+    THtmlRenderResult r = Measure(s, "aaa bbb", {0, 0, 1 + w - 2, 100}, true);
+    EXPECT_EQ(r.YSize, 2 * gh);
+    EXPECT_EQ(r.StripVal, "aaa bbb");  // each wrapped word once
+    EXPECT_EQ(r.XSize, s.width("bbb"));
+    // A word wider than the whole rectangle stays where it begins.
+    r = Measure(s, "wwwwwwwwww", {0, 0, 20, 100}, true);
+    EXPECT_EQ(r.YSize, gh);
+    EXPECT_EQ(r.XSize, s.width("wwwwwwwwww"));
+    // Pieces that join without a blank are never split.
+    r = Measure(s, "aaa<B>bbb</B>", {0, 0, 1 + s.width("aaa") + 2, 100}, true);
+    EXPECT_EQ(r.YSize, gh);
+}
+
+TEST(HtmlRender, NoWrapEndsInAnEllipsis) {
+    Surface s;
+    const THtmlRenderResult r =
+        Measure(s, "<B>aaa</B><I>bbb</I><U>ccc</U>", {0, 0, 1 + s.width("aaab"), 100});
+    EXPECT_EQ(r.YSize, s.gh());
+    EXPECT_EQ(r.StripVal, "aaabbb");
+}
+
+TEST(HtmlRender, DrawingStopsAtTheRectangleBottom) {
+    Surface s;
+    const int gh = s.gh();
+    const std::string text = "1<BR>2<BR>3<BR>4";
+    EXPECT_EQ(Measure(s, text, {0, 0, 100, gh + 2}).YSize, 4 * gh);
+    THtmlRenderArgs a;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), text, {0, 0, 100, 2 * gh}, a, r);
+    EXPECT_EQ(r.YSize, 2 * gh);  // second line fits exactly, the third not
+    RenderHtmlText(s.c(), text, {0, 0, 100, 1}, a, r);
+    EXPECT_EQ(r.YSize, gh);  // the first line is always drawn
+}
+
+TEST(HtmlRender, AnchorHitTests) {
+    Surface s;
+    const int gh = s.gh();
+    const std::string text = "ab<A HREF=\"Page.htm\" TITLE=\"Tip\">link</A>cd<A>x</A><A HREF=\"two\">y</A>";
+    const int linkLeft = 1 + s.width("ab");
+    const int linkRight = linkLeft + s.width("link");
+    const struct {
+        int x;
+        bool hit;
+        const char* anchor;
+        int mouseLink;
+    } cases[] = {
+        {linkLeft + 3, true, "Page.htm", 1},
+        {linkRight - 2, true, "Page.htm", 1},
+        {1 + s.width("a"), false, "", -1},
+        {linkRight + s.width("cd") + 2, false, "", -1},  // anchor without HREF
+        {linkRight + s.width("cdx") + 2, true, "two", 3},
+    };
+    for (const auto& c : cases) {
+        THtmlRenderArgs a;
+        a.CheckOnly = true;
+        a.X = c.x;
+        a.Y = gh / 2;
+        THtmlRenderResult r;
+        EXPECT_EQ(RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r), c.hit) << c.x;
+        EXPECT_EQ(r.AnchorVal, c.anchor) << c.x;
+        EXPECT_EQ(r.MouseLink, c.mouseLink) << c.x;
+        EXPECT_EQ(r.HyperLinks, 3);
+        if (c.mouseLink == 1) {
+            EXPECT_EQ(r.AnchorHint, "Tip");
+            EXPECT_EQ(r.HoverRect, plat::Rect(linkLeft, 0, linkRight, gh));
+        }
+    }
+}
+
+TEST(HtmlRender, InlineControls) {
+    Surface s;
+    const int gh = s.gh();
+    const std::string text = "ab<CONTROL TYPE=\"check\" ID=\"c1\" VALUE=\"true\" WIDTH=\"16\">"
+                             "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"v\" WIDTH=\"50\">";
+    const int left = 1 + s.width("ab");
+    // Located by ID wherever the point is.
+    THtmlRenderArgs a;
+    a.CheckOnly = true;
+    a.ControlID = "e1";
+    THtmlRenderResult r;
+    EXPECT_TRUE(RenderHtmlText(s.c(), text, {0, 0, 300, 60}, a, r));
+    EXPECT_EQ(r.ControlRect, plat::Rect(left + 16, 0, left + 66, gh + 10));
+    EXPECT_EQ(r.ControlType, "EDIT");
+    EXPECT_EQ(r.ControlValue, "v");
+    EXPECT_EQ(r.AnchorVal, "ctrl");
+    // Under the point.
+    a.ControlID.clear();
+    a.X = left + 8;
+    a.Y = 8;
+    r = {};
+    EXPECT_TRUE(RenderHtmlText(s.c(), text, {0, 0, 300, 60}, a, r));
+    EXPECT_EQ(r.ControlID, "c1");
+    EXPECT_EQ(r.ControlRect, plat::Rect(left, 0, left + 16, 16));
+    // A control without WIDTH is ignored.
+    EXPECT_EQ(Measure(s, "<CONTROL TYPE=\"EDIT\" ID=\"x\">", {0, 0, 300, 60}).XSize, 0);
+    // A push button 40 high makes the line 38 high.
+    EXPECT_EQ(Measure(s, "<CONTROL TYPE=\"BUTTON\" WIDTH=\"60\" HEIGHT=\"40\">", {0, 0, 300, 60}).YSize, 38);
+    // A box that does not fit moves, with its tag, to the next line.
+    EXPECT_EQ(Measure(s, "<CONTROL TYPE=\"EDIT\" WIDTH=\"60\"><CONTROL TYPE=\"EDIT\" WIDTH=\"60\">",
+                      {0, 0, 100, 60}).YSize,
+              2 * (gh + 10));
+}
+
+TEST(HtmlRender, CheckBoxValueDecidesTheMark) {
+    auto dark = [](const std::string& value) {
+        Surface s(60, 30);
+        THtmlRenderArgs a;
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), "<CONTROL TYPE=\"CHECK\" VALUE=\"" + value + "\" WIDTH=\"16\">", {0, 0, 60, 30},
+                       a, r);
+        return s.count(Dark, {4, 4, 14, 14});
+    };
+    EXPECT_GT(dark("true"), dark("1"));
+    EXPECT_EQ(dark("1"), dark("FALSE"));
+}
+
+TEST(HtmlRender, FontColours) {
+    const struct {
+        const char* text;
+        bool red;
+        bool black;
+    } cases[] = {
+        {"<FONT COLOR=\"#ff0000\">MMMM</FONT>", true, false},
+        {"<FONT COLOR=\"#FF0000\">MMMM</FONT>", true, false},
+        {"<FONT COLOR=\"#0000FF\">MMMM</FONT>", false, false},
+        {"<FONT COLOR=\"clRed\">MMMM</FONT>", true, false},
+        {"<FONT COLOR=\"CLRED\">MMMM</FONT>", true, false},
+        {"<FONT COLOR=\"clNoSuch\">MMMM</FONT>", false, true},
+        {"<FONT COLOR=\"\">MMMM</FONT>", false, false},  // the canvas's blue stays
+    };
+    for (const auto& c : cases) {
+        Surface s;
+        s.c().Font().SetColor(plat::clBlue);
+        THtmlRenderArgs a;
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), c.text, {0, 0, 300, 40}, a, r);
+        EXPECT_EQ(s.count(Reddish) > 0, c.red) << c.text;
+        EXPECT_EQ(s.count(Dark) > 0, c.black) << c.text;
+    }
+}
+
+TEST(HtmlRender, AnchorColours) {
+    for (bool keep : {false, true}) {
+        Surface s;
+        THtmlRenderArgs a;
+        a.KeepColors = keep;
+        a.URLColor = plat::clBlue;
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), "<A HREF=\"x\">MMMM</A>", {0, 0, 300, 40}, a, r);
+        EXPECT_EQ(s.count(Bluish) > 0, !keep);
+        EXPECT_EQ(s.count(Dark) > 0, keep);
+    }
+}
+
+TEST(HtmlRender, FocusRectangleAndFocusAnchor) {
+    for (int focus : {-1, 0}) {
+        Surface s;
+        THtmlRenderArgs a;
+        a.FocusLink = focus;
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), "ab <A HREF=\"one\">link</A>", {0, 0, 300, 40}, a, r);
+        EXPECT_EQ(r.FocusAnchor, focus == 0 ? "one" : "");
+        // The dotted frame's left edge lies one pixel left of the anchor.
+        const int x = 1 + s.width("ab ") - 1;
+        EXPECT_EQ(s.count(Dark, {x, 0, x + 1, 40}) > 0, focus == 0);
+    }
+}
+
+TEST(HtmlRender, HighlightAndErrorUnderline) {
+    Surface s;
+    SetHtmlHighlightColors(plat::clRed, plat::clWhite);
+    THtmlRenderArgs a;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), "<HI>MM</HI>", {0, 0, 300, 40}, a, r);
+    EXPECT_GT(s.count(Reddish), 20);
+    SetHtmlHighlightColors(0xFF00000D, 0xFF00000E);
+
+    Surface e;
+    RenderHtmlText(e.c(), "<E>MMMM</E>", {0, 0, 300, 40}, a, r);
+    const int bottom = e.gh();
+    // The wave runs along the text bottom, within one pixel of it.
+    EXPECT_GT(e.count(Reddish, {0, bottom - 1, 300, bottom + 2}), 4);
+    EXPECT_EQ(e.count(Reddish, {0, 0, 300, bottom - 1}), 0);
+}
+
+TEST(HtmlRender, PicturesFromTheContainer) {
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->Name = "dot";
+    {
+        plat::TBitmap red(10, 8);
+        red.Canvas().Brush().SetColor(plat::clRed);
+        red.Canvas().FillRect({0, 0, 10, 8});
+        std::ostringstream out;
+        red.SaveToStream(out);
+        item->Picture().LoadFromBytes(out.str());
+    }
+    Surface s;
+    THtmlRenderArgs a;
+    a.PictureContainer = &container;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), "<IMG SRC=\"dot\">", {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(s.count(Reddish), 80);
+    EXPECT_EQ(r.XSize, 10);
+    // Only WIDTH keeps the aspect ratio.
+    a.MeasureOnly = true;
+    RenderHtmlText(s.c(), "<IMG SRC=\"DOT\" WIDTH=\"20\">", {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(r.XSize, 20);
+    EXPECT_EQ(r.YSize, 16);
+    RenderHtmlText(s.c(), "<IMG SRC=\"dot\" HEIGHT=\"4\">", {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(r.XSize, 5);
+    // An unknown picture takes no room.
+    RenderHtmlText(s.c(), "<IMG SRC=\"none\">", {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(r.XSize, 0);
+    a.MeasureOnly = false;
+
+    // A picture inside an anchor is a hit and reports the anchor.
+    a.CheckOnly = true;
+    a.X = 5;
+    a.Y = 4;
+    r = {};
+    EXPECT_TRUE(RenderHtmlText(s.c(), "<A HREF=\"pic\"><IMG SRC=\"dot\"></A>", {0, 0, 300, 40}, a, r));
+    EXPECT_EQ(r.AnchorVal, "pic");
+}
+
+}  // namespace

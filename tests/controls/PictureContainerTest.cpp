@@ -1,0 +1,149 @@
+#include "controls/PictureContainer.h"
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+using namespace std::string_literals;
+
+#include <gtest/gtest.h>
+
+#include "platform/Bitmap.h"
+
+namespace {
+
+using namespace ctl;
+
+// A 4 x 3 animation of three one-pixel frames: black at (0,0) for 10/100 s,
+// red at (2,1) for 20/100 s, black at (3,2) for 30/100 s.
+std::string ThreeFrameGif() {
+    std::string g = "GIF89a";
+    auto word = [&](int v) { g += char(v & 0xFF), g += char(v >> 8); };
+    word(4), word(3);
+    g += char(0x80), g += char(0), g += char(0);   // global table of two colours
+    g += std::string("\0\0\0", 3) + "\xFF\0\0"s;   // black, red
+    auto frame = [&](int x, int y, int delay, int index) {
+        g += "\x21\xF9\x04"s + char(0) ;
+        word(delay);
+        g += char(0), g += char(0);
+        g += char(0x2C);
+        word(x), word(y), word(1), word(1);
+        g += char(0);
+        g += char(2), g += char(2), g += char(index ? 0x4C : 0x44), g += char(1), g += char(0);
+    };
+    frame(0, 0, 10, 0);
+    frame(2, 1, 20, 1);
+    frame(3, 2, 30, 0);
+    g += char(0x3B);
+    return g;
+}
+
+std::string BmpBytes() {
+    plat::TBitmap b(3, 2);
+    std::ostringstream out;
+    b.SaveToStream(out);
+    return out.str();
+}
+
+TEST(HtmlPicture, GifFrames) {
+    THTMLPicture pic;
+    int frameChanges = 0;
+    pic.OnFrameChange = [&](plat::TObject*) { ++frameChanges; };
+    pic.LoadFromBytes(ThreeFrameGif());
+    ASSERT_FALSE(pic.Empty());
+    EXPECT_TRUE(pic.IsGIF());
+    EXPECT_EQ(pic.FrameCount(), 3);
+    EXPECT_EQ(pic.FrameTime(1), 10);
+    EXPECT_EQ(pic.FrameTime(3), 30);
+    EXPECT_EQ(pic.FrameTime(4), -1);
+    EXPECT_EQ(pic.MaxWidth(), 4);
+    EXPECT_EQ(pic.MaxHeight(), 3);
+
+    pic.SetFrame(2);
+    EXPECT_EQ(frameChanges, 1);
+    EXPECT_EQ(pic.FrameXPos(), 2);
+    EXPECT_EQ(pic.FrameYPos(), 1);
+    EXPECT_EQ(pic.Width(), 1);
+    plat::TBitmap target(4, 4);
+    pic.Draw(target.Canvas(), plat::Rect(1, 1, 2, 2));
+    EXPECT_EQ(target.Pixel(1, 1), plat::clRed);
+
+    pic.SetFrame(3);
+    pic.FrameNext();
+    EXPECT_EQ(pic.Frame(), 1);
+    pic.FramePrev();
+    EXPECT_EQ(pic.Frame(), 3);
+}
+
+TEST(HtmlPicture, StepFollowsTheFrameDelays) {
+    THTMLPicture pic;
+    pic.LoadFromBytes(ThreeFrameGif());
+    // Ticks of 100 ms against delays in hundredths: each frame stays for
+    // its own delay.
+    std::string frames;
+    for (int tick = 0; tick < 8; ++tick) {
+        pic.Step();
+        frames += char('0' + pic.Frame());
+    }
+    EXPECT_EQ(frames, "11223331");
+}
+
+TEST(HtmlPicture, PlainPictures) {
+    THTMLPicture pic;
+    pic.LoadFromBytes(BmpBytes());
+    EXPECT_FALSE(pic.IsGIF());
+    EXPECT_EQ(pic.FrameCount(), -1);
+    EXPECT_FALSE(pic.Step());
+    EXPECT_EQ(pic.Width(), 3);
+    EXPECT_EQ(pic.MaxHeight(), 2);
+    std::ostringstream saved;
+    pic.SaveToStream(saved);
+    EXPECT_EQ(saved.str(), BmpBytes());
+
+    THTMLPicture shortData;
+    EXPECT_THROW(shortData.LoadFromBytes("GIF8"), EPictureError);
+    EXPECT_FALSE(shortData.IsGIF());
+    EXPECT_FALSE(shortData.Empty());  // the data stays, nothing is drawn
+
+    THTMLPicture copy;
+    copy.Assign(&pic);
+    EXPECT_EQ(copy.Width(), 3);
+    copy.Assign(nullptr);
+    EXPECT_TRUE(copy.Empty());
+}
+
+TEST(HtmlPicture, LoadFromUrl) {
+    THTMLPicture web;
+    web.SetAsynch(false);
+    web.LoadFromURL("http://example.invalid/a.png");
+    EXPECT_TRUE(web.Empty());
+    EXPECT_EQ(web.ID(), "http://example.invalid/a.png");
+
+    THTMLPicture missing;
+    missing.LoadFromURL("file:///no/such/file.png");
+    EXPECT_TRUE(missing.Empty());
+    EXPECT_EQ(missing.ID(), "file:///no/such/file.png");
+
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/pic.bmp";
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    plat::TBitmap(5, 4).SaveToFile(path);
+    THTMLPicture file;
+    file.LoadFromURL("FILE://" + path);
+    EXPECT_EQ(file.Width(), 5);
+}
+
+TEST(HtmlPicture, CacheAndContainerLookups) {
+    THTMLPictureCache cache;
+    cache.AddPicture()->SetID("http://a/x.png");
+    EXPECT_NE(cache.FindPicture("http://a/x.png"), nullptr);
+    EXPECT_EQ(cache.FindPicture("HTTP://A/X.PNG"), nullptr);
+
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->Name = "logo";
+    item->Picture().LoadFromBytes(BmpBytes());
+    EXPECT_EQ(container.FindPicture("LOGO"), &item->Picture());
+    EXPECT_EQ(container.FindPicture("other"), nullptr);
+}
+
+}  // namespace

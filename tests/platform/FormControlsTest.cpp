@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Application.h"
+#include "platform/ComCtrls.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+#include "platform/TestHooks.h"
+
+using namespace plat;
+
+namespace {
+
+// A form to put controls on, shown offscreen for the length of a test.
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitApplication();
+        form = std::make_unique<TForm>(nullptr);
+        form->SetClientWidth(400);
+        form->SetClientHeight(300);
+        form->Show();
+    }
+    void TearDown() override { form.reset(); }
+
+    template <class T>
+    T* Put(int left, int top, int width, int height, TWinControl* parent = nullptr) {
+        auto* c = new T(form.get());
+        c->SetParent(parent != nullptr ? parent : form.get());
+        c->SetBounds(left, top, width, height);
+        return c;
+    }
+
+    std::unique_ptr<TForm> form;
+};
+
+}  // namespace
+
+// Every standard control takes its place and caption on the form and reads
+// them back as set, also after the window has been laid out and shown.
+TEST_F(FormTest, EachStandardControlKeepsItsPlace) {
+    struct Case {
+        const char* kind;
+        std::function<TControl*()> make;
+        int left, top, width, height;
+    };
+    const std::vector<Case> cases = {
+        {"label", [&] { auto* c = Put<TLabel>(0, 0, 0, 0); c->SetAutoSize(false); return c; }, 16, 8, 120, 17},
+        {"link label", [&] { return Put<TLinkLabel>(0, 0, 0, 0); }, 16, 30, 150, 17},
+        {"edit", [&] { return Put<TEdit>(0, 0, 0, 0); }, 16, 50, 121, 21},
+        {"memo", [&] { return Put<TMemo>(0, 0, 0, 0); }, 16, 80, 185, 60},
+        {"button", [&] { return Put<TButton>(0, 0, 0, 0); }, 200, 8, 75, 25},
+        {"check box", [&] { return Put<TCheckBox>(0, 0, 0, 0); }, 200, 40, 97, 17},
+        {"radio button", [&] { return Put<TRadioButton>(0, 0, 0, 0); }, 200, 60, 113, 17},
+        {"combo box", [&] { return Put<TComboBox>(0, 0, 0, 0); }, 200, 80, 145, 21},
+        {"list box", [&] { return Put<TListBox>(0, 0, 0, 0); }, 200, 110, 121, 60},
+        {"panel", [&] { return Put<TPanel>(0, 0, 0, 0); }, 16, 150, 185, 41},
+        {"group box", [&] { return Put<TGroupBox>(0, 0, 0, 0); }, 16, 195, 120, 60},
+        {"page control", [&] { return Put<TPageControl>(0, 0, 0, 0); }, 200, 175, 190, 100},
+        {"shape", [&] { return Put<TShape>(0, 0, 0, 0); }, 140, 195, 1, 30},
+        {"image", [&] { return Put<TImage>(0, 0, 0, 0); }, 150, 260, 32, 32},
+        {"tree view", [&] { return Put<TTreeView>(0, 0, 0, 0); }, 300, 8, 90, 60},
+        {"speed button", [&] { return Put<TSpeedButton>(0, 0, 0, 0); }, 350, 270, 23, 22},
+    };
+    std::vector<TControl*> made;
+    for (const auto& c : cases) {
+        TControl* ctl = c.make();
+        ctl->SetBounds(c.left, c.top, c.width, c.height);
+        ctl->SetCaption(std::string("caption of ") + c.kind);
+        made.push_back(ctl);
+    }
+    test::ProcessEvents();
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const auto& c = cases[i];
+        TControl* ctl = made[i];
+        EXPECT_EQ(ctl->Left(), c.left) << c.kind;
+        EXPECT_EQ(ctl->Top(), c.top) << c.kind;
+        EXPECT_EQ(ctl->Width(), c.width) << c.kind;
+        EXPECT_EQ(ctl->Height(), c.height) << c.kind;
+        EXPECT_EQ(ctl->Caption(), std::string("caption of ") + c.kind) << c.kind;
+        EXPECT_EQ(ctl->Parent(), form.get()) << c.kind;
+        EXPECT_TRUE(ctl->Showing()) << c.kind;
+    }
+    EXPECT_EQ(form->ComponentCount(), static_cast<int>(cases.size()));
+}
+
+// The form frees what it owns; a control freed on its own leaves its owner's
+// and its parent's lists, and the owner hears of it.
+TEST_F(FormTest, OwnershipFreesControlsOnce) {
+    struct Owner : TForm {
+        using TForm::TForm;
+        std::vector<TComponent*> gone;
+        void Notification(TComponent* c) override { gone.push_back(c); }
+    };
+    auto owner = std::make_unique<Owner>(nullptr);
+    auto* panel = new TPanel(owner.get());
+    panel->SetParent(owner.get());
+    auto* edit = new TEdit(owner.get());
+    edit->SetParent(panel);  // owned by the form, placed on the panel
+    auto* label = new TLabel(owner.get());
+    label->SetParent(panel);
+    ASSERT_EQ(owner->ComponentCount(), 3);
+    ASSERT_EQ(panel->ControlCount(), 2);
+
+    delete label;
+    EXPECT_EQ(owner->ComponentCount(), 2);
+    EXPECT_EQ(panel->ControlCount(), 1);
+    ASSERT_EQ(owner->gone.size(), 1u);
+    EXPECT_EQ(owner->gone[0], label);
+
+    edit->SetName("E_Name");
+    EXPECT_EQ(owner->FindComponent("e_name"), edit);
+    owner.reset();  // panel and edit go with the form, sanitizers watch
+}
+
+// Panels aligned to the edges share the client area in the order of their
+// alignment, and follow when the form changes size.
+TEST_F(FormTest, AlignedControlsFillTheClientArea) {
+    auto* title = Put<TPanel>(0, 0, 10, 40);
+    title->SetAlign(alTop);
+    auto* buttons = Put<TPanel>(0, 0, 10, 30);
+    buttons->SetAlign(alBottom);
+    auto* pages = Put<TPageControl>(0, 0, 10, 10);
+    pages->SetAlign(alClient);
+    test::ProcessEvents();
+
+    struct Want {
+        TControl* c;
+        int left, top, width, height;
+    };
+    auto check = [](const std::vector<Want>& wants, const char* when) {
+        for (const auto& w : wants) {
+            EXPECT_EQ(w.c->Left(), w.left) << when;
+            EXPECT_EQ(w.c->Top(), w.top) << when;
+            EXPECT_EQ(w.c->Width(), w.width) << when;
+            EXPECT_EQ(w.c->Height(), w.height) << when;
+        }
+    };
+    check({{title, 0, 0, 400, 40}, {buttons, 0, 270, 400, 30}, {pages, 0, 40, 400, 230}}, "at 400 x 300");
+    form->SetClientWidth(500);
+    form->SetClientHeight(200);
+    check({{title, 0, 0, 500, 40}, {buttons, 0, 170, 500, 30}, {pages, 0, 40, 500, 130}}, "at 500 x 200");
+}
+
+// Fonts pass down to children that keep ParentFont; a child with a font of
+// its own keeps it.
+TEST_F(FormTest, FontFollowsTheParentUntilSetOwn) {
+    auto* inherits = Put<TLabel>(0, 0, 50, 17);
+    auto* own = Put<TLabel>(0, 20, 50, 17);
+    own->Font().SetName("Courier New");
+    EXPECT_FALSE(own->ParentFont());
+
+    form->Font().SetName("Verdana");
+    form->Font().SetSize(8);
+    EXPECT_EQ(inherits->Font().Name(), "Verdana");
+    EXPECT_EQ(inherits->Font().Size(), 8);
+    EXPECT_TRUE(inherits->ParentFont());
+    EXPECT_EQ(own->Font().Name(), "Courier New");
+
+    // A control put on the form later takes the form's font too.
+    auto* later = Put<TEdit>(0, 40, 50, 21);
+    EXPECT_EQ(later->Font().Name(), "Verdana");
+}
+
+// Edits: text set by code and typed text read back the same, MaxLength cuts
+// typing, and OnChange reports both.
+TEST_F(FormTest, EditTextMaxLengthAndChange) {
+    auto* edit = Put<TEdit>(10, 10, 120, 21);
+    int changes = 0;
+    edit->OnChange = [&](TObject* s) {
+        EXPECT_EQ(s, edit);
+        ++changes;
+    };
+    edit->SetText("abc");
+    EXPECT_EQ(changes, 1);
+    edit->SetText("");
+    edit->SetMaxLength(4);
+    test::TypeText(*edit, "123456");
+    EXPECT_EQ(edit->Text(), "1234");
+    EXPECT_EQ(changes, 2 + 4);
+
+    edit->SetCharCase(ecUpperCase);
+    edit->SetText("");
+    test::TypeText(*edit, "ab");
+    EXPECT_EQ(edit->Text(), "AB");
+}
+
+// OnKeyPress sees each typed character first: it can swallow it (set 0) or
+// type another one instead.
+TEST_F(FormTest, KeyPressFiltersAndReplacesCharacters) {
+    auto* edit = Put<TEdit>(10, 10, 120, 21);
+    edit->OnKeyPress = [](TObject*, char32_t& key) {
+        if (key == '-') key = '_';  // replaced
+        else if (key != 8 && (key < '0' || key > '9') && key != '_') key = 0;  // swallowed
+    };
+    test::TypeText(*edit, "1a2-3x");
+    EXPECT_EQ(edit->Text(), "12_3");
+    test::SendKey(*edit, VK_BACK);
+    EXPECT_EQ(edit->Text(), "12_");
+}
+
+// OnKeyDown can swallow a key before the control acts on it, and with
+// KeyPreview the form sees it first.
+TEST_F(FormTest, KeyPreviewLetsTheFormSeeKeysFirst) {
+    auto* memo = Put<TMemo>(10, 10, 200, 80);
+    std::vector<std::string> seen;
+    form->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) {
+        seen.push_back("form " + std::to_string(key));
+        if (key == 'X') key = 0;
+    };
+    memo->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) { seen.push_back("memo " + std::to_string(key)); };
+
+    test::SendKey(*memo, 'A', 0, "a");
+    EXPECT_EQ(seen, (std::vector<std::string>{"memo 65"}));  // no preview yet
+    seen.clear();
+    form->SetKeyPreview(true);
+    test::SendKey(*memo, 'B', 0, "b");
+    test::SendKey(*memo, 'X', 0, "x");
+    EXPECT_EQ(seen, (std::vector<std::string>{"form 66", "memo 66", "form 88"}));
+    EXPECT_EQ(memo->Lines().Text(), "ab\r\n");
+}
+
+// Combo boxes: items and ItemIndex by code fire nothing; in list style the
+// text follows the item; a pick by the user fires OnChange.
+TEST_F(FormTest, ComboBoxItemsIndexAndText) {
+    auto* combo = Put<TComboBox>(10, 10, 120, 21);
+    int changes = 0;
+    combo->OnChange = [&](TObject*) { ++changes; };
+    combo->SetStyle(csDropDownList);
+    combo->Items().Add("EU868");
+    combo->Items().Add("US915");
+    combo->Items().Add("KR920");
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetItemIndex(1);
+    EXPECT_EQ(combo->Text(), "US915");
+    combo->SetText("KR920");
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(changes, 0);
+
+    test::SendKey(*combo, VK_UP);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(combo->Text(), "US915");
+    EXPECT_EQ(changes, 1);
+
+    combo->Items().Clear();
+    EXPECT_EQ(combo->ItemIndex(), -1);
+
+    // Edit style: typing is a change and leaves no item chosen.
+    auto* edit = Put<TComboBox>(10, 40, 120, 21);
+    edit->Items().Add("one");
+    edit->SetItemIndex(0);
+    int edits = 0;
+    edit->OnChange = [&](TObject*) { ++edits; };
+    test::TypeText(*edit, "x");
+    EXPECT_EQ(edit->Text(), "onex");
+    EXPECT_EQ(edit->ItemIndex(), -1);
+    EXPECT_EQ(edits, 1);
+}
+
+// Check boxes and radio buttons: a click by mouse or by code changes the
+// state and fires OnClick; radio buttons on one parent exclude each other.
+TEST_F(FormTest, CheckAndRadioButtons) {
+    auto* check = Put<TCheckBox>(10, 10, 100, 17);
+    int clicks = 0;
+    check->OnClick = [&](TObject*) { ++clicks; };
+    test::ClickAt(*check, 5, 8);
+    EXPECT_TRUE(check->Checked());
+    check->SetChecked(false);
+    EXPECT_FALSE(check->Checked());
+    check->SetChecked(false);  // no change, no click
+    EXPECT_EQ(clicks, 2);
+
+    auto* a = Put<TRadioButton>(10, 40, 100, 17);
+    auto* b = Put<TRadioButton>(10, 60, 100, 17);
+    a->SetChecked(true);
+    test::ClickAt(*b, 5, 8);
+    EXPECT_TRUE(b->Checked());
+    EXPECT_FALSE(a->Checked());
+}
+
+// Pages: tab sheets join a page control in order; the active page changes
+// by code without OnChange.
+TEST_F(FormTest, PageControlWithTabSheets) {
+    auto* pages = Put<TPageControl>(0, 0, 300, 200);
+    auto* read = new TTabSheet(form.get());
+    read->SetPageControl(pages);
+    read->SetCaption("Read");
+    auto* write = new TTabSheet(form.get());
+    write->SetPageControl(pages);
+    write->SetCaption("Write");
+    int changes = 0;
+    pages->OnChange = [&](TObject*) { ++changes; };
+
+    ASSERT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->Pages(1), write);
+    EXPECT_EQ(write->PageIndex(), 1);
+    EXPECT_EQ(pages->ActivePage(), read);
+    pages->SetActivePage(write);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(write->ParentForm(), form.get());
+
+    delete read;  // a page freed on its own leaves the control
+    EXPECT_EQ(pages->PageCount(), 1);
+    EXPECT_EQ(pages->Pages(0), write);
+}
+
+// Memo lines and text stay one: setting either shows in the other.
+TEST_F(FormTest, MemoLinesAndText) {
+    auto* memo = Put<TMemo>(0, 0, 200, 100);
+    memo->Lines().Add("first");
+    memo->Lines().Add("second");
+    EXPECT_EQ(memo->Text(), "first\r\nsecond");
+    EXPECT_EQ(memo->Lines().Text(), "first\r\nsecond\r\n");
+    memo->SetText("a\nb\r\nc");
+    EXPECT_EQ(memo->Lines().Count(), 3);
+    EXPECT_EQ(memo->Lines()[2], "c");
+    test::SendKey(*memo, VK_RETURN);  // a memo keeps Enter for itself
+    EXPECT_EQ(memo->Lines().Count(), 4);
+}
+
+// A tree view keeps its nodes by parent and level.
+TEST_F(FormTest, TreeViewNodes) {
+    auto* tree = Put<TTreeView>(0, 0, 200, 100);
+    TTreeNode* root = tree->AddChild(nullptr, "Device");
+    TTreeNode* child = tree->AddChild(root, "Uplink");
+    tree->AddChild(root, "Downlink");
+    EXPECT_EQ(tree->TopCount(), 1);
+    EXPECT_EQ(root->Count(), 2);
+    EXPECT_EQ(child->Level(), 1);
+    EXPECT_EQ(root->Item(1)->Index(), 1);
+    TTreeNode* changed = nullptr;
+    tree->OnChange = [&](TObject*, TTreeNode* n) { changed = n; };
+    tree->SetSelected(child);
+    EXPECT_EQ(tree->Selected(), child);
+    EXPECT_EQ(changed, nullptr);  // by code: no event
+    tree->Clear();
+    EXPECT_EQ(tree->TopCount(), 0);
+    EXPECT_EQ(tree->Selected(), nullptr);
+}
