@@ -482,6 +482,7 @@ public:
     Impl* Internal() const { return d_.get(); }
 
 private:
+    void FilledOutline(const std::vector<TPoint>& points);
     std::unique_ptr<Impl> d_;
     TPen pen_;
     TBrush brush_;
