@@ -144,7 +144,7 @@ TEST(Font, SizeAndHeightFollowEachOther) {
     TFont g;
     g.SetStyle({fsBold, fsItalic});
     g.SetColor(clRed);
-    g.SetName("Courier New");
+    g.SetName("Monospace");
     f.Assign(g);
     EXPECT_TRUE(f.SameAs(g));
     EXPECT_TRUE(f.Style().Contains(fsBold));
@@ -379,7 +379,7 @@ TEST(Canvas, FloodFillUpToBorder) {
 
 TEST(Canvas, TextMeasures) {
     TCanvas unbound;  // measuring needs no surface
-    unbound.Font().SetName("DejaVu Sans");
+    unbound.Font().SetName("Sans");
     unbound.Font().SetSize(8);
     const int w8 = unbound.TextWidth("Hello world");
     const int h8 = unbound.TextHeight("Hello world");
@@ -911,7 +911,7 @@ TEST(Font, PositiveHeightIsTheWholeCell) {
     // A positive height asks for the cell (ascent plus descent), a negative
     // one for the character height, which leaves the cell taller.
     TCanvas c;
-    c.Font().SetName("DejaVu Sans");
+    c.Font().SetName("Sans");
     const int heights[] = {12, 16, 24, 40};
     for (int h : heights) {
         c.Font().SetHeight(h);
