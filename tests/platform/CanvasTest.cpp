@@ -964,3 +964,19 @@ TEST(Canvas, RoundShapesAreSymmetricAndStayInTheirBox) {
         EXPECT_GT(Surface::CountIn(b, -1, 1 + c.h), 0) << c.name;
     }
 }
+
+TEST(Canvas, ExpandedTabsAlignAtStopsOnEveryLine) {
+    TBitmap b(10, 10);
+    TCanvas& c = b.Canvas();
+    auto width = [&](const std::string& text) {
+        TRect r = Rect(0, 0, 1000, 0);
+        c.DrawText(text, r, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+        return r.Width();
+    };
+    // Texts shorter than a stop reach the same column.
+    EXPECT_NEAR(width("a\tX"), width("abc\tX"), 2);
+    EXPECT_GT(width("a\tX"), width("a X"));
+    // The stop counts from the start of each line, not of the text.
+    EXPECT_EQ(width("abcde\n\tX"), width("\tX"));
+    EXPECT_GT(width("\tX"), width("abcde"));
+}
