@@ -527,7 +527,7 @@ void TBaseGrid::GetCellPropertyDefaults(int, int, plat::TFont& AFont, plat::TBru
 
 void TBaseGrid::CellTextChanged(int, int) {}
 bool TBaseGrid::HasCustomBorders() { return false; }
-bool TBaseGrid::UsesVCLStyles() { return false; }
+bool TBaseGrid::UsesFrameworkStyles() { return false; }
 void TBaseGrid::GetVisualProperties(int, int, TGridDrawState&, bool, bool, bool, plat::TBrush&, TColor&, TColor&,
                                     TColor&, plat::TFont&, plat::TAlignment&, TVAlignment&, bool&,
                                     TCellGradientDirection&) {}
@@ -710,7 +710,7 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
                                        {look.from, look.to, look.mirrorFrom, look.mirrorTo, look.innerTop,
                                         look.innerBottom, look.border, look.edge, Color()},
                                        r, corner);
-    } else if (!(UsesVCLStyles() && (AState.Contains(gdFixed) || AState.Contains(gdSelected)))) {
+    } else if (!(UsesFrameworkStyles() && (AState.Contains(gdFixed) || AState.Contains(gdSelected)))) {
         if (mirrorTo != plat::clNone)
             ctl::PaintCellBackground(ACanvas, ARect, brushColor, colorTo, mirror, mirrorTo, true, plat::clNone, false,
                                      true);
