@@ -342,7 +342,7 @@ TEST_F(FltButtonControl, KindsPresetsAndTheirResets) {
     button->SetModalResult(1);
     EXPECT_EQ(button->Kind(), bkCustom);
     button->SetKind(bkAll);
-    EXPECT_EQ(button->ModalResult(), 12);
+    EXPECT_EQ(button->ModalResult(), plat::mrAll);
     const auto glyph = RedGlyph(3);
     button->SetGlyph(&glyph);
     EXPECT_EQ(button->Kind(), bkCustom);
