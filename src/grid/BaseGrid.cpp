@@ -400,8 +400,11 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-    (void)CellRect(c, r);
-    InvalidateCell(c, r);
+    // A merged block repaints as a whole: its text lies in the base cell,
+    // whichever of its cells changed.
+    const TRect block = FullCell(c, r);
+    for (int i = block.Left; i <= block.Right && i < ColCount(); ++i)
+        for (int j = block.Top; j <= block.Bottom && j < RowCount(); ++j) InvalidateCell(i, j);
 }
 
 // --- keyboard, wheel, scrolling, selecting ---------------------------------------------
