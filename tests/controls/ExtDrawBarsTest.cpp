@@ -142,3 +142,14 @@ TEST_F(ExtDrawBars, ErrorUnderlineMarksOnlyTheWrongWord) {
     EXPECT_EQ(redIn(0, from - 1), 0);
     EXPECT_EQ(redIn(to + 6, 200), 0);
 }
+
+TEST_F(ExtDrawBars, PieFillsTheWedgeClockwiseFromTheTop) {
+    const struct { int pct; bool rightFilled, leftFilled; } cases[] = {{50, true, false}, {0, false, false}};
+    for (const auto& c : cases) {
+        auto bmp = White(41, 41);
+        DrawProgressPie(bmp.Canvas(), {0, 0, 41, 41}, RGB(0, 160, 0), c.pct, false);
+        EXPECT_EQ(bmp.Pixel(30, 12) == RGB(0, 160, 0), c.rightFilled) << c.pct;
+        EXPECT_EQ(bmp.Pixel(10, 28) == RGB(0, 160, 0), c.leftFilled) << c.pct;
+        EXPECT_EQ(bmp.Pixel(1, 1), plat::clWhite) << "outside the circle";
+    }
+}
