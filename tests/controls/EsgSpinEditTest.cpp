@@ -220,3 +220,33 @@ TEST_F(SpinEdit, HeldButtonRepeats) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpinButton, LayoutAndKeys) {
+    plat::EnsureGuiApplication();
+    plat::TForm form(nullptr);
+    auto* pair = new ctl::TEsgSpinButton(&form);
+    pair->SetParent(&form);
+    pair->SetBounds(0, 0, 10, 25);  // narrower than allowed
+    EXPECT_EQ(pair->Width(), 15);
+    EXPECT_EQ(pair->UpButton()->Height(), 12);
+    EXPECT_EQ(pair->DownButton()->Top(), 11);  // the halves overlap by a pixel
+    EXPECT_EQ(pair->DownButton()->Height(), 14);
+    pair->SetDirection(ctl::spHorizontal);
+    EXPECT_EQ(pair->Width(), 20);
+    EXPECT_EQ(pair->UpButton()->ButtonDirection(), ctl::bdRight);
+    EXPECT_EQ(pair->DownButton()->Left(), 0);
+    EXPECT_EQ(pair->UpButton()->Left(), 11);
+
+    int up = 0, down = 0;
+    pair->OnUpClick = [&](plat::TObject*) { ++up; };
+    pair->OnDownClick = [&](plat::TObject*) { ++down; };
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_SPACE);  // the focused (up) button
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_DOWN);
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_UP);
+    EXPECT_EQ(up, 2);
+    EXPECT_EQ(down, 1);
+}
+
+}  // namespace

@@ -163,3 +163,29 @@ TEST_F(GridButton, PaintsTheFaceOfItsState) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridButton, DropDownZoneAndDoubleClicks) {
+    TExtGridButton* btn = Make();
+    btn->SetDropDownButton(true);
+    int drops = 0, clicks = 0, doubles = 0;
+    btn->OnDropDown = [&](plat::TObject*) { ++drops; };
+    btn->OnClick = [&](plat::TObject*) { ++clicks; };
+    btn->OnDblClick = [&](plat::TObject*) { ++doubles; };
+    plat::test::ClickAt(*btn, 90 - 5, 10);
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(btn->State(), bsUp);
+    plat::test::ClickAt(*btn, 10, 10);
+    EXPECT_EQ(clicks, 1);
+
+    plat::test::DoubleClickAt(*btn, 10, 10);
+    EXPECT_EQ(doubles, 0);  // only while the button is down
+    btn->SetGroupIndex(3);
+    btn->SetDown(true);
+    plat::test::DoubleClickAt(*btn, 10, 10);
+    EXPECT_GE(doubles, 1);
+}
+
+}  // namespace
