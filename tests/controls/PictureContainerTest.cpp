@@ -119,6 +119,11 @@ TEST(HtmlPicture, LoadFromUrl) {
     EXPECT_TRUE(web.Empty());
     EXPECT_EQ(web.ID(), "http://example.invalid/a.png");
 
+    THTMLPicture noResource;
+    noResource.LoadFromURL("RES://no-such-picture.png");
+    EXPECT_TRUE(noResource.Empty());
+    EXPECT_THROW(noResource.LoadFromResourceID(987654), EPictureError);
+
     THTMLPicture missing;
     missing.LoadFromURL("file:///no/such/file.png");
     EXPECT_TRUE(missing.Empty());
