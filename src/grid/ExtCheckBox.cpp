@@ -1,5 +1,6 @@
 #include "grid/ExtCheckBox.h"
 
+#include "controls/FocusNext.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -80,7 +81,11 @@ void TExtCheckBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 }
 
 void TExtCheckBox::KeyDown(unsigned short& Key, TShiftState Shift) {
-    if (Key == VK_RETURN && ReturnIsTab) Key = VK_TAB;
+    if (Key == VK_RETURN && ReturnIsTab) {
+        Key = 0;
+        ctl::FocusNextControl(*this);
+        return;
+    }
     if (Key == VK_SPACE) {
         FDown = true;
         Invalidate();

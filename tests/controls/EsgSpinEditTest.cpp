@@ -201,6 +201,22 @@ TEST_F(SpinEdit, LeavingLimitsTheValue) {
     EXPECT_EQ(edit->Text(), "0");
 }
 
+TEST_F(SpinEdit, ReturnMovesOnLikeTab) {
+    auto* next = new plat::TEdit(form.get());
+    next->SetParent(form.get());
+    next->SetTabStop(true);
+    form->Show();
+    edit->SetFocus();
+    plat::test::ProcessEvents();
+    ASSERT_TRUE(edit->Focused());
+    Key(plat::VK_RETURN);
+    EXPECT_TRUE(edit->Focused());
+    edit->ReturnIsTab = true;
+    Key(plat::VK_RETURN);
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(next->Focused());
+}
+
 TEST_F(SpinEdit, HeldButtonRepeats) {
     form->Show();
     TExtTimerSpeedButton* up = edit->Button()->UpButton();

@@ -5,6 +5,7 @@
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
+#include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
 namespace {
@@ -79,6 +80,19 @@ TEST_F(CheckBox, ReadOnlyStillClicks) {
     plat::test::ClickAt(*box, 5, 5);
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(CheckBox, ReturnMovesOnLikeTab) {
+    auto* next = new plat::TEdit(form.get());
+    next->SetParent(form.get());
+    next->SetTabStop(true);
+    box->SetFocus();
+    plat::test::ProcessEvents();
+    box->ReturnIsTab = true;
+    plat::test::SendKey(*box, plat::VK_RETURN);
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(next->Focused());
+    EXPECT_FALSE(box->Checked());
 }
 
 TEST_F(CheckBox, PaintsTheMarkWhenChecked) {
