@@ -222,9 +222,9 @@ TEST_F(SpinEdit, HeldButtonRepeats) {
     TExtTimerSpeedButton* up = edit->Button()->UpButton();
     plat::test::MouseDown(*up, plat::mbLeft, 3, 3);
     EXPECT_EQ(edit->Text(), "1");  // at the press
-    plat::test::Wait(250);
-    EXPECT_EQ(edit->Text(), "1");
-    plat::test::Wait(400);  // 400 ms, then every 100 ms
+    plat::test::Wait(100);
+    EXPECT_EQ(edit->Text(), "1");  // the first repeat waits 400 ms
+    plat::test::Wait(700);         // then one every 100 ms
     EXPECT_GE(edit->Value(), 3);
     plat::test::MouseUp(*up, plat::mbLeft, 3, 3);
     const int released = edit->Value();
