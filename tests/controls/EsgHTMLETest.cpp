@@ -203,6 +203,33 @@ TEST(HtmlRender, AnchorHitTests) {
     }
 }
 
+TEST(HtmlRender, AnchorsOfAlignedParagraphs) {
+    Surface s;
+    const int gh = s.gh();
+    const std::string text = "<P ALIGN=\"RIGHT\"><A HREF=\"x\">link</A>";
+    const int w = s.width("link");
+    const struct {
+        int x;
+        bool hit;
+    } cases[] = {
+        {300 - w / 2, true},
+        {1 + w / 2, false},  // where the text would stand unaligned
+    };
+    for (const auto& c : cases) {
+        THtmlRenderArgs a;
+        a.CheckOnly = true;
+        a.X = c.x;
+        a.Y = gh / 2;
+        THtmlRenderResult r;
+        EXPECT_EQ(RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r), c.hit) << c.x;
+        EXPECT_EQ(r.MouseLink, c.hit ? 1 : -1) << c.x;
+        EXPECT_EQ(r.AnchorVal, c.hit ? "x" : "") << c.x;
+        if (c.hit) {
+            EXPECT_EQ(r.HoverRect, plat::Rect(300 - w, 0, 300, gh));
+        }
+    }
+}
+
 TEST(HtmlRender, InlineControls) {
     Surface s;
     const int gh = s.gh();
