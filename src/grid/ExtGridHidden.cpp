@@ -79,6 +79,67 @@ bool TExtStringGrid::IsIgnoredColumn(int ACol) const {
     return std::find(FIgnoreColumns.begin(), FIgnoreColumns.end(), ACol) != FIgnoreColumns.end();
 }
 
+// ----------------------------------------------------------- row store
+
+TStoredRow TExtStringGrid::TakeRowCells(int ARow) {
+    TStoredRow cells(static_cast<size_t>(TotalColCount()));
+    for (int c = 0; c < TotalColCount(); ++c) {
+        TStoredCell& cell = cells[static_cast<size_t>(c)];
+        cell.Text = GetGridCell(c, ARow);
+        cell.Props.reset(PropsOf(c, ARow));
+        SetGridObject(c, ARow, nullptr);
+        SetGridCell(c, ARow, "");
+    }
+    return cells;
+}
+
+void TExtStringGrid::PutRowCells(int ARow, TStoredRow&& Cells) {
+    for (int c = 0; c < static_cast<int>(Cells.size()); ++c) {
+        TStoredCell& cell = Cells[static_cast<size_t>(c)];
+        SetGridCell(c, ARow, cell.Text);
+        if (cell.Props) {
+            cell.Props->SetOwnerCol(c);
+            cell.Props->SetOwnerRow(ARow);
+        }
+        SetGridObject(c, ARow, cell.Props.release());
+    }
+}
+
+void TExtStringGrid::MoveRowSlots(int From, int To) {
+    for (int c = 0; c < TotalColCount(); ++c) {
+        plat::TObject* obj = GetGridObject(c, From);
+        if (auto* p = dynamic_cast<TCellProperties*>(obj)) p->SetOwnerRow(To);
+        SetGridCell(c, To, GetGridCell(c, From));
+        SetGridObject(c, To, obj);
+        SetGridObject(c, From, nullptr);
+        SetGridCell(c, From, "");
+    }
+    TBaseGrid::SetRowHeights(To, RowHeights(From));
+}
+
+void TExtStringGrid::SetTextAndRowCount(int Value) {
+    TBaseGrid::SetRowCount(Value);
+    FNormalRowCount = RowCount();
+}
+
+void TExtStringGrid::RemoveRowsInternal(int ARow, int Count) {
+    // The rows' cells have been taken out already; what lies below moves up
+    // with its properties and heights.
+    const int n = RowCount();
+    if (ARow < 0 || Count <= 0 || ARow >= n) return;
+    Count = std::min(Count, n - ARow);
+    for (int r = ARow; r + Count < n; ++r) MoveRowSlots(r + Count, r);
+    SetTextAndRowCount(n - Count);
+}
+
+void TExtStringGrid::InsertRowsInternal(int ARow, int Count) {
+    if (ARow < 0 || Count <= 0) return;
+    const int n = RowCount();
+    SetTextAndRowCount(n + Count);
+    for (int r = n - 1; r >= ARow; --r) MoveRowSlots(r, r + Count);
+    for (int r = ARow; r < ARow + Count; ++r) TBaseGrid::SetRowHeights(r, DefaultRowHeight());
+}
+
 // ----------------------------------------------------------- rows
 
 namespace {
@@ -177,21 +238,21 @@ void TExtStringGrid::UnHideRowsAll() {
 
 void TExtStringGrid::HideSelection() {
     FSavedSelection = Selection();
-    FrameSetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
+    TBaseGrid::SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
     FSelectionHidden = true;
 }
 
 void TExtStringGrid::UnHideSelection() {
     FSelectionHidden = false;
     if (FSavedSelection.Top < RowCount() && FSavedSelection.Left < ColCount()) {
-        FrameSetSelection(FSavedSelection);
+        TBaseGrid::SetSelection(FSavedSelection);
         return;
     }
     int c = FixedCols();
     int r = FixedRows();
     if (FFixedColAlways && c >= ColCount()) c = 0;
     if (FFixedRowAlways && r >= RowCount()) r = 0;
-    FrameSetSelection({c, r, c, r});
+    TBaseGrid::SetSelection({c, r, c, r});
 }
 
 }  // namespace grid

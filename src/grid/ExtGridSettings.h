@@ -217,21 +217,4 @@ struct TSizeWhileTyping {
     bool Width = false;
 };
 
-// Mouse behaviour flags the data side reads. Stands in for the settings
-// object of the grid foundations until that one is in the tree; the names
-// are the same so callers do not change.
-struct TGridMouseActions {
-    bool DirectEdit = false;
-    bool EditOnDblClickOnly = false;
-    bool RangeSelectAndEdit = false;
-    bool DisjunctRowSelect = false;
-    bool DisjunctColSelect = false;
-    bool DisjunctCellSelect = false;
-    bool RowSelectPersistent = false;
-    bool CheckAllCheck = false;
-    bool HotmailRowSelect = false;
-    bool PreciseCheckBoxCheck = false;
-    bool AutoSizeColOnDblClick = false;
-};
-
 }  // namespace grid
