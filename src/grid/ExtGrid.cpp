@@ -19,6 +19,8 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
         ShowColumnHeaders();
     };
     FRowHeaders.OnChange = [this] { ShowRowHeaders(); };
+    FProgressAppearance.OnChange = [this] { Invalidate(); };
+    FShowModified.OnChange = [this] { RepaintCol(0); };
     FMaxColCount = ColCount();
     SetRowCount(10);
     SetWidth(400);
@@ -112,6 +114,8 @@ void TExtStringGrid::Loaded() {
     FLoaded = true;
     TGridOptions o = Options();
     if (o.Contains(goAlwaysShowEditor)) {
+        // The grid opens its editor itself when asked to keep it open.
+        FNavigation.SetAlwaysEdit(true);
         o.Exclude(goAlwaysShowEditor);
         SetOptions(o);
     }

@@ -254,6 +254,7 @@ public:
     const TControlLook& ControlLook() const { return FControlLook; }
     TColumnSize& ColumnSize() { return FColumnSize; }
     TShowModified& ShowModified() { return FShowModified; }
+    TGridProgressAppearance& ProgressAppearance() { return FProgressAppearance; }
     TBalloonSettings& Balloon() { return FBalloon; }
     TCellNode& CellNode() { return FCellNode; }
     TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
@@ -687,6 +688,7 @@ private:
     TControlLook FControlLook{this};
     TColumnSize FColumnSize{this};
     TShowModified FShowModified;
+    TGridProgressAppearance FProgressAppearance;
     TBalloonSettings FBalloon;
     TCellNode FCellNode;
     TSizeWhileTyping FSizeWhileTyping;

@@ -73,6 +73,22 @@ TEST(ExtGrid, SettingsObjectDefaults) {
     EXPECT_EQ(g.Balloon().InitialDelay(), -1);
 }
 
+TEST(ExtGrid, ProgressAppearanceTellsOnlyRealChanges) {
+    TExtStringGrid g(nullptr);
+    int changes = 0;
+    g.ProgressAppearance().OnChange = [&] { ++changes; };
+    g.ProgressAppearance().SetSteps(11);
+    EXPECT_EQ(changes, 0);
+    g.ProgressAppearance().SetSteps(12);
+    EXPECT_EQ(changes, 1);
+    TGridProgressAppearance other;
+    other.SetLevel1Perc(50);
+    g.ProgressAppearance().Assign(other);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(g.ProgressAppearance().Level1Perc(), 50);
+    EXPECT_EQ(g.ProgressAppearance().Steps(), 11);
+}
+
 TEST(ExtGrid, GradientColoursReachTheGridOnlyWhenSet) {
     TExtStringGrid g(nullptr);
     const TColor before = g.KeloGradientFrom();
@@ -191,6 +207,7 @@ TEST(ExtGrid, LoadedMovesAlwaysShowEditorOutOfOptions) {
     g.SetOptions(o);
     g.Loaded();
     EXPECT_FALSE(g.Options().Contains(goAlwaysShowEditor));
+    EXPECT_TRUE(g.Navigation().AlwaysEdit());
     EXPECT_TRUE(g.IsLoaded());
 }
 
