@@ -365,6 +365,14 @@ public:
     int RealRowIndex(int ARow) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
+    // Hides the listed displayed rows (ascending) as one filter level, and
+    // brings the last level back. Callers lower the level themselves.
+    void HideRowList(const std::vector<int>& RowList);
+    void UnHideRowList();
+    int FilterLevel() const { return FFilterLevel; }
+    void SetFilterLevel(int Value) { FFilterLevel = Value; }
+    // Scrolls so that a displayed cell is in view.
+    void ScrollInView(int ColIndex, int RowIndex);
     void HideSelection();
     void UnHideSelection();
     bool SelectionHidden() const { return FSelectionHidden; }
@@ -710,6 +718,7 @@ private:
     // hidden rows, ascending by Idx except where a run is appended
     std::vector<TGridItem> FGridItems;
     bool FSelectionHidden = false;
+    int FFilterLevel = 0;
     TGridRect FSavedSelection;
 
     // shared graphic of the row check boxes in column 0

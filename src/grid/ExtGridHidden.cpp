@@ -234,6 +234,85 @@ void TExtStringGrid::UnHideRowsAll() {
     }
 }
 
+// ----------------------------------------------------------- filter levels
+
+void TExtStringGrid::HideRowList(const std::vector<int>& RowList) {
+    std::vector<bool> listed(static_cast<size_t>(RowCount()), false);
+    int n = 0;
+    for (int r : RowList) {
+        if (r < 0 || r >= RowCount() || listed[static_cast<size_t>(r)]) continue;
+        listed[static_cast<size_t>(r)] = true;
+        ++n;
+        TGridItem item;
+        item.Idx = r;
+        item.Height = RowHeights(r);
+        item.Level = FFilterLevel;
+        item.Items = TakeRowCells(r);
+        const auto at = std::upper_bound(FGridItems.begin(), FGridItems.end(), r,
+                                         [](int row, const TGridItem& it) { return row < it.Idx; });
+        FGridItems.insert(at, std::move(item));
+    }
+    ++FFilterLevel;
+    int w = 0;
+    const int count = RowCount();
+    for (int r = 0; r < count; ++r) {
+        if (listed[static_cast<size_t>(r)]) continue;
+        if (w != r) MoveRowSlots(r, w);
+        ++w;
+    }
+    SetTextAndRowCount(count - n);
+}
+
+void TExtStringGrid::UnHideRowList() {
+    std::vector<TGridItem> level;
+    for (auto it = FGridItems.begin(); it != FGridItems.end();) {
+        if (it->Level + 1 == FFilterLevel) {
+            level.push_back(std::move(*it));
+            it = FGridItems.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
+    const int oldCount = RowCount();
+    SetTextAndRowCount(oldCount + static_cast<int>(level.size()));
+    // Merge from the bottom: each row either is an item of this level
+    // coming back, or a shown row moving down to make room.
+    int s = oldCount - 1;
+    auto k = static_cast<int>(level.size()) - 1;
+    for (int t = RowCount() - 1; t >= 0; --t) {
+        if (k >= 0 && level[static_cast<size_t>(k)].Idx == t) {
+            PutRowCells(t, std::move(level[static_cast<size_t>(k)].Items));
+            TBaseGrid::SetRowHeights(t, level[static_cast<size_t>(k)].Height);
+            --k;
+        } else {
+            if (s < t && s >= 0) MoveRowSlots(s, t);
+            --s;
+        }
+    }
+    if (FFilterLevel < 2) FGridItems.clear();
+}
+
+void TExtStringGrid::ScrollInView(int ColIndex, int RowIndex) {
+    if (ColIndex >= ColCount() || RowIndex >= RowCount()) return;
+    const int visCols = VisibleColCount();
+    const int visRows = VisibleRowCount();
+    int left = LeftCol();
+    int top = TopRow();
+    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + visCols) {
+        SetCol(ColIndex);
+        left = std::max(ColIndex - visCols / 2, FixedCols());
+    }
+    if (RowIndex < TopRow() || RowIndex >= TopRow() + visRows) {
+        SetRow(RowIndex);
+        top = std::max(RowIndex - visRows / 2, FixedRows());
+    }
+    left = std::min(left, ColCount() - visCols + 1);
+    if (FixedCols() + visCols < ColCount()) SetLeftCol(left);
+    if (FixedRows() + visRows >= RowCount()) return;
+    TBaseGrid::SetTopRow(std::min(top, RowCount() - visRows + 1));
+}
+
 // ----------------------------------------------------------- selection highlight
 
 void TExtStringGrid::HideSelection() {
