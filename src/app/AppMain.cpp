@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/VastrimoFirmWare.h"
 #include "platform/Application.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -17,18 +18,19 @@ int AppMain(int argc, char** argv) {
 
     plat::InitApplication();
     plat::Application->Initialize();
+    plat::Application->SetMainFormOnTaskBar(true);
     plat::Application->SetTitle("VastrimoFirmWare");
-    plat::TForm* mainForm = nullptr;
-    plat::Application->CreateForm(mainForm);
-    mainForm->SetCaption("VastrimoFirmWare");
-    mainForm->SetClientWidth(800);
-    mainForm->SetClientHeight(600);
-    mainForm->SetPosition(plat::poScreenCenter);
+    Create_Windows();
     if (exitAtOnce) {
-        // The first tick comes once the loop runs, after the window is shown.
-        auto* quit = new plat::TTimer(mainForm);
+        FVastrimoFirmWare->Report_To_Console = true;
+        // The first tick comes once the loop runs, after the window is shown;
+        // closing it takes the normal way out, settings file included.
+        auto* quit = new plat::TTimer(FVastrimoFirmWare);
         quit->SetInterval(1);
-        quit->OnTimer = [](plat::TObject*) { plat::Application->Terminate(); };
+        quit->OnTimer = [quit](plat::TObject*) {
+            quit->SetEnabled(false);
+            FVastrimoFirmWare->Close();
+        };
     }
     plat::Application->Run();
     return 0;

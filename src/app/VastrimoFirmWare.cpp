@@ -1,0 +1,292 @@
+#include "app/VastrimoFirmWare.h"
+
+#include <cstdio>
+
+#include "base/Files.h"
+#include "base/StrUtils.h"
+#include "platform/Application.h"
+#include "platform/Layout.h"
+#include "platform/ShellOpen.h"
+#include "shell/About.h"
+#include "shell/Comon.h"
+#include "shell/Language.h"
+#include "shell/NewProject.h"
+#include "shell/OpenConf.h"
+#include "shell/ProjectNames.h"
+#include "shell/Settings.h"
+#include "shell/ShellControls.h"
+#include "shell/SoftOptions.h"
+#include "shell/VersionCheck.h"
+
+namespace app {
+
+using namespace plat;
+using shell::Lang_Texts;
+
+TFVastrimoFirmWare* FVastrimoFirmWare = nullptr;
+
+namespace {
+
+using TAction = void (TFVastrimoFirmWare::*)();
+
+struct TButtonRow {
+    const char* Name;
+    int Caption;  // -1: a picture button without caption
+    int Hint;
+    // What the button does once a configuration is open; nullptr where the
+    // window it opens belongs to a part of the program not built yet.
+    TAction Action;
+};
+
+// In the order Btn_Click tests them. The first five act without an open
+// configuration and are handled by name in Btn_Click.
+const TButtonRow Button_Rows[] = {
+    {"Btn_New", 15, 22, &TFVastrimoFirmWare::Create_New_Project},
+    {"Btn_Open", 16, 23, &TFVastrimoFirmWare::Open_Project},
+    {"Btn_Close", -1, 14, nullptr},
+    {"Btn_Info", -1, 12, nullptr},
+    {"Btn_Opz", -1, 13, nullptr},
+    {"Btn_Prm_Gen", 20, 24, nullptr},
+    {"Btn_LoRaWAN_Access", 21, 25, nullptr},
+    {"Btn_Modbus_Set_Access", 27, 28, nullptr},
+    {"Btn_BACnet_SetAccess", 29, 30, nullptr},
+    {"Btn_BACnet_EDE_File", 31, 32, &TFVastrimoFirmWare::BACnet_EDE_File},
+    {"Btn_CAN_Rec_Frame", 33, 34, nullptr},
+    {"Btn_CAN_Send_Frame", 35, 36, nullptr},
+    {"Btn_PDO_CANopen", 45, 46, nullptr},
+    {"Btn_SDO_Client_CANopen", 43, 44, nullptr},
+    {"Btn_SDO_Server_CANopen", 41, 42, nullptr},
+    {"Btn_CANopen_EDS", 47, 48, &TFVastrimoFirmWare::Build_EDS_File},
+    {"Btn_DNet_Net", 49, 50, nullptr},
+    {"Btn_DNet_Offset", 51, 52, nullptr},
+    {"Btn_DMX_Default", 53, 54, nullptr},
+    {"Btn_IEC61850_Client", 55, 56, nullptr},
+    {"Btn_TLS_List_Certificates", 59, 60, nullptr},
+    {"Btn_IEC61850_Access", 57, 58, nullptr},
+    {"Btn_MQTT_Set_Topic", 61, 62, nullptr},
+    {"Btn_OPC_UA_Client_Access", 69, 70, nullptr},
+    {"Btn_OPC_UA_Server_Access", 71, 72, nullptr},
+    {"Btn_SNMP_Manager_Access", 67, 68, nullptr},
+    {"Btn_SNMP_Trap", 63, 64, nullptr},
+    {"Btn_SNMP_MIB", 65, 66, nullptr},
+    {"Btn_PROFINET_XML", 73, 74, &TFVastrimoFirmWare::PROFINET_XML},
+    {"Btn_EtherNetIP_Access", 75, 76, nullptr},
+    {"Btn_S7_Protocol_Access", 77, 78, nullptr},
+    {"Btn_KNX_Access", 79, 80, nullptr},
+    {"Btn_PROFIBUS_GSD", 81, 82, nullptr},
+    {"Btn_CreateBin", 17, 26, &TFVastrimoFirmWare::Update_Device},
+};
+constexpr int Button_Count = sizeof(Button_Rows) / sizeof(Button_Rows[0]);
+
+}  // namespace
+
+std::string With_Csv_Extension(const std::string& fileName) {
+    const bool hasCsv = fileName.size() >= 4 && base::SameText(fileName.substr(fileName.size() - 4), ".csv");
+    return hasCsv ? fileName : fileName + ".csv";
+}
+
+TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
+    : TForm(AOwner), Version_Repeat_Interval(shell::Version_Repeat_Interval_Ms) {
+    shell::Register_Shell_Controls();
+    LoadFormLayout(
+        *this, "TFVastrimoFirmWare",
+        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+         {"FormClose", TCloseEvent([this](TObject*, TCloseAction& Action) { FormClose(Action); })},
+         {"Btn_Click", TNotifyEvent([this](TObject* Sender) { Btn_Click(Sender); })},
+         {"Timer_UpdateTimer", TNotifyEvent([this](TObject*) { Timer_UpdateTimer(); })},
+         {"L_VKRwebClick", TNotifyEvent([](TObject*) { ShellOpen(shell::Home_Page_Url()); })},
+         {"LL_UpdateLinkClick",
+          TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}});
+    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+    L_Begin = &LayoutComponent<TLabel>(*this, "L_Begin");
+    for (int i = 1; i <= 8; ++i) L_Step.push_back(&LayoutComponent<TLabel>(*this, "L_Step_" + std::to_string(i)));
+    L_Name_Conf = &LayoutComponent<TLabel>(*this, "L_Name_Conf");
+    L_Name_Conf_L2 = &LayoutComponent<TLabel>(*this, "L_Name_Conf_L2");
+    Shape1 = &LayoutComponent<TShape>(*this, "Shape1");
+    Shape2 = &LayoutComponent<TShape>(*this, "Shape2");
+    L_VKRweb = &LayoutComponent<TLabel>(*this, "L_VKRweb");
+    LL_Update = &LayoutComponent<TLinkLabel>(*this, "LL_Update");
+    Timer_Update = &LayoutComponent<TTimer>(*this, "Timer_Update");
+    SD1 = &LayoutComponent<TSaveDialog>(*this, "SD1");
+    SaveEDS = &LayoutComponent<TSaveDialog>(*this, "SaveEDS");
+    SaveMIB = &LayoutComponent<TSaveDialog>(*this, "SaveMIB");
+    for (const TButtonRow& row : Button_Rows) Buttons.push_back(&LayoutComponent<TControl>(*this, row.Name));
+}
+
+TControl* TFVastrimoFirmWare::Button(const std::string& Name) const {
+    for (int i = 0; i < Button_Count; ++i)
+        if (Name == Button_Rows[i].Name) return Buttons[static_cast<size_t>(i)];
+    return nullptr;
+}
+
+void TFVastrimoFirmWare::FormCreate() {
+    // Everything the other windows read while they are created (texts,
+    // folders, settings, paths, shared lists) is set up here, in this order.
+    StartUp = shell::Start_Up_Workspace();
+
+    // The layout holds the places; the separator and the window's height
+    // follow the last step button, so moving it moves them too.
+    TControl* last = Button("Btn_CreateBin");
+    Shape1->SetBounds(10, last->Top() + 51, 674, 1);
+    SetClientWidth(694);
+    SetClientHeight(last->Top() + 152);
+    L_VKRweb->SetTop(L_Step[3]->Top());
+    L_VKRweb->SetCaption(shell::Web_Address_Text());
+
+    Update_Timer_State();
+    shell::Main_Title = Main_Title_Text;
+    SetCaption(shell::Main_Title);
+    L_SW_Code->SetCaption(shell::SW_Code);
+    L_SW_Desc->SetCaption(shell::SW_Desc);
+    Set_Lang();
+}
+
+void TFVastrimoFirmWare::Update_Timer_State() {
+    Timer_Update->SetEnabled(shell::Version_Timer_Wanted(shell::Opt_Enable_Internet, shell::Opt_Enable_Update));
+}
+
+void TFVastrimoFirmWare::Show_Configuration_Labels() {
+    if (!shell::Conf_Path.empty()) {
+        L_Name_Conf->SetCaption(Lang_Texts[11]);
+        L_Name_Conf_L2->SetCaption(shell::Conf_Name);
+    } else {
+        L_Name_Conf->SetCaption(Lang_Texts[9]);
+        L_Name_Conf_L2->SetCaption(Lang_Texts[10]);
+    }
+}
+
+void TFVastrimoFirmWare::Set_Lang() {
+    L_Begin->SetCaption(Lang_Texts[0]);
+    for (int i = 0; i < 8; ++i) L_Step[static_cast<size_t>(i)]->SetCaption(Lang_Texts[i + 1]);
+    Show_Configuration_Labels();
+    for (int i = 0; i < Button_Count; ++i) {
+        TControl* b = Buttons[static_cast<size_t>(i)];
+        if (Button_Rows[i].Caption >= 0) b->SetCaption(Lang_Texts[Button_Rows[i].Caption]);
+        b->SetHint(Lang_Texts[Button_Rows[i].Hint]);
+    }
+}
+
+void TFVastrimoFirmWare::Change_Language() {
+    // The order in which the windows are re-labelled; windows of the parts
+    // still to come join the list where they belong.
+    Set_Lang();
+    if (shell::FNew_Project) shell::FNew_Project->Set_Lang();
+    if (shell::FOpenConf) shell::FOpenConf->Set_Lang();
+    if (shell::FSoftOptions) shell::FSoftOptions->Set_Lang();
+}
+
+void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
+    int index = -1;
+    for (int i = 0; i < Button_Count; ++i)
+        if (Sender == Buttons[static_cast<size_t>(i)]) index = i;
+    if (index < 0) return;
+    const std::string name = Button_Rows[index].Name;
+    if (name == "Btn_New") return Create_New_Project();
+    if (name == "Btn_Open") return Open_Project();
+    if (name == "Btn_Close") return Close();
+    if (name == "Btn_Info") {
+        if (shell::FAbout) shell::FAbout->ShowModal();
+        return;
+    }
+    if (name == "Btn_Opz") {
+        if (shell::FSoftOptions && shell::FSoftOptions->ShowModal() == mrOk) {
+            Save_Setting();
+            Update_Timer_State();
+        }
+        return;
+    }
+    if (shell::Conf_Path.empty()) {
+        MessageDlg(Lang_Texts[18], mtError, mbOK);
+        return;
+    }
+    if (TAction action = Button_Rows[index].Action) (this->*action)();
+}
+
+void TFVastrimoFirmWare::Create_New_Project() {
+    if (shell::FNew_Project == nullptr || shell::FNew_Project->ShowModal() != mrOk) return;
+    // The dialog has created the folder and made it the open configuration.
+    Show_Configuration_Labels();
+}
+
+void TFVastrimoFirmWare::Open_Project() {
+    if (shell::FOpenConf == nullptr || shell::FOpenConf->ShowModal() != mrOk) return;
+    shell::Open_Configuration(shell::FOpenConf->Name_Conf);
+    Show_Configuration_Labels();
+}
+
+void TFVastrimoFirmWare::Update_Device() {
+    // The device image builder and the update dialog are not part of the
+    // program yet; until they are, the step does nothing.
+}
+
+void TFVastrimoFirmWare::PROFINET_XML() {
+    // Needs the GSDML file-name dialog, which is not part of the program yet.
+}
+
+void TFVastrimoFirmWare::Build_EDS_File() {
+    SaveEDS->InitialDir = shell::Conf_Path;
+    if (!SaveEDS->Execute()) return;
+    if (Write_EDS_File) Write_EDS_File(SaveEDS->FileName);
+}
+
+void TFVastrimoFirmWare::BACnet_EDE_File() {
+    SD1->InitialDir = shell::Conf_Path;
+    if (!SD1->Execute()) return;
+    const std::string fileName = With_Csv_Extension(SD1->FileName);
+    if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNoCancel) != mrYes) return;
+    if (Write_EDE_File) Write_EDE_File(fileName);
+}
+
+int TFVastrimoFirmWare::Get_Type_BACnet() {
+    if (!base::FileExists(shell::ParGen_File)) return 0;
+    if (!XML1.LoadFromFile(shell::ParGen_File)) return 0;
+    return base::StrToIntDef(XML1.Root().FindNode("BACnet_Type").Text(), 0);
+}
+
+bool TFVastrimoFirmWare::Save_Setting() {
+    std::string error;
+    if (shell::Save_Setting(&error)) return true;
+    Report_Error("The program settings could not be saved: " + error);
+    return false;
+}
+
+void TFVastrimoFirmWare::Report_Error(const std::string& Text) {
+    if (Report_To_Console) std::fprintf(stderr, "%s\n", Text.c_str());
+    else MessageDlg(Text, mtError, mbOK);
+}
+
+void TFVastrimoFirmWare::FormClose(TCloseAction& Action) {
+    // Closing ends the program even when the settings cannot be written: the
+    // user has been told, and nothing else is lost.
+    Save_Setting();
+    Action = caHide;
+}
+
+void TFVastrimoFirmWare::Timer_UpdateTimer() {
+    Timer_Update->SetEnabled(false);
+    if (shell::Check_Version()) {
+        LL_Update->SetCaption(shell::Link_Caption(shell::Download_Page_Url(), Lang_Texts[19]));
+        LL_Update->Show();
+    } else {
+        LL_Update->Hide();
+    }
+    Timer_Update->SetInterval(Version_Repeat_Interval);
+    Timer_Update->SetEnabled(true);
+}
+
+void Create_Windows() {
+    Application->CreateForm(FVastrimoFirmWare);
+    Application->CreateForm(shell::FNew_Project);
+    Application->CreateForm(shell::FOpenConf);
+    Application->CreateForm(shell::FAbout);
+    Application->CreateForm(shell::FSoftOptions);
+    Link_Windows();
+}
+
+void Link_Windows() {
+    shell::FSoftOptions->Change_Language = [] { FVastrimoFirmWare->Change_Language(); };
+    shell::FSoftOptions->Timer_Update = FVastrimoFirmWare->Timer_Update;
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#include "platform/ShellOpen.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+#include <utility>
+
+#include "platform/GuiApp.h"
+
+namespace plat {
+
+namespace {
+TShellOpenHandler& Handler() {
+    static TShellOpenHandler handler;
+    return handler;
+}
+}  // namespace
+
+bool ShellOpen(const std::string& Url) {
+    const QUrl url(QString::fromStdString(Url), QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != "http" && url.scheme() != "https")) return false;
+    if (Handler()) return Handler()(Url);
+    EnsureGuiApplication();
+    return QDesktopServices::openUrl(url);
+}
+
+TShellOpenHandler SetShellOpenHandler(TShellOpenHandler Handler_) {
+    return std::exchange(Handler(), std::move(Handler_));
+}
+
+}  // namespace plat

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/ComCtrls.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Layout.h"
+#include "platform/StdCtrls.h"
+
+namespace {
+
+using namespace plat;
+
+std::unique_ptr<TForm> NewForm() {
+    InitApplication();
+    return std::make_unique<TForm>(nullptr);
+}
+
+TEST(Layout, BuildsNestedControlsWithTheirProperties) {
+    auto form = NewForm();
+    int clicks = 0;
+    int ticks = 0;
+    const TLayoutHandlers handlers = {
+        {"Btn_OKClick", TNotifyEvent([&](TObject*) { ++clicks; })},
+        {"TimerTick", TNotifyEvent([&](TObject*) { ++ticks; })},
+    };
+    const char* text =
+        "object FSample: TSample\n"
+        "  ClientWidth = 331\n"
+        "  ClientHeight = 162\n"
+        "  Color = $EDF7F8\n"
+        "  Font.Name = 'Verdana'\n"
+        "  Font.Size = 8\n"
+        "  // a comment line\n"
+        "  object P_Title: TPanel\n"
+        "    Left = 0\n"
+        "    Top = 0\n"
+        "    Width = 331\n"
+        "    Height = 40\n"
+        "    BevelOuter = bvNone\n"
+        "    object L_SW_Code: TLabel\n"
+        "      Left = 16\n"
+        "      Top = 8\n"
+        "      Caption = 'It''s ' + #65 + 'BC' +\n"
+        "        ' and more'\n"
+        "      Font.Style = [fsBold, fsItalic]\n"
+        "      Font.Color = clGray\n"
+        "    end\n"
+        "  end\n"
+        "  object Btn_OK: TButton\n"
+        "    Left = 8\n"
+        "    Top = -4\n"
+        "    Visible = False\n"
+        "    OnClick = Btn_OKClick\n"
+        "  end\n"
+        "  object Timer_Update: TTimer\n"
+        "    Enabled = False\n"
+        "    Interval = 60000\n"
+        "    OnTimer = TimerTick\n"
+        "  end\n"
+        "end\n";
+    std::string error;
+    ASSERT_TRUE(LoadLayout(*form, "TSample", text, "TSample.layout", handlers, &error)) << error;
+
+    EXPECT_EQ(form->Name(), "FSample");
+    EXPECT_EQ(form->ClientWidth(), 331);
+    EXPECT_EQ(form->ClientHeight(), 162);
+    EXPECT_EQ(form->Color(), 0xEDF7F8u);
+    EXPECT_EQ(form->Font().Size(), 8);
+
+    auto& panel = LayoutComponent<TPanel>(*form, "P_Title");
+    auto& label = LayoutComponent<TLabel>(*form, "L_SW_Code");
+    EXPECT_EQ(label.Parent(), &panel);
+    EXPECT_EQ(label.Caption(), "It's ABC and more");
+    EXPECT_TRUE(label.Font().Style().Contains(fsBold));
+    EXPECT_TRUE(label.Font().Style().Contains(fsItalic));
+    EXPECT_EQ(label.Font().Color(), clGray);
+    EXPECT_EQ(label.Left(), 16);
+
+    auto& button = LayoutComponent<TButton>(*form, "Btn_OK");
+    EXPECT_EQ(button.Parent(), form.get());
+    EXPECT_EQ(button.Top(), -4);
+    EXPECT_FALSE(button.Visible());
+    ASSERT_TRUE(button.OnClick);
+    button.OnClick(&button);
+    EXPECT_EQ(clicks, 1);
+
+    auto& timer = LayoutComponent<TTimer>(*form, "Timer_Update");
+    EXPECT_FALSE(timer.Enabled());
+    EXPECT_EQ(timer.Interval(), 60000);
+    ASSERT_TRUE(timer.OnTimer);
+    timer.OnTimer(&timer);
+    EXPECT_EQ(ticks, 1);
+
+    EXPECT_THROW(LayoutComponent<TLabel>(*form, "Btn_OK"), ELayoutError);
+    EXPECT_THROW(LayoutComponent<TLabel>(*form, "Nothing"), ELayoutError);
+}
+
+// A mistake in a layout must point at its line, or nobody finds it in a
+// window of forty controls.
+TEST(Layout, ReportsMistakesWithFileAndLine) {
+    const struct {
+        const char* name;
+        const char* body;  // goes between the root object's lines, from line 2
+        const char* where;
+        const char* what;
+    } cases[] = {
+        {"unknown kind", "  object X: TNoSuchControl\n  end\n", ":2:", "unknown control kind 'TNoSuchControl'"},
+        {"unknown property", "  object L: TLabel\n    Colour = clRed\n  end\n", ":3:",
+         "unknown property 'Colour' of TLabel"},
+        {"unknown handler", "  object L: TLabel\n    OnClick = NoSuchHandler\n  end\n", ":3:",
+         "unknown handler 'NoSuchHandler'"},
+        {"handler of another kind", "  object E: TEdit\n    OnKeyPress = Clicked\n  end\n", ":3:",
+         "handler 'Clicked' does not fit"},
+        {"wrong value kind", "  object L: TLabel\n    Left = 'ten'\n  end\n", ":3:", "expected a number"},
+        {"bad boolean", "  object L: TLabel\n    Visible = yes\n  end\n", ":3:", "expected True or False"},
+        {"bad enumeration", "  object L: TLabel\n    Alignment = middle\n  end\n", ":3:",
+         "'middle' is not one of taLeftJustify"},
+        {"unterminated text", "  object L: TLabel\n    Caption = 'open\n  end\n", ":3:", "unterminated text"},
+        {"duplicate name", "  object L: TLabel\n  end\n  object L: TLabel\n  end\n", ":4:",
+         "a second object named 'L'"},
+        {"control inside a label", "  object L: TLabel\n    object M: TLabel\n    end\n  end\n", ":3:",
+         "'L' cannot hold controls"},
+        {"tab sheet outside a page control", "  object T: TTabSheet\n  end\n", ":2:",
+         "a tab sheet belongs inside a page control"},
+        {"no statement", "  Left\n", ":2:", "expected 'object', 'end' or 'Property = value'"},
+        {"missing end", "  object L: TLabel\n", ":", "has no 'end'"},
+    };
+    const TLayoutHandlers handlers = {{"Clicked", TNotifyEvent([](TObject*) {})}};
+    for (const auto& c : cases) {
+        auto form = NewForm();
+        const std::string text = std::string("object F: TSample\n") + c.body + "end\n";
+        std::string error;
+        EXPECT_FALSE(LoadLayout(*form, "TSample", text, "TSample.layout", handlers, &error)) << c.name;
+        EXPECT_NE(error.find(std::string("TSample.layout") + c.where), std::string::npos) << c.name << ": " << error;
+        EXPECT_NE(error.find(c.what), std::string::npos) << c.name << ": " << error;
+    }
+}
+
+TEST(Layout, RefusesALayoutOfAnotherWindowAndStrayEnds) {
+    const struct {
+        const char* name;
+        const char* text;
+        const char* what;
+    } cases[] = {
+        {"other window", "object F: TOther\nend\n", "the layout is for TOther, not for TSample"},
+        {"stray end", "object F: TSample\nend\nend\n", "'end' without 'object'"},
+        {"empty", "\n// nothing\n", "no object in the layout"},
+    };
+    for (const auto& c : cases) {
+        auto form = NewForm();
+        std::string error;
+        EXPECT_FALSE(LoadLayout(*form, "TSample", c.text, "x.layout", {}, &error)) << c.name;
+        EXPECT_NE(error.find(c.what), std::string::npos) << c.name << ": " << error;
+    }
+}
+
+// An upper layer's control: registered under its kind name with a property
+// of its own, it still takes the properties of the class it derives from.
+class TBadge : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int Level = 0;
+};
+
+TEST(Layout, UpperLayersRegisterTheirOwnClasses) {
+    RegisterLayoutClass("TBadge", "TCustomControl", [](TComponent* owner) { return new TBadge(owner); });
+    RegisterLayoutProperty("TBadge", "Level", [](TComponent& c, const TLayoutValue& v, TLayoutContext&) {
+        static_cast<TBadge&>(c).Level = LayoutInt(v);
+    });
+    ASSERT_TRUE(LayoutClassRegistered("TBadge"));
+    auto form = NewForm();
+    const char* text =
+        "object F: TSample\n"
+        "  object P: TPageControl\n"
+        "    object TS_One: TTabSheet\n"
+        "      Caption = 'One'\n"
+        "      object B: TBadge\n"
+        "        Left = 5\n"
+        "        Level = 3\n"
+        "      end\n"
+        "    end\n"
+        "  end\n"
+        "end\n";
+    std::string error;
+    ASSERT_TRUE(LoadLayout(*form, "TSample", text, "TSample.layout", {}, &error)) << error;
+    auto& badge = LayoutComponent<TBadge>(*form, "B");
+    EXPECT_EQ(badge.Level, 3);
+    EXPECT_EQ(badge.Left(), 5);
+    auto& pages = LayoutComponent<TPageControl>(*form, "P");
+    ASSERT_EQ(pages.PageCount(), 1);
+    EXPECT_EQ(pages.Pages(0)->Caption(), "One");
+    EXPECT_EQ(badge.Parent(), pages.Pages(0));
+}
+
+}  // namespace
