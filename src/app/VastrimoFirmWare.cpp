@@ -111,10 +111,10 @@ TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     SD1 = &LayoutComponent<TSaveDialog>(*this, "SD1");
     SaveEDS = &LayoutComponent<TSaveDialog>(*this, "SaveEDS");
     SaveMIB = &LayoutComponent<TSaveDialog>(*this, "SaveMIB");
-    for (const TButtonRow& row : Button_Rows) Buttons.push_back(&LayoutComponent<TControl>(*this, row.Name));
+    for (const TButtonRow& row : Button_Rows) Buttons.push_back(&LayoutComponent<ctl::TFltButton>(*this, row.Name));
 }
 
-TControl* TFVastrimoFirmWare::Button(const std::string& Name) const {
+ctl::TFltButton* TFVastrimoFirmWare::Button(const std::string& Name) const {
     for (int i = 0; i < Button_Count; ++i)
         if (Name == Button_Rows[i].Name) return Buttons[static_cast<size_t>(i)];
     return nullptr;
@@ -161,7 +161,7 @@ void TFVastrimoFirmWare::Set_Lang() {
     for (int i = 0; i < 8; ++i) L_Step[static_cast<size_t>(i)]->SetCaption(Lang_Texts[i + 1]);
     Show_Configuration_Labels();
     for (int i = 0; i < Button_Count; ++i) {
-        TControl* b = Buttons[static_cast<size_t>(i)];
+        ctl::TFltButton* b = Buttons[static_cast<size_t>(i)];
         if (Button_Rows[i].Caption >= 0) b->SetCaption(Lang_Texts[Button_Rows[i].Caption]);
         b->SetHint(Lang_Texts[Button_Rows[i].Hint]);
     }

@@ -24,8 +24,8 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Label1 = &LayoutComponent<TLabel>(*this, "Label1");
     E_New_Proj = &LayoutComponent<TEdit>(*this, "E_New_Proj");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
 }
 
 void TFNew_Project::FormCreate() {

@@ -58,8 +58,8 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
                      TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
     PC_Options = &LayoutComponent<TPageControl>(*this, "PC_Options");
     TS_Language = &LayoutComponent<TTabSheet>(*this, "TS_Language");
     TS_Con_Options = &LayoutComponent<TTabSheet>(*this, "TS_Con_Options");
@@ -70,11 +70,11 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
         I_L[k] = &LayoutComponent<TImage>(*this, "I_L" + std::to_string(k + 1));
         L_L[k] = &LayoutComponent<TLabel>(*this, "L_L" + std::to_string(k + 1));
     }
-    Btn_Prev = &LayoutComponent<TControl>(*this, "Btn_Prev");
-    Btn_Next = &LayoutComponent<TControl>(*this, "Btn_Next");
+    Btn_Prev = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Prev");
+    Btn_Next = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Next");
     CB_En_Con = &LayoutComponent<TCheckBox>(*this, "CB_En_Con");
     CB_Update = &LayoutComponent<TCheckBox>(*this, "CB_Update");
-    Btn_Check_Update = &LayoutComponent<TControl>(*this, "Btn_Check_Update");
+    Btn_Check_Update = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Check_Update");
     LL_Check_Update = &LayoutComponent<TLinkLabel>(*this, "LL_Check_Update");
     CB_Soft_Set_Jump_Table = &LayoutComponent<TCheckBox>(*this, "CB_Soft_Set_Jump_Table");
     CB_DoubleClick_Auto_Size = &LayoutComponent<TCheckBox>(*this, "CB_DoubleClick_Auto_Size");
