@@ -5,6 +5,7 @@
 
 #include "controls/ExtDraw.h"
 #include "grid/Undo.h"
+#include "platform/Messages.h"
 
 namespace grid {
 
@@ -13,8 +14,6 @@ using plat::TPoint;
 using plat::TRect;
 
 namespace {
-
-constexpr unsigned short kPageDown = 0x22, kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
 
 struct TSelectionLook {
     TColor from, to, mirrorFrom, mirrorTo, border, innerTop, innerBottom, edge;
@@ -347,18 +346,6 @@ bool TBaseGrid::ColSpanIdentical(int ACol1, int ACol2) const {
 }
 
 // --- cell rectangles ---------------------------------------------------------------
-int TBaseGrid::FixedColsWidth() const {
-    int w = 0;
-    for (int c = 0; c < FixedCols(); ++c) w += ColWidths(c);
-    return w;
-}
-
-int TBaseGrid::FixedRowsHeight() const {
-    int h = 0;
-    for (int r = 0; r < FixedRows(); ++r) h += RowHeights(r);
-    return h;
-}
-
 TRect TBaseGrid::ComputeCellRect(int c, int r) const {
     int x = 0, y = 0;
     for (int i = 0; i < c; ++i) x += ColWidths(i);
@@ -430,23 +417,23 @@ void TBaseGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     const int spanX = bp ? bp->CellSpanX() : 0, spanY = bp ? bp->CellSpanY() : 0;
     switch (Key) {
-        case kPageDown:
+        case plat::VK_NEXT:
             if (VisibleRowCount() + TopRow() - FixedRows() == RowCount() - 1 && FHideLastRow && RowCount() > 1)
                 SetRow(RowCount() - 2);
             break;
-        case kLeft:
+        case plat::VK_LEFT:
             if (hasProps && bc < Col() && Col() > FixedCols() && bc > 0) SetCol(bc - spanX);
             break;
-        case kRight:
+        case plat::VK_RIGHT:
             if (hasProps) {
                 const int v = bc + spanX;
                 if (v >= Col() && Col() < ColCount() - 1 && bc < ColCount() - 1 && v < ColCount()) SetCol(v);
             }
             break;
-        case kUp:
+        case plat::VK_UP:
             if (hasProps && br < Row() && Row() > FixedRows() && br > 0) SetRow(br - 1);
             break;
-        case kDown:
+        case plat::VK_DOWN:
             if (hasProps) {
                 const int v = br + spanY;
                 if (v >= Row() && Row() < RowCount() - 1 && br < RowCount() - 1) SetRow(v);
@@ -611,7 +598,13 @@ void TBaseGrid::Paint() {
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
-    DoPaintCell(Canvas(), ACol, ARow, ARect, AState, true);
+    // The framework's colours before the cell's own look is asked for.
+    plat::TCanvas& canvas = Canvas();
+    canvas.Brush().SetColor(AState.Contains(gdFixed)      ? FixedColor()
+                            : AState.Contains(gdSelected) ? plat::clHighlight
+                                                          : Color());
+    canvas.Font() = Font();
+    DoPaintCell(canvas, ACol, ARow, ARect, AState, true);
 }
 
 void TBaseGrid::PaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {

@@ -20,7 +20,6 @@ namespace grid {
 
 class TExtGridUndoRedo;
 
-using TGetDisplTextEvent = std::function<void(plat::TObject* Sender, int ACol, int ARow, std::string& Value)>;
 using TGetDisplWideTextEvent =
     std::function<void(plat::TObject* Sender, int ACol, int ARow, ctl::WideString& Value)>;
 
@@ -153,6 +152,8 @@ public:
     bool FHasCellProps = false;
 
     void SetRowCount(int Value) override;
+    using plat::TCustomGrid::FixedColsWidth;
+    using plat::TCustomGrid::FixedRowsHeight;
 
 protected:
     void Paint() override;
@@ -166,8 +167,6 @@ protected:
     void MoveToBaseCell();
     void RepaintMergedFixedCols();
     void RepaintMergedFixedRows();
-    int FixedColsWidth() const;
-    int FixedRowsHeight() const;
 
 private:
     friend class TExtGridUndoRedo;

@@ -176,8 +176,6 @@ private:
     TAdvanceDirection FTabAdvanceDirection = adLeftRight;
 };
 
-using TIsDesigningEvent = std::function<void(plat::TObject* Sender, bool& IsDesigning)>;
-
 class TMouseActions : public plat::TObject {
 public:
     explicit TMouseActions(plat::TComponent* AOwner = nullptr) { (void)AOwner; }

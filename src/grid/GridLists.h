@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/StringList.h"
+#include "grid/GridTypes.h"
 #include "platform/Classes.h"
 
 namespace plat {
@@ -18,9 +19,6 @@ class TControl;
 
 namespace grid {
 
-using plat::TObject;
-
-using TImageChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 
 // Integers in insertion order, duplicates allowed, bound to a cell (or to
 // -1, -1 where the list belongs to no cell).

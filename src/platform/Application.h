@@ -48,8 +48,6 @@ public:
     // A message box with MB_ flags; answers IDOK, IDYES, ...
     int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags = 0);
 
-    TNotifyEvent OnIdle;
-
 private:
     void RegisterForm(TForm* Form);
     TForm* FMainForm = nullptr;

@@ -110,7 +110,7 @@ QPainter* CanvasPaint::Begin(TCanvas& c) {
     QPainter* p = d->Painter();
     if (p == nullptr) return nullptr;
     p->setRenderHint(QPainter::Antialiasing, false);
-    p->setRenderHint(QPainter::TextAntialiasing, true);
+    p->setRenderHint(QPainter::TextAntialiasing, false);
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setOpacity(1.0);

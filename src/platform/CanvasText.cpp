@@ -138,6 +138,21 @@ bool CanvasOpaqueText(const TCanvas& c, int bkMode, const TBrush& bkModeBrush) {
 
 }  // namespace
 
+const QFont& CanvasPaint::Font(const TCanvas& canvas) {
+    TCanvas::Impl* d = canvas.Internal();
+    if (!d->fontKey || !d->fontKey->SameAs(canvas.Font())) {
+        d->font = ToQFont(canvas.Font());
+        d->metrics.emplace(d->font);
+        d->fontKey.emplace(canvas.Font());
+    }
+    return d->font;
+}
+
+const QFontMetrics& CanvasPaint::Metrics(const TCanvas& canvas) {
+    Font(canvas);
+    return *canvas.Internal()->metrics;
+}
+
 void TCanvas::SetBkMode(int mode) {
     bkMode_ = (mode == TRANSPARENT || mode == OPAQUE) ? mode : 0;
     bkModeBrush_ = brush_;
@@ -146,21 +161,21 @@ void TCanvas::SetBkMode(int mode) {
 int TCanvas::BkMode() const { return CanvasOpaqueText(*this, bkMode_, bkModeBrush_) ? OPAQUE : TRANSPARENT; }
 
 int TCanvas::TextWidth(const std::string& text) const {
-    return QFontMetrics(ToQFont(font_)).horizontalAdvance(ToQString(text));
+    return CanvasPaint::Metrics(*this).horizontalAdvance(ToQString(text));
 }
 
 int TCanvas::TextHeight(const std::string& text) const { return TextExtent(text).cy; }
 
 TSize TCanvas::TextExtent(const std::string& text) const {
-    const QFontMetrics fm(ToQFont(font_));
+    const QFontMetrics& fm = CanvasPaint::Metrics(*this);
     return {fm.horizontalAdvance(ToQString(text)), fm.height()};
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     QPainter* p = CanvasPaint::Begin(*this);
     if (p == nullptr) return;
-    const QFont f = ToQFont(font_);
-    const QFontMetrics fm(f);
+    const QFont& f = CanvasPaint::Font(*this);
+    const QFontMetrics& fm = CanvasPaint::Metrics(*this);
     const QString s = ToQString(text);
     const int w = fm.horizontalAdvance(s);
     p->save();
@@ -179,8 +194,8 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
     if (p == nullptr) return;
     CanvasPaint::ClipTo(*this, p, ToQRect(r).normalized());
     if (BkMode() == OPAQUE) p->fillRect(ToQRect(r).normalized(), ToQColor(brush_.Color()));
-    const QFont f = ToQFont(font_);
-    const QFontMetrics fm(f);
+    const QFont& f = CanvasPaint::Font(*this);
+    const QFontMetrics& fm = CanvasPaint::Metrics(*this);
     p->save();
     p->translate(x, y);
     if (font_.Orientation() != 0) p->rotate(-font_.Orientation() / 10.0);
@@ -191,8 +206,8 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text) {
 }
 
 int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
-    const QFont f = ToQFont(font_);
-    const QFontMetrics fm(f);
+    const QFont& f = CanvasPaint::Font(*this);
+    const QFontMetrics& fm = CanvasPaint::Metrics(*this);
     const std::vector<TextLine> lines = LayOut(ToQString(text), fm, r.Width(), flags);
     const int lh = fm.height();
     const int height = lh * int(lines.size());

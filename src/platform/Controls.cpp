@@ -297,6 +297,15 @@ bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
     unsigned short vk = VirtualKeyOf(e->key(), e->modifiers());
     if (vk == 0 && !e->text().isEmpty()) vk = static_cast<unsigned short>(e->text().at(0).toUpper().unicode());
     const bool custom = dynamic_cast<TCustomControl*>(FControl) != nullptr;
+    // The control's own look at the key comes first (a button pressing
+    // itself on Space); a handled key goes no further.
+    TMessage cn{press ? CN_KEYDOWN : CN_KEYUP, vk, 0, 0};
+    SafeCall([&] { FControl->WndProc(cn); });
+    if (cn.Result != 0) {
+        if (press) g_keysDown.insert(vk);
+        else g_keysDown.erase(vk);
+        return true;
+    }
     if (!press) {
         g_keysDown.erase(vk);
         TMessage m{WM_KEYUP, vk, 0, 0};
@@ -322,6 +331,16 @@ bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
             SafeCall([&] { r = f->Perform(CM_DIALOGKEY, vk, 0); });
             if (r != 0) return true;
         }
+    }
+    // Alt with a letter or digit is an accelerator of a control of the form.
+    if ((e->modifiers() & Qt::AltModifier) && !(e->modifiers() & Qt::ControlModifier) &&
+        ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))) {
+        if (TForm* f = FControl->ParentForm()) {
+            intptr_t r = 0;
+            SafeCall([&] { r = f->Perform(CM_DIALOGCHAR, vk, 0); });
+            if (r != 0) return true;
+        }
+        return true;  // an unanswered accelerator types nothing
     }
     if (vk == VK_TAB && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         if (!wantsTab) return false;  // the toolkit moves the focus
@@ -408,9 +427,26 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
             auto* fe = static_cast<QFocusEvent*>(e);
             const bool in = e->type() == QEvent::FocusIn;
             SafeCall([&] { c->Perform(in ? WM_SETFOCUS : WM_KILLFOCUS); });
-            // Switching windows is no change of the active control.
-            if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
-                SafeCall([&] { c->Perform(in ? CM_ENTER : CM_EXIT); });
+            // The form remembers its active control: coming back to the
+            // window is no new entry, leaving it for another window no exit.
+            TForm* f = c->ParentForm();
+            if (f == nullptr || f == c) return false;
+            QPointer<QWidget>& last = TNativeAccess::Native(*f).LastFocus;
+            if (in && last != main) {
+                last = main;
+                SafeCall([&] { c->Perform(CM_ENTER); });
+                SafeCall([&] { f->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(c)); });
+            } else if (!in && last == main && fe->reason() != Qt::ActiveWindowFocusReason &&
+                       fe->reason() != Qt::PopupFocusReason) {
+                last = nullptr;
+                SafeCall([&] { c->Perform(CM_EXIT); });
+            }
+            return false;
+        }
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate: {
+            if (Watched == main && dynamic_cast<TForm*>(c) != nullptr)
+                SafeCall([&] { c->Perform(e->type() == QEvent::WindowActivate ? CM_ACTIVATE : CM_DEACTIVATE); });
             return false;
         }
         case QEvent::Resize:
@@ -623,11 +659,13 @@ void TControl::SetParentColor(bool Value) {
 }
 
 void TControl::SetCursor(TCursor Value) {
+    if (Value == FCursor) return;
     FCursor = Value;
     if (QWidget* w = FNative->Widget.data()) {
         if (Value == crDefault) w->unsetCursor();
         else w->setCursor(ShapeOf(Value));
     }
+    Perform(CM_CURSORCHANGED);
 }
 
 void TControl::SetHint(const std::string& Value) {

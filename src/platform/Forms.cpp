@@ -82,8 +82,7 @@ void TForm::ApplyWindowFlags() {
     }
     const bool shown = w->isVisible();
     w->setWindowFlags(f);
-    const bool fixed = FBorderStyle == bsSingle || FBorderStyle == bsDialog || FBorderStyle == bsToolWindow;
-    if (fixed) w->setFixedSize(Width(), Height());
+    if (IsFixedBorder()) w->setFixedSize(Width(), Height());
     else {
         w->setMinimumSize(0, 0);
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -91,16 +90,21 @@ void TForm::ApplyWindowFlags() {
     if (shown) w->show();
 }
 
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    // A fixed border keeps the size the program gives it, not the user.
+    QWidget* w = TNativeAccess::Widget(*this);
+    if (w != nullptr && IsFixedBorder()) w->setFixedSize(std::max(0, AWidth), std::max(0, AHeight));
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+bool TForm::IsFixedBorder() const {
+    return FBorderStyle == bsSingle || FBorderStyle == bsDialog || FBorderStyle == bsToolWindow;
+}
+
 int TForm::ClientWidth() const { return Width(); }
 int TForm::ClientHeight() const { return Height(); }
-void TForm::SetClientWidth(int Value) {
-    SetWidth(Value);
-    ApplyWindowFlags();
-}
-void TForm::SetClientHeight(int Value) {
-    SetHeight(Value);
-    ApplyWindowFlags();
-}
+void TForm::SetClientWidth(int Value) { SetWidth(Value); }
+void TForm::SetClientHeight(int Value) { SetHeight(Value); }
 
 TWinControl* TForm::ActiveControl() const {
     QWidget* w = TNativeAccess::Widget(*this);
@@ -257,8 +261,10 @@ void TForm::Dispatch(TMessage& Message) {
         case CM_TEXTCHANGED:
             if (QWidget* w = TNativeAccess::Widget(*this)) w->setWindowTitle(ToQ(Caption()));
             break;
-        case CM_DIALOGKEY: {
-            // Default and cancel buttons of the form answer Enter and Escape.
+        case CM_DIALOGKEY:
+        case CM_DIALOGCHAR: {
+            // Default and cancel buttons answer Enter and Escape, captions
+            // their accelerators; the first control that takes it ends it.
             std::vector<TControl*> todo{this};
             while (!todo.empty() && Message.Result == 0) {
                 TControl* c = todo.back();
@@ -269,6 +275,23 @@ void TForm::Dispatch(TMessage& Message) {
             }
             return;
         }
+        case CM_FOCUSCHANGED: {
+            std::vector<TControl*> todo{this};
+            while (!todo.empty()) {
+                TControl* c = todo.back();
+                todo.pop_back();
+                if (c != this) c->WndProc(Message);
+                if (auto* wc = dynamic_cast<TWinControl*>(c))
+                    for (int i = wc->ControlCount() - 1; i >= 0; --i) todo.push_back(wc->Controls(i));
+            }
+            return;
+        }
+        case CM_ACTIVATE:
+            if (OnActivate) OnActivate(this);
+            break;
+        case CM_DEACTIVATE:
+            if (OnDeactivate) OnDeactivate(this);
+            break;
         default: break;
     }
     TWinControl::Dispatch(Message);

@@ -46,6 +46,7 @@ public:
     void SetBorderIcons(TBorderIcons Value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     void SetClientWidth(int Value) override;
@@ -80,6 +81,7 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
@@ -94,6 +96,7 @@ protected:
 private:
     friend struct TNativeAccess;
     void CenterOnScreen();
+    bool IsFixedBorder() const;
     void ApplyWindowFlags();
     bool TryCloseModal();
 

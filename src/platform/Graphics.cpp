@@ -339,7 +339,7 @@ void TFont::SetOrientation(int tenths) {
 QFont ToQFont(const TFont& font) {
     EnsureGuiApplication();
     QFont q(QString::fromStdString(font.Name()));
-    q.setStyleStrategy(QFont::PreferMatch);
+    q.setStyleStrategy(QFont::StyleStrategy(QFont::PreferMatch | QFont::NoAntialias));
     if (font.Pitch() == fpFixed) q.setStyleHint(QFont::TypeWriter);
     const int h = font.Height();
     if (h < 0) {

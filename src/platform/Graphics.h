@@ -448,8 +448,9 @@ public:
     void SetBkMode(int mode);
     int BkMode() const;
 
-    // Clipping. ClipRect is the bounds of what may be painted (the whole
-    // surface without a clip).
+    // Clipping. ClipRect is the bounds of what may be painted: the clip
+    // within the surface, and on a control during a paint event within the
+    // area being repainted.
     TRect ClipRect() const;
     void SetClipRect(const TRect& r);        // replaces the clip
     void SetClipRegion(const TRegion& rgn);  // replaces the clip

@@ -31,6 +31,8 @@ struct TControlNative {
     std::function<void(const std::string&)> ApplyText;
     // The widget takes Enter and Escape itself (a memo).
     bool WantsAllKeys = false;
+    // Of a form: the widget of its active control.
+    QPointer<QWidget> LastFocus;
 };
 
 // Translates toolkit events of one control's widgets into messages.

@@ -19,6 +19,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -74,6 +75,11 @@ struct TCanvas::Impl {
         std::optional<QRegion> clip;
     };
     std::vector<Saved> saved;
+    // The realised font of the last text call: painting a grid asks for the
+    // same font thousands of times.
+    std::optional<TFont> fontKey;
+    QFont font;
+    std::optional<QFontMetrics> metrics;
 
     ~Impl();
     // The painter to draw with, nullptr when nothing can be drawn.
@@ -106,6 +112,9 @@ struct CanvasPaint {
     static bool PenMix(const TPen& pen, QColor& color, QPainter::CompositionMode& mode);
     static QBrush MakeBrush(const TBrush& brush);
     static QPen WidePen(const TPen& pen, const QColor& color);
+    // The canvas font realised, and its metrics (cached until it changes).
+    static const QFont& Font(const TCanvas& canvas);
+    static const QFontMetrics& Metrics(const TCanvas& canvas);
     // One-pixel line from a to b without b; dashPos carries the dash
     // pattern from one segment to the next. The gaps of a dashed line take
     // gap colour when it is valid (text background "opaque").

@@ -260,6 +260,22 @@ TEST_F(FltButtonControl, PaintsEachStateOnScreen) {
     EXPECT_EQ(At(50, 3), kFace);
 }
 
+TEST_F(FltButtonControl, FocusedDefaultButtonShowsItsFocusRectangle) {
+    button->SetDefault(true);
+    auto column = [&] {
+        int marks = 0;
+        for (int y = 5; y < 18; ++y)
+            if (At(4, y) != kFace) ++marks;
+        return marks;
+    };
+    EXPECT_EQ(column(), 0);
+    button->SetFocus();
+    plat::test::ProcessEvents();
+    ASSERT_TRUE(button->Focused());
+    EXPECT_GT(column(), 0);
+    EXPECT_EQ(At(50, 3), kFace);  // focus alone keeps the base colour
+}
+
 TEST_F(FltButtonControl, ClickFiresOnClickAndSetsTheFormsModalResult) {
     int clicks = 0;
     button->OnClick = [&](plat::TObject* s) {
@@ -288,6 +304,9 @@ TEST_F(FltButtonControl, KeysAcceleratorsAndDialogKeys) {
     button->SetFocus();
     plat::test::SendKey(*button, plat::VK_SPACE);
     EXPECT_EQ(clicks, 1);
+    plat::test::SendKey(*button, plat::VK_RETURN);
+    EXPECT_EQ(clicks, 2);
+    clicks = 1;
     button->SetCaption("&Save");
     EXPECT_EQ(button->Perform(plat::CM_DIALOGCHAR, 'S'), 1);
     EXPECT_EQ(clicks, 2);

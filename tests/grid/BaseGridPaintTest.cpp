@@ -7,6 +7,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
+#include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
 using namespace grid;
@@ -42,6 +43,12 @@ protected:
         grid->SetColor(plat::clWhite);
         grid->SetColCount(5);
         grid->SetRowCount(5);
+        // Another control of the form is active, so the grid's current
+        // cell shows as selected rather than focused.
+        auto* other = new plat::TEdit(form.get());
+        other->SetParent(form.get());
+        other->SetBounds(0, 150, 50, 20);
+        form->SetActiveControl(other);
     }
     TColor At(int x, int y) {
         const auto p = plat::test::PixelAt(*grid, x, y);

@@ -305,6 +305,12 @@ TEST(Bitmap, FileErrorsNameThePath) {
     TPicture pic;
     EXPECT_FALSE(pic.SaveToFile(OutDir() + "/none.bmp"));
     EXPECT_FALSE(pic.ErrorString().empty());
+
+    TBitmap res;
+    EXPECT_FALSE(res.LoadFromResource("bitmaps/NOSUCH.bmp"));
+    EXPECT_NE(res.ErrorString().find("bitmaps/NOSUCH.bmp"), std::string::npos);
+    EXPECT_FALSE(res.LoadFromResource("texts/default.txt"));  // there, but no picture
+    EXPECT_TRUE(res.Empty());
 }
 
 TEST(Bitmap, GifFirstFrameAndFrameCount) {

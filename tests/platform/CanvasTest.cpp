@@ -774,3 +774,139 @@ TEST(Canvas, DrawTextOddInputsEndAndStayInside) {
         c.DrawText(k.text, draw, k.flags);  // must return, whatever the input
     }
 }
+
+namespace {
+
+// Rows holding ink in b, as [first, last]; {-1, -1} when blank.
+std::pair<int, int> InkRows(const TBitmap& b) {
+    int first = -1, last = -1;
+    for (int y = 0; y < b.Height(); ++y) {
+        for (int x = 0; x < b.Width(); ++x) {
+            if (b.Pixel(x, y) != clWhite) {
+                if (first < 0) first = y;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+}  // namespace
+
+TEST(Canvas, DrawTextVerticalPlacement) {
+    // Vertical centring and bottom alignment apply to single lines only.
+    const struct {
+        const char* name;
+        unsigned flags;
+        int minTop, maxBottom;
+    } cases[] = {
+        {"top", DT_SINGLELINE | DT_TOP, 0, 20},
+        {"centre", DT_SINGLELINE | DT_VCENTER, 30, 70},
+        {"bottom", DT_SINGLELINE | DT_BOTTOM, 80, 99},
+        {"centre without single line", DT_VCENTER, 0, 20},
+    };
+    for (const auto& c : cases) {
+        TBitmap b(100, 100);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 100, 100);
+        b.Canvas().DrawText("Hg", r, c.flags);
+        const auto ink = InkRows(b);
+        EXPECT_GE(ink.first, c.minTop) << c.name;
+        EXPECT_LE(ink.second, c.maxBottom) << c.name;
+    }
+}
+
+TEST(Canvas, DrawTextEditControlHidesPartLines) {
+    TBitmap probe(10, 10);
+    const int lh = probe.Canvas().TextHeight("Ag");
+    const struct {
+        unsigned flags;
+        bool secondLineInk;
+    } cases[] = {{0, true}, {DT_EDITCONTROL, false}};
+    for (const auto& c : cases) {
+        TBitmap b(100, 100);
+        b.Canvas().Brush().SetStyle(bsClear);
+        TRect r = Rect(0, 0, 100, lh + lh / 2);  // room for one and a half lines
+        b.Canvas().DrawText("Hg\nHg\nHg", r, c.flags);
+        const auto ink = InkRows(b);
+        EXPECT_EQ(ink.second >= lh, c.secondLineInk) << c.flags;
+    }
+}
+
+TEST(Canvas, DegenerateCallsDrawNothingAndLeaveTheCanvasWorking) {
+    // Sizes computed from cell widths can come out empty or inverted.
+    const TRect rects[] = {Rect(0, 0, 0, 0), Rect(5, 5, 6, 6), Rect(10, 10, 5, 5), Rect(-50, -50, -10, -10),
+                           Rect(30, 20, 32, 22), Rect(-5, -5, 100, 100)};
+    TBitmap empty;
+    for (const TRect& r0 : rects) {
+        Surface s;
+        TCanvas& c = s.c();
+        TRect r = r0;
+        c.DrawEdge(r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+        r = r0;
+        c.DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+        r = r0;
+        c.DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+        r = r0;
+        c.DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_INACTIVE);
+        c.DrawFocusRect(r0);
+        c.Rectangle(r0);
+        c.Ellipse(r0);
+        c.RoundRect(r0, 6, 6);
+        c.StretchDraw(r0, s.bmp);
+        c.StretchDraw(r0, empty);
+        c.Draw(r0.Left, r0.Top, empty);
+        c.CopyRect(r0, TCanvas(), r0);
+        r = r0;
+        c.DrawText("abc", r, DT_WORDBREAK | DT_END_ELLIPSIS);
+        c.TextRect(r0, r0.Left, r0.Top, "abc");
+        c.SetClipRect(r0);
+        c.FillRect(r0);
+        c.ResetClip();
+    }
+    Surface s;
+    TCanvas& c = s.c();
+    c.Polygon({{5, 5}});
+    c.Polyline({{5, 5}});
+    c.FloodFill(-1, 5, clBlack, fsBorder);
+    c.FloodFill(400, 5, clBlack, fsSurface);
+    c.TextOut(2, 2, std::string("\xFF\xFE invalid \xC3", 13));
+    c.RestoreState();  // without a save: ignored
+    c.Brush().SetColor(clRed);
+    c.FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(s.at(1, 1), clRed);
+}
+
+TEST(Canvas, TextInkIsExactlyTheFontColour) {
+    // Text is drawn without smoothing, as on the classic desktop, so a
+    // test can look for the font colour itself.
+    TBitmap b(120, 30);
+    b.Canvas().Brush().SetStyle(bsClear);
+    b.Canvas().Font().SetColor(clRed);
+    b.Canvas().TextOut(2, 2, "Quality & Grid");
+    int red = 0, other = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const TColor p = b.Pixel(x, y);
+            red += p == clRed;
+            other += p != clRed && p != clWhite;
+        }
+    }
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(other, 0);
+}
+
+TEST(Font, PositiveHeightIsTheWholeCell) {
+    // A positive height asks for the cell (ascent plus descent), a negative
+    // one for the character height, which leaves the cell taller.
+    TCanvas c;
+    c.Font().SetName("DejaVu Sans");
+    const int heights[] = {12, 16, 24, 40};
+    for (int h : heights) {
+        c.Font().SetHeight(h);
+        EXPECT_NEAR(c.TextHeight("Ag"), h, 1) << h;
+        c.Font().SetHeight(-h);
+        EXPECT_GT(c.TextHeight("Ag"), h) << -h;
+    }
+}

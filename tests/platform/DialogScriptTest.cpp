@@ -330,3 +330,47 @@ TEST(Screenshot, DemoFormIsWrittenAsPng) {
     EXPECT_EQ(test::PixelAt(demo, 255, 85), (test::TRgb{248, 247, 237}));
     EXPECT_EQ(test::PixelAt(demo, 5, 3), (test::TRgb{128, 128, 128}));
 }
+
+// A form with a fixed single border takes the client size the program sets,
+// before and after it is shown, as the main window does at start-up.
+TEST(FormBorder, FixedBorderTakesTheClientSizeSet) {
+    InitApplication();
+    TForm main(nullptr);
+    main.SetBorderStyle(bsSingle);
+    main.SetBorderIcons(biSystemMenu);
+    main.SetColor(RGB(248, 247, 237));
+    main.SetClientWidth(600);
+    main.SetClientHeight(300);
+    main.SetPosition(poScreenCenter);
+    main.Show();
+    main.SetWidth(694);
+    main.SetBounds(main.Left(), main.Top(), 694, 244 + 152);
+    test::ProcessEvents();
+    EXPECT_EQ(main.ClientWidth(), 694);
+    EXPECT_EQ(main.ClientHeight(), 396);
+    EXPECT_EQ(test::PixelAt(main, 693, 395), (test::TRgb{248, 247, 237}));
+}
+
+// Alt with a letter reaches the form's controls as an accelerator until one
+// takes it.
+TEST_F(DialogTest, AltLetterIsOfferedToTheControlsAsAccelerator) {
+    struct TAccel : TCustomControl {
+        using TCustomControl::TCustomControl;
+        std::vector<intptr_t> offered;
+        void WndProc(TMessage& m) override {
+            if (m.Msg == CM_DIALOGCHAR) {
+                offered.push_back(m.WParam);
+                if (m.WParam == 'S') m.Result = 1;
+                return;
+            }
+            TCustomControl::WndProc(m);
+        }
+    };
+    auto* accel = new TAccel(dlg.get());
+    accel->SetParent(dlg.get());
+    dlg->Show();
+    test::SendKey(*dlg->E_Name, 'S', ssAlt, "s");
+    test::SendKey(*dlg->E_Name, 'T', ssAlt, "t");
+    EXPECT_EQ(accel->offered, (std::vector<intptr_t>{'S', 'T'}));
+    EXPECT_EQ(dlg->E_Name->Text(), "");  // the accelerator typed nothing
+}

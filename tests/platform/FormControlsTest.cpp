@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -342,4 +343,101 @@ TEST_F(FormTest, TreeViewNodes) {
     tree->Clear();
     EXPECT_EQ(tree->TopCount(), 0);
     EXPECT_EQ(tree->Selected(), nullptr);
+}
+
+// Moving the focus fires OnExit of the control left and OnEnter of the one
+// entered, and tells every control of the form which one has it now.
+TEST_F(FormTest, FocusMovesWithEnterAndExit) {
+    struct TWatcher : TCustomControl {
+        using TCustomControl::TCustomControl;
+        std::vector<TControl*> focused;
+        void WndProc(TMessage& m) override {
+            if (m.Msg == CM_FOCUSCHANGED) focused.push_back(reinterpret_cast<TControl*>(m.LParam));
+            TCustomControl::WndProc(m);
+        }
+    };
+    auto* watcher = Put<TWatcher>(300, 10, 20, 20);
+    auto* first = Put<TEdit>(10, 10, 100, 21);
+    auto* second = Put<TEdit>(10, 40, 100, 21);
+    std::vector<std::string> events;
+    first->OnEnter = [&](TObject*) { events.push_back("enter first"); };
+    first->OnExit = [&](TObject*) { events.push_back("exit first"); };
+    second->OnEnter = [&](TObject*) { events.push_back("enter second"); };
+    first->SetFocus();
+    test::ProcessEvents();
+    if (!first->Focused()) GTEST_SKIP() << "this display gives no keyboard focus";
+    second->SetFocus();
+    test::ProcessEvents();
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(form->ActiveControl(), second);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter first", "exit first", "enter second"}));
+    EXPECT_EQ(watcher->focused, (std::vector<TControl*>{first, second}));
+}
+
+// Shapes, images and panels paint themselves: pen, brush, picture and bevel
+// land where they belong.
+TEST_F(FormTest, ShapesImagesAndPanelsPaint) {
+    form->SetColor(clWhite);
+    auto* line = Put<TShape>(10, 10, 100, 1);  // the main window's separator
+    line->Pen().SetColor(clGray);
+    auto* box = Put<TShape>(10, 20, 40, 30);
+    box->Pen().SetColor(clBlack);
+    box->Brush().SetColor(clRed);
+    auto* circle = Put<TShape>(60, 20, 40, 30);
+    circle->SetShape(stCircle);
+    circle->Brush().SetColor(clLime);
+    TBitmap pic(4, 4);
+    pic.Canvas().Brush().SetColor(clBlue);
+    pic.Canvas().FillRect(Rect(0, 0, 4, 4));
+    auto* image = Put<TImage>(110, 20, 20, 20);
+    image->Picture().SetGraphic(&pic);
+    auto* stretched = Put<TImage>(140, 20, 20, 20);
+    stretched->SetStretch(true);
+    stretched->Picture().SetGraphic(&pic);
+    auto* panel = Put<TPanel>(170, 20, 40, 30);
+    panel->SetColor(clYellow);
+    test::ProcessEvents();
+
+    struct Case {
+        const char* what;
+        int x, y;
+        test::TRgb want;
+    } cases[] = {
+        {"separator line", 50, 10, {128, 128, 128}},
+        {"box outline", 10, 20, {0, 0, 0}},
+        {"box fill", 30, 35, {255, 0, 0}},
+        {"circle centre", 80, 35, {0, 255, 0}},
+        {"beside the circle", 61, 21, {255, 255, 255}},
+        {"image pixel", 112, 22, {0, 0, 255}},
+        {"beyond the image's picture", 125, 35, {255, 255, 255}},
+        {"stretched picture", 158, 38, {0, 0, 255}},
+        {"panel face", 190, 35, {255, 255, 0}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(test::PixelAt(*form, c.x, c.y), c.want) << c.what;
+}
+
+// An auto-sized label takes the width of its text.
+TEST_F(FormTest, AutoSizedLabelFollowsItsText) {
+    auto* label = Put<TLabel>(16, 8, 10, 10);
+    label->SetAutoSize(true);
+    label->SetCaption("QP4A902");
+    const int shortWidth = label->Width();
+    label->SetCaption("QP4A902 EtherNet/IP Slave / LoRaWAN Gateway");
+    EXPECT_GT(label->Width(), shortWidth);
+    EXPECT_GT(label->Height(), 0);
+    EXPECT_EQ(label->Left(), 16);
+    label->SetAutoSize(false);
+    label->SetCaption("x");
+    EXPECT_GT(label->Width(), shortWidth);
+}
+
+// Clipboard text goes in and comes back out whole.
+TEST(Clipboard, TextRoundTrip) {
+    InitApplication();
+    const std::string text = "Mnemonic\tCOB-ID\r\nÄnderung\t0x181\r\n";
+    Clipboard().SetAsText(text);
+    EXPECT_TRUE(Clipboard().HasText());
+    EXPECT_EQ(Clipboard().AsText(), text);
+    Clipboard().Clear();
+    EXPECT_EQ(Clipboard().AsText(), "");
 }

@@ -1,0 +1,113 @@
+#include "gateway/LoRaWANCheck.h"
+
+#include "base/StrUtils.h"
+#include "base/TextCodec.h"
+#include "gateway/LoRaWANModel.h"
+
+namespace gw {
+
+int CheckStringHex(const std::string& str, int numChar) {
+    const std::string s = base::UpperCase(base::Trim(str));
+    if (static_cast<int>(s.size()) != numChar) return 1;
+    for (char c : s)
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return 2;
+    return 0;
+}
+
+namespace {
+
+bool Outside(const std::string& text, long long low, long long high) {
+    const long long v = CheckNumber(text);
+    return v < low || v > high;
+}
+
+// The length the device sees: the image carries one byte per UTF-16 unit.
+long long TextLength(const std::string& text) {
+    return static_cast<long long>(base::Utf8ToUtf16(text).size());
+}
+
+// A hexadecimal field: text numbers for "wrong length" and "wrong character".
+TCheckResult Hex(const std::string& value, int numChar, int lengthText, int charText, int n) {
+    switch (CheckStringHex(value, numChar)) {
+        case 1:
+            return CheckFailed(lengthText, {n});
+        case 2:
+            return CheckFailed(charText, {n});
+        default:
+            return {};
+    }
+}
+
+TCheckResult CheckUpLink(const TRuleLoRa& r, int n, int m) {
+    if (Outside(r.Port, 0, 65535)) return CheckFailed(5498, {n, m});
+    if (!base::Trim(r.StartTest).empty()) {
+        if (Outside(r.StartTest, 0, Test_Field_Max)) return CheckFailed(5499, {n, m});
+        const long long len = CheckNumber(r.LenTest);
+        if (len < 0 || len > Test_Field_Max) return CheckFailed(5500, {n, m});
+        const int l = static_cast<int>(len);
+        if (r.HexTest) {
+            switch (CheckStringHex(r.ValueTest, 2 * l)) {
+                case 1:
+                    return CheckFailed(5501, {n, m, l, 2 * l});
+                case 2:
+                    return CheckFailed(5502, {n, m});
+                default:
+                    break;
+            }
+        } else if (TextLength(r.ValueTest) != len) {
+            return CheckFailed(5503, {n, m, l});
+        }
+    }
+    if (Outside(r.StartBit, 0, Rule_Start_Byte_Max)) return CheckFailed(5504, {n, m});
+    const long long count = CheckNumber(r.NumBits);
+    if (count < 1 || count > Exchange_Memory_Size) return CheckFailed(5505, {n, m, Exchange_Memory_Size});
+    const long long pos = CheckNumber(r.PosBit);
+    if (pos < 0 || pos > Exchange_Memory_Size - 1) return CheckFailed(5506, {n, m, Exchange_Memory_Size - 1});
+    if (pos + count > Exchange_Memory_Size) return CheckFailed(5507, {n, m, Exchange_Memory_Size});
+    return {};
+}
+
+TCheckResult CheckDownLink(const TRuleLoRa& r, int n, int m) {
+    if (Outside(r.Port, 0, 65535)) return CheckFailed(5508, {n, m});
+    if (Outside(r.StartBit, 0, Rule_Start_Byte_Max)) return CheckFailed(5509, {n, m});
+    const long long count = CheckNumber(r.NumBits);
+    if (count < 1 || count > Exchange_Memory_Size) return CheckFailed(5510, {n, m, Exchange_Memory_Size});
+    if (r.OnTimer && Outside(r.Time, 0, 100000000)) return CheckFailed(5511, {n, m});
+    const long long pos = CheckNumber(r.PosBit);
+    if (pos < 0 || pos > Exchange_Memory_Size - 1) return CheckFailed(5512, {n, m, Exchange_Memory_Size - 1});
+    if (pos + count > Exchange_Memory_Size) return CheckFailed(5513, {n, m, Exchange_Memory_Size});
+    return {};
+}
+
+TCheckResult CheckDevice(const TDeviceLoRa& d, int n) {
+    if (auto r = Hex(d.DeviceEUI, 16, 5485, 5486, n); !r.Ok()) return r;
+    if (auto r = Hex(d.JoinEUI, 16, 5487, 5488, n); !r.Ok()) return r;
+    if (base::Trim(d.ActMethod).empty()) return CheckFailed(5489, {n});
+    if (d.ActMethod == Act_Meth_SL()[0]) {
+        if (auto r = Hex(d.NetSessKey, 32, 5490, 5491, n); !r.Ok()) return r;
+        if (auto r = Hex(d.AppSessKey, 32, 5492, 5493, n); !r.Ok()) return r;
+    } else if (auto r = Hex(d.AppKey, 32, 5494, 5495, n); !r.Ok()) {
+        return r;
+    }
+    if (auto r = Hex(d.DevAdd, 8, 5496, 5514, n); !r.Ok()) return r;
+    if (Outside(d.DiagTimeOut, 0, 4294967295LL)) return CheckFailed(5497, {n});
+    for (size_t i = 0; i < d.UpLinkRules.size(); ++i)
+        if (d.UpLinkRules[i].Enable)
+            if (auto r = CheckUpLink(d.UpLinkRules[i], n, static_cast<int>(i) + 1); !r.Ok()) return r;
+    for (size_t i = 0; i < d.DownLinkRules.size(); ++i)
+        if (d.DownLinkRules[i].Enable)
+            if (auto r = CheckDownLink(d.DownLinkRules[i], n, static_cast<int>(i) + 1); !r.Ok()) return r;
+    return {};
+}
+
+}  // namespace
+
+TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices) {
+    for (size_t i = 0; i < devices.size(); ++i) {
+        if (base::Trim(devices[i].DeviceEUI).empty()) continue;
+        if (auto r = CheckDevice(devices[i], static_cast<int>(i) + 1); !r.Ok()) return r;
+    }
+    return {};
+}
+
+}  // namespace gw

@@ -1,0 +1,29 @@
+#pragma once
+// The LoRaWAN window's data check over its device records: the first fault
+// out, as a text number with the device and rule numbers it names.
+
+#include <string>
+#include <vector>
+
+#include "gateway/CheckResult.h"
+#include "gateway/LoRaWANFile.h"
+
+namespace gw {
+
+// 0 when the text, upper-cased and trimmed, has numChar hexadecimal digits;
+// 1 when its length differs; 2 when a character is no hexadecimal digit.
+int CheckStringHex(const std::string& str, int numChar);
+
+inline constexpr int Exchange_Memory_Size = 1536;
+inline constexpr int Rule_Start_Byte_Max = 500;
+// The device keeps a test's start and length in 16 bits and reads 65535 as
+// "no test", so a typed 65535 would switch the test off unseen.
+inline constexpr int Test_Field_Max = 65534;
+
+// Devices are numbered from 1 in table order and rules from 1 in list
+// order. A device with a blank Device EUI is skipped with its rules (it ends
+// the list in the file); a disabled device is still checked, because it is
+// written and may be enabled later; a disabled rule is not.
+TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices);
+
+}  // namespace gw

@@ -1,0 +1,208 @@
+#include "gateway/LoRaWANModel.h"
+
+#include <algorithm>
+
+#include "base/StrUtils.h"
+#include "gateway/LoRaWANBands.h"
+
+namespace gw {
+
+const std::vector<std::string>& Act_Meth_SL() {
+    static const std::vector<std::string> list = {"Activation by Personalization [ABP]",
+                                                  "Over-the-Air Activation [OTAA]"};
+    return list;
+}
+
+const std::vector<std::string>& Class_SL() {
+    static const std::vector<std::string> list = {"A", "C"};
+    return list;
+}
+
+std::vector<std::string> RX2_SL(const std::string& parGenBand) {
+    std::vector<std::string> list = RX2DataRateNames(parGenBand == "US915" ? "US915" : "EU868");
+    list.emplace_back();
+    return list;
+}
+
+bool Is_Master_Mode(const std::string* parGenMode) {
+    return parGenMode == nullptr || base::UpperCase(*parGenMode) != "END NODE";
+}
+
+TKeyCells Key_Cells(const std::string& actMethod) {
+    if (actMethod == Act_Meth_SL()[1]) return {false, true};
+    return {true, false};
+}
+
+namespace {
+
+const std::string& Cell(const TRuleRow& row, int index) {
+    static const std::string empty;
+    return index < static_cast<int>(row.size()) ? row[index] : empty;
+}
+
+bool Checked(const TRuleRow& row, int index) {
+    return base::UpperCase(Cell(row, index)) == "Y";
+}
+
+const char* YN(bool on) {
+    return on ? "Y" : "N";
+}
+
+bool Blank(const std::string& text) {
+    return base::Trim(text).empty();
+}
+
+}  // namespace
+
+std::vector<TRuleLoRa> UpLinkRulesOf(const std::vector<TRuleRow>& rows) {
+    std::vector<TRuleLoRa> rules;
+    for (const TRuleRow& row : rows) {
+        // A rule may test the payload without a port of its own; only a row
+        // with neither ends the list.
+        if (Blank(Cell(row, 1)) && Blank(Cell(row, 2))) break;
+        TRuleLoRa r;
+        r.Enable = Checked(row, 0);
+        r.Port = Cell(row, 1);
+        r.StartTest = Cell(row, 2);
+        r.LenTest = Cell(row, 3);
+        r.HexTest = Checked(row, 4);
+        r.ValueTest = Cell(row, 5);
+        r.StartBit = Cell(row, 6);
+        r.NumBits = Cell(row, 7);
+        r.PosBit = Cell(row, 8);
+        r.Mnemonic = Cell(row, 9);
+        rules.push_back(std::move(r));
+    }
+    return rules;
+}
+
+std::vector<TRuleLoRa> DownLinkRulesOf(const std::vector<TRuleRow>& rows) {
+    std::vector<TRuleLoRa> rules;
+    for (const TRuleRow& row : rows) {
+        if (Blank(Cell(row, 1))) break;
+        TRuleLoRa r;
+        r.Enable = Checked(row, 0);
+        r.Port = Cell(row, 1);
+        r.StartBit = Cell(row, 2);
+        r.NumBits = Cell(row, 3);
+        r.OnChange = Checked(row, 4);
+        r.OnCMD = Checked(row, 5);
+        r.OnTimer = Checked(row, 6);
+        r.Time = Cell(row, 7);
+        r.PosBit = Cell(row, 8);
+        r.Mnemonic = Cell(row, 9);
+        rules.push_back(std::move(r));
+    }
+    return rules;
+}
+
+std::vector<TRuleRow> UpLinkRowsOf(const std::vector<TRuleLoRa>& rules) {
+    std::vector<TRuleRow> rows;
+    for (const TRuleLoRa& r : rules)
+        rows.push_back({YN(r.Enable), r.Port, r.StartTest, r.LenTest, YN(r.HexTest), r.ValueTest, r.StartBit,
+                        r.NumBits, r.PosBit, r.Mnemonic});
+    return rows;
+}
+
+std::vector<TRuleRow> DownLinkRowsOf(const std::vector<TRuleLoRa>& rules) {
+    std::vector<TRuleRow> rows;
+    for (const TRuleLoRa& r : rules)
+        rows.push_back({YN(r.Enable), r.Port, r.StartBit, r.NumBits, YN(r.OnChange), YN(r.OnCMD),
+                        YN(r.OnTimer), r.Time, r.PosBit, r.Mnemonic});
+    return rows;
+}
+
+TLoRaWANModel::TLoRaWANModel() : devices_(Device_Rows) {}
+
+void TLoRaWANModel::Load(bool modeMaster, const std::vector<TDeviceLoRa>& fromFile) {
+    for (TDeviceLoRa& d : devices_) {
+        TDeviceLoRa cleared;
+        cleared.DiagTimeOut = d.DiagTimeOut;
+        cleared.RX2Datarate = d.RX2Datarate;
+        d = std::move(cleared);
+    }
+    modeMaster_ = modeMaster;
+    const size_t count = std::min(fromFile.size(), modeMaster ? devices_.size() : size_t{1});
+    std::copy_n(fromFile.begin(), count, devices_.begin());
+    if (!modeMaster && count == 0) devices_[0].DeviceEUI = "0001020304050607";
+    currentRow_ = 1;
+    shownDevice_ = RecordOfRow(currentRow_);
+}
+
+int TLoRaWANModel::RecordOfRow(int row) const {
+    // An end node has one device, whatever row the hidden table is on.
+    if (!modeMaster_) return 0;
+    return row >= 1 && row <= Device_Rows ? row - 1 : -1;
+}
+
+void TLoRaWANModel::Save_Device_List(const std::vector<TDeviceRow>& rows) {
+    const size_t count = std::min(rows.size(), devices_.size());
+    for (size_t i = 0; i < count; ++i) {
+        const TDeviceRow& row = rows[i];
+        TDeviceLoRa& d = devices_[i];
+        auto text = [&](int col) {
+            return col < static_cast<int>(row.texts.size()) ? row.texts[col] : std::string();
+        };
+        d.Enable = row.enable;
+        d.DeviceEUI = text(0);
+        d.JoinEUI = text(1);
+        d.DeviceName = text(2);
+        d.ActMethod = text(3);
+        d.NetSessKey = text(4);
+        d.AppSessKey = text(5);
+        d.AppKey = text(6);
+        d.DevAdd = text(7);
+        d.ClassLoRa = text(8);
+        d.DiagTimeOut = text(9);
+        d.RX2Datarate = text(10);
+        d.Mnemonic = text(11);
+    }
+}
+
+void TLoRaWANModel::Save_UpLink_Rules_List(const std::vector<TRuleRow>& rows) {
+    if (shownDevice_ >= 0) devices_[shownDevice_].UpLinkRules = UpLinkRulesOf(rows);
+}
+
+void TLoRaWANModel::Save_DownLink_Rules_List(const std::vector<TRuleRow>& rows) {
+    if (shownDevice_ >= 0) devices_[shownDevice_].DownLinkRules = DownLinkRulesOf(rows);
+}
+
+TLoRaWANModel::TShownRules TLoRaWANModel::Current_Device_Changed(int newRow,
+                                                                 const std::vector<TRuleRow>& upLinkRows,
+                                                                 const std::vector<TRuleRow>& downLinkRows) {
+    Save_UpLink_Rules_List(upLinkRows);
+    Save_DownLink_Rules_List(downLinkRows);
+    currentRow_ = newRow;
+    shownDevice_ = RecordOfRow(newRow);
+    return Show_Rules_Data();
+}
+
+TLoRaWANModel::TShownRules TLoRaWANModel::Show_Rules_Data() const {
+    if (shownDevice_ < 0) return {};
+    const TDeviceLoRa& d = devices_[shownDevice_];
+    return {UpLinkRowsOf(d.UpLinkRules), DownLinkRowsOf(d.DownLinkRules)};
+}
+
+TLoRaWANModel::TShownRules TLoRaWANModel::Delete_Device(int row) {
+    if (row >= 1 && row <= Device_Rows) {
+        devices_.erase(devices_.begin() + (row - 1));
+        devices_.emplace_back();
+    }
+    shownDevice_ = RecordOfRow(currentRow_);
+    return Show_Rules_Data();
+}
+
+TLoRaWANModel::TShownRules TLoRaWANModel::Insert_Device(int row) {
+    if (row >= 1 && row <= Device_Rows) {
+        devices_.insert(devices_.begin() + (row - 1), TDeviceLoRa{});
+        devices_.pop_back();
+    }
+    shownDevice_ = RecordOfRow(currentRow_);
+    return Show_Rules_Data();
+}
+
+TLoRaWANConfig TLoRaWANModel::Configuration() const {
+    return TLoRaWANConfig{devices_};
+}
+
+}  // namespace gw

@@ -1,0 +1,411 @@
+// Cell access by real column and displayed or real row, typed access,
+// headers and per-cell properties.
+
+#include <algorithm>
+#include <array>
+
+#include "base/StrUtils.h"
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
+#include "grid/ExtGrid.h"
+
+namespace grid {
+
+namespace {
+
+const char* const kNoInteger = "Cell does not contain integer value";
+const char* const kNoFloat = "Cell does not contain a float value";
+
+int TextToInt(const std::string& Text) {
+    const std::string s = base::Trim(Text);
+    // An empty cell and a lone dash read as zero.
+    if (s.empty() || s == "-") return 0;
+    int v = 0;
+    if (!base::TryStrToInt(s, v)) throw EExtGridError(kNoInteger);
+    return v;
+}
+
+double TextToFloat(const std::string& Text) {
+    const std::string s = ctl::NormalizeNumberText(Text);
+    if (s.empty() || s == "-") return 0;
+    double v = 0;
+    if (!base::TryStrToFloat(s, v)) throw EExtGridError(kNoFloat);
+    return v;
+}
+
+std::string FormatFloat(const std::string& Fmt, double Value) {
+    return base::Format(Fmt.c_str(), Value);
+}
+
+}  // namespace
+
+// ----------------------------------------------------------- text
+
+std::string TExtStringGrid::Cells(int ACol, int ARow) const {
+    std::string text = GridCells(ACol, ARow);
+    if (ARow >= 0 && ARow < RowCount()) DoGetDisplText(ACol, ARow, text);
+    return text;
+}
+
+void TExtStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
+    SetGridCells(ACol, ARow, Value);
+    CellTextChanged(ACol, ARow);
+    if (HasParent()) RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::RepaintIfHiddenCols(int ACol, int ARow) {
+    const int d = DisplColIndex(ACol);
+    if (d != ACol) RepaintCell(d, ARow);
+}
+
+std::string TExtStringGrid::AllCells(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0) return {};
+    if (const TGridItem* item = FindHiddenRow(ARow)) {
+        std::string text;
+        if (ACol < static_cast<int>(item->Items.size())) text = item->Items[static_cast<size_t>(ACol)].Text;
+        DoGetDisplText(ACol, ARow, text);
+        return text;
+    }
+    return Cells(ACol, DisplRowIndex(ARow));
+}
+
+void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItem* item = FindHiddenRow(ARow)) {
+        if (ACol >= static_cast<int>(item->Items.size())) item->Items.resize(static_cast<size_t>(ACol) + 1);
+        item->Items[static_cast<size_t>(ACol)].Text = Value;
+        return;
+    }
+    const int r = DisplRowIndex(ARow);
+    SetCells(ACol, r, Value);
+    RepaintIfHiddenCols(ACol, r);
+}
+
+std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const {
+    if (const TGridItem* item = FindHiddenRow(ARow)) {
+        if (ACol < 0 || ACol >= static_cast<int>(item->Items.size())) return {};
+        return item->Items[static_cast<size_t>(ACol)].Text;
+    }
+    return GridCells(ACol, DisplRowIndex(ARow));
+}
+
+void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItem* item = FindHiddenRow(ARow)) {
+        // A hidden row stores only the columns it had; a later column is
+        // padded in, as the cooked write does, rather than failing.
+        if (ACol >= static_cast<int>(item->Items.size())) item->Items.resize(static_cast<size_t>(ACol) + 1);
+        item->Items[static_cast<size_t>(ACol)].Text = Value;
+        return;
+    }
+    SetGridCells(ACol, DisplRowIndex(ARow), Value);
+}
+
+TObject* TExtStringGrid::Objects(int ACol, int ARow) const {
+    const TCellProps* p = CellPropsOf(ACol, ARow);
+    return p ? p->Object : nullptr;
+}
+
+void TExtStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (!Value && !CellPropsOf(ACol, ARow)) return;
+    CellProperties(ACol, ARow).Object = Value;
+}
+
+TObject* TExtStringGrid::AllObjects(int ACol, int ARow) const {
+    if (const TGridItem* item = FindHiddenRow(ARow)) {
+        if (ACol < 0 || ACol >= static_cast<int>(item->Items.size())) return nullptr;
+        const auto& props = item->Items[static_cast<size_t>(ACol)].Props;
+        return props ? props->Object : nullptr;
+    }
+    return Objects(ACol, DisplRowIndex(ARow));
+}
+
+void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value) {
+    if (ACol < 0 || ARow < 0) return;
+    if (TGridItem* item = FindHiddenRow(ARow)) {
+        if (ACol >= static_cast<int>(item->Items.size())) item->Items.resize(static_cast<size_t>(ACol) + 1);
+        auto& props = item->Items[static_cast<size_t>(ACol)].Props;
+        if (!props) props = std::make_unique<TCellProps>();
+        props->Object = Value;
+        return;
+    }
+    SetObjects(ACol, DisplRowIndex(ARow), Value);
+}
+
+std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const {
+    return ctl::HtmlToPlainText(Cells(ACol, ARow));
+}
+
+int TExtStringGrid::LinesInCell(int ACol, int ARow) const {
+    const std::string s = Cells(ACol, ARow);
+    return 1 + static_cast<int>(std::count(s.begin(), s.end(), '\r'));
+}
+
+// ----------------------------------------------------------- typed access
+
+int TExtStringGrid::Ints(int ACol, int ARow) const { return TextToInt(StrippedCells(ACol, ARow)); }
+
+void TExtStringGrid::SetInts(int ACol, int ARow, int Value) {
+    SetCells(ACol, ARow, base::IntToStr(Value));
+    if (FNumHidden > 0) RepaintIfHiddenCols(ACol, ARow);
+}
+
+int TExtStringGrid::AllInts(int ACol, int ARow) const { return TextToInt(AllCells(ACol, ARow)); }
+
+void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) {
+    SetAllCells(ACol, ARow, base::IntToStr(Value));
+}
+
+double TExtStringGrid::Floats(int ACol, int ARow) const { return TextToFloat(StrippedCells(ACol, ARow)); }
+
+void TExtStringGrid::SetFloats(int ACol, int ARow, double Value) {
+    SetCells(ACol, ARow, FormatFloat(GetFloatFormat(ACol, ARow), Value));
+}
+
+double TExtStringGrid::AllFloats(int ACol, int ARow) const { return TextToFloat(AllCells(ACol, ARow)); }
+
+void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
+    // Always the grid's format: a real row may be hidden, where no column
+    // setting is asked.
+    SetAllCells(ACol, ARow, FormatFloat(FFloatFormat, Value));
+}
+
+base::TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return base::StrToDate(Cells(ACol, ARow)); }
+
+void TExtStringGrid::SetDates(int ACol, int ARow, base::TDateTime Value) {
+    SetCells(ACol, ARow, base::DateToStr(Value));
+}
+
+base::TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return base::StrToTime(Cells(ACol, ARow)); }
+
+void TExtStringGrid::SetTimes(int ACol, int ARow, base::TDateTime Value) {
+    SetCells(ACol, ARow, base::TimeToStr(Value));
+}
+
+std::string TExtStringGrid::GetFloatFormat(int, int) const { return FFloatFormat; }
+
+// ----------------------------------------------------------- current cell
+
+std::string TExtStringGrid::GetCurrentCell() const { return GridCells(RealCol(), Row()); }
+
+void TExtStringGrid::SetCurrentCell(const std::string& Value) { SetCells(RealCol(), Row(), Value); }
+
+std::string TExtStringGrid::GetCurrentCellText() const { return Cells(RealCol(), Row()); }
+
+// ----------------------------------------------------------- headers
+
+void TExtStringGrid::SetColumnHeaders(const std::vector<std::string>& Value) {
+    auto onChange = std::move(FColumnHeaders.OnChange);
+    FColumnHeaders.OnChange = nullptr;
+    FColumnHeaders.Assign(Value);
+    FColumnHeaders.OnChange = std::move(onChange);
+    if (FixedRows() > 0) ClearColumnHeaders();
+    ColumnHeadersChanged();
+    ShowColumnHeaders();
+}
+
+void TExtStringGrid::ShowColumnHeaders() {
+    if (FixedRows() <= 0) return;
+    const int n = std::min(FColumnHeaders.Count(), TotalColCount());
+    // Real columns: a hidden column keeps its header for when it returns.
+    for (int i = 0; i < n; ++i) SetCells(i, 0, ctl::UnescapeNewlines(FColumnHeaders[i]));
+}
+
+void TExtStringGrid::ClearColumnHeaders() {
+    for (int i = 0; i < ColCount(); ++i) SetCells(i, 0, "");
+}
+
+void TExtStringGrid::SetRowHeaders(const std::vector<std::string>& Value) {
+    auto onChange = std::move(FRowHeaders.OnChange);
+    FRowHeaders.OnChange = nullptr;
+    FRowHeaders.Assign(Value);
+    FRowHeaders.OnChange = std::move(onChange);
+    ShowRowHeaders();
+}
+
+void TExtStringGrid::ShowRowHeaders() {
+    if (FixedCols() <= 0) return;
+    const int n = std::min(FRowHeaders.Count(), RowCount());
+    for (int i = 0; i < n; ++i) SetCells(0, i, ctl::UnescapeNewlines(FRowHeaders[i]));
+}
+
+void TExtStringGrid::ClearRowHeaders() {
+    for (int i = 0; i < RowCount(); ++i) SetCells(0, i, "");
+}
+
+// ----------------------------------------------------------- cell properties
+
+namespace {
+template <typename T, typename F>
+T PropOr(const TCellProps* p, T def, F get) {
+    return p ? get(*p) : def;
+}
+}  // namespace
+
+TColor TExtStringGrid::Colors(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.BrushColor; });
+}
+
+void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value) {
+    CellProperties(ACol, ARow).BrushColor = Value;
+    if (FUpdateCount == 0) RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+TColor TExtStringGrid::ColorsTo(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.BrushColorTo; });
+}
+
+void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value) {
+    CellProperties(ACol, ARow).BrushColorTo = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+TColor TExtStringGrid::FontColors(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.FontColor; });
+}
+
+void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
+    CellProperties(ACol, ARow).FontColor = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+plat::TFontStyles TExtStringGrid::FontStyles(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), plat::TFontStyles{}, [](const TCellProps& p) { return p.FontStyle; });
+}
+
+void TExtStringGrid::SetFontStyles(int ACol, int ARow, plat::TFontStyles Value) {
+    CellProperties(ACol, ARow).FontStyle = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+int TExtStringGrid::FontSizes(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), 0, [](const TCellProps& p) { return p.FontSize; });
+}
+
+void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
+    CellProperties(ACol, ARow).FontSize = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+std::string TExtStringGrid::FontNames(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), std::string(), [](const TCellProps& p) { return p.FontName; });
+}
+
+void TExtStringGrid::SetFontNames(int ACol, int ARow, const std::string& Value) {
+    CellProperties(ACol, ARow).FontName = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+plat::TAlignment TExtStringGrid::Alignments(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), plat::taLeftJustify,
+                  [](const TCellProps& p) { return p.Alignment; });
+}
+
+void TExtStringGrid::SetAlignments(int ACol, int ARow, plat::TAlignment Value) {
+    CellProperties(ACol, ARow).Alignment = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+bool TExtStringGrid::ReadOnly(int ACol, int ARow) const {
+    return PropOr(CellPropsOf(ACol, ARow), false, [](const TCellProps& p) { return p.ReadOnly; });
+}
+
+void TExtStringGrid::SetReadOnly(int ACol, int ARow, bool Value) {
+    CellProperties(ACol, ARow).ReadOnly = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+bool TExtStringGrid::WordWraps(int ACol, int ARow) {
+    auto& p = CellProperties(ACol, ARow);
+    return p.WordWrap;
+}
+
+void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value) {
+    CellProperties(ACol, ARow).WordWrap = Value;
+    RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+void TExtStringGrid::SetRowColor(int ARow, TColor Value) {
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != plat::clNone) {
+            CellProperties(c, ARow).BrushColor = Value;
+        } else if (CellPropsOf(c, ARow)) {
+            if (GetCellType(c, ARow) == ctNone) FreeCellProps(c, ARow);
+            else CellPropsOf(c, ARow)->BrushColor = plat::clNone;
+        }
+    }
+    RepaintRow(ARow);
+}
+
+void TExtStringGrid::SetRowFontColor(int ARow, TColor Value) {
+    for (int c = FixedCols(); c < AllColCount(); ++c) {
+        if (Value != plat::clNone) {
+            CellProperties(c, ARow).FontColor = Value;
+        } else if (TCellProps* p = CellPropsOf(c, ARow)) {
+            // Only a cell whose properties carry nothing else gives them up.
+            if (p->BrushColor == plat::clNone && !p->Graphic && !p->Object && !p->Control)
+                FreeCellProps(c, ARow);
+            else p->FontColor = plat::clNone;
+        }
+    }
+    RepaintRow(ARow);
+}
+
+// ----------------------------------------------------------- ranges
+
+TGridRect TExtStringGrid::GetUsedCells() const {
+    TGridRect r{-1, -1, -1, -1};
+    for (int row = 0; row < RowCount(); ++row)
+        for (int c = 0; c < ColCount(); ++c) {
+            if (Cells(c, row).empty()) continue;
+            if (r.Left < 0) {
+                r = {c, row, c, row};
+                continue;
+            }
+            r.Left = std::min(r.Left, c);
+            r.Top = std::min(r.Top, row);
+            r.Right = std::max(r.Right, c);
+            r.Bottom = std::max(r.Bottom, row);
+        }
+    return r.Left < 0 ? TGridRect{} : r;
+}
+
+int TExtStringGrid::SaveStartCol() const { return (FSaveFixedCells || FSaveFixedCols) ? 0 : FixedCols(); }
+
+int TExtStringGrid::SaveStartRow() const { return (FSaveFixedCells || FSaveFixedRows) ? 0 : FixedRows(); }
+
+int TExtStringGrid::SaveEndCol() const {
+    return (FSaveFixedCells || FSaveFixedCols) ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+}
+
+int TExtStringGrid::SaveEndRow() const {
+    return (FSaveFixedCells || FSaveFixedRows) ? RowCount() - 1 : RowCount() - FFixedFooters - 1;
+}
+
+int TExtStringGrid::SaveColCount() const {
+    return (FSaveFixedCells || FSaveFixedCols) ? ColCount() : ColCount() - FixedCols() - FFixedRightCols;
+}
+
+int TExtStringGrid::SaveRowCount() const {
+    return (FSaveFixedCells || FSaveFixedRows) ? RowCount() : RowCount() - FixedRows() - FFixedFooters;
+}
+
+// ----------------------------------------------------------- display text
+
+void TExtStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Text) const {
+    if (OnGetDisplText) OnGetDisplText(const_cast<TExtStringGrid*>(this), ACol, ARow, Text);
+    if (FURLShowInText) {
+        static const std::array<const char*, 7> kPrefixes = {"HTTP://", "WWW.",   "MAILTO:", "HTTPS://",
+                                                             "NNTP://", "FILE://", "FTP://"};
+        for (const char* prefix : kPrefixes) {
+            std::string linked;
+            if (ctl::TextToHtmlLinks(Text, prefix, linked)) {
+                Text = linked;
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace grid

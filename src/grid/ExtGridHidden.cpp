@@ -1,0 +1,197 @@
+// Hidden columns and rows and the maps between real and displayed indexes.
+// A hidden column keeps its cells in the store under its real index and only
+// leaves the displayed count; a hidden row leaves the store and lives in a
+// TGridItem until it is shown again.
+
+#include <algorithm>
+
+#include "grid/ExtGrid.h"
+
+namespace grid {
+
+// ----------------------------------------------------------- columns
+
+bool TExtStringGrid::IsHiddenColumn(int ColIndex) const {
+    if (ColIndex < 0 || ColIndex >= kMapColumns) return false;
+    return !FVisibleCol[ColIndex];
+}
+
+int TExtStringGrid::RealColIndex(int ACol) const {
+    if (ACol >= kMapColumns || FNumHidden == 0) return ACol;
+    int visible = 0;
+    for (int k = 0; k < kMapColumns; ++k) {
+        if (!FVisibleCol[k]) continue;
+        if (visible == ACol) return k;
+        ++visible;
+    }
+    return 0;
+}
+
+int TExtStringGrid::DisplColIndex(int ACol) const {
+    if (ACol >= kMapColumns || FNumHidden == 0 || ACol < 0) return ACol;
+    int hiddenBelow = 0;
+    for (int k = 0; k < ACol; ++k)
+        if (!FVisibleCol[k]) ++hiddenBelow;
+    return ACol - hiddenBelow;
+}
+
+void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
+    for (int k = std::max(FromCol, 0); k <= ToCol && k < kMapColumns; ++k) {
+        // The grid never loses its last displayed column.
+        if (!FVisibleCol[k] || k >= ColCount() + FNumHidden || ColCount() <= 1) continue;
+        const int d = DisplColIndex(k);
+        FAllColWidths[k] = static_cast<std::int16_t>(ColWidths(d));
+        for (int i = d + 1; i < ColCount(); ++i) SetColWidths(i - 1, ColWidths(i));
+        ++FNumHidden;
+        FVisibleCol[k] = false;
+        if (Col() == ColCount() - 1) SetCol(Col() - 1);
+        SetColCount(ColCount() - 1);
+    }
+    Invalidate();
+}
+
+void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
+    for (int k = std::max(FromCol, 0); k <= ToCol && k < kMapColumns; ++k) {
+        if (FVisibleCol[k]) continue;
+        --FNumHidden;
+        FVisibleCol[k] = true;
+        SetColCount(ColCount() + 1);
+        const int d = DisplColIndex(k);
+        for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
+        SetColWidths(d, FAllColWidths[k]);
+    }
+    Invalidate();
+}
+
+void TExtStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+
+int TExtStringGrid::AllColWidths(int ACol) const {
+    if (IsHiddenColumn(ACol)) return FAllColWidths[ACol];
+    return ColWidths(DisplColIndex(ACol));
+}
+
+void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
+    if (ACol >= 0 && ACol < kMapColumns) FAllColWidths[ACol] = static_cast<std::int16_t>(Value);
+    if (!IsHiddenColumn(ACol)) SetColWidths(DisplColIndex(ACol), Value);
+}
+
+bool TExtStringGrid::IsIgnoredColumn(int ACol) const {
+    return std::find(FIgnoreColumns.begin(), FIgnoreColumns.end(), ACol) != FIgnoreColumns.end();
+}
+
+// ----------------------------------------------------------- rows
+
+namespace {
+auto ItemBefore = [](const TGridItem& item, int row) { return item.Idx < row; };
+}
+
+TGridItem* TExtStringGrid::FindHiddenRow(int RealRow) {
+    return const_cast<TGridItem*>(static_cast<const TExtStringGrid*>(this)->FindHiddenRow(RealRow));
+}
+
+const TGridItem* TExtStringGrid::FindHiddenRow(int RealRow) const {
+    if (FGridItems.empty()) return nullptr;
+    auto it = std::lower_bound(FGridItems.begin(), FGridItems.end(), RealRow, ItemBefore);
+    return (it != FGridItems.end() && it->Idx == RealRow) ? &*it : nullptr;
+}
+
+int TExtStringGrid::HiddenRowsBelow(int RealRow) const {
+    auto it = std::lower_bound(FGridItems.begin(), FGridItems.end(), RealRow, ItemBefore);
+    return static_cast<int>(it - FGridItems.begin());
+}
+
+bool TExtStringGrid::IsHiddenRow(int RowIndex) const { return FindHiddenRow(RowIndex) != nullptr; }
+
+int TExtStringGrid::RealRowIndex(int ARow) const {
+    // Each hidden row at or below the running answer pushes it one further.
+    int r = ARow;
+    for (const TGridItem& item : FGridItems) {
+        if (item.Idx > r) break;
+        ++r;
+    }
+    return r;
+}
+
+int TExtStringGrid::DisplRowIndex(int ARow) const {
+    if (FGridItems.empty()) return ARow;
+    return ARow - HiddenRowsBelow(ARow);
+}
+
+void TExtStringGrid::HideRows(int FromRow, int ToRow) {
+    if (FromRow < 0 || ToRow < FromRow) return;
+    const int displFrom = DisplRowIndex(FromRow);
+    int shown = 0;
+    for (int r = FromRow; r <= ToRow; ++r) {
+        if (IsHiddenRow(r)) continue;
+        // The rows of the range that are still shown stand one below the
+        // other from FromRow's displayed place.
+        const int d = displFrom + shown;
+        if (d >= RowCount()) break;
+        TGridItem item;
+        item.Idx = r;
+        item.Height = RowHeights(d);
+        item.Items = TakeRowCells(d);
+        const auto at = std::lower_bound(FGridItems.begin(), FGridItems.end(), r, ItemBefore);
+        FGridItems.insert(at, std::move(item));
+        ++shown;
+    }
+    if (shown > 0) RemoveRowsInternal(displFrom, shown);
+}
+
+void TExtStringGrid::UnHideRow(int RowIndex) {
+    auto it = std::lower_bound(FGridItems.begin(), FGridItems.end(), RowIndex, ItemBefore);
+    if (it == FGridItems.end() || it->Idx != RowIndex) return;
+    const int d = RowIndex - static_cast<int>(it - FGridItems.begin());
+    InsertRowsInternal(d, 1);
+    PutRowCells(d, std::move(it->Items));
+    SetRowHeights(d, it->Height);
+    FGridItems.erase(it);
+}
+
+void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
+    if (!IsHiddenRow(FromRow)) return;
+    auto first = std::lower_bound(FGridItems.begin(), FGridItems.end(), FromRow, ItemBefore);
+    auto last = std::lower_bound(first, FGridItems.end(), ToRow + 1, ItemBefore);
+    const int displFrom = FromRow - static_cast<int>(first - FGridItems.begin());
+    InsertRowsInternal(displFrom, static_cast<int>(last - first));
+    // Every row of the range before an item is shown once this pass ends,
+    // so the item goes back at its distance from FromRow.
+    for (auto it = first; it != last; ++it) {
+        const int d = displFrom + (it->Idx - FromRow);
+        PutRowCells(d, std::move(it->Items));
+        SetRowHeights(d, it->Height);
+    }
+    FGridItems.erase(first, last);
+}
+
+void TExtStringGrid::UnHideRowsAll() {
+    while (!FGridItems.empty()) {
+        const int from = FGridItems.front().Idx;
+        int to = from;
+        for (size_t i = 1; i < FGridItems.size() && FGridItems[i].Idx == to + 1; ++i) ++to;
+        UnHideRows(from, to);
+    }
+}
+
+// ----------------------------------------------------------- selection highlight
+
+void TExtStringGrid::HideSelection() {
+    FSavedSelection = Selection();
+    FrameSetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
+    FSelectionHidden = true;
+}
+
+void TExtStringGrid::UnHideSelection() {
+    FSelectionHidden = false;
+    if (FSavedSelection.Top < RowCount() && FSavedSelection.Left < ColCount()) {
+        FrameSetSelection(FSavedSelection);
+        return;
+    }
+    int c = FixedCols();
+    int r = FixedRows();
+    if (FFixedColAlways && c >= ColCount()) c = 0;
+    if (FFixedRowAlways && r >= RowCount()) r = 0;
+    FrameSetSelection({c, r, c, r});
+}
+
+}  // namespace grid

@@ -1,0 +1,237 @@
+#pragma once
+// Small settings objects a string grid owns: the look of in-cell controls,
+// column sizing, modified-row marking, balloon hints, node look, sizing
+// while typing and the progress-bar look. Each is created and freed with its
+// grid; Assign copies only from an object of the same class.
+
+#include <functional>
+#include <string>
+
+#include "platform/Graphics.h"
+
+namespace grid {
+
+class TExtStringGrid;
+using plat::TColor;
+
+enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csKelo, csGlyph, csTheme };
+
+class TControlLook {
+public:
+    explicit TControlLook(TExtStringGrid* AGrid) : FGrid(AGrid) {}
+    void Assign(const TControlLook& Source);
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    TColor CommentColor() const { return FCommentColor; }
+    void SetCommentColor(TColor Value);
+    int CheckSize() const { return FCheckSize; }
+    void SetCheckSize(int Value);
+    int RadioSize() const { return FRadioSize; }
+    void SetRadioSize(int Value);
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle Value);
+    bool CheckAlwaysActive() const { return FCheckAlwaysActive; }
+    void SetCheckAlwaysActive(bool Value) { FCheckAlwaysActive = Value; }
+    bool RadioAlwaysActive() const { return FRadioAlwaysActive; }
+    void SetRadioAlwaysActive(bool Value) { FRadioAlwaysActive = Value; }
+    bool DropDownAlwaysVisible() const { return FDropDownAlwaysVisible; }
+    void SetDropDownAlwaysVisible(bool Value);
+    bool SpinButtonsAlwaysVisible() const { return FSpinButtonsAlwaysVisible; }
+    void SetSpinButtonsAlwaysVisible(bool Value);
+    int DropDownCount() const { return FDropDownCount; }
+    void SetDropDownCount(int Value) { FDropDownCount = Value; }
+    TColor ProgressBorderColor() const { return FProgressBorderColor; }
+    int ProgressMarginX() const { return FProgressMarginX; }
+    int ProgressMarginY() const { return FProgressMarginY; }
+    int HintMaxWidth() const { return FHintMaxWidth; }
+
+    // The normal-state gradient reaches the grid only when set (a colour,
+    // not clNone); the mirror colours always do.
+    TColor FixedGradientFrom() const { return FFixedGradientFrom; }
+    void SetFixedGradientFrom(TColor Value);
+    TColor FixedGradientTo() const { return FFixedGradientTo; }
+    void SetFixedGradientTo(TColor Value);
+    TColor FixedGradientMirrorFrom() const { return FFixedGradientMirrorFrom; }
+    void SetFixedGradientMirrorFrom(TColor Value);
+    TColor FixedGradientMirrorTo() const { return FFixedGradientMirrorTo; }
+    void SetFixedGradientMirrorTo(TColor Value);
+    TColor FixedGradientHoverFrom() const { return FFixedGradientHoverFrom; }
+    TColor FixedGradientHoverTo() const { return FFixedGradientHoverTo; }
+    TColor FixedGradientHoverBorder() const { return FFixedGradientHoverBorder; }
+    TColor FixedGradientDownFrom() const { return FFixedGradientDownFrom; }
+    TColor FixedGradientDownTo() const { return FFixedGradientDownTo; }
+    TColor FixedGradientDownBorder() const { return FFixedGradientDownBorder; }
+
+private:
+    void Changed();
+    TExtStringGrid* FGrid;
+    TColor FColor = plat::clBlack;
+    TColor FCommentColor = plat::clRed;
+    TColor FFixedGradientFrom = plat::clNone;
+    TColor FFixedGradientTo = plat::clNone;
+    TColor FFixedGradientMirrorFrom = plat::clNone;
+    TColor FFixedGradientMirrorTo = plat::clNone;
+    TColor FFixedGradientHoverFrom = plat::clWhite;
+    TColor FFixedGradientHoverTo = plat::clGray;
+    TColor FFixedGradientHoverMirrorFrom = plat::clNone;
+    TColor FFixedGradientHoverMirrorTo = plat::clNone;
+    TColor FFixedGradientHoverBorder = plat::clSilver;
+    TColor FFixedGradientDownFrom = plat::clSilver;
+    TColor FFixedGradientDownTo = plat::clGray;
+    TColor FFixedGradientDownMirrorFrom = plat::clNone;
+    TColor FFixedGradientDownMirrorTo = plat::clNone;
+    TColor FFixedGradientDownBorder = plat::clGray;
+    int FHintMaxWidth = 0;
+    int FCheckSize = 15;
+    bool FCheckAlwaysActive = false;
+    int FRadioSize = 10;
+    bool FRadioAlwaysActive = false;
+    TControlStyle FControlStyle = csTheme;
+    bool FDropDownAlwaysVisible = false;
+    int FDropDownCount = 8;
+    bool FSpinButtonsAlwaysVisible = false;
+    TColor FProgressBorderColor = plat::clGray;
+    int FProgressMarginX = 2;
+    int FProgressMarginY = 2;
+};
+
+enum TAutoSizeRows { arAll, arNormal, arFixed };
+enum TColumnSizeLocation { clRegistry, clIniFile };
+
+class TColumnSize {
+public:
+    explicit TColumnSize(TExtStringGrid* AGrid) : FGrid(AGrid) {}
+    void Assign(const TColumnSize& Source);
+
+    TAutoSizeRows Rows() const { return FRows; }
+    void SetRows(TAutoSizeRows Value) { FRows = Value; }
+    bool Save() const { return FSave; }
+    void SetSave(bool Value) { FSave = Value; }
+    const std::string& Key() const { return FKey; }
+    void SetKey(const std::string& Value) { FKey = Value; }
+    const std::string& Section() const { return FSection; }
+    void SetSection(const std::string& Value) { FSection = Value; }
+    bool Stretch() const { return FStretch; }
+    // Stretches StretchColumn at once when the grid is placed on a window.
+    void SetStretch(bool Value);
+    // -1 means the last column.
+    int StretchColumn() const { return FStretchColumn; }
+    void SetStretchColumn(int Value) { FStretchColumn = Value; }
+    bool SynchWithGrid() const { return FSynchWithGrid; }
+    void SetSynchWithGrid(bool Value) { FSynchWithGrid = Value; }
+    bool SynchNormalCellsOnly() const { return FSynchNormalCellsOnly; }
+    void SetSynchNormalCellsOnly(bool Value) { FSynchNormalCellsOnly = Value; }
+    TColumnSizeLocation Location() const { return FLocation; }
+    void SetLocation(TColumnSizeLocation Value) { FLocation = Value; }
+
+private:
+    TExtStringGrid* FGrid;
+    TAutoSizeRows FRows = arAll;
+    bool FSave = false;
+    std::string FKey;
+    std::string FSection;
+    bool FStretch = false;
+    int FStretchColumn = -1;
+    bool FSynchWithGrid = false;
+    bool FSynchNormalCellsOnly = false;
+    TColumnSizeLocation FLocation = clRegistry;
+};
+
+class TShowModified {
+public:
+    void Assign(const TShowModified& Source) {
+        FEnabled = Source.FEnabled;
+        FColor = Source.FColor;
+    }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value) { FEnabled = Value; }
+    TColor Color() const { return FColor; }
+    // Fires also when unchanged: the grid repaints its marker column.
+    void SetColor(TColor Value) {
+        FColor = Value;
+        if (OnChange) OnChange();
+    }
+    std::function<void()> OnChange;
+
+private:
+    bool FEnabled = false;
+    TColor FColor = plat::clYellow;
+};
+
+class TBalloonSettings {
+public:
+    void Assign(const TBalloonSettings& Source);
+    int AutoHideDelay() const { return FAutoHideDelay; }
+    TColor BackgroundColor() const { return FBackgroundColor; }
+    bool Enable() const { return FEnable; }
+    // Fires every time, also when unchanged.
+    void SetEnable(bool Value) {
+        FEnable = Value;
+        if (OnEnableChange) OnEnableChange();
+    }
+    int InitialDelay() const { return FInitialDelay; }
+    int ReshowDelay() const { return FReshowDelay; }
+    TColor TextColor() const { return FTextColor; }
+    int Transparency() const { return FTransparency; }
+    std::function<void()> OnEnableChange;
+
+private:
+    int FAutoHideDelay = -1;
+    TColor FBackgroundColor = plat::clNone;
+    bool FEnable = false;
+    int FInitialDelay = -1;
+    int FReshowDelay = -1;
+    TColor FTextColor = plat::clNone;
+    int FTransparency = 0;
+};
+
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+class TCellNode {
+public:
+    void Assign(const TCellNode& Source) { *this = Source; }
+    TColor Color() const { return FColor; }
+    bool ExpandOne() const { return FExpandOne; }
+    TNodeType NodeType() const { return FNodeType; }
+    TColor NodeColor() const { return FNodeColor; }
+    int NodeIndent() const { return FNodeIndent; }
+    void SetNodeIndent(int Value) { FNodeIndent = Value; }
+    bool ShowTree() const { return FShowTree; }
+    bool ShowTreeFull() const { return FShowTreeFull; }
+    TColor TreeColor() const { return FTreeColor; }
+
+private:
+    TColor FColor = plat::clSilver;
+    bool FExpandOne = false;
+    TNodeType FNodeType = cnXP;
+    TColor FNodeColor = plat::clBlack;
+    int FNodeIndent = 12;
+    bool FShowTree = true;
+    bool FShowTreeFull = true;
+    TColor FTreeColor = plat::clGray;
+};
+
+struct TSizeWhileTyping {
+    bool Height = false;
+    bool Width = false;
+};
+
+// Mouse behaviour flags the data side reads. Stands in for the settings
+// object of the grid foundations until that one is in the tree; the names
+// are the same so callers do not change.
+struct TGridMouseActions {
+    bool DirectEdit = false;
+    bool EditOnDblClickOnly = false;
+    bool RangeSelectAndEdit = false;
+    bool DisjunctRowSelect = false;
+    bool DisjunctColSelect = false;
+    bool DisjunctCellSelect = false;
+    bool RowSelectPersistent = false;
+    bool CheckAllCheck = false;
+    bool HotmailRowSelect = false;
+    bool PreciseCheckBoxCheck = false;
+    bool AutoSizeColOnDblClick = false;
+};
+
+}  // namespace grid
