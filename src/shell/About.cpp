@@ -42,6 +42,8 @@ void TFAbout::FormShow() {
     SetClientHeight(148);
 }
 
-void TFAbout::Label4Click() { ShellOpen(Home_Page_Url()); }
+void TFAbout::Label4Click() {
+    ShellOpen(Home_Page_Url());
+}
 
 }  // namespace shell

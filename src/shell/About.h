@@ -2,8 +2,8 @@
 // The "About..." box. Its texts are fixed English: a language change leaves
 // it alone.
 
-#include "platform/ExtCtrls.h"
 #include "controls/FltButton.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 

@@ -19,7 +19,8 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
                    {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
                     {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
                     {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"E_New_ProjKeyPress", TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}});
+                    {"E_New_ProjKeyPress",
+                     TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Label1 = &LayoutComponent<TLabel>(*this, "Label1");

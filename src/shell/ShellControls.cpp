@@ -21,28 +21,37 @@ void ButtonProp(const std::string& name, F set) {
 }
 
 void Register_Flat_Button() {
-    RegisterLayoutClass("TFltButton", "TCustomControl", [](TComponent* owner) { return new TFltButton(owner); });
+    RegisterLayoutClass("TFltButton", "TCustomControl",
+                        [](TComponent* owner) { return new TFltButton(owner); });
     ButtonProp("Caption", [](TFltButton& b, const TLayoutValue& v) { b.SetCaption(LayoutText(v)); });
     ButtonProp("Style", [](TFltButton& b, const TLayoutValue& v) {
-        b.SetStyle(ctl::TFltButtonStyle(LayoutEnum(
-            v, {{"bsNormal", ctl::bsNormal}, {"bsEncarta", ctl::bsEncarta}, {"bsModern", ctl::bsModern},
-                {"bsOld", ctl::bsOld}, {"bsShape", ctl::bsShape}, {"bsQuicken", ctl::bsQuicken}})));
+        b.SetStyle(ctl::TFltButtonStyle(LayoutEnum(v, {{"bsNormal", ctl::bsNormal},
+                                                       {"bsEncarta", ctl::bsEncarta},
+                                                       {"bsModern", ctl::bsModern},
+                                                       {"bsOld", ctl::bsOld},
+                                                       {"bsShape", ctl::bsShape},
+                                                       {"bsQuicken", ctl::bsQuicken}})));
     });
     ButtonProp("Layout", [](TFltButton& b, const TLayoutValue& v) {
-        b.SetLayout(ctl::TFltButtonLayout(
-            LayoutEnum(v, {{"blGlyphLeft", ctl::blGlyphLeft}, {"blGlyphRight", ctl::blGlyphRight},
-                           {"blGlyphTop", ctl::blGlyphTop}, {"blGlyphBottom", ctl::blGlyphBottom}})));
+        b.SetLayout(ctl::TFltButtonLayout(LayoutEnum(v, {{"blGlyphLeft", ctl::blGlyphLeft},
+                                                         {"blGlyphRight", ctl::blGlyphRight},
+                                                         {"blGlyphTop", ctl::blGlyphTop},
+                                                         {"blGlyphBottom", ctl::blGlyphBottom}})));
     });
     ButtonProp("ModalResult", [](TFltButton& b, const TLayoutValue& v) { b.SetModalResult(LayoutInt(v)); });
     ButtonProp("Alignment", [](TFltButton& b, const TLayoutValue& v) {
         b.SetAlignment(TAlignment(LayoutEnum(
-            v, {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}})));
+            v,
+            {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}})));
     });
     ButtonProp("LightColor", [](TFltButton& b, const TLayoutValue& v) { b.SetLightColor(LayoutColor(v)); });
     ButtonProp("ShadowColor", [](TFltButton& b, const TLayoutValue& v) { b.SetShadowColor(LayoutColor(v)); });
-    ButtonProp("ColorWhenDown", [](TFltButton& b, const TLayoutValue& v) { b.SetColorWhenDown(LayoutColor(v)); });
-    ButtonProp("HotTrackColor", [](TFltButton& b, const TLayoutValue& v) { b.SetHotTrackColor(LayoutColor(v)); });
-    ButtonProp("UseHotTrackFont", [](TFltButton& b, const TLayoutValue& v) { b.SetUseHotTrackFont(LayoutBool(v)); });
+    ButtonProp("ColorWhenDown",
+               [](TFltButton& b, const TLayoutValue& v) { b.SetColorWhenDown(LayoutColor(v)); });
+    ButtonProp("HotTrackColor",
+               [](TFltButton& b, const TLayoutValue& v) { b.SetHotTrackColor(LayoutColor(v)); });
+    ButtonProp("UseHotTrackFont",
+               [](TFltButton& b, const TLayoutValue& v) { b.SetUseHotTrackFont(LayoutBool(v)); });
     ButtonProp("NumGlyphs", [](TFltButton& b, const TLayoutValue& v) { b.SetNumGlyphs(LayoutInt(v)); });
     // The picture is a compiled-in resource, so the window needs no file.
     ButtonProp("Glyph", [](TFltButton& b, const TLayoutValue& v) {

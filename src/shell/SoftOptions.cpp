@@ -25,7 +25,9 @@ std::vector<std::string> Language_Files(const std::string& folder) {
     return files;
 }
 
-int Lang_Page_Count(int fileCount) { return (fileCount + Lang_Slots_Per_Page - 1) / Lang_Slots_Per_Page; }
+int Lang_Page_Count(int fileCount) {
+    return (fileCount + Lang_Slots_Per_Page - 1) / Lang_Slots_Per_Page;
+}
 
 int Lang_Slots_On_Page(int fileCount, int page) {
     return std::clamp(fileCount - Lang_Slots_Per_Page * (page - 1), 0, Lang_Slots_Per_Page);
@@ -54,8 +56,8 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
                     {"LangClick", langClick},
                     {"CB_En_ConClick", TNotifyEvent([this](TObject*) { Update_CheckBox(); })},
                     {"Btn_Check_UpdateClick", TNotifyEvent([this](TObject*) { Btn_Check_UpdateClick(); })},
-                    {"LL_Check_UpdateLinkClick",
-                     TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}});
+                    {"LL_Check_UpdateLinkClick", TSysLinkEvent([](TObject*, const std::string& Link,
+                                                                  TSysLinkType) { ShellOpen(Link); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
@@ -173,8 +175,10 @@ void TFSoftOptions::LangClick(TObject* Sender) {
     Language_Name = name;
     Load_Language();
     Language_Name = kept;
-    if (Change_Language) Change_Language();
-    else Set_Lang();
+    if (Change_Language)
+        Change_Language();
+    else
+        Set_Lang();
     L_Sel_Lang->SetCaption(Lang_Texts[304] + Language_In_Use);
 }
 
@@ -189,7 +193,8 @@ void TFSoftOptions::Btn_OKClick() {
     Opt_Enable_Update = CB_Update->Checked();
     Opt_Jump_Field_Tables = CB_Soft_Set_Jump_Table->Checked();
     Opt_DblClick_Auto_Size = CB_DoubleClick_Auto_Size->Checked();
-    if (Timer_Update != nullptr) Timer_Update->SetEnabled(Version_Timer_Wanted(Opt_Enable_Internet, Opt_Enable_Update));
+    if (Timer_Update != nullptr)
+        Timer_Update->SetEnabled(Version_Timer_Wanted(Opt_Enable_Internet, Opt_Enable_Update));
     SetModalResult(mrOk);
 }
 

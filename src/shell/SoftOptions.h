@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/FltButton.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
-#include "controls/FltButton.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 

@@ -30,7 +30,8 @@ std::set<std::string> VisibleButtons(const app::TFVastrimoFirmWare& w) {
 
 TEST_F(MainWindow, FirstStartInAnEmptyFolder) {
     Start("first_start");
-    for (const char* sub : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(fs::is_directory(dir + "/" + sub)) << sub;
+    for (const char* sub : {"MASTER", "PROJECTS", "LANGUAGE"})
+        EXPECT_TRUE(fs::is_directory(dir + "/" + sub)) << sub;
     EXPECT_EQ(main->Caption(), "Vekrun - Configurator QP4A902 EtherNet/IP Slave / LoRaWAN Gateway ");
     EXPECT_EQ(main->L_SW_Code->Caption(), "QP4A902");
     EXPECT_EQ(main->L_SW_Desc->Caption(), shell::Const_SW_Desc);
@@ -39,8 +40,8 @@ TEST_F(MainWindow, FirstStartInAnEmptyFolder) {
     EXPECT_EQ(main->ClientWidth(), 694);
     EXPECT_EQ(main->ClientHeight(), 396);
     EXPECT_EQ(VisibleButtons(*main),
-              (std::set<std::string>{"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_LoRaWAN_Access", "Btn_CreateBin",
-                                     "Btn_Info", "Btn_Opz", "Btn_Close"}));
+              (std::set<std::string>{"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_LoRaWAN_Access",
+                                     "Btn_CreateBin", "Btn_Info", "Btn_Opz", "Btn_Close"}));
     EXPECT_EQ(main->Buttons.size(), 34u);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(main->L_Step[static_cast<size_t>(i)]->Visible(), i < 4) << i;
     EXPECT_EQ(main->L_Step[3]->Caption(), "Step 4");
@@ -48,9 +49,10 @@ TEST_F(MainWindow, FirstStartInAnEmptyFolder) {
     const struct {
         const char* name;
         int left, top;
-    } places[] = {{"Btn_New", 80, 112},      {"Btn_Open", 258, 112},  {"Btn_Prm_Gen", 80, 156},
-                  {"Btn_LoRaWAN_Access", 80, 200}, {"Btn_CreateBin", 80, 244}, {"Btn_Info", 516, 8},
-                  {"Btn_Opz", 574, 8},       {"Btn_Close", 632, 8}};
+    } places[] = {{"Btn_New", 80, 112},       {"Btn_Open", 258, 112},
+                  {"Btn_Prm_Gen", 80, 156},   {"Btn_LoRaWAN_Access", 80, 200},
+                  {"Btn_CreateBin", 80, 244}, {"Btn_Info", 516, 8},
+                  {"Btn_Opz", 574, 8},        {"Btn_Close", 632, 8}};
     for (const auto& p : places) {
         EXPECT_EQ(main->Button(p.name)->Left(), p.left) << p.name;
         EXPECT_EQ(main->Button(p.name)->Top(), p.top) << p.name;
@@ -59,7 +61,8 @@ TEST_F(MainWindow, FirstStartInAnEmptyFolder) {
     EXPECT_EQ(main->Shape1->Height(), 1);
     EXPECT_EQ(main->Shape1->Width(), 674);
     EXPECT_EQ(main->Button("Btn_New")->Caption(), "New Configuration");
-    EXPECT_EQ(main->Button("Btn_CreateBin")->Hint(), "Update the actual Firmware and/or Configuration in the device");
+    EXPECT_EQ(main->Button("Btn_CreateBin")->Hint(),
+              "Update the actual Firmware and/or Configuration in the device");
     EXPECT_EQ(main->Button("Btn_KNX_Access")->Caption(), "KNX Access");
     EXPECT_EQ(main->Button("Btn_Close")->Hint(), "Close Configurator");
     EXPECT_FALSE(main->Timer_Update->Enabled());
@@ -111,7 +114,8 @@ TEST_F(MainWindow, StartReopensTheLastConfiguration) {
 }
 
 TEST_F(MainWindow, DeletedConfigurationIsNotOpenedButRemembered) {
-    Start("deleted_configuration", [](const std::string& d) { WriteText(d + "/Vastrimo.xml", SettingsXml("Gone")); });
+    Start("deleted_configuration",
+          [](const std::string& d) { WriteText(d + "/Vastrimo.xml", SettingsXml("Gone")); });
     EXPECT_EQ(main->L_Name_Conf->Caption(), "None Configuration Opened ");
     EXPECT_TRUE(shell::Conf_Path.empty());
     fs::remove(SettingsFile());
@@ -137,7 +141,8 @@ TEST_F(MainWindow, FailedSettingsWriteIsReportedAndTheWindowStillCloses) {
     main->Close();
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].Type, mtError);
-    EXPECT_NE(ui.Boxes()[0].Text.find("settings could not be saved"), std::string::npos) << ui.Boxes()[0].Text;
+    EXPECT_NE(ui.Boxes()[0].Text.find("settings could not be saved"), std::string::npos)
+        << ui.Boxes()[0].Text;
     EXPECT_FALSE(main->Visible());
 }
 
@@ -237,9 +242,7 @@ TEST_F(MainWindow, VersionTimerChecksAndShowsTheLink) {
 }
 
 TEST_F(MainWindow, VersionTimerStaysOffUnlessBothSwitchesAreOn) {
-    const struct {
-        bool internet, update;
-    } cases[] = {{true, false}, {false, true}, {false, false}};
+    const struct { bool internet, update; } cases[] = {{true, false}, {false, true}, {false, false}};
     for (const auto& c : cases) {
         Start("version_timer_off", [&](const std::string& d) {
             WriteText(d + "/Vastrimo.xml", SettingsXml("", c.internet, c.update));
@@ -260,11 +263,12 @@ TEST_F(MainWindow, EdeExportAsksBeforeOverwriting) {
     main->Write_EDE_File = [&](const std::string& f) { written.push_back(f); };
     const struct {
         const char* chosen;
-        int answer;  // mrNone: no question expected
+        int answer;          // mrNone: no question expected
         const char* writes;  // "" for nothing
     } cases[] = {
-        {"out", mrYes, "out.csv"},   {"out", mrNo, ""},          {"out", mrCancel, ""},
-        {"out.CSV", mrNone, "out.CSV"}, {"fresh", mrNone, "fresh.csv"}, {"fresh.txt", mrNone, "fresh.txt.csv"},
+        {"out", mrYes, "out.csv"},      {"out", mrNo, ""},
+        {"out", mrCancel, ""},          {"out.CSV", mrNone, "out.CSV"},
+        {"fresh", mrNone, "fresh.csv"}, {"fresh.txt", mrNone, "fresh.txt.csv"},
     };
     for (const auto& c : cases) {
         written.clear();
@@ -282,8 +286,10 @@ TEST_F(MainWindow, EdeExportAsksBeforeOverwriting) {
         } else {
             EXPECT_TRUE(ui.Boxes().empty()) << c.chosen;
         }
-        if (*c.writes) EXPECT_EQ(written, std::vector<std::string>{conf + "/" + c.writes}) << c.chosen;
-        else EXPECT_TRUE(written.empty()) << c.chosen;
+        if (*c.writes)
+            EXPECT_EQ(written, std::vector<std::string>{conf + "/" + c.writes}) << c.chosen;
+        else
+            EXPECT_TRUE(written.empty()) << c.chosen;
     }
 }
 
@@ -291,8 +297,9 @@ TEST_F(MainWindow, CsvExtensionAddedUnlessPresent) {
     const struct {
         const char* in;
         const char* out;
-    } cases[] = {{"a", "a.csv"}, {"a.csv", "a.csv"}, {"a.CSV", "a.CSV"}, {"a.Csv", "a.Csv"},
-                 {"csv", "csv.csv"}, {"a.csv.bak", "a.csv.bak.csv"}, {"", ".csv"}};
+    } cases[] = {{"a", "a.csv"},     {"a.csv", "a.csv"}, {"a.CSV", "a.CSV"},
+                 {"a.Csv", "a.Csv"}, {"csv", "csv.csv"}, {"a.csv.bak", "a.csv.bak.csv"},
+                 {"", ".csv"}};
     for (const auto& c : cases) EXPECT_EQ(app::With_Csv_Extension(c.in), c.out) << c.in;
 }
 
@@ -345,9 +352,10 @@ TEST_F(MainWindow, LinksOpenInTheBrowser) {
 TEST_F(MainWindow, LanguageChangeRelabelsTheWindows) {
     Start("language_change", [](const std::string& d) {
         fs::create_directories(d + "/LANGUAGE");
-        WriteText(d + "/LANGUAGE/Deutsch.lng",
-                  "STR15 = Neue Konfiguration\nSTR9 = Keine Konfiguration\nSTR100 = Neue Konfiguration anlegen\n"
-                  "STR200 = Konfiguration oeffnen\nSTR300 = Optionen\n");
+        WriteText(
+            d + "/LANGUAGE/Deutsch.lng",
+            "STR15 = Neue Konfiguration\nSTR9 = Keine Konfiguration\nSTR100 = Neue Konfiguration anlegen\n"
+            "STR200 = Konfiguration oeffnen\nSTR300 = Optionen\n");
     });
     const std::string aboutTitle = about->Label1->Caption();
     test::TScriptedUi ui;

@@ -35,7 +35,8 @@ TEST_F(Screenshots, MainWindowAndDialogs) {
         form.Hide();
     };
     shoot(*main, "main_window");
-    main->LL_Update->SetCaption("<a href=\"http://127.0.0.1/\">New Version Available. Click Here for more Details</a>");
+    main->LL_Update->SetCaption(
+        "<a href=\"http://127.0.0.1/\">New Version Available. Click Here for more Details</a>");
     main->LL_Update->Show();
     shoot(*main, "main_window_update_link");
     shoot(*newProject, "new_project");
