@@ -311,6 +311,25 @@ TEST_F(BootUpdateTest, UnwritableParameterFileStopsBeforeTheUpdater) {
     EXPECT_TRUE(started_.empty());
 }
 
+TEST_F(BootUpdateTest, UpdaterStillRunningAtTheLimitIsNoError) {
+    // The updater reports its own progress and faults; a long transfer
+    // only means the dialog stopped waiting for it.
+    FakeNet net;
+    net.script = {Reply};
+    gw::TBootServices services = Services(net);
+    services.start = [](const std::string&, const std::string&, bool) {
+        shell::TStartResult r;
+        r.outcome = shell::TStartOutcome::TimedOut;
+        return r;
+    };
+    gw::TBootUpdate update(services);
+    const gw::TBootOutcome out = update.Btn_UpdateClick(Input("10", "0", "0", "7"));
+    EXPECT_EQ(out.status, gw::TBootStatus::UpdaterTimedOut);
+    EXPECT_FALSE(out.IsError());
+    EXPECT_EQ(gw::BootMessage(out), "");
+    EXPECT_FALSE(update.Busy());
+}
+
 TEST_F(BootUpdateTest, SecondPressDuringTheCheckIsRefused) {
     WriteUpdater();
     FakeNet net;
