@@ -142,6 +142,55 @@ TEST_F(BootWindow, ShowingRestoresLastAddressAndChoicesAndLaysOutEthernet) {
     dlg->ShowModal();
 }
 
+TEST_F(BootWindow, FormTypeChoosesCaptionsAndPanels) {
+    const struct {
+        int formType;
+        const char* caption;
+        const char* desc;
+        bool ip, serial, options;
+        int height;  // 0: left as it was
+    } cases[] = {
+        {gw::Boot_Serial, "Update Device by Serial", "Update Device Using the Serial Port", false, true, true, 232},
+        {gw::Boot_Ethernet, "Update Device by Ethernet (UDP)", "Update Device Using the Ethernet Port", true, false,
+         true, 230},
+        {gw::Boot_USB, "Update Device by USB", "Update Device Using the USB Port", false, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        dlg->Form_Type = c.formType;
+        test::TScriptedUi ui;
+        ui.OnModal([&](TForm&) {
+            EXPECT_EQ(dlg->Caption(), c.caption) << c.formType;
+            EXPECT_EQ(dlg->L_SW_Desc->Caption(), c.desc) << c.formType;
+            EXPECT_EQ(dlg->P_IP_Address->Visible(), c.ip) << c.formType;
+            EXPECT_EQ(dlg->P_Serial->Visible(), c.serial) << c.formType;
+            EXPECT_EQ(dlg->P_Options->Visible(), c.options) << c.formType;
+            EXPECT_FALSE(dlg->P_Eth_Search->Visible()) << c.formType;
+            if (c.height != 0) {
+                EXPECT_EQ(dlg->ClientHeight(), c.height) << c.formType;
+            }
+            return mrCancel;
+        });
+        dlg->ShowModal();
+    }
+    // The serial layout remembers the choices and sends nothing.
+    InstallUpdater();
+    FakeEcho(TPingStatus::Reply);
+    dlg->Form_Type = gw::Boot_Serial;
+    test::TScriptedUi ui;
+    ui.OnModal([&](TForm&) {
+        dlg->CB_Update_Options->SetItemIndex(1);
+        dlg->CB_Update_Option_Read_Back->SetChecked(false);
+        test::ClickAt(*dlg->Btn_Update);
+        return mrCancel;
+    });
+    dlg->ShowModal();
+    EXPECT_EQ(shell::Update_Option_Index, 1);
+    EXPECT_FALSE(shell::Update_Read_Back);
+    EXPECT_TRUE(hosts.empty());
+    EXPECT_FALSE(fs::exists(dir + "/Ethernet_Update.xml"));
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST_F(BootWindow, DotMovesToTheNextNumberAndIsNeverTyped) {
     test::TScriptedUi ui;
     ui.OnModal([&](TForm&) {
