@@ -199,8 +199,13 @@ TEST_F(FormTest, KeyPressFiltersAndReplacesCharacters) {
         if (key == '-') key = '_';  // replaced
         else if (key != 8 && (key < '0' || key > '9') && key != '_') key = 0;  // swallowed
     };
+    // The replacement goes to the edit typed into, wherever the focus is.
+    auto* other = Put<TEdit>(10, 40, 120, 21);
+    other->SetFocus();
+    test::ProcessEvents();
     test::TypeText(*edit, "1a2-3x");
     EXPECT_EQ(edit->Text(), "12_3");
+    EXPECT_EQ(other->Text(), "");
     test::SendKey(*edit, VK_BACK);
     EXPECT_EQ(edit->Text(), "12_");
 }
