@@ -901,8 +901,11 @@ void TControl::CMFontChanged(TMessage&) { Invalidate(); }
 void TControl::CMColorChanged(TMessage&) {
     QWidget* w = FNative->Widget.data();
     if (w == nullptr || dynamic_cast<TCustomWidget*>(w) != nullptr) return;
+    // Windows of the toolkit fill with one role, edits and lists with
+    // another; the control's colour is both.
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
+    pal.setColor(QPalette::Base, ToQColor(FColor));
     w->setPalette(pal);
 }
 void TControl::CMTextChanged(TMessage&) {

@@ -419,6 +419,15 @@ TEST_F(FormTest, ShapesImagesAndPanelsPaint) {
         {"panel face", 190, 35, {255, 255, 0}},
     };
     for (const auto& c : cases) EXPECT_EQ(test::PixelAt(*form, c.x, c.y), c.want) << c.what;
+
+    // Edits and lists show their colour too.
+    auto* edit = Put<TEdit>(10, 60, 80, 21);
+    edit->SetColor(RGB(255, 255, 128));
+    auto* list = Put<TListBox>(100, 60, 80, 40);
+    list->SetColor(RGB(128, 255, 255));
+    test::ProcessEvents();
+    EXPECT_EQ(test::PixelAt(*edit, 70, 10), (test::TRgb{255, 255, 128}));
+    EXPECT_EQ(test::PixelAt(*list, 60, 30), (test::TRgb{128, 255, 255}));
 }
 
 // An auto-sized label takes the width of its text.
