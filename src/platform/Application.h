@@ -10,6 +10,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/ShellOpen.h"
 
 namespace plat {
 
@@ -104,7 +105,7 @@ extern TMouse* Mouse;
 void InitApplication();
 
 // The state of a key or mouse button at the moment: the high bit (value
-// negative) when it is down, as the Parts' key-state checks expect.
+// negative) when it is down, as the grid's key-state checks expect.
 short GetKeyState(int VirtualKey);
 short GetAsyncKeyState(int VirtualKey);
 

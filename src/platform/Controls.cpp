@@ -650,7 +650,18 @@ void TControl::TakeParentFont(const TFont& Value) {
 }
 
 void TControl::FontChanged() {
-    if (QWidget* w = FNative->Widget.data()) w->setFont(ToQFont(*FFont));
+    if (QWidget* w = FNative->Widget.data()) {
+        w->setFont(ToQFont(*FFont));
+        // A toolkit widget draws its text in its palette's colour, not the
+        // font's; self-drawn controls read the font themselves.
+        if (dynamic_cast<TCustomWidget*>(w) == nullptr) {
+            QPalette pal = w->palette();
+            pal.setColor(QPalette::WindowText, ToQColor(FFont->Color()));
+            pal.setColor(QPalette::Text, ToQColor(FFont->Color()));
+            pal.setColor(QPalette::ButtonText, ToQColor(FFont->Color()));
+            w->setPalette(pal);
+        }
+    }
     Perform(CM_FONTCHANGED);
     if (auto* wc = dynamic_cast<TWinControl*>(this)) {
         for (TControl* child : wc->FControls)
