@@ -28,6 +28,7 @@ struct TState {
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<TShownFileDialog> fileDialogs;
     std::deque<std::function<TModalResult(TForm&)>> modalScripts;
+    std::vector<std::string> opened;
 };
 
 TState& State() {
@@ -100,6 +101,8 @@ bool TakeFileAnswer(std::optional<std::string>& Answer) {
 
 void RecordFileDialog(const TShownFileDialog& Dialog) { State().fileDialogs.push_back(Dialog); }
 
+void RecordOpened(const std::string& Target) { State().opened.push_back(Target); }
+
 std::function<TModalResult(TForm&)> TakeModalScript() {
     auto& q = State().modalScripts;
     if (q.empty()) return {};
@@ -127,6 +130,8 @@ const std::vector<TShownFileDialog>& TScriptedUi::FileDialogs() const { return S
 void TScriptedUi::OnModal(std::function<TModalResult(TForm&)> Script) {
     State().modalScripts.push_back(std::move(Script));
 }
+
+const std::vector<std::string>& TScriptedUi::OpenedLinks() const { return State().opened; }
 
 bool Scripted() { return State().active > 0; }
 

@@ -280,6 +280,14 @@ TEST_F(CustomControlTest, PostedMessagesArriveLater) {
     test::ProcessEvents();  // the sanitizers watch the dropped message
 }
 
+// Links are opened by the desktop; under a script they are only recorded.
+TEST(ShellOpen, RecordedUnderScript) {
+    test::TScriptedUi ui;
+    EXPECT_TRUE(ShellOpen("https://example.com/HOME/default.asp?frompg=QP4A902"));
+    ASSERT_EQ(ui.OpenedLinks().size(), 1u);
+    EXPECT_EQ(ui.OpenedLinks()[0], "https://example.com/HOME/default.asp?frompg=QP4A902");
+}
+
 // Typed punctuation and letters of other alphabets come with the key codes
 // of their keys, never with those of the editing keys that share a number
 // with their character ('.' is not Delete, '-' is not Insert).
