@@ -274,6 +274,15 @@ void TExtColumnGrid::Loaded() {
     FColumns->SetOrganization();
 }
 
+void TExtColumnGrid::AfterBulkChange() {
+    // A load may have changed the column count behind the items' back.
+    TExtStringGrid::AfterBulkChange();
+    const bool old = FColumns->NoRecursiveUpdate();
+    FColumns->SetNoRecursiveUpdate(true);
+    SynchronizeColumns();
+    FColumns->SetNoRecursiveUpdate(old);
+}
+
 void TExtColumnGrid::UpdateColumnHeaders() {
     if (FixedRows() <= 0) return;
     std::vector<std::string> headers;

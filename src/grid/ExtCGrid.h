@@ -214,6 +214,7 @@ public:
     void SetColCount(int Value) override;
     TGridColumnItem* GetColumnByName(const std::string& AValue) const;
     void Loaded() override;
+    void AfterBulkChange() override;
     // Appends or frees items until there is one per real column.
     void SynchronizeColumns();
     void UpdateColumnHeaders();

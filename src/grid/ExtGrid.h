@@ -123,6 +123,9 @@ public:
     int MaxColCount() const { return FMaxColCount; }
     // Grows the row count by one (a hook the keyboard's row append calls).
     virtual void AppendRow() { SetRowCount(RowCount() + 1); }
+    // After fills, loads and pastes; footers are recalculated by the data
+    // operations that keep them.
+    virtual void AfterBulkChange() {}
 
     // Update lock: BeginUpdate/EndUpdate count only while the grid is
     // visible, StartUpdate always.
@@ -271,6 +274,15 @@ public:
     TObject* AllObjects(int ACol, int ARow) const;
     void SetAllObjects(int ACol, int ARow, TObject* Value);
     std::string StrippedCells(int ACol, int ARow);
+    // The VALUE of the HTML form control with this ID inside the cell; a
+    // write changes the cell only when the control exists.
+    std::string ControlValues(int ACol, int ARow, const std::string& ID);
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    // Wraps every match of HiText in the rectangle's base cells in Tag
+    // start and end tags, and removes such tags again.
+    void HilightInRange(const std::string& HiText, const std::string& Tag, int FromCol, int FromRow, int ToCol,
+                        int ToRow, bool DoCase);
+    void UnHilightInRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     int LinesInCell(int ACol, int ARow);
 
     // Typed access raises EExtGridError for a text that does not convert.
@@ -321,6 +333,10 @@ public:
     void SetReadOnly(int ACol, int ARow, bool Value);
     bool WordWraps(int ACol, int ARow);
     void SetWordWraps(int ACol, int ARow, bool Value);
+    // The cell's font when it has properties (one object, overwritten by
+    // the next call), else the grid's font.
+    const plat::TFont& GetCellFont(int ACol, int ARow);
+    void SetCellFont(int ACol, int ARow, const plat::TFont& AFont);
     void SetRowColor(int ARow, TColor Value);
     void SetRowFontColor(int ARow, TColor Value);
 
@@ -445,6 +461,8 @@ public:
     std::string GetButtonText(int ACol, int ARow);
     void PushButton(int ACol, int ARow, bool Push);
     void RemoveButton(int ACol, int ARow);
+    // Client rectangle of a cell button (ACol displayed); empty without one.
+    plat::TRect GetCellButtonRect(int ACol, int ARow);
     void RemoveAllButtons();
 
     void AddComment(int ACol, int ARow, const std::string& Comment);
@@ -629,6 +647,7 @@ private:
     TColor FActiveCellColor = plat::clGray;
     TColor FActiveCellColorTo = plat::clNone;
     plat::TFont FActiveCellFont;
+    plat::TFont FCellFont;
     plat::TFont FFixedFont;
     THoverFixedCells FHoverFixedCells = hfNone;
     TColor FKeloGradientFrom = plat::clWhite;
