@@ -305,7 +305,7 @@ void TExtColumnGrid::ColumnHeadersChanged() {
 }
 
 int TExtColumnGrid::GetEditLimit() {
-    int limit = MaxEditLength();
+    int limit = TExtStringGrid::GetEditLimit();
     if (Col() < FColumns->Count() && Col() >= FixedCols()) {
         const int real = RealColIndex(Col());
         if (InRange(real)) limit = FColumns->Items(real).EditLength();

@@ -222,8 +222,8 @@ public:
     bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
     void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }
     // The text editor's length limit and mask for the current column.
-    int GetEditLimit();
-    std::string GetEditMask(int ACol, int ARow);
+    int GetEditLimit() override;
+    std::string GetEditMask(int ACol, int ARow) override;
 
     // The column's editor kind and its editor settings, prepared for the
     // editor that is about to open.

@@ -135,12 +135,6 @@ void TExtStringGrid::Invalidate() {
     TBaseGrid::Invalidate();
 }
 
-void TExtStringGrid::SetColWidths(int ACol, int Value) {
-    if (ACol < 0 || ACol >= ColCount() || ColWidths(ACol) == Value) return;
-    TBaseGrid::SetColWidths(ACol, Value);
-    ColWidthsChanged();
-}
-
 // ----------------------------------------------------------- structure
 
 void TExtStringGrid::SetRowCount(int Value) {

@@ -189,6 +189,8 @@ public:
     bool AutoNumAlign() const { return FAutoNumAlign; }
     int MaxEditLength() const { return FMaxEditLength; }
     void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+    // The text editor's length limit (0: none).
+    int GetEditLimit() override { return FMaxEditLength; }
     TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
     const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
     const std::string& InvalidEntryText() const { return FInvalidEntryText; }
@@ -526,7 +528,6 @@ public:
         FRepaintLog.clear();
         FInvalidateCount = 0;
     }
-    void SetColWidths(int ACol, int Value);
     bool HasParent() const { return Parent() != nullptr; }
     void SetSelectedCells(int ACol, int ARow, bool Value);
     int SelectedCellsCount();
@@ -585,7 +586,7 @@ public:
     TCellProperties* PropsOf(int ACol, int ARow) const;
 
 protected:
-    virtual void ColWidthsChanged();
+    void ColWidthsChanged() override;
     bool FDestroying = false;
 
 private:
