@@ -377,6 +377,21 @@ void TExtColumnGrid::DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign
     TExtStringGrid::DoGetAlignment(ACol, ARow, HAlign, VAlign);
 }
 
+void TExtColumnGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                  plat::TFont& AFont) {
+    if (InRange(ACol) && ACol >= FixedCols() && NotTrailing(ACol, ARow)) {
+        TGridColumnItem& item = FColumns->Items(ACol);
+        if (item.Fixed()) ABrush.SetColor(FixedColor());
+        else if (ARow >= FixedRows()) ABrush.SetColor(item.Color());
+        AFont.Assign(ARow < FixedRows() ? item.HeaderFont() : item.Font());
+        if (const TCellProperties* p = PropsOf(ACol, ARow)) {
+            if (p->BrushColor() != plat::clNone) ABrush.SetColor(p->BrushColor());
+            if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+        }
+    }
+    TExtStringGrid::GetCellColor(ACol, ARow, AState, ABrush, AFont);
+}
+
 void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
     if (InRange(ACol)) {
         TGridColumnItem& item = FColumns->Items(ACol);

@@ -237,6 +237,7 @@ public:
     void DoUpdateAutoColumnSize(int ACol, int& AWidth) override;
     void ColumnHeadersChanged() override;
     void DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign) override;
+    void GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush, plat::TFont& AFont) override;
     void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
     void DoIsFixedCell(int ACol, int ARow, bool& IsFixed) override;
     void CanEditCell(int ACol, int ARow, bool& CanEdit) override;

@@ -396,6 +396,9 @@ public:
     bool SelectionHidden() const { return FSelectionHidden; }
 
     // ------------------------------------------------------ per-cell questions
+    // Brush and font of a cell (real column) as the painter prepared them,
+    // adjusted by the active-cell headers, the cell's properties and the event.
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush, plat::TFont& AFont);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
     virtual void GetEditorKind(int ACol, int ARow, TEditorType& AEditor);
@@ -564,6 +567,7 @@ public:
 
     // ------------------------------------------------------ events
     std::function<void(TObject*, int, int)> OnRowUpdate;
+    TGridColorEvent OnGetCellColor;
     std::function<void(TObject*, int, int, std::string&)> OnGetCheckTrue;
     std::function<void(TObject*, int, int, std::string&)> OnGetCheckFalse;
     std::function<void(TObject*, int, int, TEditorType&)> OnGetEditorType;
