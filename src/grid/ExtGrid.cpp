@@ -87,7 +87,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FScrollWidth = src->FScrollWidth;
     FScrollHints = src->FScrollHints;
     FScrollBarAlways = src->FScrollBarAlways;
-    FScrollBars = src->FScrollBars;
+    SetScrollBars(src->ScrollBars());
     FScrollColor = src->FScrollColor;
     FScrollType = src->FScrollType;
     AssignCells(Source);

@@ -46,7 +46,6 @@ enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TIntelliPan { ipBoth, ipHorizontal, ipVertical, ipNone };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
-enum TGridScrollBars { sbNone, sbHorizontal, sbVertical, sbBoth };
 
 // Frees a cell's properties together with the cell graphic they carry.
 struct TCellPropsDeleter {
@@ -202,7 +201,6 @@ public:
     int ScrollWidth() const { return FScrollWidth; }
     TScrollHintType ScrollHints() const { return FScrollHints; }
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
-    TGridScrollBars ScrollBars() const { return FScrollBars; }
     bool EnableWheel() const { return FEnableWheel; }
     TIntelliPan IntelliPan() const { return FIntelliPan; }
     bool IntelliZoom() const { return FIntelliZoom; }
@@ -678,7 +676,6 @@ private:
     int FScrollWidth = 17;
     TScrollHintType FScrollHints = shNone;
     TScrollBarAlways FScrollBarAlways = saNone;
-    TGridScrollBars FScrollBars = sbBoth;
     bool FEnableWheel = true;
     TIntelliPan FIntelliPan = ipVertical;
     bool FIntelliZoom = true;

@@ -46,7 +46,7 @@ TEST(ExtGrid, NewGridDefaults) {
     EXPECT_TRUE(g.ShowSelection());
     EXPECT_TRUE(g.EnableHTML());
     EXPECT_EQ(g.ScrollWidth(), 17);
-    EXPECT_EQ(g.ScrollBars(), sbBoth);
+    EXPECT_EQ(g.ScrollBars(), plat::ssBoth);
     EXPECT_EQ(g.FilterDropDownClear(), "(All)");
     EXPECT_EQ(g.PasswordChar(), "*");
     EXPECT_EQ(g.XYOffset(), (plat::TPoint{2, 2}));
