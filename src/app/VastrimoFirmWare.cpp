@@ -88,19 +88,20 @@ std::string With_Csv_Extension(const std::string& fileName) {
 TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     : TForm(AOwner), Version_Repeat_Interval(shell::Version_Repeat_Interval_Ms) {
     shell::Register_Shell_Controls();
-    LoadFormLayout(
-        *this, "TFVastrimoFirmWare",
-        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-         {"FormClose", TCloseEvent([this](TObject*, TCloseAction& Action) { FormClose(Action); })},
-         {"Btn_Click", TNotifyEvent([this](TObject* Sender) { Btn_Click(Sender); })},
-         {"Timer_UpdateTimer", TNotifyEvent([this](TObject*) { Timer_UpdateTimer(); })},
-         {"L_VKRwebClick", TNotifyEvent([](TObject*) { ShellOpen(shell::Home_Page_Url()); })},
-         {"LL_UpdateLinkClick",
-          TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}});
+    LoadFormLayout(*this, "TFVastrimoFirmWare",
+                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                    {"FormClose", TCloseEvent([this](TObject*, TCloseAction& Action) { FormClose(Action); })},
+                    {"Btn_Click", TNotifyEvent([this](TObject* Sender) { Btn_Click(Sender); })},
+                    {"Timer_UpdateTimer", TNotifyEvent([this](TObject*) { Timer_UpdateTimer(); })},
+                    {"L_VKRwebClick", TNotifyEvent([](TObject*) { ShellOpen(shell::Home_Page_Url()); })},
+                    {"LL_UpdateLinkClick", TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) {
+                         ShellOpen(Link);
+                     })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     L_Begin = &LayoutComponent<TLabel>(*this, "L_Begin");
-    for (int i = 1; i <= 8; ++i) L_Step.push_back(&LayoutComponent<TLabel>(*this, "L_Step_" + std::to_string(i)));
+    for (int i = 1; i <= 8; ++i)
+        L_Step.push_back(&LayoutComponent<TLabel>(*this, "L_Step_" + std::to_string(i)));
     L_Name_Conf = &LayoutComponent<TLabel>(*this, "L_Name_Conf");
     L_Name_Conf_L2 = &LayoutComponent<TLabel>(*this, "L_Name_Conf_L2");
     Shape1 = &LayoutComponent<TShape>(*this, "Shape1");
@@ -111,10 +112,11 @@ TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     SD1 = &LayoutComponent<TSaveDialog>(*this, "SD1");
     SaveEDS = &LayoutComponent<TSaveDialog>(*this, "SaveEDS");
     SaveMIB = &LayoutComponent<TSaveDialog>(*this, "SaveMIB");
-    for (const TButtonRow& row : Button_Rows) Buttons.push_back(&LayoutComponent<TControl>(*this, row.Name));
+    for (const TButtonRow& row : Button_Rows)
+        Buttons.push_back(&LayoutComponent<ctl::TFltButton>(*this, row.Name));
 }
 
-TControl* TFVastrimoFirmWare::Button(const std::string& Name) const {
+ctl::TFltButton* TFVastrimoFirmWare::Button(const std::string& Name) const {
     for (int i = 0; i < Button_Count; ++i)
         if (Name == Button_Rows[i].Name) return Buttons[static_cast<size_t>(i)];
     return nullptr;
@@ -143,7 +145,8 @@ void TFVastrimoFirmWare::FormCreate() {
 }
 
 void TFVastrimoFirmWare::Update_Timer_State() {
-    Timer_Update->SetEnabled(shell::Version_Timer_Wanted(shell::Opt_Enable_Internet, shell::Opt_Enable_Update));
+    Timer_Update->SetEnabled(
+        shell::Version_Timer_Wanted(shell::Opt_Enable_Internet, shell::Opt_Enable_Update));
 }
 
 void TFVastrimoFirmWare::Show_Configuration_Labels() {
@@ -161,7 +164,7 @@ void TFVastrimoFirmWare::Set_Lang() {
     for (int i = 0; i < 8; ++i) L_Step[static_cast<size_t>(i)]->SetCaption(Lang_Texts[i + 1]);
     Show_Configuration_Labels();
     for (int i = 0; i < Button_Count; ++i) {
-        TControl* b = Buttons[static_cast<size_t>(i)];
+        ctl::TFltButton* b = Buttons[static_cast<size_t>(i)];
         if (Button_Rows[i].Caption >= 0) b->SetCaption(Lang_Texts[Button_Rows[i].Caption]);
         b->SetHint(Lang_Texts[Button_Rows[i].Hint]);
     }
@@ -234,7 +237,8 @@ void TFVastrimoFirmWare::BACnet_EDE_File() {
     SD1->InitialDir = shell::Conf_Path;
     if (!SD1->Execute()) return;
     const std::string fileName = With_Csv_Extension(SD1->FileName);
-    if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNoCancel) != mrYes) return;
+    if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNoCancel) != mrYes)
+        return;
     if (Write_EDE_File) Write_EDE_File(fileName);
 }
 
@@ -252,8 +256,10 @@ bool TFVastrimoFirmWare::Save_Setting() {
 }
 
 void TFVastrimoFirmWare::Report_Error(const std::string& Text) {
-    if (Report_To_Console) std::fprintf(stderr, "%s\n", Text.c_str());
-    else MessageDlg(Text, mtError, mbOK);
+    if (Report_To_Console)
+        std::fprintf(stderr, "%s\n", Text.c_str());
+    else
+        MessageDlg(Text, mtError, mbOK);
 }
 
 void TFVastrimoFirmWare::FormClose(TCloseAction& Action) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/FltButton.h"
 #include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -77,8 +78,8 @@ public:
     plat::TSaveDialog* SaveMIB;
     // The buttons in the order Btn_Click tests them (see the table in the
     // source); Button("Btn_New") finds one by name.
-    std::vector<plat::TControl*> Buttons;
-    plat::TControl* Button(const std::string& Name) const;
+    std::vector<ctl::TFltButton*> Buttons;
+    ctl::TFltButton* Button(const std::string& Name) const;
 
 private:
     void FormCreate();

@@ -72,7 +72,8 @@ const TLayoutPlacer* FindPlacer(const std::string& kind) {
 // ------------------------------------------------------------- built-ins
 
 template <class T>
-void Prop(const std::string& kind, const std::string& name, std::function<void(T&, const TLayoutValue&)> set) {
+void Prop(const std::string& kind, const std::string& name,
+          std::function<void(T&, const TLayoutValue&)> set) {
     RegisterLayoutProperty(kind, name, [set, kind](TComponent& c, const TLayoutValue& v, TLayoutContext&) {
         T* t = dynamic_cast<T*>(&c);
         if (t == nullptr) throw ELayoutError("property applied to an object that is no " + kind);
@@ -82,11 +83,13 @@ void Prop(const std::string& kind, const std::string& name, std::function<void(T
 
 template <class T, class E>
 void Event(const std::string& kind, const std::string& name, E T::*member) {
-    RegisterLayoutProperty(kind, name, [member, kind](TComponent& c, const TLayoutValue& v, TLayoutContext& ctx) {
-        T* t = dynamic_cast<T*>(&c);
-        if (t == nullptr) throw ELayoutError("event applied to an object that is no " + kind);
-        t->*member = ctx.Handler<E>(v);
-    });
+    RegisterLayoutProperty(kind, name,
+                           [member, kind](TComponent& c, const TLayoutValue& v, TLayoutContext& ctx) {
+                               T* t = dynamic_cast<T*>(&c);
+                               if (t == nullptr)
+                                   throw ELayoutError("event applied to an object that is no " + kind);
+                               t->*member = ctx.Handler<E>(v);
+                           });
 }
 
 template <class T>
@@ -101,16 +104,17 @@ TFontStyles LayoutFontStyles(const TLayoutValue& v) {
         TLayoutValue one;
         one.Kind = TLayoutValue::Ident;
         one.Str = item;
-        styles.Include(static_cast<TFontStyle>(LayoutEnum(
-            one, {{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline},
-                  {"fsStrikeOut", fsStrikeOut}})));
+        styles.Include(static_cast<TFontStyle>(LayoutEnum(one, {{"fsBold", fsBold},
+                                                                {"fsItalic", fsItalic},
+                                                                {"fsUnderline", fsUnderline},
+                                                                {"fsStrikeOut", fsStrikeOut}})));
     }
     return styles;
 }
 
-const std::vector<std::pair<const char*, int>> AlignNames = {
-    {"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom},
-    {"alLeft", alLeft}, {"alRight", alRight}, {"alClient", alClient}};
+const std::vector<std::pair<const char*, int>> AlignNames = {{"alNone", alNone},     {"alTop", alTop},
+                                                             {"alBottom", alBottom}, {"alLeft", alLeft},
+                                                             {"alRight", alRight},   {"alClient", alClient}};
 const std::vector<std::pair<const char*, int>> AlignmentNames = {
     {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 const std::vector<std::pair<const char*, int>> BevelNames = {
@@ -120,34 +124,43 @@ const std::vector<std::pair<const char*, int>> CursorNames = {
 
 void RegisterControlClasses() {
     RegisterLayoutClass("TComponent", "", nullptr);
-    Prop<TComponent>("TComponent", "Tag", [](TComponent& c, const TLayoutValue& v) { c.SetTag(LayoutInt(v)); });
+    Prop<TComponent>("TComponent", "Tag",
+                     [](TComponent& c, const TLayoutValue& v) { c.SetTag(LayoutInt(v)); });
 
     RegisterLayoutClass("TControl", "TComponent", nullptr);
     Prop<TControl>("TControl", "Left", [](TControl& c, const TLayoutValue& v) { c.SetLeft(LayoutInt(v)); });
     Prop<TControl>("TControl", "Top", [](TControl& c, const TLayoutValue& v) { c.SetTop(LayoutInt(v)); });
     Prop<TControl>("TControl", "Width", [](TControl& c, const TLayoutValue& v) { c.SetWidth(LayoutInt(v)); });
-    Prop<TControl>("TControl", "Height", [](TControl& c, const TLayoutValue& v) { c.SetHeight(LayoutInt(v)); });
+    Prop<TControl>("TControl", "Height",
+                   [](TControl& c, const TLayoutValue& v) { c.SetHeight(LayoutInt(v)); });
     Prop<TControl>("TControl", "ClientWidth",
                    [](TControl& c, const TLayoutValue& v) { c.SetClientWidth(LayoutInt(v)); });
     Prop<TControl>("TControl", "ClientHeight",
                    [](TControl& c, const TLayoutValue& v) { c.SetClientHeight(LayoutInt(v)); });
     Prop<TControl>("TControl", "Align",
                    [](TControl& c, const TLayoutValue& v) { c.SetAlign(TAlign(LayoutEnum(v, AlignNames))); });
-    Prop<TControl>("TControl", "Visible", [](TControl& c, const TLayoutValue& v) { c.SetVisible(LayoutBool(v)); });
-    Prop<TControl>("TControl", "Enabled", [](TControl& c, const TLayoutValue& v) { c.SetEnabled(LayoutBool(v)); });
-    Prop<TControl>("TControl", "Caption", [](TControl& c, const TLayoutValue& v) { c.SetCaption(LayoutText(v)); });
+    Prop<TControl>("TControl", "Visible",
+                   [](TControl& c, const TLayoutValue& v) { c.SetVisible(LayoutBool(v)); });
+    Prop<TControl>("TControl", "Enabled",
+                   [](TControl& c, const TLayoutValue& v) { c.SetEnabled(LayoutBool(v)); });
+    Prop<TControl>("TControl", "Caption",
+                   [](TControl& c, const TLayoutValue& v) { c.SetCaption(LayoutText(v)); });
     Prop<TControl>("TControl", "Text", [](TControl& c, const TLayoutValue& v) { c.SetText(LayoutText(v)); });
     Prop<TControl>("TControl", "Hint", [](TControl& c, const TLayoutValue& v) { c.SetHint(LayoutText(v)); });
-    Prop<TControl>("TControl", "ShowHint", [](TControl& c, const TLayoutValue& v) { c.SetShowHint(LayoutBool(v)); });
-    Prop<TControl>("TControl", "Color", [](TControl& c, const TLayoutValue& v) { c.SetColor(LayoutColor(v)); });
+    Prop<TControl>("TControl", "ShowHint",
+                   [](TControl& c, const TLayoutValue& v) { c.SetShowHint(LayoutBool(v)); });
+    Prop<TControl>("TControl", "Color",
+                   [](TControl& c, const TLayoutValue& v) { c.SetColor(LayoutColor(v)); });
     Prop<TControl>("TControl", "ParentColor",
                    [](TControl& c, const TLayoutValue& v) { c.SetParentColor(LayoutBool(v)); });
     Prop<TControl>("TControl", "ParentFont",
                    [](TControl& c, const TLayoutValue& v) { c.SetParentFont(LayoutBool(v)); });
     Prop<TControl>("TControl", "Cursor",
                    [](TControl& c, const TLayoutValue& v) { c.SetCursor(LayoutEnum(v, CursorNames)); });
-    Prop<TControl>("TControl", "Font.Name", [](TControl& c, const TLayoutValue& v) { c.Font().SetName(LayoutText(v)); });
-    Prop<TControl>("TControl", "Font.Size", [](TControl& c, const TLayoutValue& v) { c.Font().SetSize(LayoutInt(v)); });
+    Prop<TControl>("TControl", "Font.Name",
+                   [](TControl& c, const TLayoutValue& v) { c.Font().SetName(LayoutText(v)); });
+    Prop<TControl>("TControl", "Font.Size",
+                   [](TControl& c, const TLayoutValue& v) { c.Font().SetSize(LayoutInt(v)); });
     Prop<TControl>("TControl", "Font.Height",
                    [](TControl& c, const TLayoutValue& v) { c.Font().SetHeight(LayoutInt(v)); });
     Prop<TControl>("TControl", "Font.Color",
@@ -172,9 +185,12 @@ void RegisterControlClasses() {
     // The window itself: never created by a layout, only configured.
     RegisterLayoutClass("TForm", "TWinControl", nullptr);
     Prop<TForm>("TForm", "BorderStyle", [](TForm& f, const TLayoutValue& v) {
-        f.SetBorderStyle(TFormBorderStyle(LayoutEnum(
-            v, {{"bsNone", bsNone}, {"bsSingle", bsSingle}, {"bsSizeable", bsSizeable},
-                {"bsDialog", bsDialog}, {"bsToolWindow", bsToolWindow}, {"bsSizeToolWin", bsSizeToolWin}})));
+        f.SetBorderStyle(TFormBorderStyle(LayoutEnum(v, {{"bsNone", bsNone},
+                                                         {"bsSingle", bsSingle},
+                                                         {"bsSizeable", bsSizeable},
+                                                         {"bsDialog", bsDialog},
+                                                         {"bsToolWindow", bsToolWindow},
+                                                         {"bsSizeToolWin", bsSizeToolWin}})));
     });
     Prop<TForm>("TForm", "BorderIcons", [](TForm& f, const TLayoutValue& v) {
         if (v.Kind != TLayoutValue::Set) throw ELayoutError("border icons are a set such as [biSystemMenu]");
@@ -183,33 +199,40 @@ void RegisterControlClasses() {
             TLayoutValue one;
             one.Kind = TLayoutValue::Ident;
             one.Str = item;
-            icons |= static_cast<TBorderIcons>(LayoutEnum(
-                one, {{"biSystemMenu", int(biSystemMenu)}, {"biMinimize", int(biMinimize)},
-                      {"biMaximize", int(biMaximize)}}));
+            icons |= static_cast<TBorderIcons>(LayoutEnum(one, {{"biSystemMenu", int(biSystemMenu)},
+                                                                {"biMinimize", int(biMinimize)},
+                                                                {"biMaximize", int(biMaximize)}}));
         }
         f.SetBorderIcons(icons);
     });
     Prop<TForm>("TForm", "Position", [](TForm& f, const TLayoutValue& v) {
-        f.SetPosition(TPosition(LayoutEnum(
-            v, {{"poDesigned", poDesigned}, {"poDefault", poDefault}, {"poScreenCenter", poScreenCenter},
-                {"poDesktopCenter", poDesktopCenter}, {"poMainFormCenter", poMainFormCenter},
-                {"poOwnerFormCenter", poOwnerFormCenter}})));
+        f.SetPosition(TPosition(LayoutEnum(v, {{"poDesigned", poDesigned},
+                                               {"poDefault", poDefault},
+                                               {"poScreenCenter", poScreenCenter},
+                                               {"poDesktopCenter", poDesktopCenter},
+                                               {"poMainFormCenter", poMainFormCenter},
+                                               {"poOwnerFormCenter", poOwnerFormCenter}})));
     });
-    Prop<TForm>("TForm", "KeyPreview", [](TForm& f, const TLayoutValue& v) { f.SetKeyPreview(LayoutBool(v)); });
+    Prop<TForm>("TForm", "KeyPreview",
+                [](TForm& f, const TLayoutValue& v) { f.SetKeyPreview(LayoutBool(v)); });
     Event<TForm>("TForm", "OnCreate", &TForm::OnCreate);
     Event<TForm>("TForm", "OnShow", &TForm::OnShow);
     Event<TForm>("TForm", "OnHide", &TForm::OnHide);
     Event<TForm>("TForm", "OnClose", &TForm::OnClose);
 
     RegisterLayoutClass("TLabel", "TControl", Make<TLabel>());
-    Prop<TLabel>("TLabel", "AutoSize", [](TLabel& c, const TLayoutValue& v) { c.SetAutoSize(LayoutBool(v)); });
-    Prop<TLabel>("TLabel", "WordWrap", [](TLabel& c, const TLayoutValue& v) { c.SetWordWrap(LayoutBool(v)); });
+    Prop<TLabel>("TLabel", "AutoSize",
+                 [](TLabel& c, const TLayoutValue& v) { c.SetAutoSize(LayoutBool(v)); });
+    Prop<TLabel>("TLabel", "WordWrap",
+                 [](TLabel& c, const TLayoutValue& v) { c.SetWordWrap(LayoutBool(v)); });
     Prop<TLabel>("TLabel", "Transparent",
                  [](TLabel& c, const TLayoutValue& v) { c.SetTransparent(LayoutBool(v)); });
-    Prop<TLabel>("TLabel", "Alignment",
-                 [](TLabel& c, const TLayoutValue& v) { c.SetAlignment(TAlignment(LayoutEnum(v, AlignmentNames))); });
+    Prop<TLabel>("TLabel", "Alignment", [](TLabel& c, const TLayoutValue& v) {
+        c.SetAlignment(TAlignment(LayoutEnum(v, AlignmentNames)));
+    });
     Prop<TLabel>("TLabel", "Layout", [](TLabel& c, const TLayoutValue& v) {
-        c.SetLayout(TTextLayout(LayoutEnum(v, {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})));
+        c.SetLayout(
+            TTextLayout(LayoutEnum(v, {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}})));
     });
 
     RegisterLayoutClass("TLinkLabel", "TControl", Make<TLinkLabel>());
@@ -221,31 +244,42 @@ void RegisterControlClasses() {
     Event<TEdit>("TEdit", "OnChange", &TEdit::OnChange);
 
     RegisterLayoutClass("TButton", "TWinControl", Make<TButton>());
-    Prop<TButton>("TButton", "ModalResult", [](TButton& c, const TLayoutValue& v) { c.SetModalResult(LayoutInt(v)); });
-    Prop<TButton>("TButton", "Default", [](TButton& c, const TLayoutValue& v) { c.SetDefault(LayoutBool(v)); });
+    Prop<TButton>("TButton", "ModalResult",
+                  [](TButton& c, const TLayoutValue& v) { c.SetModalResult(LayoutInt(v)); });
+    Prop<TButton>("TButton", "Default",
+                  [](TButton& c, const TLayoutValue& v) { c.SetDefault(LayoutBool(v)); });
     Prop<TButton>("TButton", "Cancel", [](TButton& c, const TLayoutValue& v) { c.SetCancel(LayoutBool(v)); });
 
     RegisterLayoutClass("TCheckBox", "TWinControl", Make<TCheckBox>());
-    Prop<TCheckBox>("TCheckBox", "Checked", [](TCheckBox& c, const TLayoutValue& v) { c.SetChecked(LayoutBool(v)); });
+    Prop<TCheckBox>("TCheckBox", "Checked",
+                    [](TCheckBox& c, const TLayoutValue& v) { c.SetChecked(LayoutBool(v)); });
 
     RegisterLayoutClass("TListBox", "TWinControl", Make<TListBox>());
     RegisterLayoutClass("TGroupBox", "TWinControl", Make<TGroupBox>());
 
     RegisterLayoutClass("TPanel", "TCustomControl", Make<TPanel>());
-    Prop<TPanel>("TPanel", "BevelOuter",
-                 [](TPanel& c, const TLayoutValue& v) { c.SetBevelOuter(TBevelCut(LayoutEnum(v, BevelNames))); });
-    Prop<TPanel>("TPanel", "BevelInner",
-                 [](TPanel& c, const TLayoutValue& v) { c.SetBevelInner(TBevelCut(LayoutEnum(v, BevelNames))); });
-    Prop<TPanel>("TPanel", "BevelWidth", [](TPanel& c, const TLayoutValue& v) { c.SetBevelWidth(LayoutInt(v)); });
-    Prop<TPanel>("TPanel", "Alignment",
-                 [](TPanel& c, const TLayoutValue& v) { c.SetAlignment(TAlignment(LayoutEnum(v, AlignmentNames))); });
-    Prop<TPanel>("TPanel", "ShowCaption", [](TPanel& c, const TLayoutValue& v) { c.SetShowCaption(LayoutBool(v)); });
+    Prop<TPanel>("TPanel", "BevelOuter", [](TPanel& c, const TLayoutValue& v) {
+        c.SetBevelOuter(TBevelCut(LayoutEnum(v, BevelNames)));
+    });
+    Prop<TPanel>("TPanel", "BevelInner", [](TPanel& c, const TLayoutValue& v) {
+        c.SetBevelInner(TBevelCut(LayoutEnum(v, BevelNames)));
+    });
+    Prop<TPanel>("TPanel", "BevelWidth",
+                 [](TPanel& c, const TLayoutValue& v) { c.SetBevelWidth(LayoutInt(v)); });
+    Prop<TPanel>("TPanel", "Alignment", [](TPanel& c, const TLayoutValue& v) {
+        c.SetAlignment(TAlignment(LayoutEnum(v, AlignmentNames)));
+    });
+    Prop<TPanel>("TPanel", "ShowCaption",
+                 [](TPanel& c, const TLayoutValue& v) { c.SetShowCaption(LayoutBool(v)); });
 
     RegisterLayoutClass("TShape", "TCustomControl", Make<TShape>());
     Prop<TShape>("TShape", "Shape", [](TShape& c, const TLayoutValue& v) {
-        c.SetShape(TShapeType(LayoutEnum(v, {{"stRectangle", stRectangle}, {"stSquare", stSquare},
-                                             {"stRoundRect", stRoundRect}, {"stRoundSquare", stRoundSquare},
-                                             {"stEllipse", stEllipse}, {"stCircle", stCircle}})));
+        c.SetShape(TShapeType(LayoutEnum(v, {{"stRectangle", stRectangle},
+                                             {"stSquare", stSquare},
+                                             {"stRoundRect", stRoundRect},
+                                             {"stRoundSquare", stRoundSquare},
+                                             {"stEllipse", stEllipse},
+                                             {"stCircle", stCircle}})));
     });
     Prop<TShape>("TShape", "Pen.Color", [](TShape& c, const TLayoutValue& v) {
         c.Pen().SetColor(LayoutColor(v));
@@ -278,15 +312,18 @@ void RegisterControlClasses() {
     Prop<TImage>("TImage", "Center", [](TImage& c, const TLayoutValue& v) { c.SetCenter(LayoutBool(v)); });
     Prop<TImage>("TImage", "Proportional",
                  [](TImage& c, const TLayoutValue& v) { c.SetProportional(LayoutBool(v)); });
-    Prop<TImage>("TImage", "Transparent", [](TImage& c, const TLayoutValue& v) { c.SetTransparent(LayoutBool(v)); });
+    Prop<TImage>("TImage", "Transparent",
+                 [](TImage& c, const TLayoutValue& v) { c.SetTransparent(LayoutBool(v)); });
 
     RegisterLayoutClass("TPageControl", "TWinControl", Make<TPageControl>());
     Event<TPageControl>("TPageControl", "OnChange", &TPageControl::OnChange);
-    RegisterLayoutClass("TTabSheet", "TWinControl", Make<TTabSheet>(), [](TComponent& child, TComponent& container) {
-        auto* pages = dynamic_cast<TPageControl*>(&container);
-        if (pages == nullptr) throw ELayoutError("a tab sheet belongs inside a page control");
-        static_cast<TTabSheet&>(child).SetPageControl(pages);
-    });
+    RegisterLayoutClass("TTabSheet", "TWinControl", Make<TTabSheet>(),
+                        [](TComponent& child, TComponent& container) {
+                            auto* pages = dynamic_cast<TPageControl*>(&container);
+                            if (pages == nullptr)
+                                throw ELayoutError("a tab sheet belongs inside a page control");
+                            static_cast<TTabSheet&>(child).SetPageControl(pages);
+                        });
     Prop<TTabSheet>("TTabSheet", "TabVisible",
                     [](TTabSheet& c, const TLayoutValue& v) { c.SetTabVisible(LayoutBool(v)); });
 }
@@ -298,10 +335,12 @@ void RegisterComponentClasses() {
     Event<TTimer>("TTimer", "OnTimer", &TTimer::OnTimer);
 
     RegisterLayoutClass("TOpenDialog", "TComponent", Make<TOpenDialog>());
-    Prop<TOpenDialog>("TOpenDialog", "Filter", [](TOpenDialog& d, const TLayoutValue& v) { d.Filter = LayoutText(v); });
+    Prop<TOpenDialog>("TOpenDialog", "Filter",
+                      [](TOpenDialog& d, const TLayoutValue& v) { d.Filter = LayoutText(v); });
     Prop<TOpenDialog>("TOpenDialog", "DefaultExt",
                       [](TOpenDialog& d, const TLayoutValue& v) { d.DefaultExt = LayoutText(v); });
-    Prop<TOpenDialog>("TOpenDialog", "Title", [](TOpenDialog& d, const TLayoutValue& v) { d.Title = LayoutText(v); });
+    Prop<TOpenDialog>("TOpenDialog", "Title",
+                      [](TOpenDialog& d, const TLayoutValue& v) { d.Title = LayoutText(v); });
     RegisterLayoutClass("TSaveDialog", "TOpenDialog", Make<TSaveDialog>());
 }
 
@@ -338,8 +377,12 @@ void AppendUtf8(std::string& out, unsigned code) {
     }
 }
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
+bool IsIdentStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsIdentChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.';
+}
 
 std::string_view TrimView(std::string_view s) {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
@@ -436,10 +479,14 @@ TLayoutValue ParseValue(std::string_view s) {
         long long value = 0;
         for (char ch : digits) {
             int d;
-            if (ch >= '0' && ch <= '9') d = ch - '0';
-            else if (base == 16 && ch >= 'a' && ch <= 'f') d = ch - 'a' + 10;
-            else if (base == 16 && ch >= 'A' && ch <= 'F') d = ch - 'A' + 10;
-            else throw ELayoutError("'" + std::string(s) + "' is no number");
+            if (ch >= '0' && ch <= '9')
+                d = ch - '0';
+            else if (base == 16 && ch >= 'a' && ch <= 'f')
+                d = ch - 'a' + 10;
+            else if (base == 16 && ch >= 'A' && ch <= 'F')
+                d = ch - 'A' + 10;
+            else
+                throw ELayoutError("'" + std::string(s) + "' is no number");
             value = value * base + d;
         }
         v.Int = negative ? -value : value;
@@ -527,8 +574,7 @@ private:
         const std::string kind(TrimView(rest.substr(colon + 1)));
         if (name.empty() || kind.empty()) throw ELayoutError("expected 'object Name: Kind'");
         if (!FRootSeen) {
-            if (kind != FRootKind)
-                throw ELayoutError("the layout is for " + kind + ", not for " + FRootKind);
+            if (kind != FRootKind) throw ELayoutError("the layout is for " + kind + ", not for " + FRootKind);
             FRootSeen = true;
             FRoot.SetName(name);
             std::string propsKind = FRootKind;
@@ -543,14 +589,17 @@ private:
         if (FStack.empty()) throw ELayoutError("a second top-level object");
         auto& registry = Registry();
         auto it = registry.find(kind);
-        if (it == registry.end() || !it->second.Factory) throw ELayoutError("unknown control kind '" + kind + "'");
+        if (it == registry.end() || !it->second.Factory)
+            throw ELayoutError("unknown control kind '" + kind + "'");
         if (FRoot.FindComponent(name) != nullptr || name == FRoot.Name())
             throw ELayoutError("a second object named '" + name + "'");
         TComponent* object = it->second.Factory(&FRoot);
         object->SetName(name);
         TComponent& container = *FStack.back().Object;
-        if (const TLayoutPlacer* placer = FindPlacer(kind)) (*placer)(*object, container);
-        else DefaultPlace(*object, container);
+        if (const TLayoutPlacer* placer = FindPlacer(kind))
+            (*placer)(*object, container);
+        else
+            DefaultPlace(*object, container);
         FStack.push_back({object, kind, FLine});
     }
 
@@ -579,7 +628,9 @@ void RegisterLayoutProperty(const std::string& Kind, const std::string& Property
     it->second.Properties[Property] = std::move(Setter);
 }
 
-bool LayoutClassRegistered(const std::string& Kind) { return Registry().count(Kind) != 0; }
+bool LayoutClassRegistered(const std::string& Kind) {
+    return Registry().count(Kind) != 0;
+}
 
 int LayoutInt(const TLayoutValue& Value) {
     if (Value.Kind != TLayoutValue::Number) throw ELayoutError("expected a number");
@@ -603,14 +654,18 @@ std::string LayoutText(const TLayoutValue& Value) {
 TColor LayoutColor(const TLayoutValue& Value) {
     if (Value.Kind == TLayoutValue::Number) return static_cast<TColor>(Value.Int);
     static const std::vector<std::pair<const char*, int>> names = {
-        {"clBlack", int(clBlack)}, {"clMaroon", int(clMaroon)}, {"clGreen", int(clGreen)},
-        {"clOlive", int(clOlive)}, {"clNavy", int(clNavy)}, {"clPurple", int(clPurple)},
-        {"clTeal", int(clTeal)}, {"clGray", int(clGray)}, {"clSilver", int(clSilver)},
-        {"clRed", int(clRed)}, {"clLime", int(clLime)}, {"clYellow", int(clYellow)},
-        {"clBlue", int(clBlue)}, {"clFuchsia", int(clFuchsia)}, {"clAqua", int(clAqua)},
-        {"clWhite", int(clWhite)}, {"clNone", int(clNone)}, {"clDefault", int(clDefault)},
-        {"clWindow", int(clWindow)}, {"clWindowText", int(clWindowText)}, {"clBtnFace", int(clBtnFace)},
-        {"clBtnText", int(clBtnText)}, {"clHighlight", int(clHighlight)}, {"clGrayText", int(clGrayText)}};
+        {"clBlack", int(clBlack)},         {"clMaroon", int(clMaroon)},
+        {"clGreen", int(clGreen)},         {"clOlive", int(clOlive)},
+        {"clNavy", int(clNavy)},           {"clPurple", int(clPurple)},
+        {"clTeal", int(clTeal)},           {"clGray", int(clGray)},
+        {"clSilver", int(clSilver)},       {"clRed", int(clRed)},
+        {"clLime", int(clLime)},           {"clYellow", int(clYellow)},
+        {"clBlue", int(clBlue)},           {"clFuchsia", int(clFuchsia)},
+        {"clAqua", int(clAqua)},           {"clWhite", int(clWhite)},
+        {"clNone", int(clNone)},           {"clDefault", int(clDefault)},
+        {"clWindow", int(clWindow)},       {"clWindowText", int(clWindowText)},
+        {"clBtnFace", int(clBtnFace)},     {"clBtnText", int(clBtnText)},
+        {"clHighlight", int(clHighlight)}, {"clGrayText", int(clGrayText)}};
     return static_cast<TColor>(LayoutEnum(Value, names));
 }
 
@@ -624,8 +679,8 @@ int LayoutEnum(const TLayoutValue& Value, const std::vector<std::pair<const char
     throw ELayoutError(shown + " is not one of " + known);
 }
 
-bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view Text, const std::string& FileName,
-                const TLayoutHandlers& Handlers, std::string* Error) {
+bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view Text,
+                const std::string& FileName, const TLayoutHandlers& Handlers, std::string* Error) {
     TLayoutReader reader(Root, RootKind, Handlers);
     try {
         reader.Read(Text);

@@ -42,7 +42,7 @@ struct TLayoutValue {
     enum TKind { Number, Text, Ident, Set };
     TKind Kind = Number;
     long long Int = 0;
-    std::string Str;               // the text, or the identifier
+    std::string Str;                 // the text, or the identifier
     std::vector<std::string> Items;  // the members of a set
 };
 
@@ -79,7 +79,8 @@ private:
 };
 
 using TLayoutFactory = std::function<TComponent*(TComponent* Owner)>;
-using TLayoutSetter = std::function<void(TComponent& Target, const TLayoutValue& Value, TLayoutContext& Context)>;
+using TLayoutSetter =
+    std::function<void(TComponent& Target, const TLayoutValue& Value, TLayoutContext& Context)>;
 // Puts a new control into the object it is nested in (default: SetParent for
 // a control inside a windowed control; nothing for a plain component).
 using TLayoutPlacer = std::function<void(TComponent& Child, TComponent& Container)>;

@@ -27,7 +27,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
     Label9 = &LayoutComponent<TLabel>(*this, "Label9");
     Label10 = &LayoutComponent<TLabel>(*this, "Label10");
     Label12 = &LayoutComponent<TLabel>(*this, "Label12");
-    FltButton1 = &LayoutComponent<TControl>(*this, "FltButton1");
+    FltButton1 = &LayoutComponent<ctl::TFltButton>(*this, "FltButton1");
     // The web address is the site the program talks to, so it follows the
     // configured host.
     Label4->SetCaption(Web_Address_Text());
@@ -42,6 +42,8 @@ void TFAbout::FormShow() {
     SetClientHeight(148);
 }
 
-void TFAbout::Label4Click() { ShellOpen(Home_Page_Url()); }
+void TFAbout::Label4Click() {
+    ShellOpen(Home_Page_Url());
+}
 
 }  // namespace shell

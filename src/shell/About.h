@@ -2,6 +2,7 @@
 // The "About..." box. Its texts are fixed English: a language change leaves
 // it alone.
 
+#include "controls/FltButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
@@ -22,7 +23,7 @@ public:
     plat::TLabel* Label9;
     plat::TLabel* Label10;
     plat::TLabel* Label12;
-    plat::TControl* FltButton1;
+    ctl::TFltButton* FltButton1;
 
 private:
     void FormShow();

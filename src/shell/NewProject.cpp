@@ -19,13 +19,14 @@ TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
                    {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
                     {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
                     {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"E_New_ProjKeyPress", TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}});
+                    {"E_New_ProjKeyPress",
+                     TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Label1 = &LayoutComponent<TLabel>(*this, "Label1");
     E_New_Proj = &LayoutComponent<TEdit>(*this, "E_New_Proj");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
 }
 
 void TFNew_Project::FormCreate() {

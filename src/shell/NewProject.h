@@ -2,6 +2,7 @@
 // "Create New Configuration": asks for a name and creates the configuration
 // folder through Create_New_Project, which also makes it the open one.
 
+#include "controls/FltButton.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
@@ -17,8 +18,8 @@ public:
     plat::TLabel* L_SW_Desc;
     plat::TLabel* Label1;
     plat::TEdit* E_New_Proj;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    ctl::TFltButton* Btn_OK;
+    ctl::TFltButton* Btn_Cancel;
 
 private:
     void FormCreate();

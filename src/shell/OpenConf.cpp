@@ -22,8 +22,8 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Label1 = &LayoutComponent<TLabel>(*this, "Label1");
     ListBox1 = &LayoutComponent<TListBox>(*this, "ListBox1");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
 }
 
 void TFOpenConf::FormCreate() {

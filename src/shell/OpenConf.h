@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/FltButton.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
@@ -23,8 +24,8 @@ public:
     plat::TLabel* L_SW_Desc;
     plat::TLabel* Label1;
     plat::TListBox* ListBox1;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    ctl::TFltButton* Btn_OK;
+    ctl::TFltButton* Btn_Cancel;
 
 private:
     void FormCreate();

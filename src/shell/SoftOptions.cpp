@@ -25,7 +25,9 @@ std::vector<std::string> Language_Files(const std::string& folder) {
     return files;
 }
 
-int Lang_Page_Count(int fileCount) { return (fileCount + Lang_Slots_Per_Page - 1) / Lang_Slots_Per_Page; }
+int Lang_Page_Count(int fileCount) {
+    return (fileCount + Lang_Slots_Per_Page - 1) / Lang_Slots_Per_Page;
+}
 
 int Lang_Slots_On_Page(int fileCount, int page) {
     return std::clamp(fileCount - Lang_Slots_Per_Page * (page - 1), 0, Lang_Slots_Per_Page);
@@ -54,12 +56,12 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
                     {"LangClick", langClick},
                     {"CB_En_ConClick", TNotifyEvent([this](TObject*) { Update_CheckBox(); })},
                     {"Btn_Check_UpdateClick", TNotifyEvent([this](TObject*) { Btn_Check_UpdateClick(); })},
-                    {"LL_Check_UpdateLinkClick",
-                     TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}});
+                    {"LL_Check_UpdateLinkClick", TSysLinkEvent([](TObject*, const std::string& Link,
+                                                                  TSysLinkType) { ShellOpen(Link); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
     PC_Options = &LayoutComponent<TPageControl>(*this, "PC_Options");
     TS_Language = &LayoutComponent<TTabSheet>(*this, "TS_Language");
     TS_Con_Options = &LayoutComponent<TTabSheet>(*this, "TS_Con_Options");
@@ -70,11 +72,11 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
         I_L[k] = &LayoutComponent<TImage>(*this, "I_L" + std::to_string(k + 1));
         L_L[k] = &LayoutComponent<TLabel>(*this, "L_L" + std::to_string(k + 1));
     }
-    Btn_Prev = &LayoutComponent<TControl>(*this, "Btn_Prev");
-    Btn_Next = &LayoutComponent<TControl>(*this, "Btn_Next");
+    Btn_Prev = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Prev");
+    Btn_Next = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Next");
     CB_En_Con = &LayoutComponent<TCheckBox>(*this, "CB_En_Con");
     CB_Update = &LayoutComponent<TCheckBox>(*this, "CB_Update");
-    Btn_Check_Update = &LayoutComponent<TControl>(*this, "Btn_Check_Update");
+    Btn_Check_Update = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Check_Update");
     LL_Check_Update = &LayoutComponent<TLinkLabel>(*this, "LL_Check_Update");
     CB_Soft_Set_Jump_Table = &LayoutComponent<TCheckBox>(*this, "CB_Soft_Set_Jump_Table");
     CB_DoubleClick_Auto_Size = &LayoutComponent<TCheckBox>(*this, "CB_DoubleClick_Auto_Size");
@@ -173,8 +175,10 @@ void TFSoftOptions::LangClick(TObject* Sender) {
     Language_Name = name;
     Load_Language();
     Language_Name = kept;
-    if (Change_Language) Change_Language();
-    else Set_Lang();
+    if (Change_Language)
+        Change_Language();
+    else
+        Set_Lang();
     L_Sel_Lang->SetCaption(Lang_Texts[304] + Language_In_Use);
 }
 
@@ -189,7 +193,8 @@ void TFSoftOptions::Btn_OKClick() {
     Opt_Enable_Update = CB_Update->Checked();
     Opt_Jump_Field_Tables = CB_Soft_Set_Jump_Table->Checked();
     Opt_DblClick_Auto_Size = CB_DoubleClick_Auto_Size->Checked();
-    if (Timer_Update != nullptr) Timer_Update->SetEnabled(Version_Timer_Wanted(Opt_Enable_Internet, Opt_Enable_Update));
+    if (Timer_Update != nullptr)
+        Timer_Update->SetEnabled(Version_Timer_Wanted(Opt_Enable_Internet, Opt_Enable_Update));
     SetModalResult(mrOk);
 }
 

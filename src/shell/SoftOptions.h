@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/FltButton.h"
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -50,8 +51,8 @@ public:
 
     plat::TLabel* L_SW_Code;
     plat::TLabel* L_SW_Desc;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    ctl::TFltButton* Btn_OK;
+    ctl::TFltButton* Btn_Cancel;
     plat::TPageControl* PC_Options;
     plat::TTabSheet* TS_Language;
     plat::TTabSheet* TS_Con_Options;
@@ -60,11 +61,11 @@ public:
     plat::TLabel* L_Page_Lang;
     std::array<plat::TImage*, Lang_Slots_Per_Page> I_L{};
     std::array<plat::TLabel*, Lang_Slots_Per_Page> L_L{};
-    plat::TControl* Btn_Prev;
-    plat::TControl* Btn_Next;
+    ctl::TFltButton* Btn_Prev;
+    ctl::TFltButton* Btn_Next;
     plat::TCheckBox* CB_En_Con;
     plat::TCheckBox* CB_Update;
-    plat::TControl* Btn_Check_Update;
+    ctl::TFltButton* Btn_Check_Update;
     plat::TLinkLabel* LL_Check_Update;
     plat::TCheckBox* CB_Soft_Set_Jump_Table;
     plat::TCheckBox* CB_DoubleClick_Auto_Size;

@@ -22,9 +22,13 @@ std::string Web_Address_Text() {
     return scheme == std::string::npos ? host : host.substr(scheme + 3);
 }
 
-std::string Home_Page_Url() { return Web_Host() + "/HOME/default.asp?frompg=" + Const_SW_Code; }
+std::string Home_Page_Url() {
+    return Web_Host() + "/HOME/default.asp?frompg=" + Const_SW_Code;
+}
 
-std::string Download_Page_Url() { return Web_Host() + "/Home/download/download.asp#KV4C840"; }
+std::string Download_Page_Url() {
+    return Web_Host() + "/Home/download/download.asp#KV4C840";
+}
 
 std::string Version_Request_Url() {
     return Web_Host() + "/home/download/GetversionSW.asp?nomesw=" + Const_Check_SW_Code;
@@ -62,7 +66,9 @@ bool Check_Version() {
     return Is_Newer_Version_Reply(reply.body);
 }
 
-bool Version_Timer_Wanted(bool enableInternet, bool enableUpdate) { return enableInternet && enableUpdate; }
+bool Version_Timer_Wanted(bool enableInternet, bool enableUpdate) {
+    return enableInternet && enableUpdate;
+}
 
 std::string Link_Caption(const std::string& url, const std::string& text) {
     return "<a href=\"" + url + "\">" + text + "</a>";

@@ -14,7 +14,7 @@ inline constexpr const char* Own_Version = "1.000";
 inline constexpr const char* Document_Code = "LM4A902";
 
 inline constexpr const char* Web_Host_Variable = "VASTRIMO_WEB_HOST";
-inline constexpr const char* Default_Web_Host = "http://www.vastrimo.example";
+inline constexpr const char* Default_Web_Host = "http://vastrimo.example";
 
 // The first check comes a minute after start-up, every further one two hours
 // after the previous one ended.

@@ -107,24 +107,25 @@ TEST(Layout, ReportsMistakesWithFileAndLine) {
         const char* where;
         const char* what;
     } cases[] = {
-        {"unknown kind", "  object X: TNoSuchControl\n  end\n", ":2:", "unknown control kind 'TNoSuchControl'"},
-        {"unknown property", "  object L: TLabel\n    Colour = clRed\n  end\n", ":3:",
-         "unknown property 'Colour' of TLabel"},
-        {"unknown handler", "  object L: TLabel\n    OnClick = NoSuchHandler\n  end\n", ":3:",
-         "unknown handler 'NoSuchHandler'"},
-        {"handler of another kind", "  object E: TEdit\n    OnKeyPress = Clicked\n  end\n", ":3:",
-         "handler 'Clicked' does not fit"},
+        {"unknown kind", "  object X: TNoSuchControl\n  end\n",
+         ":2:", "unknown control kind 'TNoSuchControl'"},
+        {"unknown property", "  object L: TLabel\n    Colour = clRed\n  end\n",
+         ":3:", "unknown property 'Colour' of TLabel"},
+        {"unknown handler", "  object L: TLabel\n    OnClick = NoSuchHandler\n  end\n",
+         ":3:", "unknown handler 'NoSuchHandler'"},
+        {"handler of another kind", "  object E: TEdit\n    OnKeyPress = Clicked\n  end\n",
+         ":3:", "handler 'Clicked' does not fit"},
         {"wrong value kind", "  object L: TLabel\n    Left = 'ten'\n  end\n", ":3:", "expected a number"},
         {"bad boolean", "  object L: TLabel\n    Visible = yes\n  end\n", ":3:", "expected True or False"},
-        {"bad enumeration", "  object L: TLabel\n    Alignment = middle\n  end\n", ":3:",
-         "'middle' is not one of taLeftJustify"},
+        {"bad enumeration", "  object L: TLabel\n    Alignment = middle\n  end\n",
+         ":3:", "'middle' is not one of taLeftJustify"},
         {"unterminated text", "  object L: TLabel\n    Caption = 'open\n  end\n", ":3:", "unterminated text"},
-        {"duplicate name", "  object L: TLabel\n  end\n  object L: TLabel\n  end\n", ":4:",
-         "a second object named 'L'"},
-        {"control inside a label", "  object L: TLabel\n    object M: TLabel\n    end\n  end\n", ":3:",
-         "'L' cannot hold controls"},
-        {"tab sheet outside a page control", "  object T: TTabSheet\n  end\n", ":2:",
-         "a tab sheet belongs inside a page control"},
+        {"duplicate name", "  object L: TLabel\n  end\n  object L: TLabel\n  end\n",
+         ":4:", "a second object named 'L'"},
+        {"control inside a label", "  object L: TLabel\n    object M: TLabel\n    end\n  end\n",
+         ":3:", "'L' cannot hold controls"},
+        {"tab sheet outside a page control", "  object T: TTabSheet\n  end\n",
+         ":2:", "a tab sheet belongs inside a page control"},
         {"no statement", "  Left\n", ":2:", "expected 'object', 'end' or 'Property = value'"},
         {"missing end", "  object L: TLabel\n", ":", "has no 'end'"},
     };
@@ -134,7 +135,8 @@ TEST(Layout, ReportsMistakesWithFileAndLine) {
         const std::string text = std::string("object F: TSample\n") + c.body + "end\n";
         std::string error;
         EXPECT_FALSE(LoadLayout(*form, "TSample", text, "TSample.layout", handlers, &error)) << c.name;
-        EXPECT_NE(error.find(std::string("TSample.layout") + c.where), std::string::npos) << c.name << ": " << error;
+        EXPECT_NE(error.find(std::string("TSample.layout") + c.where), std::string::npos)
+            << c.name << ": " << error;
         EXPECT_NE(error.find(c.what), std::string::npos) << c.name << ": " << error;
     }
 }

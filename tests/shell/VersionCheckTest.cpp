@@ -13,8 +13,14 @@ TEST(VersionCheck, ConvVersionReadsTheDigitsAroundThePoint) {
         const char* text;
         int value;
     } cases[] = {
-        {"VER. 1.234", 1234}, {"1.000", 1000},   {"VER.  2.001 ", 2001}, {"VER. 0.000", 0},
-        {"VER. 1.2", -1},     {"VER. x.yzw", -1}, {"", -1},               {"VER. 1.23a", -1},
+        {"VER. 1.234", 1234},
+        {"1.000", 1000},
+        {"VER.  2.001 ", 2001},
+        {"VER. 0.000", 0},
+        {"VER. 1.2", -1},
+        {"VER. x.yzw", -1},
+        {"", -1},
+        {"VER. 1.23a", -1},
         // Only the fourth to sixth characters after the first one are read:
         // a longer version is cut, which is why versions keep the d.ddd form.
         {"VER. 1.2345", 1234},
@@ -27,12 +33,12 @@ TEST(VersionCheck, ReplyRules) {
         const char* body;
         bool newer;
     } cases[] = {
-        {"VER. 1.001", true},   {"  ver. 1.001\r\n", true}, {"VER. 2.000", true},
-        {"VER. 1.000", false},  {"VER. 0.999", false},      {"VER. 0.000", false},
-        {"ver. 0.000", false},  {"", false},                {"   \r\n", false},
-        {"Not found", false},   {"VER. 1.0", false},
+        {"VER. 1.001", true},  {"  ver. 1.001\r\n", true}, {"VER. 2.000", true},  {"VER. 1.000", false},
+        {"VER. 0.999", false}, {"VER. 0.000", false},      {"ver. 0.000", false}, {"", false},
+        {"   \r\n", false},    {"Not found", false},       {"VER. 1.0", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(shell::Is_Newer_Version_Reply(c.body), c.newer) << "'" << c.body << "'";
+    for (const auto& c : cases)
+        EXPECT_EQ(shell::Is_Newer_Version_Reply(c.body), c.newer) << "'" << c.body << "'";
 }
 
 TEST(VersionCheck, SendsTheVersionRequestAndReadsTheReply) {

@@ -28,7 +28,8 @@ public:
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t len = sizeof addr;
         if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-            ::listen(listener_, 8) != 0 || ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+            ::listen(listener_, 8) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
             ADD_FAILURE() << "cannot open a listening socket on 127.0.0.1";
             return;
         }
@@ -109,8 +110,10 @@ public:
         ::setenv("VASTRIMO_WEB_HOST", host.c_str(), 1);
     }
     ~WebHostOverride() {
-        if (had_) ::setenv("VASTRIMO_WEB_HOST", old_.c_str(), 1);
-        else ::unsetenv("VASTRIMO_WEB_HOST");
+        if (had_)
+            ::setenv("VASTRIMO_WEB_HOST", old_.c_str(), 1);
+        else
+            ::unsetenv("VASTRIMO_WEB_HOST");
     }
 
 private:

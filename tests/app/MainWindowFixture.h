@@ -1,0 +1,94 @@
+#pragma once
+// The program's windows made as the program makes them, in a fresh program
+// folder, and taken down again after each test.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/VastrimoFirmWare.h"
+#include "platform/Application.h"
+#include "shell/About.h"
+#include "shell/Comon.h"
+#include "shell/NewProject.h"
+#include "shell/OpenConf.h"
+#include "shell/SoftOptions.h"
+
+namespace apptest {
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::string SettingsXml(const std::string& project, bool internet = false, bool update = false) {
+    return "<Conf_Settings><lastproj><projectname>" + project +
+           "</projectname></lastproj><lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>"
+           "<lastlang><language>English</language></lastlang><lastinternet><enable_internet>" +
+           (internet ? "1" : "0") + "</enable_internet><enable_update>" + (update ? "1" : "0") +
+           "</enable_update><enable_jump_field_tables>0</enable_jump_field_tables>"
+           "<Double_Click_Auto_Size>0</Double_Click_Auto_Size></lastinternet></Conf_Settings>";
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // prepare runs on the empty program folder before the program starts.
+    void Start(const std::string& name, const std::function<void(const std::string&)>& prepare = {}) {
+        dir = (std::filesystem::path(VASTRIMO_TEST_OUT) / "app" / name).string();
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        if (prepare) prepare(dir);
+        ASSERT_EQ(::setenv(shell::Program_Dir_Variable, dir.c_str(), 1), 0);
+        plat::InitApplication();
+        main = Make(app::FVastrimoFirmWare);
+        newProject = Make(shell::FNew_Project);
+        openConf = Make(shell::FOpenConf);
+        about = Make(shell::FAbout);
+        options = Make(shell::FSoftOptions);
+        app::Link_Windows();
+    }
+
+    void TearDown() override {
+        ::unsetenv(shell::Program_Dir_Variable);
+        shell::FSoftOptions = nullptr;
+        shell::FAbout = nullptr;
+        shell::FOpenConf = nullptr;
+        shell::FNew_Project = nullptr;
+        app::FVastrimoFirmWare = nullptr;
+        options.reset();
+        about.reset();
+        openConf.reset();
+        newProject.reset();
+        main.reset();
+    }
+
+    std::string SettingsFile() const { return dir + "/Vastrimo.xml"; }
+
+    std::string dir;
+    std::unique_ptr<app::TFVastrimoFirmWare> main;
+    std::unique_ptr<shell::TFNew_Project> newProject;
+    std::unique_ptr<shell::TFOpenConf> openConf;
+    std::unique_ptr<shell::TFAbout> about;
+    std::unique_ptr<shell::TFSoftOptions> options;
+
+private:
+    template <class T>
+    std::unique_ptr<T> Make(T*& global) {
+        auto form = std::make_unique<T>(nullptr);
+        global = form.get();
+        form->DoCreate();
+        return form;
+    }
+};
+
+}  // namespace apptest
