@@ -72,6 +72,8 @@ struct TGridItem {
 
 using plat::TObject;
 
+class TExtGridPainter;
+
 class TExtStringGrid : public TBaseGrid {
 public:
     explicit TExtStringGrid(plat::TComponent* AOwner);
@@ -738,6 +740,20 @@ private:
     // sizing
     bool FIsColChanging = false;
     bool FColchgFlg = true;
+
+    // ------------------------------------------------------ painting
+    // The cell painter and look presets live in ExtGridPaint.cpp and
+    // ExtGridLook.cpp; the grid hands its cells to them.
+public:
+    TExtGridPainter& Painter();
+    void DrawGridCell(plat::TCanvas& ACanvas, int ACol, int ARow, plat::TRect ARect, TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             plat::TFont& AFont, plat::TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+
+private:
+    std::shared_ptr<TExtGridPainter> FPainter;  // made on first paint
 };
 
 }  // namespace grid

@@ -19,20 +19,15 @@ using plat::TCanvas;
 using plat::TRect;
 
 // ----------------------------------------------------------------- grid access
-// What the painter asks of the grid beyond its plain properties, kept in
-// one place: the cell store and the column settings.
 namespace {
 
-const TCellProps* PropsOfCell(TExtStringGrid& g, int RCol, int ARow) { return g.CellPropsOf(RCol, ARow); }
-
-// The column grid colours and fonts its normal cells by column.
-void ColumnLook(TExtStringGrid& g, int RCol, int ARow, TColor& Brush, plat::TFont& Font) {
+// The column grid colours its normal cells by column.
+void ColumnColour(TExtStringGrid& g, int RCol, int ARow, TColor& Brush) {
     auto* cg = dynamic_cast<TExtColumnGrid*>(&g);
     if (!cg || RCol < 0 || RCol >= cg->Columns().Count()) return;
     if (ARow < g.FixedRows() || RCol < g.FixedCols()) return;
-    TGridColumnItem& item = cg->Columns().Items(RCol);
-    if (item.Color() != plat::clNone && item.Color() != plat::clWindow) Brush = item.Color();
-    (void)Font;
+    const TColor c = cg->Columns().Items(RCol).Color();
+    if (c != plat::clNone && c != plat::clWindow) Brush = c;
 }
 
 bool InSelection(const TGridRect& S, int ACol, int ARow) {
@@ -59,34 +54,20 @@ const plat::TBitmap* Glyph(const char* Name) {
 
 }  // namespace
 
-struct TExtGridPainter::TCellLook {
-    TColor Brush = plat::clNone;
-    TColor ColorTo = plat::clNone;
-    TColor MirrorColor = plat::clNone;
-    TColor MirrorColorTo = plat::clNone;
-    TColor UnselectedBrush = plat::clNone;
-    TColor UnselectedFont = plat::clNone;
-    plat::TFont Font;
-    plat::TAlignment HA = plat::taLeftJustify;
-    TVAlignment VA = vtaTop;
-    bool Fixed = false;
-};
-
-TExtGridPainter::TExtGridPainter(TExtStringGrid& AGrid) : FGrid(AGrid) {
-    FLook = LookOfGrid(AGrid);
-    // A grid fresh from creation keeps the glXP preset's faces.
-    if (FLook.Fixed.To == plat::clNone && FLook.Look == glXP) {
-        TGridLookColors preset;
-        FLook.Fixed = preset.Fixed;
-        FLook.Hover = preset.Hover;
-        FLook.Down = preset.Down;
-    }
-}
+TExtGridPainter::TExtGridPainter(TExtStringGrid& AGrid) : FGrid(AGrid) { FLook = LookOfGrid(AGrid); }
 
 void TExtGridPainter::SetLook(TGridLook Value) {
     FLook.Loading = FGrid.IsLoading();
     grid::SetLook(FLook, Value);
     ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
+}
+
+void TExtGridPainter::SetStyle(TExtGridStyle Value) {
+    FLook.Loading = FGrid.IsLoading();
+    grid::SetStyle(FLook, Value);
+    ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
 }
 
 // ----------------------------------------------------------------- the pass
@@ -114,121 +95,90 @@ void TExtGridPainter::Paint(TCanvas& Canvas) {
             if (c < fixedCols || r < fixedRows) state.Include(gdFixed);
             else if (InSelection(sel, c, r)) state.Include(gdSelected);
             if (c == FGrid.Col() && r == FGrid.Row()) state.Include(gdFocused);
-            PaintCell(Canvas, c, r, {left, top, left + FGrid.ColWidths(c), top + FGrid.RowHeights(r)}, state);
+            FGrid.PaintCell(Canvas, c, r, {left, top, left + FGrid.ColWidths(c), top + FGrid.RowHeights(r)}, state);
             ++FPainted;
         }
     }
 }
 
 // ----------------------------------------------------------------- visual properties
-void TExtGridPainter::ResolveLook(int ACol, int ARow, TGridDrawState& AState, TCellLook& L) {
+void TExtGridPainter::VisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Select,
+                                       plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                       TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                       TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
     TExtStringGrid& g = FGrid;
     const int rcol = g.RealColIndex(ACol);
     const bool normalArea = ACol >= g.FixedCols() && ARow >= g.FixedRows();
-    L.Font = normalArea ? g.Font() : g.FixedFont();
+    AFont.Assign(normalArea ? g.Font() : g.FixedFont());
+    TColor brush = plat::clNone;
+    AColorTo = AMirrorColor = AMirrorColorTo = plat::clNone;
     bool ownColour = false;
-    if (const TCellProps* p = PropsOfCell(g, rcol, ARow)) {
-        const TCellGraphic* graphic = p->Graphic.get();
+    if (const TCellProperties* p = g.PropsOf(rcol, ARow)) {
+        const auto* graphic = dynamic_cast<const TCellGraphic*>(p->GraphicObject());
         const TCellType kind = graphic ? graphic->CellType() : ctNone;
-        L.Brush = p->BrushColor;
-        ownColour = p->BrushColor != plat::clNone && (kind == ctNone || kind == ctRotated || kind == ctEmpty);
-        if (p->FontColor != plat::clNone) L.Font.SetColor(p->FontColor);
-        if (!p->FontName.empty()) L.Font.SetName(p->FontName);
-        if (p->FontSize > 0) L.Font.SetSize(p->FontSize);
-        L.Font.SetStyle(L.Font.Style() + p->FontStyle);
-        L.ColorTo = p->BrushColorTo;
+        brush = p->BrushColor();
+        ownColour = brush != plat::clNone && (kind == ctNone || kind == ctRotated || kind == ctEmpty);
+        if (!ownColour) brush = plat::clNone;
+        if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+        if (!p->FontName().empty()) AFont.SetName(p->FontName());
+        if (p->FontSize() > 0) AFont.SetSize(p->FontSize());
+        AFont.SetStyle(AFont.Style() + p->FontStyle());
+        WW = p->WordWrap();
+        AColorTo = p->BrushColorTo();
+        GD = p->GradientDirection();
     }
+    if (AState.Contains(gdSelected)) GD = GradientVertical;
     if (!ownColour) {
-        L.Brush = g.Color();
-        if (!normalArea || g.IsFixed(ACol, ARow)) L.Brush = FLook.FixedColor;
-        ColumnLook(g, rcol, ARow, L.Brush, L.Font);
+        brush = g.Color();
+        if (!normalArea) brush = g.FixedColor();
+        ColumnColour(g, rcol, ARow, brush);
     }
-    L.Fixed = g.IsFixed(ACol, ARow) || !normalArea;
-    if (L.Fixed && !ownColour) {
-        L.Brush = FLook.FixedColor;
-        L.Font = g.FixedFont();
+    const bool fixed = g.IsFixed(ACol, ARow) || !normalArea;
+    if (fixed && !ownColour) {
+        brush = g.FixedColor();
+        AFont.Assign(g.FixedFont());
         AState.Include(gdFixed);
-        if (FLook.Look > glClassic) {
-            L.Brush = FLook.Fixed.From;
-            L.ColorTo = FLook.Fixed.To;
-            L.MirrorColor = FLook.Fixed.MirrorFrom;
-            L.MirrorColorTo = FLook.Fixed.MirrorTo;
+        if (g.Look() > glClassic) {
+            brush = g.KeloGradientFrom();
+            AColorTo = g.KeloGradientTo();
+            AMirrorColor = g.KeloGradientMirrorFrom();
+            AMirrorColorTo = g.KeloGradientMirrorTo();
         }
     }
-    L.UnselectedBrush = L.Brush;
-    L.UnselectedFont = L.Font.Color();
-    if (AState.Contains(gdSelected) && g.ShowSelection() && !L.Fixed) {
-        if (L.Brush == g.Color() || !ownColour) L.Brush = FLook.SelectionColor;
-        L.ColorTo = FLook.SelectionColorTo;
-        if (FLook.SelectionTextColor != plat::clNone) L.Font.SetColor(FLook.SelectionTextColor);
-    } else {
+    if (Select && g.ShowSelection() && !fixed && AState.Contains(gdSelected)) {
+        // Without the colour mixer a selected cell takes the selection
+        // colour whatever its own.
+        brush = g.SelectionColor();
+        AColorTo = g.SelectionColorTo();
+        AMirrorColor = g.SelectionMirrorColor();
+        AMirrorColorTo = g.SelectionMirrorColorTo();
+        if (g.SelectionTextColor() != plat::clNone) AFont.SetColor(g.SelectionTextColor());
+    } else if (Select) {
         AState.Exclude(gdSelected);
     }
-    L.HA = g.DefaultAlignment();
-    L.VA = g.VAlignment();
+    ABrush.SetColor(brush);
+    HA = g.DefaultAlignment();
+    VA = g.VAlignment();
     if (g.AutoNumAlign()) {
         const std::string text = base::Trim(g.Cells(rcol, ARow));
-        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) L.HA = plat::taRightJustify;
+        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) HA = plat::taRightJustify;
     }
-    g.DoGetAlignment(rcol, ARow, L.HA, L.VA);
-}
-
-// ----------------------------------------------------------------- one cell
-void TExtGridPainter::PaintCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
-    TCellLook L;
-    ResolveLook(ACol, ARow, AState, L);
-    const bool fixed = AState.Contains(gdFixed);
-    // Hover row, over normal and selected cells.
-    TColor brush = L.Brush;
-    TColor colorTo = L.ColorTo, mirror = L.MirrorColor, mirrorTo = L.MirrorColorTo;
-    if (HoverRow && ARow == HoverRowIdx && !fixed) {
-        brush = HoverRowColor;
-        colorTo = mirror = mirrorTo = plat::clNone;
-    }
-    if (mirrorTo != plat::clNone)
-        ctl::PaintCellBackground(Canvas, ARect, brush, colorTo, mirror, mirrorTo, true, plat::clNone, false, true);
-    else
-        ctl::FillGradientRect(Canvas, brush, colorTo, 64, ARect, false);
-
-    // Grid lines on the cell's right and bottom edge.
-    const TGridOptions opts = FGrid.Options();
-    int l = 1;
-    if (fixed) {
-        Canvas.Pen().SetColor(FLook.GridFixedLineColor);
-        Canvas.Pen().SetWidth(1);
-    } else {
-        Canvas.Pen().SetColor(GridLineWidth > 0 ? FLook.GridLineColor : brush);
-        Canvas.Pen().SetWidth(std::max(1, GridLineWidth));
-        l = (GridLineWidth + 1) / 2;
-    }
-    Canvas.Pen().SetStyle(plat::psSolid);
-    Canvas.Pen().SetMode(plat::pmCopy);
-    if ((opts.Contains(goHorzLine) && !fixed) || (opts.Contains(goFixedHorzLine) && fixed)) {
-        Canvas.MoveTo(ARect.Left - l + 1, ARect.Bottom - l);
-        Canvas.LineTo(ARect.Right - l + 1, ARect.Bottom - l);
-    }
-    if ((opts.Contains(goVertLine) && !fixed) || (opts.Contains(goFixedVertLine) && fixed)) {
-        Canvas.MoveTo(ARect.Right - l, ARect.Bottom - l);
-        Canvas.LineTo(ARect.Right - l, ARect.Top - l);
-    }
-    Canvas.Pen().SetWidth(1);
-
-    TRect content = ARect;
-    if (fixed) {
-        content.Right -= 1;
-        content.Bottom -= 2;
-    } else {
-        plat::InflateRect(content, -GridLineWidth, -GridLineWidth);
-    }
-    DrawGridCell(Canvas, ACol, ARow, content, AState);
+    g.DoGetAlignment(rcol, ARow, HA, VA);
 }
 
 void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
     TExtStringGrid& g = FGrid;
     const int rcol = g.RealColIndex(ACol);
     TCellLook L;
-    ResolveLook(ACol, ARow, AState, L);
-    Canvas.Font() = L.Font;
+    plat::TBrush brush;
+    bool ww = g.WordWrap();
+    TCellGradientDirection gd = GradientVertical;
+    TGridDrawState state = AState;
+    VisualProperties(ACol, ARow, state, false, brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, Canvas.Font(), L.HA,
+                     L.VA, ww, gd);
+    L.Brush = brush.Color();
+    const bool selected = AState.Contains(gdSelected) && !AState.Contains(gdFixed) && g.ShowSelection();
+    if (selected && g.SelectionTextColor() != plat::clNone) Canvas.Font().SetColor(g.SelectionTextColor());
     Canvas.Font().SetSize(Canvas.Font().Size() + g.ZoomFactor());
     TRect r = ARect;
 
@@ -248,7 +198,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     // Data check boxes show their state, not their "Y"/"N" text.
     const bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
     int textWidth = 0;
-    if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L, AState);
+    if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
     if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
 
@@ -261,10 +211,10 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
 
     // Focus rectangle on the current cell of a focused grid.
     const TGridOptions opts = g.Options();
-    if (AState.Contains(gdFocused) && Focused && !opts.Contains(goRowSelect) && g.Row() >= g.FixedRows() &&
+    if (AState.Contains(gdFocused) && g.Focused() && !opts.Contains(goRowSelect) && g.Row() >= g.FixedRows() &&
         g.Col() >= g.FixedCols()) {
         TRect f = ARect;
-        plat::InflateRect(f, GridLineWidth - 1, GridLineWidth - 1);
+        plat::InflateRect(f, g.GridLineWidth() - 1, g.GridLineWidth() - 1);
         f.Right -= 1;
         f.Bottom -= 1;
         Canvas.DrawFocusRect(f);
@@ -273,14 +223,14 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
 
 // ----------------------------------------------------------------- fixed cells
 void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& R, const TCellLook& L) {
-    const TGridLook look = FLook.Look;
+    const TGridLook look = FGrid.Look();
     if (!(look == glKelo || look == glXP || look == glVista || look == glWin7 || look == glOffice2007)) return;
     TExtStringGrid& g = FGrid;
     const bool activeHeader =
         g.ActiveCellShow() && ((ARow == g.Row() && ACol == g.FixedCols() - 1 && g.FixedCols() > 0) ||
                                (ACol == g.Col() && ARow == g.FixedRows() - 1 && g.FixedRows() > 0));
     if (activeHeader) {
-        ctl::PaintCellBackground(Canvas, R, FLook.ActiveCellColor, FLook.ActiveCellColorTo, plat::clNone,
+        ctl::PaintCellBackground(Canvas, R, g.ActiveCellColor(), g.ActiveCellColorTo(), plat::clNone,
                                  plat::clNone, true, plat::clNone, false, true);
     } else if (!g.Flat()) {
         ctl::PaintCellBackground(Canvas, R, L.Brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, true,
@@ -289,11 +239,11 @@ void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& 
 }
 
 void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, TRect R) {
-    const TGridLook look = FLook.Look;
+    const TGridLook look = FGrid.Look();
     if (look != glKelo && look != glXP) return;
     R.Bottom += 1;
     if (!FGrid.Options().Contains(goFixedHorzLine)) return;
-    Canvas.Pen().SetColor(ctl::HalveColor(plat::ColorToRGB(FLook.FixedColor)));
+    Canvas.Pen().SetColor(ctl::HalveColor(plat::ColorToRGB(FGrid.FixedColor())));
     Canvas.MoveTo(R.Left, R.Bottom - 1);
     Canvas.LineTo(R.Right - 1, R.Bottom - 1);
     Canvas.Pen().SetColor(plat::clWhite);
@@ -303,8 +253,7 @@ void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, TRect R) {
 }
 
 // ----------------------------------------------------------------- text
-int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L,
-                                  TGridDrawState AState) {
+int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L) {
     TExtStringGrid& g = FGrid;
     std::string text = g.Cells(RCol, ARow);
     if (text.empty()) return 0;
@@ -317,7 +266,6 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
             if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) masked += ch;
         text = masked;
     }
-    (void)AState;
     const plat::TPoint off = g.XYOffset();
     R.Left += off.X;
     R.Top += off.Y;
@@ -458,6 +406,24 @@ void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R
         mixed = Graphic->CellAngle() > 0;
     }
     DrawCheckGlyph(Canvas, plat::Bounds(x0, y0, size, size), checked, enabled, mixed, g.ControlLook().ControlStyle());
+}
+
+// ----------------------------------------------------------------- the grid's hooks
+TExtGridPainter& TExtStringGrid::Painter() {
+    if (!FPainter) FPainter = std::make_shared<TExtGridPainter>(*this);
+    return *FPainter;
+}
+
+void TExtStringGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+    Painter().DrawGridCell(ACanvas, ACol, ARow, ARect, AState);
+}
+
+void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool /*Print*/, bool Select,
+                                         bool /*Remap*/, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                         TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+    Painter().VisualProperties(ACol, ARow, AState, Select, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont, HA,
+                               VA, WW, GD);
 }
 
 }  // namespace grid
