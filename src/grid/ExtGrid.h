@@ -752,8 +752,14 @@ public:
                              plat::TFont& AFont, plat::TAlignment& HA, TVAlignment& VA, bool& WW,
                              TCellGradientDirection& GD) override;
 
+    // After any change of column widths: a column whose width changed is
+    // held within its limits (DoUpdateColumnSize).
+    void ColumnSizeFollowUp();
+
 private:
     std::shared_ptr<TExtGridPainter> FPainter;  // made on first paint
+    std::vector<int> FSeenColWidths;
+    bool FInSizeFollowUp = false;
 };
 
 }  // namespace grid

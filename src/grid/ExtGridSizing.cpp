@@ -110,6 +110,7 @@ void TExtStringGrid::ApplyColumnStretch(int Index) {
 
 void TExtStringGrid::ColWidthsChanged() {
     if (FColchgFlg && FColumnSize.Stretch()) ApplyColumnStretch(FColumnSize.StretchColumn());
+    ColumnSizeFollowUp();
 }
 
 }  // namespace grid
