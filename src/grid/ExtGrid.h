@@ -71,6 +71,8 @@ struct TGridItem {
 
 using plat::TObject;
 
+class TExtGridPainter;
+
 class TExtStringGrid : public TBaseGrid {
 public:
     explicit TExtStringGrid(plat::TComponent* AOwner);
@@ -759,6 +761,26 @@ private:
     // sizing
     bool FIsColChanging = false;
     bool FColchgFlg = true;
+
+    // ------------------------------------------------------ painting
+    // The cell painter and look presets live in ExtGridPaint.cpp and
+    // ExtGridLook.cpp; the grid hands its cells to them.
+public:
+    TExtGridPainter& Painter();
+    void DrawGridCell(plat::TCanvas& ACanvas, int ACol, int ARow, plat::TRect ARect, TGridDrawState AState) override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             plat::TFont& AFont, plat::TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+
+    // After any change of column widths: a column whose width changed is
+    // held within its limits (DoUpdateColumnSize).
+    void ColumnSizeFollowUp();
+
+private:
+    std::shared_ptr<TExtGridPainter> FPainter;  // made on first paint
+    std::vector<int> FSeenColWidths;
+    bool FInSizeFollowUp = false;
 };
 
 }  // namespace grid

@@ -113,6 +113,7 @@ void TExtStringGrid::ColWidthsChanged() {
     // width change does not come back here (FColchgFlg is off meanwhile).
     if (FColchgFlg && FColumnSize.Stretch()) ApplyColumnStretch(FColumnSize.StretchColumn());
     TBaseGrid::ColWidthsChanged();
+    ColumnSizeFollowUp();
 }
 
 }  // namespace grid
