@@ -4,6 +4,7 @@
 
 #include "base/Files.h"
 #include "base/StrUtils.h"
+#include "gateway/ImageBuilder.h"
 #include "platform/Application.h"
 #include "platform/Layout.h"
 #include "platform/ShellOpen.h"
@@ -219,8 +220,15 @@ void TFVastrimoFirmWare::Open_Project() {
 }
 
 void TFVastrimoFirmWare::Update_Device() {
-    // The device image builder and the update dialog are not part of the
-    // program yet; until they are, the step does nothing.
+    // The image is built from the files on disk, in memory first, so a build
+    // that fails leaves the files of the last good build in place.
+    gw::TImageBuilder builder;
+    if (!builder.Create_Bin() || !builder.Save_Bin()) {
+        Report_Error(builder.ErrorString());
+        return;
+    }
+    // The update dialog that hands the files to the device joins here once
+    // it is part of the program.
 }
 
 void TFVastrimoFirmWare::PROFINET_XML() {

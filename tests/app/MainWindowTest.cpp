@@ -118,6 +118,34 @@ TEST_F(MainWindow, StartReopensTheLastConfiguration) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// Step 4 builds the device image from the stored files into the
+// configuration's bin folder.
+TEST_F(MainWindow, UpdateDeviceWritesTheImageFiles) {
+    Start("update_device", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    main->Btn_Click(main->Button("Btn_CreateBin"));
+    for (const auto& box : ui.Boxes()) ADD_FAILURE() << box.Text;
+    EXPECT_EQ(fs::file_size(dir + "/PROJECTS/Plant/bin/bank1.bin"), 2048u);
+    EXPECT_TRUE(fs::is_regular_file(dir + "/PROJECTS/Plant/bin/bank2.bin"));
+}
+
+TEST_F(MainWindow, UpdateDeviceReportsAFileItCannotRead) {
+    Start("update_device_fails", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/PROJECTS/Plant/ParGen.xml", "<ParGen><Unclosed>");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    main->Btn_Click(main->Button("Btn_CreateBin"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_NE(ui.Boxes()[0].Text.find("ParGen.xml"), std::string::npos) << ui.Boxes()[0].Text;
+    EXPECT_FALSE(fs::exists(dir + "/PROJECTS/Plant/bin/bank1.bin"));
+}
+
 TEST_F(MainWindow, DeletedConfigurationIsNotOpenedButRemembered) {
     Start("deleted_configuration",
           [](const std::string& d) { WriteText(d + "/Vastrimo.xml", SettingsXml("Gone")); });
