@@ -249,6 +249,24 @@ TEST_F(MainWindow, OptionsOkWritesTheSettingsAndSwitchesTheTimer) {
     main->Hide();
 }
 
+TEST_F(MainWindow, OptionsApplyEvenWhenTheSettingsCannotBeWritten) {
+    Start("options_unsaved");
+    fs::create_directories(SettingsFile());
+    test::TScriptedUi ui;
+    ui.OnModal([&](TForm&) {
+        options->CB_En_Con->SetChecked(true);
+        options->CB_Update->SetChecked(true);
+        test::ClickAt(*options->Btn_OK);
+        return mrNone;
+    });
+    main->Btn_Click(main->Button("Btn_Opz"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_TRUE(shell::Opt_Enable_Internet);
+    EXPECT_TRUE(shell::Opt_Enable_Update);
+    EXPECT_TRUE(main->Timer_Update->Enabled());
+}
+
 // The first check comes one interval after start, every further one after
 // the repeat interval; a later check that finds nothing hides the link.
 TEST_F(MainWindow, VersionTimerChecksAndShowsTheLink) {
