@@ -179,7 +179,9 @@ void TFSoftOptions::LangClick(TObject* Sender) {
         Change_Language();
     else
         Set_Lang();
-    L_Sel_Lang->SetCaption(Lang_Texts[304] + Language_In_Use);
+    // Set_Lang writes a page label for page 1 of 1; the page shown may be
+    // another, so the page is shown again in the new language.
+    Update_Lang_Page(Show_Page);
 }
 
 void TFSoftOptions::Update_CheckBox() {
