@@ -4,13 +4,23 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "platform/GuiApp.h"
 
 namespace {
+
+// The grid is a control and needs the application object; no window is
+// shown, so the offscreen platform serves when none is chosen.
+const bool kGuiReady = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    plat::EnsureGuiApplication();
+    return true;
+}();
 
 constexpr int kCols = 10;
 

@@ -188,6 +188,7 @@ private:
     int focusTop_ = 0;
     int curLeft_ = 0;
     int rightEdge_ = 0;
+    bool hitTests_ = true;
 
     TColor anchorSavedBrush_ = clNone;
     TColor anchorSavedFont_ = clNone;
@@ -285,6 +286,10 @@ bool TRenderer::Run(const std::string& text) {
         bool ctrlHit = false;
         bool anchorHit = false;
         style_ = measureStyle;
+        // A hit test call tests the point again on the aligned and indented
+        // line; testing it here, on the line not yet placed, would report
+        // anchors and controls where they are not.
+        hitTests_ = !a_.CheckOnly;
         const std::size_t before = source.size();
         const std::string lineSource =
             RenderLine(source, working, true, false, true, m, ctrlHit, anchorHit);
@@ -309,6 +314,7 @@ bool TRenderer::Run(const std::string& text) {
             style_ = drawStyle;
             std::string again = lineSource;
             ctrlHit = anchorHit = false;
+            hitTests_ = true;
             RenderLine(again, line, a_.CheckOnly, !a_.CheckOnly, false, m, ctrlHit, anchorHit);
             drawFont = c_.Font();
             drawStyle = style_;
@@ -385,7 +391,7 @@ std::string TRenderer::RenderLine(std::string& source, const TRect& lineRect, bo
                 const int widthBefore = m.lineWidth;
                 m.lineWidth += w;
                 const int dx = a_.X - lineRect.Left;
-                if (insideAnchor_ && dx >= widthBefore && dx <= m.lineWidth) {
+                if (hitTests_ && insideAnchor_ && dx >= widthBefore && dx <= m.lineWidth) {
                     anchorHit = true;
                     if (a_.Y > lineRect.Top) {
                         r_.AnchorVal = anchorAddr_;
@@ -838,7 +844,7 @@ TTagOutcome TRenderer::Image(const std::string& tag, const std::string& up, cons
     }
 
     const int left = lineRect.Left + m.lineWidth;
-    if (a_.X > left && a_.X < left + boxW && a_.Y > lineRect.Top && a_.Y < lineRect.Top + boxH &&
+    if (hitTests_ && a_.X > left && a_.X < left + boxW && a_.Y > lineRect.Top && a_.Y < lineRect.Top + boxH &&
         insideAnchor_) {
         ctrlHit = true;
         r_.AnchorVal = anchorAddr_;
@@ -927,7 +933,7 @@ TTagOutcome TRenderer::Control(const std::string& tag, const TRect& lineRect, in
         a_.X > left && a_.X < left + boxW && a_.Y > lineRect.Top && a_.Y < lineRect.Top + boxH;
     // An empty ID to locate would match every control without one.
     const bool located = a_.CheckOnly && !a_.ControlID.empty() && t.id == a_.ControlID;
-    if (pointInside || located) {
+    if (hitTests_ && (pointInside || located)) {
         ctrlHit = true;
         r_.AnchorVal = "ctrl";
         imageUnderPoint_ = imageCounter_;

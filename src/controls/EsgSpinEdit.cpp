@@ -4,6 +4,7 @@
 
 #include "base/StrUtils.h"
 #include "controls/ExtUtil.h"
+#include "controls/FocusNext.h"
 #include "controls/LocaleText.h"
 
 namespace ctl {
@@ -445,7 +446,11 @@ void TEsgSpinEdit::KeyDown(unsigned short& Key, TShiftState Shift) {
     case VK_DOWN: StepDown(false); Key = 0; return;
     default: break;
     }
-    if (Key == VK_RETURN && ReturnIsTab) Key = VK_TAB;
+    if (Key == VK_RETURN && ReturnIsTab) {
+        Key = 0;
+        FocusNextControl(*this);
+        return;
+    }
     if (Key == VK_DELETE && !FEditorEnabled) Key = 0;
     TEdit::KeyDown(Key, Shift);
 }

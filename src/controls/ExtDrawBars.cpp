@@ -296,6 +296,32 @@ void DrawSpinButtons(plat::TCanvas& canvas, TRect rect, int kind, int state, con
     canvas.DrawFrameControl(down, plat::DFC_SCROLL, plat::DFCS_SCROLLDOWN | flags);
 }
 
+// --- error underline ---------------------------------------------------------------
+void DrawErrorUnderline(plat::TCanvas& canvas, const std::string& text, TRect rect, int offset, int errorLength,
+                        int errorStart) {
+    // Left edge of the character at a 1-based byte position; past the
+    // end, 4 pixels right of the last character.
+    const auto charX = [&](int pos) {
+        if (pos < 1) pos = 1;
+        if (pos > int(text.size())) return canvas.TextWidth(text) + 4;
+        return canvas.TextWidth(text.substr(0, size_t(pos - 1)));
+    };
+    const int startX = charX(errorStart);
+    const int endX = charX(errorStart + std::max(errorLength, 1) - 1);
+    const int base = rect.Top + offset;
+    canvas.Pen().SetColor(plat::RGB(255, 0, 0));
+    canvas.Pen().SetWidth(2);
+    canvas.MoveTo(rect.Left + startX, base + 3);
+    bool up = true;
+    int x = startX;
+    for (; x < endX; x += 3) {
+        canvas.LineTo(rect.Left + x + 3, up ? base : base + 3);
+        up = !up;
+    }
+    canvas.LineTo(rect.Left + x + 3, up ? base : base + 3);
+    canvas.Pen().SetWidth(1);
+}
+
 // --- bitmaps --------------------------------------------------------------------------
 void DrawBitmapTransparent(plat::TCanvas& canvas, const plat::TBitmap& bitmap, TColor background, TRect rect) {
     if (bitmap.Empty()) return;

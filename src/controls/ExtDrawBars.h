@@ -53,6 +53,12 @@ void DrawComboButton(plat::TCanvas& canvas, plat::TRect rect, int kind, int stat
 void DrawButtonFace(plat::TCanvas& canvas, plat::TRect rect, int kind, int state, const TColorTones& tones);
 void DrawSpinButtons(plat::TCanvas& canvas, plat::TRect rect, int kind, int state, const TColorTones& tones);
 
+// A red zig-zag under the characters errorStart .. errorStart + errorLength - 1
+// (1-based) of the text drawn at the rectangle's top-left corner, moved
+// down by offset pixels; a start beyond the text marks the place after it.
+void DrawErrorUnderline(plat::TCanvas& canvas, const std::string& text, plat::TRect rect, int offset,
+                        int errorLength, int errorStart);
+
 // Copies the bitmap with the colour of its pixel (0, 0) replaced by the
 // background colour, at the rectangle's top-left corner in its own size.
 void DrawBitmapTransparent(plat::TCanvas& canvas, const plat::TBitmap& bitmap, plat::TColor background,

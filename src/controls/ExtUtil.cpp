@@ -299,7 +299,10 @@ std::string TildeToLineBreaks(std::string_view text) {
 }
 
 std::string QuoteMultilineField(std::string_view text) {
-    return "\"" + ReplaceAll(text, "\r\n", "\v") + "\"";
+    std::string r(1, '"');
+    r += ReplaceAll(text, "\r\n", "\v");
+    r += '"';
+    return r;
 }
 
 std::string VtToCrlf(std::string_view text) {

@@ -54,16 +54,18 @@ struct TKindRow {
 // The kinds' captions are fixed texts of the button, not of the language
 // table: no window of the system uses a kind.
 const TKindRow kKinds[] = {
-    {bkOK, 1, "LBOK", "OK"},
-    {bkCancel, 2, "LBCANCEL", "Abbrechen"},
-    {bkHelp, 0, "LBHELP", "Hilfe"},
-    {bkYes, 6, "LBYES", "Ja"},
-    {bkNo, 7, "LBNO", "Nein"},
-    {bkClose, 0, "LBCLOSE", "Schließen"},
-    {bkAbort, 3, "LBABORT", "Abbrechen"},
-    {bkRetry, 4, "LBRETRY", "Wiederholen"},
-    {bkIgnore, 5, "LBIGNORE", "Ignorieren"},
-    {bkAll, 12, "LBALL", "Alle"},
+    {bkOK, plat::mrOk, "LBOK", "OK"},
+    {bkCancel, plat::mrCancel, "LBCANCEL", "Abbrechen"},
+    {bkHelp, plat::mrNone, "LBHELP", "Hilfe"},
+    {bkYes, plat::mrYes, "LBYES", "Ja"},
+    {bkNo, plat::mrNo, "LBNO", "Nein"},
+    {bkClose, plat::mrNone, "LBCLOSE", "Schließen"},
+    {bkAbort, plat::mrAbort, "LBABORT", "Abbrechen"},
+    {bkRetry, plat::mrRetry, "LBRETRY", "Wiederholen"},
+    {bkIgnore, plat::mrIgnore, "LBIGNORE", "Ignorieren"},
+    // The window layer's "all" answer, so a form closed by this button
+    // compares equal to mrAll.
+    {bkAll, plat::mrAll, "LBALL", "Alle"},
 };
 
 }  // namespace

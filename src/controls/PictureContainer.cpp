@@ -146,6 +146,12 @@ void THTMLPicture::LoadFromResourceName(const std::string& name) {
     if (data) LoadFromBytes(std::string(*data));
 }
 
+void THTMLPicture::LoadFromResourceID(int number) {
+    const std::string name = base::IntToStr(number);
+    if (!base::FindResource(name)) throw EPictureError("Resource " + name + " not found");
+    LoadFromResourceName(name);
+}
+
 void THTMLPicture::LoadFromURL(const std::string& url) {
     const std::string upper = base::UpperCase(url);
     if (upper.rfind("RES://", 0) == 0) {

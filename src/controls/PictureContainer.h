@@ -48,6 +48,9 @@ public:
     void WriteData(std::ostream& out) const { SaveToStream(out); }
     // A picture compiled into the program; nothing when there is none.
     void LoadFromResourceName(const std::string& name);
+    // The picture compiled in under the number's name; throws EPictureError
+    // when there is none.
+    void LoadFromResourceID(int number);
     // "RES://name", "FILE://path"; other addresses are only remembered.
     void LoadFromURL(const std::string& url);
     void Assign(const THTMLPicture* source);

@@ -400,8 +400,11 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-    (void)CellRect(c, r);
-    InvalidateCell(c, r);
+    // A merged block repaints as a whole: its text lies in the base cell,
+    // whichever of its cells changed.
+    const TRect block = FullCell(c, r);
+    for (int i = block.Left; i <= block.Right && i < ColCount(); ++i)
+        for (int j = block.Top; j <= block.Bottom && j < RowCount(); ++j) InvalidateCell(i, j);
 }
 
 // --- keyboard, wheel, scrolling, selecting ---------------------------------------------
@@ -527,7 +530,7 @@ void TBaseGrid::GetCellPropertyDefaults(int, int, plat::TFont& AFont, plat::TBru
 
 void TBaseGrid::CellTextChanged(int, int) {}
 bool TBaseGrid::HasCustomBorders() { return false; }
-bool TBaseGrid::UsesVCLStyles() { return false; }
+bool TBaseGrid::UsesFrameworkStyles() { return false; }
 void TBaseGrid::GetVisualProperties(int, int, TGridDrawState&, bool, bool, bool, plat::TBrush&, TColor&, TColor&,
                                     TColor&, plat::TFont&, plat::TAlignment&, TVAlignment&, bool&,
                                     TCellGradientDirection&) {}
@@ -710,7 +713,7 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
                                        {look.from, look.to, look.mirrorFrom, look.mirrorTo, look.innerTop,
                                         look.innerBottom, look.border, look.edge, Color()},
                                        r, corner);
-    } else if (!(UsesVCLStyles() && (AState.Contains(gdFixed) || AState.Contains(gdSelected)))) {
+    } else if (!(UsesFrameworkStyles() && (AState.Contains(gdFixed) || AState.Contains(gdSelected)))) {
         if (mirrorTo != plat::clNone)
             ctl::PaintCellBackground(ACanvas, ARect, brushColor, colorTo, mirror, mirrorTo, true, plat::clNone, false,
                                      true);

@@ -99,7 +99,7 @@ public:
                                          bool& WW, TCellGradientDirection& GD);
     virtual void CellTextChanged(int ACol, int ARow);
     virtual bool HasCustomBorders();
-    virtual bool UsesVCLStyles();
+    virtual bool UsesFrameworkStyles();
     virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
                                      bool Remap, plat::TBrush& ABrush, plat::TColor& AColorTo,
                                      plat::TColor& AMirrorColor, plat::TColor& AMirrorColorTo, plat::TFont& AFont,

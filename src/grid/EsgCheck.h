@@ -6,17 +6,16 @@
 #include <functional>
 #include <string>
 
+#include "platform/Classes.h"
+
 namespace grid {
 
-class TExtStringGridCheck {
+// A component owned by its form, so a grid that points to it hears when
+// it goes (the owner's notification) and can drop the reference.
+class TExtStringGridCheck : public plat::TComponent {
 public:
-    TExtStringGridCheck() = default;
-    virtual ~TExtStringGridCheck() = default;
-    TExtStringGridCheck(const TExtStringGridCheck&) = delete;
-    TExtStringGridCheck& operator=(const TExtStringGridCheck&) = delete;
+    explicit TExtStringGridCheck(plat::TComponent* AOwner = nullptr) : plat::TComponent(AOwner) {}
 
-    std::string Name;
-    int Tag = 0;
     bool AutoCorrect = false;   // edited texts pass through Correct
     bool AutoMarkError = false; // edited texts pass through MarkError
     bool GotoCell = false;      // an explicit check visits each cell

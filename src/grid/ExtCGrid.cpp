@@ -164,7 +164,7 @@ void TGridColumnItem::SetColor(TColor Value) {
 }
 
 std::string TGridColumnItem::Rows(int Idx) const {
-    const TExtColumnGrid* g = Grid();
+    TExtColumnGrid* g = Grid();
     return g ? g->Cells(Index(), Idx) : std::string();
 }
 
@@ -279,7 +279,7 @@ void TExtColumnGrid::UpdateColumnHeaders() {
     std::vector<std::string> headers;
     for (int i = 0; i < FColumns->Count(); ++i) {
         TGridColumnItem& item = FColumns->Items(i);
-        const std::string& cell = GridCells(i, 0);
+        const std::string cell = GetGridCell(i, 0);
         if (item.Header().empty() && !cell.empty()) item.SetHeaderField(cell);
         headers.push_back(item.Header());
     }
@@ -363,7 +363,7 @@ void TExtColumnGrid::DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign
     if (InRange(ACol)) {
         const TGridColumnItem& item = FColumns->Items(ACol);
         HAlign = ARow < FixedRows() ? item.HeaderAlignment() : item.Alignment();
-        if (CellPropsOf(ACol, ARow)) HAlign = Alignments(ACol, ARow);
+        if (PropsOf(ACol, ARow)) HAlign = Alignments(ACol, ARow);
     }
     TExtStringGrid::DoGetAlignment(ACol, ARow, HAlign, VAlign);
 }
@@ -395,7 +395,7 @@ void TExtColumnGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
         const TGridColumnItem& item = FColumns->Items(ACol);
         CanEdit = !item.ReadOnly() && !item.Fixed();
     }
-    if (CellPropsOf(ACol, ARow) && CanEdit) CanEdit = !ReadOnly(ACol, ARow);
+    if (PropsOf(ACol, ARow) && CanEdit) CanEdit = !ReadOnly(ACol, ARow);
     if (OnCanEditCell) OnCanEditCell(this, ARow, ACol, CanEdit);
 }
 

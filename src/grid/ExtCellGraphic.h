@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/CellProperties.h"
 #include "platform/Classes.h"
 
 namespace grid {
@@ -24,8 +25,9 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // A graphic never owns the objects put into its two object slots here:
 // pictures and glyphs are the caller's (the cell-owned picture kinds are
-// painting work and come with it).
-class TCellGraphic : public plat::TObject {
+// painting work and come with it). The base grid frees a cell's graphic
+// with its properties.
+class TCellGraphic : public TCellGraphicBase {
 public:
     TCellGraphic() = default;
 

@@ -6,7 +6,7 @@
 
 namespace grid {
 
-TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TGridCore(AOwner) {
+TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     std::fill(std::begin(FVisibleCol), std::end(FVisibleCol), true);
     std::fill(std::begin(FAllColWidths), std::end(FAllColWidths), std::int16_t(0));
     FFixedFont.SetName("Tahoma");
@@ -19,6 +19,8 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TGridCore(AOwner) {
         ShowColumnHeaders();
     };
     FRowHeaders.OnChange = [this] { ShowRowHeaders(); };
+    FProgressAppearance.OnChange = [this] { Invalidate(); };
+    FShowModified.OnChange = [this] { RepaintCol(0); };
     FMaxColCount = ColCount();
     SetRowCount(10);
     SetWidth(400);
@@ -27,11 +29,26 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TGridCore(AOwner) {
     FFixedRowHeight = DefaultRowHeight();
 }
 
+void TCellPropsDeleter::operator()(TCellProperties* Props) const {
+    if (!Props) return;
+    delete dynamic_cast<TCellGraphic*>(Props->GraphicObject());
+    delete Props;
+}
+
 TExtStringGrid::~TExtStringGrid() {
     FDestroying = true;
     // Hidden columns come back first so that no real column escapes the
     // clearing of cell properties below.
     UnHideColumnsAll();
+    // The base grid frees every cell's properties, but the graphics only of
+    // cells inside the grid; a box added to a row beyond the displayed rows
+    // (hidden rows count for the range check) must not leak.
+    for (const auto& [c, r] : CellsWithObjects()) {
+        if (auto* p = PropsOf(c, r)) {
+            delete dynamic_cast<TCellGraphic*>(p->GraphicObject());
+            p->SetGraphicObject(nullptr);
+        }
+    }
     FColumnHeaders.OnChange = nullptr;
     FRowHeaders.OnChange = nullptr;
 }
@@ -39,14 +56,15 @@ TExtStringGrid::~TExtStringGrid() {
 void TExtStringGrid::Assign(const TObject* Source) {
     const auto* src = dynamic_cast<const TExtStringGrid*>(Source);
     if (!src || src == this) return;
-    FFont = src->FFont;
+    SetFont(src->Font());
     FActiveCellColor = src->FActiveCellColor;
     FActiveCellColorTo = src->FActiveCellColorTo;
     FActiveCellFont = src->FActiveCellFont;
     FActiveCellShow = src->FActiveCellShow;
     FAutoNumAlign = src->FAutoNumAlign;
     FAutoFilterUpdate = src->FAutoFilterUpdate;
-    FMouseActions = src->FMouseActions;
+    FMouseActions.Assign(src->FMouseActions);
+    FNavigation.Assign(src->FNavigation);
     FCellNode.Assign(src->FCellNode);
     FColumnSize.Assign(src->FColumnSize);
     FFixedRowAlways = src->FFixedRowAlways;
@@ -81,7 +99,7 @@ void TExtStringGrid::AssignCells(const TObject* Source) {
     // The exchange stream carries texts of the displayed area; copying them
     // directly gives the same cells without a serialisation round trip.
     for (int r = 0; r < src->RowCount(); ++r)
-        for (int c = 0; c < src->TotalColCount(); ++c) SetGridCells(c, r, src->GridCells(c, r));
+        for (int c = 0; c < src->TotalColCount(); ++c) SetGridCell(c, r, src->GetGridCell(c, r));
 }
 
 void TExtStringGrid::Loaded() {
@@ -96,17 +114,40 @@ void TExtStringGrid::Loaded() {
     FLoaded = true;
     TGridOptions o = Options();
     if (o.Contains(goAlwaysShowEditor)) {
+        // The grid opens its editor itself when asked to keep it open.
+        FNavigation.SetAlwaysEdit(true);
         o.Exclude(goAlwaysShowEditor);
         SetOptions(o);
     }
     SetColumnOrder();
 }
 
+// ----------------------------------------------------------- repainting
+
+void TExtStringGrid::RepaintCell(int ACol, int ARow) {
+    FRepaintLog.push_back({ACol, ARow});
+    if (ACol >= 0 && ARow >= 0) TBaseGrid::RepaintCell(ACol, ARow);
+    else TBaseGrid::Invalidate();
+}
+
+void TExtStringGrid::Invalidate() {
+    ++FInvalidateCount;
+    TBaseGrid::Invalidate();
+}
+
+void TExtStringGrid::SetColWidths(int ACol, int Value) {
+    if (ACol < 0 || ACol >= ColCount() || ColWidths(ACol) == Value) return;
+    TBaseGrid::SetColWidths(ACol, Value);
+    ColWidthsChanged();
+}
+
 // ----------------------------------------------------------- structure
 
 void TExtStringGrid::SetRowCount(int Value) {
     if (RowCount() == FixedRows() && FFixedRowAlways && FSelectionHidden) UnHideSelection();
-    FrameSetRowCount(Value);
+    TBaseGrid::SetRowCount(Value);
+    // The display-text events are asked for every row the windows see.
+    FNormalRowCount = RowCount();
     if (FFixedRowsMin < RowCount() && FFixedRowAlways) SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, Value);
 }
@@ -114,47 +155,47 @@ void TExtStringGrid::SetRowCount(int Value) {
 void TExtStringGrid::SetColCount(int Value) {
     // The hidden-column map is left alone: hidden columns stay hidden and
     // TotalColCount follows the new displayed count.
-    FrameSetColCount(Value);
+    TBaseGrid::SetColCount(Value);
     if (FFixedColsMin < ColCount() && FFixedColAlways) SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
 }
 
 int TExtStringGrid::FixedRows() const {
-    const int f = FrameFixedRows();
+    const int f = TBaseGrid::FixedRows();
     return (f == 0 && FFixedRowAlways) ? 1 : f;
 }
 
 void TExtStringGrid::SetFixedRows(int Value) {
     int v = Value;
     if (Value >= RowCount() && FFixedRowAlways) v = RowCount() - 1;
-    FrameSetFixedRows(v);
+    TBaseGrid::SetFixedRows(v);
     if (!FLoading) FFixedRowsMin = Value;
 }
 
 int TExtStringGrid::FixedCols() const {
-    const int f = FrameFixedCols();
+    const int f = TBaseGrid::FixedCols();
     return (f == 0 && FFixedColAlways) ? 1 : f;
 }
 
 void TExtStringGrid::SetFixedCols(int Value) {
     int v = Value;
     if (Value >= ColCount() && FFixedColAlways) v = ColCount() - 1;
-    FrameSetFixedCols(v);
+    TBaseGrid::SetFixedCols(v);
     if (!FLoading) FFixedColsMin = Value;
 }
 
 void TExtStringGrid::SetRow(int Value) {
     if (Col() >= ColCount() || Col() < 0) MoveCurrentCell(FixedCols(), Value);
-    FrameSetRow(Value);
+    TBaseGrid::SetRow(Value);
     if (Row() != FOldRow && OnRowUpdate) {
         OnRowUpdate(this, FOldRow, Row());
         FOldRow = Row();
     }
-    if (FMouseActions.DisjunctRowSelect) SelectionToRowSelect(false);
+    if (FMouseActions.DisjunctRowSelect()) SelectionToRowSelect(false);
 }
 
 void TExtStringGrid::SetTopRow(int Value) {
-    if (Value >= FixedRows() && Value < RowCount()) FrameSetTopRow(Value);
+    if (Value >= FixedRows() && Value < RowCount()) TBaseGrid::SetTopRow(Value);
 }
 
 void TExtStringGrid::SetFixedColWidth(int Value) {
@@ -172,8 +213,6 @@ void TExtStringGrid::SetFixedRowHeight(int Value) {
     for (int r = 0; r < FixedRows(); ++r) SetRowHeights(r, Value);
 }
 
-void TExtStringGrid::SetDefaultRowHeight(int Value) { FrameSetDefaultRowHeight(Value); }
-
 void TExtStringGrid::SetDefaultAlignment(plat::TAlignment Value) {
     if (Value == FDefaultAlignment) return;
     FDefaultAlignment = Value;
@@ -181,6 +220,7 @@ void TExtStringGrid::SetDefaultAlignment(plat::TAlignment Value) {
 }
 
 void TExtStringGrid::SetWordWrap(bool Value) {
+    TBaseGrid::SetWordWrap(Value);
     FWordWrap = Value;
     if (FUpdateCount == 0) Invalidate();
 }

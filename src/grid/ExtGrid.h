@@ -24,7 +24,8 @@
 
 #include "base/DateTime.h"
 #include "grid/ExtCellGraphic.h"
-#include "grid/ExtGridCore.h"
+#include "grid/BaseGrid.h"
+#include "grid/ExtObj.h"
 #include "grid/ExtGridSettings.h"
 #include "grid/GridTypes.h"
 #include "platform/Classes.h"
@@ -47,18 +48,31 @@ enum TIntelliPan { ipBoth, ipHorizontal, ipVertical, ipNone };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
 enum TGridScrollBars { sbNone, sbHorizontal, sbVertical, sbBoth };
 
+// Frees a cell's properties together with the cell graphic they carry.
+struct TCellPropsDeleter {
+    void operator()(TCellProperties* Props) const;
+};
+using TOwnedCellProps = std::unique_ptr<TCellProperties, TCellPropsDeleter>;
+
+// One cell of a row taken out of the store: its text and its properties.
+struct TStoredCell {
+    std::string Text;
+    TOwnedCellProps Props;
+};
+using TStoredRow = std::vector<TStoredCell>;
+
 // One hidden row: its real index, height, the filter level that hid it and
 // its cells (by real column, with their properties).
 struct TGridItem {
     int Idx = 0;
     int Height = 0;
     int Level = 0;
-    TGridRowCells Items;
+    TStoredRow Items;
 };
 
 using plat::TObject;
 
-class TExtStringGrid : public TGridCore {
+class TExtStringGrid : public TBaseGrid {
 public:
     explicit TExtStringGrid(plat::TComponent* AOwner);
     ~TExtStringGrid() override;
@@ -74,10 +88,8 @@ public:
     bool IsLoaded() const { return FLoaded; }
 
     // ------------------------------------------------------ structure
-    int RowCount() const { return FrameRowCount(); }
-    void SetRowCount(int Value);
-    int ColCount() const { return FrameColCount(); }
-    virtual void SetColCount(int Value);
+    void SetRowCount(int Value) override;
+    void SetColCount(int Value) override;
     int FixedRows() const;
     void SetFixedRows(int Value);
     int FixedCols() const;
@@ -86,18 +98,13 @@ public:
     void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
     bool FixedColAlways() const { return FFixedColAlways; }
     void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
-    int Row() const { return FrameRow(); }
     void SetRow(int Value);
-    int Col() const { return FrameCol(); }
-    void SetCol(int Value) { FrameSetCol(Value); }
     // Only FixedRows .. RowCount - 1 is taken.
     void SetTopRow(int Value);
     int FixedColWidth() const { return ColWidths(0); }
     void SetFixedColWidth(int Value);
     int FixedRowHeight() const { return FFixedRowHeight; }
     void SetFixedRowHeight(int Value);
-    int DefaultRowHeight() const { return FrameDefaultRowHeight(); }
-    void SetDefaultRowHeight(int Value);
     plat::TAlignment DefaultAlignment() const { return FDefaultAlignment; }
     void SetDefaultAlignment(plat::TAlignment Value);
     TVAlignment VAlignment() const { return FVAlignment; }
@@ -157,10 +164,6 @@ public:
     TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
     plat::TFont& ActiveCellFont() { return FActiveCellFont; }
     plat::TFont& FixedFont() { return FFixedFont; }
-    plat::TFont& Font() { return FFont; }
-    const plat::TFont& Font() const { return FFont; }
-    TColor Color() const { return FColor; }
-    void SetColor(TColor Value) { FColor = Value; Invalidate(); }
     THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
     TColor KeloGradientFrom() const { return FKeloGradientFrom; }
     void SetKeloGradientFrom(TColor Value);
@@ -251,45 +254,43 @@ public:
     const TControlLook& ControlLook() const { return FControlLook; }
     TColumnSize& ColumnSize() { return FColumnSize; }
     TShowModified& ShowModified() { return FShowModified; }
+    TGridProgressAppearance& ProgressAppearance() { return FProgressAppearance; }
     TBalloonSettings& Balloon() { return FBalloon; }
     TCellNode& CellNode() { return FCellNode; }
     TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
-    TGridMouseActions& MouseActions() { return FMouseActions; }
-    const TGridMouseActions& MouseActions() const { return FMouseActions; }
+    TMouseActions& MouseActions() { return FMouseActions; }
+    const TMouseActions& MouseActions() const { return FMouseActions; }
+    TNavigation& Navigation() { return FNavigation; }
 
     // ------------------------------------------------------ cell access
-    // Text of a cell (real column, displayed row), through the display hook.
-    std::string Cells(int ACol, int ARow) const;
-    void SetCells(int ACol, int ARow, const std::string& Value);
-    std::string AllCells(int ACol, int ARow) const;
+    // Cells (real column, displayed row) are the base grid's.
+    std::string AllCells(int ACol, int ARow);
     void SetAllCells(int ACol, int ARow, const std::string& Value);
     std::string AllGridCells(int ACol, int ARow) const;
     void SetAllGridCells(int ACol, int ARow, const std::string& Value);
     TObject* AllObjects(int ACol, int ARow) const;
     void SetAllObjects(int ACol, int ARow, TObject* Value);
-    TObject* Objects(int ACol, int ARow) const;
-    void SetObjects(int ACol, int ARow, TObject* Value);
-    std::string StrippedCells(int ACol, int ARow) const;
-    int LinesInCell(int ACol, int ARow) const;
+    std::string StrippedCells(int ACol, int ARow);
+    int LinesInCell(int ACol, int ARow);
 
     // Typed access raises EExtGridError for a text that does not convert.
-    int Ints(int ACol, int ARow) const;
+    int Ints(int ACol, int ARow);
     void SetInts(int ACol, int ARow, int Value);
-    int AllInts(int ACol, int ARow) const;
+    int AllInts(int ACol, int ARow);
     void SetAllInts(int ACol, int ARow, int Value);
-    double Floats(int ACol, int ARow) const;
+    double Floats(int ACol, int ARow);
     void SetFloats(int ACol, int ARow, double Value);
-    double AllFloats(int ACol, int ARow) const;
+    double AllFloats(int ACol, int ARow);
     void SetAllFloats(int ACol, int ARow, double Value);
-    base::TDateTime Dates(int ACol, int ARow) const;
+    base::TDateTime Dates(int ACol, int ARow);
     void SetDates(int ACol, int ARow, base::TDateTime Value);
-    base::TDateTime Times(int ACol, int ARow) const;
+    base::TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, base::TDateTime Value);
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
 
-    virtual std::string GetCurrentCell() const;
+    virtual std::string GetCurrentCell();
     virtual void SetCurrentCell(const std::string& Value);
-    virtual std::string GetCurrentCellText() const;
+    virtual std::string GetCurrentCellText();
 
     plat::TStrings& ColumnHeaders() { return FColumnHeaders; }
     void SetColumnHeaders(const std::vector<std::string>& Value);
@@ -325,7 +326,7 @@ public:
 
     int AllColCount() const { return ColCount() + NumHiddenColumns(); }
     int AllRowCount() const { return RowCount() + NumHiddenRows(); }
-    virtual TGridRect GetUsedCells() const;
+    virtual TGridRect GetUsedCells();
     int SaveStartCol() const;
     int SaveStartRow() const;
     int SaveEndCol() const;
@@ -334,8 +335,7 @@ public:
     int SaveRowCount() const;
 
     // Display-text hook: the application's event, then link text.
-    virtual void DoGetDisplText(int ACol, int ARow, std::string& Text) const;
-    std::function<void(TObject*, int, int, std::string&)> OnGetDisplText;
+    void DoGetDisplText(int ACol, int ARow, std::string& Text) override;
 
     // ------------------------------------------------------ hidden columns and rows
     void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
@@ -365,6 +365,14 @@ public:
     int RealRowIndex(int ARow) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
+    // Hides the listed displayed rows (ascending) as one filter level, and
+    // brings the last level back. Callers lower the level themselves.
+    void HideRowList(const std::vector<int>& RowList);
+    void UnHideRowList();
+    int FilterLevel() const { return FFilterLevel; }
+    void SetFilterLevel(int Value) { FFilterLevel = Value; }
+    // Scrolls so that a displayed cell is in view.
+    void ScrollInView(int ColIndex, int RowIndex);
     void HideSelection();
     void UnHideSelection();
     bool SelectionHidden() const { return FSelectionHidden; }
@@ -376,7 +384,7 @@ public:
     virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
     bool HasNoEditor(int ACol, int ARow);
     virtual void DoIsFixedCell(int ACol, int ARow, bool& IsFixed);
-    bool IsFixed(int ACol, int ARow);
+    bool IsFixed(int ACol, int ARow) override;
     virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
     virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
@@ -458,7 +466,9 @@ public:
     virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
 
     // ------------------------------------------------------ selection
+    // The anchor goes to (Left, Top) and the current cell to (Right, Bottom).
     void SetSelection(const TGridRect& R);
+    void MoveCurrentCell(int ACol, int ARow);
     void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
     void FocusCell(int ACol, int ARow);
     void GotoCell(int ACol, int ARow);
@@ -483,6 +493,23 @@ public:
     int SelectedColCount() const;
 
     bool GetSelectedCells(int ACol, int ARow) const;
+    // Repaint requests, logged for checks that a change shows at the right
+    // place; a -1 stands for a whole row or column.
+    void RepaintCell(int ACol, int ARow);
+    void Invalidate();
+    struct TRepaint {
+        int Col;
+        int Row;
+        friend bool operator==(const TRepaint&, const TRepaint&) = default;
+    };
+    const std::vector<TRepaint>& RepaintLog() const { return FRepaintLog; }
+    int InvalidateCount() const { return FInvalidateCount; }
+    void ClearRepaintLog() {
+        FRepaintLog.clear();
+        FInvalidateCount = 0;
+    }
+    void SetColWidths(int ACol, int Value);
+    bool HasParent() const { return Parent() != nullptr; }
     void SetSelectedCells(int ACol, int ARow, bool Value);
     int SelectedCellsCount();
     plat::TPoint GetSelectedCell(int Index) const;
@@ -501,7 +528,7 @@ public:
     void SetColumnOrder();
     int ColumnAtPosition(int P);
     int ColumnPosition(int ACol) const;
-    int ColumnByHeader(const std::string& AValue) const;
+    int ColumnByHeader(const std::string& AValue);
 
     // ------------------------------------------------------ sizing
     // Fits a displayed column to its content, then adds Padding.
@@ -536,11 +563,21 @@ public:
     std::function<void(TObject*, int)> OnRowDisjunctSelected;
     std::function<void(TObject*, int, int&)> OnUpdateColumnSize;
 
+    // The cell's properties, or nullptr; never creates them.
+    TCellProperties* PropsOf(int ACol, int ARow) const;
+
 protected:
-    void ColWidthsChanged() override;
+    virtual void ColWidthsChanged();
     bool FDestroying = false;
 
 private:
+    // Whole rows of the store, moved with their properties.
+    TStoredRow TakeRowCells(int ARow);
+    void PutRowCells(int ARow, TStoredRow&& Cells);
+    void MoveRowSlots(int From, int To);
+    void RemoveRowsInternal(int ARow, int Count);
+    void InsertRowsInternal(int ARow, int Count);
+    void SetTextAndRowCount(int Value);
     TGridItem* FindHiddenRow(int RealRow);
     const TGridItem* FindHiddenRow(int RealRow) const;
     // Number of hidden rows whose real index lies below RealRow.
@@ -593,8 +630,6 @@ private:
     TColor FActiveCellColorTo = plat::clNone;
     plat::TFont FActiveCellFont;
     plat::TFont FFixedFont;
-    plat::TFont FFont;
-    TColor FColor = plat::clWindow;
     THoverFixedCells FHoverFixedCells = hfNone;
     TColor FKeloGradientFrom = plat::clWhite;
     TColor FKeloGradientTo = plat::clNone;
@@ -661,10 +696,14 @@ private:
     TControlLook FControlLook{this};
     TColumnSize FColumnSize{this};
     TShowModified FShowModified;
+    TGridProgressAppearance FProgressAppearance;
     TBalloonSettings FBalloon;
     TCellNode FCellNode;
     TSizeWhileTyping FSizeWhileTyping;
-    TGridMouseActions FMouseActions;
+    TMouseActions FMouseActions;
+    TNavigation FNavigation;
+    std::vector<TRepaint> FRepaintLog;
+    int FInvalidateCount = 0;
 
     plat::TStrings FColumnHeaders;
     plat::TStrings FRowHeaders;
@@ -679,6 +718,7 @@ private:
     // hidden rows, ascending by Idx except where a run is appended
     std::vector<TGridItem> FGridItems;
     bool FSelectionHidden = false;
+    int FFilterLevel = 0;
     TGridRect FSavedSelection;
 
     // shared graphic of the row check boxes in column 0

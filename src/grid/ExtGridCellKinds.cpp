@@ -19,16 +19,19 @@ bool IsCheckKind(TCellType t) {
 // ----------------------------------------------------------- life cycle
 
 TCellGraphic* TExtStringGrid::CreateCellGraphic(int ACol, int ARow) {
-    TCellProps& props = CellProperties(ACol, ARow);
-    props.Graphic = std::make_unique<TCellGraphic>();
+    // The cell's own graphic goes; a shared one is never stored in a cell.
+    delete dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    auto* g = new TCellGraphic;
+    SetGraphicObjectEx(ACol, ARow, g);
     if (FNumHidden > 0) RepaintIfHiddenCols(ACol, ARow);
-    return props.Graphic.get();
+    return g;
 }
 
 bool TExtStringGrid::RemoveCellGraphic(int ACol, int ARow) {
-    TCellProps* props = CellPropsOf(ACol, ARow);
-    if (!props || !props->Graphic) return false;
-    props->Graphic.reset();
+    auto* g = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    if (!g) return false;
+    SetGraphicObjectEx(ACol, ARow, nullptr);
+    delete g;
     if (!FDestroying) RepaintCell(DisplColIndex(ACol), ARow);
     return true;
 }
@@ -39,7 +42,7 @@ bool TExtStringGrid::RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind)
 }
 
 TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow) {
-    if (ACol == 0 && FMouseActions.HotmailRowSelect) {
+    if (ACol == 0 && FMouseActions.HotmailRowSelect()) {
         TCellGraphic& g = *FCellGraphic;
         g.SetCellType(ctRowCheckBox);
         const int normal = RowCount() - FixedRows();
@@ -54,15 +57,14 @@ TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow) {
         g.SetCellTransparent(FControlLook.ControlStyle() == csFlat);
         return &g;
     }
-    const TCellProps* props = CellPropsOf(ACol, ARow);
-    return props ? props->Graphic.get() : nullptr;
+    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
 }
 
 TCellType TExtStringGrid::GetCellType(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return ctEmpty;
-    if (ACol == 0 && FMouseActions.HotmailRowSelect) return ctRowCheckBox;
-    const TCellProps* props = CellPropsOf(ACol, ARow);
-    return (props && props->Graphic) ? props->Graphic->CellType() : ctEmpty;
+    if (ACol == 0 && FMouseActions.HotmailRowSelect()) return ctRowCheckBox;
+    const auto* g = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    return g ? g->CellType() : ctEmpty;
 }
 
 bool TExtStringGrid::IsCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds) {
@@ -150,7 +152,7 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
     CheckCellIndex(ACol, ARow);
     CreateCellGraphic(ACol, ARow)->SetCheckBox(State, Data, true, haBeforeText, CheckVAlign());
     if (!Data) return;
-    const std::string& text = GridCells(ACol, ARow);
+    const std::string& text = GetGridCell(ACol, ARow);
     if (text != FCheckTrue && text != FCheckFalse) SetCells(ACol, ARow, State ? FCheckTrue : FCheckFalse);
 }
 
@@ -160,26 +162,26 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, TCheckBoxState State) {
 }
 
 void TExtStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox) {
-    const int first = FMouseActions.CheckAllCheck ? 0 : FixedRows();
+    const int first = FMouseActions.CheckAllCheck() ? 0 : FixedRows();
     for (int r = first; r < RowCount(); ++r) AddCheckBox(ACol, r, DefaultState, DataCheckBox);
 }
 
 void TExtStringGrid::RemoveCheckBoxColumn(int ACol) {
-    const int first = FMouseActions.CheckAllCheck ? 0 : FixedRows();
+    const int first = FMouseActions.CheckAllCheck() ? 0 : FixedRows();
     for (int r = first; r < RowCount(); ++r)
         if (HasCheckBox(ACol, r)) RemoveCheckBox(ACol, r);
 }
 
 void TExtStringGrid::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State) {
-    const int first = FMouseActions.CheckAllCheck ? 0 : FixedRows();
+    const int first = FMouseActions.CheckAllCheck() ? 0 : FixedRows();
     for (int r = first; r < RowCount(); ++r) AddCheckBox(ACol, r, State);
 }
 
 void TExtStringGrid::RemoveCheckBox(int ACol, int ARow) {
     // Only the cell's own box: the shared kinds are not the cell's to drop.
-    const TCellProps* props = CellPropsOf(ACol, ARow);
-    if (!props || !props->Graphic) return;
-    const TCellType t = props->Graphic->CellType();
+    const auto* own = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    if (!own) return;
+    const TCellType t = own->CellType();
     if (t != ctCheckBox && t != ctDataCheckBox && t != ctTriStateCheckBox) return;
     RemoveCellGraphic(ACol, ARow);
 }
@@ -189,12 +191,12 @@ TCellGraphic* TExtStringGrid::GraphicAtRealRow(int ACol, int ARealRow) {
     if (const TGridItem* item = FindHiddenRow(ARealRow)) {
         if (ACol >= 0 && ACol < static_cast<int>(item->Items.size())) {
             const auto& props = item->Items[static_cast<size_t>(ACol)].Props;
-            if (props) return props->Graphic.get();
+            if (props) return dynamic_cast<TCellGraphic*>(props->GraphicObject());
         }
         return GetCellGraphic(ACol, ARealRow);
     }
     const int d = DisplRowIndex(ARealRow);
-    if (const TCellProps* props = CellPropsOf(ACol, d); props && props->Graphic) return props->Graphic.get();
+    if (auto* own = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, d))) return own;
     return GetCellGraphic(ACol, d);
 }
 
@@ -387,8 +389,8 @@ void TExtStringGrid::AddRadioButtonColumn(int ACol) {
 }
 
 void TExtStringGrid::RemoveRadioButton(int ACol, int ARow) {
-    const TCellProps* props = CellPropsOf(ACol, ARow);
-    if (props && props->Graphic && props->Graphic->CellType() == ctRadioButton) RemoveCellGraphic(ACol, ARow);
+    const auto* own = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    if (own && own->CellType() == ctRadioButton) RemoveCellGraphic(ACol, ARow);
 }
 
 void TExtStringGrid::RemoveRadioButtonColumn(int ACol) {

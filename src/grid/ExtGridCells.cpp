@@ -41,24 +41,12 @@ std::string FormatFloat(const std::string& Fmt, double Value) {
 
 // ----------------------------------------------------------- text
 
-std::string TExtStringGrid::Cells(int ACol, int ARow) const {
-    std::string text = GridCells(ACol, ARow);
-    if (ARow >= 0 && ARow < RowCount()) DoGetDisplText(ACol, ARow, text);
-    return text;
-}
-
-void TExtStringGrid::SetCells(int ACol, int ARow, const std::string& Value) {
-    SetGridCells(ACol, ARow, Value);
-    CellTextChanged(ACol, ARow);
-    if (HasParent()) RepaintCell(ACol, ARow);
-}
-
 void TExtStringGrid::RepaintIfHiddenCols(int ACol, int ARow) {
     const int d = DisplColIndex(ACol);
     if (d != ACol) RepaintCell(d, ARow);
 }
 
-std::string TExtStringGrid::AllCells(int ACol, int ARow) const {
+std::string TExtStringGrid::AllCells(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return {};
     if (const TGridItem* item = FindHiddenRow(ARow)) {
         std::string text;
@@ -86,7 +74,7 @@ std::string TExtStringGrid::AllGridCells(int ACol, int ARow) const {
         if (ACol < 0 || ACol >= static_cast<int>(item->Items.size())) return {};
         return item->Items[static_cast<size_t>(ACol)].Text;
     }
-    return GridCells(ACol, DisplRowIndex(ARow));
+    return GetGridCell(ACol, DisplRowIndex(ARow));
 }
 
 void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Value) {
@@ -98,25 +86,14 @@ void TExtStringGrid::SetAllGridCells(int ACol, int ARow, const std::string& Valu
         item->Items[static_cast<size_t>(ACol)].Text = Value;
         return;
     }
-    SetGridCells(ACol, DisplRowIndex(ARow), Value);
-}
-
-TObject* TExtStringGrid::Objects(int ACol, int ARow) const {
-    const TCellProps* p = CellPropsOf(ACol, ARow);
-    return p ? p->Object : nullptr;
-}
-
-void TExtStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
-    if (ACol < 0 || ARow < 0) return;
-    if (!Value && !CellPropsOf(ACol, ARow)) return;
-    CellProperties(ACol, ARow).Object = Value;
+    SetGridCell(ACol, DisplRowIndex(ARow), Value);
 }
 
 TObject* TExtStringGrid::AllObjects(int ACol, int ARow) const {
     if (const TGridItem* item = FindHiddenRow(ARow)) {
         if (ACol < 0 || ACol >= static_cast<int>(item->Items.size())) return nullptr;
         const auto& props = item->Items[static_cast<size_t>(ACol)].Props;
-        return props ? props->Object : nullptr;
+        return props ? props->CellObject() : nullptr;
     }
     return Objects(ACol, DisplRowIndex(ARow));
 }
@@ -126,44 +103,44 @@ void TExtStringGrid::SetAllObjects(int ACol, int ARow, TObject* Value) {
     if (TGridItem* item = FindHiddenRow(ARow)) {
         if (ACol >= static_cast<int>(item->Items.size())) item->Items.resize(static_cast<size_t>(ACol) + 1);
         auto& props = item->Items[static_cast<size_t>(ACol)].Props;
-        if (!props) props = std::make_unique<TCellProps>();
-        props->Object = Value;
+        if (!props) props.reset(new TCellProperties(this, ACol, ARow));
+        props->SetCellObject(Value);
         return;
     }
     SetObjects(ACol, DisplRowIndex(ARow), Value);
 }
 
-std::string TExtStringGrid::StrippedCells(int ACol, int ARow) const {
+std::string TExtStringGrid::StrippedCells(int ACol, int ARow) {
     return ctl::HtmlToPlainText(Cells(ACol, ARow));
 }
 
-int TExtStringGrid::LinesInCell(int ACol, int ARow) const {
+int TExtStringGrid::LinesInCell(int ACol, int ARow) {
     const std::string s = Cells(ACol, ARow);
     return 1 + static_cast<int>(std::count(s.begin(), s.end(), '\r'));
 }
 
 // ----------------------------------------------------------- typed access
 
-int TExtStringGrid::Ints(int ACol, int ARow) const { return TextToInt(StrippedCells(ACol, ARow)); }
+int TExtStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
 
 void TExtStringGrid::SetInts(int ACol, int ARow, int Value) {
     SetCells(ACol, ARow, base::IntToStr(Value));
     if (FNumHidden > 0) RepaintIfHiddenCols(ACol, ARow);
 }
 
-int TExtStringGrid::AllInts(int ACol, int ARow) const { return TextToInt(AllCells(ACol, ARow)); }
+int TExtStringGrid::AllInts(int ACol, int ARow) { return TextToInt(AllCells(ACol, ARow)); }
 
 void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) {
     SetAllCells(ACol, ARow, base::IntToStr(Value));
 }
 
-double TExtStringGrid::Floats(int ACol, int ARow) const { return TextToFloat(StrippedCells(ACol, ARow)); }
+double TExtStringGrid::Floats(int ACol, int ARow) { return TextToFloat(StrippedCells(ACol, ARow)); }
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value) {
     SetCells(ACol, ARow, FormatFloat(GetFloatFormat(ACol, ARow), Value));
 }
 
-double TExtStringGrid::AllFloats(int ACol, int ARow) const { return TextToFloat(AllCells(ACol, ARow)); }
+double TExtStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCells(ACol, ARow)); }
 
 void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
     // Always the grid's format: a real row may be hidden, where no column
@@ -171,13 +148,13 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
     SetAllCells(ACol, ARow, FormatFloat(FFloatFormat, Value));
 }
 
-base::TDateTime TExtStringGrid::Dates(int ACol, int ARow) const { return base::StrToDate(Cells(ACol, ARow)); }
+base::TDateTime TExtStringGrid::Dates(int ACol, int ARow) { return base::StrToDate(Cells(ACol, ARow)); }
 
 void TExtStringGrid::SetDates(int ACol, int ARow, base::TDateTime Value) {
     SetCells(ACol, ARow, base::DateToStr(Value));
 }
 
-base::TDateTime TExtStringGrid::Times(int ACol, int ARow) const { return base::StrToTime(Cells(ACol, ARow)); }
+base::TDateTime TExtStringGrid::Times(int ACol, int ARow) { return base::StrToTime(Cells(ACol, ARow)); }
 
 void TExtStringGrid::SetTimes(int ACol, int ARow, base::TDateTime Value) {
     SetCells(ACol, ARow, base::TimeToStr(Value));
@@ -187,11 +164,11 @@ std::string TExtStringGrid::GetFloatFormat(int, int) const { return FFloatFormat
 
 // ----------------------------------------------------------- current cell
 
-std::string TExtStringGrid::GetCurrentCell() const { return GridCells(RealCol(), Row()); }
+std::string TExtStringGrid::GetCurrentCell() { return GetGridCell(RealCol(), Row()); }
 
 void TExtStringGrid::SetCurrentCell(const std::string& Value) { SetCells(RealCol(), Row(), Value); }
 
-std::string TExtStringGrid::GetCurrentCellText() const { return Cells(RealCol(), Row()); }
+std::string TExtStringGrid::GetCurrentCellText() { return Cells(RealCol(), Row()); }
 
 // ----------------------------------------------------------- headers
 
@@ -236,103 +213,104 @@ void TExtStringGrid::ClearRowHeaders() {
 
 // ----------------------------------------------------------- cell properties
 
-namespace {
-template <typename T, typename F>
-T PropOr(const TCellProps* p, T def, F get) {
-    return p ? get(*p) : def;
+TCellProperties* TExtStringGrid::PropsOf(int ACol, int ARow) const {
+    return dynamic_cast<TCellProperties*>(GetGridObject(ACol, ARow));
 }
-}  // namespace
 
 TColor TExtStringGrid::Colors(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.BrushColor; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->BrushColor() : plat::clNone;
 }
 
 void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value) {
-    CellProperties(ACol, ARow).BrushColor = Value;
+    GetCellProperties(ACol, ARow)->SetBrushColor(Value);
     if (FUpdateCount == 0) RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 TColor TExtStringGrid::ColorsTo(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.BrushColorTo; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->BrushColorTo() : plat::clNone;
 }
 
 void TExtStringGrid::SetColorsTo(int ACol, int ARow, TColor Value) {
-    CellProperties(ACol, ARow).BrushColorTo = Value;
+    GetCellProperties(ACol, ARow)->SetBrushColorTo(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 TColor TExtStringGrid::FontColors(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), plat::clNone, [](const TCellProps& p) { return p.FontColor; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->FontColor() : plat::clNone;
 }
 
 void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
-    CellProperties(ACol, ARow).FontColor = Value;
+    GetCellProperties(ACol, ARow)->SetFontColor(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 plat::TFontStyles TExtStringGrid::FontStyles(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), plat::TFontStyles{}, [](const TCellProps& p) { return p.FontStyle; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->FontStyle() : plat::TFontStyles{};
 }
 
 void TExtStringGrid::SetFontStyles(int ACol, int ARow, plat::TFontStyles Value) {
-    CellProperties(ACol, ARow).FontStyle = Value;
+    GetCellProperties(ACol, ARow)->SetFontStyle(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 int TExtStringGrid::FontSizes(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), 0, [](const TCellProps& p) { return p.FontSize; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->FontSize() : 0;
 }
 
 void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
-    CellProperties(ACol, ARow).FontSize = Value;
+    GetCellProperties(ACol, ARow)->SetFontSize(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 std::string TExtStringGrid::FontNames(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), std::string(), [](const TCellProps& p) { return p.FontName; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->FontName() : std::string();
 }
 
 void TExtStringGrid::SetFontNames(int ACol, int ARow, const std::string& Value) {
-    CellProperties(ACol, ARow).FontName = Value;
+    GetCellProperties(ACol, ARow)->SetFontName(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 plat::TAlignment TExtStringGrid::Alignments(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), plat::taLeftJustify,
-                  [](const TCellProps& p) { return p.Alignment; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p ? p->Alignment() : plat::taLeftJustify;
 }
 
 void TExtStringGrid::SetAlignments(int ACol, int ARow, plat::TAlignment Value) {
-    CellProperties(ACol, ARow).Alignment = Value;
+    GetCellProperties(ACol, ARow)->SetAlignment(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 bool TExtStringGrid::ReadOnly(int ACol, int ARow) const {
-    return PropOr(CellPropsOf(ACol, ARow), false, [](const TCellProps& p) { return p.ReadOnly; });
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    return p && p->ReadOnly();
 }
 
 void TExtStringGrid::SetReadOnly(int ACol, int ARow, bool Value) {
-    CellProperties(ACol, ARow).ReadOnly = Value;
+    GetCellProperties(ACol, ARow)->SetReadOnly(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
-bool TExtStringGrid::WordWraps(int ACol, int ARow) {
-    auto& p = CellProperties(ACol, ARow);
-    return p.WordWrap;
-}
+bool TExtStringGrid::WordWraps(int ACol, int ARow) { return GetCellProperties(ACol, ARow)->WordWrap(); }
 
 void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value) {
-    CellProperties(ACol, ARow).WordWrap = Value;
+    GetCellProperties(ACol, ARow)->SetWordWrap(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 void TExtStringGrid::SetRowColor(int ARow, TColor Value) {
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != plat::clNone) {
-            CellProperties(c, ARow).BrushColor = Value;
-        } else if (CellPropsOf(c, ARow)) {
+            GetCellProperties(c, ARow)->SetBrushColor(Value);
+        } else if (PropsOf(c, ARow)) {
             if (GetCellType(c, ARow) == ctNone) FreeCellProps(c, ARow);
-            else CellPropsOf(c, ARow)->BrushColor = plat::clNone;
+            else PropsOf(c, ARow)->SetBrushColor(plat::clNone);
         }
     }
     RepaintRow(ARow);
@@ -341,12 +319,13 @@ void TExtStringGrid::SetRowColor(int ARow, TColor Value) {
 void TExtStringGrid::SetRowFontColor(int ARow, TColor Value) {
     for (int c = FixedCols(); c < AllColCount(); ++c) {
         if (Value != plat::clNone) {
-            CellProperties(c, ARow).FontColor = Value;
-        } else if (TCellProps* p = CellPropsOf(c, ARow)) {
-            // Only a cell whose properties carry nothing else gives them up.
-            if (p->BrushColor == plat::clNone && !p->Graphic && !p->Object && !p->Control)
+            GetCellProperties(c, ARow)->SetFontColor(Value);
+        } else if (TCellProperties* p = PropsOf(c, ARow)) {
+            // Only a cell whose properties carry nothing else gives them up:
+            // a check box or an application object must survive.
+            if (p->BrushColor() == plat::clNone && !p->GraphicObject() && !p->CellObject() && !p->Control())
                 FreeCellProps(c, ARow);
-            else p->FontColor = plat::clNone;
+            else p->SetFontColor(plat::clNone);
         }
     }
     RepaintRow(ARow);
@@ -354,7 +333,7 @@ void TExtStringGrid::SetRowFontColor(int ARow, TColor Value) {
 
 // ----------------------------------------------------------- ranges
 
-TGridRect TExtStringGrid::GetUsedCells() const {
+TGridRect TExtStringGrid::GetUsedCells() {
     TGridRect r{-1, -1, -1, -1};
     for (int row = 0; row < RowCount(); ++row)
         for (int c = 0; c < ColCount(); ++c) {
@@ -393,8 +372,8 @@ int TExtStringGrid::SaveRowCount() const {
 
 // ----------------------------------------------------------- display text
 
-void TExtStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Text) const {
-    if (OnGetDisplText) OnGetDisplText(const_cast<TExtStringGrid*>(this), ACol, ARow, Text);
+void TExtStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Text) {
+    TBaseGrid::DoGetDisplText(ACol, ARow, Text);
     if (FURLShowInText) {
         static const std::array<const char*, 7> kPrefixes = {"HTTP://", "WWW.",   "MAILTO:", "HTTPS://",
                                                              "NNTP://", "FILE://", "FTP://"};

@@ -79,6 +79,67 @@ bool TExtStringGrid::IsIgnoredColumn(int ACol) const {
     return std::find(FIgnoreColumns.begin(), FIgnoreColumns.end(), ACol) != FIgnoreColumns.end();
 }
 
+// ----------------------------------------------------------- row store
+
+TStoredRow TExtStringGrid::TakeRowCells(int ARow) {
+    TStoredRow cells(static_cast<size_t>(TotalColCount()));
+    for (int c = 0; c < TotalColCount(); ++c) {
+        TStoredCell& cell = cells[static_cast<size_t>(c)];
+        cell.Text = GetGridCell(c, ARow);
+        cell.Props.reset(PropsOf(c, ARow));
+        SetGridObject(c, ARow, nullptr);
+        SetGridCell(c, ARow, "");
+    }
+    return cells;
+}
+
+void TExtStringGrid::PutRowCells(int ARow, TStoredRow&& Cells) {
+    for (int c = 0; c < static_cast<int>(Cells.size()); ++c) {
+        TStoredCell& cell = Cells[static_cast<size_t>(c)];
+        SetGridCell(c, ARow, cell.Text);
+        if (cell.Props) {
+            cell.Props->SetOwnerCol(c);
+            cell.Props->SetOwnerRow(ARow);
+        }
+        SetGridObject(c, ARow, cell.Props.release());
+    }
+}
+
+void TExtStringGrid::MoveRowSlots(int From, int To) {
+    for (int c = 0; c < TotalColCount(); ++c) {
+        plat::TObject* obj = GetGridObject(c, From);
+        if (auto* p = dynamic_cast<TCellProperties*>(obj)) p->SetOwnerRow(To);
+        SetGridCell(c, To, GetGridCell(c, From));
+        SetGridObject(c, To, obj);
+        SetGridObject(c, From, nullptr);
+        SetGridCell(c, From, "");
+    }
+    TBaseGrid::SetRowHeights(To, RowHeights(From));
+}
+
+void TExtStringGrid::SetTextAndRowCount(int Value) {
+    TBaseGrid::SetRowCount(Value);
+    FNormalRowCount = RowCount();
+}
+
+void TExtStringGrid::RemoveRowsInternal(int ARow, int Count) {
+    // The rows' cells have been taken out already; what lies below moves up
+    // with its properties and heights.
+    const int n = RowCount();
+    if (ARow < 0 || Count <= 0 || ARow >= n) return;
+    Count = std::min(Count, n - ARow);
+    for (int r = ARow; r + Count < n; ++r) MoveRowSlots(r + Count, r);
+    SetTextAndRowCount(n - Count);
+}
+
+void TExtStringGrid::InsertRowsInternal(int ARow, int Count) {
+    if (ARow < 0 || Count <= 0) return;
+    const int n = RowCount();
+    SetTextAndRowCount(n + Count);
+    for (int r = n - 1; r >= ARow; --r) MoveRowSlots(r, r + Count);
+    for (int r = ARow; r < ARow + Count; ++r) TBaseGrid::SetRowHeights(r, DefaultRowHeight());
+}
+
 // ----------------------------------------------------------- rows
 
 namespace {
@@ -173,25 +234,104 @@ void TExtStringGrid::UnHideRowsAll() {
     }
 }
 
+// ----------------------------------------------------------- filter levels
+
+void TExtStringGrid::HideRowList(const std::vector<int>& RowList) {
+    std::vector<bool> listed(static_cast<size_t>(RowCount()), false);
+    int n = 0;
+    for (int r : RowList) {
+        if (r < 0 || r >= RowCount() || listed[static_cast<size_t>(r)]) continue;
+        listed[static_cast<size_t>(r)] = true;
+        ++n;
+        TGridItem item;
+        item.Idx = r;
+        item.Height = RowHeights(r);
+        item.Level = FFilterLevel;
+        item.Items = TakeRowCells(r);
+        const auto at = std::upper_bound(FGridItems.begin(), FGridItems.end(), r,
+                                         [](int row, const TGridItem& it) { return row < it.Idx; });
+        FGridItems.insert(at, std::move(item));
+    }
+    ++FFilterLevel;
+    int w = 0;
+    const int count = RowCount();
+    for (int r = 0; r < count; ++r) {
+        if (listed[static_cast<size_t>(r)]) continue;
+        if (w != r) MoveRowSlots(r, w);
+        ++w;
+    }
+    SetTextAndRowCount(count - n);
+}
+
+void TExtStringGrid::UnHideRowList() {
+    std::vector<TGridItem> level;
+    for (auto it = FGridItems.begin(); it != FGridItems.end();) {
+        if (it->Level + 1 == FFilterLevel) {
+            level.push_back(std::move(*it));
+            it = FGridItems.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
+    const int oldCount = RowCount();
+    SetTextAndRowCount(oldCount + static_cast<int>(level.size()));
+    // Merge from the bottom: each row either is an item of this level
+    // coming back, or a shown row moving down to make room.
+    int s = oldCount - 1;
+    auto k = static_cast<int>(level.size()) - 1;
+    for (int t = RowCount() - 1; t >= 0; --t) {
+        if (k >= 0 && level[static_cast<size_t>(k)].Idx == t) {
+            PutRowCells(t, std::move(level[static_cast<size_t>(k)].Items));
+            TBaseGrid::SetRowHeights(t, level[static_cast<size_t>(k)].Height);
+            --k;
+        } else {
+            if (s < t && s >= 0) MoveRowSlots(s, t);
+            --s;
+        }
+    }
+    if (FFilterLevel < 2) FGridItems.clear();
+}
+
+void TExtStringGrid::ScrollInView(int ColIndex, int RowIndex) {
+    if (ColIndex >= ColCount() || RowIndex >= RowCount()) return;
+    const int visCols = VisibleColCount();
+    const int visRows = VisibleRowCount();
+    int left = LeftCol();
+    int top = TopRow();
+    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + visCols) {
+        SetCol(ColIndex);
+        left = std::max(ColIndex - visCols / 2, FixedCols());
+    }
+    if (RowIndex < TopRow() || RowIndex >= TopRow() + visRows) {
+        SetRow(RowIndex);
+        top = std::max(RowIndex - visRows / 2, FixedRows());
+    }
+    left = std::min(left, ColCount() - visCols + 1);
+    if (FixedCols() + visCols < ColCount()) SetLeftCol(left);
+    if (FixedRows() + visRows >= RowCount()) return;
+    TBaseGrid::SetTopRow(std::min(top, RowCount() - visRows + 1));
+}
+
 // ----------------------------------------------------------- selection highlight
 
 void TExtStringGrid::HideSelection() {
     FSavedSelection = Selection();
-    FrameSetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
+    TBaseGrid::SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});
     FSelectionHidden = true;
 }
 
 void TExtStringGrid::UnHideSelection() {
     FSelectionHidden = false;
     if (FSavedSelection.Top < RowCount() && FSavedSelection.Left < ColCount()) {
-        FrameSetSelection(FSavedSelection);
+        TBaseGrid::SetSelection(FSavedSelection);
         return;
     }
     int c = FixedCols();
     int r = FixedRows();
     if (FFixedColAlways && c >= ColCount()) c = 0;
     if (FFixedRowAlways && r >= RowCount()) r = 0;
-    FrameSetSelection({c, r, c, r});
+    TBaseGrid::SetSelection({c, r, c, r});
 }
 
 }  // namespace grid

@@ -52,9 +52,9 @@ bool TExtStringGrid::IsFixed(int ACol, int ARow) {
 }
 
 void TExtStringGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
-    if (CellPropsOf(ACol, ARow) && CanEdit) {
+    if (PropsOf(ACol, ARow) && CanEdit) {
         CanEdit = !ReadOnly(ACol, ARow);
-        if (!Options().Contains(goEditing) && !FMouseActions.RangeSelectAndEdit) CanEdit = false;
+        if (!Options().Contains(goEditing) && !FMouseActions.RangeSelectAndEdit()) CanEdit = false;
     }
     if (ACol < ColCount() + NumHiddenColumns()) DoCanEditCell(ACol, ARow, CanEdit);
     else CanEdit = true;
@@ -95,7 +95,7 @@ bool TExtStringGrid::HasSpinEdit(int ACol, int ARow) {
 }
 
 void TExtStringGrid::DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign) {
-    if (ACol == 0 && FMouseActions.HotmailRowSelect) HAlign = plat::taCenter;
+    if (ACol == 0 && FMouseActions.HotmailRowSelect()) HAlign = plat::taCenter;
     if (OnGetAlignment) OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
 }
 

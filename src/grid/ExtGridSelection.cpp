@@ -19,8 +19,17 @@ int PackCell(int ACol, int ARow) {
 
 // ----------------------------------------------------------- range selection
 
+void TExtStringGrid::MoveCurrentCell(int ACol, int ARow) {
+    TBaseGrid::SetRow(ARow);
+    TBaseGrid::SetCol(ACol);
+}
+
 void TExtStringGrid::SetSelection(const TGridRect& R) {
-    FrameSetSelection(R);
+    // The current cell is the corner the selection was drawn to, so that a
+    // selected row leaves its last column current.
+    TBaseGrid::SetCol(R.Right);
+    TBaseGrid::SetRow(R.Bottom);
+    TBaseGrid::SetSelection(R);
     if (FActiveCellShow) {
         RepaintRow(0);
         RepaintCol(0);
@@ -47,9 +56,9 @@ void TExtStringGrid::PadRowSelect(int Count) const {
 }
 
 bool TExtStringGrid::GetRowSelect(int ARow) const {
-    if (!FMouseActions.RowSelectPersistent && (ARow < 0 || ARow >= RowCount() + NumHiddenRows()))
+    if (!FMouseActions.RowSelectPersistent() && (ARow < 0 || ARow >= RowCount() + NumHiddenRows()))
         throw EExtGridError("Invalid row " + base::IntToStr(ARow) + " accessed");
-    if (FMouseActions.DisjunctRowSelect) {
+    if (FMouseActions.DisjunctRowSelect()) {
         if (ARow < 0) throw EExtGridError("Invalid row " + base::IntToStr(ARow) + " accessed");
         PadRowSelect(ARow + 1);
         return FRowSelect[static_cast<size_t>(ARow)];
@@ -84,13 +93,13 @@ void TExtStringGrid::SetRowSelect(int ARow, bool Value) {
 void TExtStringGrid::SelectRows(int RowIndex, int RCount) {
     RCount = std::min(RCount, RowCount() - RowIndex);
     if (RCount <= 0) return;
-    if (!FMouseActions.DisjunctRowSelect) {
+    if (!FMouseActions.DisjunctRowSelect()) {
         SetSelection({FixedCols(), RowIndex, ColCount() - 1, RowIndex + RCount - 1});
     } else {
         for (int i = 0; i < RCount; ++i) {
             int r = RowIndex + i;
             if (r >= RowCount()) break;
-            if (FMouseActions.RowSelectPersistent) r = RealRowIndex(r);
+            if (FMouseActions.RowSelectPersistent()) r = RealRowIndex(r);
             SetRowSelect(r, true);
         }
     }
@@ -98,11 +107,11 @@ void TExtStringGrid::SelectRows(int RowIndex, int RCount) {
 }
 
 void TExtStringGrid::UnSelectRows(int RowIndex, int RCount) {
-    if (!FMouseActions.DisjunctRowSelect) return;
+    if (!FMouseActions.DisjunctRowSelect()) return;
     for (int i = 0; i < RCount; ++i) {
         int r = RowIndex + i;
         if (r >= RowCount()) break;
-        if (FMouseActions.RowSelectPersistent) r = RealRowIndex(r);
+        if (FMouseActions.RowSelectPersistent()) r = RealRowIndex(r);
         SetRowSelect(r, false);
     }
     FSelChange = false;
@@ -124,13 +133,13 @@ void TExtStringGrid::SelectionToRowSelect(bool All) {
     for (int r = FixedRows(); r < RowCount(); ++r) {
         const bool inside = r >= top && r <= bottom;
         if (!inside && !All) continue;
-        SetRowSelect(FMouseActions.RowSelectPersistent ? RealRowIndex(r) : r, inside);
+        SetRowSelect(FMouseActions.RowSelectPersistent() ? RealRowIndex(r) : r, inside);
     }
     if (NumHiddenRows() > 0) Invalidate();
 }
 
 int TExtStringGrid::RowSelectCount() const {
-    if (FMouseActions.DisjunctRowSelect) {
+    if (FMouseActions.DisjunctRowSelect()) {
         const size_t n = std::min(FRowSelect.size(), static_cast<size_t>(std::max(RowCount() + NumHiddenRows(), 0)));
         return static_cast<int>(std::count(FRowSelect.begin(), FRowSelect.begin() + static_cast<ptrdiff_t>(n), true));
     }
@@ -139,14 +148,14 @@ int TExtStringGrid::RowSelectCount() const {
 }
 
 int TExtStringGrid::SelectedRowCount() const {
-    if (FMouseActions.DisjunctRowSelect) return static_cast<int>(FSelectedRows.size());
+    if (FMouseActions.DisjunctRowSelect()) return static_cast<int>(FSelectedRows.size());
     const TGridRect s = Selection();
     const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
     return std::abs(s.Top - bottom) + 1;
 }
 
 int TExtStringGrid::GetSelectedRow(int i) const {
-    if (FMouseActions.DisjunctRowSelect)
+    if (FMouseActions.DisjunctRowSelect())
         return (i >= 0 && i < static_cast<int>(FSelectedRows.size())) ? FSelectedRows[static_cast<size_t>(i)] : -1;
     const TGridRect s = Selection();
     const int r = std::min(s.Top, s.Bottom) + i;
@@ -169,7 +178,7 @@ void TExtStringGrid::SetColSelect(int ACol, bool Value) {
 }
 
 void TExtStringGrid::SelectCols(int ColIndex, int CCount) {
-    if (!FMouseActions.DisjunctColSelect) {
+    if (!FMouseActions.DisjunctColSelect()) {
         SetSelection({ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - 1});
         return;
     }
@@ -177,7 +186,7 @@ void TExtStringGrid::SelectCols(int ColIndex, int CCount) {
 }
 
 void TExtStringGrid::UnSelectCols(int ColIndex, int CCount) {
-    if (!FMouseActions.DisjunctColSelect) return;
+    if (!FMouseActions.DisjunctColSelect()) return;
     for (int c = ColIndex; c < ColIndex + CCount && c < ColCount(); ++c) SetColSelect(c, false);
 }
 
@@ -198,13 +207,13 @@ void TExtStringGrid::SelectionToColSelect(bool All) {
 }
 
 int TExtStringGrid::ColSelectCount() const {
-    if (FMouseActions.DisjunctColSelect) return static_cast<int>(std::count(FColSelect.begin(), FColSelect.end(), true));
+    if (FMouseActions.DisjunctColSelect()) return static_cast<int>(std::count(FColSelect.begin(), FColSelect.end(), true));
     const TGridRect s = Selection();
     return s.Right - s.Left + 1;
 }
 
 int TExtStringGrid::SelectedColCount() const {
-    if (FMouseActions.DisjunctColSelect) return static_cast<int>(FColSelect.size());
+    if (FMouseActions.DisjunctColSelect()) return static_cast<int>(FColSelect.size());
     const TGridRect s = Selection();
     return std::abs(s.Left - s.Right) + 1;
 }
@@ -212,7 +221,7 @@ int TExtStringGrid::SelectedColCount() const {
 // ----------------------------------------------------------- disjunct cells
 
 bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
-    if (FMouseActions.DisjunctCellSelect)
+    if (FMouseActions.DisjunctCellSelect())
         return std::find(FSelectedCells.begin(), FSelectedCells.end(), PackCell(ACol, ARow)) != FSelectedCells.end();
     const TGridRect s = Selection();
     return ACol >= std::min(s.Left, s.Right) && ACol <= std::max(s.Left, s.Right) &&
@@ -232,7 +241,7 @@ void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value) {
 }
 
 int TExtStringGrid::SelectedCellsCount() {
-    if (FMouseActions.DisjunctCellSelect) return static_cast<int>(FSelectedCells.size());
+    if (FMouseActions.DisjunctCellSelect()) return static_cast<int>(FSelectedCells.size());
     FSelectedCells.clear();
     const TGridRect s = Selection();
     if (s.Left == s.Right && s.Top == s.Bottom) {
@@ -304,20 +313,17 @@ void TExtStringGrid::RepaintRow(int ARow) { RepaintCell(-1, ARow); }
 void TExtStringGrid::RepaintCol(int ACol) { RepaintCell(ACol, -1); }
 
 void TExtStringGrid::SwapCells(plat::TPoint FromCell, plat::TPoint ToCell) {
-    TGridRowCells a = TakeRowCells(FromCell.Y);
-    if (FromCell.Y == ToCell.Y) {
-        if (static_cast<int>(a.size()) <= std::max(FromCell.X, ToCell.X))
-            a.resize(static_cast<size_t>(std::max(FromCell.X, ToCell.X)) + 1);
-        std::swap(a[static_cast<size_t>(FromCell.X)], a[static_cast<size_t>(ToCell.X)]);
-        PutRowCells(FromCell.Y, std::move(a));
-        return;
-    }
-    TGridRowCells b = TakeRowCells(ToCell.Y);
-    if (static_cast<int>(a.size()) <= FromCell.X) a.resize(static_cast<size_t>(FromCell.X) + 1);
-    if (static_cast<int>(b.size()) <= ToCell.X) b.resize(static_cast<size_t>(ToCell.X) + 1);
-    std::swap(a[static_cast<size_t>(FromCell.X)], b[static_cast<size_t>(ToCell.X)]);
-    PutRowCells(FromCell.Y, std::move(a));
-    PutRowCells(ToCell.Y, std::move(b));
+    const std::string text = GetGridCell(FromCell.X, FromCell.Y);
+    plat::TObject* obj = GetGridObject(FromCell.X, FromCell.Y);
+    SetGridCell(FromCell.X, FromCell.Y, GetGridCell(ToCell.X, ToCell.Y));
+    SetGridObject(FromCell.X, FromCell.Y, GetGridObject(ToCell.X, ToCell.Y));
+    SetGridCell(ToCell.X, ToCell.Y, text);
+    SetGridObject(ToCell.X, ToCell.Y, obj);
+    for (const plat::TPoint& p : {FromCell, ToCell})
+        if (auto* props = PropsOf(p.X, p.Y)) {
+            props->SetOwnerCol(p.X);
+            props->SetOwnerRow(p.Y);
+        }
 }
 
 void TExtStringGrid::SetColumnOrder() {
@@ -349,7 +355,7 @@ int TExtStringGrid::ColumnPosition(int ACol) const {
     return p;
 }
 
-int TExtStringGrid::ColumnByHeader(const std::string& AValue) const {
+int TExtStringGrid::ColumnByHeader(const std::string& AValue) {
     for (int c = 0; c < TotalColCount(); ++c)
         if (AllCells(c, 0) == AValue) return c;
     return -1;

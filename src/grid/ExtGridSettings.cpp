@@ -112,6 +112,14 @@ void TColumnSize::SetStretch(bool Value) {
     if (FGrid && FGrid->HasParent()) FGrid->ApplyColumnStretch(FStretchColumn);
 }
 
+void TGridProgressAppearance::Assign(const TGridProgressAppearance& Source) {
+    auto keep = std::move(OnChange);
+    *this = Source;
+    OnChange = std::move(keep);
+    // One notice for the whole copy.
+    if (OnChange) OnChange();
+}
+
 void TBalloonSettings::Assign(const TBalloonSettings& Source) {
     FTextColor = Source.FTextColor;
     FBackgroundColor = Source.FBackgroundColor;

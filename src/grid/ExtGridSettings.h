@@ -212,26 +212,82 @@ private:
     TColor FTreeColor = plat::clGray;
 };
 
+enum TProgressStyle { psXP, psClassic };
+
+// The look of progress bars drawn in the XP style. A setter fires OnChange
+// only when the value changes.
+class TGridProgressAppearance {
+public:
+    void Assign(const TGridProgressAppearance& Source);
+
+    TColor CompleteColor() const { return FCompleteColor; }
+    void SetCompleteColor(TColor Value) { Set(FCompleteColor, Value); }
+    TColor CompleteFontColor() const { return FCompleteFontColor; }
+    void SetCompleteFontColor(TColor Value) { Set(FCompleteFontColor, Value); }
+    TColor UnCompleteColor() const { return FUnCompleteColor; }
+    void SetUnCompleteColor(TColor Value) { Set(FUnCompleteColor, Value); }
+    TColor UnCompleteFontColor() const { return FUnCompleteFontColor; }
+    void SetUnCompleteFontColor(TColor Value) { Set(FUnCompleteFontColor, Value); }
+    TColor Level0Color() const { return FLevel0Color; }
+    TColor Level0ColorTo() const { return FLevel0ColorTo; }
+    TColor Level1Color() const { return FLevel1Color; }
+    TColor Level1ColorTo() const { return FLevel1ColorTo; }
+    TColor Level2Color() const { return FLevel2Color; }
+    TColor Level2ColorTo() const { return FLevel2ColorTo; }
+    TColor Level3Color() const { return FLevel3Color; }
+    TColor Level3ColorTo() const { return FLevel3ColorTo; }
+    int Level1Perc() const { return FLevel1Perc; }
+    void SetLevel1Perc(int Value) { Set(FLevel1Perc, Value); }
+    int Level2Perc() const { return FLevel2Perc; }
+    void SetLevel2Perc(int Value) { Set(FLevel2Perc, Value); }
+    TColor BorderColor() const { return FBorderColor; }
+    bool ShowBorder() const { return FShowBorder; }
+    void SetShowBorder(bool Value) { Set(FShowBorder, Value); }
+    bool Stacked() const { return FStacked; }
+    bool ShowPercentage() const { return FShowPercentage; }
+    void SetShowPercentage(bool Value) { Set(FShowPercentage, Value); }
+    bool CompletionSmooth() const { return FCompletionSmooth; }
+    bool ShowGradient() const { return FShowGradient; }
+    int Steps() const { return FSteps; }
+    void SetSteps(int Value) { Set(FSteps, Value); }
+    TProgressStyle Style() const { return FStyle; }
+    void SetStyle(TProgressStyle Value) { Set(FStyle, Value); }
+    std::function<void()> OnChange;
+
+private:
+    template <typename T>
+    void Set(T& Field, T Value) {
+        if (Field == Value) return;
+        Field = Value;
+        if (OnChange) OnChange();
+    }
+    TColor FCompleteColor = plat::clRed;
+    TColor FCompleteFontColor = plat::clBlue;
+    TColor FUnCompleteColor = plat::clNone;
+    TColor FUnCompleteFontColor = plat::clWindowText;
+    TColor FLevel0Color = plat::clLime;
+    TColor FLevel0ColorTo = 0xE1FFE1u;
+    TColor FLevel1Color = plat::clYellow;
+    TColor FLevel1ColorTo = 0xCAFFFFu;
+    TColor FLevel2Color = 0x53A9FFu;
+    TColor FLevel2ColorTo = 0xA8D3FFu;
+    TColor FLevel3Color = plat::clRed;
+    TColor FLevel3ColorTo = 0xCACAFFu;
+    int FLevel1Perc = 70;
+    int FLevel2Perc = 90;
+    TColor FBorderColor = plat::clBlack;
+    bool FShowBorder = false;
+    bool FStacked = false;
+    bool FShowPercentage = true;
+    bool FCompletionSmooth = true;
+    bool FShowGradient = true;
+    int FSteps = 11;
+    TProgressStyle FStyle = psXP;
+};
+
 struct TSizeWhileTyping {
     bool Height = false;
     bool Width = false;
-};
-
-// Mouse behaviour flags the data side reads. Stands in for the settings
-// object of the grid foundations until that one is in the tree; the names
-// are the same so callers do not change.
-struct TGridMouseActions {
-    bool DirectEdit = false;
-    bool EditOnDblClickOnly = false;
-    bool RangeSelectAndEdit = false;
-    bool DisjunctRowSelect = false;
-    bool DisjunctColSelect = false;
-    bool DisjunctCellSelect = false;
-    bool RowSelectPersistent = false;
-    bool CheckAllCheck = false;
-    bool HotmailRowSelect = false;
-    bool PreciseCheckBoxCheck = false;
-    bool AutoSizeColOnDblClick = false;
 };
 
 }  // namespace grid

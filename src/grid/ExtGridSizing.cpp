@@ -11,8 +11,6 @@
 namespace grid {
 
 namespace {
-// Grid lines are one pixel wide in every layout of the system.
-constexpr int kGridLineWidth = 1;
 
 int ClampWidth(int Value, int MinW, int MaxW) {
     if (MinW == MaxW) return Value;
@@ -31,7 +29,7 @@ int TExtStringGrid::CellTextWidth(int ACol, int ARow) {
     if (!measure) measure = std::make_unique<plat::TBitmap>(1, 1);
     plat::TCanvas& canvas = measure->Canvas();
     const bool fixed = ACol < FixedCols() || ARow < FixedRows();
-    canvas.Font().Assign(fixed ? FFixedFont : FFont);
+    canvas.Font().Assign(fixed ? FFixedFont : Font());
     int widest = 0;
     size_t start = 0;
     while (start <= text.size()) {
@@ -66,7 +64,7 @@ void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
         if (FControlLook.DropDownAlwaysVisible() && HasComboBox(real, r)) w += 16;
         widest = std::max(widest, w);
     }
-    int wanted = widest + 2 * FXYOffset.X + 2 * kGridLineWidth + 2;
+    int wanted = widest + 2 * FXYOffset.X + 2 * GridLineWidth() + 2;
     if (!(FSizeGrowOnly && ColWidths(ACol) >= wanted)) {
         DoUpdateAutoColumnSize(real, wanted);
         SetColWidths(ACol, ClampWidth(wanted, FMinColWidth, FMaxColWidth));

@@ -105,6 +105,11 @@ void TExtGridUndoRedo::Redo() {
     }
 }
 
-void TExtGridUndoRedo::Reset() { FItems.clear(); }
+// The level follows the list down to 0: a level above the number of
+// entries would offer an undo that has nothing to take back.
+void TExtGridUndoRedo::Reset() {
+    FItems.clear();
+    FLevel = 0;
+}
 
 }  // namespace grid

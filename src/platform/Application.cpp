@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QScreen>
 #include <QWidget>
 
 #include "platform/Dialogs.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
+#include "platform/ScriptState.h"
 
 namespace plat {
 
@@ -38,6 +41,9 @@ void TApplication::RegisterForm(TForm* Form) {
 std::string TApplication::ExeName() const { return FromQ(QCoreApplication::applicationFilePath()); }
 
 void TApplication::Run() {
+    // The program ends when its main form closes (Terminate), not when the
+    // toolkit sees no window left, as between a dialog and the next.
+    QApplication::setQuitOnLastWindowClosed(false);
     if (FMainForm != nullptr && FShowMainForm && !FTerminated) FMainForm->Show();
     // A handler may already have ended the program before the loop starts.
     if (!FTerminated) QApplication::exec();
@@ -127,6 +133,19 @@ TControl* TMouse::Capture() const {
     QWidget* w = QWidget::mouseGrabber();
     return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
 }
+
+bool ShellOpen(const std::string& Target) {
+    if (test::Scripted()) {
+        test::internal::RecordOpened(Target);
+        return true;
+    }
+    EnsureGuiApplication();
+    const QString t = ToQ(Target);
+    const QUrl url = t.contains("://") || t.startsWith("mailto:") ? QUrl(t) : QUrl::fromLocalFile(t);
+    return QDesktopServices::openUrl(url);
+}
+
+short GetAsyncKeyState(int VirtualKey) { return GetKeyState(VirtualKey); }
 
 short GetKeyState(int VirtualKey) {
     return IsKeyDown(static_cast<unsigned short>(VirtualKey)) ? static_cast<short>(-32768) : 0;

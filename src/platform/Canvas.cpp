@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/Bitmap.h"
@@ -364,9 +365,29 @@ void DrawShape(TCanvas& c, const TPen& pen, const TBrush& brush, DrawFn draw) {
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int cw, int ch) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
-    DrawShape(*this, pen_, brush_, [&](QPainter* p, bool) {
-        p->drawRoundedRect(QRectF(left, top, right - left - 1, bottom - top - 1), cw / 2.0, ch / 2.0);
-    });
+    // Built from whole-pixel points so that the four corners mirror each
+    // other exactly, as the classic rounded rectangle does.
+    const int w = right - left - 1;
+    const int h = bottom - top - 1;
+    const int rx = std::clamp(std::abs(cw) / 2, 0, std::max(0, w / 2));
+    const int ry = std::clamp(std::abs(ch) / 2, 0, std::max(0, h / 2));
+    std::vector<TPoint> poly;
+    const int steps = std::max(2, std::max(rx, ry));
+    auto corner = [&](int cx, int cy, int sx, int sy, bool reverse) {
+        for (int i = 0; i <= steps; ++i) {
+            const int k = reverse ? steps - i : i;
+            // Both offsets come from the same cosine table, so a round
+            // corner is symmetric about its diagonal whatever the rounding.
+            auto offset = [&](int r, int j) { return int(std::lround(r * std::cos(j * (M_PI / 2) / steps))); };
+            const TPoint pt{cx + sx * offset(rx, k), cy + sy * offset(ry, steps - k)};
+            if (poly.empty() || !(poly.back() == pt)) poly.push_back(pt);
+        }
+    };
+    corner(right - 1 - rx, top + ry, 1, -1, false);    // top right, from the right side up
+    corner(left + rx, top + ry, -1, -1, true);         // top left
+    corner(left + rx, bottom - 1 - ry, -1, 1, false);  // bottom left
+    corner(right - 1 - rx, bottom - 1 - ry, 1, 1, true);
+    FilledOutline(poly);
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom) {
@@ -379,11 +400,41 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom) {
 
 void TCanvas::Polygon(const std::vector<TPoint>& points) {
     if (points.size() < 2) return;
-    DrawShape(*this, pen_, brush_, [&](QPainter* p, bool) {
-        QPolygon poly;
-        for (const TPoint& pt : points) poly << QPoint(pt.X, pt.Y);
+    FilledOutline(points);
+}
+
+// The fill by the toolkit, the one-pixel outline pixel by pixel: every
+// vertex is painted and mirrored shapes come out mirrored.
+void TCanvas::FilledOutline(const std::vector<TPoint>& points) {
+    QPainter* p = CanvasPaint::Begin(*this);
+    if (p == nullptr) return;
+    QColor penColor;
+    QPainter::CompositionMode mode;
+    const bool hasPen = CanvasPaint::PenMix(pen_, penColor, mode);
+    p->setCompositionMode(mode);
+    QPolygon poly;
+    for (const TPoint& pt : points) poly << QPoint(pt.X, pt.Y);
+    const QBrush brush = CanvasPaint::MakeBrush(brush_);
+    if (brush.style() != Qt::NoBrush) {
+        p->setPen(Qt::NoPen);
+        p->setBrush(brush);
         p->drawPolygon(poly, Qt::OddEvenFill);
-    });
+    }
+    if (!hasPen) return;
+    if (pen_.Width() > 1) {
+        p->setPen(CanvasPaint::WidePen(pen_, penColor));
+        p->setBrush(Qt::NoBrush);
+        p->drawPolygon(poly, Qt::OddEvenFill);
+        return;
+    }
+    int dashPos = 0;
+    const QColor gap = CanvasPaint::DashGap(*this);
+    for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint a = points[i];
+        const TPoint b = points[(i + 1) % points.size()];
+        if (a == b) continue;
+        CanvasPaint::ThinLine(p, pen_, penColor, gap, a, b, dashPos);
+    }
 }
 
 void TCanvas::FillRect(const TRect& r) {

@@ -37,12 +37,22 @@ TextLine StripPrefix(const QString& s, bool keepUnderline) {
     return line;
 }
 
-QString ExpandTabs(const QString& s) {
+// Tab stops lie every eight average character widths from the start of
+// each line; a tab becomes the blanks that reach the next stop.
+QString ExpandTabs(const QString& s, const QFontMetrics& fm) {
+    const int stop = std::max(1, 8 * fm.averageCharWidth());
+    const int blank = std::max(1, fm.horizontalAdvance(QLatin1Char(' ')));
     QString out;
+    qsizetype lineStart = 0;
     for (QChar c : s) {
-        if (c == QLatin1Char('\t')) {
-            do out += QLatin1Char(' ');
-            while (out.size() % 8 != 0);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            out += c;
+            lineStart = out.size();
+        } else if (c == QLatin1Char('\t')) {
+            const int width = fm.horizontalAdvance(out.mid(lineStart));
+            const int target = (width / stop + 1) * stop;
+            int blanks = std::max(1, (target - width + blank - 1) / blank);
+            while (blanks-- > 0) out += QLatin1Char(' ');
         } else {
             out += c;
         }
@@ -105,7 +115,7 @@ std::vector<TextLine> LayOut(const QString& text, const QFontMetrics& fm, int wi
     const bool prefix = (flags & DT_NOPREFIX) == 0;
     const bool showUnderline = (flags & DT_HIDEPREFIX) == 0;
     QString s = text;
-    if (flags & DT_EXPANDTABS) s = ExpandTabs(s);
+    if (flags & DT_EXPANDTABS) s = ExpandTabs(s, fm);
     std::vector<QString> paragraphs;
     if (flags & DT_SINGLELINE) {
         s.remove(QLatin1Char('\r'));

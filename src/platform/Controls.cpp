@@ -10,7 +10,10 @@
 #include <QTimerEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "platform/Application.h"
@@ -174,22 +177,47 @@ const struct {
 };
 }  // namespace
 
+namespace {
+// Keys typed with Shift on the main block report the shifted symbol; the
+// virtual key is that of the unshifted key (US layout).
+const struct {
+    int qt;
+    unsigned short vk;
+} kSymbolTable[] = {
+    {Qt::Key_Semicolon, VK_OEM_1},    {Qt::Key_Colon, VK_OEM_1},       {Qt::Key_Equal, VK_OEM_PLUS},
+    {Qt::Key_Plus, VK_OEM_PLUS},      {Qt::Key_Comma, VK_OEM_COMMA},   {Qt::Key_Less, VK_OEM_COMMA},
+    {Qt::Key_Minus, VK_OEM_MINUS},    {Qt::Key_Underscore, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD},
+    {Qt::Key_Greater, VK_OEM_PERIOD}, {Qt::Key_Slash, VK_OEM_2},       {Qt::Key_Question, VK_OEM_2},
+    {Qt::Key_QuoteLeft, VK_OEM_3},    {Qt::Key_AsciiTilde, VK_OEM_3},  {Qt::Key_BracketLeft, VK_OEM_4},
+    {Qt::Key_BraceLeft, VK_OEM_4},    {Qt::Key_Backslash, VK_OEM_5},   {Qt::Key_Bar, VK_OEM_5},
+    {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_BraceRight, VK_OEM_6},  {Qt::Key_Apostrophe, VK_OEM_7},
+    {Qt::Key_QuoteDbl, VK_OEM_7},     {Qt::Key_Exclam, '1'},           {Qt::Key_At, '2'},
+    {Qt::Key_NumberSign, '3'},        {Qt::Key_Dollar, '4'},           {Qt::Key_Percent, '5'},
+    {Qt::Key_AsciiCircum, '6'},       {Qt::Key_Ampersand, '7'},        {Qt::Key_Asterisk, '8'},
+    {Qt::Key_ParenLeft, '9'},         {Qt::Key_ParenRight, '0'},
+};
+}  // namespace
+
 unsigned short VirtualKeyOf(int QtKey, Qt::KeyboardModifiers Modifiers) {
     for (const auto& k : kKeyTable)
         if (k.qt == QtKey) return k.vk;
     if (QtKey >= Qt::Key_F1 && QtKey <= Qt::Key_F24) return static_cast<unsigned short>(VK_F1 + (QtKey - Qt::Key_F1));
     if (QtKey >= Qt::Key_A && QtKey <= Qt::Key_Z) return static_cast<unsigned short>('A' + (QtKey - Qt::Key_A));
-    if (QtKey >= Qt::Key_0 && QtKey <= Qt::Key_9) {
-        if (Modifiers & Qt::KeypadModifier) return static_cast<unsigned short>(VK_NUMPAD0 + (QtKey - Qt::Key_0));
-        return static_cast<unsigned short>('0' + (QtKey - Qt::Key_0));
+    if (Modifiers & Qt::KeypadModifier) {
+        if (QtKey >= Qt::Key_0 && QtKey <= Qt::Key_9) return static_cast<unsigned short>(VK_NUMPAD0 + (QtKey - Qt::Key_0));
+        switch (QtKey) {
+            case Qt::Key_Asterisk: return VK_MULTIPLY;
+            case Qt::Key_Plus: return VK_ADD;
+            case Qt::Key_Minus: return VK_SUBTRACT;
+            case Qt::Key_Slash: return VK_DIVIDE;
+            case Qt::Key_Period:
+            case Qt::Key_Comma: return VK_DECIMAL;
+            default: break;
+        }
     }
-    switch (QtKey) {
-        case Qt::Key_Asterisk: return VK_MULTIPLY;
-        case Qt::Key_Plus: return VK_ADD;
-        case Qt::Key_Minus: return VK_SUBTRACT;
-        case Qt::Key_Slash: return VK_DIVIDE;
-        default: break;
-    }
+    if (QtKey >= Qt::Key_0 && QtKey <= Qt::Key_9) return static_cast<unsigned short>('0' + (QtKey - Qt::Key_0));
+    for (const auto& k : kSymbolTable)
+        if (k.qt == QtKey) return k.vk;
     return 0;
 }
 
@@ -205,8 +233,13 @@ int QtKeyOf(unsigned short vk) {
         case VK_ADD: return Qt::Key_Plus;
         case VK_SUBTRACT: return Qt::Key_Minus;
         case VK_DIVIDE: return Qt::Key_Slash;
-        default: return Qt::Key_unknown;
+        case VK_DECIMAL: return Qt::Key_Period;
+        default: break;
     }
+    // The unshifted symbol of a punctuation key.
+    for (const auto& k : kSymbolTable)
+        if (k.vk == vk && (k.qt < Qt::Key_Exclam || k.qt > Qt::Key_ParenRight)) return k.qt;
+    return Qt::Key_unknown;
 }
 
 bool IsKeyDown(unsigned short vk) {
@@ -295,28 +328,36 @@ bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
     if (wc == nullptr) return false;
     NoteInput(e);
     unsigned short vk = VirtualKeyOf(e->key(), e->modifiers());
-    if (vk == 0 && !e->text().isEmpty()) vk = static_cast<unsigned short>(e->text().at(0).toUpper().unicode());
+    if (vk == 0 && !e->text().isEmpty()) {
+        const char16_t ch = e->text().at(0).toUpper().unicode();
+        if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) vk = static_cast<unsigned short>(ch);
+    }
     const bool custom = dynamic_cast<TCustomControl*>(FControl) != nullptr;
-    // The control's own look at the key comes first (a button pressing
-    // itself on Space); a handled key goes no further.
-    TMessage cn{press ? CN_KEYDOWN : CN_KEYUP, vk, 0, 0};
-    SafeCall([&] { FControl->WndProc(cn); });
-    if (cn.Result != 0) {
-        if (press) g_keysDown.insert(vk);
-        else g_keysDown.erase(vk);
-        return true;
-    }
-    if (!press) {
-        g_keysDown.erase(vk);
-        TMessage m{WM_KEYUP, vk, 0, 0};
+    // A key without a virtual key of its own (a letter of another alphabet)
+    // only types its character.
+    if (vk == 0 && !press) return custom;
+    if (vk != 0) {
+        // The control's own look at the key comes first (a button pressing
+        // itself on Space); a handled key goes no further.
+        TMessage cn{press ? CN_KEYDOWN : CN_KEYUP, vk, 0, 0};
+        SafeCall([&] { FControl->WndProc(cn); });
+        if (cn.Result != 0) {
+            if (press) g_keysDown.insert(vk);
+            else g_keysDown.erase(vk);
+            return true;
+        }
+        if (!press) {
+            g_keysDown.erase(vk);
+            TMessage m{WM_KEYUP, vk, 0, 0};
+            SafeCall([&] { FControl->WndProc(m); });
+            return custom || m.WParam == 0;
+        }
+        g_keysDown.insert(vk);
+        TMessage m{(e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
         SafeCall([&] { FControl->WndProc(m); });
-        return custom || m.WParam == 0;
+        if (m.WParam == 0) return true;  // a handler swallowed the key
+        vk = static_cast<unsigned short>(m.WParam);
     }
-    g_keysDown.insert(vk);
-    TMessage m{(e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
-    SafeCall([&] { FControl->WndProc(m); });
-    if (m.WParam == 0) return true;  // a handler swallowed the key
-    vk = static_cast<unsigned short>(m.WParam);
 
     // Dialog keys the control does not want itself go to its form (default
     // and cancel buttons, Tab handled by the toolkit otherwise).
@@ -706,6 +747,58 @@ TPoint TControl::ScreenToClient(TPoint P) const {
     if (w == nullptr) return P;
     QPoint l = w->mapFromGlobal(QPoint(P.X, P.Y));
     return {l.x(), l.y()};
+}
+
+void TControl::PostMessage(unsigned Msg, intptr_t WParam, intptr_t LParam) {
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return;
+    QPointer<QWidget> alive(w);
+    QMetaObject::invokeMethod(
+        w,
+        [alive, Msg, WParam, LParam] {
+            if (alive.isNull()) return;
+            TControl* c = TNativeAccess::ControlOf(alive.data());
+            if (c == nullptr || c->Destroying()) return;
+            SafeCall([&] { c->Perform(Msg, WParam, LParam); });
+        },
+        Qt::QueuedConnection);
+}
+
+unsigned RegisterWindowMessage(const std::string& Name) {
+    static std::map<std::string, unsigned> names;
+    auto it = names.find(Name);
+    if (it != names.end()) return it->second;
+    const unsigned id = 0xC000u + static_cast<unsigned>(names.size());
+    names.emplace(Name, id);
+    return id;
+}
+
+TControl* FindControlAt(TPoint ScreenPos) {
+    QWidget* w = QApplication::widgetAt(ScreenPos.X, ScreenPos.Y);
+    return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
+}
+
+int GetSystemMetrics(int Index) {
+    EnsureGuiApplication();
+    QStyle* style = QApplication::style();
+    switch (Index) {
+        case SM_CXSCREEN:
+        case SM_CYSCREEN: {
+            QScreen* s = QGuiApplication::primaryScreen();
+            if (s == nullptr) return 0;
+            return Index == SM_CXSCREEN ? s->geometry().width() : s->geometry().height();
+        }
+        case SM_CXVSCROLL:
+        case SM_CYHSCROLL: return style->pixelMetric(QStyle::PM_ScrollBarExtent);
+        case SM_CXEDGE:
+        case SM_CYEDGE: return 2;
+        default: return 0;
+    }
+}
+
+int GetDoubleClickTime() {
+    EnsureGuiApplication();
+    return QApplication::doubleClickInterval();
 }
 
 intptr_t TControl::Perform(unsigned Msg, intptr_t WParam, intptr_t LParam) {

@@ -125,6 +125,9 @@ public:
 
     // Routes a message through WndProc as if the toolkit had sent it.
     intptr_t Perform(unsigned Msg, intptr_t WParam = 0, intptr_t LParam = 0);
+    // Queues a message for WndProc once the current input and handlers are
+    // done; dropped if the control is freed before.
+    void PostMessage(unsigned Msg, intptr_t WParam = 0, intptr_t LParam = 0);
     // Every message of the control passes here; overrides call the base
     // version for what they do not handle themselves.
     virtual void WndProc(TMessage& Message);
@@ -272,5 +275,23 @@ private:
 // Keyboard state of the moment, as the last input event left it.
 bool IsKeyDown(unsigned short VirtualKey);
 TShiftState KeyboardShiftState();
+
+// A message number of its own for a name, the same for the same name during
+// the program's run (0xC000 and above).
+unsigned RegisterWindowMessage(const std::string& Name);
+
+// The control under a point of the screen, or nullptr.
+TControl* FindControlAt(TPoint ScreenPos);
+
+// A few measures of the desktop.
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
+constexpr int SM_CXEDGE = 45;
+constexpr int SM_CYEDGE = 46;
+int GetSystemMetrics(int Index);
+// The longest gap in ms between the clicks of a double click.
+int GetDoubleClickTime();
 
 }  // namespace plat

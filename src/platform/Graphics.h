@@ -398,7 +398,9 @@ public:
     // True while drawing reaches a surface.
     bool CanDraw() const;
 
-    // Lines: the end point is not painted, as in the classic interface.
+    // Lines: the end point is not painted, as in the classic interface. A
+    // dashed or dotted one-pixel pen paints its gaps in the brush colour
+    // while the background mode is opaque (see SetBkMode).
     TPoint PenPos() const { return penPos_; }
     void SetPenPos(TPoint p) { penPos_ = p; }
     void MoveTo(int x, int y);
@@ -443,7 +445,9 @@ public:
     // Formatted text in r (DT_* flags). Returns the height of the text;
     // with DT_CALCRECT draws nothing and sets r's Right and Bottom to what
     // the text needs. "&" marks an accelerator (drawn underlined) unless
-    // DT_NOPREFIX.
+    // DT_NOPREFIX. DT_VCENTER and DT_BOTTOM act on DT_SINGLELINE text only;
+    // DT_WORDBREAK keeps a word wider than r whole unless DT_EDITCONTROL.
+    // Text is drawn unsmoothed, every ink pixel in the font colour.
     int DrawText(const std::string& text, TRect& r, unsigned flags);
     void SetBkMode(int mode);
     int BkMode() const;
@@ -482,6 +486,7 @@ public:
     Impl* Internal() const { return d_.get(); }
 
 private:
+    void FilledOutline(const std::vector<TPoint>& points);
     std::unique_ptr<Impl> d_;
     TPen pen_;
     TBrush brush_;

@@ -175,6 +175,18 @@ constexpr unsigned short VK_F5 = 0x74;
 constexpr unsigned short VK_F10 = 0x79;
 constexpr unsigned short VK_F12 = 0x7B;
 constexpr unsigned short VK_NUMLOCK = 0x90;
+// Punctuation keys of the main block (US layout names).
+constexpr unsigned short VK_OEM_1 = 0xBA;       // ; :
+constexpr unsigned short VK_OEM_PLUS = 0xBB;    // = +
+constexpr unsigned short VK_OEM_COMMA = 0xBC;   // , <
+constexpr unsigned short VK_OEM_MINUS = 0xBD;   // - _
+constexpr unsigned short VK_OEM_PERIOD = 0xBE;  // . >
+constexpr unsigned short VK_OEM_2 = 0xBF;       // / ?
+constexpr unsigned short VK_OEM_3 = 0xC0;       // ` ~
+constexpr unsigned short VK_OEM_4 = 0xDB;       // [ {
+constexpr unsigned short VK_OEM_5 = 0xDC;       // \ |
+constexpr unsigned short VK_OEM_6 = 0xDD;       // ] }
+constexpr unsigned short VK_OEM_7 = 0xDE;       // ' "
 constexpr unsigned short VK_SCROLL = 0x91;
 
 }  // namespace plat

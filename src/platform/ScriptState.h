@@ -17,6 +17,7 @@ void RecordBox(const TShownBox& Box);
 // when nothing is queued.
 bool TakeFileAnswer(std::optional<std::string>& Answer);
 void RecordFileDialog(const TShownFileDialog& Dialog);
+void RecordOpened(const std::string& Target);
 // The next modal-form script (empty when none is queued).
 std::function<TModalResult(TForm&)> TakeModalScript();
 

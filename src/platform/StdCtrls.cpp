@@ -178,8 +178,8 @@ void TEdit::SetReadOnly(bool Value) {
 void TEdit::SetCharCase(TEditCharCase Value) {
     FCharCase = Value;
     auto* w = WidgetAs<QLineEdit>(*this);
-    w->setText(w->text());
-    Q_EMIT w->textChanged(w->text());
+    const QString cased = Value == ecUpperCase ? w->text().toUpper() : Value == ecLowerCase ? w->text().toLower() : w->text();
+    if (cased != w->text()) w->setText(cased);
 }
 
 void TEdit::SetPasswordChar(char32_t Value) {

@@ -28,6 +28,7 @@ struct TState {
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<TShownFileDialog> fileDialogs;
     std::deque<std::function<TModalResult(TForm&)>> modalScripts;
+    std::vector<std::string> opened;
 };
 
 TState& State() {
@@ -100,6 +101,8 @@ bool TakeFileAnswer(std::optional<std::string>& Answer) {
 
 void RecordFileDialog(const TShownFileDialog& Dialog) { State().fileDialogs.push_back(Dialog); }
 
+void RecordOpened(const std::string& Target) { State().opened.push_back(Target); }
+
 std::function<TModalResult(TForm&)> TakeModalScript() {
     auto& q = State().modalScripts;
     if (q.empty()) return {};
@@ -128,6 +131,8 @@ void TScriptedUi::OnModal(std::function<TModalResult(TForm&)> Script) {
     State().modalScripts.push_back(std::move(Script));
 }
 
+const std::vector<std::string>& TScriptedUi::OpenedLinks() const { return State().opened; }
+
 bool Scripted() { return State().active > 0; }
 
 void SendKey(TControl& Control, unsigned short Key, TShiftState Shift, const std::string& Text) {
@@ -149,15 +154,12 @@ void SendKey(TControl& Control, unsigned short Key, TShiftState Shift, const std
 
 void TypeText(TControl& Control, const std::string& Text) {
     for (char32_t ch : ToQ(Text).toUcs4()) {
-        QString s = QString::fromUcs4(&ch, 1);
-        unsigned short vk = 0;
-        if (ch < 128) {
-            char u = static_cast<char>(std::toupper(static_cast<int>(ch)));
-            if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) vk = static_cast<unsigned short>(u);
-            else if (ch == ' ') vk = VK_SPACE;
-        }
+        const QString s = QString::fromUcs4(&ch, 1);
+        // Printable ASCII characters have key codes of their own (upper
+        // case for letters); other characters come as unknown keys.
+        int qk = Qt::Key_unknown;
+        if (ch >= 0x20 && ch < 0x7F) qk = static_cast<int>(std::toupper(static_cast<int>(ch)));
         QWidget* t = KeyTarget(Control);
-        const int qk = vk != 0 ? QtKeyOf(vk) : Qt::Key_unknown;
         QKeyEvent press(QEvent::KeyPress, qk, Qt::NoModifier, s);
         QCoreApplication::sendEvent(t, &press);
         QKeyEvent release(QEvent::KeyRelease, qk, Qt::NoModifier, s);

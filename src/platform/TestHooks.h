@@ -58,6 +58,8 @@ public:
     // then closes the form with it (the script may also close it itself,
     // for instance by clicking its OK button).
     void OnModal(std::function<TModalResult(TForm&)> Script);
+    // Links and documents ShellOpen was asked to open (none is opened).
+    const std::vector<std::string>& OpenedLinks() const;
 };
 
 // True while a TScriptedUi exists.

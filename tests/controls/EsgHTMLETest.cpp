@@ -1,5 +1,6 @@
 #include "controls/EsgHTMLE.h"
 
+#include <filesystem>
 #include <functional>
 #include <sstream>
 
@@ -202,6 +203,33 @@ TEST(HtmlRender, AnchorHitTests) {
     }
 }
 
+TEST(HtmlRender, AnchorsOfAlignedParagraphs) {
+    Surface s;
+    const int gh = s.gh();
+    const std::string text = "<P ALIGN=\"RIGHT\"><A HREF=\"x\">link</A>";
+    const int w = s.width("link");
+    const struct {
+        int x;
+        bool hit;
+    } cases[] = {
+        {300 - w / 2, true},
+        {1 + w / 2, false},  // where the text would stand unaligned
+    };
+    for (const auto& c : cases) {
+        THtmlRenderArgs a;
+        a.CheckOnly = true;
+        a.X = c.x;
+        a.Y = gh / 2;
+        THtmlRenderResult r;
+        EXPECT_EQ(RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r), c.hit) << c.x;
+        EXPECT_EQ(r.MouseLink, c.hit ? 1 : -1) << c.x;
+        EXPECT_EQ(r.AnchorVal, c.hit ? "x" : "") << c.x;
+        if (c.hit) {
+            EXPECT_EQ(r.HoverRect, plat::Rect(300 - w, 0, 300, gh));
+        }
+    }
+}
+
 TEST(HtmlRender, InlineControls) {
     Surface s;
     const int gh = s.gh();
@@ -356,6 +384,134 @@ TEST(HtmlRender, PicturesFromTheContainer) {
     r = {};
     EXPECT_TRUE(RenderHtmlText(s.c(), "<A HREF=\"pic\"><IMG SRC=\"dot\"></A>", {0, 0, 300, 40}, a, r));
     EXPECT_EQ(r.AnchorVal, "pic");
+}
+
+}  // namespace
+
+namespace {
+
+plat::TBitmap Solid(int w, int h, TColor c) {
+    plat::TBitmap b(w, h);
+    b.Canvas().Brush().SetColor(c);
+    b.Canvas().FillRect({0, 0, w, h});
+    return b;
+}
+
+std::string BmpOf(const plat::TBitmap& b) {
+    std::ostringstream out;
+    b.SaveToStream(out);
+    return out.str();
+}
+
+class OneImage : public IHtmlImageList {
+public:
+    int Count() const override { return 1; }
+    int Width() const override { return 8; }
+    int Height() const override { return 6; }
+    void Draw(plat::TCanvas& c, int x, int y, int) const override { c.Draw(x, y, bmp); }
+    void GetBitmap(int, plat::TBitmap& out) const override { out = bmp; }
+    plat::TBitmap bmp = Solid(8, 6, plat::clRed);
+};
+
+TEST(HtmlRender, TabStopsScriptsAndParagraphs) {
+    Surface s;
+    const int gh = s.gh();
+    const plat::TRect wide{0, 0, 300, 100};
+    EXPECT_EQ(Measure(s, "a<IND x=\"50\">b", wide).XSize, 50 + s.width("b"));
+    EXPECT_EQ(Measure(s, "a<IND x=\"1\">b", wide).XSize, s.width("ab"));  // never moves back
+    EXPECT_EQ(Measure(s, "x<SUB>2</SUB>", wide).YSize, gh + gh / 4);
+    EXPECT_EQ(Measure(s, "x<SUP>2</SUP>", wide).YSize, gh + gh / 4);
+    EXPECT_EQ(Measure(s, "x<SUP>2</SUP><BR>y", wide).YSize, gh + gh / 4 + gh);
+
+    const struct {
+        const char* para;
+        int left;
+    } cases[] = {
+        {"<P INDENT=\"20\">", 1 + 20},
+        {"<P ALIGN=\"RIGHT\">", 300 - 30},
+        {"<P ALIGN=\"CENTER\">", 1 + (299 - 30) / 2},
+        {"<P ALIGN=\"RIGHT LEFT\">", 1},
+    };
+    for (const auto& c : cases) {
+        THtmlRenderArgs a;
+        a.CheckOnly = true;
+        a.ControlID = "e";
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), std::string(c.para) + "<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"30\">", wide, a, r);
+        EXPECT_EQ(r.ControlRect.Left, c.left) << c.para;
+    }
+}
+
+TEST(HtmlRender, BackgroundsAndBlink) {
+    Surface s;
+    THtmlRenderArgs a;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), "<BODY BGCOLOR=\"clRed\">x", {10, 10, 100, 50}, a, r);
+    EXPECT_EQ(s.bmp.Pixel(10, 10), plat::clRed);
+    EXPECT_EQ(s.bmp.Pixel(99, 49), plat::clRed);
+    EXPECT_EQ(s.bmp.Pixel(100, 50), plat::clWhite);
+
+    for (bool on : {true, false}) {
+        Surface b;
+        b.c().Brush().SetColor(plat::clWhite);
+        a.BlinkOn = on;
+        RenderHtmlText(b.c(), "<BLINK>MMMM</BLINK>", {0, 0, 300, 40}, a, r);
+        EXPECT_EQ(b.count(Dark) > 0, on);
+    }
+    a.BlinkOn = true;
+
+    Surface h;
+    a.HoverColor = plat::clRed;
+    RenderHtmlText(h.c(), "<A HREF=\"x\">MMMM</A> after", {0, 0, 300, 40}, a, r);
+    EXPECT_GT(h.count(Reddish), 50);
+    EXPECT_EQ(h.c().Brush().Color(), plat::clWhite);  // the canvas comes back as it was
+}
+
+TEST(HtmlRender, PicturesFromImagesAndAddresses) {
+    Surface s;
+    OneImage images;
+    THtmlRenderArgs a;
+    a.Images = &images;
+    THtmlRenderResult r;
+    RenderHtmlText(s.c(), "<IMG SRC=\"IDX:0\"><IMG SRC=\"IDX:5\">", {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(s.count(Reddish), 48);
+    EXPECT_EQ(r.XSize, 8);
+
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/Blue.bmp";
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    ASSERT_TRUE(Solid(6, 4, plat::clBlue).SaveToFile(path));
+    THTMLPictureCache cache;
+    a.PictureCache = &cache;
+    const std::string text = "<IMG SRC=\"file://" + path + "\"><IMG SRC=\"http://nowhere.invalid/x.png\">";
+    Surface t;
+    RenderHtmlText(t.c(), text, {0, 0, 300, 40}, a, r);
+    RenderHtmlText(t.c(), text, {0, 0, 300, 40}, a, r);
+    EXPECT_EQ(t.count(Bluish), 24);
+    ASSERT_EQ(cache.Count(), 2);  // one entry per address, kept between calls
+    EXPECT_EQ(cache.GetPicture(0)->ID(), "file://" + path);
+    EXPECT_TRUE(cache.GetPicture(1)->Empty());
+}
+
+TEST(HtmlRender, AltPictureWhileThePointIsOverIt) {
+    TPictureContainer container(nullptr);
+    TPictureItem* red = container.Items().Add();
+    red->Name = "red";
+    red->Picture().LoadFromBytes(BmpOf(Solid(10, 10, plat::clRed)));
+    TPictureItem* blue = container.Items().Add();
+    blue->Name = "blue";
+    blue->Picture().LoadFromBytes(BmpOf(Solid(10, 10, plat::clBlue)));
+    const std::string text = "<A HREF=\"x\"><IMG SRC=\"red\" ALT=\"blue\"></A>";
+    for (bool over : {false, true}) {
+        Surface s;
+        THtmlRenderArgs a;
+        a.PictureContainer = &container;
+        a.X = over ? 5 : 200;
+        a.Y = over ? 5 : 30;
+        THtmlRenderResult r;
+        RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r);
+        EXPECT_EQ(s.count(Bluish) > 0, over);
+        EXPECT_EQ(s.count(Reddish) > 0, !over);
+    }
 }
 
 }  // namespace

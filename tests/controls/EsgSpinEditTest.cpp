@@ -201,14 +201,30 @@ TEST_F(SpinEdit, LeavingLimitsTheValue) {
     EXPECT_EQ(edit->Text(), "0");
 }
 
+TEST_F(SpinEdit, ReturnMovesOnLikeTab) {
+    auto* next = new plat::TEdit(form.get());
+    next->SetParent(form.get());
+    next->SetTabStop(true);
+    form->Show();
+    edit->SetFocus();
+    plat::test::ProcessEvents();
+    ASSERT_TRUE(edit->Focused());
+    Key(plat::VK_RETURN);
+    EXPECT_TRUE(edit->Focused());
+    edit->ReturnIsTab = true;
+    Key(plat::VK_RETURN);
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(next->Focused());
+}
+
 TEST_F(SpinEdit, HeldButtonRepeats) {
     form->Show();
     TExtTimerSpeedButton* up = edit->Button()->UpButton();
     plat::test::MouseDown(*up, plat::mbLeft, 3, 3);
     EXPECT_EQ(edit->Text(), "1");  // at the press
-    plat::test::Wait(250);
-    EXPECT_EQ(edit->Text(), "1");
-    plat::test::Wait(400);  // 400 ms, then every 100 ms
+    plat::test::Wait(100);
+    EXPECT_EQ(edit->Text(), "1");  // the first repeat waits 400 ms
+    plat::test::Wait(700);         // then one every 100 ms
     EXPECT_GE(edit->Value(), 3);
     plat::test::MouseUp(*up, plat::mbLeft, 3, 3);
     const int released = edit->Value();
@@ -217,6 +233,36 @@ TEST_F(SpinEdit, HeldButtonRepeats) {
     plat::test::MouseDown(*edit->Button()->DownButton(), plat::mbLeft, 3, 3);
     plat::test::MouseUp(*edit->Button()->DownButton(), plat::mbLeft, 3, 3);
     EXPECT_EQ(edit->Value(), released - 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SpinButton, LayoutAndKeys) {
+    plat::EnsureGuiApplication();
+    plat::TForm form(nullptr);
+    auto* pair = new ctl::TEsgSpinButton(&form);
+    pair->SetParent(&form);
+    pair->SetBounds(0, 0, 10, 25);  // narrower than allowed
+    EXPECT_EQ(pair->Width(), 15);
+    EXPECT_EQ(pair->UpButton()->Height(), 12);
+    EXPECT_EQ(pair->DownButton()->Top(), 11);  // the halves overlap by a pixel
+    EXPECT_EQ(pair->DownButton()->Height(), 14);
+    pair->SetDirection(ctl::spHorizontal);
+    EXPECT_EQ(pair->Width(), 20);
+    EXPECT_EQ(pair->UpButton()->ButtonDirection(), ctl::bdRight);
+    EXPECT_EQ(pair->DownButton()->Left(), 0);
+    EXPECT_EQ(pair->UpButton()->Left(), 11);
+
+    int up = 0, down = 0;
+    pair->OnUpClick = [&](plat::TObject*) { ++up; };
+    pair->OnDownClick = [&](plat::TObject*) { ++down; };
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_SPACE);  // the focused (up) button
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_DOWN);
+    pair->Perform(plat::WM_KEYDOWN, plat::VK_UP);
+    EXPECT_EQ(up, 2);
+    EXPECT_EQ(down, 1);
 }
 
 }  // namespace

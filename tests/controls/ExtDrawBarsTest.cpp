@@ -123,3 +123,33 @@ TEST_F(ExtDrawBars, TransparentBitmapTakesTheBackground) {
     EXPECT_TRUE(DrawResourceBitmap(bmp.Canvas(), plat::clWhite, {0, 0, 10, 10}, "glyphs/LBOK.bmp"));
     EXPECT_FALSE(DrawResourceBitmap(bmp.Canvas(), plat::clWhite, {0, 0, 10, 10}, "glyphs/none.bmp"));
 }
+
+TEST_F(ExtDrawBars, ErrorUnderlineMarksOnlyTheWrongWord) {
+    auto bmp = White(200, 30);
+    bmp.Canvas().Font().SetHeight(-12);
+    const std::string text = "good badword good";
+    const int from = bmp.Canvas().TextWidth("good ");
+    const int to = bmp.Canvas().TextWidth("good badword");
+    DrawErrorUnderline(bmp.Canvas(), text, {0, 0, 200, 30}, 14, 7, 6);
+    auto redIn = [&](int x0, int x1) {
+        int red = 0;
+        for (int x = x0; x < x1; ++x)
+            for (int y = 12; y < 20; ++y)
+                if (bmp.Pixel(x, y) == RGB(255, 0, 0)) ++red;
+        return red;
+    };
+    EXPECT_GT(redIn(from + 1, to - 2), 0);
+    EXPECT_EQ(redIn(0, from - 1), 0);
+    EXPECT_EQ(redIn(to + 6, 200), 0);
+}
+
+TEST_F(ExtDrawBars, PieFillsTheWedgeClockwiseFromTheTop) {
+    const struct { int pct; bool rightFilled, leftFilled; } cases[] = {{50, true, false}, {0, false, false}};
+    for (const auto& c : cases) {
+        auto bmp = White(41, 41);
+        DrawProgressPie(bmp.Canvas(), {0, 0, 41, 41}, RGB(0, 160, 0), c.pct, false);
+        EXPECT_EQ(bmp.Pixel(30, 12) == RGB(0, 160, 0), c.rightFilled) << c.pct;
+        EXPECT_EQ(bmp.Pixel(10, 28) == RGB(0, 160, 0), c.leftFilled) << c.pct;
+        EXPECT_EQ(bmp.Pixel(1, 1), plat::clWhite) << "outside the circle";
+    }
+}

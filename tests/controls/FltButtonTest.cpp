@@ -342,7 +342,7 @@ TEST_F(FltButtonControl, KindsPresetsAndTheirResets) {
     button->SetModalResult(1);
     EXPECT_EQ(button->Kind(), bkCustom);
     button->SetKind(bkAll);
-    EXPECT_EQ(button->ModalResult(), 12);
+    EXPECT_EQ(button->ModalResult(), plat::mrAll);
     const auto glyph = RedGlyph(3);
     button->SetGlyph(&glyph);
     EXPECT_EQ(button->Kind(), bkCustom);
@@ -403,4 +403,32 @@ TEST_F(FltButtonControl, ReportsCaptionAndButtonRole) {
     button->SetCaption("Update Device");
     EXPECT_EQ(plat::test::AccessibleNameOf(*button), "Update Device");
     EXPECT_EQ(plat::test::AccessibleRoleOf(*button), "button");
+}
+
+TEST_F(FltButtonFace, LongCaptionIsCutWithoutWordWrapAndWrapsWithIt) {
+    auto inkColumns = [](const plat::TBitmap& bmp, int x0, int x1, int y0, int y1) {
+        int ink = 0;
+        for (int x = x0; x < x1; ++x)
+            for (int y = y0; y < y1; ++y)
+                if (bmp.Pixel(x, y) != kFace) ++ink;
+        return ink;
+    };
+    TFltButtonFace f = WindowFace();
+    f.Width = 60;
+    f.Height = 40;
+    f.Alignment = plat::taLeftJustify;
+    f.Caption = "WWWWWWWWWWWWWWWWWWWWWWWW";
+    const auto cut = Draw(f);
+    EXPECT_GT(inkColumns(cut, 4, 20, 2, 38), 0);
+    EXPECT_EQ(inkColumns(cut, 57, 59, 2, 38), 0);  // nothing runs past the room
+
+    f.Caption = "Word word word";
+    f.WordWrap = true;
+    const auto wrapped = Draw(f);
+    // Two or more lines: ink above and below the middle.
+    EXPECT_GT(inkColumns(wrapped, 2, 58, 2, 19), 0);
+    EXPECT_GT(inkColumns(wrapped, 2, 58, 21, 38), 0);
+    f.WordWrap = false;
+    const auto single = Draw(f);
+    EXPECT_EQ(inkColumns(single, 2, 58, 2, 12), 0);  // one centred line only
 }

@@ -119,6 +119,17 @@ TEST(HtmlPicture, LoadFromUrl) {
     EXPECT_TRUE(web.Empty());
     EXPECT_EQ(web.ID(), "http://example.invalid/a.png");
 
+    THTMLPicture resource;
+    resource.LoadFromURL("res://GLYPHS/lbok.bmp");  // names match in any letter case
+    EXPECT_FALSE(resource.Empty());
+    EXPECT_GT(resource.Width(), 0);
+    EXPECT_EQ(resource.ID(), "res://GLYPHS/lbok.bmp");
+
+    THTMLPicture noResource;
+    noResource.LoadFromURL("RES://no-such-picture.png");
+    EXPECT_TRUE(noResource.Empty());
+    EXPECT_THROW(noResource.LoadFromResourceID(987654), EPictureError);
+
     THTMLPicture missing;
     missing.LoadFromURL("file:///no/such/file.png");
     EXPECT_TRUE(missing.Empty());

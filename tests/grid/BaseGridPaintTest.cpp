@@ -72,6 +72,13 @@ TEST_F(BaseGridPaint, DefaultLinesBackgroundsAndSelection) {
         {"selected current cell", 96, 36, Sys(plat::clHighlight)},
     };
     for (const auto& c : cases) EXPECT_EQ(At(c.x, c.y), c.want) << c.what;
+
+    grid->SetCells(2, 2, "Cell");
+    grid->SetCells(0, 2, "2");
+    grid->MergeCells(2, 3, 2, 1);
+    grid->SetCells(3, 3, "Merged");
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(plat::test::SaveScreenshot(*grid, std::string(VASTRIMO_TEST_OUT) + "/basegrid.png"));
 }
 
 TEST_F(BaseGridPaint, ZeroLineWidthLeavesTheWholeCellToItsBackground) {

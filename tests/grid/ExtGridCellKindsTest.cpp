@@ -25,7 +25,7 @@ TEST(ExtGridCellKinds, PlainCheckBoxColumnKeepsItsOwnState) {
 
 TEST(ExtGridCellKinds, CheckAllCheckPutsABoxInTheHeader) {
     TExtStringGrid g(nullptr);
-    g.MouseActions().CheckAllCheck = true;
+    g.MouseActions().SetCheckAllCheck(true);
     g.AddCheckBoxColumn(2, true, false);
     EXPECT_TRUE(g.IsChecked(2, 0));
 }
@@ -164,7 +164,7 @@ TEST(ExtGridCellKinds, CheckAllAndUnCheckAll) {
     g.CheckAll(4);
     for (int r = 1; r < g.RowCount(); ++r) EXPECT_EQ(g.Cells(4, r), "Y");
     const auto& log = g.RepaintLog();
-    EXPECT_NE(std::find(log.begin(), log.end(), TGridCore::TRepaint{3, -1}), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), TExtStringGrid::TRepaint{3, -1}), log.end());
     g.ClearRepaintLog();
     g.UnCheckAll(4);
     for (int r = 1; r < g.RowCount(); ++r) EXPECT_EQ(g.Cells(4, r), "N");
@@ -234,7 +234,7 @@ TEST(ExtGridCellKinds, ButtonsCommentsMarkers) {
     EXPECT_EQ(len, 4);
     g.RemoveMarker(1, 1);
     EXPECT_EQ(g.GetCellType(1, 1), ctEmpty);
-    EXPECT_FALSE(g.HasCellProps(1, 1) && g.CellPropsOf(1, 1)->Graphic);
+    EXPECT_EQ(g.GetCellGraphic(1, 1), nullptr);
 }
 
 TEST(ExtGridCellKinds, AngleIsBroughtIntoRange) {
@@ -252,8 +252,8 @@ TEST(ExtGridCellKinds, AngleIsBroughtIntoRange) {
 TEST(ExtGridCellKinds, RowCheckBoxFollowsRowSelection) {
     TExtStringGrid g(nullptr);
     g.SetRowCount(3);
-    g.MouseActions().HotmailRowSelect = true;
-    g.MouseActions().DisjunctRowSelect = true;
+    g.MouseActions().SetHotmailRowSelect(true);
+    g.MouseActions().SetDisjunctRowSelect(true);
     EXPECT_EQ(g.GetCellType(0, 1), ctRowCheckBox);
     EXPECT_EQ(g.GetCellGraphic(0, 1), g.GetCellGraphic(0, 2)) << "one shared graphic";
     g.SetRowSelect(1, true);

@@ -90,7 +90,7 @@ TEST(ExtGridCells, AllCellsWithHiddenColumnAndRow) {
     EXPECT_EQ(g.AllCells(3, 5), "3:5");
     g.ClearRepaintLog();
     g.SetAllCells(3, 5, "x");
-    EXPECT_EQ(g.RepaintLog(), (std::vector<TGridCore::TRepaint>{{2, 5}}));
+    EXPECT_EQ(g.RepaintLog(), (std::vector<TExtStringGrid::TRepaint>{{2, 5}}));
 
     g.HideRow(4);
     EXPECT_EQ(g.AllCells(1, 4), "1:4");
@@ -194,7 +194,7 @@ TEST(ExtGridCells, DisplayTextHookAndLinks) {
     };
     g.SetCells(1, 1, "a");
     EXPECT_EQ(g.Cells(1, 1), "<a>");
-    EXPECT_EQ(g.GridCells(1, 1), "a");
+    EXPECT_EQ(g.GetGridCell(1, 1), "a");
     g.OnGetDisplText = nullptr;
     g.SetURLShowInText(true);
     g.SetCells(2, 1, "see www.example.org now");

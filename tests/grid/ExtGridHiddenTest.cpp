@@ -173,3 +173,37 @@ TEST(ExtGridHidden, HideAndUnHideSelection) {
     g.UnHideSelection();
     EXPECT_EQ(g.Selection(), (TGridRect{2, 3, 2, 3}));
 }
+
+TEST(ExtGridHidden, FilterLevelHidesAndRestoresRowsInOrder) {
+    TExtStringGrid g(nullptr);
+    for (int r = 0; r < 10; ++r) g.SetCells(1, r, "r" + base::IntToStr(r));
+    g.SetRowHeights(5, 40);
+    g.HideRowList({2, 5, 6});
+    EXPECT_EQ(g.RowCount(), 7);
+    EXPECT_EQ(g.FilterLevel(), 1);
+    EXPECT_EQ(g.Cells(1, 2), "r3");
+    EXPECT_EQ(g.Cells(1, 4), "r7");
+    EXPECT_EQ(g.AllCells(1, 5), "r5");
+    g.UnHideRowList();
+    g.SetFilterLevel(0);
+    EXPECT_EQ(g.RowCount(), 10);
+    EXPECT_EQ(g.NumHiddenRows(), 0);
+    for (int r = 0; r < 10; ++r) EXPECT_EQ(g.Cells(1, r), "r" + base::IntToStr(r));
+    EXPECT_EQ(g.RowHeights(5), 40);
+}
+
+TEST(ExtGridHidden, ScrollInViewLeavesAVisibleCellAlone) {
+    TExtStringGrid g(nullptr);
+    g.SetRowCount(100);
+    g.SetCol(2);
+    g.SetRow(3);
+    g.ScrollInView(2, 3);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.TopRow(), 1);
+    EXPECT_EQ(g.LeftCol(), 1);
+    g.ScrollInView(2, 60);
+    EXPECT_EQ(g.Row(), 60);
+    EXPECT_LE(g.TopRow(), 60);
+    EXPECT_GT(g.TopRow() + g.VisibleRowCount(), 60);
+}

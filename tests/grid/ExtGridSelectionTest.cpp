@@ -30,7 +30,7 @@ TEST(ExtGridSelection, SelectRowsSelectsTheNormalWidth) {
 
 TEST(ExtGridSelection, DisjunctRowsAreKeptOnceAndReportedEachTime) {
     TExtStringGrid g(nullptr);
-    g.MouseActions().DisjunctRowSelect = true;
+    g.MouseActions().SetDisjunctRowSelect(true);
     int asked = 0, told = 0;
     g.OnRowDisjunctSelect = [&](TObject*, int, bool, bool&) { ++asked; };
     g.OnRowDisjunctSelected = [&](TObject*, int) { ++told; };
@@ -62,7 +62,7 @@ TEST(ExtGridSelection, DisjunctRowsAreKeptOnceAndReportedEachTime) {
 
 TEST(ExtGridSelection, OutOfRangeRowsAndColumnsRaise) {
     TExtStringGrid g(nullptr);
-    g.MouseActions().DisjunctRowSelect = true;
+    g.MouseActions().SetDisjunctRowSelect(true);
     const struct {
         const char* name;
         std::function<void()> call;
@@ -95,7 +95,7 @@ TEST(ExtGridSelection, RowWithNoNormalRowsAcceptsAnyRow) {
 
 TEST(ExtGridSelection, DisjunctCellsArePackedByRowAndColumn) {
     TExtStringGrid g(nullptr);
-    g.MouseActions().DisjunctCellSelect = true;
+    g.MouseActions().SetDisjunctCellSelect(true);
     g.SetSelectedCells(3, 7, true);
     g.SetSelectedCells(3, 7, true);
     EXPECT_EQ(g.SelectedCellsCount(), 1);
@@ -121,7 +121,7 @@ TEST(ExtGridSelection, Columns) {
     g.SelectCols(2, 2);
     EXPECT_EQ(g.Selection(), (TGridRect{2, 1, 3, 9}));
     EXPECT_EQ(g.ColSelectCount(), 2);
-    g.MouseActions().DisjunctColSelect = true;
+    g.MouseActions().SetDisjunctColSelect(true);
     g.SelectCols(1, 10);
     EXPECT_EQ(g.ColSelectCount(), 4);
     g.UnSelectCols(2, 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/ExtGrid.h"
+#include "platform/Forms.h"
 
 using namespace grid;
 
@@ -17,9 +18,11 @@ TEST(ExtGridSizing, StretchFillsTheFreeWidth) {
 }
 
 TEST(ExtGridSizing, BadStretchColumnIsIgnored) {
-    TExtStringGrid g(nullptr);
+    plat::TForm form(nullptr);
+    auto* gp = new TExtStringGrid(&form);
+    TExtStringGrid& g = *gp;
+    g.SetParent(&form);
     g.SetColCount(3);
-    g.SetHasParent(true);
     g.ColumnSize().SetStretchColumn(3);
     EXPECT_NO_THROW(g.ColumnSize().SetStretch(true));
     EXPECT_NO_THROW(g.SetColWidths(1, 80));

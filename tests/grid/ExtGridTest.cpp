@@ -1,8 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "grid/ExtGrid.h"
+#include "platform/GuiApp.h"
 
 using namespace grid;
+
+namespace {
+// The grids are controls: every test of this program needs the GUI
+// application object, offscreen.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { plat::EnsureGuiApplication(); }
+};
+const auto* const kGuiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+}  // namespace
 
 TEST(ExtGrid, NewGridDefaults) {
     TExtStringGrid g(nullptr);
@@ -62,6 +73,22 @@ TEST(ExtGrid, SettingsObjectDefaults) {
     EXPECT_EQ(g.Balloon().InitialDelay(), -1);
 }
 
+TEST(ExtGrid, ProgressAppearanceTellsOnlyRealChanges) {
+    TExtStringGrid g(nullptr);
+    int changes = 0;
+    g.ProgressAppearance().OnChange = [&] { ++changes; };
+    g.ProgressAppearance().SetSteps(11);
+    EXPECT_EQ(changes, 0);
+    g.ProgressAppearance().SetSteps(12);
+    EXPECT_EQ(changes, 1);
+    TGridProgressAppearance other;
+    other.SetLevel1Perc(50);
+    g.ProgressAppearance().Assign(other);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(g.ProgressAppearance().Level1Perc(), 50);
+    EXPECT_EQ(g.ProgressAppearance().Steps(), 11);
+}
+
 TEST(ExtGrid, GradientColoursReachTheGridOnlyWhenSet) {
     TExtStringGrid g(nullptr);
     const TColor before = g.KeloGradientFrom();
@@ -79,18 +106,18 @@ TEST(ExtGrid, FixedRowAlwaysKeepsOneFixedRow) {
     TExtStringGrid g(nullptr);
     g.SetFixedRowAlways(true);
     g.SetRowCount(1);
-    EXPECT_EQ(g.FrameFixedRows(), 0);
+    EXPECT_EQ(g.TBaseGrid::FixedRows(), 0);
     EXPECT_EQ(g.FixedRows(), 1);
     g.SetRowCount(10);
-    EXPECT_EQ(g.FrameFixedRows(), 1);
+    EXPECT_EQ(g.TBaseGrid::FixedRows(), 1);
 
     TExtStringGrid h(nullptr);
     h.SetFixedRowAlways(true);
     h.SetRowCount(3);
     h.SetFixedRows(5);
-    EXPECT_EQ(h.FrameFixedRows(), 2);
+    EXPECT_EQ(h.TBaseGrid::FixedRows(), 2);
     h.SetRowCount(6);
-    EXPECT_EQ(h.FrameFixedRows(), 5);
+    EXPECT_EQ(h.TBaseGrid::FixedRows(), 5);
 }
 
 TEST(ExtGrid, TopRowOutsideTheNormalRowsIsIgnored) {
@@ -180,6 +207,7 @@ TEST(ExtGrid, LoadedMovesAlwaysShowEditorOutOfOptions) {
     g.SetOptions(o);
     g.Loaded();
     EXPECT_FALSE(g.Options().Contains(goAlwaysShowEditor));
+    EXPECT_TRUE(g.Navigation().AlwaysEdit());
     EXPECT_TRUE(g.IsLoaded());
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "grid/ExtObj.h"
 
 using namespace grid;
@@ -259,4 +262,140 @@ TEST(SettingsObjects, SyncGridNeverFollowsItsOwner) {
     f.SetEnabled(true);
     g.Assign(f);
     EXPECT_TRUE(g.Enabled());
+}
+
+// Every switch of each settings object: its initial value and whether
+// Assign carries it. Each is flipped alone in a fresh source, so a switch
+// that Assign forgets, or copies into the wrong field, shows by name.
+namespace {
+
+template <typename T>
+struct TSwitch {
+    const char* name;
+    bool (T::*get)() const;
+    void (T::*set)(bool);
+    bool initial;
+    bool copied;
+};
+
+template <typename T, typename Make>
+void CheckSwitches(const std::vector<TSwitch<T>>& switches, Make make) {
+    for (const auto& s : switches) {
+        auto fresh = make();
+        EXPECT_EQ((fresh.get()->*s.get)(), s.initial) << s.name << " initial";
+        auto src = make();
+        (src.get()->*s.set)(!s.initial);
+        auto dst = make();
+        dst->Assign(*src);
+        EXPECT_EQ((dst.get()->*s.get)(), s.copied ? !s.initial : s.initial) << s.name << " assign";
+    }
+}
+
+}  // namespace
+
+TEST(SettingsObjects, EverySwitchStartsRightAndTravelsWithAssign) {
+#define SW(T, N, init, copied) TSwitch<T>{#N, &T::N, &T::Set##N, init, copied}
+    CheckSwitches<TSearchFooter>(
+        {SW(TSearchFooter, AlwaysHighLight, false, true), SW(TSearchFooter, AutoSearch, true, false),
+         SW(TSearchFooter, SearchActiveColumnOnly, false, true), SW(TSearchFooter, SearchMatchStart, false, true),
+         SW(TSearchFooter, SearchFixedCells, false, false), SW(TSearchFooter, SearchHiddenRows, false, true),
+         SW(TSearchFooter, ShowClose, true, true), SW(TSearchFooter, ShowFindNext, true, true),
+         SW(TSearchFooter, ShowFindPrev, true, true), SW(TSearchFooter, ShowHighLight, true, true),
+         SW(TSearchFooter, ShowMatchCase, true, true), SW(TSearchFooter, Visible, false, true),
+         SW(TSearchFooter, AutoThemeAdapt, false, false)},
+        [] { return std::make_unique<TSearchFooter>(nullptr, false); });
+
+    CheckSwitches<TNavigation>(
+        {SW(TNavigation, AllowInsertRow, false, true), SW(TNavigation, AllowDeleteRow, false, true),
+         SW(TNavigation, AlwaysEdit, false, true), SW(TNavigation, AdvanceOnEnter, false, true),
+         SW(TNavigation, AdvanceOnEnterLoop, true, true), SW(TNavigation, AdvanceInsert, false, true),
+         SW(TNavigation, AdvanceAutoEdit, true, true), SW(TNavigation, AdvanceSkipReadOnlyCells, true, true),
+         SW(TNavigation, AutoGotoWhenSorted, false, true), SW(TNavigation, AutoGotoIncremental, false, true),
+         SW(TNavigation, AutoComboDropSize, false, true), SW(TNavigation, AllowClipboardShortCuts, false, true),
+         SW(TNavigation, AllowCtrlEnter, true, true), SW(TNavigation, AllowSmartClipboard, false, true),
+         SW(TNavigation, AllowRTFClipboard, false, true), SW(TNavigation, AllowFmtClipboard, false, true),
+         SW(TNavigation, AllowClipboardAlways, false, true), SW(TNavigation, AllowClipboardRowGrow, true, true),
+         SW(TNavigation, AllowClipboardColGrow, true, true), SW(TNavigation, AdvanceAuto, false, true),
+         SW(TNavigation, AppendOnArrowDown, false, true), SW(TNavigation, EditSelectAll, true, true),
+         SW(TNavigation, ComboGetUpDown, true, true), SW(TNavigation, CursorWalkEditor, false, true),
+         SW(TNavigation, CursorWalkAlwaysEdit, true, true), SW(TNavigation, CursorMoveRows, false, true),
+         SW(TNavigation, MoveRowOnSort, false, true), SW(TNavigation, KeepScrollOnSort, false, false),
+         SW(TNavigation, MoveScrollOnly, false, true), SW(TNavigation, ImproveMaskSel, false, true),
+         SW(TNavigation, LeftRightRowSelect, true, true), SW(TNavigation, CopyHTMLTagsToClipboard, true, true),
+         SW(TNavigation, KeepHorizScroll, false, true), SW(TNavigation, LineFeedOnEnter, false, true),
+         SW(TNavigation, SkipFixedCells, true, true), SW(TNavigation, SkipDisabledRows, true, true),
+         SW(TNavigation, TabToNextAtEnd, false, true)},
+        [] { return std::make_unique<TNavigation>(); });
+
+    CheckSwitches<TMouseActions>(
+        {SW(TMouseActions, AllColumnSize, false, true), SW(TMouseActions, AllRowSize, false, true),
+         SW(TMouseActions, AllSelect, false, true), SW(TMouseActions, AutoSizeColOnDblClick, true, true),
+         SW(TMouseActions, CaretPositioning, false, true), SW(TMouseActions, CheckAllCheck, false, true),
+         SW(TMouseActions, ColSelect, false, true), SW(TMouseActions, DirectComboClose, false, true),
+         SW(TMouseActions, DirectComboDrop, false, true), SW(TMouseActions, DirectDateClose, false, true),
+         SW(TMouseActions, DirectDateDrop, false, true), SW(TMouseActions, DirectEdit, false, true),
+         SW(TMouseActions, DisjunctRowSelect, false, true), SW(TMouseActions, DisjunctRowSelectNoCtrl, false, true),
+         SW(TMouseActions, DisjunctColSelect, false, true), SW(TMouseActions, DisjunctCellSelect, false, true),
+         SW(TMouseActions, EditOnDblClickOnly, false, false), SW(TMouseActions, HotmailRowSelect, false, false),
+         SW(TMouseActions, MoveRowOnNodeClick, false, true), SW(TMouseActions, NoAutoRangeScroll, false, true),
+         SW(TMouseActions, NodeAllExpandContract, false, true), SW(TMouseActions, NoScrollOnPartialRow, false, true),
+         SW(TMouseActions, PreciseCheckBoxCheck, false, true), SW(TMouseActions, PreciseNodeClick, true, true),
+         SW(TMouseActions, RangeSelectAndEdit, false, true), SW(TMouseActions, RowSelect, false, true),
+         SW(TMouseActions, RowSelectPersistent, false, true), SW(TMouseActions, SelectOnRightClick, false, true),
+         SW(TMouseActions, SizeFixedCol, false, true), SW(TMouseActions, SizeFixedRow, false, false)},
+        [] { return std::make_unique<TMouseActions>(); });
+
+    CheckSwitches<TBands>({SW(TBands, Active, false, true), SW(TBands, Print, false, true)},
+                          [] { return std::make_unique<TBands>(); });
+    CheckSwitches<TSyncGrid>(
+        {SW(TSyncGrid, ScrollVertical, false, true), SW(TSyncGrid, ScrollHorizontal, false, true),
+         SW(TSyncGrid, SelectionColumn, false, true), SW(TSyncGrid, SelectionRow, false, true),
+         SW(TSyncGrid, MoveColumn, false, true), SW(TSyncGrid, MoveRow, false, true)},
+        [] { return std::make_unique<TSyncGrid>(nullptr); });
+    CheckSwitches<TFocusHelper>({SW(TFocusHelper, Enabled, false, true)},
+                                [] { return std::make_unique<TFocusHelper>(); });
+#undef SW
+}
+
+TEST(SettingsObjects, ValuesOtherThanSwitchesTravelWithAssign) {
+    TSearchFooter f(nullptr, false), g(nullptr, false);
+    f.SetColor(1);
+    f.SetFindNextCaption("n");
+    f.SetFindPrevCaption("p");
+    f.SetHighLightCaption("h");
+    f.SetHintClose("c");
+    f.SetHintFindNext("hn");
+    f.SetHintHighlight("hh");
+    f.SetMatchCaseCaption("m");
+    g.Assign(f);
+    EXPECT_EQ(g.Color(), 1u);
+    EXPECT_EQ(g.FindNextCaption() + g.FindPrevCaption() + g.HighLightCaption() + g.HintClose() + g.HintFindNext() +
+                  g.HintHighlight() + g.MatchCaseCaption(),
+              "nphchnhhm");
+
+    TNavigation n, o;
+    n.SetInsertPosition(pInsertAfter);
+    n.SetClipboardPasteAction(paInsert);
+    o.Assign(n);
+    EXPECT_EQ(o.InsertPosition(), pInsertAfter);
+    EXPECT_EQ(o.ClipboardPasteAction(), paInsert);
+
+    TMouseActions m, k;
+    m.SetFixedRowsEdit(fceDblClick);
+    m.SetFixedColsEdit(fceRightClick);
+    m.SetFixedRowsEditor(fceComboEdit);
+    m.SetWheelAction(waScroll);
+    k.Assign(m);
+    EXPECT_EQ(k.FixedRowsEdit(), fceDblClick);
+    EXPECT_EQ(k.FixedColsEdit(), fceRightClick);
+    EXPECT_EQ(k.FixedRowsEditor(), fceComboEdit);
+    EXPECT_EQ(k.WheelAction(), waScroll);
+
+    TBands b, c;
+    b.SetSecondaryColor(plat::clRed);
+    b.SetSecondaryLength(4);
+    c.Assign(b);
+    EXPECT_EQ(c.SecondaryColor(), plat::clRed);
+    EXPECT_EQ(c.SecondaryLength(), 4);
+    EXPECT_EQ(c.TotalLength(), 5);
 }

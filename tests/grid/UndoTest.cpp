@@ -152,8 +152,12 @@ TEST_F(Undo, NoGridOrNothingRecordedChangesNothing) {
     EXPECT_EQ(lone.Level(), 1);
     undo->Undo();
     EXPECT_EQ(undo->Level(), 0);
+    Edit(1, 1, "a");
+    ASSERT_TRUE(undo->CanUndo());
     undo->Reset();
     EXPECT_EQ(undo->Count(), 0);
+    EXPECT_FALSE(undo->CanUndo());  // nothing is offered that would do nothing
+    EXPECT_FALSE(undo->CanRedo());
 }
 
 TEST_F(Undo, UnlinkingOnDestruction) {

@@ -168,13 +168,17 @@ TEST(Bitmap, StretchDrawAndCopyRect) {
 }
 
 TEST(Bitmap, BmpAndPngRoundTripExactly) {
-    const TBitmap src = TwoColours(16, 9);
     const std::string dir = OutDir();
     const struct {
         const char* file;
         const char* className;
-    } cases[] = {{"round.bmp", "TBitmap"}, {"round.png", "TPngImage"}};
+        TPixelFormat format;
+    } cases[] = {{"round.bmp", "TBitmap", pfDevice}, {"round.png", "TPngImage", pfDevice},
+                 {"round24.bmp", "TBitmap", pf24bit}, {"round24.png", "TPngImage", pf24bit},
+                 {"round32.bmp", "TBitmap", pf32bit}, {"round32.png", "TPngImage", pf32bit}};
     for (const auto& c : cases) {
+        TBitmap src = TwoColours(16, 9);
+        src.SetPixelFormat(c.format);
         const std::string path = dir + "/" + c.file;
         ASSERT_TRUE(src.SaveToFile(path)) << src.ErrorString();
         TPicture pic;
@@ -419,5 +423,28 @@ TEST(Bitmap, DrawWithOpacityBlends) {
         TBitmap target(4, 4);
         target.Canvas().Draw(0, 0, black, std::uint8_t(c.opacity));
         EXPECT_NEAR(GetRValue(target.Pixel(1, 1)), c.expected, 2) << c.opacity;
+    }
+}
+
+TEST(Bitmap, InvertedPixelsStayOpaqueWhenDrawnOn) {
+    // A focus rectangle or XOR line inverts pixels of an off-screen face;
+    // copying the face onto the control must show them, not blend them away.
+    const TPixelFormat formats[] = {pfDevice, pf24bit};
+    for (TPixelFormat f : formats) {
+        TBitmap face;
+        face.SetPixelFormat(f);
+        face.SetSize(20, 10);
+        face.Canvas().DrawFocusRect(Rect(0, 0, 20, 10));
+        face.Canvas().Pen().SetMode(pmNotXor);
+        face.Canvas().MoveTo(0, 5);
+        face.Canvas().LineTo(20, 5);
+        TBitmap target(20, 10);
+        target.Canvas().Brush().SetColor(clRed);
+        target.Canvas().FillRect(Rect(0, 0, 20, 10));
+        target.Canvas().Draw(0, 0, face);
+        EXPECT_EQ(target.Pixel(0, 0), clBlack) << f;
+        EXPECT_EQ(target.Pixel(1, 0), clWhite) << f;
+        EXPECT_EQ(target.Pixel(3, 5), clBlack) << f;
+        EXPECT_EQ(target.Pixel(5, 3), clWhite) << f;
     }
 }

@@ -27,6 +27,16 @@ struct Surface {
         for (int y = 0; y < bmp.Height(); ++y) n += at(x, y) == color;
         return n;
     }
+    // Black pixels of column x (row -1) or row y (column -1) of b.
+    static int CountIn(const TBitmap& b, int x, int y) {
+        int n = 0;
+        if (y < 0) {
+            for (int yy = 0; yy < b.Height(); ++yy) n += b.Pixel(x, yy) == clBlack;
+        } else {
+            for (int xx = 0; xx < b.Width(); ++xx) n += b.Pixel(xx, y) == clBlack;
+        }
+        return n;
+    }
     int count(TColor color) const {
         int n = 0;
         for (int y = 0; y < bmp.Height(); ++y) n += countRow(y, color);
@@ -134,7 +144,7 @@ TEST(Font, SizeAndHeightFollowEachOther) {
     TFont g;
     g.SetStyle({fsBold, fsItalic});
     g.SetColor(clRed);
-    g.SetName("Courier New");
+    g.SetName("Monospace");
     f.Assign(g);
     EXPECT_TRUE(f.SameAs(g));
     EXPECT_TRUE(f.Style().Contains(fsBold));
@@ -369,7 +379,7 @@ TEST(Canvas, FloodFillUpToBorder) {
 
 TEST(Canvas, TextMeasures) {
     TCanvas unbound;  // measuring needs no surface
-    unbound.Font().SetName("DejaVu Sans");
+    unbound.Font().SetName("Sans");
     unbound.Font().SetSize(8);
     const int w8 = unbound.TextWidth("Hello world");
     const int h8 = unbound.TextHeight("Hello world");
@@ -901,7 +911,7 @@ TEST(Font, PositiveHeightIsTheWholeCell) {
     // A positive height asks for the cell (ascent plus descent), a negative
     // one for the character height, which leaves the cell taller.
     TCanvas c;
-    c.Font().SetName("DejaVu Sans");
+    c.Font().SetName("Sans");
     const int heights[] = {12, 16, 24, 40};
     for (int h : heights) {
         c.Font().SetHeight(h);
@@ -909,4 +919,64 @@ TEST(Font, PositiveHeightIsTheWholeCell) {
         c.Font().SetHeight(-h);
         EXPECT_GT(c.TextHeight("Ag"), h) << -h;
     }
+}
+
+TEST(Canvas, RoundShapesAreSymmetricAndStayInTheirBox) {
+    const struct {
+        const char* name;
+        int w, h, cw, ch;
+        bool ellipse;
+    } cases[] = {
+        {"button corner 6", 30, 12, 6, 6, false},
+        {"quicken corner 4", 21, 9, 4, 4, false},
+        {"cell shape 10", 17, 17, 10, 10, false},
+        {"corner larger than box", 8, 6, 20, 20, false},
+        {"circle", 13, 13, 0, 0, true},
+        {"wide ellipse", 20, 9, 0, 0, true},
+    };
+    for (const auto& c : cases) {
+        TBitmap b(c.w + 4, c.h + 4);
+        b.Canvas().Brush().SetStyle(bsClear);
+        if (c.ellipse) {
+            b.Canvas().Ellipse(2, 2, 2 + c.w, 2 + c.h);
+        } else {
+            b.Canvas().RoundRect(2, 2, 2 + c.w, 2 + c.h, c.cw, c.ch);
+        }
+        int ink = 0;
+        for (int y = 0; y < b.Height(); ++y) {
+            for (int x = 0; x < b.Width(); ++x) {
+                const bool on = b.Pixel(x, y) == clBlack;
+                ink += on;
+                const bool inside = x >= 2 && x < 2 + c.w && y >= 2 && y < 2 + c.h;
+                if (on && !inside) ADD_FAILURE() << c.name << " ink outside at " << x << "," << y;
+                const bool mirrorX = b.Pixel(2 + c.w - 1 - (x - 2), y) == clBlack;
+                const bool mirrorY = b.Pixel(x, 2 + c.h - 1 - (y - 2)) == clBlack;
+                if (inside && (on != mirrorX || on != mirrorY)) {
+                    ADD_FAILURE() << c.name << " not symmetric at " << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(ink, 0) << c.name;
+        // The outline touches all four sides of the box.
+        EXPECT_GT(Surface::CountIn(b, 2, -1), 0) << c.name;
+        EXPECT_GT(Surface::CountIn(b, 1 + c.w, -1), 0) << c.name;
+        EXPECT_GT(Surface::CountIn(b, -1, 2), 0) << c.name;
+        EXPECT_GT(Surface::CountIn(b, -1, 1 + c.h), 0) << c.name;
+    }
+}
+
+TEST(Canvas, ExpandedTabsAlignAtStopsOnEveryLine) {
+    TBitmap b(10, 10);
+    TCanvas& c = b.Canvas();
+    auto width = [&](const std::string& text) {
+        TRect r = Rect(0, 0, 1000, 0);
+        c.DrawText(text, r, DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX);
+        return r.Width();
+    };
+    // Texts shorter than a stop reach the same column.
+    EXPECT_NEAR(width("a\tX"), width("abc\tX"), 2);
+    EXPECT_GT(width("a\tX"), width("a X"));
+    // The stop counts from the start of each line, not of the text.
+    EXPECT_EQ(width("abcde\n\tX"), width("\tX"));
+    EXPECT_GT(width("\tX"), width("abcde"));
 }

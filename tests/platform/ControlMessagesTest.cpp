@@ -257,3 +257,57 @@ TEST_F(CustomControlTest, KeyStateFollowsInput) {
     test::SendKey(*probe, 'C', 0);
     EXPECT_FALSE(ctrlSeen);
 }
+
+// A posted message arrives after the handler that posted it has finished,
+// and not at all once the control is gone.
+TEST_F(CustomControlTest, PostedMessagesArriveLater) {
+    const unsigned done = RegisterWindowMessage("GridEditDone");
+    EXPECT_GE(done, 0xC000u);
+    EXPECT_EQ(RegisterWindowMessage("GridEditDone"), done);
+    EXPECT_NE(RegisterWindowMessage("DTPShiftFocus"), done);
+
+    probe->OnClick = [&](TObject*) { probe->PostMessage(done, 3, 7); };
+    test::ClickAt(*probe, 5, 5);
+    EXPECT_EQ(probe->Count(done), 0);
+    test::ProcessEvents();
+    ASSERT_EQ(probe->Count(done), 1);
+    EXPECT_EQ(probe->Last(done)->WParam, 3);
+    EXPECT_EQ(probe->Last(done)->LParam, 7);
+
+    probe->PostMessage(done);
+    delete probe;
+    probe = nullptr;
+    test::ProcessEvents();  // the sanitizers watch the dropped message
+}
+
+// Links are opened by the desktop; under a script they are only recorded.
+TEST(ShellOpen, RecordedUnderScript) {
+    test::TScriptedUi ui;
+    EXPECT_TRUE(ShellOpen("https://example.com/HOME/default.asp?frompg=QP4A902"));
+    ASSERT_EQ(ui.OpenedLinks().size(), 1u);
+    EXPECT_EQ(ui.OpenedLinks()[0], "https://example.com/HOME/default.asp?frompg=QP4A902");
+}
+
+// Typed punctuation and letters of other alphabets come with the key codes
+// of their keys, never with those of the editing keys that share a number
+// with their character ('.' is not Delete, '-' is not Insert).
+TEST_F(CustomControlTest, TypedCharactersCarryTheirOwnKeyCodes) {
+    struct Case {
+        const char* text;
+        intptr_t key;  // 0: no key message
+        intptr_t ch;
+    } cases[] = {
+        {".", VK_OEM_PERIOD, '.'}, {"-", VK_OEM_MINUS, '-'}, {"a", 'A', 'a'},
+        {"7", '7', '7'},           {"ä", 0, 0xE4},           {"$", '4', '$'},
+    };
+    for (const auto& c : cases) {
+        probe->messages.clear();
+        test::TypeText(*probe, c.text);
+        const TMessage* down = probe->Last(WM_KEYDOWN);
+        if (c.key == 0) EXPECT_EQ(down, nullptr) << c.text;
+        else if (down == nullptr) ADD_FAILURE() << c.text;
+        else EXPECT_EQ(down->WParam, c.key) << c.text;
+        ASSERT_NE(probe->Last(WM_CHAR), nullptr) << c.text;
+        EXPECT_EQ(probe->Last(WM_CHAR)->WParam, c.ch) << c.text;
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The grid's date editor: a date or time field with a drop-down button
+// that, in the Metro look, is drawn flat in the grid's colours.
+
+#include <string>
+
+#include "base/DateTime.h"
+#include "platform/Controls.h"
+
+namespace ctl {
+
+enum TDateTimeKind { dtkDate, dtkTime };
+
+class TEsgDateTimePicker : public plat::TCustomControl {
+public:
+    explicit TEsgDateTimePicker(plat::TComponent* AOwner);
+
+    std::string Version() const { return "1.0.0.0"; }
+    void SetVersion(const std::string&) {}
+
+    base::TDateTime DateTime() const { return FDateTime; }
+    void SetDateTime(base::TDateTime Value);
+    TDateTimeKind Kind() const { return FKind; }
+    void SetKind(TDateTimeKind Value);
+    bool MetroStyle() const { return FMetroStyle; }
+    void SetMetroStyle(bool Value);
+    plat::TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(plat::TColor Value);
+    int ButtonWidth() const { return FButtonWidth; }
+    bool ButtonHover() const { return FButtonHover; }
+    virtual void SetBorderStyle(int Value);
+
+    plat::TColor ButtonColor = plat::clNone;
+    plat::TColor ButtonColorHot = plat::clNone;
+    plat::TColor ButtonColorDown = plat::clNone;
+    plat::TColor ButtonTextColor = plat::clNone;
+    plat::TColor ButtonTextColorHot = plat::clNone;
+    plat::TColor ButtonTextColorDown = plat::clNone;
+    plat::TColor ButtonBorderColor = plat::clNone;
+    // Set directly by descendants that need them.
+    bool FocusBorder = false;
+    plat::TColor FocusBorderColor = plat::clNone;
+    bool DisabledBorder = false;
+
+protected:
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    void CMMouseEnter(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    void Paint() override;
+
+private:
+    void DrawButton(plat::TCanvas& c);
+    void DrawBorders(plat::TCanvas& c);
+
+    base::TDateTime FDateTime = 0;
+    TDateTimeKind FKind = dtkDate;
+    bool FMetroStyle = false;
+    plat::TColor FBorderColor = plat::clNone;
+    int FButtonWidth = 19;
+    int FBorderStyle = 0;
+    bool FMouseIn = false;
+    bool FButtonHover = false;
+    bool FMouseHeld = false;
+};
+
+}  // namespace ctl

@@ -1,0 +1,225 @@
+#include "gateway/Boot.h"
+
+#include "gateway/GatewayControls.h"
+#include "gateway/KeyFilters.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Layout.h"
+#include "platform/Process.h"
+#include "shell/Comon.h"
+#include "shell/Language.h"
+#include "shell/ValueHelpers.h"
+
+namespace gw {
+
+using namespace plat;
+using shell::Lang_Texts;
+
+TFBoot* FBoot = nullptr;
+
+TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), Services(PlatformBootServices()) {
+    Register_Gateway_Controls();
+    LoadFormLayout(*this, "TFBoot",
+                   {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                    {"KeyPress", TKeyPressEvent([this](TObject* s, char32_t& k) { KeyPress(s, k); })},
+                    {"Btn_UpdateClick", TNotifyEvent([this](TObject*) { Btn_UpdateClick(); })},
+                    {"Btn_COM_ListClick", TNotifyEvent([this](TObject*) { Btn_COM_ListClick(); })}});
+    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+    P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
+    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    Btn_Update = &LayoutComponent<TControl>(*this, "Btn_Update");
+    P_IP_Address = &LayoutComponent<TPanel>(*this, "P_IP_Address");
+    L_IP_Address = &LayoutComponent<TLabel>(*this, "L_IP_Address");
+    E_IP1 = &LayoutComponent<TEdit>(*this, "E_IP1");
+    E_IP2 = &LayoutComponent<TEdit>(*this, "E_IP2");
+    E_IP3 = &LayoutComponent<TEdit>(*this, "E_IP3");
+    E_IP4 = &LayoutComponent<TEdit>(*this, "E_IP4");
+    P_Options = &LayoutComponent<TPanel>(*this, "P_Options");
+    L_Update_Option = &LayoutComponent<TLabel>(*this, "L_Update_Option");
+    CB_Update_Options = &LayoutComponent<TComboBox>(*this, "CB_Update_Options");
+    CB_Update_Option_Read_Back = &LayoutComponent<TCheckBox>(*this, "CB_Update_Option_Read_Back");
+    P_Serial = &LayoutComponent<TPanel>(*this, "P_Serial");
+    L_COM_Port = &LayoutComponent<TLabel>(*this, "L_COM_Port");
+    CB_COM_Port = &LayoutComponent<TComboBox>(*this, "CB_COM_Port");
+    Btn_COM_List = &LayoutComponent<TControl>(*this, "Btn_COM_List");
+    P_Eth_Search = &LayoutComponent<TPanel>(*this, "P_Eth_Search");
+    L_List_Device = &LayoutComponent<TLabel>(*this, "L_List_Device");
+    Btn_Search = &LayoutComponent<TControl>(*this, "Btn_Search");
+    CB_Find_All_VKR = &LayoutComponent<TCheckBox>(*this, "CB_Find_All_VKR");
+
+    // While the echo check waits, the window keeps painting and answering.
+    Services.pause = [](int ms) {
+        const long long end = TickCountMs() + ms;
+        do {
+            Application->ProcessMessages();
+            SleepMs(1);
+        } while (TickCountMs() < end);
+    };
+}
+
+TFBoot::~TFBoot() {
+    if (FBoot == this) FBoot = nullptr;
+}
+
+void TFBoot::Set_Lang() {
+    switch (Form_Type) {
+        case Boot_Serial:
+            SetCaption(Lang_Texts[1600]);
+            L_SW_Desc->SetCaption(Lang_Texts[1601]);
+            break;
+        case Boot_Ethernet:
+            SetCaption(Lang_Texts[1602]);
+            L_SW_Desc->SetCaption(Lang_Texts[1603]);
+            break;
+        case Boot_USB:
+            SetCaption(Lang_Texts[1604]);
+            L_SW_Desc->SetCaption(Lang_Texts[1605]);
+            break;
+        default:
+            break;
+    }
+    L_IP_Address->SetCaption(Lang_Texts[1606]);
+    L_List_Device->SetCaption(Lang_Texts[1609]);
+    Btn_Search->SetCaption(Lang_Texts[1610]);
+    CB_Find_All_VKR->SetCaption(Lang_Texts[1613]);
+    L_Update_Option->SetCaption(Lang_Texts[1614]);
+    CB_Update_Options->Items().Clear();
+    CB_Update_Options->Items().Add(Lang_Texts[1615]);
+    CB_Update_Options->Items().Add(Lang_Texts[1616]);
+    CB_Update_Options->Items().Add(Lang_Texts[1617]);
+    CB_Update_Options->SetItemIndex(0);
+    CB_Update_Option_Read_Back->SetCaption(Lang_Texts[1618]);
+    Btn_Cancel->SetCaption(Lang_Texts[1619]);
+    Btn_Update->SetCaption(Lang_Texts[1620]);
+    E_IP1->SetHint(Lang_Texts[1621]);
+    E_IP2->SetHint(Lang_Texts[1622]);
+    E_IP3->SetHint(Lang_Texts[1623]);
+    E_IP4->SetHint(Lang_Texts[1624]);
+    Btn_Search->SetHint(Lang_Texts[1629]);
+    CB_Find_All_VKR->SetHint(Lang_Texts[1631]);
+    CB_Update_Options->SetHint(Lang_Texts[1632]);
+    CB_Update_Option_Read_Back->SetHint(Lang_Texts[1633]);
+    Btn_Cancel->SetHint(Lang_Texts[1634]);
+    Btn_Update->SetHint(Lang_Texts[1635]);
+}
+
+void TFBoot::FormShow() {
+    Set_Lang();
+    L_SW_Code->SetCaption(shell::SW_Code);
+    for (TPanel* p : {P_IP_Address, P_Eth_Search, P_Options, P_Serial}) {
+        p->Hide();
+        p->SetAlign(alNone);
+    }
+    // The shown panels stack under the title in the order given.
+    auto stack = [this](std::initializer_list<TPanel*> panels) {
+        int top = P_Title->Height();
+        for (TPanel* p : panels) {
+            p->SetBounds(0, top, ClientWidth(), p->Height());
+            p->Show();
+            top += p->Height();
+        }
+        SetClientHeight(top + P_Button->Height());
+    };
+    auto restore = [this] {
+        TBootInput input;
+        Restore_Boot_Input(input);
+        CB_Update_Options->SetItemIndex(input.option);
+        CB_Update_Option_Read_Back->SetChecked(input.readBack);
+        return input;
+    };
+    if (Form_Type == Boot_Ethernet) {
+        SetClientWidth(449);
+        stack({P_IP_Address, P_Options});
+        P_Title->SetTabOrder(0);
+        P_IP_Address->SetTabOrder(1);
+        P_Eth_Search->SetTabOrder(2);
+        P_Options->SetTabOrder(3);
+        P_Button->SetTabOrder(4);
+        P_Serial->SetTabOrder(5);
+        TBootInput input;
+        input.ip1 = E_IP1->Text();
+        input.ip2 = E_IP2->Text();
+        input.ip3 = E_IP3->Text();
+        input.ip4 = E_IP4->Text();
+        Restore_Boot_Input(input);
+        E_IP1->SetText(input.ip1);
+        E_IP2->SetText(input.ip2);
+        E_IP3->SetText(input.ip3);
+        E_IP4->SetText(input.ip4);
+        CB_Update_Options->SetItemIndex(input.option);
+        CB_Update_Option_Read_Back->SetChecked(input.readBack);
+        if (E_IP1->CanFocus()) E_IP1->SetFocus();
+    } else if (Form_Type == Boot_Serial) {
+        SetClientWidth(449);
+        stack({P_Serial, P_Options});
+        P_Title->SetTabOrder(0);
+        P_Serial->SetTabOrder(1);
+        P_Options->SetTabOrder(2);
+        P_Button->SetTabOrder(3);
+        P_IP_Address->SetTabOrder(4);
+        P_Eth_Search->SetTabOrder(5);
+        restore();
+        update_ComPort();
+        if (CB_COM_Port->CanFocus()) CB_COM_Port->SetFocus();
+    }
+}
+
+void TFBoot::KeyPress(TObject* Sender, char32_t& Key) {
+    const TEdit* edits[] = {E_IP1, E_IP2, E_IP3, E_IP4};
+    for (int i = 0; i < 4; ++i) {
+        if (Sender != edits[i]) continue;
+        const TIpKeyAnswer answer = IpEditKeyPress(i + 1, Key);
+        Key = answer.key.accepted ? answer.key.key : 0;
+        if (answer.focusTo >= 1 && answer.focusTo <= 4) {
+            TEdit* next = const_cast<TEdit*>(edits[answer.focusTo - 1]);
+            if (next->CanFocus()) next->SetFocus();
+        }
+        return;
+    }
+}
+
+TBootInput TFBoot::Read_Input() const {
+    TBootInput input;
+    input.formType = Form_Type;
+    input.ip1 = E_IP1->Text();
+    input.ip2 = E_IP2->Text();
+    input.ip3 = E_IP3->Text();
+    input.ip4 = E_IP4->Text();
+    input.option = CB_Update_Options->ItemIndex();
+    input.readBack = CB_Update_Option_Read_Back->Checked();
+    return input;
+}
+
+void TFBoot::Btn_UpdateClick() {
+    // The check hands the window its messages while it waits, so a second
+    // press could arrive in the middle of it: the button is off until the
+    // road is over, and the road itself refuses to start twice.
+    if (FUpdate != nullptr && FUpdate->Busy()) {
+        FLastOutcome = TBootOutcome{};
+        FLastOutcome.status = TBootStatus::Busy;
+        return;
+    }
+    FUpdate = std::make_unique<TBootUpdate>(Services);
+    TBootUpdate& road = *FUpdate;
+    Btn_Update->SetEnabled(false);
+    TBootOutcome outcome = road.Btn_UpdateClick(Read_Input());
+    Btn_Update->SetEnabled(true);
+    FLastOutcome = outcome;
+    const std::string text = BootMessage(outcome);
+    if (text.empty()) return;
+    if (outcome.IsWarning()) MessageDlg(text, mtWarning, mbOK);
+    else if (outcome.IsError()) MessageDlg(text, mtError, mbOK);
+}
+
+void TFBoot::Btn_COM_ListClick() { update_ComPort(); }
+
+void TFBoot::update_ComPort() {
+    const base::TStringList ports = shell::List_COM_Ports();
+    CB_COM_Port->Items().Clear();
+    for (int i = 0; i < ports.Count(); ++i) CB_COM_Port->Items().Add("COM" + ports[i]);
+    CB_COM_Port->SetItemIndex(0);
+}
+
+}  // namespace gw

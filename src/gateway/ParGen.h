@@ -1,0 +1,101 @@
+#pragma once
+// "Set Communication" (unit UParGen): the modal window in which the user
+// edits the gateway's general parameters and saves them to "ParGen.xml".
+// The window holds one category panel per parameter group of the whole
+// gateway family; this model shows three of them. The values go through
+// ParGenFile (load and save), ParGenLoad (what the controls show),
+// ParGenLayout (what is shown where) and ParGenCheck (the data check); the
+// window copies its controls to and from those plain values.
+
+#include <stdexcept>
+#include <string>
+
+#include "gateway/ParGenFile.h"
+#include "gateway/ParGenLayout.h"
+#include "platform/CategoryPanels.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+namespace gw {
+
+class TFParGen : public plat::TForm {
+public:
+    explicit TFParGen(plat::TComponent* AOwner);
+    ~TFParGen() override;
+
+    void Set_Lang();
+    // Checks the values as the controls show them; shows the first fault's
+    // text in an error box and returns false, or returns true.
+    bool Controllo_Dati();
+    // Refills the data-rate and RX2 lists for the band shown and selects
+    // their first entries.
+    void Change_LoRaWAN_DataRate();
+    // The layout entry points of the window; they run this model's pair.
+    void Move_GroupBoxs();
+    void Order_TAB_Panels();
+    void RePosition_Objects_4A902();
+    void Order_TAB_Panels_4A902();
+    void RePosition_Object_Ethernet_Connection();
+    void RePosition_Object_LoRaWAN();
+    void RePosition_Object_EtherNetIP();
+
+    bool Is_Change() const { return FChanges.Is_Change(); }
+    // The values the controls hold now, in the form the file stores them.
+    TParGenData Controls_Data();
+
+    // The control of that name, for the handlers' tables and the tests.
+    template <class T>
+    T& Ctl(const std::string& Name) const;
+
+    plat::TPanel* P_Title;
+    plat::TLabel* L_SW_Code;
+    plat::TLabel* L_SW_Desc;
+    plat::TPanel* P_Button;
+    plat::TControl* Btn_OK;
+    plat::TControl* Btn_Cancel;
+    plat::TCategoryPanelGroup* CPG;
+    plat::TCategoryPanel* CP_Select_Device;
+    plat::TCategoryPanel* CP_Ethernet_Connection;
+    plat::TCategoryPanel* CP_LoRaWAN;
+    plat::TCategoryPanel* CP_EtherNetIP;
+    plat::TComboBox* CB_Select_Device_Device;
+    plat::TComboBox* CB_LoRaWAN_Mode;
+    plat::TComboBox* CB_LoRaWAN_RF_Band;
+    plat::TComboBox* CB_LoRaWAN_Activation_Method;
+    plat::TComboBox* CB_LoRaWAN_DataRate;
+    plat::TComboBox* CB_LoRaWAN_RX2_Datarate;
+    plat::TCheckBox* CB_EthConn_En_DHCP_Cable;
+    plat::TCheckBox* CB_EthConn_En_DHCP_WiFi;
+
+protected:
+    // The window keeps its width; the user may change its height only.
+    void WMSize(plat::TMessage& Message) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void On_Change(plat::TObject* Sender);
+    void On_Click(plat::TObject* Sender);
+    void KeyPress(plat::TObject* Sender, char32_t& Key);
+    void OnKeyPress(plat::TObject* Sender, char32_t& Key);
+    void FormMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos, bool& Handled);
+    void Btn_OKClick();
+    void Btn_CancelClick();
+    void Show_Values(const TParGenData& shown);
+    TLoRaWANLayout Shown_LoRaWAN_Rows() const;
+
+    TParGenChanges FChanges;
+    bool FResizing = false;
+};
+
+template <class T>
+T& TFParGen::Ctl(const std::string& Name) const {
+    T* c = dynamic_cast<T*>(FindComponent(Name));
+    if (c == nullptr) throw std::logic_error("TFParGen has no control " + Name + " of that kind");
+    return *c;
+}
+
+extern TFParGen* FParGen;
+
+}  // namespace gw
