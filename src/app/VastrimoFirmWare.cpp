@@ -7,7 +7,7 @@
 #include "gateway/ImageBuilder.h"
 #include "platform/Application.h"
 #include "platform/Layout.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"

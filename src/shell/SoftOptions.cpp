@@ -6,7 +6,7 @@
 #include "base/StrUtils.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
 #include "shell/ShellControls.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/Language.h"
 #include "shell/VersionServer.h"
@@ -381,22 +381,16 @@ TEST_F(MainWindow, BacnetTypeReadFromTheParameterFile) {
 TEST_F(MainWindow, LinksOpenInTheBrowser) {
     shelltest::WebHostOverride host("http://127.0.0.1:8123");
     Start("links");
-    std::vector<std::string> opened;
-    auto old = SetShellOpenHandler([&](const std::string& url) {
-        opened.push_back(url);
-        return true;
-    });
+    test::TScriptedUi ui;
     main->Show();
     test::ClickAt(*main->L_VKRweb);
     ASSERT_TRUE(main->LL_Update->OnLinkClick);
     main->LL_Update->OnLinkClick(main->LL_Update, "http://127.0.0.1:8123/Home/download/download.asp#KV4C840",
                                  sltURL);
-    // Only web addresses reach the browser.
-    EXPECT_FALSE(ShellOpen("file:///etc/passwd"));
     main->Hide();
-    SetShellOpenHandler(old);
-    EXPECT_EQ(opened, (std::vector<std::string>{"http://127.0.0.1:8123/HOME/default.asp?frompg=QP4A902",
-                                                "http://127.0.0.1:8123/Home/download/download.asp#KV4C840"}));
+    EXPECT_EQ(ui.OpenedLinks(),
+              (std::vector<std::string>{"http://127.0.0.1:8123/HOME/default.asp?frompg=QP4A902",
+                                        "http://127.0.0.1:8123/Home/download/download.asp#KV4C840"}));
     EXPECT_EQ(main->L_VKRweb->Caption(), "127.0.0.1:8123");
 }
 
