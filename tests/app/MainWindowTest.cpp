@@ -125,11 +125,38 @@ TEST_F(MainWindow, UpdateDeviceWritesTheImageFiles) {
         fs::create_directories(d + "/PROJECTS/Plant");
         WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
     });
+    boot->Form_Type = 0;
     test::TScriptedUi ui;
+    bool imageWrittenFirst = false;
+    std::string shown;
+    ui.OnModal([&](TForm& f) {
+        shown = f.Name();
+        imageWrittenFirst = fs::exists(dir + "/PROJECTS/Plant/bin/bank2.bin");
+        return mrCancel;
+    });
     main->Btn_Click(main->Button("Btn_CreateBin"));
     for (const auto& box : ui.Boxes()) ADD_FAILURE() << box.Text;
     EXPECT_EQ(fs::file_size(dir + "/PROJECTS/Plant/bin/bank1.bin"), 2048u);
     EXPECT_TRUE(fs::is_regular_file(dir + "/PROJECTS/Plant/bin/bank2.bin"));
+    // The update dialog opens, in its network layout, once the image is written.
+    EXPECT_EQ(shown, boot->Name());
+    EXPECT_TRUE(imageWrittenFirst);
+    EXPECT_EQ(boot->Form_Type, 1);
+}
+
+TEST_F(MainWindow, SetCommunicationOpensTheParameterWindow) {
+    Start("set_communication", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    std::string shown;
+    ui.OnModal([&](TForm& f) {
+        shown = f.Name();
+        return mrCancel;
+    });
+    main->Btn_Click(main->Button("Btn_Prm_Gen"));
+    EXPECT_EQ(shown, parGen->Name());
 }
 
 TEST_F(MainWindow, UpdateDeviceReportsAFileItCannotRead) {
@@ -144,6 +171,7 @@ TEST_F(MainWindow, UpdateDeviceReportsAFileItCannotRead) {
     EXPECT_EQ(ui.Boxes()[0].Type, mtError);
     EXPECT_NE(ui.Boxes()[0].Text.find("ParGen.xml"), std::string::npos) << ui.Boxes()[0].Text;
     EXPECT_FALSE(fs::exists(dir + "/PROJECTS/Plant/bin/bank1.bin"));
+    EXPECT_FALSE(boot->Visible());
 }
 
 TEST_F(MainWindow, DeletedConfigurationIsNotOpenedButRemembered) {
