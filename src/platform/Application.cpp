@@ -134,17 +134,6 @@ TControl* TMouse::Capture() const {
     return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
 }
 
-bool ShellOpen(const std::string& Target) {
-    if (test::Scripted()) {
-        test::internal::RecordOpened(Target);
-        return true;
-    }
-    EnsureGuiApplication();
-    const QString t = ToQ(Target);
-    const QUrl url = t.contains("://") || t.startsWith("mailto:") ? QUrl(t) : QUrl::fromLocalFile(t);
-    return QDesktopServices::openUrl(url);
-}
-
 short GetAsyncKeyState(int VirtualKey) { return GetKeyState(VirtualKey); }
 
 short GetKeyState(int VirtualKey) {
