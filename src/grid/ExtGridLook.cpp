@@ -362,6 +362,10 @@ TGridLookColors LookOfGrid(TExtStringGrid& Grid) {
     L.SelectionTextColor = Grid.SelectionTextColor();
     L.ScrollType = Grid.ScrollType();
     L.BorderColor = Grid.BorderColor();
+    L.FixedColor = Grid.FixedColor();
+    L.GridLineColor = Grid.GridLineColor();
+    L.GridFixedLineColor = Grid.GridFixedLineColor();
+    L.SelectionStyle = Grid.SelectionStyle();
     return L;
 }
 
@@ -376,6 +380,10 @@ void ApplyLookToGrid(const TGridLookColors& L, TExtStringGrid& Grid) {
     Grid.SetActiveCellColor(L.ActiveCellColor);
     Grid.SetSelectionColor(L.SelectionColor);
     Grid.SetBorderColor(L.BorderColor);
+    Grid.SetFixedColor(L.FixedColor);
+    Grid.SetGridLineColor(L.GridLineColor);
+    Grid.SetGridFixedLineColor(L.GridFixedLineColor);
+    Grid.SetSelectionStyle(L.SelectionStyle);
     Grid.ControlLook().SetColor(L.ControlColor);
     Grid.ControlLook().SetCommentColor(L.CommentColor);
 }

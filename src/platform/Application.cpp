@@ -2,15 +2,12 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QScreen>
 #include <QWidget>
 
 #include "platform/Dialogs.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
-#include "platform/ScriptState.h"
 
 namespace plat {
 

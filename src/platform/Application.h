@@ -104,7 +104,6 @@ extern TMouse* Mouse;
 // before creating forms).
 void InitApplication();
 
-
 // The state of a key or mouse button at the moment: the high bit (value
 // negative) when it is down, as the grid's key-state checks expect.
 short GetKeyState(int VirtualKey);

@@ -1,0 +1,429 @@
+#include "grid/ExtGridPaint.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "base/StrUtils.h"
+#include "controls/EsgHTMLE.h"
+#include "controls/ExtDraw.h"
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
+#include "grid/ExtCGrid.h"
+#include "platform/Bitmap.h"
+
+namespace grid {
+
+using plat::TCanvas;
+using plat::TRect;
+
+// ----------------------------------------------------------------- grid access
+namespace {
+
+// The column grid colours its normal cells by column.
+void ColumnColour(TExtStringGrid& g, int RCol, int ARow, TColor& Brush) {
+    auto* cg = dynamic_cast<TExtColumnGrid*>(&g);
+    if (!cg || RCol < 0 || RCol >= cg->Columns().Count()) return;
+    if (ARow < g.FixedRows() || RCol < g.FixedCols()) return;
+    const TColor c = cg->Columns().Items(RCol).Color();
+    if (c != plat::clNone && c != plat::clWindow) Brush = c;
+}
+
+bool InSelection(const TGridRect& S, int ACol, int ARow) {
+    const int l = std::min(S.Left, S.Right), r = std::max(S.Left, S.Right);
+    const int t = std::min(S.Top, S.Bottom), b = std::max(S.Top, S.Bottom);
+    return ACol >= l && ACol <= r && ARow >= t && ARow <= b;
+}
+
+// Glyph bitmaps are read once per process.
+const plat::TBitmap* Glyph(const char* Name) {
+    static std::map<std::string, std::unique_ptr<plat::TBitmap>> cache;
+    auto it = cache.find(Name);
+    if (it == cache.end()) {
+        auto bmp = std::make_unique<plat::TBitmap>();
+        if (!bmp->LoadFromResource(std::string("glyphs/") + Name + ".bmp")) bmp.reset();
+        if (bmp) {
+            bmp->SetTransparent(true);
+            bmp->SetTransparentMode(plat::tmAuto);
+        }
+        it = cache.emplace(Name, std::move(bmp)).first;
+    }
+    return it->second.get();
+}
+
+}  // namespace
+
+TExtGridPainter::TExtGridPainter(TExtStringGrid& AGrid) : FGrid(AGrid) { FLook = LookOfGrid(AGrid); }
+
+void TExtGridPainter::SetLook(TGridLook Value) {
+    FLook.Loading = FGrid.IsLoading();
+    grid::SetLook(FLook, Value);
+    ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
+}
+
+void TExtGridPainter::SetStyle(TExtGridStyle Value) {
+    FLook.Loading = FGrid.IsLoading();
+    grid::SetStyle(FLook, Value);
+    ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
+}
+
+// ----------------------------------------------------------------- the pass
+void TExtGridPainter::Paint(TCanvas& Canvas) {
+    FPainted = 0;
+    const int width = FGrid.Width(), height = FGrid.Height();
+    Canvas.Brush().SetColor(FGrid.Color());
+    Canvas.FillRect({0, 0, width, height});
+    const int fixedCols = FGrid.FixedCols(), fixedRows = FGrid.FixedRows();
+    const TGridRect sel = FGrid.Selection();
+    // Columns and rows in screen order: the fixed ones, then from the
+    // top-left cell until the client area ends.
+    std::vector<std::pair<int, int>> cols, rows;  // index, position
+    int x = 0;
+    for (int c = 0; c < fixedCols && x < width; x += FGrid.ColWidths(c), ++c) cols.emplace_back(c, x);
+    for (int c = std::max(FGrid.LeftCol(), fixedCols); c < FGrid.ColCount() && x < width; x += FGrid.ColWidths(c), ++c)
+        cols.emplace_back(c, x);
+    int y = 0;
+    for (int r = 0; r < fixedRows && y < height; y += FGrid.RowHeights(r), ++r) rows.emplace_back(r, y);
+    for (int r = std::max(FGrid.TopRow(), fixedRows); r < FGrid.RowCount() && y < height; y += FGrid.RowHeights(r), ++r)
+        rows.emplace_back(r, y);
+    for (const auto& [r, top] : rows) {
+        for (const auto& [c, left] : cols) {
+            TGridDrawState state;
+            if (c < fixedCols || r < fixedRows) state.Include(gdFixed);
+            else if (InSelection(sel, c, r)) state.Include(gdSelected);
+            if (c == FGrid.Col() && r == FGrid.Row()) state.Include(gdFocused);
+            FGrid.PaintCell(Canvas, c, r, {left, top, left + FGrid.ColWidths(c), top + FGrid.RowHeights(r)}, state);
+            ++FPainted;
+        }
+    }
+}
+
+// ----------------------------------------------------------------- visual properties
+void TExtGridPainter::VisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Select,
+                                       plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                       TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                       TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+    TExtStringGrid& g = FGrid;
+    const int rcol = g.RealColIndex(ACol);
+    const bool normalArea = ACol >= g.FixedCols() && ARow >= g.FixedRows();
+    AFont.Assign(normalArea ? g.Font() : g.FixedFont());
+    TColor brush = plat::clNone;
+    AColorTo = AMirrorColor = AMirrorColorTo = plat::clNone;
+    bool ownColour = false;
+    if (const TCellProperties* p = g.PropsOf(rcol, ARow)) {
+        const auto* graphic = dynamic_cast<const TCellGraphic*>(p->GraphicObject());
+        const TCellType kind = graphic ? graphic->CellType() : ctNone;
+        brush = p->BrushColor();
+        ownColour = brush != plat::clNone && (kind == ctNone || kind == ctRotated || kind == ctEmpty);
+        if (!ownColour) brush = plat::clNone;
+        if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+        if (!p->FontName().empty()) AFont.SetName(p->FontName());
+        if (p->FontSize() > 0) AFont.SetSize(p->FontSize());
+        AFont.SetStyle(AFont.Style() + p->FontStyle());
+        WW = p->WordWrap();
+        AColorTo = p->BrushColorTo();
+        GD = p->GradientDirection();
+    }
+    if (AState.Contains(gdSelected)) GD = GradientVertical;
+    if (!ownColour) {
+        brush = g.Color();
+        if (!normalArea) brush = g.FixedColor();
+        ColumnColour(g, rcol, ARow, brush);
+    }
+    const bool fixed = g.IsFixed(ACol, ARow) || !normalArea;
+    if (fixed && !ownColour) {
+        brush = g.FixedColor();
+        AFont.Assign(g.FixedFont());
+        AState.Include(gdFixed);
+        if (g.Look() > glClassic) {
+            brush = g.KeloGradientFrom();
+            AColorTo = g.KeloGradientTo();
+            AMirrorColor = g.KeloGradientMirrorFrom();
+            AMirrorColorTo = g.KeloGradientMirrorTo();
+        }
+    }
+    if (Select && g.ShowSelection() && !fixed && AState.Contains(gdSelected)) {
+        // Without the colour mixer a selected cell takes the selection
+        // colour whatever its own.
+        brush = g.SelectionColor();
+        AColorTo = g.SelectionColorTo();
+        AMirrorColor = g.SelectionMirrorColor();
+        AMirrorColorTo = g.SelectionMirrorColorTo();
+        if (g.SelectionTextColor() != plat::clNone) AFont.SetColor(g.SelectionTextColor());
+    } else if (Select) {
+        AState.Exclude(gdSelected);
+    }
+    ABrush.SetColor(brush);
+    HA = g.DefaultAlignment();
+    VA = g.VAlignment();
+    if (g.AutoNumAlign()) {
+        const std::string text = base::Trim(g.Cells(rcol, ARow));
+        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) HA = plat::taRightJustify;
+    }
+    g.DoGetAlignment(rcol, ARow, HA, VA);
+}
+
+void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+    TExtStringGrid& g = FGrid;
+    const int rcol = g.RealColIndex(ACol);
+    TCellLook L;
+    plat::TBrush brush;
+    bool ww = g.WordWrap();
+    TCellGradientDirection gd = GradientVertical;
+    TGridDrawState state = AState;
+    VisualProperties(ACol, ARow, state, false, brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, Canvas.Font(), L.HA,
+                     L.VA, ww, gd);
+    L.Brush = brush.Color();
+    const bool selected = AState.Contains(gdSelected) && !AState.Contains(gdFixed) && g.ShowSelection();
+    if (selected && g.SelectionTextColor() != plat::clNone) Canvas.Font().SetColor(g.SelectionTextColor());
+    Canvas.Font().SetSize(Canvas.Font().Size() + g.ZoomFactor());
+    TRect r = ARect;
+
+    const bool fixedLook = g.IsFixed(ACol, ARow) || ACol < g.FixedCols() || ARow < g.FixedRows();
+    if (fixedLook) DrawFixedFace(Canvas, ACol, ARow, r, L);
+
+    // Modified rows carry a bar at the right of column 0.
+    if (ACol == 0 && g.ShowModified().Enabled() && g.GetRowModified(g.RealRowIndex(ARow))) {
+        Canvas.Brush().SetColor(g.ShowModified().Color());
+        Canvas.FillRect({r.Right - 4, r.Top, r.Right, r.Bottom});
+    }
+
+    TCellGraphic* graphic = g.GetCellGraphic(rcol, ARow);
+    const TCellType kind = graphic ? graphic->CellType() : ctNone;
+    const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
+                           kind == ctRowCheckBox || kind == ctTriStateCheckBox;
+    // Data check boxes show their state, not their "Y"/"N" text.
+    const bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
+    int textWidth = 0;
+    if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
+
+    if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
+
+    if (checkKind) {
+        TRect box = r;
+        if (fixedLook) box.Top += 1;
+        (void)textWidth;
+        DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
+    }
+
+    // Focus rectangle on the current cell of a focused grid.
+    const TGridOptions opts = g.Options();
+    if (AState.Contains(gdFocused) && g.Focused() && !opts.Contains(goRowSelect) && g.Row() >= g.FixedRows() &&
+        g.Col() >= g.FixedCols()) {
+        TRect f = ARect;
+        plat::InflateRect(f, g.GridLineWidth() - 1, g.GridLineWidth() - 1);
+        f.Right -= 1;
+        f.Bottom -= 1;
+        Canvas.DrawFocusRect(f);
+    }
+}
+
+// ----------------------------------------------------------------- fixed cells
+void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& R, const TCellLook& L) {
+    const TGridLook look = FGrid.Look();
+    if (!(look == glKelo || look == glXP || look == glVista || look == glWin7 || look == glOffice2007)) return;
+    TExtStringGrid& g = FGrid;
+    const bool activeHeader =
+        g.ActiveCellShow() && ((ARow == g.Row() && ACol == g.FixedCols() - 1 && g.FixedCols() > 0) ||
+                               (ACol == g.Col() && ARow == g.FixedRows() - 1 && g.FixedRows() > 0));
+    if (activeHeader) {
+        ctl::PaintCellBackground(Canvas, R, g.ActiveCellColor(), g.ActiveCellColorTo(), plat::clNone,
+                                 plat::clNone, true, plat::clNone, false, true);
+    } else if (!g.Flat()) {
+        ctl::PaintCellBackground(Canvas, R, L.Brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, true,
+                                 look == glVista ? plat::clWhite : plat::clNone, true, true);
+    }
+}
+
+void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, TRect R) {
+    const TGridLook look = FGrid.Look();
+    if (look != glKelo && look != glXP) return;
+    R.Bottom += 1;
+    if (!FGrid.Options().Contains(goFixedHorzLine)) return;
+    Canvas.Pen().SetColor(ctl::HalveColor(plat::ColorToRGB(FGrid.FixedColor())));
+    Canvas.MoveTo(R.Left, R.Bottom - 1);
+    Canvas.LineTo(R.Right - 1, R.Bottom - 1);
+    Canvas.Pen().SetColor(plat::clWhite);
+    Canvas.MoveTo(R.Right - 2, R.Top + 1);
+    Canvas.LineTo(R.Left + 1, R.Top + 1);
+    Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+}
+
+// ----------------------------------------------------------------- text
+int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L) {
+    TExtStringGrid& g = FGrid;
+    std::string text = g.Cells(RCol, ARow);
+    if (text.empty()) return 0;
+    bool password = false;
+    g.IsPasswordCell(RCol, ARow, password);
+    if (password) {
+        const std::string& ch = g.PasswordChar();
+        std::string masked;
+        for (size_t i = 0; i < text.size(); ++i)
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) masked += ch;
+        text = masked;
+    }
+    const plat::TPoint off = g.XYOffset();
+    R.Left += off.X;
+    R.Top += off.Y;
+    R.Right -= off.X;
+
+    if (ctl::GetCellTextKind(text, g.EnableHTML()) == ctl::ctkHtml) {
+        ctl::THtmlRenderArgs args;
+        args.URLColor = g.URLColor();
+        ctl::THtmlRenderResult result;
+        TRect hr = R;
+        hr.Left -= 1;
+        ctl::RenderHtmlText(Canvas, text, hr, args, result);
+        return result.XSize + 2;
+    }
+
+    unsigned flags = plat::DT_EDITCONTROL | plat::DT_EXPANDTABS | plat::DT_NOPREFIX;
+    const bool multi = text.find('\r') != std::string::npos || text.find('\n') != std::string::npos;
+    if (!g.WordWrap() || !multi) {
+        const size_t cut = text.find_first_of("\r\n");
+        if (cut != std::string::npos && !g.WordWrap()) text.resize(cut);
+        flags |= plat::DT_SINGLELINE;
+    } else {
+        flags |= plat::DT_WORDBREAK;
+    }
+    switch (L.HA) {
+        case plat::taRightJustify: flags |= plat::DT_RIGHT; break;
+        case plat::taCenter: flags |= plat::DT_CENTER; break;
+        default: break;
+    }
+    switch (L.VA) {
+        case vtaCenter: flags |= plat::DT_VCENTER; break;
+        case vtaBottom: flags |= plat::DT_BOTTOM; break;
+        default: break;
+    }
+    Canvas.SetBkMode(plat::TRANSPARENT);
+    TRect measure = R;
+    Canvas.DrawText(text, measure, flags | plat::DT_CALCRECT);
+    Canvas.SaveState();
+    Canvas.IntersectClipRect(R);
+    Canvas.DrawText(text, R, flags);
+    Canvas.RestoreState();
+    return measure.Width() + 2;
+}
+
+// ----------------------------------------------------------------- check boxes
+const char* TExtGridPainter::CheckGlyphName(TControlStyle Style, bool Checked, bool Enabled) {
+    static const char* const kWinXP[2][2] = {{"ESGCHK08", "ESGCHK06"}, {"ESGCHK07", "ESGCHK05"}};
+    static const char* const kKelo[2][2] = {{"ESGCHK04", "ESGCHK02"}, {"ESGCHK03", "ESGCHK01"}};
+    if (Style == csWinXP) return kWinXP[Checked][Enabled];
+    if (Style == csKelo) return kKelo[Checked][Enabled];
+    return "";
+}
+
+void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, bool Enabled, bool Mixed,
+                                     TControlStyle Style) {
+    const TControlLook& cl = FGrid.ControlLook();
+    const bool e = Enabled || cl.CheckAlwaysActive();
+    // Our platform has no visual-styles library: the themed style draws
+    // the classic framed box, as the original does without one.
+    if (Style == csTheme) Style = csClassic;
+    const int s = cl.CheckSize();
+    switch (Style) {
+        case csWinXP:
+        case csKelo: {
+            // A mixed box has no bitmap: it shows unchecked.
+            if (const plat::TBitmap* bmp = Glyph(CheckGlyphName(Style, Checked && !Mixed, e)))
+                Canvas.Draw(Box.Left, Box.Top, *bmp);
+            break;
+        }
+        case csClassic:
+        case csFlat: {
+            TRect r = plat::Bounds(Box.Left + (Box.Width() - s) / 2, Box.Top + (Box.Height() - s) / 2, s, s);
+            unsigned state = plat::DFCS_BUTTONCHECK;
+            if (Checked) state |= plat::DFCS_CHECKED;
+            if (Mixed) state |= plat::DFCS_BUTTON3STATE | plat::DFCS_CHECKED;
+            if (Style == csFlat) state |= plat::DFCS_FLAT;
+            if (!e) state |= plat::DFCS_INACTIVE;
+            Canvas.DrawFrameControl(r, plat::DFC_BUTTON, state);
+            break;
+        }
+        case csBorland: {
+            Canvas.Brush().SetColor(e ? plat::clBtnFace : plat::clBtnShadow);
+            Canvas.Pen().SetColor(plat::clBtnFace);
+            Canvas.Rectangle(Box.Left, Box.Top, Box.Left + s, Box.Top + s);
+            Canvas.Pen().SetColor(plat::clBtnHighlight);
+            Canvas.MoveTo(Box.Left, Box.Top + s - 1);
+            Canvas.LineTo(Box.Left, Box.Top);
+            Canvas.LineTo(Box.Left + s - 1, Box.Top);
+            Canvas.Pen().SetColor(plat::clBtnShadow);
+            Canvas.LineTo(Box.Left + s - 1, Box.Top + s - 1);
+            Canvas.LineTo(Box.Left, Box.Top + s - 1);
+            if (Checked) {
+                const int T = Box.Top, B = Box.Top + s, L = Box.Left, R = Box.Left + s;
+                Canvas.Pen().SetColor(e ? cl.Color() : plat::clGray);
+                Canvas.MoveTo(L + 2, T + s / 2);
+                Canvas.LineTo(L + 2, B - 2);
+                Canvas.MoveTo(L + 3, T - 1 + s / 2);
+                Canvas.LineTo(L + 3, B - 3);
+                Canvas.MoveTo(L + 2, B - 2);
+                Canvas.LineTo(R - 2, T + 2);
+                Canvas.MoveTo(L + 3, B - 2);
+                Canvas.LineTo(R - 1, T + 2);
+            }
+            break;
+        }
+        default:
+            break;  // glyph styles need glyphs the grid does not hold here
+    }
+}
+
+void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L,
+                                    TCellType Kind, const TCellGraphic* Graphic) {
+    TExtStringGrid& g = FGrid;
+    const plat::TPoint off = g.XYOffset();
+    plat::InflateRect(R, 1 - off.X, 1 - off.Y);
+    const int size = g.ControlLook().ControlStyle() == csWinXP   ? 16
+                     : g.ControlLook().ControlStyle() == csKelo ? 20
+                                                                 : g.ControlLook().CheckSize();
+    int x0 = R.Left + 1;
+    if (L.HA == plat::taRightJustify) x0 = R.Right - size - 1;
+    else if (L.HA == plat::taCenter) x0 = R.Left + std::max(0, R.Width() - size) / 2;
+    x0 = std::max(x0, R.Left + 1);
+    int y0 = R.Top + 1;
+    if (L.VA == vtaCenter) y0 = size <= R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;
+    else if (L.VA == vtaBottom) y0 = R.Bottom - 1 - size;
+    bool enabled = true;
+    g.CanEditCell(RCol, ARow, enabled);
+    bool checked = false, mixed = false;
+    if (Kind == ctDataCheckBox || Kind == ctVirtCheckBox) {
+        std::string yes = g.CheckTrue();
+        g.GetCheckTrue(RCol, ARow, yes);
+        checked = g.Cells(RCol, ARow) == yes;  // exact: "y" or "Yes" is not checked
+    } else if (Kind == ctTriStateCheckBox) {
+        checked = Graphic->CellCheckBoxState() == cbChecked;
+        mixed = Graphic->CellCheckBoxState() == cbGrayed;
+    } else {
+        checked = Graphic->CellBoolean();
+        mixed = Graphic->CellAngle() > 0;
+    }
+    DrawCheckGlyph(Canvas, plat::Bounds(x0, y0, size, size), checked, enabled, mixed, g.ControlLook().ControlStyle());
+}
+
+// ----------------------------------------------------------------- the grid's hooks
+TExtGridPainter& TExtStringGrid::Painter() {
+    if (!FPainter) FPainter = std::make_shared<TExtGridPainter>(*this);
+    return *FPainter;
+}
+
+void TExtStringGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+    Painter().DrawGridCell(ACanvas, ACol, ARow, ARect, AState);
+}
+
+void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool /*Print*/, bool Select,
+                                         bool /*Remap*/, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                         TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                         TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+    Painter().VisualProperties(ACol, ARow, AState, Select, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont, HA,
+                               VA, WW, GD);
+}
+
+}  // namespace grid

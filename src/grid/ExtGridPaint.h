@@ -1,0 +1,66 @@
+#pragma once
+// The string grid's painter: every visible cell, one after another, in the
+// grid's order of steps (background and grid lines, fixed-cell face, text,
+// check glyph, edges, focus rectangle). Only the cells that meet the client
+// area are painted, so a grid of any length costs one screen.
+//
+// The base grid paints each cell's background and grid lines and asks the
+// painter for the cell's colours and its content. The painter keeps the
+// look record of the presets beside the grid's own properties, for the
+// colours the grid has no property for.
+
+#include "grid/ExtGrid.h"
+#include "grid/ExtGridLook.h"
+#include "platform/Graphics.h"
+
+namespace grid {
+
+class TExtGridPainter {
+public:
+    explicit TExtGridPainter(TExtStringGrid& AGrid);
+
+    TGridLookColors& Look() { return FLook; }
+    // A look or style with its preset, handed to the grid and repainted.
+    void SetLook(TGridLook Value);
+    void SetStyle(TExtGridStyle Value);
+
+    // Paints the cells that meet the client area into Canvas (client
+    // coordinates), each through the grid's own cell painting.
+    void Paint(plat::TCanvas& Canvas);
+    // Cells painted by the last Paint.
+    int PaintedCells() const { return FPainted; }
+
+    // The grid's visual-properties step and cell-content step.
+    void VisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Select, plat::TBrush& ABrush,
+                          TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, plat::TFont& AFont,
+                          plat::TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
+    void DrawGridCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect ARect, TGridDrawState AState);
+
+    // The check glyph of the control style into Box (its top-left for the
+    // bitmap styles, centred for the drawn ones).
+    void DrawCheckGlyph(plat::TCanvas& Canvas, plat::TRect Box, bool Checked, bool Enabled, bool Mixed,
+                        TControlStyle Style);
+    // The bitmap resource name of a check glyph, empty for drawn styles.
+    static const char* CheckGlyphName(TControlStyle Style, bool Checked, bool Enabled);
+
+private:
+    struct TCellLook {
+        TColor Brush = plat::clNone;
+        TColor ColorTo = plat::clNone;
+        TColor MirrorColor = plat::clNone;
+        TColor MirrorColorTo = plat::clNone;
+        plat::TAlignment HA = plat::taLeftJustify;
+        TVAlignment VA = vtaTop;
+    };
+    void DrawFixedFace(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R, const TCellLook& Look);
+    void DrawFixedEdges(plat::TCanvas& Canvas, plat::TRect R);
+    int DrawCellText(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look);
+    void DrawCheckCell(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look,
+                       TCellType Kind, const TCellGraphic* Graphic);
+
+    TExtStringGrid& FGrid;
+    TGridLookColors FLook;
+    int FPainted = 0;
+};
+
+}  // namespace grid
