@@ -126,6 +126,7 @@ protected:
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseMove(plat::TShiftState Shift, int X, int Y) override;
     bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
+    void DoEnter() override;
 
 private:
     friend class TExtInplaceEdit;

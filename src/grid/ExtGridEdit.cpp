@@ -106,6 +106,16 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     return true;
 }
 
+void TExtStringGrid::DoEnter() {
+    TBaseGrid::DoEnter();
+    TEditState& e = Ed();
+    if (e.Finishing || e.EditMode) return;
+    // The current cell may never have been selected (the first cell of a
+    // new table): its editing switch is set as a selection would set it.
+    SelectCell(Col(), Row());
+    if (FNavigation.AlwaysEdit() && IsEditable(RealColIndex(Col()), Row())) ShowEditor();
+}
+
 bool TExtStringGrid::CanEditShow() {
     TEditState& e = Ed();
     if (e.Validating || e.Finishing || e.SpecialEditor) return false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -315,6 +316,76 @@ TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
     pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
     pt::ProcessEvents();
     EXPECT_EQ(grid->Cells(3, 1), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The column grid as the windows store it: no goEditing in Options; each
+// column says whether it is read-only and which editor it takes.
+class ColumnGridEdit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 700, 400);
+        grid = new TExtColumnGrid(form.get());
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        grid->SetOptions(grid->Options() - plat::TGridOptions{plat::goEditing});
+        grid->Columns().Items(2).SetEditor(edComboList);
+        for (const char* s : {"Auto", "Manual"}) grid->Columns().Items(2).ComboItems().Add(s);
+        grid->Columns().Items(3).SetReadOnly(true);
+        form->Show();
+        grid->SetFocus();
+        pt::ProcessEvents();
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtColumnGrid* grid = nullptr;
+};
+
+TEST_F(ColumnGridEdit, EditableColumnsEditWithoutGoEditingStored) {
+    grid->SetCol(1);
+    grid->SetRow(1);
+    pt::TypeText(*grid, "a");
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->InplaceEditor(), "b");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "ab");
+
+    grid->SetCol(3);  // read-only column: selecting it is all
+    pt::TypeText(*grid, "x");
+    pt::SendKey(*grid, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "");
+
+    grid->SetCol(1);  // and editing comes back with the next editable cell
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_TRUE(grid->EditMode());
+}
+
+TEST_F(ColumnGridEdit, ComboColumnTakesItsOwnItems) {
+    std::vector<std::pair<int, std::string>> changes;
+    grid->OnComboChange = [&](plat::TObject*, int c, int, int idx, const std::string& text) {
+        EXPECT_EQ(c, 2);
+        changes.push_back({idx, text});
+    };
+    grid->SetCells(2, 2, "Manual");
+    grid->SetCol(2);
+    grid->SetRow(2);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    ASSERT_TRUE(grid->EditMode());
+    plat::TComboBox* cb = grid->EditCombo();
+    ASSERT_EQ(cb->Items().Count(), 2);
+    EXPECT_EQ(cb->ItemIndex(), 1);
+    pt::SendKey(*cb, plat::VK_UP);
+    pt::SendKey(*cb, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "Auto");
+    EXPECT_EQ(changes, (std::vector<std::pair<int, std::string>>{{0, "Auto"}}));
 }
 
 }  // namespace
