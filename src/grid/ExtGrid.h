@@ -105,6 +105,10 @@ public:
     // Moves past Enter (ACol displayed); see Navigation.
     void AdvanceCell(int ACol, int ARow, bool Force, bool Forward);
     void Zoom(int x);
+    // The hint of the cell under a client point: the cell text with
+    // HintShowCells, then the window's OnGridHint; the grid's own hint when
+    // neither gives one. The mouse keeps the grid's hint set to it.
+    std::string BuildCellHint(int X, int Y);
     std::function<void(TObject*, int, int)> OnEditCellDone;  // real column
     plat::TNotifyEvent OnEditingDone;
     std::function<void(TObject*, int, int, std::string&, bool&)> OnCellValidate;  // real column

@@ -58,6 +58,8 @@ struct TExtStringGrid::TEditState {
     std::string OpenText;       // what the editor showed when it opened
     TGridCombo* Combo = nullptr;
     TExtInplaceEdit* Editor = nullptr;
+    bool HintSaved = false;
+    std::string BaseHint;  // the grid's own hint, for cells without one
 
     TEditState() = default;
     TEditState(const TEditState&) = delete;

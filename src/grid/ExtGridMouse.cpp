@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
 #include "grid/ExtGridEditors.h"
 #include "platform/Application.h"
 
@@ -89,7 +91,32 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
             if (row >= 0) InvalidateRow(row);
         }
     }
+    if (GridState() == plat::gsNormal) {
+        TEditState& e = Ed();
+        if (!e.HintSaved) {
+            e.BaseHint = Hint();
+            e.HintSaved = true;
+        }
+        const std::string hint = BuildCellHint(X, Y);
+        if (hint != Hint()) SetHint(hint);
+    }
     TBaseGrid::MouseMove(Shift, X, Y);
+}
+
+std::string TExtStringGrid::BuildCellHint(int X, int Y) {
+    TEditState& e = Ed();
+    std::string hint = e.HintSaved ? e.BaseHint : Hint();
+    const plat::TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) return hint;
+    const bool normal = cell.X >= FixedCols() && cell.Y >= FixedRows() && cell.X < ColCount() - FFixedRightCols &&
+                        cell.Y < RowCount() - FFixedFooters;
+    if (FHintShowCells && normal) {
+        // Tags come off only a text the grid paints as HTML.
+        hint = Cells(RealColIndex(cell.X), cell.Y);
+        if (ctl::GetCellTextKind(hint, FEnableHTML) == ctl::ctkHtml) hint = ctl::HtmlToPlainText(hint);
+    }
+    GetCellHint(cell.X, cell.Y, hint);
+    return hint;
 }
 
 bool TExtStringGrid::DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "grid/ExtGrid.h"
@@ -94,6 +95,34 @@ TEST_F(GridMouse, HoverRowFollowsTheMouse) {
     const plat::TRect head = grid->GridCellRect(2, 0);
     pt::MouseMove(*grid, head.Left + 3, head.Top + 3);
     EXPECT_EQ(grid->FHoverRowIdx, -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridMouse, HintOfTheHeaderCellUnderTheMouse) {
+    grid->SetHint("grid");
+    grid->OnGridHint = [](plat::TObject*, int row, int col, std::string& hint) {
+        if (row == 0) hint = "help for column " + std::to_string(col);
+    };
+    const struct {
+        int col, row;
+        const char* hint;
+    } cases[] = {{2, 0, "help for column 2"}, {3, 0, "help for column 3"}, {2, 4, "grid"}};
+    for (const auto& c : cases) {
+        const plat::TRect r = grid->GridCellRect(c.col, c.row);
+        pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+        EXPECT_EQ(grid->Hint(), c.hint) << c.col << "," << c.row;
+    }
+    grid->SetHintShowCells(true);
+    grid->SetCells(2, 4, "<B>Valve</B> open");
+    const plat::TRect r = grid->GridCellRect(2, 4);
+    pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Hint(), "Valve open");
+    grid->SetCells(2, 4, "Pump <A1>");
+    pt::MouseMove(*grid, r.Left + 4, r.Top + 3);
+    EXPECT_EQ(grid->Hint(), "Pump <A1>");
 }
 
 }  // namespace
