@@ -77,6 +77,14 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
             }
         }
     }
+    if (Button == plat::mbRight && FMouseActions.SelectOnRightClick()) {
+        // The right click acts on the cell under the mouse, as a context
+        // menu for it expects.
+        const plat::TGridCoord cell = MouseCoord(X, Y);
+        if (cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() && !IsFixed(cell.X, cell.Y) &&
+            !IsControlCell(RealColIndex(cell.X), cell.Y))
+            MoveColRow(cell.X, cell.Y, true, true);
+    }
     TBaseGrid::MouseDown(Button, Shift, X, Y);
 }
 

@@ -126,3 +126,20 @@ TEST_F(GridMouse, HintOfTheHeaderCellUnderTheMouse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridMouse, RightClickSelectsOnlyWhenAsked) {
+    grid->SetRow(2);
+    const plat::TRect r = grid->GridCellRect(3, 5);
+    pt::MouseDown(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    pt::MouseUp(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->MouseActions().SetSelectOnRightClick(true);
+    pt::MouseDown(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    pt::MouseUp(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->Col(), 3);
+}
+
+}  // namespace
