@@ -318,6 +318,20 @@ TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
     EXPECT_EQ(grid->Cells(3, 1), "");
 }
 
+TEST_F(GridCombo, WheelAndLettersTurnTheOpenListOnceEach) {
+    grid->SetCells(3, 4, "Off");
+    Select(3, 4);
+    pt::SendKey(*grid, plat::VK_F2);
+    plat::TComboBox* cb = grid->EditCombo();
+    ASSERT_TRUE(cb->Visible());
+    pt::Wheel(*cb, -120, 5, 5);
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 4, 1, "Slow"}}));
+    pt::TypeText(*cb, "f");
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes.back(), (Change{3, 4, 2, "Fast"}));
+    EXPECT_EQ(grid->Row(), 4) << "the wheel over the list does not move the grid";
+}
+
 }  // namespace
 
 namespace {
