@@ -138,6 +138,7 @@ private:
     struct TEditState;
     std::shared_ptr<TEditState> FEdit;  // made on first use
     TEditState& Ed();
+    void TabToCell(bool Backwards);
 
 public:
 

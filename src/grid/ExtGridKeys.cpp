@@ -44,10 +44,53 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                 ctl::FocusNextControl(*this);
                 return;
             }
+            if (Options().Contains(plat::goTabs) && !(Shift & plat::ssAlt) && !Options().Contains(plat::goRowSelect)) {
+                if (e.EditMode && !FinishEdit(false)) {
+                    Key = 0;
+                    return;
+                }
+                Key = 0;
+                TabToCell((Shift & plat::ssShift) != 0);
+                return;
+            }
             break;
         default: break;
     }
     TBaseGrid::KeyDown(Key, Shift);
+}
+
+void TExtStringGrid::TabToCell(bool Backwards) {
+    const int firstCol = FixedCols(), lastCol = ColCount() - 1 - FFixedRightCols;
+    const int firstRow = FixedRows(), lastRow = RowCount() - 1 - FFixedFooters;
+    if (firstCol > lastCol || firstRow > lastRow) return;
+    const bool editing = Options().Contains(plat::goEditing) || Ed().EditDisable;
+    int c = Col(), r = Row();
+    const long cells = static_cast<long>(lastCol - firstCol + 1) * (lastRow - firstRow + 1);
+    // Row by row, skipping cells that cannot be edited while the grid
+    // edits; every cell is looked at once at most.
+    for (long n = 0; n < cells; ++n) {
+        if (Backwards) {
+            if (c > firstCol) --c;
+            else {
+                c = lastCol;
+                r = r > firstRow ? r - 1 : lastRow;
+            }
+        } else if (c < lastCol) ++c;
+        else {
+            if (r == lastRow && FNavigation.TabToNextAtEnd()) {
+                ctl::FocusNextControl(*this);
+                return;
+            }
+            c = firstCol;
+            r = r < lastRow ? r + 1 : firstRow;
+        }
+        if (c == Col() && r == Row()) return;
+        if (!editing || IsEditable(RealColIndex(c), r)) break;
+    }
+    MoveColRow(c, r, true, true);
+    if (FNavigation.AdvanceAutoEdit() && Col() == c && Row() == r && !IsControlCell(RealColIndex(c), r) &&
+        IsEditable(RealColIndex(c), r))
+        ShowEditor();
 }
 
 void TExtStringGrid::KeyPress(char32_t& Key) {

@@ -110,6 +110,36 @@ TEST_F(GridKeys, TabLeavesTheGridUnlessItKeepsTabs) {
     EXPECT_FALSE(next->Focused());
 }
 
+TEST_F(GridKeys, TabsKeptByTheGridWalkTheEditableCells) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
+    grid->SetRowCount(3);
+    grid->SetColCount(4);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    const struct {
+        int col, row;
+        plat::TShiftState shift;
+        int toCol, toRow;
+    } cases[] = {
+        {1, 1, 0, 3, 1},             // past the read-only column
+        {3, 1, 0, 1, 2},             // on to the next row
+        {3, 2, 0, 1, 1},             // round to the first row
+        {3, 1, plat::ssShift, 1, 1}, // backwards past the read-only column
+        {1, 2, plat::ssShift, 3, 1}, // back to the row above
+    };
+    for (const auto& c : cases) {
+        Select(c.col, c.row);
+        pt::SendKey(*grid, plat::VK_TAB, c.shift);
+        EXPECT_EQ(grid->Col(), c.toCol) << c.col << "," << c.row;
+        EXPECT_EQ(grid->Row(), c.toRow) << c.col << "," << c.row;
+        EXPECT_TRUE(grid->EditMode()) << "the editor opens in the new cell";
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    }
+    grid->Navigation().SetTabToNextAtEnd(true);
+    Select(3, 2);
+    pt::SendKey(*grid, plat::VK_TAB);
+    EXPECT_TRUE(next->Focused());
+}
+
 TEST_F(GridKeys, EnterAdvancesPastReadOnlyCells) {
     grid->Navigation().SetAdvanceOnEnter(true);
     grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 3; };
