@@ -33,6 +33,42 @@ struct TRuleLoRa {
     bool operator==(const TRuleLoRa&) const = default;
 };
 
+// One field of a rule as the file and the rule tables both lay it out: the
+// file writes the attributes and the tables show the columns in this order.
+// A field is either text or a flag ("Y"/"N").
+struct TRuleField {
+    const char* attribute;
+    std::string TRuleLoRa::*text;  // nullptr for a flag
+    bool TRuleLoRa::*flag;         // nullptr for text
+    bool required;                 // a file rule without it is refused
+};
+
+inline constexpr TRuleField UpLink_Rule_Fields[] = {
+    {"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {"Port", &TRuleLoRa::Port, nullptr, true},
+    {"StartTest", &TRuleLoRa::StartTest, nullptr, false},
+    {"LenTest", &TRuleLoRa::LenTest, nullptr, false},
+    {"HexTest", nullptr, &TRuleLoRa::HexTest, false},
+    {"ValueTest", &TRuleLoRa::ValueTest, nullptr, false},
+    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+};
+
+inline constexpr TRuleField DownLink_Rule_Fields[] = {
+    {"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {"Port", &TRuleLoRa::Port, nullptr, true},
+    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {"OnChange", nullptr, &TRuleLoRa::OnChange, true},
+    {"OnCommand", nullptr, &TRuleLoRa::OnCMD, true},
+    {"OnTimer", nullptr, &TRuleLoRa::OnTimer, true},
+    {"Time", &TRuleLoRa::Time, nullptr, true},
+    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+};
+
 struct TDeviceLoRa {
     bool Enable = true;
     std::string DeviceEUI;
