@@ -40,18 +40,7 @@ void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
         if (base::Trim(d.DeviceEUI).empty()) break;
         plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
         dev.SetAttribute("Enable", YN(d.Enable));
-        dev.SetAttribute("DeviceEUI", d.DeviceEUI);
-        dev.SetAttribute("JoinEUI", d.JoinEUI);
-        dev.SetAttribute("DeviceName", d.DeviceName);
-        dev.SetAttribute("ActivationMethod", d.ActMethod);
-        dev.SetAttribute("NetworkSessionKey", d.NetSessKey);
-        dev.SetAttribute("ApplicationSessionKey", d.AppSessKey);
-        dev.SetAttribute("ApplicationKey", d.AppKey);
-        dev.SetAttribute("DeviceAddress", d.DevAdd);
-        dev.SetAttribute("Class", d.ClassLoRa);
-        dev.SetAttribute("DiagTimeOut", d.DiagTimeOut);
-        dev.SetAttribute("RX2_Datarate", d.RX2Datarate);
-        dev.SetAttribute("Mnemonic", d.Mnemonic);
+        for (const TDeviceField& f : Device_Text_Fields) dev.SetAttribute(f.attribute, d.*f.text);
         plat::TXmlNode rules = dev.AddChild("LoRaWAN_Rules");
         AddRules(rules.AddChild("LoRaWAN_UpLink_Rules"), d.UpLinkRules, UpLink_Rule_Fields);
         AddRules(rules.AddChild("LoRaWAN_DownLink_Rules"), d.DownLinkRules, DownLink_Rule_Fields);
@@ -149,19 +138,13 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         TDeviceLoRa d;
         d.Enable = node.Attribute("Enable") == "Y";
         TAttrReader attrs(node, "device " + std::to_string(i + 1));
-        attrs.Required("DeviceEUI", d.DeviceEUI);
-        attrs.Required("JoinEUI", d.JoinEUI);
-        attrs.Required("DeviceName", d.DeviceName);
-        attrs.Required("ActivationMethod", d.ActMethod);
-        attrs.Required("NetworkSessionKey", d.NetSessKey);
-        attrs.Required("ApplicationSessionKey", d.AppSessKey);
-        attrs.Required("ApplicationKey", d.AppKey);
-        attrs.Required("DeviceAddress", d.DevAdd);
-        attrs.Required("Mnemonic", d.Mnemonic);
+        for (const TDeviceField& f : Device_Text_Fields) {
+            if (f.required)
+                attrs.Required(f.attribute, d.*f.text);
+            else
+                d.*f.text = node.Attribute(f.attribute);
+        }
         if (!attrs.Ok(error, prefix)) return false;
-        d.ClassLoRa = node.Attribute("Class");
-        d.DiagTimeOut = node.Attribute("DiagTimeOut");
-        d.RX2Datarate = node.Attribute("RX2_Datarate");
 
         const plat::TXmlNode rules = node.FindNode("LoRaWAN_Rules");
         if (!rules) return MissingElement(error, fileName, "LoRaWAN_Rules", where);

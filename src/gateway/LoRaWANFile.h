@@ -89,6 +89,30 @@ struct TDeviceLoRa {
     bool operator==(const TDeviceLoRa&) const = default;
 };
 
+// The text fields of a device in the order the file writes its attributes
+// and the device table shows its columns (after the Enable box, which is a
+// flag of its own).
+struct TDeviceField {
+    const char* attribute;
+    std::string TDeviceLoRa::*text;
+    bool required;  // a file device without it is refused
+};
+
+inline constexpr TDeviceField Device_Text_Fields[] = {
+    {"DeviceEUI", &TDeviceLoRa::DeviceEUI, true},
+    {"JoinEUI", &TDeviceLoRa::JoinEUI, true},
+    {"DeviceName", &TDeviceLoRa::DeviceName, true},
+    {"ActivationMethod", &TDeviceLoRa::ActMethod, true},
+    {"NetworkSessionKey", &TDeviceLoRa::NetSessKey, true},
+    {"ApplicationSessionKey", &TDeviceLoRa::AppSessKey, true},
+    {"ApplicationKey", &TDeviceLoRa::AppKey, true},
+    {"DeviceAddress", &TDeviceLoRa::DevAdd, true},
+    {"Class", &TDeviceLoRa::ClassLoRa, false},
+    {"DiagTimeOut", &TDeviceLoRa::DiagTimeOut, false},
+    {"RX2_Datarate", &TDeviceLoRa::RX2Datarate, false},
+    {"Mnemonic", &TDeviceLoRa::Mnemonic, true},
+};
+
 struct TLoRaWANConfig {
     std::vector<TDeviceLoRa> Devices;
 

@@ -141,18 +141,8 @@ void TLoRaWANModel::Save_Device_List(const std::vector<TDeviceRow>& rows) {
             return col < static_cast<int>(row.texts.size()) ? row.texts[col] : std::string();
         };
         d.Enable = row.enable;
-        d.DeviceEUI = text(0);
-        d.JoinEUI = text(1);
-        d.DeviceName = text(2);
-        d.ActMethod = text(3);
-        d.NetSessKey = text(4);
-        d.AppSessKey = text(5);
-        d.AppKey = text(6);
-        d.DevAdd = text(7);
-        d.ClassLoRa = text(8);
-        d.DiagTimeOut = text(9);
-        d.RX2Datarate = text(10);
-        d.Mnemonic = text(11);
+        for (size_t col = 0; col < std::size(Device_Text_Fields); ++col)
+            d.*Device_Text_Fields[col].text = text(static_cast<int>(col));
     }
 }
 
