@@ -28,8 +28,8 @@ const char* const kHead[] = {
 };
 
 // The four bands share the shape of their two radios; what differs is data.
-// The gain tables and indents below are the ones the forwarder's reference
-// texts carry, kept exactly so the text stays byte for byte the same.
+// The gain tables and the uneven indents are kept exactly as the devices in
+// the field have them, so the text stays byte for byte the same.
 struct TGainStep {
     int rfPower;
     int paGain;
@@ -151,6 +151,7 @@ struct TBandBody {
     std::span<const char* const> channels;
 };
 
+// In band-code order, like kTails.
 const TBandBody kBodies[] = {
     {"867100000", kLbtEU868, "867500000", "863000000", "870000000", kGainLowBands, 12, 16, "868500000", kChannelsEU868},
     {"903900000", kLbtUS915, "904300000", "923000000", "928000000", kGainLowBands, 12, 16, "905000000", kChannelsUS915},
