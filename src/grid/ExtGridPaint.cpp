@@ -410,7 +410,13 @@ void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R
 
 // ----------------------------------------------------------------- the grid's hooks
 TExtGridPainter& TExtStringGrid::Painter() {
-    if (!FPainter) FPainter = std::make_shared<TExtGridPainter>(*this);
+    if (!FPainter) {
+        FPainter = std::make_shared<TExtGridPainter>(*this);
+        // A custom-drawn grid tells screen readers and automated checks
+        // what it is; by its first paint the layout has given it its name.
+        SetAccessibleRole(plat::arTable);
+        if (!Name().empty() && AccessibleName().empty()) SetAccessibleName(Name());
+    }
     return *FPainter;
 }
 

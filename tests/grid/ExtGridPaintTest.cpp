@@ -245,3 +245,11 @@ TEST(ExtGridPaint, XPHeaderEdges) {
     // Its bottom line is half the fixed colour.
     EXPECT_EQ(bmp.Pixel(head.Left + 20, head.Bottom - 2), plat::RGB(212 / 2, 208 / 2, 200 / 2));
 }
+
+TEST(ExtGridPaint, PaintedGridReportsItsNameAndTableRole) {
+    RuleTable t;
+    t.g.SetName("ACG_LoRaWAN_Uplink");
+    t.Shot("ExtGridPaint_Accessible.png");
+    EXPECT_EQ(t.g.AccessibleRole(), plat::arTable);
+    EXPECT_EQ(t.g.AccessibleName(), "ACG_LoRaWAN_Uplink");
+}
