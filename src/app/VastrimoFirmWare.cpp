@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
+#include "app/GatewayWindows.h"
 #include "base/Files.h"
 #include "base/StrUtils.h"
+#include "gateway/ImageBuilder.h"
 #include "platform/Application.h"
 #include "platform/Layout.h"
-#include "platform/ShellOpen.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -46,7 +47,7 @@ const TButtonRow Button_Rows[] = {
     {"Btn_Close", -1, 14, nullptr},
     {"Btn_Info", -1, 12, nullptr},
     {"Btn_Opz", -1, 13, nullptr},
-    {"Btn_Prm_Gen", 20, 24, nullptr},
+    {"Btn_Prm_Gen", 20, 24, &TFVastrimoFirmWare::Show_ParGen},
     {"Btn_LoRaWAN_Access", 21, 25, nullptr},
     {"Btn_Modbus_Set_Access", 27, 28, nullptr},
     {"Btn_BACnet_SetAccess", 29, 30, nullptr},
@@ -177,6 +178,8 @@ void TFVastrimoFirmWare::Change_Language() {
     if (shell::FNew_Project) shell::FNew_Project->Set_Lang();
     if (shell::FOpenConf) shell::FOpenConf->Set_Lang();
     if (shell::FSoftOptions) shell::FSoftOptions->Set_Lang();
+    Relabel_Boot();
+    Relabel_ParGen();
 }
 
 void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
@@ -219,8 +222,18 @@ void TFVastrimoFirmWare::Open_Project() {
 }
 
 void TFVastrimoFirmWare::Update_Device() {
-    // The device image builder and the update dialog are not part of the
-    // program yet; until they are, the step does nothing.
+    // The image is built from the files on disk, in memory first, so a build
+    // that fails leaves the files of the last good build in place.
+    gw::TImageBuilder builder;
+    if (!builder.Create_Bin() || !builder.Save_Bin()) {
+        Report_Error(builder.ErrorString());
+        return;
+    }
+    Show_Boot_For_Update();
+}
+
+void TFVastrimoFirmWare::Show_ParGen() {
+    Show_ParGen_Window();
 }
 
 void TFVastrimoFirmWare::PROFINET_XML() {
@@ -287,6 +300,8 @@ void Create_Windows() {
     Application->CreateForm(shell::FOpenConf);
     Application->CreateForm(shell::FAbout);
     Application->CreateForm(shell::FSoftOptions);
+    Create_Boot();
+    Create_ParGen();
     Link_Windows();
 }
 

@@ -35,6 +35,8 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Update_Device();
+    // "Set Communication": the gateway parameter window.
+    void Show_ParGen();
     void PROFINET_XML();
     void Build_EDS_File();
     void BACnet_EDE_File();

@@ -1,3 +1,5 @@
 #include "app/AppMain.h"
 
-int main(int argc, char** argv) { return app::AppMain(argc, argv); }
+int main(int argc, char** argv) {
+    return app::AppMain(argc, argv);
+}

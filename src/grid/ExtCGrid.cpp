@@ -274,6 +274,15 @@ void TExtColumnGrid::Loaded() {
     FColumns->SetOrganization();
 }
 
+void TExtColumnGrid::AfterBulkChange() {
+    // A load may have changed the column count behind the items' back.
+    TExtStringGrid::AfterBulkChange();
+    const bool old = FColumns->NoRecursiveUpdate();
+    FColumns->SetNoRecursiveUpdate(true);
+    SynchronizeColumns();
+    FColumns->SetNoRecursiveUpdate(old);
+}
+
 void TExtColumnGrid::UpdateColumnHeaders() {
     if (FixedRows() <= 0) return;
     std::vector<std::string> headers;
@@ -296,7 +305,7 @@ void TExtColumnGrid::ColumnHeadersChanged() {
 }
 
 int TExtColumnGrid::GetEditLimit() {
-    int limit = MaxEditLength();
+    int limit = TExtStringGrid::GetEditLimit();
     if (Col() < FColumns->Count() && Col() >= FixedCols()) {
         const int real = RealColIndex(Col());
         if (InRange(real)) limit = FColumns->Items(real).EditLength();
@@ -366,6 +375,21 @@ void TExtColumnGrid::DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign
         if (PropsOf(ACol, ARow)) HAlign = Alignments(ACol, ARow);
     }
     TExtStringGrid::DoGetAlignment(ACol, ARow, HAlign, VAlign);
+}
+
+void TExtColumnGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                  plat::TFont& AFont) {
+    if (InRange(ACol) && ACol >= FixedCols() && NotTrailing(ACol, ARow)) {
+        TGridColumnItem& item = FColumns->Items(ACol);
+        if (item.Fixed()) ABrush.SetColor(FixedColor());
+        else if (ARow >= FixedRows()) ABrush.SetColor(item.Color());
+        AFont.Assign(ARow < FixedRows() ? item.HeaderFont() : item.Font());
+        if (const TCellProperties* p = PropsOf(ACol, ARow)) {
+            if (p->BrushColor() != plat::clNone) ABrush.SetColor(p->BrushColor());
+            if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+        }
+    }
+    TExtStringGrid::GetCellColor(ACol, ARow, AState, ABrush, AFont);
 }
 
 void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {

@@ -214,6 +214,7 @@ public:
     void SetColCount(int Value) override;
     TGridColumnItem* GetColumnByName(const std::string& AValue) const;
     void Loaded() override;
+    void AfterBulkChange() override;
     // Appends or frees items until there is one per real column.
     void SynchronizeColumns();
     void UpdateColumnHeaders();
@@ -221,8 +222,8 @@ public:
     bool AutoFilterDisplay() const { return FAutoFilterDisplay; }
     void SetAutoFilterDisplay(bool Value) { FAutoFilterDisplay = Value; }
     // The text editor's length limit and mask for the current column.
-    int GetEditLimit();
-    std::string GetEditMask(int ACol, int ARow);
+    int GetEditLimit() override;
+    std::string GetEditMask(int ACol, int ARow) override;
 
     // The column's editor kind and its editor settings, prepared for the
     // editor that is about to open.
@@ -236,6 +237,7 @@ public:
     void DoUpdateAutoColumnSize(int ACol, int& AWidth) override;
     void ColumnHeadersChanged() override;
     void DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign) override;
+    void GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush, plat::TFont& AFont) override;
     void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
     void DoIsFixedCell(int ACol, int ARow, bool& IsFixed) override;
     void CanEditCell(int ACol, int ARow, bool& CanEdit) override;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grid/CellProperties.h"
+#include "grid/ExtCheckBox.h"  // TCheckBoxState
 #include "platform/Classes.h"
 
 namespace grid {
@@ -21,7 +22,6 @@ enum TCellType : std::uint8_t {
 
 enum TCellVAlign : std::uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TCellHAlign : std::uint8_t { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // A graphic never owns the objects put into its two object slots here:
 // pictures and glyphs are the caller's (the cell-owned picture kinds are

@@ -87,7 +87,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FScrollWidth = src->FScrollWidth;
     FScrollHints = src->FScrollHints;
     FScrollBarAlways = src->FScrollBarAlways;
-    FScrollBars = src->FScrollBars;
+    SetScrollBars(src->ScrollBars());
     FScrollColor = src->FScrollColor;
     FScrollType = src->FScrollType;
     AssignCells(Source);
@@ -133,12 +133,6 @@ void TExtStringGrid::RepaintCell(int ACol, int ARow) {
 void TExtStringGrid::Invalidate() {
     ++FInvalidateCount;
     TBaseGrid::Invalidate();
-}
-
-void TExtStringGrid::SetColWidths(int ACol, int Value) {
-    if (ACol < 0 || ACol >= ColCount() || ColWidths(ACol) == Value) return;
-    TBaseGrid::SetColWidths(ACol, Value);
-    ColWidthsChanged();
 }
 
 // ----------------------------------------------------------- structure

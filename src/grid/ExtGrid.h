@@ -46,7 +46,6 @@ enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TIntelliPan { ipBoth, ipHorizontal, ipVertical, ipNone };
 enum THoverFixedCells { hfNone, hfFixedRows, hfFixedColumns, hfAll };
-enum TGridScrollBars { sbNone, sbHorizontal, sbVertical, sbBoth };
 
 // Frees a cell's properties together with the cell graphic they carry.
 struct TCellPropsDeleter {
@@ -125,6 +124,9 @@ public:
     int MaxColCount() const { return FMaxColCount; }
     // Grows the row count by one (a hook the keyboard's row append calls).
     virtual void AppendRow() { SetRowCount(RowCount() + 1); }
+    // After fills, loads and pastes; footers are recalculated by the data
+    // operations that keep them.
+    virtual void AfterBulkChange() {}
 
     // Update lock: BeginUpdate/EndUpdate count only while the grid is
     // visible, StartUpdate always.
@@ -188,6 +190,8 @@ public:
     bool AutoNumAlign() const { return FAutoNumAlign; }
     int MaxEditLength() const { return FMaxEditLength; }
     void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+    // The text editor's length limit (0: none).
+    int GetEditLimit() override { return FMaxEditLength; }
     TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
     const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
     const std::string& InvalidEntryText() const { return FInvalidEntryText; }
@@ -199,7 +203,6 @@ public:
     int ScrollWidth() const { return FScrollWidth; }
     TScrollHintType ScrollHints() const { return FScrollHints; }
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
-    TGridScrollBars ScrollBars() const { return FScrollBars; }
     bool EnableWheel() const { return FEnableWheel; }
     TIntelliPan IntelliPan() const { return FIntelliPan; }
     bool IntelliZoom() const { return FIntelliZoom; }
@@ -273,6 +276,15 @@ public:
     TObject* AllObjects(int ACol, int ARow) const;
     void SetAllObjects(int ACol, int ARow, TObject* Value);
     std::string StrippedCells(int ACol, int ARow);
+    // The VALUE of the HTML form control with this ID inside the cell; a
+    // write changes the cell only when the control exists.
+    std::string ControlValues(int ACol, int ARow, const std::string& ID);
+    void SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    // Wraps every match of HiText in the rectangle's base cells in Tag
+    // start and end tags, and removes such tags again.
+    void HilightInRange(const std::string& HiText, const std::string& Tag, int FromCol, int FromRow, int ToCol,
+                        int ToRow, bool DoCase);
+    void UnHilightInRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     int LinesInCell(int ACol, int ARow);
 
     // Typed access raises EExtGridError for a text that does not convert.
@@ -323,6 +335,10 @@ public:
     void SetReadOnly(int ACol, int ARow, bool Value);
     bool WordWraps(int ACol, int ARow);
     void SetWordWraps(int ACol, int ARow, bool Value);
+    // The cell's font when it has properties (one object, overwritten by
+    // the next call), else the grid's font.
+    const plat::TFont& GetCellFont(int ACol, int ARow);
+    void SetCellFont(int ACol, int ARow, const plat::TFont& AFont);
     void SetRowColor(int ARow, TColor Value);
     void SetRowFontColor(int ARow, TColor Value);
 
@@ -380,6 +396,9 @@ public:
     bool SelectionHidden() const { return FSelectionHidden; }
 
     // ------------------------------------------------------ per-cell questions
+    // Brush and font of a cell (real column) as the painter prepared them,
+    // adjusted by the active-cell headers, the cell's properties and the event.
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush, plat::TFont& AFont);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
     virtual void GetEditorKind(int ACol, int ARow, TEditorType& AEditor);
@@ -447,6 +466,8 @@ public:
     std::string GetButtonText(int ACol, int ARow);
     void PushButton(int ACol, int ARow, bool Push);
     void RemoveButton(int ACol, int ARow);
+    // Client rectangle of a cell button (ACol displayed); empty without one.
+    plat::TRect GetCellButtonRect(int ACol, int ARow);
     void RemoveAllButtons();
 
     void AddComment(int ACol, int ARow, const std::string& Comment);
@@ -510,7 +531,6 @@ public:
         FRepaintLog.clear();
         FInvalidateCount = 0;
     }
-    void SetColWidths(int ACol, int Value);
     bool HasParent() const { return Parent() != nullptr; }
     void SetSelectedCells(int ACol, int ARow, bool Value);
     int SelectedCellsCount();
@@ -547,6 +567,7 @@ public:
 
     // ------------------------------------------------------ events
     std::function<void(TObject*, int, int)> OnRowUpdate;
+    TGridColorEvent OnGetCellColor;
     std::function<void(TObject*, int, int, std::string&)> OnGetCheckTrue;
     std::function<void(TObject*, int, int, std::string&)> OnGetCheckFalse;
     std::function<void(TObject*, int, int, TEditorType&)> OnGetEditorType;
@@ -569,7 +590,7 @@ public:
     TCellProperties* PropsOf(int ACol, int ARow) const;
 
 protected:
-    virtual void ColWidthsChanged();
+    void ColWidthsChanged() override;
     bool FDestroying = false;
 
 private:
@@ -631,6 +652,7 @@ private:
     TColor FActiveCellColor = plat::clGray;
     TColor FActiveCellColorTo = plat::clNone;
     plat::TFont FActiveCellFont;
+    plat::TFont FCellFont;
     plat::TFont FFixedFont;
     THoverFixedCells FHoverFixedCells = hfNone;
     TColor FKeloGradientFrom = plat::clWhite;
@@ -656,7 +678,6 @@ private:
     int FScrollWidth = 17;
     TScrollHintType FScrollHints = shNone;
     TScrollBarAlways FScrollBarAlways = saNone;
-    TGridScrollBars FScrollBars = sbBoth;
     bool FEnableWheel = true;
     TIntelliPan FIntelliPan = ipVertical;
     bool FIntelliZoom = true;

@@ -3,6 +3,7 @@
 // the shared graphics handed out by GetCellGraphic belong to the grid and
 // are never stored in a cell, so no cell operation can free them.
 
+#include <cmath>
 #include <stdexcept>
 
 #include "grid/ExtGrid.h"
@@ -477,6 +478,30 @@ void TExtStringGrid::PushButton(int ACol, int ARow, bool Push) {
 void TExtStringGrid::RemoveButton(int ACol, int ARow) {
     RemoveCellGraphicOfType(ACol, ARow, ctButton);
     RemoveCellGraphicOfType(ACol, ARow, ctBitButton);
+}
+
+plat::TRect TExtStringGrid::GetCellButtonRect(int ACol, int ARow) {
+    const TCellGraphic* g = GetCellGraphic(RealColIndex(ACol), ARow);
+    if (!g) return {};
+    const plat::TRect r = CellRect(ACol, ARow);
+    // The painter stores where it put the button: x in the low 16 bits,
+    // y in the high ones.
+    const auto offset = static_cast<std::uint32_t>(std::lround(g->CellValue()));
+    const auto size = static_cast<std::uint32_t>(g->CellIndex());
+    plat::TRect b;
+    b.Left = r.Left + static_cast<int>(offset & 0xFFFFu);
+    b.Top = r.Top + static_cast<int>(offset >> 16);
+    b.Right = b.Left + static_cast<int>(size & 0xFFFFu);
+    b.Bottom = b.Top + static_cast<int>(size >> 16);
+    if (g->CellVAlign() == vaFull) {
+        b.Top = r.Top;
+        b.Bottom = r.Bottom;
+    }
+    if (g->CellHAlign() == haFull) {
+        b.Left = r.Left;
+        b.Right = r.Right;
+    }
+    return b;
 }
 
 void TExtStringGrid::RemoveAllButtons() {

@@ -119,6 +119,37 @@ int TExtStringGrid::LinesInCell(int ACol, int ARow) {
     return 1 + static_cast<int>(std::count(s.begin(), s.end(), '\r'));
 }
 
+std::string TExtStringGrid::ControlValues(int ACol, int ARow, const std::string& ID) {
+    std::string value;
+    if (!ctl::GetHtmlControlValue(Cells(ACol, ARow), ID, value)) return {};
+    return value;
+}
+
+void TExtStringGrid::SetControlValues(int ACol, int ARow, const std::string& ID, const std::string& Value) {
+    std::string text = Cells(ACol, ARow);
+    if (ctl::SetHtmlControlValue(text, ID, Value)) SetCells(ACol, ARow, text);
+}
+
+void TExtStringGrid::HilightInRange(const std::string& HiText, const std::string& Tag, int FromCol, int FromRow,
+                                    int ToCol, int ToRow, bool DoCase) {
+    const std::string search = ctl::HtmlEscape(HiText, false);
+    for (int r = FromRow; r <= ToRow; ++r)
+        for (int c = FromCol; c <= ToCol; ++c) {
+            if (!IsBaseCell(c, r)) continue;
+            const std::string text = OnGetDisplText ? Cells(c, r) : GetGridCell(c, r);
+            SetCells(c, r, ctl::InsertHighlightTags(ctl::HtmlEscape(text, false), search, Tag, DoCase));
+        }
+}
+
+void TExtStringGrid::UnHilightInRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow) {
+    for (int r = FromRow; r <= ToRow; ++r)
+        for (int c = FromCol; c <= ToCol; ++c) {
+            if (!IsBaseCell(c, r)) continue;
+            const std::string text = OnGetDisplText ? Cells(c, r) : GetGridCell(c, r);
+            SetCells(c, r, ctl::RemoveHighlightTags(ctl::HtmlUnescape(text, false), Tag));
+        }
+}
+
 // ----------------------------------------------------------- typed access
 
 int TExtStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
@@ -302,6 +333,25 @@ bool TExtStringGrid::WordWraps(int ACol, int ARow) { return GetCellProperties(AC
 void TExtStringGrid::SetWordWraps(int ACol, int ARow, bool Value) {
     GetCellProperties(ACol, ARow)->SetWordWrap(Value);
     RepaintCell(DisplColIndex(ACol), ARow);
+}
+
+const plat::TFont& TExtStringGrid::GetCellFont(int ACol, int ARow) {
+    const TCellProperties* p = PropsOf(ACol, ARow);
+    if (!p) return Font();
+    FCellFont.SetName(p->FontName());
+    FCellFont.SetSize(p->FontSize());
+    FCellFont.SetStyle(p->FontStyle());
+    FCellFont.SetColor(p->FontColor());
+    return FCellFont;
+}
+
+void TExtStringGrid::SetCellFont(int ACol, int ARow, const plat::TFont& AFont) {
+    TCellProperties* p = GetCellProperties(ACol, ARow);
+    p->SetFontName(AFont.Name());
+    p->SetFontSize(AFont.Size());
+    p->SetFontStyle(AFont.Style());
+    p->SetFontColor(AFont.Color());
+    if (FUpdateCount == 0) RepaintCell(DisplColIndex(ACol), ARow);
 }
 
 void TExtStringGrid::SetRowColor(int ARow, TColor Value) {

@@ -9,6 +9,32 @@
 
 namespace grid {
 
+void TExtStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                  plat::TFont& AFont) {
+    if (FActiveCellShow) {
+        const int d = DisplColIndex(ACol);
+        const bool rowHeader = ARow == Row() && FixedCols() > 0 && d == FixedCols() - 1;
+        const bool colHeader = d == Col() && FixedRows() > 0 && ARow == FixedRows() - 1;
+        if (rowHeader || colHeader) {
+            AFont.Assign(FActiveCellFont);
+            ABrush.SetColor(FActiveCellColor);
+        }
+    }
+    if (const TCellProperties* p = PropsOf(ACol, ARow)) {
+        // Control-like cells keep the painter's brush: their face is drawn
+        // over it.
+        const TCellType t = GetCellType(ACol, ARow);
+        if ((t == ctEmpty || t == ctIcon || t == ctNone || t == ctImageList || t == ctImages || t == ctComment) &&
+            p->BrushColor() != plat::clNone)
+            ABrush.SetColor(p->BrushColor());
+        if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+        if (!p->FontStyle().Empty()) AFont.SetStyle(p->FontStyle());
+        if (p->FontSize() != 0) AFont.SetSize(p->FontSize());
+        if (!p->FontName().empty()) AFont.SetName(p->FontName());
+    }
+    if (OnGetCellColor) OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
+}
+
 void TExtStringGrid::GetCheckTrue(int ACol, int ARow, std::string& Value) {
     Value = FCheckTrue;
     if (OnGetCheckTrue) OnGetCheckTrue(this, ACol, ARow, Value);

@@ -19,16 +19,11 @@ int PackCell(int ACol, int ARow) {
 
 // ----------------------------------------------------------- range selection
 
-void TExtStringGrid::MoveCurrentCell(int ACol, int ARow) {
-    TBaseGrid::SetRow(ARow);
-    TBaseGrid::SetCol(ACol);
-}
+void TExtStringGrid::MoveCurrentCell(int ACol, int ARow) { MoveColRow(ACol, ARow, true, true); }
 
 void TExtStringGrid::SetSelection(const TGridRect& R) {
-    // The current cell is the corner the selection was drawn to, so that a
-    // selected row leaves its last column current.
-    TBaseGrid::SetCol(R.Right);
-    TBaseGrid::SetRow(R.Bottom);
+    // The framework makes (Right, Bottom) current without asking the
+    // select-cell step: a selected row leaves its last column current.
     TBaseGrid::SetSelection(R);
     if (FActiveCellShow) {
         RepaintRow(0);

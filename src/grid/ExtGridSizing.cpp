@@ -109,7 +109,10 @@ void TExtStringGrid::ApplyColumnStretch(int Index) {
 }
 
 void TExtStringGrid::ColWidthsChanged() {
+    // A width change re-stretches the stretch column; the stretch's own
+    // width change does not come back here (FColchgFlg is off meanwhile).
     if (FColchgFlg && FColumnSize.Stretch()) ApplyColumnStretch(FColumnSize.StretchColumn());
+    TBaseGrid::ColWidthsChanged();
     ColumnSizeFollowUp();
 }
 

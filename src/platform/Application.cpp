@@ -2,15 +2,12 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QScreen>
 #include <QWidget>
 
 #include "platform/Dialogs.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
-#include "platform/ScriptState.h"
 
 namespace plat {
 
@@ -132,17 +129,6 @@ int TMouse::WheelScrollLines() const { return QApplication::wheelScrollLines(); 
 TControl* TMouse::Capture() const {
     QWidget* w = QWidget::mouseGrabber();
     return w == nullptr ? nullptr : TNativeAccess::ControlOf(w);
-}
-
-bool ShellOpen(const std::string& Target) {
-    if (test::Scripted()) {
-        test::internal::RecordOpened(Target);
-        return true;
-    }
-    EnsureGuiApplication();
-    const QString t = ToQ(Target);
-    const QUrl url = t.contains("://") || t.startsWith("mailto:") ? QUrl(t) : QUrl::fromLocalFile(t);
-    return QDesktopServices::openUrl(url);
 }
 
 short GetAsyncKeyState(int VirtualKey) { return GetKeyState(VirtualKey); }

@@ -10,6 +10,7 @@
 #include "platform/Classes.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/ShellOpen.h"
 
 namespace plat {
 
@@ -103,12 +104,8 @@ extern TMouse* Mouse;
 // before creating forms).
 void InitApplication();
 
-// Asks the desktop to open a link or document with its usual program (a
-// web address in the browser); false when nothing could open it.
-bool ShellOpen(const std::string& Target);
-
 // The state of a key or mouse button at the moment: the high bit (value
-// negative) when it is down, as the Parts' key-state checks expect.
+// negative) when it is down, as the grid's key-state checks expect.
 short GetKeyState(int VirtualKey);
 short GetAsyncKeyState(int VirtualKey);
 

@@ -90,8 +90,9 @@ void TCategoryPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
         return;
     }
-    // A height given while folded is the one to unfold to.
-    FExpandedHeight = AHeight;
+    // A height given while folded is the one to unfold to; moving a folded
+    // panel passes its header height back in, which must not replace it.
+    if (!FCollapsed || AHeight != Height()) FExpandedHeight = AHeight;
     if (FCollapsed) AHeight = HeaderHeight();
     const bool moved = ATop != Top() || AHeight != Height();
     TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);

@@ -323,7 +323,7 @@ void TNativeAccess::CallClick(TControl& c) {
 
 // --- event bridge ----------------------------------------------------------
 
-bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
+bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
     auto* wc = dynamic_cast<TWinControl*>(FControl);
     if (wc == nullptr) return false;
     NoteInput(e);
@@ -400,10 +400,9 @@ bool TEventBridge::HandleKey(QKeyEvent* e, bool press) {
         // The handler changed the character: the widget gets the new one.
         char32_t nc = static_cast<char32_t>(ch.WParam);
         QKeyEvent replaced(QEvent::KeyPress, Qt::Key_unknown, e->modifiers(), QString::fromUcs4(&nc, 1));
-        QObject* target = QApplication::focusWidget();
-        if (target == nullptr) target = TNativeAccess::Widget(*FControl);
+        // The widget the key came to takes the new character.
         g_bypass = true;
-        QCoreApplication::sendEvent(target, &replaced);
+        QCoreApplication::sendEvent(Watched, &replaced);
         g_bypass = false;
         return true;
     }
@@ -419,9 +418,9 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
         case QEvent::KeyPress:
         case QEvent::ShortcutOverride:
             if (e->type() == QEvent::ShortcutOverride) return false;
-            return HandleKey(static_cast<QKeyEvent*>(e), true);
+            return HandleKey(Watched, static_cast<QKeyEvent*>(e), true);
         case QEvent::KeyRelease:
-            return HandleKey(static_cast<QKeyEvent*>(e), false);
+            return HandleKey(Watched, static_cast<QKeyEvent*>(e), false);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -913,8 +912,11 @@ void TControl::CMFontChanged(TMessage&) { Invalidate(); }
 void TControl::CMColorChanged(TMessage&) {
     QWidget* w = FNative->Widget.data();
     if (w == nullptr || dynamic_cast<TCustomWidget*>(w) != nullptr) return;
+    // Windows of the toolkit fill with one role, edits and lists with
+    // another; the control's colour is both.
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
+    pal.setColor(QPalette::Base, ToQColor(FColor));
     w->setPalette(pal);
 }
 void TControl::CMTextChanged(TMessage&) {

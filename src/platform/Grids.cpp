@@ -450,8 +450,10 @@ TGridRect TCustomGrid::Selection() const {
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
     InvalidateRect(Selection());
-    FAnchor = Clamped(Value.Left, Value.Top);
-    FCurrent = Clamped(Value.Right, Value.Bottom);
+    // Taken as given, unclamped: a selection parked just outside the cells
+    // (column ColCount, row RowCount) is how a grid hides it.
+    FAnchor = {Value.Left, Value.Top};
+    FCurrent = {Value.Right, Value.Bottom};
     InvalidateRect(Selection());
 }
 

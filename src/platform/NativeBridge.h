@@ -44,7 +44,7 @@ public:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    bool HandleKey(QKeyEvent* Event, bool Press);
+    bool HandleKey(QObject* Watched, QKeyEvent* Event, bool Press);
     TControl* FControl;
 };
 

@@ -1,7 +1,7 @@
 #include "shell/About.h"
 
 #include "platform/Layout.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "shell/Language.h"
 #include "shell/ShellControls.h"
 #include "shell/VersionCheck.h"

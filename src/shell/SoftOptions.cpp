@@ -6,7 +6,7 @@
 #include "base/StrUtils.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
 #include "shell/ShellControls.h"
@@ -179,7 +179,9 @@ void TFSoftOptions::LangClick(TObject* Sender) {
         Change_Language();
     else
         Set_Lang();
-    L_Sel_Lang->SetCaption(Lang_Texts[304] + Language_In_Use);
+    // Set_Lang writes a page label for page 1 of 1; the page shown may be
+    // another, so the page is shown again in the new language.
+    Update_Lang_Page(Show_Page);
 }
 
 void TFSoftOptions::Update_CheckBox() {

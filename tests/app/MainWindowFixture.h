@@ -12,6 +12,8 @@
 #include <string>
 
 #include "app/VastrimoFirmWare.h"
+#include "gateway/Boot.h"
+#include "gateway/ParGen.h"
 #include "platform/Application.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
@@ -55,16 +57,22 @@ protected:
         openConf = Make(shell::FOpenConf);
         about = Make(shell::FAbout);
         options = Make(shell::FSoftOptions);
+        boot = Make(gw::FBoot);
+        parGen = Make(gw::FParGen);
         app::Link_Windows();
     }
 
     void TearDown() override {
         ::unsetenv(shell::Program_Dir_Variable);
+        gw::FParGen = nullptr;
+        gw::FBoot = nullptr;
         shell::FSoftOptions = nullptr;
         shell::FAbout = nullptr;
         shell::FOpenConf = nullptr;
         shell::FNew_Project = nullptr;
         app::FVastrimoFirmWare = nullptr;
+        parGen.reset();
+        boot.reset();
         options.reset();
         about.reset();
         openConf.reset();
@@ -80,6 +88,8 @@ protected:
     std::unique_ptr<shell::TFOpenConf> openConf;
     std::unique_ptr<shell::TFAbout> about;
     std::unique_ptr<shell::TFSoftOptions> options;
+    std::unique_ptr<gw::TFBoot> boot;
+    std::unique_ptr<gw::TFParGen> parGen;
 
 private:
     template <class T>

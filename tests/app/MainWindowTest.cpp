@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/Language.h"
 #include "shell/VersionServer.h"
@@ -118,6 +118,62 @@ TEST_F(MainWindow, StartReopensTheLastConfiguration) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+// Step 4 builds the device image from the stored files into the
+// configuration's bin folder.
+TEST_F(MainWindow, UpdateDeviceWritesTheImageFiles) {
+    Start("update_device", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    boot->Form_Type = 0;
+    test::TScriptedUi ui;
+    bool imageWrittenFirst = false;
+    std::string shown;
+    ui.OnModal([&](TForm& f) {
+        shown = f.Name();
+        imageWrittenFirst = fs::exists(dir + "/PROJECTS/Plant/bin/bank2.bin");
+        return mrCancel;
+    });
+    main->Btn_Click(main->Button("Btn_CreateBin"));
+    for (const auto& box : ui.Boxes()) ADD_FAILURE() << box.Text;
+    EXPECT_EQ(fs::file_size(dir + "/PROJECTS/Plant/bin/bank1.bin"), 2048u);
+    EXPECT_TRUE(fs::is_regular_file(dir + "/PROJECTS/Plant/bin/bank2.bin"));
+    // The update dialog opens, in its network layout, once the image is written.
+    EXPECT_EQ(shown, boot->Name());
+    EXPECT_TRUE(imageWrittenFirst);
+    EXPECT_EQ(boot->Form_Type, 1);
+}
+
+TEST_F(MainWindow, SetCommunicationOpensTheParameterWindow) {
+    Start("set_communication", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    std::string shown;
+    ui.OnModal([&](TForm& f) {
+        shown = f.Name();
+        return mrCancel;
+    });
+    main->Btn_Click(main->Button("Btn_Prm_Gen"));
+    EXPECT_EQ(shown, parGen->Name());
+}
+
+TEST_F(MainWindow, UpdateDeviceReportsAFileItCannotRead) {
+    Start("update_device_fails", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/PROJECTS/Plant/ParGen.xml", "<ParGen><Unclosed>");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    main->Btn_Click(main->Button("Btn_CreateBin"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_NE(ui.Boxes()[0].Text.find("ParGen.xml"), std::string::npos) << ui.Boxes()[0].Text;
+    EXPECT_FALSE(fs::exists(dir + "/PROJECTS/Plant/bin/bank1.bin"));
+    EXPECT_FALSE(boot->Visible());
+}
+
 TEST_F(MainWindow, DeletedConfigurationIsNotOpenedButRemembered) {
     Start("deleted_configuration",
           [](const std::string& d) { WriteText(d + "/Vastrimo.xml", SettingsXml("Gone")); });
@@ -219,6 +275,24 @@ TEST_F(MainWindow, OptionsOkWritesTheSettingsAndSwitchesTheTimer) {
     EXPECT_NE(saved.find("<enable_internet>1</enable_internet>"), std::string::npos) << saved;
     EXPECT_NE(saved.find("<enable_update>1</enable_update>"), std::string::npos) << saved;
     main->Hide();
+}
+
+TEST_F(MainWindow, OptionsApplyEvenWhenTheSettingsCannotBeWritten) {
+    Start("options_unsaved");
+    fs::create_directories(SettingsFile());
+    test::TScriptedUi ui;
+    ui.OnModal([&](TForm&) {
+        options->CB_En_Con->SetChecked(true);
+        options->CB_Update->SetChecked(true);
+        test::ClickAt(*options->Btn_OK);
+        return mrNone;
+    });
+    main->Btn_Click(main->Button("Btn_Opz"));
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_TRUE(shell::Opt_Enable_Internet);
+    EXPECT_TRUE(shell::Opt_Enable_Update);
+    EXPECT_TRUE(main->Timer_Update->Enabled());
 }
 
 // The first check comes one interval after start, every further one after
@@ -335,22 +409,16 @@ TEST_F(MainWindow, BacnetTypeReadFromTheParameterFile) {
 TEST_F(MainWindow, LinksOpenInTheBrowser) {
     shelltest::WebHostOverride host("http://127.0.0.1:8123");
     Start("links");
-    std::vector<std::string> opened;
-    auto old = SetShellOpenHandler([&](const std::string& url) {
-        opened.push_back(url);
-        return true;
-    });
+    test::TScriptedUi ui;
     main->Show();
     test::ClickAt(*main->L_VKRweb);
     ASSERT_TRUE(main->LL_Update->OnLinkClick);
     main->LL_Update->OnLinkClick(main->LL_Update, "http://127.0.0.1:8123/Home/download/download.asp#KV4C840",
                                  sltURL);
-    // Only web addresses reach the browser.
-    EXPECT_FALSE(ShellOpen("file:///etc/passwd"));
     main->Hide();
-    SetShellOpenHandler(old);
-    EXPECT_EQ(opened, (std::vector<std::string>{"http://127.0.0.1:8123/HOME/default.asp?frompg=QP4A902",
-                                                "http://127.0.0.1:8123/Home/download/download.asp#KV4C840"}));
+    EXPECT_EQ(ui.OpenedLinks(),
+              (std::vector<std::string>{"http://127.0.0.1:8123/HOME/default.asp?frompg=QP4A902",
+                                        "http://127.0.0.1:8123/Home/download/download.asp#KV4C840"}));
     EXPECT_EQ(main->L_VKRweb->Caption(), "127.0.0.1:8123");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "MainWindowFixture.h"
+#include "platform/Bitmap.h"
 #include "platform/TestHooks.h"
 
 namespace fs = std::filesystem;
@@ -23,6 +24,18 @@ TEST_F(Screenshots, MainWindowAndDialogs) {
         for (const char* lang : {"English", "Deutsch", "Italiano"})
             apptest::WriteText(d + "/LANGUAGE/" + lang + ".lng", "/#/ no texts of its own\n");
         apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant", true, false));
+        // Three stripes for one language, a plain default flag for the others.
+        TBitmap flag;
+        flag.SetSize(48, 32);
+        const TColor stripes[] = {clBlack, clRed, clYellow};
+        for (int i = 0; i < 3; ++i) {
+            flag.Canvas().Brush().SetColor(stripes[i]);
+            flag.Canvas().FillRect(TRect{0, i * 32 / 3, 48, (i + 1) * 32 / 3 + 1});
+        }
+        EXPECT_TRUE(flag.SaveToFile(d + "/LANGUAGE/Deutsch.bmp"));
+        flag.Canvas().Brush().SetColor(clSilver);
+        flag.Canvas().FillRect(TRect{0, 0, 48, 32});
+        EXPECT_TRUE(flag.SaveToFile(d + "/LANGUAGE/DefaultFlag.bmp"));
     });
     const fs::path out = fs::path(VASTRIMO_TEST_OUT) / "screenshots";
     fs::create_directories(out);

@@ -451,6 +451,26 @@ TEST_F(ParGenWindow, WidthStaysAndWheelScrollsOnlyOverThePanels) {
     });
 }
 
+TEST_F(ParGenWindow, FailedSaveIsReportedAndKeepsTheWindowWithItsValues) {
+    // The configuration folder went away while the window was open.
+    test::TScriptedUi ui;
+    bool stayedOpen = false;
+    std::string kept;
+    const TModalResult result = Open(ui, [&] {
+        Retype("E_EthConn_Device_Name", "line-7");
+        fs::remove_all(shell::Conf_Path);
+        test::ClickAt(*dlg->Btn_OK);
+        stayedOpen = dlg->ModalResult() == mrNone;
+        kept = Edit("E_EthConn_Device_Name").Text();
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(kept, "line-7");
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_NE(ui.Boxes()[0].Text.find("ParGen.xml"), std::string::npos) << ui.Boxes()[0].Text;
+}
+
 TEST_F(ParGenWindow, UnreadableFileIsReportedAndLeftAloneUntilOk) {
     WriteParGen("<Par_Gen><Eth_Conn_Device_Name>half");
     test::TScriptedUi ui;

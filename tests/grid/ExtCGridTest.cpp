@@ -263,3 +263,26 @@ TEST(ExtCGrid, LoadedRecordsTheColumnOrder) {
     g.Loaded();
     for (int i = 0; i < g.Columns().Count(); ++i) EXPECT_EQ(g.Columns().Items(i).DefIdx(), i);
 }
+
+TEST(ExtCGrid, CellColoursComeFromTheColumnThenTheCell) {
+    TExtColumnGrid g(nullptr);
+    TGridColumnItem& item = g.Columns().Items(2);
+    item.SetColor(plat::clYellow);
+    item.Font().SetName("Verdana");
+    item.HeaderFont().SetName("Tahoma");
+    plat::TBrush brush;
+    plat::TFont font;
+    g.GetCellColor(2, 3, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clYellow);
+    EXPECT_EQ(font.Name(), "Verdana");
+    g.GetCellColor(2, 0, {}, brush, font);
+    EXPECT_EQ(font.Name(), "Tahoma");
+    g.SetColors(2, 4, plat::clRed);
+    g.GetCellColor(2, 4, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clRed);
+    g.OnGetCellColor = [](TObject*, int, int, TGridDrawState, plat::TBrush& b, plat::TFont&) {
+        b.SetColor(plat::clAqua);
+    };
+    g.GetCellColor(2, 4, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clAqua) << "the event has the last word";
+}

@@ -268,3 +268,16 @@ TEST(ExtGridCellKinds, RowCheckBoxFollowsRowSelection) {
     EXPECT_FALSE(g.GetRowSelect(1));
     EXPECT_EQ(g.Cells(0, 1), "1") << "toggling the row box leaves the row header alone";
 }
+
+TEST(ExtGridCellKinds, ButtonRectanglePlacedByThePainter) {
+    TExtStringGrid g(nullptr);
+    g.AddButton(2, 2, 30, 16, "b", haLeft, vaTop);
+    g.GetCellGraphic(2, 2)->SetCellValue(2 + (3 << 16));
+    const plat::TRect cell = g.CellRect(2, 2);
+    EXPECT_EQ(g.GetCellButtonRect(2, 2),
+              (plat::TRect{cell.Left + 2, cell.Top + 3, cell.Left + 32, cell.Top + 19}));
+    g.GetCellGraphic(2, 2)->SetCellVAlign(vaFull);
+    EXPECT_EQ(g.GetCellButtonRect(2, 2).Top, cell.Top);
+    EXPECT_EQ(g.GetCellButtonRect(2, 2).Bottom, cell.Bottom);
+    EXPECT_EQ(g.GetCellButtonRect(3, 3), plat::TRect{});
+}

@@ -200,3 +200,38 @@ TEST(ExtGridCells, DisplayTextHookAndLinks) {
     g.SetCells(2, 1, "see www.example.org now");
     EXPECT_NE(g.Cells(2, 1).find("<a href=\"www.example.org\">"), std::string::npos) << g.Cells(2, 1);
 }
+
+TEST(ExtGridCells, HighlightAndRemoveItAgain) {
+    TExtStringGrid g(nullptr);
+    g.SetCells(1, 1, "a<b and B");
+    g.SetCells(2, 1, "nothing");
+    g.HilightInRange("b", "hi", 1, 1, 2, 1, false);
+    EXPECT_EQ(g.Cells(1, 1), "a&lt;<hi>b</hi> and <hi>B</hi>");
+    EXPECT_EQ(g.Cells(2, 1), "nothing");
+    g.UnHilightInRange("hi", 1, 1, 2, 1);
+    EXPECT_EQ(g.Cells(1, 1), "a<b and B");
+}
+
+TEST(ExtGridCells, ControlValuesOfHtmlFormControls) {
+    TExtStringGrid g(nullptr);
+    g.SetCells(1, 1, "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"old\">");
+    EXPECT_EQ(g.ControlValues(1, 1, "e1"), "old");
+    g.SetControlValues(1, 1, "e1", "new");
+    EXPECT_EQ(g.ControlValues(1, 1, "e1"), "new");
+    const std::string before = g.Cells(1, 1);
+    g.SetControlValues(1, 1, "missing", "x");
+    EXPECT_EQ(g.Cells(1, 1), before);
+    EXPECT_EQ(g.ControlValues(2, 2, "e1"), "");
+}
+
+TEST(ExtGridCells, CellFontFallsBackToTheGridFont) {
+    TExtStringGrid g(nullptr);
+    EXPECT_EQ(g.GetCellFont(1, 1).Name(), g.Font().Name());
+    plat::TFont f;
+    f.SetName("Verdana");
+    f.SetStyle({plat::fsItalic});
+    g.SetCellFont(1, 1, f);
+    EXPECT_EQ(g.GetCellFont(1, 1).Name(), "Verdana");
+    EXPECT_TRUE(g.GetCellFont(1, 1).Style().Contains(plat::fsItalic));
+    EXPECT_EQ(g.FontNames(1, 1), "Verdana");
+}

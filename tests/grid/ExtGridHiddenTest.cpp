@@ -169,8 +169,9 @@ TEST(ExtGridHidden, HideAndUnHideSelection) {
     TExtStringGrid g(nullptr);
     g.FocusCell(2, 3);
     g.HideSelection();
-    EXPECT_EQ(g.Selection().Left, g.ColCount());
+    EXPECT_TRUE(g.SelectionHidden());
     g.UnHideSelection();
+    EXPECT_FALSE(g.SelectionHidden());
     EXPECT_EQ(g.Selection(), (TGridRect{2, 3, 2, 3}));
 }
 

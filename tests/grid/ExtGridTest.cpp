@@ -46,7 +46,7 @@ TEST(ExtGrid, NewGridDefaults) {
     EXPECT_TRUE(g.ShowSelection());
     EXPECT_TRUE(g.EnableHTML());
     EXPECT_EQ(g.ScrollWidth(), 17);
-    EXPECT_EQ(g.ScrollBars(), sbBoth);
+    EXPECT_EQ(g.ScrollBars(), plat::ssBoth);
     EXPECT_EQ(g.FilterDropDownClear(), "(All)");
     EXPECT_EQ(g.PasswordChar(), "*");
     EXPECT_EQ(g.XYOffset(), (plat::TPoint{2, 2}));
@@ -261,4 +261,29 @@ TEST(ExtGrid, EditabilityOfCellsWithProperties) {
     can = true;
     g.CanEditCell(2, 2, can);
     EXPECT_FALSE(can);
+}
+
+TEST(ExtGrid, CellColourRules) {
+    TExtStringGrid g(nullptr);
+    plat::TBrush brush;
+    plat::TFont font;
+    brush.SetColor(plat::clWhite);
+    g.SetColors(2, 2, plat::clRed);
+    g.SetFontColors(2, 2, plat::clBlue);
+    g.GetCellColor(2, 2, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clRed);
+    EXPECT_EQ(font.Color(), plat::clBlue);
+
+    g.AddCheckBox(3, 2, false, false);
+    g.SetColors(3, 2, plat::clRed);
+    brush.SetColor(plat::clWhite);
+    g.GetCellColor(3, 2, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clWhite) << "a check-box cell keeps the prepared brush";
+
+    g.SetActiveCellShow(true);
+    g.SetRow(3);
+    brush.SetColor(plat::clWhite);
+    g.GetCellColor(0, 3, {}, brush, font);
+    EXPECT_EQ(brush.Color(), g.ActiveCellColor());
+    EXPECT_TRUE(font.Style().Contains(plat::fsBold));
 }

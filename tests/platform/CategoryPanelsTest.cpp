@@ -71,14 +71,20 @@ TEST_F(CategoryPanelsTest, CollapseShowsHeaderAloneAndExpandRestoresHeight) {
     EXPECT_EQ(panels[0]->Height(), group->HeaderHeight());
     EXPECT_EQ(Tops(), (std::vector<int>{0, 24, 144}));
 
+    // Moving a folded panel keeps the height it unfolds to.
+    panels[0]->SetTop(panels[0]->Top());
+    panels[0]->SetBounds(0, 0, 300, panels[0]->Height());
+    panels[0]->Expand();
+    EXPECT_EQ(panels[0]->Height(), 100);
+    panels[0]->Collapse();
     // A height set while folded is kept for the unfolding.
     panels[0]->SetHeight(150);
     EXPECT_EQ(panels[0]->Height(), 24);
     panels[0]->Expand();
     EXPECT_EQ(panels[0]->Height(), 150);
     EXPECT_EQ(Tops(), (std::vector<int>{0, 150, 270}));
-    EXPECT_EQ(collapsed, 1);
-    EXPECT_EQ(expanded, 1);
+    EXPECT_EQ(collapsed, 2);
+    EXPECT_EQ(expanded, 2);
 }
 
 TEST_F(CategoryPanelsTest, ClickOnHeaderTogglesButClickBelowDoesNot) {

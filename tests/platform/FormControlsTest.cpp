@@ -199,8 +199,13 @@ TEST_F(FormTest, KeyPressFiltersAndReplacesCharacters) {
         if (key == '-') key = '_';  // replaced
         else if (key != 8 && (key < '0' || key > '9') && key != '_') key = 0;  // swallowed
     };
+    // The replacement goes to the edit typed into, wherever the focus is.
+    auto* other = Put<TEdit>(10, 40, 120, 21);
+    other->SetFocus();
+    test::ProcessEvents();
     test::TypeText(*edit, "1a2-3x");
     EXPECT_EQ(edit->Text(), "12_3");
+    EXPECT_EQ(other->Text(), "");
     test::SendKey(*edit, VK_BACK);
     EXPECT_EQ(edit->Text(), "12_");
 }
@@ -414,6 +419,15 @@ TEST_F(FormTest, ShapesImagesAndPanelsPaint) {
         {"panel face", 190, 35, {255, 255, 0}},
     };
     for (const auto& c : cases) EXPECT_EQ(test::PixelAt(*form, c.x, c.y), c.want) << c.what;
+
+    // Edits and lists show their colour too.
+    auto* edit = Put<TEdit>(10, 60, 80, 21);
+    edit->SetColor(RGB(255, 255, 128));
+    auto* list = Put<TListBox>(100, 60, 80, 40);
+    list->SetColor(RGB(128, 255, 255));
+    test::ProcessEvents();
+    EXPECT_EQ(test::PixelAt(*edit, 70, 10), (test::TRgb{255, 255, 128}));
+    EXPECT_EQ(test::PixelAt(*list, 60, 30), (test::TRgb{128, 255, 255}));
 }
 
 // An auto-sized label takes the width of its text.

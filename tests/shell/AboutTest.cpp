@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ShellWindowFixture.h"
-#include "platform/ShellOpen.h"
+#include "platform/Application.h"
 #include "platform/TestHooks.h"
 #include "shell/VersionServer.h"
 
@@ -40,18 +40,13 @@ TEST_F(AboutWindow, PictureAndAddressOpenTheSameHomePage) {
     UseProgramFolder("about_links");
     shelltest::WebHostOverride host("http://127.0.0.1:8123");
     auto about = Make<shell::TFAbout>();
-    std::vector<std::string> opened;
-    auto old = SetShellOpenHandler([&](const std::string& url) {
-        opened.push_back(url);
-        return true;
-    });
+    test::TScriptedUi ui;
     about->Show();
     test::ClickAt(*about->Image2);
     test::ClickAt(*about->Label4);
     about->Hide();
-    SetShellOpenHandler(old);
     const std::string home = "http://127.0.0.1:8123/HOME/default.asp?frompg=QP4A902";
-    EXPECT_EQ(opened, (std::vector<std::string>{home, home}));
+    EXPECT_EQ(ui.OpenedLinks(), (std::vector<std::string>{home, home}));
     EXPECT_EQ(about->Label4->Caption(), "127.0.0.1:8123");
 }
 

@@ -98,6 +98,25 @@ TEST_F(SoftOptionsWindow, SevenLanguagesMakeTwoPages) {
     dlg->Hide();
 }
 
+// After a language change the page label still names the page shown.
+TEST_F(SoftOptionsWindow, LanguageChangeKeepsThePageLabel) {
+    UseProgramFolder("options_relabel_page");
+    WriteLanguages({"A1", "B2", "C3", "D4", "E5", "F6", "G7"});
+    shelltest::WriteBytes(shell::Language_Dir + "/G7.lng", "STR305 = \u00b6Seite \u00b6\r\n");
+    auto dlg = Make<shell::TFSoftOptions>();
+    dlg->Change_Language = [&] { dlg->Set_Lang(); };
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrYes);
+    dlg->Show();
+    test::ClickAt(*dlg->Btn_Next);
+    test::ClickAt(*dlg->L_L[0]);
+    EXPECT_EQ(dlg->L_Page_Lang->Caption(), "Seite 2 / 2");
+    EXPECT_EQ(dlg->L_Sel_Lang->Caption(), "Selected Language : G7");
+    EXPECT_TRUE(dlg->L_L[0]->Visible());
+    EXPECT_FALSE(dlg->L_L[1]->Visible());
+    dlg->Hide();
+}
+
 TEST_F(SoftOptionsWindow, NoLanguageFilesShowNoSlot) {
     UseProgramFolder("options_none");
     auto dlg = Make<shell::TFSoftOptions>();

@@ -1,0 +1,35 @@
+#include "app/GatewayWindows.h"
+
+#include "gateway/Boot.h"
+#include "gateway/ParGen.h"
+#include "platform/Application.h"
+
+namespace app {
+
+void Create_Boot() {
+    plat::Application->CreateForm(gw::FBoot);
+}
+
+void Create_ParGen() {
+    plat::Application->CreateForm(gw::FParGen);
+}
+
+void Show_Boot_For_Update() {
+    if (gw::FBoot == nullptr) return;
+    gw::FBoot->Form_Type = gw::Boot_Ethernet;
+    gw::FBoot->ShowModal();
+}
+
+void Show_ParGen_Window() {
+    if (gw::FParGen) gw::FParGen->ShowModal();
+}
+
+void Relabel_Boot() {
+    if (gw::FBoot) gw::FBoot->Set_Lang();
+}
+
+void Relabel_ParGen() {
+    if (gw::FParGen) gw::FParGen->Set_Lang();
+}
+
+}  // namespace app
