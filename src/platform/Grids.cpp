@@ -539,8 +539,21 @@ void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, RowCo
 void TCustomGrid::InvalidateRect(const TGridRect& R) {
     QWidget* w = TNativeAccess::Widget(*this);
     if (w == nullptr) return;
-    const TRect a = ComputeCellRect(R.Left, R.Top);
-    const TRect b = ComputeCellRect(R.Right, R.Bottom);
+    // Only the part on screen needs a repaint. Clipping first also keeps a
+    // fill of a long table linear: measuring a far cell sums every row
+    // between it and the top row.
+    TGridRect v = R;  // a selection being dragged comes unnormalised
+    if (v.Left > v.Right) std::swap(v.Left, v.Right);
+    if (v.Top > v.Bottom) std::swap(v.Top, v.Bottom);
+    const int lastCol = FLeftCol + VisibleColCount();  // one partly shown column included
+    const int lastRow = FTopRow + VisibleRowCount();
+    if (v.Left >= FFixedCols) v.Left = std::max(v.Left, FLeftCol);
+    if (v.Top >= FFixedRows) v.Top = std::max(v.Top, FTopRow);
+    v.Right = std::min(v.Right, lastCol);
+    v.Bottom = std::min(v.Bottom, lastRow);
+    if (v.Left > v.Right || v.Top > v.Bottom) return;
+    const TRect a = ComputeCellRect(v.Left, v.Top);
+    const TRect b = ComputeCellRect(v.Right, v.Bottom);
     w->update(QRect(QPoint(std::min(a.Left, b.Left), std::min(a.Top, b.Top)),
                     QPoint(std::max(a.Right, b.Right) - 1, std::max(a.Bottom, b.Bottom) - 1)));
     // Cells under the fixed area scroll away from their computed place.
