@@ -78,6 +78,69 @@ public:
     explicit TExtStringGrid(plat::TComponent* AOwner);
     ~TExtStringGrid() override;
 
+    // ------------------------------------------------------ editing and input
+    // In-place editors and their cycle (ExtGridEdit.cpp, ExtGridEditors.h),
+    // mouse (ExtGridMouse.cpp), keys (ExtGridKeys.cpp). Columns are
+    // displayed unless said real.
+    TEditorType EditControl() const;
+    bool EditMode() const;
+    bool EditWithTags() const;
+    void SetEditWithTags(bool Value);
+    // The one combo editor of the grid; a window fills its items when a
+    // combo cell is about to be edited (OnGetEditorType).
+    plat::TComboBox* EditCombo();
+    void ClearComboString();
+    void AddComboString(const std::string& S);
+    bool IsEditable(int ACol, int ARow);  // ACol real
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // Ends an open edit: validates (or restores the text it opened with),
+    // hides the editor and reports the end; false when validation refused
+    // the value and the editor stays open.
+    bool FinishEdit(bool Restore);
+    // Checks the edited value of the current cell; true stores it.
+    bool ValidateCell(const std::string& NewValue);
+    bool AlwaysValidate() const;
+    void SetAlwaysValidate(bool Value);
+    // Moves past Enter (ACol displayed); see Navigation.
+    void AdvanceCell(int ACol, int ARow, bool Force, bool Forward);
+    void Zoom(int x);
+    // The hint of the cell under a client point: the cell text with
+    // HintShowCells, then the window's OnGridHint; the grid's own hint when
+    // neither gives one. The mouse keeps the grid's hint set to it.
+    std::string BuildCellHint(int X, int Y);
+    std::function<void(TObject*, int, int)> OnEditCellDone;  // real column
+    plat::TNotifyEvent OnEditingDone;
+    std::function<void(TObject*, int, int, std::string&, bool&)> OnCellValidate;  // real column
+    // (Sender, real column, row, item index, item text)
+    std::function<void(TObject*, int, int, int, const std::string&)> OnComboChange;
+    std::function<void(TObject*, int, int, bool&)> OnSelectCell;
+    // (Sender, old row, old column, new row, new column, var Allow)
+    std::function<void(TObject*, int, int, int&, int&, bool&)> OnAutoAdvance;
+
+protected:
+    bool SelectCell(int ACol, int ARow) override;
+    bool CanEditShow() override;
+    plat::TInplaceEdit* CreateEditor() override;
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    void Dispatch(plat::TMessage& Message) override;
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
+    void DoEnter() override;
+
+private:
+    friend class TExtInplaceEdit;
+    friend class TGridCombo;
+    struct TEditState;
+    std::shared_ptr<TEditState> FEdit;  // made on first use
+    TEditState& Ed();
+
+public:
+
     // Settings, structure and cells of another string grid; any other
     // source is ignored.
     void Assign(const TObject* Source);

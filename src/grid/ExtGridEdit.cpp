@@ -1,0 +1,291 @@
+// The editing cycle of the string grid: which editor a cell gets, opening
+// it, writing each change through to the cell, validating the value when
+// the edit ends and reporting the end once, after the key or focus change
+// that ended it has been handled (a posted "GridEditDone").
+
+#include <algorithm>
+#include <vector>
+
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
+#include "grid/ExtCGrid.h"
+#include "grid/ExtGridEditors.h"
+#include "platform/Messages.h"
+
+namespace grid {
+
+namespace {
+
+unsigned GridEditDoneMsg() {
+    static const unsigned id = plat::RegisterWindowMessage("GridEditDone");
+    return id;
+}
+
+bool IsComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
+
+std::vector<std::string> ItemsOf(const plat::TStrings& Items) {
+    std::vector<std::string> out;
+    for (int i = 0; i < Items.Count(); ++i) out.push_back(Items.Strings(i));
+    return out;
+}
+
+}  // namespace
+
+TExtStringGrid::TEditState& TExtStringGrid::Ed() {
+    if (!FEdit) FEdit = std::make_shared<TEditState>();
+    return *FEdit;
+}
+
+TEditorType TExtStringGrid::EditControl() const { return FEdit ? FEdit->EditControl : edNormal; }
+bool TExtStringGrid::EditMode() const { return FEdit && FEdit->EditMode; }
+bool TExtStringGrid::EditWithTags() const { return FEdit && FEdit->EditWithTags; }
+void TExtStringGrid::SetEditWithTags(bool Value) { Ed().EditWithTags = Value; }
+bool TExtStringGrid::AlwaysValidate() const { return FEdit && FEdit->AlwaysValidate; }
+void TExtStringGrid::SetAlwaysValidate(bool Value) { Ed().AlwaysValidate = Value; }
+
+plat::TComboBox* TExtStringGrid::EditCombo() {
+    TEditState& e = Ed();
+    if (!e.Combo) {
+        e.Combo = new TGridCombo(this);
+        e.Combo->OnSelect = [this](plat::TObject*) {
+            TEditState& s = Ed();
+            const int idx = s.Combo->ItemIndex();
+            if (!s.SpecialEditor || idx == s.LastComboIndex) return;
+            s.LastComboIndex = idx;
+            const std::string text = idx >= 0 ? s.Combo->Items().Strings(idx) : s.Combo->Text();
+            SetCells(s.EditCol, s.EditRow, text);
+            if (OnComboChange) OnComboChange(this, s.EditCol, s.EditRow, idx, text);
+        };
+        e.Combo->OnChange = [this](plat::TObject*) {
+            TEditState& s = Ed();
+            if (s.SpecialEditor && s.EditControl == edComboEdit) SetCells(s.EditCol, s.EditRow, s.Combo->Text());
+        };
+    }
+    return e.Combo;
+}
+
+void TExtStringGrid::ClearComboString() { EditCombo()->Items().Clear(); }
+void TExtStringGrid::AddComboString(const std::string& S) { EditCombo()->Items().Add(S); }
+
+bool TExtStringGrid::IsEditable(int ACol, int ARow) {
+    const int dcol = DisplColIndex(ACol);
+    if (ARow < 0 || ARow >= RowCount() || dcol < 0 || dcol >= ColCount()) return false;
+    if (IsFixed(dcol, ARow)) return false;
+    TEditState& e = Ed();
+    // A grid whose editing was switched off only for the last cell still
+    // edits in principle; the per-cell rules must see it that way.
+    const bool lend = e.EditDisable && !Options().Contains(plat::goEditing);
+    if (lend) SetOptions(Options() + plat::TGridOptions{plat::goEditing});
+    bool can = Options().Contains(plat::goEditing);
+    CanEditCell(ACol, ARow, can);
+    if (lend) SetOptions(Options() - plat::TGridOptions{plat::goEditing});
+    if (can && HasNoEditor(ACol, ARow)) can = false;
+    return can;
+}
+
+bool TExtStringGrid::SelectCell(int ACol, int ARow) {
+    TEditState& e = Ed();
+    if ((ACol != Col() || ARow != Row()) && e.EditMode && !FinishEdit(false)) return false;
+    bool can = TBaseGrid::SelectCell(ACol, ARow);
+    if (can && OnSelectCell) OnSelectCell(this, ACol, ARow, can);
+    if (!can) return false;
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return true;
+    // Most tables are stored without goEditing: it is switched on for each
+    // editable cell that is selected and off again for the others.
+    const bool editable = IsEditable(RealColIndex(ACol), ARow);
+    const bool on = Options().Contains(plat::goEditing);
+    if (editable && !on) {
+        SetOptions(Options() + plat::TGridOptions{plat::goEditing});
+        e.EditChange = true;
+        e.EditDisable = false;
+    } else if (!editable && on) {
+        SetOptions(Options() - plat::TGridOptions{plat::goEditing});
+        e.EditChange = true;
+        e.EditDisable = true;
+    }
+    return true;
+}
+
+void TExtStringGrid::DoEnter() {
+    TBaseGrid::DoEnter();
+    TEditState& e = Ed();
+    if (e.Finishing || e.EditMode) return;
+    // The current cell may never have been selected (the first cell of a
+    // new table): its editing switch is set as a selection would set it.
+    SelectCell(Col(), Row());
+    if (FNavigation.AlwaysEdit() && IsEditable(RealColIndex(Col()), Row())) ShowEditor();
+}
+
+bool TExtStringGrid::CanEditShow() {
+    TEditState& e = Ed();
+    if (e.Validating || e.Finishing || e.SpecialEditor) return false;
+    if (!TBaseGrid::CanEditShow()) return false;
+    const int rc = RealColIndex(Col()), r = Row();
+    if (!IsEditable(rc, r)) return false;
+    TEditorType kind = FDefaultEditor;
+    std::vector<std::string> before;
+    if (e.Combo) before = ItemsOf(e.Combo->Items());
+    GetCellEditor(rc, r, kind);
+    e.EditControl = kind;
+    // Check-box cells toggle by click and Space; they open no editor.
+    if (kind == edNone || kind == edDataCheckBox || HasCheckBox(rc, r)) return false;
+    e.EditCol = rc;
+    e.EditRow = r;
+    e.CellCache = Cells(rc, r);
+    if (IsComboKind(kind)) {
+        plat::TComboBox* cb = EditCombo();
+        // A column's own items serve unless the window filled the list
+        // itself while the editor kind was asked.
+        if (auto* cg = dynamic_cast<TExtColumnGrid*>(this))
+            if (cg->EditComboItems().Count() > 0 && ItemsOf(cb->Items()) == before)
+                cb->Items().Assign(ItemsOf(cg->EditComboItems()));
+        e.SpecialEditor = true;
+        e.Editing = true;
+        e.EditMode = true;
+        cb->SetStyle(kind == edComboList ? plat::csDropDownList : plat::csDropDown);
+        const std::string text = GetEditText(Col(), r);
+        e.OpenText = text;
+        int idx = cb->Items().IndexOf(e.CellCache);
+        if (idx < 0) idx = cb->Items().IndexOf(text);
+        bool report = false;
+        if (idx < 0 && kind == edComboList && cb->Items().Count() > 0) {
+            idx = 0;
+            report = true;
+        }
+        cb->SetItemIndex(idx);
+        if (kind == edComboEdit) cb->SetText(text);
+        e.LastComboIndex = idx;
+        const plat::TRect rect = GridCellRect(Col(), r);
+        cb->SetBounds(rect.Left, rect.Top, std::max(rect.Width(), 40), std::max(rect.Height(), 20));
+        cb->SetEnabled(true);
+        cb->SetVisible(true);
+        if (cb->CanFocus()) cb->SetFocus();
+        if (report) {
+            SetCells(rc, r, cb->Items().Strings(idx));
+            if (OnComboChange) OnComboChange(this, rc, r, idx, cb->Items().Strings(idx));
+        }
+        return false;
+    }
+    e.Editing = true;
+    e.EditMode = true;
+    e.OpenText = GetEditText(Col(), r);
+    return true;
+}
+
+plat::TInplaceEdit* TExtStringGrid::CreateEditor() {
+    auto* editor = new TExtInplaceEdit(this);
+    Ed().Editor = editor;
+    return editor;
+}
+
+std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
+    std::string text = Cells(RealColIndex(ACol), ARow);
+    // Only text the grid itself would paint as HTML loses its tags; a text
+    // that merely holds a "<" is edited as typed.
+    if (!EditWithTags() && ctl::GetCellTextKind(text, FEnableHTML) == ctl::ctkHtml) text = ctl::HtmlToPlainText(text);
+    return text;
+}
+
+void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    SetCells(RealColIndex(ACol), ARow, Value);
+}
+
+void TExtStringGrid::ShowInplaceEdit() { ShowEditor(); }
+
+void TExtStringGrid::HideInplaceEdit() {
+    if (EditMode()) FinishEdit(false);
+    else HideEditor();
+}
+
+bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
+    TEditState& e = Ed();
+    if (!e.Editing || e.Validating) return true;
+    if (NewValue == e.OpenText && !e.AlwaysValidate) {
+        e.Editing = false;
+        return true;
+    }
+    std::string value = NewValue;
+    bool valid = true;
+    e.Validating = true;
+    try {
+        if (OnCellValidate) OnCellValidate(this, e.EditCol, e.EditRow, value, valid);
+    } catch (...) {
+        e.Validating = false;
+        throw;
+    }
+    e.Validating = false;
+    if (valid) {
+        e.Editing = false;
+        SetCells(e.EditCol, e.EditRow, value);
+        if (!e.SpecialEditor && e.Editor && value != NewValue) e.Editor->SetText(value);
+        return true;
+    }
+    // Refused: the handler's replacement, or else the text the edit
+    // started from, and the editor stays open on it.
+    const bool replaced = value != NewValue;
+    if (e.SpecialEditor) {
+        if (replaced) e.Combo->SetText(value);
+    } else if (e.Editor) {
+        e.Editor->SetText(replaced ? value : e.OpenText);
+        e.Editor->SelectAll();
+    }
+    SetCells(e.EditCol, e.EditRow, replaced ? value : e.CellCache);
+    return false;
+}
+
+bool TExtStringGrid::FinishEdit(bool Restore) {
+    TEditState& e = Ed();
+    if (!e.EditMode || e.Finishing) return true;
+    e.Finishing = true;
+    const int col = e.EditCol, row = e.EditRow;
+    if (e.SpecialEditor) {
+        TGridCombo* cb = e.Combo;
+        const std::string text =
+            e.EditControl == edComboList && cb->ItemIndex() >= 0 ? cb->Items().Strings(cb->ItemIndex()) : cb->Text();
+        if (!Restore && !ValidateCell(text)) {
+            e.Finishing = false;
+            return false;
+        }
+        const bool hadFocus = cb->Focused();
+        e.SpecialEditor = false;
+        cb->SetVisible(false);
+        cb->SetEnabled(false);
+        if (hadFocus && CanFocus()) SetFocus();
+    } else {
+        plat::TInplaceEdit* editor = InplaceEditor();
+        const std::string text = editor ? editor->Text() : std::string();
+        if (!Restore && !ValidateCell(text)) {
+            e.Finishing = false;
+            return false;
+        }
+        HideEditor();
+    }
+    // An edit that changed nothing keeps the cell as it was: an HTML text
+    // opened without its tags must get them back.
+    if (!Restore && Cells(col, row) == e.OpenText && e.OpenText != e.CellCache) SetCells(col, row, e.CellCache);
+    if (Restore) SetCells(col, row, e.CellCache);
+    e.Editing = false;
+    e.Finishing = false;
+    // Report the end: OnEditingDone now, OnEditCellDone once the key or
+    // focus change that ended the edit has been handled.
+    if (OnEditingDone) OnEditingDone(this);
+    e.EditMode = false;
+    PostMessage(GridEditDoneMsg(), col, row);
+    return true;
+}
+
+void TExtStringGrid::Dispatch(plat::TMessage& Message) {
+    if (Message.Msg == GridEditDoneMsg()) {
+        if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+        if (FMouseActions.EditOnDblClickOnly()) {
+            HideEditor();
+            SetOptions(Options() - plat::TGridOptions{plat::goEditing});
+        }
+        Message.Result = 0;
+        return;
+    }
+    TBaseGrid::Dispatch(Message);
+}
+
+}  // namespace grid

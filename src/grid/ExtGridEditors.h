@@ -1,0 +1,72 @@
+#pragma once
+// The string grid's in-place editors and the state of an edit. The text
+// editor is the framework's, taught to end the edit when it loses the
+// focus; the combo editor is one list control the grid moves over the cell
+// being edited.
+
+#include <string>
+
+#include "grid/ExtGrid.h"
+#include "platform/Grids.h"
+#include "platform/StdCtrls.h"
+
+namespace grid {
+
+class TExtInplaceEdit : public plat::TInplaceEdit {
+public:
+    explicit TExtInplaceEdit(TExtStringGrid* AGrid);
+
+protected:
+    void DoEnter() override;
+    void DoExit() override;
+
+private:
+    friend struct TExtStringGrid::TEditState;
+    TExtStringGrid* FExtGrid;
+    bool FGotFocus = false;
+};
+
+class TGridCombo : public plat::TComboBox {
+public:
+    explicit TGridCombo(TExtStringGrid* AGrid);
+
+protected:
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void DoExit() override;
+
+private:
+    friend struct TExtStringGrid::TEditState;
+    TExtStringGrid* FGrid;
+};
+
+struct TExtStringGrid::TEditState {
+    TEditorType EditControl = edNormal;
+    bool EditMode = false;
+    bool Editing = false;       // an opened edit not yet validated
+    bool EditDisable = false;   // goEditing taken away for a read-only cell
+    bool EditChange = false;    // goEditing was switched by the grid itself
+    bool SpecialEditor = false; // the combo editor shows
+    bool Validating = false;
+    bool Finishing = false;     // FinishEdit runs: focus moves are no new end
+    bool EditWithTags = false;
+    bool AlwaysValidate = false;
+    std::string CellCache;      // the text the editor opened with
+    int EditCol = -1;           // real column of the cell being edited
+    int EditRow = -1;
+    int LastComboIndex = -1;
+    std::string OpenText;       // what the editor showed when it opened
+    TGridCombo* Combo = nullptr;
+    TExtInplaceEdit* Editor = nullptr;
+    bool HintSaved = false;
+    std::string BaseHint;  // the grid's own hint, for cells without one
+
+    TEditState() = default;
+    TEditState(const TEditState&) = delete;
+    TEditState& operator=(const TEditState&) = delete;
+    // The editors outlive the grid's own members while the grid goes; they
+    // must not call back into it then.
+    ~TEditState();
+};
+
+}  // namespace grid

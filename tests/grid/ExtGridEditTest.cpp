@@ -1,0 +1,405 @@
+// The editing cycle driven by real keys and clicks: write-through while
+// typing, Enter and Esc, validation, the end-of-edit report, check boxes
+// and combo cells.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/ExtCGrid.h"
+#include "grid/ExtGrid.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/Messages.h"
+#include "platform/StdCtrls.h"
+#include "platform/TestHooks.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+struct Done {
+    int col, row;
+    friend bool operator==(const Done&, const Done&) = default;
+};
+
+class GridEdit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 700, 400);
+        grid = new TExtStringGrid(form.get());
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetColCount(5);
+        grid->SetRowCount(6);
+        grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+        other = new plat::TEdit(form.get());
+        other->SetParent(form.get());
+        other->SetBounds(610, 10, 80, 24);
+        form->Show();
+        grid->SetFocus();
+        grid->OnEditCellDone = [this](plat::TObject*, int c, int r) { done.push_back({c, r}); };
+        pt::ProcessEvents();
+    }
+    void Select(int c, int r) {
+        grid->SetCol(c);
+        grid->SetRow(r);
+    }
+    plat::TControl& Editor() { return *grid->InplaceEditor(); }
+    plat::TPoint Center(int c, int r) {
+        const plat::TRect rc = grid->GridCellRect(c, r);
+        return {(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    }
+
+    std::unique_ptr<plat::TForm> form;
+    TExtStringGrid* grid = nullptr;
+    plat::TEdit* other = nullptr;
+    std::vector<Done> done;
+};
+
+TEST_F(GridEdit, TypingWritesThroughAndEnterCommitsOnce) {
+    grid->SetCells(1, 1, "old");
+    Select(1, 1);
+    pt::TypeText(*grid, "n");  // typing opens the editor over the old text
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "ew");
+    EXPECT_EQ(grid->Cells(1, 1), "new");  // written through while editing
+    EXPECT_TRUE(done.empty());
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_TRUE(done.empty()) << "the report comes after the key is handled";
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(1, 1), "new");
+    EXPECT_EQ(done, (std::vector<Done>{{1, 1}}));
+}
+
+TEST_F(GridEdit, EscRestoresTheTextTheEditorOpenedWith) {
+    grid->SetCells(2, 3, "abc");
+    Select(2, 3);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "zz");
+    EXPECT_EQ(grid->Cells(2, 3), "zz");  // the editor opens with all selected
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 3), "abc");
+    EXPECT_EQ(done.size(), 1u);
+}
+
+TEST_F(GridEdit, ValidationDecidesWhatIsStored) {
+    const struct {
+        const char* name;
+        const char* typed;
+        bool valid;
+        const char* replace;  // nullptr: leave the value as typed
+        bool called;
+        bool stillOpen;
+        const char* cell;
+    } cases[] = {
+        {"unchanged text skips validation", "", true, nullptr, false, false, "start"},
+        {"accepted", "X", true, nullptr, true, false, "startX"},
+        {"accepted with a new value", "X", true, "fixed", true, false, "fixed"},
+        {"refused keeps the old text", "X", false, nullptr, true, true, "start"},
+        {"refused with a replacement", "X", false, "better", true, true, "better"},
+    };
+    for (const auto& c : cases) {
+        grid->SetCells(1, 2, "start");
+        Select(1, 1);
+        Select(1, 2);
+        int calls = 0;
+        grid->OnCellValidate = [&](plat::TObject*, int col, int row, std::string& value, bool& valid) {
+            ++calls;
+            EXPECT_EQ(col, 1);
+            EXPECT_EQ(row, 2);
+            if (c.replace) value = c.replace;
+            valid = c.valid;
+        };
+        pt::SendKey(*grid, plat::VK_F2);
+        ASSERT_TRUE(grid->EditMode()) << c.name;
+        pt::SendKey(Editor(), plat::VK_END);
+        if (*c.typed) pt::TypeText(Editor(), c.typed);
+        done.clear();
+        pt::SendKey(Editor(), plat::VK_RETURN);
+        pt::ProcessEvents();
+        EXPECT_EQ(calls, c.called ? 1 : 0) << c.name;
+        EXPECT_EQ(grid->EditMode(), c.stillOpen) << c.name;
+        EXPECT_EQ(grid->Cells(1, 2), c.cell) << c.name;
+        EXPECT_EQ(done.size(), c.stillOpen ? 0u : 1u) << c.name;
+        if (c.stillOpen) {
+            grid->OnCellValidate = nullptr;
+            pt::SendKey(Editor(), plat::VK_ESCAPE);
+            pt::ProcessEvents();
+        }
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+    }
+}
+
+TEST_F(GridEdit, RefusedValueKeepsTheCurrentCell) {
+    grid->OnCellValidate = [](plat::TObject*, int, int, std::string&, bool& valid) { valid = false; };
+    Select(1, 1);
+    pt::TypeText(*grid, "q");
+    pt::SendKey(Editor(), plat::VK_DOWN);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_TRUE(grid->EditMode());
+}
+
+TEST_F(GridEdit, ArrowOutOfTheEditorEndsTheEditOnce) {
+    Select(1, 1);
+    pt::TypeText(*grid, "v");
+    pt::SendKey(Editor(), plat::VK_DOWN);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "v");
+    EXPECT_EQ(done, (std::vector<Done>{{1, 1}}));
+}
+
+TEST_F(GridEdit, FocusLeavingTheEditorEndsTheEditOnce) {
+    Select(2, 2);
+    pt::TypeText(*grid, "w");
+    ASSERT_TRUE(grid->InplaceEditor()->Focused());
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "w");
+    EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
+}
+
+TEST_F(GridEdit, EditCellDoneNamesTheRealColumn) {
+    grid->HideColumn(1);
+    Select(2, 1);  // displayed column 2 is real column 3
+    pt::TypeText(*grid, "h");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(3, 1), "h");
+    EXPECT_EQ(done, (std::vector<Done>{{3, 1}}));
+}
+
+TEST_F(GridEdit, OnlyHtmlTextLosesItsTagsInTheEditor) {
+    const struct {
+        const char* cell;
+        const char* shown;
+    } cases[] = {
+        {"Pump <A1>", "Pump <A1>"},
+        {"a < b", "a < b"},
+        {"<B>bold</B>", "bold"},
+    };
+    for (const auto& c : cases) {
+        grid->SetCells(1, 1, c.cell);
+        Select(2, 2);
+        Select(1, 1);
+        pt::SendKey(*grid, plat::VK_F2);
+        ASSERT_TRUE(grid->EditMode());
+        EXPECT_EQ(grid->InplaceEditor()->Text(), c.shown) << c.cell;
+        // Closing without a change keeps the cell as it was.
+        pt::SendKey(Editor(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(1, 1), c.cell);
+    }
+    grid->SetCells(1, 1, "");
+    Select(1, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::TypeText(Editor(), "Pump <A1>");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "Pump <A1>");
+}
+
+TEST_F(GridEdit, ReadOnlyCellsOpenNoEditorAndDropEnter) {
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 3; };
+    std::vector<char32_t> keys;
+    grid->OnKeyPress = [&](plat::TObject*, char32_t& k) { keys.push_back(k); };
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    pt::TypeText(*grid, "x");
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "");
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(keys.front(), U'\r');
+    Select(2, 1);  // editable again after the read-only cell
+    pt::SendKey(*grid, plat::VK_RETURN);
+    EXPECT_TRUE(grid->EditMode());
+}
+
+TEST_F(GridEdit, CheckBoxToggledOnceByClickAndBySpace) {
+    grid->AddCheckBoxColumn(2, false, true);
+    std::vector<bool> clicks;
+    grid->OnCheckBoxClick = [&](plat::TObject*, int c, int r, bool state) {
+        EXPECT_EQ(c, 2);
+        EXPECT_EQ(r, 3);
+        clicks.push_back(state);
+    };
+    const plat::TRect r = grid->GridCellRect(2, 3);
+    pt::ClickAt(*grid, r.Left + 5, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(clicks, (std::vector<bool>{true}));
+    EXPECT_TRUE(grid->IsChecked(2, 3));
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_FALSE(grid->EditMode());
+    pt::SendKey(*grid, plat::VK_SPACE);
+    EXPECT_EQ(clicks, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(grid->IsChecked(2, 3));
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 3), grid->CheckFalse());
+}
+
+TEST_F(GridEdit, ReadOnlyCheckBoxColumnOnlySelects) {
+    grid->AddCheckBoxColumn(2, false, true);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    int clicks = 0;
+    grid->OnCheckBoxClick = [&](plat::TObject*, int, int, bool) { ++clicks; };
+    const plat::TRect r = grid->GridCellRect(2, 4);
+    pt::ClickAt(*grid, r.Left + 5, (r.Top + r.Bottom) / 2);
+    pt::SendKey(*grid, plat::VK_SPACE);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(grid->IsChecked(2, 4));
+}
+
+class GridCombo : public GridEdit {
+protected:
+    void SetUp() override {
+        GridEdit::SetUp();
+        grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+            if (col != 3) return;
+            kind = edComboList;
+            grid->ClearComboString();
+            for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+        };
+        grid->OnComboChange = [this](plat::TObject*, int c, int r, int idx, const std::string& text) {
+            changes.push_back({c, r, idx, text});
+        };
+    }
+    struct Change {
+        int col, row, idx;
+        std::string text;
+        friend bool operator==(const Change&, const Change&) = default;
+    };
+    std::vector<Change> changes;
+};
+
+TEST_F(GridCombo, PickingAnItemReportsItOnceWithTheRealColumn) {
+    grid->HideColumn(0 + 1);  // real column 3 shows as column 2
+    grid->SetCells(3, 2, "Slow");
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->EditControl(), edComboList);
+    plat::TComboBox* cb = grid->EditCombo();
+    ASSERT_TRUE(cb->Visible());
+    EXPECT_EQ(cb->ItemIndex(), 1);
+    EXPECT_TRUE(changes.empty()) << "opening on a listed text is no change";
+    pt::SendKey(*cb, plat::VK_DOWN);
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 2, 2, "Fast"}}));
+    EXPECT_EQ(grid->Cells(3, 2), "Fast");
+    pt::SendKey(*cb, plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(cb->Visible());
+    EXPECT_EQ(grid->Cells(3, 2), "Fast");
+    EXPECT_EQ(changes.size(), 1u);
+    EXPECT_EQ(done, (std::vector<Done>{{3, 2}}));
+}
+
+TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
+    grid->SetCells(3, 1, "");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->EditCombo()->ItemIndex(), 0);
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 1, 0, "Off"}}));
+    pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(3, 1), "");
+}
+
+TEST_F(GridCombo, WheelAndLettersTurnTheOpenListOnceEach) {
+    grid->SetCells(3, 4, "Off");
+    Select(3, 4);
+    pt::SendKey(*grid, plat::VK_F2);
+    plat::TComboBox* cb = grid->EditCombo();
+    ASSERT_TRUE(cb->Visible());
+    pt::Wheel(*cb, -120, 5, 5);
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 4, 1, "Slow"}}));
+    pt::TypeText(*cb, "f");
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes.back(), (Change{3, 4, 2, "Fast"}));
+    EXPECT_EQ(grid->Row(), 4) << "the wheel over the list does not move the grid";
+}
+
+}  // namespace
+
+namespace {
+
+// The column grid as the windows store it: no goEditing in Options; each
+// column says whether it is read-only and which editor it takes.
+class ColumnGridEdit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 700, 400);
+        grid = new TExtColumnGrid(form.get());
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetColCount(4);
+        grid->SetRowCount(5);
+        grid->SetOptions(grid->Options() - plat::TGridOptions{plat::goEditing});
+        grid->Columns().Items(2).SetEditor(edComboList);
+        for (const char* s : {"Auto", "Manual"}) grid->Columns().Items(2).ComboItems().Add(s);
+        grid->Columns().Items(3).SetReadOnly(true);
+        form->Show();
+        grid->SetFocus();
+        pt::ProcessEvents();
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtColumnGrid* grid = nullptr;
+};
+
+TEST_F(ColumnGridEdit, EditableColumnsEditWithoutGoEditingStored) {
+    grid->SetCol(1);
+    grid->SetRow(1);
+    pt::TypeText(*grid, "a");
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->InplaceEditor(), "b");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "ab");
+
+    grid->SetCol(3);  // read-only column: selecting it is all
+    pt::TypeText(*grid, "x");
+    pt::SendKey(*grid, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "");
+
+    grid->SetCol(1);  // and editing comes back with the next editable cell
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_TRUE(grid->EditMode());
+}
+
+TEST_F(ColumnGridEdit, ComboColumnTakesItsOwnItems) {
+    std::vector<std::pair<int, std::string>> changes;
+    grid->OnComboChange = [&](plat::TObject*, int c, int, int idx, const std::string& text) {
+        EXPECT_EQ(c, 2);
+        changes.push_back({idx, text});
+    };
+    grid->SetCells(2, 2, "Manual");
+    grid->SetCol(2);
+    grid->SetRow(2);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    ASSERT_TRUE(grid->EditMode());
+    plat::TComboBox* cb = grid->EditCombo();
+    ASSERT_EQ(cb->Items().Count(), 2);
+    EXPECT_EQ(cb->ItemIndex(), 1);
+    pt::SendKey(*cb, plat::VK_UP);
+    pt::SendKey(*cb, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "Auto");
+    EXPECT_EQ(changes, (std::vector<std::pair<int, std::string>>{{0, "Auto"}}));
+}
+
+}  // namespace

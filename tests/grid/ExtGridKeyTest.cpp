@@ -1,0 +1,145 @@
+// Keys on the string grid: movement, Enter/F2/typing to edit, Tab leaving
+// the grid unless the grid keeps it, and the move after Enter.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "grid/ExtGrid.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/Messages.h"
+#include "platform/StdCtrls.h"
+#include "platform/TestHooks.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+class GridKeys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 700, 400);
+        grid = new TExtStringGrid(form.get());
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetColCount(6);
+        grid->SetRowCount(40);
+        grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+        next = new plat::TEdit(form.get());
+        next->SetParent(form.get());
+        next->SetBounds(610, 10, 80, 24);
+        form->Show();
+        grid->SetFocus();
+        pt::ProcessEvents();
+    }
+    void Select(int c, int r) {
+        grid->SetCol(c);
+        grid->SetRow(r);
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtStringGrid* grid = nullptr;
+    plat::TEdit* next = nullptr;
+};
+
+TEST_F(GridKeys, MovementKeys) {
+    const struct {
+        unsigned short key;
+        plat::TShiftState shift;
+        int col, row;
+    } cases[] = {
+        {plat::VK_DOWN, 0, 3, 6},      {plat::VK_UP, 0, 3, 4},   {plat::VK_LEFT, 0, 2, 5},
+        {plat::VK_RIGHT, 0, 4, 5},     {plat::VK_HOME, 0, 1, 5}, {plat::VK_END, 0, 5, 5},
+        {plat::VK_HOME, plat::ssCtrl, 1, 1}, {plat::VK_END, plat::ssCtrl, 5, 39},
+    };
+    for (const auto& c : cases) {
+        Select(3, 5);
+        pt::SendKey(*grid, c.key, c.shift);
+        EXPECT_EQ(grid->Col(), c.col) << c.key;
+        EXPECT_EQ(grid->Row(), c.row) << c.key;
+        EXPECT_FALSE(grid->EditMode()) << c.key;
+    }
+    Select(3, 5);
+    pt::SendKey(*grid, plat::VK_NEXT);
+    EXPECT_GT(grid->Row(), 5);
+    const int down = grid->Row();
+    pt::SendKey(*grid, plat::VK_PRIOR);
+    EXPECT_LT(grid->Row(), down);
+}
+
+TEST_F(GridKeys, EnterF2AndTypingOpenTheEditor) {
+    const struct {
+        unsigned short key;
+        const char* text;
+        const char* editorText;
+    } cases[] = {
+        {plat::VK_RETURN, "", "cell"},
+        {plat::VK_F2, "", "cell"},
+        {'K', "k", "k"},
+    };
+    for (const auto& c : cases) {
+        grid->SetCells(2, 2, "cell");
+        Select(2, 2);
+        pt::SendKey(*grid, c.key, 0, c.text);
+        ASSERT_TRUE(grid->EditMode()) << c.key;
+        EXPECT_EQ(grid->InplaceEditor()->Text(), c.editorText) << c.key;
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, 2), "cell");
+    }
+}
+
+TEST_F(GridKeys, TabLeavesTheGridUnlessItKeepsTabs) {
+    Select(2, 2);
+    pt::TypeText(*grid, "t");
+    ASSERT_TRUE(grid->EditMode());
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_TAB);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "t");
+    EXPECT_TRUE(next->Focused());
+    EXPECT_EQ(grid->Col(), 2);
+
+    grid->SetFocus();
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
+    pt::SendKey(*grid, plat::VK_TAB);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_FALSE(next->Focused());
+}
+
+TEST_F(GridKeys, EnterAdvancesPastReadOnlyCells) {
+    grid->Navigation().SetAdvanceOnEnter(true);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 3; };
+    Select(2, 1);
+    pt::TypeText(*grid, "a");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 1), "a");
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_TRUE(grid->EditMode()) << "the editor reopens in the new cell";
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+
+    Select(5, 1);  // the end of the row goes on in the next one
+    pt::TypeText(*grid, "b");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(GridKeys, AdvanceStopsWhenNoOtherCellIsEditable) {
+    grid->Navigation().SetAdvanceOnEnter(true);
+    grid->SetRowCount(3);
+    grid->SetColCount(3);
+    Select(1, 1);
+    grid->OnCanEditCell = [](plat::TObject*, int row, int col, bool& can) { can = col == 1 && row == 1; };
+    pt::TypeText(*grid, "z");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);  // must come back
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(1, 1), "z");
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// Mouse on the string grid: the wheel, Ctrl+wheel zoom, a double click on
+// a header border and the hover row.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/ExtGrid.h"
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/TestHooks.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+class GridMouse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 700, 400);
+        grid = new TExtStringGrid(form.get());
+        grid->SetParent(form.get());
+        grid->SetBounds(0, 0, 600, 300);
+        grid->SetColCount(5);
+        grid->SetRowCount(100);
+        form->Show();
+        grid->SetFocus();
+        pt::ProcessEvents();
+        lines = plat::Mouse->WheelScrollLines();
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtStringGrid* grid = nullptr;
+    int lines = 3;
+};
+
+TEST_F(GridMouse, WheelMovesTheCurrentRowByTheLinesPerNotch) {
+    const struct {
+        int from, delta, to;
+    } cases[] = {
+        {10, -120, 10 + lines},
+        {10, 120, 10 - lines},
+        {98, -120, 99},  // held at the last row
+        {2, 120, 1},     // and at the first normal row
+    };
+    for (const auto& c : cases) {
+        grid->SetRow(c.from);
+        pt::Wheel(*grid, c.delta, 100, 100);
+        EXPECT_EQ(grid->Row(), c.to) << c.from << " " << c.delta;
+    }
+    grid->MouseActions().SetWheelIncrement(1);
+    grid->SetRow(10);
+    pt::Wheel(*grid, -120, 100, 100);
+    EXPECT_EQ(grid->Row(), 11);
+}
+
+TEST_F(GridMouse, CtrlWheelZoomsWithinTenSteps) {
+    grid->SetRow(10);
+    const int w = grid->ColWidths(2), h = grid->RowHeights(3);
+    pt::Wheel(*grid, -120, 100, 100, plat::ssCtrl);
+    EXPECT_EQ(grid->ColWidths(2), w + lines);
+    EXPECT_EQ(grid->RowHeights(3), h + lines);
+    EXPECT_EQ(grid->ZoomFactor(), lines);
+    EXPECT_EQ(grid->Row(), 10) << "zooming does not move";
+    for (int i = 0; i < 12; ++i) pt::Wheel(*grid, -120, 100, 100, plat::ssCtrl);
+    EXPECT_LE(grid->ZoomFactor(), 10);
+    EXPECT_GT(grid->ZoomFactor() + lines, 10);
+    EXPECT_EQ(grid->ColWidths(2), w + grid->ZoomFactor());
+    pt::Wheel(*grid, 120, 100, 100, plat::ssCtrl);
+    EXPECT_EQ(grid->ColWidths(2), w + grid->ZoomFactor());
+}
+
+TEST_F(GridMouse, DoubleClickOnAHeaderBorderFitsTheColumn) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
+    grid->SetColWidths(2, 30);
+    grid->SetCells(2, 4, "a rather long text that needs room");
+    const plat::TRect head = grid->GridCellRect(2, 0);
+    pt::DoubleClickAt(*grid, (head.Left + head.Right) / 2, 5);  // not on a border
+    EXPECT_EQ(grid->ColWidths(2), 30);
+    const plat::TRect now = grid->GridCellRect(2, 0);
+    pt::DoubleClickAt(*grid, now.Right - 1, 5);
+    EXPECT_GT(grid->ColWidths(2), 100);
+}
+
+TEST_F(GridMouse, HoverRowFollowsTheMouse) {
+    grid->SetHoverRow(true);
+    const plat::TRect r = grid->GridCellRect(2, 4);
+    pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->FHoverRowIdx, 4);
+    const plat::TRect head = grid->GridCellRect(2, 0);
+    pt::MouseMove(*grid, head.Left + 3, head.Top + 3);
+    EXPECT_EQ(grid->FHoverRowIdx, -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridMouse, HintOfTheHeaderCellUnderTheMouse) {
+    grid->SetHint("grid");
+    grid->OnGridHint = [](plat::TObject*, int row, int col, std::string& hint) {
+        if (row == 0) hint = "help for column " + std::to_string(col);
+    };
+    const struct {
+        int col, row;
+        const char* hint;
+    } cases[] = {{2, 0, "help for column 2"}, {3, 0, "help for column 3"}, {2, 4, "grid"}};
+    for (const auto& c : cases) {
+        const plat::TRect r = grid->GridCellRect(c.col, c.row);
+        pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+        EXPECT_EQ(grid->Hint(), c.hint) << c.col << "," << c.row;
+    }
+    grid->SetHintShowCells(true);
+    grid->SetCells(2, 4, "<B>Valve</B> open");
+    const plat::TRect r = grid->GridCellRect(2, 4);
+    pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Hint(), "Valve open");
+    grid->SetCells(2, 4, "Pump <A1>");
+    pt::MouseMove(*grid, r.Left + 4, r.Top + 3);
+    EXPECT_EQ(grid->Hint(), "Pump <A1>");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridMouse, RightClickSelectsOnlyWhenAsked) {
+    grid->SetRow(2);
+    const plat::TRect r = grid->GridCellRect(3, 5);
+    pt::MouseDown(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    pt::MouseUp(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->MouseActions().SetSelectOnRightClick(true);
+    pt::MouseDown(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    pt::MouseUp(*grid, plat::mbRight, r.Left + 3, r.Top + 3);
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(grid->Col(), 3);
+}
+
+}  // namespace
