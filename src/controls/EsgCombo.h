@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/EsgButtonColors.h"
 #include "platform/Graphics.h"
 #include "platform/StdCtrls.h"
 
@@ -15,7 +16,7 @@ enum TLabelPosition {
     lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom
 };
 
-class TEsgCustomCombo : public plat::TComboBox {
+class TEsgCustomCombo : public plat::TComboBox, public TEsgButtonColors {
 public:
     explicit TEsgCustomCombo(plat::TComponent* AOwner);
     ~TEsgCustomCombo() override;
@@ -66,13 +67,6 @@ public:
     plat::TColor FocusColor = plat::clNone;
     plat::TColor FocusBorderColor = plat::clNone;
     plat::TColor BorderColor = plat::clNone;
-    plat::TColor ButtonColor = plat::clNone;
-    plat::TColor ButtonColorHot = plat::clNone;
-    plat::TColor ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone;
-    plat::TColor ButtonTextColorHot = plat::clNone;
-    plat::TColor ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
     plat::TNotifyEvent OnDropUp;
 
 protected:

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "base/DateTime.h"
+#include "controls/EsgButtonColors.h"
 #include "platform/Controls.h"
 
 namespace ctl {
 
 enum TDateTimeKind { dtkDate, dtkTime };
 
-class TEsgDateTimePicker : public plat::TCustomControl {
+class TEsgDateTimePicker : public plat::TCustomControl, public TEsgButtonColors {
 public:
     explicit TEsgDateTimePicker(plat::TComponent* AOwner);
 
@@ -30,13 +31,6 @@ public:
     bool ButtonHover() const { return FButtonHover; }
     virtual void SetBorderStyle(int Value);
 
-    plat::TColor ButtonColor = plat::clNone;
-    plat::TColor ButtonColorHot = plat::clNone;
-    plat::TColor ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone;
-    plat::TColor ButtonTextColorHot = plat::clNone;
-    plat::TColor ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
     // Set directly by descendants that need them.
     bool FocusBorder = false;
     plat::TColor FocusBorderColor = plat::clNone;

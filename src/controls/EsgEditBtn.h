@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/EsgButtonColors.h"
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/StdCtrls.h"
@@ -44,7 +45,7 @@ private:
 };
 
 // The windowed host of the button, placed inside the edit.
-class TEsgEditButton : public plat::TWinControl {
+class TEsgEditButton : public plat::TWinControl, public TEsgButtonColors {
 public:
     explicit TEsgEditButton(plat::TComponent* AOwner);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -54,13 +55,6 @@ public:
     bool Flat() const { return FFlat; }
     void SetFlat(bool Value);
 
-    plat::TColor ButtonColor = plat::clNone;
-    plat::TColor ButtonColorHot = plat::clNone;
-    plat::TColor ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone;
-    plat::TColor ButtonTextColorHot = plat::clNone;
-    plat::TColor ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
     plat::TNotifyEvent OnClick;
 
 private:

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "base/DateTime.h"
+#include "controls/EsgButtonColors.h"
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/StdCtrls.h"
@@ -61,7 +62,7 @@ private:
     TEsgSpinButton* FSpinOwner = nullptr;
 };
 
-class TEsgSpinButton : public plat::TCustomControl {
+class TEsgSpinButton : public plat::TCustomControl, public TEsgButtonColors {
 public:
     explicit TEsgSpinButton(plat::TComponent* AOwner);
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -76,13 +77,6 @@ public:
     void SetDirection(TSpinDirection Value);
     void SetIsWinXP(bool Value);
 
-    plat::TColor ButtonColor = plat::clNone;
-    plat::TColor ButtonColorHot = plat::clNone;
-    plat::TColor ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone;
-    plat::TColor ButtonTextColorHot = plat::clNone;
-    plat::TColor ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
 
     plat::TNotifyEvent OnUpClick;
     plat::TNotifyEvent OnDownClick;

@@ -1,5 +1,8 @@
 #include "gateway/ConcentratorText.h"
 
+#include <span>
+#include <string>
+
 #include "base/StrUtils.h"
 #include "gateway/LoRaWANBands.h"
 
@@ -24,17 +27,28 @@ const char* const kHead[] = {
     "        },",
 };
 
-const char* const kBodyEU868[] = {
-    "        \"sx1261_conf\": {",
-    "            \"spi_path\": \"/dev/spidev0.1\",",
-    "            \"rssi_offset\": 0, /* dB */",
-    "            \"spectral_scan\": {",
-    "                \"enable\": false,",
-    "                \"freq_start\": 867100000,",
-    "                \"nb_chan\": 8,",
-    "                \"nb_scan\": 2000,",
-    "                \"pace_s\": 10",
-    "            },",
+// The four bands share the shape of their two radios; what differs is data.
+// The gain tables and the uneven indents are kept exactly as the devices in
+// the field have them, so the text stays byte for byte the same.
+struct TGainStep {
+    int rfPower;
+    int paGain;
+    int pwrIdx;
+};
+
+// EU868 and US915.
+const TGainStep kGainLowBands[] = {
+    {12, 0, 15}, {13, 0, 16}, {14, 0, 17}, {15, 0, 19}, {16, 0, 20}, {17, 0, 22}, {18, 1, 1},  {19, 1, 2},
+    {20, 1, 3},  {21, 1, 4},  {22, 1, 5},  {23, 1, 6},  {24, 1, 7},  {25, 1, 9},  {26, 1, 11}, {27, 1, 14},
+};
+
+// KR920 and AS923.
+const TGainStep kGainHighBands[] = {
+    {12, 1, 4},   {13, 1, 5},   {14, 1, 6},   {15, 1, 7},   {16, 1, 8},   {17, 1, 9},   {18, 1, 10}, {19, 1, 11},
+    {20, 1, 12},  {21, 1, 13},  {22, 1, 14},  {23, 1, 15},  {24, 1, 16},  {25, 1, 17},  {26, 1, 19}, {27, 1, 20},
+};
+
+const char* const kLbtEU868[] = {
     "            \"lbt\": {",
     "                \"enable\": false,",
     "                \"rssi_target\": -70, /* dBm */",
@@ -52,42 +66,16 @@ const char* const kBodyEU868[] = {
     "                ]",
     "            }",
     "        },",
-    "        \"radio_0\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 867500000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": true,",
-    "            \"tx_freq_min\": 863000000,",
-    "            \"tx_freq_max\": 870000000,",
-    "            \"tx_gain_lut\":[",
-    "                {\"rf_power\": 12, \"pa_gain\": 0, \"pwr_idx\": 15},",
-    "                {\"rf_power\": 13, \"pa_gain\": 0, \"pwr_idx\": 16},",
-    "                {\"rf_power\": 14, \"pa_gain\": 0, \"pwr_idx\": 17},",
-    "                {\"rf_power\": 15, \"pa_gain\": 0, \"pwr_idx\": 19},",
-    "                {\"rf_power\": 16, \"pa_gain\": 0, \"pwr_idx\": 20},",
-    "                {\"rf_power\": 17, \"pa_gain\": 0, \"pwr_idx\": 22},",
-    "                {\"rf_power\": 18, \"pa_gain\": 1, \"pwr_idx\": 1},",
-    "                {\"rf_power\": 19, \"pa_gain\": 1, \"pwr_idx\": 2},",
-    "                {\"rf_power\": 20, \"pa_gain\": 1, \"pwr_idx\": 3},",
-    "                {\"rf_power\": 21, \"pa_gain\": 1, \"pwr_idx\": 4},",
-    "                {\"rf_power\": 22, \"pa_gain\": 1, \"pwr_idx\": 5},",
-    "                {\"rf_power\": 23, \"pa_gain\": 1, \"pwr_idx\": 6},",
-    "                {\"rf_power\": 24, \"pa_gain\": 1, \"pwr_idx\": 7},",
-    "                {\"rf_power\": 25, \"pa_gain\": 1, \"pwr_idx\": 9},",
-    "                {\"rf_power\": 26, \"pa_gain\": 1, \"pwr_idx\": 11},",
-    "                {\"rf_power\": 27, \"pa_gain\": 1, \"pwr_idx\": 14}",
-    "            ]",
+};
+
+const char* const kLbtUS915[] = {
+    "            \"lbt\": {",
+    "                \"enable\": false /* LBT for 500 Khz channels is not supported */",
+    "            }",
     "        },",
-    "        \"radio_1\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 868500000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": false",
-    "        },",
+};
+
+const char* const kChannelsEU868[] = {
     "        \"chan_multiSF_All\": {\"spreading_factor_enable\": [ 5, 6, 7, 8, 9, 10, 11, 12 ]},",
     "        \"chan_multiSF_0\": {\"enable\": true, \"radio\": 1, \"if\": -400000},",
     "        \"chan_multiSF_1\": {\"enable\": true, \"radio\": 1, \"if\": -200000},",
@@ -103,57 +91,7 @@ const char* const kBodyEU868[] = {
     "    },",
 };
 
-const char* const kBodyUS915[] = {
-    "        \"sx1261_conf\": {",
-    "            \"spi_path\": \"/dev/spidev0.1\",",
-    "            \"rssi_offset\": 0, /* dB */",
-    "            \"spectral_scan\": {",
-    "                \"enable\": false,",
-    "                \"freq_start\": 903900000,",
-    "                \"nb_chan\": 8,",
-    "                \"nb_scan\": 2000,",
-    "                \"pace_s\": 10",
-    "            },",
-    "            \"lbt\": {",
-    "                \"enable\": false /* LBT for 500 Khz channels is not supported */",
-    "            }",
-    "        },",
-    "        \"radio_0\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 904300000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": true,",
-    "            \"tx_freq_min\": 923000000,",
-    "            \"tx_freq_max\": 928000000,",
-    "            \"tx_gain_lut\":[",
-    "                {\"rf_power\": 12, \"pa_gain\": 0, \"pwr_idx\": 15},",
-    "                {\"rf_power\": 13, \"pa_gain\": 0, \"pwr_idx\": 16},",
-    "                {\"rf_power\": 14, \"pa_gain\": 0, \"pwr_idx\": 17},",
-    "                {\"rf_power\": 15, \"pa_gain\": 0, \"pwr_idx\": 19},",
-    "                {\"rf_power\": 16, \"pa_gain\": 0, \"pwr_idx\": 20},",
-    "                {\"rf_power\": 17, \"pa_gain\": 0, \"pwr_idx\": 22},",
-    "                {\"rf_power\": 18, \"pa_gain\": 1, \"pwr_idx\": 1},",
-    "                {\"rf_power\": 19, \"pa_gain\": 1, \"pwr_idx\": 2},",
-    "                {\"rf_power\": 20, \"pa_gain\": 1, \"pwr_idx\": 3},",
-    "                {\"rf_power\": 21, \"pa_gain\": 1, \"pwr_idx\": 4},",
-    "                {\"rf_power\": 22, \"pa_gain\": 1, \"pwr_idx\": 5},",
-    "                {\"rf_power\": 23, \"pa_gain\": 1, \"pwr_idx\": 6},",
-    "                {\"rf_power\": 24, \"pa_gain\": 1, \"pwr_idx\": 7},",
-    "                {\"rf_power\": 25, \"pa_gain\": 1, \"pwr_idx\": 9},",
-    "                {\"rf_power\": 26, \"pa_gain\": 1, \"pwr_idx\": 11},",
-    "                {\"rf_power\": 27, \"pa_gain\": 1, \"pwr_idx\": 14}",
-    "            ]",
-    "        },",
-    "        \"radio_1\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 905000000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": false",
-    "        },",
+const char* const kChannelsUS915[] = {
     "        \"chan_multiSF_All\": {\"spreading_factor_enable\": [ 5, 6, 7, 8, 9, 10, 11, 12 ]},",
     "        \"chan_multiSF_0\": {\"enable\": true, \"radio\": 0, \"if\": -400000},  /* Freq : 903.9 MHz*/",
     "        \"chan_multiSF_1\": {\"enable\": true, \"radio\": 0, \"if\": -200000},  /* Freq : 904.1 MHz*/",
@@ -170,43 +108,7 @@ const char* const kBodyUS915[] = {
     "",
 };
 
-const char* const kBodyKR920[] = {
-    "        \"radio_0\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 922400000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": true,",
-    "            \"tx_freq_min\": 920900000,",
-    "            \"tx_freq_max\": 923300000,",
-    "            \"tx_gain_lut\":[",
-    "                 {\"rf_power\": 12, \"pa_gain\": 1, \"pwr_idx\": 4},",
-    "                 {\"rf_power\": 13, \"pa_gain\": 1, \"pwr_idx\": 5},",
-    "                 {\"rf_power\": 14, \"pa_gain\": 1, \"pwr_idx\": 6},",
-    "                 {\"rf_power\": 15, \"pa_gain\": 1, \"pwr_idx\": 7},",
-    "                 {\"rf_power\": 16, \"pa_gain\": 1, \"pwr_idx\": 8},",
-    "                 {\"rf_power\": 17, \"pa_gain\": 1, \"pwr_idx\": 9},",
-    "                 {\"rf_power\": 18, \"pa_gain\": 1, \"pwr_idx\": 10},",
-    "                 {\"rf_power\": 19, \"pa_gain\": 1, \"pwr_idx\": 11},",
-    "                 {\"rf_power\": 20, \"pa_gain\": 1, \"pwr_idx\": 12},",
-    "                 {\"rf_power\": 21, \"pa_gain\": 1, \"pwr_idx\": 13},",
-    "                 {\"rf_power\": 22, \"pa_gain\": 1, \"pwr_idx\": 14},",
-    "                 {\"rf_power\": 23, \"pa_gain\": 1, \"pwr_idx\": 15},",
-    "                 {\"rf_power\": 24, \"pa_gain\": 1, \"pwr_idx\": 16},",
-    "                 {\"rf_power\": 25, \"pa_gain\": 1, \"pwr_idx\": 17},",
-    "                 {\"rf_power\": 26, \"pa_gain\": 1, \"pwr_idx\": 19},",
-    "                 {\"rf_power\": 27, \"pa_gain\": 1, \"pwr_idx\": 20}",
-    "            ]",
-    "        },",
-    "        \"radio_1\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 923000000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": false",
-    "        },",
+const char* const kChannelsKR920[] = {
     "        \"chan_multiSF_0\": {\"enable\": true, \"radio\": 0, \"if\": -300000},",
     "        \"chan_multiSF_1\": {\"enable\": true, \"radio\": 0, \"if\": -100000},",
     "        \"chan_multiSF_2\": {\"enable\": true, \"radio\": 0, \"if\": 100000},",
@@ -221,43 +123,7 @@ const char* const kBodyKR920[] = {
     "",
 };
 
-const char* const kBodyAS923[] = {
-    "        \"radio_0\": {",
-    "          \"enable\": true,",
-    "          \"type\": \"SX1250\",",
-    "          \"freq\": 923500000,",
-    "          \"rssi_offset\": -215.4,",
-    "          \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "          \"tx_enable\": true,",
-    "          \"tx_freq_min\": 915000000,",
-    "          \"tx_freq_max\": 928000000,",
-    "          \"tx_gain_lut\":[",
-    "              {\"rf_power\": 12, \"pa_gain\": 1, \"pwr_idx\": 4},",
-    "              {\"rf_power\": 13, \"pa_gain\": 1, \"pwr_idx\": 5},",
-    "              {\"rf_power\": 14, \"pa_gain\": 1, \"pwr_idx\": 6},",
-    "              {\"rf_power\": 15, \"pa_gain\": 1, \"pwr_idx\": 7},",
-    "              {\"rf_power\": 16, \"pa_gain\": 1, \"pwr_idx\": 8},",
-    "              {\"rf_power\": 17, \"pa_gain\": 1, \"pwr_idx\": 9},",
-    "              {\"rf_power\": 18, \"pa_gain\": 1, \"pwr_idx\": 10},",
-    "              {\"rf_power\": 19, \"pa_gain\": 1, \"pwr_idx\": 11},",
-    "              {\"rf_power\": 20, \"pa_gain\": 1, \"pwr_idx\": 12},",
-    "              {\"rf_power\": 21, \"pa_gain\": 1, \"pwr_idx\": 13},",
-    "              {\"rf_power\": 22, \"pa_gain\": 1, \"pwr_idx\": 14},",
-    "              {\"rf_power\": 23, \"pa_gain\": 1, \"pwr_idx\": 15},",
-    "              {\"rf_power\": 24, \"pa_gain\": 1, \"pwr_idx\": 16},",
-    "              {\"rf_power\": 25, \"pa_gain\": 1, \"pwr_idx\": 17},",
-    "              {\"rf_power\": 26, \"pa_gain\": 1, \"pwr_idx\": 19},",
-    "              {\"rf_power\": 27, \"pa_gain\": 1, \"pwr_idx\": 20}",
-    "          ]",
-    "        },",
-    "        \"radio_1\": {",
-    "            \"enable\": true,",
-    "            \"type\": \"SX1250\",",
-    "            \"freq\": 924300000,",
-    "            \"rssi_offset\": -215.4,",
-    "            \"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, \"coeff_e\": 0},",
-    "            \"tx_enable\": false",
-    "        },",
+const char* const kChannelsAS923[] = {
     "        \"chan_multiSF_0\": {\"enable\": true, \"radio\": 0, \"if\": -300000},",
     "        \"chan_multiSF_1\": {\"enable\": true, \"radio\": 0, \"if\": -100000},",
     "        \"chan_multiSF_2\": {\"enable\": true, \"radio\": 0, \"if\":  100000},",
@@ -270,6 +136,27 @@ const char* const kBodyAS923[] = {
     "        \"chan_FSK\": {\"enable\": false, \"radio\": 0, \"if\": -600000, \"bandwidth\": 250000, \"datarate\": 100000}",
     "    },",
     "",
+};
+
+struct TBandBody {
+    const char* scanFreqStart;  // nullptr: the band's board has no sx1261
+    std::span<const char* const> lbt;
+    const char* radio0Freq;
+    const char* txFreqMin;
+    const char* txFreqMax;
+    std::span<const TGainStep> gain;
+    int radio0Indent;  // indent of the radio_0 members
+    int gainIndent;    // indent of the gain table entries
+    const char* radio1Freq;
+    std::span<const char* const> channels;
+};
+
+// In band-code order, like kTails.
+const TBandBody kBodies[] = {
+    {"867100000", kLbtEU868, "867500000", "863000000", "870000000", kGainLowBands, 12, 16, "868500000", kChannelsEU868},
+    {"903900000", kLbtUS915, "904300000", "923000000", "928000000", kGainLowBands, 12, 16, "905000000", kChannelsUS915},
+    {nullptr, {}, "922400000", "920900000", "923300000", kGainHighBands, 12, 17, "923000000", kChannelsKR920},
+    {nullptr, {}, "923500000", "915000000", "928000000", kGainHighBands, 10, 14, "924300000", kChannelsAS923},
 };
 
 const char* const kTail[] = {
@@ -332,9 +219,61 @@ std::string Replace(std::string line, std::string_view token, std::string_view v
     return line;
 }
 
-template <size_t N>
-void AppendLines(std::vector<std::string>& out, const char* const (&lines)[N]) {
-    out.insert(out.end(), lines, lines + N);
+
+void AppendLines(std::vector<std::string>& out, std::span<const char* const> lines) {
+    out.insert(out.end(), lines.begin(), lines.end());
+}
+
+// The members every radio starts with.
+void AppendRadioHead(std::vector<std::string>& out, const char* name, int indent, const char* freq) {
+    const std::string pad(indent, ' ');
+    out.push_back(std::string("        \"") + name + "\": {");
+    out.push_back(pad + "\"enable\": true,");
+    out.push_back(pad + "\"type\": \"SX1250\",");
+    out.push_back(pad + "\"freq\": " + freq + ",");
+    out.push_back(pad + "\"rssi_offset\": -215.4,");
+    out.push_back(pad +
+                  "\"rssi_tcomp\": {\"coeff_a\": 0, \"coeff_b\": 0, \"coeff_c\": 20.41, \"coeff_d\": 2162.56, "
+                  "\"coeff_e\": 0},");
+}
+
+void AppendBody(std::vector<std::string>& out, const TBandBody& b) {
+    if (b.scanFreqStart != nullptr) {
+        out.push_back("        \"sx1261_conf\": {");
+        out.push_back("            \"spi_path\": \"/dev/spidev0.1\",");
+        out.push_back("            \"rssi_offset\": 0, /* dB */");
+        out.push_back("            \"spectral_scan\": {");
+        out.push_back("                \"enable\": false,");
+        out.push_back(std::string("                \"freq_start\": ") + b.scanFreqStart + ",");
+        out.push_back("                \"nb_chan\": 8,");
+        out.push_back("                \"nb_scan\": 2000,");
+        out.push_back("                \"pace_s\": 10");
+        out.push_back("            },");
+        AppendLines(out, b.lbt);
+    }
+
+    // Only radio 0 transmits.
+    const std::string pad(b.radio0Indent, ' ');
+    AppendRadioHead(out, "radio_0", b.radio0Indent, b.radio0Freq);
+    out.push_back(pad + "\"tx_enable\": true,");
+    out.push_back(pad + "\"tx_freq_min\": " + b.txFreqMin + ",");
+    out.push_back(pad + "\"tx_freq_max\": " + b.txFreqMax + ",");
+    out.push_back(pad + "\"tx_gain_lut\":[");
+    const std::string gainPad(b.gainIndent, ' ');
+    for (size_t i = 0; i < b.gain.size(); ++i) {
+        const TGainStep& g = b.gain[i];
+        out.push_back(gainPad + "{\"rf_power\": " + std::to_string(g.rfPower) + ", \"pa_gain\": " +
+                      std::to_string(g.paGain) + ", \"pwr_idx\": " + std::to_string(g.pwrIdx) + "}" +
+                      (i + 1 < b.gain.size() ? "," : ""));
+    }
+    out.push_back(pad + "]");
+    out.push_back("        },");
+
+    AppendRadioHead(out, "radio_1", 12, b.radio1Freq);
+    out.push_back("            \"tx_enable\": false");
+    out.push_back("        },");
+
+    AppendLines(out, b.channels);
 }
 
 }  // namespace
@@ -354,20 +293,7 @@ std::vector<std::string> Build_ConfFile(const TLoRaWAN_ParGen& parGen) {
     const std::string networkType = band == Band_AS923 ? "true" : parGen.NetworkType;
     for (const char* line : kHead) out.push_back(Replace(line, "$NetworkType", networkType));
 
-    switch (band) {
-        case Band_EU868:
-            AppendLines(out, kBodyEU868);
-            break;
-        case Band_US915:
-            AppendLines(out, kBodyUS915);
-            break;
-        case Band_KR920:
-            AppendLines(out, kBodyKR920);
-            break;
-        default:
-            AppendLines(out, kBodyAS923);
-            break;
-    }
+    AppendBody(out, kBodies[band]);
 
     // A hand-edited "ParGen.xml" must not break the forwarder's parser: the
     // address goes in as a JSON string and the numbers as decimal numbers.

@@ -30,29 +30,28 @@ void AddText(plat::TXmlNode parent, const char* name, const std::string& text) {
 
 void AddOperation(plat::TXmlNode operations, TFileKind kind, const TEthernetUpdateParams& p) {
     plat::TXmlNode op = operations.AddChild("Operation");
-    std::string fileName, startAddress, bankType, writeCss, goToApp;
+    // What tells the three files apart; every other setting of an operation
+    // is the same for all.
+    struct TFileOperation {
+        std::string fileName;
+        const char* startAddress;
+        const char* bankType;
+        const char* writeCss;
+        const char* goToApp;
+    };
+    const std::string binDir = base::JoinPath(p.confPath, "bin");
+    TFileOperation f{{}, "", "", "", ""};
     switch (kind) {
         case File_Firmware:
-            fileName = base::JoinPath(p.masterDir, Firmware_File_Name);
-            startAddress = "0x8000";
-            bankType = "1";
-            writeCss = "1";
             // Alone, the firmware is the last file sent, so it restarts the device.
-            goToApp = p.option == Update_Firmware ? "1" : "0";
+            f = {base::JoinPath(p.masterDir, Firmware_File_Name), "0x8000", "1", "1",
+                 p.option == Update_Firmware ? "1" : "0"};
             break;
         case File_Bank1:
-            fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank1.bin");
-            startAddress = "0x07000";
-            bankType = "2";
-            writeCss = "0";
-            goToApp = "0";
+            f = {base::JoinPath(binDir, "bank1.bin"), "0x07000", "2", "0", "0"};
             break;
         case File_Bank2:
-            fileName = base::JoinPath(base::JoinPath(p.confPath, "bin"), "bank2.bin");
-            startAddress = "0x80000";
-            bankType = "2";
-            writeCss = "0";
-            goToApp = "1";
+            f = {base::JoinPath(binDir, "bank2.bin"), "0x80000", "2", "0", "1"};
             break;
     }
     AddText(op, "Ope_Protection_Enabled", "");
@@ -62,19 +61,19 @@ void AddOperation(plat::TXmlNode operations, TFileKind kind, const TEthernetUpda
     AddText(op, "Ope_Port", "2008");
     AddText(op, "Ope_Port_Sec", "2007");
     AddText(op, "Ope_Erase_Memory", "0");
-    AddText(op, "Ope_FileName", fileName);
-    AddText(op, "Ope_Start_Address", startAddress);
+    AddText(op, "Ope_FileName", f.fileName);
+    AddText(op, "Ope_Start_Address", f.startAddress);
     AddText(op, "Ope_Memory_Type", "0");
-    AddText(op, "Ope_Bank_Type", bankType);
+    AddText(op, "Ope_Bank_Type", f.bankType);
     AddText(op, "Ope_Read_Back", p.readBack ? "1" : "0");
-    AddText(op, "Ope_Write_CSS", writeCss);
+    AddText(op, "Ope_Write_CSS", f.writeCss);
     AddText(op, "Ope_Address_CSS", "0x07A00");
     AddText(op, "Ope_Command_CSS", "0x02");
     AddText(op, "Ope_Write_Internal_Data", "0");
     AddText(op, "Ope_WID_Address", "0x07810");
     AddText(op, "Ope_WID_Command", "0x02");
     AddText(op, "Ope_WID_Data", "0x00, 0x00, 0x00, 0x01");
-    AddText(op, "Ope_GoToApp_After", goToApp);
+    AddText(op, "Ope_GoToApp_After", f.goToApp);
 }
 
 void Build(plat::TXmlDocument& doc, const TEthernetUpdateParams& p) {

@@ -134,14 +134,14 @@ void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen
     infos.position_diagnostic = static_cast<uint32_t>(Number(root, "LoRaWAN_Diagostic_Position", 0));
 
     if (p.ModeMaster) {
-        infos.opzioni_funzionamento = Mode_Gateway;
+        infos.opzioni_funzionamento = Mode_Word_Gateway;
         p.Server_Add = Key(root, "LoRaWAN_Server_Address").value_or(Default_Server_Address);
         p.Server_Port_Up = Key(root, "LoRaWAN_Server_Port_Up").value_or("1780");
         p.Server_Port_Down = Key(root, "LoRaWAN_Server_Port_Down").value_or("1780");
         p.KA_Interval = Key(root, "LoRaWAN_KeepAlive_Interval").value_or("10");
     } else {
         // An end node talks to no network server of its own.
-        infos.opzioni_funzionamento = Mode_End_Node;
+        infos.opzioni_funzionamento = Mode_Word_End_Node;
     }
 
     if (const auto type = Key(root, "LoRaWAN_Network_Type"))

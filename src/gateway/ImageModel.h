@@ -24,9 +24,10 @@ inline constexpr uint16_t Rule_Option_OnCommand = 0x02;
 inline constexpr uint16_t Rule_Option_OnTimer = 0x04;
 inline constexpr uint16_t Rule_Option_Downlink = 0x08;
 
-// Mode word of the block header.
-inline constexpr uint32_t Mode_Gateway = 4369;
-inline constexpr uint32_t Mode_End_Node = 8448;
+// Mode word of the block header (the window lists the modes by text:
+// Mode_Gateway and Mode_End_Node in ParGenLayout.h).
+inline constexpr uint32_t Mode_Word_Gateway = 4369;
+inline constexpr uint32_t Mode_Word_End_Node = 8448;
 
 // No test configured: start_test and len_test of an uplink rule.
 inline constexpr uint16_t No_Test = 0xFFFF;

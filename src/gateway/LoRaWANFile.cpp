@@ -1,5 +1,7 @@
 #include "gateway/LoRaWANFile.h"
 
+#include <span>
+
 #include "base/Files.h"
 #include "base/StrUtils.h"
 #include "platform/XmlDom.h"
@@ -19,6 +21,18 @@ bool IsYes(std::string_view text) {
     return base::UpperCase(base::Trim(text)) == "Y";
 }
 
+void AddRules(plat::TXmlNode parent, const std::vector<TRuleLoRa>& rules, std::span<const TRuleField> fields) {
+    for (const TRuleLoRa& r : rules) {
+        plat::TXmlNode n = parent.AddChild("Rule");
+        for (const TRuleField& f : fields) {
+            if (f.flag)
+                n.SetAttribute(f.attribute, YN(r.*f.flag));
+            else
+                n.SetAttribute(f.attribute, r.*f.text);
+        }
+    }
+}
+
 void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
     plat::TXmlNode root = shell::Begin_Project_XML(doc, "LoRaWAN_Gateway");
     plat::TXmlNode list = root.AddChild("LoRaWAN_Devices_List");
@@ -26,47 +40,10 @@ void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
         if (base::Trim(d.DeviceEUI).empty()) break;
         plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
         dev.SetAttribute("Enable", YN(d.Enable));
-        dev.SetAttribute("DeviceEUI", d.DeviceEUI);
-        dev.SetAttribute("JoinEUI", d.JoinEUI);
-        dev.SetAttribute("DeviceName", d.DeviceName);
-        dev.SetAttribute("ActivationMethod", d.ActMethod);
-        dev.SetAttribute("NetworkSessionKey", d.NetSessKey);
-        dev.SetAttribute("ApplicationSessionKey", d.AppSessKey);
-        dev.SetAttribute("ApplicationKey", d.AppKey);
-        dev.SetAttribute("DeviceAddress", d.DevAdd);
-        dev.SetAttribute("Class", d.ClassLoRa);
-        dev.SetAttribute("DiagTimeOut", d.DiagTimeOut);
-        dev.SetAttribute("RX2_Datarate", d.RX2Datarate);
-        dev.SetAttribute("Mnemonic", d.Mnemonic);
+        for (const TDeviceField& f : Device_Text_Fields) dev.SetAttribute(f.attribute, d.*f.text);
         plat::TXmlNode rules = dev.AddChild("LoRaWAN_Rules");
-        plat::TXmlNode up = rules.AddChild("LoRaWAN_UpLink_Rules");
-        for (const auto& r : d.UpLinkRules) {
-            plat::TXmlNode n = up.AddChild("Rule");
-            n.SetAttribute("Enable", YN(r.Enable));
-            n.SetAttribute("Port", r.Port);
-            n.SetAttribute("StartTest", r.StartTest);
-            n.SetAttribute("LenTest", r.LenTest);
-            n.SetAttribute("HexTest", YN(r.HexTest));
-            n.SetAttribute("ValueTest", r.ValueTest);
-            n.SetAttribute("StartBit", r.StartBit);
-            n.SetAttribute("NumberBits", r.NumBits);
-            n.SetAttribute("PositionBit", r.PosBit);
-            n.SetAttribute("Mnemonic", r.Mnemonic);
-        }
-        plat::TXmlNode down = rules.AddChild("LoRaWAN_DownLink_Rules");
-        for (const auto& r : d.DownLinkRules) {
-            plat::TXmlNode n = down.AddChild("Rule");
-            n.SetAttribute("Enable", YN(r.Enable));
-            n.SetAttribute("Port", r.Port);
-            n.SetAttribute("StartBit", r.StartBit);
-            n.SetAttribute("NumberBits", r.NumBits);
-            n.SetAttribute("OnChange", YN(r.OnChange));
-            n.SetAttribute("OnCommand", YN(r.OnCMD));
-            n.SetAttribute("OnTimer", YN(r.OnTimer));
-            n.SetAttribute("Time", r.Time);
-            n.SetAttribute("PositionBit", r.PosBit);
-            n.SetAttribute("Mnemonic", r.Mnemonic);
-        }
+        AddRules(rules.AddChild("LoRaWAN_UpLink_Rules"), d.UpLinkRules, UpLink_Rule_Fields);
+        AddRules(rules.AddChild("LoRaWAN_DownLink_Rules"), d.DownLinkRules, DownLink_Rule_Fields);
     }
 }
 
@@ -102,6 +79,34 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
     return false;
 }
 
+// The required attributes are checked before any value is taken, so the
+// message names the first one missing in field order.
+bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields, const char* kind,
+               const std::string& where, const std::string& prefix, std::vector<TRuleLoRa>& out,
+               std::string* error) {
+    for (int k = 0; k < parent.ChildCount(); ++k) {
+        const plat::TXmlNode rn = parent.Child(k);
+        TAttrReader ra(rn, kind + std::to_string(k + 1) + where);
+        std::vector<std::string> values(fields.size());
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].required)
+                ra.Required(fields[i].attribute, values[i]);
+            else
+                values[i] = rn.Attribute(fields[i].attribute);
+        }
+        if (!ra.Ok(error, prefix)) return false;
+        TRuleLoRa r;
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].flag)
+                r.*fields[i].flag = IsYes(values[i]);
+            else
+                r.*fields[i].text = std::move(values[i]);
+        }
+        out.push_back(std::move(r));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string LoRaWANToXml(const TLoRaWANConfig& config) {
@@ -133,67 +138,23 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         TDeviceLoRa d;
         d.Enable = node.Attribute("Enable") == "Y";
         TAttrReader attrs(node, "device " + std::to_string(i + 1));
-        attrs.Required("DeviceEUI", d.DeviceEUI);
-        attrs.Required("JoinEUI", d.JoinEUI);
-        attrs.Required("DeviceName", d.DeviceName);
-        attrs.Required("ActivationMethod", d.ActMethod);
-        attrs.Required("NetworkSessionKey", d.NetSessKey);
-        attrs.Required("ApplicationSessionKey", d.AppSessKey);
-        attrs.Required("ApplicationKey", d.AppKey);
-        attrs.Required("DeviceAddress", d.DevAdd);
-        attrs.Required("Mnemonic", d.Mnemonic);
+        for (const TDeviceField& f : Device_Text_Fields) {
+            if (f.required)
+                attrs.Required(f.attribute, d.*f.text);
+            else
+                d.*f.text = node.Attribute(f.attribute);
+        }
         if (!attrs.Ok(error, prefix)) return false;
-        d.ClassLoRa = node.Attribute("Class");
-        d.DiagTimeOut = node.Attribute("DiagTimeOut");
-        d.RX2Datarate = node.Attribute("RX2_Datarate");
 
         const plat::TXmlNode rules = node.FindNode("LoRaWAN_Rules");
         if (!rules) return MissingElement(error, fileName, "LoRaWAN_Rules", where);
         const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
         if (!up) return MissingElement(error, fileName, "LoRaWAN_UpLink_Rules", where);
-        for (int k = 0; k < up.ChildCount(); ++k) {
-            const plat::TXmlNode rn = up.Child(k);
-            TRuleLoRa r;
-            std::string enable;
-            TAttrReader ra(rn, "uplink rule " + std::to_string(k + 1) + where);
-            ra.Required("Enable", enable);
-            ra.Required("Port", r.Port);
-            ra.Required("StartBit", r.StartBit);
-            ra.Required("NumberBits", r.NumBits);
-            ra.Required("PositionBit", r.PosBit);
-            ra.Required("Mnemonic", r.Mnemonic);
-            if (!ra.Ok(error, prefix)) return false;
-            r.Enable = IsYes(enable);
-            r.StartTest = rn.Attribute("StartTest");
-            r.LenTest = rn.Attribute("LenTest");
-            r.HexTest = IsYes(rn.Attribute("HexTest"));
-            r.ValueTest = rn.Attribute("ValueTest");
-            d.UpLinkRules.push_back(std::move(r));
-        }
+        if (!ReadRules(up, UpLink_Rule_Fields, "uplink rule ", where, prefix, d.UpLinkRules, error)) return false;
         const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
         if (!down) return MissingElement(error, fileName, "LoRaWAN_DownLink_Rules", where);
-        for (int k = 0; k < down.ChildCount(); ++k) {
-            const plat::TXmlNode rn = down.Child(k);
-            TRuleLoRa r;
-            std::string enable, onChange, onCommand, onTimer;
-            TAttrReader ra(rn, "downlink rule " + std::to_string(k + 1) + where);
-            ra.Required("Enable", enable);
-            ra.Required("Port", r.Port);
-            ra.Required("StartBit", r.StartBit);
-            ra.Required("NumberBits", r.NumBits);
-            ra.Required("OnChange", onChange);
-            ra.Required("OnCommand", onCommand);
-            ra.Required("OnTimer", onTimer);
-            ra.Required("Time", r.Time);
-            ra.Required("PositionBit", r.PosBit);
-            ra.Required("Mnemonic", r.Mnemonic);
-            if (!ra.Ok(error, prefix)) return false;
-            r.Enable = IsYes(enable);
-            r.OnChange = IsYes(onChange);
-            r.OnCMD = IsYes(onCommand);
-            r.OnTimer = IsYes(onTimer);
-            d.DownLinkRules.push_back(std::move(r));
-        }
+        if (!ReadRules(down, DownLink_Rule_Fields, "downlink rule ", where, prefix, d.DownLinkRules, error))
+            return false;
         config.Devices.push_back(std::move(d));
     }
     return true;

@@ -33,6 +33,42 @@ struct TRuleLoRa {
     bool operator==(const TRuleLoRa&) const = default;
 };
 
+// One field of a rule as the file and the rule tables both lay it out: the
+// file writes the attributes and the tables show the columns in this order.
+// A field is either text or a flag ("Y"/"N").
+struct TRuleField {
+    const char* attribute;
+    std::string TRuleLoRa::*text;  // nullptr for a flag
+    bool TRuleLoRa::*flag;         // nullptr for text
+    bool required;                 // a file rule without it is refused
+};
+
+inline constexpr TRuleField UpLink_Rule_Fields[] = {
+    {"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {"Port", &TRuleLoRa::Port, nullptr, true},
+    {"StartTest", &TRuleLoRa::StartTest, nullptr, false},
+    {"LenTest", &TRuleLoRa::LenTest, nullptr, false},
+    {"HexTest", nullptr, &TRuleLoRa::HexTest, false},
+    {"ValueTest", &TRuleLoRa::ValueTest, nullptr, false},
+    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+};
+
+inline constexpr TRuleField DownLink_Rule_Fields[] = {
+    {"Enable", nullptr, &TRuleLoRa::Enable, true},
+    {"Port", &TRuleLoRa::Port, nullptr, true},
+    {"StartBit", &TRuleLoRa::StartBit, nullptr, true},
+    {"NumberBits", &TRuleLoRa::NumBits, nullptr, true},
+    {"OnChange", nullptr, &TRuleLoRa::OnChange, true},
+    {"OnCommand", nullptr, &TRuleLoRa::OnCMD, true},
+    {"OnTimer", nullptr, &TRuleLoRa::OnTimer, true},
+    {"Time", &TRuleLoRa::Time, nullptr, true},
+    {"PositionBit", &TRuleLoRa::PosBit, nullptr, true},
+    {"Mnemonic", &TRuleLoRa::Mnemonic, nullptr, true},
+};
+
 struct TDeviceLoRa {
     bool Enable = true;
     std::string DeviceEUI;
@@ -51,6 +87,30 @@ struct TDeviceLoRa {
     std::vector<TRuleLoRa> DownLinkRules;
 
     bool operator==(const TDeviceLoRa&) const = default;
+};
+
+// The text fields of a device in the order the file writes its attributes
+// and the device table shows its columns (after the Enable box, which is a
+// flag of its own).
+struct TDeviceField {
+    const char* attribute;
+    std::string TDeviceLoRa::*text;
+    bool required;  // a file device without it is refused
+};
+
+inline constexpr TDeviceField Device_Text_Fields[] = {
+    {"DeviceEUI", &TDeviceLoRa::DeviceEUI, true},
+    {"JoinEUI", &TDeviceLoRa::JoinEUI, true},
+    {"DeviceName", &TDeviceLoRa::DeviceName, true},
+    {"ActivationMethod", &TDeviceLoRa::ActMethod, true},
+    {"NetworkSessionKey", &TDeviceLoRa::NetSessKey, true},
+    {"ApplicationSessionKey", &TDeviceLoRa::AppSessKey, true},
+    {"ApplicationKey", &TDeviceLoRa::AppKey, true},
+    {"DeviceAddress", &TDeviceLoRa::DevAdd, true},
+    {"Class", &TDeviceLoRa::ClassLoRa, false},
+    {"DiagTimeOut", &TDeviceLoRa::DiagTimeOut, false},
+    {"RX2_Datarate", &TDeviceLoRa::RX2Datarate, false},
+    {"Mnemonic", &TDeviceLoRa::Mnemonic, true},
 };
 
 struct TLoRaWANConfig {

@@ -1,6 +1,7 @@
 #include "gateway/LoRaWANModel.h"
 
 #include <algorithm>
+#include <span>
 
 #include "base/StrUtils.h"
 #include "gateway/LoRaWANBands.h"
@@ -54,24 +55,39 @@ bool Blank(const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+TRuleLoRa RuleOf(const TRuleRow& row, std::span<const TRuleField> fields) {
+    TRuleLoRa r;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const int column = static_cast<int>(i);
+        if (fields[i].flag)
+            r.*fields[i].flag = Checked(row, column);
+        else
+            r.*fields[i].text = Cell(row, column);
+    }
+    return r;
+}
+
+std::vector<TRuleRow> RowsOf(const std::vector<TRuleLoRa>& rules, std::span<const TRuleField> fields) {
+    std::vector<TRuleRow> rows;
+    for (const TRuleLoRa& r : rules) {
+        TRuleRow row;
+        for (const TRuleField& f : fields) row.push_back(f.flag ? std::string(YN(r.*f.flag)) : r.*f.text);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace
+
 std::vector<TRuleLoRa> UpLinkRulesOf(const std::vector<TRuleRow>& rows) {
     std::vector<TRuleLoRa> rules;
     for (const TRuleRow& row : rows) {
         // A rule may test the payload without a port of its own; only a row
         // with neither ends the list.
         if (Blank(Cell(row, 1)) && Blank(Cell(row, 2))) break;
-        TRuleLoRa r;
-        r.Enable = Checked(row, 0);
-        r.Port = Cell(row, 1);
-        r.StartTest = Cell(row, 2);
-        r.LenTest = Cell(row, 3);
-        r.HexTest = Checked(row, 4);
-        r.ValueTest = Cell(row, 5);
-        r.StartBit = Cell(row, 6);
-        r.NumBits = Cell(row, 7);
-        r.PosBit = Cell(row, 8);
-        r.Mnemonic = Cell(row, 9);
-        rules.push_back(std::move(r));
+        rules.push_back(RuleOf(row, UpLink_Rule_Fields));
     }
     return rules;
 }
@@ -80,36 +96,17 @@ std::vector<TRuleLoRa> DownLinkRulesOf(const std::vector<TRuleRow>& rows) {
     std::vector<TRuleLoRa> rules;
     for (const TRuleRow& row : rows) {
         if (Blank(Cell(row, 1))) break;
-        TRuleLoRa r;
-        r.Enable = Checked(row, 0);
-        r.Port = Cell(row, 1);
-        r.StartBit = Cell(row, 2);
-        r.NumBits = Cell(row, 3);
-        r.OnChange = Checked(row, 4);
-        r.OnCMD = Checked(row, 5);
-        r.OnTimer = Checked(row, 6);
-        r.Time = Cell(row, 7);
-        r.PosBit = Cell(row, 8);
-        r.Mnemonic = Cell(row, 9);
-        rules.push_back(std::move(r));
+        rules.push_back(RuleOf(row, DownLink_Rule_Fields));
     }
     return rules;
 }
 
 std::vector<TRuleRow> UpLinkRowsOf(const std::vector<TRuleLoRa>& rules) {
-    std::vector<TRuleRow> rows;
-    for (const TRuleLoRa& r : rules)
-        rows.push_back({YN(r.Enable), r.Port, r.StartTest, r.LenTest, YN(r.HexTest), r.ValueTest, r.StartBit,
-                        r.NumBits, r.PosBit, r.Mnemonic});
-    return rows;
+    return RowsOf(rules, UpLink_Rule_Fields);
 }
 
 std::vector<TRuleRow> DownLinkRowsOf(const std::vector<TRuleLoRa>& rules) {
-    std::vector<TRuleRow> rows;
-    for (const TRuleLoRa& r : rules)
-        rows.push_back({YN(r.Enable), r.Port, r.StartBit, r.NumBits, YN(r.OnChange), YN(r.OnCMD),
-                        YN(r.OnTimer), r.Time, r.PosBit, r.Mnemonic});
-    return rows;
+    return RowsOf(rules, DownLink_Rule_Fields);
 }
 
 TLoRaWANModel::TLoRaWANModel() : devices_(Device_Rows) {}
@@ -144,18 +141,8 @@ void TLoRaWANModel::Save_Device_List(const std::vector<TDeviceRow>& rows) {
             return col < static_cast<int>(row.texts.size()) ? row.texts[col] : std::string();
         };
         d.Enable = row.enable;
-        d.DeviceEUI = text(0);
-        d.JoinEUI = text(1);
-        d.DeviceName = text(2);
-        d.ActMethod = text(3);
-        d.NetSessKey = text(4);
-        d.AppSessKey = text(5);
-        d.AppKey = text(6);
-        d.DevAdd = text(7);
-        d.ClassLoRa = text(8);
-        d.DiagTimeOut = text(9);
-        d.RX2Datarate = text(10);
-        d.Mnemonic = text(11);
+        for (size_t col = 0; col < std::size(Device_Text_Fields); ++col)
+            d.*Device_Text_Fields[col].text = text(static_cast<int>(col));
     }
 }
 

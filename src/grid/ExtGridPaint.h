@@ -40,6 +40,12 @@ public:
     // bitmap styles, centred for the drawn ones).
     void DrawCheckGlyph(plat::TCanvas& Canvas, plat::TRect Box, bool Checked, bool Enabled, bool Mixed,
                         TControlStyle Style);
+    // The dotted line that follows a column (row) edge being dragged; it
+    // inverts what lies under it, so drawing it again at the same place
+    // removes it.
+    void DrawColSizeLine(plat::TCanvas& Canvas, int X);
+    void DrawRowSizeLine(plat::TCanvas& Canvas, int Y);
+
     // The bitmap resource name of a check glyph, empty for drawn styles.
     static const char* CheckGlyphName(TControlStyle Style, bool Checked, bool Enabled);
 

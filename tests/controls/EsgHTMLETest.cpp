@@ -50,6 +50,15 @@ THtmlRenderResult Measure(Surface& s, const std::string& text, plat::TRect rect,
     return r;
 }
 
+// Hit-tests the point (x, y) of text drawn in a 300 x 40 box.
+bool HitAt(Surface& s, const std::string& text, int x, int y, THtmlRenderResult& r) {
+    THtmlRenderArgs a;
+    a.CheckOnly = true;
+    a.X = x;
+    a.Y = y;
+    return RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r);
+}
+
 TEST(HtmlRender, ColourNames) {
     const struct {
         const char* text;
@@ -187,12 +196,8 @@ TEST(HtmlRender, AnchorHitTests) {
         {linkRight + s.width("cdx") + 2, true, "two", 3},
     };
     for (const auto& c : cases) {
-        THtmlRenderArgs a;
-        a.CheckOnly = true;
-        a.X = c.x;
-        a.Y = gh / 2;
         THtmlRenderResult r;
-        EXPECT_EQ(RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r), c.hit) << c.x;
+        EXPECT_EQ(HitAt(s, text, c.x, gh / 2, r), c.hit) << c.x;
         EXPECT_EQ(r.AnchorVal, c.anchor) << c.x;
         EXPECT_EQ(r.MouseLink, c.mouseLink) << c.x;
         EXPECT_EQ(r.HyperLinks, 3);
@@ -216,12 +221,8 @@ TEST(HtmlRender, AnchorsOfAlignedParagraphs) {
         {1 + w / 2, false},  // where the text would stand unaligned
     };
     for (const auto& c : cases) {
-        THtmlRenderArgs a;
-        a.CheckOnly = true;
-        a.X = c.x;
-        a.Y = gh / 2;
         THtmlRenderResult r;
-        EXPECT_EQ(RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r), c.hit) << c.x;
+        EXPECT_EQ(HitAt(s, text, c.x, gh / 2, r), c.hit) << c.x;
         EXPECT_EQ(r.MouseLink, c.hit ? 1 : -1) << c.x;
         EXPECT_EQ(r.AnchorVal, c.hit ? "x" : "") << c.x;
         if (c.hit) {

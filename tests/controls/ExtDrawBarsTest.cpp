@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PaintTestSupport.h"
 #include "controls/ExtDrawBars.h"
 #include "platform/GuiApp.h"
 
@@ -9,16 +10,7 @@ using plat::TColor;
 
 namespace {
 
-class ExtDrawBars : public ::testing::Test {
-protected:
-    void SetUp() override { plat::EnsureGuiApplication(); }
-    static plat::TBitmap White(int w, int h) {
-        plat::TBitmap b(w, h);
-        b.Canvas().Brush().SetColor(plat::clWhite);
-        b.Canvas().FillRect({0, 0, w, h});
-        return b;
-    }
-};
+class ExtDrawBars : public ctltest::PaintTest {};
 
 constexpr TColor kFill = RGB(0, 0, 200), kEmpty = RGB(230, 230, 230);
 

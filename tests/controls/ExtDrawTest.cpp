@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "PaintTestSupport.h"
 #include "controls/ExtDraw.h"
 #include "platform/Bitmap.h"
 #include "platform/GuiApp.h"
@@ -10,16 +11,7 @@ using plat::TColor;
 
 namespace {
 
-class ExtDraw : public ::testing::Test {
-protected:
-    void SetUp() override { plat::EnsureGuiApplication(); }
-    static plat::TBitmap White(int w, int h) {
-        plat::TBitmap b(w, h);
-        b.Canvas().Brush().SetColor(plat::clWhite);
-        b.Canvas().FillRect({0, 0, w, h});
-        return b;
-    }
-};
+class ExtDraw : public ctltest::PaintTest {};
 
 }  // namespace
 

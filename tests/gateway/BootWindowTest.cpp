@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GatewayTestSupport.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
 #include "platform/Ping.h"
@@ -24,12 +25,7 @@ using namespace plat;
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using gwtest::ReadFile;
 
 // A fresh program folder with the English texts, a configuration open and,
 // when asked, an updater that notes how it was started and what parameter
@@ -38,16 +34,7 @@ class BootWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = (fs::path(VASTRIMO_TEST_OUT) / "boot_window").string();
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        ASSERT_EQ(::setenv(shell::Program_Dir_Variable, dir.c_str(), 1), 0);
-        shell::Set_Program_Folders();
-        ::unsetenv(shell::Program_Dir_Variable);
-        shell::Load_Default_Texts();
-        shell::SW_Code = "QP4A902";
-        shell::Conf_Name = "Plant";
-        shell::Conf_Path = shell::Projects_Dir + "/Plant";
-        shell::Set_Files();
+        ASSERT_NO_FATAL_FAILURE(gwtest::OpenPlantConfiguration(dir));
         shell::Last_IP_Address = shell::Default_IP_Address;
         shell::Update_Option_Index = 0;
         shell::Update_Read_Back = true;

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "GatewayTestSupport.h"
 #include "TestHelpers.h"
 #include "gateway/ConcentratorText.h"
 #include "gateway/LoRaWANBands.h"
@@ -13,10 +14,7 @@
 namespace {
 
 std::string ReadFixture(const std::string& name) {
-    std::ifstream in(std::string(VASTRIMO_TEST_DATA) + "/" + name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return gwtest::ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + name);
 }
 
 gw::TLoRaWAN_ParGen Inputs(int band) {

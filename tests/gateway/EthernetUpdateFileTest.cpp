@@ -6,17 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "GatewayTestSupport.h"
+
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string Expected(const char* name) {
-    return ReadAll(std::string(VASTRIMO_TEST_DATA) + "/" + name);
+    return gwtest::ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + name);
 }
 
 gw::TEthernetUpdateParams Params(const char* address, int option, bool readBack) {
@@ -61,7 +56,7 @@ TEST(EthernetUpdateFile, SaveReplacesTheFileAndReportsAFolderItCannotWrite) {
     const auto params = Params("10.0.0.7", gw::Update_Firmware, true);
     std::string error;
     ASSERT_TRUE(gw::SaveEthernetUpdate(params, path, &error)) << error;
-    EXPECT_EQ(ReadAll(path), Expected("ethernet_update_firmware.xml"));
+    EXPECT_EQ(gwtest::ReadFile(path), Expected("ethernet_update_firmware.xml"));
 
     const std::string inMissingFolder = (dir / "no-such-folder" / "Ethernet_Update.xml").string();
     EXPECT_FALSE(gw::SaveEthernetUpdate(params, inMissingFolder, &error));

@@ -7,6 +7,7 @@
 #include "gateway/ConcentratorText.h"
 #include "gateway/ImageBuilder.h"
 #include "gateway/LoRaWANBlock.h"
+#include "gateway/ParGenLayout.h"
 
 using namespace gwtest;
 
@@ -101,6 +102,21 @@ TEST(ImageBuilder, MissingParameterFileUsesGatewayDefaults) {
     EXPECT_NE(text.find("\"serv_port_up\": 1780,"), std::string::npos);
     EXPECT_NE(text.find("\"serv_port_down\": 1780,"), std::string::npos);
     EXPECT_NE(text.find("\"keepalive_interval\": 10,"), std::string::npos);
+}
+
+// The mode as the parameter window lists it decides the header's mode word;
+// both sets of names must be usable side by side.
+TEST(ImageBuilder, ModeTextsGiveTheirModeWords) {
+    for (const auto& [text, word] : {std::pair{gw::Mode_Gateway, gw::Mode_Word_Gateway},
+                                     std::pair{gw::Mode_End_Node, gw::Mode_Word_End_Node}}) {
+        const std::string parGen = std::string("<Par_Gen><LoRaWAN_Mode>") + text +
+                                   "</LoRaWAN_Mode><LoRaWAN_RF_Band>EU868</LoRaWAN_RF_Band></Par_Gen>";
+        gw::TDeviceImage image;
+        std::string error;
+        ASSERT_TRUE(BuildFromTexts(parGen.c_str(), LoRaWANFile(Device(StdAttrs())).c_str(), image, &error))
+            << error;
+        EXPECT_EQ(U32(image.Bank2, 20), word) << text;
+    }
 }
 
 TEST(ImageBuilder, NothingIsCarriedOverFromAnEarlierBuild) {

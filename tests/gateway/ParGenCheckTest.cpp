@@ -1,9 +1,8 @@
 #include "gateway/ParGenCheck.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
+#include "GatewayTestSupport.h"
 #include "shell/Language.h"
 
 namespace {
@@ -19,14 +18,13 @@ TParGenData Valid() {
 
 struct Case {
     const char* name;
-    std::function<void(TParGenData&)> change;
+    gwtest::TParGenChange change;
     TCheckResult want;
 };
 
 void RunCases(const std::vector<Case>& cases) {
     for (const auto& c : cases) {
-        TParGenData d = Valid();
-        c.change(d);
+        const TParGenData d = gwtest::Changed(Valid(), c.change);
         EXPECT_EQ(gw::Controllo_Dati(d, gw::LayoutOf(d)), c.want) << c.name;
     }
 }
@@ -203,7 +201,7 @@ TEST(ParGenCheck, EndNodeValuesAreCheckedWhenShown) {
     const struct {
         const char* name;
         bool otaa;
-        std::function<void(TParGenData&)> change;
+        gwtest::TParGenChange change;
         TCheckResult want;
     } cases[] = {
         {"abp passes", false, [](auto&) {}, {}},
@@ -224,8 +222,7 @@ TEST(ParGenCheck, EndNodeValuesAreCheckedWhenShown) {
          CheckFailed(1408, {1536})},
     };
     for (const auto& c : cases) {
-        TParGenData d = valid();
-        c.change(d);
+        const TParGenData d = gwtest::Changed(valid(), c.change);
         EXPECT_EQ(gw::Controllo_Dati(d, endNode(c.otaa)), c.want) << c.name;
     }
 }

@@ -1,8 +1,8 @@
 #include "gateway/ParGenLoad.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include "GatewayTestSupport.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ TEST(ParGenLoad, DefaultsShowAsTheyAre) {
 TEST(ParGenLoad, StoredTextsBecomeWhatTheControlsShow) {
     const std::string eu0 = "0 -\tLoRa: SF12/125kHz 250 [bit/s]";
     const std::string us3 = "3  -\tLoRa: SF7/125kHz 5470 [bit/s]";
-    using Change = std::function<void(TParGenData&)>;
+    using Change = gwtest::TParGenChange;
     const struct {
         const char* name;
         Change stored;
@@ -94,10 +94,8 @@ TEST(ParGenLoad, StoredTextsBecomeWhatTheControlsShow) {
          [](auto&) {}},
     };
     for (const auto& c : cases) {
-        TParGenData stored = gw::ParGenDefaults();
-        c.stored(stored);
-        TParGenData want = stored;
-        c.shown(want);
+        const TParGenData stored = gwtest::Changed(gw::ParGenDefaults(), c.stored);
+        const TParGenData want = gwtest::Changed(stored, c.shown);
         EXPECT_EQ(gw::ParGen_Shown_Values(stored), want) << c.name;
     }
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "GatewayTestSupport.h"
 #include "gateway/ParGenFile.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
@@ -23,30 +24,16 @@ using namespace plat;
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using gwtest::ReadFile;
 
 // A program folder with the English texts and an open configuration; the
 // window is made the way the program makes it (constructed, then created).
 class ParGenWindow : public ::testing::Test {
 public:
     void SetUp() override {
-        const std::string dir = (fs::path(VASTRIMO_TEST_OUT) / "pargen_window").string();
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        ASSERT_EQ(::setenv(shell::Program_Dir_Variable, dir.c_str(), 1), 0);
-        shell::Set_Program_Folders();
-        ::unsetenv(shell::Program_Dir_Variable);
-        shell::Load_Default_Texts();
-        shell::SW_Code = "QP4A902";
-        shell::Conf_Name = "Plant";
-        shell::Conf_Path = shell::Projects_Dir + "/Plant";
+        ASSERT_NO_FATAL_FAILURE(
+            gwtest::OpenPlantConfiguration((fs::path(VASTRIMO_TEST_OUT) / "pargen_window").string()));
         fs::create_directories(shell::Conf_Path);
-        shell::Set_Files();
         InitApplication();
         dlg = std::make_unique<gw::TFParGen>(nullptr);
         dlg->DoCreate();

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridPaint.h"
@@ -244,4 +245,44 @@ TEST(ExtGridPaint, XPHeaderEdges) {
     EXPECT_EQ(bmp.Pixel(head.Left + 1, head.Bottom - 6), plat::clWhite);
     // Its bottom line is half the fixed colour.
     EXPECT_EQ(bmp.Pixel(head.Left + 20, head.Bottom - 2), plat::RGB(212 / 2, 208 / 2, 200 / 2));
+}
+
+TEST(ExtGridPaint, PaintedGridReportsItsNameAndTableRole) {
+    RuleTable t;
+    t.g.SetName("ACG_LoRaWAN_Uplink");
+    t.Shot("ExtGridPaint_Accessible.png");
+    EXPECT_EQ(t.g.AccessibleRole(), plat::arTable);
+    EXPECT_EQ(t.g.AccessibleName(), "ACG_LoRaWAN_Uplink");
+}
+
+TEST(ExtGridPaint, SizingLineGoesWhenDrawnAgain) {
+    RuleTable t;
+    TExtGridPainter& painter = t.g.Painter();
+    plat::TBitmap bmp(t.g.Width(), t.g.Height());
+    painter.Paint(bmp.Canvas());
+    std::vector<TColor> before;
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x) before.push_back(bmp.Pixel(x, y));
+    auto differing = [&](const plat::TBitmap& a) {
+        int n = 0;
+        size_t i = 0;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if (a.Pixel(x, y) != before[i++]) ++n;
+        return n;
+    };
+    const struct {
+        bool column;
+        int at;
+    } cases[] = {{true, 100}, {false, 60}};
+    for (const auto& c : cases) {
+        if (c.column) painter.DrawColSizeLine(bmp.Canvas(), c.at);
+        else painter.DrawRowSizeLine(bmp.Canvas(), c.at);
+        const int shown = differing(bmp);
+        EXPECT_GT(shown, (c.column ? bmp.Height() : bmp.Width()) / 3) << "a dotted line across the grid";
+        if (c.column) painter.DrawColSizeLine(bmp.Canvas(), c.at);
+        else painter.DrawRowSizeLine(bmp.Canvas(), c.at);
+        EXPECT_EQ(differing(bmp), 0);
+        EXPECT_EQ(bmp.Canvas().Pen().Mode(), plat::pmCopy) << "the pen is put back";
+    }
 }
