@@ -32,6 +32,17 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                 }
             }
             break;
+        case plat::VK_DOWN:
+            if (FNavigation.AppendOnArrowDown() && !(Shift & plat::ssCtrl) && FFixedFooters == 0 &&
+                Row() == RowCount() - 1) {
+                if (e.EditMode && !FinishEdit(false)) {
+                    Key = 0;
+                    return;
+                }
+                // A new row to type into, as a list that grows at its end.
+                AppendRow();
+            }
+            break;
         case plat::VK_TAB:
             if (!Options().Contains(plat::goTabs) && !(Shift & plat::ssAlt)) {
                 // The grid does not keep Tab: it moves on to the next

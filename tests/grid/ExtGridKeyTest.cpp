@@ -140,6 +140,21 @@ TEST_F(GridKeys, TabsKeptByTheGridWalkTheEditableCells) {
     EXPECT_TRUE(next->Focused());
 }
 
+TEST_F(GridKeys, DownOnTheLastRowAppendsOnlyWhenAsked) {
+    Select(2, 39);
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 40);
+    EXPECT_EQ(grid->Row(), 39);
+    grid->Navigation().SetAppendOnArrowDown(true);
+    pt::TypeText(*grid, "e");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 41);
+    EXPECT_EQ(grid->Row(), 40);
+    EXPECT_EQ(grid->Cells(2, 39), "e");
+    pt::SendKey(*grid, plat::VK_UP);  // going back appends nothing
+    EXPECT_EQ(grid->RowCount(), 41);
+}
+
 TEST_F(GridKeys, EnterAdvancesPastReadOnlyCells) {
     grid->Navigation().SetAdvanceOnEnter(true);
     grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 3; };
