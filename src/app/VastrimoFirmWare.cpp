@@ -172,8 +172,8 @@ void TFVastrimoFirmWare::Set_Lang() {
 }
 
 void TFVastrimoFirmWare::Change_Language() {
-    // The order in which the windows are re-labelled; windows of the parts
-    // still to come join the list where they belong.
+    // The order in which the windows are re-labelled; windows not built
+    // yet join the list where they belong.
     Set_Lang();
     if (shell::FNew_Project) shell::FNew_Project->Set_Lang();
     if (shell::FOpenConf) shell::FOpenConf->Set_Lang();

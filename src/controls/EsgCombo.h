@@ -61,8 +61,8 @@ public:
     bool FocusBorder = false;
     bool FocusLabel = false;
     bool DisabledBorder = true;
-    bool IsWinXP = false;
-    bool IsVista = false;
+    bool IsBevelLook = false;
+    bool IsFrost = false;
     plat::TColor FlatLineColor = plat::clNone;
     plat::TColor FocusColor = plat::clNone;
     plat::TColor FocusBorderColor = plat::clNone;

@@ -20,9 +20,9 @@ void TEsgDateTimePicker::SetKind(TDateTimeKind Value) {
     Invalidate();
 }
 
-void TEsgDateTimePicker::SetMetroStyle(bool Value) {
-    if (Value == FMetroStyle) return;
-    FMetroStyle = Value;
+void TEsgDateTimePicker::SetTileStyle(bool Value) {
+    if (Value == FTileStyle) return;
+    FTileStyle = Value;
     Invalidate();
 }
 
@@ -75,8 +75,8 @@ void TEsgDateTimePicker::CMMouseLeave(TMessage& Message) {
 void TEsgDateTimePicker::DrawButton(TCanvas& c) {
     TRect r = Rect(ClientWidth() - FButtonWidth + 2, 0, ClientWidth(), ClientHeight());
     InflateRect(r, -1, -1);
-    const bool metroButton = FMetroStyle && FKind != dtkTime;
-    if (metroButton && ButtonColor != clNone) {
+    const bool tileButton = FTileStyle && FKind != dtkTime;
+    if (tileButton && ButtonColor != clNone) {
         TColor face = ButtonColor;
         if (FButtonHover) face = (FMouseHeld ? ButtonColorDown : ButtonColorHot);
         c.Brush().SetColor(face);
@@ -99,7 +99,7 @@ void TEsgDateTimePicker::DrawButton(TCanvas& c) {
 }
 
 void TEsgDateTimePicker::DrawBorders(TCanvas& c) {
-    if (!FMetroStyle) return;
+    if (!FTileStyle) return;
     if (Enabled() && FBorderColor == clNone && FocusBorderColor == clNone) return;
     const TRect r = Rect(0, 0, Width(), Height());
     if (FBorderColor != clNone && !(Focused() && FocusBorderColor != clNone)) {

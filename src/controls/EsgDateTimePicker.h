@@ -1,6 +1,6 @@
 #pragma once
 // The grid's date editor: a date or time field with a drop-down button
-// that, in the Metro look, is drawn flat in the grid's colours.
+// that, in the Tile look, is drawn flat in the grid's colours.
 
 #include <string>
 
@@ -23,8 +23,8 @@ public:
     void SetDateTime(base::TDateTime Value);
     TDateTimeKind Kind() const { return FKind; }
     void SetKind(TDateTimeKind Value);
-    bool MetroStyle() const { return FMetroStyle; }
-    void SetMetroStyle(bool Value);
+    bool TileStyle() const { return FTileStyle; }
+    void SetTileStyle(bool Value);
     plat::TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(plat::TColor Value);
     int ButtonWidth() const { return FButtonWidth; }
@@ -50,7 +50,7 @@ private:
 
     base::TDateTime FDateTime = 0;
     TDateTimeKind FKind = dtkDate;
-    bool FMetroStyle = false;
+    bool FTileStyle = false;
     plat::TColor FBorderColor = plat::clNone;
     int FButtonWidth = 19;
     int FBorderStyle = 0;

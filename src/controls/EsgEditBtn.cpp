@@ -132,9 +132,9 @@ void TEsgEditBtn::SetButtonWidth(int Value) {
     PlaceButton();
 }
 
-void TEsgEditBtn::SetIsWinXP(bool Value) {
-    FIsWinXP = Value;
-    FButton->Button()->SetIsWinXP(Value);
+void TEsgEditBtn::SetIsBevelLook(bool Value) {
+    FIsBevelLook = Value;
+    FButton->Button()->SetIsBevelLook(Value);
 }
 
 void TEsgEditBtn::DoClickBtn(TObject* Sender) {

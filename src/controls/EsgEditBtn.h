@@ -18,8 +18,8 @@ class TEsgEditButton;
 class TExtSpeedButton : public plat::TCustomControl {
 public:
     explicit TExtSpeedButton(plat::TComponent* AOwner);
-    bool IsWinXP() const { return FIsWinXP; }
-    void SetIsWinXP(bool Value) { FIsWinXP = Value; }
+    bool IsBevelLook() const { return FIsBevelLook; }
+    void SetIsBevelLook(bool Value) { FIsBevelLook = Value; }
     bool Flat() const { return FFlat; }
     void SetFlat(bool Value) { FFlat = Value; Invalidate(); }
     bool Hot() const { return FHot; }
@@ -36,7 +36,7 @@ protected:
     void Paint() override;
 
 private:
-    bool FIsWinXP = false;
+    bool FIsBevelLook = false;
     bool FFlat = false;
     bool FHot = false;
     bool FPressed = false;
@@ -76,8 +76,8 @@ public:
     void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
     bool RightAlign() const { return FRightAlign; }
     void SetRightAlign(bool Value) { FRightAlign = Value; }
-    bool IsWinXP() const { return FIsWinXP; }
-    void SetIsWinXP(bool Value);
+    bool IsBevelLook() const { return FIsBevelLook; }
+    void SetIsBevelLook(bool Value);
     void SetGlyph(const plat::TBitmap& Value) { FButton->Button()->SetGlyph(Value); }
     std::string ButtonCaption() const { return FButton->Button()->Caption(); }
     void SetButtonCaption(const std::string& Value) { FButton->Button()->SetCaption(Value); }
@@ -99,7 +99,7 @@ private:
     TEsgEditButton* FButton = nullptr;
     bool FEditorEnabled = true;
     int FButtonWidth = 0;
-    bool FIsWinXP = false;
+    bool FIsBevelLook = false;
 };
 
 using TUnitChangeEvent = std::function<void(plat::TObject* Sender, const std::string& NewUnit)>;

@@ -172,10 +172,10 @@ void TEsgSpinButton::SetDirection(TSpinDirection Value) {
     }
 }
 
-void TEsgSpinButton::SetIsWinXP(bool Value) {
-    FIsWinXP = Value;
-    FDownButton->SetIsWinXP(Value);
-    FFocusedButton->SetIsWinXP(Value);
+void TEsgSpinButton::SetIsBevelLook(bool Value) {
+    FIsBevelLook = Value;
+    FDownButton->SetIsBevelLook(Value);
+    FFocusedButton->SetIsBevelLook(Value);
 }
 
 void TEsgSpinButton::SetFocusBtn(TExtTimerSpeedButton* Btn) {
@@ -324,9 +324,9 @@ void TEsgSpinEdit::SetSpinTransparent(bool Value) {
     FButton->DownButton()->SetTransparent(Value);
 }
 
-void TEsgSpinEdit::SetIsWinXP(bool Value) {
-    FIsWinXP = Value;
-    FButton->SetIsWinXP(Value);
+void TEsgSpinEdit::SetIsBevelLook(bool Value) {
+    FIsBevelLook = Value;
+    FButton->SetIsBevelLook(Value);
 }
 
 void TEsgSpinEdit::UpClick(TObject*) { StepUp(false); }
@@ -456,7 +456,7 @@ void TEsgSpinEdit::KeyDown(unsigned short& Key, TShiftState Shift) {
 }
 
 void TEsgSpinEdit::KeyPress(char32_t& Key) {
-    if (Key == U'.' && FKeypadDecimal && ExcelStyleDecimalSeparator) Key = char32_t(GetDecimalSeparator());
+    if (Key == U'.' && FKeypadDecimal && SpreadsheetStyleDecimalSeparator) Key = char32_t(GetDecimalSeparator());
     FKeypadDecimal = false;
     if (!IsValidChar(Key)) {
         Key = 0;

@@ -34,7 +34,7 @@ public:
     void SetButtonDirection(TButtonDirection Value);
     bool Pressed() const { return FPressed; }
     bool HasMouse() const { return FHasMouse; }
-    void SetIsWinXP(bool Value) { FIsWinXP = Value; }
+    void SetIsBevelLook(bool Value) { FIsBevelLook = Value; }
     void SetFlat(bool Value) { FFlat = Value; Invalidate(); }
     void SetTransparent(bool Value) { FTransparent = Value; Invalidate(); }
     void SetSpinOwner(TEsgSpinButton* Value) { FSpinOwner = Value; }
@@ -54,7 +54,7 @@ private:
     plat::TTimer* FRepeatTimer = nullptr;
     TTimeBtnState FTimeBtnState;
     TButtonDirection FButtonDirection = bdUp;
-    bool FIsWinXP = false;
+    bool FIsBevelLook = false;
     bool FHasMouse = false;
     bool FPressed = false;
     bool FFlat = false;
@@ -75,7 +75,7 @@ public:
     void SetFocusControl(plat::TWinControl* Value) { FFocusControl = Value; }
     TSpinDirection Direction() const { return FDirection; }
     void SetDirection(TSpinDirection Value);
-    void SetIsWinXP(bool Value);
+    void SetIsBevelLook(bool Value);
 
 
     plat::TNotifyEvent OnUpClick;
@@ -95,7 +95,7 @@ private:
     TExtTimerSpeedButton* FFocusedButton = nullptr;
     plat::TWinControl* FFocusControl = nullptr;
     TSpinDirection FDirection = spVertical;
-    bool FIsWinXP = false;
+    bool FIsBevelLook = false;
 };
 
 class TEsgSpinEdit : public plat::TEdit {
@@ -125,7 +125,7 @@ public:
     void SetShowSeconds(bool Value) { FShowSeconds = Value; }
     void SetSpinFlat(bool Value);
     void SetSpinTransparent(bool Value);
-    void SetIsWinXP(bool Value);
+    void SetIsBevelLook(bool Value);
     TEsgSpinButton* Button() const { return FButton; }
 
     int MinValue = 0;
@@ -141,7 +141,7 @@ public:
     int IncrementMinutes = 1;
     int IncrementHours = 1;
     bool ReturnIsTab = false;
-    bool ExcelStyleDecimalSeparator = false;
+    bool SpreadsheetStyleDecimalSeparator = false;
     bool AllowEmptyValue = false;
     bool SpinFlat = false;
     bool SpinTransparent = false;
@@ -169,7 +169,7 @@ private:
     TSpinDirection FDirection = spVertical;
     TEsgSpinType FSpinType = sptNormal;
     int FPrecision = 0;
-    bool FIsWinXP = false;
+    bool FIsBevelLook = false;
     bool FUsDates = false;
     bool FShowSeconds = true;
     TEditAlign FEditAlign = eaLeft;

@@ -2,8 +2,8 @@
 
 namespace ctl {
 
-const char* const kOfficeKey2010 = "Software\\Office\\14.0\\Common";
-const char* const kOfficeKey2007 = "Software\\Office\\12.0\\Common";
+const char* const kSuiteKeyC = "Software\\Office\\14.0\\Common";
+const char* const kSuiteKeyB = "Software\\Office\\12.0\\Common";
 
 namespace {
 
@@ -28,49 +28,49 @@ void BindThemeApi() {
 
 void UnbindThemeApi() { ThemeApi().Loaded = false; }
 
-bool IsComCtl6() { return false; }
-bool IsXPOrLater() { return false; }
-bool IsVistaOrLater() { return false; }
-std::string DefaultFontName() { return IsVistaOrLater() ? "Segoe UI" : "Tahoma"; }
+bool IsControlsV6() { return false; }
+bool IsBevelOrLater() { return false; }
+bool IsFrostOrLater() { return false; }
+std::string DefaultFontName() { return IsFrostOrLater() ? "Segoe UI" : "Tahoma"; }
 
 int DetectOfficeVersion(const plat::TRegistry& Reg) {
-    if (Reg.KeyExists(std::string(kOfficeKey2010) + "\\General")) return 2;
-    if (Reg.KeyExists(std::string(kOfficeKey2007) + "\\General")) return 1;
+    if (Reg.KeyExists(std::string(kSuiteKeyC) + "\\General")) return 2;
+    if (Reg.KeyExists(std::string(kSuiteKeyB) + "\\General")) return 1;
     return 0;
 }
 
 int DetectOfficeVersion() { return DetectOfficeVersion(plat::TRegistry()); }
 
-int DetectXPThemeColor() {
+int DetectBevelThemeColor() {
     // Only a platform with visual styles active reports a colour scheme.
-    if (!IsXPOrLater() || !ThemeApi().Loaded || !IsComCtl6()) return 0;
+    if (!IsBevelOrLater() || !ThemeApi().Loaded || !IsControlsV6()) return 0;
     return 0;
 }
 
 TOfficeTheme DetectOfficeTheme(const plat::TRegistry& Reg) {
-    int v = ReadOfficeThemeValue(Reg, kOfficeKey2010);
+    int v = ReadOfficeThemeValue(Reg, kSuiteKeyC);
     if (v != -1) {
         switch (v) {
-            case 1: return ot2010Blue;
-            case 2: return ot2010Silver;
-            case 3: return ot2010Black;
-            default: return ot2003Blue;
+            case 1: return otSuiteCBlue;
+            case 2: return otSuiteCSilver;
+            case 3: return otSuiteCBlack;
+            default: return otSuiteABlue;
         }
     }
-    v = ReadOfficeThemeValue(Reg, kOfficeKey2007);
+    v = ReadOfficeThemeValue(Reg, kSuiteKeyB);
     if (v != -1) {
         switch (v) {
-            case 1: return ot2007Blue;
-            case 2: return ot2007Silver;
-            case 3: return ot2007Black;
-            default: return ot2003Blue;
+            case 1: return otSuiteBBlue;
+            case 2: return otSuiteBSilver;
+            case 3: return otSuiteBBlack;
+            default: return otSuiteABlue;
         }
     }
-    switch (DetectXPThemeColor()) {
-        case 1: return ot2003Blue;
-        case 2: return ot2003Olive;
-        case 3: return ot2003Silver;
-        default: return ot2003Classic;
+    switch (DetectBevelThemeColor()) {
+        case 1: return otSuiteABlue;
+        case 2: return otSuiteAOlive;
+        case 3: return otSuiteASilver;
+        default: return otSuiteAClassic;
     }
 }
 

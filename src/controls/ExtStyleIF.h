@@ -13,14 +13,14 @@
 namespace ctl {
 
 enum TKeloStyle {
-    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
-    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
-    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black
+    tsSuiteABlue, tsSuiteASilver, tsSuiteAOlive, tsSuiteAClassic, tsSuiteBAzure,
+    tsSuiteBObsidian, tsBevel, tsWorkbench, tsCustom, tsSuiteBSilver, tsFrost, tsGlass,
+    tsTerminal, tsSuiteCBlue, tsSuiteCSilver, tsSuiteCBlack
 };
 
 enum TOfficeTheme {
-    ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black, ot2010Blue,
-    ot2010Silver, ot2010Black, otUnknown
+    otSuiteABlue, otSuiteASilver, otSuiteAOlive, otSuiteAClassic, otSuiteBBlue, otSuiteBSilver, otSuiteBBlack, otSuiteCBlue,
+    otSuiteCSilver, otSuiteCBlack, otUnknown
 };
 
 struct TColorTone {
@@ -56,20 +56,20 @@ TThemeApi& ThemeApi();
 void BindThemeApi();
 void UnbindThemeApi();
 
-bool IsComCtl6();
-bool IsXPOrLater();
-bool IsVistaOrLater();
+bool IsControlsV6();
+bool IsBevelOrLater();
+bool IsFrostOrLater();
 std::string DefaultFontName();
 
 // Registry keys of the office suite whose colour scheme grids may follow.
-extern const char* const kOfficeKey2010;
-extern const char* const kOfficeKey2007;
+extern const char* const kSuiteKeyC;
+extern const char* const kSuiteKeyB;
 
 // 2 when the 2010 key exists, 1 for the 2007 key, else 0.
 int DetectOfficeVersion(const plat::TRegistry& Reg);
 int DetectOfficeVersion();
 // Windows colour scheme: 0 classic, 1 normal, 2 homestead, 3 metallic.
-int DetectXPThemeColor();
+int DetectBevelThemeColor();
 TOfficeTheme DetectOfficeTheme(const plat::TRegistry& Reg);
 TOfficeTheme DetectOfficeTheme();
 

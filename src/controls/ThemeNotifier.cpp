@@ -85,7 +85,7 @@ TThemeNotifier::TThemeNotifier(plat::TComponent* AOwner, const std::string& Regi
     FNotifier = new TThemeNotifierWindow(this);
     if (parent) FNotifier->SetParent(parent);
     FNotifier->FOnOfficeThemeChange = [this](plat::TObject* s) { ThemeChanged(s); };
-    FMonitor = new TRegMonitor(this, RegistryPath, version == 2 ? kOfficeKey2010 : kOfficeKey2007);
+    FMonitor = new TRegMonitor(this, RegistryPath, version == 2 ? kSuiteKeyC : kSuiteKeyB);
     FMonitor->SetWindow(FNotifier);
 }
 

@@ -20,11 +20,11 @@ struct TSelectionLook {
 };
 
 // The rounded selection faces; the unfocused look serves every style.
-constexpr TSelectionLook kVistaFocused{0xFDF8F1, 0xFCEFD5, plat::clNone, plat::clNone,
+constexpr TSelectionLook kFrostFocused{0xFDF8F1, 0xFCEFD5, plat::clNone, plat::clNone,
                                        0xFDDE99, 0xFDFBF6, 0xFDF5E7, 0xFCEDCB};
-constexpr TSelectionLook kWin7Focused{0xFCEBDC, 0xFCDBC1, plat::clNone, plat::clNone,
+constexpr TSelectionLook kGlassFocused{0xFCEBDC, 0xFCDBC1, plat::clNone, plat::clNone,
                                       0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xE0C5AE};
-constexpr TSelectionLook kOffice2007Focused{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC,
+constexpr TSelectionLook kSuiteBFocused{0xD7FFFD, 0x58D4FC, 0x58D4FC, 0xB3F1FC,
                                             0x8DD7D3, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF};
 constexpr TSelectionLook kUnfocused{0xF8F8F8, 0xE5E5E5, plat::clNone, plat::clNone,
                                     0xD9D9D9, 0xFBFAFA, 0xF0F0F0, 0xEFEFEF};
@@ -703,9 +703,9 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
         if (!Options().Contains(goVertLine)) r.Right += 1;
         const bool focusedLook = Focused() || Options().Contains(goDrawFocusSelected);
         const TSelectionLook& look = !focusedLook                    ? kUnfocused
-                                     : FSelectionStyle == ssVista    ? kVistaFocused
-                                     : FSelectionStyle == ssWin7     ? kWin7Focused
-                                                                     : kOffice2007Focused;
+                                     : FSelectionStyle == ssFrost    ? kFrostFocused
+                                     : FSelectionStyle == ssGlass     ? kGlassFocused
+                                                                     : kSuiteBFocused;
         const TGridRect sel = Selection();
         const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
         const int corner = left == right ? 0 : ACol == left ? 1 : ACol == right ? 2 : 3;

@@ -39,9 +39,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum TGridLook { glStandard, glSoft, glClassic, glKelo, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum TGridLook { glStandard, glSoft, glClassic, glKelo, glBevel, glListView, glFrost, glGlass, glSuiteB, glCustom };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum TScrollType { ssNormal, ssFlat, ssEncarta, ssTile };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TIntelliPan { ipBoth, ipHorizontal, ipVertical, ipNone };
@@ -699,7 +699,7 @@ private:
     TEditorType FDefaultEditor = edNormal;
 
     // look
-    TGridLook FLook = glXP;
+    TGridLook FLook = glBevel;
     TColor FBorderColor = 0xB99D7Fu;
     bool FFlat = false;
     TColor FDisabledFontColor = plat::clSilver;

@@ -49,8 +49,8 @@ struct TLookName {
 };
 constexpr TLookName kLookNames[] = {
     {"glStandard", "Standard"},    {"glSoft", "Soft"},         {"glClassic", "Classic"},
-    {"glKelo", "Kelo"},            {"glXP", "Windows XP"},     {"glListView", "ListView"},
-    {"glVista", "Windows Vista"},  {"glWin7", "Windows 7"},    {"glOffice2007", "Office2007"},
+    {"glKelo", "Kelo"},            {"glBevel", "Bevel"},     {"glListView", "ListView"},
+    {"glFrost", "Frost"},  {"glGlass", "Glass"},    {"glSuiteB", "SuiteB"},
 };
 }  // namespace
 
@@ -73,20 +73,20 @@ void SetLook(TGridLookColors& L, TGridLook Value) {
         L.SortHeader.From = clNone;
     }
     switch (Value) {
-        case glVista:
-            SetStyle(L, gsWindowsVista);
-            L.Style = gsWindowsVista;
-            L.SelectionStyle = ssVista;
+        case glFrost:
+            SetStyle(L, gsFrost);
+            L.Style = gsFrost;
+            L.SelectionStyle = ssFrost;
             break;
-        case glWin7:
-            SetStyle(L, gsWindows7);
-            L.Style = gsWindows7;
-            L.SelectionStyle = ssWin7;
+        case glGlass:
+            SetStyle(L, gsGlass);
+            L.Style = gsGlass;
+            L.SelectionStyle = ssGlass;
             break;
-        case glOffice2007:
-            SetStyle(L, gsOffice2007Luna);
-            L.Style = gsOffice2007Luna;
-            L.SelectionStyle = ssOffice2007;
+        case glSuiteB:
+            SetStyle(L, gsSuiteBAzure);
+            L.Style = gsSuiteBAzure;
+            L.SelectionStyle = ssSuiteB;
             break;
         case glCustom:
             break;
@@ -103,7 +103,7 @@ void SetLook(TGridLookColors& L, TGridLook Value) {
             L.GridFixedLineColor = plat::clGray;
             L.SetControlFixedMirror(clNone, clNone);
             L.GridLineColor = plat::clSilver;
-            if (Value == glKelo || Value == glXP) {
+            if (Value == glKelo || Value == glBevel) {
                 L.ActiveCellColor = 0xEACAB6;
                 L.ActiveCellColorTo = clNone;
                 L.SelectionColor = 0xEACAB6;
@@ -111,7 +111,7 @@ void SetLook(TGridLookColors& L, TGridLook Value) {
                 L.SelectionTextColor = plat::clBlack;
                 L.FooterColor = L.Fixed.From;
                 L.FooterColorTo = L.Fixed.To;
-                L.SetControlFixed(plat::clWhite, Value == glXP ? plat::clBtnFace : plat::clSilver);
+                L.SetControlFixed(plat::clWhite, Value == glBevel ? plat::clBtnFace : plat::clSilver);
                 L.SetControlHover({0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, clNone}, false);
                 L.SetControlDown({0x868788, 0x737C7E, 0x737C7E, 0x627376, clNone}, false);
             } else {
@@ -157,38 +157,38 @@ constexpr TColor BK = plat::clBlack;
 
 // One row per style, in the style's order.
 constexpr TStyleRow kStyles[] = {
-    {true, glXP, true, 0xFCE1CB, 0xE0A57D, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
+    {true, glBevel, true, 0xFCE1CB, 0xE0A57D, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
      true, 0xC0C0C0, 0x808080, cfKeep},
-    {true, glXP, true, 0xECE2E1, 0xB39698, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
+    {true, glBevel, true, 0xECE2E1, 0xB39698, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
      true, 0xC0C0C0, 0x808080, cfKeep},
-    {true, glXP, true, 0xCFF0EA, 0x8CC0B1, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
+    {true, glBevel, true, 0xCFF0EA, 0x8CC0B1, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, 0x94E6FB, 0x1595EE, BK,
      true, 0xC0C0C0, 0x808080, cfKeep},
-    {true, glXP, true, 0xFFFFFF, 0xCCD4D8, true, clNone, clNone, true, 0xD8D5D4, 0xD8D5D4, true, H, clNone, HT, true,
+    {true, glBevel, true, 0xFFFFFF, 0xCCD4D8, true, clNone, clNone, true, 0xD8D5D4, 0xD8D5D4, true, H, clNone, HT, true,
      0xC0C0C0, 0x808080, cfClear},
-    {true, glOffice2007, true, 0xFBF9F6, 0xE8DBD2, true, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, true, 0x5EC1F1, clNone,
+    {true, glSuiteB, true, 0xFBF9F6, 0xE8DBD2, true, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, true, 0x5EC1F1, clNone,
      BK, true, 0xF1EDEB, 0xD1BBA4, cfKeep},
-    {true, glOffice2007, true, 0xF7F7F7, 0xDEDEDE, true, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, true, 0x5EC1F1, clNone,
+    {true, glSuiteB, true, 0xF7F7F7, 0xDEDEDE, true, clNone, clNone, true, 0x9DD8F9, 0x5EC1F1, true, 0x5EC1F1, clNone,
      BK, true, 0xE5D7D0, 0x808080, cfKeep},
-    {true, glXP, true, BF, BF, true, clNone, clNone, true, BF, BF, true, H, clNone, HT, true, 0xC0C0C0, 0x808080, cfClear},
-    {false, glXP, true, 0xFFFFFF, BF, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, H, clNone, HT, true, 0xC0C0C0,
+    {true, glBevel, true, BF, BF, true, clNone, clNone, true, BF, BF, true, H, clNone, HT, true, 0xC0C0C0, 0x808080, cfClear},
+    {false, glBevel, true, 0xFFFFFF, BF, true, clNone, clNone, true, 0x94E6FB, 0x1595EE, true, H, clNone, HT, true, 0xC0C0C0,
      0x808080, cfClear},
-    {false, glXP, false, 0, 0, false, 0, 0, false, 0, 0, true, H, clNone, HT, false, 0, 0, cfNone},
-    {true, glOffice2007, true, 0xF3F3F1, 0xCAC9C8, false, 0, 0, true, 0x99CCFF, 0x699CFF, true, 0x95C7F5, clNone, BK,
+    {false, glBevel, false, 0, 0, false, 0, 0, false, 0, 0, true, H, clNone, HT, false, 0, 0, cfNone},
+    {true, glSuiteB, true, 0xF3F3F1, 0xCAC9C8, false, 0, 0, true, 0x99CCFF, 0x699CFF, true, 0x95C7F5, clNone, BK,
      true, 0xE5D7D0, 0x808080, cfKeep},
-    {true, glVista, true, 0xFFFFFF, 0xFFFFFF, true, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, true, 0xEACAB6, clNone,
+    {true, glFrost, true, 0xFFFFFF, 0xFFFFFF, true, 0xFAF8F7, 0xF4F2F1, true, 0xFDF8F1, 0xFCEFD5, true, 0xEACAB6, clNone,
      BK, true, 0xECECF0, 0xD4D2D1, cfClear},
-    {true, glWin7, true, 0xFDFCFA, 0xFAF0E6, true, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, true, 0xEACAB6, clNone,
+    {true, glGlass, true, 0xFDFCFA, 0xFAF0E6, true, 0xF4E6DC, 0xF7E9DD, true, 0xFCEBDC, 0xFCDBC1, true, 0xEACAB6, clNone,
      BK, true, 0xECECF0, 0xD4D2D1, cfClear},
     {true, glStandard, false, 0, 0, false, 0, 0, false, 0, 0, true, H, clNone, HT, false, 0, 0, cfNone},
-    {true, glOffice2007, true, 0xF5E7DA, 0xF5E7DA, true, 0xF5E7DA, 0xF5E7DA, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
+    {true, glSuiteB, true, 0xF5E7DA, 0xF5E7DA, true, 0xF5E7DA, 0xF5E7DA, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
      clNone, BK, true, 0xC0C0C0, 0xC7B0A0, cfClear},
-    {true, glOffice2007, true, 0xE8E3DF, 0xE8E3DF, true, 0xE8E3DF, 0xE8E3DF, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
+    {true, glSuiteB, true, 0xE8E3DF, 0xE8E3DF, true, 0xE8E3DF, 0xE8E3DF, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
      clNone, BK, true, 0xC0C0C0, 0xBAB5B1, cfClear},
-    {true, glOffice2007, true, 0x6A6A6A, 0x6A6A6A, true, 0x6A6A6A, 0x6A6A6A, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
+    {true, glSuiteB, true, 0x6A6A6A, 0x6A6A6A, true, 0x6A6A6A, 0x6A6A6A, true, 0x5BD5FF, 0x71EFFF, true, 0xFFDBB7,
      clNone, BK, true, 0xC0C0C0, 0x444444, cfClear},
 };
 
-constexpr TFaceColors kSortHeaderVista{0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8, clNone};
+constexpr TFaceColors kSortHeaderFrost{0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8, clNone};
 
 void ResetControlLook(TGridLookColors& L) {
     // Only the mirror colours reach the grid here: the grid's own fixed,
@@ -240,32 +240,32 @@ void SetStyle(TGridLookColors& L, TExtGridStyle AStyle) {
     }
     // The hover and pressed sets of the styles that have their own.
     switch (AStyle) {
-        case gsOffice2007Luna:
+        case gsSuiteBAzure:
             L.SetControlHover({0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87});
             L.SetControlDown({0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D});
             break;
-        case gsWindowsVista:
+        case gsFrost:
             L.SetControlFixedMirror(L.Fixed.MirrorFrom, L.Fixed.MirrorTo);
             L.Hover = {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993};
             L.SetControlHover(L.Hover, false);
             L.SetControlDown({0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F});
-            L.SortHeader = kSortHeaderVista;
+            L.SortHeader = kSortHeaderFrost;
             break;
-        case gsWindows7:
+        case gsGlass:
             L.SetControlFixedMirror(L.Fixed.MirrorFrom, L.Fixed.MirrorTo);
             L.Hover = {0xFDF8F3, 0xF9F3EF, clNone, clNone, 0xEEE8E3};
             L.SetControlHover({0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, clNone}, false);
             L.SetControlDown({0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA});
-            L.SortHeader = kSortHeaderVista;
+            L.SortHeader = kSortHeaderFrost;
             break;
-        case gsOffice2010Blue:
-        case gsOffice2010Silver:
-        case gsOffice2010Black: {
+        case gsSuiteCBlue:
+        case gsSuiteCSilver:
+        case gsSuiteCBlack: {
             L.SetControlFixedMirror(L.Fixed.MirrorFrom, L.Fixed.MirrorTo);
             L.Hover = {};
             L.SetControlHover({0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8});
             L.SetControlDown({0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2});
-            const TColor header = AStyle == gsOffice2010Blue ? 0xD6CEC7 : AStyle == gsOffice2010Silver ? 0xAAAAAA : 0xBABABA;
+            const TColor header = AStyle == gsSuiteCBlue ? 0xD6CEC7 : AStyle == gsSuiteCSilver ? 0xAAAAAA : 0xBABABA;
             L.SortHeader = {header, header, header, header, clNone};
             break;
         }
@@ -286,17 +286,17 @@ void SetStyle(TGridLookColors& L, TExtGridStyle AStyle) {
         L.SelectionTextColor = s.selectionText;
     }
     switch (AStyle) {
-        case gsOffice2007Luna:
-            L.SelectionStyle = ssOffice2007;
+        case gsSuiteBAzure:
+            L.SelectionStyle = ssSuiteB;
             break;
-        case gsWindowsVista:
-            L.SelectionStyle = ssVista;
+        case gsFrost:
+            L.SelectionStyle = ssFrost;
             break;
-        case gsWindows7:
-            L.SelectionStyle = ssWin7;
+        case gsGlass:
+            L.SelectionStyle = ssGlass;
             break;
-        case gsOffice2007Obsidian:
-        case gsOffice2007Silver:
+        case gsSuiteBObsidian:
+        case gsSuiteBSilver:
             break;  // what the look change left
         default:
             L.SelectionStyle = ssDefault;
@@ -305,24 +305,24 @@ void SetStyle(TGridLookColors& L, TExtGridStyle AStyle) {
 }
 
 void SetComponentStyle(TGridLookColors& L, int AKeloStyle) {
-    if (AKeloStyle < gsOffice2003Blue || AKeloStyle > gsOffice2010Black) return;
+    if (AKeloStyle < gsSuiteABlue || AKeloStyle > gsSuiteCBlack) return;
     const auto style = static_cast<TExtGridStyle>(AKeloStyle);
     L.Style = style;
     SetStyle(L, style);
-    if (style != gsCustom && L.ScrollType == ssMetro) L.ScrollType = ssNormal;
+    if (style != gsCustom && L.ScrollType == ssTile) L.ScrollType = ssNormal;
 }
 
-void SetTheme(TGridLookColors& L, TXPColorScheme Scheme) {
+void SetTheme(TGridLookColors& L, TBevelColorScheme Scheme) {
     struct TRow {
         TColor from, to, mirrorFrom, mirrorTo, active, activeTo, footer, footerTo;
         bool controlFromGrid;
     };
     static constexpr TRow kRows[] = {
-        {0xFFFFFF, BF, clNone, clNone, 0xFFFFFF, 0xFFD9B3, 0xFFFFFF, 0xFFD9B3, false},        // xpNone
-        {0xFCE1CB, 0xE0A57D, clNone, clNone, 0x94E6FB, 0x1595EE, 0xFCE1CB, 0xE0A57D, true},   // xpBlue
-        {0xCFF0EA, 0x8CC0B1, clNone, clNone, 0x94E6FB, 0x1595EE, 0xCFF0EA, 0x8CC0B1, true},   // xpGreen
-        {0xECE2E1, 0xB39698, clNone, clNone, 0x94E6FB, 0x1595EE, 0xECE2E1, 0xB39698, true},   // xpGray
-        {0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0x94E6FB, 0x1595EE, 0xECE2E1, 0xB39698, true},  // vistaAero
+        {0xFFFFFF, BF, clNone, clNone, 0xFFFFFF, 0xFFD9B3, 0xFFFFFF, 0xFFD9B3, false},        // bcsNone
+        {0xFCE1CB, 0xE0A57D, clNone, clNone, 0x94E6FB, 0x1595EE, 0xFCE1CB, 0xE0A57D, true},   // bcsBlue
+        {0xCFF0EA, 0x8CC0B1, clNone, clNone, 0x94E6FB, 0x1595EE, 0xCFF0EA, 0x8CC0B1, true},   // bcsGreen
+        {0xECE2E1, 0xB39698, clNone, clNone, 0x94E6FB, 0x1595EE, 0xECE2E1, 0xB39698, true},   // bcsGray
+        {0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0x94E6FB, 0x1595EE, 0xECE2E1, 0xB39698, true},  // bcsFrost
     };
     const TRow& r = kRows[Scheme];
     L.Fixed.From = r.from;

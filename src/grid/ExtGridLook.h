@@ -19,11 +19,11 @@
 namespace grid {
 
 enum TExtGridStyle {
-    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
-    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
-    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
+    gsSuiteABlue, gsSuiteASilver, gsSuiteAOlive, gsSuiteAClassic, gsSuiteBAzure,
+    gsSuiteBObsidian, gsBevel, gsWorkbench, gsCustom, gsSuiteBSilver, gsFrost, gsGlass,
+    gsTerminal, gsSuiteCBlue, gsSuiteCSilver, gsSuiteCBlack
 };
-enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+enum TBevelColorScheme { bcsNone, bcsBlue, bcsGreen, bcsGray, bcsFrost };
 
 // One face: a vertical gradient From -> To, optionally a second half
 // MirrorFrom -> MirrorTo, and a frame.
@@ -37,10 +37,10 @@ struct TFaceColors {
 };
 
 // Everything a preset writes. The defaults are the grid's at creation: the
-// look glXP with its colour set.
+// look glBevel with its colour set.
 struct TGridLookColors {
-    TGridLook Look = glXP;
-    TExtGridStyle Style = gsWindowsXP;  // the last style applied
+    TGridLook Look = glBevel;
+    TExtGridStyle Style = gsBevel;  // the last style applied
     bool Loading = false;               // presets then keep stored colours
 
     // The grid's fixed-cell sets (KeloGradient..., KeloGradientHover...,
@@ -86,11 +86,11 @@ void LookToText(TGridLook Value, std::string& Text);
 // The preset writers. SetLook does nothing when the look is unchanged.
 void SetLook(TGridLookColors& L, TGridLook Value);
 void SetStyle(TGridLookColors& L, TExtGridStyle AStyle);
-// The pack-wide style: the same 16 sets in the same order. A metro scroll
+// The pack-wide style: the same 16 sets in the same order. A tile scroll
 // type returns to normal unless the style is the custom one.
 void SetComponentStyle(TGridLookColors& L, int AKeloStyle);
 // Neither invalidates nor repaints the grid.
-void SetTheme(TGridLookColors& L, TXPColorScheme Scheme);
+void SetTheme(TGridLookColors& L, TBevelColorScheme Scheme);
 
 // The colours as a grid holds them now / written into a grid (the values
 // the grid has no property for stay with the record).

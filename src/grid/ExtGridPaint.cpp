@@ -224,7 +224,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
 // ----------------------------------------------------------------- fixed cells
 void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& R, const TCellLook& L) {
     const TGridLook look = FGrid.Look();
-    if (!(look == glKelo || look == glXP || look == glVista || look == glWin7 || look == glOffice2007)) return;
+    if (!(look == glKelo || look == glBevel || look == glFrost || look == glGlass || look == glSuiteB)) return;
     TExtStringGrid& g = FGrid;
     const bool activeHeader =
         g.ActiveCellShow() && ((ARow == g.Row() && ACol == g.FixedCols() - 1 && g.FixedCols() > 0) ||
@@ -234,13 +234,13 @@ void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& 
                                  plat::clNone, true, plat::clNone, false, true);
     } else if (!g.Flat()) {
         ctl::PaintCellBackground(Canvas, R, L.Brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, true,
-                                 look == glVista ? plat::clWhite : plat::clNone, true, true);
+                                 look == glFrost ? plat::clWhite : plat::clNone, true, true);
     }
 }
 
 void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, TRect R) {
     const TGridLook look = FGrid.Look();
-    if (look != glKelo && look != glXP) return;
+    if (look != glKelo && look != glBevel) return;
     R.Bottom += 1;
     if (!FGrid.Options().Contains(goFixedHorzLine)) return;
     Canvas.Pen().SetColor(ctl::HalveColor(plat::ColorToRGB(FGrid.FixedColor())));

@@ -212,9 +212,9 @@ private:
     TColor FTreeColor = plat::clGray;
 };
 
-enum TProgressStyle { psXP, psClassic };
+enum TProgressStyle { psBevel, psClassic };
 
-// The look of progress bars drawn in the XP style. A setter fires OnChange
+// The look of progress bars drawn in the bevel style. A setter fires OnChange
 // only when the value changes.
 class TGridProgressAppearance {
 public:
@@ -282,7 +282,7 @@ private:
     bool FCompletionSmooth = true;
     bool FShowGradient = true;
     int FSteps = 11;
-    TProgressStyle FStyle = psXP;
+    TProgressStyle FStyle = psBevel;
 };
 
 struct TSizeWhileTyping {

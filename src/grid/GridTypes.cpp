@@ -83,7 +83,7 @@ std::span<const std::string_view> EnumNames(TWheelAction) {
 }
 
 std::span<const std::string_view> EnumNames(TGridSelectionStyle) {
-    static constexpr std::string_view names[] = {"ssDefault", "ssVista", "ssWin7", "ssOffice2007"};
+    static constexpr std::string_view names[] = {"ssDefault", "ssFrost", "ssGlass", "ssSuiteB"};
     return names;
 }
 

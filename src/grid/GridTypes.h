@@ -56,7 +56,7 @@ enum TGridFixedCellEditor { fceEdit, fceComboEdit, fceComboList };
 enum TWheelAction { waMoveSelection, waScroll };
 
 // Base grid.
-enum TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
+enum TGridSelectionStyle { ssDefault, ssFrost, ssGlass, ssSuiteB };
 enum THoverRowCell { hcNormal, hcFixed, hcSelected };
 using THoverRowCells = TEnumSet<THoverRowCell>;
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };

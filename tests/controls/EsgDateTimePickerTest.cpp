@@ -34,12 +34,12 @@ TEST_F(Picker, Version) {
     EXPECT_EQ(picker->Version(), "1.0.0.0");
     picker->SetVersion("2.0");
     EXPECT_EQ(picker->Version(), "1.0.0.0");
-    EXPECT_FALSE(picker->MetroStyle());
+    EXPECT_FALSE(picker->TileStyle());
     EXPECT_EQ(picker->BorderColor(), plat::clNone);
 }
 
-TEST_F(Picker, MetroButtonFollowsTheMouse) {
-    picker->SetMetroStyle(true);
+TEST_F(Picker, TileButtonFollowsTheMouse) {
+    picker->SetTileStyle(true);
     picker->ButtonColor = plat::clRed;
     picker->ButtonColorHot = plat::clLime;
     picker->ButtonColorDown = plat::clBlue;
@@ -62,8 +62,8 @@ TEST_F(Picker, BorderColour) {
     picker->SetBorderColor(plat::clRed);
     EXPECT_NE(ButtonFace(), (plat::test::TRgb{255, 0, 0}));
     plat::test::ProcessEvents();
-    EXPECT_NE(plat::test::PixelAt(*picker, 0, 10), (plat::test::TRgb{255, 0, 0}));  // not Metro
-    picker->SetMetroStyle(true);
+    EXPECT_NE(plat::test::PixelAt(*picker, 0, 10), (plat::test::TRgb{255, 0, 0}));  // not Tile
+    picker->SetTileStyle(true);
     plat::test::ProcessEvents();
     EXPECT_EQ(plat::test::PixelAt(*picker, 0, 10), (plat::test::TRgb{255, 0, 0}));
 }

@@ -119,7 +119,7 @@ TEST_F(SpinEdit, FloatPrecisionAndSeparator) {
 TEST_F(SpinEdit, KeypadDecimalTypesTheRegionalSeparator) {
     base::SetDecimalSeparator(',');
     edit->SetSpinType(sptFloat);
-    edit->ExcelStyleDecimalSeparator = true;
+    edit->SpreadsheetStyleDecimalSeparator = true;
     char32_t seen = 0;
     edit->OnKeyPress = [&](plat::TObject*, char32_t& k) { seen = k; };
     edit->Perform(plat::WM_KEYDOWN, plat::VK_DECIMAL);

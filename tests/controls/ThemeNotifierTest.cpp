@@ -55,8 +55,8 @@ TEST_F(ThemeNotifierTest, WithoutTheSuiteNothingIsWatched) {
 TEST_F(ThemeNotifierTest, ChangesReachTheNotifierAndEachRegisteredWindowOnce) {
     {
         plat::TRegistry reg(path);
-        reg.WriteString(std::string(kOfficeKey2010) + "\\General", "Present", "1");
-        reg.WriteInteger(kOfficeKey2010, "Theme", 1);
+        reg.WriteString(std::string(kSuiteKeyC) + "\\General", "Present", "1");
+        reg.WriteInteger(kSuiteKeyC, "Theme", 1);
     }
     TThemeNotifier n(form.get(), path);
     ASSERT_TRUE(n.Watching());
@@ -69,15 +69,15 @@ TEST_F(ThemeNotifierTest, ChangesReachTheNotifierAndEachRegisteredWindowOnce) {
 
     n.Monitor()->Check();  // nothing changed yet
     EXPECT_EQ(w->changes, 0);
-    plat::TRegistry(path).WriteInteger(kOfficeKey2010, "Theme", 3);
+    plat::TRegistry(path).WriteInteger(kSuiteKeyC, "Theme", 3);
     n.Monitor()->Check();
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(w->changes, 1);
-    EXPECT_EQ(w->key, kOfficeKey2010);
-    EXPECT_EQ(DetectOfficeTheme(plat::TRegistry(path)), ot2010Black);
+    EXPECT_EQ(w->key, kSuiteKeyC);
+    EXPECT_EQ(DetectOfficeTheme(plat::TRegistry(path)), otSuiteCBlack);
 
     n.UnRegisterWindow(w);
-    plat::TRegistry(path).WriteInteger(kOfficeKey2010, "Theme", 2);
+    plat::TRegistry(path).WriteInteger(kSuiteKeyC, "Theme", 2);
     n.Monitor()->Check();
     EXPECT_EQ(w->changes, 1);
     EXPECT_EQ(notices, 2);

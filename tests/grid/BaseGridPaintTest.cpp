@@ -117,14 +117,14 @@ TEST_F(BaseGridPaint, MirrorBackgroundSplitsTopAndBottom) {
 }
 
 TEST_F(BaseGridPaint, RoundedSelectionLookFollowsTheFocus) {
-    grid->SetSelectionStyle(ssWin7);
+    grid->SetSelectionStyle(ssGlass);
     grid->SetSelection({2, 3, 2, 3});
     // Without the focus every style shows the unfocused face.
     EXPECT_EQ(At(160, 72), RGB(0xD9, 0xD9, 0xD9));  // border
     EXPECT_EQ(At(160, 73), RGB(0xFA, 0xFA, 0xFB));  // inner top line
     EXPECT_EQ(At(160, 74), RGB(0xF8, 0xF8, 0xF8));  // first band of the fill
     grid->SetOptions(grid->Options() + TGridOptions{goDrawFocusSelected});
-    EXPECT_EQ(At(160, 72), RGB(0x7D, 0xA2, 0xCE));  // the focused Win7 border
+    EXPECT_EQ(At(160, 72), RGB(0x7D, 0xA2, 0xCE));  // the focused Glass border
     EXPECT_EQ(At(160, 74), RGB(0xDC, 0xEB, 0xFC));
 }
 

@@ -31,33 +31,33 @@ TEST(ExtGridLook, EachStyleWritesItsColourSet) {
             footer, footerTo;
         TGridSelectionStyle selStyle;
     } cases[] = {
-        {gsOffice2003Blue, glXP, 0xFCE1CB, 0xE0A57D, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
+        {gsSuiteABlue, glBevel, 0xFCE1CB, 0xE0A57D, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
          0xC0C0C0, 0x808080, 0xFCE1CB, clNone, ssDefault},
-        {gsOffice2003Silver, glXP, 0xECE2E1, 0xB39698, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
+        {gsSuiteASilver, glBevel, 0xECE2E1, 0xB39698, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
          0xC0C0C0, 0x808080, 0xECE2E1, clNone, ssDefault},
-        {gsOffice2003Olive, glXP, 0xCFF0EA, 0x8CC0B1, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
+        {gsSuiteAOlive, glBevel, 0xCFF0EA, 0x8CC0B1, clNone, clNone, 0x94E6FB, 0x1595EE, 0x94E6FB, 0x1595EE, clBlack,
          0xC0C0C0, 0x808080, 0xCFF0EA, clNone, ssDefault},
-        {gsOffice2003Classic, glXP, 0xFFFFFF, 0xCCD4D8, clNone, clNone, 0xD8D5D4, 0xD8D5D4, clHighlight, clNone,
+        {gsSuiteAClassic, glBevel, 0xFFFFFF, 0xCCD4D8, clNone, clNone, 0xD8D5D4, 0xD8D5D4, clHighlight, clNone,
          clHighlightText, 0xC0C0C0, 0x808080, 0xFFFFFF, clNone, ssDefault},
-        {gsOffice2007Luna, glOffice2007, 0xFBF9F6, 0xE8DBD2, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
-         clBlack, 0xF1EDEB, 0xD1BBA4, 0xFBF9F6, clNone, ssOffice2007},
-        {gsOffice2007Obsidian, glOffice2007, 0xF7F7F7, 0xDEDEDE, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
-         clBlack, 0xE5D7D0, 0x808080, 0xF7F7F7, clNone, ssOffice2007},
-        {gsWindowsXP, glXP, clBtnFace, clBtnFace, clNone, clNone, clBtnFace, clBtnFace, clHighlight, clNone,
+        {gsSuiteBAzure, glSuiteB, 0xFBF9F6, 0xE8DBD2, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
+         clBlack, 0xF1EDEB, 0xD1BBA4, 0xFBF9F6, clNone, ssSuiteB},
+        {gsSuiteBObsidian, glSuiteB, 0xF7F7F7, 0xDEDEDE, clNone, clNone, 0x9DD8F9, 0x5EC1F1, 0x5EC1F1, clNone,
+         clBlack, 0xE5D7D0, 0x808080, 0xF7F7F7, clNone, ssSuiteB},
+        {gsBevel, glBevel, clBtnFace, clBtnFace, clNone, clNone, clBtnFace, clBtnFace, clHighlight, clNone,
          clHighlightText, 0xC0C0C0, 0x808080, clBtnFace, clNone, ssDefault},
-        {gsWhidbey, glStandard, 0xFFFFFF, clBtnFace, clNone, clNone, 0x94E6FB, 0x1595EE, clHighlight, clNone,
+        {gsWorkbench, glStandard, 0xFFFFFF, clBtnFace, clNone, clNone, 0x94E6FB, 0x1595EE, clHighlight, clNone,
          clHighlightText, 0xC0C0C0, 0x808080, 0xFFFFFF, clNone, ssDefault},
-        {gsOffice2007Silver, glOffice2007, 0xF3F3F1, 0xCAC9C8, clNone, clNone, 0x99CCFF, 0x699CFF,
-         0x95C7F5, clNone, clBlack, 0xE5D7D0, 0x808080, 0xF3F3F1, clNone, ssOffice2007},
-        {gsWindowsVista, glVista, 0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0xFDF8F1, 0xFCEFD5, 0xEACAB6, clNone, clBlack,
-         0xECECF0, 0xD4D2D1, 0xFFFFFF, 0xF4F2F1, ssVista},
-        {gsWindows7, glWin7, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, 0xFCEBDC, 0xFCDBC1, 0xEACAB6, clNone, clBlack,
-         0xECECF0, 0xD4D2D1, 0xFDFCFA, 0xF7E9DD, ssWin7},
-        {gsOffice2010Blue, glOffice2007, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
+        {gsSuiteBSilver, glSuiteB, 0xF3F3F1, 0xCAC9C8, clNone, clNone, 0x99CCFF, 0x699CFF,
+         0x95C7F5, clNone, clBlack, 0xE5D7D0, 0x808080, 0xF3F3F1, clNone, ssSuiteB},
+        {gsFrost, glFrost, 0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0xFDF8F1, 0xFCEFD5, 0xEACAB6, clNone, clBlack,
+         0xECECF0, 0xD4D2D1, 0xFFFFFF, 0xF4F2F1, ssFrost},
+        {gsGlass, glGlass, 0xFDFCFA, 0xFAF0E6, 0xF4E6DC, 0xF7E9DD, 0xFCEBDC, 0xFCDBC1, 0xEACAB6, clNone, clBlack,
+         0xECECF0, 0xD4D2D1, 0xFDFCFA, 0xF7E9DD, ssGlass},
+        {gsSuiteCBlue, glSuiteB, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0xF5E7DA, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
          clBlack, 0xC0C0C0, 0xC7B0A0, 0xF5E7DA, 0xF5E7DA, ssDefault},
-        {gsOffice2010Silver, glOffice2007, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
+        {gsSuiteCSilver, glSuiteB, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, 0xE8E3DF, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
          clBlack, 0xC0C0C0, 0xBAB5B1, 0xE8E3DF, 0xE8E3DF, ssDefault},
-        {gsOffice2010Black, glOffice2007, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
+        {gsSuiteCBlack, glSuiteB, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x6A6A6A, 0x5BD5FF, 0x71EFFF, 0xFFDBB7, clNone,
          clBlack, 0xC0C0C0, 0x444444, 0x6A6A6A, 0x6A6A6A, ssDefault},
     };
     for (const auto& c : cases) {
@@ -87,9 +87,9 @@ TEST(ExtGridLook, ControlLookFixedColoursFollowTheStyleRule) {
     const struct {
         TExtGridStyle style;
         bool keeps;
-    } cases[] = {{gsOffice2003Blue, true}, {gsOffice2007Luna, true}, {gsOffice2007Silver, true},
-                 {gsOffice2003Classic, false}, {gsWindowsXP, false}, {gsWindowsVista, false},
-                 {gsOffice2010Black, false}};
+    } cases[] = {{gsSuiteABlue, true}, {gsSuiteBAzure, true}, {gsSuiteBSilver, true},
+                 {gsSuiteAClassic, false}, {gsBevel, false}, {gsFrost, false},
+                 {gsSuiteCBlack, false}};
     for (const auto& c : cases) {
         TGridLookColors L = StandardLook();
         SetStyle(L, c.style);
@@ -104,15 +104,15 @@ TEST(ExtGridLook, HoverAndPressedSetsOfTheStyles) {
         TExtGridStyle style;
         TFaceColors hover, down, sortHeader;
     } cases[] = {
-        {gsOffice2007Luna, {0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87},
+        {gsSuiteBAzure, {0xE4E2DF, 0xDBD3CD, 0xDBD3CD, 0xD2C5BC, 0xB79F87},
          {0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D, 0xE4C19D}, {}},
-        {gsWindowsVista, {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993},
+        {gsFrost, {0xFFF7E3, 0xFFF7E3, 0xFFEDBD, 0xFBE7B7, 0xE3C993},
          {0xF9E4BC, 0xF9E4BC, 0xF7D68D, 0xF5D18A, 0xAE904F}, {0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8, clNone}},
         // The control look's hover colours overwrite the grid's first ones;
         // the border written first stays.
-        {gsWindows7, {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, 0xEEE8E3},
+        {gsGlass, {0xFEFBF8, 0xFAF2ED, 0xF4E4D7, 0xE8D2C1, 0xEEE8E3},
          {0xF1E8DD, 0xF1E4D8, 0xECDBCF, 0xEDDCCF, 0xD5BCAA}, {0xFCF9F2, 0xFCF9F2, 0xF9F1E1, 0xF6ECD8, clNone}},
-        {gsOffice2010Silver, {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8},
+        {gsSuiteCSilver, {0x6BDFFF, 0xAFEFFF, 0xAFEFFF, 0xE6FCFF, 0x3ABFE8},
          {0x5BD5FF, 0x64E0FF, 0x64E0FF, 0x71EFFF, 0x308AC2}, {0xAAAAAA, 0xAAAAAA, 0xAAAAAA, 0xAAAAAA, clNone}},
     };
     for (const auto& c : cases) {
@@ -126,7 +126,7 @@ TEST(ExtGridLook, HoverAndPressedSetsOfTheStyles) {
 
 TEST(ExtGridLook, XPLookPresetFromAnotherLook) {
     TGridLookColors L = StandardLook();
-    SetLook(L, glXP);
+    SetLook(L, glBevel);
     EXPECT_EQ(L.Fixed, (TFaceColors{plat::clWhite, clBtnFace, clNone, clNone, clNone}));
     EXPECT_EQ(L.Hover.From, 0xCFD0D1u);
     EXPECT_EQ(L.Hover.MirrorTo, 0xABBCBFu);
@@ -144,11 +144,11 @@ TEST(ExtGridLook, XPLookPresetFromAnotherLook) {
 
 TEST(ExtGridLook, SameLookChangesNothing) {
     TGridLookColors L;
-    L.ScrollType = ssMetro;
+    L.ScrollType = ssTile;
     L.BorderColor = plat::clRed;
     L.Fixed.From = plat::clRed;
     SetLook(L, L.Look);
-    EXPECT_EQ(L.ScrollType, ssMetro);
+    EXPECT_EQ(L.ScrollType, ssTile);
     EXPECT_EQ(L.BorderColor, plat::clRed);
     EXPECT_EQ(L.Fixed.From, plat::clRed);
 }
@@ -158,8 +158,8 @@ TEST(ExtGridLook, LoadingClearsFixedColoursButWritesNoPreset) {
     L.Loading = true;
     L.SelectionColor = plat::clRed;
     L.SortHeader.From = plat::clRed;
-    L.ScrollType = ssMetro;
-    SetLook(L, glXP);
+    L.ScrollType = ssTile;
+    SetLook(L, glBevel);
     EXPECT_EQ(L.Fixed.From, clNone);
     EXPECT_EQ(L.Fixed.To, clNone);
     EXPECT_EQ(L.SortHeader.From, clNone);
@@ -169,14 +169,14 @@ TEST(ExtGridLook, LoadingClearsFixedColoursButWritesNoPreset) {
 }
 
 TEST(ExtGridLook, ObsidianPressedColoursDependOnTheLookBefore) {
-    TGridLookColors fromXP;  // look glXP
-    SetStyle(fromXP, gsOffice2007Obsidian);
-    EXPECT_EQ(fromXP.Down.From, 0xE4C19Du);
+    TGridLookColors fromBevel;  // look glBevel
+    SetStyle(fromBevel, gsSuiteBObsidian);
+    EXPECT_EQ(fromBevel.Down.From, 0xE4C19Du);
 
     TGridLookColors already = StandardLook();
-    SetLook(already, glOffice2007);
+    SetLook(already, glSuiteB);
     already.Down.From = plat::clRed;
-    SetStyle(already, gsOffice2007Obsidian);
+    SetStyle(already, gsSuiteBObsidian);
     EXPECT_EQ(already.Down.From, plat::clRed);
     EXPECT_EQ(already.SelectionStyle, ssDefault);
 }
@@ -195,19 +195,19 @@ TEST(ExtGridLook, CustomStyleResetsOnlySelectionAndControlLook) {
     EXPECT_EQ(L.ControlColor, clBlack);
     EXPECT_EQ(L.Fixed.From, fixed.From);
     EXPECT_EQ(L.GridLineColor, line);
-    EXPECT_EQ(L.Look, glXP);
+    EXPECT_EQ(L.Look, glBevel);
 }
 
 TEST(ExtGridLook, ThemeSchemes) {
     const struct {
-        TXPColorScheme scheme;
+        TBevelColorScheme scheme;
         TColor from, to, active, footerTo, controlFrom;
     } cases[] = {
-        {xpBlue, 0xFCE1CB, 0xE0A57D, 0x94E6FB, 0xE0A57D, 0xFCE1CB},
-        {xpGreen, 0xCFF0EA, 0x8CC0B1, 0x94E6FB, 0x8CC0B1, 0xCFF0EA},
-        {xpGray, 0xECE2E1, 0xB39698, 0x94E6FB, 0xB39698, 0xECE2E1},
-        {vistaAero, 0xFFFFFF, 0xFFFFFF, 0x94E6FB, 0xB39698, 0xFFFFFF},
-        {xpNone, 0xFFFFFF, clBtnFace, 0xFFFFFF, 0xFFD9B3, clNone},
+        {bcsBlue, 0xFCE1CB, 0xE0A57D, 0x94E6FB, 0xE0A57D, 0xFCE1CB},
+        {bcsGreen, 0xCFF0EA, 0x8CC0B1, 0x94E6FB, 0x8CC0B1, 0xCFF0EA},
+        {bcsGray, 0xECE2E1, 0xB39698, 0x94E6FB, 0xB39698, 0xECE2E1},
+        {bcsFrost, 0xFFFFFF, 0xFFFFFF, 0x94E6FB, 0xB39698, 0xFFFFFF},
+        {bcsNone, 0xFFFFFF, clBtnFace, 0xFFFFFF, 0xFFD9B3, clNone},
     };
     for (const auto& c : cases) {
         TGridLookColors L;
@@ -225,8 +225,8 @@ TEST(ExtGridLook, LookNames) {
         TGridLook look;
         const char* ident;
         const char* text;
-    } cases[] = {{glStandard, "glStandard", "Standard"}, {glXP, "glXP", "Windows XP"},
-                 {glListView, "glListView", "ListView"}, {glOffice2007, "glOffice2007", "Office2007"},
+    } cases[] = {{glStandard, "glStandard", "Standard"}, {glBevel, "glBevel", "Bevel"},
+                 {glListView, "glListView", "ListView"}, {glSuiteB, "glSuiteB", "SuiteB"},
                  {glCustom, "keep", "keep"}};
     for (const auto& c : cases) {
         std::string ident = "keep", text = "keep";
@@ -237,20 +237,20 @@ TEST(ExtGridLook, LookNames) {
     }
 }
 
-TEST(ExtGridLook, ComponentStyleLeavesMetroScrolling) {
+TEST(ExtGridLook, ComponentStyleLeavesTileScrolling) {
     TGridLookColors L;
-    L.ScrollType = ssMetro;
+    L.ScrollType = ssTile;
     SetComponentStyle(L, 8);  // the custom style keeps it
-    EXPECT_EQ(L.ScrollType, ssMetro);
+    EXPECT_EQ(L.ScrollType, ssTile);
     SetComponentStyle(L, 0);
     EXPECT_EQ(L.ScrollType, ssNormal);
-    EXPECT_EQ(L.Style, gsOffice2003Blue);
+    EXPECT_EQ(L.Style, gsSuiteABlue);
 }
 
 TEST(ExtGridLook, AppliedToAGrid) {
     TExtStringGrid g(nullptr);
     TGridLookColors L = LookOfGrid(g);
-    SetStyle(L, gsOffice2003Blue);
+    SetStyle(L, gsSuiteABlue);
     ApplyLookToGrid(L, g);
     EXPECT_EQ(g.KeloGradientFrom(), 0xFCE1CBu);
     EXPECT_EQ(g.KeloGradientTo(), 0xE0A57Du);

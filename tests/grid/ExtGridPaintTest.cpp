@@ -31,7 +31,7 @@ std::string OutPath(const std::string& name) {
 
 // A rule table as the system's windows set one up: a row-number column,
 // a check-box column holding "Y"/"N", numbers, a combo column, a hidden
-// column and free text, 1025 rows, look glXP.
+// column and free text, 1025 rows, look glBevel.
 struct RuleTable {
     std::unique_ptr<plat::TForm> form;
     TExtColumnGrid* grid = nullptr;

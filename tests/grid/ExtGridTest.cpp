@@ -29,7 +29,7 @@ TEST(ExtGrid, NewGridDefaults) {
     EXPECT_EQ(g.FloatFormat(), "%.2f");
     EXPECT_EQ(g.CheckTrue(), "Y");
     EXPECT_EQ(g.CheckFalse(), "N");
-    EXPECT_EQ(g.Look(), glXP);
+    EXPECT_EQ(g.Look(), glBevel);
     EXPECT_EQ(g.XMLEncoding(), "ISO-8859-1");
     EXPECT_EQ(g.InvalidEntryIcon(), ieWarning);
     EXPECT_EQ(g.SelectionColor(), 0xEACAB6u);

@@ -32,7 +32,7 @@ TEST(GridTypes, StoredNamesReadBackToTheSameValue) {
     ExpectRoundTrip(fceRightClick, 4);
     ExpectRoundTrip(fceComboList, 3);
     ExpectRoundTrip(waScroll, 2);
-    ExpectRoundTrip(ssOffice2007, 4);
+    ExpectRoundTrip(ssSuiteB, 4);
     ExpectRoundTrip(hcSelected, 3);
     ExpectRoundTrip(acSTDDEV, 10);
 }
