@@ -16,6 +16,8 @@
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
+#include "GridOnFormFixture.h"
+
 using namespace grid;
 namespace pt = plat::test;
 
@@ -26,29 +28,12 @@ struct Done {
     friend bool operator==(const Done&, const Done&) = default;
 };
 
-class GridEdit : public ::testing::Test {
+class GridEdit : public GridOnForm {
 protected:
     void SetUp() override {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 700, 400);
-        grid = new TExtStringGrid(form.get());
-        grid->SetParent(form.get());
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetColCount(5);
-        grid->SetRowCount(6);
-        grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
-        other = new plat::TEdit(form.get());
-        other->SetParent(form.get());
-        other->SetBounds(610, 10, 80, 24);
-        form->Show();
-        grid->SetFocus();
+        ShowGrid(5, 6, true);
         grid->OnEditCellDone = [this](plat::TObject*, int c, int r) { done.push_back({c, r}); };
         pt::ProcessEvents();
-    }
-    void Select(int c, int r) {
-        grid->SetCol(c);
-        grid->SetRow(r);
     }
     plat::TControl& Editor() { return *grid->InplaceEditor(); }
     plat::TPoint Center(int c, int r) {
@@ -56,9 +41,6 @@ protected:
         return {(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
     }
 
-    std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* grid = nullptr;
-    plat::TEdit* other = nullptr;
     std::vector<Done> done;
 };
 

@@ -13,37 +13,19 @@
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
+#include "GridOnFormFixture.h"
+
 using namespace grid;
 namespace pt = plat::test;
 
 namespace {
 
-class GridKeys : public ::testing::Test {
+class GridKeys : public GridOnForm {
 protected:
     void SetUp() override {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 700, 400);
-        grid = new TExtStringGrid(form.get());
-        grid->SetParent(form.get());
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetColCount(6);
-        grid->SetRowCount(40);
-        grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
-        next = new plat::TEdit(form.get());
-        next->SetParent(form.get());
-        next->SetBounds(610, 10, 80, 24);
-        form->Show();
-        grid->SetFocus();
+        ShowGrid(6, 40, true);
         pt::ProcessEvents();
     }
-    void Select(int c, int r) {
-        grid->SetCol(c);
-        grid->SetRow(r);
-    }
-    std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* grid = nullptr;
-    plat::TEdit* next = nullptr;
 };
 
 TEST_F(GridKeys, MovementKeys) {
@@ -100,14 +82,14 @@ TEST_F(GridKeys, TabLeavesTheGridUnlessItKeepsTabs) {
     pt::ProcessEvents();
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(grid->Cells(2, 2), "t");
-    EXPECT_TRUE(next->Focused());
+    EXPECT_TRUE(other->Focused());
     EXPECT_EQ(grid->Col(), 2);
 
     grid->SetFocus();
     grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
     pt::SendKey(*grid, plat::VK_TAB);
     EXPECT_EQ(grid->Col(), 3);
-    EXPECT_FALSE(next->Focused());
+    EXPECT_FALSE(other->Focused());
 }
 
 TEST_F(GridKeys, TabsKeptByTheGridWalkTheEditableCells) {
@@ -137,7 +119,7 @@ TEST_F(GridKeys, TabsKeptByTheGridWalkTheEditableCells) {
     grid->Navigation().SetTabToNextAtEnd(true);
     Select(3, 2);
     pt::SendKey(*grid, plat::VK_TAB);
-    EXPECT_TRUE(next->Focused());
+    EXPECT_TRUE(other->Focused());
 }
 
 TEST_F(GridKeys, DownOnTheLastRowAppendsOnlyWhenAsked) {

@@ -13,29 +13,20 @@
 #include "platform/GuiApp.h"
 #include "platform/TestHooks.h"
 
+#include "GridOnFormFixture.h"
+
 using namespace grid;
 namespace pt = plat::test;
 
 namespace {
 
-class GridMouse : public ::testing::Test {
+class GridMouse : public GridOnForm {
 protected:
     void SetUp() override {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 700, 400);
-        grid = new TExtStringGrid(form.get());
-        grid->SetParent(form.get());
-        grid->SetBounds(0, 0, 600, 300);
-        grid->SetColCount(5);
-        grid->SetRowCount(100);
-        form->Show();
-        grid->SetFocus();
+        ShowGrid(5, 100, false);
         pt::ProcessEvents();
         lines = plat::Mouse->WheelScrollLines();
     }
-    std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* grid = nullptr;
     int lines = 3;
 };
 
