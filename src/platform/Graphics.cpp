@@ -290,10 +290,19 @@ void TFont::Changed() {
     if (OnChange) OnChange();
 }
 
+namespace {
+// Stores a new value of a setting; true when it differs from the old one,
+// so the owner is told of real changes only.
+template <class T, class U>
+bool Replace(T& field, const U& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+}  // namespace
+
 void TFont::SetName(const std::string& name) {
-    if (name == name_) return;
-    name_ = name;
-    Changed();
+    if (Replace(name_, name)) Changed();
 }
 
 int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch); }
@@ -301,39 +310,27 @@ int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch); }
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch, 72)); }
 
 void TFont::SetHeight(int height) {
-    if (height == height_) return;
-    height_ = height;
-    Changed();
+    if (Replace(height_, height)) Changed();
 }
 
 void TFont::SetStyle(TFontStyles style) {
-    if (style == style_) return;
-    style_ = style;
-    Changed();
+    if (Replace(style_, style)) Changed();
 }
 
 void TFont::SetColor(TColor color) {
-    if (color == color_) return;
-    color_ = color;
-    Changed();
+    if (Replace(color_, color)) Changed();
 }
 
 void TFont::SetCharset(int charset) {
-    if (charset == charset_) return;
-    charset_ = charset;
-    Changed();
+    if (Replace(charset_, charset)) Changed();
 }
 
 void TFont::SetPitch(TFontPitch pitch) {
-    if (pitch == pitch_) return;
-    pitch_ = pitch;
-    Changed();
+    if (Replace(pitch_, pitch)) Changed();
 }
 
 void TFont::SetOrientation(int tenths) {
-    if (tenths == orientation_) return;
-    orientation_ = tenths;
-    Changed();
+    if (Replace(orientation_, tenths)) Changed();
 }
 
 QFont ToQFont(const TFont& font) {
@@ -380,28 +377,20 @@ void TPen::Changed() {
 }
 
 void TPen::SetColor(TColor color) {
-    if (color == color_) return;
-    color_ = color;
-    Changed();
+    if (Replace(color_, color)) Changed();
 }
 
 void TPen::SetWidth(int width) {
     width = std::max(1, width);
-    if (width == width_) return;
-    width_ = width;
-    Changed();
+    if (Replace(width_, width)) Changed();
 }
 
 void TPen::SetStyle(TPenStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    Changed();
+    if (Replace(style_, style)) Changed();
 }
 
 void TPen::SetMode(TPenMode mode) {
-    if (mode == mode_) return;
-    mode_ = mode;
-    Changed();
+    if (Replace(mode_, mode)) Changed();
 }
 
 // ------------------------------------------------------------------- brush
@@ -430,9 +419,7 @@ void TBrush::SetColor(TColor color) {
 }
 
 void TBrush::SetStyle(TBrushStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    Changed();
+    if (Replace(style_, style)) Changed();
 }
 
 }  // namespace plat
