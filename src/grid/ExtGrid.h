@@ -845,6 +845,28 @@ private:
     std::shared_ptr<TExtGridPainter> FPainter;  // made on first paint
     std::vector<int> FSeenColWidths;
     bool FInSizeFollowUp = false;
+
+    // Below, one block per area of the grid still growing. Each area adds its
+    // declarations inside its own block only, and keeps its private state in
+    // one struct of its own (declared in the block, defined in the area's
+    // .cpp) so that the member list above stays put.
+
+    // ------------------------------------------------------ structure: moving rows and columns, inserting columns, sorted access, start-up
+public:
+
+    // ------------------------------------------------------ cell kinds, cell graphics and their geometry
+public:
+
+    // ------------------------------------------------------ painting extras: balloons, hints, rotated cells, cell controls, scroll bars
+public:
+
+    // ------------------------------------------------------ special editors and the editing cycle's extras
+public:
+
+    // ------------------------------------------------------ mouse, keys and messages extras
+public:
+
+    // ------------------------------------------------------ end of the area blocks
 };
 
 }  // namespace grid
