@@ -353,6 +353,31 @@ TEST_F(ParGenPanels, CableDhcpDisablesTheAddressesOfEveryAddressPanel) {
     }
 }
 
+// Every input of every panel reaches the window's handlers: a change marks
+// the data as changed, a box may lay the window out again, and an octet
+// edit filters its keys (220 octets, and the five hexadecimal edits).
+TEST_F(ParGenPanels, EveryInputOfEveryPanelIsWired) {
+    Make();
+    int keyFiltered = 0, boxes = 0;
+    for (int i = 0; i < dlg->ComponentCount(); ++i) {
+        TComponent* c = dlg->Components(i);
+        if (auto* edit = dynamic_cast<TEdit*>(c)) {
+            if (edit->OnKeyPress) ++keyFiltered;
+            // The tunnelling port is fixed and never edited.
+            if (c->Name() != "E_EtherNetIP_TunnelPort") {
+                EXPECT_TRUE(edit->OnChange) << c->Name();
+            }
+        } else if (auto* list = dynamic_cast<TComboBox*>(c)) {
+            EXPECT_TRUE(list->OnChange) << c->Name();
+        } else if (auto* box = dynamic_cast<TCheckBox*>(c)) {
+            EXPECT_TRUE(box->OnClick) << c->Name();
+            ++boxes;
+        }
+    }
+    EXPECT_EQ(keyFiltered, 225);
+    EXPECT_EQ(boxes, 43);
+}
+
 TEST_F(ParGenPanels, APointIsNeverTypedIntoAHiddenOctet) {
     Make();
     auto& octet = dlg->Ctl<TEdit>("E_ModbusTCPSlave_IP2");
