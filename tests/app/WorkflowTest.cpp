@@ -51,9 +51,11 @@ protected:
         };
     }
 
+    // As a user replaces what an edit holds: select all, then type over it.
     static void Retype(TEdit& edit, const std::string& text) {
-        edit.SetText("");
+        test::SendKey(edit, 'A', ssCtrl);
         test::TypeText(edit, text);
+        EXPECT_EQ(edit.Text(), text) << edit.Name();
     }
 
     TEdit& ParGenEdit(const std::string& name) { return parGen->Ctl<TEdit>(name); }
