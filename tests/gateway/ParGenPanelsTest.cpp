@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -113,6 +114,34 @@ TEST_F(ParGenPanels, EachHiddenPanelIsLabelledFromItsOwnTextBlock) {
     EXPECT_EQ(List("CB_WiFi2_Type").Items().Items(), (std::vector<std::string>{"#736", "#737"}));
     EXPECT_EQ(List("CB_WiFi2_Channel").ItemIndex(), 0);
     EXPECT_EQ(List("CB_WiFi2_Channel").Items().Count(), 12);
+}
+
+// What holds for the whole family: the Ethernet connection and LoRaWAN
+// panels everywhere, in that order; the twelve models with a choice of
+// connection put the device panel first and Wi-Fi last (the MQTT model,
+// before its mobile panel).
+TEST(GatewayModels, EveryModelKeepsTheFamilyOrder) {
+    int withSelect = 0;
+    for (int m = 0; m < gw::Gateway_Model_Count; ++m) {
+        const std::vector<std::string>& p = gw::Model_Panels(static_cast<gw::TGatewayModel>(m));
+        const bool select = p.front() == "CP_Select_Device";
+        const size_t eth = select ? 1 : 0;
+        ASSERT_GT(p.size(), eth + 2) << m;
+        EXPECT_EQ(p[eth], "CP_Ethernet_Connection") << m;
+        EXPECT_EQ(p[eth + 1], "CP_LoRaWAN") << m;
+        EXPECT_EQ(std::set<std::string>(p.begin(), p.end()).size(), p.size()) << m;
+        if (!select) {
+            EXPECT_EQ(std::count(p.begin(), p.end(), "CP_WiFi2"), 0) << m;
+            continue;
+        }
+        ++withSelect;
+        const bool mqtt = static_cast<gw::TGatewayModel>(m) == gw::TGatewayModel::MQTT;
+        EXPECT_EQ(p[p.size() - (mqtt ? 2 : 1)], "CP_WiFi2") << m;
+        if (mqtt) {
+            EXPECT_EQ(p.back(), "CP_GSM_GPRS");
+        }
+    }
+    EXPECT_EQ(withSelect, 12);
 }
 
 // The panels of a model are shown, numbered and stacked in its order.
