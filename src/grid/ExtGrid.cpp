@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "base/StrUtils.h"
+#include "grid/ExtGridStructState.h"
 
 namespace grid {
 
 TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
+    FStruct = std::make_shared<TStructState>();
     std::fill(std::begin(FVisibleCol), std::end(FVisibleCol), true);
     std::fill(std::begin(FAllColWidths), std::end(FAllColWidths), std::int16_t(0));
     FFixedFont.SetName("Tahoma");
@@ -152,6 +154,43 @@ void TExtStringGrid::SetColCount(int Value) {
     TBaseGrid::SetColCount(Value);
     if (FFixedColsMin < ColCount() && FFixedColAlways) SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    // The horizontal scroll bar may come or go, and with it a row.
+    if (FIntegralHeight) SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::SetIntegralHeight(bool Value) {
+    FIntegralHeight = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (FIntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+        // Whole rows only, besides the horizontal scroll bar when the
+        // columns do not fit. The framework grid draws no single border of
+        // its own, so no border width is taken off.
+        const int h = VisibleColCount() + FixedCols() < ColCount() ? plat::GetSystemMetrics(plat::SM_CYHSCROLL) : 0;
+        const int t = AHeight - h;
+        AHeight = h + (t - t % DefaultRowHeight());
+    }
+    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos,
+                                     int& SizingOfs) {
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+    int c = -1, r = -1;
+    MouseToCell(X - 6, Y, c, r);
+    if (r >= 0 && r < FixedRows() && c >= 0) {
+        bool allow = true;
+        if (OnColumnSize) OnColumnSize(this, c, allow);
+        if (!allow) State = plat::gsNormal;
+    }
+    MouseToCell(X, Y - 6, c, r);
+    if (c >= 0 && c < FixedCols() && r >= 0) {
+        bool allow = true;
+        if (OnRowSize) OnRowSize(this, r, allow);
+        if (!allow) State = plat::gsNormal;
+    }
 }
 
 int TExtStringGrid::FixedRows() const {

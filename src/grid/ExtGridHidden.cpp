@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridStructState.h"
 
 namespace grid {
 
@@ -181,6 +182,8 @@ int TExtStringGrid::DisplRowIndex(int ARow) const {
 void TExtStringGrid::HideRows(int FromRow, int ToRow) {
     if (FromRow < 0 || ToRow < FromRow) return;
     const int displFrom = DisplRowIndex(FromRow);
+    if (!IsHiddenRow(FromRow) && displFrom < RowCount())
+        if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(false);
     int shown = 0;
     for (int r = FromRow; r <= ToRow; ++r) {
         if (IsHiddenRow(r)) continue;
@@ -207,6 +210,9 @@ void TExtStringGrid::UnHideRow(int RowIndex) {
     PutRowCells(d, std::move(it->Items));
     SetRowHeights(d, it->Height);
     FGridItems.erase(it);
+    TControlList& list = St().CellControls;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.Control(i).Y == RowIndex && list.Control(i).Control) list.Control(i).Control->SetVisible(true);
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -223,6 +229,7 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
         SetRowHeights(d, it->Height);
     }
     FGridItems.erase(first, last);
+    if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(true);
 }
 
 void TExtStringGrid::UnHideRowsAll() {

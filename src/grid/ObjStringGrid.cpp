@@ -49,6 +49,80 @@ void TObjStringGrid::SetRowCount(int Value) {
     FCells.erase(FCells.lower_bound({RowCount(), -1}), FCells.end());
 }
 
+namespace {
+// Where index I goes when the entry at From moves to To.
+int MovedPlace(int I, int From, int To) {
+    if (I == From) return To;
+    if (From < To && I > From && I <= To) return I - 1;
+    if (To < From && I >= To && I < From) return I + 1;
+    return I;
+}
+}  // namespace
+
+void TObjStringGrid::StoreObjectMoved(plat::TObject*, int, int) {}
+
+void TObjStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+    if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
+        const int lo = std::min(FromIndex, ToIndex);
+        const int hi = std::max(FromIndex, ToIndex);
+        std::vector<std::pair<std::pair<int, int>, Cell>> moved;
+        for (auto it = FCells.begin(); it != FCells.end();) {
+            const int c = it->first.second;
+            if (c < lo || c > hi) {
+                ++it;
+                continue;
+            }
+            moved.push_back({{it->first.first, MovedPlace(c, FromIndex, ToIndex)}, std::move(it->second)});
+            it = FCells.erase(it);
+        }
+        for (auto& [key, cell] : moved) {
+            if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
+            FCells.emplace(key, std::move(cell));
+        }
+        Invalidate();
+    }
+    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
+    if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
+        const int lo = std::min(FromIndex, ToIndex);
+        const int hi = std::max(FromIndex, ToIndex);
+        // Keys sort by row first: the rows lo..hi are one range of the map.
+        const auto first = FCells.lower_bound({lo, -1});
+        const auto last = FCells.lower_bound({hi + 1, -1});
+        std::vector<std::pair<std::pair<int, int>, Cell>> moved;
+        for (auto it = first; it != last; ++it)
+            moved.push_back({{MovedPlace(it->first.first, FromIndex, ToIndex), it->first.second}, std::move(it->second)});
+        FCells.erase(first, last);
+        for (auto& [key, cell] : moved) {
+            if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
+            FCells.emplace(key, std::move(cell));
+        }
+        Invalidate();
+    }
+    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+}
+
+void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {
+    if (Delta == 0) return;
+    std::vector<std::pair<std::pair<int, int>, Cell>> moved;
+    for (auto it = FCells.begin(); it != FCells.end();) {
+        if (it->first.second < FirstCol) {
+            ++it;
+            continue;
+        }
+        moved.push_back({{it->first.first, it->first.second + Delta}, std::move(it->second)});
+        it = FCells.erase(it);
+    }
+    for (auto& [key, cell] : moved) {
+        if (key.second < 0) continue;
+        if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
+        FCells[key] = std::move(cell);
+    }
+    Invalidate();
+}
+
 std::string TObjStringGrid::GetEditText(int ACol, int ARow) { return GetGridCell(ACol, ARow); }
 
 void TObjStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) { SetGridCell(ACol, ARow, Value); }

@@ -1,0 +1,21 @@
+#pragma once
+// State of the string grid's structure operations (moving, inserting and
+// removing rows and columns, cell controls, sorted access), kept out of the
+// shared grid header.
+
+#include <vector>
+
+#include "grid/ExtGrid.h"
+#include "grid/GridLists.h"
+
+namespace grid {
+
+struct TExtStringGrid::TStructState {
+    // Controls placed over cells: column as given, real row.
+    TControlList CellControls;
+    int NumCellControls = 0;
+    // Sorted position -> row it had before sorting.
+    std::vector<int> SortXRef;
+};
+
+}  // namespace grid
