@@ -130,6 +130,11 @@ void TGridColumnItem::SetHeader(const std::string& Value) {
     g->ColumnHeaders().OnChange = std::move(onChange);
 }
 
+void TGridColumnItem::SetBorders(TCellBorders Value) {
+    FBorders = Value;
+    Changed();
+}
+
 void TGridColumnItem::SetEditor(TEditorType Value) {
     if (Value == FEditor) return;
     // The cell kind of the column changes only to or from a check-box column.

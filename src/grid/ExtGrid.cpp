@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "base/StrUtils.h"
+#include "grid/ExtGridStartup.h"
 #include "grid/ExtGridStructState.h"
 
 namespace grid {
 
 TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
+    (void)GridUnit();
     FStruct = std::make_shared<TStructState>();
     std::fill(std::begin(FVisibleCol), std::end(FVisibleCol), true);
     std::fill(std::begin(FAllColWidths), std::end(FAllColWidths), std::int16_t(0));
