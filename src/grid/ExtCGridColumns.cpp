@@ -86,7 +86,6 @@ void TExtColumnGrid::RemoveCols(int ColIndex, int CCount) {
     // items go first and stand-ins take their place at the end.
     const bool old = FColumns->NoRecursiveUpdate();
     FColumns->SetNoRecursiveUpdate(true);
-    std::vector<std::unique_ptr<TGridColumnItem>> kept;
     for (int k = 0; k < n; ++k) FColumns->Move(ColIndex, FColumns->Count() - 1);
     TExtStringGrid::RemoveCols(ColIndex, CCount);
     if (TotalColCount() == before) {

@@ -300,4 +300,43 @@ void TExtStringGrid::SetKeloGradientMirrorTo(TColor Value) {
     Invalidate();
 }
 
+// ----------------------------------------------------------- kept settings
+
+bool TExtStringGrid::AutoSize() const { return St().AutoSize; }
+
+void TExtStringGrid::SetAutoSize(bool Value) {
+    St().AutoSize = Value;
+    if (Value && !FLoading) AutoSizeColumns(false, 10);
+}
+
+bool TExtStringGrid::SizeWithForm() const { return St().SizeWithForm; }
+void TExtStringGrid::SetSizeWithForm(bool Value) { St().SizeWithForm = Value; }
+
+bool TExtStringGrid::FilterActive() const { return St().FilterActive; }
+void TExtStringGrid::SetFilterActive(bool Value) { St().FilterActive = Value; }
+
+bool TExtStringGrid::FilterDropDownCheck() const { return St().FilterDropDownCheck; }
+void TExtStringGrid::SetFilterDropDownCheck(bool Value) { St().FilterDropDownCheck = Value; }
+
+int TExtStringGrid::FilterDropDownRow() const { return St().FilterDropDownRow; }
+void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = Value; }
+
+bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
+void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }
+
+bool TExtStringGrid::URLFull() const { return St().URLFull; }
+void TExtStringGrid::SetURLFull(bool Value) { St().URLFull = Value; }
+
+bool TExtStringGrid::JavaCSV() const { return St().JavaCSV; }
+void TExtStringGrid::SetJavaCSV(bool Value) { St().JavaCSV = Value; }
+
+bool TExtStringGrid::AlwaysQuotes() const { return St().AlwaysQuotes; }
+void TExtStringGrid::SetAlwaysQuotes(bool Value) { St().AlwaysQuotes = Value; }
+
+bool TExtStringGrid::ExcelClipboardFormat() const { return St().ExcelClipboardFormat; }
+void TExtStringGrid::SetExcelClipboardFormat(bool Value) { St().ExcelClipboardFormat = Value; }
+
+bool TExtStringGrid::ClearTextOnly() const { return St().ClearTextOnly; }
+void TExtStringGrid::SetClearTextOnly(bool Value) { St().ClearTextOnly = Value; }
+
 }  // namespace grid

@@ -898,6 +898,32 @@ public:
     // recorded by SetColumnOrder.
     void ResetColumnOrder();
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Published settings whose work lies with sizing, filtering and the
+    // exchange formats; kept here with their defaults.
+    bool AutoSize() const;
+    // Fits the normal columns at once (not while loading).
+    void SetAutoSize(bool Value);
+    bool SizeWithForm() const;
+    void SetSizeWithForm(bool Value);
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    bool FilterDropDownCheck() const;
+    void SetFilterDropDownCheck(bool Value);
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
+    bool SelectionRTFKeep() const;
+    void SetSelectionRTFKeep(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
+    bool JavaCSV() const;
+    void SetJavaCSV(bool Value);
+    bool AlwaysQuotes() const;
+    void SetAlwaysQuotes(bool Value);
+    bool ExcelClipboardFormat() const;
+    void SetExcelClipboardFormat(bool Value);
+    bool ClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+
     // (Sender, column or row, var Allow): a user sizing of that column or
     // row may be refused.
     std::function<void(TObject*, int, bool&)> OnColumnSize;

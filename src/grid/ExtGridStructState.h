@@ -16,6 +16,19 @@ struct TExtStringGrid::TStructState {
     int NumCellControls = 0;
     // Sorted position -> row it had before sorting.
     std::vector<int> SortXRef;
+
+    // Published settings kept for the areas that act on them.
+    bool AutoSize = false;
+    bool SizeWithForm = false;
+    bool FilterActive = false;
+    bool FilterDropDownCheck = false;
+    int FilterDropDownRow = 0;
+    bool SelectionRTFKeep = false;
+    bool URLFull = false;
+    bool JavaCSV = false;
+    bool AlwaysQuotes = false;
+    bool ExcelClipboardFormat = false;
+    bool ClearTextOnly = false;
 };
 
 }  // namespace grid
