@@ -129,7 +129,8 @@ void TExtStringGrid::RemoveRowsInternal(int ARow, int Count) {
     const int n = RowCount();
     if (ARow < 0 || Count <= 0 || ARow >= n) return;
     Count = std::min(Count, n - ARow);
-    for (int r = ARow; r + Count < n; ++r) MoveRowSlots(r + Count, r);
+    for (int r = ARow; r + Count < n; ++r) TBaseGrid::SetRowHeights(r, RowHeights(r + Count));
+    ShiftStoreRows(ARow + Count, -Count);
     SetTextAndRowCount(n - Count);
 }
 
@@ -137,7 +138,8 @@ void TExtStringGrid::InsertRowsInternal(int ARow, int Count) {
     if (ARow < 0 || Count <= 0) return;
     const int n = RowCount();
     SetTextAndRowCount(n + Count);
-    for (int r = n - 1; r >= ARow; --r) MoveRowSlots(r, r + Count);
+    ShiftStoreRows(ARow, Count);
+    for (int r = n + Count - 1; r >= ARow + Count; --r) TBaseGrid::SetRowHeights(r, RowHeights(r - Count));
     for (int r = ARow; r < ARow + Count; ++r) TBaseGrid::SetRowHeights(r, DefaultRowHeight());
 }
 

@@ -89,15 +89,30 @@ void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
         const int lo = std::min(FromIndex, ToIndex);
         const int hi = std::max(FromIndex, ToIndex);
         // Keys sort by row first: the rows lo..hi are one range of the map.
-        const auto first = FCells.lower_bound({lo, -1});
-        const auto last = FCells.lower_bound({hi + 1, -1});
-        std::vector<std::pair<std::pair<int, int>, Cell>> moved;
-        for (auto it = first; it != last; ++it)
-            moved.push_back({{MovedPlace(it->first.first, FromIndex, ToIndex), it->first.second}, std::move(it->second)});
-        FCells.erase(first, last);
-        for (auto& [key, cell] : moved) {
-            if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
-            FCells.emplace(key, std::move(cell));
+        // Their nodes are re-keyed and put back in key order in front of
+        // the first row after the range, without copying a cell.
+        std::vector<decltype(FCells)::node_type> moving, others;
+        for (auto it = FCells.lower_bound({lo, -1}); it != FCells.end() && it->first.first <= hi;) {
+            auto node = FCells.extract(it++);
+            (node.key().first == FromIndex ? moving : others).push_back(std::move(node));
+        }
+        std::vector<decltype(FCells)::node_type> ordered;
+        ordered.reserve(moving.size() + others.size());
+        auto append = [&ordered](std::vector<decltype(FCells)::node_type>& nodes) {
+            for (auto& n : nodes) ordered.push_back(std::move(n));
+        };
+        if (FromIndex < ToIndex) {
+            append(others);
+            append(moving);
+        } else {
+            append(moving);
+            append(others);
+        }
+        const auto next = FCells.lower_bound({hi + 1, -1});
+        for (auto& node : ordered) {
+            node.key().first = MovedPlace(node.key().first, FromIndex, ToIndex);
+            if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
+            FCells.insert(next, std::move(node));
         }
         Invalidate();
     }
@@ -119,6 +134,22 @@ void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {
         if (key.second < 0) continue;
         if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
         FCells[key] = std::move(cell);
+    }
+    Invalidate();
+}
+
+void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
+    if (Delta == 0) return;
+    if (Delta < 0) FCells.erase(FCells.lower_bound({std::max(FirstRow + Delta, 0), -1}), FCells.lower_bound({FirstRow, -1}));
+    // Keys sort by row first: the moved cells are one range, re-inserted in
+    // order behind everything that stays.
+    std::vector<decltype(FCells)::node_type> nodes;
+    for (auto it = FCells.lower_bound({FirstRow, -1}); it != FCells.end();) nodes.push_back(FCells.extract(it++));
+    for (auto& node : nodes) {
+        node.key().first += Delta;
+        if (node.key().first < 0) continue;
+        if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
+        FCells.insert(FCells.end(), std::move(node));
     }
     Invalidate();
 }

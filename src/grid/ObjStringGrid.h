@@ -51,6 +51,9 @@ protected:
     // Every cell at column FirstCol or beyond moves Delta columns; the
     // target slots must be empty.
     void ShiftStoreColumns(int FirstCol, int Delta);
+    // Every cell at row FirstRow or below moves Delta rows. Moving up drops
+    // what is left in the rows moved over (their objects are not freed).
+    void ShiftStoreRows(int FirstRow, int Delta);
     // Told of every cell object that changed its place in the store.
     virtual void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow);
 
