@@ -318,12 +318,25 @@ int TExtColumnGrid::GetEditLimit() {
     return limit;
 }
 
-std::string TExtColumnGrid::GetEditMask(int ACol, int) {
+std::string TExtColumnGrid::GetEditMask(int ACol, int ARow) {
+    std::string mask;
     if (ACol < FColumns->Count() && ACol >= FixedCols()) {
         const int real = RealColIndex(ACol);
-        if (InRange(real)) return FColumns->Items(real).EditMask();
+        if (InRange(real)) mask = FColumns->Items(real).EditMask();
     }
-    return {};
+    // The grid's own mask and its event have the last word when they give one.
+    const std::string grid = TExtStringGrid::GetEditMask(ACol, ARow);
+    return grid.empty() ? mask : grid;
+}
+
+void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) {
+    if (InRange(ACol)) {
+        const TGridColumnItem& item = FColumns->Items(ACol);
+        AStyle = item.SortStyle();
+        APrefix = item.SortPrefix();
+        ASuffix = item.SortSuffix();
+    }
+    TExtStringGrid::GetCellFormat(ACol, AStyle, APrefix, ASuffix);
 }
 
 // ----------------------------------------------------------- per-cell answers

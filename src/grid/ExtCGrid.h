@@ -266,6 +266,7 @@ public:
     void GetCheckTrue(int ACol, int ARow, std::string& Value) override;
     void GetCheckFalse(int ACol, int ARow, std::string& Value) override;
     bool GetColumnFilter(int Column) override;
+    void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override;
     std::uint32_t GetVersionNr() const override { return 0x01000000u; }
 
     // Columns inserted or removed take their items with them; inserted

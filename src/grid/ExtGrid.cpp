@@ -66,6 +66,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FActiveCellFont = src->FActiveCellFont;
     FActiveCellShow = src->FActiveCellShow;
     FAutoNumAlign = src->FAutoNumAlign;
+    St().AutoSize = src->AutoSize();  // the flag only: no fitting here
     FAutoFilterUpdate = src->FAutoFilterUpdate;
     FMouseActions.Assign(src->FMouseActions);
     FNavigation.Assign(src->FNavigation);
@@ -110,6 +111,7 @@ void TExtStringGrid::Loaded() {
     FLoading = false;
     ShowColumnHeaders();
     ShowRowHeaders();
+    if (AutoSize()) AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     FMinRowHeight = DefaultRowHeight();

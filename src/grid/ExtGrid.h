@@ -924,6 +924,44 @@ public:
     bool ClearTextOnly() const;
     void SetClearTextOnly(bool Value);
 
+    // Cell access beside Cells: the text as UTF-16, the current cell
+    // through the editor's text exchange, the gradient end colour of a row.
+    std::u16string GetWideCells(int ACol, int ARow);
+    void SetWideCells(int ACol, int ARow, const std::u16string& Value);
+    virtual void SetCurrentEditText(const std::string& Value);
+    // clNone clears the gradient end colour only; the cells keep the rest
+    // of their properties.
+    void SetRowColorTo(int ARow, TColor Value);
+    static TCheckBoxState BoolToCheckBoxState(bool Checked) { return Checked ? cbChecked : cbUnchecked; }
+    // Width and left offset of a column in the last print layout; columns
+    // outside 0..511 raise EExtGridError. The printing fills them.
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    void SetPrintColLayout(int ACol, int Width, int Offset);
+
+    // Points and cells: a screen point to the displayed cell under it (-1
+    // outside), and whether a client point lies on a sizable header border.
+    void ScreenToCell(plat::TPoint Pt, int& ACol, int& ARow) const;
+    bool IsOnSizingBorder(int X, int Y) const;
+    // Repaints the cells of a rectangle (columns Left..Right, rows
+    // Top..Bottom); nothing for a negative coordinate.
+    void RepaintRect(const TGridRect& R);
+    // Focus, go to the cell and open its editor.
+    void EditCell(int ACol, int ARow);
+    // Runs the per-cell edit decision for the current cell again.
+    void UpdateEditMode();
+
+    // The text editor's mask: EditMask, then the event.
+    const std::string& EditMask() const;
+    void SetEditMask(const std::string& Value);
+    std::string GetEditMask(int ACol, int ARow) override;
+    std::function<void(TObject*, int, int, std::string&)> OnGetEditMask;
+    // Sort style, prefix and suffix of a column's cells.
+    virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix);
+    TGridFormatEvent OnGetFormat;
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
+    std::function<void(TObject*, int, int, bool&)> OnGetWordWrap;
+
     // (Sender, column or row, var Allow): a user sizing of that column or
     // row may be refused.
     std::function<void(TObject*, int, bool&)> OnColumnSize;

@@ -3,6 +3,8 @@
 // removing rows and columns, cell controls, sorted access), kept out of the
 // shared grid header.
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "grid/ExtGrid.h"
@@ -29,6 +31,11 @@ struct TExtStringGrid::TStructState {
     bool AlwaysQuotes = false;
     bool ExcelClipboardFormat = false;
     bool ClearTextOnly = false;
+
+    std::string EditMask;
+    // The print layout's columns, filled by the printing.
+    std::array<int, 512> PrintColWidths{};
+    std::array<int, 512> PrintColOffsets{};
 };
 
 }  // namespace grid

@@ -245,3 +245,20 @@ TEST(ExtCGridColumns, WindowLayoutsCreateColumnGrids) {
     EXPECT_TRUE(g.Options().Contains(plat::goEditing));
     EXPECT_FALSE(g.Options().Contains(plat::goRangeSelect));
 }
+
+TEST(ExtCGridColumns, EditMaskAndSortFormatComeFromTheColumn) {
+    TExtColumnGrid g(nullptr);
+    g.Columns().Items(2).SetEditMask("00:00");
+    g.Columns().Items(3).SetSortStyle(ssNumeric);
+    g.Columns().Items(3).SetSortSuffix(" V");
+    EXPECT_EQ(g.GetEditMask(2, 1), "00:00");
+    EXPECT_EQ(g.GetEditMask(0, 1), "") << "fixed column";
+    // The grid's event has the last word when it gives a mask.
+    g.OnGetEditMask = [](TObject*, int, int, std::string& mask) { mask = "AA"; };
+    EXPECT_EQ(g.GetEditMask(2, 1), "AA");
+    TSortStyle style = ssAutomatic;
+    std::string prefix, suffix;
+    g.GetCellFormat(3, style, prefix, suffix);
+    EXPECT_EQ(style, ssNumeric);
+    EXPECT_EQ(suffix, " V");
+}

@@ -128,3 +128,128 @@ TEST(ExtGridStruct, AutoSizeFitsTheNormalColumnsWhenSwitchedOn) {
     EXPECT_GT(g.ColWidths(1), before);
     EXPECT_EQ(g.ColWidths(0), 64) << "fixed columns are left alone";
 }
+
+TEST(ExtGridStruct, SelectedRowAndColumnCountsCoverMergedBlocks) {
+    const struct {
+        const char* name;
+        TGridRect sel;
+        int rows, cols;
+    } cases[] = {
+        // Block at columns 2..3, rows 2..4 (spans 1 and 2).
+        {"inside the block", {2, 2, 2, 2}, 3, 2},
+        {"block at the top, longer selection", {2, 2, 2, 6}, 5, 2},
+        {"block at the bottom", {2, 1, 2, 2}, 4, 1},
+        {"plain cells", {5, 5, 6, 7}, 3, 2},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        g.SetColCount(8);
+        g.MergeCells(2, 2, 2, 3);
+        g.SetSelection(c.sel);
+        EXPECT_EQ(g.SelectedRowCount(), c.rows) << c.name;
+        EXPECT_EQ(g.SelectedColCount(), c.cols) << c.name;
+    }
+}
+
+TEST(ExtGridStruct, CurrentCellOfAMergedBlockIsItsBaseCell) {
+    TExtStringGrid g(nullptr);
+    g.MergeCells(1, 1, 2, 2);
+    g.SetCells(1, 1, "base");
+    g.FocusCell(2, 2);
+    EXPECT_EQ(g.GetCurrentCell(), "base");
+    EXPECT_EQ(g.GetCurrentCellText(), "base");
+    g.SetCurrentCell("new");
+    EXPECT_EQ(g.GetGridCell(1, 1), "new");
+    EXPECT_EQ(g.GetGridCell(2, 2), "");
+}
+
+TEST(ExtGridStruct, RowGradientNoneKeepsCellsThatCarryMore) {
+    TExtStringGrid g(nullptr);
+    g.SetRowColorTo(3, plat::clRed);
+    g.AddCheckBox(2, 3, true, false);
+    g.SetColors(4, 3, plat::clBlue);
+    g.SetReadOnly(5, 3, true);
+    g.SetRowColorTo(3, plat::clNone);
+    EXPECT_EQ(g.ColorsTo(1, 3), plat::clNone);
+    EXPECT_TRUE(g.HasCheckBox(2, 3));
+    EXPECT_TRUE(g.ReadOnly(5, 3));
+    EXPECT_EQ(g.ColorsTo(2, 3), plat::clNone);
+    EXPECT_EQ(g.Colors(4, 3), plat::clBlue);
+    EXPECT_EQ(g.ColorsTo(4, 3), plat::clNone);
+}
+
+TEST(ExtGridStruct, PrintLayoutColumnsOutsideTheRangeRaise) {
+    TExtStringGrid g(nullptr);
+    g.SetPrintColLayout(3, 120, 250);
+    EXPECT_EQ(g.PrintColWidth(3), 120);
+    EXPECT_EQ(g.PrintColOffset(3), 250);
+    EXPECT_EQ(g.PrintColWidth(511), 0);
+    for (int col : {-1, 512}) {
+        try {
+            (void)g.PrintColWidth(col);
+            ADD_FAILURE() << "no error for " << col;
+        } catch (const EExtGridError& e) {
+            EXPECT_STREQ(e.what(), "Columns is not in valid range");
+        }
+        EXPECT_THROW((void)g.PrintColOffset(col), EExtGridError);
+    }
+}
+
+TEST(ExtGridStruct, SizingBordersOfTheHeaders) {
+    TExtStringGrid g(nullptr);
+    g.SetOptions(g.Options() + TGridOptions{goColSizing});
+    const plat::TRect header = g.ComputeCellRect(2, 0);
+    const plat::TRect body = g.ComputeCellRect(2, 5);
+    const struct {
+        const char* name;
+        int x, y;
+        bool on;
+    } cases[] = {
+        {"header, near the right edge", header.Right - 2, header.Top + 5, true},
+        {"header, near the left edge", header.Left + 3, header.Top + 5, true},
+        {"header, middle", (header.Left + header.Right) / 2, header.Top + 5, false},
+        {"normal row", body.Right - 2, body.Top + 5, false},
+        {"outside the cells", -5, -5, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(g.IsOnSizingBorder(c.x, c.y), c.on) << c.name;
+    g.SetOptions(g.Options() - TGridOptions{goColSizing});
+    EXPECT_FALSE(g.IsOnSizingBorder(header.Right - 2, header.Top + 5));
+}
+
+TEST(ExtGridStruct, RepaintRectIgnoresNegativeCoordinates) {
+    TExtStringGrid g(nullptr);
+    g.ClearRepaintLog();
+    g.RepaintRect({-1, 2, 3, 4});
+    EXPECT_EQ(g.InvalidateCount(), 0);
+    g.RepaintRect({1, 2, 3, 4});
+    EXPECT_EQ(g.InvalidateCount(), 1);
+}
+
+TEST(ExtGridStruct, WideCellsRoundTrip) {
+    TExtStringGrid g(nullptr);
+    g.SetWideCells(1, 1, u"Grüße ✓");
+    EXPECT_EQ(g.Cells(1, 1), "Grüße ✓");
+    EXPECT_EQ(g.GetWideCells(1, 1), u"Grüße ✓");
+}
+
+TEST(ExtGridStruct, EditMaskAndFormatQuestions) {
+    TExtStringGrid g(nullptr);
+    EXPECT_EQ(g.GetEditMask(1, 1), "");
+    g.SetEditMask("999");
+    EXPECT_EQ(g.GetEditMask(1, 1), "999");
+    g.OnGetEditMask = [](TObject*, int col, int, std::string& mask) {
+        if (col == 2) mask = "AAA";
+    };
+    EXPECT_EQ(g.GetEditMask(2, 1), "AAA");
+    TSortStyle style = ssAutomatic;
+    std::string prefix, suffix;
+    g.GetCellFormat(1, style, prefix, suffix);
+    EXPECT_EQ(style, ssAutomatic) << "no handler: unchanged";
+    g.OnGetFormat = [](TObject*, int, TSortStyle& s, std::string& p, std::string&) {
+        s = ssNumeric;
+        p = "$";
+    };
+    g.GetCellFormat(1, style, prefix, suffix);
+    EXPECT_EQ(style, ssNumeric);
+    EXPECT_EQ(prefix, "$");
+}
