@@ -82,6 +82,7 @@ void TGridColumnItem::AssignVisuals(const TGridColumnItem& Source) {
     FFilterCaseSensitive = Source.FFilterCaseSensitive;
     FFloatFormat = Source.FFloatFormat;
     FHeaderAlignment = Source.FHeaderAlignment;
+    FColumnPopup = Source.FColumnPopup;
     if (TExtColumnGrid* g = Grid()) {
         FColor = g->Color();
         FFont = g->Font();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "platform/Menus.h"
 
 namespace grid {
 
@@ -121,6 +122,10 @@ public:
     void SetPrintFontCustom(bool Value) { FPrintFontCustom = Value; }
     TColumnPopupType ColumnPopupType() const { return FColumnPopupType; }
     void SetColumnPopupType(TColumnPopupType Value) { FColumnPopupType = Value; }
+    // Offered on a click into the column as the popup type says; not
+    // owned: the grid forgets a menu it owns when that menu goes.
+    plat::TPopupMenu* ColumnPopup() const { return FColumnPopup; }
+    void SetColumnPopup(plat::TPopupMenu* Value) { FColumnPopup = Value; }
     plat::TStrings& Filter() { return FFilter; }
     bool FilterCaseSensitive() const { return FFilterCaseSensitive; }
     void SetFilterCaseSensitive(bool Value) { FFilterCaseSensitive = Value; }
@@ -174,6 +179,7 @@ private:
     int FAutoMinSize = 0;
     int FAutoMaxSize = 0;
     TColumnPopupType FColumnPopupType = cpFixedCellsRClick;
+    plat::TPopupMenu* FColumnPopup = nullptr;
     bool FFilterCaseSensitive = false;
     std::string FFloatFormat;
     plat::TAlignment FHeaderAlignment = plat::taLeftJustify;
@@ -289,10 +295,14 @@ public:
     // (Sender, from real column, to real column) after a moved column's
     // item has followed it.
     std::function<void(TObject*, int, int)> OnAfterColumnMoved;
+    // (Sender, displayed column, row, menu) before a column's menu opens.
+    std::function<void(TObject*, int, int, plat::TPopupMenu*)> OnColumnPopup;
 
 protected:
     void ColWidthsChanged() override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void Notification(plat::TComponent* AComponent) override;
 
 private:
     bool InRange(int ACol) const { return ACol >= 0 && ACol < FColumns->Count(); }

@@ -96,6 +96,37 @@ void TExtColumnGrid::RemoveCols(int ColIndex, int CCount) {
     FColumns->SetNoRecursiveUpdate(old);
 }
 
+void TExtColumnGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
+    TExtStringGrid::MouseDown(Button, Shift, X, Y);
+    if (Button != plat::mbLeft && Button != plat::mbRight) return;
+    int col = -1, row = -1;
+    if (!MouseToCell(X, Y, col, row) || col < 0 || row < 0 || col >= FColumns->Count()) return;
+    // The item of the displayed column, as the menus were set up for.
+    TGridColumnItem& item = FColumns->Items(col);
+    plat::TPopupMenu* menu = item.ColumnPopup();
+    if (!menu) return;
+    const TColumnPopupType type = item.ColumnPopupType();
+    const bool left = Button == plat::mbLeft;
+    const TColumnPopupType fixedType = left ? cpFixedCellsLClick : cpFixedCellsRClick;
+    const TColumnPopupType normalType = left ? cpNormalCellsLClick : cpNormalCellsRClick;
+    const TColumnPopupType allType = left ? cpAllCellsLClick : cpAllCellsRClick;
+    if (type != fixedType && type != normalType && type != allType) return;
+    if (OnColumnPopup) OnColumnPopup(this, col, row, menu);
+    const bool fixedRow = row < FixedRows();
+    if ((fixedRow && (type == fixedType || type == allType)) || (!fixedRow && (type == normalType || type == allType))) {
+        const plat::TRect r = CellRect(col, row);
+        const plat::TPoint at = ClientToScreen({r.Left, r.Bottom});
+        menu->Popup(at.X, at.Y);
+    }
+}
+
+void TExtColumnGrid::Notification(plat::TComponent* AComponent) {
+    TExtStringGrid::Notification(AComponent);
+    if (!FColumns) return;
+    for (int i = 0; i < FColumns->Count(); ++i)
+        if (FColumns->Items(i).ColumnPopup() == AComponent) FColumns->Items(i).SetColumnPopup(nullptr);
+}
+
 bool TExtColumnGrid::SaveColumnPositions(const std::string& Key, const std::string& Section) {
     plat::TRegistry ini(Key);
     for (int i = 0; i < FColumns->Count(); ++i)

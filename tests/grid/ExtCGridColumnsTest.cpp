@@ -262,3 +262,62 @@ TEST(ExtCGridColumns, EditMaskAndSortFormatComeFromTheColumn) {
     EXPECT_EQ(style, ssNumeric);
     EXPECT_EQ(suffix, " V");
 }
+
+namespace {
+// Clicks the column grid the way its mouse handling is told of a click.
+class TClickGrid : public TExtColumnGrid {
+public:
+    using TExtColumnGrid::TExtColumnGrid;
+    void Click(plat::TMouseButton Button, int ACol, int ARow) {
+        const plat::TRect r = ComputeCellRect(ACol, ARow);
+        MouseDown(Button, {}, r.Left + 3, r.Top + 3);
+    }
+};
+}  // namespace
+
+TEST(ExtCGridColumns, ColumnPopupOpensForTheClickItsTypeNames) {
+    const struct {
+        TColumnPopupType type;
+        plat::TMouseButton button;
+        int row;
+        bool event, popup;
+    } cases[] = {
+        {cpFixedCellsRClick, plat::mbRight, 0, true, true},
+        {cpFixedCellsRClick, plat::mbRight, 3, true, false},  // told, but no menu on a normal row
+        {cpFixedCellsRClick, plat::mbLeft, 0, false, false},
+        {cpNormalCellsLClick, plat::mbLeft, 3, true, true},
+        {cpNormalCellsLClick, plat::mbLeft, 0, true, false},
+        {cpAllCellsRClick, plat::mbRight, 3, true, true},
+        {cpAllCellsRClick, plat::mbRight, 0, true, true},
+        {cpAllCellsLClick, plat::mbRight, 0, false, false},
+    };
+    for (const auto& c : cases) {
+        TClickGrid g(nullptr);
+        auto* menu = new plat::TPopupMenu(&g);
+        int popups = 0;
+        menu->OnPopup = [&](TObject*) { ++popups; };
+        g.Columns().Items(2).SetColumnPopup(menu);
+        g.Columns().Items(2).SetColumnPopupType(c.type);
+        std::vector<std::pair<int, int>> told;
+        g.OnColumnPopup = [&](TObject*, int col, int row, plat::TPopupMenu* m) {
+            EXPECT_EQ(m, menu);
+            told.emplace_back(col, row);
+        };
+        g.Click(c.button, 2, c.row);
+        EXPECT_EQ(told.size(), c.event ? 1u : 0u) << c.type << " row " << c.row;
+        EXPECT_EQ(popups, c.popup ? 1 : 0) << c.type << " row " << c.row;
+        g.Click(c.button, 3, c.row);  // a column without a menu
+        EXPECT_EQ(popups, c.popup ? 1 : 0);
+    }
+}
+
+TEST(ExtCGridColumns, AnOwnedMenuThatGoesIsForgotten) {
+    TClickGrid g(nullptr);
+    auto* menu = new plat::TPopupMenu(&g);
+    g.Columns().Items(1).SetColumnPopup(menu);
+    g.Columns().Items(4).SetColumnPopup(menu);
+    delete menu;
+    EXPECT_EQ(g.Columns().Items(1).ColumnPopup(), nullptr);
+    EXPECT_EQ(g.Columns().Items(4).ColumnPopup(), nullptr);
+    g.Click(plat::mbRight, 1, 0);  // nothing to open, nothing to crash
+}
