@@ -72,6 +72,7 @@ struct TGridItem {
 using plat::TObject;
 
 class TExtGridPainter;
+class TControlList;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -181,7 +182,7 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool Value);
     bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+    void SetIntegralHeight(bool Value);
     TEditorType DefaultEditor() const { return FDefaultEditor; }
     void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
     int MaxRowCount() const { return FMaxRowCount; }
@@ -852,6 +853,134 @@ private:
     // .cpp) so that the member list above stays put.
 
     // ------------------------------------------------------ structure: moving rows and columns, inserting columns, sorted access, start-up
+public:
+    // Moving by displayed index. The cell data follows through the
+    // column- and row-moved notifications; the cell controls follow here.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    // Moves Count rows from FromIndex so that they stand before the row
+    // that stood at ToIndex; row heights stay where they are.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Rows by displayed index. Removing frees the rows' cell properties,
+    // drops their cell controls and keeps hidden rows on their own rows;
+    // inserting gives empty rows of the default height.
+    virtual void RemoveRowsEx(int ARow, int Count);
+    virtual void RemoveRows(int ARow, int Count) { RemoveRowsEx(ARow, Count); }
+    virtual void InsertRows(int ARow, int Count);
+    void AddRow() { InsertRows(RowCount(), 1); }
+    // As HideRows, but nothing happens when FromRow is hidden already.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Columns by real index (hidden columns count): the cells, widths and
+    // hidden-column map move together; new columns are empty, visible and
+    // of the default width.
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(ColCount() + NumHiddenColumns(), 1); }
+
+    // A control placed over a cell (real column, displayed row); the grid
+    // lists it by column and real row and never owns it.
+    plat::TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, plat::TControl* Value);
+    TControlList& CellControlList();
+    int NumCellControls() const;
+
+    // Cells of the column that stood at position ACol before columns were
+    // moved, and of the row that stood at ARow before the rows were sorted.
+    std::string OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+    std::string UnSortedCells(int ACol, int ARow);
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    // Sorted position -> row before sorting; the sort fills it.
+    std::vector<int>& SortXRef();
+    // Shows every hidden column and puts the columns back in the order
+    // recorded by SetColumnOrder.
+    void ResetColumnOrder();
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Published settings whose work lies with sizing, filtering and the
+    // exchange formats; kept here with their defaults.
+    bool AutoSize() const;
+    // Fits the normal columns at once (not while loading).
+    void SetAutoSize(bool Value);
+    bool SizeWithForm() const;
+    void SetSizeWithForm(bool Value);
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    bool FilterDropDownCheck() const;
+    void SetFilterDropDownCheck(bool Value);
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
+    bool SelectionRTFKeep() const;
+    void SetSelectionRTFKeep(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
+    bool JavaCSV() const;
+    void SetJavaCSV(bool Value);
+    bool AlwaysQuotes() const;
+    void SetAlwaysQuotes(bool Value);
+    bool ExcelClipboardFormat() const;
+    void SetExcelClipboardFormat(bool Value);
+    bool ClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+
+    // Cell access beside Cells: the text as UTF-16, the current cell
+    // through the editor's text exchange, the gradient end colour of a row.
+    std::u16string GetWideCells(int ACol, int ARow);
+    void SetWideCells(int ACol, int ARow, const std::u16string& Value);
+    virtual void SetCurrentEditText(const std::string& Value);
+    // clNone clears the gradient end colour only; the cells keep the rest
+    // of their properties.
+    void SetRowColorTo(int ARow, TColor Value);
+    static TCheckBoxState BoolToCheckBoxState(bool Checked) { return Checked ? cbChecked : cbUnchecked; }
+    // Width and left offset of a column in the last print layout; columns
+    // outside 0..511 raise EExtGridError. The printing fills them.
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    void SetPrintColLayout(int ACol, int Width, int Offset);
+
+    // Points and cells: a screen point to the displayed cell under it (-1
+    // outside), and whether a client point lies on a sizable header border.
+    void ScreenToCell(plat::TPoint Pt, int& ACol, int& ARow) const;
+    bool IsOnSizingBorder(int X, int Y) const;
+    // Repaints the cells of a rectangle (columns Left..Right, rows
+    // Top..Bottom); nothing for a negative coordinate.
+    void RepaintRect(const TGridRect& R);
+    // Focus, go to the cell and open its editor.
+    void EditCell(int ACol, int ARow);
+    // Runs the per-cell edit decision for the current cell again.
+    void UpdateEditMode();
+
+    // The text editor's mask: EditMask, then the event.
+    const std::string& EditMask() const;
+    void SetEditMask(const std::string& Value);
+    std::string GetEditMask(int ACol, int ARow) override;
+    std::function<void(TObject*, int, int, std::string&)> OnGetEditMask;
+    // Sort style, prefix and suffix of a column's cells.
+    virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix);
+    TGridFormatEvent OnGetFormat;
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
+    std::function<void(TObject*, int, int, bool&)> OnGetWordWrap;
+
+    // (Sender, column or row, var Allow): a user sizing of that column or
+    // row may be refused.
+    std::function<void(TObject*, int, bool&)> OnColumnSize;
+    std::function<void(TObject*, int, bool&)> OnRowSize;
+
+protected:
+    void CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+
+private:
+    struct TStructState;
+    std::shared_ptr<TStructState> FStruct;  // made on first use
+    TStructState& St() const;
+    // Hidden rows and listed cell controls keep their own rows when real
+    // rows are removed (ascending list) or inserted.
+    void RealRowsRemoved(const std::vector<int>& RemovedReal);
+    void RealRowsInserted(int AtReal, int Count);
+    // Cell controls listed in real column ACol or beyond move Delta columns;
+    // those landing before ACol (removed columns) are dropped.
+    void ControlColumnsShifted(int ACol, int Delta);
 public:
 
     // ------------------------------------------------------ cell kinds, cell graphics and their geometry
