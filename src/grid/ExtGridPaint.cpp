@@ -196,7 +196,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
                            kind == ctRowCheckBox || kind == ctTriStateCheckBox;
     // Data check boxes show their state, not their "Y"/"N" text.
-    const bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
+    const bool textBeside = g.GraphicTextBeside(rcol, ARow);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
@@ -208,6 +208,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
         (void)textWidth;
         DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
     }
+    if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
     // Focus rectangle on the current cell of a focused grid.
     const TGridOptions opts = g.Options();

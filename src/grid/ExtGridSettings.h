@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 namespace grid {
@@ -42,9 +43,32 @@ public:
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int Value) { FDropDownCount = Value; }
     TColor ProgressBorderColor() const { return FProgressBorderColor; }
+    void SetProgressBorderColor(TColor Value) { FProgressBorderColor = Value; }
     int ProgressMarginX() const { return FProgressMarginX; }
+    void SetProgressMarginX(int Value) { FProgressMarginX = Value; Changed(); }
     int ProgressMarginY() const { return FProgressMarginY; }
+    void SetProgressMarginY(int Value) { FProgressMarginY = Value; Changed(); }
+    bool ProgressXP() const { return FProgressXP; }
+    void SetProgressXP(bool Value) { FProgressXP = Value; Changed(); }
+    bool FlatButton() const { return FFlatButton; }
+    void SetFlatButton(bool Value) { FFlatButton = Value; Changed(); }
+    bool NoDisabledCheckRadioLook() const { return FNoDisabledCheckRadioLook; }
+    void SetNoDisabledCheckRadioLook(bool Value) { FNoDisabledCheckRadioLook = Value; Changed(); }
+    bool NoDisabledButtonLook() const { return FNoDisabledButtonLook; }
+    void SetNoDisabledButtonLook(bool Value) { FNoDisabledButtonLook = Value; Changed(); }
+    bool FixedDropDownButton() const { return FFixedDropDownButton; }
+    void SetFixedDropDownButton(bool Value) { FFixedDropDownButton = Value; }
     int HintMaxWidth() const { return FHintMaxWidth; }
+    void SetHintMaxWidth(int Value) { FHintMaxWidth = Value; }
+    // Custom check and radio glyphs of the glyph style, copied in.
+    const plat::TBitmap& CheckedGlyph() const { return FCheckedGlyph; }
+    void SetCheckedGlyph(const plat::TBitmap& Value) { FCheckedGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& UnCheckedGlyph() const { return FUnCheckedGlyph; }
+    void SetUnCheckedGlyph(const plat::TBitmap& Value) { FUnCheckedGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& RadioOnGlyph() const { return FRadioOnGlyph; }
+    void SetRadioOnGlyph(const plat::TBitmap& Value) { FRadioOnGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& RadioOffGlyph() const { return FRadioOffGlyph; }
+    void SetRadioOffGlyph(const plat::TBitmap& Value) { FRadioOffGlyph.Assign(Value); Changed(); }
 
     // The normal-state gradient reaches the grid only when set (a colour,
     // not clNone); the mirror colours always do.
@@ -94,6 +118,12 @@ private:
     TColor FProgressBorderColor = plat::clGray;
     int FProgressMarginX = 2;
     int FProgressMarginY = 2;
+    bool FProgressXP = false;
+    bool FFlatButton = false;
+    bool FNoDisabledCheckRadioLook = false;
+    bool FNoDisabledButtonLook = false;
+    bool FFixedDropDownButton = false;
+    plat::TBitmap FCheckedGlyph, FUnCheckedGlyph, FRadioOnGlyph, FRadioOffGlyph;
 };
 
 enum TAutoSizeRows { arAll, arNormal, arFixed };
@@ -192,14 +222,26 @@ class TCellNode {
 public:
     void Assign(const TCellNode& Source) { *this = Source; }
     TColor Color() const { return FColor; }
+    void SetColor(TColor Value) { FColor = Value; }
     bool ExpandOne() const { return FExpandOne; }
+    void SetExpandOne(bool Value) { FExpandOne = Value; }
     TNodeType NodeType() const { return FNodeType; }
+    void SetNodeType(TNodeType Value) { FNodeType = Value; }
     TColor NodeColor() const { return FNodeColor; }
+    void SetNodeColor(TColor Value) { FNodeColor = Value; }
     int NodeIndent() const { return FNodeIndent; }
     void SetNodeIndent(int Value) { FNodeIndent = Value; }
     bool ShowTree() const { return FShowTree; }
+    void SetShowTree(bool Value) { FShowTree = Value; }
     bool ShowTreeFull() const { return FShowTreeFull; }
+    void SetShowTreeFull(bool Value) { FShowTreeFull = Value; }
     TColor TreeColor() const { return FTreeColor; }
+    void SetTreeColor(TColor Value) { FTreeColor = Value; }
+    // Glyphs of the glyph node type, copied in.
+    const plat::TBitmap& ExpandGlyph() const { return FExpandGlyph; }
+    void SetExpandGlyph(const plat::TBitmap& Value) { FExpandGlyph.Assign(Value); }
+    const plat::TBitmap& ContractGlyph() const { return FContractGlyph; }
+    void SetContractGlyph(const plat::TBitmap& Value) { FContractGlyph.Assign(Value); }
 
 private:
     TColor FColor = plat::clSilver;
@@ -210,6 +252,7 @@ private:
     bool FShowTree = true;
     bool FShowTreeFull = true;
     TColor FTreeColor = plat::clGray;
+    plat::TBitmap FExpandGlyph, FContractGlyph;
 };
 
 enum TProgressStyle { psBevel, psClassic };
