@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "grid/ExtGrid.h"
+#include "grid/Undo.h"
 
 namespace grid {
 
@@ -345,6 +346,13 @@ bool TExtStringGrid::ToggleCellCheck(int ACol, int ARow, bool CheckEditable) {
     }
     RepaintCell(DisplColIndex(ACol), ARow);
     DoCheckBoxChange(ACol, ARow, state);
+    if (TExtGridUndoRedo* undo = UndoRedo()) {
+        std::string checkTrue, checkFalse;
+        GetCheckTrue(ACol, ARow, checkTrue);
+        GetCheckFalse(ACol, ARow, checkFalse);
+        if (state) undo->RegisterChange(ACol, ARow, checkFalse, checkTrue);
+        else undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
+    }
     return true;
 }
 

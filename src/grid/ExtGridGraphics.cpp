@@ -327,9 +327,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& Canvas, int RCol, int ARow, TRect 
             const plat::TBitmap& contractGlyph = FCellNode.ContractGlyph();
             if (FCellNode.NodeType() == cnGlyph && !expandGlyph.Empty() && !contractGlyph.Empty()) {
                 const plat::TBitmap& glyph = contracted ? contractGlyph : expandGlyph;
-                ctl::DrawBitmapTransparent(Canvas, glyph, back,
-                                           plat::Bounds(left, R.Top + (R.Height() - glyph.Height()) / 2,
-                                                        glyph.Width(), glyph.Height()));
+                DrawTransparent(Canvas, left, R.Top + (R.Height() - glyph.Height()) / 2, glyph);
                 break;
             }
             switch (FCellNode.NodeType()) {

@@ -201,6 +201,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
     if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
+    g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
         TRect box = r;

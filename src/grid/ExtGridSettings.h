@@ -43,10 +43,13 @@ public:
     int DropDownCount() const { return FDropDownCount; }
     void SetDropDownCount(int Value) { FDropDownCount = Value; }
     TColor ProgressBorderColor() const { return FProgressBorderColor; }
-    void SetProgressBorderColor(TColor Value) { FProgressBorderColor = Value; }
     int ProgressMarginX() const { return FProgressMarginX; }
-    void SetProgressMarginX(int Value) { FProgressMarginX = Value; Changed(); }
     int ProgressMarginY() const { return FProgressMarginY; }
+    int HintMaxWidth() const { return FHintMaxWidth; }
+    // In-cell control look: progress margins, flat and disabled looks, and
+    // the custom check and radio glyphs of the glyph style (copied in).
+    void SetProgressBorderColor(TColor Value) { FProgressBorderColor = Value; }
+    void SetProgressMarginX(int Value) { FProgressMarginX = Value; Changed(); }
     void SetProgressMarginY(int Value) { FProgressMarginY = Value; Changed(); }
     bool ProgressXP() const { return FProgressXP; }
     void SetProgressXP(bool Value) { FProgressXP = Value; Changed(); }
@@ -58,9 +61,7 @@ public:
     void SetNoDisabledButtonLook(bool Value) { FNoDisabledButtonLook = Value; Changed(); }
     bool FixedDropDownButton() const { return FFixedDropDownButton; }
     void SetFixedDropDownButton(bool Value) { FFixedDropDownButton = Value; }
-    int HintMaxWidth() const { return FHintMaxWidth; }
     void SetHintMaxWidth(int Value) { FHintMaxWidth = Value; }
-    // Custom check and radio glyphs of the glyph style, copied in.
     const plat::TBitmap& CheckedGlyph() const { return FCheckedGlyph; }
     void SetCheckedGlyph(const plat::TBitmap& Value) { FCheckedGlyph.Assign(Value); Changed(); }
     const plat::TBitmap& UnCheckedGlyph() const { return FUnCheckedGlyph; }
@@ -222,22 +223,22 @@ class TCellNode {
 public:
     void Assign(const TCellNode& Source) { *this = Source; }
     TColor Color() const { return FColor; }
-    void SetColor(TColor Value) { FColor = Value; }
     bool ExpandOne() const { return FExpandOne; }
-    void SetExpandOne(bool Value) { FExpandOne = Value; }
     TNodeType NodeType() const { return FNodeType; }
-    void SetNodeType(TNodeType Value) { FNodeType = Value; }
     TColor NodeColor() const { return FNodeColor; }
-    void SetNodeColor(TColor Value) { FNodeColor = Value; }
     int NodeIndent() const { return FNodeIndent; }
     void SetNodeIndent(int Value) { FNodeIndent = Value; }
     bool ShowTree() const { return FShowTree; }
-    void SetShowTree(bool Value) { FShowTree = Value; }
     bool ShowTreeFull() const { return FShowTreeFull; }
-    void SetShowTreeFull(bool Value) { FShowTreeFull = Value; }
     TColor TreeColor() const { return FTreeColor; }
+    // Node look; the glyphs of the glyph node type are copied in.
+    void SetColor(TColor Value) { FColor = Value; }
+    void SetExpandOne(bool Value) { FExpandOne = Value; }
+    void SetNodeType(TNodeType Value) { FNodeType = Value; }
+    void SetNodeColor(TColor Value) { FNodeColor = Value; }
+    void SetShowTree(bool Value) { FShowTree = Value; }
+    void SetShowTreeFull(bool Value) { FShowTreeFull = Value; }
     void SetTreeColor(TColor Value) { FTreeColor = Value; }
-    // Glyphs of the glyph node type, copied in.
     const plat::TBitmap& ExpandGlyph() const { return FExpandGlyph; }
     void SetExpandGlyph(const plat::TBitmap& Value) { FExpandGlyph.Assign(Value); }
     const plat::TBitmap& ContractGlyph() const { return FContractGlyph; }

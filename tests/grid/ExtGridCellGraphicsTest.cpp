@@ -351,3 +351,59 @@ TEST(ExtGridCellGraphics, RadioGroupPicksOptionByIndexOrText) {
     EXPECT_EQ(Differences(sheet.shot, glyph(2, 0), glyph(2, 1)), 0);
     EXPECT_GT(CountDark(sheet.shot, sheet.Cell(1)), 40) << "the option texts";
 }
+
+TEST(ExtGridCellGraphics, CellBordersFromTheApplication) {
+    Sheet sheet(3);
+    TExtStringGrid& g = *sheet.grid;
+    g.OnGetCellBorder = [](TObject*, int ARow, int ACol, plat::TPen& APen, TCellBorders& B) {
+        if (ACol != 1) return;
+        APen.SetColor(kRed);
+        if (ARow == 1) B = TCellBorders{cbLeft, cbRight};
+        if (ARow == 2) B = TCellBorders{cbTop, cbBottom};
+    };
+    g.OnGetCellBorderProp = [](TObject*, int ARow, int, plat::TPen&, plat::TPen&, plat::TPen&, plat::TPen& Bottom) {
+        if (ARow == 2) Bottom.SetColor(kBlue);
+    };
+    sheet.Paint();
+    const TRect sides = sheet.Cell(1), lines = sheet.Cell(2), plain = sheet.Cell(3);
+    EXPECT_GT(Count(sheet.shot, {sides.Left, sides.Top, sides.Left + 3, sides.Bottom}, kRed), 10) << "left";
+    EXPECT_GT(Count(sheet.shot, {sides.Right - 3, sides.Top, sides.Right, sides.Bottom}, kRed), 10) << "right";
+    EXPECT_EQ(Count(sheet.shot, {sides.Left + 4, sides.Top, sides.Right - 4, sides.Bottom}, kRed), 0);
+    EXPECT_GT(Count(sheet.shot, {lines.Left, lines.Bottom - 3, lines.Right, lines.Bottom}, kBlue), 50)
+        << "the bottom pen of its own";
+    EXPECT_GT(Count(sheet.shot, {lines.Left, lines.Top - 2, lines.Right, lines.Top + 2}, kRed), 50) << "top";
+    EXPECT_EQ(Count(sheet.shot, plain, kRed) + Count(sheet.shot, plain, kBlue), 0);
+}
+
+TEST(ExtGridCellGraphics, NodeLooks) {
+    const struct {
+        TNodeType type;
+        std::function<int(const plat::TBitmap&, const TRect&)> marks;
+    } cases[] = {
+        {cnXP, [](const plat::TBitmap& b, const TRect& c) { return Count(b, c, RGB(120, 152, 181)); }},
+        {cnLeaf, [](const plat::TBitmap& b, const TRect& c) { return Count(b, c, RGB(232, 192, 72)); }},
+        {cnFlat, [](const plat::TBitmap& b, const TRect& c) { return CountDark(b, c); }},
+        {cn3D, [](const plat::TBitmap& b, const TRect& c) { return Count(b, c, plat::clSilver); }},
+        {cnGlyph, [](const plat::TBitmap& b, const TRect& c) { return Count(b, c, kPurple); }},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet(2);
+        TExtStringGrid& g = *sheet.grid;
+        g.CellNode().SetNodeType(c.type);
+        plat::TBitmap expand = Solid(9, 9, kPurple), contract = Solid(9, 9, kPurple);
+        expand.Canvas().SetPixels(0, 8, plat::clWhite);
+        contract.Canvas().SetPixels(0, 8, plat::clWhite);
+        g.CellNode().SetExpandGlyph(expand);
+        g.CellNode().SetContractGlyph(contract);
+        g.CreateCellGraphic(1, 1)->SetCellType(ctNode);
+        TCellGraphic* closed = g.CreateCellGraphic(1, 2);
+        closed->SetCellType(ctNode);
+        closed->SetCellBoolean(true);
+        g.SetRow(2);  // neither node cell selected
+        sheet.Paint();
+        const TRect open = sheet.Cell(1), shut = sheet.Cell(2);
+        EXPECT_GT(c.marks(sheet.shot, open), 8) << c.type;
+        if (c.type != cnGlyph && c.type != cn3D)
+            EXPECT_GT(Differences(sheet.shot, open, shut), 2) << "open and closed differ, type " << c.type;
+    }
+}

@@ -6,7 +6,10 @@
 #include "grid/ExtGrid.h"
 #include "grid/FilePicture.h"
 #include "grid/GridLists.h"
+#include "grid/Undo.h"
 #include "platform/Bitmap.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
 
 using namespace grid;
 
@@ -626,4 +629,53 @@ TEST(ExtGridCellKinds, DataGraphicCells) {
     EXPECT_FALSE(TExtStringGrid::IsDataGraphicCell(g, 1, 2));
     EXPECT_TRUE(TExtStringGrid::IsDataGraphicCell(g, 1, 3));
     EXPECT_FALSE(TExtStringGrid::IsDataGraphicCell(g, -1, 3));
+}
+
+TEST(ExtGridCellKinds, ToggleIsRecordedForUndo) {
+    plat::EnsureGuiApplication();
+    plat::TForm form(nullptr);
+    auto* g = new TExtStringGrid(&form);
+    auto* undo = new TExtGridUndoRedo(&form);
+    g->SetUndoRedo(undo);
+    g->AddCheckBox(1, 1, false, true);
+    g->ToggleCheckBox(1, 1);
+    g->ToggleCheckBox(1, 1);
+    ASSERT_EQ(undo->Count(), 2);
+    EXPECT_EQ(undo->Items(0).OrigValue, "N");
+    EXPECT_EQ(undo->Items(0).Value, "Y");
+    EXPECT_EQ(undo->Items(1).OrigValue, "Y");
+    EXPECT_EQ(undo->Items(1).Value, "N");
+    undo->Undo();
+    EXPECT_EQ(g->Cells(1, 1), "Y") << "undo brings the check text back";
+}
+
+TEST(ExtGridCellKinds, BorderAndPrintColourQueriesAskTheApplication) {
+    TExtStringGrid g(nullptr);
+    TCellBorders borders;
+    plat::TPen pen;
+    g.GetCellBorder(2, 3, borders, pen);
+    EXPECT_TRUE(borders.Empty()) << "no borders without a handler";
+    EXPECT_FALSE(g.HasCustomBorders());
+    std::vector<std::pair<int, int>> asked;
+    g.OnGetCellBorder = [&](TObject*, int ARow, int ACol, plat::TPen& APen, TCellBorders& B) {
+        asked.emplace_back(ARow, ACol);
+        B.Include(cbBottom);
+        APen.SetColor(plat::clRed);
+    };
+    EXPECT_TRUE(g.HasCustomBorders());
+    g.GetCellBorder(2, 3, borders, pen);
+    EXPECT_TRUE(borders.Contains(cbBottom));
+    EXPECT_EQ(pen.Color(), plat::clRed);
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{3, 2}})) << "row first";
+
+    plat::TBrush brush;
+    plat::TFont font;
+    brush.SetColor(plat::clWhite);
+    g.GetCellPrintColor(1, 1, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clWhite);
+    g.OnGetCellPrintColor = [](TObject*, int, int, TGridDrawState, plat::TBrush& B, plat::TFont&) {
+        B.SetColor(plat::clYellow);
+    };
+    g.GetCellPrintColor(1, 1, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clYellow);
 }
