@@ -12,6 +12,7 @@
 #include "controls/ExtDraw.h"   // TCellShape
 #include "grid/CellProperties.h"
 #include "grid/ExtCheckBox.h"  // TCheckBoxState
+#include "grid/ExtGridCellLook.h"
 #include "platform/Bitmap.h"
 #include "platform/Classes.h"
 

@@ -975,6 +975,10 @@ public:
     // Draws the borders GetCellBorder asks for on the cell rectangle.
     void DrawCellBorders(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R);
 
+    // The background picture settings; a new value is copied in.
+    TBackGround& BackGround();
+    void SetBackGround(const TBackGround& Value) { BackGround().Assign(Value); }
+
     virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
     TGridBorderEvent OnGetCellBorder;
     TGridBorderEvent OnGetCellPrintBorder;

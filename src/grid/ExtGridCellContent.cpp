@@ -13,7 +13,14 @@ namespace grid {
 
 struct TExtStringGrid::TCellKindsState {
     const TCellImageList* Images = nullptr;
+    TBackGround BackGround;
 };
+
+TBackGround& TExtStringGrid::BackGround() {
+    TBackGround& b = Kinds().BackGround;
+    if (!b.OnChange) b.OnChange = [this] { Invalidate(); };
+    return b;
+}
 
 TExtStringGrid::TCellKindsState& TExtStringGrid::Kinds() {
     if (!FCellKinds) FCellKinds = std::make_shared<TCellKindsState>();

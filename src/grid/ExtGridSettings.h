@@ -296,6 +296,19 @@ public:
     void SetSteps(int Value) { Set(FSteps, Value); }
     TProgressStyle Style() const { return FStyle; }
     void SetStyle(TProgressStyle Value) { Set(FStyle, Value); }
+    // Level colours and the bar's drawing switches.
+    void SetLevel0Color(TColor Value) { Set(FLevel0Color, Value); }
+    void SetLevel0ColorTo(TColor Value) { Set(FLevel0ColorTo, Value); }
+    void SetLevel1Color(TColor Value) { Set(FLevel1Color, Value); }
+    void SetLevel1ColorTo(TColor Value) { Set(FLevel1ColorTo, Value); }
+    void SetLevel2Color(TColor Value) { Set(FLevel2Color, Value); }
+    void SetLevel2ColorTo(TColor Value) { Set(FLevel2ColorTo, Value); }
+    void SetLevel3Color(TColor Value) { Set(FLevel3Color, Value); }
+    void SetLevel3ColorTo(TColor Value) { Set(FLevel3ColorTo, Value); }
+    void SetBorderColor(TColor Value) { Set(FBorderColor, Value); }
+    void SetStacked(bool Value) { Set(FStacked, Value); }
+    void SetCompletionSmooth(bool Value) { Set(FCompletionSmooth, Value); }
+    void SetShowGradient(bool Value) { Set(FShowGradient, Value); }
     std::function<void()> OnChange;
 
 private:

@@ -679,3 +679,26 @@ TEST(ExtGridCellKinds, BorderAndPrintColourQueriesAskTheApplication) {
     g.GetCellPrintColor(1, 1, {}, brush, font);
     EXPECT_EQ(brush.Color(), plat::clYellow);
 }
+
+TEST(ExtGridCellKinds, BackGroundIsCopiedIntoTheGrid) {
+    TExtStringGrid g(nullptr);
+    EXPECT_EQ(g.BackGround().Display(), bdTile);
+    EXPECT_EQ(g.BackGround().Color(), plat::clWindow);
+    EXPECT_EQ(g.BackGround().ColorTo(), plat::clBtnFace);
+    TBackGround other;
+    other.SetDisplay(bdGradientVert);
+    other.SetColor(plat::clRed);
+    other.SetBitmap(plat::TBitmap(3, 2));
+    other.SetLeft(7);
+    TBackGround* own = &g.BackGround();
+    g.ClearRepaintLog();
+    g.SetBackGround(other);
+    EXPECT_EQ(&g.BackGround(), own) << "copied into the grid's own object";
+    EXPECT_EQ(g.BackGround().Display(), bdGradientVert);
+    EXPECT_EQ(g.BackGround().Color(), plat::clRed);
+    EXPECT_EQ(g.BackGround().Bitmap().Width(), 3);
+    EXPECT_EQ(g.BackGround().Left(), 7);
+    EXPECT_GT(g.InvalidateCount(), 0) << "the grid repaints";
+    other.SetColor(plat::clBlue);
+    EXPECT_EQ(g.BackGround().Color(), plat::clRed) << "no link to the source";
+}
