@@ -324,7 +324,7 @@ const char* TExtGridPainter::CheckGlyphName(TControlStyle Style, bool Checked, b
 void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, bool Enabled, bool Mixed,
                                      TControlStyle Style) {
     const TControlLook& cl = FGrid.ControlLook();
-    const bool e = Enabled || cl.CheckAlwaysActive();
+    const bool e = Enabled || cl.CheckAlwaysActive() || cl.NoDisabledCheckRadioLook();
     // Our platform has no visual-styles library: the themed style draws
     // the classic framed box, as the original does without one.
     if (Style == csTheme) Style = csClassic;
@@ -373,8 +373,17 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
             }
             break;
         }
+        case csGlyph: {
+            const plat::TBitmap& bmp = Checked ? cl.CheckedGlyph() : cl.UnCheckedGlyph();
+            if (!bmp.Empty()) {
+                plat::TBitmap glyph(bmp);
+                glyph.SetTransparent(true);
+                Canvas.Draw(Box.Left, Box.Top, glyph);
+            }
+            break;
+        }
         default:
-            break;  // glyph styles need glyphs the grid does not hold here
+            break;
     }
 }
 

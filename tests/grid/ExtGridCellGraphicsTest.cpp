@@ -407,3 +407,38 @@ TEST(ExtGridCellGraphics, NodeLooks) {
             EXPECT_GT(Differences(sheet.shot, open, shut), 2) << "open and closed differ, type " << c.type;
     }
 }
+
+TEST(ExtGridCellGraphics, CheckGlyphLooks) {
+    const TColor kMark = RGB(33, 161, 33);  // the enabled bitmap's tick
+    const struct {
+        const char* name;
+        TControlStyle style;
+        bool editable, noDisabledLook;
+        TColor colour;
+        bool shows;
+    } cases[] = {
+        {"enabled bitmap", csWinXP, true, false, kMark, true},
+        {"read-only bitmap is greyed", csWinXP, false, false, kMark, false},
+        {"read-only without the disabled look", csWinXP, false, true, kMark, true},
+        {"own glyph", csGlyph, true, false, kOrange, true},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet(1);
+        TExtStringGrid& g = *sheet.grid;
+        if (!c.editable) {
+            plat::TGridOptions opts = g.Options();
+            opts.Exclude(goEditing);
+            g.SetOptions(opts);
+        }
+        g.ControlLook().SetControlStyle(c.style);
+        g.ControlLook().SetNoDisabledCheckRadioLook(c.noDisabledLook);
+        plat::TBitmap own = Solid(12, 12, kOrange);
+        own.Canvas().SetPixels(0, 11, plat::clWhite);
+        g.ControlLook().SetCheckedGlyph(own);
+        g.AddCheckBox(1, 1, true, false);
+        g.SetRow(1);
+        g.SetCol(0);
+        sheet.Paint();
+        EXPECT_EQ(Count(sheet.shot, sheet.Cell(1), c.colour) > 0, c.shows) << c.name;
+    }
+}
