@@ -9,36 +9,41 @@
 namespace grid {
 
 TCellGraphic::~TCellGraphic() {
-    if (FOwnsBitmap) delete FCellBitmap;
-    if (FOwnsImage) delete FCellImage;
-    if (FOwnsPicture) delete FCellPicture;
-}
-
-void TCellGraphic::SetCellBitmap(plat::TObject* Value, bool Owned) {
-    if (FOwnsBitmap && FCellBitmap != Value) delete FCellBitmap;
-    FCellBitmap = Value;
-    FOwnsBitmap = Owned && Value;
-}
-
-void TCellGraphic::SetCellImage(plat::TGraphic* Value, bool Owned) {
-    if (FOwnsImage && FCellImage != Value) delete FCellImage;
-    FCellImage = Value;
-    FOwnsImage = Owned && Value;
-}
-
-void TCellGraphic::SetCellPicture(plat::TPicture* Value, bool Owned) {
-    if (FOwnsPicture && FCellPicture != Value) delete FCellPicture;
-    FCellPicture = Value;
-    FOwnsPicture = Owned && Value;
+    if (FCellCreated) {
+        delete FCellImage;
+        delete FCellPicture;
+    }
+    switch (FCellType) {
+        case ctRadio:
+        case ctFilePicture:
+            if (FCellCreated) delete FCellBitmap;
+            break;
+        case ctImages:
+        case ctBalloon:
+            delete FCellBitmap;
+            break;
+        case ctCheckBox:
+        case ctDataCheckBox:
+        case ctRadioButton:
+        case ctTriStateCheckBox:
+            if (FCellAngle == 1) delete FCellBitmap;
+            break;
+        default:
+            break;
+    }
 }
 
 void TCellGraphic::AttachBalloon(TCellStrings* List) {
-    SetCellBitmap(List, true);
+    DetachBalloon();
+    FCellBitmap = List;
     FCellAngle = List ? 1 : 0;
 }
 
 void TCellGraphic::DetachBalloon() {
-    if (FCellAngle == 1) SetCellBitmap(nullptr);
+    if (FCellAngle == 1) {
+        delete FCellBitmap;
+        FCellBitmap = nullptr;
+    }
     FCellAngle = 0;
 }
 
@@ -171,7 +176,7 @@ void TCellGraphic::SetMultiImage(int Col, int Row, int Dir, TCellHAlign hal, TCe
     FCellBoolean = Dir == 0;
     auto* list = new TIntList(Col, Row);
     list->OnChange = std::move(Notifier);
-    SetCellBitmap(list, true);
+    FCellBitmap = list;
     FCellCreated = true;
     FCellHAlign = hal;
     FCellVAlign = val;

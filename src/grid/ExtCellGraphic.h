@@ -61,12 +61,11 @@ enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWi
 // radio group, or the title and text of a balloon.
 class TCellStrings : public plat::TObject, public plat::TStrings {};
 
-// A graphic frees what it made itself (Create... of the grid) and the lists
-// that only live for it (image index lists, balloon texts); objects handed
-// in by a caller stay the caller's. Ownership is kept per slot rather than
-// by kind, so a graphic whose kind changes later (a rotated cell that was a
-// bitmap) still frees what it owns and never what it does not. The base
-// grid frees a cell's graphic with its properties.
+// A graphic frees what the grid made for it (CellCreated: the Create...
+// operations) and the lists that only live for it (image index lists,
+// balloon texts, by kind); objects handed in by a caller stay the caller's.
+// Replacing an object in a slot never frees the old one. The base grid
+// frees a cell's graphic with its properties.
 class TCellGraphic : public TCellGraphicBase {
 public:
     TCellGraphic() = default;
@@ -106,18 +105,19 @@ public:
     const std::string& CellText() const { return FCellText; }
     void SetCellText(const std::string& Value) { FCellText = Value; }
     // Object slot 1 (a list, a file picture or an interfaced object by
-    // kind). Owned = true hands the object to the graphic; a previous owned
-    // object that is replaced by another one is freed.
+    // kind).
     plat::TObject* CellBitmap() const { return FCellBitmap; }
-    void SetCellBitmap(plat::TObject* Value, bool Owned = false);
+    void SetCellBitmap(plat::TObject* Value) { FCellBitmap = Value; }
     // The bitmap of ctBitmap, the glyph of ctBitButton or the icon of
-    // ctIcon; the picture of ctPicture.
+    // ctIcon; the picture of ctPicture. These slots hold nothing but those
+    // objects, so a created one is freed even after the kind changed (a
+    // bitmap cell turned into a rotated one).
     plat::TGraphic* CellImage() const { return FCellImage; }
-    void SetCellImage(plat::TGraphic* Value, bool Owned = false);
+    void SetCellImage(plat::TGraphic* Value) { FCellImage = Value; }
     plat::TPicture* CellPicture() const { return FCellPicture; }
-    void SetCellPicture(plat::TPicture* Value, bool Owned = false);
+    void SetCellPicture(plat::TPicture* Value) { FCellPicture = Value; }
     // The balloon list of a check box or radio button: attaching one marks
-    // it with CellAngle 1 and the graphic owns it; detaching frees it.
+    // it with CellAngle 1 and the graphic frees it; detaching frees it now.
     void AttachBalloon(TCellStrings* List);
     void DetachBalloon();
     TCellStrings* BalloonList() const;
@@ -159,9 +159,6 @@ private:
     plat::TObject* FCellBitmap = nullptr;
     plat::TGraphic* FCellImage = nullptr;
     plat::TPicture* FCellPicture = nullptr;
-    bool FOwnsBitmap = false;
-    bool FOwnsImage = false;
-    bool FOwnsPicture = false;
     std::uint32_t FCellColor1 = 0;
     std::uint32_t FCellColor2 = 0;
     TCellVAlign FCellVAlign = vaTop;

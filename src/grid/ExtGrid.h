@@ -928,8 +928,6 @@ public:
                                    TCellVAlign val);
     void RemoveBitButton(int ACol, int ARow);
 
-    bool HasBalloon(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctBalloon}); }
-    bool IsRadio(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctRadio}); }
     bool HasExpand(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctExpand}); }
     bool HasProgress(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctProgress}); }
     bool HasRating(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctRating}); }

@@ -63,7 +63,6 @@ plat::TBitmap* TExtStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     auto* bmp = new plat::TBitmap;
     g->SetBitmap(bmp, Transparent, hal, val);
-    g->SetCellImage(bmp, true);
     g->SetCellCreated(true);
     return bmp;
 }
@@ -85,7 +84,6 @@ plat::TPicture* TExtStringGrid::CreatePicture(int ACol, int ARow, bool Transpare
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     auto* pic = new plat::TPicture;
     g->SetPicture(pic, Transparent, StretchMode, Padding, hal, val);
-    g->SetCellPicture(pic, true);
     g->SetCellCreated(true);
     return pic;
 }
@@ -107,7 +105,6 @@ TFilePicture* TExtStringGrid::CreateFilePicture(int ACol, int ARow, bool Transpa
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     auto* pic = new TFilePicture;
     g->SetFilePicture(pic, Transparent, StretchMode, Padding, hal, val);
-    g->SetCellBitmap(pic, true);
     g->SetCellCreated(true);
     return pic;
 }
@@ -128,7 +125,6 @@ plat::TIcon* TExtStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign hal, TCe
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     auto* icon = new plat::TIcon;
     g->SetIcon(icon, hal, val);
-    g->SetCellImage(icon, true);
     g->SetCellCreated(true);
     return icon;
 }
@@ -358,7 +354,6 @@ plat::TBitmap* TExtStringGrid::CreateBitButton(int ACol, int ARow, int bw, int b
     TCellGraphic* g = CreateCellGraphic(ACol, ARow);
     auto* glyph = new plat::TBitmap;
     g->SetBitButton(bw, bh, Caption, glyph, hal, val);
-    g->SetCellImage(glyph, true);
     g->SetCellCreated(true);
     return glyph;
 }

@@ -22,11 +22,6 @@ plat::TCanvas& MeasureCanvas(const plat::TFont& Font) {
     return canvas;
 }
 
-const std::vector<std::string>* RadioOptions(const TCellGraphic& g) {
-    const auto* list = dynamic_cast<const TCellStrings*>(g.CellBitmap());
-    return list ? &list->Items() : nullptr;
-}
-
 int ButtonWidth(const TCellGraphic& g) { return static_cast<int>(static_cast<std::uint32_t>(g.CellIndex()) & 0xFFFFu); }
 int ButtonHeight(const TCellGraphic& g) { return static_cast<int>(static_cast<std::uint32_t>(g.CellIndex()) >> 16); }
 
@@ -106,7 +101,10 @@ void TExtStringGrid::GetCellExtent(int ACol, int ARow, int ExtraHeight, plat::TP
             w = h = FControlLook.CheckSize();
             break;
         case ctRadio:
-            if (const auto* options = RadioOptions(*g)) {
+            // Looked up from the grid's scope: the option list is the text
+            // list type the radio operations of the grid make.
+            if (const auto* list = dynamic_cast<const TCellStrings*>(g->CellBitmap())) {
+                const std::vector<std::string>* options = &list->Items();
                 const int lineHeight = canvas.TextHeight("gh");
                 const int n = static_cast<int>(options->size());
                 if (g->CellBoolean()) {
@@ -218,7 +216,10 @@ void TExtStringGrid::GetCellExtentEx(int ACol, int ARow, int cw, int rh, double 
             w = h = FControlLook.CheckSize();
             break;
         case ctRadio:
-            if (const auto* options = RadioOptions(*g)) {
+            // Looked up from the grid's scope: the option list is the text
+            // list type the radio operations of the grid make.
+            if (const auto* list = dynamic_cast<const TCellStrings*>(g->CellBitmap())) {
+                const std::vector<std::string>* options = &list->Items();
                 const int lineHeight = canvas.TextHeight("gh");
                 if (g->CellBoolean()) {
                     for (const auto& o : *options) w += canvas.TextWidth(o) + 12;

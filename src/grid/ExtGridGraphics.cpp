@@ -178,9 +178,8 @@ bool TExtStringGrid::GraphicTextBeside(int RCol, int ARow) {
     TCellHAlign ha;
     bool beside = true;
     int h = 0, w = 0;
-    const TCellGraphic* g = GetCellGraphicLayout(RCol, ARow, va, ha, beside, h, w);
-    // A rotated cell draws its own text; its painting is done with it.
-    return beside || (g && g->CellType() == ctRotated);
+    GetCellGraphicLayout(RCol, ARow, va, ha, beside, h, w);
+    return beside;
 }
 
 // ----------------------------------------------------------- drawing
@@ -366,6 +365,37 @@ void TExtStringGrid::DrawCellContent(TCanvas& Canvas, int RCol, int ARow, TRect 
                     break;
                 }
             }
+            break;
+        }
+        case ctRotated: {
+            const std::string text = Cells(RCol, ARow);
+            if (text.empty()) break;
+            TRect tr = Rect;
+            plat::InflateRect(tr, -2, -2);
+            // The text turns about its origin; the origin is chosen so that
+            // the turned text's bounding box sits in the cell as aligned.
+            const plat::TSize size = Canvas.TextExtent(text + "w");
+            const double a = g->CellAngle() * 3.14159265358979323846 / 180.0;
+            const double c = std::cos(a), sn = std::sin(a);
+            const double xs[] = {0, size.cx * c, size.cy * sn, size.cx * c + size.cy * sn};
+            const double ys[] = {0, -size.cx * sn, size.cy * c, -size.cx * sn + size.cy * c};
+            const double minX = *std::min_element(std::begin(xs), std::end(xs));
+            const double maxX = *std::max_element(std::begin(xs), std::end(xs));
+            const double minY = *std::min_element(std::begin(ys), std::end(ys));
+            const double maxY = *std::max_element(std::begin(ys), std::end(ys));
+            const int bw = static_cast<int>(std::lround(maxX - minX));
+            const int bh = static_cast<int>(std::lround(maxY - minY));
+            int left = tr.Left, top = tr.Top;
+            if (HA == plat::taRightJustify) left = tr.Right - bw;
+            else if (HA == plat::taCenter) left = tr.Left + (tr.Width() - bw) / 2;
+            if (VA == vtaBottom) top = tr.Bottom - bh;
+            else if (VA == vtaCenter) top = tr.Top + (tr.Height() - bh) / 2;
+            Canvas.SaveState();
+            Canvas.Font().SetOrientation(g->CellAngle() * 10);
+            Canvas.SetBkMode(plat::TRANSPARENT);
+            Canvas.IntersectClipRect(tr);
+            Canvas.TextOut(left - static_cast<int>(std::lround(minX)), top - static_cast<int>(std::lround(minY)), text);
+            Canvas.RestoreState();
             break;
         }
         case ctPicture:
@@ -597,7 +627,9 @@ void TExtStringGrid::DrawRadioGlyph(TCanvas& Canvas, TRect R, bool BottomUp, int
                 break;
         }
         if (!text.empty()) {
-            const int tx = Horizontal ? gx + glyph + 2
+            // Side by side, each text follows its glyph at once: the next
+            // glyph's place counts only the glyph steps and the texts.
+            const int tx = Horizontal ? gx + (classic ? FControlLook.RadioSize() : 16)
                            : classic  ? R.Left + 2 + Scale * (FControlLook.RadioSize() + 4)
                            : Style == csBorland ? R.Left + 20
                                                 : R.Left + 18;

@@ -266,6 +266,41 @@ TEST(ExtGridCellGraphics, EveryKindDrawsInItsCell) {
          [](const plat::TBitmap& b, const TRect& c, TExtStringGrid&, int) {
              EXPECT_GT(Count(b, c, RGB(120, 152, 181)), 15) << "the node box's frame";
          }},
+        {"check box",
+         [](TExtStringGrid& g, int r) {
+             g.AddCheckBox(1, r, true, false);
+             g.SetCells(1, r, "caption");
+         },
+         [](const plat::TBitmap& b, const TRect& c, TExtStringGrid&, int) {
+             EXPECT_GT(CountDark(b, {c.Left, c.Top, c.Left + 20, c.Bottom}), 5) << "the box";
+         }},
+        {"data check box",
+         [](TExtStringGrid& g, int r) { g.AddCheckBox(1, r, true, true); },
+         [](const plat::TBitmap& b, const TRect& c, TExtStringGrid& g, int r) {
+             EXPECT_EQ(g.Cells(1, r), "Y");
+             EXPECT_GT(CountDark(b, c), 5) << "the box, not the text";
+         }},
+        {"radio button", [](TExtStringGrid& g, int r) { g.AddRadioButton(1, r, true); },
+         [](const plat::TBitmap& b, const TRect& c, TExtStringGrid&, int) { EXPECT_GT(CountDark(b, c), 3); }},
+        {"radio group",
+         [](TExtStringGrid& g, int r) {
+             TCellGraphic* gr = g.CreateCellGraphic(1, r);
+             gr->SetCellType(ctRadio);
+             gr->SetCellBoolean(true);
+             gr->SetCellIndex(1);
+             auto* options = new TCellStrings;
+             options->Add("A");
+             options->Add("B");
+             gr->SetCellBitmap(options);
+             gr->SetCellCreated(true);
+         },
+         [](const plat::TBitmap& b, const TRect& c, TExtStringGrid&, int) { EXPECT_GT(CountDark(b, c), 20); }},
+        {"rotated",
+         [](TExtStringGrid& g, int r) {
+             g.SetCells(1, r, "turned");
+             g.SetRotated(1, r, 10);
+         },
+         [](const plat::TBitmap& b, const TRect& c, TExtStringGrid&, int) { EXPECT_GT(CountDark(b, c), 20); }},
         {"expand",
          [](TExtStringGrid& g, int r) { g.CreateCellGraphic(1, r)->SetCellType(ctExpand); },
          [](const plat::TBitmap& b, const TRect& c, TExtStringGrid& g, int r) {
@@ -330,7 +365,8 @@ TEST(ExtGridCellGraphics, RadioGroupPicksOptionByIndexOrText) {
         options->Add("one");
         options->Add("two");
         options->Add("three");
-        gr->SetCellBitmap(options, true);
+        gr->SetCellBitmap(options);
+        gr->SetCellCreated(true);
     }
     g.GetCellGraphic(1, 1)->SetCellIndex(1);   // the second option by index
     g.GetCellGraphic(1, 2)->SetCellIndex(-1);  // by the stored text
@@ -441,4 +477,38 @@ TEST(ExtGridCellGraphics, CheckGlyphLooks) {
         sheet.Paint();
         EXPECT_EQ(Count(sheet.shot, sheet.Cell(1), c.colour) > 0, c.shows) << c.name;
     }
+}
+
+TEST(ExtGridCellGraphics, RotatedTextTurnsInsideItsCell) {
+    Sheet sheet(2);
+    TExtStringGrid& g = *sheet.grid;
+    sheet.form->SetBounds(0, 0, 400, 340);
+    g.SetBounds(0, 0, 380, 320);
+    g.SetDefaultRowHeight(90);
+    g.SetCells(1, 1, "Rotated");
+    g.SetCells(1, 2, "Rotated");
+    g.SetRotated(1, 1, 0);
+    g.SetRotated(1, 2, 90);
+    sheet.Paint();
+    ASSERT_TRUE(sheet.shot.SavePng(OutPath("ExtGridCellGraphics_Rotated.png")));
+    auto inkBox = [&](const TRect& c) {
+        TRect box{c.Right, c.Bottom, c.Left, c.Top};
+        for (int y = c.Top; y < c.Bottom; ++y)
+            for (int x = c.Left; x < c.Right - 1; ++x)
+                if (Dark(sheet.shot.Pixel(x, y))) {
+                    box.Left = std::min(box.Left, x);
+                    box.Top = std::min(box.Top, y);
+                    box.Right = std::max(box.Right, x + 1);
+                    box.Bottom = std::max(box.Bottom, y + 1);
+                }
+        return box;
+    };
+    const TRect flat = inkBox(sheet.Cell(1)), turned = inkBox(sheet.Cell(2));
+    ASSERT_GT(flat.Width(), 0);
+    ASSERT_GT(turned.Height(), 0);
+    EXPECT_GT(flat.Width(), flat.Height()) << "unturned text runs across";
+    EXPECT_GT(turned.Height(), turned.Width()) << "a quarter turn runs it upwards";
+    EXPECT_LE(std::abs(turned.Height() - flat.Width()), 2) << "the same text, only turned";
+    EXPECT_GE(turned.Top, sheet.Cell(2).Top);
+    EXPECT_LE(turned.Bottom, sheet.Cell(2).Bottom);
 }

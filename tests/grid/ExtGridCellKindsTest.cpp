@@ -487,6 +487,31 @@ TEST(ExtGridCellKinds, PictureSizeByStretchMode) {
     EXPECT_EQ(untouched, (plat::TPoint{7, 8}));
 }
 
+namespace {
+
+void AddRadioGroup(TExtStringGrid& g, bool sideBySide) {
+    TCellGraphic* gr = g.CreateCellGraphic(1, 1);
+    gr->SetCellType(ctRadio);
+    gr->SetCellBoolean(sideBySide);
+    auto* options = new TCellStrings;
+    options->Add("a");
+    options->Add("longer option");
+    gr->SetCellBitmap(options);
+    gr->SetCellCreated(true);
+}
+
+// Stacked: the widest option plus its glyph, at least 16 a line; side by
+// side: every option with its glyph, one line.
+plat::TPoint RadioGroupSize(bool sideBySide) {
+    TExtStringGrid g(nullptr);
+    plat::TCanvas c;
+    c.Font().Assign(g.Font());
+    const int a = c.TextWidth("a") + 12, b = c.TextWidth("longer option") + 12, line = c.TextHeight("gh");
+    return sideBySide ? plat::TPoint{a + b, line} : plat::TPoint{std::max(a, b), 2 * std::max(16, line)};
+}
+
+}  // namespace
+
 TEST(ExtGridCellKinds, ExtentOfEachKind) {
     TNoImages images;
     plat::TBitmap bmp(24, 18);
@@ -519,6 +544,8 @@ TEST(ExtGridCellKinds, ExtentOfEachKind) {
         {"rating keeps its width", [](TExtStringGrid& g) { g.AddRating(1, 1, 4, 0, 0); }, "3", {72, 16}},
         {"full height", [](TExtStringGrid& g) { g.AddButton(1, 1, 30, 10, "b", haLeft, vaFull); }, "", {30, 22}},
         {"progress takes no room", [](TExtStringGrid& g) { g.AddProgress(1, 1, 0, 0); }, "5", {0, 0}},
+        {"radio group stacked", [](TExtStringGrid& g) { AddRadioGroup(g, false); }, "", RadioGroupSize(false)},
+        {"radio group side by side", [](TExtStringGrid& g) { AddRadioGroup(g, true); }, "", RadioGroupSize(true)},
     };
     for (const auto& c : cases) {
         TExtStringGrid g(nullptr);
