@@ -985,6 +985,141 @@ public:
 
     // ------------------------------------------------------ cell kinds, cell graphics and their geometry
 public:
+    // The image list of the image kinds; the grid does not own it, and the
+    // image kinds are not added while it is missing.
+    const TCellImageList* GridImages() const;
+    void SetGridImages(const TCellImageList* Value);
+    const TCellImageList* GetCellImageList() const { return GridImages(); }
+
+    // Per kind: Create... makes an object the cell owns, Add... takes the
+    // caller's object, which stays the caller's.
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);  // an IInterfacedCell
+    void RemoveInterfacedCell(int ACol, int ARow);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    plat::TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void AddBitmap(int ACol, int ARow, plat::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    plat::TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow);
+    plat::TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+    void AddPicture(int ACol, int ARow, plat::TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    plat::TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow);
+    plat::TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void AddIcon(int ACol, int ARow, plat::TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& Idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddExtProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExtProgress(int ACol, int ARow);
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    void RemoveProgress(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddShape(int ACol, int ARow, ctl::TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void RemoveShape(int ACol, int ARow);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, plat::TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    plat::TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                                   TCellVAlign val);
+    void RemoveBitButton(int ACol, int ARow);
+
+    bool HasExpand(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctExpand}); }
+    bool HasProgress(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctProgress}); }
+    bool HasRating(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctRating}); }
+    bool HasScrollBar(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctScrollbar}); }
+    // Mouse hit test of a check box or radio button (client coordinates).
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    // The 11 x 11 expand button of a ctExpand cell; empty without one.
+    plat::TRect GetExpandButtonRect(int ACol, int ARow);
+    // A sort key for image columns: the picture's identity or the image
+    // index; -1 for other kinds.
+    std::intptr_t CellImageKey(int ACol, int ARow);
+    // Kinds whose state lives in the cell text or the row selection.
+    static bool IsDataGraphicCell(TExtStringGrid& Grid, int ACol, int ARow);
+
+    // Room a cell's graphic takes on screen, and when printed at a scale.
+    virtual void GetCellExtent(int ACol, int ARow, int ExtraHeight, plat::TPoint& Size);
+    virtual void GetCellExtentEx(int ACol, int ARow, int cw, int rh, double Scale, plat::TPoint& Size);
+    int RowNodeIndent(int ARow) override;
+
+    // The graphic with its size and placement as the painter lays it out.
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign,
+                                       bool& TextBeside, int& Height, int& Width);
+    // Draws the graphic of (RCol real, ARow) into Rect; the painter calls
+    // it after the text, with the alignment and text width it used.
+    // Check boxes are the painter's own.
+    void DrawCellContent(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect Rect, TGridDrawState State,
+                         plat::TAlignment HA, TVAlignment VA, int TextWidth);
+    // Whether the cell's text is painted beside its graphic (a progress bar
+    // or a data check box shows its value itself).
+    bool GraphicTextBeside(int RCol, int ARow);
+    // One radio button or a group of Count options (Options, the cell's
+    // stored text chooses when Index is -1).
+    void DrawRadioGlyph(plat::TCanvas& Canvas, plat::TRect R, bool BottomUp, int Scale, TControlStyle Style, int ARow,
+                        int ACol, bool Selected, const std::vector<std::string>& Options, bool Disabled,
+                        bool Horizontal, int Index, int Count);
+
+    // Cell borders and the colours and borders of a printed cell.
+    virtual void GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                   plat::TFont& AFont);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
+    bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
+    // Draws the borders GetCellBorder asks for on the cell rectangle.
+    void DrawCellBorders(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R);
+
+    // The background picture settings; a new value is copied in.
+    TBackGround& BackGround();
+    void SetBackGround(const TBackGround& Value) { BackGround().Assign(Value); }
+
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    std::function<void(TObject*, int, int, double&, bool&)> OnRatingChange;
+
+private:
+    struct TCellKindsState;
+    std::shared_ptr<TCellKindsState> FCellKinds;  // made on first use
+    TCellKindsState& Kinds();
+    TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType Kind);
+    TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);
+public:
 
     // ------------------------------------------------------ painting extras: balloons, hints, rotated cells, cell controls, scroll bars
 public:

@@ -196,11 +196,12 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
                            kind == ctRowCheckBox || kind == ctTriStateCheckBox;
     // Data check boxes show their state, not their "Y"/"N" text.
-    const bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
+    const bool textBeside = g.GraphicTextBeside(rcol, ARow);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
     if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
+    g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
         TRect box = r;
@@ -208,6 +209,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
         (void)textWidth;
         DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
     }
+    if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
     // Focus rectangle on the current cell of a focused grid.
     const TGridOptions opts = g.Options();
@@ -322,7 +324,7 @@ const char* TExtGridPainter::CheckGlyphName(TControlStyle Style, bool Checked, b
 void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, bool Enabled, bool Mixed,
                                      TControlStyle Style) {
     const TControlLook& cl = FGrid.ControlLook();
-    const bool e = Enabled || cl.CheckAlwaysActive();
+    const bool e = Enabled || cl.CheckAlwaysActive() || cl.NoDisabledCheckRadioLook();
     // Our platform has no visual-styles library: the themed style draws
     // the classic framed box, as the original does without one.
     if (Style == csTheme) Style = csClassic;
@@ -371,8 +373,17 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
             }
             break;
         }
+        case csGlyph: {
+            const plat::TBitmap& bmp = Checked ? cl.CheckedGlyph() : cl.UnCheckedGlyph();
+            if (!bmp.Empty()) {
+                plat::TBitmap glyph(bmp);
+                glyph.SetTransparent(true);
+                Canvas.Draw(Box.Left, Box.Top, glyph);
+            }
+            break;
+        }
         default:
-            break;  // glyph styles need glyphs the grid does not hold here
+            break;
     }
 }
 
