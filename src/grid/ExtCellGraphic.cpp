@@ -2,6 +2,21 @@
 
 namespace grid {
 
+TCellGraphic::~TCellGraphic() {
+    switch (FCellType) {
+        case ctBalloon: delete FCellBitmap; break;
+        case ctRadio:
+            if (FCellCreated) delete FCellBitmap;
+            break;
+        case ctCheckBox:
+        case ctDataCheckBox:
+        case ctRadioButton:
+            if (FCellAngle == 1) delete FCellBitmap;
+            break;
+        default: break;
+    }
+}
+
 void TCellGraphic::Assign(const TCellGraphic& Source) {
     FCellType = Source.FCellType;
     FCellVAlign = Source.FCellVAlign;

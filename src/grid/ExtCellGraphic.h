@@ -30,6 +30,9 @@ enum TCellHAlign : std::uint8_t { haLeft, haRight, haCenter, haBeforeText, haAft
 class TCellGraphic : public TCellGraphicBase {
 public:
     TCellGraphic() = default;
+    // Frees the lists the grid made for the cell: a balloon's texts, the
+    // options of a radio group the grid created.
+    ~TCellGraphic() override;
 
     // Copies kind, alignments, index, transparency, value, angle, Boolean,
     // marker range, text and the created flag; not the object slots, the

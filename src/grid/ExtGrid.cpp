@@ -240,12 +240,12 @@ std::string TExtStringGrid::Version() const {
 std::string TExtStringGrid::GetVersionString() const { return Version() + " Dec, 2026"; }
 
 void TExtStringGrid::SetKeloGradientFrom(TColor Value) {
-    FKeloGradientFrom = plat::ColorToRGB(Value);
+    FKeloGradientFrom = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 
 void TExtStringGrid::SetKeloGradientTo(TColor Value) {
-    FKeloGradientTo = plat::ColorToRGB(Value);
+    FKeloGradientTo = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 

@@ -15,6 +15,10 @@
 
 namespace grid {
 
+// The size of a W x H text turned by Angle degrees, with 6 pixels of room
+// on each side: the box that holds the turned text.
+plat::TPoint RotatedTextSize(int W, int H, int Angle);
+
 class TExtGridPainter {
 public:
     explicit TExtGridPainter(TExtStringGrid& AGrid);
