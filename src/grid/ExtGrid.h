@@ -1013,7 +1013,34 @@ public:
     // Whether the look draws the coloured one-pixel border.
     bool HasColouredBorder();
 
+    // The frame around the selected block and its resize square; a
+    // spreadsheet grid turns both on with range selection and editing.
+    bool SelectionRectangle();
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer();
+    void SetSelectionResizer(bool Value);
+    bool SpreadSheet();
+    void SetSpreadSheet(bool Value);
+
+    // Where the search footer's parts go after a change of its settings.
+    struct TSearchFooterLayout {
+        bool Visible = false;
+        int PanelTop = 0;
+        int PanelHeight = 0;
+        int MatchCaseLeft = 330;
+        int MatchCaseHeight = 0;
+        int FindNextHeight = 0, FindPrevHeight = 0, HighlightHeight = 0;
+        bool CloseVisible = false;
+    };
+    TSearchFooterLayout UpdateSearchFooter();
+    // Column widths as they were when last recorded, and the grid width
+    // then (the base for stretching on resize).
+    void InitOrigColSizes();
+    const std::vector<int>& OrigColSizes();
+    int OrigGridWidth();
+
 protected:
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void WMHScroll(plat::TMessage& Message) override;
     void WMVScroll(plat::TMessage& Message) override;
     void TopLeftChanged() override;
@@ -1026,6 +1053,8 @@ private:
     std::shared_ptr<TViewState> FView;  // made on first use
     TViewState& View();
     void ScrollMessage(bool Vertical, plat::TMessage& Message);
+    int LastRowBottom();
+    void ScrollAboveSearchFooter(int Panel);
 
     // ------------------------------------------------------ special editors and the editing cycle's extras
 public:

@@ -547,4 +547,50 @@ void TExtStringGrid::SetShowDesignHelper(bool Value) { StoreAndRepaint(*this, FS
 TSyncGrid& TExtStringGrid::SyncGrid() { return View().SyncGrid; }
 TSearchFooter& TExtStringGrid::SearchFooter() { return View().SearchFooter; }
 
+// ------------------------------------------------------------------ tones, component style, office theme
+void TExtGridPainter::SetComponentStyle(ctl::TKeloStyle AStyle) {
+    ReadGridLook(FGrid, FLook);
+    grid::SetComponentStyle(FLook, AStyle);
+    ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
+}
+
+void TExtGridPainter::SetColorTones(const ctl::TColorTones& ATones) {
+    FTones = ATones;
+    TExtStringGrid& g = FGrid;
+    g.SetLook(glClassic);
+    g.SetFlat(true);
+    g.SetScrollType(ssTile);
+    g.SetFixedColor(ATones.Foreground.BrushColor);
+    g.FixedFont().SetColor(ATones.Foreground.TextColor);
+    g.FixedFont().SetName(ctl::DefaultFontName());
+    g.SetColor(ATones.Background.BrushColor);
+    g.Font().SetName(ctl::DefaultFontName());
+    g.Font().SetColor(ATones.Background.TextColor);
+    g.SetSelectionColor(ATones.Selected.BrushColor);
+    g.SetSelectionTextColor(ATones.Selected.TextColor);
+    g.SetSelectionColorTo(plat::clNone);
+    g.SetGridLineColor(0xE6E6E6);
+    // Each channel less a fifth, rounded.
+    const TColor f = plat::ColorToRGB(ATones.Foreground.BrushColor);
+    auto darker = [](int c) { return c - static_cast<int>(c * 20 / 100.0 + 0.5); };
+    g.SetGridFixedLineColor(plat::RGB(darker(plat::GetRValue(f)), darker(plat::GetGValue(f)),
+                                      darker(plat::GetBValue(f))));
+    g.ControlLook().SetControlStyle(csGlyph);
+    g.SearchFooter().SetColor(ATones.Foreground.BrushColor);
+    g.SearchFooter().SetColorTo(ATones.Foreground.BrushColor);
+    g.Invalidate();
+}
+
+void TExtGridPainter::AdaptToOfficeTheme(ctl::TOfficeTheme Theme) {
+    static constexpr ctl::TKeloStyle kStyleOf[] = {
+        ctl::tsSuiteABlue,  ctl::tsSuiteASilver,   ctl::tsSuiteAOlive, ctl::tsSuiteAClassic,
+        ctl::tsSuiteBAzure, ctl::tsSuiteBSilver,   ctl::tsSuiteBObsidian, ctl::tsSuiteCBlue,
+        ctl::tsSuiteCSilver, ctl::tsSuiteCBlack};
+    const bool changed = Theme != FLastTheme;
+    FLastTheme = Theme;
+    if (!changed || Theme == ctl::otUnknown) return;
+    SetComponentStyle(kStyleOf[Theme]);
+}
+
 }  // namespace grid

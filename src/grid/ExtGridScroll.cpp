@@ -13,6 +13,7 @@ namespace grid {
 
 namespace {
 constexpr int kScrollRange = 127;
+constexpr int kSearchFooterHeight = 32;
 
 int MulDiv(int a, int b, int c) {
     if (c == 0) return -1;
@@ -247,9 +248,44 @@ void TExtStringGrid::ScrollMessage(bool Vertical, plat::TMessage& Message) {
     }
     if (!Vertical && FixedCols() == 0 && Col() <= ThumbToCell(pos, count, visible, fixed) && EditMode())
         HideInplaceEdit();
+    // A visible search footer covers the bottom of the client area: the
+    // grid scrolls so far that its last row shows above the footer.
+    const int panel = Vertical && SearchFooter().Visible() ? kSearchFooterHeight : 0;
+    const bool downward = code == plat::SB_ENDSCROLL || code == plat::SB_LINEDOWN;
+    if (panel > 0 && downward && LastRowBottom() >= 0 && TopRow() + VisibleRowCount() >= RowCount() - 1 &&
+        LastRowBottom() < ClientHeight() - (panel - 2)) {
+        Message.Result = 1;
+        return;
+    }
     if (Vertical) TBaseGrid::WMVScroll(Message);
     else TBaseGrid::WMHScroll(Message);
+    if (panel > 0 && TopRow() == RowCount() - VisibleRowCount()) {
+        if (code == plat::SB_LINEUP) SetTopRow(TopRow() - 1);
+        else if (downward) ScrollAboveSearchFooter(panel);
+    }
     if (code == plat::SB_ENDSCROLL && ColCount() == 1) Invalidate();
+}
+
+int TExtStringGrid::LastRowBottom() {
+    // Summed from the top row on; a last row far below the view answers -1
+    // rather than walking a long table.
+    int y = FixedRowsHeight();
+    for (int r = TopRow(); r < RowCount(); ++r) {
+        y += RowHeights(r);
+        if (y > 4 * ClientHeight() + 1000) return -1;
+    }
+    return y;
+}
+
+void TExtStringGrid::ScrollAboveSearchFooter(int Panel) {
+    while (ClientHeight() > DefaultRowHeight() + Panel && Row() >= 0 && Row() < RowCount() &&
+           TopRow() < RowCount()) {
+        const int bottom = LastRowBottom();
+        if (bottom < 0 || bottom <= ClientHeight() - Panel + 2) break;
+        const int top = TopRow();
+        SetTopRow(top + 1);
+        if (TopRow() == top) break;
+    }
 }
 
 // ----------------------------------------------------------------- drag scrolling

@@ -54,6 +54,16 @@ struct TExtStringGrid::TViewState {
     int RowClickedSize = 0;
     bool InRowFollowUp = false;
 
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool SpreadSheet = false;
+    std::vector<int> OrigColSizes;
+    int OrigGridWidth = 0;
+
+    // the selection the last released key left
+    TGridRect KeySelection;
+    bool KeySelectionKnown = false;
+
     int OldTopRow = -1;
     int OldLeftCol = -1;
 
