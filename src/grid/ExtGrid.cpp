@@ -27,6 +27,7 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     SetHeight(250);
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
+    View();  // registers the grid as live for the grids kept in step with it
 }
 
 void TCellPropsDeleter::operator()(TCellProperties* Props) const {

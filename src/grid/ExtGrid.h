@@ -938,6 +938,10 @@ public:
     // the cells. The cell is remembered as the balloon's cell.
     bool GetBalloonText(int X, int Y, std::string& Title, std::string& Text, int& Icon);
     plat::TPoint BalloonCell();
+    // Shows the balloon of the cell under (X, Y) beside the pointer, when
+    // balloons are set up; false when there is none to show.
+    bool ShowBalloon(int X, int Y);
+    void HideBalloon();
     std::function<void(TObject*, int, int, std::string&, std::string&, int&)> OnCellBalloon;
 
     void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TCellStrings* sl);
@@ -1012,6 +1016,14 @@ public:
     plat::TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     // Whether the look draws the coloured one-pixel border.
     bool HasColouredBorder();
+
+    // The glow around the cell being edited (with FocusHelper enabled):
+    // shown when the editor opens, moved with the form, hidden at the end.
+    TFocusHelper& FocusHelper();
+    void ShowFocusWindow(plat::TRect R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    bool FocusWindowShowing();
 
     // The frame around the selected block and its resize square; a
     // spreadsheet grid turns both on with range selection and editing.

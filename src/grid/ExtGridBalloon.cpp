@@ -3,13 +3,36 @@
 // balloons.
 
 #include <algorithm>
+#include <set>
 
+#include "controls/HtmlText.h"
 #include "grid/ExtGridPaint.h"
 #include "grid/ExtGridView.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 
 namespace grid {
+
+namespace {
+std::set<const plat::TObject*>& LiveGrids() {
+    static std::set<const plat::TObject*> grids;
+    return grids;
+}
+}  // namespace
+
+TExtStringGrid::TViewState::TViewState(TExtStringGrid& Grid)
+    : Owner(Grid), SyncGrid(&Grid), SearchFooter(&Grid, false) {
+    LiveGrids().insert(&Grid);
+    Grid.FBalloon.OnEnableChange = [&Grid] {
+        if (Grid.FLoading) return;
+        if (Grid.FBalloon.Enable()) Grid.BalloonInit();
+        else Grid.BalloonDone();
+    };
+}
+
+TExtStringGrid::TViewState::~TViewState() { LiveGrids().erase(&Owner); }
+
+bool TExtStringGrid::TViewState::IsLive(const plat::TObject* Grid) { return LiveGrids().count(Grid) > 0; }
 
 TExtStringGrid::TViewState& TExtStringGrid::View() {
     if (!FView) FView = std::make_shared<TViewState>(*this);
@@ -91,6 +114,9 @@ void TExtStringGrid::BalloonInit() {
 
 void TExtStringGrid::BalloonDone() {
     TViewState& v = View();
+    // Switched off, the tooltip stays made for a later switch on, but
+    // it no longer shows.
+    if (v.ToolTip) v.ToolTip->ReleaseHandle();
     if (FBalloon.Enable() && v.ToolTip) {
         delete v.ToolTip;
         v.ToolTip = nullptr;
@@ -121,6 +147,37 @@ bool TExtStringGrid::GetBalloonText(int X, int Y, std::string& Title, std::strin
     Title = BalloonTitle(Title);
     View().BalloonCell = {rcol, b.Y};
     return true;
+}
+
+bool TExtStringGrid::ShowBalloon(int X, int Y) {
+    TViewState& v = View();
+    if (!FBalloon.Enable() || !BalloonReady()) return false;
+    std::string title, text;
+    int icon = 0;
+    if (!GetBalloonText(X, Y, title, text, icon) || text.empty()) {
+        HideBalloon();
+        return false;
+    }
+    v.ToolTip->SetTitle(title == " " ? std::string() : title);
+    if (FBalloon.BackgroundColor() != plat::clNone) v.ToolTip->SetColor(FBalloon.BackgroundColor());
+    if (FBalloon.TextColor() != plat::clNone) v.ToolTip->Font().SetColor(FBalloon.TextColor());
+    // The hint control renders mini HTML: the plain text is escaped and its
+    // line breaks kept.
+    std::string shown;
+    for (const char ch : ctl::HtmlEscape(text, false)) {
+        if (ch == '\n') shown += "<BR>";
+        else if (ch != '\r') shown += ch;
+    }
+    // The tooltip is at most 300 pixels wide.
+    plat::TRect r = v.ToolTip->CalcHintRect(300, shown);
+    plat::OffsetRect(r, X + 12, Y + 16);
+    v.ToolTip->ActivateHint(r, shown, *this);
+    return true;
+}
+
+void TExtStringGrid::HideBalloon() {
+    TViewState& v = View();
+    if (v.ToolTip) v.ToolTip->ReleaseHandle();
 }
 
 // ----------------------------------------------------------------- radio groups
@@ -291,6 +348,31 @@ void TExtStringGrid::DoEllipsClick(const std::string& Text, std::string& Result)
     std::string s = Text;
     OnEllipsClick(this, RealColIndex(Col()), Row(), s);
     Result = s;
+}
+
+// ----------------------------------------------------------------- focus glow
+TFocusHelper& TExtStringGrid::FocusHelper() { return View().FocusHelper; }
+
+void TExtStringGrid::ShowFocusWindow(plat::TRect R) {
+    TViewState& v = View();
+    if (!v.FocusGlow) v.FocusGlow = std::make_unique<TGridFocusGlow>(this);
+    v.FocusGlow->Show(R, *this);
+}
+
+void TExtStringGrid::MoveFocusWindow() {
+    TViewState& v = View();
+    if (!v.FocusGlow || !v.FocusGlow->Visible()) return;
+    v.FocusGlow->Show(CellRect(Col(), Row()), *this);
+}
+
+void TExtStringGrid::HideFocusWindow() {
+    TViewState& v = View();
+    if (v.FocusGlow) v.FocusGlow->Hide();
+}
+
+bool TExtStringGrid::FocusWindowShowing() {
+    const TViewState& v = View();
+    return v.FocusGlow && v.FocusGlow->Visible();
 }
 
 }  // namespace grid

@@ -193,7 +193,9 @@ void TExtStringGrid::TopLeftChanged() {
     CellControlsUpdate(false);
     v.OldLeftCol = LeftCol();
     v.OldTopRow = TopRow();
-    if (auto* other = dynamic_cast<TExtStringGrid*>(v.SyncGrid.Grid()); other && other != this) {
+    plat::TObject* synced = v.SyncGrid.Grid();
+    auto* other = TViewState::IsLive(synced) ? dynamic_cast<TExtStringGrid*>(synced) : nullptr;
+    if (other && other != this) {
         if (v.SyncGrid.ScrollVertical()) other->SetTopRow(TopRow());
         if (v.SyncGrid.ScrollHorizontal()) other->SetLeftCol(LeftCol());
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFocusGlow.h"
 #include "grid/ExtGridHint.h"
 #include "grid/GridLists.h"
 #include "platform/ExtCtrls.h"
@@ -17,7 +18,15 @@ namespace grid {
 class TScrollControl;
 
 struct TExtStringGrid::TViewState {
-    explicit TViewState(TExtStringGrid& Grid) : SyncGrid(&Grid), SearchFooter(&Grid, false) {}
+    explicit TViewState(TExtStringGrid& Grid);
+    ~TViewState();
+    TViewState(const TViewState&) = delete;
+    TViewState& operator=(const TViewState&) = delete;
+    // Whether a grid is alive: a synchronised grid is a sibling whose end
+    // this grid is not told of.
+    static bool IsLive(const plat::TObject* Grid);
+
+    TExtStringGrid& Owner;
 
     // fixed-cell hover
     TFixedCellHover HoverFixed;
@@ -25,6 +34,8 @@ struct TExtStringGrid::TViewState {
     bool URLFull = false;
     TSyncGrid SyncGrid;
     TSearchFooter SearchFooter;
+    TFocusHelper FocusHelper;
+    std::unique_ptr<TGridFocusGlow> FocusGlow;  // made on first show
 
     // balloons: the tooltip control stands in for the platform's balloon
     // tooltip and lives while balloons are set up

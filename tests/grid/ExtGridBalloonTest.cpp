@@ -113,16 +113,22 @@ TEST(ExtGridBalloon, PlainTextCuts) {
     EXPECT_EQ(BalloonTitle(std::string(100, 't')), std::string(100, 't'));
 }
 
-TEST(ExtGridBalloon, TooltipSetUpOnceAndDown) {
+TEST(ExtGridBalloon, TooltipSetUpOnceShownAndDown) {
     SmallGrid t;
     Grid& g = *t.g;
+    g.SetCells(1, 1, "a < b");
+    const plat::TRect r = g.CellRect(1, 1);
+    EXPECT_FALSE(g.ShowBalloon(r.Left + 2, r.Top + 2)) << "balloons are off";
     EXPECT_FALSE(g.BalloonReady());
-    g.BalloonInit();
-    g.BalloonInit();
+    g.Balloon().SetEnable(true);  // sets the tooltip up
     EXPECT_TRUE(g.BalloonReady());
-    g.Balloon().SetEnable(true);
-    g.BalloonDone();
+    g.BalloonInit();
+    ASSERT_TRUE(g.ShowBalloon(r.Left + 2, r.Top + 2));
+    EXPECT_EQ(g.BalloonCell(), (plat::TPoint{1, 1}));
+    EXPECT_FALSE(g.ShowBalloon(r.Left + 2, g.CellRect(1, 2).Top + 2)) << "an empty cell shows none";
+    g.Balloon().SetEnable(false);
     EXPECT_FALSE(g.BalloonReady());
+    EXPECT_FALSE(g.ShowBalloon(r.Left + 2, r.Top + 2));
 }
 
 TEST(ExtGridRadio, GroupsAndCycling) {
