@@ -210,7 +210,7 @@ public:
 
     // ------------------------------------------------------ look defaults
     TGridLook Look() const { return FLook; }
-    void SetLook(TGridLook Value) { FLook = Value; Invalidate(); }
+    void SetLook(TGridLook Value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor Value) { FBorderColor = Value; }
     bool Flat() const { return FFlat; }
@@ -1123,6 +1123,214 @@ public:
 
     // ------------------------------------------------------ painting extras: balloons, hints, rotated cells, cell controls, scroll bars
 public:
+    // The look alone, without its preset: what a layout being read and the
+    // painter's own preset write use. SetLook applies the preset.
+    void SetLookValue(TGridLook Value);
+    // Faces of a hovered and of a pressed fixed cell.
+    TColor KeloGradientHoverFrom();
+    void SetKeloGradientHoverFrom(TColor Value);
+    TColor KeloGradientHoverTo();
+    void SetKeloGradientHoverTo(TColor Value);
+    TColor KeloGradientHoverMirrorFrom();
+    void SetKeloGradientHoverMirrorFrom(TColor Value);
+    TColor KeloGradientHoverMirrorTo();
+    void SetKeloGradientHoverMirrorTo(TColor Value);
+    TColor KeloGradientHoverBorder();
+    void SetKeloGradientHoverBorder(TColor Value);
+    TColor KeloGradientDownFrom();
+    void SetKeloGradientDownFrom(TColor Value);
+    TColor KeloGradientDownTo();
+    void SetKeloGradientDownTo(TColor Value);
+    TColor KeloGradientDownMirrorFrom();
+    void SetKeloGradientDownMirrorFrom(TColor Value);
+    TColor KeloGradientDownMirrorTo();
+    void SetKeloGradientDownMirrorTo(TColor Value);
+    TColor KeloGradientDownBorder();
+    void SetKeloGradientDownBorder(TColor Value);
+    void SetHoverFixedCells(THoverFixedCells Value);
+    // The mouse reports the fixed cell under the pointer (-1, -1: none),
+    // whether a button is held on it, whether it shows a header drop-down
+    // button and whether that part is the one pressed.
+    struct TFixedCellHover {
+        int Col = -1;
+        int Row = -1;
+        bool Pressed = false;
+        bool DropDown = false;
+        bool DropDownPressed = false;
+        friend bool operator==(const TFixedCellHover&, const TFixedCellHover&) = default;
+    };
+    void SetFixedCellHover(const TFixedCellHover& Value);
+    TFixedCellHover FixedCellHover();
+    // Whether the hover setting lets the fixed cell show a hover face.
+    bool HoverFixedCellAllowed(int ACol, int ARow);
+
+    // Property setters that store and repaint.
+    void SetSelectionColorTo(TColor Value);
+    void SetSelectionMirrorColor(TColor Value);
+    void SetSelectionMirrorColorTo(TColor Value);
+    void SetSelectionTextColor(TColor Value);
+    void SetSelectionColorMixerFactor(int Value);  // kept within 0..100
+    void SetActiveCellColorTo(TColor Value);
+    void SetHighlightColor(TColor Value);
+    void SetHighlightTextColor(TColor Value);
+    void SetURLColor(TColor Value);
+    void SetURLShow(bool Value);
+    bool URLFull();
+    void SetURLFull(bool Value);
+    void SetXYOffset(plat::TPoint Value);
+    void UpdateXYOffset(int X, int Y);  // without repainting
+    void SetFlat(bool Value);
+    void SetHintColor(TColor Value) { FHintColor = Value; }
+    void SetShowDesignHelper(bool Value);
+    TSyncGrid& SyncGrid();
+    TSearchFooter& SearchFooter();
+
+    // Balloons, radio groups and rotated text of single cells.
+    enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+    // A string list a cell graphic can hold: radio options, balloon texts.
+    class TCellStrings : public plat::TObject, public plat::TStrings {};
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow);
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+    // The tooltip control that shows balloons (set up once; Done takes it
+    // down again).
+    void BalloonInit();
+    void BalloonDone();
+    bool BalloonReady();
+    // What the tooltip shows for the client point (X, Y): false outside
+    // the cells. The cell is remembered as the balloon's cell.
+    bool GetBalloonText(int X, int Y, std::string& Title, std::string& Text, int& Icon);
+    plat::TPoint BalloonCell();
+    // Shows the balloon of the cell under (X, Y) beside the pointer, when
+    // balloons are set up; false when there is none to show.
+    bool ShowBalloon(int X, int Y);
+    void HideBalloon();
+    std::function<void(TObject*, int, int, std::string&, std::string&, int&)> OnCellBalloon;
+
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TCellStrings* sl);
+    TCellStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TCellStrings* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    void RemoveRadio(int ACol, int ARow);
+    // Space on a radio group: the next option. Always false.
+    bool CycleRadioCell(int ACol, int ARow, bool CheckEditable);
+
+    void AddRotated(int ACol, int ARow, std::int16_t AAngle, const std::string& S);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& AAngle);
+
+    // Places the controls that sit over cells (and the cell scroll bar)
+    // after a scroll or a size change.
+    void CellControlsUpdate(bool RebuildList);
+    int NumCellControls();
+    // A picture of the given cells in a new borderless window owned by
+    // the grid; returned hidden.
+    plat::TForm* SelectionToForm(const TGridRect& ARect);
+    virtual void DoEllipsClick(const std::string& Text, std::string& Result);
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
+
+    // Scrolling: hints while the thumb is dragged, live scrolling.
+    void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+    bool ScrollSynch();
+    void SetScrollSynch(bool Value);
+    bool ScrollHintShowing();
+    std::string ScrollHintCaption();
+    std::function<void(TObject*, int, std::string&)> OnScrollHint;
+    // Drag scrolling while something is dragged over the grid.
+    struct TDragScrollOptions {
+        bool Active = false;
+        int InitialDelay = 1000;
+        int RepeatDelay = 250;
+        int TopMargin = 50, BottomMargin = 50, LeftMargin = 50, RightMargin = 50;
+    };
+    TDragScrollOptions& DragScrollOptions();
+    enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void DragScrollTimer();
+    bool DragScrollTimerRunning();
+    int DragScrollInterval();
+    // (Sender, TopRow, LeftCol, var directions, var CanScroll)
+    std::function<void(TObject*, int, int, int&, bool&)> OnDragScroll;
+
+    // Sizing follow-up. The mouse reports a user sizing before the new
+    // size is set (index and size when it began).
+    void NoteUserSizing(bool Column, int Index, int StartSize);
+    void StretchRightColumn();
+    std::function<void(TObject*, int)> OnEndColumnSize;
+    std::function<void(TObject*, int)> OnEndRowSize;
+    plat::TNotifyEvent OnPainted;
+    int OldTopRow();
+    int OldLeftCol();
+
+    // Scroll bar styles.
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    bool ScrollProportional();
+    void SetScrollProportional(bool Value);
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    plat::TCustomControl* VertScrollControl();
+    plat::TCustomControl* HorzScrollControl();
+
+    // Text size of a cell as painted (ACol real); VS: the height with the
+    // text wrapped to the cell width; SB: 17 pixels kept for a button.
+    plat::TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    // Whether the look draws the coloured one-pixel border.
+    bool HasColouredBorder();
+
+    // The glow around the cell being edited (with FocusHelper enabled):
+    // shown when the editor opens, moved with the form, hidden at the end.
+    TFocusHelper& FocusHelper();
+    void ShowFocusWindow(plat::TRect R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    bool FocusWindowShowing();
+
+    // The frame around the selected block and its resize square; a
+    // spreadsheet grid turns both on with range selection and editing.
+    bool SelectionRectangle();
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer();
+    void SetSelectionResizer(bool Value);
+    bool SpreadSheet();
+    void SetSpreadSheet(bool Value);
+
+    // Where the search footer's parts go after a change of its settings.
+    struct TSearchFooterLayout {
+        bool Visible = false;
+        int PanelTop = 0;
+        int PanelHeight = 0;
+        int MatchCaseLeft = 330;
+        int MatchCaseHeight = 0;
+        int FindNextHeight = 0, FindPrevHeight = 0, HighlightHeight = 0;
+        bool CloseVisible = false;
+    };
+    TSearchFooterLayout UpdateSearchFooter();
+    // Column widths as they were when last recorded, and the grid width
+    // then (the base for stretching on resize).
+    void InitOrigColSizes();
+    const std::vector<int>& OrigColSizes();
+    int OrigGridWidth();
+
+protected:
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
+    void WMHScroll(plat::TMessage& Message) override;
+    void WMVScroll(plat::TMessage& Message) override;
+    void TopLeftChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void Paint() override;
+
+private:
+    struct TViewState;
+    std::shared_ptr<TViewState> FView;  // made on first use
+    TViewState& View();
+    void ScrollMessage(bool Vertical, plat::TMessage& Message);
+    int LastRowBottom();
+    void ScrollAboveSearchFooter(int Panel);
 
     // ------------------------------------------------------ special editors and the editing cycle's extras
 public:
