@@ -3,6 +3,12 @@
 
 #include "grid/ExtGridEditors.h"
 
+#include <algorithm>
+#include <cwctype>
+#include <initializer_list>
+
+#include "base/TextCodec.h"
+#include "controls/ExtUtil.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -10,9 +16,106 @@ namespace grid {
 TExtStringGrid::TEditState::~TEditState() {
     if (Combo) Combo->FGrid = nullptr;
     if (Editor) Editor->FExtGrid = nullptr;
+    for (TGridEditorRef* ref : std::initializer_list<TGridEditorRef*>{Spin, EditBtn, UnitEditBtn, Check, Button, Date,
+                                                                      DateTime, Link})
+        if (ref) ref->DetachGrid();
+}
+
+namespace {
+
+std::u16string U16(const std::string& S) { return base::Utf8ToUtf16(S); }
+
+bool HoldsOutside(const std::u16string& Text, char16_t Ch, int SelStart, int SelLen) {
+    for (size_t i = 0; i < Text.size(); ++i)
+        if (Text[i] == Ch && (static_cast<int>(i) < SelStart || static_cast<int>(i) >= SelStart + SelLen)) return true;
+    return false;
+}
+
+bool SelectionHolds(const std::u16string& Text, char16_t Ch, int SelStart, int SelLen) {
+    for (int i = std::max(SelStart, 0); i < SelStart + SelLen && i < static_cast<int>(Text.size()); ++i)
+        if (Text[static_cast<size_t>(i)] == Ch) return true;
+    return false;
+}
+
+}  // namespace
+
+TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& Text, int SelStart, int SelLen,
+                           const std::string& ValidChars) {
+    // Control characters (Backspace, Enter, the clipboard shortcuts) keep
+    // working in every kind.
+    if (Key < 32) return cvAccept;
+    const bool digit = Key >= U'0' && Key <= U'9';
+    switch (Kind) {
+        case edNumeric: {
+            if (digit) return cvAccept;
+            if (Key != U'-') return cvBeep;
+            const std::u16string t = U16(Text);
+            return SelStart == 0 && t.find(u'-') == std::u16string::npos ? cvAccept : cvBeep;
+        }
+        case edPositiveNumeric: return digit ? cvAccept : cvBeep;
+        case edFloat:
+        case edPositiveFloat: {
+            if (digit) return cvAccept;
+            const std::u16string t = U16(Text);
+            const char ds = ctl::GetDecimalSeparator(), th = ctl::GetThousandSeparator();
+            if (Key == static_cast<char32_t>(ds))
+                return HoldsOutside(t, static_cast<char16_t>(ds), SelStart, SelLen) ? cvDrop : cvAccept;
+            if (Key == static_cast<char32_t>(th)) return cvDrop;
+            if (Key == U'-' && Kind == edFloat) {
+                const bool free = SelStart == 0 && t.find(u'-') == std::u16string::npos;
+                return free || SelectionHolds(t, u'-', SelStart, SelLen) ? cvAccept : cvBeep;
+            }
+            if (Key == U',' || Key == U'.') return cvAccept;
+            return cvDrop;
+        }
+        case edCapital:
+        case edUpperCase:
+            Key = static_cast<char32_t>(std::towupper(static_cast<wint_t>(Key)));
+            return cvAccept;
+        case edLowerCase:
+            Key = static_cast<char32_t>(std::towlower(static_cast<wint_t>(Key)));
+            return cvAccept;
+        case edValidChars: {
+            if (ValidChars.empty()) return cvAccept;
+            const std::u16string valid = U16(ValidChars);
+            return Key < 0x10000 && valid.find(static_cast<char16_t>(Key)) != std::u16string::npos ? cvAccept : cvBeep;
+        }
+        default: return cvAccept;
+    }
 }
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : plat::TInplaceEdit(AGrid), FExtGrid(AGrid) {}
+
+void TExtInplaceEdit::UpdateContents() {
+    if (FExtGrid) {
+        const std::string& pc = FExtGrid->PasswordChar();
+        SetPasswordChar(FExtGrid->EditControl() == edPassword ? (pc.empty() ? U'*' : static_cast<char32_t>(pc[0])) : 0);
+    }
+    plat::TInplaceEdit::UpdateContents();
+}
+
+void TExtInplaceEdit::KeyPress(char32_t& Key) {
+    const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
+    if (FExtGrid && FExtGrid->EditMode() &&
+        CheckEditChar(kind, Key, Text(), SelStart(), SelLength(), FExtGrid->ValidChars()) == cvDrop) {
+        Key = 0;
+        return;
+    }
+    plat::TInplaceEdit::KeyPress(Key);
+    if (FExtGrid && kind == edMixedCase && Key >= 32) {
+        // The whole text is re-cased around the new character; the caret
+        // stays just after it.
+        std::u16string t = base::Utf8ToUtf16(Text());
+        const int size = static_cast<int>(t.size());
+        const int start = std::clamp(SelStart(), 0, size);
+        const int len = std::clamp(SelLength(), 0, size - start);
+        t.replace(static_cast<size_t>(start), static_cast<size_t>(len), 1, static_cast<char16_t>(Key));
+        SetText(ctl::ToMixedCase(base::Utf16ToUtf8(t)));
+        SetSelStart(start + 1);
+        SetSelLength(0);
+        Key = 0;
+    }
+}
 
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;

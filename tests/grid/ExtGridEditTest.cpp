@@ -10,6 +10,7 @@
 
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
+#include "grid/Undo.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -243,6 +244,98 @@ TEST_F(GridEdit, ReadOnlyCheckBoxColumnOnlySelects) {
     EXPECT_FALSE(grid->IsChecked(2, 4));
 }
 
+TEST_F(GridEdit, ChangeVetoesAskInOrderAndCanKeepTheCell) {
+    std::vector<std::string> asked;
+    bool allowRow = true;
+    grid->OnRowChanging = [&](plat::TObject*, int from, int to, bool& allow) {
+        asked.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
+        allow = allowRow;
+    };
+    grid->OnColChanging = [&](plat::TObject*, int from, int to, bool&) {
+        asked.push_back("col " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    grid->OnCellChanging = [&](plat::TObject*, int oldRow, int oldCol, int newRow, int newCol, bool& allow) {
+        asked.push_back("cell " + std::to_string(oldCol) + "," + std::to_string(oldRow) + ">" +
+                        std::to_string(newCol) + "," + std::to_string(newRow) + (allow ? "" : " refused"));
+    };
+    Select(1, 1);
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 1>2", "cell 1,1>1,2"}));
+    EXPECT_EQ(grid->Row(), 2);
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_RIGHT);
+    EXPECT_EQ(asked, (std::vector<std::string>{"col 1>2", "cell 1,2>2,2"}));
+    allowRow = false;
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 2>3", "cell 2,2>2,3 refused"}));
+    EXPECT_EQ(grid->Row(), 2);
+    // A refused move ends an open edit all the same; the cell keeps it.
+    pt::TypeText(*grid, "k");
+    pt::SendKey(Editor(), plat::VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(2, 2), "k");
+}
+
+TEST_F(GridEdit, EditOnDoubleClickOnlyOpensNothingByKeys) {
+    grid->MouseActions().SetEditOnDblClickOnly(true);
+    Select(2, 2);
+    Select(1, 1);
+    pt::TypeText(*grid, "z");
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    EXPECT_FALSE(grid->Options().Contains(plat::goEditing));
+}
+
+TEST_F(GridEdit, EditChangeReportsEachTypedChangeWithTheDisplayedColumn) {
+    grid->HideColumn(1);
+    std::vector<std::string> changes;
+    grid->OnEditChange = [&](plat::TObject*, int c, int r, const std::string& v) {
+        changes.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+    };
+    Select(1, 1);  // real column 2
+    pt::TypeText(*grid, "a");
+    pt::TypeText(Editor(), "b");
+    EXPECT_EQ(changes, (std::vector<std::string>{"1,1=a", "1,1=ab"}));
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(changes.size(), 2u) << "closing is no change";
+}
+
+TEST_F(GridEdit, StoredEditsMarkTheRowAndCanBeUndone) {
+    TExtGridUndoRedo undo(form.get());
+    grid->SetUndoRedo(&undo);
+    grid->SetCells(1, 2, "was");
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(Editor(), plat::VK_RETURN);  // unchanged: nothing to undo
+    EXPECT_EQ(undo.Count(), 0);
+    EXPECT_FALSE(grid->GetRowModified(2));
+    pt::TypeText(*grid, "is");
+    pt::TypeText(Editor(), "s");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    ASSERT_EQ(undo.Count(), 1);
+    EXPECT_EQ(undo.Items(0).OrigValue, "was");
+    EXPECT_EQ(undo.Items(0).Value, "is");
+    EXPECT_TRUE(grid->GetRowModified(2));
+    undo.Undo();
+    EXPECT_EQ(grid->Cells(1, 2), "was");
+    grid->SetUndoRedo(nullptr);
+}
+
+TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
+    grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
+    Select(2, 3);
+    grid->AdvanceCell(2, 3, true, true);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    grid->AdvanceCell(2, 3, true, false);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
 class GridCombo : public GridEdit {
 protected:
     void SetUp() override {
@@ -298,6 +391,24 @@ TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
     pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
     pt::ProcessEvents();
     EXPECT_EQ(grid->Cells(3, 1), "");
+}
+
+TEST_F(GridCombo, WindowChosenItemServesUnlistedTexts) {
+    EXPECT_FALSE(grid->SetComboSelectionString("Nope"));
+    grid->ClearComboString();
+    for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    EXPECT_TRUE(grid->SetComboSelectionString("Fast"));
+    grid->SetCells(3, 1, "unknown");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_EQ(grid->EditCombo()->ItemIndex(), 2);
+    EXPECT_TRUE(changes.empty()) << "a chosen start is no change of the user";
+    pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(3, 1), "unknown");
+    EXPECT_EQ(grid->GetComboCount(), 3);
+    EXPECT_TRUE(grid->RemoveComboString("Slow"));
+    EXPECT_FALSE(grid->RemoveComboString("Slow"));
+    EXPECT_EQ(grid->GetComboCount(), 2);
 }
 
 TEST_F(GridCombo, WheelAndLettersTurnTheOpenListOnceEach) {
