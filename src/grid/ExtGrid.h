@@ -897,6 +897,13 @@ public:
     int GetComboCount();
     // The text of a button editor passed through OnEllipsClick.
     std::string EllipsClick(const std::string& S);
+    // The combo item of a cell (ACol real): OnGetEditorProp may fill the
+    // list first. An index outside the list raises EExtGridError.
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+    // Opens the current cell's editor as F2 does; closes a special editor.
+    void ShowCellEdit();
+    void HideCellEdit();
 
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
@@ -917,6 +924,8 @@ public:
     std::function<void(TObject*, int, int, bool&)> OnRowChanging;
     std::function<void(TObject*, int, int, bool&)> OnColChanging;
     std::function<void(TObject*, int, int, int, int, bool&)> OnCellChanging;
+    // (Sender, cells; columns real) after an edit stored a changed value.
+    std::function<void(TObject*, const TGridRect&)> OnCellsChanged;
 
 protected:
     virtual void DoCellChanging(int ACol, int ARow, bool& Allow);

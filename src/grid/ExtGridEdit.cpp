@@ -106,6 +106,8 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     TEditState& e = Ed();
     const bool moves = ACol != Col() || ARow != Row();
     if (moves && e.EditMode && !FinishEdit(false)) return false;
+    // A disabled row cannot become current, by key, click or code.
+    if (moves && ARow != Row() && FNavigation.SkipDisabledRows() && !GetRowEnabled(ARow)) return false;
     if (moves) {
         bool allow = true;
         DoCellChanging(ACol, ARow, allow);
@@ -170,6 +172,8 @@ bool TExtStringGrid::CanEditShow() {
         e.Editing = true;
         e.EditMode = true;
         cb->SetStyle(kind == edComboList ? plat::csDropDownList : plat::csDropDown);
+        cb->SetDropDownCount(FControlLook.DropDownCount());
+        if (OnGetEditorProp) OnGetEditorProp(this, rc, r, e.Link);
         const std::string text = GetEditText(Col(), r);
         e.OpenText = text;
         int idx = cb->Items().IndexOf(e.CellCache);
@@ -273,6 +277,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
         if (value != e.CellCache) {
             if (FixedCols() > 0) SetRowModified(RealRowIndex(e.EditRow), true);
             if (UndoRedo()) UndoRedo()->RegisterChange(e.EditCol, e.EditRow, e.CellCache, value);
+            if (OnCellsChanged) OnCellsChanged(this, TGridRect{e.EditCol, e.EditRow, e.EditCol, e.EditRow});
         }
         if (!e.SpecialEditor && e.Editor && value != NewValue) e.Editor->SetText(value);
         return true;

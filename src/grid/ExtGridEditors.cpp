@@ -9,6 +9,8 @@
 
 #include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
+#include "base/StrUtils.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -117,6 +119,68 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
     }
 }
 
+void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    const bool paste = (Key == 'V' && (Shift & plat::ssCtrl) && !(Shift & plat::ssAlt)) ||
+                       (Key == plat::VK_INSERT && (Shift & plat::ssShift) && !(Shift & plat::ssCtrl));
+    if (paste && FExtGrid && FExtGrid->EditMode()) {
+        // A paste would bypass the per-character rules: it is checked here
+        // as a whole.
+        Key = 0;
+        if (plat::Clipboard().HasText()) PasteText(plat::Clipboard().AsText());
+        return;
+    }
+    plat::TInplaceEdit::KeyDown(Key, Shift);
+}
+
+void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    std::string text = Pasted;
+    // A single line copied with its line end loses the line end.
+    const size_t crlf = text.find("\r\n");
+    if (crlf != std::string::npos && crlf + 2 == text.size()) text.erase(crlf);
+    std::u16string cur = base::Utf8ToUtf16(Text());
+    const std::u16string ins = base::Utf8ToUtf16(text);
+    const int size = static_cast<int>(cur.size());
+    const int start = std::clamp(SelStart(), 0, size);
+    const int len = std::clamp(SelLength(), 0, size - start);
+    cur.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
+    std::string result = base::Utf16ToUtf8(cur);
+    const int limit = FExtGrid->GetEditLimit();
+    if (limit > 0 && static_cast<int>(cur.size()) > limit) return;
+    const TEditorType kind = FExtGrid->EditControl();
+    const bool minus = result.find('-') != std::string::npos;
+    switch (kind) {
+        case edNumeric:
+        case edPositiveNumeric:
+            if (ctl::ClassifyNumberText(result) != ctl::ntInteger || (kind == edPositiveNumeric && minus)) return;
+            break;
+        case edFloat:
+        case edPositiveFloat: {
+            const int c = ctl::ClassifyNumberText(result);
+            if ((c != ctl::ntInteger && c != ctl::ntDecimal) || (kind == edPositiveFloat && minus)) return;
+            break;
+        }
+        case edUpperCase: result = base::UpperCase(result); break;
+        case edLowerCase: result = base::LowerCase(result); break;
+        case edMixedCase: result = ctl::ToMixedCase(result); break;
+        case edValidChars: {
+            const std::u16string valid = base::Utf8ToUtf16(FExtGrid->ValidChars());
+            if (!valid.empty())
+                for (char16_t ch : ins)
+                    if (valid.find(ch) == std::u16string::npos) return;
+            break;
+        }
+        default: break;
+    }
+    SetText(result);
+    if (len > 0) {
+        SetSelStart(start);
+        SetSelLength(static_cast<int>(ins.size()));
+    } else {
+        SetSelStart(start + static_cast<int>(ins.size()));
+        SetSelLength(0);
+    }
+}
+
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;
     plat::TInplaceEdit::DoEnter();
@@ -137,10 +201,15 @@ TGridCombo::TGridCombo(TExtStringGrid* AGrid) : plat::TComboBox(AGrid), FGrid(AG
 }
 
 void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
-    if (FGrid && (Key == plat::VK_RETURN || Key == plat::VK_ESCAPE) && !DroppedDown()) {
-        const bool restore = Key == plat::VK_ESCAPE;
+    // Enter and Esc end the edit; so do Up and Down when the grid keeps
+    // them for moving between rows rather than through the list.
+    const bool leaves = Key == plat::VK_RETURN || Key == plat::VK_ESCAPE ||
+                        ((Key == plat::VK_UP || Key == plat::VK_DOWN) && FGrid &&
+                         !FGrid->Navigation().ComboGetUpDown() && !(Shift & plat::ssAlt));
+    if (FGrid && leaves && !DroppedDown()) {
+        const unsigned short k = Key;
         Key = 0;
-        FGrid->FinishEdit(restore);
+        FGrid->DoneInplaceEdit(k, Shift);
         return;
     }
     plat::TComboBox::KeyDown(Key, Shift);

@@ -30,10 +30,14 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void KeyPress(char32_t& Key) override;
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void UpdateContents() override;
 
 private:
     friend struct TExtStringGrid::TEditState;
+    // Pastes the clipboard text under the kind's rules; a text the kind
+    // refuses leaves the editor as it was.
+    void PasteText(const std::string& Pasted);
     TExtStringGrid* FExtGrid;
     bool FGotFocus = false;
 };

@@ -202,6 +202,25 @@ bool TExtStringGrid::SetComboSelectionString(const std::string& S) {
 }
 
 void TExtStringGrid::SetComboSelection(int Idx) { Ed().ComboIdx = Idx; }
+
+void TExtStringGrid::SetComboIndex(int ACol, int ARow, int Value) {
+    if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, EditLink());
+    plat::TStrings& items = EditCombo()->Items();
+    if (Value < 0 || Value >= items.Count()) throw EExtGridError("List index out of bounds");
+    SetCells(ACol, ARow, items.Strings(Value));
+}
+
+int TExtStringGrid::GetComboIndex(int ACol, int ARow) {
+    if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, EditLink());
+    return EditCombo()->Items().IndexOf(Cells(ACol, ARow));
+}
+
+void TExtStringGrid::ShowCellEdit() {
+    unsigned short key = plat::VK_F2;
+    KeyDown(key, 0);
+}
+
+void TExtStringGrid::HideCellEdit() { CloseSpecialEditor(Col(), Row()); }
 int TExtStringGrid::GetComboCount() { return EditCombo()->Items().Count(); }
 
 std::string TExtStringGrid::EllipsClick(const std::string& S) {

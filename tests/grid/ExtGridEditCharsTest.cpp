@@ -9,6 +9,7 @@
 #include "base/StrUtils.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -168,6 +169,41 @@ TEST_F(GridEditChars, LongTextPassesWhole) {
     EXPECT_EQ(changed, text + "!");
     pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
     EXPECT_EQ(grid->Cells(1, 1), text + "!");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridEditChars, PasteIsCheckedAsAWhole) {
+    DecimalSeparator sep('.');
+    grid->SetValidChars("01");
+    const struct {
+        TEditorType kind;
+        const char* clip;
+        const char* cell;
+    } cases[] = {
+        {edPositiveNumeric, "-5", ""},
+        {edPositiveNumeric, "12", "12"},
+        {edNumeric, "-12", "-12"},
+        {edNumeric, "1x", ""},
+        {edFloat, "1.5e3", ""},
+        {edFloat, "-1.5", "-1.5"},
+        {edUpperCase, "abc", "ABC"},
+        {edValidChars, "012", ""},
+        {edNormal, "12\r\n", "12"},
+    };
+    for (const auto& c : cases) {
+        kind = c.kind;
+        plat::Clipboard().SetAsText(c.clip);
+        grid->SetCells(1, 1, "");
+        Select(2, 2);
+        Select(1, 1);
+        pt::SendKey(*grid, plat::VK_F2);
+        pt::SendKey(*grid->InplaceEditor(), 'V', plat::ssCtrl);
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(1, 1), c.cell) << c.kind << " " << c.clip;
+    }
 }
 
 }  // namespace

@@ -325,6 +325,37 @@ TEST_F(GridEdit, StoredEditsMarkTheRowAndCanBeUndone) {
     grid->SetUndoRedo(nullptr);
 }
 
+TEST_F(GridEdit, DisabledRowsCannotBecomeCurrent) {
+    Select(1, 1);
+    grid->SetRowEnabled(3, false);
+    grid->SetRow(3);
+    EXPECT_EQ(grid->Row(), 1);
+    grid->Navigation().SetSkipDisabledRows(false);
+    grid->SetRow(3);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridEdit, CellEditOpensAndClosesByCall) {
+    int changed = 0;
+    grid->OnCellsChanged = [&](plat::TObject*, const TGridRect& r) {
+        ++changed;
+        EXPECT_EQ(r, (TGridRect{1, 1, 1, 1}));
+    };
+    Select(1, 1);
+    grid->ShowCellEdit();
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "c");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(changed, 1);
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& k) { k = edSpinEdit; };
+    grid->ShowCellEdit();
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    grid->HideCellEdit();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "0") << "a text that is no number closes as 0";
+    EXPECT_EQ(changed, 2);
+}
+
 TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
     grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
     Select(2, 3);
@@ -411,6 +442,50 @@ TEST_F(GridCombo, WindowChosenItemServesUnlistedTexts) {
     EXPECT_EQ(grid->GetComboCount(), 2);
 }
 
+TEST_F(GridCombo, LeavingKeysFollowTheNavigationSettings) {
+    grid->SetCells(3, 1, "Off");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_DOWN);  // turns the list
+    EXPECT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->EditCombo()->ItemIndex(), 1);
+    pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(3, 1), "Off");
+
+    grid->Navigation().SetComboGetUpDown(false);  // Down leaves for the next row
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_DOWN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(3, 1), "Off");
+
+    grid->Navigation().SetAdvanceOnEnter(true);  // Enter commits and advances
+    grid->Navigation().SetAdvanceAutoEdit(false);
+    Select(3, 3);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 3), "Off");
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridCombo, ComboIndexOfACell) {
+    // The list of a cell is the window's to fill when the grid asks for
+    // the editor's properties.
+    grid->OnGetEditorProp = [this](plat::TObject*, int, int, TEditLink*) {
+        grid->ClearComboString();
+        for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    };
+    grid->SetComboIndex(3, 4, 2);
+    EXPECT_EQ(grid->Cells(3, 4), "Fast");
+    EXPECT_EQ(grid->GetComboIndex(3, 4), 2);
+    grid->SetCells(3, 4, "none");
+    EXPECT_EQ(grid->GetComboIndex(3, 4), -1);
+    EXPECT_THROW(grid->SetComboIndex(3, 4, 3), EExtGridError);
+    EXPECT_EQ(grid->Cells(3, 4), "none");
+}
+
 TEST_F(GridCombo, WheelAndLettersTurnTheOpenListOnceEach) {
     grid->SetCells(3, 4, "Off");
     Select(3, 4);
@@ -493,6 +568,30 @@ TEST_F(ColumnGridEdit, ComboColumnTakesItsOwnItems) {
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(grid->Cells(2, 2), "Auto");
     EXPECT_EQ(changes, (std::vector<std::pair<int, std::string>>{{0, "Auto"}}));
+}
+
+}  // namespace
+namespace {
+
+// A combo editor must stay open while the event loop runs, whichever
+// style the cell before it left the control in.
+TEST_F(GridCombo, StaysOpenWhileEventsRunAcrossStyles) {
+    grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col < 3) return;
+        kind = col == 3 ? edComboList : edComboEdit;
+        grid->ClearComboString();
+        for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    };
+    for (int col : {4, 3, 4, 3}) {
+        Select(col, 2);
+        pt::SendKey(*grid, plat::VK_F2);
+        pt::ProcessEvents();
+        EXPECT_TRUE(grid->EditMode()) << col;
+        EXPECT_TRUE(grid->EditCombo()->Focused()) << col;
+        pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << col;
+    }
 }
 
 }  // namespace
