@@ -946,6 +946,9 @@ private:
     std::string SpecialEditorValue(bool& Write);
     void LoadSpecialEditor(const std::string& Text);
     void HideSpecialControl();
+    // Leaves the text editor at the edge of its text for the next (or the
+    // previous) editable cell, as the cursor-walk setting asks.
+    void WalkFromEditor(bool Forward);
 
     // ------------------------------------------------------ mouse, keys and messages extras
 public:

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
@@ -19,6 +20,11 @@ namespace {
 
 unsigned GridEditDoneMsg() {
     static const unsigned id = plat::RegisterWindowMessage("GridEditDone");
+    return id;
+}
+
+unsigned AutoAdvanceMsg() {
+    static const unsigned id = plat::RegisterWindowMessage("GridAutoAdvance");
     return id;
 }
 
@@ -239,12 +245,16 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
     const int rc = RealColIndex(ACol);
     const bool typed = FEdit && FEdit->EditMode && !FEdit->SpecialEditor && !FEdit->Finishing;
-    if (typed && OnEditChange && Cells(rc, ARow) != Value) {
-        SetCells(rc, ARow, Value);
-        OnEditChange(this, ACol, ARow, Value);
-        return;
-    }
+    const bool changed = Cells(rc, ARow) != Value;
     SetCells(rc, ARow, Value);
+    if (!typed || !changed) return;
+    if (OnEditChange) OnEditChange(this, ACol, ARow, Value);
+    // A text filled to its length limit moves on as Enter would, once the
+    // key that filled it is done.
+    const int limit = GetEditLimit();
+    if (FNavigation.AdvanceAuto() && FNavigation.AdvanceOnEnter() && limit > 0 && FEdit->Editor &&
+        static_cast<int>(base::Utf8ToUtf16(Value).size()) == limit && FEdit->Editor->SelLength() == 0)
+        PostMessage(AutoAdvanceMsg());
 }
 
 void TExtStringGrid::ShowInplaceEdit() { ShowEditor(); }
@@ -358,6 +368,11 @@ void TExtStringGrid::Dispatch(plat::TMessage& Message) {
         if (!e.EditMode && Options().Contains(plat::goEditing) && (ch == 8 || ch > 31)) e.StartEditChar = ch;
         TBaseGrid::Dispatch(Message);
         e.StartEditChar = 0;
+        return;
+    }
+    if (Message.Msg == AutoAdvanceMsg()) {
+        if (FEdit && FEdit->EditMode && !FEdit->SpecialEditor) DoneInplaceEdit(plat::VK_RETURN, 0);
+        Message.Result = 0;
         return;
     }
     if (Message.Msg == GridEditDoneMsg()) {

@@ -497,6 +497,20 @@ void TExtStringGrid::CloseSpecialEditor(int ACol, int ARow) {
     if (EditMode() && FEdit->SpecialEditor) FinishEdit(false);
 }
 
+void TExtStringGrid::WalkFromEditor(bool Forward) {
+    if (EditMode() && !FinishEdit(false)) return;
+    if (CanFocus()) SetFocus();
+    // The walk goes along the row whatever the Enter direction, and opens
+    // the editor again as the walk setting says, not the Enter one.
+    const TAdvanceDirection dir = FNavigation.AdvanceDirection();
+    const bool autoEdit = FNavigation.AdvanceAutoEdit();
+    FNavigation.SetAdvanceDirection(adLeftRight);
+    FNavigation.SetAdvanceAutoEdit(FNavigation.CursorWalkAlwaysEdit());
+    AdvanceCell(Col(), Row(), true, Forward);
+    FNavigation.SetAdvanceDirection(dir);
+    FNavigation.SetAdvanceAutoEdit(autoEdit);
+}
+
 bool TExtStringGrid::DoneInplaceEdit(unsigned short Key, plat::TShiftState Shift) {
     TEditState& e = Ed();
     if (e.EditMode && !FinishEdit(Key == plat::VK_ESCAPE)) return false;
@@ -623,10 +637,13 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         CloseWithKey(FGrid, Key, Shift);
         return;
     }
-    ctl::TEsgEditBtn::KeyDown(Key, Shift);
+    // The window sees the keys typed into the cell as if the grid had them.
+    if (FGrid && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
+    if (Key != 0) ctl::TEsgEditBtn::KeyDown(Key, Shift);
 }
 
 void TGridEditBtn::KeyPress(char32_t& Key) {
+    if (FGrid && FGrid->OnKeyPress) FGrid->OnKeyPress(FGrid, Key);
     if (Key == 13 || Key == 9) {
         Key = 0;
         return;

@@ -356,6 +356,63 @@ TEST_F(GridEdit, CellEditOpensAndClosesByCall) {
     EXPECT_EQ(changed, 2);
 }
 
+TEST_F(GridEdit, CursorWalkLeavesTheTextAtItsEdges) {
+    Select(1, 1);
+    pt::TypeText(*grid, "a");
+    pt::SendKey(Editor(), plat::VK_RIGHT);  // without the walk: the grid moves, the editor closes
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_FALSE(grid->EditMode());
+
+    grid->Navigation().SetCursorWalkEditor(true);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    Select(1, 2);
+    pt::TypeText(*grid, "b");
+    pt::SendKey(Editor(), plat::VK_RIGHT);  // past the read-only column, the editor open again
+    EXPECT_EQ(grid->Cells(1, 2), "b");
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_TRUE(grid->EditMode());
+    pt::SendKey(Editor(), plat::VK_HOME);
+    pt::SendKey(Editor(), plat::VK_LEFT);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(grid->EditMode());
+    pt::SendKey(Editor(), plat::VK_END);
+    pt::SendKey(Editor(), plat::VK_LEFT);  // inside the text the caret moves, not the cell
+    EXPECT_EQ(grid->Col(), 1);
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+    pt::ProcessEvents();
+    EXPECT_EQ(done, (std::vector<Done>{{1, 1}, {1, 2}, {3, 2}, {1, 2}}));
+}
+
+TEST_F(GridEdit, FilledTextAdvancesByItself) {
+    grid->SetMaxEditLength(2);
+    grid->Navigation().SetAdvanceOnEnter(true);
+    grid->Navigation().SetAdvanceAuto(true);
+    Select(1, 1);
+    pt::TypeText(*grid, "1");
+    pt::TypeText(Editor(), "2");
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(1, 1), "12");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "3");
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Col(), 2) << "short of the limit the cell stays";
+}
+
+TEST_F(GridEdit, TabFromASpecialEditorCommitsAndLeavesTheGrid) {
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& k) { k = edEditBtn; };
+    Select(2, 2);
+    pt::TypeText(*grid, "t");
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    pt::SendKey(*grid->EditCtrl(), plat::VK_TAB);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "t");
+    EXPECT_TRUE(other->Focused());
+    EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
+}
+
 TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
     grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
     Select(2, 3);
