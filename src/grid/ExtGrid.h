@@ -1334,6 +1334,93 @@ private:
 
     // ------------------------------------------------------ special editors and the editing cycle's extras
 public:
+    // Opens the special editor of kind EditControl over the cell (ACol
+    // displayed). CloseSpecialEditor writes its value back, hides it and
+    // reports the end of the edit.
+    void ShowSpecialEditor(int ACol, int ARow);
+    void CloseSpecialEditor(int ACol, int ARow);
+    // Ends the edit as leaving the cell with Key would: Esc keeps the cell
+    // as it was, the arrows and Tab then move, Enter advances. False when
+    // validation refused the value and the editor stays open.
+    bool DoneInplaceEdit(unsigned short Key, plat::TShiftState Shift);
+    // Stores a special editor's value (ACol real).
+    void WriteCellValue(int ACol, int ARow, const std::string& Value);
+    // The control of the special editor showing, or nullptr.
+    plat::TWinControl* EditCtrl() const;
+    // The editor controls, made on first use and kept for the grid's life.
+    class TGridSpin* SpinEdit();
+    class TGridEditBtn* EditBtn();
+    class TGridUnitEditBtn* UnitEditBtn();
+    class TGridCheckBox* EditCheck();
+    class TGridButton* GridButton();
+    class TGridDatePicker* DateTimePicker();
+    class TGridDatePicker* DateAndTimePicker();
+    // The application's editor for edCustom cells; the grid does not own it.
+    class TEditLink* EditLink() const;
+    void SetEditLink(class TEditLink* Value);
+    // Characters an edValidChars cell takes.
+    const std::string& ValidChars() const;
+    void SetValidChars(const std::string& Value);
+    bool RemoveComboString(const std::string& S);
+    // The item the combo list opens on when the cell's text is not listed;
+    // false (and no change) when S is not in the list.
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Idx);
+    int GetComboCount();
+    // The text of a button editor passed through OnEllipsClick.
+    std::string EllipsClick(const std::string& S);
+    // The combo item of a cell (ACol real): OnGetEditorProp may fill the
+    // list first. An index outside the list raises EExtGridError.
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+    // Opens the current cell's editor as F2 does; closes a special editor.
+    void ShowCellEdit();
+    void HideCellEdit();
+
+    // (Sender, displayed column, row, text) at each change in an editor.
+    std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
+    // (Sender, real column, row, var text) for the button editors.
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
+    // (Sender, displayed column, row, value, up) after a spin step.
+    std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
+    std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
+    std::function<void(TObject*, int, int, base::TDateTime, bool)> OnDateSpinClick;
+    std::function<void(TObject*, int, int, base::TDateTime, bool)> OnTimeSpinClick;
+    // (Sender, real column, row, link or nullptr) before an editor is filled.
+    std::function<void(TObject*, int, int, class TEditLink*)> OnGetEditorProp;
+    // (Sender, cell text, var date) reads a date picker's cell text.
+    std::function<void(TObject*, const std::string&, base::TDateTime&)> OnCustomStrToDate;
+    // Change vetoes, in this order, before the current cell moves:
+    // (Sender, old, new, var Allow) and (Sender, old row, old column, new
+    // row, new column, var Allow).
+    std::function<void(TObject*, int, int, bool&)> OnRowChanging;
+    std::function<void(TObject*, int, int, bool&)> OnColChanging;
+    std::function<void(TObject*, int, int, int, int, bool&)> OnCellChanging;
+    // (Sender, cells; columns real) after an edit stored a changed value.
+    std::function<void(TObject*, const TGridRect&)> OnCellsChanged;
+
+protected:
+    virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+    // The text editor beeps at a character its kind refuses.
+    bool CanEditAcceptKey(char32_t Key) override;
+
+private:
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend class TEditLink;
+    plat::TWinControl* OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text);
+    // The value the open special editor would store; Write false when the
+    // kind stores nothing.
+    std::string SpecialEditorValue(bool& Write);
+    void LoadSpecialEditor(const std::string& Text);
+    void HideSpecialControl();
+    // Leaves the text editor at the edge of its text for the next (or the
+    // previous) editable cell, as the cursor-walk setting asks.
+    void WalkFromEditor(bool Forward);
 
     // ------------------------------------------------------ mouse, keys and messages extras
 public:
