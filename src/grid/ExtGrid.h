@@ -865,6 +865,78 @@ public:
 
     // ------------------------------------------------------ mouse, keys and messages extras
 public:
+    // Click events pass the row before the column, as the windows' handlers
+    // take them; the control events (buttons, radio buttons) column first.
+    // Columns are displayed unless said real.
+    std::function<void(TObject*, int, int, bool&)> OnCanClickCell;  // (ARow, ACol, var Allow)
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
+    std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
+    TAnchorClickEvent OnAnchorClick;
+    TColumnSizeEvent OnColumnSize;        // a double click is about to fit the column
+    TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
+    // Asked before a clipboard shortcut acts; a handler refuses with false.
+    std::function<void(TObject*, bool&)> OnClipboardCopy;
+    std::function<void(TObject*, bool&)> OnClipboardCut;
+    std::function<void(TObject*, bool&)> OnClipboardPaste;
+    // (Sender, Left, Top, Right, Bottom) after a key, wheel or pan step
+    // changed the selection.
+    std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
+    TOnResizeEvent OnGridResize;
+
+    // The selection as tab-separated lines, and back; the shortcuts call
+    // them once their event allowed it.
+    virtual void CopySelectionToClipboard();
+    virtual void CutSelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Gets the rectangle Ctrl+A is about to select.
+    virtual void SelectAllHook(TGridRect& R) { (void)R; }
+    bool IsOnLastNormalRow() const;
+
+    // The grid timer: blinking text, hover focus.
+    static constexpr int GridTimerID = 111;
+    static constexpr int PanTimerID = 999;
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    bool GridBlink() const;  // the current blink phase
+    int TimerTicks() const;
+    bool IsPanning() const;
+    // The pan cursor number for the pointer offset from the pan origin
+    // (8000 at rest, 8001 down ... 8008 down and left).
+    static int PanCursorFor(int DX, int DY, TIntelliPan Pan);
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+    void SetURLShow(bool Value) { FURLShow = Value; }
+
+protected:
+    void WndProc(plat::TMessage& Message) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void WMTimer(plat::TMessage& Message) override;
+    void WMSize(plat::TMessage& Message) override;
+    void WMPaint(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+
+private:
+    struct TInputState;
+    std::shared_ptr<TInputState> FInput;  // made on first use
+    TInputState& In();
+    bool LeftButtonDown(plat::TShiftState Shift, int X, int Y);
+    bool ClickOnLink(int ACol, int ARow, int X, int Y);
+    void DoubleClickCell(int X, int Y);
+    void RightClickCell(int X, int Y);
+    bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
+    bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    void SelectAllCells();
+    void ReportSelection(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void GridTimerTick();
 
     // ------------------------------------------------------ end of the area blocks
 };

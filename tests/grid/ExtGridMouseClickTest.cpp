@@ -1,0 +1,337 @@
+// Clicks on the string grid and the column grid: which click toggles a
+// check box, which reaches the window as a cell click, double and right
+// clicks, cell buttons, radio buttons, links and the end of a column
+// sizing.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/ExtCGrid.h"
+#include "grid/ExtGrid.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/TestHooks.h"
+
+#include "GridOnFormFixture.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+struct TCellHit {
+    int row, col;
+    friend bool operator==(const TCellHit&, const TCellHit&) = default;
+};
+
+class GridClicks : public GridOnForm {
+protected:
+    void SetUp() override {
+        ShowGrid(6, 20, false);
+        pt::ProcessEvents();
+        grid->OnClickCell = [this](plat::TObject*, int r, int c) { clicks.push_back({r, c}); };
+    }
+    // A point well inside a cell, away from its borders.
+    plat::TPoint Inside(int c, int r) {
+        const plat::TRect rc = grid->GridCellRect(c, r);
+        return {(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    }
+    void Click(plat::TPoint p) { pt::ClickAt(*grid, p.X, p.Y); }
+    std::vector<TCellHit> clicks;
+};
+
+TEST_F(GridClicks, CellClicksReachTheWindowRowFirst) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
+    const plat::TRect head = grid->GridCellRect(3, 0);
+    const struct {
+        const char* name;
+        plat::TPoint at;
+        std::vector<TCellHit> expected;
+    } cases[] = {
+        {"normal cell", Inside(3, 5), {{5, 3}}},
+        {"row header", Inside(0, 7), {{7, 0}}},
+        {"column header", Inside(3, 0), {{0, 3}}},
+        {"3 px from a header border is a sizing", {head.Right - 3, 5}, {}},
+        {"5 px from it is a click", {head.Right - 5, 5}, {{0, 3}}},
+        {"below the last row", {50, 290}, {}},
+    };
+    grid->SetRowCount(8);
+    for (const auto& c : cases) {
+        clicks.clear();
+        Click(c.at);
+        EXPECT_EQ(clicks, c.expected) << c.name;
+    }
+}
+
+TEST_F(GridClicks, ClickSelectsBeforeTheWindowHearsOfIt) {
+    int rowSeen = -1;
+    grid->OnClickCell = [&](plat::TObject*, int, int) { rowSeen = grid->Row(); };
+    Click(Inside(2, 6));
+    EXPECT_EQ(rowSeen, 6);
+}
+
+TEST_F(GridClicks, RefusedClickNeitherSelectsNorClicks) {
+    Select(1, 1);
+    grid->OnCanClickCell = [](plat::TObject*, int r, int, bool& allow) { allow = r != 4; };
+    Click(Inside(2, 4));
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_TRUE(clicks.empty());
+    Click(Inside(2, 5));
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_EQ(clicks, (std::vector<TCellHit>{{5, 2}}));
+}
+
+TEST_F(GridClicks, MergedCellIsClickedAtItsBaseCell) {
+    grid->MergeCells(2, 3, 2, 2);
+    Click(Inside(3, 4));
+    EXPECT_EQ(clicks, (std::vector<TCellHit>{{3, 2}}));
+}
+
+// Whether a click on a check-box glyph toggles it depends on who may edit
+// the cell: a string grid asks goEditing, a column grid its column.
+TEST(GridCheckClicks, GlyphClickTogglesOnlyEditableCells) {
+    const struct {
+        const char* name;
+        bool columnGrid;
+        bool editing;
+        bool readOnlyColumn;
+        bool toggles;
+    } cases[] = {
+        {"string grid without editing", false, false, false, false},
+        {"string grid with editing", false, true, false, true},
+        {"column grid, editable column", true, false, false, true},
+        {"column grid, read-only column", true, false, true, false},
+    };
+    plat::EnsureGuiApplication();
+    for (const auto& c : cases) {
+        plat::TForm form(nullptr);
+        form.SetBounds(0, 0, 500, 300);
+        TExtStringGrid* g = nullptr;
+        if (c.columnGrid) {
+            auto* cg = new TExtColumnGrid(&form);
+            cg->SetColCount(4);
+            cg->Columns().Items(2).SetEditor(edDataCheckBox);
+            cg->Columns().Items(2).SetReadOnly(c.readOnlyColumn);
+            g = cg;
+        } else {
+            g = new TExtStringGrid(&form);
+            g->SetColCount(4);
+            g->SetRowCount(6);
+            g->AddCheckBoxColumn(2, false, true);
+        }
+        g->SetParent(&form);
+        g->SetBounds(0, 0, 400, 250);
+        g->SetRowCount(6);
+        if (c.editing) g->SetOptions(g->Options() + plat::TGridOptions{plat::goEditing});
+        g->SetCells(2, 3, "Y");
+        std::vector<bool> checks;
+        int cellClicks = 0;
+        g->OnCheckBoxClick = [&](plat::TObject*, int col, int row, bool state) {
+            EXPECT_EQ(col, 2) << c.name;
+            EXPECT_EQ(row, 3) << c.name;
+            checks.push_back(state);
+        };
+        g->OnClickCell = [&](plat::TObject*, int, int) { ++cellClicks; };
+        form.Show();
+        g->SetFocus();
+        pt::ProcessEvents();
+        const plat::TRect r = g->GridCellRect(2, 3);
+        pt::ClickAt(*g, r.Left + 6, (r.Top + r.Bottom) / 2);
+        EXPECT_EQ(g->Row(), 3) << c.name;
+        EXPECT_EQ(g->Col(), 2) << c.name;
+        EXPECT_FALSE(g->EditMode()) << c.name;
+        if (c.toggles) {
+            EXPECT_EQ(g->Cells(2, 3), "N") << c.name;
+            EXPECT_EQ(checks, std::vector<bool>{false}) << c.name;
+            EXPECT_EQ(cellClicks, 0) << c.name << ": the toggle is no cell click";
+        } else {
+            EXPECT_EQ(g->Cells(2, 3), "Y") << c.name;
+            EXPECT_TRUE(checks.empty()) << c.name;
+            EXPECT_EQ(cellClicks, 1) << c.name << ": an ordinary click";
+        }
+    }
+}
+
+TEST_F(GridClicks, DoubleClickReachesTheWindowOrFitsTheColumn) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
+    std::vector<TCellHit> dbl;
+    grid->OnDblClickCell = [&](plat::TObject*, int r, int c) { dbl.push_back({r, c}); };
+    std::vector<int> sized;
+    bool allowSizing = true;
+    grid->OnColumnSize = [&](plat::TObject*, int, bool& allow) { allow = allowSizing; };
+    grid->OnEndColumnSize = [&](plat::TObject*, int c) { sized.push_back(c); };
+    grid->SetCells(2, 4, "a rather long text that needs room");
+    grid->SetColWidths(2, 30);
+
+    const plat::TPoint cell = Inside(3, 6);
+    pt::DoubleClickAt(*grid, cell.X, cell.Y);
+    EXPECT_EQ(dbl, (std::vector<TCellHit>{{6, 3}}));
+    EXPECT_TRUE(sized.empty());
+
+    dbl.clear();
+    allowSizing = false;
+    const plat::TRect head = grid->GridCellRect(2, 0);
+    pt::DoubleClickAt(*grid, head.Right - 3, 5);
+    EXPECT_EQ(grid->ColWidths(2), 30) << "the window refused the fitting";
+    EXPECT_TRUE(sized.empty());
+    allowSizing = true;
+    pt::DoubleClickAt(*grid, head.Right - 4, 5);
+    EXPECT_EQ(grid->ColWidths(2), 30) << "4 px from the border is no border";
+    EXPECT_EQ(dbl, (std::vector<TCellHit>{{0, 2}})) << "but a double click on the header cell";
+    dbl.clear();
+    pt::DoubleClickAt(*grid, head.Right - 3, 5);
+    EXPECT_GT(grid->ColWidths(2), 100);
+    EXPECT_EQ(sized, std::vector<int>{2});
+    EXPECT_TRUE(dbl.empty()) << "a fitting is no double click on the header cell";
+}
+
+TEST_F(GridClicks, DoubleClickRightOfTheLastColumnFitsIt) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
+    grid->SetColCount(4);
+    grid->SetColWidths(3, 30);
+    grid->SetCells(3, 2, "a rather long text that needs room");
+    const plat::TRect last = grid->GridCellRect(3, 0);
+    pt::DoubleClickAt(*grid, last.Right + 2, 5);
+    EXPECT_GT(grid->ColWidths(3), 100);
+}
+
+TEST_F(GridClicks, RightClickReachesTheWindow) {
+    std::vector<TCellHit> right;
+    grid->OnRightClickCell = [&](plat::TObject*, int r, int c) { right.push_back({r, c}); };
+    Select(1, 1);
+    const plat::TPoint p = Inside(4, 3);
+    pt::MouseDown(*grid, plat::mbRight, p.X, p.Y);
+    pt::MouseUp(*grid, plat::mbRight, p.X, p.Y);
+    EXPECT_EQ(right, (std::vector<TCellHit>{{3, 4}}));
+    EXPECT_EQ(grid->Row(), 1) << "selecting on a right click is a setting";
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(GridClicks, CellButtonClicksAtTheReleaseOverIt) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->AddButton(2, 4, 30, 18, "...", haCenter, vaCenter);
+    grid->Repaint();
+    pt::ProcessEvents();
+    std::vector<TCellHit> buttons;  // column, row here
+    grid->OnButtonClick = [&](plat::TObject*, int c, int r) { buttons.push_back({c, r}); };
+    const plat::TRect b = grid->GetCellButtonRect(2, 4);
+    ASSERT_GT(b.Right, b.Left);
+    const int x = (b.Left + b.Right) / 2, y = (b.Top + b.Bottom) / 2;
+
+    pt::MouseDown(*grid, plat::mbLeft, x, y);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(clicks, (std::vector<TCellHit>{{4, 2}}));
+    EXPECT_TRUE(grid->GetCellGraphic(2, 4)->CellBoolean()) << "pushed";
+    EXPECT_TRUE(buttons.empty()) << "nothing until the release";
+    pt::MouseUp(*grid, plat::mbLeft, x, y);
+    EXPECT_FALSE(grid->GetCellGraphic(2, 4)->CellBoolean());
+    EXPECT_EQ(buttons, (std::vector<TCellHit>{{2, 4}}));
+    EXPECT_FALSE(grid->EditMode());
+
+    buttons.clear();
+    pt::MouseDown(*grid, plat::mbLeft, x, y);
+    pt::MouseUp(*grid, plat::mbLeft, b.Right + 40, y);  // slid off the button
+    EXPECT_TRUE(buttons.empty());
+    EXPECT_FALSE(grid->GetCellGraphic(2, 4)->CellBoolean());
+
+    grid->SetReadOnly(2, 4, true);  // a button of a read-only cell is disabled
+    pt::MouseDown(*grid, plat::mbLeft, x, y);
+    pt::MouseUp(*grid, plat::mbLeft, x, y);
+    EXPECT_TRUE(buttons.empty());
+}
+
+TEST_F(GridClicks, RadioButtonClickAndSpaceCheckOneOfTheColumn) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->AddRadioButtonColumn(2);
+    std::vector<TCellHit> radios;  // column, row
+    grid->OnRadioButtonClick = [&](plat::TObject*, int c, int r) { radios.push_back({c, r}); };
+    const plat::TRect r = grid->GridCellRect(2, 3);
+    pt::ClickAt(*grid, r.Left + 6, (r.Top + r.Bottom) / 2);
+    EXPECT_TRUE(grid->IsRadioButtonChecked(2, 3));
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(radios, (std::vector<TCellHit>{{2, 3}}));
+    EXPECT_TRUE(clicks.empty());
+    Select(2, 5);
+    pt::SendKey(*grid, plat::VK_SPACE);
+    EXPECT_TRUE(grid->IsRadioButtonChecked(2, 5));
+    EXPECT_FALSE(grid->IsRadioButtonChecked(2, 3));
+    EXPECT_EQ(radios.size(), 2u);
+    EXPECT_FALSE(grid->EditMode());
+}
+
+TEST_F(GridClicks, LinksOpenMoveOrGoToTheWindow) {
+    pt::TScriptedUi ui;
+    grid->SetURLShow(true);
+    std::vector<std::string> anchors;
+    bool autoHandle = true;
+    grid->OnAnchorClick = [&](plat::TObject*, int, int, const std::string& a, bool& handle) {
+        anchors.push_back(a);
+        handle = autoHandle;
+    };
+    const struct {
+        const char* name;
+        std::string text;
+        bool handled;
+        std::vector<std::string> opened;
+        int toCol, toRow;
+    } cases[] = {
+        {"web link", "http://example.invalid/x", true, {"http://example.invalid/x"}, 2, 2},
+        {"left to the window", "http://example.invalid/y", false, {}, 2, 2},
+        {"cell link", "<A href=\"cell://R6C4\">go</A>", true, {}, 4, 6},
+        {"cell link out of the table", "<A href=\"cell://R60C4\">go</A>", true, {}, 2, 2},
+        {"plain text", "no link", true, {}, 1, 5},
+    };
+    size_t openedBefore = 0;
+    for (const auto& c : cases) {
+        anchors.clear();
+        Select(2, 2);
+        grid->SetCells(1, 5, c.text);
+        autoHandle = c.handled;
+        const plat::TRect r = grid->GridCellRect(1, 5);
+        pt::ClickAt(*grid, r.Left + 6, r.Top + 8);
+        const std::vector<std::string> opened(ui.OpenedLinks().begin() + static_cast<long>(openedBefore),
+                                              ui.OpenedLinks().end());
+        openedBefore = ui.OpenedLinks().size();
+        EXPECT_EQ(opened, c.opened) << c.name;
+        EXPECT_EQ(grid->Col(), c.toCol) << c.name;
+        EXPECT_EQ(grid->Row(), c.toRow) << c.name;
+        EXPECT_EQ(anchors.empty(), std::string(c.name) == "plain text") << c.name;
+    }
+}
+
+TEST_F(GridClicks, ColumnSizingEndsWithTheReleaseInsideTheGrid) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
+    std::vector<int> ended;
+    grid->OnEndColumnSize = [&](plat::TObject*, int c) { ended.push_back(c); };
+    grid->OnUpdateColumnSize = [](plat::TObject*, int, int& w) { w = std::min(w, 90); };
+    const int border = grid->GridCellRect(2, 0).Right;
+    pt::MouseDown(*grid, plat::mbLeft, border, 5);
+    pt::MouseMove(*grid, border + 60, 5, plat::ssLeft);
+    pt::MouseUp(*grid, plat::mbLeft, border + 60, 5);
+    EXPECT_EQ(ended, std::vector<int>{2});
+    EXPECT_EQ(grid->ColWidths(2), 90) << "held to the window's limit";
+    EXPECT_TRUE(clicks.empty());
+
+    const int before = grid->ColWidths(1);
+    const int border1 = grid->GridCellRect(1, 0).Right;
+    pt::MouseDown(*grid, plat::mbLeft, border1, 5);
+    pt::MouseMove(*grid, grid->Width() + 30, 5, plat::ssLeft);
+    pt::MouseUp(*grid, plat::mbLeft, grid->Width() + 30, 5);
+    EXPECT_EQ(grid->ColWidths(1), before) << "dropped beyond the grid: cancelled";
+    EXPECT_EQ(ended, std::vector<int>{2});
+    EXPECT_EQ(grid->GridState(), plat::gsNormal);
+}
+
+TEST_F(GridClicks, LeavingTheGridClearsTheHoverRow) {
+    grid->SetHoverRow(true);
+    const plat::TPoint p = Inside(2, 4);
+    pt::MouseMove(*grid, p.X, p.Y);
+    ASSERT_EQ(grid->FHoverRowIdx, 4);
+    pt::MouseLeave(*grid);
+    EXPECT_EQ(grid->FHoverRowIdx, -1);
+}
+
+}  // namespace
