@@ -885,6 +885,14 @@ public:
     // changed the selection.
     std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
     TOnResizeEvent OnGridResize;
+    // (Sender, FromIndex, ToIndex) after a column or row took its new place
+    // with its cells; displayed indexes.
+    std::function<void(TObject*, int, int)> OnColumnMoved;
+    std::function<void(TObject*, int, int)> OnRowMoved;
+    // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
+    // WheelIncrement or disjunct row selection.
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelUp;
 
     // The selection as tab-separated lines, and back; the shortcuts call
     // them once their event allowed it.
@@ -921,6 +929,10 @@ protected:
     void WMSize(plat::TMessage& Message) override;
     void WMPaint(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
+    // The cells follow a moved column or row; the framework has moved the
+    // widths (heights), the current cell and the anchor already.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
 
 private:
     struct TInputState;
@@ -933,6 +945,7 @@ private:
     bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
     void SelectAllCells();
+    void HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift);
     void ReportSelection(const TGridRect& Before);
     void PanStep();
     void StopPanning();

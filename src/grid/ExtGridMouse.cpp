@@ -62,6 +62,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         int index = -1, pos = 0, ofs = 0;
         CalcSizingState(X, Y, state, index, pos, ofs);
         const plat::TGridCoord cell = MouseCoord(X, Y);
+        if (state == plat::gsNormal) HeaderSelection(cell.X, cell.Y, X, Shift);
         TBaseGrid::MouseDown(Button, Shift, X, Y);
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
             in.SizingClick = true;
@@ -75,10 +76,19 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
             const plat::TRect r = GridCellRect(cell.X, cell.Y);
             sizingClick = X - r.Left < 4 || r.Right - X < 4;
         }
-        if (!sizingClick && OnClickCell) {
-            // The click lands on the base cell of a merged block.
-            const plat::TPoint b = BaseCell(cell.X, cell.Y);
-            OnClickCell(this, b.Y, b.X);
+        if (sizingClick) return;
+        // The click lands on the base cell of a merged block.
+        const plat::TPoint b = BaseCell(cell.X, cell.Y);
+        if (OnClickCell) OnClickCell(this, b.Y, b.X);
+        // With DirectEdit the first click into an editable cell opens its
+        // editor; a click near the cell's side edges only selects, so the
+        // user can still reach a column border.
+        if (FMouseActions.DirectEdit() && !EditMode() && b.X >= FixedCols() && b.Y >= FixedRows() &&
+            b.X == Col() && b.Y == Row() && !IsFixed(b.X, b.Y)) {
+            const int rc = RealColIndex(b.X);
+            const plat::TRect r = GridCellRect(b.X, b.Y);
+            if (X - r.Left >= 4 && r.Right - X >= 4 && !IsControlCell(rc, b.Y) && IsEditable(rc, b.Y))
+                ShowInplaceEdit();
         }
         return;
     }
@@ -88,6 +98,40 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
     }
     if (Button == plat::mbMiddle && In().Panning) return;  // the press that started panning
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+}
+
+// A press on a header cell selects what the mouse actions offer there:
+// everything from the corner, a row from its header, a column from its
+// header (with Shift up to the selection there was).
+void TExtStringGrid::HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift) {
+    (void)X;
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    const bool range = Options().Contains(plat::goRangeSelect);
+    const bool shift = (Shift & plat::ssShift) != 0;
+    const TGridRect old = Selection();
+    const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+    if (lastCol < FixedCols() || lastRow < FixedRows()) return;
+    TGridRect to;
+    if (ACol < FixedCols() && ARow < FixedRows()) {
+        if (!FMouseActions.AllSelect() || !range) return;
+        to = {FixedCols(), FixedRows(), lastCol, lastRow};
+    } else if (ACol < FixedCols()) {
+        if (!FMouseActions.RowSelect()) return;
+        const int other = shift ? old.Top : ARow;
+        to = {FixedCols(), std::min(ARow, other), lastCol, std::max(ARow, other)};
+    } else if (ARow < FixedRows()) {
+        if (!FMouseActions.ColSelect() || !range) return;
+        int from = ACol, until = ACol;
+        if (shift) {
+            if (ACol < old.Left) until = old.Right;
+            else from = old.Left;
+        }
+        to = {from, FixedRows(), until, lastRow};
+    } else {
+        return;
+    }
+    if (EditMode() && !FinishEdit(false)) return;
+    SetSelection(to);
 }
 
 // The left press up to the point where the framework takes over (moving
@@ -389,12 +433,24 @@ bool TExtStringGrid::DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat:
     const TGridRect before = Selection();
     int n = FMouseActions.WheelIncrement();
     if (n < 1) n = lines;
+    // A window that set its own wheel step, or selects rows one by one,
+    // hears of every step.
+    auto notify = [&] {
+        if (FMouseActions.WheelIncrement() == 0 && !FMouseActions.DisjunctRowSelect()) return;
+        const bool disjunct = FMouseActions.DisjunctRowSelect();
+        bool handled = false;
+        const plat::TShiftState s = disjunct ? plat::KeyboardShiftState() : plat::TShiftState{};
+        const plat::TPoint p = disjunct ? MousePos : plat::TPoint{0, 0};
+        if (towards && OnMouseWheelDown) OnMouseWheelDown(this, s, p, handled);
+        if (!towards && OnMouseWheelUp) OnMouseWheelUp(this, s, p, handled);
+    };
     if (FMouseActions.WheelAction() == waScroll) {
         if (towards) {
             if (TopRow() < RowCount() - VisibleRowCount()) SetTopRow(std::min(TopRow() + n, RowCount() - VisibleRowCount()));
         } else {
             SetTopRow(std::max(FixedRows(), TopRow() - n));
         }
+        notify();
         return true;
     }
     const int lastRow = RowCount() - FFixedFooters - 1;
@@ -408,6 +464,7 @@ bool TExtStringGrid::DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat:
             if (half != 0) MoveColRow(Col(), Row() + half, true, true);
         }
     }
+    notify();
     ReportSelection(before);
     return true;
 }

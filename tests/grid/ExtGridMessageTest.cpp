@@ -142,4 +142,39 @@ TEST_F(GridMessages, StretchColumnFollowsTheGridSize) {
     EXPECT_GE(resized, 1);
 }
 
+TEST_F(GridMessages, MovedColumnTakesItsCellsAlong) {
+    for (int c = 0; c < 6; ++c) grid->SetCells(c, 3, "c" + std::to_string(c));
+    grid->AddCheckBox(2, 4, true, false);
+    grid->SetColumnOrder();
+    grid->HideRow(5);  // its cells wait aside and must move too
+    grid->SetCells(2, 5, "");
+    std::vector<std::pair<int, int>> moved;
+    grid->OnColumnMoved = [&](plat::TObject*, int from, int to) { moved.push_back({from, to}); };
+    Select(4, 3);
+    grid->MoveColumn(2, 5);
+    EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{2, 5}}));
+    const char* expected[] = {"c0", "c1", "c3", "c4", "c5", "c2"};
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->Cells(c, 3), expected[c]) << c;
+    EXPECT_TRUE(grid->HasCheckBox(5, 4));
+    EXPECT_FALSE(grid->HasCheckBox(2, 4));
+    EXPECT_EQ(grid->Col(), 3) << "the current column stays with its cells";
+    EXPECT_EQ(grid->ColumnAtPosition(5), 2);
+    grid->MoveColumn(5, 2);
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->Cells(c, 3), "c" + std::to_string(c)) << c;
+    EXPECT_TRUE(grid->HasCheckBox(2, 4));
+}
+
+TEST_F(GridMessages, MovedRowTakesItsCellsAlong) {
+    for (int r = 1; r < 8; ++r) grid->SetCells(2, r, "r" + std::to_string(r));
+    grid->SetReadOnly(3, 2, true);
+    std::vector<std::pair<int, int>> moved;
+    grid->OnRowMoved = [&](plat::TObject*, int from, int to) { moved.push_back({from, to}); };
+    grid->MoveRow(2, 6);
+    EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{2, 6}}));
+    const char* expected[] = {"r1", "r3", "r4", "r5", "r6", "r2", "r7"};
+    for (int r = 1; r < 8; ++r) EXPECT_EQ(grid->Cells(2, r), expected[r - 1]) << r;
+    EXPECT_TRUE(grid->ReadOnly(3, 6));
+    EXPECT_FALSE(grid->ReadOnly(3, 2));
+}
+
 }  // namespace

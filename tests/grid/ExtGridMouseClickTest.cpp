@@ -325,6 +325,73 @@ TEST_F(GridClicks, ColumnSizingEndsWithTheReleaseInsideTheGrid) {
     EXPECT_EQ(grid->GridState(), plat::gsNormal);
 }
 
+TEST_F(GridClicks, HeaderClicksSelectWhatTheMouseActionsOffer) {
+    grid->SetRowCount(10);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect});
+    const struct {
+        const char* name;
+        bool all, rows, cols;
+        int col, row;
+        plat::TShiftState shift;
+        plat::TGridRect selected;
+    } cases[] = {
+        {"corner, not offered", false, true, true, 0, 0, 0, {3, 3, 3, 3}},
+        {"corner", true, false, false, 0, 0, 0, {1, 1, 5, 9}},
+        {"row header", false, true, false, 0, 6, 0, {1, 6, 5, 6}},
+        {"row header with Shift", false, true, false, 0, 7, plat::ssShift, {1, 3, 5, 7}},
+        {"row header, not offered", true, false, true, 0, 6, 0, {3, 3, 3, 3}},
+        {"column header", false, false, true, 4, 0, 0, {4, 1, 4, 9}},
+        {"column header with Shift, left", false, false, true, 2, 0, plat::ssShift, {2, 1, 3, 9}},
+        {"column header with Shift, right", false, false, true, 5, 0, plat::ssShift, {3, 1, 5, 9}},
+    };
+    for (const auto& c : cases) {
+        grid->MouseActions().SetAllSelect(c.all);
+        grid->MouseActions().SetRowSelect(c.rows);
+        grid->MouseActions().SetColSelect(c.cols);
+        Select(3, 3);
+        clicks.clear();
+        const plat::TPoint p = Inside(c.col, c.row);
+        pt::MouseDown(*grid, plat::mbLeft, p.X, p.Y, c.shift);
+        pt::MouseUp(*grid, plat::mbLeft, p.X, p.Y, c.shift);
+        EXPECT_EQ(grid->Selection(), c.selected) << c.name;
+        EXPECT_EQ(clicks, (std::vector<TCellHit>{{c.row, c.col}})) << c.name;
+    }
+}
+
+TEST_F(GridClicks, DirectEditOpensTheEditorOnTheFirstClick) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->SetCells(3, 4, "value");
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    Click(Inside(3, 6));
+    EXPECT_FALSE(grid->EditMode()) << "a setting";
+    Select(3, 4);
+    Click(Inside(3, 4));
+    EXPECT_TRUE(grid->EditMode()) << "a click into the current cell edits anyway";
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    grid->MouseActions().SetDirectEdit(true);
+    Select(1, 1);
+    const plat::TRect r = grid->GridCellRect(3, 4);
+    const struct {
+        const char* name;
+        int col, x;
+        bool edits;
+    } cases[] = {
+        {"inside", 3, (r.Left + r.Right) / 2, true},
+        {"2 px from the left edge", 3, r.Left + 2, false},
+        {"read-only column", 2, (grid->GridCellRect(2, 4).Left + grid->GridCellRect(2, 4).Right) / 2, false},
+    };
+    for (const auto& c : cases) {
+        Select(1, 1);
+        pt::ClickAt(*grid, c.x, (r.Top + r.Bottom) / 2);
+        EXPECT_EQ(grid->Col(), c.col) << c.name;
+        EXPECT_EQ(grid->EditMode(), c.edits) << c.name;
+        if (grid->EditMode()) {
+            EXPECT_EQ(grid->InplaceEditor()->Text(), "value") << c.name;
+            pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+        }
+    }
+}
+
 TEST_F(GridClicks, LeavingTheGridClearsTheHoverRow) {
     grid->SetHoverRow(true);
     const plat::TPoint p = Inside(2, 4);

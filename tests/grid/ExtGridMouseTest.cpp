@@ -50,6 +50,23 @@ TEST_F(GridMouse, WheelMovesTheCurrentRowByTheLinesPerNotch) {
     EXPECT_EQ(grid->Row(), 11);
 }
 
+TEST_F(GridMouse, WheelStepIsReportedOnlyWithAStepOfTheWindow) {
+    std::vector<std::string> heard;
+    grid->OnMouseWheelDown = [&](plat::TObject*, plat::TShiftState, plat::TPoint, bool&) { heard.push_back("down"); };
+    grid->OnMouseWheelUp = [&](plat::TObject*, plat::TShiftState, plat::TPoint, bool&) { heard.push_back("up"); };
+    std::vector<int> selected;
+    grid->OnSelectionChanged = [&](plat::TObject*, int, int top, int, int) { selected.push_back(top); };
+    grid->SetRow(10);
+    pt::Wheel(*grid, -120, 100, 100);
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(selected, std::vector<int>{10 + lines});
+    grid->MouseActions().SetWheelIncrement(2);
+    pt::Wheel(*grid, -120, 100, 100);
+    pt::Wheel(*grid, 120, 100, 100);
+    EXPECT_EQ(heard, (std::vector<std::string>{"down", "up"}));
+    EXPECT_EQ(grid->Row(), 10 + lines);
+}
+
 TEST_F(GridMouse, CtrlWheelZoomsWithinTenSteps) {
     grid->SetRow(10);
     const int w = grid->ColWidths(2), h = grid->RowHeights(3);
