@@ -91,6 +91,12 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                     Key = 0;
                     return;
                 }
+                if (FMouseActions.DisjunctRowSelect()) {
+                    const int r = FMouseActions.RowSelectPersistent() ? RealRowIndex(Row()) : Row();
+                    SetRowSelect(r, !GetRowSelect(r));
+                    Key = 0;
+                    return;
+                }
             }
             break;
         case plat::VK_DOWN:
@@ -127,10 +133,47 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
             break;
         default: break;
     }
+    // Cells the window declares fixed inside the table are stepped over.
+    if (FNavigation.SkipFixedCells() && !e.EditMode && !ctrl && !(Shift & plat::ssShift)) {
+        int dc = 0, dr = 0;
+        if (Key == plat::VK_LEFT) dc = -1;
+        if (Key == plat::VK_RIGHT) dc = 1;
+        if (!Options().Contains(plat::goRowSelect)) {
+            if (Key == plat::VK_UP) dr = -1;
+            if (Key == plat::VK_DOWN) dr = 1;
+        }
+        if (dc != 0 || dr != 0) {
+            const int lo = dc != 0 ? FixedCols() : FixedRows();
+            const int hi = dc != 0 ? ColCount() - FFixedRightCols - 1 : lastRow;
+            int c = Col() + dc, r = Row() + dr;
+            int& v = dc != 0 ? c : r;
+            if (v >= lo && v <= hi && IsFixed(c, r)) {
+                while (v >= lo && v <= hi && IsFixed(c, r)) v += dc + dr;
+                if (v >= lo && v <= hi) MoveColRow(c, r, true, true);
+                Key = 0;
+                return;
+            }
+        }
+    }
     const plat::TPoint from{Col(), Row()};
     const unsigned short key = Key;
     TBaseGrid::KeyDown(Key, Shift);
     if (e.EditMode) return;
+    // Ctrl+Up and Ctrl+Down carry the selected rows one place.
+    if (ctrl && FNavigation.CursorMoveRows() && (key == plat::VK_UP || key == plat::VK_DOWN)) {
+        const TGridRect s = Selection();
+        const int top = std::min(s.Top, s.Bottom), bottom = std::max(s.Top, s.Bottom);
+        if (key == plat::VK_DOWN && bottom < lastRow) MoveRow(bottom + 1, top);
+        if (key == plat::VK_UP && top > FixedRows()) MoveRow(top - 1, bottom);
+        return;
+    }
+    if (FMouseActions.DisjunctRowSelect() && key >= plat::VK_PRIOR && key <= plat::VK_DOWN) {
+        // The rows the keys pass become the row selection; with Shift the
+        // whole range, otherwise the row reached.
+        if (!(Shift & (plat::ssShift | plat::ssCtrl))) ClearRowSelect();
+        if (Shift & plat::ssShift) SelectionToRowSelect(true);
+        else SetRowSelect(FMouseActions.RowSelectPersistent() ? RealRowIndex(Row()) : Row(), true);
+    }
     // Footer rows sum up the table; the cursor never lands on them.
     if (FFixedFooters > 0 && Row() > lastRow && lastRow >= FixedRows())
         MoveColRow(Col(), lastRow, !(Shift & plat::ssShift), true);

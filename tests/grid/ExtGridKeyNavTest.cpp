@@ -168,4 +168,63 @@ TEST_F(GridNavKeys, ClipboardShortcutsOnlyWhenAllowed) {
     EXPECT_EQ(grid->RowCount(), 40);
 }
 
+TEST_F(GridNavKeys, ArrowsStepOverCellsTheWindowDeclaresFixed) {
+    // Column 3 and row 6 are read-only labels inside the table.
+    grid->OnIsFixedCell = [](plat::TObject*, int r, int c, bool& fixed) { fixed = c == 3 || r == 6; };
+    const struct {
+        unsigned short key;
+        int fromCol, fromRow, col, row;
+    } cases[] = {
+        {plat::VK_RIGHT, 2, 2, 4, 2}, {plat::VK_LEFT, 4, 2, 2, 2}, {plat::VK_DOWN, 2, 5, 2, 7},
+        {plat::VK_UP, 2, 7, 2, 5},    {plat::VK_RIGHT, 4, 2, 5, 2},
+    };
+    for (const auto& c : cases) {
+        Select(c.fromCol, c.fromRow);
+        pt::SendKey(*grid, c.key);
+        ExpectAt(c.col, c.row, "key " + std::to_string(c.key) + " from " + std::to_string(c.fromCol) + "," +
+                                   std::to_string(c.fromRow));
+    }
+    grid->OnIsFixedCell = [](plat::TObject*, int, int c, bool& fixed) { fixed = c >= 3; };
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_RIGHT);
+    ExpectAt(2, 2, "nothing but fixed cells to the right");
+}
+
+TEST_F(GridNavKeys, CtrlArrowsCarryTheSelectedRowsWhenAsked) {
+    for (int r = 1; r < 8; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+    Select(1, 3);
+    pt::SendKey(*grid, plat::VK_DOWN, plat::ssCtrl);
+    EXPECT_EQ(grid->Cells(1, 3), "r3") << "a setting";
+    grid->Navigation().SetCursorMoveRows(true);
+    pt::SendKey(*grid, plat::VK_DOWN, plat::ssCtrl);
+    EXPECT_EQ(grid->Cells(1, 4), "r3");
+    EXPECT_EQ(grid->Cells(1, 3), "r4");
+    EXPECT_EQ(grid->Row(), 4) << "the cursor goes with its row";
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect});
+    grid->SetSelection({1, 4, 1, 5});  // r3, r5
+    pt::SendKey(*grid, plat::VK_UP, plat::ssCtrl);
+    const char* expected[] = {"r1", "r2", "r3", "r5", "r4", "r6", "r7"};
+    for (int r = 1; r < 8; ++r) EXPECT_EQ(grid->Cells(1, r), expected[r - 1]) << r;
+    EXPECT_EQ(grid->Selection(), (plat::TGridRect{1, 3, 1, 4}));
+    Select(1, 1);
+    pt::SendKey(*grid, plat::VK_UP, plat::ssCtrl);
+    EXPECT_EQ(grid->Cells(1, 1), "r1") << "the first row stays first";
+}
+
+TEST_F(GridNavKeys, KeysBuildTheDisjunctRowSelection) {
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    Select(2, 3);
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(grid->SelectedRowCount(), 1);
+    EXPECT_TRUE(grid->GetRowSelect(4));
+    pt::SendKey(*grid, plat::VK_DOWN, plat::ssCtrl);  // Ctrl keeps what is selected
+    EXPECT_TRUE(grid->GetRowSelect(4));
+    pt::SendKey(*grid, plat::VK_SPACE);
+    EXPECT_FALSE(grid->GetRowSelect(grid->Row()));
+    pt::SendKey(*grid, plat::VK_SPACE);
+    EXPECT_TRUE(grid->GetRowSelect(grid->Row()));
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(grid->SelectedRowCount(), 1) << "a plain arrow starts anew";
+}
+
 }  // namespace
