@@ -877,6 +877,10 @@ public:
     TAnchorClickEvent OnAnchorClick;
     TColumnSizeEvent OnColumnSize;        // a double click is about to fit the column
     TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
+    TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
+    TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
+    TEndRowSizeEvent OnEndRowSize;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
     // Asked before a clipboard shortcut acts; a handler refuses with false.
     std::function<void(TObject*, bool&)> OnClipboardCopy;
     std::function<void(TObject*, bool&)> OnClipboardCut;

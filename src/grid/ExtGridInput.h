@@ -14,6 +14,11 @@ struct TExtStringGrid::TInputState {
     bool SizingClick = false;      // the press started a column or row sizing
     int SizingCol = -1;            // the column being sized by the mouse
     bool DblClkFitted = false;     // a double click fitted a column
+    int SizingRow = -1;            // the row being sized by the mouse
+    int SizingStart = 0;           // X (Y) of the press that started the sizing
+    int SizingSize = 0;            // the width (height) it started from
+    int MouseSelectStart = -1;     // header row (column) a drag selection started at
+    bool MouseSelectRows = false;  // the drag selects rows, else columns
 
     // Middle-button panning
     bool Panning = false;

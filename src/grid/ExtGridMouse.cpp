@@ -64,9 +64,15 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         const plat::TGridCoord cell = MouseCoord(X, Y);
         if (state == plat::gsNormal) HeaderSelection(cell.X, cell.Y, X, Shift);
         TBaseGrid::MouseDown(Button, Shift, X, Y);
+        in.SizingRow = -1;
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
             in.SizingClick = true;
             if (state == plat::gsColSizing) in.SizingCol = index;
+            if (state == plat::gsRowSizing) in.SizingRow = index;
+            in.SizingStart = state == plat::gsColSizing ? X : Y;
+            in.SizingSize = index < 0                       ? 0
+                            : state == plat::gsColSizing ? ColWidths(index)
+                                                         : RowHeights(index);
         }
         // A press on a header border is a sizing, not a click on the
         // header cell.
@@ -132,6 +138,11 @@ void TExtStringGrid::HeaderSelection(int ACol, int ARow, int X, plat::TShiftStat
     }
     if (EditMode() && !FinishEdit(false)) return;
     SetSelection(to);
+    // Dragging on from a row or column header extends the selection.
+    In().MouseSelectStart = ACol < FixedCols() && ARow >= FixedRows()   ? ARow
+                            : ARow < FixedRows() && ACol >= FixedCols() ? ACol
+                                                                       : -1;
+    In().MouseSelectRows = ACol < FixedCols();
 }
 
 // The left press up to the point where the framework takes over (moving
@@ -140,6 +151,7 @@ void TExtStringGrid::HeaderSelection(int ACol, int ARow, int X, plat::TShiftStat
 bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     TInputState& in = In();
     in.DoOnClick = true;
+    in.MouseSelectStart = -1;
     in.PushedButton = {-1, -1};
     in.DblClkFitted = false;
     plat::TGridCoord cell = MouseCoord(X, Y);
@@ -269,6 +281,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     TInputState& in = In();
     in.DoOnClick = false;
+    in.MouseSelectStart = -1;
     const plat::TGridCoord cell = MouseCoord(X, Y);
     const bool onCell = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
     if (in.PushedButton.X >= 0) {
@@ -294,7 +307,8 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
             Invalidate();
             return;
         }
-        const int col = in.SizingCol;
+        const int col = in.SizingCol, row = in.SizingRow;
+        in.SizingCol = in.SizingRow = -1;
         TBaseGrid::MouseUp(Button, Shift, X, Y);
         if (col >= 0) {
             int w = ColWidths(col);
@@ -303,9 +317,17 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
             if (w != before) SetColWidths(col, w);
             if (OnEndColumnSize) OnEndColumnSize(this, col);
         }
+        if (row >= 0 && OnEndRowSize) OnEndRowSize(this, row);
         return;
     }
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (!onCell || cell.X < FixedCols() || !OnCheckBoxMouseUp) return;
+    const int rc = RealColIndex(cell.X);
+    if (HasCheckBox(rc, cell.Y)) {
+        bool state = false;
+        GetCheckBoxState(rc, RealRowIndex(cell.Y), state);
+        OnCheckBoxMouseUp(this, rc, cell.Y, state);
+    }
 }
 
 void TExtStringGrid::DoubleClickCell(int X, int Y) {
@@ -350,6 +372,20 @@ void TExtStringGrid::DoubleClickCell(int X, int Y) {
     if (IsControlCell(rc, cell.Y)) return;
     const plat::TPoint b = BaseCell(cell.X, cell.Y);
     if (OnDblClickCell) OnDblClickCell(this, b.Y, b.X);
+    // Grids that edit only on a double click (or select ranges with single
+    // clicks) open the editor here.
+    if (!FMouseActions.EditOnDblClickOnly() && !FMouseActions.RangeSelectAndEdit()) return;
+    if (EditMode() || b.X < FixedCols() || b.Y < FixedRows() || IsFixed(b.X, b.Y)) return;
+    if (b.X != Col() || b.Y != Row()) return;  // a handler moved elsewhere
+    const int brc = RealColIndex(b.X);
+    const bool range = FMouseActions.RangeSelectAndEdit();
+    FMouseActions.SetRangeSelectAndEdit(true);
+    bool can = true;
+    CanEditCell(brc, b.Y, can);
+    FMouseActions.SetRangeSelectAndEdit(range);
+    if (!can || HasNoEditor(brc, b.Y)) return;
+    SetOptions(Options() + plat::TGridOptions{plat::goEditing});
+    ShowInplaceEdit();
 }
 
 void TExtStringGrid::RightClickCell(int X, int Y) {
@@ -377,6 +413,20 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
             FHoverRowIdx = row;
             if (old >= 0 && old < RowCount()) InvalidateRow(old);
             if (row >= 0) InvalidateRow(row);
+        }
+    }
+    if (in.SizingClick && GridState() == plat::gsColSizing && in.SizingCol >= 0 && OnColumnSizing)
+        OnColumnSizing(this, in.SizingCol, in.SizingSize + X - in.SizingStart);
+    if (in.SizingClick && GridState() == plat::gsRowSizing && in.SizingRow >= 0 && OnRowSizing)
+        OnRowSizing(this, in.SizingRow, in.SizingSize + Y - in.SizingStart);
+    if (in.MouseSelectStart >= 0 && (Shift & plat::ssLeft)) {
+        const plat::TGridCoord cell = MouseCoord(X, Y);
+        if (in.MouseSelectRows && cell.Y >= 0 && cell.Y < RowCount() - FFixedFooters) {
+            const int to = std::max(FixedRows(), cell.Y);
+            SetSelection({FixedCols(), std::min(to, in.MouseSelectStart), ColCount() - 1, std::max(to, in.MouseSelectStart)});
+        } else if (!in.MouseSelectRows && cell.X >= 0) {
+            const int to = std::max(FixedCols(), cell.X);
+            SetSelection({std::min(to, in.MouseSelectStart), FixedRows(), std::max(to, in.MouseSelectStart), RowCount() - 1});
         }
     }
     if (GridState() == plat::gsNormal) {

@@ -401,4 +401,78 @@ TEST_F(GridClicks, LeavingTheGridClearsTheHoverRow) {
     EXPECT_EQ(grid->FHoverRowIdx, -1);
 }
 
+TEST_F(GridClicks, DoubleClickEditsWhereOnlyDoubleClicksEdit) {
+    grid->MouseActions().SetEditOnDblClickOnly(true);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    grid->SetCells(3, 4, "value");
+    grid->SetCells(2, 4, "label");
+    std::vector<TCellHit> dbl;
+    grid->OnDblClickCell = [&](plat::TObject*, int r, int c) { dbl.push_back({r, c}); };
+    const plat::TPoint p = Inside(3, 4);
+    pt::DoubleClickAt(*grid, p.X, p.Y);
+    EXPECT_EQ(dbl, (std::vector<TCellHit>{{4, 3}}));
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "value");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    pt::ProcessEvents();
+    const plat::TPoint q = Inside(2, 4);
+    pt::DoubleClickAt(*grid, q.X, q.Y);
+    EXPECT_FALSE(grid->EditMode()) << "a read-only cell";
+    EXPECT_EQ(dbl.size(), 2u);
+}
+
+TEST_F(GridClicks, CheckBoxReleaseIsReportedWithTheNewState) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->AddCheckBoxColumn(2, false, true);
+    std::vector<bool> ups;
+    grid->OnCheckBoxMouseUp = [&](plat::TObject*, int c, int r, bool state) {
+        EXPECT_EQ(c, 2);
+        EXPECT_EQ(r, 5);
+        ups.push_back(state);
+    };
+    const plat::TRect r = grid->GridCellRect(2, 5);
+    pt::ClickAt(*grid, r.Left + 6, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(ups, std::vector<bool>{true});
+    Click(Inside(3, 5));
+    EXPECT_EQ(ups.size(), 1u) << "another cell";
+}
+
+TEST_F(GridClicks, SizingIsReportedWhileTheBorderMoves) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing, plat::goRowSizing});
+    std::vector<std::pair<int, int>> sizing;
+    grid->OnColumnSizing = [&](plat::TObject*, int c, int w) { sizing.push_back({c, w}); };
+    std::vector<int> rowsEnded;
+    grid->OnRowSizing = [&](plat::TObject*, int r, int h) { sizing.push_back({-r, h}); };
+    grid->OnEndRowSize = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
+    const int w = grid->ColWidths(2), border = grid->GridCellRect(2, 0).Right;
+    pt::MouseDown(*grid, plat::mbLeft, border, 5);
+    pt::MouseMove(*grid, border + 10, 5, plat::ssLeft);
+    pt::MouseMove(*grid, border + 25, 5, plat::ssLeft);
+    pt::MouseUp(*grid, plat::mbLeft, border + 25, 5);
+    EXPECT_EQ(sizing, (std::vector<std::pair<int, int>>{{2, w + 10}, {2, w + 25}}));
+    EXPECT_EQ(grid->ColWidths(2), w + 25);
+
+    sizing.clear();
+    const int h = grid->RowHeights(3), bottom = grid->GridCellRect(0, 3).Bottom;
+    pt::MouseDown(*grid, plat::mbLeft, 5, bottom);
+    pt::MouseMove(*grid, 5, bottom + 8, plat::ssLeft);
+    pt::MouseUp(*grid, plat::mbLeft, 5, bottom + 8);
+    EXPECT_EQ(sizing, (std::vector<std::pair<int, int>>{{-3, h + 8}}));
+    EXPECT_EQ(rowsEnded, std::vector<int>{3});
+    EXPECT_EQ(grid->RowHeights(3), h + 8);
+}
+
+TEST_F(GridClicks, DraggingOverRowHeadersSelectsTheRows) {
+    grid->MouseActions().SetRowSelect(true);
+    const plat::TPoint from = Inside(0, 3), to = Inside(0, 6);
+    pt::MouseDown(*grid, plat::mbLeft, from.X, from.Y);
+    pt::MouseMove(*grid, to.X, to.Y, plat::ssLeft);
+    EXPECT_EQ(grid->Selection(), (plat::TGridRect{1, 3, 5, 6}));
+    pt::MouseMove(*grid, from.X, Inside(0, 2).Y, plat::ssLeft);
+    EXPECT_EQ(grid->Selection(), (plat::TGridRect{1, 2, 5, 3}));
+    pt::MouseUp(*grid, plat::mbLeft, from.X, Inside(0, 2).Y);
+    pt::MouseMove(*grid, to.X, to.Y);
+    EXPECT_EQ(grid->Selection(), (plat::TGridRect{1, 2, 5, 3})) << "the drag ended with the release";
+}
+
 }  // namespace
