@@ -453,10 +453,15 @@ void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
 std::string TExtStringGrid::BuildCellHint(int X, int Y) {
     TEditState& e = Ed();
     std::string hint = e.HintSaved ? e.BaseHint : Hint();
-    const plat::TGridCoord cell = MouseCoord(X, Y);
-    if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) return hint;
+    const plat::TGridCoord at = MouseCoord(X, Y);
+    if (at.X < 0 || at.Y < 0 || at.X >= ColCount() || at.Y >= RowCount()) return hint;
+    // A merged block has one hint, its base cell's.
+    const plat::TPoint base = BaseCell(at.X, at.Y);
+    const plat::TGridCoord cell{base.X, base.Y};
     const bool normal = cell.X >= FixedCols() && cell.Y >= FixedRows() && cell.X < ColCount() - FFixedRightCols &&
                         cell.Y < RowCount() - FFixedFooters;
+    std::string comment;
+    if (IsComment(RealColIndex(cell.X), cell.Y, comment)) hint = comment;
     if (FHintShowCells && normal) {
         // Tags come off only a text the grid paints as HTML.
         hint = Cells(RealColIndex(cell.X), cell.Y);

@@ -133,6 +133,24 @@ TEST_F(GridMouse, HintOfTheHeaderCellUnderTheMouse) {
     EXPECT_EQ(grid->Hint(), "Pump <A1>");
 }
 
+TEST_F(GridMouse, CommentAndMergedCellHints) {
+    grid->SetHint("grid");
+    grid->AddComment(3, 5, "checked on Monday");
+    grid->MergeCells(1, 7, 2, 2);
+    grid->OnGridHint = [](plat::TObject*, int row, int col, std::string& hint) {
+        if (row == 7) hint = "block at " + std::to_string(col);
+    };
+    const struct {
+        int col, row;
+        const char* hint;
+    } cases[] = {{3, 5, "checked on Monday"}, {3, 6, "grid"}, {2, 8, "block at 1"}, {1, 7, "block at 1"}};
+    for (const auto& c : cases) {
+        const plat::TRect r = grid->GridCellRect(c.col, c.row);
+        pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+        EXPECT_EQ(grid->Hint(), c.hint) << c.col << "," << c.row;
+    }
+}
+
 }  // namespace
 
 namespace {
