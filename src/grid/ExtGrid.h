@@ -875,6 +875,11 @@ public:
     TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
     std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
     TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;  // the mouse came onto an anchor of a cell
+    TAnchorEvent OnAnchorExit;   // and left it (with an empty anchor)
+    // (Sender, ARow, ACol, control ID, control type, the value before the click)
+    std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&)>
+        OnControlClick;
     TColumnSizeEvent OnColumnSize;        // a double click is about to fit the column
     TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
     TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
@@ -944,6 +949,15 @@ private:
     TInputState& In();
     bool LeftButtonDown(plat::TShiftState Shift, int X, int Y);
     bool ClickOnLink(int ACol, int ARow, int X, int Y);
+    bool ClickOnHtmlControl(int ACol, int ARow, const std::string& Id, const std::string& Type,
+                            const std::string& Value);
+    // The anchor of a cell's text under a client point ("" for none); on an
+    // inline control of the text, its type, ID and value instead.
+    struct THtmlHit {
+        std::string Anchor, CtrlType, CtrlId, CtrlValue;
+    };
+    THtmlHit HtmlHitAt(int ACol, int ARow, int X, int Y);
+    void TrackLinkUnderMouse(int X, int Y);
     void DoubleClickCell(int X, int Y);
     void RightClickCell(int X, int Y);
     bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);

@@ -36,6 +36,7 @@ struct TExtStringGrid::TInputState {
     bool GridBlink = false;
     plat::TPoint LastMouse{-1, -1};  // where the pointer last moved over the grid
     bool MouseInside = false;
+    std::string Anchor;            // the anchor under the mouse at the last move
 };
 
 }  // namespace grid

@@ -230,31 +230,57 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     return false;
 }
 
+TExtStringGrid::THtmlHit TExtStringGrid::HtmlHitAt(int ACol, int ARow, int X, int Y) {
+    THtmlHit hit;
+    const std::string text = Cells(RealColIndex(ACol), ARow);
+    if (ctl::GetCellTextKind(text, FEnableHTML) != ctl::ctkHtml) {
+        if (FURLShow && ctl::IsUrlText(text)) hit.Anchor = text;
+        return hit;
+    }
+    // The text lies where the painter puts it: inside the cell's offsets,
+    // right of a check box.
+    plat::TRect r = GridCellRect(ACol, ARow);
+    r.Left += FXYOffset.X + 1;
+    r.Right -= FXYOffset.X;
+    r.Top += FXYOffset.Y + 1;
+    if (HasCheckBox(RealColIndex(ACol), ARow)) r.Left += FControlLook.CheckSize();
+    ctl::THtmlRenderArgs args;
+    args.X = X;
+    args.Y = Y;
+    args.CheckOnly = true;
+    ctl::THtmlRenderResult res;
+    Canvas().Font() = ARow < FixedRows() || ACol < FixedCols() ? FFixedFont : Font();
+    if (!ctl::RenderHtmlText(Canvas(), text, r, args, res)) return hit;
+    if (!res.ControlType.empty()) {
+        hit.CtrlType = base::UpperCase(res.ControlType);
+        hit.CtrlId = res.ControlID;
+        hit.CtrlValue = res.ControlValue;
+    } else {
+        hit.Anchor = res.AnchorVal;
+    }
+    return hit;
+}
+
 // An anchor under the point, in a link text or in the cell's HTML: the
 // application may handle it; otherwise a "cell://RxCy" anchor moves to that
-// cell and any other is opened by the shell.
+// cell and any other is opened by the shell. Inline controls of the text
+// change by the click where the cell may be edited.
 bool TExtStringGrid::ClickOnLink(int ACol, int ARow, int X, int Y) {
     const std::string text = Cells(RealColIndex(ACol), ARow);
-    const int kind = ctl::GetCellTextKind(text, FEnableHTML);
-    std::string anchor;
-    if (kind != ctl::ctkHtml) {
-        if (!FURLShow || !ctl::IsUrlText(text)) return false;
-        anchor = text;
-    } else {
-        plat::TRect r = GridCellRect(ACol, ARow);
-        r.Left += FXYOffset.X + 1;
-        r.Right -= FXYOffset.X;
-        r.Top += FXYOffset.Y + 1;
-        if (HasCheckBox(RealColIndex(ACol), ARow)) r.Left += FControlLook.CheckSize();
-        ctl::THtmlRenderArgs args;
-        args.X = X;
-        args.Y = Y;
-        args.CheckOnly = true;
-        ctl::THtmlRenderResult res;
-        Canvas().Font() = ARow < FixedRows() || ACol < FixedCols() ? FFixedFont : Font();
-        if (!ctl::RenderHtmlText(Canvas(), text, r, args, res) || res.AnchorVal.empty()) return false;
-        anchor = res.AnchorVal;
+    const bool html = ctl::GetCellTextKind(text, FEnableHTML) == ctl::ctkHtml;
+    if (!html && !FURLShow) return false;
+    const THtmlHit hit = HtmlHitAt(ACol, ARow, X, Y);
+    if (!hit.CtrlType.empty()) return ClickOnHtmlControl(ACol, ARow, hit.CtrlId, hit.CtrlType, hit.CtrlValue);
+    if (hit.Anchor.empty()) {
+        if (!html || base::UpperCase(text).find("<CONTROL") == std::string::npos) return false;
+        // Beside the controls of a form cell: the cell is clicked and
+        // selected, never edited as text.
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
+        if (EditMode() && !FinishEdit(false)) return true;
+        MoveColRow(ACol, ARow, true, true);
+        return true;
     }
+    const std::string anchor = hit.Anchor;
     bool autoHandle = true;
     if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
     if (!autoHandle) return true;
@@ -271,6 +297,30 @@ bool TExtStringGrid::ClickOnLink(int ACol, int ARow, int X, int Y) {
         return true;
     }
     plat::ShellOpen(anchor);
+    return true;
+}
+
+// A click on an inline control: a check control flips, a radio control
+// becomes the one set of its cell; the window hears of it with the value
+// before the click. A control the cell may not edit swallows the click.
+bool TExtStringGrid::ClickOnHtmlControl(int ACol, int ARow, const std::string& Id, const std::string& Type,
+                                        const std::string& Value) {
+    const int rc = RealColIndex(ACol);
+    bool can = (Options().Contains(plat::goEditing) || Ed().EditDisable) && !ReadOnly(rc, ARow);
+    if (!Id.empty()) DoCanEditCell(rc, ARow, can);
+    if (Id.empty() || !can) return true;
+    if (EditMode() && !FinishEdit(false)) return true;
+    std::string text = Cells(rc, ARow);
+    if (Type == "CHECK") {
+        ctl::SetHtmlControlValue(text, Id, base::UpperCase(Value) == "TRUE" ? "FALSE" : "TRUE");
+        SetCells(rc, ARow, text);
+    } else if (Type == "RADIO") {
+        text = ctl::ClearRadioControls(text);
+        ctl::SetHtmlControlValue(text, Id, "TRUE");
+        SetCells(rc, ARow, text);
+    }
+    RepaintCell(ACol, ARow);
+    if (OnControlClick) OnControlClick(this, ARow, ACol, Id, Type, Value);
     return true;
 }
 
@@ -439,6 +489,29 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
         if (hint != Hint()) SetHint(hint);
     }
     TBaseGrid::MouseMove(Shift, X, Y);
+    TrackLinkUnderMouse(X, Y);
+}
+
+// Over an anchor the pointer becomes the link hand and the window hears
+// when the mouse comes onto an anchor and when it leaves it.
+void TExtStringGrid::TrackLinkUnderMouse(int X, int Y) {
+    TInputState& in = In();
+    const plat::TGridCoord cell = MouseCoord(X, Y);
+    std::string anchor;
+    if (GridState() == plat::gsNormal && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount()) {
+        const plat::TPoint b = BaseCell(cell.X, cell.Y);
+        anchor = HtmlHitAt(b.X, b.Y, X, Y).Anchor;
+    }
+    if (!anchor.empty()) {
+        // The framework has set the pointer for this place already; a
+        // sizing border keeps its own.
+        if (Cursor() == plat::crDefault) SetCursor(plat::crHandPoint);
+        if (anchor != in.Anchor && OnAnchorEnter) OnAnchorEnter(this, cell.Y, cell.X, anchor);
+        in.Anchor = anchor;
+    } else if (!in.Anchor.empty()) {
+        in.Anchor.clear();
+        if (OnAnchorExit) OnAnchorExit(this, cell.Y, cell.X, "");
+    }
 }
 
 void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "platform/Forms.h"
@@ -473,6 +474,71 @@ TEST_F(GridClicks, DraggingOverRowHeadersSelectsTheRows) {
     pt::MouseUp(*grid, plat::mbLeft, from.X, Inside(0, 2).Y);
     pt::MouseMove(*grid, to.X, to.Y);
     EXPECT_EQ(grid->Selection(), (plat::TGridRect{1, 2, 5, 3})) << "the drag ended with the release";
+}
+
+TEST_F(GridClicks, InlineControlsChangeByClickWhereTheCellMayBeEdited) {
+    struct TControlHit {
+        std::string id, type, value;
+        bool operator==(const TControlHit&) const = default;
+    };
+    std::vector<TControlHit> heard;
+    grid->OnControlClick = [&](plat::TObject*, int r, int c, const std::string& id, const std::string& type,
+                               const std::string& value) {
+        EXPECT_EQ(r, 3);
+        EXPECT_EQ(c, 2);
+        heard.push_back({id, type, value});
+    };
+    const std::string check = "<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"FALSE\" WIDTH=\"16\">on";
+    const std::string radios = "<CONTROL TYPE=\"RADIO\" ID=\"r1\" VALUE=\"TRUE\" WIDTH=\"16\">"
+                               "<CONTROL TYPE=\"RADIO\" ID=\"r2\" VALUE=\"FALSE\" WIDTH=\"16\">";
+    const plat::TRect r = grid->GridCellRect(2, 3);
+    const int y = r.Top + 3 + 6, first = r.Left + 3 + 8, second = first + 16;
+
+    Select(1, 1);
+    grid->SetCells(2, 3, check);
+    pt::ClickAt(*grid, first, y);
+    EXPECT_EQ(grid->Cells(2, 3), check) << "not editable: the click is swallowed";
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(grid->Row(), 1);
+
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    pt::ClickAt(*grid, first, y);
+    std::string value;
+    ctl::GetHtmlControlValue(grid->Cells(2, 3), "c1", value);
+    EXPECT_EQ(value, "TRUE");
+    EXPECT_EQ(heard, (std::vector<TControlHit>{{"c1", "CHECK", "FALSE"}}));
+    EXPECT_FALSE(grid->EditMode());
+
+    heard.clear();
+    grid->SetCells(2, 3, radios);
+    pt::ClickAt(*grid, second, y);
+    std::string v1, v2;
+    ctl::GetHtmlControlValue(grid->Cells(2, 3), "r1", v1);
+    ctl::GetHtmlControlValue(grid->Cells(2, 3), "r2", v2);
+    EXPECT_EQ(v1, "FALSE");
+    EXPECT_EQ(v2, "TRUE");
+    EXPECT_EQ(heard, (std::vector<TControlHit>{{"r2", "RADIO", "FALSE"}}));
+}
+
+TEST_F(GridClicks, LinksUnderTheMouseShowTheHand) {
+    std::vector<std::string> events;
+    grid->OnAnchorEnter = [&](plat::TObject*, int, int, const std::string& a) { events.push_back("enter " + a); };
+    grid->OnAnchorExit = [&](plat::TObject*, int, int, const std::string& a) { events.push_back("exit " + a); };
+    grid->SetCells(2, 3, "<A href=\"cell://R5C1\">go</A>");
+    grid->SetCells(3, 3, "http://example.invalid");
+    const plat::TRect a = grid->GridCellRect(2, 3), u = grid->GridCellRect(3, 3);
+    pt::MouseMove(*grid, a.Left + 6, a.Top + 8);
+    EXPECT_EQ(grid->Cursor(), plat::crHandPoint);
+    pt::MouseMove(*grid, a.Left + 7, a.Top + 8);
+    pt::MouseMove(*grid, u.Left + 6, u.Top + 8);
+    EXPECT_EQ(grid->Cursor(), plat::crDefault) << "a plain address is no link unless URLShow";
+    grid->SetURLShow(true);
+    pt::MouseMove(*grid, u.Left + 7, u.Top + 8);
+    EXPECT_EQ(grid->Cursor(), plat::crHandPoint);
+    pt::MouseMove(*grid, Inside(4, 6).X, Inside(4, 6).Y);
+    EXPECT_EQ(grid->Cursor(), plat::crDefault);
+    EXPECT_EQ(events, (std::vector<std::string>{"enter cell://R5C1", "exit ", "enter http://example.invalid",
+                                                "exit "}));
 }
 
 }  // namespace
