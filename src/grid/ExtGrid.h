@@ -1424,6 +1424,109 @@ private:
 
     // ------------------------------------------------------ mouse, keys and messages extras
 public:
+    // Click events pass the row before the column, as the windows' handlers
+    // take them; the control events (buttons, radio buttons) column first.
+    // Columns are displayed unless said real.
+    std::function<void(TObject*, int, int, bool&)> OnCanClickCell;  // (ARow, ACol, var Allow)
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
+    std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;  // the mouse came onto an anchor of a cell
+    TAnchorEvent OnAnchorExit;   // and left it (with an empty anchor)
+    // (Sender, ARow, ACol, control ID, control type, the value before the click)
+    std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&)>
+        OnControlClick;
+    TColumnSizeEvent OnColumnSize;        // a double click is about to fit the column
+    TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
+    TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
+    TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
+    TEndRowSizeEvent OnEndRowSize;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
+    // Asked before a clipboard shortcut acts; a handler refuses with false.
+    std::function<void(TObject*, bool&)> OnClipboardCopy;
+    std::function<void(TObject*, bool&)> OnClipboardCut;
+    std::function<void(TObject*, bool&)> OnClipboardPaste;
+    // (Sender, Left, Top, Right, Bottom) after a key, wheel or pan step
+    // changed the selection.
+    std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
+    TOnResizeEvent OnGridResize;
+    // (Sender, FromIndex, ToIndex) after a column or row took its new place
+    // with its cells; displayed indexes.
+    std::function<void(TObject*, int, int)> OnColumnMoved;
+    std::function<void(TObject*, int, int)> OnRowMoved;
+    // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
+    // WheelIncrement or disjunct row selection.
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelUp;
+
+    // The selection as tab-separated lines, and back; the shortcuts call
+    // them once their event allowed it.
+    virtual void CopySelectionToClipboard();
+    virtual void CutSelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Gets the rectangle Ctrl+A is about to select.
+    virtual void SelectAllHook(TGridRect& R) { (void)R; }
+    bool IsOnLastNormalRow() const;
+
+    // The grid timer: blinking text, hover focus.
+    static constexpr int GridTimerID = 111;
+    static constexpr int PanTimerID = 999;
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    bool GridBlink() const;  // the current blink phase
+    int TimerTicks() const;
+    bool IsPanning() const;
+    // The pan cursor number for the pointer offset from the pan origin
+    // (8000 at rest, 8001 down ... 8008 down and left).
+    static int PanCursorFor(int DX, int DY, TIntelliPan Pan);
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+    void SetURLShow(bool Value) { FURLShow = Value; }
+
+protected:
+    void WndProc(plat::TMessage& Message) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void WMTimer(plat::TMessage& Message) override;
+    void WMSize(plat::TMessage& Message) override;
+    void WMPaint(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    // The cells follow a moved column or row; the framework has moved the
+    // widths (heights), the current cell and the anchor already.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+    struct TInputState;
+    std::shared_ptr<TInputState> FInput;  // made on first use
+    TInputState& In();
+    bool LeftButtonDown(plat::TShiftState Shift, int X, int Y);
+    bool ClickOnLink(int ACol, int ARow, int X, int Y);
+    bool ClickOnHtmlControl(int ACol, int ARow, const std::string& Id, const std::string& Type,
+                            const std::string& Value);
+    // The anchor of a cell's text under a client point ("" for none); on an
+    // inline control of the text, its type, ID and value instead.
+    struct THtmlHit {
+        std::string Anchor, CtrlType, CtrlId, CtrlValue;
+    };
+    THtmlHit HtmlHitAt(int ACol, int ARow, int X, int Y);
+    void TrackLinkUnderMouse(int X, int Y);
+    void DoubleClickCell(int X, int Y);
+    void RightClickCell(int X, int Y);
+    bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
+    bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    void SelectAllCells();
+    void HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift);
+    void ReportSelection(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void GridTimerTick();
 
     // ------------------------------------------------------ end of the area blocks
 };
