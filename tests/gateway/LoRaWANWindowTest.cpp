@@ -774,7 +774,6 @@ TEST_F(LoRaWANWindow, ScreenshotWithTwoDevices) {
     test::TScriptedUi ui;
     Open(ui, [&] {
         fs::create_directories(VASTRIMO_TEST_OUT);
-        test::Wait(200);
         EXPECT_TRUE(test::SaveScreenshot(*dlg, std::string(VASTRIMO_TEST_OUT) + "/TFLoRaWAN_Gateway.png"));
         test::ClickAt(*dlg->Btn_Cancel);
     });
