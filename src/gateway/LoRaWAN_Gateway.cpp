@@ -424,7 +424,8 @@ void TFLoRaWAN_Gateway::Device_ComboChange(int ACol, int ARow, const std::string
 }
 
 bool TFLoRaWAN_Gateway::Check_Data() {
-    const TCheckResult result = gw::Check_Data(FModel.Devices());
+    const TCheckResult result =
+        FModel.ModeMaster() ? gw::Check_Data(FModel.Devices()) : Check_End_Node(FModel.Devices());
     if (result.Ok()) return true;
     MessageDlg(CheckMessage(result), mtError, mbOK);
     return false;

@@ -764,6 +764,32 @@ TEST_F(LoRaWANWindow, EndNodeEditsTheRulesOfItsOneDevice) {
     });
 }
 
+// The node's identity and keys come from the parameter file; the window has
+// no device table to correct them in, so they do not stop its rules from
+// being saved.
+TEST_F(LoRaWANWindow, EndNodeWithoutFileSavesItsRulesUnderThePlaceholder) {
+    WriteParGen("<Par_Gen><LoRaWAN_Mode>END NODE</LoRaWAN_Mode></Par_Gen>");
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        TypeCell(Down(), 2, 1, "3");
+        TypeCell(Down(), 3, 1, "0");
+        TypeCell(Down(), 4, 1, "0");  // no byte to send
+        TypeCell(Down(), 9, 1, "0");
+        test::ClickAt(*dlg->Btn_OK);
+        ASSERT_EQ(dlg->ModalResult(), mrNone);
+        TypeCell(Down(), 4, 1, "8");
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Text, "Error Device 1, DownLink Rule 1!! Number Bytes must be between 1 and 1536");
+    const gw::TLoRaWANConfig stored = Stored();
+    ASSERT_EQ(stored.Devices.size(), 1u);
+    EXPECT_EQ(stored.Devices[0].DeviceEUI, "0001020304050607");
+    ASSERT_EQ(stored.Devices[0].DownLinkRules.size(), 1u);
+    EXPECT_EQ(stored.Devices[0].DownLinkRules[0].NumBits, "8");
+}
+
 TEST_F(LoRaWANWindow, ScreenshotWithTwoDevices) {
     WriteLoRaWAN(gwtest::LoRaWANFile(
         Device({{"DeviceEUI", "70B3D57ED0001234"}, {"DeviceName", "Boiler room"}},
