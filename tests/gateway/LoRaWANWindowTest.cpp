@@ -509,6 +509,19 @@ TEST_F(LoRaWANWindow, CancelDiscardsTheEditsAndTheNextOpeningShowsTheFile) {
     });
 }
 
+TEST_F(LoRaWANWindow, NothingOfAnotherConfigurationStaysInTheTables) {
+    WriteLoRaWAN(ThreeDevices());
+    test::TScriptedUi ui;
+    Open(ui, [&] { test::ClickAt(*dlg->Btn_Cancel); });
+    fs::remove(shell::LoRaWAN_Gateway_File);
+    Open(ui, [&] {
+        for (int r = 1; r <= 3; ++r)
+            EXPECT_EQ(Row(Devices(), r, 2, 13), std::vector<std::string>(12)) << "row " << r;
+        EXPECT_EQ(Up().Cells(2, 1), "");
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
 TEST_F(LoRaWANWindow, FailedSaveIsReportedAndKeepsTheWindowWithItsTables) {
     test::TScriptedUi ui;
     bool stayedOpen = false;
