@@ -178,6 +178,43 @@ void TGridColumnItem::SetRows(int Idx, const std::string& Value) {
     if (TExtColumnGrid* g = Grid()) g->SetCells(Index(), Idx, Value);
 }
 
+// A column without a grid has no cells: reads give the empty cell's value.
+int TGridColumnItem::Ints(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Ints(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetInts(int Idx, int Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetInts(Index(), Idx, Value);
+}
+
+double TGridColumnItem::Floats(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Floats(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetFloats(int Idx, double Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetFloats(Index(), Idx, Value);
+}
+
+base::TDateTime TGridColumnItem::Dates(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Dates(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetDates(int Idx, base::TDateTime Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetDates(Index(), Idx, Value);
+}
+
+base::TDateTime TGridColumnItem::Times(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Times(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetTimes(int Idx, base::TDateTime Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetTimes(Index(), Idx, Value);
+}
+
 // ----------------------------------------------------------- collection
 
 TGridColumnItem& TGridColumnCollection::Items(int Index) const {

@@ -135,6 +135,15 @@ public:
     // Cells of this column by row.
     std::string Rows(int Idx) const;
     void SetRows(int Idx, const std::string& Value);
+    // The grid's typed access for this column (EExtGridError as there).
+    int Ints(int Idx) const;
+    void SetInts(int Idx, int Value);
+    double Floats(int Idx) const;
+    void SetFloats(int Idx, double Value);
+    base::TDateTime Dates(int Idx) const;
+    void SetDates(int Idx, base::TDateTime Value);
+    base::TDateTime Times(int Idx) const;
+    void SetTimes(int Idx, base::TDateTime Value);
 
 private:
     TExtColumnGrid* Grid() const;
