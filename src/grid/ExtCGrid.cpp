@@ -367,6 +367,27 @@ std::string TExtColumnGrid::GetEditMask(int ACol, int ARow) {
     return grid.empty() ? mask : grid;
 }
 
+void TExtColumnGrid::GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush,
+                                             TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                             plat::TAlignment& HA, TVAlignment& VA, bool& WW,
+                                             TCellGradientDirection& GD) {
+    if (!FColumns || !InRange(ACol)) {
+        TExtStringGrid::GetCellPropertyDefaults(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA,
+                                                VA, WW, GD);
+        return;
+    }
+    TGridColumnItem& item = FColumns->Items(ACol);
+    AFont = item.Font();
+    ABrush.SetColor(item.Color());
+    AColorTo = plat::clNone;
+    HA = ARow < FixedRows() ? item.HeaderAlignment() : item.Alignment();
+    VA = VAlignment();
+    WW = WordWrap();
+    GD = GradientVertical;
+    // A fixed cell keeps the fixed look rather than a brush of its own.
+    if (IsFixed(ACol, ARow)) ABrush.SetColor(plat::clNone);
+}
+
 void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) {
     if (InRange(ACol)) {
         const TGridColumnItem& item = FColumns->Items(ACol);

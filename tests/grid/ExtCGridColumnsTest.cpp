@@ -355,3 +355,24 @@ TEST(ExtCGridColumns, RegionalFormatsFollowTheProgramSettings) {
     EXPECT_NE(LocaleThousandSeparator(), LocaleDecimalSeparator());
     base::SetFormatSettings(saved);
 }
+
+TEST(ExtCGridColumns, FlaggingACellKeepsItsColumnsLook) {
+    TExtColumnGrid g(nullptr);
+    TGridColumnItem& item = g.Columns().Items(2);
+    item.SetAlignment(plat::taCenter);
+    item.SetHeaderAlignment(plat::taRightJustify);
+    item.SetColor(plat::clYellow);
+    g.SetReadOnly(2, 3, true);
+    g.SetReadOnly(2, 0, true);
+    plat::TAlignment ha = plat::taLeftJustify;
+    TVAlignment va = vtaTop;
+    g.DoGetAlignment(2, 3, ha, va);
+    EXPECT_EQ(ha, plat::taCenter);
+    g.DoGetAlignment(2, 0, ha, va);
+    EXPECT_EQ(ha, plat::taRightJustify);
+    plat::TBrush brush;
+    plat::TFont font;
+    g.GetCellColor(2, 3, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clYellow);
+    EXPECT_EQ(g.Colors(2, 0), plat::clNone) << "a fixed cell has no brush of its own";
+}
