@@ -31,6 +31,7 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     SetHeight(250);
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
+    View();  // registers the grid as live for the grids kept in step with it
 }
 
 void TCellPropsDeleter::operator()(TCellProperties* Props) const {
@@ -283,12 +284,12 @@ std::string TExtStringGrid::Version() const {
 std::string TExtStringGrid::GetVersionString() const { return Version() + " Dec, 2026"; }
 
 void TExtStringGrid::SetKeloGradientFrom(TColor Value) {
-    FKeloGradientFrom = plat::ColorToRGB(Value);
+    FKeloGradientFrom = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 
 void TExtStringGrid::SetKeloGradientTo(TColor Value) {
-    FKeloGradientTo = plat::ColorToRGB(Value);
+    FKeloGradientTo = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 
@@ -325,9 +326,6 @@ void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = 
 
 bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
 void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }
-
-bool TExtStringGrid::URLFull() const { return St().URLFull; }
-void TExtStringGrid::SetURLFull(bool Value) { St().URLFull = Value; }
 
 bool TExtStringGrid::JavaCSV() const { return St().JavaCSV; }
 void TExtStringGrid::SetJavaCSV(bool Value) { St().JavaCSV = Value; }

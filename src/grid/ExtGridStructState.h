@@ -15,7 +15,6 @@ namespace grid {
 struct TExtStringGrid::TStructState {
     // Controls placed over cells: column as given, real row.
     TControlList CellControls;
-    int NumCellControls = 0;
     // Sorted position -> row it had before sorting.
     std::vector<int> SortXRef;
 
@@ -26,7 +25,6 @@ struct TExtStringGrid::TStructState {
     bool FilterDropDownCheck = false;
     int FilterDropDownRow = 0;
     bool SelectionRTFKeep = false;
-    bool URLFull = false;
     bool JavaCSV = false;
     bool AlwaysQuotes = false;
     bool ExcelClipboardFormat = false;
