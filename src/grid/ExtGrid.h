@@ -960,9 +960,8 @@ public:
     virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
     std::function<void(TObject*, int, int, bool&)> OnGetWordWrap;
 
-    // (Sender, column or row, var Allow): a user sizing of that column or
-    // row may be refused.
-    std::function<void(TObject*, int, bool&)> OnColumnSize;
+    // (Sender, row, var Allow): a user sizing of that row may be refused;
+    // OnColumnSize does the same for columns.
     std::function<void(TObject*, int, bool&)> OnRowSize;
 
 protected:
@@ -1256,8 +1255,6 @@ public:
     // size is set (index and size when it began).
     void NoteUserSizing(bool Column, int Index, int StartSize);
     void StretchRightColumn();
-    std::function<void(TObject*, int)> OnEndColumnSize;
-    std::function<void(TObject*, int)> OnEndRowSize;
     plat::TNotifyEvent OnPainted;
     int OldTopRow();
     int OldLeftCol();

@@ -28,9 +28,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     if (rFrom == rTo) return;
     if (rFrom < static_cast<int>(FColumnOrder.size()) && rTo < static_cast<int>(FColumnOrder.size()))
         MoveEntry(FColumnOrder, rFrom, rTo);
-    const int step = rFrom < rTo ? 1 : -1;
-    for (int r = 0; r < RowCount(); ++r)
-        for (int c = rFrom; c != rTo; c += step) SwapCells({c, r}, {c + step, r});
+    TBaseGrid::ColumnMoved(rFrom, rTo);  // the store moves every row's cells at once
     // Hidden rows keep their cells aside, one entry per real column.
     for (TGridItem& item : FGridItems) {
         if (static_cast<int>(item.Items.size()) <= std::max(rFrom, rTo))
@@ -43,9 +41,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 void TExtStringGrid::RowMoved(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex) return;
-    const int step = FromIndex < ToIndex ? 1 : -1;
-    for (int c = 0; c < TotalColCount(); ++c)
-        for (int r = FromIndex; r != ToIndex; r += step) SwapCells({c, r}, {c, r + step});
+    TBaseGrid::RowMoved(FromIndex, ToIndex);  // the store moves the rows' cells at once
     Invalidate();
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
 }
