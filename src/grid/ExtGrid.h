@@ -1090,6 +1090,24 @@ public:
                         int ACol, bool Selected, const std::vector<std::string>& Options, bool Disabled,
                         bool Horizontal, int Index, int Count);
 
+    // The visual properties of a cell (ACol displayed; Remap reads the cell
+    // data at the real column) for painting, measuring and printing.
+    virtual void CellVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                                      bool Remap, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                      TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                      TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, plat::TFont& AFont,
+                           plat::TBrush& ABrush, bool Remap);
+    // The selection colour over a cell colour, mixed by the factor when
+    // the mixer is on.
+    TColor SelectionMixColor(TColor CellColor) const;
+    bool SelectionColorMixer() const;
+    void SetSelectionColorMixer(bool Value);
+    // Alternating row colours of the normal area.
+    TBands& Bands();
+    const TBands& Bands() const;
+    TGridGradientEvent OnGetCellGradient;
+
     // Cell borders and the colours and borders of a printed cell.
     virtual void GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
     virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
