@@ -1045,6 +1045,20 @@ public:
         bool CloseVisible = false;
     };
     TSearchFooterLayout UpdateSearchFooter();
+    // Follows the office suite's colour scheme: switched on, the grid
+    // takes it at once.
+    bool AutoThemeAdapt();
+    void SetAutoThemeAdapt(bool Value);
+    // Switched on, every column fits its content (10 pixels of room).
+    bool AutoSize();
+    void SetAutoSize(bool Value);
+    // A hidden column dragged out of a list box onto the grid: the drop
+    // shows it again and clears the record (column -1).
+    void OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList);
+    int OleDragCol();
+    int OleDragIndex();
+    plat::TObject* OleDragList();
+    void EndOleColumnDrag();
     // Column widths as they were when last recorded, and the grid width
     // then (the base for stretching on resize).
     void InitOrigColSizes();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "grid/ExtGridPaint.h"
 #include "grid/ExtGridView.h"
 
 namespace grid {
@@ -120,6 +121,43 @@ void TExtStringGrid::SetSpreadSheet(bool Value) {
     FNavigation.SetAllowSmartClipboard(true);
     FMouseActions.SetRangeSelectAndEdit(true);
     SetOptions(Options() + TGridOptions{goRangeSelect, goEditing});
+}
+
+// ----------------------------------------------------------------- theme, auto size, column drag
+bool TExtStringGrid::AutoThemeAdapt() { return View().AutoThemeAdapt; }
+
+void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
+    TViewState& v = View();
+    if (v.AutoThemeAdapt == Value) return;
+    v.AutoThemeAdapt = Value;
+    v.SearchFooter.SetAutoThemeAdapt(Value);
+    if (!Value || FLoading) return;
+    Painter().AdaptToOfficeTheme();
+    Invalidate();
+}
+
+bool TExtStringGrid::AutoSize() { return View().AutoSize; }
+
+void TExtStringGrid::SetAutoSize(bool Value) {
+    View().AutoSize = Value;
+    if (Value && !FLoading) AutoSizeColumns(false, 10);
+}
+
+void TExtStringGrid::OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList) {
+    TViewState& v = View();
+    v.OleDragCol = ACol;
+    v.OleDragIndex = AIndex;
+    v.OleDragList = AList;
+}
+
+int TExtStringGrid::OleDragCol() { return View().OleDragCol; }
+int TExtStringGrid::OleDragIndex() { return View().OleDragIndex; }
+plat::TObject* TExtStringGrid::OleDragList() { return View().OleDragList; }
+
+void TExtStringGrid::EndOleColumnDrag() {
+    TViewState& v = View();
+    v.OleDragCol = v.OleDragIndex = -1;
+    v.OleDragList = nullptr;
 }
 
 }  // namespace grid

@@ -65,6 +65,12 @@ struct TExtStringGrid::TViewState {
     int RowClickedSize = 0;
     bool InRowFollowUp = false;
 
+    bool AutoThemeAdapt = false;
+    bool AutoSize = false;
+    int OleDragCol = -1;
+    int OleDragIndex = -1;
+    plat::TObject* OleDragList = nullptr;
+
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
     bool SpreadSheet = false;
