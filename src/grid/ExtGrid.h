@@ -1017,6 +1017,22 @@ public:
     // Whether the look draws the coloured one-pixel border.
     bool HasColouredBorder();
 
+    // Drawing of the application's own: the column passed is real. With
+    // NoDefaultDraw the grid draws no text where one of the two cell
+    // events draws; with NoImageAndText a cell with a graphic shows no text.
+    // (Sender, Canvas, ACol, ARow, AState, ARect, Printing)
+    using TCustomCellDrawEvent =
+        std::function<void(TObject*, plat::TCanvas&, int, int, TGridDrawState, plat::TRect, bool)>;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    std::function<void(TObject*, int, int, plat::TRect, TGridDrawState)> OnDrawCell;
+    bool NoDefaultDraw();
+    void SetNoDefaultDraw(bool Value);
+    bool NoImageAndText();
+    void SetNoImageAndText(bool Value);
+    bool HideFocusRect();
+    void SetHideFocusRect(bool Value);
+
     // The glow around the cell being edited (with FocusHelper enabled):
     // shown when the editor opens, moved with the form, hidden at the end.
     TFocusHelper& FocusHelper();

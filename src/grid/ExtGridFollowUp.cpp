@@ -160,4 +160,21 @@ void TExtStringGrid::EndOleColumnDrag() {
     v.OleDragList = nullptr;
 }
 
+// ----------------------------------------------------------------- drawing switches
+bool TExtStringGrid::NoDefaultDraw() { return View().NoDefaultDraw; }
+void TExtStringGrid::SetNoDefaultDraw(bool Value) {
+    View().NoDefaultDraw = Value;
+    Invalidate();
+}
+bool TExtStringGrid::NoImageAndText() { return View().NoImageAndText; }
+void TExtStringGrid::SetNoImageAndText(bool Value) {
+    View().NoImageAndText = Value;
+    Invalidate();
+}
+bool TExtStringGrid::HideFocusRect() { return View().HideFocusRect; }
+void TExtStringGrid::SetHideFocusRect(bool Value) {
+    View().HideFocusRect = Value;
+    Invalidate();
+}
+
 }  // namespace grid

@@ -65,6 +65,9 @@ struct TExtStringGrid::TViewState {
     int RowClickedSize = 0;
     bool InRowFollowUp = false;
 
+    bool NoDefaultDraw = false;
+    bool NoImageAndText = false;
+    bool HideFocusRect = false;
     bool AutoThemeAdapt = false;
     bool AutoSize = false;
     int OleDragCol = -1;
