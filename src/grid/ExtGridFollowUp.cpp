@@ -136,13 +136,6 @@ void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
     Invalidate();
 }
 
-bool TExtStringGrid::AutoSize() { return View().AutoSize; }
-
-void TExtStringGrid::SetAutoSize(bool Value) {
-    View().AutoSize = Value;
-    if (Value && !FLoading) AutoSizeColumns(false, 10);
-}
-
 void TExtStringGrid::OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList) {
     TViewState& v = View();
     v.OleDragCol = ACol;

@@ -203,18 +203,21 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
                            kind == ctRowCheckBox || kind == ctTriStateCheckBox;
     // Data check boxes show their state, not their "Y"/"N" text.
-    bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
+    bool textBeside = g.GraphicTextBeside(rcol, ARow);
     if (graphic && kind != ctEmpty && g.NoImageAndText()) textBeside = false;
     if ((g.OnDrawCell || g.OnCustomCellDraw) && g.NoDefaultDraw()) textBeside = false;
-    if (textBeside) DrawCellText(Canvas, rcol, ARow, r, L);
+    int textWidth = 0;
+    if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
     DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);
+    g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
         TRect box = r;
         if (fixedLook) box.Top += 1;
         DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
     }
+    if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
     if (g.OnDrawCell) {
         const TRect inner{r.Left + 1, r.Top + 1, r.Right - g.GridLineWidth(), r.Bottom - g.GridLineWidth()};
@@ -435,7 +438,7 @@ const char* TExtGridPainter::CheckGlyphName(TControlStyle Style, bool Checked, b
 void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, bool Enabled, bool Mixed,
                                      TControlStyle Style) {
     const TControlLook& cl = FGrid.ControlLook();
-    const bool e = Enabled || cl.CheckAlwaysActive();
+    const bool e = Enabled || cl.CheckAlwaysActive() || cl.NoDisabledCheckRadioLook();
     // Our platform has no visual-styles library: the themed style draws
     // the classic framed box, as the original does without one.
     if (Style == csTheme) Style = csClassic;
@@ -484,8 +487,17 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
             }
             break;
         }
+        case csGlyph: {
+            const plat::TBitmap& bmp = Checked ? cl.CheckedGlyph() : cl.UnCheckedGlyph();
+            if (!bmp.Empty()) {
+                plat::TBitmap glyph(bmp);
+                glyph.SetTransparent(true);
+                Canvas.Draw(Box.Left, Box.Top, glyph);
+            }
+            break;
+        }
         default:
-            break;  // glyph styles need glyphs the grid does not hold here
+            break;
     }
 }
 

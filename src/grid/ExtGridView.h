@@ -44,7 +44,6 @@ struct TExtStringGrid::TViewState {
     plat::TPoint BalloonCell{-1, -1};
 
     // controls placed over cells
-    TControlList CellControls;
 
     // scroll hints and live scrolling
     THTMLHintWindow* ScrollHint = nullptr;  // owned by the grid (component)
@@ -69,7 +68,6 @@ struct TExtStringGrid::TViewState {
     bool NoImageAndText = false;
     bool HideFocusRect = false;
     bool AutoThemeAdapt = false;
-    bool AutoSize = false;
     int OleDragCol = -1;
     int OleDragIndex = -1;
     plat::TObject* OleDragList = nullptr;
