@@ -1293,6 +1293,22 @@ public:
     // Whether the look draws the coloured one-pixel border.
     bool HasColouredBorder();
 
+    // Drawing of the application's own: the column passed is real. With
+    // NoDefaultDraw the grid draws no text where one of the two cell
+    // events draws; with NoImageAndText a cell with a graphic shows no text.
+    // (Sender, Canvas, ACol, ARow, AState, ARect, Printing)
+    using TCustomCellDrawEvent =
+        std::function<void(TObject*, plat::TCanvas&, int, int, TGridDrawState, plat::TRect, bool)>;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    std::function<void(TObject*, int, int, plat::TRect, TGridDrawState)> OnDrawCell;
+    bool NoDefaultDraw();
+    void SetNoDefaultDraw(bool Value);
+    bool NoImageAndText();
+    void SetNoImageAndText(bool Value);
+    bool HideFocusRect();
+    void SetHideFocusRect(bool Value);
+
     // The glow around the cell being edited (with FocusHelper enabled):
     // shown when the editor opens, moved with the form, hidden at the end.
     TFocusHelper& FocusHelper();
@@ -1321,6 +1337,17 @@ public:
         bool CloseVisible = false;
     };
     TSearchFooterLayout UpdateSearchFooter();
+    // Follows the office suite's colour scheme: switched on, the grid
+    // takes it at once.
+    bool AutoThemeAdapt();
+    void SetAutoThemeAdapt(bool Value);
+    // A hidden column dragged out of a list box onto the grid: the drop
+    // shows it again and clears the record (column -1).
+    void OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList);
+    int OleDragCol();
+    int OleDragIndex();
+    plat::TObject* OleDragList();
+    void EndOleColumnDrag();
     // Column widths as they were when last recorded, and the grid width
     // then (the base for stretching on resize).
     void InitOrigColSizes();
