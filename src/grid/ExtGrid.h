@@ -897,6 +897,16 @@ public:
     int GetComboCount();
     // The text of a button editor passed through OnEllipsClick.
     std::string EllipsClick(const std::string& S);
+    // Completion of typed text from LookupItems in the text and
+    // edit-with-button editors; with LookupHistory each edited text joins
+    // the items.
+    bool Lookup() const;
+    void SetLookup(bool Value);
+    bool LookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool LookupHistory() const;
+    void SetLookupHistory(bool Value);
+    plat::TStrings& LookupItems();
     // The combo item of a cell (ACol real): OnGetEditorProp may fill the
     // list first. An index outside the list raises EExtGridError.
     void SetComboIndex(int ACol, int ARow, int Value);

@@ -88,6 +88,48 @@ TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& T
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : plat::TInplaceEdit(AGrid), FExtGrid(AGrid) {}
 
+namespace {
+
+std::u16string Folded(std::u16string S, bool CaseSensitive) {
+    if (!CaseSensitive)
+        for (char16_t& c : S) c = static_cast<char16_t>(std::towupper(static_cast<wint_t>(c)));
+    return S;
+}
+
+}  // namespace
+
+void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit) {
+    if (!Grid.Lookup() || Grid.LookupItems().Count() == 0 || Edit.SelLength() != 0) return;
+    const std::u16string text = base::Utf8ToUtf16(Edit.Text());
+    const int caret = std::clamp(Edit.SelStart(), 0, static_cast<int>(text.size()));
+    if (caret == 0) return;
+    const std::u16string typed = text.substr(0, static_cast<size_t>(caret));
+    const std::u16string prefix = Folded(typed, Grid.LookupCaseSensitive());
+    const plat::TStrings& items = Grid.LookupItems();
+    for (int i = 0; i < items.Count(); ++i) {
+        const std::u16string item = base::Utf8ToUtf16(items.Strings(i));
+        if (item.size() <= typed.size() || Folded(item.substr(0, typed.size()), Grid.LookupCaseSensitive()) != prefix)
+            continue;
+        const std::u16string tail = item.substr(typed.size(), 255);
+        Edit.SetText(base::Utf16ToUtf8(typed + tail));
+        Edit.SetSelStart(caret);
+        Edit.SetSelLength(static_cast<int>(tail.size()));
+        return;
+    }
+}
+
+void LookupRemember(TExtStringGrid& Grid, const std::string& Text) {
+    if (Grid.LookupHistory() && !Text.empty() && Grid.LookupItems().IndexOf(Text) < 0) Grid.LookupItems().Add(Text);
+}
+
+void TExtInplaceEdit::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
+    plat::TInplaceEdit::KeyUp(Key, Shift);
+    // Only a key that typed a character completes: after Backspace, Delete
+    // or a caret move the text stays as the user left it.
+    if (FTyped && FExtGrid && FExtGrid->EditMode()) LookupComplete(*FExtGrid, *this);
+    FTyped = false;
+}
+
 void TExtInplaceEdit::UpdateContents() {
     if (FExtGrid) {
         const std::string& pc = FExtGrid->PasswordChar();
@@ -104,6 +146,7 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
         return;
     }
     plat::TInplaceEdit::KeyPress(Key);
+    FTyped = Key >= 32;
     if (FExtGrid && kind == edMixedCase && Key >= 32) {
         // The whole text is re-cased around the new character; the caret
         // stays just after it.
@@ -197,6 +240,7 @@ void TExtInplaceEdit::DoEnter() {
 
 void TExtInplaceEdit::DoExit() {
     plat::TInplaceEdit::DoExit();
+    if (FExtGrid && FGotFocus) LookupRemember(*FExtGrid, Text());
     if (!FGotFocus) return;
     FGotFocus = false;
     // Leaving the editor for another control ends the edit as Enter does;

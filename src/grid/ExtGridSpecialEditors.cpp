@@ -185,6 +185,13 @@ const std::string& TExtStringGrid::ValidChars() const {
 }
 
 void TExtStringGrid::SetValidChars(const std::string& Value) { Ed().ValidChars = Value; }
+bool TExtStringGrid::Lookup() const { return FEdit && FEdit->Lookup; }
+void TExtStringGrid::SetLookup(bool Value) { Ed().Lookup = Value; }
+bool TExtStringGrid::LookupCaseSensitive() const { return FEdit && FEdit->LookupCaseSensitive; }
+void TExtStringGrid::SetLookupCaseSensitive(bool Value) { Ed().LookupCaseSensitive = Value; }
+bool TExtStringGrid::LookupHistory() const { return FEdit && FEdit->LookupHistory; }
+void TExtStringGrid::SetLookupHistory(bool Value) { Ed().LookupHistory = Value; }
+plat::TStrings& TExtStringGrid::LookupItems() { return Ed().LookupItems; }
 
 bool TExtStringGrid::RemoveComboString(const std::string& S) {
     plat::TStrings& items = EditCombo()->Items();
@@ -661,10 +668,18 @@ void TGridEditBtn::KeyPress(char32_t& Key) {
         }
     }
     ctl::TEsgEditBtn::KeyPress(Key);
+    FTyped = Key >= 32;
+}
+
+void TGridEditBtn::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
+    ctl::TEsgEditBtn::KeyUp(Key, Shift);
+    if (FTyped && FGrid && FGrid->EditMode()) LookupComplete(*FGrid, *this);
+    FTyped = false;
 }
 
 void TGridEditBtn::DoExit() {
     ctl::TEsgEditBtn::DoExit();
+    if (FGrid && FGrid->EditCtrl() == this) LookupRemember(*FGrid, Text());
     CommitOnExit(FGrid, *this);
 }
 

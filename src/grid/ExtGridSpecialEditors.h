@@ -58,9 +58,11 @@ public:
 protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void DoExit() override;
 
 private:
+    bool FTyped = false;  // the key going up typed a character
 };
 
 class TGridUnitEditBtn : public ctl::TEsgUnitEditBtn, public TGridEditorRef {

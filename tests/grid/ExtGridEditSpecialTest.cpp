@@ -284,6 +284,14 @@ TEST_F(GridSpecialEdit, ButtonsPassTheirTextThroughTheEllipsisHook) {
     EXPECT_EQ(grid->Row(), 3);
 }
 
+TEST_F(GridSpecialEdit, EditButtonCompletesFromTheLookupItems) {
+    grid->SetLookup(true);
+    grid->LookupItems().Add("Alpha");
+    kind2 = edEditBtn;
+    Play("", {Type("al"), Key(plat::VK_RETURN)});
+    EXPECT_EQ(grid->Cells(2, 2), "alpha");
+}
+
 TEST_F(GridSpecialEdit, DatePickerOpensInsideItsLimits) {
     kind2 = edDateEdit;
     TGridDatePicker* d = grid->DateTimePicker();

@@ -413,6 +413,38 @@ TEST_F(GridEdit, TabFromASpecialEditorCommitsAndLeavesTheGrid) {
     EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
 }
 
+TEST_F(GridEdit, LookupCompletesTypedTextFromTheItems) {
+    grid->SetLookup(true);
+    grid->LookupItems().Add("Alpha");
+    grid->LookupItems().Add("Beta");
+    Select(1, 1);
+    pt::TypeText(*grid, "b");
+    pt::TypeText(Editor(), "e");
+    EXPECT_EQ(Editor().Text(), "beta");
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 2);
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 2);
+    pt::SendKey(Editor(), plat::VK_BACK, 0, "\b");  // takes the completion away, completes nothing
+    EXPECT_EQ(Editor().Text(), "be");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "be");
+
+    grid->SetLookupCaseSensitive(true);
+    Select(1, 2);
+    pt::TypeText(*grid, "b");
+    pt::TypeText(Editor(), "e");
+    EXPECT_EQ(Editor().Text(), "be");
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+
+    grid->SetLookupHistory(true);
+    Select(1, 3);
+    pt::TypeText(*grid, "G");
+    pt::TypeText(Editor(), "amma");
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->LookupItems().IndexOf("Gamma"), 2);
+    EXPECT_EQ(grid->Cells(1, 3), "Gamma");
+}
+
 TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
     grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
     Select(2, 3);
