@@ -913,8 +913,6 @@ public:
     void SetFilterDropDownRow(int Value);
     bool SelectionRTFKeep() const;
     void SetSelectionRTFKeep(bool Value);
-    bool URLFull() const;
-    void SetURLFull(bool Value);
     bool JavaCSV() const;
     void SetJavaCSV(bool Value);
     bool AlwaysQuotes() const;
@@ -1188,7 +1186,7 @@ public:
     // Balloons, radio groups and rotated text of single cells.
     enum TBalloonIcon { biNone, biInfo, biWarning, biError };
     // A string list a cell graphic can hold: radio options, balloon texts.
-    class TCellStrings : public plat::TObject, public plat::TStrings {};
+    using TCellStrings = grid::TCellStrings;
     void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
     void RemoveBalloon(int ACol, int ARow);
     bool HasBalloon(int ACol, int ARow);
@@ -1225,7 +1223,6 @@ public:
     // Places the controls that sit over cells (and the cell scroll bar)
     // after a scroll or a size change.
     void CellControlsUpdate(bool RebuildList);
-    int NumCellControls();
     // A picture of the given cells in a new borderless window owned by
     // the grid; returned hidden.
     plat::TForm* SelectionToForm(const TGridRect& ARect);
@@ -1390,7 +1387,6 @@ public:
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
     // (Sender, real column, row, var text) for the button editors.
-    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
@@ -1449,11 +1445,8 @@ public:
     // (Sender, ARow, ACol, control ID, control type, the value before the click)
     std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&)>
         OnControlClick;
-    TColumnSizeEvent OnColumnSize;        // a double click is about to fit the column
-    TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
     TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
     TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
-    TEndRowSizeEvent OnEndRowSize;
     TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
     // Asked before a clipboard shortcut acts; a handler refuses with false.
     std::function<void(TObject*, bool&)> OnClipboardCopy;
@@ -1498,7 +1491,6 @@ public:
     void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
     void SetEnableWheel(bool Value) { FEnableWheel = Value; }
     void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
-    void SetURLShow(bool Value) { FURLShow = Value; }
 
 protected:
     void WndProc(plat::TMessage& Message) override;
