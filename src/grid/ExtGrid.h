@@ -1386,7 +1386,6 @@ public:
 
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
-    // (Sender, real column, row, var text) for the button editors.
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
