@@ -246,7 +246,6 @@ void TExtStringGrid::DoCellChanging(int ACol, int ARow, bool& Allow) {
 
 void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
     TEditState& e = Ed();
-    const int rc = RealColIndex(ACol);
     const std::string text = GetEditText(ACol, ARow);
     plat::TWinControl* ctrl = OpenSpecialControl(e.EditControl, ACol, ARow, text);
     if (ctrl == nullptr) {
@@ -280,7 +279,6 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
             if (auto* edit = dynamic_cast<plat::TEdit*>(e.Link->GetEditControl()))
                 TypeInto(*edit, static_cast<char32_t>(m.WParam));
     }
-    (void)rc;
 }
 
 plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
@@ -298,12 +296,13 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
     };
     if (IsSpinKind(Kind)) {
         TGridSpin* s = SpinEdit();
-        // A column grid gives its column's spin limits.
+        // A column grid's spin takes its column's limits (equal ones mean
+        // none) and step, every time: one spin serves every column.
         if (auto* cg = dynamic_cast<TExtColumnGrid*>(this); cg && rc < cg->Columns().Count()) {
             const TGridColumnItem& item = cg->Columns().Items(rc);
             s->MinValue = item.SpinMin();
             s->MaxValue = item.SpinMax();
-            s->Increment = item.SpinStep();
+            s->Increment = item.SpinStep() > 0 ? item.SpinStep() : 1;
         }
         place(s);
         LoadSpecialEditor(Text);
@@ -588,19 +587,23 @@ void TGridSpin::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     const bool number = SpinType() == ctl::sptNormal || SpinType() == ctl::sptFloat;
     if (number && (Key == plat::VK_PRIOR || Key == plat::VK_NEXT || Key == plat::VK_HOME || Key == plat::VK_END)) {
         const bool up = Key == plat::VK_PRIOR || Key == plat::VK_HOME;
+        // A page step that would pass a limit is not taken at all; equal
+        // limits mean none, so every step is taken and Home and End, which
+        // go to the limits, do nothing.
         if (SpinType() == ctl::sptNormal) {
-            // A page step that would pass a limit is not taken at all.
-            if (Key == plat::VK_PRIOR && Value() + Increment <= MaxValue) SetValue(Value() + Increment);
-            if (Key == plat::VK_NEXT && Value() - Increment >= MinValue) SetValue(Value() - Increment);
-            if (Key == plat::VK_HOME) SetValue(MaxValue);
-            if (Key == plat::VK_END) SetValue(MinValue);
+            const bool limited = MinValue != MaxValue;
+            if (Key == plat::VK_PRIOR && (!limited || Value() + Increment <= MaxValue)) SetValue(Value() + Increment);
+            if (Key == plat::VK_NEXT && (!limited || Value() - Increment >= MinValue)) SetValue(Value() - Increment);
+            if (Key == plat::VK_HOME && limited) SetValue(MaxValue);
+            if (Key == plat::VK_END && limited) SetValue(MinValue);
         } else {
-            if (Key == plat::VK_PRIOR && FloatValue() + IncrementFloat <= MaxFloatValue)
+            const bool limited = MinFloatValue != MaxFloatValue;
+            if (Key == plat::VK_PRIOR && (!limited || FloatValue() + IncrementFloat <= MaxFloatValue))
                 SetFloatValue(FloatValue() + IncrementFloat);
-            if (Key == plat::VK_NEXT && FloatValue() - IncrementFloat >= MinFloatValue)
+            if (Key == plat::VK_NEXT && (!limited || FloatValue() - IncrementFloat >= MinFloatValue))
                 SetFloatValue(FloatValue() - IncrementFloat);
-            if (Key == plat::VK_HOME) SetFloatValue(MaxFloatValue);
-            if (Key == plat::VK_END) SetFloatValue(MinFloatValue);
+            if (Key == plat::VK_HOME && limited) SetFloatValue(MaxFloatValue);
+            if (Key == plat::VK_END && limited) SetFloatValue(MinFloatValue);
         }
         if (FGrid && FGrid->OnSpinClick) FGrid->OnSpinClick(FGrid, FGrid->Col(), FGrid->Row(), Value(), up);
         Key = 0;

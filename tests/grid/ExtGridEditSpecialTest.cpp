@@ -10,8 +10,11 @@
 
 #include "base/DateTime.h"
 #include "base/StrUtils.h"
+#include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridSpecialEditors.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
@@ -261,6 +264,44 @@ TEST_F(GridSpecialEdit, SpinStepsReportedByTheirKind) {
     EXPECT_EQ(clicks, (std::vector<std::pair<int, bool>>{{98, true}, {93, false}, {98, true}}));
     pt::SendKey(*s, plat::VK_RETURN);
     EXPECT_EQ(grid->Cells(2, 2), "98");
+}
+
+// A column grid's spin column brings its own limits and step; a column
+// without limits leaves the spin free.
+TEST(GridSpecialEditColumns, SpinTakesTheColumnsLimits) {
+    plat::EnsureGuiApplication();
+    auto form = std::make_unique<plat::TForm>(nullptr);
+    form->SetBounds(0, 0, 500, 300);
+    auto* grid = new TExtColumnGrid(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->Columns().Items(1).SetEditor(edSpinEdit);
+    grid->Columns().Items(1).SetSpin(10, 20, 4);
+    grid->Columns().Items(2).SetEditor(edSpinEdit);
+    form->Show();
+    grid->SetFocus();
+    pt::ProcessEvents();
+    const struct {
+        int col;
+        const char* cell;
+        unsigned short key;
+        const char* result;
+    } cases[] = {
+        {1, "12", plat::VK_PRIOR, "16"}, {1, "18", plat::VK_PRIOR, "18"}, {1, "12", plat::VK_HOME, "20"},
+        {1, "12", plat::VK_END, "10"},   {2, "500", plat::VK_PRIOR, "501"}, {2, "-3", plat::VK_NEXT, "-4"},
+    };
+    for (const auto& c : cases) {
+        grid->SetCells(c.col, 1, c.cell);
+        grid->SetCol(c.col);
+        grid->SetRow(1);
+        pt::SendKey(*grid, plat::VK_F2);
+        ASSERT_NE(grid->EditCtrl(), nullptr) << c.col;
+        pt::SendKey(*grid->EditCtrl(), c.key);
+        pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(c.col, 1), c.result) << c.col << " " << c.cell << " " << c.key;
+    }
 }
 
 TEST_F(GridSpecialEdit, ButtonsPassTheirTextThroughTheEllipsisHook) {
