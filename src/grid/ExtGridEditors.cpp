@@ -280,6 +280,11 @@ void TGridCombo::KeyPress(char32_t& Key) {
 
 void TGridCombo::DoExit() {
     plat::TComboBox::DoExit();
+    // A free text typed into the list's edit joins the list when the grid
+    // keeps a history.
+    if (FGrid && FGrid->LookupHistory() && Style() != plat::csDropDownList && !Text().empty() &&
+        Items().IndexOf(Text()) < 0)
+        Items().Add(Text());
     if (FGrid && FGrid->EditMode()) FGrid->FinishEdit(false);
 }
 

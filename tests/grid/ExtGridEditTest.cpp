@@ -559,6 +559,24 @@ TEST_F(GridCombo, LeavingKeysFollowTheNavigationSettings) {
     EXPECT_EQ(grid->Row(), 3);
 }
 
+TEST_F(GridCombo, FreeTextJoinsTheListWithAHistory) {
+    grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col == 3) kind = edComboEdit;
+    };
+    grid->SetLookupHistory(true);
+    grid->ClearComboString();
+    grid->AddComboString("Off");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->EditCombo(), "Turbo");
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "Turbo");
+    EXPECT_EQ(grid->EditCombo()->Items().IndexOf("Turbo"), 1);
+}
+
 TEST_F(GridCombo, ComboIndexOfACell) {
     // The list of a cell is the window's to fill when the grid asks for
     // the editor's properties.
