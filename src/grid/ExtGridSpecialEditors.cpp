@@ -360,10 +360,32 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
         TEditLink* link = e.Link;
         link->FGrid = this;
         link->FEditCell = {rc, ARow};
-        if (link->GetEditControl() == nullptr) link->CreateEditor(this);
+        plat::TRect place = R;
+        if (link->EditStyle == esPopup) {
+            if (link->AutoPopupWidth) link->PopupWidth = R.Width();
+            if (link->FPopupForm == nullptr) {
+                auto* f = new plat::TForm(link);
+                f->SetName("gridform");
+                f->SetBorderStyle(plat::bsNone);
+                f->OnDeactivate = [link](plat::TObject* Sender) { link->FormExit(Sender); };
+                link->FPopupForm = f;
+            }
+            const plat::TPoint at = link->PopupLeft != -1 && link->PopupTop != -1
+                                        ? plat::TPoint{link->PopupLeft, link->PopupTop}
+                                        : ClientToScreen(plat::TPoint{R.Left, R.Top});
+            link->FPopupForm->SetBounds(at.X, at.Y, link->PopupWidth, link->PopupHeight);
+            link->FPopupForm->Show();
+            if (link->GetEditControl() == nullptr) link->CreateEditor(link->FPopupForm);
+            place = plat::Rect(0, 0, link->PopupWidth, link->PopupHeight);
+        } else if (link->GetEditControl() == nullptr) {
+            link->CreateEditor(this);
+        }
         plat::TWinControl* c = link->GetEditControl();
-        if (c == nullptr) return nullptr;
-        link->SetRect(R);
+        if (c == nullptr) {
+            if (link->FPopupForm) link->FPopupForm->Hide();
+            return nullptr;
+        }
+        link->SetRect(place);
         link->SetVisible(true);
         c->SetEnabled(true);
         link->SetCellProps(cellColor, Font());
@@ -489,6 +511,15 @@ void TExtStringGrid::HideSpecialControl() {
     if (e.EditControl == edCustom && e.Link && c == e.Link->GetEditControl()) {
         c->OnExit = e.LinkExit;
         e.LinkExit = nullptr;
+        if (e.Link->EditStyle == esPopup) {
+            // The window and its control stay for the next edit, out of
+            // sight. The control is not destroyed here: the close may run
+            // inside the control's own key handling.
+            if (e.Link->FPopupForm) e.Link->FPopupForm->Hide();
+            c->SetEnabled(false);
+            if (CanFocus()) SetFocus();
+            return;
+        }
         e.Link->SetVisible(false);
     } else {
         c->SetVisible(false);
@@ -1041,6 +1072,24 @@ void TEditLink::SetCellValue(const std::string& S) {
 
 void TEditLink::HideEditor() {
     if (FGrid) FGrid->HideInplaceEdit();
+}
+
+plat::TWinControl* TEditLink::GetParent() const {
+    if (EditStyle == esPopup && FPopupForm) return FPopupForm;
+    return FGrid;
+}
+
+void TEditLink::EditExit(plat::TObject*) {
+    // The grid's close writes the value back and hides a popup window.
+    HideEditor();
+}
+
+void TEditLink::FormExit(plat::TObject* Sender) {
+    // Only an open edit of this link ends; a window hidden by the close
+    // itself finds the edit over already.
+    if (!FGrid || !FGrid->EditMode() || FGrid->EditCtrl() == nullptr || FGrid->EditCtrl() != GetEditControl())
+        return;
+    EditExit(Sender);
 }
 
 void TEditLink::EditKeyDown(plat::TObject*, unsigned short& Key, plat::TShiftState Shift) {

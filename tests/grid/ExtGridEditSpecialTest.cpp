@@ -426,6 +426,52 @@ TEST_F(GridSpecialEdit, CustomLinkEditsThroughTheApplicationsControl) {
     grid->SetEditLink(nullptr);
 }
 
+TEST_F(GridSpecialEdit, PopupLinkEditsOnAWindowAtTheCell) {
+    kind2 = edCustom;
+    TTestLink link(form.get());
+    link.EditStyle = esPopup;
+    link.PopupWidth = 120;
+    link.PopupHeight = 60;
+    grid->SetEditLink(&link);
+    Play("one", {});
+    plat::TForm* popup = link.PopupForm();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->Visible());
+    EXPECT_EQ(link.FEdit->Parent(), popup);
+    EXPECT_EQ(link.GetParent(), popup);
+    const plat::TRect r = grid->GridCellRect(2, 2);
+    const plat::TPoint at = grid->ClientToScreen(plat::TPoint{r.Left, r.Top});
+    EXPECT_EQ(popup->Left(), at.X);
+    EXPECT_EQ(popup->Top(), at.Y);
+    EXPECT_EQ(popup->Width(), 120);
+    EXPECT_EQ(popup->Height(), 60);
+    pt::TypeText(*link.FEdit, "x");
+    pt::SendKey(*link.FEdit, plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "onex");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(popup->Visible());
+
+    pt::ProcessEvents();  // the main window takes the activation back
+    EXPECT_TRUE(grid->Focused());
+    link.PopupTop = 200;  // one place alone does not move the window
+    link.AutoPopupWidth = true;
+    Play("two", {Type("y")});
+    EXPECT_EQ(popup->Top(), at.Y);
+    EXPECT_EQ(popup->Width(), r.Width());
+    link.FormExit(popup);  // the window lost the activation: the edit ends with the value
+    EXPECT_EQ(grid->Cells(2, 2), "twoy");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(link.created, 1);
+
+    pt::ProcessEvents();
+    link.PopupLeft = 30;
+    Play("three", {Type("z"), Key(plat::VK_ESCAPE)});
+    EXPECT_EQ(popup->Left(), 30);
+    EXPECT_EQ(popup->Top(), 200);
+    EXPECT_EQ(grid->Cells(2, 2), "three");
+    grid->SetEditLink(nullptr);
+}
+
 TEST_F(GridSpecialEdit, FreedLinkLeavesTheGrid) {
     auto link = std::make_unique<TTestLink>(nullptr);
     grid->SetEditLink(link.get());
