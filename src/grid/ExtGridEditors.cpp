@@ -184,21 +184,21 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     plat::TInplaceEdit::KeyDown(Key, Shift);
 }
 
-void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted) {
     std::string text = Pasted;
     // A single line copied with its line end loses the line end.
     const size_t crlf = text.find("\r\n");
     if (crlf != std::string::npos && crlf + 2 == text.size()) text.erase(crlf);
-    std::u16string cur = base::Utf8ToUtf16(Text());
+    std::u16string cur = base::Utf8ToUtf16(Edit.Text());
     const std::u16string ins = base::Utf8ToUtf16(text);
     const int size = static_cast<int>(cur.size());
-    const int start = std::clamp(SelStart(), 0, size);
-    const int len = std::clamp(SelLength(), 0, size - start);
+    const int start = std::clamp(Edit.SelStart(), 0, size);
+    const int len = std::clamp(Edit.SelLength(), 0, size - start);
     cur.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
     std::string result = base::Utf16ToUtf8(cur);
-    const int limit = FExtGrid->GetEditLimit();
+    const int limit = Grid.GetEditLimit();
     if (limit > 0 && static_cast<int>(cur.size()) > limit) return;
-    const TEditorType kind = FExtGrid->EditControl();
+    const TEditorType kind = Kind;
     const bool minus = result.find('-') != std::string::npos;
     switch (kind) {
         case edNumeric:
@@ -215,7 +215,7 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
         case edLowerCase: result = base::LowerCase(result); break;
         case edMixedCase: result = ctl::ToMixedCase(result); break;
         case edValidChars: {
-            const std::u16string valid = base::Utf8ToUtf16(FExtGrid->ValidChars());
+            const std::u16string valid = base::Utf8ToUtf16(Grid.ValidChars());
             if (!valid.empty())
                 for (char16_t ch : ins)
                     if (valid.find(ch) == std::u16string::npos) return;
@@ -223,14 +223,18 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
         }
         default: break;
     }
-    SetText(result);
+    Edit.SetText(result);
     if (len > 0) {
-        SetSelStart(start);
-        SetSelLength(static_cast<int>(ins.size()));
+        Edit.SetSelStart(start);
+        Edit.SetSelLength(static_cast<int>(ins.size()));
     } else {
-        SetSelStart(start + static_cast<int>(ins.size()));
-        SetSelLength(0);
+        Edit.SetSelStart(start + static_cast<int>(ins.size()));
+        Edit.SetSelLength(0);
     }
+}
+
+void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    if (FExtGrid) PasteChecked(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
 }
 
 void TExtInplaceEdit::DoEnter() {

@@ -25,6 +25,10 @@ TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& T
 // Completes the text before the caret from the grid's lookup items; the
 // completed tail is selected, so typing on replaces it.
 void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
+// Pastes into an editor under the rules of a text kind, checked as a
+// whole: a text the kind refuses (or one beyond the length limit) leaves
+// the editor as it was. A single line loses a trailing line end.
+void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // Adds an edited text to the lookup items when the grid keeps a history.
 void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
 

@@ -15,6 +15,7 @@
 #include "controls/FocusNext.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -59,6 +60,12 @@ void CloseWithKey(TExtStringGrid* Grid, unsigned short& Key, plat::TShiftState S
     const unsigned short k = Key;
     Key = 0;
     if (Grid != nullptr) Grid->DoneInplaceEdit(k, Shift);
+}
+
+// Ctrl+V and Shift+Insert: a paste would pass by the character filters.
+bool IsPasteKey(unsigned short Key, plat::TShiftState Shift) {
+    return (Key == 'V' && (Shift & plat::ssCtrl) && !(Shift & plat::ssAlt)) ||
+           (Key == plat::VK_INSERT && (Shift & plat::ssShift) && !(Shift & plat::ssCtrl));
 }
 
 bool IsEditCloseKey(unsigned short Key) {
@@ -680,6 +687,15 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     // The window sees the keys typed into the cell as if the grid had them.
     if (FGrid && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
+    if (Key != 0 && FGrid && IsPasteKey(Key, Shift)) {
+        Key = 0;
+        const TEditorType kind = FGrid->EditControl();
+        if (plat::Clipboard().HasText())
+            PasteChecked(*FGrid, *this,
+                         kind == edNumericEditBtn ? edNumeric : kind == edFloatEditBtn ? edFloat : edNormal,
+                         plat::Clipboard().AsText());
+        return;
+    }
     if (Key != 0) ctl::TEsgEditBtn::KeyDown(Key, Shift);
 }
 
@@ -754,6 +770,15 @@ void TGridUnitEditBtn::DoClickBtn(plat::TObject* Sender) {
 void TGridUnitEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     if (IsEditCloseKey(Key) || Key == plat::VK_PRIOR || Key == plat::VK_NEXT) {
         CloseWithKey(FGrid, Key, Shift);
+        return;
+    }
+    if (FGrid && IsPasteKey(Key, Shift)) {
+        Key = 0;
+        const TEditorType kind = FGrid->EditControl();
+        if (plat::Clipboard().HasText())
+            PasteChecked(*FGrid, *this,
+                         kind == edNumericUnitEditBtn ? edNumeric : kind == edFloatUnitEditBtn ? edFloat : edNormal,
+                         plat::Clipboard().AsText());
         return;
     }
     ctl::TEsgUnitEditBtn::KeyDown(Key, Shift);

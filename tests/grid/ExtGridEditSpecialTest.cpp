@@ -13,6 +13,7 @@
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridSpecialEditors.h"
+#include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -331,6 +332,30 @@ TEST_F(GridSpecialEdit, EditButtonCompletesFromTheLookupItems) {
     kind2 = edEditBtn;
     Play("", {Type("al"), Key(plat::VK_RETURN)});
     EXPECT_EQ(grid->Cells(2, 2), "alpha");
+}
+
+TEST_F(GridSpecialEdit, PasteIntoButtonEditorsFollowsTheirFilter) {
+    const struct {
+        TEditorType kind;
+        const char* clip;
+        const char* cell;
+    } cases[] = {
+        {edEditBtn, "12\r\n", "12"},
+        {edNumericEditBtn, "1a", "5"},
+        {edNumericEditBtn, "-7", "-7"},
+        {edFloatUnitEditBtn, "2.5", "2.5kg"},
+        {edNumericUnitEditBtn, "2.5", "5kg"},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        plat::Clipboard().SetAsText(c.clip);
+        const bool unit = c.kind == edFloatUnitEditBtn || c.kind == edNumericUnitEditBtn;
+        Play(unit ? "5kg" : "5", {});
+        ASSERT_NE(grid->EditCtrl(), nullptr);
+        pt::SendKey(*grid->EditCtrl(), 'V', plat::ssCtrl);
+        pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(2, 2), c.cell) << c.kind << " " << c.clip;
+    }
 }
 
 TEST_F(GridSpecialEdit, DatePickerOpensInsideItsLimits) {
