@@ -1408,6 +1408,16 @@ public:
     int GetComboCount();
     // The text of a button editor passed through OnEllipsClick.
     std::string EllipsClick(const std::string& S);
+    // Completion of typed text from LookupItems in the text and
+    // edit-with-button editors; with LookupHistory each edited text joins
+    // the items.
+    bool Lookup() const;
+    void SetLookup(bool Value);
+    bool LookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool LookupHistory() const;
+    void SetLookupHistory(bool Value);
+    plat::TStrings& LookupItems();
     // The combo item of a cell (ACol real): OnGetEditorProp may fill the
     // list first. An index outside the list raises EExtGridError.
     void SetComboIndex(int ACol, int ARow, int Value);
@@ -1418,7 +1428,6 @@ public:
 
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
-    // (Sender, real column, row, var text) for the button editors.
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
