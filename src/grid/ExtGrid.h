@@ -886,6 +886,10 @@ public:
     TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
     TEndRowSizeEvent OnEndRowSize;
     TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
+    // Asked before Down on the last row or Tab past the last cell adds a
+    // row; told the new row's index after.
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
     // Asked before a clipboard shortcut acts; a handler refuses with false.
     std::function<void(TObject*, bool&)> OnClipboardCopy;
     std::function<void(TObject*, bool&)> OnClipboardCut;
