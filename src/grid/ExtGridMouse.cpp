@@ -63,6 +63,30 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         CalcSizingState(X, Y, state, index, pos, ofs);
         const plat::TGridCoord cell = MouseCoord(X, Y);
         if (state == plat::gsNormal) HeaderSelection(cell.X, cell.Y, X, Shift);
+        // Disjunct selection: a plain press starts anew, Ctrl adds to what
+        // is selected (or takes a selected row or column out at the
+        // release), Shift extends the range.
+        const bool ctrl = (Shift & plat::ssCtrl) || FMouseActions.DisjunctRowSelectNoCtrl();
+        const bool hit = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
+        in.DisjunctRows = FMouseActions.DisjunctRowSelect() && hit && cell.Y >= FixedRows() &&
+                          !(cell.X == 0 && FMouseActions.HotmailRowSelect());
+        in.DisjunctCols = FMouseActions.DisjunctColSelect() && hit && cell.X >= FixedCols();
+        in.DeselectRow = in.DeselectCol = -1;
+        if (in.DisjunctRows && !(Shift & plat::ssShift)) {
+            const int rr = FMouseActions.RowSelectPersistent() ? RealRowIndex(cell.Y) : cell.Y;
+            if (ctrl) {
+                if (GetRowSelect(rr)) in.DeselectRow = rr;
+            } else if (!(Shift & plat::ssAlt)) {
+                ClearRowSelect();
+            }
+        }
+        if (in.DisjunctCols && !(Shift & plat::ssShift)) {
+            if (Shift & plat::ssCtrl) {
+                if (GetColSelect(cell.X)) in.DeselectCol = cell.X;
+            } else {
+                ClearColSelect();
+            }
+        }
         TBaseGrid::MouseDown(Button, Shift, X, Y);
         in.SizingRow = -1;
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
@@ -371,6 +395,16 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
         return;
     }
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    if (in.DisjunctRows) {
+        in.DisjunctRows = false;
+        SelectionToRowSelect(false);
+        if (in.DeselectRow >= 0) SetRowSelect(in.DeselectRow, false);
+    }
+    if (in.DisjunctCols) {
+        in.DisjunctCols = false;
+        SelectionToColSelect(false);
+        if (in.DeselectCol >= 0) SetColSelect(in.DeselectCol, false);
+    }
     if (!onCell || cell.X < FixedCols() || !OnCheckBoxMouseUp) return;
     const int rc = RealColIndex(cell.X);
     if (HasCheckBox(rc, cell.Y)) {

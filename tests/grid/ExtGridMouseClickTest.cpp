@@ -541,4 +541,35 @@ TEST_F(GridClicks, LinksUnderTheMouseShowTheHand) {
                                                 "exit "}));
 }
 
+TEST_F(GridClicks, ClicksBuildTheDisjunctRowSelection) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect});
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    auto selected = [this] {
+        std::vector<int> rows;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            if (grid->GetRowSelect(r)) rows.push_back(r);
+        return rows;
+    };
+    auto press = [this](int row, plat::TShiftState shift) {
+        const plat::TPoint p = Inside(2, row);
+        pt::MouseDown(*grid, plat::mbLeft, p.X, p.Y, shift);
+        pt::MouseUp(*grid, plat::mbLeft, p.X, p.Y, shift);
+    };
+    const struct {
+        int row;
+        plat::TShiftState shift;
+        std::vector<int> rows;
+    } steps[] = {
+        {3, 0, {3}},
+        {5, plat::ssCtrl, {3, 5}},
+        {3, plat::ssCtrl, {5}},
+        {7, 0, {7}},
+        {9, plat::ssShift, {7, 8, 9}},
+    };
+    for (const auto& s : steps) {
+        press(s.row, s.shift);
+        EXPECT_EQ(selected(), s.rows) << "row " << s.row;
+    }
+}
+
 }  // namespace
