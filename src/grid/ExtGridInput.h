@@ -3,6 +3,8 @@
 // messages: the cell a button went down on, the pushed cell button, the
 // panning origin and the grid timer's counters.
 
+#include <vector>
+
 #include "grid/ExtGrid.h"
 
 namespace grid {
@@ -31,6 +33,11 @@ struct TExtStringGrid::TInputState {
     int PanCursor = 8000;
     plat::TCursor SavedCursor = plat::crDefault;
     bool SavedShowHint = false;
+
+    // Columns following the grid's width: the widths and the client width
+    // they belong to, taken when the following started.
+    std::vector<int> OrigColSizes;
+    int OldSize = 0;
 
     // Grid timer
     bool TimerStarted = false;
