@@ -48,7 +48,7 @@ const TButtonRow Button_Rows[] = {
     {"Btn_Info", -1, 12, nullptr},
     {"Btn_Opz", -1, 13, nullptr},
     {"Btn_Prm_Gen", 20, 24, &TFVastrimoFirmWare::Show_ParGen},
-    {"Btn_LoRaWAN_Access", 21, 25, nullptr},
+    {"Btn_LoRaWAN_Access", 21, 25, &TFVastrimoFirmWare::Show_LoRaWAN_Gateway},
     {"Btn_Modbus_Set_Access", 27, 28, nullptr},
     {"Btn_BACnet_SetAccess", 29, 30, nullptr},
     {"Btn_BACnet_EDE_File", 31, 32, &TFVastrimoFirmWare::BACnet_EDE_File},
@@ -180,6 +180,7 @@ void TFVastrimoFirmWare::Change_Language() {
     if (shell::FSoftOptions) shell::FSoftOptions->Set_Lang();
     Relabel_Boot();
     Relabel_ParGen();
+    Relabel_LoRaWAN_Gateway();
 }
 
 void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
@@ -234,6 +235,10 @@ void TFVastrimoFirmWare::Update_Device() {
 
 void TFVastrimoFirmWare::Show_ParGen() {
     Show_ParGen_Window();
+}
+
+void TFVastrimoFirmWare::Show_LoRaWAN_Gateway() {
+    Show_LoRaWAN_Gateway_Window();
 }
 
 void TFVastrimoFirmWare::PROFINET_XML() {
@@ -302,6 +307,7 @@ void Create_Windows() {
     Application->CreateForm(shell::FSoftOptions);
     Create_Boot();
     Create_ParGen();
+    Create_LoRaWAN_Gateway();
     Link_Windows();
 }
 

@@ -37,13 +37,15 @@ public:
     void Update_Device();
     // "Set Communication": the gateway parameter window.
     void Show_ParGen();
+    // "LoRaWAN Access": the LoRaWAN device and rule window.
+    void Show_LoRaWAN_Gateway();
     void PROFINET_XML();
     void Build_EDS_File();
     void BACnet_EDE_File();
     int Get_Type_BACnet();
     void Set_Lang();
-    // Re-labels every window that follows the language (the about box and the
-    // LoRaWAN window keep theirs).
+    // Re-labels every window that follows the language (the about box keeps
+    // its fixed texts).
     void Change_Language();
     // Writes the settings file; a failure is reported and the values stay in
     // force in memory.

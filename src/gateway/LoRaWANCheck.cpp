@@ -91,6 +91,12 @@ TCheckResult CheckDevice(const TDeviceLoRa& d, int n) {
     }
     if (auto r = Hex(d.DevAdd, 8, 5496, 5514, n); !r.Ok()) return r;
     if (Outside(d.DiagTimeOut, 0, 4294967295LL)) return CheckFailed(5497, {n});
+    return CheckRules(d, n);
+}
+
+}  // namespace
+
+TCheckResult CheckRules(const TDeviceLoRa& d, int n) {
     for (size_t i = 0; i < d.UpLinkRules.size(); ++i)
         if (d.UpLinkRules[i].Enable)
             if (auto r = CheckUpLink(d.UpLinkRules[i], n, static_cast<int>(i) + 1); !r.Ok()) return r;
@@ -100,14 +106,16 @@ TCheckResult CheckDevice(const TDeviceLoRa& d, int n) {
     return {};
 }
 
-}  // namespace
-
 TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices) {
     for (size_t i = 0; i < devices.size(); ++i) {
         if (base::Trim(devices[i].DeviceEUI).empty()) continue;
         if (auto r = CheckDevice(devices[i], static_cast<int>(i) + 1); !r.Ok()) return r;
     }
     return {};
+}
+
+TCheckResult Check_End_Node(const std::vector<TDeviceLoRa>& devices) {
+    return devices.empty() ? TCheckResult{} : CheckRules(devices.front(), 1);
 }
 
 }  // namespace gw

@@ -26,4 +26,12 @@ inline constexpr int Test_Field_Max = 65534;
 // written and may be enabled later; a disabled rule is not.
 TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices);
 
+// The enabled rules of one device, numbered as device n.
+TCheckResult CheckRules(const TDeviceLoRa& device, int n);
+
+// An end node takes its identity and keys from the parameter file, and the
+// window shows no device table to correct them in: only the rules of its one
+// device (the first record) are checked.
+TCheckResult Check_End_Node(const std::vector<TDeviceLoRa>& devices);
+
 }  // namespace gw

@@ -112,12 +112,10 @@ std::vector<TRuleRow> DownLinkRowsOf(const std::vector<TRuleLoRa>& rules) {
 TLoRaWANModel::TLoRaWANModel() : devices_(Device_Rows) {}
 
 void TLoRaWANModel::Load(bool modeMaster, const std::vector<TDeviceLoRa>& fromFile) {
-    for (TDeviceLoRa& d : devices_) {
-        TDeviceLoRa cleared;
-        cleared.DiagTimeOut = d.DiagTimeOut;
-        cleared.RX2Datarate = d.RX2Datarate;
-        d = std::move(cleared);
-    }
+    // Every field is emptied: a time-out or data rate left over from an
+    // earlier opening, perhaps of another configuration, would show in an
+    // empty row and go into the device the user types there.
+    for (TDeviceLoRa& d : devices_) d = TDeviceLoRa{};
     modeMaster_ = modeMaster;
     const size_t count = std::min(fromFile.size(), modeMaster ? devices_.size() : size_t{1});
     std::copy_n(fromFile.begin(), count, devices_.begin());

@@ -62,12 +62,11 @@ class TLoRaWANModel {
 public:
     TLoRaWANModel();
 
-    // Each showing: empties the records (Diag. TimeOut and RX2 Datarate
-    // keep their texts, as before), takes the mode, and fills record i from
-    // the file's device i. In end-node mode only the first device counts,
-    // and a configuration without one gets a placeholder Device EUI, so that
-    // the rules typed for the node are written by the next OK. The device
-    // table's current row becomes 1.
+    // Each showing: empties the records, takes the mode, and fills record i
+    // from the file's device i. In end-node mode only the first device
+    // counts, and a configuration without one gets a placeholder Device EUI,
+    // so that the rules typed for the node are written by the next OK. The
+    // device table's current row becomes 1.
     void Load(bool modeMaster, const std::vector<TDeviceLoRa>& fromFile);
 
     bool ModeMaster() const { return modeMaster_; }

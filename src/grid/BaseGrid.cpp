@@ -768,4 +768,11 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
     ACanvas.Pen().SetStyle(plat::psSolid);
 }
 
+void TBaseGrid::StoreObjectMoved(plat::TObject* Object, int ACol, int ARow) {
+    if (auto* p = dynamic_cast<TCellProperties*>(Object)) {
+        p->SetOwnerCol(ACol);
+        p->SetOwnerRow(ARow);
+    }
+}
+
 }  // namespace grid

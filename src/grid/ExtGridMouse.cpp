@@ -381,20 +381,19 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
             Invalidate();
             return;
         }
-        const int col = in.SizingCol, row = in.SizingRow;
+        // The size follow-up holds the new size to its limits and reports
+        // the end of the sizing once the framework has applied it.
+        if (in.SizingCol >= 0) NoteUserSizing(true, in.SizingCol, in.SizingSize);
+        if (in.SizingRow >= 0) NoteUserSizing(false, in.SizingRow, in.SizingSize);
         in.SizingCol = in.SizingRow = -1;
         TBaseGrid::MouseUp(Button, Shift, X, Y);
-        if (col >= 0) {
-            int w = ColWidths(col);
-            const int before = w;
-            DoUpdateColumnSize(col, w);
-            if (w != before) SetColWidths(col, w);
-            if (OnEndColumnSize) OnEndColumnSize(this, col);
-        }
-        if (row >= 0 && OnEndRowSize) OnEndRowSize(this, row);
         return;
     }
+    // A column or row dragged by the mouse is moved by the framework, which
+    // takes widths, heights and the current cell along itself.
+    in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    in.FrameworkMove = false;
     if (in.DisjunctRows) {
         in.DisjunctRows = false;
         SelectionToRowSelect(false);
@@ -443,8 +442,8 @@ void TExtStringGrid::DoubleClickCell(int X, int Y) {
                 bool allow = true;
                 if (OnColumnSize) OnColumnSize(this, fit, allow);
                 if (allow) {
+                    NoteUserSizing(true, fit, ColWidths(fit));
                     AutoSizeCol(fit, 0);
-                    if (OnEndColumnSize) OnEndColumnSize(this, fit);
                 }
             }
             return;

@@ -53,8 +53,12 @@ QRect TCanvas::Impl::Surface() const {
         // Inside a paint event only the region being repainted can change;
         // painting code reads it through ClipRect to skip the rest.
         if (QPaintEngine* engine = external->paintEngine()) {
+            // The system clip is in device coordinates; a child painted into
+            // an ancestor's device (a grab of the whole window) sits at an
+            // offset there, so the clip is brought back to the painter's.
             const QRegion system = engine->systemClip();
-            if (!system.isEmpty()) surface &= system.boundingRect();
+            if (!system.isEmpty())
+                surface &= external->deviceTransform().inverted().map(system).boundingRect();
         }
         return surface;
     }

@@ -13,6 +13,7 @@
 
 #include "app/VastrimoFirmWare.h"
 #include "gateway/Boot.h"
+#include "gateway/LoRaWAN_Gateway.h"
 #include "gateway/ParGen.h"
 #include "platform/Application.h"
 #include "shell/About.h"
@@ -59,11 +60,13 @@ protected:
         options = Make(shell::FSoftOptions);
         boot = Make(gw::FBoot);
         parGen = Make(gw::FParGen);
+        loRaWAN = Make(gw::FLoRaWAN_Gateway);
         app::Link_Windows();
     }
 
     void TearDown() override {
         ::unsetenv(shell::Program_Dir_Variable);
+        gw::FLoRaWAN_Gateway = nullptr;
         gw::FParGen = nullptr;
         gw::FBoot = nullptr;
         shell::FSoftOptions = nullptr;
@@ -71,6 +74,7 @@ protected:
         shell::FOpenConf = nullptr;
         shell::FNew_Project = nullptr;
         app::FVastrimoFirmWare = nullptr;
+        loRaWAN.reset();
         parGen.reset();
         boot.reset();
         options.reset();
@@ -90,6 +94,7 @@ protected:
     std::unique_ptr<shell::TFSoftOptions> options;
     std::unique_ptr<gw::TFBoot> boot;
     std::unique_ptr<gw::TFParGen> parGen;
+    std::unique_ptr<gw::TFLoRaWAN_Gateway> loRaWAN;
 
 private:
     template <class T>

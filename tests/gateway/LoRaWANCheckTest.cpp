@@ -302,3 +302,45 @@ TEST(LoRaWANCheck, MessagesNameDeviceAndRule) {
 }
 
 }  // namespace
+
+namespace {
+
+// An end node's identity is the parameter file's; only its rules count.
+TEST(LoRaWANCheck, EndNodeChecksOnlyTheRulesOfItsOneDevice) {
+    const struct {
+        const char* name;
+        std::function<void(std::vector<TDeviceLoRa>&)> change;
+        TCheckResult expected;
+    } cases[] = {
+        {"placeholder identity", [](std::vector<TDeviceLoRa>& d) { d[0] = TDeviceLoRa{}; }, {}},
+        {"bad identity, good rules",
+         [](std::vector<TDeviceLoRa>& d) {
+             d[0].JoinEUI = "x";
+             d[0].UpLinkRules = {UpRule()};
+         },
+         {}},
+        {"bad rule",
+         [](std::vector<TDeviceLoRa>& d) {
+             d[0] = TDeviceLoRa{};
+             d[0].DownLinkRules = {DownRule(), DownRule()};
+             d[0].DownLinkRules[1].NumBits = "0";
+         },
+         CheckFailed(5510, {1, 2, 1536})},
+        {"disabled bad rule",
+         [](std::vector<TDeviceLoRa>& d) {
+             d[0].UpLinkRules = {UpRule()};
+             d[0].UpLinkRules[0].Port = "x";
+             d[0].UpLinkRules[0].Enable = false;
+         },
+         {}},
+        {"other records ignored", [](std::vector<TDeviceLoRa>& d) { d[1].UpLinkRules = {TRuleLoRa{}}; }, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<TDeviceLoRa> devices = ValidDevices();
+        c.change(devices);
+        EXPECT_EQ(gw::Check_End_Node(devices), c.expected) << c.name;
+    }
+    EXPECT_TRUE(gw::Check_End_Node({}).Ok());
+}
+
+}  // namespace

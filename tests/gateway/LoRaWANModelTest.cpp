@@ -165,9 +165,8 @@ TEST(LoRaWANModel, EachLoadStartsAfresh) {
     EXPECT_TRUE(m.Device(1).DeviceEUI.empty());
     EXPECT_TRUE(m.Device(1).UpLinkRules.empty());
     EXPECT_TRUE(m.Device(2).DownLinkRules.empty());
-    // These two keep what the table last held.
-    EXPECT_EQ(m.Device(3).DiagTimeOut, "250");
-    EXPECT_EQ(m.Device(3).RX2Datarate, "SF7BW125");
+    // Nothing of the earlier opening is left, not even in an empty row.
+    EXPECT_EQ(m.Device(3), gw::TDeviceLoRa{});
     EXPECT_EQ(m.Show_Rules_Data().upLink, gw::UpLinkRowsOf(m.Device(0).UpLinkRules));
 }
 

@@ -23,6 +23,17 @@ namespace pt = plat::test;
 
 namespace {
 
+// The grid keeps these members protected; tests reach them through
+// member pointers taken in a derived class.
+struct TProtectedOf : TExtStringGrid {
+    static auto EndColumnSize() { return &TProtectedOf::OnEndColumnSize; }
+    static auto EndRowSize() { return &TProtectedOf::OnEndRowSize; }
+    static void SetUrlShow(TExtStringGrid& g, bool Value) {
+        void (TExtStringGrid::*set)(bool) = &TProtectedOf::SetURLShow;
+        (g.*set)(Value);
+    }
+};
+
 struct TCellHit {
     int row, col;
     friend bool operator==(const TCellHit&, const TCellHit&) = default;
@@ -163,7 +174,7 @@ TEST_F(GridClicks, DoubleClickReachesTheWindowOrFitsTheColumn) {
     std::vector<int> sized;
     bool allowSizing = true;
     grid->OnColumnSize = [&](plat::TObject*, int, bool& allow) { allow = allowSizing; };
-    grid->OnEndColumnSize = [&](plat::TObject*, int c) { sized.push_back(c); };
+    grid->*TProtectedOf::EndColumnSize() = [&](plat::TObject*, int c) { sized.push_back(c); };
     grid->SetCells(2, 4, "a rather long text that needs room");
     grid->SetColWidths(2, 30);
 
@@ -265,7 +276,7 @@ TEST_F(GridClicks, RadioButtonClickAndSpaceCheckOneOfTheColumn) {
 
 TEST_F(GridClicks, LinksOpenMoveOrGoToTheWindow) {
     pt::TScriptedUi ui;
-    grid->SetURLShow(true);
+    TProtectedOf::SetUrlShow(*grid, true);
     std::vector<std::string> anchors;
     bool autoHandle = true;
     grid->OnAnchorClick = [&](plat::TObject*, int, int, const std::string& a, bool& handle) {
@@ -306,7 +317,7 @@ TEST_F(GridClicks, LinksOpenMoveOrGoToTheWindow) {
 TEST_F(GridClicks, ColumnSizingEndsWithTheReleaseInsideTheGrid) {
     grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
     std::vector<int> ended;
-    grid->OnEndColumnSize = [&](plat::TObject*, int c) { ended.push_back(c); };
+    grid->*TProtectedOf::EndColumnSize() = [&](plat::TObject*, int c) { ended.push_back(c); };
     grid->OnUpdateColumnSize = [](plat::TObject*, int, int& w) { w = std::min(w, 90); };
     const int border = grid->GridCellRect(2, 0).Right;
     pt::MouseDown(*grid, plat::mbLeft, border, 5);
@@ -444,7 +455,7 @@ TEST_F(GridClicks, SizingIsReportedWhileTheBorderMoves) {
     grid->OnColumnSizing = [&](plat::TObject*, int c, int w) { sizing.push_back({c, w}); };
     std::vector<int> rowsEnded;
     grid->OnRowSizing = [&](plat::TObject*, int r, int h) { sizing.push_back({-r, h}); };
-    grid->OnEndRowSize = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
+    grid->*TProtectedOf::EndRowSize() = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
     const int w = grid->ColWidths(2), border = grid->GridCellRect(2, 0).Right;
     pt::MouseDown(*grid, plat::mbLeft, border, 5);
     pt::MouseMove(*grid, border + 10, 5, plat::ssLeft);
@@ -532,7 +543,7 @@ TEST_F(GridClicks, LinksUnderTheMouseShowTheHand) {
     pt::MouseMove(*grid, a.Left + 7, a.Top + 8);
     pt::MouseMove(*grid, u.Left + 6, u.Top + 8);
     EXPECT_EQ(grid->Cursor(), plat::crDefault) << "a plain address is no link unless URLShow";
-    grid->SetURLShow(true);
+    TProtectedOf::SetUrlShow(*grid, true);
     pt::MouseMove(*grid, u.Left + 7, u.Top + 8);
     EXPECT_EQ(grid->Cursor(), plat::crHandPoint);
     pt::MouseMove(*grid, Inside(4, 6).X, Inside(4, 6).Y);
