@@ -1443,6 +1443,12 @@ public:
     // row; told the new row's index after.
     TCanAddRowEvent OnCanAddRow;
     TAutoAddRowEvent OnAutoAddRow;
+    // The Insert and Delete keys (with Navigation.AllowInsertRow and
+    // AllowDeleteRow): asked with the current row, told the real row.
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanDeleteRowEvent OnCanDeleteRow;  // (Sender, real row, var Allow)
+    TAutoDeleteRowEvent OnAutoDeleteRow;
     // Asked before a clipboard shortcut acts; a handler refuses with false.
     std::function<void(TObject*, bool&)> OnClipboardCopy;
     std::function<void(TObject*, bool&)> OnClipboardCut;
@@ -1518,6 +1524,7 @@ private:
     void RightClickCell(int X, int Y);
     bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    bool RowKey(unsigned short Key, plat::TShiftState Shift);
     void SelectAllCells();
     void HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift);
     void ReportSelection(const TGridRect& Before);

@@ -54,6 +54,10 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         Key = 0;
         return;
     }
+    if (!e.EditMode && RowKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     switch (Key) {
         case plat::VK_ESCAPE:
             if (e.EditMode) {
@@ -284,6 +288,43 @@ bool TExtStringGrid::ClipboardKey(unsigned short Key, plat::TShiftState Shift) {
             break;
     }
     return true;
+}
+
+// Insert adds a row at (or after) the current one, Delete removes the
+// current row; the only row of a table is emptied instead, so the table
+// keeps a row to type into.
+bool TExtStringGrid::RowKey(unsigned short Key, plat::TShiftState Shift) {
+    const bool alt = (Shift & plat::ssAlt) != 0;
+    if (Key == plat::VK_INSERT && FNavigation.AllowInsertRow() && !alt && !(Shift & (plat::ssCtrl | plat::ssShift))) {
+        bool allow = true;
+        if (OnCanInsertRow) OnCanInsertRow(this, Row(), allow);
+        if (!allow) return true;
+        const bool normalRows = RowCount() - FixedRows() - FFixedFooters > 0;
+        int at = FNavigation.InsertPosition() == pInsertAfter && normalRows ? Row() + 1 : Row();
+        at = std::clamp(at, FixedRows(), RowCount() - FFixedFooters);
+        InsertRows(at, 1);
+        MoveColRow(Col(), at, true, true);
+        if (OnAutoInsertRow) OnAutoInsertRow(this, RealRowIndex(at));
+        return true;
+    }
+    if (Key == plat::VK_DELETE && FNavigation.AllowDeleteRow() && !alt) {
+        const int normal = RowCount() - FixedRows() - FFixedFooters;
+        if (normal < 1 || Row() < FixedRows() || Row() >= RowCount() - FFixedFooters) return true;
+        const int real = RealRowIndex(Row());
+        bool allow = true;
+        if (OnCanDeleteRow) OnCanDeleteRow(this, real, allow);
+        if (!allow) return true;
+        if (normal == 1 && !FFixedRowAlways) {
+            for (int c = 0; c < AllColCount(); ++c) SetCells(c, Row(), "");
+        } else {
+            RemoveRowsEx(Row(), 1);
+            const int last = RowCount() - FFixedFooters - 1;
+            if (last >= FixedRows()) MoveColRow(Col(), std::min(Row(), last), true, true);
+        }
+        if (OnAutoDeleteRow) OnAutoDeleteRow(this, real);
+        return true;
+    }
+    return false;
 }
 
 void TExtStringGrid::CopySelectionToClipboard() {
