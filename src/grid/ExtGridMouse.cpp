@@ -182,6 +182,14 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
+    if (FHoverFixedCells != hfNone && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
+        HoverFixedCellAllowed(cell.X, cell.Y)) {
+        TFixedCellHover pressed;
+        pressed.Col = cell.X;
+        pressed.Row = cell.Y;
+        pressed.Pressed = true;
+        SetFixedCellHover(pressed);
+    }
 
     if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) {
         if (EditMode()) FinishEdit(false);
@@ -356,6 +364,11 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     TInputState& in = In();
     in.DoOnClick = false;
     in.MouseSelectStart = -1;
+    if (FixedCellHover().Pressed) {
+        TFixedCellHover released = FixedCellHover();
+        released.Pressed = false;
+        SetFixedCellHover(released);
+    }
     const plat::TGridCoord cell = MouseCoord(X, Y);
     const bool onCell = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
     if (in.PushedButton.X >= 0) {
@@ -523,6 +536,20 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackLinkUnderMouse(X, Y);
+    // The header cell under the pointer shows its hover face (pressed
+    // while the left button holds it).
+    if (FHoverFixedCells != hfNone) {
+        const plat::TGridCoord cell = MouseCoord(X, Y);
+        TFixedCellHover hover;
+        if (cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
+            HoverFixedCellAllowed(cell.X, cell.Y)) {
+            hover.Col = cell.X;
+            hover.Row = cell.Y;
+            const TFixedCellHover now = FixedCellHover();
+            hover.Pressed = (Shift & plat::ssLeft) && now.Pressed && now.Col == cell.X && now.Row == cell.Y;
+        }
+        if (!(hover == FixedCellHover())) SetFixedCellHover(hover);
+    }
 }
 
 // Over an anchor the pointer becomes the link hand and the window hears
@@ -550,6 +577,7 @@ void TExtStringGrid::TrackLinkUnderMouse(int X, int Y) {
 void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
     TBaseGrid::CMMouseLeave(Message);
     In().MouseInside = false;
+    if (FixedCellHover().Col >= 0) SetFixedCellHover({});
     if (HoverRow() && FHoverRowIdx >= 0) {
         if (FHoverRowIdx < RowCount()) InvalidateRow(FHoverRowIdx);
         FHoverRowIdx = -1;

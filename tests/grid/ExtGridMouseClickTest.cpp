@@ -583,4 +583,29 @@ TEST_F(GridClicks, ClicksBuildTheDisjunctRowSelection) {
     }
 }
 
+TEST_F(GridClicks, HeaderCellUnderTheMouseShowsHoverAndPress) {
+    auto hover = [this] {
+        const TExtStringGrid::TFixedCellHover h = grid->FixedCellHover();
+        return std::vector<int>{h.Col, h.Row, h.Pressed ? 1 : 0};
+    };
+    const plat::TPoint head = Inside(3, 0), cell = Inside(3, 4);
+    pt::MouseMove(*grid, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0})) << "off by default";
+    grid->SetHoverFixedCells(hfFixedRows);
+    pt::MouseMove(*grid, head.X + 1, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 0}));
+    pt::MouseMove(*grid, Inside(0, 4).X, Inside(0, 4).Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0})) << "row headers do not take part";
+    pt::MouseMove(*grid, head.X, head.Y);
+    pt::MouseDown(*grid, plat::mbLeft, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 1}));
+    pt::MouseUp(*grid, plat::mbLeft, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 0}));
+    pt::MouseMove(*grid, cell.X, cell.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0}));
+    pt::MouseMove(*grid, head.X, head.Y);
+    pt::MouseLeave(*grid);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0}));
+}
+
 }  // namespace
