@@ -913,8 +913,6 @@ public:
     void SetFilterDropDownRow(int Value);
     bool SelectionRTFKeep() const;
     void SetSelectionRTFKeep(bool Value);
-    bool URLFull() const;
-    void SetURLFull(bool Value);
     bool JavaCSV() const;
     void SetJavaCSV(bool Value);
     bool AlwaysQuotes() const;
@@ -1223,7 +1221,6 @@ public:
     // Places the controls that sit over cells (and the cell scroll bar)
     // after a scroll or a size change.
     void CellControlsUpdate(bool RebuildList);
-    int NumCellControls();
     // A picture of the given cells in a new borderless window owned by
     // the grid; returned hidden.
     plat::TForm* SelectionToForm(const TGridRect& ARect);
@@ -1377,7 +1374,6 @@ public:
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
     // (Sender, real column, row, var text) for the button editors.
-    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
