@@ -1190,8 +1190,6 @@ public:
     void SetHighlightTextColor(TColor Value);
     void SetURLColor(TColor Value);
     void SetURLShow(bool Value);
-    bool URLFull();
-    void SetURLFull(bool Value);
     void SetXYOffset(plat::TPoint Value);
     void UpdateXYOffset(int X, int Y);  // without repainting
     void SetFlat(bool Value);
@@ -1244,7 +1242,6 @@ public:
     // the grid; returned hidden.
     plat::TForm* SelectionToForm(const TGridRect& ARect);
     virtual void DoEllipsClick(const std::string& Text, std::string& Result);
-    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
 
     // Scrolling: hints while the thumb is dragged, live scrolling.
     void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
@@ -1489,6 +1486,16 @@ public:
     TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
     TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
     TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
+    // Asked before Down on the last row or Tab past the last cell adds a
+    // row; told the new row's index after.
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    // The Insert and Delete keys (with Navigation.AllowInsertRow and
+    // AllowDeleteRow): asked with the current row, told the real row.
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TCanDeleteRowEvent OnCanDeleteRow;  // (Sender, real row, var Allow)
+    TAutoDeleteRowEvent OnAutoDeleteRow;
     // Asked before a clipboard shortcut acts; a handler refuses with false.
     std::function<void(TObject*, bool&)> OnClipboardCopy;
     std::function<void(TObject*, bool&)> OnClipboardCut;
@@ -1564,6 +1571,7 @@ private:
     void RightClickCell(int X, int Y);
     bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    bool RowKey(unsigned short Key, plat::TShiftState Shift);
     void SelectAllCells();
     void HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift);
     void ReportSelection(const TGridRect& Before);

@@ -102,10 +102,9 @@ void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
         return;
     if (FColumnOrder.empty()) SetColumnOrder();
-    // The framework's move carries the width, the current cell and the
-    // anchor, then the notification moves the cells, the order and the
-    // hidden rows' cells.
-    plat::TCustomGrid::MoveColumn(FromIndex, ToIndex);
+    // Not the framework's own move: the notification moves the cells, the
+    // order, the hidden rows' cells, and with them the width and the cursor.
+    ColumnMoved(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).X = MovedPlace(list.Control(i).X, FromIndex, ToIndex);
     CellControlsUpdate(false);
@@ -114,7 +113,7 @@ void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
         return;
-    plat::TCustomGrid::MoveRow(FromIndex, ToIndex);
+    RowMoved(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).Y = MovedPlace(list.Control(i).Y, FromIndex, ToIndex);
     CellControlsUpdate(false);
