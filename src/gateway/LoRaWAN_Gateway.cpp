@@ -103,7 +103,7 @@ void Register_LoRaWAN_Controls() {
                             [](TComponent* o) { return new TExtColumnGrid(o); });
 }
 
-void Fit_Columns(TExtColumnGrid& g, const TColumnSpec (&cols)[Rule_Col_Count]) {
+void Set_Rule_Columns(TExtColumnGrid& g, const TColumnSpec (&cols)[Rule_Col_Count]) {
     g.SetColCount(Rule_Col_Count);
     g.SetRowCount(Rule_Rows + 1);
     for (int c = 0; c < Rule_Col_Count; ++c) {
@@ -244,8 +244,8 @@ void TFLoRaWAN_Gateway::Init_Table() {
     dev.AddCheckBoxColumn(1, false, false);
     dev.EndUpdate();
 
-    Fit_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns);
-    Fit_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns);
+    Set_Rule_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns);
+    Set_Rule_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns);
     for (TExtColumnGrid* g : {ACG_LoRaWAN_Uplink, ACG_LoRaWAN_Downlink})
         for (int r = 1; r < g->RowCount(); ++r) g->SetCells(0, r, std::to_string(r));
 }
