@@ -488,6 +488,24 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
     }
 }
 
+// Clearing a device's EUI takes that device out of the file, not the
+// devices below it as well.
+TEST_F(LoRaWANWindow, ClearedEuiRemovesOnlyThatDevice) {
+    WriteLoRaWAN(ThreeDevices());
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        TypeCell(Devices(), 2, 2, "");
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].Text;
+    const gw::TLoRaWANConfig stored = Stored();
+    ASSERT_EQ(stored.Devices.size(), 2u);
+    EXPECT_EQ(stored.Devices[0].DeviceName, "dev1");
+    EXPECT_EQ(stored.Devices[1].DeviceName, "dev3");
+    EXPECT_EQ(stored.Devices[1].UpLinkRules.at(0).Mnemonic, "up3");
+}
+
 TEST_F(LoRaWANWindow, CancelDiscardsTheEditsAndTheNextOpeningShowsTheFile) {
     WriteLoRaWAN(ThreeDevices());
     const std::string before = ReadFile(shell::LoRaWAN_Gateway_File);
