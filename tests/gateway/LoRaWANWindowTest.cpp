@@ -832,9 +832,13 @@ TEST_F(LoRaWANWindow, ScreenshotWithTwoDevices) {
     Open(ui, [&] {
         fs::create_directories(VASTRIMO_TEST_OUT);
         EXPECT_TRUE(test::SaveScreenshot(*dlg, std::string(VASTRIMO_TEST_OUT) + "/TFLoRaWAN_Gateway.png"));
+        // The tables show in a picture of the whole window: the Port colour
+        // in an empty row of the uplink table, deep inside its pages.
+        const TRect cell = Up().GridCellRect(2, 5);
+        const TPoint at = dlg->ScreenToClient(Up().ClientToScreen({cell.Left + 5, cell.Top + 5}));
+        EXPECT_EQ(test::PixelAt(*dlg, at.X, at.Y), (test::TRgb{255, 255, 168}));
         test::ClickAt(*dlg->Btn_Cancel);
     });
-
 }
 
 }  // namespace
