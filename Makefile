@@ -28,7 +28,8 @@ test: setup
 bench: setup
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DVASTRIMO_TESTS=OFF -DVASTRIMO_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
-	for b in build/bench/bench/*; do [ -x "$$b" ] && "$$b" --benchmark_min_time=0.2; done
+	for b in build/bench/bench/*; do if [ -f "$$b" ] && [ -x "$$b" ]; then \
+	  QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" --benchmark_min_time=0.2 || exit 1; fi; done
 
 clean:
 	rm -rf build

@@ -1,6 +1,6 @@
-// Filling and reading a large table and hiding columns on it: what a window
-// waits for when it loads a big access table or switches a mode that hides
-// a group of columns.
+// Filling and reading a large table, hiding columns on it and moving rows
+// in it: what a window waits for when it loads a big access table, switches
+// a mode that hides a group of columns, or moves a block of rows.
 
 #include <benchmark/benchmark.h>
 
@@ -104,5 +104,30 @@ void BM_ReadAllColumnsWithHiddenOnes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadAllColumnsWithHiddenOnes)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// A block of 100 rows moved from the top half to the bottom half and back:
+// every row in between moves with its cells.
+void BM_MoveRows(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const auto g = MakeGrid(rows, MakeTexts(rows));
+    const int from = rows / 4;
+    const int to = rows * 3 / 4;
+    for (auto _ : state) {
+        g->MoveRows(from, to, 100);
+        g->MoveRows(to - 100, from, 100);
+    }
+}
+BENCHMARK(BM_MoveRows)->Arg(1'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// One row moved across the table, as a dragged row does.
+void BM_MoveRow(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const auto g = MakeGrid(rows, MakeTexts(rows));
+    for (auto _ : state) {
+        g->MoveRow(1, rows);
+        g->MoveRow(rows, 1);
+    }
+}
+BENCHMARK(BM_MoveRow)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gateway/Boot.h"
 
 #include "gateway/GatewayControls.h"
+#include "grid/ExtCGrid.h"
 #include "gateway/KeyFilters.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -48,6 +49,17 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), Services(PlatformBootService
     L_List_Device = &LayoutComponent<TLabel>(*this, "L_List_Device");
     Btn_Search = &LayoutComponent<TControl>(*this, "Btn_Search");
     CB_Find_All_VKR = &LayoutComponent<TCheckBox>(*this, "CB_Find_All_VKR");
+    ACG_List_Devices = new grid::TExtColumnGrid(this);
+    ACG_List_Devices->SetName("ACG_List_Devices");
+    ACG_List_Devices->SetParent(P_Eth_Search);
+    ACG_List_Devices->SetBounds(12, 22, 425, 122);
+    ACG_List_Devices->SetShowHint(true);
+    ACG_List_Devices->SetColCount(2);
+    ACG_List_Devices->SetFixedCols(0);
+    ACG_List_Devices->SetRowCount(2);
+    ACG_List_Devices->SetFixedRows(1);
+    ACG_List_Devices->SetColWidths(0, 200);
+    ACG_List_Devices->SetColWidths(1, 200);
 
     // While the echo check waits, the window keeps painting and answering.
     Services.pause = [](int ms) {
@@ -83,6 +95,8 @@ void TFBoot::Set_Lang() {
     L_IP_Address->SetCaption(Lang_Texts[1606]);
     L_List_Device->SetCaption(Lang_Texts[1609]);
     Btn_Search->SetCaption(Lang_Texts[1610]);
+    ACG_List_Devices->Columns().Items(0).SetHeader(Lang_Texts[1611]);
+    ACG_List_Devices->Columns().Items(1).SetHeader(Lang_Texts[1612]);
     CB_Find_All_VKR->SetCaption(Lang_Texts[1613]);
     L_Update_Option->SetCaption(Lang_Texts[1614]);
     CB_Update_Options->Items().Clear();
@@ -98,6 +112,7 @@ void TFBoot::Set_Lang() {
     E_IP3->SetHint(Lang_Texts[1623]);
     E_IP4->SetHint(Lang_Texts[1624]);
     Btn_Search->SetHint(Lang_Texts[1629]);
+    ACG_List_Devices->SetHint(Lang_Texts[1630]);
     CB_Find_All_VKR->SetHint(Lang_Texts[1631]);
     CB_Update_Options->SetHint(Lang_Texts[1632]);
     CB_Update_Option_Read_Back->SetHint(Lang_Texts[1633]);

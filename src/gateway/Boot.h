@@ -12,6 +12,10 @@
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
+namespace grid {
+class TExtColumnGrid;
+}
+
 namespace gw {
 
 class TFBoot : public plat::TForm {
@@ -56,6 +60,9 @@ public:
     plat::TPanel* P_Eth_Search;
     plat::TLabel* L_List_Device;
     plat::TControl* Btn_Search;
+    // The devices a network search would find; the search itself is not
+    // part of this gateway's dialog, so the panel is never shown.
+    grid::TExtColumnGrid* ACG_List_Devices;
     plat::TCheckBox* CB_Find_All_VKR;
 
 private:

@@ -12,6 +12,7 @@
 #include "gateway/LoRaWANBands.h"
 #include "gateway/ParGenCheck.h"
 #include "gateway/ParGenLoad.h"
+#include "gateway/ParGenPanels.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
@@ -32,22 +33,6 @@ constexpr int Client_Width = 460;
 constexpr int Client_Height = 700;
 // Below the last control of a panel, before the next panel's header.
 constexpr int Panel_Bottom_Margin = 12;
-
-// Every category panel of the family with the text of its header.
-const std::array<std::pair<const char*, int>, 36> Panel_Headers = {{
-    {"CP_Select_Device", 1035},    {"CP_Ethernet_Connection", 406}, {"CP_LoRaWAN", 1337},
-    {"CP_Ethernet", 425},          {"CP_Serial", 446},              {"CP_Modbus_Master", 455},
-    {"CP_Modbus_Slave", 468},      {"CP_Modbus_TCP_Master", 481},   {"CP_Modbus_TCP_Slave", 502},
-    {"CP_BACnet_Master", 521},     {"CP_BACnet_Slave", 562},        {"CP_CAN", 605},
-    {"CP_CANopen", 608},           {"CP_DeviceNet_Master", 620},    {"CP_DeviceNet_Slave", 625},
-    {"CP_DMX", 634},               {"CP_IEC61850_Client", 639},     {"CP_IEC61850_Server", 660},
-    {"CP_J1939", 681},             {"CP_MQTT", 690},                {"CP_WiFi2", 733},
-    {"CP_TLS", 812},               {"CP_NTP", 827},                 {"CP_NMEA2000", 832},
-    {"CP_OPC_UA_Client", 839},     {"CP_OPC_UA_Server", 856},       {"CP_PROFINET", 875},
-    {"CP_SNMP_Manager", 903},      {"CP_SNMP_Agent", 921},          {"CP_TLS_Server", 960},
-    {"CP_EtherNetIP_Master", 973}, {"CP_EtherNetIP", 992},          {"CP_S7_Protocol", 1018},
-    {"CP_GSM_GPRS", 1038},         {"CP_KNX", 1349},                {"CP_PROFIBUS", 1355},
-}};
 
 // The control that shows each key of the file.
 const std::map<std::string, std::string>& Key_Controls() {
@@ -255,7 +240,8 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     CB_LoRaWAN_RX2_Datarate = &Ctl<TComboBox>("CB_LoRaWAN_RX2_Datarate");
     CB_EthConn_En_DHCP_Cable = &Ctl<TCheckBox>("CB_EthConn_En_DHCP_Cable");
     CB_EthConn_En_DHCP_WiFi = &Ctl<TCheckBox>("CB_EthConn_En_DHCP_WiFi");
-    for (const auto& [name, text] : Panel_Headers) (void)Ctl<TCategoryPanel>(name);
+    for (const auto& [name, text] : Panel_Headers()) (void)Ctl<TCategoryPanel>(name);
+    Build_Hidden_Panels();
 
     // The wheel reaches whichever part of the window lies under the pointer;
     // the group and its panels pass it to the window's handler.
@@ -275,7 +261,7 @@ void TFParGen::FormCreate() {
     L_SW_Code->SetCaption(shell::SW_Code);
     SetClientWidth(Client_Width);
     SetClientHeight(Client_Height);
-    for (const auto& [name, text] : Panel_Headers) {
+    for (const auto& [name, text] : Panel_Headers()) {
         auto& panel = Ctl<TCategoryPanel>(name);
         panel.Hide();
         // The panels this model never shows still carry their group's name,
@@ -298,6 +284,7 @@ void TFParGen::Set_Lang() {
         if (e.caption != 0) c.SetCaption(Lang_Texts[e.caption]);
         if (e.hint != 0) c.SetHint(Lang_Texts[e.hint]);
     }
+    Set_Lang_Hidden_Panels();
 }
 
 void TFParGen::Order_TAB_Panels() { Order_TAB_Panels_4A902(); }
@@ -439,6 +426,9 @@ void TFParGen::KeyPress(TObject* Sender, char32_t& Key) {
         }
         return;
     }
+    // The octets of the hidden panels have no chain to follow, but a point
+    // is never part of a number either.
+    if (Key == U'.') Key = 0;
 }
 
 void TFParGen::OnKeyPress(TObject*, char32_t& Key) {

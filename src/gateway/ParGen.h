@@ -7,11 +7,14 @@
 // ParGenLayout (what is shown where) and ParGenCheck (the data check); the
 // window copies its controls to and from those plain values.
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "gateway/ParGenFile.h"
 #include "gateway/ParGenLayout.h"
+#include "gateway/ParGenPanels.h"
 #include "platform/CategoryPanels.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
@@ -39,6 +42,46 @@ public:
     void RePosition_Object_Ethernet_Connection();
     void RePosition_Object_LoRaWAN();
     void RePosition_Object_EtherNetIP();
+
+    // The other members of the family: each model's panel order (run once,
+    // at creation, in the program built for it) and its layout, and the
+    // layout routine of every panel this model never shows. Nothing in this
+    // program calls them; they keep the window whole for the family.
+    void Order_TAB_Panels_Of(TGatewayModel Model);
+    void RePosition_Objects_Of(TGatewayModel Model);
+    void RePosition_Object_Select_Device();
+    void RePosition_Object_Modbus_Master();
+    void RePosition_Object_Modbus_Slave();
+    void RePosition_Object_Modbus_TCP_Master();
+    void RePosition_Object_Modbus_TCP_Slave();
+    void RePosition_Object_Serial();
+    void RePosition_Object_Ethernet();
+    void RePosition_Object_WiFi2();
+    void RePosition_Object_BACnet_Master();
+    void RePosition_Object_BACnet_Slave();
+    void RePosition_Object_CAN();
+    void RePosition_Object_CANopen();
+    void RePosition_Object_DeviceNet_Master();
+    void RePosition_Object_DeviceNet_Slave();
+    void RePosition_Object_DMX();
+    void RePosition_Object_EtherNetIP_Master();
+    void RePosition_Object_J1939();
+    void RePosition_Object_NMEA2000();
+    void RePosition_Object_PROFINET();
+    void RePosition_Object_IEC61850_Client();
+    void RePosition_Object_IEC61850_Server();
+    void RePosition_Object_TLS_Server();
+    void RePosition_Object_MQTT();
+    void RePosition_Object_TLS();
+    void RePosition_Object_NTP();
+    void RePosition_Object_GSM_GPRS();
+    void RePosition_Object_OPC_UA_Client();
+    void RePosition_Object_OPC_UA_Server();
+    void RePosition_Object_S7comm();
+    void RePosition_Object_SNMP_Manager();
+    void RePosition_Object_SNMP_Agent();
+    void RePosition_Object_KNX();
+    void RePosition_Object_PROFIBUS();
 
     bool Is_Change() const { return FChanges.Is_Change(); }
     // The values the controls hold now, in the form the file stores them.
@@ -84,6 +127,18 @@ private:
     void Btn_CancelClick();
     void Show_Values(const TParGenData& shown);
     TLoRaWANLayout Shown_LoRaWAN_Rows() const;
+    // The rows of the hidden panels, built from their table; ParGenModels.cpp.
+    void Build_Hidden_Panels();
+    void Set_Lang_Hidden_Panels();
+    void Fit_To(const std::string& Panel, const std::string& LastControl);
+    void Show_Rows(const std::vector<std::string>& Keys, bool Visible);
+    // Places the rows named by their key controls from grid row FirstRow
+    // down, shows them, and returns the last one's key control.
+    std::string Stack_Rows(const std::vector<std::string>& Keys, int FirstRow);
+    void Enable_Address(const std::string& Prefix, bool WithCheckBox);
+    void Show_Panel_By(const std::string& Panel, bool Open);
+    struct TRowIndex;
+    std::shared_ptr<TRowIndex> FRows;
 
     TParGenChanges FChanges;
     bool FResizing = false;

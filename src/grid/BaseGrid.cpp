@@ -451,6 +451,9 @@ void TBaseGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
 void TBaseGrid::MoveToBaseCell() {
     if (!HasCellProps(Col(), Row())) return;
     const TPoint b = BaseCell(Col(), Row());
+    // A cell that is its own base cell stays, and so does a range selected
+    // up to it.
+    if (b.X == Col() && b.Y == Row()) return;
     SetCol(b.X);
     SetRow(b.Y);
 }
@@ -763,6 +766,13 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
     }
     ACanvas.Brush().SetStyle(plat::bsSolid);
     ACanvas.Pen().SetStyle(plat::psSolid);
+}
+
+void TBaseGrid::StoreObjectMoved(plat::TObject* Object, int ACol, int ARow) {
+    if (auto* p = dynamic_cast<TCellProperties*>(Object)) {
+        p->SetOwnerCol(ACol);
+        p->SetOwnerRow(ARow);
+    }
 }
 
 }  // namespace grid

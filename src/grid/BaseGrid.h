@@ -165,6 +165,8 @@ protected:
     bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
     void Notification(plat::TComponent* AComponent) override;
     void MoveToBaseCell();
+    // A cell's properties keep knowing their cell when the store moves them.
+    void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow) override;
     void RepaintMergedFixedCols();
     void RepaintMergedFixedRows();
 

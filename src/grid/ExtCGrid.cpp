@@ -82,6 +82,7 @@ void TGridColumnItem::AssignVisuals(const TGridColumnItem& Source) {
     FFilterCaseSensitive = Source.FFilterCaseSensitive;
     FFloatFormat = Source.FFloatFormat;
     FHeaderAlignment = Source.FHeaderAlignment;
+    FColumnPopup = Source.FColumnPopup;
     if (TExtColumnGrid* g = Grid()) {
         FColor = g->Color();
         FFont = g->Font();
@@ -128,6 +129,11 @@ void TGridColumnItem::SetHeader(const std::string& Value) {
     g->ColumnHeaders().OnChange = nullptr;
     g->ColumnHeaders().Assign(headers);
     g->ColumnHeaders().OnChange = std::move(onChange);
+}
+
+void TGridColumnItem::SetBorders(TCellBorders Value) {
+    FBorders = Value;
+    Changed();
 }
 
 void TGridColumnItem::SetEditor(TEditorType Value) {
@@ -313,12 +319,25 @@ int TExtColumnGrid::GetEditLimit() {
     return limit;
 }
 
-std::string TExtColumnGrid::GetEditMask(int ACol, int) {
+std::string TExtColumnGrid::GetEditMask(int ACol, int ARow) {
+    std::string mask;
     if (ACol < FColumns->Count() && ACol >= FixedCols()) {
         const int real = RealColIndex(ACol);
-        if (InRange(real)) return FColumns->Items(real).EditMask();
+        if (InRange(real)) mask = FColumns->Items(real).EditMask();
     }
-    return {};
+    // The grid's own mask and its event have the last word when they give one.
+    const std::string grid = TExtStringGrid::GetEditMask(ACol, ARow);
+    return grid.empty() ? mask : grid;
+}
+
+void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) {
+    if (InRange(ACol)) {
+        const TGridColumnItem& item = FColumns->Items(ACol);
+        AStyle = item.SortStyle();
+        APrefix = item.SortPrefix();
+        ASuffix = item.SortSuffix();
+    }
+    TExtStringGrid::GetCellFormat(ACol, AStyle, APrefix, ASuffix);
 }
 
 // ----------------------------------------------------------- per-cell answers

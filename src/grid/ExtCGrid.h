@@ -4,11 +4,13 @@
 // keep theirs). Every per-cell question is answered from the cell's column
 // first and then handed on to the string grid, which ends in the event.
 
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "platform/Menus.h"
 
 namespace grid {
 
@@ -47,6 +49,8 @@ public:
     // what it already shows.
     void SetHeaderField(const std::string& Value) { FHeader = Value; }
     void SetWidthField(int Value) { FWidth = Value; }
+    // The width as stored, without asking the grid (a spare item has none).
+    int StoredWidth() const { return FWidth; }
     TEditorType Editor() const { return FEditor; }
     void SetEditor(TEditorType Value);
     bool ReadOnly() const { return FReadOnly; }
@@ -89,6 +93,10 @@ public:
     void SetTag(int Value) { FTag = Value; }
     TSortStyle SortStyle() const { return FSortStyle; }
     void SetSortStyle(TSortStyle Value) { FSortStyle = Value; }
+    const std::string& SortPrefix() const { return FSortPrefix; }
+    void SetSortPrefix(const std::string& Value) { FSortPrefix = Value; }
+    const std::string& SortSuffix() const { return FSortSuffix; }
+    void SetSortSuffix(const std::string& Value) { FSortSuffix = Value; }
     bool ShowBands() const { return FShowBands; }
     void SetShowBands(bool Value) { FShowBands = Value; }
     int SpinMin() const { return FSpinMin; }
@@ -100,15 +108,27 @@ public:
         FSpinStep = Step;
     }
     TCellBorders Borders() const { return FBorders; }
+    void SetBorders(TCellBorders Value);
     TCellBorders PrintBorders() const { return FPrintBorders; }
+    void SetPrintBorders(TCellBorders Value) { FPrintBorders = Value; }
     plat::TPen& BorderPen() { return FBorderPen; }
+    plat::TPen& PrintBorderPen() { return FPrintBorderPen; }
+    plat::TFont& PrintFont() { return FPrintFont; }
     TColor PrintColor() const { return FPrintColor; }
+    void SetPrintColor(TColor Value) { FPrintColor = Value; }
     bool PrintBorderCustom() const { return FPrintBorderCustom; }
+    void SetPrintBorderCustom(bool Value) { FPrintBorderCustom = Value; }
     bool PrintFontCustom() const { return FPrintFontCustom; }
+    void SetPrintFontCustom(bool Value) { FPrintFontCustom = Value; }
     TColumnPopupType ColumnPopupType() const { return FColumnPopupType; }
     void SetColumnPopupType(TColumnPopupType Value) { FColumnPopupType = Value; }
+    // Offered on a click into the column as the popup type says; not
+    // owned: the grid forgets a menu it owns when that menu goes.
+    plat::TPopupMenu* ColumnPopup() const { return FColumnPopup; }
+    void SetColumnPopup(plat::TPopupMenu* Value) { FColumnPopup = Value; }
     plat::TStrings& Filter() { return FFilter; }
     bool FilterCaseSensitive() const { return FFilterCaseSensitive; }
+    void SetFilterCaseSensitive(bool Value) { FFilterCaseSensitive = Value; }
     int DefIdx() const { return FDefIdx; }
     void SetDefIdx(int Value) { FDefIdx = Value; }
 
@@ -159,6 +179,7 @@ private:
     int FAutoMinSize = 0;
     int FAutoMaxSize = 0;
     TColumnPopupType FColumnPopupType = cpFixedCellsRClick;
+    plat::TPopupMenu* FColumnPopup = nullptr;
     bool FFilterCaseSensitive = false;
     std::string FFloatFormat;
     plat::TAlignment FHeaderAlignment = plat::taLeftJustify;
@@ -188,7 +209,12 @@ public:
     // Keeps the grid's column count and headers in step after an item
     // changed, unless the grid itself is changing the collection.
     void Update(TGridColumnItem* Item);
+    // Moves one item; the others keep their order.
+    void Move(int FromIndex, int ToIndex);
+    // Records the current order as every item's DefIdx.
     void SetOrganization();
+    // Moves the grid's columns back to the places their DefIdx records.
+    void ResetOrganization();
     bool NoRecursiveUpdate() const { return FNoRecursiveUpdate; }
     void SetNoRecursiveUpdate(bool Value) { FNoRecursiveUpdate = Value; }
     void BeginUpdate() { ++FUpdateCount; }
@@ -246,10 +272,37 @@ public:
     void GetCheckTrue(int ACol, int ARow, std::string& Value) override;
     void GetCheckFalse(int ACol, int ARow, std::string& Value) override;
     bool GetColumnFilter(int Column) override;
+    void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override;
     std::uint32_t GetVersionNr() const override { return 0x01000000u; }
+
+    // Columns inserted or removed take their items with them; inserted
+    // columns start with default settings.
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
+    // The column order in an ini file: "CP" + position = recorded index of
+    // the column now standing there. Loading applies nothing unless the
+    // file holds a complete order for these columns.
+    bool SaveColumnPositions(const std::string& Key, const std::string& Section);
+    bool LoadColumnPositions(const std::string& Key, const std::string& Section);
+    // The same with the file and section of ColumnSize, when it names an
+    // ini file.
+    bool SaveColPositions();
+    bool LoadColPositions();
+    // Every setting of every column as text. Loading keeps the column
+    // count and leaves the columns as they were when the stream is broken.
+    bool SaveColumnsToStream(std::ostream& Out);
+    bool LoadColumnsFromStream(std::istream& In, std::string* Error = nullptr);
+    // (Sender, from real column, to real column) after a moved column's
+    // item has followed it.
+    std::function<void(TObject*, int, int)> OnAfterColumnMoved;
+    // (Sender, displayed column, row, menu) before a column's menu opens.
+    std::function<void(TObject*, int, int, plat::TPopupMenu*)> OnColumnPopup;
 
 protected:
     void ColWidthsChanged() override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void Notification(plat::TComponent* AComponent) override;
 
 private:
     bool InRange(int ACol) const { return ACol >= 0 && ACol < FColumns->Count(); }

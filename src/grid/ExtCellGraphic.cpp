@@ -1,6 +1,55 @@
 #include "grid/ExtCellGraphic.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "grid/FilePicture.h"
+#include "grid/GridLists.h"
+
 namespace grid {
+
+TCellGraphic::~TCellGraphic() {
+    if (FCellCreated) {
+        delete FCellImage;
+        delete FCellPicture;
+    }
+    switch (FCellType) {
+        case ctRadio:
+        case ctFilePicture:
+            if (FCellCreated) delete FCellBitmap;
+            break;
+        case ctImages:
+        case ctBalloon:
+            delete FCellBitmap;
+            break;
+        case ctCheckBox:
+        case ctDataCheckBox:
+        case ctRadioButton:
+        case ctTriStateCheckBox:
+            if (FCellAngle == 1) delete FCellBitmap;
+            break;
+        default:
+            break;
+    }
+}
+
+void TCellGraphic::AttachBalloon(TCellStrings* List) {
+    DetachBalloon();
+    FCellBitmap = List;
+    FCellAngle = List ? 1 : 0;
+}
+
+void TCellGraphic::DetachBalloon() {
+    if (FCellAngle == 1) {
+        delete FCellBitmap;
+        FCellBitmap = nullptr;
+    }
+    FCellAngle = 0;
+}
+
+TCellStrings* TCellGraphic::BalloonList() const {
+    return FCellAngle == 1 ? dynamic_cast<TCellStrings*>(FCellBitmap) : nullptr;
+}
 
 void TCellGraphic::Assign(const TCellGraphic& Source) {
     FCellType = Source.FCellType;
@@ -63,11 +112,11 @@ void TCellGraphic::SetButton(int bw, int bh, const std::string& Caption, TCellHA
     FCellVAlign = val;
 }
 
-void TCellGraphic::SetBitButton(int bw, int bh, const std::string& Caption, plat::TObject* Glyph,
+void TCellGraphic::SetBitButton(int bw, int bh, const std::string& Caption, plat::TGraphic* Glyph,
                                 TCellHAlign hal, TCellVAlign val) {
     SetButton(bw, bh, Caption, hal, val);
     FCellType = ctBitButton;
-    FCellBitmap = Glyph;
+    SetCellImage(Glyph);
 }
 
 void TCellGraphic::SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val) {
@@ -84,17 +133,95 @@ void TCellGraphic::SetDataImage(int idx, TCellHAlign hal, TCellVAlign val) {
     FCellVAlign = val;
 }
 
-void TCellGraphic::SetBitmap(plat::TObject* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
+void TCellGraphic::SetBitmap(plat::TGraphic* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
     FCellType = ctBitmap;
-    FCellBitmap = ABmp;
+    SetCellImage(ABmp);
     FCellTransparent = Transparent;
+    FCellHAlign = hal;
+    FCellVAlign = val;
+}
+
+void TCellGraphic::SetIcon(plat::TGraphic* AIcon, TCellHAlign hal, TCellVAlign val) {
+    FCellType = ctIcon;
+    SetCellImage(AIcon);
+    FCellHAlign = hal;
+    FCellVAlign = val;
+}
+
+void TCellGraphic::SetPicture(plat::TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                              TCellHAlign hal, TCellVAlign val) {
+    FCellType = ctPicture;
+    SetCellPicture(APicture);
+    FCellTransparent = Transparent;
+    FCellAngle = StretchMode;
+    FCellIndex = Padding;
+    FCellHAlign = hal;
+    FCellVAlign = val;
+}
+
+void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val) {
+    FCellType = ctFilePicture;
+    SetCellBitmap(APicture);
+    FCellTransparent = Transparent;
+    FCellAngle = StretchMode;
+    FCellIndex = Padding;
+    FCellHAlign = hal;
+    FCellVAlign = val;
+}
+
+void TCellGraphic::SetMultiImage(int Col, int Row, int Dir, TCellHAlign hal, TCellVAlign val,
+                                 std::function<void(plat::TObject*, int, int)> Notifier) {
+    FCellType = ctImages;
+    FCellBoolean = Dir == 0;
+    auto* list = new TIntList(Col, Row);
+    list->OnChange = std::move(Notifier);
+    FCellBitmap = list;
+    FCellCreated = true;
     FCellHAlign = hal;
     FCellVAlign = val;
 }
 
 void TCellGraphic::SetInterfacedCell(plat::TObject* AObject) {
     FCellType = ctInterface;
-    FCellBitmap = AObject;
+    SetCellBitmap(AObject);
+}
+
+void TCellGraphic::GetPictureSize(int cw, int rh, bool /*HasText*/, plat::TPoint& Size) const {
+    int w = 0, h = 0;
+    if (FCellType == ctPicture) {
+        if (FCellPicture) {
+            w = FCellPicture->Width();
+            h = FCellPicture->Height();
+        }
+    } else if (FCellType == ctFilePicture) {
+        if (const auto* fp = dynamic_cast<const TFilePicture*>(FCellBitmap)) {
+            w = fp->Width();
+            h = fp->Height();
+        }
+    } else {
+        return;
+    }
+    const int aw = cw - FCellIndex, ah = rh - FCellIndex;
+    // Halves go to the even neighbour, as everywhere the grid sizes.
+    auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    auto fit = [&](double rx, double ry) {
+        if (rx < ry) Size = {aw, round(h * rx)};
+        else Size = {round(w * ry), ah};
+    };
+    const double rx = w <= 0 ? 1.0 : double(aw) / w;
+    const double ry = h <= 0 ? 1.0 : double(ah) / h;
+    const bool fits = w <= aw && h <= ah;
+    switch (static_cast<TStretchMode>(FCellAngle)) {
+        case Stretch: Size = {aw, ah}; break;
+        case StretchWithAspectRatio: fit(rx, ry); break;
+        case Shrink: Size = fits ? plat::TPoint{w, h} : plat::TPoint{aw, ah}; break;
+        case ShrinkWithAspectRatio:
+            if (fits) Size = {w, h};
+            else fit(std::min(rx, 1.0), std::min(ry, 1.0));
+            break;
+        default: Size = {w, h}; break;
+    }
 }
 
 }  // namespace grid

@@ -3,10 +3,14 @@
 #include <algorithm>
 
 #include "base/StrUtils.h"
+#include "grid/ExtGridStartup.h"
+#include "grid/ExtGridStructState.h"
 
 namespace grid {
 
 TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
+    (void)GridUnit();
+    FStruct = std::make_shared<TStructState>();
     std::fill(std::begin(FVisibleCol), std::end(FVisibleCol), true);
     std::fill(std::begin(FAllColWidths), std::end(FAllColWidths), std::int16_t(0));
     FFixedFont.SetName("Tahoma");
@@ -27,6 +31,7 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     SetHeight(250);
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
+    View();  // registers the grid as live for the grids kept in step with it
 }
 
 void TCellPropsDeleter::operator()(TCellProperties* Props) const {
@@ -62,6 +67,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FActiveCellFont = src->FActiveCellFont;
     FActiveCellShow = src->FActiveCellShow;
     FAutoNumAlign = src->FAutoNumAlign;
+    St().AutoSize = src->AutoSize();  // the flag only: no fitting here
     FAutoFilterUpdate = src->FAutoFilterUpdate;
     FMouseActions.Assign(src->FMouseActions);
     FNavigation.Assign(src->FNavigation);
@@ -106,6 +112,7 @@ void TExtStringGrid::Loaded() {
     FLoading = false;
     ShowColumnHeaders();
     ShowRowHeaders();
+    if (AutoSize()) AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     FMinRowHeight = DefaultRowHeight();
@@ -152,6 +159,43 @@ void TExtStringGrid::SetColCount(int Value) {
     TBaseGrid::SetColCount(Value);
     if (FFixedColsMin < ColCount() && FFixedColAlways) SetFixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
+    // The horizontal scroll bar may come or go, and with it a row.
+    if (FIntegralHeight) SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::SetIntegralHeight(bool Value) {
+    FIntegralHeight = Value;
+    SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    if (FIntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+        // Whole rows only, besides the horizontal scroll bar when the
+        // columns do not fit. The framework grid draws no single border of
+        // its own, so no border width is taken off.
+        const int h = VisibleColCount() + FixedCols() < ColCount() ? plat::GetSystemMetrics(plat::SM_CYHSCROLL) : 0;
+        const int t = AHeight - h;
+        AHeight = h + (t - t % DefaultRowHeight());
+    }
+    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos,
+                                     int& SizingOfs) {
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
+    int c = -1, r = -1;
+    MouseToCell(X - 6, Y, c, r);
+    if (r >= 0 && r < FixedRows() && c >= 0) {
+        bool allow = true;
+        if (OnColumnSize) OnColumnSize(this, c, allow);
+        if (!allow) State = plat::gsNormal;
+    }
+    MouseToCell(X, Y - 6, c, r);
+    if (c >= 0 && c < FixedCols() && r >= 0) {
+        bool allow = true;
+        if (OnRowSize) OnRowSize(this, r, allow);
+        if (!allow) State = plat::gsNormal;
+    }
 }
 
 int TExtStringGrid::FixedRows() const {
@@ -240,12 +284,12 @@ std::string TExtStringGrid::Version() const {
 std::string TExtStringGrid::GetVersionString() const { return Version() + " Dec, 2026"; }
 
 void TExtStringGrid::SetKeloGradientFrom(TColor Value) {
-    FKeloGradientFrom = plat::ColorToRGB(Value);
+    FKeloGradientFrom = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 
 void TExtStringGrid::SetKeloGradientTo(TColor Value) {
-    FKeloGradientTo = plat::ColorToRGB(Value);
+    FKeloGradientTo = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
 
@@ -258,5 +302,42 @@ void TExtStringGrid::SetKeloGradientMirrorTo(TColor Value) {
     FKeloGradientMirrorTo = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
     Invalidate();
 }
+
+// ----------------------------------------------------------- kept settings
+
+bool TExtStringGrid::AutoSize() const { return St().AutoSize; }
+
+void TExtStringGrid::SetAutoSize(bool Value) {
+    St().AutoSize = Value;
+    if (Value && !FLoading) AutoSizeColumns(false, 10);
+}
+
+bool TExtStringGrid::SizeWithForm() const { return St().SizeWithForm; }
+void TExtStringGrid::SetSizeWithForm(bool Value) { St().SizeWithForm = Value; }
+
+bool TExtStringGrid::FilterActive() const { return St().FilterActive; }
+void TExtStringGrid::SetFilterActive(bool Value) { St().FilterActive = Value; }
+
+bool TExtStringGrid::FilterDropDownCheck() const { return St().FilterDropDownCheck; }
+void TExtStringGrid::SetFilterDropDownCheck(bool Value) { St().FilterDropDownCheck = Value; }
+
+int TExtStringGrid::FilterDropDownRow() const { return St().FilterDropDownRow; }
+void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = Value; }
+
+bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
+void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }
+
+
+bool TExtStringGrid::JavaCSV() const { return St().JavaCSV; }
+void TExtStringGrid::SetJavaCSV(bool Value) { St().JavaCSV = Value; }
+
+bool TExtStringGrid::AlwaysQuotes() const { return St().AlwaysQuotes; }
+void TExtStringGrid::SetAlwaysQuotes(bool Value) { St().AlwaysQuotes = Value; }
+
+bool TExtStringGrid::ExcelClipboardFormat() const { return St().ExcelClipboardFormat; }
+void TExtStringGrid::SetExcelClipboardFormat(bool Value) { St().ExcelClipboardFormat = Value; }
+
+bool TExtStringGrid::ClearTextOnly() const { return St().ClearTextOnly; }
+void TExtStringGrid::SetClearTextOnly(bool Value) { St().ClearTextOnly = Value; }
 
 }  // namespace grid

@@ -72,6 +72,7 @@ struct TGridItem {
 using plat::TObject;
 
 class TExtGridPainter;
+class TControlList;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -181,7 +182,7 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool Value);
     bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+    void SetIntegralHeight(bool Value);
     TEditorType DefaultEditor() const { return FDefaultEditor; }
     void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
     int MaxRowCount() const { return FMaxRowCount; }
@@ -209,7 +210,7 @@ public:
 
     // ------------------------------------------------------ look defaults
     TGridLook Look() const { return FLook; }
-    void SetLook(TGridLook Value) { FLook = Value; Invalidate(); }
+    void SetLook(TGridLook Value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor Value) { FBorderColor = Value; }
     bool Flat() const { return FFlat; }
@@ -853,18 +854,671 @@ private:
 
     // ------------------------------------------------------ structure: moving rows and columns, inserting columns, sorted access, start-up
 public:
+    // Moving by displayed index. The cell data follows through the
+    // column- and row-moved notifications; the cell controls follow here.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    // Moves Count rows from FromIndex so that they stand before the row
+    // that stood at ToIndex; row heights stay where they are.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Rows by displayed index. Removing frees the rows' cell properties,
+    // drops their cell controls and keeps hidden rows on their own rows;
+    // inserting gives empty rows of the default height.
+    virtual void RemoveRowsEx(int ARow, int Count);
+    virtual void RemoveRows(int ARow, int Count) { RemoveRowsEx(ARow, Count); }
+    virtual void InsertRows(int ARow, int Count);
+    void AddRow() { InsertRows(RowCount(), 1); }
+    // As HideRows, but nothing happens when FromRow is hidden already.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Columns by real index (hidden columns count): the cells, widths and
+    // hidden-column map move together; new columns are empty, visible and
+    // of the default width.
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(ColCount() + NumHiddenColumns(), 1); }
+
+    // A control placed over a cell (real column, displayed row); the grid
+    // lists it by column and real row and never owns it.
+    plat::TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, plat::TControl* Value);
+    TControlList& CellControlList();
+    int NumCellControls() const;
+
+    // Cells of the column that stood at position ACol before columns were
+    // moved, and of the row that stood at ARow before the rows were sorted.
+    std::string OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+    std::string UnSortedCells(int ACol, int ARow);
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value);
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    // Sorted position -> row before sorting; the sort fills it.
+    std::vector<int>& SortXRef();
+    // Shows every hidden column and puts the columns back in the order
+    // recorded by SetColumnOrder.
+    void ResetColumnOrder();
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Published settings whose work lies with sizing, filtering and the
+    // exchange formats; kept here with their defaults.
+    bool AutoSize() const;
+    // Fits the normal columns at once (not while loading).
+    void SetAutoSize(bool Value);
+    bool SizeWithForm() const;
+    void SetSizeWithForm(bool Value);
+    bool FilterActive() const;
+    void SetFilterActive(bool Value);
+    bool FilterDropDownCheck() const;
+    void SetFilterDropDownCheck(bool Value);
+    int FilterDropDownRow() const;
+    void SetFilterDropDownRow(int Value);
+    bool SelectionRTFKeep() const;
+    void SetSelectionRTFKeep(bool Value);
+    bool JavaCSV() const;
+    void SetJavaCSV(bool Value);
+    bool AlwaysQuotes() const;
+    void SetAlwaysQuotes(bool Value);
+    bool ExcelClipboardFormat() const;
+    void SetExcelClipboardFormat(bool Value);
+    bool ClearTextOnly() const;
+    void SetClearTextOnly(bool Value);
+
+    // Cell access beside Cells: the text as UTF-16, the current cell
+    // through the editor's text exchange, the gradient end colour of a row.
+    std::u16string GetWideCells(int ACol, int ARow);
+    void SetWideCells(int ACol, int ARow, const std::u16string& Value);
+    virtual void SetCurrentEditText(const std::string& Value);
+    // clNone clears the gradient end colour only; the cells keep the rest
+    // of their properties.
+    void SetRowColorTo(int ARow, TColor Value);
+    static TCheckBoxState BoolToCheckBoxState(bool Checked) { return Checked ? cbChecked : cbUnchecked; }
+    // Width and left offset of a column in the last print layout; columns
+    // outside 0..511 raise EExtGridError. The printing fills them.
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
+    void SetPrintColLayout(int ACol, int Width, int Offset);
+
+    // Points and cells: a screen point to the displayed cell under it (-1
+    // outside), and whether a client point lies on a sizable header border.
+    void ScreenToCell(plat::TPoint Pt, int& ACol, int& ARow) const;
+    bool IsOnSizingBorder(int X, int Y) const;
+    // Repaints the cells of a rectangle (columns Left..Right, rows
+    // Top..Bottom); nothing for a negative coordinate.
+    void RepaintRect(const TGridRect& R);
+    // Focus, go to the cell and open its editor.
+    void EditCell(int ACol, int ARow);
+    // Runs the per-cell edit decision for the current cell again.
+    void UpdateEditMode();
+
+    // The text editor's mask: EditMask, then the event.
+    const std::string& EditMask() const;
+    void SetEditMask(const std::string& Value);
+    std::string GetEditMask(int ACol, int ARow) override;
+    std::function<void(TObject*, int, int, std::string&)> OnGetEditMask;
+    // Sort style, prefix and suffix of a column's cells.
+    virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix);
+    TGridFormatEvent OnGetFormat;
+    virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
+    std::function<void(TObject*, int, int, bool&)> OnGetWordWrap;
+
+    // (Sender, column or row, var Allow): a user sizing of that column or
+    // row may be refused.
+    std::function<void(TObject*, int, bool&)> OnColumnSize;
+    std::function<void(TObject*, int, bool&)> OnRowSize;
+
+protected:
+    void CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+
+private:
+    struct TStructState;
+    std::shared_ptr<TStructState> FStruct;  // made on first use
+    TStructState& St() const;
+    // Hidden rows and listed cell controls keep their own rows when real
+    // rows are removed (ascending list) or inserted.
+    void RealRowsRemoved(const std::vector<int>& RemovedReal);
+    void RealRowsInserted(int AtReal, int Count);
+    // Cell controls listed in real column ACol or beyond move Delta columns;
+    // those landing before ACol (removed columns) are dropped.
+    void ControlColumnsShifted(int ACol, int Delta);
+public:
 
     // ------------------------------------------------------ cell kinds, cell graphics and their geometry
+public:
+    // The image list of the image kinds; the grid does not own it, and the
+    // image kinds are not added while it is missing.
+    const TCellImageList* GridImages() const;
+    void SetGridImages(const TCellImageList* Value);
+    const TCellImageList* GetCellImageList() const { return GridImages(); }
+
+    // Per kind: Create... makes an object the cell owns, Add... takes the
+    // caller's object, which stays the caller's.
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);  // an IInterfacedCell
+    void RemoveInterfacedCell(int ACol, int ARow);
+    TObject* GetInterfacedCell(int ACol, int ARow);
+    plat::TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void AddBitmap(int ACol, int ARow, plat::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    plat::TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow);
+    plat::TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+    void AddPicture(int ACol, int ARow, plat::TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    plat::TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow);
+    plat::TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void AddIcon(int ACol, int ARow, plat::TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& Idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddExtProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExtProgress(int ACol, int ARow);
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    void RemoveProgress(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddShape(int ACol, int ARow, ctl::TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void RemoveShape(int ACol, int ARow);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, plat::TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    plat::TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                                   TCellVAlign val);
+    void RemoveBitButton(int ACol, int ARow);
+
+    bool HasExpand(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctExpand}); }
+    bool HasProgress(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctProgress}); }
+    bool HasRating(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctRating}); }
+    bool HasScrollBar(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctScrollbar}); }
+    // Mouse hit test of a check box or radio button (client coordinates).
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    // The 11 x 11 expand button of a ctExpand cell; empty without one.
+    plat::TRect GetExpandButtonRect(int ACol, int ARow);
+    // A sort key for image columns: the picture's identity or the image
+    // index; -1 for other kinds.
+    std::intptr_t CellImageKey(int ACol, int ARow);
+    // Kinds whose state lives in the cell text or the row selection.
+    static bool IsDataGraphicCell(TExtStringGrid& Grid, int ACol, int ARow);
+
+    // Room a cell's graphic takes on screen, and when printed at a scale.
+    virtual void GetCellExtent(int ACol, int ARow, int ExtraHeight, plat::TPoint& Size);
+    virtual void GetCellExtentEx(int ACol, int ARow, int cw, int rh, double Scale, plat::TPoint& Size);
+    int RowNodeIndent(int ARow) override;
+
+    // The graphic with its size and placement as the painter lays it out.
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign,
+                                       bool& TextBeside, int& Height, int& Width);
+    // Draws the graphic of (RCol real, ARow) into Rect; the painter calls
+    // it after the text, with the alignment and text width it used.
+    // Check boxes are the painter's own.
+    void DrawCellContent(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect Rect, TGridDrawState State,
+                         plat::TAlignment HA, TVAlignment VA, int TextWidth);
+    // Whether the cell's text is painted beside its graphic (a progress bar
+    // or a data check box shows its value itself).
+    bool GraphicTextBeside(int RCol, int ARow);
+    // One radio button or a group of Count options (Options, the cell's
+    // stored text chooses when Index is -1).
+    void DrawRadioGlyph(plat::TCanvas& Canvas, plat::TRect R, bool BottomUp, int Scale, TControlStyle Style, int ARow,
+                        int ACol, bool Selected, const std::vector<std::string>& Options, bool Disabled,
+                        bool Horizontal, int Index, int Count);
+
+    // Cell borders and the colours and borders of a printed cell.
+    virtual void GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                   plat::TFont& AFont);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
+    bool HasCustomBorders() override { return static_cast<bool>(OnGetCellBorder); }
+    // Draws the borders GetCellBorder asks for on the cell rectangle.
+    void DrawCellBorders(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R);
+
+    // The background picture settings; a new value is copied in.
+    TBackGround& BackGround();
+    void SetBackGround(const TBackGround& Value) { BackGround().Assign(Value); }
+
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    std::function<void(TObject*, int, int, double&, bool&)> OnRatingChange;
+
+private:
+    struct TCellKindsState;
+    std::shared_ptr<TCellKindsState> FCellKinds;  // made on first use
+    TCellKindsState& Kinds();
+    TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType Kind);
+    TCellGraphic* BaseGraphicOfKind(int ACol, int ARow, TCellType Kind);
 public:
 
     // ------------------------------------------------------ painting extras: balloons, hints, rotated cells, cell controls, scroll bars
 public:
+    // The look alone, without its preset: what a layout being read and the
+    // painter's own preset write use. SetLook applies the preset.
+    void SetLookValue(TGridLook Value);
+    // Faces of a hovered and of a pressed fixed cell.
+    TColor KeloGradientHoverFrom();
+    void SetKeloGradientHoverFrom(TColor Value);
+    TColor KeloGradientHoverTo();
+    void SetKeloGradientHoverTo(TColor Value);
+    TColor KeloGradientHoverMirrorFrom();
+    void SetKeloGradientHoverMirrorFrom(TColor Value);
+    TColor KeloGradientHoverMirrorTo();
+    void SetKeloGradientHoverMirrorTo(TColor Value);
+    TColor KeloGradientHoverBorder();
+    void SetKeloGradientHoverBorder(TColor Value);
+    TColor KeloGradientDownFrom();
+    void SetKeloGradientDownFrom(TColor Value);
+    TColor KeloGradientDownTo();
+    void SetKeloGradientDownTo(TColor Value);
+    TColor KeloGradientDownMirrorFrom();
+    void SetKeloGradientDownMirrorFrom(TColor Value);
+    TColor KeloGradientDownMirrorTo();
+    void SetKeloGradientDownMirrorTo(TColor Value);
+    TColor KeloGradientDownBorder();
+    void SetKeloGradientDownBorder(TColor Value);
+    void SetHoverFixedCells(THoverFixedCells Value);
+    // The mouse reports the fixed cell under the pointer (-1, -1: none),
+    // whether a button is held on it, whether it shows a header drop-down
+    // button and whether that part is the one pressed.
+    struct TFixedCellHover {
+        int Col = -1;
+        int Row = -1;
+        bool Pressed = false;
+        bool DropDown = false;
+        bool DropDownPressed = false;
+        friend bool operator==(const TFixedCellHover&, const TFixedCellHover&) = default;
+    };
+    void SetFixedCellHover(const TFixedCellHover& Value);
+    TFixedCellHover FixedCellHover();
+    // Whether the hover setting lets the fixed cell show a hover face.
+    bool HoverFixedCellAllowed(int ACol, int ARow);
+
+    // Property setters that store and repaint.
+    void SetSelectionColorTo(TColor Value);
+    void SetSelectionMirrorColor(TColor Value);
+    void SetSelectionMirrorColorTo(TColor Value);
+    void SetSelectionTextColor(TColor Value);
+    void SetSelectionColorMixerFactor(int Value);  // kept within 0..100
+    void SetActiveCellColorTo(TColor Value);
+    void SetHighlightColor(TColor Value);
+    void SetHighlightTextColor(TColor Value);
+    void SetURLColor(TColor Value);
+    void SetURLShow(bool Value);
+    bool URLFull();
+    void SetURLFull(bool Value);
+    void SetXYOffset(plat::TPoint Value);
+    void UpdateXYOffset(int X, int Y);  // without repainting
+    void SetFlat(bool Value);
+    void SetHintColor(TColor Value) { FHintColor = Value; }
+    void SetShowDesignHelper(bool Value);
+    TSyncGrid& SyncGrid();
+    TSearchFooter& SearchFooter();
+
+    // Balloons, radio groups and rotated text of single cells.
+    enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+    // A string list a cell graphic can hold: radio options, balloon texts.
+    using TCellStrings = grid::TCellStrings;
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow);
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+    // The tooltip control that shows balloons (set up once; Done takes it
+    // down again).
+    void BalloonInit();
+    void BalloonDone();
+    bool BalloonReady();
+    // What the tooltip shows for the client point (X, Y): false outside
+    // the cells. The cell is remembered as the balloon's cell.
+    bool GetBalloonText(int X, int Y, std::string& Title, std::string& Text, int& Icon);
+    plat::TPoint BalloonCell();
+    // Shows the balloon of the cell under (X, Y) beside the pointer, when
+    // balloons are set up; false when there is none to show.
+    bool ShowBalloon(int X, int Y);
+    void HideBalloon();
+    std::function<void(TObject*, int, int, std::string&, std::string&, int&)> OnCellBalloon;
+
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TCellStrings* sl);
+    TCellStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TCellStrings* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    void RemoveRadio(int ACol, int ARow);
+    // Space on a radio group: the next option. Always false.
+    bool CycleRadioCell(int ACol, int ARow, bool CheckEditable);
+
+    void AddRotated(int ACol, int ARow, std::int16_t AAngle, const std::string& S);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& AAngle);
+
+    // Places the controls that sit over cells (and the cell scroll bar)
+    // after a scroll or a size change.
+    void CellControlsUpdate(bool RebuildList);
+    // A picture of the given cells in a new borderless window owned by
+    // the grid; returned hidden.
+    plat::TForm* SelectionToForm(const TGridRect& ARect);
+    virtual void DoEllipsClick(const std::string& Text, std::string& Result);
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
+
+    // Scrolling: hints while the thumb is dragged, live scrolling.
+    void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+    bool ScrollSynch();
+    void SetScrollSynch(bool Value);
+    bool ScrollHintShowing();
+    std::string ScrollHintCaption();
+    std::function<void(TObject*, int, std::string&)> OnScrollHint;
+    // Drag scrolling while something is dragged over the grid.
+    struct TDragScrollOptions {
+        bool Active = false;
+        int InitialDelay = 1000;
+        int RepeatDelay = 250;
+        int TopMargin = 50, BottomMargin = 50, LeftMargin = 50, RightMargin = 50;
+    };
+    TDragScrollOptions& DragScrollOptions();
+    enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    void DragScrollTimer();
+    bool DragScrollTimerRunning();
+    int DragScrollInterval();
+    // (Sender, TopRow, LeftCol, var directions, var CanScroll)
+    std::function<void(TObject*, int, int, int&, bool&)> OnDragScroll;
+
+    // Sizing follow-up. The mouse reports a user sizing before the new
+    // size is set (index and size when it began).
+    void NoteUserSizing(bool Column, int Index, int StartSize);
+    void StretchRightColumn();
+    std::function<void(TObject*, int)> OnEndColumnSize;
+    std::function<void(TObject*, int)> OnEndRowSize;
+    plat::TNotifyEvent OnPainted;
+    int OldTopRow();
+    int OldLeftCol();
+
+    // Scroll bar styles.
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    bool ScrollProportional();
+    void SetScrollProportional(bool Value);
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    plat::TCustomControl* VertScrollControl();
+    plat::TCustomControl* HorzScrollControl();
+
+    // Text size of a cell as painted (ACol real); VS: the height with the
+    // text wrapped to the cell width; SB: 17 pixels kept for a button.
+    plat::TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    // Whether the look draws the coloured one-pixel border.
+    bool HasColouredBorder();
+
+    // The glow around the cell being edited (with FocusHelper enabled):
+    // shown when the editor opens, moved with the form, hidden at the end.
+    TFocusHelper& FocusHelper();
+    void ShowFocusWindow(plat::TRect R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    bool FocusWindowShowing();
+
+    // The frame around the selected block and its resize square; a
+    // spreadsheet grid turns both on with range selection and editing.
+    bool SelectionRectangle();
+    void SetSelectionRectangle(bool Value);
+    bool SelectionResizer();
+    void SetSelectionResizer(bool Value);
+    bool SpreadSheet();
+    void SetSpreadSheet(bool Value);
+
+    // Where the search footer's parts go after a change of its settings.
+    struct TSearchFooterLayout {
+        bool Visible = false;
+        int PanelTop = 0;
+        int PanelHeight = 0;
+        int MatchCaseLeft = 330;
+        int MatchCaseHeight = 0;
+        int FindNextHeight = 0, FindPrevHeight = 0, HighlightHeight = 0;
+        bool CloseVisible = false;
+    };
+    TSearchFooterLayout UpdateSearchFooter();
+    // Column widths as they were when last recorded, and the grid width
+    // then (the base for stretching on resize).
+    void InitOrigColSizes();
+    const std::vector<int>& OrigColSizes();
+    int OrigGridWidth();
+
+protected:
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
+    void WMHScroll(plat::TMessage& Message) override;
+    void WMVScroll(plat::TMessage& Message) override;
+    void TopLeftChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void Paint() override;
+
+private:
+    struct TViewState;
+    std::shared_ptr<TViewState> FView;  // made on first use
+    TViewState& View();
+    void ScrollMessage(bool Vertical, plat::TMessage& Message);
+    int LastRowBottom();
+    void ScrollAboveSearchFooter(int Panel);
 
     // ------------------------------------------------------ special editors and the editing cycle's extras
 public:
+    // Opens the special editor of kind EditControl over the cell (ACol
+    // displayed). CloseSpecialEditor writes its value back, hides it and
+    // reports the end of the edit.
+    void ShowSpecialEditor(int ACol, int ARow);
+    void CloseSpecialEditor(int ACol, int ARow);
+    // Ends the edit as leaving the cell with Key would: Esc keeps the cell
+    // as it was, the arrows and Tab then move, Enter advances. False when
+    // validation refused the value and the editor stays open.
+    bool DoneInplaceEdit(unsigned short Key, plat::TShiftState Shift);
+    // Stores a special editor's value (ACol real).
+    void WriteCellValue(int ACol, int ARow, const std::string& Value);
+    // The control of the special editor showing, or nullptr.
+    plat::TWinControl* EditCtrl() const;
+    // The editor controls, made on first use and kept for the grid's life.
+    class TGridSpin* SpinEdit();
+    class TGridEditBtn* EditBtn();
+    class TGridUnitEditBtn* UnitEditBtn();
+    class TGridCheckBox* EditCheck();
+    class TGridButton* GridButton();
+    class TGridDatePicker* DateTimePicker();
+    class TGridDatePicker* DateAndTimePicker();
+    // The application's editor for edCustom cells; the grid does not own it.
+    class TEditLink* EditLink() const;
+    void SetEditLink(class TEditLink* Value);
+    // Characters an edValidChars cell takes.
+    const std::string& ValidChars() const;
+    void SetValidChars(const std::string& Value);
+    bool RemoveComboString(const std::string& S);
+    // The item the combo list opens on when the cell's text is not listed;
+    // false (and no change) when S is not in the list.
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Idx);
+    int GetComboCount();
+    // The text of a button editor passed through OnEllipsClick.
+    std::string EllipsClick(const std::string& S);
+    // The combo item of a cell (ACol real): OnGetEditorProp may fill the
+    // list first. An index outside the list raises EExtGridError.
+    void SetComboIndex(int ACol, int ARow, int Value);
+    int GetComboIndex(int ACol, int ARow);
+    // Opens the current cell's editor as F2 does; closes a special editor.
+    void ShowCellEdit();
+    void HideCellEdit();
+
+    // (Sender, displayed column, row, text) at each change in an editor.
+    std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
+    // (Sender, real column, row, var text) for the button editors.
+    // (Sender, displayed column, row, value, up) after a spin step.
+    std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
+    std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
+    std::function<void(TObject*, int, int, base::TDateTime, bool)> OnDateSpinClick;
+    std::function<void(TObject*, int, int, base::TDateTime, bool)> OnTimeSpinClick;
+    // (Sender, real column, row, link or nullptr) before an editor is filled.
+    std::function<void(TObject*, int, int, class TEditLink*)> OnGetEditorProp;
+    // (Sender, cell text, var date) reads a date picker's cell text.
+    std::function<void(TObject*, const std::string&, base::TDateTime&)> OnCustomStrToDate;
+    // Change vetoes, in this order, before the current cell moves:
+    // (Sender, old, new, var Allow) and (Sender, old row, old column, new
+    // row, new column, var Allow).
+    std::function<void(TObject*, int, int, bool&)> OnRowChanging;
+    std::function<void(TObject*, int, int, bool&)> OnColChanging;
+    std::function<void(TObject*, int, int, int, int, bool&)> OnCellChanging;
+    // (Sender, cells; columns real) after an edit stored a changed value.
+    std::function<void(TObject*, const TGridRect&)> OnCellsChanged;
+
+protected:
+    virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+    // The text editor beeps at a character its kind refuses.
+    bool CanEditAcceptKey(char32_t Key) override;
+
+private:
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend class TEditLink;
+    plat::TWinControl* OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text);
+    // The value the open special editor would store; Write false when the
+    // kind stores nothing.
+    std::string SpecialEditorValue(bool& Write);
+    void LoadSpecialEditor(const std::string& Text);
+    void HideSpecialControl();
+    // Leaves the text editor at the edge of its text for the next (or the
+    // previous) editable cell, as the cursor-walk setting asks.
+    void WalkFromEditor(bool Forward);
 
     // ------------------------------------------------------ mouse, keys and messages extras
 public:
+    // Click events pass the row before the column, as the windows' handlers
+    // take them; the control events (buttons, radio buttons) column first.
+    // Columns are displayed unless said real.
+    std::function<void(TObject*, int, int, bool&)> OnCanClickCell;  // (ARow, ACol, var Allow)
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TClickCellEvent OnRightClickCell;
+    TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
+    std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;  // the mouse came onto an anchor of a cell
+    TAnchorEvent OnAnchorExit;   // and left it (with an empty anchor)
+    // (Sender, ARow, ACol, control ID, control type, the value before the click)
+    std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&)>
+        OnControlClick;
+    TColumnSizingEvent OnColumnSizing;    // (ACol, the width it would get) while sizing
+    TRowSizingEvent OnRowSizing;          // (ARow, the height it would get) while sizing
+    TCheckBoxClickEvent OnCheckBoxMouseUp;  // (real column, ARow, State) at the release
+    // Asked before a clipboard shortcut acts; a handler refuses with false.
+    std::function<void(TObject*, bool&)> OnClipboardCopy;
+    std::function<void(TObject*, bool&)> OnClipboardCut;
+    std::function<void(TObject*, bool&)> OnClipboardPaste;
+    // (Sender, Left, Top, Right, Bottom) after a key, wheel or pan step
+    // changed the selection.
+    std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
+    TOnResizeEvent OnGridResize;
+    // (Sender, FromIndex, ToIndex) after a column or row took its new place
+    // with its cells; displayed indexes.
+    std::function<void(TObject*, int, int)> OnColumnMoved;
+    std::function<void(TObject*, int, int)> OnRowMoved;
+    // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
+    // WheelIncrement or disjunct row selection.
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
+    std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelUp;
+
+    // The selection as tab-separated lines, and back; the shortcuts call
+    // them once their event allowed it.
+    virtual void CopySelectionToClipboard();
+    virtual void CutSelectionToClipboard();
+    virtual void PasteSelectionFromClipboard();
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    // Gets the rectangle Ctrl+A is about to select.
+    virtual void SelectAllHook(TGridRect& R) { (void)R; }
+    bool IsOnLastNormalRow() const;
+
+    // The grid timer: blinking text, hover focus.
+    static constexpr int GridTimerID = 111;
+    static constexpr int PanTimerID = 999;
+    bool Hovering() const;
+    void SetHovering(bool Value);
+    bool EnableBlink() const;
+    void SetEnableBlink(bool Value);
+    bool GridBlink() const;  // the current blink phase
+    int TimerTicks() const;
+    bool IsPanning() const;
+    // The pan cursor number for the pointer offset from the pan origin
+    // (8000 at rest, 8001 down ... 8008 down and left).
+    static int PanCursorFor(int DX, int DY, TIntelliPan Pan);
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+
+protected:
+    void WndProc(plat::TMessage& Message) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void WMTimer(plat::TMessage& Message) override;
+    void WMSize(plat::TMessage& Message) override;
+    void WMPaint(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    // The cells follow a moved column or row; the framework has moved the
+    // widths (heights), the current cell and the anchor already.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+
+private:
+    struct TInputState;
+    std::shared_ptr<TInputState> FInput;  // made on first use
+    TInputState& In();
+    bool LeftButtonDown(plat::TShiftState Shift, int X, int Y);
+    bool ClickOnLink(int ACol, int ARow, int X, int Y);
+    bool ClickOnHtmlControl(int ACol, int ARow, const std::string& Id, const std::string& Type,
+                            const std::string& Value);
+    // The anchor of a cell's text under a client point ("" for none); on an
+    // inline control of the text, its type, ID and value instead.
+    struct THtmlHit {
+        std::string Anchor, CtrlType, CtrlId, CtrlValue;
+    };
+    THtmlHit HtmlHitAt(int ACol, int ARow, int X, int Y);
+    void TrackLinkUnderMouse(int X, int Y);
+    void DoubleClickCell(int X, int Y);
+    void RightClickCell(int X, int Y);
+    bool HomeEndKey(unsigned short Key, plat::TShiftState Shift);
+    bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    void SelectAllCells();
+    void HeaderSelection(int ACol, int ARow, int X, plat::TShiftState Shift);
+    void ReportSelection(const TGridRect& Before);
+    void PanStep();
+    void StopPanning();
+    void GridTimerTick();
 
     // ------------------------------------------------------ end of the area blocks
 };

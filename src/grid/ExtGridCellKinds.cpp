@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "grid/ExtGrid.h"
+#include "grid/Undo.h"
 
 namespace grid {
 
@@ -70,7 +71,9 @@ TCellType TExtStringGrid::GetCellType(int ACol, int ARow) {
 
 bool TExtStringGrid::IsCellTypeIn(int ACol, int ARow, std::initializer_list<TCellType> Kinds) {
     if (ACol < 0 || ARow < 0) return false;
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    // A merged block shows the graphic of its base cell.
+    const plat::TPoint b = BaseCell(ACol, ARow);
+    const TCellGraphic* g = GetCellGraphic(b.X, b.Y);
     if (!g) return false;
     for (TCellType k : Kinds)
         if (g->CellType() == k) return true;
@@ -79,7 +82,8 @@ bool TExtStringGrid::IsCellTypeIn(int ACol, int ARow, std::initializer_list<TCel
 
 bool TExtStringGrid::IsControlCell(int ACol, int ARow) {
     if (ACol < 0 || ARow < 0) return false;
-    const TCellType t = GetCellType(ACol, ARow);
+    const plat::TPoint b = BaseCell(ACol, ARow);
+    const TCellType t = GetCellType(b.X, b.Y);
     return t == ctCheckBox || t == ctDataCheckBox || t == ctRadio || t == ctButton || t == ctVirtCheckBox ||
            t == ctRowCheckBox || t == ctRadioButton || t == ctTriStateCheckBox;
 }
@@ -94,43 +98,17 @@ bool TExtStringGrid::HasDataCheckBox(int ACol, int ARow) {
 
 bool TExtStringGrid::HasButton(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctButton, ctBitButton}); }
 
+bool TExtStringGrid::IsDataGraphicCell(TExtStringGrid& Grid, int ACol, int ARow) {
+    if (ACol < 0 || ARow < 0) return false;
+    const plat::TPoint b = Grid.BaseCell(ACol, ARow);
+    const TCellType t = Grid.GetCellType(b.X, b.Y);
+    return t == ctDataCheckBox || t == ctDataImage || t == ctVirtCheckBox || t == ctRowCheckBox;
+}
+
 plat::TPoint TExtStringGrid::GetCellGraphicSize(int ACol, int ARow) {
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g) return {};
-    int w = 0, h = 0;
-    bool keepWidth = false;
-    const bool hasText = !Cells(ACol, ARow).empty();
-    switch (g->CellType()) {
-        case ctCheckBox:
-        case ctDataCheckBox:
-        case ctVirtCheckBox:
-        case ctRowCheckBox:
-        case ctTriStateCheckBox:
-            w = h = FControlLook.CheckSize();
-            break;
-        case ctRadioButton:
-            w = h = FControlLook.RadioSize();
-            break;
-        case ctProgressPie:
-            w = h = 20;
-            break;
-        case ctButton:
-        case ctBitButton:
-            w = g->CellIndex() & 0xFFFF;
-            h = static_cast<int>(static_cast<std::uint32_t>(g->CellIndex()) >> 16);
-            if (hasText) {
-                if (g->CellHAlign() == haCenter) w = 0;
-                if (g->CellVAlign() == vaUnderText || g->CellVAlign() == vaAboveText) w = 0;
-                else h = 0;
-            }
-            keepWidth = !hasText && g->CellHAlign() == haFull && !g->CellText().empty();
-            break;
-        default:
-            break;
-    }
-    if (g->CellVAlign() == vaFull) h = RowHeights(ARow);
-    if (g->CellHAlign() == haFull && !keepWidth) w = ColWidths(DisplColIndex(ACol));
-    return {w, h};
+    plat::TPoint size;
+    GetCellExtent(ACol, ARow, 0, size);
+    return size;
 }
 
 // ----------------------------------------------------------- check boxes
@@ -180,10 +158,11 @@ void TExtStringGrid::AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State) {
 
 void TExtStringGrid::RemoveCheckBox(int ACol, int ARow) {
     // Only the cell's own box: the shared kinds are not the cell's to drop.
-    const auto* own = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    auto* own = dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
     if (!own) return;
     const TCellType t = own->CellType();
     if (t != ctCheckBox && t != ctDataCheckBox && t != ctTriStateCheckBox) return;
+    own->DetachBalloon();
     RemoveCellGraphic(ACol, ARow);
 }
 
@@ -367,6 +346,13 @@ bool TExtStringGrid::ToggleCellCheck(int ACol, int ARow, bool CheckEditable) {
     }
     RepaintCell(DisplColIndex(ACol), ARow);
     DoCheckBoxChange(ACol, ARow, state);
+    if (TExtGridUndoRedo* undo = UndoRedo()) {
+        std::string checkTrue, checkFalse;
+        GetCheckTrue(ACol, ARow, checkTrue);
+        GetCheckFalse(ACol, ARow, checkFalse);
+        if (state) undo->RegisterChange(ACol, ARow, checkFalse, checkTrue);
+        else undo->RegisterChange(ACol, ARow, checkTrue, checkFalse);
+    }
     return true;
 }
 
@@ -399,16 +385,16 @@ void TExtStringGrid::RemoveRadioButtonColumn(int ACol) {
         if (HasRadioButton(ACol, r)) RemoveRadioButton(ACol, r);
 }
 
-bool TExtStringGrid::HasRadioButton(int ACol, int ARow) { return GetCellType(ACol, ARow) == ctRadioButton; }
+bool TExtStringGrid::HasRadioButton(int ACol, int ARow) { return IsCellTypeIn(ACol, ARow, {ctRadioButton}); }
 
 bool TExtStringGrid::IsRadioButtonChecked(int ACol, int ARow) {
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    return g && g->CellType() == ctRadioButton && g->CellBoolean();
+    const TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, ctRadioButton);
+    return g && g->CellBoolean();
 }
 
 bool TExtStringGrid::SetRadioButtonState(int ACol, int ARow, bool State) {
-    TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    if (!g || g->CellType() != ctRadioButton) return false;
+    TCellGraphic* g = BaseGraphicOfKind(ACol, ARow, ctRadioButton);
+    if (!g) return false;
     if (g->CellBoolean() != State) {
         g->SetCellBoolean(State);
         RepaintCell(DisplColIndex(ACol), ARow);

@@ -195,11 +195,21 @@ std::string TExtStringGrid::GetFloatFormat(int, int) const { return FFloatFormat
 
 // ----------------------------------------------------------- current cell
 
-std::string TExtStringGrid::GetCurrentCell() { return GetGridCell(RealCol(), Row()); }
+// Inside a merged block the current cell is the block's base cell.
+std::string TExtStringGrid::GetCurrentCell() {
+    const plat::TPoint b = BaseCell(RealCol(), Row());
+    return GetGridCell(b.X, b.Y);
+}
 
-void TExtStringGrid::SetCurrentCell(const std::string& Value) { SetCells(RealCol(), Row(), Value); }
+void TExtStringGrid::SetCurrentCell(const std::string& Value) {
+    const plat::TPoint b = BaseCell(RealCol(), Row());
+    SetCells(b.X, b.Y, Value);
+}
 
-std::string TExtStringGrid::GetCurrentCellText() { return Cells(RealCol(), Row()); }
+std::string TExtStringGrid::GetCurrentCellText() {
+    const plat::TPoint b = BaseCell(RealCol(), Row());
+    return Cells(b.X, b.Y);
+}
 
 // ----------------------------------------------------------- headers
 

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "grid/Undo.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -21,7 +23,30 @@ unsigned GridEditDoneMsg() {
     return id;
 }
 
+unsigned AutoAdvanceMsg() {
+    static const unsigned id = plat::RegisterWindowMessage("GridAutoAdvance");
+    return id;
+}
+
 bool IsComboKind(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList; }
+
+// The kinds the one text editor serves, each with its character rules.
+bool IsTextKind(TEditorType Kind) {
+    switch (Kind) {
+        case edNormal:
+        case edNumeric:
+        case edPositiveNumeric:
+        case edFloat:
+        case edCapital:
+        case edMixedCase:
+        case edPassword:
+        case edLowerCase:
+        case edUpperCase:
+        case edValidChars:
+        case edPositiveFloat: return true;
+        default: return false;
+    }
+}
 
 std::vector<std::string> ItemsOf(const plat::TStrings& Items) {
     std::vector<std::string> out;
@@ -85,14 +110,24 @@ bool TExtStringGrid::IsEditable(int ACol, int ARow) {
 
 bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     TEditState& e = Ed();
-    if ((ACol != Col() || ARow != Row()) && e.EditMode && !FinishEdit(false)) return false;
+    const bool moves = ACol != Col() || ARow != Row();
+    if (moves && e.EditMode && !FinishEdit(false)) return false;
+    // A disabled row cannot become current, by key, click or code.
+    if (moves && ARow != Row() && FNavigation.SkipDisabledRows() && !GetRowEnabled(ARow)) return false;
+    if (moves) {
+        bool allow = true;
+        DoCellChanging(ACol, ARow, allow);
+        if (!allow) return false;
+    }
     bool can = TBaseGrid::SelectCell(ACol, ARow);
     if (can && OnSelectCell) OnSelectCell(this, ACol, ARow, can);
     if (!can) return false;
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return true;
     // Most tables are stored without goEditing: it is switched on for each
     // editable cell that is selected and off again for the others.
-    const bool editable = IsEditable(RealColIndex(ACol), ARow);
+    // With editing on double click only, selecting never makes a cell
+    // editable; the double click does, and the end of the edit undoes it.
+    const bool editable = IsEditable(RealColIndex(ACol), ARow) && !FMouseActions.EditOnDblClickOnly();
     const bool on = Options().Contains(plat::goEditing);
     if (editable && !on) {
         SetOptions(Options() + plat::TGridOptions{plat::goEditing});
@@ -143,12 +178,17 @@ bool TExtStringGrid::CanEditShow() {
         e.Editing = true;
         e.EditMode = true;
         cb->SetStyle(kind == edComboList ? plat::csDropDownList : plat::csDropDown);
+        cb->SetDropDownCount(FControlLook.DropDownCount());
+        if (OnGetEditorProp) OnGetEditorProp(this, rc, r, e.Link);
         const std::string text = GetEditText(Col(), r);
         e.OpenText = text;
         int idx = cb->Items().IndexOf(e.CellCache);
         if (idx < 0) idx = cb->Items().IndexOf(text);
         bool report = false;
-        if (idx < 0 && kind == edComboList && cb->Items().Count() > 0) {
+        if (idx < 0 && e.ComboIdx >= 0 && e.ComboIdx < cb->Items().Count()) {
+            // The window named the item to start from for unlisted texts.
+            idx = e.ComboIdx;
+        } else if (idx < 0 && kind == edComboList && cb->Items().Count() > 0) {
             idx = 0;
             report = true;
         }
@@ -159,6 +199,8 @@ bool TExtStringGrid::CanEditShow() {
         cb->SetBounds(rect.Left, rect.Top, std::max(rect.Width(), 40), std::max(rect.Height(), 20));
         cb->SetEnabled(true);
         cb->SetVisible(true);
+        e.EditCtrl = cb;
+        e.StartEditChar = 0;
         if (cb->CanFocus()) cb->SetFocus();
         if (report) {
             SetCells(rc, r, cb->Items().Strings(idx));
@@ -166,10 +208,23 @@ bool TExtStringGrid::CanEditShow() {
         }
         return false;
     }
+    if (!IsTextKind(kind)) {
+        ShowSpecialEditor(Col(), r);
+        return false;
+    }
+    e.StartEditChar = 0;
     e.Editing = true;
     e.EditMode = true;
     e.OpenText = GetEditText(Col(), r);
     return true;
+}
+
+bool TExtStringGrid::CanEditAcceptKey(char32_t Key) {
+    if (!FEdit || !FEdit->Editor || FEdit->SpecialEditor) return TBaseGrid::CanEditAcceptKey(Key);
+    TExtInplaceEdit* ed = FEdit->Editor;
+    char32_t k = Key;
+    return CheckEditChar(FEdit->EditControl, k, ed->Text(), ed->SelStart(), ed->SelLength(), FEdit->ValidChars) !=
+           cvBeep;
 }
 
 plat::TInplaceEdit* TExtStringGrid::CreateEditor() {
@@ -188,7 +243,18 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
 
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
-    SetCells(RealColIndex(ACol), ARow, Value);
+    const int rc = RealColIndex(ACol);
+    const bool typed = FEdit && FEdit->EditMode && !FEdit->SpecialEditor && !FEdit->Finishing;
+    const bool changed = Cells(rc, ARow) != Value;
+    SetCells(rc, ARow, Value);
+    if (!typed || !changed) return;
+    if (OnEditChange) OnEditChange(this, ACol, ARow, Value);
+    // A text filled to its length limit moves on as Enter would, once the
+    // key that filled it is done.
+    const int limit = GetEditLimit();
+    if (FNavigation.AdvanceAuto() && FNavigation.AdvanceOnEnter() && limit > 0 && FEdit->Editor &&
+        static_cast<int>(base::Utf8ToUtf16(Value).size()) == limit && FEdit->Editor->SelLength() == 0)
+        PostMessage(AutoAdvanceMsg());
 }
 
 void TExtStringGrid::ShowInplaceEdit() { ShowEditor(); }
@@ -218,14 +284,22 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
     if (valid) {
         e.Editing = false;
         SetCells(e.EditCol, e.EditRow, value);
+        if (value != e.CellCache) {
+            if (FixedCols() > 0) SetRowModified(RealRowIndex(e.EditRow), true);
+            if (UndoRedo()) UndoRedo()->RegisterChange(e.EditCol, e.EditRow, e.CellCache, value);
+            if (OnCellsChanged) OnCellsChanged(this, TGridRect{e.EditCol, e.EditRow, e.EditCol, e.EditRow});
+        }
         if (!e.SpecialEditor && e.Editor && value != NewValue) e.Editor->SetText(value);
         return true;
     }
     // Refused: the handler's replacement, or else the text the edit
     // started from, and the editor stays open on it.
     const bool replaced = value != NewValue;
-    if (e.SpecialEditor) {
+    if (e.SpecialEditor && IsComboKind(e.EditControl)) {
         if (replaced) e.Combo->SetText(value);
+    } else if (e.SpecialEditor) {
+        LoadSpecialEditor(replaced ? value : e.OpenText);
+        if (auto* edit = dynamic_cast<plat::TEdit*>(e.EditCtrl)) edit->SelectAll();
     } else if (e.Editor) {
         e.Editor->SetText(replaced ? value : e.OpenText);
         e.Editor->SelectAll();
@@ -239,7 +313,7 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
     if (!e.EditMode || e.Finishing) return true;
     e.Finishing = true;
     const int col = e.EditCol, row = e.EditRow;
-    if (e.SpecialEditor) {
+    if (e.SpecialEditor && IsComboKind(e.EditControl)) {
         TGridCombo* cb = e.Combo;
         const std::string text =
             e.EditControl == edComboList && cb->ItemIndex() >= 0 ? cb->Items().Strings(cb->ItemIndex()) : cb->Text();
@@ -249,9 +323,19 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
         }
         const bool hadFocus = cb->Focused();
         e.SpecialEditor = false;
+        e.EditCtrl = nullptr;
         cb->SetVisible(false);
         cb->SetEnabled(false);
         if (hadFocus && CanFocus()) SetFocus();
+    } else if (e.SpecialEditor) {
+        bool write = true;
+        const std::string value = SpecialEditorValue(write);
+        if (!Restore && write && !ValidateCell(value)) {
+            e.Finishing = false;
+            return false;
+        }
+        e.SpecialEditor = false;
+        HideSpecialControl();
     } else {
         plat::TInplaceEdit* editor = InplaceEditor();
         const std::string text = editor ? editor->Text() : std::string();
@@ -276,6 +360,21 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
 }
 
 void TExtStringGrid::Dispatch(plat::TMessage& Message) {
+    if (Message.Msg == plat::WM_CHAR) {
+        // A character that opens an editor is kept for it: a special
+        // editor types it itself once it shows.
+        const char32_t ch = static_cast<char32_t>(Message.WParam);
+        TEditState& e = Ed();
+        if (!e.EditMode && Options().Contains(plat::goEditing) && (ch == 8 || ch > 31)) e.StartEditChar = ch;
+        TBaseGrid::Dispatch(Message);
+        e.StartEditChar = 0;
+        return;
+    }
+    if (Message.Msg == AutoAdvanceMsg()) {
+        if (FEdit && FEdit->EditMode && !FEdit->SpecialEditor) DoneInplaceEdit(plat::VK_RETURN, 0);
+        Message.Result = 0;
+        return;
+    }
     if (Message.Msg == GridEditDoneMsg()) {
         if (OnEditCellDone) OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
         if (FMouseActions.EditOnDblClickOnly()) {

@@ -3,6 +3,14 @@
 
 #include "grid/ExtGridEditors.h"
 
+#include <algorithm>
+#include <cwctype>
+#include <initializer_list>
+
+#include "base/TextCodec.h"
+#include "controls/ExtUtil.h"
+#include "base/StrUtils.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -10,9 +18,177 @@ namespace grid {
 TExtStringGrid::TEditState::~TEditState() {
     if (Combo) Combo->FGrid = nullptr;
     if (Editor) Editor->FExtGrid = nullptr;
+    for (TGridEditorRef* ref : std::initializer_list<TGridEditorRef*>{Spin, EditBtn, UnitEditBtn, Check, Button, Date,
+                                                                      DateTime, Link})
+        if (ref) ref->DetachGrid();
+}
+
+namespace {
+
+std::u16string U16(const std::string& S) { return base::Utf8ToUtf16(S); }
+
+bool HoldsOutside(const std::u16string& Text, char16_t Ch, int SelStart, int SelLen) {
+    for (size_t i = 0; i < Text.size(); ++i)
+        if (Text[i] == Ch && (static_cast<int>(i) < SelStart || static_cast<int>(i) >= SelStart + SelLen)) return true;
+    return false;
+}
+
+bool SelectionHolds(const std::u16string& Text, char16_t Ch, int SelStart, int SelLen) {
+    for (int i = std::max(SelStart, 0); i < SelStart + SelLen && i < static_cast<int>(Text.size()); ++i)
+        if (Text[static_cast<size_t>(i)] == Ch) return true;
+    return false;
+}
+
+}  // namespace
+
+TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& Text, int SelStart, int SelLen,
+                           const std::string& ValidChars) {
+    // Control characters (Backspace, Enter, the clipboard shortcuts) keep
+    // working in every kind.
+    if (Key < 32) return cvAccept;
+    const bool digit = Key >= U'0' && Key <= U'9';
+    switch (Kind) {
+        case edNumeric: {
+            if (digit) return cvAccept;
+            if (Key != U'-') return cvBeep;
+            const std::u16string t = U16(Text);
+            return SelStart == 0 && t.find(u'-') == std::u16string::npos ? cvAccept : cvBeep;
+        }
+        case edPositiveNumeric: return digit ? cvAccept : cvBeep;
+        case edFloat:
+        case edPositiveFloat: {
+            if (digit) return cvAccept;
+            const std::u16string t = U16(Text);
+            const char ds = ctl::GetDecimalSeparator(), th = ctl::GetThousandSeparator();
+            if (Key == static_cast<char32_t>(ds))
+                return HoldsOutside(t, static_cast<char16_t>(ds), SelStart, SelLen) ? cvDrop : cvAccept;
+            if (Key == static_cast<char32_t>(th)) return cvDrop;
+            if (Key == U'-' && Kind == edFloat) {
+                const bool free = SelStart == 0 && t.find(u'-') == std::u16string::npos;
+                return free || SelectionHolds(t, u'-', SelStart, SelLen) ? cvAccept : cvBeep;
+            }
+            if (Key == U',' || Key == U'.') return cvAccept;
+            return cvDrop;
+        }
+        case edCapital:
+        case edUpperCase:
+            Key = static_cast<char32_t>(std::towupper(static_cast<wint_t>(Key)));
+            return cvAccept;
+        case edLowerCase:
+            Key = static_cast<char32_t>(std::towlower(static_cast<wint_t>(Key)));
+            return cvAccept;
+        case edValidChars: {
+            if (ValidChars.empty()) return cvAccept;
+            const std::u16string valid = U16(ValidChars);
+            return Key < 0x10000 && valid.find(static_cast<char16_t>(Key)) != std::u16string::npos ? cvAccept : cvBeep;
+        }
+        default: return cvAccept;
+    }
 }
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : plat::TInplaceEdit(AGrid), FExtGrid(AGrid) {}
+
+void TExtInplaceEdit::UpdateContents() {
+    if (FExtGrid) {
+        const std::string& pc = FExtGrid->PasswordChar();
+        SetPasswordChar(FExtGrid->EditControl() == edPassword ? (pc.empty() ? U'*' : static_cast<char32_t>(pc[0])) : 0);
+    }
+    plat::TInplaceEdit::UpdateContents();
+}
+
+void TExtInplaceEdit::KeyPress(char32_t& Key) {
+    const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
+    if (FExtGrid && FExtGrid->EditMode() &&
+        CheckEditChar(kind, Key, Text(), SelStart(), SelLength(), FExtGrid->ValidChars()) == cvDrop) {
+        Key = 0;
+        return;
+    }
+    plat::TInplaceEdit::KeyPress(Key);
+    if (FExtGrid && kind == edMixedCase && Key >= 32) {
+        // The whole text is re-cased around the new character; the caret
+        // stays just after it.
+        std::u16string t = base::Utf8ToUtf16(Text());
+        const int size = static_cast<int>(t.size());
+        const int start = std::clamp(SelStart(), 0, size);
+        const int len = std::clamp(SelLength(), 0, size - start);
+        t.replace(static_cast<size_t>(start), static_cast<size_t>(len), 1, static_cast<char16_t>(Key));
+        SetText(ctl::ToMixedCase(base::Utf16ToUtf8(t)));
+        SetSelStart(start + 1);
+        SetSelLength(0);
+        Key = 0;
+    }
+}
+
+void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    const bool paste = (Key == 'V' && (Shift & plat::ssCtrl) && !(Shift & plat::ssAlt)) ||
+                       (Key == plat::VK_INSERT && (Shift & plat::ssShift) && !(Shift & plat::ssCtrl));
+    if (paste && FExtGrid && FExtGrid->EditMode()) {
+        // A paste would bypass the per-character rules: it is checked here
+        // as a whole.
+        Key = 0;
+        if (plat::Clipboard().HasText()) PasteText(plat::Clipboard().AsText());
+        return;
+    }
+    const bool plain = !(Shift & (plat::ssShift | plat::ssCtrl | plat::ssAlt));
+    if (FExtGrid && FExtGrid->EditMode() && FExtGrid->Navigation().CursorWalkEditor() && plain && SelLength() == 0 &&
+        ((Key == plat::VK_LEFT && SelStart() == 0) ||
+         (Key == plat::VK_RIGHT && SelStart() >= static_cast<int>(base::Utf8ToUtf16(Text()).size())))) {
+        const bool forward = Key == plat::VK_RIGHT;
+        Key = 0;
+        FExtGrid->WalkFromEditor(forward);
+        return;
+    }
+    plat::TInplaceEdit::KeyDown(Key, Shift);
+}
+
+void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    std::string text = Pasted;
+    // A single line copied with its line end loses the line end.
+    const size_t crlf = text.find("\r\n");
+    if (crlf != std::string::npos && crlf + 2 == text.size()) text.erase(crlf);
+    std::u16string cur = base::Utf8ToUtf16(Text());
+    const std::u16string ins = base::Utf8ToUtf16(text);
+    const int size = static_cast<int>(cur.size());
+    const int start = std::clamp(SelStart(), 0, size);
+    const int len = std::clamp(SelLength(), 0, size - start);
+    cur.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
+    std::string result = base::Utf16ToUtf8(cur);
+    const int limit = FExtGrid->GetEditLimit();
+    if (limit > 0 && static_cast<int>(cur.size()) > limit) return;
+    const TEditorType kind = FExtGrid->EditControl();
+    const bool minus = result.find('-') != std::string::npos;
+    switch (kind) {
+        case edNumeric:
+        case edPositiveNumeric:
+            if (ctl::ClassifyNumberText(result) != ctl::ntInteger || (kind == edPositiveNumeric && minus)) return;
+            break;
+        case edFloat:
+        case edPositiveFloat: {
+            const int c = ctl::ClassifyNumberText(result);
+            if ((c != ctl::ntInteger && c != ctl::ntDecimal) || (kind == edPositiveFloat && minus)) return;
+            break;
+        }
+        case edUpperCase: result = base::UpperCase(result); break;
+        case edLowerCase: result = base::LowerCase(result); break;
+        case edMixedCase: result = ctl::ToMixedCase(result); break;
+        case edValidChars: {
+            const std::u16string valid = base::Utf8ToUtf16(FExtGrid->ValidChars());
+            if (!valid.empty())
+                for (char16_t ch : ins)
+                    if (valid.find(ch) == std::u16string::npos) return;
+            break;
+        }
+        default: break;
+    }
+    SetText(result);
+    if (len > 0) {
+        SetSelStart(start);
+        SetSelLength(static_cast<int>(ins.size()));
+    } else {
+        SetSelStart(start + static_cast<int>(ins.size()));
+        SetSelLength(0);
+    }
+}
 
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;
@@ -34,10 +210,15 @@ TGridCombo::TGridCombo(TExtStringGrid* AGrid) : plat::TComboBox(AGrid), FGrid(AG
 }
 
 void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
-    if (FGrid && (Key == plat::VK_RETURN || Key == plat::VK_ESCAPE) && !DroppedDown()) {
-        const bool restore = Key == plat::VK_ESCAPE;
+    // Enter and Esc end the edit; so do Up and Down when the grid keeps
+    // them for moving between rows rather than through the list.
+    const bool leaves = Key == plat::VK_RETURN || Key == plat::VK_ESCAPE ||
+                        ((Key == plat::VK_UP || Key == plat::VK_DOWN) && FGrid &&
+                         !FGrid->Navigation().ComboGetUpDown() && !(Shift & plat::ssAlt));
+    if (FGrid && leaves && !DroppedDown()) {
+        const unsigned short k = Key;
         Key = 0;
-        FGrid->FinishEdit(restore);
+        FGrid->DoneInplaceEdit(k, Shift);
         return;
     }
     plat::TComboBox::KeyDown(Key, Shift);

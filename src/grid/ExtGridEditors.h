@@ -7,10 +7,20 @@
 #include <string>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridSpecialEditors.h"
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
 
 namespace grid {
+
+// What an editor does with a typed character under a kind's rules.
+enum TCharVerdict { cvAccept, cvDrop, cvBeep };
+
+// The character rules of the text kinds (edNumeric, edFloat, the case
+// kinds, edValidChars...). Text is the editor's text, SelStart and SelLen
+// its selection in characters. Key may come back changed (upper case).
+TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& Text, int SelStart, int SelLen,
+                           const std::string& ValidChars);
 
 class TExtInplaceEdit : public plat::TInplaceEdit {
 public:
@@ -19,9 +29,15 @@ public:
 protected:
     void DoEnter() override;
     void DoExit() override;
+    void KeyPress(char32_t& Key) override;
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void UpdateContents() override;
 
 private:
     friend struct TExtStringGrid::TEditState;
+    // Pastes the clipboard text under the kind's rules; a text the kind
+    // refuses leaves the editor as it was.
+    void PasteText(const std::string& Pasted);
     TExtStringGrid* FExtGrid;
     bool FGotFocus = false;
 };
@@ -46,7 +62,7 @@ struct TExtStringGrid::TEditState {
     bool Editing = false;       // an opened edit not yet validated
     bool EditDisable = false;   // goEditing taken away for a read-only cell
     bool EditChange = false;    // goEditing was switched by the grid itself
-    bool SpecialEditor = false; // the combo editor shows
+    bool SpecialEditor = false; // a control other than the text editor shows
     bool Validating = false;
     bool Finishing = false;     // FinishEdit runs: focus moves are no new end
     bool EditWithTags = false;
@@ -58,6 +74,21 @@ struct TExtStringGrid::TEditState {
     std::string OpenText;       // what the editor showed when it opened
     TGridCombo* Combo = nullptr;
     TExtInplaceEdit* Editor = nullptr;
+    // The special editors, made on first use; EditCtrl is the one showing.
+    plat::TWinControl* EditCtrl = nullptr;
+    TGridSpin* Spin = nullptr;
+    TGridEditBtn* EditBtn = nullptr;
+    TGridUnitEditBtn* UnitEditBtn = nullptr;
+    TGridCheckBox* Check = nullptr;
+    TGridButton* Button = nullptr;
+    TGridDatePicker* Date = nullptr;
+    TGridDatePicker* DateTime = nullptr;
+    TEditLink* Link = nullptr;
+    std::string ValidChars;
+    int ComboIdx = -1;          // item to open a list on when the text is not listed
+    base::TDateTime OriginalDateTime = 0;
+    char32_t StartEditChar = 0;  // the character that opened the editor by typing
+    plat::TNotifyEvent LinkExit; // the link control's own exit handler, while it edits
     bool HintSaved = false;
     std::string BaseHint;  // the grid's own hint, for cells without one
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridStructState.h"
 
 namespace grid {
 
@@ -128,7 +129,8 @@ void TExtStringGrid::RemoveRowsInternal(int ARow, int Count) {
     const int n = RowCount();
     if (ARow < 0 || Count <= 0 || ARow >= n) return;
     Count = std::min(Count, n - ARow);
-    for (int r = ARow; r + Count < n; ++r) MoveRowSlots(r + Count, r);
+    for (int r = ARow; r + Count < n; ++r) TBaseGrid::SetRowHeights(r, RowHeights(r + Count));
+    ShiftStoreRows(ARow + Count, -Count);
     SetTextAndRowCount(n - Count);
 }
 
@@ -136,7 +138,8 @@ void TExtStringGrid::InsertRowsInternal(int ARow, int Count) {
     if (ARow < 0 || Count <= 0) return;
     const int n = RowCount();
     SetTextAndRowCount(n + Count);
-    for (int r = n - 1; r >= ARow; --r) MoveRowSlots(r, r + Count);
+    ShiftStoreRows(ARow, Count);
+    for (int r = n + Count - 1; r >= ARow + Count; --r) TBaseGrid::SetRowHeights(r, RowHeights(r - Count));
     for (int r = ARow; r < ARow + Count; ++r) TBaseGrid::SetRowHeights(r, DefaultRowHeight());
 }
 
@@ -181,6 +184,8 @@ int TExtStringGrid::DisplRowIndex(int ARow) const {
 void TExtStringGrid::HideRows(int FromRow, int ToRow) {
     if (FromRow < 0 || ToRow < FromRow) return;
     const int displFrom = DisplRowIndex(FromRow);
+    if (!IsHiddenRow(FromRow) && displFrom < RowCount())
+        if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(false);
     int shown = 0;
     for (int r = FromRow; r <= ToRow; ++r) {
         if (IsHiddenRow(r)) continue;
@@ -207,6 +212,9 @@ void TExtStringGrid::UnHideRow(int RowIndex) {
     PutRowCells(d, std::move(it->Items));
     SetRowHeights(d, it->Height);
     FGridItems.erase(it);
+    TControlList& list = St().CellControls;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.Control(i).Y == RowIndex && list.Control(i).Control) list.Control(i).Control->SetVisible(true);
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -223,6 +231,7 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
         SetRowHeights(d, it->Height);
     }
     FGridItems.erase(first, last);
+    if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(true);
 }
 
 void TExtStringGrid::UnHideRowsAll() {

@@ -1,19 +1,71 @@
 // Keys of the string grid: Enter, Esc and Space on top of the framework's
-// movement, Tab leaving the grid unless the grid keeps it, and the move
-// after Enter.
+// movement, Home and End as the navigation settings choose, wrapping
+// arrows, Ctrl+A and the clipboard shortcuts, Tab leaving the grid unless
+// the grid keeps it, and the move after Enter. Every key that changes the
+// selection reports it once.
+
+#include <algorithm>
 
 #include "controls/FocusNext.h"
 #include "grid/ExtGridEditors.h"
+#include "grid/ExtGridInput.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
 
 void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    // Reports the selection once the key is done, whichever way it ends.
+    struct TReport {
+        TExtStringGrid& Grid;
+        TGridRect Before;
+        ~TReport() { Grid.ReportSelection(Before); }
+    } report{*this, Selection()};
     TEditState& e = Ed();
+    const bool ctrl = (Shift & plat::ssCtrl) != 0;
+    const int lastRow = RowCount() - FFixedFooters - 1;
+    if (FNavigation.MoveScrollOnly() && !e.EditMode &&
+        (Key == plat::VK_PRIOR || Key == plat::VK_NEXT || Key == plat::VK_END || Key == plat::VK_HOME ||
+         Key == plat::VK_UP || Key == plat::VK_DOWN)) {
+        // The view moves; the current cell stays where the user left it.
+        const int vis = VisibleRowCount();
+        switch (Key) {
+            case plat::VK_PRIOR: SetTopRow(vis + FixedRows() < TopRow() ? TopRow() - vis : FixedRows()); break;
+            case plat::VK_NEXT:
+                if (TopRow() + vis < RowCount()) SetTopRow(std::min(TopRow() + vis, RowCount() - vis));
+                break;
+            case plat::VK_END: SetTopRow(std::max(FixedRows(), RowCount() - vis)); break;
+            case plat::VK_HOME: SetTopRow(FixedRows()); break;
+            case plat::VK_UP:
+                if (TopRow() > FixedRows()) SetTopRow(TopRow() - 1);
+                break;
+            default:
+                if (TopRow() + vis < RowCount()) SetTopRow(TopRow() + 1);
+                break;
+        }
+        Key = 0;
+        return;
+    }
+    if (!e.EditMode && (Key == plat::VK_HOME || Key == plat::VK_END) && HomeEndKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
+    if (!e.EditMode && ClipboardKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     switch (Key) {
         case plat::VK_ESCAPE:
             if (e.EditMode) {
                 FinishEdit(true);
+                Key = 0;
+                return;
+            }
+            break;
+        case 'A':
+            if (ctrl && !e.EditMode &&
+                (Options().Contains(plat::goRowSelect) || Options().Contains(plat::goRangeSelect))) {
+                SelectAllCells();
                 Key = 0;
                 return;
             }
@@ -23,6 +75,10 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                 const int rc = RealColIndex(Col());
                 if (HasCheckBox(rc, Row())) {
                     if (ToggleCellCheck(rc, Row(), true)) {
+                        if (FShowModified.Enabled()) {
+                            SetRowModified(Row(), true);
+                            RepaintCell(0, Row());
+                        }
                         bool state = false;
                         GetCheckBoxState(rc, RealRowIndex(Row()), state);
                         DoCheckBoxClick(Col(), Row(), state);
@@ -30,11 +86,21 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                     Key = 0;
                     return;
                 }
+                if (HasRadioButton(rc, Row())) {
+                    if (ToggleCellRadio(rc, Row(), true) && OnRadioButtonClick) OnRadioButtonClick(this, rc, Row());
+                    Key = 0;
+                    return;
+                }
+                if (FMouseActions.DisjunctRowSelect()) {
+                    const int r = FMouseActions.RowSelectPersistent() ? RealRowIndex(Row()) : Row();
+                    SetRowSelect(r, !GetRowSelect(r));
+                    Key = 0;
+                    return;
+                }
             }
             break;
         case plat::VK_DOWN:
-            if (FNavigation.AppendOnArrowDown() && !(Shift & plat::ssCtrl) && FFixedFooters == 0 &&
-                Row() == RowCount() - 1) {
+            if (FNavigation.AppendOnArrowDown() && !ctrl && FFixedFooters == 0 && Row() == RowCount() - 1) {
                 if (e.EditMode && !FinishEdit(false)) {
                     Key = 0;
                     return;
@@ -67,7 +133,220 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
             break;
         default: break;
     }
+    // Cells the window declares fixed inside the table are stepped over.
+    if (FNavigation.SkipFixedCells() && !e.EditMode && !ctrl && !(Shift & plat::ssShift)) {
+        int dc = 0, dr = 0;
+        if (Key == plat::VK_LEFT) dc = -1;
+        if (Key == plat::VK_RIGHT) dc = 1;
+        if (!Options().Contains(plat::goRowSelect)) {
+            if (Key == plat::VK_UP) dr = -1;
+            if (Key == plat::VK_DOWN) dr = 1;
+        }
+        if (dc != 0 || dr != 0) {
+            const int lo = dc != 0 ? FixedCols() : FixedRows();
+            const int hi = dc != 0 ? ColCount() - FFixedRightCols - 1 : lastRow;
+            int c = Col() + dc, r = Row() + dr;
+            int& v = dc != 0 ? c : r;
+            if (v >= lo && v <= hi && IsFixed(c, r)) {
+                while (v >= lo && v <= hi && IsFixed(c, r)) v += dc + dr;
+                if (v >= lo && v <= hi) MoveColRow(c, r, true, true);
+                Key = 0;
+                return;
+            }
+        }
+    }
+    const plat::TPoint from{Col(), Row()};
+    const unsigned short key = Key;
     TBaseGrid::KeyDown(Key, Shift);
+    if (e.EditMode) return;
+    // Ctrl+Up and Ctrl+Down carry the selected rows one place.
+    if (ctrl && FNavigation.CursorMoveRows() && (key == plat::VK_UP || key == plat::VK_DOWN)) {
+        const TGridRect s = Selection();
+        const int top = std::min(s.Top, s.Bottom), bottom = std::max(s.Top, s.Bottom);
+        if (key == plat::VK_DOWN && bottom < lastRow) MoveRow(bottom + 1, top);
+        if (key == plat::VK_UP && top > FixedRows()) MoveRow(top - 1, bottom);
+        return;
+    }
+    if (FMouseActions.DisjunctRowSelect() && key >= plat::VK_PRIOR && key <= plat::VK_DOWN) {
+        // The rows the keys pass become the row selection; with Shift the
+        // whole range, otherwise the row reached.
+        if (!(Shift & (plat::ssShift | plat::ssCtrl))) ClearRowSelect();
+        if (Shift & plat::ssShift) SelectionToRowSelect(true);
+        else SetRowSelect(FMouseActions.RowSelectPersistent() ? RealRowIndex(Row()) : Row(), true);
+    }
+    // Footer rows sum up the table; the cursor never lands on them.
+    if (FFixedFooters > 0 && Row() > lastRow && lastRow >= FixedRows())
+        MoveColRow(Col(), lastRow, !(Shift & plat::ssShift), true);
+    const TCursorAdvance advance = FNavigation.CursorAdvance();
+    if (advance == caDefault || ctrl || (Shift & plat::ssShift)) return;
+    // Wrapping arrows: at an edge of the normal cells the cursor goes round
+    // to the other side (with caSnake one row or column on).
+    const int lastCol = ColCount() - FFixedRightCols - 1;
+    const bool snake = advance == caSnake;
+    if (Col() != from.X || Row() != from.Y) return;
+    switch (key) {
+        case plat::VK_LEFT:
+            if (from.X == FixedCols())
+                MoveColRow(lastCol, snake && from.Y > FixedRows() ? from.Y - 1 : from.Y, true, true);
+            break;
+        case plat::VK_RIGHT:
+            if (from.X == lastCol) MoveColRow(FixedCols(), snake && from.Y < lastRow ? from.Y + 1 : from.Y, true, true);
+            break;
+        case plat::VK_UP:
+            if (from.Y == FixedRows())
+                MoveColRow(snake && from.X > FixedCols() ? from.X - 1 : from.X, lastRow, true, true);
+            break;
+        case plat::VK_DOWN:
+            if (from.Y == lastRow) MoveColRow(snake && from.X < lastCol ? from.X + 1 : from.X, FixedRows(), true, true);
+            break;
+        default: break;
+    }
+}
+
+bool TExtStringGrid::IsOnLastNormalRow() const { return Row() + 1 == RowCount() - FFixedFooters; }
+
+// Home and End by Navigation.HomeEndKey; false leaves the key to the
+// framework (Ctrl+End, and the column keys in row-select mode).
+bool TExtStringGrid::HomeEndKey(unsigned short Key, plat::TShiftState Shift) {
+    const bool home = Key == plat::VK_HOME;
+    const bool ctrl = (Shift & plat::ssCtrl) != 0, shift = (Shift & plat::ssShift) != 0;
+    const int lastRow = RowCount() - FFixedFooters - 1;
+    if (lastRow < FixedRows() || FixedCols() >= ColCount()) return false;
+    const THomeEndAction mode = FNavigation.HomeEndKey();
+    const bool single = FFixedRowAlways && RowCount() == 1;
+    const bool framework = mode == heFirstLastCell   ? ctrl
+                           : mode == heFirstLastRow ? ctrl || single
+                                                    : !ctrl && (Options().Contains(plat::goRowSelect) || single);
+    if (framework) return false;
+    if (OnKeyDown) {
+        unsigned short k = Key;
+        OnKeyDown(this, k, Shift);
+        if (k == 0) return true;
+    }
+    switch (mode) {
+        case heFirstLastCell:
+            MoveColRow(home ? FixedCols() : ColCount() - 1, home ? FixedRows() : lastRow, true, true);
+            return true;
+        case heFirstLastRow: {
+            const int to = home ? FixedRows() : lastRow;
+            if (shift) SetSelection({0, Row(), ColCount() - 1, to});
+            else MoveColRow(Col(), to, true, true);
+            return true;
+        }
+        case heFirstLastColumn:
+        default:
+            if (ctrl) {
+                if (!home) {
+                    // The last cell of the table, footers excepted.
+                    MoveColRow(ColCount() - 1, lastRow, true, true);
+                    return true;
+                }
+                MoveColRow(FixedCols(), FixedRows(), true, true);
+                SetLeftCol(FixedCols());
+                return true;
+            }
+            if (shift) {
+                SetSelection({Col(), Row(), home ? FixedCols() : ColCount() - FFixedRightCols - 1, Row()});
+                return true;
+            }
+            MoveColRow(home ? FixedCols() : ColCount() - 1, Row(), true, true);
+            SetLeftCol(home ? FixedCols() : std::max(FixedCols(), ColCount() - VisibleColCount()));
+            return true;
+    }
+}
+
+bool TExtStringGrid::ClipboardKey(unsigned short Key, plat::TShiftState Shift) {
+    if (!FNavigation.AllowClipboardShortCuts()) return false;
+    const bool ctrl = (Shift & plat::ssCtrl) != 0, shift = (Shift & plat::ssShift) != 0;
+    enum { none, cut, copy, paste } what = none;
+    if ((ctrl && Key == 'X') || (shift && Key == plat::VK_DELETE)) what = cut;
+    else if ((ctrl && Key == 'V') || (shift && Key == plat::VK_INSERT)) what = paste;
+    else if (ctrl && (Key == 'C' || Key == plat::VK_INSERT)) what = copy;
+    if (what == none) return false;
+    bool allow = true;
+    switch (what) {
+        case cut:
+            if (OnClipboardCut) OnClipboardCut(this, allow);
+            if (allow) CutSelectionToClipboard();
+            break;
+        case paste:
+            if (OnClipboardPaste) OnClipboardPaste(this, allow);
+            if (allow) PasteSelectionFromClipboard();
+            break;
+        default:
+            if (OnClipboardCopy) OnClipboardCopy(this, allow);
+            if (allow) CopySelectionToClipboard();
+            break;
+    }
+    return true;
+}
+
+void TExtStringGrid::CopySelectionToClipboard() {
+    const TGridRect s = Selection();
+    std::string text;
+    for (int r = s.Top; r <= s.Bottom; ++r) {
+        for (int c = s.Left; c <= s.Right; ++c) {
+            if (c > s.Left) text += '\t';
+            text += Cells(RealColIndex(c), r);
+        }
+        text += "\r\n";
+    }
+    plat::Clipboard().SetAsText(text);
+}
+
+void TExtStringGrid::CutSelectionToClipboard() {
+    CopySelectionToClipboard();
+    const TGridRect s = Selection();
+    // Read-only cells are copied but keep their text.
+    for (int r = s.Top; r <= s.Bottom; ++r)
+        for (int c = s.Left; c <= s.Right; ++c)
+            if (!ReadOnly(RealColIndex(c), r)) SetCells(RealColIndex(c), r, "");
+}
+
+void TExtStringGrid::PasteSelectionFromClipboard() {
+    const std::string text = plat::Clipboard().AsText();
+    if (text.empty()) return;
+    const TGridRect s = Selection();
+    // Lines of tab-separated values from the selection's top-left cell; what
+    // falls outside the table or on a read-only cell is dropped.
+    int r = s.Top, c = s.Left;
+    std::string value;
+    auto put = [&] {
+        if (r < RowCount() - FFixedFooters && c < ColCount() && !ReadOnly(RealColIndex(c), r))
+            SetCells(RealColIndex(c), r, value);
+        value.clear();
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\t') {
+            put();
+            ++c;
+        } else if (ch == '\r' || ch == '\n') {
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            put();
+            ++r;
+            c = s.Left;
+            if (i + 1 == text.size()) return;
+        } else value += ch;
+    }
+    put();
+}
+
+void TExtStringGrid::SelectAllCells() {
+    TGridRect all{FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+    if (all.Right < all.Left || all.Bottom < all.Top) return;
+    if (FMouseActions.DisjunctRowSelect()) SelectRows(all.Top, all.Bottom - all.Top + 1);
+    SelectAllHook(all);
+    SetSelection(all);
+}
+
+void TExtStringGrid::ReportSelection(const TGridRect& Before) {
+    const TGridRect now = Selection();
+    if (now != Before) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+}
+
+void TExtStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {
+    if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
 void TExtStringGrid::TabToCell(bool Backwards) {

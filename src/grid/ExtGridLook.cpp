@@ -1,5 +1,11 @@
 #include "grid/ExtGridLook.h"
 
+#include <algorithm>
+
+#include "controls/EsgHTMLE.h"
+#include "grid/ExtGridPaint.h"
+#include "grid/ExtGridView.h"
+
 namespace grid {
 
 using plat::clNone;
@@ -343,6 +349,11 @@ void SetTheme(TGridLookColors& L, TBevelColorScheme Scheme) {
 // ------------------------------------------------------------------ grid binding
 TGridLookColors LookOfGrid(TExtStringGrid& Grid) {
     TGridLookColors L;
+    ReadGridLook(Grid, L);
+    return L;
+}
+
+void ReadGridLook(TExtStringGrid& Grid, TGridLookColors& L) {
     L.Look = Grid.Look();
     L.Loading = Grid.IsLoading();
     L.Fixed.From = Grid.KeloGradientFrom();
@@ -366,19 +377,31 @@ TGridLookColors LookOfGrid(TExtStringGrid& Grid) {
     L.GridLineColor = Grid.GridLineColor();
     L.GridFixedLineColor = Grid.GridFixedLineColor();
     L.SelectionStyle = Grid.SelectionStyle();
-    return L;
+    L.FooterColor = Grid.SearchFooter().Color();
+    L.FooterColorTo = Grid.SearchFooter().ColorTo();
 }
 
 void ApplyLookToGrid(const TGridLookColors& L, TExtStringGrid& Grid) {
-    Grid.SetLook(L.Look);
-    // The grid's From and To setters resolve a colour to RGB, which would
-    // turn "not set" into black: an unset colour leaves the grid's value.
-    if (L.Fixed.From != plat::clNone) Grid.SetKeloGradientFrom(L.Fixed.From);
-    if (L.Fixed.To != plat::clNone) Grid.SetKeloGradientTo(L.Fixed.To);
+    Grid.SetLookValue(L.Look);
+    // The control look first: its setters write through to the grid's
+    // colours, which then take the record's own values.
+    TControlLook& cl = Grid.ControlLook();
+    cl.SetFixedGradientFrom(L.ControlFixed.From);
+    cl.SetFixedGradientTo(L.ControlFixed.To);
+    cl.SetFixedGradientMirrorFrom(L.ControlFixed.MirrorFrom);
+    cl.SetFixedGradientMirrorTo(L.ControlFixed.MirrorTo);
+    Grid.SetKeloGradientFrom(L.Fixed.From);
+    Grid.SetKeloGradientTo(L.Fixed.To);
     Grid.SetKeloGradientMirrorFrom(L.Fixed.MirrorFrom);
     Grid.SetKeloGradientMirrorTo(L.Fixed.MirrorTo);
     Grid.SetActiveCellColor(L.ActiveCellColor);
+    Grid.SetActiveCellColorTo(L.ActiveCellColorTo);
     Grid.SetSelectionColor(L.SelectionColor);
+    Grid.SetSelectionColorTo(L.SelectionColorTo);
+    Grid.SetSelectionTextColor(L.SelectionTextColor);
+    Grid.SearchFooter().SetColor(L.FooterColor);
+    Grid.SearchFooter().SetColorTo(L.FooterColorTo);
+    Grid.SetScrollType(L.ScrollType);
     Grid.SetBorderColor(L.BorderColor);
     Grid.SetFixedColor(L.FixedColor);
     Grid.SetGridLineColor(L.GridLineColor);
@@ -386,6 +409,188 @@ void ApplyLookToGrid(const TGridLookColors& L, TExtStringGrid& Grid) {
     Grid.SetSelectionStyle(L.SelectionStyle);
     Grid.ControlLook().SetColor(L.ControlColor);
     Grid.ControlLook().SetCommentColor(L.CommentColor);
+}
+
+// ------------------------------------------------------------------ the grid's look properties
+void TExtStringGrid::SetLook(TGridLook Value) {
+    if (Value == FLook) return;
+    Painter().SetLook(Value);
+}
+
+void TExtStringGrid::SetLookValue(TGridLook Value) {
+    if (Value == FLook) return;
+    FLook = Value;
+    Invalidate();
+}
+
+namespace {
+// A face colour the grid keeps as it was given; "not set" stays not set.
+void SetFace(TExtStringGrid& G, TColor& Field, TColor Value) {
+    const TColor v = Value == plat::clNone ? Value : plat::ColorToRGB(Value);
+    if (Field == v) return;
+    Field = v;
+    G.Invalidate();
+}
+}  // namespace
+
+TColor TExtStringGrid::KeloGradientHoverFrom() { return Painter().Look().Hover.From; }
+void TExtStringGrid::SetKeloGradientHoverFrom(TColor V) { SetFace(*this, Painter().Look().Hover.From, V); }
+TColor TExtStringGrid::KeloGradientHoverTo() { return Painter().Look().Hover.To; }
+void TExtStringGrid::SetKeloGradientHoverTo(TColor V) { SetFace(*this, Painter().Look().Hover.To, V); }
+TColor TExtStringGrid::KeloGradientHoverMirrorFrom() { return Painter().Look().Hover.MirrorFrom; }
+void TExtStringGrid::SetKeloGradientHoverMirrorFrom(TColor V) { SetFace(*this, Painter().Look().Hover.MirrorFrom, V); }
+TColor TExtStringGrid::KeloGradientHoverMirrorTo() { return Painter().Look().Hover.MirrorTo; }
+void TExtStringGrid::SetKeloGradientHoverMirrorTo(TColor V) { SetFace(*this, Painter().Look().Hover.MirrorTo, V); }
+TColor TExtStringGrid::KeloGradientHoverBorder() { return Painter().Look().Hover.Border; }
+void TExtStringGrid::SetKeloGradientHoverBorder(TColor V) { SetFace(*this, Painter().Look().Hover.Border, V); }
+TColor TExtStringGrid::KeloGradientDownFrom() { return Painter().Look().Down.From; }
+void TExtStringGrid::SetKeloGradientDownFrom(TColor V) { SetFace(*this, Painter().Look().Down.From, V); }
+TColor TExtStringGrid::KeloGradientDownTo() { return Painter().Look().Down.To; }
+void TExtStringGrid::SetKeloGradientDownTo(TColor V) { SetFace(*this, Painter().Look().Down.To, V); }
+TColor TExtStringGrid::KeloGradientDownMirrorFrom() { return Painter().Look().Down.MirrorFrom; }
+void TExtStringGrid::SetKeloGradientDownMirrorFrom(TColor V) { SetFace(*this, Painter().Look().Down.MirrorFrom, V); }
+TColor TExtStringGrid::KeloGradientDownMirrorTo() { return Painter().Look().Down.MirrorTo; }
+void TExtStringGrid::SetKeloGradientDownMirrorTo(TColor V) { SetFace(*this, Painter().Look().Down.MirrorTo, V); }
+TColor TExtStringGrid::KeloGradientDownBorder() { return Painter().Look().Down.Border; }
+void TExtStringGrid::SetKeloGradientDownBorder(TColor V) { SetFace(*this, Painter().Look().Down.Border, V); }
+
+void TExtStringGrid::SetHoverFixedCells(THoverFixedCells Value) {
+    FHoverFixedCells = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetFixedCellHover(const TFixedCellHover& Value) {
+    TViewState& v = View();
+    const TFixedCellHover was = v.HoverFixed;
+    v.HoverFixed = Value;
+    if (was == Value || FHoverFixedCells == hfNone) return;
+    if (was.Col >= 0 && was.Row >= 0) RepaintCell(was.Col, was.Row);
+    if (Value.Col >= 0 && Value.Row >= 0) RepaintCell(Value.Col, Value.Row);
+}
+
+TExtStringGrid::TFixedCellHover TExtStringGrid::FixedCellHover() { return View().HoverFixed; }
+
+bool TExtStringGrid::HoverFixedCellAllowed(int ACol, int ARow) {
+    switch (FHoverFixedCells) {
+        case hfAll: return ACol < FixedCols() || ARow < FixedRows() || IsFixed(ACol, ARow);
+        case hfFixedColumns: return ACol < FixedCols();
+        case hfFixedRows: return ARow < FixedRows();
+        default: return false;
+    }
+}
+
+// ------------------------------------------------------------------ setters that store and repaint
+namespace {
+template <typename T>
+void StoreAndRepaint(TExtStringGrid& G, T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    G.Invalidate();
+}
+}  // namespace
+
+void TExtStringGrid::SetSelectionColorTo(TColor Value) { StoreAndRepaint(*this, FSelectionColorTo, Value); }
+void TExtStringGrid::SetSelectionMirrorColor(TColor Value) { StoreAndRepaint(*this, FSelectionMirrorColor, Value); }
+void TExtStringGrid::SetSelectionMirrorColorTo(TColor Value) {
+    StoreAndRepaint(*this, FSelectionMirrorColorTo, Value);
+}
+void TExtStringGrid::SetSelectionTextColor(TColor Value) { StoreAndRepaint(*this, FSelectionTextColor, Value); }
+void TExtStringGrid::SetSelectionColorMixerFactor(int Value) {
+    StoreAndRepaint(*this, FSelectionColorMixerFactor, std::clamp(Value, 0, 100));
+}
+void TExtStringGrid::SetActiveCellColorTo(TColor Value) {
+    FActiveCellColorTo = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightColor(TColor Value) {
+    if (Value == FHighlightColor) return;
+    FHighlightColor = Value;
+    ctl::SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(TColor Value) {
+    if (Value == FHighlightTextColor) return;
+    FHighlightTextColor = Value;
+    ctl::SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetURLColor(TColor Value) {
+    if (Value == FURLColor) return;
+    FURLColor = Value;
+    if (FURLShow) Invalidate();
+}
+
+void TExtStringGrid::SetURLShow(bool Value) { StoreAndRepaint(*this, FURLShow, Value); }
+bool TExtStringGrid::URLFull() { return View().URLFull; }
+void TExtStringGrid::SetURLFull(bool Value) {
+    View().URLFull = Value;
+    if (FURLShow) Invalidate();
+}
+
+void TExtStringGrid::SetXYOffset(plat::TPoint Value) {
+    FXYOffset = Value;
+    Invalidate();
+}
+
+void TExtStringGrid::UpdateXYOffset(int X, int Y) { FXYOffset = {X, Y}; }
+
+void TExtStringGrid::SetFlat(bool Value) {
+    FFlat = Value;
+    if (!FLoading) Invalidate();
+}
+
+void TExtStringGrid::SetShowDesignHelper(bool Value) { StoreAndRepaint(*this, FShowDesignHelper, Value); }
+
+TSyncGrid& TExtStringGrid::SyncGrid() { return View().SyncGrid; }
+TSearchFooter& TExtStringGrid::SearchFooter() { return View().SearchFooter; }
+
+// ------------------------------------------------------------------ tones, component style, office theme
+void TExtGridPainter::SetComponentStyle(ctl::TKeloStyle AStyle) {
+    ReadGridLook(FGrid, FLook);
+    grid::SetComponentStyle(FLook, AStyle);
+    ApplyLookToGrid(FLook, FGrid);
+    FGrid.Invalidate();
+}
+
+void TExtGridPainter::SetColorTones(const ctl::TColorTones& ATones) {
+    FTones = ATones;
+    TExtStringGrid& g = FGrid;
+    g.SetLook(glClassic);
+    g.SetFlat(true);
+    g.SetScrollType(ssTile);
+    g.SetFixedColor(ATones.Foreground.BrushColor);
+    g.FixedFont().SetColor(ATones.Foreground.TextColor);
+    g.FixedFont().SetName(ctl::DefaultFontName());
+    g.SetColor(ATones.Background.BrushColor);
+    g.Font().SetName(ctl::DefaultFontName());
+    g.Font().SetColor(ATones.Background.TextColor);
+    g.SetSelectionColor(ATones.Selected.BrushColor);
+    g.SetSelectionTextColor(ATones.Selected.TextColor);
+    g.SetSelectionColorTo(plat::clNone);
+    g.SetGridLineColor(0xE6E6E6);
+    // Each channel less a fifth, rounded.
+    const TColor f = plat::ColorToRGB(ATones.Foreground.BrushColor);
+    auto darker = [](int c) { return c - static_cast<int>(c * 20 / 100.0 + 0.5); };
+    g.SetGridFixedLineColor(plat::RGB(darker(plat::GetRValue(f)), darker(plat::GetGValue(f)),
+                                      darker(plat::GetBValue(f))));
+    g.ControlLook().SetControlStyle(csGlyph);
+    g.SearchFooter().SetColor(ATones.Foreground.BrushColor);
+    g.SearchFooter().SetColorTo(ATones.Foreground.BrushColor);
+    g.Invalidate();
+}
+
+void TExtGridPainter::AdaptToOfficeTheme(ctl::TOfficeTheme Theme) {
+    static constexpr ctl::TKeloStyle kStyleOf[] = {
+        ctl::tsSuiteABlue,  ctl::tsSuiteASilver,   ctl::tsSuiteAOlive, ctl::tsSuiteAClassic,
+        ctl::tsSuiteBAzure, ctl::tsSuiteBSilver,   ctl::tsSuiteBObsidian, ctl::tsSuiteCBlue,
+        ctl::tsSuiteCSilver, ctl::tsSuiteCBlack};
+    const bool changed = Theme != FLastTheme;
+    FLastTheme = Theme;
+    if (!changed || Theme == ctl::otUnknown) return;
+    SetComponentStyle(kStyleOf[Theme]);
 }
 
 }  // namespace grid

@@ -95,6 +95,8 @@ void SetTheme(TGridLookColors& L, TBevelColorScheme Scheme);
 // The colours as a grid holds them now / written into a grid (the values
 // the grid has no property for stay with the record).
 TGridLookColors LookOfGrid(TExtStringGrid& Grid);
+// Refreshes the values the grid holds; the rest of the record stays.
+void ReadGridLook(TExtStringGrid& Grid, TGridLookColors& L);
 void ApplyLookToGrid(const TGridLookColors& L, TExtStringGrid& Grid);
 
 }  // namespace grid

@@ -1,6 +1,8 @@
 #include "grid/ExtGridPaint.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,14 +59,17 @@ const plat::TBitmap* Glyph(const char* Name) {
 TExtGridPainter::TExtGridPainter(TExtStringGrid& AGrid) : FGrid(AGrid) { FLook = LookOfGrid(AGrid); }
 
 void TExtGridPainter::SetLook(TGridLook Value) {
-    FLook.Loading = FGrid.IsLoading();
+    // The grid's own properties may have been set one by one since the
+    // last preset: start from them, or the preset would write old values
+    // back into the colours it does not touch.
+    ReadGridLook(FGrid, FLook);
     grid::SetLook(FLook, Value);
     ApplyLookToGrid(FLook, FGrid);
     FGrid.Invalidate();
 }
 
 void TExtGridPainter::SetStyle(TExtGridStyle Value) {
-    FLook.Loading = FGrid.IsLoading();
+    ReadGridLook(FGrid, FLook);
     grid::SetStyle(FLook, Value);
     ApplyLookToGrid(FLook, FGrid);
     FGrid.Invalidate();
@@ -196,11 +201,12 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
                            kind == ctRowCheckBox || kind == ctTriStateCheckBox;
     // Data check boxes show their state, not their "Y"/"N" text.
-    const bool textBeside = !(kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox);
+    const bool textBeside = g.GraphicTextBeside(rcol, ARow);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
     if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
+    g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
         TRect box = r;
@@ -208,6 +214,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
         (void)textWidth;
         DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
     }
+    if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
     // Focus rectangle on the current cell of a focused grid.
     const TGridOptions opts = g.Options();
@@ -226,6 +233,33 @@ void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& 
     const TGridLook look = FGrid.Look();
     if (!(look == glKelo || look == glBevel || look == glFrost || look == glGlass || look == glSuiteB)) return;
     TExtStringGrid& g = FGrid;
+    auto face = [&](const TRect& r, const TFaceColors& f, bool frame) {
+        ctl::PaintCellBackground(Canvas, r, f.From, f.To, f.MirrorFrom, f.MirrorTo, true, f.Border, !frame, true);
+    };
+    const TExtStringGrid::TFixedCellHover h = g.FixedCellHover();
+    if (h.Col == ACol && h.Row == ARow && g.HoverFixedCellAllowed(ACol, ARow)) {
+        R.Bottom += 1;
+        if (!h.Pressed) {
+            face(R, FLook.Hover, true);
+        } else if (h.DropDown) {
+            // The drop-down part and the rest of a header with a drop-down
+            // button are pressed apart.
+            const TRect rest{R.Left, R.Top, R.Right - 16, R.Bottom};
+            const TRect button{R.Right - 16, R.Top, R.Right, R.Bottom};
+            face(rest, h.DropDownPressed ? FLook.Hover : FLook.Down, true);
+            face(button, h.DropDownPressed ? FLook.Down : FLook.Hover, true);
+        } else {
+            face(R, FLook.Down, true);
+        }
+        if (h.DropDown) {
+            Canvas.Pen().SetColor(h.Pressed ? FLook.Down.Border : FLook.Hover.Border);
+            Canvas.MoveTo(R.Right - 16, R.Top);
+            Canvas.LineTo(R.Right - 16, R.Bottom);
+            ctl::DrawDownTriangle(Canvas, R.Right - 8, R.Top + 8, plat::clBlack);
+            R.Right -= 16;
+        }
+        return;
+    }
     const bool activeHeader =
         g.ActiveCellShow() && ((ARow == g.Row() && ACol == g.FixedCols() - 1 && g.FixedCols() > 0) ||
                                (ACol == g.Col() && ARow == g.FixedRows() - 1 && g.FixedRows() > 0));
@@ -322,7 +356,7 @@ const char* TExtGridPainter::CheckGlyphName(TControlStyle Style, bool Checked, b
 void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, bool Enabled, bool Mixed,
                                      TControlStyle Style) {
     const TControlLook& cl = FGrid.ControlLook();
-    const bool e = Enabled || cl.CheckAlwaysActive();
+    const bool e = Enabled || cl.CheckAlwaysActive() || cl.NoDisabledCheckRadioLook();
     // Our platform has no visual-styles library: the themed style draws
     // the classic framed box, as the original does without one.
     if (Style == csTheme) Style = csClassic;
@@ -371,8 +405,17 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
             }
             break;
         }
+        case csGlyph: {
+            const plat::TBitmap& bmp = Checked ? cl.CheckedGlyph() : cl.UnCheckedGlyph();
+            if (!bmp.Empty()) {
+                plat::TBitmap glyph(bmp);
+                glyph.SetTransparent(true);
+                Canvas.Draw(Box.Left, Box.Top, glyph);
+            }
+            break;
+        }
         default:
-            break;  // glyph styles need glyphs the grid does not hold here
+            break;
     }
 }
 
@@ -403,7 +446,9 @@ void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R
         mixed = Graphic->CellCheckBoxState() == cbGrayed;
     } else {
         checked = Graphic->CellBoolean();
-        mixed = Graphic->CellAngle() > 0;
+        // Only the row check boxes use the angle for "some rows selected";
+        // on a plain check box it marks an attached balloon.
+        mixed = Kind == ctRowCheckBox && Graphic->CellAngle() > 0;
     }
     DrawCheckGlyph(Canvas, plat::Bounds(x0, y0, size, size), checked, enabled, mixed, g.ControlLook().ControlStyle());
 }
@@ -459,6 +504,105 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
                                          TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
     Painter().VisualProperties(ACol, ARow, AState, Select, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont, HA,
                                VA, WW, GD);
+}
+
+// ----------------------------------------------------------------- the control's paint pass
+bool TExtStringGrid::HasColouredBorder() {
+    const TGridLook look = Look();
+    const bool bordered = look == glSoft || (look >= glKelo && look <= glSuiteB);
+    return bordered && BorderColor() != plat::clNone && !Flat();
+}
+
+void TExtStringGrid::Paint() {
+    TCanvas& c = Canvas();
+    c.Pen().SetStyle(plat::psSolid);
+    c.Brush().SetStyle(plat::bsSolid);
+    TBaseGrid::Paint();
+    if (EditorMode()) {
+        const bool lines = GridLineWidth() >= 1 &&
+                           (Options().Contains(goHorzLine) || Options().Contains(goVertLine));
+        c.Pen().SetColor(lines ? GridLineColor() : Color());
+        c.Brush().SetStyle(plat::bsClear);
+        c.Rectangle(CellRect(Col(), Row()));
+        c.Brush().SetStyle(plat::bsSolid);
+    }
+    c.Pen().SetColor(plat::clBlack);
+    // The window layer draws no border of its own colour around a control:
+    // the one-pixel frame goes along the edge of the client area instead.
+    if (HasColouredBorder()) {
+        c.Pen().SetColor(BorderColor());
+        const int w = Width(), h = Height();
+        c.MoveTo(0, h - 1);
+        c.LineTo(0, 0);
+        c.LineTo(w - 1, 0);
+        c.LineTo(w - 1, h - 1);
+        c.LineTo(0, h - 1);
+    }
+    if (OnPainted) OnPainted(this);
+}
+
+// ----------------------------------------------------------------- measuring cell text
+plat::TPoint RotatedTextSize(int W, int H, int Angle) {
+    const double a = Angle * std::numbers::pi / 180.0;
+    const int hs = std::abs(static_cast<int>(std::lround(H * std::sin(a))));
+    const int wc = std::abs(static_cast<int>(std::lround(W * std::cos(a))));
+    const int hc = std::abs(static_cast<int>(std::lround(H * std::cos(a))));
+    const int ws = std::abs(static_cast<int>(std::lround(W * std::sin(a))));
+    // The box of a turned text spans both products; their difference would
+    // make a square text at 45 degrees measure nothing and cut it off.
+    return {hs + wc + 12, hc + ws + 12};
+}
+
+plat::TPoint TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool SB) {
+    plat::TBitmap scratch(1, 1);
+    TCanvas& c = scratch.Canvas();
+    std::string text = Cells(ACol, ARow);
+    const int kind = ctl::GetCellTextKind(text, EnableHTML());
+    c.SetFont(GetCellFont(ACol, ARow));
+    const int dcol = DisplColIndex(ACol);
+    if ((ARow < FixedRows() || dcol < FixedCols()) && ActiveCellShow() &&
+        FActiveCellFont.Style().Contains(plat::fsBold))
+        c.Font().SetStyle(c.Font().Style() + plat::TFontStyles{plat::fsBold});
+    c.Font().SetSize(c.Font().Size() + ZoomFactor());
+    TRect R = ComputeCellRect(dcol, ARow);
+    const plat::TPoint off = XYOffset();
+    plat::InflateRect(R, -off.X, -off.Y);
+    if (SB) R.Right -= 17;
+    if (kind == ctl::ctkHtml) {
+        ctl::THtmlRenderArgs args;
+        args.MeasureOnly = true;
+        args.URLColor = URLColor();
+        ctl::THtmlRenderResult result;
+        TRect hr = R;
+        if (!VS) hr.Right = 65535;
+        hr.Bottom = 65535;
+        ctl::RenderHtmlText(c, text, hr, args, result);
+        return {result.XSize + 2, result.YSize + 2};
+    }
+    int angle = 0;
+    const bool rotated = IsRotated(ACol, ARow, angle);
+    plat::TPoint size;
+    if (VS) {
+        plat::InflateRect(R, -2, -2);
+        const unsigned flags = plat::DT_CALCRECT | plat::DT_EDITCONTROL | plat::DT_NOPREFIX | plat::DT_EXPANDTABS |
+                               (rotated ? plat::DT_SINGLELINE : plat::DT_WORDBREAK);
+        TRect m = R;
+        const int h = c.DrawText(text.empty() ? std::string(" ") : text, m, flags);
+        size = {m.Right - m.Left, h};
+    } else {
+        int widest = 0, lines = 0;
+        size_t start = 0;
+        while (true) {
+            const size_t end = text.find_first_of("\r\n", start);
+            widest = std::max(widest, c.TextWidth(text.substr(start, end - start)));
+            ++lines;
+            if (end == std::string::npos) break;
+            start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        }
+        size = {widest, c.TextHeight("gh") * lines};
+    }
+    if (rotated) size = RotatedTextSize(size.X, size.Y, angle);
+    return size;
 }
 
 }  // namespace grid

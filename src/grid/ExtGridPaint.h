@@ -9,11 +9,16 @@
 // look record of the presets beside the grid's own properties, for the
 // colours the grid has no property for.
 
+#include "controls/ExtStyleIF.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridLook.h"
 #include "platform/Graphics.h"
 
 namespace grid {
+
+// The size of a W x H text turned by Angle degrees, with 6 pixels of room
+// on each side: the box that holds the turned text.
+plat::TPoint RotatedTextSize(int W, int H, int Angle);
 
 class TExtGridPainter {
 public:
@@ -23,6 +28,16 @@ public:
     // A look or style with its preset, handed to the grid and repainted.
     void SetLook(TGridLook Value);
     void SetStyle(TExtGridStyle Value);
+    // The pack-wide style (the same sets in the same order), kept as the
+    // grid's last style.
+    void SetComponentStyle(ctl::TKeloStyle AStyle);
+    // A flat look from a colour-tone set; the tones are kept.
+    void SetColorTones(const ctl::TColorTones& ATones);
+    const ctl::TColorTones& ColorTones() const { return FTones; }
+    // Follows the office suite's colour scheme when it changed since the
+    // last call; an unknown scheme changes nothing.
+    void AdaptToOfficeTheme(ctl::TOfficeTheme Theme);
+    void AdaptToOfficeTheme() { AdaptToOfficeTheme(ctl::DetectOfficeTheme()); }
 
     // Paints the cells that meet the client area into Canvas (client
     // coordinates), each through the grid's own cell painting.
@@ -66,6 +81,8 @@ private:
 
     TExtStringGrid& FGrid;
     TGridLookColors FLook;
+    ctl::TColorTones FTones;
+    ctl::TOfficeTheme FLastTheme = ctl::otUnknown;
     int FPainted = 0;
 };
 

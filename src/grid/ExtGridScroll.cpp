@@ -1,6 +1,9 @@
 #include "grid/ExtGridScroll.h"
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridScrollBars.h"
+#include "grid/ExtGridView.h"
+#include "platform/Application.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +13,7 @@ namespace grid {
 
 namespace {
 constexpr int kScrollRange = 127;
+constexpr int kSearchFooterHeight = 32;
 
 int MulDiv(int a, int b, int c) {
     if (c == 0) return -1;
@@ -103,7 +107,20 @@ void ScaleOtherSizes(std::vector<int>& Sizes, int First, int Sized, int OldSize)
 void TExtStringGrid::ColumnSizeFollowUp() {
     if (FInSizeFollowUp || FLoading || FDestroying) return;
     FInSizeFollowUp = true;
+    TViewState& v = View();
     const int count = ColCount();
+    const int sized = v.ColClicked;
+    v.ColClicked = -1;
+    // The user sized one column with all-column sizing on: the others
+    // follow by the same factor.
+    if (sized >= FixedCols() && sized < count && FMouseActions.AllColumnSize() && v.ColClickedSize > 0) {
+        std::vector<int> widths(static_cast<size_t>(count));
+        for (int c = 0; c < count; ++c) widths[static_cast<size_t>(c)] = ColWidths(c);
+        ScaleOtherSizes(widths, FixedCols(), sized, v.ColClickedSize);
+        for (int c = FixedCols(); c < count; ++c)
+            if (c != sized) TBaseGrid::SetColWidths(c, widths[static_cast<size_t>(c)]);
+    }
+    if (sized >= 0 && OnEndColumnSize) OnEndColumnSize(this, sized);
     for (int c = FixedCols(); c < count; ++c) {
         const int w = ColWidths(c);
         if (c < static_cast<int>(FSeenColWidths.size()) && FSeenColWidths[static_cast<size_t>(c)] == w) continue;
@@ -113,7 +130,234 @@ void TExtStringGrid::ColumnSizeFollowUp() {
     }
     FSeenColWidths.assign(static_cast<size_t>(count), 0);
     for (int c = 0; c < count; ++c) FSeenColWidths[static_cast<size_t>(c)] = ColWidths(c);
+    if (sized >= 0) v.RowClicked = -1;
+    CellControlsUpdate(false);
     FInSizeFollowUp = false;
+}
+
+void TExtStringGrid::NoteUserSizing(bool Column, int Index, int StartSize) {
+    TViewState& v = View();
+    if (Column) {
+        v.ColClicked = Index;
+        v.ColClickedSize = StartSize;
+    } else {
+        v.RowClicked = Index;
+        v.RowClickedSize = StartSize;
+    }
+}
+
+void TExtStringGrid::RowHeightsChanged() {
+    TBaseGrid::RowHeightsChanged();
+    TViewState& v = View();
+    if (v.InRowFollowUp || FLoading || FDestroying) return;
+    v.InRowFollowUp = true;
+    const int sized = v.RowClicked;
+    v.RowClicked = -1;
+    const int count = RowCount();
+    if (sized >= FixedRows() && sized < count && FMouseActions.AllRowSize() && v.RowClickedSize > 0) {
+        std::vector<int> heights(static_cast<size_t>(count));
+        for (int r = 0; r < count; ++r) heights[static_cast<size_t>(r)] = RowHeights(r);
+        ScaleOtherSizes(heights, FixedRows(), sized, v.RowClickedSize);
+        for (int r = FixedRows(); r < count; ++r)
+            if (r != sized) SetRowHeights(r, heights[static_cast<size_t>(r)]);
+    }
+    if (sized >= 0) {
+        if (OnEndRowSize) OnEndRowSize(this, sized);
+        v.ColClicked = -1;
+    }
+    CellControlsUpdate(false);
+    v.InRowFollowUp = false;
+}
+
+void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+    if (!Parent() || FLoading || FDestroying) {
+        TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+        return;
+    }
+    if (FColumnSize.Stretch()) ApplyColumnStretch(FColumnSize.StretchColumn());
+    TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+}
+
+void TExtStringGrid::StretchRightColumn() { ApplyColumnStretch(-1); }
+
+int TExtStringGrid::OldTopRow() { return View().OldTopRow; }
+int TExtStringGrid::OldLeftCol() { return View().OldLeftCol; }
+
+// ----------------------------------------------------------------- scrolled
+void TExtStringGrid::TopLeftChanged() {
+    TBaseGrid::TopLeftChanged();
+    TViewState& v = View();
+    // A special editor stays where it was opened; it closes with its value
+    // kept rather than float over other cells.
+    if (EditMode() && EditControl() != edNormal) HideInplaceEdit();
+    CellControlsUpdate(false);
+    v.OldLeftCol = LeftCol();
+    v.OldTopRow = TopRow();
+    plat::TObject* synced = v.SyncGrid.Grid();
+    auto* other = TViewState::IsLive(synced) ? dynamic_cast<TExtStringGrid*>(synced) : nullptr;
+    if (other && other != this) {
+        if (v.SyncGrid.ScrollVertical()) other->SetTopRow(TopRow());
+        if (v.SyncGrid.ScrollHorizontal()) other->SetLeftCol(LeftCol());
+    }
+    if (v.VScroll) v.VScroll->Invalidate();
+    if (v.HScroll) v.HScroll->Invalidate();
+}
+
+// ----------------------------------------------------------------- scroll messages
+bool TExtStringGrid::ScrollSynch() { return View().ScrollSynch; }
+void TExtStringGrid::SetScrollSynch(bool Value) { View().ScrollSynch = Value; }
+bool TExtStringGrid::ScrollHintShowing() { return View().ScrollHintShowing; }
+
+std::string TExtStringGrid::ScrollHintCaption() {
+    const TViewState& v = View();
+    return v.ScrollHint ? v.ScrollHint->Caption() : std::string();
+}
+
+void TExtStringGrid::WMHScroll(plat::TMessage& Message) { ScrollMessage(false, Message); }
+
+void TExtStringGrid::WMVScroll(plat::TMessage& Message) { ScrollMessage(true, Message); }
+
+void TExtStringGrid::ScrollMessage(bool Vertical, plat::TMessage& Message) {
+    TViewState& v = View();
+    const unsigned code = plat::LoWord(Message.WParam);
+    int pos = plat::HiWordSigned(Message.WParam);
+    const bool hints = FScrollHints == shBoth || FScrollHints == (Vertical ? shVertical : shHorizontal);
+    const int count = Vertical ? RowCount() : ColCount();
+    const int visible = Vertical ? VisibleRowCount() : VisibleColCount();
+    const int fixed = Vertical ? FixedRows() : FixedCols();
+    if (hints) {
+        if (code == plat::SB_ENDSCROLL) {
+            if (v.ScrollHint) v.ScrollHint->ReleaseHandle();
+            v.ScrollHintShowing = false;
+        } else if (code == plat::SB_THUMBTRACK) {
+            const int cell = ThumbToCell(pos, count, visible, fixed);
+            std::string hint = ScrollHintText(Vertical, cell);
+            if (OnScrollHint) OnScrollHint(this, cell, hint);
+            if (!v.ScrollHint) v.ScrollHint = new THTMLHintWindow(this);
+            v.ScrollHint->SetColor(FHintColor);
+            const plat::TRect need = v.ScrollHint->CalcHintRect(100, hint);
+            const plat::TPoint mouse = ScreenToClient(plat::Mouse->CursorPos());
+            plat::TRect r = need;
+            plat::OffsetRect(r, mouse.X + 10, mouse.Y);
+            v.ScrollHint->ActivateHint(r, hint, *this);
+            v.ScrollHintShowing = true;
+        }
+    }
+    if (code == plat::SB_THUMBTRACK && v.ScrollSynch) {
+        const int target = ThumbToCell(pos, count, visible, fixed);
+        if (Vertical) SetTopRow(target);
+        else SetLeftCol(target);
+    }
+    if (!Vertical && FixedCols() == 0 && Col() <= ThumbToCell(pos, count, visible, fixed) && EditMode())
+        HideInplaceEdit();
+    // A visible search footer covers the bottom of the client area: the
+    // grid scrolls so far that its last row shows above the footer.
+    const int panel = Vertical && SearchFooter().Visible() ? kSearchFooterHeight : 0;
+    const bool downward = code == plat::SB_ENDSCROLL || code == plat::SB_LINEDOWN;
+    if (panel > 0 && downward && LastRowBottom() >= 0 && TopRow() + VisibleRowCount() >= RowCount() - 1 &&
+        LastRowBottom() < ClientHeight() - (panel - 2)) {
+        Message.Result = 1;
+        return;
+    }
+    if (Vertical) TBaseGrid::WMVScroll(Message);
+    else TBaseGrid::WMHScroll(Message);
+    if (panel > 0 && TopRow() == RowCount() - VisibleRowCount()) {
+        if (code == plat::SB_LINEUP) SetTopRow(TopRow() - 1);
+        else if (downward) ScrollAboveSearchFooter(panel);
+    }
+    if (code == plat::SB_ENDSCROLL && ColCount() == 1) Invalidate();
+}
+
+int TExtStringGrid::LastRowBottom() {
+    // Summed from the top row on; a last row far below the view answers -1
+    // rather than walking a long table.
+    int y = FixedRowsHeight();
+    for (int r = TopRow(); r < RowCount(); ++r) {
+        y += RowHeights(r);
+        if (y > 4 * ClientHeight() + 1000) return -1;
+    }
+    return y;
+}
+
+void TExtStringGrid::ScrollAboveSearchFooter(int Panel) {
+    while (ClientHeight() > DefaultRowHeight() + Panel && Row() >= 0 && Row() < RowCount() &&
+           TopRow() < RowCount()) {
+        const int bottom = LastRowBottom();
+        if (bottom < 0 || bottom <= ClientHeight() - Panel + 2) break;
+        const int top = TopRow();
+        SetTopRow(top + 1);
+        if (TopRow() == top) break;
+    }
+}
+
+// ----------------------------------------------------------------- drag scrolling
+TExtStringGrid::TDragScrollOptions& TExtStringGrid::DragScrollOptions() { return View().DragScroll; }
+
+namespace {
+void StopTimer(plat::TTimer*& Timer) {
+    delete Timer;
+    Timer = nullptr;
+}
+}  // namespace
+
+void TExtStringGrid::DragOver(TObject* /*Source*/, int X, int Y, TDragState State, bool& /*Accept*/) {
+    TViewState& v = View();
+    const TDragScrollOptions& o = v.DragScroll;
+    if (!o.Active) {
+        StopTimer(v.DragTimer);
+        return;
+    }
+    const bool wasEmpty = v.DragDirections == 0;
+    v.DragDirections = 0;
+    if (State == dsDragLeave) {
+        StopTimer(v.DragTimer);
+        return;
+    }
+    v.DragDirections = DragScrollDirection(X, Y, Width(), Height(), {o.TopMargin, o.BottomMargin, o.LeftMargin,
+                                                                    o.RightMargin});
+    if (v.DragDirections == 0) {
+        StopTimer(v.DragTimer);
+        return;
+    }
+    if (!v.DragTimer) {
+        v.DragTimer = new plat::TTimer(this);
+        v.DragTimer->SetInterval(o.InitialDelay);
+        v.DragTimer->OnTimer = [this](TObject*) { DragScrollTimer(); };
+        v.DragTimer->SetEnabled(true);
+    } else if (!wasEmpty) {
+        v.DragTimer->SetInterval(o.InitialDelay);
+    }
+}
+
+void TExtStringGrid::DragScrollTimer() {
+    TViewState& v = View();
+    if (!v.DragScroll.Active) {
+        // Not freed from inside its own tick: switched off instead.
+        if (v.DragTimer) v.DragTimer->SetEnabled(false);
+        return;
+    }
+    if (v.DragTimer) v.DragTimer->SetInterval(v.DragScroll.RepeatDelay);
+    int dirs = v.DragDirections;
+    if (OnDragScroll) {
+        bool canScroll = true;
+        OnDragScroll(this, TopRow(), LeftCol(), dirs, canScroll);
+        if (!canScroll) return;
+    }
+    int top = TopRow(), left = LeftCol();
+    DragScrollStep(dirs, top, left, FixedRows(), FixedCols(), RowCount(), ColCount(), VisibleRowCount(),
+                   VisibleColCount());
+    if (top != TopRow()) SetTopRow(top);
+    if (left != LeftCol()) SetLeftCol(left);
+}
+
+bool TExtStringGrid::DragScrollTimerRunning() {
+    const TViewState& v = View();
+    return v.DragTimer && v.DragTimer->Enabled();
+}
+
+int TExtStringGrid::DragScrollInterval() {
+    const TViewState& v = View();
+    return v.DragTimer ? v.DragTimer->Interval() : 0;
 }
 
 }  // namespace grid

@@ -146,6 +146,15 @@ int TExtStringGrid::SelectedRowCount() const {
     if (FMouseActions.DisjunctRowSelect()) return static_cast<int>(FSelectedRows.size());
     const TGridRect s = Selection();
     const int bottom = std::min(s.Bottom, RowCount() - FFixedFooters - 1);
+    // A merged block counts with all its rows.
+    if (IsMergedCell(s.Left, s.Top)) {
+        const int span = CellSpan(BaseCell(s.Left, s.Top).X, BaseCell(s.Left, s.Top).Y).Y;
+        return s.Top + span > bottom ? span + 1 : std::abs(s.Top - bottom) + 1;
+    }
+    if (IsMergedCell(s.Left, bottom)) {
+        const plat::TPoint b = BaseCell(s.Left, bottom);
+        return std::abs(s.Top - bottom) + CellSpan(b.X, b.Y).Y + 1;
+    }
     return std::abs(s.Top - bottom) + 1;
 }
 
@@ -210,6 +219,15 @@ int TExtStringGrid::ColSelectCount() const {
 int TExtStringGrid::SelectedColCount() const {
     if (FMouseActions.DisjunctColSelect()) return static_cast<int>(FColSelect.size());
     const TGridRect s = Selection();
+    if (IsMergedCell(s.Left, s.Top)) {
+        const plat::TPoint b = BaseCell(s.Left, s.Top);
+        const int span = CellSpan(b.X, b.Y).X;
+        return s.Left + span > s.Right ? span + 1 : std::abs(s.Left - s.Right) + 1;
+    }
+    if (IsMergedCell(s.Right, s.Top)) {
+        const plat::TPoint b = BaseCell(s.Right, s.Top);
+        return std::abs(s.Left - s.Right) + CellSpan(b.X, b.Y).X + 1;
+    }
     return std::abs(s.Left - s.Right) + 1;
 }
 

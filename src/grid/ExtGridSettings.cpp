@@ -38,6 +38,10 @@ void TControlLook::Assign(const TControlLook& Source) {
     FSpinButtonsAlwaysVisible = Source.FSpinButtonsAlwaysVisible;
     FDropDownCount = Source.FDropDownCount;
     FHintMaxWidth = Source.FHintMaxWidth;
+    FCheckedGlyph.Assign(Source.FCheckedGlyph);
+    FUnCheckedGlyph.Assign(Source.FUnCheckedGlyph);
+    FRadioOnGlyph.Assign(Source.FRadioOnGlyph);
+    FRadioOffGlyph.Assign(Source.FRadioOffGlyph);
 }
 
 void TControlLook::SetColor(TColor Value) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 namespace grid {
@@ -45,6 +46,30 @@ public:
     int ProgressMarginX() const { return FProgressMarginX; }
     int ProgressMarginY() const { return FProgressMarginY; }
     int HintMaxWidth() const { return FHintMaxWidth; }
+    // In-cell control look: progress margins, flat and disabled looks, and
+    // the custom check and radio glyphs of the glyph style (copied in).
+    void SetProgressBorderColor(TColor Value) { FProgressBorderColor = Value; }
+    void SetProgressMarginX(int Value) { FProgressMarginX = Value; Changed(); }
+    void SetProgressMarginY(int Value) { FProgressMarginY = Value; Changed(); }
+    bool ProgressXP() const { return FProgressXP; }
+    void SetProgressXP(bool Value) { FProgressXP = Value; Changed(); }
+    bool FlatButton() const { return FFlatButton; }
+    void SetFlatButton(bool Value) { FFlatButton = Value; Changed(); }
+    bool NoDisabledCheckRadioLook() const { return FNoDisabledCheckRadioLook; }
+    void SetNoDisabledCheckRadioLook(bool Value) { FNoDisabledCheckRadioLook = Value; Changed(); }
+    bool NoDisabledButtonLook() const { return FNoDisabledButtonLook; }
+    void SetNoDisabledButtonLook(bool Value) { FNoDisabledButtonLook = Value; Changed(); }
+    bool FixedDropDownButton() const { return FFixedDropDownButton; }
+    void SetFixedDropDownButton(bool Value) { FFixedDropDownButton = Value; }
+    void SetHintMaxWidth(int Value) { FHintMaxWidth = Value; }
+    const plat::TBitmap& CheckedGlyph() const { return FCheckedGlyph; }
+    void SetCheckedGlyph(const plat::TBitmap& Value) { FCheckedGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& UnCheckedGlyph() const { return FUnCheckedGlyph; }
+    void SetUnCheckedGlyph(const plat::TBitmap& Value) { FUnCheckedGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& RadioOnGlyph() const { return FRadioOnGlyph; }
+    void SetRadioOnGlyph(const plat::TBitmap& Value) { FRadioOnGlyph.Assign(Value); Changed(); }
+    const plat::TBitmap& RadioOffGlyph() const { return FRadioOffGlyph; }
+    void SetRadioOffGlyph(const plat::TBitmap& Value) { FRadioOffGlyph.Assign(Value); Changed(); }
 
     // The normal-state gradient reaches the grid only when set (a colour,
     // not clNone); the mirror colours always do.
@@ -94,6 +119,12 @@ private:
     TColor FProgressBorderColor = plat::clGray;
     int FProgressMarginX = 2;
     int FProgressMarginY = 2;
+    bool FProgressXP = false;
+    bool FFlatButton = false;
+    bool FNoDisabledCheckRadioLook = false;
+    bool FNoDisabledButtonLook = false;
+    bool FFixedDropDownButton = false;
+    plat::TBitmap FCheckedGlyph, FUnCheckedGlyph, FRadioOnGlyph, FRadioOffGlyph;
 };
 
 enum TAutoSizeRows { arAll, arNormal, arFixed };
@@ -200,6 +231,18 @@ public:
     bool ShowTree() const { return FShowTree; }
     bool ShowTreeFull() const { return FShowTreeFull; }
     TColor TreeColor() const { return FTreeColor; }
+    // Node look; the glyphs of the glyph node type are copied in.
+    void SetColor(TColor Value) { FColor = Value; }
+    void SetExpandOne(bool Value) { FExpandOne = Value; }
+    void SetNodeType(TNodeType Value) { FNodeType = Value; }
+    void SetNodeColor(TColor Value) { FNodeColor = Value; }
+    void SetShowTree(bool Value) { FShowTree = Value; }
+    void SetShowTreeFull(bool Value) { FShowTreeFull = Value; }
+    void SetTreeColor(TColor Value) { FTreeColor = Value; }
+    const plat::TBitmap& ExpandGlyph() const { return FExpandGlyph; }
+    void SetExpandGlyph(const plat::TBitmap& Value) { FExpandGlyph.Assign(Value); }
+    const plat::TBitmap& ContractGlyph() const { return FContractGlyph; }
+    void SetContractGlyph(const plat::TBitmap& Value) { FContractGlyph.Assign(Value); }
 
 private:
     TColor FColor = plat::clSilver;
@@ -210,6 +253,7 @@ private:
     bool FShowTree = true;
     bool FShowTreeFull = true;
     TColor FTreeColor = plat::clGray;
+    plat::TBitmap FExpandGlyph, FContractGlyph;
 };
 
 enum TProgressStyle { psBevel, psClassic };
@@ -252,6 +296,19 @@ public:
     void SetSteps(int Value) { Set(FSteps, Value); }
     TProgressStyle Style() const { return FStyle; }
     void SetStyle(TProgressStyle Value) { Set(FStyle, Value); }
+    // Level colours and the bar's drawing switches.
+    void SetLevel0Color(TColor Value) { Set(FLevel0Color, Value); }
+    void SetLevel0ColorTo(TColor Value) { Set(FLevel0ColorTo, Value); }
+    void SetLevel1Color(TColor Value) { Set(FLevel1Color, Value); }
+    void SetLevel1ColorTo(TColor Value) { Set(FLevel1ColorTo, Value); }
+    void SetLevel2Color(TColor Value) { Set(FLevel2Color, Value); }
+    void SetLevel2ColorTo(TColor Value) { Set(FLevel2ColorTo, Value); }
+    void SetLevel3Color(TColor Value) { Set(FLevel3Color, Value); }
+    void SetLevel3ColorTo(TColor Value) { Set(FLevel3ColorTo, Value); }
+    void SetBorderColor(TColor Value) { Set(FBorderColor, Value); }
+    void SetStacked(bool Value) { Set(FStacked, Value); }
+    void SetCompletionSmooth(bool Value) { Set(FCompletionSmooth, Value); }
+    void SetShowGradient(bool Value) { Set(FShowGradient, Value); }
     std::function<void()> OnChange;
 
 private:

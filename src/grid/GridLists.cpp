@@ -150,6 +150,10 @@ const TControlItem& TControlList::Control(int Index) const {
     return FItems[size_t(Index)];
 }
 
+TControlItem& TControlList::Control(int Index) {
+    return const_cast<TControlItem&>(static_cast<const TControlList*>(this)->Control(Index));
+}
+
 void TControlList::RemoveControl(int Index) {
     if (Index < 0 || Index >= Count())
         throw std::out_of_range("List index out of bounds (" + std::to_string(Index) + ")");

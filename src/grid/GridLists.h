@@ -89,6 +89,8 @@ public:
     void AddControl(int X, int Y, plat::TControl* Control);
     int ControlIndex(int X, int Y) const;
     const TControlItem& Control(int Index) const;
+    // Writable, so that an item follows its cell when columns or rows move.
+    TControlItem& Control(int Index);
     void RemoveControl(int Index);
     int Count() const { return int(FItems.size()); }
     // True when a windowed control of the list is this one.

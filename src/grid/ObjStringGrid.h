@@ -5,6 +5,7 @@
 // of the string grid live beyond ColCount) and answers an empty text and no
 // object for cells never written.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -33,12 +34,28 @@ public:
     // Rows of the store beyond RowCount are dropped when the grid shrinks.
     void SetRowCount(int Value) override;
 
+    // (Sender, FromIndex, ToIndex) after the cells of a column or row moved.
+    std::function<void(plat::TObject*, int, int)> OnColumnMoved;
+    std::function<void(plat::TObject*, int, int)> OnRowMoved;
+
 protected:
     // The editor reads and writes the stored text of the cell.
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
     // Cells whose object slot holds something, in row order.
     std::vector<std::pair<int, int>> CellsWithObjects() const;
+    // The cell data follows a moved column or row: the cells of From go to
+    // To and those between shift one step towards From. Then the event.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    // Every cell at column FirstCol or beyond moves Delta columns; the
+    // target slots must be empty.
+    void ShiftStoreColumns(int FirstCol, int Delta);
+    // Every cell at row FirstRow or below moves Delta rows. Moving up drops
+    // what is left in the rows moved over (their objects are not freed).
+    void ShiftStoreRows(int FirstRow, int Delta);
+    // Told of every cell object that changed its place in the store.
+    virtual void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow);
 
 private:
     struct Cell {

@@ -442,7 +442,13 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
             }
             TMessage m{msg, MouseKeys(me->modifiers(), me->buttons()), MakeLParam(p.x(), p.y()), 0};
             SafeCall([&] { c->WndProc(m); });
-            if (custom && press && main != nullptr && main->focusPolicy() != Qt::NoFocus) main->setFocus(Qt::MouseFocusReason);
+            if (custom && press && main != nullptr && main->focusPolicy() != Qt::NoFocus) {
+                // A press whose handler gave the focus to a child of the
+                // control (an in-place editor opened by the click) leaves
+                // it there.
+                QWidget* f = QApplication::focusWidget();
+                if (f == nullptr || !main->isAncestorOf(f)) main->setFocus(Qt::MouseFocusReason);
+            }
             return custom;
         }
         case QEvent::Wheel: {

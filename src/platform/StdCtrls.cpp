@@ -459,6 +459,10 @@ void TComboBox::SetStyle(TComboBoxStyle Value) {
     FStyle = Value;
     auto* w = WidgetAs<QComboBox>(*this);
     FSyncing = true;
+    // The line edit a list style drops is deleted later, and through its
+    // focus proxy it still counts as focused while the combo is: deleted,
+    // it would take the focus away from the combo.
+    if (Value == csDropDownList && w->lineEdit() != nullptr) w->lineEdit()->setFocusProxy(nullptr);
     w->setEditable(Value != csDropDownList);
     if (w->lineEdit() != nullptr) {
         w->setInsertPolicy(QComboBox::NoInsert);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "GatewayTestSupport.h"
+#include "grid/ExtCGrid.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
 #include "platform/Ping.h"
@@ -127,6 +128,20 @@ TEST_F(BootWindow, ShowingRestoresLastAddressAndChoicesAndLaysOutEthernet) {
         return mrCancel;
     });
     dlg->ShowModal();
+}
+
+// The search panel is never shown here, but it is whole: its device list
+// has the two columns with their headers and hint in the user's language.
+TEST_F(BootWindow, SearchPanelHoldsTheLabelledDeviceList) {
+    dlg->Set_Lang();
+    grid::TExtColumnGrid& list = *dlg->ACG_List_Devices;
+    EXPECT_EQ(list.Parent(), dlg->P_Eth_Search);
+    EXPECT_EQ(list.ColCount(), 2);
+    EXPECT_EQ(list.Cells(0, 0), "IP Address");
+    EXPECT_EQ(list.Cells(1, 0), "MAC Address");
+    EXPECT_EQ(list.Hint(), "Select a device in the list");
+    EXPECT_EQ(dlg->Btn_Search->Caption(), "Search");
+    EXPECT_EQ(dlg->CB_Find_All_VKR->Caption(), "Find all Vekrun Devices");
 }
 
 TEST_F(BootWindow, FormTypeChoosesCaptionsAndPanels) {

@@ -10,6 +10,7 @@
 
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
+#include "grid/Undo.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -243,6 +244,186 @@ TEST_F(GridEdit, ReadOnlyCheckBoxColumnOnlySelects) {
     EXPECT_FALSE(grid->IsChecked(2, 4));
 }
 
+TEST_F(GridEdit, ChangeVetoesAskInOrderAndCanKeepTheCell) {
+    std::vector<std::string> asked;
+    bool allowRow = true;
+    grid->OnRowChanging = [&](plat::TObject*, int from, int to, bool& allow) {
+        asked.push_back("row " + std::to_string(from) + ">" + std::to_string(to));
+        allow = allowRow;
+    };
+    grid->OnColChanging = [&](plat::TObject*, int from, int to, bool&) {
+        asked.push_back("col " + std::to_string(from) + ">" + std::to_string(to));
+    };
+    grid->OnCellChanging = [&](plat::TObject*, int oldRow, int oldCol, int newRow, int newCol, bool& allow) {
+        asked.push_back("cell " + std::to_string(oldCol) + "," + std::to_string(oldRow) + ">" +
+                        std::to_string(newCol) + "," + std::to_string(newRow) + (allow ? "" : " refused"));
+    };
+    Select(1, 1);
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 1>2", "cell 1,1>1,2"}));
+    EXPECT_EQ(grid->Row(), 2);
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_RIGHT);
+    EXPECT_EQ(asked, (std::vector<std::string>{"col 1>2", "cell 1,2>2,2"}));
+    allowRow = false;
+    asked.clear();
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(asked, (std::vector<std::string>{"row 2>3", "cell 2,2>2,3 refused"}));
+    EXPECT_EQ(grid->Row(), 2);
+    // A refused move ends an open edit all the same; the cell keeps it.
+    pt::TypeText(*grid, "k");
+    pt::SendKey(Editor(), plat::VK_DOWN);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(2, 2), "k");
+}
+
+TEST_F(GridEdit, EditOnDoubleClickOnlyOpensNothingByKeys) {
+    grid->MouseActions().SetEditOnDblClickOnly(true);
+    Select(2, 2);
+    Select(1, 1);
+    pt::TypeText(*grid, "z");
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    EXPECT_FALSE(grid->Options().Contains(plat::goEditing));
+}
+
+TEST_F(GridEdit, EditChangeReportsEachTypedChangeWithTheDisplayedColumn) {
+    grid->HideColumn(1);
+    std::vector<std::string> changes;
+    grid->OnEditChange = [&](plat::TObject*, int c, int r, const std::string& v) {
+        changes.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+    };
+    Select(1, 1);  // real column 2
+    pt::TypeText(*grid, "a");
+    pt::TypeText(Editor(), "b");
+    EXPECT_EQ(changes, (std::vector<std::string>{"1,1=a", "1,1=ab"}));
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(changes.size(), 2u) << "closing is no change";
+}
+
+TEST_F(GridEdit, StoredEditsMarkTheRowAndCanBeUndone) {
+    TExtGridUndoRedo undo(form.get());
+    grid->SetUndoRedo(&undo);
+    grid->SetCells(1, 2, "was");
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(Editor(), plat::VK_RETURN);  // unchanged: nothing to undo
+    EXPECT_EQ(undo.Count(), 0);
+    EXPECT_FALSE(grid->GetRowModified(2));
+    pt::TypeText(*grid, "is");
+    pt::TypeText(Editor(), "s");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    ASSERT_EQ(undo.Count(), 1);
+    EXPECT_EQ(undo.Items(0).OrigValue, "was");
+    EXPECT_EQ(undo.Items(0).Value, "is");
+    EXPECT_TRUE(grid->GetRowModified(2));
+    undo.Undo();
+    EXPECT_EQ(grid->Cells(1, 2), "was");
+    grid->SetUndoRedo(nullptr);
+}
+
+TEST_F(GridEdit, DisabledRowsCannotBecomeCurrent) {
+    Select(1, 1);
+    grid->SetRowEnabled(3, false);
+    grid->SetRow(3);
+    EXPECT_EQ(grid->Row(), 1);
+    grid->Navigation().SetSkipDisabledRows(false);
+    grid->SetRow(3);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridEdit, CellEditOpensAndClosesByCall) {
+    int changed = 0;
+    grid->OnCellsChanged = [&](plat::TObject*, const TGridRect& r) {
+        ++changed;
+        EXPECT_EQ(r, (TGridRect{1, 1, 1, 1}));
+    };
+    Select(1, 1);
+    grid->ShowCellEdit();
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "c");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(changed, 1);
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& k) { k = edSpinEdit; };
+    grid->ShowCellEdit();
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    grid->HideCellEdit();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "0") << "a text that is no number closes as 0";
+    EXPECT_EQ(changed, 2);
+}
+
+TEST_F(GridEdit, CursorWalkLeavesTheTextAtItsEdges) {
+    Select(1, 1);
+    pt::TypeText(*grid, "a");
+    pt::SendKey(Editor(), plat::VK_RIGHT);  // without the walk: the grid moves, the editor closes
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_FALSE(grid->EditMode());
+
+    grid->Navigation().SetCursorWalkEditor(true);
+    grid->OnCanEditCell = [](plat::TObject*, int, int col, bool& can) { can = col != 2; };
+    Select(1, 2);
+    pt::TypeText(*grid, "b");
+    pt::SendKey(Editor(), plat::VK_RIGHT);  // past the read-only column, the editor open again
+    EXPECT_EQ(grid->Cells(1, 2), "b");
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_TRUE(grid->EditMode());
+    pt::SendKey(Editor(), plat::VK_HOME);
+    pt::SendKey(Editor(), plat::VK_LEFT);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(grid->EditMode());
+    pt::SendKey(Editor(), plat::VK_END);
+    pt::SendKey(Editor(), plat::VK_LEFT);  // inside the text the caret moves, not the cell
+    EXPECT_EQ(grid->Col(), 1);
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+    pt::ProcessEvents();
+    EXPECT_EQ(done, (std::vector<Done>{{1, 1}, {1, 2}, {3, 2}, {1, 2}}));
+}
+
+TEST_F(GridEdit, FilledTextAdvancesByItself) {
+    grid->SetMaxEditLength(2);
+    grid->Navigation().SetAdvanceOnEnter(true);
+    grid->Navigation().SetAdvanceAuto(true);
+    Select(1, 1);
+    pt::TypeText(*grid, "1");
+    pt::TypeText(Editor(), "2");
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(1, 1), "12");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(grid->EditMode());
+    pt::TypeText(Editor(), "3");
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Col(), 2) << "short of the limit the cell stays";
+}
+
+TEST_F(GridEdit, TabFromASpecialEditorCommitsAndLeavesTheGrid) {
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& k) { k = edEditBtn; };
+    Select(2, 2);
+    pt::TypeText(*grid, "t");
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    pt::SendKey(*grid->EditCtrl(), plat::VK_TAB);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "t");
+    EXPECT_TRUE(other->Focused());
+    EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
+}
+
+TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
+    grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
+    Select(2, 3);
+    grid->AdvanceCell(2, 3, true, true);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+    grid->AdvanceCell(2, 3, true, false);
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
 class GridCombo : public GridEdit {
 protected:
     void SetUp() override {
@@ -298,6 +479,68 @@ TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
     pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
     pt::ProcessEvents();
     EXPECT_EQ(grid->Cells(3, 1), "");
+}
+
+TEST_F(GridCombo, WindowChosenItemServesUnlistedTexts) {
+    EXPECT_FALSE(grid->SetComboSelectionString("Nope"));
+    grid->ClearComboString();
+    for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    EXPECT_TRUE(grid->SetComboSelectionString("Fast"));
+    grid->SetCells(3, 1, "unknown");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_EQ(grid->EditCombo()->ItemIndex(), 2);
+    EXPECT_TRUE(changes.empty()) << "a chosen start is no change of the user";
+    pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(3, 1), "unknown");
+    EXPECT_EQ(grid->GetComboCount(), 3);
+    EXPECT_TRUE(grid->RemoveComboString("Slow"));
+    EXPECT_FALSE(grid->RemoveComboString("Slow"));
+    EXPECT_EQ(grid->GetComboCount(), 2);
+}
+
+TEST_F(GridCombo, LeavingKeysFollowTheNavigationSettings) {
+    grid->SetCells(3, 1, "Off");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_DOWN);  // turns the list
+    EXPECT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->EditCombo()->ItemIndex(), 1);
+    pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+    EXPECT_EQ(grid->Cells(3, 1), "Off");
+
+    grid->Navigation().SetComboGetUpDown(false);  // Down leaves for the next row
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_DOWN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(3, 1), "Off");
+
+    grid->Navigation().SetAdvanceOnEnter(true);  // Enter commits and advances
+    grid->Navigation().SetAdvanceAutoEdit(false);
+    Select(3, 3);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 3), "Off");
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridCombo, ComboIndexOfACell) {
+    // The list of a cell is the window's to fill when the grid asks for
+    // the editor's properties.
+    grid->OnGetEditorProp = [this](plat::TObject*, int, int, TEditLink*) {
+        grid->ClearComboString();
+        for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    };
+    grid->SetComboIndex(3, 4, 2);
+    EXPECT_EQ(grid->Cells(3, 4), "Fast");
+    EXPECT_EQ(grid->GetComboIndex(3, 4), 2);
+    grid->SetCells(3, 4, "none");
+    EXPECT_EQ(grid->GetComboIndex(3, 4), -1);
+    EXPECT_THROW(grid->SetComboIndex(3, 4, 3), EExtGridError);
+    EXPECT_EQ(grid->Cells(3, 4), "none");
 }
 
 TEST_F(GridCombo, WheelAndLettersTurnTheOpenListOnceEach) {
@@ -382,6 +625,30 @@ TEST_F(ColumnGridEdit, ComboColumnTakesItsOwnItems) {
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(grid->Cells(2, 2), "Auto");
     EXPECT_EQ(changes, (std::vector<std::pair<int, std::string>>{{0, "Auto"}}));
+}
+
+}  // namespace
+namespace {
+
+// A combo editor must stay open while the event loop runs, whichever
+// style the cell before it left the control in.
+TEST_F(GridCombo, StaysOpenWhileEventsRunAcrossStyles) {
+    grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col < 3) return;
+        kind = col == 3 ? edComboList : edComboEdit;
+        grid->ClearComboString();
+        for (const char* s : {"Off", "Slow", "Fast"}) grid->AddComboString(s);
+    };
+    for (int col : {4, 3, 4, 3}) {
+        Select(col, 2);
+        pt::SendKey(*grid, plat::VK_F2);
+        pt::ProcessEvents();
+        EXPECT_TRUE(grid->EditMode()) << col;
+        EXPECT_TRUE(grid->EditCombo()->Focused()) << col;
+        pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << col;
+    }
 }
 
 }  // namespace

@@ -257,3 +257,141 @@ TEST(ExtGridLook, AppliedToAGrid) {
     EXPECT_EQ(g.SelectionColor(), 0x94E6FBu);
     EXPECT_EQ(g.ActiveCellColor(), 0x94E6FBu);
 }
+
+// ------------------------------------------------------------------ the grid's published look
+
+#include <filesystem>
+#include <memory>
+
+#include "grid/ExtGridPaint.h"
+#include "platform/Bitmap.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/TestHooks.h"
+
+namespace {
+
+struct LookGrid {
+    std::unique_ptr<plat::TForm> form;
+    TExtStringGrid* g = nullptr;
+    LookGrid() {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 420, 240);
+        g = new TExtStringGrid(form.get());
+        g->SetParent(form.get());
+        g->SetBounds(0, 0, 400, 200);
+        g->SetColCount(5);
+        g->SetRowCount(6);
+    }
+    plat::TBitmap Shot(const std::string& name) {
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        const std::string path = std::string(VASTRIMO_TEST_OUT) + "/" + name;
+        EXPECT_TRUE(plat::test::SaveScreenshot(*g, path));
+        plat::TBitmap bmp;
+        EXPECT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
+        return bmp;
+    }
+};
+
+TColor Rgb(TColor c) { return c == clNone ? c : plat::ColorToRGB(c); }
+
+}  // namespace
+
+TEST(ExtGridLook, PublishedLookAppliesItsPreset) {
+    const struct {
+        TGridLook look;
+        TColor selection, active, from, to, mirrorTo, line, fixedLine;
+        TGridSelectionStyle selectionStyle;
+        TColor controlFrom;  // the control look's copy of From
+    } cases[] = {
+        {glStandard, clHighlight, plat::clGray, clBtnFace, clNone, clNone, plat::clSilver, plat::clGray, ssDefault,
+         clBtnFace},
+        {glFrost, 0xEACAB6, 0xFDF8F1, 0xFFFFFF, 0xFFFFFF, 0xF4F2F1, 0xECECF0, 0xD4D2D1, ssFrost, clNone},
+        {glSuiteB, 0x5EC1F1, 0x9DD8F9, 0xFBF9F6, 0xE8DBD2, clNone, 0xF1EDEB, 0xD1BBA4, ssSuiteB, 0xFBF9F6},
+        {glBevel, 0xEACAB6, 0xEACAB6, plat::clWhite, clBtnFace, clNone, plat::clSilver, plat::clGray, ssDefault,
+         plat::clWhite},
+        {glKelo, 0xEACAB6, 0xEACAB6, plat::clWhite, plat::clSilver, clNone, plat::clSilver, plat::clGray, ssDefault,
+         plat::clWhite},
+    };
+    TExtStringGrid g(nullptr);
+    for (const auto& c : cases) {
+        g.SetLook(c.look);
+        EXPECT_EQ(g.Look(), c.look);
+        EXPECT_EQ(Rgb(g.SelectionColor()), Rgb(c.selection)) << c.look;
+        EXPECT_EQ(Rgb(g.ActiveCellColor()), Rgb(c.active)) << c.look;
+        EXPECT_EQ(g.KeloGradientFrom(), Rgb(c.from)) << c.look;
+        EXPECT_EQ(g.KeloGradientTo(), Rgb(c.to)) << c.look;
+        EXPECT_EQ(g.KeloGradientMirrorTo(), Rgb(c.mirrorTo)) << c.look;
+        EXPECT_EQ(Rgb(g.GridLineColor()), Rgb(c.line)) << c.look;
+        EXPECT_EQ(Rgb(g.GridFixedLineColor()), Rgb(c.fixedLine)) << c.look;
+        EXPECT_EQ(g.SelectionStyle(), c.selectionStyle) << c.look;
+        EXPECT_EQ(g.ControlLook().FixedGradientFrom(), c.controlFrom) << c.look;
+    }
+}
+
+TEST(ExtGridLook, PresetKeepsColoursItDoesNotWrite) {
+    TExtStringGrid g(nullptr);
+    g.SetLook(glStandard);  // makes the painter's record
+    g.SetGridLineColor(plat::clRed);
+    g.SetBorderColor(plat::clGreen);
+    g.SetLook(glStandard);  // unchanged: nothing at all happens
+    EXPECT_EQ(g.GridLineColor(), plat::clRed);
+    EXPECT_EQ(g.BorderColor(), plat::clGreen);
+    // The custom look writes no colour: what was set one by one stays.
+    g.SetLook(glCustom);
+    EXPECT_EQ(g.GridLineColor(), plat::clRed);
+    EXPECT_EQ(g.Look(), glCustom);
+}
+
+TEST(ExtGridLook, FixedFaceSettersKeepNotSet) {
+    TExtStringGrid g(nullptr);
+    const struct {
+        void (TExtStringGrid::*set)(TColor);
+        TColor (TExtStringGrid::*get)() const;
+    } kept[] = {{&TExtStringGrid::SetKeloGradientFrom, &TExtStringGrid::KeloGradientFrom},
+                {&TExtStringGrid::SetKeloGradientTo, &TExtStringGrid::KeloGradientTo},
+                {&TExtStringGrid::SetKeloGradientMirrorFrom, &TExtStringGrid::KeloGradientMirrorFrom},
+                {&TExtStringGrid::SetKeloGradientMirrorTo, &TExtStringGrid::KeloGradientMirrorTo}};
+    for (const auto& k : kept) {
+        (g.*k.set)(clNone);
+        EXPECT_EQ((g.*k.get)(), clNone);
+        (g.*k.set)(clBtnFace);
+        EXPECT_EQ((g.*k.get)(), plat::ColorToRGB(clBtnFace));
+    }
+    g.SetKeloGradientHoverTo(clNone);
+    EXPECT_EQ(g.KeloGradientHoverTo(), clNone);
+    // Through the control look an unset From leaves the grid's colour.
+    g.SetKeloGradientFrom(0x123456);
+    g.ControlLook().SetFixedGradientFrom(clNone);
+    EXPECT_EQ(g.KeloGradientFrom(), 0x123456u);
+}
+
+TEST(ExtGridLook, HoveredAndPressedHeaderFaces) {
+    const TColor hoverTop = 0xCFD0D1, downTop = 0x868788;
+    const struct {
+        const char* name;
+        THoverFixedCells setting;
+        bool pressed;
+        TColor top;  // the face's colour near its top, clNone: the normal face
+    } cases[] = {{"none", hfNone, false, clNone},
+                 {"hover", hfFixedRows, false, hoverTop},
+                 {"pressed", hfAll, true, downTop},
+                 {"columns only", hfFixedColumns, false, clNone}};
+    for (const auto& c : cases) {
+        LookGrid t;
+        t.g->SetHoverFixedCells(c.setting);
+        t.g->SetFixedCellHover({2, 0, c.pressed, false, false});
+        const plat::TBitmap bmp = t.Shot(std::string("ExtGridLook_Hover_") + c.name + ".png");
+        const int x = 64 * 2 + 30, y = 4;
+        const TColor got = bmp.Pixel(x, y);
+        const TColor other = bmp.Pixel(64 * 3 + 30, y);
+        if (c.top == clNone) {
+            EXPECT_EQ(got, other) << c.name;
+        } else {
+            EXPECT_NE(got, other) << c.name;
+            EXPECT_NEAR(plat::GetRValue(got), plat::GetRValue(c.top), 12) << c.name;
+            EXPECT_NEAR(plat::GetBValue(got), plat::GetBValue(c.top), 12) << c.name;
+        }
+    }
+}

@@ -50,6 +50,23 @@ TEST_F(GridMouse, WheelMovesTheCurrentRowByTheLinesPerNotch) {
     EXPECT_EQ(grid->Row(), 11);
 }
 
+TEST_F(GridMouse, WheelStepIsReportedOnlyWithAStepOfTheWindow) {
+    std::vector<std::string> heard;
+    grid->OnMouseWheelDown = [&](plat::TObject*, plat::TShiftState, plat::TPoint, bool&) { heard.push_back("down"); };
+    grid->OnMouseWheelUp = [&](plat::TObject*, plat::TShiftState, plat::TPoint, bool&) { heard.push_back("up"); };
+    std::vector<int> selected;
+    grid->OnSelectionChanged = [&](plat::TObject*, int, int top, int, int) { selected.push_back(top); };
+    grid->SetRow(10);
+    pt::Wheel(*grid, -120, 100, 100);
+    EXPECT_TRUE(heard.empty());
+    EXPECT_EQ(selected, std::vector<int>{10 + lines});
+    grid->MouseActions().SetWheelIncrement(2);
+    pt::Wheel(*grid, -120, 100, 100);
+    pt::Wheel(*grid, 120, 100, 100);
+    EXPECT_EQ(heard, (std::vector<std::string>{"down", "up"}));
+    EXPECT_EQ(grid->Row(), 10 + lines);
+}
+
 TEST_F(GridMouse, CtrlWheelZoomsWithinTenSteps) {
     grid->SetRow(10);
     const int w = grid->ColWidths(2), h = grid->RowHeights(3);
@@ -114,6 +131,24 @@ TEST_F(GridMouse, HintOfTheHeaderCellUnderTheMouse) {
     grid->SetCells(2, 4, "Pump <A1>");
     pt::MouseMove(*grid, r.Left + 4, r.Top + 3);
     EXPECT_EQ(grid->Hint(), "Pump <A1>");
+}
+
+TEST_F(GridMouse, CommentAndMergedCellHints) {
+    grid->SetHint("grid");
+    grid->AddComment(3, 5, "checked on Monday");
+    grid->MergeCells(1, 7, 2, 2);
+    grid->OnGridHint = [](plat::TObject*, int row, int col, std::string& hint) {
+        if (row == 7) hint = "block at " + std::to_string(col);
+    };
+    const struct {
+        int col, row;
+        const char* hint;
+    } cases[] = {{3, 5, "checked on Monday"}, {3, 6, "grid"}, {2, 8, "block at 1"}, {1, 7, "block at 1"}};
+    for (const auto& c : cases) {
+        const plat::TRect r = grid->GridCellRect(c.col, c.row);
+        pt::MouseMove(*grid, r.Left + 3, r.Top + 3);
+        EXPECT_EQ(grid->Hint(), c.hint) << c.col << "," << c.row;
+    }
 }
 
 }  // namespace

@@ -165,3 +165,175 @@ TEST(ExtGridScroll, ColumnNeverGrowsPastItsMaxSize) {
     g.AutoSizeCol(3);
     EXPECT_EQ(g.ColWidths(3), 90);
 }
+
+// ------------------------------------------------------------------ the grid's own scroll handling
+
+namespace {
+intptr_t ScrollCode(unsigned code, int pos) { return plat::MakeLParam(static_cast<int>(code), pos); }
+}  // namespace
+
+TEST(ExtGridScroll, HintShowsTheRowTheThumbStandsFor) {
+    BigGrid t;
+    TExtColumnGrid& g = *t.g;
+    // Off by default, and the horizontal setting leaves the vertical bar alone.
+    for (TScrollHintType kind : {shNone, shHorizontal}) {
+        g.SetScrollHints(kind);
+        g.Perform(plat::WM_VSCROLL, ScrollCode(plat::SB_THUMBTRACK, 64), 0);
+        EXPECT_FALSE(g.ScrollHintShowing()) << kind;
+    }
+    g.SetScrollHints(shVertical);
+    const int top = g.TopRow();
+    g.Perform(plat::WM_VSCROLL, ScrollCode(plat::SB_THUMBTRACK, 64), 0);
+    EXPECT_TRUE(g.ScrollHintShowing());
+    const int row = ThumbToCell(64, g.RowCount(), g.VisibleRowCount(), g.FixedRows());
+    EXPECT_EQ(g.ScrollHintCaption(), "Row : " + std::to_string(row));
+    EXPECT_EQ(g.TopRow(), top) << "without live scrolling the grid waits for the release";
+    g.Perform(plat::WM_VSCROLL, ScrollCode(plat::SB_ENDSCROLL, 0), 0);
+    EXPECT_FALSE(g.ScrollHintShowing());
+
+    g.SetScrollHints(shBoth);
+    g.OnScrollHint = [](plat::TObject*, int c, std::string& hint) { hint = "Column " + std::to_string(c); };
+    g.Perform(plat::WM_HSCROLL, ScrollCode(plat::SB_THUMBTRACK, 127), 0);
+    EXPECT_EQ(g.ScrollHintCaption(),
+              "Column " + std::to_string(ThumbToCell(127, g.ColCount(), g.VisibleColCount(), g.FixedCols())));
+}
+
+TEST(ExtGridScroll, LiveThumbScrollsWhileDragged) {
+    BigGrid t;
+    TExtColumnGrid& g = *t.g;
+    g.SetScrollSynch(true);
+    const struct {
+        bool vertical;
+        int pos;
+    } cases[] = {{true, 100}, {true, 3}, {false, 127}, {false, 0}};
+    for (const auto& c : cases) {
+        g.Perform(c.vertical ? plat::WM_VSCROLL : plat::WM_HSCROLL, ScrollCode(plat::SB_THUMBTRACK, c.pos), 0);
+        if (c.vertical)
+            EXPECT_EQ(g.TopRow(), ThumbToCell(c.pos, g.RowCount(), g.VisibleRowCount(), g.FixedRows()));
+        else
+            EXPECT_EQ(g.LeftCol(), ThumbToCell(c.pos, g.ColCount(), g.VisibleColCount(), g.FixedCols()));
+        EXPECT_EQ(g.OldTopRow(), g.TopRow());
+        EXPECT_EQ(g.OldLeftCol(), g.LeftCol());
+    }
+}
+
+TEST(ExtGridScroll, SynchronisedGridFollows) {
+    BigGrid a, b;
+    a.g->SyncGrid().SetGrid(b.g);
+    a.g->SyncGrid().SetScrollVertical(true);
+    a.g->SetTopRow(5000);
+    a.g->SetLeftCol(7);
+    EXPECT_EQ(b.g->TopRow(), 5000);
+    EXPECT_EQ(b.g->LeftCol(), b.g->FixedCols()) << "only the set direction follows";
+}
+
+TEST(ExtGridScroll, DragOverTheEdgesScrollsOnATimer) {
+    BigGrid t;
+    TExtColumnGrid& g = *t.g;
+    bool accept = true;
+    g.SetTopRow(3);
+    g.DragOver(nullptr, 200, 10, TExtStringGrid::dsDragMove, accept);
+    EXPECT_FALSE(g.DragScrollTimerRunning()) << "switched off by default";
+    g.DragScrollOptions().Active = true;
+    g.DragOver(nullptr, 200, 10, TExtStringGrid::dsDragMove, accept);
+    ASSERT_TRUE(g.DragScrollTimerRunning());
+    EXPECT_EQ(g.DragScrollInterval(), 1000);
+    g.DragScrollTimer();
+    EXPECT_EQ(g.TopRow(), 2);
+    EXPECT_EQ(g.DragScrollInterval(), 250);
+    g.DragScrollTimer();
+    g.DragScrollTimer();
+    EXPECT_EQ(g.TopRow(), g.FixedRows()) << "stops at the first scrollable row";
+    // A handler may hold one tick back.
+    g.SetTopRow(10);
+    g.OnDragScroll = [](plat::TObject*, int, int, int&, bool& can) { can = false; };
+    g.DragScrollTimer();
+    EXPECT_EQ(g.TopRow(), 10);
+    g.OnDragScroll = nullptr;
+    // Bottom-right corner: down and right together.
+    g.DragOver(nullptr, g.Width() - 5, g.Height() - 5, TExtStringGrid::dsDragMove, accept);
+    const int left = g.LeftCol();
+    g.DragScrollTimer();
+    EXPECT_EQ(g.TopRow(), 11);
+    EXPECT_EQ(g.LeftCol(), left + 1);
+    // Back in the middle, or leaving: the timer goes.
+    g.DragOver(nullptr, 200, 150, TExtStringGrid::dsDragMove, accept);
+    EXPECT_FALSE(g.DragScrollTimerRunning());
+    g.DragOver(nullptr, 200, 10, TExtStringGrid::dsDragMove, accept);
+    g.DragOver(nullptr, 200, 10, TExtStringGrid::dsDragLeave, accept);
+    EXPECT_FALSE(g.DragScrollTimerRunning());
+}
+
+TEST(ExtGridScroll, UserSizingWithAllColumnsAndRows) {
+    BigGrid t;
+    TExtColumnGrid& g = *t.g;
+    g.SetRowCount(20);
+    for (int c = 1; c < 5; ++c) g.SetColWidths(c, 40);
+    std::vector<int> ended;
+    g.OnEndColumnSize = [&](plat::TObject*, int c) { ended.push_back(c); };
+    g.MouseActions().SetAllColumnSize(true);
+    g.NoteUserSizing(true, 2, 40);
+    g.SetColWidths(2, 60);
+    EXPECT_EQ(g.ColWidths(1), 60);
+    EXPECT_EQ(g.ColWidths(3), 60);
+    EXPECT_EQ(g.ColWidths(0), 64) << "fixed columns keep their width";
+    EXPECT_EQ(ended, std::vector<int>{2});
+    g.SetColWidths(3, 30);  // not a user sizing: nothing follows
+    EXPECT_EQ(g.ColWidths(1), 60);
+    EXPECT_EQ(ended.size(), 1u);
+
+    std::vector<int> rowsEnded;
+    g.OnEndRowSize = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
+    g.MouseActions().SetAllRowSize(true);
+    const int start = g.RowHeights(3);
+    g.NoteUserSizing(false, 3, start);
+    g.SetRowHeights(3, start * 3 / 2);
+    EXPECT_EQ(g.RowHeights(1), start * 3 / 2);
+    EXPECT_EQ(g.RowHeights(19), start * 3 / 2);
+    EXPECT_EQ(rowsEnded, std::vector<int>{3});
+    // A starting size of 0 scales nothing.
+    g.NoteUserSizing(false, 4, 0);
+    g.SetRowHeights(4, 50);
+    EXPECT_EQ(g.RowHeights(5), start * 3 / 2);
+}
+
+TEST(ExtGridScroll, MixerFactorIsKeptInRange) {
+    TExtStringGrid g(nullptr);
+    const struct {
+        int in, out;
+    } cases[] = {{150, 100}, {-5, 0}, {40, 40}};
+    for (const auto& c : cases) {
+        g.SetSelectionColorMixerFactor(c.in);
+        EXPECT_EQ(g.SelectionColorMixerFactor(), c.out) << c.in;
+    }
+}
+
+#include "grid/ExtGridScrollBars.h"
+
+TEST(ExtGridScroll, TileIndicatorsReplaceTheBars) {
+    BigGrid t;
+    TExtColumnGrid& g = *t.g;
+    g.SetScrollType(ssTile);
+    auto* v = dynamic_cast<TScrollControl*>(g.VertScrollControl());
+    auto* h = dynamic_cast<TScrollControl*>(g.HorzScrollControl());
+    ASSERT_TRUE(v && h);
+    EXPECT_EQ(v->Width(), 6);
+    EXPECT_EQ(v->Left() + v->Width(), g.ClientWidth());
+    EXPECT_EQ(h->Height(), 6);
+    EXPECT_EQ(g.ScrollBars(), plat::ssNone);
+    // 100,000 rows: the thumb keeps its least size.
+    EXPECT_EQ(v->Thumb().Size, 20);
+    EXPECT_TRUE(v->Thumb().Shown);
+    // A click below the thumb pages down.
+    const int top = g.TopRow();
+    v->Perform(plat::WM_LBUTTONDOWN, plat::MK_LBUTTON, plat::MakeLParam(2, v->Height() - 3));
+    v->Perform(plat::WM_LBUTTONUP, 0, plat::MakeLParam(2, v->Height() - 3));
+    EXPECT_EQ(g.TopRow(), top + g.VisibleRowCount());
+    g.SetScrollType(ssNormal);
+    EXPECT_EQ(g.VertScrollControl(), nullptr);
+    EXPECT_EQ(g.HorzScrollControl(), nullptr);
+    EXPECT_EQ(g.ScrollBars(), plat::ssBoth);
+    // Flat bars need what our window layer lacks: the normal bars stay.
+    g.SetScrollType(ssFlat);
+    EXPECT_EQ(g.ScrollBars(), plat::ssBoth);
+}

@@ -1,0 +1,387 @@
+// The special editors driven by real keys: each kind opens over the cell,
+// takes keys, writes its value back in the cell's text format and closes
+// on Enter, Esc or the focus leaving, as the text editor does.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/DateTime.h"
+#include "base/StrUtils.h"
+#include "grid/ExtGrid.h"
+#include "grid/ExtGridSpecialEditors.h"
+#include "platform/Messages.h"
+#include "platform/StdCtrls.h"
+#include "platform/TestHooks.h"
+
+#include "GridOnFormFixture.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+// One input to the editor: a key, or text typed character by character.
+struct Step {
+    unsigned short key = 0;
+    const char* text = nullptr;
+};
+Step Key(unsigned short k) { return {k, nullptr}; }
+Step Type(const char* t) { return {0, t}; }
+
+class GridSpecialEdit : public GridOnForm {
+protected:
+    void SetUp() override {
+        base::SetFormatSettings(base::TFormatSettings{});
+        savedSeparator = base::DecimalSeparator();
+        base::SetDecimalSeparator('.');
+        ShowGrid(5, 6, true);
+        grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+            if (col == 2) kind = kind2;
+        };
+        grid->OnEditCellDone = [this](plat::TObject*, int c, int r) { done.push_back({c, r}); };
+        pt::ProcessEvents();
+    }
+    void TearDown() override { base::SetDecimalSeparator(savedSeparator); }
+
+    // Opens the editor of cell (2, 2) with F2 and plays the steps into
+    // whatever control then has the editor's place.
+    void Play(const std::string& cell, const std::vector<Step>& steps) {
+        grid->SetCells(2, 2, cell);
+        Select(1, 1);
+        Select(2, 2);
+        pt::SendKey(*grid, plat::VK_F2);
+        for (const Step& s : steps) {
+            plat::TWinControl* target = grid->EditCtrl();
+            if (target == nullptr) target = grid;
+            if (s.text) pt::TypeText(*target, s.text);
+            else pt::SendKey(*target, s.key);
+        }
+        pt::ProcessEvents();
+    }
+
+    TEditorType kind2 = edNormal;
+    char savedSeparator = '.';
+    struct Done {
+        int col, row;
+        friend bool operator==(const Done&, const Done&) = default;
+    };
+    std::vector<Done> done;
+};
+
+TEST_F(GridSpecialEdit, EachKindWritesItsValueBackInTheCellFormat) {
+    const struct {
+        const char* name;
+        TEditorType kind;
+        const char* cell;
+        std::vector<Step> steps;
+        const char* result;
+    } cases[] = {
+        {"spin: no number opens on 0", edSpinEdit, "abc", {Key(plat::VK_RETURN)}, "0"},
+        {"spin: typed value", edSpinEdit, "5", {Type("42"), Key(plat::VK_RETURN)}, "42"},
+        {"spin: letters are refused", edSpinEdit, "5", {Type("4x2"), Key(plat::VK_RETURN)}, "42"},
+        {"spin: page up steps once", edSpinEdit, "50", {Key(plat::VK_PRIOR), Key(plat::VK_RETURN)}, "51"},
+        {"spin: home is the maximum", edSpinEdit, "50", {Key(plat::VK_HOME), Key(plat::VK_RETURN)}, "100"},
+        {"spin: end is the minimum", edSpinEdit, "50", {Key(plat::VK_END), Key(plat::VK_RETURN)}, "0"},
+        {"spin: Esc keeps the cell", edSpinEdit, "abc", {Type("7"), Key(plat::VK_ESCAPE)}, "abc"},
+        {"float spin: the grid's float format", edFloatSpinEdit, "1.5", {Key(plat::VK_RETURN)}, "1.50"},
+        {"edit button: typed text", edEditBtn, "abc", {Type("xy"), Key(plat::VK_RETURN)}, "xy"},
+        {"edit button: Esc", edEditBtn, "abc", {Type("xy"), Key(plat::VK_ESCAPE)}, "abc"},
+        {"numeric edit button: digits and a leading minus", edNumericEditBtn, "",
+         {Type("-a1-2"), Key(plat::VK_RETURN)}, "-12"},
+        {"float edit button: one separator", edFloatEditBtn, "", {Type("1.5.2x"), Key(plat::VK_RETURN)}, "1.52"},
+        {"unit edit: value and unit come back together", edUnitEditBtn, "12kg", {Key(plat::VK_RETURN)}, "12kg"},
+        {"unit edit: new number keeps the unit", edUnitEditBtn, "12kg", {Type("30"), Key(plat::VK_RETURN)}, "30kg"},
+        {"numeric unit edit: letters refused", edNumericUnitEditBtn, "5 m", {Type("7q"), Key(plat::VK_RETURN)},
+         "7 m"},
+        {"check box stores nothing", edCheckBox, "text", {Key(plat::VK_SPACE), Key(plat::VK_RETURN)}, "text"},
+        {"button stores nothing on Esc", edButton, "go", {Key(plat::VK_ESCAPE)}, "go"},
+        {"date: Up steps the day", edDateEdit, "15/03/2024", {Key(plat::VK_UP), Key(plat::VK_RETURN)}, "16/03/2024"},
+        {"date: the day steps round in its month", edDateEdit, "31/03/2024", {Key(plat::VK_UP), Key(plat::VK_RETURN)},
+         "01/03/2024"},
+        {"date: Right then Down steps the month", edDateEdit, "15/03/2024",
+         {Key(plat::VK_RIGHT), Key(plat::VK_DOWN), Key(plat::VK_RETURN)}, "15/02/2024"},
+        {"date: typed parts move on, the year stays", edDateEdit, "15/03/2024",
+         {Type("25"), Type("12"), Type("2030"), Key(plat::VK_RETURN)}, "25/12/2030"},
+        {"date: a digit that can start no other ends its part", edDateEdit, "15/03/2024",
+         {Type("4"), Type("7"), Key(plat::VK_RETURN)}, "04/07/2024"},
+        {"date: Esc keeps an unreadable text", edDateEdit, "xyz", {Key(plat::VK_UP), Key(plat::VK_ESCAPE)}, "xyz"},
+        {"time: minutes", edTimeEdit, "10:20:30", {Key(plat::VK_RIGHT), Key(plat::VK_UP), Key(plat::VK_RETURN)},
+         "10:21:30"},
+        {"time: the hour steps round", edTimeEdit, "23:00:00", {Key(plat::VK_UP), Key(plat::VK_RETURN)}, "00:00:00"},
+        {"date and time: the time part", edDateTimeEdit, "15/03/2024 10:20",
+         {Key(plat::VK_RIGHT), Key(plat::VK_RIGHT), Key(plat::VK_RIGHT), Key(plat::VK_UP), Key(plat::VK_RETURN)},
+         "15/03/2024 11:20"},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        done.clear();
+        Play(c.cell, c.steps);
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->EditCtrl(), nullptr) << c.name;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
+        EXPECT_EQ(done, (std::vector<Done>{{2, 2}})) << c.name;
+        EXPECT_TRUE(grid->Focused()) << c.name;
+    }
+}
+
+TEST_F(GridSpecialEdit, EditorLiesOverTheCellAndTakesTheFocus) {
+    const TEditorType kinds[] = {edSpinEdit, edEditBtn, edUnitEditBtn, edCheckBox, edDateEdit, edDateTimeEdit};
+    for (TEditorType k : kinds) {
+        kind2 = k;
+        grid->SetCells(2, 2, "1");
+        Select(2, 2);
+        pt::SendKey(*grid, plat::VK_RETURN);
+        plat::TWinControl* c = grid->EditCtrl();
+        ASSERT_NE(c, nullptr) << k;
+        EXPECT_TRUE(grid->EditMode()) << k;
+        EXPECT_EQ(grid->EditControl(), k);
+        EXPECT_TRUE(c->Visible() && c->Enabled() && c->Focused()) << k;
+        const plat::TRect r = grid->GridCellRect(2, 2);
+        EXPECT_EQ(c->Left(), r.Left) << k;
+        EXPECT_EQ(c->Top(), r.Top) << k;
+        pt::SendKey(*c, plat::VK_ESCAPE);
+        EXPECT_FALSE(c->Visible()) << k;
+        EXPECT_FALSE(c->Enabled()) << k;
+    }
+}
+
+TEST_F(GridSpecialEdit, TheTypedCharacterThatOpensTheEditorIsItsFirst) {
+    const struct {
+        TEditorType kind;
+        const char* typed;
+        const char* result;
+    } cases[] = {
+        {edSpinEdit, "8", "8"},
+        {edSpinEdit, "x", "5"},  // refused by the spin, the value stays
+        {edEditBtn, "q", "q"},
+        {edDateEdit, "2", "02/03/2024"},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        grid->SetCells(2, 2, c.kind == edDateEdit ? "15/03/2024" : "5");
+        Select(2, 2);
+        pt::TypeText(*grid, c.typed);
+        ASSERT_NE(grid->EditCtrl(), nullptr) << c.typed;
+        pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.kind << " " << c.typed;
+    }
+}
+
+TEST_F(GridSpecialEdit, ArrowsCommitAndMoveTheGridFocusLossCommitsOnce) {
+    kind2 = edSpinEdit;
+    grid->SetCells(2, 2, "5");
+    Select(2, 2);
+    pt::TypeText(*grid, "9");
+    pt::SendKey(*grid->EditCtrl(), plat::VK_DOWN);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(2, 2), "9");
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
+
+    done.clear();
+    kind2 = edEditBtn;
+    grid->SetCells(2, 4, "a");
+    Select(2, 4);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::TypeText(*grid->EditCtrl(), "bcd");
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 4), "bcd");
+    EXPECT_EQ(done, (std::vector<Done>{{2, 4}}));
+}
+
+TEST_F(GridSpecialEdit, RefusedValueKeepsTheEditorOpenOnTheCellText) {
+    for (TEditorType k : {edSpinEdit, edEditBtn, edDateEdit}) {
+        kind2 = k;
+        const std::string start = k == edDateEdit ? "15/03/2024" : "5";
+        int calls = 0;
+        grid->OnCellValidate = [&](plat::TObject*, int c, int r, std::string&, bool& valid) {
+            ++calls;
+            EXPECT_EQ(c, 2);
+            EXPECT_EQ(r, 2);
+            valid = false;
+        };
+        done.clear();
+        Play(start, {k == edDateEdit ? Key(plat::VK_UP) : Type("7"), Key(plat::VK_RETURN)});
+        EXPECT_EQ(calls, 1) << k;
+        EXPECT_TRUE(grid->EditMode()) << k;
+        ASSERT_NE(grid->EditCtrl(), nullptr) << k;
+        EXPECT_TRUE(grid->EditCtrl()->Visible()) << k;
+        EXPECT_EQ(grid->Cells(2, 2), start) << k;
+        EXPECT_TRUE(done.empty()) << k;
+        if (k == edDateEdit) EXPECT_EQ(grid->DateTimePicker()->Text(), start);
+        else EXPECT_EQ(grid->EditCtrl()->Text(), start) << k;
+        grid->OnCellValidate = nullptr;
+        pt::SendKey(*grid->EditCtrl(), plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << k;
+    }
+}
+
+TEST_F(GridSpecialEdit, KeysTheEditorDoesNotCloseOnLeaveItOpen) {
+    const struct {
+        TEditorType kind;
+        unsigned short key;
+        bool closes;
+    } cases[] = {
+        {edCheckBox, plat::VK_HOME, false}, {edCheckBox, plat::VK_END, true},   {edCheckBox, plat::VK_SPACE, false},
+        {edDateEdit, plat::VK_HOME, false}, {edDateEdit, plat::VK_LEFT, false}, {edDateEdit, plat::VK_END, true},
+        {edSpinEdit, plat::VK_HOME, false}, {edEditBtn, plat::VK_HOME, false},  {edEditBtn, plat::VK_NEXT, true},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        Play("15/03/2024", {Key(c.key)});
+        EXPECT_EQ(grid->EditMode(), !c.closes) << c.kind << " " << c.key;
+        EXPECT_EQ(grid->Col(), 2) << c.kind << " " << c.key;
+        EXPECT_EQ(grid->Row(), 2) << c.kind << " " << c.key;
+        if (grid->EditCtrl()) pt::SendKey(*grid->EditCtrl(), plat::VK_ESCAPE);
+        pt::ProcessEvents();
+    }
+}
+
+TEST_F(GridSpecialEdit, SpinStepsReportedByTheirKind) {
+    kind2 = edSpinEdit;
+    std::vector<std::pair<int, bool>> clicks;
+    grid->OnSpinClick = [&](plat::TObject*, int, int, int v, bool up) { clicks.push_back({v, up}); };
+    grid->SetCells(2, 2, "98");
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    TGridSpin* s = grid->SpinEdit();
+    s->Increment = 5;
+    pt::SendKey(*s, plat::VK_PRIOR);  // 103 would pass the maximum: no step
+    EXPECT_EQ(s->Text(), "98");
+    pt::SendKey(*s, plat::VK_NEXT);
+    EXPECT_EQ(s->Text(), "93");
+    s->UpClick(s);
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, bool>>{{98, true}, {93, false}, {98, true}}));
+    pt::SendKey(*s, plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "98");
+}
+
+TEST_F(GridSpecialEdit, ButtonsPassTheirTextThroughTheEllipsisHook) {
+    grid->OnEllipsClick = [](plat::TObject*, int c, int r, std::string& s) {
+        EXPECT_EQ(c, 2);
+        EXPECT_EQ(r, 2);
+        s = "<" + s + ">";
+    };
+    kind2 = edEditBtn;
+    Play("v", {Key(plat::VK_F4), Key(plat::VK_RETURN)});
+    EXPECT_EQ(grid->Cells(2, 2), "<v>");
+
+    kind2 = edButton;
+    Play("w", {});
+    ASSERT_NE(grid->EditCtrl(), nullptr);
+    pt::ClickAt(*grid->EditCtrl());
+    EXPECT_EQ(grid->Cells(2, 2), "<w>");
+    EXPECT_EQ(grid->EditCtrl()->Caption(), "<w>");
+    pt::SendKey(*grid->EditCtrl(), plat::VK_DOWN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridSpecialEdit, DatePickerOpensInsideItsLimits) {
+    kind2 = edDateEdit;
+    TGridDatePicker* d = grid->DateTimePicker();
+    d->SetMaxDate(base::EncodeDate(2024, 6, 30));
+    d->SetMinDate(base::EncodeDate(2020, 1, 1));
+    const struct {
+        const char* cell;
+        const char* shown;
+    } cases[] = {{"15/08/2024", "29/06/2024"}, {"01/01/2020", "02/01/2020"}, {"15/03/2022", "15/03/2022"}};
+    for (const auto& c : cases) {
+        Play(c.cell, {});
+        EXPECT_EQ(d->Text(), c.shown) << c.cell;
+        pt::SendKey(*d, plat::VK_ESCAPE);
+        EXPECT_EQ(grid->Cells(2, 2), c.cell);
+    }
+    d->SetMaxDate(0);
+    d->SetMinDate(0);
+}
+
+TEST_F(GridSpecialEdit, UncheckedPickerEmptiesTheCell) {
+    kind2 = edDateEdit;
+    Play("15/03/2024", {});
+    grid->DateTimePicker()->SetChecked(false);
+    pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "");
+}
+
+TEST_F(GridSpecialEdit, KindsWithoutAControlOpenNothing) {
+    for (TEditorType k : {edRichEdit, edColorPickerDropDown, edCustom}) {
+        kind2 = k;
+        Play("keep", {Key(plat::VK_RETURN), Type("x")});
+        EXPECT_FALSE(grid->EditMode()) << k;
+        EXPECT_EQ(grid->Cells(2, 2), "keep") << k;
+    }
+}
+
+// An application's own editor: a plain edit that closes on the link's rule.
+class TTestLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    plat::TWinControl* GetEditControl() override { return FEdit; }
+    void CreateEditor(plat::TWinControl* AParent) override {
+        ++created;
+        FEdit = new plat::TEdit(AParent);
+        FEdit->SetParent(AParent);
+        FEdit->OnKeyDown = [this](plat::TObject* s, unsigned short& k, plat::TShiftState sh) { EditKeyDown(s, k, sh); };
+    }
+    void GetEditorValue(std::string& S) override { S = FEdit->Text(); }
+    void SetEditorValue(const std::string& S) override { FEdit->SetText(S); }
+    plat::TEdit* FEdit = nullptr;
+    int created = 0;
+};
+
+TEST_F(GridSpecialEdit, CustomLinkEditsThroughTheApplicationsControl) {
+    kind2 = edCustom;
+    TTestLink link(form.get());
+    grid->SetEditLink(&link);
+    std::vector<TEditLink*> props;
+    grid->OnGetEditorProp = [&](plat::TObject*, int, int, TEditLink* l) { props.push_back(l); };
+    Play("one", {Type("two"), Key(plat::VK_RETURN)});
+    EXPECT_EQ(grid->Cells(2, 2), "onetwo");
+    EXPECT_EQ(link.EditCell(), (plat::TPoint{2, 2}));
+    EXPECT_EQ(props, (std::vector<TEditLink*>{&link}));
+    EXPECT_FALSE(link.FEdit->Visible());
+
+    Play("one", {Type("three"), Key(plat::VK_ESCAPE)});
+    EXPECT_EQ(grid->Cells(2, 2), "one");
+
+    // Each Want flag keeps its keys with the control; Home never closes.
+    const struct {
+        unsigned short key;
+        bool TEditLink::*want;
+    } kept[] = {
+        {plat::VK_UP, &TEditLink::WantKeyUpDown},       {plat::VK_LEFT, &TEditLink::WantKeyLeftRight},
+        {plat::VK_END, &TEditLink::WantKeyHomeEnd},     {plat::VK_NEXT, &TEditLink::WantKeyPriorNext},
+        {plat::VK_RETURN, &TEditLink::WantKeyReturn},   {plat::VK_ESCAPE, &TEditLink::WantKeyEscape},
+        {plat::VK_TAB, &TEditLink::WantTabs},           {plat::VK_HOME, nullptr},
+    };
+    Play("one", {});
+    for (const auto& k : kept) {
+        if (k.want) link.*k.want = true;
+        unsigned short key = k.key;
+        link.EditKeyDown(link.FEdit, key, 0);
+        EXPECT_EQ(key, k.key) << k.key;
+        EXPECT_TRUE(grid->EditMode()) << k.key;
+        if (k.want) link.*k.want = false;
+    }
+    pt::SendKey(*link.FEdit, plat::VK_TAB);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(link.created, 1) << "the link's control is made once";
+    grid->SetEditLink(nullptr);
+}
+
+TEST_F(GridSpecialEdit, FreedLinkLeavesTheGrid) {
+    auto link = std::make_unique<TTestLink>(nullptr);
+    grid->SetEditLink(link.get());
+    link.reset();
+    EXPECT_EQ(grid->EditLink(), nullptr);
+}
+
+}  // namespace
