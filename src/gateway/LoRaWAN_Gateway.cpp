@@ -464,6 +464,9 @@ void TFLoRaWAN_Gateway::Btn_DelRowClick() {
             const int row = ESG_LoRaWAN_Device_List->Row();
             if (MessageDlg(Row_Question(3346, row), mtConfirmation, mbYesNo) != mrYes) return;
             shell::Grid_Delete_Row_Check(row, *ESG_LoRaWAN_Device_List, true);
+            // The row helper leaves every cell of the emptied last row
+            // editable; without a method it is a personalized device.
+            Apply_Key_Cells(Device_Rows, "");
             Show_Rules(FModel.Delete_Device(row));
             Save_Device_List();
             break;
@@ -491,6 +494,7 @@ void TFLoRaWAN_Gateway::Btn_InsRowClick() {
         case Grid_Devices: {
             const int row = ESG_LoRaWAN_Device_List->Row();
             if (!shell::Grid_Insert_Row_Check(row, *ESG_LoRaWAN_Device_List, true)) return;
+            Apply_Key_Cells(row, "");
             Show_Rules(FModel.Insert_Device(row));
             Save_Device_List();
             break;

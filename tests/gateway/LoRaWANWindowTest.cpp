@@ -597,12 +597,16 @@ TEST_F(LoRaWANWindow, DeviceRowButtonsMoveEachDeviceWithItsRules) {
         EXPECT_EQ(Up().Cells(10, 1), "up3");
         EXPECT_EQ(Devices().Cells(4, 3), "");
         EXPECT_TRUE(Enabled(1000));
+        EXPECT_TRUE(Devices().ReadOnly(8, 1000));
 
         // Insert before device 3: an empty device without rules.
         ClickCell(Devices(), 4, 2);
         test::ClickAt(*dlg->Btn_InsRow);
         EXPECT_EQ(Devices().Cells(4, 2), "");
         EXPECT_TRUE(Enabled(2));
+        // Without a method the new device is personalized: no application key.
+        EXPECT_TRUE(Devices().ReadOnly(8, 2));
+        EXPECT_FALSE(Devices().ReadOnly(6, 2));
         EXPECT_EQ(Up().Cells(2, 1), "");
         EXPECT_EQ(Devices().Cells(4, 3), "dev3");
         ClickCell(Devices(), 4, 3);
