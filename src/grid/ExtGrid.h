@@ -963,6 +963,9 @@ public:
     // (Sender, row, var Allow): a user sizing of that row may be refused;
     // OnColumnSize does the same for columns.
     std::function<void(TObject*, int, bool&)> OnRowSize;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
+    TEndRowSizeEvent OnEndRowSize;
 
 protected:
     void CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
@@ -1190,6 +1193,8 @@ public:
     void SetHighlightTextColor(TColor Value);
     void SetURLColor(TColor Value);
     void SetURLShow(bool Value);
+    bool URLFull() const;
+    void SetURLFull(bool Value);
     void SetXYOffset(plat::TPoint Value);
     void UpdateXYOffset(int X, int Y);  // without repainting
     void SetFlat(bool Value);
@@ -1403,6 +1408,8 @@ public:
     bool SetComboSelectionString(const std::string& S);
     void SetComboSelection(int Idx);
     int GetComboCount();
+    // (Sender, real column, row, var text) for the button editors.
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
     // The text of a button editor passed through OnEllipsClick.
     std::string EllipsClick(const std::string& S);
     // Completion of typed text from LookupItems in the text and

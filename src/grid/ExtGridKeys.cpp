@@ -172,8 +172,8 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     if (ctrl && FNavigation.CursorMoveRows() && (key == plat::VK_UP || key == plat::VK_DOWN)) {
         const TGridRect s = Selection();
         const int top = std::min(s.Top, s.Bottom), bottom = std::max(s.Top, s.Bottom);
-        if (key == plat::VK_DOWN && bottom < lastRow) plat::TCustomGrid::MoveRow(bottom + 1, top);
-        if (key == plat::VK_UP && top > FixedRows()) plat::TCustomGrid::MoveRow(top - 1, bottom);
+        if (key == plat::VK_DOWN && bottom < lastRow) MoveRow(bottom + 1, top);
+        if (key == plat::VK_UP && top > FixedRows()) MoveRow(top - 1, bottom);
         return;
     }
     if (FMouseActions.DisjunctRowSelect() && key >= plat::VK_PRIOR && key <= plat::VK_DOWN) {
