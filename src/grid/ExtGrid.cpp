@@ -327,6 +327,7 @@ void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = 
 bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
 void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }
 
+
 bool TExtStringGrid::JavaCSV() const { return St().JavaCSV; }
 void TExtStringGrid::SetJavaCSV(bool Value) { St().JavaCSV = Value; }
 

@@ -99,23 +99,20 @@ void TExtStringGrid::ControlColumnsShifted(int ACol, int Delta) {
 // ----------------------------------------------------------- moving
 
 void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
+        return;
     if (FColumnOrder.empty()) SetColumnOrder();
-    // Not the framework's own move: the notification moves what it keeps
-    // (cells, order, hidden rows' cells) and nothing has moved before it.
+    // Not the framework's own move: the notification moves the cells, the
+    // order, the hidden rows' cells, and with them the width and the cursor.
     ColumnMoved(FromIndex, ToIndex);
-    // The framework's own move has carried the current cell already; here
-    // it follows its column once, anchor too, without a cell change event.
-    const TGridRect s = Selection();
-    const int anchorCol = Col() == s.Right ? s.Left : s.Right;
-    const int anchorRow = Row() == s.Bottom ? s.Top : s.Bottom;
-    TBaseGrid::SetSelection({MovedPlace(anchorCol, FromIndex, ToIndex), anchorRow,
-                             MovedPlace(Col(), FromIndex, ToIndex), Row()});
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).X = MovedPlace(list.Control(i).X, FromIndex, ToIndex);
     CellControlsUpdate(false);
 }
 
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
+        return;
     RowMoved(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).Y = MovedPlace(list.Control(i).Y, FromIndex, ToIndex);

@@ -44,7 +44,6 @@ struct TExtStringGrid::TViewState {
     plat::TPoint BalloonCell{-1, -1};
 
     // controls placed over cells
-    TControlList CellControls;
 
     // scroll hints and live scrolling
     THTMLHintWindow* ScrollHint = nullptr;  // owned by the grid (component)
@@ -64,6 +63,14 @@ struct TExtStringGrid::TViewState {
     int RowClicked = -1;
     int RowClickedSize = 0;
     bool InRowFollowUp = false;
+
+    bool NoDefaultDraw = false;
+    bool NoImageAndText = false;
+    bool HideFocusRect = false;
+    bool AutoThemeAdapt = false;
+    int OleDragCol = -1;
+    int OleDragIndex = -1;
+    plat::TObject* OleDragList = nullptr;
 
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
