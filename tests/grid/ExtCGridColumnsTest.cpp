@@ -6,6 +6,7 @@
 #include "base/StrUtils.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridStartup.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/Layout.h"
 #include "platform/Registry.h"
@@ -406,4 +407,15 @@ TEST(ExtCGridColumns, BordersAndPrintLookComeFromTheColumn) {
     g.SetColors(2, 4, plat::clBlue);
     g.GetCellPrintColor(2, 4, {}, brush, font);
     EXPECT_EQ(brush.Color(), plat::clBlue) << "the cell's own colour wins";
+}
+
+TEST(ExtCGridColumns, ParentFormOfAGrid) {
+    plat::TForm form(nullptr);
+    auto* panel = new plat::TPanel(&form);
+    panel->SetParent(&form);
+    auto* grid = new TExtColumnGrid(&form);
+    EXPECT_EQ(FindParentForm(grid), nullptr) << "not placed yet";
+    grid->SetParent(panel);
+    EXPECT_EQ(FindParentForm(grid), &form);
+    EXPECT_EQ(FindParentForm(nullptr), nullptr);
 }
