@@ -358,18 +358,13 @@ TEST(ExtGridCellGraphics, RadioGroupPicksOptionByIndexOrText) {
     sheet.form->SetBounds(0, 0, 400, 240);
     g.SetBounds(0, 0, 380, 220);
     g.SetDefaultRowHeight(60);
-    for (int r : {1, 2}) {
-        TCellGraphic* gr = g.CreateCellGraphic(1, r);
-        gr->SetCellType(ctRadio);
-        auto* options = new TCellStrings;
+    // The second option by index; in the other cell the stored text picks.
+    for (const auto& [r, index] : {std::pair{1, 1}, std::pair{2, -1}}) {
+        TCellStrings* options = g.CreateRadio(1, r, 0, index);
         options->Add("one");
         options->Add("two");
         options->Add("three");
-        gr->SetCellBitmap(options);
-        gr->SetCellCreated(true);
     }
-    g.GetCellGraphic(1, 1)->SetCellIndex(1);   // the second option by index
-    g.GetCellGraphic(1, 2)->SetCellIndex(-1);  // by the stored text
     g.SetCells(1, 2, "three");
     sheet.Paint();
     ASSERT_TRUE(sheet.shot.SavePng(OutPath("ExtGridCellGraphics_RadioGroup.png")));
