@@ -508,3 +508,32 @@ TEST(ExtGridCellGraphics, RotatedTextTurnsInsideItsCell) {
     EXPECT_GE(turned.Top, sheet.Cell(2).Top);
     EXPECT_LE(turned.Bottom, sheet.Cell(2).Bottom);
 }
+
+TEST(ExtGridCellGraphics, RightAlignedCheckBoxStandsBesideItsCaption) {
+    const TColor kMark = RGB(33, 161, 33);
+    Sheet sheet(2);
+    TExtStringGrid& g = *sheet.grid;
+    g.ControlLook().SetControlStyle(csWinXP);
+    g.SetDefaultAlignment(plat::taRightJustify);
+    g.AddCheckBox(1, 1, true, false);
+    g.SetCells(1, 1, "Caption");
+    g.AddCheckBox(1, 2, true, true);
+    g.SetRow(0);
+    g.SetCol(0);
+    sheet.Paint();
+    auto span = [&](const TRect& c, const std::function<bool(TColor)>& pred) {
+        int lo = c.Right, hi = c.Left - 1;
+        for (int y = c.Top; y < c.Bottom; ++y)
+            for (int x = c.Left; x < c.Right - 1; ++x)
+                if (pred(sheet.shot.Pixel(x, y))) lo = std::min(lo, x), hi = std::max(hi, x);
+        return std::pair{lo, hi};
+    };
+    const auto mark = span(sheet.Cell(1), [&](TColor c) { return c == kMark; });
+    const auto text = span(sheet.Cell(1), [](TColor c) { return c == plat::clBlack; });
+    ASSERT_LE(mark.first, mark.second);
+    ASSERT_LE(text.first, text.second);
+    EXPECT_LT(mark.second, text.first) << "the box sits left of the right-aligned caption";
+    EXPECT_GT(text.second, sheet.Cell(1).Right - 10) << "the caption keeps the right edge";
+    const auto data = span(sheet.Cell(2), [&](TColor c) { return c == kMark; });
+    EXPECT_GE(data.second, sheet.Cell(2).Right - 12) << "a data box takes the right edge";
+}
