@@ -537,3 +537,17 @@ TEST(ExtGridCellGraphics, RightAlignedCheckBoxStandsBesideItsCaption) {
     const auto data = span(sheet.Cell(2), [&](TColor c) { return c == kMark; });
     EXPECT_GE(data.second, sheet.Cell(2).Right - 12) << "a data box takes the right edge";
 }
+
+TEST(ExtGridCellGraphics, TextThatIsNoNumberPaintsWithoutRaising) {
+    Sheet sheet(5);
+    TExtStringGrid& g = *sheet.grid;
+    g.AddProgress(1, 1, kGreen, plat::clWhite);
+    g.AddExtProgress(1, 2, 0, 0);  // an empty range as well
+    g.AddRating(1, 3, 5, kOrange, kGrey);
+    g.AddDataImage(1, 4, 0, haLeft, vaTop);
+    g.AddRangeIndicator(1, 5, 100, kRed, kBlue, true);
+    for (int r = 1; r <= 5; ++r) g.SetCells(1, r, "n/a");
+    EXPECT_NO_THROW(sheet.Paint());
+    EXPECT_EQ(Count(sheet.shot, sheet.Cell(3), kOrange), 0) << "no stars are lit";
+    EXPECT_GT(Count(sheet.shot, sheet.Cell(3), kGrey), 0);
+}
