@@ -150,7 +150,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (checkKind) {
         TRect box = r;
         if (fixedLook) box.Top += 1;
-        DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
+        DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic, textWidth);
     }
     if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
@@ -437,16 +437,21 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
 }
 
 void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L,
-                                    TCellType Kind, const TCellGraphic* Graphic) {
+                                    TCellType Kind, const TCellGraphic* Graphic, int TextWidth) {
     TExtStringGrid& g = FGrid;
     const plat::TPoint off = g.XYOffset();
     plat::InflateRect(R, 1 - off.X, 1 - off.Y);
     const int size = g.ControlLook().ControlStyle() == csWinXP   ? 16
                      : g.ControlLook().ControlStyle() == csKelo ? 20
                                                                  : g.ControlLook().CheckSize();
+    // A box with a caption stands beside it: left of right-aligned text,
+    // before centred text; a data box has no caption and takes the edge.
+    const bool dataKind = Kind == ctDataCheckBox || Kind == ctVirtCheckBox || Kind == ctRowCheckBox;
+    const int tw = dataKind ? 0 : std::max(0, TextWidth);
     int x0 = R.Left + 1;
-    if (L.HA == plat::taRightJustify) x0 = R.Right - size - 1;
-    else if (L.HA == plat::taCenter) x0 = R.Left + std::max(0, R.Width() - size) / 2;
+    if (L.HA == plat::taRightJustify) x0 = R.Right - tw - size - 1;
+    else if (L.HA == plat::taCenter)
+        x0 = tw == 0 ? R.Left + std::max(0, R.Width() - size) / 2 : R.Left + std::max(0, R.Width() - tw) / 2 - size;
     x0 = std::max(x0, R.Left + 1);
     int y0 = R.Top + 1;
     if (L.VA == vtaCenter) y0 = size <= R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;

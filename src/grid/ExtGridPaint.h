@@ -77,7 +77,7 @@ private:
     void DrawFixedEdges(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, bool FixedLook);
     int DrawCellText(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look);
     void DrawCheckCell(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look,
-                       TCellType Kind, const TCellGraphic* Graphic);
+                       TCellType Kind, const TCellGraphic* Graphic, int TextWidth = 0);
 
     TExtStringGrid& FGrid;
     TGridLookColors FLook;
