@@ -10,6 +10,7 @@
 #include "base/StrUtils.h"
 #include "controls/EsgHTMLE.h"
 #include "controls/ExtDraw.h"
+#include "controls/ExtDrawBars.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
@@ -557,12 +558,26 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
         default: break;
     }
     Canvas.SetBkMode(plat::TRANSPARENT);
+    // A link shows underlined in the link colour, by default without its
+    // protocol part.
+    const bool link = g.URLShow() && ctl::IsUrlText(text);
+    if (link) {
+        if (!g.URLFull()) text = ctl::StripUrlProtocol(text);
+        Canvas.Font().SetStyle(Canvas.Font().Style() + plat::TFontStyles{plat::fsUnderline});
+        Canvas.Font().SetColor(g.URLColor());
+    }
     TRect measure = R;
     Canvas.DrawText(text, measure, flags | plat::DT_CALCRECT);
     Canvas.SaveState();
     Canvas.IntersectClipRect(R);
     Canvas.DrawText(text, R, flags);
     Canvas.RestoreState();
+    int errPos = 0, errLen = 0;
+    g.GetMarker(RCol, ARow, errPos, errLen);
+    const TCellType kind = g.GetCellType(RCol, ARow);
+    if (errLen > 0 && (kind == ctEmpty || kind == ctValue || kind == ctNone))
+        ctl::DrawErrorUnderline(Canvas, text, R, Canvas.TextHeight("hg"), errLen, errPos);
+    if (link) Canvas.Font().SetStyle(Canvas.Font().Style() - plat::TFontStyles{plat::fsUnderline});
     return measure.Width() + 2;
 }
 
@@ -814,6 +829,7 @@ plat::TPoint TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool S
         const int h = c.DrawText(text.empty() ? std::string(" ") : text, m, flags);
         size = {m.Right - m.Left, h};
     } else {
+        if (URLShow() && !URLFull() && ctl::IsUrlText(text)) text = ctl::StripUrlProtocol(text);
         int widest = 0, lines = 0;
         size_t start = 0;
         while (true) {

@@ -239,3 +239,46 @@ TEST(ExtGridPaintExtras, SelectionFrameAroundTheBlock) {
     const plat::TBitmap none = t.Shot("ExtGridPaintExtras_NoFrame.png");
     EXPECT_NE(none.Pixel(tl.Left + 10, tl.Top), plat::clBlack);
 }
+
+TEST(ExtGridPaintExtras, LinksAndMarkers) {
+    const struct {
+        const char* name;
+        bool show, full;
+        bool blue;
+    } cases[] = {{"off", false, false, false}, {"shown", true, false, true}, {"full", true, true, true}};
+    int strippedWidth = 0, fullWidth = 0;
+    for (const auto& c : cases) {
+        ShownGrid t;
+        TExtStringGrid& g = *t.g;
+        g.SetColWidths(1, 200);
+        g.SetCells(1, 1, "http://gw.example/cfg");
+        g.SetURLShow(c.show);
+        g.SetURLFull(c.full);
+        const plat::TBitmap bmp = t.Shot(std::string("ExtGridPaintExtras_Link_") + c.name + ".png");
+        const plat::TRect cell = g.CellRect(1, 1);
+        int blue = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                const TColor p = bmp.Pixel(x, y);
+                if (plat::GetBValue(p) > 180 && plat::GetRValue(p) < 90 && plat::GetGValue(p) < 90) ++blue;
+            }
+        EXPECT_EQ(blue > 10, c.blue) << c.name;
+        const int w = g.GetCellTextSize(1, 1, false, false).X;
+        if (c.show && !c.full) strippedWidth = w;
+        if (c.full) fullWidth = w;
+    }
+    EXPECT_LT(strippedWidth, fullWidth) << "the protocol part is not measured";
+
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetColWidths(1, 200);
+    g.SetCells(1, 1, "Pump 12");
+    g.AddMarker(1, 1, 1, 4);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Marker.png");
+    const plat::TRect cell = g.CellRect(1, 1);
+    int red = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y)
+        for (int x = cell.Left; x < cell.Right; ++x)
+            if (bmp.Pixel(x, y) == plat::clRed) ++red;
+    EXPECT_GT(red, 5) << "a red zig-zag under the marked characters";
+}
