@@ -26,15 +26,6 @@ using plat::TRect;
 // ----------------------------------------------------------------- grid access
 namespace {
 
-// The column grid colours its normal cells by column.
-void ColumnColour(TExtStringGrid& g, int RCol, int ARow, TColor& Brush) {
-    auto* cg = dynamic_cast<TExtColumnGrid*>(&g);
-    if (!cg || RCol < 0 || RCol >= cg->Columns().Count()) return;
-    if (ARow < g.FixedRows() || RCol < g.FixedCols()) return;
-    const TColor c = cg->Columns().Items(RCol).Color();
-    if (c != plat::clNone && c != plat::clWindow) Brush = c;
-}
-
 bool InSelection(const TGridRect& S, int ACol, int ARow) {
     const int l = std::min(S.Left, S.Right), r = std::max(S.Left, S.Right);
     const int t = std::min(S.Top, S.Bottom), b = std::max(S.Top, S.Bottom);
@@ -114,64 +105,8 @@ void TExtGridPainter::VisualProperties(int ACol, int ARow, TGridDrawState& AStat
                                        plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                        TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
                                        TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
-    TExtStringGrid& g = FGrid;
-    const int rcol = g.RealColIndex(ACol);
-    const bool normalArea = ACol >= g.FixedCols() && ARow >= g.FixedRows();
-    AFont.Assign(normalArea ? g.Font() : g.FixedFont());
-    TColor brush = plat::clNone;
-    AColorTo = AMirrorColor = AMirrorColorTo = plat::clNone;
-    bool ownColour = false;
-    if (const TCellProperties* p = g.PropsOf(rcol, ARow)) {
-        const auto* graphic = dynamic_cast<const TCellGraphic*>(p->GraphicObject());
-        const TCellType kind = graphic ? graphic->CellType() : ctNone;
-        brush = p->BrushColor();
-        ownColour = brush != plat::clNone && (kind == ctNone || kind == ctRotated || kind == ctEmpty);
-        if (!ownColour) brush = plat::clNone;
-        if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
-        if (!p->FontName().empty()) AFont.SetName(p->FontName());
-        if (p->FontSize() > 0) AFont.SetSize(p->FontSize());
-        AFont.SetStyle(AFont.Style() + p->FontStyle());
-        WW = p->WordWrap();
-        AColorTo = p->BrushColorTo();
-        GD = p->GradientDirection();
-    }
-    if (AState.Contains(gdSelected)) GD = GradientVertical;
-    if (!ownColour) {
-        brush = g.Color();
-        if (!normalArea) brush = g.FixedColor();
-        ColumnColour(g, rcol, ARow, brush);
-    }
-    const bool fixed = g.IsFixed(ACol, ARow) || !normalArea;
-    if (fixed && !ownColour) {
-        brush = g.FixedColor();
-        AFont.Assign(g.FixedFont());
-        AState.Include(gdFixed);
-        if (g.Look() > glClassic) {
-            brush = g.KeloGradientFrom();
-            AColorTo = g.KeloGradientTo();
-            AMirrorColor = g.KeloGradientMirrorFrom();
-            AMirrorColorTo = g.KeloGradientMirrorTo();
-        }
-    }
-    if (Select && g.ShowSelection() && !fixed && AState.Contains(gdSelected)) {
-        // Without the colour mixer a selected cell takes the selection
-        // colour whatever its own.
-        brush = g.SelectionColor();
-        AColorTo = g.SelectionColorTo();
-        AMirrorColor = g.SelectionMirrorColor();
-        AMirrorColorTo = g.SelectionMirrorColorTo();
-        if (g.SelectionTextColor() != plat::clNone) AFont.SetColor(g.SelectionTextColor());
-    } else if (Select) {
-        AState.Exclude(gdSelected);
-    }
-    ABrush.SetColor(brush);
-    HA = g.DefaultAlignment();
-    VA = g.VAlignment();
-    if (g.AutoNumAlign()) {
-        const std::string text = base::Trim(g.Cells(rcol, ARow));
-        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) HA = plat::taRightJustify;
-    }
-    g.DoGetAlignment(rcol, ARow, HA, VA);
+    FGrid.CellVisualProperties(ACol, ARow, AState, false, Select, true, ABrush, AColorTo, AMirrorColor,
+                               AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
 void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
@@ -735,12 +670,12 @@ void TExtStringGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect AR
     Painter().DrawGridCell(ACanvas, ACol, ARow, ARect, AState);
 }
 
-void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool /*Print*/, bool Select,
-                                         bool /*Remap*/, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                                         bool Remap, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                          TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
                                          TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
-    Painter().VisualProperties(ACol, ARow, AState, Select, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont, HA,
-                               VA, WW, GD);
+    CellVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor, AMirrorColorTo,
+                         AFont, HA, VA, WW, GD);
 }
 
 // ----------------------------------------------------------------- the control's paint pass

@@ -190,7 +190,8 @@ TEST(ExtGridPaintExtras, GradientBackgroundRunsAcrossCellsAndBeyond) {
     g.BackGround().SetColorTo(plat::clBlue);
     g.SetColors(3, 2, plat::clLime);
     const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Gradient.png");
-    const plat::TRect left = g.CellRect(1, 1), right = g.CellRect(3, 1);
+    // Row 3: away from the current cell, which shows the selection.
+    const plat::TRect left = g.CellRect(1, 3), right = g.CellRect(3, 3);
     const TColor a = bmp.Pixel(left.Left + 3, left.Top + 3), b = bmp.Pixel(right.Right - 4, right.Top + 3);
     EXPECT_GT(plat::GetRValue(a), plat::GetBValue(a)) << "red side";
     EXPECT_GT(plat::GetBValue(b), plat::GetBValue(a));
