@@ -3,6 +3,8 @@
 // messages: the cell a button went down on, the pushed cell button, the
 // panning origin and the grid timer's counters.
 
+#include <vector>
+
 #include "grid/ExtGrid.h"
 
 namespace grid {
@@ -19,6 +21,11 @@ struct TExtStringGrid::TInputState {
     int SizingSize = 0;            // the width (height) it started from
     int MouseSelectStart = -1;     // header row (column) a drag selection started at
     bool MouseSelectRows = false;  // the drag selects rows, else columns
+    bool FrameworkMove = false;    // the framework is moving a column or row it dragged
+    bool DisjunctRows = false;     // the press builds the disjunct row selection
+    bool DisjunctCols = false;     // ... the disjunct column selection
+    int DeselectRow = -1;          // a Ctrl press on a selected row (column) takes it out
+    int DeselectCol = -1;
 
     // Middle-button panning
     bool Panning = false;
@@ -27,6 +34,11 @@ struct TExtStringGrid::TInputState {
     int PanCursor = 8000;
     plat::TCursor SavedCursor = plat::crDefault;
     bool SavedShowHint = false;
+
+    // Columns following the grid's width: the widths and the client width
+    // they belong to, taken when the following started.
+    std::vector<int> OrigColSizes;
+    int OldSize = 0;
 
     // Grid timer
     bool TimerStarted = false;

@@ -54,6 +54,10 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         Key = 0;
         return;
     }
+    if (!e.EditMode && RowKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     switch (Key) {
         case plat::VK_ESCAPE:
             if (e.EditMode) {
@@ -106,7 +110,12 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
                     return;
                 }
                 // A new row to type into, as a list that grows at its end.
-                AppendRow();
+                bool allow = true;
+                if (OnCanAddRow) OnCanAddRow(this, allow);
+                if (allow) {
+                    AppendRow();
+                    if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+                }
             }
             break;
         case plat::VK_TAB:
@@ -281,6 +290,43 @@ bool TExtStringGrid::ClipboardKey(unsigned short Key, plat::TShiftState Shift) {
     return true;
 }
 
+// Insert adds a row at (or after) the current one, Delete removes the
+// current row; the only row of a table is emptied instead, so the table
+// keeps a row to type into.
+bool TExtStringGrid::RowKey(unsigned short Key, plat::TShiftState Shift) {
+    const bool alt = (Shift & plat::ssAlt) != 0;
+    if (Key == plat::VK_INSERT && FNavigation.AllowInsertRow() && !alt && !(Shift & (plat::ssCtrl | plat::ssShift))) {
+        bool allow = true;
+        if (OnCanInsertRow) OnCanInsertRow(this, Row(), allow);
+        if (!allow) return true;
+        const bool normalRows = RowCount() - FixedRows() - FFixedFooters > 0;
+        int at = FNavigation.InsertPosition() == pInsertAfter && normalRows ? Row() + 1 : Row();
+        at = std::clamp(at, FixedRows(), RowCount() - FFixedFooters);
+        InsertRows(at, 1);
+        MoveColRow(Col(), at, true, true);
+        if (OnAutoInsertRow) OnAutoInsertRow(this, RealRowIndex(at));
+        return true;
+    }
+    if (Key == plat::VK_DELETE && FNavigation.AllowDeleteRow() && !alt) {
+        const int normal = RowCount() - FixedRows() - FFixedFooters;
+        if (normal < 1 || Row() < FixedRows() || Row() >= RowCount() - FFixedFooters) return true;
+        const int real = RealRowIndex(Row());
+        bool allow = true;
+        if (OnCanDeleteRow) OnCanDeleteRow(this, real, allow);
+        if (!allow) return true;
+        if (normal == 1 && !FFixedRowAlways) {
+            for (int c = 0; c < AllColCount(); ++c) SetCells(c, Row(), "");
+        } else {
+            RemoveRowsEx(Row(), 1);
+            const int last = RowCount() - FFixedFooters - 1;
+            if (last >= FixedRows()) MoveColRow(Col(), std::min(Row(), last), true, true);
+        }
+        if (OnAutoDeleteRow) OnAutoDeleteRow(this, real);
+        return true;
+    }
+    return false;
+}
+
 void TExtStringGrid::CopySelectionToClipboard() {
     const TGridRect s = Selection();
     std::string text;
@@ -354,25 +400,57 @@ void TExtStringGrid::TabToCell(bool Backwards) {
     const int firstRow = FixedRows(), lastRow = RowCount() - 1 - FFixedFooters;
     if (firstCol > lastCol || firstRow > lastRow) return;
     const bool editing = Options().Contains(plat::goEditing) || Ed().EditDisable;
+    // Along the row, or down the column for any other direction.
+    const bool byRow = FNavigation.TabAdvanceDirection() == adLeftRight;
     int c = Col(), r = Row();
     const long cells = static_cast<long>(lastCol - firstCol + 1) * (lastRow - firstRow + 1);
-    // Row by row, skipping cells that cannot be edited while the grid
-    // edits; every cell is looked at once at most.
+    // Skipping cells that cannot be edited while the grid edits; every
+    // cell is looked at once at most.
     for (long n = 0; n < cells; ++n) {
-        if (Backwards) {
-            if (c > firstCol) --c;
-            else {
-                c = lastCol;
-                r = r > firstRow ? r - 1 : lastRow;
-            }
-        } else if (c < lastCol) ++c;
-        else {
-            if (r == lastRow && FNavigation.TabToNextAtEnd()) {
+        if (!Backwards && c == lastCol && r == lastRow) {
+            // Past the last cell: on to the next control, a new row, or
+            // round to the first cell.
+            if (FNavigation.TabToNextAtEnd()) {
                 ctl::FocusNextControl(*this);
                 return;
             }
+            if (FNavigation.AdvanceInsert() && FFixedFooters == 0) {
+                bool allow = true;
+                if (OnCanAddRow) OnCanAddRow(this, allow);
+                if (allow) {
+                    AppendRow();
+                    const int added = RowCount() - 1;
+                    MoveColRow(firstCol, added, true, true);
+                    if (OnAutoAddRow) OnAutoAddRow(this, added);
+                    if (FNavigation.AdvanceAutoEdit() && Row() == added && IsEditable(RealColIndex(Col()), added))
+                        ShowEditor();
+                    return;
+                }
+            }
             c = firstCol;
-            r = r < lastRow ? r + 1 : firstRow;
+            r = firstRow;
+        } else if (byRow) {
+            if (Backwards) {
+                if (c > firstCol) --c;
+                else {
+                    c = lastCol;
+                    r = r > firstRow ? r - 1 : lastRow;
+                }
+            } else if (c < lastCol) ++c;
+            else {
+                c = firstCol;
+                ++r;
+            }
+        } else if (Backwards) {
+            if (r > firstRow) --r;
+            else {
+                r = lastRow;
+                c = c > firstCol ? c - 1 : lastCol;
+            }
+        } else if (r < lastRow) ++r;
+        else {
+            r = firstRow;
+            ++c;
         }
         if (c == Col() && r == Row()) return;
         if (!editing || IsEditable(RealColIndex(c), r)) break;

@@ -1,7 +1,7 @@
 // The string grid's own window procedure and its message handlers: the
 // grid timer (blinking text, hover focus), middle-button panning, painting
-// held back under the update lock, and the stretch column following the
-// grid's size.
+// held back under the update lock, and the columns following the grid's
+// size (all of them in proportion, or the stretch column).
 
 #include <algorithm>
 
@@ -181,6 +181,25 @@ void TExtStringGrid::WMPaint(plat::TMessage& Message) {
 
 void TExtStringGrid::WMSize(plat::TMessage& Message) {
     TBaseGrid::WMSize(Message);
+    TInputState& in = In();
+    if (!FColumnSize.SynchWithGrid()) {
+        in.OldSize = 0;
+    } else if (in.OldSize <= 0 || static_cast<int>(in.OrigColSizes.size()) != ColCount()) {
+        // The widths as they are now are the ones later sizes scale from,
+        // so repeated resizing does not drift.
+        in.OldSize = ClientWidth();
+        in.OrigColSizes.clear();
+        for (int c = 0; c < ColCount(); ++c) in.OrigColSizes.push_back(ColWidths(c));
+    } else if (ClientWidth() > 0) {
+        if (EditMode()) FinishEdit(false);
+        const int from = FColumnSize.SynchNormalCellsOnly() ? FixedCols() : 0;
+        const int to = FColumnSize.SynchNormalCellsOnly() ? ColCount() - FFixedRightCols : ColCount();
+        const double factor = static_cast<double>(ClientWidth()) / in.OldSize;
+        for (int c = from; c < to; ++c) {
+            const int w = static_cast<int>(in.OrigColSizes[static_cast<size_t>(c)] * factor);
+            if (in.OrigColSizes[static_cast<size_t>(c)] > 0 && w != ColWidths(c)) SetColWidths(c, std::max(1, w));
+        }
+    }
     // The stretch column takes the room the others leave, also after the
     // window was resized.
     if (FColumnSize.Stretch() && (FScrollBarAlways == saNone || FScrollBarAlways == saVert) && ColCount() > 0) {

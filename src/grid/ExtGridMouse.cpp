@@ -63,6 +63,30 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         CalcSizingState(X, Y, state, index, pos, ofs);
         const plat::TGridCoord cell = MouseCoord(X, Y);
         if (state == plat::gsNormal) HeaderSelection(cell.X, cell.Y, X, Shift);
+        // Disjunct selection: a plain press starts anew, Ctrl adds to what
+        // is selected (or takes a selected row or column out at the
+        // release), Shift extends the range.
+        const bool ctrl = (Shift & plat::ssCtrl) || FMouseActions.DisjunctRowSelectNoCtrl();
+        const bool hit = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
+        in.DisjunctRows = FMouseActions.DisjunctRowSelect() && hit && cell.Y >= FixedRows() &&
+                          !(cell.X == 0 && FMouseActions.HotmailRowSelect());
+        in.DisjunctCols = FMouseActions.DisjunctColSelect() && hit && cell.X >= FixedCols();
+        in.DeselectRow = in.DeselectCol = -1;
+        if (in.DisjunctRows && !(Shift & plat::ssShift)) {
+            const int rr = FMouseActions.RowSelectPersistent() ? RealRowIndex(cell.Y) : cell.Y;
+            if (ctrl) {
+                if (GetRowSelect(rr)) in.DeselectRow = rr;
+            } else if (!(Shift & plat::ssAlt)) {
+                ClearRowSelect();
+            }
+        }
+        if (in.DisjunctCols && !(Shift & plat::ssShift)) {
+            if (Shift & plat::ssCtrl) {
+                if (GetColSelect(cell.X)) in.DeselectCol = cell.X;
+            } else {
+                ClearColSelect();
+            }
+        }
         TBaseGrid::MouseDown(Button, Shift, X, Y);
         in.SizingRow = -1;
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
@@ -158,6 +182,14 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
+    if (FHoverFixedCells != hfNone && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
+        HoverFixedCellAllowed(cell.X, cell.Y)) {
+        TFixedCellHover pressed;
+        pressed.Col = cell.X;
+        pressed.Row = cell.Y;
+        pressed.Pressed = true;
+        SetFixedCellHover(pressed);
+    }
 
     if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) {
         if (EditMode()) FinishEdit(false);
@@ -332,6 +364,11 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     TInputState& in = In();
     in.DoOnClick = false;
     in.MouseSelectStart = -1;
+    if (FixedCellHover().Pressed) {
+        TFixedCellHover released = FixedCellHover();
+        released.Pressed = false;
+        SetFixedCellHover(released);
+    }
     const plat::TGridCoord cell = MouseCoord(X, Y);
     const bool onCell = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
     if (in.PushedButton.X >= 0) {
@@ -357,20 +394,29 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
             Invalidate();
             return;
         }
-        const int col = in.SizingCol, row = in.SizingRow;
+        // The size follow-up holds the new size to its limits and reports
+        // the end of the sizing once the framework has applied it.
+        if (in.SizingCol >= 0) NoteUserSizing(true, in.SizingCol, in.SizingSize);
+        if (in.SizingRow >= 0) NoteUserSizing(false, in.SizingRow, in.SizingSize);
         in.SizingCol = in.SizingRow = -1;
         TBaseGrid::MouseUp(Button, Shift, X, Y);
-        if (col >= 0) {
-            int w = ColWidths(col);
-            const int before = w;
-            DoUpdateColumnSize(col, w);
-            if (w != before) SetColWidths(col, w);
-            if (OnEndColumnSize) OnEndColumnSize(this, col);
-        }
-        if (row >= 0 && OnEndRowSize) OnEndRowSize(this, row);
         return;
     }
+    // A column or row dragged by the mouse is moved by the framework, which
+    // takes widths, heights and the current cell along itself.
+    in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    in.FrameworkMove = false;
+    if (in.DisjunctRows) {
+        in.DisjunctRows = false;
+        SelectionToRowSelect(false);
+        if (in.DeselectRow >= 0) SetRowSelect(in.DeselectRow, false);
+    }
+    if (in.DisjunctCols) {
+        in.DisjunctCols = false;
+        SelectionToColSelect(false);
+        if (in.DeselectCol >= 0) SetColSelect(in.DeselectCol, false);
+    }
     if (!onCell || cell.X < FixedCols() || !OnCheckBoxMouseUp) return;
     const int rc = RealColIndex(cell.X);
     if (HasCheckBox(rc, cell.Y)) {
@@ -409,8 +455,8 @@ void TExtStringGrid::DoubleClickCell(int X, int Y) {
                 bool allow = true;
                 if (OnColumnSize) OnColumnSize(this, fit, allow);
                 if (allow) {
+                    NoteUserSizing(true, fit, ColWidths(fit));
                     AutoSizeCol(fit, 0);
-                    if (OnEndColumnSize) OnEndColumnSize(this, fit);
                 }
             }
             return;
@@ -490,6 +536,20 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackLinkUnderMouse(X, Y);
+    // The header cell under the pointer shows its hover face (pressed
+    // while the left button holds it).
+    if (FHoverFixedCells != hfNone) {
+        const plat::TGridCoord cell = MouseCoord(X, Y);
+        TFixedCellHover hover;
+        if (cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
+            HoverFixedCellAllowed(cell.X, cell.Y)) {
+            hover.Col = cell.X;
+            hover.Row = cell.Y;
+            const TFixedCellHover now = FixedCellHover();
+            hover.Pressed = (Shift & plat::ssLeft) && now.Pressed && now.Col == cell.X && now.Row == cell.Y;
+        }
+        if (!(hover == FixedCellHover())) SetFixedCellHover(hover);
+    }
 }
 
 // Over an anchor the pointer becomes the link hand and the window hears
@@ -517,6 +577,7 @@ void TExtStringGrid::TrackLinkUnderMouse(int X, int Y) {
 void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
     TBaseGrid::CMMouseLeave(Message);
     In().MouseInside = false;
+    if (FixedCellHover().Col >= 0) SetFixedCellHover({});
     if (HoverRow() && FHoverRowIdx >= 0) {
         if (FHoverRowIdx < RowCount()) InvalidateRow(FHoverRowIdx);
         FHoverRowIdx = -1;

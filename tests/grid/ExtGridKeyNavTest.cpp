@@ -227,4 +227,48 @@ TEST_F(GridNavKeys, KeysBuildTheDisjunctRowSelection) {
     EXPECT_EQ(grid->SelectedRowCount(), 1) << "a plain arrow starts anew";
 }
 
+TEST_F(GridNavKeys, InsertAndDeleteRowsWhenAllowed) {
+    grid->SetRowCount(5);
+    for (int r = 1; r < 5; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+    auto column = [this] {
+        std::vector<std::string> v;
+        for (int r = 1; r < grid->RowCount(); ++r) v.push_back(grid->Cells(1, r));
+        return v;
+    };
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_INSERT);
+    pt::SendKey(*grid, plat::VK_DELETE);
+    EXPECT_EQ(column(), (std::vector<std::string>{"r1", "r2", "r3", "r4"})) << "both are settings";
+
+    grid->Navigation().SetAllowInsertRow(true);
+    grid->Navigation().SetAllowDeleteRow(true);
+    std::vector<std::string> heard;
+    grid->OnAutoInsertRow = [&](plat::TObject*, int r) { heard.push_back("insert " + std::to_string(r)); };
+    grid->OnAutoDeleteRow = [&](plat::TObject*, int r) { heard.push_back("delete " + std::to_string(r)); };
+    pt::SendKey(*grid, plat::VK_INSERT);  // before: takes the current row's place
+    EXPECT_EQ(column(), (std::vector<std::string>{"r1", "", "r2", "r3", "r4"}));
+    EXPECT_EQ(grid->Row(), 2);
+    grid->Navigation().SetInsertPosition(pInsertAfter);
+    Select(1, 5);
+    pt::SendKey(*grid, plat::VK_INSERT);  // after the last row: appended, cursor on it
+    EXPECT_EQ(column(), (std::vector<std::string>{"r1", "", "r2", "r3", "r4", ""}));
+    EXPECT_EQ(grid->Row(), 6);
+    bool allowDelete = false;
+    grid->OnCanDeleteRow = [&](plat::TObject*, int, bool& allow) { allow = allowDelete; };
+    Select(1, 3);
+    pt::SendKey(*grid, plat::VK_DELETE);
+    EXPECT_EQ(grid->RowCount(), 7) << "refused";
+    allowDelete = true;
+    pt::SendKey(*grid, plat::VK_DELETE);
+    EXPECT_EQ(column(), (std::vector<std::string>{"r1", "", "r3", "r4", ""}));
+    EXPECT_EQ(heard, (std::vector<std::string>{"insert 2", "insert 6", "delete 3"}));
+
+    grid->SetRowCount(2);  // the only row left is emptied, not removed
+    grid->SetCells(1, 1, "last");
+    Select(1, 1);
+    pt::SendKey(*grid, plat::VK_DELETE);
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(grid->Cells(1, 1), "");
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/ExtGrid.h"
 #include "platform/Forms.h"
@@ -167,6 +168,66 @@ TEST_F(GridKeys, AdvanceStopsWhenNoOtherCellIsEditable) {
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->Cells(1, 1), "z");
+}
+
+TEST_F(GridKeys, TabDownTheColumnsAndAddingRowsAtTheEnd) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
+    grid->SetRowCount(3);
+    grid->SetColCount(4);
+    grid->Navigation().SetTabAdvanceDirection(adTopBottom);
+    const struct {
+        int col, row;
+        plat::TShiftState shift;
+        int toCol, toRow;
+    } cases[] = {
+        {1, 1, 0, 1, 2},             // down the column
+        {1, 2, 0, 2, 1},             // on at the top of the next one
+        {3, 2, 0, 1, 1},             // round to the first cell
+        {2, 1, plat::ssShift, 1, 2}, // backwards: the bottom of the column before
+    };
+    for (const auto& c : cases) {
+        Select(c.col, c.row);
+        pt::SendKey(*grid, plat::VK_TAB, c.shift);
+        EXPECT_EQ(grid->Col(), c.toCol) << c.col << "," << c.row;
+        EXPECT_EQ(grid->Row(), c.toRow) << c.col << "," << c.row;
+        if (grid->EditMode()) pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    }
+
+    grid->Navigation().SetTabAdvanceDirection(adLeftRight);
+    grid->Navigation().SetAdvanceInsert(true);
+    bool allow = false;
+    std::vector<int> added;
+    grid->OnCanAddRow = [&](plat::TObject*, bool& can) { can = allow; };
+    grid->OnAutoAddRow = [&](plat::TObject*, int row) { added.push_back(row); };
+    Select(3, 2);
+    pt::SendKey(*grid, plat::VK_TAB);
+    EXPECT_EQ(grid->RowCount(), 3) << "the window refused the row";
+    EXPECT_EQ(grid->Row(), 1);
+    if (grid->EditMode()) pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    allow = true;
+    Select(3, 2);
+    pt::SendKey(*grid, plat::VK_TAB);
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(added, std::vector<int>{3});
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(grid->EditMode()) << "ready to type into the new row";
+}
+
+TEST_F(GridKeys, DownAppendsOnlyWhatTheWindowAllows) {
+    grid->Navigation().SetAppendOnArrowDown(true);
+    bool allow = false;
+    std::vector<int> added;
+    grid->OnCanAddRow = [&](plat::TObject*, bool& can) { can = allow; };
+    grid->OnAutoAddRow = [&](plat::TObject*, int row) { added.push_back(row); };
+    Select(2, 39);
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 40);
+    allow = true;
+    pt::SendKey(*grid, plat::VK_DOWN);
+    EXPECT_EQ(grid->RowCount(), 41);
+    EXPECT_EQ(added, std::vector<int>{40});
+    EXPECT_EQ(grid->Row(), 40);
 }
 
 }  // namespace

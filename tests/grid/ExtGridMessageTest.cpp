@@ -177,4 +177,26 @@ TEST_F(GridMessages, MovedRowTakesItsCellsAlong) {
     EXPECT_FALSE(grid->ReadOnly(3, 2));
 }
 
+TEST_F(GridMessages, ColumnsFollowTheGridWidthInProportion) {
+    grid->SetColCount(4);
+    const int widths[] = {30, 100, 150, 50};
+    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, widths[c]);
+    grid->ColumnSize().SetSynchWithGrid(true);
+    grid->SetWidth(grid->Width() + 1);  // the widths of now are the reference
+    pt::ProcessEvents();
+    const int base = grid->ClientWidth();
+    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, widths[c]);
+    grid->SetWidth(grid->Width() + base);  // twice as wide
+    pt::ProcessEvents();
+    for (int c = 0; c < 4; ++c) EXPECT_NEAR(grid->ColWidths(c), 2 * widths[c], 1) << c;
+    grid->SetWidth(grid->Width() - base);  // back: no drift
+    pt::ProcessEvents();
+    for (int c = 0; c < 4; ++c) EXPECT_NEAR(grid->ColWidths(c), widths[c], 1) << c;
+    grid->ColumnSize().SetSynchNormalCellsOnly(true);
+    grid->SetWidth(grid->Width() + base);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->ColWidths(0), widths[0]) << "the fixed column keeps its width";
+    EXPECT_NEAR(grid->ColWidths(2), 2 * widths[2], 1);
+}
+
 }  // namespace

@@ -23,6 +23,17 @@ namespace pt = plat::test;
 
 namespace {
 
+// The grid keeps these members protected; tests reach them through
+// member pointers taken in a derived class.
+struct TProtectedOf : TExtStringGrid {
+    static auto EndColumnSize() { return &TProtectedOf::OnEndColumnSize; }
+    static auto EndRowSize() { return &TProtectedOf::OnEndRowSize; }
+    static void SetUrlShow(TExtStringGrid& g, bool Value) {
+        void (TExtStringGrid::*set)(bool) = &TProtectedOf::SetURLShow;
+        (g.*set)(Value);
+    }
+};
+
 struct TCellHit {
     int row, col;
     friend bool operator==(const TCellHit&, const TCellHit&) = default;
@@ -163,7 +174,7 @@ TEST_F(GridClicks, DoubleClickReachesTheWindowOrFitsTheColumn) {
     std::vector<int> sized;
     bool allowSizing = true;
     grid->OnColumnSize = [&](plat::TObject*, int, bool& allow) { allow = allowSizing; };
-    grid->OnEndColumnSize = [&](plat::TObject*, int c) { sized.push_back(c); };
+    grid->*TProtectedOf::EndColumnSize() = [&](plat::TObject*, int c) { sized.push_back(c); };
     grid->SetCells(2, 4, "a rather long text that needs room");
     grid->SetColWidths(2, 30);
 
@@ -265,7 +276,7 @@ TEST_F(GridClicks, RadioButtonClickAndSpaceCheckOneOfTheColumn) {
 
 TEST_F(GridClicks, LinksOpenMoveOrGoToTheWindow) {
     pt::TScriptedUi ui;
-    grid->SetURLShow(true);
+    TProtectedOf::SetUrlShow(*grid, true);
     std::vector<std::string> anchors;
     bool autoHandle = true;
     grid->OnAnchorClick = [&](plat::TObject*, int, int, const std::string& a, bool& handle) {
@@ -306,7 +317,7 @@ TEST_F(GridClicks, LinksOpenMoveOrGoToTheWindow) {
 TEST_F(GridClicks, ColumnSizingEndsWithTheReleaseInsideTheGrid) {
     grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
     std::vector<int> ended;
-    grid->OnEndColumnSize = [&](plat::TObject*, int c) { ended.push_back(c); };
+    grid->*TProtectedOf::EndColumnSize() = [&](plat::TObject*, int c) { ended.push_back(c); };
     grid->OnUpdateColumnSize = [](plat::TObject*, int, int& w) { w = std::min(w, 90); };
     const int border = grid->GridCellRect(2, 0).Right;
     pt::MouseDown(*grid, plat::mbLeft, border, 5);
@@ -444,7 +455,7 @@ TEST_F(GridClicks, SizingIsReportedWhileTheBorderMoves) {
     grid->OnColumnSizing = [&](plat::TObject*, int c, int w) { sizing.push_back({c, w}); };
     std::vector<int> rowsEnded;
     grid->OnRowSizing = [&](plat::TObject*, int r, int h) { sizing.push_back({-r, h}); };
-    grid->OnEndRowSize = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
+    grid->*TProtectedOf::EndRowSize() = [&](plat::TObject*, int r) { rowsEnded.push_back(r); };
     const int w = grid->ColWidths(2), border = grid->GridCellRect(2, 0).Right;
     pt::MouseDown(*grid, plat::mbLeft, border, 5);
     pt::MouseMove(*grid, border + 10, 5, plat::ssLeft);
@@ -532,13 +543,69 @@ TEST_F(GridClicks, LinksUnderTheMouseShowTheHand) {
     pt::MouseMove(*grid, a.Left + 7, a.Top + 8);
     pt::MouseMove(*grid, u.Left + 6, u.Top + 8);
     EXPECT_EQ(grid->Cursor(), plat::crDefault) << "a plain address is no link unless URLShow";
-    grid->SetURLShow(true);
+    TProtectedOf::SetUrlShow(*grid, true);
     pt::MouseMove(*grid, u.Left + 7, u.Top + 8);
     EXPECT_EQ(grid->Cursor(), plat::crHandPoint);
     pt::MouseMove(*grid, Inside(4, 6).X, Inside(4, 6).Y);
     EXPECT_EQ(grid->Cursor(), plat::crDefault);
     EXPECT_EQ(events, (std::vector<std::string>{"enter cell://R5C1", "exit ", "enter http://example.invalid",
                                                 "exit "}));
+}
+
+TEST_F(GridClicks, ClicksBuildTheDisjunctRowSelection) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect});
+    grid->MouseActions().SetDisjunctRowSelect(true);
+    auto selected = [this] {
+        std::vector<int> rows;
+        for (int r = 1; r < grid->RowCount(); ++r)
+            if (grid->GetRowSelect(r)) rows.push_back(r);
+        return rows;
+    };
+    auto press = [this](int row, plat::TShiftState shift) {
+        const plat::TPoint p = Inside(2, row);
+        pt::MouseDown(*grid, plat::mbLeft, p.X, p.Y, shift);
+        pt::MouseUp(*grid, plat::mbLeft, p.X, p.Y, shift);
+    };
+    const struct {
+        int row;
+        plat::TShiftState shift;
+        std::vector<int> rows;
+    } steps[] = {
+        {3, 0, {3}},
+        {5, plat::ssCtrl, {3, 5}},
+        {3, plat::ssCtrl, {5}},
+        {7, 0, {7}},
+        {9, plat::ssShift, {7, 8, 9}},
+    };
+    for (const auto& s : steps) {
+        press(s.row, s.shift);
+        EXPECT_EQ(selected(), s.rows) << "row " << s.row;
+    }
+}
+
+TEST_F(GridClicks, HeaderCellUnderTheMouseShowsHoverAndPress) {
+    auto hover = [this] {
+        const TExtStringGrid::TFixedCellHover h = grid->FixedCellHover();
+        return std::vector<int>{h.Col, h.Row, h.Pressed ? 1 : 0};
+    };
+    const plat::TPoint head = Inside(3, 0), cell = Inside(3, 4);
+    pt::MouseMove(*grid, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0})) << "off by default";
+    grid->SetHoverFixedCells(hfFixedRows);
+    pt::MouseMove(*grid, head.X + 1, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 0}));
+    pt::MouseMove(*grid, Inside(0, 4).X, Inside(0, 4).Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0})) << "row headers do not take part";
+    pt::MouseMove(*grid, head.X, head.Y);
+    pt::MouseDown(*grid, plat::mbLeft, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 1}));
+    pt::MouseUp(*grid, plat::mbLeft, head.X, head.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{3, 0, 0}));
+    pt::MouseMove(*grid, cell.X, cell.Y);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0}));
+    pt::MouseMove(*grid, head.X, head.Y);
+    pt::MouseLeave(*grid);
+    EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0}));
 }
 
 }  // namespace
