@@ -327,8 +327,6 @@ void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = 
 bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
 void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }
 
-bool TExtStringGrid::URLFull() const { return St().URLFull; }
-void TExtStringGrid::SetURLFull(bool Value) { St().URLFull = Value; }
 
 bool TExtStringGrid::JavaCSV() const { return St().JavaCSV; }
 void TExtStringGrid::SetJavaCSV(bool Value) { St().JavaCSV = Value; }

@@ -913,8 +913,6 @@ public:
     void SetFilterDropDownRow(int Value);
     bool SelectionRTFKeep() const;
     void SetSelectionRTFKeep(bool Value);
-    bool URLFull() const;
-    void SetURLFull(bool Value);
     bool JavaCSV() const;
     void SetJavaCSV(bool Value);
     bool AlwaysQuotes() const;
@@ -1175,6 +1173,8 @@ public:
     void SetHighlightTextColor(TColor Value);
     void SetURLColor(TColor Value);
     void SetURLShow(bool Value);
+    bool URLFull();
+    void SetURLFull(bool Value);
     void SetXYOffset(plat::TPoint Value);
     void UpdateXYOffset(int X, int Y);  // without repainting
     void SetFlat(bool Value);
@@ -1223,11 +1223,11 @@ public:
     // Places the controls that sit over cells (and the cell scroll bar)
     // after a scroll or a size change.
     void CellControlsUpdate(bool RebuildList);
-    int NumCellControls();
     // A picture of the given cells in a new borderless window owned by
     // the grid; returned hidden.
     plat::TForm* SelectionToForm(const TGridRect& ARect);
     virtual void DoEllipsClick(const std::string& Text, std::string& Result);
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
 
     // Scrolling: hints while the thumb is dragged, live scrolling.
     void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
@@ -1377,7 +1377,6 @@ public:
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
     // (Sender, real column, row, var text) for the button editors.
-    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
@@ -1457,10 +1456,6 @@ public:
     // changed the selection.
     std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
     TOnResizeEvent OnGridResize;
-    // (Sender, FromIndex, ToIndex) after a column or row took its new place
-    // with its cells; displayed indexes.
-    std::function<void(TObject*, int, int)> OnColumnMoved;
-    std::function<void(TObject*, int, int)> OnRowMoved;
     // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
     // WheelIncrement or disjunct row selection.
     std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
@@ -1500,10 +1495,10 @@ protected:
     void WMSize(plat::TMessage& Message) override;
     void WMPaint(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
-    // The cells follow a moved column or row; the framework has moved the
-    // widths (heights), the current cell and the anchor already.
+    // The cells follow a moved column (OnColumnMoved reports it); the
+    // framework has moved the widths, the current cell and the anchor
+    // already.
     void ColumnMoved(int FromIndex, int ToIndex) override;
-    void RowMoved(int FromIndex, int ToIndex) override;
 
 private:
     struct TInputState;

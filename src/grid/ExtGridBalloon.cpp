@@ -7,6 +7,7 @@
 
 #include "controls/HtmlText.h"
 #include "grid/ExtGridPaint.h"
+#include "grid/ExtGridStructState.h"
 #include "grid/ExtGridView.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
@@ -263,13 +264,15 @@ bool TExtStringGrid::IsRotated(int ACol, int ARow, int& AAngle) {
 
 // ----------------------------------------------------------------- cell controls
 void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
-    TControlList& list = View().CellControls;
+    // The list holds real columns and real rows, as SetCellControls keeps it.
+    TControlList& list = CellControlList();
     if (RebuildList) {
         while (list.Count() > 0) list.RemoveControl(list.Count() - 1);
         for (int c = 0; c < ColCount(); ++c)
             for (int r = 0; r < RowCount(); ++r)
                 if (const TCellProperties* p = PropsOf(RealColIndex(c), r); p && p->Control())
-                    list.AddControl(c, RealRowIndex(r), p->Control());
+                    list.AddControl(RealColIndex(c), RealRowIndex(r), p->Control());
+        St().NumCellControls = list.Count();
     }
     if (list.Count() == 0) return;
     const int lastRow = TopRow() + VisibleRowCount();
@@ -279,7 +282,11 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
         plat::TControl* ctrl = item.Control;
         if (!ctrl) continue;
         const bool hiddenRow = IsHiddenRow(item.Y);
-        const int col = item.X;
+        if (IsHiddenColumn(item.X)) {
+            ctrl->SetVisible(false);
+            continue;
+        }
+        const int col = DisplColIndex(item.X);
         const int row = hiddenRow ? -1 : DisplRowIndex(item.Y);
         const bool normal = row >= FixedRows() && col >= FixedCols();
         if (hiddenRow || col >= ColCount()) {
@@ -302,7 +309,6 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
     }
 }
 
-int TExtStringGrid::NumCellControls() { return View().CellControls.Count(); }
 
 // ----------------------------------------------------------------- selection picture
 plat::TForm* TExtStringGrid::SelectionToForm(const TGridRect& ARect) {

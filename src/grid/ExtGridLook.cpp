@@ -524,6 +524,11 @@ void TExtStringGrid::SetURLColor(TColor Value) {
 }
 
 void TExtStringGrid::SetURLShow(bool Value) { StoreAndRepaint(*this, FURLShow, Value); }
+bool TExtStringGrid::URLFull() { return View().URLFull; }
+void TExtStringGrid::SetURLFull(bool Value) {
+    View().URLFull = Value;
+    if (FURLShow) Invalidate();
+}
 
 void TExtStringGrid::SetXYOffset(plat::TPoint Value) {
     FXYOffset = Value;

@@ -106,16 +106,21 @@ void TExtStringGrid::ControlColumnsShifted(int ACol, int Delta) {
 // ----------------------------------------------------------- moving
 
 void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
+        return;
     if (FColumnOrder.empty()) SetColumnOrder();
-    // Not the framework's own move: the notification moves what it keeps
-    // (cells, order, hidden rows' cells) and nothing has moved before it.
-    ColumnMoved(FromIndex, ToIndex);
+    // The framework's move carries the width, the current cell and the
+    // anchor, then the notification moves the cells, the order and the
+    // hidden rows' cells.
+    plat::TCustomGrid::MoveColumn(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).X = MovedPlace(list.Control(i).X, FromIndex, ToIndex);
 }
 
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
-    RowMoved(FromIndex, ToIndex);
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
+        return;
+    plat::TCustomGrid::MoveRow(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).Y = MovedPlace(list.Control(i).Y, FromIndex, ToIndex);
 }

@@ -224,8 +224,8 @@ void TExtStringGrid::HideCellEdit() { CloseSpecialEditor(Col(), Row()); }
 int TExtStringGrid::GetComboCount() { return EditCombo()->Items().Count(); }
 
 std::string TExtStringGrid::EllipsClick(const std::string& S) {
-    std::string text = S;
-    if (OnEllipsClick) OnEllipsClick(this, RealColIndex(Col()), Row(), text);
+    std::string text;
+    DoEllipsClick(S, text);
     return text;
 }
 

@@ -26,7 +26,6 @@ struct TExtStringGrid::TStructState {
     bool FilterDropDownCheck = false;
     int FilterDropDownRow = 0;
     bool SelectionRTFKeep = false;
-    bool URLFull = false;
     bool JavaCSV = false;
     bool AlwaysQuotes = false;
     bool ExcelClipboardFormat = false;

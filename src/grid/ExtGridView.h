@@ -44,7 +44,6 @@ struct TExtStringGrid::TViewState {
     plat::TPoint BalloonCell{-1, -1};
 
     // controls placed over cells
-    TControlList CellControls;
 
     // scroll hints and live scrolling
     THTMLHintWindow* ScrollHint = nullptr;  // owned by the grid (component)

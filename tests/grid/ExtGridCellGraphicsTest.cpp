@@ -439,8 +439,9 @@ TEST(ExtGridCellGraphics, NodeLooks) {
         sheet.Paint();
         const TRect open = sheet.Cell(1), shut = sheet.Cell(2);
         EXPECT_GT(c.marks(sheet.shot, open), 8) << c.type;
-        if (c.type != cnGlyph && c.type != cn3D)
+        if (c.type != cnGlyph && c.type != cn3D) {
             EXPECT_GT(Differences(sheet.shot, open, shut), 2) << "open and closed differ, type " << c.type;
+        }
     }
 }
 
