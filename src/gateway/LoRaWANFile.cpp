@@ -37,7 +37,7 @@ void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
     plat::TXmlNode root = shell::Begin_Project_XML(doc, "LoRaWAN_Gateway");
     plat::TXmlNode list = root.AddChild("LoRaWAN_Devices_List");
     for (const auto& d : config.Devices) {
-        if (base::Trim(d.DeviceEUI).empty()) break;
+        if (base::Trim(d.DeviceEUI).empty()) continue;
         plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
         dev.SetAttribute("Enable", YN(d.Enable));
         for (const TDeviceField& f : Device_Text_Fields) dev.SetAttribute(f.attribute, d.*f.text);

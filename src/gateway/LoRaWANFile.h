@@ -119,8 +119,10 @@ struct TLoRaWANConfig {
     bool operator==(const TLoRaWANConfig&) const = default;
 };
 
-// The list ends at the first device whose Device EUI is blank after trimming:
-// neither it nor any device after it is written.
+// A device whose Device EUI is blank after trimming is an empty table row
+// and is not written, rules and all; the devices after it are, in order.
+// (Ending the list there lost every device below a row whose EUI the user
+// had cleared, although the data check had passed them.)
 std::string LoRaWANToXml(const TLoRaWANConfig& config);
 // Atomic: a failed save leaves the old file as it was.
 bool SaveLoRaWAN(const TLoRaWANConfig& config, const std::string& path, std::string* error = nullptr);

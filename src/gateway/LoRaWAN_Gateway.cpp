@@ -38,7 +38,7 @@ constexpr int Class_Col = 10;
 constexpr int RX2_Col = 12;
 
 struct TColumnSpec {
-    int header;   // text number
+    int header;  // text number
     int width;
     TColor color;  // clNone: the grid's own
     bool check;    // a check box ("Y"/"N" in the rule tables)
@@ -103,7 +103,7 @@ void Register_LoRaWAN_Controls() {
                             [](TComponent* o) { return new TExtColumnGrid(o); });
 }
 
-void Fit_Columns(TExtColumnGrid& g, const TColumnSpec (&cols)[Rule_Col_Count]) {
+void Set_Rule_Columns(TExtColumnGrid& g, const TColumnSpec (&cols)[Rule_Col_Count]) {
     g.SetColCount(Rule_Col_Count);
     g.SetRowCount(Rule_Rows + 1);
     for (int c = 0; c < Rule_Col_Count; ++c) {
@@ -182,7 +182,9 @@ TFLoRaWAN_Gateway::TFLoRaWAN_Gateway(TComponent* AOwner) : TForm(AOwner) {
 
     TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
     dev.OnSelectCell = [this](TObject*, int c, int r, bool& can) { Device_SelectCell(c, r, can); };
-    dev.OnGetEditorType = [this](TObject*, int c, int r, grid::TEditorType& e) { Device_GetEditorType(c, r, e); };
+    dev.OnGetEditorType = [this](TObject*, int c, int r, grid::TEditorType& e) {
+        Device_GetEditorType(c, r, e);
+    };
     dev.OnComboChange = [this](TObject*, int c, int r, int, const std::string& text) {
         Device_ComboChange(c, r, text);
     };
@@ -204,8 +206,9 @@ void TFLoRaWAN_Gateway::FormCreate() {
 void TFLoRaWAN_Gateway::Set_Lang() {
     SetCaption(Lang_Texts[5400]);
     L_SW_Desc->SetCaption(Lang_Texts[5401]);
-    const std::pair<TControl*, int> buttons[] = {{Btn_OK, 5402},     {Btn_Cancel, 5403},  {Btn_DelRow, 5404},
-                                                 {Btn_InsRow, 5405}, {Btn_CopyRow, 5406}, {Btn_PasteRow, 5407}};
+    const std::pair<TControl*, int> buttons[] = {{Btn_OK, 5402},      {Btn_Cancel, 5403},
+                                                 {Btn_DelRow, 5404},  {Btn_InsRow, 5405},
+                                                 {Btn_CopyRow, 5406}, {Btn_PasteRow, 5407}};
     for (const auto& [button, text] : buttons) {
         button->SetCaption(Lang_Texts[text]);
         button->SetHint(Lang_Texts[text + 6]);
@@ -229,8 +232,9 @@ void TFLoRaWAN_Gateway::Init_Table() {
     dev.SetColCount(Device_Col_Count);
     dev.SetRowCount(Device_Rows + 1);
     dev.SetOptions(dev.Options() + TGridOptions{goEditing});
-    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(&dev), static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink),
-                              static_cast<TExtStringGrid*>(ACG_LoRaWAN_Downlink)})
+    for (TExtStringGrid* g :
+         {static_cast<TExtStringGrid*>(&dev), static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink),
+          static_cast<TExtStringGrid*>(ACG_LoRaWAN_Downlink)})
         // A double click on a header fits the column only where a window
         // asks for it on the user's option; this one does not.
         g->MouseActions().SetAutoSizeColOnDblClick(false);
@@ -244,8 +248,8 @@ void TFLoRaWAN_Gateway::Init_Table() {
     dev.AddCheckBoxColumn(1, false, false);
     dev.EndUpdate();
 
-    Fit_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns);
-    Fit_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns);
+    Set_Rule_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns);
+    Set_Rule_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns);
     for (TExtColumnGrid* g : {ACG_LoRaWAN_Uplink, ACG_LoRaWAN_Downlink})
         for (int r = 1; r < g->RowCount(); ++r) g->SetCells(0, r, std::to_string(r));
 }
@@ -385,15 +389,21 @@ void TFLoRaWAN_Gateway::Store_All() {
 }
 
 void TFLoRaWAN_Gateway::Grid_Enter(TObject* Sender) {
-    if (Sender == ESG_LoRaWAN_Device_List) FLast_Grid = Grid_Devices;
-    else if (Sender == ACG_LoRaWAN_Uplink) FLast_Grid = Grid_UpLink;
-    else if (Sender == ACG_LoRaWAN_Downlink) FLast_Grid = Grid_DownLink;
+    if (Sender == ESG_LoRaWAN_Device_List)
+        FLast_Grid = Grid_Devices;
+    else if (Sender == ACG_LoRaWAN_Uplink)
+        FLast_Grid = Grid_UpLink;
+    else if (Sender == ACG_LoRaWAN_Downlink)
+        FLast_Grid = Grid_DownLink;
 }
 
 void TFLoRaWAN_Gateway::Grid_Exit(TObject* Sender) {
-    if (Sender == ESG_LoRaWAN_Device_List) Save_Device_List();
-    else if (Sender == ACG_LoRaWAN_Uplink) Save_UpLink_Rules_List();
-    else if (Sender == ACG_LoRaWAN_Downlink) Save_DownLink_Rules_List();
+    if (Sender == ESG_LoRaWAN_Device_List)
+        Save_Device_List();
+    else if (Sender == ACG_LoRaWAN_Uplink)
+        Save_UpLink_Rules_List();
+    else if (Sender == ACG_LoRaWAN_Downlink)
+        Save_DownLink_Rules_List();
 }
 
 void TFLoRaWAN_Gateway::Device_SelectCell(int, int ARow, bool& CanSelect) {
@@ -407,9 +417,12 @@ void TFLoRaWAN_Gateway::Device_SelectCell(int, int ARow, bool& CanSelect) {
 
 void TFLoRaWAN_Gateway::Device_GetEditorType(int ACol, int, grid::TEditorType& AEditor) {
     const std::vector<std::string>* items = nullptr;
-    if (ACol == Act_Method_Col) items = &Act_Meth_SL();
-    else if (ACol == Class_Col) items = &Class_SL();
-    else if (ACol == RX2_Col) items = &FRX2_SL;
+    if (ACol == Act_Method_Col)
+        items = &Act_Meth_SL();
+    else if (ACol == Class_Col)
+        items = &Class_SL();
+    else if (ACol == RX2_Col)
+        items = &FRX2_SL;
     if (items == nullptr) return;
     AEditor = grid::edComboList;
     TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
@@ -451,6 +464,9 @@ void TFLoRaWAN_Gateway::Btn_DelRowClick() {
             const int row = ESG_LoRaWAN_Device_List->Row();
             if (MessageDlg(Row_Question(3346, row), mtConfirmation, mbYesNo) != mrYes) return;
             shell::Grid_Delete_Row_Check(row, *ESG_LoRaWAN_Device_List, true);
+            // The row helper leaves every cell of the emptied last row
+            // editable; without a method it is a personalized device.
+            Apply_Key_Cells(Device_Rows, "");
             Show_Rules(FModel.Delete_Device(row));
             Save_Device_List();
             break;
@@ -478,6 +494,7 @@ void TFLoRaWAN_Gateway::Btn_InsRowClick() {
         case Grid_Devices: {
             const int row = ESG_LoRaWAN_Device_List->Row();
             if (!shell::Grid_Insert_Row_Check(row, *ESG_LoRaWAN_Device_List, true)) return;
+            Apply_Key_Cells(row, "");
             Show_Rules(FModel.Insert_Device(row));
             Save_Device_List();
             break;

@@ -178,6 +178,43 @@ void TGridColumnItem::SetRows(int Idx, const std::string& Value) {
     if (TExtColumnGrid* g = Grid()) g->SetCells(Index(), Idx, Value);
 }
 
+// A column without a grid has no cells: reads give the empty cell's value.
+int TGridColumnItem::Ints(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Ints(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetInts(int Idx, int Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetInts(Index(), Idx, Value);
+}
+
+double TGridColumnItem::Floats(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Floats(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetFloats(int Idx, double Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetFloats(Index(), Idx, Value);
+}
+
+base::TDateTime TGridColumnItem::Dates(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Dates(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetDates(int Idx, base::TDateTime Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetDates(Index(), Idx, Value);
+}
+
+base::TDateTime TGridColumnItem::Times(int Idx) const {
+    TExtColumnGrid* g = Grid();
+    return g ? g->Times(Index(), Idx) : 0;
+}
+
+void TGridColumnItem::SetTimes(int Idx, base::TDateTime Value) {
+    if (TExtColumnGrid* g = Grid()) g->SetTimes(Index(), Idx, Value);
+}
+
 // ----------------------------------------------------------- collection
 
 TGridColumnItem& TGridColumnCollection::Items(int Index) const {
@@ -328,6 +365,27 @@ std::string TExtColumnGrid::GetEditMask(int ACol, int ARow) {
     // The grid's own mask and its event have the last word when they give one.
     const std::string grid = TExtStringGrid::GetEditMask(ACol, ARow);
     return grid.empty() ? mask : grid;
+}
+
+void TExtColumnGrid::GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush,
+                                             TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                             plat::TAlignment& HA, TVAlignment& VA, bool& WW,
+                                             TCellGradientDirection& GD) {
+    if (!FColumns || !InRange(ACol)) {
+        TExtStringGrid::GetCellPropertyDefaults(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA,
+                                                VA, WW, GD);
+        return;
+    }
+    TGridColumnItem& item = FColumns->Items(ACol);
+    AFont = item.Font();
+    ABrush.SetColor(item.Color());
+    AColorTo = plat::clNone;
+    HA = ARow < FixedRows() ? item.HeaderAlignment() : item.Alignment();
+    VA = VAlignment();
+    WW = WordWrap();
+    GD = GradientVertical;
+    // A fixed cell keeps the fixed look rather than a brush of its own.
+    if (IsFixed(ACol, ARow)) ABrush.SetColor(plat::clNone);
 }
 
 void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) {

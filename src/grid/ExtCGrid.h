@@ -135,6 +135,15 @@ public:
     // Cells of this column by row.
     std::string Rows(int Idx) const;
     void SetRows(int Idx, const std::string& Value);
+    // The grid's typed access for this column (EExtGridError as there).
+    int Ints(int Idx) const;
+    void SetInts(int Idx, int Value);
+    double Floats(int Idx) const;
+    void SetFloats(int Idx, double Value);
+    base::TDateTime Dates(int Idx) const;
+    void SetDates(int Idx, base::TDateTime Value);
+    base::TDateTime Times(int Idx) const;
+    void SetTimes(int Idx, base::TDateTime Value);
 
 private:
     TExtColumnGrid* Grid() const;
@@ -273,6 +282,11 @@ public:
     void GetCheckFalse(int ACol, int ARow, std::string& Value) override;
     bool GetColumnFilter(int Column) override;
     void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override;
+    // A cell's own properties start as its column looks, so that flagging
+    // a cell (read-only, say) does not change its alignment or colour.
+    void GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush, TColor& AColorTo,
+                                 TColor& AMirrorColor, TColor& AMirrorColorTo, plat::TAlignment& HA, TVAlignment& VA,
+                                 bool& WW, TCellGradientDirection& GD) override;
     std::uint32_t GetVersionNr() const override { return 0x01000000u; }
 
     // Columns inserted or removed take their items with them; inserted

@@ -202,7 +202,9 @@ void TCellGraphic::GetPictureSize(int cw, int rh, bool /*HasText*/, plat::TPoint
     } else {
         return;
     }
-    const int aw = cw - FCellIndex, ah = rh - FCellIndex;
+    // A cell narrower than its padding leaves no room rather than a
+    // negative one, which would turn the picture inside out when drawn.
+    const int aw = std::max(0, cw - FCellIndex), ah = std::max(0, rh - FCellIndex);
     // Halves go to the even neighbour, as everywhere the grid sizes.
     auto round = [](double v) { return static_cast<int>(std::nearbyint(v)); };
     auto fit = [&](double rx, double ry) {

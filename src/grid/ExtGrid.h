@@ -960,10 +960,12 @@ public:
     virtual void DoGetWordWrap(int ACol, int ARow, bool& AWordWrap);
     std::function<void(TObject*, int, int, bool&)> OnGetWordWrap;
 
-    // (Sender, column or row, var Allow): a user sizing of that column or
-    // row may be refused.
-    std::function<void(TObject*, int, bool&)> OnColumnSize;
+    // (Sender, row, var Allow): a user sizing of that row may be refused;
+    // OnColumnSize does the same for columns.
     std::function<void(TObject*, int, bool&)> OnRowSize;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;  // a column was sized by the mouse
+    TEndRowSizeEvent OnEndRowSize;
 
 protected:
     void CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
@@ -1091,6 +1093,24 @@ public:
                         int ACol, bool Selected, const std::vector<std::string>& Options, bool Disabled,
                         bool Horizontal, int Index, int Count);
 
+    // The visual properties of a cell (ACol displayed; Remap reads the cell
+    // data at the real column) for painting, measuring and printing.
+    virtual void CellVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                                      bool Remap, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                      TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
+                                      TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, plat::TFont& AFont,
+                           plat::TBrush& ABrush, bool Remap);
+    // The selection colour over a cell colour, mixed by the factor when
+    // the mixer is on.
+    TColor SelectionMixColor(TColor CellColor) const;
+    bool SelectionColorMixer() const;
+    void SetSelectionColorMixer(bool Value);
+    // Alternating row colours of the normal area.
+    TBands& Bands();
+    const TBands& Bands() const;
+    TGridGradientEvent OnGetCellGradient;
+
     // Cell borders and the colours and borders of a printed cell.
     virtual void GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen);
     virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
@@ -1173,7 +1193,7 @@ public:
     void SetHighlightTextColor(TColor Value);
     void SetURLColor(TColor Value);
     void SetURLShow(bool Value);
-    bool URLFull();
+    bool URLFull() const;
     void SetURLFull(bool Value);
     void SetXYOffset(plat::TPoint Value);
     void UpdateXYOffset(int X, int Y);  // without repainting
@@ -1227,7 +1247,6 @@ public:
     // the grid; returned hidden.
     plat::TForm* SelectionToForm(const TGridRect& ARect);
     virtual void DoEllipsClick(const std::string& Text, std::string& Result);
-    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
 
     // Scrolling: hints while the thumb is dragged, live scrolling.
     void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
@@ -1256,8 +1275,6 @@ public:
     // size is set (index and size when it began).
     void NoteUserSizing(bool Column, int Index, int StartSize);
     void StretchRightColumn();
-    std::function<void(TObject*, int)> OnEndColumnSize;
-    std::function<void(TObject*, int)> OnEndRowSize;
     plat::TNotifyEvent OnPainted;
     int OldTopRow();
     int OldLeftCol();
@@ -1277,6 +1294,22 @@ public:
     plat::TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     // Whether the look draws the coloured one-pixel border.
     bool HasColouredBorder();
+
+    // Drawing of the application's own: the column passed is real. With
+    // NoDefaultDraw the grid draws no text where one of the two cell
+    // events draws; with NoImageAndText a cell with a graphic shows no text.
+    // (Sender, Canvas, ACol, ARow, AState, ARect, Printing)
+    using TCustomCellDrawEvent =
+        std::function<void(TObject*, plat::TCanvas&, int, int, TGridDrawState, plat::TRect, bool)>;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    std::function<void(TObject*, int, int, plat::TRect, TGridDrawState)> OnDrawCell;
+    bool NoDefaultDraw();
+    void SetNoDefaultDraw(bool Value);
+    bool NoImageAndText();
+    void SetNoImageAndText(bool Value);
+    bool HideFocusRect();
+    void SetHideFocusRect(bool Value);
 
     // The glow around the cell being edited (with FocusHelper enabled):
     // shown when the editor opens, moved with the form, hidden at the end.
@@ -1306,6 +1339,17 @@ public:
         bool CloseVisible = false;
     };
     TSearchFooterLayout UpdateSearchFooter();
+    // Follows the office suite's colour scheme: switched on, the grid
+    // takes it at once.
+    bool AutoThemeAdapt();
+    void SetAutoThemeAdapt(bool Value);
+    // A hidden column dragged out of a list box onto the grid: the drop
+    // shows it again and clears the record (column -1).
+    void OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList);
+    int OleDragCol();
+    int OleDragIndex();
+    plat::TObject* OleDragList();
+    void EndOleColumnDrag();
     // Column widths as they were when last recorded, and the grid width
     // then (the base for stretching on resize).
     void InitOrigColSizes();
@@ -1364,8 +1408,20 @@ public:
     bool SetComboSelectionString(const std::string& S);
     void SetComboSelection(int Idx);
     int GetComboCount();
+    // (Sender, real column, row, var text) for the button editors.
+    std::function<void(TObject*, int, int, std::string&)> OnEllipsClick;
     // The text of a button editor passed through OnEllipsClick.
     std::string EllipsClick(const std::string& S);
+    // Completion of typed text from LookupItems in the text and
+    // edit-with-button editors; with LookupHistory each edited text joins
+    // the items.
+    bool Lookup() const;
+    void SetLookup(bool Value);
+    bool LookupCaseSensitive() const;
+    void SetLookupCaseSensitive(bool Value);
+    bool LookupHistory() const;
+    void SetLookupHistory(bool Value);
+    plat::TStrings& LookupItems();
     // The combo item of a cell (ACol real): OnGetEditorProp may fill the
     // list first. An index outside the list raises EExtGridError.
     void SetComboIndex(int ACol, int ARow, int Value);
@@ -1376,7 +1432,6 @@ public:
 
     // (Sender, displayed column, row, text) at each change in an editor.
     std::function<void(TObject*, int, int, const std::string&)> OnEditChange;
-    // (Sender, real column, row, var text) for the button editors.
     // (Sender, displayed column, row, value, up) after a spin step.
     std::function<void(TObject*, int, int, int, bool)> OnSpinClick;
     std::function<void(TObject*, int, int, double, bool)> OnFloatSpinClick;
@@ -1456,6 +1511,10 @@ public:
     // changed the selection.
     std::function<void(TObject*, int, int, int, int)> OnSelectionChanged;
     TOnResizeEvent OnGridResize;
+    // (Sender, FromIndex, ToIndex) after a column or row took its new place
+    // with its cells; displayed indexes.
+    std::function<void(TObject*, int, int)> OnColumnMoved;
+    std::function<void(TObject*, int, int)> OnRowMoved;
     // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
     // WheelIncrement or disjunct row selection.
     std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
@@ -1495,10 +1554,10 @@ protected:
     void WMSize(plat::TMessage& Message) override;
     void WMPaint(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
-    // The cells follow a moved column (OnColumnMoved reports it); the
-    // framework has moved the widths, the current cell and the anchor
-    // already.
+    // The cells follow a moved column or row; the framework has moved the
+    // widths (heights), the current cell and the anchor already.
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
 
 private:
     struct TInputState;

@@ -272,7 +272,6 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
             for (int r = 0; r < RowCount(); ++r)
                 if (const TCellProperties* p = PropsOf(RealColIndex(c), r); p && p->Control())
                     list.AddControl(RealColIndex(c), RealRowIndex(r), p->Control());
-        St().NumCellControls = list.Count();
     }
     if (list.Count() == 0) return;
     const int lastRow = TopRow() + VisibleRowCount();

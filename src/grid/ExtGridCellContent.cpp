@@ -14,7 +14,28 @@ namespace grid {
 struct TExtStringGrid::TCellKindsState {
     const TCellImageList* Images = nullptr;
     TBackGround BackGround;
+    TBands Bands;
+    bool SelectionColorMixer = false;
 };
+
+bool TExtStringGrid::SelectionColorMixer() const { return FCellKinds && FCellKinds->SelectionColorMixer; }
+
+void TExtStringGrid::SetSelectionColorMixer(bool Value) {
+    if (SelectionColorMixer() == Value) return;
+    Kinds().SelectionColorMixer = Value;
+    Invalidate();
+}
+
+TBands& TExtStringGrid::Bands() {
+    TBands& b = Kinds().Bands;
+    if (!b.OnChange) b.OnChange = [this](TObject*) { Invalidate(); };
+    return b;
+}
+
+const TBands& TExtStringGrid::Bands() const {
+    static const TBands none;
+    return FCellKinds ? FCellKinds->Bands : none;
+}
 
 TBackGround& TExtStringGrid::BackGround() {
     TBackGround& b = Kinds().BackGround;

@@ -88,6 +88,48 @@ TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& T
 
 TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : plat::TInplaceEdit(AGrid), FExtGrid(AGrid) {}
 
+namespace {
+
+std::u16string Folded(std::u16string S, bool CaseSensitive) {
+    if (!CaseSensitive)
+        for (char16_t& c : S) c = static_cast<char16_t>(std::towupper(static_cast<wint_t>(c)));
+    return S;
+}
+
+}  // namespace
+
+void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit) {
+    if (!Grid.Lookup() || Grid.LookupItems().Count() == 0 || Edit.SelLength() != 0) return;
+    const std::u16string text = base::Utf8ToUtf16(Edit.Text());
+    const int caret = std::clamp(Edit.SelStart(), 0, static_cast<int>(text.size()));
+    if (caret == 0) return;
+    const std::u16string typed = text.substr(0, static_cast<size_t>(caret));
+    const std::u16string prefix = Folded(typed, Grid.LookupCaseSensitive());
+    const plat::TStrings& items = Grid.LookupItems();
+    for (int i = 0; i < items.Count(); ++i) {
+        const std::u16string item = base::Utf8ToUtf16(items.Strings(i));
+        if (item.size() <= typed.size() || Folded(item.substr(0, typed.size()), Grid.LookupCaseSensitive()) != prefix)
+            continue;
+        const std::u16string tail = item.substr(typed.size(), 255);
+        Edit.SetText(base::Utf16ToUtf8(typed + tail));
+        Edit.SetSelStart(caret);
+        Edit.SetSelLength(static_cast<int>(tail.size()));
+        return;
+    }
+}
+
+void LookupRemember(TExtStringGrid& Grid, const std::string& Text) {
+    if (Grid.LookupHistory() && !Text.empty() && Grid.LookupItems().IndexOf(Text) < 0) Grid.LookupItems().Add(Text);
+}
+
+void TExtInplaceEdit::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
+    plat::TInplaceEdit::KeyUp(Key, Shift);
+    // Only a key that typed a character completes: after Backspace, Delete
+    // or a caret move the text stays as the user left it.
+    if (FTyped && FExtGrid && FExtGrid->EditMode()) LookupComplete(*FExtGrid, *this);
+    FTyped = false;
+}
+
 void TExtInplaceEdit::UpdateContents() {
     if (FExtGrid) {
         const std::string& pc = FExtGrid->PasswordChar();
@@ -104,6 +146,7 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
         return;
     }
     plat::TInplaceEdit::KeyPress(Key);
+    FTyped = Key >= 32;
     if (FExtGrid && kind == edMixedCase && Key >= 32) {
         // The whole text is re-cased around the new character; the caret
         // stays just after it.
@@ -141,21 +184,21 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     plat::TInplaceEdit::KeyDown(Key, Shift);
 }
 
-void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted) {
     std::string text = Pasted;
     // A single line copied with its line end loses the line end.
     const size_t crlf = text.find("\r\n");
     if (crlf != std::string::npos && crlf + 2 == text.size()) text.erase(crlf);
-    std::u16string cur = base::Utf8ToUtf16(Text());
+    std::u16string cur = base::Utf8ToUtf16(Edit.Text());
     const std::u16string ins = base::Utf8ToUtf16(text);
     const int size = static_cast<int>(cur.size());
-    const int start = std::clamp(SelStart(), 0, size);
-    const int len = std::clamp(SelLength(), 0, size - start);
+    const int start = std::clamp(Edit.SelStart(), 0, size);
+    const int len = std::clamp(Edit.SelLength(), 0, size - start);
     cur.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
     std::string result = base::Utf16ToUtf8(cur);
-    const int limit = FExtGrid->GetEditLimit();
+    const int limit = Grid.GetEditLimit();
     if (limit > 0 && static_cast<int>(cur.size()) > limit) return;
-    const TEditorType kind = FExtGrid->EditControl();
+    const TEditorType kind = Kind;
     const bool minus = result.find('-') != std::string::npos;
     switch (kind) {
         case edNumeric:
@@ -172,7 +215,7 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
         case edLowerCase: result = base::LowerCase(result); break;
         case edMixedCase: result = ctl::ToMixedCase(result); break;
         case edValidChars: {
-            const std::u16string valid = base::Utf8ToUtf16(FExtGrid->ValidChars());
+            const std::u16string valid = base::Utf8ToUtf16(Grid.ValidChars());
             if (!valid.empty())
                 for (char16_t ch : ins)
                     if (valid.find(ch) == std::u16string::npos) return;
@@ -180,14 +223,18 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
         }
         default: break;
     }
-    SetText(result);
+    Edit.SetText(result);
     if (len > 0) {
-        SetSelStart(start);
-        SetSelLength(static_cast<int>(ins.size()));
+        Edit.SetSelStart(start);
+        Edit.SetSelLength(static_cast<int>(ins.size()));
     } else {
-        SetSelStart(start + static_cast<int>(ins.size()));
-        SetSelLength(0);
+        Edit.SetSelStart(start + static_cast<int>(ins.size()));
+        Edit.SetSelLength(0);
     }
+}
+
+void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    if (FExtGrid) PasteChecked(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
 }
 
 void TExtInplaceEdit::DoEnter() {
@@ -197,6 +244,7 @@ void TExtInplaceEdit::DoEnter() {
 
 void TExtInplaceEdit::DoExit() {
     plat::TInplaceEdit::DoExit();
+    if (FExtGrid && FGotFocus) LookupRemember(*FExtGrid, Text());
     if (!FGotFocus) return;
     FGotFocus = false;
     // Leaving the editor for another control ends the edit as Enter does;
@@ -236,6 +284,11 @@ void TGridCombo::KeyPress(char32_t& Key) {
 
 void TGridCombo::DoExit() {
     plat::TComboBox::DoExit();
+    // A free text typed into the list's edit joins the list when the grid
+    // keeps a history.
+    if (FGrid && FGrid->LookupHistory() && Style() != plat::csDropDownList && !Text().empty() &&
+        Items().IndexOf(Text()) < 0)
+        Items().Add(Text());
     if (FGrid && FGrid->EditMode()) FGrid->FinishEdit(false);
 }
 

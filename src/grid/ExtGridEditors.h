@@ -22,6 +22,16 @@ enum TCharVerdict { cvAccept, cvDrop, cvBeep };
 TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& Text, int SelStart, int SelLen,
                            const std::string& ValidChars);
 
+// Completes the text before the caret from the grid's lookup items; the
+// completed tail is selected, so typing on replaces it.
+void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
+// Pastes into an editor under the rules of a text kind, checked as a
+// whole: a text the kind refuses (or one beyond the length limit) leaves
+// the editor as it was. A single line loses a trailing line end.
+void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
+// Adds an edited text to the lookup items when the grid keeps a history.
+void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
+
 class TExtInplaceEdit : public plat::TInplaceEdit {
 public:
     explicit TExtInplaceEdit(TExtStringGrid* AGrid);
@@ -31,6 +41,7 @@ protected:
     void DoExit() override;
     void KeyPress(char32_t& Key) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void UpdateContents() override;
 
 private:
@@ -40,6 +51,7 @@ private:
     void PasteText(const std::string& Pasted);
     TExtStringGrid* FExtGrid;
     bool FGotFocus = false;
+    bool FTyped = false;  // the key going up typed a character
 };
 
 class TGridCombo : public plat::TComboBox {
@@ -85,6 +97,10 @@ struct TExtStringGrid::TEditState {
     TGridDatePicker* DateTime = nullptr;
     TEditLink* Link = nullptr;
     std::string ValidChars;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    plat::TStrings LookupItems;
     int ComboIdx = -1;          // item to open a list on when the text is not listed
     base::TDateTime OriginalDateTime = 0;
     char32_t StartEditChar = 0;  // the character that opened the editor by typing

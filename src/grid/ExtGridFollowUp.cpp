@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "grid/ExtGridPaint.h"
 #include "grid/ExtGridView.h"
 
 namespace grid {
@@ -120,6 +121,53 @@ void TExtStringGrid::SetSpreadSheet(bool Value) {
     FNavigation.SetAllowSmartClipboard(true);
     FMouseActions.SetRangeSelectAndEdit(true);
     SetOptions(Options() + TGridOptions{goRangeSelect, goEditing});
+}
+
+// ----------------------------------------------------------------- theme, auto size, column drag
+bool TExtStringGrid::AutoThemeAdapt() { return View().AutoThemeAdapt; }
+
+void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
+    TViewState& v = View();
+    if (v.AutoThemeAdapt == Value) return;
+    v.AutoThemeAdapt = Value;
+    v.SearchFooter.SetAutoThemeAdapt(Value);
+    if (!Value || FLoading) return;
+    Painter().AdaptToOfficeTheme();
+    Invalidate();
+}
+
+void TExtStringGrid::OleColumnDragStart(int ACol, int AIndex, plat::TObject* AList) {
+    TViewState& v = View();
+    v.OleDragCol = ACol;
+    v.OleDragIndex = AIndex;
+    v.OleDragList = AList;
+}
+
+int TExtStringGrid::OleDragCol() { return View().OleDragCol; }
+int TExtStringGrid::OleDragIndex() { return View().OleDragIndex; }
+plat::TObject* TExtStringGrid::OleDragList() { return View().OleDragList; }
+
+void TExtStringGrid::EndOleColumnDrag() {
+    TViewState& v = View();
+    v.OleDragCol = v.OleDragIndex = -1;
+    v.OleDragList = nullptr;
+}
+
+// ----------------------------------------------------------------- drawing switches
+bool TExtStringGrid::NoDefaultDraw() { return View().NoDefaultDraw; }
+void TExtStringGrid::SetNoDefaultDraw(bool Value) {
+    View().NoDefaultDraw = Value;
+    Invalidate();
+}
+bool TExtStringGrid::NoImageAndText() { return View().NoImageAndText; }
+void TExtStringGrid::SetNoImageAndText(bool Value) {
+    View().NoImageAndText = Value;
+    Invalidate();
+}
+bool TExtStringGrid::HideFocusRect() { return View().HideFocusRect; }
+void TExtStringGrid::SetHideFocusRect(bool Value) {
+    View().HideFocusRect = Value;
+    Invalidate();
 }
 
 }  // namespace grid

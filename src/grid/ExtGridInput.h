@@ -21,6 +21,7 @@ struct TExtStringGrid::TInputState {
     int SizingSize = 0;            // the width (height) it started from
     int MouseSelectStart = -1;     // header row (column) a drag selection started at
     bool MouseSelectRows = false;  // the drag selects rows, else columns
+    bool FrameworkMove = false;    // the framework is moving a column or row it dragged
     bool DisjunctRows = false;     // the press builds the disjunct row selection
     bool DisjunctCols = false;     // ... the disjunct column selection
     int DeselectRow = -1;          // a Ctrl press on a selected row (column) takes it out

@@ -524,7 +524,7 @@ void TExtStringGrid::SetURLColor(TColor Value) {
 }
 
 void TExtStringGrid::SetURLShow(bool Value) { StoreAndRepaint(*this, FURLShow, Value); }
-bool TExtStringGrid::URLFull() { return View().URLFull; }
+bool TExtStringGrid::URLFull() const { return FView && FView->URLFull; }
 void TExtStringGrid::SetURLFull(bool Value) {
     View().URLFull = Value;
     if (FURLShow) Invalidate();

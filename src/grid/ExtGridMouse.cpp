@@ -402,7 +402,11 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
         TBaseGrid::MouseUp(Button, Shift, X, Y);
         return;
     }
+    // A column or row dragged by the mouse is moved by the framework, which
+    // takes widths, heights and the current cell along itself.
+    in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
+    in.FrameworkMove = false;
     if (in.DisjunctRows) {
         in.DisjunctRows = false;
         SelectionToRowSelect(false);

@@ -32,7 +32,7 @@ TExtStringGrid::TStructState& TExtStringGrid::St() const { return *FStruct; }
 
 TControlList& TExtStringGrid::CellControlList() { return St().CellControls; }
 
-int TExtStringGrid::NumCellControls() const { return St().NumCellControls; }
+int TExtStringGrid::NumCellControls() const { return St().CellControls.Count(); }
 
 plat::TControl* TExtStringGrid::CellControls(int ACol, int ARow) const {
     const TCellProperties* p = PropsOf(ACol, ARow);
@@ -45,15 +45,10 @@ void TExtStringGrid::SetCellControls(int ACol, int ARow, plat::TControl* Value) 
     const int at = list.ControlIndex(ACol, realRow);
     if (at >= 0) list.RemoveControl(at);
     TCellProperties* p = PropsOf(ACol, ARow);
-    const bool held = p && p->Control();
     if (!Value) {
-        if (held) {
-            p->SetControl(nullptr);
-            --St().NumCellControls;
-        }
+        if (p) p->SetControl(nullptr);
         return;
     }
-    if (!held) ++St().NumCellControls;
     list.AddControl(ACol, realRow, Value);
     GetCellProperties(ACol, ARow)->SetControl(Value);
     Value->SetParent(this);
@@ -74,7 +69,6 @@ void TExtStringGrid::RealRowsRemoved(const std::vector<int>& RemovedReal) {
             // The row is gone; its control stays the caller's and is hidden.
             if (c.Control) c.Control->SetVisible(false);
             list.RemoveControl(i);
-            --St().NumCellControls;
             continue;
         }
         c.Y -= CountBelow(RemovedReal, c.Y);
@@ -98,7 +92,6 @@ void TExtStringGrid::ControlColumnsShifted(int ACol, int Delta) {
         if (c.X < ACol) {
             if (c.Control) c.Control->SetVisible(false);
             list.RemoveControl(i);
-            --St().NumCellControls;
         }
     }
 }
@@ -109,20 +102,21 @@ void TExtStringGrid::MoveColumn(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
         return;
     if (FColumnOrder.empty()) SetColumnOrder();
-    // The framework's move carries the width, the current cell and the
-    // anchor, then the notification moves the cells, the order and the
-    // hidden rows' cells.
-    plat::TCustomGrid::MoveColumn(FromIndex, ToIndex);
+    // Not the framework's own move: the notification moves the cells, the
+    // order, the hidden rows' cells, and with them the width and the cursor.
+    ColumnMoved(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).X = MovedPlace(list.Control(i).X, FromIndex, ToIndex);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::MoveRow(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
         return;
-    plat::TCustomGrid::MoveRow(FromIndex, ToIndex);
+    RowMoved(FromIndex, ToIndex);
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i) list.Control(i).Y = MovedPlace(list.Control(i).Y, FromIndex, ToIndex);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
@@ -154,6 +148,7 @@ void TExtStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
     InsertRows(ToIndex, Count);
     for (int k = 0; k < Count; ++k) PutRowCells(ToIndex + k, std::move(block[static_cast<size_t>(k)]));
     for (const TCarried& c : carried) list.AddControl(c.X, RealRowIndex(ToIndex + c.Offset), c.Control);
+    CellControlsUpdate(false);
 }
 
 // ----------------------------------------------------------- rows
@@ -171,6 +166,7 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     }
     RemoveRowsInternal(ARow, Count);
     RealRowsRemoved(removedReal);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::InsertRows(int ARow, int Count) {
@@ -179,6 +175,7 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
     const int atReal = RealRowIndex(ARow);
     InsertRowsInternal(ARow, Count);
     RealRowsInserted(atReal, Count);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {

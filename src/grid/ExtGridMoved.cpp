@@ -1,8 +1,6 @@
-// What the string grid does after a column changed its place: the cell
-// store moves the cells (and reports the move), the column order follows,
-// and the cells that hidden rows keep aside move with their column. The
-// width and the cursor have moved already (the framework's move runs
-// first on every path).
+// What the string grid does after a column or row changed its place: the
+// cells go with it (texts and properties, also those of hidden rows), the
+// column order follows, and the window hears of the move.
 
 #include <algorithm>
 
@@ -22,22 +20,65 @@ void MoveEntry(std::vector<T>& v, int From, int To) {
     else std::rotate(t, f, f + 1);
 }
 
+// Where a position ends up when the entry at From moves to To.
+int MovedPosition(int P, int From, int To) {
+    if (P == From) return To;
+    if (From < To && P > From && P <= To) return P - 1;
+    if (To < From && P >= To && P < From) return P + 1;
+    return P;
+}
+
 }  // namespace
 
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-    // The store keeps cells by real column: with hidden columns the move
-    // is one between real columns.
+    // From and To are displayed; the cells are stored by real column.
     const int rFrom = RealColIndex(FromIndex), rTo = RealColIndex(ToIndex);
+    if (rFrom == rTo) return;
     if (rFrom < static_cast<int>(FColumnOrder.size()) && rTo < static_cast<int>(FColumnOrder.size()))
         MoveEntry(FColumnOrder, rFrom, rTo);
+    TBaseGrid::ColumnMoved(rFrom, rTo);  // the store moves every row's cells at once
     // Hidden rows keep their cells aside, one entry per real column.
     for (TGridItem& item : FGridItems) {
         if (static_cast<int>(item.Items.size()) <= std::max(rFrom, rTo))
             item.Items.resize(static_cast<size_t>(std::max(rFrom, rTo)) + 1);
         MoveEntry(item.Items, rFrom, rTo);
     }
-    if (NumHiddenColumns() == 0) TBaseGrid::ColumnMoved(FromIndex, ToIndex);
-    else TBaseGrid::ColumnMoved(rFrom, rTo);
+    if (!In().FrameworkMove) {
+        // The grid's own move (MoveColumn) moved nothing before: the width
+        // and the cursor follow the column here, as a dragged one's do.
+        if (FEnhRowColMove) {
+            std::vector<int> widths;
+            for (int c = 0; c < ColCount(); ++c) widths.push_back(ColWidths(c));
+            MoveEntry(widths, FromIndex, ToIndex);
+            for (int c = std::min(FromIndex, ToIndex); c <= std::max(FromIndex, ToIndex); ++c)
+                if (ColWidths(c) != widths[static_cast<size_t>(c)]) TBaseGrid::SetColWidths(c, widths[static_cast<size_t>(c)]);
+        }
+        const TGridRect s = Selection();
+        SetSelection({MovedPosition(s.Left, FromIndex, ToIndex), s.Top, MovedPosition(s.Right, FromIndex, ToIndex),
+                      s.Bottom});
+    }
+    Invalidate();
+    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+void TExtStringGrid::RowMoved(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex) return;
+    TBaseGrid::RowMoved(FromIndex, ToIndex);  // the store moves the rows' cells at once
+    if (!In().FrameworkMove) {
+        if (FEnhRowColMove) {
+            std::vector<int> heights;
+            for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+            MoveEntry(heights, FromIndex, ToIndex);
+            for (int r = std::min(FromIndex, ToIndex); r <= std::max(FromIndex, ToIndex); ++r)
+                if (RowHeights(r) != heights[static_cast<size_t>(r)]) TBaseGrid::SetRowHeights(r, heights[static_cast<size_t>(r)]);
+        }
+        // The cursor stays on the row it was on, wherever that went.
+        const TGridRect s = Selection();
+        SetSelection({s.Left, MovedPosition(s.Top, FromIndex, ToIndex), s.Right,
+                      MovedPosition(s.Bottom, FromIndex, ToIndex)});
+    }
+    Invalidate();
+    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
 }
 
 }  // namespace grid

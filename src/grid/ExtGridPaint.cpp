@@ -13,6 +13,7 @@
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
+#include "grid/ExtGridView.h"
 #include "platform/Bitmap.h"
 
 namespace grid {
@@ -22,15 +23,6 @@ using plat::TRect;
 
 // ----------------------------------------------------------------- grid access
 namespace {
-
-// The column grid colours its normal cells by column.
-void ColumnColour(TExtStringGrid& g, int RCol, int ARow, TColor& Brush) {
-    auto* cg = dynamic_cast<TExtColumnGrid*>(&g);
-    if (!cg || RCol < 0 || RCol >= cg->Columns().Count()) return;
-    if (ARow < g.FixedRows() || RCol < g.FixedCols()) return;
-    const TColor c = cg->Columns().Items(RCol).Color();
-    if (c != plat::clNone && c != plat::clWindow) Brush = c;
-}
 
 bool InSelection(const TGridRect& S, int ACol, int ARow) {
     const int l = std::min(S.Left, S.Right), r = std::max(S.Left, S.Right);
@@ -111,64 +103,8 @@ void TExtGridPainter::VisualProperties(int ACol, int ARow, TGridDrawState& AStat
                                        plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                        TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
                                        TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
-    TExtStringGrid& g = FGrid;
-    const int rcol = g.RealColIndex(ACol);
-    const bool normalArea = ACol >= g.FixedCols() && ARow >= g.FixedRows();
-    AFont.Assign(normalArea ? g.Font() : g.FixedFont());
-    TColor brush = plat::clNone;
-    AColorTo = AMirrorColor = AMirrorColorTo = plat::clNone;
-    bool ownColour = false;
-    if (const TCellProperties* p = g.PropsOf(rcol, ARow)) {
-        const auto* graphic = dynamic_cast<const TCellGraphic*>(p->GraphicObject());
-        const TCellType kind = graphic ? graphic->CellType() : ctNone;
-        brush = p->BrushColor();
-        ownColour = brush != plat::clNone && (kind == ctNone || kind == ctRotated || kind == ctEmpty);
-        if (!ownColour) brush = plat::clNone;
-        if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
-        if (!p->FontName().empty()) AFont.SetName(p->FontName());
-        if (p->FontSize() > 0) AFont.SetSize(p->FontSize());
-        AFont.SetStyle(AFont.Style() + p->FontStyle());
-        WW = p->WordWrap();
-        AColorTo = p->BrushColorTo();
-        GD = p->GradientDirection();
-    }
-    if (AState.Contains(gdSelected)) GD = GradientVertical;
-    if (!ownColour) {
-        brush = g.Color();
-        if (!normalArea) brush = g.FixedColor();
-        ColumnColour(g, rcol, ARow, brush);
-    }
-    const bool fixed = g.IsFixed(ACol, ARow) || !normalArea;
-    if (fixed && !ownColour) {
-        brush = g.FixedColor();
-        AFont.Assign(g.FixedFont());
-        AState.Include(gdFixed);
-        if (g.Look() > glClassic) {
-            brush = g.KeloGradientFrom();
-            AColorTo = g.KeloGradientTo();
-            AMirrorColor = g.KeloGradientMirrorFrom();
-            AMirrorColorTo = g.KeloGradientMirrorTo();
-        }
-    }
-    if (Select && g.ShowSelection() && !fixed && AState.Contains(gdSelected)) {
-        // Without the colour mixer a selected cell takes the selection
-        // colour whatever its own.
-        brush = g.SelectionColor();
-        AColorTo = g.SelectionColorTo();
-        AMirrorColor = g.SelectionMirrorColor();
-        AMirrorColorTo = g.SelectionMirrorColorTo();
-        if (g.SelectionTextColor() != plat::clNone) AFont.SetColor(g.SelectionTextColor());
-    } else if (Select) {
-        AState.Exclude(gdSelected);
-    }
-    ABrush.SetColor(brush);
-    HA = g.DefaultAlignment();
-    VA = g.VAlignment();
-    if (g.AutoNumAlign()) {
-        const std::string text = base::Trim(g.Cells(rcol, ARow));
-        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) HA = plat::taRightJustify;
-    }
-    g.DoGetAlignment(rcol, ARow, HA, VA);
+    FGrid.CellVisualProperties(ACol, ARow, AState, false, Select, true, ABrush, AColorTo, AMirrorColor,
+                               AMirrorColorTo, AFont, HA, VA, WW, GD);
 }
 
 void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
@@ -195,31 +131,39 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
         Canvas.Brush().SetColor(g.ShowModified().Color());
         Canvas.FillRect({r.Right - 4, r.Top, r.Right, r.Bottom});
     }
+    if (g.OnCustomCellBkgDraw) g.OnCustomCellBkgDraw(&g, Canvas, rcol, ARow, AState, r, false);
 
     TCellGraphic* graphic = g.GetCellGraphic(rcol, ARow);
     const TCellType kind = graphic ? graphic->CellType() : ctNone;
     const bool checkKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
                            kind == ctRowCheckBox || kind == ctTriStateCheckBox;
     // Data check boxes show their state, not their "Y"/"N" text.
-    const bool textBeside = g.GraphicTextBeside(rcol, ARow);
+    bool textBeside = g.GraphicTextBeside(rcol, ARow);
+    if (graphic && kind != ctEmpty && g.NoImageAndText()) textBeside = false;
+    if ((g.OnDrawCell || g.OnCustomCellDraw) && g.NoDefaultDraw()) textBeside = false;
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
-    if (fixedLook && !g.Flat()) DrawFixedEdges(Canvas, r);
+    DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);
     g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
         TRect box = r;
         if (fixedLook) box.Top += 1;
-        (void)textWidth;
         DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
     }
     if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
+    if (g.OnDrawCell) {
+        const TRect inner{r.Left + 1, r.Top + 1, r.Right - g.GridLineWidth(), r.Bottom - g.GridLineWidth()};
+        g.OnDrawCell(&g, rcol, ARow, inner, AState);
+    }
+    if (g.OnCustomCellDraw) g.OnCustomCellDraw(&g, Canvas, rcol, ARow, AState, r, false);
+
     // Focus rectangle on the current cell of a focused grid.
     const TGridOptions opts = g.Options();
-    if (AState.Contains(gdFocused) && g.Focused() && !opts.Contains(goRowSelect) && g.Row() >= g.FixedRows() &&
-        g.Col() >= g.FixedCols()) {
+    if (!g.HideFocusRect() && AState.Contains(gdFocused) && g.Focused() && !opts.Contains(goRowSelect) &&
+        g.Row() >= g.FixedRows() && g.Col() >= g.FixedCols()) {
         TRect f = ARect;
         plat::InflateRect(f, g.GridLineWidth() - 1, g.GridLineWidth() - 1);
         f.Right -= 1;
@@ -272,18 +216,91 @@ void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& 
     }
 }
 
-void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, TRect R) {
-    const TGridLook look = FGrid.Look();
-    if (look != glKelo && look != glBevel) return;
-    R.Bottom += 1;
-    if (!FGrid.Options().Contains(goFixedHorzLine)) return;
-    Canvas.Pen().SetColor(ctl::HalveColor(plat::ColorToRGB(FGrid.FixedColor())));
-    Canvas.MoveTo(R.Left, R.Bottom - 1);
-    Canvas.LineTo(R.Right - 1, R.Bottom - 1);
-    Canvas.Pen().SetColor(plat::clWhite);
-    Canvas.MoveTo(R.Right - 2, R.Top + 1);
-    Canvas.LineTo(R.Left + 1, R.Top + 1);
-    Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, int ACol, int ARow, TRect R, bool FixedLook) {
+    TExtStringGrid& g = FGrid;
+    const TGridLook look = g.Look();
+    const TGridOptions opts = g.Options();
+    // Our controls have no 3-D frame of their own: a grid that is not flat
+    // counts as three-dimensional.
+    const bool ctl3D = !g.Flat();
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        Canvas.MoveTo(x1, y1);
+        Canvas.LineTo(x2, y2);
+    };
+    auto outerLines = [&](TRect r) {
+        if (opts.Contains(goFixedHorzLine)) {
+            line(r.Left - 1, r.Top - 1, r.Right + 1, r.Top - 1);
+            line(r.Left - 1, r.Bottom + 1, r.Right + 1, r.Bottom + 1);
+        }
+        if (opts.Contains(goFixedVertLine)) {
+            line(r.Left - 1, r.Top - 1, r.Left - 1, r.Bottom + 1);
+            line(r.Right + 1, r.Top - 1, r.Right + 1, r.Bottom + 1);
+        }
+    };
+    const TColor half = ctl::HalveColor(plat::ColorToRGB(g.FixedColor()));
+    if (FixedLook && !g.Flat()) {
+        switch (look) {
+            case glClassic: {
+                TRect e = R;
+                e.Top += 1;
+                e.Bottom += 1;
+                e.Left += 1;
+                TRect inner = e;
+                Canvas.DrawEdge(inner, plat::BDR_RAISEDINNER, plat::BF_TOPLEFT);
+                TRect outer = e;
+                Canvas.DrawEdge(outer, plat::EDGE_RAISED, plat::BF_BOTTOMRIGHT);
+                Canvas.Pen().SetColor(plat::clBlack);
+                line(e.Right - 1, e.Top, e.Right - 1, e.Bottom - 1);
+                Canvas.LineTo(e.Left - 1, e.Bottom - 1);
+                break;
+            }
+            case glKelo:
+            case glBevel: {
+                R.Bottom += 1;
+                if (!opts.Contains(goFixedHorzLine)) break;
+                Canvas.Pen().SetColor(half);
+                line(R.Left, R.Bottom - 1, R.Right - 1, R.Bottom - 1);
+                Canvas.Pen().SetColor(plat::clWhite);
+                line(R.Right - 2, R.Top + 1, R.Left + 1, R.Top + 1);
+                Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+                break;
+            }
+            case glSoft: {
+                if (ctl3D) {
+                    R.Right += 1;
+                    R.Bottom += 1;
+                    if (opts.Contains(goFixedHorzLine)) {
+                        Canvas.Pen().SetColor(half);
+                        line(R.Left, R.Bottom - 1, R.Right, R.Bottom - 1);
+                        Canvas.Pen().SetColor(plat::clWhite);
+                        line(R.Right, R.Top + 1, R.Left + 1, R.Top + 1);
+                        Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+                    }
+                    if (opts.Contains(goFixedVertLine)) {
+                        Canvas.Pen().SetColor(half);
+                        line(R.Right - 2, R.Top, R.Right - 2, R.Bottom - 1);
+                        Canvas.Pen().SetColor(plat::clWhite);
+                        line(R.Right - 1, R.Top, R.Right - 1, R.Bottom - 1);
+                    }
+                } else {
+                    Canvas.Pen().SetColor(plat::clBlack);
+                    Canvas.Pen().SetWidth(1);
+                    outerLines(R);
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+    // The last fixed columns at the right stand apart by an outer frame.
+    const int firstRightFixed = g.ColCount() + g.NumHiddenColumns() - g.FixedRightCols();
+    if (g.FixedRightCols() > 0 && g.RealColIndex(ACol) >= firstRightFixed && look != glClassic && !ctl3D) {
+        Canvas.Pen().SetColor(g.Flat() ? plat::clGray : plat::clBlack);
+        Canvas.Pen().SetWidth(1);
+        outerLines(R);
+    }
+    (void)ARow;
 }
 
 // ----------------------------------------------------------------- text
@@ -498,12 +515,12 @@ void TExtStringGrid::DrawGridCell(TCanvas& ACanvas, int ACol, int ARow, TRect AR
     Painter().DrawGridCell(ACanvas, ACol, ARow, ARect, AState);
 }
 
-void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool /*Print*/, bool Select,
-                                         bool /*Remap*/, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
+void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                                         bool Remap, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                          TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
                                          TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
-    Painter().VisualProperties(ACol, ARow, AState, Select, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont, HA,
-                               VA, WW, GD);
+    CellVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor, AMirrorColorTo,
+                         AFont, HA, VA, WW, GD);
 }
 
 // ----------------------------------------------------------------- the control's paint pass

@@ -74,7 +74,7 @@ private:
         TVAlignment VA = vtaTop;
     };
     void DrawFixedFace(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R, const TCellLook& Look);
-    void DrawFixedEdges(plat::TCanvas& Canvas, plat::TRect R);
+    void DrawFixedEdges(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, bool FixedLook);
     int DrawCellText(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look);
     void DrawCheckCell(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look,
                        TCellType Kind, const TCellGraphic* Graphic);

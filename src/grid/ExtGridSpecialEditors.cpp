@@ -15,6 +15,7 @@
 #include "controls/FocusNext.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -59,6 +60,12 @@ void CloseWithKey(TExtStringGrid* Grid, unsigned short& Key, plat::TShiftState S
     const unsigned short k = Key;
     Key = 0;
     if (Grid != nullptr) Grid->DoneInplaceEdit(k, Shift);
+}
+
+// Ctrl+V and Shift+Insert: a paste would pass by the character filters.
+bool IsPasteKey(unsigned short Key, plat::TShiftState Shift) {
+    return (Key == 'V' && (Shift & plat::ssCtrl) && !(Shift & plat::ssAlt)) ||
+           (Key == plat::VK_INSERT && (Shift & plat::ssShift) && !(Shift & plat::ssCtrl));
 }
 
 bool IsEditCloseKey(unsigned short Key) {
@@ -185,6 +192,13 @@ const std::string& TExtStringGrid::ValidChars() const {
 }
 
 void TExtStringGrid::SetValidChars(const std::string& Value) { Ed().ValidChars = Value; }
+bool TExtStringGrid::Lookup() const { return FEdit && FEdit->Lookup; }
+void TExtStringGrid::SetLookup(bool Value) { Ed().Lookup = Value; }
+bool TExtStringGrid::LookupCaseSensitive() const { return FEdit && FEdit->LookupCaseSensitive; }
+void TExtStringGrid::SetLookupCaseSensitive(bool Value) { Ed().LookupCaseSensitive = Value; }
+bool TExtStringGrid::LookupHistory() const { return FEdit && FEdit->LookupHistory; }
+void TExtStringGrid::SetLookupHistory(bool Value) { Ed().LookupHistory = Value; }
+plat::TStrings& TExtStringGrid::LookupItems() { return Ed().LookupItems; }
 
 bool TExtStringGrid::RemoveComboString(const std::string& S) {
     plat::TStrings& items = EditCombo()->Items();
@@ -239,7 +253,6 @@ void TExtStringGrid::DoCellChanging(int ACol, int ARow, bool& Allow) {
 
 void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
     TEditState& e = Ed();
-    const int rc = RealColIndex(ACol);
     const std::string text = GetEditText(ACol, ARow);
     plat::TWinControl* ctrl = OpenSpecialControl(e.EditControl, ACol, ARow, text);
     if (ctrl == nullptr) {
@@ -273,7 +286,6 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
             if (auto* edit = dynamic_cast<plat::TEdit*>(e.Link->GetEditControl()))
                 TypeInto(*edit, static_cast<char32_t>(m.WParam));
     }
-    (void)rc;
 }
 
 plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
@@ -291,12 +303,13 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
     };
     if (IsSpinKind(Kind)) {
         TGridSpin* s = SpinEdit();
-        // A column grid gives its column's spin limits.
+        // A column grid's spin takes its column's limits (equal ones mean
+        // none) and step, every time: one spin serves every column.
         if (auto* cg = dynamic_cast<TExtColumnGrid*>(this); cg && rc < cg->Columns().Count()) {
             const TGridColumnItem& item = cg->Columns().Items(rc);
             s->MinValue = item.SpinMin();
             s->MaxValue = item.SpinMax();
-            s->Increment = item.SpinStep();
+            s->Increment = item.SpinStep() > 0 ? item.SpinStep() : 1;
         }
         place(s);
         LoadSpecialEditor(Text);
@@ -354,10 +367,32 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
         TEditLink* link = e.Link;
         link->FGrid = this;
         link->FEditCell = {rc, ARow};
-        if (link->GetEditControl() == nullptr) link->CreateEditor(this);
+        plat::TRect place = R;
+        if (link->EditStyle == esPopup) {
+            if (link->AutoPopupWidth) link->PopupWidth = R.Width();
+            if (link->FPopupForm == nullptr) {
+                auto* f = new plat::TForm(link);
+                f->SetName("gridform");
+                f->SetBorderStyle(plat::bsNone);
+                f->OnDeactivate = [link](plat::TObject* Sender) { link->FormExit(Sender); };
+                link->FPopupForm = f;
+            }
+            const plat::TPoint at = link->PopupLeft != -1 && link->PopupTop != -1
+                                        ? plat::TPoint{link->PopupLeft, link->PopupTop}
+                                        : ClientToScreen(plat::TPoint{R.Left, R.Top});
+            link->FPopupForm->SetBounds(at.X, at.Y, link->PopupWidth, link->PopupHeight);
+            link->FPopupForm->Show();
+            if (link->GetEditControl() == nullptr) link->CreateEditor(link->FPopupForm);
+            place = plat::Rect(0, 0, link->PopupWidth, link->PopupHeight);
+        } else if (link->GetEditControl() == nullptr) {
+            link->CreateEditor(this);
+        }
         plat::TWinControl* c = link->GetEditControl();
-        if (c == nullptr) return nullptr;
-        link->SetRect(R);
+        if (c == nullptr) {
+            if (link->FPopupForm) link->FPopupForm->Hide();
+            return nullptr;
+        }
+        link->SetRect(place);
         link->SetVisible(true);
         c->SetEnabled(true);
         link->SetCellProps(cellColor, Font());
@@ -483,6 +518,15 @@ void TExtStringGrid::HideSpecialControl() {
     if (e.EditControl == edCustom && e.Link && c == e.Link->GetEditControl()) {
         c->OnExit = e.LinkExit;
         e.LinkExit = nullptr;
+        if (e.Link->EditStyle == esPopup) {
+            // The window and its control stay for the next edit, out of
+            // sight. The control is not destroyed here: the close may run
+            // inside the control's own key handling.
+            if (e.Link->FPopupForm) e.Link->FPopupForm->Hide();
+            c->SetEnabled(false);
+            if (CanFocus()) SetFocus();
+            return;
+        }
         e.Link->SetVisible(false);
     } else {
         c->SetVisible(false);
@@ -581,19 +625,23 @@ void TGridSpin::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     const bool number = SpinType() == ctl::sptNormal || SpinType() == ctl::sptFloat;
     if (number && (Key == plat::VK_PRIOR || Key == plat::VK_NEXT || Key == plat::VK_HOME || Key == plat::VK_END)) {
         const bool up = Key == plat::VK_PRIOR || Key == plat::VK_HOME;
+        // A page step that would pass a limit is not taken at all; equal
+        // limits mean none, so every step is taken and Home and End, which
+        // go to the limits, do nothing.
         if (SpinType() == ctl::sptNormal) {
-            // A page step that would pass a limit is not taken at all.
-            if (Key == plat::VK_PRIOR && Value() + Increment <= MaxValue) SetValue(Value() + Increment);
-            if (Key == plat::VK_NEXT && Value() - Increment >= MinValue) SetValue(Value() - Increment);
-            if (Key == plat::VK_HOME) SetValue(MaxValue);
-            if (Key == plat::VK_END) SetValue(MinValue);
+            const bool limited = MinValue != MaxValue;
+            if (Key == plat::VK_PRIOR && (!limited || Value() + Increment <= MaxValue)) SetValue(Value() + Increment);
+            if (Key == plat::VK_NEXT && (!limited || Value() - Increment >= MinValue)) SetValue(Value() - Increment);
+            if (Key == plat::VK_HOME && limited) SetValue(MaxValue);
+            if (Key == plat::VK_END && limited) SetValue(MinValue);
         } else {
-            if (Key == plat::VK_PRIOR && FloatValue() + IncrementFloat <= MaxFloatValue)
+            const bool limited = MinFloatValue != MaxFloatValue;
+            if (Key == plat::VK_PRIOR && (!limited || FloatValue() + IncrementFloat <= MaxFloatValue))
                 SetFloatValue(FloatValue() + IncrementFloat);
-            if (Key == plat::VK_NEXT && FloatValue() - IncrementFloat >= MinFloatValue)
+            if (Key == plat::VK_NEXT && (!limited || FloatValue() - IncrementFloat >= MinFloatValue))
                 SetFloatValue(FloatValue() - IncrementFloat);
-            if (Key == plat::VK_HOME) SetFloatValue(MaxFloatValue);
-            if (Key == plat::VK_END) SetFloatValue(MinFloatValue);
+            if (Key == plat::VK_HOME && limited) SetFloatValue(MaxFloatValue);
+            if (Key == plat::VK_END && limited) SetFloatValue(MinFloatValue);
         }
         if (FGrid && FGrid->OnSpinClick) FGrid->OnSpinClick(FGrid, FGrid->Col(), FGrid->Row(), Value(), up);
         Key = 0;
@@ -639,6 +687,15 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     // The window sees the keys typed into the cell as if the grid had them.
     if (FGrid && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
+    if (Key != 0 && FGrid && IsPasteKey(Key, Shift)) {
+        Key = 0;
+        const TEditorType kind = FGrid->EditControl();
+        if (plat::Clipboard().HasText())
+            PasteChecked(*FGrid, *this,
+                         kind == edNumericEditBtn ? edNumeric : kind == edFloatEditBtn ? edFloat : edNormal,
+                         plat::Clipboard().AsText());
+        return;
+    }
     if (Key != 0) ctl::TEsgEditBtn::KeyDown(Key, Shift);
 }
 
@@ -661,10 +718,18 @@ void TGridEditBtn::KeyPress(char32_t& Key) {
         }
     }
     ctl::TEsgEditBtn::KeyPress(Key);
+    FTyped = Key >= 32;
+}
+
+void TGridEditBtn::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
+    ctl::TEsgEditBtn::KeyUp(Key, Shift);
+    if (FTyped && FGrid && FGrid->EditMode()) LookupComplete(*FGrid, *this);
+    FTyped = false;
 }
 
 void TGridEditBtn::DoExit() {
     ctl::TEsgEditBtn::DoExit();
+    if (FGrid && FGrid->EditCtrl() == this) LookupRemember(*FGrid, Text());
     CommitOnExit(FGrid, *this);
 }
 
@@ -705,6 +770,15 @@ void TGridUnitEditBtn::DoClickBtn(plat::TObject* Sender) {
 void TGridUnitEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     if (IsEditCloseKey(Key) || Key == plat::VK_PRIOR || Key == plat::VK_NEXT) {
         CloseWithKey(FGrid, Key, Shift);
+        return;
+    }
+    if (FGrid && IsPasteKey(Key, Shift)) {
+        Key = 0;
+        const TEditorType kind = FGrid->EditControl();
+        if (plat::Clipboard().HasText())
+            PasteChecked(*FGrid, *this,
+                         kind == edNumericUnitEditBtn ? edNumeric : kind == edFloatUnitEditBtn ? edFloat : edNormal,
+                         plat::Clipboard().AsText());
         return;
     }
     ctl::TEsgUnitEditBtn::KeyDown(Key, Shift);
@@ -1023,6 +1097,24 @@ void TEditLink::SetCellValue(const std::string& S) {
 
 void TEditLink::HideEditor() {
     if (FGrid) FGrid->HideInplaceEdit();
+}
+
+plat::TWinControl* TEditLink::GetParent() const {
+    if (EditStyle == esPopup && FPopupForm) return FPopupForm;
+    return FGrid;
+}
+
+void TEditLink::EditExit(plat::TObject*) {
+    // The grid's close writes the value back and hides a popup window.
+    HideEditor();
+}
+
+void TEditLink::FormExit(plat::TObject* Sender) {
+    // Only an open edit of this link ends; a window hidden by the close
+    // itself finds the edit over already.
+    if (!FGrid || !FGrid->EditMode() || FGrid->EditCtrl() == nullptr || FGrid->EditCtrl() != GetEditControl())
+        return;
+    EditExit(Sender);
 }
 
 void TEditLink::EditKeyDown(plat::TObject*, unsigned short& Key, plat::TShiftState Shift) {

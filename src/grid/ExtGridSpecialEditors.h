@@ -16,6 +16,7 @@
 #include "controls/EsgEditBtn.h"
 #include "controls/EsgSpinEdit.h"
 #include "grid/ExtGrid.h"
+#include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
 namespace grid {
@@ -58,9 +59,11 @@ public:
 protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void DoExit() override;
 
 private:
+    bool FTyped = false;  // the key going up typed a character
 };
 
 class TGridUnitEditBtn : public ctl::TEsgUnitEditBtn, public TGridEditorRef {
@@ -154,10 +157,13 @@ private:
     std::string FTyped;  // digits typed into the current part so far
 };
 
+enum TEditStyle { esInplace, esPopup };
+
 // The way an application puts a control of its own into a cell (editor
 // kind edCustom). A descendant creates its control and moves the value in
-// and out; the grid places, shows and focuses it over the cell. EditKeyDown
-// is the close rule a descendant gives its control as key handler.
+// and out; the grid places, shows and focuses it over the cell, or with
+// esPopup on a borderless window of its own at the cell. EditKeyDown is
+// the close rule a descendant gives its control as key handler.
 class TEditLink : public plat::TComponent, public TGridEditorRef {
 public:
     explicit TEditLink(plat::TComponent* AOwner);
@@ -185,6 +191,20 @@ public:
     void GetCellValue(std::string& S);
     void SetCellValue(const std::string& S);
     void HideEditor();
+    // The popup window for esPopup (made on the first opening), else the grid.
+    plat::TWinControl* GetParent() const;
+    plat::TForm* PopupForm() const { return FPopupForm; }
+    // Ends the edit, writing the value back; a popup goes out of sight.
+    void EditExit(plat::TObject* Sender);
+    // The popup window lost the activation: the edit ends with the value.
+    void FormExit(plat::TObject* Sender);
+
+    TEditStyle EditStyle = esInplace;
+    int PopupWidth = 0;
+    int PopupHeight = 0;
+    bool AutoPopupWidth = false;  // the popup takes the cell's width
+    int PopupLeft = -1;           // screen place; -1 in either: at the cell
+    int PopupTop = -1;
 
     bool WantKeyLeftRight = false;
     bool WantKeyUpDown = false;
@@ -198,6 +218,7 @@ public:
 private:
     friend class TExtStringGrid;
     plat::TPoint FEditCell{-1, -1};
+    plat::TForm* FPopupForm = nullptr;  // owned by the link
 };
 
 }  // namespace grid

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/DateTime.h"
+#include "controls/ExtUtil.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "platform/Controls.h"
@@ -102,5 +104,13 @@ TGridUnit& GridUnit() {
     }();
     return unit;
 }
+
+char LocaleTimeSeparator() { return base::FormatSettings().timeSeparator; }
+char LocaleDateSeparator() { return base::FormatSettings().dateSeparator; }
+char LocaleThousandSeparator() { return ctl::GetThousandSeparator(); }
+char LocaleDecimalSeparator() { return ctl::GetDecimalSeparator(); }
+std::string LocaleShortDateFormat() { return base::FormatSettings().shortDateFormat; }
+std::string LocaleShortTimeFormat() { return base::FormatSettings().shortTimeFormat; }
+std::string LocaleLongTimeFormat() { return base::FormatSettings().longTimeFormat; }
 
 }  // namespace grid

@@ -30,4 +30,13 @@ struct TGridUnit {
 // it; a program that loads grids from window layouts calls it before.
 TGridUnit& GridUnit();
 
+// The program-wide regional formats the grid's conversions use.
+char LocaleTimeSeparator();
+char LocaleDateSeparator();
+char LocaleThousandSeparator();
+char LocaleDecimalSeparator();
+std::string LocaleShortDateFormat();
+std::string LocaleShortTimeFormat();
+std::string LocaleLongTimeFormat();
+
 }  // namespace grid

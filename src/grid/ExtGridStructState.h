@@ -15,7 +15,6 @@ namespace grid {
 struct TExtStringGrid::TStructState {
     // Controls placed over cells: column as given, real row.
     TControlList CellControls;
-    int NumCellControls = 0;
     // Sorted position -> row it had before sorting.
     std::vector<int> SortXRef;
 

@@ -64,6 +64,14 @@ struct TExtStringGrid::TViewState {
     int RowClickedSize = 0;
     bool InRowFollowUp = false;
 
+    bool NoDefaultDraw = false;
+    bool NoImageAndText = false;
+    bool HideFocusRect = false;
+    bool AutoThemeAdapt = false;
+    int OleDragCol = -1;
+    int OleDragIndex = -1;
+    plat::TObject* OleDragList = nullptr;
+
     bool SelectionRectangle = false;
     bool SelectionResizer = false;
     bool SpreadSheet = false;

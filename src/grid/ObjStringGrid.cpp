@@ -81,7 +81,6 @@ void TObjStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
         }
         Invalidate();
     }
-    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
 }
 
 void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
@@ -116,7 +115,6 @@ void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
         }
         Invalidate();
     }
-    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
 }
 
 void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {

@@ -34,10 +34,6 @@ public:
     // Rows of the store beyond RowCount are dropped when the grid shrinks.
     void SetRowCount(int Value) override;
 
-    // (Sender, FromIndex, ToIndex) after the cells of a column or row moved.
-    std::function<void(plat::TObject*, int, int)> OnColumnMoved;
-    std::function<void(plat::TObject*, int, int)> OnRowMoved;
-
 protected:
     // The editor reads and writes the stored text of the cell.
     std::string GetEditText(int ACol, int ARow) override;
@@ -45,7 +41,7 @@ protected:
     // Cells whose object slot holds something, in row order.
     std::vector<std::pair<int, int>> CellsWithObjects() const;
     // The cell data follows a moved column or row: the cells of From go to
-    // To and those between shift one step towards From. Then the event.
+    // To and those between shift one step towards From.
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     // Every cell at column FirstCol or beyond moves Delta columns; the

@@ -36,7 +36,8 @@ TEST_F(LoRaWANAccess, OpensTheWindowOnTheOpenConfiguration) {
     Start("lorawan_access", [](const std::string& d) {
         for (const char* name : {"Plant", "Other"}) {
             fs::create_directories(d + "/PROJECTS/" + name);
-            WriteText(d + "/PROJECTS/" + name + "/LoRaWAN_Gateway.xml", FileWithEui(std::string("EUI-") + name));
+            WriteText(d + "/PROJECTS/" + name + "/LoRaWAN_Gateway.xml",
+                      FileWithEui(std::string("EUI-") + name));
         }
         WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
     });
@@ -77,9 +78,10 @@ TEST_F(LoRaWANAccess, NeedsAnOpenConfiguration) {
 TEST_F(LoRaWANAccess, WindowTextsFollowTheLanguage) {
     Start("lorawan_language", [](const std::string& d) {
         fs::create_directories(d + "/LANGUAGE");
-        WriteText(d + "/LANGUAGE/Deutsch.lng",
-                  "STR5400 = LoRaWAN Zugang\nSTR5402 = Speichern\nSTR5416 = Aufwaerts\nSTR5420 = Geraete-EUI\n"
-                  "STR5444 = Aktiv\nSTR5515 = RX2 Rate\n");
+        WriteText(
+            d + "/LANGUAGE/Deutsch.lng",
+            "STR5400 = LoRaWAN Zugang\nSTR5402 = Speichern\nSTR5416 = Aufwaerts\nSTR5420 = Geraete-EUI\n"
+            "STR5444 = Aktiv\nSTR5515 = RX2 Rate\n");
     });
     EXPECT_EQ(loRaWAN->Caption(), "LoRaWAN Gateway Access");
     test::TScriptedUi ui;

@@ -93,14 +93,13 @@ TEST(LoRaWANFile, WrittenTreeAndAttributeOrder) {
     EXPECT_EQ(rules.Child(1).Name(), "LoRaWAN_DownLink_Rules");
 }
 
-TEST(LoRaWANFile, ABlankDeviceEUIEndsTheList) {
+TEST(LoRaWANFile, ABlankDeviceEUIIsLeftOutAndTheDevicesAfterItStay) {
     gw::TLoRaWANConfig config;
-    config.Devices = {MakeDevice("01"), MakeDevice("02"), MakeDevice("03")};
+    config.Devices = {MakeDevice("01"), MakeDevice("02"), MakeDevice("03"), gw::TDeviceLoRa{}};
     config.Devices[1].DeviceEUI = " \t ";
     gw::TLoRaWANConfig back;
     ASSERT_TRUE(gw::LoRaWANFromXml(gw::LoRaWANToXml(config), true, back));
-    ASSERT_EQ(back.Devices.size(), 1u);
-    EXPECT_EQ(back.Devices[0], config.Devices[0]);
+    EXPECT_EQ(back.Devices, (std::vector<gw::TDeviceLoRa>{config.Devices[0], config.Devices[2]}));
 }
 
 TEST(LoRaWANFile, FlagsAndOptionalAttributes) {

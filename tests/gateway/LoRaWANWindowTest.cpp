@@ -205,21 +205,23 @@ TEST_F(LoRaWANWindow, FreshConfigurationShowsEmptyTablesAndWritesNoDevice) {
         EXPECT_EQ(Devices().ColCount(), 14);
         EXPECT_EQ(Row(Devices(), 0, 0, 13),
                   (std::vector<std::string>{"N", "Enable", "Device EUI", "Join EUI", "Device Name",
-                                            "Activation Method", "Network Session Key", "Application Session Key",
-                                            "Application Key", "Device Address", "Class", "Diag. TimeOut",
-                                            "RX2 Datarate", "Mnemonic"}));
+                                            "Activation Method", "Network Session Key",
+                                            "Application Session Key", "Application Key", "Device Address",
+                                            "Class", "Diag. TimeOut", "RX2 Datarate", "Mnemonic"}));
         EXPECT_EQ(Devices().Cells(0, 1000), "1000");
         EXPECT_TRUE(Enabled(1000));
         EXPECT_EQ(Up().RowCount(), 1025);
-        EXPECT_EQ(Row(Up(), 0, 0, 10),
-                  (std::vector<std::string>{"N", "Enable", "Port", "Start Test", "Len Test", "Hex", "Value Test",
-                                            "Start Byte", "Number Bytes", "Position Byte", "Mnemonic"}));
+        EXPECT_EQ(
+            Row(Up(), 0, 0, 10),
+            (std::vector<std::string>{"N", "Enable", "Port", "Start Test", "Len Test", "Hex", "Value Test",
+                                      "Start Byte", "Number Bytes", "Position Byte", "Mnemonic"}));
         EXPECT_EQ(Row(Down(), 0, 0, 10),
                   (std::vector<std::string>{"N", "Enable", "Port", "Start Byte", "Number Bytes", "On Change",
                                             "On CMD", "On Timer", "Time (ms)", "Position Byte", "Mnemonic"}));
         EXPECT_EQ(Row(Up(), 1024, 0, 10),
                   (std::vector<std::string>{"1024", "Y", "", "", "", "N", "", "", "", "", ""}));
-        EXPECT_EQ(Row(Down(), 7, 0, 10), (std::vector<std::string>{"7", "Y", "", "", "", "N", "N", "N", "", "", ""}));
+        EXPECT_EQ(Row(Down(), 7, 0, 10),
+                  (std::vector<std::string>{"7", "Y", "", "", "", "N", "N", "N", "", "", ""}));
         EXPECT_EQ(dlg->PC_LoRaWAN_Device_Rules_List->Pages(0), dlg->TS_LoRaWAN_Uplink_Rules_List);
         EXPECT_EQ(dlg->TS_LoRaWAN_Uplink_Rules_List->Caption(), "Uplink Rules");
         EXPECT_EQ(dlg->TS_LoRaWAN_Downlink_Rules_List->Caption(), "Downlink Rules");
@@ -297,12 +299,13 @@ TEST_F(LoRaWANWindow, TypedDeviceAndRulesAreSavedAndShownAgainUnchanged) {
     // Shown again as saved, and saved again byte for byte.
     const std::string first = ReadFile(shell::LoRaWAN_Gateway_File);
     Open(ui, [&] {
-        EXPECT_EQ(Row(Devices(), 1, 2, 13),
-                  (std::vector<std::string>{"70b3d57ed0001234", "0000000000000001", "Boiler room", ABP,
-                                            "000102030405060708090a0b0c0d0e0f", "101112131415161718191A1B1C1D1E1F",
-                                            "", "26011bda", "C", "60000", "SF9BW125", "  spaced  "}));
-        EXPECT_EQ(Row(Up(), 1, 1, 10), (std::vector<std::string>{"Y", "10", "0", "2", "Y", "ab01", "2", "4", "100",
-                                                                 "temperature"}));
+        EXPECT_EQ(
+            Row(Devices(), 1, 2, 13),
+            (std::vector<std::string>{"70b3d57ed0001234", "0000000000000001", "Boiler room", ABP,
+                                      "000102030405060708090a0b0c0d0e0f", "101112131415161718191A1B1C1D1E1F",
+                                      "", "26011bda", "C", "60000", "SF9BW125", "  spaced  "}));
+        EXPECT_EQ(Row(Up(), 1, 1, 10), (std::vector<std::string>{"Y", "10", "0", "2", "Y", "ab01", "2", "4",
+                                                                 "100", "temperature"}));
         EXPECT_EQ(Row(Down(), 1, 1, 10),
                   (std::vector<std::string>{"Y", "20", "0", "2", "N", "N", "Y", "30000", "200", ""}));
         EXPECT_EQ(Up().Cells(2, 2), "");
@@ -381,7 +384,7 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
     const std::string valid = Device();
     const struct {
         const char* name;
-        std::string second;  // the second device of the file
+        std::string second;   // the second device of the file
         const char* message;  // empty: the check passes and the file is written
     } cases[] = {
         {"EUI length", Device({{"DeviceEUI", "01020304050607"}}),
@@ -392,7 +395,8 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
          "Error Device 2!! Join EUI must have 8 bytes (16 characters)"},
         {"join EUI character", Device({{"JoinEUI", "11121314151617-8"}}),
          "Error Device 2!! Join EUI must have only valid chatacter (0..9 and A..F)"},
-        {"no method", Device({{"ActivationMethod", " "}}), "Error Device 2!! Activation Method must be selected"},
+        {"no method", Device({{"ActivationMethod", " "}}),
+         "Error Device 2!! Activation Method must be selected"},
         {"network key length", Device({{"NetworkSessionKey", "00"}}),
          "Error Device 2!! Network Session Key must have 16 bytes (32 characters)"},
         {"network key character", Device({{"NetworkSessionKey", "000102030405060708090A0B0C0D0E0Z"}}),
@@ -416,22 +420,26 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
          "Error Device 2!! Diag. TimeOut must be between 0 and 4294967295 milliseconds"},
         {"time-out too long", Device({{"DiagTimeOut", "4294967296"}}),
          "Error Device 2!! Diag. TimeOut must be between 0 and 4294967295 milliseconds"},
-        {"time-out zero and longest", Device({{"DiagTimeOut", "0"}}) + Device({{"DiagTimeOut", "4294967295"}}), ""},
+        {"time-out zero and longest",
+         Device({{"DiagTimeOut", "0"}}) + Device({{"DiagTimeOut", "4294967295"}}), ""},
         {"disabled device still checked", Device({{"Enable", "N"}, {"NetworkSessionKey", "00"}}),
          "Error Device 2!! Network Session Key must have 16 bytes (32 characters)"},
-        {"blank EUI skips the device", Device({{"DeviceEUI", " "}, {"JoinEUI", ""}}, UpRule({{"Port", "x"}})), ""},
+        {"blank EUI skips the device", Device({{"DeviceEUI", " "}, {"JoinEUI", ""}}, UpRule({{"Port", "x"}})),
+         ""},
         {"uplink port", Device({}, UpRule() + UpRule({{"Port", "65536"}})),
          "Error Device 2, UpLink Rule 2!! Port must be between 0 and 65535"},
         {"start test not a number", Device({}, UpRule({{"StartTest", "one"}, {"LenTest", "1"}})),
          "Error Device 2, UpLink Rule 1!! Start Test must be a valid numeric value"},
-        {"start test of none", Device({}, UpRule({{"StartTest", "65535"}, {"LenTest", "1"}, {"ValueTest", "a"}})),
+        {"start test of none",
+         Device({}, UpRule({{"StartTest", "65535"}, {"LenTest", "1"}, {"ValueTest", "a"}})),
          "Error Device 2, UpLink Rule 1!! Start Test must be a valid numeric value"},
         {"length of none", Device({}, UpRule({{"StartTest", "0"}, {"LenTest", "65535"}})),
          "Error Device 2, UpLink Rule 1!! Len Test must be a valid numeric value"},
         {"length missing", Device({}, UpRule({{"StartTest", "$10"}})),
          "Error Device 2, UpLink Rule 1!! Len Test must be a valid numeric value"},
         {"hex value length",
-         Device({}, UpRule({{"StartTest", "0"}, {"LenTest", "4"}, {"HexTest", "Y"}, {"ValueTest", "0A0B0C"}})),
+         Device({},
+                UpRule({{"StartTest", "0"}, {"LenTest", "4"}, {"HexTest", "Y"}, {"ValueTest", "0A0B0C"}})),
          "Error Device 2, UpLink Rule 1!! Value Test must have 4 bytes (8 characters)"},
         {"hex value character",
          Device({}, UpRule({{"StartTest", "0"}, {"LenTest", "2"}, {"HexTest", "Y"}, {"ValueTest", "0G0A"}})),
@@ -449,7 +457,8 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
         {"uplink past the memory", Device({}, UpRule({{"PositionBit", "1535"}, {"NumberBits", "2"}})),
          "Error Device 2, UpLink Rule 1!! Position Byte plus Number Bytes must be minor of 1536"},
         {"uplink up to the end", Device({}, UpRule({{"PositionBit", "1534"}, {"NumberBits", "2"}})), ""},
-        {"disabled rule unchecked", Device({}, UpRule({{"Enable", "N"}, {"Port", "x"}, {"NumberBits", "0"}})), ""},
+        {"disabled rule unchecked", Device({}, UpRule({{"Enable", "N"}, {"Port", "x"}, {"NumberBits", "0"}})),
+         ""},
         {"downlink port", Device({}, "", DownRule({{"Port", "-1"}})),
          "Error Device 2, DownLink Rule 1!! Port must be between 0 and 65535"},
         {"downlink start byte", Device({}, "", DownRule() + DownRule() + DownRule({{"StartBit", "600"}})),
@@ -461,9 +470,11 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
         {"period without timer", Device({}, "", DownRule({{"Time", "100000001"}})), ""},
         {"downlink position", Device({}, "", DownRule({{"PositionBit", "2000"}})),
          "Error Device 2, DownLink Rule 1!! Position Byte must be between 0 and 1535"},
-        {"downlink past the memory", Device({}, "", DownRule({{"PositionBit", "1500"}, {"NumberBits", "37"}})),
+        {"downlink past the memory",
+         Device({}, "", DownRule({{"PositionBit", "1500"}, {"NumberBits", "37"}})),
          "Error Device 2, DownLink Rule 1!! Position Byte plus Number Bytes must be minor of 1536"},
-        {"disabled downlink unchecked", Device({}, "", DownRule({{"Enable", "N"}, {"PositionBit", "2000"}})), ""},
+        {"disabled downlink unchecked", Device({}, "", DownRule({{"Enable", "N"}, {"PositionBit", "2000"}})),
+         ""},
     };
     for (const auto& c : cases) {
         const std::string before = gwtest::LoRaWANFile(valid + c.second);
@@ -481,11 +492,30 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
             EXPECT_TRUE(stayedOpen) << c.name;
             EXPECT_EQ(ReadFile(shell::LoRaWAN_Gateway_File), before) << c.name;
         } else {
-            EXPECT_TRUE(ui.Boxes().empty()) << c.name << ": " << (ui.Boxes().empty() ? "" : ui.Boxes()[0].Text);
+            EXPECT_TRUE(ui.Boxes().empty())
+                << c.name << ": " << (ui.Boxes().empty() ? "" : ui.Boxes()[0].Text);
             EXPECT_EQ(result, mrOk) << c.name;
             EXPECT_NE(ReadFile(shell::LoRaWAN_Gateway_File), before) << c.name;
         }
     }
+}
+
+// Clearing a device's EUI takes that device out of the file, not the
+// devices below it as well.
+TEST_F(LoRaWANWindow, ClearedEuiRemovesOnlyThatDevice) {
+    WriteLoRaWAN(ThreeDevices());
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        TypeCell(Devices(), 2, 2, "");
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].Text;
+    const gw::TLoRaWANConfig stored = Stored();
+    ASSERT_EQ(stored.Devices.size(), 2u);
+    EXPECT_EQ(stored.Devices[0].DeviceName, "dev1");
+    EXPECT_EQ(stored.Devices[1].DeviceName, "dev3");
+    EXPECT_EQ(stored.Devices[1].UpLinkRules.at(0).Mnemonic, "up3");
 }
 
 TEST_F(LoRaWANWindow, CancelDiscardsTheEditsAndTheNextOpeningShowsTheFile) {
@@ -567,12 +597,16 @@ TEST_F(LoRaWANWindow, DeviceRowButtonsMoveEachDeviceWithItsRules) {
         EXPECT_EQ(Up().Cells(10, 1), "up3");
         EXPECT_EQ(Devices().Cells(4, 3), "");
         EXPECT_TRUE(Enabled(1000));
+        EXPECT_TRUE(Devices().ReadOnly(8, 1000));
 
         // Insert before device 3: an empty device without rules.
         ClickCell(Devices(), 4, 2);
         test::ClickAt(*dlg->Btn_InsRow);
         EXPECT_EQ(Devices().Cells(4, 2), "");
         EXPECT_TRUE(Enabled(2));
+        // Without a method the new device is personalized: no application key.
+        EXPECT_TRUE(Devices().ReadOnly(8, 2));
+        EXPECT_FALSE(Devices().ReadOnly(6, 2));
         EXPECT_EQ(Up().Cells(2, 1), "");
         EXPECT_EQ(Devices().Cells(4, 3), "dev3");
         ClickCell(Devices(), 4, 3);
@@ -604,10 +638,10 @@ TEST_F(LoRaWANWindow, DeviceRowButtonsMoveEachDeviceWithItsRules) {
 }
 
 TEST_F(LoRaWANWindow, RuleRowButtonsActOnTheRuleTableOfTheCurrentDevice) {
-    WriteLoRaWAN(gwtest::LoRaWANFile(
-        Device({{"DeviceEUI", "00000000000000A1"}}, UpRule({{"Mnemonic", "a"}}) + UpRule({{"Mnemonic", "b"}}),
-               DownRule({{"Mnemonic", "d"}})) +
-        Device({{"DeviceEUI", "00000000000000A2"}})));
+    WriteLoRaWAN(gwtest::LoRaWANFile(Device({{"DeviceEUI", "00000000000000A1"}},
+                                            UpRule({{"Mnemonic", "a"}}) + UpRule({{"Mnemonic", "b"}}),
+                                            DownRule({{"Mnemonic", "d"}})) +
+                                     Device({{"DeviceEUI", "00000000000000A2"}})));
     test::TScriptedUi ui;
     ui.AnswerBox(mrYes);  // delete uplink rule 1
     ui.AnswerBox(mrYes);  // overwrite the used downlink row
@@ -665,10 +699,12 @@ TEST_F(LoRaWANWindow, RuleRowButtonsActOnTheRuleTableOfTheCurrentDevice) {
 }
 
 TEST_F(LoRaWANWindow, ActivationMethodDecidesWhichKeyCellsTakeInput) {
-    WriteLoRaWAN(gwtest::LoRaWANFile(Device({{"DeviceEUI", "00000000000000A1"}}) +
-                                     Device({{"DeviceEUI", "00000000000000A2"}, {"ActivationMethod", OTAA}})));
+    WriteLoRaWAN(
+        gwtest::LoRaWANFile(Device({{"DeviceEUI", "00000000000000A1"}}) +
+                            Device({{"DeviceEUI", "00000000000000A2"}, {"ActivationMethod", OTAA}})));
     const auto keys = [&](int r) {
-        return std::vector<bool>{Devices().ReadOnly(6, r), Devices().ReadOnly(7, r), Devices().ReadOnly(8, r)};
+        return std::vector<bool>{Devices().ReadOnly(6, r), Devices().ReadOnly(7, r),
+                                 Devices().ReadOnly(8, r)};
     };
     const std::vector<bool> abp = {false, false, true};
     const std::vector<bool> otaa = {true, true, false};
@@ -708,7 +744,8 @@ TEST_F(LoRaWANWindow, RX2ListFollowsTheBandOfTheParameterFile) {
         const char* parGen;  // nullptr: no file
         std::vector<std::string> items;
     } cases[] = {
-        {nullptr, {"SF12BW125", "SF11BW125", "SF10BW125", "SF9BW125", "SF8BW125", "SF7BW125", "SF7BW250", ""}},
+        {nullptr,
+         {"SF12BW125", "SF11BW125", "SF10BW125", "SF9BW125", "SF8BW125", "SF7BW125", "SF7BW250", ""}},
         {"<Par_Gen><LoRaWAN_RF_Band>US915</LoRaWAN_RF_Band></Par_Gen>",
          {"SF12BW500", "SF11BW500", "SF10BW500", "SF9BW500", "SF8BW500", "SF7BW500", ""}},
         {"<Par_Gen><LoRaWAN_RF_Band>us915</LoRaWAN_RF_Band></Par_Gen>",
@@ -795,7 +832,8 @@ TEST_F(LoRaWANWindow, EndNodeWithoutFileSavesItsRulesUnderThePlaceholder) {
     });
     EXPECT_EQ(result, mrOk);
     ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].Text, "Error Device 1, DownLink Rule 1!! Number Bytes must be between 1 and 1536");
+    EXPECT_EQ(ui.Boxes()[0].Text,
+              "Error Device 1, DownLink Rule 1!! Number Bytes must be between 1 and 1536");
     const gw::TLoRaWANConfig stored = Stored();
     ASSERT_EQ(stored.Devices.size(), 1u);
     EXPECT_EQ(stored.Devices[0].DeviceEUI, "0001020304050607");
@@ -808,15 +846,21 @@ TEST_F(LoRaWANWindow, ScreenshotWithTwoDevices) {
         Device({{"DeviceEUI", "70B3D57ED0001234"}, {"DeviceName", "Boiler room"}},
                UpRule({{"Mnemonic", "temperature"}}) + UpRule({{"Port", "2"}, {"Mnemonic", "humidity"}}),
                DownRule({{"OnChange", "Y"}, {"Mnemonic", "valve"}})) +
-        Device({{"DeviceEUI", "70B3D57ED0005678"}, {"DeviceName", "Roof"}, {"ActivationMethod", OTAA},
+        Device({{"DeviceEUI", "70B3D57ED0005678"},
+                {"DeviceName", "Roof"},
+                {"ActivationMethod", OTAA},
                 {"Enable", "N"}})));
     test::TScriptedUi ui;
     Open(ui, [&] {
         fs::create_directories(VASTRIMO_TEST_OUT);
         EXPECT_TRUE(test::SaveScreenshot(*dlg, std::string(VASTRIMO_TEST_OUT) + "/TFLoRaWAN_Gateway.png"));
+        // The tables show in a picture of the whole window: the Port colour
+        // in an empty row of the uplink table, deep inside its pages.
+        const TRect cell = Up().GridCellRect(2, 5);
+        const TPoint at = dlg->ScreenToClient(Up().ClientToScreen({cell.Left + 5, cell.Top + 5}));
+        EXPECT_EQ(test::PixelAt(*dlg, at.X, at.Y), (test::TRgb{255, 255, 168}));
         test::ClickAt(*dlg->Btn_Cancel);
     });
-
 }
 
 }  // namespace

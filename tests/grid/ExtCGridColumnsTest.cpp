@@ -321,3 +321,58 @@ TEST(ExtCGridColumns, AnOwnedMenuThatGoesIsForgotten) {
     EXPECT_EQ(g.Columns().Items(4).ColumnPopup(), nullptr);
     g.Click(plat::mbRight, 1, 0);  // nothing to open, nothing to crash
 }
+
+TEST(ExtCGridColumns, TypedAccessThroughTheColumn) {
+    TExtColumnGrid g(nullptr);
+    TGridColumnItem& item = g.Columns().Items(2);
+    item.SetFloatFormat("%.1f");
+    item.SetFloats(3, 2.25);
+    EXPECT_EQ(g.Cells(2, 3), "2.2");
+    item.SetInts(4, 17);
+    EXPECT_EQ(item.Ints(4), 17);
+    g.SetCells(2, 5, "x1");
+    try {
+        (void)item.Ints(5);
+        ADD_FAILURE() << "no error for x1";
+    } catch (const EExtGridError& e) {
+        EXPECT_STREQ(e.what(), "Cell does not contain integer value");
+    }
+    const base::TDateTime d = base::EncodeDate(2026, 12, 10);
+    item.SetDates(6, d);
+    EXPECT_DOUBLE_EQ(item.Dates(6), d);
+    TGridColumnItem spare(nullptr);
+    EXPECT_EQ(spare.Ints(1), 0) << "a column without a grid has no cells";
+}
+
+TEST(ExtCGridColumns, RegionalFormatsFollowTheProgramSettings) {
+    const base::TFormatSettings saved = base::FormatSettings();
+    base::TFormatSettings fs = saved;
+    fs.dateSeparator = '.';
+    fs.shortDateFormat = "dd.mm.yyyy";
+    base::SetFormatSettings(fs);
+    EXPECT_EQ(LocaleDateSeparator(), '.');
+    EXPECT_EQ(LocaleShortDateFormat(), "dd.mm.yyyy");
+    EXPECT_NE(LocaleThousandSeparator(), LocaleDecimalSeparator());
+    base::SetFormatSettings(saved);
+}
+
+TEST(ExtCGridColumns, FlaggingACellKeepsItsColumnsLook) {
+    TExtColumnGrid g(nullptr);
+    TGridColumnItem& item = g.Columns().Items(2);
+    item.SetAlignment(plat::taCenter);
+    item.SetHeaderAlignment(plat::taRightJustify);
+    item.SetColor(plat::clYellow);
+    g.SetReadOnly(2, 3, true);
+    g.SetReadOnly(2, 0, true);
+    plat::TAlignment ha = plat::taLeftJustify;
+    TVAlignment va = vtaTop;
+    g.DoGetAlignment(2, 3, ha, va);
+    EXPECT_EQ(ha, plat::taCenter);
+    g.DoGetAlignment(2, 0, ha, va);
+    EXPECT_EQ(ha, plat::taRightJustify);
+    plat::TBrush brush;
+    plat::TFont font;
+    g.GetCellColor(2, 3, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clYellow);
+    EXPECT_EQ(g.Colors(2, 0), plat::clNone) << "a fixed cell has no brush of its own";
+}

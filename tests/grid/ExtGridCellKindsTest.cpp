@@ -469,6 +469,9 @@ TEST(ExtGridCellKinds, PictureSizeByStretchMode) {
         {ShrinkWithAspectRatio, 0, 50, 200, {50, 25}},
         // 100 x 50 into 30 wide: 15 high; into 45: 22.5, a half going even.
         {StretchWithAspectRatio, 0, 45, 100, {45, 22}},
+        // Padding wider than the cell: no room, never a negative size.
+        {Stretch, 30, 20, 20, {0, 0}},
+        {ShrinkWithAspectRatio, 30, 20, 20, {0, 0}},
     };
     plat::TPicture pic;
     plat::TBitmap b(100, 50);

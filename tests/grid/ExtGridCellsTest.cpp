@@ -235,3 +235,22 @@ TEST(ExtGridCells, CellFontFallsBackToTheGridFont) {
     EXPECT_TRUE(g.GetCellFont(1, 1).Style().Contains(plat::fsItalic));
     EXPECT_EQ(g.FontNames(1, 1), "Verdana");
 }
+
+TEST(ExtGridCells, TypedWritesRepaintTheDisplayedCellOfAHiddenLayout) {
+    const struct {
+        const char* name;
+        bool hide;
+        std::vector<TExtStringGrid::TRepaint> extra;
+    } cases[] = {
+        {"no hidden columns", false, {}},
+        {"column 1 hidden", true, {{2, 4}}},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        if (c.hide) g.HideColumn(1);
+        g.ClearRepaintLog();
+        g.SetInts(3, 4, 12);
+        EXPECT_EQ(g.Cells(3, 4), "12") << c.name;
+        EXPECT_EQ(g.RepaintLog(), c.extra) << c.name;
+    }
+}

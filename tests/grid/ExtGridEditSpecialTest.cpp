@@ -10,8 +10,12 @@
 
 #include "base/DateTime.h"
 #include "base/StrUtils.h"
+#include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridSpecialEditors.h"
+#include "platform/Clipboard.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
@@ -263,6 +267,44 @@ TEST_F(GridSpecialEdit, SpinStepsReportedByTheirKind) {
     EXPECT_EQ(grid->Cells(2, 2), "98");
 }
 
+// A column grid's spin column brings its own limits and step; a column
+// without limits leaves the spin free.
+TEST(GridSpecialEditColumns, SpinTakesTheColumnsLimits) {
+    plat::EnsureGuiApplication();
+    auto form = std::make_unique<plat::TForm>(nullptr);
+    form->SetBounds(0, 0, 500, 300);
+    auto* grid = new TExtColumnGrid(form.get());
+    grid->SetParent(form.get());
+    grid->SetBounds(0, 0, 400, 200);
+    grid->SetColCount(3);
+    grid->SetRowCount(3);
+    grid->Columns().Items(1).SetEditor(edSpinEdit);
+    grid->Columns().Items(1).SetSpin(10, 20, 4);
+    grid->Columns().Items(2).SetEditor(edSpinEdit);
+    form->Show();
+    grid->SetFocus();
+    pt::ProcessEvents();
+    const struct {
+        int col;
+        const char* cell;
+        unsigned short key;
+        const char* result;
+    } cases[] = {
+        {1, "12", plat::VK_PRIOR, "16"}, {1, "18", plat::VK_PRIOR, "18"}, {1, "12", plat::VK_HOME, "20"},
+        {1, "12", plat::VK_END, "10"},   {2, "500", plat::VK_PRIOR, "501"}, {2, "-3", plat::VK_NEXT, "-4"},
+    };
+    for (const auto& c : cases) {
+        grid->SetCells(c.col, 1, c.cell);
+        grid->SetCol(c.col);
+        grid->SetRow(1);
+        pt::SendKey(*grid, plat::VK_F2);
+        ASSERT_NE(grid->EditCtrl(), nullptr) << c.col;
+        pt::SendKey(*grid->EditCtrl(), c.key);
+        pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(c.col, 1), c.result) << c.col << " " << c.cell << " " << c.key;
+    }
+}
+
 TEST_F(GridSpecialEdit, ButtonsPassTheirTextThroughTheEllipsisHook) {
     grid->OnEllipsClick = [](plat::TObject*, int c, int r, std::string& s) {
         EXPECT_EQ(c, 2);
@@ -282,6 +324,38 @@ TEST_F(GridSpecialEdit, ButtonsPassTheirTextThroughTheEllipsisHook) {
     pt::SendKey(*grid->EditCtrl(), plat::VK_DOWN);
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridSpecialEdit, EditButtonCompletesFromTheLookupItems) {
+    grid->SetLookup(true);
+    grid->LookupItems().Add("Alpha");
+    kind2 = edEditBtn;
+    Play("", {Type("al"), Key(plat::VK_RETURN)});
+    EXPECT_EQ(grid->Cells(2, 2), "alpha");
+}
+
+TEST_F(GridSpecialEdit, PasteIntoButtonEditorsFollowsTheirFilter) {
+    const struct {
+        TEditorType kind;
+        const char* clip;
+        const char* cell;
+    } cases[] = {
+        {edEditBtn, "12\r\n", "12"},
+        {edNumericEditBtn, "1a", "5"},
+        {edNumericEditBtn, "-7", "-7"},
+        {edFloatUnitEditBtn, "2.5", "2.5kg"},
+        {edNumericUnitEditBtn, "2.5", "5kg"},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        plat::Clipboard().SetAsText(c.clip);
+        const bool unit = c.kind == edFloatUnitEditBtn || c.kind == edNumericUnitEditBtn;
+        Play(unit ? "5kg" : "5", {});
+        ASSERT_NE(grid->EditCtrl(), nullptr);
+        pt::SendKey(*grid->EditCtrl(), 'V', plat::ssCtrl);
+        pt::SendKey(*grid->EditCtrl(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(2, 2), c.cell) << c.kind << " " << c.clip;
+    }
 }
 
 TEST_F(GridSpecialEdit, DatePickerOpensInsideItsLimits) {
@@ -374,6 +448,52 @@ TEST_F(GridSpecialEdit, CustomLinkEditsThroughTheApplicationsControl) {
     pt::SendKey(*link.FEdit, plat::VK_TAB);
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(link.created, 1) << "the link's control is made once";
+    grid->SetEditLink(nullptr);
+}
+
+TEST_F(GridSpecialEdit, PopupLinkEditsOnAWindowAtTheCell) {
+    kind2 = edCustom;
+    TTestLink link(form.get());
+    link.EditStyle = esPopup;
+    link.PopupWidth = 120;
+    link.PopupHeight = 60;
+    grid->SetEditLink(&link);
+    Play("one", {});
+    plat::TForm* popup = link.PopupForm();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->Visible());
+    EXPECT_EQ(link.FEdit->Parent(), popup);
+    EXPECT_EQ(link.GetParent(), popup);
+    const plat::TRect r = grid->GridCellRect(2, 2);
+    const plat::TPoint at = grid->ClientToScreen(plat::TPoint{r.Left, r.Top});
+    EXPECT_EQ(popup->Left(), at.X);
+    EXPECT_EQ(popup->Top(), at.Y);
+    EXPECT_EQ(popup->Width(), 120);
+    EXPECT_EQ(popup->Height(), 60);
+    pt::TypeText(*link.FEdit, "x");
+    pt::SendKey(*link.FEdit, plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "onex");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(popup->Visible());
+
+    pt::ProcessEvents();  // the main window takes the activation back
+    EXPECT_TRUE(grid->Focused());
+    link.PopupTop = 200;  // one place alone does not move the window
+    link.AutoPopupWidth = true;
+    Play("two", {Type("y")});
+    EXPECT_EQ(popup->Top(), at.Y);
+    EXPECT_EQ(popup->Width(), r.Width());
+    link.FormExit(popup);  // the window lost the activation: the edit ends with the value
+    EXPECT_EQ(grid->Cells(2, 2), "twoy");
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(link.created, 1);
+
+    pt::ProcessEvents();
+    link.PopupLeft = 30;
+    Play("three", {Type("z"), Key(plat::VK_ESCAPE)});
+    EXPECT_EQ(popup->Left(), 30);
+    EXPECT_EQ(popup->Top(), 200);
+    EXPECT_EQ(grid->Cells(2, 2), "three");
     grid->SetEditLink(nullptr);
 }
 

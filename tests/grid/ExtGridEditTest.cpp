@@ -413,6 +413,38 @@ TEST_F(GridEdit, TabFromASpecialEditorCommitsAndLeavesTheGrid) {
     EXPECT_EQ(done, (std::vector<Done>{{2, 2}}));
 }
 
+TEST_F(GridEdit, LookupCompletesTypedTextFromTheItems) {
+    grid->SetLookup(true);
+    grid->LookupItems().Add("Alpha");
+    grid->LookupItems().Add("Beta");
+    Select(1, 1);
+    pt::TypeText(*grid, "b");
+    pt::TypeText(Editor(), "e");
+    EXPECT_EQ(Editor().Text(), "beta");
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 2);
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 2);
+    pt::SendKey(Editor(), plat::VK_BACK, 0, "\b");  // takes the completion away, completes nothing
+    EXPECT_EQ(Editor().Text(), "be");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 1), "be");
+
+    grid->SetLookupCaseSensitive(true);
+    Select(1, 2);
+    pt::TypeText(*grid, "b");
+    pt::TypeText(Editor(), "e");
+    EXPECT_EQ(Editor().Text(), "be");
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+
+    grid->SetLookupHistory(true);
+    Select(1, 3);
+    pt::TypeText(*grid, "G");
+    pt::TypeText(Editor(), "amma");
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->LookupItems().IndexOf("Gamma"), 2);
+    EXPECT_EQ(grid->Cells(1, 3), "Gamma");
+}
+
 TEST_F(GridEdit, AdvanceWithNoEditableCellStaysPut) {
     grid->OnCanEditCell = [](plat::TObject*, int, int, bool& can) { can = false; };
     Select(2, 3);
@@ -525,6 +557,24 @@ TEST_F(GridCombo, LeavingKeysFollowTheNavigationSettings) {
     EXPECT_EQ(grid->Cells(3, 3), "Off");
     EXPECT_EQ(grid->Col(), 4);
     EXPECT_EQ(grid->Row(), 3);
+}
+
+TEST_F(GridCombo, FreeTextJoinsTheListWithAHistory) {
+    grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col == 3) kind = edComboEdit;
+    };
+    grid->SetLookupHistory(true);
+    grid->ClearComboString();
+    grid->AddComboString("Off");
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->EditCombo(), "Turbo");
+    other->SetFocus();
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "Turbo");
+    EXPECT_EQ(grid->EditCombo()->Items().IndexOf("Turbo"), 1);
 }
 
 TEST_F(GridCombo, ComboIndexOfACell) {

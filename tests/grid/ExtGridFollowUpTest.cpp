@@ -164,3 +164,22 @@ TEST_F(GridFollowUp, ColouredBorderByLook) {
         EXPECT_EQ(grid->HasColouredBorder(), c.border) << c.look << " " << c.flat;
     }
 }
+
+TEST_F(GridFollowUp, AutoSizeFitsEveryColumnWhenSwitchedOn) {
+    ShowGrid(4, 5, false);
+    grid->SetCells(1, 1, "a text much wider than sixty-four pixels");
+    grid->SetCells(2, 1, "ab");
+    grid->SetAutoSize(true);
+    EXPECT_GT(grid->ColWidths(1), 100);
+    EXPECT_LT(grid->ColWidths(2), 64);
+    EXPECT_EQ(grid->ColWidths(0), 64) << "fixed columns are left";
+}
+
+TEST_F(GridFollowUp, AutoThemeAdaptTellsTheFooter) {
+    ShowGrid(4, 5, false);
+    grid->SetAutoThemeAdapt(true);
+    EXPECT_TRUE(grid->AutoThemeAdapt());
+    EXPECT_TRUE(grid->SearchFooter().AutoThemeAdapt());
+    grid->SetAutoThemeAdapt(false);
+    EXPECT_FALSE(grid->SearchFooter().AutoThemeAdapt());
+}

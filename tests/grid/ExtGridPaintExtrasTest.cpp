@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridPaint.h"
@@ -116,4 +118,62 @@ TEST(ExtGridPaintExtras, SynchronisedGridThatIsGoneIsLeftAlone) {
     delete b;
     a.g->SetTopRow(30);  // must not reach the freed grid
     EXPECT_EQ(a.g->TopRow(), 30);
+}
+
+namespace {
+int DarkPixels(const plat::TBitmap& bmp, const plat::TRect& r) {
+    int n = 0;
+    for (int y = r.Top + 1; y < r.Bottom - 2; ++y)
+        for (int x = r.Left + 1; x < r.Right - 2; ++x) {
+            const TColor c = bmp.Pixel(x, y);
+            if (plat::GetRValue(c) < 90 && plat::GetGValue(c) < 90 && plat::GetBValue(c) < 90) ++n;
+        }
+    return n;
+}
+}  // namespace
+
+TEST(ExtGridPaintExtras, ApplicationDrawingAndTheGridsText) {
+    const struct {
+        const char* name;
+        bool drawCell, customDraw, noDefault;
+        bool textShown;
+    } cases[] = {{"no events", false, false, true, true},
+                 {"event, default drawing kept", true, false, false, true},
+                 {"draw cell alone", true, false, true, false},
+                 {"custom draw alone", false, true, true, false}};
+    for (const auto& c : cases) {
+        ShownGrid t;
+        TExtStringGrid& g = *t.g;
+        g.HideColumn(1);  // the events get real columns
+        g.SetCells(3, 2, "WWWW");
+        std::vector<int> cols;
+        if (c.drawCell) g.OnDrawCell = [&](plat::TObject*, int col, int row, plat::TRect, TGridDrawState) {
+            if (row == 2) cols.push_back(col);
+        };
+        if (c.customDraw)
+            g.OnCustomCellDraw = [&](plat::TObject*, plat::TCanvas&, int col, int row, TGridDrawState, plat::TRect, bool) {
+                if (row == 2) cols.push_back(col);
+            };
+        g.SetNoDefaultDraw(c.noDefault);
+        const plat::TBitmap bmp = t.Shot(std::string("ExtGridPaintExtras_Draw_") + c.name + ".png");
+        const plat::TRect cell = g.CellRect(2, 2);  // displayed 2 = real 3
+        EXPECT_EQ(DarkPixels(bmp, cell) > 10, c.textShown) << c.name;
+        if (c.drawCell || c.customDraw) {
+            EXPECT_NE(std::find(cols.begin(), cols.end(), 3), cols.end()) << c.name;
+        }
+    }
+}
+
+TEST(ExtGridPaintExtras, ClassicHeaderEdges) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetLook(glClassic);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Classic.png");
+    const plat::TRect head = g.CellRect(2, 0);
+    // A black line down the right of the face, inside the fixed grid line.
+    int black = 0;
+    for (int y = head.Top + 3; y < head.Bottom - 3; ++y)
+        for (int x = head.Right - 4; x < head.Right; ++x)
+            if (bmp.Pixel(x, y) == plat::clBlack) ++black;
+    EXPECT_GT(black, head.Height() / 2);
 }
