@@ -388,6 +388,45 @@ void TExtColumnGrid::GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AF
     if (IsFixed(ACol, ARow)) ABrush.SetColor(plat::clNone);
 }
 
+void TExtColumnGrid::GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen) {
+    if (InRange(ACol) && NormalCell(ACol, ARow)) {
+        TGridColumnItem& item = FColumns->Items(ACol);
+        Borders = item.Borders();
+        APen = item.BorderPen();
+    }
+    TExtStringGrid::GetCellBorder(ACol, ARow, Borders, APen);
+}
+
+void TExtColumnGrid::GetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen) {
+    if (InRange(ACol) && NormalCell(ACol, ARow) && FColumns->Items(ACol).PrintBorderCustom()) {
+        TGridColumnItem& item = FColumns->Items(ACol);
+        Borders = item.PrintBorders();
+        APen = item.PrintBorderPen();
+    }
+    TExtStringGrid::GetCellPrintBorder(ACol, ARow, Borders, APen);
+}
+
+void TExtColumnGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                                       plat::TFont& AFont) {
+    // Fixed and trailing cells keep the printing's fixed look.
+    if (InRange(ACol) && NormalCell(ACol, ARow) && NotTrailing(ACol, ARow)) {
+        TGridColumnItem& item = FColumns->Items(ACol);
+        ABrush.SetColor(item.Fixed() ? FixedColor() : item.PrintColor());
+        const TCellProperties* p = PropsOf(ACol, ARow);
+        if (p && p->BrushColor() != plat::clNone) ABrush.SetColor(p->BrushColor());
+        if (item.PrintFontCustom()) {
+            AFont.Assign(item.PrintFont());
+            if (p) {
+                if (p->FontColor() != plat::clNone) AFont.SetColor(p->FontColor());
+                if (!p->FontStyle().Empty()) AFont.SetStyle(p->FontStyle());
+                if (p->FontSize() != 0) AFont.SetSize(p->FontSize());
+                if (!p->FontName().empty()) AFont.SetName(p->FontName());
+            }
+        }
+    }
+    TExtStringGrid::GetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
+}
+
 void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) {
     if (InRange(ACol)) {
         const TGridColumnItem& item = FColumns->Items(ACol);

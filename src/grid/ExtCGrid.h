@@ -282,6 +282,14 @@ public:
     void GetCheckFalse(int ACol, int ARow, std::string& Value) override;
     bool GetColumnFilter(int Column) override;
     void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override;
+    // Borders of normal cells, on screen and printed (the latter when the
+    // column says so), then the grid's events.
+    void GetCellBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen) override;
+    void GetCellPrintBorder(int ACol, int ARow, TCellBorders& Borders, plat::TPen& APen) override;
+    // The printed look of a normal cell: the column's print colour and,
+    // with PrintFontCustom, its print font; the cell's own colours on top.
+    void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, plat::TBrush& ABrush,
+                           plat::TFont& AFont) override;
     // A cell's own properties start as its column looks, so that flagging
     // a cell (read-only, say) does not change its alignment or colour.
     void GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush, TColor& AColorTo,

@@ -132,7 +132,7 @@ void TExtStringGrid::Loaded() {
 // ----------------------------------------------------------- repainting
 
 void TExtStringGrid::RepaintCell(int ACol, int ARow) {
-    FRepaintLog.push_back({ACol, ARow});
+    if (FLogRepaints) FRepaintLog.push_back({ACol, ARow});
     if (ACol >= 0 && ARow >= 0) TBaseGrid::RepaintCell(ACol, ARow);
     else TBaseGrid::Invalidate();
 }

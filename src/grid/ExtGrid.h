@@ -590,11 +590,14 @@ public:
         int Row;
         friend bool operator==(const TRepaint&, const TRepaint&) = default;
     };
+    // The log records only after ClearRepaintLog has started it, so a
+    // window that fills thousands of cells does not grow it for nothing.
     const std::vector<TRepaint>& RepaintLog() const { return FRepaintLog; }
     int InvalidateCount() const { return FInvalidateCount; }
     void ClearRepaintLog() {
         FRepaintLog.clear();
         FInvalidateCount = 0;
+        FLogRepaints = true;
     }
     bool HasParent() const { return Parent() != nullptr; }
     void SetSelectedCells(int ACol, int ARow, bool Value);
@@ -791,6 +794,7 @@ private:
     TMouseActions FMouseActions;
     TNavigation FNavigation;
     std::vector<TRepaint> FRepaintLog;
+    bool FLogRepaints = false;
     int FInvalidateCount = 0;
 
     plat::TStrings FColumnHeaders;

@@ -202,6 +202,7 @@ void TExtStringGrid::HideRows(int FromRow, int ToRow) {
         ++shown;
     }
     if (shown > 0) RemoveRowsInternal(displFrom, shown);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRow(int RowIndex) {
@@ -215,6 +216,7 @@ void TExtStringGrid::UnHideRow(int RowIndex) {
     TControlList& list = St().CellControls;
     for (int i = 0; i < list.Count(); ++i)
         if (list.Control(i).Y == RowIndex && list.Control(i).Control) list.Control(i).Control->SetVisible(true);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -232,6 +234,7 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
     }
     FGridItems.erase(first, last);
     if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(true);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRowsAll() {
@@ -270,6 +273,7 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList) {
         ++w;
     }
     SetTextAndRowCount(count - n);
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRowList() {
@@ -300,6 +304,7 @@ void TExtStringGrid::UnHideRowList() {
         }
     }
     if (FFilterLevel < 2) FGridItems.clear();
+    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::ScrollInView(int ColIndex, int RowIndex) {

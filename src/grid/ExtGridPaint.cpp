@@ -10,9 +10,11 @@
 #include "base/StrUtils.h"
 #include "controls/EsgHTMLE.h"
 #include "controls/ExtDraw.h"
+#include "controls/ExtDrawBars.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtCGrid.h"
+#include "grid/ExtGridCellLook.h"
 #include "grid/ExtGridView.h"
 #include "platform/Bitmap.h"
 
@@ -141,6 +143,9 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     bool textBeside = g.GraphicTextBeside(rcol, ARow);
     if (graphic && kind != ctEmpty && g.NoImageAndText()) textBeside = false;
     if ((g.OnDrawCell || g.OnCustomCellDraw) && g.NoDefaultDraw()) textBeside = false;
+    const bool fixedCell = g.IsFixed(ACol, ARow);
+    DrawCellBackGround(Canvas, ACol, rcol, ARow, r, fixedCell || fixedLook, selected, kind);
+    if (!fixedCell) DrawSelectionFrame(Canvas, ACol, ARow, r);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
 
@@ -150,7 +155,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (checkKind) {
         TRect box = r;
         if (fixedLook) box.Top += 1;
-        DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic);
+        DrawCheckCell(Canvas, rcol, ARow, box, L, kind, graphic, textWidth);
     }
     if (graphic && !checkKind) g.DrawCellContent(Canvas, rcol, ARow, r, AState, L.HA, L.VA, textWidth);
 
@@ -303,6 +308,142 @@ void TExtGridPainter::DrawFixedEdges(TCanvas& Canvas, int ACol, int ARow, TRect 
     (void)ARow;
 }
 
+// ----------------------------------------------------------------- background and selection frame
+namespace {
+
+bool ChosenCells(TBackGroundCells Cells, bool Fixed) {
+    return Cells == bcAll || (Fixed ? Cells == bcFixed : Cells == bcNormal);
+}
+
+// Draws the part of Picture placed at Origin that meets Area.
+void DrawPictureAt(TCanvas& Canvas, const plat::TBitmap& Picture, plat::TPoint Origin, const TRect& Area) {
+    Canvas.SaveState();
+    Canvas.IntersectClipRect(Area);
+    Canvas.Draw(Origin.X, Origin.Y, Picture);
+    Canvas.RestoreState();
+}
+
+// Tiles Picture over Area, the first tile starting Offset into the picture.
+void TilePicture(TCanvas& Canvas, const plat::TBitmap& Picture, plat::TPoint Offset, const TRect& Area) {
+    const int pw = Picture.Width(), ph = Picture.Height();
+    if (pw <= 0 || ph <= 0) return;
+    Canvas.SaveState();
+    Canvas.IntersectClipRect(Area);
+    for (int y = Area.Top - Offset.Y % ph; y < Area.Bottom; y += ph)
+        for (int x = Area.Left - Offset.X % pw; x < Area.Right; x += pw) Canvas.Draw(x, y, Picture);
+    Canvas.RestoreState();
+}
+
+}  // namespace
+
+void TExtGridPainter::DrawCellBackGround(TCanvas& Canvas, int ACol, int RCol, int ARow, TRect R, bool Fixed,
+                                         bool Selected, TCellType Kind) {
+    TExtStringGrid& g = FGrid;
+    TBackGround& bg = g.BackGround();
+    if (!ChosenCells(bg.Cells(), Fixed)) return;
+    const bool ownColour = g.Colors(RCol, ARow) != plat::clNone;
+    const int lw = g.GridLineWidth();
+    if (!bg.Bitmap().Empty() && !ownColour && !(g.ShowSelection() && Selected)) {
+        const TRect area{R.Left - (lw - 1), R.Top - (lw - 1), R.Right, R.Bottom};
+        if (bg.Display() != bdTile) {
+            DrawPictureAt(Canvas, bg.Bitmap(), {bg.Left(), bg.Top()}, area);
+        } else {
+            // The tiles run on from the first chosen cell across the grid.
+            const int c0 = bg.Cells() == bcNormal ? g.FixedCols() : 0;
+            const int r0 = bg.Cells() == bcNormal ? g.FixedRows() : 0;
+            int dx = 0, dy = 0;
+            for (int c = c0; c < ACol; ++c) dx += g.ColWidths(c);
+            for (int r = r0; r < ARow; ++r) dy += g.RowHeights(r);
+            TilePicture(Canvas, bg.Bitmap(), {dx, dy}, {R.Left - 1, R.Top - 1, R.Right, R.Bottom});
+        }
+    }
+    const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
+    const bool checkLike = Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadio || Kind == ctButton ||
+                           Kind == ctRadioButton;
+    if (gradient && (!ownColour || checkLike) && !(g.ShowSelection() && Selected)) {
+        const TRect area{R.Left - 1, R.Top - lw, R.Right, R.Bottom + lw - 1};
+        const bool horz = bg.Display() == bdGradientHorz;
+        const int span = horz ? g.Width() : g.Height();
+        const TColor to = bg.ColorTo() == plat::clNone ? bg.Color() : bg.ColorTo();
+        const TColor from = ctl::InterpolateColor(bg.Color(), to, 0, span, horz ? area.Left : area.Top);
+        const TColor until = ctl::InterpolateColor(bg.Color(), to, 0, span, horz ? area.Right : area.Bottom);
+        ctl::FillGradientRect(Canvas, from, until, 128, area, horz);
+    }
+}
+
+void TExtGridPainter::DrawSelectionFrame(TCanvas& Canvas, int ACol, int ARow, TRect R) {
+    TExtStringGrid& g = FGrid;
+    if (!g.SelectionRectangle()) return;
+    TGridRect sel = g.Selection();
+    if (g.IsMergedCell(sel.Left, sel.Top)) {
+        const plat::TPoint b = g.BaseCell(sel.Left, sel.Top);
+        sel = {b.X, b.Y, b.X, b.Y};
+    }
+    const int left = std::min(sel.Left, sel.Right), right = std::max(sel.Left, sel.Right);
+    const int top = std::min(sel.Top, sel.Bottom), bottom = std::max(sel.Top, sel.Bottom);
+    if (ACol < left || ACol > right || ARow < top || ARow > bottom) return;
+    const int lw = g.GridLineWidth();
+    const plat::TPen saved = Canvas.Pen();
+    Canvas.Pen().SetColor(g.SelectionRectangleColor());
+    Canvas.Pen().SetWidth(2);
+    Canvas.Pen().SetStyle(plat::psSolid);
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        Canvas.MoveTo(x1, y1);
+        Canvas.LineTo(x2, y2);
+    };
+    const int rightEnd = ACol == right ? R.Right - 1 : R.Right;
+    if (ACol == left) line(R.Left - lw + 1, R.Bottom, R.Left - lw + 1, R.Top - lw);
+    if (ACol == right) line(R.Right - 1, R.Bottom, R.Right - 1, R.Top - lw);
+    if (ARow == top) line(R.Left - lw, R.Top - lw + 1, rightEnd, R.Top - lw + 1);
+    if (ARow == bottom) line(R.Left - lw, R.Bottom, rightEnd, R.Bottom);
+    if (g.SelectionResizer() && ACol == right && ARow == bottom) {
+        Canvas.Brush().SetColor(g.SelectionRectangleColor());
+        Canvas.FillRect({R.Right - 4, R.Bottom - 4, R.Right + 1, R.Bottom + 1});
+    }
+    Canvas.SetPen(saved);
+}
+
+void TExtGridPainter::PaintBackgroundOutside(TCanvas& Canvas) {
+    TExtStringGrid& g = FGrid;
+    TBackGround& bg = g.BackGround();
+    const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
+    if (gradient && bg.ColorTo() == plat::clNone && bg.Bitmap().Empty()) return;
+    const int lw = g.GridLineWidth();
+    TRect client{0, 0, g.ClientWidth(), g.ClientHeight()};
+    if (g.SearchFooter().Visible()) client.Bottom -= 32;
+    // The right edge of the last column and the bottom of the last row,
+    // when they are in view (summed only that far).
+    int right = g.FixedColsWidth();
+    for (int c = g.LeftCol(); c < g.ColCount() && right <= client.Right; ++c) right += g.ColWidths(c);
+    int bottom = g.FixedRowsHeight();
+    for (int r = g.TopRow(); r < g.RowCount() && bottom <= client.Bottom; ++r) bottom += g.RowHeights(r);
+    std::vector<TRect> areas;
+    if (right + lw < client.Right) areas.push_back({right + lw, client.Top, client.Right, client.Bottom});
+    if (bottom + lw < client.Bottom) areas.push_back({client.Left, bottom + lw, std::min(right + lw, client.Right),
+                                                      client.Bottom});
+    for (const TRect& area : areas) {
+        Canvas.SaveState();
+        Canvas.IntersectClipRect(area);
+        if (bg.Bitmap().Empty()) {
+            ctl::FillGradientRect(Canvas, bg.Color(), bg.ColorTo(), 128, client, bg.Display() == bdGradientHorz);
+        } else if (bg.Display() != bdTile) {
+            DrawPictureAt(Canvas, bg.Bitmap(), {bg.Left(), bg.Top()}, area);
+        } else if (bg.Cells() != bcFixed) {
+            const plat::TPoint start = bg.Cells() == bcNormal
+                                           ? plat::TPoint{g.FixedColsWidth(), g.FixedRowsHeight()}
+                                           : plat::TPoint{0, 0};
+            const plat::TPoint off = g.XYOffset();
+            const TRect from{start.X + off.X, start.Y + off.Y, client.Right, client.Bottom};
+            // Tiles line up with those drawn in the cells: the offset into
+            // the picture is the distance from the tiles' origin.
+            const int pw = std::max(1, bg.Bitmap().Width()), ph = std::max(1, bg.Bitmap().Height());
+            const int ox = ((area.Left - from.Left) % pw + pw) % pw, oy = ((area.Top - from.Top) % ph + ph) % ph;
+            TilePicture(Canvas, bg.Bitmap(), {ox, oy}, area);
+        }
+        Canvas.RestoreState();
+    }
+}
+
 // ----------------------------------------------------------------- text
 int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L) {
     TExtStringGrid& g = FGrid;
@@ -352,12 +493,26 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
         default: break;
     }
     Canvas.SetBkMode(plat::TRANSPARENT);
+    // A link shows underlined in the link colour, by default without its
+    // protocol part.
+    const bool link = g.URLShow() && ctl::IsUrlText(text);
+    if (link) {
+        if (!g.URLFull()) text = ctl::StripUrlProtocol(text);
+        Canvas.Font().SetStyle(Canvas.Font().Style() + plat::TFontStyles{plat::fsUnderline});
+        Canvas.Font().SetColor(g.URLColor());
+    }
     TRect measure = R;
     Canvas.DrawText(text, measure, flags | plat::DT_CALCRECT);
     Canvas.SaveState();
     Canvas.IntersectClipRect(R);
     Canvas.DrawText(text, R, flags);
     Canvas.RestoreState();
+    int errPos = 0, errLen = 0;
+    g.GetMarker(RCol, ARow, errPos, errLen);
+    const TCellType kind = g.GetCellType(RCol, ARow);
+    if (errLen > 0 && (kind == ctEmpty || kind == ctValue || kind == ctNone))
+        ctl::DrawErrorUnderline(Canvas, text, R, Canvas.TextHeight("hg"), errLen, errPos);
+    if (link) Canvas.Font().SetStyle(Canvas.Font().Style() - plat::TFontStyles{plat::fsUnderline});
     return measure.Width() + 2;
 }
 
@@ -437,16 +592,21 @@ void TExtGridPainter::DrawCheckGlyph(TCanvas& Canvas, TRect Box, bool Checked, b
 }
 
 void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L,
-                                    TCellType Kind, const TCellGraphic* Graphic) {
+                                    TCellType Kind, const TCellGraphic* Graphic, int TextWidth) {
     TExtStringGrid& g = FGrid;
     const plat::TPoint off = g.XYOffset();
     plat::InflateRect(R, 1 - off.X, 1 - off.Y);
     const int size = g.ControlLook().ControlStyle() == csWinXP   ? 16
                      : g.ControlLook().ControlStyle() == csKelo ? 20
                                                                  : g.ControlLook().CheckSize();
+    // A box with a caption stands beside it: left of right-aligned text,
+    // before centred text; a data box has no caption and takes the edge.
+    const bool dataKind = Kind == ctDataCheckBox || Kind == ctVirtCheckBox || Kind == ctRowCheckBox;
+    const int tw = dataKind ? 0 : std::max(0, TextWidth);
     int x0 = R.Left + 1;
-    if (L.HA == plat::taRightJustify) x0 = R.Right - size - 1;
-    else if (L.HA == plat::taCenter) x0 = R.Left + std::max(0, R.Width() - size) / 2;
+    if (L.HA == plat::taRightJustify) x0 = R.Right - tw - size - 1;
+    else if (L.HA == plat::taCenter)
+        x0 = tw == 0 ? R.Left + std::max(0, R.Width() - size) / 2 : R.Left + std::max(0, R.Width() - tw) / 2 - size;
     x0 = std::max(x0, R.Left + 1);
     int y0 = R.Top + 1;
     if (L.VA == vtaCenter) y0 = size <= R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;
@@ -544,6 +704,8 @@ void TExtStringGrid::Paint() {
         c.Brush().SetStyle(plat::bsSolid);
     }
     c.Pen().SetColor(plat::clBlack);
+    if (!BackGround().Bitmap().Empty() || BackGround().ColorTo() != plat::clNone)
+        Painter().PaintBackgroundOutside(c);
     // The window layer draws no border of its own colour around a control:
     // the one-pixel frame goes along the edge of the client area instead.
     if (HasColouredBorder()) {
@@ -607,6 +769,7 @@ plat::TPoint TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool S
         const int h = c.DrawText(text.empty() ? std::string(" ") : text, m, flags);
         size = {m.Right - m.Left, h};
     } else {
+        if (URLShow() && !URLFull() && ctl::IsUrlText(text)) text = ctl::StripUrlProtocol(text);
         int widest = 0, lines = 0;
         size_t start = 0;
         while (true) {

@@ -61,6 +61,10 @@ public:
     void DrawColSizeLine(plat::TCanvas& Canvas, int X);
     void DrawRowSizeLine(plat::TCanvas& Canvas, int Y);
 
+    // The background outside the cells: right of the last column and
+    // below the last row, when they are in view.
+    void PaintBackgroundOutside(plat::TCanvas& Canvas);
+
     // The bitmap resource name of a check glyph, empty for drawn styles.
     static const char* CheckGlyphName(TControlStyle Style, bool Checked, bool Enabled);
 
@@ -75,9 +79,14 @@ private:
     };
     void DrawFixedFace(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R, const TCellLook& Look);
     void DrawFixedEdges(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, bool FixedLook);
+    // Under the text: the background picture or gradient of the cell and
+    // the frame of the selected block.
+    void DrawCellBackGround(plat::TCanvas& Canvas, int ACol, int RCol, int ARow, plat::TRect R, bool Fixed,
+                            bool Selected, TCellType Kind);
+    void DrawSelectionFrame(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R);
     int DrawCellText(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look);
     void DrawCheckCell(plat::TCanvas& Canvas, int RCol, int ARow, plat::TRect R, const TCellLook& Look,
-                       TCellType Kind, const TCellGraphic* Graphic);
+                       TCellType Kind, const TCellGraphic* Graphic, int TextWidth = 0);
 
     TExtStringGrid& FGrid;
     TGridLookColors FLook;

@@ -1,6 +1,7 @@
 #include "grid/ExtGridScroll.h"
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridCellLook.h"
 #include "grid/ExtGridScrollBars.h"
 #include "grid/ExtGridView.h"
 #include "platform/Application.h"
@@ -190,6 +191,11 @@ void TExtStringGrid::TopLeftChanged() {
     // A special editor stays where it was opened; it closes with its value
     // kept rather than float over other cells.
     if (EditMode() && EditControl() != edNormal) HideInplaceEdit();
+    // A tiled picture or a gradient runs across the whole grid: every cell
+    // shows a new part of it after a scroll.
+    const TBackGround& bg = BackGround();
+    const bool gradient = bg.Display() == bdGradientHorz || bg.Display() == bdGradientVert;
+    if ((!bg.Bitmap().Empty() && bg.Display() == bdTile) || (gradient && bg.ColorTo() != plat::clNone)) Invalidate();
     CellControlsUpdate(false);
     v.OldLeftCol = LeftCol();
     v.OldTopRow = TopRow();

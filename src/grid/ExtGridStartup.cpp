@@ -12,6 +12,7 @@
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 #include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
@@ -103,6 +104,12 @@ TGridUnit& GridUnit() {
         return u;
     }();
     return unit;
+}
+
+plat::TForm* FindParentForm(const plat::TControl* Control) {
+    for (plat::TControl* c = Control ? Control->Parent() : nullptr; c; c = c->Parent())
+        if (auto* form = dynamic_cast<plat::TForm*>(c)) return form;
+    return nullptr;
 }
 
 char LocaleTimeSeparator() { return base::FormatSettings().timeSeparator; }

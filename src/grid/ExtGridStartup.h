@@ -5,6 +5,11 @@
 
 #include <string>
 
+namespace plat {
+class TControl;
+class TForm;
+}  // namespace plat
+
 namespace grid {
 
 class TExtStringGrid;
@@ -29,6 +34,9 @@ struct TGridUnit {
 // The unit's state, set up on the first call. Every grid's constructor calls
 // it; a program that loads grids from window layouts calls it before.
 TGridUnit& GridUnit();
+
+// The first form up the parent chain of a control, or nullptr.
+plat::TForm* FindParentForm(const plat::TControl* Control);
 
 // The program-wide regional formats the grid's conversions use.
 char LocaleTimeSeparator();

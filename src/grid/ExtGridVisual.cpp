@@ -172,8 +172,9 @@ void TExtStringGrid::CellVisualProperties(int ACol, int ARow, TGridDrawState& AS
     // is lightened, so the current row stands out.
     if (rowMode && FSelectionColorTo == plat::clNone && inRange && ARow != Row())
         ABrush.SetColor(ctl::ScaleColorPercent(plat::ColorToRGB(ABrush.Color()), 7));
-    // 18. Alignment: the grid's, numbers to the right with AutoNumAlign,
-    // then the application's.
+    // 18. Word wrap by the application, then the alignment: the grid's,
+    // numbers to the right with AutoNumAlign, then the application's.
+    DoGetWordWrap(rcol, ARow, WW);
     HA = FDefaultAlignment;
     VA = FVAlignment;
     if (FAutoNumAlign) {

@@ -16,6 +16,9 @@
 #include "WorkflowImage.h"
 #include "gateway/EthernetUpdateFile.h"
 #include "gateway/LoRaWANFile.h"
+#include "gateway/LoRaWANModel.h"
+#include "gateway/LoRaWAN_Gateway.h"
+#include "grid/ExtGrid.h"
 #include "platform/Messages.h"
 #include "platform/Ping.h"
 #include "platform/TestHooks.h"
@@ -59,6 +62,105 @@ protected:
     }
 
     TEdit& ParGenEdit(const std::string& name) { return parGen->Ctl<TEdit>(name); }
+
+    // A grid cell as a user fills it: the cell made current, typing opens
+    // its editor over the old text, Enter ends the edit.
+    static void TypeCell(grid::TExtStringGrid& g, int c, int r, const std::string& text) {
+        g.SetFocus();
+        test::ProcessEvents();
+        g.SetRow(r);
+        g.SetCol(c);
+        test::TypeText(g, text.substr(0, 1));
+        ASSERT_TRUE(g.EditMode()) << "cell " << c << "," << r;
+        TControl& editor = *g.InplaceEditor();
+        test::TypeText(editor, text.substr(1));
+        test::SendKey(editor, VK_RETURN);
+        ASSERT_EQ(g.Cells(c, r), text) << "cell " << c << "," << r;
+    }
+
+    // A drop-down cell's entry picked with the keyboard.
+    static void PickCell(grid::TExtStringGrid& g, int c, int r, int index) {
+        g.SetFocus();
+        test::ProcessEvents();
+        g.SetRow(r);
+        g.SetCol(c);
+        test::SendKey(g, VK_RETURN);
+        ASSERT_TRUE(g.EditMode()) << "cell " << c << "," << r;
+        TComboBox& list = *g.EditCombo();
+        while (list.ItemIndex() > index) test::SendKey(list, VK_UP);
+        while (list.ItemIndex() < index) test::SendKey(list, VK_DOWN);
+        test::SendKey(list, VK_RETURN);
+        test::ProcessEvents();
+    }
+
+    // A check-box cell switched with the space bar.
+    static void ToggleCell(grid::TExtStringGrid& g, int c, int r) {
+        g.SetFocus();
+        test::ProcessEvents();
+        g.SetRow(r);
+        g.SetCol(c);
+        test::SendKey(g, VK_SPACE);
+    }
+
+    static void ClickCell(grid::TExtStringGrid& g, int c, int r) {
+        const TRect rc = g.GridCellRect(c, r);
+        ASSERT_LT(rc.Left, rc.Right) << "cell " << c << "," << r << " is not in view";
+        test::ClickAt(g, (rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2);
+    }
+
+    // Fills the device table's row and its rule tables with the device as
+    // TwoDevices() states it.
+    void EnterDevice(int row, const gw::TDeviceLoRa& d) {
+        grid::TExtStringGrid& devices = *loRaWAN->ESG_LoRaWAN_Device_List;
+        grid::TExtStringGrid& up = *loRaWAN->ACG_LoRaWAN_Uplink;
+        grid::TExtStringGrid& down = *loRaWAN->ACG_LoRaWAN_Downlink;
+        ClickCell(devices, 4, row);
+        ASSERT_EQ(devices.Row(), row);
+        const bool otaa = d.ActMethod == gw::Act_Meth_SL()[1];
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 2, row, d.DeviceEUI));
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 3, row, d.JoinEUI));
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 4, row, d.DeviceName));
+        ASSERT_NO_FATAL_FAILURE(PickCell(devices, 5, row, otaa ? 1 : 0));
+        if (otaa) {
+            ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 8, row, d.AppKey));
+        } else {
+            ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 6, row, d.NetSessKey));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 7, row, d.AppSessKey));
+        }
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 9, row, d.DevAdd));
+        ASSERT_NO_FATAL_FAILURE(PickCell(devices, 10, row, d.ClassLoRa == "C" ? 1 : 0));
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 11, row, d.DiagTimeOut));
+        ASSERT_NO_FATAL_FAILURE(TypeCell(devices, 13, row, d.Mnemonic));
+        for (size_t i = 0; i < d.UpLinkRules.size(); ++i) {
+            const gw::TRuleLoRa& rule = d.UpLinkRules[i];
+            const int r = static_cast<int>(i) + 1;
+            ASSERT_NO_FATAL_FAILURE(TypeCell(up, 2, r, rule.Port));
+            if (!rule.StartTest.empty()) {
+                ASSERT_NO_FATAL_FAILURE(TypeCell(up, 3, r, rule.StartTest));
+                ASSERT_NO_FATAL_FAILURE(TypeCell(up, 4, r, rule.LenTest));
+                ASSERT_NO_FATAL_FAILURE(TypeCell(up, 6, r, rule.ValueTest));
+            }
+            ASSERT_NO_FATAL_FAILURE(TypeCell(up, 7, r, rule.StartBit));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(up, 8, r, rule.NumBits));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(up, 9, r, rule.PosBit));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(up, 10, r, rule.Mnemonic));
+        }
+        loRaWAN->PC_LoRaWAN_Device_Rules_List->SetActivePage(loRaWAN->TS_LoRaWAN_Downlink_Rules_List);
+        for (size_t i = 0; i < d.DownLinkRules.size(); ++i) {
+            const gw::TRuleLoRa& rule = d.DownLinkRules[i];
+            const int r = static_cast<int>(i) + 1;
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 2, r, rule.Port));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 3, r, rule.StartBit));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 4, r, rule.NumBits));
+            if (rule.OnChange) ToggleCell(down, 5, r);
+            if (rule.OnCMD) ToggleCell(down, 6, r);
+            if (rule.OnTimer) ToggleCell(down, 7, r);
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 8, r, rule.Time));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 9, r, rule.PosBit));
+            ASSERT_NO_FATAL_FAILURE(TypeCell(down, 10, r, rule.Mnemonic));
+        }
+        loRaWAN->PC_LoRaWAN_Device_Rules_List->SetActivePage(loRaWAN->TS_LoRaWAN_Uplink_Rules_List);
+    }
 
     static std::string Shown(TComboBox& list) {
         const int i = list.ItemIndex();
@@ -183,8 +285,28 @@ TEST_F(Workflow, NewConfigurationToDeviceUpdate) {
     EXPECT_EQ(parGenFile.Root().FindNode("EtherNetIP_IP1").Text(), "10");
     EXPECT_EQ(parGenFile.Root().FindNode("EtherNetIP_IP4").Text(), "40");
 
-    // Step 3: the LoRaWAN devices.
-    ASSERT_TRUE(gw::SaveLoRaWAN(TwoDevices(), conf + "/LoRaWAN_Gateway.xml"));
+    // Step 3: two LoRaWAN devices with their rules, typed into the tables.
+    {
+        test::TScriptedUi ui;
+        TModalResult closedWith = mrNone;
+        ui.OnModal([&](TForm& shown) {
+            EXPECT_EQ(&shown, loRaWAN.get());
+            test::ProcessEvents();
+            const gw::TLoRaWANConfig wanted = TwoDevices();
+            for (size_t i = 0; i < wanted.Devices.size(); ++i)
+                EnterDevice(static_cast<int>(i) + 1, wanted.Devices[i]);
+            test::ClickAt(*loRaWAN->Btn_OK);
+            closedWith = loRaWAN->ModalResult();
+            return mrNone;
+        });
+        test::ClickAt(*main->Button("Btn_LoRaWAN_Access"));
+        for (const auto& box : ui.Boxes()) ADD_FAILURE() << box.Text;
+        EXPECT_EQ(closedWith, mrOk);
+    }
+    gw::TLoRaWANConfig stored;
+    std::string error;
+    ASSERT_TRUE(gw::LoadLoRaWAN(conf + "/LoRaWAN_Gateway.xml", true, stored, &error)) << error;
+    EXPECT_EQ(stored, TwoDevices());
 
     // Step 4: the image is built and the update dialog hands it to the updater.
     {

@@ -6,6 +6,7 @@
 #include "base/StrUtils.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridStartup.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/Layout.h"
 #include "platform/Registry.h"
@@ -375,4 +376,46 @@ TEST(ExtCGridColumns, FlaggingACellKeepsItsColumnsLook) {
     g.GetCellColor(2, 3, {}, brush, font);
     EXPECT_EQ(brush.Color(), plat::clYellow);
     EXPECT_EQ(g.Colors(2, 0), plat::clNone) << "a fixed cell has no brush of its own";
+}
+
+TEST(ExtCGridColumns, BordersAndPrintLookComeFromTheColumn) {
+    TExtColumnGrid g(nullptr);
+    TGridColumnItem& item = g.Columns().Items(2);
+    item.SetBorders({cbLeft, cbBottom});
+    item.BorderPen().SetColor(plat::clRed);
+    item.SetPrintColor(plat::clYellow);
+    item.PrintFont().SetName("Courier New");
+    TCellBorders borders;
+    plat::TPen pen;
+    g.GetCellBorder(2, 3, borders, pen);
+    EXPECT_EQ(borders, (TCellBorders{cbLeft, cbBottom}));
+    EXPECT_EQ(pen.Color(), plat::clRed);
+    borders = {};
+    g.GetCellBorder(2, 0, borders, pen);
+    EXPECT_TRUE(borders.Empty()) << "fixed cells keep their own borders";
+    g.GetCellPrintBorder(2, 3, borders, pen);
+    EXPECT_EQ(borders, (TCellBorders{cbTop, cbLeft, cbRight, cbBottom}));
+    item.SetPrintBorderCustom(false);
+    borders = {};
+    g.GetCellPrintBorder(2, 3, borders, pen);
+    EXPECT_TRUE(borders.Empty());
+    plat::TBrush brush;
+    plat::TFont font;
+    g.GetCellPrintColor(2, 3, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clYellow);
+    EXPECT_EQ(font.Name(), "Courier New");
+    g.SetColors(2, 4, plat::clBlue);
+    g.GetCellPrintColor(2, 4, {}, brush, font);
+    EXPECT_EQ(brush.Color(), plat::clBlue) << "the cell's own colour wins";
+}
+
+TEST(ExtCGridColumns, ParentFormOfAGrid) {
+    plat::TForm form(nullptr);
+    auto* panel = new plat::TPanel(&form);
+    panel->SetParent(&form);
+    auto* grid = new TExtColumnGrid(&form);
+    EXPECT_EQ(FindParentForm(grid), nullptr) << "not placed yet";
+    grid->SetParent(panel);
+    EXPECT_EQ(FindParentForm(grid), &form);
+    EXPECT_EQ(FindParentForm(nullptr), nullptr);
 }

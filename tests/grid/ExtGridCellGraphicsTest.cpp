@@ -358,18 +358,13 @@ TEST(ExtGridCellGraphics, RadioGroupPicksOptionByIndexOrText) {
     sheet.form->SetBounds(0, 0, 400, 240);
     g.SetBounds(0, 0, 380, 220);
     g.SetDefaultRowHeight(60);
-    for (int r : {1, 2}) {
-        TCellGraphic* gr = g.CreateCellGraphic(1, r);
-        gr->SetCellType(ctRadio);
-        auto* options = new TCellStrings;
+    // The second option by index; in the other cell the stored text picks.
+    for (const auto& [r, index] : {std::pair{1, 1}, std::pair{2, -1}}) {
+        TCellStrings* options = g.CreateRadio(1, r, 0, index);
         options->Add("one");
         options->Add("two");
         options->Add("three");
-        gr->SetCellBitmap(options);
-        gr->SetCellCreated(true);
     }
-    g.GetCellGraphic(1, 1)->SetCellIndex(1);   // the second option by index
-    g.GetCellGraphic(1, 2)->SetCellIndex(-1);  // by the stored text
     g.SetCells(1, 2, "three");
     sheet.Paint();
     ASSERT_TRUE(sheet.shot.SavePng(OutPath("ExtGridCellGraphics_RadioGroup.png")));
@@ -512,4 +507,47 @@ TEST(ExtGridCellGraphics, RotatedTextTurnsInsideItsCell) {
     EXPECT_LE(std::abs(turned.Height() - flat.Width()), 2) << "the same text, only turned";
     EXPECT_GE(turned.Top, sheet.Cell(2).Top);
     EXPECT_LE(turned.Bottom, sheet.Cell(2).Bottom);
+}
+
+TEST(ExtGridCellGraphics, RightAlignedCheckBoxStandsBesideItsCaption) {
+    const TColor kMark = RGB(33, 161, 33);
+    Sheet sheet(2);
+    TExtStringGrid& g = *sheet.grid;
+    g.ControlLook().SetControlStyle(csWinXP);
+    g.SetDefaultAlignment(plat::taRightJustify);
+    g.AddCheckBox(1, 1, true, false);
+    g.SetCells(1, 1, "Caption");
+    g.AddCheckBox(1, 2, true, true);
+    g.SetRow(0);
+    g.SetCol(0);
+    sheet.Paint();
+    auto span = [&](const TRect& c, const std::function<bool(TColor)>& pred) {
+        int lo = c.Right, hi = c.Left - 1;
+        for (int y = c.Top; y < c.Bottom; ++y)
+            for (int x = c.Left; x < c.Right - 1; ++x)
+                if (pred(sheet.shot.Pixel(x, y))) lo = std::min(lo, x), hi = std::max(hi, x);
+        return std::pair{lo, hi};
+    };
+    const auto mark = span(sheet.Cell(1), [&](TColor c) { return c == kMark; });
+    const auto text = span(sheet.Cell(1), [](TColor c) { return c == plat::clBlack; });
+    ASSERT_LE(mark.first, mark.second);
+    ASSERT_LE(text.first, text.second);
+    EXPECT_LT(mark.second, text.first) << "the box sits left of the right-aligned caption";
+    EXPECT_GT(text.second, sheet.Cell(1).Right - 10) << "the caption keeps the right edge";
+    const auto data = span(sheet.Cell(2), [&](TColor c) { return c == kMark; });
+    EXPECT_GE(data.second, sheet.Cell(2).Right - 12) << "a data box takes the right edge";
+}
+
+TEST(ExtGridCellGraphics, TextThatIsNoNumberPaintsWithoutRaising) {
+    Sheet sheet(5);
+    TExtStringGrid& g = *sheet.grid;
+    g.AddProgress(1, 1, kGreen, plat::clWhite);
+    g.AddExtProgress(1, 2, 0, 0);  // an empty range as well
+    g.AddRating(1, 3, 5, kOrange, kGrey);
+    g.AddDataImage(1, 4, 0, haLeft, vaTop);
+    g.AddRangeIndicator(1, 5, 100, kRed, kBlue, true);
+    for (int r = 1; r <= 5; ++r) g.SetCells(1, r, "n/a");
+    EXPECT_NO_THROW(sheet.Paint());
+    EXPECT_EQ(Count(sheet.shot, sheet.Cell(3), kOrange), 0) << "no stars are lit";
+    EXPECT_GT(Count(sheet.shot, sheet.Cell(3), kGrey), 0);
 }

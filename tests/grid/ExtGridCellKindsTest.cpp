@@ -630,6 +630,32 @@ TEST(ExtGridCellKinds, GraphicsMoveWithTheirCells) {
     EXPECT_TRUE(g.HasRating(4, 5));
 }
 
+TEST(ExtGridCellKinds, GraphicsFollowRowAndColumnMoves) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(5);
+    g.AddProgress(3, 2, plat::clRed, plat::clWhite);
+    g.AddCheckBox(2, 4, true, false);
+    plat::TBitmap* bmp = g.CreateBitmap(1, 3, false, haLeft, vaTop);
+    // Row 2 goes to 5; rows 3 to 5 move up by one.
+    g.MoveRow(2, 5);
+    EXPECT_TRUE(g.HasProgress(3, 5));
+    EXPECT_FALSE(g.HasProgress(3, 2));
+    EXPECT_TRUE(g.IsChecked(2, 3));
+    EXPECT_EQ(g.GetBitmap(1, 2), bmp);
+    // Column 3 goes to 1; columns 1 and 2 move right by one.
+    g.MoveColumn(3, 1);
+    EXPECT_TRUE(g.HasProgress(1, 5));
+    EXPECT_TRUE(g.IsChecked(3, 3));
+    EXPECT_EQ(g.GetBitmap(2, 2), bmp);
+    // Removing a row frees its graphic (the leak checker watches); rows
+    // inserted above push the others down with their graphics.
+    g.RemoveRows(5, 1);
+    EXPECT_FALSE(g.HasProgress(1, 5));
+    g.InsertRows(1, 2);
+    EXPECT_TRUE(g.IsChecked(3, 5));
+    EXPECT_EQ(g.GetBitmap(2, 4), bmp);
+}
+
 TEST(ExtGridCellKinds, ScrollBarAndPieSetters) {
     TExtStringGrid g(nullptr);
     g.AddScrollBar(1, 1, true);

@@ -199,6 +199,37 @@ TEST_F(GridSpecialEdit, ArrowsCommitAndMoveTheGridFocusLossCommitsOnce) {
     EXPECT_EQ(done, (std::vector<Done>{{2, 4}}));
 }
 
+TEST_F(GridSpecialEdit, FocusLeavingAnyEditorCommitsOnce) {
+    const struct {
+        TEditorType kind;
+        const char* cell;
+        Step change;
+        const char* result;
+    } cases[] = {
+        {edSpinEdit, "5", Type("8"), "8"},
+        {edFloatSpinEdit, "5", Type("2.5"), "2.50"},
+        {edEditBtn, "a", Type("b"), "b"},
+        {edUnitEditBtn, "1 m", Type("2"), "2 m"},
+        {edCheckBox, "c", Key(plat::VK_SPACE), "c"},
+        {edDateEdit, "15/03/2024", Key(plat::VK_DOWN), "14/03/2024"},
+        {edTimeEdit, "10:00:00", Key(plat::VK_UP), "11:00:00"},
+        {edDateTimeEdit, "15/03/2024 10:20", Key(plat::VK_UP), "16/03/2024 10:20"},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        Play(c.cell, {c.change});
+        ASSERT_TRUE(grid->EditMode()) << c.kind;
+        done.clear();
+        other->SetFocus();
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << c.kind;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.kind;
+        EXPECT_EQ(done, (std::vector<Done>{{2, 2}})) << c.kind;
+        grid->SetFocus();
+        pt::ProcessEvents();
+    }
+}
+
 TEST_F(GridSpecialEdit, RefusedValueKeepsTheEditorOpenOnTheCellText) {
     for (TEditorType k : {edSpinEdit, edEditBtn, edDateEdit}) {
         kind2 = k;

@@ -274,3 +274,20 @@ TEST(ExtGridMove, CellControlsAreCountedOncePerCell) {
     b.SetParent(nullptr);
     a.SetParent(nullptr);
 }
+
+TEST(ExtGridMove, HidingARowHidesItsControlAndShowingPlacesItAgain) {
+    TExtStringGrid g(nullptr);
+    Label(g);
+    plat::TPanel control(nullptr);
+    g.SetCellControls(1, 4, &control);
+    control.SetVisible(true);
+    g.HideRow(4);
+    EXPECT_FALSE(control.Visible());
+    EXPECT_EQ(g.CellControlList().Control(0).Y, 4) << "listed by its real row";
+    g.UnHideRow(4);
+    EXPECT_TRUE(control.Visible());
+    const plat::TRect r = g.CellRect(1, 4);
+    EXPECT_EQ(control.Left(), r.Left - 1);
+    EXPECT_EQ(control.Top(), r.Top - 1);
+    g.SetCellControls(1, 4, nullptr);
+}

@@ -177,3 +177,109 @@ TEST(ExtGridPaintExtras, ClassicHeaderEdges) {
             if (bmp.Pixel(x, y) == plat::clBlack) ++black;
     EXPECT_GT(black, head.Height() / 2);
 }
+
+#include "grid/ExtGridCellLook.h"
+
+TEST(ExtGridPaintExtras, GradientBackgroundRunsAcrossCellsAndBeyond) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetColCount(4);  // 4 x 64 leaves room at the right
+    g.SetRowCount(4);
+    g.BackGround().SetDisplay(bdGradientHorz);
+    g.BackGround().SetColor(plat::clRed);
+    g.BackGround().SetColorTo(plat::clBlue);
+    g.SetColors(3, 2, plat::clLime);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Gradient.png");
+    // Row 3: away from the current cell, which shows the selection.
+    const plat::TRect left = g.CellRect(1, 3), right = g.CellRect(3, 3);
+    const TColor a = bmp.Pixel(left.Left + 3, left.Top + 3), b = bmp.Pixel(right.Right - 4, right.Top + 3);
+    EXPECT_GT(plat::GetRValue(a), plat::GetBValue(a)) << "red side";
+    EXPECT_GT(plat::GetBValue(b), plat::GetBValue(a));
+    EXPECT_LT(plat::GetRValue(b), plat::GetRValue(a));
+    // A cell with its own colour keeps it.
+    const plat::TRect own = g.CellRect(3, 2);
+    EXPECT_EQ(bmp.Pixel(own.Left + 3, own.Top + 3), plat::clLime);
+    // Right of the last column and below the last row the gradient goes on.
+    const TColor beyond = bmp.Pixel(350, 30), below = bmp.Pixel(100, 200);
+    EXPECT_GT(plat::GetBValue(beyond), plat::GetRValue(beyond));
+    EXPECT_NE(below, plat::ColorToRGB(plat::clWindow));
+    // Without a second colour nothing is painted outside the cells.
+    g.BackGround().SetColorTo(plat::clNone);
+    const plat::TBitmap plain = t.Shot("ExtGridPaintExtras_NoGradient.png");
+    EXPECT_EQ(plain.Pixel(350, 30), plat::ColorToRGB(g.Color()));
+}
+
+TEST(ExtGridPaintExtras, TiledPictureInTheNormalCells) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    plat::TBitmap tile(8, 8);
+    tile.Canvas().Brush().SetColor(plat::RGB(0, 128, 128));
+    tile.Canvas().FillRect({0, 0, 8, 8});
+    g.BackGround().SetBitmap(tile);
+    g.BackGround().SetDisplay(bdTile);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Tiled.png");
+    const plat::TRect cell = g.CellRect(2, 3), head = g.CellRect(2, 0);
+    EXPECT_EQ(bmp.Pixel(cell.Left + 5, cell.Top + 5), plat::RGB(0, 128, 128));
+    EXPECT_NE(bmp.Pixel(head.Left + 5, head.Top + 5), plat::RGB(0, 128, 128)) << "fixed cells are not chosen";
+}
+
+TEST(ExtGridPaintExtras, SelectionFrameAroundTheBlock) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetOptions(g.Options() + plat::TGridOptions{plat::goRangeSelect});
+    g.SetSelection({1, 1, 2, 3});
+    g.SetSelectionRectangle(true);
+    g.SetSelectionResizer(true);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Frame.png");
+    const plat::TRect tl = g.CellRect(1, 1), br = g.CellRect(2, 3), inside = g.CellRect(1, 2);
+    EXPECT_EQ(bmp.Pixel(tl.Left + 10, tl.Top), plat::clBlack) << "top side";
+    EXPECT_EQ(bmp.Pixel(tl.Left, tl.Top + 10), plat::clBlack) << "left side";
+    EXPECT_EQ(bmp.Pixel(br.Right - 3, br.Bottom - 3), plat::clBlack) << "resize square";
+    EXPECT_NE(bmp.Pixel(inside.Right - 1, inside.Top + 10), plat::clBlack) << "no inner side";
+    g.SetSelectionRectangle(false);
+    const plat::TBitmap none = t.Shot("ExtGridPaintExtras_NoFrame.png");
+    EXPECT_NE(none.Pixel(tl.Left + 10, tl.Top), plat::clBlack);
+}
+
+TEST(ExtGridPaintExtras, LinksAndMarkers) {
+    const struct {
+        const char* name;
+        bool show, full;
+        bool blue;
+    } cases[] = {{"off", false, false, false}, {"shown", true, false, true}, {"full", true, true, true}};
+    int strippedWidth = 0, fullWidth = 0;
+    for (const auto& c : cases) {
+        ShownGrid t;
+        TExtStringGrid& g = *t.g;
+        g.SetColWidths(1, 200);
+        g.SetCells(1, 1, "http://gw.example/cfg");
+        g.SetURLShow(c.show);
+        g.SetURLFull(c.full);
+        const plat::TBitmap bmp = t.Shot(std::string("ExtGridPaintExtras_Link_") + c.name + ".png");
+        const plat::TRect cell = g.CellRect(1, 1);
+        int blue = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                const TColor p = bmp.Pixel(x, y);
+                if (plat::GetBValue(p) > 180 && plat::GetRValue(p) < 90 && plat::GetGValue(p) < 90) ++blue;
+            }
+        EXPECT_EQ(blue > 10, c.blue) << c.name;
+        const int w = g.GetCellTextSize(1, 1, false, false).X;
+        if (c.show && !c.full) strippedWidth = w;
+        if (c.full) fullWidth = w;
+    }
+    EXPECT_LT(strippedWidth, fullWidth) << "the protocol part is not measured";
+
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetColWidths(1, 200);
+    g.SetCells(1, 1, "Pump 12");
+    g.AddMarker(1, 1, 1, 4);
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_Marker.png");
+    const plat::TRect cell = g.CellRect(1, 1);
+    int red = 0;
+    for (int y = cell.Top; y < cell.Bottom; ++y)
+        for (int x = cell.Left; x < cell.Right; ++x)
+            if (bmp.Pixel(x, y) == plat::clRed) ++red;
+    EXPECT_GT(red, 5) << "a red zig-zag under the marked characters";
+}

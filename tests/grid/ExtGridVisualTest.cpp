@@ -129,6 +129,11 @@ TEST(ExtGridVisual, SelectionColourAndMixer) {
     EXPECT_EQ(Resolve(g, 2, 2).brush, RGB(100, 50, 25));
     EXPECT_EQ(Resolve(g, 1, 1).brush, RGB(200, 100, 50)) << "the grid colour takes the selection colour";
     EXPECT_EQ(g.SelectionMixColor(plat::clNone), RGB(200, 100, 50));
+    g.SetSelectionColorMixerFactor(100);
+    EXPECT_EQ(Resolve(g, 2, 2).brush, RGB(200, 100, 50));
+    g.SetSelectionColorMixerFactor(0);
+    EXPECT_EQ(Resolve(g, 2, 2).brush, RGB(0, 0, 0));
+    g.SetSelectionColorMixerFactor(50);
     EXPECT_EQ(Resolve(g, 2, 2, {}, true).brush, RGB(0, 0, 0)) << "printing shows no selection";
 }
 
@@ -164,6 +169,25 @@ TEST(ExtGridVisual, EventsHaveTheirSay) {
     screen = false;
     EXPECT_EQ(Resolve(g, 3, 3, {}, true).brush, RGB(7, 7, 7));
     EXPECT_FALSE(screen);
+}
+
+TEST(ExtGridVisual, WordWrapComesFromTheCellThenTheApplication) {
+    TExtStringGrid g(nullptr);
+    g.SetWordWraps(2, 2, false);
+    bool ww = true;
+    TGridDrawState state;
+    plat::TBrush brush;
+    plat::TFont font;
+    TColor to, m, mt;
+    plat::TAlignment ha;
+    TVAlignment va;
+    TCellGradientDirection gd = GradientVertical;
+    g.CellVisualProperties(2, 2, state, false, false, true, brush, to, m, mt, font, ha, va, ww, gd);
+    EXPECT_FALSE(ww) << "the cell's own setting";
+    g.OnGetWordWrap = [](TObject*, int ACol, int, bool& W) { W = ACol == 2; };
+    ww = false;
+    g.CellVisualProperties(2, 2, state, false, false, true, brush, to, m, mt, font, ha, va, ww, gd);
+    EXPECT_TRUE(ww) << "the application decides last";
 }
 
 TEST(ExtGridVisual, DisabledGridPaintsDisabledText) {
