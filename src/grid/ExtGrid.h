@@ -1488,6 +1488,10 @@ public:
     TClickCellEvent OnRightClickCell;
     TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
     std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
+    std::function<void(TObject*, int, int, int)> OnRadioClick;   // (real column, ARow, option index)
+    // Picks the option of a radio group cell (ACol real) under an offset
+    // inside the cell; a click beyond the last option changes nothing.
+    void RadioClick(int ACol, int ARow, int XOffset, int YOffset);
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;  // the mouse came onto an anchor of a cell
     TAnchorEvent OnAnchorExit;   // and left it (with an empty anchor)
