@@ -985,6 +985,10 @@ private:
     // Cell controls listed in real column ACol or beyond move Delta columns;
     // those landing before ACol (removed columns) are dropped.
     void ControlColumnsShifted(int ACol, int Delta);
+    // The real columns after an insertion or removal, in order: the hidden
+    // map, the displayed count and the widths are rebuilt from them.
+    struct TColumnSlot;
+    void ApplyColumnSlots(const std::vector<TColumnSlot>& Slots);
 public:
 
     // ------------------------------------------------------ cell kinds, cell graphics and their geometry
