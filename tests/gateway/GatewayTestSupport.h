@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "gateway/ParGenFile.h"
+#include "platform/Application.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
 
@@ -41,6 +43,25 @@ inline void OpenPlantConfiguration(const std::string& folder) {
     shell::Conf_Path = shell::Projects_Dir + "/Plant";
     shell::Set_Files();
 }
+
+// A window of this subsystem on a fresh program folder (under the test
+// output) with the English texts and an open configuration, made the way
+// the program makes it: constructed, then created.
+template <class TWindow>
+class WindowTest : public ::testing::Test {
+protected:
+    void OpenWindow(const std::string& folderName) {
+        ASSERT_NO_FATAL_FAILURE(
+            OpenPlantConfiguration((std::filesystem::path(VASTRIMO_TEST_OUT) / folderName).string()));
+        std::filesystem::create_directories(shell::Conf_Path);
+        plat::InitApplication();
+        dlg = std::make_unique<TWindow>(nullptr);
+        dlg->DoCreate();
+    }
+    void TearDown() override { dlg.reset(); }
+
+    std::unique_ptr<TWindow> dlg;
+};
 
 // One edit of the parameter values, as the test tables state them.
 using TParGenChange = std::function<void(gw::TParGenData&)>;

@@ -94,19 +94,9 @@ std::string ThreeDevices() {
     return gwtest::LoRaWANFile(devices);
 }
 
-// A program folder with the English texts and an open configuration; the
-// window is made the way the program makes it (constructed, then created).
-class LoRaWANWindow : public ::testing::Test {
+class LoRaWANWindow : public gwtest::WindowTest<gw::TFLoRaWAN_Gateway> {
 public:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(
-            gwtest::OpenPlantConfiguration((fs::path(VASTRIMO_TEST_OUT) / "lorawan_window").string()));
-        fs::create_directories(shell::Conf_Path);
-        InitApplication();
-        dlg = std::make_unique<gw::TFLoRaWAN_Gateway>(nullptr);
-        dlg->DoCreate();
-    }
-    void TearDown() override { dlg.reset(); }
+    void SetUp() override { OpenWindow("lorawan_window"); }
 
     TExtStringGrid& Devices() { return *dlg->ESG_LoRaWAN_Device_List; }
     TExtColumnGrid& Up() { return *dlg->ACG_LoRaWAN_Uplink; }
@@ -193,7 +183,6 @@ public:
         return state;
     }
 
-    std::unique_ptr<gw::TFLoRaWAN_Gateway> dlg;
 };
 
 TEST_F(LoRaWANWindow, FreshConfigurationShowsEmptyTablesAndWritesNoDevice) {

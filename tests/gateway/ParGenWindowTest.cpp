@@ -26,19 +26,9 @@ namespace {
 
 using gwtest::ReadFile;
 
-// A program folder with the English texts and an open configuration; the
-// window is made the way the program makes it (constructed, then created).
-class ParGenWindow : public ::testing::Test {
+class ParGenWindow : public gwtest::WindowTest<gw::TFParGen> {
 public:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(
-            gwtest::OpenPlantConfiguration((fs::path(VASTRIMO_TEST_OUT) / "pargen_window").string()));
-        fs::create_directories(shell::Conf_Path);
-        InitApplication();
-        dlg = std::make_unique<gw::TFParGen>(nullptr);
-        dlg->DoCreate();
-    }
-    void TearDown() override { dlg.reset(); }
+    void SetUp() override { OpenWindow("pargen_window"); }
 
     TEdit& Edit(const std::string& name) { return dlg->Ctl<TEdit>(name); }
     TComboBox& List(const std::string& name) { return dlg->Ctl<TComboBox>(name); }
@@ -78,7 +68,6 @@ public:
         return doc.Root().FindNode(key).Text();
     }
 
-    std::unique_ptr<gw::TFParGen> dlg;
 };
 
 TEST_F(ParGenWindow, FreshConfigurationSavesEveryKeyWithTheDefaults) {

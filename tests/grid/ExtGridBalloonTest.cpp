@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GridOnFormFixture.h"
+
 #include <memory>
 #include <string>
 
@@ -15,19 +17,8 @@ using Grid = TExtStringGrid;
 
 namespace {
 
-struct SmallGrid {
-    std::unique_ptr<plat::TForm> form;
-    Grid* g = nullptr;
-    SmallGrid() {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 420, 260);
-        g = new Grid(form.get());
-        g->SetParent(form.get());
-        g->SetBounds(0, 0, 400, 240);
-        g->SetColCount(5);
-        g->SetRowCount(8);
-    }
+struct SmallGrid : GridOnHiddenForm<> {
+    SmallGrid() : GridOnHiddenForm({0, 0, 420, 260}, {0, 0, 400, 240}, 5, 8) {}
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GridOnFormFixture.h"
+
 #include "grid/ExtGridLook.h"
 
 using namespace grid;
@@ -271,27 +273,8 @@ TEST(ExtGridLook, AppliedToAGrid) {
 
 namespace {
 
-struct LookGrid {
-    std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* g = nullptr;
-    LookGrid() {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 420, 240);
-        g = new TExtStringGrid(form.get());
-        g->SetParent(form.get());
-        g->SetBounds(0, 0, 400, 200);
-        g->SetColCount(5);
-        g->SetRowCount(6);
-    }
-    plat::TBitmap Shot(const std::string& name) {
-        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
-        const std::string path = std::string(VASTRIMO_TEST_OUT) + "/" + name;
-        EXPECT_TRUE(plat::test::SaveScreenshot(*g, path));
-        plat::TBitmap bmp;
-        EXPECT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
-        return bmp;
-    }
+struct LookGrid : GridOnHiddenForm<> {
+    LookGrid() : GridOnHiddenForm({0, 0, 420, 240}, {0, 0, 400, 200}, 5, 6) {}
 };
 
 TColor Rgb(TColor c) { return c == clNone ? c : plat::ColorToRGB(c); }

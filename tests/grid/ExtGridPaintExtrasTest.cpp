@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GridOnFormFixture.h"
+
 #include <filesystem>
 #include <memory>
 #include <algorithm>
@@ -18,27 +20,8 @@ using plat::TColor;
 
 namespace {
 
-struct ShownGrid {
-    std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* g = nullptr;
-    ShownGrid() {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 420, 260);
-        g = new TExtStringGrid(form.get());
-        g->SetParent(form.get());
-        g->SetBounds(10, 10, 400, 240);
-        g->SetColCount(5);
-        g->SetRowCount(8);
-    }
-    plat::TBitmap Shot(const std::string& name) {
-        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
-        const std::string path = std::string(VASTRIMO_TEST_OUT) + "/" + name;
-        EXPECT_TRUE(plat::test::SaveScreenshot(*g, path));
-        plat::TBitmap bmp;
-        EXPECT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
-        return bmp;
-    }
+struct ShownGrid : GridOnHiddenForm<> {
+    ShownGrid() : GridOnHiddenForm({0, 0, 420, 260}, {10, 10, 400, 240}, 5, 8) {}
 };
 
 }  // namespace

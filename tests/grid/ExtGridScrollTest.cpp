@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GridOnFormFixture.h"
+
 #include <memory>
 
 #include "grid/ExtCGrid.h"
@@ -93,19 +95,8 @@ TEST(ExtGridScroll, AllColumnSizingScalesTheOthers) {
 }
 
 namespace {
-struct BigGrid {
-    std::unique_ptr<plat::TForm> form;
-    TExtColumnGrid* g = nullptr;
-    BigGrid() {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(0, 0, 500, 320);
-        g = new TExtColumnGrid(form.get());
-        g->SetParent(form.get());
-        g->SetBounds(0, 0, 480, 300);
-        g->SetColCount(30);
-        g->SetRowCount(100000);
-    }
+struct BigGrid : GridOnHiddenForm<TExtColumnGrid> {
+    BigGrid() : GridOnHiddenForm({0, 0, 500, 320}, {0, 0, 480, 300}, 30, 100000) {}
 };
 }  // namespace
 

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "grid/ExtGrid.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/StdCtrls.h"
@@ -38,4 +41,32 @@ protected:
     std::unique_ptr<plat::TForm> form;
     grid::TExtStringGrid* grid = nullptr;
     plat::TEdit* other = nullptr;  // the next control in the tab order
+};
+
+// A grid of the given kind placed on a form that is never shown: painting
+// tests take its picture. Both rectangles are left, top, width, height.
+template <class TGrid = grid::TExtStringGrid>
+struct GridOnHiddenForm {
+    GridOnHiddenForm(plat::TRect formBounds, plat::TRect gridBounds, int cols, int rows) {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(formBounds.Left, formBounds.Top, formBounds.Right, formBounds.Bottom);
+        g = new TGrid(form.get());
+        g->SetParent(form.get());
+        g->SetBounds(gridBounds.Left, gridBounds.Top, gridBounds.Right, gridBounds.Bottom);
+        g->SetColCount(cols);
+        g->SetRowCount(rows);
+    }
+    // The grid's picture, saved under the test output for people to look at.
+    plat::TBitmap Shot(const std::string& name) {
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        const std::string path = std::string(VASTRIMO_TEST_OUT) + "/" + name;
+        EXPECT_TRUE(plat::test::SaveScreenshot(*g, path));
+        plat::TBitmap bmp;
+        EXPECT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
+        return bmp;
+    }
+
+    std::unique_ptr<plat::TForm> form;
+    TGrid* g = nullptr;
 };
