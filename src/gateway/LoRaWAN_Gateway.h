@@ -50,10 +50,6 @@ public:
     // The records as the last store left them.
     const TLoRaWANModel& Model() const { return FModel; }
 
-    // The control of that name, for the tests and other windows' scripts.
-    template <class T>
-    T& Ctl(const std::string& Name) const;
-
     plat::TPanel* P_Title;
     plat::TLabel* L_SW_Code;
     plat::TLabel* L_SW_Desc;
@@ -114,13 +110,6 @@ private:
     bool FMovingRow = false;
     plat::TXmlDocument XML1;
 };
-
-template <class T>
-T& TFLoRaWAN_Gateway::Ctl(const std::string& Name) const {
-    T* c = dynamic_cast<T*>(FindComponent(Name));
-    if (c == nullptr) throw std::logic_error("TFLoRaWAN_Gateway has no control " + Name + " of that kind");
-    return *c;
-}
 
 extern TFLoRaWAN_Gateway* FLoRaWAN_Gateway;
 

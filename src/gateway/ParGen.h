@@ -87,10 +87,6 @@ public:
     // The values the controls hold now, in the form the file stores them.
     TParGenData Controls_Data();
 
-    // The control of that name, for the handlers' tables and the tests.
-    template <class T>
-    T& Ctl(const std::string& Name) const;
-
     plat::TPanel* P_Title;
     plat::TLabel* L_SW_Code;
     plat::TLabel* L_SW_Desc;
@@ -143,13 +139,6 @@ private:
     TParGenChanges FChanges;
     bool FResizing = false;
 };
-
-template <class T>
-T& TFParGen::Ctl(const std::string& Name) const {
-    T* c = dynamic_cast<T*>(FindComponent(Name));
-    if (c == nullptr) throw std::logic_error("TFParGen has no control " + Name + " of that kind");
-    return *c;
-}
 
 extern TFParGen* FParGen;
 

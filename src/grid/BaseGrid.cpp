@@ -152,20 +152,16 @@ plat::TObject* TBaseGrid::GraphicObjectOf(const TCellProperties* Props) {
 
 void TBaseGrid::FreeCellPropsRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     if (!FHasCellProps) return;
-    for (int c = ACol1; c <= ACol2; ++c) {
-        for (int r = ARow1; r <= ARow2; ++r) {
-            TCellProperties* p = Props(c, r);
-            if (!p) continue;
-            auto* graphic = dynamic_cast<TCellGraphicBase*>(p->GraphicObject());
-            if (graphic && std::string_view(graphic->ClassName()) == "TCellGraphic") delete graphic;
-            SetGridObject(c, r, nullptr);
-            delete p;
-        }
-    }
+    for (int c = ACol1; c <= ACol2; ++c)
+        for (int r = ARow1; r <= ARow2; ++r) FreeCellProps(c, r);
 }
 
 void TBaseGrid::FreeCellProps(int c, int r) {
+    // The grid's own cell graphic goes with the properties (rows dropped by
+    // a smaller RowCount leaked it); an application's object stays its own.
     if (TCellProperties* p = Props(c, r)) {
+        auto* graphic = dynamic_cast<TCellGraphicBase*>(p->GraphicObject());
+        if (graphic && std::string_view(graphic->ClassName()) == "TCellGraphic") delete graphic;
         SetGridObject(c, r, nullptr);
         delete p;
     }

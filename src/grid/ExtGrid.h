@@ -985,6 +985,10 @@ private:
     // Cell controls listed in real column ACol or beyond move Delta columns;
     // those landing before ACol (removed columns) are dropped.
     void ControlColumnsShifted(int ACol, int Delta);
+    // The real columns after an insertion or removal, in order: the hidden
+    // map, the displayed count and the widths are rebuilt from them.
+    struct TColumnSlot;
+    void ApplyColumnSlots(const std::vector<TColumnSlot>& Slots);
 public:
 
     // ------------------------------------------------------ cell kinds, cell graphics and their geometry
@@ -1488,6 +1492,10 @@ public:
     TClickCellEvent OnRightClickCell;
     TButtonClickEvent OnButtonClick;                          // (ACol, ARow), at the release
     std::function<void(TObject*, int, int)> OnRadioButtonClick;  // (real column, ARow)
+    std::function<void(TObject*, int, int, int)> OnRadioClick;   // (real column, ARow, option index)
+    // Picks the option of a radio group cell (ACol real) under an offset
+    // inside the cell; a click beyond the last option changes nothing.
+    void RadioClick(int ACol, int ARow, int XOffset, int YOffset);
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;  // the mouse came onto an anchor of a cell
     TAnchorEvent OnAnchorExit;   // and left it (with an empty anchor)

@@ -25,6 +25,21 @@ plat::TCanvas& MeasureCanvas(const plat::TFont& Font) {
 int ButtonWidth(const TCellGraphic& g) { return static_cast<int>(static_cast<std::uint32_t>(g.CellIndex()) & 0xFFFFu); }
 int ButtonHeight(const TCellGraphic& g) { return static_cast<int>(static_cast<std::uint32_t>(g.CellIndex()) >> 16); }
 
+// The options of a radio group side by side (one line) or stacked, each
+// with room for its glyph; a stacked line is at least MinLine high.
+plat::TPoint RadioGroupExtent(plat::TCanvas& canvas, const std::vector<std::string>& Options, bool SideBySide,
+                              int MinLine) {
+    const int lineHeight = canvas.TextHeight("gh");
+    if (SideBySide) {
+        int w = 0;
+        for (const auto& o : Options) w += canvas.TextWidth(o) + 12;
+        return {w, lineHeight};
+    }
+    int w = 12;
+    for (const auto& o : Options) w = std::max(w, canvas.TextWidth(o) + 12);
+    return {w, std::max(MinLine, lineHeight) * static_cast<int>(Options.size())};
+}
+
 }  // namespace
 
 void TExtStringGrid::GetCellExtent(int ACol, int ARow, int ExtraHeight, plat::TPoint& Size) {
@@ -104,17 +119,10 @@ void TExtStringGrid::GetCellExtent(int ACol, int ARow, int ExtraHeight, plat::TP
             // Looked up from the grid's scope: the option list is the text
             // list type the radio operations of the grid make.
             if (const auto* list = dynamic_cast<const TCellStrings*>(g->CellBitmap())) {
-                const std::vector<std::string>* options = &list->Items();
-                const int lineHeight = canvas.TextHeight("gh");
-                const int n = static_cast<int>(options->size());
-                if (g->CellBoolean()) {
-                    for (const auto& o : *options) w += canvas.TextWidth(o) + 12;
-                    h = lineHeight;
-                } else {
-                    w = 12;
-                    for (const auto& o : *options) w = std::max(w, canvas.TextWidth(o) + 12);
-                    h = std::max(16, lineHeight) * n;
-                }
+                // On screen a stacked option is never lower than its glyph.
+                const plat::TPoint e = RadioGroupExtent(canvas, list->Items(), g->CellBoolean(), 16);
+                w = e.X;
+                h = e.Y;
             }
             break;
         case ctRating:
@@ -219,16 +227,9 @@ void TExtStringGrid::GetCellExtentEx(int ACol, int ARow, int cw, int rh, double 
             // Looked up from the grid's scope: the option list is the text
             // list type the radio operations of the grid make.
             if (const auto* list = dynamic_cast<const TCellStrings*>(g->CellBitmap())) {
-                const std::vector<std::string>* options = &list->Items();
-                const int lineHeight = canvas.TextHeight("gh");
-                if (g->CellBoolean()) {
-                    for (const auto& o : *options) w += canvas.TextWidth(o) + 12;
-                    h = lineHeight;
-                } else {
-                    w = 12;
-                    for (const auto& o : *options) w = std::max(w, canvas.TextWidth(o) + 12);
-                    h = lineHeight * static_cast<int>(options->size());
-                }
+                const plat::TPoint e = RadioGroupExtent(canvas, list->Items(), g->CellBoolean(), 0);
+                w = e.X;
+                h = e.Y;
             }
             break;
         case ctProgress:

@@ -217,6 +217,15 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
         }
     }
 
+    // A radio group changes where the cell may be edited (or the look says
+    // always); the click never edits it as text.
+    if (IsRadio(rc, cell.Y) && (IsEditable(rc, cell.Y) || FControlLook.RadioAlwaysActive())) {
+        if (EditMode() && !FinishEdit(false)) return true;
+        RadioClick(rc, cell.Y, X - r.Left, Y - r.Top);
+        if (CanFocus()) SetFocus();
+        return true;
+    }
+
     if (ClickOnLink(cell.X, cell.Y, X, Y)) return true;
 
     // Check boxes and single radio buttons change on their glyph only,
@@ -291,6 +300,36 @@ TExtStringGrid::THtmlHit TExtStringGrid::HtmlHitAt(int ACol, int ARow, int X, in
         hit.Anchor = res.AnchorVal;
     }
     return hit;
+}
+
+void TExtStringGrid::RadioClick(int ACol, int ARow, int XOffset, int YOffset) {
+    const plat::TPoint b = BaseCell(DisplColIndex(ACol), ARow);
+    const int rc = RealColIndex(b.X), row = b.Y;
+    TCellGraphic* g = GetCellGraphic(rc, row);
+    const TCellStrings* options = g ? dynamic_cast<const TCellStrings*>(g->CellBitmap()) : nullptr;
+    if (!g || g->CellType() != ctRadio || !options) return;
+    if (!IsFixed(b.X, row)) MoveColRow(b.X, row, true, true);
+    // The options are measured in the cell's own font, as they are painted.
+    Canvas().Font() = GetCellFont(rc, row);
+    const int spacing = FControlLook.ControlStyle() >= csWinXP ? 16 : FControlLook.RadioSize();
+    const bool across = g->CellBoolean();
+    int chosen = -1, end = 0;
+    for (int i = 0; i < options->Count(); ++i) {
+        const int before = end;
+        end += across ? Canvas().TextWidth(options->Strings(i)) + spacing
+                      : std::max(spacing, Canvas().TextHeight("gh"));
+        const int at = across ? XOffset : YOffset;
+        if (before < at && at < end) {
+            chosen = i;
+            break;
+        }
+    }
+    if (chosen < 0) return;
+    if (g->CellIndex() == -1) SetCells(rc, row, options->Strings(chosen));
+    else g->SetCellIndex(chosen);
+    SetCells(rc, row, Cells(rc, row));  // the change notices of a written cell
+    SetRadioIdx(rc, row, chosen);
+    if (OnRadioClick) OnRadioClick(this, rc, row, chosen);
 }
 
 // An anchor under the point, in a link text or in the cell's HTML: the

@@ -11,15 +11,6 @@ namespace grid {
 
 namespace {
 
-// Where index I goes when the entry at From moves to To and the entries in
-// between shift one step towards From.
-int MovedPlace(int I, int From, int To) {
-    if (I == From) return To;
-    if (From < To && I > From && I <= To) return I - 1;
-    if (To < From && I >= To && I < From) return I + 1;
-    return I;
-}
-
 int CountBelow(const std::vector<int>& Ascending, int Value) {
     return static_cast<int>(std::lower_bound(Ascending.begin(), Ascending.end(), Value) - Ascending.begin());
 }
@@ -185,12 +176,27 @@ void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
 
 // ----------------------------------------------------------- columns
 
-namespace {
-struct TColumnSlot {
+struct TExtStringGrid::TColumnSlot {
     bool Visible = true;
     int Width = 0;
 };
-}  // namespace
+
+void TExtStringGrid::ApplyColumnSlots(const std::vector<TColumnSlot>& Slots) {
+    int visible = 0;
+    for (int k = 0; k < kMapColumns; ++k) {
+        const bool inTable = k < static_cast<int>(Slots.size());
+        FVisibleCol[k] = !inTable || Slots[static_cast<size_t>(k)].Visible;
+        if (!inTable) continue;
+        if (FVisibleCol[k]) ++visible;
+        else FAllColWidths[k] = static_cast<std::int16_t>(Slots[static_cast<size_t>(k)].Width);
+    }
+    FNumHidden = static_cast<int>(Slots.size()) - visible;
+    SetColCount(visible);
+    int d = 0;
+    for (const TColumnSlot& s : Slots)
+        if (s.Visible) SetColWidths(d++, s.Width);
+    Invalidate();
+}
 
 void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
     const int total = TotalColCount();
@@ -211,18 +217,7 @@ void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
     if (displAt < static_cast<int>(FColSelect.size()))
         FColSelect.insert(FColSelect.begin() + displAt, static_cast<size_t>(CCount), false);
 
-    int visible = 0;
-    for (int k = 0; k < static_cast<int>(slots.size()); ++k) {
-        FVisibleCol[k] = slots[static_cast<size_t>(k)].Visible;
-        if (FVisibleCol[k]) ++visible;
-        else FAllColWidths[k] = static_cast<std::int16_t>(slots[static_cast<size_t>(k)].Width);
-    }
-    FNumHidden = static_cast<int>(slots.size()) - visible;
-    SetColCount(visible);
-    int d = 0;
-    for (const TColumnSlot& s : slots)
-        if (s.Visible) SetColWidths(d++, s.Width);
-    Invalidate();
+    ApplyColumnSlots(slots);
 }
 
 void TExtStringGrid::RemoveCols(int ColIndex, int CCount) {
@@ -256,20 +251,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount) {
         FColSelect.erase(FColSelect.begin() + displAt,
                          FColSelect.begin() + std::min(static_cast<int>(FColSelect.size()), displAt + removedVisible));
 
-    int visible = 0;
-    for (int k = 0; k < kMapColumns; ++k) {
-        const bool inTable = k < static_cast<int>(slots.size());
-        FVisibleCol[k] = !inTable || slots[static_cast<size_t>(k)].Visible;
-        if (!inTable) continue;
-        if (FVisibleCol[k]) ++visible;
-        else FAllColWidths[k] = static_cast<std::int16_t>(slots[static_cast<size_t>(k)].Width);
-    }
-    FNumHidden = static_cast<int>(slots.size()) - visible;
-    SetColCount(visible);
-    int d = 0;
-    for (const TColumnSlot& s : slots)
-        if (s.Visible) SetColWidths(d++, s.Width);
-    Invalidate();
+    ApplyColumnSlots(slots);
 }
 
 // ----------------------------------------------------------- sorted and original views

@@ -20,14 +20,6 @@ void MoveEntry(std::vector<T>& v, int From, int To) {
     else std::rotate(t, f, f + 1);
 }
 
-// Where a position ends up when the entry at From moves to To.
-int MovedPosition(int P, int From, int To) {
-    if (P == From) return To;
-    if (From < To && P > From && P <= To) return P - 1;
-    if (To < From && P >= To && P < From) return P + 1;
-    return P;
-}
-
 }  // namespace
 
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
@@ -54,7 +46,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
                 if (ColWidths(c) != widths[static_cast<size_t>(c)]) TBaseGrid::SetColWidths(c, widths[static_cast<size_t>(c)]);
         }
         const TGridRect s = Selection();
-        SetSelection({MovedPosition(s.Left, FromIndex, ToIndex), s.Top, MovedPosition(s.Right, FromIndex, ToIndex),
+        SetSelection({MovedPlace(s.Left, FromIndex, ToIndex), s.Top, MovedPlace(s.Right, FromIndex, ToIndex),
                       s.Bottom});
     }
     Invalidate();
@@ -74,8 +66,8 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex) {
         }
         // The cursor stays on the row it was on, wherever that went.
         const TGridRect s = Selection();
-        SetSelection({s.Left, MovedPosition(s.Top, FromIndex, ToIndex), s.Right,
-                      MovedPosition(s.Bottom, FromIndex, ToIndex)});
+        SetSelection({s.Left, MovedPlace(s.Top, FromIndex, ToIndex), s.Right,
+                      MovedPlace(s.Bottom, FromIndex, ToIndex)});
     }
     Invalidate();
     if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);

@@ -205,6 +205,13 @@ public:
     int ReshowDelay() const { return FReshowDelay; }
     TColor TextColor() const { return FTextColor; }
     int Transparency() const { return FTransparency; }
+    // Plain stores; a delay of -1 keeps the tooltip's own.
+    void SetAutoHideDelay(int Value) { FAutoHideDelay = Value; }
+    void SetBackgroundColor(TColor Value) { FBackgroundColor = Value; }
+    void SetInitialDelay(int Value) { FInitialDelay = Value; }
+    void SetReshowDelay(int Value) { FReshowDelay = Value; }
+    void SetTextColor(TColor Value) { FTextColor = Value; }
+    void SetTransparency(int Value) { FTransparency = Value; }
     std::function<void()> OnEnableChange;
 
 private:

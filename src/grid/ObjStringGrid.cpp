@@ -49,15 +49,12 @@ void TObjStringGrid::SetRowCount(int Value) {
     FCells.erase(FCells.lower_bound({RowCount(), -1}), FCells.end());
 }
 
-namespace {
-// Where index I goes when the entry at From moves to To.
 int MovedPlace(int I, int From, int To) {
     if (I == From) return To;
     if (From < To && I > From && I <= To) return I - 1;
     if (To < From && I >= To && I < From) return I + 1;
     return I;
 }
-}  // namespace
 
 void TObjStringGrid::StoreObjectMoved(plat::TObject*, int, int) {}
 

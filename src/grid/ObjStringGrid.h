@@ -16,6 +16,10 @@
 
 namespace grid {
 
+// Where index I goes when the entry at From moves to To and the entries in
+// between shift one step towards From.
+int MovedPlace(int I, int From, int To);
+
 using plat::TGridOptions;
 using plat::TGridRect;
 using enum plat::TGridOption;

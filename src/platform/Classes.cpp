@@ -31,6 +31,10 @@ TComponent* TComponent::FindComponent(const std::string& AName) const {
     return nullptr;
 }
 
+void TComponent::ThrowNoControl(const std::string& AName) const {
+    throw std::logic_error(FName + " has no control " + AName + " of that kind");
+}
+
 void TComponent::DestroyComponents() {
     // Each child removes itself from the list in its destructor; newest first
     // so that a control never outlives the panel it was put on later.

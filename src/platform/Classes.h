@@ -48,6 +48,14 @@ public:
     TComponent* Components(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
     // The owned component with this name (case-insensitive), or nullptr.
     TComponent* FindComponent(const std::string& AName) const;
+    // The owned component with this name as a T; a missing name or another
+    // kind is a programming error of the window that asks.
+    template <class T>
+    T& Ctl(const std::string& AName) const {
+        T* c = dynamic_cast<T*>(FindComponent(AName));
+        if (c == nullptr) ThrowNoControl(AName);
+        return *c;
+    }
     // Frees every owned component, newest first.
     void DestroyComponents();
     // True once the destructor of this component has begun.
@@ -58,6 +66,7 @@ protected:
     // pointer to it in a field of its own).
     virtual void Notification(TComponent* AComponent);
     void MarkDestroying() { FDestroying = true; }
+    [[noreturn]] void ThrowNoControl(const std::string& AName) const;
 
 private:
     void InsertComponent(TComponent* AComponent);

@@ -758,3 +758,28 @@ TEST(ExtGridCellKinds, BackGroundIsCopiedIntoTheGrid) {
     other.SetColor(plat::clBlue);
     EXPECT_EQ(g.BackGround().Color(), plat::clRed) << "no link to the source";
 }
+
+TEST(ExtGridCellKinds, BalloonSettingsCopyAllButTransparency) {
+    TExtStringGrid g(nullptr);
+    TBalloonSettings other;
+    other.SetTextColor(plat::clRed);
+    other.SetBackgroundColor(plat::clYellow);
+    other.SetInitialDelay(100);
+    other.SetAutoHideDelay(2000);
+    other.SetReshowDelay(50);
+    other.SetTransparency(120);
+    int fired = 0;
+    g.Balloon().OnEnableChange = [&] { ++fired; };
+    other.SetEnable(true);
+    g.Balloon().Assign(other);
+    EXPECT_EQ(g.Balloon().TextColor(), plat::clRed);
+    EXPECT_EQ(g.Balloon().BackgroundColor(), plat::clYellow);
+    EXPECT_EQ(g.Balloon().InitialDelay(), 100);
+    EXPECT_EQ(g.Balloon().AutoHideDelay(), 2000);
+    EXPECT_EQ(g.Balloon().ReshowDelay(), 50);
+    EXPECT_TRUE(g.Balloon().Enable());
+    EXPECT_EQ(g.Balloon().Transparency(), 0) << "not copied";
+    EXPECT_EQ(fired, 0) << "a copy switches balloons without the event";
+    g.Balloon().SetEnable(true);
+    EXPECT_EQ(fired, 1);
+}

@@ -608,4 +608,39 @@ TEST_F(GridClicks, HeaderCellUnderTheMouseShowsHoverAndPress) {
     EXPECT_EQ(hover(), (std::vector<int>{-1, -1, 0}));
 }
 
+TEST_F(GridClicks, RadioGroupTakesTheOptionUnderTheClick) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->SetRowHeights(3, 80);
+    grid->SetColWidths(2, 250);
+    for (bool across : {false, true}) {
+        auto* options = grid->CreateRadio(2, 3, across ? 1 : 0, 0);
+        for (const char* o : {"Off", "Slow", "Fast"}) options->Add(o);
+        std::vector<int> picked;
+        grid->OnRadioClick = [&](plat::TObject*, int c, int r, int idx) {
+            EXPECT_EQ(c, 2);
+            EXPECT_EQ(r, 3);
+            picked.push_back(idx);
+        };
+        grid->Canvas().Font() = grid->Font();
+        const int step = across ? 0 : std::max(16, grid->Canvas().TextHeight("gh"));
+        const int w0 = grid->Canvas().TextWidth("Off") + 16, w1 = grid->Canvas().TextWidth("Slow") + 16;
+        const plat::TRect r = grid->GridCellRect(2, 3);
+        auto at = [&](int offset) {
+            if (across) pt::ClickAt(*grid, r.Left + offset, r.Top + 5);
+            else pt::ClickAt(*grid, r.Left + 5, r.Top + offset);
+        };
+        Select(1, 1);
+        at(across ? w0 + 3 : step + 3);  // the second option
+        at(across ? w0 + w1 + 3 : 2 * step + 3);  // the third
+        at(across ? w0 + w1 + grid->Canvas().TextWidth("Fast") + 40 : 3 * step + 3);  // beyond the last
+        EXPECT_EQ(picked, (std::vector<int>{1, 2})) << across;
+        int idx = -1;
+        grid->GetRadioIdx(2, 3, idx);
+        EXPECT_EQ(idx, 2) << across;
+        EXPECT_EQ(grid->Row(), 3) << across;
+        EXPECT_FALSE(grid->EditMode()) << across;
+        grid->RemoveRadio(2, 3);
+    }
+}
+
 }  // namespace
