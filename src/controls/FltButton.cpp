@@ -313,7 +313,8 @@ void TFltButton::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int
 
 void TFltButton::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     plat::TCustomControl::KeyDown(Key, Shift);
-    if ((Key == plat::VK_RETURN || Key == plat::VK_SPACE) && Enabled() && Focused()) {
+    // Key events reach only the control that holds the keyboard.
+    if ((Key == plat::VK_RETURN || Key == plat::VK_SPACE) && Enabled()) {
         bDown = true;
         PaintNow();
     }
@@ -321,7 +322,11 @@ void TFltButton::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
 
 void TFltButton::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
     plat::TCustomControl::KeyUp(Key, Shift);
-    if (Key == plat::VK_RETURN || Key == plat::VK_SPACE) {
+    // Only a key that went down here clicks: the release of the Enter that
+    // closed a dialog lands on the button that opened it, and must not open
+    // the dialog again.
+    if ((Key == plat::VK_RETURN || Key == plat::VK_SPACE) && bDown) {
+        bDown = false;
         Click();
         PaintNow();
     }

@@ -232,6 +232,11 @@ void TFLoRaWAN_Gateway::Init_Table() {
     dev.SetColCount(Device_Col_Count);
     dev.SetRowCount(Device_Rows + 1);
     dev.SetOptions(dev.Options() + TGridOptions{goEditing});
+    // Devices and rules are typed field after field: Tab goes on to the next
+    // cell instead of leaving the table after the first one.
+    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(&dev), static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink),
+                              static_cast<TExtStringGrid*>(ACG_LoRaWAN_Downlink)})
+        g->SetOptions(g->Options() + TGridOptions{goTabs});
     for (TExtStringGrid* g :
          {static_cast<TExtStringGrid*>(&dev), static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink),
           static_cast<TExtStringGrid*>(ACG_LoRaWAN_Downlink)})

@@ -306,6 +306,11 @@ TEST_F(FltButtonControl, KeysAcceleratorsAndDialogKeys) {
     EXPECT_EQ(clicks, 1);
     plat::test::SendKey(*button, plat::VK_RETURN);
     EXPECT_EQ(clicks, 2);
+    // A release without its press (the Enter that closed a dialog this
+    // button opened) is not a click.
+    button->Perform(plat::WM_KEYUP, plat::VK_RETURN);
+    button->Perform(plat::WM_KEYUP, plat::VK_SPACE);
+    EXPECT_EQ(clicks, 2);
     clicks = 1;
     button->SetCaption("&Save");
     EXPECT_EQ(button->Perform(plat::CM_DIALOGCHAR, 'S'), 1);

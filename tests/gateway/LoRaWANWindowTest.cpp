@@ -369,6 +369,27 @@ TEST_F(LoRaWANWindow, RulesFollowTheCurrentDeviceByMouseAndByKeyboard) {
     EXPECT_EQ(mnemonics(stored.Devices[2].DownLinkRules), (std::vector<std::string>{"down3 edited"}));
 }
 
+TEST_F(LoRaWANWindow, TabEndsTheEditAndGoesOnToTheNextCellOfTheRow) {
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(&Devices()), static_cast<TExtStringGrid*>(&Up()),
+                                  static_cast<TExtStringGrid*>(&Down())}) {
+            Focus(*g);
+            g->SetRow(1);
+            g->SetCol(2);
+            test::TypeText(*g, "1");
+            ASSERT_TRUE(g->EditMode());
+            test::SendKey(*g->InplaceEditor(), VK_TAB);
+            EXPECT_EQ(g->Cells(2, 1), "1");
+            EXPECT_EQ(g->Row(), 1);
+            EXPECT_EQ(g->Col(), 3);
+            test::SendKey(*g, VK_TAB, ssShift);
+            EXPECT_EQ(g->Col(), 2);
+        }
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
 TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
     const std::string valid = Device();
     const struct {
