@@ -317,6 +317,10 @@ void TFLoRaWAN_Gateway::FormShow() {
     Show_Rules(FModel.Show_Rules_Data());
     FLast_Grid = Grid_Devices;
     DoCopy_Dev = DoCopy_Up = DoCopy_Down = false;
+    // The focus starts in a table, never on a row button, so a stray Enter
+    // or Space on opening cannot delete or insert a device.
+    if (ESG_LoRaWAN_Device_List->Visible()) SetActiveControl(ESG_LoRaWAN_Device_List);
+    else SetActiveControl(ACG_LoRaWAN_Uplink);
 }
 
 void TFLoRaWAN_Gateway::Clear_Rules_Tables() {

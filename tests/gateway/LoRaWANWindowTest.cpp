@@ -874,3 +874,20 @@ TEST_F(LoRaWANWindow, ScreenshotWithTwoDevices) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stray Enter or Space on opening must not reach a row button: the focus
+// starts in the device table.
+TEST_F(LoRaWANWindow, OpensWithTheFocusInTheDeviceTable) {
+    test::TScriptedUi ui;
+    bool inTable = false, onButton = true;
+    Open(ui, [&] {
+        inTable = Devices().Focused();
+        onButton = dynamic_cast<TWinControl&>(*dlg->Btn_DelRow).Focused();
+    });
+    EXPECT_TRUE(inTable);
+    EXPECT_FALSE(onButton);
+}
+
+}  // namespace
