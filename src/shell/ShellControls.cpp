@@ -24,6 +24,7 @@ void Register_Flat_Button() {
     RegisterLayoutClass("TFltButton", "TCustomControl",
                         [](TComponent* owner) { return new TFltButton(owner); });
     ButtonProp("Caption", [](TFltButton& b, const TLayoutValue& v) { b.SetCaption(LayoutText(v)); });
+    ButtonProp("Cancel", [](TFltButton& b, const TLayoutValue& v) { b.SetCancel(LayoutBool(v)); });
     ButtonProp("Style", [](TFltButton& b, const TLayoutValue& v) {
         b.SetStyle(ctl::TFltButtonStyle(LayoutEnum(v, {{"bsNormal", ctl::bsNormal},
                                                        {"bsEncarta", ctl::bsEncarta},

@@ -77,6 +77,24 @@ TEST_F(NewProjectWindow, EnterInTheNameFieldActsAsOk) {
     EXPECT_TRUE(fs::is_directory(shell::Projects_Dir + "/Station/bin"));
 }
 
+// Escape leaves the dialog as Cancel does, from the name field too.
+TEST_F(NewProjectWindow, EscapeCancels) {
+    UseProgramFolder("new_project_escape");
+    auto dlg = Make<shell::TFNew_Project>();
+    test::TScriptedUi ui;
+    TModalResult byKey = mrNone;
+    ui.OnModal([&](TForm&) {
+        test::TypeText(*dlg->E_New_Proj, "Station");
+        test::SendKey(*dlg->E_New_Proj, VK_ESCAPE);
+        test::ProcessEvents();
+        byKey = dlg->ModalResult();
+        return mrNone;
+    });
+    EXPECT_EQ(dlg->ShowModal(), mrCancel);
+    EXPECT_EQ(byKey, mrCancel) << "the key itself closed the dialog";
+    EXPECT_FALSE(fs::exists(shell::Projects_Dir + "/Station"));
+}
+
 TEST_F(NewProjectWindow, EachShowingStartsWithAnEmptyNameAndItsTexts) {
     UseProgramFolder("new_project_show");
     auto dlg = Make<shell::TFNew_Project>();
