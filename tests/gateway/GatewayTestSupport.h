@@ -15,6 +15,8 @@
 
 #include "gateway/ParGenFile.h"
 #include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/TestHooks.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
 
@@ -62,6 +64,17 @@ protected:
 
     std::unique_ptr<TWindow> dlg;
 };
+
+// OK was refused: one error box with the message, the window still open
+// and the file on disk as it was before.
+inline void ExpectRefused(const plat::test::TScriptedUi& ui, bool stayedOpen, const std::string& message,
+                          const std::string& file, const std::string& before, const std::string& name) {
+    ASSERT_EQ(ui.Boxes().size(), 1u) << name;
+    EXPECT_EQ(ui.Boxes()[0].Text, message) << name;
+    EXPECT_EQ(ui.Boxes()[0].Type, plat::mtError) << name;
+    EXPECT_TRUE(stayedOpen) << name;
+    EXPECT_EQ(ReadFile(file), before) << name;
+}
 
 // One edit of the parameter values, as the test tables state them.
 using TParGenChange = std::function<void(gw::TParGenData&)>;

@@ -496,11 +496,7 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
             stayedOpen = dlg->ModalResult() == mrNone;
         });
         if (*c.message != '\0') {
-            ASSERT_EQ(ui.Boxes().size(), 1u) << c.name;
-            EXPECT_EQ(ui.Boxes()[0].Text, c.message) << c.name;
-            EXPECT_EQ(ui.Boxes()[0].Type, mtError) << c.name;
-            EXPECT_TRUE(stayedOpen) << c.name;
-            EXPECT_EQ(ReadFile(shell::LoRaWAN_Gateway_File), before) << c.name;
+            gwtest::ExpectRefused(ui, stayedOpen, c.message, shell::LoRaWAN_Gateway_File, before, c.name);
         } else {
             EXPECT_TRUE(ui.Boxes().empty())
                 << c.name << ": " << (ui.Boxes().empty() ? "" : ui.Boxes()[0].Text);
