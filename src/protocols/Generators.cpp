@@ -1,0 +1,31 @@
+#include "protocols/Generators.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace proto {
+
+const std::vector<TGeneratorKind>& Generator_Kinds() {
+    // One row per generated file kind; each writer adds its own.
+    static const std::vector<TGeneratorKind> kinds = {};
+    return kinds;
+}
+
+const TGeneratorKind* Find_Generator(const std::string& Name) {
+    for (const TGeneratorKind& kind : Generator_Kinds())
+        if (Name == kind.Name) return &kind;
+    return nullptr;
+}
+
+base::TDateTime Generated_File_Time() {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        char* end = nullptr;
+        errno = 0;
+        const long long seconds = std::strtoll(epoch, &end, 10);
+        if (errno == 0 && end && *end == '\0' && seconds >= 0)
+            return base::EncodeDate(1970, 1, 1) + static_cast<double>(seconds) / 86400.0;
+    }
+    return base::Now();
+}
+
+}  // namespace proto
