@@ -8,6 +8,7 @@
 #include "gateway/ImageBuilder.h"
 #include "platform/Application.h"
 #include "platform/Layout.h"
+#include "protocols/BACnet_EDE_File.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -314,6 +315,10 @@ void Create_Windows() {
 void Link_Windows() {
     shell::FSoftOptions->Change_Language = [] { FVastrimoFirmWare->Change_Language(); };
     shell::FSoftOptions->Timer_Update = FVastrimoFirmWare->Timer_Update;
+    FVastrimoFirmWare->Write_EDE_File = [](const std::string& FileName) {
+        std::string error;
+        if (!proto::Write_EDE_File(FileName, &error)) MessageDlg(error, mtError, mbOK);
+    };
 }
 
 }  // namespace app

@@ -373,6 +373,39 @@ TEST_F(MainWindow, EdeExportAsksBeforeOverwriting) {
     }
 }
 
+TEST_F(MainWindow, EdeExportWritesTheServerObjects) {
+    Start("ede_write", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/PROJECTS/Plant/ParGen.xml", "<Par_Gen><BACnet_DEV_IDE>55</BACnet_DEV_IDE></Par_Gen>");
+        WriteText(d + "/PROJECTS/Plant/BACnet_Slave.xml",
+                  "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type='Analog Input' Eng_Unit='62' "
+                  "Mnemonic='T1'/></BACnet_in_Read><BACnet_in_Write/></BACnet_to_Modbus>");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    const std::string conf = dir + "/PROJECTS/Plant";
+    {
+        test::TScriptedUi ui;
+        ui.AnswerFileDialog(conf + "/objects");
+        main->Btn_Click(main->Button("Btn_BACnet_EDE_File"));
+        EXPECT_TRUE(ui.Boxes().empty());
+    }
+    const std::string text = ReadText(conf + "/objects.csv");
+    EXPECT_EQ(text.rfind("PROJECT_NAME; Vekrun--Plant;;;;;;\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\n55_T1_0;55;T1;0;0;T1;62;\r\n"), std::string::npos) << text;
+
+    // A server file the export cannot take is reported; the old file stays.
+    WriteText(conf + "/BACnet_Slave.xml", "<BACnet_to_Modbus><BACnet_in_Read>");
+    test::TScriptedUi ui;
+    ui.AnswerFileDialog(conf + "/objects.csv");
+    ui.AnswerBox(mrYes);
+    ui.AnswerBox(mrOk);
+    main->Btn_Click(main->Button("Btn_BACnet_EDE_File"));
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[1].Type, mtError);
+    EXPECT_NE(ui.Boxes()[1].Text.find("BACnet_Slave.xml"), std::string::npos) << ui.Boxes()[1].Text;
+    EXPECT_EQ(ReadText(conf + "/objects.csv"), text);
+}
+
 TEST_F(MainWindow, CsvExtensionAddedUnlessPresent) {
     const struct {
         const char* in;

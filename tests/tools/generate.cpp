@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     }
     // The same paths an opened configuration gets.
     shell::Conf_Path = folder;
+    shell::Conf_Name = base::ExtractFileName(folder);
     shell::Set_Files();
     std::string error;
     if (!kind->Generate(argv[3], &error)) {
