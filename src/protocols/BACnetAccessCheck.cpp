@@ -124,18 +124,19 @@ TRowFault Check_Destination(const std::string& net, const std::string& len, cons
     int length = 0;
     if (base::TryStrToInt(len, length)) {
         switch (length) {
-        case 1:
-            return In(Int_Or_Minus_One(add), 0, 255) ? TRowFault{} : Row_Fault(t.prefix, Row, t.add1);
-        case 2:
-            return In(Int_Or_Minus_One(add), 1, 65535) ? TRowFault{} : Row_Fault(t.prefix, Row, t.add2);
-        case 6: {
-            uint8_t b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-            uint16_t port = 0;
-            return shell::IP_Port_To_Bytes(base::Trim(add), b1, b2, b3, b4, port)
-                       ? TRowFault{}
-                       : Row_Fault(t.prefix, Row, t.add6);
-        }
-        default: return Row_Fault(t.prefix, Row, t.len);
+            case 1:
+                return In(Int_Or_Minus_One(add), 0, 255) ? TRowFault{} : Row_Fault(t.prefix, Row, t.add1);
+            case 2:
+                return In(Int_Or_Minus_One(add), 1, 65535) ? TRowFault{} : Row_Fault(t.prefix, Row, t.add2);
+            case 6: {
+                uint8_t b1 = 0, b2 = 0, b3 = 0, b4 = 0;
+                uint16_t port = 0;
+                return shell::IP_Port_To_Bytes(base::Trim(add), b1, b2, b3, b4, port)
+                           ? TRowFault{}
+                           : Row_Fault(t.prefix, Row, t.add6);
+            }
+            default:
+                return Row_Fault(t.prefix, Row, t.len);
         }
     }
     const std::string m = base::UpperCase(base::Trim(len));

@@ -46,7 +46,8 @@ void Write_Section(plat::TXmlNode root, const char* section, const std::vector<T
         if (stored[i].column == key) keyIndex = static_cast<int>(i);
     for (const TTableRow& row : rows) {
         shell::TXmlRow r;
-        for (const TStoredColumn& s : stored) r.push_back(s.column < static_cast<int>(row.size()) ? row[s.column] : "");
+        for (const TStoredColumn& s : stored)
+            r.push_back(s.column < static_cast<int>(row.size()) ? row[s.column] : "");
         cells.push_back(std::move(r));
     }
     shell::Write_Project_Rows(root.AddChild(section), columns, cells, keyIndex);
@@ -127,9 +128,12 @@ bool Load_BACnet_Access(const std::string& path, TBACnetAccessData& data, std::s
     data = Empty_BACnet_Access();
     plat::TXmlDocument doc;
     switch (shell::Load_Project_XML(doc, path, error)) {
-    case shell::TXmlLoad::Missing: return true;
-    case shell::TXmlLoad::Malformed: return false;
-    case shell::TXmlLoad::Loaded: break;
+        case shell::TXmlLoad::Missing:
+            return true;
+        case shell::TXmlLoad::Malformed:
+            return false;
+        case shell::TXmlLoad::Loaded:
+            break;
     }
     std::string why;
     if (Read_BACnet_Access(doc, data, &why)) return true;

@@ -20,14 +20,49 @@ using TTableRows = std::vector<TTableRow>;
 
 namespace bac_read {
 enum : int {
-    Enable = 1, Address, Object_Type, Instance, Property, NByte, En_Dest, D_Net, D_Len, D_Add,
-    Poll_Time, Max_Err, Position, Start_Bit, Swap, Convertion, Mnemonic, Count
+    Enable = 1,
+    Address,
+    Object_Type,
+    Instance,
+    Property,
+    NByte,
+    En_Dest,
+    D_Net,
+    D_Len,
+    D_Add,
+    Poll_Time,
+    Max_Err,
+    Position,
+    Start_Bit,
+    Swap,
+    Convertion,
+    Mnemonic,
+    Count
 };
 }
 namespace bac_write {
 enum : int {
-    Enable = 1, Address, Object_Type, Data_Type, Instance, Property, Priority, NByte, En_Dest, D_Net,
-    D_Len, D_Add, Change, Timer, Poll_Time, Max_Err, Position, Start_Bit, Swap, Convertion, Mnemonic,
+    Enable = 1,
+    Address,
+    Object_Type,
+    Data_Type,
+    Instance,
+    Property,
+    Priority,
+    NByte,
+    En_Dest,
+    D_Net,
+    D_Len,
+    D_Add,
+    Change,
+    Timer,
+    Poll_Time,
+    Max_Err,
+    Position,
+    Start_Bit,
+    Swap,
+    Convertion,
+    Mnemonic,
     Count
 };
 }
@@ -72,8 +107,7 @@ void Write_BACnet_Access(const TBACnetAccessData& data, int Kind, plat::TXmlDocu
 // A missing file is a new configuration: empty tables and true.
 bool Load_BACnet_Access(const std::string& path, TBACnetAccessData& data, std::string* error);
 // Atomic: a failed save leaves the old file.
-bool Save_BACnet_Access(const std::string& path, const TBACnetAccessData& data, int Kind,
-                        std::string* error);
+bool Save_BACnet_Access(const std::string& path, const TBACnetAccessData& data, int Kind, std::string* error);
 
 // `BACnet_Master_Type` of "ParGen.xml"; false (and Kind 0) when the file,
 // the element or a number in it is missing.

@@ -27,7 +27,13 @@ struct TTableRules {
 };
 
 const TTableRules& Read_Rules() {
-    static const TTableRules rules = {2233, 2234, 2245, 2246, 2261, "Binary Input", "Binary Value",
+    static const TTableRules rules = {2233,
+                                      2234,
+                                      2245,
+                                      2246,
+                                      2261,
+                                      "Binary Input",
+                                      "Binary Value",
                                       {{"Analog Input", 1, 4, 2235},
                                        {"Positive Integer Value", 1, 4, 2236},
                                        {"Large Analog Value", 1, 8, 2237},
@@ -42,7 +48,13 @@ const TTableRules& Read_Rules() {
 }
 
 const TTableRules& Write_Rules() {
-    static const TTableRules rules = {2247, 2248, 2257, 2258, 2262, "Binary Out", "Binary Value",
+    static const TTableRules rules = {2247,
+                                      2248,
+                                      2257,
+                                      2258,
+                                      2262,
+                                      "Binary Out",
+                                      "Binary Value",
                                       {{"Analog Out", 1, 4, 2249},
                                        {"Analog Value", 1, 4, 2250},
                                        {"Positive Integer Value", 1, 4, 2251},
@@ -128,17 +140,20 @@ int BACnet_Slave_Rows(bool Desc_Lenght) {
 
 const std::vector<std::string>& Slave_Read_Types() {
     static const std::vector<std::string> types = {
-        "Analog Input",      "Analog Value",      "Binary Input",      "Binary Value",
-        "Positive Integer Value", "Large Analog Value", "Integer Value", "Multi State Input",
-        "Multi State Value", "Life Safety Point", "Life Safety Zone",  "Access Door",
+        "Analog Input",      "Analog Value",           "Binary Input",
+        "Binary Value",      "Positive Integer Value", "Large Analog Value",
+        "Integer Value",     "Multi State Input",      "Multi State Value",
+        "Life Safety Point", "Life Safety Zone",       "Access Door",
         "Accumulator"};
     return types;
 }
 
 const std::vector<std::string>& Slave_Write_Types() {
     static const std::vector<std::string> types = {
-        "Analog Out",    "Analog Value",       "Binary Out",    "Binary Value",       "Positive Integer Value",
-        "Large Analog Value", "Integer Value", "Multi State Output", "Multi State Value", "Access Door"};
+        "Analog Out",    "Analog Value",           "Binary Out",
+        "Binary Value",  "Positive Integer Value", "Large Analog Value",
+        "Integer Value", "Multi State Output",     "Multi State Value",
+        "Access Door"};
     return types;
 }
 
@@ -170,13 +185,17 @@ void Write_BACnet_Slave(const TBACnetSlaveData& data, plat::TXmlDocument& doc) {
     Write_Section(root, "BACnet_in_Write", data.Write);
 }
 
-bool Load_BACnet_Slave(const std::string& path, bool Desc_Lenght, TBACnetSlaveData& data, std::string* error) {
+bool Load_BACnet_Slave(const std::string& path, bool Desc_Lenght, TBACnetSlaveData& data,
+                       std::string* error) {
     data = Empty_BACnet_Slave(Desc_Lenght);
     plat::TXmlDocument doc;
     switch (shell::Load_Project_XML(doc, path, error)) {
-    case shell::TXmlLoad::Missing: return true;
-    case shell::TXmlLoad::Malformed: return false;
-    case shell::TXmlLoad::Loaded: break;
+        case shell::TXmlLoad::Missing:
+            return true;
+        case shell::TXmlLoad::Malformed:
+            return false;
+        case shell::TXmlLoad::Loaded:
+            break;
     }
     std::string why;
     if (Read_BACnet_Slave(doc, data, &why)) return true;

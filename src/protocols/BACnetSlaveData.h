@@ -34,7 +34,7 @@ const std::vector<std::string>& Slave_Write_Types();
 const std::vector<TStoredColumn>& BACnet_Slave_Stored();
 
 struct TBACnetSlaveData {
-    TTableRows Read;   // rows of bac_slave::Count cells
+    TTableRows Read;  // rows of bac_slave::Count cells
     TTableRows Write;
     bool operator==(const TBACnetSlaveData&) const = default;
 };

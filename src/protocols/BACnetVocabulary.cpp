@@ -43,9 +43,9 @@ struct TDataType {
 
 const std::vector<TDataType>& Data_Types() {
     static const std::vector<TDataType> types = {
-        {"Null", 0},         {"Boolean", 1},      {"Unsigned Int", 4},      {"Signed Int", 4},
-        {"Real", 4},         {"Double", 8},       {"Octet String", 255},    {"Character String", 255},
-        {"Bit String", 120}, {"Enumerated", 4},   {"Date", 4},              {"Time", 4},
+        {"Null", 0},         {"Boolean", 1},    {"Unsigned Int", 4},   {"Signed Int", 4},
+        {"Real", 4},         {"Double", 8},     {"Octet String", 255}, {"Character String", 255},
+        {"Bit String", 120}, {"Enumerated", 4}, {"Date", 4},           {"Time", 4},
         {"Object ID", 4},
     };
     return types;
@@ -121,13 +121,17 @@ int Check_Property(const std::string& str, int Read_Write, int Obj_Type) {
         if (key != base::UpperCase(p.Text)) continue;
         if (Read_Write != 0) return p.Write ? p.Value : -1;
         switch (p.Scope) {
-        case TPropertyScope::Every: return p.Value;
-        case TPropertyScope::EveryBut: return Contains(p.Codes, Obj_Type) ? -1 : p.Value;
-        case TPropertyScope::Only: return Contains(p.Codes, Obj_Type) ? p.Value : -1;
+            case TPropertyScope::Every:
+                return p.Value;
+            case TPropertyScope::EveryBut:
+                return Contains(p.Codes, Obj_Type) ? -1 : p.Value;
+            case TPropertyScope::Only:
+                return Contains(p.Codes, Obj_Type) ? p.Value : -1;
         }
     }
-    return Decimal_In(key, Proprietary_Property_Min, Proprietary_Property_Max) < 0 ? -1
-                                                                                 : Proprietary_Property_Value;
+    return Decimal_In(key, Proprietary_Property_Min, Proprietary_Property_Max) < 0
+               ? -1
+               : Proprietary_Property_Value;
 }
 
 std::string Aspected_Data_Type_Value(int Obj_Type, int Property_val) {
@@ -175,27 +179,48 @@ std::string Str_Hint_Read(int Obj_Type, int Property_val) {
     if (Property_val >= 1 && Property_val <= 49) return std::to_string(Property_val);
     if (Property_val != Present_Value_Property) return "";
     switch (Obj_Type) {
-    case 1: case 2: case 3: case 4: case 5: case 8: case 10: return "4";
-    case 6: case 7: return "1";
-    case 9: return "8";
-    default: return "";
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 8:
+        case 10:
+            return "4";
+        case 6:
+        case 7:
+            return "1";
+        case 9:
+            return "8";
+        default:
+            return "";
     }
 }
 
 const std::vector<std::string>& Read_Object_Type_Items() {
-    static const std::vector<std::string> items = {
-        "Accumulator",   "Multi-State Input",  "Multi-State Output",     "Multi-State Value",
-        "Analog Input",  "Analog Output",      "Analog Value",           "Binary Input",
-        "Binary Output", "Binary Value",       "Integer Value",          "Large Analog Value",
-        "Positive Integer Value", "Life Safety Point", "Life Safety Zone"};
+    static const std::vector<std::string> items = {"Accumulator",
+                                                   "Multi-State Input",
+                                                   "Multi-State Output",
+                                                   "Multi-State Value",
+                                                   "Analog Input",
+                                                   "Analog Output",
+                                                   "Analog Value",
+                                                   "Binary Input",
+                                                   "Binary Output",
+                                                   "Binary Value",
+                                                   "Integer Value",
+                                                   "Large Analog Value",
+                                                   "Positive Integer Value",
+                                                   "Life Safety Point",
+                                                   "Life Safety Zone"};
     return items;
 }
 
 const std::vector<std::string>& Write_Object_Type_Items() {
     static const std::vector<std::string> items = {
-        "Multi-State Output", "Multi-State Value",  "Analog Output", "Analog Value",
-        "Binary Output",      "Binary Value",       "Integer Value", "Large Analog Value",
-        "Positive Integer Value"};
+        "Multi-State Output", "Multi-State Value",  "Analog Output",
+        "Analog Value",       "Binary Output",      "Binary Value",
+        "Integer Value",      "Large Analog Value", "Positive Integer Value"};
     return items;
 }
 

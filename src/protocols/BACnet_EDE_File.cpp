@@ -23,12 +23,15 @@ struct TEDEType {
 
 // Every type the server table may name has its own instance counter.
 const TEDEType EDE_Types[] = {
-    {"ANALOG INPUT", 0},          {"ANALOG OUT", 1},          {"ANALOG VALUE", 2},
-    {"BINARY INPUT", 3},          {"BINARY OUT", 4},          {"BINARY VALUE", 5},
-    {"MULTI STATE INPUT", 13},    {"MULTI STATE OUTPUT", 14}, {"MULTI STATE VALUE", 19},
-    {"LIFE SAFETY POINT", 21},    {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
-    {"ACCESS DOOR", 30},          {"CHARACTERSTRING VALUE", 40}, {"DATETIME VALUE", 44},
-    {"INTEGER VALUE", 45},        {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
+    {"ANALOG INPUT", 0},        {"ANALOG OUT", 1},
+    {"ANALOG VALUE", 2},        {"BINARY INPUT", 3},
+    {"BINARY OUT", 4},          {"BINARY VALUE", 5},
+    {"MULTI STATE INPUT", 13},  {"MULTI STATE OUTPUT", 14},
+    {"MULTI STATE VALUE", 19},  {"LIFE SAFETY POINT", 21},
+    {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
+    {"ACCESS DOOR", 30},        {"CHARACTERSTRING VALUE", 40},
+    {"DATETIME VALUE", 44},     {"INTEGER VALUE", 45},
+    {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
 };
 
 // The first count characters (not bytes) of a UTF-8 text.
@@ -59,7 +62,8 @@ bool Add_Rows(const TTableRows& rows, const char* section, const TEDEExport& dat
     using namespace bac_slave;
     for (size_t i = 0; i < rows.size(); ++i) {
         const TTableRow& row = rows[i];
-        const std::string where = std::string("BACnet_Slave.xml, ") + section + " row " + std::to_string(i + 1);
+        const std::string where =
+            std::string("BACnet_Slave.xml, ") + section + " row " + std::to_string(i + 1);
         if (Refuse_Field(row[Mnemonic], where + ": the Mnemonic", error)) return false;
         if (Refuse_Field(row[Eng_Unit], where + ": the Eng. Unit", error)) return false;
         const int type = Get_EDE_Object_Type(row[Data_Type]);
@@ -130,7 +134,8 @@ bool Write_EDE(const TEDEExport& data, std::ostream& out, std::string* error) {
     text += "AUTHOR_OF_LAST_CHANGE;Vekrun" + end;
     text += "VERSION_OF_LAYOUT;2" + end;
     text += "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;\r\n";
-    text += "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n";
+    text +=
+        "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n";
     for (const TBACnet_EDE_Obj& o : objects)
         text += o.Keyname + ";" + o.DevObjInstance + ";" + o.ObjectName + ";" + o.ObjectType + ";" +
                 o.ObjectInstance + ";" + o.Description + ";" + o.UnitCode + ";\r\n";
@@ -165,9 +170,12 @@ bool Load_EDE_Objects(const std::string& slavePath, TEDEExport& data, std::strin
     data.Write.clear();
     plat::TXmlDocument doc;
     switch (shell::Load_Project_XML(doc, slavePath, error)) {
-    case shell::TXmlLoad::Missing: return true;
-    case shell::TXmlLoad::Malformed: return false;
-    case shell::TXmlLoad::Loaded: break;
+        case shell::TXmlLoad::Missing:
+            return true;
+        case shell::TXmlLoad::Malformed:
+            return false;
+        case shell::TXmlLoad::Loaded:
+            break;
     }
     std::string why;
     if (Read_Section(doc.Root(), "BACnet_in_Read", data.Read, &why) &&

@@ -25,7 +25,8 @@ TFreePlace Free_Place(const TTableRows& rows, int key, int positionCol, int nbyt
         }
         const long long position = Int64_Or_Minus_One(rows[r][positionCol]);
         const long long nbyte = Int64_Or_Minus_One(rows[r][nbyteCol]);
-        if (position >= 0 && nbyte >= 0 && position + nbyte > place.position) place.position = position + nbyte;
+        if (position >= 0 && nbyte >= 0 && position + nbyte > place.position)
+            place.position = position + nbyte;
     }
     return place;
 }
@@ -38,16 +39,21 @@ std::string Var_Name(const TBACnet_Var& v) {
 
 bool Set_EDE_Mark(TBACnet_Var& var, int ACol, bool State) {
     switch (ACol) {
-    case EDE_Col_Import: var.import = State; return true;
-    case EDE_Col_Read: var.read = State; return true;
-    case EDE_Col_Write:
-        if (State && !var.commandable) {
-            var.write = false;
-            return false;
-        }
-        var.write = State;
-        return true;
-    default: return true;
+        case EDE_Col_Import:
+            var.import = State;
+            return true;
+        case EDE_Col_Read:
+            var.read = State;
+            return true;
+        case EDE_Col_Write:
+            if (State && !var.commandable) {
+                var.write = false;
+                return false;
+            }
+            var.write = State;
+            return true;
+        default:
+            return true;
     }
 }
 
@@ -63,8 +69,8 @@ int Check_EDE_Address(const std::string& text, int Kind) {
     return 0;
 }
 
-TEDEImportReport Import_EDE_Vars(const std::vector<TBACnet_Var>& vars, const std::string& Device_Address, int Kind,
-                                 TBACnetAccessData& data) {
+TEDEImportReport Import_EDE_Vars(const std::vector<TBACnet_Var>& vars, const std::string& Device_Address,
+                                 int Kind, TBACnetAccessData& data) {
     const int key = BACnet_Key_Column(Kind);
     TFreePlace read = Free_Place(data.Read, key, bac_read::Position, bac_read::NByte);
     TFreePlace write = Free_Place(data.Write, key, bac_write::Position, bac_write::NByte);

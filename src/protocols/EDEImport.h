@@ -35,7 +35,7 @@ struct TEDEImportReport {
 // row whose key cell (of the kind) is blank, at byte positions after the
 // furthest one the rows above use. Rows past the table's end are not made:
 // those objects are reported by name.
-TEDEImportReport Import_EDE_Vars(const std::vector<TBACnet_Var>& vars, const std::string& Device_Address, int Kind,
-                                 TBACnetAccessData& data);
+TEDEImportReport Import_EDE_Vars(const std::vector<TBACnet_Var>& vars, const std::string& Device_Address,
+                                 int Kind, TBACnetAccessData& data);
 
 }  // namespace proto

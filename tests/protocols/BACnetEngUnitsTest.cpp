@@ -11,9 +11,9 @@ TEST(BACnetEngUnits, NamesOfNumbers) {
     const struct {
         int number;
         const char* name;
-    } cases[] = {{0, "square-meters"},   {62, "degrees-Celsius"}, {51, "housepower"}, {103, "radiants"},
-                 {172, "ohm-meters"},    {236, "minutes-per-degree-kelvin"},      {207, "unknown"},
-                 {237, "unknown"},       {-1, "unknown"}};
+    } cases[] = {{0, "square-meters"}, {62, "degrees-Celsius"}, {51, "housepower"},
+                 {103, "radiants"},    {172, "ohm-meters"},     {236, "minutes-per-degree-kelvin"},
+                 {207, "unknown"},     {237, "unknown"},        {-1, "unknown"}};
     for (const auto& c : cases) EXPECT_EQ(Desc_Unit(c.number), c.name) << c.number;
     EXPECT_EQ(Desc_Unit_Text("62"), "degrees-Celsius");
     EXPECT_EQ(Desc_Unit_Text("abc"), "unknown");

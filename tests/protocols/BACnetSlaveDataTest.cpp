@@ -34,7 +34,8 @@ TEST(BACnetSlaveCheck, RowRules) {
         {"empty eng unit", true, Slave_Row("Analog Input", "0", "4", {{Eng_Unit, ""}}), 2233, ""},
         {"position", true, Slave_Row("Analog Input", "1500", "4"), 2234, "1499"},
         {"binary input without bit", true, Slave_Row("Binary Input", "0", "9", {{Bit, ""}}), 2245, ""},
-        {"binary input bit 3, any length", true, Slave_Row("Binary Input", "1499", "99", {{Bit, "3"}}), 0, ""},
+        {"binary input bit 3, any length", true, Slave_Row("Binary Input", "1499", "99", {{Bit, "3"}}), 0,
+         ""},
         {"binary bit out of the list", true, Slave_Row("Binary Value", "0", "1", {{Bit, "8"}}), 2245, ""},
         {"large analog value 1492", true, Slave_Row("Large Analog Value", "1492", "8"), 0, ""},
         {"large analog value 1493", true, Slave_Row("Large Analog Value", "1493", "8"), 2246, ""},
@@ -71,7 +72,8 @@ TEST(BACnetSlaveCheck, TotalOfBothTables) {
     data.Write[300] = Slave_Row("Binary Out", "0", "");
     EXPECT_EQ(Check_BACnet_Slave(data, true), Row_Fault(0, 0, 2259, "1000"));
     bactest::Use_Default_Texts();
-    EXPECT_EQ(Row_Fault_Message(Check_BACnet_Slave(data, true)), "Error!! Too many Requests. Max requests 1000");
+    EXPECT_EQ(Row_Fault_Message(Check_BACnet_Slave(data, true)),
+              "Error!! Too many Requests. Max requests 1000");
 
     TBACnetSlaveData wide = Empty_BACnet_Slave(false);
     ASSERT_EQ(wide.Read.size(), 2000u);

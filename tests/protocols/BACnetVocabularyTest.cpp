@@ -11,21 +11,21 @@ TEST(BACnetVocabulary, ObjectTypesByTable) {
         int code;
     } cases[] = {
         {"Analog Input", 0, 4},
-        {"  analog input ", 0, 4},       // trimmed, any letter case
-        {"Analog Input", 1, -1},         // read only
+        {"  analog input ", 0, 4},  // trimmed, any letter case
+        {"Analog Input", 1, -1},    // read only
         {"Accumulator", 1, -1},
         {"Multi-State Input", 1, -1},
         {"Binary Input", 1, -1},
         {"Multi-State Output", 1, 3},
         {"Large Analog Value", 1, 9},
-        {"Life Safety Zone", 1, 15},     // accepted, though no data type fits it
-        {"130", 0, 130},                 // proprietary
+        {"Life Safety Zone", 1, 15},  // accepted, though no data type fits it
+        {"130", 0, 130},              // proprietary
         {"130", 1, 130},
         {"128", 1, 128},
         {"1023", 0, 1023},
         {"127", 0, -1},
         {"1024", 0, -1},
-        {"$80", 0, -1},                  // proprietary types are typed in decimal
+        {"$80", 0, -1},  // proprietary types are typed in decimal
         {"", 0, -1},
         {"Analog", 0, -1},
     };
@@ -45,8 +45,8 @@ TEST(BACnetVocabulary, PropertiesByObjectType) {
         {"Object Identifier (75)", 0, 6, 4},
         {"Object Identifier (75)", 1, 12, -1},
         {"Units (117)", 0, 4, 4},
-        {"Units (117)", 0, 6, -1},       // no units on a binary input
-        {"Units (117)", 0, 130, 4},      // proprietary types are not excluded
+        {"Units (117)", 0, 6, -1},   // no units on a binary input
+        {"Units (117)", 0, 130, 4},  // proprietary types are not excluded
         {"Scale (187)", 0, 1, 1},
         {"Scale (187)", 0, 4, -1},
         {"PreScale (185)", 0, 1, 5},
@@ -57,7 +57,7 @@ TEST(BACnetVocabulary, PropertiesByObjectType) {
         {"Object Type (79)", 0, 9, 2},
         {"Number of States (74)", 0, 11, 4},
         {"Number of States (74)", 0, 12, -1},
-        {"600", 0, 4, 200},              // proprietary property
+        {"600", 0, 4, 200},  // proprietary property
         {"600", 1, 12, 200},
         {"511", 0, 4, -1},
         {"4194303", 0, 4, 200},
@@ -88,7 +88,8 @@ TEST(BACnetVocabulary, PresentValueWriteNeedsTheTypesDataType) {
         {"", 12, 200, true, ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Check_Data_Type(c.dataType, c.type, c.property) >= 0, c.fits) << c.dataType << " / " << c.type;
+        EXPECT_EQ(Check_Data_Type(c.dataType, c.type, c.property) >= 0, c.fits)
+            << c.dataType << " / " << c.type;
         EXPECT_EQ(Aspected_Data_Type_Value(c.type, c.property), c.expected) << c.type;
     }
 }
@@ -97,9 +98,9 @@ TEST(BACnetVocabulary, LargestNByteOfADataType) {
     const struct {
         const char* name;
         int most;
-    } cases[] = {{"Null", 0},           {"boolean", 1},        {"Unsigned Int", 4}, {"Real", 4},
-                 {"Double", 8},         {"Octet String", 255}, {"Bit String", 120}, {"Object ID", 4},
-                 {"whatever", 255},     {"", 255}};
+    } cases[] = {
+        {"Null", 0},           {"boolean", 1},      {"Unsigned Int", 4}, {"Real", 4},       {"Double", 8},
+        {"Octet String", 255}, {"Bit String", 120}, {"Object ID", 4},    {"whatever", 255}, {"", 255}};
     for (const auto& c : cases) EXPECT_EQ(Check_Num_Byte_Max(c.name), c.most) << c.name;
 }
 
@@ -110,9 +111,12 @@ TEST(BACnetVocabulary, FromStandardObjectTypeNumbers) {
         const char* dataType;
         int nbyte;
     } cases[] = {
-        {0, "Analog Input", "Real", 4},      {3, "Binary Input", "Enumerated", 1},
-        {46, "Large Analog Value", "Double", 8}, {21, "Life Safety Point", "Enumerated", 2},
-        {23, "Accumulator", "Unsigned Int", 4}, {8, "", "Null", 4},
+        {0, "Analog Input", "Real", 4},
+        {3, "Binary Input", "Enumerated", 1},
+        {46, "Large Analog Value", "Double", 8},
+        {21, "Life Safety Point", "Enumerated", 2},
+        {23, "Accumulator", "Unsigned Int", 4},
+        {8, "", "Null", 4},
         {-1, "", "Null", 4},
     };
     for (const auto& c : cases) {

@@ -92,14 +92,15 @@ TEST_F(EDEExportFromFolder, WithoutServerObjectsOnlyTheHeader) {
     const std::string out = Out_Path("ede-empty.csv");
     std::string error;
     ASSERT_TRUE(Write_EDE_File(out, &error)) << error;
-    EXPECT_EQ(Read(out),
-              "PROJECT_NAME; Vekrun--ede-empty-config;;;;;;\r\n"
-              "VERSION_OF_REFERENCEFILE;1.0;;;;;;\r\n"
-              "TIMESTAMP_OF_LAST_CHANGE;09:05:07 03/12/2026;;;;;;\r\n"
-              "AUTHOR_OF_LAST_CHANGE;Vekrun;;;;;;\r\n"
-              "VERSION_OF_LAYOUT;2;;;;;;\r\n"
-              "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;\r\n"
-              "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n");
+    EXPECT_EQ(
+        Read(out),
+        "PROJECT_NAME; Vekrun--ede-empty-config;;;;;;\r\n"
+        "VERSION_OF_REFERENCEFILE;1.0;;;;;;\r\n"
+        "TIMESTAMP_OF_LAST_CHANGE;09:05:07 03/12/2026;;;;;;\r\n"
+        "AUTHOR_OF_LAST_CHANGE;Vekrun;;;;;;\r\n"
+        "VERSION_OF_LAYOUT;2;;;;;;\r\n"
+        "# mandatory;mandatory;mandatory;mandatory;mandatory;optional;optional;\r\n"
+        "# keyname;device obj.-instance;object-name;object-type;object-instance;description;unit-code;\r\n");
 }
 
 TEST_F(EDEExportFromFolder, EachExportStartsFromItsOwnDeviceInstance) {
@@ -110,7 +111,8 @@ TEST_F(EDEExportFromFolder, EachExportStartsFromItsOwnDeviceInstance) {
     // the previous export read.
     const std::string folder = Out_Path("ede-no-instance");
     fs::create_directories(folder);
-    ASSERT_TRUE(base::WriteFileAtomic(folder + "/ParGen.xml", "<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>"));
+    ASSERT_TRUE(
+        base::WriteFileAtomic(folder + "/ParGen.xml", "<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>"));
     ASSERT_TRUE(fs::copy_file(Data_Dir + "/Plant1/BACnet_Slave.xml", folder + "/BACnet_Slave.xml",
                               fs::copy_options::overwrite_existing));
     Open(folder);
@@ -162,9 +164,10 @@ TEST_F(EDEExportFromFolder, BrokenFilesWriteNothing) {
 
 TEST(EDEExport, InstancesCountPerTypeOverBothSections) {
     using bactest::Slave_Row;
-    TEDEExport data = Rows_Of({Slave_Row("Analog Value", "0", "4"), Slave_Row("Analog Value", "4", "4"),
-                               Slave_Row("Binary Input", "8", "1")},
-                              {Slave_Row("Analog Value", "0", "4"), Slave_Row("Multi State Value", "4", "4")});
+    TEDEExport data =
+        Rows_Of({Slave_Row("Analog Value", "0", "4"), Slave_Row("Analog Value", "4", "4"),
+                 Slave_Row("Binary Input", "8", "1")},
+                {Slave_Row("Analog Value", "0", "4"), Slave_Row("Multi State Value", "4", "4")});
     std::vector<TBACnet_EDE_Obj> objects;
     ASSERT_TRUE(Build_EDE_Objects(data, objects, nullptr));
     std::vector<std::string> types, instances;
@@ -181,27 +184,32 @@ TEST(EDEExport, NamesAreCutByCharactersAndWrittenInTheCodePage) {
     using bactest::Slave_Row;
     // Seventeen characters, twenty bytes in UTF-8; the "Ω" has no place in
     // the code page.
-    TEDEExport data = Rows_Of(
-        {Slave_Row("Analog Input", "0", "4", {{bac_slave::Mnemonic, "\xC3\xA4\xC3\xB6xxxxxxxxxxxx\xCE\xA9ZQ"}})});
+    TEDEExport data = Rows_Of({Slave_Row("Analog Input", "0", "4",
+                                         {{bac_slave::Mnemonic, "\xC3\xA4\xC3\xB6xxxxxxxxxxxx\xCE\xA9ZQ"}})});
     std::ostringstream out;
     ASSERT_TRUE(Write_EDE(data, out, nullptr));
     const std::string text = out.str();
-    EXPECT_NE(text.find("\r\n7_\xE4\xF6xxxxxxxxxxxx?ZQ_0;7;\xE4\xF6xxxxxxxxxxxx?Z;0;0;\xE4\xF6xxxxxxxxxxxx?Z;62;\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(
+            "\r\n7_\xE4\xF6xxxxxxxxxxxx?ZQ_0;7;\xE4\xF6xxxxxxxxxxxx?Z;0;0;\xE4\xF6xxxxxxxxxxxx?Z;62;\r\n"),
+        std::string::npos)
         << text;
 }
 
 TEST(EDEExport, TimestampForm) {
     EXPECT_EQ(EDE_Timestamp(Fixed_Time()), "09:05:07 03/12/2026");
-    EXPECT_EQ(EDE_Timestamp(base::EncodeDate(2031, 1, 9) + base::EncodeTime(23, 59, 0, 0)), "23:59:00 09/01/2031");
+    EXPECT_EQ(EDE_Timestamp(base::EncodeDate(2031, 1, 9) + base::EncodeTime(23, 59, 0, 0)),
+              "23:59:00 09/01/2031");
 }
 
 TEST(EDEExport, ObjectTypeNumbers) {
     const struct {
         const char* text;
         int number;
-    } cases[] = {{"Analog Input", 0},     {" analog out ", 1},   {"Binary Value", 5}, {"Multi State Output", 14},
-                 {"Accumulator", 23},      {"Access Door", 30},   {"DateTime Value", 44},
-                 {"Positive Integer Value", 48}, {"Analog Output", 0}, {"", 0}};
+    } cases[] = {{"Analog Input", 0},    {" analog out ", 1},
+                 {"Binary Value", 5},    {"Multi State Output", 14},
+                 {"Accumulator", 23},    {"Access Door", 30},
+                 {"DateTime Value", 44}, {"Positive Integer Value", 48},
+                 {"Analog Output", 0},   {"", 0}};
     for (const auto& c : cases) EXPECT_EQ(Get_EDE_Object_Type(c.text), c.number) << c.text;
 }

@@ -26,8 +26,8 @@ TBACnet_Var Var(const std::string& name, int type, int instance, bool read = tru
 TEST(EDEImport, ReadRowsTakeConsecutivePositions) {
     using namespace bac_read;
     TBACnetAccessData data = Empty_BACnet_Access();
-    const auto report = Import_EDE_Vars({Var("AI", 0, 1), Var("BI", 3, 2), Var("LAV", 46, 3)}, "10.0.0.5",
-                                        BACnet_IP, data);
+    const auto report =
+        Import_EDE_Vars({Var("AI", 0, 1), Var("BI", 3, 2), Var("LAV", 46, 3)}, "10.0.0.5", BACnet_IP, data);
     EXPECT_TRUE(report.Complete());
     const struct {
         const char* type;
@@ -82,8 +82,8 @@ TEST(EDEImport, StopsAtTheTablesEndAndReportsTheRest) {
     TBACnetAccessData data = Empty_BACnet_Access();
     for (int r = 0; r < BACnet_Access_Rows - 1; ++r) data.Read[r] = bactest::Read_Row();
     const TBACnetAccessData before = data;
-    const auto report =
-        Import_EDE_Vars({Var("A", 0, 1), Var("B", 0, 2), Var("C", 2, 3, true, true)}, "10.0.0.5", BACnet_IP, data);
+    const auto report = Import_EDE_Vars({Var("A", 0, 1), Var("B", 0, 2), Var("C", 2, 3, true, true)},
+                                        "10.0.0.5", BACnet_IP, data);
     EXPECT_EQ(data.Read.size(), before.Read.size());
     EXPECT_EQ(data.Read.back()[bac_read::Mnemonic], "A - dA");
     EXPECT_EQ(report.NotRead, (std::vector<std::string>{"B - dB", "C - dC"}));

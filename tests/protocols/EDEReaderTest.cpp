@@ -74,7 +74,8 @@ TEST(EDEReader, WhereTheDataStart) {
         {"lf only", Standard_File("K;1;A;0;0;d;\n", "\n"), {"A"}},
         {"cr only", Standard_File("K;1;A;0;0;d;\r", "\r"), {"A"}},
         // Line 7 wins even when a later line is also a mark line.
-        {"later mark ignored", Standard_File("K;1;A;0;0;d;\r\n" + mark + "\r\nhdr\r\nK;1;B;0;1;d;\r\n"),
+        {"later mark ignored",
+         Standard_File("K;1;A;0;0;d;\r\n" + mark + "\r\nhdr\r\nK;1;B;0;1;d;\r\n"),
          {"A", "B"}},
         // The export's layout: the mark on line 6, names on line 7, data from 8.
         {"own export", "1\r\n2\r\n3\r\n4\r\n5\r\n" + mark + "\r\n# keyname;x\r\nK;1;A;2;0;A;62;\r\n", {"A"}},
