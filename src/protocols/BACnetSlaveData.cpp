@@ -102,7 +102,7 @@ bool In(long long value, long long min, long long max) {
 }
 
 // Checks the used rows of one table; count gets their number.
-TRowFault Check_Table(const TTableRows& rows, const TTableRules& rules, int NByte, int& count) {
+TTableFault Check_Table(const TTableRows& rows, const TTableRules& rules, int NByte, int& count) {
     using namespace bac_slave;
     count = 0;
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -110,24 +110,25 @@ TRowFault Check_Table(const TTableRows& rows, const TTableRules& rules, int NByt
         if (base::Trim(row[Data_Type]).empty()) break;
         ++count;
         const int r = static_cast<int>(i) + 1;
-        if (!In(Int_Or_Minus_One(row[Eng_Unit]), 0, 65535)) return Row_Fault(Error_Row, r, rules.engUnit);
+        if (!In(Int_Or_Minus_One(row[Eng_Unit]), 0, 65535)) return Table_Fault(Error_Row, r, rules.engUnit);
         const int position = Int_Or_Minus_One(row[Position]);
         if (!In(position, 0, NByte - 1))
-            return Row_Fault(Error_Row, r, rules.position, std::to_string(NByte - 1));
+            return Table_Fault(Error_Row, r, rules.position, std::to_string(NByte - 1));
         long long last = position;
         if (row[Data_Type] == rules.binary1 || row[Data_Type] == rules.binary2) {
             // The list offers bits 0 to 7; a hand-edited file must not get
             // past the message that names that range.
-            if (!In(Int_Or_Minus_One(base::Trim(row[Bit])), 0, 7)) return Row_Fault(Error_Row, r, rules.bit);
+            if (!In(Int_Or_Minus_One(base::Trim(row[Bit])), 0, 7))
+                return Table_Fault(Error_Row, r, rules.bit);
         } else {
             const long long length = base::StrToInt64Def(row[Length], 0);
             for (const TLengthRule& rule : rules.lengths)
                 if (row[Data_Type] == rule.Type && !In(length, rule.Min, rule.Max))
-                    return Row_Fault(Error_Row, r, rule.Text);
+                    return Table_Fault(Error_Row, r, rule.Text);
             last = position + length - 1;
         }
-        if (last >= NByte) return Row_Fault(Error_Row, r, rules.lastByte);
-        if (Breaks_EDE_Field(row[Mnemonic])) return Row_Fault(Error_Row, r, rules.mnemonic);
+        if (last >= NByte) return Table_Fault(Error_Row, r, rules.lastByte);
+        if (Breaks_EDE_Field(row[Mnemonic])) return Table_Fault(Error_Row, r, rules.mnemonic);
     }
     return {};
 }
@@ -225,14 +226,14 @@ std::string Write_Length_Of(const std::string& Data_Type) {
     return key == "LARGE ANALOG VALUE" ? "8" : "";
 }
 
-TRowFault Check_BACnet_Slave(const TBACnetSlaveData& data, bool Desc_Lenght, int NByte_IN, int NByte_OUT) {
+TTableFault Check_BACnet_Slave(const TBACnetSlaveData& data, bool Desc_Lenght, int NByte_IN, int NByte_OUT) {
     int reads = 0, writes = 0;
-    TRowFault fault = Check_Table(data.Read, Read_Rules(), NByte_IN, reads);
+    TTableFault fault = Check_Table(data.Read, Read_Rules(), NByte_IN, reads);
     if (!fault.Ok()) return fault;
     fault = Check_Table(data.Write, Write_Rules(), NByte_OUT, writes);
     if (!fault.Ok()) return fault;
     const int most = BACnet_Slave_Rows(Desc_Lenght);
-    if (reads + writes > most) return Row_Fault(0, 0, Too_Many_Objects, std::to_string(most));
+    if (reads + writes > most) return Table_Fault(0, 0, Too_Many_Objects, std::to_string(most));
     return {};
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "protocols/BACnetAccessData.h"
-#include "protocols/RowFault.h"
+#include "protocols/TableFault.h"
 
 namespace plat {
 class TXmlDocument;
@@ -59,8 +59,8 @@ std::string Write_Length_Of(const std::string& Data_Type);
 
 // The first fault of the used rows (read table, then write table), then the
 // total of objects against BACnet_Slave_Rows.
-TRowFault Check_BACnet_Slave(const TBACnetSlaveData& data, bool Desc_Lenght, int NByte_IN = BACnet_Slave_Area,
-                             int NByte_OUT = BACnet_Slave_Area);
+TTableFault Check_BACnet_Slave(const TBACnetSlaveData& data, bool Desc_Lenght,
+                               int NByte_IN = BACnet_Slave_Area, int NByte_OUT = BACnet_Slave_Area);
 
 // Fields the EDE file writes must not hold its separator or a line break,
 // or the file's columns and lines would shift.

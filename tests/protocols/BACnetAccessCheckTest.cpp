@@ -9,14 +9,14 @@ using bactest::Write_Row;
 
 namespace {
 
-TRowFault Check_Read(TTableRow row, int kind = BACnet_IP, int at = 0) {
+TTableFault Check_Read(TTableRow row, int kind = BACnet_IP, int at = 0) {
     TBACnetAccessData data = Empty_BACnet_Access();
     for (int r = 0; r < at; ++r) data.Read[r] = Read_Row();
     data.Read[at] = row;
     return Check_BACnet_Access(data, kind);
 }
 
-TRowFault Check_Write(TTableRow row, int kind = BACnet_IP) {
+TTableFault Check_Write(TTableRow row, int kind = BACnet_IP) {
     TBACnetAccessData data = Empty_BACnet_Access();
     data.Write[0] = row;
     return Check_BACnet_Access(data, kind);
@@ -52,7 +52,7 @@ TEST(BACnetAccessCheck, ReadRowRules) {
         {"disabled row unchecked", Read_Row({{Enable, "N"}, {Object_Type, "x"}}), BACnet_IP, 0},
     };
     for (const auto& c : cases) {
-        const TRowFault fault = Check_Read(c.row, c.kind);
+        const TTableFault fault = Check_Read(c.row, c.kind);
         EXPECT_EQ(fault.text, c.text) << c.name;
         if (c.text != 0) EXPECT_EQ(fault.prefix, 2037) << c.name;
     }
@@ -87,7 +87,7 @@ TEST(BACnetAccessCheck, WriteRowRules) {
         {"dest length", Write_Row({{En_Dest, "Y"}, {D_Net, "5"}, {D_Len, "3"}, {D_Add, "1"}}), 2076, ""},
     };
     for (const auto& c : cases) {
-        const TRowFault fault = Check_Write(c.row);
+        const TTableFault fault = Check_Write(c.row);
         EXPECT_EQ(fault.text, c.text) << c.name;
         EXPECT_EQ(fault.suffix, c.suffix) << c.name;
         if (c.text != 0) EXPECT_EQ(fault.prefix, 2046) << c.name;
@@ -121,14 +121,14 @@ TEST(BACnetAccessCheck, DestinationForms) {
         {"5", "M2", "   ", 2088},
     };
     for (const auto& c : cases) {
-        const TRowFault fault = Check_Destination(c.net, c.len, c.add, 7, true);
+        const TTableFault fault = Check_Destination(c.net, c.len, c.add, 7, true);
         EXPECT_EQ(fault.text, c.text) << c.net << " " << c.len << " " << c.add;
         if (c.text != 0) {
             EXPECT_EQ(fault.row, 7);
             EXPECT_EQ(fault.prefix, 2037);
         }
     }
-    EXPECT_EQ(Check_Destination("5", "M2", "", 3, false), Row_Fault(2046, 3, 2089));
+    EXPECT_EQ(Check_Destination("5", "M2", "", 3, false), Table_Fault(2046, 3, 2089));
 }
 
 TEST(BACnetAccessCheck, TableEndsAtTheFirstBlankKeyOfTheKind) {
@@ -139,14 +139,14 @@ TEST(BACnetAccessCheck, TableEndsAtTheFirstBlankKeyOfTheKind) {
     data.Read[2] = Read_Row({{Object_Type, "nonsense"}});
     EXPECT_TRUE(Check_BACnet_Access(data, BACnet_IP).Ok());
     // Without a device address the object type keys the rows: row 2 counts.
-    EXPECT_EQ(Check_BACnet_Access(data, 2), Row_Fault(2037, 2, 2040));
+    EXPECT_EQ(Check_BACnet_Access(data, 2), Table_Fault(2037, 2, 2040));
 }
 
 TEST(BACnetAccessCheck, FirstFaultNamesItsRowInTheMessage) {
     bactest::Use_Default_Texts();
-    const TRowFault fault = Check_Read(Read_Row({{bac_read::Instance, "-1"}}), BACnet_IP, 4);
-    EXPECT_EQ(Row_Fault_Message(fault), "Error in Read, row 5!! Instance must be between 0 and 4294967295");
-    const TRowFault write = Check_Write(Write_Row({{bac_write::Data_Type, "Signed Int"}}));
-    EXPECT_EQ(Row_Fault_Message(write),
+    const TTableFault fault = Check_Read(Read_Row({{bac_read::Instance, "-1"}}), BACnet_IP, 4);
+    EXPECT_EQ(Table_Fault_Message(fault), "Error in Read, row 5!! Instance must be between 0 and 4294967295");
+    const TTableFault write = Check_Write(Write_Row({{bac_write::Data_Type, "Signed Int"}}));
+    EXPECT_EQ(Table_Fault_Message(write),
               "Error in Write, row 1!! Data Type is not correct. Aspected Data Type is Real");
 }

@@ -12,7 +12,7 @@ using bactest::Slave_Row;
 
 namespace {
 
-TRowFault Check_One(bool inRead, TTableRow row) {
+TTableFault Check_One(bool inRead, TTableRow row) {
     TBACnetSlaveData data = Empty_BACnet_Slave(false);
     (inRead ? data.Read : data.Write)[0] = row;
     return Check_BACnet_Slave(data, false);
@@ -53,7 +53,7 @@ TEST(BACnetSlaveCheck, RowRules) {
         {"write semicolon", false, Slave_Row("Analog Out", "0", "4", {{Mnemonic, ";"}}), 2262, ""},
     };
     for (const auto& c : cases) {
-        const TRowFault fault = Check_One(c.read, c.row);
+        const TTableFault fault = Check_One(c.read, c.row);
         EXPECT_EQ(fault.text, c.text) << c.name;
         EXPECT_EQ(fault.suffix, c.suffix) << c.name;
         if (c.text != 0) {
@@ -70,9 +70,9 @@ TEST(BACnetSlaveCheck, TotalOfBothTables) {
     for (int r = 0; r < 300; ++r) data.Write[r] = Slave_Row("Binary Out", "0", "");
     EXPECT_TRUE(Check_BACnet_Slave(data, true).Ok());
     data.Write[300] = Slave_Row("Binary Out", "0", "");
-    EXPECT_EQ(Check_BACnet_Slave(data, true), Row_Fault(0, 0, 2259, "1000"));
+    EXPECT_EQ(Check_BACnet_Slave(data, true), Table_Fault(0, 0, 2259, "1000"));
     bactest::Use_Default_Texts();
-    EXPECT_EQ(Row_Fault_Message(Check_BACnet_Slave(data, true)),
+    EXPECT_EQ(Table_Fault_Message(Check_BACnet_Slave(data, true)),
               "Error!! Too many Requests. Max requests 1000");
 
     TBACnetSlaveData wide = Empty_BACnet_Slave(false);

@@ -8,21 +8,21 @@
 
 namespace proto {
 
-struct TRowFault {
+struct TTableFault {
     int prefix = 0;  // "Error row " or the like; 0: the message has no row
     int row = 0;
     int text = 0;  // 0: everything passed
     std::string suffix;
 
     bool Ok() const { return text == 0; }
-    bool operator==(const TRowFault&) const = default;
+    bool operator==(const TTableFault&) const = default;
 };
 
-inline TRowFault Row_Fault(int prefix, int row, int text, std::string suffix = {}) {
-    return TRowFault{prefix, row, text, std::move(suffix)};
+inline TTableFault Table_Fault(int prefix, int row, int text, std::string suffix = {}) {
+    return TTableFault{prefix, row, text, std::move(suffix)};
 }
 
 // The text the user reads; empty for a passed check.
-std::string Row_Fault_Message(const TRowFault& fault);
+std::string Table_Fault_Message(const TTableFault& fault);
 
 }  // namespace proto
