@@ -21,14 +21,19 @@ TTableRows Empty_Rows(int columns) {
     return rows;
 }
 
-bool Read_Section(const plat::TXmlNode& root, const char* section, const std::vector<TStoredColumn>& stored,
-                  TTableRows& rows, std::string* error) {
+}  // namespace
+
+bool Read_Stored_Section(const plat::TXmlNode& root, const char* section,
+                         const std::vector<TStoredColumn>& stored, TTableRows& rows, int Grow_Columns,
+                         std::string* error) {
     const plat::TXmlNode parent = root.FindNode(section);
     if (parent.IsNull()) {
         if (error) *error = std::string("the section ") + section + " is missing";
         return false;
     }
     const int count = parent.ChildCount();
+    if (Grow_Columns > 0 && static_cast<int>(rows.size()) < count)
+        rows.resize(static_cast<size_t>(count), TTableRow(static_cast<size_t>(Grow_Columns)));
     for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
         const plat::TXmlNode element = parent.Child(i);
         for (const TStoredColumn& s : stored) rows[i][s.column] = shell::Read_Project_Cell(element, s.xml);
@@ -36,8 +41,8 @@ bool Read_Section(const plat::TXmlNode& root, const char* section, const std::ve
     return true;
 }
 
-void Write_Section(plat::TXmlNode root, const char* section, const std::vector<TStoredColumn>& stored,
-                   const TTableRows& rows, int key) {
+void Write_Stored_Section(plat::TXmlNode root, const char* section, const std::vector<TStoredColumn>& stored,
+                          const TTableRows& rows, int key) {
     std::vector<shell::TXmlColumn> columns;
     for (const TStoredColumn& s : stored) columns.push_back(s.xml);
     std::vector<shell::TXmlRow> cells;
@@ -53,7 +58,23 @@ void Write_Section(plat::TXmlNode root, const char* section, const std::vector<T
     shell::Write_Project_Rows(root.AddChild(section), columns, cells, keyIndex);
 }
 
-}  // namespace
+bool Load_Stored_Tables(const std::string& path,
+                        const std::function<bool(const plat::TXmlDocument&, std::string*)>& Read,
+                        std::string* error) {
+    plat::TXmlDocument doc;
+    switch (shell::Load_Project_XML(doc, path, error)) {
+        case shell::TXmlLoad::Missing:
+            return true;
+        case shell::TXmlLoad::Malformed:
+            return false;
+        case shell::TXmlLoad::Loaded:
+            break;
+    }
+    std::string why;
+    if (Read(doc, &why)) return true;
+    if (error) *error = path + ": " + why;
+    return false;
+}
 
 int BACnet_Key_Column(int Kind) {
     return Kind == BACnet_IP || Kind == BACnet_MSTP ? 2 : 3;
@@ -113,32 +134,23 @@ TBACnetAccessData Empty_BACnet_Access() {
 
 bool Read_BACnet_Access(const plat::TXmlDocument& doc, TBACnetAccessData& data, std::string* error) {
     const plat::TXmlNode root = doc.Root();
-    return Read_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, error) &&
-           Read_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, error);
+    return Read_Stored_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, 0, error) &&
+           Read_Stored_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, 0, error);
 }
 
 void Write_BACnet_Access(const TBACnetAccessData& data, int Kind, plat::TXmlDocument& doc) {
     plat::TXmlNode root = shell::Begin_Project_XML(doc, "BACnet_Master_Access");
     const int key = BACnet_Key_Column(Kind);
-    Write_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, key);
-    Write_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, key);
+    Write_Stored_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, key);
+    Write_Stored_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, key);
 }
 
 bool Load_BACnet_Access(const std::string& path, TBACnetAccessData& data, std::string* error) {
     data = Empty_BACnet_Access();
-    plat::TXmlDocument doc;
-    switch (shell::Load_Project_XML(doc, path, error)) {
-        case shell::TXmlLoad::Missing:
-            return true;
-        case shell::TXmlLoad::Malformed:
-            return false;
-        case shell::TXmlLoad::Loaded:
-            break;
-    }
-    std::string why;
-    if (Read_BACnet_Access(doc, data, &why)) return true;
-    if (error) *error = path + ": " + why;
-    return false;
+    return Load_Stored_Tables(
+        path,
+        [&](const plat::TXmlDocument& doc, std::string* why) { return Read_BACnet_Access(doc, data, why); },
+        error);
 }
 
 bool Save_BACnet_Access(const std::string& path, const TBACnetAccessData& data, int Kind,

@@ -4,6 +4,7 @@
 // (column 0, the row number, is not stored). The file and the window share
 // the column numbers below.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@
 
 namespace plat {
 class TXmlDocument;
-}
+class TXmlNode;
+}  // namespace plat
 
 namespace proto {
 
@@ -85,6 +87,22 @@ struct TStoredColumn {
     shell::TXmlColumn xml;
 };
 const std::vector<TStoredColumn>& BACnet_Read_Stored();
+// The other BACnet files store their tables the same way.
+
+// Row i + 1 from child element i of root's section, at most the rows there
+// are; with Grow_Columns rows of that many cells are added for every
+// element. False, with the reason, when the section is missing.
+bool Read_Stored_Section(const plat::TXmlNode& root, const char* section,
+                         const std::vector<TStoredColumn>& stored, TTableRows& rows, int Grow_Columns,
+                         std::string* error);
+// One row element per row up to the first row whose key cell is blank.
+void Write_Stored_Section(plat::TXmlNode root, const char* section, const std::vector<TStoredColumn>& stored,
+                          const TTableRows& rows, int key);
+// Loads path and runs Read on it; a missing file is a new configuration
+// (true, nothing read).
+bool Load_Stored_Tables(const std::string& path,
+                        const std::function<bool(const plat::TXmlDocument&, std::string*)>& Read,
+                        std::string* error);
 const std::vector<TStoredColumn>& BACnet_Write_Stored();
 
 struct TBACnetAccessData {

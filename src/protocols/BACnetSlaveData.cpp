@@ -72,31 +72,6 @@ TTableRows Empty_Rows(int rows) {
     return table;
 }
 
-bool Read_Section(const plat::TXmlNode& root, const char* section, TTableRows& rows, std::string* error) {
-    const plat::TXmlNode parent = root.FindNode(section);
-    if (parent.IsNull()) {
-        if (error) *error = std::string("the section ") + section + " is missing";
-        return false;
-    }
-    const int count = parent.ChildCount();
-    for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i)
-        for (const TStoredColumn& s : BACnet_Slave_Stored())
-            rows[i][s.column] = shell::Read_Project_Cell(parent.Child(i), s.xml);
-    return true;
-}
-
-void Write_Section(plat::TXmlNode root, const char* section, const TTableRows& rows) {
-    std::vector<shell::TXmlColumn> columns;
-    for (const TStoredColumn& s : BACnet_Slave_Stored()) columns.push_back(s.xml);
-    std::vector<shell::TXmlRow> cells;
-    for (const TTableRow& row : rows) {
-        shell::TXmlRow r;
-        for (const TStoredColumn& s : BACnet_Slave_Stored()) r.push_back(row[s.column]);
-        cells.push_back(std::move(r));
-    }
-    shell::Write_Project_Rows(root.AddChild(section), columns, cells, 0);
-}
-
 bool In(long long value, long long min, long long max) {
     return value >= min && value <= max;
 }
@@ -176,32 +151,23 @@ TBACnetSlaveData Empty_BACnet_Slave(bool Desc_Lenght) {
 
 bool Read_BACnet_Slave(const plat::TXmlDocument& doc, TBACnetSlaveData& data, std::string* error) {
     const plat::TXmlNode root = doc.Root();
-    return Read_Section(root, "BACnet_in_Read", data.Read, error) &&
-           Read_Section(root, "BACnet_in_Write", data.Write, error);
+    return Read_Stored_Section(root, "BACnet_in_Read", BACnet_Slave_Stored(), data.Read, 0, error) &&
+           Read_Stored_Section(root, "BACnet_in_Write", BACnet_Slave_Stored(), data.Write, 0, error);
 }
 
 void Write_BACnet_Slave(const TBACnetSlaveData& data, plat::TXmlDocument& doc) {
     plat::TXmlNode root = shell::Begin_Project_XML(doc, "BACnet_to_Modbus", BACnet_Slave_Version);
-    Write_Section(root, "BACnet_in_Read", data.Read);
-    Write_Section(root, "BACnet_in_Write", data.Write);
+    Write_Stored_Section(root, "BACnet_in_Read", BACnet_Slave_Stored(), data.Read, bac_slave::Data_Type);
+    Write_Stored_Section(root, "BACnet_in_Write", BACnet_Slave_Stored(), data.Write, bac_slave::Data_Type);
 }
 
 bool Load_BACnet_Slave(const std::string& path, bool Desc_Lenght, TBACnetSlaveData& data,
                        std::string* error) {
     data = Empty_BACnet_Slave(Desc_Lenght);
-    plat::TXmlDocument doc;
-    switch (shell::Load_Project_XML(doc, path, error)) {
-        case shell::TXmlLoad::Missing:
-            return true;
-        case shell::TXmlLoad::Malformed:
-            return false;
-        case shell::TXmlLoad::Loaded:
-            break;
-    }
-    std::string why;
-    if (Read_BACnet_Slave(doc, data, &why)) return true;
-    if (error) *error = path + ": " + why;
-    return false;
+    return Load_Stored_Tables(
+        path,
+        [&](const plat::TXmlDocument& doc, std::string* why) { return Read_BACnet_Slave(doc, data, why); },
+        error);
 }
 
 bool Save_BACnet_Slave(const std::string& path, const TBACnetSlaveData& data, std::string* error) {

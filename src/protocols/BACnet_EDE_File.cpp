@@ -82,23 +82,6 @@ bool Add_Rows(const TTableRows& rows, const char* section, const TEDEExport& dat
     return true;
 }
 
-// The rows of a section as the file holds them: every element is an object,
-// whatever its Data Type says.
-bool Read_Section(const plat::TXmlNode& root, const char* section, TTableRows& rows, std::string* error) {
-    const plat::TXmlNode parent = root.FindNode(section);
-    if (parent.IsNull()) {
-        if (error) *error = std::string("the section ") + section + " is missing";
-        return false;
-    }
-    for (int i = 0; i < parent.ChildCount(); ++i) {
-        TTableRow row(bac_slave::Count);
-        for (const TStoredColumn& s : BACnet_Slave_Stored())
-            row[s.column] = shell::Read_Project_Cell(parent.Child(i), s.xml);
-        rows.push_back(std::move(row));
-    }
-    return true;
-}
-
 }  // namespace
 
 int Get_EDE_Object_Type(const std::string& Text) {
@@ -168,21 +151,16 @@ bool Read_EDE_Device_Settings(const std::string& parGenPath, TEDEExport& data, s
 bool Load_EDE_Objects(const std::string& slavePath, TEDEExport& data, std::string* error) {
     data.Read.clear();
     data.Write.clear();
-    plat::TXmlDocument doc;
-    switch (shell::Load_Project_XML(doc, slavePath, error)) {
-        case shell::TXmlLoad::Missing:
-            return true;
-        case shell::TXmlLoad::Malformed:
-            return false;
-        case shell::TXmlLoad::Loaded:
-            break;
-    }
-    std::string why;
-    if (Read_Section(doc.Root(), "BACnet_in_Read", data.Read, &why) &&
-        Read_Section(doc.Root(), "BACnet_in_Write", data.Write, &why))
-        return true;
-    if (error) *error = slavePath + ": " + why;
-    return false;
+    // Every element is an object, whatever its Data Type says.
+    return Load_Stored_Tables(
+        slavePath,
+        [&](const plat::TXmlDocument& doc, std::string* why) {
+            return Read_Stored_Section(doc.Root(), "BACnet_in_Read", BACnet_Slave_Stored(), data.Read,
+                                       bac_slave::Count, why) &&
+                   Read_Stored_Section(doc.Root(), "BACnet_in_Write", BACnet_Slave_Stored(), data.Write,
+                                       bac_slave::Count, why);
+        },
+        error);
 }
 
 bool Write_EDE_File(const std::string& FileName, std::string* error) {
