@@ -210,7 +210,7 @@ TLoadReport Load_Access_File(const TAccessFile& File, const std::string& Path, s
 namespace {
 
 void Build_Document(const TAccessFile& File, const std::vector<TTable>& Tables, plat::TXmlDocument& Doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(Doc, File.Root);
+    plat::TXmlNode root = shell::Begin_Project_XML(Doc, File.Root, File.Version);
     for (size_t t = 0; t < File.Tables.size(); ++t) {
         const TTableDescription& table = File.Tables[t];
         plat::TXmlNode parent = table.Section ? root.AddChild(table.Section) : root;

@@ -43,6 +43,7 @@
 #include <vector>
 
 #include "grid/GridTypes.h"
+#include "shell/ProjectXmlFile.h"
 
 namespace proto {
 
@@ -118,6 +119,7 @@ struct TAccessFile {
     const char* Root = "";
     std::vector<TTableDescription> Tables;
     const char* Row_Element = "row";
+    const char* Version = shell::Project_XML_Version;  // the comment after the root
 };
 
 // The texts of a member's block.

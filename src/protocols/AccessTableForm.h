@@ -74,7 +74,8 @@ public:
     virtual void Set_Lang();
     // The member's checks on the tables as they stand; shows the first fault
     // in an error box and returns false, or returns true.
-    bool Controllo_dati();
+    // A member whose messages do not fit the family's form shows its own.
+    virtual bool Controllo_dati();
 
     // The tables' cells as the model (every row, every real column) and back.
     std::vector<TTable> Grid_Tables() const;

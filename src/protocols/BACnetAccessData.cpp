@@ -3,161 +3,131 @@
 #include "base/Files.h"
 #include "base/StrUtils.h"
 #include "platform/XmlDom.h"
+#include "protocols/BACnetVocabulary.h"
 
 namespace proto {
 
 namespace {
 
-TStoredColumn S(int column, const char* attribute, const char* def = "") {
-    return {column, shell::TXmlColumn{attribute, def, true}};
+// The BACnet tables write every cell as typed and take a missing attribute
+// as its default: the file has grown columns over time.
+TTableColumn Text(int Header, const char* Attribute, int Width, TColorGroup Group) {
+    return Text_Column(Header, Attribute, Width, Group, 0, false);
 }
 
-TTableRows Empty_Rows(int columns) {
-    TTableRows rows(BACnet_Access_Rows, TTableRow(columns));
-    for (int r = 0; r < BACnet_Access_Rows; ++r) {
-        rows[r][0] = std::to_string(r + 1);
-        rows[r][1] = "Y";
-    }
-    return rows;
+TTableColumn List(int Header, const char* Attribute, std::vector<std::string> Items, int Width,
+                  TColorGroup Group) {
+    return List_Column(Header, Attribute, std::move(Items), Width, Group, 0, false);
+}
+
+// A list that also takes a typed text (a proprietary number).
+TTableColumn Free_List(int Header, const char* Attribute, std::vector<std::string> Items, int Width) {
+    TTableColumn column = List(Header, Attribute, std::move(Items), Width, cgAddress);
+    column.Editor = grid::edComboEdit;
+    return column;
+}
+
+TTableColumn Hidden(TTableColumn Column) {
+    Column.Attribute = nullptr;
+    Column.Hidden = true;
+    return Column;
+}
+
+const std::vector<std::string>& Start_Bits() {
+    static const std::vector<std::string> bits = {"0", "1", "2", "3", "4", "5", "6", "7"};
+    return bits;
+}
+
+TTableDescription Read_Table() {
+    return {.Grid = "ACG1",
+            .Page = "TS_BACnet_Read",
+            .Page_Caption = 2006,
+            .Section = "BACnet_Read",
+            .Columns = {Row_Number_Column(2008, 32), Enable_Column(2090, 0, 45),
+                        Text(2009, "IP_Address_Slave_ID", 90, cgAddress),
+                        Free_List(2011, "Object_Type", Read_Object_Type_Items(), 125),
+                        Text(2012, "Instance", 56, cgAddress),
+                        Free_List(2013, "Property", Read_Property_Items(), 115),
+                        Text(2014, "NumByte", 45, cgAddress),
+                        Check_Column(2062, "Enable_Destination", 50, cgTopic, 0),
+                        Text(2063, "Destination_Network", 45, cgTopic),
+                        List(2064, "Destination_Length", Destination_Length_Items(), 45, cgTopic),
+                        Text(2065, "Destination_Address", 60, cgTopic), Text(2015, "PollTime", 58, cgTiming),
+                        Text(2016, "MaxError", 50, cgSwap),
+                        Position_Column(2017, "Position", 56, 0, BACnet_Access_Area, false, false),
+                        List(2018, "StartBit", Start_Bits(), 56, cgPosition),
+                        Hidden(Check_Column(2060, "Swap", 38, cgEnable, 0)),
+                        Hidden(List(2080, "Convertion",
+                                    {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"},
+                                    115, cgEnable)),
+                        Text(2019, "Mnemonic", 307, cgMnemonic)},
+            .Key_Column = 2,
+            .Events = 0,
+            .Show_Hint = true};
+}
+
+TTableDescription Write_Table() {
+    return {.Grid = "ACG2",
+            .Page = "TS_BACnet_Write",
+            .Page_Caption = 2007,
+            .Section = "BACnet_Write",
+            .Columns = {Row_Number_Column(2020, 32),
+                        Enable_Column(2091, 0, 45),
+                        Text(2021, "IP_Address_Slave_ID", 90, cgAddress),
+                        Free_List(2023, "Object_Type", Write_Object_Type_Items(), 125),
+                        List(2024, "Data_Type", Data_Type_Items(), 100, cgAddress),
+                        Text(2025, "Instance", 56, cgAddress),
+                        Free_List(2026, "Property", Write_Property_Items(), 100),
+                        Text(2027, "Priority", 56, cgAddress),
+                        Text(2028, "NumByte", 45, cgAddress),
+                        Check_Column(2066, "Enable_Destination", 50, cgTopic, 0),
+                        Text(2067, "Destination_Network", 45, cgTopic),
+                        List(2068, "Destination_Length", Destination_Length_Items(), 45, cgTopic),
+                        Text(2069, "Destination_Address", 60, cgTopic),
+                        Check_Column(2029, "OnChange", 55, cgTiming, 0),
+                        Check_Column(2030, "OnTimer", 45, cgTiming, 0),
+                        Text(2031, "PollTime", 58, cgTiming),
+                        Text(2032, "MaxError", 50, cgSwap),
+                        Position_Column(2033, "Position", 56, 0, BACnet_Access_Area, false, false),
+                        List(2034, "StartBit", Start_Bits(), 56, cgPosition),
+                        Hidden(Check_Column(2061, "Swap", 38, cgEnable, 0)),
+                        Hidden(List(2081, "Convertion",
+                                    {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"},
+                                    115, cgEnable)),
+                        Text(2035, "Mnemonic", 66, cgMnemonic)},
+            .Key_Column = 2,
+            .Events = 0};
 }
 
 }  // namespace
-
-bool Read_Stored_Section(const plat::TXmlNode& root, const char* section,
-                         const std::vector<TStoredColumn>& stored, TTableRows& rows, int Grow_Columns,
-                         std::string* error) {
-    const plat::TXmlNode parent = root.FindNode(section);
-    if (parent.IsNull()) {
-        if (error) *error = std::string("the section ") + section + " is missing";
-        return false;
-    }
-    const int count = parent.ChildCount();
-    if (Grow_Columns > 0 && static_cast<int>(rows.size()) < count)
-        rows.resize(static_cast<size_t>(count), TTableRow(static_cast<size_t>(Grow_Columns)));
-    for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
-        const plat::TXmlNode element = parent.Child(i);
-        for (const TStoredColumn& s : stored) rows[i][s.column] = shell::Read_Project_Cell(element, s.xml);
-    }
-    return true;
-}
-
-void Write_Stored_Section(plat::TXmlNode root, const char* section, const std::vector<TStoredColumn>& stored,
-                          const TTableRows& rows, int key) {
-    std::vector<shell::TXmlColumn> columns;
-    for (const TStoredColumn& s : stored) columns.push_back(s.xml);
-    std::vector<shell::TXmlRow> cells;
-    int keyIndex = -1;
-    for (size_t i = 0; i < stored.size(); ++i)
-        if (stored[i].column == key) keyIndex = static_cast<int>(i);
-    for (const TTableRow& row : rows) {
-        shell::TXmlRow r;
-        for (const TStoredColumn& s : stored)
-            r.push_back(s.column < static_cast<int>(row.size()) ? row[s.column] : "");
-        cells.push_back(std::move(r));
-    }
-    shell::Write_Project_Rows(root.AddChild(section), columns, cells, keyIndex);
-}
-
-bool Load_Stored_Tables(const std::string& path,
-                        const std::function<bool(const plat::TXmlDocument&, std::string*)>& Read,
-                        std::string* error) {
-    plat::TXmlDocument doc;
-    switch (shell::Load_Project_XML(doc, path, error)) {
-        case shell::TXmlLoad::Missing:
-            return true;
-        case shell::TXmlLoad::Malformed:
-            return false;
-        case shell::TXmlLoad::Loaded:
-            break;
-    }
-    std::string why;
-    if (Read(doc, &why)) return true;
-    if (error) *error = path + ": " + why;
-    return false;
-}
 
 int BACnet_Key_Column(int Kind) {
     return Kind == BACnet_IP || Kind == BACnet_MSTP ? 2 : 3;
 }
 
-const std::vector<TStoredColumn>& BACnet_Read_Stored() {
-    using namespace bac_read;
-    static const std::vector<TStoredColumn> stored = {
-        S(Enable, "Enable", "Y"),
-        S(Address, "IP_Address_Slave_ID"),
-        S(Object_Type, "Object_Type"),
-        S(Instance, "Instance"),
-        S(Property, "Property"),
-        S(NByte, "NumByte"),
-        S(En_Dest, "Enable_Destination", "N"),
-        S(D_Net, "Destination_Network"),
-        S(D_Len, "Destination_Length"),
-        S(D_Add, "Destination_Address"),
-        S(Poll_Time, "PollTime"),
-        S(Max_Err, "MaxError"),
-        S(Position, "Position"),
-        S(Start_Bit, "StartBit"),
-        S(Mnemonic, "Mnemonic"),
-    };
-    return stored;
-}
-
-const std::vector<TStoredColumn>& BACnet_Write_Stored() {
-    using namespace bac_write;
-    static const std::vector<TStoredColumn> stored = {
-        S(Enable, "Enable", "Y"),
-        S(Address, "IP_Address_Slave_ID"),
-        S(Object_Type, "Object_Type"),
-        S(Data_Type, "Data_Type"),
-        S(Instance, "Instance"),
-        S(Property, "Property"),
-        S(Priority, "Priority"),
-        S(NByte, "NumByte"),
-        S(En_Dest, "Enable_Destination", "N"),
-        S(D_Net, "Destination_Network"),
-        S(D_Len, "Destination_Length"),
-        S(D_Add, "Destination_Address"),
-        S(Change, "OnChange", "N"),
-        S(Timer, "OnTimer", "N"),
-        S(Poll_Time, "PollTime"),
-        S(Max_Err, "MaxError"),
-        S(Position, "Position"),
-        S(Start_Bit, "StartBit"),
-        S(Mnemonic, "Mnemonic"),
-    };
-    return stored;
+TAccessFile BACnet_Access_File(int Kind) {
+    TAccessFile file{.Root = "BACnet_Master_Access", .Tables = {Read_Table(), Write_Table()}};
+    for (TTableDescription& table : file.Tables) table.Key_Column = BACnet_Key_Column(Kind);
+    return file;
 }
 
 TBACnetAccessData Empty_BACnet_Access() {
-    return {Empty_Rows(bac_read::Count), Empty_Rows(bac_write::Count)};
-}
-
-bool Read_BACnet_Access(const plat::TXmlDocument& doc, TBACnetAccessData& data, std::string* error) {
-    const plat::TXmlNode root = doc.Root();
-    return Read_Stored_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, 0, error) &&
-           Read_Stored_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, 0, error);
-}
-
-void Write_BACnet_Access(const TBACnetAccessData& data, int Kind, plat::TXmlDocument& doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(doc, "BACnet_Master_Access");
-    const int key = BACnet_Key_Column(Kind);
-    Write_Stored_Section(root, "BACnet_Read", BACnet_Read_Stored(), data.Read, key);
-    Write_Stored_Section(root, "BACnet_Write", BACnet_Write_Stored(), data.Write, key);
+    std::vector<TTable> tables = Reset_Tables(BACnet_Access_File());
+    return {std::move(tables[0]), std::move(tables[1])};
 }
 
 bool Load_BACnet_Access(const std::string& path, TBACnetAccessData& data, std::string* error) {
-    data = Empty_BACnet_Access();
-    return Load_Stored_Tables(
-        path,
-        [&](const plat::TXmlDocument& doc, std::string* why) { return Read_BACnet_Access(doc, data, why); },
-        error);
+    std::vector<TTable> tables = Reset_Tables(BACnet_Access_File());
+    const TLoadReport report = Load_Access_File(BACnet_Access_File(), path, tables);
+    data = {std::move(tables[0]), std::move(tables[1])};
+    if (report.Clean()) return true;
+    if (error) *error = report.Error;
+    return false;
 }
 
 bool Save_BACnet_Access(const std::string& path, const TBACnetAccessData& data, int Kind,
                         std::string* error) {
-    plat::TXmlDocument doc;
-    Write_BACnet_Access(data, Kind, doc);
-    return doc.SaveToFile(path, error);
+    return Save_Access_File(BACnet_Access_File(Kind), {data.Read, data.Write}, path, error);
 }
 
 bool Read_BACnet_Master_Type(const std::string& parGenPath, int& Kind) {

@@ -4,21 +4,15 @@
 // (column 0, the row number, is not stored). The file and the window share
 // the column numbers below.
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "shell/ProjectXmlFile.h"
-
-namespace plat {
-class TXmlDocument;
-class TXmlNode;
-}  // namespace plat
+#include "protocols/AccessTable.h"
 
 namespace proto {
 
-using TTableRow = std::vector<std::string>;
-using TTableRows = std::vector<TTableRow>;
+// A table as the family keeps it: every row, every column, column 0 first.
+using TTableRows = TTable;
 
 namespace bac_read {
 enum : int {
@@ -80,30 +74,10 @@ enum TBACnetKind : int { BACnet_IP = 0, BACnet_MSTP = 1 };
 // address keys its rows on the object type (column 3).
 int BACnet_Key_Column(int Kind);
 
-// A stored column: its grid column and its attribute. Every attribute of
-// this file may be missing and then takes its default.
-struct TStoredColumn {
-    int column;
-    shell::TXmlColumn xml;
-};
-const std::vector<TStoredColumn>& BACnet_Read_Stored();
-// The other BACnet files store their tables the same way.
-
-// Row i + 1 from child element i of root's section, at most the rows there
-// are; with Grow_Columns rows of that many cells are added for every
-// element. False, with the reason, when the section is missing.
-bool Read_Stored_Section(const plat::TXmlNode& root, const char* section,
-                         const std::vector<TStoredColumn>& stored, TTableRows& rows, int Grow_Columns,
-                         std::string* error);
-// One row element per row up to the first row whose key cell is blank.
-void Write_Stored_Section(plat::TXmlNode root, const char* section, const std::vector<TStoredColumn>& stored,
-                          const TTableRows& rows, int key);
-// Loads path and runs Read on it; a missing file is a new configuration
-// (true, nothing read).
-bool Load_Stored_Tables(const std::string& path,
-                        const std::function<bool(const plat::TXmlDocument&, std::string*)>& Read,
-                        std::string* error);
-const std::vector<TStoredColumn>& BACnet_Write_Stored();
+// The file's description: the two tables, their columns and attributes.
+// Every attribute may be missing and then takes its column's default. The
+// key column follows the client kind.
+TAccessFile BACnet_Access_File(int Kind = BACnet_IP);
 
 struct TBACnetAccessData {
     TTableRows Read;   // BACnet_Access_Rows rows of bac_read::Count cells
@@ -114,17 +88,12 @@ struct TBACnetAccessData {
 // What an opening shows before the file is read: every row empty and enabled.
 TBACnetAccessData Empty_BACnet_Access();
 
-// The tables from a loaded document: row i + 1 from element i of each
-// section. False, with the reason, when a section is missing; the rows read
+// A missing file is a new configuration: empty tables and true. A file that
+// does not load cleanly gives false with the first fault; the rows read
 // before stay.
-bool Read_BACnet_Access(const plat::TXmlDocument& doc, TBACnetAccessData& data, std::string* error);
-// The document the OK button saves: each table up to the first row whose
-// key cell (of the kind) is blank; disabled rows included.
-void Write_BACnet_Access(const TBACnetAccessData& data, int Kind, plat::TXmlDocument& doc);
-
-// A missing file is a new configuration: empty tables and true.
 bool Load_BACnet_Access(const std::string& path, TBACnetAccessData& data, std::string* error);
-// Atomic: a failed save leaves the old file.
+// Each table up to the first row whose key cell (of the kind) is blank,
+// disabled rows included. Atomic: a failed save leaves the old file.
 bool Save_BACnet_Access(const std::string& path, const TBACnetAccessData& data, int Kind, std::string* error);
 
 // `BACnet_Master_Type` of "ParGen.xml"; false (and Kind 0) when the file,

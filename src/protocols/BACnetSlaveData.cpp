@@ -66,10 +66,27 @@ const TTableRules& Write_Rules() {
     return rules;
 }
 
-TTableRows Empty_Rows(int rows) {
-    TTableRows table(rows, TTableRow(bac_slave::Count));
-    for (int r = 0; r < rows; ++r) table[r][0] = std::to_string(r + 1);
-    return table;
+TTableDescription Slave_Table(bool Read, int Rows) {
+    const int h = Read ? 2216 : 2224;  // the headers of the two tables, column 0 first
+    TTableColumn swap = Check_Column(h + 6, "Swap", 40, cgSwap, 0);
+    swap.Hidden = true;  // kept in the file all the same
+    return {.Grid = Read ? "ACG_BACnet_in_Read" : "ACG_BACnet_in_Write",
+            .Page = Read ? "TS_BACnet_in_Read" : "TS_BACnet_in_Write",
+            .Page_Caption = Read ? 2208 : 2209,
+            .Section = Read ? "BACnet_in_Read" : "BACnet_in_Write",
+            .Columns = {Row_Number_Column(h),
+                        List_Column(h + 1, "Data_Type", Read ? Slave_Read_Types() : Slave_Write_Types(), 150,
+                                    cgAddress, 0, false),
+                        Text_Column(h + 2, "Eng_Unit", 100, cgAddress, 0, false),
+                        Position_Column(h + 3, "Position", 64, 0, BACnet_Slave_Area, false, false),
+                        List_Column(h + 4, "Bit", {"0", "1", "2", "3", "4", "5", "6", "7"}, 64, cgPosition, 0,
+                                    false),
+                        Text_Column(h + 5, "Length", 64, cgPosition, 0, false), swap,
+                        Text_Column(h + 7, "Mnemonic", 250, cgMnemonic, 0, false)},
+            .Key_Column = bac_slave::Data_Type,
+            .Enable_Column = -1,
+            .Rows = Rows,
+            .Events = teClickCell | teKeyPress};
 }
 
 bool In(long long value, long long min, long long max) {
@@ -133,47 +150,32 @@ const std::vector<std::string>& Slave_Write_Types() {
     return types;
 }
 
-const std::vector<TStoredColumn>& BACnet_Slave_Stored() {
-    using namespace bac_slave;
-    static const std::vector<TStoredColumn> stored = {
-        {Data_Type, {"Data_Type", "", true}}, {Eng_Unit, {"Eng_Unit", "", true}},
-        {Position, {"Position", "", true}},   {Bit, {"Bit", "", true}},
-        {Length, {"Length", "", true}},       {Swap, {"Swap", "N", true}},
-        {Mnemonic, {"Mnemonic", "", true}},
-    };
-    return stored;
+TAccessFile BACnet_Slave_Access_File(bool Desc_Lenght) {
+    const int rows = BACnet_Slave_Rows(Desc_Lenght);
+    return {.Root = "BACnet_to_Modbus",
+            .Tables = {Slave_Table(true, rows), Slave_Table(false, rows)},
+            .Version = BACnet_Slave_Version};
 }
 
 TBACnetSlaveData Empty_BACnet_Slave(bool Desc_Lenght) {
-    const int rows = BACnet_Slave_Rows(Desc_Lenght);
-    return {Empty_Rows(rows), Empty_Rows(rows)};
-}
-
-bool Read_BACnet_Slave(const plat::TXmlDocument& doc, TBACnetSlaveData& data, std::string* error) {
-    const plat::TXmlNode root = doc.Root();
-    return Read_Stored_Section(root, "BACnet_in_Read", BACnet_Slave_Stored(), data.Read, 0, error) &&
-           Read_Stored_Section(root, "BACnet_in_Write", BACnet_Slave_Stored(), data.Write, 0, error);
-}
-
-void Write_BACnet_Slave(const TBACnetSlaveData& data, plat::TXmlDocument& doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(doc, "BACnet_to_Modbus", BACnet_Slave_Version);
-    Write_Stored_Section(root, "BACnet_in_Read", BACnet_Slave_Stored(), data.Read, bac_slave::Data_Type);
-    Write_Stored_Section(root, "BACnet_in_Write", BACnet_Slave_Stored(), data.Write, bac_slave::Data_Type);
+    std::vector<TTable> tables = Reset_Tables(BACnet_Slave_Access_File(Desc_Lenght));
+    return {std::move(tables[0]), std::move(tables[1])};
 }
 
 bool Load_BACnet_Slave(const std::string& path, bool Desc_Lenght, TBACnetSlaveData& data,
                        std::string* error) {
-    data = Empty_BACnet_Slave(Desc_Lenght);
-    return Load_Stored_Tables(
-        path,
-        [&](const plat::TXmlDocument& doc, std::string* why) { return Read_BACnet_Slave(doc, data, why); },
-        error);
+    const TAccessFile file = BACnet_Slave_Access_File(Desc_Lenght);
+    std::vector<TTable> tables = Reset_Tables(file);
+    const TLoadReport report = Load_Access_File(file, path, tables);
+    data = {std::move(tables[0]), std::move(tables[1])};
+    if (report.Clean()) return true;
+    if (error) *error = report.Error;
+    return false;
 }
 
 bool Save_BACnet_Slave(const std::string& path, const TBACnetSlaveData& data, std::string* error) {
-    plat::TXmlDocument doc;
-    Write_BACnet_Slave(data, doc);
-    return doc.SaveToFile(path, error);
+    // The rows written are those in use, whatever the table's length.
+    return Save_Access_File(BACnet_Slave_Access_File(false), {data.Read, data.Write}, path, error);
 }
 
 bool Read_Desc_Chars_Limit(const std::string& parGenPath) {

@@ -10,10 +10,6 @@
 #include "protocols/BACnetAccessData.h"
 #include "protocols/TableFault.h"
 
-namespace plat {
-class TXmlDocument;
-}
-
 namespace proto {
 
 namespace bac_slave {
@@ -31,7 +27,9 @@ int BACnet_Slave_Rows(bool Desc_Lenght);
 const std::vector<std::string>& Slave_Read_Types();
 const std::vector<std::string>& Slave_Write_Types();
 
-const std::vector<TStoredColumn>& BACnet_Slave_Stored();
+// The file's description at the row count of the description limit; a
+// missing Swap reads "N", any other missing attribute empty.
+TAccessFile BACnet_Slave_Access_File(bool Desc_Lenght);
 
 struct TBACnetSlaveData {
     TTableRows Read;  // rows of bac_slave::Count cells
@@ -41,13 +39,10 @@ struct TBACnetSlaveData {
 
 TBACnetSlaveData Empty_BACnet_Slave(bool Desc_Lenght);
 
-// Row i + 1 from element i of each section; a missing Swap reads "N". False,
-// with the reason, when a section is missing.
-bool Read_BACnet_Slave(const plat::TXmlDocument& doc, TBACnetSlaveData& data, std::string* error);
-// Each table up to its first row with a blank Data Type.
-void Write_BACnet_Slave(const TBACnetSlaveData& data, plat::TXmlDocument& doc);
-// A missing file gives the empty tables and true.
+// A missing file gives the empty tables and true; a file that does not load
+// cleanly false with the first fault, the rows read before kept.
 bool Load_BACnet_Slave(const std::string& path, bool Desc_Lenght, TBACnetSlaveData& data, std::string* error);
+// Each table up to its first row with a blank Data Type. Atomic.
 bool Save_BACnet_Slave(const std::string& path, const TBACnetSlaveData& data, std::string* error);
 
 // `BACnet_Desc_Chars_Limit` of "ParGen.xml" is exactly "1".

@@ -10,7 +10,6 @@
 #include "protocols/BACnetSlaveData.h"
 #include "protocols/Generators.h"
 #include "shell/Comon.h"
-#include "shell/ProjectXmlFile.h"
 
 namespace proto {
 
@@ -151,16 +150,21 @@ bool Read_EDE_Device_Settings(const std::string& parGenPath, TEDEExport& data, s
 bool Load_EDE_Objects(const std::string& slavePath, TEDEExport& data, std::string* error) {
     data.Read.clear();
     data.Write.clear();
+    const TAccessFile file = BACnet_Slave_Access_File(false);
+    std::vector<TTable> tables = Reset_Tables(file);
+    const TLoadReport report = Load_Access_File(file, slavePath, tables);
+    // Only a whole file is exported: a part of it would hand the tools a
+    // device that lacks objects.
+    if (!report.Clean()) {
+        if (error) *error = report.Error;
+        return false;
+    }
     // Every element is an object, whatever its Data Type says.
-    return Load_Stored_Tables(
-        slavePath,
-        [&](const plat::TXmlDocument& doc, std::string* why) {
-            return Read_Stored_Section(doc.Root(), "BACnet_in_Read", BACnet_Slave_Stored(), data.Read,
-                                       bac_slave::Count, why) &&
-                   Read_Stored_Section(doc.Root(), "BACnet_in_Write", BACnet_Slave_Stored(), data.Write,
-                                       bac_slave::Count, why);
-        },
-        error);
+    tables[0].resize(static_cast<size_t>(report.Loaded_Rows[0]));
+    tables[1].resize(static_cast<size_t>(report.Loaded_Rows[1]));
+    data.Read = std::move(tables[0]);
+    data.Write = std::move(tables[1]);
+    return true;
 }
 
 bool Write_EDE_File(const std::string& FileName, std::string* error) {

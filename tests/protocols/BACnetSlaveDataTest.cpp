@@ -98,34 +98,68 @@ TEST(BACnetSlaveData, WriteLengthFollowsTheDataType) {
 }
 
 TEST(BACnetSlaveData, FileRoundTripWithVersionAndSwapDefault) {
+    const std::filesystem::path dir = std::filesystem::path(VASTRIMO_TEST_OUT) / "slave-file";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "BACnet_Slave.xml").string();
     TBACnetSlaveData data = Empty_BACnet_Slave(false);
     data.Read[0] = Slave_Row("Analog Input", "0", "4", {{bac_slave::Mnemonic, " keep blanks "}});
     data.Read[2] = Slave_Row("Analog Input", "4", "4");  // after the end: not written
     data.Write[0] = Slave_Row("Binary Out", "3", "1");
-    data.Read[0][0] = data.Write[0][0] = "1";  // the row number, not stored
+    data.Read[0][0] = data.Read[2][0] = data.Write[0][0] = "1";  // the row number, not stored
+    std::string error;
+    ASSERT_TRUE(Save_BACnet_Slave(path, data, &error)) << error;
     plat::TXmlDocument doc;
-    Write_BACnet_Slave(data, doc);
+    ASSERT_TRUE(doc.LoadFromFile(path));
     EXPECT_EQ(doc.Root().Name(), "BACnet_to_Modbus");
     EXPECT_EQ(doc.TopLevelComment(0), "SW_VERSION = 1.002");
     EXPECT_EQ(doc.Root().FindNode("BACnet_in_Read").ChildCount(), 1);
 
-    TBACnetSlaveData back = Empty_BACnet_Slave(false);
-    std::string error;
-    ASSERT_TRUE(Read_BACnet_Slave(doc, back, &error)) << error;
+    TBACnetSlaveData back;
+    ASSERT_TRUE(Load_BACnet_Slave(path, false, back, &error)) << error;
     data.Read[2] = Empty_BACnet_Slave(false).Read[2];
     EXPECT_EQ(back, data);
 
-    plat::TXmlDocument old;
-    ASSERT_TRUE(old.LoadFromString(
+    ASSERT_TRUE(base::WriteFileAtomic(
+        path,
         "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type='Analog Input' Eng_Unit='62' Position='0' Bit='0' "
         "Length='4' Mnemonic='T'/></BACnet_in_Read><BACnet_in_Write/></BACnet_to_Modbus>"));
-    ASSERT_TRUE(Read_BACnet_Slave(old, back, &error));
+    ASSERT_TRUE(Load_BACnet_Slave(path, true, back, &error)) << error;
     EXPECT_EQ(back.Read[0][bac_slave::Swap], "N");
+    EXPECT_EQ(back.Read.size(), 1000u);
 
-    plat::TXmlDocument broken;
-    ASSERT_TRUE(broken.LoadFromString("<BACnet_to_Modbus><BACnet_in_Read/></BACnet_to_Modbus>"));
-    EXPECT_FALSE(Read_BACnet_Slave(broken, back, &error));
-    EXPECT_NE(error.find("BACnet_in_Write"), std::string::npos);
+    ASSERT_TRUE(base::WriteFileAtomic(path, "<BACnet_to_Modbus><BACnet_in_Read/></BACnet_to_Modbus>"));
+    EXPECT_FALSE(Load_BACnet_Slave(path, false, back, &error));
+    EXPECT_NE(error.find("BACnet_in_Write"), std::string::npos) << error;
+}
+
+TEST(BACnetAccessData, FileRoundTripAndDefaults) {
+    const std::filesystem::path dir = std::filesystem::path(VASTRIMO_TEST_OUT) / "access-file";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "BACnet_Master_Access.xml").string();
+    TBACnetAccessData data = Empty_BACnet_Access();
+    data.Read[0] = bactest::Read_Row();
+    data.Read[0][0] = "1";
+    data.Read[0][bac_read::Swap] = "N";                              // not stored: reads its default
+    data.Write[0] = bactest::Write_Row({{bac_write::Address, ""}});  // no address: the key of other kinds
+    data.Write[0][0] = "1";
+    data.Write[0][bac_write::Swap] = "N";
+    std::string error;
+    ASSERT_TRUE(Save_BACnet_Access(path, data, 2, &error)) << error;
+    TBACnetAccessData back;
+    ASSERT_TRUE(Load_BACnet_Access(path, back, &error)) << error;
+    EXPECT_EQ(back, data);
+    // With a device address as key the write row without one ends its table.
+    ASSERT_TRUE(Save_BACnet_Access(path, data, BACnet_IP, &error)) << error;
+    ASSERT_TRUE(Load_BACnet_Access(path, back, &error)) << error;
+    EXPECT_EQ(back.Write[0][bac_write::Object_Type], "");
+
+    ASSERT_TRUE(base::WriteFileAtomic(path,
+                                      "<BACnet_Master_Access><BACnet_Read><row Object_Type='Analog Input'/>"
+                                      "</BACnet_Read><BACnet_Write/></BACnet_Master_Access>"));
+    ASSERT_TRUE(Load_BACnet_Access(path, back, &error)) << error;
+    EXPECT_EQ(back.Read[0][bac_read::Enable], "Y");
+    EXPECT_EQ(back.Read[0][bac_read::En_Dest], "N");
+    EXPECT_EQ(back.Read[0][bac_read::Instance], "");
 }
 
 TEST(BACnetSlaveData, DescriptionLimitFromParGen) {
