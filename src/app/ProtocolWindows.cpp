@@ -2,6 +2,10 @@
 
 #include "app/GatewayWindows.h"
 #include "platform/Application.h"
+#include "protocols/BACnetAccess.h"
+#include "protocols/BACnetSlaveSetAccess.h"
+#include "protocols/BACnet_Eng_Unit.h"
+#include "protocols/ImportEDEFile.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/SetAccess.h"
 #include "shell/About.h"
@@ -50,10 +54,15 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFModbus_TCP_Master_Set_Access", "FModbus_TCP_Master_Set_Access",
          [] { Create(FModbus_TCP_Master_Set_Access); }, [] { Show(FModbus_TCP_Master_Set_Access); },
          [] { Relabel(FModbus_TCP_Master_Set_Access); }},
-        {"TFBACnetAccess", "FBACnetAccess"},
-        {"TFImportEDEFile", "FImportEDEFile"},
-        {"TFBACnet_Eng_Unit", "FBACnet_Eng_Unit"},
-        {"TFBACnetSlaveSetAccess", "FBACnetSlaveSetAccess"},
+        {"TFBACnetAccess", "FBACnetAccess", [] { Create(FBACnetAccess); }, [] { Show(FBACnetAccess); },
+         [] { Relabel(FBACnetAccess); }},
+        {"TFImportEDEFile", "FImportEDEFile", [] { Create(FImportEDEFile); }, nullptr,
+         [] { Relabel(FImportEDEFile); }},
+        {"TFBACnet_Eng_Unit", "FBACnet_Eng_Unit", [] { Create(FBACnet_Eng_Unit); }, nullptr,
+         [] { Relabel(FBACnet_Eng_Unit); }},
+        // No button opens the server table in this model.
+        {"TFBACnetSlaveSetAccess", "FBACnetSlaveSetAccess", [] { Create(FBACnetSlaveSetAccess); }, nullptr,
+         [] { Relabel(FBACnetSlaveSetAccess); }},
         {"TFSet_PDO_Access", "FSet_PDO_Access"},
         {"TFSet_SDO_Client_Access", "FSet_SDO_Client_Access"},
         {"TFSet_SDO_Server_Access", "FSet_SDO_Server_Access"},

@@ -16,6 +16,10 @@
 #include "gateway/LoRaWAN_Gateway.h"
 #include "gateway/ParGen.h"
 #include "platform/Application.h"
+#include "protocols/BACnetAccess.h"
+#include "protocols/BACnetSlaveSetAccess.h"
+#include "protocols/BACnet_Eng_Unit.h"
+#include "protocols/ImportEDEFile.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/SetAccess.h"
 #include "shell/About.h"
@@ -65,11 +69,19 @@ protected:
         loRaWAN = Make(gw::FLoRaWAN_Gateway);
         modbusRTU = Make(proto::FSetAccess);
         modbusTCP = Make(proto::FModbus_TCP_Master_Set_Access);
+        bacnetAccess = Make(proto::FBACnetAccess);
+        importEDE = Make(proto::FImportEDEFile);
+        engUnit = Make(proto::FBACnet_Eng_Unit);
+        bacnetSlave = Make(proto::FBACnetSlaveSetAccess);
         app::Link_Windows();
     }
 
     void TearDown() override {
         ::unsetenv(shell::Program_Dir_Variable);
+        proto::FBACnetSlaveSetAccess = nullptr;
+        proto::FBACnet_Eng_Unit = nullptr;
+        proto::FImportEDEFile = nullptr;
+        proto::FBACnetAccess = nullptr;
         proto::FModbus_TCP_Master_Set_Access = nullptr;
         proto::FSetAccess = nullptr;
         gw::FLoRaWAN_Gateway = nullptr;
@@ -80,6 +92,10 @@ protected:
         shell::FOpenConf = nullptr;
         shell::FNew_Project = nullptr;
         app::FVastrimoFirmWare = nullptr;
+        bacnetSlave.reset();
+        engUnit.reset();
+        importEDE.reset();
+        bacnetAccess.reset();
         modbusTCP.reset();
         modbusRTU.reset();
         loRaWAN.reset();
@@ -105,6 +121,10 @@ protected:
     std::unique_ptr<gw::TFLoRaWAN_Gateway> loRaWAN;
     std::unique_ptr<proto::TFSetAccess> modbusRTU;
     std::unique_ptr<proto::TFModbus_TCP_Master_Set_Access> modbusTCP;
+    std::unique_ptr<proto::TFBACnetAccess> bacnetAccess;
+    std::unique_ptr<proto::TFImportEDEFile> importEDE;
+    std::unique_ptr<proto::TFBACnet_Eng_Unit> engUnit;
+    std::unique_ptr<proto::TFBACnetSlaveSetAccess> bacnetSlave;
 
 private:
     template <class T>

@@ -47,4 +47,23 @@ TEST_F(ProtocolButtons, HiddenModbusButtonOpensTheModbusTCPWindow) {
     EXPECT_TRUE(ui.Boxes().empty());
 }
 
+TEST_F(ProtocolButtons, HiddenBACnetButtonOpensTheBACnetClientWindow) {
+    Start("bacnet_button", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        apptest::WriteText(d + "/PROJECTS/Plant/ParGen.xml",
+                           "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type></Par_Gen>");
+        apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
+    });
+    test::TScriptedUi ui;
+    std::string shown;
+    ui.OnModal([&](TForm& f) {
+        shown = f.Name();
+        return mrCancel;
+    });
+    main->Btn_Click(main->Button("Btn_BACnet_SetAccess"));
+    EXPECT_EQ(shown, bacnetAccess->Name());
+    EXPECT_EQ(bacnetAccess->App_BACnet_Type, 1);
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
 }  // namespace
