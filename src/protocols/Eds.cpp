@@ -48,8 +48,8 @@ bool Read_PDO_Section(const plat::TXmlNode& Root, const char* Section, std::vect
         else if (!row.GetAttribute("Dimension", dimension))
             missing = "Dimension";
         if (missing)
-            return Refuse(Error, Quoted(File_Name) + ": attribute \"" + missing + "\" is missing in " + Section +
-                                     " row " + std::to_string(i + 1));
+            return Refuse(Error, Quoted(File_Name) + ": attribute \"" + missing + "\" is missing in " +
+                                     Section + " row " + std::to_string(i + 1));
         Out.push_back({base::StrToIntDef(cob, 0), base::StrToIntDef(dimension, 8)});
     }
     return true;
@@ -67,7 +67,8 @@ bool Read_SDO_Section(const plat::TXmlNode& Root, const char* Section, bool Read
         for (int k = 0; k < 3; ++k) {
             std::string text;
             if (!row.GetAttribute(names[k], text))
-                return Refuse(Error, Quoted(File_Name) + ": attribute \"" + names[k] + "\" is missing" + where);
+                return Refuse(Error,
+                              Quoted(File_Name) + ": attribute \"" + names[k] + "\" is missing" + where);
             if (!base::TryStrToInt(text, values[k]))
                 return Refuse(Error, Quoted(File_Name) + ": '" + text + "' is not a valid integer value (" +
                                          names[k] + where + ")");

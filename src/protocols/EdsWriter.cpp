@@ -14,12 +14,12 @@ namespace {
 
 // Names of the data bytes of PDO i: prefix i and the byte number. The
 // gaps (no "aj", "ak", "cj", "ck") are in the gateway's own variable list.
-const char* const RPDO_Var_Prefix[EDS_PDO_Max] = {
-    "b",  "c",  "d",  "e",  "f",  "g",  "h",  "j",  "k",  "i",  "aa", "ab", "ac", "ad", "ae",
-    "af", "ag", "ah", "ai", "al", "am", "an", "ao", "ap", "aq", "ar", "as", "at", "au", "av"};
-const char* const TPDO_Var_Prefix[EDS_PDO_Max] = {
-    "l",  "m",  "n",  "o",  "p",  "q",  "r",  "s",  "t",  "u",  "ca", "cb", "cc", "cd", "ce",
-    "cf", "cg", "ch", "ci", "cl", "cm", "cn", "co", "cp", "cq", "cr", "cs", "ct", "cu", "cv"};
+const char* const RPDO_Var_Prefix[EDS_PDO_Max] = {"b",  "c",  "d",  "e",  "f",  "g",  "h",  "j",  "k",  "i",
+                                                  "aa", "ab", "ac", "ad", "ae", "af", "ag", "ah", "ai", "al",
+                                                  "am", "an", "ao", "ap", "aq", "ar", "as", "at", "au", "av"};
+const char* const TPDO_Var_Prefix[EDS_PDO_Max] = {"l",  "m",  "n",  "o",  "p",  "q",  "r",  "s",  "t",  "u",
+                                                  "ca", "cb", "cc", "cd", "ce", "cf", "cg", "ch", "ci", "cl",
+                                                  "cm", "cn", "co", "cp", "cq", "cr", "cs", "ct", "cu", "cv"};
 
 constexpr const char* Product_Text = "CANopen / LoRaWAN Gateway - Converter";
 
@@ -37,18 +37,11 @@ std::string Section_Name(int Index, int Sub = -1) {
     return name + "]";
 }
 
-struct TVariable {
-    const char* Name;
-    const char* Data_Type;
-    const char* Access;
-    std::string Default;  // empty: no DefaultValue line
-};
-
 // One fixed row of the communication objects: a head block when Sub_Number
 // is given, a variable block otherwise.
 struct TFixedObject {
     int Index;
-    int Sub;  // -1: the object itself
+    int Sub;         // -1: the object itself
     int Sub_Number;  // 0: a variable block
     const char* Name;
     const char* Object_Type;
@@ -103,8 +96,8 @@ public:
     }
 
     // Without the empty line after it: the caller adds it.
-    void Variable_Lines(int Index, int Sub, const std::string& Name, const char* Data_Type, const char* Access,
-                        const std::string& Default, const char* Mapping) {
+    void Variable_Lines(int Index, int Sub, const std::string& Name, const char* Data_Type,
+                        const char* Access, const std::string& Default, const char* Mapping) {
         Line(Section_Name(Index, Sub));
         Key("ParameterName", Name);
         Key("ObjectType", "0x07");
@@ -286,8 +279,9 @@ std::string Build_EDS_Text(const TEdsModel& Model, base::TDateTime When) {
         Write_Communication(L, 0x1800 + static_cast<int>(i),
                             "Transmit PDO Communication Parameter " + std::to_string(i + 1), tx[i]);
     for (size_t i = 0; i < tx.size(); ++i)
-        Write_Mapping(L, 0x1A00 + static_cast<int>(i), "Transmit PDO Mapping Parameter " + std::to_string(i + 1),
-                      0x7050 + static_cast<int>(i), tx[i].Dimension);
+        Write_Mapping(L, 0x1A00 + static_cast<int>(i),
+                      "Transmit PDO Mapping Parameter " + std::to_string(i + 1), 0x7050 + static_cast<int>(i),
+                      tx[i].Dimension);
     for (size_t i = 0; i < rx.size(); ++i)
         Write_Pdo_Variables(L, 0x7000 + static_cast<int>(i), "RPDO" + std::to_string(i + 1), "ro",
                             RPDO_Var_Prefix[i], "rww", rx[i].Dimension);

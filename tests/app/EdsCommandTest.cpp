@@ -43,9 +43,9 @@ TEST_F(EdsCommand, WritesTheChosenFileWithoutAsking) {
     EXPECT_EQ(ui.FileDialogs()[0].InitialDir, conf);
     EXPECT_EQ(ui.FileDialogs()[0].Filter, "Electronic Data Sheet (*.eds)|*.eds");
     EXPECT_TRUE(ui.Boxes().empty());
-    EXPECT_EQ(ReadText(conf + "/my gateway.eds"),
-              ReadText((fs::path(__FILE__).parent_path().parent_path() / "protocols/data/eds/one_rpdo/expected.eds")
-                           .string()));
+    EXPECT_EQ(ReadText(conf + "/my gateway.eds"), ReadText((fs::path(__FILE__).parent_path().parent_path() /
+                                                            "protocols/data/eds/one_rpdo/expected.eds")
+                                                               .string()));
 }
 
 TEST_F(EdsCommand, ARefusedConfigurationIsReportedAndNothingWritten) {

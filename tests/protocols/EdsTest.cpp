@@ -61,7 +61,8 @@ TEST(EdsModel, PdoListsThatCannotBeDescribedAreRefused) {
         std::string xml;
         const char* says;
     } cases[] = {
-        {Pdo_File(R"(<row COB-ID="1" Dimension="1"/><row Dimension="1"/>)"), "\"COB-ID\" is missing in Receive_PDO row 2"},
+        {Pdo_File(R"(<row COB-ID="1" Dimension="1"/><row Dimension="1"/>)"),
+         "\"COB-ID\" is missing in Receive_PDO row 2"},
         {Pdo_File("", R"(<row COB-ID="1"/>)"), "\"Dimension\" is missing in Transmit_PDO row 1"},
         {Pdo_File(tooMany), "Receive_PDO holds 31 PDOs; the gateway holds at most 30"},
         {Pdo_File("", tooMany), "Transmit_PDO holds 31"},
@@ -92,8 +93,9 @@ TEST(EdsModel, FullPdoTablesAndMissingSectionsAreRead) {
 }
 
 TEST(EdsModel, SdoRowsGroupByIndexAndSortBySubIndex) {
-    const std::string xml = Sdo_File(Sdo_Row("0x2000", "2") + Sdo_Row("0x2001", "0") + Sdo_Row("8192", "1", "4"),
-                                     Sdo_Row("$2001", "5", "2") + Sdo_Row("0x2000", "1"));
+    const std::string xml =
+        Sdo_File(Sdo_Row("0x2000", "2") + Sdo_Row("0x2001", "0") + Sdo_Row("8192", "1", "4"),
+                 Sdo_Row("$2001", "5", "2") + Sdo_Row("0x2000", "1"));
     proto::TSDO_Index_List list;
     std::string error;
     ASSERT_TRUE(Read_Sdo(xml, list, &error)) << error;

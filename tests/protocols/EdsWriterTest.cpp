@@ -26,7 +26,8 @@ base::TDateTime Fixed_Clock() {
 proto::TEdsModel Model_Of(const std::string& Folder) {
     proto::TEdsModel model;
     std::string error;
-    EXPECT_TRUE(proto::Load_EDS_PDO_List(base::JoinPath(Folder, "PDO_CANopen.xml"), model.PDO, &error)) << error;
+    EXPECT_TRUE(proto::Load_EDS_PDO_List(base::JoinPath(Folder, "PDO_CANopen.xml"), model.PDO, &error))
+        << error;
     EXPECT_TRUE(proto::Load_EDS_SDO_Objects(base::JoinPath(Folder, "SDO_Server_CANopen.xml"),
                                             model.SDO_Index_List, &error))
         << error;
@@ -100,7 +101,8 @@ TEST(EdsWriter, GoldenFilesAreWrittenByteForByte) {
 
 TEST(EdsWriter, GoldenFilesAreStrictIniFiles) {
     for (const char* name : Golden_Cases) {
-        const TIni ini = Parse_Strict_Ini(Read(base::JoinPath(Eds_Data, std::string(name) + "/expected.eds")), name);
+        const TIni ini =
+            Parse_Strict_Ini(Read(base::JoinPath(Eds_Data, std::string(name) + "/expected.eds")), name);
         ASSERT_TRUE(ini.count("FileInfo")) << name;
         EXPECT_EQ(ini.at("FileInfo").at("FileName"), "CANopen_LoRaWAN_Gateway.eds");
         // Every object the lists name has its section, and no more objects.
@@ -141,13 +143,14 @@ TEST(EdsWriter, DateAndTimeTexts) {
         int hour, minute;
         const char* time;
     } cases[] = {
-        {0, 10, "00:10AM"}, {9, 5, "09:05AM"},  {11, 59, "11:59AM"}, {12, 0, "12:00PM"},
-        {12, 30, "12:30PM"}, {12, 45, "12:45PM"}, {13, 0, "01:00PM"},  {18, 7, "06:07PM"},
-        {23, 59, "11:59PM"},
+        {0, 10, "00:10AM"}, {9, 5, "09:05AM"},   {11, 59, "11:59AM"},
+        {12, 0, "12:00PM"}, {12, 30, "12:30PM"}, {12, 45, "12:45PM"},
+        {13, 0, "01:00PM"}, {18, 7, "06:07PM"},  {23, 59, "11:59PM"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(proto::EDS_Time_Text(base::EncodeDate(2025, 3, 7) + base::EncodeTime(c.hour, c.minute, 0, 0)),
-                  c.time);
+        EXPECT_EQ(
+            proto::EDS_Time_Text(base::EncodeDate(2025, 3, 7) + base::EncodeTime(c.hour, c.minute, 0, 0)),
+            c.time);
     EXPECT_EQ(proto::EDS_Date_Text(base::EncodeDate(2025, 3, 7)), "03-07-2025");
     EXPECT_EQ(proto::EDS_Date_Text(base::EncodeDate(1999, 12, 31) + 0.99), "12-31-1999");
 }
@@ -160,7 +163,9 @@ TEST(EdsWriter, ModelsThatWouldNameAnObjectTwiceAreRefused) {
         const char* says;
     } cases[] = {
         {"read and write", {{}, {{0x2000, {ro, rw}}}}, "index 0x2000 with the sub-index 1 twice"},
-        {"one table", {{}, {{0x3000, {{0, 1, true, ""}, ro, ro}}}}, "index 0x3000 with the sub-index 1 twice"},
+        {"one table",
+         {{}, {{0x3000, {{0, 1, true, ""}, ro, ro}}}},
+         "index 0x3000 with the sub-index 1 twice"},
         {"one index twice", {{}, {{0x2000, {ro}}, {0x2000, {{2, 1, true, ""}}}}}, "object 0x2000 twice"},
         {"a fixed object", {{}, {{0x1018, {ro}}}}, "object 0x1018, which the EDS already describes"},
         {"a PDO object", {{{{0x181, 1}}, {}}, {{0x7000, {ro}}}}, "object 0x7000, which"},
@@ -175,7 +180,8 @@ TEST(EdsWriter, ModelsThatWouldNameAnObjectTwiceAreRefused) {
         std::ostringstream out;
         EXPECT_FALSE(writer.Write(c.model, Fixed_Clock(), out)) << c.name;
         EXPECT_TRUE(out.str().empty()) << c.name;
-        EXPECT_NE(writer.ErrorString().find(c.says), std::string::npos) << c.name << ": " << writer.ErrorString();
+        EXPECT_NE(writer.ErrorString().find(c.says), std::string::npos)
+            << c.name << ": " << writer.ErrorString();
         EXPECT_FALSE(writer.Save(c.model, Fixed_Clock(), path)) << c.name;
         EXPECT_EQ(Read(path), "old") << c.name;
     }
