@@ -33,4 +33,14 @@ TCheckOutcome Check_SDO_Server_Tables(const std::vector<TTable>& Tables);
 // Time (at least 1 ms for reading) and the positions of the bytes.
 TCheckOutcome Check_SDO_Client_Tables(const std::vector<TTable>& Tables);
 
+// A CANopen window has nothing of its own but its description and its check.
+template <const TAccessMember& Description, TCheckOutcome (*Rules)(const std::vector<TTable>&)>
+class TCANopenForm : public TAccessTableForm {
+public:
+    explicit TCANopenForm(plat::TComponent* AOwner) : TAccessTableForm(AOwner, Description) {}
+
+protected:
+    TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override { return Rules(Tables); }
+};
+
 }  // namespace proto

@@ -195,3 +195,38 @@ TEST(CANopenChecks, SdoClientTables) {
                         {"after the end", {{good, read(" ", "", "", "", {}), read("x", "", "", "", {})}}, ""},
                     });
 }
+
+// Each table holds as many rows as the gateway does: 30 PDOs per direction,
+// 500 SDO server entries and 256 SDO client requests per table. A longer
+// hand-edited file shows the rows that fit and is reported as partly read.
+TEST(CANopenTables, RowLimits) {
+    const struct {
+        const proto::TAccessMember& member;
+        int rows;
+    } cases[] = {{proto::Set_PDO_Member, 30},
+                 {proto::Set_SDO_Server_Member, 500},
+                 {proto::Set_SDO_Client_Member, 256}};
+    for (const auto& c : cases) {
+        for (size_t t = 0; t < c.member.File.Tables.size(); ++t) {
+            const proto::TTableDescription& table = c.member.File.Tables[t];
+            EXPECT_EQ(table.Rows, c.rows) << c.member.Class_Name;
+            std::string row = "<row";
+            for (const proto::TTableColumn& col : table.Columns)
+                if (col.Attribute) row += std::string(" ") + col.Attribute + "=\"1\"";
+            row += "/>";
+            std::string xml = std::string("<") + c.member.File.Root + ">";
+            for (const proto::TTableDescription& other : c.member.File.Tables) {
+                xml += std::string("<") + other.Section + ">";
+                if (&other == &table)
+                    for (int r = 0; r <= c.rows; ++r) xml += row;
+                xml += std::string("</") + other.Section + ">";
+            }
+            xml += std::string("</") + c.member.File.Root + ">";
+            std::vector<TTable> tables = proto::Reset_Tables(c.member.File);
+            const proto::TLoadReport report = proto::Read_Access_Xml(c.member.File, xml, tables);
+            EXPECT_EQ(report.State, proto::TLoadReport::Partial) << c.member.Class_Name << " " << t;
+            EXPECT_EQ(report.Loaded_Rows[t], c.rows) << c.member.Class_Name << " " << t;
+            EXPECT_EQ(tables[t].back()[1], "1") << c.member.Class_Name << " " << t;
+        }
+    }
+}
