@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "AccessWindowFixture.h"
 #include "protocols/EdsWriter.h"
@@ -24,6 +26,11 @@ using prototest::WriteFile;
 
 std::string Data(const std::string& Name) {
     return ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + Name);
+}
+
+// Types the cells of one row, column by column, as a user does.
+void TypeRow(grid::TExtColumnGrid& Grid, int Row, const std::vector<std::pair<int, std::string>>& Cells) {
+    for (const auto& [col, text] : Cells) TypeCell(Grid, col, Row, text);
 }
 
 std::string Screenshot(const std::string& Name) {
@@ -52,12 +59,7 @@ protected:
 TEST_F(PDOWindow, TypedRowsAreSavedAndDescribedInTheDataSheet) {
     test::TScriptedUi ui;
     const TModalResult result = Open(ui, [&] {
-        TypeCell(Grid(0), 1, 1, "0x181");
-        TypeCell(Grid(0), 2, 1, "2");
-        TypeCell(Grid(0), 3, 1, "0");
-        TypeCell(Grid(0), 4, 1, "1");
-        TypeCell(Grid(0), 11, 1, "0");
-        TypeCell(Grid(0), 12, 1, "Valve");
+        TypeRow(Grid(0), 1, {{1, "0x181"}, {2, "2"}, {3, "0"}, {4, "1"}, {11, "0"}, {12, "Valve"}});
         EXPECT_TRUE(test::SaveScreenshot(*dlg, Screenshot("TFSet_PDO_Access")));
         test::ClickAt(*dlg->Btn_OK);
     });
@@ -105,16 +107,9 @@ TEST_F(SDOServerWindow, TheSameObjectEntryInBothTablesIsRefused) {
     test::TScriptedUi ui;
     ui.AnswerBox(mrOk);
     Open(ui, [&] {
-        TypeCell(Grid(0), 1, 1, "0x2000");
-        TypeCell(Grid(0), 2, 1, "1");
-        TypeCell(Grid(0), 3, 1, "2");
-        TypeCell(Grid(0), 4, 1, "0");
-        TypeCell(Grid(0), 5, 1, "1");
+        TypeRow(Grid(0), 1, {{1, "0x2000"}, {2, "1"}, {3, "2"}, {4, "0"}, {5, "1"}});
         ShowPage(1);
-        TypeCell(Grid(1), 1, 1, "8192");
-        TypeCell(Grid(1), 2, 1, "1");
-        TypeCell(Grid(1), 3, 1, "1");
-        TypeCell(Grid(1), 4, 1, "10");
+        TypeRow(Grid(1), 1, {{1, "8192"}, {2, "1"}, {3, "1"}, {4, "10"}});
         EXPECT_TRUE(test::SaveScreenshot(*dlg, Screenshot("TFSet_SDO_Server_Access")));
         test::ClickAt(*dlg->Btn_OK);
         EXPECT_EQ(dlg->ModalResult(), mrNone);
@@ -130,20 +125,9 @@ TEST_F(SDOServerWindow, TheSameObjectEntryInBothTablesIsRefused) {
 TEST_F(SDOClientWindow, TypedRowsAreSaved) {
     test::TScriptedUi ui;
     const TModalResult result = Open(ui, [&] {
-        TypeCell(Grid(0), 1, 1, "5");
-        TypeCell(Grid(0), 2, 1, "0x6000");
-        TypeCell(Grid(0), 3, 1, "1");
-        TypeCell(Grid(0), 4, 1, "2");
-        TypeCell(Grid(0), 5, 1, "500");
-        TypeCell(Grid(0), 6, 1, "10");
-        TypeCell(Grid(0), 7, 1, "11");
+        TypeRow(Grid(0), 1, {{1, "5"}, {2, "0x6000"}, {3, "1"}, {4, "2"}, {5, "500"}, {6, "10"}, {7, "11"}});
         ShowPage(1);
-        TypeCell(Grid(1), 1, 1, "6");
-        TypeCell(Grid(1), 2, 1, "$2001");
-        TypeCell(Grid(1), 3, 1, "0");
-        TypeCell(Grid(1), 4, 1, "1");
-        TypeCell(Grid(1), 5, 1, "0");
-        TypeCell(Grid(1), 7, 1, "20");
+        TypeRow(Grid(1), 1, {{1, "6"}, {2, "$2001"}, {3, "0"}, {4, "1"}, {5, "0"}, {7, "20"}});
         EXPECT_TRUE(test::SaveScreenshot(*dlg, Screenshot("TFSet_SDO_Client_Access")));
         test::ClickAt(*dlg->Btn_OK);
     });
