@@ -99,7 +99,6 @@ TRowFault Check_PDO_Row(const TTableRow& Row, const TPdoRules& Rules) {
 
 TTableDescription SDO_Server_Table(const char* Grid, const char* Page, int Caption, const char* Section,
                                    int Header, int Hint) {
-    static const char* const attributes[4] = {"Address_B1", "Address_B2", "Address_B3", "Address_B4"};
     return {.Grid = Grid,
             .Page = Page,
             .Page_Caption = Caption,
@@ -109,7 +108,7 @@ TTableDescription SDO_Server_Table(const char* Grid, const char* Page, int Capti
                                           Text_Column(Header + 1, "Index", 66, cgAddress, Hint),
                                           Text_Column(Header + 2, "SubIndex", 66, cgAddress, Hint + 1),
                                           Text_Column(Header + 3, "NByte", 56, cgAddress, Hint + 2)},
-                Position_Columns(Header + 4, attributes, 4, Hint + 3, 70),
+                Position_Columns(Header + 4, Byte_Attributes, 4, Hint + 3, 70),
                 std::vector<TTableColumn>{Text_Column(Header + 8, "Mnemonic", 190, cgMnemonic, Hint + 7)}),
             .Key_Column = 1,
             .Enable_Column = -1,
@@ -172,8 +171,8 @@ TTableDescription SDO_Client_Table(bool Write) {
                                          Text_Column(h + 5, "Poll_Time", 66, cgTiming, t + 4)};
     int next = h + 6, hint = t + 5;
     if (Write) columns.push_back(Check_Column(next++, "On_Change", 70, cgTiming, hint++, true));
-    static const char* const attributes[4] = {"Address_B1", "Address_B2", "Address_B3", "Address_B4"};
-    for (TTableColumn& c : Position_Columns(next, attributes, 4, hint, 62)) columns.push_back(std::move(c));
+    for (TTableColumn& c : Position_Columns(next, Byte_Attributes, 4, hint, 62))
+        columns.push_back(std::move(c));
     columns.push_back(Text_Column(next + 4, "Mnemonic", Write ? 100 : 150, cgMnemonic, hint + 4));
     return {.Grid = Write ? "sgb" : "sga",
             .Page = Write ? "TS_SDO_Write" : "TS_SDO_Read",
