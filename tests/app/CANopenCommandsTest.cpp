@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "MainWindowFixture.h"
 #include "platform/TestHooks.h"
+#include "protocols/Set_PDO_Access.h"
+#include "protocols/Set_SDO_Client_Access.h"
+#include "protocols/Set_SDO_Server_Access.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
@@ -14,7 +18,7 @@ using apptest::WriteText;
 
 namespace {
 
-class EdsCommand : public apptest::MainWindowTest {
+class CANopenCommands : public apptest::MainWindowTest {
 protected:
     void TearDown() override {
         ::unsetenv("SOURCE_DATE_EPOCH");
@@ -27,7 +31,7 @@ const char* const One_Receive_PDO =
 
 // The command writes the open configuration's EDS under the name the user
 // chose, replacing a file of that name without a question.
-TEST_F(EdsCommand, WritesTheChosenFileWithoutAsking) {
+TEST_F(CANopenCommands, WritesTheChosenFileWithoutAsking) {
     Start("eds_command", [](const std::string& d) {
         fs::create_directories(d + "/PROJECTS/Plant");
         WriteText(d + "/PROJECTS/Plant/PDO_CANopen.xml", One_Receive_PDO);
@@ -48,7 +52,7 @@ TEST_F(EdsCommand, WritesTheChosenFileWithoutAsking) {
                                                                .string()));
 }
 
-TEST_F(EdsCommand, ARefusedConfigurationIsReportedAndNothingWritten) {
+TEST_F(CANopenCommands, ARefusedConfigurationIsReportedAndNothingWritten) {
     Start("eds_refused", [](const std::string& d) {
         fs::create_directories(d + "/PROJECTS/Plant");
         WriteText(d + "/PROJECTS/Plant/SDO_Server_CANopen.xml",
@@ -65,6 +69,38 @@ TEST_F(EdsCommand, ARefusedConfigurationIsReportedAndNothingWritten) {
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_NE(ui.Boxes()[0].Text.find("sub-index 1 twice"), std::string::npos) << ui.Boxes()[0].Text;
     EXPECT_EQ(ReadText(conf + "/out.eds"), "old");
+}
+
+// The hidden CANopen buttons open their windows through the window table.
+TEST_F(CANopenCommands, HiddenButtonsOpenTheCANopenWindows) {
+    Start("canopen_buttons", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        WriteText(d + "/Vastrimo.xml", SettingsXml("Plant"));
+    });
+    auto pdo = std::make_unique<proto::TFSet_PDO_Access>(nullptr);
+    auto server = std::make_unique<proto::TFSet_SDO_Server_Access>(nullptr);
+    auto client = std::make_unique<proto::TFSet_SDO_Client_Access>(nullptr);
+    proto::FSet_PDO_Access = pdo.get();
+    proto::FSet_SDO_Server_Access = server.get();
+    proto::FSet_SDO_Client_Access = client.get();
+    const struct {
+        const char* button;
+        TForm* window;
+    } cases[] = {{"Btn_PDO_CANopen", pdo.get()},
+                 {"Btn_SDO_Server_CANopen", server.get()},
+                 {"Btn_SDO_Client_CANopen", client.get()}};
+    for (const auto& c : cases) {
+        c.window->DoCreate();
+        test::TScriptedUi ui;
+        TForm* shown = nullptr;
+        ui.OnModal([&](TForm& f) {
+            shown = &f;
+            return mrCancel;
+        });
+        main->Btn_Click(main->Button(c.button));
+        EXPECT_EQ(shown, c.window) << c.button;
+        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+    }
 }
 
 }  // namespace
