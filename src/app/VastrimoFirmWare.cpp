@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Layout.h"
 #include "protocols/BACnet_EDE_File.h"
+#include "protocols/EdsWriter.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -119,6 +120,14 @@ TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     SaveMIB = &LayoutComponent<TSaveDialog>(*this, "SaveMIB");
     for (const TButtonRow& row : Button_Rows)
         Buttons.push_back(&LayoutComponent<ctl::TFltButton>(*this, row.Name));
+    Write_EDS_File = [this](const std::string& FileName) {
+        std::string error;
+        if (!proto::Write_EDS_File(FileName, &error)) Report_Error(error);
+    };
+    Write_EDE_File = [this](const std::string& FileName) {
+        std::string error;
+        if (!proto::Write_EDE_File(FileName, &error)) Report_Error(error);
+    };
 }
 
 ctl::TFltButton* TFVastrimoFirmWare::Button(const std::string& Name) const {
@@ -308,10 +317,6 @@ void Create_Windows() {
 void Link_Windows() {
     shell::FSoftOptions->Change_Language = [] { FVastrimoFirmWare->Change_Language(); };
     shell::FSoftOptions->Timer_Update = FVastrimoFirmWare->Timer_Update;
-    FVastrimoFirmWare->Write_EDE_File = [](const std::string& FileName) {
-        std::string error;
-        if (!proto::Write_EDE_File(FileName, &error)) MessageDlg(error, mtError, mbOK);
-    };
 }
 
 }  // namespace app

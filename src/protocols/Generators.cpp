@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "protocols/BACnet_EDE_File.h"
+#include "protocols/EdsWriter.h"
 
 namespace proto {
 
@@ -11,6 +12,7 @@ const std::vector<TGeneratorKind>& Generator_Kinds() {
     // One row per generated file kind; each writer adds its own.
     static const std::vector<TGeneratorKind> kinds = {
         {"ede", &Write_EDE_File},
+        {"eds", &Write_EDS_File},
     };
     return kinds;
 }
