@@ -31,39 +31,30 @@ TEST(ProgramWindows, CreationOrderBeginsWithTheMainAndLoRaWANWindows) {
 
 class ProtocolButtons : public apptest::MainWindowTest {};
 
-TEST_F(ProtocolButtons, HiddenModbusButtonOpensTheModbusTCPWindow) {
-    Start("modbus_button", [](const std::string& d) {
-        fs::create_directories(d + "/PROJECTS/Plant");
-        apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
-    });
-    test::TScriptedUi ui;
-    std::string shown;
-    ui.OnModal([&](TForm& f) {
-        shown = f.Name();
-        return mrCancel;
-    });
-    main->Btn_Click(main->Button("Btn_Modbus_Set_Access"));
-    EXPECT_EQ(shown, modbusTCP->Name());
-    EXPECT_TRUE(ui.Boxes().empty());
-}
-
-TEST_F(ProtocolButtons, HiddenBACnetButtonOpensTheBACnetClientWindow) {
-    Start("bacnet_button", [](const std::string& d) {
+TEST_F(ProtocolButtons, HiddenButtonsOpenTheirWindows) {
+    Start("protocol_buttons", [](const std::string& d) {
         fs::create_directories(d + "/PROJECTS/Plant");
         apptest::WriteText(d + "/PROJECTS/Plant/ParGen.xml",
                            "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type></Par_Gen>");
         apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
     });
-    test::TScriptedUi ui;
-    std::string shown;
-    ui.OnModal([&](TForm& f) {
-        shown = f.Name();
-        return mrCancel;
-    });
-    main->Btn_Click(main->Button("Btn_BACnet_SetAccess"));
-    EXPECT_EQ(shown, bacnetAccess->Name());
+    const struct {
+        const char* button;
+        TForm* window;
+    } cases[] = {{"Btn_Modbus_Set_Access", modbusTCP.get()}, {"Btn_BACnet_SetAccess", bacnetAccess.get()}};
+    for (const auto& c : cases) {
+        test::TScriptedUi ui;
+        std::string shown;
+        ui.OnModal([&](TForm& f) {
+            shown = f.Name();
+            return mrCancel;
+        });
+        main->Btn_Click(main->Button(c.button));
+        EXPECT_EQ(shown, c.window->Name()) << c.button;
+        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+    }
+    // The BACnet window took the client kind from the parameter file.
     EXPECT_EQ(bacnetAccess->App_BACnet_Type, 1);
-    EXPECT_TRUE(ui.Boxes().empty());
 }
 
 }  // namespace
