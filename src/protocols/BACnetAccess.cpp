@@ -59,6 +59,14 @@ void TFBACnetAccess::FormCreate() {
 void TFBACnetAccess::Set_Lang() {
     TAccessTableForm::Set_Lang();
     Btn_Import_CSV->SetCaption(Lang_Texts[2059]);
+    Address_Headers();
+}
+
+void TFBACnetAccess::Address_Headers() {
+    // The address column names what the client kind addresses.
+    const bool mstp = App_BACnet_Type == BACnet_MSTP;
+    Table_Grid(0).Columns().Items(bac_read::Address).SetHeader(Lang_Texts[mstp ? 2010 : 2009]);
+    Table_Grid(1).Columns().Items(bac_write::Address).SetHeader(Lang_Texts[mstp ? 2022 : 2021]);
 }
 
 void TFBACnetAccess::Show_Prepare() {
@@ -68,9 +76,7 @@ void TFBACnetAccess::Show_Prepare() {
     }
     for (TTableDescription& table : BACnet_Access_Member().File.Tables)
         table.Key_Column = BACnet_Key_Column(App_BACnet_Type);
-    const bool mstp = App_BACnet_Type == BACnet_MSTP;
-    Table_Grid(0).Columns().Items(bac_read::Address).SetHeader(Lang_Texts[mstp ? 2010 : 2009]);
-    Table_Grid(1).Columns().Items(bac_write::Address).SetHeader(Lang_Texts[mstp ? 2022 : 2021]);
+    Address_Headers();
     if (App_BACnet_Type != BACnet_IP && App_BACnet_Type != BACnet_MSTP)
         for (int t = 0; t < 2; ++t) Table_Grid(t).HideColumn(bac_read::Address);
 }

@@ -34,6 +34,7 @@ protected:
 
 private:
     void FormCreate();
+    void Address_Headers();
     void Btn_Import_CSVClick();
     void ACG1GridHint(int ARow, int ACol, std::string& Hint);
 };

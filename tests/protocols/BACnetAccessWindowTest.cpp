@@ -81,8 +81,12 @@ TEST_F(BACnetAccessWindow, ClientKindDecidesTheAddressColumn) {
         test::TScriptedUi ui;
         Open(ui, [&] {
             EXPECT_EQ(dlg->Table_Grid(0).IsHiddenColumn(proto::bac_read::Address), !c.shown) << c.kind;
-            if (c.shown)
+            if (c.shown) {
                 EXPECT_EQ(dlg->Table_Grid(1).Columns().Items(proto::bac_write::Address).Header(), c.header);
+                // A language change keeps the kind's header.
+                dlg->Set_Lang();
+                EXPECT_EQ(dlg->Table_Grid(0).Columns().Items(proto::bac_read::Address).Header(), c.header);
+            }
             test::ClickAt(*dlg->Btn_Cancel);
         });
         ASSERT_EQ(ui.Boxes().size(), c.box ? 1u : 0u) << (c.kind ? c.kind : "none");
