@@ -213,3 +213,13 @@ TEST(EDEExport, ObjectTypeNumbers) {
                  {"Analog Output", 0},   {"", 0}};
     for (const auto& c : cases) EXPECT_EQ(Get_EDE_Object_Type(c.text), c.number) << c.text;
 }
+
+TEST(EDEExport, AConfigurationNameWithTheSeparatorIsRefused) {
+    TEDEExport data = Rows_Of({});
+    data.Conf_Name = "Plant;2";
+    std::ostringstream out;
+    std::string error;
+    EXPECT_FALSE(Write_EDE(data, out, &error));
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(error.find("Plant;2"), std::string::npos) << error;
+}
