@@ -460,6 +460,9 @@ TCellGraphic* TExtColumnGrid::GetCellGraphic(int ACol, int ARow) {
     if (InRange(ACol) && NormalCell(ACol, ARow) && NotTrailing(ACol, ARow) &&
         FColumns->Items(ACol).Editor() == edDataCheckBox) {
         FCellGraphic->SetCellType(ctVirtCheckBox);
+        // The box is drawn where the column aligns it; a click must find it
+        // there too.
+        FCellGraphic->SetCellHAlign(FColumns->Items(ACol).Alignment() == plat::taCenter ? haCenter : haLeft);
         FCellGraphic->SetCellTransparent(ControlLook().ControlStyle() == csFlat);
         return FCellGraphic.get();
     }

@@ -65,8 +65,10 @@ TEST_F(ImportEDEWindow, MarksObjectsAndChecksTheAddress) {
         Toggle(3, 1);
         EXPECT_EQ(dlg->ACG->Cells(3, 1), "N");
         EXPECT_FALSE(dlg->List_EDE_Var[0].write);
-        // The setpoint goes to the write table only.
-        Toggle(2, 2);
+        // The setpoint goes to the write table only: a click on the box
+        // clears it.
+        const TRect rc = dlg->ACG->GridCellRect(2, 2);
+        test::ClickAt(*dlg->ACG, (rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2);
         EXPECT_FALSE(dlg->List_EDE_Var[1].read);
         EXPECT_TRUE(test::SaveScreenshot(*dlg, std::string(VASTRIMO_TEST_OUT) + "/TFImportEDEFile.png"));
         test::TypeText(*dlg->E_ID_IP, "192.168.1.300");
