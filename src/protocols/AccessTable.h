@@ -185,8 +185,8 @@ bool Save_Access_File(const TAccessFile& File, const std::vector<TTable>& Tables
 
 // Numbers typed into cells: decimal, or hexadecimal after "$" or "0x"; any
 // other text, the empty one included, is -1.
-int Cell_Number(const std::string& Text);
-bool In_Range(const std::string& Text, int Low, int High);
+int Cell_Number(std::string_view Text);
+bool In_Range(std::string_view Text, int Low, int High);
 
 // A row check's verdict: passed, or the text of the rule that failed,
 // optionally followed by a limit and a further text.
