@@ -116,8 +116,10 @@ public:
         std::vector<std::pair<std::string_view, std::string_view>> attributes;
         for (plat::TXmlNode element = Parent.FirstChild(); !element.IsNull(); element = element.NextSibling(), ++i) {
             if (i >= static_cast<int>(Rows.size())) {
-                Fail(Where(Table) + "holds more than " + std::to_string(Rows.size()) +
-                     " rows, the table's size; the rest is not shown");
+                int count = i;
+                for (plat::TXmlNode more = element; !more.IsNull(); more = more.NextSibling()) ++count;
+                Fail(Where(Table) + "holds " + std::to_string(count) + " rows; the table has room for " +
+                     std::to_string(Rows.size()) + ", the rest is not shown");
                 break;
             }
             element.Attributes(attributes);

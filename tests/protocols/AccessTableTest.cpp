@@ -109,7 +109,7 @@ TEST(AccessTable, FaultsAreReportedAndTheRestIsRead) {
          "\"f.xml\": the section \"Rules\" is missing", {0, 1}, {"Y", "", "", "", ""}},
         {"surplus rows", "<Top><Rules/><More><row Key=\"1\" Mnemonic=\"\"/><row Key=\"2\" Mnemonic=\"\"/>"
                          "<row Key=\"3\" Mnemonic=\"\"/></More></Top>",
-         "\"f.xml\": section \"More\": holds more than 2 rows, the table's size; the rest is not shown", {0, 2},
+         "\"f.xml\": section \"More\": holds 3 rows; the table has room for 2, the rest is not shown", {0, 2},
          {"Y", "", "", "", ""}},
     };
     for (const auto& c : cases) {
