@@ -110,6 +110,26 @@ TXmlNode TXmlNode::FindNode(std::string_view name) const {
     return {};
 }
 
+TXmlNode TXmlNode::FirstChild() const {
+    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element) return TXmlNode(child.internal_object());
+    return {};
+}
+
+TXmlNode TXmlNode::NextSibling() const {
+    for (pugi::xml_node next = ToPugi(node_).next_sibling(); next; next = next.next_sibling())
+        if (next.type() == pugi::node_element) return TXmlNode(next.internal_object());
+    return {};
+}
+
+std::string_view TXmlNode::LocalName() const {
+    const std::string_view name = ToPugi(node_).name();
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+bool TXmlNode::NameIs(std::string_view name) const { return name == ToPugi(node_).name(); }
+
 TXmlNode TXmlNode::AddChild(std::string_view name) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return {};
@@ -131,6 +151,13 @@ std::string TXmlNode::Attribute(std::string_view name, std::string_view def) con
     std::string value(def);
     GetAttribute(name, value);
     return value;
+}
+
+std::string_view TXmlNode::AttributeView(std::string_view name) const {
+    // Attribute names are short: compare in place rather than copying the key.
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        if (name == attr.name()) return attr.value();
+    return {};
 }
 
 void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {

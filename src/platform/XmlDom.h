@@ -30,11 +30,20 @@ public:
     TXmlNode Child(int index) const;              // null when out of range
     TXmlNode FindNode(std::string_view name) const;  // first child element of that name
     TXmlNode AddChild(std::string_view name);
+    // Walking the child elements one by one; Child(index) counts from the
+    // first child each time, which is quadratic on large documents.
+    TXmlNode FirstChild() const;   // first child element (null when none)
+    TXmlNode NextSibling() const;  // next sibling element (null when none)
+    // Element name without a namespace prefix ("scl:LN" -> "LN").
+    std::string_view LocalName() const;
+    bool NameIs(std::string_view name) const;  // exact full-name comparison, no copy
 
     bool HasAttribute(std::string_view name) const;
     // False and value untouched when missing.
     bool GetAttribute(std::string_view name, std::string& value) const;
     std::string Attribute(std::string_view name, std::string_view def = "") const;
+    // The attribute's value, empty when missing; valid while the node is.
+    std::string_view AttributeView(std::string_view name) const;
     void SetAttribute(std::string_view name, std::string_view value);
     int AttributeCount() const;
     std::string AttributeName(int index) const;

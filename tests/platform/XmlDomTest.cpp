@@ -329,3 +329,19 @@ TEST(XmlDomRead, StringErrorStartsWithPosition) {
     EXPECT_FALSE(doc.LoadFromString("<a>\n</b>", &error));
     EXPECT_EQ(error.rfind("line 2, column", 0), 0u) << error;
 }
+
+TEST(XmlDomRead, WalksChildElementsSkippingTextAndComments) {
+    TXmlDocument doc;
+    ASSERT_TRUE(doc.LoadFromString("<r>text<!-- c --><a/>more<p:b x='1'/><!-- d --></r>"));
+    const TXmlNode a = doc.Root().FirstChild();
+    const TXmlNode b = a.NextSibling();
+    EXPECT_EQ(a.Name(), "a");
+    EXPECT_EQ(b.Name(), "p:b");
+    EXPECT_EQ(b.LocalName(), "b");
+    EXPECT_TRUE(b.NameIs("p:b"));
+    EXPECT_FALSE(b.NameIs("b"));
+    EXPECT_EQ(b.AttributeView("x"), "1");
+    EXPECT_EQ(b.AttributeView("y"), "");
+    EXPECT_TRUE(b.NextSibling().IsNull());
+    EXPECT_TRUE(TXmlNode().FirstChild().IsNull());
+}

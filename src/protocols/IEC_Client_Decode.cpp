@@ -1,0 +1,383 @@
+#include "protocols/IEC_Client_Decode.h"
+
+#include "base/Files.h"
+#include "platform/XmlDom.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace proto {
+
+using plat::TXmlNode;
+
+namespace {
+
+// A file that cannot become a sound model; caught once, in Create.
+class TSCL_Fault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Elements are matched by their local name: a file that binds the SCL
+// namespace to a prefix describes the same model as one that uses it as the
+// default namespace.
+bool Is(const TXmlNode& node, std::string_view name) { return node.LocalName() == name; }
+
+TXmlNode First_Child(const TXmlNode& parent, std::string_view name) {
+    for (TXmlNode child = parent.FirstChild(); child; child = child.NextSibling())
+        if (Is(child, name)) return child;
+    return {};
+}
+
+std::string Attr(const TXmlNode& node, std::string_view name) { return std::string(node.AttributeView(name)); }
+
+std::string Join(const std::string& parent, char separator, std::string_view name) {
+    std::string reference;
+    reference.reserve(parent.size() + 1 + name.size());
+    reference += parent;
+    reference += separator;
+    reference += name;
+    return reference;
+}
+
+}  // namespace
+
+// The "DataTypeTemplates" section, indexed by type id once per file: every
+// data object and attribute looks its type up, and a linear walk per lookup
+// makes a large file quadratic. Several types may share an id; all of them
+// count, in document order.
+class TSCL_Templates {
+public:
+    explicit TSCL_Templates(const TXmlNode& DTT) {
+        for (TXmlNode type = DTT.FirstChild(); type; type = type.NextSibling()) {
+            const std::string_view id = type.AttributeView("id");
+            if (!type.HasAttribute("id")) continue;
+            if (Is(type, "LNodeType"))
+                LNodeTypes[id].push_back(type);
+            else if (Is(type, "DOType"))
+                DOTypes[id].push_back(type);
+            else if (Is(type, "DAType"))
+                DATypes[id].push_back(type);
+        }
+    }
+
+    const std::vector<TXmlNode>& LNodeType(std::string_view id) const { return Lookup(LNodeTypes, id); }
+
+    // Counts, before anything is built, the objects a data object of this
+    // type becomes, and refuses a type that contains itself, nests too deep
+    // or makes the file expand beyond reason. A few nested types used many
+    // times over can ask for more memory than the machine has, and finding
+    // that out by building would take as long as the building itself.
+    void Reserve_DO(std::string_view type) {
+        Objects += 1 + (type.empty() ? 0 : Size(false, type));
+        if (Objects > SCL_Max_Objects) throw Too_Many();
+    }
+    void Reserve_Object() {
+        if (++Objects > SCL_Max_Objects) throw Too_Many();
+    }
+
+    // Expands a data object or attribute type; Reserve_DO has checked it.
+    template <typename Fn>
+    void Expand(bool attribute, std::string_view id, Fn&& expand) {
+        for (const TXmlNode& type : Lookup(attribute ? DATypes : DOTypes, id)) expand(type);
+    }
+
+private:
+    using TIndex = std::unordered_map<std::string_view, std::vector<TXmlNode>>;
+    static const std::vector<TXmlNode>& Lookup(const TIndex& index, std::string_view id) {
+        static const std::vector<TXmlNode> none;
+        const auto found = index.find(id);
+        return found == index.end() ? none : found->second;
+    }
+
+    static TSCL_Fault Too_Many() {
+        return TSCL_Fault("the types expand to more than " + std::to_string(SCL_Max_Objects) + " objects");
+    }
+
+    static std::string_view Attribute_Type(const TXmlNode& da) {
+        return da.AttributeView("bType") == "Enum" ? std::string_view() : da.AttributeView("type");
+    }
+
+    // Objects below one object of the type, at most SCL_Max_Objects + 1.
+    long Size(bool attribute, std::string_view id) {
+        if (id.empty()) return 0;
+        auto& sizes = attribute ? DASizes : DOSizes;
+        const auto known = sizes.find(id);
+        if (known != sizes.end()) {
+            if (known->second < 0) throw TSCL_Fault("the type \"" + std::string(id) + "\" contains itself");
+            return known->second;
+        }
+        if (++Depth > SCL_Max_Type_Depth)
+            throw TSCL_Fault("the types nest deeper than " + std::to_string(SCL_Max_Type_Depth) + " levels");
+        sizes[id] = -1;  // being counted
+        long size = 0;
+        for (const TXmlNode& type : Lookup(attribute ? DATypes : DOTypes, id)) {
+            for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
+                long below = -1;
+                if (attribute ? Is(child, "BDA") : Is(child, "DA"))
+                    below = Size(true, Attribute_Type(child));
+                else if (!attribute && Is(child, "SDO"))
+                    below = Size(false, child.AttributeView("type"));
+                if (below >= 0) size = std::min(size + 1 + below, SCL_Max_Objects + 1);
+            }
+        }
+        --Depth;
+        sizes[id] = size;
+        return size;
+    }
+
+    TIndex LNodeTypes, DOTypes, DATypes;
+    std::unordered_map<std::string_view, long> DOSizes, DASizes;
+    int Depth = 0;
+    long Objects = 0;
+};
+
+// ------------------------------------------------------------------ searches
+
+TIEC_DA* TIEC_DA::Find_DA(std::string_view DA_Name) const {
+    for (const auto& da : List_DA) {
+        if (da->fName == DA_Name) return da.get();
+        if (TIEC_DA* found = da->Find_DA(DA_Name)) return found;
+    }
+    return nullptr;
+}
+
+TIEC_DA* TIEC_DA::Find_First_DA() const {
+    if (List_DA.empty()) return nullptr;
+    TIEC_DA* first = List_DA.front().get();
+    return first->List_DA.empty() ? first : first->Find_First_DA();
+}
+
+namespace {
+
+TIEC_DO* Find_DO_In(const std::vector<std::unique_ptr<TIEC_DO>>& list, std::string_view DO_Name) {
+    for (const auto& item : list) {
+        if (item->fName == DO_Name) return item.get();
+        if (TIEC_DO* found = Find_DO_In(item->List_DO, DO_Name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TIEC_DO* TIEC_DO::Find_DO(std::string_view DO_Name) const { return Find_DO_In(List_DO, DO_Name); }
+
+TIEC_DA* TIEC_DO::Find_DA(std::string_view DA_Name) const {
+    for (const auto& da : List_DA) {
+        if (da->fName == DA_Name) return da.get();
+        if (TIEC_DA* found = da->Find_DA(DA_Name)) return found;
+    }
+    return nullptr;
+}
+
+TIEC_DA* TIEC_DO::Find_First_DA() const {
+    if (List_DA.empty()) return nullptr;
+    TIEC_DA* first = List_DA.front().get();
+    return first->List_DA.empty() ? first : first->Find_First_DA();
+}
+
+TIEC_DO* TIEC_LN::Find_DO(std::string_view DO_Name) const { return Find_DO_In(List_DO, DO_Name); }
+
+TIEC_LN* TIEC_LDevice::Find_LN(std::string_view LN_Class) const {
+    for (const auto& ln : List_LN)
+        if (ln->flnClass == LN_Class) return ln.get();
+    return nullptr;
+}
+
+TIEC_LDevice* TIEC_Device::Find_LDevice(std::string_view LD_Name) const {
+    for (const auto& ld : List_LDevice)
+        if (ld->fName == LD_Name) return ld.get();
+    return nullptr;
+}
+
+// ------------------------------------------------------------------ decoding
+
+void TIEC_DA::Decode_DA(const TXmlNode& DA, TSCL_Templates& DTT, const std::string& str_Reference,
+                        const std::string& FC_Father) {
+    fName = Attr(DA, "name");
+    fReference = Join(str_Reference, '.', fName);
+    fbType = Attr(DA, "bType");
+    fFC = FC_Father;
+    DA.GetAttribute("fc", fFC);
+    // Enumerations have no members; their types are not read.
+    const std::string_view type = DA.AttributeView("type");
+    if (type.empty() || fbType == "Enum") return;
+    DTT.Expand(true, type, [&](const TXmlNode& type) {
+        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
+            if (!Is(child, "BDA")) continue;
+            auto member = std::make_unique<TIEC_DA>();
+            member->Decode_DA(child, DTT, fReference, fFC);
+            List_DA.push_back(std::move(member));
+        }
+    });
+}
+
+void TIEC_DO::Decode_DO(const TXmlNode& NDO, TSCL_Templates& DTT, const std::string& str_Reference) {
+    fName = Attr(NDO, "name");
+    const std::string reference = Join(str_Reference, '.', fName);
+    const std::string_view type = NDO.AttributeView("type");
+    if (type.empty()) return;
+    DTT.Expand(false, type, [&](const TXmlNode& doType) {
+        for (TXmlNode child = doType.FirstChild(); child; child = child.NextSibling()) {
+            if (Is(child, "SDO")) {
+                auto sdo = std::make_unique<TIEC_DO>();
+                sdo->Decode_DO(child, DTT, reference);
+                List_DO.push_back(std::move(sdo));
+            } else if (Is(child, "DA")) {
+                auto da = std::make_unique<TIEC_DA>();
+                da->Decode_DA(child, DTT, reference, std::string());
+                List_DA.push_back(std::move(da));
+            }
+        }
+    });
+}
+
+void TIEC_LN::Decode_LN(const TXmlNode& LN, TSCL_Templates& DTT, const std::string& str_Reference) {
+    flnClass = Attr(LN, "lnClass");
+    flnType = Attr(LN, "lnType");
+    fPrefix = Attr(LN, "prefix");
+    fInst = Attr(LN, "inst");
+    const std::string reference = str_Reference + "/" + fPrefix + flnClass + fInst;
+    if (flnType.empty()) return;
+    for (const TXmlNode& type : DTT.LNodeType(flnType)) {
+        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
+            if (!Is(child, "DO")) continue;
+            DTT.Reserve_DO(child.AttributeView("type"));
+            auto data = std::make_unique<TIEC_DO>();
+            data->Decode_DO(child, DTT, reference);
+            List_DO.push_back(std::move(data));
+        }
+    }
+}
+
+void TIEC_LN::Decode_LN_DataSet(const TXmlNode& LN, TSCL_Templates& DTT, const std::string& str_Reference,
+                                const TIEC_Device& IEC_Device) {
+    flnClass = Attr(LN, "lnClass");
+    const std::string reference = str_Reference + "/" + flnClass;
+    if (LN.AttributeView("lnType").empty()) return;
+    // Every data set exists before the first GSEControl is read, so their
+    // order in the file does not matter.
+    for (TXmlNode child = LN.FirstChild(); child; child = child.NextSibling()) {
+        if (!Is(child, "DataSet")) continue;
+        DTT.Reserve_Object();
+        auto dataSet = std::make_unique<TIEC_DataSet>();
+        dataSet->Decode_DataSet(child, DTT, reference, IEC_Device);
+        List_DataSet.push_back(std::move(dataSet));
+    }
+    for (TXmlNode child = LN.FirstChild(); child; child = child.NextSibling())
+        if (Is(child, "GSEControl")) Decode_LN_Goose(child, reference);
+}
+
+void TIEC_LN::Decode_LN_Goose(const TXmlNode& LN, const std::string& /*str_Reference*/) {
+    const std::string_view name = LN.AttributeView("name");
+    const std::string_view datSet = LN.AttributeView("datSet");
+    if (name.empty() || datSet.empty()) return;
+    for (const auto& dataSet : List_DataSet) {
+        if (dataSet->fName == datSet) {
+            dataSet->fGooseName = std::string(name);
+            return;
+        }
+    }
+}
+
+void TIEC_DataSet::Decode_DataSet(const TXmlNode& DataSet, TSCL_Templates& /*DTT*/, const std::string& str_Reference,
+                                  const TIEC_Device& IEC_Device) {
+    fName = Attr(DataSet, "name");
+    fReference = Join(str_Reference, '.', fName);
+    for (TXmlNode fcda = DataSet.FirstChild(); fcda; fcda = fcda.NextSibling()) {
+        if (!Is(fcda, "FCDA")) continue;
+        const std::string_view ldInst = fcda.AttributeView("ldInst");
+        const std::string_view lnClass = fcda.AttributeView("lnClass");
+        const std::string_view doName = fcda.AttributeView("doName");
+        const std::string_view daName = fcda.AttributeView("daName");
+        const TIEC_LDevice* ld = ldInst.empty() ? nullptr : IEC_Device.Find_LDevice(ldInst);
+        if (!ld) continue;
+        const TIEC_LN* ln = lnClass.empty() ? nullptr : ld->Find_LN(lnClass);
+        const TIEC_DO* data = (ln && !doName.empty()) ? ln->Find_DO(doName) : nullptr;
+        if (!data) continue;
+        TIEC_DA* member = daName.empty() ? data->Find_First_DA() : data->Find_DA(daName);
+        if (member) List_DA.push_back(member);
+    }
+}
+
+void TIEC_LDevice::Decode_LDevice(const TXmlNode& LDevice, TSCL_Templates& DTT, const std::string& str_Reference,
+                                  TPass DataSetSearch, const TIEC_Device* IEC_Device) {
+    fName = Attr(LDevice, "inst");
+    const std::string reference = str_Reference + fName;
+    std::size_t k = 0;
+    for (TXmlNode child = LDevice.FirstChild(); child; child = child.NextSibling()) {
+        if (!Is(child, "LN0") && !Is(child, "LN")) continue;
+        if (DataSetSearch == Pass_Nodes) {
+            auto ln = std::make_unique<TIEC_LN>();
+            ln->Decode_LN(child, DTT, reference);
+            List_LN.push_back(std::move(ln));
+        } else if (k < List_LN.size() && IEC_Device) {
+            List_LN[k]->Decode_LN_DataSet(child, DTT, reference, *IEC_Device);
+        }
+        ++k;
+    }
+}
+
+void TIEC_Device::Decode_Device(const TXmlNode& Root) {
+    const TXmlNode scl = Is(Root, "SCL") ? Root : TXmlNode();
+    const TXmlNode ied = First_Child(scl, "IED");
+    const TXmlNode dtt = First_Child(scl, "DataTypeTemplates");
+    if (!ied || !dtt) return;
+    fName = Attr(ied, "name");
+    const TXmlNode server = First_Child(First_Child(ied, "AccessPoint"), "Server");
+    if (!server) return;
+    TSCL_Templates templates(dtt);
+    for (TXmlNode child = server.FirstChild(); child; child = child.NextSibling()) {
+        if (!Is(child, "LDevice")) continue;
+        auto ld = std::make_unique<TIEC_LDevice>();
+        ld->Decode_LDevice(child, templates, fName, TIEC_LDevice::Pass_Nodes, nullptr);
+        List_LDevice.push_back(std::move(ld));
+    }
+    std::size_t k = 0;
+    for (TXmlNode child = server.FirstChild(); child; child = child.NextSibling()) {
+        if (!Is(child, "LDevice")) continue;
+        List_LDevice[k++]->Decode_LDevice(child, templates, fName, TIEC_LDevice::Pass_DataSets, this);
+    }
+}
+
+std::unique_ptr<TIEC_Device> TIEC_Device::Create_From_Text(std::string_view Text, const std::string& FileName,
+                                                           std::string* Error) {
+    auto device = std::make_unique<TIEC_Device>();
+    device->fFileName = base::ExtractFileName(base::NativePath(FileName));
+    const std::string where = "The SCL file \"" + FileName + "\" ";
+    plat::TXmlDocument document;
+    std::string parseError;
+    if (!document.LoadFromString(Text, &parseError)) {
+        if (Error) *Error = where + "is not well-formed: " + parseError;
+        return nullptr;
+    }
+    try {
+        device->Decode_Device(document.Root());
+    } catch (const TSCL_Fault& fault) {
+        if (Error) *Error = where + "cannot be read: " + fault.what();
+        return nullptr;
+    } catch (const std::bad_alloc&) {
+        if (Error) *Error = where + "is too large to read";
+        return nullptr;
+    }
+    return device;
+}
+
+std::unique_ptr<TIEC_Device> TIEC_Device::Create(const std::string& FileName_icd, std::string* Error) {
+    const std::string path = base::NativePath(FileName_icd);
+    if (!base::FileExists(path)) {
+        auto device = std::make_unique<TIEC_Device>();
+        device->fFileName = base::ExtractFileName(path);
+        return device;
+    }
+    std::string bytes;
+    std::string readError;
+    if (!base::ReadFileBytes(path, bytes, &readError)) {
+        if (Error) *Error = readError;
+        return nullptr;
+    }
+    return Create_From_Text(bytes, FileName_icd, Error);
+}
+
+}  // namespace proto
