@@ -34,9 +34,9 @@ public:
     // first child each time, which is quadratic on large documents.
     TXmlNode FirstChild() const;   // first child element (null when none)
     TXmlNode NextSibling() const;  // next sibling element (null when none)
-    // Element name without a namespace prefix ("scl:LN" -> "LN").
-    std::string_view LocalName() const;
-    bool NameIs(std::string_view name) const;  // exact full-name comparison, no copy
+    // Whether the element's name without a namespace prefix is name
+    // ("scl:LN" and "LN" both have the local name "LN").
+    bool HasLocalName(std::string_view name) const;
 
     bool HasAttribute(std::string_view name) const;
     // False and value untouched when missing.

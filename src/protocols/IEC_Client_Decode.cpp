@@ -22,7 +22,7 @@ public:
 // Elements are matched by their local name: a file that binds the SCL
 // namespace to a prefix describes the same model as one that uses it as the
 // default namespace.
-bool Is(const TXmlNode& node, std::string_view name) { return node.LocalName() == name; }
+bool Is(const TXmlNode& node, std::string_view name) { return node.HasLocalName(name); }
 
 TXmlNode First_Child(const TXmlNode& parent, std::string_view name) {
     for (TXmlNode child = parent.FirstChild(); child; child = child.NextSibling())
@@ -135,26 +135,37 @@ private:
 
 // ------------------------------------------------------------------ searches
 
-TIEC_DA* TIEC_DA::Find_DA(std::string_view DA_Name) const {
-    for (const auto& da : List_DA) {
-        if (da->fName == DA_Name) return da.get();
-        if (TIEC_DA* found = da->Find_DA(DA_Name)) return found;
+namespace {
+
+TIEC_DA* Find_DA_In(const std::vector<TIEC_DA>& list, std::string_view DA_Name) {
+    for (const TIEC_DA& da : list) {
+        if (da.fName == DA_Name) return const_cast<TIEC_DA*>(&da);
+        if (TIEC_DA* found = Find_DA_In(da.List_DA, DA_Name)) return found;
     }
     return nullptr;
 }
 
-TIEC_DA* TIEC_DA::Find_First_DA() const {
-    if (List_DA.empty()) return nullptr;
-    TIEC_DA* first = List_DA.front().get();
-    return first->List_DA.empty() ? first : first->Find_First_DA();
+// The first leaf along the chain of first members.
+TIEC_DA* Find_First_DA_In(const std::vector<TIEC_DA>& list) {
+    if (list.empty()) return nullptr;
+    const TIEC_DA& first = list.front();
+    return first.List_DA.empty() ? const_cast<TIEC_DA*>(&first) : Find_First_DA_In(first.List_DA);
 }
+
+}  // namespace
+
+TIEC_DA* TIEC_DA::Find_DA(std::string_view DA_Name) const {
+    return Find_DA_In(List_DA, DA_Name);
+}
+
+TIEC_DA* TIEC_DA::Find_First_DA() const { return Find_First_DA_In(List_DA); }
 
 namespace {
 
-TIEC_DO* Find_DO_In(const std::vector<std::unique_ptr<TIEC_DO>>& list, std::string_view DO_Name) {
-    for (const auto& item : list) {
-        if (item->fName == DO_Name) return item.get();
-        if (TIEC_DO* found = Find_DO_In(item->List_DO, DO_Name)) return found;
+TIEC_DO* Find_DO_In(const std::vector<TIEC_DO>& list, std::string_view DO_Name) {
+    for (const TIEC_DO& item : list) {
+        if (item.fName == DO_Name) return const_cast<TIEC_DO*>(&item);
+        if (TIEC_DO* found = Find_DO_In(item.List_DO, DO_Name)) return found;
     }
     return nullptr;
 }
@@ -163,19 +174,9 @@ TIEC_DO* Find_DO_In(const std::vector<std::unique_ptr<TIEC_DO>>& list, std::stri
 
 TIEC_DO* TIEC_DO::Find_DO(std::string_view DO_Name) const { return Find_DO_In(List_DO, DO_Name); }
 
-TIEC_DA* TIEC_DO::Find_DA(std::string_view DA_Name) const {
-    for (const auto& da : List_DA) {
-        if (da->fName == DA_Name) return da.get();
-        if (TIEC_DA* found = da->Find_DA(DA_Name)) return found;
-    }
-    return nullptr;
-}
+TIEC_DA* TIEC_DO::Find_DA(std::string_view DA_Name) const { return Find_DA_In(List_DA, DA_Name); }
 
-TIEC_DA* TIEC_DO::Find_First_DA() const {
-    if (List_DA.empty()) return nullptr;
-    TIEC_DA* first = List_DA.front().get();
-    return first->List_DA.empty() ? first : first->Find_First_DA();
-}
+TIEC_DA* TIEC_DO::Find_First_DA() const { return Find_First_DA_In(List_DA); }
 
 TIEC_DO* TIEC_LN::Find_DO(std::string_view DO_Name) const { return Find_DO_In(List_DO, DO_Name); }
 
@@ -203,12 +204,15 @@ void TIEC_DA::Decode_DA(const TXmlNode& DA, TSCL_Templates& DTT, const std::stri
     // Enumerations have no members; their types are not read.
     const std::string_view type = DA.AttributeView("type");
     if (type.empty() || fbType == "Enum") return;
+    // Sized first: the members are held by value and must not move.
+    std::size_t members = 0;
+    DTT.Expand(true, type, [&](const TXmlNode& type) {
+        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) members += Is(child, "BDA");
+    });
+    List_DA.reserve(members);
     DTT.Expand(true, type, [&](const TXmlNode& type) {
         for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
-            if (!Is(child, "BDA")) continue;
-            auto member = std::make_unique<TIEC_DA>();
-            member->Decode_DA(child, DTT, fReference, fFC);
-            List_DA.push_back(std::move(member));
+            if (Is(child, "BDA")) List_DA.emplace_back().Decode_DA(child, DTT, fReference, fFC);
         }
     });
 }
@@ -218,16 +222,21 @@ void TIEC_DO::Decode_DO(const TXmlNode& NDO, TSCL_Templates& DTT, const std::str
     const std::string reference = Join(str_Reference, '.', fName);
     const std::string_view type = NDO.AttributeView("type");
     if (type.empty()) return;
+    std::size_t sdos = 0, das = 0;
+    DTT.Expand(false, type, [&](const TXmlNode& doType) {
+        for (TXmlNode child = doType.FirstChild(); child; child = child.NextSibling()) {
+            sdos += Is(child, "SDO");
+            das += Is(child, "DA");
+        }
+    });
+    List_DO.reserve(sdos);
+    List_DA.reserve(das);
     DTT.Expand(false, type, [&](const TXmlNode& doType) {
         for (TXmlNode child = doType.FirstChild(); child; child = child.NextSibling()) {
             if (Is(child, "SDO")) {
-                auto sdo = std::make_unique<TIEC_DO>();
-                sdo->Decode_DO(child, DTT, reference);
-                List_DO.push_back(std::move(sdo));
+                List_DO.emplace_back().Decode_DO(child, DTT, reference);
             } else if (Is(child, "DA")) {
-                auto da = std::make_unique<TIEC_DA>();
-                da->Decode_DA(child, DTT, reference, std::string());
-                List_DA.push_back(std::move(da));
+                List_DA.emplace_back().Decode_DA(child, DTT, reference, std::string());
             }
         }
     });
@@ -240,13 +249,15 @@ void TIEC_LN::Decode_LN(const TXmlNode& LN, TSCL_Templates& DTT, const std::stri
     fInst = Attr(LN, "inst");
     const std::string reference = str_Reference + "/" + fPrefix + flnClass + fInst;
     if (flnType.empty()) return;
+    std::size_t count = 0;
+    for (const TXmlNode& type : DTT.LNodeType(flnType))
+        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) count += Is(child, "DO");
+    List_DO.reserve(count);
     for (const TXmlNode& type : DTT.LNodeType(flnType)) {
         for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
             if (!Is(child, "DO")) continue;
             DTT.Reserve_DO(child.AttributeView("type"));
-            auto data = std::make_unique<TIEC_DO>();
-            data->Decode_DO(child, DTT, reference);
-            List_DO.push_back(std::move(data));
+            List_DO.emplace_back().Decode_DO(child, DTT, reference);
         }
     }
 }
@@ -341,43 +352,49 @@ void TIEC_Device::Decode_Device(const TXmlNode& Root) {
     }
 }
 
-std::unique_ptr<TIEC_Device> TIEC_Device::Create_From_Text(std::string_view Text, const std::string& FileName,
-                                                           std::string* Error) {
-    auto device = std::make_unique<TIEC_Device>();
-    device->fFileName = base::ExtractFileName(base::NativePath(FileName));
-    const std::string where = "The SCL file \"" + FileName + "\" ";
-    plat::TXmlDocument document;
-    std::string parseError;
-    if (!document.LoadFromString(Text, &parseError)) {
-        if (Error) *Error = where + "is not well-formed: " + parseError;
-        return nullptr;
-    }
+// Builds the device from a loaded document; null and a message naming the
+// file when the file cannot become a sound model.
+std::unique_ptr<TIEC_Device> TIEC_Device::Decode_Document(const plat::TXmlDocument& document,
+                                                          const std::string& FileName,
+                                                          std::unique_ptr<TIEC_Device> device, std::string* Error) {
     try {
         device->Decode_Device(document.Root());
     } catch (const TSCL_Fault& fault) {
-        if (Error) *Error = where + "cannot be read: " + fault.what();
+        if (Error) *Error = "The SCL file \"" + FileName + "\" cannot be read: " + fault.what();
         return nullptr;
     } catch (const std::bad_alloc&) {
-        if (Error) *Error = where + "is too large to read";
+        if (Error) *Error = "The SCL file \"" + FileName + "\" is too large to read";
         return nullptr;
     }
     return device;
 }
 
-std::unique_ptr<TIEC_Device> TIEC_Device::Create(const std::string& FileName_icd, std::string* Error) {
-    const std::string path = base::NativePath(FileName_icd);
-    if (!base::FileExists(path)) {
-        auto device = std::make_unique<TIEC_Device>();
-        device->fFileName = base::ExtractFileName(path);
-        return device;
-    }
-    std::string bytes;
-    std::string readError;
-    if (!base::ReadFileBytes(path, bytes, &readError)) {
-        if (Error) *Error = readError;
+std::unique_ptr<TIEC_Device> TIEC_Device::Create_From_Text(std::string_view Text, const std::string& FileName,
+                                                           std::string* Error) {
+    auto device = std::make_unique<TIEC_Device>();
+    device->fFileName = base::ExtractFileName(base::NativePath(FileName));
+    plat::TXmlDocument document;
+    std::string parseError;
+    if (!document.LoadFromString(Text, &parseError)) {
+        if (Error) *Error = "The SCL file \"" + FileName + "\" is not well-formed: " + parseError;
         return nullptr;
     }
-    return Create_From_Text(bytes, FileName_icd, Error);
+    return Decode_Document(document, FileName, std::move(device), Error);
+}
+
+std::unique_ptr<TIEC_Device> TIEC_Device::Create(const std::string& FileName_icd, std::string* Error) {
+    const std::string path = base::NativePath(FileName_icd);
+    auto device = std::make_unique<TIEC_Device>();
+    device->fFileName = base::ExtractFileName(path);
+    if (!base::FileExists(path)) return device;
+    plat::TXmlDocument document;
+    // The document's own message names the file and the line and column.
+    std::string parseError;
+    if (!document.LoadFromFile(path, &parseError)) {
+        if (Error) *Error = "The SCL file is not well-formed: " + parseError;
+        return nullptr;
+    }
+    return Decode_Document(document, FileName_icd, std::move(device), Error);
 }
 
 }  // namespace proto

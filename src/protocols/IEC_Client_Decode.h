@@ -15,6 +15,7 @@
 
 namespace plat {
 class TTreeNode;
+class TXmlDocument;
 class TXmlNode;
 }  // namespace plat
 
@@ -22,6 +23,10 @@ namespace proto {
 
 class TIEC_Device;
 class TSCL_Templates;
+
+// Data objects and attributes, by far the most numerous objects, are held by
+// value; the tree never changes once decoded, so pointers to them (data-set
+// members, the window's selection) stay valid as long as their device.
 
 // One "DA" element, or one "BDA" member of a structured attribute. An
 // attribute whose List_DA is empty is a leaf.
@@ -31,7 +36,7 @@ public:
     std::string fReference;
     std::string fbType;  // as the file writes it
     std::string fFC;     // its own "fc", or inherited from the attribute it belongs to
-    std::vector<std::unique_ptr<TIEC_DA>> List_DA;
+    std::vector<TIEC_DA> List_DA;
     plat::TTreeNode* TreeNode = nullptr;  // set by the window showing the tree
 
     const std::string& Name() const { return fName; }
@@ -50,8 +55,8 @@ public:
 class TIEC_DO {
 public:
     std::string fName;
-    std::vector<std::unique_ptr<TIEC_DO>> List_DO;
-    std::vector<std::unique_ptr<TIEC_DA>> List_DA;
+    std::vector<TIEC_DO> List_DO;
+    std::vector<TIEC_DA> List_DA;
     plat::TTreeNode* TreeNode = nullptr;
 
     const std::string& Name() const { return fName; }
@@ -87,7 +92,7 @@ public:
     std::string flnType;
     std::string fPrefix;
     std::string fInst;
-    std::vector<std::unique_ptr<TIEC_DO>> List_DO;
+    std::vector<TIEC_DO> List_DO;
     std::vector<std::unique_ptr<TIEC_DataSet>> List_DataSet;
     plat::TTreeNode* TreeNode = nullptr;
 
@@ -149,6 +154,9 @@ public:
 
 private:
     void Decode_Device(const plat::TXmlNode& Root);
+    static std::unique_ptr<TIEC_Device> Decode_Document(const plat::TXmlDocument& document,
+                                                        const std::string& FileName,
+                                                        std::unique_ptr<TIEC_Device> device, std::string* Error);
 };
 
 // The most objects one file may expand to; a few nested types used many

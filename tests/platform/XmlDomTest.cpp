@@ -337,9 +337,10 @@ TEST(XmlDomRead, WalksChildElementsSkippingTextAndComments) {
     const TXmlNode b = a.NextSibling();
     EXPECT_EQ(a.Name(), "a");
     EXPECT_EQ(b.Name(), "p:b");
-    EXPECT_EQ(b.LocalName(), "b");
-    EXPECT_TRUE(b.NameIs("p:b"));
-    EXPECT_FALSE(b.NameIs("b"));
+    EXPECT_TRUE(b.HasLocalName("b"));
+    EXPECT_TRUE(a.HasLocalName("a"));
+    EXPECT_FALSE(b.HasLocalName("p:b"));
+    EXPECT_FALSE(b.HasLocalName("bb"));
     EXPECT_EQ(b.AttributeView("x"), "1");
     EXPECT_EQ(b.AttributeView("y"), "");
     EXPECT_TRUE(b.NextSibling().IsNull());

@@ -15,13 +15,13 @@ const std::string Data = std::string(VASTRIMO_TEST_DATA) + "/scl/";
 
 void DumpDA(const TIEC_DA& da, int depth, std::ostream& out) {
     out << std::string(depth, ' ') << "DA " << da.fReference << ' ' << da.fbType << ' ' << da.fFC << '\n';
-    for (const auto& member : da.List_DA) DumpDA(*member, depth + 1, out);
+    for (const TIEC_DA& member : da.List_DA) DumpDA(member, depth + 1, out);
 }
 
 void DumpDO(const TIEC_DO& data, int depth, std::ostream& out) {
     out << std::string(depth, ' ') << "DO " << data.fName << '\n';
-    for (const auto& sdo : data.List_DO) DumpDO(*sdo, depth + 1, out);
-    for (const auto& da : data.List_DA) DumpDA(*da, depth + 1, out);
+    for (const TIEC_DO& sdo : data.List_DO) DumpDO(sdo, depth + 1, out);
+    for (const TIEC_DA& da : data.List_DA) DumpDA(da, depth + 1, out);
 }
 
 // The whole model as text, so one comparison shows every difference.
@@ -32,7 +32,7 @@ std::string Dump(const TIEC_Device& device) {
         out << " LD " << ld->fName << '\n';
         for (const auto& ln : ld->List_LN) {
             out << "  LN " << ln->fPrefix << '|' << ln->flnClass << '|' << ln->fInst << ' ' << ln->flnType << '\n';
-            for (const auto& data : ln->List_DO) DumpDO(*data, 3, out);
+            for (const TIEC_DO& data : ln->List_DO) DumpDO(data, 3, out);
             for (const auto& ds : ln->List_DataSet) {
                 out << "   DS " << ds->fReference << ' ' << ds->fGooseName << '\n';
                 for (const TIEC_DA* member : ds->List_DA) out << "    = " << member->fReference << '\n';
@@ -139,7 +139,7 @@ TEST(IEC_Client_Decode, LogicalDeviceWithoutInstContinuesAfterTheIedName) {
         "<LNodeType id=\"G\"><DO name=\"Ind\" type=\"S\"/></LNodeType>"
         "<DOType id=\"S\"><DA name=\"stVal\" bType=\"BOOLEAN\" fc=\"ST\"/></DOType>", ""));
     ASSERT_TRUE(device);
-    EXPECT_EQ(device->List_LDevice.at(0)->List_LN.at(0)->List_DO.at(0)->List_DA.at(0)->fReference,
+    EXPECT_EQ(device->List_LDevice.at(0)->List_LN.at(0)->List_DO.at(0).List_DA.at(0).fReference,
               "E9/GGIO1.Ind.stVal");
 }
 
@@ -226,7 +226,7 @@ TEST(IEC_Client_Decode, SameTypeUsedTwiceSideBySideIsNoCycle) {
         "<DOType id=\"S\"><DA name=\"a\" bType=\"Struct\" type=\"V\"/><DA name=\"b\" bType=\"Struct\" type=\"V\"/></DOType>"
         "<DAType id=\"V\"><BDA name=\"x\" bType=\"INT8\"/></DAType>"));
     ASSERT_TRUE(device);
-    const TIEC_DO& data = *device->List_LDevice.at(0)->List_LN.at(0)->List_DO.at(0);
+    const TIEC_DO& data = device->List_LDevice.at(0)->List_LN.at(0)->List_DO.at(0);
     ASSERT_EQ(data.List_DA.size(), 2u);
-    EXPECT_EQ(data.List_DA[1]->List_DA.at(0)->fReference, "E9LD0/GGIO1.D.b.x");
+    EXPECT_EQ(data.List_DA[1].List_DA.at(0).fReference, "E9LD0/GGIO1.D.b.x");
 }
