@@ -133,6 +133,9 @@ class TIEC_Device {
 public:
     std::string fName;      // the IED's name
     std::string fFileName;  // the decoded file's name without its folder
+    // A stand-in for an SCL file that is missing or unreadable: it keeps its
+    // place in the window's list, so the rows' device indexes stay right.
+    bool fMissing = false;
     std::vector<std::unique_ptr<TIEC_LDevice>> List_LDevice;
     plat::TTreeNode* TreeNode = nullptr;
 
