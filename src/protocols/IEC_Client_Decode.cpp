@@ -43,6 +43,16 @@ std::string Join(const std::string& parent, char separator, std::string_view nam
 
 }  // namespace
 
+// A "DO", "SDO", "DA" or "BDA" element of the templates, read once: a type
+// is instantiated wherever it is used, and walking its elements and their
+// attributes again for every use is most of the cost of a large file. The
+// texts point into the document, which outlives the decoding.
+struct TSCL_Element {
+    std::string_view name, type, bType, fc;
+    bool has_fc = false;
+    bool sdo = false;  // an "SDO" among the children of a data object type
+};
+
 // The "DataTypeTemplates" section, indexed by type id once per file: every
 // data object and attribute looks its type up, and a linear walk per lookup
 // makes a large file quadratic. Several types may share an id; all of them
@@ -51,18 +61,26 @@ class TSCL_Templates {
 public:
     explicit TSCL_Templates(const TXmlNode& DTT) {
         for (TXmlNode type = DTT.FirstChild(); type; type = type.NextSibling()) {
-            const std::string_view id = type.AttributeView("id");
             if (!type.HasAttribute("id")) continue;
+            const std::string_view id = type.AttributeView("id");
             if (Is(type, "LNodeType"))
-                LNodeTypes[id].push_back(type);
+                Types[LN_Type][id].push_back(type);
             else if (Is(type, "DOType"))
-                DOTypes[id].push_back(type);
+                Types[DO_Type][id].push_back(type);
             else if (Is(type, "DAType"))
-                DATypes[id].push_back(type);
+                Types[DA_Type][id].push_back(type);
         }
     }
 
-    const std::vector<TXmlNode>& LNodeType(std::string_view id) const { return Lookup(LNodeTypes, id); }
+    // The "DO" elements of a logical node type, the "SDO" and "DA" elements
+    // of a data object type, the "BDA" elements of an attribute type.
+    const std::vector<TSCL_Element>& LN_Children(std::string_view id) { return Children(LN_Type, id).items; }
+    struct TChildren {
+        std::vector<TSCL_Element> items;
+        std::size_t sdos = 0;
+    };
+    const TChildren& DO_Children(std::string_view id) { return Children(DO_Type, id); }
+    const std::vector<TSCL_Element>& DA_Children(std::string_view id) { return Children(DA_Type, id).items; }
 
     // Counts, before anything is built, the objects a data object of this
     // type becomes, and refuses a type that contains itself, nests too deep
@@ -70,39 +88,64 @@ public:
     // times over can ask for more memory than the machine has, and finding
     // that out by building would take as long as the building itself.
     void Reserve_DO(std::string_view type) {
-        Objects += 1 + (type.empty() ? 0 : Size(false, type));
+        Objects += 1 + Size(DO_Type, type);
         if (Objects > SCL_Max_Objects) throw Too_Many();
     }
     void Reserve_Object() {
         if (++Objects > SCL_Max_Objects) throw Too_Many();
     }
 
-    // Expands a data object or attribute type; Reserve_DO has checked it.
-    template <typename Fn>
-    void Expand(bool attribute, std::string_view id, Fn&& expand) {
-        for (const TXmlNode& type : Lookup(attribute ? DATypes : DOTypes, id)) expand(type);
+    // The first logical device of that name; data-set members name one each.
+    TIEC_LDevice* Find_LDevice(const TIEC_Device& device, std::string_view name) {
+        if (LDevices.empty())
+            for (const auto& ld : device.List_LDevice) LDevices.emplace(ld->fName, ld.get());
+        const auto found = LDevices.find(name);
+        return found == LDevices.end() ? nullptr : found->second;
     }
 
 private:
-    using TIndex = std::unordered_map<std::string_view, std::vector<TXmlNode>>;
-    static const std::vector<TXmlNode>& Lookup(const TIndex& index, std::string_view id) {
-        static const std::vector<TXmlNode> none;
-        const auto found = index.find(id);
-        return found == index.end() ? none : found->second;
-    }
+    enum TKind { LN_Type, DO_Type, DA_Type, Kinds };
 
     static TSCL_Fault Too_Many() {
         return TSCL_Fault("the types expand to more than " + std::to_string(SCL_Max_Objects) + " objects");
     }
 
-    static std::string_view Attribute_Type(const TXmlNode& da) {
-        return da.AttributeView("bType") == "Enum" ? std::string_view() : da.AttributeView("type");
+    const TChildren& Children(TKind kind, std::string_view id) {
+        const auto known = Compiled[kind].find(id);
+        if (known != Compiled[kind].end()) return known->second;
+        TChildren& children = Compiled[kind][id];
+        const auto types = Types[kind].find(id);
+        if (types == Types[kind].end()) return children;
+        for (const TXmlNode& type : types->second) {
+            for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
+                TSCL_Element element;
+                if (kind == LN_Type ? Is(child, "DO") : kind == DA_Type ? Is(child, "BDA") : Is(child, "DA")) {
+                } else if (kind == DO_Type && Is(child, "SDO")) {
+                    element.sdo = true;
+                    ++children.sdos;
+                } else {
+                    continue;
+                }
+                element.name = child.AttributeView("name");
+                element.type = child.AttributeView("type");
+                element.bType = child.AttributeView("bType");
+                element.has_fc = child.HasAttribute("fc");
+                element.fc = child.AttributeView("fc");
+                children.items.push_back(element);
+            }
+        }
+        return children;
+    }
+
+    // Enumerations have no members; their types are not read.
+    static std::string_view Expanded_Type(const TSCL_Element& da) {
+        return da.bType == "Enum" ? std::string_view() : da.type;
     }
 
     // Objects below one object of the type, at most SCL_Max_Objects + 1.
-    long Size(bool attribute, std::string_view id) {
+    long Size(TKind kind, std::string_view id) {
         if (id.empty()) return 0;
-        auto& sizes = attribute ? DASizes : DOSizes;
+        auto& sizes = Sizes[kind];
         const auto known = sizes.find(id);
         if (known != sizes.end()) {
             if (known->second < 0) throw TSCL_Fault("the type \"" + std::string(id) + "\" contains itself");
@@ -112,23 +155,19 @@ private:
             throw TSCL_Fault("the types nest deeper than " + std::to_string(SCL_Max_Type_Depth) + " levels");
         sizes[id] = -1;  // being counted
         long size = 0;
-        for (const TXmlNode& type : Lookup(attribute ? DATypes : DOTypes, id)) {
-            for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
-                long below = -1;
-                if (attribute ? Is(child, "BDA") : Is(child, "DA"))
-                    below = Size(true, Attribute_Type(child));
-                else if (!attribute && Is(child, "SDO"))
-                    below = Size(false, child.AttributeView("type"));
-                if (below >= 0) size = std::min(size + 1 + below, SCL_Max_Objects + 1);
-            }
+        for (const TSCL_Element& child : Children(kind, id).items) {
+            const long below = child.sdo ? Size(DO_Type, child.type) : Size(DA_Type, Expanded_Type(child));
+            size = std::min(size + 1 + below, SCL_Max_Objects + 1);
         }
         --Depth;
         sizes[id] = size;
         return size;
     }
 
-    TIndex LNodeTypes, DOTypes, DATypes;
-    std::unordered_map<std::string_view, long> DOSizes, DASizes;
+    std::unordered_map<std::string_view, std::vector<TXmlNode>> Types[Kinds];
+    std::unordered_map<std::string_view, TChildren> Compiled[Kinds];
+    std::unordered_map<std::string_view, long> Sizes[Kinds];
+    std::unordered_map<std::string_view, TIEC_LDevice*> LDevices;
     int Depth = 0;
     long Objects = 0;
 };
@@ -194,52 +233,33 @@ TIEC_LDevice* TIEC_Device::Find_LDevice(std::string_view LD_Name) const {
 
 // ------------------------------------------------------------------ decoding
 
-void TIEC_DA::Decode_DA(const TXmlNode& DA, TSCL_Templates& DTT, const std::string& str_Reference,
+void TIEC_DA::Decode_DA(const TSCL_Element& DA, TSCL_Templates& DTT, const std::string& str_Reference,
                         const std::string& FC_Father) {
-    fName = Attr(DA, "name");
+    fName = DA.name;
     fReference = Join(str_Reference, '.', fName);
-    fbType = Attr(DA, "bType");
-    fFC = FC_Father;
-    DA.GetAttribute("fc", fFC);
+    fbType = DA.bType;
+    fFC = DA.has_fc ? std::string(DA.fc) : FC_Father;
     // Enumerations have no members; their types are not read.
-    const std::string_view type = DA.AttributeView("type");
-    if (type.empty() || fbType == "Enum") return;
+    if (DA.type.empty() || fbType == "Enum") return;
+    const std::vector<TSCL_Element>& members = DTT.DA_Children(DA.type);
     // Sized first: the members are held by value and must not move.
-    std::size_t members = 0;
-    DTT.Expand(true, type, [&](const TXmlNode& type) {
-        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) members += Is(child, "BDA");
-    });
-    List_DA.reserve(members);
-    DTT.Expand(true, type, [&](const TXmlNode& type) {
-        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
-            if (Is(child, "BDA")) List_DA.emplace_back().Decode_DA(child, DTT, fReference, fFC);
-        }
-    });
+    List_DA.reserve(members.size());
+    for (const TSCL_Element& member : members) List_DA.emplace_back().Decode_DA(member, DTT, fReference, fFC);
 }
 
-void TIEC_DO::Decode_DO(const TXmlNode& NDO, TSCL_Templates& DTT, const std::string& str_Reference) {
-    fName = Attr(NDO, "name");
+void TIEC_DO::Decode_DO(const TSCL_Element& NDO, TSCL_Templates& DTT, const std::string& str_Reference) {
+    fName = NDO.name;
+    if (NDO.type.empty()) return;
     const std::string reference = Join(str_Reference, '.', fName);
-    const std::string_view type = NDO.AttributeView("type");
-    if (type.empty()) return;
-    std::size_t sdos = 0, das = 0;
-    DTT.Expand(false, type, [&](const TXmlNode& doType) {
-        for (TXmlNode child = doType.FirstChild(); child; child = child.NextSibling()) {
-            sdos += Is(child, "SDO");
-            das += Is(child, "DA");
-        }
-    });
-    List_DO.reserve(sdos);
-    List_DA.reserve(das);
-    DTT.Expand(false, type, [&](const TXmlNode& doType) {
-        for (TXmlNode child = doType.FirstChild(); child; child = child.NextSibling()) {
-            if (Is(child, "SDO")) {
-                List_DO.emplace_back().Decode_DO(child, DTT, reference);
-            } else if (Is(child, "DA")) {
-                List_DA.emplace_back().Decode_DA(child, DTT, reference, std::string());
-            }
-        }
-    });
+    const TSCL_Templates::TChildren& children = DTT.DO_Children(NDO.type);
+    List_DO.reserve(children.sdos);
+    List_DA.reserve(children.items.size() - children.sdos);
+    for (const TSCL_Element& child : children.items) {
+        if (child.sdo)
+            List_DO.emplace_back().Decode_DO(child, DTT, reference);
+        else
+            List_DA.emplace_back().Decode_DA(child, DTT, reference, std::string());
+    }
 }
 
 void TIEC_LN::Decode_LN(const TXmlNode& LN, TSCL_Templates& DTT, const std::string& str_Reference) {
@@ -249,16 +269,11 @@ void TIEC_LN::Decode_LN(const TXmlNode& LN, TSCL_Templates& DTT, const std::stri
     fInst = Attr(LN, "inst");
     const std::string reference = str_Reference + "/" + fPrefix + flnClass + fInst;
     if (flnType.empty()) return;
-    std::size_t count = 0;
-    for (const TXmlNode& type : DTT.LNodeType(flnType))
-        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) count += Is(child, "DO");
-    List_DO.reserve(count);
-    for (const TXmlNode& type : DTT.LNodeType(flnType)) {
-        for (TXmlNode child = type.FirstChild(); child; child = child.NextSibling()) {
-            if (!Is(child, "DO")) continue;
-            DTT.Reserve_DO(child.AttributeView("type"));
-            List_DO.emplace_back().Decode_DO(child, DTT, reference);
-        }
+    const std::vector<TSCL_Element>& objects = DTT.LN_Children(flnType);
+    List_DO.reserve(objects.size());
+    for (const TSCL_Element& object : objects) {
+        DTT.Reserve_DO(object.type);
+        List_DO.emplace_back().Decode_DO(object, DTT, reference);
     }
 }
 
@@ -292,7 +307,7 @@ void TIEC_LN::Decode_LN_Goose(const TXmlNode& LN, const std::string& /*str_Refer
     }
 }
 
-void TIEC_DataSet::Decode_DataSet(const TXmlNode& DataSet, TSCL_Templates& /*DTT*/, const std::string& str_Reference,
+void TIEC_DataSet::Decode_DataSet(const TXmlNode& DataSet, TSCL_Templates& DTT, const std::string& str_Reference,
                                   const TIEC_Device& IEC_Device) {
     fName = Attr(DataSet, "name");
     fReference = Join(str_Reference, '.', fName);
@@ -302,7 +317,7 @@ void TIEC_DataSet::Decode_DataSet(const TXmlNode& DataSet, TSCL_Templates& /*DTT
         const std::string_view lnClass = fcda.AttributeView("lnClass");
         const std::string_view doName = fcda.AttributeView("doName");
         const std::string_view daName = fcda.AttributeView("daName");
-        const TIEC_LDevice* ld = ldInst.empty() ? nullptr : IEC_Device.Find_LDevice(ldInst);
+        const TIEC_LDevice* ld = ldInst.empty() ? nullptr : DTT.Find_LDevice(IEC_Device, ldInst);
         if (!ld) continue;
         const TIEC_LN* ln = lnClass.empty() ? nullptr : ld->Find_LN(lnClass);
         const TIEC_DO* data = (ln && !doName.empty()) ? ln->Find_DO(doName) : nullptr;

@@ -23,6 +23,7 @@ namespace proto {
 
 class TIEC_Device;
 class TSCL_Templates;
+struct TSCL_Element;
 
 // Data objects and attributes, by far the most numerous objects, are held by
 // value; the tree never changes once decoded, so pointers to them (data-set
@@ -47,7 +48,7 @@ public:
     TIEC_DA* Find_DA(std::string_view DA_Name) const;
     TIEC_DA* Find_First_DA() const;
 
-    void Decode_DA(const plat::TXmlNode& DA, TSCL_Templates& DTT, const std::string& str_Reference,
+    void Decode_DA(const TSCL_Element& DA, TSCL_Templates& DTT, const std::string& str_Reference,
                    const std::string& FC_Father);
 };
 
@@ -66,7 +67,7 @@ public:
     TIEC_DA* Find_DA(std::string_view DA_Name) const;  // not into sub-data-objects
     TIEC_DA* Find_First_DA() const;
 
-    void Decode_DO(const plat::TXmlNode& NDO, TSCL_Templates& DTT, const std::string& str_Reference);
+    void Decode_DO(const TSCL_Element& NDO, TSCL_Templates& DTT, const std::string& str_Reference);
 };
 
 class TIEC_DataSet {
