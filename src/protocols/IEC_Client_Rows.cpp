@@ -1,7 +1,6 @@
 #include "protocols/IEC_Client_Rows.h"
 
 #include "base/StrUtils.h"
-#include "shell/Language.h"
 #include "shell/ValueHelpers.h"
 
 namespace proto {
@@ -33,34 +32,33 @@ constexpr TByte_Range Byte_Ranges[] = {
     {"VISSTRING255", 255, 3262, 3263, 3264},
 };
 
-int Number(const std::string& text) { return base::StrToIntDef(text, -1); }
+int Number(const std::string& text) { return Cell_Number(text); }
 
-// The first rule a row breaks: its text number and what follows the text.
-std::pair<int, std::string> First_Fault(const TIEC_DA_Row& row, char separator) {
+TRowFault First_Fault(const TIEC_DA_Row& row, char separator) {
     const std::string bType = base::UpperCase(row[DA_Col_bType]);
     for (const TByte_Range& range : Byte_Ranges) {
         if (bType != range.bType) continue;
         const int start = Number(row[DA_Col_StartByte]);
         const int count = Number(row[DA_Col_NumByte]);
-        if (start < 0 || start > range.size - 1) return {range.startText, {}};
-        if (count < 1 || count > range.size) return {range.numText, {}};
-        if (start + count > range.size) return {range.sumText, {}};
+        if (start < 0 || start > range.size - 1) return Fault(range.startText);
+        if (count < 1 || count > range.size) return Fault(range.numText);
+        if (start + count > range.size) return Fault(range.sumText);
     }
     std::string ip1, ip2, ip3, ip4;
-    if (!shell::Split_IP_Address(row[DA_Col_IPAddress], ip1, ip2, ip3, ip4)) return {3253, {}};
+    if (!shell::Split_IP_Address(row[DA_Col_IPAddress], ip1, ip2, ip3, ip4)) return Fault(3253);
     const int port = Number(row[DA_Col_Port]);
-    if (port < 0 || port > 65535) return {3254, {}};
+    if (port < 0 || port > 65535) return Fault(3254);
     if (base::Trim(row[DA_Col_OnTimer]) == "Y") {
         const int time = Number(row[DA_Col_Time]);
-        if (time < 1 || time > 100000000) return {3255, {}};
+        if (time < 1 || time > 100000000) return Fault(3255);
     }
     const int position = Number(row[DA_Col_Position]);
-    if (position < 0 || position > Position_Max) return {3256, std::to_string(Position_Max)};
+    if (position < 0 || position > Position_Max) return Fault(3256, Position_Max);
     if (base::UpperCase(base::Trim(row[DA_Col_MoltFact])) != "NONE") {
         float factor = 0;
-        if (!shell::Text_To_Real(row[DA_Col_MoltFact], separator, factor)) return {3257, {}};
+        if (!shell::Text_To_Real(row[DA_Col_MoltFact], separator, factor)) return Fault(3257);
     }
-    return {0, {}};
+    return {};
 }
 
 }  // namespace
@@ -83,19 +81,13 @@ void Set_Start_Num_Byte(std::vector<TIEC_DA_Row>& rows, std::vector<bool>* fixed
     }
 }
 
-TIEC_Check_Result Controllo_dati(const std::vector<TIEC_DA_Row>& rows, char decimalSeparator) {
+TCheckOutcome Controllo_dati(const std::vector<TIEC_DA_Row>& rows, char decimalSeparator) {
     for (std::size_t r = 0; r < rows.size(); ++r) {
         if (rows[r][DA_Col_bType].empty()) continue;
-        auto [text, suffix] = First_Fault(rows[r], decimalSeparator);
-        if (text != 0) return {static_cast<int>(r + 1), text, std::move(suffix)};
+        const TRowFault fault = First_Fault(rows[r], decimalSeparator);
+        if (fault.Failed()) return {0, static_cast<int>(r + 1), fault};
     }
     return {};
-}
-
-std::string Check_Message(const TIEC_Check_Result& result) {
-    if (result.Ok()) return {};
-    const auto text = [](int n) { return n < shell::Lang_Texts.Count() ? shell::Lang_Texts[n] : std::string(); };
-    return text(3252) + std::to_string(result.row) + text(result.text) + result.suffix;
 }
 
 bool Device_In_Use(const std::vector<TIEC_DA_Row>& variables, const std::vector<TIEC_DataSet_Row>& dataSets,

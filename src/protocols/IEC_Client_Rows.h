@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocols/AccessTable.h"
 #include "protocols/IEC_Client_File.h"
 
 namespace proto {
@@ -22,24 +23,13 @@ int Fixed_Byte_Size(std::string_view bType);
 void Set_Start_Num_Byte(std::vector<TIEC_DA_Row>& rows, std::vector<bool>* fixed = nullptr);
 
 inline constexpr int Position_Max = 1399;
+inline constexpr int Error_Row_Text = 3252;  // "Error row "
 
-// The first fault of the variable table: the row (from 1) and the number of
-// the rule's text, with what follows the text (the upper bound of 3256).
-struct TIEC_Check_Result {
-    int row = 0;
-    int text = 0;  // 0: every row passed
-    std::string suffix;
-
-    bool Ok() const { return text == 0; }
-    bool operator==(const TIEC_Check_Result&) const = default;
-};
-
-// Every row is examined; a row with an empty bType is skipped and the rows
-// after it are still checked. decimalSeparator is the regional one.
-TIEC_Check_Result Controllo_dati(const std::vector<TIEC_DA_Row>& rows, char decimalSeparator);
-
-// "Error row " + the row + the rule's text, from Lang_Texts.
-std::string Check_Message(const TIEC_Check_Result& result);
+// The first fault of the variable table (table 0). Every row is examined; a
+// row with an empty bType is skipped and the rows after it are still
+// checked. decimalSeparator is the regional one. The message is
+// Check_Message(Error_Row_Text, outcome).
+TCheckOutcome Controllo_dati(const std::vector<TIEC_DA_Row>& rows, char decimalSeparator);
 
 // Whether a row of either table names the device (column 1, read as a number).
 bool Device_In_Use(const std::vector<TIEC_DA_Row>& variables, const std::vector<TIEC_DataSet_Row>& dataSets,

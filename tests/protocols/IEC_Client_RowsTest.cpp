@@ -90,9 +90,9 @@ TEST(IEC_Client_Rows, CheckGivesTheFirstBrokenRuleOfARow) {
         TIEC_DA_Row row = Good_Row(c.bType);
         row[DA_Col_NumByte] = "4";
         row[c.column] = c.value;
-        const TIEC_Check_Result result = Controllo_dati({row}, '.');
-        EXPECT_EQ(result.text, c.text) << c.name;
-        EXPECT_EQ(result.row, c.text ? 1 : 0) << c.name;
+        const TCheckOutcome result = Controllo_dati({row}, '.');
+        EXPECT_EQ(result.Fault.Text, c.text) << c.name;
+        EXPECT_EQ(result.Row, c.text ? 1 : 0) << c.name;
     }
 }
 
@@ -101,11 +101,11 @@ TEST(IEC_Client_Rows, TimeIsCheckedOnlyOnTimer) {
     row[DA_Col_Time] = "";
     EXPECT_TRUE(Controllo_dati({row}, '.').Ok());
     row[DA_Col_OnTimer] = " Y";
-    EXPECT_EQ(Controllo_dati({row}, '.').text, 3255);
+    EXPECT_EQ(Controllo_dati({row}, '.').Fault.Text, 3255);
     row[DA_Col_Time] = "100000000";
     EXPECT_TRUE(Controllo_dati({row}, '.').Ok());
     row[DA_Col_Time] = "100000001";
-    EXPECT_EQ(Controllo_dati({row}, '.').text, 3255);
+    EXPECT_EQ(Controllo_dati({row}, '.').Fault.Text, 3255);
 }
 
 TEST(IEC_Client_Rows, RowsWithoutTypeAreSkippedAndTheWalkGoesOn) {
@@ -114,14 +114,15 @@ TEST(IEC_Client_Rows, RowsWithoutTypeAreSkippedAndTheWalkGoesOn) {
     bad[DA_Col_Position] = "1400";
     EXPECT_TRUE(Controllo_dati({untyped}, '.').Ok());
     EXPECT_TRUE(Controllo_dati({}, '.').Ok());
-    const TIEC_Check_Result result = Controllo_dati({Good_Row(), untyped, bad}, '.');
-    EXPECT_EQ(result, (TIEC_Check_Result{3, 3256, "1399"}));
+    const TCheckOutcome result = Controllo_dati({Good_Row(), untyped, bad}, '.');
+    EXPECT_EQ(result, (TCheckOutcome{0, 3, Fault(3256, Position_Max)}));
 
     shell::Load_Default_Texts();
-    EXPECT_EQ(Check_Message(result), "Error row 3!! Position must be between 0 and 1399");
+    EXPECT_EQ(Check_Message(Error_Row_Text, result), "Error row 3!! Position must be between 0 and 1399");
     TIEC_DA_Row visible = Good_Row("VisString255");
     visible[DA_Col_StartByte] = visible[DA_Col_NumByte] = "";
-    EXPECT_EQ(Check_Message(Controllo_dati({visible}, '.')), "Error row 1!! Start Byte must be between 0 and 254");
+    EXPECT_EQ(Check_Message(Error_Row_Text, Controllo_dati({visible}, '.')),
+              "Error row 1!! Start Byte must be between 0 and 254");
 }
 
 TEST(IEC_Client_Rows, RemovingTheLastRowKeepsAnEmptyNumberedRow) {
