@@ -176,12 +176,22 @@ private:
 
 namespace {
 
-TIEC_DA* Find_DA_In(const std::vector<TIEC_DA>& list, std::string_view DA_Name) {
-    for (const TIEC_DA& da : list) {
-        if (da.fName == DA_Name) return const_cast<TIEC_DA*>(&da);
-        if (TIEC_DA* found = Find_DA_In(da.List_DA, DA_Name)) return found;
+// Depth-first, pre-order: each item, then what it holds.
+template <typename T>
+T* Find_In(const std::vector<T>& list, std::string_view name, std::vector<T> T::*children) {
+    for (const T& item : list) {
+        if (item.fName == name) return const_cast<T*>(&item);
+        if (T* found = Find_In(item.*children, name, children)) return found;
     }
     return nullptr;
+}
+
+TIEC_DA* Find_DA_In(const std::vector<TIEC_DA>& list, std::string_view name) {
+    return Find_In(list, name, &TIEC_DA::List_DA);
+}
+
+TIEC_DO* Find_DO_In(const std::vector<TIEC_DO>& list, std::string_view name) {
+    return Find_In(list, name, &TIEC_DO::List_DO);
 }
 
 // The first leaf along the chain of first members.
@@ -193,23 +203,9 @@ TIEC_DA* Find_First_DA_In(const std::vector<TIEC_DA>& list) {
 
 }  // namespace
 
-TIEC_DA* TIEC_DA::Find_DA(std::string_view DA_Name) const {
-    return Find_DA_In(List_DA, DA_Name);
-}
+TIEC_DA* TIEC_DA::Find_DA(std::string_view DA_Name) const { return Find_DA_In(List_DA, DA_Name); }
 
 TIEC_DA* TIEC_DA::Find_First_DA() const { return Find_First_DA_In(List_DA); }
-
-namespace {
-
-TIEC_DO* Find_DO_In(const std::vector<TIEC_DO>& list, std::string_view DO_Name) {
-    for (const TIEC_DO& item : list) {
-        if (item.fName == DO_Name) return const_cast<TIEC_DO*>(&item);
-        if (TIEC_DO* found = Find_DO_In(item.List_DO, DO_Name)) return found;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 TIEC_DO* TIEC_DO::Find_DO(std::string_view DO_Name) const { return Find_DO_In(List_DO, DO_Name); }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "IEC_ClientRows.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,18 +22,14 @@ std::string ReadText(const std::string& path) {
 }
 
 TIEC_DA_Row Variable(const std::string& index, const std::string& bType, const std::string& reference) {
-    TIEC_DA_Row row;
+    TIEC_DA_Row row = prototest::Passing_Variable(bType);
+    row[DA_Col_Num].clear();
     row[DA_Col_Index] = index;
-    row[DA_Col_bType] = bType;
     row[DA_Col_FC] = "MX";
     row[DA_Col_Reference] = reference;
-    row[DA_Col_StartByte] = "0";
-    row[DA_Col_NumByte] = "4";
     row[DA_Col_IPAddress] = "192.168.1.20";
-    row[DA_Col_Port] = "102";
     row[DA_Col_OnChange] = "Y";
     row[DA_Col_OnCMD] = "N";
-    row[DA_Col_OnTimer] = "N";
     row[DA_Col_Position] = "12";
     row[DA_Col_StartBit] = "0";
     row[DA_Col_ReadWrite] = "Read";

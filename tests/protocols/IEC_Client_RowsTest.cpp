@@ -1,5 +1,6 @@
 #include "protocols/IEC_Client_Rows.h"
 
+#include "IEC_ClientRows.h"
 #include "shell/Language.h"
 
 #include <gtest/gtest.h>
@@ -8,21 +9,7 @@ using namespace proto;
 
 namespace {
 
-// A variable row that passes every rule.
-TIEC_DA_Row Good_Row(const std::string& bType = "FLOAT32") {
-    TIEC_DA_Row row;
-    row[DA_Col_Num] = "1";
-    row[DA_Col_Index] = "0";
-    row[DA_Col_bType] = bType;
-    row[DA_Col_StartByte] = "0";
-    row[DA_Col_NumByte] = "4";
-    row[DA_Col_IPAddress] = "192.168.1.125";
-    row[DA_Col_Port] = "102";
-    row[DA_Col_OnTimer] = "N";
-    row[DA_Col_Position] = "0";
-    row[DA_Col_MoltFact] = "None";
-    return row;
-}
+TIEC_DA_Row Good_Row(const std::string& bType = "FLOAT32") { return prototest::Passing_Variable(bType); }
 
 }  // namespace
 

@@ -34,6 +34,13 @@ TIEC_DataSet& DataSet(const TIEC_Device& device, const char* ld, const char* ln,
     return *device.Find_LDevice(ld)->Find_LN(ln)->List_DataSet.at(n);
 }
 
+// The state loaded from a client file of the given text.
+void Load_Text(const TClientFolder& folder, const std::string& xml, TIEC_Client_State& state,
+               std::vector<std::string>& messages) {
+    std::ofstream(folder.file) << xml;
+    ASSERT_TRUE(state.Load(folder.file, folder.catalog, messages));
+}
+
 // Two devices from the same catalog file, a variable and a data set with
 // member settings on the second.
 TIEC_Client_State Filled(const TClientFolder& folder) {
@@ -105,13 +112,14 @@ TEST(IEC_Client_State, SaveAndLoadReattachesDataSetMembers) {
 
 TEST(IEC_Client_State, LoadingRewritesFixedByteCells) {
     TClientFolder folder("fixedbytes", {});
-    std::ofstream(folder.file) << "<IEC_68850_Client><List_DA_Selected>"
-                                  "<DA_Item Index='0' bType='FLOAT32' StartByte='5' NumByte='2'/>"
-                                  "<DA_Item Index='0' bType='VisString255' StartByte='5' NumByte='2'/>"
-                                  "</List_DA_Selected></IEC_68850_Client>";
     TIEC_Client_State state;
     std::vector<std::string> messages;
-    ASSERT_TRUE(state.Load(folder.file, folder.catalog, messages));
+    Load_Text(folder,
+              "<IEC_68850_Client><List_DA_Selected>"
+              "<DA_Item Index='0' bType='FLOAT32' StartByte='5' NumByte='2'/>"
+              "<DA_Item Index='0' bType='VisString255' StartByte='5' NumByte='2'/>"
+              "</List_DA_Selected></IEC_68850_Client>",
+              state, messages);
     EXPECT_EQ(state.Variables[0][DA_Col_StartByte] + state.Variables[0][DA_Col_NumByte], "04");
     EXPECT_EQ(state.Variables[1][DA_Col_StartByte] + state.Variables[1][DA_Col_NumByte], "52");
     EXPECT_EQ(state.Fixed_Bytes, (std::vector<bool>{true, false}));
@@ -124,8 +132,10 @@ TEST(IEC_Client_State, LoadingRewritesFixedByteCells) {
 // changed loses its settings instead of lending them to another.
 TEST(IEC_Client_State, SavedMembersThatNoLongerMatchAreDropped) {
     TClientFolder folder("members");
-    std::ofstream(folder.file)
-        << "<IEC_68850_Client><List_ICD_Files><ICD_File Name='E1' FileName='basic.icd'/></List_ICD_Files>"
+    TIEC_Client_State state;
+    std::vector<std::string> messages;
+    Load_Text(folder,
+           "<IEC_68850_Client><List_ICD_Files><ICD_File Name='E1' FileName='basic.icd'/></List_ICD_Files>"
            "<List_DataSet_Selected>"
            "<DataSet_Item Index='0' Reference='E1LD0/LLN0.DS1'><DataSet_List_DAs>"
            "<DataSet_DA_Item bType='Dbpos' Reference='E1LD0/Q0XCBR1.Pos.stVal' Position='1'/>"
@@ -136,10 +146,8 @@ TEST(IEC_Client_State, SavedMembersThatNoLongerMatchAreDropped) {
            "<DataSet_Item Index='x' Reference='E1LD0/LLN0.DS1'><DataSet_List_DAs>"
            "<DataSet_DA_Item bType='Dbpos' Reference='E1LD0/Q0XCBR1.Pos.stVal' Position='9'/>"
            "</DataSet_List_DAs></DataSet_Item>"
-           "</List_DataSet_Selected></IEC_68850_Client>";
-    TIEC_Client_State state;
-    std::vector<std::string> messages;
-    ASSERT_TRUE(state.Load(folder.file, folder.catalog, messages));
+           "</List_DataSet_Selected></IEC_68850_Client>",
+           state, messages);
     const TDataSet& row = state.List_DataSet.at(0);
     ASSERT_EQ(row.List_DAs.size(), 1u);
     EXPECT_EQ(row.List_DAs[0].Position, "1");
@@ -179,11 +187,12 @@ TEST(IEC_Client_State, MissingCatalogFileKeepsAStandIn) {
 
 TEST(IEC_Client_State, UnreadableCatalogFileIsReportedAndStoodIn) {
     TClientFolder folder("badscl", {"malformed.icd"});
-    std::ofstream(folder.file) << "<IEC_68850_Client><List_ICD_Files><ICD_File Name='E1' FileName='malformed.icd'/>"
-                                  "</List_ICD_Files></IEC_68850_Client>";
     TIEC_Client_State state;
     std::vector<std::string> messages;
-    ASSERT_TRUE(state.Load(folder.file, folder.catalog, messages));
+    Load_Text(folder,
+              "<IEC_68850_Client><List_ICD_Files><ICD_File Name='E1' FileName='malformed.icd'/>"
+              "</List_ICD_Files></IEC_68850_Client>",
+              state, messages);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("malformed.icd"), std::string::npos);
     ASSERT_EQ(state.List_IEC_Dev.size(), 1u);
