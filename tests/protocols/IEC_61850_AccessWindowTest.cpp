@@ -16,6 +16,7 @@ namespace {
 using namespace plat;
 using proto::TFIEC_61850_Access;
 using proto::TIEC_Device;
+using prototest::ReadFile;
 
 const std::string Scl = std::string(VASTRIMO_TEST_DATA) + "/scl/";
 
@@ -151,6 +152,28 @@ TEST_F(IEC61850Window, CheckAndRefusedRemovalShowTheirMessages) {
     });
     EXPECT_EQ(result, mrCancel);
     EXPECT_EQ(ui.Boxes().size(), 2u);
+}
+
+// A file that cannot be read is named at the showing and replaced only when
+// the user says so.
+TEST_F(IEC61850Window, DamagedFileIsReportedAndKeptUnlessReplaced) {
+    const std::string damaged = "<IEC_68850_Client><List_ICD_Files></IEC_68850_Client>";
+    prototest::WriteFile(shell::IEC_61850_Client_File, damaged);
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrOk);
+    ui.AnswerBox(mrNo);
+    TModalResult result = Open(ui, [&] { test::ClickAt(*dlg->Btn_OK); });
+    EXPECT_EQ(result, mrCancel);
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_NE(ui.Boxes()[0].Text.find("IEC_61850_Client.xml"), std::string::npos) << ui.Boxes()[0].Text;
+    EXPECT_EQ(ui.Boxes()[1].Text, shell::Lang_Texts[3269]);
+    EXPECT_EQ(ReadFile(shell::IEC_61850_Client_File), damaged);
+
+    ui.AnswerBox(mrOk);
+    ui.AnswerBox(mrYes);
+    result = Open(ui, [&] { test::ClickAt(*dlg->Btn_OK); });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_NE(ReadFile(shell::IEC_61850_Client_File).find("<List_DA_Selected />"), std::string::npos);
 }
 
 TEST_F(IEC61850Window, FailedCatalogCopyIsReported) {
