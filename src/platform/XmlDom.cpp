@@ -284,9 +284,11 @@ bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
-    // No name to give: callers put their own in front.
+    // No name to give: callers put their own in front. The text may come
+    // from the buffer of the last file, so the buffer goes only afterwards.
+    const bool parsed = Parse(impl_->doc, xml, "", error);
     impl_->buffer.clear();
-    return Parse(impl_->doc, xml, "", error);
+    return parsed;
 }
 
 namespace {
