@@ -177,6 +177,24 @@ void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
     attr.set_value(Str(value).c_str());
 }
 
+void TXmlNode::AppendAttribute(std::string_view name, std::string_view value) {
+    pugi::xml_node node = ToPugi(node_);
+    if (!node) return;
+    node.append_attribute(Str(name).c_str()).set_value(value.data(), value.size());
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> TXmlNode::Attributes() const {
+    std::vector<std::pair<std::string_view, std::string_view>> list;
+    Attributes(list);
+    return list;
+}
+
+void TXmlNode::Attributes(std::vector<std::pair<std::string_view, std::string_view>>& List) const {
+    List.clear();
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        List.emplace_back(attr.name(), attr.value());
+}
+
 int TXmlNode::AttributeCount() const {
     int count = 0;
     for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace plat {
 
@@ -29,11 +31,11 @@ public:
     int ChildCount() const;
     TXmlNode Child(int index) const;              // null when out of range
     TXmlNode FindNode(std::string_view name) const;  // first child element of that name
+    // Element siblings in order, for walking long lists without counting
+    // from the start each time: FirstChild, then NextSibling until null.
+    TXmlNode FirstChild() const;
+    TXmlNode NextSibling() const;
     TXmlNode AddChild(std::string_view name);
-    // Walking the child elements one by one; Child(index) counts from the
-    // first child each time, which is quadratic on large documents.
-    TXmlNode FirstChild() const;   // first child element (null when none)
-    TXmlNode NextSibling() const;  // next sibling element (null when none)
     // Whether the element's name without a namespace prefix is name
     // ("scl:LN" and "LN" both have the local name "LN").
     bool HasLocalName(std::string_view name) const;
@@ -45,6 +47,15 @@ public:
     // The attribute's value, empty when missing; valid while the node is.
     std::string_view AttributeView(std::string_view name) const;
     void SetAttribute(std::string_view name, std::string_view value);
+    // Adds an attribute without looking for one of that name: for elements
+    // being built, whose attributes are all new.
+    void AppendAttribute(std::string_view name, std::string_view value);
+    // Every attribute's name and value in document order; the views stay
+    // valid while the document holds the element unchanged.
+    std::vector<std::pair<std::string_view, std::string_view>> Attributes() const;
+    // The same into List (emptied first), so a loop over many elements can
+    // reuse one list.
+    void Attributes(std::vector<std::pair<std::string_view, std::string_view>>& List) const;
     int AttributeCount() const;
     std::string AttributeName(int index) const;
 

@@ -12,6 +12,7 @@
 #include "protocols/IEC_61850_Access.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
+#include "shell/Language.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
@@ -66,6 +67,19 @@ TEST_F(ProtocolButtons, HiddenIEC61850ClientButtonOpensTheClientWindow) {
     EXPECT_EQ(shown, client.get());
     EXPECT_EQ(client->Caption(), "IEC61850 Client Set Access");
     EXPECT_TRUE(ui.Boxes().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProtocolButtons, LanguageChangeRelabelsTheProtocolWindows) {
+    Start("modbus_language");
+    shell::Lang_Texts.SetString(1700, "Modbus RTU");
+    shell::Lang_Texts.SetString(1808, "Nr");
+    main->Change_Language();
+    EXPECT_EQ(modbusRTU->Caption(), "Modbus RTU");
+    EXPECT_EQ(modbusTCP->Table_Grid(0).Columns().Items(0).Header(), "Nr");
 }
 
 }  // namespace
