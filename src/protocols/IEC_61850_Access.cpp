@@ -1,7 +1,5 @@
 #include "protocols/IEC_61850_Access.h"
 
-#include <filesystem>
-
 #include "base/Files.h"
 #include "protocols/IEC_Client_Rows.h"
 #include "protocols/IEC_Client_Tree.h"
@@ -107,12 +105,6 @@ std::vector<Row> Get_Rows(TExtColumnGrid& Grid) {
         for (std::size_t c = 0; c < rows[r].size(); ++c)
             rows[r][c] = Grid.Cells(static_cast<int>(c), static_cast<int>(r) + 1);
     return rows;
-}
-
-// The same file picked twice must not be copied onto itself.
-bool Same_File(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace
@@ -290,7 +282,7 @@ void TFIEC_61850_Access::Btn_Add_IEC_DeviceClick() {
         const TModalResult answer = MessageDlg(
             "File already exists in catalog directory. Do you want to overwrite file?", mtConfirmation, mbYesNoCancel);
         if (answer != mrYes && answer != mrNo) return;
-        copy = answer == mrYes && !Same_File(source, target);
+        copy = answer == mrYes;
     }
     std::string error;
     if (copy && !Copy_To_Catalog(source, catalog, &error)) {

@@ -154,6 +154,32 @@ TEST_F(IEC61850Window, CheckAndRefusedRemovalShowTheirMessages) {
     EXPECT_EQ(ui.Boxes().size(), 2u);
 }
 
+// Choosing another device drops what was picked in the previous tree, and
+// the same file added twice gives two devices.
+TEST_F(IEC61850Window, ChoosingAnotherDeviceDropsTheSelection) {
+    test::TScriptedUi ui;
+    ui.AnswerFileDialog(Scl + "basic.icd");
+    ui.AnswerFileDialog(Scl + "basic.icd");
+    ui.AnswerBox(mrNo);  // keep the catalog's copy
+    Open(ui, [&] {
+        test::ClickAt(*dlg->Btn_Add_IEC_Device);
+        test::ClickAt(*dlg->Btn_Add_IEC_Device);
+        ASSERT_EQ(dlg->LB_IEC_Devices->Items().Count(), 2);
+        Choose_Device(0);
+        Click_Node(Device(0).Find_LDevice("LD0")->Find_LN("LLN0")->List_DataSet.at(0)->TreeNode);
+        EXPECT_NE(dlg->Selected_IEC_DS, nullptr);
+        Choose_Device(1);
+        EXPECT_EQ(dlg->Selected_IEC_DS, nullptr);
+        test::ClickAt(*dlg->Btn_AddVar);
+        EXPECT_EQ(dlg->ACG_DataSet->Cells(1, 1), "");
+        Click_Node(Device(1).Find_LDevice("LD0")->Find_LN("LLN0")->List_DataSet.at(0)->TreeNode);
+        test::ClickAt(*dlg->Btn_AddVar);
+        EXPECT_EQ(dlg->ACG_DataSet->Cells(1, 1), "1");
+    });
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Text, "File already exists in catalog directory. Do you want to overwrite file?");
+}
+
 // A file that cannot be read is named at the showing and replaced only when
 // the user says so.
 TEST_F(IEC61850Window, DamagedFileIsReportedAndKeptUnlessReplaced) {
