@@ -13,7 +13,8 @@ using plat::TXmlNode;
 
 namespace {
 
-// A file that cannot become a sound model; caught once, in Create.
+// A file that cannot become a sound model; caught once, where a document
+// becomes a device.
 class TSCL_Fault : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
