@@ -257,6 +257,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* err
         return false;
     }
     std::string data;
+    // Sized once for a regular file, so a large one is not copied again at
+    // every growth of the buffer.
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
     while (true) {
         const ssize_t n = ::read(fd, buf, sizeof buf);

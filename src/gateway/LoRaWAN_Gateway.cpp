@@ -89,12 +89,10 @@ const TColumnSpec DownLink_Columns[Rule_Col_Count] = {
     {5474, 450, clWhite, false},
 };
 
-// The grids and the splitter are not among the kinds the lower layers
-// register; this window is the first to lay them out from a file.
+// The grids are not among the kinds the lower layers register; this window
+// is the first to lay them out from a file.
 void Register_LoRaWAN_Controls() {
     Register_Gateway_Controls();
-    if (!LayoutClassRegistered("TSplitter"))
-        RegisterLayoutClass("TSplitter", "TCustomControl", [](TComponent* o) { return new TSplitter(o); });
     if (!LayoutClassRegistered("TExtStringGrid"))
         RegisterLayoutClass("TExtStringGrid", "TCustomControl",
                             [](TComponent* o) { return new TExtStringGrid(o); });

@@ -1,10 +1,12 @@
 #include "platform/ComCtrls.h"
 
+#include <QIcon>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
 
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 
 namespace plat {
 
@@ -148,6 +150,44 @@ bool TTreeNode::Expanded() const { return FNative != nullptr && static_cast<QTre
 
 void TTreeNode::SetExpanded(bool Value) {
     if (FNative != nullptr) static_cast<QTreeWidgetItem*>(FNative)->setExpanded(Value);
+}
+
+void TTreeNode::SetImageIndex(int Value) {
+    FImageIndex = Value;
+    auto* item = static_cast<QTreeWidgetItem*>(FNative);
+    if (item == nullptr || FView == nullptr) return;
+    if (Value < 0 || Value >= FView->ImageCount())
+        item->setIcon(0, QIcon());
+    else
+        item->setIcon(0, QIcon(QPixmap::fromImage(PixelsOf(FView->FImages[static_cast<size_t>(Value)]))));
+}
+
+TRect TTreeNode::DisplayRect() const {
+    auto* item = static_cast<QTreeWidgetItem*>(FNative);
+    if (item == nullptr || FView == nullptr) return {};
+    QTreeWidget* w = TreeOf(*FView);
+    const QRect r = w->visualItemRect(item);
+    if (r.isEmpty()) return {};
+    const QPoint p = w->viewport()->mapTo(w, r.topLeft());
+    return {p.x(), p.y(), p.x() + r.width(), p.y() + r.height()};
+}
+
+void TTreeNode::SetTextColor(TColor Value) {
+    FTextColor = Value;
+    if (FNative != nullptr) static_cast<QTreeWidgetItem*>(FNative)->setForeground(0, QBrush(ToQColor(Value)));
+}
+
+void TTreeView::SetImages(const std::vector<TBitmap>& Images) {
+    FImages = Images;
+    // Every node takes its picture again from the new list.
+    std::vector<TTreeNode*> pending;
+    for (const auto& root : FRoots) pending.push_back(root.get());
+    while (!pending.empty()) {
+        TTreeNode* node = pending.back();
+        pending.pop_back();
+        node->SetImageIndex(node->FImageIndex);
+        for (const auto& child : node->FChildren) pending.push_back(child.get());
+    }
 }
 
 TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Bitmap.h"
 #include "platform/Controls.h"
 
 namespace plat {
@@ -70,6 +71,14 @@ public:
     int Index() const;
     bool Expanded() const;
     void SetExpanded(bool Value);
+    // The picture of the view's Images shown before the text; -1: none.
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    // Where the node's line shows, in the view's coordinates; empty while
+    // it is scrolled away or under a collapsed parent.
+    TRect DisplayRect() const;
+    TColor TextColor() const { return FTextColor; }
+    void SetTextColor(TColor Value);
     void* Data = nullptr;
 
 private:
@@ -79,6 +88,8 @@ private:
     std::string FText;
     std::vector<std::unique_ptr<TTreeNode>> FChildren;
     void* FNative = nullptr;
+    int FImageIndex = -1;
+    TColor FTextColor = clWindowText;
 };
 
 using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
@@ -95,6 +106,9 @@ public:
     TTreeNode* Selected() const { return FSelected; }
     void SetSelected(TTreeNode* Node);
     void FullExpand();
+    // The node pictures, by index; nodes show them from then on.
+    void SetImages(const std::vector<TBitmap>& Images);
+    int ImageCount() const { return static_cast<int>(FImages.size()); }
 
     TTVChangedEvent OnChange;
 
@@ -102,6 +116,7 @@ private:
     friend class TTreeNode;
     friend struct TNativeAccess;
     std::vector<std::unique_ptr<TTreeNode>> FRoots;
+    std::vector<TBitmap> FImages;
     TTreeNode* FSelected = nullptr;
     bool FSyncing = false;
 };

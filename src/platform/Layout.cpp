@@ -315,6 +315,8 @@ void RegisterControlClasses() {
     Prop<TImage>("TImage", "Transparent",
                  [](TImage& c, const TLayoutValue& v) { c.SetTransparent(LayoutBool(v)); });
 
+    RegisterLayoutClass("TTreeView", "TWinControl", Make<TTreeView>());
+    RegisterLayoutClass("TSplitter", "TCustomControl", Make<TSplitter>());
     RegisterLayoutClass("TPageControl", "TWinControl", Make<TPageControl>());
     Event<TPageControl>("TPageControl", "OnChange", &TPageControl::OnChange);
     RegisterLayoutClass("TTabSheet", "TWinControl", Make<TTabSheet>(),

@@ -17,6 +17,14 @@ pugi::xml_node ToPugi(void* node) {
 
 std::string Str(std::string_view text) { return std::string(text); }
 
+// Equality with a C string without measuring it first: the walks over large
+// documents compare every element and attribute name they pass.
+bool Equals(std::string_view text, const char* name) {
+    for (const char c : text)
+        if (*name++ != c) return false;
+    return *name == '\0';
+}
+
 // Whitespace-only text is kept when it is an element's only content, so a
 // value of " " survives; the indentation between elements is dropped.
 constexpr unsigned ParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_single |
@@ -122,6 +130,14 @@ TXmlNode TXmlNode::NextSibling() const {
     return {};
 }
 
+bool TXmlNode::HasLocalName(std::string_view name) const {
+    const char* full = ToPugi(node_).name();
+    const char* local = full;
+    for (const char* c = full; *c; ++c)
+        if (*c == ':') local = c + 1;
+    return Equals(name, local);
+}
+
 TXmlNode TXmlNode::AddChild(std::string_view name) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return {};
@@ -143,6 +159,13 @@ std::string TXmlNode::Attribute(std::string_view name, std::string_view def) con
     std::string value(def);
     GetAttribute(name, value);
     return value;
+}
+
+std::string_view TXmlNode::AttributeView(std::string_view name) const {
+    // Attribute names are short: compare in place rather than copying the key.
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        if (Equals(name, attr.name())) return attr.value();
+    return {};
 }
 
 void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
@@ -190,12 +213,18 @@ std::string TXmlNode::AttributeName(int index) const {
 
 struct TXmlDocument::Impl {
     pugi::xml_document doc;
+    // A file is parsed where it was read, which saves copying it: the
+    // document's names and values then point into this buffer.
+    std::string buffer;
 };
 
 TXmlDocument::TXmlDocument() : impl_(std::make_unique<Impl>()) {}
 TXmlDocument::~TXmlDocument() = default;
 
-void TXmlDocument::Clear() { impl_->doc.reset(); }
+void TXmlDocument::Clear() {
+    impl_->doc.reset();
+    impl_->buffer.clear();
+}
 
 TXmlNode TXmlDocument::AddRoot(std::string_view name) {
     // The root goes before any comment already added, so the file keeps its
@@ -229,9 +258,12 @@ std::string TXmlDocument::TopLevelComment(int index) const {
 
 namespace {
 
-bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view source, std::string* error) {
+// In place when buffer is given (xml is then its text), else on a copy of xml.
+bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view source, std::string* error,
+           std::string* buffer = nullptr) {
     doc.reset();
-    const pugi::xml_parse_result result = doc.load_buffer(xml.data(), xml.size(), ParseFlags);
+    const pugi::xml_parse_result result = buffer ? doc.load_buffer_inplace(buffer->data(), buffer->size(), ParseFlags)
+                                                 : doc.load_buffer(xml.data(), xml.size(), ParseFlags);
     std::string message;
     if (!result) {
         message = Where(source, xml, result.offset) + ": " + result.description();
@@ -257,15 +289,24 @@ bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view sourc
 }  // namespace
 
 bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
-    impl_->doc.reset();
+    Clear();
+    if (!base::ReadFileBytes(path, impl_->buffer, error)) return false;
+    const std::string source = "\"" + path + "\"";
+    if (Parse(impl_->doc, impl_->buffer, source, nullptr, &impl_->buffer)) return true;
+    // The parser has rewritten the buffer: the error's line and column are
+    // counted again on the text as read.
     std::string bytes;
-    if (!base::ReadFileBytes(path, bytes, error)) return false;
-    return Parse(impl_->doc, bytes, "\"" + path + "\"", error);
+    const bool reread = base::ReadFileBytes(path, bytes, error);
+    Clear();
+    return reread && Parse(impl_->doc, bytes, source, error);
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
-    // No name to give: callers put their own in front.
-    return Parse(impl_->doc, xml, "", error);
+    // No name to give: callers put their own in front. The text may come
+    // from the buffer of the last file, so the buffer goes only afterwards.
+    const bool parsed = Parse(impl_->doc, xml, "", error);
+    impl_->buffer.clear();
+    return parsed;
 }
 
 namespace {

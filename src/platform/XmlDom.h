@@ -36,11 +36,16 @@ public:
     TXmlNode FirstChild() const;
     TXmlNode NextSibling() const;
     TXmlNode AddChild(std::string_view name);
+    // Whether the element's name without a namespace prefix is name
+    // ("scl:LN" and "LN" both have the local name "LN").
+    bool HasLocalName(std::string_view name) const;
 
     bool HasAttribute(std::string_view name) const;
     // False and value untouched when missing.
     bool GetAttribute(std::string_view name, std::string& value) const;
     std::string Attribute(std::string_view name, std::string_view def = "") const;
+    // The attribute's value, empty when missing; valid while the node is.
+    std::string_view AttributeView(std::string_view name) const;
     void SetAttribute(std::string_view name, std::string_view value);
     // Adds an attribute without looking for one of that name: for elements
     // being built, whose attributes are all new.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "MainWindowFixture.h"
+#include "protocols/IEC_61850_Access.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -56,6 +57,26 @@ TEST_F(ProtocolButtons, HiddenButtonsOpenTheirWindows) {
     }
     // The BACnet window took the client kind from the parameter file.
     EXPECT_EQ(bacnetAccess->App_BACnet_Type, 1);
+}
+
+TEST_F(ProtocolButtons, HiddenIEC61850ClientButtonOpensTheClientWindow) {
+    Start("iec61850_button", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
+    });
+    auto client = std::make_unique<proto::TFIEC_61850_Access>(nullptr);
+    proto::FIEC_61850_Access = client.get();
+    client->DoCreate();
+    test::TScriptedUi ui;
+    TForm* shown = nullptr;
+    ui.OnModal([&](TForm& f) {
+        shown = &f;
+        return mrCancel;
+    });
+    main->Btn_Click(main->Button("Btn_IEC61850_Client"));
+    EXPECT_EQ(shown, client.get());
+    EXPECT_EQ(client->Caption(), "IEC61850 Client Set Access");
+    EXPECT_TRUE(ui.Boxes().empty());
 }
 
 }  // namespace

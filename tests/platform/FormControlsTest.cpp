@@ -350,6 +350,36 @@ TEST_F(FormTest, TreeViewNodes) {
     EXPECT_EQ(tree->Selected(), nullptr);
 }
 
+// A node shows its picture and colour, and a click on its line selects it.
+TEST_F(FormTest, TreeViewNodePicturesColoursAndClicks) {
+    auto* tree = Put<TTreeView>(0, 0, 200, 100);
+    TBitmap red(16, 16);
+    red.Canvas().Brush().SetColor(clRed);
+    red.Canvas().FillRect(TRect{0, 0, 16, 16});
+    TTreeNode* root = tree->AddChild(nullptr, "Device");
+    TTreeNode* child = tree->AddChild(root, "MMMMMMMMMM");
+    child->SetImageIndex(0);
+    child->SetTextColor(clBlue);
+    tree->SetImages({red});  // pictures set after the nodes still show
+    root->SetExpanded(true);
+    TTreeNode* changed = nullptr;
+    tree->OnChange = [&](TObject*, TTreeNode* n) { changed = n; };
+    test::ProcessEvents();
+    const TRect line = child->DisplayRect();
+    ASSERT_GT(line.Height(), 0);
+    bool redSeen = false, blueSeen = false;
+    for (int x = line.Left; x < line.Right; ++x) {
+        const test::TRgb c = test::PixelAt(*tree, x, (line.Top + line.Bottom) / 2);
+        redSeen = redSeen || c == test::TRgb{255, 0, 0};
+        blueSeen = blueSeen || (c.B > 150 && c.R < 80 && c.G < 80);
+    }
+    EXPECT_TRUE(redSeen);
+    EXPECT_TRUE(blueSeen);
+    test::ClickAt(*tree, line.Left + line.Width() / 2, (line.Top + line.Bottom) / 2);
+    EXPECT_EQ(changed, child);
+    EXPECT_EQ(tree->Selected(), child);
+}
+
 // Moving the focus fires OnExit of the control left and OnEnter of the one
 // entered, and tells every control of the form which one has it now.
 TEST_F(FormTest, FocusMovesWithEnterAndExit) {

@@ -330,6 +330,23 @@ TEST(XmlDomRead, StringErrorStartsWithPosition) {
     EXPECT_EQ(error.rfind("line 2, column", 0), 0u) << error;
 }
 
+TEST(XmlDomRead, WalksChildElementsSkippingTextAndComments) {
+    TXmlDocument doc;
+    ASSERT_TRUE(doc.LoadFromString("<r>text<!-- c --><a/>more<p:b x='1'/><!-- d --></r>"));
+    const TXmlNode a = doc.Root().FirstChild();
+    const TXmlNode b = a.NextSibling();
+    EXPECT_EQ(a.Name(), "a");
+    EXPECT_EQ(b.Name(), "p:b");
+    EXPECT_TRUE(b.HasLocalName("b"));
+    EXPECT_TRUE(a.HasLocalName("a"));
+    EXPECT_FALSE(b.HasLocalName("p:b"));
+    EXPECT_FALSE(b.HasLocalName("bb"));
+    EXPECT_EQ(b.AttributeView("x"), "1");
+    EXPECT_EQ(b.AttributeView("y"), "");
+    EXPECT_TRUE(b.NextSibling().IsNull());
+    EXPECT_TRUE(TXmlNode().FirstChild().IsNull());
+}
+
 namespace {
 
 // Walking siblings meets the elements only, in order; the attribute list
