@@ -266,7 +266,10 @@ uint16_t U16Def(const std::optional<std::string>& text, int def) {
 std::string Test_Bytes(const std::string& value, bool hex) {
     std::string bytes;
     if (hex) {
-        const std::string digits = value.size() % 2 ? "0" + value : value;
+        // Trimmed as the window's check trims it before counting the digits:
+        // a blank around the value must not become a digit of its own.
+        const std::string trimmed = base::Trim(value);
+        const std::string digits = trimmed.size() % 2 ? "0" + trimmed : trimmed;
         for (size_t i = 0; i + 1 < digits.size(); i += 2) {
             bytes.push_back(static_cast<char>(HexPair(std::string_view(digits).substr(i, 2))));
         }
