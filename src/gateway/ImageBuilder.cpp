@@ -405,6 +405,13 @@ bool Build_Banks(const plat::TXmlDocument* parGenDoc, const plat::TXmlDocument* 
     TLoRaWAN_Infos infos;
     TLoRaWAN_ParGen parGen = Default_ParGen();
     if (parGenDoc) Load_ParGen(parGenDoc->Root(), bank1, parGen, infos);
+    // The address is copied into the concentrator's JSON text as it stands;
+    // bytes that are no UTF-8 would leave that text unreadable on the device.
+    if (!base::IsValidUtf8(parGen.Server_Add)) {
+        if (error)
+            *error = "\"ParGen.xml\": the value of \"LoRaWAN_Server_Address\" is not readable text (UTF-8)";
+        return false;
+    }
     bank1.SetU32(bank1::Bank2_Address, Bank2_Base_Address);
     if (!Load_LoRaWAN_Devices(loRaWANDoc, parGen, infos, Bank2_Base_Address, error)) return false;
     const std::vector<std::string> lines = Build_ConfFile(parGen);
