@@ -273,6 +273,9 @@ std::string InsertHighlightTags(std::string_view s, std::string_view search, std
     int skip = 0;
     int p = 0;
     while (FindTextFrom(what, visible, skip, p, caseSensitive) > 0) {
+        // The visible text counts a stray ">" before a tag as text where the
+        // tag walk does not; a match the walk cannot place is left alone.
+        if (VisibleToTextPos(text, p) == 0 || VisibleToTextPos(text, p + len) == 0) break;
         std::size_t at = std::size_t(VisibleToTextPos(text, p) - 1);
         // A match right after the previous one opens after that one's
         // closing tag: opening first would nest the tags, and the closing

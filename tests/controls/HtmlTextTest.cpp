@@ -176,6 +176,14 @@ TEST(HtmlText, ControlAttributesAreReadAsPairs) {
     EXPECT_EQ(t.maxLen, "5");
 }
 
+TEST(HtmlText, HighlightOfAMatchTheTagWalkCannotPlace) {
+    // HtmlVisibleText keeps "a>b<i>C" whole, the tag walk sees "a>b" and
+    // "C": the match at the fifth visible character has no place in the text.
+    std::string marked;
+    ASSERT_NO_THROW(marked = InsertHighlightTags("a>b<i>C", "c", "hi", false));
+    EXPECT_EQ(RemoveHighlightTags(marked, "hi"), "a>b<i>C");
+}
+
 TEST(HtmlText, SmallHelpers) {
     EXPECT_EQ(PasswordMask("pé1"), "***");
     EXPECT_EQ(SpacesToNbsp("a b"), "a&nbsp;b");
