@@ -448,20 +448,13 @@ bool Build_Image(const std::string& parGenFile, const std::string& loRaWANFile, 
 }
 
 bool Write_Bank_Files(const TDeviceImage& image, const std::string& confPath, std::string* error) {
+    // The updater must never find a bank1 of one build beside a bank2 of
+    // another: both are replaced together, or neither is.
     const std::string bin = base::JoinPath(base::NativePath(confPath), "bin");
-    if (!base::DirectoryExists(bin) && !base::ForceDirectories(bin)) {
-        if (error) *error = "The folder \"" + bin + "\" cannot be created";
+    std::string why;
+    if (!base::WriteFolderAtomic(bin, {{"bank1.bin", image.Bank1}, {"bank2.bin", image.Bank2}}, &why)) {
+        if (error) *error = "The device image cannot be written to \"" + bin + "\": " + why;
         return false;
-    }
-    const std::pair<const char*, const std::string*> files[] = {{"bank1.bin", &image.Bank1},
-                                                                {"bank2.bin", &image.Bank2}};
-    for (const auto& [name, bytes] : files) {
-        const std::string path = base::JoinPath(bin, name);
-        std::string why;
-        if (!base::WriteFileAtomic(path, *bytes, &why)) {
-            if (error) *error = "\"" + path + "\" cannot be written" + (why.empty() ? "" : ": " + why);
-            return false;
-        }
     }
     return true;
 }

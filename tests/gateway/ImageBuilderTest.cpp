@@ -244,6 +244,22 @@ TEST(ImageBuilder, ASaveThatCannotWriteSaysWhere) {
     EXPECT_NE(builder.ErrorString().find(dir + "/bin"), std::string::npos) << builder.ErrorString();
 }
 
+TEST(ImageBuilder, BankFilesAreReplacedAsAPair) {
+    const std::string dir = Folder("pair", "<Par_Gen/>");
+    std::filesystem::create_directories(dir + "/bin/bank2.bin");  // bank2 cannot be written
+    ASSERT_TRUE(base::WriteFileAtomic(dir + "/bin/bank1.bin", "earlier build"));
+    gw::TImageBuilder builder;
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    EXPECT_FALSE(builder.Save_Bin(dir));
+    EXPECT_NE(builder.ErrorString().find("bank2.bin"), std::string::npos) << builder.ErrorString();
+    EXPECT_EQ(Bytes(dir + "/bin/bank1.bin"), "earlier build");
+
+    std::filesystem::remove(dir + "/bin/bank2.bin");
+    ASSERT_TRUE(builder.Save_Bin(dir)) << builder.ErrorString();
+    EXPECT_EQ(Bytes(dir + "/bin/bank1.bin"), builder.Image().Bank1);
+    EXPECT_EQ(Bytes(dir + "/bin/bank2.bin"), builder.Image().Bank2);
+}
+
 TEST(ImageBuilder, SaveWithoutABuildIsRefused) {
     const std::string dir = Folder("unbuilt");
     gw::TImageBuilder builder;
