@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/GatewayWindows.h"
+#include "app/ProtocolWindows.h"
 #include "base/Files.h"
 #include "base/StrUtils.h"
 #include "gateway/ImageBuilder.h"
@@ -34,9 +35,11 @@ struct TButtonRow {
     const char* Name;
     int Caption;  // -1: a picture button without caption
     int Hint;
-    // What the button does once a configuration is open; nullptr where the
-    // window it opens belongs to a part of the program not built yet.
+    // What the button does once a configuration is open: a command of the
+    // main window, or the window (by instance name, see ProtocolWindows.h)
+    // it opens modally; a window not built yet opens nothing.
     TAction Action;
+    const char* Window = nullptr;
 };
 
 // In the order Btn_Click tests them. The first five act without an open
@@ -47,33 +50,33 @@ const TButtonRow Button_Rows[] = {
     {"Btn_Close", -1, 14, nullptr},
     {"Btn_Info", -1, 12, nullptr},
     {"Btn_Opz", -1, 13, nullptr},
-    {"Btn_Prm_Gen", 20, 24, &TFVastrimoFirmWare::Show_ParGen},
-    {"Btn_LoRaWAN_Access", 21, 25, &TFVastrimoFirmWare::Show_LoRaWAN_Gateway},
-    {"Btn_Modbus_Set_Access", 27, 28, nullptr},
-    {"Btn_BACnet_SetAccess", 29, 30, nullptr},
+    {"Btn_Prm_Gen", 20, 24, nullptr, "FParGen"},
+    {"Btn_LoRaWAN_Access", 21, 25, nullptr, "FLoRaWAN_Gateway"},
+    {"Btn_Modbus_Set_Access", 27, 28, nullptr, "FModbus_TCP_Master_Set_Access"},
+    {"Btn_BACnet_SetAccess", 29, 30, nullptr, "FBACnetAccess"},
     {"Btn_BACnet_EDE_File", 31, 32, &TFVastrimoFirmWare::BACnet_EDE_File},
-    {"Btn_CAN_Rec_Frame", 33, 34, nullptr},
-    {"Btn_CAN_Send_Frame", 35, 36, nullptr},
-    {"Btn_PDO_CANopen", 45, 46, nullptr},
-    {"Btn_SDO_Client_CANopen", 43, 44, nullptr},
-    {"Btn_SDO_Server_CANopen", 41, 42, nullptr},
+    {"Btn_CAN_Rec_Frame", 33, 34, nullptr, "FReceiveCAN"},
+    {"Btn_CAN_Send_Frame", 35, 36, nullptr, "FTransmitCAN"},
+    {"Btn_PDO_CANopen", 45, 46, nullptr, "FSet_PDO_Access"},
+    {"Btn_SDO_Client_CANopen", 43, 44, nullptr, "FSet_SDO_Client_Access"},
+    {"Btn_SDO_Server_CANopen", 41, 42, nullptr, "FSet_SDO_Server_Access"},
     {"Btn_CANopen_EDS", 47, 48, &TFVastrimoFirmWare::Build_EDS_File},
-    {"Btn_DNet_Net", 49, 50, nullptr},
-    {"Btn_DNet_Offset", 51, 52, nullptr},
-    {"Btn_DMX_Default", 53, 54, nullptr},
-    {"Btn_IEC61850_Client", 55, 56, nullptr},
-    {"Btn_TLS_List_Certificates", 59, 60, nullptr},
-    {"Btn_IEC61850_Access", 57, 58, nullptr},
-    {"Btn_MQTT_Set_Topic", 61, 62, nullptr},
-    {"Btn_OPC_UA_Client_Access", 69, 70, nullptr},
-    {"Btn_OPC_UA_Server_Access", 71, 72, nullptr},
-    {"Btn_SNMP_Manager_Access", 67, 68, nullptr},
-    {"Btn_SNMP_Trap", 63, 64, nullptr},
+    {"Btn_DNet_Net", 49, 50, nullptr, "FDNet"},
+    {"Btn_DNet_Offset", 51, 52, nullptr, "FDefOffset"},
+    {"Btn_DMX_Default", 53, 54, nullptr, "FDMXDefVal"},
+    {"Btn_IEC61850_Client", 55, 56, nullptr, "FIEC_61850_Access"},
+    {"Btn_TLS_List_Certificates", 59, 60, nullptr, "FTLS_Server_Known_Cert"},
+    {"Btn_IEC61850_Access", 57, 58, nullptr, "FIEC61850_Variables"},
+    {"Btn_MQTT_Set_Topic", 61, 62, nullptr, "FMQTT_Set_Topic"},
+    {"Btn_OPC_UA_Client_Access", 69, 70, nullptr, "FOPC_UA_Client_Access"},
+    {"Btn_OPC_UA_Server_Access", 71, 72, nullptr, "FOPC_UA_Server_Access"},
+    {"Btn_SNMP_Manager_Access", 67, 68, nullptr, "FSNMPManagerAccess"},
+    {"Btn_SNMP_Trap", 63, 64, nullptr, "FSNMP_Trap_Access"},
     {"Btn_SNMP_MIB", 65, 66, nullptr},
     {"Btn_PROFINET_XML", 73, 74, &TFVastrimoFirmWare::PROFINET_XML},
-    {"Btn_EtherNetIP_Access", 75, 76, nullptr},
-    {"Btn_S7_Protocol_Access", 77, 78, nullptr},
-    {"Btn_KNX_Access", 79, 80, nullptr},
+    {"Btn_EtherNetIP_Access", 75, 76, nullptr, "FEtherNetIP_Master_Access"},
+    {"Btn_S7_Protocol_Access", 77, 78, nullptr, "FS7_Protocol_Set_Access"},
+    {"Btn_KNX_Access", 79, 80, nullptr, "FKNXAccess"},
     {"Btn_PROFIBUS_GSD", 81, 82, nullptr},
     {"Btn_CreateBin", 17, 26, &TFVastrimoFirmWare::Update_Device},
 };
@@ -172,15 +175,9 @@ void TFVastrimoFirmWare::Set_Lang() {
 }
 
 void TFVastrimoFirmWare::Change_Language() {
-    // The order in which the windows are re-labelled; windows not built
-    // yet join the list where they belong.
     Set_Lang();
-    if (shell::FNew_Project) shell::FNew_Project->Set_Lang();
-    if (shell::FOpenConf) shell::FOpenConf->Set_Lang();
-    if (shell::FSoftOptions) shell::FSoftOptions->Set_Lang();
-    Relabel_Boot();
-    Relabel_ParGen();
-    Relabel_LoRaWAN_Gateway();
+    for (const char* name : Relabel_Order())
+        if (const TProgramWindow* w = Find_Program_Window(name); w && w->Relabel) w->Relabel();
 }
 
 void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
@@ -193,7 +190,7 @@ void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
     if (name == "Btn_Open") return Open_Project();
     if (name == "Btn_Close") return Close();
     if (name == "Btn_Info") {
-        if (shell::FAbout) shell::FAbout->ShowModal();
+        Show_Program_Window("FAbout");
         return;
     }
     if (name == "Btn_Opz") {
@@ -208,6 +205,7 @@ void TFVastrimoFirmWare::Btn_Click(TObject* Sender) {
         return;
     }
     if (TAction action = Button_Rows[index].Action) (this->*action)();
+    if (const char* window = Button_Rows[index].Window) Show_Program_Window(window);
 }
 
 void TFVastrimoFirmWare::Create_New_Project() {
@@ -234,11 +232,11 @@ void TFVastrimoFirmWare::Update_Device() {
 }
 
 void TFVastrimoFirmWare::Show_ParGen() {
-    Show_ParGen_Window();
+    Show_Program_Window("FParGen");
 }
 
 void TFVastrimoFirmWare::Show_LoRaWAN_Gateway() {
-    Show_LoRaWAN_Gateway_Window();
+    Show_Program_Window("FLoRaWAN_Gateway");
 }
 
 void TFVastrimoFirmWare::PROFINET_XML() {
@@ -301,13 +299,8 @@ void TFVastrimoFirmWare::Timer_UpdateTimer() {
 
 void Create_Windows() {
     Application->CreateForm(FVastrimoFirmWare);
-    Application->CreateForm(shell::FNew_Project);
-    Application->CreateForm(shell::FOpenConf);
-    Application->CreateForm(shell::FAbout);
-    Application->CreateForm(shell::FSoftOptions);
-    Create_Boot();
-    Create_ParGen();
-    Create_LoRaWAN_Gateway();
+    for (const TProgramWindow& w : Program_Windows())
+        if (w.Create) w.Create();
     Link_Windows();
 }
 

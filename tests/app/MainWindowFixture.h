@@ -16,6 +16,8 @@
 #include "gateway/LoRaWAN_Gateway.h"
 #include "gateway/ParGen.h"
 #include "platform/Application.h"
+#include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/SetAccess.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/NewProject.h"
@@ -61,11 +63,15 @@ protected:
         boot = Make(gw::FBoot);
         parGen = Make(gw::FParGen);
         loRaWAN = Make(gw::FLoRaWAN_Gateway);
+        modbusRTU = Make(proto::FSetAccess);
+        modbusTCP = Make(proto::FModbus_TCP_Master_Set_Access);
         app::Link_Windows();
     }
 
     void TearDown() override {
         ::unsetenv(shell::Program_Dir_Variable);
+        proto::FModbus_TCP_Master_Set_Access = nullptr;
+        proto::FSetAccess = nullptr;
         gw::FLoRaWAN_Gateway = nullptr;
         gw::FParGen = nullptr;
         gw::FBoot = nullptr;
@@ -74,6 +80,8 @@ protected:
         shell::FOpenConf = nullptr;
         shell::FNew_Project = nullptr;
         app::FVastrimoFirmWare = nullptr;
+        modbusTCP.reset();
+        modbusRTU.reset();
         loRaWAN.reset();
         parGen.reset();
         boot.reset();
@@ -95,6 +103,8 @@ protected:
     std::unique_ptr<gw::TFBoot> boot;
     std::unique_ptr<gw::TFParGen> parGen;
     std::unique_ptr<gw::TFLoRaWAN_Gateway> loRaWAN;
+    std::unique_ptr<proto::TFSetAccess> modbusRTU;
+    std::unique_ptr<proto::TFModbus_TCP_Master_Set_Access> modbusTCP;
 
 private:
     template <class T>

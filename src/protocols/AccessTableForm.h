@@ -1,0 +1,142 @@
+#pragma once
+// The window every protocol table member is: a modal dialog with a title
+// band, one or two tables (two stand on the pages of PageControl1), the
+// buttons OK, Cancel, Delete, Insert, Copy and Paste Row, loaded from its
+// file each time it is shown and written only by OK after its check passed.
+//
+// A member is a class derived from TAccessTableForm that hands the base its
+// description (TAccessMember, with the tables of AccessTable.h) and
+// overrides only what is its own:
+//
+//   const TAccessMember Receive_CAN = {
+//       .Class_Name = "TFReceiveCAN",  // resources/layouts/TFReceiveCAN.layout
+//       .Client_Width = 1010, .Client_Height = 337,
+//       .Texts = {.Caption = 2400, .Desc = 2401, .Buttons = {2402, 2403, 2404, 2405, 2406, 2407},
+//                 .Button_Hints = {2423, 2424, 2425, 2426, 2427, 2428}, .Error_Row = 2444,
+//                 .Delete_Question = 2458, .Replace_Partial_File = 2460, .Rows_After_End = 2461},
+//       .File = {.Root = "Receive_Frames", .Tables = {Receive_Table}},
+//       .File_Path = &shell::CAN_Rec_Frames_File};
+//
+//   class TFReceiveCAN : public TAccessTableForm {
+//   public:
+//       explicit TFReceiveCAN(plat::TComponent* AOwner) : TAccessTableForm(AOwner, Receive_CAN) {}
+//   protected:
+//       TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override {
+//           return Check_Table(Member().File.Tables[0], Tables[0], 0, Check_Receive_Row);
+//       }
+//   };
+//
+// The layout holds P_Title (L_SW_Code, L_SW_Desc), P_Button with the six
+// buttons (OK, Delete, Insert, Copy and Paste bound to Btn_OKClick,
+// Btn_DelRowClick, Btn_InsRowClick, Btn_CopyRowClick, Btn_PasteRowClick;
+// Cancel with ModalResult 2), optionally PageControl1 with one tab sheet
+// per table, and the grids named by the tables; OnCreate = FormCreate,
+// OnShow = FormShow. The columns, rows, colours, editors and grid events
+// come from the description, not from the layout.
+
+#include <string>
+#include <vector>
+
+#include "grid/ExtCGrid.h"
+#include "platform/ComCtrls.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "platform/Layout.h"
+#include "platform/StdCtrls.h"
+#include "protocols/AccessTable.h"
+
+namespace proto {
+
+struct TAccessMember {
+    const char* Class_Name = "";  // the window class; names its layout
+    int Client_Width = 1150;
+    int Client_Height = 337;
+    TAccessTexts Texts;
+    TAccessFile File;
+    std::string* File_Path = nullptr;  // the configuration's file path global
+    const char* Page_Control = "PageControl1";  // nullptr: one table, no pages
+};
+
+// The layout kinds the members use (the grid among them); safe to call again.
+void Register_Access_Table_Controls();
+
+class TAccessTableForm : public plat::TForm {
+public:
+    // Extra handlers: those a member's layout binds besides the family's.
+    TAccessTableForm(plat::TComponent* AOwner, const TAccessMember& Member,
+                     const plat::TLayoutHandlers& Extra_Handlers = {});
+    ~TAccessTableForm() override;
+
+    const TAccessMember& Member() const { return FMember; }
+
+    // Captions, hints, page captions, headers and hint lists in the
+    // language in force.
+    virtual void Set_Lang();
+    // The member's checks on the tables as they stand; shows the first fault
+    // in an error box and returns false, or returns true.
+    bool Controllo_dati();
+
+    // The tables' cells as the model (every row, every real column) and back.
+    std::vector<TTable> Grid_Tables() const;
+    void Put_Tables(const std::vector<TTable>& Tables);
+
+    // The table the row buttons act on: the one on the active page.
+    int Active_Table() const;
+    grid::TExtColumnGrid& Table_Grid(int Table) const { return *Grids[static_cast<size_t>(Table)]; }
+
+    plat::TPanel* P_Title;
+    plat::TLabel* L_SW_Code;
+    plat::TLabel* L_SW_Desc;
+    plat::TPanel* P_Button;
+    plat::TControl* Btn_OK;
+    plat::TControl* Btn_Cancel;
+    plat::TControl* Btn_DelRow;
+    plat::TControl* Btn_InsRow;
+    plat::TControl* Btn_CopyRow;
+    plat::TControl* Btn_PasteRow;
+    plat::TPageControl* PageControl1 = nullptr;
+    std::vector<plat::TTabSheet*> Pages;          // one per table when there are pages
+    std::vector<grid::TExtColumnGrid*> Grids;     // one per table, in file order
+    // Whether a row of that table was copied since the window was shown; a
+    // copy clears the other tables' flags, so a row never pastes across.
+    std::vector<bool> Do_Copy;
+    // Header hints: entry k is the hint of real column k + 1.
+    std::vector<std::vector<std::string>> Hints;
+    // Whether the file loaded cleanly at the last showing.
+    bool Loaded_Clean() const { return FLoaded_Clean; }
+
+protected:
+    // The member's rules, in its order (Check_Table per table); the default
+    // passes everything.
+    virtual TCheckOutcome Check_Tables(const std::vector<TTable>& Tables);
+    // After the tables were reset and before the file is read.
+    virtual void Show_Prepare() {}
+    // The cells as read from the file, before they reach the grids.
+    virtual void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report);
+    // The cells about to be written (a copy; the grids keep theirs).
+    virtual void Before_Save(std::vector<TTable>& Tables);
+    // After Delete was confirmed.
+    virtual void Delete_Row(int Table, int Row);
+    // Items of a position column, refilled at each showing.
+    virtual int Position_Count(int Table, int Col) const;
+
+    void FormCreate();
+    void FormShow();
+    void Btn_OKClick();
+    void Btn_DelRowClick();
+    void Btn_InsRowClick();
+    void Btn_CopyRowClick();
+    void Btn_PasteRowClick();
+
+private:
+    void Build_Tables();
+    void Bind_Grid_Events(int Table);
+    void Show_Columns(int Table);
+    void Refill_Position_Items(int Table);
+    bool Confirm(int Text);
+
+    const TAccessMember& FMember;
+    bool FLoaded_Clean = true;
+};
+
+}  // namespace proto
