@@ -3,6 +3,9 @@
 #include "app/GatewayWindows.h"
 #include "platform/Application.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/Set_PDO_Access.h"
+#include "protocols/Set_SDO_Client_Access.h"
+#include "protocols/Set_SDO_Server_Access.h"
 #include "protocols/SetAccess.h"
 #include "shell/About.h"
 #include "shell/NewProject.h"
@@ -54,9 +57,12 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFImportEDEFile", "FImportEDEFile"},
         {"TFBACnet_Eng_Unit", "FBACnet_Eng_Unit"},
         {"TFBACnetSlaveSetAccess", "FBACnetSlaveSetAccess"},
-        {"TFSet_PDO_Access", "FSet_PDO_Access"},
-        {"TFSet_SDO_Client_Access", "FSet_SDO_Client_Access"},
-        {"TFSet_SDO_Server_Access", "FSet_SDO_Server_Access"},
+        {"TFSet_PDO_Access", "FSet_PDO_Access", [] { Create(FSet_PDO_Access); },
+         [] { Show(FSet_PDO_Access); }, [] { Relabel(FSet_PDO_Access); }},
+        {"TFSet_SDO_Client_Access", "FSet_SDO_Client_Access", [] { Create(FSet_SDO_Client_Access); },
+         [] { Show(FSet_SDO_Client_Access); }, [] { Relabel(FSet_SDO_Client_Access); }},
+        {"TFSet_SDO_Server_Access", "FSet_SDO_Server_Access", [] { Create(FSet_SDO_Server_Access); },
+         [] { Show(FSet_SDO_Server_Access); }, [] { Relabel(FSet_SDO_Server_Access); }},
         {"TFDefOffset", "FDefOffset"},
         {"TFDNet", "FDNet"},
         {"TFDMXDefVal", "FDMXDefVal"},

@@ -9,6 +9,7 @@
 #include "gateway/ImageBuilder.h"
 #include "platform/Application.h"
 #include "platform/Layout.h"
+#include "protocols/EdsWriter.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -118,6 +119,10 @@ TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     SaveMIB = &LayoutComponent<TSaveDialog>(*this, "SaveMIB");
     for (const TButtonRow& row : Button_Rows)
         Buttons.push_back(&LayoutComponent<ctl::TFltButton>(*this, row.Name));
+    Write_EDS_File = [this](const std::string& FileName) {
+        std::string error;
+        if (!proto::Write_EDS_File(FileName, &error)) Report_Error(error);
+    };
 }
 
 ctl::TFltButton* TFVastrimoFirmWare::Button(const std::string& Name) const {

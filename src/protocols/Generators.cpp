@@ -3,11 +3,15 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "protocols/EdsWriter.h"
+
 namespace proto {
 
 const std::vector<TGeneratorKind>& Generator_Kinds() {
     // One row per generated file kind; each writer adds its own.
-    static const std::vector<TGeneratorKind> kinds = {};
+    static const std::vector<TGeneratorKind> kinds = {
+        {"eds", &Write_EDS_File},
+    };
     return kinds;
 }
 
