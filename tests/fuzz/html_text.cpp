@@ -14,8 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Accented letters decode without regard to case while a small-letter
     // entity of the same letter follows, as the grid always has, so with
     // accents only ASCII texts must come back unchanged.
+    const bool marker = ctl::PosNoCase("*amp;", value) != 0;
     const bool ascii = std::all_of(value.begin(), value.end(), [](char c) { return (c & 0x80) == 0; });
-    if (ctl::PosNoCase("*amp;", value) == 0)
+    const bool comesBack = !marker && ascii;  // through the escapes with accents
+    if (!marker)
         for (bool accents : {false, true})
             if (!accents || ascii)
                 FUZZ_REQUIRE(ctl::HtmlUnescape(ctl::HtmlEscape(value, accents), accents) == value, value);
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(ctl::SetHtmlControlValue(cell, "C1", value), cell);
     std::string read;
     FUZZ_REQUIRE(ctl::GetHtmlControlValue(cell, "C1", read), cell);
-    if (ascii) FUZZ_REQUIRE(read == value, cell);
+    if (comesBack) FUZZ_REQUIRE(read == value, cell);
     FUZZ_REQUIRE(ctl::NextEditControlId(cell, "") == "C1", cell);
 
     // The rest of the input is a cell text of its own.
@@ -46,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ctl::SetHtmlControlValue(copy, "C1", value)) {
         std::string again;
         FUZZ_REQUIRE(ctl::GetHtmlControlValue(copy, "C1", again), copy);
-        if (ascii) FUZZ_REQUIRE(again == value, copy);
+        if (comesBack) FUZZ_REQUIRE(again == value, copy);
     }
     return 0;
 }
