@@ -32,7 +32,7 @@ for name in "${names[@]}"; do
     failed+=("$name")
     echo "   FAILED: see $build/fuzz-$name.log and $artifacts"
   fi
-  grep -E "stat::number_of_executed_units|cov: " "$build/fuzz-$name.log" | tail -2 | sed 's/^/   /'
+  grep -aE "stat::number_of_executed_units|cov: " "$build/fuzz-$name.log" | tail -2 | sed 's/^/   /'
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Harnesses that failed: ${failed[*]}"
