@@ -110,6 +110,18 @@ TXmlNode TXmlNode::FindNode(std::string_view name) const {
     return {};
 }
 
+TXmlNode TXmlNode::FirstChild() const {
+    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element) return TXmlNode(child.internal_object());
+    return {};
+}
+
+TXmlNode TXmlNode::NextSibling() const {
+    for (pugi::xml_node next = ToPugi(node_).next_sibling(); next; next = next.next_sibling())
+        if (next.type() == pugi::node_element) return TXmlNode(next.internal_object());
+    return {};
+}
+
 TXmlNode TXmlNode::AddChild(std::string_view name) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return {};
@@ -140,6 +152,24 @@ void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
     pugi::xml_attribute attr = node.attribute(key.c_str());
     if (!attr) attr = node.append_attribute(key.c_str());
     attr.set_value(Str(value).c_str());
+}
+
+void TXmlNode::AppendAttribute(std::string_view name, std::string_view value) {
+    pugi::xml_node node = ToPugi(node_);
+    if (!node) return;
+    node.append_attribute(Str(name).c_str()).set_value(value.data(), value.size());
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> TXmlNode::Attributes() const {
+    std::vector<std::pair<std::string_view, std::string_view>> list;
+    Attributes(list);
+    return list;
+}
+
+void TXmlNode::Attributes(std::vector<std::pair<std::string_view, std::string_view>>& List) const {
+    List.clear();
+    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+        List.emplace_back(attr.name(), attr.value());
 }
 
 int TXmlNode::AttributeCount() const {

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace plat {
 
@@ -29,6 +31,10 @@ public:
     int ChildCount() const;
     TXmlNode Child(int index) const;              // null when out of range
     TXmlNode FindNode(std::string_view name) const;  // first child element of that name
+    // Element siblings in order, for walking long lists without counting
+    // from the start each time: FirstChild, then NextSibling until null.
+    TXmlNode FirstChild() const;
+    TXmlNode NextSibling() const;
     TXmlNode AddChild(std::string_view name);
 
     bool HasAttribute(std::string_view name) const;
@@ -36,6 +42,15 @@ public:
     bool GetAttribute(std::string_view name, std::string& value) const;
     std::string Attribute(std::string_view name, std::string_view def = "") const;
     void SetAttribute(std::string_view name, std::string_view value);
+    // Adds an attribute without looking for one of that name: for elements
+    // being built, whose attributes are all new.
+    void AppendAttribute(std::string_view name, std::string_view value);
+    // Every attribute's name and value in document order; the views stay
+    // valid while the document holds the element unchanged.
+    std::vector<std::pair<std::string_view, std::string_view>> Attributes() const;
+    // The same into List (emptied first), so a loop over many elements can
+    // reuse one list.
+    void Attributes(std::vector<std::pair<std::string_view, std::string_view>>& List) const;
     int AttributeCount() const;
     std::string AttributeName(int index) const;
 

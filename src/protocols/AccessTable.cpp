@@ -1,5 +1,6 @@
 #include "protocols/AccessTable.h"
 
+#include "base/Files.h"
 #include "base/StrUtils.h"
 #include "platform/XmlDom.h"
 #include "shell/Language.h"
@@ -111,25 +112,44 @@ public:
     }
 
     void Read_Rows(const plat::TXmlNode& Parent, const TTableDescription& Table, TTable& Rows, int& Loaded) {
-        const int count = Parent.ChildCount();
-        for (int i = 0; i < count; ++i) {
+        int i = 0;
+        std::vector<std::pair<std::string_view, std::string_view>> attributes;
+        for (plat::TXmlNode element = Parent.FirstChild(); !element.IsNull(); element = element.NextSibling(), ++i) {
             if (i >= static_cast<int>(Rows.size())) {
+                int count = i;
+                for (plat::TXmlNode more = element; !more.IsNull(); more = more.NextSibling()) ++count;
                 Fail(Where(Table) + "holds " + std::to_string(count) + " rows; the table has room for " +
                      std::to_string(Rows.size()) + ", the rest is not shown");
                 break;
             }
-            const plat::TXmlNode element = Parent.Child(i);
+            element.Attributes(attributes);
             TTableRow& row = Rows[static_cast<size_t>(i)];
+            // Files list the attributes in column order: each search starts
+            // where the last one matched, so a row is read in one pass.
+            size_t next = 0;
             for (size_t c = 1; c < Table.Columns.size(); ++c) {
                 const TTableColumn& column = Table.Columns[c];
                 if (column.Attribute == nullptr) {
                     row[c] = column.Default;
-                } else if (!element.GetAttribute(column.Attribute, row[c])) {
-                    if (column.Required)
-                        Fail(Where(Table) + "row " + std::to_string(i + 1) + " lacks the attribute \"" +
-                             column.Attribute + "\"");
-                    else
-                        row[c] = column.Default;
+                    continue;
+                }
+                const std::string_view name = column.Attribute;
+                size_t found = attributes.size();
+                for (size_t k = 0; k < attributes.size(); ++k) {
+                    const size_t at = (next + k) % attributes.size();
+                    if (attributes[at].first == name) {
+                        found = at;
+                        break;
+                    }
+                }
+                if (found < attributes.size()) {
+                    row[c].assign(attributes[found].second);
+                    next = found + 1;
+                } else if (column.Required) {
+                    Fail(Where(Table) + "row " + std::to_string(i + 1) + " lacks the attribute \"" +
+                         column.Attribute + "\"");
+                } else {
+                    row[c] = column.Default;
                 }
             }
             Loaded = i + 1;
@@ -209,45 +229,103 @@ TLoadReport Load_Access_File(const TAccessFile& File, const std::string& Path, s
 
 namespace {
 
-void Build_Document(const TAccessFile& File, const std::vector<TTable>& Tables, plat::TXmlDocument& Doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(Doc, File.Root);
-    for (size_t t = 0; t < File.Tables.size(); ++t) {
-        const TTableDescription& table = File.Tables[t];
-        plat::TXmlNode parent = table.Section ? root.AddChild(table.Section) : root;
-        if (t >= Tables.size()) continue;
-        const int used = Used_Rows(table, Tables[t]);
-        for (int r = 0; r < used; ++r) {
-            const TTableRow& row = Tables[t][static_cast<size_t>(r)];
-            plat::TXmlNode element = parent.AddChild(File.Row_Element);
-            for (size_t c = 1; c < table.Columns.size(); ++c)
-                if (table.Columns[c].Attribute)
-                    element.SetAttribute(table.Columns[c].Attribute, Cell(row, static_cast<int>(c)));
+// Attribute values escaped as the document writer escapes them, so a file
+// written here reads back, and compares, like one the XML document saved.
+void Put_Escaped(std::string& Out, std::string_view Text) {
+    for (const char ch : Text) {
+        switch (ch) {
+            case '&': Out += "&amp;"; break;
+            case '<': Out += "&lt;"; break;
+            case '"': Out += "&quot;"; break;
+            default:
+                if (const auto code = static_cast<unsigned char>(ch); code < 32) {
+                    // Always two digits, as the document writes them.
+                    Out += "&#";
+                    Out += static_cast<char>('0' + code / 10);
+                    Out += static_cast<char>('0' + code % 10);
+                    Out += ';';
+                } else {
+                    Out += ch;
+                }
         }
     }
+}
+
+void Put_Rows(std::string& Out, const TAccessFile& File, const TTableDescription& Table, const TTable& Rows,
+              std::string_view Indent) {
+    const int used = Used_Rows(Table, Rows);
+    for (int r = 0; r < used; ++r) {
+        const TTableRow& row = Rows[static_cast<size_t>(r)];
+        Out += Indent;
+        Out += '<';
+        Out += File.Row_Element;
+        for (size_t c = 1; c < Table.Columns.size(); ++c) {
+            if (!Table.Columns[c].Attribute) continue;
+            Out += ' ';
+            Out += Table.Columns[c].Attribute;
+            Out += "=\"";
+            Put_Escaped(Out, Cell(row, static_cast<int>(c)));
+            Out += '"';
+        }
+        Out += " />\n";
+    }
+}
+
+// An element with its children, or the empty element when it has none.
+template <class TBody>
+void Put_Element(std::string& Out, std::string_view Name, std::string_view Indent, bool Empty, TBody Body) {
+    Out += Indent;
+    Out += '<';
+    Out += Name;
+    if (Empty) {
+        Out += " />\n";
+        return;
+    }
+    Out += ">\n";
+    Body();
+    Out += Indent;
+    Out += "</";
+    Out += Name;
+    Out += ">\n";
 }
 
 }  // namespace
 
 std::string Access_To_Xml(const TAccessFile& File, const std::vector<TTable>& Tables) {
-    plat::TXmlDocument doc;
-    Build_Document(File, Tables, doc);
-    return doc.SaveToString();
+    std::string out;
+    out.reserve(4096);
+    const auto table_empty = [&](size_t t) { return t >= Tables.size() || Used_Rows(File.Tables[t], Tables[t]) == 0; };
+    bool root_empty = true;
+    for (size_t t = 0; t < File.Tables.size(); ++t)
+        if (File.Tables[t].Section || !table_empty(t)) root_empty = false;
+    Put_Element(out, File.Root, "", root_empty, [&] {
+        for (size_t t = 0; t < File.Tables.size(); ++t) {
+            const TTableDescription& table = File.Tables[t];
+            if (table.Section)
+                Put_Element(out, table.Section, "  ", table_empty(t),
+                            [&] { Put_Rows(out, File, table, Tables[t], "    "); });
+            else if (t < Tables.size())
+                Put_Rows(out, File, table, Tables[t], "  ");
+        }
+    });
+    out += "<!--";
+    out += shell::Project_XML_Version;
+    out += "-->\n";
+    return out;
 }
 
 bool Save_Access_File(const TAccessFile& File, const std::vector<TTable>& Tables, const std::string& Path,
                       std::string* Error) {
-    plat::TXmlDocument doc;
-    Build_Document(File, Tables, doc);
-    return doc.SaveToFile(Path, Error);
+    return base::WriteFileAtomic(Path, Access_To_Xml(File, Tables), Error);
 }
 
 // ---------------------------------------------------------------- checking
 
-int Cell_Number(const std::string& Text) {
+int Cell_Number(std::string_view Text) {
     return base::StrToIntDef(Text, -1);
 }
 
-bool In_Range(const std::string& Text, int Low, int High) {
+bool In_Range(std::string_view Text, int Low, int High) {
     const int value = Cell_Number(Text);
     return value >= Low && value <= High;
 }

@@ -13,24 +13,31 @@
 //   const TTableDescription Receive_Table = {
 //       .Grid = "ACG_CAN_Receive",
 //       .Section = nullptr,  // rows directly under the root
-//       .Columns = {
-//           Row_Number_Column(2408),
-//           {.Header = 2409, .Attribute = "Enable", .Editor = grid::edDataCheckBox, .Width = 50,
-//            .Group = cgEnable, .Init = "Y", .Required = false, .Default = "Y", .Hint = 2429},
-//           {.Header = 2410, .Attribute = "COBID", .Width = 80, .Group = cgAddress, .Required = false,
-//            .Hint = 2430},
-//           {.Header = 2414, .Attribute = "Byte1", .Editor = grid::edComboList, .Width = 50,
-//            .Group = cgPosition, .Required = false, .Hint = 2434, .Position_Items = 2000,
-//            .Position_None = true},
-//           ...},
+//       .Columns = {Row_Number_Column(2408),
+//                   Enable_Column(2409, 2429),
+//                   Text_Column(2410, "COBID", 80, cgAddress, 2430, /*Required*/ false),
+//                   List_Column(2411, "CAN_Type", {"2.0A (11 bits)", "2.0B (29 bits)"}, 100,
+//                               cgAddress, 2431, false),
+//                   {.Header = 2413, .Attribute = "TimeOut", .Width = 60, .Group = cgTiming,
+//                    .Required = false, .Default = "0", .Hint = 2433},
+//                   Position_Column(2414, "Byte1", 50, 2434, 2000, /*With_None*/ true, false),
+//                   ...},
 //       .Key_Column = 2,
-//       .Enable_Upper = true};
+//       .Enable_Upper = true,
+//       .Events = teDblClickCell | teKeyPress | teGridHint,
+//       .Clear_Other_Hints = true};
 //
 //   TRowFault Check_Receive_Row(const TTableRow& row) {
-//       if (!In_Range(row[4], 1, 8)) return Fault(2447);
+//       if (!In_Range(row[4], 1, 8)) return Fault(2447);                 // text only
+//       if (!In_Range(row[6], 0, 1999)) return Fault(2449, 1999, 2450);  // text, limit, text
 //       return {};
 //   }
-//   ... Check_Table(Receive_Table, table, 0, Check_Receive_Row) ...
+//   ... Check_Table(Receive_Table, tables[0], 0, Check_Receive_Row) ...
+//
+// A column without an Attribute is not stored and takes its Default on
+// every loaded row; Hidden columns are hidden at each showing (their cells
+// are still read, written and copied); a member whose checks depend on
+// shown columns asks its grid (IsHiddenColumn) in its Check_Tables.
 //
 // Column numbers are the grid's real column indexes (hidden columns count),
 // and a TTableRow holds every column, column 0 (the row number) included, so
@@ -185,8 +192,8 @@ bool Save_Access_File(const TAccessFile& File, const std::vector<TTable>& Tables
 
 // Numbers typed into cells: decimal, or hexadecimal after "$" or "0x"; any
 // other text, the empty one included, is -1.
-int Cell_Number(const std::string& Text);
-bool In_Range(const std::string& Text, int Low, int High);
+int Cell_Number(std::string_view Text);
+bool In_Range(std::string_view Text, int Low, int High);
 
 // A row check's verdict: passed, or the text of the rule that failed,
 // optionally followed by a limit and a further text.

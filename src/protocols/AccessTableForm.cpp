@@ -249,8 +249,12 @@ TCheckOutcome TAccessTableForm::Check_Tables(const std::vector<TTable>&) {
 bool TAccessTableForm::Controllo_dati() {
     const TCheckOutcome outcome = Check_Tables(Grid_Tables());
     if (outcome.Ok()) return true;
-    MessageDlg(Check_Message(FMember.Texts.Error_Row, outcome), mtError, mbOK);
+    MessageDlg(Check_Text(outcome), mtError, mbOK);
     return false;
+}
+
+std::string TAccessTableForm::Check_Text(const TCheckOutcome& Outcome) const {
+    return Check_Message(FMember.Texts.Error_Row, Outcome);
 }
 
 bool TAccessTableForm::Confirm(int Text) {

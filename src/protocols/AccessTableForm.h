@@ -119,14 +119,19 @@ protected:
     virtual void Delete_Row(int Table, int Row);
     // Items of a position column, refilled at each showing.
     virtual int Position_Count(int Table, int Col) const;
+    // The error box's text for a failed check; members whose messages are
+    // built another way (a format string) override it.
+    virtual std::string Check_Text(const TCheckOutcome& Outcome) const;
 
     void FormCreate();
     void FormShow();
     void Btn_OKClick();
-    void Btn_DelRowClick();
-    void Btn_InsRowClick();
-    void Btn_CopyRowClick();
-    void Btn_PasteRowClick();
+    // The row buttons; a member with its own rule for a button (a guard on
+    // the current row, say) overrides it.
+    virtual void Btn_DelRowClick();
+    virtual void Btn_InsRowClick();
+    virtual void Btn_CopyRowClick();
+    virtual void Btn_PasteRowClick();
 
 private:
     void Build_Tables();

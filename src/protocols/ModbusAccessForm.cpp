@@ -18,21 +18,13 @@ int TModbusAccessForm::Position_Count(int Table, int Col) const {
 }
 
 TCheckOutcome TModbusAccessForm::Check_Tables(const std::vector<TTable>& Tables) {
-    const TModbusTable* tables[2] = {&FRead, &FWrite};
-    const int bytes[2] = {NByte_IN, NByte_OUT};
-    for (int t = 0; t < 2; ++t) {
-        const TModbusTable& m = *tables[t];
-        grid::TExtColumnGrid& g = Table_Grid(t);
-        const TModbusRules rules{
-            .Data_Bytes = bytes[t],
-            .Position_Checked = !m.Position_When_Shown || !g.IsHiddenColumn(m.Columns.Position),
-            .Topic_Checked = m.Columns.Topic >= 0 && !g.IsHiddenColumn(m.Columns.Topic)};
-        const TCheckOutcome outcome =
-            Check_Table(Member().File.Tables[static_cast<size_t>(t)], Tables[static_cast<size_t>(t)], t,
-                        [&](const TTableRow& row) { return Check_Modbus_Row(row, m, rules); });
-        if (!outcome.Ok()) return outcome;
-    }
-    return {};
+    grid::TExtColumnGrid& read = Table_Grid(0);
+    const TModbusRules readRules{
+        .Data_Bytes = NByte_IN,
+        .Position_Checked = !FRead.Position_When_Shown || !read.IsHiddenColumn(FRead.Columns.Position),
+        .Topic_Checked = FRead.Columns.Topic >= 0 && !read.IsHiddenColumn(FRead.Columns.Topic)};
+    const TModbusRules writeRules{.Data_Bytes = NByte_OUT};
+    return Check_Modbus_Tables(Member().File, Tables, FRead, readRules, FWrite, writeRules);
 }
 
 }  // namespace proto

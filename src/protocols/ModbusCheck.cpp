@@ -6,18 +6,14 @@ namespace proto {
 
 bool Check_IP_Address(const std::string& IP_Address) {
     if (IP_Address.empty()) return true;
-    std::vector<std::string> parts;
+    const std::string_view text = IP_Address;
     size_t start = 0;
     for (int i = 0; i < 3; ++i) {
-        const size_t dot = IP_Address.find('.', start);
-        if (dot == std::string::npos) return true;
-        parts.push_back(IP_Address.substr(start, dot - start));
+        const size_t dot = text.find('.', start);
+        if (dot == std::string_view::npos || !In_Range(text.substr(start, dot - start), 0, 255)) return true;
         start = dot + 1;
     }
-    parts.push_back(IP_Address.substr(start));
-    for (const std::string& p : parts)
-        if (!In_Range(p, 0, 255)) return true;
-    return false;
+    return !In_Range(text.substr(start), 0, 255);
 }
 
 const std::vector<std::string>& Modbus_Read_Types() {
@@ -74,6 +70,17 @@ TRowFault Check_Modbus_Row(const TTableRow& Row, const TModbusTable& Table, cons
     }
     if (Rules.Topic_Checked && Cols.Topic >= 0 && base::Trim(cell(Cols.Topic)).empty()) return Fault(Texts.Topic);
     return {};
+}
+
+TCheckOutcome Check_Modbus_Tables(const TAccessFile& File, const std::vector<TTable>& Tables,
+                                  const TModbusTable& Read, const TModbusRules& Read_Rules,
+                                  const TModbusTable& Write, const TModbusRules& Write_Rules) {
+    const TCheckOutcome outcome = Check_Table(File.Tables[0], Tables[0], 0, [&](const TTableRow& row) {
+        return Check_Modbus_Row(row, Read, Read_Rules);
+    });
+    if (!outcome.Ok()) return outcome;
+    return Check_Table(File.Tables[1], Tables[1], 1,
+                       [&](const TTableRow& row) { return Check_Modbus_Row(row, Write, Write_Rules); });
 }
 
 int Get_Index_From_Topic(const std::vector<std::string>& List, const std::string& Topic) {

@@ -77,6 +77,13 @@ bool Check_IP_Address(const std::string& IP_Address);
 
 TRowFault Check_Modbus_Row(const TTableRow& Row, const TModbusTable& Table, const TModbusRules& Rules);
 
+// Both tables of a window, read (table 0) first: the first fault of the
+// first failing row. Read_Rules.Position_Checked and Topic_Checked follow
+// the read grid's shown columns.
+TCheckOutcome Check_Modbus_Tables(const TAccessFile& File, const std::vector<TTable>& Tables,
+                                  const TModbusTable& Read, const TModbusRules& Read_Rules,
+                                  const TModbusTable& Write, const TModbusRules& Write_Rules);
+
 // The topic list helpers both windows carry; nothing fills the list, so the
 // topic columns stay hidden and the files hold -1 or nothing.
 int Get_Index_From_Topic(const std::vector<std::string>& List, const std::string& Topic);

@@ -58,7 +58,9 @@ const TTableDescription Write_Table = {
     .Key_Column = 2,
     .Events = teClickCell | teDblClickCell | teKeyPress | teGridHint};
 
-const TModbusTable Read_Rules = {
+}  // namespace
+
+const TModbusTable Modbus_TCP_Read_Rules = {
     .Columns = {.IP_Address = 2, .Port = 3, .Slave_ID = 4, .Type = 5, .Address = 6, .NPoint = 7,
                 .Poll_Time = 8, .Max_Error = 9, .Position = 10, .Start_Bit = 11, .Topic = Read_Topic},
     .Texts = {.IP_Address = 1839, .Port = 1840, .Slave_ID = 1841, .Type = 1842, .Address = 1843,
@@ -70,7 +72,7 @@ const TModbusTable Read_Rules = {
     .Poll_Min = 1,
     .Position_When_Shown = true};
 
-const TModbusTable Write_Rules = {
+const TModbusTable Modbus_TCP_Write_Rules = {
     .Columns = {.IP_Address = 2, .Port = 3, .Slave_ID = 4, .Type = 5, .Address = 6, .NPoint = 7,
                 .Poll_Time = 8, .Max_Error = 11, .Position = 12, .Start_Bit = 13},
     .Texts = {.IP_Address = 1850, .Port = 1851, .Slave_ID = 1852, .Type = 1853, .Address = 1854,
@@ -81,8 +83,6 @@ const TModbusTable Write_Rules = {
     .Register_Points = 123,
     .Poll_Min = 0,
     .Position_When_Shown = false};
-
-}  // namespace
 
 const TAccessMember Modbus_TCP_Member = {
     .Class_Name = "TFModbus_TCP_Master_Set_Access",
@@ -101,7 +101,7 @@ const TAccessMember Modbus_TCP_Member = {
     .File_Path = &shell::ModbusTCPM_SetAccess_File};
 
 TFModbus_TCP_Master_Set_Access::TFModbus_TCP_Master_Set_Access(plat::TComponent* AOwner)
-    : TModbusAccessForm(AOwner, Modbus_TCP_Member, Read_Rules, Write_Rules) {}
+    : TModbusAccessForm(AOwner, Modbus_TCP_Member, Modbus_TCP_Read_Rules, Modbus_TCP_Write_Rules) {}
 
 TFModbus_TCP_Master_Set_Access::~TFModbus_TCP_Master_Set_Access() {
     if (FModbus_TCP_Master_Set_Access == this) FModbus_TCP_Master_Set_Access = nullptr;

@@ -11,6 +11,9 @@
 namespace proto {
 
 extern const TAccessMember Modbus_TCP_Member;
+// The rules of its read and write tables.
+extern const TModbusTable Modbus_TCP_Read_Rules;
+extern const TModbusTable Modbus_TCP_Write_Rules;
 
 class TFModbus_TCP_Master_Set_Access : public TModbusAccessForm {
 public:

@@ -54,7 +54,9 @@ const TTableDescription Write_Table = {
                 Text_Column(1741, "Mnemonic", 113, cgMnemonic, 1767)},
     .Events = teClickCell | teDblClickCell | teKeyPress | teGridHint};
 
-const TModbusTable Read_Rules = {
+}  // namespace
+
+const TModbusTable Modbus_RTU_Read_Rules = {
     .Columns = {.Slave_ID = 2, .Type = 3, .Address = 4, .NPoint = 5, .Poll_Time = 6, .Max_Error = 7,
                 .Position = 8, .Start_Bit = 9, .Topic = Read_Topic},
     .Texts = {.Slave_ID = 1769, .Type = 1770, .Address = 1771, .NPoint = 1772, .Poll_Time = 1773,
@@ -65,7 +67,7 @@ const TModbusTable Read_Rules = {
     .Poll_Min = 1,
     .Position_When_Shown = true};
 
-const TModbusTable Write_Rules = {
+const TModbusTable Modbus_RTU_Write_Rules = {
     .Columns = {.Slave_ID = 2, .Type = 3, .Address = 4, .NPoint = 5, .Poll_Time = 6, .Max_Error = 9,
                 .Position = 10, .Start_Bit = 11},
     .Texts = {.Slave_ID = 1779, .Type = 1780, .Address = 1781, .NPoint = 1782, .Poll_Time = 1783,
@@ -75,8 +77,6 @@ const TModbusTable Write_Rules = {
     .Register_Points = 123,
     .Poll_Min = 0,
     .Position_When_Shown = false};
-
-}  // namespace
 
 const TAccessMember Modbus_RTU_Member = {
     .Class_Name = "TFSetAccess",
@@ -93,7 +93,7 @@ const TAccessMember Modbus_RTU_Member = {
     .File = {.Root = "EtherNetIP_to_Modbus", .Tables = {Read_Table, Write_Table}},
     .File_Path = &shell::ModbusM_SetAccess_File};
 
-TFSetAccess::TFSetAccess(plat::TComponent* AOwner) : TModbusAccessForm(AOwner, Modbus_RTU_Member, Read_Rules, Write_Rules) {
+TFSetAccess::TFSetAccess(plat::TComponent* AOwner) : TModbusAccessForm(AOwner, Modbus_RTU_Member, Modbus_RTU_Read_Rules, Modbus_RTU_Write_Rules) {
     grid::TExtColumnGrid& read = Table_Grid(0);
     read.OnComboChange = [this, &read](plat::TObject*, int ACol, int ARow, int AItemIndex, const std::string&) {
         if (read.RealColIndex(ACol) == Read_Topic && ARow >= 1 && ARow <= static_cast<int>(ComboItem_Topic.size()))

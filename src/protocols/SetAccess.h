@@ -12,6 +12,9 @@
 namespace proto {
 
 extern const TAccessMember Modbus_RTU_Member;
+// The rules of its read and write tables.
+extern const TModbusTable Modbus_RTU_Read_Rules;
+extern const TModbusTable Modbus_RTU_Write_Rules;
 
 class TFSetAccess : public TModbusAccessForm {
 public:

@@ -11,6 +11,7 @@
 #include "MainWindowFixture.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
+#include "shell/Language.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
@@ -45,6 +46,19 @@ TEST_F(ProtocolButtons, HiddenModbusButtonOpensTheModbusTCPWindow) {
     main->Btn_Click(main->Button("Btn_Modbus_Set_Access"));
     EXPECT_EQ(shown, modbusTCP->Name());
     EXPECT_TRUE(ui.Boxes().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProtocolButtons, LanguageChangeRelabelsTheProtocolWindows) {
+    Start("modbus_language");
+    shell::Lang_Texts.SetString(1700, "Modbus RTU");
+    shell::Lang_Texts.SetString(1808, "Nr");
+    main->Change_Language();
+    EXPECT_EQ(modbusRTU->Caption(), "Modbus RTU");
+    EXPECT_EQ(modbusTCP->Table_Grid(0).Columns().Items(0).Header(), "Nr");
 }
 
 }  // namespace

@@ -347,3 +347,31 @@ TEST(XmlDomRead, StringErrorStartsWithPosition) {
     EXPECT_FALSE(doc.LoadFromString("<a>\n</b>", &error));
     EXPECT_EQ(error.rfind("line 2, column", 0), 0u) << error;
 }
+
+namespace {
+
+// Walking siblings meets the elements only, in order; the attribute list
+// gives names and values in document order.
+TEST(XmlDomRead, SiblingWalkAndAttributeList) {
+    TXmlDocument doc;
+    ASSERT_TRUE(doc.LoadFromString("<r>text<a x=\"1\" y=\"\"/><!-- c --><b/> more <c/></r>"));
+    std::string names;
+    for (TXmlNode n = doc.Root().FirstChild(); !n.IsNull(); n = n.NextSibling()) names += n.Name();
+    EXPECT_EQ(names, "abc");
+    EXPECT_TRUE(doc.Root().FirstChild().FirstChild().IsNull());
+    using TList = std::vector<std::pair<std::string_view, std::string_view>>;
+    EXPECT_EQ(doc.Root().FirstChild().Attributes(), (TList{{"x", "1"}, {"y", ""}}));
+    TList reused = {{"old", "entry"}};
+    doc.Root().FirstChild().NextSibling().Attributes(reused);
+    EXPECT_TRUE(reused.empty());
+}
+
+TEST(XmlDomWrite, AppendedAttributesKeepTheirOrder) {
+    TXmlDocument doc;
+    TXmlNode row = doc.AddRoot("r").AddChild("row");
+    row.AppendAttribute("b", "2");
+    row.AppendAttribute("a", std::string_view("1\0x", 1));
+    EXPECT_EQ(doc.SaveToString(), "<r>\n  <row b=\"2\" a=\"1\" />\n</r>\n");
+}
+
+}  // namespace

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/XmlDom.h"
 #include "shell/Language.h"
+#include "shell/ProjectXmlFile.h"
 
 namespace {
 
@@ -198,6 +200,54 @@ TEST_F(CheckWalk, MessageJoinsPrefixRowTextLimitAndTail) {
     EXPECT_EQ(Check_Message(1768, TCheckOutcome{1, 3, Fault(1779, 7, 1702)}),
               "Error row 3!! [Modbus Write] Slave ID must be between 1 and 2477OK");
     EXPECT_EQ(Check_Message(1768, TCheckOutcome{}), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The same file built through the XML document, as every other window
+// writes its file: the writer's text must be what the document saves.
+std::string Through_Document(const TAccessFile& file, const std::vector<TTable>& tables) {
+    plat::TXmlDocument doc;
+    plat::TXmlNode root = shell::Begin_Project_XML(doc, file.Root);
+    for (size_t t = 0; t < file.Tables.size(); ++t) {
+        const TTableDescription& d = file.Tables[t];
+        plat::TXmlNode parent = d.Section ? root.AddChild(d.Section) : root;
+        for (int r = 0; r < Used_Rows(d, tables[t]); ++r) {
+            plat::TXmlNode row = parent.AddChild("row");
+            for (size_t c = 1; c < d.Columns.size(); ++c)
+                if (d.Columns[c].Attribute) row.SetAttribute(d.Columns[c].Attribute, tables[t][r][c]);
+        }
+    }
+    return doc.SaveToString();
+}
+
+TEST(AccessTable, WriterTextIsWhatTheXmlDocumentSaves) {
+    std::string every_byte;
+    for (int b = 1; b < 256; ++b) every_byte += static_cast<char>(b);
+    const struct {
+        const char* name;
+        const TAccessFile* file;
+        std::vector<std::vector<TTableRow>> rows;  // first rows of each table
+    } cases[] = {
+        // Column 4 is not stored: it reads back as its default.
+        {"every byte", &Two_Sections, {{{"1", "Y", "k", "N", "N", every_byte}}, {}}},
+        {"markup and blanks", &Two_Sections,
+         {{{"1", "Y", " <a href=\"x\">&amp;</a> ", "Y", "N", "\r\n\t"}}, {{"1", "N", "'quoted'", "", "N", ""}}}},
+        {"no rows", &Two_Sections, {{}, {}}},
+        {"rows under the root", &Under_Root, {{{"1", "t", "n"}, {"2", "u", ""}}}},
+        {"empty root", &Under_Root, {{}}},
+    };
+    for (const auto& c : cases) {
+        std::vector<TTable> tables = Reset_Tables(*c.file);
+        for (size_t t = 0; t < c.rows.size(); ++t)
+            for (size_t r = 0; r < c.rows[t].size(); ++r) tables[t][r] = c.rows[t][r];
+        EXPECT_EQ(Access_To_Xml(*c.file, tables), Through_Document(*c.file, tables)) << c.name;
+        std::vector<TTable> back = Reset_Tables(*c.file);
+        EXPECT_TRUE(Read_Access_Xml(*c.file, Access_To_Xml(*c.file, tables), back).Clean()) << c.name;
+        EXPECT_EQ(back, tables) << c.name;
+    }
 }
 
 }  // namespace

@@ -305,3 +305,26 @@ TEST_F(ModbusRTUWindow, ScreenshotWithTypedRows) {
 }
 
 }  // namespace
+
+namespace {
+
+// A save that cannot be made (the configuration folder is gone) is reported;
+// the window stays open with the user's rows, so nothing typed is lost.
+TEST_F(ModbusTCPWindow, FailedSaveKeepsTheWindowAndItsRows) {
+    test::TScriptedUi ui;
+    bool stayedOpen = false;
+    Open(ui, [&] {
+        SetRows(1, {{1, {{2, "1.2.3.4"}, {3, "502"}, {4, "1"}, {5, "Coil Status"}, {6, "0"}, {7, "1"}, {8, "0"},
+                         {11, "0"}, {12, "0"}, {13, "0"}}}});
+        std::filesystem::remove_all(shell::Conf_Path);
+        test::ClickAt(*dlg->Btn_OK);
+        stayedOpen = dlg->ModalResult() == mrNone;
+        EXPECT_EQ(Grid(1).Cells(2, 1), "1.2.3.4");
+    });
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_NE(ui.Boxes()[0].Text.find("ModbusTCPM_SetAccess.xml"), std::string::npos) << ui.Boxes()[0].Text;
+    EXPECT_TRUE(stayedOpen);
+}
+
+}  // namespace
