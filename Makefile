@@ -1,12 +1,14 @@
 # make run   - install what is missing, build and start the program
 # make test  - install what is missing, build with sanitizers and run all tests
 # make bench - build and run the benchmarks (release build)
+# make fuzz  - install clang, build the fuzz harnesses and run each for FUZZ_SECONDS
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_DIR ?= $(HOME)/.cache/ccache
 
-.PHONY: setup build run test bench clean
+.PHONY: setup build run test bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -30,6 +32,13 @@ bench: setup
 	cmake --build build/bench -j $(JOBS)
 	for b in build/bench/bench/*; do if [ -f "$$b" ] && [ -x "$$b" ]; then \
 	  QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" --benchmark_min_time=0.2 || exit 1; fi; done
+
+fuzz:
+	@bash scripts/setup.sh fuzz
+	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVASTRIMO_TESTS=OFF -DVASTRIMO_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build/fuzz -j $(JOBS)
+	bash scripts/run-fuzz.sh build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

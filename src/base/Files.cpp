@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace base {
 
@@ -79,6 +82,91 @@ std::vector<std::string> ListEntries(const std::string& folder, bool wantFolders
     closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// True for a process that still runs (or that we may not signal).
+bool ProcessAlive(long pid) {
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max()) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+// The pid in ".NAME.<pid>.<n>.tmp", or 0 when entry is no such name.
+long TemporaryOwner(std::string_view entry, std::string_view name) {
+    const std::string head = "." + std::string(name) + ".";
+    const std::string_view tail = ".tmp";
+    if (entry.size() <= head.size() + tail.size() || entry.substr(0, head.size()) != head ||
+        entry.substr(entry.size() - tail.size()) != tail)
+        return 0;
+    const std::string_view middle = entry.substr(head.size(), entry.size() - head.size() - tail.size());
+    const size_t dot = middle.find('.');
+    if (dot == 0 || dot == std::string_view::npos || dot + 1 == middle.size() || dot > 9) return 0;
+    auto digits = [](std::string_view d) { return d.find_first_not_of("0123456789") == std::string_view::npos; };
+    if (!digits(middle.substr(0, dot)) || !digits(middle.substr(dot + 1))) return 0;
+    return std::stol(std::string(middle.substr(0, dot)));
+}
+
+// Removes a file, or a folder with everything in it; links are removed,
+// never followed.
+void RemoveTree(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return;
+    if (S_ISDIR(st.st_mode)) {
+        if (DIR* dir = opendir(path.c_str())) {
+            std::vector<std::string> names;
+            while (dirent* e = readdir(dir))
+                if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
+            closedir(dir);
+            for (const std::string& n : names) RemoveTree(JoinPath(path, n));
+        }
+        ::rmdir(path.c_str());
+    } else {
+        ::unlink(path.c_str());
+    }
+}
+
+// A save killed half-way leaves its temporary file (or folder) behind; the
+// next save of the same target clears those whose process is gone.
+void RemoveStaleTemporaries(const std::string& dir, std::string_view name) {
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return;
+    std::vector<std::string> stale;
+    while (dirent* e = readdir(d)) {
+        const long owner = TemporaryOwner(e->d_name, name);
+        if (owner != 0 && owner != ::getpid() && !ProcessAlive(owner)) stale.push_back(e->d_name);
+    }
+    closedir(d);
+    for (const std::string& n : stale) RemoveTree(dir + n);
+}
+
+std::string TemporaryName(const std::string& dir, std::string_view name) {
+    static std::atomic<unsigned> counter{0};
+    return dir + "." + std::string(name) + "." + std::to_string(::getpid()) + "." +
+           std::to_string(counter.fetch_add(1)) + ".tmp";
+}
+
+// A target a save must not replace: read-only to its owner's eyes (root
+// could write it regardless), or present but no regular file.
+bool RefusedTarget(const std::string& path, std::string* error) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return false;
+    if (S_ISLNK(st.st_mode) && stat(path.c_str(), &st) != 0) return false;
+    if (S_ISDIR(st.st_mode)) {
+        SetError(error, OsError("Cannot replace", path, EISDIR));
+        return true;
+    }
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0) {
+        SetError(error, "Cannot replace \"" + path + "\": the file is read-only");
+        return true;
+    }
+    return false;
+}
+
+void SyncFolder(const std::string& dir) {
+    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -284,14 +372,14 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
         return false;
     }
     const std::string dir = ExtractFilePath(path);
+    if (RefusedTarget(path, error)) return false;
+    RemoveStaleTemporaries(dir, ExtractFileName(path));
     // The temporary file is created with the usual permissions (the umask
     // applies), then given those of the file it replaces, if any.
-    static std::atomic<unsigned> counter{0};
     std::string tmp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tmp = dir + "." + ExtractFileName(path) + "." + std::to_string(::getpid()) + "." +
-              std::to_string(counter.fetch_add(1)) + ".tmp";
+        tmp = TemporaryName(dir, ExtractFileName(path));
         fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
@@ -322,11 +410,174 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::strin
         return false;
     }
     // Make the rename itself durable; a failure here loses nothing already written.
-    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
+    SyncFolder(dir);
+    return true;
+}
+
+namespace {
+
+// Writes bytes as a new file at path (which must not exist) with the given
+// mode, flushed to disk.
+bool WriteNewFile(const std::string& path, std::string_view bytes, mode_t mode, int& err) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        err = errno;
+        return false;
     }
+    bool ok = (mode == 0 || ::fchmod(fd, mode) == 0) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    if (!ok) err = errno;
+    if (::close(fd) != 0 && ok) {
+        err = errno;
+        ok = false;
+    }
+    return ok;
+}
+
+// Copies the entry from into to (which does not exist yet): files as hard
+// links (or copies where linking fails), folders entry by entry, links as
+// links.
+bool CloneEntry(const std::string& from, const std::string& to, int& err) {
+    struct stat st;
+    if (lstat(from.c_str(), &st) != 0) {
+        err = errno;
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        if (::mkdir(to.c_str(), st.st_mode & 07777) != 0) {
+            err = errno;
+            return false;
+        }
+        DIR* dir = opendir(from.c_str());
+        if (!dir) {
+            err = errno;
+            return false;
+        }
+        std::vector<std::string> names;
+        while (dirent* e = readdir(dir))
+            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) names.push_back(e->d_name);
+        closedir(dir);
+        for (const std::string& n : names)
+            if (!CloneEntry(JoinPath(from, n), JoinPath(to, n), err)) return false;
+        return true;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(from.c_str(), target.data(), target.size());
+        if (n < 0) {
+            err = errno;
+            return false;
+        }
+        target.resize(static_cast<size_t>(n));
+        if (::symlink(target.c_str(), to.c_str()) != 0) {
+            err = errno;
+            return false;
+        }
+        return true;
+    }
+    if (::link(from.c_str(), to.c_str()) == 0) return true;
+    std::string bytes;
+    if (!ReadFileBytes(from, bytes)) {
+        err = EIO;
+        return false;
+    }
+    return WriteNewFile(to, bytes, st.st_mode & 07777, err);
+}
+
+// Puts the complete new folder in the old one's place in one step; where the
+// file system cannot exchange two names, the old folder is moved aside
+// first, so a reader finds no folder for a moment but never a mixed one.
+bool SwapFolder(const std::string& fresh, const std::string& folder, const std::string& aside, int& err) {
+    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, folder.c_str(), RENAME_EXCHANGE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) {
+        err = errno;
+        return false;
+    }
+    if (::rename(folder.c_str(), aside.c_str()) != 0) {
+        err = errno;
+        return false;
+    }
+    if (::rename(fresh.c_str(), folder.c_str()) != 0) {
+        err = errno;
+        ::rename(aside.c_str(), folder.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFolderAtomic(const std::string& folderPath, const std::vector<TFolderFile>& files, std::string* error) {
+    const std::string folder = ExcludeTrailingPathDelimiter(NativePath(folderPath));
+    const std::string name = ExtractFileName(folder);
+    if (folder.empty() || name.empty() || name == "." || name == "..") {
+        SetError(error, OsError("Cannot replace the folder", folderPath, EINVAL));
+        return false;
+    }
+    const std::string parent = ExtractFilePath(folder);
+    struct stat st;
+    const bool exists = lstat(folder.c_str(), &st) == 0;
+    if (exists && !S_ISDIR(st.st_mode)) {
+        SetError(error, OsError("Cannot replace the folder", folder, ENOTDIR));
+        return false;
+    }
+    for (const TFolderFile& f : files) {
+        if (f.name.empty() || f.name.find('/') != std::string::npos || f.name == "." || f.name == "..") {
+            SetError(error, OsError("Cannot write", JoinPath(folder, f.name), EINVAL));
+            return false;
+        }
+        if (exists && RefusedTarget(JoinPath(folder, f.name), error)) return false;
+    }
+    RemoveStaleTemporaries(parent, name);
+
+    const std::string fresh = TemporaryName(parent, name);
+    int err = 0;
+    if (::mkdir(fresh.c_str(), exists ? (st.st_mode & 07777) : 0777) != 0) {
+        SetError(error, OsError("Cannot create a temporary folder beside", folder, errno));
+        return false;
+    }
+    auto fail = [&](const std::string& what, const std::string& where) {
+        RemoveTree(fresh);
+        SetError(error, OsError(what, where, err));
+        return false;
+    };
+    for (const TFolderFile& f : files) {
+        const std::string old = JoinPath(folder, f.name);
+        struct stat fst;
+        const mode_t mode = exists && stat(old.c_str(), &fst) == 0 ? (fst.st_mode & 07777) : 0;
+        if (!WriteNewFile(JoinPath(fresh, f.name), f.bytes, mode, err)) return fail("Cannot write", old);
+    }
+    if (exists) {
+        DIR* dir = opendir(folder.c_str());
+        if (!dir) {
+            err = errno;
+            return fail("Cannot read the folder", folder);
+        }
+        std::vector<std::string> others;
+        while (dirent* e = readdir(dir)) {
+            const std::string n = e->d_name;
+            if (n == "." || n == "..") continue;
+            bool written = false;
+            for (const TFolderFile& f : files) written = written || f.name == n;
+            if (!written) others.push_back(n);
+        }
+        closedir(dir);
+        for (const std::string& n : others)
+            if (!CloneEntry(JoinPath(folder, n), JoinPath(fresh, n), err)) return fail("Cannot keep", JoinPath(folder, n));
+    }
+    SyncFolder(fresh);
+    if (!exists) {
+        if (::rename(fresh.c_str(), folder.c_str()) != 0) {
+            err = errno;
+            return fail("Cannot create the folder", folder);
+        }
+    } else {
+        const std::string aside = TemporaryName(parent, name);
+        if (!SwapFolder(fresh, folder, aside, err)) return fail("Cannot replace the folder", folder);
+        // The exchange left the old folder under the temporary name.
+        RemoveTree(fresh);
+        RemoveTree(aside);
+    }
+    SyncFolder(parent);
     return true;
 }
 

@@ -43,6 +43,25 @@ bool MatchesMask(std::string_view name, std::string_view mask);
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string* error = nullptr);
 // Writes to a temporary file in the same folder, flushes it, then renames it
 // over the target: the old file stays intact until the new one is complete.
+// A read-only target is refused, not replaced. Temporary files that killed
+// saves of the same target left behind (".NAME.<pid>.<n>.tmp" of a process
+// that no longer runs) are removed first.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+// One file that WriteFolderAtomic writes: a plain name inside the folder.
+struct TFolderFile {
+    std::string name;
+    std::string bytes;
+};
+
+// Replaces files of folder together, for a reader that must never see some
+// of them new and others old: they are written into a new folder beside it
+// with the folder's other entries carried over, and the new folder then
+// takes the old one's place in a single exchange, so a crash at any point
+// leaves either every old file or every new one. The folder is created when
+// missing; a folder that is a symbolic link, and a target that is read-only
+// or no regular file, are refused with nothing changed.
+bool WriteFolderAtomic(const std::string& folder, const std::vector<TFolderFile>& files,
+                       std::string* error = nullptr);
 
 }  // namespace base

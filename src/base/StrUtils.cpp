@@ -474,6 +474,33 @@ std::string Format(const char* fmt, ...) {
     return out;
 }
 
+bool IsFloatFormat(std::string_view fmt) {
+    int directives = 0;
+    for (size_t i = 0; i < fmt.size(); ++i) {
+        if (fmt[i] != '%') continue;
+        if (++i < fmt.size() && fmt[i] == '%') continue;
+        while (i < fmt.size() && std::strchr("-+ #0'", fmt[i]) && fmt[i] != '\0') ++i;
+        auto digits = [&] {
+            const size_t from = i;
+            while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9') ++i;
+            return i - from <= 3;
+        };
+        if (!digits()) return false;
+        if (i < fmt.size() && fmt[i] == '.') {
+            ++i;
+            if (!digits()) return false;
+        }
+        if (i >= fmt.size() || !std::strchr("fFeEgGaA", fmt[i]) || fmt[i] == '\0') return false;
+        ++directives;
+    }
+    return directives == 1;
+}
+
+std::string FormatFloat(std::string_view fmt, double value) {
+    const std::string f = IsFloatFormat(fmt) ? std::string(fmt) : std::string("%g");
+    return Format(f.c_str(), value);
+}
+
 std::string JsonEscape(std::string_view s) {
     std::string out;
     out.reserve(s.size());

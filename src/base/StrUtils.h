@@ -74,6 +74,15 @@ std::string FloatToStrF(double value, int decimals);
 // Texts from the language table carry such placeholders.
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
+// A number format a user or a file supplies (a grid column's FloatFormat):
+// any text with exactly one floating-point directive ("%f", "%e", "%g", "%a"
+// or their capitals, with flags, a width and a precision of at most three
+// digits each) and "%%" for a percent sign. Anything else would make the
+// formatter read arguments that were never passed.
+bool IsFloatFormat(std::string_view fmt);
+// value formatted with fmt, or with "%g" when fmt is no float format.
+std::string FormatFloat(std::string_view fmt, double value);
+
 // Escapes for JSON string content: quote, backslash and control characters.
 std::string JsonEscape(std::string_view s);
 

@@ -19,6 +19,14 @@ namespace {
 TColor gHighlightColor = 0xFF00000Du;
 TColor gHighlightTextColor = 0xFF00000Eu;
 
+// Sizes, offsets and angles written in a cell text. The text may come from
+// a file or a device name, and the layout adds and scales these numbers in
+// int, so they are held to a range no cell comes near.
+constexpr int Max_Html_Extent = 100000;
+constexpr int Max_Html_Degrees = 3600;
+
+int ClampExtent(int value) { return std::clamp(value, -Max_Html_Extent, Max_Html_Extent); }
+
 int HexPairToInt(const std::string& s) {
     if (s.size() < 2) return 0;
     auto digit = [](char c) { return static_cast<unsigned char>(c) < 'A' ? c - 48 : c - 55; };
@@ -622,7 +630,7 @@ TTagOutcome TRenderer::Tag(const std::string& tag, const TRect& lineRect, int te
             c_.Brush().SetColor(ValueColor(v));
         }
         if (Attr(up, tag, "SIZE", v) && !v.empty()) {
-            const int size = IntOfText(v);
+            const int size = std::clamp(IntOfText(v), -Max_Html_Extent, Max_Html_Extent);
             static const int sizes[] = {8, 10, 12, 14, 16};
             c_.Font().SetSize(size >= 1 && size <= 5 ? sizes[size - 1] : size);
         }
@@ -660,7 +668,7 @@ TTagOutcome TRenderer::Tag(const std::string& tag, const TRect& lineRect, int te
         }
         if (c2 == 'N') {
             int x = 0;
-            if (Attr(up, tag, "X=", v) && base::TryStrToInt(v, x) && x > m.lineWidth) {
+            if (Attr(up, tag, "X=", v) && base::TryStrToInt(v, x) && (x = ClampExtent(x)) > m.lineWidth) {
                 m.lineWidth = x;
                 curLeft_ = rect_.Left + x;
             }
@@ -694,7 +702,7 @@ TTagOutcome TRenderer::Tag(const std::string& tag, const TRect& lineRect, int te
             if (v.find("LEFT") != std::string::npos) align_ = 0;
             if (v.find("CENTER") != std::string::npos) align_ = 2;
         }
-        if (Attr(up, tag, "INDENT", v)) indent_ = IntOfText(v);
+        if (Attr(up, tag, "INDENT", v)) indent_ = ClampExtent(IntOfText(v));
         if (drawing && Attr(up, tag, "BGCOLOR", v)) {
             const TColor col = v.empty() ? clNone : ValueColor(v);
             parBackground_ = true;
@@ -711,7 +719,7 @@ TTagOutcome TRenderer::Tag(const std::string& tag, const TRect& lineRect, int te
             int degrees = 0;
             if (Attr(up, tag, "A=", v) && base::TryStrToInt(v, degrees)) {
                 style_.orientationBefore = c_.Font().Orientation();
-                c_.Font().SetOrientation(degrees * 10);
+                c_.Font().SetOrientation(std::clamp(degrees, -Max_Html_Degrees, Max_Html_Degrees) * 10);
             }
         } else {
             c_.Font().SetOrientation(style_.orientationBefore);
@@ -756,8 +764,8 @@ TTagOutcome TRenderer::Image(const std::string& tag, const std::string& up, cons
     Attr(up, tag, "SRC", src, true);
     if (Attr(up, tag, "ALT", v, true) && imageCounter_ == imageUnderPoint_) src = v;
     const std::string upSrc = base::UpperCase(src);
-    int width = Attr(up, tag, "WIDTH", v) ? IntOfText(v) : 0;
-    int height = Attr(up, tag, "HEIGHT", v) ? IntOfText(v) : 0;
+    int width = Attr(up, tag, "WIDTH", v) ? ClampExtent(IntOfText(v)) : 0;
+    int height = Attr(up, tag, "HEIGHT", v) ? ClampExtent(IntOfText(v)) : 0;
     if (width < 0) width = 0;
     if (height < 0) height = 0;
 
@@ -867,9 +875,10 @@ TTagOutcome TRenderer::Control(const std::string& tag, const TRect& lineRect, in
     const THtmlControlTag t = ParseControlTag(tag.substr(1));
     int pushHeight = 25;
     int v = 0;
-    if (base::TryStrToInt(t.height, v)) pushHeight = v;
+    if (base::TryStrToInt(t.height, v)) pushHeight = ClampExtent(v);
     int boxW = 0;
     if (!base::TryStrToInt(t.width, boxW)) return toConsumed;
+    boxW = ClampExtent(boxW);
     const int gh = Gh();
     int boxH = gh + 10;
     const bool checkLike = t.type == "CHECK" || t.type == "RADIO";

@@ -71,27 +71,42 @@ std::string ReadOperand(std::string_view c, std::size_t pos) {
     return std::string(op);
 }
 
+// "*" any run of characters, "?" one character (UTF-8), anything else
+// itself. Greedy with one back-tracking point, the last "*" seen: a later
+// "*" can absorb whatever an earlier one would have, so trying again from
+// the last one is enough, and the match takes pattern times text steps at
+// worst instead of a number that doubles with every "*".
 bool WildMatch(std::string_view p, std::string_view v) {
-    while (!p.empty()) {
-        if (p.front() == '*') {
-            while (!p.empty() && p.front() == '*') p.remove_prefix(1);
-            if (p.empty()) return true;
-            for (std::size_t i = 0; i <= v.size(); i += (i < v.size() ? Utf8CharLen(v, i) : 1))
-                if (WildMatch(p, v.substr(i))) return true;
+    constexpr std::size_t none = std::string_view::npos;
+    std::size_t pi = 0, vi = 0, starP = none, starV = 0;
+    while (vi < v.size()) {
+        if (pi < p.size() && p[pi] == '*') {
+            starP = pi++;
+            starV = vi;
+        } else if (pi < p.size() && p[pi] == '?') {
+            ++pi;
+            vi += Utf8CharLen(v, vi);
+        } else if (pi < p.size() && p[pi] == v[vi]) {
+            ++pi;
+            ++vi;
+        } else if (starP != none) {
+            pi = starP + 1;
+            starV += Utf8CharLen(v, starV);
+            vi = starV;
+        } else {
             return false;
         }
-        if (v.empty()) return false;
-        if (p.front() == '?') {
-            p.remove_prefix(1);
-            v.remove_prefix(Utf8CharLen(v, 0));
-            continue;
-        }
-        if (p.front() != v.front()) return false;
-        p.remove_prefix(1);
-        v.remove_prefix(1);
     }
-    return v.empty();
+    while (pi < p.size() && p[pi] == '*') ++pi;
+    return pi == p.size();
 }
+
+// Groups nest no deeper than this; a deeper one matches nothing. Every
+// level copies the rest of the expression, so unbounded nesting costs
+// memory with the square of its length.
+constexpr int Max_Group_Depth = 100;
+
+bool MatchExpression(std::string_view expression, std::string_view text, bool caseSensitive, int depth);
 
 }  // namespace
 
@@ -195,6 +210,23 @@ bool MatchFilterOperand(std::string_view operand, std::string_view text, bool ca
 }
 
 bool MatchFilterExpression(std::string_view expression, std::string_view text, bool caseSensitive) {
+    // Refused before any work is done: each level of a deep group would
+    // still copy and scan the rest of the expression once.
+    int depth = 0, deepest = 0;
+    bool quoted = false;
+    for (char c : expression) {
+        if (c == '"') quoted = !quoted;
+        else if (!quoted && c == '(') deepest = std::max(deepest, ++depth);
+        else if (!quoted && c == ')' && depth > 0) --depth;
+    }
+    if (deepest > Max_Group_Depth) return false;
+    return MatchExpression(expression, text, caseSensitive, 0);
+}
+
+namespace {
+
+bool MatchExpression(std::string_view expression, std::string_view text, bool caseSensitive, int depth) {
+    if (depth > Max_Group_Depth) return false;
     std::string expr = StripUnquotedSpaces(base::Trim(expression));
     if (!expr.empty() && expr.front() == '=') expr.erase(0, 1);
 
@@ -217,7 +249,7 @@ bool MatchFilterExpression(std::string_view expression, std::string_view text, b
             const std::size_t close = std::size_t(MatchingParenPos(expr)) - 1;
             const bool closed = close != std::size_t(-1);
             const std::string inner = expr.substr(1, closed ? close - 1 : std::string::npos);
-            combine(MatchFilterExpression(inner, text, caseSensitive));
+            combine(MatchExpression(inner, text, caseSensitive, depth + 1));
             expr.erase(0, closed ? close + 1 : std::string::npos);
             lastOp = '(';
         } else {
@@ -229,5 +261,7 @@ bool MatchFilterExpression(std::string_view expression, std::string_view text, b
     combine(MatchFilterOperand(expr, text, caseSensitive));
     return result;
 }
+
+}  // namespace
 
 }  // namespace ctl

@@ -1,5 +1,6 @@
 #include "controls/HtmlText.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/StrUtils.h"
@@ -189,10 +190,13 @@ std::string HtmlUnescape(std::string_view s, bool withAccents) {
     std::string out(s);
     ReplaceAllNoCase("&lt;", "<", out);
     ReplaceAllNoCase("&gt;", ">", out);
-    ReplaceAllNoCase("&amp;", "&", out);
     ReplaceAllNoCase("&quot;", "\"", out);
     if (withAccents)
         for (const TAccent& a : kAccents) ReplaceAllNoCase(a.entity, a.ch, out);
+    // "&amp;" goes last: decoded earlier, it would turn an escaped "&quot;"
+    // (or any escaped entity) into a second entity that the later steps
+    // decode again.
+    ReplaceAllNoCase("&amp;", "&", out);
     return out;
 }
 
@@ -269,6 +273,9 @@ std::string InsertHighlightTags(std::string_view s, std::string_view search, std
     int skip = 0;
     int p = 0;
     while (FindTextFrom(what, visible, skip, p, caseSensitive) > 0) {
+        // The visible text counts a stray ">" before a tag as text where the
+        // tag walk does not; a match the walk cannot place is left alone.
+        if (VisibleToTextPos(text, p) == 0 || VisibleToTextPos(text, p + len) == 0) break;
         std::size_t at = std::size_t(VisibleToTextPos(text, p) - 1);
         // A match right after the previous one opens after that one's
         // closing tag: opening first would nest the tags, and the closing
@@ -302,23 +309,44 @@ bool HasHtmlControls(std::string_view s) {
 
 THtmlControlTag ParseControlTag(std::string_view tagText) {
     THtmlControlTag t;
-    const std::string upper = base::UpperCase(tagText);
-    auto read = [&](const char* name, std::string& out) {
-        const std::size_t p = upper.find(name);
-        if (p == std::string::npos) return;
-        const std::size_t q1 = tagText.find('"', p);
-        if (q1 == std::string_view::npos) return;
-        const std::size_t q2 = tagText.find('"', q1 + 1);
-        if (q2 == std::string_view::npos) return;
-        out = std::string(tagText.substr(q1 + 1, q2 - q1 - 1));
-    };
-    read("TYPE=", t.type);
-    read("WIDTH=", t.width);
-    read("HEIGHT=", t.height);
-    read("ID=", t.id);
-    read("VALUE=", t.value);
-    read("PROP=", t.prop);
-    read("MAXLEN=", t.maxLen);
+    // Attributes are read as name="value" pairs from left to right, so a
+    // value that itself reads "TYPE=x" is never taken for an attribute.
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    std::size_t i = 0;
+    while (i < tagText.size() && !blank(tagText[i]) && tagText[i] != '>') ++i;  // the tag's name
+    std::vector<std::string> seen;
+    while (i < tagText.size()) {
+        while (i < tagText.size() && blank(tagText[i])) ++i;
+        if (i >= tagText.size() || tagText[i] == '>') break;
+        const std::size_t nameStart = i;
+        while (i < tagText.size() && !blank(tagText[i]) && tagText[i] != '=' && tagText[i] != '>') ++i;
+        const std::string name = base::UpperCase(tagText.substr(nameStart, i - nameStart));
+        while (i < tagText.size() && blank(tagText[i])) ++i;
+        if (i >= tagText.size() || tagText[i] != '=') continue;  // a name without a value
+        ++i;
+        while (i < tagText.size() && blank(tagText[i])) ++i;
+        std::string value;
+        if (i < tagText.size() && tagText[i] == '"') {
+            const std::size_t close = tagText.find('"', i + 1);
+            if (close == std::string_view::npos) break;  // unterminated: the rest is no attribute
+            value = std::string(tagText.substr(i + 1, close - i - 1));
+            i = close + 1;
+        } else {
+            const std::size_t start = i;
+            while (i < tagText.size() && !blank(tagText[i]) && tagText[i] != '>') ++i;
+            value = std::string(tagText.substr(start, i - start));
+        }
+        // The first of a repeated attribute counts.
+        if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
+        seen.push_back(name);
+        if (name == "TYPE") t.type = value;
+        else if (name == "WIDTH") t.width = value;
+        else if (name == "HEIGHT") t.height = value;
+        else if (name == "ID") t.id = value;
+        else if (name == "VALUE") t.value = value;
+        else if (name == "PROP") t.prop = value;
+        else if (name == "MAXLEN") t.maxLen = value;
+    }
     t.type = base::UpperCase(t.type);
     t.value = HtmlUnescape(t.value, true);
     t.prop = HtmlUnescape(t.prop, true);

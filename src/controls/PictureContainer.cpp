@@ -51,15 +51,15 @@ int THTMLPicture::FrameTime(int frame) const {
 }
 
 void THTMLPicture::Decode() {
-    FFrameXPos = FFrameYPos = 0;
-    FAnimMaxX = FAnimMaxY = 0;
-    gpPicture.reset();
+    // Everything is worked out in locals and taken over only once the frame
+    // decoded: a frame that fails leaves the one shown before in place.
+    std::uint16_t frameX = 0, frameY = 0, animMaxX = 0, animMaxY = 0;
     std::string buffer = FData;
     int frameWidth = 0;
     int frameHeight = 0;
     if (IsGIF() && FrameCount() >= 1 && FData.size() >= 10) {
-        FAnimMaxX = Word(FData, 6);
-        FAnimMaxY = Word(FData, 8);
+        animMaxX = Word(FData, 6);
+        animMaxY = Word(FData, 8);
         // Leave out the frames before the chosen one, so the loader, which
         // shows the first image it meets, shows the chosen frame.
         buffer.clear();
@@ -72,8 +72,8 @@ void THTMLPicture::Decode() {
                 if (frame == FFrame) {
                     // The descriptor may be cut short in a damaged file.
                     if (p + 16 < FData.size()) {
-                        FFrameXPos = Word(FData, p + 9);
-                        FFrameYPos = Word(FData, p + 11);
+                        frameX = Word(FData, p + 9);
+                        frameY = Word(FData, p + 11);
                         frameWidth = Word(FData, p + 13);
                         frameHeight = Word(FData, p + 15);
                     }
@@ -88,19 +88,25 @@ void THTMLPicture::Decode() {
         throw EPictureError("Could not load image. Invalid format");
     // Our loader paints a GIF frame onto the whole animation area; the
     // renderer places the frame at its own offset, so keep only the frame.
-    if (frameWidth > 0 && frameHeight > 0 && graphic->Width() == FAnimMaxX &&
-        graphic->Height() == FAnimMaxY && (frameWidth < FAnimMaxX || frameHeight < FAnimMaxY)) {
+    if (frameWidth > 0 && frameHeight > 0 && graphic->Width() == animMaxX && graphic->Height() == animMaxY &&
+        (frameWidth < animMaxX || frameHeight < animMaxY)) {
         auto frameBitmap = std::make_unique<plat::TBitmap>(frameWidth, frameHeight);
-        frameBitmap->Canvas().Draw(-FFrameXPos, -FFrameYPos, *graphic);
+        frameBitmap->Canvas().Draw(-frameX, -frameY, *graphic);
         graphic = std::move(frameBitmap);
     }
     gpPicture = std::move(graphic);
+    FFrameXPos = frameX;
+    FFrameYPos = frameY;
+    FAnimMaxX = animMaxX;
+    FAnimMaxY = animMaxY;
 }
 
 void THTMLPicture::LoadFromBytes(const std::string& bytes) {
     FData = bytes;
     FIsEmpty = false;
     FFrameCount = -1;
+    FAnimationStopped = false;
+    gpPicture.reset();
     Decode();
     if (OnChange) OnChange(this);
 }
@@ -113,6 +119,8 @@ void THTMLPicture::ReadData(std::istream& in) {
     FData.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     FIsEmpty = false;
     FFrameCount = -1;
+    FAnimationStopped = false;
+    gpPicture.reset();
     Decode();
 }
 
@@ -177,6 +185,7 @@ void THTMLPicture::Reset() {
     FFrameCount = -1;
     FNextCount = -1;
     FTimerCount = -1;
+    FAnimationStopped = false;
     if (!FData.empty()) {
         SetFrame(1);
     } else {
@@ -238,11 +247,27 @@ void THTMLPicture::FramePrev() {
 }
 
 bool THTMLPicture::Step() {
-    if (FrameCount() < 2 || FIsEmpty) return false;
+    if (FAnimationStopped || FrameCount() < 2 || FIsEmpty) return false;
+    // Every step decodes a whole frame of the animation area: past this
+    // size one step would hold up the window for longer than the step lasts.
+    if (int64_t(FAnimMaxX) * FAnimMaxY > Max_Animated_Area) {
+        FAnimationStopped = true;
+        return false;
+    }
     if (FNextCount == -1) FNextCount = FrameTime(FFrame);
     bool changed = false;
     if (10 * FTimerCount >= FNextCount) {
-        FrameNext();
+        // Steps come from a timer, where an exception would end the
+        // program: a frame that cannot be decoded stops this animation on
+        // the frame shown, and the other pictures go on.
+        const int shown = FFrame;
+        try {
+            FrameNext();
+        } catch (const std::exception&) {
+            FFrame = shown;
+            FAnimationStopped = true;
+            return false;
+        }
         FNextCount += FrameTime(FFrame);
         changed = true;
     }

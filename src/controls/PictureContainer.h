@@ -83,8 +83,12 @@ public:
     void FramePrev();
     int FrameXPos() const { return FFrameXPos; }
     int FrameYPos() const { return FFrameYPos; }
-    // One animation tick (callers step every 100 ms); true when the frame changed.
+    // One animation tick (callers step every 100 ms); true when the frame
+    // changed. Never throws: a frame that cannot be decoded, or an
+    // animation area above Max_Animated_Area pixels, stops the animation
+    // on the frame shown until new data is loaded.
     bool Step();
+    static constexpr std::int64_t Max_Animated_Area = 1024 * 1024;
 
     plat::TNotifyEvent OnChange;
     plat::TNotifyEvent OnFrameChange;
@@ -115,6 +119,7 @@ private:
     std::uint16_t FAnimMaxY = 0;
     int FNextCount = -1;
     int FTimerCount = -1;
+    bool FAnimationStopped = false;
 };
 
 // The pictures a grid loaded by address; owns them.

@@ -266,7 +266,10 @@ uint16_t U16Def(const std::optional<std::string>& text, int def) {
 std::string Test_Bytes(const std::string& value, bool hex) {
     std::string bytes;
     if (hex) {
-        const std::string digits = value.size() % 2 ? "0" + value : value;
+        // Trimmed as the window's check trims it before counting the digits:
+        // a blank around the value must not become a digit of its own.
+        const std::string trimmed = base::Trim(value);
+        const std::string digits = trimmed.size() % 2 ? "0" + trimmed : trimmed;
         for (size_t i = 0; i + 1 < digits.size(); i += 2) {
             bytes.push_back(static_cast<char>(HexPair(std::string_view(digits).substr(i, 2))));
         }
@@ -402,6 +405,13 @@ bool Build_Banks(const plat::TXmlDocument* parGenDoc, const plat::TXmlDocument* 
     TLoRaWAN_Infos infos;
     TLoRaWAN_ParGen parGen = Default_ParGen();
     if (parGenDoc) Load_ParGen(parGenDoc->Root(), bank1, parGen, infos);
+    // The address is copied into the concentrator's JSON text as it stands;
+    // bytes that are no UTF-8 would leave that text unreadable on the device.
+    if (!base::IsValidUtf8(parGen.Server_Add)) {
+        if (error)
+            *error = "\"ParGen.xml\": the value of \"LoRaWAN_Server_Address\" is not readable text (UTF-8)";
+        return false;
+    }
     bank1.SetU32(bank1::Bank2_Address, Bank2_Base_Address);
     if (!Load_LoRaWAN_Devices(loRaWANDoc, parGen, infos, Bank2_Base_Address, error)) return false;
     const std::vector<std::string> lines = Build_ConfFile(parGen);
@@ -438,20 +448,13 @@ bool Build_Image(const std::string& parGenFile, const std::string& loRaWANFile, 
 }
 
 bool Write_Bank_Files(const TDeviceImage& image, const std::string& confPath, std::string* error) {
+    // The updater must never find a bank1 of one build beside a bank2 of
+    // another: both are replaced together, or neither is.
     const std::string bin = base::JoinPath(base::NativePath(confPath), "bin");
-    if (!base::DirectoryExists(bin) && !base::ForceDirectories(bin)) {
-        if (error) *error = "The folder \"" + bin + "\" cannot be created";
+    std::string why;
+    if (!base::WriteFolderAtomic(bin, {{"bank1.bin", image.Bank1}, {"bank2.bin", image.Bank2}}, &why)) {
+        if (error) *error = "The device image cannot be written to \"" + bin + "\": " + why;
         return false;
-    }
-    const std::pair<const char*, const std::string*> files[] = {{"bank1.bin", &image.Bank1},
-                                                                {"bank2.bin", &image.Bank2}};
-    for (const auto& [name, bytes] : files) {
-        const std::string path = base::JoinPath(bin, name);
-        std::string why;
-        if (!base::WriteFileAtomic(path, *bytes, &why)) {
-            if (error) *error = "\"" + path + "\" cannot be written" + (why.empty() ? "" : ": " + why);
-            return false;
-        }
     }
     return true;
 }

@@ -81,8 +81,9 @@ bool Build_Banks(const plat::TXmlDocument* parGen, const plat::TXmlDocument* loR
 bool Build_Image(const std::string& parGenFile, const std::string& loRaWANFile, TDeviceImage& image,
                  std::string* error = nullptr);
 
-// Writes confPath/bin/bank1.bin and bank2.bin, each atomically, creating the
-// bin folder when it is missing.
+// Writes confPath/bin/bank1.bin and bank2.bin as a pair: a reader of bin
+// sees both of the new build or both of the old one, even after a crash
+// (base::WriteFolderAtomic). Creates the bin folder when it is missing.
 bool Write_Bank_Files(const TDeviceImage& image, const std::string& confPath, std::string* error = nullptr);
 
 // The "Update Device" step's entry points: Create_Bin builds in memory,

@@ -1,6 +1,7 @@
 #include "gateway/ParGenCheck.h"
 
 #include "base/StrUtils.h"
+#include "base/TextCodec.h"
 
 namespace gw {
 
@@ -36,6 +37,8 @@ TCheckResult Controllo_Dati(const TParGenData& d, const TLoRaWANLayout& shown) {
     if (Blank(d.LoRaWAN_RF_Band)) return CheckFailed(1396);
 
     auto on = [&](TLoRaWANRow row) { return shown.Visible(row); };
+    if (on(Row_Server_Address) && !base::IsValidUtf8(d.LoRaWAN_Server_Address))
+        return CheckFailed(Text_Server_Address_Unreadable);
     if (on(Row_Server_Port_Up) && !InRange(d.LoRaWAN_Server_Port_Up, 0, 65535)) return CheckFailed(1343);
     if (on(Row_Server_Port_Down) && !InRange(d.LoRaWAN_Server_Port_Down, 0, 65535)) return CheckFailed(1344);
     if (on(Row_KeepAlive_Interval) && !InRange(d.LoRaWAN_KeepAlive_Interval, 0, 10000000))

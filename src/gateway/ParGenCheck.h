@@ -11,6 +11,9 @@ namespace gw {
 
 inline constexpr int Diag_Position_Max = 1536;
 inline constexpr int EtherNetIP_Bytes_Max = 496;
+// The server address goes into a JSON text on the device; bytes that are no
+// UTF-8 would leave that text unreadable for its packet forwarder.
+inline constexpr int Text_Server_Address_Unreadable = 1413;
 
 // A control's value is checked only while it is shown: a hidden value is
 // written back as it was loaded, and the user could not mend it anyway.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <istream>
+#include <limits>
 #include <map>
 #include <ostream>
 
@@ -311,6 +312,17 @@ struct TItemIO {
             if (!isNum) Error = "'" + Name + "' needs a number, not '" + Value + "'";
             return isNum;
         };
+        // Enumerations and sets are stored as numbers: one outside the
+        // type's values (or bits) would be cast into a value that does not
+        // exist, and a plain number must fit the setting.
+        auto within = [&](std::int64_t Low, std::int64_t High) {
+            if (num >= Low && num <= High) return true;
+            Error = "'" + Name + "' needs a number from " + base::IntToStr(Low) + " to " + base::IntToStr(High) +
+                    ", not '" + Value + "'";
+            return false;
+        };
+        constexpr std::int64_t IntLow = std::numeric_limits<int>::min(), IntHigh = std::numeric_limits<int>::max();
+        auto bits = [](int Count) { return (std::int64_t(1) << Count) - 1; };
         auto boolean = [&](bool& Out) {
             if (Value == "True") Out = true;
             else if (Value == "False") Out = false;
@@ -326,17 +338,26 @@ struct TItemIO {
                 return true;
             }
             if (!needNum()) return false;
-            if (Part == "Size") F.SetSize(static_cast<int>(num));
-            else if (Part == "Color") F.SetColor(static_cast<TColor>(num));
-            else if (Part == "Style") F.SetStyle(SetFromBits<plat::TFontStyle>(num));
-            else return false;
+            if (Part == "Size") {
+                if (!within(IntLow, IntHigh)) return false;
+                F.SetSize(static_cast<int>(num));
+            } else if (Part == "Color") {
+                if (!within(IntLow, IntHigh)) return false;
+                F.SetColor(static_cast<TColor>(num));
+            } else if (Part == "Style") {
+                if (!within(0, bits(plat::fsStrikeOut + 1))) return false;
+                F.SetStyle(SetFromBits<plat::TFontStyle>(num));
+            } else {
+                return false;
+            }
             return true;
         };
         auto pen = [&](plat::TPen& P, const std::string& Part) {
             if (!needNum()) return false;
+            if (Part != "Color" && Part != "Width") return false;
+            if (!within(IntLow, IntHigh)) return false;
             if (Part == "Color") P.SetColor(static_cast<TColor>(num));
-            else if (Part == "Width") P.SetWidth(static_cast<int>(num));
-            else return false;
+            else P.SetWidth(static_cast<int>(num));
             return true;
         };
         const size_t dot = Name.find('.');
@@ -357,7 +378,14 @@ struct TItemIO {
         else if (Name == "ComboItems") I.ComboItems().Assign(TextList(Value));
         else if (Name == "EditMask") I.SetEditMask(Value);
         else if (Name == "Filter") I.Filter().Assign(TextList(Value));
-        else if (Name == "FloatFormat") I.SetFloatFormat(Value);
+        else if (Name == "FloatFormat") {
+            // Empty: the grid's own format applies.
+            if (!Value.empty() && !base::IsFloatFormat(Value)) {
+                Error = "'FloatFormat' needs one number directive such as %.2f, not '" + Value + "'";
+                return false;
+            }
+            I.SetFloatFormat(Value);
+        }
         else if (Name == "Header") I.SetHeaderField(Value);
         else if (Name == "Name") I.SetName(Value);
         else if (Name == "SortPrefix") I.SetSortPrefix(Value);
@@ -375,6 +403,13 @@ struct TItemIO {
             else I.SetShowBands(flag);
         } else {
             if (!needNum()) return false;
+            std::int64_t high = IntHigh, low = IntLow;
+            if (Name == "Alignment" || Name == "HeaderAlignment") low = 0, high = plat::taCenter;
+            else if (Name == "Borders" || Name == "PrintBorders") low = 0, high = bits(cbBottom + 1);
+            else if (Name == "ColumnPopupType") low = 0, high = cpAllCellsLClick;
+            else if (Name == "Editor") low = 0, high = edMaskEditBtn;
+            else if (Name == "SortStyle") low = 0, high = ssAlphaNumericNoCase;
+            if (!within(low, high)) return false;
             const int v = static_cast<int>(num);
             if (Name == "AutoMinSize") I.SetAutoMinSize(v);
             else if (Name == "AutoMaxSize") I.SetAutoMaxSize(v);

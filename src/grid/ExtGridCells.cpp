@@ -33,10 +33,6 @@ double TextToFloat(const std::string& Text) {
     return v;
 }
 
-std::string FormatFloat(const std::string& Fmt, double Value) {
-    return base::Format(Fmt.c_str(), Value);
-}
-
 }  // namespace
 
 // ----------------------------------------------------------- text
@@ -168,7 +164,7 @@ void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) {
 double TExtStringGrid::Floats(int ACol, int ARow) { return TextToFloat(StrippedCells(ACol, ARow)); }
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value) {
-    SetCells(ACol, ARow, FormatFloat(GetFloatFormat(ACol, ARow), Value));
+    SetCells(ACol, ARow, base::FormatFloat(GetFloatFormat(ACol, ARow), Value));
 }
 
 double TExtStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCells(ACol, ARow)); }
@@ -176,7 +172,7 @@ double TExtStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCel
 void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
     // Always the grid's format: a real row may be hidden, where no column
     // setting is asked.
-    SetAllCells(ACol, ARow, FormatFloat(FFloatFormat, Value));
+    SetAllCells(ACol, ARow, base::FormatFloat(FFloatFormat, Value));
 }
 
 base::TDateTime TExtStringGrid::Dates(int ACol, int ARow) { return base::StrToDate(Cells(ACol, ARow)); }

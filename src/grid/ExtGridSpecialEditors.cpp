@@ -485,7 +485,7 @@ std::string TExtStringGrid::SpecialEditorValue(bool& Write) {
         if (s->AllowEmptyValue && base::Trim(s->Text()).empty()) return "";
         switch (k) {
             case edSpinEdit: return base::IntToStr(s->Value());
-            case edFloatSpinEdit: return base::Format(GetFloatFormat(RealColIndex(Col()), Row()).c_str(), s->FloatValue());
+            case edFloatSpinEdit: return base::FormatFloat(GetFloatFormat(RealColIndex(Col()), Row()), s->FloatValue());
             case edTimeSpinEdit: return s->Text();
             default: return base::DateToStr(s->DateValue());
         }

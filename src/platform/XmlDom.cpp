@@ -32,19 +32,19 @@ constexpr unsigned ParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_sing
 
 constexpr unsigned SaveFlags = pugi::format_indent | pugi::format_no_declaration;
 
+// Walks the subtree in document order without recursion: a file may nest
+// elements as deep as it likes (the parser itself does not recurse), and a
+// recursive walk would run out of stack on one.
 void CollectText(const pugi::xml_node& node, std::string& out) {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        switch (child.type()) {
-            case pugi::node_pcdata:
-            case pugi::node_cdata:
-                out += child.value();
-                break;
-            case pugi::node_element:
-                CollectText(child, out);
-                break;
-            default:
-                break;
+    pugi::xml_node child = node.first_child();
+    while (child) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) out += child.value();
+        if (child.type() == pugi::node_element && child.first_child()) {
+            child = child.first_child();
+            continue;
         }
+        while (!child.next_sibling() && child.parent() != node) child = child.parent();
+        child = child.next_sibling();
     }
 }
 

@@ -2,11 +2,15 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "base/Files.h"
 
@@ -222,4 +226,113 @@ TEST_F(FilesTest, ReadOnlyAndProgramLocation) {
     EXPECT_FALSE(IsFileReadOnly(Path("none")));
     EXPECT_EQ(ExtractFileName(ExecutablePath()), "base_tests");
     EXPECT_TRUE(DirectoryExists(CurrentDir()));
+}
+
+namespace {
+
+// The pid of a process that has ended.
+pid_t DeadPid() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+}  // namespace
+
+TEST_F(FilesTest, ReadOnlyFilesAreRefusedNotReplaced) {
+    const std::string target = Path("ParGen.xml");
+    Put(target, "old");
+    ::chmod(target.c_str(), 0444);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomic(target, "new", &error));
+    EXPECT_NE(error.find(target), std::string::npos) << error;
+    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    EXPECT_EQ(Get(target), "old");
+    EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{"ParGen.xml"});
+}
+
+TEST_F(FilesTest, StaleTemporariesOfTheTargetAreRemoved) {
+    const std::string dead = std::to_string(DeadPid());
+    const std::string alive = std::to_string(::getppid());
+    const std::vector<std::string> left = {
+        ".ParGen.xml." + dead + ".0.tmp",    // a killed save of this target: goes
+        ".ParGen.xml." + dead + ".17.tmp",   // goes
+        ".ParGen.xml." + alive + ".0.tmp",   // a save still running: stays
+        ".Other.xml." + dead + ".0.tmp",     // another target's: stays
+        ".ParGen.xml.x" + dead + ".0.tmp",   // not a name saves use: stays
+    };
+    for (const std::string& name : left) Put(Path(name), "partial");
+    ASSERT_TRUE(WriteFileAtomic(Path("ParGen.xml"), "new"));
+    std::vector<std::string> expected = {left[2], left[3], left[4], "ParGen.xml"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ListFiles(dir_), expected);
+}
+
+TEST_F(FilesTest, FolderFilesAreReplacedTogether) {
+    const std::string bin = Path("bin");
+    std::string error;
+    ASSERT_TRUE(WriteFolderAtomic(bin, {{"bank1.bin", "one"}, {"bank2.bin", "two"}}, &error)) << error;
+    EXPECT_EQ(Get(bin + "/bank1.bin"), "one");
+    EXPECT_EQ(Get(bin + "/bank2.bin"), "two");
+
+    // The folder's other entries come along; the written files are new.
+    Put(bin + "/notes.txt", "keep");
+    fs::create_directory(bin + "/sub");
+    Put(bin + "/sub/inner", "keep too");
+    ::chmod((bin + "/bank2.bin").c_str(), 0640);
+    ASSERT_TRUE(WriteFolderAtomic(bin, {{"bank1.bin", "ONE"}, {"bank2.bin", "TWO"}}, &error)) << error;
+    EXPECT_EQ(Get(bin + "/bank1.bin"), "ONE");
+    EXPECT_EQ(Get(bin + "/bank2.bin"), "TWO");
+    EXPECT_EQ(Get(bin + "/notes.txt"), "keep");
+    EXPECT_EQ(Get(bin + "/sub/inner"), "keep too");
+    struct stat st;
+    ASSERT_EQ(stat((bin + "/bank2.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(ListFolders(dir_), std::vector<std::string>{"bin"}) << "temporary folder left behind";
+    EXPECT_EQ(ListFiles(dir_), std::vector<std::string>{});
+}
+
+TEST_F(FilesTest, AFolderWriteThatFailsChangesNothing) {
+    const std::string bin = Path("bin");
+    fs::create_directory(bin);
+    Put(bin + "/bank1.bin", "old one");
+    const struct {
+        const char* name;
+        std::function<void()> prepare;
+        const char* message;
+    } cases[] = {
+        {"second target is a folder", [&] { fs::create_directory(bin + "/bank2.bin"); }, "bank2.bin"},
+        {"second target read-only",
+         [&] {
+             fs::remove_all(bin + "/bank2.bin");
+             Put(bin + "/bank2.bin", "old two");
+             ::chmod((bin + "/bank2.bin").c_str(), 0444);
+         },
+         "read-only"},
+    };
+    for (const auto& c : cases) {
+        c.prepare();
+        std::string error;
+        EXPECT_FALSE(WriteFolderAtomic(bin, {{"bank1.bin", "new one"}, {"bank2.bin", "new two"}}, &error)) << c.name;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.name << ": " << error;
+        EXPECT_EQ(Get(bin + "/bank1.bin"), "old one") << c.name;
+        EXPECT_EQ(ListFolders(dir_), std::vector<std::string>{"bin"}) << c.name;
+    }
+
+    // A folder that is a link to another one is not swapped away.
+    fs::create_directory(Path("real"));
+    fs::create_directory_symlink(Path("real"), Path("linked"));
+    std::string error;
+    EXPECT_FALSE(WriteFolderAtomic(Path("linked"), {{"bank1.bin", "x"}}, &error));
+    EXPECT_TRUE(fs::is_symlink(Path("linked")));
+    EXPECT_FALSE(FileExists(Path("real/bank1.bin")));
+}
+
+TEST_F(FilesTest, StaleTemporaryFoldersAreRemoved) {
+    const std::string stale = Path(".bin." + std::to_string(DeadPid()) + ".3.tmp");
+    fs::create_directory(stale);
+    Put(stale + "/bank1.bin", "half");
+    ASSERT_TRUE(WriteFolderAtomic(Path("bin"), {{"bank1.bin", "x"}}));
+    EXPECT_EQ(ListFolders(dir_), std::vector<std::string>{"bin"});
 }

@@ -274,3 +274,19 @@ TEST(Json, EscapesQuotesBackslashesAndControls) {
     EXPECT_EQ(JsonEscape(std::string("\x01\x1f", 2)), "\\u0001\\u001f");
     EXPECT_EQ(JsonEscape("caf\xC3\xA9/"), "caf\xC3\xA9/");
 }
+
+TEST(StrUtils, FloatFormatsTakeExactlyOneNumberDirective) {
+    const struct {
+        const char* fmt;
+        bool valid;
+    } cases[] = {
+        {"%.2f", true},      {"%8.3e EUR", true}, {"100%% of %g", true}, {"%-+ #0'12.3G", true},
+        {"%a", true},        {"", false},         {"no number", false},  {"%s", false},
+        {"%s%s%s%s", false}, {"%d", false},       {"%n", false},         {"%.2f%.2f", false},
+        {"%*f", false},      {"%.*f", false},     {"%Lf", false},        {"%lf", false},
+        {"%1000f", false},   {"%.1000f", false},  {"%", false},          {"%.2", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(base::IsFloatFormat(c.fmt), c.valid) << c.fmt;
+    EXPECT_EQ(base::FormatFloat("%.1f kg", 2.25), "2.2 kg");
+    EXPECT_EQ(base::FormatFloat("%s%s%s%s", 2.5), "2.5");  // falls back to %g
+}

@@ -516,3 +516,45 @@ TEST(HtmlRender, AltPictureWhileThePointIsOverIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HtmlRender, HugeNumbersInTagsAreHeldToARange) {
+    // Cell texts can come from files and device names; the layout adds and
+    // scales these numbers, which overflowed int before.
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->Name = "dot";
+    {
+        plat::TBitmap red(10, 8);
+        std::ostringstream out;
+        red.SaveToStream(out);
+        item->Picture().LoadFromBytes(out.str());
+    }
+    const std::string big = "2147483647";
+    const std::string texts[] = {
+        "<IND X=\"" + big + "\">a<IND X=\"" + big + "\">b",
+        "<P INDENT=\"" + big + "\">a</P><P ALIGN=\"RIGHT\" INDENT=\"" + big + "\">b</P>",
+        "<R A=\"" + big + "\">a</R>",
+        "<R A=\"-" + big + "\">a</R>",
+        "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"" + big + "\" HEIGHT=\"" + big + "\">x",
+        "<IMG SRC=\"dot\" WIDTH=\"" + big + "\" HEIGHT=\"" + big + "\">x<IMG SRC=\"dot\" WIDTH=\"" + big + "\">",
+        "<IMG SRC=\"dot\" HEIGHT=\"" + big + "\">",
+        "<FONT SIZE=\"" + big + "\">a</FONT>",
+    };
+    for (const std::string& text : texts) {
+        for (bool measure : {false, true}) {
+            Surface s;
+            THtmlRenderArgs a;
+            a.PictureContainer = &container;
+            a.MeasureOnly = measure;
+            a.WordWrap = measure;
+            THtmlRenderResult r;
+            RenderHtmlText(s.c(), text, {0, 0, 300, 40}, a, r);
+            EXPECT_GE(r.XSize, 0) << text;
+            EXPECT_GE(r.YSize, 0) << text;
+        }
+    }
+}
+
+}  // namespace

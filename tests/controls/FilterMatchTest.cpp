@@ -89,6 +89,36 @@ TEST(FilterMatch, ExpressionTable) {
             << c.expr << " vs " << c.text;
 }
 
+TEST(FilterMatch, WildcardsBackTrackToTheLastStar) {
+    const struct {
+        const char* pattern;
+        const char* text;
+        bool expected;
+    } cases[] = {
+        {"*a*b*c", "xaybzc", true},  {"*a*b*c", "xaybzcx", false}, {"a*b*c*d", "abcabc", false},
+        {"*ab", "aab", true},        {"*?", "\xC3\xA9", true},       {"*?*?", "\xC3\xA9", false},
+        {"?\xC3\xA9", "a\xC3\xA9", true}, {"a*", "", false},            {"***", "", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ctl::MatchFilterCondition(c.pattern, c.text), c.expected) << c.pattern << " vs " << c.text;
+
+    // Every star multiplied the work of a back-tracking matcher: this one
+    // would not have answered in a lifetime.
+    std::string pattern;
+    for (int i = 0; i < 30; ++i) pattern += "*a";
+    EXPECT_FALSE(ctl::MatchFilterCondition(pattern + "*b", std::string(80, 'a')));
+    EXPECT_TRUE(ctl::MatchFilterCondition(pattern + "*b", std::string(80, 'a') + "b"));
+}
+
+TEST(FilterMatch, GroupsNestToABoundedDepth) {
+    auto nested = [](int depth) { return std::string(depth, '(') + "A*" + std::string(depth, ')'); };
+    EXPECT_TRUE(ctl::MatchFilterExpression(nested(50), "AB", true));
+    // Far deeper nesting took memory with the square of its length and
+    // then the stack; it now simply matches nothing.
+    EXPECT_FALSE(ctl::MatchFilterExpression(nested(100000), "AB", true));
+    EXPECT_FALSE(ctl::MatchFilterExpression(std::string(100000, '('), "AB", true));
+}
+
 TEST(FilterMatch, CaseSensitivity) {
     const struct {
         const char* expr;

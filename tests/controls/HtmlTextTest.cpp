@@ -29,7 +29,7 @@ TEST(HtmlText, EscapeRoundTripsEveryTableCharacter) {
     EXPECT_EQ(HtmlUnescape(HtmlEscape(all, true), true), all);
     // An entity typed as text survives the trip instead of being decoded
     // twice on the way back.
-    for (const char* text : {"&amp;", "&lt;b&gt;", "a&amp;amp;b"})
+    for (const char* text : {"&amp;", "&lt;b&gt;", "a&amp;amp;b", "&quot;", "&eacute;", "&QUOT;x&Euro;"})
         EXPECT_EQ(HtmlUnescape(HtmlEscape(text, true), true), text) << text;
 }
 
@@ -152,6 +152,36 @@ TEST(HtmlText, SetControlValueRewritesTheTag) {
     const std::string before = text;
     EXPECT_FALSE(SetHtmlControlValue(text, "zz", "1"));
     EXPECT_EQ(text, before);
+}
+
+TEST(HtmlText, ControlAttributesAreReadAsPairs) {
+    // Texts inside a value never count as attributes, whichever comes first.
+    const struct {
+        const char* value;
+    } cases[] = {{"TYPE=x"}, {"ID=\"b\" TYPE=\"RADIO\""}, {"WIDTH=9 HEIGHT=9"}, {" MAXLEN=1"}};
+    for (const auto& c : cases) {
+        std::string text = "<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"\" WIDTH=\"40\">";
+        ASSERT_TRUE(SetHtmlControlValue(text, "e1", c.value)) << c.value;
+        const THtmlControlTag t = ParseControlTag(text.substr(1));
+        EXPECT_EQ(t.type, "EDIT") << c.value;
+        EXPECT_EQ(t.id, "e1") << c.value;
+        EXPECT_EQ(t.width, "40") << c.value;
+        EXPECT_EQ(t.maxLen, "") << c.value;
+        EXPECT_EQ(t.value, c.value);
+    }
+    // Unquoted values, blanks around "=" and repeated names.
+    const THtmlControlTag t = ParseControlTag("CONTROL type=check ID = \"k\" ID=\"z\" MAXLEN=5>");
+    EXPECT_EQ(t.type, "CHECK");
+    EXPECT_EQ(t.id, "k");
+    EXPECT_EQ(t.maxLen, "5");
+}
+
+TEST(HtmlText, HighlightOfAMatchTheTagWalkCannotPlace) {
+    // HtmlVisibleText keeps "a>b<i>C" whole, the tag walk sees "a>b" and
+    // "C": the match at the fifth visible character has no place in the text.
+    std::string marked;
+    ASSERT_NO_THROW(marked = InsertHighlightTags("a>b<i>C", "c", "hi", false));
+    EXPECT_EQ(RemoveHighlightTags(marked, "hi"), "a>b<i>C");
 }
 
 TEST(HtmlText, SmallHelpers) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 #include <string>
 
 using namespace std::string_literals;
@@ -16,10 +17,10 @@ using namespace ctl;
 
 // A 4 x 3 animation of three one-pixel frames: black at (0,0) for 10/100 s,
 // red at (2,1) for 20/100 s, black at (3,2) for 30/100 s.
-std::string ThreeFrameGif() {
+std::string ThreeFrameGif(int width = 4, int height = 3, char secondCodeSize = 2) {
     std::string g = "GIF89a";
     auto word = [&](int v) { g += char(v & 0xFF), g += char(v >> 8); };
-    word(4), word(3);
+    word(width), word(height);
     g += char(0x80), g += char(0), g += char(0);   // global table of two colours
     g += std::string("\0\0\0", 3) + "\xFF\0\0"s;   // black, red
     auto frame = [&](int x, int y, int delay, int index) {
@@ -29,7 +30,8 @@ std::string ThreeFrameGif() {
         g += char(0x2C);
         word(x), word(y), word(1), word(1);
         g += char(0);
-        g += char(2), g += char(2), g += char(index ? 0x4C : 0x44), g += char(1), g += char(0);
+        g += char(index ? secondCodeSize : 2), g += char(2), g += char(index ? 0x4C : 0x44), g += char(1),
+            g += char(0);
     };
     frame(0, 0, 10, 0);
     frame(2, 1, 20, 1);
@@ -86,6 +88,46 @@ TEST(HtmlPicture, StepFollowsTheFrameDelays) {
         frames += char('0' + pic.Frame());
     }
     EXPECT_EQ(frames, "11223331");
+}
+
+TEST(HtmlPicture, AFrameThatCannotBeDecodedStopsItsAnimation) {
+    // The second frame's code size is out of range: the first frame shows,
+    // the second cannot be decoded when the timer comes to it.
+    THTMLPictureCache cache;
+    THTMLPicture* broken = cache.AddPicture();
+    broken->LoadFromBytes(ThreeFrameGif(4, 3, 0x0F));
+    THTMLPicture* good = cache.AddPicture();
+    good->LoadFromBytes(ThreeFrameGif());
+    std::string frames;
+    for (int tick = 0; tick < 8; ++tick) {
+        ASSERT_NO_THROW(cache.Animate());
+        frames += char('0' + good->Frame());
+        EXPECT_EQ(broken->Frame(), 1);
+    }
+    EXPECT_EQ(frames, "11223331");  // the other pictures go on
+    EXPECT_EQ(broken->Width(), 1);   // the frame shown stays
+    EXPECT_FALSE(broken->Step());
+
+    // New data starts a new animation.
+    broken->LoadFromBytes(ThreeFrameGif());
+    bool changed = false;
+    for (int tick = 0; tick < 4; ++tick) changed = broken->Step() || changed;
+    EXPECT_TRUE(changed);
+}
+
+TEST(HtmlPicture, AnimationAreaIsBounded) {
+    // A few bytes can declare an animation area of 65535 x 65535: every
+    // step would decode a whole frame of it.
+    for (const auto& [w, h, animates] : {std::tuple{1024, 1024, true}, {1025, 1024, false}, {65535, 65535, false}}) {
+        THTMLPicture pic;
+        try {
+            pic.LoadFromBytes(ThreeFrameGif(w, h));
+        } catch (const EPictureError&) {
+            // Too large to show at all is fine too; it must not animate.
+        }
+        for (int tick = 0; tick < 4; ++tick) pic.Step();
+        EXPECT_EQ(pic.Frame(), animates ? 2 : 1) << w << " x " << h;
+    }
 }
 
 TEST(HtmlPicture, PlainPictures) {

@@ -159,6 +159,10 @@ TEST(ImageBuilder, BadFilesEndTheBuildAndKeepTheEarlierImage) {
          LoRaWANFile(""),
          {"ParGen.xml"}},
         {"LoRaWAN file not well-formed", okParGen, "<LoRaWAN_Gateway>", {"LoRaWAN_Gateway.xml"}},
+        {"server address not UTF-8",
+         "<Par_Gen><LoRaWAN_Server_Address>lns.\xC7\xC7.net</LoRaWAN_Server_Address></Par_Gen>",
+         LoRaWANFile(""),
+         {"ParGen.xml", "LoRaWAN_Server_Address"}},
         {"wrong root", okParGen, "<Par_Gen/>", {"LoRaWAN_Gateway.xml", "\"LoRaWAN_Gateway\""}},
         {"no device list", okParGen, "<LoRaWAN_Gateway/>", {"LoRaWAN_Gateway.xml", "LoRaWAN_Devices_List"}},
         {"no rules", okParGen, LoRaWANFile("<LoRaWAN_Device " + dev + "/>"), {"LoRaWAN_Rules", "device 1"}},
@@ -238,6 +242,22 @@ TEST(ImageBuilder, ASaveThatCannotWriteSaysWhere) {
         << builder.ErrorString();
     EXPECT_FALSE(builder.Save_Bin(dir));
     EXPECT_NE(builder.ErrorString().find(dir + "/bin"), std::string::npos) << builder.ErrorString();
+}
+
+TEST(ImageBuilder, BankFilesAreReplacedAsAPair) {
+    const std::string dir = Folder("pair", "<Par_Gen/>");
+    std::filesystem::create_directories(dir + "/bin/bank2.bin");  // bank2 cannot be written
+    ASSERT_TRUE(base::WriteFileAtomic(dir + "/bin/bank1.bin", "earlier build"));
+    gw::TImageBuilder builder;
+    ASSERT_TRUE(builder.Create_Bin(dir + "/ParGen.xml", dir + "/LoRaWAN_Gateway.xml")) << builder.ErrorString();
+    EXPECT_FALSE(builder.Save_Bin(dir));
+    EXPECT_NE(builder.ErrorString().find("bank2.bin"), std::string::npos) << builder.ErrorString();
+    EXPECT_EQ(Bytes(dir + "/bin/bank1.bin"), "earlier build");
+
+    std::filesystem::remove(dir + "/bin/bank2.bin");
+    ASSERT_TRUE(builder.Save_Bin(dir)) << builder.ErrorString();
+    EXPECT_EQ(Bytes(dir + "/bin/bank1.bin"), builder.Image().Bank1);
+    EXPECT_EQ(Bytes(dir + "/bin/bank2.bin"), builder.Image().Bank2);
 }
 
 TEST(ImageBuilder, SaveWithoutABuildIsRefused) {

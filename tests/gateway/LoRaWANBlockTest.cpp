@@ -176,6 +176,9 @@ TEST(LoRaWANBlock, UplinkRuleFields) {
         {"text test value", "HexTest=\"N\" ValueTest=\"AB\"", 0xFFFF, 0xFFFF, "4142"},
         {"value without hex flag is text", "ValueTest=\"01\"", 0xFFFF, 0xFFFF, "3031"},
         {"bad hex pair gives 0", "HexTest=\"Y\" ValueTest=\"zz10\"", 0xFFFF, 0xFFFF, "0010"},
+        // The check trims a hex value before counting its digits; so does the build.
+        {"hex value trimmed", "StartTest=\"0\" LenTest=\"2\" HexTest=\"Y\" ValueTest=\" 01AB\t\"", 0, 2, "01AB"},
+        {"text value kept whole", "StartTest=\"0\" LenTest=\"3\" HexTest=\"N\" ValueTest=\" AB\"", 0, 3, "204142"},
         {"hex start test", "StartTest=\"$10\" LenTest=\"0x2\"", 16, 2, ""},
         {"garbage start test", "StartTest=\"x\" LenTest=\" 2\"", 0xFFFF, 0xFFFF, ""},
     };

@@ -227,6 +227,20 @@ TEST(ParGenCheck, EndNodeValuesAreCheckedWhenShown) {
     }
 }
 
+TEST(ParGenCheck, UnreadableServerAddressIsRefusedWhereShown) {
+    TParGenData d = Valid();
+    d.LoRaWAN_Server_Address = "lns.\xC7\xC7.net";
+    gw::TLoRaWANLayout shown = gw::LayoutOf(d);
+    // The window shows no server address: the value goes back as it was
+    // loaded, and the image build names the file and key instead.
+    ASSERT_FALSE(shown.Visible(gw::Row_Server_Address));
+    EXPECT_TRUE(gw::Controllo_Dati(d, shown).Ok());
+    shown.rows[gw::Row_Server_Address].visible = true;
+    EXPECT_EQ(gw::Controllo_Dati(d, shown), CheckFailed(gw::Text_Server_Address_Unreadable));
+    d.LoRaWAN_Server_Address = "l\xC3\xA4nd.example";
+    EXPECT_TRUE(gw::Controllo_Dati(d, shown).Ok());
+}
+
 TEST(ParGenCheck, MessagesReadAsTheUserSeesThem) {
     shell::Load_Default_Texts();
     EXPECT_EQ(gw::CheckMessage(CheckFailed(1408, {1536})),
@@ -234,6 +248,8 @@ TEST(ParGenCheck, MessagesReadAsTheUserSeesThem) {
     EXPECT_EQ(gw::CheckMessage(CheckFailed(1321, {}, "496")),
               "Error EtherNet/IP!! Number Byte Input must be between 0 and 496");
     EXPECT_EQ(gw::CheckMessage(CheckFailed(1051)), "Error Primary DNS!! DNS 1 must be between 0 and 255");
+    EXPECT_EQ(gw::CheckMessage(CheckFailed(gw::Text_Server_Address_Unreadable)),
+              "Error LoRaWAN!! Server Address holds characters that are not readable text");
     EXPECT_EQ(gw::CheckMessage({}), "");
 }
 

@@ -199,6 +199,21 @@ TEST(ExtCGridColumns, BrokenStreamLeavesTheColumnsAlone) {
         {"TExtColumnGridIO\nitem\nColour=1\nend\n", "line 3: unknown setting 'Colour'"},
         {"TExtColumnGridIO\nName=x\n", "line 2: a setting outside an item"},
         {"TExtColumnGridIO\nitem\nReadOnly=yes\nend\n", "line 3: 'ReadOnly' needs True or False, not 'yes'"},
+        // Numbers that name no value of their enumeration or set.
+        {"TExtColumnGridIO\nitem\nAlignment=5\nend\n", "line 3: 'Alignment' needs a number from 0 to 2, not '5'"},
+        {"TExtColumnGridIO\nitem\nEditor=-1\nend\n", "line 3: 'Editor' needs a number from 0 to 42, not '-1'"},
+        {"TExtColumnGridIO\nitem\nSortStyle=20\nend\n", "line 3: 'SortStyle' needs a number from 0 to 19, not '20'"},
+        {"TExtColumnGridIO\nitem\nColumnPopupType=6\nend\n",
+         "line 3: 'ColumnPopupType' needs a number from 0 to 5, not '6'"},
+        {"TExtColumnGridIO\nitem\nBorders=16\nend\n", "line 3: 'Borders' needs a number from 0 to 15, not '16'"},
+        {"TExtColumnGridIO\nitem\nFont.Style=32\nend\n", "line 3: 'Font.Style' needs a number from 0 to 15, not '32'"},
+        {"TExtColumnGridIO\nitem\nWidth=4294967297\nend\n",
+         "line 3: 'Width' needs a number from -2147483648 to 2147483647, not '4294967297'"},
+        // A number format is handed to the formatter: one number directive only.
+        {"TExtColumnGridIO\nitem\nFloatFormat=%s%s%s%s\nend\n",
+         "line 3: 'FloatFormat' needs one number directive such as %.2f, not '%s%s%s%s'"},
+        {"TExtColumnGridIO\nitem\nFloatFormat=%.2f %.2f\nend\n",
+         "line 3: 'FloatFormat' needs one number directive such as %.2f, not '%.2f %.2f'"},
     };
     for (const auto& c : cases) {
         TExtColumnGrid g(nullptr);

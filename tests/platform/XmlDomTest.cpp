@@ -285,6 +285,24 @@ TEST(XmlDomNode, AttributesAndText) {
     EXPECT_EQ(doc.SaveToString(), "<r>\n  <row Enable=\"N\" Mnemonic=\"\" />\n  <ip />\n</r>\n");
 }
 
+TEST(XmlDomNode, TextCollectsEveryLevelInDocumentOrder) {
+    TXmlDocument doc;
+    ASSERT_TRUE(doc.LoadFromString("<r>a<b>b<c>c</c><!--x-->d</b><![CDATA[e]]><f/>g</r>"));
+    EXPECT_EQ(doc.Root().Text(), "abcdeg");
+    EXPECT_EQ(doc.Root().FindNode("b").Text(), "bcd");
+
+    // A hand-edited file may nest far deeper than any stack allows.
+    const int depth = 200000;
+    std::string xml = "<r><k>";
+    for (int i = 0; i < depth; ++i) xml += "<a>";
+    xml += "deep";
+    for (int i = 0; i < depth; ++i) xml += "</a>";
+    xml += "</k><k2>x</k2></r>";
+    ASSERT_TRUE(doc.LoadFromString(xml));
+    EXPECT_EQ(doc.Root().Text(), "deepx");
+    EXPECT_EQ(doc.Root().FindNode("k").Text(), "deep");
+}
+
 TEST(XmlDomNode, NullHandleAnswersEmptily) {
     TXmlNode none;
     EXPECT_TRUE(none.IsNull());

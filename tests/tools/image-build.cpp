@@ -14,8 +14,15 @@ int main(int argc, char** argv) {
         std::cerr << "usage: image-build CONFIG_FOLDER\n";
         return 2;
     }
-    // The same paths an opened configuration gets.
-    shell::Conf_Path = base::ExcludeTrailingPathDelimiter(base::NativePath(argv[1]));
+    // A configuration folder that is not there is a mistake in the call,
+    // not a new configuration: building defaults into it would hide it.
+    const std::string folder = base::NativePath(argv[1]);
+    if (!base::DirectoryExists(folder)) {
+        std::cerr << "image-build: the folder \"" << folder << "\" does not exist\n";
+        return 1;
+    }
+    // The same paths an opened configuration gets; the root keeps its "/".
+    shell::Conf_Path = folder.size() > 1 ? base::ExcludeTrailingPathDelimiter(folder) : folder;
     shell::Set_Files();
     gw::TImageBuilder builder;
     if (!builder.Create_Bin() || !builder.Save_Bin()) {
