@@ -42,9 +42,10 @@ TTableColumn Position_Column(int Header, const char* Attribute, int Width, int H
             .Position_None = With_None};
 }
 
-TTable Reset_Table(const TTableDescription& Table) {
-    TTable rows(static_cast<size_t>(Table.Rows));
-    for (int r = 1; r <= Table.Rows; ++r) {
+TTable Reset_Table(const TTableDescription& Table, int Count) {
+    const int count = Count < 0 ? Table.Rows : Count;
+    TTable rows(static_cast<size_t>(count));
+    for (int r = 1; r <= count; ++r) {
         TTableRow& row = rows[static_cast<size_t>(r - 1)];
         row.reserve(Table.Columns.size());
         row.push_back(std::to_string(r));
@@ -68,7 +69,14 @@ const std::string& Cell(const TTableRow& Row, int Col) {
 
 }  // namespace
 
+std::optional<std::string_view> Find_Attribute(const TRowAttributes& Attributes, std::string_view Name) {
+    for (const auto& [name, value] : Attributes)
+        if (name == Name) return value;
+    return std::nullopt;
+}
+
 bool Key_Empty(const TTableDescription& Table, const TTableRow& Row) {
+    if (Table.Key_Column < 0) return false;
     const std::string& key = Cell(Row, Table.Key_Column);
     return Table.Key_Trimmed ? base::Trim(key).empty() : key.empty();
 }
@@ -152,6 +160,7 @@ public:
                     row[c] = column.Default;
                 }
             }
+            if (Table.Row_Loaded) Table.Row_Loaded(row, attributes);
             Loaded = i + 1;
         }
     }
@@ -345,8 +354,9 @@ TCheckOutcome Check_Table(const TTableDescription& Table, const TTable& Rows, in
 
 std::string Check_Message(int Error_Row_Text, const TCheckOutcome& Outcome) {
     if (Outcome.Ok()) return {};
-    std::string text = shell::Lang_Texts[Error_Row_Text] + std::to_string(Outcome.Row) +
-                       shell::Lang_Texts[Outcome.Fault.Text];
+    std::string text = Outcome.Fault.Whole ? std::string()
+                                           : shell::Lang_Texts[Error_Row_Text] + std::to_string(Outcome.Row);
+    text += shell::Lang_Texts[Outcome.Fault.Text];
     if (Outcome.Fault.Limit) text += std::to_string(*Outcome.Fault.Limit);
     if (Outcome.Fault.After) text += shell::Lang_Texts[Outcome.Fault.After];
     return text;

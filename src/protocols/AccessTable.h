@@ -47,6 +47,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "grid/GridTypes.h"
@@ -103,13 +104,22 @@ enum TTableEvent : unsigned {
     teGridHint = 8,      // header hints from the table's hint list
 };
 
+// The attributes of one file row as read, in file order.
+using TRowAttributes = std::vector<std::pair<std::string_view, std::string_view>>;
+std::optional<std::string_view> Find_Attribute(const TRowAttributes& Attributes, std::string_view Name);
+
+// A member's own reading of a loaded row, after the columns took their
+// attributes or defaults: defaults that depend on other cells, or an older
+// attribute the writer no longer writes.
+using TRowLoaded = void (*)(std::vector<std::string>& Row, const TRowAttributes& Attributes);
+
 struct TTableDescription {
     const char* Grid = "";         // the grid's name in the layout
     const char* Page = nullptr;    // its tab sheet; nullptr: the window has one table
     int Page_Caption = 0;          // text number of the tab caption
     const char* Section = nullptr;  // element under the root; nullptr: rows directly under the root
     std::vector<TTableColumn> Columns;
-    int Key_Column = 2;
+    int Key_Column = 2;  // -1: no key, every row is in use
     bool Key_Trimmed = true;    // the key cell is trimmed before the empty test
     int Enable_Column = 1;      // -1: the table has none, every row counts
     bool Enable_Upper = false;  // "Y" compared after trimming and upper-casing (else trimmed only)
@@ -120,6 +130,7 @@ struct TTableDescription {
     unsigned Events = teClickCell | teDblClickCell;
     bool Show_Hint = false;      // the grid shows its header hints
     bool Clear_Other_Hints = false;  // cells other than headers get an empty hint
+    TRowLoaded Row_Loaded = nullptr;
 };
 
 struct TAccessFile {
@@ -150,8 +161,8 @@ struct TAccessTexts {
 using TTableRow = std::vector<std::string>;  // every column, column 0 first
 using TTable = std::vector<TTableRow>;       // entry r - 1 is table row r
 
-// Rows 1 .. Rows: the row number, then each column's Init.
-TTable Reset_Table(const TTableDescription& Table);
+// Rows 1 .. Rows (Count when given): the row number, then each column's Init.
+TTable Reset_Table(const TTableDescription& Table, int Count = -1);
 std::vector<TTable> Reset_Tables(const TAccessFile& File);
 
 bool Key_Empty(const TTableDescription& Table, const TTableRow& Row);
@@ -203,11 +214,17 @@ struct TRowFault {
     int Text = 0;  // 0: passed
     std::optional<long long> Limit = {};
     int After = 0;
+    // A fault of the table as a whole (a total over its rows): the message
+    // has no row prefix.
+    bool Whole = false;
     bool Failed() const { return Text != 0; }
     bool operator==(const TRowFault&) const = default;
 };
 inline TRowFault Fault(int Text, std::optional<long long> Limit = {}, int After = 0) {
     return TRowFault{Text, Limit, After};
+}
+inline TRowFault Table_Fault(int Text, std::optional<long long> Limit = {}) {
+    return TRowFault{Text, Limit, 0, true};
 }
 
 struct TCheckOutcome {

@@ -58,10 +58,11 @@ TAccessTableForm::TAccessTableForm(TComponent* AOwner, const TAccessMember& Memb
     P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
     Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
     Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
-    Btn_DelRow = &LayoutComponent<TControl>(*this, "Btn_DelRow");
-    Btn_InsRow = &LayoutComponent<TControl>(*this, "Btn_InsRow");
-    Btn_CopyRow = &LayoutComponent<TControl>(*this, "Btn_CopyRow");
-    Btn_PasteRow = &LayoutComponent<TControl>(*this, "Btn_PasteRow");
+    // A member whose rows are fixed (one per channel, say) has no row buttons.
+    Btn_DelRow = dynamic_cast<TControl*>(FindComponent("Btn_DelRow"));
+    Btn_InsRow = dynamic_cast<TControl*>(FindComponent("Btn_InsRow"));
+    Btn_CopyRow = dynamic_cast<TControl*>(FindComponent("Btn_CopyRow"));
+    Btn_PasteRow = dynamic_cast<TControl*>(FindComponent("Btn_PasteRow"));
     if (FMember.Page_Control) PageControl1 = &LayoutComponent<TPageControl>(*this, FMember.Page_Control);
     for (const TTableDescription& t : FMember.File.Tables) {
         Grids.push_back(&LayoutComponent<TExtColumnGrid>(*this, t.Grid));
@@ -144,7 +145,7 @@ void TAccessTableForm::Set_Lang() {
     L_SW_Desc->SetCaption(Lang_Texts[x.Desc]);
     TControl* buttons[6] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int i = 0; i < 6; ++i)
-        if (x.Buttons[i]) buttons[i]->SetCaption(Lang_Texts[x.Buttons[i]]);
+        if (x.Buttons[i] && buttons[i]) buttons[i]->SetCaption(Lang_Texts[x.Buttons[i]]);
     for (size_t t = 0; t < Grids.size(); ++t) {
         const TTableDescription& d = FMember.File.Tables[t];
         if (t < Pages.size() && d.Page_Caption) Pages[t]->SetCaption(Lang_Texts[d.Page_Caption]);
@@ -152,7 +153,7 @@ void TAccessTableForm::Set_Lang() {
             Grids[t]->Columns().Items(static_cast<int>(c)).SetHeader(Lang_Texts[d.Columns[c].Header]);
     }
     for (int i = 0; i < 6; ++i)
-        if (x.Button_Hints[i]) buttons[i]->SetHint(Lang_Texts[x.Button_Hints[i]]);
+        if (x.Button_Hints[i] && buttons[i]) buttons[i]->SetHint(Lang_Texts[x.Button_Hints[i]]);
     for (size_t t = 0; t < Grids.size(); ++t) {
         const TTableDescription& d = FMember.File.Tables[t];
         Hints[t].clear();
@@ -193,8 +194,18 @@ void TAccessTableForm::FormShow() {
         if (t < Pages.size()) Pages[t]->SetTabVisible(true);
         Show_Columns(static_cast<int>(t));
     }
-    std::vector<TTable> tables = Reset_Tables(FMember.File);
     Show_Prepare();
+    std::vector<TTable> tables;
+    for (size_t t = 0; t < Grids.size(); ++t) {
+        const int rows = Shown_Rows(static_cast<int>(t));
+        TExtColumnGrid& g = *Grids[t];
+        if (g.RowCount() != rows + 1) {
+            g.BeginUpdate();
+            g.SetRowCount(rows + 1);
+            g.EndUpdate();
+        }
+        tables.push_back(Reset_Table(FMember.File.Tables[t], rows));
+    }
     for (size_t t = 0; t < Grids.size(); ++t) Refill_Position_Items(static_cast<int>(t));
     const TLoadReport report =
         Load_Access_File(FMember.File, FMember.File_Path ? *FMember.File_Path : std::string(), tables);
@@ -209,13 +220,18 @@ void TAccessTableForm::FormShow() {
     if (!report.Clean()) MessageDlg(report.Error, mtError, mbOK);
 }
 
+int TAccessTableForm::Shown_Rows(int Table) const {
+    return FMember.File.Tables[static_cast<size_t>(Table)].Rows;
+}
+
 std::vector<TTable> TAccessTableForm::Grid_Tables() const {
     std::vector<TTable> tables;
     for (size_t t = 0; t < Grids.size(); ++t) {
         const TTableDescription& d = FMember.File.Tables[t];
         TExtColumnGrid& g = *Grids[t];
-        TTable rows(static_cast<size_t>(d.Rows));
-        for (int r = 1; r <= d.Rows; ++r) {
+        const int count = g.RowCount() - 1;
+        TTable rows(static_cast<size_t>(count));
+        for (int r = 1; r <= count; ++r) {
             TTableRow& row = rows[static_cast<size_t>(r - 1)];
             row.reserve(d.Columns.size());
             for (size_t c = 0; c < d.Columns.size(); ++c) row.push_back(g.Cells(static_cast<int>(c), r));
@@ -300,6 +316,8 @@ void TAccessTableForm::Delete_Row(int Table, int Row) {
 void TAccessTableForm::Btn_DelRowClick() {
     const int t = Active_Table();
     const int row = Table_Grid(t).Row();
+    // Only a data row can go; the header row never does.
+    if (row < 1 || row >= Table_Grid(t).RowCount()) return;
     if (MessageDlg(Lang_Texts[FMember.Texts.Delete_Question] + std::to_string(row), mtConfirmation, mbYesNo) !=
         mrYes)
         return;

@@ -91,6 +91,7 @@ public:
     plat::TPanel* P_Button;
     plat::TControl* Btn_OK;
     plat::TControl* Btn_Cancel;
+    // nullptr when the member's layout has no row buttons.
     plat::TControl* Btn_DelRow;
     plat::TControl* Btn_InsRow;
     plat::TControl* Btn_CopyRow;
@@ -110,8 +111,11 @@ protected:
     // The member's rules, in its order (Check_Table per table); the default
     // passes everything.
     virtual TCheckOutcome Check_Tables(const std::vector<TTable>& Tables);
-    // After the tables were reset and before the file is read.
+    // At each showing, before the tables are reset and the file is read.
     virtual void Show_Prepare() {}
+    // The rows a table shows at this showing (asked after Show_Prepare):
+    // the description's Rows unless the member sizes it from elsewhere.
+    virtual int Shown_Rows(int Table) const;
     // The cells as read from the file, before they reach the grids.
     virtual void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report);
     // The cells about to be written (a copy; the grids keep theirs).
@@ -143,6 +147,16 @@ private:
 
     const TAccessMember& FMember;
     bool FLoaded_Clean = true;
+};
+
+// A member with nothing of its own but its description and its rules.
+template <const TAccessMember& Description, TCheckOutcome (*Rules)(const std::vector<TTable>&)>
+class TMemberForm : public TAccessTableForm {
+public:
+    explicit TMemberForm(plat::TComponent* AOwner) : TAccessTableForm(AOwner, Description) {}
+
+protected:
+    TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override { return Rules(Tables); }
 };
 
 }  // namespace proto

@@ -35,12 +35,9 @@ TCheckOutcome Check_SDO_Client_Tables(const std::vector<TTable>& Tables);
 
 // A CANopen window has nothing of its own but its description and its check.
 template <const TAccessMember& Description, TCheckOutcome (*Rules)(const std::vector<TTable>&)>
-class TCANopenForm : public TAccessTableForm {
+class TCANopenForm : public TMemberForm<Description, Rules> {
 public:
-    explicit TCANopenForm(plat::TComponent* AOwner) : TAccessTableForm(AOwner, Description) {}
-
-protected:
-    TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override { return Rules(Tables); }
+    using TMemberForm<Description, Rules>::TMemberForm;
 };
 
 }  // namespace proto
