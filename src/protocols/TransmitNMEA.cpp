@@ -1,0 +1,11 @@
+#include "protocols/TransmitNMEA.h"
+
+namespace proto {
+
+TFTransmitNMEA* FTransmitNMEA = nullptr;
+
+TFTransmitNMEA::~TFTransmitNMEA() {
+    if (FTransmitNMEA == this) FTransmitNMEA = nullptr;
+}
+
+}  // namespace proto
