@@ -6,12 +6,21 @@
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
 #include "protocols/ImportEDEFile.h"
+#include "protocols/DMXDefVal.h"
+#include "protocols/DNet.h"
+#include "protocols/DefOffset.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/ReceiveCAN.h"
+#include "protocols/ReceiveJ1939.h"
+#include "protocols/ReceiveNMEA.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
 #include "protocols/SetAccess.h"
+#include "protocols/TransmitCAN.h"
+#include "protocols/TransmitJ1939.h"
+#include "protocols/TransmitNMEA.h"
 #include "shell/About.h"
 #include "shell/NewProject.h"
 #include "shell/OpenConf.h"
@@ -51,8 +60,10 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFSoftOptions", "FSoftOptions", [] { Create(FSoftOptions); }, nullptr, [] { Relabel(FSoftOptions); }},
         {"TFBoot", "FBoot", Create_Boot, nullptr, Relabel_Boot},
         {"TFParGen", "FParGen", Create_ParGen, Show_ParGen_Window, Relabel_ParGen},
-        {"TFReceiveCAN", "FReceiveCAN"},
-        {"TFTransmitCAN", "FTransmitCAN"},
+        {"TFReceiveCAN", "FReceiveCAN", [] { Create(FReceiveCAN); }, [] { Show(FReceiveCAN); },
+         [] { Relabel(FReceiveCAN); }},
+        {"TFTransmitCAN", "FTransmitCAN", [] { Create(FTransmitCAN); }, [] { Show(FTransmitCAN); },
+         [] { Relabel(FTransmitCAN); }},
         {"TFSetAccess", "FSetAccess", [] { Create(FSetAccess); }, [] { Show(FSetAccess); },
          [] { Relabel(FSetAccess); }},
         {"TFModbus_TCP_Master_Set_Access", "FModbus_TCP_Master_Set_Access",
@@ -73,19 +84,27 @@ const std::vector<TProgramWindow>& Program_Windows() {
          [] { Show(FSet_SDO_Client_Access); }, [] { Relabel(FSet_SDO_Client_Access); }},
         {"TFSet_SDO_Server_Access", "FSet_SDO_Server_Access", [] { Create(FSet_SDO_Server_Access); },
          [] { Show(FSet_SDO_Server_Access); }, [] { Relabel(FSet_SDO_Server_Access); }},
-        {"TFDefOffset", "FDefOffset"},
-        {"TFDNet", "FDNet"},
-        {"TFDMXDefVal", "FDMXDefVal"},
+        {"TFDefOffset", "FDefOffset", [] { Create(FDefOffset); }, [] { Show(FDefOffset); },
+         [] { Relabel(FDefOffset); }},
+        {"TFDNet", "FDNet", [] { Create(FDNet); }, [] { Show(FDNet); },
+         [] { Relabel(FDNet); }},
+        {"TFDMXDefVal", "FDMXDefVal", [] { Create(FDMXDefVal); }, [] { Show(FDMXDefVal); },
+         [] { Relabel(FDMXDefVal); }},
         {"TFIEC_61850_Access", "FIEC_61850_Access", [] { Create(FIEC_61850_Access); },
          [] { Show(FIEC_61850_Access); }, [] { Relabel(FIEC_61850_Access); }},
         {"TFIEC61850_Variables", "FIEC61850_Variables"},
         {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert"},
-        {"TFReceiveJ1939", "FReceiveJ1939"},
-        {"TFTransmitJ1939", "FTransmitJ1939"},
+        // No button opens the J1939 and NMEA 2000 tables in this model.
+        {"TFReceiveJ1939", "FReceiveJ1939", [] { Create(FReceiveJ1939); }, nullptr,
+         [] { Relabel(FReceiveJ1939); }},
+        {"TFTransmitJ1939", "FTransmitJ1939", [] { Create(FTransmitJ1939); }, nullptr,
+         [] { Relabel(FTransmitJ1939); }},
         {"TFMQTT_Set_Topic", "FMQTT_Set_Topic"},
         {"TFTopicTemplate", "FTopicTemplate"},
-        {"TFReceiveNMEA", "FReceiveNMEA"},
-        {"TFTransmitNMEA", "FTransmitNMEA"},
+        {"TFReceiveNMEA", "FReceiveNMEA", [] { Create(FReceiveNMEA); }, nullptr,
+         [] { Relabel(FReceiveNMEA); }},
+        {"TFTransmitNMEA", "FTransmitNMEA", [] { Create(FTransmitNMEA); }, nullptr,
+         [] { Relabel(FTransmitNMEA); }},
         {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server"},
         {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access"},
         {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server"},
