@@ -202,6 +202,13 @@ void TAccessTableForm::FormShow() {
         if (g.RowCount() != rows + 1) {
             g.BeginUpdate();
             g.SetRowCount(rows + 1);
+            // Cut to its header row the grid loses its fixed row, and
+            // headers set meanwhile reached only the columns.
+            if (rows > 0 && g.FixedRows() == 0) {
+                g.SetFixedRows(1);
+                for (int c = 0; c < g.ColCount(); ++c)
+                    g.Columns().Items(c).SetHeader(g.Columns().Items(c).Header());
+            }
             g.EndUpdate();
         }
         tables.push_back(Reset_Table(FMember.File.Tables[t], rows));

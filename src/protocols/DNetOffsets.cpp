@@ -36,10 +36,7 @@ void Read_Slaves(const plat::TXmlNode& Root, TSlaves& Slaves, TOffsetRead& Repor
         slave.ID = static_cast<uint8_t>(Count_Of(slave.Row[0], r, "ID", Report));
         slave.ByteIN = static_cast<uint16_t>(Count_Of(slave.Row[1], r, "NB_IN", Report));
         slave.ByteOUT = static_cast<uint16_t>(Count_Of(slave.Row[2], r, "NB_OUT", Report));
-        slave.SL_ByteIN.assign(slave.ByteIN, "None");
-        slave.SL_ByteIN_M.assign(slave.ByteIN, "");
-        slave.SL_ByteOUT.assign(slave.ByteOUT, "None");
-        slave.SL_ByteOUT_M.assign(slave.ByteOUT, "");
+        Clear_Bytes(slave);
         Slaves.push_back(std::move(slave));
     }
 }
@@ -105,6 +102,13 @@ void Add_Bytes(plat::TXmlNode Node, const char* Name, const std::vector<std::str
 }
 
 }  // namespace
+
+void Clear_Bytes(TSlave_DN& Slave) {
+    Slave.SL_ByteIN.assign(Slave.ByteIN, "None");
+    Slave.SL_ByteIN_M.assign(Slave.ByteIN, "");
+    Slave.SL_ByteOUT.assign(Slave.ByteOUT, "None");
+    Slave.SL_ByteOUT_M.assign(Slave.ByteOUT, "");
+}
 
 void Read_DNet_Slaves(std::string_view Xml, TSlaves& Slaves, TOffsetRead& Report) {
     Read_Text(Xml, Slaves, Report, Read_Slaves);

@@ -29,6 +29,10 @@ struct TSlave_DN {
 };
 using TSlaves = std::vector<TSlave_DN>;
 
+// Every byte of the slave at "None" with an empty mnemonic, one entry per
+// byte of its counts.
+void Clear_Bytes(TSlave_DN& Slave);
+
 // Why a read was not clean; the slaves read so far stay.
 struct TOffsetRead {
     bool Clean = true;

@@ -19,12 +19,23 @@ namespace {
 // A table of bytes: the byte number (fixed), its position and its mnemonic.
 void Build_Byte_Grid(TExtColumnGrid& g) {
     g.SetColCount(3);
-    g.SetRowCount(1);
+    g.SetRowCount(2);
     g.SetOptions(g.Options() + TGridOptions{goEditing, goColSizing});
     const int widths[3] = {50, 90, 280};
     for (int c = 0; c < 3; ++c) g.Columns().Items(c).SetWidth(widths[c]);
     g.Columns().Items(1).SetEditor(grid::edComboList);
     g.Columns().Items(1).SetColor(RGB(252, 214, 244));
+}
+
+// A grid cut to its header row loses its fixed row; it gets it back with
+// its first data row.
+void Set_Data_Rows(TExtColumnGrid& g, int Count) {
+    g.SetRowCount(Count + 1);
+    if (Count > 0 && g.FixedRows() == 0) {
+        g.SetFixedRows(1);
+        // Headers set meanwhile reached only the columns, not the row.
+        for (int c = 0; c < g.ColCount(); ++c) g.Columns().Items(c).SetHeader(g.Columns().Items(c).Header());
+    }
 }
 
 void Fill_Positions(TExtColumnGrid& g, int Count) {
@@ -60,7 +71,7 @@ TFDefOffset::TFDefOffset(TComponent* AOwner) : TForm(AOwner) {
 
     TExtColumnGrid& s = *ACG_DN_Slaves;
     s.SetColCount(4);
-    s.SetRowCount(1);
+    s.SetRowCount(2);
     s.SetFixedCols(0);
     s.SetOptions(s.Options() + TGridOptions{goRowSelect, goColSizing});
     const int widths[4] = {70, 90, 90, 200};
@@ -112,7 +123,7 @@ void TFDefOffset::FormShow() {
     Load_Slave_DN(shell::DNETM_Net_File, List_Slaves_DN, report);
     TExtColumnGrid& s = *ACG_DN_Slaves;
     s.BeginUpdate();
-    s.SetRowCount(static_cast<int>(List_Slaves_DN.size()) + 1);
+    Set_Data_Rows(s, static_cast<int>(List_Slaves_DN.size()));
     for (size_t i = 0; i < List_Slaves_DN.size(); ++i)
         for (int c = 0; c < 4; ++c) s.SetCells(c, static_cast<int>(i) + 1, List_Slaves_DN[i].Row[static_cast<size_t>(c)]);
     s.EndUpdate();
@@ -128,6 +139,8 @@ void TFDefOffset::Select_First() {
         return;
     }
     ACG_DN_Slaves->SetRow(1);
+    ACG_DN_Slaves->SetCol(0);
+    ACG_DN_Slaves->SetLeftCol(0);
     ACG_DN_SlavesClick();
 }
 
@@ -143,7 +156,7 @@ void TFDefOffset::ACG_DN_SlavesClick() {
 void TFDefOffset::Fill_Bytes(TExtColumnGrid& Grid, const std::vector<std::string>& Offsets,
                              const std::vector<std::string>& Mnemonics) {
     Grid.BeginUpdate();
-    Grid.SetRowCount(static_cast<int>(Offsets.size()) + 1);
+    Set_Data_Rows(Grid, static_cast<int>(Offsets.size()));
     for (size_t j = 0; j < Offsets.size(); ++j) {
         const int r = static_cast<int>(j) + 1;
         Grid.SetCells(0, r, std::to_string(j));

@@ -200,6 +200,9 @@ TEST(DMXFile, SavedAndLoaded) {
     tables[0][0] = {"1", "255", "Dimmer"};
     tables[0][2] = {"3", "0x10", ""};
     EXPECT_EQ(proto::Access_To_Xml(proto::DMX_Member.File, tables), Data("DMX_Default_Values_saved.xml"));
+    // No channel: the root and the comment.
+    EXPECT_EQ(proto::Access_To_Xml(proto::DMX_Member.File, {TTable{}}),
+              "<DMX_Default_Values />\n<!--SW_VERSION = 1.000-->\n");
     std::vector<TTable> read = {proto::Reset_Table(proto::DMX_Member.File.Tables[0], 2)};
     const proto::TLoadReport report = proto::Read_Access_Xml(
         proto::DMX_Member.File, R"(<DMX_Default_Values><Row Mnemonic="a"/><X Default_Value="7"/></DMX_Default_Values>)",
