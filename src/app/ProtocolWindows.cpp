@@ -8,6 +8,8 @@
 #include "protocols/ImportEDEFile.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/SNMPManagerAccess.h"
+#include "protocols/SNMP_Trap_Access.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
@@ -90,8 +92,10 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access"},
         {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server"},
         {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access"},
-        {"TFSNMPManagerAccess", "FSNMPManagerAccess"},
-        {"TFSNMP_Trap_Access", "FSNMP_Trap_Access"},
+        {"TFSNMPManagerAccess", "FSNMPManagerAccess", [] { Create(FSNMPManagerAccess); },
+         [] { Show(FSNMPManagerAccess); }, [] { Relabel(FSNMPManagerAccess); }},
+        {"TFSNMP_Trap_Access", "FSNMP_Trap_Access", [] { Create(FSNMP_Trap_Access); },
+         [] { Show(FSNMP_Trap_Access); }, [] { Relabel(FSNMP_Trap_Access); }},
         {"TFProfinetFileName", "FProfinetFileName"},
         {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS"},
         {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access"},
