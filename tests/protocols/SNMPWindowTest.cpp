@@ -18,15 +18,15 @@ using prototest::TypeCell;
 using prototest::WriteFile;
 
 // Types into a drop-down that also takes typed text (the community names):
-// Enter opens its editor, the text goes into it, Enter ends the edit.
+// the first character opens its editor and starts the new text.
 void TypeCombo(grid::TExtColumnGrid& G, int Col, int Row, const std::string& Text) {
     prototest::Focus(G);
     G.SetRow(Row);
     G.SetCol(Col);
-    test::SendKey(G, VK_RETURN);
+    test::TypeText(G, Text.substr(0, 1));
     ASSERT_TRUE(G.EditMode());
     ASSERT_NE(G.EditCombo(), nullptr);
-    test::TypeText(*G.EditCombo(), Text);
+    test::TypeText(*G.EditCombo(), Text.substr(1));
     test::SendKey(*G.EditCombo(), VK_RETURN);
     test::ProcessEvents();
     ASSERT_EQ(G.Cells(Col, Row), Text);
