@@ -95,22 +95,7 @@ TEST_F(SNMPCommands, HiddenButtonsOpenTheSNMPWindows) {
     auto manager = std::make_unique<proto::TFSNMPManagerAccess>(nullptr);
     proto::FSNMP_Trap_Access = agent.get();
     proto::FSNMPManagerAccess = manager.get();
-    const struct {
-        const char* button;
-        TForm* window;
-    } cases[] = {{"Btn_SNMP_Trap", agent.get()}, {"Btn_SNMP_Manager_Access", manager.get()}};
-    for (const auto& c : cases) {
-        c.window->DoCreate();
-        test::TScriptedUi ui;
-        TForm* shown = nullptr;
-        ui.OnModal([&](TForm& f) {
-            shown = &f;
-            return mrCancel;
-        });
-        main->Btn_Click(main->Button(c.button));
-        EXPECT_EQ(shown, c.window) << c.button;
-        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
-    }
+    Expect_Buttons_Open({{"Btn_SNMP_Trap", agent.get()}, {"Btn_SNMP_Manager_Access", manager.get()}});
 }
 
 }  // namespace
