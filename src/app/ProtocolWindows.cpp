@@ -14,6 +14,8 @@
 #include "protocols/ReceiveCAN.h"
 #include "protocols/ReceiveJ1939.h"
 #include "protocols/ReceiveNMEA.h"
+#include "protocols/SNMPManagerAccess.h"
+#include "protocols/SNMP_Trap_Access.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
@@ -109,8 +111,10 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access"},
         {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server"},
         {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access"},
-        {"TFSNMPManagerAccess", "FSNMPManagerAccess"},
-        {"TFSNMP_Trap_Access", "FSNMP_Trap_Access"},
+        {"TFSNMPManagerAccess", "FSNMPManagerAccess", [] { Create(FSNMPManagerAccess); },
+         [] { Show(FSNMPManagerAccess); }, [] { Relabel(FSNMPManagerAccess); }},
+        {"TFSNMP_Trap_Access", "FSNMP_Trap_Access", [] { Create(FSNMP_Trap_Access); },
+         [] { Show(FSNMP_Trap_Access); }, [] { Relabel(FSNMP_Trap_Access); }},
         {"TFProfinetFileName", "FProfinetFileName"},
         {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS"},
         {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access"},

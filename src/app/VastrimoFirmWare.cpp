@@ -11,6 +11,7 @@
 #include "platform/Layout.h"
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
+#include "protocols/SNMP_MIB.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -74,7 +75,7 @@ const TButtonRow Button_Rows[] = {
     {"Btn_OPC_UA_Server_Access", 71, 72, nullptr, "FOPC_UA_Server_Access"},
     {"Btn_SNMP_Manager_Access", 67, 68, nullptr, "FSNMPManagerAccess"},
     {"Btn_SNMP_Trap", 63, 64, nullptr, "FSNMP_Trap_Access"},
-    {"Btn_SNMP_MIB", 65, 66, nullptr},
+    {"Btn_SNMP_MIB", 65, 66, &TFVastrimoFirmWare::Create_SNMP_MIB},
     {"Btn_PROFINET_XML", 73, 74, &TFVastrimoFirmWare::PROFINET_XML},
     {"Btn_EtherNetIP_Access", 75, 76, nullptr, "FEtherNetIP_Master_Access"},
     {"Btn_S7_Protocol_Access", 77, 78, nullptr, "FS7_Protocol_Set_Access"},
@@ -86,9 +87,14 @@ constexpr int Button_Count = sizeof(Button_Rows) / sizeof(Button_Rows[0]);
 
 }  // namespace
 
+std::string With_Extension(const std::string& fileName, const std::string& extension) {
+    const bool has = fileName.size() >= extension.size() &&
+                     base::SameText(fileName.substr(fileName.size() - extension.size()), extension);
+    return has ? fileName : fileName + extension;
+}
+
 std::string With_Csv_Extension(const std::string& fileName) {
-    const bool hasCsv = fileName.size() >= 4 && base::SameText(fileName.substr(fileName.size() - 4), ".csv");
-    return hasCsv ? fileName : fileName + ".csv";
+    return With_Extension(fileName, ".csv");
 }
 
 TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
@@ -127,6 +133,10 @@ TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
     Write_EDE_File = [this](const std::string& FileName) {
         std::string error;
         if (!proto::Write_EDE_File(FileName, &error)) Report_Error(error);
+    };
+    Write_MIB_File = [this](const std::string& FileName) {
+        std::string error;
+        if (!proto::Write_MIB_File(FileName, &error)) Report_Error(error);
     };
 }
 
@@ -266,6 +276,15 @@ void TFVastrimoFirmWare::BACnet_EDE_File() {
     if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNoCancel) != mrYes)
         return;
     if (Write_EDE_File) Write_EDE_File(fileName);
+}
+
+void TFVastrimoFirmWare::Create_SNMP_MIB() {
+    SaveMIB->InitialDir = shell::Conf_Path;
+    if (!SaveMIB->Execute()) return;
+    // The question is asked about the name the file will really have.
+    const std::string fileName = With_Extension(SaveMIB->FileName, ".mib");
+    if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNo) != mrYes) return;
+    if (Write_MIB_File) Write_MIB_File(fileName);
 }
 
 int TFVastrimoFirmWare::Get_Type_BACnet() {

@@ -22,8 +22,9 @@ namespace app {
 inline constexpr const char* Main_Title_Text =
     "Vekrun - Configurator QP4A902 EtherNet/IP Slave / LoRaWAN Gateway ";
 
-// The name the EDE export writes: ".csv" appended unless the name already
-// ends in it (in any letter case).
+// The name an export writes: the extension (".csv", ".mib") appended unless
+// the name already ends in it (in any letter case).
+std::string With_Extension(const std::string& fileName, const std::string& extension);
 std::string With_Csv_Extension(const std::string& fileName);
 
 class TFVastrimoFirmWare : public plat::TForm {
@@ -42,6 +43,8 @@ public:
     void PROFINET_XML();
     void Build_EDS_File();
     void BACnet_EDE_File();
+    // "SNMP MIB": the agent's MIB of the open configuration.
+    void Create_SNMP_MIB();
     int Get_Type_BACnet();
     void Set_Lang();
     // Re-labels every window that follows the language (the about box keeps
@@ -56,6 +59,7 @@ public:
     // provide them; a command whose generator is missing writes nothing.
     std::function<void(const std::string& FileName)> Write_EDE_File;
     std::function<void(const std::string& FileName)> Write_EDS_File;
+    std::function<void(const std::string& FileName)> Write_MIB_File;
 
     // Tests shorten the two-hour pause between version checks.
     int Version_Repeat_Interval;

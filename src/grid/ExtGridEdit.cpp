@@ -200,6 +200,19 @@ bool TExtStringGrid::CanEditShow() {
         cb->SetEnabled(true);
         cb->SetVisible(true);
         e.EditCtrl = cb;
+        // The character that opened an editable list starts its new text, as
+        // it does in a plain text cell; a fixed list has no text to type.
+        if (kind == edComboEdit && e.StartEditChar >= 32) {
+            std::u16string typed;
+            const char32_t ch = e.StartEditChar;
+            if (ch >= 0x10000) {
+                typed += static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
+                typed += static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
+            } else {
+                typed += static_cast<char16_t>(ch);
+            }
+            cb->SetText(base::Utf16ToUtf8(typed));
+        }
         e.StartEditChar = 0;
         if (cb->CanFocus()) cb->SetFocus();
         if (report) {

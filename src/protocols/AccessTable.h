@@ -77,6 +77,7 @@ struct TTableColumn {
     int Position_Items = 0;
     bool Position_None = false;
     bool Hidden = false;  // hidden each time the window is shown
+    int Edit_Length = 0;  // most characters the editor takes; 0: no limit
 };
 
 // Column 0: the fixed column with the row numbers.

@@ -91,6 +91,7 @@ void TAccessTableForm::Build_Tables() {
             if (const TColor color = Group_Color(col.Group); color != clNone) item.SetColor(color);
             if (c == 0) continue;
             item.SetEditor(col.Editor);
+            item.SetEditLength(col.Edit_Length);
             item.SetCheckTrue("Y");
             item.SetCheckFalse("N");
             item.SetAlignment(col.Editor == grid::edDataCheckBox ? taCenter : taLeftJustify);

@@ -5,6 +5,7 @@
 
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
+#include "protocols/SNMP_MIB.h"
 
 namespace proto {
 
@@ -13,6 +14,7 @@ const std::vector<TGeneratorKind>& Generator_Kinds() {
     static const std::vector<TGeneratorKind> kinds = {
         {"ede", &Write_EDE_File},
         {"eds", &Write_EDS_File},
+        {"mib", &Write_MIB_File},
     };
     return kinds;
 }

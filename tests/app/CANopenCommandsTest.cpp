@@ -83,24 +83,9 @@ TEST_F(CANopenCommands, HiddenButtonsOpenTheCANopenWindows) {
     proto::FSet_PDO_Access = pdo.get();
     proto::FSet_SDO_Server_Access = server.get();
     proto::FSet_SDO_Client_Access = client.get();
-    const struct {
-        const char* button;
-        TForm* window;
-    } cases[] = {{"Btn_PDO_CANopen", pdo.get()},
-                 {"Btn_SDO_Server_CANopen", server.get()},
-                 {"Btn_SDO_Client_CANopen", client.get()}};
-    for (const auto& c : cases) {
-        c.window->DoCreate();
-        test::TScriptedUi ui;
-        TForm* shown = nullptr;
-        ui.OnModal([&](TForm& f) {
-            shown = &f;
-            return mrCancel;
-        });
-        main->Btn_Click(main->Button(c.button));
-        EXPECT_EQ(shown, c.window) << c.button;
-        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
-    }
+    Expect_Buttons_Open({{"Btn_PDO_CANopen", pdo.get()},
+                         {"Btn_SDO_Server_CANopen", server.get()},
+                         {"Btn_SDO_Client_CANopen", client.get()}});
 }
 
 }  // namespace

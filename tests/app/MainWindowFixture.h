@@ -10,12 +10,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/VastrimoFirmWare.h"
 #include "gateway/Boot.h"
 #include "gateway/LoRaWAN_Gateway.h"
 #include "gateway/ParGen.h"
 #include "platform/Application.h"
+#include "platform/TestHooks.h"
 #include "protocols/BACnetAccess.h"
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
@@ -109,6 +112,23 @@ protected:
     }
 
     std::string SettingsFile() const { return dir + "/Vastrimo.xml"; }
+
+    // Each hidden button opens its window modally, with no message; the
+    // windows are created here as the program creates them.
+    void Expect_Buttons_Open(const std::vector<std::pair<const char*, plat::TForm*>>& Buttons) {
+        for (const auto& [button, window] : Buttons) {
+            window->DoCreate();
+            plat::test::TScriptedUi ui;
+            plat::TForm* shown = nullptr;
+            ui.OnModal([&](plat::TForm& f) {
+                shown = &f;
+                return plat::mrCancel;
+            });
+            main->Btn_Click(main->Button(button));
+            EXPECT_EQ(shown, window) << button;
+            EXPECT_TRUE(ui.Boxes().empty()) << button;
+        }
+    }
 
     std::string dir;
     std::unique_ptr<app::TFVastrimoFirmWare> main;

@@ -61,6 +61,21 @@ TEST_F(GridEdit, TypingWritesThroughAndEnterCommitsOnce) {
     EXPECT_EQ(done, (std::vector<Done>{{1, 1}}));
 }
 
+// An editable list opened by typing keeps the key that opened it, as a text
+// cell does; a fixed list has no text to put it in.
+TEST_F(GridEdit, TypingIntoAnEditableListKeepsTheFirstKey) {
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& Editor) { Editor = edComboEdit; };
+    grid->SetCells(1, 1, "old");
+    Select(1, 1);
+    pt::TypeText(*grid, "p");
+    ASSERT_TRUE(grid->EditMode());
+    ASSERT_NE(grid->EditCombo(), nullptr);
+    pt::TypeText(*grid->EditCombo(), "ublic");
+    pt::SendKey(*grid->EditCombo(), plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(1, 1), "public");
+}
+
 TEST_F(GridEdit, EscRestoresTheTextTheEditorOpenedWith) {
     grid->SetCells(2, 3, "abc");
     Select(2, 3);
