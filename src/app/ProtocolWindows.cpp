@@ -8,6 +8,10 @@
 #include "protocols/ImportEDEFile.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/OPC_UA_Add_Server.h"
+#include "protocols/OPC_UA_Client_Access.h"
+#include "protocols/OPC_UA_Scan_Server.h"
+#include "protocols/OPC_UA_Server_Access.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
@@ -86,10 +90,14 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFTopicTemplate", "FTopicTemplate"},
         {"TFReceiveNMEA", "FReceiveNMEA"},
         {"TFTransmitNMEA", "FTransmitNMEA"},
-        {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server"},
-        {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access"},
-        {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server"},
-        {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access"},
+        {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server", [] { Create(FOPC_UA_Add_Server); }, nullptr,
+         [] { Relabel(FOPC_UA_Add_Server); }},
+        {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access", [] { Create(FOPC_UA_Client_Access); },
+         [] { Show(FOPC_UA_Client_Access); }, [] { Relabel(FOPC_UA_Client_Access); }},
+        {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server", [] { Create(FOPC_UA_Scan_Server); }, nullptr,
+         [] { Relabel(FOPC_UA_Scan_Server); }},
+        {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access", [] { Create(FOPC_UA_Server_Access); },
+         [] { Show(FOPC_UA_Server_Access); }, [] { Relabel(FOPC_UA_Server_Access); }},
         {"TFSNMPManagerAccess", "FSNMPManagerAccess"},
         {"TFSNMP_Trap_Access", "FSNMP_Trap_Access"},
         {"TFProfinetFileName", "FProfinetFileName"},
