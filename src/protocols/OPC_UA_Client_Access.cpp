@@ -285,6 +285,9 @@ void TFOPC_UA_Client_Access::Show_OPC_UA_Var_List() {
 // ------------------------------------------------------------ the edit cycle
 
 void TFOPC_UA_Client_Access::Var_Enter(TExtColumnGrid& Grid) {
+    // A table left with its editor open (the focus went through a page tab)
+    // is written back before the other one takes over.
+    if (FEntered != nullptr && FEntered != &Grid) Commit_Edits();
     Ind_Server = Selected_Server();
     FEntered = &Grid;
 }
@@ -311,37 +314,27 @@ void TFOPC_UA_Client_Access::Commit_Edits() {
     if (!g.EditMode()) Var_Exit(g);
 }
 
-void TFOPC_UA_Client_Access::Save_Variable_in_Read() {
-    if (Ind_Server < 0 || Ind_Server >= static_cast<int>(OPC_UA_Server_List.size())) return;
-    std::vector<TOPC_UA_Variable>& list = OPC_UA_Server_List[static_cast<size_t>(Ind_Server)].Var_List_R;
-    list.clear();
-    TExtColumnGrid& g = *ACG_OPC_UA_Var_R;
-    for (int r = 1; r < g.RowCount() && !g.Cells(2, r).empty(); ++r) {
-        TOPC_UA_Variable v = Node_Variable(g, r);
-        v.OnChange = v.OnCMD = v.OnTimer = "N";
-        v.VarArray = g.Cells(7, r);
-        v.Start = g.Cells(8, r);
-        v.Len = g.Cells(9, r);
-        v.Time = g.Cells(10, r);
-        v.Position = g.Cells(11, r);
-        v.Mnemonic = g.Cells(12, r);
-        list.push_back(std::move(v));
-    }
-}
+void TFOPC_UA_Client_Access::Save_Variable_in_Read() { Save_Table(*ACG_OPC_UA_Var_R, false); }
 
-void TFOPC_UA_Client_Access::Save_Variable_in_Write() {
+void TFOPC_UA_Client_Access::Save_Variable_in_Write() { Save_Table(*ACG_OPC_UA_Var_W, true); }
+
+void TFOPC_UA_Client_Access::Save_Table(TExtColumnGrid& Grid, bool Write) {
     if (Ind_Server < 0 || Ind_Server >= static_cast<int>(OPC_UA_Server_List.size())) return;
-    std::vector<TOPC_UA_Variable>& list = OPC_UA_Server_List[static_cast<size_t>(Ind_Server)].Var_List_W;
+    TOPC_UA_Server& server = OPC_UA_Server_List[static_cast<size_t>(Ind_Server)];
+    std::vector<TOPC_UA_Variable>& list = Write ? server.Var_List_W : server.Var_List_R;
     list.clear();
-    TExtColumnGrid& g = *ACG_OPC_UA_Var_W;
-    for (int r = 1; r < g.RowCount() && !g.Cells(2, r).empty(); ++r) {
-        TOPC_UA_Variable v = Node_Variable(g, r);
-        v.OnChange = g.Cells(7, r);
-        v.OnCMD = g.Cells(8, r);
-        v.OnTimer = g.Cells(9, r);
-        v.Time = g.Cells(10, r);
-        v.Position = g.Cells(11, r);
-        v.Mnemonic = g.Cells(12, r);
+    // The list ends at the first row without a Display Name.
+    for (int r = 1; r < Grid.RowCount() && !Grid.Cells(2, r).empty(); ++r) {
+        TOPC_UA_Variable v = Node_Variable(Grid, r);
+        // Columns 7 to 9 hold the array settings of a read variable, the
+        // write conditions of a write variable.
+        std::string* const middle[3] = {Write ? &v.OnChange : &v.VarArray, Write ? &v.OnCMD : &v.Start,
+                                        Write ? &v.OnTimer : &v.Len};
+        for (int c = 0; c < 3; ++c) *middle[c] = Grid.Cells(7 + c, r);
+        if (!Write) v.OnChange = v.OnCMD = v.OnTimer = "N";
+        v.Time = Grid.Cells(10, r);
+        v.Position = Grid.Cells(11, r);
+        v.Mnemonic = Grid.Cells(12, r);
         list.push_back(std::move(v));
     }
 }

@@ -74,6 +74,7 @@ private:
     // button acts on what the user sees.
     void Commit_Edits();
     void Write_Back();
+    void Save_Table(grid::TExtColumnGrid& Grid, bool Write);
     void Erase_Var_Tables(int Rows);
 
     bool FLoaded = true;  // the file read cleanly at the last showing

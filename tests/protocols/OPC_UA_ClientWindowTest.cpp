@@ -95,6 +95,13 @@ TEST_F(OPC_UA_ClientWindow, AddServerTypeVariableAndOkFromTheEditedCell) {
         });
         test::ClickAt(*dlg->Btn_Add_Server);
         ASSERT_EQ(dlg->OPC_UA_Server_List.size(), 1u);
+        ui.OnModal([&](TForm&) {
+            test::TypeText(*add->E_Server_Add, "opc.tcp://other");
+            test::ClickAt(*add->Btn_Cancel);
+            return mrNone;
+        });
+        test::ClickAt(*dlg->Btn_Add_Server);
+        ASSERT_EQ(dlg->OPC_UA_Server_List.size(), 1u);  // Cancel adds nothing
         EXPECT_EQ(servers.Cells(0, 1), "1");
         EXPECT_EQ(servers.Cells(2, 1), "opc.tcp://plc:4840");
         EXPECT_EQ(servers.Cells(3, 1), "Anonymous");
@@ -164,6 +171,28 @@ TEST_F(OPC_UA_ClientWindow, TablesFollowTheSelectedServer) {
     EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[1502]);
 }
 
+// An edit left open on one page belongs to its table when the other
+// page's table takes over.
+TEST_F(OPC_UA_ClientWindow, EditLeftOpenOnAnotherPageIsKept) {
+    TOPC_UA_Server a = Server("opc.tcp://a");
+    a.Var_List_R = {Variable("A1")};
+    a.Var_List_W = {Variable("W1")};
+    Store({a});
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        grid::TExtColumnGrid& read = *dlg->ACG_OPC_UA_Var_R;
+        prototest::Focus(read);
+        read.SetRow(1);
+        read.SetCol(12);
+        test::TypeText(read, "m");
+        ASSERT_TRUE(read.EditMode());
+        dlg->PageControl1->SetActivePage(dlg->TS_OPC_UA_Var_Write);
+        prototest::ClickCell(*dlg->ACG_OPC_UA_Var_W, 12, 1);
+        EXPECT_EQ(dlg->OPC_UA_Server_List[0].Var_List_R[0].Mnemonic, "m");
+    });
+    EXPECT_TRUE(ui.Boxes().empty());
+}
+
 TEST_F(OPC_UA_ClientWindow, CheckAutoPosAndDelete) {
     TOPC_UA_Server a = Server("opc.tcp://a"), b = Server("opc.tcp://b");
     a.Var_List_R = {Variable("A1"), Variable("A2")};
@@ -211,7 +240,9 @@ TEST_F(OPC_UA_ClientWindow, ScanAppendsOrReplacesTheTickedVariables) {
     s.Var_List_R = {Variable("Old")};
     Store({s});
     test::TScriptedUi ui;
-    ui.AnswerBox(mrNo);  // replace the read list
+    ui.AnswerBox(mrNo);      // replace the read list
+    ui.AnswerBox(mrYes);     // second scan: append to the read list
+    ui.AnswerBox(mrCancel);  // second scan: keep the write list
     Open(ui, [&] {
         Scan(ui, [&] {
             grid::TExtColumnGrid& g = *scan->ACG_OPC_UA_Scan_Var;
@@ -230,21 +261,30 @@ TEST_F(OPC_UA_ClientWindow, ScanAppendsOrReplacesTheTickedVariables) {
             g.SetCells(1, 1, "Y");
             test::ClickAt(*scan->Btn_OK);
         });
+        const TOPC_UA_Server& got = dlg->OPC_UA_Server_List.at(0);
+        ASSERT_EQ(got.Var_List_R.size(), 1u);
+        EXPECT_EQ(got.Var_List_R[0].DispalyName, "Level °C");
+        EXPECT_EQ(got.Var_List_R[0].NodeID(), "Tank.Level");
+        EXPECT_EQ(got.Var_List_R[0].nameSpaceIndex, 2);
+        EXPECT_EQ(dlg->ACG_OPC_UA_Var_R->Cells(2, 1), "Level °C");
+        // The write list was empty: the ticked variables go in without a question.
+        ASSERT_EQ(got.Var_List_W.size(), 3u);
+        EXPECT_EQ(got.Var_List_W[0].NodeID(), "3000000000");
+        EXPECT_EQ(got.Var_List_W[1].NodeID(), "0123ABCD-0000-11F2-8A00-00AABBCCDDEE");
+        EXPECT_EQ(got.Var_List_W[2].byteString, "AQID");
+        EXPECT_TRUE(got.Var_List_W[2].Enable);
+        EXPECT_EQ(got.Var_List_W[2].Position, "");
+
+        Scan(ui, [&] { test::ClickAt(*scan->Btn_OK); });
+        EXPECT_EQ(got.Var_List_R.size(), 4u);  // appended: Level, Pump and the last one
+        EXPECT_EQ(got.Var_List_R[3].DispalyName, "opc.tcp://plc|1|op|pw|||1|5");
+        EXPECT_EQ(got.Var_List_W.size(), 3u);
     });
-    ASSERT_EQ(ui.Boxes().size(), 1u);
+    ASSERT_EQ(ui.Boxes().size(), 3u);
     EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[4191]);
-    const TOPC_UA_Server& got = dlg->OPC_UA_Server_List.at(0);
-    ASSERT_EQ(got.Var_List_R.size(), 1u);
-    EXPECT_EQ(got.Var_List_R[0].DispalyName, "Level °C");
-    EXPECT_EQ(got.Var_List_R[0].NodeID(), "Tank.Level");
-    EXPECT_EQ(got.Var_List_R[0].nameSpaceIndex, 2);
-    // The write list was empty: the ticked variables go in without a question.
-    ASSERT_EQ(got.Var_List_W.size(), 3u);
-    EXPECT_EQ(got.Var_List_W[0].NodeID(), "3000000000");
-    EXPECT_EQ(got.Var_List_W[1].NodeID(), "0123ABCD-0000-11F2-8A00-00AABBCCDDEE");
-    EXPECT_EQ(got.Var_List_W[2].byteString, "AQID");
-    EXPECT_TRUE(got.Var_List_W[2].Enable);
-    EXPECT_EQ(got.Var_List_W[2].Position, "");
+    EXPECT_EQ(ui.Boxes()[1].Text, shell::Lang_Texts[4191]);
+    EXPECT_EQ(ui.Boxes()[2].Text, shell::Lang_Texts[4192]);
+    EXPECT_EQ(ui.Boxes()[2].Buttons, mbYesNoCancel);
 
     // Showing the scan for a server without address lists the last scan again.
     scan->Server = TOPC_UA_Scan_Request();
