@@ -11,6 +11,10 @@
 #include "protocols/DefOffset.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/OPC_UA_Add_Server.h"
+#include "protocols/OPC_UA_Client_Access.h"
+#include "protocols/OPC_UA_Scan_Server.h"
+#include "protocols/OPC_UA_Server_Access.h"
 #include "protocols/ReceiveCAN.h"
 #include "protocols/ReceiveJ1939.h"
 #include "protocols/ReceiveNMEA.h"
@@ -107,10 +111,14 @@ const std::vector<TProgramWindow>& Program_Windows() {
          [] { Relabel(FReceiveNMEA); }},
         {"TFTransmitNMEA", "FTransmitNMEA", [] { Create(FTransmitNMEA); }, nullptr,
          [] { Relabel(FTransmitNMEA); }},
-        {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server"},
-        {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access"},
-        {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server"},
-        {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access"},
+        {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server", [] { Create(FOPC_UA_Add_Server); }, nullptr,
+         [] { Relabel(FOPC_UA_Add_Server); }},
+        {"TFOPC_UA_Client_Access", "FOPC_UA_Client_Access", [] { Create(FOPC_UA_Client_Access); },
+         [] { Show(FOPC_UA_Client_Access); }, [] { Relabel(FOPC_UA_Client_Access); }},
+        {"TFOPC_UA_Scan_Server", "FOPC_UA_Scan_Server", [] { Create(FOPC_UA_Scan_Server); }, nullptr,
+         [] { Relabel(FOPC_UA_Scan_Server); }},
+        {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access", [] { Create(FOPC_UA_Server_Access); },
+         [] { Show(FOPC_UA_Server_Access); }, [] { Relabel(FOPC_UA_Server_Access); }},
         {"TFSNMPManagerAccess", "FSNMPManagerAccess", [] { Create(FSNMPManagerAccess); },
          [] { Show(FSNMPManagerAccess); }, [] { Relabel(FSNMPManagerAccess); }},
         {"TFSNMP_Trap_Access", "FSNMP_Trap_Access", [] { Create(FSNMP_Trap_Access); },

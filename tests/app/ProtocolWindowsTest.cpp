@@ -10,6 +10,8 @@
 
 #include "MainWindowFixture.h"
 #include "protocols/IEC_61850_Access.h"
+#include "protocols/OPC_UA_Client_Access.h"
+#include "protocols/OPC_UA_Server_Access.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -77,6 +79,37 @@ TEST_F(ProtocolButtons, HiddenIEC61850ClientButtonOpensTheClientWindow) {
     EXPECT_EQ(shown, client.get());
     EXPECT_EQ(client->Caption(), "IEC61850 Client Set Access");
     EXPECT_TRUE(ui.Boxes().empty());
+}
+
+TEST_F(ProtocolButtons, HiddenOPCUAButtonsOpenTheirWindows) {
+    Start("opcua_buttons", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
+    });
+    auto server = std::make_unique<proto::TFOPC_UA_Server_Access>(nullptr);
+    proto::FOPC_UA_Server_Access = server.get();
+    server->DoCreate();
+    auto client = std::make_unique<proto::TFOPC_UA_Client_Access>(nullptr);
+    proto::FOPC_UA_Client_Access = client.get();
+    client->DoCreate();
+    const struct {
+        const char* button;
+        TForm* window;
+        const char* caption;
+    } cases[] = {{"Btn_OPC_UA_Server_Access", server.get(), "Definition of OPC UA Server Variables"},
+                 {"Btn_OPC_UA_Client_Access", client.get(), "OCP UA Client Access"}};
+    for (const auto& c : cases) {
+        test::TScriptedUi ui;
+        TForm* shown = nullptr;
+        ui.OnModal([&](TForm& f) {
+            shown = &f;
+            return mrCancel;
+        });
+        main->Btn_Click(main->Button(c.button));
+        EXPECT_EQ(shown, c.window) << c.button;
+        EXPECT_EQ(c.window->Caption(), c.caption);
+        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+    }
 }
 
 }  // namespace

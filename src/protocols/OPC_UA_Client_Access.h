@@ -1,0 +1,86 @@
+#pragma once
+// "OCP UA Client Access" (unit UOPC_UA_Client_Access): the OPC UA servers the
+// gateway connects to as a client, with the variables it reads from and
+// writes to each. The server table above is a view of the model; the two
+// variable tables below show the selected server's lists and are written
+// back into it when they lose the focus and before any button acts. OK
+// checks and writes the model, not the tables.
+
+#include <string>
+#include <vector>
+
+#include "platform/ComCtrls.h"
+#include "platform/StdCtrls.h"
+#include "protocols/AccessTableForm.h"
+#include "protocols/OPC_UA_Client_Model.h"
+
+namespace proto {
+
+extern const TAccessMember OPC_UA_Client_Member;
+
+// The variable tables always have room for this many rows, and more when a
+// server's list is longer.
+inline constexpr int OPC_UA_Var_Rows = 1024;
+
+class TFOPC_UA_Client_Access : public TAccessTableForm {
+public:
+    explicit TFOPC_UA_Client_Access(plat::TComponent* AOwner);
+    ~TFOPC_UA_Client_Access() override;
+
+    void Set_Lang() override;
+
+    TOPC_UA_Server_List OPC_UA_Server_List;
+    int Ind_Server = -1;  // the server a focused variable table belongs to
+
+    plat::TLabel* L_Server_List_Title;
+    plat::TLabel* L_Variables_List_Title;
+    grid::TExtColumnGrid* ACG_OPC_UA_Server;
+    grid::TExtColumnGrid* ACG_OPC_UA_Var_R;
+    grid::TExtColumnGrid* ACG_OPC_UA_Var_W;
+    plat::TTabSheet* TS_OPC_UA_Var_Read;
+    plat::TTabSheet* TS_OPC_UA_Var_Write;
+    plat::TControl* Btn_Add_Server;
+    plat::TControl* Btn_Modify_Server;
+    plat::TControl* Btn_Delete_Server;
+    plat::TControl* Btn_Scan_Server;
+    plat::TControl* Btn_AutoPosition;
+
+    // The index of the server the server table's selected row shows; -1
+    // when it shows none.
+    int Selected_Server() const;
+    void Show_OPC_UA_Server_List();
+    void Show_OPC_UA_Var_List();
+    void Save_Variable_in_Read();
+    void Save_Variable_in_Write();
+    void Add_Server();
+    void Modify_Server();
+    void Delete_Server();
+    void Scan_Server();
+    bool Controllo_dati() override;
+
+protected:
+    void Btn_DelRowClick() override;
+    void Btn_InsRowClick() override;
+    void Btn_CopyRowClick() override;
+    void Btn_PasteRowClick() override;
+
+private:
+    void FormShow();
+    void Btn_OKClick();
+    void Btn_AutoPositionClick();
+    void Var_Enter(grid::TExtColumnGrid& Grid);
+    void Var_Exit(grid::TExtColumnGrid& Grid);
+    // Ends an open cell edit and writes the focused table back: every
+    // button acts on what the user sees.
+    void Commit_Edits();
+    void Write_Back();
+    void Save_Table(grid::TExtColumnGrid& Grid, bool Write);
+    void Erase_Var_Tables(int Rows);
+
+    bool FLoaded = true;  // the file read cleanly at the last showing
+    grid::TExtColumnGrid* FEntered = nullptr;  // the variable table Ind_Server belongs to
+};
+
+extern TFOPC_UA_Client_Access* FOPC_UA_Client_Access;
+
+}  // namespace proto
