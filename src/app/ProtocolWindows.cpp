@@ -6,6 +6,7 @@
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
 #include "protocols/ImportEDEFile.h"
+#include "protocols/IEC61850_Variables.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/Set_PDO_Access.h"
@@ -78,7 +79,8 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFDMXDefVal", "FDMXDefVal"},
         {"TFIEC_61850_Access", "FIEC_61850_Access", [] { Create(FIEC_61850_Access); },
          [] { Show(FIEC_61850_Access); }, [] { Relabel(FIEC_61850_Access); }},
-        {"TFIEC61850_Variables", "FIEC61850_Variables"},
+        {"TFIEC61850_Variables", "FIEC61850_Variables", [] { Create(FIEC61850_Variables); },
+         [] { Show(FIEC61850_Variables); }, [] { Relabel(FIEC61850_Variables); }},
         {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert"},
         {"TFReceiveJ1939", "FReceiveJ1939"},
         {"TFTransmitJ1939", "FTransmitJ1939"},
