@@ -8,11 +8,13 @@
 #include "protocols/ImportEDEFile.h"
 #include "protocols/IEC61850_Variables.h"
 #include "protocols/IEC_61850_Access.h"
+#include "protocols/MQTT_Set_Topic.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
 #include "protocols/SetAccess.h"
+#include "protocols/TopicTemplate.h"
 #include "shell/About.h"
 #include "shell/NewProject.h"
 #include "shell/OpenConf.h"
@@ -84,8 +86,11 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert"},
         {"TFReceiveJ1939", "FReceiveJ1939"},
         {"TFTransmitJ1939", "FTransmitJ1939"},
-        {"TFMQTT_Set_Topic", "FMQTT_Set_Topic"},
-        {"TFTopicTemplate", "FTopicTemplate"},
+        {"TFMQTT_Set_Topic", "FMQTT_Set_Topic", [] { Create(FMQTT_Set_Topic); }, [] { Show(FMQTT_Set_Topic); },
+         [] { Relabel(FMQTT_Set_Topic); }},
+        // Opened from the topic table's Template cells only.
+        {"TFTopicTemplate", "FTopicTemplate", [] { Create(FTopicTemplate); }, nullptr,
+         [] { Relabel(FTopicTemplate); }},
         {"TFReceiveNMEA", "FReceiveNMEA"},
         {"TFTransmitNMEA", "FTransmitNMEA"},
         {"TFOPC_UA_Add_Server", "FOPC_UA_Add_Server"},
