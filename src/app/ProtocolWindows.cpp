@@ -14,6 +14,7 @@
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
 #include "protocols/SetAccess.h"
+#include "protocols/TLS_Server_Known_Cert.h"
 #include "protocols/TopicTemplate.h"
 #include "shell/About.h"
 #include "shell/NewProject.h"
@@ -83,7 +84,8 @@ const std::vector<TProgramWindow>& Program_Windows() {
          [] { Show(FIEC_61850_Access); }, [] { Relabel(FIEC_61850_Access); }},
         {"TFIEC61850_Variables", "FIEC61850_Variables", [] { Create(FIEC61850_Variables); },
          [] { Show(FIEC61850_Variables); }, [] { Relabel(FIEC61850_Variables); }},
-        {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert"},
+        {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert", [] { Create(FTLS_Server_Known_Cert); },
+         [] { Show(FTLS_Server_Known_Cert); }, [] { Relabel(FTLS_Server_Known_Cert); }},
         {"TFReceiveJ1939", "FReceiveJ1939"},
         {"TFTransmitJ1939", "FTransmitJ1939"},
         {"TFMQTT_Set_Topic", "FMQTT_Set_Topic", [] { Create(FMQTT_Set_Topic); }, [] { Show(FMQTT_Set_Topic); },
