@@ -46,60 +46,57 @@ TTableColumn Template_Column(int Header, int Hint) {
             .Width = 200, .Group = cgTopic, .Required = false, .Hint = Hint};
 }
 
-const TTableDescription Publish_Table = {
-    .Grid = "ACG_Pub",
-    .Page = "TS_MQTT_Publish",
-    .Page_Caption = 3733,
-    .Section = "MQTT_Publish",
-    .Columns = {Row_Number_Column(3714, 35),
-                Text_Column(3715, "Topic", 220, cgAddress, 3719),
-                Check_Column(3716, "Retained", 60, cgAddress, 3720, true),
-                List_Column(3717, "QoS", QoS_Items, 40, cgAddress, 3721),
-                List_Column(3737, "DataType", Data_Types, 75, cgPosition, 3740, false),
-                Text_Column(3738, "Dimension", 70, cgPosition, 3741, false),
-                Text_Column(3739, "Position", 60, cgPosition, 3742, false),
-                Hide(Text_Column(3762, "IPAddress", 100, cgAddress, 3764, false)),
-                Hide(Text_Column(3763, "InputTemplate", 150, cgTopic, 3765, false)),
-                Template_Column(3735, 3736),
-                Check_Column(3781, "OnChange", 65, cgTiming, 3782),
-                Unstored(Check_Column(3783, nullptr, 55, cgTiming, 3786), ""),
-                Check_Column(3784, "OnTimer", 60, cgTiming, 3787),
-                Text_Column(3785, "Time", 70, cgTiming, 3788, false),
-                Unstored(List_Column(3790, nullptr, Channel_Items(), 60, cgAddress, 3791), ""),
-                Unstored(Check_Column(3793, nullptr, 45, cgSwap, 3795), "N"),
-                Unstored(Check_Column(3794, nullptr, 75, cgSwap, 3796), "N"),
-                Text_Column(3718, "Mnemonic", 160, cgMnemonic, 3722)},
-    .Key_Column = mqtt_pub::Topic,
-    .Enable_Column = -1,
-    .Rows = 1024,
-    .Events = teDblClickCell | teKeyPress | teGridHint,
-    .Show_Hint = true};
+// Both pages begin with the row number, Topic, Retained and QoS (hints five
+// texts after their headers), then Data Type, Dimension and Position, and
+// end with the Mnemonic; Between is what stands between them.
+TTableDescription Topic_Table(const char* Grid, const char* Page, int Page_Caption, const char* Section,
+                              int Header, bool Retained_Shown, int Type_Header, int Type_Hint,
+                              const std::vector<TTableColumn>& Between) {
+    std::vector<TTableColumn> columns = {
+        Row_Number_Column(Header, 35),
+        Text_Column(Header + 1, "Topic", 220, cgAddress, Header + 5),
+        Check_Column(Header + 2, "Retained", 60, cgAddress, Header + 6, true),
+        List_Column(Header + 3, "QoS", QoS_Items, 40, cgAddress, Header + 7),
+        List_Column(Type_Header, "DataType", Data_Types, 75, cgPosition, Type_Hint, false),
+        Text_Column(Type_Header + 1, "Dimension", 70, cgPosition, Type_Hint + 1, false),
+        Text_Column(Type_Header + 2, "Position", 60, cgPosition, Type_Hint + 2, false)};
+    columns[2].Hidden = !Retained_Shown;
+    columns.insert(columns.end(), Between.begin(), Between.end());
+    columns.push_back(Text_Column(Header + 4, "Mnemonic", 160, cgMnemonic, Header + 8));
+    return {.Grid = Grid,
+            .Page = Page,
+            .Page_Caption = Page_Caption,
+            .Section = Section,
+            .Columns = std::move(columns),
+            .Key_Column = 1,
+            .Enable_Column = -1,
+            .Rows = 1024,
+            .Events = teDblClickCell | teKeyPress | teGridHint,
+            .Show_Hint = true};
+}
 
-const TTableDescription Subscribe_Table = {
-    .Grid = "ACG_Sub",
-    .Page = "TS_MQTT_Subscribe",
-    .Page_Caption = 3734,
-    .Section = "MQTT_Subscribe",
-    .Columns = {Row_Number_Column(3724, 35),
-                Text_Column(3725, "Topic", 220, cgAddress, 3729),
-                Hide(Check_Column(3726, "Retained", 60, cgAddress, 3730, true)),
-                List_Column(3727, "QoS", QoS_Items, 40, cgAddress, 3731),
-                List_Column(3743, "DataType", Data_Types, 75, cgPosition, 3747, false),
-                Text_Column(3744, "Dimension", 70, cgPosition, 3748, false),
-                Text_Column(3745, "Position", 60, cgPosition, 3749, false),
-                Hide(Text_Column(3766, "IPAddress", 100, cgAddress, 3770, false)),
-                Hide(Text_Column(3767, "Port", 50, cgAddress, 3771, false)),
-                Hide(List_Column(3768, "EthType", {"TCP", "UDP"}, 50, cgAddress, 3772, false)),
-                Hide(Text_Column(3769, "InputTemplate", 150, cgTopic, 3773, false)),
-                Template_Column(3746, 3750),
-                Unstored(Check_Column(3793, nullptr, 45, cgSwap, 3797), "N"),
-                Unstored(Check_Column(3794, nullptr, 75, cgSwap, 3798), "N"),
-                Text_Column(3728, "Mnemonic", 160, cgMnemonic, 3732)},
-    .Key_Column = mqtt_sub::Topic,
-    .Enable_Column = -1,
-    .Rows = 1024,
-    .Events = teDblClickCell | teKeyPress | teGridHint,
-    .Show_Hint = true};
+const TTableDescription Publish_Table = Topic_Table(
+    "ACG_Pub", "TS_MQTT_Publish", 3733, "MQTT_Publish", 3714, true, 3737, 3740,
+    {Hide(Text_Column(3762, "IPAddress", 100, cgAddress, 3764, false)),
+     Hide(Text_Column(3763, "InputTemplate", 150, cgTopic, 3765, false)),
+     Template_Column(3735, 3736),
+     Check_Column(3781, "OnChange", 65, cgTiming, 3782),
+     Unstored(Check_Column(3783, nullptr, 55, cgTiming, 3786), ""),
+     Check_Column(3784, "OnTimer", 60, cgTiming, 3787),
+     Text_Column(3785, "Time", 70, cgTiming, 3788, false),
+     Unstored(List_Column(3790, nullptr, Channel_Items(), 60, cgAddress, 3791), ""),
+     Unstored(Check_Column(3793, nullptr, 45, cgSwap, 3795), "N"),
+     Unstored(Check_Column(3794, nullptr, 75, cgSwap, 3796), "N")});
+
+const TTableDescription Subscribe_Table = Topic_Table(
+    "ACG_Sub", "TS_MQTT_Subscribe", 3734, "MQTT_Subscribe", 3724, false, 3743, 3747,
+    {Hide(Text_Column(3766, "IPAddress", 100, cgAddress, 3770, false)),
+     Hide(Text_Column(3767, "Port", 50, cgAddress, 3771, false)),
+     Hide(List_Column(3768, "EthType", {"TCP", "UDP"}, 50, cgAddress, 3772, false)),
+     Hide(Text_Column(3769, "InputTemplate", 150, cgTopic, 3773, false)),
+     Template_Column(3746, 3750),
+     Unstored(Check_Column(3793, nullptr, 45, cgSwap, 3797), "N"),
+     Unstored(Check_Column(3794, nullptr, 75, cgSwap, 3798), "N")});
 
 // Where a page keeps the checked cells (-1: the page has no such column)
 // and the texts of its rules.
