@@ -9,7 +9,9 @@
 #include "protocols/DMXDefVal.h"
 #include "protocols/DNet.h"
 #include "protocols/DefOffset.h"
+#include "protocols/IEC61850_Variables.h"
 #include "protocols/IEC_61850_Access.h"
+#include "protocols/MQTT_Set_Topic.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/OPC_UA_Add_Server.h"
 #include "protocols/OPC_UA_Client_Access.h"
@@ -24,6 +26,8 @@
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
 #include "protocols/SetAccess.h"
+#include "protocols/TLS_Server_Known_Cert.h"
+#include "protocols/TopicTemplate.h"
 #include "protocols/TransmitCAN.h"
 #include "protocols/TransmitJ1939.h"
 #include "protocols/TransmitNMEA.h"
@@ -98,15 +102,20 @@ const std::vector<TProgramWindow>& Program_Windows() {
          [] { Relabel(FDMXDefVal); }},
         {"TFIEC_61850_Access", "FIEC_61850_Access", [] { Create(FIEC_61850_Access); },
          [] { Show(FIEC_61850_Access); }, [] { Relabel(FIEC_61850_Access); }},
-        {"TFIEC61850_Variables", "FIEC61850_Variables"},
-        {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert"},
+        {"TFIEC61850_Variables", "FIEC61850_Variables", [] { Create(FIEC61850_Variables); },
+         [] { Show(FIEC61850_Variables); }, [] { Relabel(FIEC61850_Variables); }},
+        {"TFTLS_Server_Known_Cert", "FTLS_Server_Known_Cert", [] { Create(FTLS_Server_Known_Cert); },
+         [] { Show(FTLS_Server_Known_Cert); }, [] { Relabel(FTLS_Server_Known_Cert); }},
         // No button opens the J1939 and NMEA 2000 tables in this model.
         {"TFReceiveJ1939", "FReceiveJ1939", [] { Create(FReceiveJ1939); }, nullptr,
          [] { Relabel(FReceiveJ1939); }},
         {"TFTransmitJ1939", "FTransmitJ1939", [] { Create(FTransmitJ1939); }, nullptr,
          [] { Relabel(FTransmitJ1939); }},
-        {"TFMQTT_Set_Topic", "FMQTT_Set_Topic"},
-        {"TFTopicTemplate", "FTopicTemplate"},
+        {"TFMQTT_Set_Topic", "FMQTT_Set_Topic", [] { Create(FMQTT_Set_Topic); }, [] { Show(FMQTT_Set_Topic); },
+         [] { Relabel(FMQTT_Set_Topic); }},
+        // Opened from the topic table's Template cells only.
+        {"TFTopicTemplate", "FTopicTemplate", [] { Create(FTopicTemplate); }, nullptr,
+         [] { Relabel(FTopicTemplate); }},
         {"TFReceiveNMEA", "FReceiveNMEA", [] { Create(FReceiveNMEA); }, nullptr,
          [] { Relabel(FReceiveNMEA); }},
         {"TFTransmitNMEA", "FTransmitNMEA", [] { Create(FTransmitNMEA); }, nullptr,

@@ -132,6 +132,14 @@ struct TTableDescription {
     bool Show_Hint = false;      // the grid shows its header hints
     bool Clear_Other_Hints = false;  // cells other than headers get an empty hint
     TRowLoaded Row_Loaded = nullptr;
+    // The check-box columns hold real cell check boxes instead of "Y"/"N"
+    // texts; the model still reads "Y" for a ticked box and "N" for a
+    // cleared one (or a cell without a box), and ticks every box whose text
+    // is not exactly "N". The row buttons then move the boxes with the texts.
+    bool Cell_Check_Boxes = false;
+    // Tall rows for long or multi-line texts, centred vertically; 0 keeps
+    // the grid's height.
+    int Row_Height = 0;
 };
 
 struct TAccessFile {

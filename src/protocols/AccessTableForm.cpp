@@ -1,6 +1,7 @@
 #include "protocols/AccessTableForm.h"
 
 #include "gateway/GatewayControls.h"
+#include "grid/ExtCellGraphic.h"
 #include "platform/Dialogs.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -35,6 +36,10 @@ TColor Group_Color(TColorGroup Group) {
         case cgNone: break;
     }
     return clNone;
+}
+
+bool Is_Check_Column(const TTableDescription& Table, int Col) {
+    return Table.Columns[static_cast<size_t>(Col)].Editor == grid::edDataCheckBox;
 }
 
 }  // namespace
@@ -90,7 +95,8 @@ void TAccessTableForm::Build_Tables() {
             item.SetWidth(col.Width);
             if (const TColor color = Group_Color(col.Group); color != clNone) item.SetColor(color);
             if (c == 0) continue;
-            item.SetEditor(col.Editor);
+            // A cell check box toggles by itself: the column opens no editor.
+            item.SetEditor(d.Cell_Check_Boxes && Is_Check_Column(d, c) ? grid::edNone : col.Editor);
             item.SetEditLength(col.Edit_Length);
             item.SetCheckTrue("Y");
             item.SetCheckFalse("N");
@@ -98,7 +104,18 @@ void TAccessTableForm::Build_Tables() {
             item.ComboItems().Clear();
             for (const std::string& s : col.Items) item.ComboItems().Add(s);
         }
-        for (int r = 1; r <= d.Rows; ++r) g.SetCells(0, r, std::to_string(r));
+        for (int r = 1; r <= d.Rows; ++r) {
+            g.SetCells(0, r, std::to_string(r));
+            if (d.Row_Height > 0) g.SetRowHeights(r, d.Row_Height);
+            if (!d.Cell_Check_Boxes) continue;
+            for (int c = 1; c < cols; ++c)
+                if (Is_Check_Column(d, c)) {
+                    g.AddCheckBox(c, r, false, false);
+                    // Centred like the "Y"/"N" boxes of the other tables.
+                    if (grid::TCellGraphic* box = g.GetCellGraphic(c, r)) box->SetCellHAlign(grid::haCenter);
+                }
+        }
+        if (d.Row_Height > 0) g.SetVAlignment(grid::vtaCenter);
         g.SetShowHint(d.Show_Hint);
         g.EndUpdate();
         Bind_Grid_Events(static_cast<int>(t));
@@ -242,7 +259,14 @@ std::vector<TTable> TAccessTableForm::Grid_Tables() const {
         for (int r = 1; r <= count; ++r) {
             TTableRow& row = rows[static_cast<size_t>(r - 1)];
             row.reserve(d.Columns.size());
-            for (size_t c = 0; c < d.Columns.size(); ++c) row.push_back(g.Cells(static_cast<int>(c), r));
+            for (size_t c = 0; c < d.Columns.size(); ++c) {
+                const int col = static_cast<int>(c);
+                bool ticked = false;
+                if (d.Cell_Check_Boxes && Is_Check_Column(d, col))
+                    row.push_back(g.GetCheckBoxState(col, r, ticked) && ticked ? "Y" : "N");
+                else
+                    row.push_back(g.Cells(col, r));
+            }
         }
         tables.push_back(std::move(rows));
     }
@@ -255,8 +279,14 @@ void TAccessTableForm::Put_Tables(const std::vector<TTable>& Tables) {
         g.BeginUpdate();
         for (size_t i = 0; i < Tables[t].size(); ++i) {
             const TTableRow& row = Tables[t][i];
-            for (size_t c = 0; c < row.size(); ++c)
-                g.SetCells(static_cast<int>(c), static_cast<int>(i) + 1, row[c]);
+            const TTableDescription& d = FMember.File.Tables[t];
+            for (size_t c = 0; c < row.size(); ++c) {
+                const int col = static_cast<int>(c), r = static_cast<int>(i) + 1;
+                if (d.Cell_Check_Boxes && c < d.Columns.size() && Is_Check_Column(d, col))
+                    g.SetCheckBoxState(col, r, row[c] != "N");
+                else
+                    g.SetCells(col, r, row[c]);
+            }
         }
         g.EndUpdate();
     }
@@ -317,8 +347,19 @@ int TAccessTableForm::Active_Table() const {
     return 0;
 }
 
+bool TAccessTableForm::Cell_Check_Boxes(int Table) const {
+    return FMember.File.Tables[static_cast<size_t>(Table)].Cell_Check_Boxes;
+}
+
+bool TAccessTableForm::Row_Mark(int Table) const {
+    return FMember.File.Tables[static_cast<size_t>(Table)].Enable_Column >= 0;
+}
+
 void TAccessTableForm::Delete_Row(int Table, int Row) {
-    shell::Grid_Delete_Row(Row, Table_Grid(Table));
+    if (Cell_Check_Boxes(Table))
+        shell::Grid_Delete_Row_Check(Row, Table_Grid(Table), Row_Mark(Table));
+    else
+        shell::Grid_Delete_Row(Row, Table_Grid(Table));
 }
 
 void TAccessTableForm::Btn_DelRowClick() {
@@ -334,18 +375,27 @@ void TAccessTableForm::Btn_DelRowClick() {
 
 void TAccessTableForm::Btn_InsRowClick() {
     const int t = Active_Table();
-    shell::Grid_Insert_Row(Table_Grid(t).Row(), Table_Grid(t), FMember.File.Tables[static_cast<size_t>(t)].Enable_Column >= 0);
+    if (Cell_Check_Boxes(t))
+        shell::Grid_Insert_Row_Check(Table_Grid(t).Row(), Table_Grid(t), Row_Mark(t));
+    else
+        shell::Grid_Insert_Row(Table_Grid(t).Row(), Table_Grid(t), Row_Mark(t));
 }
 
 void TAccessTableForm::Btn_CopyRowClick() {
     const int t = Active_Table();
-    shell::Grid_Copy_Row(Table_Grid(t), Table_Grid(t).Row());
+    if (Cell_Check_Boxes(t))
+        shell::Grid_Copy_Row_Check(Table_Grid(t), Table_Grid(t).Row());
+    else
+        shell::Grid_Copy_Row(Table_Grid(t), Table_Grid(t).Row());
     for (size_t i = 0; i < Do_Copy.size(); ++i) Do_Copy[i] = static_cast<int>(i) == t;
 }
 
 void TAccessTableForm::Btn_PasteRowClick() {
     const int t = Active_Table();
-    shell::Grid_Paste_Row(Table_Grid(t), Table_Grid(t).Row(), Do_Copy[static_cast<size_t>(t)]);
+    if (Cell_Check_Boxes(t))
+        shell::Grid_Paste_Row_Check(Table_Grid(t), Table_Grid(t).Row(), Do_Copy[static_cast<size_t>(t)]);
+    else
+        shell::Grid_Paste_Row(Table_Grid(t), Table_Grid(t).Row(), Do_Copy[static_cast<size_t>(t)]);
 }
 
 }  // namespace proto

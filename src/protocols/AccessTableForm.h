@@ -140,6 +140,9 @@ protected:
 
 private:
     void Build_Tables();
+    bool Cell_Check_Boxes(int Table) const;
+    // Whether an emptied or inserted row is enabled.
+    bool Row_Mark(int Table) const;
     void Bind_Grid_Events(int Table);
     void Show_Columns(int Table);
     void Refill_Position_Items(int Table);

@@ -1,5 +1,6 @@
 // The main window's table of windows: every protocol window stands in the
-// creation order, and a hidden button opens its window through the table.
+// creation order, a hidden button opens its window through the table, and a
+// change of language reaches the windows.
 
 #include "app/ProtocolWindows.h"
 
@@ -9,9 +10,13 @@
 #include <string>
 
 #include "MainWindowFixture.h"
+#include "protocols/IEC61850_Variables.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/OPC_UA_Client_Access.h"
 #include "protocols/OPC_UA_Server_Access.h"
+#include "protocols/MQTT_Set_Topic.h"
+#include "protocols/TLS_Server_Known_Cert.h"
+#include "protocols/TopicTemplate.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -33,7 +38,39 @@ TEST(ProgramWindows, CreationOrderBeginsWithTheMainAndLoRaWANWindows) {
     for (const char* name : app::Relabel_Order()) EXPECT_NE(app::Find_Program_Window(name), nullptr) << name;
 }
 
-class ProtocolButtons : public apptest::MainWindowTest {};
+// The main window with the protocol windows that the common fixture does
+// not make.
+class ProtocolButtons : public apptest::MainWindowTest {
+protected:
+    void Make_Windows() {
+        variables = Made(proto::FIEC61850_Variables);
+        certificates = Made(proto::FTLS_Server_Known_Cert);
+        topics = Made(proto::FMQTT_Set_Topic);
+        templates = Made(proto::FTopicTemplate);
+    }
+    void TearDown() override {
+        proto::FIEC61850_Variables = nullptr;
+        proto::FTLS_Server_Known_Cert = nullptr;
+        proto::FMQTT_Set_Topic = nullptr;
+        proto::FTopicTemplate = nullptr;
+        variables.reset();
+        certificates.reset();
+        topics.reset();
+        templates.reset();
+        MainWindowTest::TearDown();
+    }
+    template <class T>
+    std::unique_ptr<T> Made(T*& Instance) {
+        auto window = std::make_unique<T>(nullptr);
+        Instance = window.get();
+        window->DoCreate();
+        return window;
+    }
+    std::unique_ptr<proto::TFIEC61850_Variables> variables;
+    std::unique_ptr<proto::TFTLS_Server_Known_Cert> certificates;
+    std::unique_ptr<proto::TFMQTT_Set_Topic> topics;
+    std::unique_ptr<proto::TFTopicTemplate> templates;
+};
 
 TEST_F(ProtocolButtons, HiddenButtonsOpenTheirWindows) {
     Start("protocol_buttons", [](const std::string& d) {
@@ -42,10 +79,15 @@ TEST_F(ProtocolButtons, HiddenButtonsOpenTheirWindows) {
                            "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type></Par_Gen>");
         apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
     });
+    Make_Windows();
     const struct {
         const char* button;
         TForm* window;
-    } cases[] = {{"Btn_Modbus_Set_Access", modbusTCP.get()}, {"Btn_BACnet_SetAccess", bacnetAccess.get()}};
+    } cases[] = {{"Btn_Modbus_Set_Access", modbusTCP.get()},
+                 {"Btn_BACnet_SetAccess", bacnetAccess.get()},
+                 {"Btn_IEC61850_Access", variables.get()},
+                 {"Btn_TLS_List_Certificates", certificates.get()},
+                 {"Btn_MQTT_Set_Topic", topics.get()}};
     for (const auto& c : cases) {
         test::TScriptedUi ui;
         std::string shown;
@@ -110,6 +152,20 @@ TEST_F(ProtocolButtons, HiddenOPCUAButtonsOpenTheirWindows) {
         EXPECT_EQ(c.window->Caption(), c.caption);
         EXPECT_TRUE(ui.Boxes().empty()) << c.button;
     }
+}
+
+TEST_F(ProtocolButtons, LanguageChangeRelabelsTheIECMqttAndTLSWindows) {
+    Start("iec_mqtt_tls_language");
+    Make_Windows();
+    shell::Lang_Texts.SetString(3300, "Variablen");
+    shell::Lang_Texts.SetString(3416, "Zertifikat");
+    shell::Lang_Texts.SetString(3733, "Senden");
+    shell::Lang_Texts.SetString(3800, "Thema");
+    main->Change_Language();
+    EXPECT_EQ(variables->Caption(), "Variablen");
+    EXPECT_EQ(certificates->Table_Grid(0).Columns().Items(proto::tls_cert::Certificate).Header(), "Zertifikat");
+    EXPECT_EQ(topics->Pages[0]->Caption(), "Senden");
+    EXPECT_EQ(templates->Caption(), "Thema");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Fuzz harness for the protocol table file reader: any bytes must read into
 // the tables without a crash, leave every table at its size and row width,
-// and a clean read must survive a write and a second read unchanged.
+// and a clean read must survive a write and a second read unchanged, line
+// breaks and other control characters in the values included.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include <vector>
 
 #include "protocols/AccessTable.h"
+#include "protocols/MQTT_Set_Topic.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/TLS_Server_Known_Cert.h"
 
 namespace {
 
@@ -56,5 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     const std::string_view xml(reinterpret_cast<const char*>(Data), Size);
     Read_Twice(proto::Modbus_TCP_Member.File, xml);
     Read_Twice(Flat_File(), xml);
+    // Multi-line values: templates and certificates keep every character.
+    Read_Twice(proto::MQTT_Set_Topic_Member.File, xml);
+    Read_Twice(proto::TLS_Known_Cert_Member.File, xml);
     return 0;
 }
