@@ -129,7 +129,7 @@ void TExtStringGrid::RemoveRowsInternal(int ARow, int Count) {
     const int n = RowCount();
     if (ARow < 0 || Count <= 0 || ARow >= n) return;
     Count = std::min(Count, n - ARow);
-    for (int r = ARow; r + Count < n; ++r) TBaseGrid::SetRowHeights(r, RowHeights(r + Count));
+    if (ARow + Count < n) ShiftRowHeights(ARow + Count, -Count);
     ShiftStoreRows(ARow + Count, -Count);
     SetTextAndRowCount(n - Count);
 }
@@ -139,8 +139,7 @@ void TExtStringGrid::InsertRowsInternal(int ARow, int Count) {
     const int n = RowCount();
     SetTextAndRowCount(n + Count);
     ShiftStoreRows(ARow, Count);
-    for (int r = n + Count - 1; r >= ARow + Count; --r) TBaseGrid::SetRowHeights(r, RowHeights(r - Count));
-    for (int r = ARow; r < ARow + Count; ++r) TBaseGrid::SetRowHeights(r, DefaultRowHeight());
+    ShiftRowHeights(ARow, Count);
 }
 
 // ----------------------------------------------------------- rows

@@ -11,42 +11,86 @@ TObjStringGrid::TObjStringGrid(plat::TComponent* AOwner) : plat::TCustomGrid(AOw
 
 TObjStringGrid::~TObjStringGrid() = default;
 
+TObjStringGrid::TStoreRow* TObjStringGrid::StoreRow(int ARow) {
+    if (static_cast<size_t>(ARow) >= FRows.size()) FRows.resize(static_cast<size_t>(ARow) + 1);
+    return &FRows[static_cast<size_t>(ARow)];
+}
+
+const TObjStringGrid::Cell* TObjStringGrid::FindCell(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || static_cast<size_t>(ARow) >= FRows.size()) return nullptr;
+    const TStoreRow& row = FRows[static_cast<size_t>(ARow)];
+    return static_cast<size_t>(ACol) < row.cells.size() ? &row.cells[static_cast<size_t>(ACol)] : nullptr;
+}
+
+void TObjStringGrid::TrimRow(int ARow) {
+    // A row keeps no empty cells at its end, so that its width says how far
+    // its data reaches, and the store no empty rows at its end.
+    TStoreRow& row = FRows[static_cast<size_t>(ARow)];
+    while (!row.cells.empty() && row.cells.back().text.empty() && !row.cells.back().object) row.cells.pop_back();
+    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+}
+
 std::string TObjStringGrid::GetGridCell(int ACol, int ARow) const {
-    const auto it = FCells.find({ARow, ACol});
-    return it == FCells.end() ? std::string() : it->second.text;
+    const Cell* cell = FindCell(ACol, ARow);
+    return cell ? cell->text : std::string();
 }
 
 void TObjStringGrid::SetGridCell(int ACol, int ARow, const std::string& Value) {
     // Negative indices name no cell: writes to them are dropped.
     if (ACol < 0 || ARow < 0) return;
-    auto& cell = FCells[{ARow, ACol}];
-    cell.text = Value;
-    if (cell.text.empty() && !cell.object) FCells.erase({ARow, ACol});
+    if (Value.empty()) {
+        if (!FindCell(ACol, ARow)) return;
+        FRows[static_cast<size_t>(ARow)].cells[static_cast<size_t>(ACol)].text.clear();
+        TrimRow(ARow);
+    } else {
+        TStoreRow* row = StoreRow(ARow);
+        if (static_cast<size_t>(ACol) >= row->cells.size()) row->cells.resize(static_cast<size_t>(ACol) + 1);
+        row->cells[static_cast<size_t>(ACol)].text = Value;
+    }
     if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
 }
 
 plat::TObject* TObjStringGrid::GetGridObject(int ACol, int ARow) const {
-    const auto it = FCells.find({ARow, ACol});
-    return it == FCells.end() ? nullptr : it->second.object;
+    const Cell* cell = FindCell(ACol, ARow);
+    return cell ? cell->object : nullptr;
 }
 
 void TObjStringGrid::SetGridObject(int ACol, int ARow, plat::TObject* Value) {
     if (ACol < 0 || ARow < 0) return;
-    auto& cell = FCells[{ARow, ACol}];
+    if (!Value && !FindCell(ACol, ARow)) return;
+    TStoreRow* row = StoreRow(ARow);
+    if (static_cast<size_t>(ACol) >= row->cells.size()) row->cells.resize(static_cast<size_t>(ACol) + 1);
+    Cell& cell = row->cells[static_cast<size_t>(ACol)];
+    row->objects += (Value != nullptr) - (cell.object != nullptr);
     cell.object = Value;
-    if (cell.text.empty() && !cell.object) FCells.erase({ARow, ACol});
+    if (!Value) TrimRow(ARow);
 }
 
 std::vector<std::pair<int, int>> TObjStringGrid::CellsWithObjects() const {
     std::vector<std::pair<int, int>> r;
-    for (const auto& [key, cell] : FCells)
-        if (cell.object) r.emplace_back(key.second, key.first);
+    for (size_t y = 0; y < FRows.size(); ++y) {
+        if (FRows[y].objects == 0) continue;
+        for (size_t x = 0; x < FRows[y].cells.size(); ++x)
+            if (FRows[y].cells[x].object) r.emplace_back(static_cast<int>(x), static_cast<int>(y));
+    }
     return r;
 }
 
 void TObjStringGrid::SetRowCount(int Value) {
     plat::TCustomGrid::SetRowCount(Value);
-    FCells.erase(FCells.lower_bound({RowCount(), -1}), FCells.end());
+    if (FRows.size() > static_cast<size_t>(RowCount())) FRows.resize(static_cast<size_t>(RowCount()));
+    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+}
+
+void TObjStringGrid::ReportObjectsInRows(int First, int Last) {
+    First = std::max(First, 0);
+    Last = std::min(Last, static_cast<int>(FRows.size()) - 1);
+    for (int y = First; y <= Last; ++y) {
+        const TStoreRow& row = FRows[static_cast<size_t>(y)];
+        if (row.objects == 0) continue;
+        for (size_t x = 0; x < row.cells.size(); ++x)
+            if (row.cells[x].object) StoreObjectMoved(row.cells[x].object, static_cast<int>(x), y);
+    }
 }
 
 int MovedPlace(int I, int From, int To) {
@@ -62,19 +106,18 @@ void TObjStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
         const int lo = std::min(FromIndex, ToIndex);
         const int hi = std::max(FromIndex, ToIndex);
-        std::vector<std::pair<std::pair<int, int>, Cell>> moved;
-        for (auto it = FCells.begin(); it != FCells.end();) {
-            const int c = it->first.second;
-            if (c < lo || c > hi) {
-                ++it;
-                continue;
-            }
-            moved.push_back({{it->first.first, MovedPlace(c, FromIndex, ToIndex)}, std::move(it->second)});
-            it = FCells.erase(it);
-        }
-        for (auto& [key, cell] : moved) {
-            if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
-            FCells.emplace(key, std::move(cell));
+        for (size_t y = 0; y < FRows.size(); ++y) {
+            TStoreRow& row = FRows[y];
+            if (row.cells.size() <= static_cast<size_t>(lo)) continue;
+            if (row.cells.size() <= static_cast<size_t>(hi)) row.cells.resize(static_cast<size_t>(hi) + 1);
+            const auto first = row.cells.begin() + lo, last = row.cells.begin() + hi + 1;
+            if (FromIndex < ToIndex) std::rotate(first, first + 1, last);
+            else std::rotate(first, last - 1, last);
+            if (row.objects > 0)
+                for (int x = lo; x <= hi; ++x)
+                    if (plat::TObject* o = row.cells[static_cast<size_t>(x)].object)
+                        StoreObjectMoved(o, x, static_cast<int>(y));
+            TrimRow(static_cast<int>(y));
         }
         Invalidate();
     }
@@ -84,31 +127,13 @@ void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
     if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
         const int lo = std::min(FromIndex, ToIndex);
         const int hi = std::max(FromIndex, ToIndex);
-        // Keys sort by row first: the rows lo..hi are one range of the map.
-        // Their nodes are re-keyed and put back in key order in front of
-        // the first row after the range, without copying a cell.
-        std::vector<decltype(FCells)::node_type> moving, others;
-        for (auto it = FCells.lower_bound({lo, -1}); it != FCells.end() && it->first.first <= hi;) {
-            auto node = FCells.extract(it++);
-            (node.key().first == FromIndex ? moving : others).push_back(std::move(node));
-        }
-        std::vector<decltype(FCells)::node_type> ordered;
-        ordered.reserve(moving.size() + others.size());
-        auto append = [&ordered](std::vector<decltype(FCells)::node_type>& nodes) {
-            for (auto& n : nodes) ordered.push_back(std::move(n));
-        };
-        if (FromIndex < ToIndex) {
-            append(others);
-            append(moving);
-        } else {
-            append(moving);
-            append(others);
-        }
-        const auto next = FCells.lower_bound({hi + 1, -1});
-        for (auto& node : ordered) {
-            node.key().first = MovedPlace(node.key().first, FromIndex, ToIndex);
-            if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
-            FCells.insert(next, std::move(node));
+        if (FRows.size() > static_cast<size_t>(lo)) {
+            if (FRows.size() <= static_cast<size_t>(hi)) FRows.resize(static_cast<size_t>(hi) + 1);
+            const auto first = FRows.begin() + lo, last = FRows.begin() + hi + 1;
+            if (FromIndex < ToIndex) std::rotate(first, first + 1, last);
+            else std::rotate(first, last - 1, last);
+            ReportObjectsInRows(lo, hi);
+            while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
         }
         Invalidate();
     }
@@ -116,36 +141,50 @@ void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
 
 void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {
     if (Delta == 0) return;
-    std::vector<std::pair<std::pair<int, int>, Cell>> moved;
-    for (auto it = FCells.begin(); it != FCells.end();) {
-        if (it->first.second < FirstCol) {
-            ++it;
-            continue;
+    FirstCol = std::max(FirstCol, 0);
+    for (size_t y = 0; y < FRows.size(); ++y) {
+        TStoreRow& row = FRows[y];
+        if (row.cells.size() <= static_cast<size_t>(FirstCol)) continue;
+        if (Delta > 0) {
+            row.cells.insert(row.cells.begin() + FirstCol, static_cast<size_t>(Delta), Cell{});
+        } else {
+            // The cells moved over are dropped, and so are those that would
+            // land left of column 0.
+            const int from = std::max(FirstCol + Delta, 0);
+            const int to = std::min(std::max(FirstCol, -Delta), static_cast<int>(row.cells.size()));
+            for (int x = from; x < to; ++x)
+                if (row.cells[static_cast<size_t>(x)].object) --row.objects;
+            row.cells.erase(row.cells.begin() + from, row.cells.begin() + to);
         }
-        moved.push_back({{it->first.first, it->first.second + Delta}, std::move(it->second)});
-        it = FCells.erase(it);
-    }
-    for (auto& [key, cell] : moved) {
-        if (key.second < 0) continue;
-        if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
-        FCells[key] = std::move(cell);
+        if (row.objects > 0)
+            for (size_t x = static_cast<size_t>(std::max(FirstCol + Delta, 0)); x < row.cells.size(); ++x)
+                if (row.cells[x].object) StoreObjectMoved(row.cells[x].object, static_cast<int>(x), static_cast<int>(y));
+        TrimRow(static_cast<int>(y));
+        if (y >= FRows.size()) break;
     }
     Invalidate();
 }
 
 void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
     if (Delta == 0) return;
-    if (Delta < 0) FCells.erase(FCells.lower_bound({std::max(FirstRow + Delta, 0), -1}), FCells.lower_bound({FirstRow, -1}));
-    // Keys sort by row first: the moved cells are one range, re-inserted in
-    // order behind everything that stays.
-    std::vector<decltype(FCells)::node_type> nodes;
-    for (auto it = FCells.lower_bound({FirstRow, -1}); it != FCells.end();) nodes.push_back(FCells.extract(it++));
-    for (auto& node : nodes) {
-        node.key().first += Delta;
-        if (node.key().first < 0) continue;
-        if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
-        FCells.insert(FCells.end(), std::move(node));
+    FirstRow = std::max(FirstRow, 0);
+    if (FRows.size() <= static_cast<size_t>(FirstRow)) {
+        // Nothing stands at or below FirstRow; moving up still drops the
+        // rows moved over.
+        if (Delta < 0 && FRows.size() > static_cast<size_t>(std::max(FirstRow + Delta, 0)))
+            FRows.resize(static_cast<size_t>(std::max(FirstRow + Delta, 0)));
+    } else if (Delta > 0) {
+        FRows.insert(FRows.begin() + FirstRow, static_cast<size_t>(Delta), TStoreRow{});
+        ReportObjectsInRows(FirstRow + Delta, static_cast<int>(FRows.size()) - 1);
+    } else {
+        // The rows moved over are dropped (their objects are not freed), and
+        // so are those that would land above row 0.
+        const int from = std::max(FirstRow + Delta, 0);
+        const int to = std::max(FirstRow, -Delta);
+        FRows.erase(FRows.begin() + from, FRows.begin() + std::min(to, static_cast<int>(FRows.size())));
+        ReportObjectsInRows(from, static_cast<int>(FRows.size()) - 1);
     }
+    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
     Invalidate();
 }
 

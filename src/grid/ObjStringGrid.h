@@ -6,7 +6,6 @@
 // object for cells never written.
 
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,8 +61,18 @@ private:
         std::string text;
         plat::TObject* object = nullptr;
     };
-    // Keyed by (row, col): rows drop as a range when the grid shrinks.
-    std::map<std::pair<int, int>, Cell> FCells;
+    // One entry per row, each as wide as its last written column: inserting,
+    // removing or moving rows moves row entries, never the cells in them.
+    struct TStoreRow {
+        std::vector<Cell> cells;
+        int objects = 0;  // cells of the row whose object slot is set
+    };
+    TStoreRow* StoreRow(int ARow);  // grows the store to hold the row
+    const Cell* FindCell(int ACol, int ARow) const;
+    void TrimRow(int ARow);
+    // Tells of every object in rows First .. Last (clamped to the store).
+    void ReportObjectsInRows(int First, int Last);
+    std::vector<TStoreRow> FRows;
 };
 
 }  // namespace grid

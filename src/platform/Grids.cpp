@@ -35,6 +35,19 @@ struct TCustomGrid::TScrollBars {
     QScrollBar* horz = nullptr;
     QScrollBar* vert = nullptr;
     bool syncing = false;
+    // A bar's thickness comes from the style and never changes for a grid;
+    // asking the style costs more than painting a cell, and every cell
+    // write asks (through the visible area), so it is asked once.
+    int vertWidth = -1;
+    int horzHeight = -1;
+    int VertWidth() {
+        if (vertWidth < 0) vertWidth = vert->sizeHint().width();
+        return vertWidth;
+    }
+    int HorzHeight() {
+        if (horzHeight < 0) horzHeight = horz->sizeHint().height();
+        return horzHeight;
+    }
 };
 
 // --- TInplaceEdit ----------------------------------------------------------
@@ -252,6 +265,26 @@ void TCustomGrid::SetRowHeights(int ARow, int Value) {
     Invalidate();
 }
 
+void TCustomGrid::ShiftRowHeights(int FirstRow, int Delta) {
+    const int n = RowCount();
+    if (Delta == 0 || FirstRow < 0 || FirstRow >= n) return;
+    std::vector<int> heights = FRowHeights;
+    if (Delta > 0) {
+        heights.insert(heights.begin() + FirstRow, static_cast<size_t>(std::min(Delta, n - FirstRow)), FDefaultRowHeight);
+    } else {
+        const int from = std::max(FirstRow + Delta, 0);
+        heights.erase(heights.begin() + from, heights.begin() + std::min(std::max(FirstRow, from - Delta), n));
+    }
+    heights.resize(static_cast<size_t>(n), FDefaultRowHeight);
+    // Rows of one height (the usual table) move without a repaint.
+    if (heights == FRowHeights) return;
+    FRowHeights = std::move(heights);
+    RowHeightsChanged();
+    UpdateScrollRange();
+    InvalidateEditor();
+    Invalidate();
+}
+
 void TCustomGrid::SetOptions(TGridOptions Value) {
     if (Value == FOptions) return;
     FOptions = Value;
@@ -298,19 +331,20 @@ TGridCoord TCustomGrid::Clamped(int ACol, int ARow) const {
 // --- scrolling -------------------------------------------------------------
 
 int TCustomGrid::ClientWidth() const {
-    return Width() - (FBars != nullptr && FBars->vert != nullptr && !FBars->vert->isHidden() ? FBars->vert->sizeHint().width() : 0);
+    return Width() - (FBars != nullptr && FBars->vert != nullptr && !FBars->vert->isHidden() ? FBars->VertWidth() : 0);
 }
 
 int TCustomGrid::ClientHeight() const {
-    return Height() - (FBars != nullptr && FBars->horz != nullptr && !FBars->horz->isHidden() ? FBars->horz->sizeHint().height() : 0);
+    return Height() - (FBars != nullptr && FBars->horz != nullptr && !FBars->horz->isHidden() ? FBars->HorzHeight() : 0);
 }
 
 int TCustomGrid::LastFullCol(int From) const {
     int x = FixedColsWidth();
     int last = From - 1;
+    const int width = ClientWidth();
     for (int c = From; c < ColCount(); ++c) {
         x += ColWidths(c);
-        if (x > ClientWidth()) break;
+        if (x > width) break;
         last = c;
     }
     return last;
@@ -319,9 +353,10 @@ int TCustomGrid::LastFullCol(int From) const {
 int TCustomGrid::LastFullRow(int From) const {
     int y = FixedRowsHeight();
     int last = From - 1;
+    const int height = ClientHeight();
     for (int r = From; r < RowCount(); ++r) {
         y += RowHeights(r);
-        if (y > ClientHeight()) break;
+        if (y > height) break;
         last = r;
     }
     return last;
@@ -382,8 +417,8 @@ void TCustomGrid::UpdateScrollRange() {
     int totalW = 0, totalH = 0;
     for (int w : FColWidths) totalW += w;
     for (int h : FRowHeights) totalH += h;
-    const int barW = FBars->vert->sizeHint().width();
-    const int barH = FBars->horz->sizeHint().height();
+    const int barW = FBars->VertWidth();
+    const int barH = FBars->HorzHeight();
     const bool allowV = FScrollBars == ssVertical || FScrollBars == ssBoth;
     const bool allowH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
     bool needV = allowV && (totalH > Height() || FTopRow > FFixedRows);

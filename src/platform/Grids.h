@@ -150,6 +150,10 @@ public:
     // The framework moves of a column or row (widths and current cell follow).
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // Moves the heights of the rows from FirstRow on by Delta rows in one
+    // step, as when rows are inserted (Delta > 0) or removed (Delta < 0)
+    // above them; the row count stays and vacated rows take the default.
+    void ShiftRowHeights(int FirstRow, int Delta);
 
 protected:
     friend class TInplaceEdit;

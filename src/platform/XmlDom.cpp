@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <atomic>
 #include <sstream>
 
 namespace plat {
@@ -16,6 +17,31 @@ pugi::xml_node ToPugi(void* node) {
 }
 
 std::string Str(std::string_view text) { return std::string(text); }
+
+// Callers walk long lists by index (ChildCount, then Child(0), Child(1),
+// ...). Counting from the first child each time made reading a list
+// quadratic, so the last answer is kept and the next index goes on from it.
+// Any change to any document's elements bumps the generation, which drops
+// what was kept: a freed node's address may come back as another node.
+std::atomic<unsigned long long> g_Generation{1};
+void Elements_Changed() { g_Generation.fetch_add(1, std::memory_order_relaxed); }
+
+struct TChildWalk {
+    unsigned long long generation = 0;
+    const void* parent = nullptr;
+    int index = -1;
+    pugi::xml_node child;
+    const void* counted = nullptr;
+    unsigned long long counted_generation = 0;
+    int count = 0;
+};
+thread_local TChildWalk t_Walk;
+
+pugi::xml_node Next_Element(pugi::xml_node node) {
+    for (node = node.next_sibling(); node; node = node.next_sibling())
+        if (node.type() == pugi::node_element) return node;
+    return {};
+}
 
 // Equality with a C string without measuring it first: the walks over large
 // documents compare every element and attribute name they pass.
@@ -90,24 +116,42 @@ std::string TXmlNode::Text() const {
 void TXmlNode::SetText(std::string_view text) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return;
+    Elements_Changed();
     while (node.first_child()) node.remove_child(node.first_child());
     if (!text.empty()) node.append_child(pugi::node_pcdata).set_value(Str(text).c_str());
 }
 
 int TXmlNode::ChildCount() const {
+    const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
+    if (node_ != nullptr && t_Walk.counted == node_ && t_Walk.counted_generation == generation) return t_Walk.count;
     int count = 0;
     for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_element) ++count;
+    t_Walk.counted = node_;
+    t_Walk.counted_generation = generation;
+    t_Walk.count = count;
     return count;
 }
 
 TXmlNode TXmlNode::Child(int index) const {
-    if (index < 0) return {};
-    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element) continue;
-        if (index-- == 0) return TXmlNode(child.internal_object());
+    if (index < 0 || node_ == nullptr) return {};
+    const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
+    pugi::xml_node child;
+    int at = 0;
+    if (t_Walk.parent == node_ && t_Walk.generation == generation && t_Walk.index >= 0 && t_Walk.index <= index) {
+        child = t_Walk.child;
+        at = t_Walk.index;
+    } else {
+        child = ToPugi(node_).first_child();
+        while (child && child.type() != pugi::node_element) child = child.next_sibling();
     }
-    return {};
+    for (; child && at < index; ++at) child = Next_Element(child);
+    if (!child) return {};
+    t_Walk.generation = generation;
+    t_Walk.parent = node_;
+    t_Walk.index = index;
+    t_Walk.child = child;
+    return TXmlNode(child.internal_object());
 }
 
 TXmlNode TXmlNode::FindNode(std::string_view name) const {
@@ -141,6 +185,7 @@ bool TXmlNode::HasLocalName(std::string_view name) const {
 TXmlNode TXmlNode::AddChild(std::string_view name) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return {};
+    Elements_Changed();
     return TXmlNode(node.append_child(Str(name).c_str()).internal_object());
 }
 
@@ -219,9 +264,10 @@ struct TXmlDocument::Impl {
 };
 
 TXmlDocument::TXmlDocument() : impl_(std::make_unique<Impl>()) {}
-TXmlDocument::~TXmlDocument() = default;
+TXmlDocument::~TXmlDocument() { Elements_Changed(); }
 
 void TXmlDocument::Clear() {
+    Elements_Changed();
     impl_->doc.reset();
     impl_->buffer.clear();
 }
@@ -229,6 +275,7 @@ void TXmlDocument::Clear() {
 TXmlNode TXmlDocument::AddRoot(std::string_view name) {
     // The root goes before any comment already added, so the file keeps its
     // shape whatever order the caller builds it in.
+    Elements_Changed();
     pugi::xml_node root;
     if (pugi::xml_node first = impl_->doc.first_child())
         root = impl_->doc.insert_child_before(Str(name).c_str(), first);
@@ -261,6 +308,7 @@ namespace {
 // In place when buffer is given (xml is then its text), else on a copy of xml.
 bool Parse(pugi::xml_document& doc, std::string_view xml, std::string_view source, std::string* error,
            std::string* buffer = nullptr) {
+    Elements_Changed();
     doc.reset();
     const pugi::xml_parse_result result = buffer ? doc.load_buffer_inplace(buffer->data(), buffer->size(), ParseFlags)
                                                  : doc.load_buffer(xml.data(), xml.size(), ParseFlags);
@@ -316,7 +364,7 @@ namespace {
 // comes back. Comments and CDATA sections are copied untouched, since
 // references mean nothing there; escaped text cannot hold "<!" itself, so
 // the scan is exact.
-std::string ProtectCarriageReturns(const std::string& xml) {
+std::string ProtectCarriageReturns(std::string xml) {
     if (xml.find('\r') == std::string::npos) return xml;
     std::string out;
     out.reserve(xml.size() + 16);
@@ -336,14 +384,20 @@ std::string ProtectCarriageReturns(const std::string& xml) {
     return out;
 }
 
+// The text grows in one string: a string stream would copy it out again.
+struct TStringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+};
+
 }  // namespace
 
 std::string TXmlDocument::SaveToString() const {
-    std::ostringstream out;
+    TStringWriter out;
     if (const pugi::xml_node root = ToPugi(Root().node_)) root.print(out, "  ", SaveFlags, pugi::encoding_utf8);
     for (pugi::xml_node child = impl_->doc.first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_comment) child.print(out, "  ", SaveFlags, pugi::encoding_utf8);
-    return ProtectCarriageReturns(out.str());
+    return ProtectCarriageReturns(std::move(out.text));
 }
 
 bool TXmlDocument::SaveToFile(const std::string& path, std::string* error) const {
