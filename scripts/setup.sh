@@ -10,6 +10,7 @@ packages=(
   libpugixml-dev libcurl4-openssl-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth
+  libxml2-utils
 )
 install_missing() {
   local missing=()

@@ -6,6 +6,7 @@
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
 #include "protocols/ImportEDEFile.h"
+#include "protocols/ProfinetFileName.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
 #include "protocols/Set_PDO_Access.h"
@@ -92,7 +93,8 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFOPC_UA_Server_Access", "FOPC_UA_Server_Access"},
         {"TFSNMPManagerAccess", "FSNMPManagerAccess"},
         {"TFSNMP_Trap_Access", "FSNMP_Trap_Access"},
-        {"TFProfinetFileName", "FProfinetFileName"},
+        {"TFProfinetFileName", "FProfinetFileName", [] { Create(FProfinetFileName); }, nullptr,
+         [] { Relabel(FProfinetFileName); }},
         {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS"},
         {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access"},
         {"TFS7_Protocol_Set_Access", "FS7_Protocol_Set_Access"},

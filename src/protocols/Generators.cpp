@@ -5,6 +5,8 @@
 
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
+#include "protocols/Profibus_GSD.h"
+#include "protocols/ProfinetXML.h"
 
 namespace proto {
 
@@ -13,6 +15,8 @@ const std::vector<TGeneratorKind>& Generator_Kinds() {
     static const std::vector<TGeneratorKind> kinds = {
         {"ede", &Write_EDE_File},
         {"eds", &Write_EDS_File},
+        {"gsdml", &Write_GSDML_File},
+        {"gsd", &Write_GSD_File},
     };
     return kinds;
 }
