@@ -5,10 +5,14 @@
 #include "protocols/BACnetAccess.h"
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
+#include "protocols/EtherNetIP_EDS.h"
+#include "protocols/EtherNetIP_Master_Access.h"
 #include "protocols/ImportEDEFile.h"
+#include "protocols/KNXAccess.h"
 #include "protocols/ProfinetFileName.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
+#include "protocols/S7_Protocol_Set_Access.h"
 #include "protocols/Set_PDO_Access.h"
 #include "protocols/Set_SDO_Client_Access.h"
 #include "protocols/Set_SDO_Server_Access.h"
@@ -95,10 +99,14 @@ const std::vector<TProgramWindow>& Program_Windows() {
         {"TFSNMP_Trap_Access", "FSNMP_Trap_Access"},
         {"TFProfinetFileName", "FProfinetFileName", [] { Create(FProfinetFileName); }, nullptr,
          [] { Relabel(FProfinetFileName); }},
-        {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS"},
-        {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access"},
-        {"TFS7_Protocol_Set_Access", "FS7_Protocol_Set_Access"},
-        {"TFKNXAccess", "FKNXAccess"},
+        {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS", [] { Create(FEtherNEtIP_EDS); }, nullptr,
+         [] { Relabel(FEtherNEtIP_EDS); }},
+        {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access", [] { Create(FEtherNetIP_Master_Access); },
+         [] { Show(FEtherNetIP_Master_Access); }, [] { Relabel(FEtherNetIP_Master_Access); }},
+        {"TFS7_Protocol_Set_Access", "FS7_Protocol_Set_Access", [] { Create(FS7_Protocol_Set_Access); },
+         [] { Show(FS7_Protocol_Set_Access); }, [] { Relabel(FS7_Protocol_Set_Access); }},
+        {"TFKNXAccess", "FKNXAccess", [] { Create(FKNXAccess); }, [] { Show(FKNXAccess); },
+         [] { Relabel(FKNXAccess); }},
     };
     return windows;
 }

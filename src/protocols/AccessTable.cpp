@@ -68,6 +68,17 @@ const std::string& Cell(const TTableRow& Row, int Col) {
 
 }  // namespace
 
+TAccessTexts Block_Texts(int Block, int Error_Row, int Delete_Question, int Partial, int After_End) {
+    return {.Caption = Block,
+            .Desc = Block + 1,
+            .Buttons = {Block + 2, Block + 3, Block + 4, Block + 5, Block + 6, Block + 7},
+            .Button_Hints = {Block + 8, Block + 9, Block + 10, Block + 11, Block + 12, Block + 13},
+            .Error_Row = Error_Row,
+            .Delete_Question = Delete_Question,
+            .Replace_Partial_File = Partial,
+            .Rows_After_End = After_End};
+}
+
 bool Key_Empty(const TTableDescription& Table, const TTableRow& Row) {
     const std::string& key = Cell(Row, Table.Key_Column);
     return Table.Key_Trimmed ? base::Trim(key).empty() : key.empty();
@@ -86,8 +97,19 @@ bool Row_Holds_Data(const TTableDescription& Table, const TTableRow& Row) {
 }
 
 int Used_Rows(const TTableDescription& Table, const TTable& Rows) {
+    const int count = static_cast<int>(Rows.size());
+    const auto row = [&](int i) -> const TTableRow& { return Rows[static_cast<size_t>(i)]; };
     int used = 0;
-    while (used < static_cast<int>(Rows.size()) && !Key_Empty(Table, Rows[static_cast<size_t>(used)])) ++used;
+    if (!Table.Enable_First) {
+        while (used < count && !Key_Empty(Table, row(used))) ++used;
+        return used;
+    }
+    // The check steps over a disabled row before it looks at the key, so
+    // such a row does not end the table there: the file ends where the check
+    // ends, or rules the check passed below it would be lost. Disabled rows
+    // holding nothing at the end are no rules and stay out.
+    while (used < count && !(Row_Enabled(Table, row(used)) && Key_Empty(Table, row(used)))) ++used;
+    while (used > 0 && Key_Empty(Table, row(used - 1)) && !Row_Holds_Data(Table, row(used - 1))) --used;
     return used;
 }
 

@@ -91,15 +91,7 @@ TEST_F(CANopenCommands, HiddenButtonsOpenTheCANopenWindows) {
                  {"Btn_SDO_Client_CANopen", client.get()}};
     for (const auto& c : cases) {
         c.window->DoCreate();
-        test::TScriptedUi ui;
-        TForm* shown = nullptr;
-        ui.OnModal([&](TForm& f) {
-            shown = &f;
-            return mrCancel;
-        });
-        main->Btn_Click(main->Button(c.button));
-        EXPECT_EQ(shown, c.window) << c.button;
-        EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+        EXPECT_EQ(Shown_By(c.button), c.window) << c.button;
     }
 }
 

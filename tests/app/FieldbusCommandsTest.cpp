@@ -9,7 +9,10 @@
 
 #include "MainWindowFixture.h"
 #include "platform/TestHooks.h"
+#include "protocols/EtherNetIP_Master_Access.h"
+#include "protocols/KNXAccess.h"
 #include "protocols/ProfinetFileName.h"
+#include "protocols/S7_Protocol_Set_Access.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
@@ -157,6 +160,30 @@ TEST_F(FieldbusCommands, GsdNoToReplacingKeepsTheFile) {
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[1503]);
     EXPECT_EQ(ReadText(conf + "/gw.GSD"), "old");
+}
+
+// The hidden scanner, S7 and KNX buttons open their windows through the
+// window table.
+TEST_F(FieldbusCommands, HiddenButtonsOpenTheTableWindows) {
+    Open_Plant("fieldbus_buttons");
+    auto scanner = std::make_unique<proto::TFEtherNetIP_Master_Access>(nullptr);
+    auto s7 = std::make_unique<proto::TFS7_Protocol_Set_Access>(nullptr);
+    auto knx = std::make_unique<proto::TFKNXAccess>(nullptr);
+    proto::FEtherNetIP_Master_Access = scanner.get();
+    proto::FS7_Protocol_Set_Access = s7.get();
+    proto::FKNXAccess = knx.get();
+    const struct {
+        const char* button;
+        TForm* window;
+        const char* caption;
+    } cases[] = {{"Btn_EtherNetIP_Access", scanner.get(), "Set EtherNet/IP Slaves Access"},
+                 {"Btn_S7_Protocol_Access", s7.get(), "S7comm Access"},
+                 {"Btn_KNX_Access", knx.get(), "KNX Set Access"}};
+    for (const auto& c : cases) {
+        c.window->DoCreate();
+        EXPECT_EQ(Shown_By(c.button), c.window) << c.button;
+        EXPECT_EQ(c.window->Caption(), c.caption) << c.button;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "gateway/LoRaWAN_Gateway.h"
 #include "gateway/ParGen.h"
 #include "platform/Application.h"
+#include "platform/TestHooks.h"
 #include "protocols/BACnetAccess.h"
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
@@ -109,6 +110,20 @@ protected:
     }
 
     std::string SettingsFile() const { return dir + "/Vastrimo.xml"; }
+
+    // Clicks a main-window button and returns the modal window it opened
+    // (closed again at once), nullptr when none; no message box may appear.
+    plat::TForm* Shown_By(const char* Button) {
+        plat::test::TScriptedUi ui;
+        plat::TForm* shown = nullptr;
+        ui.OnModal([&](plat::TForm& f) {
+            shown = &f;
+            return plat::mrCancel;
+        });
+        main->Btn_Click(main->Button(Button));
+        EXPECT_TRUE(ui.Boxes().empty()) << Button;
+        return shown;
+    }
 
     std::string dir;
     std::unique_ptr<app::TFVastrimoFirmWare> main;
