@@ -21,16 +21,10 @@ namespace {
 
 using namespace plat;
 using prototest::ReadFile;
+using prototest::Screenshot;
+using prototest::Data;
 using prototest::TypeCell;
 using prototest::WriteFile;
-
-std::string Data(const std::string& Name) {
-    return ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + Name);
-}
-
-std::string Screenshot(const std::string& Name) {
-    return std::string(VASTRIMO_TEST_OUT) + "/" + Name + ".png";
-}
 
 class ScannerWindow : public prototest::AccessWindowTest<proto::TFEtherNetIP_Master_Access> {
 protected:
