@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth
   smitools  # smilint checks the generated SNMP MIB
+  libxml2-utils
 )
 install_missing() {
   local missing=()

@@ -5,11 +5,15 @@
 #include "protocols/BACnetAccess.h"
 #include "protocols/BACnetSlaveSetAccess.h"
 #include "protocols/BACnet_Eng_Unit.h"
+#include "protocols/EtherNetIP_EDS.h"
+#include "protocols/EtherNetIP_Master_Access.h"
 #include "protocols/ImportEDEFile.h"
 #include "protocols/DMXDefVal.h"
 #include "protocols/DNet.h"
 #include "protocols/DefOffset.h"
 #include "protocols/IEC61850_Variables.h"
+#include "protocols/KNXAccess.h"
+#include "protocols/ProfinetFileName.h"
 #include "protocols/IEC_61850_Access.h"
 #include "protocols/MQTT_Set_Topic.h"
 #include "protocols/Modbus_TCP_Master_Set_Access.h"
@@ -20,6 +24,7 @@
 #include "protocols/ReceiveCAN.h"
 #include "protocols/ReceiveJ1939.h"
 #include "protocols/ReceiveNMEA.h"
+#include "protocols/S7_Protocol_Set_Access.h"
 #include "protocols/SNMPManagerAccess.h"
 #include "protocols/SNMP_Trap_Access.h"
 #include "protocols/Set_PDO_Access.h"
@@ -132,11 +137,16 @@ const std::vector<TProgramWindow>& Program_Windows() {
          [] { Show(FSNMPManagerAccess); }, [] { Relabel(FSNMPManagerAccess); }},
         {"TFSNMP_Trap_Access", "FSNMP_Trap_Access", [] { Create(FSNMP_Trap_Access); },
          [] { Show(FSNMP_Trap_Access); }, [] { Relabel(FSNMP_Trap_Access); }},
-        {"TFProfinetFileName", "FProfinetFileName"},
-        {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS"},
-        {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access"},
-        {"TFS7_Protocol_Set_Access", "FS7_Protocol_Set_Access"},
-        {"TFKNXAccess", "FKNXAccess"},
+        {"TFProfinetFileName", "FProfinetFileName", [] { Create(FProfinetFileName); }, nullptr,
+         [] { Relabel(FProfinetFileName); }},
+        {"TFEtherNEtIP_EDS", "FEtherNEtIP_EDS", [] { Create(FEtherNEtIP_EDS); }, nullptr,
+         [] { Relabel(FEtherNEtIP_EDS); }},
+        {"TFEtherNetIP_Master_Access", "FEtherNetIP_Master_Access", [] { Create(FEtherNetIP_Master_Access); },
+         [] { Show(FEtherNetIP_Master_Access); }, [] { Relabel(FEtherNetIP_Master_Access); }},
+        {"TFS7_Protocol_Set_Access", "FS7_Protocol_Set_Access", [] { Create(FS7_Protocol_Set_Access); },
+         [] { Show(FS7_Protocol_Set_Access); }, [] { Relabel(FS7_Protocol_Set_Access); }},
+        {"TFKNXAccess", "FKNXAccess", [] { Create(FKNXAccess); }, [] { Show(FKNXAccess); },
+         [] { Relabel(FKNXAccess); }},
     };
     return windows;
 }

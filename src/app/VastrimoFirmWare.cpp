@@ -12,6 +12,7 @@
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
 #include "protocols/SNMP_MIB.h"
+#include "protocols/ProfinetFileName.h"
 #include "shell/About.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -80,7 +81,7 @@ const TButtonRow Button_Rows[] = {
     {"Btn_EtherNetIP_Access", 75, 76, nullptr, "FEtherNetIP_Master_Access"},
     {"Btn_S7_Protocol_Access", 77, 78, nullptr, "FS7_Protocol_Set_Access"},
     {"Btn_KNX_Access", 79, 80, nullptr, "FKNXAccess"},
-    {"Btn_PROFIBUS_GSD", 81, 82, nullptr},
+    {"Btn_PROFIBUS_GSD", 81, 82, &TFVastrimoFirmWare::Create_PROFIBUS_GSD},
     {"Btn_CreateBin", 17, 26, &TFVastrimoFirmWare::Update_Device},
 };
 constexpr int Button_Count = sizeof(Button_Rows) / sizeof(Button_Rows[0]);
@@ -260,7 +261,13 @@ void TFVastrimoFirmWare::Show_LoRaWAN_Gateway() {
 }
 
 void TFVastrimoFirmWare::PROFINET_XML() {
-    // Needs the GSDML file-name dialog, which is not part of the program yet.
+    proto::TFProfinetFileName* dialog = proto::FProfinetFileName;
+    if (dialog == nullptr || dialog->ShowModal() != mrOk) return;
+    proto::Save_PROFINET_XML(dialog->Name_File_XML);
+}
+
+void TFVastrimoFirmWare::Create_PROFIBUS_GSD() {
+    proto::Create_PROFIBUS_GSD();
 }
 
 void TFVastrimoFirmWare::Build_EDS_File() {

@@ -41,6 +41,7 @@ public:
     // "LoRaWAN Access": the LoRaWAN device and rule window.
     void Show_LoRaWAN_Gateway();
     void PROFINET_XML();
+    void Create_PROFIBUS_GSD();
     void Build_EDS_File();
     void BACnet_EDE_File();
     // "SNMP MIB": the agent's MIB of the open configuration.

@@ -75,6 +75,18 @@ std::optional<std::string_view> Find_Attribute(const TRowAttributes& Attributes,
     return std::nullopt;
 }
 
+TAccessTexts Block_Texts(int Block, int Error_Row, int Delete_Question, int Partial, int After_End, int Hints) {
+    if (Hints == 0) Hints = Block + 8;
+    return {.Caption = Block,
+            .Desc = Block + 1,
+            .Buttons = {Block + 2, Block + 3, Block + 4, Block + 5, Block + 6, Block + 7},
+            .Button_Hints = {Hints, Hints + 1, Hints + 2, Hints + 3, Hints + 4, Hints + 5},
+            .Error_Row = Error_Row,
+            .Delete_Question = Delete_Question,
+            .Replace_Partial_File = Partial,
+            .Rows_After_End = After_End};
+}
+
 bool Key_Empty(const TTableDescription& Table, const TTableRow& Row) {
     if (Table.Key_Column < 0) return false;
     const std::string& key = Cell(Row, Table.Key_Column);
@@ -94,8 +106,19 @@ bool Row_Holds_Data(const TTableDescription& Table, const TTableRow& Row) {
 }
 
 int Used_Rows(const TTableDescription& Table, const TTable& Rows) {
+    const int count = static_cast<int>(Rows.size());
+    const auto row = [&](int i) -> const TTableRow& { return Rows[static_cast<size_t>(i)]; };
     int used = 0;
-    while (used < static_cast<int>(Rows.size()) && !Key_Empty(Table, Rows[static_cast<size_t>(used)])) ++used;
+    if (!Table.Enable_First) {
+        while (used < count && !Key_Empty(Table, row(used))) ++used;
+        return used;
+    }
+    // The check steps over a disabled row before it looks at the key, so
+    // such a row does not end the table there: the file ends where the check
+    // ends, or rules the check passed below it would be lost. Disabled rows
+    // holding nothing at the end are no rules and stay out.
+    while (used < count && !(Row_Enabled(Table, row(used)) && Key_Empty(Table, row(used)))) ++used;
+    while (used > 0 && Key_Empty(Table, row(used - 1)) && !Row_Holds_Data(Table, row(used - 1))) --used;
     return used;
 }
 

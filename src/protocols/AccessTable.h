@@ -165,6 +165,12 @@ struct TAccessTexts {
     int Rows_After_End = 0;
 };
 
+// The texts of a member whose block runs in the usual order: caption,
+// description, the six button captions, then their six hints (from Hints
+// on when they stand elsewhere in the block).
+TAccessTexts Block_Texts(int Block, int Error_Row, int Delete_Question, int Partial, int After_End,
+                         int Hints = 0);
+
 // ---------------------------------------------------------------- the model
 
 using TTableRow = std::vector<std::string>;  // every column, column 0 first
@@ -178,7 +184,9 @@ bool Key_Empty(const TTableDescription& Table, const TTableRow& Row);
 bool Row_Enabled(const TTableDescription& Table, const TTableRow& Row);
 // A row holds something when a cell outside the check-box columns is not blank.
 bool Row_Holds_Data(const TTableDescription& Table, const TTableRow& Row);
-// The rows that count: those before the first row with an empty key.
+// The rows that count: those before the first row with an empty key (for a
+// table checked Enable_First, before the first enabled row with an empty
+// key, without the empty disabled rows just before it).
 int Used_Rows(const TTableDescription& Table, const TTable& Rows);
 // The first row after the end of the table that holds data, 0 when none:
 // the writer drops such rows.

@@ -32,17 +32,6 @@ bool Is_Y(const std::string& Cell) {
     return base::UpperCase(base::Trim(Cell)) == "Y";
 }
 
-TAccessTexts Block_Texts(int Block, int Hints, int Error_Row, int Delete_Question, int Partial, int After_End) {
-    return {.Caption = Block,
-            .Desc = Block + 1,
-            .Buttons = {Block + 2, Block + 3, Block + 4, Block + 5, Block + 6, Block + 7},
-            .Button_Hints = {Hints, Hints + 1, Hints + 2, Hints + 3, Hints + 4, Hints + 5},
-            .Error_Row = Error_Row,
-            .Delete_Question = Delete_Question,
-            .Replace_Partial_File = Partial,
-            .Rows_After_End = After_End};
-}
-
 // ------------------------------------------------------------------ CAN
 
 const TTableDescription Receive_CAN_Table = [] {
@@ -257,7 +246,7 @@ const TAccessMember Receive_CAN_Member = {
     .Class_Name = "TFReceiveCAN",
     .Client_Width = 1010,
     .Client_Height = 337,
-    .Texts = Block_Texts(2400, 2423, 2444, 2458, 2460, 2461),
+    .Texts = Block_Texts(2400, 2444, 2458, 2460, 2461, 2423),
     .File = {.Root = "Receive_Frames", .Tables = {Receive_CAN_Table}},
     .File_Path = &shell::CAN_Rec_Frames_File,
     .Page_Control = nullptr};
@@ -266,7 +255,7 @@ const TAccessMember Transmit_CAN_Member = {
     .Class_Name = "TFTransmitCAN",
     .Client_Width = 1100,
     .Client_Height = 337,
-    .Texts = Block_Texts(2500, 2525, 2547, 2561, 2564, 2565),
+    .Texts = Block_Texts(2500, 2547, 2561, 2564, 2565, 2525),
     .File = {.Root = "Transmit_Frames", .Tables = {Transmit_CAN_Table}},
     .File_Path = &shell::CAN_Send_Frames_File,
     .Page_Control = nullptr};
@@ -275,7 +264,7 @@ const TAccessMember Receive_J1939_Member = {
     .Class_Name = "TFReceiveJ1939",
     .Client_Width = 876,
     .Client_Height = 337,
-    .Texts = Block_Texts(3500, 3508, 3535, 3547, 3548, 3549),
+    .Texts = Block_Texts(3500, 3535, 3547, 3548, 3549, 3508),
     .File = {.Root = "Receive_J1939", .Tables = {Receive_J1939_Table}},
     .File_Path = &shell::J1939_Rec_Frames_File,
     .Page_Control = nullptr};
@@ -284,7 +273,7 @@ const TAccessMember Transmit_J1939_Member = {
     .Class_Name = "TFTransmitJ1939",
     .Client_Width = 800,
     .Client_Height = 337,
-    .Texts = Block_Texts(3600, 3608, 3635, 3643, 3644, 3645),
+    .Texts = Block_Texts(3600, 3635, 3643, 3644, 3645, 3608),
     .File = {.Root = "Transmit_J1939", .Tables = {Transmit_J1939_Table}},
     .File_Path = &shell::J1939_Send_Frames_File,
     .Page_Control = nullptr};
@@ -293,7 +282,7 @@ const TAccessMember Receive_NMEA_Member = {
     .Class_Name = "TFReceiveNMEA",
     .Client_Width = 810,
     .Client_Height = 337,
-    .Texts = Block_Texts(3900, 3908, 3931, 3943, 3944, 3945),
+    .Texts = Block_Texts(3900, 3931, 3943, 3944, 3945, 3908),
     .File = {.Root = "Receive_NMEA_2000", .Tables = {Receive_NMEA_Table}},
     .File_Path = &shell::NMEA_Rec_Frames_File,
     .Page_Control = nullptr};
@@ -304,7 +293,7 @@ const TAccessMember Transmit_NMEA_Member = {
     .Class_Name = "TFTransmitNMEA",
     .Client_Width = 810,
     .Client_Height = 337,
-    .Texts = Block_Texts(4000, 4008, 4035, 4042, 4043, 4044),
+    .Texts = Block_Texts(4000, 4035, 4042, 4043, 4044, 4008),
     .File = {.Root = "Receive_NMEA_2000", .Tables = {Transmit_NMEA_Table}},
     .File_Path = &shell::NMEA_Send_Frames_File,
     .Page_Control = nullptr};

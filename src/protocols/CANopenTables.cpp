@@ -200,17 +200,6 @@ TRowFault Check_SDO_Client_Row(const TTableRow& Row, int First_Text, int Poll_Mi
     return Check_Positions(Row, First_Position, bytes, First_Text + 5);
 }
 
-TAccessTexts Block_Texts(int Block, int Error_Row, int Delete_Question, int Partial, int After_End) {
-    return {.Caption = Block,
-            .Desc = Block + 1,
-            .Buttons = {Block + 2, Block + 3, Block + 4, Block + 5, Block + 6, Block + 7},
-            .Button_Hints = {Block + 8, Block + 9, Block + 10, Block + 11, Block + 12, Block + 13},
-            .Error_Row = Error_Row,
-            .Delete_Question = Delete_Question,
-            .Replace_Partial_File = Partial,
-            .Rows_After_End = After_End};
-}
-
 }  // namespace
 
 const TAccessMember Set_PDO_Member = {

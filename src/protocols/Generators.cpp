@@ -6,6 +6,8 @@
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
 #include "protocols/SNMP_MIB.h"
+#include "protocols/Profibus_GSD.h"
+#include "protocols/ProfinetXML.h"
 
 namespace proto {
 
@@ -15,6 +17,8 @@ const std::vector<TGeneratorKind>& Generator_Kinds() {
         {"ede", &Write_EDE_File},
         {"eds", &Write_EDS_File},
         {"mib", &Write_MIB_File},
+        {"gsdml", &Write_GSDML_File},
+        {"gsd", &Write_GSD_File},
     };
     return kinds;
 }

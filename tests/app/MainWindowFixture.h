@@ -113,20 +113,26 @@ protected:
 
     std::string SettingsFile() const { return dir + "/Vastrimo.xml"; }
 
+    // Clicks a main-window button and returns the modal window it opened
+    // (closed again at once), nullptr when none; no message box may appear.
+    plat::TForm* Shown_By(const char* Button) {
+        plat::test::TScriptedUi ui;
+        plat::TForm* shown = nullptr;
+        ui.OnModal([&](plat::TForm& f) {
+            shown = &f;
+            return plat::mrCancel;
+        });
+        main->Btn_Click(main->Button(Button));
+        EXPECT_TRUE(ui.Boxes().empty()) << Button;
+        return shown;
+    }
+
     // Each hidden button opens its window modally, with no message; the
     // windows are created here as the program creates them.
     void Expect_Buttons_Open(const std::vector<std::pair<const char*, plat::TForm*>>& Buttons) {
         for (const auto& [button, window] : Buttons) {
             window->DoCreate();
-            plat::test::TScriptedUi ui;
-            plat::TForm* shown = nullptr;
-            ui.OnModal([&](plat::TForm& f) {
-                shown = &f;
-                return plat::mrCancel;
-            });
-            main->Btn_Click(main->Button(button));
-            EXPECT_EQ(shown, window) << button;
-            EXPECT_TRUE(ui.Boxes().empty()) << button;
+            EXPECT_EQ(Shown_By(button), window) << button;
         }
     }
 

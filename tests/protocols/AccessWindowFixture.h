@@ -28,6 +28,16 @@ inline void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
+// A stored file of the tests' data folder, by name.
+inline std::string Data(const std::string& Name) {
+    return ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + Name);
+}
+
+// Where a window's picture goes, by name.
+inline std::string Screenshot(const std::string& Name) {
+    return std::string(VASTRIMO_TEST_OUT) + "/" + Name + ".png";
+}
+
 // The user's ways into a table: focus, click a cell, type into it, pick
 // from its drop-down (columns as displayed).
 inline void Focus(plat::TWinControl& c) {

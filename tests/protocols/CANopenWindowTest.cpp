@@ -21,20 +21,14 @@ namespace {
 
 using namespace plat;
 using prototest::ReadFile;
+using prototest::Screenshot;
+using prototest::Data;
 using prototest::TypeCell;
 using prototest::WriteFile;
-
-std::string Data(const std::string& Name) {
-    return ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + Name);
-}
 
 // Types the cells of one row, column by column, as a user does.
 void TypeRow(grid::TExtColumnGrid& Grid, int Row, const std::vector<std::pair<int, std::string>>& Cells) {
     for (const auto& [col, text] : Cells) TypeCell(Grid, col, Row, text);
-}
-
-std::string Screenshot(const std::string& Name) {
-    return std::string(VASTRIMO_TEST_OUT) + "/" + Name + ".png";
 }
 
 class PDOWindow : public prototest::AccessWindowTest<proto::TFSet_PDO_Access> {

@@ -17,11 +17,8 @@ namespace {
 
 using namespace plat;
 using prototest::ReadFile;
+using prototest::Data;
 using prototest::WriteFile;
-
-std::string Data(const std::string& name) {
-    return ReadFile(std::string(VASTRIMO_TEST_DATA) + "/" + name);
-}
 
 std::vector<std::string> Cells(grid::TExtColumnGrid& g, int r) {
     std::vector<std::string> v;

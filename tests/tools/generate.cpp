@@ -9,6 +9,7 @@
 #include "base/Files.h"
 #include "protocols/Generators.h"
 #include "shell/Comon.h"
+#include "shell/Language.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
     shell::Conf_Path = folder;
     shell::Conf_Name = base::ExtractFileName(folder);
     shell::Set_Files();
+    // Refusals quote the program's own messages.
+    shell::Load_Default_Texts();
     std::string error;
     if (!kind->Generate(argv[3], &error)) {
         std::cerr << error << '\n';
