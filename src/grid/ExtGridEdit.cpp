@@ -319,7 +319,8 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
     const int col = e.EditCol, row = e.EditRow;
     if (e.SpecialEditor && IsComboKind(e.EditControl)) {
         TGridCombo* cb = e.Combo;
-        if (e.ComboUnpicked) Restore = true;
+        const bool unpicked = e.ComboUnpicked;
+        if (unpicked) Restore = true;
         e.ComboUnpicked = false;
         const std::string text =
             e.EditControl == edComboList && cb->ItemIndex() >= 0 ? cb->Items().Strings(cb->ItemIndex()) : cb->Text();
@@ -333,6 +334,9 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
         cb->SetVisible(false);
         cb->SetEnabled(false);
         if (hadFocus && CanFocus()) SetFocus();
+        // The opening reported the entry the list started on; the cell keeps
+        // its own text, and the window hears so, lest it go on by the entry.
+        if (unpicked && OnComboChange) OnComboChange(this, col, row, cb->Items().IndexOf(e.CellCache), e.CellCache);
     } else if (e.SpecialEditor) {
         bool write = true;
         const std::string value = SpecialEditorValue(write);
