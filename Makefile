@@ -4,6 +4,10 @@
 # make fuzz  - install clang, build the fuzz harnesses and run each for FUZZ_SECONDS
 
 JOBS ?= $(shell nproc)
+# The program's folder (settings file, PROJECTS, MASTER, LANGUAGE) for
+# `make run`: outside the build tree, so `make clean` never takes a
+# configuration with it.
+VASTRIMO_PROGRAM_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/VastrimoFirmWare
 FUZZ_SECONDS ?= 60
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_DIR ?= $(HOME)/.cache/ccache
@@ -18,9 +22,12 @@ build: setup
 	cmake --build build/release -j $(JOBS) --target VastrimoFirmWare
 
 run: build
+	@mkdir -p "$(VASTRIMO_PROGRAM_DIR)"
+	@echo "Program folder (settings, PROJECTS, MASTER, LANGUAGE): $(VASTRIMO_PROGRAM_DIR)"
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  xvfb-run -a build/release/bin/VastrimoFirmWare; \
-	else build/release/bin/VastrimoFirmWare; fi
+	  echo "No display found: starting on a virtual display (xvfb-run); nothing will show on screen."; \
+	  VASTRIMO_PROGRAM_DIR="$(VASTRIMO_PROGRAM_DIR)" xvfb-run -a build/release/bin/VastrimoFirmWare; \
+	else VASTRIMO_PROGRAM_DIR="$(VASTRIMO_PROGRAM_DIR)" build/release/bin/VastrimoFirmWare; fi
 
 test: setup
 	cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVASTRIMO_SANITIZE=ON -DVASTRIMO_TESTS=ON

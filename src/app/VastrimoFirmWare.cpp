@@ -167,6 +167,18 @@ void TFVastrimoFirmWare::FormCreate() {
     L_SW_Code->SetCaption(shell::SW_Code);
     L_SW_Desc->SetCaption(shell::SW_Desc);
     Set_Lang();
+    // The defaults stand in for an unreadable settings file, and closing
+    // replaces it: the user hears of it once, now, while it can be saved.
+    if (!StartUp.settingsRead) {
+        std::string why = StartUp.settingsError;
+        if (why.find(shell::Settings_File_Name) == std::string::npos) why = shell::Settings_Path() + ": " + why;
+        const std::string text = "The program settings could not be read; the defaults are used, and the file is "
+                                 "replaced when the program closes. " + why;
+        if (Report_To_Console)
+            std::fprintf(stderr, "%s\n", text.c_str());
+        else
+            MessageDlg(text, mtWarning, mbOK);
+    }
 }
 
 void TFVastrimoFirmWare::Update_Timer_State() {

@@ -165,7 +165,11 @@ void TFBoot::FormShow() {
         E_IP4->SetText(input.ip4);
         CB_Update_Options->SetItemIndex(input.option);
         CB_Update_Option_Read_Back->SetChecked(input.readBack);
-        if (E_IP1->CanFocus()) E_IP1->SetFocus();
+        // The window is not shown yet, so the edit cannot take the focus
+        // itself: it is named the active control, which the showing
+        // focuses. Left to the tab order, the focus would start on the
+        // update button, and a reflex Enter would start an update.
+        SetActiveControl(E_IP1);
     } else if (Form_Type == Boot_Serial) {
         SetClientWidth(449);
         stack({P_Serial, P_Options});
@@ -177,7 +181,7 @@ void TFBoot::FormShow() {
         P_Eth_Search->SetTabOrder(5);
         restore();
         update_ComPort();
-        if (CB_COM_Port->CanFocus()) CB_COM_Port->SetFocus();
+        SetActiveControl(CB_COM_Port);
     }
 }
 
@@ -189,7 +193,11 @@ void TFBoot::KeyPress(TObject* Sender, char32_t& Key) {
         Key = answer.key.accepted ? answer.key.key : 0;
         if (answer.focusTo >= 1 && answer.focusTo <= 4) {
             TEdit* next = const_cast<TEdit*>(edits[answer.focusTo - 1]);
-            if (next->CanFocus()) next->SetFocus();
+            // Selected, so an address typed in one go replaces the old one.
+            if (next->CanFocus()) {
+                next->SetFocus();
+                next->SelectAll();
+            }
         }
         return;
     }
@@ -215,6 +223,15 @@ void TFBoot::Btn_UpdateClick() {
         FLastOutcome = TBootOutcome{};
         FLastOutcome.status = TBootStatus::Busy;
         return;
+    }
+    // The updater would start and fail on a firmware file that is not
+    // there: the user hears of it first and may stop.
+    if (Form_Type == Boot_Ethernet) {
+        const std::string firmware = Missing_Firmware(CB_Update_Options->ItemIndex());
+        if (!firmware.empty() && MessageDlg(Lang_Texts[Text_Firmware_Missing] + "\n" + firmware + "\n" +
+                                                Lang_Texts[Text_Start_Anyway],
+                                            mtWarning, mbYesNo) != mrYes)
+            return;
     }
     FUpdate = std::make_unique<TBootUpdate>(Services);
     TBootUpdate& road = *FUpdate;

@@ -53,7 +53,13 @@ void Restore_Boot_Input(TBootInput& input) {
 
 bool TBootOutcome::IsError() const {
     return status == TBootStatus::CheckAddress || status == TBootStatus::FileNotWritten ||
-           status == TBootStatus::UpdaterNotStarted;
+           status == TBootStatus::UpdaterNotStarted || status == TBootStatus::UpdaterFailed;
+}
+
+std::string Missing_Firmware(int option) {
+    if (option != Update_Firmware_And_Configuration && option != Update_Firmware) return {};
+    const std::string path = base::JoinPath(shell::Master_Dir, Firmware_File_Name);
+    return base::FileExists(path) ? std::string() : path;
 }
 
 std::string BootMessage(const TBootOutcome& outcome) {
@@ -127,7 +133,15 @@ TBootOutcome TBootUpdate::Ethernet_Update(const TBootInput& input) {
     out.updater = services_.start(updater, std::string(), false);
     switch (out.updater.outcome) {
         case shell::TStartOutcome::Ended:
-            out.status = TBootStatus::UpdaterEnded;
+            // The updater shows its own progress, but its exit code is all
+            // the dialog learns of a failed transfer: it must not pass
+            // unsaid.
+            if (out.updater.exitCode == 0) {
+                out.status = TBootStatus::UpdaterEnded;
+            } else {
+                out.status = TBootStatus::UpdaterFailed;
+                out.text = CheckFailed(Text_Updater_Failed, {out.updater.exitCode});
+            }
             break;
         case shell::TStartOutcome::TimedOut:
             out.status = TBootStatus::UpdaterTimedOut;

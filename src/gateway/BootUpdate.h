@@ -24,6 +24,9 @@ inline constexpr const char* Updater_File_Name = "Ethernet_Update.exe";
 
 inline constexpr int Text_Device_Not_Found = 1636;
 inline constexpr int Text_Check_Ip_Address = 1637;
+inline constexpr int Text_Updater_Failed = 1638;      // "%d": the updater's exit code
+inline constexpr int Text_Firmware_Missing = 1639;    // followed by the file's path
+inline constexpr int Text_Start_Anyway = 1640;
 
 // The last echo's result, as the dialog keeps it.
 enum TPingRes { Ping_None = 0, Ping_Reply = 1, Ping_No_Data = 2 };
@@ -75,7 +78,8 @@ enum class TBootStatus {
     CheckAddress,       // error, text 1637
     FileNotWritten,     // error: the updater's parameter file could not be saved
     UpdaterNotStarted,  // error: the updater is missing or refused to start
-    UpdaterEnded,
+    UpdaterEnded,       // with exit code 0
+    UpdaterFailed,      // error: the updater ended with another exit code
     UpdaterTimedOut,
 };
 
@@ -97,6 +101,10 @@ struct TBootServices : TEchoServices {
     std::function<shell::TStartResult(const std::string& program, const std::string& parameter, bool hidden)>
         start;
 };
+
+// The firmware file the option sends, when the option sends one and the file
+// is not in the MASTER folder; empty otherwise.
+std::string Missing_Firmware(int option);
 
 // The platform's echo, clock, a plain sleep for the pause and the shell's
 // launcher. A window passes its own pause, one that handles its messages.

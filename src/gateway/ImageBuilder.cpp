@@ -384,6 +384,11 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
             const plat::TXmlNode node = list.Child(i);
             // Only an exact "Y" enables a device: the window writes nothing else.
             if (p.ModeMaster && node.Attribute("Enable") != "Y") continue;
+            // A blank Device EUI is an empty table row: the window's writer
+            // leaves such a device out with its rules, and a file edited by
+            // hand must not put a device of EUI zero into the image.
+            std::string eui;
+            if (p.ModeMaster && node.GetAttribute("DeviceEUI", eui) && base::Trim(eui).empty()) continue;
             const std::string where = "device " + std::to_string(i + 1);
             TLoRaWAN_Device d;
             if (!Read_Device(node, where, p, infos, d, error, fileName)) return false;

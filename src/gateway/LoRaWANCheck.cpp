@@ -106,10 +106,38 @@ TCheckResult CheckRules(const TDeviceLoRa& d, int n) {
     return {};
 }
 
+TCheckPlace Check_Place(int text) {
+    static const struct {
+        int first, last;
+        TCheckPlace place;
+    } places[] = {
+        {5485, 5486, {Check_Table_Devices, 2}},  {5487, 5488, {Check_Table_Devices, 3}},
+        {5489, 5489, {Check_Table_Devices, 5}},  {5490, 5491, {Check_Table_Devices, 6}},
+        {5492, 5493, {Check_Table_Devices, 7}},  {5494, 5495, {Check_Table_Devices, 8}},
+        {5496, 5496, {Check_Table_Devices, 9}},  {5514, 5514, {Check_Table_Devices, 9}},
+        {5497, 5497, {Check_Table_Devices, 11}}, {Text_Same_Device_EUI, Text_Same_Device_EUI, {Check_Table_Devices, 2}},
+        {5498, 5498, {Check_Table_UpLink, 2}},   {5499, 5499, {Check_Table_UpLink, 3}},
+        {5500, 5500, {Check_Table_UpLink, 4}},   {5501, 5503, {Check_Table_UpLink, 6}},
+        {5504, 5504, {Check_Table_UpLink, 7}},   {5505, 5505, {Check_Table_UpLink, 8}},
+        {5506, 5507, {Check_Table_UpLink, 9}},   {5508, 5508, {Check_Table_DownLink, 2}},
+        {5509, 5509, {Check_Table_DownLink, 3}}, {5510, 5510, {Check_Table_DownLink, 4}},
+        {5511, 5511, {Check_Table_DownLink, 8}}, {5512, 5513, {Check_Table_DownLink, 9}},
+    };
+    for (const auto& p : places)
+        if (text >= p.first && text <= p.last) return p.place;
+    return {};
+}
+
 TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices) {
     for (size_t i = 0; i < devices.size(); ++i) {
         if (base::Trim(devices[i].DeviceEUI).empty()) continue;
         if (auto r = CheckDevice(devices[i], static_cast<int>(i) + 1); !r.Ok()) return r;
+        // The gateway tells its devices apart by the EUI: a second device
+        // with the same one would never be reached.
+        const std::string eui = base::UpperCase(base::Trim(devices[i].DeviceEUI));
+        for (size_t j = 0; j < i; ++j)
+            if (base::UpperCase(base::Trim(devices[j].DeviceEUI)) == eui)
+                return CheckFailed(Text_Same_Device_EUI, {static_cast<int>(i) + 1, static_cast<int>(j) + 1});
     }
     return {};
 }

@@ -15,6 +15,8 @@ namespace gw {
 int CheckStringHex(const std::string& str, int numChar);
 
 inline constexpr int Exchange_Memory_Size = 1536;
+// "Error Device %d!! Device EUI is the same as the one of Device %d"
+inline constexpr int Text_Same_Device_EUI = 5518;
 inline constexpr int Rule_Start_Byte_Max = 500;
 // The device keeps a test's start and length in 16 bits and reads 65535 as
 // "no test", so a typed 65535 would switch the test off unseen.
@@ -25,6 +27,17 @@ inline constexpr int Test_Field_Max = 65534;
 // the list in the file); a disabled device is still checked, because it is
 // written and may be enabled later; a disabled rule is not.
 TCheckResult Check_Data(const std::vector<TDeviceLoRa>& devices);
+
+// Where the field a check text names lies in the window: its table and the
+// column in it. The device is the text's first number, the rule (when the
+// table is a rule table) its second.
+enum TCheckTable { Check_Table_None, Check_Table_Devices, Check_Table_UpLink, Check_Table_DownLink };
+struct TCheckPlace {
+    TCheckTable table = Check_Table_None;
+    int column = 0;
+    bool operator==(const TCheckPlace&) const = default;
+};
+TCheckPlace Check_Place(int text);
 
 // The enabled rules of one device, numbered as device n.
 TCheckResult CheckRules(const TDeviceLoRa& device, int n);

@@ -84,9 +84,10 @@ std::vector<TRuleRow> RowsOf(const std::vector<TRuleLoRa>& rules, std::span<cons
 std::vector<TRuleLoRa> UpLinkRulesOf(const std::vector<TRuleRow>& rows) {
     std::vector<TRuleLoRa> rules;
     for (const TRuleRow& row : rows) {
-        // A rule may test the payload without a port of its own; only a row
-        // with neither ends the list.
-        if (Blank(Cell(row, 1)) && Blank(Cell(row, 2))) break;
+        // A rule may test the payload without a port of its own; a row with
+        // neither is empty and skipped. It ends nothing: rules typed below
+        // a gap are the user's too.
+        if (Blank(Cell(row, 1)) && Blank(Cell(row, 2))) continue;
         rules.push_back(RuleOf(row, UpLink_Rule_Fields));
     }
     return rules;
@@ -95,7 +96,7 @@ std::vector<TRuleLoRa> UpLinkRulesOf(const std::vector<TRuleRow>& rows) {
 std::vector<TRuleLoRa> DownLinkRulesOf(const std::vector<TRuleRow>& rows) {
     std::vector<TRuleLoRa> rules;
     for (const TRuleRow& row : rows) {
-        if (Blank(Cell(row, 1))) break;
+        if (Blank(Cell(row, 1))) continue;
         rules.push_back(RuleOf(row, DownLink_Rule_Fields));
     }
     return rules;

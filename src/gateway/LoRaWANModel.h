@@ -43,8 +43,8 @@ TKeyCells Key_Cells(const std::string& actMethod);
 using TRuleRow = std::vector<std::string>;
 inline constexpr int Rule_Columns = 10;
 
-// Table rows -> rules: uplink rows end at the first row whose Port and Start
-// Test are both blank, downlink rows at the first blank Port.
+// Table rows -> rules: uplink rows whose Port and Start Test are both blank,
+// and downlink rows with a blank Port, are empty and skipped.
 std::vector<TRuleLoRa> UpLinkRulesOf(const std::vector<TRuleRow>& rows);
 std::vector<TRuleLoRa> DownLinkRulesOf(const std::vector<TRuleRow>& rows);
 // Rules -> table rows, one per rule.

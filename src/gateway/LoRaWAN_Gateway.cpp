@@ -1,5 +1,6 @@
 #include "gateway/LoRaWAN_Gateway.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "gateway/LoRaWANCheck.h"
 #include "gateway/LoRaWANFile.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Dialogs.h"
 #include "platform/Layout.h"
 #include "shell/Comon.h"
@@ -36,6 +38,8 @@ constexpr int App_Sess_Key_Col = 7;
 constexpr int App_Key_Col = 8;
 constexpr int Class_Col = 10;
 constexpr int RX2_Col = 12;
+constexpr int Text_Replace_Partial_File = 5517;
+constexpr int Text_Exit_Unsaved = 5519;
 
 struct TColumnSpec {
     int header;  // text number
@@ -136,6 +140,41 @@ void Put_Rule_Rows(TExtColumnGrid& g, const std::vector<TRuleRow>& rows) {
     g.EndUpdate();
 }
 
+// Read-only key cells show the button face instead of their column's
+// colour, so the user sees at once which keys the method asks for.
+constexpr TColor Read_Only_Key_Color = clBtnFace;
+
+// The widest text a column is made for: the identifiers and keys in full.
+std::string Column_Sample(int col) {
+    switch (col) {
+        case 2:
+        case 3: return std::string(16, 'D');
+        case Net_Sess_Key_Col:
+        case App_Sess_Key_Col:
+        case App_Key_Col: return std::string(32, 'D');
+        case 9: return std::string(8, 'D');
+        default: return {};
+    }
+}
+
+// Each column is as wide as its header and the widest text it is made for
+// at the platform's font, and never narrower than its designed width: a
+// larger font must not cut a header or a key short.
+void Fit_Columns(TExtStringGrid& g, const TColumnSpec* cols, int count, bool samples) {
+    TBitmap measure(1, 1);
+    TCanvas& canvas = measure.Canvas();
+    const int margin = 14;
+    for (int c = 1; c < count; ++c) {
+        canvas.Font().Assign(g.FixedFont());
+        int wanted = canvas.TextWidth(g.Cells(c, 0)) + margin;
+        if (samples && !Column_Sample(c).empty()) {
+            canvas.Font().Assign(g.Font());
+            wanted = std::max(wanted, canvas.TextWidth(Column_Sample(c)) + margin);
+        }
+        g.SetColWidths(c, std::max(cols[c].width, wanted));
+    }
+}
+
 std::string Row_Question(int text, int row) {
     return CheckMessage(CheckFailed(text, {row}));
 }
@@ -148,6 +187,7 @@ TFLoRaWAN_Gateway::TFLoRaWAN_Gateway(TComponent* AOwner) : TForm(AOwner) {
                    {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
                     {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
                     {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+                    {"Btn_CancelClick", TNotifyEvent([this](TObject*) { Btn_CancelClick(); })},
                     {"Btn_DelRowClick", TNotifyEvent([this](TObject*) { Btn_DelRowClick(); })},
                     {"Btn_InsRowClick", TNotifyEvent([this](TObject*) { Btn_InsRowClick(); })},
                     {"Btn_CopyRowClick", TNotifyEvent([this](TObject*) { Btn_CopyRowClick(); })},
@@ -292,12 +332,14 @@ void TFLoRaWAN_Gateway::Load_Configuration() {
     const bool master = Is_a_Master();
     TLoRaWANConfig config;
     std::string error;
-    if (!LoadLoRaWAN(shell::LoRaWAN_Gateway_File, master, config, &error)) {
+    FLoaded_Clean = LoadLoRaWAN(shell::LoRaWAN_Gateway_File, master, config, &error);
+    if (!FLoaded_Clean) {
         // What was read before the fault is shown; the file itself stays as
         // it is unless the user saves with OK.
         MessageDlg(error, mtError, mbOK);
     }
     FModel.Load(master, config.Devices);
+    FLoaded = FModel.Configuration();
 }
 
 void TFLoRaWAN_Gateway::FormShow() {
@@ -305,6 +347,9 @@ void TFLoRaWAN_Gateway::FormShow() {
     // the tables need no clearing of their own first.
     Load_Configuration();
     Arrange_Pages();
+    Fit_Columns(*ESG_LoRaWAN_Device_List, Device_Columns, Device_Col_Count, true);
+    Fit_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns, Rule_Col_Count, false);
+    Fit_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns, Rule_Col_Count, false);
     // The records' current device is the first; the table follows.
     FMovingRow = true;
     ESG_LoRaWAN_Device_List->SetCol(1);
@@ -329,9 +374,13 @@ void TFLoRaWAN_Gateway::Clear_Rules_Tables() {
 void TFLoRaWAN_Gateway::Apply_Key_Cells(int ARow, const std::string& ActMethod) {
     const TKeyCells keys = Key_Cells(ActMethod);
     TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
-    dev.SetReadOnly(Net_Sess_Key_Col, ARow, !keys.sessionKeysEditable);
-    dev.SetReadOnly(App_Sess_Key_Col, ARow, !keys.sessionKeysEditable);
-    dev.SetReadOnly(App_Key_Col, ARow, !keys.appKeyEditable);
+    const std::pair<int, bool> cells[] = {{Net_Sess_Key_Col, keys.sessionKeysEditable},
+                                          {App_Sess_Key_Col, keys.sessionKeysEditable},
+                                          {App_Key_Col, keys.appKeyEditable}};
+    for (const auto& [col, editable] : cells) {
+        dev.SetReadOnly(col, ARow, !editable);
+        dev.SetColors(col, ARow, editable ? Device_Columns[col].color : Read_Only_Key_Color);
+    }
 }
 
 void TFLoRaWAN_Gateway::Show_Data_Devices_Table() {
@@ -448,12 +497,61 @@ bool TFLoRaWAN_Gateway::Check_Data() {
         FModel.ModeMaster() ? gw::Check_Data(FModel.Devices()) : Check_End_Node(FModel.Devices());
     if (result.Ok()) return true;
     MessageDlg(CheckMessage(result), mtError, mbOK);
+    Go_To_Failure(result);
     return false;
+}
+
+void TFLoRaWAN_Gateway::Go_To_Failure(const TCheckResult& Result) {
+    const TCheckPlace place = Check_Place(Result.text);
+    if (place.table == Check_Table_None || Result.args.empty()) return;
+    TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
+    // The rule tables show the failing device's rules, numbered as the
+    // message numbers them.
+    const int device = Result.args[0];
+    if (FModel.ModeMaster() && device >= 1 && device <= Device_Rows && device != dev.Row()) {
+        Show_Rules(FModel.Current_Device_Changed(device, Rule_Rows(*ACG_LoRaWAN_Uplink),
+                                                 Rule_Rows(*ACG_LoRaWAN_Downlink)));
+        FMovingRow = true;
+        dev.SetRow(device);
+        FMovingRow = false;
+    }
+    TExtStringGrid* grid = &dev;
+    int row = device;
+    if (place.table != Check_Table_Devices) {
+        const bool up = place.table == Check_Table_UpLink;
+        PC_LoRaWAN_Device_Rules_List->SetActivePage(up ? TS_LoRaWAN_Uplink_Rules_List
+                                                       : TS_LoRaWAN_Downlink_Rules_List);
+        grid = up ? static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink) : ACG_LoRaWAN_Downlink;
+        row = Result.args.size() > 1 ? Result.args[1] : 1;
+    }
+    if (row < 1 || row >= grid->RowCount() || !grid->Visible()) return;
+    grid->SetRow(row);
+    grid->SetCol(place.column);
+    if (grid->CanFocus()) grid->SetFocus();
+    else SetActiveControl(grid);
+}
+
+void TFLoRaWAN_Gateway::Btn_CancelClick() {
+    Store_All();
+    // As the parameter window does: only changes are worth a question.
+    if (FModel.Configuration() != FLoaded &&
+        MessageDlg(Lang_Texts[Text_Exit_Unsaved], mtConfirmation, mbYes | mbNo) != mrYes)
+        return;
+    SetModalResult(mrCancel);
 }
 
 void TFLoRaWAN_Gateway::Btn_OKClick() {
     Store_All();
+    // The records hold the rules without the empty rows between them: the
+    // table shows them so, so that a check message's rule number is the
+    // row the user sees.
+    Show_Rules(FModel.Show_Rules_Data());
     if (!Check_Data()) return;
+    // The tables show only what could be read; saving them replaces the
+    // whole file, the unread part included.
+    if (!FLoaded_Clean &&
+        MessageDlg(Lang_Texts[Text_Replace_Partial_File], mtConfirmation, mbYesNo) != mrYes)
+        return;
     std::string error;
     if (!SaveLoRaWAN(FModel.Configuration(), shell::LoRaWAN_Gateway_File, &error)) {
         // The old file is untouched and the window keeps the user's tables,
@@ -461,6 +559,7 @@ void TFLoRaWAN_Gateway::Btn_OKClick() {
         MessageDlg(error, mtError, mbOK);
         return;
     }
+    FLoaded_Clean = true;
     SetModalResult(mrOk);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gateway/CheckResult.h"
 #include "gateway/LoRaWANModel.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
@@ -82,6 +83,7 @@ private:
     void Device_GetEditorType(int ACol, int ARow, grid::TEditorType& AEditor);
     void Device_ComboChange(int ACol, int ARow, const std::string& Text);
     void Btn_OKClick();
+    void Btn_CancelClick();
     void Btn_DelRowClick();
     void Btn_InsRowClick();
     void Btn_CopyRowClick();
@@ -98,6 +100,9 @@ private:
     // Every table into the records, so that a check, a save or a row
     // button sees the latest edits whichever control had the focus.
     void Store_All();
+    // After a check error: the failing device's rules in the rule tables and
+    // the focus on the failing cell.
+    void Go_To_Failure(const TCheckResult& Result);
 
     TLoRaWANModel FModel;
     std::vector<std::string> FRX2_SL;
@@ -108,6 +113,11 @@ private:
     // Set while the window itself moves the device table's current row, so
     // that the move is not taken for the user's.
     bool FMovingRow = false;
+    // The file was read whole (or is missing): OK may replace it without
+    // asking, as the tables hold everything it held.
+    bool FLoaded_Clean = true;
+    // The records as loaded: Cancel asks only when the user changed them.
+    TLoRaWANConfig FLoaded;
     plat::TXmlDocument XML1;
 };
 

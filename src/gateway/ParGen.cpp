@@ -422,7 +422,12 @@ void TFParGen::KeyPress(TObject* Sender, char32_t& Key) {
         Key = answer.key.accepted ? answer.key.key : 0;
         if (answer.focusTo != Octet_None) {
             auto& next = Ctl<TEdit>(names[static_cast<size_t>(answer.focusTo)]);
-            if (next.CanFocus()) next.SetFocus();
+            // The next octet's old text is selected, so an address typed
+            // in one go replaces it instead of running into it.
+            if (next.CanFocus()) {
+                next.SetFocus();
+                next.SelectAll();
+            }
         }
         return;
     }

@@ -77,6 +77,7 @@ plat::TComboBox* TExtStringGrid::EditCombo() {
             const int idx = s.Combo->ItemIndex();
             if (!s.SpecialEditor || idx == s.LastComboIndex) return;
             s.LastComboIndex = idx;
+            s.ComboUnpicked = false;
             const std::string text = idx >= 0 ? s.Combo->Items().Strings(idx) : s.Combo->Text();
             SetCells(s.EditCol, s.EditRow, text);
             if (OnComboChange) OnComboChange(this, s.EditCol, s.EditRow, idx, text);
@@ -195,6 +196,7 @@ bool TExtStringGrid::CanEditShow() {
         cb->SetItemIndex(idx);
         if (kind == edComboEdit) cb->SetText(text);
         e.LastComboIndex = idx;
+        e.ComboUnpicked = report;
         const plat::TRect rect = GridCellRect(Col(), r);
         cb->SetBounds(rect.Left, rect.Top, std::max(rect.Width(), 40), std::max(rect.Height(), 20));
         cb->SetEnabled(true);
@@ -215,8 +217,10 @@ bool TExtStringGrid::CanEditShow() {
         }
         e.StartEditChar = 0;
         if (cb->CanFocus()) cb->SetFocus();
+        // The entry shown for an unlisted text is only where the list
+        // starts: the cell takes it when the user picks it or confirms it
+        // with Enter, not by being opened.
         if (report) {
-            SetCells(rc, r, cb->Items().Strings(idx));
             if (OnComboChange) OnComboChange(this, rc, r, idx, cb->Items().Strings(idx));
         }
         return false;
@@ -328,6 +332,9 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
     const int col = e.EditCol, row = e.EditRow;
     if (e.SpecialEditor && IsComboKind(e.EditControl)) {
         TGridCombo* cb = e.Combo;
+        const bool unpicked = e.ComboUnpicked;
+        if (unpicked) Restore = true;
+        e.ComboUnpicked = false;
         const std::string text =
             e.EditControl == edComboList && cb->ItemIndex() >= 0 ? cb->Items().Strings(cb->ItemIndex()) : cb->Text();
         if (!Restore && !ValidateCell(text)) {
@@ -340,6 +347,9 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
         cb->SetVisible(false);
         cb->SetEnabled(false);
         if (hadFocus && CanFocus()) SetFocus();
+        // The opening reported the entry the list started on; the cell keeps
+        // its own text, and the window hears so, lest it go on by the entry.
+        if (unpicked && OnComboChange) OnComboChange(this, col, row, cb->Items().IndexOf(e.CellCache), e.CellCache);
     } else if (e.SpecialEditor) {
         bool write = true;
         const std::string value = SpecialEditorValue(write);

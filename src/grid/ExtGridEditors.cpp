@@ -259,13 +259,18 @@ TGridCombo::TGridCombo(TExtStringGrid* AGrid) : plat::TComboBox(AGrid), FGrid(AG
 
 void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     // Enter and Esc end the edit; so do Up and Down when the grid keeps
-    // them for moving between rows rather than through the list.
+    // them for moving between rows rather than through the list, and Tab,
+    // which the grid then handles as from any cell (the next cell with
+    // goTabs): left to the toolkit it would leave the table.
     const bool leaves = Key == plat::VK_RETURN || Key == plat::VK_ESCAPE ||
+                        (Key == plat::VK_TAB && !(Shift & (plat::ssAlt | plat::ssCtrl))) ||
                         ((Key == plat::VK_UP || Key == plat::VK_DOWN) && FGrid &&
                          !FGrid->Navigation().ComboGetUpDown() && !(Shift & plat::ssAlt));
     if (FGrid && leaves && !DroppedDown()) {
         const unsigned short k = Key;
         Key = 0;
+        // Enter confirms the entry shown, even the one the list opened on.
+        if (k == plat::VK_RETURN) FGrid->Ed().ComboUnpicked = false;
         FGrid->DoneInplaceEdit(k, Shift);
         return;
     }
@@ -273,9 +278,9 @@ void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
 }
 
 void TGridCombo::KeyPress(char32_t& Key) {
-    // Enter and Esc end the edit in KeyDown; their characters must not
+    // Enter, Esc and Tab end the edit in KeyDown; their characters must not
     // reach the grid's own handling as well.
-    if (Key == 13 || Key == 27) {
+    if (Key == 13 || Key == 27 || Key == 9) {
         Key = 0;
         return;
     }

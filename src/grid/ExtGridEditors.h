@@ -83,6 +83,9 @@ struct TExtStringGrid::TEditState {
     int EditCol = -1;           // real column of the cell being edited
     int EditRow = -1;
     int LastComboIndex = -1;
+    // The list opened on an entry the cell does not hold (its first one) and
+    // the user has not chosen yet: leaving keeps the cell as it was.
+    bool ComboUnpicked = false;
     std::string OpenText;       // what the editor showed when it opened
     TGridCombo* Combo = nullptr;
     TExtInplaceEdit* Editor = nullptr;

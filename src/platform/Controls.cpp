@@ -1,9 +1,13 @@
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QCursor>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -409,6 +413,21 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
     return false;
 }
 
+namespace {
+
+// The control's own pop-up (a combo box's dropped-down list) took the focus:
+// the user is still in the control, so this is no exit from it. The pop-up
+// is a window of its own, so the parent chain is walked across windows.
+bool OwnPopupHasFocus(QWidget* Control) {
+    QWidget* f = QApplication::focusWidget();
+    if (Control == nullptr || f == nullptr || !(f->window()->windowType() == Qt::Popup)) return false;
+    for (QWidget* w = f; w != nullptr; w = w->parentWidget())
+        if (w == Control) return true;
+    return false;
+}
+
+}  // namespace
+
 bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
     if (FControl == nullptr || FControl->Destroying() || g_bypass) return false;
     TControl* c = FControl;
@@ -483,7 +502,7 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
                 SafeCall([&] { c->Perform(CM_ENTER); });
                 SafeCall([&] { f->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<intptr_t>(c)); });
             } else if (!in && last == main && fe->reason() != Qt::ActiveWindowFocusReason &&
-                       fe->reason() != Qt::PopupFocusReason) {
+                       fe->reason() != Qt::PopupFocusReason && !OwnPopupHasFocus(main)) {
                 last = nullptr;
                 SafeCall([&] { c->Perform(CM_EXIT); });
             }
@@ -662,9 +681,13 @@ void TControl::FontChanged() {
         // font's; self-drawn controls read the font themselves.
         if (dynamic_cast<TCustomWidget*>(w) == nullptr) {
             QPalette pal = w->palette();
-            pal.setColor(QPalette::WindowText, ToQColor(FFont->Color()));
-            pal.setColor(QPalette::Text, ToQColor(FFont->Color()));
-            pal.setColor(QPalette::ButtonText, ToQColor(FFont->Color()));
+            // The disabled look keeps its grey text: a control given a font
+            // colour must still show that it takes no input.
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                pal.setColor(QPalette::Active, role, ToQColor(FFont->Color()));
+                pal.setColor(QPalette::Inactive, role, ToQColor(FFont->Color()));
+                pal.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
+            }
             w->setPalette(pal);
         }
     }
@@ -716,7 +739,18 @@ void TControl::SetCursor(TCursor Value) {
 
 void TControl::SetHint(const std::string& Value) {
     FHint = Value;
-    if (QWidget* w = FNative->Widget.data()) w->setToolTip(FShowHint ? ToQ(FHint) : QString());
+    QWidget* w = FNative->Widget.data();
+    if (w == nullptr) return;
+    w->setToolTip(FShowHint ? ToQ(FHint) : QString());
+    w->setAccessibleDescription(ToQ(FHint));
+    // A control without a caption of its own (a picture button, an edit, a
+    // list) is known to screen readers by what its hint says it is for.
+    if (auto* custom = dynamic_cast<TCustomControl*>(this)) {
+        if (Caption().empty() && custom->AccessibleName().empty()) w->setAccessibleName(ToQ(FHint));
+    } else if (qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr ||
+               qobject_cast<QAbstractSpinBox*>(w) != nullptr || qobject_cast<QAbstractItemView*>(w) != nullptr) {
+        w->setAccessibleName(ToQ(FHint));
+    }
 }
 
 void TControl::SetShowHint(bool Value) {
@@ -920,9 +954,14 @@ void TControl::CMColorChanged(TMessage&) {
     if (w == nullptr || dynamic_cast<TCustomWidget*>(w) != nullptr) return;
     // Windows of the toolkit fill with one role, edits and lists with
     // another; the control's colour is both.
+    // A disabled edit or list shows the button face whatever its own
+    // colour, as a disabled control must look disabled; a window or panel
+    // keeps its face.
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, ToQColor(FColor));
-    pal.setColor(QPalette::Base, ToQColor(FColor));
+    pal.setColor(QPalette::Active, QPalette::Base, ToQColor(FColor));
+    pal.setColor(QPalette::Inactive, QPalette::Base, ToQColor(FColor));
+    pal.setColor(QPalette::Disabled, QPalette::Base, ToQColor(clBtnFace));
     w->setPalette(pal);
 }
 void TControl::CMTextChanged(TMessage&) {
@@ -1161,7 +1200,7 @@ void TCustomControl::Paint() {}
 void TCustomControl::CMTextChanged(TMessage& m) {
     // The caption is the accessible name unless one was given explicitly.
     if (!FAccessibleNameSet)
-        if (QWidget* w = TNativeAccess::Widget(*this)) w->setAccessibleName(ToQ(Caption()));
+        if (QWidget* w = TNativeAccess::Widget(*this)) w->setAccessibleName(ToQ(Caption().empty() ? Hint() : Caption()));
     TWinControl::CMTextChanged(m);
     Invalidate();
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
 #include <signal.h>
 #include <spawn.h>
@@ -144,6 +145,18 @@ void KillProcess(TProcess& process) {
     }
     Reap(process.pid, exitCode);
     process.pid = -1;
+}
+
+void ReleaseProcess(TProcess& process) {
+    if (process.pid <= 0) return;
+    const int pid = process.pid;
+    process.pid = -1;
+    // A waiter of its own per process: it blocks only on that child, never
+    // on another one a caller still polls.
+    std::thread([pid] {
+        int exitCode = 0;
+        Reap(pid, exitCode);
+    }).detach();
 }
 
 void SleepMs(int ms) {

@@ -19,6 +19,10 @@ bool StartProcess(const std::string& program, const std::vector<std::string>& ar
 bool PollProcess(TProcess& process, int& exitCode);
 // Ends a process that is still running and reaps it.
 void KillProcess(TProcess& process);
+// Lets a process that is still running go on on its own: the handle is
+// released at once, and the process is reaped in the background when it
+// ends, so it leaves no zombie behind.
+void ReleaseProcess(TProcess& process);
 void SleepMs(int ms);
 // Milliseconds from a monotonic clock.
 long long TickCountMs();

@@ -516,6 +516,11 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
         if (FSyncing) return;
         TNativeAccess::ItemIndexFromWidget(*this, row);
     });
+    // The list's entries lie in its viewport, whose clicks the control does
+    // not see: a double click on an entry comes from the list itself.
+    QObject::connect(w, &QListWidget::itemDoubleClicked, w, [this](QListWidgetItem*) {
+        if (ControlStyle() & csDoubleClicks) SafeCall([&] { DblClick(); });
+    });
     SetBounds(0, 0, 121, 97);
     TNativeAccess::Bind(*this, w);
     SetControlStyle(ControlStyle() & ~csClickEvents);

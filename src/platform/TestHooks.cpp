@@ -1,5 +1,6 @@
 #include "platform/TestHooks.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -197,6 +198,21 @@ void DoubleClickAt(TControl& Control, int X, int Y) {
     MouseUp(Control, mbLeft, X, Y);
     SendMouse(Control, QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, X, Y, 0);
     MouseUp(Control, mbLeft, X, Y);
+}
+
+bool PickDroppedItem(TControl& Combo, int Index) {
+    auto* cb = qobject_cast<QComboBox*>(WidgetOf(Combo));
+    if (cb == nullptr || cb->view() == nullptr || !cb->view()->isVisible()) return false;
+    QAbstractItemView* view = cb->view();
+    const QModelIndex item = view->model()->index(Index, cb->modelColumn(), view->rootIndex());
+    if (!item.isValid()) return false;
+    // The pointer over the entry makes it the list's current one, as it
+    // does under a hand; the list then takes it as a click's release would.
+    view->setCurrentIndex(item);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QCoreApplication::sendEvent(view, &press);
+    ProcessEvents();
+    return true;
 }
 
 void Wheel(TControl& Control, int Delta, int X, int Y, TShiftState Shift) {

@@ -118,19 +118,35 @@ bool Read_Lang_File(const std::string& fileName, std::string* error) {
     return true;
 }
 
+namespace {
+
+// The language file of a name: the Options list offers every "*.lng" file
+// whatever the case of its extension ("Deutsch.LNG"), so the one offered is
+// the one loaded. Empty when there is none.
+std::string Language_File_Of(const std::string& name) {
+    const std::string exact = Language_Dir + base::PathDelim + name + ".lng";
+    if (base::FileExists(exact)) return exact;
+    for (const std::string& file : base::ListFiles(Language_Dir, "*.lng"))
+        if (file.size() == name.size() + 4 && file.compare(0, name.size(), name) == 0)
+            return Language_Dir + base::PathDelim + file;
+    return {};
+}
+
+}  // namespace
+
 void Load_Language() {
     Load_Default_Texts();
-    const std::string chosen = Language_Dir + base::PathDelim + Language_Name + ".lng";
     // The name comes from the settings file; one with a separator would read
     // a file from outside LANGUAGE, so it counts as missing.
     const bool plainName = Language_Name.find_first_of("/\\") == std::string::npos;
-    if (plainName && base::FileExists(chosen)) {
+    const std::string chosen = plainName ? Language_File_Of(Language_Name) : std::string();
+    if (!chosen.empty()) {
         Read_Lang_File(chosen);
         return;
     }
     Language_Name = Default_Language_Name;
-    const std::string english = Language_Dir + base::PathDelim + Default_Language_Name + ".lng";
-    if (base::FileExists(english))
+    const std::string english = Language_File_Of(Default_Language_Name);
+    if (!english.empty())
         Read_Lang_File(english);
 }
 

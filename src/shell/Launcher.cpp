@@ -51,7 +51,9 @@ TStartResult Start_Program(const std::string& NomeSW, const std::string& Paramet
             return result;
         }
         if (plat::TickCountMs() - started >= limitMs) {
-            plat::KillProcess(process);
+            // The updater may be writing the device's flash: ending it now
+            // could leave the device half written. It goes on by itself.
+            plat::ReleaseProcess(process);
             result.outcome = TStartOutcome::TimedOut;
             return result;
         }

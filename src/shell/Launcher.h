@@ -12,7 +12,7 @@ inline constexpr int Start_Program_Poll_Ms = 10;
 
 enum class TStartOutcome {
     Ended,       // the program ended; exitCode holds its code
-    TimedOut,    // still running at the limit: it was ended and reaped
+    TimedOut,    // still running at the limit: left running, reaped when it ends
     NotStarted,  // missing, not executable or refused; error says why
 };
 
@@ -29,8 +29,8 @@ std::vector<std::string> Split_Parameters(const std::string& parameter);
 // Starts NomeSW with Parameter and polls it every 10 ms until it ends or
 // limitMs have passed. tipo asks for the program's window to stay hidden; a
 // child process here opens its own windows, so it has no effect. A program
-// still running at the limit is ended and reaped so that no process outlives
-// the wait unseen.
+// still running at the limit is left running (the updater may be writing a
+// device) and reaped in the background once it ends, so no zombie stays.
 TStartResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
                            int limitMs = Start_Program_Limit_Ms);
 

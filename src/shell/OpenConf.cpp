@@ -17,7 +17,8 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
     LoadFormLayout(*this, "TFOpenConf",
                    {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
                     {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"ListBox1Click", TNotifyEvent([this](TObject*) { ListBox1Click(); })}});
+                    {"ListBox1Click", TNotifyEvent([this](TObject*) { ListBox1Click(); })},
+                    {"ListBox1DblClick", TNotifyEvent([this](TObject*) { ListBox1DblClick(); })}});
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
     Label1 = &LayoutComponent<TLabel>(*this, "Label1");
@@ -44,6 +45,15 @@ void TFOpenConf::FormShow() {
 void TFOpenConf::ListBox1Click() {
     const int i = ListBox1->ItemIndex();
     if (i >= 0 && i < ListBox1->Items().Count()) Name_Conf = ListBox1->Items()[i];
+}
+
+void TFOpenConf::ListBox1DblClick() {
+    // A double click on a configuration opens it, as OK would; one beside
+    // the entries chooses nothing.
+    const int i = ListBox1->ItemIndex();
+    if (i < 0 || i >= ListBox1->Items().Count()) return;
+    ListBox1Click();
+    SetModalResult(mrOk);
 }
 
 void TFOpenConf::Set_Lang() {

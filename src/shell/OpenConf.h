@@ -31,6 +31,7 @@ private:
     void FormCreate();
     void FormShow();
     void ListBox1Click();
+    void ListBox1DblClick();
 };
 
 extern TFOpenConf* FOpenConf;

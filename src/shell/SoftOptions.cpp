@@ -201,10 +201,14 @@ void TFSoftOptions::Btn_OKClick() {
 }
 
 void TFSoftOptions::Btn_Check_UpdateClick() {
-    if (Check_Version())
-        LL_Check_Update->SetCaption(Link_Caption(Download_Page_Url(), Lang_Texts[314]));
-    else
-        LL_Check_Update->SetCaption(Lang_Texts[315]);
+    // A check that could not be made must not read as "no update".
+    switch (Ask_Version()) {
+        case TVersionAnswer::Newer:
+            LL_Check_Update->SetCaption(Link_Caption(Download_Page_Url(), Lang_Texts[314]));
+            break;
+        case TVersionAnswer::NotNewer: LL_Check_Update->SetCaption(Lang_Texts[315]); break;
+        case TVersionAnswer::Failed: LL_Check_Update->SetCaption(Lang_Texts[Text_Check_Failed]); break;
+    }
     LL_Check_Update->Show();
 }
 

@@ -17,6 +17,8 @@
 namespace shell {
 
 inline constexpr int Lang_Slots_Per_Page = 6;
+// "The check for updates could not be made...": the Options check failed.
+inline constexpr int Text_Check_Failed = 322;
 
 // The language files (".lng", with the extension) in folder, sorted without
 // regard to case. Read-only files count: a language shipped on a read-only

@@ -57,13 +57,17 @@ bool Is_Newer_Version_Reply(const std::string& body) {
     return own != -1 && remote != -1 && own < remote;
 }
 
-bool Check_Version() {
+TVersionAnswer Ask_Version() {
     const plat::THttpResult reply =
         plat::HttpGet(Version_Request_Url(), Version_Request_Headers(), Version_Request_Timeout_Ms);
-    // A transfer error or an error status leaves the reply empty: the user is
-    // not bothered about a site that cannot be reached.
-    if (!reply.ok || reply.status < 200 || reply.status > 299) return false;
-    return Is_Newer_Version_Reply(reply.body);
+    if (!reply.ok || reply.status < 200 || reply.status > 299) return TVersionAnswer::Failed;
+    return Is_Newer_Version_Reply(reply.body) ? TVersionAnswer::Newer : TVersionAnswer::NotNewer;
+}
+
+bool Check_Version() {
+    // The timed check does not bother the user about a site that cannot be
+    // reached.
+    return Ask_Version() == TVersionAnswer::Newer;
 }
 
 bool Version_Timer_Wanted(bool enableInternet, bool enableUpdate) {

@@ -40,8 +40,12 @@ int Conv_Version(const std::string& text);
 // The reply rules: true when the reply names a version newer than ours.
 bool Is_Newer_Version_Reply(const std::string& body);
 
-// Asks the site. No reply, an HTTP error status or an unexpected reply all
-// count as "no newer version"; the failure is never shown to the user.
+// What the site said: a newer version, none, or nothing usable (no reply,
+// an HTTP error status), in which case nothing is known about a newer one.
+enum class TVersionAnswer { Newer, NotNewer, Failed };
+TVersionAnswer Ask_Version();
+// Asks the site: true only for a newer version. The timed check at start-up
+// stays silent on failure; the user's own check says it (Ask_Version).
 bool Check_Version();
 
 // The update timer runs exactly when both internet options are on.

@@ -193,6 +193,19 @@ TEST_F(MainWindow, EveryCloseWritesTheSettings) {
     EXPECT_NE(ReadText(SettingsFile()).find("<ipaddress>192.168.2.205</ipaddress>"), std::string::npos);
 }
 
+// An unreadable settings file is replaced at close: the user is told once,
+// at start-up, which file and why.
+TEST_F(MainWindow, UnreadableSettingsAreReportedOnceAtStartUp) {
+    test::TScriptedUi ui;
+    Start("settings_unreadable", [](const std::string& d) { WriteText(d + "/Vastrimo.xml", "<Conf_Settings><last"); });
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtWarning);
+    EXPECT_NE(ui.Boxes()[0].Text.find(SettingsFile()), std::string::npos) << ui.Boxes()[0].Text;
+    main->Show();
+    main->Close();
+    EXPECT_EQ(ui.Boxes().size(), 1u);
+}
+
 TEST_F(MainWindow, FailedSettingsWriteIsReportedAndTheWindowStillCloses) {
     Start("close_fails");
     // A folder where the file should go: no rename can replace it.
@@ -319,6 +332,77 @@ TEST_F(MainWindow, VersionTimerChecksAndShowsTheLink) {
     server.ReplyBody("VER. 1.000");
     WaitUntil([&] { return !main->LL_Update->Visible(); });
     EXPECT_FALSE(main->LL_Update->Visible());
+}
+
+// Checks after the first come two hours apart, whatever the first interval.
+TEST_F(MainWindow, VersionTimerRepeatsEveryTwoHours) {
+    shelltest::VersionServer server;
+    shelltest::WebHostOverride host(server.Host());
+    server.ReplyBody("VER. 1.000");
+    Start("version_timer_repeat",
+          [](const std::string& d) { WriteText(d + "/Vastrimo.xml", SettingsXml("", true, true)); });
+    EXPECT_EQ(main->Version_Repeat_Interval, 7200000);
+    main->Timer_Update->SetInterval(20);
+    WaitUntil([&] { return main->Timer_Update->Interval() != 20; });
+    EXPECT_EQ(main->Timer_Update->Interval(), 7200000);
+    EXPECT_TRUE(main->Timer_Update->Enabled());
+}
+
+// Every command button of the main window: its caption and hint texts, and
+// the guard that keeps all but the first five from acting without an open
+// configuration.
+TEST_F(MainWindow, EveryCommandButtonHasItsTextsAndNeedsAConfiguration) {
+    Start("button_rows");
+    const struct {
+        const char* name;
+        int caption;  // -1: a picture button
+        int hint;
+    } rows[] = {
+        {"Btn_New", 15, 22}, {"Btn_Open", 16, 23}, {"Btn_Close", -1, 14}, {"Btn_Info", -1, 12},
+        {"Btn_Opz", -1, 13}, {"Btn_Prm_Gen", 20, 24}, {"Btn_LoRaWAN_Access", 21, 25},
+        {"Btn_Modbus_Set_Access", 27, 28}, {"Btn_BACnet_SetAccess", 29, 30}, {"Btn_BACnet_EDE_File", 31, 32},
+        {"Btn_CAN_Rec_Frame", 33, 34}, {"Btn_CAN_Send_Frame", 35, 36}, {"Btn_PDO_CANopen", 45, 46},
+        {"Btn_SDO_Client_CANopen", 43, 44}, {"Btn_SDO_Server_CANopen", 41, 42}, {"Btn_CANopen_EDS", 47, 48},
+        {"Btn_DNet_Net", 49, 50}, {"Btn_DNet_Offset", 51, 52}, {"Btn_DMX_Default", 53, 54},
+        {"Btn_IEC61850_Client", 55, 56}, {"Btn_TLS_List_Certificates", 59, 60},
+        {"Btn_IEC61850_Access", 57, 58}, {"Btn_MQTT_Set_Topic", 61, 62}, {"Btn_OPC_UA_Client_Access", 69, 70},
+        {"Btn_OPC_UA_Server_Access", 71, 72}, {"Btn_SNMP_Manager_Access", 67, 68}, {"Btn_SNMP_Trap", 63, 64},
+        {"Btn_SNMP_MIB", 65, 66}, {"Btn_PROFINET_XML", 73, 74}, {"Btn_EtherNetIP_Access", 75, 76},
+        {"Btn_S7_Protocol_Access", 77, 78}, {"Btn_KNX_Access", 79, 80}, {"Btn_PROFIBUS_GSD", 81, 82},
+        {"Btn_CreateBin", 17, 26},
+    };
+    ASSERT_EQ(std::size(rows), main->Buttons.size());
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const auto& r = rows[i];
+        auto* b = main->Button(r.name);
+        ASSERT_NE(b, nullptr) << r.name;
+        if (r.caption >= 0) EXPECT_EQ(b->Caption(), shell::Lang_Texts[r.caption]) << r.name;
+        EXPECT_EQ(b->Hint(), shell::Lang_Texts[r.hint]) << r.name;
+        if (i < 5) continue;  // New, Open, Close, Info, Options act without one
+        test::TScriptedUi ui;
+        main->Btn_Click(b);
+        ASSERT_EQ(ui.Boxes().size(), 1u) << r.name;
+        EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[18]) << r.name;
+        EXPECT_TRUE(ui.FileDialogs().empty()) << r.name;
+    }
+}
+
+// The picture buttons and the address edits have no caption to be read out:
+// screen readers name them by their hints.
+TEST_F(MainWindow, PictureButtonsAndEditsHaveAccessibleNames) {
+    Start("accessible_names");
+    for (const char* name : {"Btn_Info", "Btn_Opz", "Btn_Close"}) {
+        auto* b = main->Button(name);
+        EXPECT_FALSE(b->Hint().empty()) << name;
+        EXPECT_EQ(test::AccessibleNameOf(*b), b->Hint()) << name;
+    }
+    EXPECT_EQ(test::AccessibleNameOf(*main->Button("Btn_New")), "New Configuration");
+    boot->Form_Type = gw::Boot_Ethernet;
+    boot->Set_Lang();
+    for (TEdit* e : {boot->E_IP1, boot->E_IP4}) {
+        EXPECT_FALSE(e->Hint().empty());
+        EXPECT_EQ(test::AccessibleNameOf(*e), e->Hint());
+    }
 }
 
 TEST_F(MainWindow, VersionTimerStaysOffUnlessBothSwitchesAreOn) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -42,6 +43,9 @@ protected:
                                "echo \"$#:$*\" > \"$here/updater_args.txt\"\n"
                                "cp \"$here/Ethernet_Update.xml\" \"$here/updater_seen.xml\"\n";
         ASSERT_EQ(::chmod(path.c_str(), 0755), 0);
+        // The firmware the default option sends lies in MASTER, as shipped.
+        std::filesystem::create_directories(dir + "/MASTER");
+        std::ofstream(dir + "/MASTER/Sim4A902.sim") << "firmware";
     }
 
     // No network in a test: every echo request is answered.
@@ -103,6 +107,12 @@ protected:
     }
 
     static void ClickCell(grid::TExtStringGrid& g, int c, int r) {
+        // The tables are wider than the window: the user scrolls a column
+        // into view before clicking it.
+        if (g.GridCellRect(c, r).Left >= g.GridCellRect(c, r).Right) {
+            g.SetLeftCol(std::max(g.FixedCols(), c - 1));
+            test::ProcessEvents();
+        }
         const TRect rc = g.GridCellRect(c, r);
         ASSERT_LT(rc.Left, rc.Right) << "cell " << c << "," << r << " is not in view";
         test::ClickAt(g, (rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2);

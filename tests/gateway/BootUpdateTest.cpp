@@ -311,6 +311,41 @@ TEST_F(BootUpdateTest, UnwritableParameterFileStopsBeforeTheUpdater) {
     EXPECT_TRUE(started_.empty());
 }
 
+// The exit code is all the dialog learns of a failed transfer: any code
+// but 0 is said, with the code.
+TEST_F(BootUpdateTest, UpdaterEndingWithAnErrorCodeIsReported) {
+    shell::Load_Default_Texts();
+    const struct {
+        const char* body;
+        gw::TBootStatus status;
+        const char* message;
+    } cases[] = {
+        {"exit 0", gw::TBootStatus::UpdaterEnded, ""},
+        {"exit 3", gw::TBootStatus::UpdaterFailed, "Error!!! The updater ended with the error code 3"},
+    };
+    for (const auto& c : cases) {
+        WriteUpdater(c.body);
+        FakeNet net;
+        net.script = {Reply};
+        gw::TBootUpdate update(Services(net));
+        const gw::TBootOutcome out = update.Btn_UpdateClick(Input("10", "0", "0", "7"));
+        EXPECT_EQ(out.status, c.status) << c.body;
+        EXPECT_EQ(out.IsError(), *c.message != '\0') << c.body;
+        EXPECT_EQ(gw::BootMessage(out), c.message) << c.body;
+    }
+}
+
+// Only the options that send the firmware need its file in MASTER.
+TEST_F(BootUpdateTest, MissingFirmwareIsNamedForTheOptionsThatSendIt) {
+    const std::string firmware = (dir_ / "MASTER" / gw::Firmware_File_Name).string();
+    EXPECT_EQ(gw::Missing_Firmware(gw::Update_Firmware_And_Configuration), firmware);
+    EXPECT_EQ(gw::Missing_Firmware(gw::Update_Firmware), firmware);
+    EXPECT_EQ(gw::Missing_Firmware(gw::Update_Configuration), "");
+    fs::create_directories(dir_ / "MASTER");
+    std::ofstream(firmware) << "image";
+    EXPECT_EQ(gw::Missing_Firmware(gw::Update_Firmware), "");
+}
+
 TEST_F(BootUpdateTest, UpdaterStillRunningAtTheLimitIsNoError) {
     // The updater reports its own progress and faults; a long transfer
     // only means the dialog stopped waiting for it.

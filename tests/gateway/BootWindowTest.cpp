@@ -43,6 +43,8 @@ protected:
         dlg = std::make_unique<gw::TFBoot>(nullptr);
         dlg->DoCreate();
         dlg->Form_Type = gw::Boot_Ethernet;
+        fs::create_directories(shell::Master_Dir);
+        std::ofstream(shell::Master_Dir + "/Sim4A902.sim") << "firmware";
     }
     void TearDown() override { dlg.reset(); }
 
@@ -212,6 +214,85 @@ TEST_F(BootWindow, DotMovesToTheNextNumberAndIsNeverTyped) {
         return mrCancel;
     });
     dlg->ShowModal();
+}
+
+// The remembered address typed over in one go: each "." selects the next
+// octet's old text, so the digits replace it instead of joining it.
+TEST_F(BootWindow, AddressTypedInOneGoReplacesTheRememberedOne) {
+    test::TScriptedUi ui;
+    std::vector<std::string> typed;
+    ui.OnModal([&](TForm&) {
+        test::ProcessEvents();
+        dlg->E_IP1->SetFocus();
+        dlg->E_IP1->SelectAll();
+        for (char ch : std::string("10.1.2.7")) {
+            TWinControl* active = dlg->ActiveControl();
+            if (active == nullptr) break;
+            test::TypeText(*active, std::string(1, ch));
+        }
+        for (TEdit* e : {dlg->E_IP1, dlg->E_IP2, dlg->E_IP3, dlg->E_IP4}) typed.push_back(e->Text());
+        return mrCancel;
+    });
+    dlg->ShowModal();
+    EXPECT_EQ(typed, (std::vector<std::string>{"10", "1", "2", "7"}));
+}
+
+// A reflex Enter on opening must not start an update to the remembered
+// address: the focus starts in the first number of the address.
+TEST_F(BootWindow, OpensWithTheFocusInTheFirstAddressNumber) {
+    test::TScriptedUi ui;
+    TWinControl* active = nullptr;
+    bool buttonFocused = true;
+    ui.OnModal([&](TForm&) {
+        test::ProcessEvents();
+        active = dlg->ActiveControl();
+        buttonFocused = dynamic_cast<TWinControl&>(*dlg->Btn_Update).Focused();
+        return mrCancel;
+    });
+    dlg->ShowModal();
+    EXPECT_EQ(active, dlg->E_IP1);
+    EXPECT_FALSE(buttonFocused);
+}
+
+// Without the firmware file in MASTER the updater would start and fail:
+// the user is warned first and may stop; the configuration alone needs no
+// firmware.
+TEST_F(BootWindow, MissingFirmwareIsSaidBeforeTheUpdateStarts) {
+    InstallUpdater();
+    FakeEcho(TPingStatus::Reply);
+    fs::remove(shell::Master_Dir + "/Sim4A902.sim");
+    const struct {
+        int option;
+        TModalResult answer;
+        size_t boxes;
+        bool started;
+    } cases[] = {{0, mrNo, 1, false}, {1, mrYes, 1, true}, {2, mrNone, 0, true}};
+    for (const auto& c : cases) {
+        fs::remove(dir + "/args.txt");
+        hosts.clear();
+        test::TScriptedUi ui;
+        if (c.answer != mrNone) ui.AnswerBox(c.answer);
+        RunUpdate({"10", "0", "0", "1"}, c.option, false, ui);
+        ASSERT_EQ(ui.Boxes().size(), c.boxes) << c.option;
+        if (c.boxes > 0) {
+            EXPECT_EQ(ui.Boxes()[0].Type, mtWarning) << c.option;
+            EXPECT_NE(ui.Boxes()[0].Text.find(shell::Master_Dir + "/Sim4A902.sim"), std::string::npos)
+                << ui.Boxes()[0].Text;
+        }
+        EXPECT_EQ(fs::exists(dir + "/args.txt"), c.started) << c.option;
+        EXPECT_EQ(hosts.empty(), !c.started) << c.option;
+    }
+}
+
+// An updater that ends with an error code is reported as an error.
+TEST_F(BootWindow, UpdaterErrorCodeIsShown) {
+    InstallUpdater("exit 5\n");
+    FakeEcho(TPingStatus::Reply);
+    test::TScriptedUi ui;
+    RunUpdate({"10", "0", "0", "1"}, 2, false, ui);
+    ASSERT_EQ(ui.Boxes().size(), 1u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtError);
+    EXPECT_EQ(ui.Boxes()[0].Text, "Error!!! The updater ended with the error code 5");
 }
 
 TEST_F(BootWindow, DeviceFoundWritesParameterFileAndRunsTheUpdater) {

@@ -266,3 +266,25 @@ TEST(ImageBuilder, SaveWithoutABuildIsRefused) {
     EXPECT_FALSE(builder.Save_Bin(dir));
     EXPECT_FALSE(base::FileExists(dir + "/bin/bank1.bin"));
 }
+
+// A hand-edited file with a blank Device EUI: that device and its rules stay
+// out of the image, as the window's writer leaves them out of the file, and
+// the devices after it are read and numbered on.
+TEST(ImageBuilder, DeviceWithABlankEuiIsLeftOutWithItsRules) {
+    const std::string file =
+        LoRaWANFile(Device(StdAttrs("Y", "0102030405060701"), UpRule("Mnemonic=\"first\"")) +
+                    Device(StdAttrs("Y", " "), UpRule("Mnemonic=\"blank\"")) +
+                    Device(StdAttrs("Y", "0102030405060703"), "", DownRule("OnChange=\"Y\" OnCommand=\"N\" OnTimer=\"N\"")));
+    plat::TXmlDocument doc;
+    std::string error;
+    ASSERT_TRUE(doc.LoadFromString(file, &error)) << error;
+    gw::TLoRaWAN_Infos infos;
+    ASSERT_TRUE(gw::Load_LoRaWAN_Devices(&doc, gw::Default_ParGen(), infos, gw::Bank2_Base_Address, &error))
+        << error;
+    EXPECT_EQ(infos.Num_Devices, 2u);
+    ASSERT_EQ(infos.Devices_List.size(), 2u);
+    EXPECT_EQ(infos.Devices_List[1].DevEUI[0], 0x03);
+    ASSERT_EQ(infos.Rules_List.size(), 2u);
+    EXPECT_EQ(infos.Rules_List[0].num_device, 0u);
+    EXPECT_EQ(infos.Rules_List[1].num_device, 1u);
+}

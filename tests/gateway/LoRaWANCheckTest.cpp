@@ -50,6 +50,7 @@ std::vector<TDeviceLoRa> ValidDevices() {
     std::vector<TDeviceLoRa> devices(4);
     devices[0] = AbpDevice();
     devices[1] = AbpDevice();
+    devices[1].DeviceEUI = "0011223344556678";
     devices[1].UpLinkRules = {UpRule(), UpRule()};
     devices[1].DownLinkRules = {DownRule(), DownRule()};
     return devices;
@@ -291,6 +292,20 @@ TEST(LoRaWANCheck, WhichDevicesAreChecked) {
     devices[2].Enable = false;
     devices[2].AppSessKey = "";  // disabled, but written and may be enabled later
     EXPECT_EQ(gw::Check_Data(devices), CheckFailed(5492, {3}));
+}
+
+// Two devices with one EUI: the later one is refused, naming the earlier.
+TEST(LoRaWANCheck, SameDeviceEuiTwiceIsRefused) {
+    shell::Load_Default_Texts();
+    auto devices = ValidDevices();
+    devices[3] = AbpDevice();
+    devices[3].DeviceEUI = " 0011223344556678";  // device 2's, blanks aside
+    EXPECT_EQ(gw::Check_Data(devices), CheckFailed(gw::Text_Same_Device_EUI, {4, 2}));
+    devices[3].DeviceEUI = "0011223344556679";
+    EXPECT_TRUE(gw::Check_Data(devices).Ok());
+    devices[3].DeviceEUI = "0011223344556677";
+    EXPECT_EQ(gw::CheckMessage(gw::Check_Data(devices)),
+              "Error Device 4!! Device EUI is the same as the one of Device 1");
 }
 
 TEST(LoRaWANCheck, MessagesNameDeviceAndRule) {

@@ -187,37 +187,41 @@ TEST(LoRaWANModel, EndNodeHasOneDevice) {
     EXPECT_TRUE(m.Device(4).UpLinkRules.empty());
 }
 
-TEST(LoRaWANRuleRows, WhereTheListsEnd) {
+// An empty row is skipped, never an end: a rule typed below a gap must not
+// vanish when the user moves to another device.
+TEST(LoRaWANRuleRows, EmptyRowsAreSkippedNotEnds) {
     const Rows up = {
         {"Y", "1", "", "", "N", "", "0", "1", "0", "first"},
         {"y", " ", "3", "2", "y", "0A0B", "0", "1", "0", "test only"},  // kept: Start Test filled
-        {"N", "", " ", "", "N", "", "", "", "", "end"},
-        {"Y", "9", "", "", "N", "", "0", "1", "0", "after the end"},
+        {"N", "", " ", "", "N", "", "", "", "", "empty"},
+        {"Y", "9", "", "", "N", "", "0", "1", "0", "after the gap"},
     };
     const auto rules = gw::UpLinkRulesOf(up);
-    ASSERT_EQ(rules.size(), 2u);
+    ASSERT_EQ(rules.size(), 3u);
     EXPECT_TRUE(rules[1].Enable);
     EXPECT_TRUE(rules[1].HexTest);
     EXPECT_EQ(rules[1].Port, " ");
     EXPECT_EQ(rules[1].StartTest, "3");
     EXPECT_EQ(rules[1].ValueTest, "0A0B");
+    EXPECT_EQ(rules[2].Mnemonic, "after the gap");
     EXPECT_EQ(gw::UpLinkRowsOf(rules),
-              (Rows{up[0], {"Y", " ", "3", "2", "Y", "0A0B", "0", "1", "0", "test only"}}));
+              (Rows{up[0], {"Y", " ", "3", "2", "Y", "0A0B", "0", "1", "0", "test only"}, up[3]}));
 
     const Rows down = {
         {"N", "5", "0", "1", "Y", "n", "Y", "1000", "3", "first"},
-        {"Y", "  ", "0", "1", "N", "N", "N", "", "0", "end"},
-        {"Y", "6", "0", "1", "N", "N", "N", "", "0", "after the end"},
+        {"Y", "  ", "0", "1", "N", "N", "N", "", "0", "empty"},
+        {"Y", "6", "0", "1", "N", "N", "N", "", "0", "after the gap"},
     };
     const auto downRules = gw::DownLinkRulesOf(down);
-    ASSERT_EQ(downRules.size(), 1u);
+    ASSERT_EQ(downRules.size(), 2u);
     EXPECT_FALSE(downRules[0].Enable);
     EXPECT_TRUE(downRules[0].OnChange);
     EXPECT_FALSE(downRules[0].OnCMD);
     EXPECT_TRUE(downRules[0].OnTimer);
     EXPECT_EQ(downRules[0].Time, "1000");
+    EXPECT_EQ(downRules[1].Mnemonic, "after the gap");
     EXPECT_EQ(gw::DownLinkRowsOf(downRules),
-              (Rows{{"N", "5", "0", "1", "Y", "N", "Y", "1000", "3", "first"}}));
+              (Rows{{"N", "5", "0", "1", "Y", "N", "Y", "1000", "3", "first"}, down[2]}));
 }
 
 TEST(LoRaWANWindowLists, ModeKeysAndRX2) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -133,6 +134,12 @@ public:
 
     // A click in the middle of a cell that is in view.
     void ClickCell(TExtStringGrid& g, int c, int r) {
+        // The tables are wider than the window: the user scrolls a column
+        // into view before clicking it.
+        if (g.GridCellRect(c, r).Left >= g.GridCellRect(c, r).Right) {
+            g.SetLeftCol(std::max(g.FixedCols(), c - 1));
+            test::ProcessEvents();
+        }
         const TRect rc = g.GridCellRect(c, r);
         ASSERT_LT(rc.Left, rc.Right) << "cell " << c << "," << r << " is not in view";
         test::ClickAt(g, (rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2);
@@ -391,7 +398,7 @@ TEST_F(LoRaWANWindow, TabEndsTheEditAndGoesOnToTheNextCellOfTheRow) {
 }
 
 TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
-    const std::string valid = Device();
+    const std::string valid = Device({{"DeviceEUI", "01020304050607FF"}});
     const struct {
         const char* name;
         std::string second;   // the second device of the file
@@ -431,7 +438,8 @@ TEST_F(LoRaWANWindow, DataCheckNamesDeviceAndRuleAndKeepsTheFile) {
         {"time-out too long", Device({{"DiagTimeOut", "4294967296"}}),
          "Error Device 2!! Diag. TimeOut must be between 0 and 4294967295 milliseconds"},
         {"time-out zero and longest",
-         Device({{"DiagTimeOut", "0"}}) + Device({{"DiagTimeOut", "4294967295"}}), ""},
+         Device({{"DiagTimeOut", "0"}}) + Device({{"DiagTimeOut", "4294967295"}, {"DeviceEUI", "01020304050607FE"}}), ""},
+        {"same EUI twice", Device() + Device(), "Error Device 3!! Device EUI is the same as the one of Device 2"},
         {"disabled device still checked", Device({{"Enable", "N"}, {"NetworkSessionKey", "00"}}),
          "Error Device 2!! Network Session Key must have 16 bytes (32 characters)"},
         {"blank EUI skips the device", Device({{"DeviceEUI", " "}, {"JoinEUI", ""}}, UpRule({{"Port", "x"}})),
@@ -524,25 +532,39 @@ TEST_F(LoRaWANWindow, ClearedEuiRemovesOnlyThatDevice) {
     EXPECT_EQ(stored.Devices[1].UpLinkRules.at(0).Mnemonic, "up3");
 }
 
-TEST_F(LoRaWANWindow, CancelDiscardsTheEditsAndTheNextOpeningShowsTheFile) {
+// Cancel asks before it throws changes away, as the parameter window does;
+// No keeps the window and the edits, Yes discards them. Without a change it
+// goes at once.
+TEST_F(LoRaWANWindow, CancelAsksBeforeDiscardingTheEdits) {
     WriteLoRaWAN(ThreeDevices());
     const std::string before = ReadFile(shell::LoRaWAN_Gateway_File);
     test::TScriptedUi ui;
+    ui.AnswerBox(mrNo);
+    ui.AnswerBox(mrYes);
+    bool keptAfterNo = false;
     const TModalResult result = Open(ui, [&] {
         TypeCell(Devices(), 4, 1, "renamed");
         TypeCell(Up(), 10, 1, "changed");
         TypeCell(Devices(), 2, 4, "00000000000000A4");
         test::ClickAt(*dlg->Btn_Cancel);
+        keptAfterNo = dlg->ModalResult() == mrNone && Devices().Cells(4, 1) == "renamed";
+        test::ClickAt(*dlg->Btn_Cancel);
     });
+    EXPECT_TRUE(keptAfterNo);
     EXPECT_EQ(result, mrCancel);
-    EXPECT_TRUE(ui.Boxes().empty());
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].Type, mtConfirmation);
+    EXPECT_EQ(ui.Boxes()[0].Text, "Do you want to exit without saving changes?");
     EXPECT_EQ(ReadFile(shell::LoRaWAN_Gateway_File), before);
-    Open(ui, [&] {
+    const TModalResult unchanged = Open(ui, [&] {
         EXPECT_EQ(Devices().Cells(4, 1), "dev1");
         EXPECT_EQ(Up().Cells(10, 1), "up1");
         EXPECT_EQ(Devices().Cells(2, 4), "");
+        ClickCell(Devices(), 4, 2);  // looking is no change
         test::ClickAt(*dlg->Btn_Cancel);
     });
+    EXPECT_EQ(unchanged, mrCancel);
+    EXPECT_EQ(ui.Boxes().size(), 2u);
 }
 
 TEST_F(LoRaWANWindow, NothingOfAnotherConfigurationStaysInTheTables) {
@@ -884,6 +906,251 @@ TEST_F(LoRaWANWindow, OpensWithTheFocusInTheDeviceTable) {
     });
     EXPECT_TRUE(inTable);
     EXPECT_FALSE(onButton);
+}
+
+}  // namespace
+
+namespace {
+
+// A drop-down cell keeps its text until the user picks an entry: opening
+// the list, by mouse or by key, and leaving it again changes nothing, and a
+// mouse user reaches every entry, not only the one the list opens on.
+TEST_F(LoRaWANWindow, DropDownCellsOpenTheirListAndChangeOnlyByAPick) {
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        TComboBox& list = *Devices().EditCombo();
+        // The mouse: a click in the cell opens the editor, a click on its
+        // arrow drops the list (and leaves the editor open), an entry of
+        // the list is picked.
+        ClickCell(Devices(), 10, 1);
+        if (!Devices().EditMode()) ClickCell(Devices(), 10, 1);
+        ASSERT_TRUE(Devices().EditMode());
+        test::ClickAt(list, list.Width() - 6, list.Height() / 2);
+        test::ProcessEvents();
+        EXPECT_TRUE(list.DroppedDown());
+        EXPECT_TRUE(Devices().EditMode());
+        EXPECT_EQ(Devices().Cells(10, 1), "");
+        ASSERT_TRUE(test::PickDroppedItem(list, 1));
+        EXPECT_FALSE(list.DroppedDown());
+        ClickCell(Devices(), 4, 1);
+        EXPECT_FALSE(Devices().EditMode());
+        EXPECT_EQ(Devices().Cells(10, 1), "C");
+
+        // F4 and Alt+Down open the list on an empty cell; closing it and
+        // leaving the cell writes nothing into it.
+        const struct {
+            const char* name;
+            unsigned short key;
+            TShiftState shift;
+            int col;
+        } keys[] = {{"F4", VK_F4, 0, 5}, {"Alt+Down", VK_DOWN, ssAlt, 12}};
+        for (const auto& k : keys) {
+            Focus(Devices());
+            Devices().SetRow(2);
+            Devices().SetCol(k.col);
+            test::SendKey(Devices(), VK_RETURN);
+            ASSERT_TRUE(Devices().EditMode()) << k.name;
+            EXPECT_EQ(Devices().Cells(k.col, 2), "") << k.name;
+            test::SendKey(list, k.key, k.shift);
+            test::ProcessEvents();
+            EXPECT_TRUE(list.DroppedDown()) << k.name;
+            list.SetDroppedDown(false);
+            test::ProcessEvents();
+            ClickCell(Devices(), 4, 3);
+            EXPECT_FALSE(Devices().EditMode()) << k.name;
+            EXPECT_EQ(Devices().Cells(k.col, 2), "") << k.name;
+        }
+        // Opened and left by Tab without a pick: still empty.
+        Focus(Devices());
+        Devices().SetRow(3);
+        Devices().SetCol(5);
+        test::SendKey(Devices(), VK_RETURN);
+        ASSERT_TRUE(Devices().EditMode());
+        test::SendKey(list, VK_TAB);
+        EXPECT_EQ(Devices().Cells(5, 3), "");
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+    EXPECT_EQ(result, mrCancel);
+}
+
+// Tab in a drop-down cell goes on along the row, as it does from a text
+// cell; it must not leave the table for the row buttons, where the next
+// Enter would delete a device.
+TEST_F(LoRaWANWindow, TabFromADropDownCellGoesToTheNextCell) {
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        PickCell(Devices(), 10, 1, 1);
+        Focus(Devices());
+        Devices().SetRow(1);
+        Devices().SetCol(10);
+        test::SendKey(Devices(), VK_RETURN);
+        ASSERT_TRUE(Devices().EditMode());
+        test::SendKey(*Devices().EditCombo(), VK_TAB);
+        test::ProcessEvents();
+        EXPECT_EQ(Devices().Cells(10, 1), "C");
+        TWinControl* active = dlg->ActiveControl();
+        EXPECT_TRUE(active == &Devices() || (active != nullptr && active->Parent() == &Devices()));
+        EXPECT_FALSE(dynamic_cast<TWinControl&>(*dlg->Btn_DelRow).Focused());
+        EXPECT_EQ(Devices().Row(), 1);
+        EXPECT_EQ(Devices().Col(), 11);
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
+// A rule typed below an empty rule row is kept when another device is
+// chosen and when the window saves: the empty row is skipped.
+TEST_F(LoRaWANWindow, RuleBelowAnEmptyRuleRowIsKept) {
+    WriteLoRaWAN(ThreeDevices());
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        TypeCell(Up(), 2, 3, "7");
+        TypeCell(Up(), 7, 3, "0");
+        TypeCell(Up(), 8, 3, "1");
+        TypeCell(Up(), 9, 3, "0");
+        TypeCell(Up(), 10, 3, "after a gap");
+        ClickCell(Devices(), 4, 2);
+        EXPECT_EQ(Up().Cells(10, 1), "up2");
+        ClickCell(Devices(), 4, 1);
+        EXPECT_EQ(Up().Cells(10, 1), "up1");
+        EXPECT_EQ(Up().Cells(10, 2), "after a gap");
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_TRUE(ui.Boxes().empty()) << ui.Boxes()[0].Text;
+    const gw::TLoRaWANConfig stored = Stored();
+    ASSERT_EQ(stored.Devices.at(0).UpLinkRules.size(), 2u);
+    EXPECT_EQ(stored.Devices[0].UpLinkRules[1].Mnemonic, "after a gap");
+    EXPECT_EQ(stored.Devices[0].UpLinkRules[1].Port, "7");
+}
+
+// A file that did not load cleanly is replaced only when the user says so.
+TEST_F(LoRaWANWindow, OkAsksBeforeReplacingAFileThatDidNotLoad) {
+    const std::string broken = "<LoRaWAN_Gateway><LoRaWAN_Devices_List>";
+    WriteLoRaWAN(broken);
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrOk);  // the load error
+    ui.AnswerBox(mrNo);
+    ui.AnswerBox(mrYes);
+    bool stayedOpen = false;
+    std::string afterNo;
+    const TModalResult result = Open(ui, [&] {
+        test::ClickAt(*dlg->Btn_OK);
+        stayedOpen = dlg->ModalResult() == mrNone;
+        afterNo = ReadFile(shell::LoRaWAN_Gateway_File);
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(afterNo, broken);
+    EXPECT_EQ(result, mrOk);
+    ASSERT_EQ(ui.Boxes().size(), 3u);
+    EXPECT_EQ(ui.Boxes()[1].Type, mtConfirmation);
+    EXPECT_EQ(ui.Boxes()[1].Text,
+              "The file did not load completely. Saving replaces it with the tables shown. Do you want to save?");
+    EXPECT_NE(ReadFile(shell::LoRaWAN_Gateway_File), broken);
+}
+
+}  // namespace
+
+namespace {
+
+// After a check error the user lands on the failing cell, with the failing
+// device's rules in the rule tables, not on the OK button.
+TEST_F(LoRaWANWindow, CheckErrorLeadsToTheFailingCell) {
+    const std::string first = Device({{"DeviceEUI", "00000000000000A1"}}, UpRule({{"Mnemonic", "one"}}));
+    const struct {
+        const char* name;
+        std::string second;
+        int row, col;
+    } cases[] = {
+        {"device field", Device({{"DeviceEUI", "00000000000000A2"}, {"JoinEUI", "12"}}), 2, 3},
+        {"uplink rule", Device({{"DeviceEUI", "00000000000000A2"}}, UpRule() + UpRule({{"Port", "70000"}})),
+         2, 2},
+        {"downlink rule", Device({{"DeviceEUI", "00000000000000A2"}}, "", DownRule({{"NumberBits", "0"}})),
+         1, 4},
+    };
+    for (const auto& c : cases) {
+        WriteLoRaWAN(gwtest::LoRaWANFile(first + c.second));
+        test::TScriptedUi ui;
+        TExtStringGrid* focused = nullptr;
+        int row = -1, col = -1;
+        std::string shownRuleEnd;
+        Open(ui, [&] {
+            test::ClickAt(*dlg->Btn_OK);
+            test::ProcessEvents();
+            for (TExtStringGrid* g : {&Devices(), static_cast<TExtStringGrid*>(&Up()),
+                                      static_cast<TExtStringGrid*>(&Down())})
+                if (dlg->ActiveControl() == g) focused = g;
+            if (focused != nullptr) {
+                row = focused->Row();
+                col = focused->Col();
+            }
+            shownRuleEnd = Up().Cells(10, 1);
+            EXPECT_EQ(Devices().Row(), 2) << c.name;
+            test::ClickAt(*dlg->Btn_Cancel);
+        });
+        ASSERT_FALSE(ui.Boxes().empty()) << c.name;
+        EXPECT_EQ(ui.Boxes()[0].Type, mtError) << c.name;
+        const std::string name = c.name;
+        TExtStringGrid* want = name == "device field"    ? &Devices()
+                               : name == "uplink rule"   ? static_cast<TExtStringGrid*>(&Up())
+                                                         : static_cast<TExtStringGrid*>(&Down());
+        EXPECT_EQ(focused, want) << c.name;
+        EXPECT_EQ(row, c.row) << c.name;
+        EXPECT_EQ(col, c.col) << c.name;
+        EXPECT_NE(shownRuleEnd, "one") << c.name << ": the rule tables show device 2";
+    }
+}
+
+// A language change reaches every text of the window at once: caption,
+// titles, tab captions, buttons and the headers of the three tables.
+TEST_F(LoRaWANWindow, EveryTextFollowsALanguageChangeAtOnce) {
+    std::string lang;
+    for (int n : {5400, 5401, 5402, 5403, 5414, 5415, 5416, 5417, 5420, 5445, 5466})
+        lang += "STR" + std::to_string(n) + " = T" + std::to_string(n) + "\r\n";
+    shell::Apply_Lang_Lines(lang, shell::Lang_Texts, shell::Lang_Index_Limit);
+    dlg->Set_Lang();
+    EXPECT_EQ(dlg->Caption(), "T5400");
+    EXPECT_EQ(dlg->L_SW_Desc->Caption(), "T5401");
+    EXPECT_EQ(dlg->Btn_OK->Caption(), "T5402");
+    EXPECT_EQ(dlg->Btn_Cancel->Caption(), "T5403");
+    EXPECT_EQ(dlg->LLoRaWAN_Device_List_Title->Caption(), "T5414");
+    EXPECT_EQ(dlg->LLoRaWAN_Rules_List_Title->Caption(), "T5415");
+    EXPECT_EQ(dlg->TS_LoRaWAN_Uplink_Rules_List->Caption(), "T5416");
+    EXPECT_EQ(dlg->TS_LoRaWAN_Downlink_Rules_List->Caption(), "T5417");
+    EXPECT_EQ(Devices().Cells(2, 0), "T5420");
+    EXPECT_EQ(Up().Cells(2, 0), "T5445");
+    EXPECT_EQ(Down().Cells(2, 0), "T5466");
+    shell::Load_Default_Texts();
+}
+
+}  // namespace
+
+namespace {
+
+// Headers and full identifiers and keys are readable when the window opens;
+// the key cells the method leaves out show the button face.
+TEST_F(LoRaWANWindow, HeadersAndFullKeysFitAndReadOnlyKeysShowIt) {
+    WriteLoRaWAN(gwtest::LoRaWANFile(
+        Device({{"DeviceEUI", "DDDDDDDDDDDDDDDD"}, {"JoinEUI", "DDDDDDDDDDDDDDDD"},
+                {"NetworkSessionKey", std::string(32, 'D')}, {"ApplicationSessionKey", std::string(32, 'D')}}) +
+        Device({{"DeviceEUI", "00000000000000A2"}, {"ActivationMethod", OTAA},
+                {"ApplicationKey", std::string(32, 'D')}})));
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        for (int c = 1; c < Devices().ColCount(); ++c)
+            EXPECT_LT(Devices().CellTextWidth(c, 0), Devices().ColWidths(c)) << "header " << c;
+        for (int c : {2, 3, 6, 7})
+            EXPECT_LT(Devices().CellTextWidth(c, 1), Devices().ColWidths(c)) << "column " << c;
+        EXPECT_LT(Devices().CellTextWidth(8, 2), Devices().ColWidths(8));
+        EXPECT_EQ(Devices().Colors(8, 1), clBtnFace);
+        EXPECT_EQ(Devices().Colors(6, 1), RGB(255, 255, 168));
+        EXPECT_EQ(Devices().Colors(6, 2), clBtnFace);
+        EXPECT_EQ(Devices().Colors(8, 2), RGB(255, 255, 168));
+        for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(&Up()), static_cast<TExtStringGrid*>(&Down())})
+            for (int c = 1; c < g->ColCount(); ++c)
+                EXPECT_LT(g->CellTextWidth(c, 0), g->ColWidths(c)) << "rule header " << c;
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
 }
 
 }  // namespace

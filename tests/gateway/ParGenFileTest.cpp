@@ -106,6 +106,19 @@ TEST(ParGenFile, OrderUnknownElementsAndCommentDoNotMatter) {
     EXPECT_EQ(data.EtherNetIP_IP2, "168");
 }
 
+// A file saved by another tool may start with an XML declaration (and a
+// byte-order mark); it reads the same.
+TEST(ParGenFile, LeadingXmlDeclarationIsRead) {
+    for (const std::string lead : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n",
+                                   "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\r\n"}) {
+        gw::TParGenData data;
+        std::string error;
+        ASSERT_TRUE(gw::ParGenFromXml(lead + "<Par_Gen><EtherNetIP_IP1>10</EtherNetIP_IP1></Par_Gen>", data, &error))
+            << error;
+        EXPECT_EQ(data.EtherNetIP_IP1, "10");
+    }
+}
+
 TEST(ParGenFile, MissingFileIsANewConfigurationAndABrokenOneIsReported) {
     const std::string dir = OutDir("load");
     gw::TParGenData data;

@@ -353,6 +353,28 @@ TEST_F(ParGenWindow, KeyFiltersOfHexAndOctetEdits) {
     });
 }
 
+// An address typed in one go over old values: the "." moves on and the
+// next octet's old text is selected, so the digits replace it.
+TEST_F(ParGenWindow, AddressTypedInOneGoReplacesTheOldOctets) {
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        const char* octets[] = {"E_EtherNetIP_IP1", "E_EtherNetIP_IP2", "E_EtherNetIP_IP3", "E_EtherNetIP_IP4"};
+        const char* old[] = {"192", "168", "100", "250"};
+        for (int i = 0; i < 4; ++i) Edit(octets[i]).SetText(old[i]);
+        Edit(octets[0]).SetFocus();
+        Edit(octets[0]).SelectAll();
+        for (char ch : std::string("10.1.2.7")) {
+            TWinControl* active = dlg->ActiveControl();
+            ASSERT_NE(active, nullptr);
+            test::TypeText(*active, std::string(1, ch));
+        }
+        std::vector<std::string> typed;
+        for (const char* o : octets) typed.push_back(Edit(o).Text());
+        EXPECT_EQ(typed, (std::vector<std::string>{"10", "1", "2", "7"}));
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
 TEST_F(ParGenWindow, CableDhcpDisablesTheTwelveAddressEditsAtOnce) {
     test::TScriptedUi ui;
     Open(ui, [&] {

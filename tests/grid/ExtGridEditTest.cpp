@@ -526,6 +526,24 @@ TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {
     pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
     pt::ProcessEvents();
     EXPECT_EQ(grid->Cells(3, 1), "");
+    // Left without a pick: the cell keeps its text, and the window is told.
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 1, 0, "Off"}, {3, 1, -1, ""}}));
+    Select(3, 2);
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    pt::SendKey(*grid->EditCombo(), plat::VK_TAB);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(3, 1), "") << "Tab without a pick stores nothing";
+    // Enter confirms the entry the list opened on.
+    grid->SetFocus();
+    pt::ProcessEvents();
+    Select(3, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    pt::SendKey(*grid->EditCombo(), plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_EQ(grid->Cells(3, 1), "Off");
 }
 
 TEST_F(GridCombo, WindowChosenItemServesUnlistedTexts) {

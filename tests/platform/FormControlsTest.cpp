@@ -460,6 +460,35 @@ TEST_F(FormTest, ShapesImagesAndPanelsPaint) {
     EXPECT_EQ(test::PixelAt(*list, 60, 30), (test::TRgb{128, 255, 255}));
 }
 
+// A disabled control must look disabled whatever colour it was given: the
+// face of a disabled edit or list is the button face, its text grey.
+TEST_F(FormTest, DisabledEditsAndListsLookDisabled) {
+    const TColor face = ColorToRGB(clBtnFace);
+    const test::TRgb want{static_cast<int>(face & 0xFF), static_cast<int>((face >> 8) & 0xFF),
+                          static_cast<int>((face >> 16) & 0xFF)};
+    auto* plain = Put<TEdit>(10, 10, 80, 21);
+    auto* coloured = Put<TEdit>(100, 10, 80, 21);
+    coloured->SetColor(RGB(255, 255, 128));
+    auto* list = Put<TListBox>(190, 10, 80, 40);
+    const struct {
+        const char* name;
+        TWinControl* control;
+        test::TRgb enabled;
+    } cases[] = {{"edit", plain, {255, 255, 255}},
+                 {"coloured edit", coloured, {255, 255, 128}},
+                 {"list", list, {255, 255, 255}}};
+    for (const auto& c : cases) {
+        test::ProcessEvents();
+        EXPECT_EQ(test::PixelAt(*c.control, 60, 10), c.enabled) << c.name;
+        c.control->SetEnabled(false);
+        test::ProcessEvents();
+        EXPECT_EQ(test::PixelAt(*c.control, 60, 10), want) << c.name;
+        c.control->SetEnabled(true);
+        test::ProcessEvents();
+        EXPECT_EQ(test::PixelAt(*c.control, 60, 10), c.enabled) << c.name;
+    }
+}
+
 // An auto-sized label takes the width of its text.
 TEST_F(FormTest, AutoSizedLabelFollowsItsText) {
     auto* label = Put<TLabel>(16, 8, 10, 10);

@@ -114,7 +114,8 @@ TEST(DefaultTexts, QuotedTextsAreExact) {
         // update dialog
         {1600, "Update Device by Serial"},
         {1637, "Error!!! Check the Ip Address"},
-        {1638, " "},
+        {1638, "Error!!! The updater ended with the error code %d"},
+        {1641, " "},
         // LoRaWAN window and its questions kept in another block
         {3346, "Are you sure to delete the Row number %d in Devices List Grid?"},
         {5400, "LoRaWAN Gateway Access"},

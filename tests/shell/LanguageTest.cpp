@@ -153,6 +153,8 @@ TEST(LoadLanguage, FallsBackToEnglishThenBuiltIn) {
         {"missing file falls back to English.lng", "Deutsch", true, true, "en", "English"},
         {"no file at all keeps the built-in texts", "Deutsch", false, false, builtIn[12], "English"},
         {"a name reaching outside LANGUAGE", "../lang_load/Italiano", true, true, "en", "English"},
+        // The Options list offers "Deutsch.LNG" as "Deutsch": that file loads.
+        {"extension in capitals", "Deutsch", true, true, "de", "Deutsch"},
     };
     for (const auto& c : cases) {
         shell::Language_Dir = FreshFolder("lang_load");
@@ -160,6 +162,8 @@ TEST(LoadLanguage, FallsBackToEnglishThenBuiltIn) {
             WriteBytes(shell::Language_Dir + "/Italiano.lng", "STR12 = it\n");
         if (c.englishFile)
             WriteBytes(shell::Language_Dir + "/English.lng", "STR12 = en\n");
+        if (std::string(c.expected12) == "de")
+            WriteBytes(shell::Language_Dir + "/Deutsch.LNG", "STR12 = de\n");
         shell::Lang_Texts = NumberedTexts();  // a load starts afresh from the defaults
         shell::Language_Name = c.chosen;
         shell::Load_Language();

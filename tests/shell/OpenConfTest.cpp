@@ -71,6 +71,22 @@ TEST_F(OpenConfWindow, PickingAnEntryMakesItTheChoice) {
     EXPECT_EQ(dlg->Name_Conf, "Gamma");
 }
 
+// A double click on a configuration opens it without a trip to OK.
+TEST_F(OpenConfWindow, DoubleClickOnAConfigurationOpensIt) {
+    UseProgramFolder("open_conf_double_click");
+    for (const char* f : {"Alpha", "Beta", "Gamma"}) fs::create_directories(shell::Projects_Dir + "/" + f);
+    auto dlg = Make<shell::TFOpenConf>();
+    test::TScriptedUi ui;
+    ui.OnModal([&](TForm&) {
+        test::ProcessEvents();
+        const int rowHeight = 16;  // the middle of the second entry
+        test::DoubleClickAt(*dlg->ListBox1, 30, rowHeight + rowHeight / 2);
+        return mrNone;
+    });
+    EXPECT_EQ(dlg->ShowModal(), mrOk);
+    EXPECT_EQ(dlg->Name_Conf, "Beta");
+}
+
 TEST_F(OpenConfWindow, Texts) {
     UseProgramFolder("open_conf_texts");
     auto dlg = Make<shell::TFOpenConf>();

@@ -86,6 +86,20 @@ TEST(Settings, WrittenTreeHasFixedShape) {
     EXPECT_EQ(root.Child(1).FindNode("ipaddress").Text(), "192.168.2.205");
 }
 
+// A settings file written by another tool may start with an XML declaration
+// (and a byte-order mark): its values are read, not replaced by defaults.
+TEST(Settings, LeadingXmlDeclarationIsRead) {
+    for (const std::string lead : {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n",
+                                   "\xEF\xBB\xBF<?xml version=\"1.0\" standalone=\"yes\"?>\r\n"}) {
+        shell::TSettings s;
+        std::string error;
+        ASSERT_TRUE(shell::Parse_Settings(lead + SettingsXml(AllValues), s, &error)) << error;
+        EXPECT_EQ(s.Conf_Name, "Plant A");
+        EXPECT_EQ(s.Last_IP_Address, "10.0.0.7");
+        EXPECT_EQ(s.Language_Name, "Italiano");
+    }
+}
+
 TEST(Settings, ValuesFallBackOneByOne) {
     const struct {
         const char* name;

@@ -253,4 +253,31 @@ TEST_F(SoftOptionsWindow, ManualCheckShowsTheLinkOrNoUpdate) {
     }
 }
 
+
+// A check that could not be made says so: it must not read as "no update".
+TEST_F(SoftOptionsWindow, FailedCheckIsNotShownAsNoUpdate) {
+    UseProgramFolder("options_check_failed");
+    auto dlg = Make<shell::TFSoftOptions>();
+    const std::string failed = "The check for updates could not be made: the web site did not answer";
+    auto check = [&] {
+        dlg->Show();
+        dlg->CB_En_Con->SetChecked(true);
+        dlg->CB_Update->SetChecked(true);
+        test::ClickAt(*dlg->Btn_Check_Update);
+        const std::string shown = dlg->LL_Check_Update->Caption();
+        dlg->Hide();
+        return shown;
+    };
+    std::string closedHost;
+    {
+        shelltest::VersionServer server;
+        shelltest::WebHostOverride host(server.Host());
+        server.Reply("HTTP/1.0 500 Internal Server Error\r\nContent-Length: 10\r\n\r\nVER. 9.999");
+        EXPECT_EQ(check(), failed);
+        closedHost = server.Host();
+    }
+    shelltest::WebHostOverride host(closedHost);  // nobody listens any more
+    EXPECT_EQ(check(), failed);
+}
+
 }  // namespace
