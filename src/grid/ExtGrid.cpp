@@ -316,13 +316,17 @@ bool TExtStringGrid::SizeWithForm() const { return St().SizeWithForm; }
 void TExtStringGrid::SetSizeWithForm(bool Value) { St().SizeWithForm = Value; }
 
 bool TExtStringGrid::FilterActive() const { return St().FilterActive; }
-void TExtStringGrid::SetFilterActive(bool Value) { St().FilterActive = Value; }
 
 bool TExtStringGrid::FilterDropDownCheck() const { return St().FilterDropDownCheck; }
 void TExtStringGrid::SetFilterDropDownCheck(bool Value) { St().FilterDropDownCheck = Value; }
 
 int TExtStringGrid::FilterDropDownRow() const { return St().FilterDropDownRow; }
-void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = Value; }
+// Only a fixed row can hold the filter buttons; other rows are ignored.
+void TExtStringGrid::SetFilterDropDownRow(int Value) {
+    if (Value < 0 || Value >= FixedRows()) return;
+    St().FilterDropDownRow = Value;
+    Invalidate();
+}
 
 bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
 void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }

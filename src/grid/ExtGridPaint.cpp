@@ -148,6 +148,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (!fixedCell) DrawSelectionFrame(Canvas, ACol, ARow, r);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
+    if (fixedLook) g.DrawHeaderGlyphs(Canvas, ACol, ARow, r, L.HA, L.VA, textWidth);
 
     DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);
     g.DrawCellBorders(Canvas, rcol, ARow, ARect);

@@ -11,42 +11,85 @@ TObjStringGrid::TObjStringGrid(plat::TComponent* AOwner) : plat::TCustomGrid(AOw
 
 TObjStringGrid::~TObjStringGrid() = default;
 
+const TObjStringGrid::Cell* TObjStringGrid::Find(int ACol, int ARow) const {
+    if (ACol < 0 || ARow < 0 || ARow >= static_cast<int>(FRows.size())) return nullptr;
+    const TCellRow& row = FRows[ARow];
+    return ACol < static_cast<int>(row.size()) ? &row[ACol] : nullptr;
+}
+
+TObjStringGrid::Cell& TObjStringGrid::Slot(int ACol, int ARow) {
+    if (ARow >= static_cast<int>(FRows.size())) FRows.resize(ARow + 1);
+    TCellRow& row = FRows[ARow];
+    if (ACol >= static_cast<int>(row.size())) row.resize(ACol + 1);
+    return row[ACol];
+}
+
+// An emptied last cell shortens its row, so rows keep no tail of empty slots.
+void TObjStringGrid::Trim(int ACol, int ARow) {
+    TCellRow& row = FRows[ARow];
+    if (ACol + 1 != static_cast<int>(row.size())) return;
+    while (!row.empty() && row.back().text.empty() && !row.back().object) row.pop_back();
+}
+
 std::string TObjStringGrid::GetGridCell(int ACol, int ARow) const {
-    const auto it = FCells.find({ARow, ACol});
-    return it == FCells.end() ? std::string() : it->second.text;
+    const Cell* cell = Find(ACol, ARow);
+    return cell ? cell->text : std::string();
 }
 
 void TObjStringGrid::SetGridCell(int ACol, int ARow, const std::string& Value) {
     // Negative indices name no cell: writes to them are dropped.
     if (ACol < 0 || ARow < 0) return;
-    auto& cell = FCells[{ARow, ACol}];
-    cell.text = Value;
-    if (cell.text.empty() && !cell.object) FCells.erase({ARow, ACol});
+    if (Value.empty() && !Find(ACol, ARow)) {
+        if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
+        return;
+    }
+    Slot(ACol, ARow).text = Value;
+    Trim(ACol, ARow);
     if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
 }
 
 plat::TObject* TObjStringGrid::GetGridObject(int ACol, int ARow) const {
-    const auto it = FCells.find({ARow, ACol});
-    return it == FCells.end() ? nullptr : it->second.object;
+    const Cell* cell = Find(ACol, ARow);
+    return cell ? cell->object : nullptr;
 }
 
 void TObjStringGrid::SetGridObject(int ACol, int ARow, plat::TObject* Value) {
     if (ACol < 0 || ARow < 0) return;
-    auto& cell = FCells[{ARow, ACol}];
-    cell.object = Value;
-    if (cell.text.empty() && !cell.object) FCells.erase({ARow, ACol});
+    if (!Value && !Find(ACol, ARow)) return;
+    Slot(ACol, ARow).object = Value;
+    Trim(ACol, ARow);
 }
 
 std::vector<std::pair<int, int>> TObjStringGrid::CellsWithObjects() const {
     std::vector<std::pair<int, int>> r;
-    for (const auto& [key, cell] : FCells)
-        if (cell.object) r.emplace_back(key.second, key.first);
+    for (int y = 0; y < static_cast<int>(FRows.size()); ++y)
+        for (int x = 0; x < static_cast<int>(FRows[y].size()); ++x)
+            if (FRows[y][x].object) r.emplace_back(x, y);
     return r;
 }
 
 void TObjStringGrid::SetRowCount(int Value) {
     plat::TCustomGrid::SetRowCount(Value);
-    FCells.erase(FCells.lower_bound({RowCount(), -1}), FCells.end());
+    if (static_cast<int>(FRows.size()) > RowCount()) FRows.resize(RowCount());
+}
+
+void TObjStringGrid::RowObjectsMoved(int ARow) {
+    const TCellRow& row = FRows[ARow];
+    for (int x = 0; x < static_cast<int>(row.size()); ++x)
+        if (row[x].object) StoreObjectMoved(row[x].object, x, ARow);
+}
+
+void TObjStringGrid::PermuteStoreRows(int First, const std::vector<int>& Order) {
+    const int n = static_cast<int>(Order.size());
+    if (n == 0 || First < 0) return;
+    if (static_cast<int>(FRows.size()) < First + n) FRows.resize(First + n);
+    std::vector<TCellRow> taken(n);
+    for (int i = 0; i < n; ++i) taken[i] = std::move(FRows[First + i]);
+    for (int i = 0; i < n; ++i) {
+        FRows[First + i] = std::move(taken[Order[i]]);
+        if (Order[i] != i) RowObjectsMoved(First + i);
+    }
+    Invalidate();
 }
 
 int MovedPlace(int I, int From, int To) {
@@ -60,21 +103,21 @@ void TObjStringGrid::StoreObjectMoved(plat::TObject*, int, int) {}
 
 void TObjStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
     if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
-        const int lo = std::min(FromIndex, ToIndex);
         const int hi = std::max(FromIndex, ToIndex);
-        std::vector<std::pair<std::pair<int, int>, Cell>> moved;
-        for (auto it = FCells.begin(); it != FCells.end();) {
-            const int c = it->first.second;
-            if (c < lo || c > hi) {
-                ++it;
-                continue;
-            }
-            moved.push_back({{it->first.first, MovedPlace(c, FromIndex, ToIndex)}, std::move(it->second)});
-            it = FCells.erase(it);
-        }
-        for (auto& [key, cell] : moved) {
-            if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
-            FCells.emplace(key, std::move(cell));
+        for (int y = 0; y < static_cast<int>(FRows.size()); ++y) {
+            TCellRow& row = FRows[y];
+            if (static_cast<int>(row.size()) <= std::min(FromIndex, ToIndex)) continue;
+            if (static_cast<int>(row.size()) <= hi) row.resize(hi + 1);
+            Cell moving = std::move(row[FromIndex]);
+            if (FromIndex < ToIndex)
+                std::move(row.begin() + FromIndex + 1, row.begin() + ToIndex + 1, row.begin() + FromIndex);
+            else
+                std::move_backward(row.begin() + ToIndex, row.begin() + FromIndex, row.begin() + FromIndex + 1);
+            row[ToIndex] = std::move(moving);
+            const int lo = std::min(FromIndex, ToIndex);
+            for (int x = lo; x <= hi; ++x)
+                if (row[x].object) StoreObjectMoved(row[x].object, x, y);
+            Trim(static_cast<int>(row.size()) - 1, y);
         }
         Invalidate();
     }
@@ -82,69 +125,54 @@ void TObjStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
     if (FromIndex != ToIndex && FromIndex >= 0 && ToIndex >= 0) {
-        const int lo = std::min(FromIndex, ToIndex);
         const int hi = std::max(FromIndex, ToIndex);
-        // Keys sort by row first: the rows lo..hi are one range of the map.
-        // Their nodes are re-keyed and put back in key order in front of
-        // the first row after the range, without copying a cell.
-        std::vector<decltype(FCells)::node_type> moving, others;
-        for (auto it = FCells.lower_bound({lo, -1}); it != FCells.end() && it->first.first <= hi;) {
-            auto node = FCells.extract(it++);
-            (node.key().first == FromIndex ? moving : others).push_back(std::move(node));
-        }
-        std::vector<decltype(FCells)::node_type> ordered;
-        ordered.reserve(moving.size() + others.size());
-        auto append = [&ordered](std::vector<decltype(FCells)::node_type>& nodes) {
-            for (auto& n : nodes) ordered.push_back(std::move(n));
-        };
-        if (FromIndex < ToIndex) {
-            append(others);
-            append(moving);
-        } else {
-            append(moving);
-            append(others);
-        }
-        const auto next = FCells.lower_bound({hi + 1, -1});
-        for (auto& node : ordered) {
-            node.key().first = MovedPlace(node.key().first, FromIndex, ToIndex);
-            if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
-            FCells.insert(next, std::move(node));
-        }
+        if (static_cast<int>(FRows.size()) <= hi) FRows.resize(hi + 1);
+        TCellRow moving = std::move(FRows[FromIndex]);
+        if (FromIndex < ToIndex)
+            std::move(FRows.begin() + FromIndex + 1, FRows.begin() + ToIndex + 1, FRows.begin() + FromIndex);
+        else
+            std::move_backward(FRows.begin() + ToIndex, FRows.begin() + FromIndex, FRows.begin() + FromIndex + 1);
+        FRows[ToIndex] = std::move(moving);
+        for (int y = std::min(FromIndex, ToIndex); y <= hi; ++y) RowObjectsMoved(y);
         Invalidate();
     }
 }
 
 void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {
     if (Delta == 0) return;
-    std::vector<std::pair<std::pair<int, int>, Cell>> moved;
-    for (auto it = FCells.begin(); it != FCells.end();) {
-        if (it->first.second < FirstCol) {
-            ++it;
-            continue;
+    for (int y = 0; y < static_cast<int>(FRows.size()); ++y) {
+        TCellRow& row = FRows[y];
+        if (static_cast<int>(row.size()) <= FirstCol) continue;
+        if (Delta > 0) {
+            row.insert(row.begin() + FirstCol, Delta, Cell{});
+        } else {
+            // Moving left drops what stood in the columns moved over, and
+            // cells that would land before column 0.
+            const int target = FirstCol + Delta;
+            const int from = std::max(target, 0), to = target >= 0 ? FirstCol : FirstCol - target;
+            row.erase(row.begin() + from, row.begin() + std::min(to, static_cast<int>(row.size())));
         }
-        moved.push_back({{it->first.first, it->first.second + Delta}, std::move(it->second)});
-        it = FCells.erase(it);
-    }
-    for (auto& [key, cell] : moved) {
-        if (key.second < 0) continue;
-        if (cell.object) StoreObjectMoved(cell.object, key.second, key.first);
-        FCells[key] = std::move(cell);
+        for (int x = std::max(FirstCol + std::min(Delta, 0), 0); x < static_cast<int>(row.size()); ++x)
+            if (row[x].object) StoreObjectMoved(row[x].object, x, y);
+        if (!row.empty()) Trim(static_cast<int>(row.size()) - 1, y);
     }
     Invalidate();
 }
 
 void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
     if (Delta == 0) return;
-    if (Delta < 0) FCells.erase(FCells.lower_bound({std::max(FirstRow + Delta, 0), -1}), FCells.lower_bound({FirstRow, -1}));
-    // Keys sort by row first: the moved cells are one range, re-inserted in
-    // order behind everything that stays.
-    std::vector<decltype(FCells)::node_type> nodes;
-    for (auto it = FCells.lower_bound({FirstRow, -1}); it != FCells.end();) nodes.push_back(FCells.extract(it++));
-    for (auto& node : nodes) {
-        node.key().first += Delta;
-        if (node.key().first < 0) continue;
-        if (node.mapped().object) StoreObjectMoved(node.mapped().object, node.key().second, node.key().first);
-        FCells.insert(FCells.end(), std::move(node));
+    if (FirstRow < static_cast<int>(FRows.size())) {
+        if (Delta > 0) {
+            FRows.insert(FRows.begin() + FirstRow, Delta, TCellRow{});
+        } else {
+            const int target = FirstRow + Delta;
+            const int from = std::max(target, 0), to = target >= 0 ? FirstRow : FirstRow - target;
+            FRows.erase(FRows.begin() + from, FRows.begin() + std::min(to, static_cast<int>(FRows.size())));
+        }
+        for (int y = std::max(FirstRow + std::min(Delta, 0), 0); y < static_cast<int>(FRows.size()); ++y)
+            RowObjectsMoved(y);
+    } else if (Delta < 0 && FirstRow + Delta < static_cast<int>(FRows.size())) {
+        FRows.resize(std::max(FirstRow + Delta, 0));
     }
     Invalidate();
 }

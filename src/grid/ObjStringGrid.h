@@ -6,7 +6,6 @@
 // object for cells never written.
 
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +53,11 @@ protected:
     // Every cell at row FirstRow or below moves Delta rows. Moving up drops
     // what is left in the rows moved over (their objects are not freed).
     void ShiftStoreRows(int FirstRow, int Delta);
+    // Puts the rows First .. First + Order.size() - 1 in a new order: the
+    // row at First + i afterwards is the one that stood at First + Order[i].
+    // Order must be a permutation of 0 .. size - 1. Whole rows move, hidden
+    // columns and objects included, without copying a cell.
+    void PermuteStoreRows(int First, const std::vector<int>& Order);
     // Told of every cell object that changed its place in the store.
     virtual void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow);
 
@@ -62,8 +66,15 @@ private:
         std::string text;
         plat::TObject* object = nullptr;
     };
-    // Keyed by (row, col): rows drop as a range when the grid shrinks.
-    std::map<std::pair<int, int>, Cell> FCells;
+    using TCellRow = std::vector<Cell>;
+    // One entry per row, each as long as its last written column: moving a
+    // row (a sort moves them all) moves one vector, and reading a cell is
+    // two index steps.
+    std::vector<TCellRow> FRows;
+    const Cell* Find(int ACol, int ARow) const;
+    Cell& Slot(int ACol, int ARow);
+    void Trim(int ACol, int ARow);
+    void RowObjectsMoved(int ARow);
 };
 
 }  // namespace grid
