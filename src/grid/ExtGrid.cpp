@@ -72,6 +72,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FMouseActions.Assign(src->FMouseActions);
     FNavigation.Assign(src->FNavigation);
     FCellNode.Assign(src->FCellNode);
+    if (src->FDataOps) AssignDataSettings(*src);
     FColumnSize.Assign(src->FColumnSize);
     FFixedRowAlways = src->FFixedRowAlways;
     SetColCount(src->ColCount());

@@ -1636,6 +1636,9 @@ public:
     bool IsSortIndicatorCell(int ACol, int ARow);
     // Draws the sort glyph of a header cell (ACol real) centred at (X, Y).
     void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
+    // The face of the sorted column's header cell (ACol displayed) when the
+    // sort settings give it a colour.
+    bool SortedHeaderFace(int ACol, int ARow, TColor& From, TColor& To, TColor& MirrorFrom, TColor& MirrorTo);
     // The painter's step for a fixed cell (ACol displayed): its filter
     // button and, on the sorted column, the sort glyph beside the text.
     void DrawHeaderGlyphs(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, plat::TAlignment HA,
@@ -1751,6 +1754,9 @@ private:
     std::shared_ptr<TDataOpsState> FDataOps;  // made on first use
     TDataOpsState& Ops();
     struct TSortRun;
+    // Sort settings, filter conditions and filter drop-down settings of
+    // another grid (the grid's Assign).
+    void AssignDataSettings(const TExtStringGrid& Source);
     void RunSort(bool Indexed);
     bool HeaderRelease(int ACol, int ARow, int X, int Y, plat::TShiftState Shift);
     void ApplyRowOrder(int First, const std::vector<int>& Order);

@@ -222,33 +222,27 @@ void TExtStringGrid::SearchEditChange() {
     if (highlight) HighlightSearch(text);
 }
 
-void TExtStringGrid::SearchForwardClick() {
-    TSearchPanel* p = SearchPanel();
+namespace {
+// Find next and find previous differ only in their options and in the
+// action they report.
+void SearchStep(TExtStringGrid& G, TFindParams Params, TSearchFooterAction Action) {
+    TSearchPanel* p = G.SearchPanel();
     const std::string text = p->Edit()->Text();
-    TSearchFooter& f = SearchFooter();
+    TSearchFooter& f = G.SearchFooter();
     if (!f.AutoSearch()) {
-        if (text != f.LastSearch()) Ops().SearchCell = {-1, -1};
+        if (text != f.LastSearch()) G.SetSearchCell({-1, -1});
         f.SetLastSearch(text);
     }
-    const plat::TPoint hit = Find(Ops().SearchCell, text, SearchFooterParams(false, false));
-    Ops().SearchCell = hit;
-    if (OnSearchFooterAction) OnSearchFooterAction(this, text, hit.X, hit.Y, saFindNext);
+    const plat::TPoint hit = G.Find(G.SearchCell(), text, Params);
+    G.SetSearchCell(hit);
+    if (G.OnSearchFooterAction) G.OnSearchFooterAction(&G, text, hit.X, hit.Y, Action);
     p->Invalidate();
 }
+}  // namespace
 
-void TExtStringGrid::SearchBackwardClick() {
-    TSearchPanel* p = SearchPanel();
-    const std::string text = p->Edit()->Text();
-    TSearchFooter& f = SearchFooter();
-    if (!f.AutoSearch()) {
-        if (text != f.LastSearch()) Ops().SearchCell = {-1, -1};
-        f.SetLastSearch(text);
-    }
-    const plat::TPoint hit = Find(Ops().SearchCell, text, SearchFooterParams(false, true));
-    Ops().SearchCell = hit;
-    if (OnSearchFooterAction) OnSearchFooterAction(this, text, hit.X, hit.Y, saFindPrevious);
-    p->Invalidate();
-}
+void TExtStringGrid::SearchForwardClick() { SearchStep(*this, SearchFooterParams(false, false), saFindNext); }
+
+void TExtStringGrid::SearchBackwardClick() { SearchStep(*this, SearchFooterParams(false, true), saFindPrevious); }
 
 void TExtStringGrid::SearchExitClick() {
     if (OnSearchFooterClose) OnSearchFooterClose(this);

@@ -18,6 +18,14 @@ TExtStringGrid::TDataOpsState& TExtStringGrid::Ops() {
 }
 
 TSortSettings& TExtStringGrid::SortSettings() { return Ops().SortSettings; }
+
+void TExtStringGrid::AssignDataSettings(const TExtStringGrid& Source) {
+    const TDataOpsState& from = *Source.FDataOps;
+    TDataOpsState& to = Ops();
+    to.SortSettings.Assign(from.SortSettings);
+    to.Filter.Assign(from.Filter);
+    to.FilterDropDown.Assign(from.FilterDropDown);
+}
 TSortIndexList& TExtStringGrid::SortIndexes() { return Ops().SortIndexes; }
 
 int TExtStringGrid::CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction) {

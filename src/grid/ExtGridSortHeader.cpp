@@ -15,6 +15,19 @@ bool TExtStringGrid::IsSortIndicatorCell(int ACol, int ARow) {
     return ARow == ss.Row() && ss.Show() && RowCount() > FixedRows() + 1;
 }
 
+bool TExtStringGrid::SortedHeaderFace(int ACol, int ARow, TColor& From, TColor& To, TColor& MirrorFrom,
+                                      TColor& MirrorTo) {
+    if (!FDataOps) return false;
+    const TSortSettings& ss = SortSettings();
+    if (ss.Column() < 0 || ss.HeaderColor() == plat::clNone || ARow != FixedRows() - 1) return false;
+    if (RealColIndex(ACol) != ss.Column() || (ACol < FixedCols() && !ss.FixedCols())) return false;
+    From = ss.HeaderColor();
+    To = ss.HeaderColorTo();
+    MirrorFrom = ss.HeaderMirrorColor();
+    MirrorTo = ss.HeaderMirrorColorTo();
+    return true;
+}
+
 bool TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, int Y, plat::TShiftState Shift) {
     if (ARow >= FixedRows()) return false;
     if (HasFilterButton(ACol, ARow)) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ TEST_F(GridSearchFooter, TypingSearchesAndColoursTheEdit) {
     EXPECT_EQ(panel->Height(), 32);
     EXPECT_FALSE(panel->ForwardButton()->Enabled());
     pt::TypeText(*edit, "lim");
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/GridSearchFooter.png"));
     EXPECT_EQ(grid->Col(), 1);
     EXPECT_EQ(grid->Row(), 3);
     EXPECT_EQ(edit->Color(), plat::clWindow);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,13 @@ TEST_F(GridHeaderSort, ClicksSortBothWaysAndPaintTheGlyph) {
     pt::ProcessEvents();
     // Descending: the grey base is the top edge.
     EXPECT_TRUE(NearPixel(*grid, x, y - 4, kGray));
+    // The sorted column's header takes the sort face.
+    grid->SortSettings().SetHeaderColor(0x0000FF);
+    pt::ProcessEvents();
+    EXPECT_TRUE(pt::PixelAt(*grid, header.Right - 8, header.Bottom - 6) == (pt::TRgb{0xFF, 0, 0}));
+    EXPECT_FALSE(pt::PixelAt(*grid, grid->CellRect(2, 0).Right - 8, header.Bottom - 6) == (pt::TRgb{0xFF, 0, 0}));
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*grid, std::string(VASTRIMO_TEST_OUT) + "/GridHeaderSortDescending.png"));
     EXPECT_EQ(clicked, (std::vector<int>{1, 1}));
 
     // With UndoSort the click back to the first direction unsorts.

@@ -49,6 +49,7 @@ TEST(ExtGridSort, ComparisonRulesOfTheStyles) {
          {"12/1/2019", "3/10/2020", "1/2/2021"}},
         {"separator late is text", ssAutomatic, false, "", {"2020/1/5", "123/4", "1999/12"},
          {"123/4", "1999/12", "2020/1/5"}},
+        {"separator as last character is text", ssAutomatic, false, "", {"3/", "12/"}, {"12/", "3/"}},
         {"prefix", ssNumeric, false, "$", {"$40", "$5", "$12"}, {"$5", "$12", "$40"}},
         {"financial", ssFinancial, false, "", {"1,200", "950", "10"}, {"10", "950", "1,200"}},
         {"empty sorts first", ssAlphabetic, false, "", {"b", "", "a"}, {"", "a", "b"}},
