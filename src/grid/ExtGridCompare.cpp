@@ -88,7 +88,9 @@ struct TSortKeys::TColumnKeys {
 
 TSortKeys::TSortKeys(TExtStringGrid& Grid, int FirstRow, int LastRow)
     : FGrid(Grid), FFirst(FirstRow), FLast(std::max(FirstRow - 1, LastRow)),
-      FAllCols(Grid.ColCount() + Grid.NumHiddenColumns()) {
+      FAllCols(Grid.ColCount() + Grid.NumHiddenColumns()), FDateSep(ctl::GetDateSeparator()),
+      FTimeSep(ctl::GetTimeSeparator()), FDecimalSep(ctl::GetDecimalSeparator()),
+      FThousandSep(ctl::GetThousandSeparator()) {
     FColumns.resize(std::max(FAllCols, 0));
 }
 
@@ -111,7 +113,7 @@ TSortKeys::TColumnKeys& TSortKeys::Column(int ACol) {
 int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction) {
     TColumnKeys& col = Column(ACol);
     const TSortSettings& ss = FGrid.SortSettings();
-    const char dateSep = ctl::GetDateSeparator(), timeSep = ctl::GetTimeSeparator();
+    const char dateSep = FDateSep, timeSep = FTimeSep;
     auto key = [&](int ARow) -> TCellKey& {
         TCellKey& k = col.Cells.at(ARow - FFirst);
         if (k.Read) return k;
@@ -163,10 +165,10 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
             if (at != std::string::npos) t.erase(at, col.Suffix.size());
         }
         if (style == ssFinancial) {
-            const char th = ctl::GetThousandSeparator();
+            const char th = FThousandSep;
             t.erase(std::remove(t.begin(), t.end(), th), t.end());
         }
-        const char dec = ctl::GetDecimalSeparator();
+        const char dec = FDecimalSep;
         if (dec != '.') {
             const size_t at = t.find(dec);
             if (at != std::string::npos) t[at] = '.';

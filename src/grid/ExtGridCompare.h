@@ -40,6 +40,8 @@ private:
     TExtStringGrid& FGrid;
     int FFirst, FLast;
     int FAllCols;
+    // The regional separators, read once per sort rather than per pair.
+    char FDateSep, FTimeSep, FDecimalSep, FThousandSep;
     std::vector<std::unique_ptr<TColumnKeys>> FColumns;
 };
 
