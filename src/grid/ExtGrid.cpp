@@ -72,6 +72,7 @@ void TExtStringGrid::Assign(const TObject* Source) {
     FMouseActions.Assign(src->FMouseActions);
     FNavigation.Assign(src->FNavigation);
     FCellNode.Assign(src->FCellNode);
+    if (src->FDataOps) AssignDataSettings(*src);
     FColumnSize.Assign(src->FColumnSize);
     FFixedRowAlways = src->FFixedRowAlways;
     SetColCount(src->ColCount());
@@ -316,13 +317,17 @@ bool TExtStringGrid::SizeWithForm() const { return St().SizeWithForm; }
 void TExtStringGrid::SetSizeWithForm(bool Value) { St().SizeWithForm = Value; }
 
 bool TExtStringGrid::FilterActive() const { return St().FilterActive; }
-void TExtStringGrid::SetFilterActive(bool Value) { St().FilterActive = Value; }
 
 bool TExtStringGrid::FilterDropDownCheck() const { return St().FilterDropDownCheck; }
 void TExtStringGrid::SetFilterDropDownCheck(bool Value) { St().FilterDropDownCheck = Value; }
 
 int TExtStringGrid::FilterDropDownRow() const { return St().FilterDropDownRow; }
-void TExtStringGrid::SetFilterDropDownRow(int Value) { St().FilterDropDownRow = Value; }
+// Only a fixed row can hold the filter buttons; other rows are ignored.
+void TExtStringGrid::SetFilterDropDownRow(int Value) {
+    if (Value < 0 || Value >= FixedRows()) return;
+    St().FilterDropDownRow = Value;
+    Invalidate();
+}
 
 bool TExtStringGrid::SelectionRTFKeep() const { return St().SelectionRTFKeep; }
 void TExtStringGrid::SetSelectionRTFKeep(bool Value) { St().SelectionRTFKeep = Value; }

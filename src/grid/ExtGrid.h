@@ -26,7 +26,12 @@
 #include "grid/ExtCellGraphic.h"
 #include "grid/BaseGrid.h"
 #include "grid/ExtObj.h"
+#include "grid/ExtGridFilter.h"
+#include "grid/ExtGridFilterDropDown.h"
+#include "grid/ExtGridFind.h"
 #include "grid/ExtGridSettings.h"
+#include "grid/ExtGridSortSettings.h"
+#include "grid/GridLists.h"
 #include "grid/GridTypes.h"
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
@@ -73,6 +78,7 @@ using plat::TObject;
 
 class TExtGridPainter;
 class TControlList;
+class TSearchPanel;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -273,7 +279,7 @@ public:
     bool IntelliZoom() const { return FIntelliZoom; }
     bool EnhRowColMove() const { return FEnhRowColMove; }
     bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
-    void SetFilterDropDownAuto(bool Value) { FFilterDropDownAuto = Value; }
+    void SetFilterDropDownAuto(bool Value);
     const std::string& FilterDropDownClear() const { return FFilterDropDownClear; }
     void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
     bool FilterDropDownAllColumns() const { return FFilterDropDownAllColumns; }
@@ -1597,6 +1603,171 @@ private:
     void PanStep();
     void StopPanning();
     void GridTimerTick();
+
+
+    // ------------------------------------------------------ data operations: sorting, filtering, finding, highlighting, calculations
+public:
+    // Sorting (ExtGridSort.cpp, comparison in ExtGridCompare.cpp). Rows
+    // are ordered through a permutation of their indexes, stable, and then
+    // moved whole (hidden columns, properties, heights and row flags with
+    // them). A sort that fails leaves the grid as it was.
+    TSortSettings& SortSettings();
+    TSortIndexList& SortIndexes();
+    // Three-way comparison of the cells of two rows of real column ACol;
+    // Direction only places empty cells.
+    int CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction);
+    int CompareLine(int ACol, int Row1, int Row2);
+    int CompareLineIndexed(int Index, int Row1, int Row2);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // The sort a header click asks for (ACol displayed), as the mouse
+    // release runs it.
+    void HeaderClickSort(int ACol, plat::TShiftState Shift);
+    bool IsSortIndicatorCell(int ACol, int ARow);
+    // Draws the sort glyph of a header cell (ACol real) centred at (X, Y).
+    void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
+    // The face of the sorted column's header cell (ACol displayed) when the
+    // sort settings give it a colour.
+    bool SortedHeaderFace(int ACol, int ARow, TColor& From, TColor& To, TColor& MirrorFrom, TColor& MirrorTo);
+    // The painter's step for a fixed cell (ACol displayed): its filter
+    // button and, on the sorted column, the sort glyph beside the text.
+    void DrawHeaderGlyphs(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, plat::TAlignment HA,
+                          TVAlignment VA, int TextWidth);
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    TClickSortEvent OnClickSort;
+    TCanSortEvent OnCanSort;
+    std::function<void(TObject*, int, int)> OnRowChanged;  // (Sender, old row, new row)
+
+    // Row filters (ExtGridFilter.cpp) and the filter drop-down
+    // (ExtGridFilterDropDown.cpp).
+    TFilter& Filter();
+    virtual bool MatchFilter(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    void NarrowDown(const std::string& ACondition, int AColumn = -1);
+    void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+    void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+    std::function<void(TObject*, int, bool&)> OnCustomFilter;  // (Sender, ARow, var AcceptRow)
+    std::function<void(TObject*, int)> OnFilterProgress;       // percentage
+    TFilterDropDown& FilterDropDown();
+    TFilterDropDownColumns FilterDropDownColumns() const {
+        return FFilterDropDownAllColumns ? fdAll : fdNormal;
+    }
+    void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownAllColumns = Value == fdAll; }
+    TDropList* FilterDropList();
+    TDropCheckList* FilterCheckList();
+    int FilterOpenColumn();
+    // Whether the header cell (displayed column) shows a filter button.
+    bool HasFilterButton(int ACol, int ARow);
+    // Opens the column's list under its filter button; false when the
+    // column has no list.
+    bool ShowFilterDropDown(int ACol);
+    virtual void FilterSelect(int ItemIndex);
+    virtual void FilterCheck();
+    std::function<void(TObject*, int, int, const std::string&, std::string&)> OnFilterSelect;
+    std::function<void(TObject*, int, int, const std::string&, std::string&, TDropCheckList*)> OnFilterCheck;
+    plat::TNotifyEvent OnFilterDone;
+
+    // Find and replace (ExtGridFind.cpp); columns are displayed unless
+    // fnIncludeHiddenColumns.
+    plat::TPoint Find(plat::TPoint StartCell, const std::string& s, TFindParams FindParams);
+    plat::TPoint FindWide(plat::TPoint StartCell, const std::u16string& s, TFindParams FindParams);
+    plat::TPoint FindFirst(const std::string& s, TFindParams FindParams);
+    plat::TPoint FindNext();
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+    int Search(const std::string& s);
+    plat::TPoint SearchCell();
+    void SetSearchCell(plat::TPoint Value);
+    void SetPresetSearch(int ACol, int ARow);
+
+    // The search footer's panel and the grid's answers to it
+    // (ExtGridSearchFooter.cpp).
+    TSearchPanel* SearchPanel();
+    void SearchFooterChanged();
+    void SearchEditChange();
+    void SearchForwardClick();
+    void SearchBackwardClick();
+    void SearchExitClick();
+    void SearchHighlightClick();
+    TSearchEditChangeEvent OnSearchEditChange;
+    // (Sender, text, ACol, ARow, action)
+    std::function<void(TObject*, const std::string&, int, int, TSearchFooterAction)> OnSearchFooterAction;
+    plat::TNotifyEvent OnSearchFooterClose;
+    plat::TNotifyEvent OnCreatedSearchFooter;
+
+    // Highlight ("hi") and mark ("e") tags around a text in cells
+    // (ExtGridHighlight.cpp).
+    static std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnHilightText(const std::string& S);
+    static std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+    static std::string UnMarkText(const std::string& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // Column and row calculations (ExtGridCalc.cpp); -1 for FromRow or
+    // ToRow means the normal rows.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    using TGroupCalcEvent = std::function<void(TObject*, int, int, int, double&)>;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+
+private:
+    struct TDataOpsState;
+    std::shared_ptr<TDataOpsState> FDataOps;  // made on first use
+    TDataOpsState& Ops();
+    struct TSortRun;
+    // Sort settings, filter conditions and filter drop-down settings of
+    // another grid (the grid's Assign).
+    void AssignDataSettings(const TExtStringGrid& Source);
+    void RunSort(bool Indexed);
+    bool HeaderRelease(int ACol, int ARow, int X, int Y, plat::TShiftState Shift);
+    void ApplyRowOrder(int First, const std::vector<int>& Order);
+    void HiliteRange(const std::string& Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow,
+                     const std::string& HiText);
+    void UnHiliteRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
+    bool FindMatches(int ACol, int ARow, const std::string& Prepared, TFindParams FindParams);
+    void HighlightSearch(const std::string& Text);
+    void RemoveSearchHighlight();
+    TFindParams SearchFooterParams(bool Auto, bool Backward);
+public:
 
     // ------------------------------------------------------ end of the area blocks
 };

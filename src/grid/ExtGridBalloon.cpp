@@ -24,6 +24,7 @@ std::set<const plat::TObject*>& LiveGrids() {
 TExtStringGrid::TViewState::TViewState(TExtStringGrid& Grid)
     : Owner(Grid), SyncGrid(&Grid), SearchFooter(&Grid, false) {
     LiveGrids().insert(&Grid);
+    SearchFooter.OnChange = [&Grid](plat::TObject*) { Grid.SearchFooterChanged(); };
     Grid.FBalloon.OnEnableChange = [&Grid] {
         if (Grid.FLoading) return;
         if (Grid.FBalloon.Enable()) Grid.BalloonInit();

@@ -133,15 +133,23 @@ void TExtStringGrid::HilightInRange(const std::string& HiText, const std::string
         for (int c = FromCol; c <= ToCol; ++c) {
             if (!IsBaseCell(c, r)) continue;
             const std::string text = OnGetDisplText ? Cells(c, r) : GetGridCell(c, r);
-            SetCells(c, r, ctl::InsertHighlightTags(ctl::HtmlEscape(text, false), search, Tag, DoCase));
+            const std::string escaped = ctl::HtmlEscape(text, false);
+            const std::string tagged = ctl::InsertHighlightTags(escaped, search, Tag, DoCase);
+            // Only a cell that gets a tag is stored escaped: removing the
+            // tags unescapes exactly those cells again.
+            if (tagged != escaped) SetCells(c, r, tagged);
         }
 }
 
 void TExtStringGrid::UnHilightInRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow) {
+    const std::string open = "<" + base::UpperCase(Tag) + ">";
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c) {
             if (!IsBaseCell(c, r)) continue;
             const std::string text = OnGetDisplText ? Cells(c, r) : GetGridCell(c, r);
+            // A cell without the tag was never escaped by the highlight: an
+            // entity the user typed there stays as typed.
+            if (base::UpperCase(text).find(open) == std::string::npos) continue;
             SetCells(c, r, ctl::RemoveHighlightTags(ctl::HtmlUnescape(text, false), Tag));
         }
 }

@@ -444,8 +444,11 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     // A column or row dragged by the mouse is moved by the framework, which
     // takes widths, heights and the current cell along itself.
     in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
+    const bool moving = in.FrameworkMove;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     in.FrameworkMove = false;
+    // A release on a header opens its filter list or sorts on its column.
+    if (onCell && !moving && !in.DblClkFitted && HeaderRelease(cell.X, cell.Y, X, Y, Shift)) return;
     if (in.DisjunctRows) {
         in.DisjunctRows = false;
         SelectionToRowSelect(false);

@@ -148,6 +148,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (!fixedCell) DrawSelectionFrame(Canvas, ACol, ARow, r);
     int textWidth = 0;
     if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
+    if (fixedLook) g.DrawHeaderGlyphs(Canvas, ACol, ARow, r, L.HA, L.VA, textWidth);
 
     DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);
     g.DrawCellBorders(Canvas, rcol, ARow, ARect);
@@ -212,9 +213,13 @@ void TExtGridPainter::DrawFixedFace(TCanvas& Canvas, int ACol, int ARow, TRect& 
     const bool activeHeader =
         g.ActiveCellShow() && ((ARow == g.Row() && ACol == g.FixedCols() - 1 && g.FixedCols() > 0) ||
                                (ACol == g.Col() && ARow == g.FixedRows() - 1 && g.FixedRows() > 0));
+    TColor sortFrom, sortTo, sortMirror, sortMirrorTo;
     if (activeHeader) {
         ctl::PaintCellBackground(Canvas, R, g.ActiveCellColor(), g.ActiveCellColorTo(), plat::clNone,
                                  plat::clNone, true, plat::clNone, false, true);
+    } else if (g.SortedHeaderFace(ACol, ARow, sortFrom, sortTo, sortMirror, sortMirrorTo)) {
+        ctl::PaintCellBackground(Canvas, R, sortFrom, sortTo, sortMirror, sortMirrorTo, true, plat::clNone, true,
+                                 true);
     } else if (!g.Flat()) {
         ctl::PaintCellBackground(Canvas, R, L.Brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, true,
                                  look == glFrost ? plat::clWhite : plat::clNone, true, true);

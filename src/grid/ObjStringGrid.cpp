@@ -93,6 +93,20 @@ void TObjStringGrid::ReportObjectsInRows(int First, int Last) {
     }
 }
 
+void TObjStringGrid::PermuteStoreRows(int First, const std::vector<int>& Order) {
+    const int n = static_cast<int>(Order.size());
+    if (n == 0 || First < 0) return;
+    if (FRows.size() < static_cast<size_t>(First + n)) FRows.resize(static_cast<size_t>(First + n));
+    std::vector<TStoreRow> taken(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) taken[static_cast<size_t>(i)] = std::move(FRows[static_cast<size_t>(First + i)]);
+    for (int i = 0; i < n; ++i) {
+        FRows[static_cast<size_t>(First + i)] = std::move(taken[static_cast<size_t>(Order[static_cast<size_t>(i)])]);
+        if (Order[static_cast<size_t>(i)] != i) ReportObjectsInRows(First + i, First + i);
+    }
+    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+    Invalidate();
+}
+
 int MovedPlace(int I, int From, int To) {
     if (I == From) return To;
     if (From < To && I > From && I <= To) return I - 1;

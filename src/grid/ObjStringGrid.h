@@ -53,6 +53,11 @@ protected:
     // Every cell at row FirstRow or below moves Delta rows. Moving up drops
     // what is left in the rows moved over (their objects are not freed).
     void ShiftStoreRows(int FirstRow, int Delta);
+    // Puts the rows First .. First + Order.size() - 1 in a new order: the
+    // row at First + i afterwards is the one that stood at First + Order[i].
+    // Order must be a permutation of 0 .. size - 1. Whole rows move, hidden
+    // columns and objects included, without copying a cell.
+    void PermuteStoreRows(int First, const std::vector<int>& Order);
     // Told of every cell object that changed its place in the store.
     virtual void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow);
 

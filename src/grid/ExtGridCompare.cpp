@@ -1,0 +1,293 @@
+#include "grid/ExtGridCompare.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+#include "base/DateTime.h"
+#include "base/StrUtils.h"
+#include "controls/ExtUtil.h"
+#include "grid/ExtGrid.h"
+
+namespace grid {
+
+namespace {
+
+int Sign(double a, double b) { return a < b ? -1 : (b < a ? 1 : 0); }
+
+int Ordinal(const std::string& a, const std::string& b) {
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::string UpperAZ(const std::string& s) {
+    std::string u = s;
+    for (char& ch : u)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return u;
+}
+
+// Locale-aware order as the user reads a list: letters without case first,
+// and among texts that differ only in case the lower-case one first.
+int Collate(const std::string& a, const std::string& b, bool WithCase) {
+    const int c = Ordinal(base::LowerCase(a), base::LowerCase(b));
+    if (c != 0 || !WithCase) return c;
+    return -Ordinal(a, b);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The first separator at 1-based position p with 2 <= p < length and
+// p < 4; Digits when the characters on both sides are digits. The test on
+// p < length keeps the look after the separator inside the text.
+void SeparatorTest(const std::string& s, char Sep, bool& PosOk, bool& Digits) {
+    const size_t at = s.find(Sep);
+    PosOk = Digits = false;
+    if (at == std::string::npos) return;
+    const size_t p = at + 1;
+    if (p < 2 || p >= s.size() || p >= 4) return;
+    PosOk = true;
+    Digits = IsDigit(s[at - 1]) && IsDigit(s[at + 1]);
+}
+
+bool ParseNumber(std::string s, double& Value) {
+    s = base::Trim(s);
+    if (!s.empty() && s[0] == '+') s.erase(0, 1);
+    if (s.empty()) return false;
+    const char* b = s.data();
+    const char* e = b + s.size();
+    const auto r = std::from_chars(b, e, Value);
+    return r.ec == std::errc() && r.ptr == e;
+}
+
+}  // namespace
+
+// One cell's keys, read from the grid on the row's first comparison.
+struct TCellKey {
+    std::string Text;
+    bool Read = false;
+    bool Empty = true;
+    bool Number = false;      // integer, float or float with exponent
+    bool CheckKind = false;   // the cell shows a check box
+    bool DatePos = false, DateDigits = false, TimePos = false, TimeDigits = false;
+    bool HasDateSep = false, HasTimeSep = false;
+    bool NumRead = false, NumOk = false;
+    double Num = 0;
+    bool UpperRead = false;
+    std::string Upper;
+    int DateStyle = -1;  // the style Date was read in
+    double Date = 0;
+};
+
+struct TSortKeys::TColumnKeys {
+    TSortStyle Style = ssAutomatic;
+    std::string Prefix, Suffix;
+    bool Ignored = false;
+    std::vector<TCellKey> Cells;
+};
+
+TSortKeys::TSortKeys(TExtStringGrid& Grid, int FirstRow, int LastRow)
+    : FGrid(Grid), FFirst(FirstRow), FLast(std::max(FirstRow - 1, LastRow)),
+      FAllCols(Grid.ColCount() + Grid.NumHiddenColumns()), FDateSep(ctl::GetDateSeparator()),
+      FTimeSep(ctl::GetTimeSeparator()), FDecimalSep(ctl::GetDecimalSeparator()),
+      FThousandSep(ctl::GetThousandSeparator()) {
+    FColumns.resize(std::max(FAllCols, 0));
+}
+
+TSortKeys::~TSortKeys() = default;
+
+TSortKeys::TColumnKeys& TSortKeys::Column(int ACol) {
+    if (ACol >= static_cast<int>(FColumns.size())) FColumns.resize(ACol + 1);
+    auto& slot = FColumns[ACol];
+    if (!slot) {
+        slot = std::make_unique<TColumnKeys>();
+        const TSortSettings& ss = FGrid.SortSettings();
+        slot->Style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
+        FGrid.GetCellFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
+        slot->Ignored = FGrid.IsIgnoredColumn(ACol);
+        slot->Cells.resize(FLast - FFirst + 1);
+    }
+    return *slot;
+}
+
+int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction) {
+    TColumnKeys& col = Column(ACol);
+    const TSortSettings& ss = FGrid.SortSettings();
+    const char dateSep = FDateSep, timeSep = FTimeSep;
+    auto key = [&](int ARow) -> TCellKey& {
+        TCellKey& k = col.Cells.at(ARow - FFirst);
+        if (k.Read) return k;
+        k.Read = true;
+        k.Text = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, ARow) : FGrid.GetGridCell(ACol, ARow);
+        k.Empty = k.Text.empty();
+        k.Number = !k.Empty && ctl::ClassifyNumberText(k.Text) != ctl::ntNoNumber;
+        if (col.Style == ssAutomatic || col.Style == ssCheckBox) {
+            const TCellType kind = FGrid.GetCellType(ACol, ARow);
+            k.CheckKind = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox ||
+                          kind == ctRowCheckBox;
+        }
+        SeparatorTest(k.Text, dateSep, k.DatePos, k.DateDigits);
+        SeparatorTest(k.Text, timeSep, k.TimePos, k.TimeDigits);
+        k.HasDateSep = k.Text.find(dateSep) != std::string::npos;
+        k.HasTimeSep = k.Text.find(timeSep) != std::string::npos;
+        return k;
+    };
+    TCellKey& k1 = key(Row1);
+    TCellKey& k2 = key(Row2);
+    const bool noCase = ss.IgnoreCase();
+
+    TSortStyle style = col.Style;
+    if (style == ssAutomatic) {
+        if (k1.CheckKind) style = ssCheckBox;
+        else if (k1.Number) style = ssNumeric;
+        else {
+            style = noCase ? ssAlphaNoCase : ssAlphabetic;
+            if (k1.DatePos) {
+                if (k1.DateDigits && k2.HasDateSep) style = k1.HasTimeSep ? ssDateTime : ssDate;
+            } else if (k1.TimePos && k1.TimeDigits && k2.HasTimeSep) {
+                style = ssTime;
+            }
+        }
+    } else if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        style = k1.Number && k2.Number ? ssNumeric : (style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase);
+    }
+
+    auto number = [&](TCellKey& k) {
+        if (k.NumRead) return;
+        k.NumRead = true;
+        std::string t = k.Text;
+        if (!col.Prefix.empty()) {
+            const size_t at = t.find(col.Prefix);
+            if (at != std::string::npos) t.erase(at, col.Prefix.size());
+        }
+        if (!col.Suffix.empty()) {
+            const size_t at = t.find(col.Suffix);
+            if (at != std::string::npos) t.erase(at, col.Suffix.size());
+        }
+        if (style == ssFinancial) {
+            const char th = FThousandSep;
+            t.erase(std::remove(t.begin(), t.end(), th), t.end());
+        }
+        const char dec = FDecimalSep;
+        if (dec != '.') {
+            const size_t at = t.find(dec);
+            if (at != std::string::npos) t[at] = '.';
+        }
+        k.NumOk = ParseNumber(t, k.Num);
+        if (!k.NumOk) k.Num = 0;  // an empty cell counts as 0
+    };
+    auto upper = [](TCellKey& k) -> const std::string& {
+        if (!k.UpperRead) {
+            k.Upper = UpperAZ(k.Text);
+            k.UpperRead = true;
+        }
+        return k.Upper;
+    };
+    auto date = [&](TCellKey& k, TSortStyle s) {
+        if (k.DateStyle == s) return k.Date;
+        k.DateStyle = s;
+        base::TDateTime v = 0;
+        try {
+            switch (s) {
+                case ssTime:
+                    if (!base::TryStrToTime(k.Text, v)) v = 0;
+                    break;
+                case ssShortDateEU: v = ctl::ParseDateDMY(k.Text); break;
+                case ssShortDateUS: v = ctl::ParseDateMDY(k.Text); break;
+                default:
+                    if (k.Empty || !base::TryStrToDateTime(k.Text, v)) v = 0;
+                    break;
+            }
+        } catch (const std::exception&) {
+            // A text that is no date of the kind counts as the zero date.
+            v = 0;
+        }
+        k.Date = static_cast<double>(v);
+        return k.Date;
+    };
+
+    int res = 0;
+    switch (style) {
+        case ssAlphabetic:
+        case ssAlphaCase: res = Ordinal(k1.Text, k2.Text); break;
+        case ssAlphaNoCase: res = Ordinal(upper(k1), upper(k2)); break;
+        case ssAnsiAlphaCase: res = Collate(k1.Text, k2.Text, true); break;
+        case ssAnsiAlphaNoCase: res = Collate(k1.Text, k2.Text, false); break;
+        case ssHTML: res = Ordinal(FGrid.StrippedCells(ACol, Row1), FGrid.StrippedCells(ACol, Row2)); break;
+        case ssNumeric:
+        case ssFinancial:
+            number(k1);
+            number(k2);
+            if (!k1.Empty && !k2.Empty && k1.NumOk != k2.NumOk) {
+                // A number against a word compares as text both ways round,
+                // so the order does not depend on which of them comes first.
+                res = Ordinal(k1.Text, k2.Text);
+            } else {
+                res = !k1.NumOk && !k2.NumOk && !k1.Empty && !k2.Empty ? 0 : Sign(k1.Num, k2.Num);
+            }
+            break;
+        case ssDate:
+        case ssDateTime:
+        case ssTime:
+        case ssShortDateEU:
+        case ssShortDateUS: {
+            const double a = date(k1, style), b = date(k2, style);
+            res = Sign(a, b);
+            break;
+        }
+        case ssCustom:
+            if (FGrid.OnCustomCompare) FGrid.OnCustomCompare(&FGrid, k1.Text, k2.Text, res);
+            res = res < 0 ? -1 : (res > 0 ? 1 : 0);
+            break;
+        case ssRaw:
+            if (FGrid.OnRawCompare) FGrid.OnRawCompare(&FGrid, ACol, Row1, Row2, res);
+            res = res < 0 ? -1 : (res > 0 ? 1 : 0);
+            break;
+        case ssImages: {
+            const auto a = FGrid.CellImageKey(ACol, Row1), b = FGrid.CellImageKey(ACol, Row2);
+            res = a < b ? -1 : (b < a ? 1 : 0);
+            break;
+        }
+        case ssCheckBox: {
+            bool a = false, b = false;
+            FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(Row1), a);
+            FGrid.GetCheckBoxState(ACol, FGrid.RealRowIndex(Row2), b);
+            res = a == b ? 0 : (a ? 1 : -1);
+            break;
+        }
+        default: res = Ordinal(k1.Text, k2.Text); break;
+    }
+
+    if (ss.IgnoreBlanks() && k1.Empty != k2.Empty) {
+        // Empty cells keep their place at the start or the end whichever
+        // way the column is sorted.
+        int blank = k1.Empty ? -1 : 1;
+        if (ss.BlankPos() == blLast) blank = -blank;
+        if (Direction == sdDescending) blank = -blank;
+        res = blank;
+    }
+    return res;
+}
+
+int TSortKeys::CompareLine(int ACol, int Row1, int Row2) {
+    const TSortDirection dir = FGrid.SortSettings().Direction();
+    const bool full = FGrid.SortSettings().Full();
+    for (int c = ACol;; ++c) {
+        const int res = Column(c).Ignored ? 0 : CompareCells(c, Row1, Row2, dir);
+        if (res != 0 || !full || c >= FAllCols - 1) return res;
+    }
+}
+
+int TSortKeys::CompareLineIndexed(int Index, int Row1, int Row2) {
+    const TSortIndexList& index = FGrid.SortIndexes();
+    const bool full = FGrid.SortSettings().Full();
+    for (int i = Index; i < index.Count(); ++i) {
+        const int col = index.SortColumns(i);
+        const bool ascending = index.SortDirections(i);
+        int res = Column(col).Ignored ? 0 : CompareCells(col, Row1, Row2, ascending ? sdAscending : sdDescending);
+        if (res != 0 || !full) return ascending ? res : -res;
+    }
+    return 0;
+}
+
+}  // namespace grid

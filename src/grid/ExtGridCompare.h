@@ -1,0 +1,48 @@
+#pragma once
+// The comparison every sort of the grid orders rows by. The keys of a
+// column (text, number class and value, date candidates) are read once per
+// sort and per column, so a comparison touches no cell and parses nothing:
+// sorting 100,000 rows reads each cell once instead of some 17 times.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "grid/ExtGridSortSettings.h"
+#include "grid/GridTypes.h"
+
+namespace grid {
+
+class TExtStringGrid;
+
+class TSortKeys {
+public:
+    // Rows are displayed rows of the grid; a column's keys are read on
+    // its first comparison.
+    TSortKeys(TExtStringGrid& Grid, int FirstRow, int LastRow);
+    ~TSortKeys();
+    TSortKeys(const TSortKeys&) = delete;
+    TSortKeys& operator=(const TSortKeys&) = delete;
+
+    // The cell comparison: -1 when the cell of Row1 goes before that of
+    // Row2 in ascending order; Direction only places empty cells.
+    int CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction);
+    // Ties go on to the next columns when SortSettings.Full says so.
+    int CompareLine(int ACol, int Row1, int Row2);
+    // Signed for the index entry's direction.
+    int CompareLineIndexed(int Index, int Row1, int Row2);
+
+private:
+    struct TColumnKeys;
+    TColumnKeys& Column(int ACol);
+    TExtStringGrid& FGrid;
+    int FFirst, FLast;
+    int FAllCols;
+    // The regional separators, read once per sort rather than per pair.
+    char FDateSep, FTimeSep, FDecimalSep, FThousandSep;
+    std::vector<std::unique_ptr<TColumnKeys>> FColumns;
+};
+
+}  // namespace grid

@@ -1,0 +1,248 @@
+// Sorting of the string grid: the rows are ordered as an index permutation
+// (stable, through the column keys of TSortKeys) and then moved whole in
+// one step, so a sort never half-happens: a comparison that raises leaves
+// every row, the row count and the column count as they were.
+
+#include <algorithm>
+#include <numeric>
+
+#include "grid/ExtGridCompare.h"
+#include "grid/ExtGridDataState.h"
+#include "grid/ExtGridInput.h"
+
+namespace grid {
+
+TExtStringGrid::TDataOpsState& TExtStringGrid::Ops() {
+    if (!FDataOps) FDataOps = std::make_shared<TDataOpsState>(*this);
+    return *FDataOps;
+}
+
+TSortSettings& TExtStringGrid::SortSettings() { return Ops().SortSettings; }
+
+void TExtStringGrid::AssignDataSettings(const TExtStringGrid& Source) {
+    const TDataOpsState& from = *Source.FDataOps;
+    TDataOpsState& to = Ops();
+    to.SortSettings.Assign(from.SortSettings);
+    to.Filter.Assign(from.Filter);
+    to.FilterDropDown.Assign(from.FilterDropDown);
+}
+TSortIndexList& TExtStringGrid::SortIndexes() { return Ops().SortIndexes; }
+
+int TExtStringGrid::CompareCells(int ACol, int Row1, int Row2, TSortDirection Direction) {
+    TSortKeys keys(*this, std::min(Row1, Row2), std::max(Row1, Row2));
+    return keys.CompareCells(ACol, Row1, Row2, Direction);
+}
+
+int TExtStringGrid::CompareLine(int ACol, int Row1, int Row2) {
+    TSortKeys keys(*this, std::min(Row1, Row2), std::max(Row1, Row2));
+    return keys.CompareLine(ACol, Row1, Row2);
+}
+
+int TExtStringGrid::CompareLineIndexed(int Index, int Row1, int Row2) {
+    TSortKeys keys(*this, std::min(Row1, Row2), std::max(Row1, Row2));
+    return keys.CompareLineIndexed(Index, Row1, Row2);
+}
+
+void TExtStringGrid::InitSortXRef() {
+    std::vector<int>& xref = SortXRef();
+    xref.resize(RowCount());
+    std::iota(xref.begin(), xref.end(), 0);
+}
+
+namespace {
+
+// The order of the rows First .. Last: entry i names the row (counted from
+// First) that goes to First + i.
+std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col, bool Indexed) {
+    std::vector<int> order(std::max(Last - First + 1, 0));
+    std::iota(order.begin(), order.end(), 0);
+    if (order.size() < 2) return order;
+    TSortKeys keys(Grid, First, Last);
+    if (Indexed) {
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return keys.CompareLineIndexed(0, First + a, First + b) < 0; });
+    } else {
+        const int sign = Grid.SortSettings().Direction() == sdDescending ? -1 : 1;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return keys.CompareLine(Col, First + a, First + b) * sign < 0; });
+    }
+    return order;
+}
+
+}  // namespace
+
+void TExtStringGrid::ApplyRowOrder(int First, const std::vector<int>& Order) {
+    const int n = static_cast<int>(Order.size());
+    if (n == 0) return;
+    bool moved = false;
+    for (int i = 0; i < n && !moved; ++i) moved = Order[i] != i;
+    if (!moved) return;
+    // The cross reference follows every row, whatever moves with it.
+    std::vector<int>& xref = SortXRef();
+    if (First + n <= static_cast<int>(xref.size())) {
+        std::vector<int> old(xref.begin() + First, xref.begin() + First + n);
+        for (int i = 0; i < n; ++i) xref[First + i] = old[Order[i]];
+    }
+    if (SortSettings().SingleColumn()) {
+        const int c = SortSettings().Column();
+        std::vector<std::pair<std::string, TObject*>> cells(n);
+        for (int i = 0; i < n; ++i) cells[i] = {GetGridCell(c, First + i), GetGridObject(c, First + i)};
+        for (int i = 0; i < n; ++i) {
+            auto& [text, object] = cells[Order[i]];
+            SetGridCell(c, First + i, text);
+            SetGridObject(c, First + i, object);
+            if (object) StoreObjectMoved(object, c, First + i);
+        }
+        return;
+    }
+    PermuteStoreRows(First, Order);
+    std::vector<int> heights(n);
+    for (int i = 0; i < n; ++i) heights[i] = RowHeights(First + i);
+    for (int i = 0; i < n; ++i)
+        if (heights[Order[i]] != heights[i]) SetRowHeights(First + i, heights[Order[i]]);
+    // Per-row flags keyed by real row follow their rows.
+    auto permuteFlags = [&](auto& flags, bool Real, auto off) {
+        std::vector<int> at(n);
+        for (int i = 0; i < n; ++i) at[i] = Real ? RealRowIndex(First + i) : First + i;
+        const int need = *std::max_element(at.begin(), at.end()) + 1;
+        if (static_cast<int>(flags.size()) < need) flags.resize(need, off);
+        std::vector<typename std::decay_t<decltype(flags)>::value_type> old(n);
+        for (int i = 0; i < n; ++i) old[i] = flags[at[i]];
+        for (int i = 0; i < n; ++i) flags[at[i]] = old[Order[i]];
+    };
+    if (FShowModified.Enabled() && !FModifiedRows.empty()) permuteFlags(FModifiedRows, true, 0);
+    if (FMouseActions.DisjunctRowSelect() && FNavigation.MoveRowOnSort() && !FRowSelect.empty())
+        permuteFlags(FRowSelect, FMouseActions.RowSelectPersistent(), false);
+}
+
+void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0) return;
+    const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
+    std::vector<int> order(hi - lo + 1);
+    std::iota(order.begin(), order.end(), 0);
+    std::swap(order.front(), order.back());
+    ApplyRowOrder(lo, order);
+}
+
+// What every sort of the normal rows shares: the column 0 that stays, the
+// update lock, the current row and the top row; Sorter gives the order.
+struct TExtStringGrid::TSortRun {
+    TExtStringGrid& G;
+    int First, Last;
+    int TopRow;
+    std::vector<std::pair<std::string, TObject*>> Column0;
+    bool KeepCol0;
+
+    explicit TSortRun(TExtStringGrid& Grid)
+        : G(Grid), First(Grid.FixedRows()), Last(Grid.RowCount() - Grid.FixedFooters() - 1),
+          TopRow(Grid.TopRow()),
+          KeepCol0(Grid.SortSettings().NormalCellsOnly() && Grid.FixedCols() > 0) {
+        if (static_cast<int>(G.SortXRef().size()) != G.RowCount()) G.InitSortXRef();
+        if (KeepCol0)
+            for (int r = 0; r < G.RowCount(); ++r) Column0.emplace_back(G.GetGridCell(0, r), G.GetGridObject(0, r));
+        G.BeginUpdate();
+    }
+    ~TSortRun() {
+        if (KeepCol0) {
+            for (int r = 0; r < static_cast<int>(Column0.size()) && r < G.RowCount(); ++r) {
+                G.SetGridCell(0, r, Column0[r].first);
+                G.SetGridObject(0, r, Column0[r].second);
+                if (Column0[r].second) G.StoreObjectMoved(Column0[r].second, 0, r);
+            }
+        }
+        if (G.FNavigation.KeepScrollOnSort() && TopRow < G.RowCount()) G.SetTopRow(TopRow);
+        G.EndUpdate();
+        G.Invalidate();
+    }
+
+    void Apply(const std::vector<int>& Order, bool FollowRow, bool Notify) {
+        const int oldRow = G.Row();
+        int movedTo = oldRow;
+        for (int i = 0; i < static_cast<int>(Order.size()); ++i)
+            if (First + Order[i] == oldRow) movedTo = First + i;
+        G.ApplyRowOrder(First, Order);
+        if (FollowRow && G.FNavigation.MoveRowOnSort() && movedTo != oldRow) G.SetRow(movedTo);
+        if (Notify && G.OnRowChanged && !G.FNavigation.MoveRowOnSort()) G.OnRowChanged(&G, movedTo, G.Row());
+    }
+};
+
+void TExtStringGrid::RunSort(bool Indexed) {
+    TSortRun run(*this);
+    const std::vector<int> order = SortedOrder(*this, run.First, run.Last, SortSettings().Column(), Indexed);
+    run.Apply(order, Indexed || !FMouseActions.DisjunctRowSelect(), !Indexed);
+}
+
+void TExtStringGrid::QSort() {
+    if (SortSettings().Column() < 0) return;
+    SortIndexes().Clear();
+    RunSort(false);
+}
+
+void TExtStringGrid::QSortIndexed() {
+    if (SortIndexes().Count() == 0) throw EExtGridError("No indexes specified for indexed sort");
+    RunSort(true);
+}
+
+// Node rows belong to the grouping of rows, which this grid does not keep:
+// without nodes there are no children to sort.
+void TExtStringGrid::QSortGroup() {
+    if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
+    if (!HasNodes()) return;
+    QSort();
+}
+
+void TExtStringGrid::QSortGroupIndexed() {
+    if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
+    if (!HasNodes()) return;
+    QSortIndexed();
+}
+
+void TExtStringGrid::QUnSort() {
+    std::vector<int> unsort = SortXRef();
+    const int n = std::min(static_cast<int>(unsort.size()), RowCount());
+    unsort.resize(n);
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return unsort[a] < unsort[b]; });
+    TSortRun run(*this);
+    run.First = 0;
+    run.Apply(order, false, false);
+}
+
+void TExtStringGrid::Sort(int Column, TSortDirection Direction) {
+    SortSettings().SetColumn(Column);
+    SortSettings().SetDirection(Direction);
+    QSort();
+}
+
+void TExtStringGrid::SortByColumn(int Col) {
+    if (RowCount() <= 1) return;
+    SortSettings().SetColumn(Col);
+    QSort();
+}
+
+void TExtStringGrid::QuickSort(int Col, int Left, int Right) {
+    if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
+    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, Col, false));
+}
+
+void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
+    if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
+    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, -1, true));
+}
+
+bool TExtStringGrid::SortLine(int Col, int ARow1, int ARow2) {
+    const int sign = SortSettings().Direction() == sdDescending ? -1 : 1;
+    TSortKeys keys(*this, std::min(ARow1, ARow2), std::max(ARow1, ARow2));
+    for (int c = Col; c < ColCount() + NumHiddenColumns(); ++c) {
+        const int res = keys.CompareCells(c, ARow1, ARow2, SortSettings().Direction());
+        if (res == sign) {
+            SortSwapRows(ARow1, ARow2);
+            return true;
+        }
+        if (res != 0) return false;
+    }
+    return false;
+}
+
+}  // namespace grid
