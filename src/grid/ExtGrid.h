@@ -1691,6 +1691,7 @@ private:
     void FinishImport();
     void LoadCsvText(const std::string& Text, int MaxRows, bool Insert);
     std::string CsvFileText(std::vector<std::string>* Lines);
+    void WriteAscii(const std::string& FileName, bool Unicode, std::string Text);
 public:
 
     // ------------------------------------------------------ end of the area blocks
