@@ -1692,6 +1692,7 @@ private:
     void LoadCsvText(const std::string& Text, int MaxRows, bool Insert);
     std::string CsvFileText(std::vector<std::string>* Lines);
     void WriteAscii(const std::string& FileName, bool Unicode, std::string Text);
+    void WriteHtml(const std::string& FileName, bool Show, bool Unicode, std::string Text);
 public:
 
     // ------------------------------------------------------ end of the area blocks
