@@ -167,8 +167,8 @@ void TExtStringGrid::LoadAtPointFromBinStream(plat::TPoint Point, std::istream& 
         const int tc = c.Col - oc + Point.X, tr = c.Row - orow + Point.Y;
         if (tc < 0 || tc >= cols || tr < 0 || tr >= rows) throw EExtGridError("Invalid cell");
     }
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         if (data.FullGrid) {
             FreeAllCellProps();
             for (int r = 0; r < RowCount(); ++r)
@@ -226,11 +226,7 @@ void TExtStringGrid::LoadAtPointFromBinStream(plat::TPoint Point, std::istream& 
                 g->SetCellCreated(false);
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
 }
 
 void TExtStringGrid::LoadFromBinStream(std::istream& Stream) {

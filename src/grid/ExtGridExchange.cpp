@@ -186,8 +186,8 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
     const int hc = FSaveHiddenCells ? NumHiddenColumns() : 0;
     const int c0 = SaveStartCol();
     const int start = Insert ? RowCount() : SaveStartRow();
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         const int needCols = c0 + int(widest) - hc;
         if (needCols > ColCount()) SetColCount(needCols);
         SetRowCount(std::max(start + int(n) + FFixedFooters, FixedRows() + 1));
@@ -197,11 +197,7 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
             for (size_t f = 0; f < rows[k].size(); ++f) SetLoadCellText(c0 + int(f), row, rows[k][f]);
             if (OnFileProgress) ReportFileProgress(double(k + 1), double(n));
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     FinishImport();
 }
 
@@ -266,8 +262,8 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName) {
         throw EExtGridError("File contains no data or corrupt file " + FileName);
     const int a = HasSaveCols(*this) ? 0 : FixedCols();
     const int b = HasSaveRows(*this) ? 0 : FixedRows();
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         if (data.HasSize) {
             SetColCount(a + data.ColCount);
             SetRowCount(std::max(b + data.RowCount, FixedRows() + 1));
@@ -280,11 +276,7 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName) {
                 SetLoadCellText(c.Col, c.Row, c.Text);
             if (OnFileProgress) ReportFileProgress(c.Row, RowCount() - 1);
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     FinishImport();
 }
 
@@ -334,19 +326,15 @@ void TExtStringGrid::LoadFromStream(std::istream& Stream) {
             throw EExtGridError("Grid index out of range");
         }
     Stream.seekg(start + std::streamoff(pos));
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         if (data.HasSize) {
             SetColCount(std::max(cols, 1));
             SetRowCount(std::max(rows, FixedRows() + 1));
         }
         for (const auto& [idx, width] : data.Widths) SetColWidths(idx, width);
         for (const auto& c : data.Cells) SetLoadCellText(c.Col + c0, c.Row + r0, c.Text);
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     FinishImport();
 }
 

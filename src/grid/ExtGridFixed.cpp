@@ -8,22 +8,6 @@
 
 namespace grid {
 
-namespace {
-
-std::vector<std::string> TextLines(std::string_view t) {
-    std::vector<std::string> lines;
-    for (size_t i = 0; i < t.size();) {
-        size_t e = t.find_first_of("\r\n", i);
-        if (e == std::string_view::npos) e = t.size();
-        lines.emplace_back(t.substr(i, e - i));
-        i = e;
-        if (i < t.size()) i += (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ? 2 : 1;
-    }
-    return lines;
-}
-
-}  // namespace
-
 int TExtStringGrid::MaxColumnTextLength(int ACol) {
     int widest = 0;
     for (int r = 0; r < RowCount(); ++r) {
@@ -79,12 +63,13 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList& Positi
     std::sort(pos.begin(), pos.end());
     Positions.Clear();
     for (int p : pos) Positions.Insert(Positions.Count(), p);
-    std::vector<std::string> lines = TextLines(DecodeGridText(bytes));
+    const std::string text = DecodeGridText(bytes);
+    std::vector<std::string_view> lines = SplitTextLines(text);
     if (lines.empty()) lines.emplace_back();
     const size_t n = (MaxRows == -1) ? lines.size() : std::min(lines.size(), size_t(std::max(1, MaxRows)));
     const int fields = std::max(0, int(pos.size()) - 1);
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         SetColCount(std::max(1, FixedCols() + fields));
         const int r0 = SaveStartRow();
         if (r0 + int(n) > RowCount()) SetRowCount(r0 + int(n));
@@ -95,11 +80,7 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList& Positi
                 if (c < ColCount()) SetLoadCellText(c, r0 + int(k), cells[f]);
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     FinishImport();
 }
 

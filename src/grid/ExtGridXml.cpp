@@ -52,8 +52,8 @@ void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, b
     opt.RowBase = (!opt.HeaderNames || LoadFieldDescr) ? FixedRows() : 0;
     TXmlReadResult res;
     if (!ReadXmlCells(bytes, opt, res, error)) throw std::runtime_error(error);
-    StartUpdate();
-    try {
+    {
+        TBulkUpdate lock(*this);
         int mc = res.MaxCol, mr = res.MaxRow;
         for (const auto& p : res.Cells) {
             mc = std::max(mc, p.Col);
@@ -70,11 +70,7 @@ void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, b
         }
         SetColCount(std::max(res.MaxCol + 1, FixedCols() + 1));
         SetRowCount(std::max(res.MaxRow + 1, FixedRows() + 1));
-    } catch (...) {
-        EndUpdate();
-        throw;
     }
-    EndUpdate();
     FinishImport();
 }
 

@@ -31,6 +31,18 @@ std::string EncodeGridText(std::string_view Utf8, TGridFileText Encoding) {
     return base::Utf8ToWindows1252(Utf8);
 }
 
+std::vector<std::string_view> SplitTextLines(std::string_view t) {
+    std::vector<std::string_view> lines;
+    for (size_t i = 0; i < t.size();) {
+        size_t e = t.find_first_of("\r\n", i);
+        if (e == std::string_view::npos) e = t.size();
+        lines.push_back(t.substr(i, e - i));
+        i = e;
+        if (i < t.size()) i += (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ? 2 : 1;
+    }
+    return lines;
+}
+
 std::string DecodeGridText(std::string_view Bytes) { return base::DecodeText(Bytes); }
 
 bool ReadGridFile(const std::string& FileName, std::string& Bytes, std::string& Error) {

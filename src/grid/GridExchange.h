@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grid {
 
@@ -21,6 +22,9 @@ std::string EncodeGridText(std::string_view Utf8, TGridFileText Encoding);
 // File bytes to UTF-8: a byte-order mark selects UTF-8 or UTF-16, else
 // valid UTF-8 is taken as it is and anything else as Windows-1252.
 std::string DecodeGridText(std::string_view Bytes);
+
+// The lines of a text split at CR LF, LF or CR; no line after a final break.
+std::vector<std::string_view> SplitTextLines(std::string_view Text);
 
 // False with a message naming the file.
 bool ReadGridFile(const std::string& FileName, std::string& Bytes, std::string& Error);

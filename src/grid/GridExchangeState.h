@@ -15,4 +15,17 @@ struct TExtStringGrid::TExchangeState {
     THTMLSettings HTMLSettings;
 };
 
+// Holds the grid's update lock for a bulk load, released also when the
+// load fails half way.
+class TBulkUpdate {
+public:
+    explicit TBulkUpdate(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.StartUpdate(); }
+    ~TBulkUpdate() { FGrid.EndUpdate(); }
+    TBulkUpdate(const TBulkUpdate&) = delete;
+    TBulkUpdate& operator=(const TBulkUpdate&) = delete;
+
+private:
+    TExtStringGrid& FGrid;
+};
+
 }  // namespace grid

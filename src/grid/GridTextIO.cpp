@@ -5,6 +5,7 @@
 
 #include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
+#include "grid/GridExchange.h"
 
 namespace grid {
 
@@ -91,14 +92,7 @@ std::string WriteGridTextLines(const TGridTextData& Data) {
 
 bool ReadGridTextLines(std::string_view Text, bool Multiline, TGridTextData& Data, std::string& Error) {
     Data = {};
-    std::vector<std::string_view> lines;
-    for (size_t i = 0; i < Text.size();) {
-        size_t e = Text.find_first_of("\r\n", i);
-        if (e == std::string_view::npos) e = Text.size();
-        lines.push_back(Text.substr(i, e - i));
-        i = e;
-        if (i < Text.size()) i += (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ? 2 : 1;
-    }
+    const std::vector<std::string_view> lines = SplitTextLines(Text);
     if (lines.empty()) {
         Error = "no lines";
         return false;
