@@ -17,6 +17,7 @@
 // real column and a real row.
 
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,8 @@
 #include "grid/ExtGridFilter.h"
 #include "grid/ExtGridFilterDropDown.h"
 #include "grid/ExtGridFind.h"
+#include "grid/GridExchange.h"
+#include "grid/GridLists.h"
 #include "grid/ExtGridSettings.h"
 #include "grid/ExtGridSortSettings.h"
 #include "grid/GridLists.h"
@@ -1767,6 +1770,98 @@ private:
     void HighlightSearch(const std::string& Text);
     void RemoveSearchHighlight();
     TFindParams SearchFooterParams(bool Auto, bool Backward);
+    // ------------------------------------------------------ exchange formats
+    // Files and streams of the grid's cells (ExtGridExchange.cpp over the
+    // format units GridCsv, GridTextIO, GridBinaryIO, GridFixedWidth,
+    // GridXml and GridHtmlExport). Every export reads a cell through
+    // GetSaveCellText and every import writes one through SetLoadCellText.
+    // A reader checks the whole input before it changes the grid, so a
+    // refused file leaves the grid as it was; failures raise EExtGridError
+    // (or std::runtime_error where a message is the platform's).
+public:
+    virtual void ExportNotification(TGridExportState AState, int ARow);
+    virtual void ImportNotification(TGridImportState AState, int ARow);
+    virtual void GetSaveCellText(int ACol, int ARow, std::string& Text);
+    virtual void SetLoadCellText(int ACol, int ARow, const std::string& Text);
+    virtual void GetRawCellText(int ACol, int ARow, std::string& Text);
+    // (Sender, real column, row, var text)
+    std::function<void(TObject*, int, int, std::string&)> OnSaveCell;
+    std::function<void(TObject*, int, int, std::string&)> OnLoadCell;
+    // (Sender, percent), only when the percentage changed.
+    std::function<void(TObject*, int)> OnFileProgress;
+    double CellToReal(int ACol, int ARow);
+
+    void SetDelimiter(char Value) { FDelimiter = Value; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+    void SetXMLEncoding(const std::string& Value) { FXMLEncoding = Value; }
+    bool SaveWithRTF() const;
+    void SetSaveWithRTF(bool Value);
+    bool OemConvert() const;
+    void SetOemConvert(bool Value);
+    bool Multilinecells() const;
+    void SetMultilinecells(bool Value);
+    class THTMLSettings& HTMLSettings();
+
+    void SaveToCSV(const std::string& FileName, bool Unicode = false);
+    void AppendToCSV(const std::string& FileName, bool Unicode = false);
+    void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
+    void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
+    void LoadFromCSVStream(std::istream& AStream, int MaxRows = 0);
+
+    void SaveToFile(const std::string& FileName, bool Unicode = false);
+    void LoadFromFile(const std::string& FileName);
+    void SaveToStream(std::ostream& Stream);
+    void LoadFromStream(std::istream& Stream);
+
+    void SaveRectToBinStream(const TGridRect& Rect, std::ostream& Stream);
+    void SaveToBinStream(std::ostream& Stream);
+    void SaveToBinFile(const std::string& FileName);
+    void LoadAtPointFromBinStream(plat::TPoint Point, std::istream& Stream);
+    void LoadFromBinStream(std::istream& Stream);
+    void LoadFromBinFile(const std::string& FileName);
+    int NodeCount() const;
+
+    void SaveToFixed(const std::string& FileName, TIntList& Positions);
+    void LoadFromFixed(const std::string& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    void SaveToASCII(const std::string& FileName, bool Unicode = false);
+    void AppendToASCII(const std::string& FileName, bool Unicode = false);
+    int MaxColumnTextLength(int ACol);
+
+    std::string SaveToHTMLString(const std::string& Dir);
+    void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+
+    void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                   const plat::TStrings* FieldDescr, bool ExportEmptyCells = false);
+    void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+
+    // Office exchange needs the office programs' automation servers, which
+    // this platform does not have: each raises the "not found" error.
+    std::vector<std::string> GetXLSSheets(const std::string& FileName);
+    void LoadFromXLS(const std::string& FileName);
+    void LoadFromXLSSheet(const std::string& FileName, const std::string& SheetName);
+    void SaveToXLS(const std::string& FileName, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const std::string& FileName, const std::string& SheetName);
+    void SaveToDOC(const std::string& FileName, bool CreateNewDocument = true);
+    void AppendToDoc(const std::string& FileName, const std::string& Bookmark);
+    void LoadFromMDBTable(const std::string& FileName, const std::string& Table);
+    void LoadFromMDBSQL(const std::string& FileName, const std::string& SQL);
+
+private:
+    struct TExchangeState;
+    std::shared_ptr<TExchangeState> FExchange;  // made on first use
+    TExchangeState& Ex();
+    void ReportFileProgress(double Done, double Total);
+    void ResetFileProgress();
+    void FinishImport();
+    void LoadCsvText(const std::string& Text, int MaxRows, bool Insert);
+    std::string CsvFileText(std::vector<std::string>* Lines);
+    void WriteAscii(const std::string& FileName, bool Unicode, std::string Text);
+    void WriteHtml(const std::string& FileName, bool Show, bool Unicode, std::string Text);
 public:
 
     // ------------------------------------------------------ end of the area blocks

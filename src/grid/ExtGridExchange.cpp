@@ -1,0 +1,341 @@
+// The grid's side of the exchange formats: the save-cell and load-cell
+// hooks, progress, and the CSV and grid text formats composed from their
+// units. Readers parse and check the whole input first and only then touch
+// the grid, so a refused file leaves it as it was.
+
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
+#include "grid/ExtGrid.h"
+#include "grid/GridCsv.h"
+#include "grid/GridExchangeState.h"
+#include "grid/GridTextIO.h"
+
+namespace grid {
+
+TExtStringGrid::TExchangeState& TExtStringGrid::Ex() {
+    if (!FExchange) FExchange = std::make_shared<TExchangeState>();
+    return *FExchange;
+}
+
+void TExtStringGrid::ExportNotification(TGridExportState, int) {}
+void TExtStringGrid::ImportNotification(TGridImportState, int) {}
+
+void TExtStringGrid::GetRawCellText(int ACol, int ARow, std::string& Text) { Text = GetCellEx(ACol, ARow); }
+
+void TExtStringGrid::GetSaveCellText(int ACol, int ARow, std::string& Text) {
+    Text = FSaveVirtCells ? GetCellEx(ACol, ARow) : GetGridCell(ACol, ARow);
+    if (Text.empty()) {
+        const TCellType kind = GetCellType(ACol, ARow);
+        if (kind == ctCheckBox) {
+            bool state = false;
+            GetCheckBoxState(ACol, RealRowIndex(ARow), state);
+            state ? GetCheckTrue(ACol, ARow, Text) : GetCheckFalse(ACol, ARow, Text);
+        } else if (kind == ctTriStateCheckBox) {
+            TCheckBoxState state = cbUnchecked;
+            GetCheckBoxState(ACol, RealRowIndex(ARow), state);
+            state == cbChecked ? GetCheckTrue(ACol, ARow, Text) : GetCheckFalse(ACol, ARow, Text);
+        }
+    }
+    const int kind = ctl::GetCellTextKind(Text, true);
+    if (kind == ctl::ctkHtml && !FSaveWithHTML) {
+        Text = ctl::HtmlToPlainText(Text);
+    } else if (kind == ctl::ctkRichText && Ex().SaveWithRTF) {
+        Text = ctl::RemoveCr(Text);
+        Text.erase(std::remove(Text.begin(), Text.end(), '\n'), Text.end());
+    }
+    if (OnSaveCell) OnSaveCell(this, ACol, ARow, Text);
+}
+
+void TExtStringGrid::SetLoadCellText(int ACol, int ARow, const std::string& Text) {
+    if (OnLoadCell) {
+        std::string value = Text;
+        OnLoadCell(this, ACol, ARow, value);
+        SetGridCell(ACol, ARow, value);
+    } else {
+        SetGridCell(ACol, ARow, Text);
+    }
+}
+
+double TExtStringGrid::CellToReal(int ACol, int ARow) {
+    const std::string text = GetCellEx(ACol, ARow);
+    if (text.empty()) return 0;
+    const std::string norm = ctl::NormalizeNumberText(text);
+    size_t used = 0;
+    double v = 0;
+    try {
+        v = std::stod(norm, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != norm.size()) {
+        throw EExtGridError("Error at position: " + std::to_string(used + 1) + " in Cell [" + std::to_string(ACol) +
+                            ", " + std::to_string(ARow) + "].");
+    }
+    return v;
+}
+
+bool TExtStringGrid::SaveWithRTF() const { return FExchange && FExchange->SaveWithRTF; }
+void TExtStringGrid::SetSaveWithRTF(bool Value) { Ex().SaveWithRTF = Value; }
+bool TExtStringGrid::OemConvert() const { return FExchange && FExchange->OemConvert; }
+void TExtStringGrid::SetOemConvert(bool Value) { Ex().OemConvert = Value; }
+bool TExtStringGrid::Multilinecells() const { return FExchange && FExchange->Multilinecells; }
+void TExtStringGrid::SetMultilinecells(bool Value) { Ex().Multilinecells = Value; }
+THTMLSettings& TExtStringGrid::HTMLSettings() { return Ex().HTMLSettings; }
+int TExtStringGrid::NodeCount() const { return FExchange ? FExchange->NodeCount : 0; }
+
+void TExtStringGrid::ResetFileProgress() { Ex().LastProgress = -1; }
+
+void TExtStringGrid::ReportFileProgress(double Done, double Total) {
+    if (!OnFileProgress) return;
+    ReportProgress(Done, Total, Ex().LastProgress, [&](int pct) { OnFileProgress(this, pct); });
+}
+
+void TExtStringGrid::FinishImport() {
+    if (OnCellsChanged) OnCellsChanged(this, TGridRect{0, 0, ColCount(), RowCount()});
+    AfterBulkChange();
+}
+
+// ------------------------------------------------------------------ CSV
+
+std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
+    TCsvOptions opt;
+    opt.Delimiter = FDelimiter;
+    opt.QuoteEmptyCells = FQuoteEmptyCells;
+    opt.AlwaysQuotes = AlwaysQuotes();
+    opt.JavaCSV = JavaCSV();
+    const int h = FSaveHiddenCells ? NumHiddenColumns() : 0;
+    const int r0 = SaveStartRow(), r1 = SaveEndRow();
+    const int c0 = SaveStartCol(), c1 = SaveEndCol() + h;
+    std::string out;
+    std::vector<std::string> cells;
+    ResetFileProgress();
+    ExportNotification(esExportStart, r0);
+    for (int r = r0; r <= r1; ++r) {
+        ExportNotification(esExportNextRow, r);
+        cells.clear();
+        for (int i = c0; i <= c1; ++i) {
+            std::string text;
+            GetSaveCellText(FSaveHiddenCells ? i : RealColIndex(i), r, text);
+            if (OemConvert()) text = ctl::StringToOem(text);
+            cells.push_back(std::move(text));
+        }
+        std::string line = WriteCsvLine(cells, opt);
+        if (Lines) Lines->push_back(line);
+        out += line;
+        out += "\r\n";
+        ReportFileProgress(r, RowCount() - 1);
+    }
+    ExportNotification(esExportDone, -1);
+    return out;
+}
+
+void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
+    const std::string text = CsvFileText(nullptr);
+    std::string error;
+    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi), error))
+        throw EExtGridError(error);
+}
+
+void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
+    std::string bytes, error;
+    if (!ReadGridFile(FileName, bytes, error)) throw std::runtime_error(error);
+    std::string text = DecodeGridText(bytes);
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+    text += CsvFileText(nullptr);
+    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi), error))
+        throw EExtGridError(error);
+}
+
+void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Insert) {
+    // The delimiter is guessed from the first two lines as they stand in
+    // the file; the records are then cut with it, quoted line breaks kept.
+    char d = FDelimiter;
+    if (d == '\0') {
+        std::string_view t(Text);
+        const size_t e1 = t.find_first_of("\r\n");
+        const std::string_view l1 = t.substr(0, e1);
+        std::string_view l2;
+        if (e1 != std::string_view::npos) {
+            size_t s2 = e1 + ((t[e1] == '\r' && e1 + 1 < t.size() && t[e1 + 1] == '\n') ? 2 : 1);
+            l2 = t.substr(s2, t.find_first_of("\r\n", s2) - s2);
+        }
+        d = GuessCsvDelimiter(l1, l2);
+    }
+    std::vector<std::string> records = SplitCsvRecords(Text, d);
+    if (records.empty()) throw std::runtime_error("File is empty");
+
+    size_t first = FLoadFirstRow ? 0 : 1;
+    size_t n = records.size() > first ? records.size() - first : 0;
+    if (MaxRows > 0 && n > size_t(MaxRows)) n = size_t(MaxRows);
+    const bool java = JavaCSV();
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(n);
+    size_t widest = 0;
+    for (size_t k = 0; k < n; ++k) {
+        std::string& rec = records[first + k];
+        if (OemConvert()) rec = ctl::OemToString(rec);
+        rows.push_back(ReadCsvRecord(std::move(rec), d, java));
+        widest = std::max(widest, rows.back().size());
+    }
+
+    const int hc = FSaveHiddenCells ? NumHiddenColumns() : 0;
+    const int c0 = SaveStartCol();
+    const int start = Insert ? RowCount() : SaveStartRow();
+    {
+        TBulkUpdate lock(*this);
+        const int needCols = c0 + int(widest) - hc;
+        if (needCols > ColCount()) SetColCount(needCols);
+        SetRowCount(std::max(start + int(n) + FFixedFooters, FixedRows() + 1));
+        ResetFileProgress();
+        for (size_t k = 0; k < n; ++k) {
+            const int row = start + int(k);
+            for (size_t f = 0; f < rows[k].size(); ++f) SetLoadCellText(c0 + int(f), row, rows[k][f]);
+            if (OnFileProgress) ReportFileProgress(double(k + 1), double(n));
+        }
+    }
+    FinishImport();
+}
+
+void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
+    std::string bytes, error;
+    if (!ReadGridFile(FileName, bytes, error)) throw std::runtime_error(error);
+    if (bytes.empty()) return;
+    LoadCsvText(DecodeGridText(bytes), MaxRows, false);
+}
+
+void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows) {
+    std::string bytes, error;
+    if (!ReadGridFile(FileName, bytes, error)) throw std::runtime_error(error);
+    if (bytes.empty()) return;
+    LoadCsvText(DecodeGridText(bytes), MaxRows, true);
+}
+
+void TExtStringGrid::LoadFromCSVStream(std::istream& AStream, int MaxRows) {
+    const std::string bytes{std::istreambuf_iterator<char>(AStream), std::istreambuf_iterator<char>()};
+    LoadCsvText(DecodeGridText(bytes), MaxRows, false);
+}
+
+// ------------------------------------------------------------------ grid text
+
+namespace {
+
+bool HasSaveRows(TExtStringGrid& g) { return g.SaveFixedCells() || g.SaveFixedRows(); }
+bool HasSaveCols(TExtStringGrid& g) { return g.SaveFixedCells() || g.SaveFixedCols(); }
+
+}  // namespace
+
+void TExtStringGrid::SaveToFile(const std::string& FileName, bool Unicode) {
+    const int h = FSaveHiddenCells ? NumHiddenColumns() : 0;
+    TGridTextData data;
+    data.ColCount = SaveColCount() + h;
+    data.RowCount = SaveRowCount();
+    const int c0 = SaveStartCol(), c1 = SaveEndCol() + h;
+    for (int i = c0; i <= c1; ++i) data.Widths.emplace_back(i, FSaveHiddenCells ? AllColWidths(i) : ColWidths(i));
+    ResetFileProgress();
+    ExportNotification(esExportStart, SaveStartRow());
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        for (int c = c0; c <= c1; ++c) {
+            std::string text;
+            GetSaveCellText(c, r, text);
+            if (!text.empty()) data.Cells.push_back({c, r, std::move(text)});
+        }
+        ReportFileProgress(r, SaveRowCount() - 1);
+    }
+    ExportNotification(esExportDone, -1);
+    std::string error;
+    const std::string text = WriteGridTextLines(data);
+    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf16LE : TGridFileText::Ansi), error))
+        throw EExtGridError(error);
+}
+
+void TExtStringGrid::LoadFromFile(const std::string& FileName) {
+    std::string bytes, error;
+    if (!ReadGridFile(FileName, bytes, error)) throw std::runtime_error(error);
+    TGridTextData data;
+    if (!ReadGridTextLines(DecodeGridText(bytes), Multilinecells(), data, error))
+        throw EExtGridError("File contains no data or corrupt file " + FileName);
+    const int a = HasSaveCols(*this) ? 0 : FixedCols();
+    const int b = HasSaveRows(*this) ? 0 : FixedRows();
+    {
+        TBulkUpdate lock(*this);
+        if (data.HasSize) {
+            SetColCount(a + data.ColCount);
+            SetRowCount(std::max(b + data.RowCount, FixedRows() + 1));
+        }
+        for (const auto& [idx, width] : data.Widths)
+            if (idx >= 0 && idx < ColCount()) SetColWidths(idx, width);
+        ResetFileProgress();
+        for (const auto& c : data.Cells) {
+            if (c.Col >= 0 && c.Col < ColCount() && c.Row >= 0 && c.Row < RowCount())
+                SetLoadCellText(c.Col, c.Row, c.Text);
+            if (OnFileProgress) ReportFileProgress(c.Row, RowCount() - 1);
+        }
+    }
+    FinishImport();
+}
+
+void TExtStringGrid::SaveToStream(std::ostream& Stream) {
+    TGridTextData data;
+    data.ColCount = SaveColCount();
+    data.RowCount = SaveRowCount();
+    for (int i = 0; i < ColCount(); ++i) data.Widths.emplace_back(i, ColWidths(i));
+    const int c0 = SaveStartCol(), r0 = SaveStartRow();
+    ExportNotification(esExportStart, r0);
+    for (int r = r0; r <= SaveEndRow(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        for (int c = c0; c <= SaveEndCol(); ++c) {
+            std::string text;
+            GetSaveCellText(c, r, text);
+            if (!text.empty()) data.Cells.push_back({c - c0, r - r0, std::move(text)});
+        }
+    }
+    ExportNotification(esExportDone, -1);
+    const std::string bytes = WriteGridTextStream(data);
+    Stream.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+void TExtStringGrid::LoadFromStream(std::istream& Stream) {
+    const std::streampos start = Stream.tellg();
+    const std::string bytes{std::istreambuf_iterator<char>(Stream), std::istreambuf_iterator<char>()};
+    Stream.clear();
+    size_t pos = 0;
+    TGridTextData data;
+    std::string error;
+    if (!ReadGridTextStream(bytes, pos, Multilinecells(), data, error)) {
+        Stream.seekg(start);
+        throw EExtGridError(error);
+    }
+    const int c0 = SaveStartCol(), r0 = SaveStartRow();
+    const int cols = data.HasSize ? data.ColCount + c0 : ColCount();
+    const int rows = data.HasSize ? data.RowCount + r0 : RowCount();
+    // Every position is checked before the grid changes.
+    for (const auto& [idx, width] : data.Widths)
+        if (idx < 0 || idx >= cols) {
+            Stream.seekg(start);
+            throw EExtGridError("Grid index out of range");
+        }
+    for (const auto& c : data.Cells)
+        if (c.Col < 0 || c.Col + c0 >= cols || c.Row < 0 || c.Row + r0 >= rows) {
+            Stream.seekg(start);
+            throw EExtGridError("Grid index out of range");
+        }
+    Stream.seekg(start + std::streamoff(pos));
+    {
+        TBulkUpdate lock(*this);
+        if (data.HasSize) {
+            SetColCount(std::max(cols, 1));
+            SetRowCount(std::max(rows, FixedRows() + 1));
+        }
+        for (const auto& [idx, width] : data.Widths) SetColWidths(idx, width);
+        for (const auto& c : data.Cells) SetLoadCellText(c.Col + c0, c.Row + r0, c.Text);
+    }
+    FinishImport();
+}
+
+}  // namespace grid

@@ -1,0 +1,200 @@
+#include "grid/GridCsv.h"
+
+#include <algorithm>
+
+#include "controls/ExtUtil.h"
+
+namespace grid {
+
+namespace {
+
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+
+// Every kind of line break inside a cell becomes the character 11: CR LF as
+// one, a lone CR or LF each as one of its own. The reader turns 11 back into
+// CR LF, so a lone break comes back as CR LF; it never splits the row.
+std::string BreaksToVt(std::string_view s) {
+    std::string r;
+    r.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
+            r += '\v';
+            ++i;
+        } else if (s[i] == '\r' || s[i] == '\n') {
+            r += '\v';
+        } else {
+            r += s[i];
+        }
+    }
+    return r;
+}
+
+// The Java dialect writes each line break as "~", whatever its kind.
+std::string JavaBreaks(std::string_view s) {
+    std::string r;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        r += (s[i] == '\r' || s[i] == '\n') ? '~' : s[i];
+    }
+    return r;
+}
+
+std::string DecodeField(std::string_view field, bool java) {
+    return java ? ctl::TildeToLineBreaks(field) : ctl::VtToCrlf(field);
+}
+
+void DropLeadingBlanks(std::string& line) {
+    size_t n = 0;
+    while (line.size() - n >= 2 && line[n] == ' ') ++n;
+    line.erase(0, n);
+}
+
+}  // namespace
+
+std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options) {
+    const char d = Options.Delimiter ? Options.Delimiter : ',';
+    std::string line;
+    bool first = true;
+    for (const std::string& cell : Cells) {
+        if (!first) line += d;
+        first = false;
+        std::string text = ctl::DoubleQuoteChars(cell);
+        bool quoted = false;
+        if (Options.AlwaysQuotes || (text.find('"') != std::string::npos && text.find(d) == std::string::npos)) {
+            text = '"' + text + '"';
+            quoted = true;
+        }
+        if (text.empty()) {
+            if (Options.JavaCSV) text = "^";
+            else if (Options.QuoteEmptyCells) text = "\"\"";
+        }
+        // The reader drops blanks before a bare field; quoted, they stay.
+        if (!quoted && !text.empty() && text[0] == ' ') {
+            text = '"' + text + '"';
+            quoted = true;
+        }
+        if (text.find(d) != std::string::npos || HasLineBreak(text)) {
+            if (Options.JavaCSV) {
+                text = JavaBreaks(text);
+                // The Java dialect has no other escape for the delimiter:
+                // left bare, the cell would split into two on reading.
+                if (!quoted && text.find(d) != std::string::npos) text = '"' + text + '"';
+            } else {
+                text = BreaksToVt(text);
+                if (!quoted) text = '"' + text + '"';
+            }
+        }
+        line += text;
+    }
+    return line;
+}
+
+char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2) {
+    static constexpr char kCandidates[] = {',', ';', '#', '\t', '|', '@', '*', '-', '+', '&'};
+    int best = 0;
+    char chosen = '\0';
+    const auto all = [](std::string_view s, char c) { return int(std::count(s.begin(), s.end(), c)); };
+    for (char c : kCandidates) {
+        int n1 = ctl::CountSingleQuotes(c, Line1);
+        if (n1 > best && ctl::CountSingleQuotes(c, Line2) == n1) {
+            chosen = c;
+            best = n1;
+            continue;
+        }
+        n1 = all(Line1, c);
+        const int n2 = all(Line2, c);
+        if (n1 > best && n2 == n1) {
+            chosen = c;
+            best = n1;
+            continue;
+        }
+        if (n1 > best || n2 > best) {
+            chosen = c;
+            best = std::max(n1, n2);
+        }
+    }
+    return chosen;
+}
+
+std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter) {
+    std::vector<std::string> records;
+    std::string current;
+    bool open = false;      // inside a quoted field that began at a field start
+    bool fieldStart = true;
+    bool pending = false;   // current holds a record not yet pushed
+    size_t i = 0;
+    const size_t n = Text.size();
+    while (i < n) {
+        const char c = Text[i];
+        if (c == '\r' || c == '\n') {
+            const size_t len = (c == '\r' && i + 1 < n && Text[i + 1] == '\n') ? 2 : 1;
+            if (open) {
+                current.append(Text.substr(i, len));
+            } else {
+                records.push_back(std::move(current));
+                current.clear();
+                pending = false;
+                fieldStart = true;
+            }
+            i += len;
+            continue;
+        }
+        pending = true;
+        current += c;
+        if (open) {
+            if (c == '"') {
+                if (i + 1 < n && Text[i + 1] == '"') {
+                    current += '"';
+                    ++i;
+                } else {
+                    open = false;
+                }
+            }
+        } else if (Delimiter != '\0' && c == Delimiter) {
+            fieldStart = true;
+        } else if (fieldStart && c == '"') {
+            open = true;
+            fieldStart = false;
+        } else if (c != ' ') {
+            fieldStart = false;
+        }
+        ++i;
+    }
+    if (pending || open) records.push_back(std::move(current));
+    return records;
+}
+
+std::vector<std::string> ReadCsvRecord(std::string Line, char Delimiter, bool JavaCSV) {
+    std::vector<std::string> fields;
+    const char d = Delimiter;
+    while (d != '\0' && Line.find(d) != std::string::npos) {
+        DropLeadingBlanks(Line);
+        std::string field;
+        if (!Line.empty() && Line[0] == '"') {
+            Line.erase(0, 1);
+            int p = 0;
+            if (ctl::FindSingleQuote('"', Line, p)) {
+                field = ctl::UndoubleChar('"', std::string_view(Line).substr(0, size_t(p - 1)));
+                Line.erase(0, size_t(p));
+            }
+        } else {
+            field = Line.substr(0, Line.find(d));
+        }
+        fields.push_back(DecodeField(field, JavaCSV));
+        const size_t at = Line.find(d);
+        if (at != std::string::npos) Line.erase(0, at + 1);
+    }
+    if (!Line.empty()) {
+        DropLeadingBlanks(Line);
+        std::string field = Line;
+        if (!field.empty() && field[0] == '"') {
+            field.erase(0, 1);
+            if (!field.empty() && field.back() == '"') field.pop_back();
+            field = ctl::UndoubleChar('"', field);
+        }
+        fields.push_back(DecodeField(field, JavaCSV));
+    }
+    return fields;
+}
+
+}  // namespace grid

@@ -1,0 +1,35 @@
+#pragma once
+// Delimited text of the grid: one line per row, cells joined by a delimiter,
+// the doubled-quote convention, and line breaks inside a cell kept on one
+// line (character 11, or "~" in the Java dialect). Plain data in and out, so
+// the grid, the driver and the fuzz harness share one reader and one writer.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grid {
+
+struct TCsvOptions {
+    char Delimiter = '\0';  // '\0': "," when writing, guessed when reading
+    bool QuoteEmptyCells = true;
+    bool AlwaysQuotes = false;
+    bool JavaCSV = false;
+};
+
+// One line of cells, without its line end.
+std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options);
+
+// The delimiter the first two lines agree on; '\0' when no candidate occurs.
+char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2);
+
+// The physical lines of a text, split at CR LF, LF or CR; a line whose
+// quoted field is still open at its end takes the next line in with the
+// line break it had, so a quoted multi-line cell stays one record.
+std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter);
+
+// The cells of one record. A record ending with the delimiter has no last
+// cell; a quoted field without closing quote reads as empty.
+std::vector<std::string> ReadCsvRecord(std::string Line, char Delimiter, bool JavaCSV);
+
+}  // namespace grid

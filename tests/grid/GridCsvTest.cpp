@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ExchangeTestSupport.h"
+#include "grid/GridCsv.h"
+
+using namespace grid;
+using namespace exchange_test;
+
+TEST(GridCsv, WritesQuotesAsTheDialectsAsk) {
+    const struct {
+        const char* name;
+        std::vector<std::string> cells;
+        TCsvOptions opt;
+        std::string line;
+    } cases[] = {
+        {"plain", {"a", "b,c", "x\"y"}, {}, "a,\"b,c\",\"x\"\"y\""},
+        {"empty quoted", {"a", ""}, {}, "a,\"\""},
+        {"empty bare", {"a", ""}, {'\0', false}, "a,"},
+        {"always", {"a", "b"}, {'\0', true, true}, "\"a\",\"b\""},
+        {"two lines", {"a\r\nb"}, {}, "\"a\vb\""},
+        {"lone LF", {"a\nb"}, {}, "\"a\vb\""},
+        {"lone CR", {"a\rb"}, {}, "\"a\vb\""},
+        {"quoted two lines", {"\"q\"\r\nz"}, {}, "\"\"\"q\"\"\vz\""},
+        {"java empty", {"", "a\r\nb"}, {'\0', true, false, true}, "^,a~b"},
+        {"java delimiter", {"b,c"}, {'\0', true, false, true}, "\"b,c\""},
+        {"semicolon", {"a,b", "c;d"}, {';'}, "a,b;\"c;d\""},
+        {"leading blank", {" x", "y "}, {}, "\" x\",y "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WriteCsvLine(c.cells, c.opt), c.line) << c.name;
+}
+
+TEST(GridCsv, GuessesTheDelimiterTheFirstLinesAgreeOn) {
+    const struct {
+        const char* l1;
+        const char* l2;
+        char d;
+    } cases[] = {
+        {"a;b;c", "d;e;f", ';'}, {"a,b;c", "d;e,f", ','}, {"x|y|z", "", '|'},
+        {"a\tb", "c\td", '\t'},  {"abc", "def", '\0'},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GuessCsvDelimiter(c.l1, c.l2), c.d) << c.l1 << " / " << c.l2;
+}
+
+TEST(GridCsv, ReadsFieldsAsTheyWereWritten) {
+    const struct {
+        const char* line;
+        bool java;
+        std::vector<std::string> cells;
+    } cases[] = {
+        {"a,\"b,c\",\"x\"\"y\"", false, {"a", "b,c", "x\"y"}},
+        {"  a,  b ,c", false, {"a", "b ", "c"}},
+        {" ", false, {" "}},
+        {"a,b,", false, {"a", "b"}},
+        {"\"open,b", false, {"", "b"}},
+        {"\"a\vb\",c", false, {"a\r\nb", "c"}},
+        {"^,a~b", true, {"", "a\r\nb"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadCsvRecord(c.line, ',', c.java), c.cells) << c.line;
+}
+
+TEST(GridCsv, QuotedLineBreaksStayInOneRecord) {
+    const std::string text = "a,\"x\ny\"\r\nb,\"p\r\nq\"\r\nc,d";
+    EXPECT_EQ(SplitCsvRecords(text, ','),
+              (std::vector<std::string>{"a,\"x\ny\"", "b,\"p\r\nq\"", "c,d"}));
+}
+
+TEST(GridCsvFile, SavesTheStoredQuotingFile) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    g.SetCells(0, 0, "a");
+    g.SetCells(1, 0, "b,c");
+    g.SetCells(2, 0, "x\"y");
+    const std::string path = Scratch("out.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), Stored("quoting.csv"));
+}
+
+TEST(GridCsvFile, RoundTripsAwkwardTexts) {
+    const struct {
+        const char* name;
+        bool java;
+        bool unicode;
+        char delimiter;
+    } cases[] = {{"default", false, false, '\0'}, {"unicode", false, true, '\0'}, {"java", true, false, '\0'},
+                 {"semicolon", false, false, ';'}};
+    const std::vector<std::string> texts = {"a,b", "say \"hi\"", "two\r\nlines", "", "caf\xC3\xA9", ";", " x",
+                                            "\"quoted\"\r\nnext"};
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        g.SetJavaCSV(c.java);
+        g.SetDelimiter(c.delimiter);
+        g.SetColCount(int(texts.size()));
+        g.SetRowCount(3);
+        for (int i = 0; i < int(texts.size()); ++i) {
+            g.SetCells(i, 0, "h" + std::to_string(i));
+            g.SetCells(i, 1, texts[size_t(i)]);
+            g.SetCells(i, 2, texts[texts.size() - 1 - size_t(i)]);
+        }
+        const std::string path = Scratch(std::string(c.name) + ".csv");
+        g.SaveToCSV(path, c.unicode);
+        TExtStringGrid back(nullptr);
+        back.SetJavaCSV(c.java);
+        back.SetDelimiter(c.delimiter);
+        back.LoadFromCSV(path);
+        EXPECT_EQ(CellsOf(back), CellsOf(g)) << c.name;
+    }
+}
+
+TEST(GridCsvFile, GrowsColumnsAndSetsRowsToWhatWasRead) {
+    TExtStringGrid g(nullptr);  // 5 x 10, one fixed row and column
+    std::istringstream in("a;b;c;d;e;f;g\r\n1;2\r\n");
+    g.LoadFromCSVStream(in);
+    EXPECT_EQ(g.ColCount(), 7);
+    EXPECT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.Cells(6, 0), "g");
+    EXPECT_EQ(g.Cells(1, 1), "2");
+}
+
+TEST(GridCsvFile, EmptyAndByteOrderMarkOnlyFiles) {
+    TExtStringGrid g(nullptr);
+    g.SetCells(1, 1, "kept");
+    const std::string empty = Scratch("empty.csv"), bom = Scratch("bom.csv");
+    WriteBytes(empty, "");
+    WriteBytes(bom, "\xEF\xBB\xBF");
+    g.LoadFromCSV(empty);
+    EXPECT_EQ(g.Cells(1, 1), "kept");
+    EXPECT_EQ(g.RowCount(), 10);
+    try {
+        g.LoadFromCSV(bom);
+        ADD_FAILURE() << "a byte-order mark alone is no data";
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "File is empty");
+    }
+    EXPECT_EQ(g.Cells(1, 1), "kept");
+    EXPECT_THROW(g.LoadFromCSV(Scratch("missing.csv")), std::exception);
+    EXPECT_EQ(g.Cells(1, 1), "kept");
+}
+
+TEST(GridCsvFile, GuessedDelimiterServesOneReadOnly) {
+    TExtStringGrid g(nullptr);
+    const std::string path = Scratch("semi.csv");
+    WriteBytes(path, Stored("guess-semicolon.csv"));
+    g.LoadFromCSV(path);
+    EXPECT_EQ(g.Cells(2, 1), "f");
+    EXPECT_EQ(g.Delimiter(), '\0');
+}
+
+TEST(GridCsvFile, MaxRowsAndFirstRowAndHooks) {
+    TExtStringGrid g(nullptr);
+    g.SetLoadFirstRow(false);
+    g.OnLoadCell = [](TObject*, int, int, std::string& v) { v = "<" + v + ">"; };
+    std::vector<int> progress;
+    g.OnFileProgress = [&](TObject*, int p) { progress.push_back(p); };
+    std::istringstream in("head\r\n1\r\n2\r\n3\r\n4\r\n");
+    g.LoadFromCSVStream(in, 2);
+    EXPECT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.Cells(0, 0), "<1>");
+    EXPECT_EQ(g.Cells(0, 1), "<2>");
+    EXPECT_EQ(progress, (std::vector<int>{50, 100}));
+}
+
+TEST(GridCsvFile, SaveCellHookDecidesTheText) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(2);
+    g.AddCheckBox(1, 1, true, false);
+    g.SetCells(0, 1, "<b>x</b>");
+    g.OnSaveCell = [](TObject*, int c, int r, std::string& v) {
+        if (c == 0 && r == 0) v = "zero";
+    };
+    std::string path = Scratch("hook.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "zero,\"\"\r\n<b>x</b>,Y\r\n");
+    g.SetSaveWithHTML(false);
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "zero,\"\"\r\nx,Y\r\n");
+}
