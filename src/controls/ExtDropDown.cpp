@@ -103,8 +103,22 @@ TPoint PlaceDropDown(TPoint P, int EditHeight, int FormWidth, int FormHeight, TD
 
 // ------------------------------------------------------------- bar button
 
+THotTrackButton::THotTrackButton(TComponent* AOwner) : TCustomControl(AOwner) {}
+
+void THotTrackButton::CMMouseEnter(TMessage& Message) {
+    TCustomControl::CMMouseEnter(Message);
+    FHot = true;
+    Invalidate();
+}
+
+void THotTrackButton::CMMouseLeave(TMessage& Message) {
+    TCustomControl::CMMouseLeave(Message);
+    FHot = false;
+    Invalidate();
+}
+
 TExtBarButton::TExtBarButton(TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer, int Index)
-    : TCustomControl(AOwner), FDropDown(DropDown), FFooter(Footer), FIndex(Index) {
+    : THotTrackButton(AOwner), FDropDown(DropDown), FFooter(Footer), FIndex(Index) {
     SetAccessibleRole(arButton);
 }
 
@@ -145,18 +159,6 @@ void TExtBarButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     TCustomControl::MouseUp(Button, Shift, X, Y);
     // A release outside the button leaves it up without a click.
     if (Button == mbLeft && wasDown && X >= 0 && Y >= 0 && X < Width() && Y < Height()) Click();
-}
-
-void TExtBarButton::CMMouseEnter(TMessage& Message) {
-    TCustomControl::CMMouseEnter(Message);
-    FHot = true;
-    Invalidate();
-}
-
-void TExtBarButton::CMMouseLeave(TMessage& Message) {
-    TCustomControl::CMMouseLeave(Message);
-    FHot = false;
-    Invalidate();
 }
 
 void TExtBarButton::Paint() {
@@ -393,7 +395,7 @@ void TDropDownForm::Dispatch(TMessage& Message) {
 // --------------------------------------------------------- arrow button
 
 TExtDropDownSpeedButton::TExtDropDownSpeedButton(TComponent* AOwner, TDropDownEditButton* Host)
-    : TCustomControl(AOwner), FHost(Host) {
+    : THotTrackButton(AOwner), FHost(Host) {
     SetAccessibleName("Open");
     SetAccessibleRole(arButton);
 }
@@ -415,18 +417,6 @@ void TExtDropDownSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, in
     FPressed = false;
     Invalidate();
     if (FHost->OnClick) FHost->OnClick(FHost);
-}
-
-void TExtDropDownSpeedButton::CMMouseEnter(TMessage& Message) {
-    TCustomControl::CMMouseEnter(Message);
-    FHot = true;
-    Invalidate();
-}
-
-void TExtDropDownSpeedButton::CMMouseLeave(TMessage& Message) {
-    TCustomControl::CMMouseLeave(Message);
-    FHot = false;
-    Invalidate();
 }
 
 void TExtDropDownSpeedButton::Paint() {

@@ -75,9 +75,21 @@ using TDropDownButtonItemClick = std::function<void(plat::TObject* Sender, int B
 using TGetTextEvent = std::function<void(plat::TObject* Sender, std::string& Text)>;
 using TClipboardEvent = std::function<void(plat::TObject* Sender, const std::string& Value, bool& Allow)>;
 
+// A custom-drawn button that tracks the pointer over it.
+class THotTrackButton : public plat::TCustomControl {
+public:
+    explicit THotTrackButton(plat::TComponent* AOwner);
+    bool Hot() const { return FHot; }
+
+protected:
+    void CMMouseEnter(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    bool FHot = false;
+};
+
 // A flat button of a bar; a footer button with a closing modal result
 // closes the pop-up.
-class TExtBarButton : public plat::TCustomControl {
+class TExtBarButton : public THotTrackButton {
 public:
     TExtBarButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer, int Index);
     const TBarButtonItem& Item() const { return FItem; }
@@ -89,15 +101,12 @@ protected:
     void Paint() override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void CMMouseEnter(plat::TMessage& Message) override;
-    void CMMouseLeave(plat::TMessage& Message) override;
 
 private:
     TExtCustomDropDown* FDropDown;
     bool FFooter;
     int FIndex;
     TBarButtonItem FItem;
-    bool FHot = false;
     bool FDown = false;
 };
 
@@ -175,10 +184,9 @@ private:
 class TDropDownEditButton;
 
 // The arrow (or caption) button inside the container.
-class TExtDropDownSpeedButton : public plat::TCustomControl {
+class TExtDropDownSpeedButton : public THotTrackButton {
 public:
     TExtDropDownSpeedButton(plat::TComponent* AOwner, TDropDownEditButton* Host);
-    bool Hot() const { return FHot; }
     bool Pressed() const { return FPressed; }
     bool Focused_() const { return FFocused; }
     void SetFocusedLook(bool Value);
@@ -187,12 +195,9 @@ protected:
     void Paint() override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void CMMouseEnter(plat::TMessage& Message) override;
-    void CMMouseLeave(plat::TMessage& Message) override;
 
 private:
     TDropDownEditButton* FHost;
-    bool FHot = false;
     bool FPressed = false;
     bool FFocused = false;
 };
