@@ -105,39 +105,45 @@ void TEsgCustomCombo::SetLabelTransparent(bool Value) {
     UpdateLabel();
 }
 
+void PlaceCaptionLabel(TLabel& Label, const TControl& Owner, TLabelPosition Position, int Margin) {
+    TCanvas measure;
+    measure.SetFont(Label.Font());
+    TRect r = Rect(0, 0, 1000, 255);
+    measure.DrawText(Label.Caption(), r, DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
+    const int w = r.Width();
+    const int lh = Label.Height();
+    const int lw = Label.Width();
+    const int m = Margin;
+    auto vCentre = [&] { return lh <= Owner.Height() ? Owner.Top() + (Owner.Height() - lh) / 2 : Owner.Top() - (lh - Owner.Height()) / 2; };
+    auto hCentre = [&] { return lw <= Owner.Width() ? Owner.Left() + (Owner.Width() - lw) / 2 : Owner.Left() - (lw - Owner.Width()) / 2; };
+    int top = Owner.Top();
+    int left = Owner.Left();
+    switch (Position) {
+    case lpLeftTop: top = Owner.Top(), left = Owner.Left() - w - m; break;
+    case lpLeftCenter: top = vCentre(), left = Owner.Left() - w - m; break;
+    case lpLeftBottom: top = Owner.Top() + Owner.Height() - lh, left = Owner.Left() - w - m; break;
+    case lpTopLeft: top = Owner.Top() - lh - m, left = Owner.Left(); break;
+    case lpBottomLeft: top = Owner.Top() + Owner.Height() + m, left = Owner.Left(); break;
+    case lpLeftTopLeft: top = Owner.Top(), left = Owner.Left() - m; break;
+    case lpLeftCenterLeft: top = vCentre(), left = Owner.Left() - m; break;
+    case lpLeftBottomLeft: top = Owner.Top() + Owner.Height() - lh, left = Owner.Left() - m; break;
+    case lpTopCenter: top = Owner.Top() - lh - m, left = hCentre(); break;
+    case lpBottomCenter: top = Owner.Top() + Owner.Height() + m, left = hCentre(); break;
+    case lpRightTop: top = Owner.Top(), left = Owner.Left() + Owner.Width() + m; break;
+    case lpRightCenter: top = vCentre(), left = Owner.Left() + Owner.Width() + m; break;
+    case lpRighBottom: top = Owner.Top() + Owner.Height() - lh, left = Owner.Left() + Owner.Width() + m; break;
+    case lpTopRight: top = Owner.Top() - lh - m, left = Owner.Left() + Owner.Width() - lw; break;
+    case lpBottomRight: top = Owner.Top() + Owner.Height() + m, left = Owner.Left() + Owner.Width() - lw; break;
+    }
+    Label.SetBounds(left, top, lw, lh);
+}
+
 void TEsgCustomCombo::UpdateLabel() {
     if (!FLabel) return;
     if (!FLabel->Parent() && Parent()) FLabel->SetParent(Parent());
     FLabel->SetTransparent(FLabelTransparent);
     FLabel->SetVisible(Visible());
-    TCanvas measure;
-    measure.SetFont(FLabel->Font());
-    TRect r = Rect(0, 0, 1000, 255);
-    measure.DrawText(FLabel->Caption(), r, DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
-    const int w = r.Width();
-    const int lh = FLabel->Height();
-    const int lw = FLabel->Width();
-    const int m = FLabelMargin;
-    auto vCentre = [&] { return lh <= Height() ? Top() + (Height() - lh) / 2 : Top() - (lh - Height()) / 2; };
-    auto hCentre = [&] { return lw <= Width() ? Left() + (Width() - lw) / 2 : Left() - (lw - Width()) / 2; };
-    int top = Top();
-    int left = Left();
-    switch (FLabelPosition) {
-    case lpLeftTop: top = Top(), left = Left() - w - m; break;
-    case lpLeftCenter: top = vCentre(), left = Left() - w - m; break;
-    case lpLeftBottom: top = Top() + Height() - lh, left = Left() - w - m; break;
-    case lpTopLeft: top = Top() - lh - m, left = Left(); break;
-    case lpBottomLeft: top = Top() + Height() + m, left = Left(); break;
-    case lpLeftTopLeft: top = Top(), left = Left() - m; break;
-    case lpLeftCenterLeft: top = vCentre(), left = Left() - m; break;
-    case lpLeftBottomLeft: top = Top() + Height() - lh, left = Left() - m; break;
-    case lpTopCenter: top = Top() - lh - m, left = hCentre(); break;
-    case lpBottomCenter: top = Top() + Height() + m, left = hCentre(); break;
-    case lpRightTop: top = Top(), left = Left() + Width() + m; break;
-    case lpRightCenter: top = vCentre(), left = Left() + Width() + m; break;
-    case lpRighBottom: top = Top() + Height() - lh, left = Left() + Width() + m; break;
-    }
-    FLabel->SetBounds(left, top, lw, lh);
+    PlaceCaptionLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
 void TEsgCustomCombo::SetLabelBold(bool On) {

@@ -13,8 +13,12 @@ namespace ctl {
 
 enum TLabelPosition {
     lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom
+    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight, lpBottomRight
 };
+
+// Lays a caption label out beside Owner: Left positions measure the label's
+// text, the three "...Left" positions take Margin from the label's left edge.
+void PlaceCaptionLabel(plat::TLabel& Label, const plat::TControl& Owner, TLabelPosition Position, int Margin);
 
 class TEsgCustomCombo : public plat::TComboBox, public TEsgButtonColors {
 public:

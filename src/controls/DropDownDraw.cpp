@@ -1,0 +1,98 @@
+#include "controls/DropDownDraw.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace ctl {
+
+using namespace plat;
+
+int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+
+void DrawGradient(TCanvas& Canvas, TColor FromColor, TColor ToColor, int Steps, TRect Rect, bool Horizontal) {
+    Steps = std::clamp(Steps, 1, 65535);
+    const TColor a = ColorToRGB(FromColor);
+    const TColor b = ColorToRGB(ToColor);
+    const double dr = double(GetRValue(b) - GetRValue(a)) / Steps;
+    const double dg = double(GetGValue(b) - GetGValue(a)) / Steps;
+    const double db = double(GetBValue(b) - GetBValue(a)) / Steps;
+    const TRect clip = Rect;
+    if (Horizontal) --Rect.Right;
+    else --Rect.Bottom;
+    const double w = (Horizontal ? Rect.Right - Rect.Left : Rect.Bottom - Rect.Top) / double(Steps);
+    for (int n = 0; n < Steps; ++n) {
+        const TColor c = RGB(GetRValue(a) + RoundHalfEven(n * dr), GetGValue(a) + RoundHalfEven(n * dg),
+                             GetBValue(a) + RoundHalfEven(n * db));
+        Canvas.Pen().SetColor(c);
+        Canvas.Brush().SetColor(c);
+        TRect band = Horizontal ? plat::Rect(Rect.Left + RoundHalfEven(n * w), Rect.Top,
+                                             Rect.Left + RoundHalfEven(n * w) + RoundHalfEven(w) + 1, Rect.Bottom)
+                                : plat::Rect(Rect.Left, Rect.Top + RoundHalfEven(n * w), Rect.Right,
+                                             Rect.Top + RoundHalfEven(n * w) + RoundHalfEven(w) + 1);
+        // The last band would reach one pixel past the rectangle and paint
+        // over the neighbour (a frame line, the next cell): keep it inside.
+        if (IntersectRect(band, band, clip)) Canvas.FillRect(band);
+    }
+}
+
+TColor BlendColor(TColor Color1, TColor Color2, int Percent) {
+    if (Percent >= 100) return Color1;
+    if (Percent <= 0) return Color2;
+    const TColor a = ColorToRGB(Color1), b = ColorToRGB(Color2);
+    const double x = Percent / 100.0;
+    auto mix = [&](int c1, int c2) { return RoundHalfEven(x * c1 + (1 - x) * c2); };
+    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+}
+
+TColor AdjustColorTone(TColor Color, int RPercent, int GPercent, int BPercent) {
+    const TColor c = ColorToRGB(Color);
+    auto tone = [](int ch, int p) {
+        if (ch == 0) return std::max(0, p);
+        return RoundHalfEven(std::min(100, 100 + p) / 100.0 * ch);
+    };
+    return RGB(tone(GetRValue(c), RPercent), tone(GetGValue(c), GPercent), tone(GetBValue(c), BPercent));
+}
+
+void DrawItemBackground(TCanvas& Canvas, TRect Rect, TColor Color, TColor ColorTo, TColor BorderColor, int PenWidth,
+                        TGradientDirection Direction) {
+    if (ColorTo != clNone && Color != clNone)
+        DrawGradient(Canvas, Color, ColorTo, 80, Rect, Direction == gdHorizontal);
+    else if (Color != clNone) {
+        Canvas.Brush().SetColor(Color);
+        Canvas.FillRect(Rect);
+    }
+    if (BorderColor != clNone && PenWidth > 0) {
+        Canvas.Brush().SetStyle(bsClear);
+        Canvas.Pen().SetWidth(PenWidth);
+        Canvas.Pen().SetColor(BorderColor);
+        Canvas.Rectangle(Rect);
+        Canvas.Pen().SetWidth(1);
+    }
+}
+
+TSize GetTextSize(TCanvas& Canvas, const std::string& Text) {
+    if (Text.empty()) return TSize{0, 0};
+    TRect r = plat::Rect(0, 0, 1000, 500);
+    Canvas.DrawText(Text, r, DT_CALCRECT | DT_SINGLELINE);
+    return TSize{r.Right, r.Bottom};
+}
+
+std::string TruncateText(TCanvas& Canvas, const std::string& Text, int MaxWidth, bool AddEllipsis) {
+    if (Canvas.TextWidth(Text) <= MaxWidth) return Text;
+    for (size_t i = 0; i < Text.size(); ++i) {
+        std::string candidate = Text.substr(0, Text.size() - i - 1);
+        if (AddEllipsis) candidate += "...";
+        if (Canvas.TextWidth(candidate) < MaxWidth) return candidate;
+    }
+    return Text;
+}
+
+std::string CaseAdjusted(const std::string& Text, bool CaseSensitive) {
+    if (CaseSensitive) return Text;
+    std::string r = Text;
+    for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return r;
+}
+
+}  // namespace ctl

@@ -1,0 +1,33 @@
+#pragma once
+// Painting and colour routines shared by the drop-down pop-up, its bars and
+// the pickers (clock, memo, calculator). Stateless; they leave the canvas's
+// pen and brush as they set them.
+
+#include <string>
+
+#include "platform/Graphics.h"
+
+namespace ctl {
+
+enum TGradientDirection { gdHorizontal, gdVertical };
+
+// Rounds halves to the even neighbour, as the colour bands are computed.
+int RoundHalfEven(double x);
+
+// Fills Rect with Steps colour bands from FromColor towards ToColor (ToColor
+// itself is never reached). Steps 0 counts as one band; the bands never
+// leave Rect, so a caller's neighbouring pixels stay as they were.
+void DrawGradient(plat::TCanvas& Canvas, plat::TColor FromColor, plat::TColor ToColor, int Steps, plat::TRect Rect,
+                  bool Horizontal);
+// Percent of Color1 over Color2 (100 or more: Color1, 0 or less: Color2).
+plat::TColor BlendColor(plat::TColor Color1, plat::TColor Color2, int Percent);
+// Negative percentages darken a channel; a channel at 0 becomes max(0, p).
+plat::TColor AdjustColorTone(plat::TColor Color, int RPercent, int GPercent, int BPercent);
+// Gradient (80 bands) or solid fill, then a frame when BorderColor is set.
+void DrawItemBackground(plat::TCanvas& Canvas, plat::TRect Rect, plat::TColor Color, plat::TColor ColorTo,
+                        plat::TColor BorderColor, int PenWidth, TGradientDirection Direction);
+plat::TSize GetTextSize(plat::TCanvas& Canvas, const std::string& Text);
+std::string TruncateText(plat::TCanvas& Canvas, const std::string& Text, int MaxWidth, bool AddEllipsis);
+std::string CaseAdjusted(const std::string& Text, bool CaseSensitive);
+
+}  // namespace ctl

@@ -1,0 +1,445 @@
+#pragma once
+// The drop-down edit every picker derives from: a single-line edit with an
+// arrow button inside its right edge that opens a borderless pop-up window
+// holding the picker's inner control between an optional header bar and an
+// optional footer bar. The edit formats what is typed by an edit kind, keeps
+// a fixed prefix and suffix, colours itself and its pop-up by a component
+// style and can carry a caption label beside itself.
+//
+// Pickers plug in by overriding the virtual operations: CreateDropDownForm
+// (create the inner control and hand it to SetControl), BeforeDropDown (load
+// the value into it), DoHideDropDown (take the chosen value), the Form/Control
+// key operations and SetComponentStyle.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/DropDownDraw.h"
+#include "controls/EsgCombo.h"
+#include "controls/ExtStyleIF.h"
+#include "platform/Application.h"
+#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
+
+namespace ctl {
+
+class TExtCustomDropDown;
+
+enum TDropDownEditType {
+    etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney, etRange, etHex,
+    etAlphaNumeric, etValidChars
+};
+enum TDropPosition { dpAuto, dpDown, dpUp };
+// The selection faces the pickers paint selected items with; the named ones
+// follow the suite B, frost and glass looks of TKeloStyle.
+enum TSelectionColorStyle { scCustom, scSuiteB, scFrost, scGlass };
+enum TButtonAlignment { baLeft, baRight };
+
+// Colours of the bar buttons.
+struct TExtButtonAppearance {
+    plat::TColor Color = 0xFFEFE3, ColorTo = 0xFFDDC4, BorderColor = plat::clNone;
+    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF, BorderColorHot = 0x99CEDB;
+    plat::TColor ColorDown = 0xAAD9FF, ColorDownTo = 0x6EBBFF, BorderColorDown = 0x42AEFE;
+    plat::TColor ColorDisabled = 0xF2F2F2, ColorDisabledTo = 0xB6B6B6, BorderColorDisabled = plat::clNone;
+    plat::TColor ColorChecked = 0x76AFF1, ColorCheckedTo = 0x4190F3, BorderColorChecked = 0x45667B;
+};
+
+struct TBarButtonItem {
+    std::string Caption;
+    bool Enabled = true;
+    int Width = 0;   // 0 = sized to its caption
+    int Height = 0;  // 0 = the bar's button area
+    plat::TModalResult ModalResult = plat::mrNone;  // footer buttons only
+};
+
+// Look and buttons of a header or footer bar.
+struct TBarAppearance {
+    plat::TColor Color = 0xC0C0C0;
+    plat::TColor ColorTo = 0xFFFFFF;
+    plat::TColor BorderColor = plat::clBlack;
+    plat::TColor FontColor = plat::clWindowText;
+    int BorderWidth = 1;
+    TGradientDirection GradientDirection = gdHorizontal;
+    std::string Caption;
+    int Height = 22;
+    bool Visible = true;
+    bool SizeGrip = true;  // footer only
+    TButtonAlignment ButtonAlignment = baRight;
+    std::vector<TBarButtonItem> Buttons;
+};
+
+using TDropDownEvent = std::function<void(plat::TObject* Sender, bool& AcceptDrop)>;
+using TDropUpEvent = std::function<void(plat::TObject* Sender, bool Cancelled)>;
+using TDropDownButtonItemClick = std::function<void(plat::TObject* Sender, int ButtonIndex)>;
+using TGetTextEvent = std::function<void(plat::TObject* Sender, std::string& Text)>;
+using TClipboardEvent = std::function<void(plat::TObject* Sender, const std::string& Value, bool& Allow)>;
+
+// A custom-drawn button that tracks the pointer over it.
+class THotTrackButton : public plat::TCustomControl {
+public:
+    explicit THotTrackButton(plat::TComponent* AOwner);
+    bool Hot() const { return FHot; }
+
+protected:
+    void CMMouseEnter(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    bool FHot = false;
+};
+
+// A flat button of a bar; a footer button with a closing modal result
+// closes the pop-up.
+class TExtBarButton : public THotTrackButton {
+public:
+    TExtBarButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer, int Index);
+    const TBarButtonItem& Item() const { return FItem; }
+    void SetItem(const TBarButtonItem& Value);
+    int Index() const { return FIndex; }
+    void Click() override;
+
+protected:
+    void Paint() override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+
+private:
+    TExtCustomDropDown* FDropDown;
+    bool FFooter;
+    int FIndex;
+    TBarButtonItem FItem;
+    bool FDown = false;
+};
+
+// The header (Footer false) or footer bar of the pop-up.
+class TExtBar : public plat::TCustomControl {
+public:
+    TExtBar(plat::TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer);
+    bool IsFooter() const { return FFooter; }
+    const TBarAppearance& Appearance() const { return FAppearance; }
+    // Takes a copy of the drop-down's appearance and rebuilds the buttons.
+    void Relink();
+    int ButtonCount() const { return static_cast<int>(FButtons.size()); }
+    TExtBarButton* Buttons(int Index) const { return FButtons.at(static_cast<size_t>(Index)); }
+    plat::TRect ButtonArea() const;
+    bool GripShows() const;
+    // Where the caption was last drawn (empty when none was).
+    plat::TRect CaptionRect() const { return FCaptionRect; }
+
+    std::function<void(plat::TObject* Sender, plat::TCanvas& ACanvas, plat::TRect ARect)> OnDrawBackGround;
+    TGetTextEvent OnGetText;
+
+protected:
+    void Paint() override;
+    void WMSize(plat::TMessage& Message) override;
+
+private:
+    void ClearButtons();
+    void BuildButtons();
+    void ArrangeButtons();
+    TExtCustomDropDown* FDropDown;
+    bool FFooter;
+    TBarAppearance FAppearance;
+    std::vector<TExtBarButton*> FButtons;
+    plat::TRect FCaptionRect{};
+};
+
+// The pop-up window. Its client is filled by a background panel that paints
+// the pop-up colours and frame and hosts the bars and the inner control.
+class TDropDownForm : public plat::TForm {
+public:
+    explicit TDropDownForm(plat::TComponent* AOwner);
+    TExtCustomDropDown* ExtDropDown() const { return FExtDropDown; }
+    void SetExtDropDown(TExtCustomDropDown* Value) { FExtDropDown = Value; }
+    bool BlockActivate() const { return FBlockActivate; }
+    void SetBlockActivate(bool Value) { FBlockActivate = Value; }
+    bool CancelOnDeActivate() const { return FCancelOnDeActivate; }
+    void SetCancelOnDeActivate(bool Value) { FCancelOnDeActivate = Value; }
+    bool Shadow() const { return FShadow; }
+    void SetShadow(bool Value) { FShadow = Value; }
+    long long DeActivateTime() const { return FDeActivate; }
+    void SetDeActivateTime(long long Value) { FDeActivate = Value; }
+    TExtBar* Header() const { return FHeader; }
+    TExtBar* Footer() const { return FFooter; }
+    // The panel the inner control and the bars sit on.
+    plat::TCustomControl* Client() const { return FClient; }
+    // Builds or refreshes the bars from the drop-down.
+    void InitializeAndUpdate();
+    virtual void UpdateSize() {}
+
+protected:
+    void Dispatch(plat::TMessage& Message) override;
+
+private:
+    friend class TExtCustomDropDown;
+    TExtCustomDropDown* FExtDropDown = nullptr;
+    TExtBar* FHeader = nullptr;
+    TExtBar* FFooter = nullptr;
+    plat::TCustomControl* FClient = nullptr;
+    long long FDeActivate = 0;
+    bool FShadow = true;
+    bool FCancelOnDeActivate = true;
+    bool FBlockActivate = false;
+};
+
+class TDropDownEditButton;
+
+// The arrow (or caption) button inside the container.
+class TExtDropDownSpeedButton : public THotTrackButton {
+public:
+    TExtDropDownSpeedButton(plat::TComponent* AOwner, TDropDownEditButton* Host);
+    bool Pressed() const { return FPressed; }
+    bool Focused_() const { return FFocused; }
+    void SetFocusedLook(bool Value);
+
+protected:
+    void Paint() override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+
+private:
+    TDropDownEditButton* FHost;
+    bool FPressed = false;
+    bool FFocused = false;
+};
+
+class TDropDownEditButton : public plat::TWinControl {
+public:
+    TDropDownEditButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    TExtDropDownSpeedButton* Button() const { return FButton; }
+    TExtCustomDropDown* DropDown() const { return FDropDown; }
+    int BWidth() const { return FBWidth; }
+    void SetBWidth(int Value);
+
+    plat::TColor ButtonColor = plat::clNone, ButtonColorHot = plat::clNone, ButtonColorDown = plat::clNone;
+    plat::TColor ButtonTextColor = plat::clNone, ButtonTextColorHot = plat::clNone,
+                 ButtonTextColorDown = plat::clNone;
+    plat::TColor ButtonBorderColor = plat::clNone;
+    plat::TNotifyEvent OnClick;
+
+private:
+    friend class TExtDropDownSpeedButton;
+    TExtCustomDropDown* FDropDown;
+    TExtDropDownSpeedButton* FButton = nullptr;
+    int FBWidth = 16;
+};
+
+// Where the pop-up goes: below the edit (P is its top-left on the screen),
+// above it when dpUp or when dpAuto finds no room below; then shifted left
+// so that it does not stick out on the right of the work area.
+plat::TPoint PlaceDropDown(plat::TPoint P, int EditHeight, int FormWidth, int FormHeight, TDropPosition Position,
+                           int ScreenHeight, const plat::TMonitorRect& WorkArea);
+
+// Plain text classes: 0 integer, 1 decimal number, 2 not a number, 5 hexadecimal.
+int CheckNumericText(const std::string& S);
+long long HexToInt(const std::string& S);
+
+class TExtCustomDropDown : public plat::TEdit, public IKeloStyle, public IKeloTones {
+public:
+    explicit TExtCustomDropDown(plat::TComponent* AOwner);
+    ~TExtCustomDropDown() override;
+
+    // ---- pop-up
+    TDropDownEditButton* Button() const { return FButton; }
+    TDropDownForm* DropDownForm() const { return FDropDownForm; }
+    bool DroppedDown() const { return FDroppedDown; }
+    void ShowDropDown() { DoShowDropDown(); }
+    void HideDropDown(bool CancelChanges) { DoHideDropDown(CancelChanges); }
+    plat::TControl* Control() const { return FControl; }
+    void SetControl(plat::TControl* Value);
+
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int Value);
+    int DropDownHeight() const { return FDropDownHeight; }
+    void SetDropDownHeight(int Value);
+    int UserDropDownWidth() const { return FUserDropDownWidth; }
+    int UserDropDownHeight() const { return FUserDropDownHeight; }
+    TDropPosition DropPosition() const { return FDropPosition; }
+    void SetDropPosition(TDropPosition Value) { FDropPosition = Value; }
+    plat::TColor DropDownColor() const { return FDropDownColor; }
+    void SetDropDownColor(plat::TColor Value);
+    plat::TColor DropDownColorTo() const { return FDropDownColorTo; }
+    void SetDropDownColorTo(plat::TColor Value) { FDropDownColorTo = Value; }
+    TGradientDirection DropDownGradient() const { return FDropDownGradient; }
+    void SetDropDownGradient(TGradientDirection Value) { FDropDownGradient = Value; }
+    plat::TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    void SetDropDownBorderColor(plat::TColor Value) { FDropDownBorderColor = Value; }
+    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    void SetDropDownBorderWidth(int Value) { FDropDownBorderWidth = std::max(0, Value); }
+    bool DropDownShadow() const { return FDropDownShadow; }
+    void SetDropDownShadow(bool Value) { FDropDownShadow = Value; }
+    bool DropDownSizeable() const { return FDropDownSizeable; }
+    void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
+    int DropDownButtonWidth() const { return FButtonWidth; }
+    void SetDropDownButtonWidth(int Value);
+    bool EditorEnabled() const { return FEditorEnabled; }
+    void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
+    TBarAppearance& DropDownHeader() { return FDropDownHeader; }
+    void SetDropDownHeader(const TBarAppearance& Value);
+    TBarAppearance& DropDownFooter() { return FDropDownFooter; }
+    void SetDropDownFooter(const TBarAppearance& Value);
+    TExtButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+    std::string Version() const { return "1.2.1.4"; }
+    virtual int GetVersionNr() const { return 0x01020104; }
+
+    // ---- frame and styles
+    void SetComponentStyle(TKeloStyle AStyle) override;
+    TKeloStyle GetComponentStyle() const { return FKeloStyle; }
+    void SetColorTones(const TColorTones& ATones) override;
+    virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+    TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+    plat::TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(plat::TColor Value) { FSelectionColor = Value; }
+    plat::TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(plat::TColor Value) { FSelectionColorTo = Value; }
+    virtual void DrawSelectionBackground(plat::TCanvas& Canvas, plat::TRect Rect, plat::TColor BackgroundColor,
+                                         int Kind);
+    plat::TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(plat::TColor Value);
+    plat::TColor FocusBorderColor() const { return FFocusBorderColor; }
+    void SetFocusBorderColor(plat::TColor Value) { FFocusBorderColor = Value; }
+    bool DisabledBorder() const { return FDisabledBorder; }
+    void SetDisabledBorder(bool Value) { FDisabledBorder = Value; }
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value) { FFlat = Value; }
+    // The frame colour in effect now (clNone: the system frame stays).
+    plat::TColor FrameColor() const;
+
+    // ---- text input
+    TDropDownEditType EditType() const { return FEditType; }
+    void SetEditType(TDropDownEditType Value);
+    int Precision() const { return FPrecision; }
+    void SetPrecision(int Value);
+    const std::string& Prefix() const { return FPrefix; }
+    void SetPrefix(const std::string& Value);
+    const std::string& Suffix() const { return FSuffix; }
+    void SetSuffix(const std::string& Value);
+    int LengthLimit() const { return FLengthLimit; }
+    void SetLengthLimit(int Value) { FLengthLimit = Value; }
+    bool Signed() const { return FSigned; }
+    void SetSigned(bool Value) { FSigned = Value; }
+    bool ReturnIsTab() const { return FReturnIsTab; }
+    void SetReturnIsTab(bool Value) { FReturnIsTab = Value; }
+    bool CanUndo() const { return FCanUndo; }
+    void SetCanUndo(bool Value) { FCanUndo = Value; }
+    const std::string& ValidChars() const { return FValidChars; }
+    void SetValidChars(const std::string& Value) { FValidChars = Value; }
+    bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
+    void SetAutoThousandSeparator(bool Value) { FAutoThousandSeparator = Value; }
+    bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
+    void SetAllowNumericNullValue(bool Value) { FAllowNumericNullValue = Value; }
+    bool IsModified() const { return FIsModified; }
+    void SetModified(bool Value);
+    const std::string& OldText() const { return FOldText; }
+
+    // The plain text: the displayed text without prefix and suffix.
+    std::string GetText() const;
+    // Formats Value by the edit kind and shows it between prefix and suffix.
+    virtual void SetText(const std::string& Value);
+    // Shows Value exactly as given.
+    void SetPlainText(const std::string& Value);
+    void SelectAll();
+    void SelectAfterDecimal();
+    void SelectBeforeDecimal();
+    double GetFloatValue() const;
+    void SetFloatValue(double Value);
+    void SetIntValue(long long Value);
+    static double TextToFloat(const std::string& Text);
+
+    // ---- caption label
+    const std::string& LabelCaption() const { return FLabelCaption; }
+    void SetLabelCaption(const std::string& Value);
+    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(TLabelPosition Value);
+    int LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int Value);
+    plat::TLabel* CaptionLabel() const { return FLabel; }
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    plat::TNotifyEvent OnBeforeDropDown;
+    TDropDownEvent OnDropDown;
+    plat::TNotifyEvent OnBeforeDropUp;
+    TDropUpEvent OnDropUp;
+    TDropDownButtonItemClick OnDropDownHeaderButtonClick;
+    TDropDownButtonItemClick OnDropDownFooterButtonClick;
+    TGetTextEvent OnGetHeaderText;
+    TGetTextEvent OnGetFooterText;
+
+    // Virtual operations the pickers override.
+    virtual void BeforeDropDown();
+    virtual void AdjustDropDownHeight(int& AHeight) { (void)AHeight; }
+    virtual void DoShowDropDown();
+    virtual void DoHideDropDown(bool Cancelled);
+    virtual void DropDownButtonClick(plat::TObject* Sender);
+    virtual void SelectNextItem() {}
+    virtual void SelectPreviousItem() {}
+    virtual void FormKeyPress(char32_t& Key);
+    virtual void FormKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void ControlKeyPress(char32_t& Key);
+
+protected:
+    virtual void CreateDropDownForm();
+    virtual void SizeDropDownForm();
+    virtual void PlaceDropDownControl();
+    virtual void DropDownFormHide();
+    virtual void FocusDropDownControl();
+    void Dispatch(plat::TMessage& Message) override;
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void WMKillFocus(plat::TMessage& Message) override;
+    void WMSize(plat::TMessage& Message) override;
+    void CMMouseEnter(plat::TMessage& Message) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
+    void CMVisibleChanged(plat::TMessage& Message) override;
+    void ResizeControl();
+    void UpdateLabel();
+    // Handles one typed character by the edit kind; false drops it.
+    bool AcceptChar(char32_t& Key);
+    void ToggleSign();
+    void FormatMoney();
+    bool ThousandSepConflict(const std::string& T, int Caret) const;
+    bool FractionFull(const std::string& T, int Caret) const;
+    int IntegerDigits(const std::string& T) const;
+    int DecimalPos() const;
+    void SetDisplay(const std::string& Plain, int Caret);
+
+    TDropDownForm* FDropDownForm = nullptr;
+
+private:
+    TDropDownEditButton* FButton = nullptr;
+    plat::TControl* FControl = nullptr;
+    TBarAppearance FDropDownHeader;
+    TBarAppearance FDropDownFooter;
+    TExtButtonAppearance FButtonAppearance;
+    int FDropDownWidth = 0, FDropDownHeight = 0;
+    int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
+    TDropPosition FDropPosition = dpAuto;
+    plat::TColor FDropDownColor = 0xFFFFFF, FDropDownColorTo = plat::clNone;
+    TGradientDirection FDropDownGradient = gdHorizontal;
+    plat::TColor FDropDownBorderColor = plat::clBlack;
+    int FDropDownBorderWidth = 1;
+    bool FDropDownShadow = true, FDropDownSizeable = true;
+    int FButtonWidth = 17;
+    bool FEditorEnabled = true;
+    bool FDroppedDown = false;
+    TKeloStyle FKeloStyle = tsSuiteBAzure;
+    TSelectionColorStyle FSelectionColorStyle = scSuiteB;
+    plat::TColor FSelectionColor = 0xD7FFFD, FSelectionColorTo = 0x58D4FC;
+    plat::TColor FBorderColor = plat::clNone, FFocusBorderColor = plat::clNone;
+    bool FDisabledBorder = true, FFlat = false, FMouseInControl = false;
+    TDropDownEditType FEditType = etString;
+    int FPrecision = 0;
+    std::string FPrefix, FSuffix;
+    int FLengthLimit = 0;
+    bool FSigned = false, FReturnIsTab = false, FCanUndo = true;
+    std::string FValidChars;
+    bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;
+    std::string FOldText;
+    std::string FLabelCaption;
+    TLabelPosition FLabelPosition = lpLeftTop;
+    int FLabelMargin = 4;
+    plat::TLabel* FLabel = nullptr;
+};
+
+}  // namespace ctl

@@ -1,0 +1,437 @@
+#include "controls/ExtDropDown.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/ExtUtil.h"
+#include "platform/Bitmap.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/Messages.h"
+#include "platform/Process.h"
+#include "platform/TestHooks.h"
+
+namespace {
+
+using namespace ctl;
+using plat::test::SendKey;
+using plat::test::TypeText;
+
+class DropDown : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(100, 100, 400, 300);
+        dd = new TExtCustomDropDown(form.get());
+        dd->SetParent(form.get());
+        dd->SetBounds(100, 40, 160, 22);
+        form->Show();
+        dd->SetFocus();
+        plat::test::ProcessEvents();
+    }
+    void TearDown() override {
+        dd->HideDropDown(false);
+        form.reset();
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtCustomDropDown* dd = nullptr;
+};
+
+// Typing rules of the edit kinds, each case typed key by key into a fresh
+// text; the caret starts at the end unless given.
+TEST_F(DropDown, TypingRulesByEditKind) {
+    const char ds = GetDecimalSeparator();
+    ASSERT_EQ(ds, '.');  // the cases below are written for a point
+    const struct {
+        TDropDownEditType kind;
+        int precision;
+        bool isSigned;
+        const char* start;
+        int caret;  // -1 = end
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {etNumeric, 0, false, "", -1, "12a3-", "123"},
+        {etNumeric, 0, true, "25", 1, "-", "-25"},
+        {etNumeric, 0, true, "25", 1, "--", "25"},
+        {etFloat, 2, false, "12.34", -1, "5", "12.34"},   // the fraction is full
+        {etFloat, 2, false, "12.34", 3, "9", "12.94"},    // a digit replaces the next one
+        {etFloat, 2, false, "", 0, ".5", "0.5"},
+        {etFloat, 2, false, "1.5", -1, ".", "1.5"},       // a second separator is refused
+        {etFloat, 0, false, "", -1, "7x.", "7"},
+        {etMoney, 2, false, "", -1, "1234", "1,234"},
+        {etMoney, 2, false, "", -1, "1234.5", "1,234.5"},
+        {etHex, 0, false, "", -1, "1fZ9", "1f9"},
+        {etAlphaNumeric, 0, false, "", -1, "a1-b_2", "a1b2"},
+        {etRange, 0, false, "", -1, "1--5;7", "1-5;7"},
+        {etRange, 0, false, "", -1, "-1", "1"},           // no separator at the start
+        {etUppercase, 0, false, "", -1, "abC", "ABC"},
+        {etLowerCase, 0, false, "", -1, "AbC", "abc"},
+        {etString, 0, false, "", -1, "x-y", "x-y"},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetPrecision(0);
+        dd->SetPlainText(c.start);
+        dd->SetEditType(c.kind);
+        dd->SetPrecision(c.precision);
+        dd->SetSigned(c.isSigned);
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(c.caret < 0 ? static_cast<int>(std::string(c.start).size()) : c.caret);
+        dd->SetSelLength(0);
+        TypeText(*dd, c.typed);
+        EXPECT_EQ(dd->Text(), c.shown) << c.kind << " '" << c.start << "' + '" << c.typed << "'";
+    }
+}
+
+TEST_F(DropDown, PrefixAndSuffixGuardTheCaret) {
+    dd->SetPrefix("$");
+    dd->SetSuffix(" kg");
+    dd->SetText("12");
+    ASSERT_EQ(dd->Text(), "$12 kg");
+    const struct {
+        unsigned short key;
+        int caretBefore;
+        int caretAfter;
+        const char* text;
+    } cases[] = {
+        {plat::VK_HOME, 3, 1, "$12 kg"},
+        {plat::VK_END, 1, 3, "$12 kg"},
+        {plat::VK_LEFT, 1, 1, "$12 kg"},   // cannot step into the prefix
+        {plat::VK_RIGHT, 3, 3, "$12 kg"},  // nor into the suffix
+        {plat::VK_BACK, 1, 1, "$12 kg"},
+        {plat::VK_DELETE, 3, 3, "$12 kg"},
+        {plat::VK_BACK, 2, 1, "$2 kg"},
+    };
+    for (const auto& c : cases) {
+        dd->SetText("12");
+        dd->SetSelStart(c.caretBefore);
+        dd->SetSelLength(0);
+        SendKey(*dd, c.key, 0, c.key == plat::VK_BACK ? "\b" : "");
+        EXPECT_EQ(dd->SelStart(), c.caretAfter) << c.key << " at " << c.caretBefore;
+        EXPECT_EQ(dd->Text(), c.text) << c.key << " at " << c.caretBefore;
+    }
+    EXPECT_EQ(dd->GetText(), "2");
+}
+
+// A suffix that was typed over is not there any more: cutting its length
+// off blindly would eat the user's digits.
+TEST_F(DropDown, GetTextCutsOnlyARealSuffix) {
+    dd->SetSuffix(" kg");
+    dd->SetPlainText("1234");
+    EXPECT_EQ(dd->GetText(), "1234");
+    dd->SetPlainText("12 kg");
+    EXPECT_EQ(dd->GetText(), "12");
+}
+
+TEST_F(DropDown, NumericTextsAndConversions) {
+    const struct {
+        const char* text;
+        int code;
+    } classes[] = {{"", 2}, {"123", 0}, {"-12", 0}, {"1.5", 1}, {"1,234.5", 1}, {"1A", 5}, {"1..2", 2}, {"--1", 2},
+                   {"x", 2}};
+    for (const auto& c : classes) EXPECT_EQ(CheckNumericText(c.text), c.code) << c.text;
+    EXPECT_EQ(HexToInt("1F"), 31);
+    EXPECT_EQ(HexToInt("zz"), 0);
+    EXPECT_EQ(TExtCustomDropDown::TextToFloat("abc"), 0);
+    EXPECT_EQ(TExtCustomDropDown::TextToFloat("1,234.5"), 1234.5);
+    dd->SetEditType(etFloat);
+    dd->SetPrecision(2);
+    dd->SetText("");
+    EXPECT_EQ(dd->Text(), "0.00");
+    dd->SetEditType(etNumeric);
+    dd->SetPlainText("");
+    form->SetFocus();
+    dd->Perform(plat::WM_KILLFOCUS);
+    EXPECT_EQ(dd->Text(), "0");
+}
+
+TEST(DropDownPlacement, ScreenEdges) {
+    const plat::TMonitorRect work{0, 0, 1000, 760};
+    const struct {
+        plat::TPoint p;
+        int w, h;
+        TDropPosition pos;
+        plat::TPoint at;
+    } cases[] = {
+        {{100, 100}, 200, 150, dpAuto, {100, 121}},   // room below
+        {{100, 650}, 200, 150, dpAuto, {100, 500}},   // 650 + 150 = screen height: above
+        {{100, 649}, 200, 150, dpAuto, {100, 670}},   // one pixel less: below
+        {{100, 100}, 200, 150, dpUp, {100, -50}},
+        {{100, 700}, 200, 150, dpDown, {100, 721}},   // the bottom is not clamped
+        {{900, 100}, 200, 150, dpAuto, {800, 121}},   // shifted back from the right edge
+        {{-50, 100}, 200, 150, dpAuto, {-50, 121}},   // the left side is not clamped
+    };
+    for (const auto& c : cases) {
+        const plat::TPoint at = PlaceDropDown(c.p, 22, c.w, c.h, c.pos, 800, work);
+        EXPECT_EQ(at.X, c.at.X) << c.p.X << "," << c.p.Y;
+        EXPECT_EQ(at.Y, c.at.Y) << c.p.X << "," << c.p.Y;
+    }
+}
+
+TEST_F(DropDown, KeyboardOpensAndClosesWithFocusBackOnTheEdit) {
+    const struct {
+        unsigned short key;
+        plat::TShiftState shift;
+        bool openBefore;
+        bool openAfter;
+        bool cancelled;
+    } cases[] = {
+        {plat::VK_DOWN, plat::ssAlt, false, true, false},
+        {plat::VK_DOWN, plat::ssAlt, true, false, false},
+        {plat::VK_UP, plat::ssAlt, true, false, false},
+        {plat::VK_F4, 0, false, true, false},
+        {plat::VK_F4, 0, true, false, false},
+        {plat::VK_ESCAPE, 0, true, false, true},
+        {plat::VK_RETURN, 0, true, false, false},
+        {plat::VK_DOWN, 0, false, false, false},
+    };
+    for (const auto& c : cases) {
+        int dropUps = 0;
+        bool wasCancelled = false;
+        dd->OnDropUp = [&](plat::TObject*, bool Cancelled) { ++dropUps, wasCancelled = Cancelled; };
+        dd->SetText("old");
+        if (c.openBefore) dd->ShowDropDown();
+        ASSERT_EQ(dd->DroppedDown(), c.openBefore);
+        dd->SetPlainText("new");
+        SendKey(*dd, c.key, c.shift);
+        EXPECT_EQ(dd->DroppedDown(), c.openAfter) << c.key;
+        EXPECT_EQ(dd->DropDownForm()->Visible(), c.openAfter) << c.key;
+        if (c.openBefore && !c.openAfter) {
+            EXPECT_EQ(dropUps, 1) << c.key;
+            EXPECT_EQ(wasCancelled, c.cancelled) << c.key;
+            EXPECT_EQ(dd->Text(), c.cancelled ? "old" : "new") << c.key;
+            EXPECT_TRUE(dd->Focused()) << c.key;
+        }
+        dd->HideDropDown(false);
+    }
+}
+
+TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
+    dd->SetText("ab");
+    dd->ShowDropDown();
+    ASSERT_TRUE(dd->DroppedDown());
+    dd->SetSelStart(2);
+    TypeText(*dd->DropDownForm(), "c");
+    EXPECT_EQ(dd->Text(), "abc");
+    SendKey(*dd->DropDownForm(), plat::VK_ESCAPE);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->Text(), "ab");
+    EXPECT_TRUE(dd->Focused());
+}
+
+TEST_F(DropDown, ArrowClickAfterDeactivationDoesNotReopen) {
+    dd->ShowDropDown();
+    ASSERT_TRUE(dd->DroppedDown());
+    bool cancelled = false;
+    dd->OnDropUp = [&](plat::TObject*, bool c) { cancelled = c; };
+    // Clicking the arrow first activates the edit's window: the pop-up loses
+    // activation and closes cancelled.
+    dd->DropDownForm()->Perform(plat::CM_DEACTIVATE);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_TRUE(cancelled);
+    plat::test::ClickAt(*dd->Button()->Button());
+    EXPECT_FALSE(dd->DroppedDown());
+    dd->DropDownForm()->SetDeActivateTime(plat::TickCountMs() - 251);
+    plat::test::ClickAt(*dd->Button()->Button());
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
+TEST_F(DropDown, VetoedOpeningStaysClosed) {
+    bool before = false;
+    dd->OnBeforeDropDown = [&](plat::TObject*) { before = true; };
+    dd->OnDropDown = [](plat::TObject*, bool& accept) { accept = false; };
+    SendKey(*dd, plat::VK_F4);
+    EXPECT_TRUE(before);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_FALSE(dd->DropDownForm()->Visible());
+    dd->OnDropDown = nullptr;
+    dd->SetReadOnly(true);
+    dd->ShowDropDown();
+    EXPECT_FALSE(dd->DroppedDown());
+}
+
+TEST_F(DropDown, PopUpSizeAndUserSize) {
+    dd->DropDownHeader().Visible = false;
+    dd->DropDownFooter().Visible = false;
+    dd->ShowDropDown();
+    EXPECT_EQ(dd->DropDownForm()->Width(), 160);
+    EXPECT_EQ(dd->DropDownForm()->Height(), 50);  // never smaller than 80 x 50
+    dd->DropDownForm()->SetBounds(dd->DropDownForm()->Left(), dd->DropDownForm()->Top(), 300, 120);
+    dd->HideDropDown(false);
+    dd->ShowDropDown();
+    EXPECT_EQ(dd->DropDownForm()->Width(), 300);
+    EXPECT_EQ(dd->DropDownForm()->Height(), 120);
+    dd->HideDropDown(false);
+    dd->SetDropDownWidth(250);  // forgets the remembered width only
+    dd->ShowDropDown();
+    EXPECT_EQ(dd->DropDownForm()->Width(), 250);
+    EXPECT_EQ(dd->DropDownForm()->Height(), 120);
+}
+
+TEST_F(DropDown, FooterButtonsCloseByTheirResult) {
+    TBarAppearance footer = dd->DropDownFooter();
+    footer.Buttons = {{"Cancel", true, 0, 0, plat::mrCancel}, {"Retry", true, 0, 0, plat::mrRetry},
+                      {"OK", true, 0, 0, plat::mrOk}};
+    dd->SetDropDownFooter(footer);
+    std::vector<int> clicked;
+    dd->OnDropDownFooterButtonClick = [&](plat::TObject*, int i) { clicked.push_back(i); };
+    const struct {
+        int index;
+        bool closes;
+        bool cancelled;
+    } cases[] = {{0, true, true}, {1, false, false}, {2, true, false}};
+    for (const auto& c : cases) {
+        dd->SetText("old");
+        dd->ShowDropDown();
+        dd->SetPlainText("new");
+        bool cancelled = false;
+        dd->OnDropUp = [&](plat::TObject*, bool x) { cancelled = x; };
+        TExtBar* bar = dd->DropDownForm()->Footer();
+        ASSERT_NE(bar, nullptr);
+        ASSERT_EQ(bar->ButtonCount(), 3);
+        plat::test::ClickAt(*bar->Buttons(c.index));
+        EXPECT_EQ(dd->DroppedDown(), !c.closes) << c.index;
+        if (c.closes) EXPECT_EQ(cancelled, c.cancelled) << c.index;
+        EXPECT_EQ(clicked.back(), c.index);
+        dd->HideDropDown(false);
+    }
+    // The first item stands rightmost, left of the size grip.
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Footer();
+    EXPECT_EQ(bar->Buttons(0)->Left() + bar->Buttons(0)->Width(), bar->Width() - 14);
+    EXPECT_LT(bar->Buttons(1)->Left(), bar->Buttons(0)->Left());
+}
+
+TEST_F(DropDown, StylesColourPopUpBarsAndButtons) {
+    dd->SetComponentStyle(tsSuiteABlue);
+    EXPECT_EQ(dd->DropDownHeader().BorderColor, 0x000000u);
+    EXPECT_EQ(dd->DropDownFooter().BorderColor, 0x962D00u);
+    EXPECT_EQ(dd->ButtonAppearance().Color, 0xFCE1CBu);
+    dd->SetComponentStyle(tsFrost);
+    EXPECT_EQ(dd->DropDownFooter().Color, 0xFFFAF0u);  // the header's colours swapped
+    EXPECT_EQ(dd->DropDownFooter().ColorTo, 0xFFFDF9u);
+    EXPECT_EQ(dd->DropDownBorderColor(), 0x979797u);
+    const plat::TColor before = dd->DropDownColor();
+    dd->SetComponentStyle(tsCustom);
+    EXPECT_EQ(dd->GetComponentStyle(), tsCustom);
+    EXPECT_EQ(dd->DropDownColor(), before);
+    EXPECT_EQ(dd->DropDownFooter().Color, 0xFFFAF0u);
+    dd->SetSelectionColorStyle(scGlass);
+    dd->SetSelectionColorStyle(scCustom);
+    EXPECT_EQ(dd->SelectionColor(), 0xFCEBDCu);
+    EXPECT_EQ(dd->SelectionColorTo(), 0xFCDBC1u);
+    TColorTones tones;
+    tones.Background = {0x112233, 0x445566, 0};
+    tones.Hover.BrushColor = 0x778899;
+    tones.Selected.BrushColor = 0xAABBCC;
+    dd->SetColorTones(tones);
+    EXPECT_EQ(dd->Button()->ButtonColorHot, 0x778899u);
+    EXPECT_EQ(dd->BorderColor(), 0x445566u);
+}
+
+TEST_F(DropDown, FrameFollowsFocus) {
+    dd->SetFocusBorderColor(plat::clRed);
+    EXPECT_EQ(dd->FrameColor(), plat::clRed);
+    form->SetFocus();
+    auto* other = new plat::TEdit(form.get());
+    other->SetParent(form.get());
+    other->SetFocus();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(dd->FrameColor(), plat::clNone);
+    dd->SetEnabled(false);
+    EXPECT_EQ(dd->FrameColor(), 0xC0C0C0u);
+}
+
+TEST_F(DropDown, ButtonContainerKeepsItsWidth) {
+    EXPECT_EQ(dd->Button()->Width(), 16);
+    EXPECT_EQ(dd->DropDownButtonWidth(), 17);
+    dd->Button()->SetBounds(0, 0, 40, 20);
+    EXPECT_EQ(dd->Button()->Width(), 16);
+    dd->SetDropDownButtonWidth(20);
+    EXPECT_EQ(dd->Button()->Width(), 20);
+    EXPECT_EQ(dd->Button()->Left() + 20, dd->Width() - 2);
+}
+
+TEST_F(DropDown, CaptionLabelPositions) {
+    dd->SetLabelPosition(lpTopRight);
+    EXPECT_EQ(dd->CaptionLabel(), nullptr);  // no label before a caption
+    dd->SetLabelCaption("Weight");
+    plat::TLabel* label = dd->CaptionLabel();
+    ASSERT_NE(label, nullptr);
+    const int lw = label->Width(), lh = label->Height();
+    EXPECT_EQ(label->Left(), 100 + 160 - lw);
+    EXPECT_EQ(label->Top(), 40 - lh - 4);
+    dd->SetLabelPosition(lpLeftTopLeft);
+    dd->SetLabelMargin(60);
+    EXPECT_EQ(label->Left(), 40);
+    dd->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+}
+
+TEST_F(DropDown, AccessibleNamesAndScreenshot) {
+    EXPECT_EQ(plat::test::AccessibleNameOf(*dd->Button()->Button()), "Open");
+    EXPECT_EQ(plat::test::AccessibleRoleOf(*dd->Button()->Button()), "button");
+    dd->SetComponentStyle(tsSuiteBAzure);
+    dd->DropDownHeader().Caption = "Header caption";
+    dd->DropDownFooter().Buttons = {{"OK", true, 0, 0, plat::mrOk}};
+    dd->SetDropDownHeight(120);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    TDropDownForm* f = dd->DropDownForm();
+    EXPECT_EQ(plat::test::AccessibleNameOf(*f->Client()), "Drop-down");
+    EXPECT_EQ(plat::test::AccessibleNameOf(*f->Footer()->Buttons(0)), "OK");
+    EXPECT_EQ(plat::test::AccessibleRoleOf(*f->Footer()->Buttons(0)), "button");
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open.png"));
+    dd->HideDropDown(false);
+    // A 3-pixel red frame with the bars inside it.
+    dd->SetDropDownBorderColor(plat::clRed);
+    dd->SetDropDownBorderWidth(3);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*f->Client(), 2, 60), (plat::test::TRgb{255, 0, 0}));
+    EXPECT_NE(plat::test::PixelAt(*f->Client(), 3, 60), (plat::test::TRgb{255, 0, 0}));
+    EXPECT_EQ(f->Header()->Left(), 3);
+    EXPECT_EQ(f->Header()->Top(), 3);
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open_framed.png"));
+}
+
+TEST(DropDownDraw, GradientStaysInsideItsRectangle) {
+    plat::EnsureGuiApplication();
+    plat::TBitmap bmp;
+    bmp.SetSize(110, 20);
+    plat::TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(plat::clRed);
+    c.FillRect(plat::Rect(0, 0, 110, 20));
+    DrawGradient(c, plat::clBlack, plat::clWhite, 2, plat::Rect(0, 0, 100, 20), true);
+    EXPECT_EQ(c.Pixels(10, 5), plat::clBlack);
+    EXPECT_EQ(c.Pixels(50, 5), 0x808080u);
+    EXPECT_EQ(c.Pixels(99, 5), 0x808080u);
+    EXPECT_EQ(c.Pixels(100, 5), plat::clRed);  // the neighbour column is left alone
+    DrawGradient(c, plat::clBlue, plat::clWhite, 0, plat::Rect(0, 0, 100, 20), false);
+    EXPECT_EQ(c.Pixels(0, 19), plat::clBlue);
+}
+
+TEST(DropDownDraw, ColourRoutines) {
+    EXPECT_EQ(BlendColor(0x000000, 0xFFFFFF, 20), 0xCCCCCCu);
+    EXPECT_EQ(BlendColor(0x123456, 0xFFFFFF, 100), 0x123456u);
+    EXPECT_EQ(BlendColor(0x123456, 0xFFFFFF, 0), 0xFFFFFFu);
+    const struct {
+        plat::TColor in;
+        int p;
+        plat::TColor out;
+    } tones[] = {{0x000000, 20, 0x141414}, {0x000000, -10, 0x000000}, {0xF5F0E1, -10, 0xF5D8CA},
+                 {0xF9D2B2, -10, 0xF9BDA0}};
+    for (const auto& t : tones) {
+        const int b = t.in == 0xF5F0E1 || t.in == 0xF9D2B2 ? 0 : t.p;
+        EXPECT_EQ(AdjustColorTone(t.in, t.p, t.p, b), t.out) << std::hex << t.in;
+    }
+    plat::TCanvas measure;
+    EXPECT_EQ(TruncateText(measure, "fits", 500, true), "fits");
+    const std::string cut = TruncateText(measure, "a rather long caption text", 60, true);
+    EXPECT_LT(measure.TextWidth(cut), 60);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "...");
+    EXPECT_EQ(GetTextSize(measure, "").cx, 0);
+}
+
+}  // namespace
