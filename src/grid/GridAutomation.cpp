@@ -59,25 +59,25 @@ bool ParseXlsUsedRange(std::string_view a, TXlsRange& r) {
 // The automation servers are outside this platform: each operation ends
 // with the error the grid gives when the server cannot be had.
 std::vector<std::string> TExtStringGrid::GetXLSSheets(const std::string&) {
-    throw EExtGridError("Excel OLE server not found");
+    throw EExtGridError("Spreadsheet automation server not found");
 }
-void TExtStringGrid::LoadFromXLS(const std::string&) { throw EExtGridError("Excel OLE server not found"); }
+void TExtStringGrid::LoadFromXLS(const std::string&) { throw EExtGridError("Spreadsheet automation server not found"); }
 void TExtStringGrid::LoadFromXLSSheet(const std::string&, const std::string&) {
-    throw EExtGridError("Excel OLE server not found");
+    throw EExtGridError("Spreadsheet automation server not found");
 }
-void TExtStringGrid::SaveToXLS(const std::string&, bool) { throw EExtGridError("Excel OLE server not found"); }
+void TExtStringGrid::SaveToXLS(const std::string&, bool) { throw EExtGridError("Spreadsheet automation server not found"); }
 void TExtStringGrid::SaveToXLSSheet(const std::string&, const std::string&) {
-    throw EExtGridError("Excel OLE server not found");
+    throw EExtGridError("Spreadsheet automation server not found");
 }
-void TExtStringGrid::SaveToDOC(const std::string&, bool) { throw EExtGridError("Word OLE server not found"); }
+void TExtStringGrid::SaveToDOC(const std::string&, bool) { throw EExtGridError("Word processor automation server not found"); }
 void TExtStringGrid::AppendToDoc(const std::string&, const std::string&) {
-    throw EExtGridError("Word OLE server not found");
+    throw EExtGridError("Word processor automation server not found");
 }
 void TExtStringGrid::LoadFromMDBTable(const std::string& FileName, const std::string& Table) {
     LoadFromMDBSQL(FileName, "SELECT * FROM " + Table);
 }
 void TExtStringGrid::LoadFromMDBSQL(const std::string&, const std::string&) {
-    throw std::runtime_error("ADODB.Connection server component not found");
+    throw std::runtime_error("Database connection component not found");
 }
 
 }  // namespace grid

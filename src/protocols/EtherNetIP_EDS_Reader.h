@@ -1,7 +1,7 @@
 #pragma once
 // The I/O connections an EtherNet/IP device declares in the
-// "[Connection Manager]" section of its EDS file (the INI-like text of the
-// CIP specification): for each entry its name, help text, the real-time
+// "[Connection Manager]" section of its EDS file (an INI-like text): for
+// each entry its name, help text, the real-time
 // header formats of both directions and, from its connection path, the
 // instances and connection points of both directions. O > T is the
 // scanner's output to the device, T > O the device's answer.

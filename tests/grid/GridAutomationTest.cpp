@@ -33,11 +33,11 @@ TEST(GridAutomation, OfficeServersAreNotFound) {
         std::function<void()> call;
         const char* message;
     } cases[] = {
-        {"sheets", [&] { g.GetXLSSheets("a.xls"); }, "Excel OLE server not found"},
-        {"load", [&] { g.LoadFromXLS("a.xls"); }, "Excel OLE server not found"},
-        {"save", [&] { g.SaveToXLS("a.xls"); }, "Excel OLE server not found"},
-        {"doc", [&] { g.SaveToDOC("a.doc"); }, "Word OLE server not found"},
-        {"append", [&] { g.AppendToDoc("a.doc", "b"); }, "Word OLE server not found"},
+        {"sheets", [&] { g.GetXLSSheets("a.xls"); }, "Spreadsheet automation server not found"},
+        {"load", [&] { g.LoadFromXLS("a.xls"); }, "Spreadsheet automation server not found"},
+        {"save", [&] { g.SaveToXLS("a.xls"); }, "Spreadsheet automation server not found"},
+        {"doc", [&] { g.SaveToDOC("a.doc"); }, "Word processor automation server not found"},
+        {"append", [&] { g.AppendToDoc("a.doc", "b"); }, "Word processor automation server not found"},
     };
     for (const auto& c : cases) {
         try {
