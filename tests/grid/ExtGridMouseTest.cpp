@@ -83,18 +83,6 @@ TEST_F(GridMouse, CtrlWheelZoomsWithinTenSteps) {
     EXPECT_EQ(grid->ColWidths(2), w + grid->ZoomFactor());
 }
 
-TEST_F(GridMouse, DoubleClickOnAHeaderBorderFitsTheColumn) {
-    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
-    grid->SetColWidths(2, 30);
-    grid->SetCells(2, 4, "a rather long text that needs room");
-    const plat::TRect head = grid->GridCellRect(2, 0);
-    pt::DoubleClickAt(*grid, (head.Left + head.Right) / 2, 5);  // not on a border
-    EXPECT_EQ(grid->ColWidths(2), 30);
-    const plat::TRect now = grid->GridCellRect(2, 0);
-    pt::DoubleClickAt(*grid, now.Right - 1, 5);
-    EXPECT_GT(grid->ColWidths(2), 100);
-}
-
 TEST_F(GridMouse, HoverRowFollowsTheMouse) {
     grid->SetHoverRow(true);
     const plat::TRect r = grid->GridCellRect(2, 4);
