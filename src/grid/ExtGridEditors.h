@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "grid/EsgCheck.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridHint.h"
 #include "grid/ExtGridSpecialEditors.h"
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
@@ -107,6 +109,8 @@ struct TExtStringGrid::TEditState {
     plat::TNotifyEvent LinkExit; // the link control's own exit handler, while it edits
     bool HintSaved = false;
     std::string BaseHint;  // the grid's own hint, for cells without one
+    TCheckerLink Checker;
+    THTMLHintWindow* InvalidTip = nullptr;  // owned by the grid (component)
 
     TEditState() = default;
     TEditState(const TEditState&) = delete;
