@@ -352,10 +352,14 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
         if (replaced) e.Combo->SetText(value);
     } else if (e.SpecialEditor) {
         LoadSpecialEditor(replaced ? value : e.OpenText);
-        if (auto* edit = dynamic_cast<plat::TEdit*>(e.EditCtrl)) edit->SelectAll();
+        if (auto* edit = dynamic_cast<plat::TEdit*>(e.EditCtrl)) {
+            if (FNavigation.EditSelectAll()) edit->SelectAll();
+            else CaretToEnd(*edit);
+        }
     } else if (e.Editor) {
         e.Editor->SetText(replaced ? value : e.OpenText);
-        e.Editor->SelectAll();
+        if (FNavigation.EditSelectAll()) e.Editor->SelectAll();
+        else CaretToEnd(*e.Editor);
     }
     SetCells(e.EditCol, e.EditRow, replaced ? value : e.CellCache);
     ShowInvalidEntry();

@@ -31,6 +31,8 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 // whole: a text the kind refuses (or one beyond the length limit) leaves
 // the editor as it was. A single line loses a trailing line end.
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
+// The caret after the last character, nothing selected.
+void CaretToEnd(plat::TEdit& Edit);
 // Adds an edited text to the lookup items when the grid keeps a history.
 void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
 

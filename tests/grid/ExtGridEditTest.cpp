@@ -198,6 +198,30 @@ TEST_F(GridEdit, LinkedCheckerCorrectsBeforeAndMarksAfterTheWindowsCheck) {
     EXPECT_EQ(grid->Cells(1, 3), "low");
 }
 
+TEST_F(GridEdit, WithoutSelectAllTypingGoesOnAfterTheText) {
+    grid->SetCells(1, 1, "abc");
+    grid->SetCells(1, 2, "xyz");
+    grid->OnCellValidate = [](plat::TObject*, int, int, std::string& value, bool& valid) { valid = value != "abcd"; };
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 3) << "by default the text is selected";
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+
+    grid->Navigation().SetEditSelectAll(false);
+    Select(1, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0);
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 3);
+    pt::TypeText(Editor(), "d");
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "abcd");
+    pt::SendKey(Editor(), plat::VK_RETURN);  // refused: back to the old text, caret after it
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "abc");
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0);
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 3);
+}
+
 TEST_F(GridEdit, ArrowOutOfTheEditorEndsTheEditOnce) {
     Select(1, 1);
     pt::TypeText(*grid, "v");
