@@ -1550,6 +1550,10 @@ public:
     // with its cells; displayed indexes.
     std::function<void(TObject*, int, int)> OnColumnMoved;
     std::function<void(TObject*, int, int)> OnRowMoved;
+    // (Sender, displayed index, var Allow) when the mouse takes a column or
+    // row by its header to move it.
+    std::function<void(TObject*, int, bool&)> OnColumnMove;
+    std::function<void(TObject*, int, bool&)> OnRowMove;
     // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
     // WheelIncrement or disjunct row selection.
     std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;
