@@ -1,6 +1,19 @@
 #include "grid/EsgCheck.h"
 
+#include <algorithm>
+
 namespace grid {
+
+TExtStringGridCheck::~TExtStringGridCheck() {
+    for (TCheckerLink* link : FLinks) link->FChecker = nullptr;
+}
+
+void TCheckerLink::Set(TExtStringGridCheck* Checker) {
+    if (Checker == FChecker) return;
+    if (FChecker) std::erase(FChecker->FLinks, this);
+    FChecker = Checker;
+    if (FChecker) FChecker->FLinks.push_back(this);
+}
 
 bool CheckCellRange(TExtStringGridCheck* checker, const TCellCheckTarget& target, int fromCol,
                     int fromRow, int toCol, int toRow) {

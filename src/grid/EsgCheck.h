@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Classes.h"
 
@@ -12,9 +13,14 @@ namespace grid {
 
 // A component owned by its form, so a grid that points to it hears when
 // it goes (the owner's notification) and can drop the reference.
+class TCheckerLink;
+
 class TExtStringGridCheck : public plat::TComponent {
 public:
     explicit TExtStringGridCheck(plat::TComponent* AOwner = nullptr) : plat::TComponent(AOwner) {}
+    ~TExtStringGridCheck() override;
+    TExtStringGridCheck(const TExtStringGridCheck&) = delete;
+    TExtStringGridCheck& operator=(const TExtStringGridCheck&) = delete;
 
     bool AutoCorrect = false;   // edited texts pass through Correct
     bool AutoMarkError = false; // edited texts pass through MarkError
@@ -32,6 +38,26 @@ public:
     }
     virtual void StartCheck() {}
     virtual void StopCheck() {}
+
+private:
+    friend class TCheckerLink;
+    std::vector<TCheckerLink*> FLinks;  // told when this checker goes
+};
+
+// A grid's reference to its checker: a checker that is freed first leaves
+// the reference empty rather than dangling, whoever owns the two.
+class TCheckerLink {
+public:
+    TCheckerLink() = default;
+    ~TCheckerLink() { Set(nullptr); }
+    TCheckerLink(const TCheckerLink&) = delete;
+    TCheckerLink& operator=(const TCheckerLink&) = delete;
+    TExtStringGridCheck* Get() const { return FChecker; }
+    void Set(TExtStringGridCheck* Checker);
+
+private:
+    friend class TExtStringGridCheck;
+    TExtStringGridCheck* FChecker = nullptr;
 };
 
 // What an explicit check needs of the grid it runs on.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/StrUtils.h"
+#include "controls/ExtUtil.h"
 
 namespace grid {
 
@@ -443,6 +444,19 @@ std::string TExtColumnGrid::GetFloatFormat(int ACol, int ARow) const {
     if (FColumns && InRange(ACol) && !FColumns->Items(ACol).FloatFormat().empty())
         return FColumns->Items(ACol).FloatFormat();
     return TExtStringGrid::GetFloatFormat(ACol, ARow);
+}
+
+std::string TExtColumnGrid::GetFormattedCell(int ACol, int ARow) {
+    if (!FColumns || !InRange(ACol)) return TExtStringGrid::GetFormattedCell(ACol, ARow);
+    // A column with a float format shows its plain numbers through it; a
+    // number with an exponent is shown as typed.
+    const std::string text = Cells(ACol, ARow);
+    std::string format = FColumns->Items(ACol).FloatFormat();
+    const int kind = ctl::ClassifyNumberText(base::Trim(text));
+    bool isFloat = kind == ctl::ntInteger || kind == ctl::ntDecimal;
+    if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
+    if (!isFloat || format.empty() || !base::IsFloatFormat(format)) return text;
+    return base::FormatFloat(format, Floats(ACol, ARow));
 }
 
 TCellType TExtColumnGrid::GetCellType(int ACol, int ARow) {

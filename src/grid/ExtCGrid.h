@@ -266,6 +266,7 @@ public:
     int EditDropDownCount() const { return FEditDropDownCount; }
 
     std::string GetFloatFormat(int ACol, int ARow) const override;
+    std::string GetFormattedCell(int ACol, int ARow) override;
     TCellType GetCellType(int ACol, int ARow) override;
     TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
     void DoUpdateColumnSize(int ACol, int& AWidth) override;

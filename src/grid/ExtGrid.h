@@ -82,6 +82,8 @@ using plat::TObject;
 class TExtGridPainter;
 class TControlList;
 class TSearchPanel;
+class THTMLHintWindow;
+class TExtStringGridCheck;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -110,6 +112,10 @@ public:
     bool FinishEdit(bool Restore);
     // Checks the edited value of the current cell; true stores it.
     bool ValidateCell(const std::string& NewValue);
+    // The balloon that explains a refused entry, and taking it away once
+    // the user types on or the edit ends.
+    void ShowInvalidEntry();
+    void HideInvalidEntry();
     bool AlwaysValidate() const;
     void SetAlwaysValidate(bool Value);
     // Moves past Enter (ACol displayed); see Navigation.
@@ -266,9 +272,19 @@ public:
     void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
     // The text editor's length limit (0: none).
     int GetEditLimit() override { return FMaxEditLength; }
+    // A refused entry is explained in a balloon under the editor when a
+    // title or a text is set.
     TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+    void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
     const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
+    void SetInvalidEntryTitle(const std::string& Value) { FInvalidEntryTitle = Value; }
     const std::string& InvalidEntryText() const { return FInvalidEntryText; }
+    void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
+    // The balloon of the last refused entry (none before the first).
+    THTMLHintWindow* InvalidEntryBalloon() const;
+    // Corrects and marks edited texts when linked; freeing it unlinks it.
+    TExtStringGridCheck* CellChecker() const;
+    void SetCellChecker(TExtStringGridCheck* Value);
     TColor HintColor() const { return FHintColor; }
     bool HintShowCells() const { return FHintShowCells; }
     void SetHintShowCells(bool Value) { FHintShowCells = Value; }
@@ -375,6 +391,10 @@ public:
     base::TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, base::TDateTime Value);
     virtual std::string GetFloatFormat(int ACol, int ARow) const;
+    // The text a cell shows (real column): a number may be shown through a
+    // float format; the stored text stays as it is.
+    virtual std::string GetFormattedCell(int ACol, int ARow);
+    TFloatFormatEvent OnGetFloatFormat;
 
     virtual std::string GetCurrentCell();
     virtual void SetCurrentCell(const std::string& Value);
@@ -1518,6 +1538,9 @@ public:
     // row; told the new row's index after.
     TCanAddRowEvent OnCanAddRow;
     TAutoAddRowEvent OnAutoAddRow;
+    // Enter past the last column down the columns with AdvanceInsert adds a
+    // column; told the new column.
+    TAutoInsertColEvent OnAutoInsertCol;
     // The Insert and Delete keys (with Navigation.AllowInsertRow and
     // AllowDeleteRow): asked with the current row, told the real row.
     TCanInsertRowEvent OnCanInsertRow;
@@ -1536,6 +1559,10 @@ public:
     // with its cells; displayed indexes.
     std::function<void(TObject*, int, int)> OnColumnMoved;
     std::function<void(TObject*, int, int)> OnRowMoved;
+    // (Sender, displayed index, var Allow) when the mouse takes a column or
+    // row by its header to move it.
+    std::function<void(TObject*, int, bool&)> OnColumnMove;
+    std::function<void(TObject*, int, bool&)> OnRowMove;
     // (Sender, Shift, MousePos, var Handled) after a wheel step with a set
     // WheelIncrement or disjunct row selection.
     std::function<void(TObject*, plat::TShiftState, plat::TPoint, bool&)> OnMouseWheelDown;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <regex>
 
 #include "base/StrUtils.h"
 #include "controls/ExtUtil.h"
@@ -196,6 +197,33 @@ void TExtStringGrid::SetTimes(int ACol, int ARow, base::TDateTime Value) {
 }
 
 std::string TExtStringGrid::GetFloatFormat(int, int) const { return FFloatFormat; }
+
+namespace {
+
+// One integer directive ("%d" with flags and a width) and "%%": a format
+// that would read any other argument is not passed to the formatter.
+bool IsIntFormat(const std::string& Fmt) {
+    static const std::regex one("^([^%]|%%)*%[-+ 0#]{0,5}[0-9]{0,3}d([^%]|%%)*$");
+    return std::regex_match(Fmt, one);
+}
+
+}  // namespace
+
+std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) {
+    const std::string text = Cells(ACol, ARow);
+    // The grid's own FloatFormat alone formats nothing: a window asks for
+    // formatting through the event.
+    if (!OnGetFloatFormat) return text;
+    const int kind = ctl::ClassifyNumberText(base::Trim(text));
+    if (kind != ctl::ntInteger && kind != ctl::ntDecimal && kind != ctl::ntExponent) return text;
+    bool isFloat = true;
+    std::string format = FFloatFormat;
+    OnGetFloatFormat(this, ACol, ARow, isFloat, format);
+    if (!isFloat || format.empty()) return text;
+    if (format.find('d') != std::string::npos)
+        return IsIntFormat(format) ? base::Format(format.c_str(), Ints(ACol, ARow)) : text;
+    return base::IsFloatFormat(format) ? base::FormatFloat(format, Floats(ACol, ARow)) : text;
+}
 
 // ----------------------------------------------------------- current cell
 

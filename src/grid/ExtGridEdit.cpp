@@ -84,7 +84,16 @@ plat::TComboBox* TExtStringGrid::EditCombo() {
         };
         e.Combo->OnChange = [this](plat::TObject*) {
             TEditState& s = Ed();
-            if (s.SpecialEditor && s.EditControl == edComboEdit) SetCells(s.EditCol, s.EditRow, s.Combo->Text());
+            if (!s.SpecialEditor || s.EditControl != edComboEdit) return;
+            // A typed text reports once through each event: the text event
+            // with the displayed column, the list event with the real one.
+            const std::string text = s.Combo->Text();
+            const int idx = s.Combo->ItemIndex();
+            s.LastComboIndex = idx;
+            SetCells(s.EditCol, s.EditRow, text);
+            if (OnEditChange) OnEditChange(this, Col(), s.EditRow, text);
+            if (OnComboChange)
+                OnComboChange(this, s.EditCol, s.EditRow, idx, idx >= 0 ? s.Combo->Items().Strings(idx) : text);
         };
     }
     return e.Combo;
@@ -123,6 +132,13 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     bool can = TBaseGrid::SelectCell(ACol, ARow);
     if (can && OnSelectCell) OnSelectCell(this, ACol, ARow, can);
     if (!can) return false;
+    // Keys and clicks reach a new row only through here; a refused move
+    // is no row change and is not reported.
+    if (ARow != Row() && !FLoading) {
+        const int old = FOldRow;
+        FOldRow = ARow;
+        if (OnRowUpdate) OnRowUpdate(this, old, ARow);
+    }
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return true;
     // Most tables are stored without goEditing: it is switched on for each
     // editable cell that is selected and off again for the others.
@@ -265,6 +281,7 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     const bool changed = Cells(rc, ARow) != Value;
     SetCells(rc, ARow, Value);
     if (!typed || !changed) return;
+    HideInvalidEntry();
     if (OnEditChange) OnEditChange(this, ACol, ARow, Value);
     // A text filled to its length limit moves on as Enter would, once the
     // key that filled it is done.
@@ -281,6 +298,36 @@ void TExtStringGrid::HideInplaceEdit() {
     else HideEditor();
 }
 
+THTMLHintWindow* TExtStringGrid::InvalidEntryBalloon() const { return FEdit ? FEdit->InvalidTip : nullptr; }
+TExtStringGridCheck* TExtStringGrid::CellChecker() const { return FEdit ? FEdit->Checker.Get() : nullptr; }
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) { Ed().Checker.Set(Value); }
+
+void TExtStringGrid::ShowInvalidEntry() {
+    TEditState& e = Ed();
+    if (FInvalidEntryTitle.empty() && FInvalidEntryText.empty()) return;
+    plat::TControl* at = nullptr;
+    if (!e.SpecialEditor && e.EditMode) at = e.Editor;
+    else at = e.EditCtrl;
+    if (!at || !at->Visible()) return;
+    if (!e.InvalidTip) {
+        e.InvalidTip = new THTMLHintWindow(this);
+        e.InvalidTip->SetName("");
+    }
+    static const char* const marks[] = {"", "(i) ", "(!) ", "(x) "};
+    const int icon = std::clamp(static_cast<int>(FInvalidEntryIcon), 0, 3);
+    e.InvalidTip->SetTitle(FInvalidEntryTitle.empty() && icon == 0 ? std::string()
+                                                                   : marks[icon] + FInvalidEntryTitle);
+    const std::string shown = ctl::HtmlEscape(FInvalidEntryText, false);
+    plat::TRect r = e.InvalidTip->CalcHintRect(300, shown);
+    // Under the editor, pointing at what was typed.
+    plat::OffsetRect(r, at->Left() + 4, at->Top() + at->Height());
+    e.InvalidTip->ActivateHint(r, shown, *this);
+}
+
+void TExtStringGrid::HideInvalidEntry() {
+    if (FEdit && FEdit->InvalidTip) FEdit->InvalidTip->ReleaseHandle();
+}
+
 bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
     TEditState& e = Ed();
     if (!e.Editing || e.Validating) return true;
@@ -292,13 +339,19 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
     bool valid = true;
     e.Validating = true;
     try {
+        TExtStringGridCheck* checker = e.Checker.Get();
+        if (checker && checker->AutoCorrect) value = checker->Correct(e.EditCol, e.EditRow, value);
         if (OnCellValidate) OnCellValidate(this, e.EditCol, e.EditRow, value, valid);
+        // The checker may have gone in the handler.
+        checker = e.Checker.Get();
+        if (checker && checker->AutoMarkError) value = checker->MarkError(e.EditCol, e.EditRow, value);
     } catch (...) {
         e.Validating = false;
         throw;
     }
     e.Validating = false;
     if (valid) {
+        HideInvalidEntry();
         e.Editing = false;
         SetCells(e.EditCol, e.EditRow, value);
         if (value != e.CellCache) {
@@ -316,12 +369,17 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
         if (replaced) e.Combo->SetText(value);
     } else if (e.SpecialEditor) {
         LoadSpecialEditor(replaced ? value : e.OpenText);
-        if (auto* edit = dynamic_cast<plat::TEdit*>(e.EditCtrl)) edit->SelectAll();
+        if (auto* edit = dynamic_cast<plat::TEdit*>(e.EditCtrl)) {
+            if (FNavigation.EditSelectAll()) edit->SelectAll();
+            else CaretToEnd(*edit);
+        }
     } else if (e.Editor) {
         e.Editor->SetText(replaced ? value : e.OpenText);
-        e.Editor->SelectAll();
+        if (FNavigation.EditSelectAll()) e.Editor->SelectAll();
+        else CaretToEnd(*e.Editor);
     }
     SetCells(e.EditCol, e.EditRow, replaced ? value : e.CellCache);
+    ShowInvalidEntry();
     return false;
 }
 
@@ -374,6 +432,7 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
     if (Restore) SetCells(col, row, e.CellCache);
     e.Editing = false;
     e.Finishing = false;
+    HideInvalidEntry();
     // Report the end: OnEditingDone now, OnEditCellDone once the key or
     // focus change that ended the edit has been handled.
     if (OnEditingDone) OnEditingDone(this);

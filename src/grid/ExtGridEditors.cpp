@@ -240,6 +240,14 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;
     plat::TInplaceEdit::DoEnter();
+    // Without select-all the user goes on typing after the text rather
+    // than over it.
+    if (FExtGrid && !FExtGrid->Navigation().EditSelectAll()) CaretToEnd(*this);
+}
+
+void CaretToEnd(plat::TEdit& Edit) {
+    Edit.SetSelStart(static_cast<int>(base::Utf8ToUtf16(Edit.Text()).size()));
+    Edit.SetSelLength(0);
 }
 
 void TExtInplaceEdit::DoExit() {

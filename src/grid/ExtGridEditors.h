@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "grid/EsgCheck.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridHint.h"
 #include "grid/ExtGridSpecialEditors.h"
 #include "platform/Grids.h"
 #include "platform/StdCtrls.h"
@@ -29,6 +31,8 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 // whole: a text the kind refuses (or one beyond the length limit) leaves
 // the editor as it was. A single line loses a trailing line end.
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
+// The caret after the last character, nothing selected.
+void CaretToEnd(plat::TEdit& Edit);
 // Adds an edited text to the lookup items when the grid keeps a history.
 void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
 
@@ -110,6 +114,8 @@ struct TExtStringGrid::TEditState {
     plat::TNotifyEvent LinkExit; // the link control's own exit handler, while it edits
     bool HintSaved = false;
     std::string BaseHint;  // the grid's own hint, for cells without one
+    TCheckerLink Checker;
+    THTMLHintWindow* InvalidTip = nullptr;  // owned by the grid (component)
 
     TEditState() = default;
     TEditState(const TEditState&) = delete;

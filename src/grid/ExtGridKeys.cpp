@@ -488,13 +488,17 @@ void TExtStringGrid::KeyPress(char32_t& Key) {
 
 void TExtStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool Forward) {
     if (!FNavigation.AdvanceOnEnter() && !Force) return;
-    const int firstCol = FixedCols(), lastCol = ColCount() - 1 - FFixedRightCols;
-    const int firstRow = FixedRows(), lastRow = RowCount() - 1 - FFixedFooters;
+    const int firstCol = FixedCols(), firstRow = FixedRows();
+    int lastCol = ColCount() - 1 - FFixedRightCols, lastRow = RowCount() - 1 - FFixedFooters;
     if (firstCol > lastCol || firstRow > lastRow) return;
     const TAdvanceDirection dir = FNavigation.AdvanceDirection();
     const bool byRow = dir == adLeftRight || dir == adLeftRightInRow;
     const bool inLine = dir == adLeftRightInRow || dir == adTopBottomInCol;
     const bool loop = FNavigation.AdvanceOnEnterLoop();
+    // Past the end of the table a list that grows takes a new row (or,
+    // down the columns, a new column) instead of going round.
+    const bool grows = Forward && !inLine && FNavigation.AdvanceInsert();
+    bool appended = false, dead = false;
     // One step along the direction; false when the table ends here.
     auto step = [&](int& c, int& r) {
         if (byRow) {
@@ -505,6 +509,23 @@ void TExtStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool Forward) {
             if (inLine) {
                 if (!loop || !Forward) return false;
                 c = firstCol;
+                return true;
+            }
+            if (grows && r == lastRow && FFixedFooters == 0 && !appended) {
+                bool can = true;
+                if (OnCanAddRow) OnCanAddRow(this, can);
+                c = firstCol;
+                if (!can) return true;  // the start of the last row
+                AppendRow();
+                lastRow = RowCount() - 1 - FFixedFooters;
+                r = lastRow;
+                appended = true;
+                if (OnAutoAddRow) OnAutoAddRow(this, lastRow);
+                // A row the window made read-only throughout is no place
+                // to move to.
+                dead = true;
+                for (int dc = FixedCols(); dc < ColCount() && dead; ++dc)
+                    if (IsEditable(RealColIndex(dc), lastRow)) dead = false;
                 return true;
             }
             if (Forward ? r < lastRow : r > firstRow) r += Forward ? 1 : -1;
@@ -522,6 +543,15 @@ void TExtStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool Forward) {
             r = firstRow;
             return true;
         }
+        if (grows && c == lastCol && FFixedRightCols == 0 && !appended) {
+            SetColCount(ColCount() + 1);
+            lastCol = ColCount() - 1 - FFixedRightCols;
+            c = lastCol;
+            r = firstRow;
+            appended = true;
+            if (OnAutoInsertCol) OnAutoInsertCol(this, lastCol);
+            return true;
+        }
         if (Forward ? c < lastCol : c > firstCol) c += Forward ? 1 : -1;
         else if (loop || !Forward) c = Forward ? firstCol : lastCol;
         else return false;
@@ -534,7 +564,7 @@ void TExtStringGrid::AdvanceCell(int ACol, int ARow, bool Force, bool Forward) {
     // ends the search where it started instead of running round forever.
     const long cells = static_cast<long>(lastCol - firstCol + 1) * (lastRow - firstRow + 1);
     for (long n = 0; n < cells; ++n) {
-        if (!step(c, r)) break;
+        if (!step(c, r) || dead) break;
         if (c == ACol && r == ARow) break;
         bool can = true;
         CanEditCell(RealColIndex(c), r, can);

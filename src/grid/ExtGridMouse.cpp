@@ -88,6 +88,15 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
             }
         }
         TBaseGrid::MouseDown(Button, Shift, X, Y);
+        // The window may keep a column or row in its place: a refused
+        // move leaves the press a plain one.
+        if (GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving) {
+            const bool cols = GridState() == plat::gsColMoving;
+            bool allow = true;
+            if (cols && OnColumnMove) OnColumnMove(this, cell.X, allow);
+            if (!cols && OnRowMove) OnRowMove(this, cell.Y, allow);
+            if (!allow) SetGridState(plat::gsNormal);
+        }
         in.SizingRow = -1;
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
             in.SizingClick = true;

@@ -119,6 +119,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     TGridDrawState state = AState;
     VisualProperties(ACol, ARow, state, false, brush, L.ColorTo, L.MirrorColor, L.MirrorColorTo, Canvas.Font(), L.HA,
                      L.VA, ww, gd);
+    L.WW = ww;
     L.Brush = brush.Color();
     const bool selected = AState.Contains(gdSelected) && !AState.Contains(gdFixed) && g.ShowSelection();
     if (selected && g.SelectionTextColor() != plat::clNone) Canvas.Font().SetColor(g.SelectionTextColor());
@@ -452,7 +453,7 @@ void TExtGridPainter::PaintBackgroundOutside(TCanvas& Canvas) {
 // ----------------------------------------------------------------- text
 int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, const TCellLook& L) {
     TExtStringGrid& g = FGrid;
-    std::string text = g.Cells(RCol, ARow);
+    std::string text = g.GetFormattedCell(RCol, ARow);
     if (text.empty()) return 0;
     bool password = false;
     g.IsPasswordCell(RCol, ARow, password);
@@ -479,13 +480,13 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     }
 
     unsigned flags = plat::DT_EDITCONTROL | plat::DT_EXPANDTABS | plat::DT_NOPREFIX;
-    const bool multi = text.find('\r') != std::string::npos || text.find('\n') != std::string::npos;
-    if (!g.WordWrap() || !multi) {
-        const size_t cut = text.find_first_of("\r\n");
-        if (cut != std::string::npos && !g.WordWrap()) text.resize(cut);
-        flags |= plat::DT_SINGLELINE;
-    } else {
+    if (L.WW) {
         flags |= plat::DT_WORDBREAK;
+    } else {
+        // Without word wrap a cell shows one line: its first.
+        const size_t cut = text.find_first_of("\r\n");
+        if (cut != std::string::npos) text.resize(cut);
+        flags |= plat::DT_SINGLELINE;
     }
     switch (L.HA) {
         case plat::taRightJustify: flags |= plat::DT_RIGHT; break;
@@ -508,6 +509,10 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     }
     TRect measure = R;
     Canvas.DrawText(text, measure, flags | plat::DT_CALCRECT);
+    // The text layer places single lines only; wrapped lines are placed
+    // here by their measured height.
+    if ((flags & plat::DT_WORDBREAK) && L.VA != vtaTop && measure.Height() < R.Height())
+        R.Top += L.VA == vtaCenter ? (R.Height() - measure.Height()) / 2 : R.Height() - measure.Height();
     Canvas.SaveState();
     Canvas.IntersectClipRect(R);
     Canvas.DrawText(text, R, flags);

@@ -76,6 +76,7 @@ private:
         TColor MirrorColorTo = plat::clNone;
         plat::TAlignment HA = plat::taLeftJustify;
         TVAlignment VA = vtaTop;
+        bool WW = true;  // long text breaks between words onto more lines
     };
     void DrawFixedFace(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R, const TCellLook& Look);
     void DrawFixedEdges(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, bool FixedLook);

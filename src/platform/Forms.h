@@ -27,10 +27,12 @@ constexpr TModalResult mrRetry = 4;
 constexpr TModalResult mrIgnore = 5;
 constexpr TModalResult mrYes = 6;
 constexpr TModalResult mrNo = 7;
-constexpr TModalResult mrAll = 8;
-constexpr TModalResult mrNoToAll = 9;
-constexpr TModalResult mrYesToAll = 10;
 constexpr TModalResult mrClose = 11;
+// The "to all" answers sit after the numbers the message-box layer keeps for
+// its own buttons, so a stored or compared 12 keeps meaning "all".
+constexpr TModalResult mrAll = 12;
+constexpr TModalResult mrNoToAll = 13;
+constexpr TModalResult mrYesToAll = 14;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;

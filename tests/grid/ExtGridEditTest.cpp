@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "base/StrUtils.h"
+#include "grid/EsgCheck.h"
 #include "grid/ExtCGrid.h"
+#include "grid/ExtGridHint.h"
 #include "grid/ExtGrid.h"
 #include "grid/Undo.h"
 #include "platform/Forms.h"
@@ -145,6 +148,93 @@ TEST_F(GridEdit, RefusedValueKeepsTheCurrentCell) {
     pt::SendKey(Editor(), plat::VK_DOWN);
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_TRUE(grid->EditMode());
+}
+
+TEST_F(GridEdit, RefusedEntryIsExplainedInABalloonUnderTheEditor) {
+    grid->OnCellValidate = [](plat::TObject*, int, int, std::string& value, bool& valid) { valid = value != "0"; };
+    Select(1, 1);
+    pt::TypeText(*grid, "0");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InvalidEntryBalloon(), nullptr) << "no title and no text: nothing to say";
+
+    grid->SetInvalidEntryTitle("Port");
+    grid->SetInvalidEntryText("1 to 65535");
+    grid->SetInvalidEntryIcon(ieError);
+    pt::TypeText(Editor(), "0");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    ASSERT_TRUE(grid->EditMode());
+    THTMLHintWindow* tip = grid->InvalidEntryBalloon();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_TRUE(tip->Visible());
+    EXPECT_EQ(tip->Caption(), "1 to 65535");
+    EXPECT_NE(tip->Title().find("Port"), std::string::npos);
+    EXPECT_GE(tip->Top(), Editor().Top() + Editor().Height() - 1) << "under the editor";
+    pt::TypeText(Editor(), "8");  // typing on takes it away
+    EXPECT_FALSE(tip->Visible());
+    pt::TypeText(Editor(), "0");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(1, 1), "80");
+    EXPECT_FALSE(tip->Visible());
+}
+
+TEST_F(GridEdit, LinkedCheckerCorrectsBeforeAndMarksAfterTheWindowsCheck) {
+    struct Checker : TExtStringGridCheck {
+        std::string Correct(int, int, const std::string& s) override { return base::UpperCase(s); }
+        std::string MarkError(int, int, const std::string& s) override { return s == "BAD" ? "<!>" + s : s; }
+    };
+    auto* checker = new Checker;
+    checker->AutoCorrect = true;
+    checker->AutoMarkError = true;
+    grid->SetCellChecker(checker);
+    std::vector<std::string> seen;
+    grid->OnCellValidate = [&](plat::TObject*, int, int, std::string& value, bool&) { seen.push_back(value); };
+    const struct {
+        int row;
+        const char* typed;
+        const char* stored;
+    } cases[] = {{1, "ok", "OK"}, {2, "bad", "<!>BAD"}};
+    for (const auto& c : cases) {
+        Select(1, c.row);
+        pt::TypeText(*grid, std::string(c.typed, 1));  // opens the editor
+        pt::TypeText(Editor(), c.typed + 1);
+        pt::SendKey(Editor(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(1, c.row), c.stored) << c.typed;
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"OK", "BAD"})) << "the window sees the corrected text";
+
+    delete checker;  // the grid forgets it rather than keeping a dangling link
+    EXPECT_EQ(grid->CellChecker(), nullptr);
+    Select(1, 3);
+    pt::TypeText(*grid, "l");
+    pt::TypeText(Editor(), "ow");
+    pt::SendKey(Editor(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(1, 3), "low");
+}
+
+TEST_F(GridEdit, WithoutSelectAllTypingGoesOnAfterTheText) {
+    grid->SetCells(1, 1, "abc");
+    grid->SetCells(1, 2, "xyz");
+    grid->OnCellValidate = [](plat::TObject*, int, int, std::string& value, bool& valid) { valid = value != "abcd"; };
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 3) << "by default the text is selected";
+    pt::SendKey(Editor(), plat::VK_ESCAPE);
+
+    grid->Navigation().SetEditSelectAll(false);
+    Select(1, 1);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0);
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 3);
+    pt::TypeText(Editor(), "d");
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "abcd");
+    pt::SendKey(Editor(), plat::VK_RETURN);  // refused: back to the old text, caret after it
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "abc");
+    EXPECT_EQ(grid->InplaceEditor()->SelLength(), 0);
+    EXPECT_EQ(grid->InplaceEditor()->SelStart(), 3);
 }
 
 TEST_F(GridEdit, ArrowOutOfTheEditorEndsTheEditOnce) {
@@ -514,6 +604,27 @@ TEST_F(GridCombo, PickingAnItemReportsItOnceWithTheRealColumn) {
     EXPECT_EQ(grid->Cells(3, 2), "Fast");
     EXPECT_EQ(changes.size(), 1u);
     EXPECT_EQ(done, (std::vector<Done>{{3, 2}}));
+}
+
+TEST_F(GridCombo, TypingInAnEditableListReportsEachChangeOnce) {
+    grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col != 3) return;
+        kind = edComboEdit;
+        grid->ClearComboString();
+        for (const char* s : {"Off", "Slow"}) grid->AddComboString(s);
+    };
+    std::vector<Change> edits;  // the text event names the displayed column
+    grid->OnEditChange = [&](plat::TObject*, int c, int r, const std::string& text) {
+        edits.push_back({c, r, 0, text});
+    };
+    grid->HideColumn(0 + 1);  // real column 3 shows as column 2
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->EditCombo(), "Tu");
+    EXPECT_EQ(changes, (std::vector<Change>{{3, 2, -1, "T"}, {3, 2, -1, "Tu"}}));
+    EXPECT_EQ(edits, (std::vector<Change>{{2, 2, 0, "T"}, {2, 2, 0, "Tu"}}));
+    EXPECT_EQ(grid->Cells(3, 2), "Tu");
 }
 
 TEST_F(GridCombo, UnlistedTextSelectsTheFirstItemAndSaysSo) {

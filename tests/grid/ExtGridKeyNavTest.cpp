@@ -56,6 +56,21 @@ TEST_F(GridNavKeys, HomeAndEndFollowTheSetting) {
     }
 }
 
+TEST_F(GridNavKeys, KeysAndClicksReportEachRowChangeOnce) {
+    std::vector<std::pair<int, int>> seen;
+    grid->OnRowUpdate = [&](plat::TObject*, int oldRow, int newRow) { seen.emplace_back(oldRow, newRow); };
+    grid->SetRow(2);
+    seen.clear();
+    pt::SendKey(*grid, plat::VK_DOWN);
+    pt::SendKey(*grid, plat::VK_RIGHT);  // same row: nothing to report
+    const plat::TRect r = grid->GridCellRect(2, 5);
+    pt::ClickAt(*grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    grid->OnSelectCell = [](plat::TObject*, int, int, bool& can) { can = false; };
+    pt::SendKey(*grid, plat::VK_DOWN);  // refused: the row stays
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{2, 3}, {3, 5}}));
+    ExpectAt(2, 5, "after the refused move");
+}
+
 TEST_F(GridNavKeys, FooterRowsAreNeverReached) {
     grid->SetFixedFooters(2);
     const struct {

@@ -157,6 +157,43 @@ TEST_F(GridKeys, EnterAdvancesPastReadOnlyCells) {
     EXPECT_EQ(grid->Row(), 2);
 }
 
+TEST_F(GridKeys, EnterAtTheLastCellAddsARowOrAColumnWhenAsked) {
+    grid->Navigation().SetAdvanceOnEnter(true);
+    grid->Navigation().SetAdvanceInsert(true);
+    grid->SetRowCount(3);
+    grid->SetColCount(4);
+    bool allow = false;
+    std::vector<int> added, inserted;
+    grid->OnCanAddRow = [&](plat::TObject*, bool& can) { can = allow; };
+    grid->OnAutoAddRow = [&](plat::TObject*, int row) { added.push_back(row); };
+    grid->OnAutoInsertCol = [&](plat::TObject*, int col) { inserted.push_back(col); };
+    auto enterAt = [&](int col, int row, const char* text) {
+        Select(col, row);
+        pt::TypeText(*grid, text);
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+        if (grid->EditMode()) pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    };
+    enterAt(3, 2, "a");
+    EXPECT_EQ(grid->RowCount(), 3) << "the window refused the row";
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 2);
+    allow = true;
+    enterAt(3, 2, "b");
+    EXPECT_EQ(grid->Cells(3, 2), "b");
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ(added, std::vector<int>{3});
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 3);
+
+    grid->Navigation().SetAdvanceDirection(adTopBottom);  // down the columns: a new column
+    enterAt(3, 3, "c");
+    EXPECT_EQ(grid->ColCount(), 5);
+    EXPECT_EQ(inserted, std::vector<int>{4});
+    EXPECT_EQ(grid->Col(), 4);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(added.size(), 1u);
+}
+
 TEST_F(GridKeys, AdvanceStopsWhenNoOtherCellIsEditable) {
     grid->Navigation().SetAdvanceOnEnter(true);
     grid->SetRowCount(3);

@@ -83,16 +83,31 @@ TEST_F(GridMouse, CtrlWheelZoomsWithinTenSteps) {
     EXPECT_EQ(grid->ColWidths(2), w + grid->ZoomFactor());
 }
 
-TEST_F(GridMouse, DoubleClickOnAHeaderBorderFitsTheColumn) {
-    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColSizing});
-    grid->SetColWidths(2, 30);
-    grid->SetCells(2, 4, "a rather long text that needs room");
-    const plat::TRect head = grid->GridCellRect(2, 0);
-    pt::DoubleClickAt(*grid, (head.Left + head.Right) / 2, 5);  // not on a border
-    EXPECT_EQ(grid->ColWidths(2), 30);
-    const plat::TRect now = grid->GridCellRect(2, 0);
-    pt::DoubleClickAt(*grid, now.Right - 1, 5);
-    EXPECT_GT(grid->ColWidths(2), 100);
+TEST_F(GridMouse, WindowKeepsAColumnOrRowInItsPlace) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goColMoving, plat::goRowMoving});
+    grid->OnColumnMove = [](plat::TObject*, int col, bool& allow) { allow = col != 3; };
+    grid->OnRowMove = [](plat::TObject*, int row, bool& allow) { allow = row != 3; };
+    const struct {
+        bool cols;
+        int from, to;
+        bool moves;
+    } cases[] = {{true, 3, 1, false}, {true, 2, 1, true}, {false, 3, 1, false}, {false, 2, 1, true}};
+    for (const auto& c : cases) {
+        const int tag = c.cols ? 0 : 1;
+        if (c.cols) grid->SetCells(c.from, 1, "moved");
+        else grid->SetCells(1, c.from, "moved");
+        const plat::TRect src = c.cols ? grid->GridCellRect(c.from, 0) : grid->GridCellRect(0, c.from);
+        const plat::TRect dst = c.cols ? grid->GridCellRect(c.to, 0) : grid->GridCellRect(0, c.to);
+        const plat::TPoint a{(src.Left + src.Right) / 2, (src.Top + src.Bottom) / 2};
+        const plat::TPoint b{(dst.Left + dst.Right) / 2, (dst.Top + dst.Bottom) / 2};
+        pt::MouseDown(*grid, plat::mbLeft, a.X, a.Y);
+        pt::MouseMove(*grid, b.X, b.Y, plat::ssLeft);
+        pt::MouseUp(*grid, plat::mbLeft, b.X, b.Y);
+        const std::string at = c.cols ? grid->Cells(c.to, 1) : grid->Cells(1, c.to);
+        EXPECT_EQ(at == "moved", c.moves) << tag << " " << c.from;
+        if (c.cols) grid->SetCells(c.moves ? c.to : c.from, 1, "");
+        else grid->SetCells(1, c.moves ? c.to : c.from, "");
+    }
 }
 
 TEST_F(GridMouse, HoverRowFollowsTheMouse) {

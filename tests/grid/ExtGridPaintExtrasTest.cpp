@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridPaint.h"
 #include "platform/Bitmap.h"
@@ -265,4 +266,87 @@ TEST(ExtGridPaintExtras, LinksAndMarkers) {
         for (int x = cell.Left; x < cell.Right; ++x)
             if (bmp.Pixel(x, y) == plat::clRed) ++red;
     EXPECT_GT(red, 5) << "a red zig-zag under the marked characters";
+}
+
+namespace {
+
+// The picture of a displayed cell, inset by two pixels so grid lines and
+// the frame stay out.
+std::vector<TColor> CellPixels(const plat::TBitmap& bmp, const plat::TRect& r) {
+    std::vector<TColor> px;
+    for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
+        for (int x = r.Left + 2; x < r.Right - 2; ++x) px.push_back(bmp.Pixel(x, y));
+    return px;
+}
+
+int DarkIn(const plat::TBitmap& bmp, int left, int top, int right, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            const TColor c = bmp.Pixel(x, y);
+            if (plat::GetRValue(c) < 110 && plat::GetGValue(c) < 110 && plat::GetBValue(c) < 110) ++n;
+        }
+    return n;
+}
+
+}  // namespace
+
+TEST(ExtGridPaintExtras, LongTextWrapsOntoTheNextLineUnlessWordWrapIsOff) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    g.SetColWidths(1, 70);
+    g.SetRowHeights(3, 48);
+    g.SetCells(1, 3, "alpha beta gamma");
+    const plat::TRect r = g.GridCellRect(1, 3);
+    const int line = g.Canvas().TextHeight("hg");
+    ASSERT_GE(r.Height(), 2 * line + 6);
+    plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_WordWrap.png");
+    EXPECT_GT(DarkIn(bmp, r.Left, r.Top + line + 2, r.Right - 1, r.Bottom - 1), 0) << "the second line shows";
+    g.SetWordWrap(false);
+    bmp = t.Shot("ExtGridPaintExtras_NoWordWrap.png");
+    EXPECT_EQ(DarkIn(bmp, r.Left, r.Top + line + 2, r.Right - 1, r.Bottom - 1), 0) << "one line only";
+    EXPECT_GT(DarkIn(bmp, r.Left, r.Top, r.Right - 1, r.Top + line), 0);
+}
+
+TEST(ExtGridPaintExtras, NumbersShowThroughTheFloatFormatTheWindowGives) {
+    ShownGrid t;
+    TExtStringGrid& g = *t.g;
+    // Column 1 is formatted by the window, 2 shows what 1 should look like,
+    // 3 is not formatted, 4 asks for a format that is no number format.
+    const char* texts[] = {"", "3.14159", "3.14", "3.14159", "3.14159"};
+    for (int c = 1; c < 5; ++c) g.SetCells(c, 3, texts[c]);
+    g.SetCells(1, 4, "42");
+    g.SetCells(2, 4, "0042");
+    g.SetCells(1, 5, "north");
+    std::vector<int> asked;
+    g.OnGetFloatFormat = [&](plat::TObject*, int c, int r, bool& isFloat, std::string& format) {
+        asked.push_back(c * 10 + r);
+        if (c == 1 && r == 4) format = "%04d";
+        else if (c == 1) format = "%.2f";
+        else if (c == 4) format = "%s";
+        else isFloat = false;
+    };
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_FloatFormat.png");
+    auto cell = [&](int c, int r) { return CellPixels(bmp, g.GridCellRect(c, r)); };
+    EXPECT_EQ(cell(1, 3), cell(2, 3)) << "3.14159 shows as 3.14";
+    EXPECT_NE(cell(3, 3), cell(2, 3)) << "a cell the window keeps plain shows as stored";
+    EXPECT_EQ(cell(4, 3), cell(3, 3)) << "a text format is not applied";
+    EXPECT_EQ(cell(1, 4), cell(2, 4)) << "an integer format takes the integer value";
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), 15), 0) << "a text that is no number is not asked about";
+}
+
+TEST(ExtGridPaintExtras, ColumnFloatFormatReachesTheDisplay) {
+    GridOnHiddenForm<TExtColumnGrid> t({0, 0, 420, 260}, {10, 10, 400, 240}, 5, 8);
+    TExtColumnGrid& g = *t.g;
+    g.Columns().Items(1).SetFloatFormat("%.3f");
+    g.Columns().Items(3).SetFloatFormat("%.3f");
+    g.SetCells(1, 3, "7.5");
+    g.SetCells(2, 3, "7.500");
+    g.SetCells(3, 3, "1e3");  // an exponent is shown as typed
+    g.SetCells(4, 3, "1e3");
+    const plat::TBitmap bmp = t.Shot("ExtGridPaintExtras_ColumnFloatFormat.png");
+    auto cell = [&](int c, int r) { return CellPixels(bmp, g.GridCellRect(c, r)); };
+    EXPECT_EQ(cell(1, 3), cell(2, 3));
+    EXPECT_EQ(cell(3, 3), cell(4, 3));
+    EXPECT_EQ(g.Cells(1, 3), "7.5") << "the stored text stays";
 }

@@ -37,6 +37,14 @@ protected:
         grid->SetCol(c);
         grid->SetRow(r);
     }
+    // The width a column fitted to one line of text in the grid's font
+    // takes: the text, the offsets on both sides, the grid lines and one
+    // pixel of air on each side.
+    int FittedWidth(const std::string& text) {
+        plat::TBitmap bmp(1, 1);
+        bmp.Canvas().Font().Assign(grid->Font());
+        return bmp.Canvas().TextWidth(text) + 2 * grid->XYOffset().X + 2 * grid->GridLineWidth() + 2;
+    }
 
     std::unique_ptr<plat::TForm> form;
     grid::TExtStringGrid* grid = nullptr;
