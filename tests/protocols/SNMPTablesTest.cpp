@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessCheckSupport.h"
 #include "protocols/SNMPTables.h"
 #include "protocols/SNMP_MIB.h"
 #include "shell/Language.h"
@@ -11,22 +12,8 @@ namespace {
 
 using proto::TTable;
 using proto::TTableRow;
-
-// The member's tables as the window resets them, with the given rows typed
-// into rows 1 .. of each table (cells from column 1 on).
-std::vector<TTable> Tables(const proto::TAccessMember& Member, const std::vector<std::vector<TTableRow>>& Rows) {
-    std::vector<TTable> tables = proto::Reset_Tables(Member.File);
-    for (size_t t = 0; t < Rows.size(); ++t)
-        for (size_t r = 0; r < Rows[t].size(); ++r)
-            for (size_t c = 0; c < Rows[t][r].size(); ++c) tables[t][r][c + 1] = Rows[t][r][c];
-    return tables;
-}
-
-struct TCase {
-    const char* name;
-    std::vector<std::vector<TTableRow>> rows;
-    const char* message;  // "" when the check passes
-};
+using prototest::Tables;
+using prototest::TCase;
 
 // Enable, Community, Type, On Change, On CMD, On Timer, Time, Position,
 // Start Bit, Num Bits/Bytes, Description, IP Address, Conversion.
