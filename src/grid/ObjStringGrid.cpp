@@ -27,6 +27,10 @@ void TObjStringGrid::TrimRow(int ARow) {
     // its data reaches, and the store no empty rows at its end.
     TStoreRow& row = FRows[static_cast<size_t>(ARow)];
     while (!row.cells.empty() && row.cells.back().text.empty() && !row.cells.back().object) row.cells.pop_back();
+    TrimStore();
+}
+
+void TObjStringGrid::TrimStore() {
     while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
 }
 
@@ -79,7 +83,7 @@ std::vector<std::pair<int, int>> TObjStringGrid::CellsWithObjects() const {
 void TObjStringGrid::SetRowCount(int Value) {
     plat::TCustomGrid::SetRowCount(Value);
     if (FRows.size() > static_cast<size_t>(RowCount())) FRows.resize(static_cast<size_t>(RowCount()));
-    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+    TrimStore();
 }
 
 void TObjStringGrid::ReportObjectsInRows(int First, int Last) {
@@ -103,7 +107,7 @@ void TObjStringGrid::PermuteStoreRows(int First, const std::vector<int>& Order) 
         FRows[static_cast<size_t>(First + i)] = std::move(taken[static_cast<size_t>(Order[static_cast<size_t>(i)])]);
         if (Order[static_cast<size_t>(i)] != i) ReportObjectsInRows(First + i, First + i);
     }
-    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+    TrimStore();
     Invalidate();
 }
 
@@ -147,7 +151,7 @@ void TObjStringGrid::RowMoved(int FromIndex, int ToIndex) {
             if (FromIndex < ToIndex) std::rotate(first, first + 1, last);
             else std::rotate(first, last - 1, last);
             ReportObjectsInRows(lo, hi);
-            while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+            TrimStore();
         }
         Invalidate();
     }
@@ -198,7 +202,7 @@ void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
         FRows.erase(FRows.begin() + from, FRows.begin() + std::min(to, static_cast<int>(FRows.size())));
         ReportObjectsInRows(from, static_cast<int>(FRows.size()) - 1);
     }
-    while (!FRows.empty() && FRows.back().cells.empty()) FRows.pop_back();
+    TrimStore();
     Invalidate();
 }
 

@@ -75,6 +75,7 @@ private:
     TStoreRow* StoreRow(int ARow);  // grows the store to hold the row
     const Cell* FindCell(int ACol, int ARow) const;
     void TrimRow(int ARow);
+    void TrimStore();  // drops empty rows at the store's end
     // Tells of every object in rows First .. Last (clamped to the store).
     void ReportObjectsInRows(int First, int Last);
     std::vector<TStoreRow> FRows;
