@@ -268,15 +268,17 @@ void TCustomGrid::SetRowHeights(int ARow, int Value) {
 void TCustomGrid::ShiftRowHeights(int FirstRow, int Delta) {
     const int n = RowCount();
     if (Delta == 0 || FirstRow < 0 || FirstRow >= n) return;
+    // Rows of one height (the usual table) move without a copy or a repaint.
+    const int from = std::max(std::min(FirstRow, FirstRow + Delta), 0);
+    if (std::all_of(FRowHeights.begin() + from, FRowHeights.end(), [this](int h) { return h == FDefaultRowHeight; }))
+        return;
     std::vector<int> heights = FRowHeights;
     if (Delta > 0) {
         heights.insert(heights.begin() + FirstRow, static_cast<size_t>(std::min(Delta, n - FirstRow)), FDefaultRowHeight);
     } else {
-        const int from = std::max(FirstRow + Delta, 0);
         heights.erase(heights.begin() + from, heights.begin() + std::min(std::max(FirstRow, from - Delta), n));
     }
     heights.resize(static_cast<size_t>(n), FDefaultRowHeight);
-    // Rows of one height (the usual table) move without a repaint.
     if (heights == FRowHeights) return;
     FRowHeights = std::move(heights);
     RowHeightsChanged();
