@@ -1891,6 +1891,18 @@ private:
     void WriteHtml(const std::string& FileName, bool Show, bool Unicode, std::string Text);
 public:
 
+    // ------------------------------------------------------ rows and columns: sizing, insertion and removal, clearing, merging, fills, footer
+
+    // ------------------------------------------------------ editor link and the editors over cells
+
+    // ------------------------------------------------------ expandable rows, nodes and grouping
+
+    // ------------------------------------------------------ clipboard and drag and drop
+
+    // ------------------------------------------------------ printing, print settings and column state files
+
+    // ------------------------------------------------------ mouse, hints, menus and move feedback
+
     // ------------------------------------------------------ end of the area blocks
 };
 
