@@ -2,10 +2,15 @@
 // devices with 8 uplink and 8 downlink rules each. The file is read, checked
 // and written; the window's records are loaded and every device row is
 // visited once, as a user stepping down the device table does. The data is
-// made before the timed loops.
+// made before the timed loops. pugixml parsing and writing the same text is
+// the baseline: the "x_pugixml" counters are our time over its time, both
+// measured in the same run.
 
 #include <benchmark/benchmark.h>
 
+#include <pugixml.hpp>
+
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -76,6 +81,84 @@ const std::string& GatewayXml() {
     static const std::string xml = gw::LoRaWANToXml(Gateway());
     return xml;
 }
+
+struct TStringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
+};
+
+// This thread's processor seconds: other programs on the machine do not
+// count against either side of a ratio.
+double ThreadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Adds the seconds one call of fn takes to total.
+template <typename Fn>
+void Timed(double& total, Fn&& fn) {
+    const double start = ThreadSeconds();
+    fn();
+    total += ThreadSeconds() - start;
+}
+
+void PugixmlParse(const std::string& xml, pugi::xml_document& doc) {
+    doc.load_buffer(xml.data(), xml.size());
+}
+
+std::string PugixmlSave(const pugi::xml_document& doc) {
+    TStringWriter out;
+    doc.save(out, "  ");
+    return std::move(out.text);
+}
+
+// Reading the file into the configuration against pugixml parsing it, and
+// writing it against pugixml writing the parsed document, interleaved.
+void BM_LoadSave_VsPugixml(benchmark::State& state) {
+    const std::string& xml = GatewayXml();
+    const gw::TLoRaWANConfig& config = Gateway();
+    pugi::xml_document parsed;
+    PugixmlParse(xml, parsed);
+    double ourLoad = 0, ourSave = 0, pugiLoad = 0, pugiSave = 0;
+    // Pairs of calls, ours then the baseline, so that a slower spell of the
+    // machine falls on both.
+    for (auto _ : state) {
+        Timed(ourLoad, [&] {
+            gw::TLoRaWANConfig loaded;
+            gw::LoRaWANFromXml(xml, true, loaded, nullptr);
+            benchmark::DoNotOptimize(loaded.Devices.data());
+        });
+        Timed(pugiLoad, [&] {
+            pugi::xml_document doc;
+            PugixmlParse(xml, doc);
+            benchmark::DoNotOptimize(doc.first_child());
+        });
+        Timed(ourSave, [&] { benchmark::DoNotOptimize(gw::LoRaWANToXml(config)); });
+        Timed(pugiSave, [&] { benchmark::DoNotOptimize(PugixmlSave(parsed)); });
+    }
+    state.counters["load_x_pugixml"] = ourLoad / pugiLoad;
+    state.counters["save_x_pugixml"] = ourSave / pugiSave;
+    state.counters["both_x_pugixml"] = (ourLoad + ourSave) / (pugiLoad + pugiSave);
+}
+BENCHMARK(BM_LoadSave_VsPugixml)->Iterations(12)->Unit(benchmark::kMillisecond);
+
+void BM_PugixmlParse(benchmark::State& state) {
+    const std::string& xml = GatewayXml();
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        PugixmlParse(xml, doc);
+        benchmark::DoNotOptimize(doc.first_child());
+    }
+}
+BENCHMARK(BM_PugixmlParse)->Unit(benchmark::kMillisecond);
+
+void BM_PugixmlSave(benchmark::State& state) {
+    pugi::xml_document parsed;
+    PugixmlParse(GatewayXml(), parsed);
+    for (auto _ : state) benchmark::DoNotOptimize(PugixmlSave(parsed));
+}
+BENCHMARK(BM_PugixmlSave)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLoRaWANFile(benchmark::State& state) {
     const std::string& xml = GatewayXml();

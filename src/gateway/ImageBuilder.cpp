@@ -199,10 +199,14 @@ namespace {
 
 // Reads the attributes of one element and turns the first problem into a
 // message that says which file, which element and which attribute.
+// The attributes of one element. Where the element sits ("uplink rule 3
+// of device 7") is put into words only for a message: a full gateway has
+// tens of thousands of rules, and nearly every build has no fault.
 class TAttrs {
 public:
-    TAttrs(const plat::TXmlNode& node, std::string where, std::string_view fileName, std::string* error)
-        : node_(node), where_(std::move(where)), file_(fileName), error_(error) {}
+    TAttrs(const plat::TXmlNode& node, const char* kind, int number, const std::string* owner,
+           std::string_view fileName, std::string* error)
+        : node_(node), kind_(kind), number_(number), owner_(owner), file_(fileName), error_(error) {}
 
     bool Ok() const { return ok_; }
 
@@ -214,8 +218,7 @@ public:
 
     std::string Required(const char* name) {
         std::string v;
-        if (!node_.GetAttribute(name, v))
-            Fail(std::string("attribute \"") + name + "\" is missing in " + where_);
+        if (!node_.GetAttribute(name, v)) Fail(std::string("attribute \"") + name + "\" is missing in " + Where());
         return v;
     }
 
@@ -226,22 +229,30 @@ public:
         const std::string v = Required(name);
         int n = 0;
         if (ok_ && !base::TryStrToInt(v, n)) {
-            Fail(std::string("attribute \"") + name + "\" of " + where_ + " is not a whole number: \"" + v +
+            Fail(std::string("attribute \"") + name + "\" of " + Where() + " is not a whole number: \"" + v +
                  "\"");
         }
         return n;
     }
 
 private:
+    std::string Where() const {
+        std::string where = kind_ + std::to_string(number_);
+        if (owner_) where.append(" of ").append(*owner_);
+        return where;
+    }
+
     void Fail(const std::string& what) {
         if (!ok_) return;
         ok_ = false;
-        if (error_) *error_ = "\"" + file_ + "\": " + what;
+        if (error_) *error_ = "\"" + std::string(file_) + "\": " + what;
     }
 
     plat::TXmlNode node_;
-    std::string where_;
-    std::string file_;
+    const char* kind_;
+    int number_;
+    const std::string* owner_;
+    std::string_view file_;
     std::string* error_;
     bool ok_ = true;
 };
@@ -280,7 +291,7 @@ std::string Test_Bytes(const std::string& value, bool hex) {
     return bytes;
 }
 
-bool Read_Device(const plat::TXmlNode& node, const std::string& where, const TLoRaWAN_ParGen& p,
+bool Read_Device(const plat::TXmlNode& node, int number, const TLoRaWAN_ParGen& p,
                  const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d, std::string* error,
                  std::string_view fileName) {
     if (!p.ModeMaster) {
@@ -293,7 +304,7 @@ bool Read_Device(const plat::TXmlNode& node, const std::string& where, const TLo
         d.DevADDR = p.Dev_Address;
         return true;
     }
-    TAttrs a(node, where, fileName, error);
+    TAttrs a(node, "device ", number, nullptr, fileName, error);
     if (a.Optional("Class").value_or("A") == "C") d.options += 2;
     d.DevEUI = Hex_Field<8>(a.Required("DeviceEUI"), true);
     d.JoinEUI = Hex_Field<8>(a.Required("JoinEUI"), true);
@@ -320,7 +331,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
     if (!up) return Missing(error, fileName, "LoRaWAN_UpLink_Rules", " in " + where);
     for (int k = 0; k < up.ChildCount(); ++k) {
-        TAttrs a(up.Child(k), "uplink rule " + std::to_string(k + 1) + " of " + where, fileName, error);
+        TAttrs a(up.Child(k), "uplink rule ", k + 1, &where, fileName, error);
         const std::string enable = a.Required("Enable");
         if (!a.Ok()) return false;
         if (base::UpperCase(base::Trim(enable)) != "Y") continue;
@@ -342,7 +353,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
     for (int k = 0; k < down.ChildCount(); ++k) {
-        TAttrs a(down.Child(k), "downlink rule " + std::to_string(k + 1) + " of " + where, fileName, error);
+        TAttrs a(down.Child(k), "downlink rule ", k + 1, &where, fileName, error);
         const std::string enable = a.Required("Enable");
         if (!a.Ok()) return false;
         if (base::UpperCase(base::Trim(enable)) != "Y") continue;
@@ -391,7 +402,7 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
             if (p.ModeMaster && node.GetAttribute("DeviceEUI", eui) && base::Trim(eui).empty()) continue;
             const std::string where = "device " + std::to_string(i + 1);
             TLoRaWAN_Device d;
-            if (!Read_Device(node, where, p, infos, d, error, fileName)) return false;
+            if (!Read_Device(node, i + 1, p, infos, d, error, fileName)) return false;
             d.options |= Device_Option_Always;
             infos.Devices_List.push_back(d);
             if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, error, fileName)) {

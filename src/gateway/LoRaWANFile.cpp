@@ -18,7 +18,10 @@ const char* YN(bool flag) {
 // Rule flags are typed by hand more often than the device flag, so they
 // accept any case and surrounding blanks; the device Enable is compared exactly.
 bool IsYes(std::string_view text) {
-    return base::UpperCase(base::Trim(text)) == "Y";
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text == "Y" || text == "y";
 }
 
 void AddRules(plat::TXmlNode parent, const std::vector<TRuleLoRa>& rules, std::span<const TRuleField> fields) {
@@ -26,9 +29,9 @@ void AddRules(plat::TXmlNode parent, const std::vector<TRuleLoRa>& rules, std::s
         plat::TXmlNode n = parent.AddChild("Rule");
         for (const TRuleField& f : fields) {
             if (f.flag)
-                n.SetAttribute(f.attribute, YN(r.*f.flag));
+                n.AppendAttribute(f.attribute, YN(r.*f.flag));
             else
-                n.SetAttribute(f.attribute, r.*f.text);
+                n.AppendAttribute(f.attribute, r.*f.text);
         }
     }
 }
@@ -39,8 +42,8 @@ void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
     for (const auto& d : config.Devices) {
         if (base::Trim(d.DeviceEUI).empty()) continue;
         plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
-        dev.SetAttribute("Enable", YN(d.Enable));
-        for (const TDeviceField& f : Device_Text_Fields) dev.SetAttribute(f.attribute, d.*f.text);
+        dev.AppendAttribute("Enable", YN(d.Enable));
+        for (const TDeviceField& f : Device_Text_Fields) dev.AppendAttribute(f.attribute, d.*f.text);
         plat::TXmlNode rules = dev.AddChild("LoRaWAN_Rules");
         AddRules(rules.AddChild("LoRaWAN_UpLink_Rules"), d.UpLinkRules, UpLink_Rule_Fields);
         AddRules(rules.AddChild("LoRaWAN_DownLink_Rules"), d.DownLinkRules, DownLink_Rule_Fields);
@@ -48,23 +51,31 @@ void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
 }
 
 // Reads the required attributes of one element and remembers the first one
-// missing, so the message can name it together with where it was looked for.
+// missing, so the message can name it together with where it was looked for
+// ("uplink rule 3 of device 7"), put into words only then: a full file has
+// tens of thousands of rules.
 class TAttrReader {
 public:
-    TAttrReader(const plat::TXmlNode& node, std::string where) : node_(node), where_(std::move(where)) {}
+    TAttrReader(const plat::TXmlNode& node, const char* kind, int number, const std::string& owner)
+        : node_(node), kind_(kind), number_(number), owner_(owner) {}
     void Required(const char* name, std::string& value) {
-        if (!node_.GetAttribute(name, value) && missing_.empty()) missing_ = name;
+        if (!node_.GetAttribute(name, value) && missing_ == nullptr) missing_ = name;
     }
     bool Ok(std::string* error, std::string_view prefix) const {
-        if (missing_.empty()) return true;
-        if (error) *error = std::string(prefix) + "attribute \"" + missing_ + "\" is missing in " + where_;
+        if (missing_ == nullptr) return true;
+        if (error) {
+            *error = std::string(prefix) + "attribute \"" + missing_ + "\" is missing in " + kind_ +
+                     std::to_string(number_) + owner_;
+        }
         return false;
     }
 
 private:
     plat::TXmlNode node_;
-    std::string where_;
-    std::string missing_;
+    const char* kind_;
+    int number_;
+    const std::string& owner_;
+    const char* missing_ = nullptr;
 };
 
 std::string Prefix(std::string_view fileName) {
@@ -79,29 +90,28 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
     return false;
 }
 
-// The required attributes are checked before any value is taken, so the
+// A rule with a required attribute missing is refused whole, so the
 // message names the first one missing in field order.
 bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields, const char* kind,
                const std::string& where, const std::string& prefix, std::vector<TRuleLoRa>& out,
                std::string* error) {
-    for (int k = 0; k < parent.ChildCount(); ++k) {
+    const int count = parent.ChildCount();
+    out.reserve(out.size() + static_cast<size_t>(count));
+    std::string flag;
+    for (int k = 0; k < count; ++k) {
         const plat::TXmlNode rn = parent.Child(k);
-        TAttrReader ra(rn, kind + std::to_string(k + 1) + where);
-        std::vector<std::string> values(fields.size());
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (fields[i].required)
-                ra.Required(fields[i].attribute, values[i]);
+        TAttrReader ra(rn, kind, k + 1, where);
+        TRuleLoRa r;
+        for (const TRuleField& f : fields) {
+            std::string& value = f.flag ? flag : r.*f.text;
+            value.clear();
+            if (f.required)
+                ra.Required(f.attribute, value);
             else
-                values[i] = rn.Attribute(fields[i].attribute);
+                rn.GetAttribute(f.attribute, value);
+            if (f.flag) r.*f.flag = IsYes(value);
         }
         if (!ra.Ok(error, prefix)) return false;
-        TRuleLoRa r;
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (fields[i].flag)
-                r.*fields[i].flag = IsYes(values[i]);
-            else
-                r.*fields[i].text = std::move(values[i]);
-        }
         out.push_back(std::move(r));
     }
     return true;
@@ -132,12 +142,14 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     if (!list) return MissingElement(error, fileName, "LoRaWAN_Devices_List", "");
     int count = list.ChildCount();
     if (!modeMaster && count > 1) count = 1;
+    config.Devices.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         const plat::TXmlNode node = list.Child(i);
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
         d.Enable = node.Attribute("Enable") == "Y";
-        TAttrReader attrs(node, "device " + std::to_string(i + 1));
+        static const std::string no_owner;
+        TAttrReader attrs(node, "device ", i + 1, no_owner);
         for (const TDeviceField& f : Device_Text_Fields) {
             if (f.required)
                 attrs.Required(f.attribute, d.*f.text);

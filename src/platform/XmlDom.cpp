@@ -18,11 +18,33 @@ pugi::xml_node ToPugi(void* node) {
 
 std::string Str(std::string_view text) { return std::string(text); }
 
+// A name as the parser's C string, on the stack when it is short (element
+// and attribute names always are): building a large document names every
+// element and attribute it adds.
+class TCName {
+public:
+    explicit TCName(std::string_view name) {
+        if (name.size() < sizeof(small_)) {
+            name.copy(small_, name.size());
+            small_[name.size()] = '\0';
+        } else {
+            large_ = name;
+        }
+    }
+    const char* c_str() const { return large_.empty() ? small_ : large_.c_str(); }
+
+private:
+    char small_[64];
+    std::string large_;
+};
+
 // Callers walk long lists by index (ChildCount, then Child(0), Child(1),
 // ...). Counting from the first child each time made reading a list
-// quadratic, so the last answer is kept and the next index goes on from it.
-// Any change to any document's elements bumps the generation, which drops
-// what was kept: a freed node's address may come back as another node.
+// quadratic, so the last answers are kept and the next index goes on from
+// there. Readers nest such walks (the rules of each device of a device
+// list), so a few parents are kept at once, the least recently used making
+// way. Any change to any document's elements bumps the generation, which
+// drops what was kept: a freed node's address may come back as another node.
 std::atomic<unsigned long long> g_Generation{1};
 void Elements_Changed() { g_Generation.fetch_add(1, std::memory_order_relaxed); }
 
@@ -31,11 +53,31 @@ struct TChildWalk {
     const void* parent = nullptr;
     int index = -1;
     pugi::xml_node child;
-    const void* counted = nullptr;
-    unsigned long long counted_generation = 0;
-    int count = 0;
+    int count = -1;  // -1: not counted yet
+    unsigned long long used = 0;
 };
-thread_local TChildWalk t_Walk;
+
+struct TChildWalks {
+    static constexpr int Slots = 8;
+    TChildWalk slot[Slots];
+    unsigned long long clock = 0;
+
+    // The walk kept for parent, or a fresh one in the least recently used slot.
+    TChildWalk& For(const void* parent) {
+        const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
+        TChildWalk* oldest = &slot[0];
+        for (TChildWalk& w : slot) {
+            if (w.parent == parent && w.generation == generation) {
+                w.used = ++clock;
+                return w;
+            }
+            if (w.used < oldest->used) oldest = &w;
+        }
+        *oldest = TChildWalk{generation, parent, -1, {}, -1, ++clock};
+        return *oldest;
+    }
+};
+thread_local TChildWalks t_Walks;
 
 pugi::xml_node Next_Element(pugi::xml_node node) {
     for (node = node.next_sibling(); node; node = node.next_sibling())
@@ -122,35 +164,32 @@ void TXmlNode::SetText(std::string_view text) {
 }
 
 int TXmlNode::ChildCount() const {
-    const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
-    if (node_ != nullptr && t_Walk.counted == node_ && t_Walk.counted_generation == generation) return t_Walk.count;
+    if (node_ == nullptr) return 0;
+    TChildWalk& walk = t_Walks.For(node_);
+    if (walk.count >= 0) return walk.count;
     int count = 0;
     for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_element) ++count;
-    t_Walk.counted = node_;
-    t_Walk.counted_generation = generation;
-    t_Walk.count = count;
+    walk.count = count;
     return count;
 }
 
 TXmlNode TXmlNode::Child(int index) const {
     if (index < 0 || node_ == nullptr) return {};
-    const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
+    TChildWalk& walk = t_Walks.For(node_);
     pugi::xml_node child;
     int at = 0;
-    if (t_Walk.parent == node_ && t_Walk.generation == generation && t_Walk.index >= 0 && t_Walk.index <= index) {
-        child = t_Walk.child;
-        at = t_Walk.index;
+    if (walk.index >= 0 && walk.index <= index) {
+        child = walk.child;
+        at = walk.index;
     } else {
         child = ToPugi(node_).first_child();
         while (child && child.type() != pugi::node_element) child = child.next_sibling();
     }
     for (; child && at < index; ++at) child = Next_Element(child);
     if (!child) return {};
-    t_Walk.generation = generation;
-    t_Walk.parent = node_;
-    t_Walk.index = index;
-    t_Walk.child = child;
+    walk.index = index;
+    walk.child = child;
     return TXmlNode(child.internal_object());
 }
 
@@ -186,15 +225,52 @@ TXmlNode TXmlNode::AddChild(std::string_view name) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return {};
     Elements_Changed();
-    return TXmlNode(node.append_child(Str(name).c_str()).internal_object());
+    return TXmlNode(node.append_child(TCName(name).c_str()).internal_object());
 }
 
-bool TXmlNode::HasAttribute(std::string_view name) const {
-    return static_cast<bool>(ToPugi(node_).attribute(Str(name).c_str()));
+namespace {
+
+// Attribute names are short: compare in place rather than copying the key
+// to give the parser a C string. Readers ask for an element's attributes
+// one after another, mostly in the order the writer put them, so the search
+// starts after the attribute found last on the same element and wraps
+// round: a record read in file order costs one step a field instead of a
+// scan from the first attribute each time. The hint is dropped with the
+// generation, as the child walks are.
+struct TAttributeHint {
+    const void* node = nullptr;
+    unsigned long long generation = 0;
+    pugi::xml_attribute last;
+};
+thread_local TAttributeHint t_AttributeHint;
+
+pugi::xml_attribute FindAttribute(void* node, std::string_view name) {
+    const pugi::xml_node element = ToPugi(node);
+    const unsigned long long generation = g_Generation.load(std::memory_order_relaxed);
+    TAttributeHint& hint = t_AttributeHint;
+    pugi::xml_attribute start;
+    if (hint.node == node && hint.generation == generation && hint.last) start = hint.last.next_attribute();
+    for (pugi::xml_attribute attr = start; attr; attr = attr.next_attribute()) {
+        if (Equals(name, attr.name())) {
+            hint.last = attr;
+            return attr;
+        }
+    }
+    for (pugi::xml_attribute attr = element.first_attribute(); attr != start; attr = attr.next_attribute()) {
+        if (Equals(name, attr.name())) {
+            hint = {node, generation, attr};
+            return attr;
+        }
+    }
+    return {};
 }
+
+}  // namespace
+
+bool TXmlNode::HasAttribute(std::string_view name) const { return static_cast<bool>(FindAttribute(node_, name)); }
 
 bool TXmlNode::GetAttribute(std::string_view name, std::string& value) const {
-    const pugi::xml_attribute attr = ToPugi(node_).attribute(Str(name).c_str());
+    const pugi::xml_attribute attr = FindAttribute(node_, name);
     if (!attr) return false;
     value = attr.value();
     return true;
@@ -207,25 +283,22 @@ std::string TXmlNode::Attribute(std::string_view name, std::string_view def) con
 }
 
 std::string_view TXmlNode::AttributeView(std::string_view name) const {
-    // Attribute names are short: compare in place rather than copying the key.
-    for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
-        if (Equals(name, attr.name())) return attr.value();
-    return {};
+    const pugi::xml_attribute attr = FindAttribute(node_, name);
+    return attr ? std::string_view(attr.value()) : std::string_view();
 }
 
 void TXmlNode::SetAttribute(std::string_view name, std::string_view value) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return;
-    const std::string key = Str(name);
-    pugi::xml_attribute attr = node.attribute(key.c_str());
-    if (!attr) attr = node.append_attribute(key.c_str());
+    pugi::xml_attribute attr = FindAttribute(node_, name);
+    if (!attr) attr = node.append_attribute(TCName(name).c_str());
     attr.set_value(Str(value).c_str());
 }
 
 void TXmlNode::AppendAttribute(std::string_view name, std::string_view value) {
     pugi::xml_node node = ToPugi(node_);
     if (!node) return;
-    node.append_attribute(Str(name).c_str()).set_value(value.data(), value.size());
+    node.append_attribute(TCName(name).c_str()).set_value(value.data(), value.size());
 }
 
 std::vector<std::pair<std::string_view, std::string_view>> TXmlNode::Attributes() const {
