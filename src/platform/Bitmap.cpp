@@ -124,6 +124,8 @@ TGraphic::TGraphic(const TGraphic& other)
       transparentMode_(other.transparentMode_),
       transparentColor_(other.transparentColor_) {
     store_->image = PixelsOf(other);
+    store_->pendingWidth = other.store_->pendingWidth;
+    store_->pendingHeight = other.store_->pendingHeight;
 }
 
 TGraphic& TGraphic::operator=(const TGraphic& other) {
@@ -131,6 +133,8 @@ TGraphic& TGraphic::operator=(const TGraphic& other) {
     const QImage pixels = PixelsOf(other);
     store_->Settle();
     store_->image = pixels;
+    store_->pendingWidth = other.store_->pendingWidth;
+    store_->pendingHeight = other.store_->pendingHeight;
     transparent_ = other.transparent_;
     transparentMode_ = other.transparentMode_;
     transparentColor_ = other.transparentColor_;
@@ -141,9 +145,9 @@ TGraphic& TGraphic::operator=(const TGraphic& other) {
 
 TGraphic::~TGraphic() = default;
 
-int TGraphic::Width() const { return store_->image.width(); }
+int TGraphic::Width() const { return store_->image.isNull() ? store_->pendingWidth : store_->image.width(); }
 
-int TGraphic::Height() const { return store_->image.height(); }
+int TGraphic::Height() const { return store_->image.isNull() ? store_->pendingHeight : store_->image.height(); }
 
 bool TGraphic::Empty() const { return store_->image.isNull(); }
 
@@ -297,7 +301,13 @@ void TBitmap::SetSize(int width, int height) {
     height = std::max(0, height);
     if (width == Width() && height == Height()) return;
     EndPainting();
-    if (width == 0 || height == 0 || qint64(width) * height > kMaxPixels) {
+    store_->pendingWidth = 0;
+    store_->pendingHeight = 0;
+    if (width == 0 || height == 0) {
+        store_->image = QImage();
+        store_->pendingWidth = width;
+        store_->pendingHeight = height;
+    } else if (qint64(width) * height > kMaxPixels) {
         store_->image = QImage();
     } else {
         EnsureGuiApplication();

@@ -45,6 +45,10 @@ TRect FromQRect(const QRect& r);
 // Decoded pixels of every graphic.
 struct TGraphic::Store {
     QImage image;
+    // A bitmap sized one side at a time (Width, then Height) has no pixels
+    // while the other side is 0: the side already set waits here.
+    int pendingWidth = 0;
+    int pendingHeight = 0;
     // The canvas painting into image, if any: anyone reading or replacing
     // the image ends that painting first (Settle).
     TCanvas::Impl* painter = nullptr;

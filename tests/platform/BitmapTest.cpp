@@ -95,6 +95,25 @@ TEST(Bitmap, NewPixelsAreWhiteAndResizeKeepsTheRest) {
     EXPECT_TRUE(b.Empty());
 }
 
+TEST(Bitmap, SizedOneSideAtATime) {
+    // Width first, then Height, as windows size their bitmaps: the first
+    // side waits for the second instead of being lost.
+    TBitmap b;
+    b.SetWidth(6);
+    EXPECT_TRUE(b.Empty());
+    EXPECT_EQ(b.Width(), 6);
+    b.SetHeight(4);
+    EXPECT_FALSE(b.Empty());
+    EXPECT_EQ(b.Width(), 6);
+    EXPECT_EQ(b.Height(), 4);
+    TBitmap c;
+    c.SetHeight(3);
+    TBitmap copy(c);
+    copy.SetWidth(2);
+    EXPECT_EQ(copy.Width(), 2);
+    EXPECT_EQ(copy.Height(), 3);
+}
+
 TEST(Bitmap, CopiesAreIndependent) {
     TBitmap a = TwoColours(10, 10);
     TBitmap b(a);
