@@ -8,6 +8,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/GridExchangeState.h"
 #include "grid/GridHtmlExport.h"
+#include "platform/Bitmap.h"
 #include "platform/ShellOpen.h"
 
 namespace grid {
@@ -34,11 +35,104 @@ THtmlLook LookOf(TExtStringGrid& g, int ACol, int ARow, bool Fixed) {
     return look;
 }
 
+// Writes the cell pictures of one export as dir "images/img1.jpg",
+// "img2.jpg", ... and gives each its tag. The folder is made on the first
+// picture, so an export without pictures leaves no empty folder behind.
+class TPictureFiles {
+public:
+    explicit TPictureFiles(std::string Dir) : FDir(std::move(Dir)) {}
+
+    // The tag of the graphic written as the next file; empty when the
+    // graphic holds no picture or cannot be written.
+    std::string Tag(const plat::TGraphic& Graphic) {
+        if (Graphic.Empty()) return {};
+        const std::string file = NextFile();
+        bool written = false;
+        if (std::string_view(Graphic.ClassName()) == "TJPEGImage") {
+            written = Graphic.SaveToFile(file);
+        } else {
+            // Any other graphic is laid on a bitmap of its size and that is
+            // encoded: JPEG has no transparency, so clear parts come out white.
+            plat::TBitmap canvas;
+            canvas.SetPixelFormat(plat::pf24bit);
+            canvas.SetWidth(Graphic.Width());
+            canvas.SetHeight(Graphic.Height());
+            canvas.Canvas().Brush().SetColor(plat::clWhite);
+            canvas.Canvas().FillRect(plat::TRect(0, 0, Graphic.Width(), Graphic.Height()));
+            canvas.Canvas().Draw(0, 0, Graphic);
+            plat::TJPEGImage jpeg;
+            jpeg.Assign(canvas);
+            written = jpeg.SaveToFile(file);
+        }
+        if (!written) return {};
+        return "<img src= \"file://" + file + "\">";
+    }
+
+    std::string ListTag(const TCellImageList& Images, int Index) {
+        plat::TBitmap bitmap;
+        Images.GetBitmap(Index, bitmap);
+        return Tag(bitmap);
+    }
+
+private:
+    std::string NextFile() {
+        const std::string folder = FDir + "images";
+        if (!FFolderMade) {
+            if (!base::DirectoryExists(folder) && !base::ForceDirectories(folder))
+                throw std::runtime_error("Cannot create " + folder);
+            FFolderMade = true;
+        }
+        return folder + "/img" + std::to_string(FCounter++) + ".jpg";
+    }
+
+    std::string FDir;
+    int FCounter = 1;
+    bool FFolderMade = false;
+};
+
 }  // namespace
 
 std::string TExtStringGrid::SaveToHTMLString(const std::string& Dir) {
-    (void)Dir;  // pictures are not exported yet; see ExportImages
     THTMLSettings& S = HTMLSettings();
+    TPictureFiles pictures(Dir);
+    // The text and picture tags of a data cell by its graphic.
+    const auto withPictures = [&](int rc, int r, const std::string& text) -> std::string {
+        if (!S.ExportImages) return text;
+        TCellGraphic* g = GetCellGraphic(rc, r);
+        if (g == nullptr) return text;
+        const TCellImageList* images = GridImages();
+        switch (g->CellType()) {
+            case ctBitmap:
+                return g->CellImage() ? text + pictures.Tag(*g->CellImage()) : text;
+            case ctImageList:
+                if (images && g->CellIndex() >= 0 && g->CellIndex() < images->Count())
+                    return pictures.ListTag(*images, g->CellIndex()) + text;
+                return text;
+            case ctDataImage: {
+                int index = 0;
+                if (images && base::TryStrToInt(Cells(rc, r), index) && index >= 0 &&
+                    index < images->Count())
+                    return pictures.ListTag(*images, index);
+                return {};
+            }
+            case ctImages: {
+                const auto* list = dynamic_cast<const TIntList*>(g->CellBitmap());
+                if (!images || list == nullptr) return text;
+                std::string tags;
+                for (int i = 0; i < list->Count(); ++i) {
+                    const int index = list->Items(i);
+                    if (index >= 0 && index < images->Count()) tags += pictures.ListTag(*images, index);
+                }
+                return tags + text;
+            }
+            case ctPicture:
+                if (g->CellPicture() && g->CellPicture()->Graphic())
+                    return text + pictures.Tag(*g->CellPicture()->Graphic());
+                return text;
+            default:
+                return text;
+        }
+    };
     const int s = (FSaveFixedCells || FSaveFixedCols) ? 0 : FixedCols();
     const int t = (FSaveFixedCells || FSaveFixedRows) ? 0 : FixedRows();
     std::vector<THtmlRow> rows;
@@ -87,7 +181,7 @@ std::string TExtStringGrid::SaveToHTMLString(const std::string& Dir) {
             text = links(text);
             if (base::Trim(text).empty()) text = "&nbsp;";
             if (GetCellType(rc, r) == ctNode) text = "+" + text;
-            cell.Content = text;
+            cell.Content = withPictures(rc, r, text);
             if (!header && c - s < S.ColWidths.Count())
                 cell.Width = " width=" + std::to_string(S.ColWidths.Items(c - s));
             cell.Style = HtmlStyleString(LookOf(*this, rc, r, IsFixed(c, r)), S.SaveColor);
