@@ -3,6 +3,7 @@
 // units. Readers parse and check the whole input first and only then touch
 // the grid, so a refused file leaves it as it was.
 
+#include <cstdint>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -166,22 +167,24 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
         }
         d = GuessCsvDelimiter(l1, l2);
     }
-    std::vector<std::string> records = SplitCsvRecords(Text, d);
-    if (records.empty()) throw std::runtime_error("File is empty");
-
-    size_t first = FLoadFirstRow ? 0 : 1;
-    size_t n = records.size() > first ? records.size() - first : 0;
-    if (MaxRows > 0 && n > size_t(MaxRows)) n = size_t(MaxRows);
+    // Every record is read before the grid changes, so a refused file
+    // leaves it as it was; records are taken straight from the text.
+    const size_t first = FLoadFirstRow ? 0 : 1;
+    const size_t limit = MaxRows > 0 ? size_t(MaxRows) : SIZE_MAX;
     const bool java = JavaCSV();
+    const bool oem = OemConvert();
     std::vector<std::vector<std::string>> rows;
-    rows.reserve(n);
+    size_t seen = 0;
     size_t widest = 0;
-    for (size_t k = 0; k < n; ++k) {
-        std::string& rec = records[first + k];
-        if (OemConvert()) rec = ctl::OemToString(rec);
-        rows.push_back(ReadCsvRecord(std::move(rec), d, java));
+    ForEachCsvRecord(Text, d, [&](std::string_view rec) {
+        if (seen++ < first) return true;
+        if (rows.size() >= limit) return false;
+        rows.push_back(oem ? ReadCsvRecord(ctl::OemToString(std::string(rec)), d, java) : ReadCsvRecord(rec, d, java));
         widest = std::max(widest, rows.back().size());
-    }
+        return true;
+    });
+    if (seen == 0) throw std::runtime_error("File is empty");
+    const size_t n = rows.size();
 
     const int hc = FSaveHiddenCells ? NumHiddenColumns() : 0;
     const int c0 = SaveStartCol();

@@ -43,12 +43,6 @@ std::string DecodeField(std::string_view field, bool java) {
     return java ? ctl::TildeToLineBreaks(field) : ctl::VtToCrlf(field);
 }
 
-void DropLeadingBlanks(std::string& line) {
-    size_t n = 0;
-    while (line.size() - n >= 2 && line[n] == ' ') ++n;
-    line.erase(0, n);
-}
-
 }  // namespace
 
 std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options) {
@@ -116,39 +110,32 @@ char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2) {
     return chosen;
 }
 
-std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter) {
-    std::vector<std::string> records;
-    std::string current;
-    bool open = false;      // inside a quoted field that began at a field start
+void ForEachCsvRecord(std::string_view Text, char Delimiter, const std::function<bool(std::string_view)>& Each) {
+    // A record is always a stretch of the text as it stands (a quoted line
+    // break stays inside it), so it is handed on as a view, not copied.
+    bool open = false;  // inside a quoted field that began at a field start
     bool fieldStart = true;
-    bool pending = false;   // current holds a record not yet pushed
+    size_t start = 0;   // where the current record began
     size_t i = 0;
     const size_t n = Text.size();
     while (i < n) {
         const char c = Text[i];
         if (c == '\r' || c == '\n') {
             const size_t len = (c == '\r' && i + 1 < n && Text[i + 1] == '\n') ? 2 : 1;
-            if (open) {
-                current.append(Text.substr(i, len));
-            } else {
-                records.push_back(std::move(current));
-                current.clear();
-                pending = false;
+            if (!open) {
+                if (!Each(Text.substr(start, i - start))) return;
+                start = i + len;
                 fieldStart = true;
             }
             i += len;
             continue;
         }
-        pending = true;
-        current += c;
         if (open) {
             if (c == '"') {
-                if (i + 1 < n && Text[i + 1] == '"') {
-                    current += '"';
+                if (i + 1 < n && Text[i + 1] == '"')
                     ++i;
-                } else {
+                else
                     open = false;
-                }
             }
         } else if (Delimiter != '\0' && c == Delimiter) {
             fieldStart = true;
@@ -160,39 +147,59 @@ std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter) 
         }
         ++i;
     }
-    if (pending || open) records.push_back(std::move(current));
+    if (start < n) Each(Text.substr(start));
+}
+
+std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter) {
+    std::vector<std::string> records;
+    ForEachCsvRecord(Text, Delimiter, [&records](std::string_view record) {
+        records.emplace_back(record);
+        return true;
+    });
     return records;
 }
 
-std::vector<std::string> ReadCsvRecord(std::string Line, char Delimiter, bool JavaCSV) {
+std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bool JavaCSV) {
+    // The record is read through a view that moves forward, so a long line
+    // is not copied again for every field it gives.
     std::vector<std::string> fields;
     const char d = Delimiter;
-    while (d != '\0' && Line.find(d) != std::string::npos) {
-        DropLeadingBlanks(Line);
+    // One field per delimiter and one more is the usual count (quoted
+    // delimiters make it an upper bound): room for them in one allocation.
+    if (d != '\0') fields.reserve(static_cast<size_t>(std::count(Line.begin(), Line.end(), d)) + 1);
+    std::string_view rest(Line);
+    const auto dropLeadingBlanks = [&rest] {
+        size_t n = 0;
+        while (rest.size() - n >= 2 && rest[n] == ' ') ++n;
+        rest.remove_prefix(n);
+    };
+    while (d != '\0' && rest.find(d) != std::string_view::npos) {
+        dropLeadingBlanks();
         std::string field;
-        if (!Line.empty() && Line[0] == '"') {
-            Line.erase(0, 1);
+        if (!rest.empty() && rest[0] == '"') {
+            rest.remove_prefix(1);
             int p = 0;
-            if (ctl::FindSingleQuote('"', Line, p)) {
-                field = ctl::UndoubleChar('"', std::string_view(Line).substr(0, size_t(p - 1)));
-                Line.erase(0, size_t(p));
+            if (ctl::FindSingleQuote('"', rest, p)) {
+                field = ctl::UndoubleChar('"', rest.substr(0, size_t(p - 1)));
+                rest.remove_prefix(size_t(p));
             }
         } else {
-            field = Line.substr(0, Line.find(d));
+            field.assign(rest.substr(0, rest.find(d)));
         }
         fields.push_back(DecodeField(field, JavaCSV));
-        const size_t at = Line.find(d);
-        if (at != std::string::npos) Line.erase(0, at + 1);
+        const size_t at = rest.find(d);
+        if (at != std::string_view::npos) rest.remove_prefix(at + 1);
     }
-    if (!Line.empty()) {
-        DropLeadingBlanks(Line);
-        std::string field = Line;
+    if (!rest.empty()) {
+        dropLeadingBlanks();
+        std::string_view field = rest;
         if (!field.empty() && field[0] == '"') {
-            field.erase(0, 1);
-            if (!field.empty() && field.back() == '"') field.pop_back();
-            field = ctl::UndoubleChar('"', field);
+            field.remove_prefix(1);
+            if (!field.empty() && field.back() == '"') field.remove_suffix(1);
+            fields.push_back(DecodeField(ctl::UndoubleChar('"', field), JavaCSV));
+        } else {
+            fields.push_back(DecodeField(field, JavaCSV));
         }
-        fields.push_back(DecodeField(field, JavaCSV));
     }
     return fields;
 }

@@ -4,6 +4,7 @@
 // line (character 11, or "~" in the Java dialect). Plain data in and out, so
 // the grid, the driver and the fuzz harness share one reader and one writer.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,9 +28,12 @@ char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2);
 // quoted field is still open at its end takes the next line in with the
 // line break it had, so a quoted multi-line cell stays one record.
 std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter);
+// The same records one at a time, as views into Text, until Each answers
+// false.
+void ForEachCsvRecord(std::string_view Text, char Delimiter, const std::function<bool(std::string_view)>& Each);
 
 // The cells of one record. A record ending with the delimiter has no last
 // cell; a quoted field without closing quote reads as empty.
-std::vector<std::string> ReadCsvRecord(std::string Line, char Delimiter, bool JavaCSV);
+std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bool JavaCSV);
 
 }  // namespace grid

@@ -48,7 +48,13 @@ void TObjStringGrid::SetGridCell(int ACol, int ARow, const std::string& Value) {
         TrimRow(ARow);
     } else {
         TStoreRow* row = StoreRow(ARow);
-        if (static_cast<size_t>(ACol) >= row->cells.size()) row->cells.resize(static_cast<size_t>(ACol) + 1);
+        if (static_cast<size_t>(ACol) >= row->cells.size()) {
+            // A row filled from the left would otherwise grow one step per
+            // cell: make room for the whole row at once.
+            if (row->cells.capacity() <= static_cast<size_t>(ACol))
+                row->cells.reserve(std::max(static_cast<size_t>(ACol) + 1, static_cast<size_t>(std::max(ColCount(), 0))));
+            row->cells.resize(static_cast<size_t>(ACol) + 1);
+        }
         row->cells[static_cast<size_t>(ACol)].text = Value;
     }
     if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
