@@ -404,8 +404,14 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
         plat::TNotifyEvent previous = c->OnExit;
         e.LinkExit = previous;
         c->OnExit = [this, previous, c](plat::TObject* Sender) {
-            if (previous) previous(Sender);
-            CommitOnExit(this, *c);
+            // The link's handler may end the edit, which puts its own
+            // handler back in place of this one and frees what this one
+            // holds: work on copies from here.
+            TExtStringGrid* const grid = this;
+            plat::TWinControl* const control = c;
+            const plat::TNotifyEvent own = previous;
+            if (own) own(Sender);
+            CommitOnExit(grid, *control);
         };
         link->SetFocus(true);
         return c;

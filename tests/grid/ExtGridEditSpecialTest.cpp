@@ -482,6 +482,36 @@ TEST_F(GridSpecialEdit, CustomLinkEditsThroughTheApplicationsControl) {
     grid->SetEditLink(nullptr);
 }
 
+// A link whose control ends the edit itself when it loses the focus, as
+// links commonly hand their control's exit to EditExit: the grid's own exit
+// step runs after it and must find the edit already over, not freed state.
+TEST_F(GridSpecialEdit, LinkEndingTheEditOnItsOwnExitLeavesCleanly) {
+    class TExitLink : public TTestLink {
+    public:
+        using TTestLink::TTestLink;
+        void CreateEditor(plat::TWinControl* AParent) override {
+            TTestLink::CreateEditor(AParent);
+            FEdit->OnExit = [this](plat::TObject* s) { EditExit(s); };
+        }
+    };
+    kind2 = edCustom;
+    TExitLink link(form.get());
+    grid->SetEditLink(&link);
+    for (const char* typed : {"two", "three"}) {
+        Play("one", {Type(typed)});
+        ASSERT_TRUE(grid->EditMode()) << typed;
+        done.clear();
+        other->SetFocus();
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << typed;
+        EXPECT_EQ(grid->Cells(2, 2), std::string("one") + typed);
+        EXPECT_EQ(done, (std::vector<Done>{{2, 2}})) << typed;
+        grid->SetFocus();
+        pt::ProcessEvents();
+    }
+    grid->SetEditLink(nullptr);
+}
+
 TEST_F(GridSpecialEdit, PopupLinkEditsOnAWindowAtTheCell) {
     kind2 = edCustom;
     TTestLink link(form.get());
