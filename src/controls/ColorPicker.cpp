@@ -267,6 +267,9 @@ void TExtColorPickerDropDown::PreparePanel() {
     for (TControl* p : {static_cast<TControl*>(FItemSelector), static_cast<TControl*>(FColorSelector),
                         static_cast<TControl*>(FColorCubePanel), static_cast<TControl*>(FSpectrumPanel)})
         if (p != nullptr && p != current) p->Hide();
+    // The pop-up stretches its inner control over its client: the panel
+    // takes its own size again below, after it became the inner control.
+    SetControl(current);
     switch (FColorSelectionStyle) {
         case csList: PrepareList(OnDrawColor, this); break;
         case csDiscrete:
@@ -293,9 +296,7 @@ void TExtColorPickerDropDown::PreparePanel() {
             FSpectrumPanel->OnSelect = [this](TObject*) { PanelColorPicked(FSpectrumPanel->SelectedColor()); };
             break;
     }
-    current = CurrentPanel();
     current->Show();
-    SetControl(current);
 }
 
 void TExtColorPickerDropDown::BeforeDropDown() {
@@ -322,6 +323,11 @@ void TExtColorPickerDropDown::SizeDropDownForm() {
     }
     TControl* p = CurrentPanel();
     if (FDropDownForm == nullptr || p == nullptr) return;
+    // Building the bars stretched the panel over the old pop-up: the fixed
+    // panels take their own size back before the pop-up is sized to them.
+    if (p == FColorSelector) FColorSelector->LayoutItems();
+    else if (p == FColorCubePanel) FColorCubePanel->SetBounds(0, 0, 182, 160);
+    else if (p == FSpectrumPanel) FSpectrumPanel->SetBounds(0, 0, 150, 174);
     const int b = DropDownBorderWidth();
     const int w = p->Visible() ? p->Width() + 2 * b : Width();
     int h = 2 * b + (p->Visible() ? p->Height() : 0);
