@@ -271,7 +271,11 @@ void TExtColorPickerDropDown::PreparePanel() {
     // takes its own size again below, after it became the inner control.
     SetControl(current);
     switch (FColorSelectionStyle) {
-        case csList: PrepareList(OnDrawColor, this); break;
+        case csList:
+            FItemSelector->SetColorBoxWidth(FColorBoxWidth);
+            FItemSelector->SetColorBoxHeight(FColorBoxHeight);
+            PrepareList(OnDrawColor, this);
+            break;
         case csDiscrete:
             FColorSelector->OnItemSelect = nullptr;
             FColorSelector->SetSelectedColor(FSelectedColor);

@@ -447,28 +447,29 @@ void TCustomItemSelector::SelectLast() {
     if (Items().Count() > 0) SetItemIndex(Items().Count() - 1);
 }
 
+// From none the first item; otherwise one step, unless it leaves the items.
+int TCustomItemSelector::StepFrom(int Current, int Delta) const {
+    if (Current < 0) return 0;
+    const int next = Current + Delta;
+    return next >= 0 && next < Items().Count() ? next : Current;
+}
+
+// At either end nothing happens: selecting the same item again would
+// report it again.
 void TCustomItemSelector::SelectNext() {
-    if (Items().Count() == 0) return;
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex + 1 < Items().Count()) SetItemIndex(FItemIndex + 1);
+    if (Items().Count() > 0 && StepFrom(FItemIndex, 1) != FItemIndex) SetItemIndex(StepFrom(FItemIndex, 1));
 }
 
 void TCustomItemSelector::SelectPrevious() {
-    if (Items().Count() == 0) return;
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0) SetItemIndex(FItemIndex - 1);
+    if (Items().Count() > 0 && StepFrom(FItemIndex, -1) != FItemIndex) SetItemIndex(StepFrom(FItemIndex, -1));
 }
 
 void TCustomItemSelector::HotNext() {
-    if (Items().Count() == 0) return;
-    if (FItemHot < 0) SetItemHot(0);
-    else if (FItemHot + 1 < Items().Count()) SetItemHot(FItemHot + 1);
+    if (Items().Count() > 0) SetItemHot(StepFrom(FItemHot, 1));
 }
 
 void TCustomItemSelector::HotPrevious() {
-    if (Items().Count() == 0) return;
-    if (FItemHot < 0) SetItemHot(0);
-    else if (FItemHot - 1 >= 0) SetItemHot(FItemHot - 1);
+    if (Items().Count() > 0) SetItemHot(StepFrom(FItemHot, -1));
 }
 
 bool TCustomItemSelector::LookupItem(const std::string& S) {
@@ -590,41 +591,18 @@ void TExtCustomItemSelector::SetItemIndex(int Value) {
     ScrollItemInView(FItemSelectorPanel->ItemIndex());
 }
 
-void TExtCustomItemSelector::SelectFirst() {
+void TExtCustomItemSelector::PanelMove(void (TCustomItemSelector::*Move)(), bool Hot) {
     if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->SelectFirst();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
+    (FItemSelectorPanel->*Move)();
+    ScrollItemInView(Hot ? FItemSelectorPanel->ItemHot() : FItemSelectorPanel->ItemIndex());
 }
 
-void TExtCustomItemSelector::SelectLast() {
-    if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->SelectLast();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
-
-void TExtCustomItemSelector::SelectNext() {
-    if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->SelectNext();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
-
-void TExtCustomItemSelector::SelectPrevious() {
-    if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->SelectPrevious();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
-
-void TExtCustomItemSelector::HotNext() {
-    if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->HotNext();
-    ScrollItemInView(FItemSelectorPanel->ItemHot());
-}
-
-void TExtCustomItemSelector::HotPrevious() {
-    if (FItemSelectorPanel == nullptr) return;
-    FItemSelectorPanel->HotPrevious();
-    ScrollItemInView(FItemSelectorPanel->ItemHot());
-}
+void TExtCustomItemSelector::SelectFirst() { PanelMove(&TCustomItemSelector::SelectFirst, false); }
+void TExtCustomItemSelector::SelectLast() { PanelMove(&TCustomItemSelector::SelectLast, false); }
+void TExtCustomItemSelector::SelectNext() { PanelMove(&TCustomItemSelector::SelectNext, false); }
+void TExtCustomItemSelector::SelectPrevious() { PanelMove(&TCustomItemSelector::SelectPrevious, false); }
+void TExtCustomItemSelector::HotNext() { PanelMove(&TCustomItemSelector::HotNext, true); }
+void TExtCustomItemSelector::HotPrevious() { PanelMove(&TCustomItemSelector::HotPrevious, true); }
 
 bool TExtCustomItemSelector::LookupItem(const std::string& S) {
     return FItemSelectorPanel != nullptr && FItemSelectorPanel->LookupItem(S);

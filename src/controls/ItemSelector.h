@@ -141,6 +141,7 @@ protected:
 
 private:
     bool ValidIndex(int Index) const;
+    int StepFrom(int Current, int Delta) const;
     // Draws the item on the panel now (outside a paint: through a repaint).
     void DrawItemNow(int Index);
     void DrawContent(int Index, plat::TCanvas& Canvas, const TSelectorItem& Item, plat::TRect R);
@@ -206,6 +207,7 @@ protected:
 
 private:
     void CreateSelectorPanel();
+    void PanelMove(void (TCustomItemSelector::*Move)(), bool Hot);
     TCustomItemSelector* FItemSelectorPanel = nullptr;
     TSelectorItems FItems{this};
     TItemAppearance FItemAppearance;

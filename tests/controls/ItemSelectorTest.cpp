@@ -141,6 +141,10 @@ TEST_F(ItemSelector, SelectionStaysWithinTheItems) {
         }
         EXPECT_EQ(sel->ItemIndex(), m.result) << m.from << " " << m.move;
     }
+    sel->SelectLast();
+    selects = 0;
+    sel->SelectNext();  // at the end: not even reported again
+    EXPECT_EQ(selects, 0);
 }
 
 TEST_F(ItemSelector, LookupComparesPlainUpperCasedCaptions) {
