@@ -236,8 +236,9 @@ void TExtItemPickerDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         }
         default:
             // Letters and digits come as upper-case key codes, as the
-            // selector compares upper-cased captions.
-            if ((Shift & ssCtrl) || k < 0x20 || k > 0x5A) break;
+            // selector compares upper-cased captions; editing and moving
+            // keys (Delete, Insert, ...) are no part of a search.
+            if ((Shift & ssCtrl) || (k != VK_SPACE && (k < '0' || k > 'Z'))) break;
             FCurSearch += static_cast<char>(k);
             s.LookupItem(FCurSearch);
             FKeyTimer->SetEnabled(false);

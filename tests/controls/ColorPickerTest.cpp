@@ -144,6 +144,10 @@ TEST_F(ColorPicker, ClosedKeysAndTypeAhead) {
         EXPECT_EQ(picker->SelectedColorText(), s.caption) << s.typed;
         if (s.waitMs) pt::Wait(s.waitMs);
     }
+    pt::Wait(700);
+    pt::SendKey(*picker, plat::VK_DELETE);  // no letter: the search stays empty
+    pt::SendKey(*picker, 'B');
+    EXPECT_EQ(picker->SelectedColorText(), "Black");
     EXPECT_FALSE(picker->DroppedDown());
 }
 
