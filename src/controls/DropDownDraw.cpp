@@ -1,5 +1,7 @@
 #include "controls/DropDownDraw.h"
 
+#include "controls/EsgHTMLE.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -93,6 +95,21 @@ std::string CaseAdjusted(const std::string& Text, bool CaseSensitive) {
     std::string r = Text;
     for (char& c : r) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return r;
+}
+
+TPoint DrawHtmlCaption(TCanvas& Canvas, const std::string& Text, TRect Rect, const IHtmlImageList* Images,
+                       bool Draw) {
+    if (Text.empty()) return {0, 0};
+    THtmlRenderArgs args;
+    args.Images = Images;
+    args.MeasureOnly = !Draw;
+    args.URLColor = clBlue;
+    args.HoverColor = clNone;
+    args.HoverFontColor = clNone;
+    args.ShadowColor = clGray;
+    THtmlRenderResult result;
+    RenderHtmlText(Canvas, Text, Rect, args, result);
+    return {result.XSize, result.YSize};
 }
 
 }  // namespace ctl

@@ -9,6 +9,8 @@
 
 namespace ctl {
 
+class IHtmlImageList;
+
 enum TGradientDirection { gdHorizontal, gdVertical };
 
 // Rounds halves to the even neighbour, as the colour bands are computed.
@@ -28,6 +30,11 @@ void DrawItemBackground(plat::TCanvas& Canvas, plat::TRect Rect, plat::TColor Co
                         plat::TColor BorderColor, int PenWidth, TGradientDirection Direction);
 plat::TSize GetTextSize(plat::TCanvas& Canvas, const std::string& Text);
 std::string TruncateText(plat::TCanvas& Canvas, const std::string& Text, int MaxWidth, bool AddEllipsis);
+// Draws (Draw true) or only measures a caption in the cells' HTML markup
+// within Rect, Images serving inline image tags; returns its width and
+// height, (0, 0) for an empty text.
+plat::TPoint DrawHtmlCaption(plat::TCanvas& Canvas, const std::string& Text, plat::TRect Rect,
+                             const IHtmlImageList* Images, bool Draw);
 std::string CaseAdjusted(const std::string& Text, bool CaseSensitive);
 
 }  // namespace ctl
