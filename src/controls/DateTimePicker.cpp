@@ -66,6 +66,12 @@ std::string TDateTimePicker::ActiveFormat() const {
     return f;
 }
 
+void TDateTimePicker::SetCtl3D(bool Value) {
+    if (Value == FCtl3D) return;
+    FCtl3D = Value;
+    Invalidate();
+}
+
 void TDateTimePicker::SetShowCheckbox(bool Value) {
     FShowCheckbox = Value;
     Invalidate();
@@ -342,9 +348,14 @@ void TDateTimePicker::Paint() {
         x += w;
     }
     const int bw = DropButtonWidth();
+    const int inset = FCtl3D ? 2 : 0;
     if (bw > 0) {
-        TRect r = Rect(ClientWidth() - bw, 0, ClientWidth(), ClientHeight());
+        TRect r = Rect(ClientWidth() - bw - inset, inset, ClientWidth() - inset, ClientHeight() - inset);
         c.DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? 0 : DFCS_INACTIVE));
+    }
+    if (FCtl3D) {
+        TRect r = client;
+        c.DrawEdge(r, EDGE_SUNKEN, BF_RECT);
     }
 }
 

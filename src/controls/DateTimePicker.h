@@ -35,6 +35,9 @@ public:
     virtual void SetChecked(bool Value);
     // There is no calendar to drop down: a date picker steps its fields.
     bool DroppedDown() const { return false; }
+    // The sunken frame; off, the fields fill the whole control.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
 
     // The text as shown and the field the caret is on.
     std::string DisplayText() const;
@@ -78,6 +81,7 @@ private:
     std::string FFormat;
     bool FShowCheckbox = false;
     bool FChecked = true;
+    bool FCtl3D = true;
     int FField = 0;
     std::string FTyped;
 };
