@@ -161,6 +161,19 @@ void TExtBarButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     if (Button == mbLeft && wasDown && X >= 0 && Y >= 0 && X < Width() && Y < Height()) Click();
 }
 
+void TExtBarButton::KeyDown(unsigned short& Key, TShiftState Shift) {
+    if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled() && !(Shift & (ssCtrl | ssAlt))) {
+        FDown = true;
+        Repaint();
+        FDown = false;
+        Key = 0;
+        // A key press is a click: the bar's button event fires as for the mouse.
+        Click();
+        return;
+    }
+    THotTrackButton::KeyDown(Key, Shift);
+}
+
 void TExtBarButton::Paint() {
     TCanvas& c = Canvas();
     const TExtButtonAppearance& a = FDropDown ? FDropDown->ButtonAppearance() : TExtButtonAppearance{};
@@ -1127,6 +1140,10 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         TEdit::KeyDown(Key, Shift);
         return;
     }
+    if (ClipboardKey(Key, Shift) || ReturnOrEscapeKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     const int p = static_cast<int>(FPrefix.size());
     const int plainEnd = p + static_cast<int>(GetText().size());
     const int selEnd = SelStart() + SelLength();
@@ -1275,7 +1292,19 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
                 Key = FEditType == etUppercase ? static_cast<char32_t>(std::toupper(static_cast<int>(Key)))
                                                : static_cast<char32_t>(std::tolower(static_cast<int>(Key)));
             return true;
-        case etMixedCase: return true;
+        case etMixedCase: {
+            // The typed character goes in first; then the whole text takes
+            // its mixed-case form, with the caret after the character.
+            if (control || Key >= 0x80) return true;
+            const std::string plain = GetText();
+            const int at = std::clamp(caret - p, 0, static_cast<int>(plain.size()));
+            const int len = std::clamp(SelLength(), 0, static_cast<int>(plain.size()) - at);
+            const std::string typed = plain.substr(0, static_cast<size_t>(at)) + static_cast<char>(Key) +
+                                      plain.substr(static_cast<size_t>(at + len));
+            SetDisplay(ToMixedCase(typed), at + 1);
+            SetModified(true);
+            return false;
+        }
         case etRange: {
             const bool sep = Key == ',' || Key == '-' || Key == ';';
             if (!(control || digit || sep)) return false;

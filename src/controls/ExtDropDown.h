@@ -101,6 +101,8 @@ protected:
     void Paint() override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // Enter and Space press the button as a click does.
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
 
 private:
     TExtCustomDropDown* FDropDown;
@@ -320,6 +322,10 @@ public:
     void SetSigned(bool Value) { FSigned = Value; }
     bool ReturnIsTab() const { return FReturnIsTab; }
     void SetReturnIsTab(bool Value) { FReturnIsTab = Value; }
+    // Off: Enter and Esc typed in the edit go to its parent control as keys
+    // rather than to the form's default and cancel buttons.
+    bool DefaultHandling() const { return FDefaultHandling; }
+    void SetDefaultHandling(bool Value) { FDefaultHandling = Value; }
     bool CanUndo() const { return FCanUndo; }
     void SetCanUndo(bool Value) { FCanUndo = Value; }
     const std::string& ValidChars() const { return FValidChars; }
@@ -364,6 +370,16 @@ public:
     TDropDownButtonItemClick OnDropDownFooterButtonClick;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
+    // Each gets the text concerned and may refuse the operation.
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+
+    // The clipboard operations by the rules of the edit kind (the keys
+    // Ctrl+C, Ctrl+X, Ctrl+V and their Insert/Delete forms come here).
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
 
     // Virtual operations the pickers override.
     virtual void BeforeDropDown();
@@ -403,6 +419,9 @@ protected:
     int IntegerDigits(const std::string& T) const;
     int DecimalPos() const;
     void SetDisplay(const std::string& Plain, int Caret);
+    // The clipboard, Enter and Esc rules of KeyDown; true when the key was taken.
+    bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    bool ReturnOrEscapeKey(unsigned short Key, plat::TShiftState Shift);
 
     TDropDownForm* FDropDownForm = nullptr;
 
@@ -432,7 +451,8 @@ private:
     int FPrecision = 0;
     std::string FPrefix, FSuffix;
     int FLengthLimit = 0;
-    bool FSigned = false, FReturnIsTab = false, FCanUndo = true;
+    bool FSigned = false, FReturnIsTab = false, FCanUndo = true, FDefaultHandling = true;
+    bool FCutting = false;
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;
     std::string FOldText;

@@ -6,6 +6,8 @@
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
+#include "platform/Clipboard.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Messages.h"
 #include "platform/Process.h"
 #include "platform/TestHooks.h"
@@ -68,6 +70,8 @@ TEST_F(DropDown, TypingRulesByEditKind) {
         {etUppercase, 0, false, "", -1, "abC", "ABC"},
         {etLowerCase, 0, false, "", -1, "AbC", "abc"},
         {etString, 0, false, "", -1, "x-y", "x-y"},
+        {etMixedCase, 0, false, "", -1, "jOHN o'neil", "John O'Neil"},
+        {etMixedCase, 0, false, "smith", 0, "a ", "A Smith"},  // the caret stays after what was typed
     };
     for (const auto& c : cases) {
         dd->SetEditType(etString);
@@ -432,6 +436,144 @@ TEST(DropDownDraw, ColourRoutines) {
     EXPECT_LT(measure.TextWidth(cut), 60);
     EXPECT_EQ(cut.substr(cut.size() - 3), "...");
     EXPECT_EQ(GetTextSize(measure, "").cx, 0);
+}
+
+TEST_F(DropDown, PasteFollowsTheEditKind) {
+    const struct {
+        TDropDownEditType kind;
+        int precision;
+        bool isSigned;
+        const char* start;
+        int selStart, selLength;
+        const char* clip;
+        const char* shown;
+        int caret;  // after the paste; -1: the pasted text is selected
+    } cases[] = {
+        {etString, 0, false, "abcd", 2, 0, "XY", "abXYcd", 4},
+        {etString, 0, false, "abcd", 1, 2, "XY", "aXYd", -1},
+        {etNumeric, 0, false, "12", 2, 0, "34", "1234", 4},
+        {etNumeric, 0, false, "12", 2, 0, "x", "12", 2},        // not a number: nothing changes
+        {etNumeric, 0, false, "12", 0, 0, "-", "12", 0},        // no sign without Signed
+        {etNumeric, 0, true, "12", 0, 0, "-", "-12", 1},
+        {etFloat, 2, false, "1", 1, 0, ".5", "1.50", 3},        // formatted to the precision
+        {etFloat, 0, false, "1", 1, 0, ".5", "1", 1},           // no fraction without a precision
+        {etHex, 0, false, "1F", 2, 0, "A", "1F", 2},             // typed only
+        {etRange, 0, false, "1-5", 3, 0, ";7", "1-5", 3},
+        {etUppercase, 0, false, "AB", 2, 0, "cd", "ABCD", 4},
+        {etMixedCase, 0, false, "", 0, 0, "jane doe", "Jane Doe", 8},
+        {etAlphaNumeric, 0, false, "a", 1, 0, "b2", "ab2", 3},
+        {etAlphaNumeric, 0, false, "a", 1, 0, "b-2", "a", 1},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetPrecision(0);
+        dd->SetEditType(c.kind);
+        dd->SetPrecision(c.precision);
+        dd->SetSigned(c.isSigned);
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(c.selStart);
+        dd->SetSelLength(c.selLength);
+        plat::Clipboard().SetAsText(c.clip);
+        SendKey(*dd, 'V', plat::ssCtrl);
+        EXPECT_EQ(dd->Text(), c.shown) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
+        if (c.caret >= 0) {
+            EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
+        } else {
+            EXPECT_EQ(dd->SelStart(), c.selStart);
+            EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
+        }
+    }
+    // A paste beyond MaxLength changes nothing.
+    dd->SetEditType(etString);
+    dd->SetMaxLength(5);
+    dd->SetPlainText("abcd");
+    dd->SetSelStart(4);
+    plat::Clipboard().SetAsText("xy");
+    SendKey(*dd, plat::VK_INSERT, plat::ssShift);
+    EXPECT_EQ(dd->Text(), "abcd");
+}
+
+TEST_F(DropDown, ClipboardEventsMayRefuse) {
+    std::vector<std::string> seen;
+    bool allow = false;
+    dd->OnClipboardCopy = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("copy " + v); a = allow; };
+    dd->OnClipboardCut = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("cut " + v); a = allow; };
+    dd->OnClipboardPaste = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("paste " + v); a = allow; };
+    dd->SetPlainText("hello");
+    dd->SetSelStart(1);
+    dd->SetSelLength(3);
+    plat::Clipboard().SetAsText("before");
+    SendKey(*dd, 'C', plat::ssCtrl);
+    SendKey(*dd, 'X', plat::ssCtrl);
+    SendKey(*dd, 'V', plat::ssCtrl);
+    EXPECT_EQ(seen, (std::vector<std::string>{"copy ell", "cut ell", "paste hbeforeo"}));
+    EXPECT_EQ(plat::Clipboard().AsText(), "before");
+    EXPECT_EQ(dd->Text(), "hello");
+    allow = true;
+    seen.clear();
+    SendKey(*dd, 'X', plat::ssCtrl);
+    EXPECT_EQ(seen, (std::vector<std::string>{"cut ell"})) << "a cut asks once";
+    EXPECT_EQ(plat::Clipboard().AsText(), "ell");
+    EXPECT_EQ(dd->Text(), "ho");
+}
+
+TEST_F(DropDown, EnterAndEscapeRules) {
+    auto* panel = new plat::TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(10, 100, 300, 80);
+    std::vector<unsigned short> panelKeys;
+    panel->OnKeyDown = [&](plat::TObject*, unsigned short& k, plat::TShiftState) { panelKeys.push_back(k); };
+    dd->SetParent(panel);
+    dd->SetBounds(10, 10, 120, 22);
+    auto* next = new plat::TEdit(form.get());
+    next->SetParent(panel);
+    next->SetBounds(150, 10, 100, 22);
+    auto* ok = new plat::TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetBounds(10, 200, 80, 25);
+    ok->SetDefault(true);
+    int okClicks = 0;
+    ok->OnClick = [&](plat::TObject*) { ++okClicks; };
+    plat::test::ProcessEvents();
+
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    EXPECT_EQ(okClicks, 1) << "by default Enter reaches the form's default button";
+
+    dd->SetDefaultHandling(false);
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    SendKey(*dd, plat::VK_ESCAPE, 0, "\x1b");
+    plat::test::ProcessEvents();
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(panelKeys, (std::vector<unsigned short>{plat::VK_RETURN, plat::VK_ESCAPE}));
+
+    dd->SetReturnIsTab(true);
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(next->Focused()) << "Enter moved on as Tab";
+    EXPECT_EQ(okClicks, 1);
+    // With the pop-up open Enter still closes it.
+    dd->SetFocus();
+    dd->ShowDropDown();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    EXPECT_FALSE(dd->DroppedDown());
+}
+
+TEST_F(DropDown, BarButtonsTakeEnterAndSpace) {
+    TBarAppearance footer = dd->DropDownFooter();
+    footer.Buttons = {{"Cancel", true, 0, 0, plat::mrCancel}, {"Apply", true, 0, 0, plat::mrNone}};
+    dd->SetDropDownFooter(footer);
+    std::vector<int> clicked;
+    dd->OnDropDownFooterButtonClick = [&](plat::TObject*, int i) { clicked.push_back(i); };
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Footer();
+    SendKey(*bar->Buttons(1), plat::VK_SPACE, 0, " ");
+    EXPECT_TRUE(dd->DroppedDown());
+    SendKey(*bar->Buttons(0), plat::VK_RETURN, 0, "\r");
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(clicked, (std::vector<int>{1, 0}));
 }
 
 }  // namespace
