@@ -198,6 +198,45 @@ TExtBar::TExtBar(TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer)
     SetAccessibleRole(arStaticText);
 }
 
+bool TExtBar::InGrip(int X, int Y) const { return GripShows() && X > Width() - 12 && Y > Height() - 15; }
+
+void TExtBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    TForm* f = ParentForm();
+    if (Button != mbLeft || f == nullptr || !InGrip(X, Y)) return;
+    FSizing = true;
+    FSizeFrom = ClientToScreen(TPoint{X, Y});
+    FStartWidth = f->Width();
+    FStartHeight = f->Height();
+    SetMouseCapture(true);
+}
+
+void TExtBar::MouseMove(TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseMove(Shift, X, Y);
+    TForm* f = ParentForm();
+    if (FSizing && f != nullptr) {
+        const TPoint at = ClientToScreen(TPoint{X, Y});
+        // Never smaller than the pop-up's own minimum.
+        f->SetBounds(f->Left(), f->Top(), std::max(80, FStartWidth + at.X - FSizeFrom.X),
+                     std::max(50, FStartHeight + at.Y - FSizeFrom.Y));
+        return;
+    }
+    SetCursor(InGrip(X, Y) ? crSizeNWSE : crDefault);
+}
+
+void TExtBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (!FSizing) return;
+    FSizing = false;
+    SetMouseCapture(false);
+    SetCursor(crDefault);
+}
+
+void TExtBar::CMMouseLeave(TMessage& Message) {
+    TCustomControl::CMMouseLeave(Message);
+    if (!FSizing) SetCursor(crDefault);
+}
+
 bool TExtBar::GripShows() const {
     return FFooter && FAppearance.SizeGrip && FDropDown != nullptr && FDropDown->DropDownSizeable();
 }

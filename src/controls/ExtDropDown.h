@@ -45,6 +45,21 @@ struct TExtButtonAppearance {
     plat::TColor ColorChecked = 0x76AFF1, ColorCheckedTo = 0x4190F3, BorderColorChecked = 0x45667B;
 };
 
+// Colours of the hot and selected items of the list pickers.
+struct TItemAppearance {
+    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF;
+    plat::TColor ColorMirrorHot = 0x59DAFF, ColorMirrorHotTo = 0xA4E9FF;
+    plat::TColor ColorSelected = 0xAAD9FF, ColorSelectedTo = 0x6EBBFF;
+    plat::TColor ColorMirrorSelected = 0x42AEFE, ColorMirrorSelectedTo = 0x7AE1FE;
+    plat::TColor BorderColor = 0x42AEFE, BorderColorHot = plat::clNone, BorderColorSelected = plat::clNone;
+    plat::TColor BorderColorTop = plat::clNone, BorderColorBottom = plat::clNone, EdgeColor = plat::clNone;
+    plat::TColor ColorHotText = plat::clBlack, ColorSelectedText = plat::clBlack;
+};
+
+// Loads the item colours of a component style; nothing for a null
+// appearance or tsCustom.
+void SetItemAppearanceStyle(TItemAppearance* Appearance, TKeloStyle AStyle);
+
 struct TBarButtonItem {
     std::string Caption;
     bool Enabled = true;
@@ -130,9 +145,17 @@ public:
     std::function<void(plat::TObject* Sender, plat::TCanvas& ACanvas, plat::TRect ARect)> OnDrawBackGround;
     TGetTextEvent OnGetText;
 
+    // The size grip's corner of the footer.
+    bool InGrip(int X, int Y) const;
+
 protected:
     void Paint() override;
     void WMSize(plat::TMessage& Message) override;
+    // A drag from the size grip resizes the pop-up.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
 
 private:
     void ClearButtons();
@@ -143,6 +166,9 @@ private:
     TBarAppearance FAppearance;
     std::vector<TExtBarButton*> FButtons;
     plat::TRect FCaptionRect{};
+    bool FSizing = false;
+    plat::TPoint FSizeFrom{};       // screen point where the drag began
+    int FStartWidth = 0, FStartHeight = 0;
 };
 
 // The pop-up window. Its client is filled by a background panel that paints

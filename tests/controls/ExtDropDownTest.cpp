@@ -273,6 +273,69 @@ TEST_F(DropDown, PopUpSizeAndUserSize) {
     EXPECT_EQ(dd->DropDownForm()->Height(), 120);
 }
 
+TEST_F(DropDown, FooterGripDragResizesThePopUp) {
+    for (bool sizeable : {false, true}) {
+        dd->SetDropDownSizeable(sizeable);
+        dd->SetDropDownWidth(200);
+        dd->SetDropDownHeight(100);
+        dd->ShowDropDown();
+        TDropDownForm* f = dd->DropDownForm();
+        TExtBar* footer = f->Footer();
+        ASSERT_NE(footer, nullptr);
+        const int x = footer->Width() - 4, y = footer->Height() - 4;
+        EXPECT_EQ(footer->InGrip(x, y), sizeable);
+        plat::test::MouseDown(*footer, plat::mbLeft, x, y);
+        plat::test::MouseMove(*footer, x + 60, y + 40, plat::ssLeft);
+        plat::test::MouseUp(*footer, plat::mbLeft, x + 60, y + 40);
+        EXPECT_EQ(f->Width(), sizeable ? 260 : 200) << sizeable;
+        EXPECT_EQ(f->Height(), sizeable ? 140 : 100) << sizeable;
+        dd->HideDropDown(false);
+        dd->ShowDropDown();
+        EXPECT_EQ(f->Width(), sizeable ? 260 : 200) << "the user's size is kept";
+        dd->HideDropDown(false);
+    }
+    // Dragged smaller than the smallest pop-up, it stops there.
+    dd->SetDropDownSizeable(true);
+    dd->SetDropDownWidth(120);
+    dd->ShowDropDown();
+    TExtBar* footer = dd->DropDownForm()->Footer();
+    const int x = footer->Width() - 4, y = footer->Height() - 4;
+    plat::test::MouseDown(*footer, plat::mbLeft, x, y);
+    plat::test::MouseMove(*footer, x - 200, y - 200, plat::ssLeft);
+    plat::test::MouseUp(*footer, plat::mbLeft, x - 200, y - 200);
+    EXPECT_EQ(dd->DropDownForm()->Width(), 80);
+    EXPECT_EQ(dd->DropDownForm()->Height(), 50);
+}
+
+TEST(DropDownItemStyle, StylesLoadTheItemColours) {
+    const struct {
+        TKeloStyle style;
+        plat::TColor hot, selected, border, edge, selectedText;
+    } cases[] = {
+        {tsSuiteABlue, 0xEBFDFF, 0xAAD9FF, 0x42AEFE, plat::clNone, plat::clBlack},
+        {tsSuiteBAzure, 0xEBFDFF, 0xAAD9FF, 0x42AEFE, 0xC3D9DF, plat::clBlack},
+        {tsBevel, 0xEFD3C6, plat::clHighlight, plat::clHighlight, plat::clNone, plat::clHighlightText},
+        {tsGlass, 0xFDFBFA, 0xFCEBDC, 0xCEA27D, 0xE0C5AE, plat::clBlack},
+        {tsSuiteCBlack, 0xD9F9FD, 0x7BEEFF, 0x308AC2, plat::clNone, plat::clBlack},
+    };
+    for (const auto& c : cases) {
+        TItemAppearance a;
+        a.BorderColorHot = plat::clRed;
+        SetItemAppearanceStyle(&a, c.style);
+        EXPECT_EQ(a.ColorHot, c.hot) << c.style;
+        EXPECT_EQ(a.ColorSelected, c.selected) << c.style;
+        EXPECT_EQ(a.BorderColor, c.border) << c.style;
+        EXPECT_EQ(a.EdgeColor, c.edge) << c.style;
+        EXPECT_EQ(a.ColorSelectedText, c.selectedText) << c.style;
+        EXPECT_EQ(a.BorderColorHot, plat::clNone) << c.style;
+    }
+    TItemAppearance custom;
+    custom.ColorHot = plat::clRed;
+    SetItemAppearanceStyle(&custom, tsCustom);
+    EXPECT_EQ(custom.ColorHot, plat::clRed);
+    SetItemAppearanceStyle(nullptr, tsGlass);  // nothing to load into
+}
+
 TEST_F(DropDown, FooterButtonsCloseByTheirResult) {
     TBarAppearance footer = dd->DropDownFooter();
     footer.Buttons = {{"Cancel", true, 0, 0, plat::mrCancel}, {"Retry", true, 0, 0, plat::mrRetry},
