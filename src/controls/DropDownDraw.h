@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "controls/EsgButtonColors.h"
 #include "platform/Graphics.h"
 
 namespace ctl {
@@ -29,5 +30,10 @@ void DrawItemBackground(plat::TCanvas& Canvas, plat::TRect Rect, plat::TColor Co
 plat::TSize GetTextSize(plat::TCanvas& Canvas, const std::string& Text);
 std::string TruncateText(plat::TCanvas& Canvas, const std::string& Text, int MaxWidth, bool AddEllipsis);
 std::string CaseAdjusted(const std::string& Text, bool CaseSensitive);
+// A flat drop-down button in the given colours: Face filled in the normal,
+// hot or pressed colour, a border line down x = LineX and the arrow
+// triangle with its top-left corner at Arrow.
+void DrawFlatDropButton(plat::TCanvas& Canvas, const TEsgButtonColors& Colors, plat::TRect Face, int LineX,
+                        plat::TPoint Arrow, bool Hover, bool Held);
 
 }  // namespace ctl

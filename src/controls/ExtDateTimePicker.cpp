@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/DropDownDraw.h"
 #include "platform/Messages.h"
 
 namespace ctl {
@@ -152,22 +153,7 @@ void TCustomDateTimePicker::DrawFlatButton(TCanvas& c) {
     c.Brush().SetColor(Color());
     c.FillRect(area);
     if (ButtonColor != clNone) {
-        TColor face = ButtonColor;
-        if (FButtonHover) face = FMouseHeld ? ButtonColorDown : ButtonColorHot;
-        if (face == clNone) face = ButtonColor;
-        c.Brush().SetColor(face);
-        c.FillRect(area);
-        if (ButtonBorderColor != clNone) {
-            c.Pen().SetColor(ButtonBorderColor);
-            c.MoveTo(area.Left, area.Top);
-            c.LineTo(area.Left, area.Bottom);
-        }
-        const TColor arrow = FMouseHeld && ButtonTextColorDown != clNone ? ButtonTextColorDown : ButtonTextColor;
-        if (arrow != clNone) {
-            c.Brush().SetColor(arrow);
-            c.Pen().SetColor(arrow);
-            c.Polygon({{area.Left + 5, area.Top + 7}, {area.Left + 11, area.Top + 7}, {area.Left + 8, area.Top + 10}});
-        }
+        DrawFlatDropButton(c, *this, area, area.Left, TPoint{area.Left + 5, area.Top + 7}, FButtonHover, FMouseHeld);
     } else {
         // No visual styles here: the classic combo-box button.
         TRect r = area;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "controls/DateTimePicker.h"
+#include "controls/EsgButtonColors.h"
 #include "controls/EsgCombo.h"
 #include "platform/StdCtrls.h"
 
@@ -21,7 +22,7 @@ enum TDTPBorderStyle { dbsNone, dbsSingle };
 // a completed field runs once the digit has been taken.
 unsigned DTPShiftFocusMessage();
 
-class TCustomDateTimePicker : public TDateTimePicker {
+class TCustomDateTimePicker : public TDateTimePicker, public TEsgButtonColors {
 public:
     explicit TCustomDateTimePicker(plat::TComponent* AOwner);
 
@@ -41,11 +42,6 @@ public:
     bool ButtonHover() const { return FButtonHover; }
     // The flat look is on (and this picker may draw it).
     bool FlatLook() const { return FMetroStyle && !NoFlatBorder(); }
-
-    plat::TColor ButtonColor = plat::clNone, ButtonColorHot = plat::clNone, ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone, ButtonTextColorHot = plat::clNone,
-                 ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
 
 protected:
     // The check for a completed field, run when the posted message arrives.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "controls/EsgHTMLE.h"
 #include "controls/ExtDraw.h"
 #include "controls/ExtUtil.h"
 #include "platform/Application.h"
@@ -187,6 +188,16 @@ void TExtBarButton::Paint() {
     c.Brush().SetStyle(bsClear);
     c.Font().SetColor(Enabled() ? clBlack : clGray);
     TRect tr = r;
+    const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+    if (images != nullptr && FItem.ImageIndex >= 0 && FItem.ImageIndex < images->Count()) {
+        // The image leads; a caption follows it, else the image is centred.
+        const int iw = images->Width(), ih = images->Height();
+        const int x = Caption().empty() ? (r.Width() - iw) / 2 : r.Left + 4;
+        images->Draw(c, x, (r.Height() - ih) / 2, FItem.ImageIndex);
+        tr.Left = x + iw + 2;
+        c.DrawText(Caption(), tr, DT_VCENTER | DT_SINGLELINE);
+        return;
+    }
     c.DrawText(Caption(), tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -267,7 +278,12 @@ void TExtBar::BuildButtons() {
         auto* b = new TExtBarButton(this, FDropDown, FFooter, static_cast<int>(i));
         b->SetParent(this);
         b->SetItem(item);
-        const TSize sz = GetTextSize(measure, item.Caption);
+        TSize sz = GetTextSize(measure, item.Caption);
+        const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+        if (images != nullptr && item.ImageIndex >= 0) {
+            sz.cx = item.Caption.empty() ? std::max(sz.cx, images->Width()) : sz.cx + images->Width() + 6;
+            sz.cy = std::max(sz.cy, images->Height());
+        }
         const int w = item.Width > 0 ? item.Width : sz.cx + 8;
         // A button is never taller than the area it sits in.
         const int bh = item.Height > 0 ? std::min(item.Height, h) : std::min(sz.cy + 4, h);
@@ -329,6 +345,11 @@ void TExtBar::Paint() {
     }
     TRect cr = r;
     InflateRect(cr, -a.BorderWidth, -a.BorderWidth);
+    const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+    if (images != nullptr && a.ImageIndex >= 0 && a.ImageIndex < images->Count()) {
+        images->Draw(c, cr.Left + 4, cr.Top + (cr.Height() - images->Height()) / 2, a.ImageIndex);
+        cr.Left += images->Width() + 8;
+    }
     std::string text = a.Caption;
     if (OnGetText) OnGetText(this, text);
     if (!text.empty()) {

@@ -25,6 +25,7 @@
 namespace ctl {
 
 class TExtCustomDropDown;
+class IHtmlImageList;
 
 enum TDropDownEditType {
     etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney, etRange, etHex,
@@ -66,6 +67,7 @@ struct TBarButtonItem {
     int Width = 0;   // 0 = sized to its caption
     int Height = 0;  // 0 = the bar's button area
     plat::TModalResult ModalResult = plat::mrNone;  // footer buttons only
+    int ImageIndex = -1;  // of the drop-down's Images, before the caption
 };
 
 // Look and buttons of a header or footer bar.
@@ -77,6 +79,7 @@ struct TBarAppearance {
     int BorderWidth = 1;
     TGradientDirection GradientDirection = gdHorizontal;
     std::string Caption;
+    int ImageIndex = -1;  // of the drop-down's Images, before the caption
     int Height = 22;
     bool Visible = true;
     bool SizeGrip = true;  // footer only
@@ -307,6 +310,9 @@ public:
     TBarAppearance& DropDownFooter() { return FDropDownFooter; }
     void SetDropDownFooter(const TBarAppearance& Value);
     TExtButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+    // The images of the bar captions and bar buttons (not owned).
+    const IHtmlImageList* Images() const { return FImages; }
+    void SetImages(const IHtmlImageList* Value) { FImages = Value; }
     std::string Version() const { return "1.2.1.4"; }
     virtual int GetVersionNr() const { return 0x01020104; }
 
@@ -457,6 +463,7 @@ private:
     TBarAppearance FDropDownHeader;
     TBarAppearance FDropDownFooter;
     TExtButtonAppearance FButtonAppearance;
+    const IHtmlImageList* FImages = nullptr;
     int FDropDownWidth = 0, FDropDownHeight = 0;
     int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
     TDropPosition FDropPosition = dpAuto;

@@ -3,6 +3,7 @@
 // Enter acting as Tab, and Enter/Esc handed to the parent control.
 #include <algorithm>
 
+#include "base/StrUtils.h"
 #include "controls/ExtDropDown.h"
 #include "controls/ExtUtil.h"
 #include "controls/FocusNext.h"
@@ -12,20 +13,6 @@
 namespace ctl {
 
 using namespace plat;
-
-namespace {
-
-std::string Upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-}  // namespace
 
 void TExtCustomDropDown::CopyToClipboard() {
     const std::string sel = Text().substr(static_cast<size_t>(std::min<int>(SelStart(), Text().size())),
@@ -78,8 +65,8 @@ void TExtCustomDropDown::PasteFromClipboard() {
             SetText(next);
             SetFloatValue(GetFloatValue());
             break;
-        case etUppercase: SetText(Upper(next)); break;
-        case etLowerCase: SetText(Lower(next)); break;
+        case etUppercase: SetText(base::UpperCase(next)); break;
+        case etLowerCase: SetText(base::LowerCase(next)); break;
         case etMixedCase: SetText(ToMixedCase(next)); break;
         case etAlphaNumeric:
         case etValidChars: {

@@ -13,22 +13,11 @@ namespace {
 
 char Separator() { return base::FormatSettings().timeSeparator; }
 
-int SecondsOfDay(base::TDateTime Value) {
-    const double frac = std::abs(Value - std::trunc(Value));
-    return static_cast<int>(std::floor(frac * 86400 + 0.5)) % 86400;
-}
-
 base::TDateTime FromSeconds(int Seconds) { return Seconds / 86400.0; }
-
-std::string Trimmed(const std::string& S) {
-    const size_t a = S.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    return S.substr(a, S.find_last_not_of(' ') - a + 1);
-}
 
 // One field of a typed time: at most two digits; empty counts as 0.
 bool FieldValue(const std::string& Part, int& Value) {
-    const std::string t = Trimmed(Part);
+    const std::string t = base::Trim(Part);
     if (t.size() > 2) return false;
     Value = 0;
     for (char c : t) {
@@ -225,7 +214,7 @@ void TExtTimePickerDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 
 bool TExtTimePickerDropDown::ParseText(const std::string& Text, base::TDateTime& Value) const {
     const char sep = Separator();
-    std::string t = Trimmed(Text);
+    std::string t = base::Trim(Text);
     // A complete entry only: HH:MM, or HH:MM:SS while seconds are shown.
     if (t.size() != (FShowSeconds ? 8u : 5u)) return false;
     const size_t a = t.find(sep);

@@ -16,11 +16,6 @@ namespace {
 
 double Rad(double Deg) { return Deg * std::numbers::pi / 180; }
 
-int SecondsOf(base::TDateTime Value) {
-    const double frac = Value - std::floor(Value);
-    return static_cast<int>(std::floor(frac * 86400 + 0.5)) % 86400;
-}
-
 // A region that covers the ellipse inscribed in R, one strip per pixel row:
 // the face is clipped to it before the background is filled.
 TRegion EllipseRegion(TRect R) {
@@ -52,6 +47,13 @@ TRegion RoundRectRegion(TRect R, int Corner) {
 
 }  // namespace
 
+// Days before the epoch carry a positive fraction too: the time of day is
+// the distance from the whole day either way.
+int SecondsOfDay(base::TDateTime Value) {
+    const double frac = std::abs(Value - std::trunc(Value));
+    return static_cast<int>(std::floor(frac * 86400 + 0.5)) % 86400;
+}
+
 TWatchAppearance::TWatchAppearance() {
     HourFont.SetName("Tahoma");
     HourFont.SetSize(8);
@@ -72,6 +74,10 @@ TExtWatch::TExtWatch(TComponent* AOwner) : TCustomControl(AOwner) {
     FAnimationTimer->SetInterval(1);
     FAnimationTimer->SetEnabled(false);
     FAnimationTimer->OnTimer = [this](TObject*) { AnimationTick(); };
+    FRollTimer = new TTimer(this);
+    FRollTimer->SetInterval(10);
+    FRollTimer->SetEnabled(false);
+    FRollTimer->OnTimer = [this](TObject*) { RollTick(); };
 }
 
 void TExtWatch::SetAppearance(const TWatchAppearance& Value) {
@@ -85,7 +91,7 @@ void TExtWatch::SetSettings(const TWatchSettings& Value) {
     if (FSettings.Auto) {
         // A hand still moving towards a manual target would fight the clock.
         FAnimationTimer->SetEnabled(false);
-        FTime = SecondsOf(SystemClock());
+        FTime = SecondsOfDay(SystemClock());
         FAM = FTime / 3600 < 12;
     }
     Invalidate();
@@ -93,7 +99,7 @@ void TExtWatch::SetSettings(const TWatchSettings& Value) {
 
 int TExtWatch::DisplayTime() const {
     if (!FSettings.Auto) return FTime;
-    return SecondsOf(SystemClock() + FSettings.TimeOffset / 1440.0);
+    return SecondsOfDay(SystemClock() + FSettings.TimeOffset / 1440.0);
 }
 
 void TExtWatch::SetShowAMPM(bool Value) {
@@ -135,6 +141,16 @@ void TExtWatch::SetTime(int Seconds) {
 void TExtWatch::SetAM(bool Value) {
     if (Value == FAM) return;
     FAM = Value;
+    if (FAnimation && FShowAMPM && FAppearance.AMPMColor != clNone) {
+        FRollLeft = std::max(0, AMPMRect().Height() - 2);
+        FRollTimer->SetEnabled(FRollLeft > 0);
+    }
+    Invalidate();
+}
+
+void TExtWatch::RollTick() {
+    if (FRollLeft > 0) --FRollLeft;
+    if (FRollLeft == 0) FRollTimer->SetEnabled(false);
     Invalidate();
 }
 
@@ -294,8 +310,10 @@ void TExtWatch::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     }
     const TRect ap = AMPMRect();
     if (X >= ap.Left && X < ap.Right && Y >= ap.Top && Y < ap.Bottom) {
-        // The other half of the day is a jump, not a sweep of twelve hours.
+        // The other half of the day is a jump, not a sweep of twelve hours;
+        // only the label rolls over.
         const int h = Hour();
+        SetAM(h >= 12);
         FCurrentHourTo = h < 12 ? h + 12 : h - 12;
         FInternalCall = true;
         SetHour(FCurrentHourTo);
@@ -410,6 +428,21 @@ void TExtWatch::DrawAMPM(TCanvas& c) {
     }
     c.Brush().SetStyle(bsClear);
     c.SetFont(a.AMPMFont);
+    if (FRollLeft > 0) {
+        // Mid-roll the old label leaves the box as the new one comes in: AM
+        // sits above PM on the strip, so going to PM the strip moves up.
+        const TRect inner = Rect(ap.Left + 1, ap.Top + 1, ap.Right - 1, ap.Bottom - 1);
+        const int n = inner.Height(), shift = FRollLeft;
+        c.IntersectClipRect(inner);
+        TRect oldR = inner, newR = inner;
+        const int dir = FAM ? 1 : -1;  // the new label comes from above for AM
+        OffsetRect(oldR, 0, dir * (n - shift));
+        OffsetRect(newR, 0, -dir * shift);
+        c.DrawText(FAM ? "PM" : "AM", oldR, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        c.DrawText(FAM ? "AM" : "PM", newR, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        c.ResetClip();
+        return;
+    }
     TRect tr = ap;
     c.DrawText(FAM ? "AM" : "PM", tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

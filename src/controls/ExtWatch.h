@@ -107,6 +107,10 @@ public:
     // One step of a running hand movement (the animation timer's tick).
     void AnimationTick();
     bool Animating() const;
+    // The AM/PM box rolls to its new label one pixel per tick of its own
+    // timer, so the roll never holds up the user interface.
+    void RollTick();
+    bool Rolling() const { return FRollLeft > 0; }
     // Where auto mode reads the time; tests put a fixed clock here.
     std::function<base::TDateTime()> SystemClock;
 
@@ -139,6 +143,8 @@ private:
     TWatchSettings FSettings;
     plat::TTimer* FWatchTimer = nullptr;
     plat::TTimer* FAnimationTimer = nullptr;
+    plat::TTimer* FRollTimer = nullptr;
+    int FRollLeft = 0;  // pixels the AM/PM label still has to roll
     int FTime = 0;
     bool FShowAMPM = true, FShowNumbers = true, FAM = true;
     bool FAnimation = true;
@@ -150,6 +156,9 @@ private:
     bool FInternalCall = false;  // set the value directly, without a moving hand
     bool FInTick = false;        // the animation timer is setting the value
 };
+
+// The time of day of a value in whole seconds (0 .. 86399), rounded.
+int SecondsOfDay(base::TDateTime Value);
 
 // The preset looks and the colour sets of the component styles.
 void ApplyWatchStyle(TExtWatch& Watch, TWatchStyle Style);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/EsgHTMLE.h"
 #include "controls/ExtUtil.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
@@ -305,6 +306,52 @@ TEST_F(DropDown, FooterGripDragResizesThePopUp) {
     plat::test::MouseUp(*footer, plat::mbLeft, x - 200, y - 200);
     EXPECT_EQ(dd->DropDownForm()->Width(), 80);
     EXPECT_EQ(dd->DropDownForm()->Height(), 50);
+}
+
+// Two 10 x 8 images filled with one colour each.
+class TwoImages : public IHtmlImageList {
+public:
+    TwoImages() {
+        for (int i = 0; i < 2; ++i) {
+            bmp[i].SetSize(10, 8);
+            bmp[i].Canvas().Brush().SetColor(i == 0 ? plat::clLime : plat::clFuchsia);
+            bmp[i].Canvas().FillRect(plat::Rect(0, 0, 10, 8));
+        }
+    }
+    int Count() const override { return 2; }
+    int Width() const override { return 10; }
+    int Height() const override { return 8; }
+    void Draw(plat::TCanvas& c, int x, int y, int i) const override { c.Draw(x, y, bmp[i]); }
+    void GetBitmap(int i, plat::TBitmap& out) const override { out = bmp[i]; }
+    plat::TBitmap bmp[2];
+};
+
+TEST_F(DropDown, BarsAndButtonsShowTheirImages) {
+    TwoImages images;
+    dd->SetImages(&images);
+    TBarAppearance header = dd->DropDownHeader();
+    header.Visible = true;
+    header.Caption = "Pick";
+    header.ImageIndex = 0;
+    header.Buttons = {{"", true, 0, 0, plat::mrNone, 1}, {"Text", true, 0, 0, plat::mrNone, 7}};
+    dd->SetDropDownHeader(header);
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    plat::test::ProcessEvents();
+    const plat::TRect cap = bar->CaptionRect();
+    EXPECT_EQ(cap.Left, bar->Appearance().BorderWidth + 10 + 8 + 2) << "the caption follows the image";
+    const int iy = (bar->Height() - 8) / 2;
+    EXPECT_EQ(plat::test::PixelAt(*bar, bar->Appearance().BorderWidth + 4 + 5, iy + 4), (plat::test::TRgb{0, 255, 0}));
+    TExtBarButton* imageOnly = bar->Buttons(0);
+    EXPECT_EQ(imageOnly->Width(), 10 + 8) << "sized to its image";
+    EXPECT_EQ(plat::test::PixelAt(*imageOnly, imageOnly->Width() / 2, imageOnly->Height() / 2),
+              (plat::test::TRgb{255, 0, 255}));
+    // An index the list does not have draws nothing and keeps the caption.
+    EXPECT_GT(bar->Buttons(1)->Width(), 0);
+    EXPECT_TRUE(plat::test::SaveScreenshot(*dd->DropDownForm(),
+                                           std::string(VASTRIMO_TEST_OUT) + "/DropDown_bar_images.png"));
+    dd->HideDropDown(false);
+    dd->SetImages(nullptr);
 }
 
 TEST(DropDownItemStyle, StylesLoadTheItemColours) {

@@ -178,6 +178,35 @@ TEST_F(Watch, AnimatedHandsSlowDownAndReportOnceAtTheEnd) {
     EXPECT_EQ(watch->Minute(), 20);
 }
 
+TEST_F(Watch, HalfOfDayJumpsAndItsLabelRolls) {
+    watch->SetAnimation(true);
+    watch->SetTime(9 * 3600 + 15 * 60);
+    int changes = 0;
+    watch->OnChange = [&](plat::TObject*) { ++changes; };
+    const plat::TRect ap = watch->AMPMRect();
+    plat::test::ClickAt(*watch, (ap.Left + ap.Right) / 2, (ap.Top + ap.Bottom) / 2);
+    EXPECT_EQ(watch->Hour(), 21) << "no sweep of twelve hours";
+    EXPECT_FALSE(watch->Animating());
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(watch->AM());
+    ASSERT_TRUE(watch->Rolling());
+    watch->RollTick();
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_ampm_rolling.png"));
+    int ticks = 1;
+    while (watch->Rolling() && ticks < 100) {
+        watch->RollTick();
+        ++ticks;
+    }
+    // One pixel per tick (the roll's own timer may have taken a few meanwhile).
+    EXPECT_LE(ticks, ap.Height() - 2);
+    EXPECT_FALSE(watch->Rolling());
+    // Set by code the label changes at once.
+    watch->SetTime(3 * 3600);
+    EXPECT_TRUE(watch->AM());
+    EXPECT_FALSE(watch->Rolling());
+}
+
 TEST_F(Watch, AutoModeFollowsTheSystemClockWithItsOffset) {
     base::TDateTime now = base::EncodeDate(2026, 3, 1) + base::EncodeTime(14, 5, 30, 0);
     watch->SystemClock = [&] { return now; };
