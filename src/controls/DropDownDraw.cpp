@@ -112,4 +112,25 @@ TPoint DrawHtmlCaption(TCanvas& Canvas, const std::string& Text, TRect Rect, con
     return {result.XSize, result.YSize};
 }
 
+void DrawFlatDropButton(plat::TCanvas& c, const TEsgButtonColors& Colors, plat::TRect Face, int LineX,
+                        plat::TPoint Arrow, bool Hover, bool Held) {
+    plat::TColor face = Colors.ButtonColor;
+    if (Hover) face = Held ? Colors.ButtonColorDown : Colors.ButtonColorHot;
+    // A state without a colour of its own keeps the normal face.
+    if (face == plat::clNone) face = Colors.ButtonColor;
+    c.Brush().SetColor(face);
+    c.FillRect(Face);
+    if (Colors.ButtonBorderColor != plat::clNone) {
+        c.Pen().SetColor(Colors.ButtonBorderColor);
+        c.MoveTo(LineX, Face.Top);
+        c.LineTo(LineX, Face.Bottom);
+    }
+    const plat::TColor arrow =
+        Held && Colors.ButtonTextColorDown != plat::clNone ? Colors.ButtonTextColorDown : Colors.ButtonTextColor;
+    if (arrow == plat::clNone) return;
+    c.Brush().SetColor(arrow);
+    c.Pen().SetColor(arrow);
+    c.Polygon({{Arrow.X, Arrow.Y}, {Arrow.X + 6, Arrow.Y}, {Arrow.X + 3, Arrow.Y + 3}});
+}
+
 }  // namespace ctl

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "controls/EsgButtonColors.h"
 #include "platform/Graphics.h"
 
 namespace ctl {
@@ -36,5 +37,10 @@ std::string TruncateText(plat::TCanvas& Canvas, const std::string& Text, int Max
 plat::TPoint DrawHtmlCaption(plat::TCanvas& Canvas, const std::string& Text, plat::TRect Rect,
                              const IHtmlImageList* Images, bool Draw);
 std::string CaseAdjusted(const std::string& Text, bool CaseSensitive);
+// A flat drop-down button in the given colours: Face filled in the normal,
+// hot or pressed colour, a border line down x = LineX and the arrow
+// triangle with its top-left corner at Arrow.
+void DrawFlatDropButton(plat::TCanvas& Canvas, const TEsgButtonColors& Colors, plat::TRect Face, int LineX,
+                        plat::TPoint Arrow, bool Hover, bool Held);
 
 }  // namespace ctl

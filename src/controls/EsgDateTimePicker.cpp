@@ -1,5 +1,7 @@
 #include "controls/EsgDateTimePicker.h"
 
+#include "controls/DropDownDraw.h"
+
 namespace ctl {
 
 using namespace plat;
@@ -77,21 +79,8 @@ void TEsgDateTimePicker::DrawButton(TCanvas& c) {
     InflateRect(r, -1, -1);
     const bool tileButton = FTileStyle && FKind != dtkTime;
     if (tileButton && ButtonColor != clNone) {
-        TColor face = ButtonColor;
-        if (FButtonHover) face = (FMouseHeld ? ButtonColorDown : ButtonColorHot);
-        c.Brush().SetColor(face);
-        c.FillRect(Rect(r.Left + 2, r.Top, r.Right, r.Bottom));
-        if (ButtonBorderColor != clNone) {
-            c.Pen().SetColor(ButtonBorderColor);
-            c.MoveTo(r.Left, r.Top);
-            c.LineTo(r.Left, r.Bottom);
-        }
-        const TColor arrow = FMouseHeld ? ButtonTextColorDown : ButtonTextColor;
-        if (arrow != clNone) {
-            c.Brush().SetColor(arrow);
-            c.Pen().SetColor(arrow);
-            c.Polygon({{r.Left + 5, r.Top + 7}, {r.Left + 11, r.Top + 7}, {r.Left + 8, r.Top + 10}});
-        }
+        DrawFlatDropButton(c, *this, Rect(r.Left + 2, r.Top, r.Right, r.Bottom), r.Left, TPoint{r.Left + 5, r.Top + 7},
+                           FButtonHover, FMouseHeld);
     } else {
         // No visual styles here: the classic combo-box button.
         c.DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));

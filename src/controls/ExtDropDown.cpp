@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "controls/EsgHTMLE.h"
 #include "controls/ExtDraw.h"
 #include "controls/ExtUtil.h"
 #include "platform/Application.h"
@@ -161,6 +162,19 @@ void TExtBarButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
     if (Button == mbLeft && wasDown && X >= 0 && Y >= 0 && X < Width() && Y < Height()) Click();
 }
 
+void TExtBarButton::KeyDown(unsigned short& Key, TShiftState Shift) {
+    if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled() && !(Shift & (ssCtrl | ssAlt))) {
+        FDown = true;
+        Repaint();
+        FDown = false;
+        Key = 0;
+        // A key press is a click: the bar's button event fires as for the mouse.
+        Click();
+        return;
+    }
+    THotTrackButton::KeyDown(Key, Shift);
+}
+
 void TExtBarButton::Paint() {
     TCanvas& c = Canvas();
     const TExtButtonAppearance& a = FDropDown ? FDropDown->ButtonAppearance() : TExtButtonAppearance{};
@@ -174,6 +188,16 @@ void TExtBarButton::Paint() {
     c.Brush().SetStyle(bsClear);
     c.Font().SetColor(Enabled() ? clBlack : clGray);
     TRect tr = r;
+    const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+    if (images != nullptr && FItem.ImageIndex >= 0 && FItem.ImageIndex < images->Count()) {
+        // The image leads; a caption follows it, else the image is centred.
+        const int iw = images->Width(), ih = images->Height();
+        const int x = Caption().empty() ? (r.Width() - iw) / 2 : r.Left + 4;
+        images->Draw(c, x, (r.Height() - ih) / 2, FItem.ImageIndex);
+        tr.Left = x + iw + 2;
+        c.DrawText(Caption(), tr, DT_VCENTER | DT_SINGLELINE);
+        return;
+    }
     c.DrawText(Caption(), tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
@@ -183,6 +207,45 @@ TExtBar::TExtBar(TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer)
     : TCustomControl(AOwner), FDropDown(DropDown), FFooter(Footer) {
     SetAccessibleName(Footer ? "Footer" : "Header");
     SetAccessibleRole(arStaticText);
+}
+
+bool TExtBar::InGrip(int X, int Y) const { return GripShows() && X > Width() - 12 && Y > Height() - 15; }
+
+void TExtBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    TForm* f = ParentForm();
+    if (Button != mbLeft || f == nullptr || !InGrip(X, Y)) return;
+    FSizing = true;
+    FSizeFrom = ClientToScreen(TPoint{X, Y});
+    FStartWidth = f->Width();
+    FStartHeight = f->Height();
+    SetMouseCapture(true);
+}
+
+void TExtBar::MouseMove(TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseMove(Shift, X, Y);
+    TForm* f = ParentForm();
+    if (FSizing && f != nullptr) {
+        const TPoint at = ClientToScreen(TPoint{X, Y});
+        // Never smaller than the pop-up's own minimum.
+        f->SetBounds(f->Left(), f->Top(), std::max(80, FStartWidth + at.X - FSizeFrom.X),
+                     std::max(50, FStartHeight + at.Y - FSizeFrom.Y));
+        return;
+    }
+    SetCursor(InGrip(X, Y) ? crSizeNWSE : crDefault);
+}
+
+void TExtBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (!FSizing) return;
+    FSizing = false;
+    SetMouseCapture(false);
+    SetCursor(crDefault);
+}
+
+void TExtBar::CMMouseLeave(TMessage& Message) {
+    TCustomControl::CMMouseLeave(Message);
+    if (!FSizing) SetCursor(crDefault);
 }
 
 bool TExtBar::GripShows() const {
@@ -215,7 +278,12 @@ void TExtBar::BuildButtons() {
         auto* b = new TExtBarButton(this, FDropDown, FFooter, static_cast<int>(i));
         b->SetParent(this);
         b->SetItem(item);
-        const TSize sz = GetTextSize(measure, item.Caption);
+        TSize sz = GetTextSize(measure, item.Caption);
+        const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+        if (images != nullptr && item.ImageIndex >= 0) {
+            sz.cx = item.Caption.empty() ? std::max(sz.cx, images->Width()) : sz.cx + images->Width() + 6;
+            sz.cy = std::max(sz.cy, images->Height());
+        }
         const int w = item.Width > 0 ? item.Width : sz.cx + 8;
         // A button is never taller than the area it sits in.
         const int bh = item.Height > 0 ? std::min(item.Height, h) : std::min(sz.cy + 4, h);
@@ -277,6 +345,11 @@ void TExtBar::Paint() {
     }
     TRect cr = r;
     InflateRect(cr, -a.BorderWidth, -a.BorderWidth);
+    const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
+    if (images != nullptr && a.ImageIndex >= 0 && a.ImageIndex < images->Count()) {
+        images->Draw(c, cr.Left + 4, cr.Top + (cr.Height() - images->Height()) / 2, a.ImageIndex);
+        cr.Left += images->Width() + 8;
+    }
     std::string text = a.Caption;
     if (OnGetText) OnGetText(this, text);
     if (!text.empty()) {
@@ -1127,6 +1200,10 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         TEdit::KeyDown(Key, Shift);
         return;
     }
+    if (ClipboardKey(Key, Shift) || ReturnOrEscapeKey(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     const int p = static_cast<int>(FPrefix.size());
     const int plainEnd = p + static_cast<int>(GetText().size());
     const int selEnd = SelStart() + SelLength();
@@ -1275,7 +1352,19 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
                 Key = FEditType == etUppercase ? static_cast<char32_t>(std::toupper(static_cast<int>(Key)))
                                                : static_cast<char32_t>(std::tolower(static_cast<int>(Key)));
             return true;
-        case etMixedCase: return true;
+        case etMixedCase: {
+            // The typed character goes in first; then the whole text takes
+            // its mixed-case form, with the caret after the character.
+            if (control || Key >= 0x80) return true;
+            const std::string plain = GetText();
+            const int at = std::clamp(caret - p, 0, static_cast<int>(plain.size()));
+            const int len = std::clamp(SelLength(), 0, static_cast<int>(plain.size()) - at);
+            const std::string typed = plain.substr(0, static_cast<size_t>(at)) + static_cast<char>(Key) +
+                                      plain.substr(static_cast<size_t>(at + len));
+            SetDisplay(ToMixedCase(typed), at + 1);
+            SetModified(true);
+            return false;
+        }
         case etRange: {
             const bool sep = Key == ',' || Key == '-' || Key == ';';
             if (!(control || digit || sep)) return false;

@@ -25,6 +25,7 @@
 namespace ctl {
 
 class TExtCustomDropDown;
+class IHtmlImageList;
 
 enum TDropDownEditType {
     etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney, etRange, etHex,
@@ -45,12 +46,28 @@ struct TExtButtonAppearance {
     plat::TColor ColorChecked = 0x76AFF1, ColorCheckedTo = 0x4190F3, BorderColorChecked = 0x45667B;
 };
 
+// Colours of the hot and selected items of the list pickers.
+struct TItemAppearance {
+    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF;
+    plat::TColor ColorMirrorHot = 0x59DAFF, ColorMirrorHotTo = 0xA4E9FF;
+    plat::TColor ColorSelected = 0xAAD9FF, ColorSelectedTo = 0x6EBBFF;
+    plat::TColor ColorMirrorSelected = 0x42AEFE, ColorMirrorSelectedTo = 0x7AE1FE;
+    plat::TColor BorderColor = 0x42AEFE, BorderColorHot = plat::clNone, BorderColorSelected = plat::clNone;
+    plat::TColor BorderColorTop = plat::clNone, BorderColorBottom = plat::clNone, EdgeColor = plat::clNone;
+    plat::TColor ColorHotText = plat::clBlack, ColorSelectedText = plat::clBlack;
+};
+
+// Loads the item colours of a component style; nothing for a null
+// appearance or tsCustom.
+void SetItemAppearanceStyle(TItemAppearance* Appearance, TKeloStyle AStyle);
+
 struct TBarButtonItem {
     std::string Caption;
     bool Enabled = true;
     int Width = 0;   // 0 = sized to its caption
     int Height = 0;  // 0 = the bar's button area
     plat::TModalResult ModalResult = plat::mrNone;  // footer buttons only
+    int ImageIndex = -1;  // of the drop-down's Images, before the caption
 };
 
 // Look and buttons of a header or footer bar.
@@ -62,6 +79,7 @@ struct TBarAppearance {
     int BorderWidth = 1;
     TGradientDirection GradientDirection = gdHorizontal;
     std::string Caption;
+    int ImageIndex = -1;  // of the drop-down's Images, before the caption
     int Height = 22;
     bool Visible = true;
     bool SizeGrip = true;  // footer only
@@ -101,6 +119,8 @@ protected:
     void Paint() override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // Enter and Space press the button as a click does.
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
 
 private:
     TExtCustomDropDown* FDropDown;
@@ -128,9 +148,17 @@ public:
     std::function<void(plat::TObject* Sender, plat::TCanvas& ACanvas, plat::TRect ARect)> OnDrawBackGround;
     TGetTextEvent OnGetText;
 
+    // The size grip's corner of the footer.
+    bool InGrip(int X, int Y) const;
+
 protected:
     void Paint() override;
     void WMSize(plat::TMessage& Message) override;
+    // A drag from the size grip resizes the pop-up.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void CMMouseLeave(plat::TMessage& Message) override;
 
 private:
     void ClearButtons();
@@ -141,6 +169,9 @@ private:
     TBarAppearance FAppearance;
     std::vector<TExtBarButton*> FButtons;
     plat::TRect FCaptionRect{};
+    bool FSizing = false;
+    plat::TPoint FSizeFrom{};       // screen point where the drag began
+    int FStartWidth = 0, FStartHeight = 0;
 };
 
 // The pop-up window. Its client is filled by a background panel that paints
@@ -279,6 +310,9 @@ public:
     TBarAppearance& DropDownFooter() { return FDropDownFooter; }
     void SetDropDownFooter(const TBarAppearance& Value);
     TExtButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+    // The images of the bar captions and bar buttons (not owned).
+    const IHtmlImageList* Images() const { return FImages; }
+    void SetImages(const IHtmlImageList* Value) { FImages = Value; }
     std::string Version() const { return "1.2.1.4"; }
     virtual int GetVersionNr() const { return 0x01020104; }
 
@@ -320,6 +354,10 @@ public:
     void SetSigned(bool Value) { FSigned = Value; }
     bool ReturnIsTab() const { return FReturnIsTab; }
     void SetReturnIsTab(bool Value) { FReturnIsTab = Value; }
+    // Off: Enter and Esc typed in the edit go to its parent control as keys
+    // rather than to the form's default and cancel buttons.
+    bool DefaultHandling() const { return FDefaultHandling; }
+    void SetDefaultHandling(bool Value) { FDefaultHandling = Value; }
     bool CanUndo() const { return FCanUndo; }
     void SetCanUndo(bool Value) { FCanUndo = Value; }
     const std::string& ValidChars() const { return FValidChars; }
@@ -364,6 +402,16 @@ public:
     TDropDownButtonItemClick OnDropDownFooterButtonClick;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
+    // Each gets the text concerned and may refuse the operation.
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+
+    // The clipboard operations by the rules of the edit kind (the keys
+    // Ctrl+C, Ctrl+X, Ctrl+V and their Insert/Delete forms come here).
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
 
     // Virtual operations the pickers override.
     virtual void BeforeDropDown();
@@ -403,6 +451,9 @@ protected:
     int IntegerDigits(const std::string& T) const;
     int DecimalPos() const;
     void SetDisplay(const std::string& Plain, int Caret);
+    // The clipboard, Enter and Esc rules of KeyDown; true when the key was taken.
+    bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
+    bool ReturnOrEscapeKey(unsigned short Key, plat::TShiftState Shift);
 
     TDropDownForm* FDropDownForm = nullptr;
 
@@ -412,6 +463,7 @@ private:
     TBarAppearance FDropDownHeader;
     TBarAppearance FDropDownFooter;
     TExtButtonAppearance FButtonAppearance;
+    const IHtmlImageList* FImages = nullptr;
     int FDropDownWidth = 0, FDropDownHeight = 0;
     int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
     TDropPosition FDropPosition = dpAuto;
@@ -432,7 +484,8 @@ private:
     int FPrecision = 0;
     std::string FPrefix, FSuffix;
     int FLengthLimit = 0;
-    bool FSigned = false, FReturnIsTab = false, FCanUndo = true;
+    bool FSigned = false, FReturnIsTab = false, FCanUndo = true, FDefaultHandling = true;
+    bool FCutting = false;
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;
     std::string FOldText;

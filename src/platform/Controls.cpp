@@ -70,6 +70,7 @@ Qt::CursorShape ShapeOf(TCursor c) {
         case crIBeam: return Qt::IBeamCursor;
         case crSizeNS: return Qt::SizeVerCursor;
         case crSizeWE: return Qt::SizeHorCursor;
+        case crSizeNWSE: return Qt::SizeFDiagCursor;
         case crHourGlass: return Qt::WaitCursor;
         case crDrag: return Qt::DragMoveCursor;
         case crNo: return Qt::ForbiddenCursor;

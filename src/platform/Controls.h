@@ -29,6 +29,7 @@ constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crCross = -3;
 constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crSizeNS = -7;
 constexpr TCursor crSizeWE = -9;
 constexpr TCursor crHourGlass = -11;

@@ -74,6 +74,10 @@ public:
 
     TNotifyEvent OnChange;
 
+protected:
+    // Runs after every change of the text, typed or set; fires OnChange.
+    virtual void Change();
+
 private:
     int FMaxLength = 0;
     bool FReadOnly = false;

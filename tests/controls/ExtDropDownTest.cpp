@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/EsgHTMLE.h"
 #include "controls/ExtUtil.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
+#include "platform/Clipboard.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Messages.h"
 #include "platform/Process.h"
 #include "platform/TestHooks.h"
@@ -68,6 +71,8 @@ TEST_F(DropDown, TypingRulesByEditKind) {
         {etUppercase, 0, false, "", -1, "abC", "ABC"},
         {etLowerCase, 0, false, "", -1, "AbC", "abc"},
         {etString, 0, false, "", -1, "x-y", "x-y"},
+        {etMixedCase, 0, false, "", -1, "jOHN o'neil", "John O'Neil"},
+        {etMixedCase, 0, false, "smith", 0, "a ", "A Smith"},  // the caret stays after what was typed
     };
     for (const auto& c : cases) {
         dd->SetEditType(etString);
@@ -269,6 +274,115 @@ TEST_F(DropDown, PopUpSizeAndUserSize) {
     EXPECT_EQ(dd->DropDownForm()->Height(), 120);
 }
 
+TEST_F(DropDown, FooterGripDragResizesThePopUp) {
+    for (bool sizeable : {false, true}) {
+        dd->SetDropDownSizeable(sizeable);
+        dd->SetDropDownWidth(200);
+        dd->SetDropDownHeight(100);
+        dd->ShowDropDown();
+        TDropDownForm* f = dd->DropDownForm();
+        TExtBar* footer = f->Footer();
+        ASSERT_NE(footer, nullptr);
+        const int x = footer->Width() - 4, y = footer->Height() - 4;
+        EXPECT_EQ(footer->InGrip(x, y), sizeable);
+        plat::test::MouseDown(*footer, plat::mbLeft, x, y);
+        plat::test::MouseMove(*footer, x + 60, y + 40, plat::ssLeft);
+        plat::test::MouseUp(*footer, plat::mbLeft, x + 60, y + 40);
+        EXPECT_EQ(f->Width(), sizeable ? 260 : 200) << sizeable;
+        EXPECT_EQ(f->Height(), sizeable ? 140 : 100) << sizeable;
+        dd->HideDropDown(false);
+        dd->ShowDropDown();
+        EXPECT_EQ(f->Width(), sizeable ? 260 : 200) << "the user's size is kept";
+        dd->HideDropDown(false);
+    }
+    // Dragged smaller than the smallest pop-up, it stops there.
+    dd->SetDropDownSizeable(true);
+    dd->SetDropDownWidth(120);
+    dd->ShowDropDown();
+    TExtBar* footer = dd->DropDownForm()->Footer();
+    const int x = footer->Width() - 4, y = footer->Height() - 4;
+    plat::test::MouseDown(*footer, plat::mbLeft, x, y);
+    plat::test::MouseMove(*footer, x - 200, y - 200, plat::ssLeft);
+    plat::test::MouseUp(*footer, plat::mbLeft, x - 200, y - 200);
+    EXPECT_EQ(dd->DropDownForm()->Width(), 80);
+    EXPECT_EQ(dd->DropDownForm()->Height(), 50);
+}
+
+// Two 10 x 8 images filled with one colour each.
+class TwoImages : public IHtmlImageList {
+public:
+    TwoImages() {
+        for (int i = 0; i < 2; ++i) {
+            bmp[i].SetSize(10, 8);
+            bmp[i].Canvas().Brush().SetColor(i == 0 ? plat::clLime : plat::clFuchsia);
+            bmp[i].Canvas().FillRect(plat::Rect(0, 0, 10, 8));
+        }
+    }
+    int Count() const override { return 2; }
+    int Width() const override { return 10; }
+    int Height() const override { return 8; }
+    void Draw(plat::TCanvas& c, int x, int y, int i) const override { c.Draw(x, y, bmp[i]); }
+    void GetBitmap(int i, plat::TBitmap& out) const override { out = bmp[i]; }
+    plat::TBitmap bmp[2];
+};
+
+TEST_F(DropDown, BarsAndButtonsShowTheirImages) {
+    TwoImages images;
+    dd->SetImages(&images);
+    TBarAppearance header = dd->DropDownHeader();
+    header.Visible = true;
+    header.Caption = "Pick";
+    header.ImageIndex = 0;
+    header.Buttons = {{"", true, 0, 0, plat::mrNone, 1}, {"Text", true, 0, 0, plat::mrNone, 7}};
+    dd->SetDropDownHeader(header);
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    plat::test::ProcessEvents();
+    const plat::TRect cap = bar->CaptionRect();
+    EXPECT_EQ(cap.Left, bar->Appearance().BorderWidth + 10 + 8 + 2) << "the caption follows the image";
+    const int iy = (bar->Height() - 8) / 2;
+    EXPECT_EQ(plat::test::PixelAt(*bar, bar->Appearance().BorderWidth + 4 + 5, iy + 4), (plat::test::TRgb{0, 255, 0}));
+    TExtBarButton* imageOnly = bar->Buttons(0);
+    EXPECT_EQ(imageOnly->Width(), 10 + 8) << "sized to its image";
+    EXPECT_EQ(plat::test::PixelAt(*imageOnly, imageOnly->Width() / 2, imageOnly->Height() / 2),
+              (plat::test::TRgb{255, 0, 255}));
+    // An index the list does not have draws nothing and keeps the caption.
+    EXPECT_GT(bar->Buttons(1)->Width(), 0);
+    EXPECT_TRUE(plat::test::SaveScreenshot(*dd->DropDownForm(),
+                                           std::string(VASTRIMO_TEST_OUT) + "/DropDown_bar_images.png"));
+    dd->HideDropDown(false);
+    dd->SetImages(nullptr);
+}
+
+TEST(DropDownItemStyle, StylesLoadTheItemColours) {
+    const struct {
+        TKeloStyle style;
+        plat::TColor hot, selected, border, edge, selectedText;
+    } cases[] = {
+        {tsSuiteABlue, 0xEBFDFF, 0xAAD9FF, 0x42AEFE, plat::clNone, plat::clBlack},
+        {tsSuiteBAzure, 0xEBFDFF, 0xAAD9FF, 0x42AEFE, 0xC3D9DF, plat::clBlack},
+        {tsBevel, 0xEFD3C6, plat::clHighlight, plat::clHighlight, plat::clNone, plat::clHighlightText},
+        {tsGlass, 0xFDFBFA, 0xFCEBDC, 0xCEA27D, 0xE0C5AE, plat::clBlack},
+        {tsSuiteCBlack, 0xD9F9FD, 0x7BEEFF, 0x308AC2, plat::clNone, plat::clBlack},
+    };
+    for (const auto& c : cases) {
+        TItemAppearance a;
+        a.BorderColorHot = plat::clRed;
+        SetItemAppearanceStyle(&a, c.style);
+        EXPECT_EQ(a.ColorHot, c.hot) << c.style;
+        EXPECT_EQ(a.ColorSelected, c.selected) << c.style;
+        EXPECT_EQ(a.BorderColor, c.border) << c.style;
+        EXPECT_EQ(a.EdgeColor, c.edge) << c.style;
+        EXPECT_EQ(a.ColorSelectedText, c.selectedText) << c.style;
+        EXPECT_EQ(a.BorderColorHot, plat::clNone) << c.style;
+    }
+    TItemAppearance custom;
+    custom.ColorHot = plat::clRed;
+    SetItemAppearanceStyle(&custom, tsCustom);
+    EXPECT_EQ(custom.ColorHot, plat::clRed);
+    SetItemAppearanceStyle(nullptr, tsGlass);  // nothing to load into
+}
+
 TEST_F(DropDown, FooterButtonsCloseByTheirResult) {
     TBarAppearance footer = dd->DropDownFooter();
     footer.Buttons = {{"Cancel", true, 0, 0, plat::mrCancel}, {"Retry", true, 0, 0, plat::mrRetry},
@@ -432,6 +546,144 @@ TEST(DropDownDraw, ColourRoutines) {
     EXPECT_LT(measure.TextWidth(cut), 60);
     EXPECT_EQ(cut.substr(cut.size() - 3), "...");
     EXPECT_EQ(GetTextSize(measure, "").cx, 0);
+}
+
+TEST_F(DropDown, PasteFollowsTheEditKind) {
+    const struct {
+        TDropDownEditType kind;
+        int precision;
+        bool isSigned;
+        const char* start;
+        int selStart, selLength;
+        const char* clip;
+        const char* shown;
+        int caret;  // after the paste; -1: the pasted text is selected
+    } cases[] = {
+        {etString, 0, false, "abcd", 2, 0, "XY", "abXYcd", 4},
+        {etString, 0, false, "abcd", 1, 2, "XY", "aXYd", -1},
+        {etNumeric, 0, false, "12", 2, 0, "34", "1234", 4},
+        {etNumeric, 0, false, "12", 2, 0, "x", "12", 2},        // not a number: nothing changes
+        {etNumeric, 0, false, "12", 0, 0, "-", "12", 0},        // no sign without Signed
+        {etNumeric, 0, true, "12", 0, 0, "-", "-12", 1},
+        {etFloat, 2, false, "1", 1, 0, ".5", "1.50", 3},        // formatted to the precision
+        {etFloat, 0, false, "1", 1, 0, ".5", "1", 1},           // no fraction without a precision
+        {etHex, 0, false, "1F", 2, 0, "A", "1F", 2},             // typed only
+        {etRange, 0, false, "1-5", 3, 0, ";7", "1-5", 3},
+        {etUppercase, 0, false, "AB", 2, 0, "cd", "ABCD", 4},
+        {etMixedCase, 0, false, "", 0, 0, "jane doe", "Jane Doe", 8},
+        {etAlphaNumeric, 0, false, "a", 1, 0, "b2", "ab2", 3},
+        {etAlphaNumeric, 0, false, "a", 1, 0, "b-2", "a", 1},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetPrecision(0);
+        dd->SetEditType(c.kind);
+        dd->SetPrecision(c.precision);
+        dd->SetSigned(c.isSigned);
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(c.selStart);
+        dd->SetSelLength(c.selLength);
+        plat::Clipboard().SetAsText(c.clip);
+        SendKey(*dd, 'V', plat::ssCtrl);
+        EXPECT_EQ(dd->Text(), c.shown) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
+        if (c.caret >= 0) {
+            EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
+        } else {
+            EXPECT_EQ(dd->SelStart(), c.selStart);
+            EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
+        }
+    }
+    // A paste beyond MaxLength changes nothing.
+    dd->SetEditType(etString);
+    dd->SetMaxLength(5);
+    dd->SetPlainText("abcd");
+    dd->SetSelStart(4);
+    plat::Clipboard().SetAsText("xy");
+    SendKey(*dd, plat::VK_INSERT, plat::ssShift);
+    EXPECT_EQ(dd->Text(), "abcd");
+}
+
+TEST_F(DropDown, ClipboardEventsMayRefuse) {
+    std::vector<std::string> seen;
+    bool allow = false;
+    dd->OnClipboardCopy = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("copy " + v); a = allow; };
+    dd->OnClipboardCut = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("cut " + v); a = allow; };
+    dd->OnClipboardPaste = [&](plat::TObject*, const std::string& v, bool& a) { seen.push_back("paste " + v); a = allow; };
+    dd->SetPlainText("hello");
+    dd->SetSelStart(1);
+    dd->SetSelLength(3);
+    plat::Clipboard().SetAsText("before");
+    SendKey(*dd, 'C', plat::ssCtrl);
+    SendKey(*dd, 'X', plat::ssCtrl);
+    SendKey(*dd, 'V', plat::ssCtrl);
+    EXPECT_EQ(seen, (std::vector<std::string>{"copy ell", "cut ell", "paste hbeforeo"}));
+    EXPECT_EQ(plat::Clipboard().AsText(), "before");
+    EXPECT_EQ(dd->Text(), "hello");
+    allow = true;
+    seen.clear();
+    SendKey(*dd, 'X', plat::ssCtrl);
+    EXPECT_EQ(seen, (std::vector<std::string>{"cut ell"})) << "a cut asks once";
+    EXPECT_EQ(plat::Clipboard().AsText(), "ell");
+    EXPECT_EQ(dd->Text(), "ho");
+}
+
+TEST_F(DropDown, EnterAndEscapeRules) {
+    auto* panel = new plat::TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(10, 100, 300, 80);
+    std::vector<unsigned short> panelKeys;
+    panel->OnKeyDown = [&](plat::TObject*, unsigned short& k, plat::TShiftState) { panelKeys.push_back(k); };
+    dd->SetParent(panel);
+    dd->SetBounds(10, 10, 120, 22);
+    auto* next = new plat::TEdit(form.get());
+    next->SetParent(panel);
+    next->SetBounds(150, 10, 100, 22);
+    auto* ok = new plat::TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetBounds(10, 200, 80, 25);
+    ok->SetDefault(true);
+    int okClicks = 0;
+    ok->OnClick = [&](plat::TObject*) { ++okClicks; };
+    plat::test::ProcessEvents();
+
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    EXPECT_EQ(okClicks, 1) << "by default Enter reaches the form's default button";
+
+    dd->SetDefaultHandling(false);
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    SendKey(*dd, plat::VK_ESCAPE, 0, "\x1b");
+    plat::test::ProcessEvents();
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(panelKeys, (std::vector<unsigned short>{plat::VK_RETURN, plat::VK_ESCAPE}));
+
+    dd->SetReturnIsTab(true);
+    dd->SetFocus();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(next->Focused()) << "Enter moved on as Tab";
+    EXPECT_EQ(okClicks, 1);
+    // With the pop-up open Enter still closes it.
+    dd->SetFocus();
+    dd->ShowDropDown();
+    SendKey(*dd, plat::VK_RETURN, 0, "\r");
+    EXPECT_FALSE(dd->DroppedDown());
+}
+
+TEST_F(DropDown, BarButtonsTakeEnterAndSpace) {
+    TBarAppearance footer = dd->DropDownFooter();
+    footer.Buttons = {{"Cancel", true, 0, 0, plat::mrCancel}, {"Apply", true, 0, 0, plat::mrNone}};
+    dd->SetDropDownFooter(footer);
+    std::vector<int> clicked;
+    dd->OnDropDownFooterButtonClick = [&](plat::TObject*, int i) { clicked.push_back(i); };
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Footer();
+    SendKey(*bar->Buttons(1), plat::VK_SPACE, 0, " ");
+    EXPECT_TRUE(dd->DroppedDown());
+    SendKey(*bar->Buttons(0), plat::VK_RETURN, 0, "\r");
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(clicked, (std::vector<int>{1, 0}));
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "base/DateTime.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -31,6 +33,7 @@ protected:
         a.HourPointerShadow = plat::clNone;
         a.MinutePointerShadow = plat::clNone;
         a.TickMarks = tmNone;
+        watch->SetAnimation(false);  // hands jump unless a test asks for the sweep
         form->Show();
         plat::test::ProcessEvents();
     }
@@ -123,6 +126,176 @@ TEST_F(Watch, KeyCommands) {
         EXPECT_EQ(watch->Minute(), c.rm) << c.h << ":" << c.m << " " << c.key;
     }
     EXPECT_THROW(watch->SetMinute(60), std::invalid_argument);
+}
+
+// Runs the hand movement to its end and returns the number of steps.
+int RunAnimation(TExtWatch& w) {
+    int steps = 0;
+    while (w.Animating() && steps < 1000) {
+        w.AnimationTick();
+        ++steps;
+    }
+    return steps;
+}
+
+TEST_F(Watch, AnimatedHandsSlowDownAndReportOnceAtTheEnd) {
+    watch->SetAnimation(true);
+    watch->SetTime(10 * 3600 + 50 * 60);
+    std::vector<int> reported;
+    watch->OnChange = [&](plat::TObject*) { reported.push_back(watch->Time()); };
+    plat::test::ClickAt(*watch, 90, 2);  // minute 0, outside the face
+    EXPECT_TRUE(watch->Animating());
+    EXPECT_EQ(watch->Minute(), 50) << "the click only starts the sweep";
+    std::vector<int> minutes;
+    while (watch->Animating()) {
+        watch->AnimationTick();
+        minutes.push_back(watch->Minute());
+    }
+    // Forward past 12 o'clock, one tenth of the rest per tick, at least one.
+    EXPECT_EQ(minutes, (std::vector<int>{51, 52, 53, 54, 55, 56, 57, 58, 59, 0}));
+    EXPECT_EQ(watch->Hour(), 11);
+    EXPECT_EQ(reported, (std::vector<int>{11 * 3600}));
+
+    reported.clear();
+    watch->SetAnimationFactor(2);
+    watch->SetHour(1);  // 11 -> 1: 5, 3, 2, 1
+    EXPECT_EQ(RunAnimation(*watch), 4);
+    EXPECT_EQ(watch->Hour(), 1);
+    EXPECT_EQ(reported.size(), 1u);
+
+    // A factor of 0 or less moves by one step per tick instead of dividing by it.
+    for (int factor : {0, -3}) {
+        watch->SetAnimationFactor(factor);
+        watch->SetTime(3 * 3600);
+        watch->SetHour(6);
+        EXPECT_EQ(RunAnimation(*watch), 1) << factor;
+        EXPECT_EQ(watch->Hour(), 6) << factor;
+    }
+    // Without animation a change is at once.
+    watch->SetAnimation(false);
+    watch->SetMinute(20);
+    EXPECT_FALSE(watch->Animating());
+    EXPECT_EQ(watch->Minute(), 20);
+}
+
+TEST_F(Watch, HalfOfDayJumpsAndItsLabelRolls) {
+    watch->SetAnimation(true);
+    watch->SetTime(9 * 3600 + 15 * 60);
+    int changes = 0;
+    watch->OnChange = [&](plat::TObject*) { ++changes; };
+    const plat::TRect ap = watch->AMPMRect();
+    plat::test::ClickAt(*watch, (ap.Left + ap.Right) / 2, (ap.Top + ap.Bottom) / 2);
+    EXPECT_EQ(watch->Hour(), 21) << "no sweep of twelve hours";
+    EXPECT_FALSE(watch->Animating());
+    EXPECT_EQ(changes, 1);
+    EXPECT_FALSE(watch->AM());
+    ASSERT_TRUE(watch->Rolling());
+    watch->RollTick();
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_ampm_rolling.png"));
+    int ticks = 1;
+    while (watch->Rolling() && ticks < 100) {
+        watch->RollTick();
+        ++ticks;
+    }
+    // One pixel per tick (the roll's own timer may have taken a few meanwhile).
+    EXPECT_LE(ticks, ap.Height() - 2);
+    EXPECT_FALSE(watch->Rolling());
+    // Set by code the label changes at once.
+    watch->SetTime(3 * 3600);
+    EXPECT_TRUE(watch->AM());
+    EXPECT_FALSE(watch->Rolling());
+}
+
+TEST_F(Watch, AutoModeFollowsTheSystemClockWithItsOffset) {
+    base::TDateTime now = base::EncodeDate(2026, 3, 1) + base::EncodeTime(14, 5, 30, 0);
+    watch->SystemClock = [&] { return now; };
+    watch->SetTime(9 * 3600);
+    TWatchSettings s;
+    s.Auto = true;
+    s.TimeOffset = 90;
+    watch->SetSettings(s);
+    EXPECT_EQ(watch->DisplayTime(), 15 * 3600 + 35 * 60 + 30);
+    now += 10.0 / 86400;
+    EXPECT_EQ(watch->DisplayTime() % 60, 40);
+    // The user cannot move the hands of a running clock.
+    watch->WatchKeyDown(plat::VK_HOME);
+    plat::test::ClickAt(*watch, 130, 90);
+    EXPECT_EQ(watch->Hour(), 15);
+    EXPECT_FALSE(watch->AM());
+    // The second hand is drawn in auto mode: at 40 s it points at 8 o'clock.
+    watch->Appearance().SecondPointer = plat::clLime;
+    watch->Appearance().SecondPointerSize = 2;
+    watch->Invalidate();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(At(240, 0.8), (TRgb{0, 255, 0}));
+    s.Auto = false;
+    watch->SetSettings(s);
+    EXPECT_EQ(watch->Hour(), 14) << "manual mode keeps the last system time";
+}
+
+TEST_F(Watch, StylesResetTheLookAndApplyTheirPreset) {
+    watch->Appearance().HourColor = plat::clAqua;
+    watch->SetStyle(wsClassic);  // already the style: nothing changes
+    EXPECT_EQ(watch->Appearance().HourColor, plat::clAqua);
+    watch->SetStyle(wsSuperNova);
+    const TWatchAppearance& a = watch->Appearance();
+    EXPECT_EQ(a.HourColor, plat::clBlack) << "the default came back";
+    EXPECT_EQ(a.HourMarkLength, 40);    // 180 / 4.5
+    EXPECT_EQ(a.MinuteMarkLength, 60);  // 180 div 3
+    EXPECT_EQ(a.BorderColor, plat::clNone);
+    EXPECT_FALSE(watch->ShowAMPM());
+    EXPECT_FALSE(watch->ShowNumbers());
+    watch->SetStyle(wsTower);
+    EXPECT_EQ(watch->Appearance().AMPMColor, 0xB1F0FEu) << "copied from the background";
+    EXPECT_EQ(watch->Appearance().PointerStyle, psPointer);
+    EXPECT_EQ(watch->Appearance().Shape, wsRect);
+    watch->SetStyle(wsClassic);
+    EXPECT_EQ(watch->Appearance().HourPointerSize, 5);
+    EXPECT_TRUE(watch->Appearance().HourFont.Style().Contains(plat::fsBold));
+    EXPECT_TRUE(watch->ShowNumbers());
+
+    // Every preset draws; the gradient faces are painted inside the shape.
+    for (TWatchStyle st : {wsTower, wsFluorescent, wsEmerald, wsBlueStar, wsFuchsia, wsBlack, wsBlackWhite, wsGray,
+                           wsSuperNova, wsSports, wsSmooth}) {
+        watch->SetStyle(st);
+        watch->SetTime(10 * 3600 + 10 * 60);
+        plat::test::ProcessEvents();
+        EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_style_" +
+                                                           std::to_string(st) + ".png"));
+    }
+    watch->SetStyle(wsBlueStar);  // round-rect face with a left-to-right gradient
+    plat::test::ProcessEvents();
+    const TRgb face{0xD5, 0xD5, 0xFF};
+    EXPECT_EQ(plat::test::PixelAt(*watch, 1, 90), face);  // the outline, in the face colour
+    EXPECT_NE(plat::test::PixelAt(*watch, 0, 0), face) << "the corner lies outside the rounded face";
+}
+
+TEST_F(Watch, ComponentColourSets) {
+    const struct {
+        TKeloStyle style;
+        plat::TColor background, hands, shadows;
+    } cases[] = {
+        {tsSuiteABlue, 0xFFD2AF, 0xD68759, plat::clWhite},
+        {tsSuiteBAzure, 0xFFEFE3, 0x723708, plat::clWhite},
+        {tsSuiteCSilver, plat::clWhite, 0xD2CDC8, 0xC0C0C0},
+    };
+    for (const auto& c : cases) {
+        watch->SetComponentStyle(c.style);
+        const TWatchAppearance& a = watch->Appearance();
+        EXPECT_EQ(a.BackgroundColor, c.background) << c.style;
+        EXPECT_EQ(a.HourPointer, c.hands) << c.style;
+        EXPECT_EQ(a.MinuteColor, c.hands) << c.style;
+        EXPECT_EQ(a.MinutePointerShadow, c.shadows) << c.style;
+        EXPECT_EQ(a.CenterPointOuterBorderColor, plat::clBlack) << c.style;
+    }
+    watch->Appearance().HourFont.SetColor(plat::clRed);
+    watch->Appearance().BackgroundColor = plat::clAqua;
+    watch->SetComponentStyle(tsCustom);  // only the ring and the two font colours
+    EXPECT_EQ(watch->Appearance().HourFont.Color(), plat::clBlack);
+    EXPECT_EQ(watch->Appearance().BackgroundColor, plat::clAqua);
+    watch->SetComponentStyle(tsSuiteBObsidian);
+    EXPECT_EQ(watch->Appearance().HourFont.Color(), 0xF2F1F0u);
 }
 
 }  // namespace

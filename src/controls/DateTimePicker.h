@@ -1,0 +1,89 @@
+#pragma once
+// The date-time picker control the styled pickers build on: a single line
+// of date or time fields laid out by a format string (d dd M MM yyyy h hh H
+// HH m mm s ss t tt and 'quoted' text), an optional check box in front and,
+// for dates, a drop-down button at the right. Left and Right move between
+// the fields, Up and Down step the current one round its range, digits type
+// it: a field takes its new value once it is complete (all its digits typed,
+// or no further digit could follow). OnChange fires for changes the user
+// makes, not for values set by code.
+
+#include <string>
+#include <vector>
+
+#include "base/DateTime.h"
+#include "controls/EsgDateTimePicker.h"
+#include "platform/Controls.h"
+
+namespace ctl {
+
+class TDateTimePicker : public plat::TCustomControl {
+public:
+    explicit TDateTimePicker(plat::TComponent* AOwner);
+
+    TDateTimeKind Kind() const { return FKind; }
+    void SetKind(TDateTimeKind Value);
+    base::TDateTime DateTime() const { return FDateTime; }
+    virtual void SetDateTime(base::TDateTime Value);
+    // The format in effect; an empty Format takes the regional one of the kind.
+    const std::string& Format() const { return FFormat; }
+    void SetFormat(const std::string& Value);
+    std::string ActiveFormat() const;
+    bool ShowCheckbox() const { return FShowCheckbox; }
+    void SetShowCheckbox(bool Value);
+    bool Checked() const { return FChecked; }
+    virtual void SetChecked(bool Value);
+    // There is no calendar to drop down: a date picker steps its fields.
+    bool DroppedDown() const { return false; }
+    // The sunken frame; off, the fields fill the whole control.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+
+    // The text as shown and the field the caret is on.
+    std::string DisplayText() const;
+    int FieldIndex() const { return FField; }
+    void SetFieldIndex(int Value);
+    int FieldCount() const;
+    // Left edge of the text and of the check box, for the painters above.
+    int TextLeft() const { return FShowCheckbox ? 18 : 3; }
+    plat::TRect CheckboxRect() const;
+
+    plat::TNotifyEvent OnChange;
+
+protected:
+    enum TPart { fpLiteral, fpDay, fpMonth, fpYear, fpHour12, fpHour24, fpMinute, fpSecond, fpAmPm };
+    struct TToken {
+        TPart Part = fpLiteral;
+        int Width = 0;      // letters of the code (dd = 2, yyyy = 4)
+        std::string Text;   // the literal text
+    };
+    std::vector<TToken> Tokens() const;
+    // The shown text in pieces; second is true for a field.
+    std::vector<std::pair<std::string, bool>> Pieces() const;
+    // A change the user made: stores it and fires Change.
+    void UserSetDateTime(base::TDateTime Value);
+    virtual void Change();
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void Paint() override;
+    void Dispatch(plat::TMessage& Message) override;
+    // The area the drop-down button takes at the right (0 for times).
+    virtual int DropButtonWidth() const;
+
+private:
+    void StepField(int Delta);
+    void TypeDigit(int Digit);
+    void Store(int Year, int Month, int Day, int Hour, int Minute, int Second);
+    int FieldTokenIndex(int Field) const;
+    TDateTimeKind FKind = dtkDate;
+    base::TDateTime FDateTime = 0;
+    std::string FFormat;
+    bool FShowCheckbox = false;
+    bool FChecked = true;
+    bool FCtl3D = true;
+    int FField = 0;
+    std::string FTyped;
+};
+
+}  // namespace ctl

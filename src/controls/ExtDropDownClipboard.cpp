@@ -1,0 +1,128 @@
+// The drop-down edit's clipboard and Enter/Esc rules: what a paste may put
+// into the text by its edit kind, the veto events of copy, cut and paste,
+// Enter acting as Tab, and Enter/Esc handed to the parent control.
+#include <algorithm>
+
+#include "base/StrUtils.h"
+#include "controls/ExtDropDown.h"
+#include "controls/ExtUtil.h"
+#include "controls/FocusNext.h"
+#include "platform/Clipboard.h"
+#include "platform/Messages.h"
+
+namespace ctl {
+
+using namespace plat;
+
+void TExtCustomDropDown::CopyToClipboard() {
+    const std::string sel = Text().substr(static_cast<size_t>(std::min<int>(SelStart(), Text().size())),
+                                          static_cast<size_t>(SelLength()));
+    bool allow = true;
+    if (OnClipboardCopy && !FCutting) OnClipboardCopy(this, sel, allow);
+    if (allow && !sel.empty() && FEditType != etPassword) Clipboard().SetAsText(sel);
+}
+
+void TExtCustomDropDown::CutToClipboard() {
+    if (!FEditorEnabled || ReadOnly() || SelLength() == 0) return;
+    const int s = SelStart(), l = SelLength();
+    const std::string t = Text();
+    bool allow = true;
+    if (OnClipboardCut) OnClipboardCut(this, t.substr(static_cast<size_t>(s), static_cast<size_t>(l)), allow);
+    if (!allow) return;
+    FCutting = true;
+    CopyToClipboard();
+    FCutting = false;
+    TEdit::SetText(t.substr(0, static_cast<size_t>(s)) + t.substr(static_cast<size_t>(s + l)));
+    SetSelStart(s);
+    SetModified(true);
+}
+
+void TExtCustomDropDown::PasteFromClipboard() {
+    if (ReadOnly() || !Clipboard().HasText()) return;
+    const std::string clip = Clipboard().AsText();
+    const std::string plain = GetText();
+    const int p = static_cast<int>(FPrefix.size());
+    const int start = std::clamp(SelStart() - p, 0, static_cast<int>(plain.size()));
+    const int len = std::clamp(SelLength(), 0, static_cast<int>(plain.size()) - start);
+    std::string next = plain.substr(0, static_cast<size_t>(start)) + clip + plain.substr(static_cast<size_t>(start + len));
+    bool allow = true;
+    if (OnClipboardPaste) OnClipboardPaste(this, next, allow);
+    if (!allow) return;
+    if (MaxLength() > 0 && static_cast<int>(clip.size() + plain.size()) - len > MaxLength()) return;
+    const bool hasMinus = next.find('-') != std::string::npos;
+    switch (FEditType) {
+        case etString:
+        case etPassword: SetText(next); break;
+        case etNumeric:
+            if (CheckNumericText(next) != 0 || (!FSigned && hasMinus)) return;
+            SetText(next);
+            break;
+        case etFloat:
+        case etMoney:
+            if (CheckNumericText(next) > 1) return;
+            if (FPrecision == 0 && clip.find(GetDecimalSeparator()) != std::string::npos) return;
+            if (!FSigned && hasMinus) return;
+            SetText(next);
+            SetFloatValue(GetFloatValue());
+            break;
+        case etUppercase: SetText(base::UpperCase(next)); break;
+        case etLowerCase: SetText(base::LowerCase(next)); break;
+        case etMixedCase: SetText(ToMixedCase(next)); break;
+        case etAlphaNumeric:
+        case etValidChars: {
+            const bool ok = std::all_of(next.begin(), next.end(), [this](char c) {
+                if (FEditType == etValidChars) return FValidChars.find(c) != std::string::npos;
+                return std::isalnum(static_cast<unsigned char>(c)) != 0;
+            });
+            if (!ok) return;
+            SetText(next);
+            break;
+        }
+        // A range or a hexadecimal number is typed, never pasted.
+        case etRange:
+        case etHex: return;
+    }
+    if (FEditType == etMoney && GetText().size() > 3) {
+        SelectAll();
+    } else if (len > 0) {
+        SetSelStart(p + start);
+        SetSelLength(static_cast<int>(clip.size()));
+    } else {
+        SetSelStart(p + start + static_cast<int>(clip.size()));
+        SetSelLength(0);
+    }
+    SetModified(true);
+}
+
+bool TExtCustomDropDown::ClipboardKey(unsigned short Key, TShiftState Shift) {
+    const bool ctrl = (Shift & ssCtrl) != 0, shift = (Shift & ssShift) != 0;
+    if ((ctrl && Key == 'V') || (shift && !ctrl && Key == VK_INSERT)) {
+        PasteFromClipboard();
+        return true;
+    }
+    if ((ctrl && Key == 'X') || (shift && !ctrl && Key == VK_DELETE)) {
+        CutToClipboard();
+        return true;
+    }
+    if (ctrl && (Key == 'C' || Key == VK_INSERT)) {
+        CopyToClipboard();
+        return true;
+    }
+    return false;
+}
+
+bool TExtCustomDropDown::ReturnOrEscapeKey(unsigned short Key, TShiftState Shift) {
+    if (FDroppedDown || (Shift & (ssCtrl | ssAlt))) return false;
+    if (Key == VK_RETURN && FReturnIsTab) {
+        FocusNextControl(*this);
+        return true;
+    }
+    if ((Key == VK_RETURN || Key == VK_ESCAPE) && !FDefaultHandling && Parent() != nullptr) {
+        Parent()->PostMessage(WM_KEYDOWN, Key, 0);
+        Parent()->PostMessage(WM_KEYUP, Key, 0);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace ctl
