@@ -148,6 +148,7 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     const int n = RowCount();
     if (ARow < 0 || Count <= 0 || ARow >= n) return;
     Count = std::min(Count, n - ARow);
+    BeforeRowsRemoved(ARow, Count);
     std::vector<int> removedReal;
     for (int k = 0; k < Count; ++k) {
         removedReal.push_back(RealRowIndex(ARow + k));
@@ -158,15 +159,17 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     RemoveRowsInternal(ARow, Count);
     RealRowsRemoved(removedReal);
     CellControlsUpdate(false);
+    AfterRowsRemoved(ARow, Count);
 }
 
 void TExtStringGrid::InsertRows(int ARow, int Count) {
     if (ARow < 0 || Count <= 0) return;
-    ARow = std::min(ARow, RowCount());
+    ARow = BeforeRowsInserted(std::min(ARow, RowCount()), Count);
     const int atReal = RealRowIndex(ARow);
     InsertRowsInternal(ARow, Count);
     RealRowsInserted(atReal, Count);
     CellControlsUpdate(false);
+    AfterRowsInserted(ARow, Count);
 }
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
