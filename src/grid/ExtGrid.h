@@ -830,10 +830,11 @@ private:
     plat::TStrings FRowHeaders;
     plat::TStrings FFilterList;
 
-    // hidden columns: 513 entries, real columns 0..511 take part in the maps
-    static constexpr int kMapColumns = 512;
-    bool FVisibleCol[kMapColumns + 1];
-    std::int16_t FAllColWidths[kMapColumns + 1];
+    // hidden columns, by real column; a column past the end of the map is
+    // visible. The map grows with the grid, so wide grids hide columns too.
+    std::vector<bool> FVisibleCol;
+    std::vector<int> FAllColWidths;
+    void GrowColumnMap(int Count);
     int FNumHidden = 0;
     std::vector<int> FIgnoreColumns;
     // hidden rows, ascending by Idx except where a run is appended

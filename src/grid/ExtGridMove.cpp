@@ -186,12 +186,12 @@ struct TExtStringGrid::TColumnSlot {
 
 void TExtStringGrid::ApplyColumnSlots(const std::vector<TColumnSlot>& Slots) {
     int visible = 0;
-    for (int k = 0; k < kMapColumns; ++k) {
-        const bool inTable = k < static_cast<int>(Slots.size());
-        FVisibleCol[k] = !inTable || Slots[static_cast<size_t>(k)].Visible;
-        if (!inTable) continue;
-        if (FVisibleCol[k]) ++visible;
-        else FAllColWidths[k] = static_cast<std::int16_t>(Slots[static_cast<size_t>(k)].Width);
+    FVisibleCol.assign(Slots.size(), true);
+    FAllColWidths.assign(Slots.size(), 0);
+    for (size_t k = 0; k < Slots.size(); ++k) {
+        FVisibleCol[k] = Slots[k].Visible;
+        if (Slots[k].Visible) ++visible;
+        else FAllColWidths[k] = Slots[k].Width;
     }
     FNumHidden = static_cast<int>(Slots.size()) - visible;
     SetColCount(visible);
@@ -204,9 +204,6 @@ void TExtStringGrid::ApplyColumnSlots(const std::vector<TColumnSlot>& Slots) {
 void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
     const int total = TotalColCount();
     if (CCount <= 0 || ColIndex < 0 || ColIndex > total) return;
-    // The hidden-column map covers a fixed number of real columns.
-    CCount = std::min(CCount, kMapColumns - total);
-    if (CCount <= 0) return;
     std::vector<TColumnSlot> slots;
     for (int k = 0; k < total; ++k) slots.push_back({!IsHiddenColumn(k), AllColWidths(k)});
     slots.insert(slots.begin() + ColIndex, static_cast<size_t>(CCount), TColumnSlot{true, DefaultColWidth()});

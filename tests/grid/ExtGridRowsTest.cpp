@@ -484,3 +484,24 @@ TEST(ExtGridAutoSize, RowsAndControlSize) {
     for (int c = 0; c < g.ColCount(); ++c) w += g.ColWidths(c);
     EXPECT_EQ(g.ClientWidth(), w);
 }
+
+// Hiding and inserting columns has no column limit: a wide grid keeps its
+// map of hidden columns past any fixed table size.
+TEST(ExtGridColumns, WideGridsHideAndInsertColumns) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(700);
+    g.SetRowCount(2);
+    g.SetCells(650, 1, "far");
+    g.SetColWidths(650, 77);
+    g.HideColumn(600);
+    EXPECT_TRUE(g.IsHiddenColumn(600));
+    EXPECT_EQ(g.ColCount(), 699);
+    EXPECT_EQ(g.RealColIndex(649), 650);
+    g.InsertCols(10, 2);
+    EXPECT_EQ(g.TotalColCount(), 702);
+    EXPECT_TRUE(g.IsHiddenColumn(602));
+    EXPECT_EQ(g.Cells(652, 1), "far");
+    EXPECT_EQ(g.AllColWidths(652), 77);
+    g.UnHideColumnsAll();
+    EXPECT_EQ(g.ColCount(), 702);
+}
