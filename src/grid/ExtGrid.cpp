@@ -177,6 +177,7 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         AHeight = h + (t - t % DefaultRowHeight());
     }
     TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+    UpdateFooter();
 }
 
 void TExtStringGrid::CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos,

@@ -2017,6 +2017,9 @@ private:
     void BeforeRowsRemoved(int ARow, int Count);
     void AfterRowsRemoved(int ARow, int Count);
     void NotifyCellsChanged(int ACol1, int ARow1, int ACol2, int ARow2);
+    // Removes the listed displayed rows (ascending) at a cost that grows
+    // with the row count, not with the rows times the removals.
+    void RemoveRowList(const std::vector<int>& Rows);
     void FillRange(bool DoFixed, const std::function<std::string(int, int)>& Text);
 public:
 

@@ -2,6 +2,7 @@
 // of equal cells along a column or a row.
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "base/StrUtils.h"
@@ -107,60 +108,75 @@ void TExtStringGrid::ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColo
 
 // ----------------------------------------------------------- merging runs
 
-void TExtStringGrid::SplitColumnCells(int ColIndex) {
-    int r = 0;
-    while (r < RowCount() - FFixedFooters) {
-        if (IsYMergedCell(ColIndex, r)) {
-            const plat::TPoint b = BaseCell(ColIndex, r);
-            const plat::TPoint span = CellSpan(ColIndex, r);
-            SplitCells(ColIndex, r);
-            r = b.Y + span.Y + 1;
-        } else {
-            ++r;
+namespace {
+
+// One line of cells, down a column or along a row, by position on it.
+struct TCellLine {
+    std::function<std::string(int)> Text;
+    std::function<bool(int, int)> SameBlocks;  // the two positions lie in the same blocks across
+    std::function<void(int, int)> Merge;       // first position, length
+    std::function<bool(int)> InBlock;          // part of a block along the line
+    std::function<int(int)> BlockEnd;          // last position of that block
+    std::function<void(int)> Split;
+};
+
+// Merges the runs of equal texts on positions First..End-1; a run of one
+// stays as it is.
+void MergeRuns(const TCellLine& L, int First, int End, bool MainMerge) {
+    int start = First;
+    for (int p = First + 1; p < End; ++p) {
+        if (L.Text(p) == L.Text(p - 1) && (MainMerge || L.SameBlocks(p, p - 1))) continue;
+        if (p - start > 1) L.Merge(start, p - start);
+        start = p;
+    }
+    if (End - start > 1) L.Merge(start, End - start);
+}
+
+void SplitRuns(const TCellLine& L, int End) {
+    int p = 0;
+    while (p < End) {
+        if (!L.InBlock(p)) {
+            ++p;
+            continue;
         }
+        const int next = L.BlockEnd(p) + 1;
+        L.Split(p);
+        p = next;
     }
 }
+
+// Down a column: positions are rows.
+TCellLine ColumnLine(TExtStringGrid& G, int ACol) {
+    return {[&G, ACol](int r) { return G.Cells(ACol, r); },
+            [&G](int a, int b) { return G.RowSpanIdentical(a, b); },
+            [&G, ACol](int r, int n) { G.MergeCells(ACol, r, 1, n); },
+            [&G, ACol](int r) { return G.IsYMergedCell(ACol, r); },
+            [&G, ACol](int r) { return G.BaseCell(ACol, r).Y + G.CellSpan(ACol, r).Y; },
+            [&G, ACol](int r) { G.SplitCells(ACol, r); }};
+}
+
+// Along a row: positions are columns.
+TCellLine RowLine(TExtStringGrid& G, int ARow) {
+    return {[&G, ARow](int c) { return G.Cells(c, ARow); },
+            [&G](int a, int b) { return G.ColSpanIdentical(a, b); },
+            [&G, ARow](int c, int n) { G.MergeCells(c, ARow, n, 1); },
+            [&G, ARow](int c) { return G.IsXMergedCell(c, ARow); },
+            [&G, ARow](int c) { return G.BaseCell(c, ARow).X + G.CellSpan(c, ARow).X; },
+            [&G, ARow](int c) { G.SplitCells(c, ARow); }};
+}
+
+}  // namespace
+
+void TExtStringGrid::SplitColumnCells(int ColIndex) { SplitRuns(ColumnLine(*this, ColIndex), RowCount() - FFixedFooters); }
 
 void TExtStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
-    const int end = RowCount() - FFixedFooters;
-    int start = FixedRows();
-    const auto close = [&](int Stop) {
-        if (Stop - start > 1) MergeCells(ColIndex, start, 1, Stop - start);
-    };
-    for (int r = FixedRows() + 1; r < end; ++r) {
-        if (Cells(ColIndex, r) == Cells(ColIndex, r - 1) && (MainMerge || RowSpanIdentical(r, r - 1))) continue;
-        close(r);
-        start = r;
-    }
-    close(end);
+    MergeRuns(ColumnLine(*this, ColIndex), FixedRows(), RowCount() - FFixedFooters, MainMerge);
 }
 
-void TExtStringGrid::SplitRowCells(int RowIndex) {
-    int c = 0;
-    while (c < ColCount() - FFixedRightCols) {
-        if (IsXMergedCell(c, RowIndex)) {
-            const plat::TPoint b = BaseCell(c, RowIndex);
-            const plat::TPoint span = CellSpan(c, RowIndex);
-            SplitCells(c, RowIndex);
-            c = b.X + span.X + 1;
-        } else {
-            ++c;
-        }
-    }
-}
+void TExtStringGrid::SplitRowCells(int RowIndex) { SplitRuns(RowLine(*this, RowIndex), ColCount() - FFixedRightCols); }
 
 void TExtStringGrid::MergeRowCells(int RowIndex, bool MainMerge) {
-    const int end = ColCount() - FFixedRightCols;
-    int start = FixedCols();
-    const auto close = [&](int Stop) {
-        if (Stop - start > 1) MergeCells(start, RowIndex, Stop - start, 1);
-    };
-    for (int c = FixedCols() + 1; c < end; ++c) {
-        if (Cells(c, RowIndex) == Cells(c - 1, RowIndex) && (MainMerge || ColSpanIdentical(c, c - 1))) continue;
-        close(c);
-        start = c;
-    }
-    close(end);
+    MergeRuns(RowLine(*this, RowIndex), FixedCols(), ColCount() - FFixedRightCols, MainMerge);
 }
 
 void TExtStringGrid::SplitAllCells() {

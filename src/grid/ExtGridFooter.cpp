@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <set>
+#include <vector>
 #include <string>
 
+#include "base/StrUtils.h"
 #include "controls/HtmlText.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridRowsState.h"
@@ -80,15 +84,18 @@ void TFloatingFooter::Apply() {
         FPanel->SetShowHint(FShowHint);
         if (FGrid->OnCreatedFloatingFooter) FGrid->OnCreatedFloatingFooter(FGrid);
     }
-    if (FPanel) {
-        const int h = FVisible ? std::max(FHeight - 1, 0) : 0;
-        FPanel->SetBounds(0, FGrid->Height() - h, FGrid->Width(), h);
-        FPanel->SetVisible(FVisible);
-    }
+    Place();
     FGrid->SetFixedFooters(HidesLastRow() ? 1 : 0);
     FGrid->FHideLastRow = HidesLastRow();
     FGrid->Invalidate();
     Invalidate();
+}
+
+void TFloatingFooter::Place() {
+    if (!FPanel) return;
+    const int h = FVisible ? std::max(FHeight - 1, 0) : 0;
+    FPanel->SetBounds(0, FGrid->Height() - h, FGrid->Width(), h);
+    FPanel->SetVisible(FVisible);
 }
 
 void TFloatingFooter::Invalidate() {
@@ -131,10 +138,53 @@ std::string TFloatingFooter::ExpandTemplate(const std::string& Template,
 TFloatingFooter& TExtStringGrid::FloatingFooter() { return Rw().Footer; }
 
 void TExtStringGrid::UpdateFooter() {
-    if (FRowsState) Rw().Footer.Invalidate();
+    if (!FRowsState) return;
+    Rw().Footer.Place();
+    Rw().Footer.Invalidate();
 }
 
 void TExtStringGrid::LastRowChanged() { UpdateFooter(); }
+
+namespace {
+
+// Totals over the real rows of a grid with hidden rows. The column
+// summaries read displayed rows unless a range reaches past them, which a
+// footer over one or two hidden rows does not: they would count the footer
+// row itself and miss the hidden rows.
+double RealRowsTotal(TExtStringGrid& G, int ACol, int First, int Last, TColumnCalcType Calc) {
+    std::vector<double> values;
+    std::set<std::string> texts;
+    for (int r = First; r <= Last; ++r) {
+        if (Calc == acDISTINCT) {
+            texts.insert(base::UpperCase(G.AllCells(ACol, r)));
+            continue;
+        }
+        try {
+            values.push_back(G.AllFloats(ACol, r));
+        } catch (const EExtGridError&) {
+            // A text that is no number is left out, as in the summaries.
+        }
+    }
+    if (Calc == acDISTINCT) return static_cast<double>(texts.size());
+    if (values.empty()) return 0;
+    double sum = 0;
+    for (double v : values) sum += v;
+    const double avg = sum / static_cast<double>(Last - First + 1);
+    switch (Calc) {
+        case acSUM: return sum;
+        case acAVG: return avg;
+        case acMIN: return *std::min_element(values.begin(), values.end());
+        case acMAX: return *std::max_element(values.begin(), values.end());
+        case acSTDDEV: {
+            double sq = 0;
+            for (double v : values) sq += (v - avg) * (v - avg);
+            return std::sqrt(sq / static_cast<double>(Last - First + 1));
+        }
+        default: return 0;
+    }
+}
+
+}  // namespace
 
 void TExtStringGrid::CalcFooter(int ACol) {
     if (!FRowsState) return;
@@ -142,30 +192,40 @@ void TExtStringGrid::CalcFooter(int ACol) {
     if (!f.Visible() || f.FooterStyle() != fsFixedLastRow || !f.EnableCalculation()) return;
     const int footer = RowCount() - 1;
     const int hidden = f.CalculateHiddenRows() ? NumHiddenRows() : 0;
-    // The totals read real rows, hidden ones included when asked to; the
-    // footer row is the last real row.
     const int from = FixedRows(), to = hidden + RowCount() - 2;
     const int first = ACol < 0 ? 0 : ACol;
     const int last = ACol < 0 ? TotalColCount() - 1 : ACol;
     for (int c = first; c <= last; ++c) {
         const TCellProperties* p = PropsOf(c, footer);
-        if (!p || p->CalcType() == acNONE) continue;
-        std::string text;
-        switch (p->CalcType()) {
-            case acSUM: SetFloats(c, footer, ColumnSum(c, from, to)); continue;
-            case acAVG: SetFloats(c, footer, ColumnAvg(c, from, to)); continue;
-            case acMIN: SetFloats(c, footer, ColumnMin(c, from, to)); continue;
-            case acMAX: SetFloats(c, footer, ColumnMax(c, from, to)); continue;
-            case acDISTINCT: SetFloats(c, footer, ColumnDistinct(c, from, to)); continue;
-            case acSTDDEV: SetFloats(c, footer, ColumnStdDev(c, from, to)); continue;
-            case acCOUNT: SetInts(c, footer, hidden + RowCount() - FixedRows() - 1); continue;
-            case acCUSTOM:
-                if (OnFooterCalc) OnFooterCalc(this, c, hidden + RowCount() - 1, text);
-                else if (f.OnCalcFooter) f.OnCalcFooter(this, c, hidden + RowCount() - 1, text);
-                SetCells(c, footer, text);
-                continue;
-            default: continue;
+        if (!p || p->CalcType() == acNONE || p->CalcType() == acSPREAD) continue;
+        const TColumnCalcType calc = p->CalcType();
+        if (calc == acCOUNT) {
+            SetInts(c, footer, hidden + RowCount() - FixedRows() - 1);
+            continue;
         }
+        if (calc == acCUSTOM) {
+            std::string text;
+            if (OnFooterCalc) OnFooterCalc(this, c, hidden + RowCount() - 1, text);
+            else if (f.OnCalcFooter) f.OnCalcFooter(this, c, hidden + RowCount() - 1, text);
+            SetCells(c, footer, text);
+            continue;
+        }
+        double value = 0;
+        try {
+            if (hidden > 0) value = RealRowsTotal(*this, c, from, to, calc);
+            else if (calc == acSUM) value = ColumnSum(c, from, to);
+            else if (calc == acAVG) value = ColumnAvg(c, from, to);
+            else if (calc == acMIN) value = ColumnMin(c, from, to);
+            else if (calc == acMAX) value = ColumnMax(c, from, to);
+            else if (calc == acDISTINCT) value = ColumnDistinct(c, from, to);
+            else if (calc == acSTDDEV) value = ColumnStdDev(c, from, to);
+        } catch (const EExtGridError&) {
+            // A column holding text the summary cannot read has no total;
+            // the row change that asked for it must not fail for that.
+            SetCells(c, footer, "");
+            continue;
+        }
+        SetFloats(c, footer, value);
     }
 }
 

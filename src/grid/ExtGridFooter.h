@@ -62,6 +62,8 @@ public:
     // Whether the grid's last row is the footer row now.
     bool HidesLastRow() const { return FVisible && FFooterStyle == fsFixedLastRow; }
     void Invalidate();
+    // Puts the bar along the grid's bottom edge again (after a resize).
+    void Place();
     TFooterPanel* Panel() { return FPanel; }
 
     // "<#N>" becomes the displayed text of column N in the row; a tag

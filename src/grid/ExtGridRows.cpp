@@ -168,20 +168,21 @@ void TExtStringGrid::AddRow() {
 // ----------------------------------------------------------- bulk removals
 
 void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
-    BeginUpdate();
-    for (int r = RowCount() - 1; r >= FixedRows(); --r) {
+    std::vector<int> rows;
+    for (int r = FixedRows(); r < RowCount(); ++r) {
         bool state = false;
-        if (!GetCheckBoxState(CheckBoxColumn, RealRowIndex(r), state)) continue;
-        if (state == RemoveChecked) RemoveRows(r, 1);
+        if (GetCheckBoxState(CheckBoxColumn, RealRowIndex(r), state) && state == RemoveChecked) rows.push_back(r);
     }
+    BeginUpdate();
+    RemoveRowList(rows);
     EndUpdate();
 }
 
 void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
     const int real = RealColIndex(ACol);
-    // Seen texts are hashed so that a long table is scanned once; rows are
-    // collected first and removed in runs, so nothing here grows with the
-    // square of the row count.
+    // Seen texts are hashed so that a long table is scanned once, and the
+    // repeats are removed together, so nothing here grows with the square
+    // of the row count.
     std::unordered_set<std::string> seen;
     std::vector<int> dup;
     const int end = RowCount() - FFixedFooters;
@@ -190,17 +191,63 @@ void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
         if (!DoCase) text = base::UpperCase(text);
         if (!seen.insert(std::move(text)).second) dup.push_back(r);
     }
-    if (dup.empty()) return;
     BeginUpdate();
-    // Runs of adjacent duplicates go in one removal, the bottom run first
-    // so the indexes above stay valid.
-    for (size_t i = dup.size(); i > 0;) {
-        size_t j = i - 1;
-        while (j > 0 && dup[j - 1] == dup[j] - 1) --j;
-        RemoveRows(dup[j], static_cast<int>(i - j));
-        i = j;
-    }
+    RemoveRowList(dup);
     EndUpdate();
+}
+
+void TExtStringGrid::RemoveRowList(const std::vector<int>& Rows) {
+    if (Rows.empty()) return;
+    const int first = Rows.front();
+    const int n = RowCount() - first;
+    const int gone = static_cast<int>(Rows.size());
+    // Without hidden rows, merged blocks or cell controls nothing is keyed
+    // by a real row that a reorder would disturb: the kept rows move up
+    // over the removed ones in one pass, and the removed ones go from the
+    // end in one removal.
+    if (gone > 1 && NumHiddenRows() == 0 && MergeCount() == 0 && NumCellControls() == 0) {
+        std::vector<int> order;
+        order.reserve(static_cast<size_t>(n));
+        size_t j = 0;
+        for (int r = first; r < RowCount(); ++r) {
+            if (j < Rows.size() && Rows[j] == r) {
+                ++j;
+                continue;
+            }
+            order.push_back(r - first);
+        }
+        for (int r : Rows) order.push_back(r - first);
+        PermuteStoreRows(first, order);
+        std::vector<int> heights(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) heights[static_cast<size_t>(i)] = RowHeights(first + i);
+        for (int i = 0; i < n; ++i)
+            if (heights[static_cast<size_t>(order[static_cast<size_t>(i)])] != heights[static_cast<size_t>(i)])
+                SetRowHeights(first + i, heights[static_cast<size_t>(order[static_cast<size_t>(i)])]);
+        const auto permute = [&](auto& flags) {
+            if (static_cast<int>(flags.size()) <= first) return;
+            flags.resize(static_cast<size_t>(first + n));
+            std::vector<typename std::decay_t<decltype(flags)>::value_type> old(flags.begin() + first, flags.end());
+            for (int i = 0; i < n; ++i)
+                flags[static_cast<size_t>(first + i)] = old[static_cast<size_t>(order[static_cast<size_t>(i)])];
+        };
+        permute(FModifiedRows);
+        permute(FEnabledRows);
+        permute(FRowSelect);
+        std::vector<int> placeOf(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) placeOf[static_cast<size_t>(order[static_cast<size_t>(i)])] = i;
+        for (int& r : FSelectedRows)
+            if (r >= first && r < first + n) r = first + placeOf[static_cast<size_t>(r - first)];
+        RemoveRows(RowCount() - gone, gone);
+        return;
+    }
+    // Runs of adjacent rows go in one removal, the bottom run first so the
+    // indexes above stay valid.
+    for (size_t i = Rows.size(); i > 0;) {
+        size_t k = i - 1;
+        while (k > 0 && Rows[k - 1] == Rows[k] - 1) --k;
+        RemoveRows(Rows[k], static_cast<int>(i - k));
+        i = k;
+    }
 }
 
 void TExtStringGrid::RemoveSelectedRows() {
@@ -210,7 +257,7 @@ void TExtStringGrid::RemoveSelectedRows() {
         std::vector<int> rows;
         for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
             if (GetRowSelect(persistent ? RealRowIndex(r) : r)) rows.push_back(r);
-        for (auto it = rows.rbegin(); it != rows.rend(); ++it) RemoveRows(*it, 1);
+        RemoveRowList(rows);
         ClearRowSelect();
     } else {
         const TGridRect s = Selection();
@@ -223,8 +270,10 @@ void TExtStringGrid::RemoveSelectedRows() {
 void TExtStringGrid::RemoveUnSelectedRows() {
     BeginUpdate();
     const bool persistent = FMouseActions.RowSelectPersistent();
-    for (int r = RowCount() - FFixedFooters - 1; r >= FixedRows(); --r)
-        if (!GetRowSelect(persistent && FMouseActions.DisjunctRowSelect() ? RealRowIndex(r) : r)) RemoveRows(r, 1);
+    std::vector<int> rows;
+    for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
+        if (!GetRowSelect(persistent && FMouseActions.DisjunctRowSelect() ? RealRowIndex(r) : r)) rows.push_back(r);
+    RemoveRowList(rows);
     if (persistent) SelectRows(FixedRows(), RowCount() - FixedRows());
     else ClearRowSelect();
     EndUpdate();

@@ -5,8 +5,12 @@
 
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
+#include "ExchangeTestSupport.h"
+#include "GridOnFormFixture.h"
 
 using namespace grid;
+using exchange_test::Scratch;
+using exchange_test::WriteBytes;
 
 namespace {
 
@@ -504,4 +508,103 @@ TEST(ExtGridColumns, WideGridsHideAndInsertColumns) {
     EXPECT_EQ(g.AllColWidths(652), 77);
     g.UnHideColumnsAll();
     EXPECT_EQ(g.ColCount(), 702);
+}
+
+// Removing many scattered rows at once moves the kept rows with their
+// looks, heights and flags.
+TEST(ExtGridRows, ScatteredRemovalKeepsRowsWhole) {
+    TExtStringGrid g(nullptr);
+    Fill(g, {"a", "x", "b", "x", "c", "x"});
+    g.ShowModified().SetEnabled(true);
+    g.SetColors(2, 3, plat::clRed);  // b
+    g.SetRowHeights(5, 41);          // c
+    g.SetRowModified(5, true);
+    g.SetRow(5);
+    g.RemoveDuplicates(1, true);
+    EXPECT_EQ(Column(g), (Texts{"a", "x", "b", "c"}));
+    EXPECT_EQ(g.Colors(2, 3), plat::clRed);
+    EXPECT_EQ(g.RowHeights(4), 41);
+    EXPECT_TRUE(g.GetRowModified(4));
+    EXPECT_FALSE(g.GetRowModified(2));
+}
+
+// Rows read from a file for insertion go in above the footer row, and the
+// totals take them in.
+TEST(ExtGridFooter, InsertedFileRowsGoAboveTheFooter) {
+    TExtStringGrid g(nullptr);
+    FooterGrid(g);
+    g.FloatingFooter().SetColumnCalc(1, acSUM);
+    const std::string path = Scratch("insert.csv");
+    WriteBytes(path, ",10\r\n,20\r\n");
+    g.InsertFromCSV(path);
+    EXPECT_EQ(Column(g), (Texts{"1", "2", "4", "10", "20", "37.00"}));
+}
+
+// With hidden rows the totals read every real row but the footer row,
+// whatever the number of hidden rows; a text the total cannot read leaves
+// the footer cell empty rather than failing the row change.
+TEST(ExtGridFooter, TotalsOverHiddenRowsAndText) {
+    for (const int hide : {1, 2, 3}) {
+        TExtStringGrid g(nullptr);
+        Fill(g, {"1", "2", "4", "8", "16", ""});
+        g.FloatingFooter().SetVisible(true);
+        g.FloatingFooter().SetColumnCalc(1, acSUM);
+        g.HideRows(1, hide);
+        g.CalcFooter(1);
+        EXPECT_EQ(g.Cells(1, g.RowCount() - 1), "31.00") << hide;
+        g.FloatingFooter().SetCalculateHiddenRows(false);
+        g.CalcFooter(1);
+        const int shown[] = {0, 30, 28, 24};
+        EXPECT_EQ(g.Cells(1, g.RowCount() - 1), std::to_string(shown[hide]) + ".00") << hide;
+    }
+    TExtStringGrid g(nullptr);
+    FooterGrid(g);
+    g.SetCells(1, 1, "text");
+    g.FloatingFooter().SetColumnCalc(1, acMIN);
+    EXPECT_EQ(g.Cells(1, 4), "");
+    g.AddRow();
+    EXPECT_EQ(g.RowCount(), 6);
+}
+
+// The bar shows at the grid's bottom in its colour, its border along the
+// top, and the grid body no longer paints the footer row.
+TEST(ExtGridFooter, BarPaintsAtTheBottom) {
+    GridOnHiddenForm<> f({0, 0, 400, 300}, {0, 0, 300, 200}, 3, 4);
+    TExtStringGrid& g = *f.g;
+    g.SetCells(1, 1, "5");
+    g.SetCells(1, 2, "6");
+    g.FloatingFooter().SetHeight(25);
+    g.FloatingFooter().SetColor(plat::clYellow);
+    g.FloatingFooter().SetBorderColor(plat::clRed);
+    g.FloatingFooter().SetVisible(true);
+    g.FloatingFooter().SetColumnCalc(1, acSUM);
+    EXPECT_EQ(g.Cells(1, 3), "11.00");
+    const plat::TBitmap bmp = f.Shot("GridFloatingFooter.png");
+    const int top = g.Height() - 24;
+    EXPECT_EQ(bmp.Pixel(3, top + 12), plat::clYellow);
+    EXPECT_EQ(bmp.Pixel(3, top), plat::clRed);
+    g.SetBounds(0, 0, 300, 150);
+    EXPECT_EQ(g.FloatingFooter().Panel()->Top(), 150 - 24);
+}
+
+// The sort glyph takes room only in the sorted column and only while it
+// shows.
+TEST(ExtGridAutoSize, SortGlyphRoom) {
+    const struct {
+        bool show;
+        int column;
+        int extra;
+    } cases[] = {{true, 1, 10}, {false, 1, 0}, {true, 2, 0}};
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, {"a", "b"});
+        g.SetCells(1, 0, "A header wider than any cell");
+        g.AutoSizeCol(1, 0);
+        const int plain = g.ColWidths(1);
+        g.SortSettings().SetRow(0);
+        g.SortSettings().SetColumn(c.column);
+        g.SortSettings().SetShow(c.show);
+        g.AutoSizeCol(1, 0);
+        EXPECT_EQ(g.ColWidths(1), plain + c.extra) << c.show << " " << c.column;
+    }
 }
