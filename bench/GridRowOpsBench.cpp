@@ -16,15 +16,11 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
-#include "platform/GuiApp.h"
+#include "BenchSupport.h"
 
 namespace {
 
-const bool kGuiReady = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    plat::EnsureGuiApplication();
-    return true;
-}();
+const bool kGuiReady = bench_support::MakeOffscreenGui();
 
 constexpr int kRows = 100'000;
 constexpr int kCols = 10;
@@ -53,18 +49,7 @@ struct TQtTable {
     }
 };
 
-// Processor time of this thread: the ratio stays fair on a loaded machine.
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Seconds(const std::function<void()>& work) {
-    const double start = ThreadSeconds();
-    work();
-    return ThreadSeconds() - start;
-}
+using bench_support::Seconds;
 
 // Runs ours and the model's work once per iteration, times them apart and
 // reports ours per iteration with the ratio.

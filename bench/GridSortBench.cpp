@@ -20,15 +20,11 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
-#include "platform/GuiApp.h"
+#include "BenchSupport.h"
 
 namespace {
 
-const bool kGuiReady = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    plat::EnsureGuiApplication();
-    return true;
-}();
+const bool kGuiReady = bench_support::MakeOffscreenGui();
 
 constexpr int kRows = 100'000;
 constexpr int kCols = 10;

@@ -11,8 +11,6 @@ namespace grid {
 TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     (void)GridUnit();
     FStruct = std::make_shared<TStructState>();
-    std::fill(std::begin(FVisibleCol), std::end(FVisibleCol), true);
-    std::fill(std::begin(FAllColWidths), std::end(FAllColWidths), std::int16_t(0));
     FFixedFont.SetName("Tahoma");
     FFixedFont.SetStyle({plat::fsBold});
     FActiveCellFont.SetStyle({plat::fsBold});
@@ -179,6 +177,7 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
         AHeight = h + (t - t % DefaultRowHeight());
     }
     TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+    UpdateFooter();
 }
 
 void TExtStringGrid::CalcSizingState(int X, int Y, plat::TGridState& State, int& Index, int& SizingPos,

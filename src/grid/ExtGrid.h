@@ -206,7 +206,7 @@ public:
     virtual void AppendRow() { SetRowCount(RowCount() + 1); }
     // After fills, loads and pastes; footers are recalculated by the data
     // operations that keep them.
-    virtual void AfterBulkChange() {}
+    virtual void AfterBulkChange() { CalcFooter(-1); }
 
     // Update lock: BeginUpdate/EndUpdate count only while the grid is
     // visible, StartUpdate always.
@@ -830,10 +830,11 @@ private:
     plat::TStrings FRowHeaders;
     plat::TStrings FFilterList;
 
-    // hidden columns: 513 entries, real columns 0..511 take part in the maps
-    static constexpr int kMapColumns = 512;
-    bool FVisibleCol[kMapColumns + 1];
-    std::int16_t FAllColWidths[kMapColumns + 1];
+    // hidden columns, by real column; a column past the end of the map is
+    // visible. The map grows with the grid, so wide grids hide columns too.
+    std::vector<bool> FVisibleCol;
+    std::vector<int> FAllColWidths;
+    void GrowColumnMap(int Count);
     int FNumHidden = 0;
     std::vector<int> FIgnoreColumns;
     // hidden rows, ascending by Idx except where a run is appended
@@ -900,7 +901,7 @@ public:
     virtual void RemoveRowsEx(int ARow, int Count);
     virtual void RemoveRows(int ARow, int Count) { RemoveRowsEx(ARow, Count); }
     virtual void InsertRows(int ARow, int Count);
-    void AddRow() { InsertRows(RowCount(), 1); }
+    void AddRow();  // before the footer row while the floating footer shows
     // As HideRows, but nothing happens when FromRow is hidden already.
     void HideRowsEx(int FromRow, int ToRow);
     // Columns by real index (hidden columns count): the cells, widths and
@@ -1892,6 +1893,136 @@ private:
 public:
 
     // ------------------------------------------------------ rows and columns: sizing, insertion and removal, clearing, merging, fills, footer
+public:
+    // Sizing to content (ExtGridAutoSize.cpp). Rows are displayed rows;
+    // every size set here stays within the grid's minimum and maximum.
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // Stretches or shrinks the columns so that together they fill the
+    // control's width.
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // A row Lines text lines high with the font of its first normal cell.
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    // The most text lines any cell of the row holds.
+    int GetRowMaxLines(int ARow);
+
+    // Rows (ExtGridRows.cpp), displayed indexes unless said real.
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Removes every later row whose text in the column repeats an earlier
+    // one; DoCase off treats texts differing only in case as repeats.
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    // The keyboard's insert and delete of one row, node aware.
+    void AutoInsertRow(int ARow);
+    void AutoDeleteRow(int ARow);
+    // Scales the fixed and active-cell fonts with the rest of the window.
+    void ChangeScale(int M, int D);
+
+    // Clearing, trimming, colouring and merging (ExtGridClear.cpp); column
+    // indexes are displayed ones mapped to real columns when hidden cells
+    // are saved.
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    void ClearAll();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void SplitColumnCells(int ColIndex);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void SplitRowCells(int RowIndex);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitAllCells();
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow);
+    bool IsWideCell(int ACol, int ARow);
+
+    // Checks and fills (ExtGridFill.cpp). Without DoFixed only the normal
+    // cells take part.
+    bool CheckCell(int ACol, int ARow);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int ACol);
+    bool CheckRow(bool DoFixed, int ARow);
+    bool CheckGrid(bool DoFixed);
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Fmt takes the column and then the row, both as integers ("%d-%d").
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    // Dates of 0 and below are written only with ShowNullDates.
+    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    base::TDateTime GetDates(int ACol, int ARow) { return Dates(ACol, ARow); }
+    base::TDateTime GetTimes(int ACol, int ARow) { return Times(ACol, ARow); }
+
+    // Selection, numbering and swapping (ExtGridNumbering.cpp).
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    std::string SelectedText();
+    bool IsSelected(int ACol, int ARow);
+    int AutoNumberStart() const;
+    void SetAutoNumberStart(int Value);
+    int AutoNumberOffset() const;
+    void SetAutoNumberOffset(int Value);
+    TSortDirection AutoNumberDirection() const;
+    void SetAutoNumberDirection(TSortDirection Value);
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+
+    // Columns (real indexes).
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    // Joins column 2 into column 1 (trimmed, with the separator between)
+    // and removes column 2.
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+
+    // The floating footer (ExtGridFooter.cpp, ExtGridFooter.h).
+    class TFloatingFooter& FloatingFooter();
+    void UpdateFooter();
+    // Recalculates the footer cell of a column, of every column with -1.
+    virtual void CalcFooter(int ACol);
+    // (Sender, ACol, ARow, var Value)
+    std::function<void(TObject*, int, int, std::string&)> OnFooterCalc;
+    // (Sender: the bar, column, canvas, rectangle): replaces the drawing
+    // of a footer cell.
+    std::function<void(TObject*, int, plat::TCanvas&, plat::TRect)> OnFooterPaint;
+    plat::TNotifyEvent OnCreatedFloatingFooter;
+
+protected:
+    void LastRowChanged() override;
+
+private:
+    struct TRowsState;
+    std::shared_ptr<TRowsState> FRowsState;  // made on first use
+    TRowsState& Rw();
+    // Keep the per-row lists, merged blocks, current row and footer in
+    // step when rows of the store are inserted or removed (displayed rows).
+    // BeforeRowsInserted returns where the rows go: never after the
+    // footer row.
+    int BeforeRowsInserted(int ARow, int Count);
+    void AfterRowsInserted(int ARow, int Count);
+    void BeforeRowsRemoved(int ARow, int Count);
+    void AfterRowsRemoved(int ARow, int Count);
+    void NotifyCellsChanged(int ACol1, int ARow1, int ACol2, int ARow2);
+    // Removes the listed displayed rows (ascending) at a cost that grows
+    // with the row count, not with the rows times the removals.
+    void RemoveRowList(const std::vector<int>& Rows);
+    void FillRange(bool DoFixed, const std::function<std::string(int, int)>& Text);
+public:
+
 
     // ------------------------------------------------------ editor link and the editors over cells
 

@@ -187,7 +187,7 @@ void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
 base::TDateTime TExtStringGrid::Dates(int ACol, int ARow) { return base::StrToDate(Cells(ACol, ARow)); }
 
 void TExtStringGrid::SetDates(int ACol, int ARow, base::TDateTime Value) {
-    SetCells(ACol, ARow, base::DateToStr(Value));
+    SetCells(ACol, ARow, Value > 0 || FShowNullDates ? base::DateToStr(Value) : std::string());
 }
 
 base::TDateTime TExtStringGrid::Times(int ACol, int ARow) { return base::StrToTime(Cells(ACol, ARow)); }

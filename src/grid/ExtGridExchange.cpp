@@ -188,12 +188,14 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
 
     const int hc = FSaveHiddenCells ? NumHiddenColumns() : 0;
     const int c0 = SaveStartCol();
-    const int start = Insert ? RowCount() : SaveStartRow();
+    // Inserted rows go before the footer rows, which stay last.
+    const int start = Insert ? RowCount() - FFixedFooters : SaveStartRow();
     {
         TBulkUpdate lock(*this);
         const int needCols = c0 + int(widest) - hc;
         if (needCols > ColCount()) SetColCount(needCols);
-        SetRowCount(std::max(start + int(n) + FFixedFooters, FixedRows() + 1));
+        if (Insert) InsertRows(start, int(n));
+        else SetRowCount(std::max(start + int(n) + FFixedFooters, FixedRows() + 1));
         ResetFileProgress();
         for (size_t k = 0; k < n; ++k) {
             const int row = start + int(k);

@@ -12,39 +12,50 @@ namespace grid {
 
 // ----------------------------------------------------------- columns
 
+void TExtStringGrid::GrowColumnMap(int Count) {
+    if (static_cast<int>(FVisibleCol.size()) >= Count) return;
+    FVisibleCol.resize(static_cast<size_t>(Count), true);
+    FAllColWidths.resize(static_cast<size_t>(Count), 0);
+}
+
 bool TExtStringGrid::IsHiddenColumn(int ColIndex) const {
-    if (ColIndex < 0 || ColIndex >= kMapColumns) return false;
-    return !FVisibleCol[ColIndex];
+    if (ColIndex < 0 || ColIndex >= static_cast<int>(FVisibleCol.size())) return false;
+    return !FVisibleCol[static_cast<size_t>(ColIndex)];
 }
 
 int TExtStringGrid::RealColIndex(int ACol) const {
-    if (ACol >= kMapColumns || FNumHidden == 0) return ACol;
+    if (FNumHidden == 0 || ACol < 0) return ACol;
+    // Past the map every column is visible: the answer is ACol plus the
+    // hidden columns, all of which lie in the map.
     int visible = 0;
-    for (int k = 0; k < kMapColumns; ++k) {
-        if (!FVisibleCol[k]) continue;
+    const int size = static_cast<int>(FVisibleCol.size());
+    for (int k = 0; k < size; ++k) {
+        if (!FVisibleCol[static_cast<size_t>(k)]) continue;
         if (visible == ACol) return k;
         ++visible;
     }
-    return 0;
+    return ACol + FNumHidden;
 }
 
 int TExtStringGrid::DisplColIndex(int ACol) const {
-    if (ACol >= kMapColumns || FNumHidden == 0 || ACol < 0) return ACol;
+    if (FNumHidden == 0 || ACol < 0) return ACol;
     int hiddenBelow = 0;
-    for (int k = 0; k < ACol; ++k)
-        if (!FVisibleCol[k]) ++hiddenBelow;
+    const int size = std::min(ACol, static_cast<int>(FVisibleCol.size()));
+    for (int k = 0; k < size; ++k)
+        if (!FVisibleCol[static_cast<size_t>(k)]) ++hiddenBelow;
     return ACol - hiddenBelow;
 }
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
-    for (int k = std::max(FromCol, 0); k <= ToCol && k < kMapColumns; ++k) {
+    GrowColumnMap(std::min(ToCol, ColCount() + FNumHidden - 1) + 1);
+    for (int k = std::max(FromCol, 0); k <= ToCol && k < static_cast<int>(FVisibleCol.size()); ++k) {
         // The grid never loses its last displayed column.
-        if (!FVisibleCol[k] || k >= ColCount() + FNumHidden || ColCount() <= 1) continue;
+        if (!FVisibleCol[static_cast<size_t>(k)] || k >= ColCount() + FNumHidden || ColCount() <= 1) continue;
         const int d = DisplColIndex(k);
-        FAllColWidths[k] = static_cast<std::int16_t>(ColWidths(d));
+        FAllColWidths[static_cast<size_t>(k)] = ColWidths(d);
         for (int i = d + 1; i < ColCount(); ++i) SetColWidths(i - 1, ColWidths(i));
         ++FNumHidden;
-        FVisibleCol[k] = false;
+        FVisibleCol[static_cast<size_t>(k)] = false;
         if (Col() == ColCount() - 1) SetCol(Col() - 1);
         SetColCount(ColCount() - 1);
     }
@@ -52,14 +63,14 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
 }
 
 void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
-    for (int k = std::max(FromCol, 0); k <= ToCol && k < kMapColumns; ++k) {
-        if (FVisibleCol[k]) continue;
+    for (int k = std::max(FromCol, 0); k <= ToCol && k < static_cast<int>(FVisibleCol.size()); ++k) {
+        if (FVisibleCol[static_cast<size_t>(k)]) continue;
         --FNumHidden;
-        FVisibleCol[k] = true;
+        FVisibleCol[static_cast<size_t>(k)] = true;
         SetColCount(ColCount() + 1);
         const int d = DisplColIndex(k);
         for (int i = ColCount() - 1; i > d; --i) SetColWidths(i, ColWidths(i - 1));
-        SetColWidths(d, FAllColWidths[k]);
+        SetColWidths(d, FAllColWidths[static_cast<size_t>(k)]);
     }
     Invalidate();
 }
@@ -67,13 +78,14 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
 void TExtStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
 
 int TExtStringGrid::AllColWidths(int ACol) const {
-    if (IsHiddenColumn(ACol)) return FAllColWidths[ACol];
+    if (IsHiddenColumn(ACol)) return FAllColWidths[static_cast<size_t>(ACol)];
     return ColWidths(DisplColIndex(ACol));
 }
 
 void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
-    if (ACol >= 0 && ACol < kMapColumns) FAllColWidths[ACol] = static_cast<std::int16_t>(Value);
-    if (!IsHiddenColumn(ACol)) SetColWidths(DisplColIndex(ACol), Value);
+    if (ACol < 0) return;
+    if (IsHiddenColumn(ACol)) FAllColWidths[static_cast<size_t>(ACol)] = Value;
+    else SetColWidths(DisplColIndex(ACol), Value);
 }
 
 bool TExtStringGrid::IsIgnoredColumn(int ACol) const {

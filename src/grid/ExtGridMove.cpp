@@ -148,6 +148,7 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     const int n = RowCount();
     if (ARow < 0 || Count <= 0 || ARow >= n) return;
     Count = std::min(Count, n - ARow);
+    BeforeRowsRemoved(ARow, Count);
     std::vector<int> removedReal;
     for (int k = 0; k < Count; ++k) {
         removedReal.push_back(RealRowIndex(ARow + k));
@@ -158,15 +159,17 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     RemoveRowsInternal(ARow, Count);
     RealRowsRemoved(removedReal);
     CellControlsUpdate(false);
+    AfterRowsRemoved(ARow, Count);
 }
 
 void TExtStringGrid::InsertRows(int ARow, int Count) {
     if (ARow < 0 || Count <= 0) return;
-    ARow = std::min(ARow, RowCount());
+    ARow = BeforeRowsInserted(std::min(ARow, RowCount()), Count);
     const int atReal = RealRowIndex(ARow);
     InsertRowsInternal(ARow, Count);
     RealRowsInserted(atReal, Count);
     CellControlsUpdate(false);
+    AfterRowsInserted(ARow, Count);
 }
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
@@ -183,12 +186,12 @@ struct TExtStringGrid::TColumnSlot {
 
 void TExtStringGrid::ApplyColumnSlots(const std::vector<TColumnSlot>& Slots) {
     int visible = 0;
-    for (int k = 0; k < kMapColumns; ++k) {
-        const bool inTable = k < static_cast<int>(Slots.size());
-        FVisibleCol[k] = !inTable || Slots[static_cast<size_t>(k)].Visible;
-        if (!inTable) continue;
-        if (FVisibleCol[k]) ++visible;
-        else FAllColWidths[k] = static_cast<std::int16_t>(Slots[static_cast<size_t>(k)].Width);
+    FVisibleCol.assign(Slots.size(), true);
+    FAllColWidths.assign(Slots.size(), 0);
+    for (size_t k = 0; k < Slots.size(); ++k) {
+        FVisibleCol[k] = Slots[k].Visible;
+        if (Slots[k].Visible) ++visible;
+        else FAllColWidths[k] = Slots[k].Width;
     }
     FNumHidden = static_cast<int>(Slots.size()) - visible;
     SetColCount(visible);
@@ -201,9 +204,6 @@ void TExtStringGrid::ApplyColumnSlots(const std::vector<TColumnSlot>& Slots) {
 void TExtStringGrid::InsertCols(int ColIndex, int CCount) {
     const int total = TotalColCount();
     if (CCount <= 0 || ColIndex < 0 || ColIndex > total) return;
-    // The hidden-column map covers a fixed number of real columns.
-    CCount = std::min(CCount, kMapColumns - total);
-    if (CCount <= 0) return;
     std::vector<TColumnSlot> slots;
     for (int k = 0; k < total; ++k) slots.push_back({!IsHiddenColumn(k), AllColWidths(k)});
     slots.insert(slots.begin() + ColIndex, static_cast<size_t>(CCount), TColumnSlot{true, DefaultColWidth()});

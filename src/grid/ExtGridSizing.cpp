@@ -62,6 +62,10 @@ void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
     for (int r = first; r <= last; ++r) {
         int w = GetCellGraphicSize(real, r).X + CellTextWidth(real, r);
         if (FControlLook.DropDownAlwaysVisible() && HasComboBox(real, r)) w += 16;
+        // Room for the header's filter button and sort glyph, which are
+        // painted beside the text.
+        if (FFilterDropDownAuto && r == FilterDropDownRow() && GetColumnFilter(real)) w += 12;
+        if (real == SortSettings().Column() && IsSortIndicatorCell(real, r)) w += 10;
         widest = std::max(widest, w);
     }
     int wanted = widest + 2 * FXYOffset.X + 2 * GridLineWidth() + 2;

@@ -1,0 +1,337 @@
+// The floating footer: its settings, the column totals of the footer row
+// and the bar that shows them.
+
+#include "grid/ExtGridFooter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <set>
+#include <vector>
+#include <string>
+
+#include "base/StrUtils.h"
+#include "controls/HtmlText.h"
+#include "grid/ExtGrid.h"
+#include "grid/ExtGridRowsState.h"
+#include "platform/Graphics.h"
+
+namespace grid {
+
+// ----------------------------------------------------------- settings
+
+TFloatingFooter::TFloatingFooter(TExtStringGrid* AGrid) : FGrid(AGrid) {}
+
+TFloatingFooter::~TFloatingFooter() = default;
+
+void TFloatingFooter::Assign(const TFloatingFooter& Source) {
+    FCalculateHiddenRows = Source.FCalculateHiddenRows;
+    FColor = Source.FColor;
+    FColumn = Source.FColumn;
+    FCustomTemplate = Source.FCustomTemplate;
+    FFooterStyle = Source.FFooterStyle;
+    FShowHint = Source.FShowHint;
+    SetVisible(Source.FVisible);
+}
+
+void TFloatingFooter::SetBorderColor(TColor Value) {
+    if (FBorderColor == Value) return;
+    FBorderColor = Value;
+    Invalidate();
+}
+
+void TFloatingFooter::SetColor(TColor Value) {
+    FColor = Value;
+    Invalidate();
+}
+
+void TFloatingFooter::SetColumn(int Value) {
+    FColumn = Value;
+    Invalidate();
+}
+
+void TFloatingFooter::SetCustomTemplate(const std::string& Value) {
+    FCustomTemplate = Value;
+    Invalidate();
+}
+
+void TFloatingFooter::SetShowHint(bool Value) {
+    FShowHint = Value;
+    if (FPanel) FPanel->SetShowHint(Value);
+}
+
+void TFloatingFooter::SetHeight(int Value) {
+    FHeight = Value;
+    if (Value > 0) Apply();
+}
+
+void TFloatingFooter::SetFooterStyle(TFooterStyle Value) {
+    FFooterStyle = Value;
+    Apply();
+}
+
+void TFloatingFooter::SetVisible(bool Value) {
+    FVisible = Value;
+    Apply();
+}
+
+void TFloatingFooter::Apply() {
+    // The bar is made the first time it is shown; a grid that never shows
+    // its footer carries no control for it.
+    if (FVisible && !FPanel) {
+        FPanel = new TFooterPanel(FGrid, this);
+        FPanel->SetParent(FGrid);
+        FPanel->SetShowHint(FShowHint);
+        if (FGrid->OnCreatedFloatingFooter) FGrid->OnCreatedFloatingFooter(FGrid);
+    }
+    Place();
+    FGrid->SetFixedFooters(HidesLastRow() ? 1 : 0);
+    FGrid->FHideLastRow = HidesLastRow();
+    FGrid->Invalidate();
+    Invalidate();
+}
+
+void TFloatingFooter::Place() {
+    if (!FPanel) return;
+    const int h = FVisible ? std::max(FHeight - 1, 0) : 0;
+    FPanel->SetBounds(0, FGrid->Height() - h, FGrid->Width(), h);
+    FPanel->SetVisible(FVisible);
+}
+
+void TFloatingFooter::Invalidate() {
+    if (FPanel) FPanel->Invalidate();
+}
+
+TColumnCalcType TFloatingFooter::ColumnCalc(int ACol) const {
+    const int row = FGrid->RowCount() - 1;
+    const TCellProperties* p = FGrid->PropsOf(ACol, row);
+    return p ? p->CalcType() : acNONE;
+}
+
+void TFloatingFooter::SetColumnCalc(int ACol, TColumnCalcType Value) {
+    FGrid->GetCellProperties(ACol, FGrid->RowCount() - 1)->SetCalcType(Value);
+    FGrid->CalcFooter(ACol);
+}
+
+std::string TFloatingFooter::ExpandTemplate(const std::string& Template,
+                                            const std::function<std::string(int)>& ColumnText) {
+    std::string out;
+    size_t pos = 0;
+    while (pos < Template.size()) {
+        const size_t open = Template.find("<#", pos);
+        if (open == std::string::npos) break;
+        const size_t close = Template.find('>', open + 2);
+        if (close == std::string::npos) break;
+        out.append(Template, pos, open - pos);
+        const std::string tag = Template.substr(open + 2, close - open - 2);
+        const bool number = !tag.empty() && tag.size() <= 9 &&
+                            std::all_of(tag.begin(), tag.end(), [](unsigned char c) { return std::isdigit(c); });
+        if (number) out += ColumnText(std::stoi(tag));
+        pos = close + 1;
+    }
+    out.append(Template, pos, std::string::npos);
+    return out;
+}
+
+// ----------------------------------------------------------- the grid's side
+
+TFloatingFooter& TExtStringGrid::FloatingFooter() { return Rw().Footer; }
+
+void TExtStringGrid::UpdateFooter() {
+    if (!FRowsState) return;
+    Rw().Footer.Place();
+    Rw().Footer.Invalidate();
+}
+
+void TExtStringGrid::LastRowChanged() { UpdateFooter(); }
+
+namespace {
+
+// Totals over the real rows of a grid with hidden rows. The column
+// summaries read displayed rows unless a range reaches past them, which a
+// footer over one or two hidden rows does not: they would count the footer
+// row itself and miss the hidden rows.
+double RealRowsTotal(TExtStringGrid& G, int ACol, int First, int Last, TColumnCalcType Calc) {
+    std::vector<double> values;
+    std::set<std::string> texts;
+    for (int r = First; r <= Last; ++r) {
+        if (Calc == acDISTINCT) {
+            texts.insert(base::UpperCase(G.AllCells(ACol, r)));
+            continue;
+        }
+        try {
+            values.push_back(G.AllFloats(ACol, r));
+        } catch (const EExtGridError&) {
+            // A text that is no number is left out, as in the summaries.
+        }
+    }
+    if (Calc == acDISTINCT) return static_cast<double>(texts.size());
+    if (values.empty()) return 0;
+    double sum = 0;
+    for (double v : values) sum += v;
+    const double avg = sum / static_cast<double>(Last - First + 1);
+    switch (Calc) {
+        case acSUM: return sum;
+        case acAVG: return avg;
+        case acMIN: return *std::min_element(values.begin(), values.end());
+        case acMAX: return *std::max_element(values.begin(), values.end());
+        case acSTDDEV: {
+            double sq = 0;
+            for (double v : values) sq += (v - avg) * (v - avg);
+            return std::sqrt(sq / static_cast<double>(Last - First + 1));
+        }
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+void TExtStringGrid::CalcFooter(int ACol) {
+    if (!FRowsState) return;
+    TFloatingFooter& f = Rw().Footer;
+    if (!f.Visible() || f.FooterStyle() != fsFixedLastRow || !f.EnableCalculation()) return;
+    const int footer = RowCount() - 1;
+    const int hidden = f.CalculateHiddenRows() ? NumHiddenRows() : 0;
+    const int from = FixedRows(), to = hidden + RowCount() - 2;
+    const int first = ACol < 0 ? 0 : ACol;
+    const int last = ACol < 0 ? TotalColCount() - 1 : ACol;
+    for (int c = first; c <= last; ++c) {
+        const TCellProperties* p = PropsOf(c, footer);
+        if (!p || p->CalcType() == acNONE || p->CalcType() == acSPREAD) continue;
+        const TColumnCalcType calc = p->CalcType();
+        if (calc == acCOUNT) {
+            SetInts(c, footer, hidden + RowCount() - FixedRows() - 1);
+            continue;
+        }
+        if (calc == acCUSTOM) {
+            std::string text;
+            if (OnFooterCalc) OnFooterCalc(this, c, hidden + RowCount() - 1, text);
+            else if (f.OnCalcFooter) f.OnCalcFooter(this, c, hidden + RowCount() - 1, text);
+            SetCells(c, footer, text);
+            continue;
+        }
+        double value = 0;
+        try {
+            if (hidden > 0) value = RealRowsTotal(*this, c, from, to, calc);
+            else if (calc == acSUM) value = ColumnSum(c, from, to);
+            else if (calc == acAVG) value = ColumnAvg(c, from, to);
+            else if (calc == acMIN) value = ColumnMin(c, from, to);
+            else if (calc == acMAX) value = ColumnMax(c, from, to);
+            else if (calc == acDISTINCT) value = ColumnDistinct(c, from, to);
+            else if (calc == acSTDDEV) value = ColumnStdDev(c, from, to);
+        } catch (const EExtGridError&) {
+            // A column holding text the summary cannot read has no total;
+            // the row change that asked for it must not fail for that.
+            SetCells(c, footer, "");
+            continue;
+        }
+        SetFloats(c, footer, value);
+    }
+}
+
+// ----------------------------------------------------------- the bar
+
+TFooterPanel::TFooterPanel(TExtStringGrid* AGrid, TFloatingFooter* AFooter)
+    : plat::TCustomControl(AGrid), FGrid(AGrid), FFooter(AFooter) {}
+
+int TFooterPanel::ColumnAt(int X) const {
+    int right = 0;
+    for (int c = 0; c < FGrid->FixedCols(); ++c) {
+        right += FGrid->ColWidths(c);
+        if (X < right) return c;
+    }
+    for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c) {
+        right += FGrid->ColWidths(c);
+        if (X < right) return c;
+    }
+    return -1;
+}
+
+void TFooterPanel::Paint() {
+    plat::TCanvas& canvas = Canvas();
+    const int row = FGrid->RowCount() - 1;
+    int painted = 0;
+    for (int c = 0; c < FGrid->FixedCols(); ++c) painted += FGrid->ColWidths(c);
+    for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c) painted += FGrid->ColWidths(c);
+    canvas.Brush().SetColor(FGrid->Color());
+    canvas.FillRect({0, 0, Width(), Height()});
+    canvas.Brush().SetColor(FFooter->Color());
+    canvas.FillRect({0, 0, std::min(painted, Width()), Height()});
+    canvas.Font().Assign(FGrid->Font());
+    const auto cell = [&](int c, plat::TRect r) {
+        if (FGrid->OnFooterPaint) {
+            FGrid->OnFooterPaint(this, c, canvas, r);
+            return;
+        }
+        const TColor back = FGrid->Colors(FGrid->RealColIndex(c), row);
+        if (back != plat::clNone) {
+            canvas.Brush().SetColor(back);
+            canvas.FillRect(r);
+        }
+        plat::TRect text{r.Left + 2, r.Top, r.Right - 2, r.Bottom};
+        canvas.SetBkMode(plat::TRANSPARENT);
+        canvas.DrawText(FGrid->Cells(FGrid->RealColIndex(c), row), text, plat::DT_VCENTER | plat::DT_SINGLELINE);
+    };
+    switch (FFooter->FooterStyle()) {
+        case fsFixedLastRow: {
+            int x = 0;
+            const auto column = [&](int c) {
+                const plat::TRect r{x, 1, x + FGrid->ColWidths(c), Height()};
+                if (FGrid->IsBaseCell(FGrid->RealColIndex(c), row)) cell(c, r);
+                canvas.Pen().SetColor(FGrid->GridLineColor());
+                canvas.MoveTo(r.Right - 1, 0);
+                canvas.LineTo(r.Right - 1, Height());
+                x = r.Right;
+            };
+            for (int c = 0; c < FGrid->FixedCols(); ++c) column(c);
+            for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c) column(c);
+            break;
+        }
+        case fsColumnPreview: {
+            const plat::TRect r{0, 0, std::min(painted, Width()), Height()};
+            if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, FFooter->Column(), canvas, r);
+            else {
+                plat::TRect text{2, 0, r.Right - 2, r.Bottom};
+                canvas.SetBkMode(plat::TRANSPARENT);
+                canvas.DrawText(FGrid->Cells(FFooter->Column(), FGrid->Row()), text,
+                                plat::DT_VCENTER | plat::DT_SINGLELINE);
+            }
+            break;
+        }
+        case fsCustomPreview: {
+            const int current = FGrid->Row();
+            const std::string html = TFloatingFooter::ExpandTemplate(
+                FFooter->CustomTemplate(), [&](int c) { return FGrid->Cells(c, current); });
+            plat::TRect text{2, 2, std::min(painted, Width()) - 2, Height()};
+            canvas.SetBkMode(plat::TRANSPARENT);
+            canvas.DrawText(ctl::HtmlToPlainText(html), text, plat::DT_SINGLELINE);
+            break;
+        }
+        case fsCustomPaint:
+            if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, FFooter->Column(), canvas, {0, 0, Width(), Height()});
+            break;
+    }
+    if (FFooter->BorderColor() != plat::clNone) {
+        canvas.Pen().SetColor(FFooter->BorderColor());
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(painted, 0);
+    }
+}
+
+void TFooterPanel::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
+    plat::TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (FGrid->OnClick) FGrid->OnClick(FGrid);
+    if (FGrid->OnClickCell) FGrid->OnClickCell(FGrid, FGrid->RowCount() - 1, ColumnAt(X));
+}
+
+void TFooterPanel::MouseMove(plat::TShiftState Shift, int X, int Y) {
+    plat::TCustomControl::MouseMove(Shift, X, Y);
+    const int c = ColumnAt(X);
+    if (c == FHintColumn) return;
+    FHintColumn = c;
+    std::string hint;
+    if (c >= 0 && FGrid->OnGridHint) FGrid->OnGridHint(FGrid, FGrid->RowCount() - 1, c, hint);
+    SetHint(hint);
+}
+
+}  // namespace grid
