@@ -155,14 +155,16 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
             }
         }
         TNativeAccess::TextFromWidget(*this, FromQ(text));
-        SafeCall([&] {
-            if (OnChange) OnChange(this);
-        });
+        SafeCall([&] { Change(); });
     });
     SetBounds(0, 0, 121, 21);
     TNativeAccess::Bind(*this, w);
     SetTabStop(true);
     SetColor(clWindow);
+}
+
+void TEdit::Change() {
+    if (OnChange) OnChange(this);
 }
 
 void TEdit::SetMaxLength(int Value) {

@@ -74,6 +74,11 @@ public:
 
     TNotifyEvent OnChange;
 
+protected:
+    // Runs on every change of the text, typed or set; fires OnChange. An
+    // edit that reacts to typing itself overrides it and still calls it.
+    virtual void Change();
+
 private:
     int FMaxLength = 0;
     bool FReadOnly = false;

@@ -1,0 +1,138 @@
+#pragma once
+// What the two column lists share (the multi-column drop-down and the grid
+// drop-down): column descriptions and items, the lookup column and its
+// completion list, the look of the header and lines, the height cut to
+// whole rows, the column fit to the pop-up width, the character lookup of
+// keys typed into the open list and the moves by keys and wheel.
+
+#include <string>
+#include <vector>
+
+#include "controls/DropDownItems.h"
+#include "controls/ListDropDown.h"
+
+namespace ctl {
+
+enum TLookupMethod { lmLookup, lmNarrowDown, lmNone };
+
+class TColumnDropDown : public TListDropDown {
+public:
+    explicit TColumnDropDown(plat::TComponent* AOwner);
+
+    std::vector<TDropDownColumn>& Columns() { return FColumns; }
+    const std::vector<TDropDownColumn>& Columns() const { return FColumns; }
+    void SetColumns(const std::vector<TDropDownColumn>& Value) { FColumns = Value; }
+    TDropDownItems& Items() { return FItems; }
+    const TDropDownItems& Items() const { return FItems; }
+    void SetItems(const TDropDownItems& Value) { FItems.Assign(Value); }
+
+    int LookupColumn() const { return FLookupColumn; }
+    void SetLookupColumn(int Value) { FLookupColumn = Value; }
+    bool CaseSensitive() const { return FCaseSensitive; }
+    void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
+    bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
+    void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
+    int DropDownRowHeight() const { return FDropDownRowHeight; }
+    void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value; }
+    bool ColumnSizing() const { return FColumnSizing; }
+    void SetColumnSizing(bool Value) { FColumnSizing = Value; }
+    bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
+    void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
+    plat::TColor LineColor() const { return FLineColor; }
+    void SetLineColor(plat::TColor Value) { FLineColor = Value; }
+    plat::TColor FixedLineColor() const { return FFixedLineColor; }
+    void SetFixedLineColor(plat::TColor Value) { FFixedLineColor = Value; }
+    plat::TColor HeaderColor() const { return FHeaderColor; }
+    void SetHeaderColor(plat::TColor Value) { FHeaderColor = Value; }
+    plat::TColor HeaderColorTo() const { return FHeaderColorTo; }
+    void SetHeaderColorTo(plat::TColor Value) { FHeaderColorTo = Value; }
+    int HeaderHeight() const { return FHeaderHeight; }
+    void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
+    plat::TFont& HeaderFont() { return FHeaderFont; }
+    const plat::TFont& HeaderFont() const { return FHeaderFont; }
+    void SetHeaderFont(const plat::TFont& Value) { FHeaderFont = Value; }
+    plat::TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(plat::TColor Value) { FSelectionTextColor = Value; }
+    virtual TLookupMethod LookupMethod() const { return lmLookup; }
+
+    // The text shown for an entry and Text itself, both without prefix and suffix.
+    std::string Text() const { return GetText(); }
+    int RowCount() const { return FItems.Count(); }
+    void BeginUpdate() {}
+    void EndUpdate() { BuildLookupItems(); }
+    void BuildLookupItems();
+    // The first entry whose lookup text starts with Text (upper-cased
+    // unless CaseSensitive); an empty Text matches nothing.
+    virtual bool FindLookupText(const std::string& Text, std::string& FoundText, int& Index) const;
+    // The first item whose lookup text equals Value exactly, -1 when none.
+    int GetItemIndex(const std::string& Value) const { return FItems.IndexInColumn(FLookupColumn, Value); }
+    // One character typed into the open list (or the edit); the entry found,
+    // or -1.
+    int LookupChar(char32_t Key);
+    const std::string& LookupEntry() const { return FLookupEntry; }
+
+    void SelectFirst();
+    void SelectLast();
+    void SelectNext();
+    void SelectPrevious();
+    void SelectNextPage();
+    void SelectPreviousPage();
+
+    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
+    void SetComponentStyle(TKeloStyle AStyle) override;
+    void AdjustDropDownHeight(int& AHeight) override;
+    void SelectNextItem() override;
+    void SelectPreviousItem() override;
+
+protected:
+    // Entries the Select moves count.
+    virtual int ItemCount() const { return FItems.Count(); }
+    // Pixels the height rule adds below the rows.
+    virtual int HeightExtra() const { return 0; }
+    // Whether the styles of the third office suite colour this list.
+    virtual bool HasSuiteCStyles() const { return true; }
+    // The grid drop-down narrows its rows instead of moving to one; the
+    // answer is the row the list shows first.
+    virtual int NarrowList(const std::string& Entry) {
+        (void)Entry;
+        return -1;
+    }
+    // A typed character that finds nothing keeps the longer search (the
+    // grid drop-down whose edit can be typed in) instead of restarting.
+    virtual bool KeepsUnmatchedEntry() const { return false; }
+    // The tail after the searched text is selected in the edit.
+    virtual bool SelectsLookupTail() const { return true; }
+    // The lookup entry is trimmed of blanks and control characters.
+    virtual bool TrimsLookupEntry() const { return false; }
+
+    int TypeAheadCount() const override { return static_cast<int>(FLookupItems.size()); }
+    std::string TypeAheadText(int Index) const override { return FLookupItems[static_cast<size_t>(Index)]; }
+    int AcceptedEntry(const std::string& Text) const override;
+    bool HasEntries() const override { return FLookupColumn >= 0 && FItems.Count() > 0; }
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    // The moves of the navigation keys in the edit, after the typing rules.
+    virtual void NavigationKey(unsigned short Key, plat::TShiftState Shift);
+    // The widths the columns get in a pop-up Avail pixels wide.
+    std::vector<int> FittedWidths(int Avail) const;
+
+    std::string FLookupEntry;
+    int FOldItemIndex = -1;
+
+private:
+    std::vector<TDropDownColumn> FColumns;
+    TDropDownItems FItems;
+    std::vector<std::string> FLookupItems;
+    int FLookupColumn = 0;
+    bool FCaseSensitive = false;
+    bool FDropDownAutoWidth = true;
+    int FDropDownRowHeight = 22;
+    bool FColumnSizing = false;
+    bool FColumnSizeWithDropDown = true;
+    plat::TColor FLineColor = 0xC0C0C0, FFixedLineColor = 0xD1BBA4;
+    plat::TColor FHeaderColor = 0xFFFFFF, FHeaderColorTo = 0x808080;
+    int FHeaderHeight = 25;
+    plat::TFont FHeaderFont;
+    plat::TColor FSelectionTextColor = plat::clBlack;
+};
+
+}  // namespace ctl

@@ -1,0 +1,102 @@
+#pragma once
+// The multi-column drop-down: a drop-down edit whose pop-up lists its items
+// in several columns under a header row. The list paints every cell itself
+// from the column descriptions and the items (colour, alignment, wrap,
+// ellipsis, image column), so it holds no texts of its own. Choosing a row
+// puts the row's lookup-column text into the edit and always closes the
+// pop-up.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/ColumnDropDown.h"
+#include "platform/Grids.h"
+
+namespace ctl {
+
+class TExtMultiColumnDropDown;
+
+// Measures of the column lists: the widths of auto-sized columns and the
+// heights of rows with wrapping columns, from the items.
+int MeasureItemColumn(plat::TCanvas& Canvas, const TDropDownColumn& Column, int Index, const TDropDownItems& Items,
+                      const IHtmlImageList* Images);
+int MeasureWrappedRow(plat::TCanvas& Canvas, const std::vector<TDropDownColumn>& Columns,
+                      const std::vector<int>& Widths, const TDropDownItem& Item, const IHtmlImageList* Images);
+
+using TGetCellTextEvent = std::function<void(plat::TObject* Sender, int Column, int Row, std::string& Text)>;
+using TDrawItemEvent =
+    std::function<void(plat::TObject* Sender, int Column, int Row, plat::TCanvas& ACanvas, plat::TRect ARect)>;
+
+// The list inside the multi-column pop-up.
+class TExtColGrid : public plat::TCustomGrid {
+public:
+    explicit TExtColGrid(plat::TComponent* AOwner);
+
+    void SetDropDown(TExtMultiColumnDropDown* Value) { FExtDropDown = Value; }
+    TExtMultiColumnDropDown* DropDown() const { return FExtDropDown; }
+    void ApplyDropDown(TExtMultiColumnDropDown* Owner);
+    int ContentWidth() const;
+    void AutoSizeColumn(int Index);
+    void AutoSizeItemColumns();
+    void SizeWrappedRows();
+    plat::TRect CellFrame(int ACol, int ARow) const;
+    virtual void DoSelect();
+    const std::vector<TDropDownColumn>& Columns() const { return FColumns; }
+    int GridLineWidth() const { return FGridLineWidth; }
+    void SetGridLineWidth(int Value);
+    // The row under the current cell was reached by the wheel; the user
+    // pressed a key or a button since the last confirmation.
+    bool FMouseWheelSelection = false;
+    bool FConfirmSelection = false;
+
+    plat::TNotifyEvent OnSelect;
+    std::function<void(plat::TObject*, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
+
+protected:
+    void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    bool DoMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos) override;
+    bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
+
+private:
+    TExtMultiColumnDropDown* FExtDropDown = nullptr;
+    std::vector<TDropDownColumn> FColumns;
+    int FGridLineWidth = 1;
+};
+
+class TExtMultiColumnDropDown : public TColumnDropDown {
+public:
+    explicit TExtMultiColumnDropDown(plat::TComponent* AOwner);
+
+    TExtColGrid* Grid() const { return FExtColGrid; }
+    void SetItemIndex(int Value) override;
+    // Copies the list settings, columns and items of another multi-column
+    // drop-down; ItemIndex is copied without touching the edit text.
+    void Assign(const TExtMultiColumnDropDown& Source);
+
+    void BeforeDropDown() override;
+    void DoShowDropDown() override;
+    void DoHideDropDown(bool Cancelled) override;
+    void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift) override;
+    void ControlKeyPress(char32_t& Key) override;
+
+    TGetCellTextEvent OnDropDownGetItemText;
+    TDrawItemEvent OnDropDownDrawItem;
+
+protected:
+    void SizeDropDownForm() override;
+    void FocusDropDownControl() override;
+    void GridSelectCell(int ARow);
+    void GridSelect();
+    void FitColumnsToDropDown();
+
+private:
+    TExtColGrid* FExtColGrid = nullptr;
+    bool FShowing = false;
+};
+
+}  // namespace ctl
