@@ -2,6 +2,7 @@
 
 #include "base/StrUtils.h"
 #include "controls/LocaleText.h"
+#include "platform/Bitmap.h"
 #include "platform/Messages.h"
 
 namespace ctl {
@@ -16,6 +17,47 @@ struct THeaderStyle {
     TSelectionColorStyle selection;
     TColor line;
 };
+
+// Rows of a list with a wrapping column are never lower than this.
+constexpr int kWrappedRowMin = 24;
+
+int MeasureItemColumn(TCanvas& Canvas, const TDropDownColumn& Column, int Index, const TDropDownItems& Items,
+                      const IHtmlImageList* Images) {
+    Canvas.Font().Assign(Column.Font);
+    int image = -1, width = 0;
+    for (int r = 0; r < Items.Count(); ++r) {
+        const TDropDownItem& it = Items.Items(r);
+        const std::string text = it.TextAt(Index);
+        // An image column keeps room for the last image seen, also in rows
+        // that carry no text of their own in it.
+        if (Column.ColumnType == ctImage && Index < static_cast<int>(it.Text.size())) image = it.ImageIndex;
+        int w = image >= 0 && Images != nullptr ? Images->Width() + 4 : 0;
+        if (!text.empty()) w += Canvas.TextWidth(text) + 6;
+        width = std::max(width, w);
+    }
+    return width;
+}
+
+int MeasureWrappedRow(TCanvas& Canvas, const std::vector<TDropDownColumn>& Columns, const TCustomGrid& Grid,
+                      const TDropDownItem& Item, const IHtmlImageList* Images) {
+    int h = kWrappedRowMin;
+    for (size_t c = 0; c < Columns.size(); ++c) {
+        const TDropDownColumn& col = Columns[c];
+        if (!col.Wordwrap) continue;
+        const int image = col.ColumnType == ctImage ? Item.ImageIndex : -1;
+        int b = image >= 0 && Images != nullptr ? Images->Height() + 6 : 0;
+        const std::string text = Item.TextAt(static_cast<int>(c));
+        if (!text.empty()) {
+            Canvas.Font().Assign(col.Font);
+            const int w = static_cast<int>(c) < Grid.ColCount() ? Grid.ColWidths(static_cast<int>(c)) : col.Width;
+            TRect r{0, 0, w, 500};
+            Canvas.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+            b = std::max(b, r.Height() + 6);
+        }
+        h = std::max(h, b);
+    }
+    return h;
+}
 
 constexpr THeaderStyle kHeaderStyles[] = {
     {tsSuiteABlue, 0xD68759, 0x933803, 0xFFFFFF, scSuiteB, 0x962D00},
@@ -58,6 +100,13 @@ std::string CharText(char32_t Key) {
 }
 
 }  // namespace
+
+int ListContentWidth(const TCustomGrid& Grid) {
+    int w = 0;
+    for (int i = 0; i < Grid.ColCount(); ++i) w += Grid.ColWidths(i);
+    if (Grid.VisibleRowCount() + Grid.FixedRows() != Grid.RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
+    return w;
+}
 
 TColumnDropDown::TColumnDropDown(TComponent* AOwner) : TListDropDown(AOwner) {
     SetDropDownColor(0xFFFFFF);
@@ -189,17 +238,16 @@ void TColumnDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 }
 
 void TColumnDropDown::NavigationKey(unsigned short Key, TShiftState Shift) {
-    (void)Shift;
     switch (Key) {
         case VK_PRIOR: SelectPreviousPage(); break;
         case VK_NEXT: SelectNextPage(); break;
         case VK_UP: SelectPrevious(); break;
         case VK_DOWN: SelectNext(); break;
         case VK_END:
-            if (!EditorEnabled()) SelectLast();
+            if (EndHomeMove(Shift)) SelectLast();
             break;
         case VK_HOME:
-            if (!EditorEnabled()) SelectFirst();
+            if (EndHomeMove(Shift)) SelectFirst();
             break;
         default: break;
     }
@@ -211,6 +259,50 @@ void TColumnDropDown::AdjustDropDownHeight(int& AHeight) {
     const int bars = (DropDownHeader().Visible ? DropDownHeader().Height : 0) +
                      (DropDownFooter().Visible ? DropDownFooter().Height : 0);
     AHeight = WholeRowsHeight(AHeight, bars, FHeaderHeight, FDropDownRowHeight, HeightExtra());
+}
+
+void TColumnDropDown::AutoSizeListColumn(std::vector<TDropDownColumn>& GridColumns, int Index) {
+    if (Index < 0 || Index >= static_cast<int>(GridColumns.size())) return;
+    TDropDownColumn& col = GridColumns[static_cast<size_t>(Index)];
+    if (!col.AutoSize) return;
+    TBitmap b(1, 1);
+    col.Width = MeasureItemColumn(b.Canvas(), col, Index, FItems, Images());
+    // The designed width is overwritten, so the fit to the pop-up starts
+    // from the content.
+    if (Index < static_cast<int>(FColumns.size())) FColumns[static_cast<size_t>(Index)].Width = col.Width;
+    ListGrid()->SetColWidths(Index, col.Width);
+}
+
+void TColumnDropDown::SizeWrappedListRows(const std::vector<TDropDownColumn>& GridColumns) {
+    if (std::none_of(GridColumns.begin(), GridColumns.end(), [](const TDropDownColumn& c) { return c.Wordwrap; }))
+        return;
+    TCustomGrid* g = ListGrid();
+    TBitmap b(1, 1);
+    for (int r = g->FixedRows(); r < g->RowCount() && r - 1 < FItems.Count(); ++r)
+        g->SetRowHeights(r, MeasureWrappedRow(b.Canvas(), GridColumns, *g, FItems.Items(r - 1), Images()));
+}
+
+void TColumnDropDown::SizeDropDownForm() {
+    TListDropDown::SizeDropDownForm();
+    if (!FDropDownAutoWidth) return;
+    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(),
+                             ListContentWidth(*ListGrid()) + 2 * DropDownBorderWidth(), FDropDownForm->Height());
+}
+
+void TColumnDropDown::FocusDropDownControl() {
+    if (ListGrid()->CanFocus()) ListGrid()->SetFocus();
+}
+
+void TColumnDropDown::FitColumnsToDropDown() {
+    if (!FColumnSizeWithDropDown) return;
+    TCustomGrid* g = ListGrid();
+    g->SetScrollBars(ssVertical);
+    if (FColumns.empty()) return;
+    int avail = FDropDownForm->Width();
+    if (g->VisibleRowCount() < g->RowCount() - g->FixedRows()) avail -= GetSystemMetrics(SM_CXVSCROLL);
+    const std::vector<int> w = FittedWidths(avail);
+    for (size_t i = 0; i < w.size() && static_cast<int>(i) < g->ColCount(); ++i)
+        g->SetColWidths(static_cast<int>(i), w[i]);
 }
 
 std::vector<int> TColumnDropDown::FittedWidths(int Avail) const {

@@ -10,10 +10,26 @@
 
 #include "controls/DropDownItems.h"
 #include "controls/ListDropDown.h"
+#include "platform/Grids.h"
 
 namespace ctl {
 
 enum TLookupMethod { lmLookup, lmNarrowDown, lmNone };
+
+// The width a list grid needs: all its columns, plus a vertical scroll bar
+// when not all rows fit.
+int ListContentWidth(const plat::TCustomGrid& Grid);
+
+// A wheel move of a list grid: it moves the current row without choosing
+// it, so the flags say "by the wheel" while it runs and "not confirmed".
+template <class F>
+bool WheelMove(bool& ByWheel, bool& Confirmed, F&& Move) {
+    ByWheel = true;
+    Confirmed = false;
+    const bool r = Move();
+    ByWheel = false;
+    return r;
+}
 
 class TColumnDropDown : public TListDropDown {
 public:
@@ -84,7 +100,25 @@ public:
     void SelectNextItem() override;
     void SelectPreviousItem() override;
 
+    // Content sizing of the list grid (its own copy of the columns): an
+    // auto-sized column takes its widest item text (and image), rows of a
+    // list with wrapping columns take their tallest wrapped text.
+    void AutoSizeListColumn(std::vector<TDropDownColumn>& GridColumns, int Index);
+    void SizeWrappedListRows(const std::vector<TDropDownColumn>& GridColumns);
+
 protected:
+    // The list grid of the pop-up.
+    virtual plat::TCustomGrid* ListGrid() const = 0;
+    void SizeDropDownForm() override;
+    void FocusDropDownControl() override;
+    // The columns are scaled to the pop-up's width, from their designed
+    // widths each time.
+    void FitColumnsToDropDown();
+    // End and Home in the edit move the choice (else they move the caret).
+    virtual bool EndHomeMove(plat::TShiftState Shift) const {
+        (void)Shift;
+        return !EditorEnabled();
+    }
     // Entries the Select moves count.
     virtual int ItemCount() const { return FItems.Count(); }
     // Pixels the height rule adds below the rows.
@@ -117,6 +151,9 @@ protected:
 
     std::string FLookupEntry;
     int FOldItemIndex = -1;
+    // The list moves to a row the lookup found: the edit already shows it,
+    // with the part not typed selected, and must keep that.
+    bool FLookupMove = false;
 
 private:
     std::vector<TDropDownColumn> FColumns;

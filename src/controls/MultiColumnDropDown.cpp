@@ -10,52 +10,6 @@ namespace ctl {
 
 using namespace plat;
 
-namespace {
-
-// Rows of a list with a wrapping column are never lower than this.
-constexpr int kWrappedRowMin = 24;
-
-}  // namespace
-
-// ------------------------------------------------------------- measures
-
-int MeasureItemColumn(TCanvas& Canvas, const TDropDownColumn& Column, int Index, const TDropDownItems& Items,
-                      const IHtmlImageList* Images) {
-    Canvas.Font().Assign(Column.Font);
-    int image = -1, width = 0;
-    for (int r = 0; r < Items.Count(); ++r) {
-        const TDropDownItem& it = Items.Items(r);
-        const std::string text = it.TextAt(Index);
-        // An image column keeps room for the last image seen, also in rows
-        // that carry no image of their own.
-        if (Column.ColumnType == ctImage && Index < static_cast<int>(it.Text.size())) image = it.ImageIndex;
-        int w = image >= 0 && Images != nullptr ? Images->Width() + 4 : 0;
-        if (!text.empty()) w += Canvas.TextWidth(text) + 6;
-        width = std::max(width, w);
-    }
-    return width;
-}
-
-int MeasureWrappedRow(TCanvas& Canvas, const std::vector<TDropDownColumn>& Columns, const std::vector<int>& Widths,
-                      const TDropDownItem& Item, const IHtmlImageList* Images) {
-    int h = kWrappedRowMin;
-    for (size_t c = 0; c < Columns.size(); ++c) {
-        const TDropDownColumn& col = Columns[c];
-        if (!col.Wordwrap) continue;
-        const int image = col.ColumnType == ctImage ? Item.ImageIndex : -1;
-        int b = image >= 0 && Images != nullptr ? Images->Height() + 6 : 0;
-        const std::string text = Item.TextAt(static_cast<int>(c));
-        if (!text.empty()) {
-            Canvas.Font().Assign(col.Font);
-            TRect r{0, 0, c < Widths.size() ? Widths[c] : col.Width, 500};
-            Canvas.DrawText(text, r, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-            b = std::max(b, r.Height() + 6);
-        }
-        h = std::max(h, b);
-    }
-    return h;
-}
-
 // ------------------------------------------------------------------ list
 
 TExtColGrid::TExtColGrid(TComponent* AOwner) : TCustomGrid(AOwner) {
@@ -98,22 +52,10 @@ void TExtColGrid::ApplyDropDown(TExtMultiColumnDropDown* Owner) {
     SizeWrappedRows();
 }
 
-int TExtColGrid::ContentWidth() const {
-    int w = 0;
-    for (int i = 0; i < ColCount(); ++i) w += ColWidths(i);
-    if (VisibleRowCount() + FixedRows() != RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
-    return w;
-}
+int TExtColGrid::ContentWidth() const { return ListContentWidth(*this); }
 
 void TExtColGrid::AutoSizeColumn(int Index) {
-    if (FExtDropDown == nullptr || Index < 0 || Index >= static_cast<int>(FColumns.size())) return;
-    if (!FColumns[static_cast<size_t>(Index)].AutoSize) return;
-    TBitmap b(1, 1);
-    const int w = MeasureItemColumn(b.Canvas(), FColumns[static_cast<size_t>(Index)], Index, FExtDropDown->Items(),
-                                    FExtDropDown->Images());
-    FColumns[static_cast<size_t>(Index)].Width = w;
-    FExtDropDown->Columns()[static_cast<size_t>(Index)].Width = w;
-    SetColWidths(Index, w);
+    if (FExtDropDown != nullptr) FExtDropDown->AutoSizeListColumn(FColumns, Index);
 }
 
 void TExtColGrid::AutoSizeItemColumns() {
@@ -122,14 +64,7 @@ void TExtColGrid::AutoSizeItemColumns() {
 }
 
 void TExtColGrid::SizeWrappedRows() {
-    if (FExtDropDown == nullptr) return;
-    if (std::none_of(FColumns.begin(), FColumns.end(), [](const TDropDownColumn& c) { return c.Wordwrap; })) return;
-    std::vector<int> widths;
-    for (int i = 0; i < ColCount(); ++i) widths.push_back(ColWidths(i));
-    TBitmap b(1, 1);
-    const TDropDownItems& items = FExtDropDown->Items();
-    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
-        SetRowHeights(r, MeasureWrappedRow(b.Canvas(), FColumns, widths, items.Items(r - 1), FExtDropDown->Images()));
+    if (FExtDropDown != nullptr) FExtDropDown->SizeWrappedListRows(FColumns);
 }
 
 TRect TExtColGrid::CellFrame(int ACol, int ARow) const {
@@ -170,19 +105,13 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 }
 
 bool TExtColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool r = TCustomGrid::DoMouseWheelDown(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return r;
+    return WheelMove(FMouseWheelSelection, FConfirmSelection,
+                     [&] { return TCustomGrid::DoMouseWheelDown(Shift, MousePos); });
 }
 
 bool TExtColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool r = TCustomGrid::DoMouseWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return r;
+    return WheelMove(FMouseWheelSelection, FConfirmSelection,
+                     [&] { return TCustomGrid::DoMouseWheelUp(Shift, MousePos); });
 }
 
 void TExtColGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
@@ -324,30 +253,6 @@ void TExtMultiColumnDropDown::BeforeDropDown() {
     FOldItemIndex = ItemIndex();
 }
 
-void TExtMultiColumnDropDown::SizeDropDownForm() {
-    TColumnDropDown::SizeDropDownForm();
-    if (!DropDownAutoWidth()) return;
-    const int w = FExtColGrid->ContentWidth();
-    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w + 2 * DropDownBorderWidth(),
-                             FDropDownForm->Height());
-}
-
-void TExtMultiColumnDropDown::FocusDropDownControl() {
-    if (FExtColGrid->CanFocus()) FExtColGrid->SetFocus();
-}
-
-void TExtMultiColumnDropDown::FitColumnsToDropDown() {
-    if (!ColumnSizeWithDropDown()) return;
-    FExtColGrid->SetScrollBars(ssVertical);
-    if (Columns().empty()) return;
-    int avail = FDropDownForm->Width();
-    if (FExtColGrid->VisibleRowCount() < FExtColGrid->RowCount() - FExtColGrid->FixedRows())
-        avail -= GetSystemMetrics(SM_CXVSCROLL);
-    const std::vector<int> w = FittedWidths(avail);
-    for (size_t i = 0; i < w.size() && static_cast<int>(i) < FExtColGrid->ColCount(); ++i)
-        FExtColGrid->SetColWidths(static_cast<int>(i), w[i]);
-}
-
 void TExtMultiColumnDropDown::DoShowDropDown() {
     TColumnDropDown::DoShowDropDown();
     if (!DroppedDown()) {
@@ -367,7 +272,7 @@ void TExtMultiColumnDropDown::DoShowDropDown() {
 }
 
 void TExtMultiColumnDropDown::GridSelectCell(int ARow) {
-    if (FExtColGrid->FMouseWheelSelection || FShowing) return;
+    if (FExtColGrid->FMouseWheelSelection || FShowing || FLookupMove) return;
     SetItemIndex(ARow - 1);
 }
 
@@ -414,8 +319,10 @@ void TExtMultiColumnDropDown::ControlKeyPress(char32_t& Key) {
     TExtColGrid* g = FExtColGrid;
     const int row = found + g->FixedRows();
     if (row < g->TopRow() || row > g->TopRow() + g->VisibleRowCount()) g->SetTopRow(row);
+    FLookupMove = true;
     g->SetRow(row);
     g->SetCol(0);
+    FLookupMove = false;
 }
 
 }  // namespace ctl

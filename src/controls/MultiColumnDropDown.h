@@ -17,13 +17,6 @@ namespace ctl {
 
 class TExtMultiColumnDropDown;
 
-// Measures of the column lists: the widths of auto-sized columns and the
-// heights of rows with wrapping columns, from the items.
-int MeasureItemColumn(plat::TCanvas& Canvas, const TDropDownColumn& Column, int Index, const TDropDownItems& Items,
-                      const IHtmlImageList* Images);
-int MeasureWrappedRow(plat::TCanvas& Canvas, const std::vector<TDropDownColumn>& Columns,
-                      const std::vector<int>& Widths, const TDropDownItem& Item, const IHtmlImageList* Images);
-
 using TGetCellTextEvent = std::function<void(plat::TObject* Sender, int Column, int Row, std::string& Text)>;
 using TDrawItemEvent =
     std::function<void(plat::TObject* Sender, int Column, int Row, plat::TCanvas& ACanvas, plat::TRect ARect)>;
@@ -88,11 +81,9 @@ public:
     TDrawItemEvent OnDropDownDrawItem;
 
 protected:
-    void SizeDropDownForm() override;
-    void FocusDropDownControl() override;
+    plat::TCustomGrid* ListGrid() const override { return FExtColGrid; }
     void GridSelectCell(int ARow);
     void GridSelect();
-    void FitColumnsToDropDown();
 
 private:
     TExtColGrid* FExtColGrid = nullptr;

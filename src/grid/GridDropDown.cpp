@@ -112,22 +112,10 @@ int TExtColGrid::RowItem(int ARow) {
     return ref ? ref->Index : -1;
 }
 
-int TExtColGrid::ContentWidth() const {
-    int w = 0;
-    for (int i = 0; i < ColCount(); ++i) w += ColWidths(i);
-    if (VisibleRowCount() + FixedRows() != RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
-    return w;
-}
+int TExtColGrid::ContentWidth() const { return ctl::ListContentWidth(*this); }
 
 void TExtColGrid::AutoSizeColumn(int Index) {
-    if (FExtDropDown == nullptr || Index < 0 || Index >= static_cast<int>(FColumns.size())) return;
-    if (!FColumns[static_cast<size_t>(Index)].AutoSize) return;
-    TBitmap b(1, 1);
-    const int w = ctl::MeasureItemColumn(b.Canvas(), FColumns[static_cast<size_t>(Index)], Index,
-                                         FExtDropDown->Items(), FExtDropDown->Images());
-    FColumns[static_cast<size_t>(Index)].Width = w;
-    FExtDropDown->Columns()[static_cast<size_t>(Index)].Width = w;
-    SetColWidths(Index, w);
+    if (FExtDropDown != nullptr) FExtDropDown->AutoSizeListColumn(FColumns, Index);
 }
 
 void TExtColGrid::AutoSizeItemColumns() {
@@ -136,15 +124,7 @@ void TExtColGrid::AutoSizeItemColumns() {
 }
 
 void TExtColGrid::SizeWrappedRows() {
-    if (FExtDropDown == nullptr) return;
-    if (std::none_of(FColumns.begin(), FColumns.end(), [](const TDropDownColumn& c) { return c.Wordwrap; })) return;
-    std::vector<int> widths;
-    for (int i = 0; i < ColCount(); ++i) widths.push_back(ColWidths(i));
-    TBitmap b(1, 1);
-    const ctl::TDropDownItems& items = FExtDropDown->Items();
-    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
-        SetRowHeights(r, ctl::MeasureWrappedRow(b.Canvas(), FColumns, widths, items.Items(r - 1),
-                                                FExtDropDown->Images()));
+    if (FExtDropDown != nullptr) FExtDropDown->SizeWrappedListRows(FColumns);
 }
 
 void TExtColGrid::DoSelect() {
@@ -190,19 +170,13 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 }
 
 bool TExtColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool r = TExtStringGrid::DoMouseWheelDown(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return r;
+    return ctl::WheelMove(FMouseWheelSelection, FConfirmSelection,
+                          [&] { return TExtStringGrid::DoMouseWheelDown(Shift, MousePos); });
 }
 
 bool TExtColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool r = TExtStringGrid::DoMouseWheelUp(Shift, MousePos);
-    FMouseWheelSelection = false;
-    return r;
+    return ctl::WheelMove(FMouseWheelSelection, FConfirmSelection,
+                          [&] { return TExtStringGrid::DoMouseWheelUp(Shift, MousePos); });
 }
 
 void TExtColGrid::TopLeftChanged() {
@@ -396,30 +370,6 @@ void TCustomExtGridDropDown::BeforeDropDown() {
     if (!FUseItems) TColumnDropDown::BeforeDropDown();
 }
 
-void TCustomExtGridDropDown::SizeDropDownForm() {
-    TColumnDropDown::SizeDropDownForm();
-    if (!DropDownAutoWidth()) return;
-    const int w = FExtColGrid->ContentWidth();
-    FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), w + 2 * DropDownBorderWidth(),
-                             FDropDownForm->Height());
-}
-
-void TCustomExtGridDropDown::FocusDropDownControl() {
-    if (FExtColGrid->CanFocus()) FExtColGrid->SetFocus();
-}
-
-void TCustomExtGridDropDown::FitColumnsToDropDown() {
-    if (!ColumnSizeWithDropDown()) return;
-    FExtColGrid->SetScrollBars(ssVertical);
-    if (Columns().empty()) return;
-    int avail = FDropDownForm->Width();
-    if (FExtColGrid->VisibleRowCount() < FExtColGrid->RowCount() - FExtColGrid->FixedRows())
-        avail -= GetSystemMetrics(SM_CXVSCROLL);
-    const std::vector<int> w = FittedWidths(avail);
-    for (size_t i = 0; i < w.size() && static_cast<int>(i) < FExtColGrid->ColCount(); ++i)
-        FExtColGrid->SetColWidths(static_cast<int>(i), w[i]);
-}
-
 void TCustomExtGridDropDown::DoShowDropDown() {
     TColumnDropDown::DoShowDropDown();
     if (!DroppedDown()) return;
@@ -438,7 +388,7 @@ void TCustomExtGridDropDown::DoShowDropDown() {
 
 void TCustomExtGridDropDown::GridSelectCell(int ARow) {
     FSelRow = ARow;
-    if (FExtColGrid->FMouseWheelSelection) return;
+    if (FExtColGrid->FMouseWheelSelection || FLookupMove) return;
     if (FUseItems) {
         const int item = RowToItem(ARow);
         if (item >= 0) SetItemIndex(item);
@@ -490,19 +440,7 @@ void TCustomExtGridDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 
 void TCustomExtGridDropDown::NavigationKey(unsigned short Key, TShiftState Shift) {
     if (Key >= VK_PRIOR && Key <= VK_DOWN && Key != VK_LEFT && Key != VK_RIGHT) FLookupEntry.clear();
-    switch (Key) {
-        case VK_PRIOR: SelectPreviousPage(); break;
-        case VK_NEXT: SelectNextPage(); break;
-        case VK_UP: SelectPrevious(); break;
-        case VK_DOWN: SelectNext(); break;
-        case VK_END:
-            if (FStyle == dsDropDownList && !(Shift & ssShift)) SelectLast();
-            break;
-        case VK_HOME:
-            if (FStyle == dsDropDownList && !(Shift & ssShift)) SelectFirst();
-            break;
-        default: break;
-    }
+    ctl::TColumnDropDown::NavigationKey(Key, Shift);
 }
 
 void TCustomExtGridDropDown::KeyPress(char32_t& Key) {
@@ -567,8 +505,10 @@ void TCustomExtGridDropDown::ControlKeyPress(char32_t& Key) {
         if (row < g->FixedRows() || row >= g->RowCount()) FLookupEntry.clear();
         else {
             if (g->VisibleRowCount() + g->FixedRows() < g->RowCount()) g->SetTopRow(row);
+            FLookupMove = true;
             g->SetRow(row);
             g->SetCol(0);
+            FLookupMove = false;
             g->RepaintRow(row);
         }
     }

@@ -175,11 +175,12 @@ protected:
     void KeyPress(char32_t& Key) override;
     void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void DoEnter() override;
-    void SizeDropDownForm() override;
-    void FocusDropDownControl() override;
+    plat::TCustomGrid* ListGrid() const override { return FExtColGrid; }
+    bool EndHomeMove(plat::TShiftState Shift) const override {
+        return FStyle == dsDropDownList && !(Shift & plat::ssShift);
+    }
     void GridSelectCell(int ARow);
     void GridSelect();
-    void FitColumnsToDropDown();
     // Points the grid's events at the drop-down's.
     void RouteGridEvents();
 
