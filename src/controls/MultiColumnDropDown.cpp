@@ -17,6 +17,7 @@ TExtColGrid::TExtColGrid(TComponent* AOwner) : TCustomGrid(AOwner) {
     SetAccessibleRole(arTable);
     SetFixedRows(0);
     SetFixedCols(0);
+    SetLeftCol(0);  // the first column is a data column and must show
     SetRowCount(1);
     TGridOptions o = Options();
     o = o - TGridOptions{goRangeSelect, goDrawFocusSelected} + TGridOptions{goHorzLine, goRowSelect};

@@ -53,6 +53,7 @@ TExtColGrid::TExtColGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {
     SetAccessibleRole(arTable);
     SetFixedRows(1);
     SetFixedCols(0);
+    SetLeftCol(0);  // the first column is a data column and must show
     SetOptions(Options() - TGridOptions{goRangeSelect} + TGridOptions{goHorzLine, goRowSelect});
     SetFixedRowAlways(true);
 }
@@ -169,14 +170,9 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (c >= 0 && r >= FixedRows() && r < RowCount() && !HasCheckBox(c, r)) DoSelect();
 }
 
-bool TExtColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+bool TExtColGrid::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
     return ctl::WheelMove(FMouseWheelSelection, FConfirmSelection,
-                          [&] { return TExtStringGrid::DoMouseWheelDown(Shift, MousePos); });
-}
-
-bool TExtColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-    return ctl::WheelMove(FMouseWheelSelection, FConfirmSelection,
-                          [&] { return TExtStringGrid::DoMouseWheelUp(Shift, MousePos); });
+                          [&] { return TExtStringGrid::DoMouseWheel(Shift, WheelDelta, MousePos); });
 }
 
 void TExtColGrid::TopLeftChanged() {
@@ -435,6 +431,12 @@ void TCustomExtGridDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
     }
     if (Key == VK_RETURN) g->FConfirmSelection = true;
     if (Key == VK_ESCAPE) FLookupEntry.clear();
+    // An edit that cannot be typed in takes no characters, yet what is
+    // typed still looks the entries up.
+    if (!EditorEnabled() && !(Shift & (ssCtrl | ssAlt))) {
+        if (Key >= 'A' && Key <= 'Z') FTypedChar = (Shift & ssShift) ? Key : Key - 'A' + 'a';
+        else if ((Key >= '0' && Key <= '9') || Key == VK_SPACE || Key == VK_BACK) FTypedChar = Key;
+    }
     TColumnDropDown::KeyDown(Key, Shift);
 }
 

@@ -52,8 +52,7 @@ protected:
     void KeyPress(char32_t& Key) override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos) override;
-    bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
+    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
     void TopLeftChanged() override;
 
 private:
