@@ -105,6 +105,15 @@ TEST_F(DetailDropDown, OpenListMovesWithArrowsAndCancelsOrConfirms) {
     EXPECT_EQ(dd->Text(), "Gauge");
 }
 
+TEST_F(DetailDropDown, ListReportingNoEntryChangesNothing) {
+    dd->SetItemIndex(1);
+    dd->ShowDropDown();
+    dd->Selector()->SetItemIndex(-1);
+    EXPECT_TRUE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), 1);
+    EXPECT_EQ(dd->Text(), "Bell");
+}
+
 TEST_F(DetailDropDown, ItemsCopyWhole) {
     TDetailItems copy;
     dd->Items().Items(0).Tag = 7;

@@ -39,7 +39,7 @@ protected:
         name.Header = "Name";
         code.Header = "Code";
         dd->Columns() = {name, code};
-        for (const char* n : {"Alpha", "Beta", "Alphabet", "Gamma"})
+        for (const char* n : {"Alpha", "Beta", "Alphabet", "Gamma", "(spare)"})
             dd->Items().Add({n, std::string(n).substr(0, 2) + "-1"});
         dd->EndUpdate();
         Show();
@@ -81,7 +81,7 @@ TEST_F(MultiColumn, ItemIndexBoundsAndShortItems) {
     EXPECT_EQ(dd->Text(), "Beta");
     dd->SetItemIndex(dd->Items().Count());  // past the items: ignored
     EXPECT_EQ(dd->ItemIndex(), 1);
-    dd->SetItemIndex(4);
+    dd->SetItemIndex(dd->Items().Count() - 1);
     EXPECT_EQ(dd->Text(), "");
     dd->SetItemIndex(-1);
     EXPECT_EQ(dd->Text(), "");
@@ -92,6 +92,19 @@ TEST_F(MultiColumn, ItemIndexBoundsAndShortItems) {
     EXPECT_TRUE(dd->FindLookupText("gam", found, index));
     EXPECT_EQ(found, "Gamma");
     EXPECT_EQ(dd->GetItemIndex("Zeta"), -1);
+}
+
+// A text set by the program is shown as given: completing it as if typed
+// would turn an entry that starts another one into that other one.
+TEST_F(MultiColumn, SetTextIsNotCompleted) {
+    dd->Items().Add({"Gam"});
+    dd->EndUpdate();
+    const int gam = dd->Items().Count() - 1;
+    dd->SetItemIndex(gam);
+    EXPECT_EQ(dd->Text(), "Gam");
+    EXPECT_EQ(dd->ItemIndex(), gam);
+    pt::SendKey(*dd, plat::VK_RETURN);
+    EXPECT_EQ(dd->ItemIndex(), gam);
 }
 
 TEST_F(MultiColumn, AssignCopiesItemsWhole) {
@@ -167,6 +180,7 @@ TEST_F(MultiColumn, CharactersTypedInTheListLookUpTheLookupColumn) {
         {"alphab", 3, "alphab"},
         {"bx", 2, ""},   // b finds Beta; neither bx nor x finds more: the search starts over
         {"ag", 4, "g"},  // ag finds nothing: g alone does
+        {"(", 5, "("},   // a character, though its code is that of a navigation key
     };
     for (const auto& c : cases) {
         dd->SetItemIndex(-1);
@@ -191,7 +205,7 @@ TEST_F(MultiColumn, OpenListScreenshotAndAccessibility) {
     // The fitted columns fill the pop-up.
     int sum = 0;
     for (int i = 0; i < g->ColCount(); ++i) sum += g->ColWidths(i);
-    const int bar = g->VisibleRowCount() < 4 ? plat::GetSystemMetrics(plat::SM_CXVSCROLL) : 0;
+    const int bar = g->VisibleRowCount() < dd->Items().Count() ? plat::GetSystemMetrics(plat::SM_CXVSCROLL) : 0;
     EXPECT_NEAR(sum, dd->DropDownForm()->Width() - bar, 2);
 }
 

@@ -1,9 +1,12 @@
 // The grid drop-down driven by real keys: its list is a whole string grid
 // filled from the items, looked up or narrowed by typing, confirmed by
-// Enter or a click and cancelled by Esc; and opened as a cell editor
-// through the grid's editor link.
+// Enter or a click and cancelled by Esc; and every list picker opened as a
+// cell editor through the grid's editor link.
 
 #include "grid/GridDropDown.h"
+
+#include "controls/DetailDropDown.h"
+#include "controls/MultiColumnDropDown.h"
 
 #include <gtest/gtest.h>
 
@@ -226,57 +229,83 @@ TEST_F(GridDropDown, OpenListScreenshotAndAccessibility) {
     EXPECT_TRUE(ShotOfPopup("GridDropDown_open"));
 }
 
-// The drop-down as a cell's editor, through the grid's editor link: the
-// cell text selects its entry, the list choice goes back into the cell.
-class TGridDropDownLink : public TEditLink {
+// The pickers as a cell's editor, through the grid's editor link: the cell
+// text selects its entry, the list choice goes back into the cell. Each
+// picker takes the cell text its own way, as its cell editor does.
+void Describe(ctl::TExtMultiColumnDropDown& dd) {
+    ctl::TDropDownColumn name;
+    name.Header = "Colour";
+    dd.Columns() = {name};
+    for (const char* n : {"red", "green", "bordeaux", "blue", "zinc"}) dd.Items().Add({n});
+}
+void Describe(ctl::TExtDetailDropDown& dd) {
+    for (const char* n : {"red", "green", "bordeaux", "blue", "zinc"}) dd.Items().Add(n);
+}
+void TakeCellText(TCustomExtGridDropDown& dd, const std::string& S) {
+    std::string found;
+    int index = -1;
+    if (!S.empty()) dd.FindLookupText(S, found, index);
+    dd.SetItemIndex(S.empty() ? 0 : index);
+    dd.SetText(S);
+}
+void TakeCellText(ctl::TExtMultiColumnDropDown& dd, const std::string& S) {
+    dd.SetItemIndex(S.empty() ? 0 : dd.GetItemIndex(S));
+    dd.SetText(S);
+}
+void TakeCellText(ctl::TExtDetailDropDown& dd, const std::string& S) {
+    dd.SetText(S);
+    if (const int i = dd.Items().IndexOf(dd.Text()); i >= 0) dd.SetItemIndex(i);
+}
+
+template <class TPicker>
+class TPickerLink : public TEditLink {
 public:
     using TEditLink::TEditLink;
-    plat::TWinControl* GetEditControl() override { return FDropDown; }
+    plat::TWinControl* GetEditControl() override { return FPicker; }
     void CreateEditor(plat::TWinControl* AParent) override {
-        FDropDown = new TCustomExtGridDropDown(AParent);
-        FDropDown->SetParent(AParent);
-        Describe(*FDropDown);
-        FDropDown->OnKeyDown = [this](plat::TObject* s, unsigned short& k, plat::TShiftState sh) {
-            if (!FDropDown->DroppedDown()) EditKeyDown(s, k, sh);
+        FPicker = new TPicker(AParent);
+        FPicker->SetParent(AParent);
+        Describe(*FPicker);
+        if constexpr (requires { FPicker->EndUpdate(); }) FPicker->EndUpdate();
+        FPicker->OnKeyDown = [this](plat::TObject* s, unsigned short& k, plat::TShiftState sh) {
+            if (!FPicker->DroppedDown()) EditKeyDown(s, k, sh);
         };
     }
-    void SetEditorValue(const std::string& S) override {
-        FDropDown->BeginUpdate();
-        FDropDown->EndUpdate();
-        std::string found;
-        int index = -1;
-        if (!S.empty()) FDropDown->FindLookupText(S, found, index);
-        FDropDown->SetItemIndex(S.empty() ? 0 : index);
-        FDropDown->SetText(S);
-    }
-    void GetEditorValue(std::string& S) override { S = FDropDown->Text(); }
-    TCustomExtGridDropDown* FDropDown = nullptr;
+    void SetEditorValue(const std::string& S) override { TakeCellText(*FPicker, S); }
+    void GetEditorValue(std::string& S) override { S = FPicker->GetText(); }
+    TPicker* FPicker = nullptr;
 };
 
-class GridDropDownEditor : public GridOnForm {};
+template <class TPicker>
+class PickerEditor : public GridOnForm {};
+using Pickers = ::testing::Types<TCustomExtGridDropDown, ctl::TExtMultiColumnDropDown, ctl::TExtDetailDropDown>;
+TYPED_TEST_SUITE(PickerEditor, Pickers);
 
-TEST_F(GridDropDownEditor, ChosenEntryIsWrittenBackIntoTheCell) {
-    ShowGrid(4, 5, true);
+TYPED_TEST(PickerEditor, ChosenEntryIsWrittenBackIntoTheCell) {
+    this->ShowGrid(4, 5, true);
+    auto* grid = this->grid;
     grid->OnGetEditorType = [](plat::TObject*, int col, int, TEditorType& kind) {
         if (col == 2) kind = edCustom;
     };
-    TGridDropDownLink link(form.get());
+    TPickerLink<TypeParam> link(this->form.get());
     grid->SetEditLink(&link);
     grid->SetCells(2, 2, "green");
     pt::ProcessEvents();
-    Select(1, 1);
-    Select(2, 2);
+    this->Select(1, 1);
+    this->Select(2, 2);
     pt::SendKey(*grid, plat::VK_F2);
     ASSERT_TRUE(grid->EditMode());
-    TCustomExtGridDropDown* d = link.FDropDown;
+    TypeParam* d = link.FPicker;
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->ItemIndex(), 1) << "the cell text selects its entry";
     pt::SendKey(*d, plat::VK_DOWN, plat::ssAlt);
     ASSERT_TRUE(d->DroppedDown());
-    pt::SendKey(*d->GetGrid(), plat::VK_DOWN);
-    pt::SendKey(*d->GetGrid(), plat::VK_RETURN);
+    auto* list = dynamic_cast<plat::TWinControl*>(d->Control());
+    ASSERT_NE(list, nullptr);
+    pt::SendKey(*list, plat::VK_DOWN);
+    pt::SendKey(*list, plat::VK_RETURN);
     EXPECT_FALSE(d->DroppedDown());
-    EXPECT_EQ(d->Text(), "bordeaux");
+    EXPECT_EQ(d->GetText(), "bordeaux");
     pt::SendKey(*d, plat::VK_RETURN);
     EXPECT_FALSE(grid->EditMode());
     EXPECT_EQ(grid->Cells(2, 2), "bordeaux");
