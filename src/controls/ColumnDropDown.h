@@ -172,4 +172,47 @@ private:
     plat::TColor FSelectionTextColor = plat::clBlack;
 };
 
+// What the list grids of the two column drop-downs share, over the grid
+// each stands on: the owner and its copied columns, content sizing, the
+// flags telling a confirmed row from a wheel move, and OnSelect.
+template <class TBaseGrid, class TOwner>
+class TColumnListGrid : public TBaseGrid {
+public:
+    using TBaseGrid::TBaseGrid;
+
+    void SetDropDown(TOwner* Value) { FExtDropDown = Value; }
+    TOwner* DropDown() const { return FExtDropDown; }
+    const std::vector<TDropDownColumn>& Columns() const { return FColumns; }
+    int ContentWidth() const { return ListContentWidth(*this); }
+    void AutoSizeColumn(int Index) {
+        if (FExtDropDown != nullptr) FExtDropDown->AutoSizeListColumn(FColumns, Index);
+    }
+    void AutoSizeItemColumns() {
+        for (size_t i = 0; i < FColumns.size(); ++i)
+            if (FColumns[i].AutoSize) AutoSizeColumn(static_cast<int>(i));
+    }
+    void SizeWrappedRows() {
+        if (FExtDropDown != nullptr) FExtDropDown->SizeWrappedListRows(FColumns);
+    }
+    // The user confirmed the current row.
+    virtual void DoSelect() {
+        if (OnSelect) OnSelect(this);
+    }
+
+    // The current row was reached by the wheel; the user pressed a key or a
+    // button since the last confirmation.
+    bool FMouseWheelSelection = false;
+    bool FConfirmSelection = false;
+    plat::TNotifyEvent OnSelect;
+
+protected:
+    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override {
+        return WheelMove(FMouseWheelSelection, FConfirmSelection,
+                         [&] { return TBaseGrid::DoMouseWheel(Shift, WheelDelta, MousePos); });
+    }
+
+    TOwner* FExtDropDown = nullptr;
+    std::vector<TDropDownColumn> FColumns;
+};
+
 }  // namespace ctl

@@ -12,7 +12,7 @@ using namespace plat;
 
 // ------------------------------------------------------------------ list
 
-TExtColGrid::TExtColGrid(TComponent* AOwner) : TCustomGrid(AOwner) {
+TExtColGrid::TExtColGrid(TComponent* AOwner) : TColumnListGrid(AOwner) {
     SetAccessibleName("Entries");
     SetAccessibleRole(arTable);
     SetFixedRows(0);
@@ -53,28 +53,9 @@ void TExtColGrid::ApplyDropDown(TExtMultiColumnDropDown* Owner) {
     SizeWrappedRows();
 }
 
-int TExtColGrid::ContentWidth() const { return ListContentWidth(*this); }
-
-void TExtColGrid::AutoSizeColumn(int Index) {
-    if (FExtDropDown != nullptr) FExtDropDown->AutoSizeListColumn(FColumns, Index);
-}
-
-void TExtColGrid::AutoSizeItemColumns() {
-    for (size_t i = 0; i < FColumns.size(); ++i)
-        if (FColumns[i].AutoSize) AutoSizeColumn(static_cast<int>(i));
-}
-
-void TExtColGrid::SizeWrappedRows() {
-    if (FExtDropDown != nullptr) FExtDropDown->SizeWrappedListRows(FColumns);
-}
-
 TRect TExtColGrid::CellFrame(int ACol, int ARow) const {
     const TRect r = GridCellRect(ACol, ARow);
     return TRect{r.Left, r.Top, r.Left + ColWidths(ACol), r.Top + RowHeights(ARow)};
-}
-
-void TExtColGrid::DoSelect() {
-    if (OnSelect) OnSelect(this);
 }
 
 bool TExtColGrid::SelectCell(int ACol, int ARow) {
@@ -103,16 +84,6 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TCustomGrid::MouseUp(Button, Shift, X, Y);
     const TGridCoord c = MouseCoord(X, Y);
     if (c.Y >= FixedRows() && c.Y < RowCount()) DoSelect();
-}
-
-bool TExtColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-    return WheelMove(FMouseWheelSelection, FConfirmSelection,
-                     [&] { return TCustomGrid::DoMouseWheelDown(Shift, MousePos); });
-}
-
-bool TExtColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-    return WheelMove(FMouseWheelSelection, FConfirmSelection,
-                     [&] { return TCustomGrid::DoMouseWheelUp(Shift, MousePos); });
 }
 
 void TExtColGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

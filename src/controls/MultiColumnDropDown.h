@@ -22,28 +22,15 @@ using TDrawItemEvent =
     std::function<void(plat::TObject* Sender, int Column, int Row, plat::TCanvas& ACanvas, plat::TRect ARect)>;
 
 // The list inside the multi-column pop-up.
-class TExtColGrid : public plat::TCustomGrid {
+class TExtColGrid : public TColumnListGrid<plat::TCustomGrid, TExtMultiColumnDropDown> {
 public:
     explicit TExtColGrid(plat::TComponent* AOwner);
 
-    void SetDropDown(TExtMultiColumnDropDown* Value) { FExtDropDown = Value; }
-    TExtMultiColumnDropDown* DropDown() const { return FExtDropDown; }
     void ApplyDropDown(TExtMultiColumnDropDown* Owner);
-    int ContentWidth() const;
-    void AutoSizeColumn(int Index);
-    void AutoSizeItemColumns();
-    void SizeWrappedRows();
     plat::TRect CellFrame(int ACol, int ARow) const;
-    virtual void DoSelect();
-    const std::vector<TDropDownColumn>& Columns() const { return FColumns; }
     int GridLineWidth() const { return FGridLineWidth; }
     void SetGridLineWidth(int Value);
-    // The row under the current cell was reached by the wheel; the user
-    // pressed a key or a button since the last confirmation.
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
 
-    plat::TNotifyEvent OnSelect;
     std::function<void(plat::TObject*, int ACol, int ARow, bool& CanSelect)> OnSelectCell;
 
 protected:
@@ -52,12 +39,8 @@ protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos) override;
-    bool DoMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos) override;
 
 private:
-    TExtMultiColumnDropDown* FExtDropDown = nullptr;
-    std::vector<TDropDownColumn> FColumns;
     int FGridLineWidth = 1;
 };
 

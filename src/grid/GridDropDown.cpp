@@ -48,7 +48,7 @@ void RouteBlocked(F& GridEvent, F& DropDownEvent, TDropDownForm* Form) {
 
 // ------------------------------------------------------------------ list
 
-TExtColGrid::TExtColGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {
+TExtColGrid::TExtColGrid(TComponent* AOwner) : TColumnListGrid(AOwner) {
     SetAccessibleName("Entries");
     SetAccessibleRole(arTable);
     SetFixedRows(1);
@@ -113,25 +113,6 @@ int TExtColGrid::RowItem(int ARow) {
     return ref ? ref->Index : -1;
 }
 
-int TExtColGrid::ContentWidth() const { return ctl::ListContentWidth(*this); }
-
-void TExtColGrid::AutoSizeColumn(int Index) {
-    if (FExtDropDown != nullptr) FExtDropDown->AutoSizeListColumn(FColumns, Index);
-}
-
-void TExtColGrid::AutoSizeItemColumns() {
-    for (size_t i = 0; i < FColumns.size(); ++i)
-        if (FColumns[i].AutoSize) AutoSizeColumn(static_cast<int>(i));
-}
-
-void TExtColGrid::SizeWrappedRows() {
-    if (FExtDropDown != nullptr) FExtDropDown->SizeWrappedListRows(FColumns);
-}
-
-void TExtColGrid::DoSelect() {
-    if (OnSelect) OnSelect(this);
-}
-
 void TExtColGrid::KeyDown(unsigned short& Key, TShiftState Shift) {
     FConfirmSelection = true;
     if ((Shift & ssAlt) && (Key == VK_UP || Key == VK_DOWN)) {
@@ -168,11 +149,6 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     int c = -1, r = -1;
     if (!MouseToCell(X, Y, c, r)) return;
     if (c >= 0 && r >= FixedRows() && r < RowCount() && !HasCheckBox(c, r)) DoSelect();
-}
-
-bool TExtColGrid::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-    return ctl::WheelMove(FMouseWheelSelection, FConfirmSelection,
-                          [&] { return TExtStringGrid::DoMouseWheel(Shift, WheelDelta, MousePos); });
 }
 
 void TExtColGrid::TopLeftChanged() {

@@ -22,29 +22,18 @@ enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 enum TDropDownStyle { dsDropDown, dsDropDownList };
 
 // The list inside the grid drop-down's pop-up.
-class TExtColGrid : public TExtStringGrid {
+class TExtColGrid : public ctl::TColumnListGrid<TExtStringGrid, TCustomExtGridDropDown> {
 public:
     explicit TExtColGrid(plat::TComponent* AOwner);
     ~TExtColGrid() override;
 
-    void SetDropDown(TCustomExtGridDropDown* Value) { FExtDropDown = Value; }
-    TCustomExtGridDropDown* DropDown() const { return FExtDropDown; }
     void ApplyDropDown(TCustomExtGridDropDown* Owner);
     // Writes the owner's items into the cells; each data row keeps the
     // index of the item it shows.
     void FillFromItems();
-    int ContentWidth() const;
-    void AutoSizeColumn(int Index);
-    void AutoSizeItemColumns();
-    void SizeWrappedRows();
-    virtual void DoSelect();
     // The item a row shows (-1 for a row filled otherwise).
     int RowItem(int ARow);
-    const std::vector<ctl::TDropDownColumn>& Columns() const { return FColumns; }
 
-    bool FMouseWheelSelection = false;
-    bool FConfirmSelection = false;
-    plat::TNotifyEvent OnSelect;
     plat::TNotifyEvent OnTopLeft;
 
 protected:
@@ -52,13 +41,10 @@ protected:
     void KeyPress(char32_t& Key) override;
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
     void TopLeftChanged() override;
 
 private:
     struct TItemRef;
-    TCustomExtGridDropDown* FExtDropDown = nullptr;
-    std::vector<ctl::TDropDownColumn> FColumns;
     std::vector<std::unique_ptr<TItemRef>> FItemRefs;
 };
 
