@@ -11,6 +11,7 @@
 #include "controls/DropDownItems.h"
 #include "controls/ListDropDown.h"
 #include "platform/Grids.h"
+#include "platform/Messages.h"
 
 namespace ctl {
 
@@ -178,7 +179,14 @@ private:
 template <class TBaseGrid, class TOwner>
 class TColumnListGrid : public TBaseGrid {
 public:
-    using TBaseGrid::TBaseGrid;
+    explicit TColumnListGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
+        this->SetAccessibleName("Entries");
+        this->SetAccessibleRole(plat::arTable);
+        this->SetFixedCols(0);
+        this->SetLeftCol(0);  // the first column is a data column and must show
+        this->SetOptions(this->Options() - plat::TGridOptions{plat::goRangeSelect} +
+                         plat::TGridOptions{plat::goHorzLine, plat::goRowSelect});
+    }
 
     void SetDropDown(TOwner* Value) { FExtDropDown = Value; }
     TOwner* DropDown() const { return FExtDropDown; }
@@ -206,6 +214,19 @@ public:
     plat::TNotifyEvent OnSelect;
 
 protected:
+    // Every key counts as the user's choice; Alt+Up or Alt+Down closes the
+    // list as the edit does (true: the key is used up).
+    bool ListKeyDown(unsigned short& Key, plat::TShiftState Shift) {
+        FConfirmSelection = true;
+        if (!(Shift & plat::ssAlt) || (Key != plat::VK_UP && Key != plat::VK_DOWN)) return false;
+        if (FExtDropDown != nullptr) FExtDropDown->HideDropDown(false);
+        Key = 0;
+        return true;
+    }
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override {
+        FConfirmSelection = true;
+        TBaseGrid::MouseDown(Button, Shift, X, Y);
+    }
     bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override {
         return WheelMove(FMouseWheelSelection, FConfirmSelection,
                          [&] { return TBaseGrid::DoMouseWheel(Shift, WheelDelta, MousePos); });

@@ -13,15 +13,9 @@ using namespace plat;
 // ------------------------------------------------------------------ list
 
 TExtColGrid::TExtColGrid(TComponent* AOwner) : TColumnListGrid(AOwner) {
-    SetAccessibleName("Entries");
-    SetAccessibleRole(arTable);
     SetFixedRows(0);
-    SetFixedCols(0);
-    SetLeftCol(0);  // the first column is a data column and must show
     SetRowCount(1);
-    TGridOptions o = Options();
-    o = o - TGridOptions{goRangeSelect, goDrawFocusSelected} + TGridOptions{goHorzLine, goRowSelect};
-    SetOptions(o);
+    SetOptions(Options() - TGridOptions{goDrawFocusSelected});
 }
 
 void TExtColGrid::SetGridLineWidth(int Value) {
@@ -65,19 +59,9 @@ bool TExtColGrid::SelectCell(int ACol, int ARow) {
 }
 
 void TExtColGrid::KeyDown(unsigned short& Key, TShiftState Shift) {
-    FConfirmSelection = true;
-    if ((Shift & ssAlt) && (Key == VK_UP || Key == VK_DOWN)) {
-        if (FExtDropDown != nullptr) FExtDropDown->HideDropDown(false);
-        Key = 0;
-        return;
-    }
+    if (ListKeyDown(Key, Shift)) return;
     TCustomGrid::KeyDown(Key, Shift);
     if (Key == VK_RETURN) DoSelect();
-}
-
-void TExtColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    FConfirmSelection = true;
-    TCustomGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -37,7 +37,6 @@ protected:
     void DrawCell(int ACol, int ARow, const plat::TRect& ARect, plat::TGridDrawState AState) override;
     bool SelectCell(int ACol, int ARow) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
-    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
 
 private:

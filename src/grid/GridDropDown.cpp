@@ -49,12 +49,7 @@ void RouteBlocked(F& GridEvent, F& DropDownEvent, TDropDownForm* Form) {
 // ------------------------------------------------------------------ list
 
 TExtColGrid::TExtColGrid(TComponent* AOwner) : TColumnListGrid(AOwner) {
-    SetAccessibleName("Entries");
-    SetAccessibleRole(arTable);
     SetFixedRows(1);
-    SetFixedCols(0);
-    SetLeftCol(0);  // the first column is a data column and must show
-    SetOptions(Options() - TGridOptions{goRangeSelect} + TGridOptions{goHorzLine, goRowSelect});
     SetFixedRowAlways(true);
 }
 
@@ -114,12 +109,7 @@ int TExtColGrid::RowItem(int ARow) {
 }
 
 void TExtColGrid::KeyDown(unsigned short& Key, TShiftState Shift) {
-    FConfirmSelection = true;
-    if ((Shift & ssAlt) && (Key == VK_UP || Key == VK_DOWN)) {
-        if (FExtDropDown != nullptr) FExtDropDown->HideDropDown(false);
-        Key = 0;
-        return;
-    }
+    if (ListKeyDown(Key, Shift)) return;
     if (Key == VK_RETURN) {
         // Enter confirms the current row; it neither moves nor reaches the edit.
         Key = 0;
@@ -136,11 +126,6 @@ void TExtColGrid::KeyPress(char32_t& Key) {
         return;
     }
     TExtStringGrid::KeyPress(Key);
-}
-
-void TExtColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    FConfirmSelection = true;
-    TExtStringGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
