@@ -75,7 +75,8 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    // Runs after every change of the text, typed or set; fires OnChange.
+    // Runs on every change of the text, typed or set; fires OnChange. An
+    // edit that reacts to typing itself overrides it and still calls it.
     virtual void Change();
 
 private:

@@ -1,0 +1,137 @@
+#include "controls/DetailDropDown.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <thread>
+
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/Messages.h"
+#include "platform/TestHooks.h"
+
+#include "DropDownOnForm.h"
+
+namespace {
+
+using namespace ctl;
+namespace pt = plat::test;
+
+class DetailDropDown : public DropDownOnForm<TExtDetailDropDown> {
+protected:
+    void SetUp() override {
+        DropDownOnForm::SetUp();
+        dd->SetItemHeight(40);
+        dd->Items().Add("Beacon", "Sends <b>every</b> 10 s");
+        dd->Items().Add("Bell", "");
+        dd->Items().Add("Gauge", "Analog <i>4-20 mA</i>");
+        dd->Items().Add("Meter", "Pulse counter");
+        dd->OnSelect = [this](plat::TObject* s) {
+            EXPECT_EQ(s, dd);
+            ++selects;
+        };
+        Show();
+    }
+    int selects = 0;
+};
+
+TEST_F(DetailDropDown, ItemIndexSetsCaptionAndTellsOnlyRealChanges) {
+    const struct {
+        int value;
+        int index;
+        std::string text;
+        int selects;
+    } steps[] = {
+        {2, 2, "Gauge", 1},
+        {2, 2, "Gauge", 1},   // the present value: nothing happens
+        {9, 2, "Gauge", 1},   // past the items: ignored
+        {-1, -1, "", 1},      // empties the text without OnSelect
+        {-5, -1, "", 1},
+    };
+    for (const auto& s : steps) {
+        dd->SetItemIndex(s.value);
+        EXPECT_EQ(dd->ItemIndex(), s.index) << s.value;
+        EXPECT_EQ(dd->Text(), s.text) << s.value;
+        EXPECT_EQ(selects, s.selects) << s.value;
+    }
+}
+
+TEST_F(DetailDropDown, TypingCompletesCaptionsKeepingTheTypedCase) {
+    pt::TypeText(*dd, "ga");
+    EXPECT_EQ(dd->Text(), "gauge");
+    EXPECT_EQ(Selected(), "uge");
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    pt::SendKey(*dd, plat::VK_RETURN);  // no caption is "gauge" exactly
+    EXPECT_EQ(dd->Text(), "gauge");
+}
+
+TEST_F(DetailDropDown, KeySearchCollectsOnlyCharacterKeysWithinHalfASecond) {
+    dd->ShowDropDown();
+    pt::SendKey(*dd, 'B');
+    pt::SendKey(*dd, plat::VK_SHIFT);  // no character: stays out of the search
+    pt::SendKey(*dd, 'E');
+    EXPECT_EQ(dd->CurrentSearch(), "BE");
+    EXPECT_EQ(dd->Selector()->ItemIndex(), 0);
+    EXPECT_TRUE(dd->DroppedDown()) << "a search hit does not close the pop-up";
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    pt::SendKey(*dd, 'M');
+    EXPECT_EQ(dd->CurrentSearch(), "M");
+    EXPECT_EQ(dd->Selector()->ItemIndex(), 3);
+}
+
+TEST_F(DetailDropDown, OpenListMovesWithArrowsAndCancelsOrConfirms) {
+    dd->SetItemIndex(1);
+    dd->ShowDropDown();
+    ASSERT_TRUE(dd->DroppedDown());
+    pt::SendKey(*dd, plat::VK_DOWN);
+    pt::SendKey(*dd, plat::VK_DOWN);
+    EXPECT_EQ(dd->Selector()->ItemIndex(), 3);
+    pt::SendKey(*dd, plat::VK_DOWN);  // at the last entry: nothing
+    EXPECT_EQ(dd->Selector()->ItemIndex(), 3);
+    EXPECT_TRUE(dd->DroppedDown());
+    pt::SendKey(*dd, plat::VK_ESCAPE);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), 1) << "Esc restores the entry of the opening";
+    EXPECT_EQ(dd->Text(), "Bell");
+
+    dd->ShowDropDown();
+    TDetailSelector* s = dd->Selector();
+    s->ScrollItemInView(2);
+    pt::ClickAt(*s, 10, (2 - s->TopIndex()) * s->ItemHeight() + 5);
+    EXPECT_FALSE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_EQ(dd->Text(), "Gauge");
+}
+
+TEST_F(DetailDropDown, ListReportingNoEntryChangesNothing) {
+    dd->SetItemIndex(1);
+    dd->ShowDropDown();
+    dd->Selector()->SetItemIndex(-1);
+    EXPECT_TRUE(dd->DroppedDown());
+    EXPECT_EQ(dd->ItemIndex(), 1);
+    EXPECT_EQ(dd->Text(), "Bell");
+}
+
+TEST_F(DetailDropDown, ItemsCopyWhole) {
+    TDetailItems copy;
+    dd->Items().Items(0).Tag = 7;
+    copy.Assign(dd->Items());
+    ASSERT_EQ(copy.Count(), 4);
+    EXPECT_EQ(copy.Items(0).Notes, "Sends <b>every</b> 10 s");
+    EXPECT_EQ(copy.Items(0).Tag, 7);
+    EXPECT_EQ(copy.IndexOf("Gauge"), 2);
+    EXPECT_EQ(copy.IndexOf("gauge"), -1);
+}
+
+TEST_F(DetailDropDown, OpenListScreenshotAndAccessibility) {
+    dd->SetItemIndex(0);
+    dd->SetDropDownHeight(180);
+    dd->ShowDropDown();
+    EXPECT_EQ(dd->Selector()->AccessibleName(), "Entries");
+    EXPECT_EQ(dd->Selector()->AccessibleRole(), plat::arList);
+    EXPECT_TRUE(ShotOfPopup("DetailDropDown_open"));
+}
+
+}  // namespace
