@@ -20,11 +20,6 @@ namespace grid {
 
 namespace {
 
-unsigned RtfFormat() {
-    static const unsigned f = plat::RegisterWindowMessage("Rich Text Format");
-    return f;
-}
-
 unsigned HtmlFormat() {
     static const unsigned f = plat::RegisterWindowMessage("HTML Format");
     return f;
@@ -217,7 +212,7 @@ void TExtStringGrid::CopyRectToClipboard(const TGridRect& R, bool Disjunct) {
     cb.SetAsText(text);
     if (FNavigation.AllowRTFClipboard()) {
         const std::string rich = GetCellEx(RealColIndex(R.Left), R.Top);
-        if (rich.find("{\\") != std::string::npos) cb.AddFormat(RtfFormat(), rich + '\0');
+        if (rich.find("{\\") != std::string::npos) cb.AddFormat(RtfDragFormat(), rich + '\0');
     }
     if (FNavigation.AllowFmtClipboard()) {
         std::ostringstream out;
@@ -501,8 +496,8 @@ int TExtStringGrid::PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols) {
         PasteCellStream(cb.AsFormat(GridUnit().GridCellsClipboardFormat), ACol, ARow, Rows, Cols, count);
         return count;
     }
-    if (FNavigation.AllowRTFClipboard() && cb.HasFormat(RtfFormat())) {
-        std::string rich = cb.AsFormat(RtfFormat());
+    if (FNavigation.AllowRTFClipboard() && cb.HasFormat(RtfDragFormat())) {
+        std::string rich = cb.AsFormat(RtfDragFormat());
         rich = rich.substr(0, rich.find('\0'));
         if (PasteWritable(RealColIndex(ACol), ARow)) SetPastedCell(ACol, ARow, rich);
         Rows = Cols = 1;

@@ -14,6 +14,7 @@
 #include "grid/ExtGridClipboardState.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace grid {
@@ -48,6 +49,37 @@ void TDragDropSettings::SetOleDropRTF(bool Value) {
 void TDragDropSettings::SetOleDropTarget(bool Value) {
     FOleDropTarget = Value;
     if (FGrid) FGrid->SetOleDropTarget(Value);
+}
+
+void RegisterDragDropLayout() {
+    using TSetter = void (TDragDropSettings::*)(bool);
+    const std::pair<const char*, TSetter> props[] = {
+        {"ShowCells", &TDragDropSettings::SetShowCells},
+        {"OleAcceptFiles", &TDragDropSettings::SetOleAcceptFiles},
+        {"OleAcceptText", &TDragDropSettings::SetOleAcceptText},
+        {"OleAcceptURLs", &TDragDropSettings::SetOleAcceptURLs},
+        {"OleAppendRows", &TDragDropSettings::SetOleAppendRows},
+        {"OleColumnDragDrop", &TDragDropSettings::SetOleColumnDragDrop},
+        {"OleColumnReorder", &TDragDropSettings::SetOleColumnReorder},
+        {"OleColumnsOnly", &TDragDropSettings::SetOleColumnsOnly},
+        {"OleCopyAlways", &TDragDropSettings::SetOleCopyAlways},
+        {"OleDropTarget", &TDragDropSettings::SetOleDropTarget},
+        {"OleDropSource", &TDragDropSettings::SetOleDropSource},
+        {"OleEntireRows", &TDragDropSettings::SetOleEntireRows},
+        {"OleInsertRows", &TDragDropSettings::SetOleInsertRows},
+        {"OleRemoveRows", &TDragDropSettings::SetOleRemoveRows},
+        {"OleDropRTF", &TDragDropSettings::SetOleDropRTF},
+    };
+    for (const auto& [name, set] : props) {
+        const std::string property = std::string("DragDropSettings.") + name;
+        plat::RegisterLayoutProperty(
+            "TExtStringGrid", property,
+            [property, set](plat::TComponent& c, const plat::TLayoutValue& v, plat::TLayoutContext&) {
+                auto* g = dynamic_cast<TExtStringGrid*>(&c);
+                if (!g) throw plat::ELayoutError("'" + property + "' belongs to a grid");
+                (g->DragDropSettings().*set)(plat::LayoutBool(v));
+            });
+    }
 }
 
 TDragDropSettings& TExtStringGrid::DragDropSettings() {
@@ -352,25 +384,20 @@ void TGridDropTarget::DropStream(plat::TPoint Pt, const std::string& Bytes) {
     if (g.OnOleDropped) g.OnOleDropped(&g, g.Selection());
 }
 
-void TGridDropTarget::DropRTF(plat::TPoint Pt, const std::string& S) {
+// Rich text and links go into the one cell under the point, as they came.
+void TGridDropTarget::DropIntoCell(plat::TPoint Pt, const std::string& S, const TCellDropEvent& Event) {
     int c = -1, r = -1;
     bool append = false;
     HideArrows();
     if (!TargetCell(Pt, false, c, r, append) || append) return;
     bool allow = true;
-    if (FGrid.OnOleDrop) FGrid.OnOleDrop(&FGrid, r, c, S, allow);
+    if (Event) Event(&FGrid, r, c, S, allow);
     if (allow) FGrid.SetCells(FGrid.RealColIndex(c), r, S);
 }
 
-void TGridDropTarget::DropURL(plat::TPoint Pt, const std::string& S) {
-    int c = -1, r = -1;
-    bool append = false;
-    HideArrows();
-    if (!TargetCell(Pt, false, c, r, append) || append) return;
-    bool allow = true;
-    if (FGrid.OnOleDropURL) FGrid.OnOleDropURL(&FGrid, r, c, S, allow);
-    if (allow) FGrid.SetCells(FGrid.RealColIndex(c), r, S);
-}
+void TGridDropTarget::DropRTF(plat::TPoint Pt, const std::string& S) { DropIntoCell(Pt, S, FGrid.OnOleDrop); }
+
+void TGridDropTarget::DropURL(plat::TPoint Pt, const std::string& S) { DropIntoCell(Pt, S, FGrid.OnOleDropURL); }
 
 void TGridDropTarget::DropFiles(plat::TPoint Pt, const std::vector<std::string>& Files) {
     HideArrows();

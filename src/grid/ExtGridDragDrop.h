@@ -3,6 +3,9 @@
 // that places dropped text, cells, files, links and columns, and the drop
 // source that offers the selected cells or a column (ExtGridDragDrop.cpp).
 
+#include <functional>
+#include <string>
+
 #include "grid/GridDragDrop.h"
 #include "grid/GridIndicators.h"
 #include "platform/Classes.h"
@@ -10,6 +13,10 @@
 namespace grid {
 
 class TExtStringGrid;
+
+// Makes the settings' values known to window layouts as
+// "DragDropSettings.<name>" of a grid.
+void RegisterDragDropLayout();
 
 class TDragDropSettings : public plat::TObject {
 public:
@@ -78,6 +85,8 @@ private:
     // The cell under a screen point, with the append zone below the last
     // row; false when no cell takes the drop.
     bool TargetCell(plat::TPoint Pt, bool Column, int& ACol, int& ARow, bool& Append);
+    using TCellDropEvent = std::function<void(plat::TObject*, int, int, const std::string&, bool&)>;
+    void DropIntoCell(plat::TPoint Pt, const std::string& S, const TCellDropEvent& Event);
     void ShowArrow(TArrowDirection Direction, plat::TPoint ScreenPos);
     void HideArrows();
     TExtStringGrid& FGrid;

@@ -11,7 +11,9 @@
 
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridDragDrop.h"
+#include "grid/ExtGridStartup.h"
 #include "platform/DragDrop.h"
+#include "platform/Layout.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/TestHooks.h"
@@ -268,4 +270,23 @@ TEST(GridDragSettings, Defaults) {
     EXPECT_TRUE(s.ShowCells() && s.OleAcceptFiles() && s.OleAcceptText() && s.OleAcceptURLs());
     EXPECT_FALSE(s.OleDropTarget() || s.OleDropSource() || s.OleInsertRows() || s.OleRemoveRows() ||
                  s.OleCopyAlways() || s.OleDropRTF() || s.OleColumnDragDrop());
+}
+
+TEST(GridDragSettings, WindowLayoutSetsTheSwitches) {
+    plat::EnsureGuiApplication();
+    GridUnit();
+    plat::TForm f(nullptr);
+    const char* text =
+        "object F: TForm\n"
+        "  object G: TExtStringGrid\n"
+        "    DragDropSettings.OleDropTarget = True\n"
+        "    DragDropSettings.ShowCells = False\n"
+        "  end\n"
+        "end\n";
+    std::string error;
+    ASSERT_TRUE(plat::LoadLayout(f, "TForm", text, "drag.layout", {}, &error)) << error;
+    auto& g = plat::LayoutComponent<TExtStringGrid>(f, "G");
+    EXPECT_TRUE(g.DragDropSettings().OleDropTarget());
+    EXPECT_FALSE(g.DragDropSettings().ShowCells());
+    EXPECT_TRUE(plat::IsDropTarget(g));
 }
