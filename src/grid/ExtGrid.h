@@ -2029,6 +2029,86 @@ public:
     // ------------------------------------------------------ expandable rows, nodes and grouping
 
     // ------------------------------------------------------ clipboard and drag and drop
+public:
+    // Copying (ExtGridClipboard.cpp) puts a block on the clipboard as text
+    // (cells joined by tabs; a block of more than one row ends every row
+    // with CR LF), with Navigation.AllowRTFClipboard the top-left cell's
+    // rich text, and with Navigation.AllowFmtClipboard the block's cell
+    // stream under "TExtStringGrid Cells", which a paste prefers. Columns
+    // are displayed unless said real.
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void CopyToClipBoardAsHTML();
+    std::string GetSelectionAsText();
+    // Places tab- and line-separated text from the selection's top-left
+    // cell, growing the grid to hold it; no events, no undo.
+    void SetSelectionAsText(const std::string& Value);
+    virtual void CopyRectToClipboard(const TGridRect& R, bool Disjunct);
+    virtual std::string BuildClipboardText(const TGridRect& R, bool Disjunct);
+    void ExpandSelectionToMergedCells();
+    plat::TPoint ClipTopLeft() const;
+    TClipOperation ClipLastOp() const;
+    // True while PasteFromClipboard runs.
+    bool PasteAll() const;
+    void PasteFromClipboard();
+    // The clipboard's richest form pasted at a cell: the number of cells
+    // pasted, and the rows and columns it took.
+    virtual int PasteClipboardAt(int ACol, int ARow, int& Rows, int& Cols);
+    virtual int PasteText(int ACol, int ARow, int& Rows, int& Cols, const std::string& Text);
+    // The fields of the widest line, and the lines after the first that
+    // hold text.
+    static void CountTextBlock(const std::string& Text, int& Cols, int& Rows);
+    virtual void SetPastedCell(int ACol, int ARow, const std::string& Value);
+    virtual void MarkPastedRows(plat::TPoint TopLeft, const TGridRect& R, TClipOperation Op);
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual bool UsesFmtClipboard();
+    // (Sender, displayed column, row, var value, var Allow) before a pasted
+    // cell is written, and (Sender, column, row, value) after; the wide
+    // pair serves packed wide texts.
+    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
+    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
+    std::function<void(TObject*, int, int, std::u16string&, bool&)> OnClipboardBeforePasteWideCell;
+    std::function<void(TObject*, int, int, const std::u16string&)> OnClipboardAfterPasteWideCell;
+
+    // Drag and drop of cells, rows, columns, text and files
+    // (ExtGridDragDrop.cpp over the framework of GridDragDrop.h); the
+    // switches are the settings' own, all off for a new grid but the
+    // accept switches and ShowCells.
+    class TDragDropSettings& DragDropSettings();
+    // The selection when the grid's own drag began.
+    TGridRect DropSelection();
+    // (Sender, ARow, ACol, the pressed cell's text, var Allow)
+    std::function<void(TObject*, int, int, const std::string&, bool&)> OnOleDrag;
+    std::function<void(TObject*, int, int)> OnOleDragStart;       // (Sender, ARow, ACol)
+    std::function<void(TObject*, unsigned)> OnOleDragStop;         // (Sender, effect)
+    std::function<void(TObject*, int, int, bool&)> OnOleDragOver;  // (Sender, ARow, ACol, var Allow)
+    std::function<void(TObject*, int, int, const std::string&, bool&)> OnOleDrop;
+    std::function<void(TObject*, const TGridRect&)> OnOleDropped;
+    std::function<void(TObject*, int, int, int)> OnOleDropCol;  // (Sender, ARow, target column, dragged column)
+    std::function<void(TObject*, int, int, const std::string&, bool&)> OnOleDropFile;
+    std::function<void(TObject*, int, int, const std::string&, bool&)> OnOleDropURL;
+
+private:
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    friend class TDragDropSettings;
+    struct TClipboardState;
+    std::shared_ptr<TClipboardState> FClipboard;  // made on first use
+    TClipboardState& Clip();
+    void PasteCellStream(const std::string& Bytes, int ACol, int ARow, int& Rows, int& Cols, int& Count);
+    bool SmartFill(const TGridRect& Sel, int Pasted);
+    void WriteFilledCell(int ACol, int ARow, std::string Value);
+    void EmptyCells(const TGridRect& R, bool Undoable);
+    bool PasteWritable(int ACol, int ARow);  // ACol real
+    // The grid's side of a drag: arming at the press, starting once the
+    // pointer has moved (true: the move was the drag's).
+    bool OleDragMouseDown(plat::TShiftState Shift, int X, int Y);
+    bool OleDragMouseMove(plat::TShiftState Shift, int X, int Y);
+    void StartOleDrag(int ACol, int ARow, int X, int Y);
+    void SetOleDropTarget(bool Value);
+public:
+
 
     // ------------------------------------------------------ printing, print settings and column state files
 

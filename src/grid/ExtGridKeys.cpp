@@ -9,7 +9,6 @@
 #include "controls/FocusNext.h"
 #include "grid/ExtGridEditors.h"
 #include "grid/ExtGridInput.h"
-#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
 namespace grid {
@@ -325,57 +324,6 @@ bool TExtStringGrid::RowKey(unsigned short Key, plat::TShiftState Shift) {
         return true;
     }
     return false;
-}
-
-void TExtStringGrid::CopySelectionToClipboard() {
-    const TGridRect s = Selection();
-    std::string text;
-    for (int r = s.Top; r <= s.Bottom; ++r) {
-        for (int c = s.Left; c <= s.Right; ++c) {
-            if (c > s.Left) text += '\t';
-            text += Cells(RealColIndex(c), r);
-        }
-        text += "\r\n";
-    }
-    plat::Clipboard().SetAsText(text);
-}
-
-void TExtStringGrid::CutSelectionToClipboard() {
-    CopySelectionToClipboard();
-    const TGridRect s = Selection();
-    // Read-only cells are copied but keep their text.
-    for (int r = s.Top; r <= s.Bottom; ++r)
-        for (int c = s.Left; c <= s.Right; ++c)
-            if (!ReadOnly(RealColIndex(c), r)) SetCells(RealColIndex(c), r, "");
-}
-
-void TExtStringGrid::PasteSelectionFromClipboard() {
-    const std::string text = plat::Clipboard().AsText();
-    if (text.empty()) return;
-    const TGridRect s = Selection();
-    // Lines of tab-separated values from the selection's top-left cell; what
-    // falls outside the table or on a read-only cell is dropped.
-    int r = s.Top, c = s.Left;
-    std::string value;
-    auto put = [&] {
-        if (r < RowCount() - FFixedFooters && c < ColCount() && !ReadOnly(RealColIndex(c), r))
-            SetCells(RealColIndex(c), r, value);
-        value.clear();
-    };
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch == '\t') {
-            put();
-            ++c;
-        } else if (ch == '\r' || ch == '\n') {
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            put();
-            ++r;
-            c = s.Left;
-            if (i + 1 == text.size()) return;
-        } else value += ch;
-    }
-    put();
 }
 
 void TExtStringGrid::SelectAllCells() {

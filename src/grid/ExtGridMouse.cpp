@@ -52,6 +52,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         return;
     }
     if (Button == plat::mbLeft) {
+        if (OleDragMouseDown(Shift, X, Y)) return;
         if (LeftButtonDown(Shift, X, Y)) return;
         // A press on a header border starts a sizing; its release reports
         // the column.
@@ -549,6 +550,7 @@ void TExtStringGrid::RightClickCell(int X, int Y) {
 }
 
 void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
+    if (OleDragMouseMove(Shift, X, Y)) return;
     TInputState& in = In();
     in.LastMouse = {X, Y};
     in.MouseInside = true;

@@ -12,6 +12,7 @@
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGrid.h"
 #include "platform/Controls.h"
+#include "grid/ExtGridDragDrop.h"
 #include "platform/Forms.h"
 #include "platform/Layout.h"
 #include "platform/StdCtrls.h"
@@ -53,6 +54,7 @@ void RegisterGridClasses() {
                               [](TComponent* Owner) { return new TExtStringGrid(Owner); });
     plat::RegisterLayoutClass("TExtColumnGrid", "TExtStringGrid",
                               [](TComponent* Owner) { return new TExtColumnGrid(Owner); });
+    RegisterDragDropLayout();
     Prop("ColCount", [](TExtStringGrid& g, const TLayoutValue& v) { g.SetColCount(LayoutInt(v)); });
     Prop("RowCount", [](TExtStringGrid& g, const TLayoutValue& v) { g.SetRowCount(LayoutInt(v)); });
     Prop("FixedCols", [](TExtStringGrid& g, const TLayoutValue& v) { g.SetFixedCols(LayoutInt(v)); });

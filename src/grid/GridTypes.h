@@ -49,6 +49,7 @@ enum TSearchDirection { sdTopBottom, sdLeftRight };
 enum TAdvanceDirection { adLeftRight, adTopBottom, adLeftRightInRow, adTopBottomInCol };
 enum TInsertPosition { pInsertBefore, pInsertAfter };
 enum TClipboardPasteAction { paReplace, paInsert };
+enum TClipOperation { coCut, coCopy };
 enum TCursorAdvance { caDefault, caSnake, caLoop };
 enum THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };
 enum TGridFixedCellEdit { fceNone, fceDblClick, fceLeftClick, fceRightClick };

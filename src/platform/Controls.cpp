@@ -804,8 +804,21 @@ void TControl::PostMessage(unsigned Msg, intptr_t WParam, intptr_t LParam) {
         Qt::QueuedConnection);
 }
 
-unsigned RegisterWindowMessage(const std::string& Name) {
+namespace {
+std::map<std::string, unsigned>& RegisteredNames() {
     static std::map<std::string, unsigned> names;
+    return names;
+}
+}  // namespace
+
+std::string RegisteredMessageName(unsigned Id) {
+    for (const auto& [name, id] : RegisteredNames())
+        if (id == Id) return name;
+    return {};
+}
+
+unsigned RegisterWindowMessage(const std::string& Name) {
+    std::map<std::string, unsigned>& names = RegisteredNames();
     auto it = names.find(Name);
     if (it != names.end()) return it->second;
     const unsigned id = 0xC000u + static_cast<unsigned>(names.size());

@@ -280,6 +280,8 @@ TShiftState KeyboardShiftState();
 // A message number of its own for a name, the same for the same name during
 // the program's run (0xC000 and above).
 unsigned RegisterWindowMessage(const std::string& Name);
+// The name a registered number was made from; empty for any other number.
+std::string RegisteredMessageName(unsigned Id);
 
 // The control under a point of the screen, or nullptr.
 TControl* FindControlAt(TPoint ScreenPos);

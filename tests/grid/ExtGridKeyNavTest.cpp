@@ -143,7 +143,8 @@ TEST_F(GridNavKeys, CtrlASelectsTheNormalCellsAndReportsOnce) {
 }
 
 TEST_F(GridNavKeys, ClipboardShortcutsOnlyWhenAllowed) {
-    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect});
+    // Cutting and pasting change cells, so they take an editing grid.
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRangeSelect, plat::goEditing});
     grid->SetCells(1, 1, "a");
     grid->SetCells(2, 1, "b");
     grid->SetCells(1, 2, "c");

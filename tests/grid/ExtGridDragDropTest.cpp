@@ -1,0 +1,292 @@
+// Drags of cells, rows and columns within a grid and between two grids,
+// started by real presses and moves of the mouse, and drops of text and
+// files from other programs.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "grid/ExtGrid.h"
+#include "grid/ExtGridDragDrop.h"
+#include "grid/ExtGridStartup.h"
+#include "platform/DragDrop.h"
+#include "platform/Layout.h"
+#include "platform/Forms.h"
+#include "platform/GuiApp.h"
+#include "platform/TestHooks.h"
+
+#include "ExchangeTestSupport.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+class GridDrag : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plat::EnsureGuiApplication();
+        form = std::make_unique<plat::TForm>(nullptr);
+        form->SetBounds(0, 0, 900, 400);
+        a = MakeGrid(0);
+        b = MakeGrid(450);
+        form->Show();
+    }
+    TExtStringGrid* MakeGrid(int left) {
+        auto* g = new TExtStringGrid(form.get());
+        g->SetParent(form.get());
+        g->SetBounds(left, 0, 420, 300);
+        g->SetColCount(4);
+        g->SetRowCount(6);
+        g->SetOptions(g->Options() + plat::TGridOptions{plat::goEditing, plat::goRangeSelect});
+        g->DragDropSettings().SetOleDropSource(true);
+        g->DragDropSettings().SetOleDropTarget(true);
+        return g;
+    }
+    static plat::TPoint Centre(TExtStringGrid& g, int c, int r) {
+        const plat::TRect rc = g.GridCellRect(c, r);
+        return {(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    }
+    // Presses on a cell of the source and moves the mouse far enough to
+    // start a drag; Script then moves and drops.
+    void DragFrom(TExtStringGrid& g, int c, int r, std::function<void(pt::TDragSession&)> Script,
+                  plat::TShiftState Keys = 0) {
+        // A script the grid never asked for must not run in a later test.
+        auto ran = std::make_shared<bool>(false);
+        std::weak_ptr<bool> alive = ran;
+        pt::OnDrag([alive, Script](pt::TDragSession& s) {
+            if (auto r = alive.lock()) {
+                *r = true;
+                Script(s);
+            }
+        });
+        const plat::TPoint p = Centre(g, c, r);
+        pt::MouseDown(g, plat::mbLeft, p.X, p.Y, Keys);
+        pt::MouseMove(g, p.X + 10, p.Y + 2, plat::ssLeft | Keys);
+        pt::MouseUp(g, plat::mbLeft, p.X + 10, p.Y + 2, Keys);
+        EXPECT_TRUE(*ran) << "no drag started";
+    }
+    std::function<void(pt::TDragSession&)> DropAt(TExtStringGrid& g, int c, int r, plat::TShiftState keys = 0) {
+        return [this, &g, c, r, keys](pt::TDragSession& s) {
+            const plat::TPoint p = Centre(g, c, r);
+            s.MoveTo(g, p.X, p.Y, keys);
+            s.Drop(keys);
+            (void)this;
+        };
+    }
+    void Shot(const std::string& name) {
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/" + name));
+    }
+    std::unique_ptr<plat::TForm> form;
+    TExtStringGrid* a = nullptr;
+    TExtStringGrid* b = nullptr;
+};
+
+}  // namespace
+
+TEST_F(GridDrag, MoveWithinAGridClearsTheSource) {
+    a->SetCells(1, 1, "x");
+    a->SetCells(2, 1, "y");
+    a->SetSelection({1, 1, 2, 1});
+    unsigned stopped = 99;
+    a->OnOleDragStop = [&](TObject*, unsigned e) { stopped = e; };
+    DragFrom(*a, 1, 1, DropAt(*a, 1, 3));
+    EXPECT_EQ(stopped, plat::DROPEFFECT_MOVE);
+    EXPECT_EQ(a->Cells(1, 3), "x");
+    EXPECT_EQ(a->Cells(2, 3), "y");
+    EXPECT_EQ(a->Cells(1, 1), "");
+    EXPECT_EQ(a->Cells(2, 1), "");
+    EXPECT_EQ(a->Selection(), (TGridRect{1, 3, 2, 3}));
+    Shot("GridDragWithin.png");
+}
+
+TEST_F(GridDrag, CopyBetweenGridsKeepsTheSource) {
+    a->SetCells(1, 1, "p");
+    a->SetCells(1, 2, "q");
+    a->SetSelection({1, 1, 1, 2});
+    // Ctrl held once the drag is under way makes it a copy.
+    DragFrom(*a, 1, 1, DropAt(*b, 2, 2, plat::ssCtrl));
+    EXPECT_EQ(b->Cells(2, 2), "p");
+    EXPECT_EQ(b->Cells(2, 3), "q");
+    EXPECT_EQ(a->Cells(1, 1), "p");
+    Shot("GridDragBetween.png");
+}
+
+TEST_F(GridDrag, RichDragCarriesColours) {
+    for (auto* g : {a, b}) g->Navigation().SetAllowFmtClipboard(true);
+    a->SetCells(1, 1, "red");
+    a->SetColors(1, 1, plat::clRed);
+    a->SetSelection({1, 1, 1, 1});
+    DragFrom(*a, 1, 1, DropAt(*b, 3, 4));
+    EXPECT_EQ(b->Cells(3, 4), "red");
+    EXPECT_EQ(b->Colors(3, 4), plat::clRed);
+    EXPECT_EQ(a->Cells(1, 1), "");  // moved
+}
+
+TEST_F(GridDrag, MoveKeepsOrClearsTheSourceBySetting) {
+    const struct {
+        const char* name;
+        bool copyAlways;
+        std::string wantSource;
+    } cases[] = {{"copy always", true, "m"}, {"move", false, ""}};
+    for (const auto& c : cases) {
+        a->DragDropSettings().SetOleCopyAlways(c.copyAlways);
+        a->SetCells(1, 1, "m");
+        b->SetCells(1, 1, "");
+        a->SetSelection({1, 1, 1, 1});
+        DragFrom(*a, 1, 1, DropAt(*b, 1, 1));
+        EXPECT_EQ(b->Cells(1, 1), "m") << c.name;
+        EXPECT_EQ(a->Cells(1, 1), c.wantSource) << c.name;
+    }
+}
+
+TEST_F(GridDrag, CancelledDragChangesNothing) {
+    a->SetCells(1, 1, "c");
+    a->SetSelection({1, 1, 1, 1});
+    bool stopped = false;
+    a->OnOleDragStop = [&](TObject*, unsigned) { stopped = true; };
+    DragFrom(*a, 1, 1, [&](pt::TDragSession& s) {
+        const plat::TPoint p = Centre(*b, 1, 1);
+        s.MoveTo(*b, p.X, p.Y);
+        EXPECT_EQ(s.Effect(), plat::DROPEFFECT_MOVE);
+        s.Cancel();
+    });
+    EXPECT_FALSE(stopped);
+    EXPECT_EQ(a->Cells(1, 1), "c");
+    EXPECT_EQ(b->Cells(1, 1), "");
+}
+
+TEST_F(GridDrag, PressOutsideTheSelectionSelectsInstead) {
+    a->SetSelection({1, 1, 1, 1});
+    const plat::TPoint p = Centre(*a, 2, 3);
+    pt::MouseDown(*a, plat::mbLeft, p.X, p.Y);
+    pt::MouseUp(*a, plat::mbLeft, p.X, p.Y);
+    EXPECT_EQ(a->Selection(), (TGridRect{2, 3, 2, 3}));
+}
+
+TEST_F(GridDrag, RowsMovedWithInsertAndRemove) {
+    a->SetOptions(a->Options() + plat::TGridOptions{plat::goRowSelect});
+    auto& dd = a->DragDropSettings();
+    dd.SetOleInsertRows(true);
+    dd.SetOleRemoveRows(true);
+    for (int r = 1; r < 6; ++r) a->SetCells(1, r, "r" + std::to_string(r));
+    a->SetSelection({0, 1, 3, 1});
+    DragFrom(*a, 1, 1, DropAt(*a, 1, 4));
+    EXPECT_EQ(a->RowCount(), 6);
+    std::vector<std::string> col;
+    for (int r = 1; r < 6; ++r) col.push_back(a->Cells(1, r));
+    EXPECT_EQ(col, (std::vector<std::string>{"r2", "r3", "r1", "r4", "r5"}));
+}
+
+TEST_F(GridDrag, ColumnReorderedByItsHeader) {
+    auto& dd = a->DragDropSettings();
+    dd.SetOleColumnDragDrop(true);
+    dd.SetOleColumnReorder(true);
+    for (int c = 0; c < 4; ++c) a->SetCells(c, 0, "h" + std::to_string(c));
+    int droppedCol = -1;
+    a->OnOleDropCol = [&](TObject*, int, int, int col) { droppedCol = col; };
+    DragFrom(*a, 1, 0, DropAt(*a, 3, 0));
+    EXPECT_EQ(droppedCol, 1);
+    EXPECT_EQ(a->Cells(3, 0), "h1");
+    EXPECT_EQ(a->Cells(1, 0), "h2");
+}
+
+TEST_F(GridDrag, TextFromOutsideInsertsRows) {
+    b->DragDropSettings().SetOleInsertRows(true);
+    b->SetCells(1, 2, "below");
+    plat::TDragData d;
+    d.Add(plat::CF_UNICODETEXT, plat::TextToUnicodeBlock("one\r\ntwo\r\nthree"));
+    const plat::TPoint p = Centre(*b, 1, 2);
+    EXPECT_EQ(pt::DropOn(*b, p.X, p.Y, d), plat::DROPEFFECT_MOVE);
+    EXPECT_EQ(b->RowCount(), 9);
+    EXPECT_EQ(b->Cells(1, 2), "one");
+    EXPECT_EQ(b->Cells(1, 4), "three");
+    EXPECT_EQ(b->Cells(1, 5), "below");
+    EXPECT_EQ(b->Selection(), (TGridRect{1, 2, 1, 4}));
+}
+
+TEST_F(GridDrag, TextBelowTheCellsChangesNothing) {
+    plat::TDragData d;
+    d.Add(plat::CF_UNICODETEXT, plat::TextToUnicodeBlock("x"));
+    EXPECT_EQ(pt::DropOn(*b, 100, 295, d), plat::DROPEFFECT_NONE);
+    for (const auto& row : exchange_test::CellsOf(*b))
+        for (const auto& cell : row) EXPECT_EQ(cell, "");
+}
+
+TEST_F(GridDrag, DroppedFilesLoadByTheirExtension) {
+    const std::string dir = exchange_test::Scratch("");
+    const struct {
+        const char* name;
+        std::vector<std::string> files;
+        bool loaded;
+    } cases[] = {
+        {"csv", {"data.csv"}, true},
+        {"upper-case csv", {"DATA.CSV"}, true},
+        {"csv inside the name", {"data.csv.txt"}, false},
+        {"two files", {"data.csv", "more.csv"}, false},
+    };
+    for (const auto& c : cases) {
+        plat::TDragData d;
+        for (const auto& f : c.files) {
+            exchange_test::WriteBytes(dir + "/" + f, "k,v\r\n1,2\r\n");
+            d.Files.push_back(dir + "/" + f);
+        }
+        b->SetCells(0, 0, "");
+        const plat::TPoint p = Centre(*b, 1, 1);
+        pt::DropOn(*b, p.X, p.Y, d);
+        EXPECT_EQ(b->Cells(0, 0) == "k", c.loaded) << c.name;
+    }
+}
+
+TEST_F(GridDrag, DropTargetRegistrationFollowsTheSwitch) {
+    EXPECT_TRUE(plat::IsDropTarget(*a));
+    a->DragDropSettings().SetOleDropTarget(false);
+    EXPECT_FALSE(plat::IsDropTarget(*a));
+    // Copied settings register nothing by themselves.
+    auto* c = new TExtStringGrid(form.get());
+    c->SetParent(form.get());
+    c->DragDropSettings().Assign(&b->DragDropSettings());
+    EXPECT_TRUE(c->DragDropSettings().OleDropTarget());
+    EXPECT_FALSE(plat::IsDropTarget(*c));
+}
+
+TEST_F(GridDrag, RichTextSwitchIsProgramWide) {
+    plat::TDragData d;
+    d.Add(RtfDragFormat(), std::string("{\\rtf1 r}") + '\0');
+    const plat::TPoint p = Centre(*b, 1, 1);
+    EXPECT_EQ(pt::DropOn(*b, p.X, p.Y, d), plat::DROPEFFECT_NONE);
+    a->DragDropSettings().SetOleDropRTF(true);
+    EXPECT_NE(pt::DropOn(*b, p.X, p.Y, d), plat::DROPEFFECT_NONE);
+    EXPECT_EQ(b->Cells(1, 1), "{\\rtf1 r}");
+    a->DragDropSettings().SetOleDropRTF(false);
+}
+
+TEST(GridDragSettings, Defaults) {
+    TDragDropSettings s(nullptr);
+    EXPECT_TRUE(s.ShowCells() && s.OleAcceptFiles() && s.OleAcceptText() && s.OleAcceptURLs());
+    EXPECT_FALSE(s.OleDropTarget() || s.OleDropSource() || s.OleInsertRows() || s.OleRemoveRows() ||
+                 s.OleCopyAlways() || s.OleDropRTF() || s.OleColumnDragDrop());
+}
+
+TEST(GridDragSettings, WindowLayoutSetsTheSwitches) {
+    plat::EnsureGuiApplication();
+    GridUnit();
+    plat::TForm f(nullptr);
+    const char* text =
+        "object F: TForm\n"
+        "  object G: TExtStringGrid\n"
+        "    DragDropSettings.OleDropTarget = True\n"
+        "    DragDropSettings.ShowCells = False\n"
+        "  end\n"
+        "end\n";
+    std::string error;
+    ASSERT_TRUE(plat::LoadLayout(f, "TForm", text, "drag.layout", {}, &error)) << error;
+    auto& g = plat::LayoutComponent<TExtStringGrid>(f, "G");
+    EXPECT_TRUE(g.DragDropSettings().OleDropTarget());
+    EXPECT_FALSE(g.DragDropSettings().ShowCells());
+    EXPECT_TRUE(plat::IsDropTarget(g));
+}
