@@ -1973,6 +1973,11 @@ private:
     void HideRealRows(const std::vector<int>& RealRows, int Level);
     void ShowHiddenItems(const std::function<bool(const TGridItem&)>& Which);
     void ExpandNodeRows(int ARow);
+    // The displayed rows a node's contraction hides (nested closed nodes
+    // are marked open on the way); returns the last of them.
+    int CollectNodeRows(int ARow, std::vector<int>& Rows);
+    void HideDisplayedRows(const std::vector<int>& Rows, int Level);
+    void ContractNodesExcept(int Keep);
     // One empty row before each listed displayed row (ascending; a row
     // listed twice gets two), and the removal of listed rows, each in one
     // pass over the grid.

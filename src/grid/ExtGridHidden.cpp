@@ -324,14 +324,7 @@ void TExtStringGrid::HideRowList(const std::vector<int>& RowList) {
         if (r >= 0 && r < RowCount()) displ.push_back(r);
     std::sort(displ.begin(), displ.end());
     displ.erase(std::unique(displ.begin(), displ.end()), displ.end());
-    // The list names displayed rows; the store keeps real ones.
-    std::vector<int> real(displ.size());
-    size_t k = 0;
-    for (size_t i = 0; i < displ.size(); ++i) {
-        while (k < FGridItems.size() && FGridItems[k].Idx <= displ[i] + static_cast<int>(k)) ++k;
-        real[i] = displ[i] + static_cast<int>(k);
-    }
-    HideRealRows(real, FFilterLevel);
+    HideDisplayedRows(displ, FFilterLevel);
     ++FFilterLevel;
 }
 

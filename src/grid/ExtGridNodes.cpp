@@ -19,6 +19,21 @@ namespace {
 // removing a filter never shows the rows of a contracted node.
 constexpr int kNodeHiddenLevel = -1;
 
+// Real indexes of displayed rows taken in ascending order: one walk along
+// the hidden-row list for all of them.
+class TRealRows {
+public:
+    explicit TRealRows(const std::vector<TGridItem>& Items) : FItems(Items) {}
+    int Of(int Displayed) {
+        while (FAt < FItems.size() && FItems[FAt].Idx <= Displayed + static_cast<int>(FAt)) ++FAt;
+        return Displayed + static_cast<int>(FAt);
+    }
+
+private:
+    const std::vector<TGridItem>& FItems;
+    size_t FAt = 0;
+};
+
 }  // namespace
 
 TExtStringGrid::TNodeState& TExtStringGrid::Nd() {
@@ -154,17 +169,62 @@ void TExtStringGrid::ExpandNodeRows(int ARow) {
     FMouseActions.SetDisjunctRowSelectDirect(disjunct);
 }
 
+int TExtStringGrid::CollectNodeRows(int ARow, std::vector<int>& Rows) {
+    TCellGraphic* g = NodeGraphic(ARow);
+    int last = ARow + g->CellIndex() - 1;
+    if (g->CellIndex() <= 0) {
+        last = ARow + 1;
+        while (last < RowCount() && !IsNode(last)) ++last;
+        --last;
+    }
+    // A contracted node inside the range has hidden its own rows already:
+    // the range ends that much higher, and the node is marked open, since
+    // all its rows come back when this one expands.
+    int r = ARow + 1;
+    for (; r <= last && r < RowCount(); ++r) {
+        if (TCellGraphic* inner = NodeGraphic(r); inner && inner->CellBoolean()) {
+            inner->SetCellBoolean(false);
+            last -= inner->CellIndex() - 1;
+            if (plat::TControl* c = r + 1 < RowCount() ? CellControls(1, r + 1) : nullptr) c->SetVisible(false);
+        }
+        Rows.push_back(r);
+    }
+    return r - 1;
+}
+
+void TExtStringGrid::HideDisplayedRows(const std::vector<int>& Rows, int Level) {
+    TRealRows real(FGridItems);
+    std::vector<int> reals;
+    reals.reserve(Rows.size());
+    for (int d : Rows) reals.push_back(real.Of(d));
+    HideRealRows(reals, Level);
+}
+
+// Closes every open node but the one at real row Keep and those holding
+// it, collecting all their rows for one hiding pass.
+void TExtStringGrid::ContractNodesExcept(int Keep) {
+    std::vector<int> rows;
+    TRealRows real(FGridItems);
+    for (int r = FixedRows(); r < RowCount();) {
+        TCellGraphic* g = NodeGraphic(r);
+        const int realRow = real.Of(r);
+        if (!g || g->CellBoolean() || realRow == Keep || (realRow < Keep && Keep < realRow + g->CellIndex())) {
+            ++r;
+            continue;
+        }
+        g->SetCellBoolean(true);
+        r = CollectNodeRows(r, rows) + 1;
+    }
+    HideDisplayedRows(rows, kNodeHiddenLevel);
+}
+
 void TExtStringGrid::ExpandNode(int ARow) {
     if (FCellNode.ExpandOne()) {
-        // Only one node stays open: every other one is closed first, except
-        // the nodes that hold this one.
-        for (int r = FixedRows(); r < RowCount(); ++r) {
-            const TCellGraphic* g = NodeGraphic(r);
-            if (!g || g->CellBoolean()) continue;
-            const int real = RealRowIndex(r);
-            if (real == ARow || (real < ARow && ARow < real + g->CellIndex())) continue;
-            ContractNode(real);
-        }
+        BeginUpdate();
+        ContractNodesExcept(ARow);
+        ExpandNodeRows(DisplRowIndex(ARow));
+        EndUpdate();
+        return;
     }
     ExpandNodeRows(DisplRowIndex(ARow));
 }
@@ -175,25 +235,9 @@ void TExtStringGrid::ContractNode(int ARow) {
     TCellGraphic* g = NodeGraphic(d);
     if (!g || g->CellBoolean()) return;
     g->SetCellBoolean(true);
-    int last = d + g->CellIndex() - 1;
-    if (g->CellIndex() <= 0) {
-        last = d + 1;
-        while (last < RowCount() && !IsNode(last)) ++last;
-        --last;
-    }
-    // A contracted node inside the range has hidden its own rows already:
-    // the range ends that much higher, and the node is marked open, since
-    // all its rows come back when this one expands.
     std::vector<int> rows;
-    for (int r = d + 1; r <= last && r < RowCount(); ++r) {
-        if (TCellGraphic* inner = NodeGraphic(r); inner && inner->CellBoolean()) {
-            inner->SetCellBoolean(false);
-            last -= inner->CellIndex() - 1;
-            if (plat::TControl* c = r + 1 < RowCount() ? CellControls(1, r + 1) : nullptr) c->SetVisible(false);
-        }
-        rows.push_back(RealRowIndex(r));
-    }
-    HideRealRows(rows, kNodeHiddenLevel);
+    CollectNodeRows(d, rows);
+    HideDisplayedRows(rows, kNodeHiddenLevel);
 }
 
 void TExtStringGrid::ExpandAll() {
@@ -207,19 +251,7 @@ void TExtStringGrid::ExpandAll() {
 void TExtStringGrid::ContractAll() {
     BeginUpdate();
     ExpandAll();
-    std::vector<int> rows;
-    for (int r = FixedRows(); r < RowCount();) {
-        TCellGraphic* g = NodeGraphic(r);
-        if (!g) {
-            ++r;
-            continue;
-        }
-        g->SetCellBoolean(true);
-        const int end = std::min(r + std::max(g->CellIndex(), 1), RowCount());
-        for (int k = r + 1; k < end; ++k) rows.push_back(RealRowIndex(k));
-        r = end;
-    }
-    HideRealRows(rows, kNodeHiddenLevel);
+    ContractNodesExcept(-1);
     EndUpdate();
 }
 
