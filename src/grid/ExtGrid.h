@@ -1972,6 +1972,9 @@ private:
     // level Level, and shows them again.
     void HideRealRows(const std::vector<int>& RealRows, int Level);
     void ShowHiddenItems(const std::function<bool(const TGridItem&)>& Which);
+    // Moves the emptied displayed rows Gone (ascending) out of the grid in
+    // one pass; the other rows keep their order and heights.
+    void CloseUpRows(const std::vector<int>& Gone);
     void ExpandNodeRows(int ARow);
     // The displayed rows a node's contraction hides (nested closed nodes
     // are marked open on the way); returns the last of them.

@@ -107,7 +107,6 @@ TSortKeys::TColumnKeys& TSortKeys::Column(int ACol) {
         slot->Style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
         FGrid.GetCellFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
         slot->Ignored = FGrid.IsIgnoredColumn(ACol);
-        slot->Cells.resize(FLast - FFirst + 1);
     }
     return *slot;
 }
@@ -117,6 +116,10 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
     const TSortSettings& ss = FGrid.SortSettings();
     const char dateSep = FDateSep, timeSep = FTimeSep;
     auto key = [&](int ARow) -> TCellKey& {
+        // The keys of a column are made on its first comparison: a sort
+        // that never compares cell by cell, or only a few tied rows, does
+        // not pay for a key per row.
+        if (col.Cells.empty()) col.Cells.resize(static_cast<size_t>(FLast - FFirst + 1));
         std::unique_ptr<TCellKey>& slot = col.Cells.at(ARow - FFirst);
         if (!slot) slot = std::make_unique<TCellKey>();
         TCellKey& k = *slot;
@@ -299,22 +302,22 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
     const int n = FLast - FFirst + 1;
     if (n < 2 || static_cast<int>(Order.size()) != n) return false;
     const bool noCase = ss.IgnoreCase();
-    std::vector<std::string> texts(static_cast<size_t>(n));
-    std::vector<double> numbers;
     // What the whole column turned out to be: numbers only, or texts that
     // no automatic rule would read as numbers, dates, times or check boxes.
+    // The first cell tells which to expect; only that kind's keys are kept.
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
     bool allNumbers = style == ssNumeric || autoStyle;
     bool allTexts = style != ssNumeric;
     bool anyEmpty = false;
     const bool prefixFree = col.Prefix.empty() && col.Suffix.empty();
-    for (int i = 0; i < n && (allNumbers || allTexts); ++i) {
+    std::string t;
+    for (int i = 0; i < n && (allNumbers || allTexts) && !anyEmpty; ++i) {
         const int row = FFirst + i;
-        std::string& t = texts[static_cast<size_t>(i)];
         t = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, row) : FGrid.GetGridCell(ACol, row);
         if (t.empty()) {
             anyEmpty = true;
-            allNumbers = false;
-            continue;
+            break;
         }
         if (autoStyle) {
             const TCellType kind = FGrid.GetCellType(ACol, row);
@@ -328,13 +331,16 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
             allTexts = allTexts && !autoStyle;
             if (allNumbers) {
                 double v = 0;
-                std::string p = t;
                 if (FDecimalSep != '.') {
-                    const size_t at = p.find(FDecimalSep);
-                    if (at != std::string::npos) p[at] = '.';
+                    const size_t at = t.find(FDecimalSep);
+                    if (at != std::string::npos) t[at] = '.';
                 }
-                if (!prefixFree || !ParseNumber(p, v)) allNumbers = false;
-                else numbers.push_back(v);
+                if (!prefixFree || !ParseNumber(t, v)) {
+                    allNumbers = false;
+                } else {
+                    if (numbers.empty()) numbers.reserve(static_cast<size_t>(n));
+                    numbers.push_back(v);
+                }
             }
         } else {
             allNumbers = false;
@@ -345,7 +351,12 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
                 if ((datePos && dateDigits) || (!datePos && timePos && timeDigits)) allTexts = false;
             }
         }
+        if (allTexts && !allNumbers) {
+            if (texts.empty()) texts.reserve(static_cast<size_t>(n));
+            texts.push_back(std::move(t));
+        }
     }
+    if (allTexts && !allNumbers && static_cast<int>(texts.size()) != n) allTexts = false;
     // Empty cells sort by rules of their own (blanks first or last, or as
     // the text of the other cell decides); the cell-by-cell path keeps them.
     if (anyEmpty || !(allNumbers || allTexts)) return false;

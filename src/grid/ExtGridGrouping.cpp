@@ -130,22 +130,7 @@ void TExtStringGrid::RemoveRowList(const std::vector<int>& Rows) {
         // Taken out and dropped: the cells' properties go with them.
         (void)TakeRowCells(r);
     }
-    std::vector<int> order, heights;
-    order.reserve(static_cast<size_t>(count));
-    size_t j = 0;
-    for (int r = 0; r < count; ++r) {
-        if (j < rows.size() && rows[j] == r) {
-            ++j;
-            continue;
-        }
-        order.push_back(r);
-        heights.push_back(RowHeights(r));
-    }
-    order.insert(order.end(), rows.begin(), rows.end());
-    PermuteStoreRows(0, order);
-    for (int r = 0; r < static_cast<int>(heights.size()); ++r)
-        if (RowHeights(r) != heights[static_cast<size_t>(r)]) TBaseGrid::SetRowHeights(r, heights[static_cast<size_t>(r)]);
-    SetTextAndRowCount(count - static_cast<int>(rows.size()));
+    CloseUpRows(rows);
     RealRowsRemoved(removedReal);
     CellControlsUpdate(false);
 }

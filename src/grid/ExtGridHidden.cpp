@@ -204,26 +204,7 @@ void TExtStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) {
         CellControlsUpdate(false);
         return;
     }
-    // The rows that stay close up in order; the emptied ones go to the end
-    // and leave with the row count.
-    std::vector<int> order;
-    order.reserve(static_cast<size_t>(count));
-    std::vector<int> heights;
-    heights.reserve(static_cast<size_t>(count));
-    size_t j = 0;
-    for (int r = 0; r < count; ++r) {
-        if (j < displ.size() && displ[j] == r) {
-            ++j;
-            continue;
-        }
-        order.push_back(r);
-        heights.push_back(RowHeights(r));
-    }
-    for (int d : displ) order.push_back(d);
-    PermuteStoreRows(0, order);
-    for (int r = 0; r < static_cast<int>(heights.size()); ++r)
-        if (RowHeights(r) != heights[static_cast<size_t>(r)]) TBaseGrid::SetRowHeights(r, heights[static_cast<size_t>(r)]);
-    SetTextAndRowCount(count - static_cast<int>(displ.size()));
+    CloseUpRows(displ);
     std::vector<TGridItem> merged;
     merged.reserve(FGridItems.size() + items.size());
     std::merge(std::make_move_iterator(FGridItems.begin()), std::make_move_iterator(FGridItems.end()),
@@ -231,6 +212,30 @@ void TExtStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) {
                std::back_inserter(merged), [](const TGridItem& a, const TGridItem& b) { return a.Idx < b.Idx; });
     FGridItems = std::move(merged);
     CellControlsUpdate(false);
+}
+
+void TExtStringGrid::CloseUpRows(const std::vector<int>& Gone) {
+    // The rows that stay close up in order; the emptied ones go to the end
+    // and leave with the row count.
+    const int count = RowCount();
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(count));
+    std::vector<int> heights;
+    heights.reserve(static_cast<size_t>(count));
+    size_t j = 0;
+    for (int r = 0; r < count; ++r) {
+        if (j < Gone.size() && Gone[j] == r) {
+            ++j;
+            continue;
+        }
+        order.push_back(r);
+        heights.push_back(RowHeights(r));
+    }
+    order.insert(order.end(), Gone.begin(), Gone.end());
+    PermuteStoreRows(0, order);
+    for (int r = 0; r < static_cast<int>(heights.size()); ++r)
+        if (RowHeights(r) != heights[static_cast<size_t>(r)]) TBaseGrid::SetRowHeights(r, heights[static_cast<size_t>(r)]);
+    SetTextAndRowCount(count - static_cast<int>(Gone.size()));
 }
 
 void TExtStringGrid::ShowHiddenItems(const std::function<bool(const TGridItem&)>& Which) {
