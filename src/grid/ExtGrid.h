@@ -36,6 +36,7 @@
 #include "grid/ExtGridSortSettings.h"
 #include "grid/GridLists.h"
 #include "grid/GridTypes.h"
+#include "grid/Grouping.h"
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 
@@ -694,7 +695,6 @@ private:
     // Whole rows of the store, moved with their properties.
     TStoredRow TakeRowCells(int ARow);
     void PutRowCells(int ARow, TStoredRow&& Cells);
-    void MoveRowSlots(int From, int To);
     void RemoveRowsInternal(int ARow, int Count);
     void InsertRowsInternal(int ARow, int Count);
     void SetTextAndRowCount(int Value);
@@ -2027,6 +2027,99 @@ public:
     // ------------------------------------------------------ editor link and the editors over cells
 
     // ------------------------------------------------------ expandable rows, nodes and grouping
+    // Nodes (ExtGridNodes.cpp): a node row carries a ctNode graphic in
+    // column 0 and covers Span rows, itself included; contracting hides the
+    // rest of its span. Rows are displayed unless said real.
+    void AddNode(int ARow, int Span);  // ARow real
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    bool GetNodeState(int ARow);  // true while contracted
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // The tree line below the row: 0 node, 1 last of its level, 2 more follow.
+    int GetNodeSpanType(int ARow);
+    void ExpandNode(int ARow);    // ARow real
+    void ContractNode(int ARow);  // ARow real
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt = 0);  // ARow real
+    void RemoveChildRow(int ARow);                    // ARow real
+    void InsertNormalRow(int ARow);                   // ARow real
+    void RemoveNormalRow(int ARow);
+    bool HasNodes() override;
+    // Whether X (client) lies on the glyph of the node in row ARow.
+    bool IsOnNodeGlyph(int ARow, int X);
+    // Expand buttons (ACol real): the row switches between two heights.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    // The mouse's part: a press on a node glyph (true when it was one) and
+    // the release of an expand button.
+    bool NodeMouseDown(int X, int Y);
+    bool ExpandMouseUp(int X, int Y);
+    void ExpandClick(int ACol, int ARow);  // ACol real
+    std::function<void(TObject*, int, int, bool&)> OnBeforeExpandNode;  // (Sender, ARow, ARowReal, var Allow)
+    std::function<void(TObject*, int, int, bool&)> OnBeforeContractNode;
+    std::function<void(TObject*, int, int)> OnExpandNode;  // (Sender, ARow, ARowReal)
+    std::function<void(TObject*, int, int)> OnContractNode;
+    std::function<void(TObject*, int, int, bool)> OnExpandClick;  // (Sender, ACol, ARow, Expanded)
+
+    // Grouping (ExtGridGrouping.cpp): header rows are nodes over the runs of
+    // equal values of one column, which leaves the grid while grouped.
+    TGrouping& Grouping();
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    bool Grouping_InProgress() const;
+    void GroupCalc(int ACol, int Method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int ColIndex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int ColIndex);
+    void GroupStdDev(int ColIndex);
+    // A header row's column 1 with the count of its rows when ShowGroupCount.
+    std::string GroupHeaderText(int ARow, const std::string& Text);
+
+private:
+    struct TNodeState;
+    std::shared_ptr<TNodeState> FNodes;  // made on first use
+    TNodeState& Nd();
+    TCellGraphic* NodeGraphic(int ARow);
+    // Hides the listed real rows (ascending) in one pass as hidden-row
+    // level Level, and shows them again.
+    void HideRealRows(const std::vector<int>& RealRows, int Level);
+    void ShowHiddenItems(const std::function<bool(const TGridItem&)>& Which);
+    // Moves the emptied displayed rows Gone (ascending) out of the grid in
+    // one pass; the other rows keep their order and heights.
+    void CloseUpRows(const std::vector<int>& Gone);
+    void ExpandNodeRows(int ARow);
+    // The displayed rows a node's contraction hides (nested closed nodes
+    // are marked open on the way); returns the last of them.
+    int CollectNodeRows(int ARow, std::vector<int>& Rows);
+    void HideDisplayedRows(const std::vector<int>& Rows, int Level);
+    void ContractNodesExcept(int Keep);
+    // One empty row before each listed displayed row (ascending; a row
+    // listed twice gets two), and the removal of listed rows, each in one
+    // pass over the grid.
+    void InsertRowsBefore(const std::vector<int>& Rows);
+    void RemoveRowList(const std::vector<int>& Rows);
+    void SetGroupRowLook(int ARow, int FromCol, bool Header);
+    void RunGroupSort(bool Indexed);
+public:
 
     // ------------------------------------------------------ clipboard and drag and drop
 public:

@@ -466,6 +466,7 @@ int TExtStringGrid::SaveRowCount() const {
 
 void TExtStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Text) {
     TBaseGrid::DoGetDisplText(ACol, ARow, Text);
+    if (ACol == 1 && FGroupColumn > 0) Text = GroupHeaderText(ARow, Text);
     if (FURLShowInText) {
         static const std::array<const char*, 7> kPrefixes = {"HTTP://", "WWW.",   "MAILTO:", "HTTPS://",
                                                              "NNTP://", "FILE://", "FTP://"};

@@ -83,7 +83,9 @@ struct TSortKeys::TColumnKeys {
     TSortStyle Style = ssAutomatic;
     std::string Prefix, Suffix;
     bool Ignored = false;
-    std::vector<TCellKey> Cells;
+    // Made on a row's first comparison: a tie broken on a further column
+    // reads only the rows that tie.
+    std::vector<std::unique_ptr<TCellKey>> Cells;
 };
 
 TSortKeys::TSortKeys(TExtStringGrid& Grid, int FirstRow, int LastRow)
@@ -105,7 +107,6 @@ TSortKeys::TColumnKeys& TSortKeys::Column(int ACol) {
         slot->Style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ssAlphabetic);
         FGrid.GetCellFormat(ACol, slot->Style, slot->Prefix, slot->Suffix);
         slot->Ignored = FGrid.IsIgnoredColumn(ACol);
-        slot->Cells.resize(FLast - FFirst + 1);
     }
     return *slot;
 }
@@ -115,7 +116,13 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
     const TSortSettings& ss = FGrid.SortSettings();
     const char dateSep = FDateSep, timeSep = FTimeSep;
     auto key = [&](int ARow) -> TCellKey& {
-        TCellKey& k = col.Cells.at(ARow - FFirst);
+        // The keys of a column are made on its first comparison: a sort
+        // that never compares cell by cell, or only a few tied rows, does
+        // not pay for a key per row.
+        if (col.Cells.empty()) col.Cells.resize(static_cast<size_t>(FLast - FFirst + 1));
+        std::unique_ptr<TCellKey>& slot = col.Cells.at(ARow - FFirst);
+        if (!slot) slot = std::make_unique<TCellKey>();
+        TCellKey& k = *slot;
         if (k.Read) return k;
         k.Read = true;
         k.Text = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, ARow) : FGrid.GetGridCell(ACol, ARow);
@@ -267,6 +274,132 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
         res = blank;
     }
     return res;
+}
+
+namespace {
+
+// The first eight bytes of a text, big-endian and zero-padded: two texts
+// whose prefixes differ compare as their prefixes do, byte by byte, as
+// std::string::compare does.
+std::uint64_t Prefix8(const std::string& s) {
+    std::uint64_t p = 0;
+    const size_t n = std::min<size_t>(s.size(), 8);
+    for (size_t i = 0; i < 8; ++i)
+        p = (p << 8) | (i < n ? static_cast<unsigned char>(s[i]) : 0u);
+    return p;
+}
+
+}  // namespace
+
+bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
+    const TSortSettings& ss = FGrid.SortSettings();
+    TColumnKeys& col = Column(ACol);
+    if (col.Ignored) return false;
+    const TSortStyle style = col.Style;
+    const bool autoStyle = style == ssAutomatic;
+    if (!autoStyle && style != ssAlphabetic && style != ssAlphaCase && style != ssAlphaNoCase && style != ssNumeric)
+        return false;
+    const int n = FLast - FFirst + 1;
+    if (n < 2 || static_cast<int>(Order.size()) != n) return false;
+    const bool noCase = ss.IgnoreCase();
+    // What the whole column turned out to be: numbers only, or texts that
+    // no automatic rule would read as numbers, dates, times or check boxes.
+    // The first cell tells which to expect; only that kind's keys are kept.
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
+    bool allNumbers = style == ssNumeric || autoStyle;
+    bool allTexts = style != ssNumeric;
+    bool anyEmpty = false;
+    const bool prefixFree = col.Prefix.empty() && col.Suffix.empty();
+    std::string t;
+    for (int i = 0; i < n && (allNumbers || allTexts) && !anyEmpty; ++i) {
+        const int row = FFirst + i;
+        t = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, row) : FGrid.GetGridCell(ACol, row);
+        if (t.empty()) {
+            anyEmpty = true;
+            break;
+        }
+        if (autoStyle) {
+            const TCellType kind = FGrid.GetCellType(ACol, row);
+            if (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox) {
+                allNumbers = allTexts = false;
+                break;
+            }
+        }
+        const bool number = ctl::ClassifyNumberText(t) != ctl::ntNoNumber;
+        if (number) {
+            allTexts = allTexts && !autoStyle;
+            if (allNumbers) {
+                double v = 0;
+                if (FDecimalSep != '.') {
+                    const size_t at = t.find(FDecimalSep);
+                    if (at != std::string::npos) t[at] = '.';
+                }
+                if (!prefixFree || !ParseNumber(t, v)) {
+                    allNumbers = false;
+                } else {
+                    if (numbers.empty()) numbers.reserve(static_cast<size_t>(n));
+                    numbers.push_back(v);
+                }
+            }
+        } else {
+            allNumbers = false;
+            if (autoStyle && allTexts) {
+                bool datePos, dateDigits, timePos, timeDigits;
+                SeparatorTest(t, FDateSep, datePos, dateDigits);
+                SeparatorTest(t, FTimeSep, timePos, timeDigits);
+                if ((datePos && dateDigits) || (!datePos && timePos && timeDigits)) allTexts = false;
+            }
+        }
+        if (allTexts && !allNumbers) {
+            if (texts.empty()) texts.reserve(static_cast<size_t>(n));
+            texts.push_back(std::move(t));
+        }
+    }
+    if (allTexts && !allNumbers && static_cast<int>(texts.size()) != n) allTexts = false;
+    // Empty cells sort by rules of their own (blanks first or last, or as
+    // the text of the other cell decides); the cell-by-cell path keeps them.
+    if (anyEmpty || !(allNumbers || allTexts)) return false;
+    const bool full = ss.Full() && ACol < FAllCols - 1;
+    auto tie = [&](int a, int b) { return full ? CompareLine(ACol + 1, FFirst + a, FFirst + b) * Sign : 0; };
+    if (allNumbers && static_cast<int>(numbers.size()) == n) {
+        struct TKey {
+            double Value;
+            int Index;
+        };
+        std::vector<TKey> keys(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const int at = Order[static_cast<size_t>(i)];
+            keys[static_cast<size_t>(i)] = {numbers[static_cast<size_t>(at)], at};
+        }
+        std::stable_sort(keys.begin(), keys.end(), [&](const TKey& a, const TKey& b) {
+            if (a.Value != b.Value) return (a.Value < b.Value) == (Sign > 0);
+            return tie(a.Index, b.Index) < 0;
+        });
+        for (int i = 0; i < n; ++i) Order[static_cast<size_t>(i)] = keys[static_cast<size_t>(i)].Index;
+        return true;
+    }
+    if (!allTexts) return false;
+    if (style == ssAlphaNoCase || (autoStyle && noCase))
+        for (std::string& t : texts) t = UpperAZ(t);
+    struct TKey {
+        std::uint64_t Prefix;
+        int Index;
+    };
+    std::vector<TKey> keys(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const int at = Order[static_cast<size_t>(i)];
+        keys[static_cast<size_t>(i)] = {Prefix8(texts[static_cast<size_t>(at)]), at};
+    }
+    std::stable_sort(keys.begin(), keys.end(), [&](const TKey& a, const TKey& b) {
+        int c;
+        if (a.Prefix != b.Prefix) c = a.Prefix < b.Prefix ? -1 : 1;
+        else c = Ordinal(texts[static_cast<size_t>(a.Index)], texts[static_cast<size_t>(b.Index)]);
+        if (c != 0) return c * Sign < 0;
+        return tie(a.Index, b.Index) < 0;
+    });
+    for (int i = 0; i < n; ++i) Order[static_cast<size_t>(i)] = keys[static_cast<size_t>(i)].Index;
+    return true;
 }
 
 int TSortKeys::CompareLine(int ACol, int Row1, int Row2) {

@@ -33,6 +33,12 @@ public:
     int CompareLine(int ACol, int Row1, int Row2);
     // Signed for the index entry's direction.
     int CompareLineIndexed(int Index, int Row1, int Row2);
+    // Orders the rows (Order holds offsets from FirstRow) as CompareLine
+    // times Sign would, stable, when every cell of the column compares the
+    // same way: all numbers, or all plain texts. Then each cell is read and
+    // converted once and the sort compares prepared keys; otherwise the
+    // result is false and Order is left alone.
+    bool FastOrder(int ACol, int Sign, std::vector<int>& Order);
 
 private:
     struct TColumnKeys;

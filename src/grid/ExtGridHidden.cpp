@@ -118,18 +118,6 @@ void TExtStringGrid::PutRowCells(int ARow, TStoredRow&& Cells) {
     }
 }
 
-void TExtStringGrid::MoveRowSlots(int From, int To) {
-    for (int c = 0; c < TotalColCount(); ++c) {
-        plat::TObject* obj = GetGridObject(c, From);
-        if (auto* p = dynamic_cast<TCellProperties*>(obj)) p->SetOwnerRow(To);
-        SetGridCell(c, To, GetGridCell(c, From));
-        SetGridObject(c, To, obj);
-        SetGridObject(c, From, nullptr);
-        SetGridCell(c, From, "");
-    }
-    TBaseGrid::SetRowHeights(To, RowHeights(From));
-}
-
 void TExtStringGrid::SetTextAndRowCount(int Value) {
     TBaseGrid::SetRowCount(Value);
     FNormalRowCount = RowCount();
@@ -197,22 +185,110 @@ void TExtStringGrid::HideRows(int FromRow, int ToRow) {
     const int displFrom = DisplRowIndex(FromRow);
     if (!IsHiddenRow(FromRow) && displFrom < RowCount())
         if (plat::TControl* c = CellControls(1, displFrom)) c->SetVisible(false);
-    int shown = 0;
-    for (int r = FromRow; r <= ToRow; ++r) {
-        if (IsHiddenRow(r)) continue;
-        // The rows of the range that are still shown stand one below the
-        // other from FromRow's displayed place.
-        const int d = displFrom + shown;
-        if (d >= RowCount()) break;
+    std::vector<int> rows;
+    rows.reserve(static_cast<size_t>(std::min(ToRow, AllRowCount()) - FromRow + 1));
+    for (int r = FromRow; r <= ToRow && r < AllRowCount(); ++r) rows.push_back(r);
+    HideRealRows(rows, 0);
+}
+
+// Hiding and showing many rows costs one pass over the grid whatever their
+// number: the store moves whole row entries once, and the hidden-row list
+// is merged, never inserted into row by row.
+void TExtStringGrid::HideRealRows(const std::vector<int>& RealRows, int Level) {
+    const int count = RowCount();
+    std::vector<int> displ;
+    std::vector<TGridItem> items;
+    size_t k = 0;
+    for (int real : RealRows) {
+        while (k < FGridItems.size() && FGridItems[k].Idx < real) ++k;
+        if (k < FGridItems.size() && FGridItems[k].Idx == real) continue;  // hidden already
+        const int d = real - static_cast<int>(k);
+        if (d < 0 || d >= count || (!displ.empty() && displ.back() >= d)) continue;
+        displ.push_back(d);
         TGridItem item;
-        item.Idx = r;
+        item.Idx = real;
         item.Height = RowHeights(d);
+        item.Level = Level;
         item.Items = TakeRowCells(d);
-        const auto at = std::lower_bound(FGridItems.begin(), FGridItems.end(), r, ItemBefore);
-        FGridItems.insert(at, std::move(item));
-        ++shown;
+        items.push_back(std::move(item));
     }
-    if (shown > 0) RemoveRowsInternal(displFrom, shown);
+    if (displ.empty()) {
+        CellControlsUpdate(false);
+        return;
+    }
+    CloseUpRows(displ);
+    std::vector<TGridItem> merged;
+    merged.reserve(FGridItems.size() + items.size());
+    std::merge(std::make_move_iterator(FGridItems.begin()), std::make_move_iterator(FGridItems.end()),
+               std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()),
+               std::back_inserter(merged), [](const TGridItem& a, const TGridItem& b) { return a.Idx < b.Idx; });
+    FGridItems = std::move(merged);
+    CellControlsUpdate(false);
+}
+
+void TExtStringGrid::CloseUpRows(const std::vector<int>& Gone) {
+    // The rows that stay close up in order; the emptied ones go to the end
+    // and leave with the row count.
+    const int count = RowCount();
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(count));
+    std::vector<int> heights;
+    heights.reserve(static_cast<size_t>(count));
+    size_t j = 0;
+    for (int r = 0; r < count; ++r) {
+        if (j < Gone.size() && Gone[j] == r) {
+            ++j;
+            continue;
+        }
+        order.push_back(r);
+        heights.push_back(RowHeights(r));
+    }
+    order.insert(order.end(), Gone.begin(), Gone.end());
+    PermuteStoreRows(0, order);
+    for (int r = 0; r < static_cast<int>(heights.size()); ++r)
+        if (RowHeights(r) != heights[static_cast<size_t>(r)]) TBaseGrid::SetRowHeights(r, heights[static_cast<size_t>(r)]);
+    SetTextAndRowCount(count - static_cast<int>(Gone.size()));
+}
+
+void TExtStringGrid::ShowHiddenItems(const std::function<bool(const TGridItem&)>& Which) {
+    std::vector<TGridItem> back, stay;
+    for (TGridItem& item : FGridItems) (Which(item) ? back : stay).push_back(std::move(item));
+    FGridItems = std::move(stay);
+    if (back.empty()) return;
+    // A row coming back lands below every shown row whose real index is
+    // smaller: its real index less the rows that stay hidden above it.
+    std::vector<int> target(back.size());
+    size_t k = 0;
+    for (size_t i = 0; i < back.size(); ++i) {
+        while (k < FGridItems.size() && FGridItems[k].Idx < back[i].Idx) ++k;
+        target[i] = back[i].Idx - static_cast<int>(k);
+    }
+    const int oldCount = RowCount();
+    const int newCount = oldCount + static_cast<int>(back.size());
+    std::vector<int> heights(static_cast<size_t>(oldCount));
+    for (int r = 0; r < oldCount; ++r) heights[static_cast<size_t>(r)] = RowHeights(r);
+    SetTextAndRowCount(newCount);
+    std::vector<int> order(static_cast<size_t>(newCount));
+    std::vector<int> newHeights(static_cast<size_t>(newCount));
+    size_t i = 0;
+    int shown = 0, fresh = oldCount;
+    for (int t = 0; t < newCount; ++t) {
+        if (i < back.size() && target[i] == t) {
+            order[static_cast<size_t>(t)] = fresh++;
+            newHeights[static_cast<size_t>(t)] = back[i].Height;
+            ++i;
+        } else {
+            order[static_cast<size_t>(t)] = shown;
+            newHeights[static_cast<size_t>(t)] = shown < oldCount ? heights[static_cast<size_t>(shown)] : DefaultRowHeight();
+            ++shown;
+        }
+    }
+    PermuteStoreRows(0, order);
+    i = 0;
+    for (int t = 0; t < newCount; ++t) {
+        if (i < back.size() && target[i] == t) PutRowCells(t, std::move(back[i++].Items));
+        if (RowHeights(t) != newHeights[static_cast<size_t>(t)]) TBaseGrid::SetRowHeights(t, newHeights[static_cast<size_t>(t)]);
+    }
     CellControlsUpdate(false);
 }
 
@@ -260,62 +336,21 @@ void TExtStringGrid::UnHideRowsAll() {
 // ----------------------------------------------------------- filter levels
 
 void TExtStringGrid::HideRowList(const std::vector<int>& RowList) {
-    std::vector<bool> listed(static_cast<size_t>(RowCount()), false);
-    int n = 0;
-    for (int r : RowList) {
-        if (r < 0 || r >= RowCount() || listed[static_cast<size_t>(r)]) continue;
-        listed[static_cast<size_t>(r)] = true;
-        ++n;
-        TGridItem item;
-        item.Idx = r;
-        item.Height = RowHeights(r);
-        item.Level = FFilterLevel;
-        item.Items = TakeRowCells(r);
-        const auto at = std::upper_bound(FGridItems.begin(), FGridItems.end(), r,
-                                         [](int row, const TGridItem& it) { return row < it.Idx; });
-        FGridItems.insert(at, std::move(item));
-    }
+    std::vector<int> displ;
+    for (int r : RowList)
+        if (r >= 0 && r < RowCount()) displ.push_back(r);
+    std::sort(displ.begin(), displ.end());
+    displ.erase(std::unique(displ.begin(), displ.end()), displ.end());
+    HideDisplayedRows(displ, FFilterLevel);
     ++FFilterLevel;
-    int w = 0;
-    const int count = RowCount();
-    for (int r = 0; r < count; ++r) {
-        if (listed[static_cast<size_t>(r)]) continue;
-        if (w != r) MoveRowSlots(r, w);
-        ++w;
-    }
-    SetTextAndRowCount(count - n);
-    CellControlsUpdate(false);
 }
 
 void TExtStringGrid::UnHideRowList() {
-    std::vector<TGridItem> level;
-    for (auto it = FGridItems.begin(); it != FGridItems.end();) {
-        if (it->Level + 1 == FFilterLevel) {
-            level.push_back(std::move(*it));
-            it = FGridItems.erase(it);
-        } else {
-            ++it;
-        }
-    }
     if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows());
-    const int oldCount = RowCount();
-    SetTextAndRowCount(oldCount + static_cast<int>(level.size()));
-    // Merge from the bottom: each row either is an item of this level
-    // coming back, or a shown row moving down to make room.
-    int s = oldCount - 1;
-    auto k = static_cast<int>(level.size()) - 1;
-    for (int t = RowCount() - 1; t >= 0; --t) {
-        if (k >= 0 && level[static_cast<size_t>(k)].Idx == t) {
-            PutRowCells(t, std::move(level[static_cast<size_t>(k)].Items));
-            TBaseGrid::SetRowHeights(t, level[static_cast<size_t>(k)].Height);
-            --k;
-        } else {
-            if (s < t && s >= 0) MoveRowSlots(s, t);
-            --s;
-        }
-    }
-    if (FFilterLevel < 2) FGridItems.clear();
-    CellControlsUpdate(false);
+    // Rows hidden by other means (contracted nodes, HideRows at another
+    // level) stay hidden: only this level's rows come back.
+    const int level = FFilterLevel - 1;
+    ShowHiddenItems([level](const TGridItem& item) { return item.Level == level; });
 }
 
 void TExtStringGrid::ScrollInView(int ColIndex, int RowIndex) {

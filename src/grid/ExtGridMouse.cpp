@@ -52,6 +52,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         return;
     }
     if (Button == plat::mbLeft) {
+        if (NodeMouseDown(X, Y)) return;
         if (OleDragMouseDown(Shift, X, Y)) return;
         if (LeftButtonDown(Shift, X, Y)) return;
         // A press on a header border starts a sizing; its release reports
@@ -410,6 +411,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
         TBaseGrid::MouseUp(Button, Shift, X, Y);
         return;
     }
+    if (ExpandMouseUp(X, Y)) return;
     TInputState& in = In();
     in.DoOnClick = false;
     in.MouseSelectStart = -1;

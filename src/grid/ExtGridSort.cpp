@@ -63,6 +63,7 @@ std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col,
                          [&](int a, int b) { return keys.CompareLineIndexed(0, First + a, First + b) < 0; });
     } else {
         const int sign = Grid.SortSettings().Direction() == sdDescending ? -1 : 1;
+        if (keys.FastOrder(Col, sign, order)) return order;
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return keys.CompareLine(Col, First + a, First + b) * sign < 0; });
     }
@@ -183,18 +184,27 @@ void TExtStringGrid::QSortIndexed() {
     RunSort(true);
 }
 
-// Node rows belong to the grouping of rows, which this grid does not keep:
-// without nodes there are no children to sort.
-void TExtStringGrid::QSortGroup() {
-    if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    if (!HasNodes()) return;
-    QSort();
-}
+void TExtStringGrid::QSortGroup() { RunGroupSort(false); }
 
-void TExtStringGrid::QSortGroupIndexed() {
+void TExtStringGrid::QSortGroupIndexed() { RunGroupSort(true); }
+
+// Only the rows under the innermost open nodes move, each group within
+// itself: headers, summary rows and outer levels keep their places.
+void TExtStringGrid::RunGroupSort(bool Indexed) {
+    if (Indexed && SortIndexes().Count() == 0) throw EExtGridError("No indexes specified for indexed sort");
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    if (!HasNodes()) return;
-    QSortIndexed();
+    if (!HasNodes() || (!Indexed && SortSettings().Column() < 0)) return;
+    TSortRun run(*this);
+    const int last = run.Last;
+    int deepest = 0;
+    for (int r = run.First; r <= last; ++r)
+        if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+    for (int r = run.First; r <= last; ++r) {
+        if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r) || GetNodeSpan(r) <= 2) continue;
+        const int to = std::min(r + GetNodeSpan(r) - 1, last);
+        run.First = r + 1;
+        run.Apply(SortedOrder(*this, r + 1, to, SortSettings().Column(), Indexed), true, false);
+    }
 }
 
 void TExtStringGrid::QUnSort() {

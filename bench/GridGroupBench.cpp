@@ -1,0 +1,81 @@
+// Grouping a big table by one column, and taking the grouping away again:
+// what a user waits for after asking for groups. Both are measured against
+// filling the same grid with its cells in the same run; the ratios are
+// counters of one run.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/ExtGrid.h"
+#include "platform/GuiApp.h"
+
+namespace {
+
+const bool kGuiReady = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    plat::EnsureGuiApplication();
+    return true;
+}();
+
+constexpr int kCols = 8;
+constexpr int kGroupCol = 2;
+
+using Clock = std::chrono::steady_clock;
+double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+
+// Column 2 holds one of Groups values, spread over the rows unsorted.
+std::vector<std::vector<std::string>> Cells(int Rows, int Groups) {
+    std::vector<std::vector<std::string>> cells(static_cast<size_t>(Rows));
+    for (int r = 0; r < Rows; ++r) {
+        auto& row = cells[static_cast<size_t>(r)];
+        for (int c = 0; c < kCols; ++c) row.push_back("c" + std::to_string(c) + "r" + std::to_string(r));
+        row[kGroupCol] = "group " + std::to_string((r * 7919) % Groups);
+    }
+    return cells;
+}
+
+std::unique_ptr<grid::TExtStringGrid> Fill(const std::vector<std::vector<std::string>>& Cells) {
+    auto g = std::make_unique<grid::TExtStringGrid>(nullptr);
+    g->SetColCount(kCols);
+    g->SetRowCount(static_cast<int>(Cells.size()) + 1);
+    for (size_t r = 0; r < Cells.size(); ++r)
+        for (int c = 0; c < kCols; ++c) g->SetGridCell(c, static_cast<int>(r) + 1, Cells[r][static_cast<size_t>(c)]);
+    return g;
+}
+
+void BM_GroupRows(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const int groups = static_cast<int>(state.range(1));
+    const auto cells = Cells(rows, groups);
+    double fill = 0, group = 0, ungroup = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        auto g = Fill(cells);
+        const auto t1 = Clock::now();
+        g->Grouping().Summary = true;
+        g->Group(kGroupCol);
+        const auto t2 = Clock::now();
+        g->UnGroup();
+        const auto t3 = Clock::now();
+        fill += Seconds(t0, t1);
+        group += Seconds(t1, t2);
+        ungroup += Seconds(t2, t3);
+        state.SetIterationTime(Seconds(t1, t2));
+    }
+    state.counters["group_over_fill"] = group / fill;
+    state.counters["ungroup_over_fill"] = ungroup / fill;
+    state.counters["group_ms"] = 1000 * group / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_GroupRows)
+    ->UseManualTime()
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Args({50'000, 50})
+    ->Args({50'000, 5'000});
+
+}  // namespace
