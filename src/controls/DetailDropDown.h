@@ -16,12 +16,6 @@ namespace ctl {
 
 enum TItemLayout { ilCaptionRight, ilCaptionBelow };
 
-// Colours of hot and selected entries.
-struct TItemAppearance {
-    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF, BorderColorHot = 0x99CEDB;
-    plat::TColor ColorSelected = 0x7BC4FF, ColorSelectedTo = 0x7BC4FF, BorderColorSelected = 0x42AEFE;
-    plat::TColor ColorHotText = plat::clBlack, ColorSelectedText = plat::clBlack;
-};
 
 // The one-column list of the pop-up: entries of one height, a hot entry
 // under the mouse and a selected one; the owner draws each entry's content.
@@ -49,7 +43,7 @@ public:
     // The first entry whose upper-cased caption starts with Text.
     void LookupItem(const std::string& Text);
     TItemAppearance& ItemAppearance() { return FAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FAppearance = Value; }
+    void SetItemAppearance(const TItemAppearance& Value) { FAppearance.Assign(Value); }
     // The entry at a client point, -1 for none.
     int ItemAt(int X, int Y) const;
 

@@ -46,19 +46,33 @@ struct TExtButtonAppearance {
     plat::TColor ColorChecked = 0x76AFF1, ColorCheckedTo = 0x4190F3, BorderColorChecked = 0x45667B;
 };
 
-// Colours of the hot and selected items of the list pickers.
-struct TItemAppearance {
-    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF;
-    plat::TColor ColorMirrorHot = 0x59DAFF, ColorMirrorHotTo = 0xA4E9FF;
-    plat::TColor ColorSelected = 0xAAD9FF, ColorSelectedTo = 0x6EBBFF;
-    plat::TColor ColorMirrorSelected = 0x42AEFE, ColorMirrorSelectedTo = 0x7AE1FE;
-    plat::TColor BorderColor = 0x42AEFE, BorderColorHot = plat::clNone, BorderColorSelected = plat::clNone;
-    plat::TColor BorderColorTop = plat::clNone, BorderColorBottom = plat::clNone, EdgeColor = plat::clNone;
-    plat::TColor ColorHotText = plat::clBlack, ColorSelectedText = plat::clBlack;
+// Colours of hot and selected items; the three named sets load presets.
+class TItemAppearance {
+public:
+    TItemAppearance();
+    plat::TColor BorderColor, BorderColorTop, BorderColorBottom;
+    plat::TColor BorderColorHot = plat::clNone, BorderColorSelected = plat::clNone;
+    plat::TColor ColorHot, ColorHotTo, ColorHotText = plat::clBlack, ColorMirrorHot, ColorMirrorHotTo;
+    plat::TColor ColorSelected, ColorSelectedTo, ColorMirrorSelected, ColorMirrorSelectedTo;
+    plat::TColor ColorSelectedText = plat::clBlack;
+    plat::TColor EdgeColor;
+    plat::TFont Font;
+    TSelectionColorStyle ColorStyle() const { return FColorStyle; }
+    // Loads the style's twelve preset colours; scCustom keeps the present ones.
+    void SetColorStyle(TSelectionColorStyle Value);
+    // The twelve colours and the font, then the style (a style that differs
+    // from this one's reloads its presets over them), then the text and the
+    // hot and selected border colours.
+    void Assign(const TItemAppearance& Source);
+    plat::TNotifyEvent OnChange;
+
+private:
+    void LoadPresets(TSelectionColorStyle Style);
+    TSelectionColorStyle FColorStyle = scCustom;
 };
 
-// Loads the item colours of a component style; nothing for a null
-// appearance or tsCustom.
+// Loads the item colours that go with a component style (tsCustom changes
+// nothing; a missing appearance neither).
 void SetItemAppearanceStyle(TItemAppearance* Appearance, TKeloStyle AStyle);
 
 struct TBarButtonItem {

@@ -58,35 +58,6 @@ private:
 
 using TSelectorItems = TItemCollection<TSelectorItem>;
 
-// Colours of hot and selected items; the three named sets load presets.
-class TItemAppearance {
-public:
-    TItemAppearance();
-    plat::TColor BorderColor, BorderColorTop, BorderColorBottom;
-    plat::TColor BorderColorHot = plat::clNone, BorderColorSelected = plat::clNone;
-    plat::TColor ColorHot, ColorHotTo, ColorHotText = plat::clBlack, ColorMirrorHot, ColorMirrorHotTo;
-    plat::TColor ColorSelected, ColorSelectedTo, ColorMirrorSelected, ColorMirrorSelectedTo;
-    plat::TColor ColorSelectedText = plat::clBlack;
-    plat::TColor EdgeColor;
-    plat::TFont Font;
-    TSelectionColorStyle ColorStyle() const { return FColorStyle; }
-    // Loads the style's twelve preset colours; scCustom keeps the present ones.
-    void SetColorStyle(TSelectionColorStyle Value);
-    // The twelve colours and the font, then the style (a style that differs
-    // from this one's reloads its presets over them), then the text and the
-    // hot and selected border colours.
-    void Assign(const TItemAppearance& Source);
-    plat::TNotifyEvent OnChange;
-
-private:
-    void LoadPresets(TSelectionColorStyle Style);
-    TSelectionColorStyle FColorStyle = scCustom;
-};
-
-// Loads the item colours that go with a component style (tsCustom changes
-// nothing; a missing appearance neither).
-void SetItemAppearanceStyle(TItemAppearance* Appearance, TKeloStyle AStyle);
-
 // The panel: lays out and paints the items of its host.
 class TCustomItemSelector : public plat::TCustomControl {
 public:
