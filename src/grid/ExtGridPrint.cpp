@@ -122,7 +122,9 @@ void TExtStringGrid::RunPrintJob(const TGridRect& Range, bool SelectedOnly) {
         t.Canvas = &printer.Canvas();
         t.NewSheet = [&printer] { printer.NewPage(); };
         try {
-            TGridPrintRun(*this, Range, SelectedOnly, rkPrint, t, count).Run();
+            // Without a counting pass there is no total to print beside
+            // the page number.
+            TGridPrintRun(*this, Range, SelectedOnly, rkPrint, t, st.FastPrint ? 0 : count).Run();
         } catch (...) {
             printer.Abort();
             throw;

@@ -16,7 +16,13 @@ TGridPrintRun::TGridPrintRun(TExtStringGrid& Grid, const TGridRect& Range, bool 
       FSelectedOnly(SelectedOnly),
       FKind(Kind),
       FT(std::move(Target)),
-      FTotal(TotalPages) {}
+      FTotal(TotalPages) {
+    // A range reaching past the grid prints the part inside it.
+    FRange.Left = std::max(FRange.Left, 0);
+    FRange.Top = std::max(FRange.Top, 0);
+    FRange.Right = std::min(FRange.Right, G.ColCount() - 1);
+    FRange.Bottom = std::min(FRange.Bottom, G.RowCount() - 1);
+}
 
 bool TGridPrintRun::PageDrawn() const {
     const auto& st = G.Prn();
@@ -65,6 +71,7 @@ int TGridPrintRun::Run() {
     FMargin = TextW("g") / 2;
     FColSpacing = PS.UseFixedWidth ? 0 : PS.ColumnSpacing + 20;
     st.PageRect = plat::Rect(0, 0, FT.PageWidth, FT.PageBottom);
+    if (FRange.Left > FRange.Right || FRange.Top > FRange.Bottom) return 0;
 
     MeasureColumns();
     FitToPage();

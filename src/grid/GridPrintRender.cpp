@@ -88,6 +88,11 @@ void TGridPrintRun::FillCell(const TCellLook& Look, int L, int T, int R, int B) 
     }
 }
 
+int TGridPrintRun::CheckBoxSize(int ACol, int ARow) {
+    if (!PS.PrintGraphics || !G.HasCheckBox(G.RealColIndex(ACol), ARow)) return 0;
+    return static_cast<int>(std::lround(G.ControlLook().CheckSize() * FPixelFactor));
+}
+
 plat::TPoint TGridPrintRun::MeasureCell(int ACol, int ARow) {
     const TCellLook look = PrepareCellLook(ACol, ARow);
     const bool ww = look.WordWrap;
@@ -106,6 +111,9 @@ plat::TPoint TGridPrintRun::MeasureCell(int ACol, int ARow) {
         size.X = w;
         size.Y = r.Height();
     }
+    const int box = CheckBoxSize(ACol, ARow);
+    size.X += box;
+    size.Y = std::max(size.Y, box);
     if (G.OnCustomCellSize) G.OnCustomCellSize(&G, FMeasure, ACol, ARow, size, true);
     return size;
 }
@@ -150,10 +158,7 @@ void TGridPrintRun::PrintCell(int ACol, int ARow, int X, int Y, int W, int Advan
     int bottom = Y - Advance;
     // A box reaching into the footer (a block of rows merged past the
     // page's end) is cut to the row and loses its bottom line.
-    if (bottom < FT.PageBottom + FF) {
-        bottom = Y - Advance;
-        borders.Exclude(cbBottom);
-    }
+    if (bottom < FT.PageBottom + FF) borders.Exclude(cbBottom);
     if (!G.IsMergedNonBaseCell(ACol, ARow)) {
         const TCellLook look = PrepareCellLook(ACol, ARow);
         const plat::TFont& font = look.Font;
@@ -164,28 +169,41 @@ void TGridPrintRun::PrintCell(int ACol, int ARow, int X, int Y, int W, int Advan
         const int inset = 2 * FPenWidth;
         FillCell(look, X + (borders.Contains(cbLeft) ? 0 : inset), Y - (borders.Contains(cbTop) ? 0 : inset), X + W,
                  bottom);
+        // A check box stands at the left, centred in the row; the text
+        // follows it.
+        const int box = CheckBoxSize(ACol, ARow);
+        if (box > 0) {
+            bool checked = false;
+            G.GetCheckBoxState(G.RealColIndex(ACol), G.RealRowIndex(ARow), checked);
+            const int top = Y - (Advance - box) / 2;
+            plat::TRect r = DRect(X + FMargin, top, X + FMargin + box, top - box);
+            unsigned state = plat::DFCS_BUTTONCHECK | (checked ? plat::DFCS_CHECKED : 0u);
+            if (G.ControlLook().ControlStyle() == csFlat) state |= plat::DFCS_FLAT;
+            cv.DrawFrameControl(r, plat::DFC_BUTTON, state);
+        }
+        const int textX = X + box;
         const std::string text = CellText(ACol, ARow);
         if (!text.empty()) {
             FMeasure.SetFont(font);
             UseDeviceFont(font);
             cv.Brush().SetStyle(plat::bsClear);
-            const int lineH = TextH("gh") + PS.RowSpacing;
-            plat::TRect box = DRect(X + FMargin, Y - FGap, X + W - FMargin, bottom + FGap);
+            const int lineH = TextH("gh") + PS.RowSpacing + (TextH("gh") + PS.RowSpacing) / 8;
+            const int step = lineH - PS.RowSpacing;
+            plat::TRect area = DRect(textX + FMargin, Y - FGap, X + W - FMargin, bottom + FGap);
             unsigned align = ha == plat::taRightJustify ? plat::DT_RIGHT : ha == plat::taCenter ? plat::DT_CENTER : 0;
             if (ww && PS.NoAutoSize) {
-                cv.DrawText(text, box, align | plat::DT_WORDBREAK | plat::DT_NOPREFIX);
+                cv.DrawText(text, area, align | plat::DT_WORDBREAK | plat::DT_NOPREFIX);
             } else {
                 const std::vector<std::string> lines = SplitCellLines(text);
-                const int block = lineH * static_cast<int>(lines.size()) - PS.RowSpacing;
+                const int block = step * static_cast<int>(lines.size());
                 const int free = (Y - FGap) - (bottom + FGap) - block;
                 int top = Y - FGap;
                 if (va == vtaCenter) top -= free / 2;
                 if (va == vtaBottom) top -= free;
                 for (const std::string& line : lines) {
-                    plat::TRect lr = DRect(X + FMargin, top, X + W - FMargin, top - lineH);
-                    lr.Bottom = std::max(lr.Bottom, box.Bottom);
+                    plat::TRect lr = DRect(textX + FMargin, top, X + W - FMargin, top - step);
                     cv.DrawText(line, lr, align | plat::DT_SINGLELINE | plat::DT_NOPREFIX | plat::DT_NOCLIP);
-                    top -= lineH;
+                    top -= step;
                 }
             }
         }
@@ -277,7 +295,9 @@ void TGridPrintRun::FinishPage(const TStrip& S, int Y) {
     if (!PageDrawn()) return;
     const bool around = PS.Borders == pbAround || PS.Borders == pbAroundVertical || PS.Borders == pbAroundHorizontal;
     const bool under = PS.Borders == pbDouble || PS.Borders == pbHorizontal || PS.Borders == pbAroundHorizontal;
-    if (!around && !under) return;
+    const bool fixedLines =
+        S.RepeatFixed && (PS.Borders == pbDouble || PS.Borders == pbVertical || PS.Borders == pbHorizontal);
+    if (!around && !under && !fixedLines) return;
     const int l = S.RepeatFixed ? FIndents[0] : FIndents[static_cast<size_t>(S.First)];
     int r = l;
     for (int c = S.First; c <= S.Last; ++c)
@@ -294,6 +314,8 @@ void TGridPrintRun::FinishPage(const TStrip& S, int Y) {
         cv.Polyline({{DX(l), DY(yt)}, {DX(r), DY(yt)}, {DX(r), DY(yb)}, {DX(l), DY(yb)}, {DX(l), DY(yt)}});
     }
     if (under) Line(l, yb, r, yb);
+    if (fixedLines)
+        for (int f = 0; f < G.FixedCols(); ++f) Line(FIndents[static_cast<size_t>(f)], yt, FIndents[static_cast<size_t>(f)], yb);
 }
 
 }  // namespace grid

@@ -83,6 +83,8 @@ private:
     // Cells
     std::string CellText(int ACol, int ARow);
     plat::TPoint MeasureCell(int ACol, int ARow);
+    // Room of a printed check box (page units), 0 without PrintGraphics.
+    int CheckBoxSize(int ACol, int ARow);
     struct TCellLook {
         plat::TBrush Brush;
         TColor ColorTo = plat::clNone;

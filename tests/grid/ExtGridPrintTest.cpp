@@ -290,3 +290,130 @@ TEST(ExtGridPrint, RefusedPageRangeLeavesNoDocument) {
     EXPECT_FALSE(plat::Printer().Printing());
     EXPECT_FALSE(fs::exists(path));
 }
+
+TEST(ExtGridPrint, HeaderAndFooterItemsStandWhereTheyArePut) {
+    // Dark pixels in a corner box of the page (pixels).
+    auto ink = [](plat::TBitmap& shot, plat::TRect box) {
+        int n = 0;
+        for (int y = box.Top; y < box.Bottom; ++y)
+            for (int x = box.Left; x < box.Right; ++x)
+                if (shot.Canvas().Pixels(x, y) == plat::clBlack) ++n;
+        return n;
+    };
+    const plat::TRect topRight = plat::Rect(kPageW - 150, 0, kPageW, 40);
+    const plat::TRect bottomCentre = plat::Rect(kPageW / 2 - 100, kPageH - 60, kPageW / 2 + 100, kPageH);
+    for (bool items : {false, true}) {
+        PrintGrid p(1, 3);
+        TPrintSettings& ps = p.g.PrintSettings();
+        ps.HeaderSize = 50;
+        ps.FooterSize = 50;
+        ps.Centered = false;
+        ps.Borders = pbNoborder;
+        if (items) {
+            ps.PageNr = ppTopRight;
+            ps.PagePrefix = "Page";
+            ps.Title = ppBottomCenter;
+            ps.TitleText = "Device table";
+        }
+        plat::TBitmap shot(kPageW, kPageH);
+        shot.Canvas().Brush().SetColor(plat::clWhite);
+        shot.Canvas().FillRect(plat::Rect(0, 0, kPageW, kPageH));
+        p.g.PrintDraw(shot.Canvas(), plat::Rect(0, 0, kPageW, kPageH));
+        if (items) {
+            ASSERT_TRUE(shot.SavePng(OutPath("header-footer.png")));
+        }
+        EXPECT_EQ(ink(shot, topRight) > 0, items) << "page number at the top right";
+        EXPECT_EQ(ink(shot, bottomCentre) > 0, items) << "title at the bottom centre";
+    }
+}
+
+TEST(ExtGridPrint, SelectedRowsOnlyAndCancelStopAfterThePage) {
+    PrintGrid p(2, 150);
+    p.g.MouseActions().SetDisjunctRowSelect(true);
+    for (int r : {3, 5, 120}) p.g.SetRowSelect(r, true);
+    std::vector<int> rows;
+    p.g.OnCustomCellDraw = [&](TObject*, plat::TCanvas&, int ACol, int ARow, TGridDrawState, plat::TRect, bool) {
+        if (ACol == 0) rows.push_back(ARow);
+    };
+    plat::Printer().SetOutputFileName(OutPath("selected.pdf"));
+    p.g.PrintSelectedRows();
+    EXPECT_EQ(rows, (std::vector<int>{3, 5, 120}));
+
+    rows.clear();
+    p.g.MouseActions().SetDisjunctRowSelect(false);
+    int done = 0;
+    p.g.OnPrintCancel = [&](TObject*, int PageNr, bool& Cancel) {
+        ++done;
+        Cancel = PageNr == 1;
+    };
+    const std::string path = OutPath("cancelled.pdf");
+    plat::Printer().SetOutputFileName(path);
+    p.g.Print();
+    plat::Printer().SetOutputFileName("");
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(PdfPages(path), 1) << "the page done stays printed";
+    EXPECT_EQ(static_cast<size_t>(rows.back()), rows.size() - 1) << "rows of the first page only";
+    EXPECT_LT(rows.size(), 151u);
+}
+
+TEST(ExtGridPrint, CheckBoxesPrintOnlyWithGraphics) {
+    int widths[2] = {0, 0}, inks[2] = {0, 0};
+    for (bool graphics : {false, true}) {
+        PrintGrid p(2, 3);
+        for (int r = 0; r <= 3; ++r) p.g.SetCells(0, r, "");
+        p.g.AddCheckBoxColumn(0, true);
+        p.g.SetLook(glClassic);
+        p.g.SetFixedColor(plat::clWhite);  // only the boxes may leave ink
+        p.g.PrintSettings().PrintGraphics = graphics;
+        p.g.PrintSettings().Borders = pbNoborder;
+        p.g.PrintSettings().Centered = false;
+        plat::TBitmap shot(kPageW, kPageH);
+        shot.Canvas().Brush().SetColor(plat::clWhite);
+        shot.Canvas().FillRect(plat::Rect(0, 0, kPageW, kPageH));
+        p.g.PrintDraw(shot.Canvas(), plat::Rect(0, 0, kPageW, kPageH));
+        widths[graphics] = p.g.PrintColWidth(0);
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < p.g.PrintColWidth(0) * 96 / 254; ++x)
+                if (shot.Canvas().Pixels(x, y) != plat::clWhite) ++inks[graphics];
+    }
+    EXPECT_GT(widths[1], widths[0]) << "the box is measured";
+    EXPECT_EQ(inks[0], 0) << "nothing printed without graphics";
+    EXPECT_GT(inks[1], 20) << "the boxes are printed";
+}
+
+TEST(ExtGridPrint, FastPrintPrintsEveryPageWithoutATotal) {
+    PrintGrid counted(2, 200);
+    const int pages = counted.PrintToPdf("counted.pdf");
+    ASSERT_GE(pages, 3);
+
+    PrintGrid fast(2, 200);
+    fast.g.SetFastPrint(true);
+    fast.g.PrintSettings().PageNr = ppBottomRight;
+    std::vector<std::string> texts;
+    fast.g.OnPrintGetPageNum = [&](TObject*, int, int, std::string& S) { texts.push_back(S); };
+    EXPECT_EQ(fast.PrintToPdf("fast.pdf"), pages) << "no rows are skipped";
+    ASSERT_EQ(static_cast<int>(texts.size()), pages);
+    EXPECT_EQ(texts.back(), std::to_string(pages)) << "a page number without an unknown total";
+}
+
+TEST(ExtGridPrint, RangesPastTheGridPrintThePartInside) {
+    const struct {
+        const char* name;
+        TGridRect range;
+        std::vector<int> rows;
+    } cases[] = {
+        {"past the end", {1, 2, 9, 99}, {2, 3}},
+        {"before the start", {-5, -5, 0, 1}, {0, 1}},
+        {"empty", {3, 3, 2, 2}, {}},
+    };
+    for (const auto& c : cases) {
+        PrintGrid p(2, 3);
+        std::vector<int> rows;
+        p.g.OnCustomCellDraw = [&](TObject*, plat::TCanvas&, int ACol, int ARow, TGridDrawState, plat::TRect, bool) {
+            if (ACol == c.range.Left || (c.range.Left < 0 && ACol == 0)) rows.push_back(ARow);
+        };
+        plat::TBitmap shot(kPageW, kPageH);
+        p.g.PrintDrawRect(shot.Canvas(), plat::Rect(0, 0, kPageW, kPageH), c.range);
+        EXPECT_EQ(rows, c.rows) << c.name;
+    }
+}
