@@ -417,3 +417,16 @@ TEST(ExtGridPrint, RangesPastTheGridPrintThePartInside) {
         EXPECT_EQ(rows, c.rows) << c.name;
     }
 }
+
+TEST(ExtGridPrint, RowTallerThanAPagePrintsOnAPageOfItsOwn) {
+    PrintGrid p(1, 3);
+    std::string tall;
+    for (int i = 0; i < 150; ++i) tall += "line " + std::to_string(i) + "\r\n";
+    p.g.SetCells(0, 2, tall);
+    std::vector<int> rows;
+    p.g.OnCustomCellDraw = [&](TObject*, plat::TCanvas&, int, int ARow, TGridDrawState, plat::TRect, bool) {
+        rows.push_back(ARow);
+    };
+    EXPECT_EQ(p.PrintToPdf("tall-row.pdf"), 3) << "rows 0-1, the tall row, row 3";
+    EXPECT_EQ(rows, (std::vector<int>{0, 1, 2, 3}));
+}
