@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "CompareWithQt.h"
 #include "grid/ExtGrid.h"
 #include "platform/GuiApp.h"
 
@@ -53,31 +54,7 @@ struct TQtTable {
     }
 };
 
-// Processor time of this thread: the ratio stays fair on a loaded machine.
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Seconds(const std::function<void()>& work) {
-    const double start = ThreadSeconds();
-    work();
-    return ThreadSeconds() - start;
-}
-
-// Runs ours and the model's work once per iteration, times them apart and
-// reports ours per iteration with the ratio.
-void Compare(benchmark::State& state, const std::function<void()>& ours, const std::function<void()>& qt) {
-    double oursTotal = 0, qtTotal = 0;
-    for (auto _ : state) {
-        oursTotal += Seconds(ours);
-        state.PauseTiming();
-        qtTotal += Seconds(qt);
-        state.ResumeTiming();
-    }
-    state.counters["x_qt"] = qtTotal > 0 ? oursTotal / qtTotal : 0;
-}
+using bench::Compare;
 
 // Inserting and then removing a row at the same place leaves both tables as
 // they were, so every round starts alike.
