@@ -3,6 +3,8 @@
 // any grid, and the processor time of the running thread, which keeps a
 // ratio of two timings fair on a loaded machine.
 
+#include <benchmark/benchmark.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <functional>
@@ -27,6 +29,20 @@ inline double Seconds(const std::function<void()>& work) {
     const double start = ThreadSeconds();
     work();
     return ThreadSeconds() - start;
+}
+
+// Runs ours and Qt's work once per iteration, times them apart and
+// reports ours per iteration with the ratio (counter x_qt), so that figures
+// from different machines and loads stay comparable.
+inline void Compare(benchmark::State& state, const std::function<void()>& ours, const std::function<void()>& qt) {
+    double oursTotal = 0, qtTotal = 0;
+    for (auto _ : state) {
+        oursTotal += Seconds(ours);
+        state.PauseTiming();
+        qtTotal += Seconds(qt);
+        state.ResumeTiming();
+    }
+    state.counters["x_qt"] = qtTotal > 0 ? oursTotal / qtTotal : 0;
 }
 
 }  // namespace bench_support

@@ -49,20 +49,8 @@ struct TQtTable {
     }
 };
 
+using bench_support::Compare;
 using bench_support::Seconds;
-
-// Runs ours and the model's work once per iteration, times them apart and
-// reports ours per iteration with the ratio.
-void Compare(benchmark::State& state, const std::function<void()>& ours, const std::function<void()>& qt) {
-    double oursTotal = 0, qtTotal = 0;
-    for (auto _ : state) {
-        oursTotal += Seconds(ours);
-        state.PauseTiming();
-        qtTotal += Seconds(qt);
-        state.ResumeTiming();
-    }
-    state.counters["x_qt"] = qtTotal > 0 ? oursTotal / qtTotal : 0;
-}
 
 // Inserting and then removing a row at the same place leaves both tables as
 // they were, so every round starts alike.

@@ -158,12 +158,12 @@ bool TExtColumnGrid::LoadColumnPositions(const std::string& Key, const std::stri
 }
 
 bool TExtColumnGrid::SaveColPositions() {
-    if (ColumnSize().Location() != clIniFile) return false;
+    if (ColumnSize().Location() != clIniFile) return TExtStringGrid::SaveColPositions(), true;
     return SaveColumnPositions(ColumnSize().Key(), ColumnSize().Section());
 }
 
 bool TExtColumnGrid::LoadColPositions() {
-    if (ColumnSize().Location() != clIniFile) return false;
+    if (ColumnSize().Location() != clIniFile) return TExtStringGrid::LoadColPositions(), true;
     return LoadColumnPositions(ColumnSize().Key(), ColumnSize().Section());
 }
 

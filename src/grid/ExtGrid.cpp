@@ -40,6 +40,7 @@ void TCellPropsDeleter::operator()(TCellProperties* Props) const {
 
 TExtStringGrid::~TExtStringGrid() {
     FDestroying = true;
+    SaveColSizesOnClose();
     // Hidden columns come back first so that no real column escapes the
     // clearing of cell properties below.
     UnHideColumnsAll();
@@ -118,6 +119,7 @@ void TExtStringGrid::Loaded() {
     FMinColWidth = 10;
     FMaxRowCount = RowCount();
     FLoaded = true;
+    LoadColSizesOnStart();
     TGridOptions o = Options();
     if (o.Contains(goAlwaysShowEditor)) {
         // The grid opens its editor itself when asked to keep it open.

@@ -37,6 +37,7 @@
 #include "grid/GridLists.h"
 #include "grid/GridTypes.h"
 #include "grid/Grouping.h"
+#include "grid/PrintSettings.h"
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 
@@ -2204,6 +2205,106 @@ public:
 
 
     // ------------------------------------------------------ printing, print settings and column state files
+    // Print settings and the print engine (ExtGridPrint.cpp over
+    // GridPrintLayout.cpp and GridPrintRender.cpp), the column state and
+    // look files (ExtGridColumnState.cpp) and the cell text metrics shared
+    // by painting, autosizing and the exports (ExtGridTextMetrics.cpp).
+    // Print coordinates are tenths of a millimetre, y growing upward from
+    // the page's top edge.
+public:
+    TPrintSettings& PrintSettings();
+    void SetPrintSettings(const TPrintSettings& Value);
+    void SavePrintSettings(const std::string& Key, const std::string& Section);
+    void LoadPrintSettings(const std::string& Key, const std::string& Section);
+
+    // Printing on the platform's printer; the range is in displayed indexes.
+    void Print();
+    void PrintSelection();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // The pages on a canvas, scaled into Displayrect (device pixels). Only
+    // the page chosen by SetPreviewPage is drawn.
+    void PrintPreview(plat::TCanvas& Canvas, plat::TRect Displayrect);
+    void PrintPreviewRect(plat::TCanvas& Canvas, plat::TRect Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(plat::TCanvas& Canvas, plat::TRect Displayrect);
+    void PrintPreviewSelectedRows(plat::TCanvas& Canvas, plat::TRect Displayrect);
+    void PrintPreviewSelectedCols(plat::TCanvas& Canvas, plat::TRect Displayrect);
+    // The first page of the range into DrawRect, without a printer.
+    void PrintDraw(plat::TCanvas& Canvas, plat::TRect DrawRect);
+    void PrintDrawRect(plat::TCanvas& Canvas, plat::TRect DrawRect, const TGridRect& Gridrect);
+    int PreviewPage() const;
+    void SetPreviewPage(int Value);
+    int PrintNrOfPages() const;
+    int PrintPageWidth() const;
+    int PrintColStart() const;
+    int PrintColEnd() const;
+    plat::TRect PrintPageRect() const;
+    bool IsPrintPreview() const;
+    bool FastPrint() const;
+    void SetFastPrint(bool Value);
+    bool PrinterDriverFix() const;
+    void SetPrinterDriverFix(bool Value);
+    // A point size as a print font height, at the run's font scale.
+    int MapFontHeight(int PointSize) const;
+    static int MapFontSize(int Height);
+
+    // (Sender, NrOfPages, var FromPage, var ToPage)
+    std::function<void(TObject*, int, int&, int&)> OnPrintStart;
+    // (Sender, Canvas, PageNr, PageXSize, PageYSize)
+    std::function<void(TObject*, plat::TCanvas&, int, int, int)> OnPrintPage;
+    // (Sender, ARow, var NewPage)
+    std::function<void(TObject*, int, bool&)> OnPrintNewPage;
+    // (Sender, Canvas, LastRow, LastRowOffset, LastPage, PageXSize, PageYSize)
+    std::function<void(TObject*, plat::TCanvas&, int, int, int, int, int)> OnPrintPageDone;
+    // (Sender, PageNr, var Cancel)
+    std::function<void(TObject*, int, bool&)> OnPrintCancel;
+    // (Sender, ACol, var Width) and (Sender, ARow, var Height)
+    std::function<void(TObject*, int, int&)> OnPrintSetColumnWidth;
+    std::function<void(TObject*, int, int&)> OnPrintSetRowHeight;
+    // (Sender, var ScaleFactor, var Allow), with fpCustom
+    std::function<void(TObject*, double&, bool&)> OnFitToPage;
+    // (Sender, PageNum, PageColNum, var PageNumString)
+    std::function<void(TObject*, int, int, std::string&)> OnPrintGetPageNum;
+    // (Sender, Canvas, ACol, ARow, var Size, Printing)
+    std::function<void(TObject*, plat::TCanvas&, int, int, plat::TPoint&, bool)> OnCustomCellSize;
+
+    // Column count, widths, order and visibility as one text, and back. A
+    // text that does not describe this many columns completely is refused
+    // with EExtGridError before anything changes.
+    std::string ColumnStatesToString();
+    void StringToColumnStates(const std::string& Value);
+    // Widths and order at the place ColumnSize names (ini file or registry).
+    void SaveColSizes();
+    void LoadColSizes();
+    void SaveColPositions();
+    void LoadColPositions();
+    // The grid's colours, fonts and look choices as name=value lines.
+    void SaveVisualProps(const std::string& FileName);
+    void LoadVisualProps(const std::string& FileName);
+
+    bool XYOffsetTopLeftOnly() const;
+    void SetXYOffsetTopLeftOnly(bool Value);
+    int GetCellPaddingX() const;
+    int GetCellPaddingY() const;
+    int GetRowMaxLines(int ARow);
+    // Moves R's left/top to where text rotated by Angle degrees starts.
+    void DrawRotatedCellText(plat::TCanvas& Canvas, plat::TRect& R, int Angle, TVAlignment VAlign,
+                             plat::TAlignment HAlign, const std::string& Text);
+    void InvalidateCellRect(const TGridRect& R);
+
+private:
+    struct TPrintState;
+    friend class TGridPrintRun;
+    std::shared_ptr<TPrintState> FPrintState;  // made on first use
+    TPrintState& Prn();
+    const TPrintState& Prn() const;
+    void RunPrintJob(const TGridRect& Range, bool SelectedOnly);
+    void RunPreview(plat::TCanvas& Canvas, plat::TRect Displayrect, const TGridRect& Range, bool SelectedOnly);
+    // The grid's own calls of the width pair, when ColumnSize.Save is on.
+    void LoadColSizesOnStart();
+    void SaveColSizesOnClose() noexcept;
+public:
 
     // ------------------------------------------------------ mouse, hints, menus and move feedback
 

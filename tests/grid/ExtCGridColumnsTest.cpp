@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -135,7 +136,17 @@ TEST(ExtCGridColumns, ColPositionsUseTheColumnSizeIniFile) {
     g.Loaded();
     g.ColumnSize().SetKey(path);
     g.ColumnSize().SetSection("Grid");
-    EXPECT_FALSE(g.SaveColPositions()) << "the registry location is not an ini file of the column grid";
+    // The registry location takes the string grid's "Pos" keys below the key.
+    const std::string xdg = std::string(VASTRIMO_TEST_OUT) + "/column-positions/xdg";
+    fs::remove_all(xdg);
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    ASSERT_TRUE(g.SaveColPositions());
+    g.MoveColumn(0, 2);
+    ASSERT_TRUE(g.SaveColPositions());
+    EXPECT_EQ(plat::TRegistry().ReadInteger(path + "\\Grid", "Pos2", -1), 0);
+    EXPECT_EQ(plat::TRegistry(path).ReadInteger("Grid", "CP2", -1), -1) << "no ini file for the registry";
+    unsetenv("XDG_CONFIG_HOME");
+    g.MoveColumn(2, 0);
     g.ColumnSize().SetLocation(clIniFile);
     ASSERT_TRUE(g.SaveColPositions());
     EXPECT_EQ(plat::TRegistry(path).ReadInteger("Grid", "CP2", -1), 2);
