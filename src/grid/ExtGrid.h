@@ -1908,8 +1908,6 @@ public:
     void SizeToCells();
     // A row Lines text lines high with the font of its first normal cell.
     void SizeRowToLines(int ARow, int Lines, int Padding);
-    // The most text lines any cell of the row holds.
-    int GetRowMaxLines(int ARow);
 
     // Rows (ExtGridRows.cpp), displayed indexes unless said real.
     void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
@@ -2117,7 +2115,8 @@ private:
     // listed twice gets two), and the removal of listed rows, each in one
     // pass over the grid.
     void InsertRowsBefore(const std::vector<int>& Rows);
-    void RemoveRowList(const std::vector<int>& Rows);
+    // Hidden rows of contracted groups may be among them.
+    void RemoveGroupRowList(const std::vector<int>& Rows);
     void SetGroupRowLook(int ARow, int FromCol, bool Header);
     void RunGroupSort(bool Indexed);
 public:

@@ -52,12 +52,6 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
     if (Padding != 0) SetRowHeights(ARow, Clamp(RowHeights(ARow) + Padding, FMinRowHeight, FMaxRowHeight));
 }
 
-int TExtStringGrid::GetRowMaxLines(int ARow) {
-    int lines = 1;
-    for (int c = 0; c < TotalColCount(); ++c) lines = std::max(lines, LinesInCell(c, ARow));
-    return lines;
-}
-
 void TExtStringGrid::SizeRowToLines(int ARow, int Lines, int Padding) {
     plat::TCanvas& canvas = MeasureCanvas();
     canvas.Font().Assign(ARow < FixedRows() ? FFixedFont : Font());

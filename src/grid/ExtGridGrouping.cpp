@@ -115,7 +115,7 @@ void TExtStringGrid::InsertRowsBefore(const std::vector<int>& Rows) {
     CellControlsUpdate(false);
 }
 
-void TExtStringGrid::RemoveRowList(const std::vector<int>& Rows) {
+void TExtStringGrid::RemoveGroupRowList(const std::vector<int>& Rows) {
     const int count = RowCount();
     std::vector<int> rows;
     for (int r : Rows)
@@ -258,7 +258,7 @@ void TExtStringGrid::UnGroup() {
             if (IsSummary(r)) continue;
             SetGridCell(col, r, value);
         }
-        RemoveRowList(drop);
+        RemoveGroupRowList(drop);
         FGroupColumn = -1;
     }
     FCellNode.SetExpandOne(expandOne);

@@ -479,6 +479,7 @@ TEST(ExtGridAutoSize, RowsAndControlSize) {
     TExtStringGrid g(nullptr);
     Fill(g, {"one", "two\r\nlines"});
     g.SetWordWrap(false);
+    g.SetMultilinecells(true);  // line counting needs multi-line cells
     g.AutoSizeRows(false, 0);
     EXPECT_GT(g.RowHeights(2), g.RowHeights(1));
     g.SetScrollBars(plat::ssVertical);
