@@ -81,6 +81,7 @@ plat::TComboBox* TExtStringGrid::EditCombo() {
             const std::string text = idx >= 0 ? s.Combo->Items().Strings(idx) : s.Combo->Text();
             SetCells(s.EditCol, s.EditRow, text);
             if (OnComboChange) OnComboChange(this, s.EditCol, s.EditRow, idx, text);
+            ComboPicked(idx);
         };
         e.Combo->OnChange = [this](plat::TObject*) {
             TEditState& s = Ed();
@@ -239,6 +240,7 @@ bool TExtStringGrid::CanEditShow() {
         if (report) {
             if (OnComboChange) OnComboChange(this, rc, r, idx, cb->Items().Strings(idx));
         }
+        AfterComboOpen();
         return false;
     }
     if (!IsTextKind(kind)) {

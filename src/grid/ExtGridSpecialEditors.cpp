@@ -15,6 +15,7 @@
 #include "controls/FocusNext.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "grid/ExtGridPickerEditors.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
@@ -272,7 +273,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
     // The character that opened the editor is typed into it, where the kind
     // takes characters at all.
     if (start != 0 && (IsSpinKind(e.EditControl) || IsEditBtnKind(e.EditControl) || IsUnitKind(e.EditControl) ||
-                       IsDateKind(e.EditControl) || e.EditControl == edDateTimeEdit)) {
+                       IsDateKind(e.EditControl) || e.EditControl == edDateTimeEdit || IsPickerKind(e.EditControl))) {
         char32_t ch = start;
         plat::TMessage m{plat::WM_CHAR, static_cast<intptr_t>(ch), 0, 0};
         ctrl->WndProc(m);
@@ -290,6 +291,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
 
 plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
     TEditState& e = Ed();
+    if (IsPickerKind(Kind)) return OpenPickerEditor(Kind, ACol, ARow, Text);
     const int rc = RealColIndex(ACol);
     const plat::TRect R = GridCellRect(ACol, ARow);
     const int W = std::max(R.Width() - 1, 8), H = std::max(R.Height() - 1, 8);
@@ -416,6 +418,7 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
 void TExtStringGrid::LoadSpecialEditor(const std::string& Text) {
     TEditState& e = Ed();
     const TEditorType k = e.EditControl;
+    if (LoadPickerEditor(k, Text)) return;
     if (IsSpinKind(k)) {
         TGridSpin* s = SpinEdit();
         switch (k) {
@@ -480,6 +483,7 @@ std::string TExtStringGrid::SpecialEditorValue(bool& Write) {
     TEditState& e = Ed();
     Write = true;
     const TEditorType k = e.EditControl;
+    if (std::string v; PickerEditorValue(k, v)) return v;
     if (IsSpinKind(k)) {
         TGridSpin* s = SpinEdit();
         if (s->AllowEmptyValue && base::Trim(s->Text()).empty()) return "";
@@ -1133,6 +1137,21 @@ void TEditLink::EditKeyDown(plat::TObject*, unsigned short& Key, plat::TShiftSta
         default: closes = (Shift & plat::ssAlt) != 0 && Key != plat::VK_MENU; break;
     }
     if (!closes || !FGrid) return;
+    if (Key == plat::VK_TAB) {
+        // Tab moves on only where the grid's navigation says so, and then
+        // edits the cell it reached; otherwise it ends the edit in place.
+        Key = 0;
+        if (!FGrid->Navigation().TabToNextAtEnd()) {
+            FGrid->DoneInplaceEdit(0, Shift);
+            return;
+        }
+        const int col = FGrid->Col(), row = FGrid->Row();
+        if (!FGrid->DoneInplaceEdit(plat::VK_TAB, Shift)) return;
+        if ((FGrid->Col() != col || FGrid->Row() != row) && FGrid->Focused() &&
+            !FGrid->IsControlCell(FGrid->RealColIndex(FGrid->Col()), FGrid->Row()))
+            FGrid->ShowInplaceEdit();
+        return;
+    }
     CloseWithKey(FGrid, Key, Shift);
 }
 

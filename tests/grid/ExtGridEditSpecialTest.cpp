@@ -417,7 +417,7 @@ TEST_F(GridSpecialEdit, UncheckedPickerEmptiesTheCell) {
 }
 
 TEST_F(GridSpecialEdit, KindsWithoutAControlOpenNothing) {
-    for (TEditorType k : {edRichEdit, edColorPickerDropDown, edCustom}) {
+    for (TEditorType k : {edColorPickerDropDown, edCustom}) {
         kind2 = k;
         Play("keep", {Key(plat::VK_RETURN), Type("x")});
         EXPECT_FALSE(grid->EditMode()) << k;
@@ -533,6 +533,37 @@ TEST_F(GridSpecialEdit, FreedLinkLeavesTheGrid) {
     grid->SetEditLink(link.get());
     link.reset();
     EXPECT_EQ(grid->EditLink(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridSpecialEdit, TabInALinkMovesOnlyWhereTheNavigationSaysSo) {
+    kind2 = edCustom;
+    TTestLink link(form.get());
+    grid->SetEditLink(&link);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
+    const struct {
+        bool tabToNext;
+        int col;
+        bool editing;  // the editor is open again on the cell reached
+    } cases[] = {{false, 2, false}, {true, 3, true}};
+    for (const auto& c : cases) {
+        grid->Navigation().SetTabToNextAtEnd(c.tabToNext);
+        // A plain edit lets the form take Tab; an application's control that
+        // keeps it hands it to the link's rule.
+        Play("one", {Type("x")});
+        unsigned short tab = plat::VK_TAB;
+        link.EditKeyDown(link.FEdit, tab, 0);
+        EXPECT_EQ(tab, 0) << c.tabToNext;
+        EXPECT_EQ(grid->Cells(2, 2), "onex") << c.tabToNext;
+        EXPECT_EQ(grid->Col(), c.col) << c.tabToNext;
+        EXPECT_EQ(grid->Row(), 2) << c.tabToNext;
+        EXPECT_EQ(grid->EditMode(), c.editing) << c.tabToNext;
+        if (grid->EditMode()) pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    }
+    grid->SetEditLink(nullptr);
 }
 
 }  // namespace
