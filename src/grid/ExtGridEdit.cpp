@@ -278,6 +278,10 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
 
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    // A masked editor's text shows blanks the cell must not store.
+    if (FEdit && FEdit->Editor && FEdit->Editor->Masked() && Value == FEdit->Editor->Text() &&
+        Value != FEdit->Editor->EditValue())
+        return SetEditText(ACol, ARow, FEdit->Editor->EditValue());
     const int rc = RealColIndex(ACol);
     const bool typed = FEdit && FEdit->EditMode && !FEdit->SpecialEditor && !FEdit->Finishing;
     const bool changed = Cells(rc, ARow) != Value;
@@ -421,7 +425,7 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
         HideSpecialControl();
     } else {
         plat::TInplaceEdit* editor = InplaceEditor();
-        const std::string text = editor ? editor->Text() : std::string();
+        const std::string text = editor ? InplaceEditValue(*editor) : std::string();
         if (!Restore && !ValidateCell(text)) {
             e.Finishing = false;
             return false;

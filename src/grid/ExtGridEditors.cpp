@@ -136,10 +136,74 @@ void TExtInplaceEdit::UpdateContents() {
         SetPasswordChar(FExtGrid->EditControl() == edPassword ? (pc.empty() ? U'*' : static_cast<char32_t>(pc[0])) : 0);
     }
     plat::TInplaceEdit::UpdateContents();
+    FMask.reset();
+    if (!FExtGrid) return;
+    const std::string mask = FExtGrid->GetEditMask(FExtGrid->Col(), FExtGrid->Row());
+    if (mask.empty()) return;
+    FMask = std::make_shared<TEditMaskText>(mask);
+    if (FMask->Empty()) return;
+    // The mask sets the length; the cell shows its places.
+    SetMaxLength(0);
+    SetText(base::Utf16ToUtf8(FMask->Display(Text())));
+}
+
+std::string TExtInplaceEdit::EditValue() const {
+    return Masked() ? FMask->Value(base::Utf8ToUtf16(Text())) : Text();
+}
+
+bool TExtInplaceEdit::MaskKeyPress(char32_t Key) {
+    if (Key < 32 || Key > 0xFFFF) return false;
+    std::u16string t = base::Utf8ToUtf16(Text());
+    int pos = SelStart();
+    // Typing over a selection empties it first, as typing replaces it in a
+    // plain edit.
+    if (SelLength() > 0) {
+        std::u16string cleared = t;
+        FMask->Clear(cleared, pos, SelLength());
+        if (!FMask->Type(cleared, pos, static_cast<char16_t>(Key))) return true;
+        t = cleared;
+    } else if (!FMask->Type(t, pos, static_cast<char16_t>(Key))) {
+        return true;
+    }
+    SetText(base::Utf16ToUtf8(t));
+    SetSelStart(pos);
+    SetSelLength(0);
+    return true;
+}
+
+bool TExtInplaceEdit::MaskKeyDown(unsigned short Key) {
+    if (Key != plat::VK_BACK && Key != plat::VK_DELETE) return false;
+    std::u16string t = base::Utf8ToUtf16(Text());
+    int pos = SelStart();
+    if (SelLength() > 0) {
+        FMask->Clear(t, pos, SelLength());
+    } else if (Key == plat::VK_BACK) {
+        pos = FMask->PlaceBefore(pos);
+        if (pos < 0) return true;
+        FMask->Clear(t, pos, 1);
+    } else {
+        FMask->Clear(t, pos, 1);
+    }
+    SetText(base::Utf16ToUtf8(t));
+    SetSelStart(pos);
+    SetSelLength(0);
+    return true;
 }
 
 void TExtInplaceEdit::KeyPress(char32_t& Key) {
     const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
+    if (Masked() && Key >= 32) {
+        if (FExtGrid && FExtGrid->OnKeyPress) FExtGrid->OnKeyPress(FExtGrid, Key);
+        if (Key != 0) MaskKeyPress(Key);
+        Key = 0;
+        // A filled mask moves on by itself where the grid advances on its own.
+        if (FExtGrid && FExtGrid->Navigation().AdvanceAuto() && FMask->Complete(base::Utf8ToUtf16(Text())) &&
+            SelStart() >= FMask->Size()) {
+            char32_t enter = 13;
+            FExtGrid->KeyPress(enter);
+        }
+        return;
+    }
     if (FExtGrid && FExtGrid->EditMode() &&
         CheckEditChar(kind, Key, Text(), SelStart(), SelLength(), FExtGrid->ValidChars()) == cvDrop) {
         Key = 0;
@@ -170,6 +234,10 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         // as a whole.
         Key = 0;
         if (plat::Clipboard().HasText()) PasteText(plat::Clipboard().AsText());
+        return;
+    }
+    if (Masked() && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskKeyDown(Key)) {
+        Key = 0;
         return;
     }
     const bool plain = !(Shift & (plat::ssShift | plat::ssCtrl | plat::ssAlt));
@@ -240,9 +308,21 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;
     plat::TInplaceEdit::DoEnter();
+    // A mask edit can start on its first place, one character selected,
+    // so typing overwrites place by place.
+    if (FExtGrid && Masked() && FExtGrid->Navigation().ImproveMaskSel()) {
+        SetSelStart(0);
+        SetSelLength(1);
+        return;
+    }
     // Without select-all the user goes on typing after the text rather
     // than over it.
     if (FExtGrid && !FExtGrid->Navigation().EditSelectAll()) CaretToEnd(*this);
+}
+
+std::string InplaceEditValue(plat::TInplaceEdit& Editor) {
+    if (auto* e = dynamic_cast<TExtInplaceEdit*>(&Editor)) return e->EditValue();
+    return Editor.Text();
 }
 
 void CaretToEnd(plat::TEdit& Edit) {

@@ -4,8 +4,10 @@
 // focus; the combo editor is one list control the grid moves over the cell
 // being edited.
 
+#include <memory>
 #include <string>
 
+#include "grid/EditMask.h"
 #include "grid/EsgCheck.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridHint.h"
@@ -33,12 +35,19 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // The caret after the last character, nothing selected.
 void CaretToEnd(plat::TEdit& Edit);
+// The value the text editor stores (its text, or its masked value).
+std::string InplaceEditValue(plat::TInplaceEdit& Editor);
 // Adds an edited text to the lookup items when the grid keeps a history.
 void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
 
 class TExtInplaceEdit : public plat::TInplaceEdit {
 public:
     explicit TExtInplaceEdit(TExtStringGrid* AGrid);
+    // The value the edit stores: the text, or under an edit mask the
+    // text without its blanks (and without its literals where the mask
+    // says so).
+    std::string EditValue() const;
+    bool Masked() const { return FMask && !FMask->Empty(); }
 
 protected:
     void DoEnter() override;
@@ -53,7 +62,11 @@ private:
     // Pastes the clipboard text under the kind's rules; a text the kind
     // refuses leaves the editor as it was.
     void PasteText(const std::string& Pasted);
+    // Typing and erasing under the mask: every key keeps the places.
+    bool MaskKeyPress(char32_t Key);
+    bool MaskKeyDown(unsigned short Key);
     TExtStringGrid* FExtGrid;
+    std::shared_ptr<TEditMaskText> FMask;  // the cell's mask, none when empty
     bool FGotFocus = false;
     bool FTyped = false;  // the key going up typed a character
 };

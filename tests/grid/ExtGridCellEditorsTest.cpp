@@ -331,4 +331,39 @@ TEST_F(GridCellEditors, RichEditorGrowsTheRowWhileTypingWhereItFits) {
     pt::SendKey(*rich, plat::VK_ESCAPE);
 }
 
+TEST_F(GridCellEditors, MaskedTextEditorTypesPlaceByPlace) {
+    grid->SetEditMask("!99/99/0000;1;_");
+    const struct {
+        const char* name;
+        const char* cell;
+        bool improveSel;
+        const char* typed;
+        int backspaces;
+        const char* result;
+    } cases[] = {
+        {"typing fills the places, literals are skipped", "", false, "15032024", 0, "15/03/2024"},
+        {"letters are refused", "", false, "1a5b0c3", 0, "15/03/"},
+        {"Backspace empties the place before the caret", "", false, "150320245", 2, "15/03/20"},
+        {"the first place selected overwrites the day", "15/03/2024", true, "2", 0, "25/03/2024"},
+    };
+    for (const auto& c : cases) {
+        grid->Navigation().SetImproveMaskSel(c.improveSel);
+        grid->SetCells(2, 2, c.cell);
+        Select(2, 2);
+        pt::SendKey(*grid, plat::VK_F2);
+        plat::TInplaceEdit* ed = grid->InplaceEditor();
+        ASSERT_NE(ed, nullptr) << c.name;
+        if (!c.improveSel) {
+            ed->SetSelStart(0);
+            ed->SetSelLength(0);
+        }
+        pt::TypeText(*ed, c.typed);
+        for (int i = 0; i < c.backspaces; ++i) pt::SendKey(*ed, plat::VK_BACK);
+        pt::SendKey(*ed, plat::VK_RETURN);
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
+    }
+    grid->SetEditMask("");
+}
+
 }  // namespace
