@@ -2,8 +2,8 @@
 // Edit masks of the grid's editors: a mask such as "!99/99/0000;1;_" says
 // which character each place of the text takes (0 a digit, 9 a digit or
 // nothing, L a letter, A a letter or digit, C any character; l, a, c the
-// optional forms; # a digit or sign), which places are fixed literals (\
-// quotes one), whether the stored value keeps the literals (the second
+// optional forms; # a digit or sign), which places are fixed literals (a
+// backslash quotes one), whether the stored value keeps the literals (the second
 // field, 0 drops them) and which character shows an empty place (the
 // third field, "_" by default). > and < turn the following letters to
 // upper and lower case, <> ends that.

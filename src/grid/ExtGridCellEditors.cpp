@@ -8,6 +8,7 @@
 #include "base/StrUtils.h"
 #include "base/TextCodec.h"
 #include "controls/HtmlText.h"
+#include "grid/ExtGridEditors.h"
 #include "grid/ExtGridEditorsState.h"
 #include "platform/Messages.h"
 
@@ -330,16 +331,32 @@ void TControlEdit::FormKey(TExtStringGrid* Grid, char32_t& Key) {
     if (Grid->CanFocus()) Grid->SetFocus();
 }
 
+void TControlEdit::SetMask(const std::string& Mask) {
+    FMask = Mask.empty() ? nullptr : std::make_shared<TEditMaskText>(Mask);
+    if (FMask && FMask->Empty()) FMask = nullptr;
+}
+
+std::string TControlEdit::EditValue() const { return FMask ? FMask->Value(base::Utf8ToUtf16(Text())) : Text(); }
+
 void TControlEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     // Enter and Tab arrive as characters; the edit must not pass them on as
     // keys that move the grid's current cell.
     if (Key == plat::VK_RETURN || Key == plat::VK_TAB) return;
+    if (FMask && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
+        Key = 0;
+        return;
+    }
     plat::TEdit::KeyDown(Key, Shift);
 }
 
 void TControlEdit::KeyPress(char32_t& Key) {
     if (FGrid && (Key == 13 || Key == 9) && Parent() == FGrid) {
         FormKey(FGrid, Key);
+        return;
+    }
+    if (FMask && Key >= 32) {
+        MaskTypeChar(*this, *FMask, Key);
+        Key = 0;
         return;
     }
     plat::TEdit::KeyPress(Key);
@@ -400,8 +417,10 @@ bool TExtStringGrid::ShowHtmlControlEditor(int ACol, int ARow, const std::string
         TControlEdit* e = s.CtrlEdit;
         e->SetParent(this);
         e->SetPasswordChar(type == "PASSWORD" ? U'*' : 0);
-        e->SetMaxLength(std::max(0, maxLen));
-        e->SetText(CtrlValue);
+        const std::string mask = type == "MASK" ? ctl::GetHtmlControlProp(text, CtrlID) : std::string();
+        e->SetMask(mask);
+        e->SetMaxLength(mask.empty() ? std::max(0, maxLen) : 0);
+        e->SetText(mask.empty() ? CtrlValue : base::Utf16ToUtf8(TEditMaskText(mask).Display(CtrlValue)));
         e->SetBounds(r.Left + 1, r.Top + 1, std::max(r.Width() - 4, 8), std::max(r.Height() - 2, 14));
         s.CtrlEditing = true;
         e->SetVisible(true);
@@ -451,7 +470,7 @@ void TExtStringGrid::HtmlControlEditDone() {
         value = cb->Style() == plat::csDropDownList && cb->ItemIndex() >= 0 ? cb->Items().Strings(cb->ItemIndex())
                                                                              : cb->Text();
     } else {
-        value = s.CtrlEdit->Text();
+        value = s.CtrlEdit->EditValue();
     }
     std::string text = Cells(s.CtrlCol, s.CtrlRow);
     if (ctl::SetHtmlControlValue(text, s.CtrlID, value)) SetCells(s.CtrlCol, s.CtrlRow, text);

@@ -3,9 +3,11 @@
 // and combo of fixed cells, the rich text editor and the editors of a
 // cell's inline form controls.
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "grid/EditMask.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridSpecialEditors.h"
 #include "platform/StdCtrls.h"
@@ -93,12 +95,19 @@ public:
     explicit TControlEdit(TExtStringGrid* AGrid);
     // Enter or Tab typed into a form control's editor.
     static void FormKey(TExtStringGrid* Grid, char32_t& Key);
+    // A MASK control's mask (PROP); none for the other kinds.
+    void SetMask(const std::string& Mask);
+    // The text, or under a mask the value without blanks.
+    std::string EditValue() const;
 
 protected:
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void DoExit() override;
+
+private:
+    std::shared_ptr<TEditMaskText> FMask;
 };
 
 class TControlCombo : public plat::TComboBox, public TGridEditorRef {

@@ -151,42 +151,42 @@ std::string TExtInplaceEdit::EditValue() const {
     return Masked() ? FMask->Value(base::Utf8ToUtf16(Text())) : Text();
 }
 
-bool TExtInplaceEdit::MaskKeyPress(char32_t Key) {
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key) {
     if (Key < 32 || Key > 0xFFFF) return false;
-    std::u16string t = base::Utf8ToUtf16(Text());
-    int pos = SelStart();
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
     // Typing over a selection empties it first, as typing replaces it in a
     // plain edit.
-    if (SelLength() > 0) {
+    if (Edit.SelLength() > 0) {
         std::u16string cleared = t;
-        FMask->Clear(cleared, pos, SelLength());
-        if (!FMask->Type(cleared, pos, static_cast<char16_t>(Key))) return true;
+        Mask.Clear(cleared, pos, Edit.SelLength());
+        if (!Mask.Type(cleared, pos, static_cast<char16_t>(Key))) return true;
         t = cleared;
-    } else if (!FMask->Type(t, pos, static_cast<char16_t>(Key))) {
+    } else if (!Mask.Type(t, pos, static_cast<char16_t>(Key))) {
         return true;
     }
-    SetText(base::Utf16ToUtf8(t));
-    SetSelStart(pos);
-    SetSelLength(0);
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
     return true;
 }
 
-bool TExtInplaceEdit::MaskKeyDown(unsigned short Key) {
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key) {
     if (Key != plat::VK_BACK && Key != plat::VK_DELETE) return false;
-    std::u16string t = base::Utf8ToUtf16(Text());
-    int pos = SelStart();
-    if (SelLength() > 0) {
-        FMask->Clear(t, pos, SelLength());
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
+    if (Edit.SelLength() > 0) {
+        Mask.Clear(t, pos, Edit.SelLength());
     } else if (Key == plat::VK_BACK) {
-        pos = FMask->PlaceBefore(pos);
+        pos = Mask.PlaceBefore(pos);
         if (pos < 0) return true;
-        FMask->Clear(t, pos, 1);
+        Mask.Clear(t, pos, 1);
     } else {
-        FMask->Clear(t, pos, 1);
+        Mask.Clear(t, pos, 1);
     }
-    SetText(base::Utf16ToUtf8(t));
-    SetSelStart(pos);
-    SetSelLength(0);
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
     return true;
 }
 
@@ -194,7 +194,7 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
     const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
     if (Masked() && Key >= 32) {
         if (FExtGrid && FExtGrid->OnKeyPress) FExtGrid->OnKeyPress(FExtGrid, Key);
-        if (Key != 0) MaskKeyPress(Key);
+        if (Key != 0) MaskTypeChar(*this, *FMask, Key);
         Key = 0;
         // A filled mask moves on by itself where the grid advances on its own.
         if (FExtGrid && FExtGrid->Navigation().AdvanceAuto() && FMask->Complete(base::Utf8ToUtf16(Text())) &&
@@ -233,10 +233,14 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         // A paste would bypass the per-character rules: it is checked here
         // as a whole.
         Key = 0;
-        if (plat::Clipboard().HasText()) PasteText(plat::Clipboard().AsText());
+        // The window may refuse a paste into the cell; it hears of it from
+        // the editor itself.
+        bool allow = plat::Clipboard().HasText();
+        if (FExtGrid->OnClipboardPaste) FExtGrid->OnClipboardPaste(this, allow);
+        if (allow) PasteText(plat::Clipboard().AsText());
         return;
     }
-    if (Masked() && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskKeyDown(Key)) {
+    if (Masked() && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
         Key = 0;
         return;
     }
@@ -302,6 +306,11 @@ void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, con
 }
 
 void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    if (Masked()) {
+        // A pasted text fills the mask's places as if typed.
+        for (char16_t ch : base::Utf8ToUtf16(Pasted)) MaskTypeChar(*this, *FMask, ch);
+        return;
+    }
     if (FExtGrid) PasteChecked(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
 }
 

@@ -35,6 +35,11 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // The caret after the last character, nothing selected.
 void CaretToEnd(plat::TEdit& Edit);
+// Typing into an edit under a mask: a character goes to the next place
+// that takes it (true when the key was the mask's to handle, taken or
+// not); Backspace and Delete empty places instead of removing them.
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key);
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key);
 // The value the text editor stores (its text, or its masked value).
 std::string InplaceEditValue(plat::TInplaceEdit& Editor);
 // Adds an edited text to the lookup items when the grid keeps a history.
@@ -62,9 +67,6 @@ private:
     // Pastes the clipboard text under the kind's rules; a text the kind
     // refuses leaves the editor as it was.
     void PasteText(const std::string& Pasted);
-    // Typing and erasing under the mask: every key keeps the places.
-    bool MaskKeyPress(char32_t Key);
-    bool MaskKeyDown(unsigned short Key);
     TExtStringGrid* FExtGrid;
     std::shared_ptr<TEditMaskText> FMask;  // the cell's mask, none when empty
     bool FGotFocus = false;

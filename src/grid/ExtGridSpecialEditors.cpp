@@ -322,7 +322,7 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
         TGridEditBtn* b = EditBtn();
         b->SetMaxLength(GetEditLimit());
         place(b);
-        b->SetText(Text);
+        b->LoadText(Text, Kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
         b->SelectAll();
         return b;
     }
@@ -447,7 +447,7 @@ void TExtStringGrid::LoadSpecialEditor(const std::string& Text) {
                 break;
         }
     } else if (IsEditBtnKind(k)) {
-        EditBtn()->SetText(Text);
+        EditBtn()->LoadText(Text, k == edMaskEditBtn ? GetEditMask(Col(), Row()) : std::string());
     } else if (IsUnitKind(k)) {
         UnitEditBtn()->LoadValue(Text);
     } else if (IsDateKind(k)) {
@@ -494,7 +494,7 @@ std::string TExtStringGrid::SpecialEditorValue(bool& Write) {
             default: return base::DateToStr(s->DateValue());
         }
     }
-    if (IsEditBtnKind(k)) return EditBtn()->Text();
+    if (IsEditBtnKind(k)) return EditBtn()->EditValue();
     if (IsUnitKind(k)) return UnitEditBtn()->TextAndUnit();
     if (IsDateKind(k)) {
         TGridDatePicker* d = DateTimePicker();
@@ -676,6 +676,15 @@ TGridEditBtn::TGridEditBtn(TExtStringGrid* AGrid) : ctl::TEsgEditBtn(AGrid), TGr
     };
 }
 
+void TGridEditBtn::LoadText(const std::string& Value, const std::string& Mask) {
+    FMask = Mask.empty() ? nullptr : std::make_shared<TEditMaskText>(Mask);
+    if (FMask && FMask->Empty()) FMask = nullptr;
+    if (FMask) SetMaxLength(0);
+    SetText(FMask ? base::Utf16ToUtf8(FMask->Display(Value)) : Value);
+}
+
+std::string TGridEditBtn::EditValue() const { return FMask ? FMask->Value(base::Utf8ToUtf16(Text())) : Text(); }
+
 void TGridEditBtn::DoClickBtn(plat::TObject* Sender) {
     ctl::TEsgEditBtn::DoClickBtn(Sender);
     if (!FGrid) return;
@@ -691,6 +700,10 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     // The window sees the keys typed into the cell as if the grid had them.
     if (FGrid && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
+    if (Key != 0 && FMask && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
+        Key = 0;
+        return;
+    }
     if (Key != 0 && FGrid && IsPasteKey(Key, Shift)) {
         Key = 0;
         const TEditorType kind = FGrid->EditControl();
@@ -706,6 +719,11 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
 void TGridEditBtn::KeyPress(char32_t& Key) {
     if (FGrid && FGrid->OnKeyPress) FGrid->OnKeyPress(FGrid, Key);
     if (Key == 13 || Key == 9) {
+        Key = 0;
+        return;
+    }
+    if (FMask && Key >= 32) {
+        MaskTypeChar(*this, *FMask, Key);
         Key = 0;
         return;
     }

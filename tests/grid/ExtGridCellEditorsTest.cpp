@@ -11,6 +11,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridCellEditors.h"
 #include "grid/ExtGridSpecialEditors.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -362,6 +363,83 @@ TEST_F(GridCellEditors, MaskedTextEditorTypesPlaceByPlace) {
         pt::SendKey(*ed, plat::VK_RETURN);
         EXPECT_FALSE(grid->EditMode()) << c.name;
         EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
+    }
+    grid->SetEditMask("");
+}
+
+TEST_F(GridCellEditors, MaskedEditButtonAndFormControlStoreTheirValue) {
+    // The edit button of the mask kind takes the cell's mask.
+    grid->SetEditMask("00-00;0;_");
+    grid->OnGetEditorType = [](plat::TObject*, int col, int, TEditorType& kind) {
+        if (col == 2) kind = edMaskEditBtn;
+    };
+    grid->SetCells(2, 2, "");
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_F2);
+    ASSERT_EQ(grid->EditCtrl(), grid->EditBtn());
+    EXPECT_EQ(grid->EditBtn()->Text(), "__-__");
+    grid->EditBtn()->SetSelStart(0);
+    pt::TypeText(*grid->EditBtn(), "12x34");
+    pt::SendKey(*grid->EditBtn(), plat::VK_BACK);
+    pt::SendKey(*grid->EditBtn(), plat::VK_RETURN);
+    EXPECT_EQ(grid->Cells(2, 2), "123");
+    grid->SetEditMask("");
+    grid->OnGetEditorType = nullptr;
+
+    // A MASK form control edits under its PROP.
+    grid->SetColWidths(2, 200);
+    grid->SetCells(2, 3, "<CONTROL TYPE=\"MASK\" ID=\"m\" VALUE=\"\" PROP=\"00:00;1;_\" WIDTH=\"60\">");
+    Select(1, 1);
+    const plat::TPoint p = Inside(2, 3, 12, 8);
+    pt::ClickAt(*grid, p.X, p.Y);
+    auto* edit = Owned<TControlEdit>();
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->Text(), "__:__");
+    edit->SetSelStart(0);
+    edit->SetSelLength(0);
+    pt::TypeText(*edit, "0930");
+    pt::SendKey(*edit, plat::VK_RETURN);
+    std::string v;
+    ctl::GetHtmlControlValue(grid->Cells(2, 3), "m", v);
+    EXPECT_EQ(v, "09:30");
+}
+
+TEST_F(GridCellEditors, PasteIntoTheTextEditorAsksTheWindowAndFillsAMask) {
+    std::vector<plat::TObject*> asked;
+    bool allow = false;
+    grid->OnClipboardPaste = [&](plat::TObject* Sender, bool& Allow) {
+        asked.push_back(Sender);
+        Allow = allow;
+    };
+    const struct {
+        const char* mask;
+        const char* clip;
+        bool allow;
+        const char* result;
+    } cases[] = {
+        {"", "12:30", false, "old"},
+        {"", "12:30", true, "12:30"},
+        {"00:00;1;_", "1230", true, "12:30"},
+    };
+    for (const auto& c : cases) {
+        grid->SetEditMask(c.mask);
+        allow = c.allow;
+        asked.clear();
+        plat::Clipboard().SetAsText(c.clip);
+        grid->SetCells(2, 2, "old");
+        Select(2, 2);
+        pt::SendKey(*grid, plat::VK_F2);
+        plat::TInplaceEdit* ed = grid->InplaceEditor();
+        ed->SelectAll();
+        if (*c.mask) {
+            ed->SetSelStart(0);
+            ed->SetSelLength(0);
+        }
+        pt::SendKey(*ed, 'V', plat::ssCtrl);
+        pt::SendKey(*ed, plat::VK_RETURN);
+        EXPECT_EQ(asked, std::vector<plat::TObject*>{ed}) << c.clip;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.clip;
     }
     grid->SetEditMask("");
 }

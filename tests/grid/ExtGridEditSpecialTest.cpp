@@ -20,20 +20,13 @@
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
+#include "EditSteps.h"
 #include "GridOnFormFixture.h"
 
 using namespace grid;
 namespace pt = plat::test;
 
 namespace {
-
-// One input to the editor: a key, or text typed character by character.
-struct Step {
-    unsigned short key = 0;
-    const char* text = nullptr;
-};
-Step Key(unsigned short k) { return {k, nullptr}; }
-Step Type(const char* t) { return {0, t}; }
 
 class GridSpecialEdit : public GridOnForm {
 protected:
@@ -52,19 +45,7 @@ protected:
 
     // Opens the editor of cell (2, 2) with F2 and plays the steps into
     // whatever control then has the editor's place.
-    void Play(const std::string& cell, const std::vector<Step>& steps) {
-        grid->SetCells(2, 2, cell);
-        Select(1, 1);
-        Select(2, 2);
-        pt::SendKey(*grid, plat::VK_F2);
-        for (const Step& s : steps) {
-            plat::TWinControl* target = grid->EditCtrl();
-            if (target == nullptr) target = grid;
-            if (s.text) pt::TypeText(*target, s.text);
-            else pt::SendKey(*target, s.key);
-        }
-        pt::ProcessEvents();
-    }
+    void Play(const std::string& cell, const std::vector<Step>& steps) { PlayInCell(*grid, 2, 2, cell, steps); }
 
     TEditorType kind2 = edNormal;
     char savedSeparator = '.';

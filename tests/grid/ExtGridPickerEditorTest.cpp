@@ -12,20 +12,13 @@
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
+#include "EditSteps.h"
 #include "GridOnFormFixture.h"
 
 using namespace grid;
 namespace pt = plat::test;
 
 namespace {
-
-struct Step {
-    unsigned short key = 0;
-    const char* text = nullptr;
-    plat::TShiftState shift = 0;
-};
-Step Key(unsigned short k, plat::TShiftState s = 0) { return {k, nullptr, s}; }
-Step Type(const char* t) { return {0, t, 0}; }
 
 class GridPickerEdit : public GridOnForm {
 protected:
@@ -38,19 +31,7 @@ protected:
     }
     // Opens the editor of cell (2, 2) with F2 and plays the steps into the
     // control that has the editor's place (the grid once it is closed).
-    void Play(const std::string& cell, const std::vector<Step>& steps) {
-        grid->SetCells(2, 2, cell);
-        Select(1, 1);
-        Select(2, 2);
-        pt::SendKey(*grid, plat::VK_F2);
-        for (const Step& s : steps) {
-            plat::TWinControl* target = grid->EditCtrl();
-            if (target == nullptr) target = grid;
-            if (s.text) pt::TypeText(*target, s.text);
-            else pt::SendKey(*target, s.key, s.shift);
-        }
-        pt::ProcessEvents();
-    }
+    void Play(const std::string& cell, const std::vector<Step>& steps) { PlayInCell(*grid, 2, 2, cell, steps); }
     TEditorType kind2 = edNormal;
 };
 
