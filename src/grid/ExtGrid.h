@@ -1944,8 +1944,22 @@ public:
     // Draws a cell's always-visible combo or spin button at the right end
     // of R (ACol displayed) and takes its width off R.
     void DrawEditorButtons(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
+    // A paste into the text editor: (Sender = the editor, displayed column,
+    // row, var text to paste, var allow) before, (..., the cell's value)
+    // after it.
+    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
+    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
 
 private:
+    friend class TExtInplaceEdit;
+    // The combo editor's list opened (sized to its widest item with
+    // Navigation.AutoComboDropSize) or closed, by the user or the grid.
+    void ComboListShown(bool Shown);
+    // A left press that may open the text editor: with CaretPositioning
+    // the editor puts its caret at the character under it.
+    void NoteEditorClick(plat::TMouseButton Button, int X, int Y);
+    bool TakeEditorClick(int& X, int& Y);
+    friend class TGridCombo;
     friend class TGridTransEdit;
     friend class TGridTransCombo;
     friend class TExtRichEdit;

@@ -55,10 +55,7 @@ bool TExtStringGrid::EditorButtonMouseDown(int X, int Y) {
     ShowInplaceEdit();
     if (!EditMode()) return true;
     if (hasCombo && EditCtrl() == EditCombo()) {
-        if (!EditCombo()->DroppedDown()) {
-            EditCombo()->SetDroppedDown(true);
-            if (OnComboDropDown) OnComboDropDown(this, Row(), Col());
-        }
+        if (!EditCombo()->DroppedDown()) EditCombo()->SetDroppedDown(true);  // which reports itself
     } else if (hasSpin && EditCtrl() == SpinEdit()) {
         // The upper half steps up, the lower half down, as on the editor.
         if (Y < r.Top + r.Height() / 2) SpinEdit()->UpClick(SpinEdit());
@@ -69,8 +66,8 @@ bool TExtStringGrid::EditorButtonMouseDown(int X, int Y) {
 
 void TExtStringGrid::AfterComboOpen() {
     if (!FMouseActions.DirectComboDrop() || !EditMode() || EditCtrl() != EditCombo()) return;
+    // The list tells the grid itself that it opened.
     EditCombo()->SetDroppedDown(true);
-    if (OnComboDropDown) OnComboDropDown(this, Row(), Col());
 }
 
 void TExtStringGrid::ComboPicked(int Index) {
@@ -80,9 +77,8 @@ void TExtStringGrid::ComboPicked(int Index) {
         OnComboObjectChange(this, e.EditCol, e.EditRow, Index, text, ComboObject(Index));
     }
     if (!FMouseActions.DirectComboClose() || !EditMode() || EditCtrl() != e.Combo) return;
-    const int row = Row(), col = Col();
     e.Combo->SetDroppedDown(false);
-    if (FinishEdit(false) && OnComboCloseUp) OnComboCloseUp(this, row, col);
+    FinishEdit(false);
 }
 
 void TExtStringGrid::AddComboStringObject(const std::string& S, plat::TObject* AObject) {

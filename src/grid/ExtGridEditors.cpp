@@ -124,6 +124,7 @@ void LookupRemember(TExtStringGrid& Grid, const std::string& Text) {
 
 void TExtInplaceEdit::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
     plat::TInplaceEdit::KeyUp(Key, Shift);
+    SizeWhileTyping();
     // Only a key that typed a character completes: after Backspace, Delete
     // or a caret move the text stays as the user left it.
     if (FTyped && FExtGrid && FExtGrid->EditMode()) LookupComplete(*FExtGrid, *this);
@@ -139,9 +140,9 @@ void TExtInplaceEdit::UpdateContents() {
     FMask.reset();
     if (!FExtGrid) return;
     const std::string mask = FExtGrid->GetEditMask(FExtGrid->Col(), FExtGrid->Row());
-    if (mask.empty()) return;
-    FMask = std::make_shared<TEditMaskText>(mask);
-    if (FMask->Empty()) return;
+    if (!mask.empty()) FMask = std::make_shared<TEditMaskText>(mask);
+    ChooseLines();
+    if (!Masked()) return;
     // The mask sets the length; the cell shows its places.
     SetMaxLength(0);
     SetText(base::Utf16ToUtf8(FMask->Display(Text())));
@@ -236,10 +237,18 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         // The window may refuse a paste into the cell; it hears of it from
         // the editor itself.
         bool allow = plat::Clipboard().HasText();
+        std::string pasted = plat::Clipboard().AsText();
         if (FExtGrid->OnClipboardPaste) FExtGrid->OnClipboardPaste(this, allow);
-        if (allow) PasteText(plat::Clipboard().AsText());
+        const int col = FExtGrid->Col(), row = FExtGrid->Row();
+        if (allow && FExtGrid->OnClipboardBeforePasteCell)
+            FExtGrid->OnClipboardBeforePasteCell(this, col, row, pasted, allow);
+        if (!allow) return;
+        PasteText(pasted);
+        if (FExtGrid && FExtGrid->OnClipboardAfterPasteCell)
+            FExtGrid->OnClipboardAfterPasteCell(this, col, row, EditValue());
         return;
     }
+    if (LinesKeyDown(Key, Shift)) return;
     if (Masked() && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
         Key = 0;
         return;
@@ -322,11 +331,13 @@ void TExtInplaceEdit::DoEnter() {
     if (FExtGrid && Masked() && FExtGrid->Navigation().ImproveMaskSel()) {
         SetSelStart(0);
         SetSelLength(1);
+        CaretToClick();
         return;
     }
     // Without select-all the user goes on typing after the text rather
     // than over it.
     if (FExtGrid && !FExtGrid->Navigation().EditSelectAll()) CaretToEnd(*this);
+    CaretToClick();
 }
 
 std::string InplaceEditValue(plat::TInplaceEdit& Editor) {
@@ -352,6 +363,12 @@ void TExtInplaceEdit::DoExit() {
 TGridCombo::TGridCombo(TExtStringGrid* AGrid) : plat::TComboBox(AGrid), FGrid(AGrid) {
     SetVisible(false);
     SetParent(AGrid);
+    OnDropDown = [this](plat::TObject*) {
+        if (FGrid) FGrid->ComboListShown(true);
+    };
+    OnCloseUp = [this](plat::TObject*) {
+        if (FGrid) FGrid->ComboListShown(false);
+    };
 }
 
 void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {

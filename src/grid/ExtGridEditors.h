@@ -67,6 +67,16 @@ private:
     // Pastes the clipboard text under the kind's rules; a text the kind
     // refuses leaves the editor as it was.
     void PasteText(const std::string& Pasted);
+    // Multi-line editing: the editor shows lines for word-wrapped cells,
+    // for grids that take Enter as a line break and for texts that hold
+    // line breaks (one line would lose them).
+    void ChooseLines();
+    // Up, Down and Enter as the lines see them; true when the key is done.
+    bool LinesKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    // The caret at the character a click that opened the editor hit.
+    void CaretToClick();
+    // Rows and columns that grow with the text while it is typed.
+    void SizeWhileTyping();
     TExtStringGrid* FExtGrid;
     std::shared_ptr<TEditMaskText> FMask;  // the cell's mask, none when empty
     bool FGotFocus = false;

@@ -30,6 +30,9 @@ struct TExtStringGrid::TEditorsState {
     std::string CtrlID, CtrlType;
     // The objects behind combo items, by item text.
     std::vector<std::pair<std::string, plat::TObject*>> ComboObjects;
+    // A click the text editor places its caret by (grid client point).
+    bool ClickPending = false;
+    int ClickX = 0, ClickY = 0;
 
     TEditorsState() = default;
     TEditorsState(const TEditorsState&) = delete;

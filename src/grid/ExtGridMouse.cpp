@@ -47,6 +47,7 @@ TExtStringGrid::TInputState& TExtStringGrid::In() {
 }
 
 void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
+    NoteEditorClick(Button, X, Y);
     if (FixedEditMouseDown(Button, Shift, X, Y) || (Button == plat::mbLeft && EditorButtonMouseDown(X, Y))) return;
     if (Button == plat::mbLeft && (Shift & plat::ssDouble)) {
         DoubleClickCell(X, Y);
