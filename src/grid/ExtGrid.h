@@ -1958,7 +1958,7 @@ private:
     // A left press that may open the text editor: with CaretPositioning
     // the editor puts its caret at the character under it.
     void NoteEditorClick(plat::TMouseButton Button, int X, int Y);
-    bool TakeEditorClick(int& X, int& Y);
+    friend void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit);
     friend class TGridCombo;
     friend class TGridTransEdit;
     friend class TGridTransCombo;

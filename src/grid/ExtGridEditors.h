@@ -40,6 +40,9 @@ void CaretToEnd(plat::TEdit& Edit);
 // not); Backspace and Delete empty places instead of removing them.
 bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key);
 bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key);
+// With CaretPositioning, the caret of an editor a left click opened goes
+// to the character under the click, nothing selected.
+void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit);
 // The value the text editor stores (its text, or its masked value).
 std::string InplaceEditValue(plat::TInplaceEdit& Editor);
 // Adds an edited text to the lookup items when the grid keeps a history.

@@ -74,6 +74,12 @@ void TGridPickerEditor<TPicker>::KeyPress(char32_t& Key) {
 }
 
 template <class TPicker>
+void TGridPickerEditor<TPicker>::DoEnter() {
+    TPicker::DoEnter();
+    if (FGrid) PlaceCaretByClick(*FGrid, *this);
+}
+
+template <class TPicker>
 void TGridPickerEditor<TPicker>::DoExit() {
     TPicker::DoExit();
     // The pop-up taking the focus is still the edit.

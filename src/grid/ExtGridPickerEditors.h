@@ -33,6 +33,7 @@ protected:
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    void DoEnter() override;
     void DoExit() override;
 };
 

@@ -76,13 +76,16 @@ bool TExtInplaceEdit::LinesKeyDown(unsigned short& Key, plat::TShiftState Shift)
 }
 
 void TExtInplaceEdit::CaretToClick() {
-    int x = 0, y = 0;
-    if (!FExtGrid || !FExtGrid->TakeEditorClick(x, y)) return;
-    x -= Left();
-    y -= Top();
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-    SetSelStart(CharFromPos(x, y));
-    SetSelLength(0);
+    if (FExtGrid) PlaceCaretByClick(*FExtGrid, *this);
+}
+
+void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit) {
+    if (!Grid.FEditors || !Grid.FEditors->ClickPending) return;
+    Grid.FEditors->ClickPending = false;
+    const int x = Grid.FEditors->ClickX - Edit.Left(), y = Grid.FEditors->ClickY - Edit.Top();
+    if (x < 0 || y < 0 || x > Edit.Width() || y > Edit.Height()) return;
+    Edit.SetSelStart(Edit.CharFromPos(x, y));
+    Edit.SetSelLength(0);
 }
 
 void TExtInplaceEdit::SizeWhileTyping() {
@@ -116,14 +119,6 @@ void TExtStringGrid::NoteEditorClick(plat::TMouseButton Button, int X, int Y) {
     s.ClickPending = true;
     s.ClickX = X;
     s.ClickY = Y;
-}
-
-bool TExtStringGrid::TakeEditorClick(int& X, int& Y) {
-    if (!FEditors || !FEditors->ClickPending) return false;
-    FEditors->ClickPending = false;
-    X = FEditors->ClickX;
-    Y = FEditors->ClickY;
-    return true;
 }
 
 void TExtStringGrid::ComboListShown(bool Shown) {
