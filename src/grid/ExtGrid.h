@@ -2024,6 +2024,95 @@ public:
 
 
     // ------------------------------------------------------ editor link and the editors over cells
+public:
+    // The drop-down pickers as cell editors (edTrackbarDropDown,
+    // edMemoDropDown, edCalculatorDropDown), made on first use.
+    class TGridTrackbarDropDown* TrackbarDropDown();
+    class TGridMemoDropDown* MemoDropDown();
+    class TGridCalculatorDropDown* CalculatorDropDown();
+
+    // Fixed cells edited in place (FixedRowsEdit, FixedColsEdit in
+    // MouseActions): one edit and one combo serve every fixed cell and
+    // store their text when they lose the focus. ACol is displayed.
+    void EditFixedCell(int ACol, int ARow);
+    class TGridTransEdit* EditTrans();
+    class TGridTransCombo* ComboTrans();
+    // (Sender, displayed column, row, var editor kind, the combo's items)
+    std::function<void(TObject*, int, int, TGridFixedCellEditor&, plat::TStrings&)> OnFixedEdit;
+
+    // The editors of a cell's inline form controls (EDIT, PASSWORD, MASK,
+    // COMBO), opened by a click on the control; the edited value goes back
+    // into the control's VALUE in the cell's text. ACol is displayed.
+    bool ShowHtmlControlEditor(int ACol, int ARow, const std::string& CtrlID, const std::string& CtrlType,
+                               const std::string& CtrlValue);
+    // (Sender, row, real column, control ID, control type, new value)
+    std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&)>
+        OnControlEditDone;
+    // (Sender, row, real column, control ID, control type, value, var items,
+    // var editable, var drop-down count) before a form combo opens.
+    std::function<void(TObject*, int, int, const std::string&, const std::string&, const std::string&,
+                       plat::TStrings&, bool&, int&)>
+        OnControlComboList;
+    // (Sender, row, real column, item index, control ID, item text)
+    std::function<void(TObject*, int, int, int, const std::string&, const std::string&)> OnControlComboSelect;
+
+    // Rich text cells: the visible editor (edRichEdit) and the hidden one
+    // the grid converts and measures rich text with, made on first use.
+    class TExtRichEdit* InplaceRichEdit();
+    class TExtRichEdit* RichEdit();
+
+    // The combo editor's list: (Sender, row, displayed column) as it opens
+    // and closes; (Sender, real column, row, index, text, item object) when
+    // the picked item changes.
+    std::function<void(TObject*, int, int)> OnComboDropDown;
+    std::function<void(TObject*, int, int)> OnComboCloseUp;
+    std::function<void(TObject*, int, int, int, const std::string&, plat::TObject*)> OnComboObjectChange;
+    // A combo item with the object it stands for (not owned by the grid);
+    // ComboObject is nullptr for an item added without one.
+    void AddComboStringObject(const std::string& S, plat::TObject* AObject);
+    plat::TObject* ComboObject(int Index) const;
+    // Draws a cell's always-visible combo or spin button at the right end
+    // of R (ACol displayed) and takes its width off R.
+    void DrawEditorButtons(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
+    // A paste into the text editor: (Sender = the editor, displayed column,
+    // row, var text to paste, var allow) before, (..., the cell's value)
+    // after it.
+    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
+    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
+
+private:
+    friend class TExtInplaceEdit;
+    // The combo editor's list opened (sized to its widest item with
+    // Navigation.AutoComboDropSize) or closed, by the user or the grid.
+    void ComboListShown(bool Shown);
+    // A left press that may open the text editor: with CaretPositioning
+    // the editor puts its caret at the character under it.
+    void NoteEditorClick(plat::TMouseButton Button, int X, int Y);
+    friend void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit);
+    friend class TGridCombo;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+    friend class TExtRichEdit;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    // A press that starts a fixed-cell edit, or a click on an always-visible
+    // editor button; true when the press is taken.
+    bool FixedEditMouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y);
+    bool EditorButtonMouseDown(int X, int Y);
+    // The combo editor has just opened (sizing and dropping its list as
+    // Navigation asks), and the user picked item Index in it.
+    void AfterComboOpen();
+    void ComboPicked(int Index);
+    void HtmlControlEditDone();
+    struct TEditorsState;
+    std::shared_ptr<TEditorsState> FEditors;  // made on first use
+    TEditorsState& Eds();
+    // The picker kinds' share of the special-editor cycle; nullptr and
+    // false for any other kind.
+    plat::TWinControl* OpenPickerEditor(TEditorType Kind, int ACol, int ARow, const std::string& Text);
+    bool LoadPickerEditor(TEditorType Kind, const std::string& Text);
+    bool PickerEditorValue(TEditorType Kind, std::string& Value);
+public:
 
     // ------------------------------------------------------ expandable rows, nodes and grouping
     // Nodes (ExtGridNodes.cpp): a node row carries a ctNode graphic in

@@ -81,6 +81,7 @@ plat::TComboBox* TExtStringGrid::EditCombo() {
             const std::string text = idx >= 0 ? s.Combo->Items().Strings(idx) : s.Combo->Text();
             SetCells(s.EditCol, s.EditRow, text);
             if (OnComboChange) OnComboChange(this, s.EditCol, s.EditRow, idx, text);
+            ComboPicked(idx);
         };
         e.Combo->OnChange = [this](plat::TObject*) {
             TEditState& s = Ed();
@@ -239,6 +240,7 @@ bool TExtStringGrid::CanEditShow() {
         if (report) {
             if (OnComboChange) OnComboChange(this, rc, r, idx, cb->Items().Strings(idx));
         }
+        AfterComboOpen();
         return false;
     }
     if (!IsTextKind(kind)) {
@@ -276,6 +278,10 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow) {
 
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    // A masked editor's text shows blanks the cell must not store.
+    if (FEdit && FEdit->Editor && FEdit->Editor->Masked() && Value == FEdit->Editor->Text() &&
+        Value != FEdit->Editor->EditValue())
+        return SetEditText(ACol, ARow, FEdit->Editor->EditValue());
     const int rc = RealColIndex(ACol);
     const bool typed = FEdit && FEdit->EditMode && !FEdit->SpecialEditor && !FEdit->Finishing;
     const bool changed = Cells(rc, ARow) != Value;
@@ -419,7 +425,7 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
         HideSpecialControl();
     } else {
         plat::TInplaceEdit* editor = InplaceEditor();
-        const std::string text = editor ? editor->Text() : std::string();
+        const std::string text = editor ? InplaceEditValue(*editor) : std::string();
         if (!Restore && !ValidateCell(text)) {
             e.Finishing = false;
             return false;

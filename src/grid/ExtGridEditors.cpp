@@ -124,6 +124,7 @@ void LookupRemember(TExtStringGrid& Grid, const std::string& Text) {
 
 void TExtInplaceEdit::KeyUp(unsigned short& Key, plat::TShiftState Shift) {
     plat::TInplaceEdit::KeyUp(Key, Shift);
+    SizeWhileTyping();
     // Only a key that typed a character completes: after Backspace, Delete
     // or a caret move the text stays as the user left it.
     if (FTyped && FExtGrid && FExtGrid->EditMode()) LookupComplete(*FExtGrid, *this);
@@ -136,10 +137,74 @@ void TExtInplaceEdit::UpdateContents() {
         SetPasswordChar(FExtGrid->EditControl() == edPassword ? (pc.empty() ? U'*' : static_cast<char32_t>(pc[0])) : 0);
     }
     plat::TInplaceEdit::UpdateContents();
+    FMask.reset();
+    if (!FExtGrid) return;
+    const std::string mask = FExtGrid->GetEditMask(FExtGrid->Col(), FExtGrid->Row());
+    if (!mask.empty()) FMask = std::make_shared<TEditMaskText>(mask);
+    ChooseLines();
+    if (!Masked()) return;
+    // The mask sets the length; the cell shows its places.
+    SetMaxLength(0);
+    SetText(base::Utf16ToUtf8(FMask->Display(Text())));
+}
+
+std::string TExtInplaceEdit::EditValue() const {
+    return Masked() ? FMask->Value(base::Utf8ToUtf16(Text())) : Text();
+}
+
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key) {
+    if (Key < 32 || Key > 0xFFFF) return false;
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
+    // Typing over a selection empties it first, as typing replaces it in a
+    // plain edit.
+    if (Edit.SelLength() > 0) {
+        std::u16string cleared = t;
+        Mask.Clear(cleared, pos, Edit.SelLength());
+        if (!Mask.Type(cleared, pos, static_cast<char16_t>(Key))) return true;
+        t = cleared;
+    } else if (!Mask.Type(t, pos, static_cast<char16_t>(Key))) {
+        return true;
+    }
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
+    return true;
+}
+
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key) {
+    if (Key != plat::VK_BACK && Key != plat::VK_DELETE) return false;
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
+    if (Edit.SelLength() > 0) {
+        Mask.Clear(t, pos, Edit.SelLength());
+    } else if (Key == plat::VK_BACK) {
+        pos = Mask.PlaceBefore(pos);
+        if (pos < 0) return true;
+        Mask.Clear(t, pos, 1);
+    } else {
+        Mask.Clear(t, pos, 1);
+    }
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
+    return true;
 }
 
 void TExtInplaceEdit::KeyPress(char32_t& Key) {
     const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
+    if (Masked() && Key >= 32) {
+        if (FExtGrid && FExtGrid->OnKeyPress) FExtGrid->OnKeyPress(FExtGrid, Key);
+        if (Key != 0) MaskTypeChar(*this, *FMask, Key);
+        Key = 0;
+        // A filled mask moves on by itself where the grid advances on its own.
+        if (FExtGrid && FExtGrid->Navigation().AdvanceAuto() && FMask->Complete(base::Utf8ToUtf16(Text())) &&
+            SelStart() >= FMask->Size()) {
+            char32_t enter = 13;
+            FExtGrid->KeyPress(enter);
+        }
+        return;
+    }
     if (FExtGrid && FExtGrid->EditMode() &&
         CheckEditChar(kind, Key, Text(), SelStart(), SelLength(), FExtGrid->ValidChars()) == cvDrop) {
         Key = 0;
@@ -169,7 +234,23 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         // A paste would bypass the per-character rules: it is checked here
         // as a whole.
         Key = 0;
-        if (plat::Clipboard().HasText()) PasteText(plat::Clipboard().AsText());
+        // The window may refuse a paste into the cell; it hears of it from
+        // the editor itself.
+        bool allow = plat::Clipboard().HasText();
+        std::string pasted = plat::Clipboard().AsText();
+        if (FExtGrid->OnClipboardPaste) FExtGrid->OnClipboardPaste(this, allow);
+        const int col = FExtGrid->Col(), row = FExtGrid->Row();
+        if (allow && FExtGrid->OnClipboardBeforePasteCell)
+            FExtGrid->OnClipboardBeforePasteCell(this, col, row, pasted, allow);
+        if (!allow) return;
+        PasteText(pasted);
+        if (FExtGrid && FExtGrid->OnClipboardAfterPasteCell)
+            FExtGrid->OnClipboardAfterPasteCell(this, col, row, EditValue());
+        return;
+    }
+    if (LinesKeyDown(Key, Shift)) return;
+    if (Masked() && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
+        Key = 0;
         return;
     }
     const bool plain = !(Shift & (plat::ssShift | plat::ssCtrl | plat::ssAlt));
@@ -234,15 +315,34 @@ void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, con
 }
 
 void TExtInplaceEdit::PasteText(const std::string& Pasted) {
+    if (Masked()) {
+        // A pasted text fills the mask's places as if typed.
+        for (char16_t ch : base::Utf8ToUtf16(Pasted)) MaskTypeChar(*this, *FMask, ch);
+        return;
+    }
     if (FExtGrid) PasteChecked(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
 }
 
 void TExtInplaceEdit::DoEnter() {
     FGotFocus = true;
     plat::TInplaceEdit::DoEnter();
+    // A mask edit can start on its first place, one character selected,
+    // so typing overwrites place by place.
+    if (FExtGrid && Masked() && FExtGrid->Navigation().ImproveMaskSel()) {
+        SetSelStart(0);
+        SetSelLength(1);
+        CaretToClick();
+        return;
+    }
     // Without select-all the user goes on typing after the text rather
     // than over it.
     if (FExtGrid && !FExtGrid->Navigation().EditSelectAll()) CaretToEnd(*this);
+    CaretToClick();
+}
+
+std::string InplaceEditValue(plat::TInplaceEdit& Editor) {
+    if (auto* e = dynamic_cast<TExtInplaceEdit*>(&Editor)) return e->EditValue();
+    return Editor.Text();
 }
 
 void CaretToEnd(plat::TEdit& Edit) {
@@ -263,6 +363,12 @@ void TExtInplaceEdit::DoExit() {
 TGridCombo::TGridCombo(TExtStringGrid* AGrid) : plat::TComboBox(AGrid), FGrid(AGrid) {
     SetVisible(false);
     SetParent(AGrid);
+    OnDropDown = [this](plat::TObject*) {
+        if (FGrid) FGrid->ComboListShown(true);
+    };
+    OnCloseUp = [this](plat::TObject*) {
+        if (FGrid) FGrid->ComboListShown(false);
+    };
 }
 
 void TGridCombo::KeyDown(unsigned short& Key, plat::TShiftState Shift) {

@@ -4,8 +4,10 @@
 // focus; the combo editor is one list control the grid moves over the cell
 // being edited.
 
+#include <memory>
 #include <string>
 
+#include "grid/EditMask.h"
 #include "grid/EsgCheck.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridHint.h"
@@ -33,12 +35,27 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // The caret after the last character, nothing selected.
 void CaretToEnd(plat::TEdit& Edit);
+// Typing into an edit under a mask: a character goes to the next place
+// that takes it (true when the key was the mask's to handle, taken or
+// not); Backspace and Delete empty places instead of removing them.
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key);
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key);
+// With CaretPositioning, the caret of an editor a left click opened goes
+// to the character under the click, nothing selected.
+void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit);
+// The value the text editor stores (its text, or its masked value).
+std::string InplaceEditValue(plat::TInplaceEdit& Editor);
 // Adds an edited text to the lookup items when the grid keeps a history.
 void LookupRemember(TExtStringGrid& Grid, const std::string& Text);
 
 class TExtInplaceEdit : public plat::TInplaceEdit {
 public:
     explicit TExtInplaceEdit(TExtStringGrid* AGrid);
+    // The value the edit stores: the text, or under an edit mask the
+    // text without its blanks (and without its literals where the mask
+    // says so).
+    std::string EditValue() const;
+    bool Masked() const { return FMask && !FMask->Empty(); }
 
 protected:
     void DoEnter() override;
@@ -53,7 +70,18 @@ private:
     // Pastes the clipboard text under the kind's rules; a text the kind
     // refuses leaves the editor as it was.
     void PasteText(const std::string& Pasted);
+    // Multi-line editing: the editor shows lines for word-wrapped cells,
+    // for grids that take Enter as a line break and for texts that hold
+    // line breaks (one line would lose them).
+    void ChooseLines();
+    // Up, Down and Enter as the lines see them; true when the key is done.
+    bool LinesKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    // The caret at the character a click that opened the editor hit.
+    void CaretToClick();
+    // Rows and columns that grow with the text while it is typed.
+    void SizeWhileTyping();
     TExtStringGrid* FExtGrid;
+    std::shared_ptr<TEditMaskText> FMask;  // the cell's mask, none when empty
     bool FGotFocus = false;
     bool FTyped = false;  // the key going up typed a character
 };

@@ -47,6 +47,8 @@ TExtStringGrid::TInputState& TExtStringGrid::In() {
 }
 
 void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
+    NoteEditorClick(Button, X, Y);
+    if (FixedEditMouseDown(Button, Shift, X, Y) || (Button == plat::mbLeft && EditorButtonMouseDown(X, Y))) return;
     if (Button == plat::mbLeft && (Shift & plat::ssDouble)) {
         DoubleClickCell(X, Y);
         return;
@@ -403,6 +405,7 @@ bool TExtStringGrid::ClickOnHtmlControl(int ACol, int ARow, const std::string& I
     }
     RepaintCell(ACol, ARow);
     if (OnControlClick) OnControlClick(this, ARow, ACol, Id, Type, Value);
+    ShowHtmlControlEditor(ACol, ARow, Id, Type, Value);
     return true;
 }
 

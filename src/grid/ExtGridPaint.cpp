@@ -135,6 +135,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
         Canvas.FillRect({r.Right - 4, r.Top, r.Right, r.Bottom});
     }
     if (g.OnCustomCellBkgDraw) g.OnCustomCellBkgDraw(&g, Canvas, rcol, ARow, AState, r, false);
+    g.DrawEditorButtons(Canvas, ACol, ARow, r);
 
     TCellGraphic* graphic = g.GetCellGraphic(rcol, ARow);
     const TCellType kind = graphic ? graphic->CellType() : ctNone;

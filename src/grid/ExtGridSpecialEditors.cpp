@@ -15,6 +15,7 @@
 #include "controls/FocusNext.h"
 #include "grid/ExtCGrid.h"
 #include "grid/ExtGridEditors.h"
+#include "grid/ExtGridPickerEditors.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
@@ -272,7 +273,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
     // The character that opened the editor is typed into it, where the kind
     // takes characters at all.
     if (start != 0 && (IsSpinKind(e.EditControl) || IsEditBtnKind(e.EditControl) || IsUnitKind(e.EditControl) ||
-                       IsDateKind(e.EditControl) || e.EditControl == edDateTimeEdit)) {
+                       IsDateKind(e.EditControl) || e.EditControl == edDateTimeEdit || IsPickerKind(e.EditControl))) {
         char32_t ch = start;
         plat::TMessage m{plat::WM_CHAR, static_cast<intptr_t>(ch), 0, 0};
         ctrl->WndProc(m);
@@ -290,6 +291,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow) {
 
 plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
     TEditState& e = Ed();
+    if (IsPickerKind(Kind)) return OpenPickerEditor(Kind, ACol, ARow, Text);
     const int rc = RealColIndex(ACol);
     const plat::TRect R = GridCellRect(ACol, ARow);
     const int W = std::max(R.Width() - 1, 8), H = std::max(R.Height() - 1, 8);
@@ -320,7 +322,7 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
         TGridEditBtn* b = EditBtn();
         b->SetMaxLength(GetEditLimit());
         place(b);
-        b->SetText(Text);
+        b->LoadText(Text, Kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
         b->SelectAll();
         return b;
     }
@@ -422,6 +424,7 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
 void TExtStringGrid::LoadSpecialEditor(const std::string& Text) {
     TEditState& e = Ed();
     const TEditorType k = e.EditControl;
+    if (LoadPickerEditor(k, Text)) return;
     if (IsSpinKind(k)) {
         TGridSpin* s = SpinEdit();
         switch (k) {
@@ -450,7 +453,7 @@ void TExtStringGrid::LoadSpecialEditor(const std::string& Text) {
                 break;
         }
     } else if (IsEditBtnKind(k)) {
-        EditBtn()->SetText(Text);
+        EditBtn()->LoadText(Text, k == edMaskEditBtn ? GetEditMask(Col(), Row()) : std::string());
     } else if (IsUnitKind(k)) {
         UnitEditBtn()->LoadValue(Text);
     } else if (IsDateKind(k)) {
@@ -486,6 +489,7 @@ std::string TExtStringGrid::SpecialEditorValue(bool& Write) {
     TEditState& e = Ed();
     Write = true;
     const TEditorType k = e.EditControl;
+    if (std::string v; PickerEditorValue(k, v)) return v;
     if (IsSpinKind(k)) {
         TGridSpin* s = SpinEdit();
         if (s->AllowEmptyValue && base::Trim(s->Text()).empty()) return "";
@@ -496,7 +500,7 @@ std::string TExtStringGrid::SpecialEditorValue(bool& Write) {
             default: return base::DateToStr(s->DateValue());
         }
     }
-    if (IsEditBtnKind(k)) return EditBtn()->Text();
+    if (IsEditBtnKind(k)) return EditBtn()->EditValue();
     if (IsUnitKind(k)) return UnitEditBtn()->TextAndUnit();
     if (IsDateKind(k)) {
         TGridDatePicker* d = DateTimePicker();
@@ -678,6 +682,15 @@ TGridEditBtn::TGridEditBtn(TExtStringGrid* AGrid) : ctl::TEsgEditBtn(AGrid), TGr
     };
 }
 
+void TGridEditBtn::LoadText(const std::string& Value, const std::string& Mask) {
+    FMask = Mask.empty() ? nullptr : std::make_shared<TEditMaskText>(Mask);
+    if (FMask && FMask->Empty()) FMask = nullptr;
+    if (FMask) SetMaxLength(0);
+    SetText(FMask ? base::Utf16ToUtf8(FMask->Display(Value)) : Value);
+}
+
+std::string TGridEditBtn::EditValue() const { return FMask ? FMask->Value(base::Utf8ToUtf16(Text())) : Text(); }
+
 void TGridEditBtn::DoClickBtn(plat::TObject* Sender) {
     ctl::TEsgEditBtn::DoClickBtn(Sender);
     if (!FGrid) return;
@@ -693,6 +706,10 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     // The window sees the keys typed into the cell as if the grid had them.
     if (FGrid && FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
+    if (Key != 0 && FMask && !(Shift & (plat::ssCtrl | plat::ssAlt)) && MaskEraseKey(*this, *FMask, Key)) {
+        Key = 0;
+        return;
+    }
     if (Key != 0 && FGrid && IsPasteKey(Key, Shift)) {
         Key = 0;
         const TEditorType kind = FGrid->EditControl();
@@ -708,6 +725,11 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
 void TGridEditBtn::KeyPress(char32_t& Key) {
     if (FGrid && FGrid->OnKeyPress) FGrid->OnKeyPress(FGrid, Key);
     if (Key == 13 || Key == 9) {
+        Key = 0;
+        return;
+    }
+    if (FMask && Key >= 32) {
+        MaskTypeChar(*this, *FMask, Key);
         Key = 0;
         return;
     }
@@ -1139,6 +1161,21 @@ void TEditLink::EditKeyDown(plat::TObject*, unsigned short& Key, plat::TShiftSta
         default: closes = (Shift & plat::ssAlt) != 0 && Key != plat::VK_MENU; break;
     }
     if (!closes || !FGrid) return;
+    if (Key == plat::VK_TAB) {
+        // Tab moves on only where the grid's navigation says so, and then
+        // edits the cell it reached; otherwise it ends the edit in place.
+        Key = 0;
+        if (!FGrid->Navigation().TabToNextAtEnd()) {
+            FGrid->DoneInplaceEdit(0, Shift);
+            return;
+        }
+        const int col = FGrid->Col(), row = FGrid->Row();
+        if (!FGrid->DoneInplaceEdit(plat::VK_TAB, Shift)) return;
+        if ((FGrid->Col() != col || FGrid->Row() != row) && FGrid->Focused() &&
+            !FGrid->IsControlCell(FGrid->RealColIndex(FGrid->Col()), FGrid->Row()))
+            FGrid->ShowInplaceEdit();
+        return;
+    }
     CloseWithKey(FGrid, Key, Shift);
 }
 

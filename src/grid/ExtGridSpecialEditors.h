@@ -8,6 +8,7 @@
 // leaves the cell as it was, and leaving the control commits. A value the
 // grid's validation refuses keeps the control open.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "controls/EsgDateTimePicker.h"
 #include "controls/EsgEditBtn.h"
 #include "controls/EsgSpinEdit.h"
+#include "grid/EditMask.h"
 #include "grid/ExtGrid.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
@@ -55,6 +57,10 @@ public:
     void DoClickBtn(plat::TObject* Sender) override;
     // Ends the edit after the button has run the ellipsis hook.
     bool StopEditAfterClick = false;
+    // Shows a cell's text, under Mask when one is given (edMaskEditBtn).
+    void LoadText(const std::string& Value, const std::string& Mask);
+    // The text, or under a mask the value without blanks.
+    std::string EditValue() const;
 
 protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
@@ -64,6 +70,7 @@ protected:
 
 private:
     bool FTyped = false;  // the key going up typed a character
+    std::shared_ptr<TEditMaskText> FMask;
 };
 
 class TGridUnitEditBtn : public ctl::TEsgUnitEditBtn, public TGridEditorRef {

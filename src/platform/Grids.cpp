@@ -1064,6 +1064,7 @@ void TCustomGrid::ShowEditorChar(char32_t Ch) {
     // The character goes the way a typed one goes, through the editor's
     // key handling, and replaces the selected text.
     QWidget* w = TNativeAccess::Widget(*FInplaceEdit);
+    if (w->focusProxy() != nullptr) w = w->focusProxy();  // a multi-line editor's lines
     QString text = Ch == 8 ? QString("\b") : QString::fromUcs4(&Ch, 1);
     QKeyEvent press(QEvent::KeyPress, Ch == 8 ? Qt::Key_Backspace : Qt::Key_unknown, Qt::NoModifier, text);
     QCoreApplication::sendEvent(w, &press);

@@ -1,5 +1,6 @@
 #include "platform/StdCtrls.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,7 +11,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QEvent>
 #include <algorithm>
+#include <functional>
 
 #include "platform/Forms.h"
 #include "platform/NativeBridge.h"
@@ -49,6 +54,65 @@ Qt::Alignment HAlign(TAlignment a) {
         default: return Qt::AlignLeft;
     }
 }
+
+// An edit's text counts a line break as "\r\n"; the multi-line widget
+// holds "\n". Positions are converted between the two.
+QString ToPlain(const std::string& Text) {
+    QString q = ToQ(Text);
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace('\r', '\n');
+    return q;
+}
+
+std::string FromPlain(QString Plain) {
+    Plain.replace('\n', QStringLiteral("\r\n"));
+    return FromQ(Plain);
+}
+
+int ToTextPos(const QString& Plain, int Pos) {
+    Pos = std::clamp(Pos, 0, static_cast<int>(Plain.size()));
+    return Pos + static_cast<int>(Plain.left(Pos).count('\n'));
+}
+
+int ToWidgetPos(const QString& Plain, int TextPos) {
+    int t = 0;
+    for (int i = 0; i < Plain.size(); ++i) {
+        if (t >= TextPos) return i;
+        t += Plain[i] == '\n' ? 2 : 1;
+    }
+    return static_cast<int>(Plain.size());
+}
+
+const char* const kLinesName = "plat_lines";
+
+// Keeps the multi-line face of an edit over the whole edit.
+class TFillParent : public QObject {
+public:
+    explicit TFillParent(QWidget* Child) : QObject(Child), FChild(Child) {}
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (Event->type() == QEvent::Resize) FChild->setGeometry(static_cast<QWidget*>(Watched)->rect());
+        return false;
+    }
+
+private:
+    QWidget* FChild;
+};
+
+// Tells the control when its list opens (before it shows, so the control
+// can size it) and when it closes.
+class TNotifyingComboBox : public QComboBox {
+public:
+    std::function<void()> Dropping, Closed;
+    void showPopup() override {
+        if (Dropping) Dropping();
+        QComboBox::showPopup();
+    }
+    void hidePopup() override {
+        const bool shown = view() != nullptr && view()->isVisible();
+        QComboBox::hidePopup();
+        if (shown && Closed) Closed();
+    }
+};
 
 }  // namespace
 
@@ -139,9 +203,25 @@ TLinkLabel::TLinkLabel(TComponent* AOwner) : TControl(AOwner) {
 
 // --- TEdit -----------------------------------------------------------------
 
+namespace {
+
+QPlainTextEdit* LinesOf(const TEdit& Edit) {
+    if (!Edit.MultiLine()) return nullptr;
+    return TNativeAccess::Widget(Edit)->findChild<QPlainTextEdit*>(kLinesName, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
     auto* w = new QLineEdit;
-    TNativeAccess::Native(*this).ApplyText = [w](const std::string& t) {
+    TNativeAccess::Native(*this).ApplyText = [this, w](const std::string& t) {
+        if (auto* lines = LinesOf(*this)) {
+            if (FromPlain(lines->toPlainText()) == t) return;
+            FSyncing = true;
+            lines->setPlainText(ToPlain(t));
+            FSyncing = false;
+            return;
+        }
         if (w->text() != ToQ(t)) w->setText(ToQ(t));
     };
     QObject::connect(w, &QLineEdit::textChanged, w, [this, w](const QString& text) {
@@ -175,6 +255,7 @@ void TEdit::SetMaxLength(int Value) {
 void TEdit::SetReadOnly(bool Value) {
     FReadOnly = Value;
     WidgetAs<QLineEdit>(*this)->setReadOnly(Value);
+    if (auto* lines = LinesOf(*this)) lines->setReadOnly(Value);
 }
 
 void TEdit::SetCharCase(TEditCharCase Value) {
@@ -190,20 +271,146 @@ void TEdit::SetPasswordChar(char32_t Value) {
 }
 
 int TEdit::SelStart() const {
+    if (auto* lines = LinesOf(*this)) return ToTextPos(lines->toPlainText(), lines->textCursor().selectionStart());
     auto* w = WidgetAs<QLineEdit>(*this);
     return w->hasSelectedText() ? w->selectionStart() : w->cursorPosition();
 }
 
-void TEdit::SetSelStart(int Value) { WidgetAs<QLineEdit>(*this)->setCursorPosition(Value); }
+void TEdit::SetSelStart(int Value) {
+    if (auto* lines = LinesOf(*this)) {
+        QTextCursor c = lines->textCursor();
+        c.setPosition(ToWidgetPos(lines->toPlainText(), Value));
+        lines->setTextCursor(c);
+        return;
+    }
+    WidgetAs<QLineEdit>(*this)->setCursorPosition(Value);
+}
 
-int TEdit::SelLength() const { return static_cast<int>(WidgetAs<QLineEdit>(*this)->selectedText().size()); }
+int TEdit::SelLength() const {
+    if (auto* lines = LinesOf(*this)) {
+        const QTextCursor c = lines->textCursor();
+        const QString plain = lines->toPlainText();
+        return ToTextPos(plain, c.selectionEnd()) - ToTextPos(plain, c.selectionStart());
+    }
+    return static_cast<int>(WidgetAs<QLineEdit>(*this)->selectedText().size());
+}
 
 void TEdit::SetSelLength(int Value) {
+    if (auto* lines = LinesOf(*this)) {
+        // As in a single line, the selection runs from the caret.
+        const QString plain = lines->toPlainText();
+        QTextCursor c = lines->textCursor();
+        const int start = ToTextPos(plain, c.position());
+        c.setPosition(ToWidgetPos(plain, start));
+        c.setPosition(ToWidgetPos(plain, start + Value), QTextCursor::KeepAnchor);
+        lines->setTextCursor(c);
+        return;
+    }
     auto* w = WidgetAs<QLineEdit>(*this);
     w->setSelection(w->cursorPosition(), Value);
 }
 
-void TEdit::SelectAll() { WidgetAs<QLineEdit>(*this)->selectAll(); }
+void TEdit::SelectAll() {
+    if (auto* lines = LinesOf(*this)) lines->selectAll();
+    else WidgetAs<QLineEdit>(*this)->selectAll();
+}
+
+void TEdit::SetSelText(const std::string& Value) {
+    if (auto* lines = LinesOf(*this)) lines->textCursor().insertText(ToPlain(Value));
+    else WidgetAs<QLineEdit>(*this)->insert(ToQ(Value));
+}
+
+void TEdit::SetMultiLine(bool Value) {
+    if (FMultiLine == Value) return;
+    auto* w = WidgetAs<QLineEdit>(*this);
+    auto* lines = w->findChild<QPlainTextEdit*>(kLinesName, Qt::FindDirectChildrenOnly);
+    const bool focused = w->hasFocus();
+    FMultiLine = Value;
+    if (Value) {
+        if (lines == nullptr) {
+            lines = new QPlainTextEdit(w);
+            lines->setObjectName(kLinesName);
+            lines->setFrameShape(QFrame::NoFrame);
+            lines->setTabChangesFocus(true);
+            lines->setContentsMargins(0, 0, 0, 0);
+            lines->document()->setDocumentMargin(1);
+            lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            w->installEventFilter(new TFillParent(lines));
+            QObject::connect(lines, &QPlainTextEdit::textChanged, lines, [this, lines] {
+                if (FSyncing) return;
+                const QString plain = lines->toPlainText();
+                const std::string text = FromPlain(plain);
+                if (FMaxLength > 0 && static_cast<int>(ToQ(text).size()) > FMaxLength) {
+                    // Too long: the change is taken back, the caret where
+                    // it stood before it.
+                    const QString old = ToPlain(Text());
+                    const int caret = lines->textCursor().position() - static_cast<int>(plain.size() - old.size());
+                    FSyncing = true;
+                    lines->setPlainText(old);
+                    QTextCursor c = lines->textCursor();
+                    c.setPosition(std::clamp(caret, 0, static_cast<int>(old.size())));
+                    lines->setTextCursor(c);
+                    FSyncing = false;
+                    return;
+                }
+                TNativeAccess::TextFromWidget(*this, text);
+                SafeCall([&] {
+                    if (OnChange) OnChange(this);
+                });
+            });
+            TNativeAccess::Watch(*this, lines);
+        }
+        lines->setGeometry(w->rect());
+        lines->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        lines->setReadOnly(FReadOnly);
+        FSyncing = true;
+        lines->setPlainText(ToPlain(Text()));
+        FSyncing = false;
+        lines->show();
+        w->setFocusProxy(lines);
+        if (focused) lines->setFocus();
+    } else if (lines != nullptr) {
+        w->setFocusProxy(nullptr);
+        lines->hide();
+        {
+            const QSignalBlocker quiet(w);
+            w->setText(ToQ(Text()));
+        }
+        if (focused) w->setFocus();
+    }
+}
+
+void TEdit::SetWordWrap(bool Value) {
+    FWordWrap = Value;
+    if (auto* lines = LinesOf(*this))
+        lines->setLineWrapMode(Value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+int TEdit::CharFromPos(int X, int Y) const {
+    auto* w = WidgetAs<QLineEdit>(*this);
+    if (auto* lines = LinesOf(*this)) {
+        const QPoint p = lines->viewport()->mapFrom(w, QPoint(X, Y));
+        return ToTextPos(lines->toPlainText(), lines->cursorForPosition(p).position());
+    }
+    return w->cursorPositionAt(QPoint(X, Y));
+}
+
+int TEdit::LineFromChar(int Index) const {
+    auto* lines = LinesOf(*this);
+    if (lines == nullptr) return 0;
+    QTextDocument* doc = lines->document();
+    const int pos = ToWidgetPos(lines->toPlainText(), Index);
+    const QTextBlock block = doc->findBlock(pos);
+    int line = 0;
+    for (QTextBlock b = doc->begin(); b.isValid() && b != block; b = b.next())
+        line += std::max(1, b.layout() != nullptr ? b.layout()->lineCount() : 1);
+    if (block.isValid() && block.layout() != nullptr && block.layout()->lineCount() > 0) {
+        const QTextLine tl = block.layout()->lineForTextPosition(pos - block.position());
+        if (tl.isValid()) line += tl.lineNumber();
+    }
+    return line;
+}
 
 // --- TMemo -----------------------------------------------------------------
 
@@ -383,7 +590,17 @@ void TNativeAccess::ItemIndexFromWidget(TComboBox& Box, int Index) {
 }
 
 TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new QComboBox;
+    auto* w = new TNotifyingComboBox;
+    w->Dropping = [this] {
+        SafeCall([&] {
+            if (OnDropDown) OnDropDown(this);
+        });
+    };
+    w->Closed = [this] {
+        SafeCall([&] {
+            if (OnCloseUp) OnCloseUp(this);
+        });
+    };
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
     TNativeAccess::Native(*this).ApplyText = [this, w](const std::string& t) {
@@ -422,7 +639,23 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     SetColor(clWindow);
 }
 
-TComboBox::~TComboBox() { FItems.OnChange = nullptr; }
+TComboBox::~TComboBox() {
+    FItems.OnChange = nullptr;
+    auto* w = WidgetAs<TNotifyingComboBox>(*this);
+    w->Dropping = nullptr;
+    w->Closed = nullptr;
+}
+
+int TComboBox::DroppedWidth() const {
+    auto* w = WidgetAs<QComboBox>(*this);
+    if (DroppedDown()) return w->view()->window()->width();
+    return std::max(FDroppedWidth, Width());
+}
+
+void TComboBox::SetDroppedWidth(int Value) {
+    FDroppedWidth = std::max(0, Value);
+    WidgetAs<QComboBox>(*this)->view()->setMinimumWidth(FDroppedWidth);
+}
 
 void TComboBox::SyncItems() {
     auto* w = WidgetAs<QComboBox>(*this);

@@ -70,7 +70,25 @@ public:
     int SelLength() const;
     void SetSelLength(int Value);
     void SelectAll();
+    // Replaces the selection (or inserts at the caret) with Value; the
+    // caret ends after it.
+    void SetSelText(const std::string& Value);
     void Clear() { SetText(""); }
+
+    // A multi-line edit shows the line breaks of its text ("\r\n" in Text)
+    // and scrolls vertically; with WordWrap it wraps long lines at its
+    // width instead of scrolling sideways. Positions (SelStart...) count a
+    // line break as the two characters it is in Text.
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool Value);
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    // The position of the character boundary nearest the client point
+    // (X, Y), the caret a click there would give.
+    int CharFromPos(int X, int Y) const;
+    // The line shown (wrapped lines counted as shown, 0 first) that holds
+    // position Index.
+    int LineFromChar(int Index) const;
 
     TNotifyEvent OnChange;
 
@@ -84,6 +102,9 @@ private:
     bool FReadOnly = false;
     TEditCharCase FCharCase = ecNormal;
     char32_t FPasswordChar = 0;
+    bool FMultiLine = false;
+    bool FWordWrap = false;
+    bool FSyncing = false;
 };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
@@ -183,7 +204,15 @@ public:
     void SetDroppedDown(bool Value);
     bool Sorted() const { return FSorted; }
     void SetSorted(bool Value);
+    // The width of the dropped list: at least the control's width, wider
+    // when set so (0 = the control's width).
+    int DroppedWidth() const;
+    void SetDroppedWidth(int Value);
 
+    // OnDropDown and OnCloseUp fire when the list opens and closes, by
+    // the user or by code.
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
     // OnChange fires when the user edits the text, and when the user picks
     // an item while no OnSelect is set; OnSelect fires when the user picks
     // an item. Setting ItemIndex or Text by code fires neither.
@@ -200,6 +229,7 @@ private:
     int FMaxLength = 0;
     bool FSorted = false;
     bool FSyncing = false;
+    int FDroppedWidth = 0;
 };
 
 class TListBox : public TWinControl {

@@ -48,6 +48,9 @@ QWidget* KeyTarget(TControl& c) {
     QWidget* w = WidgetOf(c);
     if (auto* cb = qobject_cast<QComboBox*>(w))
         if (cb->lineEdit() != nullptr) return cb->lineEdit();
+    // A control that hands its focus on (a multi-line edit) takes keys
+    // where the focus goes.
+    if (w->focusProxy() != nullptr) return w->focusProxy();
     return w;
 }
 

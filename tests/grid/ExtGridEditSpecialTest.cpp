@@ -20,20 +20,13 @@
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
+#include "EditSteps.h"
 #include "GridOnFormFixture.h"
 
 using namespace grid;
 namespace pt = plat::test;
 
 namespace {
-
-// One input to the editor: a key, or text typed character by character.
-struct Step {
-    unsigned short key = 0;
-    const char* text = nullptr;
-};
-Step Key(unsigned short k) { return {k, nullptr}; }
-Step Type(const char* t) { return {0, t}; }
 
 class GridSpecialEdit : public GridOnForm {
 protected:
@@ -52,19 +45,7 @@ protected:
 
     // Opens the editor of cell (2, 2) with F2 and plays the steps into
     // whatever control then has the editor's place.
-    void Play(const std::string& cell, const std::vector<Step>& steps) {
-        grid->SetCells(2, 2, cell);
-        Select(1, 1);
-        Select(2, 2);
-        pt::SendKey(*grid, plat::VK_F2);
-        for (const Step& s : steps) {
-            plat::TWinControl* target = grid->EditCtrl();
-            if (target == nullptr) target = grid;
-            if (s.text) pt::TypeText(*target, s.text);
-            else pt::SendKey(*target, s.key);
-        }
-        pt::ProcessEvents();
-    }
+    void Play(const std::string& cell, const std::vector<Step>& steps) { PlayInCell(*grid, 2, 2, cell, steps); }
 
     TEditorType kind2 = edNormal;
     char savedSeparator = '.';
@@ -417,7 +398,7 @@ TEST_F(GridSpecialEdit, UncheckedPickerEmptiesTheCell) {
 }
 
 TEST_F(GridSpecialEdit, KindsWithoutAControlOpenNothing) {
-    for (TEditorType k : {edRichEdit, edColorPickerDropDown, edCustom}) {
+    for (TEditorType k : {edColorPickerDropDown, edCustom}) {
         kind2 = k;
         Play("keep", {Key(plat::VK_RETURN), Type("x")});
         EXPECT_FALSE(grid->EditMode()) << k;
@@ -563,6 +544,37 @@ TEST_F(GridSpecialEdit, FreedLinkLeavesTheGrid) {
     grid->SetEditLink(link.get());
     link.reset();
     EXPECT_EQ(grid->EditLink(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridSpecialEdit, TabInALinkMovesOnlyWhereTheNavigationSaysSo) {
+    kind2 = edCustom;
+    TTestLink link(form.get());
+    grid->SetEditLink(&link);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goTabs});
+    const struct {
+        bool tabToNext;
+        int col;
+        bool editing;  // the editor is open again on the cell reached
+    } cases[] = {{false, 2, false}, {true, 3, true}};
+    for (const auto& c : cases) {
+        grid->Navigation().SetTabToNextAtEnd(c.tabToNext);
+        // A plain edit lets the form take Tab; an application's control that
+        // keeps it hands it to the link's rule.
+        Play("one", {Type("x")});
+        unsigned short tab = plat::VK_TAB;
+        link.EditKeyDown(link.FEdit, tab, 0);
+        EXPECT_EQ(tab, 0) << c.tabToNext;
+        EXPECT_EQ(grid->Cells(2, 2), "onex") << c.tabToNext;
+        EXPECT_EQ(grid->Col(), c.col) << c.tabToNext;
+        EXPECT_EQ(grid->Row(), 2) << c.tabToNext;
+        EXPECT_EQ(grid->EditMode(), c.editing) << c.tabToNext;
+        if (grid->EditMode()) pt::SendKey(*grid->InplaceEditor(), plat::VK_ESCAPE);
+    }
+    grid->SetEditLink(nullptr);
 }
 
 }  // namespace

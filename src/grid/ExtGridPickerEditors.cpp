@@ -1,0 +1,170 @@
+// The picker wrappers' key rule and the grid's side of them: making one on
+// first use, filling it from the cell and reading its value back.
+
+#include "grid/ExtGridPickerEditors.h"
+
+#include <algorithm>
+
+#include "grid/ExtGridCellEditors.h"
+#include "grid/ExtGridEditors.h"
+#include "grid/ExtGridEditorsState.h"
+#include "platform/Messages.h"
+
+namespace grid {
+
+bool IsPickerKind(TEditorType Kind) {
+    return Kind == edTrackbarDropDown || Kind == edMemoDropDown || Kind == edCalculatorDropDown || Kind == edRichEdit;
+}
+
+template <class TPicker>
+TGridPickerEditor<TPicker>::TGridPickerEditor(TExtStringGrid* AGrid) : TPicker(AGrid), TGridEditorRef(AGrid) {
+    this->OnChange = [this](plat::TObject*) {
+        if (FGrid && FGrid->EditMode() && FGrid->EditCtrl() == this && FGrid->OnEditChange)
+            FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), this->Text());
+    };
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    const bool alt = (Shift & plat::ssAlt) != 0;
+    bool handled = false;
+    switch (Key) {
+        case plat::VK_TAB:
+        case plat::VK_RETURN:
+        case plat::VK_ESCAPE:
+        case plat::VK_PRIOR:
+        case plat::VK_NEXT:
+        case plat::VK_UP: handled = true; break;
+        case plat::VK_DOWN: handled = !alt; break;
+        // End moves the caret while the pop-up is closed.
+        case plat::VK_END: handled = this->DroppedDown(); break;
+        default: break;
+    }
+    if (!handled || FGrid == nullptr || !FGrid->EditMode()) {
+        TPicker::KeyDown(Key, Shift);
+        return;
+    }
+    if (Key == plat::VK_RETURN) BeforeCommit();
+    unsigned short k = Key;
+    Key = 0;
+    if (this->DroppedDown()) {
+        // The value picked in the pop-up is the one to keep; the grid then
+        // stays on the cell unless the key is Tab or Enter.
+        this->HideDropDown(k == plat::VK_ESCAPE);
+        if (k != plat::VK_TAB && k != plat::VK_RETURN && k != plat::VK_ESCAPE) k = 0;
+    }
+    FGrid->DoneInplaceEdit(k, Shift);
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::Dispatch(plat::TMessage& Message) {
+    TPicker::Dispatch(Message);
+    // Tab stays with the editor when the grid moves by it or validates.
+    if (Message.Msg == plat::WM_GETDLGCODE && FGrid &&
+        (FGrid->Options().Contains(plat::goTabs) || FGrid->OnCellValidate))
+        Message.Result |= plat::DLGC_WANTTAB;
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::KeyPress(char32_t& Key) {
+    // The window hears the keys typed into the cell, from the picker itself.
+    if (FGrid && FGrid->OnKeyPress) FGrid->OnKeyPress(this, Key);
+    if (Key == 27 || Key == 13 || Key == 9) Key = 0;
+    if (Key != 0) TPicker::KeyPress(Key);
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::DoEnter() {
+    TPicker::DoEnter();
+    if (FGrid) PlaceCaretByClick(*FGrid, *this);
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::DoExit() {
+    TPicker::DoExit();
+    // The pop-up taking the focus is still the edit.
+    if (this->DroppedDown()) return;
+    if (FGrid == nullptr || !FGrid->EditMode() || FGrid->EditCtrl() != this) return;
+    if (!FGrid->FinishEdit(false) && this->CanFocus()) this->SetFocus();
+}
+
+template class TGridPickerEditor<ctl::TExtTrackBarDropDown>;
+template class TGridPickerEditor<ctl::TExtMemoDropDown>;
+template class TGridPickerEditor<ctl::TExtCalculatorDropdown>;
+
+void TGridCalculatorDropDown::LoadText(const std::string& Text) {
+    // A calculation left pending by the last edit must not run on this
+    // cell's value: clear it first.
+    char32_t clear = 'c';
+    if (!DroppedDown()) ctl::TExtCalculatorDropdown::KeyPress(clear);
+    SetPlainText(Text);
+}
+
+// ----------------------------------------------------------------- grid side
+
+TExtStringGrid::TEditorsState& TExtStringGrid::Eds() {
+    if (!FEditors) FEditors = std::make_shared<TEditorsState>();
+    return *FEditors;
+}
+
+TExtStringGrid::TEditorsState::~TEditorsState() {
+    for (TGridEditorRef* r : std::initializer_list<TGridEditorRef*>{Trackbar, Memo, Calculator, TransEdit, TransCombo,
+                                                                    RichInplace, RichHidden, CtrlEdit, CtrlCombo})
+        if (r) r->DetachGrid();
+}
+
+namespace {
+template <class T>
+T* MakeHidden(T*& Slot, TExtStringGrid* Grid) {
+    if (!Slot) {
+        Slot = new T(Grid);
+        Slot->SetParent(Grid);
+        Slot->SetVisible(false);
+        Slot->SetEnabled(false);
+    }
+    return Slot;
+}
+}  // namespace
+
+TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() { return MakeHidden(Eds().Trackbar, this); }
+TGridMemoDropDown* TExtStringGrid::MemoDropDown() { return MakeHidden(Eds().Memo, this); }
+TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown() { return MakeHidden(Eds().Calculator, this); }
+
+// Calls F on the wrapper of a picker kind; false for any other kind.
+template <class F>
+static bool WithPicker(TExtStringGrid& Grid, TEditorType Kind, F&& Fn) {
+    switch (Kind) {
+        case edTrackbarDropDown: Fn(*Grid.TrackbarDropDown()); return true;
+        case edMemoDropDown: Fn(*Grid.MemoDropDown()); return true;
+        case edCalculatorDropDown: Fn(*Grid.CalculatorDropDown()); return true;
+        case edRichEdit: Fn(*Grid.InplaceRichEdit()); return true;
+        default: return false;
+    }
+}
+
+plat::TWinControl* TExtStringGrid::OpenPickerEditor(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
+    plat::TWinControl* opened = nullptr;
+    WithPicker(*this, Kind, [&](auto& p) {
+        const plat::TRect R = GridCellRect(ACol, ARow);
+        const int rc = RealColIndex(ACol);
+        p.SetBounds(R.Left, R.Top, std::max(R.Width() - 1, 8), std::max(R.Height() - 1, 8));
+        p.SetColor(Colors(rc, ARow) != plat::clNone ? Colors(rc, ARow) : Color());
+        p.SetEnabled(true);
+        p.SetVisible(true);
+        if (OnGetEditorProp) OnGetEditorProp(this, rc, ARow, EditLink());
+        p.LoadText(Text);
+        p.SelectAll();
+        opened = &p;
+    });
+    return opened;
+}
+
+bool TExtStringGrid::LoadPickerEditor(TEditorType Kind, const std::string& Text) {
+    return WithPicker(*this, Kind, [&](auto& p) { p.LoadText(Text); });
+}
+
+bool TExtStringGrid::PickerEditorValue(TEditorType Kind, std::string& Value) {
+    return WithPicker(*this, Kind, [&](auto& p) { Value = p.EditorValue(); });
+}
+
+}  // namespace grid

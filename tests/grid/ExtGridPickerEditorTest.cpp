@@ -1,0 +1,127 @@
+// The drop-down pickers as cell editors, driven by real keys: each opens
+// over the cell with its text, writes its value back and closes, commits
+// or stays open by the one key rule of the grid's special editors.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/ExtGrid.h"
+#include "grid/ExtGridPickerEditors.h"
+#include "platform/Messages.h"
+#include "platform/TestHooks.h"
+
+#include "EditSteps.h"
+#include "GridOnFormFixture.h"
+
+using namespace grid;
+namespace pt = plat::test;
+
+namespace {
+
+class GridPickerEdit : public GridOnForm {
+protected:
+    void SetUp() override {
+        ShowGrid(5, 6, true);
+        grid->OnGetEditorType = [this](plat::TObject*, int col, int, TEditorType& kind) {
+            if (col == 2) kind = kind2;
+        };
+        pt::ProcessEvents();
+    }
+    // Opens the editor of cell (2, 2) with F2 and plays the steps into the
+    // control that has the editor's place (the grid once it is closed).
+    void Play(const std::string& cell, const std::vector<Step>& steps) { PlayInCell(*grid, 2, 2, cell, steps); }
+    TEditorType kind2 = edNormal;
+};
+
+TEST_F(GridPickerEdit, EachPickerWritesItsValueBack) {
+    const struct {
+        const char* name;
+        TEditorType kind;
+        const char* cell;
+        std::vector<Step> steps;
+        const char* result;
+        int row;  // where the grid stands afterwards
+    } cases[] = {
+        {"memo: typed text replaces the selected cell text", edMemoDropDown, "hello", {Type("xy"), Key(plat::VK_RETURN)},
+         "xy", 2},
+        {"memo: Esc keeps the cell", edMemoDropDown, "hello", {Type("xy"), Key(plat::VK_ESCAPE)}, "hello", 2},
+        {"memo: Down commits and moves", edMemoDropDown, "a", {Type("b"), Key(plat::VK_DOWN)}, "b", 3},
+        {"memo: End stays in the text", edMemoDropDown, "abc",
+         {Key(plat::VK_END), Type("d"), Key(plat::VK_RETURN)}, "abcd", 2},
+        {"track bar: the position comes back", edTrackbarDropDown, "7", {Key(plat::VK_RETURN)}, "7", 2},
+        // The calculator shows its results with its own two decimals.
+        {"calculator: Enter completes the pending sum", edCalculatorDropDown, "12",
+         {Type("+3"), Key(plat::VK_RETURN)}, "15.00", 2},
+        {"calculator: Esc drops the sum", edCalculatorDropDown, "12", {Type("+3"), Key(plat::VK_ESCAPE)}, "12", 2},
+        {"calculator: no sum left from the last edit", edCalculatorDropDown, "4", {Key(plat::VK_RETURN)}, "4.00", 2},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        Play(c.cell, c.steps);
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
+        EXPECT_EQ(grid->Row(), c.row) << c.name;
+        EXPECT_TRUE(grid->Focused()) << c.name;
+    }
+}
+
+TEST_F(GridPickerEdit, OpensOverTheCellAndHearsTypedKeysAsItself) {
+    // The track bar's edit takes no typing; its keys are the arrows.
+    for (TEditorType k : {edMemoDropDown, edCalculatorDropDown}) {
+        kind2 = k;
+        std::vector<plat::TObject*> senders;
+        grid->OnKeyPress = [&](plat::TObject* Sender, char32_t&) { senders.push_back(Sender); };
+        std::vector<std::string> changes;
+        grid->OnEditChange = [&](plat::TObject*, int, int, const std::string& v) { changes.push_back(v); };
+        Play("1", {Type("2")});
+        plat::TWinControl* c = grid->EditCtrl();
+        ASSERT_NE(c, nullptr) << k;
+        EXPECT_TRUE(c->Visible() && c->Focused()) << k;
+        const plat::TRect r = grid->GridCellRect(2, 2);
+        EXPECT_EQ(c->Left(), r.Left) << k;
+        EXPECT_EQ(c->Top(), r.Top) << k;
+        EXPECT_EQ(senders, std::vector<plat::TObject*>{c}) << k;
+        EXPECT_FALSE(changes.empty()) << k;
+        pt::SendKey(*c, plat::VK_ESCAPE);
+        EXPECT_FALSE(c->Visible()) << k;
+        grid->OnKeyPress = nullptr;
+        grid->OnEditChange = nullptr;
+    }
+}
+
+TEST_F(GridPickerEdit, RefusedValueKeepsTheEditorOpenWithItsTextSelected) {
+    kind2 = edMemoDropDown;
+    grid->OnCellValidate = [](plat::TObject*, int, int, std::string& v, bool& valid) { valid = v != "bad"; };
+    Play("ok", {Type("bad"), Key(plat::VK_UP)});
+    ASSERT_TRUE(grid->EditMode());
+    auto* memo = grid->MemoDropDown();
+    EXPECT_EQ(grid->EditCtrl(), memo);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(memo->SelLength(), static_cast<int>(memo->Text().size()));
+    EXPECT_GT(memo->SelLength(), 0);
+    pt::TypeText(*memo, "good");
+    pt::SendKey(*memo, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "good");
+}
+
+TEST_F(GridPickerEdit, AltDownOpensThePopUpAndAClosingKeyThenKeepsTheGridInPlace) {
+    kind2 = edTrackbarDropDown;
+    Play("3", {Key(plat::VK_DOWN, plat::ssAlt)});
+    auto* track = grid->TrackbarDropDown();
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_TRUE(track->DroppedDown());
+    track->SetPosition(6);
+    unsigned short k = plat::VK_DOWN;
+    // The key reaches the edit's own handling while the pop-up is open.
+    pt::SendKey(*track, k);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_FALSE(track->DroppedDown());
+    EXPECT_EQ(grid->Cells(2, 2), "6");
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+}  // namespace
