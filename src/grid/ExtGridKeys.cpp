@@ -483,6 +483,7 @@ void TExtStringGrid::KeyPress(char32_t& Key) {
             return;
         }
     }
+    IncrementalSearchKey(Key);
     TBaseGrid::KeyPress(Key);
 }
 

@@ -51,6 +51,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         DoubleClickCell(X, Y);
         return;
     }
+    if (Button == plat::mbLeft && FixedDropDownPress(X, Y)) return;
     if (Button == plat::mbLeft) {
         if (LeftButtonDown(Shift, X, Y)) return;
         // A press on a header border starts a sizing; its release reports
@@ -225,6 +226,8 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
             return true;
         }
     }
+
+    if (RatingPress(cell.X, cell.Y, X)) return true;
 
     // A radio group changes where the cell may be edited (or the look says
     // always); the click never edits it as text.
@@ -435,6 +438,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     if (in.SizingClick) {
         in.SizingClick = false;
+        CloseSizeHint();
         // A sizing released beyond the grid is dropped, as the user dragged
         // the border out of reach.
         if ((GridState() == plat::gsColSizing && X > Width()) || (GridState() == plat::gsRowSizing && Y > Height())) {
@@ -452,6 +456,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     // A column or row dragged by the mouse is moved by the framework, which
     // takes widths, heights and the current cell along itself.
+    RefuseMoveAtRelease();
     in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
     const bool moving = in.FrameworkMove;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
@@ -587,6 +592,7 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackLinkUnderMouse(X, Y);
+    MouseFeedback(X, Y);
     // The header cell under the pointer shows its hover face (pressed
     // while the left button holds it).
     if (FHoverFixedCells != hfNone) {
@@ -652,6 +658,7 @@ std::string TExtStringGrid::BuildCellHint(int X, int Y) {
         hint = Cells(RealColIndex(cell.X), cell.Y);
         if (ctl::GetCellTextKind(hint, FEnableHTML) == ctl::ctkHtml) hint = ctl::HtmlToPlainText(hint);
     }
+    RichCellHint(cell.X, cell.Y, X, Y, hint);
     GetCellHint(cell.X, cell.Y, hint);
     return hint;
 }
