@@ -30,6 +30,8 @@ int Find(std::string_view sub, std::string_view text) {
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
+}  // namespace
+
 void AppendCodePoint(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);
@@ -47,6 +49,8 @@ void AppendCodePoint(std::string& out, char32_t cp) {
         out += char(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 // Code points of a UTF-8 text; a byte that starts no valid sequence stands
 // for itself, so texts from older files never lose characters here.

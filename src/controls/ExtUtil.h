@@ -54,6 +54,8 @@ int IntMin(int a, int b);
 bool CellInGridRect(int col, int row, int left, int top, int right, int bottom);
 int ClampSizeLimits(int value, int minimum, int maximum);
 void FillWithChar(std::string& text, char c);
+// Appends one code point to a UTF-8 text.
+void AppendCodePoint(std::string& out, char32_t cp);
 
 // --- cell text kind --------------------------------------------------------
 enum : int { ctkPlain = 0, ctkHtml = 1, ctkRichText = 2, ctkFormula = 3, ctkWide = 5 };

@@ -291,6 +291,10 @@ void TFltButton::ClickAction() {
     if (FModalResult != 0) {
         if (plat::TForm* form = ParentForm()) form->SetModalResult(FModalResult);
     }
+    if (FPopupMenu) {
+        const plat::TPoint at = ClientToScreen({0, Height()});
+        FPopupMenu->Popup(at.X, at.Y);
+    }
 }
 
 void TFltButton::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {

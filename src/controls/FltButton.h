@@ -12,6 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Menus.h"
 
 namespace ctl {
 
@@ -64,6 +65,10 @@ public:
     void SetWordWrap(bool Value);
     bool HasPopupMenu() const { return FHasPopupMenu; }
     void SetHasPopupMenu(bool Value) { FHasPopupMenu = Value; Invalidate(); }
+    // Opened below the button's lower-left corner after each click; the
+    // button does not own it.
+    plat::TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(plat::TPopupMenu* Value) { FPopupMenu = Value; }
     void SetEnabled(bool Value) override;
 
     // State, for the window's own checks.
@@ -126,6 +131,7 @@ private:
     plat::TTimer* FFadeTimer = nullptr;
     int FHotTrackStep = 0;
     bool FHasPopupMenu = false;
+    plat::TPopupMenu* FPopupMenu = nullptr;
     bool FDestroyingButton = false;
 };
 

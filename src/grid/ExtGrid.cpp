@@ -315,7 +315,10 @@ void TExtStringGrid::SetAutoSize(bool Value) {
 }
 
 bool TExtStringGrid::SizeWithForm() const { return St().SizeWithForm; }
-void TExtStringGrid::SetSizeWithForm(bool Value) { St().SizeWithForm = Value; }
+void TExtStringGrid::SetSizeWithForm(bool Value) {
+    St().SizeWithForm = Value;
+    if (Value) FollowParentFormSize();
+}
 
 bool TExtStringGrid::FilterActive() const { return St().FilterActive; }
 

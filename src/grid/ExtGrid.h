@@ -41,6 +41,10 @@
 #include "platform/Classes.h"
 #include "platform/Graphics.h"
 
+namespace plat {
+class TPopupMenu;
+}
+
 namespace grid {
 
 // Raised by the grid's typed access and index checks.
@@ -2395,6 +2399,76 @@ private:
 public:
 
     // ------------------------------------------------------ mouse, hints, menus and move feedback
+public:
+    // (Sender, displayed target index, var Allow) while a dragged column or
+    // row passes over a place; a refused place shows the no-drop pointer
+    // and a release there leaves the column (row) where it was.
+    std::function<void(TObject*, int, bool&)> OnColumnMoving;
+    std::function<void(TObject*, int, bool&)> OnRowMoving;
+    // (Sender, ACol, ARow, X, Y, var Cursor) for the cell under the
+    // pointer, starting from the grid's own Cursor; displayed indexes.
+    std::function<void(TObject*, int, int, int, int, plat::TCursor&)> OnGetCellCursor;
+    // While a border is dragged a hint shows the width ("cw=") or height
+    // ("rh=") the release would give.
+    bool HintShowSizing() const;
+    void SetHintShowSizing(bool Value);
+    bool SizeHintShowing();
+    std::string SizeHintCaption();
+    plat::TRect SizeHintBounds();  // in the grid's client coordinates
+    // The mark of the current row in column 0 (with fixed columns), drawn
+    // transparent; an empty bitmap draws none.
+    const plat::TBitmap& RowIndicator();
+    void SetRowIndicator(const plat::TBitmap& Value);
+    // Draws the mark into column 0 of the current row and moves the text's
+    // left edge past it.
+    void DrawRowIndicator(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
+    // Cell hints beyond the window's own: the anchor under the pointer
+    // (AnchorHint, its text offered to OnAnchorHint first), a text too large
+    // for its cell (HintShowLargeText), and cell texts shown with their tags
+    // (HTMLHint) rather than stripped.
+    bool AnchorHint() const;
+    void SetAnchorHint(bool Value);
+    bool HintShowLargeText() const;
+    void SetHintShowLargeText(bool Value);
+    bool HTMLHint() const;
+    void SetHTMLHint(bool Value);
+    TAnchorHintEvent OnAnchorHint;  // (Sender, ARow, ACol, var hint text)
+    // Amends the hint of base cell (ACol, ARow), displayed, for the pointer at (X, Y).
+    void RichCellHint(int ACol, int ARow, int X, int Y, std::string& Hint);
+    // Incremental search on typed keys (Navigation.AutoGotoWhenSorted,
+    // without editing): the row found becomes current. With
+    // AutoGotoIncremental the keys add up, Backspace takes the last one off,
+    // and the text expires on the fourth grid timer tick after the last key.
+    const std::string& IncrementalSearchText();
+    bool IncrementalSearchKey(char32_t Key);
+    void ClearIncrementalSearch();
+    // With SizeWithForm the grid grows and shrinks with its form; the
+    // form's own resize handler still runs after.
+    void FollowParentFormSize();
+    // The drop-down button of header cells (ControlLook.FixedDropDownButton):
+    // a press on it opens FixedDropDownMenu, Tag set to the column, below
+    // the button; OnFixedDropDownClick (ACol, ARow, var menu, var keep the
+    // header highlighted) may hand another menu or none.
+    plat::TPopupMenu* FixedDropDownMenu();
+    void SetFixedDropDownMenu(plat::TPopupMenu* Value);
+    std::function<void(TObject*, int, int, plat::TPopupMenu*&, bool&)> OnFixedDropDownClick;
+
+private:
+    struct TMouseFeedbackState;
+    std::shared_ptr<TMouseFeedbackState> FMouseFeedback;  // made on first use
+    TMouseFeedbackState& Fb();
+    // Called by the mouse handling after the framework's own move handling.
+    void MouseFeedback(int X, int Y);
+    // At the release: true when the place a dragged column (row) was let go
+    // on was refused; the state then stops being a move.
+    bool RefuseMoveAtRelease();
+    void CloseSizeHint();
+    void IncrementalSearchTick();
+    bool FixedDropDownPress(int X, int Y);
+    // A press on an editable rating cell sets half a star per 9 pixels.
+    bool RatingPress(int ACol, int ARow, int X);
+    void ParentFormResize(TObject* Sender);
+public:
 
     // ------------------------------------------------------ end of the area blocks
 };

@@ -201,6 +201,10 @@ void TExtGridButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     if (FDropDownButton && X > ClientWidth() - 12) {
         FState = bsUp;
         if (OnDropDown) OnDropDown(this);
+        if (FDropDownMenu) {
+            const TPoint at = ClientToScreen({0, Height()});
+            FDropDownMenu->Popup(at.X, at.Y);
+        }
         return;
     }
     if (!FDown || FStyle == tasCheck) {

@@ -8,6 +8,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Menus.h"
 
 namespace grid {
 
@@ -46,6 +47,10 @@ public:
     void SetShaded(bool Value);
     bool DropDownButton() const { return FDropDownButton; }
     void SetDropDownButton(bool Value) { FDropDownButton = Value; Invalidate(); }
+    // Opened below the button's lower-left corner by a press on the arrow
+    // part; the button does not own it.
+    plat::TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(plat::TPopupMenu* Value) { FDropDownMenu = Value; }
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
     int Look() const { return FLook; }
@@ -110,6 +115,7 @@ private:
     bool FRounded = false;
     bool FShaded = true;
     bool FDropDownButton = false;
+    plat::TPopupMenu* FDropDownMenu = nullptr;
     bool FAutoThemeAdapt = false;
     int FLook = 0;
     TButtonState FState = bsUp;

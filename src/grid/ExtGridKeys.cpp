@@ -431,6 +431,7 @@ void TExtStringGrid::KeyPress(char32_t& Key) {
             return;
         }
     }
+    IncrementalSearchKey(Key);
     TBaseGrid::KeyPress(Key);
 }
 

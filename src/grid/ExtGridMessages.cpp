@@ -142,6 +142,7 @@ void TExtStringGrid::WMTimer(plat::TMessage& Message) {
 void TExtStringGrid::GridTimerTick() {
     TInputState& in = In();
     ++in.TimerTicks;
+    IncrementalSearchTick();
     // Hover focus: the cell under a resting pointer becomes current.
     if (in.Hovering && in.MouseInside) {
         const plat::TGridCoord cell = MouseCoord(in.LastMouse.X, in.LastMouse.Y);

@@ -53,6 +53,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
         DoubleClickCell(X, Y);
         return;
     }
+    if (Button == plat::mbLeft && FixedDropDownPress(X, Y)) return;
     if (Button == plat::mbLeft) {
         if (NodeMouseDown(X, Y)) return;
         if (OleDragMouseDown(Shift, X, Y)) return;
@@ -229,6 +230,8 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
             return true;
         }
     }
+
+    if (RatingPress(cell.X, cell.Y, X)) return true;
 
     // A radio group changes where the cell may be edited (or the look says
     // always); the click never edits it as text.
@@ -441,6 +444,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     if (in.SizingClick) {
         in.SizingClick = false;
+        CloseSizeHint();
         // A sizing released beyond the grid is dropped, as the user dragged
         // the border out of reach.
         if ((GridState() == plat::gsColSizing && X > Width()) || (GridState() == plat::gsRowSizing && Y > Height())) {
@@ -458,6 +462,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     // A column or row dragged by the mouse is moved by the framework, which
     // takes widths, heights and the current cell along itself.
+    RefuseMoveAtRelease();
     in.FrameworkMove = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
     const bool moving = in.FrameworkMove;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
@@ -594,6 +599,7 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackLinkUnderMouse(X, Y);
+    MouseFeedback(X, Y);
     // The header cell under the pointer shows its hover face (pressed
     // while the left button holds it).
     if (FHoverFixedCells != hfNone) {
@@ -659,6 +665,7 @@ std::string TExtStringGrid::BuildCellHint(int X, int Y) {
         hint = Cells(RealColIndex(cell.X), cell.Y);
         if (ctl::GetCellTextKind(hint, FEnableHTML) == ctl::ctkHtml) hint = ctl::HtmlToPlainText(hint);
     }
+    RichCellHint(cell.X, cell.Y, X, Y, hint);
     GetCellHint(cell.X, cell.Y, hint);
     return hint;
 }

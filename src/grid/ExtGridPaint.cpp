@@ -128,6 +128,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
 
     const bool fixedLook = g.IsFixed(ACol, ARow) || ACol < g.FixedCols() || ARow < g.FixedRows();
     if (fixedLook) DrawFixedFace(Canvas, ACol, ARow, r, L);
+    g.DrawRowIndicator(Canvas, ACol, ARow, r);
 
     // Modified rows carry a bar at the right of column 0.
     if (ACol == 0 && g.ShowModified().Enabled() && g.GetRowModified(g.RealRowIndex(ARow))) {

@@ -256,6 +256,11 @@ void TForm::Close() {
     }
 }
 
+void TForm::WMSize(TMessage& Message) {
+    TWinControl::WMSize(Message);
+    if (OnResize) OnResize(this);
+}
+
 void TForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
         case CM_TEXTCHANGED:

@@ -84,12 +84,14 @@ public:
     TNotifyEvent OnHide;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
+    TNotifyEvent OnResize;  // after the form took a new size
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
 
 protected:
     void Dispatch(TMessage& Message) override;
+    void WMSize(TMessage& Message) override;
     void VisibleChanging(bool Value) override;
     virtual void DoShow();
     virtual void DoHide();

@@ -9,9 +9,34 @@ struct TPopupMenu::TNative {
     QMenu Menu;
 };
 
-TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FNative(std::make_unique<TNative>()) {}
+namespace {
+TPopupMenu* ShowingMenu = nullptr;
+}
 
-TPopupMenu::~TPopupMenu() = default;
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TComponent(AOwner), FNative(std::make_unique<TNative>()) {
+    QObject::connect(&FNative->Menu, &QMenu::aboutToHide, [this] {
+        if (ShowingMenu == this) ShowingMenu = nullptr;
+    });
+}
+
+TPopupMenu::~TPopupMenu() {
+    if (ShowingMenu == this) ShowingMenu = nullptr;
+}
+
+TPopupMenu* TPopupMenu::Showing() { return ShowingMenu; }
+
+bool TPopupMenu::IsShowing() const { return FNative->Menu.isVisible(); }
+
+void TPopupMenu::CloseUp() { FNative->Menu.hide(); }
+
+void TPopupMenu::Pick(int Index) {
+    const QList<QAction*> actions = FNative->Menu.actions();
+    if (Index < 0 || Index >= actions.size()) return;
+    // Closed first, as a real click does: the handler may open another
+    // menu or a modal window.
+    FNative->Menu.hide();
+    actions[Index]->trigger();
+}
 
 void TPopupMenu::Popup(int X, int Y) {
     FPopupPoint = {X, Y};
@@ -26,6 +51,8 @@ void TPopupMenu::Popup(int X, int Y) {
             if (i < FItems.size() && FItems[i].OnClick) FItems[i].OnClick(this);
         });
     }
+    if (ShowingMenu && ShowingMenu != this) ShowingMenu->CloseUp();
+    ShowingMenu = this;
     menu.popup(QPoint(X, Y));
 }
 

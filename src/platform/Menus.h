@@ -27,6 +27,14 @@ public:
     void Popup(int X, int Y);
     // Where the menu was last shown.
     TPoint PopupPoint() const { return FPopupPoint; }
+    bool IsShowing() const;
+    // Chooses entry Index of the open menu as a click on it would: the menu
+    // closes and the entry's OnClick fires. Lets tests and keyboard paths
+    // drive a menu without waiting in its own event loop.
+    void Pick(int Index);
+    void CloseUp();
+    // The menu that is open now, nullptr when none is.
+    static TPopupMenu* Showing();
     TNotifyEvent OnPopup;
 
 private:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "controls/FltButton.h"
 #include "platform/Forms.h"
@@ -296,6 +297,38 @@ TEST_F(FltButtonControl, ClickFiresOnClickAndSetsTheFormsModalResult) {
     button->SetEnabled(false);
     plat::test::ClickAt(*button);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(FltButtonControl, ClickOpensItsPopupMenuAtTheLowerLeftCorner) {
+    auto* menu = new plat::TPopupMenu(form.get());
+    int picked = -1;
+    for (int i = 0; i < 3; ++i) menu->Items().push_back({"Entry " + std::to_string(i), [&picked, i](plat::TObject*) { picked = i; }});
+    button->SetPopupMenu(menu);
+    const struct {
+        const char* name;
+        std::function<void()> press;
+    } presses[] = {
+        {"mouse", [&] { plat::test::ClickAt(*button); }},
+        {"space", [&] {
+             button->SetFocus();
+             plat::test::SendKey(*button, plat::VK_SPACE);
+         }},
+    };
+    for (const auto& p : presses) {
+        picked = -1;
+        p.press();
+        ASSERT_EQ(plat::TPopupMenu::Showing(), menu) << p.name;
+        const plat::TPoint corner = button->ClientToScreen({0, button->Height()});
+        EXPECT_EQ(menu->PopupPoint().X, corner.X) << p.name;
+        EXPECT_EQ(menu->PopupPoint().Y, corner.Y) << p.name;
+        menu->Pick(2);
+        EXPECT_EQ(picked, 2) << p.name;
+        EXPECT_EQ(plat::TPopupMenu::Showing(), nullptr) << p.name;
+    }
+    // A disabled button opens nothing.
+    button->SetEnabled(false);
+    plat::test::ClickAt(*button);
+    EXPECT_EQ(plat::TPopupMenu::Showing(), nullptr);
 }
 
 TEST_F(FltButtonControl, KeysAcceleratorsAndDialogKeys) {

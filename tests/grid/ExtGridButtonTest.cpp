@@ -188,4 +188,31 @@ TEST_F(GridButton, DropDownZoneAndDoubleClicks) {
     EXPECT_GE(doubles, 1);
 }
 
+TEST_F(GridButton, ArrowPartOpensTheDropDownMenuBelowTheButton) {
+    form->Show();
+    TExtGridButton* btn = Make(20);
+    btn->SetDropDownButton(true);
+    auto* menu = new plat::TPopupMenu(form.get());
+    std::string picked;
+    for (const char* caption : {"Copy", "Paste"})
+        menu->Items().push_back({caption, [&picked, caption](plat::TObject*) { picked = caption; }});
+    btn->SetDropDownMenu(menu);
+    int clicks = 0;
+    btn->OnClick = [&](plat::TObject*) { ++clicks; };
+
+    plat::test::ClickAt(*btn, 10, 10);  // the face clicks, no menu
+    EXPECT_EQ(plat::TPopupMenu::Showing(), nullptr);
+    plat::test::ClickAt(*btn, 90 - 5, 10);
+    ASSERT_EQ(plat::TPopupMenu::Showing(), menu);
+    EXPECT_TRUE(menu->IsShowing());
+    const plat::TPoint corner = btn->ClientToScreen({0, 23});
+    EXPECT_EQ(menu->PopupPoint().X, corner.X);
+    EXPECT_EQ(menu->PopupPoint().Y, corner.Y);
+    menu->Pick(1);
+    EXPECT_EQ(picked, "Paste");
+    EXPECT_FALSE(menu->IsShowing());
+    EXPECT_EQ(plat::TPopupMenu::Showing(), nullptr);
+    EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace

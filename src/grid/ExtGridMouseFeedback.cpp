@@ -1,0 +1,297 @@
+// What the pointer shows while it works on the grid: the width or height a
+// dragged border would give, whether a dragged column or row may be let go
+// where it is, and the pointer a window chooses for a cell.
+
+#include <memory>
+#include <string>
+
+#include "base/StrUtils.h"
+#include "grid/ExtGridHint.h"
+#include "grid/ExtGridInput.h"
+#include "controls/ExtUtil.h"
+#include "controls/HtmlText.h"
+#include "platform/Bitmap.h"
+#include "platform/Forms.h"
+#include "platform/Menus.h"
+
+namespace grid {
+
+struct TExtStringGrid::TMouseFeedbackState {
+    bool HintShowSizing = false;
+    THTMLHintWindow* SizeHint = nullptr;  // owned by the grid (component)
+    bool SizeHintShowing = false;
+    bool MoveRefused = false;   // the last place passed over was refused
+    bool CursorSet = false;     // the pointer is the one a move chose
+    plat::TBitmap RowIndicator;
+    bool AnchorHint = false, HintShowLargeText = false, HTMLHint = false;
+    std::string SearchInc;  // the incremental search text
+    int SearchTics = 0;
+    TExtStringGrid* Grid = nullptr;
+    plat::TForm* SizedWith = nullptr;  // the form whose resize the grid follows
+    plat::TNotifyEvent FormResize;     // that form's own handler
+    int PrevSizeX = 0, PrevSizeY = 0;
+    plat::TPopupMenu* FixedDropDownMenu = nullptr;  // not owned
+};
+
+TExtStringGrid::TMouseFeedbackState& TExtStringGrid::Fb() {
+    if (!FMouseFeedback) FMouseFeedback = std::make_shared<TMouseFeedbackState>();
+    return *FMouseFeedback;
+}
+
+bool TExtStringGrid::HintShowSizing() const { return FMouseFeedback && FMouseFeedback->HintShowSizing; }
+
+void TExtStringGrid::SetHintShowSizing(bool Value) { Fb().HintShowSizing = Value; }
+
+bool TExtStringGrid::SizeHintShowing() { return Fb().SizeHintShowing; }
+
+std::string TExtStringGrid::SizeHintCaption() {
+    const TMouseFeedbackState& f = Fb();
+    return f.SizeHint && f.SizeHintShowing ? f.SizeHint->Caption() : std::string();
+}
+
+plat::TRect TExtStringGrid::SizeHintBounds() {
+    const TMouseFeedbackState& f = Fb();
+    if (!f.SizeHint || !f.SizeHintShowing || !f.SizeHint->Parent()) return {};
+    const plat::TPoint tl = ScreenToClient(f.SizeHint->Parent()->ClientToScreen({f.SizeHint->Left(), f.SizeHint->Top()}));
+    return {tl.X, tl.Y, tl.X + f.SizeHint->Width(), tl.Y + f.SizeHint->Height()};
+}
+
+void TExtStringGrid::CloseSizeHint() {
+    TMouseFeedbackState& f = Fb();
+    if (f.SizeHint) f.SizeHint->ReleaseHandle();
+    f.SizeHintShowing = false;
+}
+
+bool TExtStringGrid::RefuseMoveAtRelease() {
+    if (!FMouseFeedback) return false;
+    TMouseFeedbackState& f = *FMouseFeedback;
+    const bool moving = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
+    const bool refused = moving && FEnhRowColMove && f.MoveRefused;
+    f.MoveRefused = false;
+    if (f.CursorSet) {
+        f.CursorSet = false;
+        SetCursor(plat::crDefault);
+    }
+    if (refused) {
+        SetGridState(plat::gsNormal);
+        Invalidate();
+    }
+    return refused;
+}
+
+void TExtStringGrid::MouseFeedback(int X, int Y) {
+    TInputState& in = In();
+    const plat::TGridCoord cell = MouseCoord(X, Y);
+    const bool onCell = cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount();
+
+    // A dragged column or row: the window may refuse the place under the
+    // pointer, and the pointer says which it is before the release.
+    const bool cols = GridState() == plat::gsColMoving, rows = GridState() == plat::gsRowMoving;
+    if ((cols || rows) && FEnhRowColMove && RowCount() > 1) {
+        TMouseFeedbackState& f = Fb();
+        bool allow = true;
+        if (cols && cell.X >= FixedCols() && OnColumnMoving) OnColumnMoving(this, cell.X, allow);
+        if (rows && cell.Y >= FixedRows() && OnRowMoving) OnRowMoving(this, cell.Y, allow);
+        f.MoveRefused = !allow;
+        f.CursorSet = true;
+        SetCursor(allow ? plat::crDrag : plat::crNo);
+        return;
+    }
+
+    // The size a dragged border would give, shown beside the sized cell.
+    if (in.SizingClick && (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing)) {
+        TMouseFeedbackState& f = Fb();
+        if (!f.HintShowSizing) return;
+        const bool sizingCols = GridState() == plat::gsColSizing;
+        const int size = in.SizingSize + (sizingCols ? X : Y) - in.SizingStart;
+        const std::string text = std::string(sizingCols ? "cw=<b>" : "rh=<b>") + std::to_string(size) + "</b>";
+        const int col = sizingCols ? (in.SizingCol >= 0 ? in.SizingCol : ColCount() - 1) : 0;
+        const int row = sizingCols ? 0 : (in.SizingRow >= 0 ? in.SizingRow : RowCount() - 1);
+        const plat::TRect cellRect = CellRect(col, row);
+        if (!f.SizeHint) f.SizeHint = new THTMLHintWindow(this);
+        f.SizeHint->SetColor(FHintColor);
+        plat::TRect r = f.SizeHint->CalcHintRect(200, text);
+        plat::OffsetRect(r, cellRect.Left, cellRect.Top);
+        f.SizeHint->ActivateHint(r, text, *this);
+        f.SizeHintShowing = true;
+        return;
+    }
+
+    // The pointer a window chooses for a cell. The framework has put the
+    // pointer back to the default on every move, or to a sizing pointer on
+    // a border, which stays, as does an anchor's hand.
+    if (GridState() != plat::gsNormal || !OnGetCellCursor || !onCell) return;
+    if (!in.Anchor.empty() || Cursor() != plat::crDefault) return;
+    plat::TCursor cursor = Cursor();
+    OnGetCellCursor(this, cell.X, cell.Y, X, Y, cursor);
+    if (cursor != Cursor()) SetCursor(cursor);
+}
+
+const plat::TBitmap& TExtStringGrid::RowIndicator() { return Fb().RowIndicator; }
+
+void TExtStringGrid::SetRowIndicator(const plat::TBitmap& Value) {
+    Fb().RowIndicator.Assign(Value);
+    Invalidate();
+}
+
+void TExtStringGrid::DrawRowIndicator(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R) {
+    if (!FMouseFeedback || FMouseFeedback->RowIndicator.Empty()) return;
+    if (RealColIndex(ACol) != 0 || ARow != Row() || FixedCols() <= 0) return;
+    // A grid of header rows only has no current row to mark.
+    if (RowCount() == FixedRows() && FFixedRowAlways) return;
+    plat::TBitmap& mark = FMouseFeedback->RowIndicator;
+    mark.SetTransparent(true);
+    const int top = FVAlignment == vtaTop      ? R.Top
+                    : FVAlignment == vtaBottom ? R.Bottom - mark.Height()
+                                               : R.Top + (R.Height() - mark.Height()) / 2;
+    Canvas.Draw(R.Left + 2, top, mark);
+    R.Left += mark.Width() + 2;
+}
+
+bool TExtStringGrid::AnchorHint() const { return FMouseFeedback && FMouseFeedback->AnchorHint; }
+void TExtStringGrid::SetAnchorHint(bool Value) { Fb().AnchorHint = Value; }
+bool TExtStringGrid::HintShowLargeText() const { return FMouseFeedback && FMouseFeedback->HintShowLargeText; }
+void TExtStringGrid::SetHintShowLargeText(bool Value) { Fb().HintShowLargeText = Value; }
+bool TExtStringGrid::HTMLHint() const { return FMouseFeedback && FMouseFeedback->HTMLHint; }
+void TExtStringGrid::SetHTMLHint(bool Value) { Fb().HTMLHint = Value; }
+
+void TExtStringGrid::RichCellHint(int ACol, int ARow, int X, int Y, std::string& Hint) {
+    if (!FMouseFeedback) return;
+    const TMouseFeedbackState& f = *FMouseFeedback;
+    const int rcol = RealColIndex(ACol);
+    const std::string text = Cells(rcol, ARow);
+    const bool html = ctl::GetCellTextKind(text, FEnableHTML) == ctl::ctkHtml;
+    const bool normal = ACol >= FixedCols() && ARow >= FixedRows() && ACol < ColCount() - FFixedRightCols &&
+                        ARow < RowCount() - FFixedFooters;
+    const bool cellText = FHintShowCells && normal;
+    if (cellText && f.HTMLHint) Hint = text;
+    if (f.AnchorHint && html && !cellText) {
+        std::string anchor = HtmlHitAt(ACol, ARow, X, Y).Anchor;
+        if (!anchor.empty()) {
+            if (OnAnchorHint) OnAnchorHint(this, ARow, ACol, anchor);
+            Hint = anchor;
+        }
+    }
+    if (f.HintShowLargeText && !text.empty()) {
+        const plat::TPoint size = GetCellTextSize(rcol, ARow, false, false);
+        const plat::TRect r = CellRect(ACol, ARow);
+        if (size.X > r.Width() || size.Y > r.Height()) Hint = html && !f.HTMLHint ? ctl::HtmlToPlainText(text) : text;
+    }
+}
+
+const std::string& TExtStringGrid::IncrementalSearchText() { return Fb().SearchInc; }
+
+void TExtStringGrid::ClearIncrementalSearch() {
+    if (FMouseFeedback) FMouseFeedback->SearchInc.clear();
+}
+
+bool TExtStringGrid::IncrementalSearchKey(char32_t Key) {
+    if (Options().Contains(plat::goEditing) || !FNavigation.AutoGotoWhenSorted() || Key == 0 || Key == 13 || Key == 27)
+        return false;
+    TMouseFeedbackState& f = Fb();
+    if (FNavigation.AutoGotoIncremental()) {
+        if (Key == 8) {
+            // One character off, not one byte: the text is UTF-8.
+            while (!f.SearchInc.empty() && (static_cast<unsigned char>(f.SearchInc.back()) & 0xC0) == 0x80)
+                f.SearchInc.pop_back();
+            if (!f.SearchInc.empty()) f.SearchInc.pop_back();
+        } else {
+            ctl::AppendCodePoint(f.SearchInc, Key);
+        }
+        f.SearchTics = 0;
+    } else {
+        if (Key == 8) return false;
+        f.SearchInc.clear();
+        ctl::AppendCodePoint(f.SearchInc, Key);
+    }
+    const int row = f.SearchInc.empty() ? -1 : Search(base::UpperCase(f.SearchInc));
+    if (row < 0) f.SearchInc.clear();
+    else SetRow(row);
+    return true;
+}
+
+void TExtStringGrid::IncrementalSearchTick() {
+    if (!FMouseFeedback || !FNavigation.AutoGotoIncremental()) return;
+    TMouseFeedbackState& f = *FMouseFeedback;
+    if (++f.SearchTics >= 4) {
+        f.SearchInc.clear();
+        f.SearchTics = 0;
+    }
+}
+
+void TExtStringGrid::FollowParentFormSize() {
+    plat::TForm* form = ParentForm();
+    TMouseFeedbackState& f = Fb();
+    if (!form || form == f.SizedWith) return;
+    f.SizedWith = form;
+    f.FormResize = form->OnResize;
+    f.PrevSizeX = form->Width();
+    f.PrevSizeY = form->Height();
+    f.Grid = this;
+    // The form may outlive the grid: once the grid is gone its handler
+    // only hands on to the form's own.
+    std::weak_ptr<TMouseFeedbackState> state = FMouseFeedback;
+    form->OnResize = [state, own = f.FormResize](TObject* Sender) {
+        if (const auto live = state.lock()) live->Grid->ParentFormResize(Sender);
+        else if (own) own(Sender);
+    };
+}
+
+void TExtStringGrid::ParentFormResize(TObject* Sender) {
+    TMouseFeedbackState& f = Fb();
+    auto* form = dynamic_cast<plat::TForm*>(Sender);
+    if (SizeWithForm() && form) {
+        const int w = Width() + form->Width() - f.PrevSizeX, h = Height() + form->Height() - f.PrevSizeY;
+        if (w > 0 && h > 0) {
+            SetBounds(Left(), Top(), w, h);
+            f.PrevSizeX = form->Width();
+            f.PrevSizeY = form->Height();
+        }
+    }
+    if (f.FormResize) {
+        try {
+            f.FormResize(Sender);
+        } catch (const std::exception&) {
+            // The form's handler failing must not stop the grid following
+            // the form; the form stays usable either way.
+        }
+    }
+}
+
+plat::TPopupMenu* TExtStringGrid::FixedDropDownMenu() { return Fb().FixedDropDownMenu; }
+
+void TExtStringGrid::SetFixedDropDownMenu(plat::TPopupMenu* Value) { Fb().FixedDropDownMenu = Value; }
+
+bool TExtStringGrid::FixedDropDownPress(int X, int Y) {
+    if (!FControlLook.FixedDropDownButton()) return false;
+    const plat::TGridCoord cell = MouseCoord(X, Y);
+    if (cell.X < 0 || cell.Y < 0 || cell.X >= ColCount() || cell.Y >= RowCount()) return false;
+    const plat::TRect r = CellRect(cell.X, cell.Y);
+    // The sizing border keeps its two pixels when columns can be sized.
+    const int right = r.Right - (Options().Contains(plat::goColSizing) ? 2 : 0);
+    if (X <= r.Right - 16 || X >= right || !HoverFixedCellAllowed(cell.X, cell.Y)) return false;
+    plat::TPopupMenu* menu = FixedDropDownMenu();
+    if (!menu && !OnFixedDropDownClick) return true;
+    if (menu) menu->SetTag(cell.X);
+    bool keep = false;
+    if (OnFixedDropDownClick) OnFixedDropDownClick(this, cell.X, cell.Y, menu, keep);
+    if (menu) {
+        const plat::TPoint at = ClientToScreen({r.Right - 16, r.Bottom});
+        menu->Popup(at.X, at.Y);
+    }
+    return true;
+}
+
+bool TExtStringGrid::RatingPress(int ACol, int ARow, int X) {
+    const int rc = RealColIndex(ACol);
+    if (!HasRating(rc, ARow) || !IsEditable(rc, ARow)) return false;
+    if (EditMode() && !FinishEdit(false)) return true;
+    double rate = static_cast<int>((X - CellRect(ACol, ARow).Left) / 9) / 2.0;
+    if (DoRatingChange(rc, ARow, rate)) {
+        SetFloats(rc, ARow, rate);
+        RepaintCell(ACol, ARow);
+    }
+    return true;
+}
+
+}  // namespace grid
