@@ -31,6 +31,22 @@ inline double Seconds(const std::function<void()>& work) {
     return ThreadSeconds() - start;
 }
 
+// Adds the seconds one run of work takes to total: for pairs of ours and
+// a baseline run alternately, so that a slower spell falls on both.
+inline void Timed(double& total, const std::function<void()>& work) { total += Seconds(work); }
+
+// Seconds per run of work, over enough runs to last about a fifth of a
+// second.
+inline double SecondsEach(const std::function<void()>& work) {
+    int rounds = 0;
+    double spent = 0;
+    do {
+        spent += Seconds(work);
+        ++rounds;
+    } while (spent < 0.2 || rounds < 3);
+    return spent / rounds;
+}
+
 // Runs ours and Qt's work once per iteration, times them apart and
 // reports ours per iteration with the ratio (counter x_qt), so that figures
 // from different machines and loads stay comparable.

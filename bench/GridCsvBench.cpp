@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "grid/ExtGrid.h"
 
 namespace {
@@ -131,18 +131,7 @@ void BM_SaveToCSV(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveToCSV)->Unit(benchmark::kMillisecond);
 
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-template <typename Fn>
-void Timed(double& total, Fn&& fn) {
-    const double start = ThreadSeconds();
-    fn();
-    total += ThreadSeconds() - start;
-}
+using bench_support::Timed;
 
 void BM_LoadFromCSV_VsBare(benchmark::State& state) {
     const std::string& path = CsvPath();

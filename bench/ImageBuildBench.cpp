@@ -10,10 +10,10 @@
 
 #include <pugixml.hpp>
 
-#include <ctime>
 #include <cstdio>
 #include <string>
 
+#include "BenchSupport.h"
 #include "gateway/ImageBuilder.h"
 #include "platform/XmlDom.h"
 
@@ -63,27 +63,7 @@ void BM_BuildImage(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildImage)->Arg(1000)->Unit(benchmark::kMillisecond);
 
-// This thread's processor seconds per call of fn, over enough calls to
-// last about a fifth of a second: other programs on the machine do not
-// count against either side of a ratio.
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-template <typename Fn>
-double SecondsEach(Fn&& fn) {
-    int rounds = 0;
-    const double start = ThreadSeconds();
-    double spent = 0;
-    do {
-        fn();
-        ++rounds;
-        spent = ThreadSeconds() - start;
-    } while (spent < 0.2 || rounds < 3);
-    return spent / rounds;
-}
+using bench_support::SecondsEach;
 
 double BuildSeconds(const plat::TXmlDocument& parGen, const plat::TXmlDocument& loRaWAN) {
     return SecondsEach([&] {

@@ -10,12 +10,12 @@
 
 #include <pugixml.hpp>
 
-#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "gateway/LoRaWANCheck.h"
 #include "gateway/LoRaWANFile.h"
 #include "gateway/LoRaWANModel.h"
@@ -87,21 +87,7 @@ struct TStringWriter : pugi::xml_writer {
     void write(const void* data, size_t size) override { text.append(static_cast<const char*>(data), size); }
 };
 
-// This thread's processor seconds: other programs on the machine do not
-// count against either side of a ratio.
-double ThreadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-// Adds the seconds one call of fn takes to total.
-template <typename Fn>
-void Timed(double& total, Fn&& fn) {
-    const double start = ThreadSeconds();
-    fn();
-    total += ThreadSeconds() - start;
-}
+using bench_support::Timed;
 
 void PugixmlParse(const std::string& xml, pugi::xml_document& doc) {
     doc.load_buffer(xml.data(), xml.size());

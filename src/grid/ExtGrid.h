@@ -2078,11 +2078,9 @@ public:
     // Draws a cell's always-visible combo or spin button at the right end
     // of R (ACol displayed) and takes its width off R.
     void DrawEditorButtons(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
-    // A paste into the text editor: (Sender = the editor, displayed column,
-    // row, var text to paste, var allow) before, (..., the cell's value)
-    // after it.
-    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
-    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
+    // A paste into the text editor fires OnClipboardBeforePasteCell and
+    // OnClipboardAfterPasteCell (clipboard block below) with the editor as
+    // Sender and the cell's value after it.
 
 private:
     friend class TExtInplaceEdit;
