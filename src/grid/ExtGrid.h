@@ -2029,11 +2029,17 @@ public:
 
     // ------------------------------------------------------ editor link and the editors over cells
 public:
-    // The drop-down pickers as cell editors (edTrackbarDropDown,
-    // edMemoDropDown, edCalculatorDropDown), made on first use.
+    // The drop-down pickers as cell editors (the kinds edTrackbarDropDown
+    // to edExtGridDropDown), made on first use.
     class TGridTrackbarDropDown* TrackbarDropDown();
     class TGridMemoDropDown* MemoDropDown();
     class TGridCalculatorDropDown* CalculatorDropDown();
+    class TGridTimepickerDropDown* TimePickerDropDown();
+    class TGridDetailPickerDropDown* DetailPickerDropDown();
+    class TGridGridDropDown* GridDropDown();
+    class TGridExtGridDropDown* ExtGridDropDown();
+    class TGridColorDropDown* ColorPickerDropDown();
+    class TGridImageDropDown* ImagePickerDropDown();
 
     // Fixed cells edited in place (FixedRowsEdit, FixedColsEdit in
     // MouseActions): one edit and one combo serve every fixed cell and
@@ -2078,11 +2084,9 @@ public:
     // Draws a cell's always-visible combo or spin button at the right end
     // of R (ACol displayed) and takes its width off R.
     void DrawEditorButtons(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
-    // A paste into the text editor: (Sender = the editor, displayed column,
-    // row, var text to paste, var allow) before, (..., the cell's value)
-    // after it.
-    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
-    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
+    // A paste into the text editor fires the clipboard's
+    // OnClipboardBeforePasteCell and OnClipboardAfterPasteCell with the
+    // editor as Sender.
 
 private:
     friend class TExtInplaceEdit;
