@@ -14,7 +14,7 @@
 
 namespace ctl {
 
-enum TItemLayout { ilCaptionRight, ilCaptionBelow };
+enum TDetailLayout { dlCaptionRight, dlCaptionBelow };
 
 
 // The one-column list of the pop-up: entries of one height, a hot entry
@@ -77,8 +77,8 @@ public:
     void SetItemIndex(int Value) override;
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int Value) { FItemHeight = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
+    TDetailLayout Layout() const { return FLayout; }
+    void SetLayout(TDetailLayout Value) { FLayout = Value; }
     TItemAppearance& ItemAppearance() { return FItemAppearance; }
     plat::TFont& CaptionFont() { return FCaptionFont; }
     plat::TFont& NotesFont() { return FNotesFont; }
@@ -122,7 +122,7 @@ private:
     TDetailItems FItems;
     TDetailSelector* FItemSelector = nullptr;
     int FItemHeight = 22;
-    TItemLayout FLayout = ilCaptionRight;
+    TDetailLayout FLayout = dlCaptionRight;
     TItemAppearance FItemAppearance;
     plat::TFont FCaptionFont, FNotesFont;
     bool FInternalCall = false;

@@ -18,7 +18,7 @@ namespace ctl {
 class TExtMultiColumnDropDown;
 
 using TGetCellTextEvent = std::function<void(plat::TObject* Sender, int Column, int Row, std::string& Text)>;
-using TDrawItemEvent =
+using TDrawColumnItemEvent =
     std::function<void(plat::TObject* Sender, int Column, int Row, plat::TCanvas& ACanvas, plat::TRect ARect)>;
 
 // The list inside the multi-column pop-up.
@@ -60,7 +60,7 @@ public:
     void ControlKeyPress(char32_t& Key) override;
 
     TGetCellTextEvent OnDropDownGetItemText;
-    TDrawItemEvent OnDropDownDrawItem;
+    TDrawColumnItemEvent OnDropDownDrawItem;
 
 protected:
     plat::TCustomGrid* ListGrid() const override { return FExtColGrid; }

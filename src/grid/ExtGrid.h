@@ -2029,11 +2029,17 @@ public:
 
     // ------------------------------------------------------ editor link and the editors over cells
 public:
-    // The drop-down pickers as cell editors (edTrackbarDropDown,
-    // edMemoDropDown, edCalculatorDropDown), made on first use.
+    // The drop-down pickers as cell editors (the kinds edTrackbarDropDown
+    // to edExtGridDropDown), made on first use.
     class TGridTrackbarDropDown* TrackbarDropDown();
     class TGridMemoDropDown* MemoDropDown();
     class TGridCalculatorDropDown* CalculatorDropDown();
+    class TGridTimepickerDropDown* TimePickerDropDown();
+    class TGridDetailPickerDropDown* DetailPickerDropDown();
+    class TGridGridDropDown* GridDropDown();
+    class TGridExtGridDropDown* ExtGridDropDown();
+    class TGridColorDropDown* ColorPickerDropDown();
+    class TGridImageDropDown* ImagePickerDropDown();
 
     // Fixed cells edited in place (FixedRowsEdit, FixedColsEdit in
     // MouseActions): one edit and one combo serve every fixed cell and

@@ -17,6 +17,12 @@ struct TExtStringGrid::TEditorsState {
     TGridTrackbarDropDown* Trackbar = nullptr;
     TGridMemoDropDown* Memo = nullptr;
     TGridCalculatorDropDown* Calculator = nullptr;
+    TGridTimepickerDropDown* TimePicker = nullptr;
+    TGridDetailPickerDropDown* DetailPicker = nullptr;
+    TGridGridDropDown* GridPicker = nullptr;
+    TGridExtGridDropDown* ExtGridPicker = nullptr;
+    TGridColorDropDown* ColorPicker = nullptr;
+    TGridImageDropDown* ImagePicker = nullptr;
     TGridTransEdit* TransEdit = nullptr;
     TGridTransCombo* TransCombo = nullptr;
     TExtRichEdit* RichInplace = nullptr;

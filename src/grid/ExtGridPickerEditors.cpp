@@ -8,12 +8,25 @@
 #include "grid/ExtGridCellEditors.h"
 #include "grid/ExtGridEditors.h"
 #include "grid/ExtGridEditorsState.h"
+#include "base/StrUtils.h"
 #include "platform/Messages.h"
 
 namespace grid {
 
 bool IsPickerKind(TEditorType Kind) {
-    return Kind == edTrackbarDropDown || Kind == edMemoDropDown || Kind == edCalculatorDropDown || Kind == edRichEdit;
+    switch (Kind) {
+        case edTrackbarDropDown:
+        case edMemoDropDown:
+        case edCalculatorDropDown:
+        case edTimePickerDropDown:
+        case edDetailDropDown:
+        case edGridDropDown:
+        case edExtGridDropDown:
+        case edColorPickerDropDown:
+        case edImagePickerDropDown:
+        case edRichEdit: return true;
+        default: return false;
+    }
 }
 
 template <class TPicker>
@@ -25,21 +38,24 @@ TGridPickerEditor<TPicker>::TGridPickerEditor(TExtStringGrid* AGrid) : TPicker(A
 }
 
 template <class TPicker>
-void TGridPickerEditor<TPicker>::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
-    const bool alt = (Shift & plat::ssAlt) != 0;
-    bool handled = false;
+bool TGridPickerEditor<TPicker>::TakesKey(unsigned short Key, bool Alt) const {
     switch (Key) {
         case plat::VK_TAB:
         case plat::VK_RETURN:
         case plat::VK_ESCAPE:
         case plat::VK_PRIOR:
         case plat::VK_NEXT:
-        case plat::VK_UP: handled = true; break;
-        case plat::VK_DOWN: handled = !alt; break;
+        case plat::VK_UP: return true;
+        case plat::VK_DOWN: return !Alt;
         // End moves the caret while the pop-up is closed.
-        case plat::VK_END: handled = this->DroppedDown(); break;
-        default: break;
+        case plat::VK_END: return this->DroppedDown();
+        default: return false;
     }
+}
+
+template <class TPicker>
+void TGridPickerEditor<TPicker>::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    const bool handled = TakesKey(Key, (Shift & plat::ssAlt) != 0);
     if (!handled || FGrid == nullptr || !FGrid->EditMode()) {
         TPicker::KeyDown(Key, Shift);
         return;
@@ -91,6 +107,36 @@ void TGridPickerEditor<TPicker>::DoExit() {
 template class TGridPickerEditor<ctl::TExtTrackBarDropDown>;
 template class TGridPickerEditor<ctl::TExtMemoDropDown>;
 template class TGridPickerEditor<ctl::TExtCalculatorDropdown>;
+template class TGridPickerEditor<ctl::TExtTimePickerDropDown>;
+template class TGridPickerEditor<ctl::TExtDetailDropDown>;
+template class TGridPickerEditor<ctl::TExtMultiColumnDropDown>;
+template class TGridPickerEditor<TCustomExtGridDropDown>;
+template class TGridPickerEditor<ctl::TExtColorPickerDropDown>;
+template class TGridPickerEditor<ctl::TExtImagePickerDropDown>;
+
+void TGridColorDropDown::LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) {
+    FLoadedText = Text;
+    FLoadedColor = Grid.Colors(RCol, ARow);
+    SetSelectedColor(FLoadedColor);
+}
+
+void TGridColorDropDown::StoreCell(TExtStringGrid& Grid, int RCol, int ARow) {
+    Grid.SetColors(RCol, ARow, SelectedColor());
+}
+
+bool TGridColorDropDown::TakesKey(unsigned short Key, bool Alt) const {
+    if (DroppedDown()) return Key == plat::VK_TAB || Key == plat::VK_RETURN || Key == plat::VK_ESCAPE;
+    return Key == plat::VK_HOME || TGridPickerEditor::TakesKey(Key, Alt);
+}
+
+void TGridImageDropDown::LoadText(const std::string& Text) {
+    FLoaded = Text;
+    SetImageIndex(base::StrToIntDef(base::Trim(Text), -1));
+}
+
+std::string TGridImageDropDown::EditorValue() const {
+    return ItemIndex() < 0 ? FLoaded : base::IntToStr(ImageIndex());
+}
 
 void TGridCalculatorDropDown::LoadText(const std::string& Text) {
     // A calculation left pending by the last edit must not run on this
@@ -108,8 +154,9 @@ TExtStringGrid::TEditorsState& TExtStringGrid::Eds() {
 }
 
 TExtStringGrid::TEditorsState::~TEditorsState() {
-    for (TGridEditorRef* r : std::initializer_list<TGridEditorRef*>{Trackbar, Memo, Calculator, TransEdit, TransCombo,
-                                                                    RichInplace, RichHidden, CtrlEdit, CtrlCombo})
+    for (TGridEditorRef* r : std::initializer_list<TGridEditorRef*>{
+             Trackbar, Memo, Calculator, TimePicker, DetailPicker, GridPicker, ExtGridPicker, ColorPicker, ImagePicker,
+             TransEdit, TransCombo, RichInplace, RichHidden, CtrlEdit, CtrlCombo})
         if (r) r->DetachGrid();
 }
 
@@ -129,6 +176,12 @@ T* MakeHidden(T*& Slot, TExtStringGrid* Grid) {
 TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() { return MakeHidden(Eds().Trackbar, this); }
 TGridMemoDropDown* TExtStringGrid::MemoDropDown() { return MakeHidden(Eds().Memo, this); }
 TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown() { return MakeHidden(Eds().Calculator, this); }
+TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown() { return MakeHidden(Eds().TimePicker, this); }
+TGridDetailPickerDropDown* TExtStringGrid::DetailPickerDropDown() { return MakeHidden(Eds().DetailPicker, this); }
+TGridGridDropDown* TExtStringGrid::GridDropDown() { return MakeHidden(Eds().GridPicker, this); }
+TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() { return MakeHidden(Eds().ExtGridPicker, this); }
+TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() { return MakeHidden(Eds().ColorPicker, this); }
+TGridImageDropDown* TExtStringGrid::ImagePickerDropDown() { return MakeHidden(Eds().ImagePicker, this); }
 
 // Calls F on the wrapper of a picker kind; false for any other kind.
 template <class F>
@@ -137,9 +190,25 @@ static bool WithPicker(TExtStringGrid& Grid, TEditorType Kind, F&& Fn) {
         case edTrackbarDropDown: Fn(*Grid.TrackbarDropDown()); return true;
         case edMemoDropDown: Fn(*Grid.MemoDropDown()); return true;
         case edCalculatorDropDown: Fn(*Grid.CalculatorDropDown()); return true;
+        case edTimePickerDropDown: Fn(*Grid.TimePickerDropDown()); return true;
+        case edDetailDropDown: Fn(*Grid.DetailPickerDropDown()); return true;
+        case edGridDropDown: Fn(*Grid.GridDropDown()); return true;
+        case edExtGridDropDown: Fn(*Grid.ExtGridDropDown()); return true;
+        case edColorPickerDropDown: Fn(*Grid.ColorPickerDropDown()); return true;
+        case edImagePickerDropDown: Fn(*Grid.ImagePickerDropDown()); return true;
         case edRichEdit: Fn(*Grid.InplaceRichEdit()); return true;
         default: return false;
     }
+}
+
+// The pickers fill themselves from the cell; the rich text editor takes the
+// text alone.
+template <class T>
+static void LoadInto(T& Editor, TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) {
+    if constexpr (requires { Editor.LoadCell(Grid, RCol, ARow, Text); })
+        Editor.LoadCell(Grid, RCol, ARow, Text);
+    else
+        Editor.LoadText(Text);
 }
 
 plat::TWinControl* TExtStringGrid::OpenPickerEditor(TEditorType Kind, int ACol, int ARow, const std::string& Text) {
@@ -152,7 +221,7 @@ plat::TWinControl* TExtStringGrid::OpenPickerEditor(TEditorType Kind, int ACol, 
         p.SetEnabled(true);
         p.SetVisible(true);
         if (OnGetEditorProp) OnGetEditorProp(this, rc, ARow, EditLink());
-        p.LoadText(Text);
+        LoadInto(p, *this, rc, ARow, Text);
         p.SelectAll();
         opened = &p;
     });
@@ -160,11 +229,14 @@ plat::TWinControl* TExtStringGrid::OpenPickerEditor(TEditorType Kind, int ACol, 
 }
 
 bool TExtStringGrid::LoadPickerEditor(TEditorType Kind, const std::string& Text) {
-    return WithPicker(*this, Kind, [&](auto& p) { p.LoadText(Text); });
+    return WithPicker(*this, Kind, [&](auto& p) { LoadInto(p, *this, RealColIndex(Col()), Row(), Text); });
 }
 
 bool TExtStringGrid::PickerEditorValue(TEditorType Kind, std::string& Value) {
-    return WithPicker(*this, Kind, [&](auto& p) { Value = p.EditorValue(); });
+    return WithPicker(*this, Kind, [&](auto& p) {
+        Value = p.EditorValue();
+        if constexpr (requires { p.StoreCell(*this, 0, 0); }) p.StoreCell(*this, RealColIndex(Col()), Row());
+    });
 }
 
 }  // namespace grid

@@ -7,8 +7,14 @@
 
 #include <string>
 
+#include "controls/ColorPicker.h"
+#include "controls/DetailDropDown.h"
 #include "controls/ExtCalculator.h"
+#include "controls/ExtTimePickerDropDown.h"
 #include "controls/ExtTrackMemo.h"
+#include "controls/ImagePicker.h"
+#include "controls/MultiColumnDropDown.h"
+#include "grid/GridDropDown.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridSpecialEditors.h"
 
@@ -26,10 +32,20 @@ public:
     // Shows a cell's text; the value is read back by EditorValue.
     virtual void LoadText(const std::string& Text) { this->SetPlainText(Text); }
     virtual std::string EditorValue() const { return this->GetText(); }
+    // Fills the picker from the cell (real column); most take its text.
+    virtual void LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) {
+        (void)Grid, (void)RCol, (void)ARow;
+        LoadText(Text);
+    }
+    // Stores what the cell keeps beside its text, as the edit is written.
+    virtual void StoreCell(TExtStringGrid& Grid, int RCol, int ARow) { (void)Grid, (void)RCol, (void)ARow; }
 
 protected:
     // Runs before Enter commits the value.
     virtual void BeforeCommit() {}
+    // Whether the key rule takes Key, or leaves it to the picker (its pop-up
+    // and its own keys).
+    virtual bool TakesKey(unsigned short Key, bool Alt) const;
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -57,6 +73,64 @@ public:
 protected:
     // "12+3" then Enter stores 15, not the last operand.
     void BeforeCommit() override { CalcResult(); }
+};
+
+class TGridTimepickerDropDown : public TGridPickerEditor<ctl::TExtTimePickerDropDown> {
+public:
+    // A cell's time is typed as well as picked.
+    explicit TGridTimepickerDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
+};
+
+class TGridDetailPickerDropDown : public TGridPickerEditor<ctl::TExtDetailDropDown> {
+public:
+    explicit TGridDetailPickerDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
+};
+
+class TGridGridDropDown : public TGridPickerEditor<ctl::TExtMultiColumnDropDown> {
+public:
+    explicit TGridGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+};
+
+class TGridExtGridDropDown : public TGridPickerEditor<TCustomExtGridDropDown> {
+public:
+    explicit TGridExtGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    // The drop-down's inner grid.
+    TExtStringGrid* Grid() const { return GetGrid(); }
+};
+
+// Picks the cell's background colour; the cell keeps the picked colour as
+// its background and its colour text as its value.
+class TGridColorDropDown : public TGridPickerEditor<ctl::TExtColorPickerDropDown> {
+public:
+    explicit TGridColorDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    void LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) override;
+    // The grid writes the value back on Esc as well, after loading the
+    // cell again: a colour left as the cell had it keeps the cell's text.
+    std::string EditorValue() const override {
+        return SelectedColor() == FLoadedColor ? FLoadedText : SelectedColorText();
+    }
+    void StoreCell(TExtStringGrid& Grid, int RCol, int ARow) override;
+
+protected:
+    // The arrows and page keys move in the open colour selector; Home
+    // stays with the grid's rule while it is closed.
+    bool TakesKey(unsigned short Key, bool Alt) const override;
+
+private:
+    std::string FLoadedText;
+    plat::TColor FLoadedColor = plat::clNone;
+};
+
+// Picks an image for a cell that holds an image index as its value.
+class TGridImageDropDown : public TGridPickerEditor<ctl::TExtImagePickerDropDown> {
+public:
+    explicit TGridImageDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    void LoadText(const std::string& Text) override;
+    std::string EditorValue() const override;
+
+private:
+    // The cell's value, kept while no entry is chosen.
+    std::string FLoaded;
 };
 
 // The kinds whose editor the grid opens through OpenPickerEditor: the

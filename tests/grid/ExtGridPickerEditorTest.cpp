@@ -20,7 +20,7 @@ namespace pt = plat::test;
 
 namespace {
 
-class GridPickerEdit : public GridOnForm {
+class GridPickerWrapper : public GridOnForm {
 protected:
     void SetUp() override {
         ShowGrid(5, 6, true);
@@ -35,7 +35,7 @@ protected:
     TEditorType kind2 = edNormal;
 };
 
-TEST_F(GridPickerEdit, EachPickerWritesItsValueBack) {
+TEST_F(GridPickerWrapper, EachPickerWritesItsValueBack) {
     const struct {
         const char* name;
         TEditorType kind;
@@ -56,6 +56,16 @@ TEST_F(GridPickerEdit, EachPickerWritesItsValueBack) {
          {Type("+3"), Key(plat::VK_RETURN)}, "15.00", 2},
         {"calculator: Esc drops the sum", edCalculatorDropDown, "12", {Type("+3"), Key(plat::VK_ESCAPE)}, "12", 2},
         {"calculator: no sum left from the last edit", edCalculatorDropDown, "4", {Key(plat::VK_RETURN)}, "4.00", 2},
+        {"time: the cell's time comes back", edTimePickerDropDown, "10:30", {Key(plat::VK_RETURN)}, "10:30", 2},
+        {"time: typed time replaces it", edTimePickerDropDown, "10:30", {Type("08:15"), Key(plat::VK_RETURN)}, "08:15",
+         2},
+        {"time: Esc keeps the cell", edTimePickerDropDown, "10:30", {Type("08:15"), Key(plat::VK_ESCAPE)}, "10:30", 2},
+        {"detail: typed text", edDetailDropDown, "one", {Type("two"), Key(plat::VK_RETURN)}, "two", 2},
+        {"detail: Down commits and moves", edDetailDropDown, "one", {Type("two"), Key(plat::VK_DOWN)}, "two", 3},
+        {"columns: typed text", edGridDropDown, "one", {Type("two"), Key(plat::VK_RETURN)}, "two", 2},
+        {"columns: Esc keeps the cell", edGridDropDown, "one", {Type("two"), Key(plat::VK_ESCAPE)}, "one", 2},
+        {"grid list: typed text", edExtGridDropDown, "one", {Type("two"), Key(plat::VK_RETURN)}, "two", 2},
+        {"grid list: Up commits and moves", edExtGridDropDown, "one", {Type("two"), Key(plat::VK_UP)}, "two", 1},
     };
     for (const auto& c : cases) {
         kind2 = c.kind;
@@ -67,9 +77,10 @@ TEST_F(GridPickerEdit, EachPickerWritesItsValueBack) {
     }
 }
 
-TEST_F(GridPickerEdit, OpensOverTheCellAndHearsTypedKeysAsItself) {
+TEST_F(GridPickerWrapper, OpensOverTheCellAndHearsTypedKeysAsItself) {
     // The track bar's edit takes no typing; its keys are the arrows.
-    for (TEditorType k : {edMemoDropDown, edCalculatorDropDown}) {
+    for (TEditorType k : {edMemoDropDown, edCalculatorDropDown, edTimePickerDropDown, edDetailDropDown, edGridDropDown,
+                          edExtGridDropDown}) {
         kind2 = k;
         std::vector<plat::TObject*> senders;
         grid->OnKeyPress = [&](plat::TObject* Sender, char32_t&) { senders.push_back(Sender); };
@@ -91,7 +102,7 @@ TEST_F(GridPickerEdit, OpensOverTheCellAndHearsTypedKeysAsItself) {
     }
 }
 
-TEST_F(GridPickerEdit, RefusedValueKeepsTheEditorOpenWithItsTextSelected) {
+TEST_F(GridPickerWrapper, RefusedValueKeepsTheEditorOpenWithItsTextSelected) {
     kind2 = edMemoDropDown;
     grid->OnCellValidate = [](plat::TObject*, int, int, std::string& v, bool& valid) { valid = v != "bad"; };
     Play("ok", {Type("bad"), Key(plat::VK_UP)});
@@ -107,7 +118,7 @@ TEST_F(GridPickerEdit, RefusedValueKeepsTheEditorOpenWithItsTextSelected) {
     EXPECT_EQ(grid->Cells(2, 2), "good");
 }
 
-TEST_F(GridPickerEdit, AltDownOpensThePopUpAndAClosingKeyThenKeepsTheGridInPlace) {
+TEST_F(GridPickerWrapper, AltDownOpensThePopUpAndAClosingKeyThenKeepsTheGridInPlace) {
     kind2 = edTrackbarDropDown;
     Play("3", {Key(plat::VK_DOWN, plat::ssAlt)});
     auto* track = grid->TrackbarDropDown();
@@ -122,6 +133,64 @@ TEST_F(GridPickerEdit, AltDownOpensThePopUpAndAClosingKeyThenKeepsTheGridInPlace
     EXPECT_FALSE(track->DroppedDown());
     EXPECT_EQ(grid->Cells(2, 2), "6");
     EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(GridPickerWrapper, ColourPickerTakesTheCellColourAndStoresThePick) {
+    kind2 = edColorPickerDropDown;
+    grid->SetColors(2, 2, plat::clRed);
+    grid->OnGetEditorProp = [](plat::TObject* Sender, int, int, TEditLink*) {
+        static_cast<TExtStringGrid*>(Sender)->ColorPickerDropDown()->SetColorValueText(ctl::cvtHex);
+    };
+    Play("", {});
+    auto* picker = grid->ColorPickerDropDown();
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(picker->SelectedColor(), plat::clRed);
+    picker->SetSelectedColor(plat::clGreen);
+    pt::SendKey(*picker, plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Colors(2, 2), plat::clGreen);
+    EXPECT_EQ(grid->Cells(2, 2), "008000");
+
+    // Esc leaves both the colour and the text.
+    grid->SetColors(2, 2, plat::clBlue);
+    Play("keep", {Key(plat::VK_ESCAPE)});
+    EXPECT_FALSE(grid->EditMode());
+    // Home while the selector is closed ends the edit like the arrows; an
+    // unchanged colour leaves the cell's text.
+    Play("keep", {Key(plat::VK_HOME)});
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Colors(2, 2), plat::clBlue);
+    EXPECT_EQ(grid->Cells(2, 2), "keep");
+    EXPECT_EQ(grid->Colors(2, 2), plat::clBlue);
+    EXPECT_EQ(grid->Cells(2, 2), "keep");
+}
+
+TEST_F(GridPickerWrapper, ImagePickerReadsAndWritesTheImageIndex) {
+    kind2 = edImagePickerDropDown;
+    auto* picker = grid->ImagePickerDropDown();
+    for (int i = 0; i < 4; ++i) {
+        ctl::TImageItem* item = picker->Items().Add();
+        item->SetImageIndex(10 + i);
+        item->SetCaption("image " + std::to_string(i));
+    }
+    const struct {
+        const char* name;
+        const char* cell;
+        std::vector<Step> steps;
+        const char* result;
+    } cases[] = {
+        {"the cell's index comes back", "11", {Key(plat::VK_RETURN)}, "11"},
+        {"a pick in the pop-up", "11", {Key(plat::VK_DOWN, plat::ssAlt), Key(plat::VK_RIGHT), Key(plat::VK_RETURN)},
+         "12"},
+        {"Esc keeps the cell", "11", {Key(plat::VK_DOWN, plat::ssAlt), Key(plat::VK_RIGHT), Key(plat::VK_ESCAPE)}, "11"},
+        {"an index no entry has stays", "99", {Key(plat::VK_RETURN)}, "99"},
+    };
+    for (const auto& c : cases) {
+        Play(c.cell, c.steps);
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
+    }
 }
 
 }  // namespace
