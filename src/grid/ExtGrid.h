@@ -2078,11 +2078,6 @@ public:
     // Draws a cell's always-visible combo or spin button at the right end
     // of R (ACol displayed) and takes its width off R.
     void DrawEditorButtons(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
-    // A paste into the text editor: (Sender = the editor, displayed column,
-    // row, var text to paste, var allow) before, (..., the cell's value)
-    // after it.
-    std::function<void(TObject*, int, int, std::string&, bool&)> OnClipboardBeforePasteCell;
-    std::function<void(TObject*, int, int, const std::string&)> OnClipboardAfterPasteCell;
 
 private:
     friend class TExtInplaceEdit;
@@ -2468,6 +2463,30 @@ private:
     // A press on an editable rating cell sets half a star per 9 pixels.
     bool RatingPress(int ACol, int ARow, int X);
     void ParentFormResize(TObject* Sender);
+public:
+    // With FixedAsButtons a fixed cell looks pushed (a sunken inner edge)
+    // from the press until the release, when its lines are drawn and the
+    // grid is three-dimensional.
+    bool FixedAsButtons() const;
+    void SetFixedAsButtons(bool Value);
+    plat::TPoint PushedFixedCell() const;  // (-1,-1) when none; displayed
+    void DrawPushedFixedCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R);
+    // The cell whose button (cell or expand button) is under the pointer,
+    // drawn hot; (-1,-1) when none. Displayed indexes.
+    plat::TPoint HoverButton() const;
+    // With URLUnderlineOnHover a link is underlined only while the pointer
+    // is over its cell, so a column of links stays quiet to read.
+    bool URLUnderlineOnHover() const;
+    void SetURLUnderlineOnHover(bool Value);
+    bool LinkUnderlined(int RCol, int ARow);
+
+private:
+    struct TMouseButtonsState;
+    std::shared_ptr<TMouseButtonsState> FMouseButtons;  // made on first use
+    TMouseButtonsState& Mb();
+    void FixedButtonPress(int ACol, int ARow, bool FixedArea, int X);
+    void FixedButtonRelease();
+    void ButtonHover(int X, int Y);
 public:
 
     // ------------------------------------------------------ end of the area blocks
