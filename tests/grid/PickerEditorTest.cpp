@@ -55,7 +55,7 @@ public:
     ctl::TExtImagePickerDropDown* Picker = nullptr;
 };
 
-class GridPickerEdit : public GridOnForm {
+class GridPickerWriteBack : public GridOnForm {
 protected:
     void SetUp() override {
         ShowGrid(4, 4, true);
@@ -79,7 +79,7 @@ protected:
     }
 };
 
-TEST_F(GridPickerEdit, ColourPickerWritesTheChosenColourBack) {
+TEST_F(GridPickerWriteBack, ColourPickerWritesTheChosenColourBack) {
     TColorLink link(form.get());
     Open(link, "Green");
     ASSERT_NE(link.Picker, nullptr);
@@ -99,7 +99,7 @@ TEST_F(GridPickerEdit, ColourPickerWritesTheChosenColourBack) {
     grid->SetEditLink(nullptr);
 }
 
-TEST_F(GridPickerEdit, ImagePickerWritesTheChosenImageBack) {
+TEST_F(GridPickerWriteBack, ImagePickerWritesTheChosenImageBack) {
     TImageLink link(form.get());
     Open(link, "10");
     ASSERT_EQ(grid->EditCtrl(), link.Picker);
