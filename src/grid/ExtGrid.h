@@ -2487,6 +2487,12 @@ private:
     void FixedButtonPress(int ACol, int ARow, bool FixedArea, int X);
     void FixedButtonRelease();
     void ButtonHover(int X, int Y);
+    void MouseButtonsMove(int X, int Y);
+    // Fixed columns (rows) sized by a border anywhere along them
+    // (MouseActions.SizeFixedCol, SizeFixedRow), not only in the headers.
+    bool FixedBorderAt(int X, int Y, int& Col, int& Row);
+    bool FixedSizingPress(int X, int Y);
+    bool FixedSizingRelease(int X, int Y);
 public:
 
     // ------------------------------------------------------ end of the area blocks
