@@ -2479,6 +2479,13 @@ public:
     bool URLUnderlineOnHover() const;
     void SetURLUnderlineOnHover(bool Value);
     bool LinkUnderlined(int RCol, int ARow);
+    // The selection resizer: the square at the selection's bottom-right
+    // corner, dragged, stretches the selection and fills it with what the
+    // selection held (copied to the clipboard at the press). Both events
+    // get (Sender, the selection at the press, the stretched selection).
+    std::function<void(TObject*, const TGridRect&, const TGridRect&)> OnSelectionResize;
+    std::function<void(TObject*, const TGridRect&, const TGridRect&)> OnSelectionResized;
+    bool OnSelectionResizer(int X, int Y);
 
 private:
     struct TMouseButtonsState;
@@ -2493,6 +2500,8 @@ private:
     bool FixedBorderAt(int X, int Y, int& Col, int& Row);
     bool FixedSizingPress(int X, int Y);
     bool FixedSizingRelease(int X, int Y);
+    bool ResizerPress(int X, int Y);
+    bool ResizerRelease();
 public:
 
     // ------------------------------------------------------ end of the area blocks

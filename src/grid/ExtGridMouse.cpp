@@ -197,6 +197,7 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
     if (FixedSizingPress(X, Y)) return true;
+    if (ResizerPress(X, Y)) return true;
     if (FHoverFixedCells != hfNone && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
         HoverFixedCellAllowed(cell.X, cell.Y)) {
         TFixedCellHover pressed;
@@ -421,6 +422,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     }
     FixedButtonRelease();
     if (FixedSizingRelease(X, Y)) return;
+    if (ResizerRelease()) return;
     if (ExpandMouseUp(X, Y)) return;
     TInputState& in = In();
     in.DoOnClick = false;

@@ -18,6 +18,8 @@ struct TExtStringGrid::TMouseButtonsState {
     plat::TPoint HoverLink{-1, -1};  // the link cell under the pointer
     int SizingCol = -1, SizingRow = -1;  // the fixed column (row) being sized
     int SizingStart = 0;                 // pointer position that gives size 0
+    bool Resizing = false;               // the selection resizer is held
+    TGridRect DropSelection{};           // the selection at its press
 };
 
 TExtStringGrid::TMouseButtonsState& TExtStringGrid::Mb() {
@@ -107,6 +109,22 @@ void TExtStringGrid::ButtonHover(int X, int Y) {
 
 void TExtStringGrid::MouseButtonsMove(int X, int Y) {
     ButtonHover(X, Y);
+    if (FMouseButtons && FMouseButtons->Resizing) {
+        // The stretched selection keeps the pressed one's top-left corner
+        // and never shrinks below it.
+        const plat::TGridCoord at = MouseCoord(X, Y);
+        const TGridRect from = FMouseButtons->DropSelection;
+        TGridRect to = from;
+        if (at.X >= FixedCols() && at.X < ColCount()) to.Right = std::max(from.Right, at.X);
+        if (at.Y >= FixedRows() && at.Y < RowCount()) to.Bottom = std::max(from.Bottom, at.Y);
+        if (!(to == Selection())) SetSelection(to);
+        SetCursor(plat::crSizeNWSE);
+        return;
+    }
+    if (OnSelectionResizer(X, Y)) {
+        SetCursor(plat::crSizeNWSE);
+        return;
+    }
     if (FMouseButtons && (FMouseButtons->SizingCol >= 0 || FMouseButtons->SizingRow >= 0)) {
         // The column follows the pointer as it goes, so the user sees the
         // width the release will leave.
@@ -158,6 +176,39 @@ bool TExtStringGrid::FixedSizingRelease(int X, int Y) {
     FMouseButtons->SizingCol = FMouseButtons->SizingRow = -1;
     SetMouseCapture(false);
     SetCursor(plat::crDefault);
+    return true;
+}
+
+bool TExtStringGrid::OnSelectionResizer(int X, int Y) {
+    if (!SelectionResizer() || !SelectionRectangle()) return false;
+    const TGridRect s = Selection();
+    const plat::TRect r = CellRect(s.Right, s.Bottom);
+    if (r.Right <= r.Left) return false;  // the corner is scrolled out of sight
+    return X >= r.Right - 6 && X <= r.Right && Y >= r.Bottom - 6 && Y <= r.Bottom;
+}
+
+bool TExtStringGrid::ResizerPress(int X, int Y) {
+    if (!OnSelectionResizer(X, Y)) return false;
+    if (EditMode()) FinishEdit(false);
+    TMouseButtonsState& st = Mb();
+    st.DropSelection = Selection();
+    CopySelectionToClipboard();
+    st.Resizing = true;
+    SetMouseCapture(true);
+    return true;
+}
+
+bool TExtStringGrid::ResizerRelease() {
+    if (!FMouseButtons || !FMouseButtons->Resizing) return false;
+    TMouseButtonsState& st = *FMouseButtons;
+    st.Resizing = false;
+    SetMouseCapture(false);
+    SetCursor(plat::crDefault);
+    const TGridRect from = st.DropSelection, to = Selection();
+    if (from == to) return true;  // let go where it was taken: nothing to fill
+    if (OnSelectionResize) OnSelectionResize(this, from, to);
+    PasteSelectionFromClipboard();
+    if (OnSelectionResized) OnSelectionResized(this, from, to);
     return true;
 }
 

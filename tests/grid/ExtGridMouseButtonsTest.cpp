@@ -193,4 +193,33 @@ TEST_F(GridMouseButtons, FixedBorderSizesAlongTheWholeColumnOrRow) {
     }
 }
 
+TEST_F(GridMouseButtons, ResizerStretchesTheSelection) {
+    grid->SetSelectionRectangle(true);
+    grid->SetSelectionResizer(true);
+    // The fill repeats the row it took; it is the smart paste that repeats.
+    grid->Navigation().SetAllowSmartClipboard(true);
+    grid->SetCells(1, 1, "a");
+    grid->SetCells(2, 1, "x");
+    grid->SetSelection({1, 1, 2, 1});
+    std::vector<std::string> events;
+    grid->OnSelectionResize = [&](plat::TObject*, const TGridRect& from, const TGridRect& to) {
+        events.push_back("resize " + std::to_string(from.Bottom) + ">" + std::to_string(to.Bottom));
+    };
+    grid->OnSelectionResized = [&](plat::TObject*, const TGridRect&, const TGridRect&) {
+        events.push_back("resized");
+    };
+    pt::ProcessEvents();
+    const plat::TRect corner = grid->CellRect(2, 1);
+    // Beside the square the press is an ordinary one.
+    EXPECT_FALSE(grid->OnSelectionResizer(corner.Right - 10, corner.Bottom - 2));
+    pt::MouseMove(*grid, corner.Right - 2, corner.Bottom - 2);
+    EXPECT_EQ(grid->Cursor(), plat::crSizeNWSE);
+    pt::MouseDown(*grid, plat::mbLeft, corner.Right - 2, corner.Bottom - 2);
+    const plat::TRect to = grid->CellRect(2, 4);
+    pt::MouseMove(*grid, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2, plat::ssLeft);
+    EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 4}));
+    pt::MouseUp(*grid, plat::mbLeft, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"resize 1>4", "resized"}));
+}
+
 }  // namespace
