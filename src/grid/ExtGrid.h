@@ -2473,6 +2473,45 @@ private:
     bool RatingPress(int ACol, int ARow, int X);
     void ParentFormResize(TObject* Sender);
 public:
+    // With FixedAsButtons a fixed cell looks pushed (a sunken inner edge)
+    // from the press until the release, when its lines are drawn and the
+    // grid is three-dimensional.
+    bool FixedAsButtons() const;
+    void SetFixedAsButtons(bool Value);
+    plat::TPoint PushedFixedCell() const;  // (-1,-1) when none; displayed
+    void DrawPushedFixedCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R);
+    // The cell whose button (cell or expand button) is under the pointer,
+    // drawn hot; (-1,-1) when none. Displayed indexes.
+    plat::TPoint HoverButton() const;
+    // With URLUnderlineOnHover a link is underlined only while the pointer
+    // is over its cell, so a column of links stays quiet to read.
+    bool URLUnderlineOnHover() const;
+    void SetURLUnderlineOnHover(bool Value);
+    bool LinkUnderlined(int RCol, int ARow);
+    // The selection resizer: the square at the selection's bottom-right
+    // corner, dragged, stretches the selection and fills it with what the
+    // selection held (copied to the clipboard at the press). Both events
+    // get (Sender, the selection at the press, the stretched selection).
+    std::function<void(TObject*, const TGridRect&, const TGridRect&)> OnSelectionResize;
+    std::function<void(TObject*, const TGridRect&, const TGridRect&)> OnSelectionResized;
+    bool OnSelectionResizer(int X, int Y);
+
+private:
+    struct TMouseButtonsState;
+    std::shared_ptr<TMouseButtonsState> FMouseButtons;  // made on first use
+    TMouseButtonsState& Mb();
+    void FixedButtonPress(int ACol, int ARow, bool FixedArea, int X);
+    void FixedButtonRelease();
+    void ButtonHover(int X, int Y);
+    void MouseButtonsMove(int X, int Y);
+    // Fixed columns (rows) sized by a border anywhere along them
+    // (MouseActions.SizeFixedCol, SizeFixedRow), not only in the headers.
+    bool FixedBorderAt(int X, int Y, int& Col, int& Row);
+    bool FixedSizingPress(int X, int Y);
+    bool FixedSizingRelease(int X, int Y);
+    bool ResizerPress(int X, int Y);
+    bool ResizerRelease();
+public:
 
     // ------------------------------------------------------ end of the area blocks
 };

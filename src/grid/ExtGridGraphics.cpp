@@ -439,7 +439,7 @@ void TExtStringGrid::DrawCellContent(TCanvas& Canvas, int RCol, int ARow, TRect 
             g->SetCellValue((box.Top - Rect.Top) * 65536.0 + (box.Left - Rect.Left));
             if (!FControlLook.NoDisabledButtonLook()) CanEditCell(RCol, ARow, enabled);
             const int style = FControlLook.FlatButton() ? 2 : 1;
-            int state = g->CellBoolean() ? 2 : 0;
+            int state = g->CellBoolean() ? 2 : HoverButton() == plat::TPoint{DisplColIndex(RCol), ARow} ? 1 : 0;
             if (!enabled && kind != ctExpand) state = 3;
             ctl::DrawButtonFace(Canvas, box, style, state, ctl::TColorTones{});
             if (state == 2) plat::OffsetRect(box, 1, 1);

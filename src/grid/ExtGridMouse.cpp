@@ -196,6 +196,8 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
+    if (FixedSizingPress(X, Y)) return true;
+    if (ResizerPress(X, Y)) return true;
     if (FHoverFixedCells != hfNone && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
         HoverFixedCellAllowed(cell.X, cell.Y)) {
         TFixedCellHover pressed;
@@ -217,6 +219,7 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     const int rc = RealColIndex(cell.X);
     const bool fixedArea = cell.Y < FixedRows() || cell.X < FixedCols();
     const plat::TRect r = GridCellRect(cell.X, cell.Y);
+    FixedButtonPress(cell.X, cell.Y, fixedArea, X);
 
     // A cell button is pushed here and clicked at the release over it.
     if (HasButton(rc, cell.Y)) {
@@ -417,6 +420,9 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
         TBaseGrid::MouseUp(Button, Shift, X, Y);
         return;
     }
+    FixedButtonRelease();
+    if (FixedSizingRelease(X, Y)) return;
+    if (ResizerRelease()) return;
     if (ExpandMouseUp(X, Y)) return;
     TInputState& in = In();
     in.DoOnClick = false;
@@ -599,6 +605,7 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     }
     TBaseGrid::MouseMove(Shift, X, Y);
     TrackLinkUnderMouse(X, Y);
+    MouseButtonsMove(X, Y);
     MouseFeedback(X, Y);
     // The header cell under the pointer shows its hover face (pressed
     // while the left button holds it).
@@ -641,6 +648,7 @@ void TExtStringGrid::TrackLinkUnderMouse(int X, int Y) {
 void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
     TBaseGrid::CMMouseLeave(Message);
     In().MouseInside = false;
+    ButtonHover(-1, -1);
     if (FixedCellHover().Col >= 0) SetFixedCellHover({});
     if (HoverRow() && FHoverRowIdx >= 0) {
         if (FHoverRowIdx < RowCount()) InvalidateRow(FHoverRowIdx);

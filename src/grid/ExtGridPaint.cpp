@@ -154,6 +154,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     if (fixedLook) g.DrawHeaderGlyphs(Canvas, ACol, ARow, r, L.HA, L.VA, textWidth);
 
     DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);
+    g.DrawPushedFixedCell(Canvas, ACol, ARow, ARect);
     g.DrawCellBorders(Canvas, rcol, ARow, ARect);
 
     if (checkKind) {
@@ -506,7 +507,8 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     const bool link = g.URLShow() && ctl::IsUrlText(text);
     if (link) {
         if (!g.URLFull()) text = ctl::StripUrlProtocol(text);
-        Canvas.Font().SetStyle(Canvas.Font().Style() + plat::TFontStyles{plat::fsUnderline});
+        if (g.LinkUnderlined(RCol, ARow))
+            Canvas.Font().SetStyle(Canvas.Font().Style() + plat::TFontStyles{plat::fsUnderline});
         Canvas.Font().SetColor(g.URLColor());
     }
     TRect measure = R;

@@ -117,7 +117,9 @@ void ButtonFace(TCanvas& c, TRect& r, unsigned state) {
         inner = Ring(c, r, cl3DLight, cl3DDkShadow, BF_RECT);
         inner = Ring(c, inner, clBtnHighlight, clBtnShadow, BF_RECT);
     }
-    Fill(c, inner, clBtnFace);
+    // A hot face lights up under the pointer; pushed, it sinks instead.
+    const bool hot = (state & DFCS_HOT) && !(state & (DFCS_PUSHED | DFCS_CHECKED | DFCS_INACTIVE));
+    Fill(c, inner, hot ? clBtnHighlight : clBtnFace);
     if (state & DFCS_ADJUSTRECT) r = inner;
 }
 
