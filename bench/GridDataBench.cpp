@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "grid/ExtGrid.h"
 #include "platform/GuiApp.h"
 
@@ -16,11 +17,7 @@ namespace {
 
 // The grid is a control and needs the application object; no window is
 // shown, so the offscreen platform serves when none is chosen.
-const bool kGuiReady = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    plat::EnsureGuiApplication();
-    return true;
-}();
+const bool kGuiReady = bench_support::MakeOffscreenGui();
 
 constexpr int kCols = 10;
 

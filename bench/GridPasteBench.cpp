@@ -12,16 +12,15 @@
 #include <memory>
 #include <string>
 
+#include "BenchSupport.h"
 #include "grid/ExtGrid.h"
 #include "platform/GuiApp.h"
 
 namespace {
 
-const bool kGuiReady = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    plat::EnsureGuiApplication();
-    return true;
-}();
+// The grid is a control and needs the application object; no window is
+// shown, so the offscreen platform serves when none is chosen.
+const bool kGuiReady = bench_support::MakeOffscreenGui();
 
 constexpr int kCols = 10;
 

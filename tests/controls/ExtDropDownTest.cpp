@@ -13,31 +13,21 @@
 #include "platform/Process.h"
 #include "platform/TestHooks.h"
 
+#include "DropDownOnForm.h"
+
 namespace {
 
 using namespace ctl;
 using plat::test::SendKey;
 using plat::test::TypeText;
 
-class DropDown : public ::testing::Test {
+class DropDown : public DropDownOnForm<TExtCustomDropDown> {
 protected:
     void SetUp() override {
-        plat::EnsureGuiApplication();
-        form = std::make_unique<plat::TForm>(nullptr);
-        form->SetBounds(100, 100, 400, 300);
-        dd = new TExtCustomDropDown(form.get());
-        dd->SetParent(form.get());
+        DropDownOnForm::SetUp();
         dd->SetBounds(100, 40, 160, 22);
-        form->Show();
-        dd->SetFocus();
-        plat::test::ProcessEvents();
+        Show();
     }
-    void TearDown() override {
-        dd->HideDropDown(false);
-        form.reset();
-    }
-    std::unique_ptr<plat::TForm> form;
-    TExtCustomDropDown* dd = nullptr;
 };
 
 // Typing rules of the edit kinds, each case typed key by key into a fresh
