@@ -100,6 +100,7 @@ public:
     void AdjustDropDownHeight(int& AHeight) override;
     void SelectNextItem() override;
     void SelectPreviousItem() override;
+    void DropDownFormSizing() override { FitColumnsToDropDown(); }
 
     // Content sizing of the list grid (its own copy of the columns): an
     // auto-sized column takes its widest item text (and image), rows of a

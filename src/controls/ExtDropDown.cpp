@@ -461,8 +461,10 @@ void TDropDownForm::Dispatch(TMessage& Message) {
         FDeActivate = TickCountMs();
         if (FExtDropDown != nullptr) FExtDropDown->DoHideDropDown(FCancelOnDeActivate);
         else Hide();
-    } else if (Message.Msg == WM_SIZE)
+    } else if (Message.Msg == WM_SIZE) {
         static_cast<TDropDownClient*>(FClient)->Arrange();
+        if (FExtDropDown != nullptr && Visible()) FExtDropDown->DropDownFormSizing();
+    }
 }
 
 // --------------------------------------------------------- arrow button

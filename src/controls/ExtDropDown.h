@@ -439,6 +439,9 @@ public:
     virtual void FormKeyDown(unsigned short& Key, plat::TShiftState Shift);
     virtual void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift);
     virtual void ControlKeyPress(char32_t& Key);
+    // The open pop-up changed its size (the user dragged its grip): lists
+    // that fit their content to the pop-up refit here.
+    virtual void DropDownFormSizing() {}
 
 protected:
     virtual void CreateDropDownForm();

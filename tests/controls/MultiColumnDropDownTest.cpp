@@ -194,6 +194,31 @@ TEST_F(MultiColumn, CharactersTypedInTheListLookUpTheLookupColumn) {
     }
 }
 
+// Dragging the pop-up's size grip refits the columns to the new width,
+// from their designed widths each time.
+TEST_F(MultiColumn, ResizingThePopUpRefitsTheColumns) {
+    dd->SetDropDownSizeable(true);
+    dd->SetDropDownAutoWidth(false);
+    dd->SetDropDownWidth(200);
+    dd->ShowDropDown();
+    TDropDownForm* f = dd->DropDownForm();
+    TExtBar* footer = f->Footer();
+    ASSERT_NE(footer, nullptr);
+    EXPECT_EQ(dd->Grid()->ColWidths(0), 99);  // 80 x 200 / 161
+    const struct {
+        int dx;
+        int width;
+    } drags[] = {{100, 149}, {-150, 75}};  // to 300 and back to 150 wide
+    for (const auto& d : drags) {
+        const int x = footer->Width() - 4, y = footer->Height() - 4;
+        pt::MouseDown(*footer, plat::mbLeft, x, y);
+        pt::MouseMove(*footer, x + d.dx, y, plat::ssLeft);
+        pt::MouseUp(*footer, plat::mbLeft, x + d.dx, y);
+        EXPECT_EQ(dd->Grid()->ColWidths(0), d.width) << f->Width();
+        EXPECT_EQ(dd->Grid()->ColWidths(1), d.width) << f->Width();
+    }
+}
+
 TEST_F(MultiColumn, OpenListScreenshotAndAccessibility) {
     dd->Items().Items(0).ImageIndex = 0;
     dd->SetItemIndex(1);
