@@ -1,8 +1,10 @@
 #include "controls/ColorSelector.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
+#include "platform/Cursors.h"
 #include "platform/Messages.h"
 
 namespace ctl {
@@ -484,6 +486,42 @@ TColor SpectrumColorAt(int X, int Y) {
     return RGB(mix(r, 0, Y - mid, n - 1 - mid), mix(g, 0, Y - mid, n - 1 - mid), mix(b, 0, Y - mid, n - 1 - mid));
 }
 
+namespace {
+
+// The cross pointer over the spectrum: black arms edged in white, so that it
+// shows on dark and light colours alike, and a gap at the hot spot that
+// leaves the pixel being picked in view.
+void RegisterSpectrumPointer() {
+    if (CursorRegistered(crSpectrumPointer)) return;
+    constexpr int size = 32, centre = 15, arm = 11, gap = 2;
+    TBitmap b(size, size);
+    b.SetPixelFormat(pf32bit);
+    auto put = [&](int x, int y, std::uint8_t grey) {
+        std::uint8_t* p = b.ScanLine(y) + 4 * x;
+        p[0] = p[1] = p[2] = grey;
+        p[3] = 255;
+    };
+    for (int y = 0; y < size; ++y) std::fill_n(b.ScanLine(y), 4 * size, std::uint8_t{0});
+    for (int d = gap + 1; d <= arm; ++d)
+        for (int sign : {-1, 1})
+            for (int side : {-1, 1}) {
+                put(centre + sign * d, centre + side, 255);
+                put(centre + side, centre + sign * d, 255);
+            }
+    for (int sign : {-1, 1}) {
+        put(centre + sign * (arm + 1), centre, 255);
+        put(centre, centre + sign * (arm + 1), 255);
+    }
+    for (int d = gap + 1; d <= arm; ++d)
+        for (int sign : {-1, 1}) {
+            put(centre + sign * d, centre, 0);
+            put(centre, centre + sign * d, 0);
+        }
+    RegisterCursor(crSpectrumPointer, b, TPoint{centre, centre});
+}
+
+}  // namespace
+
 TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* AOwner) : TExtCustomColorSelectorPanel(AOwner) {
     SetAccessibleName("Colour spectrum");
     SetAccessibleRole(arClient);
@@ -493,7 +531,8 @@ TExtColorSpectrumPanel::TExtColorSpectrumPanel(TComponent* AOwner) : TExtCustomC
     for (int y = 0; y < SpectrumSize; ++y)
         for (int x = 0; x < SpectrumSize; ++x) b.Canvas().SetPixels(x, y, SpectrumColorAt(x, y));
     FSpectrumImage->Picture().SetGraphic(&b);
-    FSpectrumImage->SetCursor(crCross);
+    RegisterSpectrumPointer();
+    FSpectrumImage->SetCursor(crSpectrumPointer);
     FSpectrumImage->SetAccessibleName("Spectrum");
     FSpectrumImage->OnMouseMove = [this](TObject*, TShiftState, int X, int Y) { ImageMouseMove(X, Y); };
     FSpectrumImage->OnMouseDown = [this](TObject*, TMouseButton Button, TShiftState, int, int) {

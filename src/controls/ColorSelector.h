@@ -169,6 +169,10 @@ private:
 // is white, the middle rows the pure hues, the bottom row black.
 plat::TColor SpectrumColorAt(int X, int Y);
 
+// The cross pointer the spectrum picture shows, under the program's own
+// cursor number.
+constexpr plat::TCursor crSpectrumPointer = 54;
+
 // A spectrum picture from which any pixel colour can be taken, with a box
 // for the selected and one for the hovered colour below it.
 class TExtColorSpectrumPanel : public TExtCustomColorSelectorPanel {

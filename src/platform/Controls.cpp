@@ -64,22 +64,6 @@ TShiftState ShiftFromMouseKeys(intptr_t keys) {
     return s;
 }
 
-Qt::CursorShape ShapeOf(TCursor c) {
-    switch (c) {
-        case crCross: return Qt::CrossCursor;
-        case crIBeam: return Qt::IBeamCursor;
-        case crSizeNS: return Qt::SizeVerCursor;
-        case crSizeWE: return Qt::SizeHorCursor;
-        case crSizeNWSE: return Qt::SizeFDiagCursor;
-        case crHourGlass: return Qt::WaitCursor;
-        case crDrag: return Qt::DragMoveCursor;
-        case crNo: return Qt::ForbiddenCursor;
-        case crHandPoint: return Qt::PointingHandCursor;
-        case crSizeAll: return Qt::SizeAllCursor;
-        default: return Qt::ArrowCursor;
-    }
-}
-
 // Widget of a custom-drawn control: painting and all input go to WndProc.
 class TCustomWidget : public QWidget {
 public:
@@ -733,7 +717,7 @@ void TControl::SetCursor(TCursor Value) {
     FCursor = Value;
     if (QWidget* w = FNative->Widget.data()) {
         if (Value == crDefault) w->unsetCursor();
-        else w->setCursor(ShapeOf(Value));
+        else w->setCursor(CursorOf(Value));
     }
     Perform(CM_CURSORCHANGED);
 }

@@ -3,6 +3,7 @@
 // Only platform .cpp files include this header.
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QObject>
 #include <QPointer>
@@ -21,6 +22,10 @@ class QKeyEvent;
 namespace plat {
 
 class TEventBridge;
+
+// The toolkit's pointer for one of our cursor numbers, the program's own
+// registered shapes included.
+QCursor CursorOf(TCursor Value);
 
 struct TControlNative {
     QPointer<QWidget> Widget;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "PickerTestSupport.h"
+#include "platform/Bitmap.h"
+#include "platform/Cursors.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -234,6 +237,36 @@ TEST_F(ColorPanels, SpectrumTakesTheColourUnderThePointer) {
     pt::ProcessEvents();
     EXPECT_EQ(pt::PixelAt(*sp, 40, 156), Rgb(plat::RGB(255, 0, 0)));  // the selected box
     EXPECT_TRUE(pt::SaveScreenshot(*sp, std::string(VASTRIMO_TEST_OUT) + "/ColorSpectrum.png"));
+}
+
+// Over the spectrum the pointer is the program's own cross: black arms edged
+// in white around a see-through gap at its hot spot.
+TEST_F(ColorPanels, SpectrumShowsTheCrossPointer) {
+    auto* sp = Make<TExtColorSpectrumPanel>(10);
+    plat::TImage& image = *sp->SpectrumImage();
+    EXPECT_EQ(image.Cursor(), crSpectrumPointer);
+    plat::TBitmap pointer;
+    plat::TPoint hot{};
+    ASSERT_TRUE(pt::PointerPicture(image, pointer, hot));
+    EXPECT_EQ(hot, (plat::TPoint{15, 15}));
+    const struct {
+        int x, y;
+        int alpha, grey;
+    } pixels[] = {
+        {15, 15, 0, 0},     // the gap at the hot spot
+        {15, 8, 255, 0},    // arms in black
+        {22, 15, 255, 0},
+        {14, 8, 255, 255},  // edged in white
+        {15, 3, 255, 255},  // and capped
+        {0, 0, 0, 0},       // the rest is see-through
+        {30, 30, 0, 0},
+    };
+    for (const auto& p : pixels) {
+        const std::uint8_t* px = pointer.ScanLine(p.y) + 4 * p.x;
+        EXPECT_EQ(px[3], p.alpha) << p.x << "," << p.y;
+        if (p.alpha > 0) EXPECT_EQ(px[1], p.grey) << p.x << "," << p.y;
+    }
+    EXPECT_TRUE(pointer.SavePng(std::string(VASTRIMO_TEST_OUT) + "/SpectrumPointer.png"));
 }
 
 }  // namespace
