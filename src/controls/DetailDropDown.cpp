@@ -24,124 +24,29 @@ bool IsSearchKey(unsigned short Key) {
 
 }  // namespace
 
-// ------------------------------------------------------------- selector
-
-TDetailSelector::TDetailSelector(TComponent* AOwner) : TCustomControl(AOwner) {
-    SetAccessibleName("Entries");
-    SetAccessibleRole(arList);
-    SetTabStop(true);
-}
-
-int TDetailSelector::ItemHeight() const {
-    TSize s{Width(), 22};
-    if (OnItemSize) OnItemSize(const_cast<TDetailSelector*>(this), s);
-    return s.cy;
-}
-
-int TDetailSelector::GetVisibleItemCount() const {
-    const int h = ItemHeight();
-    return h > 0 ? std::max(1, Height() / h) : static_cast<int>(FItems.size());
-}
-
-void TDetailSelector::ScrollItemInView(int Index) {
-    if (Index < 0) return;
-    const int n = GetVisibleItemCount();
-    if (Index < FTopIndex) FTopIndex = Index;
-    else if (Index >= FTopIndex + n) FTopIndex = Index - n + 1;
-    Invalidate();
-}
-
-void TDetailSelector::SetItemIndexQuiet(int Value) {
-    FItemIndex = Value >= 0 && Value < static_cast<int>(FItems.size()) ? Value : -1;
-    Invalidate();
-}
-
-void TDetailSelector::SetItemIndex(int Value) {
-    SetItemIndexQuiet(Value);
-    if (FItemIndex >= 0 && OnItemSelect) OnItemSelect(this);
-}
-
-void TDetailSelector::LookupItem(const std::string& Text) {
-    const std::string key = LookupKey(Text);
-    for (size_t i = 0; i < FItems.size(); ++i) {
-        if (LookupKey(FItems[i].Caption).rfind(key, 0) == 0) {
-            SetItemIndex(static_cast<int>(i));
-            ScrollItemInView(static_cast<int>(i));
-            return;
-        }
-    }
-}
-
-int TDetailSelector::ItemAt(int X, int Y) const {
-    const int h = ItemHeight();
-    if (h <= 0 || X < 0 || X >= Width() || Y < 0) return -1;
-    const int i = FTopIndex + Y / h;
-    return i < static_cast<int>(FItems.size()) ? i : -1;
-}
-
-void TDetailSelector::Paint() {
-    TCanvas& c = Canvas();
-    c.Brush().SetColor(Color());
-    c.FillRect(Rect(0, 0, Width(), Height()));
-    const int h = ItemHeight();
-    if (h <= 0) return;
-    for (int i = FTopIndex; i < static_cast<int>(FItems.size()); ++i) {
-        const int top = (i - FTopIndex) * h;
-        if (top >= Height()) break;
-        const TRect r = Rect(0, top, Width(), top + h);
-        if (i == FItemIndex)
-            DrawItemBackground(c, r, FAppearance.ColorSelected, FAppearance.ColorSelectedTo,
-                               FAppearance.BorderColorSelected, 1, gdVertical);
-        else if (i == FItemHot)
-            DrawItemBackground(c, r, FAppearance.ColorHot, FAppearance.ColorHotTo, FAppearance.BorderColorHot, 1,
-                               gdVertical);
-        if (OnDrawItem) OnDrawItem(this, c, r, i);
-    }
-}
-
-void TDetailSelector::MouseMove(TShiftState Shift, int X, int Y) {
-    TCustomControl::MouseMove(Shift, X, Y);
-    const int i = ItemAt(X, Y);
-    if (i != FItemHot) FItemHot = i, Invalidate();
-}
-
-void TDetailSelector::CMMouseLeave(TMessage& Message) {
-    TCustomControl::CMMouseLeave(Message);
-    FItemHot = -1;
-    Invalidate();
-}
-
-void TDetailSelector::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TCustomControl::MouseUp(Button, Shift, X, Y);
-    const int i = ItemAt(X, Y);
-    if (Button == mbLeft && i >= 0) SetItemIndex(i);
-}
-
-bool TDetailSelector::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
-    (void)Shift;
-    (void)MousePos;
-    const int maxTop = std::max(0, static_cast<int>(FItems.size()) - GetVisibleItemCount());
-    FTopIndex = std::clamp(FTopIndex + (WheelDelta < 0 ? 1 : -1), 0, maxTop);
-    Invalidate();
-    return true;
-}
-
 // ------------------------------------------------------------- drop-down
 
 TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner) : TListDropDown(AOwner) {
     FCaptionFont = Font();
     FNotesFont = Font();
-    FItemSelector = new TDetailSelector(this);
+    FItemSelector = new TExtCustomItemSelector(this);
     FItemSelector->SetParent(FDropDownForm->Client());
+    FItemSelector->SetAccessibleName("Entries");
+    FItemSelector->SetSelectorType(stImage);
     FItemSelector->SetBounds(0, 0, Width(), 150);
     FItemSelector->OnDrawItem = [this](TObject*, TCanvas& C, TRect R, int Index) { DrawDetailItem(C, R, Index); };
-    FItemSelector->OnItemSize = [this](TObject*, TSize& S) {
-        int w = DropDownWidth() > 0 ? DropDownWidth() : FDropDownForm->Width();
-        S.cx = w - 2 - 4;  // the list's one-pixel border on both sides and some air
-        S.cy = FItemHeight;
-    };
+    FItemSelector->OnItemSize = [this](TObject*, TSize& S) { MeasureDetailItem(S); };
     FItemSelector->SetColor(DropDownColor());
+    FItemSelector->UpdateSelectorPanel();
     SetControl(FItemSelector);
+}
+
+// Every entry spans the list's width, less its scroll bar and border.
+void TExtDetailDropDown::MeasureDetailItem(TSize& S) {
+    int w = DropDownWidth() > 0 ? DropDownWidth() : FDropDownForm->Width();
+    if (FItemSelector->VertScrollBar().IsScrollBarVisible()) w -= GetSystemMetrics(SM_CXVSCROLL);
+    S.cx = w - 2 - 4;  // the list's one-pixel border on both sides and some air
+    S.cy = FItemHeight;
 }
 
 void TExtDetailDropDown::SetItemIndex(int Value) {
@@ -160,16 +65,26 @@ void TExtDetailDropDown::SetItemIndex(int Value) {
 }
 
 void TExtDetailDropDown::PrepareSelector() {
-    TDetailSelector* s = FItemSelector;
+    TExtCustomItemSelector* s = FItemSelector;
     s->OnItemSelect = nullptr;
+    s->SetColumns(1);
+    s->SetImages(Images());
+    s->SetItemLayout(FLayout);
     s->SetColor(DropDownColor());
     s->SetItemAppearance(FItemAppearance);
-    s->Items().clear();
+    // Notes, tag and object stay with the drop-down's items: the list only
+    // lays out and hit-tests, the drawing reads the items themselves.
+    TSelectorItems& items = s->Items();
+    items.Clear();
     for (int i = 0; i < FItems.Count(); ++i) {
         const TDetailItem& it = FItems.Items(i);
-        s->Items().push_back({it.Caption, it.Image, it.ImageIndex});
+        TSelectorItem& si = *items.Add();
+        si.SetCaption(it.Caption);
+        si.SetImage(it.Image);
+        si.SetImageIndex(it.ImageIndex);
     }
-    s->SetItemIndexQuiet(ItemIndex());
+    s->UpdateSelectorPanel();
+    s->SetItemIndex(ItemIndex());
     s->OnItemSelect = [this](TObject*) { SelectorItemSelect(); };
 }
 
@@ -180,10 +95,13 @@ void TExtDetailDropDown::BeforeDropDown() {
 }
 
 void TExtDetailDropDown::SizeDropDownForm() {
-    if (DropDownWidth() <= 0) FItemSelector->SetBounds(0, 0, Width(), FItemSelector->Height());
-    if (DropDownHeight() <= 0) FItemSelector->SetBounds(0, 0, FItemSelector->Width(), 100);
+    FItemSelector->SetAlign(alNone);
+    if (DropDownWidth() <= 0) FItemSelector->SetWidth(Width());
+    if (DropDownHeight() <= 0) FItemSelector->SetHeight(100);
     TListDropDown::SizeDropDownForm();
 }
+
+void TExtDetailDropDown::DropDownFormSizing() { FItemSelector->UpdateSelectorPanel(); }
 
 void TExtDetailDropDown::FocusDropDownControl() {
     if (FItemSelector->CanFocus()) FItemSelector->SetFocus();
@@ -191,7 +109,10 @@ void TExtDetailDropDown::FocusDropDownControl() {
 
 void TExtDetailDropDown::DoShowDropDown() {
     TListDropDown::DoShowDropDown();
-    if (DroppedDown()) FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
+    if (!DroppedDown()) return;
+    // The entries were measured before the pop-up took its size.
+    FItemSelector->UpdateSelectorPanel();
+    FItemSelector->ScrollItemInView(FItemSelector->ItemIndex());
 }
 
 void TExtDetailDropDown::SelectorItemSelect() {
@@ -229,11 +150,10 @@ void TExtDetailDropDown::SelectPrevious() {
 }
 
 void TExtDetailDropDown::MoveInList(int Index) {
-    TDetailSelector* s = FItemSelector;
-    if (Index < 0 || Index >= static_cast<int>(s->Items().size())) return;
+    TExtCustomItemSelector* s = FItemSelector;
+    if (Index < 0 || Index >= s->Items().Count()) return;
     FInternalCall = true;
     s->SetItemIndex(Index);
-    s->ScrollItemInView(Index);
     FInternalCall = false;
     Invalidate();
 }
@@ -255,20 +175,20 @@ void TExtDetailDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         TListDropDown::KeyDown(Key, Shift);
         return;
     }
-    TDetailSelector* s = FItemSelector;
+    TExtCustomItemSelector* s = FItemSelector;
     const bool open = DroppedDown();
     const int cur = s->ItemIndex();
     switch (Key) {
         case VK_PRIOR:
         case VK_NEXT: {
-            if (static_cast<int>(s->Items().size()) != FItems.Count()) PrepareSelector();
+            if (s->Items().Count() != FItems.Count()) PrepareSelector();
             const int n = s->GetVisibleItemCount();
             if (n >= 1)
                 MoveInList(Key == VK_PRIOR ? std::max(0, cur - n) : std::min(cur + n, FItems.Count() - 1));
             break;
         }
         case VK_END:
-            if (open) MoveInList(static_cast<int>(s->Items().size()) - 1);
+            if (open) MoveInList(s->Items().Count() - 1);
             else if (!EditorEnabled()) SelectLast();
             break;
         case VK_HOME:
@@ -301,7 +221,7 @@ void TExtDetailDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
                 }
                 FCurSearch += static_cast<char>(Key);
                 FInternalCall = true;
-                s->LookupItem(FCurSearch);
+                if (s->LookupItem(FCurSearch)) s->ScrollItemInView(s->ItemIndex());
                 FInternalCall = false;
             }
             break;
@@ -335,16 +255,38 @@ void TExtDetailDropDown::DrawDetailItem(TCanvas& Canvas, TRect R, int Index) {
     if (Index < 0 || Index >= FItems.Count()) return;
     const TDetailItem& it = FItems.Items(Index);
     const bool hasCaption = !it.Caption.empty();
-    if (!it.Image.Empty()) {
-        const int w = it.Image.Width(), h = it.Image.Height();
-        const int x = hasCaption ? R.Left + 2 : R.Left + (R.Width() - w) / 2;
-        Canvas.Draw(x, R.Top + (R.Height() - h) / 2, *it.Image.Graphic());
-        R.Left += w + 4;
-    } else if (Images() != nullptr && it.ImageIndex >= 0) {
-        const int w = Images()->Width(), h = Images()->Height();
-        const int x = hasCaption ? R.Left + 2 : R.Left + (R.Width() - w) / 2;
-        Images()->Draw(Canvas, x, R.Top + (R.Height() - h) / 2, it.ImageIndex);
-        R.Left += w + 4;
+    // The entry's own picture before the image list's.
+    const bool picture = !it.Image.Empty();
+    const bool listImage = !picture && Images() != nullptr && it.ImageIndex >= 0;
+    if (picture || listImage) {
+        const int w = picture ? it.Image.Width() : Images()->Width();
+        const int h = picture ? it.Image.Height() : Images()->Height();
+        const int centreX = R.Left + (R.Width() - w) / 2, centreY = R.Top + (R.Height() - h) / 2;
+        int x = centreX, y = centreY;
+        // Without a caption the picture stands alone in the middle; with one,
+        // the layout puts the text on the named side and the picture opposite.
+        if (hasCaption) {
+            switch (FLayout) {
+                case ilCaptionRight:
+                    x = R.Left + 2;
+                    R.Left += w + 4;
+                    break;
+                case ilCaptionLeft:
+                    x = R.Right - 2 - w;
+                    R.Right -= w + 4;
+                    break;
+                case ilCaptionTop:
+                    y = R.Bottom - 2 - h;
+                    R.Bottom -= h + 4;
+                    break;
+                case ilCaptionBottom:
+                    y = R.Top + 2;
+                    R.Top += h + 4;
+                    break;
+            }
+        }
+        if (picture) Canvas.Draw(x, y, *it.Image.Graphic());
+        else Images()->Draw(Canvas, x, y, it.ImageIndex);
     }
     TColor textColor = FCaptionFont.Color();
     if (Index == FItemSelector->ItemHot()) textColor = FItemAppearance.ColorHotText;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -97,9 +98,10 @@ TEST_F(DetailDropDown, OpenListMovesWithArrowsAndCancelsOrConfirms) {
     EXPECT_EQ(dd->Text(), "Bell");
 
     dd->ShowDropDown();
-    TDetailSelector* s = dd->Selector();
+    TExtCustomItemSelector* s = dd->Selector();
     s->ScrollItemInView(2);
-    pt::ClickAt(*s, 10, (2 - s->TopIndex()) * s->ItemHeight() + 5);
+    const plat::TRect r = s->Items().Items(2)->FRect;
+    pt::ClickAt(*s->Panel(), r.Left + 10, r.Top + 5);
     EXPECT_FALSE(dd->DroppedDown());
     EXPECT_EQ(dd->ItemIndex(), 2);
     EXPECT_EQ(dd->Text(), "Gauge");
@@ -123,6 +125,50 @@ TEST_F(DetailDropDown, ItemsCopyWhole) {
     EXPECT_EQ(copy.Items(0).Tag, 7);
     EXPECT_EQ(copy.IndexOf("Gauge"), 2);
     EXPECT_EQ(copy.IndexOf("gauge"), -1);
+}
+
+// The layout puts the caption on its side of the entry's picture, the
+// picture on the other; an entry without caption shows it in the middle.
+TEST_F(DetailDropDown, LayoutPlacesThePictureOppositeTheCaption) {
+    plat::TBitmap red(10, 8);
+    red.Canvas().Brush().SetColor(plat::clRed);
+    red.Canvas().FillRect(plat::Rect(0, 0, 10, 8));
+    dd->Items().Items(1).Image.SetGraphic(&red);  // Bell, without notes
+    dd->Items().Add("", "");
+    dd->Items().Items(4).Image.SetGraphic(&red);
+    dd->SetDropDownWidth(200);
+    dd->SetDropDownHeight(320);
+    const pt::TRgb redRgb{255, 0, 0};
+    const struct {
+        TItemLayout layout;
+        const char* name;
+        int x, y;  // where the picture's middle lies, from the entry's top-left; negative from the right
+    } cases[] = {
+        {ilCaptionRight, "right", 2 + 5, 20},
+        {ilCaptionLeft, "left", -(2 + 5), 20},
+        {ilCaptionTop, "top", 0, 40 - 2 - 4},
+        {ilCaptionBottom, "bottom", 0, 2 + 4},
+    };
+    for (const auto& c : cases) {
+        dd->SetLayout(c.layout);
+        dd->ShowDropDown();
+        ASSERT_TRUE(dd->DroppedDown());
+        TExtCustomItemSelector* s = dd->Selector();
+        EXPECT_EQ(s->ItemLayout(), c.layout) << c.name;
+        pt::ProcessEvents();
+        const plat::TRect bell = s->Items().Items(1)->FRect;
+        EXPECT_EQ(bell.Width(), 200 - 2 - 4) << "entries span the list";
+        const int x = c.x > 0 ? bell.Left + c.x : (c.x < 0 ? bell.Right + c.x : bell.Left + bell.Width() / 2);
+        EXPECT_EQ(pt::PixelAt(*s->Panel(), x, bell.Top + c.y), redRgb) << c.name;
+        // The opposite place shows no picture.
+        const int ox = c.x != 0 ? bell.Left + bell.Right - x : x;
+        const int oy = c.x != 0 ? bell.Top + c.y : bell.Top + 40 - c.y;
+        EXPECT_NE(pt::PixelAt(*s->Panel(), ox, oy), redRgb) << c.name;
+        const plat::TRect alone = s->Items().Items(4)->FRect;
+        EXPECT_EQ(pt::PixelAt(*s->Panel(), alone.Left + alone.Width() / 2, alone.Top + 20), redRgb) << c.name;
+        EXPECT_TRUE(ShotOfPopup(std::string("DetailDropDown_layout_") + c.name)) << c.name;
+        dd->HideDropDown(true);
+    }
 }
 
 TEST_F(DetailDropDown, OpenListScreenshotAndAccessibility) {
