@@ -220,6 +220,8 @@ void TCustomExtGridDropDown::RouteGridEvents() {
     Route(g->OnAnchorEnter, OnGridAnchorEnter);
     Route(g->OnAnchorExit, OnGridAnchorExit);
     RouteBlocked(g->OnButtonClick, OnGridButtonClick, f);
+    Route(g->OnCustomCompare, OnGridCustomCompare);
+    Route(g->OnRawCompare, OnGridRawCompare);
     Route(g->OnColumnSize, OnGridColumnSize);
     Route(g->OnColumnSizing, OnGridColumnSizing);
     Route(g->OnEndColumnSize, OnGridEndColumnSize);
@@ -274,6 +276,7 @@ void TCustomExtGridDropDown::RouteGridEvents() {
         if (OnGridTopLeftChanged) OnGridTopLeftChanged(this);
     };
     Route(g->OnSearchEditChange, OnGridSearchEditChange);
+    Route(g->OnSpinClick, OnGridSpinClick);
     Route(g->OnAutoAddRow, OnGridAutoAddRow);
     Route(g->OnAutoInsertRow, OnGridInsertRow);
     Route(g->OnAutoInsertCol, OnGridInsertCol);
@@ -298,9 +301,13 @@ void TCustomExtGridDropDown::BeforeDropDown() {
     o = FGridEditable ? o + TGridOptions{goEditing} : o - TGridOptions{goEditing};
     g->SetOptions(o);
     g->SetGridImages(FGridImages);
-    g->OnCanSort = [this](TObject*, int, bool&) { FTempItemIndex = ItemIndex(); };
-    g->OnClickSort = [this](TObject*, int) {
+    g->OnCanSort = [this](TObject* S, int ACol, bool& DoSort) {
+        FTempItemIndex = ItemIndex();
+        if (OnGridCanSort) OnGridCanSort(S, ACol, DoSort);
+    };
+    g->OnClickSort = [this](TObject* S, int ACol) {
         if (FTempItemIndex >= 0) FExtColGrid->SetRow(ItemToRow(FTempItemIndex));
+        if (OnGridClickSort) OnGridClickSort(S, ACol);
     };
     g->OnSelectCell = [this](TObject*, int, int ARow, bool&) { GridSelectCell(ARow); };
     g->OnSelect = [this](TObject*) { GridSelect(); };

@@ -104,6 +104,12 @@ public:
     decltype(TExtStringGrid::OnAnchorEnter) OnGridAnchorEnter;
     decltype(TExtStringGrid::OnAnchorExit) OnGridAnchorExit;
     decltype(TExtStringGrid::OnButtonClick) OnGridButtonClick;
+    // The sort events follow the drop-down's own sort handling, which keeps
+    // the chosen entry selected.
+    decltype(TExtStringGrid::OnCanSort) OnGridCanSort;
+    decltype(TExtStringGrid::OnClickSort) OnGridClickSort;
+    decltype(TExtStringGrid::OnCustomCompare) OnGridCustomCompare;
+    decltype(TExtStringGrid::OnRawCompare) OnGridRawCompare;
     decltype(TExtStringGrid::OnColumnSize) OnGridColumnSize;
     decltype(TExtStringGrid::OnColumnSizing) OnGridColumnSizing;
     decltype(TExtStringGrid::OnEndColumnSize) OnGridEndColumnSize;
@@ -137,6 +143,7 @@ public:
     decltype(TExtStringGrid::OnScrollHint) OnGridScrollHint;
     plat::TNotifyEvent OnGridTopLeftChanged;
     decltype(TExtStringGrid::OnSearchEditChange) OnGridSearchEditChange;
+    decltype(TExtStringGrid::OnSpinClick) OnGridSpinClick;
     decltype(TExtStringGrid::OnAutoAddRow) OnGridAutoAddRow;
     decltype(TExtStringGrid::OnAutoInsertRow) OnGridInsertRow;
     decltype(TExtStringGrid::OnAutoInsertCol) OnGridInsertCol;

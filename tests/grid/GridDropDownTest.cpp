@@ -221,6 +221,67 @@ TEST_F(GridDropDown, GridEventsReachTheDropDown) {
     EXPECT_EQ(senders.back(), dd);
 }
 
+// The sort and compare events of the list reach the drop-down; its own
+// sort handling still keeps the chosen entry selected.
+TEST_F(GridDropDown, SortEventsReachTheDropDown) {
+    dd->SetSorting(gsSingleColumn);
+    dd->SetItemIndex(3);  // blue
+    std::vector<int> canSort, clickSort;
+    bool allow = false;
+    dd->OnGridCanSort = [&](plat::TObject* s, int col, bool& doSort) {
+        EXPECT_EQ(s, List());
+        canSort.push_back(col);
+        doSort = allow;
+    };
+    dd->OnGridClickSort = [&](plat::TObject*, int col) { clickSort.push_back(col); };
+    // Column 0 sorts by the last letter, column 1 by its code backwards.
+    dd->OnGridGetFormat = [](plat::TObject*, int col, TSortStyle& style, std::string&, std::string&) {
+        style = col == 0 ? ssCustom : ssRaw;
+    };
+    dd->OnGridCustomCompare = [](plat::TObject*, const std::string& a, const std::string& b, int& res) {
+        res = a.back() < b.back() ? -1 : (a.back() > b.back() ? 1 : 0);
+    };
+    dd->OnGridRawCompare = [this](plat::TObject*, int col, int r1, int r2, int& res) {
+        res = List()->Cells(col, r2).compare(List()->Cells(col, r1));
+    };
+    dd->ShowDropDown();
+    TExtColGrid* g = List();
+    auto clickHeader = [&](int col) {
+        const plat::TRect r = g->GridCellRect(col, 0);
+        pt::ClickAt(*g, r.Left + 6, r.Top + 6);
+    };
+    clickHeader(0);
+    EXPECT_EQ(canSort, std::vector<int>{0});
+    EXPECT_TRUE(clickSort.empty()) << "a refused sort does not happen";
+    EXPECT_EQ(g->Cells(0, 1), "red");
+    allow = true;
+    const struct {
+        int col;
+        std::vector<std::string> order;
+    } sorts[] = {
+        {0, {"zinc", "red", "blue", "green", "bordeaux"}},
+        {1, {"red", "zinc", "bordeaux", "green", "blue"}},
+    };
+    for (const auto& s : sorts) {
+        clickHeader(s.col);
+        EXPECT_EQ(clickSort.back(), s.col);
+        std::vector<std::string> order;
+        for (int r = 1; r < g->RowCount(); ++r) order.push_back(g->Cells(0, r));
+        EXPECT_EQ(order, s.order) << s.col;
+        EXPECT_EQ(dd->RowToItem(g->Row()), 3) << "the chosen entry stays selected";
+    }
+    EXPECT_TRUE(dd->DroppedDown()) << "a header click chooses nothing";
+    std::vector<int> spins;
+    dd->OnGridSpinClick = [&](plat::TObject* s, int col, int row, int, bool) {
+        EXPECT_EQ(s, g);
+        spins = {col, row};
+    };
+    dd->HideDropDown(true);
+    dd->ShowDropDown();
+    g->OnSpinClick(g, 1, 2, 5, true);
+    EXPECT_EQ(spins, (std::vector<int>{1, 2}));
+}
+
 TEST_F(GridDropDown, OpenListScreenshotAndAccessibility) {
     dd->SetItemIndex(2);
     dd->ShowDropDown();
