@@ -150,6 +150,8 @@ TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner) : ctl::TColum
     FExtColGrid->SetBounds(0, 0, 200, 180);
     FExtColGrid->SetColor(DropDownColor());
     SetControl(FExtColGrid);
+    // A list of entries: Home and End go to the first and last entry.
+    FNavigation.SetHomeEndKey(heFirstLastRow);
 }
 
 int TCustomExtGridDropDown::ItemCount() const {
@@ -296,6 +298,11 @@ void TCustomExtGridDropDown::BeforeDropDown() {
     g->SortSettings().SetIndexShow(FSorting == gsMultiColumn);
     FBalloonInit = false;
     RouteGridEvents();
+    g->SearchFooter().Assign(FSearchFooter);
+    g->SearchFooterChanged();
+    g->MouseActions().Assign(FMouseActions);
+    g->Navigation().Assign(FNavigation);
+    g->Bands().Assign(FBands);
     TGridOptions o = g->Options() + TGridOptions{goThumbTracking};
     o = FRowSelect ? o + TGridOptions{goRowSelect} : o - TGridOptions{goRowSelect};
     o = FGridEditable ? o + TGridOptions{goEditing} : o - TGridOptions{goEditing};

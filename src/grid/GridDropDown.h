@@ -86,6 +86,15 @@ public:
     void SetSorting(TGridSorting Value) { FSorting = Value; }
     const TCellImageList* GridImages() const { return FGridImages; }
     void SetGridImages(const TCellImageList* Value) { FGridImages = Value; }
+    // Settings of the list grid, copied into it at each opening.
+    TBands& Bands() { return FBands; }
+    void SetBands(const TBands& Value) { FBands.Assign(Value); }
+    TSearchFooter& SearchFooter() { return FSearchFooter; }
+    void SetSearchFooter(const TSearchFooter& Value) { FSearchFooter.Assign(Value); }
+    TNavigation& Navigation() { return FNavigation; }
+    void SetNavigation(const TNavigation& Value) { FNavigation.Assign(Value); }
+    TMouseActions& MouseActions() { return FMouseActions; }
+    void SetMouseActions(const TMouseActions& Value) { FMouseActions.Assign(Value); }
 
     // The grid row that shows an item, and the item a row shows.
     int ItemToRow(int Item);
@@ -185,6 +194,10 @@ private:
     plat::TColor FHoverRowColor = plat::clInfoBk;
     TGridSorting FSorting = gsNone;
     const TCellImageList* FGridImages = nullptr;
+    TBands FBands;
+    TSearchFooter FSearchFooter{nullptr, false};
+    TNavigation FNavigation;
+    TMouseActions FMouseActions;
     int FSelRow = 0;
     int FTempItemIndex = -1;
     bool FBalloonInit = false;

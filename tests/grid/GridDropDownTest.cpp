@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/ExtGridSearchFooter.h"
 #include "grid/ExtGridSortSettings.h"
 #include "grid/ExtGridSpecialEditors.h"
 #include "platform/Forms.h"
@@ -219,6 +220,36 @@ TEST_F(GridDropDown, GridEventsReachTheDropDown) {
     g->SetTopRow(2);
     ASSERT_FALSE(senders.empty());
     EXPECT_EQ(senders.back(), dd);
+}
+
+// Settings of the drop-down reach its list at the next opening.
+TEST_F(GridDropDown, ListSettingsAreCopiedAtEachOpening) {
+    const struct {
+        THomeEndAction homeEnd;
+        int rowAfterEnd;
+        bool footer, bands, allSelect;
+    } cases[] = {
+        {heFirstLastRow, 5, false, true, false},  // as constructed: End goes to the last entry
+        {heFirstLastColumn, 1, true, false, true},
+    };
+    dd->SetRowSelect(false);  // a row-select grid takes End to the last row whatever it is told
+    for (const auto& c : cases) {
+        dd->Navigation().SetHomeEndKey(c.homeEnd);
+        dd->SearchFooter().SetVisible(c.footer);
+        dd->Bands().SetActive(c.bands);
+        dd->Bands().SetPrimaryColor(0x00C800);
+        dd->MouseActions().SetAllSelect(c.allSelect);
+        dd->SetItemIndex(0);
+        dd->ShowDropDown();
+        TExtColGrid* g = List();
+        pt::SendKey(*g, plat::VK_END);
+        EXPECT_EQ(g->Row(), c.rowAfterEnd) << c.homeEnd;
+        EXPECT_EQ(g->SearchPanel()->Visible(), c.footer) << c.homeEnd;
+        EXPECT_EQ(g->Bands().Active(), c.bands) << c.homeEnd;
+        EXPECT_EQ(g->Bands().PrimaryColor(), plat::TColor{0x00C800}) << c.homeEnd;
+        EXPECT_EQ(g->MouseActions().AllSelect(), c.allSelect) << c.homeEnd;
+        dd->HideDropDown(true);
+    }
 }
 
 // The sort and compare events of the list reach the drop-down; its own
