@@ -1,5 +1,7 @@
 #include "controls/ColumnDropDown.h"
 
+#include <utility>
+
 #include "base/StrUtils.h"
 #include "controls/LocaleText.h"
 #include "platform/Bitmap.h"
@@ -118,7 +120,8 @@ void TColumnDropDown::BuildLookupItems() {
     if (FLookupColumn < 0 || FItems.Count() == 0) return;
     FLookupItems.clear();
     FLookupItems.reserve(static_cast<size_t>(FItems.Count()));
-    for (int i = 0; i < FItems.Count(); ++i) FLookupItems.push_back(FItems.Items(i).TextAt(FLookupColumn));
+    const TDropDownItems& items = FItems;
+    for (int i = 0; i < items.Count(); ++i) FLookupItems.push_back(items.Items(i).TextAt(FLookupColumn));
 }
 
 bool TColumnDropDown::FindLookupText(const std::string& Text, std::string& FoundText, int& Index) const {
@@ -279,7 +282,7 @@ void TColumnDropDown::SizeWrappedListRows(const std::vector<TDropDownColumn>& Gr
     TCustomGrid* g = ListGrid();
     TBitmap b(1, 1);
     for (int r = g->FixedRows(); r < g->RowCount() && r - 1 < FItems.Count(); ++r)
-        g->SetRowHeights(r, MeasureWrappedRow(b.Canvas(), GridColumns, *g, FItems.Items(r - 1), Images()));
+        g->SetRowHeights(r, MeasureWrappedRow(b.Canvas(), GridColumns, *g, std::as_const(FItems).Items(r - 1), Images()));
 }
 
 void TColumnDropDown::SizeDropDownForm() {

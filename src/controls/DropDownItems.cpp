@@ -1,6 +1,7 @@
 #include "controls/DropDownItems.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "controls/LocaleText.h"
@@ -12,9 +13,18 @@ std::string TDropDownItem::TextAt(int Column) const {
     return Text[static_cast<size_t>(Column)];
 }
 
-TDropDownItem& TDropDownItems::Add() { return FItems.emplace_back(); }
+void TDropDownItems::Touch() {
+    static std::atomic<unsigned long long> last{0};
+    FStamp = ++last;
+}
+
+TDropDownItem& TDropDownItems::Add() {
+    Touch();
+    return FItems.emplace_back();
+}
 
 TDropDownItem& TDropDownItems::Add(std::vector<std::string> Texts, int ImageIndex) {
+    Touch();
     TDropDownItem& it = FItems.emplace_back();
     it.Text = std::move(Texts);
     it.ImageIndex = ImageIndex;
@@ -22,12 +32,15 @@ TDropDownItem& TDropDownItems::Add(std::vector<std::string> Texts, int ImageInde
 }
 
 TDropDownItem& TDropDownItems::Insert(int Index) {
+    Touch();
     const int at = std::clamp(Index, 0, Count());
     return *FItems.insert(FItems.begin() + at, TDropDownItem{});
 }
 
 void TDropDownItems::Delete(int Index) {
-    if (Index >= 0 && Index < Count()) FItems.erase(FItems.begin() + Index);
+    if (Index < 0 || Index >= Count()) return;
+    Touch();
+    FItems.erase(FItems.begin() + Index);
 }
 
 int TDropDownItems::IndexInColumn(int Column, std::string_view Value) const {

@@ -41,17 +41,33 @@ public:
     TDropDownItem& Add(std::vector<std::string> Texts, int ImageIndex = -1);
     TDropDownItem& Insert(int Index);
     void Delete(int Index);
-    void Clear() { FItems.clear(); }
+    void Clear() {
+        Touch();
+        FItems.clear();
+    }
     int Count() const { return static_cast<int>(FItems.size()); }
-    TDropDownItem& Items(int Index) { return FItems.at(static_cast<size_t>(Index)); }
+    TDropDownItem& Items(int Index) {
+        Touch();
+        return FItems.at(static_cast<size_t>(Index));
+    }
     const TDropDownItem& Items(int Index) const { return FItems.at(static_cast<size_t>(Index)); }
-    void Assign(const TDropDownItems& Source) { FItems = Source.FItems; }
+    void Assign(const TDropDownItems& Source) {
+        FItems = Source.FItems;
+        FStamp = Source.FStamp;
+    }
     // The first item whose text number Column equals Value exactly; items
     // without that text are skipped; -1 when none.
     int IndexInColumn(int Column, std::string_view Value) const;
+    // Names the state of the items: every access that may change them gives
+    // a new stamp, unique in the program, and a copy takes its source's. A
+    // list filled from the items fills again only when the stamp moved, so
+    // readers should go through the const accessors.
+    unsigned long long Stamp() const { return FStamp; }
 
 private:
+    void Touch();
     std::vector<TDropDownItem> FItems;
+    unsigned long long FStamp = 0;
 };
 
 struct TDetailItem {

@@ -1,6 +1,7 @@
 #include "grid/GridDropDown.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/StrUtils.h"
 #include "controls/LocaleText.h"
@@ -63,8 +64,6 @@ void TExtColGrid::ApplyDropDown(TCustomExtGridDropDown* Owner) {
     SetDropDown(Owner);
     FColumns = Owner->Columns();
     if (ColCount() < static_cast<int>(FColumns.size())) SetColCount(static_cast<int>(FColumns.size()));
-    if (Owner->UseItems()) SetRowCount(Owner->Items().Count() + 1);
-    for (size_t i = 0; i < FColumns.size(); ++i) SetColWidths(static_cast<int>(i), FColumns[i].Width);
     SetHoverRow(Owner->HoverRow());
     SetHoverRowColor(Owner->HoverRowColor());
     SetDefaultRowHeight(std::max(1, Owner->DropDownRowHeight()));
@@ -83,23 +82,28 @@ void TExtColGrid::ApplyDropDown(TCustomExtGridDropDown* Owner) {
     SizeWrappedRows();
 }
 
-void TExtColGrid::FillFromItems() {
-    if (FExtDropDown == nullptr) return;
+bool TExtColGrid::FillFromItems() {
+    if (FExtDropDown == nullptr) return false;
     const int cols = static_cast<int>(FColumns.size());
     if (cols > 0 && ColCount() != cols) SetColCount(cols);
-    for (int c = 0; c < cols; ++c) {
-        SetCells(c, 0, FColumns[static_cast<size_t>(c)].Header);
-    }
-    const ctl::TDropDownItems& items = FExtDropDown->Items();
-    if (items.Count() > 0) SetRowCount(FixedRows() + items.Count());
-    if (static_cast<int>(FItemRefs.size()) < items.Count())
-        for (int i = static_cast<int>(FItemRefs.size()); i < items.Count(); ++i)
-            FItemRefs.push_back(std::make_unique<TItemRef>(i));
+    for (int c = 0; c < cols; ++c) SetCells(c, 0, FColumns[static_cast<size_t>(c)].Header);
+    const ctl::TDropDownItems& items = std::as_const(*FExtDropDown).Items();
+    // A long list costs its whole copy: an unchanged one keeps its rows, and
+    // with them a sort or narrowing the user made. Cells the user may have
+    // edited are written again.
+    if (items.Stamp() == FFilledStamp && cols == FFilledCols && !FExtDropDown->GridEditable()) return false;
+    RemoveAllFilters();
+    SetRowCount(FixedRows() + items.Count());
+    for (int i = static_cast<int>(FItemRefs.size()); i < items.Count(); ++i)
+        FItemRefs.push_back(std::make_unique<TItemRef>(i));
     for (int i = 0; i < items.Count(); ++i) {
         const ctl::TDropDownItem& it = items.Items(i);
         for (int c = 0; c < cols; ++c) SetCells(c, i + 1, it.TextAt(c));
         SetObjects(0, i + 1, FItemRefs[static_cast<size_t>(i)].get());
     }
+    FFilledStamp = items.Stamp();
+    FFilledCols = cols;
+    return true;
 }
 
 int TExtColGrid::RowItem(int ARow) {
@@ -165,6 +169,9 @@ int TCustomExtGridDropDown::RowToItem(int Row) {
 }
 
 int TCustomExtGridDropDown::ItemToRow(int Item) {
+    // Unsorted, the item stands in its own row: no search.
+    if (Item >= 0 && FExtColGrid != nullptr && FExtColGrid->RowItem(Item + FExtColGrid->FixedRows()) == Item)
+        return Item + FExtColGrid->FixedRows();
     if (Item >= 0 && FExtColGrid != nullptr)
         for (int r = FExtColGrid->FixedRows(); r < FExtColGrid->RowCount(); ++r)
             if (FExtColGrid->RowItem(r) == Item) return r;
@@ -175,7 +182,8 @@ void TCustomExtGridDropDown::SetItemIndex(int Value) {
     if (FUseItems) {
         if (Value >= Items().Count()) return;
         FItemIndex = Value;
-        SetOwnText(Value >= 0 && LookupColumn() >= 0 ? Items().Items(Value).TextAt(LookupColumn()) : std::string());
+        const ctl::TDropDownItems& items = Items();
+        SetOwnText(Value >= 0 && LookupColumn() >= 0 ? items.Items(Value).TextAt(LookupColumn()) : std::string());
         return;
     }
     // Entries of the grid itself: only its data rows name one.
@@ -318,11 +326,11 @@ void TCustomExtGridDropDown::BeforeDropDown() {
     };
     g->OnSelectCell = [this](TObject*, int, int ARow, bool&) { GridSelectCell(ARow); };
     g->OnSelect = [this](TObject*) { GridSelect(); };
+    bool filled = false;
     if (FUseItems) {
         TColumnDropDown::BeforeDropDown();  // a handler may still change the items
-        g->SetRowCount(Items().Count() + 1);
         g->SetFixedRows(1);
-        g->FillFromItems();
+        filled = g->FillFromItems();
         const int r = ItemToRow(ItemIndex());
         if (r >= g->FixedRows() && r < g->RowCount()) g->SetRow(r);
     } else {
@@ -331,7 +339,8 @@ void TCustomExtGridDropDown::BeforeDropDown() {
         if (FindLookupText(Text(), found, row)) g->SetRow(row);
         else if (g->RowCount() > g->FixedRows()) g->SetRow(g->FixedRows());
     }
-    if (g->SortSettings().Column() >= 0 && g->SortSettings().Show()) {
+    // Rows kept from the last opening are still in their sorted order.
+    if ((filled || !FUseItems) && g->SortSettings().Column() >= 0 && g->SortSettings().Show()) {
         const int item = ItemIndex();
         g->QSort();
         const int r = ItemToRow(item);

@@ -29,8 +29,10 @@ public:
 
     void ApplyDropDown(TCustomExtGridDropDown* Owner);
     // Writes the owner's items into the cells; each data row keeps the
-    // index of the item it shows.
-    void FillFromItems();
+    // index of the item it shows. The rows stay as they are (sorted or
+    // narrowed) while the items and columns are those of the last fill:
+    // answers whether it wrote them.
+    bool FillFromItems();
     // The item a row shows (-1 for a row filled otherwise).
     int RowItem(int ARow);
 
@@ -45,6 +47,8 @@ protected:
 private:
     struct TItemRef;
     std::vector<std::unique_ptr<TItemRef>> FItemRefs;
+    unsigned long long FFilledStamp = 0;
+    int FFilledCols = -1;
 };
 
 class TCustomExtGridDropDown : public ctl::TColumnDropDown {

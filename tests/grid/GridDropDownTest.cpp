@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +79,47 @@ TEST_F(GridDropDown, OpeningFillsTheListAndFindsTheChosenItemAfterASort) {
     pt::SendKey(*g, plat::VK_ESCAPE);
     EXPECT_EQ(dd->ItemIndex(), 3) << "Esc restores the entry of the opening";
     EXPECT_EQ(dd->Text(), "blue");
+}
+
+// The list is written from the items only when they changed since the last
+// opening; every way of changing them shows at the next opening.
+TEST_F(GridDropDown, ChangedItemsShowAtTheNextOpening) {
+    const struct {
+        const char* name;
+        std::function<void(ctl::TDropDownItems&)> change;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"unchanged", [](ctl::TDropDownItems&) {}, {"red", "green", "bordeaux", "blue", "zinc"}},
+        {"text", [](ctl::TDropDownItems& i) { i.Items(1).Text[0] = "lime"; },
+         {"red", "lime", "bordeaux", "blue", "zinc"}},
+        {"add", [](ctl::TDropDownItems& i) { i.Add({"lime"}); },
+         {"red", "green", "bordeaux", "blue", "zinc", "lime"}},
+        {"insert", [](ctl::TDropDownItems& i) { i.Insert(0).Text = {"lime"}; },
+         {"lime", "red", "green", "bordeaux", "blue", "zinc"}},
+        {"delete", [](ctl::TDropDownItems& i) { i.Delete(0); }, {"green", "bordeaux", "blue", "zinc"}},
+        {"assign",
+         [](ctl::TDropDownItems& i) {
+             ctl::TDropDownItems other;
+             other.Add({"lime"});
+             i.Assign(other);
+         },
+         {"lime"}},
+        {"clear", [](ctl::TDropDownItems& i) { i.Clear(); }, {}},
+    };
+    for (const auto& c : cases) {
+        dd->Items().Clear();
+        for (const char* n : {"red", "green", "bordeaux", "blue", "zinc"}) dd->Items().Add({n});
+        dd->ShowDropDown();
+        dd->HideDropDown(true);
+        c.change(dd->Items());
+        dd->ShowDropDown();
+        std::vector<std::string> shown;
+        for (int r = List()->FixedRows(); r < List()->RowCount(); ++r) shown.push_back(List()->Cells(0, r));
+        EXPECT_EQ(shown, c.shown) << c.name;
+        for (int r = List()->FixedRows(); r < List()->RowCount(); ++r)
+            EXPECT_EQ(dd->RowToItem(r), r - 1) << c.name;
+        dd->HideDropDown(true);
+    }
 }
 
 TEST_F(GridDropDown, ConfirmingByKeysClicksAndOutsideClick) {
