@@ -41,9 +41,10 @@ TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner) : TListDropDown(AOwne
     SetControl(FItemSelector);
 }
 
-// Every entry spans the list's width, less its scroll bar and border.
+// Every entry spans the list's width, less its scroll bar and border. Once
+// shown, the pop-up's own width counts: the user may have sized it.
 void TExtDetailDropDown::MeasureDetailItem(TSize& S) {
-    int w = DropDownWidth() > 0 ? DropDownWidth() : FDropDownForm->Width();
+    int w = DropDownWidth() > 0 && !FDropDownForm->Visible() ? DropDownWidth() : FDropDownForm->Width();
     if (FItemSelector->VertScrollBar().IsScrollBarVisible()) w -= GetSystemMetrics(SM_CXVSCROLL);
     S.cx = w - 2 - 4;  // the list's one-pixel border on both sides and some air
     S.cy = FItemHeight;

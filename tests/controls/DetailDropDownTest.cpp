@@ -171,6 +171,26 @@ TEST_F(DetailDropDown, LayoutPlacesThePictureOppositeTheCaption) {
     }
 }
 
+// Dragging the pop-up's size grip lays the entries out to the new width.
+TEST_F(DetailDropDown, ResizingThePopUpWidensTheEntries) {
+    dd->SetDropDownSizeable(true);
+    dd->SetDropDownWidth(200);   // the user's size wins over the designed one
+    dd->SetDropDownHeight(320);  // every entry fits: no scroll bar
+    dd->ShowDropDown();
+    TExtBar* footer = dd->DropDownForm()->Footer();
+    ASSERT_NE(footer, nullptr);
+    TExtCustomItemSelector* s = dd->Selector();
+    const int before = dd->DropDownForm()->Width();
+    EXPECT_EQ(s->Items().Items(0)->FRect.Width(), before - 2 - 4);
+    const int x = footer->Width() - 4, y = footer->Height() - 4;
+    pt::MouseDown(*footer, plat::mbLeft, x, y);
+    pt::MouseMove(*footer, x + 80, y, plat::ssLeft);
+    pt::MouseUp(*footer, plat::mbLeft, x + 80, y);
+    ASSERT_EQ(dd->DropDownForm()->Width(), before + 80);
+    for (int i = 0; i < s->Items().Count(); ++i)
+        EXPECT_EQ(s->Items().Items(i)->FRect.Width(), before + 80 - 2 - 4) << i;
+}
+
 TEST_F(DetailDropDown, OpenListScreenshotAndAccessibility) {
     dd->SetItemIndex(0);
     dd->SetDropDownHeight(180);
