@@ -2302,9 +2302,10 @@ public:
 
     // ------------------------------------------------------ printing, print settings and column state files
     // Print settings and the print engine (ExtGridPrint.cpp over
-    // GridPrintLayout.cpp and GridPrintRender.cpp), the column state and
-    // look files (ExtGridColumnState.cpp) and the cell text metrics shared
-    // by painting, autosizing and the exports (ExtGridTextMetrics.cpp).
+    // GridPrintLayout.cpp and GridPrintRender.cpp), the column state file
+    // (ExtGridColumnState.cpp), the look file (ExtGridLookFile.cpp) and the
+    // cell text metrics shared by painting, autosizing and the exports
+    // (ExtGridTextMetrics.cpp).
     // Print coordinates are tenths of a millimetre, y growing upward from
     // the page's top edge.
 public:
