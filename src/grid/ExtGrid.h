@@ -2340,8 +2340,15 @@ public:
     bool IsPrintPreview() const;
     bool FastPrint() const;
     void SetFastPrint(bool Value);
+    // Rotated text turns the other way on a printer whose driver turns
+    // landscape pages by 90 degrees (the platform printer's
+    // LandscapeRotation), as such drivers mirror it.
     bool PrinterDriverFix() const;
     void SetPrinterDriverFix(bool Value);
+    // A single line of text that does not fit ends in an ellipsis, on the
+    // screen and, with the print settings' NoAutoSize, on paper.
+    bool EnhTextSize() const;
+    void SetEnhTextSize(bool Value);
     // A point size as a print font height, at the run's font scale.
     int MapFontHeight(int PointSize) const;
     static int MapFontSize(int Height);

@@ -12,6 +12,7 @@
 #include "grid/ExtGridStartup.h"
 #include "grid/GridBinaryIO.h"
 #include "grid/GridExchangeState.h"
+#include "grid/GridPrintRun.h"
 #include "grid/GridSmartFill.h"
 #include "grid/Undo.h"
 #include "platform/Clipboard.h"
@@ -23,43 +24,6 @@ namespace {
 unsigned HtmlFormat() {
     static const unsigned f = plat::RegisterWindowMessage("HTML Format");
     return f;
-}
-
-// The plain text of a rich-text cell: control words and groups of their
-// own (fonts, colours, pictures) drop out; paragraph marks become CR LF.
-std::string RtfPlainText(const std::string& Rtf) {
-    std::string out;
-    int depth = 0, skipDepth = -1;
-    for (size_t i = 0; i < Rtf.size(); ++i) {
-        const char c = Rtf[i];
-        if (c == '{') {
-            ++depth;
-            if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
-            for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
-                if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
-        } else if (c == '}') {
-            if (depth == skipDepth) skipDepth = -1;
-            --depth;
-        } else if (c == '\\') {
-            size_t j = i + 1;
-            if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
-                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
-                i = j;
-                continue;
-            }
-            while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
-            const std::string word = Rtf.substr(i + 1, j - i - 1);
-            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
-            if (j < Rtf.size() && Rtf[j] == ' ') ++j;
-            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
-            if (skipDepth < 0 && word == "tab") out += '\t';
-            i = j - 1;
-        } else if (skipDepth < 0 && c != '\r' && c != '\n') {
-            out += c;
-        }
-    }
-    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
-    return out;
 }
 
 // A pasted text cut into lines and fields. Lines end at CR LF, CR or LF; a
@@ -142,6 +106,41 @@ int NextStreamID() {
 }
 
 }  // namespace
+
+std::string RtfPlainText(const std::string& Rtf) {
+    std::string out;
+    int depth = 0, skipDepth = -1;
+    for (size_t i = 0; i < Rtf.size(); ++i) {
+        const char c = Rtf[i];
+        if (c == '{') {
+            ++depth;
+            if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
+            for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
+                if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
+        } else if (c == '}') {
+            if (depth == skipDepth) skipDepth = -1;
+            --depth;
+        } else if (c == '\\') {
+            size_t j = i + 1;
+            if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
+                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
+                i = j;
+                continue;
+            }
+            while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
+            const std::string word = Rtf.substr(i + 1, j - i - 1);
+            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
+            if (j < Rtf.size() && Rtf[j] == ' ') ++j;
+            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
+            if (skipDepth < 0 && word == "tab") out += '\t';
+            i = j - 1;
+        } else if (skipDepth < 0 && c != '\r' && c != '\n') {
+            out += c;
+        }
+    }
+    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
+    return out;
+}
 
 TExtStringGrid::TClipboardState& TExtStringGrid::Clip() {
     if (!FClipboard) {
