@@ -2297,6 +2297,10 @@ private:
     bool OleDragMouseMove(plat::TShiftState Shift, int X, int Y);
     void StartOleDrag(int ACol, int ARow, int X, int Y);
     void SetOleDropTarget(bool Value);
+    // The rows a paste writes into: all, or all but the last while the
+    // floating footer shows that row; growing adds rows above the footer's.
+    int PasteRowLimit();
+    void GrowPasteRows(int Rows);
 public:
 
 
