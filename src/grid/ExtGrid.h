@@ -2297,11 +2297,17 @@ private:
     bool OleDragMouseMove(plat::TShiftState Shift, int X, int Y);
     void StartOleDrag(int ACol, int ARow, int X, int Y);
     void SetOleDropTarget(bool Value);
+    void ShowHeaderDragButton(int ACol, plat::TPoint ScreenPos);
+    void HideHeaderDragButton();
     // The rows a paste writes into: all, or all but the last while the
     // floating footer shows that row; growing adds rows above the footer's.
     int PasteRowLimit();
     void GrowPasteRows(int Rows);
 public:
+    // Column and row moves by code carry widths (heights) and the cursor
+    // along, as the mouse's moves always do; a column dropped by drag and
+    // drop is moved that way whatever this says.
+    void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
 
 
     // ------------------------------------------------------ printing, print settings and column state files
