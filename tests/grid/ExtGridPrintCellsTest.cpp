@@ -13,10 +13,13 @@
 #include <memory>
 #include <string>
 
+#include "ColourImages.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridPaint.h"
 #include "grid/GridLists.h"
 #include "grid/PrintSettings.h"
 #include "platform/Bitmap.h"
+#include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Printers.h"
 
@@ -37,20 +40,6 @@ std::string OutPath(const std::string& Name) {
     fs::create_directories(dir);
     return (dir / Name).string();
 }
-
-// Image i is an 8 x 8 square of colour i.
-class TColourImages : public TCellImageList {
-public:
-    int Count() const override { return 3; }
-    int Width() const override { return 8; }
-    int Height() const override { return 8; }
-    void Draw(plat::TCanvas& canvas, int x, int y, int index) const override {
-        static const TColor colours[] = {kRed, kGreen, kBlue};
-        canvas.Brush().SetColor(colours[index]);
-        canvas.FillRect(plat::Bounds(x, y, 8, 8));
-    }
-    void GetBitmap(int, plat::TBitmap&) const override {}
-};
 
 plat::TBitmap Solid(int w, int h, TColor c) {
     plat::TBitmap b(w, h);
@@ -96,11 +85,12 @@ struct PrintSheet {
         return Count(R, [C](TColor k) { return k == C; });
     }
     // The bounds of the ink in R.
-    TRect InkBounds(const TRect& R) const {
+    TRect InkBounds(const TRect& R) const { return InkBoundsOf(page, R); }
+    static TRect InkBoundsOf(const plat::TBitmap& Page, const TRect& R) {
         TRect b{R.Right, R.Bottom, R.Left, R.Top};
         for (int y = R.Top; y < R.Bottom; ++y)
             for (int x = R.Left; x < R.Right; ++x)
-                if (Ink(page.Pixel(x, y))) {
+                if (Ink(Page.Pixel(x, y))) {
                     b.Left = std::min(b.Left, x);
                     b.Top = std::min(b.Top, y);
                     b.Right = std::max(b.Right, x + 1);
@@ -110,7 +100,7 @@ struct PrintSheet {
     }
     TRect Box(int c, int r) const { return boxes.at({c, r}); }
     TExtStringGrid g;
-    TColourImages images;
+    grid_test::TColourImages images{kRed, kGreen, kBlue};
     plat::TBitmap page;
     std::map<std::pair<int, int>, TRect> boxes;
 };
@@ -253,6 +243,18 @@ TEST(ExtGridPrintCells, MergedBlockPrintsWhole) {
 }
 
 TEST(ExtGridPrintCells, CutTextEndsInAnEllipsisWhereTheGridSaysSo) {
+    // The last few pixels of the text: the dots of an ellipsis sit on the
+    // base line, a cut letter stands as high as the others.
+    auto check = [](const PrintSheet& s, const plat::TBitmap& b, TRect box, bool enh, const std::string& name) {
+        const TRect ink = s.InkBoundsOf(b, box);
+        ASSERT_GT(ink.Width(), 20) << name;
+        const TRect end = s.InkBoundsOf(b, plat::Rect(ink.Right - 5, ink.Top, ink.Right, ink.Bottom));
+        if (enh) {
+            EXPECT_LE(end.Height(), 3) << name << ": ends in dots";
+        } else {
+            EXPECT_GT(end.Height(), ink.Height() / 2) << name << ": ends in a cut letter";
+        }
+    };
     for (bool enh : {false, true}) {
         PrintSheet s(2, 1);
         s.g.SetColWidths(0, 50);
@@ -261,17 +263,28 @@ TEST(ExtGridPrintCells, CutTextEndsInAnEllipsisWhereTheGridSaysSo) {
         s.g.SetWordWrap(false);  // wrapped text breaks at words instead
         s.g.PrintSettings().NoAutoSize = true;
         s.Print();
-        ASSERT_TRUE(s.page.SavePng(OutPath(enh ? "ellipsis.png" : "cut-text.png")));
-        const TRect ink = s.InkBounds(s.Box(0, 0));
-        ASSERT_GT(ink.Width(), 20) << enh;
-        // The last few pixels of the text: the dots of an ellipsis sit on
-        // the base line, a cut letter stands as high as the others.
-        const TRect end = s.InkBounds(plat::Rect(ink.Right - 5, ink.Top, ink.Right, ink.Bottom));
-        if (enh) {
-            EXPECT_LE(end.Height(), 3) << "ends in dots";
-        } else {
-            EXPECT_GT(end.Height(), ink.Height() / 2) << "ends in a cut letter";
-        }
+        ASSERT_TRUE(s.page.SavePng(OutPath(enh ? "paper-ellipsis.png" : "paper-cut.png")));
+        check(s, s.page, s.Box(0, 0), enh, enh ? "paper, ellipsis" : "paper, cut");
+
+        // The screen shows it the same way.
+        plat::TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 100);
+        auto* g = new TExtStringGrid(&form);
+        g->SetParent(&form);
+        g->SetBounds(0, 0, 280, 80);
+        g->SetColCount(2);
+        g->SetRowCount(3);
+        g->SetColWidths(1, 50);
+        g->SetCells(1, 2, "WWWWWWWWWWWWWWWWWWWW");  // below the current cell
+        g->SetEnhTextSize(enh);
+        g->SetWordWrap(false);
+        plat::TBitmap shot(g->Width(), g->Height());
+        TExtGridPainter(*g).Paint(shot.Canvas());
+        ASSERT_TRUE(shot.SavePng(OutPath(enh ? "screen-ellipsis.png" : "screen-cut.png")));
+        TRect box = g->CellRect(1, 2);
+        box.Right -= 2;  // clear of the grid lines
+        box.Bottom -= 2;
+        check(s, shot, box, enh, enh ? "screen, ellipsis" : "screen, cut");
     }
 }
 
