@@ -2297,14 +2297,25 @@ private:
     bool OleDragMouseMove(plat::TShiftState Shift, int X, int Y);
     void StartOleDrag(int ACol, int ARow, int X, int Y);
     void SetOleDropTarget(bool Value);
+    void ShowHeaderDragButton(int ACol, plat::TPoint ScreenPos);
+    void HideHeaderDragButton();
+    // The rows a paste writes into: all, or all but the last while the
+    // floating footer shows that row; growing adds rows above the footer's.
+    int PasteRowLimit();
+    void GrowPasteRows(int Rows);
 public:
+    // Column and row moves by code carry widths (heights) and the cursor
+    // along, as the mouse's moves always do; a column dropped by drag and
+    // drop is moved that way whatever this says.
+    void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
 
 
     // ------------------------------------------------------ printing, print settings and column state files
     // Print settings and the print engine (ExtGridPrint.cpp over
-    // GridPrintLayout.cpp and GridPrintRender.cpp), the column state and
-    // look files (ExtGridColumnState.cpp) and the cell text metrics shared
-    // by painting, autosizing and the exports (ExtGridTextMetrics.cpp).
+    // GridPrintLayout.cpp and GridPrintRender.cpp), the column state file
+    // (ExtGridColumnState.cpp), the look file (ExtGridLookFile.cpp) and the
+    // cell text metrics shared by painting, autosizing and the exports
+    // (ExtGridTextMetrics.cpp).
     // Print coordinates are tenths of a millimetre, y growing upward from
     // the page's top edge.
 public:
@@ -2339,8 +2350,15 @@ public:
     bool IsPrintPreview() const;
     bool FastPrint() const;
     void SetFastPrint(bool Value);
+    // Rotated text turns the other way on a printer whose driver turns
+    // landscape pages by 90 degrees (the platform printer's
+    // LandscapeRotation), as such drivers mirror it.
     bool PrinterDriverFix() const;
     void SetPrinterDriverFix(bool Value);
+    // A single line of text that does not fit ends in an ellipsis, on the
+    // screen and, with the print settings' NoAutoSize, on paper.
+    bool EnhTextSize() const;
+    void SetEnhTextSize(bool Value);
     // A point size as a print font height, at the run's font scale.
     int MapFontHeight(int PointSize) const;
     static int MapFontSize(int Height);

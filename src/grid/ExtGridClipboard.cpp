@@ -9,9 +9,11 @@
 #include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
 #include "grid/ExtGridClipboardState.h"
+#include "grid/ExtGridFooter.h"
 #include "grid/ExtGridStartup.h"
 #include "grid/GridBinaryIO.h"
 #include "grid/GridExchangeState.h"
+#include "grid/GridPrintRun.h"
 #include "grid/GridSmartFill.h"
 #include "grid/Undo.h"
 #include "platform/Clipboard.h"
@@ -23,43 +25,6 @@ namespace {
 unsigned HtmlFormat() {
     static const unsigned f = plat::RegisterWindowMessage("HTML Format");
     return f;
-}
-
-// The plain text of a rich-text cell: control words and groups of their
-// own (fonts, colours, pictures) drop out; paragraph marks become CR LF.
-std::string RtfPlainText(const std::string& Rtf) {
-    std::string out;
-    int depth = 0, skipDepth = -1;
-    for (size_t i = 0; i < Rtf.size(); ++i) {
-        const char c = Rtf[i];
-        if (c == '{') {
-            ++depth;
-            if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
-            for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
-                if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
-        } else if (c == '}') {
-            if (depth == skipDepth) skipDepth = -1;
-            --depth;
-        } else if (c == '\\') {
-            size_t j = i + 1;
-            if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
-                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
-                i = j;
-                continue;
-            }
-            while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
-            const std::string word = Rtf.substr(i + 1, j - i - 1);
-            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
-            if (j < Rtf.size() && Rtf[j] == ' ') ++j;
-            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
-            if (skipDepth < 0 && word == "tab") out += '\t';
-            i = j - 1;
-        } else if (skipDepth < 0 && c != '\r' && c != '\n') {
-            out += c;
-        }
-    }
-    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
-    return out;
 }
 
 // A pasted text cut into lines and fields. Lines end at CR LF, CR or LF; a
@@ -142,6 +107,41 @@ int NextStreamID() {
 }
 
 }  // namespace
+
+std::string RtfPlainText(const std::string& Rtf) {
+    std::string out;
+    int depth = 0, skipDepth = -1;
+    for (size_t i = 0; i < Rtf.size(); ++i) {
+        const char c = Rtf[i];
+        if (c == '{') {
+            ++depth;
+            if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
+            for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
+                if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
+        } else if (c == '}') {
+            if (depth == skipDepth) skipDepth = -1;
+            --depth;
+        } else if (c == '\\') {
+            size_t j = i + 1;
+            if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
+                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
+                i = j;
+                continue;
+            }
+            while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
+            const std::string word = Rtf.substr(i + 1, j - i - 1);
+            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
+            if (j < Rtf.size() && Rtf[j] == ' ') ++j;
+            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
+            if (skipDepth < 0 && word == "tab") out += '\t';
+            i = j - 1;
+        } else if (skipDepth < 0 && c != '\r' && c != '\n') {
+            out += c;
+        }
+    }
+    while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
+    return out;
+}
 
 TExtStringGrid::TClipboardState& TExtStringGrid::Clip() {
     if (!FClipboard) {
@@ -323,7 +323,7 @@ void TExtStringGrid::SetSelectionAsText(const std::string& Value) {
     const TTextBlock block = CutTextBlock(Value);
     int r = s.Top, lastCol = s.Left;
     for (size_t l = 0; l < block.Lines.size(); ++l) {
-        if (r >= RowCount()) SetRowCount(r + 1);
+        if (r >= PasteRowLimit()) GrowPasteRows(r + 1);
         int c = s.Left;
         for (const std::string& field : block.Lines[l]) {
             // Grown before the write: a field past the last column must not
@@ -339,6 +339,19 @@ void TExtStringGrid::SetSelectionAsText(const std::string& Value) {
 }
 
 // ------------------------------------------------------------------ paste
+
+int TExtStringGrid::PasteRowLimit() {
+    const TFloatingFooter& f = FloatingFooter();
+    return RowCount() - (f.Visible() && f.FooterStyle() == fsFixedLastRow && RowCount() > FixedRows() ? 1 : 0);
+}
+
+void TExtStringGrid::GrowPasteRows(int Rows) {
+    const int limit = PasteRowLimit();
+    if (Rows <= limit) return;
+    // The footer row stays the last: new rows go in above it.
+    if (limit < RowCount()) InsertRows(limit, Rows - limit);
+    else SetRowCount(Rows);
+}
 
 void TExtStringGrid::SetPastedCell(int ACol, int ARow, const std::string& Value) {
     const int rc = RealColIndex(ACol);
@@ -373,8 +386,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, int& Rows, int& Cols, const st
     const bool insert = FNavigation.ClipboardPasteAction() == paInsert;
     // The grid grows once for the whole block rather than a row at a time:
     // a paste of many rows is one change of size, not thousands.
-    if (!insert && FNavigation.AllowClipboardRowGrow() && ARow + int(block.Lines.size()) > RowCount())
-        SetRowCount(ARow + int(block.Lines.size()));
+    if (!insert && FNavigation.AllowClipboardRowGrow()) GrowPasteRows(ARow + int(block.Lines.size()));
     int widest = 0;
     for (const auto& l : block.Lines) widest = std::max(widest, int(l.size()));
     if (FNavigation.AllowClipboardColGrow() && ACol + widest > ColCount()) SetColCount(ACol + widest);
@@ -388,15 +400,15 @@ int TExtStringGrid::PasteText(int ACol, int ARow, int& Rows, int& Cols, const st
             ++Rows;
             ImportNotification(PasteAll() ? isImportNewRow : isImportSelRow, r);
             const bool emptyLine = fields.size() == 1 && fields[0].empty();
-            if (!emptyLine && insert) InsertRows(std::min(r, RowCount()), 1);
-            if (r >= RowCount() && FNavigation.AllowClipboardRowGrow()) SetRowCount(r + 1);
+            if (!emptyLine && insert) InsertRows(std::min(r, PasteRowLimit()), 1);
+            if (r >= PasteRowLimit() && FNavigation.AllowClipboardRowGrow()) GrowPasteRows(r + 1);
             int c = ACol;
             Cols = std::max(Cols, int(fields.size()));
             for (size_t f = 0; f < fields.size(); ++f) {
                 ++count;
                 const bool last = f + 1 == fields.size();
                 if (last && fields[f].empty() && !block.Ended[l]) continue;
-                if (c >= ColCount() || r >= RowCount()) {
+                if (c >= ColCount() || r >= PasteRowLimit()) {
                     ++c;
                     continue;
                 }
@@ -448,11 +460,11 @@ void TExtStringGrid::PasteCellStream(const std::string& Bytes, int ACol, int ARo
         return;
     }
     const bool insert = FNavigation.ClipboardPasteAction() == paInsert;
-    if (insert) InsertRows(std::min(ARow, RowCount()), data.RowCount);
+    if (insert) InsertRows(std::min(ARow, PasteRowLimit()), data.RowCount);
     // Grown first where allowed; cells that would still fall outside are
     // left out rather than written past the end.
     if (FNavigation.AllowClipboardColGrow() && ACol + data.ColCount > ColCount()) SetColCount(ACol + data.ColCount);
-    if (FNavigation.AllowClipboardRowGrow() && ARow + data.RowCount > RowCount()) SetRowCount(ARow + data.RowCount);
+    if (FNavigation.AllowClipboardRowGrow()) GrowPasteRows(ARow + data.RowCount);
     if (FNavigation.AllowClipboardRowGrow() || FNavigation.AllowClipboardColGrow() || insert) {
         Cols = ColCount();
         Rows = RowCount();
@@ -463,7 +475,7 @@ void TExtStringGrid::PasteCellStream(const std::string& Bytes, int ACol, int ARo
     fit.Cells.clear();
     for (auto& c : data.Cells) {
         const int tc = c.Col - oc + ACol, tr = c.Row - orow + ARow;
-        if (tc < ColCount() && tr < RowCount()) fit.Cells.push_back(c);
+        if (tc < ColCount() && tr < PasteRowLimit()) fit.Cells.push_back(c);
     }
     if (!fit.Cells.empty()) {
         // The first cell fixes where the block lands: keep it at the origin.

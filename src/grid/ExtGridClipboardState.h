@@ -27,6 +27,9 @@ struct TExtStringGrid::TClipboardState {
     plat::TGridCoord ArmCell{-1, -1};
     bool Dragging = false;
     plat::TForm* CellPicture = nullptr;
+    // The column header that follows the pointer in a column drag without
+    // the cell picture.
+    plat::TForm* HeaderButton = nullptr;
 };
 
 }  // namespace grid

@@ -168,13 +168,16 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
     }
     st.Dragging = true;
     struct TEndDrag {
+        TExtStringGrid& G;
         TClipboardState& St;
         ~TEndDrag() {
             St.Dragging = false;
             delete St.CellPicture;
             St.CellPicture = nullptr;
+            G.HideHeaderDragButton();
         }
-    } end{st};
+    } end{*this, st};
+    if (columnDrag && !dd.ShowCells()) ShowHeaderDragButton(ACol, ClientToScreen({X, Y}));
     if (columnDrag) {
         const int result = BeginColumnDrag(*this, source, ACol, both, effect);
         if (result != plat::DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, effect);
@@ -202,6 +205,11 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
             } else if (d.Top >= FixedRows() && d.Bottom < RowCount()) {
                 RemoveRowsEx(d.Top, d.Bottom - d.Top + 1);
             }
+        } else if (FMouseActions.DisjunctRowSelect()) {
+            // The rows picked one by one went, not the rows between them.
+            for (int r = FixedRows(); r < RowCount(); ++r)
+                if (GetRowSelect(r))
+                    for (int c = d.Left; c <= d.Right && c < ColCount(); ++c) SetCellEx(RealColIndex(c), r, "");
         } else {
             for (int r = d.Top; r <= d.Bottom && r < RowCount(); ++r)
                 for (int c = d.Left; c <= d.Right && c < ColCount(); ++c) SetCellEx(RealColIndex(c), r, "");
@@ -216,10 +224,37 @@ void TGridDropSource::CurrentEffect(unsigned Effect) {
 }
 
 void TGridDropSource::QueryDrag() {
-    if (!FGrid.FClipboard || !FGrid.FClipboard->CellPicture) return;
+    if (!FGrid.FClipboard) return;
     const plat::TPoint p = plat::Mouse->CursorPos();
-    plat::TForm* f = FGrid.FClipboard->CellPicture;
-    f->SetBounds(p.X + 4, p.Y + 4, f->Width(), f->Height());
+    if (plat::TForm* f = FGrid.FClipboard->CellPicture) f->SetBounds(p.X + 4, p.Y + 4, f->Width(), f->Height());
+    // The header hangs from the pointer by its bottom-left corner.
+    if (plat::TForm* f = FGrid.FClipboard->HeaderButton) f->SetBounds(p.X, p.Y - f->Height(), f->Width(), f->Height());
+}
+
+void TExtStringGrid::ShowHeaderDragButton(int ACol, plat::TPoint ScreenPos) {
+    TClipboardState& st = Clip();
+    HideHeaderDragButton();
+    const int w = ColWidths(ACol), h = RowCount() > 0 ? RowHeights(0) : DefaultRowHeight();
+    auto* form = new plat::TForm(this);
+    form->SetName("HeaderDragButton");
+    form->SetBorderStyle(plat::bsNone);
+    form->SetVisible(false);
+    form->SetClientWidth(w);
+    form->SetClientHeight(h);
+    auto* button = new plat::TButton(form);
+    button->SetParent(form);
+    button->SetAlign(plat::alClient);
+    button->SetCaption(Cells(RealColIndex(ACol), 0));
+    form->SetBounds(ScreenPos.X, ScreenPos.Y - h, w, h);
+    form->Show();
+    form->BringToFront();
+    st.HeaderButton = form;
+}
+
+void TExtStringGrid::HideHeaderDragButton() {
+    if (!FClipboard || !FClipboard->HeaderButton) return;
+    delete FClipboard->HeaderButton;
+    FClipboard->HeaderButton = nullptr;
 }
 
 void TGridDropSource::DragFinished() {
@@ -381,6 +416,7 @@ void TGridDropTarget::DropStream(plat::TPoint Pt, const std::string& Bytes) {
         g.PasteCellStream(Bytes, c, r, rows, cols, count);
     }
     HideArrows();
+    g.HideHeaderDragButton();
     if (g.OnOleDropped) g.OnOleDropped(&g, g.Selection());
 }
 
@@ -426,6 +462,15 @@ void TGridDropTarget::DropCol(plat::TPoint Pt, int Col) {
     g.ScreenToCell(Pt, c, r);
     if (c < 0) c = g.ColCount();
     HideArrows();
+    g.HideHeaderDragButton();
+    // A dropped column takes its width along, whatever the grid does for
+    // moves by code.
+    struct TEnhancedMove {
+        TExtStringGrid& G;
+        bool Was;
+        ~TEnhancedMove() { G.SetEnhRowColMove(Was); }
+    } enhanced{g, g.EnhRowColMove()};
+    g.SetEnhRowColMove(true);
     if (g.OleDragCol() >= 0) {
         // A hidden column taken from a column chooser list comes back here.
         const int hidden = g.OleDragCol();

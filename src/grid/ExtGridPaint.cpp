@@ -490,6 +490,7 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
         const size_t cut = text.find_first_of("\r\n");
         if (cut != std::string::npos) text.resize(cut);
         flags |= plat::DT_SINGLELINE;
+        if (g.EnhTextSize()) flags |= plat::DT_END_ELLIPSIS;
     }
     switch (L.HA) {
         case plat::taRightJustify: flags |= plat::DT_RIGHT; break;

@@ -75,6 +75,12 @@ bool TExtStringGrid::FastPrint() const { return Prn().FastPrint; }
 void TExtStringGrid::SetFastPrint(bool Value) { Prn().FastPrint = Value; }
 bool TExtStringGrid::PrinterDriverFix() const { return Prn().PrinterDriverFix; }
 void TExtStringGrid::SetPrinterDriverFix(bool Value) { Prn().PrinterDriverFix = Value; }
+bool TExtStringGrid::EnhTextSize() const { return FPrintState && FPrintState->EnhTextSize; }
+void TExtStringGrid::SetEnhTextSize(bool Value) {
+    if (EnhTextSize() == Value) return;
+    Prn().EnhTextSize = Value;
+    Invalidate();
+}
 
 int TExtStringGrid::MapFontHeight(int PointSize) const {
     return -static_cast<int>(std::lround(PointSize * 254.0 / 72.0 * Prn().FontScale));
@@ -103,6 +109,7 @@ void TExtStringGrid::RunPrintJob(const TGridRect& Range, bool SelectedOnly) {
         if (!ps.UseDefaultOrientation)
             printer.SetOrientation(ps.Orientation == poLandscape ? plat::prLandscape : plat::prPortrait);
         TPrintTarget t;
+        t.OnPrinter = true;
         t.Scale = printer.XResolution() / 254.0;
         t.PageWidth = static_cast<int>(std::lround(254.0 / printer.XResolution() * printer.PageWidth()));
         t.PageBottom = -static_cast<int>(std::lround(254.0 / printer.YResolution() * printer.PageHeight()));

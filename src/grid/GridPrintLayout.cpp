@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/EsgHTMLE.h"
 #include "grid/GridPrintRun.h"
 
 namespace grid {
@@ -319,6 +320,24 @@ void TGridPrintRun::ComputeFrameHeights() {
     }
     FF = anyBottom ? 2 * (FGap + FFooterLine) + PS.FooterSize : FGap + FFooterLine + PS.FooterSize;
     if (bottom(PS.Title)) FF += extraTitle * FFooterLine;
+    FHtmlTitle = 0;
+    const std::string html = HtmlTitle();
+    if (html.empty()) return;
+    // An HTML title is one block as high as it lays out, in place of its
+    // lines.
+    plat::TFont font(PS.HeaderFont);
+    font.SetHeight(MapHeight(PS.HeaderFont.Size(), true));
+    const plat::TFont saved(FMeasure.Font());
+    FMeasure.SetFont(ScreenFont(font));
+    ctl::THtmlRenderArgs args;
+    args.MeasureOnly = true;
+    ctl::THtmlRenderResult result;
+    ctl::RenderHtmlText(FMeasure, html, plat::Rect(0, 0, ToScreen(FT.PageWidth - PS.LeftSize), 65535), args, result);
+    FMeasure.SetFont(saved);
+    FHtmlTitle = static_cast<int>(std::lround(result.YSize * FPixelFactor));
+    const int lines = extraTitle + 1;
+    if (top(PS.Title)) FH += std::max(0, FHtmlTitle - lines * FHeaderLine);
+    if (bottom(PS.Title)) FF += std::max(0, FHtmlTitle - lines * FFooterLine);
 }
 
 void TGridPrintRun::StartNextPage() {

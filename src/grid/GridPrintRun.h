@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/ExtCellGraphic.h"
 #include "grid/ExtGrid.h"
 
 namespace grid {
@@ -25,12 +26,17 @@ struct TPrintTarget {
     int OriginY = 0;
     int PageWidth = 0;   // page units
     int PageBottom = 0;  // page units, negative
+    // The platform's printer rather than a canvas of the caller's.
+    bool OnPrinter = false;
     // Starts the next sheet on a printer.
     std::function<void()> NewSheet;
 };
 
 // The lines of a cell's text, split at CR LF, CR or LF.
 std::vector<std::string> SplitCellLines(const std::string& Text);
+// The plain text of a rich-text cell: control words and groups of their
+// own (fonts, colours, pictures) drop out; paragraph marks become CR LF.
+std::string RtfPlainText(const std::string& Rtf);
 
 enum TPrintRunKind { rkPreview = 0, rkPrint = 1, rkCountPrint = 2, rkCountPreview = 3 };
 
@@ -40,6 +46,7 @@ struct TExtStringGrid::TPrintState {
     bool XYOffsetTopLeftOnly = false;
     bool FastPrint = false;
     bool PrinterDriverFix = false;
+    bool EnhTextSize = false;
     bool IsPrintPreview = false;
     int PreviewPage = 1;
     int PageFrom = 1;
@@ -83,8 +90,30 @@ private:
     // Cells
     std::string CellText(int ACol, int ARow);
     plat::TPoint MeasureCell(int ACol, int ARow);
-    // Room of a printed check box (page units), 0 without PrintGraphics.
-    int CheckBoxSize(int ACol, int ARow);
+    // The graphic of a cell as it prints: drawn by the grid's own routines
+    // at the print scale, or left out (without PrintGraphics only rotated
+    // text stays). Room is what it takes beside the text, in page units.
+    struct TCellContent {
+        TCellGraphic* Graphic = nullptr;
+        TCellType Kind = ctNone;
+        bool Printed = false;
+        bool Check = false;
+        bool TextBeside = true;
+        TCellHAlign HA = haLeft;
+        TCellVAlign VA = vaTop;
+        plat::TPoint Room;
+    };
+    TCellContent ContentOf(int ACol, int ARow);
+    // The angle rotated text prints at: the screen's, turned the other way
+    // for a printer driver that needs it.
+    int PrintAngle(int Angle) const;
+    // Screen pixels at the print scale: the grid's painting routines draw
+    // into a rectangle of screen pixels placed at a page point.
+    double ScreenScale() const { return FT.Scale * FPixelFactor; }
+    int ToScreen(int Units) const;
+    plat::TFont ScreenFont(const plat::TFont& PageFont) const;
+    // The height of a block of merged rows from ARow, in page units.
+    int BlockHeight(int ACol, int ARow, int Advance);
     struct TCellLook {
         plat::TBrush Brush;
         TColor ColorTo = plat::clNone;
@@ -96,10 +125,17 @@ private:
     };
     TCellLook PrepareCellLook(int ACol, int ARow);
     void FillCell(const TCellLook& Look, int L, int T, int R, int B);
+    // The cell's text in the area (page units); the width it took.
+    int PrintCellText(const TCellLook& Look, int ACol, int ARow, int L, int T, int R, int B, bool Merged);
+    void PrintCellGraphic(const TCellLook& Look, const TCellContent& C, int ACol, int ARow, int X, int Y, int W,
+                          int B, int TextWidth);
     int PrintRow(int ARow, const TStrip& S, int Y);
     void PrintCell(int ACol, int ARow, int X, int Y, int W, int Advance);
     // Pages
     std::string PageNumberText() const;
+    // The title lines joined as one HTML text, empty when they are none.
+    std::string HtmlTitle() const;
+    void DrawHtmlTitle(const std::string& Html, int Top);
     void DrawFrame();
     void FinishPage(const TStrip& S, int Y);
     void StartNextPage();
@@ -122,6 +158,7 @@ private:
     int FHeaderLine = 0, FFooterLine = 0, FGap = 0, FMargin = 0;
     int FColSpacing = 0;
     int FH = 0, FF = 0;
+    int FHtmlTitle = 0;  // height of an HTML title, page units
     int FPenWidth = 2;
     std::vector<int> FWidths;   // by displayed column
     std::vector<int> FIndents;  // by displayed column

@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "platform/Bitmap.h"
+#include "platform/CanvasScale.h"
 #include "platform/Graphics.h"
 #include "platform/GuiApp.h"
 #include "platform/QtCanvas.h"
@@ -119,6 +120,12 @@ QPainter* CanvasPaint::Begin(TCanvas& c) {
     p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
     p->setOpacity(1.0);
+    if (d->scale) {
+        p->setWorldTransform(*d->scale);
+    } else if (d->scaleEnded) {
+        p->resetTransform();
+        d->scaleEnded = false;
+    }
     if (d->clip) {
         p->setClipRegion(*d->clip);
     } else {
@@ -515,8 +522,23 @@ void TCanvas::SetPixels(int x, int y, TColor color) {
 
 // ---------------------------------------------------------------- clipping
 
+void SetCanvasScale(TCanvas& Canvas, double Factor, TPoint Origin) {
+    QTransform t;
+    t.translate(Origin.X, Origin.Y);
+    t.scale(Factor, Factor);
+    Canvas.Internal()->scale = t;
+}
+
+void ResetCanvasScale(TCanvas& Canvas) {
+    TCanvas::Impl* d = Canvas.Internal();
+    if (!d->scale) return;
+    d->scale.reset();
+    d->scaleEnded = true;
+}
+
 TRect TCanvas::ClipRect() const {
-    const QRect surface = d_->Surface();
+    QRect surface = d_->Surface();
+    if (d_->scale) surface = d_->scale->inverted().mapRect(surface);
     return FromQRect(d_->clip ? (d_->clip->boundingRect() & surface) : surface);
 }
 

@@ -1,11 +1,14 @@
 #include "platform/Printers.h"
 
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cctype>
 #include <cstdio>
+#include <vector>
 #include <stdexcept>
 
 #include "platform/GuiApp.h"
@@ -16,19 +19,50 @@ namespace plat {
 namespace {
 // A page of A4 at a resolution fine enough for 8-point text and hairlines.
 constexpr int kResolution = 300;
+
+bool EndsWithPng(const std::string& Name) {
+    if (Name.size() < 4) return false;
+    std::string ext = Name.substr(Name.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".png";
+}
+
 }  // namespace
 
 struct TPrinter::Impl {
     TCanvas canvas;
     std::unique_ptr<QPdfWriter> writer;
+    // Pages as pictures: the page being drawn and the files written.
+    std::unique_ptr<QImage> page;
+    std::vector<std::string> pageFiles;
     std::unique_ptr<QPainter> painter;
     std::unique_ptr<CanvasPaintScope> scope;
     std::string file;
+    void StartPicture(int Width, int Height) {
+        page = std::make_unique<QImage>(Width, Height, QImage::Format_RGB32);
+        page->fill(Qt::white);
+        painter = std::make_unique<QPainter>(page.get());
+        scope = std::make_unique<CanvasPaintScope>(canvas, painter.get());
+    }
+    // Writes the page drawn so far; false when the file cannot be written.
+    bool FinishPicture() {
+        scope.reset();
+        if (painter) painter->end();
+        painter.reset();
+        if (!page) return true;
+        const std::string stem = file.substr(0, file.size() - 4);
+        const std::string name = stem + "-" + std::to_string(pageFiles.size() + 1) + ".png";
+        pageFiles.push_back(name);
+        const bool ok = page->save(QString::fromStdString(name), "PNG");
+        page.reset();
+        return ok;
+    }
     void Close() {
         scope.reset();
         if (painter) painter->end();
         painter.reset();
         writer.reset();
+        page.reset();
     }
 };
 
@@ -45,6 +79,12 @@ void TPrinter::BeginDoc() {
     EnsureGuiApplication();
     d_->file = outputFileName_.empty() ? (title_.empty() ? std::string("document") : title_) + ".pdf"
                                        : outputFileName_;
+    d_->pageFiles.clear();
+    if (EndsWithPng(d_->file)) {
+        d_->StartPicture(PageWidth(), PageHeight());
+        pageNumber_ = 1;
+        return;
+    }
     d_->writer = std::make_unique<QPdfWriter>(QString::fromStdString(d_->file));
     d_->writer->setResolution(kResolution);
     d_->writer->setTitle(QString::fromStdString(title_));
@@ -64,12 +104,22 @@ void TPrinter::BeginDoc() {
 
 void TPrinter::NewPage() {
     if (!Printing()) throw std::runtime_error("Printer is not printing");
-    d_->writer->newPage();
+    if (d_->page) {
+        if (!d_->FinishPicture()) throw std::runtime_error("Cannot write the printer output " + d_->pageFiles.back());
+        d_->StartPicture(PageWidth(), PageHeight());
+    } else {
+        d_->writer->newPage();
+    }
     ++pageNumber_;
 }
 
 void TPrinter::EndDoc() {
     if (!Printing()) throw std::runtime_error("Printer is not printing");
+    if (d_->page && !d_->FinishPicture()) {
+        d_->Close();
+        pageNumber_ = 0;
+        throw std::runtime_error("Cannot write the printer output " + d_->pageFiles.back());
+    }
     d_->Close();
     pageNumber_ = 0;
 }
@@ -78,6 +128,8 @@ void TPrinter::Abort() {
     if (!Printing()) return;
     d_->Close();
     std::remove(d_->file.c_str());
+    for (const std::string& f : d_->pageFiles) std::remove(f.c_str());
+    d_->pageFiles.clear();
     pageNumber_ = 0;
 }
 

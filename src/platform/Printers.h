@@ -2,6 +2,9 @@
 // The printer the grid prints on. Without a printer system here, the
 // document goes to a PDF file (by default "<job title>.pdf" in the working
 // folder); its canvas draws in device pixels at the printer's resolution.
+// An output file name ending in ".png" gets the pages as pictures instead,
+// "<name>-1.png", "<name>-2.png"..., drawn exactly as the PDF pages are, so
+// that what was printed can be looked at pixel by pixel.
 
 #include <memory>
 #include <string>
@@ -26,6 +29,11 @@ public:
     void SetTitle(const std::string& Title) { title_ = Title; }
     TPrinterOrientationKind Orientation() const { return orientation_; }
     void SetOrientation(TPrinterOrientationKind Value) { orientation_ = Value; }
+    // The degrees by which the printer's driver turns a portrait page for
+    // landscape (90 or 270); some drivers turn rotated text the other way
+    // round depending on it.
+    int LandscapeRotation() const { return landscapeRotation_; }
+    void SetLandscapeRotation(int Value) { landscapeRotation_ = Value; }
 
     // Raises std::runtime_error when the output cannot be opened.
     void BeginDoc();
@@ -49,6 +57,7 @@ private:
     std::string outputFileName_;
     std::string title_;
     TPrinterOrientationKind orientation_ = prPortrait;
+    int landscapeRotation_ = 90;
     int pageNumber_ = 0;
 };
 

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QRegion>
+#include <QTransform>
 
 #include <memory>
 #include <optional>
@@ -69,6 +70,10 @@ struct TCanvas::Impl {
     QImage* image = nullptr;               // the bitmap drawn into
     std::unique_ptr<QPainter> own;         // painter on image, made on demand
     std::optional<QRegion> clip;           // device coordinates
+    // Set by TCanvas::SetScale: drawing coordinates to device pixels. The
+    // painter's own transform comes back once the scale is reset.
+    std::optional<QTransform> scale;
+    bool scaleEnded = false;
     struct Saved {
         TPen pen;
         TBrush brush;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ColourImages.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridPaint.h"
 #include "grid/FilePicture.h"
@@ -36,20 +37,6 @@ std::string OutPath(const std::string& name) {
     std::filesystem::create_directories(VASTRIMO_TEST_OUT);
     return std::string(VASTRIMO_TEST_OUT) + "/" + name;
 }
-
-// Image i is an 8 x 8 square of colour i.
-class TColourImages : public TCellImageList {
-public:
-    int Count() const override { return 3; }
-    int Width() const override { return 8; }
-    int Height() const override { return 8; }
-    void Draw(plat::TCanvas& canvas, int x, int y, int index) const override {
-        static const TColor colours[] = {kRed, kGreen, kBlue};
-        canvas.Brush().SetColor(colours[index]);
-        canvas.FillRect(plat::Bounds(x, y, 8, 8));
-    }
-    void GetBitmap(int, plat::TBitmap&) const override {}
-};
 
 // Draws a purple frame over what it is given.
 class TFramedCell : public plat::TObject, public IInterfacedCell {
@@ -90,7 +77,7 @@ int CountDark(const plat::TBitmap& bmp, const TRect& r) {
 struct Sheet {
     std::unique_ptr<plat::TForm> form;
     TExtStringGrid* grid = nullptr;
-    TColourImages images;
+    grid_test::TColourImages images{kRed, kGreen, kBlue};
     plat::TBitmap shot;
     explicit Sheet(int rows) {
         plat::EnsureGuiApplication();

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "base/DateTime.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFooter.h"
 #include "grid/Undo.h"
 #include "platform/Clipboard.h"
 #include "platform/Forms.h"
@@ -358,4 +360,82 @@ TEST_F(Clipboard, OneRowRepeatsDownAWideSelection) {
     g->SetSelection({1, 1, 2, 3});
     g->PasteSelectionFromClipboard();
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(g->Cells(1, r) + g->Cells(2, r), "xy") << r;
+}
+
+TEST_F(Clipboard, CutOfRowsOrColumnsPickedOneByOne) {
+    const struct {
+        const char* name;
+        bool rows;
+        std::vector<std::pair<int, int>> emptied, kept;  // (column, row)
+    } cases[] = {
+        {"rows", true, {{1, 1}, {3, 1}, {1, 3}, {3, 3}}, {{1, 2}, {3, 2}, {2, 4}}},
+        {"columns", false, {{1, 1}, {1, 4}, {3, 2}, {3, 4}}, {{2, 1}, {2, 4}, {4, 3}}},
+    };
+    for (const auto& c : cases) {
+        auto g = Grid(5, 5);
+        for (int col = 1; col < 5; ++col)
+            for (int row = 1; row < 5; ++row) g->SetCells(col, row, std::to_string(col) + std::to_string(row));
+        if (c.rows) {
+            g->MouseActions().SetDisjunctRowSelect(true);
+            g->SetRowSelect(1, true);
+            g->SetRowSelect(3, true);
+        } else {
+            g->MouseActions().SetDisjunctColSelect(true);
+            g->SetColSelect(1, true);
+            g->SetColSelect(3, true);
+        }
+        g->CutSelectionToClipboard();
+        const std::string text = plat::Clipboard().AsText();
+        for (const auto& [col, row] : c.emptied) {
+            EXPECT_EQ(g->Cells(col, row), "") << c.name << " " << col << "," << row;
+            EXPECT_NE(text.find(std::to_string(col) + std::to_string(row)), std::string::npos)
+                << c.name << ": the cut cell is on the clipboard";
+        }
+        for (const auto& [col, row] : c.kept) {
+            EXPECT_EQ(g->Cells(col, row), std::to_string(col) + std::to_string(row)) << c.name;
+            EXPECT_EQ(text.find(std::to_string(col) + std::to_string(row)), std::string::npos) << c.name;
+        }
+        EXPECT_EQ(g->ClipLastOp(), coCut);
+    }
+}
+
+TEST_F(Clipboard, PasteGrowsAboveAVisibleFooterRow) {
+    auto source = Grid(3, 4);
+    source->Navigation().SetAllowFmtClipboard(true);
+    Fill(*source, 1, 1, {{"a"}, {"b"}, {"c"}});
+    const struct {
+        const char* name;
+        std::function<void(TExtStringGrid&)> paste;
+    } cases[] = {
+        {"text",
+         [](TExtStringGrid& g) {
+             int rows = 0, cols = 0;
+             g.PasteText(1, 2, rows, cols, "a\r\nb\r\nc");
+         }},
+        {"selection text",
+         [](TExtStringGrid& g) {
+             g.SetSelection({1, 2, 1, 2});
+             g.SetSelectionAsText("a\r\nb\r\nc");
+         }},
+        {"cell stream",
+         [&source](TExtStringGrid& g) {
+             source->SetSelection({1, 1, 1, 3});
+             source->CopySelectionToClipboard();
+             g.Navigation().SetAllowFmtClipboard(true);
+             int rows = 0, cols = 0;
+             g.PasteClipboardAt(1, 2, rows, cols);
+         }},
+    };
+    for (const auto& c : cases) {
+        // Rows 1 and 2 hold data, row 3 is the footer's.
+        auto g = Grid(3, 4);
+        g->SetCells(1, 3, "total");
+        g->FloatingFooter().SetVisible(true);
+        c.paste(*g);
+        EXPECT_EQ(g->RowCount(), 6) << c.name;
+        EXPECT_EQ(g->Cells(1, 2), "a") << c.name;
+        EXPECT_EQ(g->Cells(1, 3), "b") << c.name;
+        EXPECT_EQ(g->Cells(1, 4), "c") << c.name;
+        EXPECT_EQ(g->Cells(1, 5), "total") << c.name << ": the footer row stays the last";
+    }
 }

@@ -12,6 +12,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridDragDrop.h"
 #include "grid/ExtGridStartup.h"
+#include "platform/Application.h"
 #include "platform/DragDrop.h"
 #include "platform/Layout.h"
 #include "platform/Forms.h"
@@ -193,6 +194,66 @@ TEST_F(GridDrag, ColumnReorderedByItsHeader) {
     EXPECT_EQ(droppedCol, 1);
     EXPECT_EQ(a->Cells(3, 0), "h1");
     EXPECT_EQ(a->Cells(1, 0), "h2");
+}
+
+TEST_F(GridDrag, ColumnDragWithoutCellPictureShowsItsHeader) {
+    auto& dd = a->DragDropSettings();
+    dd.SetOleColumnDragDrop(true);
+    dd.SetOleColumnReorder(true);
+    dd.SetShowCells(false);
+    a->SetColWidths(1, 90);
+    a->SetCells(1, 0, "Address");
+    bool seen = false;
+    DragFrom(*a, 1, 0, [&](pt::TDragSession& s) {
+        const plat::TPoint p = Centre(*a, 3, 0);
+        s.MoveTo(*a, p.X, p.Y);
+        auto* header = dynamic_cast<plat::TForm*>(a->FindComponent("HeaderDragButton"));
+        ASSERT_NE(header, nullptr) << "the header follows the pointer";
+        seen = true;
+        EXPECT_TRUE(header->Visible());
+        EXPECT_EQ(header->Width(), 90);
+        EXPECT_EQ(header->Height(), a->RowHeights(0));
+        ASSERT_EQ(header->ControlCount(), 1);
+        EXPECT_EQ(header->Controls(0)->Caption(), "Address");
+        const plat::TPoint at = plat::Mouse->CursorPos();
+        EXPECT_EQ(header->Left(), at.X) << "hung from the pointer by its bottom-left corner";
+        EXPECT_EQ(header->Top() + header->Height(), at.Y);
+        Shot("GridDragHeader.png");
+        s.Drop();
+    });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(a->FindComponent("HeaderDragButton"), nullptr) << "gone with the drag";
+    EXPECT_EQ(a->Cells(3, 0), "Address");
+}
+
+TEST_F(GridDrag, DroppedColumnTakesItsWidthAlong) {
+    auto& dd = a->DragDropSettings();
+    dd.SetOleColumnDragDrop(true);
+    dd.SetOleColumnReorder(true);
+    a->SetEnhRowColMove(false);
+    a->SetColWidths(1, 120);
+    a->SetColWidths(2, 50);
+    a->SetColWidths(3, 50);
+    a->SetCells(1, 0, "wide");
+    DragFrom(*a, 1, 0, DropAt(*a, 3, 0));
+    EXPECT_EQ(a->Cells(3, 0), "wide");
+    EXPECT_EQ(a->ColWidths(3), 120) << "the dropped column moved with its width";
+    EXPECT_EQ(a->ColWidths(1), 50);
+    EXPECT_FALSE(a->EnhRowColMove()) << "the grid's own switch is back as it was";
+}
+
+TEST_F(GridDrag, MovedRowsPickedOneByOneAreEmptied) {
+    a->SetOptions(a->Options() + plat::TGridOptions{plat::goRowSelect});
+    a->MouseActions().SetDisjunctRowSelect(true);
+    for (int r = 1; r < 6; ++r) a->SetCells(1, r, "r" + std::to_string(r));
+    a->SetSelection({0, 1, 3, 3});
+    a->SetRowSelect(1, true);
+    a->SetRowSelect(3, true);
+    DragFrom(*a, 1, 1, DropAt(*b, 1, 1));
+    EXPECT_EQ(b->Cells(1, 1), "r1");
+    EXPECT_EQ(a->Cells(1, 1), "");
+    EXPECT_EQ(a->Cells(1, 3), "");
+    EXPECT_EQ(a->Cells(1, 2), "r2") << "the row between the picked ones stays";
 }
 
 TEST_F(GridDrag, TextFromOutsideInsertsRows) {
