@@ -77,4 +77,34 @@ BENCHMARK(BM_GroupRows)
     ->Args({50'000, 50})
     ->Args({50'000, 5'000});
 
+// Sub-groups inside the groups, by a column whose value changes on most
+// rows: nearly one sub-header per data row, the case that once cost an
+// insertion per header.
+void BM_SubGroupRows(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    auto cells = Cells(rows, 50);
+    for (int r = 0; r < rows; ++r) cells[static_cast<size_t>(r)][kGroupCol + 1] = "sub " + std::to_string(r % 5);
+    double fill = 0, subgroup = 0, subungroup = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        auto g = Fill(cells);
+        const auto t1 = Clock::now();
+        g->Grouping().Summary = true;
+        g->Group(kGroupCol);
+        // The grouping column has left: the next one took its place.
+        const auto t2 = Clock::now();
+        g->SubGroup(kGroupCol);
+        const auto t3 = Clock::now();
+        g->SubUnGroup(kGroupCol);
+        const auto t4 = Clock::now();
+        fill += Seconds(t0, t1);
+        subgroup += Seconds(t2, t3);
+        subungroup += Seconds(t3, t4);
+        state.SetIterationTime(Seconds(t2, t3));
+    }
+    state.counters["subgroup_over_fill"] = subgroup / fill;
+    state.counters["subungroup_over_fill"] = subungroup / fill;
+}
+BENCHMARK(BM_SubGroupRows)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond)->Arg(50'000);
+
 }  // namespace
