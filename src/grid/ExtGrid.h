@@ -2238,6 +2238,10 @@ private:
     void RemoveGroupRowList(const std::vector<int>& Rows);
     void SetGroupRowLook(int ARow, int FromCol, bool Header);
     void RunGroupSort(bool Indexed);
+    // Every node of rows First..End-1, but those tagged Skip, grows (Sign
+    // +1) or shrinks (-1) in span and sub-node count by the listed
+    // sub-header rows (ascending) it holds.
+    void ShiftNodeSpans(int First, int End, const std::vector<int>& Headers, int Sign, int Skip);
 public:
 
     // ------------------------------------------------------ clipboard and drag and drop

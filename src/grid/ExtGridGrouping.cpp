@@ -266,6 +266,18 @@ void TExtStringGrid::UnGroup() {
     Invalidate();
 }
 
+void TExtStringGrid::ShiftNodeSpans(int First, int End, const std::vector<int>& Headers, int Sign, int Skip) {
+    for (int r = First; r < End; ++r) {
+        TCellGraphic* g = NodeGraphic(r);
+        if (!g || g->CellVar() == Skip) continue;
+        const auto from = std::upper_bound(Headers.begin(), Headers.end(), r);
+        const auto to = std::lower_bound(Headers.begin(), Headers.end(), r + g->CellIndex());
+        const int inside = Sign * static_cast<int>(to - from);
+        g->SetCellIndex(std::max(g->CellIndex() + inside, 1));
+        g->SetCellErrFrom(std::max(g->CellErrFrom() + inside, 0));
+    }
+}
+
 void TExtStringGrid::SubGroup(int Colindex) {
     if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= AllColCount() || FGroupColumn < 0) return;
     TNodeState& st = Nd();
@@ -312,15 +324,7 @@ void TExtStringGrid::SubGroup(int Colindex) {
         const TCellProperties* p = PropsOf(0, r);
         levels.push_back(p ? p->NodeLevel() : 0);
     }
-    for (int r = first; r < end; ++r) {
-        TCellGraphic* g = NodeGraphic(r);
-        if (!g) continue;
-        const auto from = std::upper_bound(starts.begin(), starts.end(), r);
-        const auto to = std::lower_bound(starts.begin(), starts.end(), r + g->CellIndex());
-        const int inside = static_cast<int>(to - from);
-        g->SetCellIndex(g->CellIndex() + inside);
-        g->SetCellErrFrom(g->CellErrFrom() + inside);
-    }
+    ShiftNodeSpans(first, end, starts, +1, Colindex);
     std::vector<int> at = starts;
     if (closingSummary) at.push_back(end);
     InsertRowsBefore(at);
@@ -366,15 +370,7 @@ void TExtStringGrid::SubUnGroup(int Colindex) {
         if (!g && !IsSummary(r)) SetGridCell(Colindex, r, header);
     }
     if (headers.empty()) return;
-    for (int r = first; r < end; ++r) {
-        TCellGraphic* g = NodeGraphic(r);
-        if (!g || g->CellVar() == Colindex) continue;
-        const auto from = std::upper_bound(headers.begin(), headers.end(), r);
-        const auto to = std::lower_bound(headers.begin(), headers.end(), r + g->CellIndex());
-        const int inside = static_cast<int>(to - from);
-        g->SetCellIndex(std::max(g->CellIndex() - inside, 1));
-        g->SetCellErrFrom(std::max(g->CellErrFrom() - inside, 0));
-    }
+    ShiftNodeSpans(first, end, headers, -1, Colindex);
     // The removal takes the sub-headers' nodes along with their rows.
     Ex().NodeCount = std::max(Ex().NodeCount - static_cast<int>(headers.size()), 0);
     RemoveGroupRowList(headers);

@@ -153,3 +153,28 @@ TEST(ExtGridNodeRows, ClearingRemovesTheNodes) {
                 EXPECT_EQ(g.GetGridCell(col, r), "") << c.name << " " << col << "," << r;
     }
 }
+
+// Under an active filter the keys work on the row the user sees: the row
+// goes in (or out) at its real place among all rows, and the filter holds
+// again afterwards.
+TEST_F(NodeRowKeys, KeysUnderAFilterWorkOnTheRowShown) {
+    grid->RemoveAllNodes();
+    grid->SetRowCount(5);
+    const Texts all = {"a1", "b2", "a3", "b4"};
+    for (int r = 1; r < 5; ++r) grid->SetCells(1, r, all[static_cast<size_t>(r - 1)]);
+    TFilterData& f = grid->Filter().Add();
+    f.Column = 1;
+    f.Condition = "a*";
+    grid->SetFilterActive(true);
+    ASSERT_EQ(Shown(*grid), (Texts{"a1", "a3"}));
+    Select(1, 2);  // a3, real row 3
+    pt::SendKey(*grid, plat::VK_INSERT);
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(Shown(*grid), (Texts{"a1", "a3"}));
+    Select(1, 2);
+    pt::SendKey(*grid, plat::VK_DELETE);
+    EXPECT_TRUE(grid->FilterActive());
+    EXPECT_EQ(Shown(*grid), (Texts{"a1"}));
+    grid->SetFilterActive(false);
+    EXPECT_EQ(Shown(*grid), (Texts{"a1", "b2", "", "b4"}));
+}
