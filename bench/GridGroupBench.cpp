@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,28 +48,41 @@ std::unique_ptr<grid::TExtStringGrid> Fill(const std::vector<std::vector<std::st
     return g;
 }
 
+using TStep = std::function<void(grid::TExtStringGrid&)>;
+
+// Fills a grid from Cells (the baseline), prepares it untimed, then times
+// First and Second on it; their ratios to the fill are the run's counters.
+void TimeAgainstFill(benchmark::State& state, const std::vector<std::vector<std::string>>& Cells,
+                     const TStep& Prepare, const TStep& First, const TStep& Second, const std::string& FirstName,
+                     const std::string& SecondName) {
+    double fill = 0, first = 0, second = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        auto g = Fill(Cells);
+        const auto t1 = Clock::now();
+        Prepare(*g);
+        const auto t2 = Clock::now();
+        First(*g);
+        const auto t3 = Clock::now();
+        Second(*g);
+        const auto t4 = Clock::now();
+        fill += Seconds(t0, t1);
+        first += Seconds(t2, t3);
+        second += Seconds(t3, t4);
+        state.SetIterationTime(Seconds(t2, t3));
+    }
+    state.counters[FirstName + "_over_fill"] = first / fill;
+    state.counters[SecondName + "_over_fill"] = second / fill;
+    state.counters[FirstName + "_ms"] = 1000 * first / static_cast<double>(state.iterations());
+}
+
 void BM_GroupRows(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const int groups = static_cast<int>(state.range(1));
-    const auto cells = Cells(rows, groups);
-    double fill = 0, group = 0, ungroup = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        auto g = Fill(cells);
-        const auto t1 = Clock::now();
-        g->Grouping().Summary = true;
-        g->Group(kGroupCol);
-        const auto t2 = Clock::now();
-        g->UnGroup();
-        const auto t3 = Clock::now();
-        fill += Seconds(t0, t1);
-        group += Seconds(t1, t2);
-        ungroup += Seconds(t2, t3);
-        state.SetIterationTime(Seconds(t1, t2));
-    }
-    state.counters["group_over_fill"] = group / fill;
-    state.counters["ungroup_over_fill"] = ungroup / fill;
-    state.counters["group_ms"] = 1000 * group / static_cast<double>(state.iterations());
+    TimeAgainstFill(
+        state, Cells(rows, groups), [](grid::TExtStringGrid& g) { g.Grouping().Summary = true; },
+        [](grid::TExtStringGrid& g) { g.Group(kGroupCol); }, [](grid::TExtStringGrid& g) { g.UnGroup(); }, "group",
+        "ungroup");
 }
 BENCHMARK(BM_GroupRows)
     ->UseManualTime()
@@ -76,5 +90,25 @@ BENCHMARK(BM_GroupRows)
     ->Unit(benchmark::kMillisecond)
     ->Args({50'000, 50})
     ->Args({50'000, 5'000});
+
+// Sub-groups inside the groups, by a column whose value changes on most
+// rows: nearly one sub-header per data row, the case that once cost an
+// insertion per header.
+void BM_SubGroupRows(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    auto cells = Cells(rows, 50);
+    for (int r = 0; r < rows; ++r) cells[static_cast<size_t>(r)][kGroupCol + 1] = "sub " + std::to_string(r % 5);
+    // Once grouped, the grouping column has left: the next one takes its
+    // index.
+    TimeAgainstFill(
+        state, cells,
+        [](grid::TExtStringGrid& g) {
+            g.Grouping().Summary = true;
+            g.Group(kGroupCol);
+        },
+        [](grid::TExtStringGrid& g) { g.SubGroup(kGroupCol); },
+        [](grid::TExtStringGrid& g) { g.SubUnGroup(kGroupCol); }, "subgroup", "subungroup");
+}
+BENCHMARK(BM_SubGroupRows)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond)->Arg(50'000);
 
 }  // namespace

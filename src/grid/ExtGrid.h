@@ -39,6 +39,7 @@
 #include "grid/Grouping.h"
 #include "grid/PrintSettings.h"
 #include "platform/Classes.h"
+#include "platform/Forms.h"
 #include "platform/Graphics.h"
 
 namespace plat {
@@ -1907,6 +1908,12 @@ public:
     // Stretches or shrinks the columns so that together they fill the
     // control's width.
     void AutoFitColumns(bool DoFixedCells);
+    // The control's frame (bsNone or bsSingle, sunken with Ctl3D), which
+    // the column fitting leaves room for.
+    plat::TFormBorderStyle BorderStyle();
+    void SetBorderStyle(plat::TFormBorderStyle Value);
+    bool Ctl3D();
+    void SetCtl3D(bool Value);
     void SizeToCols();
     void SizeToRows();
     void SizeToCells();
@@ -1922,6 +1929,11 @@ public:
     void RemoveUnSelectedRows();
     void HideSelectedRows();
     void HideUnSelectedRows();
+    // While set, the cells' properties belong to someone else (who moved
+    // or shares them): emptying, removing and deleting cells only forgets
+    // them instead of freeing them.
+    bool ObjectsNotOwned();
+    void SetObjectsNotOwned(bool Value);
     // The keyboard's insert and delete of one row, node aware.
     void AutoInsertRow(int ARow);
     void AutoDeleteRow(int ARow);
@@ -1972,6 +1984,9 @@ public:
 
     // Selection, numbering and swapping (ExtGridNumbering.cpp).
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // The selection, over all columns when rows are selected whole and
+    // dragged as entire rows (goRowSelect with OleEntireRows).
+    TGridRect EntireRowsSelection();
     std::string SelectedText();
     bool IsSelected(int ACol, int ARow);
     int AutoNumberStart() const;
@@ -2003,6 +2018,9 @@ public:
     // of a footer cell.
     std::function<void(TObject*, int, plat::TCanvas&, plat::TRect)> OnFooterPaint;
     plat::TNotifyEvent OnCreatedFloatingFooter;
+    // The rows end above a visible footer bar, so that scrolling brings
+    // the last of them into view rather than under the bar.
+    int ClientHeight() const override;
 
 protected:
     void LastRowChanged() override;
@@ -2024,6 +2042,10 @@ private:
     // with the row count, not with the rows times the removals.
     void RemoveRowList(const std::vector<int>& Rows);
     void FillRange(bool DoFixed, const std::function<std::string(int, int)>& Text);
+    // Drops properties taken out of a cell: freed, or only let go while
+    // they are not the grid's own.
+    void DropCellProps(TOwnedCellProps& Props);
+    class TDataChildRun;
 public:
 
 
@@ -2216,6 +2238,10 @@ private:
     void RemoveGroupRowList(const std::vector<int>& Rows);
     void SetGroupRowLook(int ARow, int FromCol, bool Header);
     void RunGroupSort(bool Indexed);
+    // Every node of rows First..End-1, but those tagged Skip, grows (Sign
+    // +1) or shrinks (-1) in span and sub-node count by the listed
+    // sub-header rows (ascending) it holds.
+    void ShiftNodeSpans(int First, int End, const std::vector<int>& Headers, int Sign, int Skip);
 public:
 
     // ------------------------------------------------------ clipboard and drag and drop

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridRowsState.h"
 #include "platform/Bitmap.h"
 
 namespace grid {
@@ -105,13 +106,28 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
     EndUpdate();
 }
 
+plat::TFormBorderStyle TExtStringGrid::BorderStyle() { return Rw().BorderStyle; }
+
+void TExtStringGrid::SetBorderStyle(plat::TFormBorderStyle Value) {
+    Rw().BorderStyle = Value;
+    Invalidate();
+}
+
+bool TExtStringGrid::Ctl3D() { return Rw().Ctl3D; }
+
+void TExtStringGrid::SetCtl3D(bool Value) {
+    Rw().Ctl3D = Value;
+    Invalidate();
+}
+
 void TExtStringGrid::AutoFitColumns(bool DoFixedCells) {
     if (ColCount() == 0) return;
     const bool vertBar = FScrollBarAlways == saVert || FScrollBarAlways == saBoth ||
                          ((ScrollBars() == plat::ssVertical || ScrollBars() == plat::ssBoth) &&
                           VisibleRowCount() + FixedRows() < RowCount());
     const int s = vertBar ? plat::GetSystemMetrics(plat::SM_CXVSCROLL) : 0;
-    const int b = 0;  // the platform's grid draws its frame inside the client area
+    // The frame takes its pixels from the width the columns may fill.
+    const int b = BorderStyle() != plat::bsSingle ? 0 : Ctl3D() ? 4 : 2;
     int first = 0, last = ColCount() - 1, room = Width();
     if (!DoFixedCells) {
         first = FixedCols();

@@ -13,12 +13,16 @@ namespace grid {
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
     const bool mapped = FSaveHiddenCells;
     const bool textOnly = ClearTextOnly();
+    const bool notOwned = ObjectsNotOwned();
     ARow1 = std::max(ARow1, 0);
     ARow2 = std::min(ARow2, RowCount() - 1);
     for (int r = ARow1; r <= ARow2; ++r)
         for (int c = ACol1; c <= ACol2; ++c) {
             const int real = mapped ? RealColIndex(c) : c;
-            if (!textOnly && FHasCellProps) FreeCellProps(real, r);
+            if (!textOnly && FHasCellProps) {
+                if (notOwned) SetGridObject(real, r, nullptr);
+                else FreeCellProps(real, r);
+            }
             if (FDestroying || GetGridCell(real, r).empty()) continue;
             SetGridCell(real, r, "");
             RepaintCell(DisplColIndex(real), r);
@@ -55,6 +59,9 @@ void TExtStringGrid::ClearNormalRows(int RowIndex, int RCount) {
 }
 
 void TExtStringGrid::ClearNormalCells() {
+    // Without a fixed column the nodes live in cells being emptied: they go
+    // first, so that no row stays hidden under a node that is gone.
+    if (HasNodes() && FixedCols() == 0) RemoveAllNodes();
     const int normal = RowCount() - FFixedFooters - FixedRows();
     if (normal > 0) ClearNormalRows(FixedRows(), normal);
 }
@@ -75,7 +82,9 @@ void TExtStringGrid::ClearSelection() {
 }
 
 void TExtStringGrid::Clear() {
+    if (!FDestroying && HasNodes()) RemoveAllNodes();
     ClearRows(0, RowCount());
+    ClearIncrementalSearch();
     if (NumHiddenColumns() > 0) Invalidate();
 }
 

@@ -184,7 +184,9 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
         SetGridState(plat::gsNormal);
         return;
     }
-    st.DropSelection = Selection();
+    // Whole rows travel whole: the receiving grid puts them from its
+    // column 0, so the text must start there too.
+    st.DropSelection = EntireRowsSelection();
     std::string stream;
     if (FNavigation.AllowFmtClipboard()) {
         std::ostringstream out;

@@ -91,10 +91,13 @@ void TFloatingFooter::Apply() {
     Invalidate();
 }
 
+int TFloatingFooter::BarHeight() const { return FVisible ? std::max(FHeight - 1, 0) : 0; }
+
 void TFloatingFooter::Place() {
     if (!FPanel) return;
-    const int h = FVisible ? std::max(FHeight - 1, 0) : 0;
-    FPanel->SetBounds(0, FGrid->Height() - h, FGrid->Width(), h);
+    const int h = BarHeight();
+    // Above a horizontal scroll bar, which stays usable.
+    FPanel->SetBounds(0, FGrid->TBaseGrid::ClientHeight() - h, FGrid->Width(), h);
     FPanel->SetVisible(FVisible);
 }
 
@@ -144,6 +147,12 @@ void TExtStringGrid::UpdateFooter() {
 }
 
 void TExtStringGrid::LastRowChanged() { UpdateFooter(); }
+
+int TExtStringGrid::ClientHeight() const {
+    const int all = TBaseGrid::ClientHeight();
+    if (!FRowsState) return all;
+    return std::max(all - FRowsState->Footer.BarHeight(), 0);
+}
 
 namespace {
 
@@ -247,62 +256,119 @@ int TFooterPanel::ColumnAt(int X) const {
     return -1;
 }
 
+namespace {
+
+// The raised frame of the preview styles: light along the top and left,
+// shadow along the bottom and right.
+void RaisedFrame(plat::TCanvas& Canvas, plat::TRect R) {
+    Canvas.Pen().SetWidth(1);
+    Canvas.Pen().SetColor(plat::clWhite);
+    Canvas.MoveTo(R.Left, R.Bottom - 1);
+    Canvas.LineTo(R.Left, R.Top);
+    Canvas.LineTo(R.Right - 1, R.Top);
+    Canvas.Pen().SetColor(plat::clGray);
+    Canvas.LineTo(R.Right - 1, R.Bottom - 1);
+    Canvas.LineTo(R.Left, R.Bottom - 1);
+}
+
+}  // namespace
+
+// The footer row's cells go through the grid's own cell drawing, so that a
+// total shows in the column's font, alignment, format and colours as any
+// cell of the grid would; the bar adds its colour and the fixed lines.
+void TFooterPanel::PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, TGridDrawState State) {
+    if (FGrid->OnFooterPaint) {
+        FGrid->OnFooterPaint(this, ACol, Canvas, R);
+        return;
+    }
+    const plat::TRect content{R.Left, R.Top, R.Right - 1, R.Bottom - 2};
+    FGrid->DrawGridCell(Canvas, ACol, ARow, content, State);
+    Canvas.Brush().SetStyle(plat::bsSolid);
+    Canvas.Pen().SetStyle(plat::psSolid);
+}
+
 void TFooterPanel::Paint() {
     plat::TCanvas& canvas = Canvas();
     const int row = FGrid->RowCount() - 1;
     int painted = 0;
     for (int c = 0; c < FGrid->FixedCols(); ++c) painted += FGrid->ColWidths(c);
     for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c) painted += FGrid->ColWidths(c);
+    const int used = std::min(painted, Width());
     canvas.Brush().SetColor(FGrid->Color());
     canvas.FillRect({0, 0, Width(), Height()});
     canvas.Brush().SetColor(FFooter->Color());
-    canvas.FillRect({0, 0, std::min(painted, Width()), Height()});
-    canvas.Font().Assign(FGrid->Font());
-    const auto cell = [&](int c, plat::TRect r) {
-        if (FGrid->OnFooterPaint) {
-            FGrid->OnFooterPaint(this, c, canvas, r);
-            return;
-        }
-        const TColor back = FGrid->Colors(FGrid->RealColIndex(c), row);
-        if (back != plat::clNone) {
-            canvas.Brush().SetColor(back);
-            canvas.FillRect(r);
-        }
-        plat::TRect text{r.Left + 2, r.Top, r.Right - 2, r.Bottom};
-        canvas.SetBkMode(plat::TRANSPARENT);
-        canvas.DrawText(FGrid->Cells(FGrid->RealColIndex(c), row), text, plat::DT_VCENTER | plat::DT_SINGLELINE);
-    };
+    canvas.FillRect({0, 0, used, Height()});
     switch (FFooter->FooterStyle()) {
         case fsFixedLastRow: {
+            const plat::TGridOptions opts = FGrid->Options();
+            const bool horzLine = opts.Contains(plat::goFixedHorzLine);
+            const bool vertLine = opts.Contains(plat::goFixedVertLine);
+            const TGridLook look = FGrid->Look();
+            const bool lightEdge = vertLine && !FGrid->Flat() && (look == glSoft || look == glKelo);
             int x = 0;
-            const auto column = [&](int c) {
-                const plat::TRect r{x, 1, x + FGrid->ColWidths(c), Height()};
-                if (FGrid->IsBaseCell(FGrid->RealColIndex(c), row)) cell(c, r);
-                canvas.Pen().SetColor(FGrid->GridLineColor());
-                canvas.MoveTo(r.Right - 1, 0);
-                canvas.LineTo(r.Right - 1, Height());
+            const auto column = [&](int c, bool scrolled) {
+                const int rc = FGrid->RealColIndex(c);
+                const plat::TRect r{x, horzLine ? 1 : 0, x + FGrid->ColWidths(c), Height()};
                 x = r.Right;
+                if (!FGrid->IsBaseCell(rc, row)) return;
+                plat::TRect cell = r;
+                // A merged total covers the columns of its block.
+                for (int k = 1; k <= FGrid->CellSpan(rc, row).X && c + k < FGrid->ColCount(); ++k)
+                    cell.Right += FGrid->ColWidths(c + k);
+                if (scrolled) {
+                    plat::TBrush brush;
+                    brush.SetColor(plat::clNone);
+                    plat::TFont font;
+                    if (FGrid->OnGetCellColor) {
+                        TGridDrawState none;
+                        FGrid->OnGetCellColor(FGrid, row, rc, none, brush, font);
+                    }
+                    const TColor own = FGrid->Colors(rc, row);
+                    const TColor back = own != plat::clNone ? own : brush.Color();
+                    if (back != plat::clNone) {
+                        canvas.Brush().SetColor(back);
+                        canvas.FillRect(cell);
+                    }
+                }
+                TGridDrawState fixed;
+                fixed.Include(gdFixed);
+                PaintCell(canvas, c, row, cell, fixed);
+                if (lightEdge) {
+                    canvas.Pen().SetColor(plat::clWhite);
+                    canvas.MoveTo(r.Left, 0);
+                    canvas.LineTo(r.Left, Height());
+                }
+                if (horzLine) {
+                    canvas.Pen().SetColor(FGrid->GridLineColor());
+                    canvas.MoveTo(r.Left, 0);
+                    canvas.LineTo(cell.Right, 0);
+                }
+                if (vertLine) {
+                    canvas.Pen().SetColor(plat::clGray);
+                    canvas.MoveTo(cell.Right - 1, 0);
+                    canvas.LineTo(cell.Right - 1, Height());
+                }
             };
-            for (int c = 0; c < FGrid->FixedCols(); ++c) column(c);
-            for (int c = FGrid->LeftCol(); c < FGrid->ColCount(); ++c) column(c);
+            for (int c = 0; c < FGrid->FixedCols(); ++c) column(c, false);
+            for (int c = std::max(FGrid->LeftCol(), FGrid->FixedCols()); c < FGrid->ColCount(); ++c) column(c, true);
             break;
         }
         case fsColumnPreview: {
-            const plat::TRect r{0, 0, std::min(painted, Width()), Height()};
-            if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, FFooter->Column(), canvas, r);
-            else {
-                plat::TRect text{2, 0, r.Right - 2, r.Bottom};
-                canvas.SetBkMode(plat::TRANSPARENT);
-                canvas.DrawText(FGrid->Cells(FFooter->Column(), FGrid->Row()), text,
-                                plat::DT_VCENTER | plat::DT_SINGLELINE);
-            }
+            const plat::TRect r{0, 0, used, Height()};
+            RaisedFrame(canvas, r);
+            const int c = FFooter->Column();
+            if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, c, canvas, r);
+            else if (c >= 0 && c < FGrid->AllColCount() && FGrid->Row() < FGrid->RowCount())
+                PaintCell(canvas, FGrid->DisplColIndex(c), FGrid->Row(), {2, 1, r.Right - 1, r.Bottom}, TGridDrawState{});
             break;
         }
         case fsCustomPreview: {
+            RaisedFrame(canvas, {0, 0, used, Height()});
             const int current = FGrid->Row();
             const std::string html = TFloatingFooter::ExpandTemplate(
                 FFooter->CustomTemplate(), [&](int c) { return FGrid->Cells(c, current); });
-            plat::TRect text{2, 2, std::min(painted, Width()) - 2, Height()};
+            plat::TRect text{2, 2, used - 2, Height()};
+            canvas.Font().Assign(FGrid->Font());
             canvas.SetBkMode(plat::TRANSPARENT);
             canvas.DrawText(ctl::HtmlToPlainText(html), text, plat::DT_SINGLELINE);
             break;

@@ -62,6 +62,8 @@ public:
     // Whether the grid's last row is the footer row now.
     bool HidesLastRow() const { return FVisible && FFooterStyle == fsFixedLastRow; }
     void Invalidate();
+    // The pixels the bar takes from the bottom of the grid (0 while hidden).
+    int BarHeight() const;
     // Puts the bar along the grid's bottom edge again (after a resize).
     void Place();
     TFooterPanel* Panel() { return FPanel; }
@@ -102,6 +104,8 @@ protected:
     void MouseMove(plat::TShiftState Shift, int X, int Y) override;
 
 private:
+    // One cell through the grid's cell drawing (or the footer paint event).
+    void PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect R, TGridDrawState State);
     TExtStringGrid* FGrid;
     TFloatingFooter* FFooter;
     int FHintColumn = -1;

@@ -266,6 +266,18 @@ void TExtStringGrid::UnGroup() {
     Invalidate();
 }
 
+void TExtStringGrid::ShiftNodeSpans(int First, int End, const std::vector<int>& Headers, int Sign, int Skip) {
+    for (int r = First; r < End; ++r) {
+        TCellGraphic* g = NodeGraphic(r);
+        if (!g || g->CellVar() == Skip) continue;
+        const auto from = std::upper_bound(Headers.begin(), Headers.end(), r);
+        const auto to = std::lower_bound(Headers.begin(), Headers.end(), r + g->CellIndex());
+        const int inside = Sign * static_cast<int>(to - from);
+        g->SetCellIndex(std::max(g->CellIndex() + inside, 1));
+        g->SetCellErrFrom(std::max(g->CellErrFrom() + inside, 0));
+    }
+}
+
 void TExtStringGrid::SubGroup(int Colindex) {
     if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= AllColCount() || FGroupColumn < 0) return;
     TNodeState& st = Nd();
@@ -275,58 +287,94 @@ void TExtStringGrid::SubGroup(int Colindex) {
     // the sub-grouping column never leaves the grid, and UnGroup must put
     // back the column that did.
     ExpandAll();
-    // Within every group, a sub-header before each run of equal values of
-    // the column; the value moves from the rows into the sub-header.
-    int r = FixedRows() + 1;
-    int subHeader = -1;
+    const int first = FixedRows(), end = RowCount() - FixedFooters();
+    // Within every group, a run of equal values of the column gets a
+    // sub-header before it; node and summary rows end a run, so each group
+    // starts afresh. The runs are found first and their headers inserted
+    // in one pass, so the cost grows with the rows, not rows times runs.
+    std::vector<int> starts;  // first data row of each run (rows before the insertion)
+    std::vector<int> ends;    // the row after it
+    std::vector<std::string> values;
     std::string prev = kNoValue;
-    auto closeRun = [&](int End) {
-        if (subHeader < 0) return;
-        AddNode(RealRowIndex(subHeader), End - subHeader);
-        // A sub-group's node is a child of its group: its span counts in
-        // the group's, and its tag tells it from the group's own header.
-        if (TCellGraphic* g = NodeGraphic(subHeader)) g->SetCellVar(Colindex);
-        subHeader = -1;
-    };
-    while (r < RowCount() - FixedFooters()) {
+    for (int r = first + 1; r < end; ++r) {
         if (IsNode(r) || IsSummary(r)) {
-            closeRun(r);
+            if (ends.size() < starts.size()) ends.push_back(r);
             prev = kNoValue;
-            ++r;
             continue;
         }
-        const std::string v = GetGridCell(Colindex, r);
+        std::string v = GetGridCell(Colindex, r);
         if (v != prev) {
-            closeRun(r);
-            InsertChildRow(RealRowIndex(r), 0);
-            subHeader = r;
-            SetGridCell(SubHeaderCol(*this, Colindex), r, v);
-            SetGroupRowLook(r, grouping.MergeHeader ? SubHeaderCol(*this, Colindex) : FixedCols(), true);
-            ++r;
-            prev = v;
+            if (ends.size() < starts.size()) ends.push_back(r);
+            starts.push_back(r);
+            values.push_back(v);
         }
-        SetGridCell(Colindex, r, "");
-        ++r;
+        prev = std::move(v);
     }
-    closeRun(r);
+    if (ends.size() < starts.size()) ends.push_back(end);
+    // With summary rows asked for but none made by Group, the last group
+    // still gets the one that closes the grid.
+    const bool closingSummary = grouping.Summary && end > first && !IsSummary(end - 1);
+    if (starts.empty() && !closingSummary) return;
+
+    // Every node that holds runs grows by their headers, which it counts
+    // as sub-nodes; the header sits at the depth of the rows it heads.
+    std::vector<int> levels;
+    levels.reserve(starts.size());
+    for (int r : starts) {
+        const TCellProperties* p = PropsOf(0, r);
+        levels.push_back(p ? p->NodeLevel() : 0);
+    }
+    ShiftNodeSpans(first, end, starts, +1, Colindex);
+    std::vector<int> at = starts;
+    if (closingSummary) at.push_back(end);
+    InsertRowsBefore(at);
+
+    const int valueCol = SubHeaderCol(*this, Colindex);
+    for (size_t i = 0; i < starts.size(); ++i) {
+        const int header = starts[i] + static_cast<int>(i);
+        const int span = ends[i] - starts[i] + 1;
+        for (int r = header + 1; r < header + span; ++r) SetGridCell(Colindex, r, "");
+        SetGridCell(valueCol, header, values[i]);
+        if (levels[i] > 0) GetCellProperties(0, header)->SetNodeLevel(levels[i]);
+        AddNode(RealRowIndex(header), span);
+        // A sub-group's node is a child of its group: its tag tells it from
+        // the group's own header.
+        NodeGraphic(header)->SetCellVar(Colindex);
+        SetGroupRowLook(header, grouping.MergeHeader ? valueCol : FixedCols(), true);
+    }
+    if (closingSummary) {
+        const int summary = RowCount() - FixedFooters() - 1;
+        CreateCellGraphic(0, summary)->SetCellType(ctSummary);
+        SetGroupRowLook(summary, grouping.MergeSummary ? valueCol : FixedCols(), false);
+    }
     if (FixedRows() < RowCount()) SetRow(FixedRows());
 }
 
 void TExtStringGrid::SubUnGroup(int Colindex) {
     ExpandAll();
+    const int first = FixedRows(), end = RowCount() - FixedFooters();
+    const int valueCol = SubHeaderCol(*this, Colindex);
+    // The sub-headers of the column give their value back to the rows they
+    // head and leave together, in one removal.
+    std::vector<int> headers;
     std::string header;
-    int r = FixedRows();
-    while (r < RowCount() - FixedFooters()) {
+    for (int r = first; r < end; ++r) {
         TCellGraphic* g = NodeGraphic(r);
         if (g && g->CellVar() == Colindex) {
-            header = GetGridCell(SubHeaderCol(*this, Colindex), r);
-            RemoveNode(r);
-            RemoveChildRow(RealRowIndex(r));
+            header = GetGridCell(valueCol, r);
+            for (int k = r; k < r + g->CellIndex() && k < RowCount(); ++k)
+                if (TCellProperties* p = PropsOf(0, k)) p->SetNodeLevel(std::max(p->NodeLevel() - 1, 0));
+            headers.push_back(r);
             continue;
         }
         if (!g && !IsSummary(r)) SetGridCell(Colindex, r, header);
-        ++r;
     }
+    if (headers.empty()) return;
+    ShiftNodeSpans(first, end, headers, -1, Colindex);
+    // The removal takes the sub-headers' nodes along with their rows.
+    Ex().NodeCount = std::max(Ex().NodeCount - static_cast<int>(headers.size()), 0);
+    RemoveGroupRowList(headers);
+    if (Row() >= RowCount() || Col() >= ColCount()) FocusCell(FixedCols(), FixedRows());
 }
 
 void TExtStringGrid::GroupCalc(int ACol, int Method) {

@@ -289,38 +289,71 @@ bool TExtStringGrid::ClipboardKey(unsigned short Key, plat::TShiftState Shift) {
     return true;
 }
 
+namespace {
+
+// While a row is inserted or deleted by key the filter is off, so that the
+// row goes in at its real place among all rows; afterwards the filter is
+// applied again.
+class TFilterPause {
+public:
+    explicit TFilterPause(TExtStringGrid& Grid) : FGrid(Grid), FWasActive(Grid.FilterActive()) {
+        if (!FWasActive) return;
+        const int real = FGrid.RealRowIndex(FGrid.Row());
+        FGrid.SetFilterActive(false);
+        if (real < FGrid.RowCount()) FGrid.SetRow(real);
+    }
+    ~TFilterPause() {
+        if (FWasActive) FGrid.SetFilterActive(true);
+    }
+    TFilterPause(const TFilterPause&) = delete;
+    TFilterPause& operator=(const TFilterPause&) = delete;
+
+private:
+    TExtStringGrid& FGrid;
+    bool FWasActive;
+};
+
+}  // namespace
+
 // Insert adds a row at (or after) the current one, Delete removes the
 // current row; the only row of a table is emptied instead, so the table
-// keeps a row to type into.
+// keeps a row to type into. Both go through the grid's node-aware row
+// operations, so that a row typed inside a group joins it.
 bool TExtStringGrid::RowKey(unsigned short Key, plat::TShiftState Shift) {
     const bool alt = (Shift & plat::ssAlt) != 0;
     if (Key == plat::VK_INSERT && FNavigation.AllowInsertRow() && !alt && !(Shift & (plat::ssCtrl | plat::ssShift))) {
         bool allow = true;
         if (OnCanInsertRow) OnCanInsertRow(this, Row(), allow);
         if (!allow) return true;
-        const bool normalRows = RowCount() - FixedRows() - FFixedFooters > 0;
-        int at = FNavigation.InsertPosition() == pInsertAfter && normalRows ? Row() + 1 : Row();
-        at = std::clamp(at, FixedRows(), RowCount() - FFixedFooters);
-        InsertRows(at, 1);
-        MoveColRow(Col(), at, true, true);
-        if (OnAutoInsertRow) OnAutoInsertRow(this, RealRowIndex(at));
+        int real;
+        {
+            TFilterPause pause(*this);
+            const bool normalRows = RowCount() - FixedRows() - FFixedFooters > 0;
+            int at = FNavigation.InsertPosition() == pInsertAfter && normalRows ? Row() + 1 : Row();
+            at = std::clamp(at, FixedRows(), RowCount() - FFixedFooters);
+            real = RealRowIndex(at);
+            AutoInsertRow(real);
+            if (OnAutoInsertRow) OnAutoInsertRow(this, real);
+        }
+        const int shown = DisplRowIndex(real);
+        if (shown >= FixedRows() && shown < RowCount() - FFixedFooters) MoveColRow(Col(), shown, true, true);
+        CalcFooter(-1);
         return true;
     }
     if (Key == plat::VK_DELETE && FNavigation.AllowDeleteRow() && !alt) {
         const int normal = RowCount() - FixedRows() - FFixedFooters;
         if (normal < 1 || Row() < FixedRows() || Row() >= RowCount() - FFixedFooters) return true;
-        const int real = RealRowIndex(Row());
-        bool allow = true;
-        if (OnCanDeleteRow) OnCanDeleteRow(this, real, allow);
-        if (!allow) return true;
-        if (normal == 1 && !FFixedRowAlways) {
-            for (int c = 0; c < AllColCount(); ++c) SetCells(c, Row(), "");
-        } else {
-            RemoveRowsEx(Row(), 1);
-            const int last = RowCount() - FFixedFooters - 1;
-            if (last >= FixedRows()) MoveColRow(Col(), std::min(Row(), last), true, true);
+        {
+            TFilterPause pause(*this);
+            const int real = RealRowIndex(Row());
+            bool allow = true;
+            if (OnCanDeleteRow) OnCanDeleteRow(this, real, allow);
+            if (!allow) return true;
+            AutoDeleteRow(real);
         }
-        if (OnAutoDeleteRow) OnAutoDeleteRow(this, real);
+        const int last = RowCount() - FFixedFooters - 1;
+        if (last >= FixedRows()) MoveColRow(Col(), std::clamp(Row(), FixedRows(), last), true, true);
+        CalcFooter(-1);
         return true;
     }
     return false;

@@ -153,8 +153,8 @@ void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
     for (int k = 0; k < Count; ++k) {
         removedReal.push_back(RealRowIndex(ARow + k));
         // Taken out and dropped at once: the rows' properties and cell
-        // graphics are freed with them.
-        (void)TakeRowCells(ARow + k);
+        // graphics are freed with them, unless they are not the grid's.
+        for (TStoredCell& cell : TakeRowCells(ARow + k)) DropCellProps(cell.Props);
     }
     RemoveRowsInternal(ARow, Count);
     RealRowsRemoved(removedReal);
@@ -236,8 +236,9 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount) {
 
     for (int r = 0; r < RowCount(); ++r)
         for (int c = ColIndex; c < ColIndex + CCount; ++c) {
-            const TOwnedCellProps dropped(PropsOf(c, r));
+            TOwnedCellProps dropped(PropsOf(c, r));
             SetGridObject(c, r, nullptr);
+            DropCellProps(dropped);
             SetGridCell(c, r, "");
         }
     ShiftStoreColumns(ColIndex + CCount, -CCount);

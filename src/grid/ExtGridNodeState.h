@@ -21,6 +21,10 @@ struct TExtStringGrid::TNodeState {
     std::string GroupCaption;
     std::string GroupFooter;
     bool InProgress = false;
+    // Set while the keys add or remove a data row inside a node: the row
+    // changes the node's span but is no sub-header, so the count of
+    // sub-headers (and the group count shown from it) stays.
+    bool DataChild = false;
 };
 
 }  // namespace grid

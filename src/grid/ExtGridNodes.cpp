@@ -93,8 +93,10 @@ int TExtStringGrid::GetSubNodeCount(int ARow) {
     return g ? g->CellErrFrom() : 0;
 }
 
+// A count of sub-headers is never negative: removing a plain child row
+// shrinks it too, and a header must not count more data rows than it has.
 void TExtStringGrid::UpdateSubNodeCount(int ARow, int Delta) {
-    if (TCellGraphic* g = NodeGraphic(ARow)) g->SetCellErrFrom(g->CellErrFrom() + Delta);
+    if (TCellGraphic* g = NodeGraphic(ARow)) g->SetCellErrFrom(std::max(g->CellErrFrom() + Delta, 0));
 }
 
 int TExtStringGrid::GetNodeSpanType(int ARow) {
@@ -279,7 +281,7 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt) {
     int level = 0;
     if (parent >= 0) {
         UpdateNodeSpan(parent, 1);
-        UpdateSubNodeCount(parent, 1);
+        if (!Nd().DataChild) UpdateSubNodeCount(parent, 1);
         ExpandNodeRows(parent);
         level = GetNodeLevel(parent);
         for (int p = parent, l = level; l > 1;) {
@@ -289,7 +291,7 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt) {
             const int pl = GetNodeLevel(p);
             if (pl >= l) break;
             UpdateNodeSpan(p, 1);
-            UpdateSubNodeCount(p, 1);
+            if (!Nd().DataChild) UpdateSubNodeCount(p, 1);
             ExpandNodeRows(p);
             l = pl;
         }
@@ -325,7 +327,7 @@ void TExtStringGrid::RemoveChildRow(int ARow) {
         const int childLevel = GetNodeLevel(parent);
         if (GetNodeSpan(parent) > 1) {
             UpdateNodeSpan(parent, -1);
-            UpdateSubNodeCount(parent, -1);
+            if (!Nd().DataChild) UpdateSubNodeCount(parent, -1);
         }
         for (int p = parent;;) {
             ExpandNodeRows(p);
@@ -335,7 +337,7 @@ void TExtStringGrid::RemoveChildRow(int ARow) {
             p = up;
             if (GetNodeSpan(p) > 1) {
                 UpdateNodeSpan(p, -1);
-                UpdateSubNodeCount(p, -1);
+                if (!Nd().DataChild) UpdateSubNodeCount(p, -1);
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "base/StrUtils.h"
 #include "controls/ExtUtil.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridDragDrop.h"
 #include "grid/ExtGridRowsState.h"
 #include "grid/ExtGridStructState.h"
 
@@ -18,8 +19,17 @@ void TExtStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
     SetSelection({FromCol, FromRow, ToCol, ToRow});
 }
 
+TGridRect TExtStringGrid::EntireRowsSelection() {
+    TGridRect s = Selection();
+    if (Options().Contains(plat::goRowSelect) && DragDropSettings().OleEntireRows()) {
+        s.Left = 0;
+        s.Right = ColCount() - 1;
+    }
+    return s;
+}
+
 std::string TExtStringGrid::SelectedText() {
-    const TGridRect s = Selection();
+    const TGridRect s = EntireRowsSelection();
     const int left = std::min(s.Left, s.Right), right = std::max(s.Left, s.Right);
     const int top = std::min(s.Top, s.Bottom), bottom = std::max(s.Top, s.Bottom);
     std::vector<int> rows;

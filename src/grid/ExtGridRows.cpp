@@ -11,13 +11,24 @@
 #include "base/StrUtils.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
+#include "grid/ExtGridNodeState.h"
 #include "grid/ExtGridRowsState.h"
+#include "grid/GridExchangeState.h"
 
 namespace grid {
 
 TExtStringGrid::TRowsState& TExtStringGrid::Rw() {
     if (!FRowsState) FRowsState = std::make_shared<TRowsState>(this);
     return *FRowsState;
+}
+
+bool TExtStringGrid::ObjectsNotOwned() { return FRowsState && FRowsState->ObjectsNotOwned; }
+
+void TExtStringGrid::SetObjectsNotOwned(bool Value) { Rw().ObjectsNotOwned = Value; }
+
+void TExtStringGrid::DropCellProps(TOwnedCellProps& Props) {
+    if (ObjectsNotOwned()) (void)Props.release();
+    else Props.reset();
 }
 
 void TExtStringGrid::NotifyCellsChanged(int ACol1, int ARow1, int ACol2, int ARow2) {
@@ -101,6 +112,11 @@ void TExtStringGrid::AfterRowsInserted(int ARow, int Count) {
 }
 
 void TExtStringGrid::BeforeRowsRemoved(int ARow, int Count) {
+    // A node leaves with its row: the count must follow, or column 0 keeps
+    // drawing as the node column of a grid without nodes.
+    if (HasNodes())
+        for (int r = ARow; r < ARow + Count; ++r)
+            if (IsNode(r)) Ex().NodeCount = std::max(Ex().NodeCount - 1, 0);
     std::vector<TBlock> cut;
     if (MergeCount() > 0) {
         cut = BlocksInRows(*this, TotalColCount(), ARow, ARow + Count - 1);
@@ -306,11 +322,52 @@ void TExtStringGrid::HideUnSelectedRows() {
 
 // ----------------------------------------------------------- keyboard rows
 
-void TExtStringGrid::AutoInsertRow(int ARow) { InsertRows(ARow, 1); }
+// Marks the rows the keys add or remove inside a node as data rows for
+// the length of the operation, also when it fails.
+class TExtStringGrid::TDataChildRun {
+public:
+    explicit TDataChildRun(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.Nd().DataChild = true; }
+    ~TDataChildRun() { FGrid.Nd().DataChild = false; }
+    TDataChildRun(const TDataChildRun&) = delete;
+    TDataChildRun& operator=(const TDataChildRun&) = delete;
+
+private:
+    TExtStringGrid& FGrid;
+};
+
+// ARow is real: rows hidden by contracted nodes or by hand keep their
+// place, and the row goes where the user saw it.
+void TExtStringGrid::AutoInsertRow(int ARow) {
+    if (!HasNodes()) {
+        InsertRows(DisplRowIndex(ARow), 1);
+        return;
+    }
+    // Inside a node the new row is one of its children, so the node and
+    // every node holding it grow by one; outside any node it is a plain row.
+    if (GetParentRow(DisplRowIndex(ARow)) == -1) {
+        InsertNormalRow(ARow);
+        return;
+    }
+    TDataChildRun child(*this);
+    InsertChildRow(ARow, 0);
+}
 
 void TExtStringGrid::AutoDeleteRow(int ARow) {
-    if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways) ClearRows(ARow, 1);
-    else RemoveRows(ARow, 1);
+    if (HasNodes()) {
+        // A node row takes its node along first: its rows come back into
+        // view and leave its span, and the grid's node count stays true.
+        if (IsNode(DisplRowIndex(ARow))) RemoveNode(DisplRowIndex(ARow));
+        if (GetParentRow(DisplRowIndex(ARow)) == -1) {
+            RemoveNormalRow(DisplRowIndex(ARow));
+        } else {
+            TDataChildRun child(*this);
+            RemoveChildRow(ARow);
+        }
+    } else if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways) {
+        ClearRows(DisplRowIndex(ARow), 1);
+    } else {
+        RemoveRows(DisplRowIndex(ARow), 1);
+    }
     if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
 

@@ -8,6 +8,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
 #include "grid/ExtGridSortSettings.h"
+#include "platform/Forms.h"
 
 namespace grid {
 
@@ -26,6 +27,9 @@ struct TExtStringGrid::TRowsState {
     // the change and made again after it with their new height. A stack,
     // since a change may run inside another (a row move).
     std::vector<std::vector<TMergedBlock>> PendingBlocks;
+    plat::TFormBorderStyle BorderStyle = plat::bsSingle;
+    bool Ctl3D = true;
+    bool ObjectsNotOwned = false;
 };
 
 }  // namespace grid

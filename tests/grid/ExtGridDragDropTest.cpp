@@ -183,6 +183,30 @@ TEST_F(GridDrag, RowsMovedWithInsertAndRemove) {
     EXPECT_EQ(col, (std::vector<std::string>{"r2", "r3", "r1", "r4", "r5"}));
 }
 
+// Entire rows dragged below the last row of another grid are appended
+// whole: the text starts at column 0 as the drop does, so every value
+// lands in its own column, not one to the left.
+TEST_F(GridDrag, EntireRowsAppendBelowTheLastRow) {
+    for (auto* g : {a, b}) {
+        g->SetOptions(g->Options() + plat::TGridOptions{plat::goRowSelect});
+        g->DragDropSettings().SetOleEntireRows(true);
+    }
+    b->DragDropSettings().SetOleAppendRows(true);
+    b->DragDropSettings().SetOleInsertRows(true);
+    for (int r = 1; r < 6; ++r)
+        for (int c = 0; c < 4; ++c) a->SetCells(c, r, std::string(1, static_cast<char>('a' + c)) + std::to_string(r));
+    pt::ClickAt(*a, Centre(*a, 2, 2).X, Centre(*a, 2, 2).Y);
+    DragFrom(*a, 2, 2, [this](pt::TDragSession& s) {
+        s.MoveTo(*b, 100, 250, plat::ssCtrl);
+        s.Drop(plat::ssCtrl);
+    });
+    ASSERT_EQ(b->RowCount(), 7);
+    for (int c = 1; c < 4; ++c) EXPECT_EQ(b->Cells(c, 6), a->Cells(c, 2)) << c;
+    EXPECT_EQ(b->Cells(0, 6), "") << "the fixed column takes no pasted text";
+    EXPECT_EQ(b->Cells(0, 5), "");
+    Shot("GridDragEntireRows.png");
+}
+
 TEST_F(GridDrag, ColumnReorderedByItsHeader) {
     auto& dd = a->DragDropSettings();
     dd.SetOleColumnDragDrop(true);

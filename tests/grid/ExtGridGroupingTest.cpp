@@ -263,6 +263,72 @@ TEST(ExtGridGrouping, SubGroupAndBackAgain) {
     EXPECT_EQ(Snapshot(g), before);
 }
 
+// Sub-groups inside groups with summary rows: a summary row ends the
+// sub-runs of its group, the group counts its sub-headers apart from its
+// data rows, and taking both levels away restores the grid exactly. A grid
+// grouped without summary rows gets the closing one when sub-grouped with
+// Summary set.
+TEST(ExtGridGrouping, SubGroupBesideSummaryRows) {
+    struct TRowShape {
+        std::string name, value;
+        int span;  // node span, 0 for no node, -1 for a summary row
+    };
+    using Shape = std::vector<TRowShape>;
+    const struct {
+        const char* name;
+        bool summaryOnGroup, summaryOnSubGroup;
+        Shape rows;
+    } cases[] = {
+        {"summary rows",
+         true,
+         true,
+         {{"A", "", 6}, {"", "p", 3}, {"n1", "", 0}, {"n2", "", 0}, {"", "q", 2}, {"n3", "", 0}, {"", "", -1},
+          {"B", "", 3}, {"", "p", 2}, {"n4", "", 0}, {"", "", -1}}},
+        {"no summary",
+         false,
+         false,
+         {{"A", "", 6}, {"", "p", 3}, {"n1", "", 0}, {"n2", "", 0}, {"", "q", 2}, {"n3", "", 0}, {"B", "", 3},
+          {"", "p", 2}, {"n4", "", 0}}},
+        {"closing summary",
+         false,
+         true,
+         {{"A", "", 6}, {"", "p", 3}, {"n1", "", 0}, {"n2", "", 0}, {"", "q", 2}, {"n3", "", 0}, {"B", "", 3},
+          {"", "p", 2}, {"n4", "", 0}, {"", "", -1}}},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, kCaptions, {{"n1", "A", "p"}, {"n2", "A", "p"}, {"n3", "A", "q"}, {"n4", "B", "p"}});
+        g.SortSettings().SetAutoSortForGrouping(false);
+        const Table before = Snapshot(g);
+        g.Grouping().Summary = c.summaryOnGroup;
+        g.Group(2);
+        g.Grouping().Summary = c.summaryOnSubGroup;
+        g.Grouping().ShowGroupCount = true;
+        g.SubGroup(2);
+        ASSERT_EQ(g.RowCount(), static_cast<int>(c.rows.size()) + 1) << c.name;
+        for (size_t i = 0; i < c.rows.size(); ++i) {
+            const int r = static_cast<int>(i) + 1;
+            const TRowShape& want = c.rows[i];
+            EXPECT_EQ(g.GetGridCell(1, r), want.name) << c.name << " row " << r;
+            EXPECT_EQ(g.GetGridCell(2, r), want.value) << c.name << " row " << r;
+            EXPECT_EQ(g.GetNodeSpan(r), want.span > 0 ? want.span : -1) << c.name << " row " << r;
+            EXPECT_EQ(g.IsSummary(r), want.span == -1) << c.name << " row " << r;
+        }
+        EXPECT_EQ(g.NodeCount(), 5) << c.name;
+        EXPECT_EQ(g.GetSubNodeCount(1), 2) << c.name;
+        EXPECT_EQ(g.Cells(1, 1), "A (3)") << c.name;
+        EXPECT_EQ(g.GetNodeLevel(2), 2) << c.name;
+        g.SubUnGroup(2);
+        EXPECT_EQ(g.NodeCount(), 2) << c.name;
+        EXPECT_EQ(g.GetNodeSpan(1), 4) << c.name;
+        EXPECT_EQ(g.GetSubNodeCount(1), 0) << c.name;
+        g.Grouping().ShowGroupCount = false;
+        g.UnGroup();
+        EXPECT_EQ(Snapshot(g), before) << c.name;
+        EXPECT_EQ(g.NodeCount(), 0) << c.name;
+    }
+}
+
 TEST(ExtGridGrouping, SettingsAssignCopiesTheLookOnly) {
     TGrouping from, to;
     from.Summary = true;

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "grid/CellProperties.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridDragDrop.h"
 #include "grid/ExtGridFooter.h"
 #include "ExchangeTestSupport.h"
 #include "GridOnFormFixture.h"
@@ -322,6 +327,32 @@ TEST(ExtGridNumbering, SelectionTextAndFixedCells) {
     EXPECT_FALSE(g.IsSelected(1, 0));
 }
 
+// Rows selected whole and dragged as entire rows give their text from
+// column 0 on; either switch alone keeps the selected columns.
+TEST(ExtGridNumbering, SelectionTextOfEntireRows) {
+    const struct {
+        bool rowSelect, entireRows;
+        std::string text;
+    } cases[] = {
+        {true, true, "n1\ta\tx\tp\r\nn2\tb\ty\tq"},
+        {true, false, "a\tx\tp\r\nb\ty\tq"},
+        {false, true, "a\tx\tp\r\nb\ty\tq"},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, {"a", "b", "c"}, 4);
+        for (int r = 1; r <= 2; ++r) {
+            g.SetCells(0, r, "n" + std::to_string(r));
+            g.SetCells(2, r, r == 1 ? "x" : "y");
+            g.SetCells(3, r, r == 1 ? "p" : "q");
+        }
+        if (c.rowSelect) g.SetOptions(g.Options() + plat::TGridOptions{plat::goRowSelect});
+        g.DragDropSettings().SetOleEntireRows(c.entireRows);
+        g.SelectCells(1, 1, 3, 2);
+        EXPECT_EQ(g.SelectedText(), c.text) << c.rowSelect << c.entireRows;
+    }
+}
+
 TEST(ExtGridNumbering, SwapColumnsCarriesTheSortColumn) {
     TExtStringGrid g(nullptr);
     Fill(g, {"a", "b"});
@@ -457,22 +488,33 @@ TEST(ExtGridAutoSize, ColumnsFitWithPaddingAndFixedColumnsStay) {
     EXPECT_GT(g.ColWidths(1), empty + 5);
 }
 
-TEST(ExtGridAutoSize, FitColumnsFillTheWidth) {
-    TExtStringGrid g(nullptr);
-    g.SetColCount(4);
-    g.SetRowCount(2);
-    g.SetBounds(0, 0, 400, 100);
-    g.SetScrollBars(plat::ssNone);
-    for (int c = 0; c < 4; ++c) g.SetColWidths(c, 40 + 10 * c);
-    g.AutoFitColumns(true);
-    int sum = 0;
-    for (int c = 0; c < 4; ++c) sum += g.ColWidths(c);
-    EXPECT_EQ(sum, 400);
-    EXPECT_LT(g.ColWidths(0), g.ColWidths(3));
-    // Already filling: nothing changes.
-    const int w0 = g.ColWidths(0);
-    g.AutoFitColumns(true);
-    EXPECT_EQ(g.ColWidths(0), w0);
+// The columns fill the width less the control's frame: a sunken single
+// border takes 4 pixels, a flat one 2, none nothing.
+TEST(ExtGridAutoSize, FitColumnsFillTheWidthInsideTheBorder) {
+    const struct {
+        plat::TFormBorderStyle border;
+        bool ctl3d;
+        int filled;
+    } cases[] = {{plat::bsSingle, true, 396}, {plat::bsSingle, false, 398}, {plat::bsNone, true, 400}};
+    for (const auto& k : cases) {
+        TExtStringGrid g(nullptr);
+        g.SetColCount(4);
+        g.SetRowCount(2);
+        g.SetBounds(0, 0, 400, 100);
+        g.SetScrollBars(plat::ssNone);
+        g.SetBorderStyle(k.border);
+        g.SetCtl3D(k.ctl3d);
+        for (int c = 0; c < 4; ++c) g.SetColWidths(c, 40 + 10 * c);
+        g.AutoFitColumns(true);
+        int sum = 0;
+        for (int c = 0; c < 4; ++c) sum += g.ColWidths(c);
+        EXPECT_EQ(sum, k.filled) << k.filled;
+        EXPECT_LT(g.ColWidths(0), g.ColWidths(3));
+        // Already filling: nothing changes.
+        const int w0 = g.ColWidths(0);
+        g.AutoFitColumns(true);
+        EXPECT_EQ(g.ColWidths(0), w0) << k.filled;
+    }
 }
 
 TEST(ExtGridAutoSize, RowsAndControlSize) {
@@ -574,6 +616,9 @@ TEST(ExtGridFooter, BarPaintsAtTheBottom) {
     TExtStringGrid& g = *f.g;
     g.SetCells(1, 1, "5");
     g.SetCells(1, 2, "6");
+    // The footer cells are drawn as fixed cells; a look without painted
+    // header faces lets the bar's own colour show under them.
+    g.SetLook(glStandard);
     g.FloatingFooter().SetHeight(25);
     g.FloatingFooter().SetColor(plat::clYellow);
     g.FloatingFooter().SetBorderColor(plat::clRed);
@@ -586,6 +631,83 @@ TEST(ExtGridFooter, BarPaintsAtTheBottom) {
     EXPECT_EQ(bmp.Pixel(3, top), plat::clRed);
     g.SetBounds(0, 0, 300, 150);
     EXPECT_EQ(g.FloatingFooter().Panel()->Top(), 150 - 24);
+}
+
+namespace {
+
+// Pixels of one colour in a rectangle of a picture.
+int CountPixels(const plat::TBitmap& bmp, plat::TRect r, plat::TColor color) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            if (bmp.Pixel(x, y) == color) ++n;
+    return n;
+}
+
+}  // namespace
+
+// A total is drawn as the cell would be: its own colour, font colour and
+// the column's alignment.
+TEST(ExtGridFooter, BarDrawsTheTotalsAsCells) {
+    GridOnHiddenForm<> f({0, 0, 400, 300}, {0, 0, 320, 200}, 3, 4);
+    TExtStringGrid& g = *f.g;
+    g.SetColWidths(1, 150);
+    g.SetCells(1, 1, "5");
+    g.SetCells(1, 2, "6");
+    g.FloatingFooter().SetHeight(25);
+    g.FloatingFooter().SetVisible(true);
+    g.FloatingFooter().SetColumnCalc(1, acSUM);
+    g.SetColors(1, 3, plat::clYellow);
+    g.SetFontColors(1, 3, plat::clBlue);
+    g.OnGetAlignment = [](TObject*, int, int ACol, plat::TAlignment& HA, TVAlignment&) {
+        if (ACol == 1) HA = plat::taRightJustify;
+    };
+    const plat::TBitmap bmp = f.Shot("GridFloatingFooterCells.png");
+    const int top = g.FloatingFooter().Panel()->Top();
+    const int left = g.ColWidths(0), right = left + g.ColWidths(1);
+    const plat::TRect leftHalf{left + 2, top + 2, left + 75, top + 22};
+    const plat::TRect rightHalf{left + 75, top + 2, right - 2, top + 22};
+    EXPECT_GT(CountPixels(bmp, leftHalf, plat::clYellow), 0) << "the cell's own colour";
+    EXPECT_EQ(CountPixels(bmp, leftHalf, plat::clBlue), 0) << "right-aligned text stays right";
+    EXPECT_GT(CountPixels(bmp, rightHalf, plat::clBlue), 0) << "the total in the cell's font colour";
+}
+
+// The rows end above the bar: the last data row scrolled into view is
+// wholly visible, not under the bar.
+TEST(ExtGridFooter, RowsScrollClearOfTheBar) {
+    GridOnHiddenForm<> f({0, 0, 400, 300}, {0, 0, 300, 200}, 3, 30);
+    TExtStringGrid& g = *f.g;
+    const int before = g.VisibleRowCount();
+    g.FloatingFooter().SetHeight(41);
+    g.FloatingFooter().SetVisible(true);
+    EXPECT_LT(g.VisibleRowCount(), before);
+    g.SetRow(g.RowCount() - 2);
+    EXPECT_LE(g.CellRect(1, g.RowCount() - 2).Bottom, g.FloatingFooter().Panel()->Top());
+    EXPECT_GT(g.CellRect(1, g.RowCount() - 2).Bottom, 0);
+}
+
+// The preview styles sit in a raised frame; the previewed cell of the
+// current row is drawn with its own font colour.
+TEST(ExtGridFooter, ColumnPreviewInARaisedFrame) {
+    GridOnHiddenForm<> f({0, 0, 400, 300}, {0, 0, 300, 200}, 3, 4);
+    TExtStringGrid& g = *f.g;
+    g.SetCells(2, 2, "preview");
+    g.SetFontColors(2, 2, plat::clRed);
+    g.SetRow(2);
+    g.FloatingFooter().SetFooterStyle(fsColumnPreview);
+    g.FloatingFooter().SetColumn(2);
+    g.FloatingFooter().SetHeight(25);
+    g.FloatingFooter().SetVisible(true);
+    const plat::TBitmap bmp = f.Shot("GridFloatingFooterPreview.png");
+    const int top = g.FloatingFooter().Panel()->Top();
+    int used = 0;
+    for (int c = 0; c < g.ColCount(); ++c) used += g.ColWidths(c);
+    used = std::min(used, g.Width());
+    EXPECT_EQ(bmp.Pixel(0, top + 10), plat::clWhite);
+    EXPECT_EQ(bmp.Pixel(10, top), plat::clWhite);
+    EXPECT_EQ(bmp.Pixel(used - 1, top + 10), plat::clGray);
+    EXPECT_EQ(bmp.Pixel(10, top + 23), plat::clGray);
+    EXPECT_GT(CountPixels(bmp, {2, top + 2, used - 2, top + 22}, plat::clRed), 0);
 }
 
 // The sort glyph takes room only in the sorted column and only while it
@@ -607,5 +729,35 @@ TEST(ExtGridAutoSize, SortGlyphRoom) {
         g.SortSettings().SetShow(c.show);
         g.AutoSizeCol(1, 0);
         EXPECT_EQ(g.ColWidths(1), plain + c.extra) << c.show << " " << c.column;
+    }
+}
+
+// Properties that belong to someone else are only let go: the owner frees
+// them afterwards, which the sanitizers would report as a double free had
+// the grid freed them first.
+TEST(ExtGridRows, PropertiesNotOwnedAreLetGoNotFreed) {
+    const struct {
+        const char* name;
+        std::function<void(TExtStringGrid&)> empty;
+    } cases[] = {
+        {"ClearRect", [](TExtStringGrid& g) { g.ClearRect(0, 1, 2, 2); }},
+        {"ClearRows", [](TExtStringGrid& g) { g.ClearRows(1, 2); }},
+        {"RemoveRows", [](TExtStringGrid& g) { g.RemoveRows(1, 2); }},
+        {"RemoveCols", [](TExtStringGrid& g) { g.RemoveCols(1, 1); }},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, {"A", "B", "C"});
+        std::vector<std::unique_ptr<TCellProperties>> theirs;
+        for (int r = 1; r <= 2; ++r) {
+            theirs.push_back(std::make_unique<TCellProperties>(&g, 1, r));
+            theirs.back()->SetBrushColor(plat::clRed);
+            g.SetCellProperties(1, r, theirs.back().get());
+        }
+        g.SetObjectsNotOwned(true);
+        c.empty(g);
+        for (int r = 1; r < g.RowCount(); ++r) EXPECT_EQ(g.Colors(1, r), plat::clNone) << c.name << " " << r;
+        g.SetObjectsNotOwned(false);
+        for (const auto& p : theirs) EXPECT_EQ(p->BrushColor(), plat::clRed) << c.name;
     }
 }
