@@ -167,14 +167,40 @@ std::string TDateTimePicker::DisplayText() const {
     return s;
 }
 
-void TDateTimePicker::Store(int Year, int Month, int Day, int Hour, int Minute, int Second) {
-    Year = std::clamp(Year, 1, 9999);
-    Month = std::clamp(Month, 1, 12);
-    Day = std::clamp(Day, 1, base::DaysInMonth(Year, Month));
-    base::TDateTime v = base::EncodeDate(Year, Month, Day);
+TDateFields::TDateFields(base::TDateTime Value) {
+    const base::TDateParts d = base::DecodeDate(Value);
+    const base::TTimeParts t = base::DecodeTime(Value);
+    Year = d.year;
+    Month = d.month;
+    Day = d.day;
+    Hour = t.hour;
+    Minute = t.minute;
+    Second = t.second;
+}
+
+void TDateFields::Step(TDateFieldPart Part, int Delta) {
+    switch (Part) {
+        case fpDay: Day = Wrap(Day + Delta, 1, base::DaysInMonth(Year, Month)); break;
+        case fpMonth: Month = Wrap(Month + Delta, 1, 12); break;
+        case fpYear: Year += Delta; break;
+        case fpHour12:
+        case fpHour24: Hour = Wrap(Hour + Delta, 0, 23); break;
+        case fpMinute: Minute = Wrap(Minute + Delta, 0, 59); break;
+        case fpSecond: Second = Wrap(Second + Delta, 0, 59); break;
+        case fpAmPm: Hour = (Hour + 12) % 24; break;
+        case fpLiteral: break;
+    }
+}
+
+base::TDateTime TDateFields::Encode() const {
+    const int y = std::clamp(Year, 1, 9999);
+    const int mo = std::clamp(Month, 1, 12);
+    const int d = std::clamp(Day, 1, base::DaysInMonth(y, mo));
+    const base::TDateTime v = base::EncodeDate(y, mo, d);
     const base::TDateTime t = base::EncodeTime(std::clamp(Hour, 0, 23), std::clamp(Minute, 0, 59),
                                                std::clamp(Second, 0, 59), 0);
-    UserSetDateTime(v >= 0 ? v + t : v - t);
+    // Before the epoch the day counts down while its time counts up.
+    return v >= 0 ? v + t : v - t;
 }
 
 void TDateTimePicker::UserSetDateTime(base::TDateTime Value) {
@@ -190,23 +216,10 @@ void TDateTimePicker::Change() {
 void TDateTimePicker::StepField(int Delta) {
     const int ti = FieldTokenIndex(FField);
     if (ti < 0) return;
-    const TPart part = Tokens()[static_cast<size_t>(ti)].Part;
-    const base::TDateParts d = base::DecodeDate(FDateTime);
-    const base::TTimeParts t = base::DecodeTime(FDateTime);
-    int y = d.year, mo = d.month, day = d.day, h = t.hour, mi = t.minute, s = t.second;
-    switch (part) {
-        case fpDay: day = Wrap(day + Delta, 1, base::DaysInMonth(y, mo)); break;
-        case fpMonth: mo = Wrap(mo + Delta, 1, 12); break;
-        case fpYear: y += Delta; break;
-        case fpHour12:
-        case fpHour24: h = Wrap(h + Delta, 0, 23); break;
-        case fpMinute: mi = Wrap(mi + Delta, 0, 59); break;
-        case fpSecond: s = Wrap(s + Delta, 0, 59); break;
-        case fpAmPm: h = (h + 12) % 24; break;
-        case fpLiteral: break;
-    }
+    TDateFields f(FDateTime);
+    f.Step(Tokens()[static_cast<size_t>(ti)].Part, Delta);
     FTyped.clear();
-    Store(y, mo, day, h, mi, s);
+    UserSetDateTime(f.Encode());
 }
 
 void TDateTimePicker::TypeDigit(int Digit) {
@@ -235,20 +248,18 @@ void TDateTimePicker::TypeDigit(int Digit) {
     if (!complete) return;
     FTyped.clear();
     if (v < minValue) return;
-    const base::TDateParts d = base::DecodeDate(FDateTime);
-    const base::TTimeParts t = base::DecodeTime(FDateTime);
-    int y = d.year, mo = d.month, day = d.day, h = t.hour, mi = t.minute, s = t.second;
+    TDateFields f(FDateTime);
     switch (part) {
-        case fpDay: day = v; break;
-        case fpMonth: mo = v; break;
-        case fpYear: y = v; break;
-        case fpHour12: h = (v % 12) + (h >= 12 ? 12 : 0); break;
-        case fpHour24: h = v; break;
-        case fpMinute: mi = v; break;
-        case fpSecond: s = v; break;
+        case fpDay: f.Day = v; break;
+        case fpMonth: f.Month = v; break;
+        case fpYear: f.Year = v; break;
+        case fpHour12: f.Hour = (v % 12) + (f.Hour >= 12 ? 12 : 0); break;
+        case fpHour24: f.Hour = v; break;
+        case fpMinute: f.Minute = v; break;
+        case fpSecond: f.Second = v; break;
         default: break;
     }
-    Store(y, mo, day, h, mi, s);
+    UserSetDateTime(f.Encode());
 }
 
 void TDateTimePicker::KeyDown(unsigned short& Key, TShiftState Shift) {

@@ -17,6 +17,23 @@
 
 namespace ctl {
 
+// The parts of a date-time field format.
+enum TDateFieldPart { fpLiteral, fpDay, fpMonth, fpYear, fpHour12, fpHour24, fpMinute, fpSecond, fpAmPm };
+
+// A value taken apart for editing one part at a time, as the date-time
+// fields of the pickers and the grid's date editor do.
+struct TDateFields {
+    explicit TDateFields(base::TDateTime Value);
+    // Steps one part round its range (the day within its month); the year
+    // simply goes on, and the other parts stay.
+    void Step(TDateFieldPart Part, int Delta);
+    // The value again, each part first brought into its range (a day past
+    // the end of its month becomes the month's last day).
+    base::TDateTime Encode() const;
+
+    int Year, Month, Day, Hour, Minute, Second;
+};
+
 class TDateTimePicker : public plat::TCustomControl {
 public:
     explicit TDateTimePicker(plat::TComponent* AOwner);
@@ -51,7 +68,7 @@ public:
     plat::TNotifyEvent OnChange;
 
 protected:
-    enum TPart { fpLiteral, fpDay, fpMonth, fpYear, fpHour12, fpHour24, fpMinute, fpSecond, fpAmPm };
+    using TPart = TDateFieldPart;
     struct TToken {
         TPart Part = fpLiteral;
         int Width = 0;      // letters of the code (dd = 2, yyyy = 4)
@@ -74,7 +91,6 @@ protected:
 private:
     void StepField(int Delta);
     void TypeDigit(int Digit);
-    void Store(int Year, int Month, int Day, int Hour, int Minute, int Second);
     int FieldTokenIndex(int Field) const;
     TDateTimeKind FKind = dtkDate;
     base::TDateTime FDateTime = 0;

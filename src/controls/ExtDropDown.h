@@ -318,7 +318,15 @@ public:
     int DropDownButtonWidth() const { return FButtonWidth; }
     void SetDropDownButtonWidth(int Value);
     bool EditorEnabled() const { return FEditorEnabled; }
-    void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
+    void SetEditorEnabled(bool Value) {
+        FEditorEnabled = Value;
+        UpdateFocusMark();
+    }
+    // An edit that cannot be typed in shows that it holds the focus by its
+    // text in the highlight colours; off, it shows nothing of the kind.
+    bool FocusDraw() const { return FFocusDraw; }
+    void SetFocusDraw(bool Value);
+    bool FocusMarkShown() const;
     TBarAppearance& DropDownHeader() { return FDropDownHeader; }
     void SetDropDownHeader(const TBarAppearance& Value);
     TBarAppearance& DropDownFooter() { return FDropDownFooter; }
@@ -449,6 +457,12 @@ protected:
     virtual void PlaceDropDownControl();
     virtual void DropDownFormHide();
     virtual void FocusDropDownControl();
+    // True where a descendant paints the focus mark itself.
+    virtual bool PaintsOwnFocusMark() const { return false; }
+    void UpdateFocusMark();
+    void DoEnter() override;
+    void DoExit() override;
+    void Change() override;
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -491,6 +505,8 @@ private:
     bool FDropDownShadow = true, FDropDownSizeable = true;
     int FButtonWidth = 17;
     bool FEditorEnabled = true;
+    bool FFocusDraw = true;
+    plat::TCustomControl* FFocusMark = nullptr;  // made when first shown
     bool FDroppedDown = false;
     TKeloStyle FKeloStyle = tsSuiteBAzure;
     TSelectionColorStyle FSelectionColorStyle = scSuiteB;

@@ -20,7 +20,7 @@ TPickerFace::TPickerFace(TComponent* AOwner, TExtCustomDropDown* Picker) : TCust
 
 void TPickerFace::Paint() {
     TCanvas& c = Canvas();
-    const bool focused = FPicker->Focused() && !FPicker->EditorEnabled();
+    const bool focused = FPicker->Focused() && !FPicker->EditorEnabled() && FPicker->FocusDraw();
     c.Brush().SetStyle(bsSolid);
     c.Brush().SetColor(focused ? clHighlight : FPicker->Color());
     c.FillRect(Rect(0, 0, Width(), Height()));

@@ -69,6 +69,8 @@ protected:
     // Enter on an open pop-up other than the list; true when it picked.
     virtual bool OtherPanelEnter() { return false; }
 
+    // The face paints the chosen value in the highlight colours instead.
+    bool PaintsOwnFocusMark() const override { return true; }
     void CreateDropDownForm() override;
     void SizeDropDownForm() override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;

@@ -2062,6 +2062,11 @@ public:
     class TGridExtGridDropDown* ExtGridDropDown();
     class TGridColorDropDown* ColorPickerDropDown();
     class TGridImageDropDown* ImagePickerDropDown();
+    // The colour and image pickers closing on a cell: (Sender, real column,
+    // row, the picked colour, var the colour text the cell gets) and
+    // (Sender, real column, row, the picked image index).
+    std::function<void(TObject*, int, int, TColor, std::string&)> OnColorSelected;
+    std::function<void(TObject*, int, int, int)> OnImageSelected;
 
     // Fixed cells edited in place (FixedRowsEdit, FixedColsEdit in
     // MouseActions): one edit and one combo serve every fixed cell and

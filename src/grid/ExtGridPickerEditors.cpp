@@ -69,6 +69,7 @@ void TGridPickerEditor<TPicker>::KeyDown(unsigned short& Key, plat::TShiftState 
         this->HideDropDown(k == plat::VK_ESCAPE);
         if (k != plat::VK_TAB && k != plat::VK_RETURN && k != plat::VK_ESCAPE) k = 0;
     }
+    if (k == plat::VK_ESCAPE) RevertToCell();
     FGrid->DoneInplaceEdit(k, Shift);
 }
 
@@ -116,12 +117,20 @@ template class TGridPickerEditor<ctl::TExtImagePickerDropDown>;
 
 void TGridColorDropDown::LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) {
     FLoadedText = Text;
-    FLoadedColor = Grid.Colors(RCol, ARow);
+    FShape = Grid.GetCellType(RCol, ARow) == ctShape;
+    FLoadedColor = FShape ? Grid.GetShapeColor(RCol, ARow) : Grid.Colors(RCol, ARow);
     SetSelectedColor(FLoadedColor);
 }
 
-void TGridColorDropDown::StoreCell(TExtStringGrid& Grid, int RCol, int ARow) {
-    Grid.SetColors(RCol, ARow, SelectedColor());
+void TGridColorDropDown::StoreCell(TExtStringGrid& Grid, int RCol, int ARow, std::string& Value) {
+    const plat::TColor picked = SelectedColor();
+    if (Grid.OnColorSelected) Grid.OnColorSelected(&Grid, RCol, ARow, picked, Value);
+    if (FShape) {
+        Grid.SetShapeColor(RCol, ARow, picked);
+        Grid.RepaintCell(Grid.DisplColIndex(RCol), ARow);
+    } else {
+        Grid.SetColors(RCol, ARow, picked);
+    }
 }
 
 bool TGridColorDropDown::TakesKey(unsigned short Key, bool Alt) const {
@@ -129,13 +138,73 @@ bool TGridColorDropDown::TakesKey(unsigned short Key, bool Alt) const {
     return Key == plat::VK_HOME || TGridPickerEditor::TakesKey(Key, Alt);
 }
 
+void TGridImageDropDown::LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) {
+    int index = -1;
+    FImageListCell = Grid.GetImageIdx(RCol, ARow, index);
+    if (FImageListCell || Grid.HasDataImage(RCol, ARow)) {
+        // The grid's own images are the choice; entries the program gave
+        // the picker stay.
+        SetImages(Grid.GridImages());
+        if (Items().Count() == 0) AddImagesFromImageList();
+    }
+    LoadText(Text);
+    if (FImageListCell) {
+        SetImageIndex(index);
+        FLoadedIndex = ImageIndex();
+    }
+}
+
 void TGridImageDropDown::LoadText(const std::string& Text) {
     FLoaded = Text;
     SetImageIndex(base::StrToIntDef(base::Trim(Text), -1));
+    FLoadedIndex = ImageIndex();
 }
 
 std::string TGridImageDropDown::EditorValue() const {
-    return ItemIndex() < 0 ? FLoaded : base::IntToStr(ImageIndex());
+    // An image-list cell keeps its text: the image is its graphic.
+    return FImageListCell || ItemIndex() < 0 ? FLoaded : base::IntToStr(ImageIndex());
+}
+
+void TGridImageDropDown::StoreCell(TExtStringGrid& Grid, int RCol, int ARow, std::string& Value) {
+    (void)Value;
+    const int index = ImageIndex();
+    if (Grid.OnImageSelected) Grid.OnImageSelected(&Grid, RCol, ARow, index);
+    if (FImageListCell && index >= 0) {
+        Grid.SetImageIdx(RCol, ARow, index);
+        Grid.RepaintCell(Grid.DisplColIndex(RCol), ARow);
+    }
+}
+
+void TGridDetailPickerDropDown::LoadText(const std::string& Text) {
+    const int found = Items().IndexOf(Text);
+    if (found >= 0) SetItemIndex(found);
+    // No entry left chosen from the last cell: the list would open on it.
+    else FItemIndex = -1;
+    SetPlainText(Text);
+}
+
+namespace {
+// The list pickers open on the entry the cell's text looks up, or on the
+// first one for an empty cell; their text is the cell's all the same.
+void LoadColumnPicker(ctl::TColumnDropDown& Picker, bool LooksUp, const std::string& Text) {
+    Picker.BeginUpdate();
+    Picker.EndUpdate();
+    if (LooksUp) {
+        std::string found;
+        int index = -1;
+        if (Text.empty()) index = 0;
+        else if (!Picker.FindLookupText(Text, found, index)) index = -1;
+        Picker.SetItemIndex(index);
+    }
+    Picker.SetPlainText(Text);
+}
+}  // namespace
+
+void TGridGridDropDown::LoadText(const std::string& Text) { LoadColumnPicker(*this, true, Text); }
+
+void TGridExtGridDropDown::LoadText(const std::string& Text) {
+    GetGrid()->SetFixedRowAlways(true);
+    LoadColumnPicker(*this, UseItems(), Text);
 }
 
 void TGridCalculatorDropDown::LoadText(const std::string& Text) {
@@ -235,7 +304,7 @@ bool TExtStringGrid::LoadPickerEditor(TEditorType Kind, const std::string& Text)
 bool TExtStringGrid::PickerEditorValue(TEditorType Kind, std::string& Value) {
     return WithPicker(*this, Kind, [&](auto& p) {
         Value = p.EditorValue();
-        if constexpr (requires { p.StoreCell(*this, 0, 0); }) p.StoreCell(*this, RealColIndex(Col()), Row());
+        if constexpr (requires { p.StoreCell(*this, 0, 0, Value); }) p.StoreCell(*this, RealColIndex(Col()), Row(), Value);
     });
 }
 

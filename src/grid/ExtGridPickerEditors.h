@@ -37,12 +37,18 @@ public:
         (void)Grid, (void)RCol, (void)ARow;
         LoadText(Text);
     }
-    // Stores what the cell keeps beside its text, as the edit is written.
-    virtual void StoreCell(TExtStringGrid& Grid, int RCol, int ARow) { (void)Grid, (void)RCol, (void)ARow; }
+    // Stores what the cell keeps beside its text, as the edit is written;
+    // Value is the text about to be written and may be changed.
+    virtual void StoreCell(TExtStringGrid& Grid, int RCol, int ARow, std::string& Value) {
+        (void)Grid, (void)RCol, (void)ARow, (void)Value;
+    }
 
 protected:
     // Runs before Enter commits the value.
     virtual void BeforeCommit() {}
+    // Esc: the grid still stores what the picker holds beside the text (a
+    // colour, an image), so the picker goes back to what it loaded first.
+    virtual void RevertToCell() {}
     // Whether the key rule takes Key, or leaves it to the picker (its pop-up
     // and its own keys).
     virtual bool TakesKey(unsigned short Key, bool Alt) const;
@@ -77,29 +83,42 @@ protected:
 
 class TGridTimepickerDropDown : public TGridPickerEditor<ctl::TExtTimePickerDropDown> {
 public:
-    // A cell's time is typed as well as picked.
-    explicit TGridTimepickerDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
+    // A cell's time is typed as well as picked. The cell is the editor's
+    // whole face: a highlight over it would hide the time being edited.
+    explicit TGridTimepickerDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {
+        SetEditorEnabled(true);
+        SetFocusDraw(false);
+    }
 };
 
+// Chooses the entry whose caption is the cell's text, so that the list
+// opens on it.
 class TGridDetailPickerDropDown : public TGridPickerEditor<ctl::TExtDetailDropDown> {
 public:
     explicit TGridDetailPickerDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
+    void LoadText(const std::string& Text) override;
 };
 
+// The two list pickers choose the entry the cell's text looks up (the
+// first entry for an empty cell), so that the list opens on it; the cell's
+// text stays as it was until the user picks.
 class TGridGridDropDown : public TGridPickerEditor<ctl::TExtMultiColumnDropDown> {
 public:
-    explicit TGridGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    explicit TGridGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
+    void LoadText(const std::string& Text) override;
 };
 
 class TGridExtGridDropDown : public TGridPickerEditor<TCustomExtGridDropDown> {
 public:
-    explicit TGridExtGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    explicit TGridExtGridDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) { SetEditorEnabled(true); }
     // The drop-down's inner grid.
     TExtStringGrid* Grid() const { return GetGrid(); }
+    void LoadText(const std::string& Text) override;
 };
 
-// Picks the cell's background colour; the cell keeps the picked colour as
-// its background and its colour text as its value.
+// Picks the colour of a shape cell's shape, or else the cell's background
+// colour; the cell keeps the picked colour there and its colour text as
+// its value.
 class TGridColorDropDown : public TGridPickerEditor<ctl::TExtColorPickerDropDown> {
 public:
     explicit TGridColorDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
@@ -109,28 +128,39 @@ public:
     std::string EditorValue() const override {
         return SelectedColor() == FLoadedColor ? FLoadedText : SelectedColorText();
     }
-    void StoreCell(TExtStringGrid& Grid, int RCol, int ARow) override;
+    void StoreCell(TExtStringGrid& Grid, int RCol, int ARow, std::string& Value) override;
 
 protected:
     // The arrows and page keys move in the open colour selector; Home
     // stays with the grid's rule while it is closed.
     bool TakesKey(unsigned short Key, bool Alt) const override;
+    void RevertToCell() override { SetSelectedColor(FLoadedColor); }
 
 private:
     std::string FLoadedText;
     plat::TColor FLoadedColor = plat::clNone;
+    bool FShape = false;  // the cell is a shape cell
 };
 
-// Picks an image for a cell that holds an image index as its value.
+// Picks an image for a cell: the image of an image-list cell, or the
+// image index a data-image cell (or any other cell) holds as its value.
+// On the grid's image cells the entries are the grid's images.
 class TGridImageDropDown : public TGridPickerEditor<ctl::TExtImagePickerDropDown> {
 public:
     explicit TGridImageDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
+    void LoadCell(TExtStringGrid& Grid, int RCol, int ARow, const std::string& Text) override;
     void LoadText(const std::string& Text) override;
     std::string EditorValue() const override;
+    void StoreCell(TExtStringGrid& Grid, int RCol, int ARow, std::string& Value) override;
+
+protected:
+    void RevertToCell() override { SetImageIndex(FLoadedIndex); }
 
 private:
     // The cell's value, kept while no entry is chosen.
     std::string FLoaded;
+    int FLoadedIndex = -1;
+    bool FImageListCell = false;  // the image is the cell's graphic, not its value
 };
 
 // The kinds whose editor the grid opens through OpenPickerEditor: the

@@ -933,12 +933,12 @@ std::vector<TGridDatePicker::TPart> TGridDatePicker::Fields() const {
         const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         TPart p;
         switch (c) {
-            case 'd': p = fpDay; break;
-            case 'm': p = fpMonth; break;
-            case 'y': p = fpYear; break;
-            case 'h': p = fpHour; break;
-            case 'n': p = fpMinute; break;
-            case 's': p = fpSecond; break;
+            case 'd': p = ctl::fpDay; break;
+            case 'm': p = ctl::fpMonth; break;
+            case 'y': p = ctl::fpYear; break;
+            case 'h': p = ctl::fpHour24; break;
+            case 'n': p = ctl::fpMinute; break;
+            case 's': p = ctl::fpSecond; break;
             default: last = 0; continue;
         }
         if (c != last) parts.push_back(p);
@@ -960,13 +960,8 @@ void TGridDatePicker::SetDateTime(base::TDateTime Value) {
         FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
-void TGridDatePicker::Store(int Year, int Month, int Day, int Hour, int Minute, int Second) {
-    Year = std::clamp(Year, 1, 9999);
-    Month = std::clamp(Month, 1, 12);
-    Day = std::clamp(Day, 1, base::DaysInMonth(Year, Month));
-    base::TDateTime v = base::EncodeDate(Year, Month, Day);
-    base::TDateTime t = base::EncodeTime(std::clamp(Hour, 0, 23), std::clamp(Minute, 0, 59), std::clamp(Second, 0, 59), 0);
-    v = v >= 0 ? v + t : v - t;
+void TGridDatePicker::Store(const ctl::TDateFields& Value) {
+    base::TDateTime v = Value.Encode();
     if (FMaxDate != 0 && v > FMaxDate) v = FMaxDate;
     if (FMinDate != 0 && v < FMinDate) v = FMinDate;
     SetDateTime(v);
@@ -975,22 +970,10 @@ void TGridDatePicker::Store(int Year, int Month, int Day, int Hour, int Minute, 
 void TGridDatePicker::StepField(int Delta) {
     const std::vector<TPart> parts = Fields();
     if (parts.empty()) return;
-    const base::TDateParts d = base::DecodeDate(DateTime());
-    const base::TTimeParts t = base::DecodeTime(DateTime());
-    int y = d.year, mo = d.month, day = d.day, h = t.hour, mi = t.minute, s = t.second;
-    auto wrap = [](int v, int lo, int hi) { return lo + ((v - lo) % (hi - lo + 1) + (hi - lo + 1)) % (hi - lo + 1); };
-    // A part steps round within its own range, as a calendar field does;
-    // the other parts stay.
-    switch (parts[static_cast<size_t>(std::clamp(FField, 0, static_cast<int>(parts.size()) - 1))]) {
-        case fpDay: day = wrap(day + Delta, 1, base::DaysInMonth(y, mo)); break;
-        case fpMonth: mo = wrap(mo + Delta, 1, 12); break;
-        case fpYear: y += Delta; break;
-        case fpHour: h = wrap(h + Delta, 0, 23); break;
-        case fpMinute: mi = wrap(mi + Delta, 0, 59); break;
-        case fpSecond: s = wrap(s + Delta, 0, 59); break;
-    }
+    ctl::TDateFields f(DateTime());
+    f.Step(parts[static_cast<size_t>(std::clamp(FField, 0, static_cast<int>(parts.size()) - 1))], Delta);
     FTyped.clear();
-    Store(y, mo, day, h, mi, s);
+    Store(f);
 }
 
 void TGridDatePicker::TypeDigit(int Digit) {
@@ -999,29 +982,28 @@ void TGridDatePicker::TypeDigit(int Digit) {
     const TPart part = parts[static_cast<size_t>(std::clamp(FField, 0, static_cast<int>(parts.size()) - 1))];
     FTyped += static_cast<char>('0' + Digit);
     const int v = std::stoi(FTyped);
-    const base::TDateParts d = base::DecodeDate(DateTime());
-    const base::TTimeParts t = base::DecodeTime(DateTime());
-    int y = d.year, mo = d.month, day = d.day, h = t.hour, mi = t.minute, s = t.second;
+    ctl::TDateFields f(DateTime());
     int maxValue = 59;
     size_t digits = 2;
     switch (part) {
-        case fpDay: maxValue = 31; break;
-        case fpMonth: maxValue = 12; break;
-        case fpYear: maxValue = 9999; digits = 4; break;
-        case fpHour: maxValue = 23; break;
+        case ctl::fpDay: maxValue = 31; break;
+        case ctl::fpMonth: maxValue = 12; break;
+        case ctl::fpYear: maxValue = 9999; digits = 4; break;
+        case ctl::fpHour24: maxValue = 23; break;
         default: break;
     }
-    const bool lowOk = part == fpHour || part == fpMinute || part == fpSecond || v > 0;
+    const bool lowOk = part == ctl::fpHour24 || part == ctl::fpMinute || part == ctl::fpSecond || v > 0;
     if (lowOk && v <= maxValue) {
         switch (part) {
-            case fpDay: day = v; break;
-            case fpMonth: mo = v; break;
-            case fpYear: y = FTyped.size() <= 2 ? 2000 + v : v; break;
-            case fpHour: h = v; break;
-            case fpMinute: mi = v; break;
-            case fpSecond: s = v; break;
+            case ctl::fpDay: f.Day = v; break;
+            case ctl::fpMonth: f.Month = v; break;
+            case ctl::fpYear: f.Year = FTyped.size() <= 2 ? 2000 + v : v; break;
+            case ctl::fpHour24: f.Hour = v; break;
+            case ctl::fpMinute: f.Minute = v; break;
+            case ctl::fpSecond: f.Second = v; break;
+            default: break;
         }
-        Store(y, mo, day, h, mi, s);
+        Store(f);
     }
     // A part is complete when it has all its digits or no further digit
     // could follow; then the next part is typed, except after the last.

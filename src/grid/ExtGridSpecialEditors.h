@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/DateTime.h"
+#include "controls/DateTimePicker.h"
 #include "controls/EsgDateTimePicker.h"
 #include "controls/EsgEditBtn.h"
 #include "controls/EsgSpinEdit.h"
@@ -147,12 +148,12 @@ protected:
     void Paint() override;
 
 private:
-    enum TPart { fpDay, fpMonth, fpYear, fpHour, fpMinute, fpSecond };
+    using TPart = ctl::TDateFieldPart;
     std::string ActiveFormat() const;
     std::vector<TPart> Fields() const;
     void StepField(int Delta);
     void TypeDigit(int Digit);
-    void Store(int Year, int Month, int Day, int Hour, int Minute, int Second);
+    void Store(const ctl::TDateFields& Value);
 
     bool FWithTime;
     bool FChecked = true;

@@ -213,3 +213,45 @@ TEST_F(DateTimePicker, FlatLook) {
 }
 
 }  // namespace
+
+namespace {
+
+// The field stepping and clamping the pickers and the grid's date editor share.
+TEST(DateFields, StepAndEncodeKeepEveryPartInRange) {
+    const struct {
+        const char* name;
+        base::TDateTime from;
+        ctl::TDateFieldPart part;
+        int delta;
+        base::TDateTime to;
+    } cases[] = {
+        {"day wraps within its month", base::EncodeDate(2024, 1, 31), ctl::fpDay, 1, base::EncodeDate(2024, 1, 1)},
+        {"day wraps down in a leap February", base::EncodeDate(2024, 2, 1), ctl::fpDay, -1,
+         base::EncodeDate(2024, 2, 29)},
+        {"month wraps and the day follows its month", base::EncodeDate(2023, 1, 31), ctl::fpMonth, 1,
+         base::EncodeDate(2023, 2, 28)},
+        {"month wraps below January", base::EncodeDate(2023, 1, 15), ctl::fpMonth, -1, base::EncodeDate(2023, 12, 15)},
+        {"year goes on", base::EncodeDate(2024, 2, 29), ctl::fpYear, 1, base::EncodeDate(2025, 2, 28)},
+        {"hour wraps", base::EncodeDate(2023, 5, 5) + base::EncodeTime(23, 10, 0, 0), ctl::fpHour24, 1,
+         base::EncodeDate(2023, 5, 5) + base::EncodeTime(0, 10, 0, 0)},
+        {"minute wraps down", base::EncodeDate(2023, 5, 5) + base::EncodeTime(8, 0, 30, 0), ctl::fpMinute, -1,
+         base::EncodeDate(2023, 5, 5) + base::EncodeTime(8, 59, 30, 0)},
+        {"second wraps", base::EncodeDate(2023, 5, 5) + base::EncodeTime(8, 1, 59, 0), ctl::fpSecond, 1,
+         base::EncodeDate(2023, 5, 5) + base::EncodeTime(8, 1, 0, 0)},
+        {"am and pm swap", base::EncodeDate(2023, 5, 5) + base::EncodeTime(9, 0, 0, 0), ctl::fpAmPm, 1,
+         base::EncodeDate(2023, 5, 5) + base::EncodeTime(21, 0, 0, 0)},
+        {"a literal changes nothing", base::EncodeDate(2023, 5, 5), ctl::fpLiteral, 1, base::EncodeDate(2023, 5, 5)},
+    };
+    for (const auto& c : cases) {
+        ctl::TDateFields f(c.from);
+        f.Step(c.part, c.delta);
+        EXPECT_DOUBLE_EQ(f.Encode(), c.to) << c.name;
+    }
+    // Parts typed out of range are brought back into it.
+    ctl::TDateFields f(base::EncodeDate(2023, 4, 10));
+    f.Day = 31;
+    f.Hour = 30;
+    EXPECT_DOUBLE_EQ(f.Encode(), base::EncodeDate(2023, 4, 30) + base::EncodeTime(23, 0, 0, 0));
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
+#include "../controls/PickerTestSupport.h"
 #include "EditSteps.h"
 #include "GridOnFormFixture.h"
 
@@ -32,6 +34,11 @@ protected:
     // Opens the editor of cell (2, 2) with F2 and plays the steps into the
     // control that has the editor's place (the grid once it is closed).
     void Play(const std::string& cell, const std::vector<Step>& steps) { PlayInCell(*grid, 2, 2, cell, steps); }
+    // The grid's picture, saved under the test output for people to look at.
+    void Shot(const std::string& name) {
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        EXPECT_TRUE(pt::SaveScreenshot(*grid, std::string(VASTRIMO_TEST_OUT) + "/" + name));
+    }
     TEditorType kind2 = edNormal;
 };
 
@@ -191,6 +198,219 @@ TEST_F(GridPickerWrapper, ImagePickerReadsAndWritesTheImageIndex) {
         EXPECT_FALSE(grid->EditMode()) << c.name;
         EXPECT_EQ(grid->Cells(2, 2), c.result) << c.name;
     }
+}
+
+TEST_F(GridPickerWrapper, ListPickersOpenOnTheEntryTheCellLooksUp) {
+    auto* cols = grid->GridDropDown();
+    auto* list = grid->ExtGridDropDown();
+    for (ctl::TColumnDropDown* p : {static_cast<ctl::TColumnDropDown*>(cols), static_cast<ctl::TColumnDropDown*>(list)}) {
+        p->Columns() = {ctl::TDropDownColumn{}, ctl::TDropDownColumn{}};
+        for (const char* n : {"Alpha", "Beta", "Gamma"}) p->Items().Add({n, std::string(n) + " code"});
+    }
+    // A program may switch the list's fixed header row off; the editor
+    // keeps it, or the first entry would become the header.
+    list->Grid()->SetFixedRowAlways(false);
+    const struct {
+        const char* name;
+        TEditorType kind;
+        const char* cell;
+        int item;
+    } cases[] = {
+        // Each case follows one that left another entry chosen.
+        {"grid list: a prefix finds its entry", edExtGridDropDown, "be", 1},
+        {"grid list: no entry has the text", edExtGridDropDown, "zeta", -1},
+        {"grid list: an empty cell opens on the first", edExtGridDropDown, "", 0},
+        {"grid list: the whole text", edExtGridDropDown, "Gamma", 2},
+        {"columns: a prefix finds its entry", edGridDropDown, "be", 1},
+        {"columns: no entry has the text", edGridDropDown, "zeta", -1},
+        {"columns: an empty cell opens on the first", edGridDropDown, "", 0},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        Play(c.cell, {});
+        ctl::TColumnDropDown* p = c.kind == edGridDropDown ? static_cast<ctl::TColumnDropDown*>(cols) : list;
+        ASSERT_EQ(grid->EditCtrl(), p) << c.name;
+        EXPECT_EQ(p->ItemIndex(), c.item) << c.name;
+        EXPECT_EQ(p->Text(), c.cell) << c.name;
+        if (c.kind == edExtGridDropDown) {
+            EXPECT_TRUE(list->Grid()->FixedRowAlways()) << c.name;
+            // The open list stands on the entry's row.
+            pt::SendKey(*p, plat::VK_DOWN, plat::ssAlt);
+            ASSERT_TRUE(p->DroppedDown()) << c.name;
+            if (c.item >= 0) EXPECT_EQ(list->Grid()->Row(), list->ItemToRow(c.item)) << c.name;
+            pt::SendKey(*p, plat::VK_ESCAPE);
+        }
+        pt::SendKey(*p, plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->Cells(2, 2), c.cell) << c.name;
+    }
+    // A pick from the open list is what the cell gets.
+    kind2 = edExtGridDropDown;
+    Play("al", {Key(plat::VK_DOWN, plat::ssAlt)});
+    ASSERT_TRUE(list->DroppedDown());
+    pt::SendKey(*list->Grid(), plat::VK_DOWN);
+    pt::SendKey(*list->Grid(), plat::VK_RETURN);
+    pt::ProcessEvents();
+    ASSERT_FALSE(list->DroppedDown());
+    pt::SendKey(*list, plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "Beta");
+}
+
+TEST_F(GridPickerWrapper, DetailPickerOpensOnTheEntryNamedByTheCell) {
+    kind2 = edDetailDropDown;
+    auto* detail = grid->DetailPickerDropDown();
+    for (const char* n : {"North", "South", "East"}) detail->Items().Add(n, std::string("to the ") + n);
+    const struct {
+        const char* cell;
+        int item;
+    } cases[] = {{"South", 1}, {"West", -1}, {"East", 2}, {"", -1}, {"north", -1}};
+    for (const auto& c : cases) {
+        Play(c.cell, {});
+        ASSERT_EQ(grid->EditCtrl(), detail) << c.cell;
+        EXPECT_EQ(detail->ItemIndex(), c.item) << c.cell;
+        EXPECT_EQ(detail->Text(), c.cell) << c.cell;
+        pt::SendKey(*detail, plat::VK_ESCAPE);
+        EXPECT_FALSE(grid->EditMode()) << c.cell;
+    }
+}
+
+TEST_F(GridPickerWrapper, ColourPickerOnAShapeCellColoursTheShape) {
+    kind2 = edColorPickerDropDown;
+    grid->AddShape(2, 2, ctl::csCircle, plat::clRed, plat::clBlack, haCenter, vaCenter);
+    grid->SetColors(2, 2, plat::clYellow);
+    std::vector<plat::TColor> heard;
+    grid->OnColorSelected = [&](plat::TObject* Sender, int ACol, int ARow, plat::TColor Color, std::string& Value) {
+        EXPECT_EQ(Sender, grid);
+        EXPECT_EQ(ACol, 2);
+        EXPECT_EQ(ARow, 2);
+        heard.push_back(Color);
+        Value = "picked";
+    };
+    Play("", {});
+    auto* picker = grid->ColorPickerDropDown();
+    ASSERT_EQ(grid->EditCtrl(), picker);
+    EXPECT_EQ(picker->SelectedColor(), plat::clRed);
+    picker->SetSelectedColor(plat::clBlue);
+    pt::SendKey(*picker, plat::VK_RETURN);
+    pt::ProcessEvents();
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->GetShapeColor(2, 2), plat::clBlue);
+    EXPECT_EQ(grid->Colors(2, 2), plat::clYellow);
+    EXPECT_EQ(grid->Cells(2, 2), "picked");
+    EXPECT_EQ(heard, std::vector<plat::TColor>{plat::clBlue});
+    pt::ProcessEvents();
+    Shot("GridColourPicker_shape.png");
+    const plat::TRect r = grid->CellRect(2, 2);
+    EXPECT_EQ(pt::PixelAt(*grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), ctltest::Rgb(plat::clBlue));
+}
+
+TEST_F(GridPickerWrapper, EscLeavesTheColourAndImageTheCellHad) {
+    // A choice moved with the pop-up closed is still only a choice: Esc
+    // must not store it beside the restored text.
+    kind2 = edColorPickerDropDown;
+    grid->SetColors(2, 2, plat::clRed);
+    Play("red", {});
+    auto* colour = grid->ColorPickerDropDown();
+    colour->SetSelectedColor(plat::clGreen);
+    pt::SendKey(*colour, plat::VK_ESCAPE);
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Colors(2, 2), plat::clRed);
+    EXPECT_EQ(grid->Cells(2, 2), "red");
+
+    ctltest::TSquareImages images(4, 16, {plat::clRed, plat::clGreen, plat::clBlue, plat::clYellow});
+    grid->SetGridImages(&images);
+    grid->AddImageIdx(2, 2, 1, haLeft, vaTop);
+    kind2 = edImagePickerDropDown;
+    // End chooses the last image while the pop-up is closed.
+    Play("text", {Key(plat::VK_END)});
+    ASSERT_TRUE(grid->EditMode());
+    EXPECT_EQ(grid->ImagePickerDropDown()->ImageIndex(), 3);
+    pt::SendKey(*grid->ImagePickerDropDown(), plat::VK_ESCAPE);
+    EXPECT_FALSE(grid->EditMode());
+    int index = -1;
+    ASSERT_TRUE(grid->GetImageIdx(2, 2, index));
+    EXPECT_EQ(index, 1);
+    grid->SetGridImages(nullptr);
+}
+
+TEST_F(GridPickerWrapper, ImagePickerOnImageCellsTakesTheGridsImages) {
+    ctltest::TSquareImages images(6, 16, {plat::clRed, plat::clGreen, plat::clBlue});
+    grid->SetGridImages(&images);
+    kind2 = edImagePickerDropDown;
+    auto* picker = grid->ImagePickerDropDown();
+    std::vector<int> heard;
+    grid->OnImageSelected = [&](plat::TObject*, int, int, int Index) { heard.push_back(Index); };
+
+    // An image-list cell: the image is the cell's graphic, its text stays.
+    grid->AddImageIdx(2, 2, 3, haLeft, vaTop);
+    Play("caption", {});
+    ASSERT_EQ(grid->EditCtrl(), picker);
+    EXPECT_EQ(picker->Images(), &images);
+    EXPECT_EQ(picker->Items().Count(), 6);
+    EXPECT_EQ(picker->ImageIndex(), 3);
+    pt::SendKey(*picker, plat::VK_DOWN, plat::ssAlt);
+    ASSERT_TRUE(picker->DroppedDown());
+    pt::SendKey(*picker, plat::VK_RIGHT);
+    pt::SendKey(*picker, plat::VK_RETURN);
+    pt::ProcessEvents();
+    if (grid->EditMode()) pt::SendKey(*picker, plat::VK_RETURN);
+    EXPECT_FALSE(grid->EditMode());
+    int index = -1;
+    ASSERT_TRUE(grid->GetImageIdx(2, 2, index));
+    EXPECT_EQ(index, 4);
+    EXPECT_EQ(grid->Cells(2, 2), "caption");
+    EXPECT_EQ(heard, std::vector<int>{4});
+    pt::ProcessEvents();
+    Shot("GridImagePicker_imagecell.png");
+    const plat::TRect r = grid->CellRect(2, 2);
+    // Image 4 is the second of the colours, drawn at the cell's top left.
+    EXPECT_EQ(pt::PixelAt(*grid, r.Left + 8, r.Top + 8), ctltest::Rgb(plat::clGreen));
+    grid->RemoveImageIdx(2, 2);
+
+    // A data-image cell holds the index as its value.
+    grid->AddDataImage(2, 2, 0, haLeft, vaTop);
+    heard.clear();
+    Play("3", {Key(plat::VK_END), Key(plat::VK_RETURN)});
+    EXPECT_FALSE(grid->EditMode());
+    EXPECT_EQ(grid->Cells(2, 2), "5");
+    EXPECT_EQ(heard, std::vector<int>{5});
+    grid->SetGridImages(nullptr);
+}
+
+TEST_F(GridPickerWrapper, TimePickerShowsNoFocusMarkOverTheCell) {
+    kind2 = edTimePickerDropDown;
+    // A program that makes the time pick-only still sees the time it edits.
+    grid->OnGetEditorProp = [](plat::TObject* Sender, int, int, TEditLink*) {
+        static_cast<TExtStringGrid*>(Sender)->TimePickerDropDown()->SetEditorEnabled(false);
+    };
+    Play("10:30:00", {});
+    auto* time = grid->TimePickerDropDown();
+    ASSERT_EQ(grid->EditCtrl(), time);
+    ASSERT_TRUE(time->Focused());
+    EXPECT_FALSE(time->FocusDraw());
+    EXPECT_FALSE(time->FocusMarkShown());
+    pt::SendKey(*time, plat::VK_ESCAPE);
+    EXPECT_FALSE(grid->EditMode());
+
+    // The same picker outside the grid marks its focus.
+    ctl::TExtTimePickerDropDown plain(form.get());
+    plain.SetParent(form.get());
+    plain.SetBounds(10, 300, 120, 22);
+    plain.SetFocus();
+    pt::ProcessEvents();
+    ASSERT_TRUE(plain.Focused());
+    EXPECT_TRUE(plain.FocusMarkShown());
+    // A click on the marked text stays with the picker.
+    pt::MouseDown(plain, plat::mbLeft, 20, 10);
+    pt::MouseUp(plain, plat::mbLeft, 20, 10);
+    pt::ProcessEvents();
+    EXPECT_TRUE(plain.Focused());
+    EXPECT_TRUE(plain.FocusMarkShown());
+    plain.SetFocusDraw(false);
+    EXPECT_FALSE(plain.FocusMarkShown());
 }
 
 }  // namespace
