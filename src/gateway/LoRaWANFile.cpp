@@ -5,13 +5,14 @@
 #include "base/Files.h"
 #include "base/StrUtils.h"
 #include "platform/XmlDom.h"
+#include "platform/XmlWriter.h"
 #include "shell/ProjectXmlFile.h"
 
 namespace gw {
 
 namespace {
 
-const char* YN(bool flag) {
+std::string_view YN(bool flag) {
     return flag ? "Y" : "N";
 }
 
@@ -24,30 +25,40 @@ bool IsYes(std::string_view text) {
     return text == "Y" || text == "y";
 }
 
-void AddRules(plat::TXmlNode parent, const std::vector<TRuleLoRa>& rules, std::span<const TRuleField> fields) {
+void AddRules(plat::TXmlWriter& out, const char* name, const std::vector<TRuleLoRa>& rules,
+              std::span<const TRuleField> fields) {
+    out.StartElement(name);
     for (const TRuleLoRa& r : rules) {
-        plat::TXmlNode n = parent.AddChild("Rule");
-        for (const TRuleField& f : fields) {
-            if (f.flag)
-                n.AppendAttribute(f.attribute, YN(r.*f.flag));
-            else
-                n.AppendAttribute(f.attribute, r.*f.text);
-        }
+        out.StartElement("Rule");
+        for (const TRuleField& f : fields) out.Attribute(f.attribute, f.flag ? YN(r.*f.flag) : std::string_view(r.*f.text));
+        out.EndElement();
     }
+    out.EndElement();
 }
 
-void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(doc, "LoRaWAN_Gateway");
-    plat::TXmlNode list = root.AddChild("LoRaWAN_Devices_List");
+// Written straight as text: a full gateway has tens of thousands of rule
+// elements, and building them as a document first cost more than printing.
+std::string WriteDocument(const TLoRaWANConfig& config) {
+    plat::TXmlWriter out;
+    // About what a device with its rules takes, so the text grows only rarely.
+    out.Reserve(256 + config.Devices.size() * 2048);
+    out.StartElement("LoRaWAN_Gateway");
+    out.StartElement("LoRaWAN_Devices_List");
     for (const auto& d : config.Devices) {
         if (base::Trim(d.DeviceEUI).empty()) continue;
-        plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
-        dev.AppendAttribute("Enable", YN(d.Enable));
-        for (const TDeviceField& f : Device_Text_Fields) dev.AppendAttribute(f.attribute, d.*f.text);
-        plat::TXmlNode rules = dev.AddChild("LoRaWAN_Rules");
-        AddRules(rules.AddChild("LoRaWAN_UpLink_Rules"), d.UpLinkRules, UpLink_Rule_Fields);
-        AddRules(rules.AddChild("LoRaWAN_DownLink_Rules"), d.DownLinkRules, DownLink_Rule_Fields);
+        out.StartElement("LoRaWAN_Device");
+        out.Attribute("Enable", YN(d.Enable));
+        for (const TDeviceField& f : Device_Text_Fields) out.Attribute(f.attribute, d.*f.text);
+        out.StartElement("LoRaWAN_Rules");
+        AddRules(out, "LoRaWAN_UpLink_Rules", d.UpLinkRules, UpLink_Rule_Fields);
+        AddRules(out, "LoRaWAN_DownLink_Rules", d.DownLinkRules, DownLink_Rule_Fields);
+        out.EndElement();
+        out.EndElement();
     }
+    out.EndElement();
+    out.EndElement();
+    out.Comment(shell::Project_XML_Version);
+    return out.Take();
 }
 
 // Reads the required attributes of one element and remembers the first one
@@ -120,15 +131,11 @@ bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
 }  // namespace
 
 std::string LoRaWANToXml(const TLoRaWANConfig& config) {
-    plat::TXmlDocument doc;
-    BuildDocument(config, doc);
-    return doc.SaveToString();
+    return WriteDocument(config);
 }
 
 bool SaveLoRaWAN(const TLoRaWANConfig& config, const std::string& path, std::string* error) {
-    plat::TXmlDocument doc;
-    BuildDocument(config, doc);
-    return doc.SaveToFile(path, error);
+    return base::WriteFileAtomic(path, WriteDocument(config), error);
 }
 
 bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig& config, std::string* error,
