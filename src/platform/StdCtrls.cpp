@@ -114,9 +114,35 @@ public:
     }
     void showEvent(QShowEvent* Event) override {
         Make_Editor_Now();
+        Apply_Pending_Font();
         QComboBox::showEvent(Event);
     }
+    // The box passes a new font on to its drop-down list, building the list
+    // to do so; a box takes its font several times while its window is
+    // built, mostly in windows not opened yet. Its own handling of the
+    // change waits until it is shown, measured or dropped down.
+    bool FontPending = false;
+    void Apply_Pending_Font() {
+        if (!FontPending) return;
+        FontPending = false;
+        QEvent change(QEvent::FontChange);
+        QComboBox::changeEvent(&change);
+    }
+    void changeEvent(QEvent* Event) override {
+        if (Event->type() != QEvent::FontChange || isVisible()) return QComboBox::changeEvent(Event);
+        FontPending = true;
+        QWidget::changeEvent(Event);
+    }
+    QSize sizeHint() const override {
+        const_cast<TNotifyingComboBox*>(this)->Apply_Pending_Font();
+        return QComboBox::sizeHint();
+    }
+    QSize minimumSizeHint() const override {
+        const_cast<TNotifyingComboBox*>(this)->Apply_Pending_Font();
+        return QComboBox::minimumSizeHint();
+    }
     void showPopup() override {
+        Apply_Pending_Font();
         if (Dropping) Dropping();
         QComboBox::showPopup();
     }
