@@ -347,8 +347,11 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
     if (!up) return Missing(error, fileName, "LoRaWAN_UpLink_Rules", " in " + where);
-    for (int k = 0; k < up.ChildCount(); ++k) {
-        TAttrs a(up.Child(k), "uplink rule ", k + 1, &where, fileName, error);
+    // Siblings are walked in order: counting and indexing would look each
+    // rule up again through the list.
+    int k = 0;
+    for (plat::TXmlNode rule = up.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
+        TAttrs a(rule, "uplink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required("Enable");
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -369,8 +372,9 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     }
     const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
-    for (int k = 0; k < down.ChildCount(); ++k) {
-        TAttrs a(down.Child(k), "downlink rule ", k + 1, &where, fileName, error);
+    k = 0;
+    for (plat::TXmlNode rule = down.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
+        TAttrs a(rule, "downlink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required("Enable");
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -406,8 +410,8 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
         if (!root || root.Name() != "LoRaWAN_Gateway") return Missing(error, fileName, "LoRaWAN_Gateway", "");
         const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
         if (!list) return Missing(error, fileName, "LoRaWAN_Devices_List", "");
-        for (int i = 0; i < list.ChildCount(); ++i) {
-            const plat::TXmlNode node = list.Child(i);
+        int i = 0;
+        for (plat::TXmlNode node = list.FirstChild(); node; node = node.NextSibling(), ++i) {
             // Only an exact "Y" enables a device: the window writes nothing else.
             if (p.ModeMaster && node.AttributeView("Enable") != "Y") continue;
             // A blank Device EUI is an empty table row: the window's writer
