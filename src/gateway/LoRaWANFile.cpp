@@ -1,5 +1,7 @@
 #include "gateway/LoRaWANFile.h"
 
+#include <algorithm>
+#include <limits>
 #include <span>
 
 #include "base/Files.h"
@@ -106,20 +108,23 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
 bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields, const char* kind,
                const std::string& where, const std::string& prefix, std::vector<TRuleLoRa>& out,
                std::string* error) {
-    const int count = parent.ChildCount();
-    out.reserve(out.size() + static_cast<size_t>(count));
+    out.reserve(out.size() + static_cast<size_t>(parent.ChildCount()));
     std::string flag;
-    for (int k = 0; k < count; ++k) {
-        const plat::TXmlNode rn = parent.Child(k);
+    // Siblings are walked in order: counting and indexing would look each
+    // rule up again through the list.
+    int k = 0;
+    for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         TAttrReader ra(rn, kind, k + 1, where);
         TRuleLoRa r;
         for (const TRuleField& f : fields) {
             std::string& value = f.flag ? flag : r.*f.text;
             value.clear();
-            if (f.required)
+            if (f.required) {
                 ra.Required(f.attribute, value);
-            else
-                rn.GetAttribute(f.attribute, value);
+            } else {
+                std::string_view found;
+                if (rn.GetAttributeView(f.attribute, found)) value.assign(found);
+            }
             if (f.flag) r.*f.flag = IsYes(value);
         }
         if (!ra.Ok(error, prefix)) return false;
@@ -147,21 +152,21 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         return MissingElement(error, fileName, "LoRaWAN_Gateway", "");
     const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
     if (!list) return MissingElement(error, fileName, "LoRaWAN_Devices_List", "");
-    int count = list.ChildCount();
-    if (!modeMaster && count > 1) count = 1;
-    config.Devices.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const plat::TXmlNode node = list.Child(i);
+    // An end node holds one device: only the first is read.
+    const int count = modeMaster ? std::numeric_limits<int>::max() : 1;
+    config.Devices.reserve(static_cast<size_t>(std::min(count, list.ChildCount())));
+    int i = 0;
+    for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
-        d.Enable = node.Attribute("Enable") == "Y";
+        d.Enable = node.AttributeView("Enable") == "Y";
         static const std::string no_owner;
         TAttrReader attrs(node, "device ", i + 1, no_owner);
         for (const TDeviceField& f : Device_Text_Fields) {
             if (f.required)
                 attrs.Required(f.attribute, d.*f.text);
             else
-                d.*f.text = node.Attribute(f.attribute);
+                d.*f.text = node.AttributeView(f.attribute);
         }
         if (!attrs.Ok(error, prefix)) return false;
 
