@@ -6,10 +6,14 @@
 #include "platform/Application.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/ProcessMemory.h"
 
 namespace app {
 
 int AppMain(int argc, char** argv) {
+    // Before anything is built: start-up fills some tens of megabytes of
+    // heap at once.
+    plat::Prepare_Heap(64u << 20);
     // "--exit-after-start" lets automated checks start the program and see it
     // come up and go down cleanly without a person closing the window.
     bool exitAtOnce = false;

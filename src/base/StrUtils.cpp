@@ -118,6 +118,12 @@ void ReplaceDot(std::string& s) {
 
 std::string Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
 
+std::string_view TrimView(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
 std::string TrimLeft(std::string_view s) {
     size_t i = 0;
     while (i < s.size() && IsBlank(s[i])) ++i;

@@ -19,6 +19,7 @@ public:
 };
 
 std::string Trim(std::string_view s);       // drops bytes <= ' ' at both ends
+std::string_view TrimView(std::string_view s);  // the same, as a part of s
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 std::string UpperCase(std::string_view s);  // ASCII letters only

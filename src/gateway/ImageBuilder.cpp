@@ -32,11 +32,15 @@ uint8_t HexPair(std::string_view pair) {
 
 void Hex_Field(std::string_view text, uint8_t* out, size_t n, bool reversed) {
     // Blanks around a pasted key would otherwise shift every byte by one place.
-    const std::string digits = Pad_Hex_Left(base::Trim(text), 2 * n);
+    const std::string_view trimmed = base::TrimView(text);
+    // The digits as if padded on the left with '0' to 2n, read in place: the
+    // build reads several keys of every device.
+    const size_t pad = trimmed.size() < 2 * n ? 2 * n - trimmed.size() : 0;
+    const auto digit = [&](size_t j) { return j < pad ? '0' : trimmed[j - pad]; };
     for (size_t i = 0; i < n; ++i) out[i] = 0;
-    for (size_t k = 0; k < n && 2 * k < digits.size(); ++k) {
-        const uint8_t b = HexPair(std::string_view(digits).substr(2 * k, 2));
-        out[reversed ? n - 1 - k : k] = b;
+    for (size_t k = 0; k < n && 2 * k < pad + trimmed.size(); ++k) {
+        const char pair[2] = {digit(2 * k), digit(2 * k + 1)};
+        out[reversed ? n - 1 - k : k] = HexPair(std::string_view(pair, 2));
     }
 }
 
@@ -54,7 +58,7 @@ bool Is_Confirmed(std::string_view text) {
 }
 
 bool Is_OTAA(std::string_view text) {
-    return base::UpperCase(base::Trim(text)) == "OVER-THE-AIR ACTIVATION [OTAA]";
+    return base::SameText(base::TrimView(text), "OVER-THE-AIR ACTIVATION [OTAA]");
 }
 
 // --- "ParGen.xml" ------------------------------------------------------------
@@ -210,15 +214,18 @@ public:
 
     bool Ok() const { return ok_; }
 
-    std::optional<std::string> Optional(const char* name) const {
-        std::string v;
-        if (!node_.GetAttribute(name, v)) return std::nullopt;
+    // Views into the document: a build reads every attribute of tens of
+    // thousands of rules, and copying each value cost more than using it.
+    std::optional<std::string_view> Optional(const char* name) const {
+        std::string_view v;
+        if (!node_.GetAttributeView(name, v)) return std::nullopt;
         return v;
     }
 
-    std::string Required(const char* name) {
-        std::string v;
-        if (!node_.GetAttribute(name, v)) Fail(std::string("attribute \"") + name + "\" is missing in " + Where());
+    std::string_view Required(const char* name) {
+        std::string_view v;
+        if (!node_.GetAttributeView(name, v))
+            Fail(std::string("attribute \"") + name + "\" is missing in " + Where());
         return v;
     }
 
@@ -226,11 +233,11 @@ public:
     // means the file was edited by hand and the build cannot place the data.
     int Integer(const char* name) {
         if (!ok_) return 0;
-        const std::string v = Required(name);
+        const std::string_view v = Required(name);
         int n = 0;
         if (ok_ && !base::TryStrToInt(v, n)) {
-            Fail(std::string("attribute \"") + name + "\" of " + Where() + " is not a whole number: \"" + v +
-                 "\"");
+            Fail(std::string("attribute \"") + name + "\" of " + Where() + " is not a whole number: \"" +
+                 std::string(v) + "\"");
         }
         return n;
     }
@@ -270,20 +277,30 @@ bool Missing(std::string* error, std::string_view fileName, const char* element,
     return false;
 }
 
-uint16_t U16Def(const std::optional<std::string>& text, int def) {
+// Rule flags are written "Y" by the window; a file edited by hand may have
+// any case and blanks around it.
+bool Is_Yes(std::string_view text) {
+    return base::SameText(base::TrimView(text), "Y");
+}
+
+uint16_t U16Def(const std::optional<std::string_view>& text, int def) {
     return static_cast<uint16_t>(text ? base::StrToIntDef(*text, def) : def);
 }
 
-std::string Test_Bytes(const std::string& value, bool hex) {
+std::string Test_Bytes(std::string_view value, bool hex) {
     std::string bytes;
     if (hex) {
         // Trimmed as the window's check trims it before counting the digits:
         // a blank around the value must not become a digit of its own.
-        const std::string trimmed = base::Trim(value);
-        const std::string digits = trimmed.size() % 2 ? "0" + trimmed : trimmed;
-        for (size_t i = 0; i + 1 < digits.size(); i += 2) {
-            bytes.push_back(static_cast<char>(HexPair(std::string_view(digits).substr(i, 2))));
+        const std::string_view trimmed = base::TrimView(value);
+        // An odd count of digits reads as if a '0' led it.
+        size_t i = 0;
+        if (trimmed.size() % 2) {
+            const char pair[2] = {'0', trimmed[0]};
+            bytes.push_back(static_cast<char>(HexPair(std::string_view(pair, 2))));
+            i = 1;
         }
+        for (; i + 1 < trimmed.size(); i += 2) bytes.push_back(static_cast<char>(HexPair(trimmed.substr(i, 2))));
     } else {
         for (char16_t u : base::Utf8ToUtf16(value))
             bytes.push_back(static_cast<char>(static_cast<uint8_t>(u)));
@@ -330,11 +347,14 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
     if (!up) return Missing(error, fileName, "LoRaWAN_UpLink_Rules", " in " + where);
-    for (int k = 0; k < up.ChildCount(); ++k) {
-        TAttrs a(up.Child(k), "uplink rule ", k + 1, &where, fileName, error);
-        const std::string enable = a.Required("Enable");
+    // Siblings are walked in order: counting and indexing would look each
+    // rule up again through the list.
+    int k = 0;
+    for (plat::TXmlNode rule = up.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
+        TAttrs a(rule, "uplink rule ", k + 1, &where, fileName, error);
+        const std::string_view enable = a.Required("Enable");
         if (!a.Ok()) return false;
-        if (base::UpperCase(base::Trim(enable)) != "Y") continue;
+        if (!Is_Yes(enable)) continue;
         TLoRaWAN_Rule r;
         r.num_device = numDevice;
         r.port = U16Def(a.Required("Port"), No_Test);
@@ -342,7 +362,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
         r.len_test = U16Def(a.Optional("LenTest"), No_Test);
         const auto hex = a.Optional("HexTest");
         r.data_test =
-            Test_Bytes(a.Optional("ValueTest").value_or(""), hex && base::UpperCase(base::Trim(*hex)) == "Y");
+            Test_Bytes(a.Optional("ValueTest").value_or(""), hex && Is_Yes(*hex));
         r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
         r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
         r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
@@ -352,20 +372,19 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     }
     const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
-    for (int k = 0; k < down.ChildCount(); ++k) {
-        TAttrs a(down.Child(k), "downlink rule ", k + 1, &where, fileName, error);
-        const std::string enable = a.Required("Enable");
+    k = 0;
+    for (plat::TXmlNode rule = down.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
+        TAttrs a(rule, "downlink rule ", k + 1, &where, fileName, error);
+        const std::string_view enable = a.Required("Enable");
         if (!a.Ok()) return false;
-        if (base::UpperCase(base::Trim(enable)) != "Y") continue;
+        if (!Is_Yes(enable)) continue;
         TLoRaWAN_Rule r;
         r.num_device = numDevice;
         r.options = Rule_Option_Downlink;
         r.port = static_cast<uint16_t>(a.Integer("Port"));
         r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
         r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
-        const auto flag = [&](const char* name) {
-            return base::UpperCase(base::Trim(a.Required(name))) == "Y";
-        };
+        const auto flag = [&](const char* name) { return Is_Yes(a.Required(name)); };
         if (flag("OnChange")) r.options |= Rule_Option_OnChange;
         if (flag("OnCommand")) r.options |= Rule_Option_OnCommand;
         if (flag("OnTimer")) r.options |= Rule_Option_OnTimer;
@@ -391,15 +410,15 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
         if (!root || root.Name() != "LoRaWAN_Gateway") return Missing(error, fileName, "LoRaWAN_Gateway", "");
         const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
         if (!list) return Missing(error, fileName, "LoRaWAN_Devices_List", "");
-        for (int i = 0; i < list.ChildCount(); ++i) {
-            const plat::TXmlNode node = list.Child(i);
+        int i = 0;
+        for (plat::TXmlNode node = list.FirstChild(); node; node = node.NextSibling(), ++i) {
             // Only an exact "Y" enables a device: the window writes nothing else.
-            if (p.ModeMaster && node.Attribute("Enable") != "Y") continue;
+            if (p.ModeMaster && node.AttributeView("Enable") != "Y") continue;
             // A blank Device EUI is an empty table row: the window's writer
             // leaves such a device out with its rules, and a file edited by
             // hand must not put a device of EUI zero into the image.
-            std::string eui;
-            if (p.ModeMaster && node.GetAttribute("DeviceEUI", eui) && base::Trim(eui).empty()) continue;
+            std::string_view eui;
+            if (p.ModeMaster && node.GetAttributeView("DeviceEUI", eui) && base::TrimView(eui).empty()) continue;
             const std::string where = "device " + std::to_string(i + 1);
             TLoRaWAN_Device d;
             if (!Read_Device(node, i + 1, p, infos, d, error, fileName)) return false;

@@ -1,17 +1,20 @@
 #include "gateway/LoRaWANFile.h"
 
+#include <algorithm>
+#include <limits>
 #include <span>
 
 #include "base/Files.h"
 #include "base/StrUtils.h"
 #include "platform/XmlDom.h"
+#include "platform/XmlWriter.h"
 #include "shell/ProjectXmlFile.h"
 
 namespace gw {
 
 namespace {
 
-const char* YN(bool flag) {
+std::string_view YN(bool flag) {
     return flag ? "Y" : "N";
 }
 
@@ -24,30 +27,40 @@ bool IsYes(std::string_view text) {
     return text == "Y" || text == "y";
 }
 
-void AddRules(plat::TXmlNode parent, const std::vector<TRuleLoRa>& rules, std::span<const TRuleField> fields) {
+void AddRules(plat::TXmlWriter& out, const char* name, const std::vector<TRuleLoRa>& rules,
+              std::span<const TRuleField> fields) {
+    out.StartElement(name);
     for (const TRuleLoRa& r : rules) {
-        plat::TXmlNode n = parent.AddChild("Rule");
-        for (const TRuleField& f : fields) {
-            if (f.flag)
-                n.AppendAttribute(f.attribute, YN(r.*f.flag));
-            else
-                n.AppendAttribute(f.attribute, r.*f.text);
-        }
+        out.StartElement("Rule");
+        for (const TRuleField& f : fields) out.Attribute(f.attribute, f.flag ? YN(r.*f.flag) : std::string_view(r.*f.text));
+        out.EndElement();
     }
+    out.EndElement();
 }
 
-void BuildDocument(const TLoRaWANConfig& config, plat::TXmlDocument& doc) {
-    plat::TXmlNode root = shell::Begin_Project_XML(doc, "LoRaWAN_Gateway");
-    plat::TXmlNode list = root.AddChild("LoRaWAN_Devices_List");
+// Written straight as text: a full gateway has tens of thousands of rule
+// elements, and building them as a document first cost more than printing.
+std::string WriteDocument(const TLoRaWANConfig& config) {
+    plat::TXmlWriter out;
+    // About what a device with its rules takes, so the text grows only rarely.
+    out.Reserve(256 + config.Devices.size() * 2048);
+    out.StartElement("LoRaWAN_Gateway");
+    out.StartElement("LoRaWAN_Devices_List");
     for (const auto& d : config.Devices) {
         if (base::Trim(d.DeviceEUI).empty()) continue;
-        plat::TXmlNode dev = list.AddChild("LoRaWAN_Device");
-        dev.AppendAttribute("Enable", YN(d.Enable));
-        for (const TDeviceField& f : Device_Text_Fields) dev.AppendAttribute(f.attribute, d.*f.text);
-        plat::TXmlNode rules = dev.AddChild("LoRaWAN_Rules");
-        AddRules(rules.AddChild("LoRaWAN_UpLink_Rules"), d.UpLinkRules, UpLink_Rule_Fields);
-        AddRules(rules.AddChild("LoRaWAN_DownLink_Rules"), d.DownLinkRules, DownLink_Rule_Fields);
+        out.StartElement("LoRaWAN_Device");
+        out.Attribute("Enable", YN(d.Enable));
+        for (const TDeviceField& f : Device_Text_Fields) out.Attribute(f.attribute, d.*f.text);
+        out.StartElement("LoRaWAN_Rules");
+        AddRules(out, "LoRaWAN_UpLink_Rules", d.UpLinkRules, UpLink_Rule_Fields);
+        AddRules(out, "LoRaWAN_DownLink_Rules", d.DownLinkRules, DownLink_Rule_Fields);
+        out.EndElement();
+        out.EndElement();
     }
+    out.EndElement();
+    out.EndElement();
+    out.Comment(shell::Project_XML_Version);
+    return out.Take();
 }
 
 // Reads the required attributes of one element and remembers the first one
@@ -95,20 +108,23 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
 bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields, const char* kind,
                const std::string& where, const std::string& prefix, std::vector<TRuleLoRa>& out,
                std::string* error) {
-    const int count = parent.ChildCount();
-    out.reserve(out.size() + static_cast<size_t>(count));
+    out.reserve(out.size() + static_cast<size_t>(parent.ChildCount()));
     std::string flag;
-    for (int k = 0; k < count; ++k) {
-        const plat::TXmlNode rn = parent.Child(k);
+    // Siblings are walked in order: counting and indexing would look each
+    // rule up again through the list.
+    int k = 0;
+    for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         TAttrReader ra(rn, kind, k + 1, where);
         TRuleLoRa r;
         for (const TRuleField& f : fields) {
             std::string& value = f.flag ? flag : r.*f.text;
             value.clear();
-            if (f.required)
+            if (f.required) {
                 ra.Required(f.attribute, value);
-            else
-                rn.GetAttribute(f.attribute, value);
+            } else {
+                std::string_view found;
+                if (rn.GetAttributeView(f.attribute, found)) value.assign(found);
+            }
             if (f.flag) r.*f.flag = IsYes(value);
         }
         if (!ra.Ok(error, prefix)) return false;
@@ -120,15 +136,11 @@ bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
 }  // namespace
 
 std::string LoRaWANToXml(const TLoRaWANConfig& config) {
-    plat::TXmlDocument doc;
-    BuildDocument(config, doc);
-    return doc.SaveToString();
+    return WriteDocument(config);
 }
 
 bool SaveLoRaWAN(const TLoRaWANConfig& config, const std::string& path, std::string* error) {
-    plat::TXmlDocument doc;
-    BuildDocument(config, doc);
-    return doc.SaveToFile(path, error);
+    return base::WriteFileAtomic(path, WriteDocument(config), error);
 }
 
 bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig& config, std::string* error,
@@ -140,21 +152,21 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         return MissingElement(error, fileName, "LoRaWAN_Gateway", "");
     const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
     if (!list) return MissingElement(error, fileName, "LoRaWAN_Devices_List", "");
-    int count = list.ChildCount();
-    if (!modeMaster && count > 1) count = 1;
-    config.Devices.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const plat::TXmlNode node = list.Child(i);
+    // An end node holds one device: only the first is read.
+    const int count = modeMaster ? std::numeric_limits<int>::max() : 1;
+    config.Devices.reserve(static_cast<size_t>(std::min(count, list.ChildCount())));
+    int i = 0;
+    for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
-        d.Enable = node.Attribute("Enable") == "Y";
+        d.Enable = node.AttributeView("Enable") == "Y";
         static const std::string no_owner;
         TAttrReader attrs(node, "device ", i + 1, no_owner);
         for (const TDeviceField& f : Device_Text_Fields) {
             if (f.required)
                 attrs.Required(f.attribute, d.*f.text);
             else
-                d.*f.text = node.Attribute(f.attribute);
+                d.*f.text = node.AttributeView(f.attribute);
         }
         if (!attrs.Ok(error, prefix)) return false;
 

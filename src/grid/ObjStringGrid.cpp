@@ -11,6 +11,23 @@ TObjStringGrid::TObjStringGrid(plat::TComponent* AOwner) : plat::TCustomGrid(AOw
 
 TObjStringGrid::~TObjStringGrid() = default;
 
+namespace {
+
+// Widens a row to hold column ACol. A row filled from the left would
+// otherwise grow one step per cell: once a row takes a second cell, room is
+// made for the whole row. Its first cell gets only what it needs, since many
+// rows never hold more than their number in the fixed column.
+template <class TCells>
+void Make_Room(TCells& cells, int ACol, int ColCount) {
+    const size_t col = static_cast<size_t>(ACol);
+    if (col < cells.size()) return;
+    if (cells.capacity() <= col && !cells.empty())
+        cells.reserve(std::max(col + 1, static_cast<size_t>(std::max(ColCount, 0))));
+    cells.resize(col + 1);
+}
+
+}  // namespace
+
 TObjStringGrid::TStoreRow* TObjStringGrid::StoreRow(int ARow) {
     if (static_cast<size_t>(ARow) >= FRows.size()) FRows.resize(static_cast<size_t>(ARow) + 1);
     return &FRows[static_cast<size_t>(ARow)];
@@ -48,13 +65,7 @@ void TObjStringGrid::SetGridCell(int ACol, int ARow, const std::string& Value) {
         TrimRow(ARow);
     } else {
         TStoreRow* row = StoreRow(ARow);
-        if (static_cast<size_t>(ACol) >= row->cells.size()) {
-            // A row filled from the left would otherwise grow one step per
-            // cell: make room for the whole row at once.
-            if (row->cells.capacity() <= static_cast<size_t>(ACol))
-                row->cells.reserve(std::max(static_cast<size_t>(ACol) + 1, static_cast<size_t>(std::max(ColCount(), 0))));
-            row->cells.resize(static_cast<size_t>(ACol) + 1);
-        }
+        Make_Room(row->cells, ACol, ColCount());
         row->cells[static_cast<size_t>(ACol)].text = Value;
     }
     if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
@@ -69,7 +80,7 @@ void TObjStringGrid::SetGridObject(int ACol, int ARow, plat::TObject* Value) {
     if (ACol < 0 || ARow < 0) return;
     if (!Value && !FindCell(ACol, ARow)) return;
     TStoreRow* row = StoreRow(ARow);
-    if (static_cast<size_t>(ACol) >= row->cells.size()) row->cells.resize(static_cast<size_t>(ACol) + 1);
+    Make_Room(row->cells, ACol, ColCount());
     Cell& cell = row->cells[static_cast<size_t>(ACol)];
     row->objects += (Value != nullptr) - (cell.object != nullptr);
     cell.object = Value;

@@ -82,6 +82,11 @@ struct TNativeAccess {
 // is shown in an error box, as the program expects of its message loop.
 void SafeCall(const std::function<void()>& Action);
 
+// A combo box's typing field is made only when the box is first shown or
+// typed into: most boxes are lists, or sit in windows never opened, and the
+// field costs more to make than the box. Makes it now if it is still due.
+void Make_Combo_Editor(QWidget* Widget);
+
 QString ToQ(const std::string& Text);
 std::string FromQ(const QString& Text);
 

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,7 +104,45 @@ private:
 class TNotifyingComboBox : public QComboBox {
 public:
     std::function<void()> Dropping, Closed;
+    // Set while the typing field of an editable style is still to be made.
+    std::function<void()> MakeEditor;
+    void Make_Editor_Now() {
+        if (!MakeEditor) return;
+        const std::function<void()> make = std::move(MakeEditor);
+        MakeEditor = nullptr;
+        make();
+    }
+    void showEvent(QShowEvent* Event) override {
+        Make_Editor_Now();
+        Apply_Pending_Font();
+        QComboBox::showEvent(Event);
+    }
+    // The box passes a new font on to its drop-down list, building the list
+    // to do so; a box takes its font several times while its window is
+    // built, mostly in windows not opened yet. Its own handling of the
+    // change waits until it is shown, measured or dropped down.
+    bool FontPending = false;
+    void Apply_Pending_Font() {
+        if (!FontPending) return;
+        FontPending = false;
+        QEvent change(QEvent::FontChange);
+        QComboBox::changeEvent(&change);
+    }
+    void changeEvent(QEvent* Event) override {
+        if (Event->type() != QEvent::FontChange || isVisible()) return QComboBox::changeEvent(Event);
+        FontPending = true;
+        QWidget::changeEvent(Event);
+    }
+    QSize sizeHint() const override {
+        const_cast<TNotifyingComboBox*>(this)->Apply_Pending_Font();
+        return QComboBox::sizeHint();
+    }
+    QSize minimumSizeHint() const override {
+        const_cast<TNotifyingComboBox*>(this)->Apply_Pending_Font();
+        return QComboBox::minimumSizeHint();
+    }
     void showPopup() override {
+        Apply_Pending_Font();
         if (Dropping) Dropping();
         QComboBox::showPopup();
     }
@@ -113,6 +152,29 @@ public:
         if (shown && Closed) Closed();
     }
 };
+
+// A label is measured again whenever its text or font changes, and a
+// window builds hundreds of them: most share a font, and many a text (the
+// empty caption of a label being placed, the dots between address octets,
+// units). Measuring lays the text out three times, so sizes are kept by
+// everything the measure depends on.
+QSize Label_Size_Hint(QLabel& w) {
+    w.ensurePolished();  // the style may set the font the size depends on
+    if (!w.pixmap().isNull() || w.buddy() != nullptr) return w.sizeHint();
+    const QMargins m = w.contentsMargins();
+    const QString key = w.font().key() + QChar(0x1F) + w.text() + QChar(0x1F) +
+                        QString::number(int(w.alignment())) + ',' + QString::number(int(w.textFormat())) + ',' +
+                        QString::number(w.margin()) + ',' + QString::number(w.indent()) + ',' +
+                        QString::number(w.frameWidth()) + ',' + QString::number(m.left()) + ',' +
+                        QString::number(m.top()) + ',' + QString::number(m.right()) + ',' +
+                        QString::number(m.bottom());
+    static QHash<QString, QSize> sizes;
+    if (const auto found = sizes.constFind(key); found != sizes.constEnd()) return *found;
+    if (sizes.size() > 4096) sizes.clear();
+    const QSize size = w.sizeHint();
+    sizes.insert(key, size);
+    return size;
+}
 
 }  // namespace
 
@@ -164,7 +226,7 @@ void TLabel::AdjustBounds() {
         SetHeight(std::max(w->heightForWidth(Width()), w->fontMetrics().height()));
         return;
     }
-    QSize s = w->sizeHint();
+    QSize s = Label_Size_Hint(*w);
     if (Caption().empty()) s.setWidth(0);
     // A right-aligned label grows to the left, as its anchor is its right edge.
     int left = FAlignment == taRightJustify ? Left() + Width() - s.width() : Left();
@@ -601,8 +663,17 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
             if (OnCloseUp) OnCloseUp(this);
         });
     };
-    w->setEditable(true);
-    w->setInsertPolicy(QComboBox::NoInsert);
+    // The default style is editable; its field comes when first needed.
+    w->MakeEditor = [this, w] {
+        FSyncing = true;
+        w->setEditable(true);
+        w->setInsertPolicy(QComboBox::NoInsert);
+        TNativeAccess::Watch(*this, w->lineEdit());
+        w->lineEdit()->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+        w->setCurrentIndex(FItemIndex);
+        w->setEditText(ToQ(Text()));
+        FSyncing = false;
+    };
     TNativeAccess::Native(*this).ApplyText = [this, w](const std::string& t) {
         if (FSyncing) return;
         FSyncing = true;
@@ -633,7 +704,6 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner) {
     });
     SetBounds(0, 0, 145, 21);
     TNativeAccess::Bind(*this, w);
-    if (w->lineEdit() != nullptr) TNativeAccess::Watch(*this, w->lineEdit());
     SetControlStyle(ControlStyle() & ~csClickEvents);
     SetTabStop(true);
     SetColor(clWindow);
@@ -644,6 +714,7 @@ TComboBox::~TComboBox() {
     auto* w = WidgetAs<TNotifyingComboBox>(*this);
     w->Dropping = nullptr;
     w->Closed = nullptr;
+    w->MakeEditor = nullptr;
 }
 
 int TComboBox::DroppedWidth() const {
@@ -692,7 +763,12 @@ void TComboBox::SetItemIndex(int Value) {
 
 void TComboBox::SetStyle(TComboBoxStyle Value) {
     FStyle = Value;
-    auto* w = WidgetAs<QComboBox>(*this);
+    auto* w = WidgetAs<TNotifyingComboBox>(*this);
+    // A list never needs the typing field still due.
+    if (Value == csDropDownList)
+        w->MakeEditor = nullptr;
+    else
+        w->Make_Editor_Now();
     FSyncing = true;
     // The line edit a list style drops is deleted later, and through its
     // focus proxy it still counts as focused while the combo is: deleted,
@@ -734,6 +810,10 @@ void TComboBox::SetDroppedDown(bool Value) {
 void TComboBox::SetSorted(bool Value) {
     FSorted = Value;
     SyncItems();
+}
+
+void Make_Combo_Editor(QWidget* Widget) {
+    if (auto* box = dynamic_cast<TNotifyingComboBox*>(Widget)) box->Make_Editor_Now();
 }
 
 // --- TListBox --------------------------------------------------------------

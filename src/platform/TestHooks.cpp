@@ -46,8 +46,10 @@ QWidget* WidgetOf(TControl& c) {
 // Keys go where the control takes typed text (the edit part of a combo box).
 QWidget* KeyTarget(TControl& c) {
     QWidget* w = WidgetOf(c);
-    if (auto* cb = qobject_cast<QComboBox*>(w))
+    if (auto* cb = qobject_cast<QComboBox*>(w)) {
+        Make_Combo_Editor(cb);
         if (cb->lineEdit() != nullptr) return cb->lineEdit();
+    }
     // A control that hands its focus on (a multi-line edit) takes keys
     // where the focus goes.
     if (w->focusProxy() != nullptr) return w->focusProxy();

@@ -276,6 +276,13 @@ bool TXmlNode::GetAttribute(std::string_view name, std::string& value) const {
     return true;
 }
 
+bool TXmlNode::GetAttributeView(std::string_view name, std::string_view& value) const {
+    const pugi::xml_attribute attr = FindAttribute(node_, name);
+    if (!attr) return false;
+    value = attr.value();
+    return true;
+}
+
 std::string TXmlNode::Attribute(std::string_view name, std::string_view def) const {
     std::string value(def);
     GetAttribute(name, value);

@@ -46,6 +46,9 @@ public:
     std::string Attribute(std::string_view name, std::string_view def = "") const;
     // The attribute's value, empty when missing; valid while the node is.
     std::string_view AttributeView(std::string_view name) const;
+    // The same, telling a missing attribute from an empty one: false and
+    // value untouched when missing.
+    bool GetAttributeView(std::string_view name, std::string_view& value) const;
     void SetAttribute(std::string_view name, std::string_view value);
     // Adds an attribute without looking for one of that name: for elements
     // being built, whose attributes are all new.

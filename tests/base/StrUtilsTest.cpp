@@ -129,6 +129,8 @@ TEST(Text, TrimAndCase) {
     EXPECT_EQ(TrimLeft("  x "), "x ");
     EXPECT_EQ(TrimRight("  x \n"), "  x");
     EXPECT_EQ(Trim("\xC3\xA9 "), "\xC3\xA9");  // bytes above 0x7F are text, not blanks
+    EXPECT_EQ(TrimView(" \t\r\n a b \x01"), "a b");
+    EXPECT_EQ(TrimView(" \t "), "");
     EXPECT_EQ(UpperCase("abc\xC3\xA9xyz"), "ABC\xC3\xA9XYZ");
     EXPECT_EQ(LowerCase("ABC-Z"), "abc-z");
     EXPECT_TRUE(SameText("ParGen.XML", "pargen.xml"));

@@ -268,6 +268,38 @@ TEST_F(FormTest, ComboBoxItemsIndexAndText) {
     EXPECT_EQ(edits, 1);
 }
 
+// An edit-style combo box set up on a window not shown yet (as every window
+// is at start-up) types on from what it was given: its item, a text of its
+// own, its length limit, whether it is first shown or first typed into.
+TEST_F(FormTest, ComboBoxSetUpBeforeShownTypesOnFromIt) {
+    const struct {
+        const char* name;
+        std::function<void(TComboBox&)> setUp;
+        bool show;
+        std::string typed, text;
+        int itemIndex;
+    } cases[] = {
+        {"item chosen", [](TComboBox& c) { c.SetItemIndex(1); }, true, "x", "twox", -1},
+        {"text of its own", [](TComboBox& c) { c.SetText("free"); }, true, "!", "free!", -1},
+        {"length limit", [](TComboBox& c) { c.SetMaxLength(4); c.SetText("abcd"); }, true, "e", "abcd", -1},
+        {"typed into unshown", [](TComboBox& c) { c.SetItemIndex(0); }, false, "y", "oney", -1},
+        {"list style stays a list", [](TComboBox& c) { c.SetStyle(csDropDownList); c.SetItemIndex(0); }, true,
+         "t", "two", 1},
+    };
+    for (const auto& c : cases) {
+        TForm hidden(nullptr);
+        auto* combo = new TComboBox(&hidden);
+        combo->SetParent(&hidden);
+        combo->Items().Add("one");
+        combo->Items().Add("two");
+        c.setUp(*combo);
+        if (c.show) hidden.Show();
+        test::TypeText(*combo, c.typed);
+        EXPECT_EQ(combo->Text(), c.text) << c.name;
+        EXPECT_EQ(combo->ItemIndex(), c.itemIndex) << c.name;
+    }
+}
+
 // Check boxes and radio buttons: a click by mouse or by code changes the
 // state and fires OnClick; radio buttons on one parent exclude each other.
 TEST_F(FormTest, CheckAndRadioButtons) {
@@ -502,6 +534,31 @@ TEST_F(FormTest, AutoSizedLabelFollowsItsText) {
     label->SetAutoSize(false);
     label->SetCaption("x");
     EXPECT_GT(label->Width(), shortWidth);
+}
+
+// Labels of one text take one size only while everything the size depends
+// on is the same: a label measured after another of its text but in another
+// font, style or size, or after its own font changed, is not given the
+// other's size.
+TEST_F(FormTest, AutoSizedLabelsShareASizeOnlyWhenAlike) {
+    const auto sized = [&](const std::function<void(TLabel&)>& setUp) {
+        auto* label = Put<TLabel>(0, 0, 10, 10);
+        setUp(*label);
+        label->SetCaption("Diagnostic Position");
+        return std::pair{label->Width(), label->Height()};
+    };
+    const auto plain = sized([](TLabel&) {});
+    EXPECT_EQ(sized([](TLabel&) {}), plain);
+    const auto bold = sized([](TLabel& l) { l.Font().SetStyle({fsBold}); });
+    EXPECT_GT(bold.first, plain.first);
+    const auto large = sized([](TLabel& l) { l.Font().SetSize(20); });
+    EXPECT_GT(large.first, bold.first);
+    EXPECT_GT(large.second, plain.second);
+    // Its own font changing afterwards measures it again.
+    auto* later = Put<TLabel>(0, 0, 10, 10);
+    later->SetCaption("Diagnostic Position");
+    later->Font().SetSize(20);
+    EXPECT_EQ(std::pair(later->Width(), later->Height()), large);
 }
 
 // Clipboard text goes in and comes back out whole.
