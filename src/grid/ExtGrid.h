@@ -275,6 +275,7 @@ public:
     const std::string& FloatFormat() const { return FFloatFormat; }
     void SetFloatFormat(const std::string& Value) { FFloatFormat = Value; Invalidate(); }
     bool AutoNumAlign() const { return FAutoNumAlign; }
+    void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; Invalidate(); }
     int MaxEditLength() const { return FMaxEditLength; }
     void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
     // The text editor's length limit (0: none).
@@ -513,6 +514,10 @@ public:
     virtual bool HasComboBox(int ACol, int ARow);
     virtual bool HasSpinEdit(int ACol, int ARow);
     virtual void DoGetAlignment(int ACol, int ARow, plat::TAlignment& HAlign, TVAlignment& VAlign);
+    // New cell properties start from the grid's placement of the moment.
+    void GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush, TColor& AColorTo,
+                                 TColor& AMirrorColor, TColor& AMirrorColorTo, plat::TAlignment& HA, TVAlignment& VA,
+                                 bool& WW, TCellGradientDirection& GD) override;
     virtual bool GetColumnFilter(int Column);
     plat::TStrings& FilterList() { return FFilterList; }
     virtual void GetCellHint(int ACol, int ARow, std::string& Hint);

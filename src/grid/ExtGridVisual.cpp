@@ -37,6 +37,21 @@ TColor TExtStringGrid::SelectionMixColor(TColor CellColor) const {
                      mix(plat::GetBValue(s), plat::GetBValue(c)));
 }
 
+namespace {
+
+// With AutoNumAlign numbers sit to the right; a text starting with "=" is a
+// formula and keeps the grid's placement.
+enum class TNumberPlace { text, number, formula };
+
+TNumberPlace NumberPlace(const std::string& Cell) {
+    const std::string text = base::Trim(Cell);
+    if (text.empty()) return TNumberPlace::text;
+    if (text[0] == '=') return TNumberPlace::formula;
+    return ctl::ClassifyNumberText(text) != 2 ? TNumberPlace::number : TNumberPlace::text;
+}
+
+}  // namespace
+
 void TExtStringGrid::CellVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
                                           bool Remap, plat::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                           TColor& AMirrorColorTo, plat::TFont& AFont, plat::TAlignment& HA,
@@ -177,11 +192,28 @@ void TExtStringGrid::CellVisualProperties(int ACol, int ARow, TGridDrawState& AS
     DoGetWordWrap(rcol, ARow, WW);
     HA = FDefaultAlignment;
     VA = FVAlignment;
+    bool formula = false;
     if (FAutoNumAlign) {
-        const std::string text = base::Trim(Cells(rcol, ARow));
-        if (!text.empty() && text[0] != '=' && ctl::ClassifyNumberText(text) != 2) HA = plat::taRightJustify;
+        const TNumberPlace place = NumberPlace(Cells(rcol, ARow));
+        formula = place == TNumberPlace::formula;
+        if (place == TNumberPlace::number) HA = plat::taRightJustify;
     }
+    // An alignment set on the cell itself beats the grid's, except that
+    // formula cells keep the grid's number placement.
+    if (!formula)
+        if (const TCellProperties* p = PropsOf(rcol, ARow)) HA = p->Alignment();
     DoGetAlignment(rcol, ARow, HA, VA);
+}
+
+void TExtStringGrid::GetCellPropertyDefaults(int ACol, int ARow, plat::TFont& AFont, plat::TBrush& ABrush,
+                                             TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                                             plat::TAlignment& HA, TVAlignment& VA, bool& WW,
+                                             TCellGradientDirection& GD) {
+    TBaseGrid::GetCellPropertyDefaults(ACol, ARow, AFont, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, HA, VA, WW,
+                                       GD);
+    HA = FDefaultAlignment;
+    VA = FVAlignment;
+    if (FAutoNumAlign && NumberPlace(Cells(ACol, ARow)) == TNumberPlace::number) HA = plat::taRightJustify;
 }
 
 void TExtStringGrid::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, plat::TFont& AFont,

@@ -196,3 +196,52 @@ TEST(ExtGridVisual, DisabledGridPaintsDisabledText) {
     EXPECT_EQ(Resolve(g, 2, 2).font.Color(), g.DisabledFontColor());
     EXPECT_EQ(Resolve(g, 0, 0).font.Color(), g.DisabledFontColor());
 }
+
+// Where a cell's text sits: the grid's default, numbers to the right with
+// AutoNumAlign, the cell's own alignment over both (not for "=" cells under
+// AutoNumAlign), and the application's event last. Properties made for
+// another reason (a colour) start from the grid's alignment of the moment.
+TEST(ExtGridVisual, AlignmentComesFromTheGridTheCellThenTheApplication) {
+    enum TOwn { none, centred, colouredWhileCentred };
+    const struct {
+        const char* name;
+        bool autoNum;
+        const char* text;
+        TOwn own;
+        bool event;  // the application asks for taRightJustify
+        plat::TAlignment expected;
+    } cases[] = {
+        {"grid default", false, "abc", none, false, plat::taLeftJustify},
+        {"number with AutoNumAlign", true, "12.5", none, false, plat::taRightJustify},
+        {"cell's own over the default", false, "abc", centred, false, plat::taCenter},
+        {"cell's own over AutoNumAlign", true, "12", centred, false, plat::taCenter},
+        {"formula keeps the grid's", true, "=1+2", centred, false, plat::taLeftJustify},
+        {"made while the grid centred", false, "abc", colouredWhileCentred, false, plat::taCenter},
+        {"application last", false, "abc", centred, true, plat::taRightJustify},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        if (c.own == colouredWhileCentred) {
+            g.SetDefaultAlignment(plat::taCenter);
+            g.SetColors(2, 2, RGB(1, 2, 3));
+            g.SetDefaultAlignment(plat::taLeftJustify);
+        }
+        g.SetAutoNumAlign(c.autoNum);
+        g.SetCells(2, 2, c.text);
+        if (c.own == centred) g.SetAlignments(2, 2, plat::taCenter);
+        if (c.event)
+            g.OnGetAlignment = [](TObject*, int, int, plat::TAlignment& HA, TVAlignment&) {
+                HA = plat::taRightJustify;
+            };
+        TGridDrawState state;
+        plat::TBrush brush;
+        plat::TFont font;
+        TColor to, m, mt;
+        plat::TAlignment ha = plat::taLeftJustify;
+        TVAlignment va;
+        bool ww = false;
+        TCellGradientDirection gd = GradientVertical;
+        g.CellVisualProperties(2, 2, state, false, false, true, brush, to, m, mt, font, ha, va, ww, gd);
+        EXPECT_EQ(ha, c.expected) << c.name;
+    }
+}
