@@ -1,5 +1,5 @@
 #pragma once
-// Edit masks of the grid's editors: a mask such as "!99/99/0000;1;_" says
+// Edit masks of the edits (the drop-downs and the grid's editors): a mask such as "!99/99/0000;1;_" says
 // which character each place of the text takes (0 a digit, 9 a digit or
 // nothing, L a letter, A a letter or digit, C any character; l, a, c the
 // optional forms; # a digit or sign), which places are fixed literals (a
@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace grid {
+#include "platform/StdCtrls.h"
+
+namespace ctl {
 
 class TEditMaskText {
 public:
@@ -48,4 +50,10 @@ private:
     char16_t FBlank = u'_';
 };
 
-}  // namespace grid
+// Typing into an edit under a mask: a character goes to the next place
+// that takes it (true when the key was the mask's to handle, taken or
+// not); Backspace and Delete empty places instead of removing them.
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key);
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key);
+
+}  // namespace ctl
