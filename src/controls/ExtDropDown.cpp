@@ -565,6 +565,7 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner) : TEdit(AOwner) {
     SetSelectionColorStyle(scSuiteB);
     SetComponentStyle(tsSuiteBAzure);
     ResizeControl();
+    FLabelFont.OnChange = [this] { UpdateLabel(); };
 }
 
 TExtCustomDropDown::~TExtCustomDropDown() {
@@ -919,35 +920,6 @@ TColor TExtCustomDropDown::FrameColor() const {
     if (FBorderColor != clNone) return (!Focused() || FFocusBorderColor == clNone) ? FBorderColor : FFocusBorderColor;
     if (FFocusBorderColor != clNone) return Focused() ? FFocusBorderColor : clNone;
     return clNone;
-}
-
-// ------------------------------------------------------------ label
-
-void TExtCustomDropDown::SetLabelCaption(const std::string& Value) {
-    FLabelCaption = Value;
-    if (FLabel == nullptr) {
-        FLabel = new TLabel(this);
-        FLabel->OnClick = [this](TObject*) { SetFocus(); };
-    }
-    FLabel->SetCaption(Value);
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::SetLabelPosition(TLabelPosition Value) {
-    FLabelPosition = Value;
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::SetLabelMargin(int Value) {
-    FLabelMargin = Value;
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::UpdateLabel() {
-    if (FLabel == nullptr) return;
-    if (FLabel->Parent() == nullptr && Parent() != nullptr) FLabel->SetParent(Parent());
-    FLabel->SetVisible(Visible());
-    PlaceCaptionLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
 
 // ------------------------------------------------------------ text

@@ -405,6 +405,16 @@ public:
     void SetLabelPosition(TLabelPosition Value);
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int Value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool Value);
+    // Off: the label is enabled and disabled with the edit.
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool Value);
+    // The label's font while the edit does not use its parent's font; with
+    // ParentFont on the label shows the edit's font. Changing it in place
+    // shows at once.
+    plat::TFont& LabelFont() { return FLabelFont; }
+    void SetLabelFont(const plat::TFont& Value);
     plat::TLabel* CaptionLabel() const { return FLabel; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
@@ -420,6 +430,8 @@ public:
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
+    plat::TNotifyEvent OnLabelClick;
+    plat::TNotifyEvent OnLabelDblClick;
 
     // The clipboard operations by the rules of the edit kind (the keys
     // Ctrl+C, Ctrl+X, Ctrl+V and their Insert/Delete forms come here).
@@ -454,6 +466,10 @@ protected:
     void CMMouseEnter(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
     void CMVisibleChanged(plat::TMessage& Message) override;
+    void CMEnabledChanged(plat::TMessage& Message) override;
+    void CMFontChanged(plat::TMessage& Message) override;
+    virtual void LabelClick(plat::TObject* Sender);
+    virtual void LabelDblClick(plat::TObject* Sender);
     void ResizeControl();
     void UpdateLabel();
     // Handles one typed character by the edit kind; false drops it.
@@ -506,6 +522,8 @@ private:
     std::string FLabelCaption;
     TLabelPosition FLabelPosition = lpLeftTop;
     int FLabelMargin = 4;
+    bool FLabelTransparent = false, FLabelAlwaysEnabled = false;
+    plat::TFont FLabelFont;
     plat::TLabel* FLabel = nullptr;
 };
 

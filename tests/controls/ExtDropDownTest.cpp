@@ -473,6 +473,60 @@ TEST_F(DropDown, CaptionLabelPositions) {
     EXPECT_FALSE(label->Visible());
 }
 
+// The caption is lettered like the edit while the edit takes its window's
+// font, and in LabelFont once the edit has a font of its own.
+TEST_F(DropDown, CaptionLabelFontFollowsParentFont) {
+    plat::TFont labelFont;
+    labelFont.SetName("Courier New");
+    labelFont.SetSize(14);
+    dd->SetLabelFont(labelFont);
+    dd->SetLabelCaption("Weight");
+    plat::TLabel* label = dd->CaptionLabel();
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(dd->ParentFont());
+    EXPECT_TRUE(label->Font().SameAs(dd->Font())) << "the edit's font, not LabelFont";
+    form->Font().SetSize(12);  // the window's font reaches edit and label
+    EXPECT_EQ(dd->Font().Size(), 12);
+    EXPECT_EQ(label->Font().Size(), 12);
+    dd->LabelFont().SetSize(20);  // LabelFont is not in use yet
+    EXPECT_EQ(label->Font().Size(), 12);
+
+    plat::TFont own;
+    own.SetName("Arial");
+    own.SetSize(9);
+    dd->SetFont(own);  // ends ParentFont
+    ASSERT_FALSE(dd->ParentFont());
+    EXPECT_EQ(label->Font().Name(), "Courier New");
+    EXPECT_EQ(label->Font().Size(), 20);
+    dd->LabelFont().SetSize(16);  // changed in place: shows at once
+    EXPECT_EQ(label->Font().Size(), 16);
+    dd->Font().SetSize(11);
+    EXPECT_EQ(label->Font().Size(), 16) << "the edit's own font is not the label's";
+    dd->SetParentFont(true);
+    EXPECT_TRUE(label->Font().SameAs(dd->Font()));
+    EXPECT_EQ(label->Font().Size(), 12);
+}
+
+TEST_F(DropDown, CaptionLabelEnabledWithTheEditAndReportsClicks) {
+    int clicks = 0, doubles = 0;
+    dd->OnLabelClick = [&](plat::TObject* s) { clicks += s == dd; };
+    dd->OnLabelDblClick = [&](plat::TObject* s) { doubles += s == dd; };
+    dd->SetLabelCaption("Weight");
+    plat::TLabel* label = dd->CaptionLabel();
+    dd->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    dd->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+    dd->SetEnabled(true);
+    dd->SetLabelAlwaysEnabled(false);
+    dd->SetLabelTransparent(true);
+    EXPECT_TRUE(label->Transparent());
+    plat::test::ClickAt(*label);
+    EXPECT_EQ(clicks, 1);
+    plat::test::DoubleClickAt(*label, 2, 2);
+    EXPECT_EQ(doubles, 1);
+}
+
 TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_EQ(plat::test::AccessibleNameOf(*dd->Button()->Button()), "Open");
     EXPECT_EQ(plat::test::AccessibleRoleOf(*dd->Button()->Button()), "button");
