@@ -1176,6 +1176,7 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
+    if (MaskKeyDown(Key, Shift)) return;
     const int p = static_cast<int>(FPrefix.size());
     const int plainEnd = p + static_cast<int>(GetText().size());
     const int selEnd = SelStart() + SelLength();
@@ -1385,6 +1386,7 @@ void TExtCustomDropDown::KeyPress(char32_t& Key) {
         TEdit::KeyPress(Key);
         return;
     }
+    if (MaskKeyPress(Key)) return;
     const int p = static_cast<int>(FPrefix.size());
     if (Key == 8 && !FPrefix.empty() && SelStart() <= p && SelLength() == 0) {
         Key = 0;

@@ -12,10 +12,12 @@
 // key operations and SetComponentStyle.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/DropDownDraw.h"
+#include "controls/EditMask.h"
 #include "controls/EsgCombo.h"
 #include "controls/ExtStyleIF.h"
 #include "platform/Application.h"
@@ -383,6 +385,11 @@ public:
     bool IsModified() const { return FIsModified; }
     void SetModified(bool Value);
     const std::string& OldText() const { return FOldText; }
+    // A mask such as "!90:00:00;1; " fixes what each place of the text
+    // takes: typing fills the places, Backspace and Delete empty them, a
+    // paste fills them as if typed. Empty: no mask.
+    const std::string& EditMask() const { return FEditMask; }
+    void SetEditMask(const std::string& Value);
 
     // The plain text: the displayed text without prefix and suffix.
     std::string GetText() const;
@@ -484,6 +491,10 @@ protected:
     // The clipboard, Enter and Esc rules of KeyDown; true when the key was taken.
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
     bool ReturnOrEscapeKey(unsigned short Key, plat::TShiftState Shift);
+    // The mask's share of the keys and of a paste; true when it took them.
+    bool MaskKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    bool MaskKeyPress(char32_t& Key);
+    bool MaskPaste(const std::string& Pasted);
 
     TDropDownForm* FDropDownForm = nullptr;
 
@@ -519,6 +530,8 @@ private:
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;
     std::string FOldText;
+    std::string FEditMask;
+    std::shared_ptr<TEditMaskText> FMask;
     std::string FLabelCaption;
     TLabelPosition FLabelPosition = lpLeftTop;
     int FLabelMargin = 4;

@@ -47,7 +47,7 @@ void TExtCustomDropDown::PasteFromClipboard() {
     std::string next = plain.substr(0, static_cast<size_t>(start)) + clip + plain.substr(static_cast<size_t>(start + len));
     bool allow = true;
     if (OnClipboardPaste) OnClipboardPaste(this, next, allow);
-    if (!allow) return;
+    if (!allow || MaskPaste(clip)) return;
     if (MaxLength() > 0 && static_cast<int>(clip.size() + plain.size()) - len > MaxLength()) return;
     const bool hasMinus = next.find('-') != std::string::npos;
     switch (FEditType) {
