@@ -1225,6 +1225,7 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 }
 
 void TExtCustomDropDown::Dispatch(TMessage& Message) {
+    if (ClipboardMessage(Message)) return;
     TEdit::Dispatch(Message);
     // Delete in a money edit regroups the thousands once the edit has
     // removed the character.

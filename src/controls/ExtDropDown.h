@@ -491,6 +491,9 @@ protected:
     // The clipboard, Enter and Esc rules of KeyDown; true when the key was taken.
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
     bool ReturnOrEscapeKey(unsigned short Key, plat::TShiftState Shift);
+    // The clipboard messages of the edit's menu under the same rules as the
+    // keys; true when the message was handled here.
+    bool ClipboardMessage(plat::TMessage& Message);
     // The mask's share of the keys and of a paste; true when it took them.
     bool MaskKeyDown(unsigned short& Key, plat::TShiftState Shift);
     bool MaskKeyPress(char32_t& Key);

@@ -111,6 +111,26 @@ bool TExtCustomDropDown::ClipboardKey(unsigned short Key, TShiftState Shift) {
     return false;
 }
 
+bool TExtCustomDropDown::ClipboardMessage(TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_PASTE: PasteFromClipboard(); return true;
+        case WM_CUT: CutToClipboard(); return true;
+        case WM_COPY: CopyToClipboard(); return true;
+        case WM_UNDO:
+        case WM_CLEAR: {
+            // An edit that takes no typing takes no deleting either.
+            if (!FEditorEnabled || ReadOnly()) return true;
+            if (Message.Msg == WM_CLEAR && FMask) {
+                unsigned short key = VK_DELETE;
+                MaskKeyDown(key, 0);
+                return true;
+            }
+            return false;
+        }
+        default: return false;
+    }
+}
+
 bool TExtCustomDropDown::ReturnOrEscapeKey(unsigned short Key, TShiftState Shift) {
     if (FDroppedDown || (Shift & (ssCtrl | ssAlt))) return false;
     if (Key == VK_RETURN && FReturnIsTab) {

@@ -9,6 +9,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Clipboard.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/Process.h"
 #include "platform/TestHooks.h"
@@ -27,6 +28,15 @@ protected:
         DropDownOnForm::SetUp();
         dd->SetBounds(100, 40, 160, 22);
         Show();
+    }
+    // Opens the edit's menu by a right click and chooses the entry.
+    void PickFromEditMenu(const std::string& Entry) {
+        plat::test::ContextMenuAt(*dd, 5, 5);
+        plat::TPopupMenu* menu = plat::TPopupMenu::Showing();
+        ASSERT_NE(menu, nullptr);
+        for (size_t i = 0; i < menu->Items().size(); ++i)
+            if (menu->Items()[i].Caption == Entry) return menu->Pick(static_cast<int>(i));
+        FAIL() << "no entry " << Entry;
     }
 };
 
@@ -636,6 +646,13 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
             EXPECT_EQ(dd->SelStart(), c.selStart);
             EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
         }
+        // The edit's menu pastes by the same rules.
+        const std::string byKeys = dd->Text();
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(c.selStart);
+        dd->SetSelLength(c.selLength);
+        PickFromEditMenu("Paste");
+        EXPECT_EQ(dd->Text(), byKeys) << "menu: " << c.kind << " '" << c.start << "' + '" << c.clip << "'";
     }
     // A paste beyond MaxLength changes nothing.
     dd->SetEditType(etString);
@@ -669,6 +686,15 @@ TEST_F(DropDown, ClipboardEventsMayRefuse) {
     EXPECT_EQ(seen, (std::vector<std::string>{"cut ell"})) << "a cut asks once";
     EXPECT_EQ(plat::Clipboard().AsText(), "ell");
     EXPECT_EQ(dd->Text(), "ho");
+    // The edit's menu asks the same events.
+    allow = false;
+    seen.clear();
+    dd->SetPlainText("hello");
+    dd->SetSelStart(1);
+    dd->SetSelLength(3);
+    for (const char* entry : {"Copy", "Cut", "Paste"}) PickFromEditMenu(entry);
+    EXPECT_EQ(seen, (std::vector<std::string>{"copy ell", "cut ell", "paste hello"}));
+    EXPECT_EQ(dd->Text(), "hello");
 }
 
 TEST_F(DropDown, EnterAndEscapeRules) {

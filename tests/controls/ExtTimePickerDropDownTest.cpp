@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/DateTime.h"
+#include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
+#include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -158,6 +160,21 @@ TEST_F(TimePicker, TypingFillsTheMaskPlaces) {
     SendKey(*picker, plat::VK_DELETE);
     EXPECT_EQ(picker->Text(), "08:00:00");
     EXPECT_EQ(timeChanges, 0);
+}
+
+// The edit's menu pastes under the mask as typing does.
+TEST_F(TimePicker, MenuPasteFillsTheMask) {
+    picker->SetEditorEnabled(true);
+    picker->SetTime(At(1, 2, 3));
+    picker->SetSelStart(0);
+    plat::Clipboard().SetAsText("1x5");
+    plat::test::ContextMenuAt(*picker, 5, 5);
+    plat::TPopupMenu* menu = plat::TPopupMenu::Showing();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->Items().at(3).Caption, "Paste");
+    menu->Pick(3);
+    EXPECT_EQ(picker->Text(), "15:02:03") << "the letter found no place";
+    EXPECT_EQ(SecondsOfDay(picker->Time()), 15 * 3600 + 2 * 60 + 3);
 }
 
 TEST_F(TimePicker, ClockInThePopUpSetsTheTime) {
