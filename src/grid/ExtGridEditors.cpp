@@ -188,6 +188,18 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
     }
 }
 
+void TExtInplaceEdit::Dispatch(plat::TMessage& Message) {
+    unsigned short key = 0;
+    plat::TShiftState shift = 0;
+    if (Message.Msg == plat::WM_PASTE) key = 'V', shift = plat::ssCtrl;
+    else if (Message.Msg == plat::WM_CLEAR && Masked()) key = plat::VK_DELETE;
+    if (key == 0) {
+        plat::TInplaceEdit::Dispatch(Message);
+        return;
+    }
+    KeyDown(key, shift);
+}
+
 void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     const bool paste = (Key == 'V' && (Shift & plat::ssCtrl) && !(Shift & plat::ssAlt)) ||
                        (Key == plat::VK_INSERT && (Shift & plat::ssShift) && !(Shift & plat::ssCtrl));

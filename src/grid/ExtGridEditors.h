@@ -59,6 +59,8 @@ protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void UpdateContents() override;
+    // The editor's menu pastes and deletes by the cell's rules, as the keys do.
+    void Dispatch(plat::TMessage& Message) override;
 
 private:
     friend struct TExtStringGrid::TEditState;
