@@ -49,10 +49,7 @@ void TExtCustomDropDown::UpdateLabel() {
     if (FLabel == nullptr) return;
     if (FLabel->Parent() == nullptr && Parent() != nullptr) FLabel->SetParent(Parent());
     FLabel->SetTransparent(FLabelTransparent);
-    // An edit lettered like its window has its caption lettered the same
-    // way; only an edit with a font of its own lets the label have one.
-    const TFont& font = ParentFont() ? Font() : FLabelFont;
-    if (!FLabel->Font().SameAs(font)) FLabel->SetFont(font);
+    LetterCaptionLabel(*FLabel, *this, FLabelFont);
     FLabel->SetVisible(Visible());
     PlaceCaptionLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }

@@ -166,6 +166,37 @@ TEST_F(DateTimePicker, LabelSitsBesideThePickerAndFollowsTheFocus) {
     EXPECT_FALSE(label->Font().Style().Contains(plat::fsBold));
 }
 
+// The caption is lettered like the picker while the picker takes its
+// window's font, in LabelFont once the picker has a font of its own, and
+// bold while a FocusLabel picker has the focus.
+TEST_F(DateTimePicker, LabelFontFollowsParentFont) {
+    picker->LabelFont().SetName("Courier New");
+    picker->LabelFont().SetSize(14);
+    picker->SetLabelCaption("Start");
+    plat::TLabel* label = picker->PickerLabel();
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(picker->ParentFont());
+    EXPECT_TRUE(label->Font().SameAs(picker->Font()));
+    form->Font().SetSize(12);
+    EXPECT_EQ(label->Font().Size(), 12) << "the window's font reaches the label through the picker";
+
+    plat::TFont own;
+    own.SetName("Arial");
+    own.SetSize(9);
+    picker->SetFont(own);
+    EXPECT_EQ(label->Font().Name(), "Courier New");
+    EXPECT_EQ(label->Font().Size(), 14);
+    picker->LabelFont().SetSize(16);
+    EXPECT_EQ(label->Font().Size(), 16);
+
+    picker->SetFocusLabel(true);
+    picker->SetFocus();
+    plat::test::ProcessEvents();
+    picker->SetBounds(100, 70, 220, 21);  // laid out again while focused
+    EXPECT_TRUE(label->Font().Style().Contains(plat::fsBold));
+    EXPECT_EQ(label->Font().Size(), 16);
+}
+
 TEST_F(DateTimePicker, FlatLook) {
     picker->SetKind(dkDate);
     // Defaults (no flat look, 3D frame): exactly the plain control.
