@@ -264,6 +264,10 @@ void TDateTimePicker::TypeDigit(int Digit) {
 
 void TDateTimePicker::KeyDown(unsigned short& Key, TShiftState Shift) {
     const bool active = !FShowCheckbox || FChecked;
+    if (DropButtonWidth() > 0 && (Key == VK_F4 || ((Shift & ssAlt) && Key == VK_DOWN))) {
+        DropDown();
+        Key = 0;
+    }
     switch (Key) {
         case VK_LEFT: SetFieldIndex(FField - 1); Key = 0; break;
         case VK_RIGHT: SetFieldIndex(FField + 1); Key = 0; break;
@@ -290,6 +294,23 @@ void TDateTimePicker::KeyPress(char32_t& Key) {
     }
 }
 
+void TDateTimePicker::DropDown() {
+    if (!Enabled() || DropButtonWidth() == 0) return;
+    if (FMonthView == nullptr) {
+        FMonthView = new TMonthDropDown(this);
+        FMonthView->OnPick = [this](int Year, int Month, int Day) {
+            // The day changes; the time of day stays as it was.
+            const base::TTimeParts t = base::DecodeTime(FDateTime);
+            if (FShowCheckbox && !FChecked) {
+                SetChecked(true);
+                Change();
+            }
+            Store(Year, Month, Day, t.hour, t.minute, t.second);
+        };
+    }
+    FMonthView->Open(FDateTime);
+}
+
 TRect TDateTimePicker::CheckboxRect() const {
     const int t = (ClientHeight() - 13) / 2;
     return Rect(3, t, 16, t + 13);
@@ -301,6 +322,11 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (CanFocus() && !Focused()) SetFocus();
     if (Button != mbLeft) return;
+    const int bw = DropButtonWidth();
+    if (bw > 0 && X >= ClientWidth() - bw - (FCtl3D ? 2 : 0)) {
+        DropDown();
+        return;
+    }
     const TRect box = CheckboxRect();
     if (FShowCheckbox && X >= box.Left && X < box.Right + 2) {
         SetChecked(!FChecked);

@@ -13,6 +13,7 @@
 
 #include "base/DateTime.h"
 #include "controls/EsgDateTimePicker.h"
+#include "controls/MonthDropDown.h"
 #include "platform/Controls.h"
 
 namespace ctl {
@@ -50,8 +51,16 @@ public:
     void SetShowCheckbox(bool Value);
     bool Checked() const { return FChecked; }
     virtual void SetChecked(bool Value);
-    // There is no calendar to drop down: a date picker steps its fields.
-    bool DroppedDown() const { return false; }
+    // A date picker drops down a month view: F4, Alt+Down or a click on
+    // its button opens it; a picked day (click or Enter) takes the date and
+    // keeps the time of day; Esc or a click elsewhere closes it unchanged.
+    bool DroppedDown() const { return FMonthView != nullptr && FMonthView->DroppedDown(); }
+    void DropDown();
+    void CloseUp(bool Accept) {
+        if (FMonthView != nullptr) FMonthView->Close(Accept);
+    }
+    plat::TMonthCalendar* Calendar() const { return FMonthView ? FMonthView->Calendar() : nullptr; }
+    plat::TForm* CalendarForm() const { return FMonthView ? FMonthView->Form() : nullptr; }
     // The sunken frame; off, the fields fill the whole control.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
@@ -100,6 +109,7 @@ private:
     bool FCtl3D = true;
     int FField = 0;
     std::string FTyped;
+    TMonthDropDown* FMonthView = nullptr;  // made on the first drop-down
 };
 
 }  // namespace ctl

@@ -138,6 +138,12 @@ void PlaceCaptionLabel(TLabel& Label, const TControl& Owner, TLabelPosition Posi
     Label.SetBounds(left, top, lw, lh);
 }
 
+void LetterCaptionLabel(TLabel& Label, const TControl& Owner, const TFont& LabelFont, bool Bold) {
+    TFont f(Owner.ParentFont() ? Owner.Font() : LabelFont);
+    if (Bold) f.SetStyle(f.Style() + TFontStyles{fsBold});
+    if (!Label.Font().SameAs(f)) Label.SetFont(f);
+}
+
 void TEsgCustomCombo::UpdateLabel() {
     if (!FLabel) return;
     if (!FLabel->Parent() && Parent()) FLabel->SetParent(Parent());

@@ -19,6 +19,11 @@ enum TLabelPosition {
 // Lays a caption label out beside Owner: Left positions measure the label's
 // text, the three "...Left" positions take Margin from the label's left edge.
 void PlaceCaptionLabel(plat::TLabel& Label, const plat::TControl& Owner, TLabelPosition Position, int Margin);
+// Letters a caption label: in Owner's font while Owner takes its parent's
+// font (a control lettered like its window has its caption lettered the
+// same way), else in LabelFont; Bold adds bold.
+void LetterCaptionLabel(plat::TLabel& Label, const plat::TControl& Owner, const plat::TFont& LabelFont,
+                        bool Bold = false);
 
 class TEsgCustomCombo : public plat::TComboBox, public TEsgButtonColors {
 public:

@@ -222,6 +222,7 @@ TExtDateTimePicker::TExtDateTimePicker(TComponent* AOwner) : TCustomDateTimePick
     TCustomDateTimePicker::SetBorderStyle(dbsSingle);
     SetCtl3D(true);
     SetKind(dkDateTime);
+    FLabelFont.OnChange = [this] { UpdateLabel(); };
 }
 
 TExtDateTimePicker::~TExtDateTimePicker() {
@@ -446,6 +447,7 @@ void TExtDateTimePicker::SetLabelCaption(const std::string& Value) {
 void TExtDateTimePicker::UpdateLabel() {
     if (FLabel == nullptr) return;
     FLabel->SetTransparent(FLabelTransparent);
+    LetterCaptionLabel(*FLabel, *this, FLabelFont, FFocusLabel && Focused());
     FLabel->SetVisible(Visible());
     if (FLabel->Parent() != nullptr) PlaceCaptionLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
 }
@@ -472,8 +474,13 @@ void TExtDateTimePicker::SetLabelAlwaysEnabled(bool Value) {
 }
 
 void TExtDateTimePicker::SetLabelFont(const TFont& Value) {
+    // The assignment fires the font's change, which letters the label.
     FLabelFont = Value;
-    if (FLabel != nullptr) FLabel->SetFont(FLabelFont);
+    UpdateLabel();
+}
+
+void TExtDateTimePicker::CMFontChanged(TMessage& Message) {
+    TCustomDateTimePicker::CMFontChanged(Message);
     UpdateLabel();
 }
 

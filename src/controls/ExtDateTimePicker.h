@@ -139,6 +139,7 @@ protected:
     void DoExit() override;
     void CMColorChanged(plat::TMessage& Message) override;
     void CMVisibleChanged(plat::TMessage& Message) override;
+    void CMFontChanged(plat::TMessage& Message) override;
 
 private:
     void CreateTimePicker();

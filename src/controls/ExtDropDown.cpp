@@ -567,6 +567,7 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner) : TEdit(AOwner) {
     SetSelectionColorStyle(scSuiteB);
     SetComponentStyle(tsSuiteBAzure);
     ResizeControl();
+    FLabelFont.OnChange = [this] { UpdateLabel(); };
 }
 
 TExtCustomDropDown::~TExtCustomDropDown() {
@@ -923,35 +924,6 @@ TColor TExtCustomDropDown::FrameColor() const {
     return clNone;
 }
 
-// ------------------------------------------------------------ label
-
-void TExtCustomDropDown::SetLabelCaption(const std::string& Value) {
-    FLabelCaption = Value;
-    if (FLabel == nullptr) {
-        FLabel = new TLabel(this);
-        FLabel->OnClick = [this](TObject*) { SetFocus(); };
-    }
-    FLabel->SetCaption(Value);
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::SetLabelPosition(TLabelPosition Value) {
-    FLabelPosition = Value;
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::SetLabelMargin(int Value) {
-    FLabelMargin = Value;
-    UpdateLabel();
-}
-
-void TExtCustomDropDown::UpdateLabel() {
-    if (FLabel == nullptr) return;
-    if (FLabel->Parent() == nullptr && Parent() != nullptr) FLabel->SetParent(Parent());
-    FLabel->SetVisible(Visible());
-    PlaceCaptionLabel(*FLabel, *this, FLabelPosition, FLabelMargin);
-}
-
 // ------------------------------------------------------------ text
 
 std::string TExtCustomDropDown::GetText() const {
@@ -1206,6 +1178,7 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         Key = 0;
         return;
     }
+    if (MaskKeyDown(Key, Shift)) return;
     const int p = static_cast<int>(FPrefix.size());
     const int plainEnd = p + static_cast<int>(GetText().size());
     const int selEnd = SelStart() + SelLength();
@@ -1254,6 +1227,7 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 }
 
 void TExtCustomDropDown::Dispatch(TMessage& Message) {
+    if (ClipboardMessage(Message)) return;
     TEdit::Dispatch(Message);
     // Delete in a money edit regroups the thousands once the edit has
     // removed the character.
@@ -1415,6 +1389,7 @@ void TExtCustomDropDown::KeyPress(char32_t& Key) {
         TEdit::KeyPress(Key);
         return;
     }
+    if (MaskKeyPress(Key)) return;
     const int p = static_cast<int>(FPrefix.size());
     if (Key == 8 && !FPrefix.empty() && SelStart() <= p && SelLength() == 0) {
         Key = 0;

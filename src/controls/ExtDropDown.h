@@ -12,10 +12,12 @@
 // key operations and SetComponentStyle.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/DropDownDraw.h"
+#include "controls/EditMask.h"
 #include "controls/EsgCombo.h"
 #include "controls/ExtStyleIF.h"
 #include "platform/Application.h"
@@ -391,6 +393,11 @@ public:
     bool IsModified() const { return FIsModified; }
     void SetModified(bool Value);
     const std::string& OldText() const { return FOldText; }
+    // A mask such as "!90:00:00;1; " fixes what each place of the text
+    // takes: typing fills the places, Backspace and Delete empty them, a
+    // paste fills them as if typed. Empty: no mask.
+    const std::string& EditMask() const { return FEditMask; }
+    void SetEditMask(const std::string& Value);
 
     // The plain text: the displayed text without prefix and suffix.
     std::string GetText() const;
@@ -413,6 +420,16 @@ public:
     void SetLabelPosition(TLabelPosition Value);
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int Value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool Value);
+    // Off: the label is enabled and disabled with the edit.
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool Value);
+    // The label's font while the edit does not use its parent's font; with
+    // ParentFont on the label shows the edit's font. Changing it in place
+    // shows at once.
+    plat::TFont& LabelFont() { return FLabelFont; }
+    void SetLabelFont(const plat::TFont& Value);
     plat::TLabel* CaptionLabel() const { return FLabel; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
@@ -428,6 +445,8 @@ public:
     TClipboardEvent OnClipboardCopy;
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
+    plat::TNotifyEvent OnLabelClick;
+    plat::TNotifyEvent OnLabelDblClick;
 
     // The clipboard operations by the rules of the edit kind (the keys
     // Ctrl+C, Ctrl+X, Ctrl+V and their Insert/Delete forms come here).
@@ -471,6 +490,10 @@ protected:
     void CMMouseEnter(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
     void CMVisibleChanged(plat::TMessage& Message) override;
+    void CMEnabledChanged(plat::TMessage& Message) override;
+    void CMFontChanged(plat::TMessage& Message) override;
+    virtual void LabelClick(plat::TObject* Sender);
+    virtual void LabelDblClick(plat::TObject* Sender);
     void ResizeControl();
     void UpdateLabel();
     // Handles one typed character by the edit kind; false drops it.
@@ -485,6 +508,13 @@ protected:
     // The clipboard, Enter and Esc rules of KeyDown; true when the key was taken.
     bool ClipboardKey(unsigned short Key, plat::TShiftState Shift);
     bool ReturnOrEscapeKey(unsigned short Key, plat::TShiftState Shift);
+    // The clipboard messages of the edit's menu under the same rules as the
+    // keys; true when the message was handled here.
+    bool ClipboardMessage(plat::TMessage& Message);
+    // The mask's share of the keys and of a paste; true when it took them.
+    bool MaskKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    bool MaskKeyPress(char32_t& Key);
+    bool MaskPaste(const std::string& Pasted);
 
     TDropDownForm* FDropDownForm = nullptr;
 
@@ -522,9 +552,13 @@ private:
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;
     std::string FOldText;
+    std::string FEditMask;
+    std::shared_ptr<TEditMaskText> FMask;
     std::string FLabelCaption;
     TLabelPosition FLabelPosition = lpLeftTop;
     int FLabelMargin = 4;
+    bool FLabelTransparent = false, FLabelAlwaysEnabled = false;
+    plat::TFont FLabelFont;
     plat::TLabel* FLabel = nullptr;
 };
 

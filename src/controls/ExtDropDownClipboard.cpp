@@ -47,7 +47,7 @@ void TExtCustomDropDown::PasteFromClipboard() {
     std::string next = plain.substr(0, static_cast<size_t>(start)) + clip + plain.substr(static_cast<size_t>(start + len));
     bool allow = true;
     if (OnClipboardPaste) OnClipboardPaste(this, next, allow);
-    if (!allow) return;
+    if (!allow || MaskPaste(clip)) return;
     if (MaxLength() > 0 && static_cast<int>(clip.size() + plain.size()) - len > MaxLength()) return;
     const bool hasMinus = next.find('-') != std::string::npos;
     switch (FEditType) {
@@ -109,6 +109,26 @@ bool TExtCustomDropDown::ClipboardKey(unsigned short Key, TShiftState Shift) {
         return true;
     }
     return false;
+}
+
+bool TExtCustomDropDown::ClipboardMessage(TMessage& Message) {
+    switch (Message.Msg) {
+        case WM_PASTE: PasteFromClipboard(); return true;
+        case WM_CUT: CutToClipboard(); return true;
+        case WM_COPY: CopyToClipboard(); return true;
+        case WM_UNDO:
+        case WM_CLEAR: {
+            // An edit that takes no typing takes no deleting either.
+            if (!FEditorEnabled || ReadOnly()) return true;
+            if (Message.Msg == WM_CLEAR && FMask) {
+                unsigned short key = VK_DELETE;
+                MaskKeyDown(key, 0);
+                return true;
+            }
+            return false;
+        }
+        default: return false;
+    }
 }
 
 bool TExtCustomDropDown::ReturnOrEscapeKey(unsigned short Key, TShiftState Shift) {

@@ -15,6 +15,13 @@ char Separator() { return base::FormatSettings().timeSeparator; }
 
 base::TDateTime FromSeconds(int Seconds) { return Seconds / 86400.0; }
 
+// An optional and a required hour digit, two required digits for each
+// further field, the separators fixed, a blank place shown as a space.
+std::string TimeMask(bool Seconds) {
+    const std::string sep(1, Separator());
+    return "!90" + sep + "00" + (Seconds ? sep + "00" : std::string()) + ";1; ";
+}
+
 // One field of a typed time: at most two digits; empty counts as 0.
 bool FieldValue(const std::string& Part, int& Value) {
     const std::string t = base::Trim(Part);
@@ -34,6 +41,9 @@ TExtTimePickerDropDown::TExtTimePickerDropDown(TComponent* AOwner) : TExtCustomD
     DropDownHeader().Visible = false;
     DropDownFooter().Visible = false;
     CreateDropDownForm();
+    FInternalCall = true;
+    SetEditMask(TimeMask(FShowSeconds));
+    FInternalCall = false;
     WriteText();
 }
 
@@ -87,6 +97,11 @@ void TExtTimePickerDropDown::SetTime(base::TDateTime Value) {
 void TExtTimePickerDropDown::SetShowSeconds(bool Value) {
     if (Value == FShowSeconds) return;
     FShowSeconds = Value;
+    FInternalCall = true;
+    SetEditMask("");
+    SetPlainText("");
+    SetEditMask(TimeMask(FShowSeconds));
+    FInternalCall = false;
     WriteText();
     if (FDateTimePicker != nullptr) FDateTimePicker->SetFormat(FShowSeconds ? "HH:mm:ss" : "HH:mm");
 }

@@ -78,6 +78,8 @@ TExtWatch::TExtWatch(TComponent* AOwner) : TCustomControl(AOwner) {
     FRollTimer->SetInterval(10);
     FRollTimer->SetEnabled(false);
     FRollTimer->OnTimer = [this](TObject*) { RollTick(); };
+    // A picture loaded or changed in place shows at once.
+    FAppearance.Picture.OnChange = [this] { Invalidate(); };
 }
 
 void TExtWatch::SetAppearance(const TWatchAppearance& Value) {
@@ -361,6 +363,14 @@ void TExtWatch::DrawBackground(TCanvas& c) {
         else if (a.Shape == wsRoundRect) c.RoundRect(client, 20, 20);
         else c.Rectangle(client);
         c.Pen().SetWidth(1);
+    }
+    if (!a.Picture.Empty()) {
+        // The picture's lower-left colour is see-through, so a face drawn
+        // on a plain ground keeps the clock's own background around it.
+        TBitmap b(a.Picture.Width(), a.Picture.Height());
+        b.Canvas().Draw(0, 0, *a.Picture.Graphic());
+        b.SetTransparent(true);
+        c.StretchDraw(client, b);
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include "base/DateTime.h"
 #include "controls/ExtStyleIF.h"
+#include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
 
@@ -37,6 +38,9 @@ struct TWatchAppearance {
     TWatchGradient BackgroundGradient = wgVertical;
     plat::TColor BorderColor = plat::clBlack;
     int BorderWidth = 4;
+    // Drawn over the face, stretched to the whole control. Copying an
+    // appearance copies the picture but keeps the target's OnChange.
+    plat::TPicture Picture;
     plat::TColor HourColor = plat::clBlack;
     int HourMarkLength = 0, HourMarkWidth = 1;
     THourMarkStyle HourMarkStyle = hmsLine;

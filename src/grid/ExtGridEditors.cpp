@@ -152,45 +152,6 @@ std::string TExtInplaceEdit::EditValue() const {
     return Masked() ? FMask->Value(base::Utf8ToUtf16(Text())) : Text();
 }
 
-bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key) {
-    if (Key < 32 || Key > 0xFFFF) return false;
-    std::u16string t = base::Utf8ToUtf16(Edit.Text());
-    int pos = Edit.SelStart();
-    // Typing over a selection empties it first, as typing replaces it in a
-    // plain edit.
-    if (Edit.SelLength() > 0) {
-        std::u16string cleared = t;
-        Mask.Clear(cleared, pos, Edit.SelLength());
-        if (!Mask.Type(cleared, pos, static_cast<char16_t>(Key))) return true;
-        t = cleared;
-    } else if (!Mask.Type(t, pos, static_cast<char16_t>(Key))) {
-        return true;
-    }
-    Edit.SetText(base::Utf16ToUtf8(t));
-    Edit.SetSelStart(pos);
-    Edit.SetSelLength(0);
-    return true;
-}
-
-bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key) {
-    if (Key != plat::VK_BACK && Key != plat::VK_DELETE) return false;
-    std::u16string t = base::Utf8ToUtf16(Edit.Text());
-    int pos = Edit.SelStart();
-    if (Edit.SelLength() > 0) {
-        Mask.Clear(t, pos, Edit.SelLength());
-    } else if (Key == plat::VK_BACK) {
-        pos = Mask.PlaceBefore(pos);
-        if (pos < 0) return true;
-        Mask.Clear(t, pos, 1);
-    } else {
-        Mask.Clear(t, pos, 1);
-    }
-    Edit.SetText(base::Utf16ToUtf8(t));
-    Edit.SetSelStart(pos);
-    Edit.SetSelLength(0);
-    return true;
-}
-
 void TExtInplaceEdit::KeyPress(char32_t& Key) {
     const TEditorType kind = FExtGrid ? FExtGrid->EditControl() : edNormal;
     if (Masked() && Key >= 32) {
@@ -225,6 +186,18 @@ void TExtInplaceEdit::KeyPress(char32_t& Key) {
         SetSelLength(0);
         Key = 0;
     }
+}
+
+void TExtInplaceEdit::Dispatch(plat::TMessage& Message) {
+    unsigned short key = 0;
+    plat::TShiftState shift = 0;
+    if (Message.Msg == plat::WM_PASTE) key = 'V', shift = plat::ssCtrl;
+    else if (Message.Msg == plat::WM_CLEAR && Masked()) key = plat::VK_DELETE;
+    if (key == 0) {
+        plat::TInplaceEdit::Dispatch(Message);
+        return;
+    }
+    KeyDown(key, shift);
 }
 
 void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {

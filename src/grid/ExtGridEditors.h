@@ -35,11 +35,6 @@ void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // The caret after the last character, nothing selected.
 void CaretToEnd(plat::TEdit& Edit);
-// Typing into an edit under a mask: a character goes to the next place
-// that takes it (true when the key was the mask's to handle, taken or
-// not); Backspace and Delete empty places instead of removing them.
-bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key);
-bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key);
 // With CaretPositioning, the caret of an editor a left click opened goes
 // to the character under the click, nothing selected.
 void PlaceCaretByClick(TExtStringGrid& Grid, plat::TEdit& Edit);
@@ -64,6 +59,8 @@ protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyUp(unsigned short& Key, plat::TShiftState Shift) override;
     void UpdateContents() override;
+    // The editor's menu pastes and deletes by the cell's rules, as the keys do.
+    void Dispatch(plat::TMessage& Message) override;
 
 private:
     friend struct TExtStringGrid::TEditState;

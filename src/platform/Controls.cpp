@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -476,6 +477,19 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
         case QEvent::FocusOut: {
             auto* fe = static_cast<QFocusEvent*>(e);
             const bool in = e->type() == QEvent::FocusIn;
+            // A menu takes the keys for a while, not the focus: the control
+            // is not left (an edit is not formatted as on leaving it, and
+            // the menu's Paste finds its text and caret as they were).
+            bool& menu = TNativeAccess::Native(*c).MenuHoldsFocus;
+            if (!in && fe->reason() == Qt::PopupFocusReason &&
+                qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr) {
+                menu = true;
+                return false;
+            }
+            if (in && menu) {
+                menu = false;
+                if (fe->reason() == Qt::PopupFocusReason) return false;
+            }
             SafeCall([&] { c->Perform(in ? WM_SETFOCUS : WM_KILLFOCUS); });
             // The form remembers its active control: coming back to the
             // window is no new entry, leaving it for another window no exit.

@@ -69,6 +69,8 @@ constexpr unsigned WM_SIZING = 0x0214;
 constexpr unsigned WM_CUT = 0x0300;
 constexpr unsigned WM_COPY = 0x0301;
 constexpr unsigned WM_PASTE = 0x0302;
+constexpr unsigned WM_CLEAR = 0x0303;
+constexpr unsigned WM_UNDO = 0x0304;
 constexpr unsigned WM_THEMECHANGED = 0x031A;
 constexpr unsigned WM_USER = 0x0400;
 

@@ -38,6 +38,8 @@ struct TControlNative {
     bool WantsAllKeys = false;
     // Of a form: the widget of its active control.
     QPointer<QWidget> LastFocus;
+    // A menu opened over the control holds the keys for now.
+    bool MenuHoldsFocus = false;
 };
 
 // Translates toolkit events of one control's widgets into messages.

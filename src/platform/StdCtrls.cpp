@@ -303,6 +303,13 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
     TNativeAccess::Bind(*this, w);
     SetTabStop(true);
     SetColor(clWindow);
+    // Our own menu, not the toolkit's: its entries must reach the edit's
+    // own paste and cut rules.
+    w->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(w, &QWidget::customContextMenuRequested, w, [this, w](const QPoint& p) {
+        const QPoint g = w->mapToGlobal(p);
+        SafeCall([&] { PopupEditMenu(TPoint{g.x(), g.y()}); });
+    });
 }
 
 void TEdit::Change() {

@@ -50,6 +50,8 @@ public:
     TSysLinkEvent OnLinkClick;
 };
 
+class TPopupMenu;
+
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class TEdit : public TWinControl {
@@ -89,6 +91,11 @@ public:
     // The line shown (wrapped lines counted as shown, 0 first) that holds
     // position Index.
     int LineFromChar(int Index) const;
+    // The edit's own menu (a right click, the menu key): Undo, Cut, Copy,
+    // Paste, Delete and Select All. Each entry sends its message (WM_UNDO,
+    // WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR) to the edit, so an edit with
+    // rules of its own handles them as it handles the keys.
+    void PopupEditMenu(TPoint ScreenPoint);
 
     TNotifyEvent OnChange;
 
@@ -96,8 +103,11 @@ protected:
     // Runs on every change of the text, typed or set; fires OnChange. An
     // edit that reacts to typing itself overrides it and still calls it.
     virtual void Change();
+    // The clipboard messages do what the edit does by itself.
+    void Dispatch(TMessage& Message) override;
 
 private:
+    TPopupMenu* FEditMenu = nullptr;
     int FMaxLength = 0;
     bool FReadOnly = false;
     TEditCharCase FCharCase = ecNormal;

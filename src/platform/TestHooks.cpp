@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QImage>
@@ -196,6 +197,12 @@ void ClickAt(TControl& Control, int X, int Y) {
     }
     MouseDown(Control, mbLeft, X, Y);
     MouseUp(Control, mbLeft, X, Y);
+}
+
+void ContextMenuAt(TControl& Control, int X, int Y) {
+    QWidget* w = WidgetOf(Control);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(X, Y), w->mapToGlobal(QPoint(X, Y)));
+    QApplication::sendEvent(w, &e);
 }
 
 void DoubleClickAt(TControl& Control, int X, int Y) {

@@ -77,6 +77,9 @@ void MouseMove(TControl& Control, int X, int Y, TShiftState Shift = 0);
 // Press and release at (X, Y); the centre of the control when X is negative.
 void ClickAt(TControl& Control, int X = -1, int Y = -1);
 void DoubleClickAt(TControl& Control, int X, int Y);
+// Asks for the control's menu at (X, Y) as a right click does; the menu
+// that opens is TPopupMenu::Showing(), its entries chosen with Pick.
+void ContextMenuAt(TControl& Control, int X, int Y);
 // Picks entry Index of a combo box's dropped-down list the way the list
 // takes a pick (the entry made current, then taken); false when the list is
 // not dropped down or has no such entry.

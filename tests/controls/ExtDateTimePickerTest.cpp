@@ -9,6 +9,7 @@
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
+#include "platform/MonthCalendar.h"
 #include "platform/TestHooks.h"
 
 namespace {
@@ -165,6 +166,37 @@ TEST_F(DateTimePicker, LabelSitsBesideThePickerAndFollowsTheFocus) {
     EXPECT_FALSE(label->Font().Style().Contains(plat::fsBold));
 }
 
+// The caption is lettered like the picker while the picker takes its
+// window's font, in LabelFont once the picker has a font of its own, and
+// bold while a FocusLabel picker has the focus.
+TEST_F(DateTimePicker, LabelFontFollowsParentFont) {
+    picker->LabelFont().SetName("Courier New");
+    picker->LabelFont().SetSize(14);
+    picker->SetLabelCaption("Start");
+    plat::TLabel* label = picker->PickerLabel();
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(picker->ParentFont());
+    EXPECT_TRUE(label->Font().SameAs(picker->Font()));
+    form->Font().SetSize(12);
+    EXPECT_EQ(label->Font().Size(), 12) << "the window's font reaches the label through the picker";
+
+    plat::TFont own;
+    own.SetName("Arial");
+    own.SetSize(9);
+    picker->SetFont(own);
+    EXPECT_EQ(label->Font().Name(), "Courier New");
+    EXPECT_EQ(label->Font().Size(), 14);
+    picker->LabelFont().SetSize(16);
+    EXPECT_EQ(label->Font().Size(), 16);
+
+    picker->SetFocusLabel(true);
+    picker->SetFocus();
+    plat::test::ProcessEvents();
+    picker->SetBounds(100, 70, 220, 21);  // laid out again while focused
+    EXPECT_TRUE(label->Font().Style().Contains(plat::fsBold));
+    EXPECT_EQ(label->Font().Size(), 16);
+}
+
 TEST_F(DateTimePicker, FlatLook) {
     picker->SetKind(dkDate);
     // Defaults (no flat look, 3D frame): exactly the plain control.
@@ -252,6 +284,65 @@ TEST(DateFields, StepAndEncodeKeepEveryPartInRange) {
     f.Day = 31;
     f.Hour = 30;
     EXPECT_DOUBLE_EQ(f.Encode(), base::EncodeDate(2023, 4, 30) + base::EncodeTime(23, 0, 0, 0));
+}
+
+// The date part drops down a month view: opened by F4, Alt+Down or its
+// button, a day picked by keys or a click; Esc leaves the date alone.
+TEST_F(DateTimePicker, MonthViewDropsDownAndPicksADay) {
+    int changes = 0;
+    picker->OnChange = [&](plat::TObject*) { ++changes; };
+    enum TOpen { byF4, byAltDown, byButton };
+    const struct {
+        const char* name;
+        TOpen open;
+        std::vector<unsigned short> keys;  // in the month view, before it closes
+        int clickDay;                     // a click on this day of the month closes it; 0: none
+        int day;                          // the day afterwards
+        int changes;
+    } cases[] = {
+        {"Enter", byF4, {plat::VK_RIGHT, plat::VK_DOWN, plat::VK_RETURN}, 0, 23, 1},
+        {"Esc", byAltDown, {plat::VK_LEFT, plat::VK_ESCAPE}, 0, 15, 0},
+        {"click", byButton, {}, 5, 5, 1},
+        {"F4 again", byAltDown, {plat::VK_UP, plat::VK_F4}, 0, 8, 1},
+    };
+    for (const auto& c : cases) {
+        picker->SetDateTime(base::EncodeDate(2024, 3, 15) + base::EncodeTime(10, 30, 0, 0));
+        picker->SetFocus();
+        changes = 0;
+        if (c.open == byF4) SendKey(*picker, plat::VK_F4);
+        else if (c.open == byAltDown) SendKey(*picker, plat::VK_DOWN, plat::ssAlt);
+        else plat::test::ClickAt(*picker, picker->Width() - 6, picker->Height() / 2);
+        plat::test::ProcessEvents();
+        ASSERT_TRUE(picker->DroppedDown()) << c.name;
+        plat::TMonthCalendar* cal = picker->Calendar();
+        EXPECT_EQ(cal->Year() * 10000 + cal->Month() * 100 + cal->Day(), 20240315) << c.name;
+        // Below the picker, over its bottom line as every pop-up of the pickers.
+        EXPECT_EQ(picker->CalendarForm()->Top(), form->ClientToScreen({0, picker->Top() + picker->Height() - 1}).Y);
+        EXPECT_EQ(picker->CalendarForm()->Left(), form->ClientToScreen({picker->Left(), 0}).X);
+        if (c.open == byF4) {
+            EXPECT_EQ(plat::test::AccessibleNameOf(*cal), "Month calendar");
+            EXPECT_TRUE(plat::test::SaveScreenshot(*picker->CalendarForm(),
+                                                   std::string(VASTRIMO_TEST_OUT) + "/DateTimePicker_month_view.png"));
+        }
+        for (unsigned short k : c.keys) SendKey(*cal, k);
+        if (c.clickDay != 0) {
+            int x = 0, y = 0;
+            ASSERT_TRUE(cal->PointOfDay(2024, 3, c.clickDay, x, y)) << c.name;
+            plat::test::ClickAt(*cal, x, y);
+        }
+        plat::test::ProcessEvents();
+        EXPECT_FALSE(picker->DroppedDown()) << c.name;
+        EXPECT_TRUE(picker->Focused()) << c.name << ": the focus is back on the picker";
+        const base::TDateParts d = base::DecodeDate(picker->DateTime());
+        EXPECT_EQ(d.year * 10000 + d.month * 100 + d.day, 20240300 + c.day) << c.name;
+        EXPECT_EQ(base::DecodeTime(picker->DateTime()).hour, 10) << c.name << ": the time of day stays";
+        EXPECT_EQ(base::DecodeTime(picker->DateTime()).minute, 30) << c.name;
+        EXPECT_EQ(changes, c.changes) << c.name;
+    }
+    // A time has no month view.
+    picker->SetKind(dkTime);
+    SendKey(*picker, plat::VK_F4);
+    EXPECT_FALSE(picker->DroppedDown());
 }
 
 }  // namespace

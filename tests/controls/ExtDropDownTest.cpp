@@ -9,6 +9,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Clipboard.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/Process.h"
 #include "platform/TestHooks.h"
@@ -27,6 +28,15 @@ protected:
         DropDownOnForm::SetUp();
         dd->SetBounds(100, 40, 160, 22);
         Show();
+    }
+    // Opens the edit's menu by a right click and chooses the entry.
+    void PickFromEditMenu(const std::string& Entry) {
+        plat::test::ContextMenuAt(*dd, 5, 5);
+        plat::TPopupMenu* menu = plat::TPopupMenu::Showing();
+        ASSERT_NE(menu, nullptr);
+        for (size_t i = 0; i < menu->Items().size(); ++i)
+            if (menu->Items()[i].Caption == Entry) return menu->Pick(static_cast<int>(i));
+        FAIL() << "no entry " << Entry;
     }
 };
 
@@ -473,6 +483,60 @@ TEST_F(DropDown, CaptionLabelPositions) {
     EXPECT_FALSE(label->Visible());
 }
 
+// The caption is lettered like the edit while the edit takes its window's
+// font, and in LabelFont once the edit has a font of its own.
+TEST_F(DropDown, CaptionLabelFontFollowsParentFont) {
+    plat::TFont labelFont;
+    labelFont.SetName("Courier New");
+    labelFont.SetSize(14);
+    dd->SetLabelFont(labelFont);
+    dd->SetLabelCaption("Weight");
+    plat::TLabel* label = dd->CaptionLabel();
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(dd->ParentFont());
+    EXPECT_TRUE(label->Font().SameAs(dd->Font())) << "the edit's font, not LabelFont";
+    form->Font().SetSize(12);  // the window's font reaches edit and label
+    EXPECT_EQ(dd->Font().Size(), 12);
+    EXPECT_EQ(label->Font().Size(), 12);
+    dd->LabelFont().SetSize(20);  // LabelFont is not in use yet
+    EXPECT_EQ(label->Font().Size(), 12);
+
+    plat::TFont own;
+    own.SetName("Arial");
+    own.SetSize(9);
+    dd->SetFont(own);  // ends ParentFont
+    ASSERT_FALSE(dd->ParentFont());
+    EXPECT_EQ(label->Font().Name(), "Courier New");
+    EXPECT_EQ(label->Font().Size(), 20);
+    dd->LabelFont().SetSize(16);  // changed in place: shows at once
+    EXPECT_EQ(label->Font().Size(), 16);
+    dd->Font().SetSize(11);
+    EXPECT_EQ(label->Font().Size(), 16) << "the edit's own font is not the label's";
+    dd->SetParentFont(true);
+    EXPECT_TRUE(label->Font().SameAs(dd->Font()));
+    EXPECT_EQ(label->Font().Size(), 12);
+}
+
+TEST_F(DropDown, CaptionLabelEnabledWithTheEditAndReportsClicks) {
+    int clicks = 0, doubles = 0;
+    dd->OnLabelClick = [&](plat::TObject* s) { clicks += s == dd; };
+    dd->OnLabelDblClick = [&](plat::TObject* s) { doubles += s == dd; };
+    dd->SetLabelCaption("Weight");
+    plat::TLabel* label = dd->CaptionLabel();
+    dd->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    dd->SetLabelAlwaysEnabled(true);
+    EXPECT_TRUE(label->Enabled());
+    dd->SetEnabled(true);
+    dd->SetLabelAlwaysEnabled(false);
+    dd->SetLabelTransparent(true);
+    EXPECT_TRUE(label->Transparent());
+    plat::test::ClickAt(*label);
+    EXPECT_EQ(clicks, 1);
+    plat::test::DoubleClickAt(*label, 2, 2);
+    EXPECT_EQ(doubles, 1);
+}
+
 TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_EQ(plat::test::AccessibleNameOf(*dd->Button()->Button()), "Open");
     EXPECT_EQ(plat::test::AccessibleRoleOf(*dd->Button()->Button()), "button");
@@ -582,6 +646,13 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
             EXPECT_EQ(dd->SelStart(), c.selStart);
             EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
         }
+        // The edit's menu pastes by the same rules.
+        const std::string byKeys = dd->Text();
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(c.selStart);
+        dd->SetSelLength(c.selLength);
+        PickFromEditMenu("Paste");
+        EXPECT_EQ(dd->Text(), byKeys) << "menu: " << c.kind << " '" << c.start << "' + '" << c.clip << "'";
     }
     // A paste beyond MaxLength changes nothing.
     dd->SetEditType(etString);
@@ -615,6 +686,15 @@ TEST_F(DropDown, ClipboardEventsMayRefuse) {
     EXPECT_EQ(seen, (std::vector<std::string>{"cut ell"})) << "a cut asks once";
     EXPECT_EQ(plat::Clipboard().AsText(), "ell");
     EXPECT_EQ(dd->Text(), "ho");
+    // The edit's menu asks the same events.
+    allow = false;
+    seen.clear();
+    dd->SetPlainText("hello");
+    dd->SetSelStart(1);
+    dd->SetSelLength(3);
+    for (const char* entry : {"Copy", "Cut", "Paste"}) PickFromEditMenu(entry);
+    EXPECT_EQ(seen, (std::vector<std::string>{"copy ell", "cut ell", "paste hello"}));
+    EXPECT_EQ(dd->Text(), "hello");
 }
 
 TEST_F(DropDown, EnterAndEscapeRules) {

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/DateTime.h"
+#include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
+#include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -110,6 +112,69 @@ TEST_F(TimePicker, TypedTextIsParsedOnlyWhenItIsACompleteValidTime) {
         EXPECT_EQ(picker->Text(), c.shown) << c.text;
     }
     EXPECT_EQ(timeChanges, 0);
+}
+
+// Typing goes through the time mask: digits fill the places, the
+// separators stay where they are, anything else is refused.
+TEST_F(TimePicker, TypingFillsTheMaskPlaces) {
+    const struct {
+        bool seconds;
+        const char* start;
+        int caret, selLength;
+        const char* keys;  // typed characters; '<' Backspace, '>' Delete
+        const char* shown;
+        int h, m, s;  // the value afterwards
+        int caretAfter;
+    } cases[] = {
+        {true, "00:00:00", 0, 0, "1234", "12:34:00", 12, 34, 0, 6},  // the caret steps over the separators
+        {true, "12:34:00", 0, 0, "a", "12:34:00", 12, 34, 0, 0},      // letters are refused
+        {true, "12:34:00", 0, 0, ":", "12:34:00", 12, 34, 0, 0},      // so is a separator typed into a digit
+        {true, "12:34:56", 8, 0, "7", "12:34:56", 12, 34, 56, 8},     // nothing beyond the last place
+        {true, "12:34:56", 0, 0, "99", "99:34:56", 12, 34, 56, 3},    // no such hour: shown, the value stays
+        {true, "12:34:56", 3, 0, "<", "10:34:56", 10, 34, 56, 1},     // Backspace empties a place, blank is 0
+        {true, "12:34:56", 3, 0, ">", "12:04:56", 12, 4, 56, 3},      // Delete too
+        {true, "12:34:56", 0, 8, "7", "7 :  :  ", 12, 34, 56, 1},     // typing over a selection empties it
+        {false, "12:34", 3, 0, "59", "12:59", 12, 59, 0, 5},
+    };
+    picker->SetEditorEnabled(true);
+    for (const auto& c : cases) {
+        picker->SetShowSeconds(c.seconds);
+        picker->SetPlainText(c.start);
+        picker->SetSelStart(c.caret);
+        picker->SetSelLength(c.selLength);
+        for (const char* k = c.keys; *k != 0; ++k) {
+            if (*k == '<') SendKey(*picker, plat::VK_BACK);
+            else if (*k == '>') SendKey(*picker, plat::VK_DELETE);
+            else plat::test::TypeText(*picker, std::string(1, *k));
+        }
+        EXPECT_EQ(picker->Text(), c.shown) << c.start << " + " << c.keys;
+        EXPECT_EQ(SecondsOfDay(picker->Time()), c.h * 3600 + c.m * 60 + c.s) << c.start << " + " << c.keys;
+        EXPECT_EQ(picker->SelStart(), c.caretAfter) << c.start << " + " << c.keys;
+    }
+    // Without EditorEnabled (the default) the text takes no typing at all.
+    picker->SetEditorEnabled(false);
+    picker->SetShowSeconds(true);
+    picker->SetTime(At(8, 0, 0));
+    picker->SetSelStart(0);
+    plat::test::TypeText(*picker, "1");
+    SendKey(*picker, plat::VK_DELETE);
+    EXPECT_EQ(picker->Text(), "08:00:00");
+    EXPECT_EQ(timeChanges, 0);
+}
+
+// The edit's menu pastes under the mask as typing does.
+TEST_F(TimePicker, MenuPasteFillsTheMask) {
+    picker->SetEditorEnabled(true);
+    picker->SetTime(At(1, 2, 3));
+    picker->SetSelStart(0);
+    plat::Clipboard().SetAsText("1x5");
+    plat::test::ContextMenuAt(*picker, 5, 5);
+    plat::TPopupMenu* menu = plat::TPopupMenu::Showing();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->Items().at(3).Caption, "Paste");
+    menu->Pick(3);
+    EXPECT_EQ(picker->Text(), "15:02:03") << "the letter found no place";
+    EXPECT_EQ(SecondsOfDay(picker->Time()), 15 * 3600 + 2 * 60 + 3);
 }
 
 TEST_F(TimePicker, ClockInThePopUpSetsTheTime) {

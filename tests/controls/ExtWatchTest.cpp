@@ -299,3 +299,79 @@ TEST_F(Watch, ComponentColourSets) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace ctl;
+using plat::test::TRgb;
+
+// Counts its paints: a picture changed in place must ask for a paint by
+// itself, with nobody calling Invalidate.
+class TCountingWatch : public ctl::TExtWatch {
+public:
+    using TExtWatch::TExtWatch;
+    int Paints = 0;
+
+protected:
+    void Paint() override {
+        ++Paints;
+        TExtWatch::Paint();
+    }
+};
+
+// A 20 x 20 picture: white ground (its lower-left colour, so see-through)
+// with a square of Color from 5 to 15.
+plat::TBitmap Square(plat::TColor Color) {
+    plat::TBitmap b(20, 20);
+    b.Canvas().Brush().SetColor(plat::clWhite);
+    b.Canvas().FillRect(plat::Rect(0, 0, 20, 20));
+    b.Canvas().Brush().SetColor(Color);
+    b.Canvas().FillRect(plat::Rect(5, 5, 15, 15));
+    return b;
+}
+
+TEST_F(Watch, PictureLiesOverTheFaceAndRepaintsWhenChanged) {
+    watch->Hide();
+    auto* clock = new TCountingWatch(form.get());
+    clock->SetParent(form.get());
+    clock->SetBounds(10, 10, 180, 180);
+    clock->SetAnimation(false);
+    clock->SetShowNumbers(false);
+    clock->SetShowAMPM(false);
+    clock->Appearance().BackgroundColor = plat::clYellow;
+    clock->Appearance().TickMarks = tmNone;
+    clock->SetTime(3 * 3600);  // hands to the right and up, away from the probes
+    plat::test::ProcessEvents();
+
+    const plat::TBitmap red = Square(plat::clRed), green = Square(plat::clLime), blue = Square(plat::clBlue);
+    clock->Paints = 0;
+    clock->Appearance().Picture.SetGraphic(&red);
+    plat::test::ProcessEvents();
+    EXPECT_GT(clock->Paints, 0) << "a new picture repaints";
+    // Stretched nine times over the 180 x 180 control: the square covers
+    // 45..135; the white ground lets the yellow face through.
+    EXPECT_EQ(plat::test::PixelAt(*clock, 60, 120), kRed);
+    EXPECT_EQ(plat::test::PixelAt(*clock, 30, 90), (TRgb{255, 255, 0}));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*clock, std::string(VASTRIMO_TEST_OUT) + "/Clock_picture.png"));
+
+    clock->Paints = 0;
+    clock->Appearance().Picture.SetGraphic(&green);
+    plat::test::ProcessEvents();
+    EXPECT_GT(clock->Paints, 0) << "changed in place";
+    EXPECT_EQ(plat::test::PixelAt(*clock, 60, 120), (TRgb{0, 255, 0}));
+
+    // An appearance handed over whole (as the time picker hands its own)
+    // brings its picture, and the clock still hears of later changes.
+    TWatchAppearance other;
+    other.Picture.SetGraphic(&blue);
+    clock->SetAppearance(other);
+    EXPECT_EQ(plat::test::PixelAt(*clock, 60, 120), kBlue);
+    plat::test::ProcessEvents();
+    clock->Paints = 0;
+    clock->Appearance().Picture.SetGraphic(nullptr);
+    plat::test::ProcessEvents();
+    EXPECT_GT(clock->Paints, 0);
+    EXPECT_EQ(plat::test::PixelAt(*clock, 60, 120), kWhite) << "no picture: the plain face";
+}
+
+}  // namespace

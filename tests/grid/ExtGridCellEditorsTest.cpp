@@ -12,6 +12,7 @@
 #include "grid/ExtGridCellEditors.h"
 #include "grid/ExtGridSpecialEditors.h"
 #include "platform/Clipboard.h"
+#include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -422,25 +423,35 @@ TEST_F(GridCellEditors, PasteIntoTheTextEditorAsksTheWindowAndFillsAMask) {
         {"", "12:30", true, "12:30"},
         {"00:00;1;_", "1230", true, "12:30"},
     };
-    for (const auto& c : cases) {
-        grid->SetEditMask(c.mask);
-        allow = c.allow;
-        asked.clear();
-        plat::Clipboard().SetAsText(c.clip);
-        grid->SetCells(2, 2, "old");
-        Select(2, 2);
-        pt::SendKey(*grid, plat::VK_F2);
-        plat::TInplaceEdit* ed = grid->InplaceEditor();
-        ed->SelectAll();
-        if (*c.mask) {
-            ed->SetSelStart(0);
-            ed->SetSelLength(0);
+    // By the keys and by the editor's own menu alike.
+    for (const bool byMenu : {false, true})
+        for (const auto& c : cases) {
+            grid->SetEditMask(c.mask);
+            allow = c.allow;
+            asked.clear();
+            plat::Clipboard().SetAsText(c.clip);
+            grid->SetCells(2, 2, "old");
+            Select(2, 2);
+            pt::SendKey(*grid, plat::VK_F2);
+            plat::TInplaceEdit* ed = grid->InplaceEditor();
+            ed->SelectAll();
+            if (*c.mask) {
+                ed->SetSelStart(0);
+                ed->SetSelLength(0);
+            }
+            if (byMenu) {
+                pt::ContextMenuAt(*ed, 5, 5);
+                plat::TPopupMenu* menu = plat::TPopupMenu::Showing();
+                ASSERT_NE(menu, nullptr);
+                ASSERT_EQ(menu->Items().at(3).Caption, "Paste");
+                menu->Pick(3);
+            } else {
+                pt::SendKey(*ed, 'V', plat::ssCtrl);
+            }
+            pt::SendKey(*ed, plat::VK_RETURN);
+            EXPECT_EQ(asked, std::vector<plat::TObject*>{ed}) << c.clip << (byMenu ? " by the menu" : "");
+            EXPECT_EQ(grid->Cells(2, 2), c.result) << c.clip << (byMenu ? " by the menu" : "");
         }
-        pt::SendKey(*ed, 'V', plat::ssCtrl);
-        pt::SendKey(*ed, plat::VK_RETURN);
-        EXPECT_EQ(asked, std::vector<plat::TObject*>{ed}) << c.clip;
-        EXPECT_EQ(grid->Cells(2, 2), c.result) << c.clip;
-    }
     grid->SetEditMask("");
 }
 

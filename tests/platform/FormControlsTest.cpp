@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,6 +11,8 @@
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Menus.h"
+#include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
@@ -570,4 +573,70 @@ TEST(Clipboard, TextRoundTrip) {
     EXPECT_EQ(Clipboard().AsText(), text);
     Clipboard().Clear();
     EXPECT_EQ(Clipboard().AsText(), "");
+}
+
+// The edit's own menu: each entry acts on the text and the selection as
+// its key does, and the menu takes no focus from the edit (a control that
+// formats itself on leaving must not do so for a right click).
+TEST_F(FormTest, EditMenuActsOnTheTextAndKeepsTheFocus) {
+    struct TKillWatch : TEdit {
+        using TEdit::TEdit;
+        int kills = 0;
+        void WndProc(TMessage& m) override {
+            kills += m.Msg == WM_KILLFOCUS;
+            TEdit::WndProc(m);
+        }
+    };
+    auto* edit = Put<TKillWatch>(10, 10, 120, 21);
+    edit->SetFocus();
+    test::ProcessEvents();
+    if (!edit->Focused()) GTEST_SKIP() << "this display gives no keyboard focus";
+    auto pick = [&](const std::string& entry) {
+        edit->SetFocus();
+        test::ProcessEvents();
+        const int kills = edit->kills;
+        test::ContextMenuAt(*edit, 5, 5);
+        test::ProcessEvents();
+        TPopupMenu* menu = TPopupMenu::Showing();
+        ASSERT_NE(menu, nullptr) << entry;
+        EXPECT_EQ(edit->kills, kills) << entry << ": the open menu took the focus";
+        std::vector<std::string> captions;
+        for (const TMenuItem& i : menu->Items()) captions.push_back(i.Caption);
+        EXPECT_EQ(captions, (std::vector<std::string>{"Undo", "Cut", "Copy", "Paste", "Delete", "Select All"}));
+        const auto at = std::find(captions.begin(), captions.end(), entry);
+        ASSERT_NE(at, captions.end()) << entry;
+        menu->Pick(static_cast<int>(at - captions.begin()));
+        test::ProcessEvents();
+    };
+    const struct {
+        const char* entry;
+        int selStart, selLength;  // on a fresh "hello"; -1: as the case before left it
+        const char* text;         // afterwards
+        const char* clipboard;    // afterwards
+    } cases[] = {
+        {"Copy", 1, 3, "hello", "ell"},
+        {"Cut", 1, 3, "ho", "ell"},
+        {"Paste", 5, 0, "helloell", "ell"},
+        {"Delete", 0, 2, "llo", "ell"},
+        {"Undo", -1, 0, "hello", "ell"},
+        {"Select All", 2, 0, "hello", "ell"},
+    };
+    for (const auto& c : cases) {
+        if (c.selStart >= 0) {
+            edit->SetText("hello");
+            edit->SetSelStart(c.selStart);
+            edit->SetSelLength(c.selLength);
+        }
+        pick(c.entry);
+        EXPECT_EQ(edit->Text(), c.text) << c.entry;
+        EXPECT_EQ(Clipboard().AsText(), c.clipboard) << c.entry;
+    }
+    EXPECT_EQ(edit->SelLength(), 5) << "Select All";
+    // A read-only edit copies but changes nothing.
+    edit->SetReadOnly(true);
+    edit->SetSelStart(0);
+    edit->SetSelLength(1);
+    pick("Cut");
+    pick("Paste");
+    EXPECT_EQ(edit->Text(), "hello");
 }

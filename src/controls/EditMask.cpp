@@ -1,10 +1,11 @@
-#include "grid/EditMask.h"
+#include "controls/EditMask.h"
 
 #include <algorithm>
 
 #include "base/TextCodec.h"
+#include "platform/Messages.h"
 
-namespace grid {
+namespace ctl {
 
 namespace {
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -147,4 +148,43 @@ bool TEditMaskText::Complete(const std::u16string& Text) const {
     return true;
 }
 
-}  // namespace grid
+bool MaskTypeChar(plat::TEdit& Edit, const TEditMaskText& Mask, char32_t Key) {
+    if (Key < 32 || Key > 0xFFFF) return false;
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
+    // Typing over a selection empties it first, as typing replaces it in a
+    // plain edit.
+    if (Edit.SelLength() > 0) {
+        std::u16string cleared = t;
+        Mask.Clear(cleared, pos, Edit.SelLength());
+        if (!Mask.Type(cleared, pos, static_cast<char16_t>(Key))) return true;
+        t = cleared;
+    } else if (!Mask.Type(t, pos, static_cast<char16_t>(Key))) {
+        return true;
+    }
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
+    return true;
+}
+
+bool MaskEraseKey(plat::TEdit& Edit, const TEditMaskText& Mask, unsigned short Key) {
+    if (Key != plat::VK_BACK && Key != plat::VK_DELETE) return false;
+    std::u16string t = base::Utf8ToUtf16(Edit.Text());
+    int pos = Edit.SelStart();
+    if (Edit.SelLength() > 0) {
+        Mask.Clear(t, pos, Edit.SelLength());
+    } else if (Key == plat::VK_BACK) {
+        pos = Mask.PlaceBefore(pos);
+        if (pos < 0) return true;
+        Mask.Clear(t, pos, 1);
+    } else {
+        Mask.Clear(t, pos, 1);
+    }
+    Edit.SetText(base::Utf16ToUtf8(t));
+    Edit.SetSelStart(pos);
+    Edit.SetSelLength(0);
+    return true;
+}
+
+}  // namespace ctl
