@@ -400,6 +400,15 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order, TSortScra
     bool allTexts = style != ssNumeric;
     const bool prefixFree = col.Prefix.empty() && col.Suffix.empty();
     std::string decimal;
+    // A character no number has (anything but digits, signs, exponent
+    // marks and the separators) makes a text a word without the full
+    // number test, which a column of words would otherwise pay per cell.
+    const auto mayBeNumber = [&](std::string_view t) {
+        for (const char c : t)
+            if (!IsDigit(c) && c != '-' && c != '+' && c != 'e' && c != 'E' && c != FDecimalSep && c != FThousandSep)
+                return false;
+        return true;
+    };
     // One cell's key; false once the column is known not to fit.
     const auto take = [&](std::string_view t, bool CheckKind) {
         if (t.empty() || (autoStyle && CheckKind)) {
@@ -411,7 +420,7 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order, TSortScra
         }
         double v = 0;
         const bool plain = PlainDecimal(t, FDecimalSep, v);
-        const bool number = plain || ctl::ClassifyNumberText(t) != ctl::ntNoNumber;
+        const bool number = plain || (mayBeNumber(t) && ctl::ClassifyNumberText(t) != ctl::ntNoNumber);
         if (number) {
             allTexts = allTexts && !autoStyle;
             if (allNumbers && plain && prefixFree) {

@@ -132,6 +132,10 @@ std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
         AppendCsvLine(out, cells, opt);
         if (Lines) Lines->push_back(out.substr(lineStart));
         out += "\r\n";
+        // Room for the rest, judged by the first rows, so that a big file
+        // is not copied to a larger buffer again and again as it grows.
+        if (r == r0 + 15 && r < r1)
+            out.reserve(out.size() + out.size() / 16 * static_cast<size_t>(r1 - r) * 9 / 8);
         ReportFileProgress(r, RowCount() - 1);
     }
     ExportNotification(esExportDone, -1);
