@@ -96,8 +96,8 @@ void TObjStringGrid::ForEachColumnCell(int ACol, int First, int Last, F&& Each) 
     if (ACol < 0) return;
     First = First < 0 ? 0 : First;
     const size_t col = static_cast<size_t>(ACol);
-    // A cell's slot is asked for kAhead rows before it is read and the heap
-    // text of a long cell half as far ahead, once its slot has arrived.
+    // A cell's slot is asked for kAhead rows before it is read. A short
+    // text lives in the slot itself, so this one request brings it too.
     constexpr int kAhead = 24;
     const auto slot = [&](int y) -> const Cell* {
         const TStoreRow& row = FRows[static_cast<size_t>(y)];

@@ -243,3 +243,31 @@ TEST_F(BaseGridModel, RightArrowLeavesAMergedBlock) {
     plat::test::SendKey(*grid, plat::VK_LEFT);
     EXPECT_EQ(grid->Col(), 1);
 }
+
+// A column walk hands out every row asked for, in order: cells never
+// written (a short row, rows past the store's end) as empty texts, each
+// cell's object with it, and it stops where the caller says.
+TEST_F(BaseGridModel, ColumnWalkGivesEveryRowInOrder) {
+    Tag tag;
+    grid->SetGridCell(2, 1, "b1");
+    grid->SetGridCell(0, 2, "short row");
+    grid->SetGridCell(2, 3, "b3");
+    grid->SetGridObject(2, 3, &tag);
+    std::vector<std::pair<int, std::string>> seen;
+    std::vector<plat::TObject*> objects;
+    grid->ForEachColumnCell(2, 0, 6, [&](int row, const std::string& text, plat::TObject* object) {
+        seen.emplace_back(row, text);
+        objects.push_back(object);
+        return true;
+    });
+    EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{
+                        {0, ""}, {1, "b1"}, {2, ""}, {3, "b3"}, {4, ""}, {5, ""}, {6, ""}}));
+    EXPECT_EQ(objects, (std::vector<plat::TObject*>{nullptr, nullptr, nullptr, &tag, nullptr, nullptr, nullptr}));
+    seen.clear();
+    grid->ForEachColumnCell(2, 1, 6, [&](int row, const std::string& text, plat::TObject*) {
+        seen.emplace_back(row, text);
+        return row < 3;
+    });
+    EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{{1, "b1"}, {2, ""}, {3, "b3"}}));
+    grid->SetGridObject(2, 3, nullptr);
+}
