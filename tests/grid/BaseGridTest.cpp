@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "grid/BaseGrid.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -270,4 +275,33 @@ TEST_F(BaseGridModel, ColumnWalkGivesEveryRowInOrder) {
     });
     EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{{1, "b1"}, {2, ""}, {3, "b3"}}));
     grid->SetGridObject(2, 3, nullptr);
+}
+
+// Rows put in a new order move whole, along the cycles of the order; an
+// order that names a row twice (which would lose the other row) is
+// refused before any row moves.
+TEST_F(BaseGridModel, RowOrderMovesWholeRowsAndRefusesRepeats) {
+    struct Orderable : TBaseGrid {
+        using TBaseGrid::TBaseGrid;
+        using TBaseGrid::PermuteStoreRows;
+    };
+    Orderable g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(7);
+    for (int r = 1; r <= 6; ++r) {
+        g.SetGridCell(0, r, "a" + std::to_string(r));
+        g.SetGridCell(2, r, "c" + std::to_string(r));
+    }
+    const auto column = [&g](int c) {
+        std::vector<std::string> out;
+        for (int r = 1; r <= 6; ++r) out.push_back(g.GetGridCell(c, r));
+        return out;
+    };
+    // Two cycles (0 2 4) (1 5) and a row that stays.
+    g.PermuteStoreRows(1, {2, 5, 4, 3, 0, 1});
+    EXPECT_EQ(column(0), (std::vector<std::string>{"a3", "a6", "a5", "a4", "a1", "a2"}));
+    EXPECT_EQ(column(2), (std::vector<std::string>{"c3", "c6", "c5", "c4", "c1", "c2"}));
+    EXPECT_THROW(g.PermuteStoreRows(1, {0, 0, 2, 3, 4, 5}), std::invalid_argument);
+    EXPECT_THROW(g.PermuteStoreRows(1, {0, 1, 2, 3, 4, 6}), std::invalid_argument);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"a3", "a6", "a5", "a4", "a1", "a2"}));
 }
