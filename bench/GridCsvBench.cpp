@@ -9,7 +9,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,6 +19,8 @@
 #include "grid/ExtGrid.h"
 
 namespace {
+
+const bool kGuiReady = bench_support::MakeOffscreenGui();
 
 constexpr int kRows = 100'000;
 constexpr int kCols = 10;

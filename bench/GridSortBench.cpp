@@ -3,7 +3,8 @@
 // opening of a filter list. The sort is measured against std::stable_sort
 // of the same keys (the floor for a stable sort) and against a Qt item
 // model with a table view sorting the same rows (what a plain Qt table
-// would cost); the ratios are counters of one run.
+// would cost); the ratios are counters of one run, on this thread's
+// processor time, so that a busy machine does not tilt them.
 
 #include <benchmark/benchmark.h>
 
@@ -11,7 +12,6 @@
 #include <QTableView>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <numeric>
@@ -87,9 +87,6 @@ struct TQtTable {
     }
 };
 
-using Clock = std::chrono::steady_clock;
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
-
 // One iteration sorts the grid, the keys and the Qt table each in the
 // direction opposite to their last sort, so all three start from the same
 // kind of order; the counters are the grid's time over the other two.
@@ -107,9 +104,9 @@ void SortRatios(benchmark::State& state, int col) {
     double grid = 0, stdsort = 0, qtsort = 0;
     bool ascending = true;
     for (auto _ : state) {
-        const auto t0 = Clock::now();
+        const double t0 = bench_support::ThreadSeconds();
         g->Sort(col, ascending ? grid::sdAscending : grid::sdDescending);
-        const auto t1 = Clock::now();
+        const double t1 = bench_support::ThreadSeconds();
         if (col == kTextCol)
             std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
                 return ascending ? textKeys[a] < textKeys[b] : textKeys[b] < textKeys[a];
@@ -118,14 +115,14 @@ void SortRatios(benchmark::State& state, int col) {
             std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
                 return ascending ? d.numbers[a] < d.numbers[b] : d.numbers[b] < d.numbers[a];
             });
-        const auto t2 = Clock::now();
+        const double t2 = bench_support::ThreadSeconds();
         qt.view.sortByColumn(col, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-        const auto t3 = Clock::now();
-        grid += Seconds(t0, t1);
-        stdsort += Seconds(t1, t2);
-        qtsort += Seconds(t2, t3);
+        const double t3 = bench_support::ThreadSeconds();
+        grid += t1 - t0;
+        stdsort += t2 - t1;
+        qtsort += t3 - t2;
         ascending = !ascending;
-        state.SetIterationTime(Seconds(t0, t1));
+        state.SetIterationTime(t1 - t0);
     }
     state.counters["grid_over_stable_sort"] = grid / stdsort;
     state.counters["grid_over_qt"] = grid / qtsort;

@@ -214,18 +214,20 @@ void FillWithChar(std::string& text, char c) { std::fill(text.begin(), text.end(
 
 // --- cell text kind --------------------------------------------------------
 int GetCellTextKind(std::string_view text, bool htmlEnabled) {
-    std::string s(text);
-    s += ' ';
-    if (s.size() < 2) return ctkPlain;
-    if (s[0] == '=') return ctkFormula;
-    if (s[0] == '|' && s[1] == '\\') {
-        if (s.size() > 4 && s[3] == '=' && s[4] == '\0') return ctkFormula;
+    // The text is read as if a blank followed it, so that looking one
+    // character past a short text is safe; every cell of a save passes
+    // here, so it is not copied to get that blank.
+    if (text.empty()) return ctkPlain;
+    const auto at = [text](size_t i) { return i < text.size() ? text[i] : ' '; };
+    if (at(0) == '=') return ctkFormula;
+    if (at(0) == '|' && at(1) == '\\') {
+        if (text.size() + 1 > 4 && at(3) == '=' && at(4) == '\0') return ctkFormula;
         return ctkWide;
     }
-    if (s[0] == '{' && s[1] == '\\') return ctkRichText;
-    if (htmlEnabled && (Contains(s, '<')) &&
-        (s.find("</") != std::string::npos || s.find("<B") != std::string::npos ||
-         s.find("<I") != std::string::npos || s.find("<C") != std::string::npos))
+    if (at(0) == '{' && at(1) == '\\') return ctkRichText;
+    if (htmlEnabled && Contains(text, '<') &&
+        (text.find("</") != std::string_view::npos || text.find("<B") != std::string_view::npos ||
+         text.find("<I") != std::string_view::npos || text.find("<C") != std::string_view::npos))
         return ctkHtml;
     return ctkPlain;
 }

@@ -456,6 +456,12 @@ public:
 
     // Display-text hook: the application's event, then link text.
     void DoGetDisplText(int ACol, int ARow, std::string& Text) override;
+    // Whether Cells of a normal cell of real column ACol without cell
+    // properties answers the stored text, so that a whole-column reader
+    // may take the store's text instead: no display event, group header or
+    // link text rewrites it. A grid that rewrites texts in its own
+    // DoGetDisplText answers false.
+    virtual bool ShowsStoredText(int ACol) const;
 
     // ------------------------------------------------------ hidden columns and rows
     void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }

@@ -480,4 +480,8 @@ void TExtStringGrid::DoGetDisplText(int ACol, int ARow, std::string& Text) {
     }
 }
 
+bool TExtStringGrid::ShowsStoredText(int ACol) const {
+    return !OnGetDisplText && !OnGetDisplWideText && !FURLShowInText && !(ACol == 1 && FGroupColumn > 0);
+}
+
 }  // namespace grid

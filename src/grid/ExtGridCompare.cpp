@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <deque>
+#include <stdexcept>
+#include <string_view>
+#include <unordered_map>
 
 #include "base/DateTime.h"
 #include "base/StrUtils.h"
@@ -40,7 +44,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The first separator at 1-based position p with 2 <= p < length and
 // p < 4; Digits when the characters on both sides are digits. The test on
 // p < length keeps the look after the separator inside the text.
-void SeparatorTest(const std::string& s, char Sep, bool& PosOk, bool& Digits) {
+void SeparatorTest(std::string_view s, char Sep, bool& PosOk, bool& Digits) {
     const size_t at = s.find(Sep);
     PosOk = Digits = false;
     if (at == std::string::npos) return;
@@ -50,9 +54,12 @@ void SeparatorTest(const std::string& s, char Sep, bool& PosOk, bool& Digits) {
     Digits = IsDigit(s[at - 1]) && IsDigit(s[at + 1]);
 }
 
-bool ParseNumber(std::string s, double& Value) {
-    s = base::Trim(s);
-    if (!s.empty() && s[0] == '+') s.erase(0, 1);
+// Blanks (control characters and spaces) around the number are allowed,
+// and one plus sign before it.
+bool ParseNumber(std::string_view s, double& Value) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    if (!s.empty() && s[0] == '+') s.remove_prefix(1);
     if (s.empty()) return false;
     const char* b = s.data();
     const char* e = b + s.size();
@@ -84,8 +91,29 @@ struct TSortKeys::TColumnKeys {
     std::string Prefix, Suffix;
     bool Ignored = false;
     // Made on a row's first comparison: a tie broken on a further column
-    // reads only the rows that tie.
+    // reads only the rows that tie. A column compared for a few tied rows
+    // keeps their keys in a map; once it has keys for a good share of the
+    // rows, it moves them into a table with a slot per row.
     std::vector<std::unique_ptr<TCellKey>> Cells;
+    std::unordered_map<int, std::unique_ptr<TCellKey>> Few;
+
+    TCellKey& Key(int Index, int Rows) {
+        if (!Cells.empty()) {
+            std::unique_ptr<TCellKey>& slot = Cells.at(static_cast<size_t>(Index));
+            if (!slot) slot = std::make_unique<TCellKey>();
+            return *slot;
+        }
+        if (Index < 0 || Index >= Rows) throw std::out_of_range("sort key row out of range");
+        std::unique_ptr<TCellKey>& slot = Few[Index];
+        if (!slot) slot = std::make_unique<TCellKey>();
+        TCellKey& k = *slot;
+        if (Few.size() > static_cast<size_t>(Rows) / 16) {
+            Cells.resize(static_cast<size_t>(Rows));
+            for (auto& [at, key] : Few) Cells[static_cast<size_t>(at)] = std::move(key);
+            Few.clear();
+        }
+        return k;
+    }
 };
 
 TSortKeys::TSortKeys(TExtStringGrid& Grid, int FirstRow, int LastRow)
@@ -119,10 +147,7 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
         // The keys of a column are made on its first comparison: a sort
         // that never compares cell by cell, or only a few tied rows, does
         // not pay for a key per row.
-        if (col.Cells.empty()) col.Cells.resize(static_cast<size_t>(FLast - FFirst + 1));
-        std::unique_ptr<TCellKey>& slot = col.Cells.at(ARow - FFirst);
-        if (!slot) slot = std::make_unique<TCellKey>();
-        TCellKey& k = *slot;
+        TCellKey& k = col.Key(ARow - FFirst, FLast - FFirst + 1);
         if (k.Read) return k;
         k.Read = true;
         k.Text = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, ARow) : FGrid.GetGridCell(ACol, ARow);
@@ -278,20 +303,74 @@ int TSortKeys::CompareCells(int ACol, int Row1, int Row2, TSortDirection Directi
 
 namespace {
 
-// The first eight bytes of a text, big-endian and zero-padded: two texts
-// whose prefixes differ compare as their prefixes do, byte by byte, as
-// std::string::compare does.
-std::uint64_t Prefix8(const std::string& s) {
+// The common number cell, "-" before digits with at most one decimal
+// separator between digits, read straight into its value: fifteen digits
+// fit a double exactly, and one division by an exact power of ten rounds
+// as parsing the text would. Anything else answers false and takes the
+// general reading.
+bool PlainDecimal(std::string_view s, char Decimal, double& Value) {
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    size_t i = 0;
+    const bool negative = !s.empty() && s[0] == '-';
+    if (negative) ++i;
+    std::uint64_t mantissa = 0;
+    int digits = 0, fraction = -1;  // fraction: digits after the separator
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            ++digits;
+            if (fraction >= 0) ++fraction;
+        } else if (c == Decimal && fraction < 0 && digits > 0) {
+            fraction = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15 || fraction == 0) return false;
+    const double v = fraction > 0 ? static_cast<double>(mantissa) / kPow10[fraction] : static_cast<double>(mantissa);
+    Value = negative ? -v : v;
+    return true;
+}
+
+// Letters a to z as upper case, the only folding the case-blind text
+// order knows.
+unsigned char FoldAZ(unsigned char c, bool Fold) { return Fold && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+// The first eight bytes of a text (folded when Fold), big-endian and
+// zero-padded: two texts whose prefixes differ compare as their prefixes
+// do, byte by byte, as std::string::compare does.
+std::uint64_t Prefix8(std::string_view s, bool Fold) {
     std::uint64_t p = 0;
     const size_t n = std::min<size_t>(s.size(), 8);
-    for (size_t i = 0; i < 8; ++i)
-        p = (p << 8) | (i < n ? static_cast<unsigned char>(s[i]) : 0u);
+    for (size_t i = 0; i < 8; ++i) p = (p << 8) | (i < n ? FoldAZ(static_cast<unsigned char>(s[i]), Fold) : 0u);
     return p;
+}
+
+// std::string::compare of the two texts, folded when Fold.
+int CompareTexts(std::string_view a, std::string_view b, bool Fold) {
+    if (!Fold) return a.compare(b);
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char x = FoldAZ(static_cast<unsigned char>(a[i]), true);
+        const unsigned char y = FoldAZ(static_cast<unsigned char>(b[i]), true);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+// Empties a scratch table for Rows keys; a table left far larger by an
+// earlier, bigger sort gives its memory back.
+template <class T>
+void Reuse(std::vector<T>& Table, int Rows) {
+    Table.clear();
+    if (Table.capacity() > 4 * static_cast<size_t>(Rows) + 4096) std::vector<T>().swap(Table);
 }
 
 }  // namespace
 
-bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
+bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order, TSortScratch& Scratch) {
     const TSortSettings& ss = FGrid.SortSettings();
     TColumnKeys& col = Column(ACol);
     if (col.Ignored) return false;
@@ -301,45 +380,65 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
         return false;
     const int n = FLast - FFirst + 1;
     if (n < 2 || static_cast<int>(Order.size()) != n) return false;
-    const bool noCase = ss.IgnoreCase();
+    for (int i = 0; i < n; ++i)
+        if (Order[static_cast<size_t>(i)] != i) return false;
+    const bool fold = style == ssAlphaNoCase || (autoStyle && ss.IgnoreCase());
+    const bool virtualCells = ss.SortOnVirtualCells();
     // What the whole column turned out to be: numbers only, or texts that
     // no automatic rule would read as numbers, dates, times or check boxes.
     // The first cell tells which to expect; only that kind's keys are kept.
-    std::vector<std::string> texts;
-    std::vector<double> numbers;
+    std::vector<std::string_view>& texts = Scratch.Texts;
+    std::vector<TSortTextKey>& textKeys = Scratch.TextKeys;
+    std::vector<TSortNumberKey>& numbers = Scratch.Numbers;
+    Reuse(texts, n);
+    Reuse(textKeys, n);
+    Reuse(numbers, n);
+    // Texts the grid made for the sort rather than stored; the views in
+    // texts may point into them, so they must not move.
+    std::deque<std::string> made;
     bool allNumbers = style == ssNumeric || autoStyle;
     bool allTexts = style != ssNumeric;
-    bool anyEmpty = false;
     const bool prefixFree = col.Prefix.empty() && col.Suffix.empty();
-    std::string t;
-    for (int i = 0; i < n && (allNumbers || allTexts) && !anyEmpty; ++i) {
-        const int row = FFirst + i;
-        t = ss.SortOnVirtualCells() ? FGrid.Cells(ACol, row) : FGrid.GetGridCell(ACol, row);
-        if (t.empty()) {
-            anyEmpty = true;
-            break;
+    std::string decimal;
+    // A character no number has (anything but digits, signs, exponent
+    // marks and the separators) makes a text a word without the full
+    // number test, which a column of words would otherwise pay per cell.
+    const auto mayBeNumber = [&](std::string_view t) {
+        for (const char c : t)
+            if (!IsDigit(c) && c != '-' && c != '+' && c != 'e' && c != 'E' && c != FDecimalSep && c != FThousandSep)
+                return false;
+        return true;
+    };
+    // One cell's key; false once the column is known not to fit.
+    const auto take = [&](std::string_view t, bool CheckKind) {
+        if (t.empty() || (autoStyle && CheckKind)) {
+            // Empty cells sort by rules of their own (blanks first or last,
+            // or as the text of the other cell decides); the cell-by-cell
+            // path keeps them, and check boxes.
+            allNumbers = allTexts = false;
+            return false;
         }
-        if (autoStyle) {
-            const TCellType kind = FGrid.GetCellType(ACol, row);
-            if (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox) {
-                allNumbers = allTexts = false;
-                break;
-            }
-        }
-        const bool number = ctl::ClassifyNumberText(t) != ctl::ntNoNumber;
+        double v = 0;
+        const bool plain = PlainDecimal(t, FDecimalSep, v);
+        const bool number = plain || (mayBeNumber(t) && ctl::ClassifyNumberText(t) != ctl::ntNoNumber);
         if (number) {
             allTexts = allTexts && !autoStyle;
-            if (allNumbers) {
-                double v = 0;
-                if (FDecimalSep != '.') {
-                    const size_t at = t.find(FDecimalSep);
-                    if (at != std::string::npos) t[at] = '.';
+            if (allNumbers && plain && prefixFree) {
+                if (numbers.empty()) numbers.reserve(static_cast<size_t>(n));
+                numbers.push_back({v, static_cast<int>(numbers.size())});
+            } else if (allNumbers) {
+                std::string_view digits = t;
+                const size_t at = FDecimalSep != '.' ? t.find(FDecimalSep) : std::string_view::npos;
+                if (at != std::string_view::npos) {
+                    decimal.assign(t);
+                    decimal[at] = '.';
+                    digits = decimal;
                 }
-                if (!prefixFree || !ParseNumber(t, v)) {
+                if (!prefixFree || !ParseNumber(digits, v)) {
                     allNumbers = false;
                 } else {
                     if (numbers.empty()) numbers.reserve(static_cast<size_t>(n));
-                    numbers.push_back(v);
+                    numbers.push_back({v, static_cast<int>(numbers.size())});
                 }
             }
         } else {
@@ -352,53 +451,91 @@ bool TSortKeys::FastOrder(int ACol, int Sign, std::vector<int>& Order) {
             }
         }
         if (allTexts && !allNumbers) {
-            if (texts.empty()) texts.reserve(static_cast<size_t>(n));
-            texts.push_back(std::move(t));
+            if (texts.empty()) {
+                texts.reserve(static_cast<size_t>(n));
+                textKeys.reserve(static_cast<size_t>(n));
+            }
+            // The prefix is taken while the cell is at hand: the cells of
+            // a big grid lie scattered, and a second pass would wait on
+            // memory again.
+            textKeys.push_back({Prefix8(t, fold), static_cast<int>(texts.size())});
+            texts.push_back(t);
         }
-    }
-    if (allTexts && !allNumbers && static_cast<int>(texts.size()) != n) allTexts = false;
-    // Empty cells sort by rules of their own (blanks first or last, or as
-    // the text of the other cell decides); the cell-by-cell path keeps them.
-    if (anyEmpty || !(allNumbers || allTexts)) return false;
-    const bool full = ss.Full() && ACol < FAllCols - 1;
-    auto tie = [&](int a, int b) { return full ? CompareLine(ACol + 1, FFirst + a, FFirst + b) * Sign : 0; };
-    if (allNumbers && static_cast<int>(numbers.size()) == n) {
-        struct TKey {
-            double Value;
-            int Index;
-        };
-        std::vector<TKey> keys(static_cast<size_t>(n));
-        for (int i = 0; i < n; ++i) {
-            const int at = Order[static_cast<size_t>(i)];
-            keys[static_cast<size_t>(i)] = {numbers[static_cast<size_t>(at)], at};
-        }
-        std::stable_sort(keys.begin(), keys.end(), [&](const TKey& a, const TKey& b) {
-            if (a.Value != b.Value) return (a.Value < b.Value) == (Sign > 0);
-            return tie(a.Index, b.Index) < 0;
+        return allNumbers || allTexts;
+    };
+    const auto checkKind = [&](int ARow) {
+        if (!autoStyle) return false;
+        const TCellType kind = FGrid.GetCellType(ACol, ARow);
+        return kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox;
+    };
+    const auto viaGrid = [&](int ARow) -> std::string_view {
+        return made.emplace_back(virtualCells ? FGrid.Cells(ACol, ARow) : FGrid.GetGridCell(ACol, ARow));
+    };
+    if (virtualCells && !FGrid.ShowsStoredText(ACol)) {
+        // Display events may do anything, writing cells included: every
+        // text is asked of the grid and kept apart from the store.
+        for (int row = FFirst; row <= FLast; ++row)
+            if (!take(viaGrid(row), checkKind(row))) break;
+    } else {
+        // Where the shown text is the stored one, the store's text is the
+        // key and is not copied. Only cells with properties (merged cells,
+        // check boxes) and row check boxes are asked of the grid; reading
+        // them changes nothing, so the views stay valid.
+        const bool rowChecks = ACol == 0 && FGrid.MouseActions().HotmailRowSelect();
+        FGrid.ForEachColumnCell(ACol, FFirst, FLast, [&](int row, const std::string& text, plat::TObject* object) {
+            if (!object && !rowChecks) return take(text, false);
+            return take(virtualCells ? viaGrid(row) : std::string_view(text), checkKind(row));
         });
+    }
+    if (allNumbers && static_cast<int>(numbers.size()) != n) allNumbers = false;
+    if (allTexts && static_cast<int>(texts.size()) != n) allTexts = false;
+    if (!(allNumbers || allTexts)) return false;
+    // The keys are sorted alone first; then, when ties go on to the next
+    // columns, each run of equal keys is sorted by those columns. That is
+    // the order a whole-line comparison gives, and only tied rows have
+    // their next cells read.
+    const bool full = ss.Full() && ACol < FAllCols - 1;
+    const auto sortTies = [&](auto& keys, auto same) {
+        if (full) {
+            for (size_t a = 0; a < keys.size();) {
+                size_t b = a + 1;
+                while (b < keys.size() && same(keys[a], keys[b])) ++b;
+                if (b - a > 1)
+                    std::stable_sort(keys.begin() + static_cast<std::ptrdiff_t>(a),
+                                     keys.begin() + static_cast<std::ptrdiff_t>(b), [&](const auto& x, const auto& y) {
+                                         return CompareLine(ACol + 1, FFirst + x.Index, FFirst + y.Index) * Sign < 0;
+                                     });
+                a = b;
+            }
+        }
         for (int i = 0; i < n; ++i) Order[static_cast<size_t>(i)] = keys[static_cast<size_t>(i)].Index;
+    };
+    // Equal keys keep their rows' order, as a stable sort would keep them;
+    // with the offset as the last key every key differs, and the sort can
+    // work in place instead of merging through a second table.
+    if (allNumbers) {
+        if (Sign > 0)
+            std::sort(numbers.begin(), numbers.end(), [](const TSortNumberKey& a, const TSortNumberKey& b) {
+                return a.Value < b.Value || (a.Value == b.Value && a.Index < b.Index);
+            });
+        else
+            std::sort(numbers.begin(), numbers.end(), [](const TSortNumberKey& a, const TSortNumberKey& b) {
+                return b.Value < a.Value || (a.Value == b.Value && a.Index < b.Index);
+            });
+        sortTies(numbers, [](const TSortNumberKey& a, const TSortNumberKey& b) { return a.Value == b.Value; });
         return true;
     }
-    if (!allTexts) return false;
-    if (style == ssAlphaNoCase || (autoStyle && noCase))
-        for (std::string& t : texts) t = UpperAZ(t);
-    struct TKey {
-        std::uint64_t Prefix;
-        int Index;
+    // Texts whose first eight bytes differ are ordered by those alone; only
+    // a shared prefix sends the comparison to the texts themselves.
+    const auto compare = [&](const TSortTextKey& a, const TSortTextKey& b) {
+        if (a.Prefix != b.Prefix) return a.Prefix < b.Prefix ? -1 : 1;
+        return CompareTexts(texts[static_cast<size_t>(a.Index)], texts[static_cast<size_t>(b.Index)], fold);
     };
-    std::vector<TKey> keys(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const int at = Order[static_cast<size_t>(i)];
-        keys[static_cast<size_t>(i)] = {Prefix8(texts[static_cast<size_t>(at)]), at};
-    }
-    std::stable_sort(keys.begin(), keys.end(), [&](const TKey& a, const TKey& b) {
-        int c;
-        if (a.Prefix != b.Prefix) c = a.Prefix < b.Prefix ? -1 : 1;
-        else c = Ordinal(texts[static_cast<size_t>(a.Index)], texts[static_cast<size_t>(b.Index)]);
-        if (c != 0) return c * Sign < 0;
-        return tie(a.Index, b.Index) < 0;
+    std::sort(textKeys.begin(), textKeys.end(), [&](const TSortTextKey& a, const TSortTextKey& b) {
+        const int c = compare(a, b) * Sign;
+        return c < 0 || (c == 0 && a.Index < b.Index);
     });
-    for (int i = 0; i < n; ++i) Order[static_cast<size_t>(i)] = keys[static_cast<size_t>(i)].Index;
+    sortTies(textKeys, [&](const TSortTextKey& a, const TSortTextKey& b) { return compare(a, b) == 0; });
     return true;
 }
 

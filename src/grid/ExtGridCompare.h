@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid/ExtGridSortSettings.h"
@@ -16,6 +17,26 @@
 namespace grid {
 
 class TExtStringGrid;
+
+// A row's prepared sort key and its offset from the first sorted row.
+struct TSortNumberKey {
+    double Value;
+    int Index;
+};
+struct TSortTextKey {
+    std::uint64_t Prefix;  // the text's first eight bytes, big-endian
+    int Index;
+};
+
+// The working memory of the prepared-key sort, which the grid keeps
+// between sorts: a big grid sorted again and again (a header clicked back
+// and forth) reuses it instead of having fresh memory handed out and
+// mapped for every sort.
+struct TSortScratch {
+    std::vector<std::string_view> Texts;
+    std::vector<TSortTextKey> TextKeys;
+    std::vector<TSortNumberKey> Numbers;
+};
 
 class TSortKeys {
 public:
@@ -33,12 +54,13 @@ public:
     int CompareLine(int ACol, int Row1, int Row2);
     // Signed for the index entry's direction.
     int CompareLineIndexed(int Index, int Row1, int Row2);
-    // Orders the rows (Order holds offsets from FirstRow) as CompareLine
-    // times Sign would, stable, when every cell of the column compares the
-    // same way: all numbers, or all plain texts. Then each cell is read and
-    // converted once and the sort compares prepared keys; otherwise the
-    // result is false and Order is left alone.
-    bool FastOrder(int ACol, int Sign, std::vector<int>& Order);
+    // Orders the rows (Order holds the offsets from FirstRow, 0 .. n - 1 in
+    // turn) as CompareLine times Sign would, stable, when every cell of the
+    // column compares the same way: all numbers, or all plain texts. Then
+    // each cell is read and converted once and the sort compares prepared
+    // keys; otherwise the result is false and Order is left alone. Scratch
+    // holds the keys.
+    bool FastOrder(int ACol, int Sign, std::vector<int>& Order, TSortScratch& Scratch);
 
 private:
     struct TColumnKeys;

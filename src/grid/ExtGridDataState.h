@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridCompare.h"
 #include "grid/ExtGridSearchFooter.h"
 
 namespace grid {
@@ -16,6 +17,7 @@ struct TExtStringGrid::TDataOpsState {
 
     TSortSettings SortSettings;
     TSortIndexList SortIndexes;
+    TSortScratch SortScratch;
 
     TFilter Filter;
     int FilterFixedRows = -1;  // FixedRows when the filter was applied

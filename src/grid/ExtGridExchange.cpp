@@ -3,7 +3,9 @@
 // units. Readers parse and check the whole input first and only then touch
 // the grid, so a refused file leaves it as it was.
 
+#include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -112,23 +114,28 @@ std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
     const int h = FSaveHiddenCells ? NumHiddenColumns() : 0;
     const int r0 = SaveStartRow(), r1 = SaveEndRow();
     const int c0 = SaveStartCol(), c1 = SaveEndCol() + h;
+    // The whole file is written into one buffer, and each row's cells into
+    // texts kept from row to row, so a row costs no allocation of its own.
     std::string out;
-    std::vector<std::string> cells;
+    std::vector<std::string> cells(static_cast<size_t>(std::max(c1 - c0 + 1, 0)));
+    const bool oem = OemConvert();
     ResetFileProgress();
     ExportNotification(esExportStart, r0);
     for (int r = r0; r <= r1; ++r) {
         ExportNotification(esExportNextRow, r);
-        cells.clear();
         for (int i = c0; i <= c1; ++i) {
-            std::string text;
+            std::string& text = cells[static_cast<size_t>(i - c0)];
             GetSaveCellText(FSaveHiddenCells ? i : RealColIndex(i), r, text);
-            if (OemConvert()) text = ctl::StringToOem(text);
-            cells.push_back(std::move(text));
+            if (oem) text = ctl::StringToOem(text);
         }
-        std::string line = WriteCsvLine(cells, opt);
-        if (Lines) Lines->push_back(line);
-        out += line;
+        const size_t lineStart = out.size();
+        AppendCsvLine(out, cells, opt);
+        if (Lines) Lines->push_back(out.substr(lineStart));
         out += "\r\n";
+        // Room for the rest, judged by the first rows, so that a big file
+        // is not copied to a larger buffer again and again as it grows.
+        if (r == r0 + 15 && r < r1)
+            out.reserve(out.size() + out.size() / 16 * static_cast<size_t>(r1 - r) * 9 / 8);
         ReportFileProgress(r, RowCount() - 1);
     }
     ExportNotification(esExportDone, -1);
@@ -137,9 +144,16 @@ std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
 
 void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
     const std::string text = CsvFileText(nullptr);
+    // Plain ASCII is the same bytes in the 8-bit code page: a big table of
+    // it is written as it stands rather than copied once more.
+    std::string encoded;
+    std::string_view bytes = text;
+    if (Unicode || std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        encoded = EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi);
+        bytes = encoded;
+    }
     std::string error;
-    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi), error))
-        throw EExtGridError(error);
+    if (!WriteGridFile(FileName, bytes, error)) throw EExtGridError(error);
 }
 
 void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
@@ -173,18 +187,27 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
     const size_t limit = MaxRows > 0 ? size_t(MaxRows) : SIZE_MAX;
     const bool java = JavaCSV();
     const bool oem = OemConvert();
-    std::vector<std::vector<std::string>> rows;
+    // The cells of all records go into one table of views into the text
+    // (or into texts made for cells that had to be decoded), with the end
+    // of each record's cells noted: a big file costs a few allocations,
+    // not one per line.
+    std::vector<std::string_view> cells;
+    std::deque<std::string> made;
+    std::vector<size_t> ends;  // one past each record's last cell
     size_t seen = 0;
     size_t widest = 0;
     ForEachCsvRecord(Text, d, [&](std::string_view rec) {
         if (seen++ < first) return true;
-        if (rows.size() >= limit) return false;
-        rows.push_back(oem ? ReadCsvRecord(ctl::OemToString(std::string(rec)), d, java) : ReadCsvRecord(rec, d, java));
-        widest = std::max(widest, rows.back().size());
+        if (ends.size() >= limit) return false;
+        const size_t begin = cells.size();
+        ReadCsvFields(oem ? std::string_view(made.emplace_back(ctl::OemToString(std::string(rec)))) : rec, d, java,
+                      cells, made);
+        ends.push_back(cells.size());
+        widest = std::max(widest, cells.size() - begin);
         return true;
     });
     if (seen == 0) throw std::runtime_error("File is empty");
-    const size_t n = rows.size();
+    const size_t n = ends.size();
 
     const int hc = FSaveHiddenCells ? NumHiddenColumns() : 0;
     const int c0 = SaveStartCol();
@@ -197,9 +220,14 @@ void TExtStringGrid::LoadCsvText(const std::string& Text, int MaxRows, bool Inse
         if (Insert) InsertRows(start, int(n));
         else SetRowCount(std::max(start + int(n) + FFixedFooters, FixedRows() + 1));
         ResetFileProgress();
+        std::string text;
         for (size_t k = 0; k < n; ++k) {
             const int row = start + int(k);
-            for (size_t f = 0; f < rows[k].size(); ++f) SetLoadCellText(c0 + int(f), row, rows[k][f]);
+            const size_t begin = k == 0 ? 0 : ends[k - 1];
+            for (size_t f = begin; f < ends[k]; ++f) {
+                text.assign(cells[f]);
+                SetLoadCellText(c0 + int(f - begin), row, text);
+            }
             if (OnFileProgress) ReportFileProgress(double(k + 1), double(n));
         }
     }

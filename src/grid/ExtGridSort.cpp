@@ -53,7 +53,8 @@ namespace {
 
 // The order of the rows First .. Last: entry i names the row (counted from
 // First) that goes to First + i.
-std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col, bool Indexed) {
+std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col, bool Indexed,
+                             TSortScratch& Scratch) {
     std::vector<int> order(std::max(Last - First + 1, 0));
     std::iota(order.begin(), order.end(), 0);
     if (order.size() < 2) return order;
@@ -63,7 +64,7 @@ std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col,
                          [&](int a, int b) { return keys.CompareLineIndexed(0, First + a, First + b) < 0; });
     } else {
         const int sign = Grid.SortSettings().Direction() == sdDescending ? -1 : 1;
-        if (keys.FastOrder(Col, sign, order)) return order;
+        if (keys.FastOrder(Col, sign, order, Scratch)) return order;
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return keys.CompareLine(Col, First + a, First + b) * sign < 0; });
     }
@@ -169,7 +170,7 @@ struct TExtStringGrid::TSortRun {
 
 void TExtStringGrid::RunSort(bool Indexed) {
     TSortRun run(*this);
-    const std::vector<int> order = SortedOrder(*this, run.First, run.Last, SortSettings().Column(), Indexed);
+    const std::vector<int> order = SortedOrder(*this, run.First, run.Last, SortSettings().Column(), Indexed, Ops().SortScratch);
     run.Apply(order, Indexed || !FMouseActions.DisjunctRowSelect(), !Indexed);
 }
 
@@ -203,7 +204,7 @@ void TExtStringGrid::RunGroupSort(bool Indexed) {
         if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r) || GetNodeSpan(r) <= 2) continue;
         const int to = std::min(r + GetNodeSpan(r) - 1, last);
         run.First = r + 1;
-        run.Apply(SortedOrder(*this, r + 1, to, SortSettings().Column(), Indexed), true, false);
+        run.Apply(SortedOrder(*this, r + 1, to, SortSettings().Column(), Indexed, Ops().SortScratch), true, false);
     }
 }
 
@@ -233,12 +234,12 @@ void TExtStringGrid::SortByColumn(int Col) {
 
 void TExtStringGrid::QuickSort(int Col, int Left, int Right) {
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, Col, false));
+    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, Col, false, Ops().SortScratch));
 }
 
 void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, -1, true));
+    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, -1, true, Ops().SortScratch));
 }
 
 bool TExtStringGrid::SortLine(int Col, int ARow1, int ARow2) {

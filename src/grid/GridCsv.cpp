@@ -1,6 +1,7 @@
 #include "grid/GridCsv.h"
 
 #include <algorithm>
+#include <deque>
 
 #include "controls/ExtUtil.h"
 
@@ -45,13 +46,30 @@ std::string DecodeField(std::string_view field, bool java) {
 
 }  // namespace
 
-std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options) {
+namespace {
+
+// Whether a cell goes out exactly as it stands: nothing in it to quote,
+// double or turn into a line mark. Most cells of a table are like this,
+// and they need no copy of their own on the way out.
+bool PlainCsvCell(std::string_view Cell, char Delimiter) {
+    if (Cell.empty() || Cell[0] == ' ') return false;
+    for (const char c : Cell)
+        if (c == '"' || c == Delimiter || c == '\r' || c == '\n') return false;
+    return true;
+}
+
+}  // namespace
+
+void AppendCsvLine(std::string& Out, const std::vector<std::string>& Cells, const TCsvOptions& Options) {
     const char d = Options.Delimiter ? Options.Delimiter : ',';
-    std::string line;
     bool first = true;
     for (const std::string& cell : Cells) {
-        if (!first) line += d;
+        if (!first) Out += d;
         first = false;
+        if (!Options.AlwaysQuotes && PlainCsvCell(cell, d)) {
+            Out += cell;
+            continue;
+        }
         std::string text = ctl::DoubleQuoteChars(cell);
         bool quoted = false;
         if (Options.AlwaysQuotes || (text.find('"') != std::string::npos && text.find(d) == std::string::npos)) {
@@ -78,8 +96,13 @@ std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOption
                 if (!quoted) text = '"' + text + '"';
             }
         }
-        line += text;
+        Out += text;
     }
+}
+
+std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options) {
+    std::string line;
+    AppendCsvLine(line, Cells, Options);
     return line;
 }
 
@@ -159,36 +182,52 @@ std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter) 
     return records;
 }
 
-std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bool JavaCSV) {
+void ReadCsvFields(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string_view>& Fields,
+                   std::deque<std::string>& Made) {
     // The record is read through a view that moves forward, so a long line
-    // is not copied again for every field it gives.
-    std::vector<std::string> fields;
+    // is not copied again for every field it gives; a field that reads as
+    // it stands is handed on as a view into the line.
     const char d = Delimiter;
-    // One field per delimiter and one more is the usual count (quoted
-    // delimiters make it an upper bound): room for them in one allocation.
-    if (d != '\0') fields.reserve(static_cast<size_t>(std::count(Line.begin(), Line.end(), d)) + 1);
     std::string_view rest(Line);
     const auto dropLeadingBlanks = [&rest] {
         size_t n = 0;
         while (rest.size() - n >= 2 && rest[n] == ' ') ++n;
         rest.remove_prefix(n);
     };
-    while (d != '\0' && rest.find(d) != std::string_view::npos) {
+    // A field's text once quotes are undoubled and line marks turned back
+    // into line breaks; only a field that changes is copied.
+    const auto add = [&](std::string_view field, bool undouble) {
+        const bool doubled = undouble && field.find('"') != std::string_view::npos;
+        const bool marks = JavaCSV ? (field.find('~') != std::string_view::npos || field == "^")
+                                   : field.find('\v') != std::string_view::npos;
+        if (!doubled && !marks) {
+            Fields.push_back(field);
+        } else {
+            const std::string plain = doubled ? ctl::UndoubleChar('"', field) : std::string(field);
+            Fields.push_back(Made.emplace_back(DecodeField(plain, JavaCSV)));
+        }
+    };
+    size_t at = d != '\0' ? rest.find(d) : std::string_view::npos;
+    while (at != std::string_view::npos) {
         dropLeadingBlanks();
-        std::string field;
         if (!rest.empty() && rest[0] == '"') {
             rest.remove_prefix(1);
             int p = 0;
             if (ctl::FindSingleQuote('"', rest, p)) {
-                field = ctl::UndoubleChar('"', rest.substr(0, size_t(p - 1)));
+                add(rest.substr(0, size_t(p - 1)), true);
                 rest.remove_prefix(size_t(p));
+            } else {
+                add({}, false);
             }
+            at = rest.find(d);
         } else {
-            field.assign(rest.substr(0, rest.find(d)));
+            at = rest.find(d);
+            add(rest.substr(0, at), false);
         }
-        fields.push_back(DecodeField(field, JavaCSV));
-        const size_t at = rest.find(d);
-        if (at != std::string_view::npos) rest.remove_prefix(at + 1);
+        if (at != std::string_view::npos) {
+            rest.remove_prefix(at + 1);
+            at = rest.find(d);
+        }
     }
     if (!rest.empty()) {
         dropLeadingBlanks();
@@ -196,12 +235,18 @@ std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bo
         if (!field.empty() && field[0] == '"') {
             field.remove_prefix(1);
             if (!field.empty() && field.back() == '"') field.remove_suffix(1);
-            fields.push_back(DecodeField(ctl::UndoubleChar('"', field), JavaCSV));
+            add(field, true);
         } else {
-            fields.push_back(DecodeField(field, JavaCSV));
+            add(field, false);
         }
     }
-    return fields;
+}
+
+std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bool JavaCSV) {
+    std::vector<std::string_view> views;
+    std::deque<std::string> made;
+    ReadCsvFields(Line, Delimiter, JavaCSV, views, made);
+    return {views.begin(), views.end()};
 }
 
 }  // namespace grid

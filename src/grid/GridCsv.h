@@ -4,6 +4,7 @@
 // line (character 11, or "~" in the Java dialect). Plain data in and out, so
 // the grid, the driver and the fuzz harness share one reader and one writer.
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ struct TCsvOptions {
 
 // One line of cells, without its line end.
 std::string WriteCsvLine(const std::vector<std::string>& Cells, const TCsvOptions& Options);
+// The same line added to the end of Out, so that a whole file is written
+// into one buffer.
+void AppendCsvLine(std::string& Out, const std::vector<std::string>& Cells, const TCsvOptions& Options);
 
 // The delimiter the first two lines agree on; '\0' when no candidate occurs.
 char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2);
@@ -35,5 +39,10 @@ void ForEachCsvRecord(std::string_view Text, char Delimiter, const std::function
 // The cells of one record. A record ending with the delimiter has no last
 // cell; a quoted field without closing quote reads as empty.
 std::vector<std::string> ReadCsvRecord(std::string_view Line, char Delimiter, bool JavaCSV);
+// The same cells added to the end of Fields, as views: into Line where a
+// field reads as it stands, else into a text added to Made for it (a
+// deque, so that earlier views stay valid).
+void ReadCsvFields(std::string_view Line, char Delimiter, bool JavaCSV, std::vector<std::string_view>& Fields,
+                   std::deque<std::string>& Made);
 
 }  // namespace grid

@@ -1,6 +1,7 @@
 #include "grid/ObjStringGrid.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace grid {
 
@@ -117,13 +118,36 @@ void TObjStringGrid::ReportObjectsInRows(int First, int Last) {
 void TObjStringGrid::PermuteStoreRows(int First, const std::vector<int>& Order) {
     const int n = static_cast<int>(Order.size());
     if (n == 0 || First < 0) return;
-    if (FRows.size() < static_cast<size_t>(First + n)) FRows.resize(static_cast<size_t>(First + n));
-    std::vector<TStoreRow> taken(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) taken[static_cast<size_t>(i)] = std::move(FRows[static_cast<size_t>(First + i)]);
-    for (int i = 0; i < n; ++i) {
-        FRows[static_cast<size_t>(First + i)] = std::move(taken[static_cast<size_t>(Order[static_cast<size_t>(i)])]);
-        if (Order[static_cast<size_t>(i)] != i) ReportObjectsInRows(First + i, First + i);
+    // An order naming a row twice would lose the other row (and send the
+    // cycles below round for ever): it is refused before anything moves.
+    std::vector<bool> placed(static_cast<size_t>(n));
+    for (const int from : Order) {
+        if (from < 0 || from >= n || placed[static_cast<size_t>(from)])
+            throw std::invalid_argument("row order is not a permutation");
+        placed[static_cast<size_t>(from)] = true;
     }
+    placed.assign(static_cast<size_t>(n), false);
+    if (FRows.size() < static_cast<size_t>(First + n)) FRows.resize(static_cast<size_t>(First + n));
+    // The rows move along the cycles of the permutation, each held once:
+    // no second table of rows is needed, and a big store is not copied.
+    TStoreRow* rows = FRows.data() + First;
+    for (int i = 0; i < n; ++i) {
+        if (placed[static_cast<size_t>(i)] || Order[static_cast<size_t>(i)] == i) continue;
+        TStoreRow held = std::move(rows[i]);
+        int at = i;
+        for (;;) {
+            placed[static_cast<size_t>(at)] = true;
+            const int from = Order[static_cast<size_t>(at)];
+            if (from == i) {
+                rows[at] = std::move(held);
+                break;
+            }
+            rows[at] = std::move(rows[from]);
+            at = from;
+        }
+    }
+    for (int i = 0; i < n; ++i)
+        if (Order[static_cast<size_t>(i)] != i) ReportObjectsInRows(First + i, First + i);
     TrimStore();
     Invalidate();
 }

@@ -89,6 +89,12 @@ TEST(ExtUtilCellText, Kinds) {
         {"<b>bold", true, ctkPlain},
         {"<i>x", true, ctkPlain},
         {"plain", true, ctkPlain},
+        // One character: what follows it reads as a blank.
+        {"=", false, ctkFormula},
+        {"|", false, ctkPlain},
+        {"{", false, ctkPlain},
+        {"|\\", false, ctkWide},
+        {"<", true, ctkPlain},
     };
     for (const auto& c : cases) EXPECT_EQ(GetCellTextKind(c.text, c.html), c.kind) << c.text;
 }

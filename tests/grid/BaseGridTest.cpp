@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "grid/BaseGrid.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -242,4 +247,61 @@ TEST_F(BaseGridModel, RightArrowLeavesAMergedBlock) {
     // Entering the block from the right lands on its base cell.
     plat::test::SendKey(*grid, plat::VK_LEFT);
     EXPECT_EQ(grid->Col(), 1);
+}
+
+// A column walk hands out every row asked for, in order: cells never
+// written (a short row, rows past the store's end) as empty texts, each
+// cell's object with it, and it stops where the caller says.
+TEST_F(BaseGridModel, ColumnWalkGivesEveryRowInOrder) {
+    Tag tag;
+    grid->SetGridCell(2, 1, "b1");
+    grid->SetGridCell(0, 2, "short row");
+    grid->SetGridCell(2, 3, "b3");
+    grid->SetGridObject(2, 3, &tag);
+    std::vector<std::pair<int, std::string>> seen;
+    std::vector<plat::TObject*> objects;
+    grid->ForEachColumnCell(2, 0, 6, [&](int row, const std::string& text, plat::TObject* object) {
+        seen.emplace_back(row, text);
+        objects.push_back(object);
+        return true;
+    });
+    EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{
+                        {0, ""}, {1, "b1"}, {2, ""}, {3, "b3"}, {4, ""}, {5, ""}, {6, ""}}));
+    EXPECT_EQ(objects, (std::vector<plat::TObject*>{nullptr, nullptr, nullptr, &tag, nullptr, nullptr, nullptr}));
+    seen.clear();
+    grid->ForEachColumnCell(2, 1, 6, [&](int row, const std::string& text, plat::TObject*) {
+        seen.emplace_back(row, text);
+        return row < 3;
+    });
+    EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{{1, "b1"}, {2, ""}, {3, "b3"}}));
+    grid->SetGridObject(2, 3, nullptr);
+}
+
+// Rows put in a new order move whole, along the cycles of the order; an
+// order that names a row twice (which would lose the other row) is
+// refused before any row moves.
+TEST_F(BaseGridModel, RowOrderMovesWholeRowsAndRefusesRepeats) {
+    struct Orderable : TBaseGrid {
+        using TBaseGrid::TBaseGrid;
+        using TBaseGrid::PermuteStoreRows;
+    };
+    Orderable g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(7);
+    for (int r = 1; r <= 6; ++r) {
+        g.SetGridCell(0, r, "a" + std::to_string(r));
+        g.SetGridCell(2, r, "c" + std::to_string(r));
+    }
+    const auto column = [&g](int c) {
+        std::vector<std::string> out;
+        for (int r = 1; r <= 6; ++r) out.push_back(g.GetGridCell(c, r));
+        return out;
+    };
+    // Two cycles (0 2 4) (1 5) and a row that stays.
+    g.PermuteStoreRows(1, {2, 5, 4, 3, 0, 1});
+    EXPECT_EQ(column(0), (std::vector<std::string>{"a3", "a6", "a5", "a4", "a1", "a2"}));
+    EXPECT_EQ(column(2), (std::vector<std::string>{"c3", "c6", "c5", "c4", "c1", "c2"}));
+    EXPECT_THROW(g.PermuteStoreRows(1, {0, 0, 2, 3, 4, 5}), std::invalid_argument);
+    EXPECT_THROW(g.PermuteStoreRows(1, {0, 1, 2, 3, 4, 6}), std::invalid_argument);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"a3", "a6", "a5", "a4", "a1", "a2"}));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -109,6 +111,70 @@ TEST(ExtGridSort, StableAndRowsMoveWhole) {
     EXPECT_EQ(Read(g, 2), (Column{"t2", "t4", "t1", "t3"}));
     g.Sort(1, sdDescending);
     EXPECT_EQ(Read(g, 2), (Column{"t1", "t3", "t2", "t4"}));
+}
+
+// A column the sort can read in one pass (all numbers, or all plain texts)
+// must come out as the cell-by-cell comparison orders it: ties broken by
+// the next column in the sort's direction, equal lines in their old order,
+// the shown text (not the stored one) when a display event rewrites it,
+// and cells with properties read through the grid.
+TEST(ExtGridSort, OnePassOrderIsTheComparisonsOrder) {
+    const struct {
+        const char* name;
+        Column in;
+        bool ignoreCase = false;
+        bool shown = false;   // a display event puts "~" before every text
+        bool props = false;   // row 2's cell carries cell properties
+        bool full = true;
+    } cases[] = {
+        {"integers with ties", {"5", "3", "5", "-2", "3", "40"}},
+        {"short and long numbers",
+         {"0.1", "0.10000000000000001", "1e3", "12345678901234567", "-0", "0", "0.123456789012345", "2.50", "2.5",
+          "-3.25", "999999999999999", "1000000000000000"}},
+        {"equal numbers keep their order", {"2", "1", "2", "1"}, false, false, false, false},
+        {"texts with case", {"b", "B", "a", "A", "ab", "aB", "b"}},
+        {"texts without case", {"b", "B", "a", "A", "ab", "aB", "b"}, true},
+        {"shared first eight bytes", {"abcdefgh2", "abcdefgh10", "abcdefgh", "abcdefgh1", "abcdefgh2"}},
+        {"bytes above ASCII", {"\xC3\xA9", "e", "z", "\xC3\xA0"}},
+        {"shown text decides", {"9", "10", "b", "a"}, false, true},
+        {"cell with properties", {"3", "1", "2"}, false, false, true},
+        {"numbers and words mixed", {"7", "x", "3", "10"}},
+    };
+    for (const auto& c : cases) {
+        for (const TSortDirection dir : {sdAscending, sdDescending}) {
+            TExtStringGrid g(nullptr);
+            Fill(g, c.in);
+            g.SortSettings().SetIgnoreCase(c.ignoreCase);
+            g.SortSettings().SetFull(c.full);
+            g.SortSettings().SetDirection(dir);
+            if (c.shown)
+                g.OnGetDisplText = [](TObject*, int ACol, int, std::string& Value) {
+                    if (ACol == 1) Value = "~" + Value;
+                };
+            if (c.props) g.GetCellProperties(1, 2);
+            const int n = static_cast<int>(c.in.size());
+            std::vector<int> rows(n);
+            for (int i = 0; i < n; ++i) rows[i] = i + 1;
+            const int sign = dir == sdDescending ? -1 : 1;
+            std::stable_sort(rows.begin(), rows.end(),
+                             [&](int a, int b) { return g.CompareLine(1, a, b) * sign < 0; });
+            Column want;
+            for (const int r : rows) want.push_back(g.GetGridCell(2, r));
+            g.Sort(1, dir);
+            EXPECT_EQ(Read(g, 2), want) << c.name << (dir == sdDescending ? " descending" : " ascending");
+        }
+    }
+}
+
+TEST(ExtGridSort, ShownTextIsWhatSorts) {
+    TExtStringGrid g(nullptr);
+    Fill(g, {"a", "b", "c"});
+    const std::map<std::string, std::string> shown = {{"a", "30"}, {"b", "100"}, {"c", "4"}};
+    g.OnGetDisplText = [&](TObject*, int ACol, int ARow, std::string& Value) {
+        if (ACol == 1 && ARow > 0) Value = shown.at(Value);
+    };
+    g.Sort(1, sdAscending);
+    EXPECT_EQ(Read(g, 2), (Column{"t3", "t1", "t2"}));
 }
 
 TEST(ExtGridSort, UnsortRestoresRowsPropertiesAndHiddenRows) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <sstream>
+#include <string_view>
 
 #include "ExchangeTestSupport.h"
 #include "grid/GridCsv.h"
@@ -27,6 +29,10 @@ TEST(GridCsv, WritesQuotesAsTheDialectsAsk) {
         {"java delimiter", {"b,c"}, {'\0', true, false, true}, "\"b,c\""},
         {"semicolon", {"a,b", "c;d"}, {';'}, "a,b;\"c;d\""},
         {"leading blank", {" x", "y "}, {}, "\" x\",y "},
+        {"blank inside", {"a b", "c"}, {}, "a b,c"},
+        {"comma under a tab delimiter", {"a,b", "c"}, {'\t'}, "a,b\tc"},
+        {"a lone quote", {"\""}, {}, "\"\"\"\""},
+        {"quote with delimiter", {"a\",b"}, {}, "\"a\"\",b\""},
     };
     for (const auto& c : cases) EXPECT_EQ(WriteCsvLine(c.cells, c.opt), c.line) << c.name;
 }
@@ -58,6 +64,22 @@ TEST(GridCsv, ReadsFieldsAsTheyWereWritten) {
         {"^,a~b", true, {"", "a\r\nb"}},
     };
     for (const auto& c : cases) EXPECT_EQ(ReadCsvRecord(c.line, ',', c.java), c.cells) << c.line;
+}
+
+// Records read one after another into one table: every cell stays as read,
+// decoded ones too, however many records follow.
+TEST(GridCsv, FieldsOfManyRecordsShareOneTable) {
+    std::vector<std::string_view> cells;
+    std::deque<std::string> made;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 200; ++i) lines.push_back("p" + std::to_string(i) + ",\"q\"\"" + std::to_string(i) + "\",\"a\vb\"");
+    for (const std::string& line : lines) ReadCsvFields(line, ',', false, cells, made);
+    ASSERT_EQ(cells.size(), 600u);
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(cells[3 * i], "p" + std::to_string(i));
+        EXPECT_EQ(cells[3 * i + 1], "q\"" + std::to_string(i));
+        EXPECT_EQ(cells[3 * i + 2], "a\r\nb");
+    }
 }
 
 TEST(GridCsv, QuotedLineBreaksStayInOneRecord) {
