@@ -6,10 +6,13 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QTimerEvent>
 #include <QToolTip>
@@ -21,9 +24,11 @@
 #include <set>
 
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 
 namespace plat {
 
@@ -64,7 +69,13 @@ TShiftState ShiftFromMouseKeys(intptr_t keys) {
     return s;
 }
 
-Qt::CursorShape ShapeOf(TCursor c) {
+std::map<TCursor, QCursor>& OwnCursors() {
+    static std::map<TCursor, QCursor> cursors;
+    return cursors;
+}
+
+QCursor ShapeOf(TCursor c) {
+    if (auto it = OwnCursors().find(c); it != OwnCursors().end()) return it->second;
     switch (c) {
         case crCross: return Qt::CrossCursor;
         case crIBeam: return Qt::IBeamCursor;
@@ -369,9 +380,14 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
     TMessage dc{WM_GETDLGCODE, 0, 0, 0};
     SafeCall([&] { FControl->WndProc(dc); });
     const bool wantsAll = (dc.Result & DLGC_WANTALLKEYS) != 0 || TNativeAccess::Native(*FControl).WantsAllKeys;
-    const bool wantsTab = (dc.Result & DLGC_WANTTAB) != 0 || wantsAll;
+    const bool wantsTabCode = (dc.Result & DLGC_WANTTAB) != 0 || wantsAll;
     const bool wantsArrows = (dc.Result & DLGC_WANTARROWS) != 0 || wantsAll;
-    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !wantsAll) {
+    // A control may claim Enter or Escape for itself (an editor over a
+    // cell) without wanting every key.
+    intptr_t special = 0;
+    if (vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_TAB)
+        SafeCall([&] { special = FControl->Perform(CM_WANTSPECIALKEY, vk, 0); });
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !wantsAll && special == 0) {
         if (TForm* f = FControl->ParentForm()) {
             intptr_t r = 0;
             SafeCall([&] { r = f->Perform(CM_DIALOGKEY, vk, 0); });
@@ -389,7 +405,7 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
         return true;  // an unanswered accelerator types nothing
     }
     if (vk == VK_TAB && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (!wantsTab) return false;  // the toolkit moves the focus
+        if (!wantsTabCode && special == 0) return false;  // the toolkit moves the focus
     }
     (void)wantsArrows;
 
@@ -425,6 +441,40 @@ bool OwnPopupHasFocus(QWidget* Control) {
     for (QWidget* w = f; w != nullptr; w = w->parentWidget())
         if (w == Control) return true;
     return false;
+}
+
+// The toolkit's tip label is placed by the toolkit beside the pointer; the
+// control's choice of place wins, so it is moved there once it shows.
+QWidget* TipLabel() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible()) return w;
+    return nullptr;
+}
+
+void ShowControlHint(TControl& Control, QWidget& Main, QPoint Pos) {
+    std::string text = Control.Hint();
+    THintInfo info;
+    info.CursorPos = {Pos.x(), Pos.y()};
+    const QPoint below = Main.mapToGlobal(Pos) + QPoint(0, 16);
+    info.HintPos = {below.x(), below.y()};
+    SafeCall([&] { TNativeAccess::CallHintShowing(Control, text, info); });
+    if (text.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), ToQ(text), &Main);
+    QWidget* tip = TipLabel();
+    if (tip == nullptr) return;
+    QPalette pal = tip->palette();
+    pal.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
+    pal.setColor(QPalette::Window, ToQColor(info.HintColor));
+    tip->setPalette(pal);
+    if (auto* label = qobject_cast<QLabel*>(tip); label != nullptr && info.HintMaxWidth > 0) {
+        label->setWordWrap(true);
+        label->setMaximumWidth(info.HintMaxWidth);
+        label->adjustSize();
+    }
+    tip->move(info.HintPos.X, info.HintPos.Y);
 }
 
 }  // namespace
@@ -482,6 +532,10 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
             SafeCall([&] { c->WndProc(m); });
             return custom || m.Result != 0;
         }
+        case QEvent::ToolTip:
+            if (Watched != main || !c->ShowHint()) return false;
+            ShowControlHint(*c, *main, static_cast<QHelpEvent*>(e)->pos());
+            return true;
         case QEvent::Enter:
             if (Watched == main) SafeCall([&] { c->Perform(CM_MOUSEENTER); });
             return false;
@@ -541,6 +595,19 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
 }
 
 // --- TControl --------------------------------------------------------------
+
+void RegisterCursor(TCursor Id, const TBitmap& Image, int HotX, int HotY) {
+    QImage pixels = PixelsOf(Image).convertToFormat(QImage::Format_ARGB32);
+    if (Image.Transparent()) {
+        const QRgb clear = ToQColor(Image.TransparentColor()).rgb() & 0xFFFFFF;
+        for (int y = 0; y < pixels.height(); ++y)
+            for (int x = 0; x < pixels.width(); ++x)
+                if ((pixels.pixel(x, y) & 0xFFFFFF) == clear) pixels.setPixel(x, y, 0);
+    }
+    OwnCursors()[Id] = QCursor(QPixmap::fromImage(pixels), HotX, HotY);
+}
+
+bool CursorRegistered(TCursor Id) { return OwnCursors().count(Id) != 0; }
 
 TControl::TControl(TComponent* AOwner)
     : TComponent(AOwner), FFont(std::make_unique<TFont>()), FColor(clBtnFace), FNative(std::make_unique<TControlNative>()) {

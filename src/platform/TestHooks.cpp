@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
 #include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -15,7 +18,9 @@
 #include <QWheelEvent>
 
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 #include "platform/ScriptState.h"
 
 namespace plat::test {
@@ -260,6 +265,38 @@ TRgb PixelAt(TControl& Control, int X, int Y) {
 
 bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
     return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
+}
+
+bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint) {
+    HideHint();
+    QWidget* w = WidgetOf(Control);
+    QHelpEvent e(QEvent::ToolTip, QPoint(X, Y), w->mapToGlobal(QPoint(X, Y)));
+    QCoreApplication::sendEvent(w, &e);
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->objectName() != QLatin1String("qtooltip_label") || !tip->isVisible()) continue;
+        auto* label = qobject_cast<QLabel*>(tip);
+        Hint.Text = label ? FromQ(label->text()) : std::string();
+        Hint.ScreenPos = {tip->x(), tip->y()};
+        const QColor c = tip->palette().color(QPalette::ToolTipBase);
+        Hint.Color = {c.red(), c.green(), c.blue()};
+        Hint.Width = tip->width();
+        return true;
+    }
+    return false;
+}
+
+// Hidden at once: the toolkit's own hiding waits a moment, and a test
+// asking again must not find the old hint still up.
+bool CursorPicture(TControl& Control, TBitmap& Picture) {
+    const QCursor cursor = WidgetOf(Control)->cursor();
+    if (cursor.shape() != Qt::BitmapCursor) return false;
+    GraphicAccess::ReplacePixels(Picture, cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32));
+    return true;
+}
+
+void HideHint() {
+    for (QWidget* tip : QApplication::topLevelWidgets())
+        if (tip->objectName() == QLatin1String("qtooltip_label")) tip->hide();
 }
 
 std::string AccessibleNameOf(TControl& Control) {
