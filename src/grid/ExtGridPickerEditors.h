@@ -43,6 +43,9 @@ public:
 protected:
     // Runs before Enter commits the value.
     virtual void BeforeCommit() {}
+    // Pickers whose own keys would otherwise let Enter or Esc reach the
+    // form (its default or cancel button) claim them for the cell.
+    virtual bool ClaimsEnterAndEsc() const { return false; }
     // Whether the key rule takes Key, or leaves it to the picker (its pop-up
     // and its own keys).
     virtual bool TakesKey(unsigned short Key, bool Alt) const;
@@ -58,6 +61,9 @@ public:
     explicit TGridTrackbarDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
     // The track bar reads the text as its position.
     void LoadText(const std::string& Text) override { SetText(Text); }
+
+protected:
+    bool ClaimsEnterAndEsc() const override { return true; }
 };
 
 class TGridMemoDropDown : public TGridPickerEditor<ctl::TExtMemoDropDown> {
@@ -115,6 +121,7 @@ protected:
     // The arrows and page keys move in the open colour selector; Home
     // stays with the grid's rule while it is closed.
     bool TakesKey(unsigned short Key, bool Alt) const override;
+    bool ClaimsEnterAndEsc() const override { return true; }
 
 private:
     std::string FLoadedText;
