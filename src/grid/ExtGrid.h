@@ -2468,6 +2468,18 @@ public:
     TMouseSelectMode MouseSelectMode() const;
     // The grid's own pointers for those gestures.
     static constexpr plat::TCursor crRowSelect = 8010, crColumnSelect = 8011, crAllSelect = 8012;
+    // The stretching selection resizer shares the corner's pointer
+    // (crAllSelect). With CellSelectorMode on, a left press on a cell only
+    // hands the cell to CellSelectorClick (nothing is selected or edited)
+    // and the pointer over the grid is crCellSelector.
+    static constexpr plat::TCursor crCellSelector = 8014;
+    bool CellSelectorMode() const;
+    void SetCellSelectorMode(bool Value);
+    // The hint of a cell whose text is HTML (or packed wide text) shows in
+    // the grid's own hint window, drawn as the cell draws it, while this is
+    // on; off, the plain hint shows the text as it stands.
+    bool UseInternalHintClass() const;
+    void SetUseInternalHintClass(bool Value);
 
 private:
     struct TMouseFeedbackState;
@@ -2476,6 +2488,12 @@ private:
     // Called by the mouse handling after the framework's own move handling.
     void MouseFeedback(int X, int Y);
     void SelectModePointer(plat::TGridCoord Cell, bool OnCell, int X, int Y);
+    // Sets one of the grid's own pointers, drawn on first use.
+    void SetOwnCursor(plat::TCursor Id);
+    // Hides the grid's own hint window of a cell; (ACol, ARow) is the base
+    // cell now under the pointer ((-1,-1) none): the hint of that same cell
+    // stays.
+    void CancelCellHint(int ACol = -1, int ARow = -1);
     // At the release: true when the place a dragged column (row) was let go
     // on was refused; the state then stops being a move.
     bool RefuseMoveAtRelease();
@@ -2487,6 +2505,9 @@ private:
     void ParentFormResize(TObject* Sender);
 protected:
     void HintShowing(std::string& HintStr, plat::THintInfo& Info) override;
+    // A left press on (ACol, ARow), displayed, in cell-selector mode; the
+    // grid itself does nothing with it.
+    virtual void CellSelectorClick(int ACol, int ARow) { (void)ACol, (void)ARow; }
 public:
     // The feedback of a column (row) dragged with EnhRowColMove, for
     // checks: the dragged header, or the picture of the dragged cells with
@@ -2569,6 +2590,7 @@ private:
     bool FixedSizingRelease(int X, int Y);
     bool ResizerPress(int X, int Y);
     bool ResizerRelease();
+    bool SelectionResizing() const;  // the resizer is being dragged
 public:
 
     // ------------------------------------------------------ end of the area blocks

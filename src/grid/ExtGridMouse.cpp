@@ -193,10 +193,15 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     in.MouseSelectStart = -1;
     in.PushedButton = {-1, -1};
     in.DblClkFitted = false;
+    CancelCellHint();
     plat::TGridCoord cell = MouseCoord(X, Y);
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
+    if (CellSelectorMode() && !OnSelectionResizer(X, Y)) {
+        CellSelectorClick(cell.X, cell.Y);
+        return true;
+    }
     if (FixedSizingPress(X, Y)) return true;
     if (ResizerPress(X, Y)) return true;
     if (CellScrollBarPress(X, Y)) return true;

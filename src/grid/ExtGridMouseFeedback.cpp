@@ -10,6 +10,7 @@
 #include "grid/ExtGridInput.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
+#include "platform/Application.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
@@ -32,6 +33,10 @@ struct TExtStringGrid::TMouseFeedbackState {
     int PrevSizeX = 0, PrevSizeY = 0;
     plat::TPopupMenu* FixedDropDownMenu = nullptr;  // not owned
     TMouseSelectMode SelectMode = msNormal;
+    bool CellSelectorMode = false;
+    bool UseInternalHintClass = true;
+    THTMLHintWindow* CellHint = nullptr;  // owned by the grid (component)
+    plat::TPoint CellHintAt{-1, -1};       // the base cell it shows the hint of
 };
 
 namespace {
@@ -62,6 +67,23 @@ void RegisterArrowCursor(plat::TCursor Id, int DX, int DY) {
     bmp.SetTransparentColor(plat::clFuchsia);
     bmp.SetTransparent(true);
     plat::RegisterCursor(Id, bmp, tip.X, tip.Y);
+}
+
+// A broad white cross with a black rim, its centre the hot spot: the
+// pointer that picks whole cells rather than text.
+void RegisterCellCrossCursor(plat::TCursor Id) {
+    if (plat::CursorRegistered(Id)) return;
+    plat::TBitmap bmp(32, 32);
+    plat::TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(plat::clFuchsia);
+    c.FillRect({0, 0, 32, 32});
+    c.Pen().SetColor(plat::clBlack);
+    c.Brush().SetColor(plat::clWhite);
+    c.Polygon({{12, 4}, {19, 4}, {19, 12}, {27, 12}, {27, 19}, {19, 19}, {19, 27}, {12, 27}, {12, 19}, {4, 19},
+               {4, 12}, {12, 12}});
+    bmp.SetTransparentColor(plat::clFuchsia);
+    bmp.SetTransparent(true);
+    plat::RegisterCursor(Id, bmp, 15, 15);
 }
 
 }  // namespace
@@ -169,6 +191,12 @@ TExtStringGrid::TMouseSelectMode TExtStringGrid::MouseSelectMode() const {
 }
 
 void TExtStringGrid::SelectModePointer(plat::TGridCoord Cell, bool OnCell, int X, int Y) {
+    if (OnCell) {
+        const plat::TPoint base = BaseCell(Cell.X, Cell.Y);
+        CancelCellHint(base.X, base.Y);
+    } else {
+        CancelCellHint();
+    }
     TMouseSelectMode mode = msNormal;
     // A sizing pointer the framework set for a border keeps its place.
     const bool sizing = Cursor() == plat::crSizeWE || Cursor() == plat::crSizeNS || IsOnSizingBorder(X, Y);
@@ -191,18 +219,43 @@ void TExtStringGrid::SelectModePointer(plat::TGridCoord Cell, bool OnCell, int X
     const TMouseSelectMode was = f.SelectMode;
     f.SelectMode = mode;
     switch (mode) {
-        case msRow: RegisterArrowCursor(crRowSelect, 1, 0); SetCursor(crRowSelect); break;
-        case msColumn: RegisterArrowCursor(crColumnSelect, 0, 1); SetCursor(crColumnSelect); break;
-        case msAll: RegisterArrowCursor(crAllSelect, 1, 1); SetCursor(crAllSelect); break;
+        case msRow: SetOwnCursor(crRowSelect); break;
+        case msColumn: SetOwnCursor(crColumnSelect); break;
+        case msAll:
+        case msResize: SetOwnCursor(crAllSelect); break;
         default:
-            // Leaving a header gives the pointer back; the resizer keeps the
-            // stretching pointer its own handling set.
-            if ((was == msRow || was == msColumn || was == msAll) &&
+            // Leaving a header or the resizer gives the pointer back, unless
+            // the resizer is being dragged: it keeps its pointer.
+            if (was != msNormal && was != msURL && !SelectionResizing() &&
                 (Cursor() == crRowSelect || Cursor() == crColumnSelect || Cursor() == crAllSelect))
                 SetCursor(plat::crDefault);
+            if (f.CellSelectorMode && GridState() == plat::gsNormal && Cursor() == plat::crDefault)
+                SetOwnCursor(crCellSelector);
             break;
     }
 }
+
+void TExtStringGrid::SetOwnCursor(plat::TCursor Id) {
+    switch (Id) {
+        case crRowSelect: RegisterArrowCursor(Id, 1, 0); break;
+        case crColumnSelect: RegisterArrowCursor(Id, 0, 1); break;
+        case crAllSelect: RegisterArrowCursor(Id, 1, 1); break;
+        case crCellSelector: RegisterCellCrossCursor(Id); break;
+        default: break;
+    }
+    if (Cursor() != Id) SetCursor(Id);
+}
+
+bool TExtStringGrid::CellSelectorMode() const { return FMouseFeedback && FMouseFeedback->CellSelectorMode; }
+
+void TExtStringGrid::SetCellSelectorMode(bool Value) {
+    Fb().CellSelectorMode = Value;
+    if (!Value && Cursor() == crCellSelector) SetCursor(plat::crDefault);
+}
+
+bool TExtStringGrid::UseInternalHintClass() const { return !FMouseFeedback || FMouseFeedback->UseInternalHintClass; }
+
+void TExtStringGrid::SetUseInternalHintClass(bool Value) { Fb().UseInternalHintClass = Value; }
 
 const plat::TBitmap& TExtStringGrid::RowIndicator() { return Fb().RowIndicator; }
 
@@ -288,6 +341,39 @@ void TExtStringGrid::HintShowing(std::string& HintStr, plat::THintInfo& Info) {
         if (size.X > r.Width() || size.Y > r.Height()) pos = {r.Left, r.Top};
     }
     Info.HintPos = ClientToScreen(pos);
+
+    // Tagged (or packed wide) text shows in the grid's own window, drawn as
+    // the cell draws it; the plain hint would show the tags.
+    const int kind = ctl::GetCellTextKind(HintStr, true);
+    if (HintStr.empty() || !UseInternalHintClass() || (kind != ctl::ctkHtml && kind != ctl::ctkWide)) {
+        CancelCellHint();
+        return;
+    }
+    TMouseFeedbackState& f = Fb();
+    if (!f.CellHint) f.CellHint = new THTMLHintWindow(this);
+    f.CellHint->SetColor(Info.HintColor);
+    f.CellHint->Font().SetName(Font().Name());
+    f.CellHint->Font().SetSize(Font().Size());
+    const int maxWidth = Info.HintMaxWidth > 0 ? Info.HintMaxWidth : 1008;
+    plat::TRect hr = f.CellHint->CalcHintRect(maxWidth, HintStr);
+    plat::OffsetRect(hr, pos.X, pos.Y);
+    f.CellHint->ActivateHint(hr, HintStr, *this);
+    f.CellHintAt = base;
+    HintStr.clear();  // shown already: the plain hint stays away
+}
+
+void TExtStringGrid::CancelCellHint(int ACol, int ARow) {
+    if (!FMouseFeedback || !FMouseFeedback->CellHint || !FMouseFeedback->CellHint->Visible()) return;
+    TMouseFeedbackState& f = *FMouseFeedback;
+    if (ACol >= 0 && f.CellHintAt == plat::TPoint{ACol, ARow}) return;
+    if (ACol < 0 && f.CellHint->Parent()) {
+        // A hint shown over its cell takes the pointer from the grid; that
+        // is no leaving.
+        const plat::TPoint p = f.CellHint->ScreenToClient(plat::Mouse->CursorPos());
+        if (p.X >= 0 && p.Y >= 0 && p.X < f.CellHint->Width() && p.Y < f.CellHint->Height()) return;
+    }
+    f.CellHint->ReleaseHandle();
+    f.CellHintAt = {-1, -1};
 }
 
 const std::string& TExtStringGrid::IncrementalSearchText() { return Fb().SearchInc; }

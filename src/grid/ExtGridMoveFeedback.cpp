@@ -64,6 +64,7 @@ struct TExtStringGrid::TMoveFeedbackState {
     THeaderDragButton* Button = nullptr;      // owned by the grid
     plat::TForm* Picture = nullptr;           // owned by the grid, made per drag
     std::array<TMoveArrow*, 4> Arrows{};      // owned by the grid
+    bool FocusHandedOn = false;               // the parent has the keys for this drag
 };
 
 TExtStringGrid::TMoveFeedbackState& TExtStringGrid::Mv() {
@@ -88,6 +89,7 @@ void TExtStringGrid::MoveFeedbackStart(int Cell, int X, int Y) {
     m.MoveOfsX = X - r.Left;
     m.MoveOfsY = Y - r.Top;
     m.DownPos = {X, Y};
+    m.FocusHandedOn = false;
 }
 
 namespace {
@@ -136,6 +138,13 @@ void TExtStringGrid::MoveFeedback(plat::TGridCoord Cell, int X, int Y) {
         const int h = cols ? RowHeights(0) : RowHeights(m.MoveCell);
         PlaceOverForm(*m.Button, *this, imageAt, w, h);
         m.Button->Invalidate();
+    }
+
+    // While a column (row) is carried the keys go to the grid's parent:
+    // the grid shows no current cell and no editor under the image.
+    if (!m.FocusHandedOn) {
+        m.FocusHandedOn = true;
+        if (plat::TWinControl* parent = Parent(); parent && parent->CanFocus()) parent->SetFocus();
     }
 
     // The arrows mark the edge the column (row) would land at: the left

@@ -469,9 +469,17 @@ void ShowControlHint(TControl& Control, QWidget& Main, QPoint Pos) {
     pal.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
     pal.setColor(QPalette::Window, ToQColor(info.HintColor));
     tip->setPalette(pal);
-    if (auto* label = qobject_cast<QLabel*>(tip); label != nullptr && info.HintMaxWidth > 0) {
-        label->setWordWrap(true);
-        label->setMaximumWidth(info.HintMaxWidth);
+    if (auto* label = qobject_cast<QLabel*>(tip); label != nullptr) {
+        // The plain hint shows its text as it stands: tags in it are no
+        // markup here (a control that wants them drawn shows its own hint).
+        if (label->textFormat() != Qt::PlainText) {
+            label->setTextFormat(Qt::PlainText);
+            label->setText(ToQ(text));
+        }
+        if (info.HintMaxWidth > 0) {
+            label->setWordWrap(true);
+            label->setMaximumWidth(info.HintMaxWidth);
+        }
         label->adjustSize();
     }
     tip->move(info.HintPos.X, info.HintPos.Y);

@@ -213,12 +213,15 @@ TEST_F(GridMouseButtons, ResizerStretchesTheSelection) {
     // Beside the square the press is an ordinary one.
     EXPECT_FALSE(grid->OnSelectionResizer(corner.Right - 10, corner.Bottom - 2));
     pt::MouseMove(*grid, corner.Right - 2, corner.Bottom - 2);
-    EXPECT_EQ(grid->Cursor(), plat::crSizeNWSE);
+    EXPECT_EQ(grid->Cursor(), TExtStringGrid::crAllSelect);
     pt::MouseDown(*grid, plat::mbLeft, corner.Right - 2, corner.Bottom - 2);
     const plat::TRect to = grid->CellRect(2, 4);
     pt::MouseMove(*grid, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2, plat::ssLeft);
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 4}));
+    // The drag keeps the corner's pointer away from the square.
+    EXPECT_EQ(grid->Cursor(), TExtStringGrid::crAllSelect);
     pt::MouseUp(*grid, plat::mbLeft, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2);
+    EXPECT_EQ(grid->Cursor(), plat::crDefault);
     EXPECT_EQ(events, (std::vector<std::string>{"resize 1>4", "resized"}));
 }
 

@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridDragDrop.h"
+#include "grid/ExtGridHint.h"
 #include "platform/Bitmap.h"
 #include "platform/Menus.h"
 #include "platform/TestHooks.h"
@@ -478,9 +480,15 @@ TEST_F(GridMouseFeedback, DraggedHeaderAndArrowsFollowThePointer) {
         const plat::TRect toRect = c.cols ? grid->CellRect(c.to, 0) : grid->CellRect(0, c.to);
         const plat::TPoint down{fromRect.Left + 7, fromRect.Top + 5};
         const plat::TPoint at = Mid(toRect);
+        grid->SetFocus();
         pt::MouseDown(*grid, plat::mbLeft, down.X, down.Y);
+        pt::ProcessEvents();
+        ASSERT_TRUE(grid->Focused()) << c.name;
         pt::MouseMove(*grid, at.X, at.Y, plat::ssLeft);
         pt::ProcessEvents();
+        // The keys go to the grid's parent while the header is carried.
+        EXPECT_FALSE(grid->Focused()) << c.name;
+        EXPECT_TRUE(form->Focused()) << c.name;
         plat::TControl* image = grid->MoveDragImage();
         ASSERT_NE(image, nullptr) << c.name;
         EXPECT_TRUE(image->Visible()) << c.name;
@@ -584,6 +592,153 @@ TEST_F(GridMouseFeedback, MovingPastTheEdgeScrollsOn) {
         pt::MouseMove(*grid, down.X, down.Y, plat::ssLeft);
         pt::MouseUp(*grid, plat::mbLeft, down.X, down.Y);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A grid that takes whole cells as picks, as a window picking a cell for
+// a formula would.
+class TPickingGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    std::vector<plat::TPoint> picked;
+
+protected:
+    void CellSelectorClick(int ACol, int ARow) override { picked.push_back({ACol, ARow}); }
+};
+
+TEST(GridCellSelector, PressPicksTheCellAndNothingElse) {
+    plat::EnsureGuiApplication();
+    plat::TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 300);
+    auto* grid = new TPickingGrid(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 400, 250);
+    grid->SetColCount(5);
+    grid->SetRowCount(8);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    form.Show();
+    grid->SetFocus();
+    pt::ProcessEvents();
+    bool allow = true;
+    int clicks = 0;
+    grid->OnCanClickCell = [&](plat::TObject*, int, int, bool& a) { a = allow; };
+    grid->OnClickCell = [&](plat::TObject*, int, int) { ++clicks; };
+    const struct {
+        const char* name;
+        bool mode, allow;
+        bool picked;  // else the press selects the cell as usual
+    } cases[] = {
+        {"selector", true, true, true},
+        {"refused by the window", true, false, false},
+        {"ordinary grid", false, true, false},
+    };
+    for (const auto& c : cases) {
+        grid->SetCellSelectorMode(c.mode);
+        allow = c.allow;
+        grid->picked.clear();
+        clicks = 0;
+        grid->SetCol(1);
+        grid->SetRow(1);
+        const plat::TRect r = grid->GridCellRect(3, 4);
+        const plat::TPoint at{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        pt::MouseMove(*grid, at.X, at.Y);
+        EXPECT_EQ(grid->Cursor(), c.mode ? TExtStringGrid::crCellSelector : plat::crDefault) << c.name;
+        pt::ClickAt(*grid, at.X, at.Y);
+        const std::vector<plat::TPoint> want = c.picked ? std::vector<plat::TPoint>{{3, 4}} : std::vector<plat::TPoint>{};
+        EXPECT_EQ(grid->picked, want) << c.name;
+        const bool selects = c.allow && !c.mode;
+        EXPECT_EQ(grid->Col(), selects ? 3 : 1) << c.name;
+        EXPECT_EQ(grid->Row(), selects ? 4 : 1) << c.name;
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+        if (!selects) EXPECT_EQ(clicks, 0) << c.name;
+    }
+    // The pointer is a picture of the grid's own: a cross, white at its
+    // centre, clear at the corners.
+    grid->SetCellSelectorMode(true);
+    const plat::TRect r = grid->GridCellRect(2, 2);
+    pt::MouseMove(*grid, r.Left + 5, r.Top + 5);
+    plat::TBitmap picture;
+    ASSERT_TRUE(pt::CursorPicture(*grid, picture));
+    EXPECT_EQ(picture.Pixel(15, 15), plat::clWhite);
+    // Off again, the pointer returns to the plain one at once.
+    grid->SetCellSelectorMode(false);
+    EXPECT_EQ(grid->Cursor(), plat::crDefault);
+}
+
+}  // namespace
+
+namespace {
+
+// The grid's own hint window showing on the grid's form, or null.
+THTMLHintWindow* ShownOwnHint(plat::TForm& form) {
+    for (int i = 0; i < form.ControlCount(); ++i)
+        if (auto* w = dynamic_cast<THTMLHintWindow*>(form.Controls(i)); w && w->Visible()) return w;
+    return nullptr;
+}
+
+TEST_F(GridMouseFeedback, TaggedHintIsDrawnAsTheCellDrawsIt) {
+    grid->SetShowHint(true);
+    grid->SetHintShowCells(true);
+    grid->SetHTMLHint(true);
+    const std::string tagged = "<font bgcolor=\"#FF0000\">WWWW</font>";
+    grid->SetCells(2, 3, tagged);
+    grid->SetCells(2, 5, "plain");
+    const struct {
+        const char* name;
+        bool internal;
+        int row;
+        bool ownWindow;
+        std::string plainTip;  // the text of the plain hint, when it shows
+    } cases[] = {
+        {"tagged, own window", true, 3, true, ""},
+        {"tagged, plain hint", false, 3, false, tagged},
+        {"untagged", true, 5, false, "plain"},
+    };
+    for (const auto& c : cases) {
+        grid->SetUseInternalHintClass(c.internal);
+        const plat::TRect r = grid->GridCellRect(2, c.row);
+        const plat::TPoint at{r.Left + 8, (r.Top + r.Bottom) / 2};
+        pt::MouseMove(*grid, at.X, at.Y);
+        pt::TShownHint shown;
+        EXPECT_EQ(pt::HintAt(*grid, at.X, at.Y, shown), !c.plainTip.empty()) << c.name;
+        if (!c.plainTip.empty()) EXPECT_EQ(shown.Text, c.plainTip) << c.name;
+        THTMLHintWindow* own = ShownOwnHint(*form);
+        ASSERT_EQ(own != nullptr, c.ownWindow) << c.name;
+        if (!own) continue;
+        pt::ProcessEvents();
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/grid_html_hint.png"));
+        // At the cell's top under the pointer, drawn by the cell renderer:
+        // the tag's red background, not its letters.
+        EXPECT_EQ(grid->ScreenToClient(form->ClientToScreen({own->Left(), own->Top()})), (plat::TPoint{at.X, r.Top}));
+        bool red = false;
+        for (int y = 0; y < own->Height() && !red; ++y)
+            for (int x = 0; x < own->Width() && !red; ++x) {
+                const pt::TRgb p = pt::PixelAt(*own, x, y);
+                red = p.R > 200 && p.G < 80 && p.B < 80;
+            }
+        EXPECT_TRUE(red) << c.name;
+        EXPECT_EQ(own->Color(), grid->HintColor()) << c.name;
+        // Staying on the cell keeps it; another cell, a press or leaving
+        // the grid takes it away.
+        pt::MouseMove(*grid, at.X + 2, at.Y);
+        EXPECT_EQ(ShownOwnHint(*form), own) << c.name;
+        const plat::TRect other = grid->GridCellRect(3, c.row);
+        pt::MouseMove(*grid, other.Left + 4, other.Top + 4);
+        EXPECT_EQ(ShownOwnHint(*form), nullptr) << c.name;
+        for (int way = 0; way < 2; ++way) {
+            pt::MouseMove(*grid, at.X, at.Y);
+            pt::HintAt(*grid, at.X, at.Y, shown);
+            ASSERT_NE(ShownOwnHint(*form), nullptr) << c.name << way;
+            if (way == 0) pt::ClickAt(*grid, at.X, at.Y);
+            else pt::MouseLeave(*grid);
+            EXPECT_EQ(ShownOwnHint(*form), nullptr) << c.name << way;
+        }
+    }
+    pt::HideHint();
 }
 
 }  // namespace

@@ -384,6 +384,16 @@ TEST_F(CustomControlTest, HintShowsWhereTheControlPlacesIt) {
     EXPECT_EQ(shown.Text, "moved");
     EXPECT_EQ(shown.ScreenPos, (TPoint{pointer.X + 40, 30}));
     EXPECT_EQ(shown.Color, (test::TRgb{0xFF, 0xEE, 0xCC}));
+    // Tags are shown as they stand, not taken as markup: the tagged text
+    // needs room for its tags.
+    probe->placeHint = nullptr;
+    probe->SetHint("bold");
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    const int plainWidth = shown.Width;
+    probe->SetHint("<b>bold</b>");
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    EXPECT_EQ(shown.Text, "<b>bold</b>");
+    EXPECT_GT(shown.Width, plainWidth + 20);
     probe->placeHint = [](std::string& hint, THintInfo&) { hint.clear(); };
     EXPECT_FALSE(test::HintAt(*probe, 10, 12, shown));
     // A control that shows no hints shows none.
