@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/ImgList.h"
 #include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 
@@ -88,6 +89,7 @@ TFltButton::TFltButton(plat::TComponent* AOwner)
 
 TFltButton::~TFltButton() {
     FDestroyingButton = true;
+    if (FAction) FAction->Unlink(FActionLink);
     if (FFadeTimer) {
         FFadeTimer->SetEnabled(false);
         FFadeTimer->OnTimer = nullptr;
@@ -281,7 +283,38 @@ void TFltButton::Paint() {
 // --- clicking --------------------------------------------------------------------------
 void TFltButton::Click() {
     bDown = true;
+    const bool ran = Visible() && Enabled();
     ClickAction();
+    if (ran && FAction) FAction->Execute();
+}
+
+void TFltButton::SetAction(plat::TAction* Value) {
+    if (Value == FAction) return;
+    if (FAction) FAction->Unlink(FActionLink);
+    FAction = Value;
+    FActionLink = 0;
+    if (!FAction) return;
+    FActionLink = FAction->Link([this](bool Gone) {
+        if (Gone) FAction = nullptr;
+        else CopyActionImage();
+    });
+    CopyActionImage();
+}
+
+// A button the window gave no glyph of its own shows its action's picture,
+// on the magenta that glyphs leave clear.
+void TFltButton::CopyActionImage() {
+    if (!FAction || !FGlyph->Empty()) return;
+    const plat::TImageList* images = FAction->Images();
+    const int index = FAction->ImageIndex();
+    if (!images || index < 0 || index >= images->Count()) return;
+    plat::TBitmap glyph(images->Width(), images->Height());
+    glyph.Canvas().Brush().SetColor(plat::clFuchsia);
+    glyph.Canvas().FillRect({0, 0, images->Width(), images->Height()});
+    images->Draw(glyph.Canvas(), 0, 0, index);
+    FGlyph->Assign(glyph);
+    FNumGlyphs = 1;
+    Invalidate();
 }
 
 void TFltButton::ClickAction() {

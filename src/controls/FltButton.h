@@ -11,6 +11,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/ExtCtrls.h"
+#include "platform/Actions.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 
@@ -69,6 +70,10 @@ public:
     // button does not own it.
     plat::TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(plat::TPopupMenu* Value) { FPopupMenu = Value; }
+    // The action a click runs (after OnClick); a button without a glyph
+    // shows the action's picture. The button does not own it.
+    plat::TAction* Action() const { return FAction; }
+    void SetAction(plat::TAction* Value);
     void SetEnabled(bool Value) override;
 
     // State, for the window's own checks.
@@ -104,6 +109,7 @@ private:
     bool ParentShowing() const;
     bool IsAccel(unsigned Char) const;
     TFltButtonFace MakeFace(int W, int H) const;
+    void CopyActionImage();
 
     plat::TAlignment FAlignment = plat::taCenter;
     plat::TColor FShadowColor = plat::clGray;
@@ -133,6 +139,8 @@ private:
     bool FHasPopupMenu = false;
     plat::TPopupMenu* FPopupMenu = nullptr;
     bool FDestroyingButton = false;
+    plat::TAction* FAction = nullptr;
+    int FActionLink = 0;
 };
 
 }  // namespace ctl

@@ -2497,6 +2497,10 @@ public:
     bool HTMLHint() const;
     void SetHTMLHint(bool Value);
     TAnchorHintEvent OnAnchorHint;  // (Sender, ARow, ACol, var hint text)
+    // A text too large for its cell shows over the cell's top-left corner
+    // unless this is on; then it shows where the cell's hint would.
+    bool HintShowLargeTextPos() const;
+    void SetHintShowLargeTextPos(bool Value);
     // Amends the hint of base cell (ACol, ARow), displayed, for the pointer at (X, Y).
     void RichCellHint(int ACol, int ARow, int X, int Y, std::string& Hint);
     // Incremental search on typed keys (Navigation.AutoGotoWhenSorted,
@@ -2516,6 +2520,26 @@ public:
     plat::TPopupMenu* FixedDropDownMenu();
     void SetFixedDropDownMenu(plat::TPopupMenu* Value);
     std::function<void(TObject*, int, int, plat::TPopupMenu*&, bool&)> OnFixedDropDownClick;
+    // The gesture a press at the pointer would start, forecast at every
+    // move and shown by the pointer: a whole row from its header, a whole
+    // column from its header, everything from the corner, or the selection
+    // stretched by its resizer.
+    enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    TMouseSelectMode MouseSelectMode() const;
+    // The grid's own pointers for those gestures.
+    static constexpr plat::TCursor crRowSelect = 8010, crColumnSelect = 8011, crAllSelect = 8012;
+    // The stretching selection resizer shares the corner's pointer
+    // (crAllSelect). With CellSelectorMode on, a left press on a cell only
+    // hands the cell to CellSelectorClick (nothing is selected or edited)
+    // and the pointer over the grid is crCellSelector.
+    static constexpr plat::TCursor crCellSelector = 8014;
+    bool CellSelectorMode() const;
+    void SetCellSelectorMode(bool Value);
+    // The hint of a cell whose text is HTML (or packed wide text) shows in
+    // the grid's own hint window, drawn as the cell draws it, while this is
+    // on; off, the plain hint shows the text as it stands.
+    bool UseInternalHintClass() const;
+    void SetUseInternalHintClass(bool Value);
 
 private:
     struct TMouseFeedbackState;
@@ -2523,6 +2547,13 @@ private:
     TMouseFeedbackState& Fb();
     // Called by the mouse handling after the framework's own move handling.
     void MouseFeedback(int X, int Y);
+    void SelectModePointer(plat::TGridCoord Cell, bool OnCell, int X, int Y);
+    // Sets one of the grid's own pointers, drawn on first use.
+    void SetOwnCursor(plat::TCursor Id);
+    // Hides the grid's own hint window of a cell; (ACol, ARow) is the base
+    // cell now under the pointer ((-1,-1) none): the hint of that same cell
+    // stays.
+    void CancelCellHint(int ACol = -1, int ARow = -1);
     // At the release: true when the place a dragged column (row) was let go
     // on was refused; the state then stops being a move.
     bool RefuseMoveAtRelease();
@@ -2532,6 +2563,54 @@ private:
     // A press on an editable rating cell sets half a star per 9 pixels.
     bool RatingPress(int ACol, int ARow, int X);
     void ParentFormResize(TObject* Sender);
+protected:
+    void HintShowing(std::string& HintStr, plat::THintInfo& Info) override;
+    // A left press on (ACol, ARow), displayed, in cell-selector mode; the
+    // grid itself does nothing with it.
+    virtual void CellSelectorClick(int ACol, int ARow) { (void)ACol, (void)ARow; }
+public:
+    // The feedback of a column (row) dragged with EnhRowColMove, for
+    // checks: the dragged header, or the picture of the dragged cells with
+    // DragDropSettings.ShowCells, and the arrows at the landing edge
+    // (TMoveArrowSide: pointing up, down, left, right). Null before the
+    // first drag; hidden (the picture gone) after the release.
+    plat::TControl* MoveDragImage();
+    plat::TForm* MoveCellPicture();
+    plat::TControl* MoveArrow(int Side);
+
+private:
+    struct TMoveFeedbackState;
+    std::shared_ptr<TMoveFeedbackState> FMoveFeedback;  // made on first use
+    TMoveFeedbackState& Mv();
+    void MoveFeedbackStart(int Cell, int X, int Y);
+    void MoveFeedback(plat::TGridCoord Cell, int X, int Y);
+    void EndMoveFeedback();
+public:
+    // The scroll bar in a cell of kind scroll bar whose text is taller than
+    // the cell (page below range): drawn at the cell's right edge, it
+    // scrolls the cell's text up. Its arrows step by 10, the track by 100,
+    // the thumb follows the pointer; OnScrollCell (Sender, ACol displayed,
+    // ARow, position, minimum, maximum) tells each change.
+    std::function<void(TObject*, int, int, int, int, int)> OnScrollCell;
+    static constexpr int CellScrollBarWidth = 17;
+    plat::TRect CellScrollBarRect(int ACol, int ARow);  // displayed; empty without a bar
+    // Paints the bar at R's right edge and narrows R; returns how far the
+    // cell's text is scrolled up.
+    int DrawCellScrollBar(plat::TCanvas& Canvas, int ACol, int ARow, plat::TRect& R);
+    // Sets the position, kept within the text; true when it changed.
+    bool ScrollCellTo(int ACol, int ARow, int Pos);
+
+protected:
+    void CellTextChanged(int ACol, int ARow) override;
+
+private:
+    struct TCellScrollState;
+    std::shared_ptr<TCellScrollState> FCellScroll;  // made on first use
+    TCellScrollState& Cs();
+    plat::TRect CellScrollBarIn(int ACol, int ARow, const plat::TRect& R);
+    bool CellScrollBarPress(int X, int Y);
+    bool CellScrollBarMove(int X, int Y);
+    bool CellScrollBarRelease();
 public:
     // With FixedAsButtons a fixed cell looks pushed (a sunken inner edge)
     // from the press until the release, when its lines are drawn and the
@@ -2571,6 +2650,7 @@ private:
     bool FixedSizingRelease(int X, int Y);
     bool ResizerPress(int X, int Y);
     bool ResizerRelease();
+    bool SelectionResizing() const;  // the resizer is being dragged
 public:
 
     // ------------------------------------------------------ end of the area blocks

@@ -22,9 +22,12 @@ bool IsCheckKind(TCellType t) {
 
 TCellGraphic* TExtStringGrid::CreateCellGraphic(int ACol, int ARow) {
     // The cell's own graphic goes; a shared one is never stored in a cell.
-    delete dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+    // It goes only once the new one is in place: storing the graphic
+    // touches the cell's text, whose change hook reads the cell's graphic.
+    plat::TObject* old = GetGraphicObjectEx(ACol, ARow);
     auto* g = new TCellGraphic;
     SetGraphicObjectEx(ACol, ARow, g);
+    delete dynamic_cast<TCellGraphic*>(old);
     if (FNumHidden > 0) RepaintIfHiddenCols(ACol, ARow);
     return g;
 }

@@ -101,6 +101,7 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
             if (cols && OnColumnMove) OnColumnMove(this, cell.X, allow);
             if (!cols && OnRowMove) OnRowMove(this, cell.Y, allow);
             if (!allow) SetGridState(plat::gsNormal);
+            else MoveFeedbackStart(cols ? cell.X : cell.Y, X, Y);
         }
         in.SizingRow = -1;
         if (GridState() == plat::gsColSizing || GridState() == plat::gsRowSizing) {
@@ -192,12 +193,18 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
     in.MouseSelectStart = -1;
     in.PushedButton = {-1, -1};
     in.DblClkFitted = false;
+    CancelCellHint();
     plat::TGridCoord cell = MouseCoord(X, Y);
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, cell.Y, cell.X, allow);
     if (!allow) return true;  // refused: not even selected
+    if (CellSelectorMode() && !OnSelectionResizer(X, Y)) {
+        CellSelectorClick(cell.X, cell.Y);
+        return true;
+    }
     if (FixedSizingPress(X, Y)) return true;
     if (ResizerPress(X, Y)) return true;
+    if (CellScrollBarPress(X, Y)) return true;
     if (FHoverFixedCells != hfNone && cell.X >= 0 && cell.Y >= 0 && cell.X < ColCount() && cell.Y < RowCount() &&
         HoverFixedCellAllowed(cell.X, cell.Y)) {
         TFixedCellHover pressed;
@@ -423,6 +430,7 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
     FixedButtonRelease();
     if (FixedSizingRelease(X, Y)) return;
     if (ResizerRelease()) return;
+    if (CellScrollBarRelease()) return;
     if (ExpandMouseUp(X, Y)) return;
     TInputState& in = In();
     in.DoOnClick = false;
@@ -567,6 +575,7 @@ void TExtStringGrid::RightClickCell(int X, int Y) {
 
 void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     if (OleDragMouseMove(Shift, X, Y)) return;
+    if (CellScrollBarMove(X, Y)) return;
     TInputState& in = In();
     in.LastMouse = {X, Y};
     in.MouseInside = true;
@@ -649,6 +658,7 @@ void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
     TBaseGrid::CMMouseLeave(Message);
     In().MouseInside = false;
     ButtonHover(-1, -1);
+    SelectModePointer({-1, -1}, false, -1, -1);
     if (FixedCellHover().Col >= 0) SetFixedCellHover({});
     if (HoverRow() && FHoverRowIdx >= 0) {
         if (FHoverRowIdx < RowCount()) InvalidateRow(FHoverRowIdx);

@@ -118,13 +118,10 @@ void TExtStringGrid::MouseButtonsMove(int X, int Y) {
         if (at.X >= FixedCols() && at.X < ColCount()) to.Right = std::max(from.Right, at.X);
         if (at.Y >= FixedRows() && at.Y < RowCount()) to.Bottom = std::max(from.Bottom, at.Y);
         if (!(to == Selection())) SetSelection(to);
-        SetCursor(plat::crSizeNWSE);
+        SetOwnCursor(crAllSelect);
         return;
     }
-    if (OnSelectionResizer(X, Y)) {
-        SetCursor(plat::crSizeNWSE);
-        return;
-    }
+    if (OnSelectionResizer(X, Y)) return;  // the pointer follows the gesture forecast
     if (FMouseButtons && (FMouseButtons->SizingCol >= 0 || FMouseButtons->SizingRow >= 0)) {
         // The column follows the pointer as it goes, so the user sees the
         // width the release will leave.
@@ -197,6 +194,8 @@ bool TExtStringGrid::ResizerPress(int X, int Y) {
     SetMouseCapture(true);
     return true;
 }
+
+bool TExtStringGrid::SelectionResizing() const { return FMouseButtons && FMouseButtons->Resizing; }
 
 bool TExtStringGrid::ResizerRelease() {
     if (!FMouseButtons || !FMouseButtons->Resizing) return false;

@@ -10,7 +10,9 @@
 #include "grid/ExtGridInput.h"
 #include "controls/ExtUtil.h"
 #include "controls/HtmlText.h"
+#include "platform/Application.h"
 #include "platform/Bitmap.h"
+#include "platform/Cursors.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 
@@ -23,7 +25,7 @@ struct TExtStringGrid::TMouseFeedbackState {
     bool MoveRefused = false;   // the last place passed over was refused
     bool CursorSet = false;     // the pointer is the one a move chose
     plat::TBitmap RowIndicator;
-    bool AnchorHint = false, HintShowLargeText = false, HTMLHint = false;
+    bool AnchorHint = false, HintShowLargeText = false, HTMLHint = false, HintShowLargeTextPos = false;
     std::string SearchInc;  // the incremental search text
     int SearchTics = 0;
     TExtStringGrid* Grid = nullptr;
@@ -31,7 +33,61 @@ struct TExtStringGrid::TMouseFeedbackState {
     plat::TNotifyEvent FormResize;     // that form's own handler
     int PrevSizeX = 0, PrevSizeY = 0;
     plat::TPopupMenu* FixedDropDownMenu = nullptr;  // not owned
+    TMouseSelectMode SelectMode = msNormal;
+    bool CellSelectorMode = false;
+    bool UseInternalHintClass = true;
+    THTMLHintWindow* CellHint = nullptr;  // owned by the grid (component)
+    plat::TPoint CellHintAt{-1, -1};       // the base cell it shows the hint of
 };
+
+namespace {
+
+// An arrow of black with a white rim, pointing along (DX, DY), on a clear
+// 32 x 32 picture; its tip is the pointer's hot spot.
+void RegisterArrowCursor(plat::TCursor Id, int DX, int DY) {
+    if (plat::CursorRegistered(Id)) return;
+    plat::TBitmap bmp(32, 32);
+    plat::TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(plat::clFuchsia);
+    c.FillRect({0, 0, 32, 32});
+    // The arrow drawn pointing right with its tip at (22, 11), then turned.
+    const std::vector<plat::TPoint> right = {{2, 9}, {14, 9}, {14, 4}, {22, 11}, {14, 18}, {14, 13}, {2, 13}};
+    std::vector<plat::TPoint> shape;
+    plat::TPoint tip{};
+    for (const plat::TPoint& p : right) {
+        const int x = p.X - 11, y = p.Y - 11;
+        // (1, 0) right, (0, 1) down, (1, 1) down and right.
+        const int rx = DX && DY ? (x - y) * 7 / 10 : DY ? -y : x;
+        const int ry = DX && DY ? (x + y) * 7 / 10 : DY ? x : y;
+        shape.push_back({rx + 12, ry + 12});
+        if (p.X == 22) tip = shape.back();
+    }
+    c.Pen().SetColor(plat::clWhite);
+    c.Brush().SetColor(plat::clBlack);
+    c.Polygon(shape);
+    bmp.SetTransparentColor(plat::clFuchsia);
+    bmp.SetTransparent(true);
+    plat::RegisterCursor(Id, bmp, plat::TPoint{tip.X, tip.Y});
+}
+
+// A broad white cross with a black rim, its centre the hot spot: the
+// pointer that picks whole cells rather than text.
+void RegisterCellCrossCursor(plat::TCursor Id) {
+    if (plat::CursorRegistered(Id)) return;
+    plat::TBitmap bmp(32, 32);
+    plat::TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(plat::clFuchsia);
+    c.FillRect({0, 0, 32, 32});
+    c.Pen().SetColor(plat::clBlack);
+    c.Brush().SetColor(plat::clWhite);
+    c.Polygon({{12, 4}, {19, 4}, {19, 12}, {27, 12}, {27, 19}, {19, 19}, {19, 27}, {12, 27}, {12, 19}, {4, 19},
+               {4, 12}, {12, 12}});
+    bmp.SetTransparentColor(plat::clFuchsia);
+    bmp.SetTransparent(true);
+    plat::RegisterCursor(Id, bmp, plat::TPoint{15, 15});
+}
+
+}  // namespace
 
 TExtStringGrid::TMouseFeedbackState& TExtStringGrid::Fb() {
     if (!FMouseFeedback) FMouseFeedback = std::make_shared<TMouseFeedbackState>();
@@ -63,6 +119,7 @@ void TExtStringGrid::CloseSizeHint() {
 }
 
 bool TExtStringGrid::RefuseMoveAtRelease() {
+    EndMoveFeedback();
     if (!FMouseFeedback) return false;
     TMouseFeedbackState& f = *FMouseFeedback;
     const bool moving = GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving;
@@ -95,6 +152,7 @@ void TExtStringGrid::MouseFeedback(int X, int Y) {
         f.MoveRefused = !allow;
         f.CursorSet = true;
         SetCursor(allow ? plat::crDrag : plat::crNo);
+        MoveFeedback(cell, X, Y);
         return;
     }
 
@@ -117,6 +175,8 @@ void TExtStringGrid::MouseFeedback(int X, int Y) {
         return;
     }
 
+    SelectModePointer(cell, onCell, X, Y);
+
     // The pointer a window chooses for a cell. The framework has put the
     // pointer back to the default on every move, or to a sizing pointer on
     // a border, which stays, as does an anchor's hand.
@@ -126,6 +186,77 @@ void TExtStringGrid::MouseFeedback(int X, int Y) {
     OnGetCellCursor(this, cell.X, cell.Y, X, Y, cursor);
     if (cursor != Cursor()) SetCursor(cursor);
 }
+
+TExtStringGrid::TMouseSelectMode TExtStringGrid::MouseSelectMode() const {
+    return FMouseFeedback ? FMouseFeedback->SelectMode : msNormal;
+}
+
+void TExtStringGrid::SelectModePointer(plat::TGridCoord Cell, bool OnCell, int X, int Y) {
+    if (OnCell) {
+        const plat::TPoint base = BaseCell(Cell.X, Cell.Y);
+        CancelCellHint(base.X, base.Y);
+    } else {
+        CancelCellHint();
+    }
+    TMouseSelectMode mode = msNormal;
+    // A sizing pointer the framework set for a border keeps its place.
+    const bool sizing = Cursor() == plat::crSizeWE || Cursor() == plat::crSizeNS || IsOnSizingBorder(X, Y);
+    if (OnSelectionResizer(X, Y)) {
+        mode = msResize;
+    } else if (GridState() == plat::gsNormal && OnCell && !sizing) {
+        const bool rowHeader = Cell.X < FixedCols(), colHeader = Cell.Y < FixedRows();
+        const int lastRow = RowCount() - 1 - FFixedFooters;
+        if (rowHeader && colHeader) {
+            if (FMouseActions.AllSelect()) mode = msAll;
+        } else if (colHeader) {
+            if (FMouseActions.ColSelect()) mode = msColumn;
+        } else if (rowHeader && Cell.Y <= lastRow && FMouseActions.RowSelect() &&
+                   !(IsNode(Cell.Y) && IsOnNodeGlyph(Cell.Y, X))) {
+            mode = msRow;
+        }
+    }
+    if (mode == msNormal && !FMouseFeedback) return;
+    TMouseFeedbackState& f = Fb();
+    const TMouseSelectMode was = f.SelectMode;
+    f.SelectMode = mode;
+    switch (mode) {
+        case msRow: SetOwnCursor(crRowSelect); break;
+        case msColumn: SetOwnCursor(crColumnSelect); break;
+        case msAll:
+        case msResize: SetOwnCursor(crAllSelect); break;
+        default:
+            // Leaving a header or the resizer gives the pointer back, unless
+            // the resizer is being dragged: it keeps its pointer.
+            if (was != msNormal && was != msURL && !SelectionResizing() &&
+                (Cursor() == crRowSelect || Cursor() == crColumnSelect || Cursor() == crAllSelect))
+                SetCursor(plat::crDefault);
+            if (f.CellSelectorMode && GridState() == plat::gsNormal && Cursor() == plat::crDefault)
+                SetOwnCursor(crCellSelector);
+            break;
+    }
+}
+
+void TExtStringGrid::SetOwnCursor(plat::TCursor Id) {
+    switch (Id) {
+        case crRowSelect: RegisterArrowCursor(Id, 1, 0); break;
+        case crColumnSelect: RegisterArrowCursor(Id, 0, 1); break;
+        case crAllSelect: RegisterArrowCursor(Id, 1, 1); break;
+        case crCellSelector: RegisterCellCrossCursor(Id); break;
+        default: break;
+    }
+    if (Cursor() != Id) SetCursor(Id);
+}
+
+bool TExtStringGrid::CellSelectorMode() const { return FMouseFeedback && FMouseFeedback->CellSelectorMode; }
+
+void TExtStringGrid::SetCellSelectorMode(bool Value) {
+    Fb().CellSelectorMode = Value;
+    if (!Value && Cursor() == crCellSelector) SetCursor(plat::crDefault);
+}
+
+bool TExtStringGrid::UseInternalHintClass() const { return !FMouseFeedback || FMouseFeedback->UseInternalHintClass; }
+
+void TExtStringGrid::SetUseInternalHintClass(bool Value) { Fb().UseInternalHintClass = Value; }
 
 const plat::TBitmap& TExtStringGrid::RowIndicator() { return Fb().RowIndicator; }
 
@@ -177,6 +308,73 @@ void TExtStringGrid::RichCellHint(int ACol, int ARow, int X, int Y, std::string&
         const plat::TRect r = CellRect(ACol, ARow);
         if (size.X > r.Width() || size.Y > r.Height()) Hint = html && !f.HTMLHint ? ctl::HtmlToPlainText(text) : text;
     }
+}
+
+bool TExtStringGrid::HintShowLargeTextPos() const { return FMouseFeedback && FMouseFeedback->HintShowLargeTextPos; }
+void TExtStringGrid::SetHintShowLargeTextPos(bool Value) { Fb().HintShowLargeTextPos = Value; }
+
+// The hint keeps clear of the cell it talks about: below it at the
+// pointer's X, beside a comment's corner, or over the cell itself when it
+// shows the cell's own text.
+void TExtStringGrid::HintShowing(std::string& HintStr, plat::THintInfo& Info) {
+    TBaseGrid::HintShowing(HintStr, Info);
+    Info.HintColor = FHintColor;
+    if (FControlLook.HintMaxWidth() > 0) Info.HintMaxWidth = FControlLook.HintMaxWidth();
+    const int X = Info.CursorPos.X, Y = Info.CursorPos.Y;
+    const plat::TGridCoord at = MouseCoord(X, Y);
+    if (at.X < 0 || at.Y < 0 || at.X >= ColCount() || at.Y >= RowCount()) return;
+    HintStr = BuildCellHint(X, Y);
+    const plat::TPoint base = BaseCell(at.X, at.Y);
+    const plat::TRect r = CellRect(base.X, base.Y);
+    const int rcol = RealColIndex(base.X);
+    const std::string text = Cells(rcol, base.Y);
+    plat::TPoint pos{X, r.Bottom + 6};
+    std::string comment;
+    if (IsComment(rcol, base.Y, comment)) pos = {r.Right, r.Top};
+    if (AnchorHint() && ctl::GetCellTextKind(text, FEnableHTML) == ctl::ctkHtml &&
+        !HtmlHitAt(base.X, base.Y, X, Y).Anchor.empty())
+        pos = {X + 8, Y - 16};
+    const bool normal = base.X >= FixedCols() && base.Y >= FixedRows() && base.X < ColCount() - FFixedRightCols &&
+                        base.Y < RowCount() - FFixedFooters;
+    if (FHintShowCells && normal) pos.Y = r.Top;
+    if (HintShowLargeText() && !HintShowLargeTextPos() && !text.empty()) {
+        const plat::TPoint size = GetCellTextSize(rcol, base.Y, false, false);
+        if (size.X > r.Width() || size.Y > r.Height()) pos = {r.Left, r.Top};
+    }
+    Info.HintPos = ClientToScreen(pos);
+
+    // Tagged (or packed wide) text shows in the grid's own window, drawn as
+    // the cell draws it; the plain hint would show the tags.
+    const int kind = ctl::GetCellTextKind(HintStr, true);
+    if (HintStr.empty() || !UseInternalHintClass() || (kind != ctl::ctkHtml && kind != ctl::ctkWide)) {
+        CancelCellHint();
+        return;
+    }
+    TMouseFeedbackState& f = Fb();
+    if (!f.CellHint) f.CellHint = new THTMLHintWindow(this);
+    f.CellHint->SetColor(Info.HintColor);
+    f.CellHint->Font().SetName(Font().Name());
+    f.CellHint->Font().SetSize(Font().Size());
+    const int maxWidth = Info.HintMaxWidth > 0 ? Info.HintMaxWidth : 1008;
+    plat::TRect hr = f.CellHint->CalcHintRect(maxWidth, HintStr);
+    plat::OffsetRect(hr, pos.X, pos.Y);
+    f.CellHint->ActivateHint(hr, HintStr, *this);
+    f.CellHintAt = base;
+    HintStr.clear();  // shown already: the plain hint stays away
+}
+
+void TExtStringGrid::CancelCellHint(int ACol, int ARow) {
+    if (!FMouseFeedback || !FMouseFeedback->CellHint || !FMouseFeedback->CellHint->Visible()) return;
+    TMouseFeedbackState& f = *FMouseFeedback;
+    if (ACol >= 0 && f.CellHintAt == plat::TPoint{ACol, ARow}) return;
+    if (ACol < 0 && f.CellHint->Parent()) {
+        // A hint shown over its cell takes the pointer from the grid; that
+        // is no leaving.
+        const plat::TPoint p = f.CellHint->ScreenToClient(plat::Mouse->CursorPos());
+        if (p.X >= 0 && p.Y >= 0 && p.X < f.CellHint->Width() && p.Y < f.CellHint->Height()) return;
+    }
+    f.CellHint->ReleaseHandle();
+    f.CellHintAt = {-1, -1};
 }
 
 const std::string& TExtStringGrid::IncrementalSearchText() { return Fb().SearchInc; }

@@ -137,6 +137,7 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     }
     if (g.OnCustomCellBkgDraw) g.OnCustomCellBkgDraw(&g, Canvas, rcol, ARow, AState, r, false);
     g.DrawEditorButtons(Canvas, ACol, ARow, r);
+    const int scrolled = g.DrawCellScrollBar(Canvas, ACol, ARow, r);
 
     TCellGraphic* graphic = g.GetCellGraphic(rcol, ARow);
     const TCellType kind = graphic ? graphic->CellType() : ctNone;
@@ -150,7 +151,15 @@ void TExtGridPainter::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect AR
     DrawCellBackGround(Canvas, ACol, rcol, ARow, r, fixedCell || fixedLook, selected, kind);
     if (!fixedCell) DrawSelectionFrame(Canvas, ACol, ARow, r);
     int textWidth = 0;
-    if (textBeside) textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
+    if (textBeside && scrolled > 0) {
+        // The text scrolled by the cell's bar moves up inside the cell.
+        Canvas.SaveState();
+        Canvas.IntersectClipRect(r);
+        textWidth = DrawCellText(Canvas, rcol, ARow, {r.Left, r.Top - scrolled, r.Right, r.Bottom}, L);
+        Canvas.RestoreState();
+    } else if (textBeside) {
+        textWidth = DrawCellText(Canvas, rcol, ARow, r, L);
+    }
     if (fixedLook) g.DrawHeaderGlyphs(Canvas, ACol, ARow, r, L.HA, L.VA, textWidth);
 
     DrawFixedEdges(Canvas, ACol, ARow, r, fixedLook);

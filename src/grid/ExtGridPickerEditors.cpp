@@ -77,9 +77,14 @@ template <class TPicker>
 void TGridPickerEditor<TPicker>::Dispatch(plat::TMessage& Message) {
     TPicker::Dispatch(Message);
     // Tab stays with the editor when the grid moves by it or validates.
-    if (Message.Msg == plat::WM_GETDLGCODE && FGrid &&
-        (FGrid->Options().Contains(plat::goTabs) || FGrid->OnCellValidate))
-        Message.Result |= plat::DLGC_WANTTAB;
+    const bool wantsTab = FGrid && (FGrid->Options().Contains(plat::goTabs) || FGrid->OnCellValidate);
+    if (Message.Msg == plat::WM_GETDLGCODE && wantsTab) Message.Result |= plat::DLGC_WANTTAB;
+    if (Message.Msg == plat::CM_WANTSPECIALKEY) {
+        const auto key = Message.WParam;
+        if ((key == plat::VK_TAB && wantsTab) ||
+            ((key == plat::VK_RETURN || key == plat::VK_ESCAPE) && ClaimsEnterAndEsc()))
+            Message.Result = 1;
+    }
 }
 
 template <class TPicker>

@@ -49,6 +49,9 @@ protected:
     // Esc: the grid still stores what the picker holds beside the text (a
     // colour, an image), so the picker goes back to what it loaded first.
     virtual void RevertToCell() {}
+    // Pickers whose own keys would otherwise let Enter or Esc reach the
+    // form (its default or cancel button) claim them for the cell.
+    virtual bool ClaimsEnterAndEsc() const { return false; }
     // Whether the key rule takes Key, or leaves it to the picker (its pop-up
     // and its own keys).
     virtual bool TakesKey(unsigned short Key, bool Alt) const;
@@ -64,6 +67,9 @@ public:
     explicit TGridTrackbarDropDown(TExtStringGrid* AGrid) : TGridPickerEditor(AGrid) {}
     // The track bar reads the text as its position.
     void LoadText(const std::string& Text) override { SetText(Text); }
+
+protected:
+    bool ClaimsEnterAndEsc() const override { return true; }
 };
 
 class TGridMemoDropDown : public TGridPickerEditor<ctl::TExtMemoDropDown> {
@@ -135,6 +141,7 @@ protected:
     // stays with the grid's rule while it is closed.
     bool TakesKey(unsigned short Key, bool Alt) const override;
     void RevertToCell() override { SetSelectedColor(FLoadedColor); }
+    bool ClaimsEnterAndEsc() const override { return true; }
 
 private:
     std::string FLoadedText;

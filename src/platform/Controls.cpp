@@ -6,11 +6,14 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QTimerEvent>
 #include <QToolTip>
@@ -22,9 +25,11 @@
 #include <set>
 
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 
 namespace plat {
 
@@ -354,9 +359,14 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
     TMessage dc{WM_GETDLGCODE, 0, 0, 0};
     SafeCall([&] { FControl->WndProc(dc); });
     const bool wantsAll = (dc.Result & DLGC_WANTALLKEYS) != 0 || TNativeAccess::Native(*FControl).WantsAllKeys;
-    const bool wantsTab = (dc.Result & DLGC_WANTTAB) != 0 || wantsAll;
+    const bool wantsTabCode = (dc.Result & DLGC_WANTTAB) != 0 || wantsAll;
     const bool wantsArrows = (dc.Result & DLGC_WANTARROWS) != 0 || wantsAll;
-    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !wantsAll) {
+    // A control may claim Enter or Escape for itself (an editor over a
+    // cell) without wanting every key.
+    intptr_t special = 0;
+    if (vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_TAB)
+        SafeCall([&] { special = FControl->Perform(CM_WANTSPECIALKEY, vk, 0); });
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && !wantsAll && special == 0) {
         if (TForm* f = FControl->ParentForm()) {
             intptr_t r = 0;
             SafeCall([&] { r = f->Perform(CM_DIALOGKEY, vk, 0); });
@@ -374,7 +384,7 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
         return true;  // an unanswered accelerator types nothing
     }
     if (vk == VK_TAB && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (!wantsTab) return false;  // the toolkit moves the focus
+        if (!wantsTabCode && special == 0) return false;  // the toolkit moves the focus
     }
     (void)wantsArrows;
 
@@ -410,6 +420,48 @@ bool OwnPopupHasFocus(QWidget* Control) {
     for (QWidget* w = f; w != nullptr; w = w->parentWidget())
         if (w == Control) return true;
     return false;
+}
+
+// The toolkit's tip label is placed by the toolkit beside the pointer; the
+// control's choice of place wins, so it is moved there once it shows.
+QWidget* TipLabel() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible()) return w;
+    return nullptr;
+}
+
+void ShowControlHint(TControl& Control, QWidget& Main, QPoint Pos) {
+    std::string text = Control.Hint();
+    THintInfo info;
+    info.CursorPos = {Pos.x(), Pos.y()};
+    const QPoint below = Main.mapToGlobal(Pos) + QPoint(0, 16);
+    info.HintPos = {below.x(), below.y()};
+    SafeCall([&] { TNativeAccess::CallHintShowing(Control, text, info); });
+    if (text.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), ToQ(text), &Main);
+    QWidget* tip = TipLabel();
+    if (tip == nullptr) return;
+    QPalette pal = tip->palette();
+    pal.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
+    pal.setColor(QPalette::Window, ToQColor(info.HintColor));
+    tip->setPalette(pal);
+    if (auto* label = qobject_cast<QLabel*>(tip); label != nullptr) {
+        // The plain hint shows its text as it stands: tags in it are no
+        // markup here (a control that wants them drawn shows its own hint).
+        if (label->textFormat() != Qt::PlainText) {
+            label->setTextFormat(Qt::PlainText);
+            label->setText(ToQ(text));
+        }
+        if (info.HintMaxWidth > 0) {
+            label->setWordWrap(true);
+            label->setMaximumWidth(info.HintMaxWidth);
+        }
+        label->adjustSize();
+    }
+    tip->move(info.HintPos.X, info.HintPos.Y);
 }
 
 }  // namespace
@@ -467,6 +519,10 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
             SafeCall([&] { c->WndProc(m); });
             return custom || m.Result != 0;
         }
+        case QEvent::ToolTip:
+            if (Watched != main || !c->ShowHint()) return false;
+            ShowControlHint(*c, *main, static_cast<QHelpEvent*>(e)->pos());
+            return true;
         case QEvent::Enter:
             if (Watched == main) SafeCall([&] { c->Perform(CM_MOUSEENTER); });
             return false;

@@ -49,6 +49,17 @@ constexpr TControlStyle csDoubleClicks = 1u << 4;  // a double press is a DblCli
 // Accessibility roles reported for custom-drawn controls.
 enum TAccessibleRole { arClient, arButton, arTable, arCheckButton, arStaticText, arComboBox, arList };
 
+// What a control decides about its hint just before it shows: the place of
+// the hint window's top-left corner (screen), its colour, and the width at
+// which its text wraps (0: no limit). CursorPos is the pointer in client
+// coordinates.
+struct THintInfo {
+    TPoint CursorPos;
+    TPoint HintPos;
+    TColor HintColor = clInfoBk;
+    int HintMaxWidth = 0;
+};
+
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, unsigned short& Key, TShiftState Shift)>;
@@ -160,6 +171,9 @@ protected:
     virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
     virtual void CMMouseEnter(TMessage& Message);
     virtual void CMMouseLeave(TMessage& Message);
+    // Asked each time the hint is about to show; may change its text (an
+    // empty text shows none) and where and how it shows.
+    virtual void HintShowing(std::string& HintStr, THintInfo& Info) { (void)HintStr, (void)Info; }
     virtual void CMEnabledChanged(TMessage& Message);
     virtual void CMFontChanged(TMessage& Message);
     virtual void CMColorChanged(TMessage& Message);

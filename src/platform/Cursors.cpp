@@ -39,7 +39,13 @@ Qt::CursorShape ShapeOf(TCursor c) {
 
 void RegisterCursor(TCursor Index, const TBitmap& Picture, TPoint HotSpot) {
     if (Index <= crDefault || Picture.Empty()) return;
-    QImage image = PixelsOf(Picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage image = PixelsOf(Picture).convertToFormat(QImage::Format_ARGB32);
+    if (Picture.Transparent()) {
+        const QRgb clear = ToQColor(Picture.TransparentColor()).rgb() & 0xFFFFFF;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == clear) image.setPixel(x, y, 0);
+    }
     OwnCursors().insert_or_assign(Index, QCursor(QPixmap::fromImage(image), HotSpot.X, HotSpot.Y));
 }
 

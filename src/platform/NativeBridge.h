@@ -78,6 +78,9 @@ struct TNativeAccess {
     // a page control, whose widget the toolkit places itself).
     static void SetParentOnly(TControl& Control, TWinControl* AParent);
     static void CallDoShow(TForm& Form);
+    static void CallHintShowing(TControl& Control, std::string& HintStr, THintInfo& Info) {
+        Control.HintShowing(HintStr, Info);
+    }
 };
 
 // Runs a handler of the program; an error escaping it ends that command and

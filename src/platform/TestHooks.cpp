@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QToolTip>
 #include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,7 +19,9 @@
 #include <QWheelEvent>
 
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 #include "platform/ScriptState.h"
 
 namespace plat::test {
@@ -269,6 +274,31 @@ TRgb PixelAt(TControl& Control, int X, int Y) {
 
 bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
     return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
+}
+
+bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint) {
+    HideHint();
+    QWidget* w = WidgetOf(Control);
+    QHelpEvent e(QEvent::ToolTip, QPoint(X, Y), w->mapToGlobal(QPoint(X, Y)));
+    QCoreApplication::sendEvent(w, &e);
+    for (QWidget* tip : QApplication::topLevelWidgets()) {
+        if (tip->objectName() != QLatin1String("qtooltip_label") || !tip->isVisible()) continue;
+        auto* label = qobject_cast<QLabel*>(tip);
+        Hint.Text = label ? FromQ(label->text()) : std::string();
+        Hint.ScreenPos = {tip->x(), tip->y()};
+        const QColor c = tip->palette().color(QPalette::ToolTipBase);
+        Hint.Color = {c.red(), c.green(), c.blue()};
+        Hint.Width = tip->width();
+        return true;
+    }
+    return false;
+}
+
+// Hidden at once: the toolkit's own hiding waits a moment, and a test
+// asking again must not find the old hint still up.
+void HideHint() {
+    for (QWidget* tip : QApplication::topLevelWidgets())
+        if (tip->objectName() == QLatin1String("qtooltip_label")) tip->hide();
 }
 
 std::string AccessibleNameOf(TControl& Control) {

@@ -100,6 +100,17 @@ struct TRgb {
 };
 TRgb PixelAt(TControl& Control, int X, int Y);
 bool SaveScreenshot(TControl& Control, const std::string& PngPath);
+// The hint the control shows when the pointer rests at (X, Y): the
+// toolkit's hint request is sent as if the pointer had stopped there.
+// False when no hint shows.
+struct TShownHint {
+    std::string Text;
+    TPoint ScreenPos;  // top-left corner of the hint window
+    TRgb Color;
+    int Width = 0;
+};
+bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint);
+void HideHint();
 // The accessible name and role text the toolkit reports for the control.
 std::string AccessibleNameOf(TControl& Control);
 std::string AccessibleRoleOf(TControl& Control);

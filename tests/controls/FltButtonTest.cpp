@@ -2,8 +2,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "controls/FltButton.h"
+#include "platform/Actions.h"
+#include "platform/ImgList.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
@@ -470,4 +475,90 @@ TEST_F(FltButtonFace, LongCaptionIsCutWithoutWordWrapAndWrapsWithIt) {
     f.WordWrap = false;
     const auto single = Draw(f);
     EXPECT_EQ(inkColumns(single, 2, 58, 2, 12), 0);  // one centred line only
+}
+
+namespace {
+
+// An image list of one 16 x 16 picture: a red square on the clear magenta.
+std::unique_ptr<plat::TImageList> RedSquareList(plat::TComponent* owner) {
+    auto list = std::make_unique<plat::TImageList>(owner, 16, 16);
+    plat::TBitmap pic(16, 16);
+    pic.Canvas().Brush().SetColor(plat::clFuchsia);
+    pic.Canvas().FillRect({0, 0, 16, 16});
+    pic.Canvas().Brush().SetColor(plat::clRed);
+    pic.Canvas().FillRect({4, 4, 12, 12});
+    pic.SetTransparentColor(plat::clFuchsia);
+    pic.SetTransparent(true);
+    list->Add(pic);
+    return list;
+}
+
+bool ButtonShows(TFltButton& b, TColor colour) {
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/flt_button_action.png";
+    if (!plat::test::SaveScreenshot(b, path)) return false;
+    plat::TBitmap shot;
+    if (!shot.LoadFromFile(path)) return false;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            if (shot.Pixel(x, y) == colour) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(FltButtonControl, ActionGivesItsPictureAndRunsOnClick) {
+    auto images = RedSquareList(nullptr);
+    const struct {
+        const char* name;
+        int index;
+        bool ownGlyph;
+        bool picture;  // the action's picture shows
+    } cases[] = {
+        {"picture of the action", 0, false, true},
+        {"index past the list", 1, false, false},
+        {"no index", -1, false, false},
+        {"the button's own glyph stays", 0, true, false},
+    };
+    for (const auto& c : cases) {
+        TFltButton b(form.get());
+        b.SetParent(form.get());
+        b.SetBounds(10, 50, 100, 23);
+        b.SetColor(kFace);
+        if (c.ownGlyph) {
+            plat::TBitmap own(16, 16);
+            own.Canvas().Brush().SetColor(plat::clFuchsia);
+            own.Canvas().FillRect({0, 0, 16, 16});
+            own.Canvas().Brush().SetColor(plat::clBlue);
+            own.Canvas().FillRect({4, 4, 12, 12});
+            b.SetGlyph(&own);
+        }
+        plat::TAction action(nullptr);
+        std::vector<std::string> heard;
+        action.OnExecute = [&](plat::TObject*) { heard.push_back("action"); };
+        b.OnClick = [&](plat::TObject*) { heard.push_back("click"); };
+        b.SetAction(&action);
+        // The picture arrives when the action gets it, as well as at the link.
+        action.SetImages(images.get());
+        action.SetImageIndex(c.index);
+        plat::test::ProcessEvents();
+        EXPECT_EQ(ButtonShows(b, plat::clRed), c.picture) << c.name;
+        EXPECT_FALSE(ButtonShows(b, plat::clFuchsia)) << c.name;
+        if (c.picture) EXPECT_EQ(b.NumGlyphs(), 1) << c.name;
+        if (c.ownGlyph) EXPECT_TRUE(ButtonShows(b, plat::clBlue)) << c.name;
+        plat::test::ClickAt(b);
+        EXPECT_EQ(heard, (std::vector<std::string>{"click", "action"})) << c.name;
+        b.SetAction(nullptr);
+    }
+    // An action freed before its button leaves the button clicking alone.
+    TFltButton b(form.get());
+    b.SetParent(form.get());
+    int clicks = 0;
+    b.OnClick = [&](plat::TObject*) { ++clicks; };
+    {
+        plat::TAction gone(nullptr);
+        b.SetAction(&gone);
+    }
+    EXPECT_EQ(b.Action(), nullptr);
+    plat::test::ClickAt(b);
+    EXPECT_EQ(clicks, 1);
 }

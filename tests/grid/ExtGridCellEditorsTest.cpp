@@ -456,3 +456,53 @@ TEST_F(GridCellEditors, PasteIntoTheTextEditorAsksTheWindowAndFillsAMask) {
 }
 
 }  // namespace
+
+namespace {
+
+// The list of a combo cell opens with the editor whichever way the editor
+// was started, and only when DirectComboDrop asks for it.
+TEST_F(GridCellEditors, DirectComboDropOpensTheListWithTheEditor) {
+    enum TStart { byF2, byClick };
+    const struct {
+        const char* name;
+        int col;
+        TStart start;
+        bool direct;
+    } cases[] = {
+        {"list, F2", 2, byF2, true},       {"list, click", 2, byClick, true}, {"edit, F2", 3, byF2, true},
+        {"edit, click", 3, byClick, true}, {"list, off", 2, byClick, false},  {"edit, off", 3, byF2, false},
+    };
+    for (const auto& c : cases) {
+        // A grid of its own for each start: no click or list of the case
+        // before is still on its way.
+        ShowGrid(5, 6, true);
+        pt::ProcessEvents();
+        grid->OnGetEditorType = [](plat::TObject*, int col, int, TEditorType& kind) {
+            if (col == 2) kind = edComboList;
+            if (col == 3) kind = edComboEdit;
+        };
+        grid->ClearComboString();
+        grid->AddComboString("one");
+        grid->AddComboString("two");
+        grid->MouseActions().SetDirectEdit(true);
+        grid->MouseActions().SetDirectComboDrop(c.direct);
+        grid->SetCells(c.col, 2, "one");
+        Select(1, 1);
+        if (c.start == byF2) {
+            Select(c.col, 2);
+            pt::SendKey(*grid, plat::VK_F2);
+        } else {
+            const plat::TPoint p = Inside(c.col, 2);
+            pt::ClickAt(*grid, p.X, p.Y);
+        }
+        pt::ProcessEvents();
+        ASSERT_TRUE(grid->EditMode()) << c.name;
+        EXPECT_EQ(grid->EditCombo()->DroppedDown(), c.direct) << c.name;
+        grid->EditCombo()->SetDroppedDown(false);
+        pt::SendKey(*grid->EditCombo(), plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+    }
+}
+
+}  // namespace

@@ -213,13 +213,70 @@ TEST_F(GridMouseButtons, ResizerStretchesTheSelection) {
     // Beside the square the press is an ordinary one.
     EXPECT_FALSE(grid->OnSelectionResizer(corner.Right - 10, corner.Bottom - 2));
     pt::MouseMove(*grid, corner.Right - 2, corner.Bottom - 2);
-    EXPECT_EQ(grid->Cursor(), plat::crSizeNWSE);
+    EXPECT_EQ(grid->Cursor(), TExtStringGrid::crAllSelect);
     pt::MouseDown(*grid, plat::mbLeft, corner.Right - 2, corner.Bottom - 2);
     const plat::TRect to = grid->CellRect(2, 4);
     pt::MouseMove(*grid, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2, plat::ssLeft);
     EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 2, 4}));
+    // The drag keeps the corner's pointer away from the square.
+    EXPECT_EQ(grid->Cursor(), TExtStringGrid::crAllSelect);
     pt::MouseUp(*grid, plat::mbLeft, (to.Left + to.Right) / 2, (to.Top + to.Bottom) / 2);
+    EXPECT_EQ(grid->Cursor(), plat::crDefault);
     EXPECT_EQ(events, (std::vector<std::string>{"resize 1>4", "resized"}));
+}
+
+}  // namespace
+
+namespace {
+
+// Drags the resizer square of the selection's last cell to the middle of
+// cell (col, row) and lets go there.
+void DragResizerTo(TExtStringGrid& g, int col, int row) {
+    pt::ProcessEvents();
+    const TGridRect s = g.Selection();
+    const plat::TRect corner = g.CellRect(s.Right, s.Bottom);
+    pt::MouseMove(g, corner.Right - 2, corner.Bottom - 2);
+    pt::MouseDown(g, plat::mbLeft, corner.Right - 2, corner.Bottom - 2);
+    const plat::TRect to = g.CellRect(col, row);
+    const int x = (to.Left + to.Right) / 2, y = (to.Top + to.Bottom) / 2;
+    pt::MouseMove(g, x, y, plat::ssLeft);
+    pt::MouseUp(g, plat::mbLeft, x, y);
+}
+
+TEST_F(GridMouseButtons, ResizerFillsWhatTheSelectionGrewBy) {
+    using Cells = std::vector<std::vector<std::string>>;  // rows of columns 1 to 3, rows 1 to 4
+    const struct {
+        const char* what;
+        Cells source;
+        TGridRect from;
+        int toCol, toRow;
+        Cells want;
+    } cases[] = {
+        {"one value repeats", {{"5", "", ""}}, {1, 1, 1, 1}, 1, 4,
+         {{"5", "", ""}, {"5", "", ""}, {"5", "", ""}, {"5", "", ""}}},
+        {"a number series goes on", {{"1", "", ""}, {"3", "", ""}}, {1, 1, 1, 2}, 1, 4,
+         {{"1", "", ""}, {"3", "", ""}, {"5", "", ""}, {"7", "", ""}}},
+        {"texts repeat as a pattern", {{"a", "", ""}, {"b", "", ""}}, {1, 1, 1, 2}, 1, 4,
+         {{"a", "", ""}, {"b", "", ""}, {"a", "", ""}, {"b", "", ""}}},
+        {"a row repeats down", {{"a", "x", ""}}, {1, 1, 2, 1}, 2, 3,
+         {{"a", "x", ""}, {"a", "x", ""}, {"a", "x", ""}, {"", "", ""}}},
+        {"a column repeats across", {{"a", "", ""}, {"b", "", ""}}, {1, 1, 1, 2}, 3, 2,
+         {{"a", "a", "a"}, {"b", "b", "b"}, {"", "", ""}, {"", "", ""}}},
+        {"a row series goes across", {{"2", "4", ""}}, {1, 1, 2, 1}, 3, 1,
+         {{"2", "4", "6"}, {"", "", ""}, {"", "", ""}, {"", "", ""}}},
+    };
+    for (const auto& c : cases) {
+        grid->ClearNormalCells();
+        grid->SetSpreadSheet(true);
+        for (size_t r = 0; r < c.source.size(); ++r)
+            for (size_t k = 0; k < c.source[r].size(); ++k)
+                grid->SetCells(int(k) + 1, int(r) + 1, c.source[r][k]);
+        grid->SetSelection(c.from);
+        DragResizerTo(*grid, c.toCol, c.toRow);
+        Cells got;
+        for (int r = 1; r <= 4; ++r) got.push_back({grid->Cells(1, r), grid->Cells(2, r), grid->Cells(3, r)});
+        EXPECT_EQ(got, c.want) << c.what;
+    }
 }
 
 }  // namespace

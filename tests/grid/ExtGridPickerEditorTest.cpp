@@ -414,3 +414,37 @@ TEST_F(GridPickerWrapper, TimePickerShowsNoFocusMarkOverTheCell) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPickerWrapper, TrackBarAndColourPickersKeepEnterAndEscFromTheForm) {
+    const struct {
+        const char* name;
+        TEditorType kind;
+        bool tabs;
+        bool enter, esc, tab;
+    } cases[] = {
+        {"track bar", edTrackbarDropDown, false, true, true, false},
+        {"track bar, tabs", edTrackbarDropDown, true, true, true, true},
+        {"colour", edColorPickerDropDown, false, true, true, false},
+        {"memo", edMemoDropDown, false, false, false, false},
+        {"memo, tabs", edMemoDropDown, true, false, false, true},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        grid->SetOptions(c.tabs ? grid->Options() + plat::TGridOptions{plat::goTabs}
+                                : grid->Options() - plat::TGridOptions{plat::goTabs});
+        Play("3", {});
+        ASSERT_TRUE(grid->EditMode()) << c.name;
+        plat::TWinControl* editor = grid->EditCtrl();
+        ASSERT_NE(editor, nullptr) << c.name;
+        EXPECT_EQ(editor->Perform(plat::CM_WANTSPECIALKEY, plat::VK_RETURN) != 0, c.enter) << c.name;
+        EXPECT_EQ(editor->Perform(plat::CM_WANTSPECIALKEY, plat::VK_ESCAPE) != 0, c.esc) << c.name;
+        EXPECT_EQ(editor->Perform(plat::CM_WANTSPECIALKEY, plat::VK_TAB) != 0, c.tab) << c.name;
+        pt::SendKey(*editor, plat::VK_ESCAPE);
+        pt::ProcessEvents();
+        EXPECT_FALSE(grid->EditMode()) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,9 +28,15 @@ public:
     std::vector<std::string> calls;
     TColor face = RGB(248, 247, 237);
     bool wantTab = false;
+    intptr_t wantSpecial = 0;  // the key answered on the special-key query
+    std::function<void(std::string&, THintInfo&)> placeHint;
 
     void WndProc(TMessage& m) override {
         messages.push_back(m);
+        if (m.Msg == CM_WANTSPECIALKEY && wantSpecial != 0 && m.WParam == wantSpecial) {
+            m.Result = 1;
+            return;
+        }
         if (m.Msg == WM_GETDLGCODE && wantTab) {
             m.Result = DLGC_WANTTAB;
             return;
@@ -48,6 +55,9 @@ public:
     }
 
 protected:
+    void HintShowing(std::string& hint, THintInfo& info) override {
+        if (placeHint) placeHint(hint, info);
+    }
     void Paint() override {
         // Face in the window colour, a 10 x 10 red square at (5, 5) and a
         // one-pixel blue line along the bottom.
@@ -310,4 +320,85 @@ TEST_F(CustomControlTest, TypedCharactersCarryTheirOwnKeyCodes) {
         ASSERT_NE(probe->Last(WM_CHAR), nullptr) << c.text;
         EXPECT_EQ(probe->Last(WM_CHAR)->WParam, c.ch) << c.text;
     }
+}
+
+// A control may claim Enter, Esc or Tab for itself; unclaimed, Enter and
+// Esc press the form's default and cancel buttons.
+TEST_F(CustomControlTest, ClaimedKeysStayWithTheControl) {
+    auto* ok = new TButton(form.get());
+    ok->SetParent(form.get());
+    ok->SetBounds(100, 60, 40, 25);
+    ok->SetDefault(true);
+    auto* cancel = new TButton(form.get());
+    cancel->SetParent(form.get());
+    cancel->SetBounds(150, 60, 40, 25);
+    cancel->SetCancel(true);
+    int oks = 0, cancels = 0;
+    ok->OnClick = [&](TObject*) { ++oks; };
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    const struct {
+        const char* name;
+        unsigned short key;
+        intptr_t claimed;
+        int oks, cancels;
+    } cases[] = {
+        {"Enter to the form", VK_RETURN, 0, 1, 0},
+        {"Enter claimed", VK_RETURN, VK_RETURN, 0, 0},
+        {"Esc to the form", VK_ESCAPE, 0, 0, 1},
+        {"Esc claimed", VK_ESCAPE, VK_ESCAPE, 0, 0},
+        {"Esc with Enter claimed", VK_ESCAPE, VK_RETURN, 0, 1},
+    };
+    for (const auto& c : cases) {
+        oks = cancels = 0;
+        probe->wantSpecial = c.claimed;
+        test::SendKey(*probe, c.key);
+        test::ProcessEvents();
+        EXPECT_EQ(oks, c.oks) << c.name;
+        EXPECT_EQ(cancels, c.cancels) << c.name;
+    }
+    // A claimed Tab reaches the control as a character.
+    probe->wantSpecial = VK_TAB;
+    test::SendKey(*probe, VK_TAB);
+    ASSERT_NE(probe->Last(WM_CHAR), nullptr);
+    EXPECT_EQ(probe->Last(WM_CHAR)->WParam, 9);
+}
+
+// The control decides, as its hint is about to show, its text, place and
+// colour; an empty text shows none.
+TEST_F(CustomControlTest, HintShowsWhereTheControlPlacesIt) {
+    probe->SetShowHint(true);
+    probe->SetHint("probe");
+    test::TShownHint shown;
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    EXPECT_EQ(shown.Text, "probe");
+    const TPoint pointer = probe->ClientToScreen({10, 12});
+    // Left alone, the hint shows below the pointer.
+    EXPECT_EQ(shown.ScreenPos, (TPoint{pointer.X, pointer.Y + 16}));
+    probe->placeHint = [](std::string& hint, THintInfo& info) {
+        EXPECT_EQ(info.CursorPos, (TPoint{10, 12}));
+        hint = "moved";
+        info.HintPos = {info.HintPos.X + 40, 30};
+        info.HintColor = RGB(0xFF, 0xEE, 0xCC);
+    };
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    EXPECT_EQ(shown.Text, "moved");
+    EXPECT_EQ(shown.ScreenPos, (TPoint{pointer.X + 40, 30}));
+    EXPECT_EQ(shown.Color, (test::TRgb{0xFF, 0xEE, 0xCC}));
+    // Tags are shown as they stand, not taken as markup: the tagged text
+    // needs room for its tags.
+    probe->placeHint = nullptr;
+    probe->SetHint("bold");
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    const int plainWidth = shown.Width;
+    probe->SetHint("<b>bold</b>");
+    ASSERT_TRUE(test::HintAt(*probe, 10, 12, shown));
+    EXPECT_EQ(shown.Text, "<b>bold</b>");
+    EXPECT_GT(shown.Width, plainWidth + 20);
+    probe->placeHint = [](std::string& hint, THintInfo&) { hint.clear(); };
+    EXPECT_FALSE(test::HintAt(*probe, 10, 12, shown));
+    // A control that shows no hints shows none.
+    probe->placeHint = nullptr;
+    probe->SetShowHint(false);
+    EXPECT_FALSE(test::HintAt(*probe, 10, 12, shown));
+    test::HideHint();
 }
