@@ -61,6 +61,7 @@ void TMonthDropDown::Close(bool Accept) {
     FField->Invalidate();
     if (!FField->Destroying() && FField->CanFocus()) FField->SetFocus();
     if (Accept && OnPick) OnPick(FCalendar->Year(), FCalendar->Month(), FCalendar->Day());
+    if (OnCloseUp) OnCloseUp();
 }
 
 }  // namespace ctl

@@ -29,6 +29,8 @@ public:
 
     // A day was picked; the view is closed already.
     std::function<void(int Year, int Month, int Day)> OnPick;
+    // The view closed, picked or not; after OnPick.
+    std::function<void()> OnCloseUp;
 
 private:
     plat::TWinControl* FField;

@@ -2078,6 +2078,11 @@ public:
     // (Sender, real column, row, the picked image index).
     std::function<void(TObject*, int, int, TColor, std::string&)> OnColorSelected;
     std::function<void(TObject*, int, int, int)> OnImageSelected;
+    // The date cell editor's month view dropping down and closing up:
+    // (Sender, row, displayed column). With MouseActions.DirectDateClose
+    // the edit ends as the view closes.
+    std::function<void(TObject*, int, int)> OnDatePickerDropDown;
+    std::function<void(TObject*, int, int)> OnDatePickerCloseUp;
 
     // Fixed cells edited in place (FixedRowsEdit, FixedColsEdit in
     // MouseActions): one edit and one combo serve every fixed cell and
@@ -2158,6 +2163,9 @@ private:
     plat::TWinControl* OpenPickerEditor(TEditorType Kind, int ACol, int ARow, const std::string& Text);
     bool LoadPickerEditor(TEditorType Kind, const std::string& Text);
     bool PickerEditorValue(TEditorType Kind, std::string& Value);
+    // Once the value passed validation: what the picker keeps beside the
+    // text (a colour, an image) goes into the cell (ACol displayed).
+    void StorePickerCell(TEditorType Kind, int ACol, int ARow);
 public:
 
     // ------------------------------------------------------ expandable rows, nodes and grouping

@@ -422,6 +422,7 @@ bool TExtStringGrid::FinishEdit(bool Restore) {
             return false;
         }
         e.SpecialEditor = false;
+        if (!Restore && write) StorePickerCell(e.EditControl, col, row);
         HideSpecialControl();
     } else {
         plat::TInplaceEdit* editor = InplaceEditor();

@@ -307,9 +307,17 @@ bool TExtStringGrid::LoadPickerEditor(TEditorType Kind, const std::string& Text)
 }
 
 bool TExtStringGrid::PickerEditorValue(TEditorType Kind, std::string& Value) {
-    return WithPicker(*this, Kind, [&](auto& p) {
-        Value = p.EditorValue();
-        if constexpr (requires { p.StoreCell(*this, 0, 0, Value); }) p.StoreCell(*this, RealColIndex(Col()), Row(), Value);
+    return WithPicker(*this, Kind, [&](auto& p) { Value = p.EditorValue(); });
+}
+
+void TExtStringGrid::StorePickerCell(TEditorType Kind, int ACol, int ARow) {
+    (void)WithPicker(*this, Kind, [&](auto& p) {
+        std::string value = Cells(ACol, ARow);
+        if constexpr (requires { p.StoreCell(*this, 0, 0, value); }) {
+            p.StoreCell(*this, RealColIndex(ACol), ARow, value);
+            // The handler of the pick may give the cell another text.
+            if (value != Cells(ACol, ARow)) SetCells(ACol, ARow, value);
+        }
     });
 }
 

@@ -1015,7 +1015,57 @@ void TGridDatePicker::TypeDigit(int Digit) {
     Invalidate();
 }
 
+bool TGridDatePicker::HasMonthView() const { return Kind() == ctl::dtkDate && FDateMode == dmComboBox && !FWithTime; }
+
+bool TGridDatePicker::DroppedDown() const { return FMonthView != nullptr && FMonthView->DroppedDown(); }
+
+plat::TMonthCalendar* TGridDatePicker::Calendar() const { return FMonthView ? FMonthView->Calendar() : nullptr; }
+
+plat::TForm* TGridDatePicker::CalendarForm() const { return FMonthView ? FMonthView->Form() : nullptr; }
+
+void TGridDatePicker::CloseUp(bool Accept) {
+    if (FMonthView != nullptr) FMonthView->Close(Accept);
+}
+
+void TGridDatePicker::DropDown() {
+    if (!Enabled() || !HasMonthView() || DroppedDown()) return;
+    if (FMonthView == nullptr) {
+        FMonthView = new ctl::TMonthDropDown(this);
+        FMonthView->OnPick = [this](int Year, int Month, int Day) {
+            // The day changes; the time of day stays as it was.
+            ctl::TDateFields f(DateTime());
+            f.Year = Year;
+            f.Month = Month;
+            f.Day = Day;
+            FTyped.clear();
+            SetChecked(true);
+            Store(f);
+        };
+        FMonthView->OnCloseUp = [this]() {
+            if (FGrid == nullptr || !FGrid->EditMode() || FGrid->EditCtrl() != this) return;
+            if (FGrid->OnDatePickerCloseUp) FGrid->OnDatePickerCloseUp(FGrid, FGrid->Row(), FGrid->Col());
+            // The edit may have ended in the handler.
+            if (FGrid->EditMode() && FGrid->EditCtrl() == this && FGrid->MouseActions().DirectDateClose())
+                FGrid->HideInplaceEdit();
+        };
+    }
+    FTyped.clear();
+    FMonthView->Open(DateTime());
+    if (DroppedDown() && FGrid && FGrid->OnDatePickerDropDown)
+        FGrid->OnDatePickerDropDown(FGrid, FGrid->Row(), FGrid->Col());
+}
+
+void TGridDatePicker::MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
+    ctl::TEsgDateTimePicker::MouseDown(Button, Shift, X, Y);
+    if (Button == plat::mbLeft && HasMonthView() && X >= ClientWidth() - ButtonWidth()) DropDown();
+}
+
 void TGridDatePicker::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
+    if (Key == plat::VK_F4 || ((Shift & plat::ssAlt) && Key == plat::VK_DOWN)) {
+        DropDown();
+        Key = 0;
+        return;
+    }
     switch (Key) {
         case plat::VK_LEFT: SetFieldIndex(FField - 1); Key = 0; return;
         case plat::VK_RIGHT: SetFieldIndex(FField + 1); Key = 0; return;
@@ -1055,6 +1105,8 @@ void TGridDatePicker::KeyPress(char32_t& Key) {
 void TGridDatePicker::DoExit() {
     ctl::TEsgDateTimePicker::DoExit();
     FTyped.clear();
+    // The month view taking the focus is still the edit.
+    if (DroppedDown()) return;
     CommitOnExit(FGrid, *this);
 }
 

@@ -17,6 +17,7 @@
 #include "controls/EsgDateTimePicker.h"
 #include "controls/EsgEditBtn.h"
 #include "controls/EsgSpinEdit.h"
+#include "controls/MonthDropDown.h"
 #include "grid/EditMask.h"
 #include "grid/ExtGrid.h"
 #include "platform/Forms.h"
@@ -117,7 +118,9 @@ enum TDateMode { dmComboBox, dmUpDown };
 
 // A date, time or date-and-time field edited in place: Left and Right pick
 // a part, Up and Down step it, digits type it. A part typed in full moves
-// on to the next one, except the last part of the format.
+// on to the next one, except the last part of the format. A date with its
+// button drops down a month view (F4, Alt+Down, the button); the day picked
+// there keeps the time of day.
 class TGridDatePicker : public ctl::TEsgDateTimePicker, public TGridEditorRef {
 public:
     explicit TGridDatePicker(TExtStringGrid* AGrid, bool WithTime = false);
@@ -140,10 +143,18 @@ public:
     int FieldIndex() const { return FField; }
     void SetFieldIndex(int Value);
     int FieldCount() const { return static_cast<int>(Fields().size()); }
+    // The month view: only a date in the combo-box mode has one.
+    bool HasMonthView() const;
+    void DropDown();
+    bool DroppedDown() const;
+    void CloseUp(bool Accept);
+    plat::TMonthCalendar* Calendar() const;
+    plat::TForm* CalendarForm() const;
 
 protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void DoExit() override;
     void Paint() override;
 
@@ -163,6 +174,7 @@ private:
     TDateMode FDateMode = dmComboBox;
     int FField = 0;
     std::string FTyped;  // digits typed into the current part so far
+    ctl::TMonthDropDown* FMonthView = nullptr;  // made on the first drop-down
 };
 
 enum TEditStyle { esInplace, esPopup };

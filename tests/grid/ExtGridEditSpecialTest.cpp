@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
+#include "platform/MonthCalendar.h"
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
 
@@ -387,6 +389,99 @@ TEST_F(GridSpecialEdit, DatePickerOpensInsideItsLimits) {
     }
     d->SetMaxDate(0);
     d->SetMinDate(0);
+}
+
+// The date cell editor drops down a month view by F4, Alt+Down or its
+// button; the focus going to the view is still the edit, which ends only
+// when the focus leaves the cell or a closing key reaches the editor.
+TEST_F(GridSpecialEdit, DateEditorPicksADayInItsMonthView) {
+    kind2 = edDateEdit;
+    TGridDatePicker* d = grid->DateTimePicker();
+    // What the window heard: the event, the row and the column.
+    std::vector<std::string> heard;
+    auto hear = [&](const char* What) {
+        return [&heard, What](plat::TObject*, int ARow, int ACol) {
+            heard.push_back(std::string(What) + " " + std::to_string(ARow) + " " + std::to_string(ACol));
+        };
+    };
+    grid->OnDatePickerDropDown = hear("drop");
+    grid->OnDatePickerCloseUp = hear("close");
+    enum TOpen { byF4, byAltDown, byButton };
+    enum TEnd { byEnter, byClickElsewhere, byDirectClose };
+    const struct {
+        const char* name;
+        TOpen open;
+        std::vector<unsigned short> keys;  // in the month view
+        int clickDay;                     // a click on this day of March closes the view; 0: none
+        TEnd end;                         // how the edit ends afterwards
+        const char* cell;
+    } cases[] = {
+        {"keys and Enter", byF4, {plat::VK_RIGHT, plat::VK_DOWN, plat::VK_RETURN}, 0, byEnter, "23/03/2024"},
+        {"Esc leaves the date", byAltDown, {plat::VK_LEFT, plat::VK_ESCAPE}, 0, byEnter, "15/03/2024"},
+        {"a click on a day", byButton, {}, 5, byEnter, "05/03/2024"},
+        {"the focus leaving commits", byF4, {plat::VK_UP, plat::VK_F4}, 0, byClickElsewhere, "08/03/2024"},
+        {"closing ends the edit", byAltDown, {}, 28, byDirectClose, "28/03/2024"},
+    };
+    for (const auto& c : cases) {
+        grid->MouseActions().SetDirectDateClose(c.end == byDirectClose);
+        heard.clear();
+        Play("15/03/2024", {});
+        ASSERT_EQ(grid->EditCtrl(), d) << c.name;
+        // A time of day the date keeps while a day is picked.
+        d->SetDateTime(base::EncodeDate(2024, 3, 15) + base::EncodeTime(10, 30, 0, 0));
+        if (c.open == byF4) pt::SendKey(*d, plat::VK_F4);
+        else if (c.open == byAltDown) pt::SendKey(*d, plat::VK_DOWN, plat::ssAlt);
+        else pt::ClickAt(*d, d->Width() - 6, d->Height() / 2);
+        pt::ProcessEvents();
+        ASSERT_TRUE(d->DroppedDown()) << c.name;
+        EXPECT_TRUE(grid->EditMode()) << c.name << ": the view taking the focus does not end the edit";
+        EXPECT_EQ(grid->EditCtrl(), d) << c.name;
+        EXPECT_EQ(heard, std::vector<std::string>{"drop 2 2"}) << c.name;
+        plat::TMonthCalendar* cal = d->Calendar();
+        EXPECT_TRUE(cal->Focused()) << c.name;
+        EXPECT_EQ(cal->Year() * 10000 + cal->Month() * 100 + cal->Day(), 20240315) << c.name;
+        if (c.open == byF4 && c.end == byEnter) {
+            std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+            EXPECT_TRUE(
+                pt::SaveScreenshot(*d->CalendarForm(), std::string(VASTRIMO_TEST_OUT) + "/GridDateEditor_month_view.png"));
+        }
+        for (unsigned short k : c.keys) pt::SendKey(*cal, k);
+        if (c.clickDay != 0) {
+            int x = 0, y = 0;
+            ASSERT_TRUE(cal->PointOfDay(2024, 3, c.clickDay, x, y)) << c.name;
+            pt::ClickAt(*cal, x, y);
+        }
+        pt::ProcessEvents();
+        EXPECT_FALSE(d->DroppedDown()) << c.name;
+        EXPECT_EQ(heard, (std::vector<std::string>{"drop 2 2", "close 2 2"})) << c.name;
+        if (c.end == byDirectClose) {
+            EXPECT_FALSE(grid->EditMode()) << c.name;
+        } else {
+            ASSERT_TRUE(grid->EditMode()) << c.name << ": closing the view keeps the edit";
+            EXPECT_TRUE(d->Focused()) << c.name << ": the focus is back on the editor";
+            EXPECT_EQ(base::DecodeTime(d->DateTime()).hour, 10) << c.name << ": the time of day stays";
+            EXPECT_EQ(base::DecodeTime(d->DateTime()).minute, 30) << c.name;
+            EXPECT_EQ(grid->Cells(2, 2), "15/03/2024") << c.name << ": nothing written before the edit ends";
+            if (c.end == byEnter) {
+                pt::SendKey(*d, plat::VK_RETURN);
+            } else {
+                const plat::TRect r = grid->CellRect(1, 1);
+                pt::ClickAt(*grid, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            }
+            pt::ProcessEvents();
+            EXPECT_FALSE(grid->EditMode()) << c.name;
+        }
+        EXPECT_EQ(grid->Cells(2, 2), c.cell) << c.name;
+    }
+    grid->MouseActions().SetDirectDateClose(false);
+    // Times and the up-down look have no month view.
+    for (TEditorType k : {edTimeEdit, edDateEditUpDown}) {
+        kind2 = k;
+        Play(k == edTimeEdit ? "10:30:00" : "15/03/2024", {Key(plat::VK_F4)});
+        EXPECT_FALSE(d->DroppedDown()) << k;
+        EXPECT_TRUE(grid->EditMode()) << k;
+        pt::SendKey(*d, plat::VK_ESCAPE);
+    }
 }
 
 TEST_F(GridSpecialEdit, UncheckedPickerEmptiesTheCell) {

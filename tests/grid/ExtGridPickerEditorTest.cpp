@@ -336,6 +336,73 @@ TEST_F(GridPickerWrapper, EscLeavesTheColourAndImageTheCellHad) {
     grid->SetGridImages(nullptr);
 }
 
+TEST_F(GridPickerWrapper, ColourAndImageWaitForTheValidationToPass) {
+    // A refused value must leave the cell as it was: no colour or image
+    // stored beside it, and no pick reported to the window.
+    ctltest::TSquareImages images(4, 16, {plat::clRed, plat::clGreen, plat::clBlue, plat::clYellow});
+    grid->SetGridImages(&images);
+    std::vector<std::string> heard;
+    grid->OnColorSelected = [&](plat::TObject*, int, int, plat::TColor, std::string&) { heard.push_back("colour"); };
+    grid->OnImageSelected = [&](plat::TObject*, int, int, int) { heard.push_back("image"); };
+    bool accept = false;
+    std::vector<std::string> validated;
+    grid->OnCellValidate = [&](plat::TObject*, int, int, std::string& Value, bool& Valid) {
+        validated.push_back(Value);
+        Valid = accept;
+    };
+    // The image of an image-list cell keeps the cell's text: only a
+    // validation that runs always sees it.
+    grid->SetAlwaysValidate(true);
+    const struct {
+        const char* name;
+        TEditorType kind;
+        bool accept;
+    } cases[] = {
+        {"colour refused", edColorPickerDropDown, false},
+        {"colour accepted", edColorPickerDropDown, true},
+        {"image refused", edImagePickerDropDown, false},
+        {"image accepted", edImagePickerDropDown, true},
+    };
+    for (const auto& c : cases) {
+        kind2 = c.kind;
+        accept = c.accept;
+        heard.clear();
+        validated.clear();
+        grid->SetColors(2, 2, plat::clRed);
+        grid->RemoveImageIdx(2, 2);
+        grid->AddImageIdx(2, 2, 1, haLeft, vaTop);
+        plat::TWinControl* picker = nullptr;
+        if (c.kind == edColorPickerDropDown) {
+            Play("red", {});
+            grid->ColorPickerDropDown()->SetSelectedColor(plat::clBlue);
+            picker = grid->ColorPickerDropDown();
+        } else {
+            Play("red", {Key(plat::VK_END)});  // End chooses the last image
+            picker = grid->ImagePickerDropDown();
+        }
+        ASSERT_EQ(grid->EditCtrl(), picker) << c.name;
+        pt::SendKey(*picker, plat::VK_RETURN);
+        pt::ProcessEvents();
+        EXPECT_EQ(validated.size(), 1u) << c.name;
+        EXPECT_EQ(grid->EditMode(), !c.accept) << c.name << ": a refused value keeps the editor open";
+        if (!c.accept) {
+            EXPECT_TRUE(heard.empty()) << c.name << ": no pick is reported before the value passed";
+            // Giving up on the edit stores nothing either.
+            pt::SendKey(*picker, plat::VK_ESCAPE);
+            EXPECT_FALSE(grid->EditMode()) << c.name;
+        } else {
+            EXPECT_EQ(heard, std::vector<std::string>{c.kind == edColorPickerDropDown ? "colour" : "image"}) << c.name;
+        }
+        const bool colourPicked = c.accept && c.kind == edColorPickerDropDown;
+        EXPECT_EQ(grid->Colors(2, 2), colourPicked ? plat::clBlue : plat::clRed) << c.name;
+        int index = -1;
+        ASSERT_TRUE(grid->GetImageIdx(2, 2, index)) << c.name;
+        EXPECT_EQ(index, c.accept && c.kind == edImagePickerDropDown ? 3 : 1) << c.name;
+    }
+    grid->SetAlwaysValidate(false);
+    grid->SetGridImages(nullptr);
+}
+
 TEST_F(GridPickerWrapper, ImagePickerOnImageCellsTakesTheGridsImages) {
     ctltest::TSquareImages images(6, 16, {plat::clRed, plat::clGreen, plat::clBlue});
     grid->SetGridImages(&images);
