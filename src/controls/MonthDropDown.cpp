@@ -42,9 +42,11 @@ void TMonthDropDown::Open(base::TDateTime Date) {
             Close(false);
         };
     }
+    if (OnPrepare) OnPrepare(*FCalendar);
     const base::TDateParts d = base::DecodeDate(Date);
     FCalendar->SetDate(d.year, d.month, d.day);
-    const int w = std::max(FCalendar->Width(), 200), h = std::max(FCalendar->Height(), 150);
+    const TPoint size = FCalendar->PreferredSize();
+    const int w = std::max(size.X, 200), h = std::max(size.Y, 150);
     const TPoint p = FField->Parent() != nullptr ? FField->Parent()->ClientToScreen(TPoint{FField->Left(), FField->Top()})
                                                  : FField->ClientToScreen(TPoint{0, 0});
     const TPoint at =

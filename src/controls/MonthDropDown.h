@@ -27,6 +27,9 @@ public:
     plat::TMonthCalendar* Calendar() const { return FCalendar; }
     plat::TForm* Form() const { return FForm; }
 
+    // Called on each opening before the view is sized, to set how the
+    // calendar shows.
+    std::function<void(plat::TMonthCalendar&)> OnPrepare;
     // A day was picked; the view is closed already.
     std::function<void(int Year, int Month, int Day)> OnPick;
     // The view closed, picked or not; after OnPick.

@@ -1050,6 +1050,11 @@ void TGridDatePicker::DropDown() {
         };
     }
     FTyped.clear();
+    FMonthView->OnPrepare = [this](plat::TMonthCalendar& C) {
+        C.SetWeekNumbers(FWeeknumbers);
+        C.SetShowToday(FShowToday);
+        C.SetShowTodayCircle(FShowTodayCircle);
+    };
     FMonthView->Open(DateTime());
     if (DroppedDown() && FGrid && FGrid->OnDatePickerDropDown)
         FGrid->OnDatePickerDropDown(FGrid, FGrid->Row(), FGrid->Col());

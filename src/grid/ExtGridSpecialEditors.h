@@ -150,6 +150,14 @@ public:
     void CloseUp(bool Accept);
     plat::TMonthCalendar* Calendar() const;
     plat::TForm* CalendarForm() const;
+    // How the month view shows: week numbers, the "Today:" line, the ring
+    // round today.
+    bool Weeknumbers() const { return FWeeknumbers; }
+    void SetWeeknumbers(bool Value) { FWeeknumbers = Value; }
+    bool ShowToday() const { return FShowToday; }
+    void SetShowToday(bool Value) { FShowToday = Value; }
+    bool ShowTodayCircle() const { return FShowTodayCircle; }
+    void SetShowTodayCircle(bool Value) { FShowTodayCircle = Value; }
 
 protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
@@ -175,6 +183,9 @@ private:
     int FField = 0;
     std::string FTyped;  // digits typed into the current part so far
     ctl::TMonthDropDown* FMonthView = nullptr;  // made on the first drop-down
+    bool FWeeknumbers = false;
+    bool FShowToday = true;
+    bool FShowTodayCircle = true;
 };
 
 enum TEditStyle { esInplace, esPopup };

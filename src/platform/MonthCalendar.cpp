@@ -2,14 +2,36 @@
 
 #include <QCalendarWidget>
 #include <QDate>
+#include <QLayout>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <QToolButton>
 
+#include "base/DateTime.h"
 #include "platform/NativeBridge.h"
 
 namespace plat {
 
 namespace {
+
+// The toolkit's calendar with a red ring round today's day.
+class TRingCalendar : public QCalendarWidget {
+public:
+    bool Ring = true;
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override {
+        QCalendarWidget::paintCell(painter, rect, date);
+        if (!Ring || date != QDate::currentDate()) return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(QColor(255, 0, 0), 1.5));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawEllipse(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5));
+        painter->restore();
+    }
+};
 
 QCalendarWidget* CalendarOf(const TMonthCalendar& c) {
     return static_cast<QCalendarWidget*>(TNativeAccess::Widget(c));
@@ -20,7 +42,7 @@ QTableView* DaysOf(const TMonthCalendar& c) { return CalendarOf(c)->findChild<QT
 }  // namespace
 
 TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new QCalendarWidget;
+    auto* w = new TRingCalendar;
     w->setGridVisible(false);
     w->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     w->setAccessibleName("Month calendar");
@@ -36,12 +58,54 @@ TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TWinControl(AOwner) {
     };
     QObject::connect(w, &QCalendarWidget::clicked, w, pick);
     QObject::connect(w, &QCalendarWidget::activated, w, pick);
+    // "Today:" under the days: a click on it picks today.
+    auto* today = new QToolButton(w);
+    today->setObjectName("today");
+    today->setAutoRaise(true);
+    today->setFocusPolicy(Qt::NoFocus);
+    today->setText(QString::fromUtf8(("Today: " + base::DateToStr(base::Date())).c_str()));
+    if (w->layout() != nullptr) w->layout()->addWidget(today);
+    QObject::connect(today, &QToolButton::clicked, w, [w, pick] {
+        w->setSelectedDate(QDate::currentDate());
+        pick(QDate::currentDate());
+    });
     TNativeAccess::Bind(*this, w);
     // The days take the focus and the keys: they reach the control's own
     // key handling (OnKeyDown) first.
     if (QTableView* days = w->findChild<QTableView*>()) TNativeAccess::Watch(*this, days);
     SetBounds(0, 0, w->sizeHint().width(), w->sizeHint().height());
     SetTabStop(true);
+}
+
+void TMonthCalendar::SetWeekNumbers(bool Value) {
+    FWeekNumbers = Value;
+    CalendarOf(*this)->setVerticalHeaderFormat(Value ? QCalendarWidget::ISOWeekNumbers
+                                                     : QCalendarWidget::NoVerticalHeader);
+}
+
+void TMonthCalendar::SetShowToday(bool Value) {
+    FShowToday = Value;
+    if (auto* today = CalendarOf(*this)->findChild<QToolButton*>("today")) today->setVisible(Value);
+}
+
+void TMonthCalendar::SetShowTodayCircle(bool Value) {
+    FShowTodayCircle = Value;
+    static_cast<TRingCalendar*>(CalendarOf(*this))->Ring = Value;
+    CalendarOf(*this)->update();
+}
+
+bool TMonthCalendar::TodayPoint(int& X, int& Y) const {
+    auto* today = CalendarOf(*this)->findChild<QToolButton*>("today");
+    if (today == nullptr || today->isHidden()) return false;
+    const QPoint p = today->mapTo(CalendarOf(*this), today->rect().center());
+    X = p.x();
+    Y = p.y();
+    return true;
+}
+
+TPoint TMonthCalendar::PreferredSize() const {
+    const QSize s = CalendarOf(*this)->sizeHint();
+    return {s.width(), s.height()};
 }
 
 int TMonthCalendar::Year() const { return CalendarOf(*this)->selectedDate().year(); }
@@ -62,8 +126,9 @@ bool TMonthCalendar::DateAt(int X, int Y, int& Year, int& Month, int& Day) const
     if (view == nullptr) return false;
     const QPoint p = view->viewport()->mapFrom(CalendarOf(*this), QPoint(X, Y));
     const QModelIndex i = view->indexAt(p);
-    // The first row names the weekdays.
-    if (!i.isValid() || i.row() == 0) return false;
+    // The first row names the weekdays; the first column numbers the
+    // weeks when they are shown.
+    if (!i.isValid() || i.row() == 0 || (FWeekNumbers && i.column() == 0)) return false;
     QCalendarWidget* w = CalendarOf(*this);
     const int day = i.data(Qt::DisplayRole).toInt();
     if (day <= 0) return false;

@@ -24,10 +24,30 @@ public:
     // when that day is not drawn.
     bool PointOfDay(int Year, int Month, int Day, int& X, int& Y) const;
 
+    // The week numbers down the left (off at first); the "Today:" line
+    // below the days, a click on it picking today (on); the ring round
+    // today's day (on).
+    bool WeekNumbers() const { return FWeekNumbers; }
+    void SetWeekNumbers(bool Value);
+    bool ShowToday() const { return FShowToday; }
+    void SetShowToday(bool Value);
+    bool ShowTodayCircle() const { return FShowTodayCircle; }
+    void SetShowTodayCircle(bool Value);
+    // The client point in the middle of the "Today:" line; false while it
+    // is hidden.
+    bool TodayPoint(int& X, int& Y) const;
+    // The size that shows every part (width, height).
+    TPoint PreferredSize() const;
+
     // The user moved the chosen day (keys, clicks, paging by keys).
     TNotifyEvent OnChange;
     // The user picked the chosen day: a click on a day, or Enter.
     TNotifyEvent OnPick;
+
+private:
+    bool FWeekNumbers = false;
+    bool FShowToday = true;
+    bool FShowTodayCircle = true;
 };
 
 }  // namespace plat

@@ -484,6 +484,64 @@ TEST_F(GridSpecialEdit, DateEditorPicksADayInItsMonthView) {
     }
 }
 
+// The month view shows week numbers, the "Today:" line and the ring round
+// today as the editor's settings say; a click on the line picks today.
+TEST_F(GridSpecialEdit, DateEditorMonthViewShowsWhatItsSettingsSay) {
+    kind2 = edDateEdit;
+    TGridDatePicker* d = grid->DateTimePicker();
+    const base::TDateTime today = base::Date();
+    const base::TDateParts t = base::DecodeDate(today);
+    const std::string todayText = base::FormatDateTime("dd/mm/yyyy", today);
+    const struct {
+        const char* name;
+        bool weeks, todayLine, ring;
+    } cases[] = {
+        {"as made", false, true, true},
+        {"week numbers, no line, no ring", true, false, false},
+        {"week numbers and the line", true, true, false},
+    };
+    for (const auto& c : cases) {
+        d->SetWeeknumbers(c.weeks);
+        d->SetShowToday(c.todayLine);
+        d->SetShowTodayCircle(c.ring);
+        Play("01/01/2000", {});
+        pt::SendKey(*d, plat::VK_F4);
+        pt::ProcessEvents();
+        ASSERT_TRUE(d->DroppedDown()) << c.name;
+        plat::TMonthCalendar* cal = d->Calendar();
+        EXPECT_EQ(cal->WeekNumbers(), c.weeks) << c.name;
+        // Page to today's month: the ring is drawn there.
+        cal->SetDate(t.year, t.month, t.day == 1 ? 2 : 1);
+        pt::ProcessEvents();
+        int x = 0, y = 0;
+        ASSERT_TRUE(cal->PointOfDay(t.year, t.month, t.day, x, y)) << c.name;
+        bool red = false;
+        for (int dx = 0; dx < 30 && !red; ++dx) {
+            const pt::TRgb p = pt::PixelAt(*cal, x - dx, y);
+            red = p.R > 180 && p.G < 90 && p.B < 90;
+        }
+        EXPECT_EQ(red, c.ring) << c.name;
+        int tx = 0, ty = 0;
+        EXPECT_EQ(cal->TodayPoint(tx, ty), c.todayLine) << c.name;
+        if (c.todayLine) {
+            pt::ClickAt(*cal, tx, ty);
+        } else {
+            // With week numbers the days still answer to their own dates.
+            const int other = t.day == 1 ? 2 : 1;
+            ASSERT_TRUE(cal->PointOfDay(t.year, t.month, other, x, y)) << c.name;
+            pt::ClickAt(*cal, x, y);
+        }
+        pt::ProcessEvents();
+        EXPECT_FALSE(d->DroppedDown()) << c.name;
+        pt::SendKey(*d, plat::VK_RETURN);
+        pt::ProcessEvents();
+        const std::string expected =
+            c.todayLine ? todayText
+                        : base::FormatDateTime("dd/mm/yyyy", base::EncodeDate(t.year, t.month, t.day == 1 ? 2 : 1));
+        EXPECT_EQ(grid->Cells(2, 2), expected) << c.name;
+    }
+}
+
 TEST_F(GridSpecialEdit, UncheckedPickerEmptiesTheCell) {
     kind2 = edDateEdit;
     Play("15/03/2024", {});
