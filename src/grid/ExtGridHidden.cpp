@@ -94,28 +94,34 @@ bool TExtStringGrid::IsIgnoredColumn(int ACol) const {
 
 // ----------------------------------------------------------- row store
 
+// A row leaving the store takes its entry along whole: the texts move, and
+// an object in a cell goes with it as that cell's properties. The row keeps
+// one slot per column of the grid, so that its cells line up with the
+// columns while it is away.
 TStoredRow TExtStringGrid::TakeRowCells(int ARow) {
-    TStoredRow cells(static_cast<size_t>(TotalColCount()));
-    for (int c = 0; c < TotalColCount(); ++c) {
-        TStoredCell& cell = cells[static_cast<size_t>(c)];
-        cell.Text = GetGridCell(c, ARow);
-        cell.Props.reset(PropsOf(c, ARow));
-        SetGridObject(c, ARow, nullptr);
-        SetGridCell(c, ARow, "");
+    std::vector<TStoreCell> taken = TakeStoreCells(ARow);
+    const size_t total = static_cast<size_t>(std::max(TotalColCount(), 0));
+    TStoredRow cells(total);
+    for (size_t c = 0; c < std::min(total, taken.size()); ++c) {
+        cells[c].Text = std::move(taken[c].text);
+        cells[c].Props.reset(dynamic_cast<TCellProperties*>(taken[c].object));
     }
     return cells;
 }
 
 void TExtStringGrid::PutRowCells(int ARow, TStoredRow&& Cells) {
-    for (int c = 0; c < static_cast<int>(Cells.size()); ++c) {
-        TStoredCell& cell = Cells[static_cast<size_t>(c)];
-        SetGridCell(c, ARow, cell.Text);
+    std::vector<TStoreCell> row(Cells.size());
+    for (size_t c = 0; c < Cells.size(); ++c) {
+        TStoredCell& cell = Cells[c];
+        row[c].text = std::move(cell.Text);
         if (cell.Props) {
-            cell.Props->SetOwnerCol(c);
+            cell.Props->SetOwnerCol(static_cast<int>(c));
             cell.Props->SetOwnerRow(ARow);
         }
-        SetGridObject(c, ARow, cell.Props.release());
+        row[c].object = cell.Props.release();
     }
+    PutStoreCells(ARow, std::move(row));
+    if (ARow < RowCount()) InvalidateRow(ARow);
 }
 
 void TExtStringGrid::SetTextAndRowCount(int Value) {

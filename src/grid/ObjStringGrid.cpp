@@ -98,6 +98,34 @@ std::vector<std::pair<int, int>> TObjStringGrid::CellsWithObjects() const {
     return r;
 }
 
+std::vector<TObjStringGrid::TStoreCell> TObjStringGrid::TakeStoreCells(int ARow) {
+    if (ARow < 0 || static_cast<size_t>(ARow) >= FRows.size()) return {};
+    TStoreRow& row = FRows[static_cast<size_t>(ARow)];
+    std::vector<TStoreCell> cells = std::move(row.cells);
+    row.cells.clear();
+    row.objects = 0;
+    TrimStore();
+    return cells;
+}
+
+void TObjStringGrid::PutStoreCells(int ARow, std::vector<TStoreCell>&& Cells) {
+    if (ARow < 0 || Cells.empty()) return;
+    TStoreRow& row = *StoreRow(ARow);
+    if (row.cells.empty()) {
+        row.cells = std::move(Cells);
+        row.objects = 0;
+        for (const TStoreCell& c : row.cells) row.objects += c.object != nullptr;
+    } else {
+        if (row.cells.size() < Cells.size()) row.cells.resize(Cells.size());
+        for (size_t x = 0; x < Cells.size(); ++x) {
+            TStoreCell& at = row.cells[x];
+            row.objects += (Cells[x].object != nullptr) - (at.object != nullptr);
+            at = std::move(Cells[x]);
+        }
+    }
+    TrimRow(ARow);
+}
+
 void TObjStringGrid::SetRowCount(int Value) {
     plat::TCustomGrid::SetRowCount(Value);
     if (FRows.size() > static_cast<size_t>(RowCount())) FRows.resize(static_cast<size_t>(RowCount()));

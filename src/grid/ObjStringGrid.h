@@ -70,11 +70,22 @@ protected:
     // Told of every cell object that changed its place in the store.
     virtual void StoreObjectMoved(plat::TObject* Object, int ACol, int ARow);
 
-private:
-    struct Cell {
+    struct TStoreCell {
         std::string text;
         plat::TObject* object = nullptr;
     };
+    // Moves the cells of row ARow out of the store in one go, leaving the
+    // row empty: a row that leaves the grid for a while (hidden, or moved
+    // elsewhere) takes its texts along without a copy and without touching
+    // the store cell by cell. Objects are handed over, not freed.
+    std::vector<TStoreCell> TakeStoreCells(int ARow);
+    // Puts Cells into row ARow. An empty row takes the whole entry as it
+    // is; a row holding cells has the first Cells.size() of them replaced
+    // (objects there are dropped, not freed), as single writes would.
+    void PutStoreCells(int ARow, std::vector<TStoreCell>&& Cells);
+
+private:
+    using Cell = TStoreCell;
     // One entry per row, each as wide as its last written column: inserting,
     // removing or moving rows moves row entries, never the cells in them.
     struct TStoreRow {

@@ -305,3 +305,48 @@ TEST_F(BaseGridModel, RowOrderMovesWholeRowsAndRefusesRepeats) {
     EXPECT_THROW(g.PermuteStoreRows(1, {0, 1, 2, 3, 4, 6}), std::invalid_argument);
     EXPECT_EQ(column(0), (std::vector<std::string>{"a3", "a6", "a5", "a4", "a1", "a2"}));
 }
+
+// A row taken out of the store leaves nothing behind (the store's end
+// shrinks with it) and comes back whole, object included, into an empty
+// row; put over a row that holds cells it replaces only as many cells as
+// it brings, so a later column of that row survives.
+TEST_F(BaseGridModel, RowEntryLeavesAndReturnsWhole) {
+    struct Mover : TBaseGrid {
+        using TBaseGrid::TBaseGrid;
+        using TBaseGrid::CellsWithObjects;
+        using TBaseGrid::PutStoreCells;
+        using TBaseGrid::TakeStoreCells;
+    };
+    Mover g(nullptr);
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    plat::TObject tag;
+    g.SetGridCell(0, 4, "a4");
+    g.SetGridCell(2, 4, "c4");
+    g.SetGridObject(1, 4, &tag);
+    g.SetGridCell(3, 2, "d2");
+    g.SetGridCell(0, 2, "a2");
+
+    auto taken = g.TakeStoreCells(4);
+    ASSERT_EQ(taken.size(), 3u);
+    EXPECT_EQ(taken[1].object, &tag);
+    EXPECT_EQ(g.GetGridCell(0, 4), "");
+    EXPECT_EQ(g.GetGridObject(1, 4), nullptr);
+    EXPECT_EQ(g.CellsWithObjects(), (std::vector<std::pair<int, int>>{}));
+    EXPECT_TRUE(g.TakeStoreCells(9).empty());  // past the store: nothing
+
+    g.PutStoreCells(3, std::move(taken));
+    EXPECT_EQ(g.GetGridCell(0, 3), "a4");
+    EXPECT_EQ(g.GetGridCell(2, 3), "c4");
+    EXPECT_EQ(g.CellsWithObjects(), (std::vector<std::pair<int, int>>{{1, 3}}));
+
+    // Over row 2 (a2 . . d2): two cells come, the fourth stays.
+    auto two = g.TakeStoreCells(3);
+    two.resize(2);
+    g.PutStoreCells(2, std::move(two));
+    EXPECT_EQ(g.GetGridCell(0, 2), "a4");
+    EXPECT_EQ(g.GetGridObject(1, 2), &tag);
+    EXPECT_EQ(g.GetGridCell(3, 2), "d2");
+    EXPECT_EQ(g.CellsWithObjects(), (std::vector<std::pair<int, int>>{{1, 2}}));
+    g.SetGridObject(1, 2, nullptr);
+}
