@@ -300,12 +300,15 @@ void TDateTimePicker::DropDown() {
         FMonthView = new TMonthDropDown(this);
         FMonthView->OnPick = [this](int Year, int Month, int Day) {
             // The day changes; the time of day stays as it was.
-            const base::TTimeParts t = base::DecodeTime(FDateTime);
+            TDateFields f(FDateTime);
             if (FShowCheckbox && !FChecked) {
                 SetChecked(true);
                 Change();
             }
-            Store(Year, Month, Day, t.hour, t.minute, t.second);
+            f.Year = Year;
+            f.Month = Month;
+            f.Day = Day;
+            UserSetDateTime(f.Encode());
         };
     }
     FMonthView->Open(FDateTime);
