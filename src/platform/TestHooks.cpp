@@ -271,6 +271,24 @@ bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
     return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
 }
 
+TPicture PictureOf(TBalloonWindow& Balloon) {
+    const QImage img = TNativeAccess::Widget(Balloon)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    TPicture p;
+    p.Width = img.width();
+    p.Height = img.height();
+    for (int y = 0; y < p.Height; ++y)
+        for (int x = 0; x < p.Width; ++x) {
+            const QRgb c = img.pixel(x, y);
+            p.Pixels.push_back({qRed(c), qGreen(c), qBlue(c)});
+            p.Alphas.push_back(qAlpha(c));
+        }
+    return p;
+}
+
+bool SaveScreenshot(TBalloonWindow& Balloon, const std::string& PngPath) {
+    return TNativeAccess::Widget(Balloon)->grab().save(ToQ(PngPath), "PNG");
+}
+
 std::string AccessibleNameOf(TControl& Control) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));
     return a == nullptr ? std::string() : FromQ(a->text(QAccessible::Name));
