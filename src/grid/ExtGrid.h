@@ -38,6 +38,7 @@
 #include "grid/GridTypes.h"
 #include "grid/Grouping.h"
 #include "grid/PrintSettings.h"
+#include "platform/Balloon.h"
 #include "platform/Classes.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
@@ -289,7 +290,7 @@ public:
     const std::string& InvalidEntryText() const { return FInvalidEntryText; }
     void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
     // The balloon of the last refused entry (none before the first).
-    THTMLHintWindow* InvalidEntryBalloon() const;
+    plat::TBalloonWindow* InvalidEntryBalloon() const;
     // Corrects and marks edited texts when linked; freeing it unlinks it.
     TExtStringGridCheck* CellChecker() const;
     void SetCellChecker(TExtStringGridCheck* Value);
@@ -1279,6 +1280,8 @@ public:
     // balloons are set up; false when there is none to show.
     bool ShowBalloon(int X, int Y);
     void HideBalloon();
+    // The window balloons show in (none while balloons are not set up).
+    plat::TBalloonWindow* BalloonWindow();
     std::function<void(TObject*, int, int, std::string&, std::string&, int&)> OnCellBalloon;
 
     void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TCellStrings* sl);

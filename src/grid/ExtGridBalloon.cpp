@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <set>
 
-#include "controls/HtmlText.h"
 #include "grid/ExtGridPaint.h"
 #include "grid/ExtGridStructState.h"
 #include "grid/ExtGridView.h"
@@ -45,6 +44,9 @@ TExtStringGrid::TViewState& TExtStringGrid::View() {
 namespace {
 
 bool CarriesBalloon(TCellType Kind) { return Kind == ctCheckBox || Kind == ctDataCheckBox || Kind == ctRadioButton; }
+
+// How opaque the balloon window is: Transparency 0 is fully opaque.
+int BalloonAlpha(const TBalloonSettings& Settings) { return 255 - std::clamp(Settings.Transparency(), 0, 255); }
 
 // The cell's own graphic (a shared check-box graphic is not the cell's).
 TCellGraphic* OwnGraphic(TExtStringGrid& G, int ACol, int ARow) {
@@ -107,22 +109,18 @@ void TExtStringGrid::BalloonInit() {
     TViewState& v = View();
     if (v.BalloonSetUp) return;
     v.BalloonSetUp = true;
-    if (!v.ToolTip) {
-        v.ToolTip = new THTMLHintWindow(this);
-        v.ToolTip->SetName("");
-    }
+    if (!v.ToolTip) v.ToolTip = std::make_unique<plat::TBalloonWindow>();
     v.ToolTip->SetTitle("ToolTipText");
+    v.ToolTip->SetIcon(plat::bkError);
+    v.ToolTip->SetAlpha(BalloonAlpha(FBalloon));
 }
 
 void TExtStringGrid::BalloonDone() {
     TViewState& v = View();
     // Switched off, the tooltip stays made for a later switch on, but
     // it no longer shows.
-    if (v.ToolTip) v.ToolTip->ReleaseHandle();
-    if (FBalloon.Enable() && v.ToolTip) {
-        delete v.ToolTip;
-        v.ToolTip = nullptr;
-    }
+    if (v.ToolTip) v.ToolTip->Hide();
+    if (FBalloon.Enable()) v.ToolTip.reset();
     v.BalloonSetUp = false;
 }
 
@@ -161,26 +159,26 @@ bool TExtStringGrid::ShowBalloon(int X, int Y) {
         return false;
     }
     v.ToolTip->SetTitle(title == " " ? std::string() : title);
-    if (FBalloon.BackgroundColor() != plat::clNone) v.ToolTip->SetColor(FBalloon.BackgroundColor());
-    if (FBalloon.TextColor() != plat::clNone) v.ToolTip->Font().SetColor(FBalloon.TextColor());
-    // The hint control renders mini HTML: the plain text is escaped and its
-    // line breaks kept.
-    std::string shown;
-    for (const char ch : ctl::HtmlEscape(text, false)) {
-        if (ch == '\n') shown += "<BR>";
-        else if (ch != '\r') shown += ch;
-    }
-    // The tooltip is at most 300 pixels wide.
-    plat::TRect r = v.ToolTip->CalcHintRect(300, shown);
-    plat::OffsetRect(r, X + 12, Y + 16);
-    v.ToolTip->ActivateHint(r, shown, *this);
+    // An icon number outside the known ones shows none.
+    v.ToolTip->SetIcon(icon >= 0 && icon <= 3 ? static_cast<plat::TBalloonKind>(icon) : plat::bkNone);
+    v.ToolTip->SetColor(FBalloon.BackgroundColor());
+    v.ToolTip->SetTextColor(FBalloon.TextColor());
+    v.ToolTip->SetText(text);
+    // At most 300 pixels of text a line; the tail points just below the
+    // pointer's arrow. The transparency may have changed since set up.
+    v.ToolTip->SetMaxWidth(300);
+    v.ToolTip->SetAlpha(BalloonAlpha(FBalloon));
+    v.ToolTip->ShowAt(*this, X, Y + 16);
     return true;
 }
 
+plat::TBalloonWindow* TExtStringGrid::BalloonWindow() { return View().ToolTip.get(); }
+
 void TExtStringGrid::HideBalloon() {
     TViewState& v = View();
-    if (v.ToolTip) v.ToolTip->ReleaseHandle();
+    if (v.ToolTip) v.ToolTip->Hide();
 }
+
 
 // ----------------------------------------------------------------- radio groups
 void TExtStringGrid::AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TCellStrings* sl) {

@@ -304,7 +304,7 @@ void TExtStringGrid::HideInplaceEdit() {
     else HideEditor();
 }
 
-THTMLHintWindow* TExtStringGrid::InvalidEntryBalloon() const { return FEdit ? FEdit->InvalidTip : nullptr; }
+plat::TBalloonWindow* TExtStringGrid::InvalidEntryBalloon() const { return FEdit ? FEdit->InvalidTip.get() : nullptr; }
 TExtStringGridCheck* TExtStringGrid::CellChecker() const { return FEdit ? FEdit->Checker.Get() : nullptr; }
 void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) { Ed().Checker.Set(Value); }
 
@@ -315,23 +315,17 @@ void TExtStringGrid::ShowInvalidEntry() {
     if (!e.SpecialEditor && e.EditMode) at = e.Editor;
     else at = e.EditCtrl;
     if (!at || !at->Visible()) return;
-    if (!e.InvalidTip) {
-        e.InvalidTip = new THTMLHintWindow(this);
-        e.InvalidTip->SetName("");
-    }
-    static const char* const marks[] = {"", "(i) ", "(!) ", "(x) "};
+    if (!e.InvalidTip) e.InvalidTip = std::make_unique<plat::TBalloonWindow>();
     const int icon = std::clamp(static_cast<int>(FInvalidEntryIcon), 0, 3);
-    e.InvalidTip->SetTitle(FInvalidEntryTitle.empty() && icon == 0 ? std::string()
-                                                                   : marks[icon] + FInvalidEntryTitle);
-    const std::string shown = ctl::HtmlEscape(FInvalidEntryText, false);
-    plat::TRect r = e.InvalidTip->CalcHintRect(300, shown);
+    e.InvalidTip->SetTitle(FInvalidEntryTitle);
+    e.InvalidTip->SetText(FInvalidEntryText);
+    e.InvalidTip->SetIcon(static_cast<plat::TBalloonKind>(icon));
     // Under the editor, pointing at what was typed.
-    plat::OffsetRect(r, at->Left() + 4, at->Top() + at->Height());
-    e.InvalidTip->ActivateHint(r, shown, *this);
+    e.InvalidTip->ShowAt(*this, at->Left() + 8, at->Top() + at->Height() - 2);
 }
 
 void TExtStringGrid::HideInvalidEntry() {
-    if (FEdit && FEdit->InvalidTip) FEdit->InvalidTip->ReleaseHandle();
+    if (FEdit && FEdit->InvalidTip) FEdit->InvalidTip->Hide();
 }
 
 bool TExtStringGrid::ValidateCell(const std::string& NewValue) {

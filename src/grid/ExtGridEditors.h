@@ -140,7 +140,7 @@ struct TExtStringGrid::TEditState {
     bool HintSaved = false;
     std::string BaseHint;  // the grid's own hint, for cells without one
     TCheckerLink Checker;
-    THTMLHintWindow* InvalidTip = nullptr;  // owned by the grid (component)
+    std::unique_ptr<plat::TBalloonWindow> InvalidTip;
 
     TEditState() = default;
     TEditState(const TEditState&) = delete;

@@ -72,49 +72,21 @@ void TDropList::CancelMode(plat::TPoint Mouse) {
     if (OnCancel) OnCancel(this);
 }
 
-TDropCheckList::TDropCheckList(plat::TComponent* AOwner) : plat::TListBox(AOwner) {}
+TDropCheckList::TDropCheckList(plat::TComponent* AOwner) : plat::TCheckListBox(AOwner) {}
 
-bool TDropCheckList::Checked(int Index) const {
-    return Index >= 0 && Index < static_cast<int>(FChecked.size()) && FChecked[Index];
-}
-
-void TDropCheckList::SetChecked(int Index, bool Value) {
-    if (Index < 0) return;
-    if (Index >= static_cast<int>(FChecked.size())) FChecked.resize(Index + 1, false);
-    FChecked[Index] = Value;
-    // The platform list shows no boxes: a checked entry carries a mark.
-    if (Index < Items().Count()) {
-        std::string text = Items()[Index];
-        const bool marked = text.rfind("\xE2\x9C\x93 ", 0) == 0;
-        if (Value && !marked) Items().SetString(Index, "\xE2\x9C\x93 " + text);
-        if (!Value && marked) Items().SetString(Index, text.substr(4));
-    }
-}
-
-void TDropCheckList::Toggle(int Index) {
-    if (Index < 0 || Index >= Items().Count()) return;
-    SetChecked(Index, !Checked(Index));
+void TDropCheckList::ClickCheck() {
+    plat::TCheckListBox::ClickCheck();
     if (OnSelect) OnSelect(this, -1);
 }
 
 void TDropCheckList::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
-    if (Key == plat::VK_SPACE) {
-        Key = 0;
-        Toggle(ItemIndex());
-        return;
-    }
     if (Key == plat::VK_ESCAPE || Key == plat::VK_RETURN) {
         Key = 0;
         SetVisible(false);
         if (OnCancel) OnCancel(this);
         return;
     }
-    plat::TListBox::KeyDown(Key, Shift);
-}
-
-void TDropCheckList::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) {
-    plat::TListBox::MouseUp(Button, Shift, X, Y);
-    Toggle(ItemIndex());
+    plat::TCheckListBox::KeyDown(Key, Shift);
 }
 
 void TDropCheckList::CancelMode(plat::TPoint Mouse) {

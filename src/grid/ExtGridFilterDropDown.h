@@ -69,24 +69,18 @@ protected:
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
 };
 
-// A list whose entries carry check boxes: toggling one reports -1.
-class TDropCheckList : public plat::TListBox {
+// A list whose entries carry check boxes: flipping one, by a click on its
+// box or by Space, reports -1. Enter or Escape hides it.
+class TDropCheckList : public plat::TCheckListBox {
 public:
     explicit TDropCheckList(plat::TComponent* AOwner);
-    bool Checked(int Index) const;
-    void SetChecked(int Index, bool Value);
-    // Flips the entry's box, as a click on it or Space does, and reports.
-    void Toggle(int Index);
     std::function<void(plat::TObject*, int)> OnSelect;
     plat::TNotifyEvent OnCancel;
     void CancelMode(plat::TPoint Mouse);
 
 protected:
+    void ClickCheck() override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
-    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-
-private:
-    std::vector<bool> FChecked;
 };
 
 }  // namespace grid

@@ -37,10 +37,9 @@ struct TExtStringGrid::TViewState {
     TFocusHelper FocusHelper;
     std::unique_ptr<TGridFocusGlow> FocusGlow;  // made on first show
 
-    // balloons: the tooltip control stands in for the platform's balloon
-    // tooltip and lives while balloons are set up
+    // balloons: the balloon window lives while balloons are set up
     bool BalloonSetUp = false;
-    THTMLHintWindow* ToolTip = nullptr;  // owned by the grid (component)
+    std::unique_ptr<plat::TBalloonWindow> ToolTip;
     plat::TPoint BalloonCell{-1, -1};
 
     // controls placed over cells

@@ -57,6 +57,7 @@ private:
 
 struct TNativeAccess {
     static QWidget* Widget(const TControl& Control);
+    static QWidget* Widget(const class TBalloonWindow& Balloon);
     static TControlNative& Native(const TControl& Control) { return *Control.FNative; }
     // Gives the control its widget (which the control then owns) and applies
     // the control's properties to it.

@@ -843,6 +843,17 @@ TListBox::TListBox(TComponent* AOwner) : TWinControl(AOwner) {
     QObject::connect(w, &QListWidget::itemDoubleClicked, w, [this](QListWidgetItem*) {
         if (ControlStyle() & csDoubleClicks) SafeCall([&] { DblClick(); });
     });
+    // The list's own delegate flips a box under a click or Space; only
+    // such a change reaches here, code's changes come while syncing.
+    QObject::connect(w, &QListWidget::itemChanged, w, [this, w](QListWidgetItem* item) {
+        if (FSyncing || !FCheckBoxes) return;
+        const int row = w->row(item);
+        if (row < 0 || row >= static_cast<int>(FChecked.size())) return;
+        const bool now = item->checkState() == Qt::Checked;
+        if (FChecked[row] == now) return;
+        FChecked[row] = now;
+        SafeCall([&] { CheckClicked(row); });
+    });
     SetBounds(0, 0, 121, 97);
     TNativeAccess::Bind(*this, w);
     SetControlStyle(ControlStyle() & ~csClickEvents);
@@ -865,6 +876,10 @@ void TListBox::SyncItems() {
     FSyncing = true;
     w->clear();
     for (const auto& s : FItems.Items()) w->addItem(ToQ(s));
+    if (FCheckBoxes) {
+        FChecked.resize(FItems.Count(), false);
+        for (int i = 0; i < FItems.Count(); ++i) SyncCheck(i);
+    }
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     w->setCurrentRow(FItemIndex);
     FSyncing = false;
@@ -899,6 +914,42 @@ void TListBox::SetSorted(bool Value) {
     FSorted = Value;
     SyncItems();
 }
+
+void TListBox::SetCheckBoxes(bool Value) {
+    FCheckBoxes = Value;
+    SyncItems();
+}
+
+bool TListBox::ItemChecked(int Index) const {
+    return Index >= 0 && Index < static_cast<int>(FChecked.size()) && FChecked[Index];
+}
+
+void TListBox::SetItemChecked(int Index, bool Value) {
+    if (!FCheckBoxes || Index < 0 || Index >= FItems.Count()) return;
+    FChecked.resize(FItems.Count(), false);
+    FChecked[Index] = Value;
+    const bool was = FSyncing;
+    FSyncing = true;
+    SyncCheck(Index);
+    FSyncing = was;
+}
+
+void TListBox::SyncCheck(int Index) {
+    QListWidgetItem* item = WidgetAs<QListWidget>(*this)->item(Index);
+    if (item == nullptr) return;
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(FChecked[Index] ? Qt::Checked : Qt::Unchecked);
+}
+
+// --- TCheckListBox ---------------------------------------------------------
+
+TCheckListBox::TCheckListBox(TComponent* AOwner) : TListBox(AOwner) { SetCheckBoxes(true); }
+
+void TCheckListBox::ClickCheck() {
+    if (OnClickCheck) OnClickCheck(this);
+}
+
+void TCheckListBox::CheckClicked(int) { ClickCheck(); }
 
 // --- TGroupBox -------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 // properties; keys typed into them pass OnKeyDown and OnKeyPress first.
 
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 
@@ -257,14 +258,41 @@ public:
     bool Sorted() const { return FSorted; }
     void SetSorted(bool Value);
 
+protected:
+    // Entries with check boxes (see TCheckListBox); states stay with the
+    // entry's position when the entries change.
+    void SetCheckBoxes(bool Value);
+    bool ItemChecked(int Index) const;
+    void SetItemChecked(int Index, bool Value);
+    // The user flipped an entry's box (a click on it, or Space).
+    virtual void CheckClicked(int Index) { (void)Index; }
+
 private:
     friend struct TNativeAccess;
     void SyncItems();
+    void SyncCheck(int Index);
     TStrings FItems;
     int FItemIndex = -1;
     bool FMultiSelect = false;
     bool FSorted = false;
     bool FSyncing = false;
+    bool FCheckBoxes = false;
+    std::vector<bool> FChecked;
+};
+
+// A list whose entries carry check boxes. A click on an entry's box or Space
+// on the current entry flips it and fires OnClickCheck; a click on the text
+// only selects. Setting Checked from code fires nothing.
+class TCheckListBox : public TListBox {
+public:
+    explicit TCheckListBox(TComponent* AOwner);
+    bool Checked(int Index) const { return ItemChecked(Index); }
+    void SetChecked(int Index, bool Value) { SetItemChecked(Index, Value); }
+    TNotifyEvent OnClickCheck;
+
+protected:
+    virtual void ClickCheck();
+    void CheckClicked(int Index) override;
 };
 
 class TGroupBox : public TWinControl {

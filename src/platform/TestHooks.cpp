@@ -299,6 +299,22 @@ bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint) {
 void HideHint() {
     for (QWidget* tip : QApplication::topLevelWidgets())
         if (tip->objectName() == QLatin1String("qtooltip_label")) tip->hide();
+TPicture PictureOf(TBalloonWindow& Balloon) {
+    const QImage img = TNativeAccess::Widget(Balloon)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    TPicture p;
+    p.Width = img.width();
+    p.Height = img.height();
+    for (int y = 0; y < p.Height; ++y)
+        for (int x = 0; x < p.Width; ++x) {
+            const QRgb c = img.pixel(x, y);
+            p.Pixels.push_back({qRed(c), qGreen(c), qBlue(c)});
+            p.Alphas.push_back(qAlpha(c));
+        }
+    return p;
+}
+
+bool SaveScreenshot(TBalloonWindow& Balloon, const std::string& PngPath) {
+    return TNativeAccess::Widget(Balloon)->grab().save(ToQ(PngPath), "PNG");
 }
 
 std::string AccessibleNameOf(TControl& Control) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Balloon.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
@@ -111,6 +112,16 @@ struct TShownHint {
 };
 bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint);
 void HideHint();
+// A balloon as it shows; where it is see-through the alpha is 0.
+struct TPicture {
+    int Width = 0, Height = 0;
+    std::vector<TRgb> Pixels;  // row by row
+    std::vector<int> Alphas;
+    TRgb At(int X, int Y) const { return Pixels[static_cast<size_t>(Y * Width + X)]; }
+    int AlphaAt(int X, int Y) const { return Alphas[static_cast<size_t>(Y * Width + X)]; }
+};
+TPicture PictureOf(TBalloonWindow& Balloon);
+bool SaveScreenshot(TBalloonWindow& Balloon, const std::string& PngPath);
 // The accessible name and role text the toolkit reports for the control.
 std::string AccessibleNameOf(TControl& Control);
 std::string AccessibleRoleOf(TControl& Control);

@@ -122,6 +122,47 @@ TEST(ExtGridBalloon, TooltipSetUpOnceShownAndDown) {
     EXPECT_FALSE(g.ShowBalloon(r.Left + 2, r.Top + 2));
 }
 
+// A cell's balloon shows in a real balloon: its title, text and icon, the
+// grid's balloon colours and transparency, the tail just below the pointer.
+TEST(ExtGridBalloon, ShowsInABalloonWindow) {
+    SmallGrid t;
+    Grid& g = *t.g;
+    t.form->Show();
+    g.AddBalloon(1, 1, "Port", "The UDP port\nof the server", Grid::biWarning);
+    g.SetCells(2, 1, "plain text");
+    g.Balloon().SetBackgroundColor(plat::RGB(230, 255, 230));
+    g.Balloon().SetTransparency(55);
+    g.Balloon().SetEnable(true);
+    const struct {
+        const char* what;
+        int col;
+        const char* title;
+        const char* text;
+        plat::TBalloonKind icon;
+    } cases[] = {
+        {"balloon of the cell", 1, "Port", "The UDP port\nof the server", plat::bkWarning},
+        {"text of the cell", 2, "", "plain text", plat::bkInfo},
+    };
+    for (const auto& c : cases) {
+        const plat::TRect r = g.CellRect(c.col, 1);
+        ASSERT_TRUE(g.ShowBalloon(r.Left + 5, r.Top + 3)) << c.what;
+        plat::TBalloonWindow* b = g.BalloonWindow();
+        ASSERT_NE(b, nullptr);
+        EXPECT_TRUE(b->Visible()) << c.what;
+        EXPECT_EQ(b->Title(), c.title) << c.what;
+        EXPECT_EQ(b->Text(), c.text) << c.what;
+        EXPECT_EQ(b->Icon(), c.icon) << c.what;
+        EXPECT_EQ(b->Alpha(), 200) << c.what;
+        EXPECT_EQ(b->TipPoint(), g.ClientToScreen({r.Left + 5, r.Top + 3 + 16})) << c.what;
+    }
+    plat::TBalloonWindow* b = g.BalloonWindow();
+    const plat::test::TPicture pic = plat::test::PictureOf(*b);
+    EXPECT_EQ(pic.At(pic.Width - 6, pic.Height - 6), (plat::test::TRgb{230, 255, 230}));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*b, std::string(VASTRIMO_TEST_OUT) + "/grid_balloon.png"));
+    g.HideBalloon();
+    EXPECT_FALSE(b->Visible());
+}
+
 TEST(ExtGridRadio, GroupsAndCycling) {
     SmallGrid t;
     Grid& g = *t.g;

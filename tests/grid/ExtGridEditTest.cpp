@@ -164,12 +164,16 @@ TEST_F(GridEdit, RefusedEntryIsExplainedInABalloonUnderTheEditor) {
     pt::TypeText(Editor(), "0");
     pt::SendKey(Editor(), plat::VK_RETURN);
     ASSERT_TRUE(grid->EditMode());
-    THTMLHintWindow* tip = grid->InvalidEntryBalloon();
+    plat::TBalloonWindow* tip = grid->InvalidEntryBalloon();
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(tip->Visible());
-    EXPECT_EQ(tip->Caption(), "1 to 65535");
-    EXPECT_NE(tip->Title().find("Port"), std::string::npos);
-    EXPECT_GE(tip->Top(), Editor().Top() + Editor().Height() - 1) << "under the editor";
+    EXPECT_EQ(tip->Text(), "1 to 65535");
+    EXPECT_EQ(tip->Title(), "Port");
+    EXPECT_EQ(tip->Icon(), plat::bkError);
+    const plat::TPoint under = grid->ClientToScreen({0, Editor().Top() + Editor().Height()});
+    EXPECT_GE(tip->TipPoint().Y, under.Y - 2) << "pointing at the editor's lower edge";
+    EXPECT_LE(tip->TipPoint().Y, under.Y);
+    EXPECT_GE(tip->BoundsRect().Top, under.Y - 2) << "under the editor";
     pt::TypeText(Editor(), "8");  // typing on takes it away
     EXPECT_FALSE(tip->Visible());
     pt::TypeText(Editor(), "0");
