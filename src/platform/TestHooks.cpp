@@ -299,6 +299,8 @@ bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint) {
 void HideHint() {
     for (QWidget* tip : QApplication::topLevelWidgets())
         if (tip->objectName() == QLatin1String("qtooltip_label")) tip->hide();
+}
+
 TPicture PictureOf(TBalloonWindow& Balloon) {
     const QImage img = TNativeAccess::Widget(Balloon)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     TPicture p;
