@@ -1280,6 +1280,10 @@ public:
     // balloons are set up; false when there is none to show.
     bool ShowBalloon(int X, int Y);
     void HideBalloon();
+    // The pointer moved to (X, Y) or left the grid: balloons follow a
+    // resting pointer as a tooltip does.
+    void BalloonHover(int X, int Y);
+    void BalloonLeave();
     // The window balloons show in (none while balloons are not set up).
     plat::TBalloonWindow* BalloonWindow();
     std::function<void(TObject*, int, int, std::string&, std::string&, int&)> OnCellBalloon;

@@ -9,6 +9,7 @@
 #include "grid/ExtGridStructState.h"
 #include "grid/ExtGridView.h"
 #include "platform/Bitmap.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 
 namespace grid {
@@ -177,6 +178,60 @@ plat::TBalloonWindow* TExtStringGrid::BalloonWindow() { return View().ToolTip.ge
 void TExtStringGrid::HideBalloon() {
     TViewState& v = View();
     if (v.ToolTip) v.ToolTip->Hide();
+}
+
+namespace {
+// The system's tooltip timings stand in where the settings leave -1.
+int DelayOr(int Value, int Default) { return Value < 0 ? Default : Value; }
+}  // namespace
+
+void TExtStringGrid::BalloonHover(int X, int Y) {
+    if (!FBalloon.Enable() || !BalloonReady()) return;
+    TViewState& v = View();
+    int c = -1, r = -1;
+    plat::TPoint cell{-1, -1};
+    if (MouseToCell(X, Y, c, r) && c >= 0 && r >= 0) cell = BaseCell(c, r);
+    v.BalloonHoverAt = {X, Y};
+    if (cell.X == v.BalloonHoverCell.X && cell.Y == v.BalloonHoverCell.Y) return;
+    // Another cell: what shows goes, and the next one waits its turn; a
+    // balloon that was up makes the next come sooner.
+    const bool wasShown = v.ToolTip->Visible();
+    v.BalloonHoverCell = cell;
+    HideBalloon();
+    if (v.BalloonHideTimer) v.BalloonHideTimer->SetEnabled(false);
+    if (!v.BalloonShowTimer) {
+        v.BalloonShowTimer = std::make_unique<plat::TTimer>(nullptr);
+        v.BalloonShowTimer->SetEnabled(false);
+        v.BalloonShowTimer->OnTimer = [this](plat::TObject*) {
+            TViewState& w = View();
+            w.BalloonShowTimer->SetEnabled(false);
+            if (!ShowBalloon(w.BalloonHoverAt.X, w.BalloonHoverAt.Y)) return;
+            if (!w.BalloonHideTimer) {
+                w.BalloonHideTimer = std::make_unique<plat::TTimer>(nullptr);
+                w.BalloonHideTimer->OnTimer = [this](plat::TObject*) {
+                    View().BalloonHideTimer->SetEnabled(false);
+                    HideBalloon();
+                };
+            }
+            w.BalloonHideTimer->SetEnabled(false);
+            w.BalloonHideTimer->SetInterval(std::max(1, DelayOr(FBalloon.AutoHideDelay(), 5000)));
+            w.BalloonHideTimer->SetEnabled(true);
+        };
+    }
+    v.BalloonShowTimer->SetEnabled(false);
+    if (cell.X < 0) return;
+    const int delay = wasShown ? DelayOr(FBalloon.ReshowDelay(), 100) : DelayOr(FBalloon.InitialDelay(), 500);
+    v.BalloonShowTimer->SetInterval(std::max(1, delay));
+    v.BalloonShowTimer->SetEnabled(true);
+}
+
+void TExtStringGrid::BalloonLeave() {
+    if (!FView) return;
+    TViewState& v = View();
+    if (v.BalloonShowTimer) v.BalloonShowTimer->SetEnabled(false);
+    if (v.BalloonHideTimer) v.BalloonHideTimer->SetEnabled(false);
+    v.BalloonHoverCell = {-1, -1};
+    HideBalloon();
 }
 
 

@@ -579,6 +579,7 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
     TInputState& in = In();
     in.LastMouse = {X, Y};
     in.MouseInside = true;
+    BalloonHover(X, Y);
     if (HoverRow()) {
         const plat::TGridCoord cell = MouseCoord(X, Y);
         const int row = cell.Y >= FixedRows() && cell.Y < RowCount() ? cell.Y : -1;
@@ -657,6 +658,7 @@ void TExtStringGrid::TrackLinkUnderMouse(int X, int Y) {
 void TExtStringGrid::CMMouseLeave(plat::TMessage& Message) {
     TBaseGrid::CMMouseLeave(Message);
     In().MouseInside = false;
+    BalloonLeave();
     ButtonHover(-1, -1);
     SelectModePointer({-1, -1}, false, -1, -1);
     if (FixedCellHover().Col >= 0) SetFixedCellHover({});

@@ -41,6 +41,11 @@ struct TExtStringGrid::TViewState {
     bool BalloonSetUp = false;
     std::unique_ptr<plat::TBalloonWindow> ToolTip;
     plat::TPoint BalloonCell{-1, -1};
+    // Hovering: the balloon of the cell under a resting pointer shows after
+    // a delay and goes after another.
+    std::unique_ptr<plat::TTimer> BalloonShowTimer, BalloonHideTimer;
+    plat::TPoint BalloonHoverCell{-1, -1};
+    plat::TPoint BalloonHoverAt;
 
     // controls placed over cells
 

@@ -334,3 +334,46 @@ TEST(ExtGridHint, ShownBesideTheAskedPlaceOnTheForm) {
     hint->ReleaseHandle();
     EXPECT_FALSE(hint->Visible());
 }
+
+// A pointer resting on a cell brings its balloon after the initial delay;
+// moving on hides it and the next comes after the reshow delay; it goes
+// by itself after the auto-hide delay, and when the pointer leaves.
+TEST(ExtGridBalloon, RestingPointerBringsTheBalloon) {
+    namespace pt = plat::test;
+    SmallGrid t;
+    Grid& g = *t.g;
+    t.form->Show();
+    g.SetCells(1, 1, "first");
+    g.SetCells(2, 1, "second");
+    g.Balloon().SetInitialDelay(60);
+    g.Balloon().SetReshowDelay(20);
+    g.Balloon().SetAutoHideDelay(400);
+    g.Balloon().SetEnable(true);
+    plat::TBalloonWindow* b = g.BalloonWindow();
+    ASSERT_NE(b, nullptr);
+    // Timers may run late on a busy machine: wait for the state, bounded.
+    auto waitFor = [&](bool Shown) {
+        for (int i = 0; i < 300 && b->Visible() != Shown; ++i) pt::Wait(10);
+        return b->Visible() == Shown;
+    };
+    const plat::TRect r1 = g.CellRect(1, 1), r2 = g.CellRect(2, 1);
+    pt::MouseMove(g, r1.Left + 5, r1.Top + 5);
+    EXPECT_FALSE(b->Visible()) << "not at once";
+    ASSERT_TRUE(waitFor(true)) << "after the initial delay";
+    EXPECT_EQ(b->Text(), "first");
+    pt::MouseMove(g, r1.Left + 8, r1.Top + 6);
+    EXPECT_TRUE(b->Visible()) << "moving within the cell keeps it";
+    pt::MouseMove(g, r2.Left + 5, r2.Top + 5);
+    EXPECT_FALSE(b->Visible()) << "another cell hides it";
+    ASSERT_TRUE(waitFor(true)) << "and shows its own after the reshow delay";
+    EXPECT_EQ(b->Text(), "second");
+    EXPECT_TRUE(waitFor(false)) << "gone after the auto-hide delay";
+    pt::MouseMove(g, r1.Left + 5, r1.Top + 5);
+    pt::MouseLeave(g);
+    pt::Wait(200);
+    EXPECT_FALSE(b->Visible()) << "leaving the grid cancels it";
+    g.Balloon().SetEnable(false);
+    pt::MouseMove(g, r2.Left + 5, r2.Top + 5);
+    pt::Wait(200);
+    EXPECT_EQ(g.BalloonWindow() == nullptr || !g.BalloonWindow()->Visible(), true) << "off: none";
+}
