@@ -69,6 +69,7 @@ plat::TSize THTMLHintWindow::Measure(const std::string& AHint, int MaxWidth) {
     } else {
         ctl::THtmlRenderArgs args;
         args.MeasureOnly = true;
+        args.WordWrap = true;  // a long hint wraps at MaxWidth, as drawn
         args.ShadowColor = plat::clGray;
         args.URLColor = plat::clBlue;
         ctl::THtmlRenderResult result;
@@ -88,7 +89,8 @@ plat::TSize THTMLHintWindow::Measure(const std::string& AHint, int MaxWidth) {
 }
 
 TRect THTMLHintWindow::CalcHintRect(int MaxWidth, const std::string& AHint) {
-    const plat::TSize s = Measure(AHint, MaxWidth);
+    FMaxWidth = MaxWidth > 0 ? MaxWidth : 1008;
+    const plat::TSize s = Measure(AHint, FMaxWidth);
     return {0, 0, s.cx, s.cy};
 }
 
@@ -104,7 +106,9 @@ TRect FitHintRect(TRect R, const TRect& Area) {
 
 void THTMLHintWindow::ActivateHint(TRect Rect, const std::string& AHint, plat::TControl& Host) {
     SetCaption(AHint);
-    const plat::TSize s = Measure(AHint, 1008);
+    // Measured at the width the caller asked for: the window must wrap
+    // where CalcHintRect said it would.
+    const plat::TSize s = Measure(AHint, FMaxWidth);
     FTextWidth = s.cx;
     FTextHeight = s.cy;
     // The form that shows the hint: its client area stands in for the
@@ -139,7 +143,10 @@ void THTMLHintWindow::Paint() {
     c.LineTo(client.Right - 1, client.Bottom - 1);
     c.LineTo(client.Right - 1, client.Top - 1);
     c.SetFont(Font());
+    // Never wider than the measuring width, or the lines would join again
+    // where the measure broke them.
     TRect text{client.Left + 4, client.Top + (client.Height() - FTextHeight) / 2, client.Right - 4, 0};
+    text.Right = std::min(text.Right, text.Left + FMaxWidth);
     text.Bottom = text.Top + FTextHeight + 8;
     c.SetBkMode(plat::TRANSPARENT);
     if (!FTitle.empty()) {
@@ -156,6 +163,7 @@ void THTMLHintWindow::Paint() {
         return;
     }
     ctl::THtmlRenderArgs args;
+    args.WordWrap = true;
     args.ShadowColor = plat::clGray;
     args.URLColor = plat::clBlue;
     ctl::THtmlRenderResult result;

@@ -16,7 +16,8 @@ class THTMLHintWindow : public plat::TCustomControl {
 public:
     explicit THTMLHintWindow(plat::TComponent* AOwner);
 
-    // The size the text needs within MaxWidth: (0, 0, width, height).
+    // The size the text needs within MaxWidth: (0, 0, width, height). The
+    // window wraps at that width from then on (0: the default, 1008).
     plat::TRect CalcHintRect(int MaxWidth, const std::string& AHint);
     // Shows the hint with its top-left at Rect's (in the coordinates of
     // Host, the control whose form shows it), kept inside the form.
@@ -38,6 +39,7 @@ private:
     bool FWide = false;
     int FTextWidth = 0;
     int FTextHeight = 0;
+    int FMaxWidth = 1008;  // where the text wraps
 };
 
 // Where a hint of Rect ends up inside Area: moved left to end 2 pixels

@@ -749,3 +749,63 @@ TEST_F(GridMouseFeedback, TaggedHintIsDrawnAsTheCellDrawsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// A long tagged text in the grid's own hint window wraps at the width the
+// look allows; without a limit it stays on one line up to the default
+// width. The window adds 8 px of margin on each side of the text.
+TEST_F(GridMouseFeedback, OwnHintWindowWrapsAtTheLooksMaximumWidth) {
+    grid->SetShowHint(true);
+    grid->SetHintShowCells(true);
+    grid->SetHTMLHint(true);
+    std::string text = "<b>Register</b>";
+    for (int i = 0; i < 4; ++i) text += " holds the value of the meter";
+    grid->SetCells(2, 3, text);
+    const plat::TRect r = grid->GridCellRect(2, 3);
+    const plat::TPoint at{r.Left + 8, (r.Top + r.Bottom) / 2};
+    plat::TBitmap bmp(1, 1);
+    bmp.Canvas().Font().Assign(grid->Font());
+    const int lineHeight = bmp.Canvas().TextHeight("Hg");
+    const int frame = 16;
+    const struct {
+        int maxWidth;
+        int widest;      // the window is at most this wide
+        int minWidth;    // and at least this wide
+        int minLines, maxLines;
+    } cases[] = {
+        {200, 200 + frame, 150, 3, 20},
+        {0, 1008 + frame, 201 + frame, 1, 1},
+    };
+    for (const auto& c : cases) {
+        grid->ControlLook().SetHintMaxWidth(c.maxWidth);
+        pt::MouseMove(*grid, at.X, at.Y);
+        pt::TShownHint shown;
+        pt::HintAt(*grid, at.X, at.Y, shown);
+        THTMLHintWindow* own = ShownOwnHint(*form);
+        ASSERT_NE(own, nullptr) << c.maxWidth;
+        EXPECT_LE(own->Width(), c.widest) << c.maxWidth;
+        EXPECT_GE(own->Width(), c.minWidth) << c.maxWidth;
+        const int lines = own->TextHeight() / lineHeight;
+        EXPECT_GE(lines, c.minLines) << c.maxWidth;
+        EXPECT_LE(lines, c.maxLines) << c.maxWidth;
+        EXPECT_GE(own->Height(), own->TextHeight()) << c.maxWidth;
+        pt::ProcessEvents();
+        if (c.maxWidth > 0) {
+            std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+            EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/grid_html_hint_wrapped.png"));
+            // The last line is drawn: ink in the window's lower quarter.
+            bool ink = false;
+            for (int y = own->Height() * 3 / 4; y < own->Height() - 3 && !ink; ++y)
+                for (int x = 4; x < own->Width() - 4 && !ink; ++x) {
+                    const pt::TRgb p = pt::PixelAt(*own, x, y);
+                    ink = p.R < 100 && p.G < 100 && p.B < 100;
+                }
+            EXPECT_TRUE(ink);
+        }
+        pt::MouseLeave(*grid);
+    }
+    pt::HideHint();
+}
+
+}  // namespace
