@@ -359,7 +359,7 @@ TRect TBaseGrid::ComputeCellRect(int c, int r) const {
         for (int j = 0; j < TopRow(); ++j) scrolled += RowHeights(j);
         plat::OffsetRect(rc, 0, FixedRowsHeight() - scrolled);
     }
-    return rc;
+    return MirrorRect(rc);
 }
 
 TRect TBaseGrid::CellRect(int c, int r) const {
@@ -376,7 +376,12 @@ TRect TBaseGrid::CellRect(int c, int r) const {
     }
     if (p && p->Control()) return ComputeCellRect(c, r);
     TRect rc = GridCellRect(c, r);
-    rc.Right = rc.Left + ColWidths(c);
+    // The whole cell, also where the client area cuts it: at its right in
+    // a left-to-right grid, at its left in a mirrored one.
+    if (UseRightToLeftAlignment() && rc.Right > rc.Left)
+        rc.Left = rc.Right - ColWidths(c);
+    else
+        rc.Right = rc.Left + ColWidths(c);
     rc.Bottom = rc.Top + RowHeights(r);
     return rc;
 }
@@ -655,11 +660,15 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
     // 5. A block scrolled under the fixed rows or columns must not paint over them.
     const int w = ACol >= FixedCols() ? FixedColsWidth() : 0;
     const int h = ARow >= FixedRows() ? FixedRowsHeight() : 0;
-    const bool clip = (ACol >= FixedCols() && FixedCols() > 0 && ARect.Left < w) ||
+    const bool rtl = UseRightToLeftAlignment();
+    const bool clip = (ACol >= FixedCols() && FixedCols() > 0 &&
+                       (rtl ? ARect.Right > ClientWidth() - w : ARect.Left < w)) ||
                       (ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < h);
     const bool hadClip = ACanvas.HasClip();
     const TRect oldClip = ACanvas.ClipRect();
-    if (clip) ACanvas.IntersectClipRect({w, h, Width(), Height()});
+    if (clip)
+        ACanvas.IntersectClipRect(rtl ? TRect{0, h, ClientWidth() - w, Height()}
+                                      : TRect{w, h, Width(), Height()});
 
     // 6, 7. The cell's look.
     ACanvas.Pen().SetWidth(1);

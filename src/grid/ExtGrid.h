@@ -2666,6 +2666,10 @@ private:
     bool ResizerPress(int X, int Y);
     bool ResizerRelease();
     bool SelectionResizing() const;  // the resizer is being dragged
+    // How far the border of a column sized from its header has moved out
+    // from the press: rightwards, or leftwards in a mirrored grid.
+    int SizingDeltaX(int X);
+
 public:
 
     // ------------------------------------------------------ end of the area blocks

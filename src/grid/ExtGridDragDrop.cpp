@@ -161,7 +161,10 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y) {
                                              : Selection();
         st.CellPicture = SelectionToForm(picture);
         if (st.CellPicture) {
-            const plat::TPoint p = ClientToScreen({X, Y});
+            plat::TPoint p = ClientToScreen({X, Y});
+            // A mirrored grid reads from the right: the picture hangs left
+            // of the pointer, its right end a first column's width past it.
+            if (UseRightToLeftAlignment()) p.X -= st.CellPicture->Width() - ColWidths(0);
             st.CellPicture->SetBounds(p.X + 4, p.Y + 4, st.CellPicture->Width(), st.CellPicture->Height());
             st.CellPicture->Show();
         }

@@ -461,7 +461,9 @@ void TExtStringGrid::MouseUp(plat::TMouseButton Button, plat::TShiftState Shift,
         CloseSizeHint();
         // A sizing released beyond the grid is dropped, as the user dragged
         // the border out of reach.
-        if ((GridState() == plat::gsColSizing && X > Width()) || (GridState() == plat::gsRowSizing && Y > Height())) {
+        const bool pastEnd = UseRightToLeftAlignment() ? X < 0 : X > Width();
+        if ((GridState() == plat::gsColSizing && pastEnd) ||
+            (GridState() == plat::gsRowSizing && Y > Height())) {
             SetGridState(plat::gsNormal);
             Invalidate();
             return;
@@ -519,11 +521,18 @@ void TExtStringGrid::DoubleClickCell(int X, int Y) {
     // of that border to its content.
     if (cell.Y < FixedRows() && Options().Contains(plat::goColSizing) && FMouseActions.AutoSizeColOnDblClick()) {
         const plat::TRect r = ComputeCellRect(cell.X, cell.Y);
+        // The border before the cell (its left one, its right one when the
+        // grid is mirrored) belongs to the column before it.
+        const bool rtl = UseRightToLeftAlignment();
+        const bool nearBorder = std::abs(X - (rtl ? r.Right : r.Left)) < 4;
+        const bool farBorder = std::abs((rtl ? r.Left : r.Right) - X) < 4;
         int fit = -1;
-        if (std::abs(X - r.Left) < 4) {
+        if (nearBorder) {
             if (cell.X - 1 >= FixedCols()) fit = cell.X - 1;
-        } else if (std::abs(r.Right - X) < 4 && cell.X >= FixedCols()) fit = cell.X;
-        if (fit >= 0 || std::abs(X - r.Left) < 4) {
+        } else if (farBorder && cell.X >= FixedCols()) {
+            fit = cell.X;
+        }
+        if (fit >= 0 || nearBorder) {
             SetGridState(plat::gsNormal);
             in.SizingClick = false;
             in.DblClkFitted = true;
@@ -591,7 +600,7 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
         }
     }
     if (in.SizingClick && GridState() == plat::gsColSizing && in.SizingCol >= 0 && OnColumnSizing)
-        OnColumnSizing(this, in.SizingCol, in.SizingSize + X - in.SizingStart);
+        OnColumnSizing(this, in.SizingCol, in.SizingSize + SizingDeltaX(X));
     if (in.SizingClick && GridState() == plat::gsRowSizing && in.SizingRow >= 0 && OnRowSizing)
         OnRowSizing(this, in.SizingRow, in.SizingSize + Y - in.SizingStart);
     if (in.MouseSelectStart >= 0 && (Shift & plat::ssLeft)) {
@@ -631,6 +640,11 @@ void TExtStringGrid::MouseMove(plat::TShiftState Shift, int X, int Y) {
         }
         if (!(hover == FixedCellHover())) SetFixedCellHover(hover);
     }
+}
+
+int TExtStringGrid::SizingDeltaX(int X) {
+    const int moved = X - In().SizingStart;
+    return UseRightToLeftAlignment() ? -moved : moved;
 }
 
 // Over an anchor the pointer becomes the link hand and the window hears

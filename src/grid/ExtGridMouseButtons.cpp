@@ -126,7 +126,9 @@ void TExtStringGrid::MouseButtonsMove(int X, int Y) {
         // The column follows the pointer as it goes, so the user sees the
         // width the release will leave.
         const TMouseButtonsState& st = *FMouseButtons;
-        if (st.SizingCol >= 0) SetColWidths(st.SizingCol, std::max(1, X - st.SizingStart));
+        if (st.SizingCol >= 0)
+            SetColWidths(st.SizingCol,
+                         std::max(1, UseRightToLeftAlignment() ? st.SizingStart - X : X - st.SizingStart));
         if (st.SizingRow >= 0) SetRowHeights(st.SizingRow, std::max(1, Y - st.SizingStart));
         SetCursor(st.SizingCol >= 0 ? plat::crSizeWE : plat::crSizeNS);
         return;
@@ -144,9 +146,12 @@ bool TExtStringGrid::FixedBorderAt(int X, int Y, int& Col, int& Row) {
     if (GridState() != plat::gsNormal) return false;
     const plat::TGridCoord at = MouseCoord(X, Y);
     if (at.X < 0 || at.Y < 0 || at.X >= ColCount() || at.Y >= RowCount()) return false;
+    // A mirrored grid has a column's far edge at its left.
     if (FMouseActions.SizeFixedCol())
-        for (int c = 0; c < FixedCols(); ++c)
-            if (std::abs(X - CellRect(c, at.Y).Right) < 3) Col = c;
+        for (int c = 0; c < FixedCols(); ++c) {
+            const plat::TRect r = CellRect(c, at.Y);
+            if (std::abs(X - (UseRightToLeftAlignment() ? r.Left : r.Right)) < 3) Col = c;
+        }
     if (Col < 0 && FMouseActions.SizeFixedRow())
         for (int r = 0; r < FixedRows(); ++r)
             if (std::abs(Y - CellRect(at.X, r).Bottom) < 3) Row = r;
@@ -162,7 +167,9 @@ bool TExtStringGrid::FixedSizingPress(int X, int Y) {
     st.SizingRow = row;
     // Measured from the press, so taking the border a pixel off its line
     // does not make the column jump.
-    st.SizingStart = col >= 0 ? X - ColWidths(col) : Y - RowHeights(row);
+    st.SizingStart = col < 0                     ? Y - RowHeights(row)
+                     : UseRightToLeftAlignment() ? X + ColWidths(col)
+                                                 : X - ColWidths(col);
     SetMouseCapture(true);
     return true;
 }
@@ -181,7 +188,9 @@ bool TExtStringGrid::OnSelectionResizer(int X, int Y) {
     const TGridRect s = Selection();
     const plat::TRect r = CellRect(s.Right, s.Bottom);
     if (r.Right <= r.Left) return false;  // the corner is scrolled out of sight
-    return X >= r.Right - 6 && X <= r.Right && Y >= r.Bottom - 6 && Y <= r.Bottom;
+    if (Y < r.Bottom - 6 || Y > r.Bottom) return false;
+    // The selection's far corner: bottom-left in a mirrored grid.
+    return UseRightToLeftAlignment() ? X >= r.Left && X <= r.Left + 6 : X >= r.Right - 6 && X <= r.Right;
 }
 
 bool TExtStringGrid::ResizerPress(int X, int Y) {

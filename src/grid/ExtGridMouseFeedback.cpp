@@ -161,7 +161,7 @@ void TExtStringGrid::MouseFeedback(int X, int Y) {
         TMouseFeedbackState& f = Fb();
         if (!f.HintShowSizing) return;
         const bool sizingCols = GridState() == plat::gsColSizing;
-        const int size = in.SizingSize + (sizingCols ? X : Y) - in.SizingStart;
+        const int size = in.SizingSize + (sizingCols ? SizingDeltaX(X) : Y - in.SizingStart);
         const std::string text = std::string(sizingCols ? "cw=<b>" : "rh=<b>") + std::to_string(size) + "</b>";
         const int col = sizingCols ? (in.SizingCol >= 0 ? in.SizingCol : ColCount() - 1) : 0;
         const int row = sizingCols ? 0 : (in.SizingRow >= 0 ? in.SizingRow : RowCount() - 1);

@@ -126,7 +126,11 @@ void TExtStringGrid::MoveFeedback(plat::TGridCoord Cell, int X, int Y) {
                                              : TGridRect{0, m.MoveCell, lastCol, m.MoveCell});
         }
         if (m.Picture) {
-            const plat::TPoint p = ClientToScreen(imageAt);
+            plat::TPoint p = ClientToScreen(imageAt);
+            // A mirrored grid has the header at the picture's right end:
+            // the picture's right edge goes where the header's is.
+            if (UseRightToLeftAlignment())
+                p.X -= m.Picture->Width() - (cols ? ColWidths(m.MoveCell) : ColWidths(0));
             m.Picture->SetBounds(p.X, p.Y, m.Picture->Width(), m.Picture->Height());
             m.Picture->Show();
         }
@@ -148,7 +152,8 @@ void TExtStringGrid::MoveFeedback(plat::TGridCoord Cell, int X, int Y) {
     }
 
     // The arrows mark the edge the column (row) would land at: the left
-    // edge of a target left of the dragged column, else its right edge.
+    // edge of a target left of the dragged column, else its right edge; in
+    // a mirrored grid the columns before the dragged one lie right of it.
     for (int side = maUp; side <= maRight; ++side) {
         TMoveArrow*& a = m.Arrows[size_t(side)];
         if (!a) a = new TMoveArrow(this, TMoveArrowSide(side));
@@ -164,7 +169,8 @@ void TExtStringGrid::MoveFeedback(plat::TGridCoord Cell, int X, int Y) {
         const constexpr int s = TMoveArrow::Size;
         if (cols) {
             const plat::TRect r = CellRect(target, 0);
-            const int edge = (target < m.MoveCell ? r.Left : r.Right) - s / 2;
+            const bool leadingEdge = (target < m.MoveCell) != UseRightToLeftAlignment();
+            const int edge = (leadingEdge ? r.Left : r.Right) - s / 2;
             PlaceOverForm(*m.Arrows[maUp], *this, {edge, r.Bottom}, s, 8);
             PlaceOverForm(*m.Arrows[maDown], *this, {edge, r.Top - 8}, s, 8);
         } else {
@@ -178,8 +184,11 @@ void TExtStringGrid::MoveFeedback(plat::TGridCoord Cell, int X, int Y) {
     // Past the grid's edge (or over its headers) the grid scrolls on, so a
     // column can be taken to a place not yet in sight.
     if (cols && ColCount() - FixedCols() > VisibleColCount()) {
-        if (X < FixedColsWidth() && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
-        else if (X > Width() && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+        const bool pastEnd = UseRightToLeftAlignment() ? X < 0 : X > Width();
+        if (MirrorX(X) < FixedColsWidth() && LeftCol() > FixedCols())
+            SetLeftCol(LeftCol() - 1);
+        else if (pastEnd && LeftCol() + VisibleColCount() < ColCount())
+            SetLeftCol(LeftCol() + 1);
     }
     if (!cols && RowCount() - FixedRows() > VisibleRowCount()) {
         if (Y < FixedRowsHeight() && TopRow() > FixedRows()) SetTopRow(TopRow() - 1);

@@ -94,7 +94,8 @@ void TExtGridPainter::Paint(TCanvas& Canvas) {
             if (c < fixedCols || r < fixedRows) state.Include(gdFixed);
             else if (InSelection(sel, c, r)) state.Include(gdSelected);
             if (c == FGrid.Col() && r == FGrid.Row()) state.Include(gdFocused);
-            FGrid.PaintCell(Canvas, c, r, {left, top, left + FGrid.ColWidths(c), top + FGrid.RowHeights(r)}, state);
+            const TRect cell{left, top, left + FGrid.ColWidths(c), top + FGrid.RowHeights(r)};
+            FGrid.PaintCell(Canvas, c, r, FGrid.MirrorRect(cell), state);
             ++FPainted;
         }
     }
@@ -416,7 +417,9 @@ void TExtGridPainter::DrawSelectionFrame(TCanvas& Canvas, int ACol, int ARow, TR
     if (ARow == bottom) line(R.Left - lw, R.Bottom, rightEnd, R.Bottom);
     if (g.SelectionResizer() && ACol == right && ARow == bottom) {
         Canvas.Brush().SetColor(g.SelectionRectangleColor());
-        Canvas.FillRect({R.Right - 4, R.Bottom - 4, R.Right + 1, R.Bottom + 1});
+        // At the corner the pointer takes it by: bottom-left when mirrored.
+        const int x = g.UseRightToLeftAlignment() ? R.Left + 3 : R.Right;
+        Canvas.FillRect({x - 4, R.Bottom - 4, x + 1, R.Bottom + 1});
     }
     Canvas.SetPen(saved);
 }
@@ -439,6 +442,8 @@ void TExtGridPainter::PaintBackgroundOutside(TCanvas& Canvas) {
     if (right + lw < client.Right) areas.push_back({right + lw, client.Top, client.Right, client.Bottom});
     if (bottom + lw < client.Bottom) areas.push_back({client.Left, bottom + lw, std::min(right + lw, client.Right),
                                                       client.Bottom});
+    // A mirrored grid leaves its empty area at the left.
+    for (TRect& area : areas) area = g.MirrorRect(area);
     for (const TRect& area : areas) {
         Canvas.SaveState();
         Canvas.IntersectClipRect(area);

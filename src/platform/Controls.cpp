@@ -309,6 +309,7 @@ void TNativeAccess::SetParentOnly(TControl& c, TWinControl* AParent) {
     if (AParent != nullptr) {
         AParent->FControls.push_back(&c);
         if (c.FParentFont) c.TakeParentFont(AParent->Font());
+        if (c.FParentBiDiMode) c.TakeBiDiMode(AParent->BiDiMode());
     }
 }
 
@@ -644,6 +645,7 @@ void TControl::SetParent(TWinControl* AParent) {
         FParent->FControls.push_back(this);
         if (FParentFont) TakeParentFont(FParent->Font());
         if (FParentColor) FColor = FParent->Color();
+        if (FParentBiDiMode) TakeBiDiMode(FParent->BiDiMode());
         if (w != nullptr) {
             QWidget* pw = TNativeAccess::Widget(*FParent);
             w->setParent(pw);
@@ -813,6 +815,30 @@ void TControl::SetShowHint(bool Value) {
     SetHint(FHint);
 }
 
+void TControl::SetBiDiMode(TBiDiMode Value) {
+    FParentBiDiMode = false;
+    TakeBiDiMode(Value);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+    FParentBiDiMode = Value;
+    if (Value && FParent != nullptr) TakeBiDiMode(FParent->BiDiMode());
+}
+
+void TControl::TakeBiDiMode(TBiDiMode Value) {
+    if (Value == FBiDiMode) return;
+    FBiDiMode = Value;
+    // The toolkit's own controls (edits, lists) align and read by it; the
+    // custom-drawn ones mirror themselves.
+    if (QWidget* w = FNative->Widget.data())
+        w->setLayoutDirection(Value == bdLeftToRight ? Qt::LeftToRight : Qt::RightToLeft);
+    Perform(CM_BIDIMODECHANGED);
+    Invalidate();
+    if (auto* wc = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : wc->FControls)
+            if (child->FParentBiDiMode) child->TakeBiDiMode(Value);
+}
+
 void TControl::Invalidate() {
     if (QWidget* w = FNative->Widget.data()) w->update();
 }
@@ -953,6 +979,9 @@ void TControl::Dispatch(TMessage& m) {
         case CM_COLORCHANGED: CMColorChanged(m); break;
         case CM_TEXTCHANGED: CMTextChanged(m); break;
         case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
+        case CM_BIDIMODECHANGED:
+            CMBiDiModeChanged(m);
+            break;
         case WM_SIZE: WMSize(m); break;
         default: break;
     }
@@ -1036,6 +1065,7 @@ void TControl::CMTextChanged(TMessage&) {
     if (FNative->ApplyText) FNative->ApplyText(FText);
 }
 void TControl::CMVisibleChanged(TMessage&) {}
+void TControl::CMBiDiModeChanged(TMessage&) {}
 void TControl::WMSize(TMessage&) {}
 
 // --- TWinControl -----------------------------------------------------------

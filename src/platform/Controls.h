@@ -22,6 +22,10 @@ struct TControlNative;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// Reading order of a control. Only bdRightToLeft mirrors the control's
+// layout (it starts at its right edge); the other right-to-left modes only
+// read text from right to left.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 // Mouse pointer shapes.
 using TCursor = int;
@@ -127,6 +131,14 @@ public:
     void SetHint(const std::string& Value);
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value);
+    // Follows the parent's mode while ParentBiDiMode; setting a mode ends
+    // that. Children that follow take every change along.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode Value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool Value);
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
 
     void Invalidate();
     void Repaint();
@@ -179,6 +191,7 @@ protected:
     virtual void CMColorChanged(TMessage& Message);
     virtual void CMTextChanged(TMessage& Message);
     virtual void CMVisibleChanged(TMessage& Message);
+    virtual void CMBiDiModeChanged(TMessage& Message);
     virtual void WMSize(TMessage& Message);
     // Handles the WM_xBUTTONxxx and WM_MOUSEMOVE messages.
     virtual void WMMouse(TMessage& Message);
@@ -204,6 +217,9 @@ private:
     TCursor FCursor = crDefault;
     std::string FHint;
     bool FShowHint = false;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
+    void TakeBiDiMode(TBiDiMode Value);
     void FontChanged();
     void TakeParentFont(const TFont& Value);
 

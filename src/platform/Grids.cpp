@@ -514,7 +514,18 @@ void TCustomGrid::SetRow(int Value) { MoveColRow(FCurrent.X, Value, true, true);
 
 // --- cell geometry -----------------------------------------------------------
 
+TRect TCustomGrid::MirrorRect(const TRect& R) const {
+    if (!UseRightToLeftAlignment()) return R;
+    const int w = ClientWidth();
+    return {w - R.Right, R.Top, w - R.Left, R.Bottom};
+}
+
 TRect TCustomGrid::ComputeCellRect(int ACol, int ARow) const {
+    return MirrorRect(LayoutCellRect(ACol, ARow));
+}
+
+// The cell's place as a left-to-right grid lays it out.
+TRect TCustomGrid::LayoutCellRect(int ACol, int ARow) const {
     auto edge = [](int index, int fixed, int first, const auto& size) {
         // Position of index counted from the fixed block, then from first.
         int pos = 0;
@@ -537,11 +548,11 @@ TRect TCustomGrid::ComputeCellRect(int ACol, int ARow) const {
 TRect TCustomGrid::GridCellRect(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return {};
     if ((ACol >= FFixedCols && ACol < FLeftCol) || (ARow >= FFixedRows && ARow < FTopRow)) return {};
-    TRect r = ComputeCellRect(ACol, ARow);
+    TRect r = LayoutCellRect(ACol, ARow);
     if (r.Left >= ClientWidth() || r.Top >= ClientHeight()) return {};
     r.Right = std::min(r.Right, ClientWidth());
     r.Bottom = std::min(r.Bottom, ClientHeight());
-    return r;
+    return MirrorRect(r);
 }
 
 TGridCoord TCustomGrid::MouseCoord(int X, int Y) const {
@@ -558,8 +569,10 @@ TGridCoord TCustomGrid::MouseCoord(int X, int Y) const {
         }
         return -1;
     };
-    return {find(X, ColCount(), FFixedCols, FLeftCol, ClientWidth(), [this](int i) { return ColWidths(i); }),
-            find(Y, RowCount(), FFixedRows, FTopRow, ClientHeight(), [this](int i) { return RowHeights(i); })};
+    return {
+        find(MirrorX(X), ColCount(), FFixedCols, FLeftCol, ClientWidth(),
+             [this](int i) { return ColWidths(i); }),
+        find(Y, RowCount(), FFixedRows, FTopRow, ClientHeight(), [this](int i) { return RowHeights(i); })};
 }
 
 bool TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
@@ -594,7 +607,9 @@ void TCustomGrid::InvalidateRect(const TGridRect& R) {
     w->update(QRect(QPoint(std::min(a.Left, b.Left), std::min(a.Top, b.Top)),
                     QPoint(std::max(a.Right, b.Right) - 1, std::max(a.Bottom, b.Bottom) - 1)));
     // Cells under the fixed area scroll away from their computed place.
-    if (FFixedCols > 0 || FFixedRows > 0) w->update(0, 0, FixedColsWidth(), w->height());
+    if (FFixedCols > 0 || FFixedRows > 0)
+        w->update(UseRightToLeftAlignment() ? ClientWidth() - FixedColsWidth() : 0, 0, FixedColsWidth(),
+                  w->height());
     if (FFixedRows > 0) w->update(0, 0, w->width(), FixedRowsHeight());
 }
 
@@ -759,7 +774,10 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
         for (int c = 0; c < ColCount(); ++c) {
             const TRect r = GridCellRect(c, 0);
             if (r.Right <= r.Left) continue;
-            const int edge = ComputeCellRect(c, 0).Right;
+            // A column's far edge: its right one, or its left one when the
+            // grid is mirrored.
+            const TRect cr = ComputeCellRect(c, 0);
+            const int edge = UseRightToLeftAlignment() ? cr.Left : cr.Right;
             if (std::abs(X - edge) <= kSizingZone) {
                 State = gsColSizing;
                 Index = c;
@@ -769,7 +787,7 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
             }
         }
     }
-    if (FOptions.Contains(goRowSizing) && X < FixedColsWidth()) {
+    if (FOptions.Contains(goRowSizing) && MirrorX(X) < FixedColsWidth()) {
         for (int r = 0; r < RowCount(); ++r) {
             const TRect rc = GridCellRect(0, r);
             if (rc.Bottom <= rc.Top) continue;
@@ -863,9 +881,10 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (Button == mbLeft) {
         switch (FGridState) {
             case gsColSizing: {
-                const int left = ComputeCellRect(FSizingIndex, 0).Left;
+                const TRect cr = ComputeCellRect(FSizingIndex, 0);
                 FGridState = gsNormal;
-                SetColWidths(FSizingIndex, std::max(1, FSizingPos - left));
+                SetColWidths(FSizingIndex, std::max(1, UseRightToLeftAlignment() ? cr.Right - FSizingPos
+                                                                                 : FSizingPos - cr.Left));
                 break;
             }
             case gsRowSizing: {
@@ -916,9 +935,17 @@ void TCustomGrid::WMTimer(TMessage& m) {
     int c = FCurrent.X, r = FCurrent.Y;
     if (p.Y < FixedRowsHeight()) r = std::max(FFixedRows, FTopRow - 1);
     else if (p.Y >= ClientHeight()) r = std::min(RowCount() - 1, LastFullRow(FTopRow) + 1);
-    if (p.X < FixedColsWidth()) c = std::max(FFixedCols, FLeftCol - 1);
-    else if (p.X >= ClientWidth()) c = std::min(ColCount() - 1, LastFullCol(FLeftCol) + 1);
+    const int x = MirrorX(p.X);
+    if (x < FixedColsWidth())
+        c = std::max(FFixedCols, FLeftCol - 1);
+    else if (x >= ClientWidth())
+        c = std::min(ColCount() - 1, LastFullCol(FLeftCol) + 1);
     if (c != FCurrent.X || r != FCurrent.Y) MoveColRow(c, r, false, true);
+}
+
+void TCustomGrid::CMBiDiModeChanged(TMessage& m) {
+    TCustomControl::CMBiDiModeChanged(m);
+    InvalidateEditor();  // the editor sits over the mirrored cell
 }
 
 void TCustomGrid::WMKillFocus(TMessage& m) {

@@ -128,6 +128,12 @@ public:
     TRect GridCellRect(int ACol, int ARow) const;
     // The cell's rectangle from widths and heights, also outside the view.
     TRect ComputeCellRect(int ACol, int ARow) const;
+    // In a right-to-left grid (UseRightToLeftAlignment) the columns are laid
+    // out from the right edge of the client area: both rectangles above are
+    // mirrored, and so are the points below. A logical x (counted as in a
+    // left-to-right grid) and a client x are each other's mirror.
+    int MirrorX(int X) const { return UseRightToLeftAlignment() ? ClientWidth() - 1 - X : X; }
+    TRect MirrorRect(const TRect& R) const;
     // The displayed cell under a client point; -1 for a coordinate beyond
     // the last column or row.
     TGridCoord MouseCoord(int X, int Y) const;
@@ -199,9 +205,11 @@ protected:
     // Pixel sum of the fixed columns (rows).
     int FixedColsWidth() const;
     int FixedRowsHeight() const;
+    void CMBiDiModeChanged(TMessage& Message) override;
 
 private:
     struct TScrollBars;
+    TRect LayoutCellRect(int ACol, int ARow) const;
     void ClampInView(int ACol, int ARow);
     void UpdateScrollRange();
     void UpdateEdit();

@@ -115,6 +115,11 @@ TFontStyles LayoutFontStyles(const TLayoutValue& v) {
 const std::vector<std::pair<const char*, int>> AlignNames = {{"alNone", alNone},     {"alTop", alTop},
                                                              {"alBottom", alBottom}, {"alLeft", alLeft},
                                                              {"alRight", alRight},   {"alClient", alClient}};
+const std::vector<std::pair<const char*, int>> BiDiModeNames = {
+    {"bdLeftToRight", bdLeftToRight},
+    {"bdRightToLeft", bdRightToLeft},
+    {"bdRightToLeftNoAlign", bdRightToLeftNoAlign},
+    {"bdRightToLeftReadingOnly", bdRightToLeftReadingOnly}};
 const std::vector<std::pair<const char*, int>> AlignmentNames = {
     {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
 const std::vector<std::pair<const char*, int>> BevelNames = {
@@ -155,6 +160,11 @@ void RegisterControlClasses() {
                    [](TControl& c, const TLayoutValue& v) { c.SetParentColor(LayoutBool(v)); });
     Prop<TControl>("TControl", "ParentFont",
                    [](TControl& c, const TLayoutValue& v) { c.SetParentFont(LayoutBool(v)); });
+    Prop<TControl>("TControl", "BiDiMode", [](TControl& c, const TLayoutValue& v) {
+        c.SetBiDiMode(TBiDiMode(LayoutEnum(v, BiDiModeNames)));
+    });
+    Prop<TControl>("TControl", "ParentBiDiMode",
+                   [](TControl& c, const TLayoutValue& v) { c.SetParentBiDiMode(LayoutBool(v)); });
     Prop<TControl>("TControl", "Cursor",
                    [](TControl& c, const TLayoutValue& v) { c.SetCursor(LayoutEnum(v, CursorNames)); });
     Prop<TControl>("TControl", "Font.Name",

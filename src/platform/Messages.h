@@ -96,6 +96,7 @@ constexpr unsigned CM_ENTER = CM_BASE + 0x1C;
 constexpr unsigned CM_EXIT = CM_BASE + 0x1D;
 constexpr unsigned CM_UIACTIVATE = CM_BASE + 0x29;
 constexpr unsigned CM_HINTSHOW = CM_BASE + 0x30;
+constexpr unsigned CM_BIDIMODECHANGED = CM_BASE + 0x3C;
 constexpr unsigned CM_MOUSEWHEEL = CM_BASE + 0x43;
 
 // Notices a control sends to itself (the key messages a focused control gets

@@ -375,3 +375,32 @@ TEST(GridDragSettings, WindowLayoutSetsTheSwitches) {
     EXPECT_FALSE(g.DragDropSettings().ShowCells());
     EXPECT_TRUE(plat::IsDropTarget(g));
 }
+
+namespace {
+
+// A mirrored grid reads from the right: the picture of the dragged cells
+// hangs left of the pointer, its right end a first column's width past it.
+TEST_F(GridDrag, CellPictureOfAMirroredGridHangsLeftOfThePointer) {
+    a->SetBiDiMode(plat::bdRightToLeft);
+    a->DragDropSettings().SetShowCells(true);
+    a->SetCells(1, 1, "x");
+    a->SetCells(2, 1, "y");
+    a->SetSelection({1, 1, 2, 1});
+    bool seen = false;
+    DragFrom(*a, 1, 1, [&](pt::TDragSession& s) {
+        plat::TForm* picture = nullptr;
+        for (int i = 0; i < a->ComponentCount(); ++i)
+            if (auto* f = dynamic_cast<plat::TForm*>(a->Components(i)); f && f->Visible()) picture = f;
+        ASSERT_NE(picture, nullptr);
+        seen = true;
+        // The drag started 10 px right of the centre of cell (1, 1).
+        const plat::TPoint p = Centre(*a, 1, 1);
+        const int pointer = a->ClientToScreen({p.X + 10, p.Y + 2}).X;
+        EXPECT_EQ(picture->Left() + picture->Width(), pointer + 4 + a->ColWidths(0));
+        EXPECT_GE(picture->Width(), a->ColWidths(1) + a->ColWidths(2));
+        s.Drop();
+    });
+    EXPECT_TRUE(seen);
+}
+
+}  // namespace

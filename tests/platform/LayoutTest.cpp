@@ -198,3 +198,38 @@ TEST(Layout, UpperLayersRegisterTheirOwnClasses) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reading order set on a panel reaches the controls on it that follow
+// their parent; one that does not keeps its own.
+TEST(Layout, ReadingOrderPassesToTheControlsThatFollowTheirParent) {
+    auto form = NewForm();
+    const char* text =
+        "object FSample: TSample\n"
+        "  object P_Body: TPanel\n"
+        "    BiDiMode = bdRightToLeft\n"
+        "    object E_Follows: TEdit\n"
+        "    end\n"
+        "    object E_Own: TEdit\n"
+        "      ParentBiDiMode = False\n"
+        "    end\n"
+        "  end\n"
+        "end\n";
+    std::string error;
+    ASSERT_TRUE(LoadLayout(*form, "TSample", text, "TSample.layout", {}, &error)) << error;
+    auto& panel = LayoutComponent<TPanel>(*form, "P_Body");
+    auto& follows = LayoutComponent<TEdit>(*form, "E_Follows");
+    auto& own = LayoutComponent<TEdit>(*form, "E_Own");
+    EXPECT_EQ(form->BiDiMode(), bdLeftToRight);
+    EXPECT_TRUE(panel.UseRightToLeftAlignment());
+    EXPECT_EQ(follows.BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(own.BiDiMode(), bdRightToLeft) << "taken when placed, before the property said otherwise";
+    panel.SetBiDiMode(bdRightToLeftReadingOnly);
+    EXPECT_EQ(follows.BiDiMode(), bdRightToLeftReadingOnly);
+    EXPECT_EQ(own.BiDiMode(), bdRightToLeft) << "no longer follows";
+    EXPECT_FALSE(follows.UseRightToLeftAlignment());
+    EXPECT_TRUE(follows.UseRightToLeftReading());
+}
+
+}  // namespace
