@@ -92,7 +92,22 @@ void TExtStringGrid::MouseDown(plat::TMouseButton Button, plat::TShiftState Shif
                 ClearColSelect();
             }
         }
-        TBaseGrid::MouseDown(Button, Shift, X, Y);
+        // A press on a merged block makes its base cell current, not the
+        // covered cell under the pointer, whose text nobody sees: the
+        // framework gets the press just inside the base cell's near corner
+        // (top-right when mirrored). A window with its own OnMouseDown hears
+        // the press where it really was, so then it stays there.
+        int downX = X, downY = Y;
+        if (hit && !OnMouseDown && cell.X >= FixedCols() && cell.Y >= FixedRows() &&
+            IsMergedCell(cell.X, cell.Y) && !IsFixed(cell.X, cell.Y)) {
+            const plat::TPoint b = BaseCell(cell.X, cell.Y);
+            const plat::TRect base = GridCellRect(b.X, b.Y);
+            if (base.Right > base.Left) {
+                downX = UseRightToLeftAlignment() ? base.Right - 3 : base.Left + 2;
+                downY = base.Top + 2;
+            }
+        }
+        TBaseGrid::MouseDown(Button, Shift, downX, downY);
         // The window may keep a column or row in its place: a refused
         // move leaves the press a plain one.
         if (GridState() == plat::gsColMoving || GridState() == plat::gsRowMoving) {

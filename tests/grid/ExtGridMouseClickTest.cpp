@@ -98,8 +98,17 @@ TEST_F(GridClicks, RefusedClickNeitherSelectsNorClicks) {
 
 TEST_F(GridClicks, MergedCellIsClickedAtItsBaseCell) {
     grid->MergeCells(2, 3, 2, 2);
-    Click(Inside(3, 4));
-    EXPECT_EQ(clicks, (std::vector<TCellHit>{{3, 2}}));
+    for (const plat::TBiDiMode mode : {plat::bdLeftToRight, plat::bdRightToLeft}) {
+        grid->SetBiDiMode(mode);
+        Select(1, 1);
+        clicks.clear();
+        Click(Inside(3, 4));
+        EXPECT_EQ(clicks, (std::vector<TCellHit>{{3, 2}})) << mode;
+        // The base cell becomes current, not the covered cell under the
+        // pointer.
+        EXPECT_EQ(grid->Col(), 2) << mode;
+        EXPECT_EQ(grid->Row(), 3) << mode;
+    }
 }
 
 // Whether a click on a check-box glyph toggles it depends on who may edit
