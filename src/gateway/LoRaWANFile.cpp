@@ -120,7 +120,10 @@ bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
     plat::TXmlFields v;
     for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         v.Read(rn, names);
-        TRuleLoRa& r = out.emplace_back();
+        // A copy of a blank rule: a rule made in the list from nothing is
+        // first cleared byte by byte, then given its blank fields.
+        static const TRuleLoRa Blank;
+        TRuleLoRa& r = out.emplace_back(Blank);
         for (size_t i = 0; i < fields.size(); ++i) {
             const TRuleField& f = fields[i];
             if (!v.Has(i) && f.required) {
