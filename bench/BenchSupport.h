@@ -75,7 +75,8 @@ struct TRatio {
 // does not move the median. Which side runs first alternates, so neither
 // always finds the heap as the other left it. A few pairs run untimed
 // first, so that both find the heap grown to what they need.
-inline TRatio PairedRatio(int Pairs, const std::function<void()>& ours, const std::function<void()>& baseline) {
+inline TRatio PairedRatio(int Pairs, const std::function<void()>& ours,
+                          const std::function<void()>& baseline) {
     constexpr int Warm_Up = 3;
     std::vector<double> ratios;
     for (int i = 0; i < Warm_Up + Pairs; ++i) {
@@ -92,7 +93,9 @@ inline TRatio PairedRatio(int Pairs, const std::function<void()>& ours, const st
     TRatio r;
     if (ratios.empty()) return r;
     std::sort(ratios.begin(), ratios.end());
-    const auto at = [&](double q) { return ratios[static_cast<size_t>(q * static_cast<double>(ratios.size() - 1) + 0.5)]; };
+    const auto at = [&](double q) {
+        return ratios[static_cast<size_t>(q * static_cast<double>(ratios.size() - 1) + 0.5)];
+    };
     r.median = at(0.5);
     r.low = at(0.25);
     r.high = at(0.75);

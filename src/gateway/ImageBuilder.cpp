@@ -219,8 +219,18 @@ enum TDeviceAttribute {
     Dev_RX2_Datarate,
 };
 constexpr std::string_view Device_Attributes[] = {
-    "Enable",         "DeviceEUI",      "JoinEUI", "DeviceName",  "ActivationMethod", "NetworkSessionKey",
-    "ApplicationSessionKey", "ApplicationKey", "DeviceAddress", "Class", "DiagTimeOut",      "RX2_Datarate",
+    "Enable",
+    "DeviceEUI",
+    "JoinEUI",
+    "DeviceName",
+    "ActivationMethod",
+    "NetworkSessionKey",
+    "ApplicationSessionKey",
+    "ApplicationKey",
+    "DeviceAddress",
+    "Class",
+    "DiagTimeOut",
+    "RX2_Datarate",
 };
 
 enum TUpLinkAttribute {
@@ -263,8 +273,14 @@ public:
     // values is one set for a whole list of elements: it holds the views of
     // this element until the next one is read into it.
     TAttrs(const plat::TXmlNode& node, std::span<const std::string_view> names, plat::TXmlFields& values,
-           const char* kind, int number, const std::string* owner, std::string_view fileName, std::string* error)
-        : names_(names), values_(values), kind_(kind), number_(number), owner_(owner), file_(fileName),
+           const char* kind, int number, const std::string* owner, std::string_view fileName,
+           std::string* error)
+        : names_(names),
+          values_(values),
+          kind_(kind),
+          number_(number),
+          owner_(owner),
+          file_(fileName),
           error_(error) {
         values_.Read(node, names);
     }
@@ -280,7 +296,8 @@ public:
 
     std::string_view Required(int index) {
         if (!values_.Has(static_cast<size_t>(index)))
-            Fail("attribute \"" + std::string(names_[static_cast<size_t>(index)]) + "\" is missing in " + Where());
+            Fail("attribute \"" + std::string(names_[static_cast<size_t>(index)]) + "\" is missing in " +
+                 Where());
         return values_.Value(static_cast<size_t>(index));
     }
 
@@ -397,7 +414,8 @@ bool Read_Device(TAttrs* a, const TLoRaWAN_ParGen& p, const TLoRaWAN_Infos& info
 }
 
 bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice,
-                TLoRaWAN_Infos& infos, plat::TXmlFields& values, std::string* error, std::string_view fileName) {
+                TLoRaWAN_Infos& infos, plat::TXmlFields& values, std::string* error,
+                std::string_view fileName) {
     const plat::TXmlNode rules = device.FindNode("LoRaWAN_Rules");
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
@@ -484,7 +502,8 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
             if (!Read_Device(a ? &*a : nullptr, p, infos, d)) return false;
             d.options |= Device_Option_Always;
             infos.Devices_List.push_back(d);
-            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, values, error, fileName)) {
+            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, values, error,
+                            fileName)) {
                 return false;
             }
             ++infos.Num_Devices;

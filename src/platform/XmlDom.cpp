@@ -182,7 +182,9 @@ const TAttrRecord* Record(const pugi::xml_attribute& attr) {
     return reinterpret_cast<const TAttrRecord*>(attr.internal_object());
 }
 
-const char* Or_Empty(const char* text) { return text ? text : ""; }
+const char* Or_Empty(const char* text) {
+    return text ? text : "";
+}
 
 // Every link and text of every node and attribute of the probe as the
 // accessors give them.
@@ -410,7 +412,8 @@ void TXmlNode::Attributes(std::vector<std::pair<std::string_view, std::string_vi
         List.emplace_back(attr.name(), attr.value());
 }
 
-std::uint64_t TXmlNode::ReadAttributes(std::span<const std::string_view> Names, std::string_view* Values) const {
+std::uint64_t TXmlNode::ReadAttributes(std::span<const std::string_view> Names,
+                                       std::string_view* Values) const {
     const std::size_t count = std::min<std::size_t>(Names.size(), 64);
     std::uint64_t found = 0;
     std::size_t expected = 0;

@@ -94,7 +94,9 @@ public:
     }
     bool Has(std::size_t Index) const { return Index < Capacity && (found_ >> Index & 1u) != 0; }
     // Empty when the element lacks the attribute.
-    std::string_view Value(std::size_t Index) const { return Has(Index) ? value_[Index] : std::string_view(); }
+    std::string_view Value(std::size_t Index) const {
+        return Has(Index) ? value_[Index] : std::string_view();
+    }
 
 private:
     std::string_view value_[Capacity];

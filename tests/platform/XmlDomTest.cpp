@@ -391,7 +391,6 @@ TEST(XmlDomWrite, AppendedAttributesKeepTheirOrder) {
     EXPECT_EQ(doc.SaveToString(), "<r>\n  <row b=\"2\" a=\"1\" />\n</r>\n");
 }
 
-
 // Records are read field by field in one pass, so the order of the
 // attributes, ones the reader does not know, missing and empty ones and a
 // name given twice must all come out as a lookup by name would give them.
