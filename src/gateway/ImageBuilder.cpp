@@ -1,6 +1,7 @@
 #include "gateway/ImageBuilder.h"
 
 #include <optional>
+#include <span>
 
 #include "base/Files.h"
 #include "base/StrUtils.h"
@@ -201,43 +202,114 @@ void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen
 
 namespace {
 
-// Reads the attributes of one element and turns the first problem into a
-// message that says which file, which element and which attribute.
-// The attributes of one element. Where the element sits ("uplink rule 3
-// of device 7") is put into words only for a message: a full gateway has
-// tens of thousands of rules, and nearly every build has no fault.
+// The attributes the build reads of each element, in the order the window
+// writes them, so that reading them is one step an attribute.
+enum TDeviceAttribute {
+    Dev_Enable,
+    Dev_DeviceEUI,
+    Dev_JoinEUI,
+    Dev_DeviceName,
+    Dev_ActivationMethod,
+    Dev_NetworkSessionKey,
+    Dev_ApplicationSessionKey,
+    Dev_ApplicationKey,
+    Dev_DeviceAddress,
+    Dev_Class,
+    Dev_DiagTimeOut,
+    Dev_RX2_Datarate,
+};
+constexpr std::string_view Device_Attributes[] = {
+    "Enable",
+    "DeviceEUI",
+    "JoinEUI",
+    "DeviceName",
+    "ActivationMethod",
+    "NetworkSessionKey",
+    "ApplicationSessionKey",
+    "ApplicationKey",
+    "DeviceAddress",
+    "Class",
+    "DiagTimeOut",
+    "RX2_Datarate",
+};
+
+enum TUpLinkAttribute {
+    Up_Enable,
+    Up_Port,
+    Up_StartTest,
+    Up_LenTest,
+    Up_HexTest,
+    Up_ValueTest,
+    Up_StartBit,
+    Up_NumberBits,
+    Up_PositionBit,
+};
+constexpr std::string_view UpLink_Attributes[] = {
+    "Enable", "Port", "StartTest", "LenTest", "HexTest", "ValueTest", "StartBit", "NumberBits", "PositionBit",
+};
+
+enum TDownLinkAttribute {
+    Down_Enable,
+    Down_Port,
+    Down_StartBit,
+    Down_NumberBits,
+    Down_OnChange,
+    Down_OnCommand,
+    Down_OnTimer,
+    Down_Time,
+    Down_PositionBit,
+};
+constexpr std::string_view DownLink_Attributes[] = {
+    "Enable", "Port", "StartBit", "NumberBits", "OnChange", "OnCommand", "OnTimer", "Time", "PositionBit",
+};
+
+// The attributes of one element, read at once, and the first problem with
+// them as a message that says which file, which element and which
+// attribute. Where the element sits ("uplink rule 3 of device 7") is put
+// into words only for a message: a full gateway has tens of thousands of
+// rules, and nearly every build has no fault.
 class TAttrs {
 public:
-    TAttrs(const plat::TXmlNode& node, const char* kind, int number, const std::string* owner,
-           std::string_view fileName, std::string* error)
-        : node_(node), kind_(kind), number_(number), owner_(owner), file_(fileName), error_(error) {}
+    // values is one set for a whole list of elements: it holds the views of
+    // this element until the next one is read into it.
+    TAttrs(const plat::TXmlNode& node, std::span<const std::string_view> names, plat::TXmlFields& values,
+           const char* kind, int number, const std::string* owner, std::string_view fileName,
+           std::string* error)
+        : names_(names),
+          values_(values),
+          kind_(kind),
+          number_(number),
+          owner_(owner),
+          file_(fileName),
+          error_(error) {
+        values_.Read(node, names);
+    }
 
     bool Ok() const { return ok_; }
 
     // Views into the document: a build reads every attribute of tens of
     // thousands of rules, and copying each value cost more than using it.
-    std::optional<std::string_view> Optional(const char* name) const {
-        std::string_view v;
-        if (!node_.GetAttributeView(name, v)) return std::nullopt;
-        return v;
+    std::optional<std::string_view> Optional(int index) const {
+        if (!values_.Has(static_cast<size_t>(index))) return std::nullopt;
+        return values_.Value(static_cast<size_t>(index));
     }
 
-    std::string_view Required(const char* name) {
-        std::string_view v;
-        if (!node_.GetAttributeView(name, v))
-            Fail(std::string("attribute \"") + name + "\" is missing in " + Where());
-        return v;
+    std::string_view Required(int index) {
+        if (!values_.Has(static_cast<size_t>(index)))
+            Fail("attribute \"" + std::string(names_[static_cast<size_t>(index)]) + "\" is missing in " +
+                 Where());
+        return values_.Value(static_cast<size_t>(index));
     }
 
     // A whole number; the window's check guarantees one, so anything else
     // means the file was edited by hand and the build cannot place the data.
-    int Integer(const char* name) {
+    int Integer(int index) {
         if (!ok_) return 0;
-        const std::string_view v = Required(name);
+        const std::string_view v = Required(index);
         int n = 0;
         if (ok_ && !base::TryStrToInt(v, n)) {
-            Fail(std::string("attribute \"") + name + "\" of " + Where() + " is not a whole number: \"" +
-                 std::string(v) + "\"");
+            Fail("attribute \"" + std::string(names_[static_cast<size_t>(index)]) + "\" of " + Where() +
+                 " is not a whole number: \"" + std::string(v) + "\"");
         }
         return n;
     }
@@ -255,7 +327,8 @@ private:
         if (error_) *error_ = "\"" + std::string(file_) + "\": " + what;
     }
 
-    plat::TXmlNode node_;
+    std::span<const std::string_view> names_;
+    plat::TXmlFields& values_;
     const char* kind_;
     int number_;
     const std::string* owner_;
@@ -308,9 +381,9 @@ std::string Test_Bytes(std::string_view value, bool hex) {
     return bytes;
 }
 
-bool Read_Device(const plat::TXmlNode& node, int number, const TLoRaWAN_ParGen& p,
-                 const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d, std::string* error,
-                 std::string_view fileName) {
+// a holds the device element's attributes; an end node takes its keys from
+// the parameters instead.
+bool Read_Device(TAttrs* a, const TLoRaWAN_ParGen& p, const TLoRaWAN_Infos& infos, TLoRaWAN_Device& d) {
     if (!p.ModeMaster) {
         d.options = p.LoRaWAN_Class;
         d.JoinEUI = p.JoinEUI;
@@ -321,28 +394,28 @@ bool Read_Device(const plat::TXmlNode& node, int number, const TLoRaWAN_ParGen& 
         d.DevADDR = p.Dev_Address;
         return true;
     }
-    TAttrs a(node, "device ", number, nullptr, fileName, error);
-    if (a.Optional("Class").value_or("A") == "C") d.options += 2;
-    d.DevEUI = Hex_Field<8>(a.Required("DeviceEUI"), true);
-    d.JoinEUI = Hex_Field<8>(a.Required("JoinEUI"), true);
-    Text_Bytes(a.Required("DeviceName"), d.DevNAME.data(), d.DevNAME.size());
-    if (Is_OTAA(a.Required("ActivationMethod"))) d.options |= Device_Option_OTAA;
-    d.NwkSKey = Hex_Field<16>(a.Required("NetworkSessionKey"), false);
-    d.AppSKey = Hex_Field<16>(a.Required("ApplicationSessionKey"), false);
-    d.AppKey = Hex_Field<16>(a.Required("ApplicationKey"), false);
-    d.DevADDR = Hex_Field<4>(a.Required("DeviceAddress"), true);
-    if (!a.Ok()) return false;
-    if (const auto t = a.Optional("DiagTimeOut")) {
+    if (a->Optional(Dev_Class).value_or("A") == "C") d.options += 2;
+    d.DevEUI = Hex_Field<8>(a->Required(Dev_DeviceEUI), true);
+    d.JoinEUI = Hex_Field<8>(a->Required(Dev_JoinEUI), true);
+    Text_Bytes(a->Required(Dev_DeviceName), d.DevNAME.data(), d.DevNAME.size());
+    if (Is_OTAA(a->Required(Dev_ActivationMethod))) d.options |= Device_Option_OTAA;
+    d.NwkSKey = Hex_Field<16>(a->Required(Dev_NetworkSessionKey), false);
+    d.AppSKey = Hex_Field<16>(a->Required(Dev_ApplicationSessionKey), false);
+    d.AppKey = Hex_Field<16>(a->Required(Dev_ApplicationKey), false);
+    d.DevADDR = Hex_Field<4>(a->Required(Dev_DeviceAddress), true);
+    if (!a->Ok()) return false;
+    if (const auto t = a->Optional(Dev_DiagTimeOut)) {
         int64_t v = 0;
         d.timeout = base::TryStrToInt64(*t, v) && v >= 0 && v <= 0xFFFFFFFFLL ? static_cast<uint32_t>(v) : 0;
     }
-    const auto rx2 = a.Optional("RX2_Datarate");
+    const auto rx2 = a->Optional(Dev_RX2_Datarate);
     d.DL_settings = rx2 ? RX2_DataRate_Index(*rx2, p.RF_Band, infos.DataRate) : infos.DataRate;
     return true;
 }
 
 bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice,
-                TLoRaWAN_Infos& infos, std::string* error, std::string_view fileName) {
+                TLoRaWAN_Infos& infos, plat::TXmlFields& values, std::string* error,
+                std::string_view fileName) {
     const plat::TXmlNode rules = device.FindNode("LoRaWAN_Rules");
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
@@ -351,21 +424,20 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     // rule up again through the list.
     int k = 0;
     for (plat::TXmlNode rule = up.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, "uplink rule ", k + 1, &where, fileName, error);
-        const std::string_view enable = a.Required("Enable");
+        TAttrs a(rule, UpLink_Attributes, values, "uplink rule ", k + 1, &where, fileName, error);
+        const std::string_view enable = a.Required(Up_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
         TLoRaWAN_Rule r;
         r.num_device = numDevice;
-        r.port = U16Def(a.Required("Port"), No_Test);
-        r.start_test = U16Def(a.Optional("StartTest"), No_Test);
-        r.len_test = U16Def(a.Optional("LenTest"), No_Test);
-        const auto hex = a.Optional("HexTest");
-        r.data_test =
-            Test_Bytes(a.Optional("ValueTest").value_or(""), hex && Is_Yes(*hex));
-        r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
-        r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
-        r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
+        r.port = U16Def(a.Required(Up_Port), No_Test);
+        r.start_test = U16Def(a.Optional(Up_StartTest), No_Test);
+        r.len_test = U16Def(a.Optional(Up_LenTest), No_Test);
+        const auto hex = a.Optional(Up_HexTest);
+        r.data_test = Test_Bytes(a.Optional(Up_ValueTest).value_or(""), hex && Is_Yes(*hex));
+        r.byte_offset_frame = static_cast<uint16_t>(a.Integer(Up_StartBit));
+        r.num_bytes = static_cast<uint16_t>(a.Integer(Up_NumberBits));
+        r.byte_offset_memory = static_cast<uint16_t>(a.Integer(Up_PositionBit));
         if (!a.Ok()) return false;
         infos.Rules_List.push_back(std::move(r));
         ++infos.Num_Rules;
@@ -374,22 +446,22 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
     k = 0;
     for (plat::TXmlNode rule = down.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, "downlink rule ", k + 1, &where, fileName, error);
-        const std::string_view enable = a.Required("Enable");
+        TAttrs a(rule, DownLink_Attributes, values, "downlink rule ", k + 1, &where, fileName, error);
+        const std::string_view enable = a.Required(Down_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
         TLoRaWAN_Rule r;
         r.num_device = numDevice;
         r.options = Rule_Option_Downlink;
-        r.port = static_cast<uint16_t>(a.Integer("Port"));
-        r.byte_offset_frame = static_cast<uint16_t>(a.Integer("StartBit"));
-        r.num_bytes = static_cast<uint16_t>(a.Integer("NumberBits"));
-        const auto flag = [&](const char* name) { return Is_Yes(a.Required(name)); };
-        if (flag("OnChange")) r.options |= Rule_Option_OnChange;
-        if (flag("OnCommand")) r.options |= Rule_Option_OnCommand;
-        if (flag("OnTimer")) r.options |= Rule_Option_OnTimer;
-        r.time_poll = static_cast<uint32_t>(base::StrToInt64Def(a.Required("Time"), 0));
-        r.byte_offset_memory = static_cast<uint16_t>(a.Integer("PositionBit"));
+        r.port = static_cast<uint16_t>(a.Integer(Down_Port));
+        r.byte_offset_frame = static_cast<uint16_t>(a.Integer(Down_StartBit));
+        r.num_bytes = static_cast<uint16_t>(a.Integer(Down_NumberBits));
+        const auto flag = [&](int index) { return Is_Yes(a.Required(index)); };
+        if (flag(Down_OnChange)) r.options |= Rule_Option_OnChange;
+        if (flag(Down_OnCommand)) r.options |= Rule_Option_OnCommand;
+        if (flag(Down_OnTimer)) r.options |= Rule_Option_OnTimer;
+        r.time_poll = static_cast<uint32_t>(base::StrToInt64Def(a.Required(Down_Time), 0));
+        r.byte_offset_memory = static_cast<uint16_t>(a.Integer(Down_PositionBit));
         if (!a.Ok()) return false;
         infos.Rules_List.push_back(std::move(r));
         ++infos.Num_Rules;
@@ -411,20 +483,27 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
         const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
         if (!list) return Missing(error, fileName, "LoRaWAN_Devices_List", "");
         int i = 0;
+        // One set of attribute values for every element read.
+        plat::TXmlFields values;
         for (plat::TXmlNode node = list.FirstChild(); node; node = node.NextSibling(), ++i) {
-            // Only an exact "Y" enables a device: the window writes nothing else.
-            if (p.ModeMaster && node.AttributeView("Enable") != "Y") continue;
-            // A blank Device EUI is an empty table row: the window's writer
-            // leaves such a device out with its rules, and a file edited by
-            // hand must not put a device of EUI zero into the image.
-            std::string_view eui;
-            if (p.ModeMaster && node.GetAttributeView("DeviceEUI", eui) && base::TrimView(eui).empty()) continue;
+            std::optional<TAttrs> a;
+            if (p.ModeMaster) {
+                a.emplace(node, Device_Attributes, values, "device ", i + 1, nullptr, fileName, error);
+                // Only an exact "Y" enables a device: the window writes nothing else.
+                if (a->Optional(Dev_Enable) != "Y") continue;
+                // A blank Device EUI is an empty table row: the window's writer
+                // leaves such a device out with its rules, and a file edited by
+                // hand must not put a device of EUI zero into the image.
+                const auto eui = a->Optional(Dev_DeviceEUI);
+                if (eui && base::TrimView(*eui).empty()) continue;
+            }
             const std::string where = "device " + std::to_string(i + 1);
             TLoRaWAN_Device d;
-            if (!Read_Device(node, i + 1, p, infos, d, error, fileName)) return false;
+            if (!Read_Device(a ? &*a : nullptr, p, infos, d)) return false;
             d.options |= Device_Option_Always;
             infos.Devices_List.push_back(d);
-            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, error, fileName)) {
+            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, values, error,
+                            fileName)) {
                 return false;
             }
             ++infos.Num_Devices;

@@ -1,6 +1,8 @@
 #include "gateway/LoRaWANFile.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <limits>
 #include <span>
 
@@ -63,33 +65,39 @@ std::string WriteDocument(const TLoRaWANConfig& config) {
     return out.Take();
 }
 
-// Reads the required attributes of one element and remembers the first one
-// missing, so the message can name it together with where it was looked for
-// ("uplink rule 3 of device 7"), put into words only then: a full file has
-// tens of thousands of rules.
-class TAttrReader {
-public:
-    TAttrReader(const plat::TXmlNode& node, const char* kind, int number, const std::string& owner)
-        : node_(node), kind_(kind), number_(number), owner_(owner) {}
-    void Required(const char* name, std::string& value) {
-        if (!node_.GetAttribute(name, value) && missing_ == nullptr) missing_ = name;
-    }
-    bool Ok(std::string* error, std::string_view prefix) const {
-        if (missing_ == nullptr) return true;
-        if (error) {
-            *error = std::string(prefix) + "attribute \"" + missing_ + "\" is missing in " + kind_ +
-                     std::to_string(number_) + owner_;
-        }
-        return false;
-    }
+// The attribute names of a field table, in its order, for reading an
+// element's fields in one pass.
+template <size_t N, typename Field, size_t M>
+constexpr std::array<std::string_view, N> Attribute_Names(const Field (&fields)[M],
+                                                          std::string_view first = {}) {
+    std::array<std::string_view, N> names{};
+    size_t i = 0;
+    if (!first.empty()) names[i++] = first;
+    for (const Field& f : fields) names[i++] = f.attribute;
+    return names;
+}
 
-private:
-    plat::TXmlNode node_;
-    const char* kind_;
-    int number_;
-    const std::string& owner_;
-    const char* missing_ = nullptr;
-};
+constexpr auto UpLink_Names = Attribute_Names<std::size(UpLink_Rule_Fields)>(UpLink_Rule_Fields);
+constexpr auto DownLink_Names = Attribute_Names<std::size(DownLink_Rule_Fields)>(DownLink_Rule_Fields);
+// The device's Enable flag, then its text fields.
+constexpr auto Device_Names =
+    Attribute_Names<1 + std::size(Device_Text_Fields)>(Device_Text_Fields, "Enable");
+
+static_assert(Device_Names.size() <= plat::TXmlFields::Capacity &&
+              UpLink_Names.size() <= plat::TXmlFields::Capacity &&
+              DownLink_Names.size() <= plat::TXmlFields::Capacity);
+
+// The message for a required attribute missing, with where it was looked
+// for ("uplink rule 3 of device 7"): put into words only when it is needed,
+// since a full file has tens of thousands of rules.
+bool MissingAttribute(std::string* error, std::string_view prefix, const char* name, const char* kind,
+                      int number, std::string_view owner) {
+    if (error) {
+        *error = std::string(prefix) + "attribute \"" + name + "\" is missing in " + kind +
+                 std::to_string(number) + std::string(owner);
+    }
+    return false;
+}
 
 std::string Prefix(std::string_view fileName) {
     std::string prefix;
@@ -105,30 +113,31 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
 
 // A rule with a required attribute missing is refused whole, so the
 // message names the first one missing in field order.
-bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields, const char* kind,
-               const std::string& where, const std::string& prefix, std::vector<TRuleLoRa>& out,
-               std::string* error) {
+bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
+               std::span<const std::string_view> names, const char* kind, const std::string& where,
+               const std::string& prefix, std::vector<TRuleLoRa>& out, std::string* error) {
     out.reserve(out.size() + static_cast<size_t>(parent.ChildCount()));
-    std::string flag;
     // Siblings are walked in order: counting and indexing would look each
     // rule up again through the list.
     int k = 0;
+    plat::TXmlFields v;
     for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
-        TAttrReader ra(rn, kind, k + 1, where);
-        TRuleLoRa r;
-        for (const TRuleField& f : fields) {
-            std::string& value = f.flag ? flag : r.*f.text;
-            value.clear();
-            if (f.required) {
-                ra.Required(f.attribute, value);
-            } else {
-                std::string_view found;
-                if (rn.GetAttributeView(f.attribute, found)) value.assign(found);
+        v.Read(rn, names);
+        // A copy of a blank rule: a rule made in the list from nothing is
+        // first cleared byte by byte, then given its blank fields.
+        static const TRuleLoRa Blank;
+        TRuleLoRa& r = out.emplace_back(Blank);
+        for (size_t i = 0; i < fields.size(); ++i) {
+            const TRuleField& f = fields[i];
+            if (!v.Has(i) && f.required) {
+                out.pop_back();
+                return MissingAttribute(error, prefix, f.attribute, kind, k + 1, where);
             }
-            if (f.flag) r.*f.flag = IsYes(value);
+            if (f.flag)
+                r.*f.flag = IsYes(v.Value(i));
+            else if (v.Has(i))
+                (r.*f.text).assign(v.Value(i));
         }
-        if (!ra.Ok(error, prefix)) return false;
-        out.push_back(std::move(r));
     }
     return true;
 }
@@ -156,28 +165,30 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     const int count = modeMaster ? std::numeric_limits<int>::max() : 1;
     config.Devices.reserve(static_cast<size_t>(std::min(count, list.ChildCount())));
     int i = 0;
+    plat::TXmlFields v;
     for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
-        d.Enable = node.AttributeView("Enable") == "Y";
-        static const std::string no_owner;
-        TAttrReader attrs(node, "device ", i + 1, no_owner);
-        for (const TDeviceField& f : Device_Text_Fields) {
-            if (f.required)
-                attrs.Required(f.attribute, d.*f.text);
-            else
-                d.*f.text = node.AttributeView(f.attribute);
+        v.Read(node, Device_Names);
+        d.Enable = v.Value(0) == "Y";
+        for (size_t f = 0; f < std::size(Device_Text_Fields); ++f) {
+            const TDeviceField& field = Device_Text_Fields[f];
+            if (!v.Has(f + 1) && field.required)
+                return MissingAttribute(error, prefix, field.attribute, "device ", i + 1, "");
+            if (v.Has(f + 1)) (d.*field.text).assign(v.Value(f + 1));
         }
-        if (!attrs.Ok(error, prefix)) return false;
 
         const plat::TXmlNode rules = node.FindNode("LoRaWAN_Rules");
         if (!rules) return MissingElement(error, fileName, "LoRaWAN_Rules", where);
         const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
         if (!up) return MissingElement(error, fileName, "LoRaWAN_UpLink_Rules", where);
-        if (!ReadRules(up, UpLink_Rule_Fields, "uplink rule ", where, prefix, d.UpLinkRules, error)) return false;
+        if (!ReadRules(up, UpLink_Rule_Fields, UpLink_Names, "uplink rule ", where, prefix, d.UpLinkRules,
+                       error))
+            return false;
         const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
         if (!down) return MissingElement(error, fileName, "LoRaWAN_DownLink_Rules", where);
-        if (!ReadRules(down, DownLink_Rule_Fields, "downlink rule ", where, prefix, d.DownLinkRules, error))
+        if (!ReadRules(down, DownLink_Rule_Fields, DownLink_Names, "downlink rule ", where, prefix,
+                       d.DownLinkRules, error))
             return false;
         config.Devices.push_back(std::move(d));
     }

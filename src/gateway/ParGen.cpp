@@ -241,7 +241,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     CB_EthConn_En_DHCP_Cable = &Ctl<TCheckBox>("CB_EthConn_En_DHCP_Cable");
     CB_EthConn_En_DHCP_WiFi = &Ctl<TCheckBox>("CB_EthConn_En_DHCP_WiFi");
     for (const auto& [name, text] : Panel_Headers()) (void)Ctl<TCategoryPanel>(name);
-    Build_Hidden_Panels();
+    SetPendingComponents([this] { Build_Hidden_Panels(); });
 
     // The wheel reaches whichever part of the window lies under the pointer;
     // the group and its panels pass it to the window's handler.
@@ -254,6 +254,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TFParGen::~TFParGen() {
+    SetPendingComponents(nullptr);
     if (FParGen == this) FParGen = nullptr;
 }
 
@@ -387,6 +388,8 @@ void TFParGen::Show_Values(const TParGenData& shown) {
 }
 
 void TFParGen::FormShow() {
+    // A window on the screen holds all its controls, whether they show or not.
+    MakePendingComponents();
     TParGenData stored;
     std::string error;
     if (!LoadParGen(shell::ParGen_File, stored, &error)) {

@@ -7,6 +7,7 @@
 // ParGenLayout (what is shown where) and ParGenCheck (the data check); the
 // window copies its controls to and from those plain values.
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -124,8 +125,13 @@ private:
     void Show_Values(const TParGenData& shown);
     TLoRaWANLayout Shown_LoRaWAN_Rows() const;
     // The rows of the hidden panels, built from their table; ParGenModels.cpp.
+    // No one sees them in this model, so they are built when something first
+    // asks for them (a lookup, a count of the components, a layout routine
+    // of another model) or the window is shown, and labelled then with the
+    // texts the last Set_Lang gave.
     void Build_Hidden_Panels();
     void Set_Lang_Hidden_Panels();
+    void Set_Lang_Hidden_Panels(const std::map<int, std::string>& Texts);
     void Fit_To(const std::string& Panel, const std::string& LastControl);
     void Show_Rows(const std::vector<std::string>& Keys, bool Visible);
     // Places the rows named by their key controls from grid row FirstRow
@@ -134,7 +140,10 @@ private:
     void Enable_Address(const std::string& Prefix, bool WithCheckBox);
     void Show_Panel_By(const std::string& Panel, bool Open);
     struct TRowIndex;
+    TRowIndex& Rows();
     std::shared_ptr<TRowIndex> FRows;
+    // What Set_Lang gave the hidden panels while they were not built yet.
+    std::shared_ptr<const std::map<int, std::string>> FHidden_Texts;
 
     TParGenChanges FChanges;
     bool FResizing = false;

@@ -5,6 +5,7 @@
 // number of times.
 
 #include <map>
+#include <utility>
 
 #include "gateway/ParGen.h"
 #include "platform/CategoryPanels.h"
@@ -149,15 +150,33 @@ void TFParGen::Build_Hidden_Panels() {
         }
         if (!table.rows.empty()) Fit_To(table.panel, Row_Key(table.rows.back()));
     }
+    if (const auto texts = std::move(FHidden_Texts)) Set_Lang_Hidden_Panels(*texts);
+}
+
+TFParGen::TRowIndex& TFParGen::Rows() {
+    if (!FRows) MakePendingComponents();
+    return *FRows;
 }
 
 void TFParGen::Set_Lang_Hidden_Panels() {
+    std::map<int, std::string> texts;
+    for (const TParText& t : Hidden_Panel_Texts()) texts[t.text] = Lang_Texts[t.text];
+    for (const TParPanel& table : Hidden_Panels())
+        for (const TParRow& r : table.rows)
+            for (int i = 0; i < r.entryCount; ++i) texts[r.firstEntry + i] = Lang_Texts[r.firstEntry + i];
+    if (FRows)
+        Set_Lang_Hidden_Panels(texts);
+    else
+        FHidden_Texts = std::make_shared<const std::map<int, std::string>>(std::move(texts));
+}
+
+void TFParGen::Set_Lang_Hidden_Panels(const std::map<int, std::string>& Texts) {
     for (const TParText& t : Hidden_Panel_Texts()) {
         auto& c = Ctl<TControl>(t.control);
         if (t.hint)
-            c.SetHint(Lang_Texts[t.text]);
+            c.SetHint(Texts.at(t.text));
         else
-            c.SetCaption(Lang_Texts[t.text]);
+            c.SetCaption(Texts.at(t.text));
     }
     // The Wi-Fi lists are the only lists of the window whose entries are
     // texts of the language; they start again on their first entry.
@@ -166,7 +185,7 @@ void TFParGen::Set_Lang_Hidden_Panels() {
             if (r.entryCount == 0) continue;
             auto& list = Ctl<TComboBox>(Row_Key(r));
             list.Items().Clear();
-            for (int i = 0; i < r.entryCount; ++i) list.Items().Add(Lang_Texts[r.firstEntry + i]);
+            for (int i = 0; i < r.entryCount; ++i) list.Items().Add(Texts.at(r.firstEntry + i));
             list.SetItemIndex(0);
         }
 }
@@ -178,13 +197,13 @@ void TFParGen::Fit_To(const std::string& Panel, const std::string& LastControl) 
 
 void TFParGen::Show_Rows(const std::vector<std::string>& Keys, bool Visible) {
     for (const std::string& key : Keys)
-        for (TControl* c : FRows->rows.at(key).controls) c->SetVisible(Visible);
+        for (TControl* c : Rows().rows.at(key).controls) c->SetVisible(Visible);
 }
 
 std::string TFParGen::Stack_Rows(const std::vector<std::string>& Keys, int FirstRow) {
     int row = FirstRow;
     for (const std::string& key : Keys) {
-        const TRowIndex::TRow& r = FRows->rows.at(key);
+        const TRowIndex::TRow& r = Rows().rows.at(key);
         const int top = Row_Top(*r.panel, row++);
         for (TControl* c : r.controls) {
             // Labels sit a little lower than the edits and lists they name.

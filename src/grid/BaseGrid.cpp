@@ -401,6 +401,9 @@ TPoint TBaseGrid::CellSize(int c, int r) const {
 }
 
 void TBaseGrid::RepaintCell(int c, int r) {
+    // A grid that is not shown has nothing to repaint; windows fill and
+    // colour their tables before they are shown.
+    if (!Showing()) return;
     // A merged block repaints as a whole: its text lies in the base cell,
     // whichever of its cells changed.
     const TRect block = FullCell(c, r);

@@ -53,12 +53,24 @@ bool EncodeWithQt(const QImage& image, const char* format, std::string& bytes, s
     return true;
 }
 
+// The formats Qt reads itself, by their signatures. Known, they are read
+// without asking every image plug-in whether it knows the data, which loads
+// them all; the windows' pictures are all of these.
+const char* BuiltInFormat(std::string_view bytes) {
+    if (bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8)) return "PNG";
+    if (bytes.substr(0, 2) == "BM") return "BMP";
+    return nullptr;
+}
+
 // Decodes with Qt's readers; format nullptr lets Qt recognise the data.
 bool DecodeWithQt(std::string_view bytes, const char* format, QImage& image, std::string& error) {
+    const char* known = BuiltInFormat(bytes);
+    if (known != nullptr && format != nullptr && qstricmp(known, format) != 0) known = nullptr;
     QByteArray data = ToBytes(bytes);
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    QImageReader reader(&buffer, known != nullptr ? known : format);
+    if (known != nullptr) reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
         error = "The picture is too large (" + std::to_string(size.width()) + " x " + std::to_string(size.height()) +

@@ -20,6 +20,7 @@ TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
 
 TComponent::~TComponent() {
     FDestroying = true;
+    FPendingComponents = nullptr;
     DestroyComponents();
     if (FOwner != nullptr) FOwner->RemoveComponent(this);
 }
@@ -28,7 +29,17 @@ TComponent* TComponent::FindComponent(const std::string& AName) const {
     if (AName.empty()) return nullptr;
     for (TComponent* c : FComponents)
         if (SameName(c->FName, AName)) return c;
-    return nullptr;
+    if (!FPendingComponents) return nullptr;
+    MakePendingComponents();
+    return FindComponent(AName);
+}
+
+void TComponent::MakePendingComponents() const {
+    // Emptied first: what Make looks up while it builds must not start it
+    // again.
+    const std::function<void()> make = std::move(FPendingComponents);
+    FPendingComponents = nullptr;
+    if (make) make();
 }
 
 void TComponent::ThrowNoControl(const std::string& AName) const {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Graphics.h"
@@ -44,8 +45,14 @@ public:
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
 
-    int ComponentCount() const { return static_cast<int>(FComponents.size()); }
-    TComponent* Components(int Index) const { return FComponents.at(static_cast<size_t>(Index)); }
+    int ComponentCount() const {
+        if (FPendingComponents) MakePendingComponents();
+        return static_cast<int>(FComponents.size());
+    }
+    TComponent* Components(int Index) const {
+        if (FPendingComponents) MakePendingComponents();
+        return FComponents.at(static_cast<size_t>(Index));
+    }
     // The owned component with this name (case-insensitive), or nullptr.
     TComponent* FindComponent(const std::string& AName) const;
     // The owned component with this name as a T; a missing name or another
@@ -67,6 +74,14 @@ protected:
     virtual void Notification(TComponent* AComponent);
     void MarkDestroying() { FDestroying = true; }
     [[noreturn]] void ThrowNoControl(const std::string& AName) const;
+    // Components that no one may see for a while (the controls of panels
+    // that stay hidden) can be made when first needed: Make runs once, the
+    // first time the owned components are counted or listed or a name is
+    // looked up that is not among them yet, so a caller always finds the
+    // same components whenever they were made. An owner whose Make uses its
+    // own fields sets an empty Make in its destructor.
+    void SetPendingComponents(std::function<void()> Make) { FPendingComponents = std::move(Make); }
+    void MakePendingComponents() const;
 
 private:
     void InsertComponent(TComponent* AComponent);
@@ -74,6 +89,7 @@ private:
 
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
+    mutable std::function<void()> FPendingComponents;
     std::string FName;
     int FTag = 0;
     bool FDestroying = false;

@@ -588,7 +588,9 @@ void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, RowCo
 
 void TCustomGrid::InvalidateRect(const TGridRect& R) {
     QWidget* w = TNativeAccess::Widget(*this);
-    if (w == nullptr) return;
+    // The toolkit drops updates of a widget that is not shown; windows fill
+    // their tables while hidden, so the measuring below is skipped as well.
+    if (w == nullptr || !w->isVisible()) return;
     // Only the part on screen needs a repaint. Clipping first also keeps a
     // fill of a long table linear: measuring a far cell sums every row
     // between it and the top row.

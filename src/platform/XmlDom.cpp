@@ -145,6 +145,91 @@ std::string Where(std::string_view source, std::string_view text, std::ptrdiff_t
 
 }  // namespace
 
+namespace {
+
+// The parser's own records of an element and an attribute, read in place.
+// Its accessors are calls into the shared library, several per attribute,
+// and a file of tens of thousands of rules spent more time in them than in
+// parsing. The layout is the library's; Records_Match checks it once against
+// the accessors on a small document, and on any difference the readers
+// below use the accessors.
+struct TAttrRecord {
+    std::uintptr_t header;
+    const char* name;
+    const char* value;
+    const TAttrRecord* prev;
+    const TAttrRecord* next;
+};
+
+struct TNodeRecord {
+    std::uintptr_t header;
+    const char* name;
+    const char* value;
+    const TNodeRecord* parent;
+    const TNodeRecord* first_child;
+    const TNodeRecord* prev;
+    const TNodeRecord* next;
+    const TAttrRecord* first_attribute;
+};
+
+constexpr std::uintptr_t Record_Type_Mask = 15;
+
+const TNodeRecord* Record(const pugi::xml_node& node) {
+    return reinterpret_cast<const TNodeRecord*>(node.internal_object());
+}
+
+const TAttrRecord* Record(const pugi::xml_attribute& attr) {
+    return reinterpret_cast<const TAttrRecord*>(attr.internal_object());
+}
+
+const char* Or_Empty(const char* text) {
+    return text ? text : "";
+}
+
+// Every link and text of every node and attribute of the probe as the
+// accessors give them.
+bool Same_As_Accessors(const pugi::xml_node& node) {
+    const TNodeRecord* r = Record(node);
+    if (Or_Empty(r->name) != node.name() && !(r->name == nullptr && *node.name() == 0)) return false;
+    if (Or_Empty(r->value) != node.value() && !(r->value == nullptr && *node.value() == 0)) return false;
+    if (static_cast<pugi::xml_node_type>(r->header & Record_Type_Mask) != node.type()) return false;
+    if (r->first_child != Record(node.first_child()) || r->next != Record(node.next_sibling())) return false;
+    if (r->first_attribute != Record(node.first_attribute())) return false;
+    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+        const TAttrRecord* ar = Record(a);
+        if (Or_Empty(ar->name) != a.name() && !(ar->name == nullptr && *a.name() == 0)) return false;
+        if (Or_Empty(ar->value) != a.value() && !(ar->value == nullptr && *a.value() == 0)) return false;
+        if (ar->next != Record(a.next_attribute())) return false;
+    }
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
+        if (!Same_As_Accessors(child)) return false;
+    return true;
+}
+
+bool Records_Match() {
+    static const bool match = [] {
+        pugi::xml_document doc;
+        if (!doc.load_string("<r a='1' bb='22'><!--c--><e c=''/>t<f/></r>", ParseFlags)) return false;
+        // Texts set after parsing live in the document's own memory.
+        pugi::xml_node built = doc.document_element().append_child("g");
+        built.append_attribute("h").set_value("4");
+        built.append_attribute("i");
+        return Same_As_Accessors(doc.document_element());
+    }();
+    return match;
+}
+
+// Which of Names name is, trying the one expected first.
+std::size_t Name_Index(std::span<const std::string_view> Names, std::size_t count, std::size_t expected,
+                       const char* name) {
+    if (expected < count && Equals(Names[expected], name)) return expected;
+    for (std::size_t i = 0; i < count; ++i)
+        if (Equals(Names[i], name)) return i;
+    return count;
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------- TXmlNode
 
 std::string TXmlNode::Name() const { return ToPugi(node_).name(); }
@@ -168,8 +253,7 @@ int TXmlNode::ChildCount() const {
     TChildWalk& walk = t_Walks.For(node_);
     if (walk.count >= 0) return walk.count;
     int count = 0;
-    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
-        if (child.type() == pugi::node_element) ++count;
+    for (TXmlNode child = FirstChild(); child; child = child.NextSibling()) ++count;
     walk.count = count;
     return count;
 }
@@ -194,20 +278,28 @@ TXmlNode TXmlNode::Child(int index) const {
 }
 
 TXmlNode TXmlNode::FindNode(std::string_view name) const {
-    const std::string wanted = Str(name);
-    for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
-        if (child.type() == pugi::node_element && wanted == child.name())
-            return TXmlNode(child.internal_object());
+    for (TXmlNode child = FirstChild(); child; child = child.NextSibling())
+        if (Equals(name, ToPugi(child.node_).name())) return child;
     return {};
 }
 
 TXmlNode TXmlNode::FirstChild() const {
+    if (node_ != nullptr && Records_Match()) {
+        const TNodeRecord* child = static_cast<const TNodeRecord*>(node_)->first_child;
+        while (child && (child->header & Record_Type_Mask) != pugi::node_element) child = child->next;
+        return TXmlNode(const_cast<TNodeRecord*>(child));
+    }
     for (pugi::xml_node child = ToPugi(node_).first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_element) return TXmlNode(child.internal_object());
     return {};
 }
 
 TXmlNode TXmlNode::NextSibling() const {
+    if (node_ != nullptr && Records_Match()) {
+        const TNodeRecord* next = static_cast<const TNodeRecord*>(node_)->next;
+        while (next && (next->header & Record_Type_Mask) != pugi::node_element) next = next->next;
+        return TXmlNode(const_cast<TNodeRecord*>(next));
+    }
     for (pugi::xml_node next = ToPugi(node_).next_sibling(); next; next = next.next_sibling())
         if (next.type() == pugi::node_element) return TXmlNode(next.internal_object());
     return {};
@@ -318,6 +410,28 @@ void TXmlNode::Attributes(std::vector<std::pair<std::string_view, std::string_vi
     List.clear();
     for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
         List.emplace_back(attr.name(), attr.value());
+}
+
+std::uint64_t TXmlNode::ReadAttributes(std::span<const std::string_view> Names,
+                                       std::string_view* Values) const {
+    const std::size_t count = std::min<std::size_t>(Names.size(), 64);
+    std::uint64_t found = 0;
+    std::size_t expected = 0;
+    const auto take = [&](const char* name, const char* value) {
+        const std::size_t k = Name_Index(Names, count, expected, name);
+        if (k == count || (found >> k & 1u) != 0) return;
+        found |= std::uint64_t{1} << k;
+        Values[k] = value;
+        expected = k + 1;
+    };
+    if (node_ != nullptr && Records_Match()) {
+        for (const TAttrRecord* a = static_cast<const TNodeRecord*>(node_)->first_attribute; a; a = a->next)
+            take(Or_Empty(a->name), Or_Empty(a->value));
+    } else {
+        for (pugi::xml_attribute attr = ToPugi(node_).first_attribute(); attr; attr = attr.next_attribute())
+            take(attr.name(), attr.value());
+    }
+    return found;
 }
 
 int TXmlNode::AttributeCount() const {

@@ -407,6 +407,21 @@ TEST_F(ParGenPanels, EveryInputOfEveryPanelIsWired) {
     EXPECT_EQ(boxes, 43);
 }
 
+// The hidden panels are built when first needed, and then carry the texts
+// the window was last labelled with, not whatever the table holds by then.
+TEST_F(ParGenPanels, HiddenRowsBuiltLaterCarryTheLastLabelling) {
+    shell::Lang_Texts[442] = "TCP Port";
+    shell::Lang_Texts[736] = "Access Point";
+    Make();
+    shell::Lang_Texts[442] = "Port TCP";
+    shell::Lang_Texts[736] = "Point d'accès";
+    EXPECT_EQ(Control("L_Ethernet_TCP_Port").Caption(), "TCP Port");
+    EXPECT_EQ(List("CB_WiFi2_Type").Items()[0], "Access Point");
+    dlg->Set_Lang();
+    EXPECT_EQ(Control("L_Ethernet_TCP_Port").Caption(), "Port TCP");
+    EXPECT_EQ(List("CB_WiFi2_Type").Items()[0], "Point d'accès");
+}
+
 TEST_F(ParGenPanels, APointIsNeverTypedIntoAHiddenOctet) {
     Make();
     auto& octet = dlg->Ctl<TEdit>("E_ModbusTCPSlave_IP2");

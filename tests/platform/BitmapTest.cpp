@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -253,6 +255,32 @@ TEST(Bitmap, JpegWriteAndReadBack) {
     TBitmap fromFile;
     ASSERT_TRUE(fromFile.LoadFromFile(path)) << fromFile.ErrorString();
     EXPECT_EQ(fromFile.Width(), 64);
+}
+
+// A bitmap reads whichever of the two formats it is given.
+TEST(Bitmap, ReadsPngAndBmpDataByTheirContents) {
+    TPngImage png;
+    png.Assign(TwoColours(16, 9));
+    const std::string pngBytes = Bytes(png);
+    const std::string bmpBytes = Bytes(TwoColours(16, 9));
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<TGraphic>()> make;
+        std::string bytes;
+    } cases[] = {
+        {"png as bitmap", [] { return std::make_unique<TBitmap>(); }, pngBytes},
+        {"bmp as bitmap", [] { return std::make_unique<TBitmap>(); }, bmpBytes},
+        {"png as png", [] { return std::make_unique<TPngImage>(); }, pngBytes},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<TGraphic> g = c.make();
+        ASSERT_TRUE(g->LoadFromBytes(c.bytes)) << c.name << ": " << g->ErrorString();
+        TBitmap back;
+        back.Assign(*g);
+        EXPECT_EQ(back.Width(), 16) << c.name;
+        EXPECT_EQ(back.Pixel(0, 0), clRed) << c.name;
+        EXPECT_EQ(back.Pixel(8, 0), clBlue) << c.name;
+    }
 }
 
 TEST(Bitmap, DamagedDataFailsAndKeepsTheOldPicture) {

@@ -122,6 +122,47 @@ TEST_F(FormTest, OwnershipFreesControlsOnce) {
     owner.reset();  // panel and edit go with the form, sanitizers watch
 }
 
+// Components made on first need are there for every way of reaching them,
+// made once, and not made for a lookup of one that already exists.
+TEST_F(FormTest, PendingComponentsAreMadeOnFirstNeed) {
+    struct Owner : TForm {
+        explicit Owner(int& made) : TForm(nullptr) {
+            (new TPanel(this))->SetName("P_Made");
+            SetPendingComponents([this, &made] {
+                ++made;
+                auto* edit = new TEdit(this);
+                edit->SetName("E_Later");
+                // A lookup while they are being made must not start again.
+                EXPECT_EQ(FindComponent("E_Missing"), nullptr);
+            });
+        }
+    };
+    const struct {
+        const char* name;
+        std::function<void(TComponent&)> ask;
+        bool makes;
+    } cases[] = {
+        {"existing name", [](TComponent& o) { EXPECT_NE(o.FindComponent("P_Made"), nullptr); }, false},
+        {"pending name", [](TComponent& o) { EXPECT_NE(o.FindComponent("e_later"), nullptr); }, true},
+        {"missing name", [](TComponent& o) { EXPECT_EQ(o.FindComponent("E_Missing"), nullptr); }, true},
+        {"count", [](TComponent& o) { EXPECT_EQ(o.ComponentCount(), 2); }, true},
+        {"list", [](TComponent& o) { EXPECT_EQ(o.Components(1)->Name(), "E_Later"); }, true},
+    };
+    for (const auto& c : cases) {
+        int made = 0;
+        Owner owner(made);
+        c.ask(owner);
+        EXPECT_EQ(made, c.makes ? 1 : 0) << c.name;
+        EXPECT_EQ(owner.ComponentCount(), 2) << c.name;
+        EXPECT_EQ(owner.FindComponent("E_Missing"), nullptr) << c.name;
+        EXPECT_EQ(made, 1) << c.name;
+    }
+    // An owner that goes before it was ever asked never makes them.
+    int made = 0;
+    { Owner owner(made); }
+    EXPECT_EQ(made, 0);
+}
+
 // Panels aligned to the edges share the client area in the order of their
 // alignment, and follow when the form changes size.
 TEST_F(FormTest, AlignedControlsFillTheClientArea) {

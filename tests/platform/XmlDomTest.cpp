@@ -391,4 +391,40 @@ TEST(XmlDomWrite, AppendedAttributesKeepTheirOrder) {
     EXPECT_EQ(doc.SaveToString(), "<r>\n  <row b=\"2\" a=\"1\" />\n</r>\n");
 }
 
+// Records are read field by field in one pass, so the order of the
+// attributes, ones the reader does not know, missing and empty ones and a
+// name given twice must all come out as a lookup by name would give them.
+TEST(XmlDomRead, FieldsReadInOnePassMatchLookupsByName) {
+    constexpr std::string_view Names[] = {"Enable", "Port", "Time", "Mnemonic"};
+    const struct {
+        const char* name;
+        const char* element;
+    } cases[] = {
+        {"in order", "<Rule Enable=\"Y\" Port=\"1\" Time=\"60\" Mnemonic=\"m\"/>"},
+        {"reversed", "<Rule Mnemonic=\"m\" Time=\"60\" Port=\"1\" Enable=\"Y\"/>"},
+        {"unknown between", "<Rule Enable=\"Y\" X=\"0\" Port=\"1\" Mnemonicx=\"n\" Mnemonic=\"\"/>"},
+        {"missing", "<Rule Port=\"7\"/>"},
+        {"given twice", "<Rule Port=\"1\" Port=\"2\" Enable=\"N\"/>"},
+        {"none", "<Rule/>"},
+    };
+    plat::TXmlFields fields;
+    for (const auto& c : cases) {
+        TXmlDocument doc;
+        ASSERT_TRUE(doc.LoadFromString(c.element)) << c.name;
+        // A document built in memory holds its texts apart from any file.
+        TXmlDocument built;
+        TXmlNode copy = built.AddRoot("Rule");
+        for (const auto& [name, value] : doc.Root().Attributes()) copy.AppendAttribute(name, value);
+        for (const TXmlNode node : {doc.Root(), built.Root()}) {
+            fields.Read(node, Names);
+            for (size_t i = 0; i < std::size(Names); ++i) {
+                std::string_view byName;
+                const bool has = node.GetAttributeView(Names[i], byName);
+                EXPECT_EQ(fields.Has(i), has) << c.name << ": " << Names[i];
+                EXPECT_EQ(fields.Value(i), has ? byName : std::string_view()) << c.name << ": " << Names[i];
+            }
+        }
+    }
+}
+
 }  // namespace
