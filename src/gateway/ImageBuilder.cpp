@@ -9,6 +9,7 @@
 #include "gateway/ConcentratorText.h"
 #include "gateway/LoRaWANBands.h"
 #include "gateway/LoRaWANBlock.h"
+#include "gateway/LoRaWANFile.h"
 #include "gateway/ParGenFile.h"
 #include "platform/XmlDom.h"
 #include "shell/Comon.h"
@@ -202,8 +203,8 @@ void Load_ParGen(const plat::TXmlNode& root, TBank1_Data& bank1, TLoRaWAN_ParGen
 
 namespace {
 
-// The attributes the build reads of each element, in the order the window
-// writes them, so that reading them is one step an attribute.
+// The attributes the build reads of each element, by their places in the
+// file's own lists of names (LoRaWANFile.h).
 enum TDeviceAttribute {
     Dev_Enable,
     Dev_DeviceEUI,
@@ -218,20 +219,6 @@ enum TDeviceAttribute {
     Dev_DiagTimeOut,
     Dev_RX2_Datarate,
 };
-constexpr std::string_view Device_Attributes[] = {
-    "Enable",
-    "DeviceEUI",
-    "JoinEUI",
-    "DeviceName",
-    "ActivationMethod",
-    "NetworkSessionKey",
-    "ApplicationSessionKey",
-    "ApplicationKey",
-    "DeviceAddress",
-    "Class",
-    "DiagTimeOut",
-    "RX2_Datarate",
-};
 
 enum TUpLinkAttribute {
     Up_Enable,
@@ -243,9 +230,6 @@ enum TUpLinkAttribute {
     Up_StartBit,
     Up_NumberBits,
     Up_PositionBit,
-};
-constexpr std::string_view UpLink_Attributes[] = {
-    "Enable", "Port", "StartTest", "LenTest", "HexTest", "ValueTest", "StartBit", "NumberBits", "PositionBit",
 };
 
 enum TDownLinkAttribute {
@@ -259,9 +243,36 @@ enum TDownLinkAttribute {
     Down_Time,
     Down_PositionBit,
 };
-constexpr std::string_view DownLink_Attributes[] = {
-    "Enable", "Port", "StartBit", "NumberBits", "OnChange", "OnCommand", "OnTimer", "Time", "PositionBit",
-};
+
+static_assert(Device_Attribute_Names[Dev_Enable] == "Enable" &&
+              Device_Attribute_Names[Dev_DeviceEUI] == "DeviceEUI" &&
+              Device_Attribute_Names[Dev_JoinEUI] == "JoinEUI" &&
+              Device_Attribute_Names[Dev_DeviceName] == "DeviceName" &&
+              Device_Attribute_Names[Dev_ActivationMethod] == "ActivationMethod" &&
+              Device_Attribute_Names[Dev_NetworkSessionKey] == "NetworkSessionKey" &&
+              Device_Attribute_Names[Dev_ApplicationSessionKey] == "ApplicationSessionKey" &&
+              Device_Attribute_Names[Dev_ApplicationKey] == "ApplicationKey" &&
+              Device_Attribute_Names[Dev_DeviceAddress] == "DeviceAddress" &&
+              Device_Attribute_Names[Dev_Class] == "Class" &&
+              Device_Attribute_Names[Dev_DiagTimeOut] == "DiagTimeOut" &&
+              Device_Attribute_Names[Dev_RX2_Datarate] == "RX2_Datarate");
+static_assert(UpLink_Attribute_Names[Up_Enable] == "Enable" && UpLink_Attribute_Names[Up_Port] == "Port" &&
+              UpLink_Attribute_Names[Up_StartTest] == "StartTest" &&
+              UpLink_Attribute_Names[Up_LenTest] == "LenTest" &&
+              UpLink_Attribute_Names[Up_HexTest] == "HexTest" &&
+              UpLink_Attribute_Names[Up_ValueTest] == "ValueTest" &&
+              UpLink_Attribute_Names[Up_StartBit] == "StartBit" &&
+              UpLink_Attribute_Names[Up_NumberBits] == "NumberBits" &&
+              UpLink_Attribute_Names[Up_PositionBit] == "PositionBit");
+static_assert(DownLink_Attribute_Names[Down_Enable] == "Enable" &&
+              DownLink_Attribute_Names[Down_Port] == "Port" &&
+              DownLink_Attribute_Names[Down_StartBit] == "StartBit" &&
+              DownLink_Attribute_Names[Down_NumberBits] == "NumberBits" &&
+              DownLink_Attribute_Names[Down_OnChange] == "OnChange" &&
+              DownLink_Attribute_Names[Down_OnCommand] == "OnCommand" &&
+              DownLink_Attribute_Names[Down_OnTimer] == "OnTimer" &&
+              DownLink_Attribute_Names[Down_Time] == "Time" &&
+              DownLink_Attribute_Names[Down_PositionBit] == "PositionBit");
 
 // The attributes of one element, read at once, and the first problem with
 // them as a message that says which file, which element and which
@@ -424,7 +435,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     // rule up again through the list.
     int k = 0;
     for (plat::TXmlNode rule = up.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, UpLink_Attributes, values, "uplink rule ", k + 1, &where, fileName, error);
+        TAttrs a(rule, UpLink_Attribute_Names, values, "uplink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required(Up_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -446,7 +457,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
     k = 0;
     for (plat::TXmlNode rule = down.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, DownLink_Attributes, values, "downlink rule ", k + 1, &where, fileName, error);
+        TAttrs a(rule, DownLink_Attribute_Names, values, "downlink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required(Down_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -488,7 +499,7 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
         for (plat::TXmlNode node = list.FirstChild(); node; node = node.NextSibling(), ++i) {
             std::optional<TAttrs> a;
             if (p.ModeMaster) {
-                a.emplace(node, Device_Attributes, values, "device ", i + 1, nullptr, fileName, error);
+                a.emplace(node, Device_Attribute_Names, values, "device ", i + 1, nullptr, fileName, error);
                 // Only an exact "Y" enables a device: the window writes nothing else.
                 if (a->Optional(Dev_Enable) != "Y") continue;
                 // A blank Device EUI is an empty table row: the window's writer

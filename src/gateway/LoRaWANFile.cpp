@@ -65,27 +65,9 @@ std::string WriteDocument(const TLoRaWANConfig& config) {
     return out.Take();
 }
 
-// The attribute names of a field table, in its order, for reading an
-// element's fields in one pass.
-template <size_t N, typename Field, size_t M>
-constexpr std::array<std::string_view, N> Attribute_Names(const Field (&fields)[M],
-                                                          std::string_view first = {}) {
-    std::array<std::string_view, N> names{};
-    size_t i = 0;
-    if (!first.empty()) names[i++] = first;
-    for (const Field& f : fields) names[i++] = f.attribute;
-    return names;
-}
-
-constexpr auto UpLink_Names = Attribute_Names<std::size(UpLink_Rule_Fields)>(UpLink_Rule_Fields);
-constexpr auto DownLink_Names = Attribute_Names<std::size(DownLink_Rule_Fields)>(DownLink_Rule_Fields);
-// The device's Enable flag, then its text fields.
-constexpr auto Device_Names =
-    Attribute_Names<1 + std::size(Device_Text_Fields)>(Device_Text_Fields, "Enable");
-
-static_assert(Device_Names.size() <= plat::TXmlFields::Capacity &&
-              UpLink_Names.size() <= plat::TXmlFields::Capacity &&
-              DownLink_Names.size() <= plat::TXmlFields::Capacity);
+static_assert(Device_Attribute_Names.size() <= plat::TXmlFields::Capacity &&
+              UpLink_Attribute_Names.size() <= plat::TXmlFields::Capacity &&
+              DownLink_Attribute_Names.size() <= plat::TXmlFields::Capacity);
 
 // The message for a required attribute missing, with where it was looked
 // for ("uplink rule 3 of device 7"): put into words only when it is needed,
@@ -169,7 +151,7 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
-        v.Read(node, Device_Names);
+        v.Read(node, Device_Attribute_Names);
         d.Enable = v.Value(0) == "Y";
         for (size_t f = 0; f < std::size(Device_Text_Fields); ++f) {
             const TDeviceField& field = Device_Text_Fields[f];
@@ -182,12 +164,12 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         if (!rules) return MissingElement(error, fileName, "LoRaWAN_Rules", where);
         const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
         if (!up) return MissingElement(error, fileName, "LoRaWAN_UpLink_Rules", where);
-        if (!ReadRules(up, UpLink_Rule_Fields, UpLink_Names, "uplink rule ", where, prefix, d.UpLinkRules,
-                       error))
+        if (!ReadRules(up, UpLink_Rule_Fields, UpLink_Attribute_Names, "uplink rule ", where, prefix,
+                       d.UpLinkRules, error))
             return false;
         const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
         if (!down) return MissingElement(error, fileName, "LoRaWAN_DownLink_Rules", where);
-        if (!ReadRules(down, DownLink_Rule_Fields, DownLink_Names, "downlink rule ", where, prefix,
+        if (!ReadRules(down, DownLink_Rule_Fields, DownLink_Attribute_Names, "downlink rule ", where, prefix,
                        d.DownLinkRules, error))
             return false;
         config.Devices.push_back(std::move(d));

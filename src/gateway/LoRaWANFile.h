@@ -3,6 +3,8 @@
 // downlink rules, as the LoRaWAN window edits them. Every value is the text
 // typed in the tables; only the flags are Booleans ("Y"/"N" in the file).
 
+#include <array>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,6 +114,26 @@ inline constexpr TDeviceField Device_Text_Fields[] = {
     {"RX2_Datarate", &TDeviceLoRa::RX2Datarate, false},
     {"Mnemonic", &TDeviceLoRa::Mnemonic, true},
 };
+
+// The attribute names of a field table in its order, after first when one
+// is given: readers take an element's attributes in one pass by them.
+template <size_t N, typename Field, size_t M>
+constexpr std::array<std::string_view, N> Attribute_Names(const Field (&fields)[M],
+                                                          std::string_view first = {}) {
+    std::array<std::string_view, N> names{};
+    size_t i = 0;
+    if (!first.empty()) names[i++] = first;
+    for (const Field& f : fields) names[i++] = f.attribute;
+    return names;
+}
+
+inline constexpr auto UpLink_Attribute_Names =
+    Attribute_Names<std::size(UpLink_Rule_Fields)>(UpLink_Rule_Fields);
+inline constexpr auto DownLink_Attribute_Names =
+    Attribute_Names<std::size(DownLink_Rule_Fields)>(DownLink_Rule_Fields);
+// The device's Enable flag, then its text fields.
+inline constexpr auto Device_Attribute_Names =
+    Attribute_Names<1 + std::size(Device_Text_Fields)>(Device_Text_Fields, "Enable");
 
 struct TLoRaWANConfig {
     std::vector<TDeviceLoRa> Devices;
