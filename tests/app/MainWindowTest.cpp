@@ -376,7 +376,9 @@ TEST_F(MainWindow, EveryCommandButtonHasItsTextsAndNeedsAConfiguration) {
         const auto& r = rows[i];
         auto* b = main->Button(r.name);
         ASSERT_NE(b, nullptr) << r.name;
-        if (r.caption >= 0) EXPECT_EQ(b->Caption(), shell::Lang_Texts[r.caption]) << r.name;
+        if (r.caption >= 0) {
+            EXPECT_EQ(b->Caption(), shell::Lang_Texts[r.caption]) << r.name;
+        }
         EXPECT_EQ(b->Hint(), shell::Lang_Texts[r.hint]) << r.name;
         if (i < 5) continue;  // New, Open, Close, Info, Options act without one
         test::TScriptedUi ui;
