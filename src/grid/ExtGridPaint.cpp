@@ -489,6 +489,7 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     if (ctl::GetCellTextKind(text, g.EnableHTML()) == ctl::ctkHtml) {
         ctl::THtmlRenderArgs args;
         args.URLColor = g.URLColor();
+        args.BiDiMode = g.UseRightToLeftAlignment() ? 1 : g.UseRightToLeftReading() ? 2 : 0;
         ctl::THtmlRenderResult result;
         TRect hr = R;
         hr.Left -= 1;
@@ -506,11 +507,15 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
         flags |= plat::DT_SINGLELINE;
         if (g.EnhTextSize()) flags |= plat::DT_END_ELLIPSIS;
     }
+    // A mirrored grid reads from the right: a column's leading side, where
+    // left-aligned text starts, is the cell's right side.
+    const bool mirrored = g.UseRightToLeftAlignment();
     switch (L.HA) {
-        case plat::taRightJustify: flags |= plat::DT_RIGHT; break;
+        case plat::taRightJustify: flags |= mirrored ? 0u : plat::DT_RIGHT; break;
         case plat::taCenter: flags |= plat::DT_CENTER; break;
-        default: break;
+        default: flags |= mirrored ? plat::DT_RIGHT : 0u; break;
     }
+    if (g.UseRightToLeftReading()) flags |= plat::DT_RTLREADING;
     switch (L.VA) {
         case vtaCenter: flags |= plat::DT_VCENTER; break;
         case vtaBottom: flags |= plat::DT_BOTTOM; break;
