@@ -642,6 +642,8 @@ void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R
     else if (L.HA == plat::taCenter)
         x0 = tw == 0 ? R.Left + std::max(0, R.Width() - size) / 2 : R.Left + std::max(0, R.Width() - tw) / 2 - size;
     x0 = std::max(x0, R.Left + 1);
+    // Beside the text on the column's leading side: the right in a mirrored grid.
+    if (g.UseRightToLeftAlignment()) x0 = R.Left + R.Right - x0 - size;
     int y0 = R.Top + 1;
     if (L.VA == vtaCenter) y0 = size <= R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;
     else if (L.VA == vtaBottom) y0 = R.Bottom - 1 - size;

@@ -447,3 +447,32 @@ TEST_F(GridRightToLeft, VerticalScrollBarStandsAtTheLeft) {
     EXPECT_EQ(pt::PixelAt(*grid, 3, y), fixedFace);
     EXPECT_EQ(pt::PixelAt(*grid, grid->Width() - bar + bar / 2, y), barFace);
 }
+
+// A check box beside left-aligned text stands at the cell's right side in a
+// mirrored grid, and a click there, not at the left, toggles it.
+TEST_F(GridRightToLeft, CheckBoxStandsAndTogglesAtTheCellsRight) {
+    grid->SetColor(plat::clWhite);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->AddCheckBox(2, 3, false, false);
+    Select(4, 5);
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/grid_right_to_left_check.png";
+    ASSERT_TRUE(pt::SaveScreenshot(*grid, path));
+    plat::TBitmap bmp;
+    ASSERT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
+    const plat::TRect r = grid->CellRect(2, 3);
+    const auto [from, to] =
+        InkSpan(bmp, {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}, [](TColor c) { return c != plat::clWhite; });
+    ASSERT_GE(from, 0);
+    EXPECT_GT(from, (r.Left + r.Right) / 2);
+
+    const int y = (r.Top + r.Bottom) / 2;
+    bool state = true;
+    pt::ClickAt(*grid, r.Left + 4, y);
+    ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
+    EXPECT_FALSE(state) << "the left side holds no glyph";
+    pt::ClickAt(*grid, (from + to) / 2, y);
+    ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
+    EXPECT_TRUE(state);
+}
