@@ -423,7 +423,7 @@ void TBaseGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         bp = Props(bc, br);
     }
     const int spanX = bp ? bp->CellSpanX() : 0, spanY = bp ? bp->CellSpanY() : 0;
-    switch (Key) {
+    switch (ReadingKey(Key)) {
         case plat::VK_NEXT:
             if (VisibleRowCount() + TopRow() - FixedRows() == RowCount() - 1 && FHideLastRow && RowCount() > 1)
                 SetRow(RowCount() - 2);
@@ -665,12 +665,12 @@ void TBaseGrid::DoPaintCell(plat::TCanvas& ACanvas, int ACol, int ARow, TRect AR
     const int h = ARow >= FixedRows() ? FixedRowsHeight() : 0;
     const bool rtl = UseRightToLeftAlignment();
     const bool clip = (ACol >= FixedCols() && FixedCols() > 0 &&
-                       (rtl ? ARect.Right > ClientWidth() - w : ARect.Left < w)) ||
+                       (rtl ? ARect.Right > Width() - w : ARect.Left < w)) ||
                       (ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < h);
     const bool hadClip = ACanvas.HasClip();
     const TRect oldClip = ACanvas.ClipRect();
     if (clip)
-        ACanvas.IntersectClipRect(rtl ? TRect{0, h, ClientWidth() - w, Height()}
+        ACanvas.IntersectClipRect(rtl ? TRect{0, h, Width() - w, Height()}
                                       : TRect{w, h, Width(), Height()});
 
     // 6, 7. The cell's look.

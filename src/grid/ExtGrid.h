@@ -1446,6 +1446,12 @@ public:
     // as it was, the arrows and Tab then move, Enter advances. False when
     // validation refused the value and the editor stays open.
     bool DoneInplaceEdit(unsigned short Key, plat::TShiftState Shift);
+    // The cell's rectangle as a special editor covers it: in a mirrored
+    // grid one pixel further right, so that the control, one pixel
+    // narrower than the cell, leaves the grid line at its left free.
+    plat::TRect EditorCellRect(int ACol, int ARow) const;
+    // The footer's controls and the editor follow a change of reading order.
+    void CMBiDiModeChanged(plat::TMessage& Message) override;
     // Stores a special editor's value (ACol real).
     void WriteCellValue(int ACol, int ARow, const std::string& Value);
     // The control of the special editor showing, or nullptr.

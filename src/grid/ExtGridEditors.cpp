@@ -228,9 +228,10 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     }
     const bool plain = !(Shift & (plat::ssShift | plat::ssCtrl | plat::ssAlt));
     if (FExtGrid && FExtGrid->EditMode() && FExtGrid->Navigation().CursorWalkEditor() && plain && SelLength() == 0 &&
-        ((Key == plat::VK_LEFT && SelStart() == 0) ||
-         (Key == plat::VK_RIGHT && SelStart() >= static_cast<int>(base::Utf8ToUtf16(Text()).size())))) {
-        const bool forward = Key == plat::VK_RIGHT;
+        ((FExtGrid->ReadingKey(Key) == plat::VK_LEFT && SelStart() == 0) ||
+         (FExtGrid->ReadingKey(Key) == plat::VK_RIGHT &&
+          SelStart() >= static_cast<int>(base::Utf8ToUtf16(Text()).size())))) {
+        const bool forward = FExtGrid->ReadingKey(Key) == plat::VK_RIGHT;
         Key = 0;
         FExtGrid->WalkFromEditor(forward);
         return;

@@ -224,6 +224,13 @@ void TExtStringGrid::DrawCellContent(TCanvas& Canvas, int RCol, int ARow, TRect 
     }
     if (x0 < R.Left) x0 = R.Left + 1;
     if (x1 < 0) x1 = x0 + W;
+    if (UseRightToLeftAlignment()) {
+        // Placed as read from the left, shown at the mirrored place, as the
+        // text is.
+        const int left = R.Left + R.Right - x1;
+        x1 = R.Left + R.Right - x0;
+        x0 = left;
+    }
     TCellVAlign va = cva;
     if (kind == ctRadioButton && VA != FVAlignment)
         va = VA == vtaCenter ? vaCenter : VA == vtaBottom ? vaBottom : vaTop;

@@ -144,8 +144,8 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     // Cells the window declares fixed inside the table are stepped over.
     if (FNavigation.SkipFixedCells() && !e.EditMode && !ctrl && !(Shift & plat::ssShift)) {
         int dc = 0, dr = 0;
-        if (Key == plat::VK_LEFT) dc = -1;
-        if (Key == plat::VK_RIGHT) dc = 1;
+        if (ReadingKey(Key) == plat::VK_LEFT) dc = -1;
+        if (ReadingKey(Key) == plat::VK_RIGHT) dc = 1;
         if (!Options().Contains(plat::goRowSelect)) {
             if (Key == plat::VK_UP) dr = -1;
             if (Key == plat::VK_DOWN) dr = 1;
@@ -192,7 +192,7 @@ void TExtStringGrid::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     const int lastCol = ColCount() - FFixedRightCols - 1;
     const bool snake = advance == caSnake;
     if (Col() != from.X || Row() != from.Y) return;
-    switch (key) {
+    switch (ReadingKey(key)) {
         case plat::VK_LEFT:
             if (from.X == FixedCols())
                 MoveColRow(lastCol, snake && from.Y > FixedRows() ? from.Y - 1 : from.Y, true, true);

@@ -278,7 +278,10 @@ bool TExtStringGrid::LeftButtonDown(plat::TShiftState Shift, int X, int Y) {
         const bool always = radio ? FControlLook.RadioAlwaysActive() : FControlLook.CheckAlwaysActive();
         TCellGraphic* g = GetCellGraphic(rc, cell.Y);
         const int size = radio ? FControlLook.RadioSize() : FControlLook.CheckSize();
-        if ((can || always) && g && InCheckGlyph(r, g->CellHAlign(), FXYOffset.X, size, X)) {
+        // The glyph is found where it is drawn: mirrored within the cell
+        // when the grid is.
+        const int glyphX = UseRightToLeftAlignment() ? r.Left + r.Right - 1 - X : X;
+        if ((can || always) && g && InCheckGlyph(r, g->CellHAlign(), FXYOffset.X, size, glyphX)) {
             if (EditMode() && !FinishEdit(false)) return true;
             if (CanFocus()) SetFocus();
             if (radio) {

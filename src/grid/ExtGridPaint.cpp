@@ -489,6 +489,7 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     if (ctl::GetCellTextKind(text, g.EnableHTML()) == ctl::ctkHtml) {
         ctl::THtmlRenderArgs args;
         args.URLColor = g.URLColor();
+        args.BiDiMode = g.UseRightToLeftAlignment() ? 1 : g.UseRightToLeftReading() ? 2 : 0;
         ctl::THtmlRenderResult result;
         TRect hr = R;
         hr.Left -= 1;
@@ -506,11 +507,15 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
         flags |= plat::DT_SINGLELINE;
         if (g.EnhTextSize()) flags |= plat::DT_END_ELLIPSIS;
     }
+    // A mirrored grid reads from the right: a column's leading side, where
+    // left-aligned text starts, is the cell's right side.
+    const bool mirrored = g.UseRightToLeftAlignment();
     switch (L.HA) {
-        case plat::taRightJustify: flags |= plat::DT_RIGHT; break;
+        case plat::taRightJustify: flags |= mirrored ? 0u : plat::DT_RIGHT; break;
         case plat::taCenter: flags |= plat::DT_CENTER; break;
-        default: break;
+        default: flags |= mirrored ? plat::DT_RIGHT : 0u; break;
     }
+    if (g.UseRightToLeftReading()) flags |= plat::DT_RTLREADING;
     switch (L.VA) {
         case vtaCenter: flags |= plat::DT_VCENTER; break;
         case vtaBottom: flags |= plat::DT_BOTTOM; break;
@@ -637,6 +642,8 @@ void TExtGridPainter::DrawCheckCell(TCanvas& Canvas, int RCol, int ARow, TRect R
     else if (L.HA == plat::taCenter)
         x0 = tw == 0 ? R.Left + std::max(0, R.Width() - size) / 2 : R.Left + std::max(0, R.Width() - tw) / 2 - size;
     x0 = std::max(x0, R.Left + 1);
+    // Beside the text on the column's leading side: the right in a mirrored grid.
+    if (g.UseRightToLeftAlignment()) x0 = R.Left + R.Right - x0 - size;
     int y0 = R.Top + 1;
     if (L.VA == vtaCenter) y0 = size <= R.Height() ? R.Top + (R.Height() - size) / 2 : R.Top + 1;
     else if (L.VA == vtaBottom) y0 = R.Bottom - 1 - size;

@@ -158,7 +158,7 @@ void TExtStringGrid::SearchFooterChanged() {
     p->HintClose = f.HintClose();
     p->HintHighlight = f.HintHighlight();
     p->SetBounds(0, f.Visible() ? Height() - 32 : Height(), Width(), f.Visible() ? 32 : 0);
-    p->LayoutControls(false, f.ShowHighLight(), f.ShowClose(), f.ShowMatchCase(), f.ShowFindPrev(),
+    p->LayoutControls(UseRightToLeftAlignment(), f.ShowHighLight(), f.ShowClose(), f.ShowMatchCase(), f.ShowFindPrev(),
                       f.ShowFindNext());
     p->SetVisible(f.Visible());
     Invalidate();

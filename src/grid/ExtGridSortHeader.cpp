@@ -92,6 +92,14 @@ void TExtStringGrid::HeaderClickSort(int ACol, plat::TShiftState Shift) {
 
 void TExtStringGrid::DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X) {
     const TSortSettings& ss = SortSettings();
+    if (UseRightToLeftAlignment()) {
+        // X counts from the left as in a grid read from the left; the glyph
+        // goes to the mirrored place, left of where the text ends there.
+        const bool glyphs = ss.IndexShow() ? !ss.IndexUpGlyph().Empty() && !ss.IndexDownGlyph().Empty()
+                                           : !ss.UpGlyph().Empty() && !ss.DownGlyph().Empty();
+        const plat::TBitmap& glyph = ss.IndexShow() ? ss.IndexUpGlyph() : ss.UpGlyph();
+        X = MirrorX(X) - 3 - 7 - (glyphs ? glyph.Width() : 0);
+    }
     auto line = [&](int x1, int y1, int x2, int y2) {
         Canvas.MoveTo(x1, y1);
         Canvas.LineTo(x2, y2);
@@ -147,18 +155,25 @@ void TExtStringGrid::DrawHeaderGlyphs(plat::TCanvas& Canvas, int ACol, int ARow,
         const TFilterDropDown& fd = FilterDropDown();
         const bool active = FilterActive() && Filter().HasFilter(rc);
         const plat::TBitmap& glyph = active ? fd.GlyphActive() : fd.Glyph();
+        // The button sits at the cell's trailing side: the left one when
+        // the grid is mirrored.
+        const int bx = UseRightToLeftAlignment() ? R.Left : R.Right - 16;
         if (!glyph.Empty()) {
-            Canvas.Draw(R.Right - 16, R.Top, glyph);
+            Canvas.Draw(bx, R.Top, glyph);
         } else {
             // The drawn button: a funnel-like triangle, filled when the
             // column filters.
             Canvas.Pen().SetColor(plat::clBlack);
             Canvas.Brush().SetColor(active ? plat::clBlack : FixedColor());
-            const int cx = R.Right - 8, cy = R.Top + 8;
+            const int cx = bx + 8, cy = R.Top + 8;
             Canvas.Polygon({{cx - 4, cy - 3}, {cx + 4, cy - 3}, {cx, cy + 2}});
         }
-        R.Right -= 16;
+        if (UseRightToLeftAlignment()) R.Left += 16;
+        else R.Right -= 16;
     }
+    // The glyph is placed as in a grid read from the left; DrawSortIndicator
+    // mirrors the place.
+    R = MirrorRect(R);
     const TSortSettings& ss = SortSettings();
     if (!IsSortIndicatorCell(ACol, ARow) || (ACol < FixedCols() && !ss.FixedCols())) return;
     const bool sorted = ss.IndexShow() ? SortIndexes().FindIndex(rc) >= 0 : rc == ss.Column();

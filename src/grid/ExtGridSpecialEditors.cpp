@@ -293,7 +293,9 @@ plat::TWinControl* TExtStringGrid::OpenSpecialControl(TEditorType Kind, int ACol
     TEditState& e = Ed();
     if (IsPickerKind(Kind)) return OpenPickerEditor(Kind, ACol, ARow, Text);
     const int rc = RealColIndex(ACol);
-    const plat::TRect R = GridCellRect(ACol, ARow);
+    // The control keeps clear of the cell's grid line: the right one, or in
+    // a mirrored grid the left one.
+    const plat::TRect R = EditorCellRect(ACol, ARow);
     const int W = std::max(R.Width() - 1, 8), H = std::max(R.Height() - 1, 8);
     const TColor cellColor = Colors(rc, ARow) != plat::clNone ? Colors(rc, ARow) : Color();
     auto place = [&](plat::TWinControl* c) {

@@ -237,6 +237,10 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
     const QColor back = ToQColor(brush_.Color());
     const QColor fore = TextColor(font_);
     p->setFont(f);
+    // Right-to-left reading orders mixed text from the right; where each
+    // line stands is still set by the alignment flags alone.
+    const Qt::LayoutDirection direction = p->layoutDirection();
+    if (flags & DT_RTLREADING) p->setLayoutDirection(Qt::RightToLeft);
 
     // Vertical placement applies to single lines only, as it always has.
     int y = r.Top;
@@ -277,6 +281,7 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
                         fore);
         }
     }
+    p->setLayoutDirection(direction);
     return height;
 }
 

@@ -80,6 +80,11 @@ void TInplaceEdit::KeyDown(unsigned short& Key, TShiftState Shift) {
         case VK_NEXT:
         case VK_ESCAPE: toGrid = true; break;
         case VK_TAB: toGrid = !(Shift & ssAlt); break;
+        default: break;
+    }
+    // In a mirrored grid the text starts at the right, so the key that
+    // leaves the text at its start is Right (the toolkit moves the caret so).
+    switch (FGrid->ReadingKey(Key)) {
         case VK_LEFT: toGrid = SelLength() == 0 && SelStart() == 0; break;
         case VK_RIGHT: toGrid = SelLength() == 0 && SelStart() >= len; break;
         case VK_HOME:
@@ -429,8 +434,10 @@ void TCustomGrid::UpdateScrollRange() {
     FBars->syncing = true;
     FBars->vert->setVisible(needV);
     FBars->horz->setVisible(needH);
-    FBars->vert->setGeometry(Width() - barW, 0, barW, Height() - (needH ? barH : 0));
-    FBars->horz->setGeometry(0, Height() - barH, Width() - (needV ? barW : 0), barH);
+    // Read from the right, the grid keeps its vertical bar at the left.
+    const bool rtl = UseRightToLeftAlignment();
+    FBars->vert->setGeometry(rtl ? 0 : Width() - barW, 0, barW, Height() - (needH ? barH : 0));
+    FBars->horz->setGeometry(rtl && needV ? barW : 0, Height() - barH, Width() - (needV ? barW : 0), barH);
     const int rowSpan = RowCount() - VisibleRowCount() - FFixedRows;
     const int colSpan = ColCount() - VisibleColCount() - FFixedCols;
     FBars->vert->setValue(std::clamp(MulDiv(FTopRow - FFixedRows, kScrollRange, rowSpan), 0, kScrollRange));
@@ -516,7 +523,7 @@ void TCustomGrid::SetRow(int Value) { MoveColRow(FCurrent.X, Value, true, true);
 
 TRect TCustomGrid::MirrorRect(const TRect& R) const {
     if (!UseRightToLeftAlignment()) return R;
-    const int w = ClientWidth();
+    const int w = Width();
     return {w - R.Right, R.Top, w - R.Left, R.Bottom};
 }
 
@@ -610,7 +617,7 @@ void TCustomGrid::InvalidateRect(const TGridRect& R) {
                     QPoint(std::max(a.Right, b.Right) - 1, std::max(a.Bottom, b.Bottom) - 1)));
     // Cells under the fixed area scroll away from their computed place.
     if (FFixedCols > 0 || FFixedRows > 0)
-        w->update(UseRightToLeftAlignment() ? ClientWidth() - FixedColsWidth() : 0, 0, FixedColsWidth(),
+        w->update(UseRightToLeftAlignment() ? Width() - FixedColsWidth() : 0, 0, FixedColsWidth(),
                   w->height());
     if (FFixedRows > 0) w->update(0, 0, w->width(), FixedRowsHeight());
 }
@@ -675,7 +682,7 @@ void TCustomGrid::KeyDown(unsigned short& Key, TShiftState Shift) {
     int c = FCurrent.X, r = FCurrent.Y;
     const int page = VisibleRowCount();
     bool move = true;
-    switch (Key) {
+    switch (ReadingKey(Key)) {
         case VK_UP:
             if (ctrl) {
                 SetTopRow(FTopRow - 1);
@@ -947,6 +954,7 @@ void TCustomGrid::WMTimer(TMessage& m) {
 
 void TCustomGrid::CMBiDiModeChanged(TMessage& m) {
     TCustomControl::CMBiDiModeChanged(m);
+    if (FBars != nullptr) UpdateScrollRange();
     InvalidateEditor();  // the editor sits over the mirrored cell
 }
 

@@ -129,10 +129,17 @@ public:
     // The cell's rectangle from widths and heights, also outside the view.
     TRect ComputeCellRect(int ACol, int ARow) const;
     // In a right-to-left grid (UseRightToLeftAlignment) the columns are laid
-    // out from the right edge of the client area: both rectangles above are
-    // mirrored, and so are the points below. A logical x (counted as in a
-    // left-to-right grid) and a client x are each other's mirror.
-    int MirrorX(int X) const { return UseRightToLeftAlignment() ? ClientWidth() - 1 - X : X; }
+    // out from the right edge and the vertical scroll bar stands at the left
+    // edge: both rectangles above are mirrored against the whole width, and
+    // so are the points below. A logical x (counted as in a left-to-right
+    // grid, 0 to ClientWidth) and a client x are each other's mirror.
+    int MirrorX(int X) const { return UseRightToLeftAlignment() ? Width() - 1 - X : X; }
+    // Left and Right as the columns count them: in a mirrored grid the key
+    // towards the visual left goes to the next column, so the two swap.
+    unsigned short ReadingKey(unsigned short Key) const {
+        if (!UseRightToLeftAlignment()) return Key;
+        return Key == VK_LEFT ? VK_RIGHT : Key == VK_RIGHT ? VK_LEFT : Key;
+    }
     TRect MirrorRect(const TRect& R) const;
     // The displayed cell under a client point; -1 for a coordinate beyond
     // the last column or row.

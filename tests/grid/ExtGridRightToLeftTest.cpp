@@ -6,12 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridDragDrop.h"
 #include "grid/ExtGridMoveFeedback.h"
+#include "grid/ExtGridSearchFooter.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/TestHooks.h"
 
@@ -34,7 +38,9 @@ protected:
 
 TEST_F(GridRightToLeft, ColumnsStartAtTheRightEdgeAndClicksHitWhatIsShown) {
     grid->SetColor(plat::clWhite);
-    const int cw = grid->ClientWidth();
+    // The vertical scroll bar stands at the left: the columns start at the
+    // grid's right edge.
+    const int cw = grid->Width();
     EXPECT_EQ(grid->CellRect(0, 0).Right, cw);
     EXPECT_EQ(grid->CellRect(0, 0).Left, cw - grid->ColWidths(0));
     EXPECT_EQ(grid->CellRect(1, 0).Right, cw - grid->ColWidths(0));
@@ -88,7 +94,7 @@ TEST_F(GridRightToLeft, ModeComesFromTheParentUntilSetOnTheControl) {
     EXPECT_EQ(grid->BiDiMode(), plat::bdLeftToRight) << "the form reads left to right";
     form->SetBiDiMode(plat::bdRightToLeft);
     EXPECT_TRUE(grid->UseRightToLeftAlignment());
-    EXPECT_EQ(grid->CellRect(0, 0).Right, grid->ClientWidth());
+    EXPECT_EQ(grid->CellRect(0, 0).Right, grid->Width());
     grid->SetBiDiMode(plat::bdRightToLeftReadingOnly);
     form->SetBiDiMode(plat::bdLeftToRight);
     EXPECT_EQ(grid->BiDiMode(), plat::bdRightToLeftReadingOnly) << "set on the grid: no longer the parent's";
@@ -243,3 +249,230 @@ TEST_F(GridRightToLeft, PictureOfADraggedRowEndsAtItsHeader) {
 }
 
 }  // namespace
+
+// The arrow keys go where they point on the screen: Left to the column shown
+// at the left, which in a mirrored grid is the next one, whatever step of the
+// key handling moves the cell (plain move, merged block, wrapping at an edge).
+TEST_F(GridRightToLeft, ArrowKeysMoveTheWayTheyPoint) {
+    const struct {
+        const char* name;
+        int from;
+        unsigned short key;
+        int to;
+    } cases[] = {{"left is the next column", 2, plat::VK_LEFT, 3},
+                 {"right is the previous column", 3, plat::VK_RIGHT, 2},
+                 {"left leaves a merged block past its end", 2, plat::VK_LEFT, 4},
+                 {"left at the last column wraps to the first", 5, plat::VK_LEFT, 1},
+                 {"right at the first column wraps to the last", 1, plat::VK_RIGHT, 5}};
+    grid->Navigation().SetCursorAdvance(caLoop);
+    for (const auto& c : cases) {
+        const bool merged = std::string(c.name).find("merged") != std::string::npos;
+        if (merged) grid->MergeCells(2, 4, 2, 1);
+        Select(c.from, merged ? 4 : 2);
+        const int row = grid->Row();
+        pt::SendKey(*grid, c.key);
+        EXPECT_EQ(grid->Col(), c.to) << c.name;
+        EXPECT_EQ(grid->Row(), row) << c.name;
+    }
+    // Left to right the keys keep their old sense.
+    grid->SetBiDiMode(plat::bdLeftToRight);
+    Select(2, 2);
+    pt::SendKey(*grid, plat::VK_LEFT);
+    EXPECT_EQ(grid->Col(), 1);
+}
+
+// In the editor the text reads from the right: the caret leaves it towards
+// the cell the key points at, and the grid then moves that way too.
+TEST_F(GridRightToLeft, EditorHandsTheArrowsOnAtTheEdgeTheyPointAt) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    Select(2, 1);
+    pt::TypeText(*grid, "a");
+    ASSERT_TRUE(grid->EditMode());
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_LEFT);  // at the text's end: out to the left
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_FALSE(grid->EditMode());
+
+    grid->Navigation().SetCursorWalkEditor(true);
+    Select(2, 2);
+    pt::TypeText(*grid, "b");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_LEFT);  // walks on, the editor open again
+    EXPECT_EQ(grid->Cells(2, 2), "b");
+    EXPECT_EQ(grid->Col(), 3);
+    ASSERT_TRUE(grid->EditMode());
+    pt::TypeText(*grid->InplaceEditor(), "cd");
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RIGHT);  // inside the text the caret moves
+    EXPECT_EQ(grid->Col(), 3);
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_HOME);
+    pt::SendKey(*grid->InplaceEditor(), plat::VK_RIGHT);  // at the text's start: back to the right
+    EXPECT_EQ(grid->Cells(3, 2), "cd");
+    EXPECT_EQ(grid->Col(), 2);
+    EXPECT_TRUE(grid->EditMode());
+}
+
+// Editors lie over the cell shown, clear of the grid line at its left.
+TEST_F(GridRightToLeft, EditorsCoverTheMirroredCell) {
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    Select(3, 2);
+    pt::TypeText(*grid, "x");
+    ASSERT_TRUE(grid->EditMode());
+    const plat::TRect r = grid->GridCellRect(3, 2);
+    plat::TControl& ed = *grid->InplaceEditor();
+    EXPECT_EQ(ed.Left(), r.Left);
+    EXPECT_EQ(ed.Left() + ed.Width(), r.Right);
+    pt::SendKey(ed, plat::VK_ESCAPE);
+
+    grid->OnGetEditorType = [](plat::TObject*, int, int, TEditorType& k) { k = edSpinEdit; };
+    grid->SetCells(3, 2, "1");
+    pt::SendKey(*grid, plat::VK_RETURN);
+    plat::TWinControl* c = grid->EditCtrl();
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->Left(), r.Left + 1);
+    EXPECT_EQ(c->Left() + c->Width(), r.Right);
+    EXPECT_EQ(c->Top(), r.Top);
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/grid_right_to_left_editor.png"));
+    pt::SendKey(*c, plat::VK_ESCAPE);
+}
+
+// The search footer reads from the right too: its close button at the right
+// edge, the search text beside it, the buttons following leftwards; it turns
+// round when the mode changes while it shows.
+TEST_F(GridRightToLeft, SearchFooterControlsRunFromTheRight) {
+    grid->SearchFooter().SetVisible(true);
+    pt::ProcessEvents();
+    TSearchPanel* panel = grid->SearchPanel();
+    ASSERT_TRUE(panel->Visible());
+    const int w = panel->Width();
+    plat::TControl* edit = panel->Edit();
+    EXPECT_EQ(edit->Left() + edit->Width(), w - 25);
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/grid_right_to_left_footer.png"));
+
+    grid->SetBiDiMode(plat::bdLeftToRight);
+    EXPECT_EQ(edit->Left(), 25);
+    grid->SetBiDiMode(plat::bdRightToLeft);
+    EXPECT_EQ(edit->Left() + edit->Width(), w - 25);
+}
+
+namespace {
+
+// The leftmost and rightmost x in R at which a pixel matches; {-1, -1} when none does.
+std::pair<int, int> InkSpan(const plat::TBitmap& bmp, const plat::TRect& R, const std::function<bool(TColor)>& ink) {
+    std::pair<int, int> span{-1, -1};
+    for (int y = R.Top; y < R.Bottom; ++y)
+        for (int x = R.Left; x < R.Right; ++x)
+            if (ink(bmp.Pixel(x, y))) {
+                if (span.first < 0 || x < span.first) span.first = x;
+                span.second = std::max(span.second, x);
+            }
+    return span;
+}
+
+bool Dark(TColor c) {
+    return (c & 0xFF) < 100 && ((c >> 8) & 0xFF) < 100 && ((c >> 16) & 0xFF) < 100;
+}
+
+}  // namespace
+
+// Text starts at a column's leading side, the cell's right one when the grid
+// is mirrored (right-aligned text goes to the left), and the sort glyph of a
+// header follows the text on its far side.
+TEST_F(GridRightToLeft, TextAndSortGlyphStartFromTheRight) {
+    grid->SetColor(plat::clWhite);
+    grid->SetFixedColor(plat::clWhite);
+    grid->SetCells(2, 0, "Id");
+    grid->SetCells(2, 2, "MM");
+    grid->SetCells(3, 2, "MM");
+    grid->OnGetAlignment = [](plat::TObject*, int, int col, plat::TAlignment& ha, TVAlignment&) {
+        if (col == 3) ha = plat::taRightJustify;
+    };
+    grid->SortSettings().SetShow(true);
+    grid->SortSettings().SetColumn(2);
+    const struct {
+        plat::TBiDiMode mode;
+        const char* shot;
+    } cases[] = {{plat::bdRightToLeft, "grid_right_to_left_text.png"}, {plat::bdLeftToRight, "grid_left_to_right_text.png"}};
+    for (const auto& c : cases) {
+        grid->SetBiDiMode(c.mode);
+        pt::ProcessEvents();
+        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+        const std::string path = std::string(VASTRIMO_TEST_OUT) + "/" + c.shot;
+        ASSERT_TRUE(pt::SaveScreenshot(*grid, path));
+        plat::TBitmap bmp;
+        ASSERT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
+        const bool rtl = c.mode == plat::bdRightToLeft;
+        for (const int col : {2, 3}) {
+            const plat::TRect r = grid->CellRect(col, 2);
+            const auto [from, to] = InkSpan(bmp, {r.Left, r.Top + 1, r.Right - 1, r.Bottom - 1}, Dark);
+            ASSERT_GE(from, 0) << col << rtl;
+            const int mid = (r.Left + r.Right) / 2;
+            const bool atRight = (col == 2) == rtl;
+            if (atRight) EXPECT_GT(from, mid) << col << rtl;
+            else EXPECT_LT(to, mid) << col << rtl;
+        }
+        const plat::TRect h = grid->CellRect(2, 0);
+        const plat::TRect inner{h.Left + 1, h.Top + 1, h.Right - 1, h.Bottom - 1};
+        const auto text = InkSpan(bmp, inner, Dark);
+        const auto glyph = InkSpan(bmp, inner, [](TColor px) { return px == plat::clGray; });
+        ASSERT_GE(text.first, 0) << rtl;
+        ASSERT_GE(glyph.first, 0) << rtl;
+        if (rtl) EXPECT_LT(glyph.second, text.first);
+        else EXPECT_GT(glyph.first, text.second);
+    }
+}
+
+// Read from the right, the grid keeps its vertical scroll bar at the left
+// edge, beside the last column; the fixed column takes the right edge.
+TEST_F(GridRightToLeft, VerticalScrollBarStandsAtTheLeft) {
+    grid->SetColor(plat::clWhite);
+    grid->SetFixedColor(plat::clWhite);
+    const int bar = grid->Width() - grid->ClientWidth();
+    ASSERT_GT(bar, 0) << "twenty rows need the bar";
+    const int y = grid->Height() / 2;
+    const pt::TRgb white{255, 255, 255};
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*grid, std::string(VASTRIMO_TEST_OUT) + "/grid_right_to_left_scroll_bar.png"));
+    const pt::TRgb barFace = pt::PixelAt(*grid, bar / 2, y);
+    const pt::TRgb fixedFace = pt::PixelAt(*grid, grid->Width() - 3, y);
+    EXPECT_NE(barFace, white);
+    EXPECT_NE(barFace, fixedFace);
+    EXPECT_NE(pt::PixelAt(*grid, bar + 3, y), barFace) << "the grid's own area starts beside the bar";
+    EXPECT_EQ(grid->MouseCoord(grid->Width() - 3, y).X, 0);
+
+    grid->SetBiDiMode(plat::bdLeftToRight);
+    pt::ProcessEvents();
+    EXPECT_EQ(pt::PixelAt(*grid, 3, y), fixedFace);
+    EXPECT_EQ(pt::PixelAt(*grid, grid->Width() - bar + bar / 2, y), barFace);
+}
+
+// A check box beside left-aligned text stands at the cell's right side in a
+// mirrored grid, and a click there, not at the left, toggles it.
+TEST_F(GridRightToLeft, CheckBoxStandsAndTogglesAtTheCellsRight) {
+    grid->SetColor(plat::clWhite);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goEditing});
+    grid->AddCheckBox(2, 3, false, false);
+    Select(4, 5);
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/grid_right_to_left_check.png";
+    ASSERT_TRUE(pt::SaveScreenshot(*grid, path));
+    plat::TBitmap bmp;
+    ASSERT_TRUE(bmp.LoadFromFile(path)) << bmp.ErrorString();
+    const plat::TRect r = grid->CellRect(2, 3);
+    const auto [from, to] =
+        InkSpan(bmp, {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2}, [](TColor c) { return c != plat::clWhite; });
+    ASSERT_GE(from, 0);
+    EXPECT_GT(from, (r.Left + r.Right) / 2);
+
+    const int y = (r.Top + r.Bottom) / 2;
+    bool state = true;
+    pt::ClickAt(*grid, r.Left + 4, y);
+    ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
+    EXPECT_FALSE(state) << "the left side holds no glyph";
+    pt::ClickAt(*grid, (from + to) / 2, y);
+    ASSERT_TRUE(grid->GetCheckBoxState(2, 3, state));
+    EXPECT_TRUE(state);
+}
