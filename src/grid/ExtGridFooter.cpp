@@ -244,6 +244,8 @@ TFooterPanel::TFooterPanel(TExtStringGrid* AGrid, TFloatingFooter* AFooter)
     : plat::TCustomControl(AGrid), FGrid(AGrid), FFooter(AFooter) {}
 
 int TFooterPanel::ColumnAt(int X) const {
+    // The bar reads as its grid does: mirrored, columns count from the right.
+    if (FGrid->UseRightToLeftAlignment()) X = Width() - 1 - X;
     int right = 0;
     for (int c = 0; c < FGrid->FixedCols(); ++c) {
         right += FGrid->ColWidths(c);
@@ -289,6 +291,14 @@ void TFooterPanel::PaintCell(plat::TCanvas& Canvas, int ACol, int ARow, plat::TR
 
 void TFooterPanel::Paint() {
     plat::TCanvas& canvas = Canvas();
+    // The bar is laid out left to right below; a right-to-left grid's bar is
+    // its mirror, rectangle by rectangle, with its text still readable.
+    const bool mirrored = FGrid->UseRightToLeftAlignment();
+    const auto MR = [&](plat::TRect r) {
+        if (mirrored) r = {Width() - r.Right, r.Top, Width() - r.Left, r.Bottom};
+        return r;
+    };
+    const auto MX = [&](int x) { return mirrored ? Width() - 1 - x : x; };
     const int row = FGrid->RowCount() - 1;
     int painted = 0;
     for (int c = 0; c < FGrid->FixedCols(); ++c) painted += FGrid->ColWidths(c);
@@ -297,7 +307,7 @@ void TFooterPanel::Paint() {
     canvas.Brush().SetColor(FGrid->Color());
     canvas.FillRect({0, 0, Width(), Height()});
     canvas.Brush().SetColor(FFooter->Color());
-    canvas.FillRect({0, 0, used, Height()});
+    canvas.FillRect(MR({0, 0, used, Height()}));
     switch (FFooter->FooterStyle()) {
         case fsFixedLastRow: {
             const plat::TGridOptions opts = FGrid->Options();
@@ -327,26 +337,26 @@ void TFooterPanel::Paint() {
                     const TColor back = own != plat::clNone ? own : brush.Color();
                     if (back != plat::clNone) {
                         canvas.Brush().SetColor(back);
-                        canvas.FillRect(cell);
+                        canvas.FillRect(MR(cell));
                     }
                 }
                 TGridDrawState fixed;
                 fixed.Include(gdFixed);
-                PaintCell(canvas, c, row, cell, fixed);
+                PaintCell(canvas, c, row, MR(cell), fixed);
                 if (lightEdge) {
                     canvas.Pen().SetColor(plat::clWhite);
-                    canvas.MoveTo(r.Left, 0);
-                    canvas.LineTo(r.Left, Height());
+                    canvas.MoveTo(MX(r.Left), 0);
+                    canvas.LineTo(MX(r.Left), Height());
                 }
                 if (horzLine) {
                     canvas.Pen().SetColor(FGrid->GridLineColor());
-                    canvas.MoveTo(r.Left, 0);
-                    canvas.LineTo(cell.Right, 0);
+                    canvas.MoveTo(MX(r.Left), 0);
+                    canvas.LineTo(MX(cell.Right), 0);
                 }
                 if (vertLine) {
                     canvas.Pen().SetColor(plat::clGray);
-                    canvas.MoveTo(cell.Right - 1, 0);
-                    canvas.LineTo(cell.Right - 1, Height());
+                    canvas.MoveTo(MX(cell.Right - 1), 0);
+                    canvas.LineTo(MX(cell.Right - 1), Height());
                 }
             };
             for (int c = 0; c < FGrid->FixedCols(); ++c) column(c, false);
@@ -354,23 +364,25 @@ void TFooterPanel::Paint() {
             break;
         }
         case fsColumnPreview: {
-            const plat::TRect r{0, 0, used, Height()};
+            const plat::TRect r = MR({0, 0, used, Height()});
             RaisedFrame(canvas, r);
             const int c = FFooter->Column();
             if (FGrid->OnFooterPaint) FGrid->OnFooterPaint(this, c, canvas, r);
             else if (c >= 0 && c < FGrid->AllColCount() && FGrid->Row() < FGrid->RowCount())
-                PaintCell(canvas, FGrid->DisplColIndex(c), FGrid->Row(), {2, 1, r.Right - 1, r.Bottom}, TGridDrawState{});
+                PaintCell(canvas, FGrid->DisplColIndex(c), FGrid->Row(), {r.Left + 2, 1, r.Right - 1, r.Bottom},
+                          TGridDrawState{});
             break;
         }
         case fsCustomPreview: {
-            RaisedFrame(canvas, {0, 0, used, Height()});
+            RaisedFrame(canvas, MR({0, 0, used, Height()}));
             const int current = FGrid->Row();
             const std::string html = TFloatingFooter::ExpandTemplate(
                 FFooter->CustomTemplate(), [&](int c) { return FGrid->Cells(c, current); });
-            plat::TRect text{2, 2, used - 2, Height()};
+            plat::TRect text = MR({2, 2, used - 2, Height()});
             canvas.Font().Assign(FGrid->Font());
             canvas.SetBkMode(plat::TRANSPARENT);
-            canvas.DrawText(ctl::HtmlToPlainText(html), text, plat::DT_SINGLELINE);
+            canvas.DrawText(ctl::HtmlToPlainText(html), text,
+                            mirrored ? plat::DT_SINGLELINE | plat::DT_RIGHT | plat::DT_RTLREADING : plat::DT_SINGLELINE);
             break;
         }
         case fsCustomPaint:
@@ -379,8 +391,8 @@ void TFooterPanel::Paint() {
     }
     if (FFooter->BorderColor() != plat::clNone) {
         canvas.Pen().SetColor(FFooter->BorderColor());
-        canvas.MoveTo(0, 0);
-        canvas.LineTo(painted, 0);
+        canvas.MoveTo(MX(0), 0);
+        canvas.LineTo(MX(painted), 0);
     }
 }
 

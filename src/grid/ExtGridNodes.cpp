@@ -373,6 +373,12 @@ bool TExtStringGrid::IsOnNodeGlyph(int ARow, int X) {
             o = 2;
             break;
     }
+    // Mirrored, the glyph hangs from the right edge; the scroll bar at the
+    // left is part of the width client points are counted against.
+    if (UseRightToLeftAlignment()) {
+        const int g = Width();
+        return X >= g - level * indent - w - 2 && X < g - (level - 1) * indent;
+    }
     return o + (level - 1) * indent < X && X < w + level * indent;
 }
 

@@ -271,7 +271,10 @@ void TExtStringGrid::ScrollMessage(bool Vertical, plat::TMessage& Message) {
         if (code == plat::SB_LINEUP) SetTopRow(TopRow() - 1);
         else if (downward) ScrollAboveSearchFooter(panel);
     }
-    if (code == plat::SB_ENDSCROLL && ColCount() == 1) Invalidate();
+    // A mirrored merged block scrolls as pieces measured from the right
+    // edge; once the scroll ends, the whole grid is drawn again.
+    if (code == plat::SB_ENDSCROLL && (ColCount() == 1 || (UseRightToLeftAlignment() && MergeCount() > 0)))
+        Invalidate();
 }
 
 int TExtStringGrid::LastRowBottom() {

@@ -181,6 +181,31 @@ TEST(ExtGridNodes, GlyphHitTest) {
     for (int x : {-5, 0, 100, 1000}) EXPECT_TRUE(g.IsOnNodeGlyph(1, x)) << x;
 }
 
+// Mirrored, the glyph sits at the right edge: the hit zone is counted back
+// from the grid's width, two pixels wider than the glyph.
+TEST(ExtGridNodes, GlyphHitTestFromTheRightWhenMirrored) {
+    TExtStringGrid g(nullptr);
+    FillRows(g, 6);
+    g.AddNode(1, 2);
+    g.SetBiDiMode(plat::bdRightToLeft);
+    const int w = g.Width();
+    const struct {
+        TNodeType type;
+        int fromRight;  // x = width - fromRight
+        bool hit;
+    } cases[] = {
+        {cnXP, 1, true},   {cnXP, 18, true},  {cnXP, 19, false}, {cn3D, 20, true}, {cn3D, 21, false},
+        {cnLeaf, 22, true}, {cnLeaf, 23, false}, {cnXP, 0, false},
+    };
+    for (const auto& c : cases) {
+        g.CellNode().SetNodeType(c.type);
+        EXPECT_EQ(g.IsOnNodeGlyph(1, w - c.fromRight), c.hit) << c.type << " at width - " << c.fromRight;
+    }
+    // The left-to-right zone near x = 0 is no hit in a mirrored grid.
+    g.CellNode().SetNodeType(cnXP);
+    EXPECT_FALSE(g.IsOnNodeGlyph(1, 5));
+}
+
 TEST(ExtGridNodes, RemovingAFilterLeavesAContractedNodeClosed) {
     TExtStringGrid g(nullptr);
     FillRows(g, 10);

@@ -672,6 +672,35 @@ TEST(ExtGridFooter, BarDrawsTheTotalsAsCells) {
     EXPECT_GT(CountPixels(bmp, rightHalf, plat::clBlue), 0) << "the total in the cell's font colour";
 }
 
+// A right-to-left grid's bar is its mirror: the columns' part starts at the
+// right edge, a total's colour stands under its mirrored column, and the
+// pointer finds the column shown under it.
+TEST(ExtGridFooter, MirroredBarRunsFromTheRight) {
+    GridOnHiddenForm<> f({0, 0, 400, 300}, {0, 0, 320, 200}, 3, 4);
+    TExtStringGrid& g = *f.g;
+    g.SetBiDiMode(plat::bdRightToLeft);
+    g.SetLook(glStandard);
+    g.SetColor(plat::clWhite);
+    g.SetColWidths(0, 30);
+    g.SetColWidths(1, 60);
+    g.SetColWidths(2, 30);
+    g.FloatingFooter().SetHeight(25);
+    g.FloatingFooter().SetColor(plat::clYellow);
+    g.FloatingFooter().SetVisible(true);
+    g.SetColors(1, 3, plat::clLime);
+    const plat::TBitmap bmp = f.Shot("GridFloatingFooterMirrored.png");
+    const TFooterPanel& bar = *g.FloatingFooter().Panel();
+    const int x0 = bar.Left(), w = bar.Width(), top = bar.Top();
+    const plat::TRect mirrored{x0 + w - 90 + 2, top + 3, x0 + w - 30 - 2, top + 22};
+    const plat::TRect unmirrored{x0 + 30 + 2, top + 3, x0 + 90 - 2, top + 22};
+    EXPECT_GT(CountPixels(bmp, mirrored, plat::clLime), 0) << "the total's colour under its mirrored column";
+    EXPECT_EQ(CountPixels(bmp, unmirrored, plat::clLime), 0);
+    EXPECT_EQ(bmp.Pixel(x0 + 5, top + 12), plat::clWhite) << "past the columns, the grid's colour";
+    EXPECT_EQ(bar.ColumnAt(w - 50), 1);
+    EXPECT_EQ(bar.ColumnAt(w - 10), 0);
+    EXPECT_EQ(bar.ColumnAt(5), -1);
+}
+
 // The rows end above the bar: the last data row scrolled into view is
 // wholly visible, not under the bar.
 TEST(ExtGridFooter, RowsScrollClearOfTheBar) {
