@@ -99,9 +99,12 @@ bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
                std::span<const std::string_view> names, const char* kind, const std::string& where,
                const std::string& prefix, plat::TXmlFields& v, std::vector<TRuleLoRa>& out,
                std::string* error) {
-    out.reserve(out.size() + static_cast<size_t>(parent.ChildCount()));
     // Siblings are walked in order: counting and indexing would look each
-    // rule up again through the list.
+    // rule up again through the list. The count walks them once ahead, which
+    // also brings them into the cache for the reading walk.
+    size_t count = 0;
+    for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling()) ++count;
+    out.reserve(out.size() + count);
     int k = 0;
     for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         v.Read(rn, names);
