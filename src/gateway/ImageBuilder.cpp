@@ -425,8 +425,8 @@ bool Read_Device(TAttrs* a, const TLoRaWAN_ParGen& p, const TLoRaWAN_Infos& info
 }
 
 bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t numDevice,
-                TLoRaWAN_Infos& infos, plat::TXmlFields& values, std::string* error,
-                std::string_view fileName) {
+                TLoRaWAN_Infos& infos, plat::TXmlFields& upValues, plat::TXmlFields& downValues,
+                std::string* error, std::string_view fileName) {
     const plat::TXmlNode rules = device.FindNode("LoRaWAN_Rules");
     if (!rules) return Missing(error, fileName, "LoRaWAN_Rules", " in " + where);
     const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
@@ -435,7 +435,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     // rule up again through the list.
     int k = 0;
     for (plat::TXmlNode rule = up.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, UpLink_Attribute_Names, values, "uplink rule ", k + 1, &where, fileName, error);
+        TAttrs a(rule, UpLink_Attribute_Names, upValues, "uplink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required(Up_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -457,7 +457,7 @@ bool Read_Rules(const plat::TXmlNode& device, const std::string& where, uint16_t
     if (!down) return Missing(error, fileName, "LoRaWAN_DownLink_Rules", " in " + where);
     k = 0;
     for (plat::TXmlNode rule = down.FirstChild(); rule; rule = rule.NextSibling(), ++k) {
-        TAttrs a(rule, DownLink_Attribute_Names, values, "downlink rule ", k + 1, &where, fileName, error);
+        TAttrs a(rule, DownLink_Attribute_Names, downValues, "downlink rule ", k + 1, &where, fileName, error);
         const std::string_view enable = a.Required(Down_Enable);
         if (!a.Ok()) return false;
         if (!Is_Yes(enable)) continue;
@@ -494,8 +494,11 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
         const plat::TXmlNode list = root.FindNode("LoRaWAN_Devices_List");
         if (!list) return Missing(error, fileName, "LoRaWAN_Devices_List", "");
         int i = 0;
-        // One set of attribute values for every element read.
+        // One set of attribute values for each kind of element, kept for
+        // the whole list: a set prepares the names it reads by once.
         plat::TXmlFields values;
+        plat::TXmlFields upValues;
+        plat::TXmlFields downValues;
         for (plat::TXmlNode node = list.FirstChild(); node; node = node.NextSibling(), ++i) {
             std::optional<TAttrs> a;
             if (p.ModeMaster) {
@@ -513,8 +516,8 @@ bool Load_LoRaWAN_Devices(const plat::TXmlDocument* doc, const TLoRaWAN_ParGen& 
             if (!Read_Device(a ? &*a : nullptr, p, infos, d)) return false;
             d.options |= Device_Option_Always;
             infos.Devices_List.push_back(d);
-            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, values, error,
-                            fileName)) {
+            if (!Read_Rules(node, where, static_cast<uint16_t>(infos.Num_Devices), infos, upValues, downValues,
+                            error, fileName)) {
                 return false;
             }
             ++infos.Num_Devices;

@@ -97,12 +97,15 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
 // message names the first one missing in field order.
 bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
                std::span<const std::string_view> names, const char* kind, const std::string& where,
-               const std::string& prefix, std::vector<TRuleLoRa>& out, std::string* error) {
-    out.reserve(out.size() + static_cast<size_t>(parent.ChildCount()));
+               const std::string& prefix, plat::TXmlFields& v, std::vector<TRuleLoRa>& out,
+               std::string* error) {
     // Siblings are walked in order: counting and indexing would look each
-    // rule up again through the list.
+    // rule up again through the list. The count walks them once ahead, which
+    // also brings them into the cache for the reading walk.
+    size_t count = 0;
+    for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling()) ++count;
+    out.reserve(out.size() + count);
     int k = 0;
-    plat::TXmlFields v;
     for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         v.Read(rn, names);
         // A copy of a blank rule: a rule made in the list from nothing is
@@ -148,6 +151,8 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     config.Devices.reserve(static_cast<size_t>(std::min(count, list.ChildCount())));
     int i = 0;
     plat::TXmlFields v;
+    plat::TXmlFields upFields;
+    plat::TXmlFields downFields;
     for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
@@ -165,12 +170,12 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
         if (!up) return MissingElement(error, fileName, "LoRaWAN_UpLink_Rules", where);
         if (!ReadRules(up, UpLink_Rule_Fields, UpLink_Attribute_Names, "uplink rule ", where, prefix,
-                       d.UpLinkRules, error))
+                       upFields, d.UpLinkRules, error))
             return false;
         const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
         if (!down) return MissingElement(error, fileName, "LoRaWAN_DownLink_Rules", where);
         if (!ReadRules(down, DownLink_Rule_Fields, DownLink_Attribute_Names, "downlink rule ", where, prefix,
-                       d.DownLinkRules, error))
+                       downFields, d.DownLinkRules, error))
             return false;
         config.Devices.push_back(std::move(d));
     }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <sstream>
 
 namespace plat {
@@ -228,6 +229,46 @@ std::size_t Name_Index(std::span<const std::string_view> Names, std::size_t coun
     return count;
 }
 
+// The text this thread parsed last, in place: names inside it may be read
+// a few bytes past their end, since more of the text follows. A byte-by-
+// byte comparison of every attribute name of a large file took longer than
+// anything else its readers did; two words compare a short name whole.
+// Any change to any document's elements (and freeing one) bumps the
+// generation, which drops the range.
+struct TParsedText {
+    std::uintptr_t begin = 0;
+    std::uintptr_t end = 0;
+    unsigned long long generation = 0;
+};
+thread_local TParsedText t_ParsedText;
+
+constexpr std::size_t Key_Bytes = 16;
+
+void Note_Parsed_Text(const std::string& text) {
+    const auto begin = reinterpret_cast<std::uintptr_t>(text.data());
+    t_ParsedText = {begin, begin + text.size(), g_Generation.load(std::memory_order_relaxed)};
+}
+
+// The name's bytes and its terminator under the mask; no mask when it does
+// not fit.
+TXmlNode::TNameKeys::TKey Make_Key(std::string_view name) {
+    TXmlNode::TNameKeys::TKey key{name.data(), name.size()};
+    if (name.size() >= Key_Bytes || name.find('\0') != std::string_view::npos) return key;
+    unsigned char bytes[Key_Bytes] = {};
+    unsigned char mask[Key_Bytes] = {};
+    name.copy(reinterpret_cast<char*>(bytes), name.size());
+    std::fill(mask, mask + name.size() + 1, 0xFF);
+    std::memcpy(key.word, bytes, Key_Bytes);
+    std::memcpy(key.mask, mask, Key_Bytes);
+    return key;
+}
+
+bool Key_Equals(const TXmlNode::TNameKeys::TKey& key, const char* name) {
+    std::uint64_t text[2];
+    std::memcpy(text, name, Key_Bytes);
+    return (((text[0] ^ key.word[0]) & key.mask[0]) | ((text[1] ^ key.word[1]) & key.mask[1])) == 0;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- TXmlNode
@@ -414,11 +455,29 @@ void TXmlNode::Attributes(std::vector<std::pair<std::string_view, std::string_vi
 
 std::uint64_t TXmlNode::ReadAttributes(std::span<const std::string_view> Names,
                                        std::string_view* Values) const {
+    TNameKeys keys;
+    return ReadAttributes(Names, Values, keys);
+}
+
+std::uint64_t TXmlNode::ReadAttributes(std::span<const std::string_view> Names, std::string_view* Values,
+                                       TNameKeys& Keys) const {
     const std::size_t count = std::min<std::size_t>(Names.size(), 64);
+    const TParsedText text = t_ParsedText.generation == g_Generation.load(std::memory_order_relaxed)
+                                 ? t_ParsedText
+                                 : TParsedText{};
     std::uint64_t found = 0;
     std::size_t expected = 0;
     const auto take = [&](const char* name, const char* value) {
-        const std::size_t k = Name_Index(Names, count, expected, name);
+        std::size_t k = count;
+        const auto at = reinterpret_cast<std::uintptr_t>(name);
+        if (expected < count && expected < TNameKeys::Slots && at >= text.begin &&
+            at + Key_Bytes <= text.end) {
+            TNameKeys::TKey& key = Keys.key[expected];
+            if (key.data != Names[expected].data() || key.size != Names[expected].size())
+                key = Make_Key(Names[expected]);
+            if (key.mask[0] != 0 && Key_Equals(key, name)) k = expected;
+        }
+        if (k == count) k = Name_Index(Names, count, expected, name);
         if (k == count || (found >> k & 1u) != 0) return;
         found |= std::uint64_t{1} << k;
         Values[k] = value;
@@ -534,7 +593,10 @@ bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
     Clear();
     if (!base::ReadFileBytes(path, impl_->buffer, error)) return false;
     const std::string source = "\"" + path + "\"";
-    if (Parse(impl_->doc, impl_->buffer, source, nullptr, &impl_->buffer)) return true;
+    if (Parse(impl_->doc, impl_->buffer, source, nullptr, &impl_->buffer)) {
+        Note_Parsed_Text(impl_->buffer);
+        return true;
+    }
     // The parser has rewritten the buffer: the error's line and column are
     // counted again on the text as read.
     std::string bytes;
@@ -544,10 +606,18 @@ bool TXmlDocument::LoadFromFile(const std::string& path, std::string* error) {
 }
 
 bool TXmlDocument::LoadFromString(std::string_view xml, std::string* error) {
-    // No name to give: callers put their own in front. The text may come
-    // from the buffer of the last file, so the buffer goes only afterwards.
-    const bool parsed = Parse(impl_->doc, xml, "", error);
-    impl_->buffer.clear();
+    // No name to give: callers put their own in front. The text is parsed
+    // in place on a copy of its own, as a file is; xml may come from the
+    // buffer of the last file, so that buffer goes only afterwards, and a
+    // syntax error is placed on xml, which the parser leaves as it was.
+    // The copy is made on the heap whatever its size, so moving it into
+    // the document keeps the parser's pointers into it.
+    std::string text;
+    text.reserve(std::max<std::size_t>(xml.size(), 32));
+    text.assign(xml);
+    const bool parsed = Parse(impl_->doc, xml, "", error, &text);
+    impl_->buffer = std::move(text);
+    if (parsed) Note_Parsed_Text(impl_->buffer);
     return parsed;
 }
 

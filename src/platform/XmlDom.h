@@ -70,6 +70,21 @@ public:
     // lookup per field costs a search each, this one step an attribute when
     // the names come in the element's own order.
     std::uint64_t ReadAttributes(std::span<const std::string_view> Names, std::string_view* Values) const;
+    // Names prepared for comparing a whole name at once with the text of a
+    // parsed file: key i is made when name i is first compared, and made
+    // again when Names[i] views other characters.
+    struct TNameKeys {
+        static constexpr std::size_t Slots = 16;  // names after these are compared byte by byte
+        struct TKey {
+            const char* data = nullptr;  // the name made into the key
+            std::size_t size = 0;
+            std::uint64_t word[2] = {};
+            std::uint64_t mask[2] = {};  // zero for a name too long for one key
+        } key[Slots];
+    };
+    // The same, preparing Names in Keys.
+    std::uint64_t ReadAttributes(std::span<const std::string_view> Names, std::string_view* Values,
+                                 TNameKeys& Keys) const;
     int AttributeCount() const;
     std::string AttributeName(int index) const;
 
@@ -90,7 +105,7 @@ public:
     static constexpr std::size_t Capacity = 16;
     // Names beyond Capacity are not read.
     void Read(const TXmlNode& Node, std::span<const std::string_view> Names) {
-        found_ = Node.ReadAttributes(Names.first(std::min(Names.size(), Capacity)), value_);
+        found_ = Node.ReadAttributes(Names.first(std::min(Names.size(), Capacity)), value_, keys_);
     }
     bool Has(std::size_t Index) const { return Index < Capacity && (found_ >> Index & 1u) != 0; }
     // Empty when the element lacks the attribute.
@@ -101,6 +116,7 @@ public:
 private:
     std::string_view value_[Capacity];
     std::uint64_t found_ = 0;
+    TXmlNode::TNameKeys keys_;
 };
 
 class TXmlDocument {

@@ -391,6 +391,42 @@ TEST(XmlDomWrite, AppendedAttributesKeepTheirOrder) {
     EXPECT_EQ(doc.SaveToString(), "<r>\n  <row b=\"2\" a=\"1\" />\n</r>\n");
 }
 
+// Short names are compared with the parsed text a word at a time, reading
+// past the name's end into the text after it: a name must not match one it
+// only starts with or is the start of, at any length up to the longest
+// compared at once and beyond, and a document read after another must not
+// be taken for it.
+TEST(XmlDomRead, FieldsMatchWholeNamesOnly) {
+    constexpr std::string_view Names[] = {"Port", "Po", "FifteenCharName", "SixteenCharNames", "A"};
+    const char* const cases[] = {
+        "<Rule Por=\"1\" PortX=\"2\" P=\"3\" AB=\"4\" FifteenCharNam=\"5\" SixteenCharNamesX=\"6\"/>",
+        "<Rule Port=\"1\" Po=\"2\" FifteenCharName=\"3\" SixteenCharNames=\"4\" A=\"5\"/>",
+        "<Rule A=\"5\" SixteenCharNames=\"4\" FifteenCharName=\"3\" Po=\"2\" Port=\"1\"/>",
+        "<Rule FifteenCharNameX=\"1\" SixteenCharName=\"2\" Port =\"3\" Po\t=\"4\"/>",
+    };
+    plat::TXmlFields fields;
+    for (const char* text : cases) {
+        // Padding after the element puts every name well inside the text.
+        const std::string xml = std::string(text) + "<!--" + std::string(64, '-') + "x-->";
+        TXmlDocument doc;
+        ASSERT_TRUE(doc.LoadFromString(xml)) << text;
+        const auto expectAsByName = [&](const TXmlNode& node) {
+            fields.Read(node, Names);
+            for (size_t i = 0; i < std::size(Names); ++i) {
+                std::string_view byName;
+                const bool has = node.GetAttributeView(Names[i], byName);
+                EXPECT_EQ(fields.Has(i), has) << text << ": " << Names[i];
+                EXPECT_EQ(fields.Value(i), has ? byName : std::string_view()) << text << ": " << Names[i];
+            }
+        };
+        expectAsByName(doc.Root());
+        TXmlDocument other;
+        ASSERT_TRUE(other.LoadFromString("<Rule Port=\"9\" Po=\"9\" A=\"9\"/>" + std::string(64, ' ')));
+        expectAsByName(other.Root());
+        expectAsByName(doc.Root());
+    }
+}
+
 // Records are read field by field in one pass, so the order of the
 // attributes, ones the reader does not know, missing and empty ones and a
 // name given twice must all come out as a lookup by name would give them.
