@@ -6,6 +6,9 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QMovie>
+#include <QPicture>
+#include <QStyle>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -17,6 +20,7 @@
 #include <QEvent>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "platform/Forms.h"
 #include "platform/NativeBridge.h"
@@ -153,25 +157,67 @@ public:
     }
 };
 
+// The size the toolkit gives a label of one line of plain text, worked out
+// the way it does, but laying the text out once: its own measure lays it
+// out three times, twice for a smallest size the labels never use. Empty
+// when the label is not such a label (the toolkit's measure is then used).
+std::optional<QSize> Plain_Label_Size(const QLabel& w) {
+    const QString text = w.text();
+    if (text.isEmpty() || w.textFormat() != Qt::PlainText || w.wordWrap() || w.buddy() != nullptr ||
+        !w.pixmap().isNull() || w.movie() != nullptr || !w.picture().isNull())
+        return std::nullopt;
+    const QFontMetrics fm = w.fontMetrics();
+    const QMargins m = w.contentsMargins();
+    const int align = QStyle::visualAlignment(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight,
+                                              w.alignment());
+    int hextra = 2 * w.margin();
+    int vextra = hextra;
+    int indent = w.indent();
+    if (indent < 0 && w.frameWidth() != 0) indent = fm.horizontalAdvance(u'x') - w.margin() * 2;
+    if (indent > 0) {
+        if ((align & Qt::AlignLeft) || (align & Qt::AlignRight)) hextra += indent;
+        if ((align & Qt::AlignTop) || (align & Qt::AlignBottom)) vextra += indent;
+    }
+    // Centring is left out as the toolkit does (only the size counts), and
+    // tabs are expanded as a label of the toolkit shows them.
+    const int flags = (align & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
+    const int width = (w.minimumWidth() > 0 ? w.minimumWidth() : 2000) - hextra - m.left() - m.right();
+    const QRect br = fm.boundingRect(0, 0, width, 2000, flags, text);
+    const QSize contents(br.width() + hextra + m.left() + m.right(), br.height() + vextra + m.top() + m.bottom());
+    return contents.expandedTo(w.minimumSize());
+}
+
 // A label is measured again whenever its text or font changes, and a
 // window builds hundreds of them: most share a font, and many a text (the
 // empty caption of a label being placed, the dots between address octets,
-// units). Measuring lays the text out three times, so sizes are kept by
-// everything the measure depends on.
+// units). Sizes are kept by everything the measure depends on; the key
+// compares fonts as fonts, since spelling each one out as text cost about
+// as much as the measures it saved.
+struct TLabelMeasure {
+    QFont font;
+    QString text;
+    int alignment, format, margin, indent, frame;
+    QMargins margins;
+    bool operator==(const TLabelMeasure& o) const {
+        return text == o.text && alignment == o.alignment && format == o.format && margin == o.margin &&
+               indent == o.indent && frame == o.frame && margins == o.margins && font == o.font;
+    }
+};
+
+size_t qHash(const TLabelMeasure& k, size_t seed = 0) {
+    return qHashMulti(seed, k.font, k.text, k.alignment, k.format, k.margin, k.indent, k.frame);
+}
+
 QSize Label_Size_Hint(QLabel& w) {
     w.ensurePolished();  // the style may set the font the size depends on
     if (!w.pixmap().isNull() || w.buddy() != nullptr) return w.sizeHint();
-    const QMargins m = w.contentsMargins();
-    const QString key = w.font().key() + QChar(0x1F) + w.text() + QChar(0x1F) +
-                        QString::number(int(w.alignment())) + ',' + QString::number(int(w.textFormat())) + ',' +
-                        QString::number(w.margin()) + ',' + QString::number(w.indent()) + ',' +
-                        QString::number(w.frameWidth()) + ',' + QString::number(m.left()) + ',' +
-                        QString::number(m.top()) + ',' + QString::number(m.right()) + ',' +
-                        QString::number(m.bottom());
-    static QHash<QString, QSize> sizes;
+    const TLabelMeasure key{w.font(),   w.text(),   int(w.alignment()), int(w.textFormat()),
+                            w.margin(), w.indent(), w.frameWidth(),     w.contentsMargins()};
+    static QHash<TLabelMeasure, QSize> sizes;
     if (const auto found = sizes.constFind(key); found != sizes.constEnd()) return *found;
     if (sizes.size() > 4096) sizes.clear();
-    const QSize size = w.sizeHint();
+    const std::optional<QSize> plain = Plain_Label_Size(w);
+    const QSize size = plain ? *plain : w.sizeHint();
     sizes.insert(key, size);
     return size;
 }

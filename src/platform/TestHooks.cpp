@@ -272,6 +272,11 @@ TRgb PixelAt(TControl& Control, int X, int Y) {
     return {c.red(), c.green(), c.blue()};
 }
 
+TPoint ToolkitSizeHint(TControl& Control) {
+    const QSize s = WidgetOf(Control)->sizeHint();
+    return {s.width(), s.height()};
+}
+
 bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
     return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
 }

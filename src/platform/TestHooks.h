@@ -100,6 +100,9 @@ struct TRgb {
     friend bool operator==(const TRgb&, const TRgb&) = default;
 };
 TRgb PixelAt(TControl& Control, int X, int Y);
+// The size the toolkit itself asks for the control's widget, measured
+// afresh, to check the sizes our controls take against.
+TPoint ToolkitSizeHint(TControl& Control);
 bool SaveScreenshot(TControl& Control, const std::string& PngPath);
 // The hint the control shows when the pointer rests at (X, Y): the
 // toolkit's hint request is sent as if the pointer had stopped there.

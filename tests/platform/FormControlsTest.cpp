@@ -605,6 +605,34 @@ TEST_F(FormTest, AutoSizedLabelsShareASizeOnlyWhenAlike) {
     EXPECT_EQ(std::pair(later->Width(), later->Height()), large);
 }
 
+// A label of plain text is measured without asking the toolkit for its
+// size, yet takes exactly the size the toolkit would give it, whatever its
+// font, text and alignment.
+TEST_F(FormTest, AutoSizedLabelTakesTheToolkitsSize) {
+    const std::vector<std::string> captions = {"x", "Diagnostic Position", "  Leading and trailing  ",
+                                               "\xC3\x84nderung \xC3\x9F", "Tab\there", "Save && Exit",
+                                               "two\nlines", "iiiiiiiiiiiiiiiiiiii"};
+    const std::vector<std::function<void(TFont&)>> fonts = {
+        [](TFont&) {},
+        [](TFont& f) { f.SetStyle({fsBold}); },
+        [](TFont& f) { f.SetSize(20); },
+        [](TFont& f) { f.SetName("Verdana"), f.SetSize(8), f.SetStyle({fsItalic, fsUnderline}); },
+    };
+    for (const std::string& caption : captions)
+        for (size_t f = 0; f < fonts.size(); ++f)
+            for (TAlignment alignment : {taLeftJustify, taRightJustify, taCenter})
+                for (TTextLayout layout : {tlTop, tlCenter, tlBottom}) {
+                    auto* label = Put<TLabel>(100, 8, 10, 10);
+                    label->SetAlignment(alignment);
+                    label->SetLayout(layout);
+                    fonts[f](label->Font());
+                    label->SetCaption(caption);
+                    const TPoint want = test::ToolkitSizeHint(*label);
+                    EXPECT_EQ(label->Width(), want.X) << caption << " font " << f << " alignment " << alignment;
+                    EXPECT_EQ(label->Height(), want.Y) << caption << " font " << f << " layout " << layout;
+                }
+}
+
 // Clipboard text goes in and comes back out whole.
 TEST(Clipboard, TextRoundTrip) {
     InitApplication();
