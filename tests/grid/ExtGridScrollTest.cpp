@@ -328,3 +328,22 @@ TEST(ExtGridScroll, TileIndicatorsReplaceTheBars) {
     g.SetScrollType(ssFlat);
     EXPECT_EQ(g.ScrollBars(), plat::ssBoth);
 }
+
+// A mirrored grid with merged blocks is drawn whole once a scroll ends: its
+// blocks scroll as pieces measured from the right edge. Without merges, or
+// read left to right, the end of a scroll draws nothing more.
+TEST(ExtGridScroll, EndOfScrollRedrawsAMirroredGridWithMerges) {
+    const struct {
+        bool mirrored, merged;
+        int redraws;
+    } cases[] = {{true, true, 1}, {true, false, 0}, {false, true, 0}};
+    for (const auto& c : cases) {
+        GridOnHiddenForm<TExtColumnGrid> t({0, 0, 500, 320}, {0, 0, 480, 300}, 8, 200);
+        TExtColumnGrid& g = *t.g;
+        if (c.mirrored) g.SetBiDiMode(plat::bdRightToLeft);
+        if (c.merged) g.MergeCells(1, 2, 2, 2);
+        g.ClearRepaintLog();
+        g.Perform(plat::WM_HSCROLL, ScrollCode(plat::SB_ENDSCROLL, 0), 0);
+        EXPECT_EQ(g.InvalidateCount(), c.redraws) << c.mirrored << c.merged;
+    }
+}
