@@ -738,14 +738,25 @@ void TControl::FontChanged() {
         // font's; self-drawn controls read the font themselves.
         if (dynamic_cast<TCustomWidget*>(w) == nullptr) {
             QPalette pal = w->palette();
+            const QColor text = ToQColor(FFont->Color());
+            const QColor grey = ToQColor(clGrayText);
             // The disabled look keeps its grey text: a control given a font
-            // colour must still show that it takes no input.
-            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-                pal.setColor(QPalette::Active, role, ToQColor(FFont->Color()));
-                pal.setColor(QPalette::Inactive, role, ToQColor(FFont->Color()));
-                pal.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
+            // colour must still show that it takes no input. Most font
+            // changes (a size, a style) keep the colour the widget already
+            // holds as its own, and then leave its palette alone.
+            bool held = true;
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                    held = held && pal.isBrushSet(group, role) &&
+                           pal.color(group, role) == (group == QPalette::Disabled ? grey : text);
+            if (!held) {
+                for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+                    pal.setColor(QPalette::Active, role, text);
+                    pal.setColor(QPalette::Inactive, role, text);
+                    pal.setColor(QPalette::Disabled, role, grey);
+                }
+                w->setPalette(pal);
             }
-            w->setPalette(pal);
         }
     }
     Perform(CM_FONTCHANGED);

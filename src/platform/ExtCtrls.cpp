@@ -1,5 +1,6 @@
 #include "platform/ExtCtrls.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
@@ -161,21 +162,46 @@ void TImage::Paint() {
 
 // --- TTimer ----------------------------------------------------------------
 
+// The toolkit's timer is made when the timer first has to run: most timers
+// of a window (a button's fade, say) are made enabled and switched off at
+// once, and stay off until the window is used. A timer made enabled starts
+// when the program next waits for input, which is the earliest it could
+// fire anyway.
 struct TTimer::TImpl {
-    QTimer timer;
+    std::unique_ptr<QTimer> timer;
+    bool queued = false;
 };
+
+namespace {
+
+std::vector<TTimer*>& Timers_To_Start() {
+    static std::vector<TTimer*> list;
+    return list;
+}
+
+}  // namespace
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FImpl(std::make_unique<TImpl>()) {
     InitApplication();
-    QObject::connect(&FImpl->timer, &QTimer::timeout, [this] {
-        SafeCall([this] {
-            if (OnTimer) OnTimer(this);
+    if (!FEnabled || FInterval <= 0) return;
+    std::vector<TTimer*>& queue = Timers_To_Start();
+    if (queue.empty())
+        QTimer::singleShot(0, QCoreApplication::instance(), [] {
+            std::vector<TTimer*> due;
+            due.swap(Timers_To_Start());
+            for (TTimer* t : due) {
+                t->FImpl->queued = false;
+                t->UpdateTimer();
+            }
         });
-    });
-    UpdateTimer();
+    queue.push_back(this);
+    FImpl->queued = true;
 }
 
-TTimer::~TTimer() { FImpl->timer.stop(); }
+TTimer::~TTimer() {
+    if (FImpl->queued) std::erase(Timers_To_Start(), this);
+    if (FImpl->timer) FImpl->timer->stop();
+}
 
 void TTimer::SetInterval(int Value) {
     if (Value == FInterval) return;
@@ -190,8 +216,19 @@ void TTimer::SetEnabled(bool Value) {
 }
 
 void TTimer::UpdateTimer() {
-    FImpl->timer.stop();
-    if (FEnabled && FInterval > 0) FImpl->timer.start(FInterval);
+    if (FImpl->queued) return;  // starts with the others once input is awaited
+    const bool run = FEnabled && FInterval > 0;
+    if (!FImpl->timer) {
+        if (!run) return;
+        FImpl->timer = std::make_unique<QTimer>();
+        QObject::connect(FImpl->timer.get(), &QTimer::timeout, [this] {
+            SafeCall([this] {
+                if (OnTimer) OnTimer(this);
+            });
+        });
+    }
+    FImpl->timer->stop();
+    if (run) FImpl->timer->start(FInterval);
 }
 
 // --- TSpeedButton ----------------------------------------------------------

@@ -335,6 +335,23 @@ void TFont::SetOrientation(int tenths) {
 
 QFont ToQFont(const TFont& font) {
     EnsureGuiApplication();
+    // Every control of every window takes its font on creation and again
+    // from its parent; they share a handful of fonts.
+    struct TMade {
+        std::string name;
+        int height;
+        unsigned style;
+        TFontPitch pitch;
+        QFont made;
+    };
+    static std::vector<TMade> made;
+    const unsigned style = (font.Style().Contains(fsBold) ? 1u : 0u) | (font.Style().Contains(fsItalic) ? 2u : 0u) |
+                           (font.Style().Contains(fsUnderline) ? 4u : 0u) |
+                           (font.Style().Contains(fsStrikeOut) ? 8u : 0u);
+    for (const TMade& m : made)
+        if (m.height == font.Height() && m.style == style && m.pitch == font.Pitch() && m.name == font.Name())
+            return m.made;
+    if (made.size() >= 32) made.clear();
     QFont q(QString::fromStdString(font.Name()));
     q.setStyleStrategy(QFont::StyleStrategy(QFont::PreferMatch | QFont::NoAntialias));
     if (font.Pitch() == fpFixed) q.setStyleHint(QFont::TypeWriter);
@@ -354,6 +371,7 @@ QFont ToQFont(const TFont& font) {
     q.setItalic(font.Style().Contains(fsItalic));
     q.setUnderline(font.Style().Contains(fsUnderline));
     q.setStrikeOut(font.Style().Contains(fsStrikeOut));
+    made.push_back({font.Name(), font.Height(), style, font.Pitch(), q});
     return q;
 }
 

@@ -272,6 +272,16 @@ TRgb PixelAt(TControl& Control, int X, int Y) {
     return {c.red(), c.green(), c.blue()};
 }
 
+int CountPixels(TControl& Control, TRgb Colour) {
+    const QImage img = WidgetOf(Control)->grab().toImage();
+    const QColor want(Colour.R, Colour.G, Colour.B);
+    int count = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixelColor(x, y) == want) ++count;
+    return count;
+}
+
 TPoint ToolkitSizeHint(TControl& Control) {
     const QSize s = WidgetOf(Control)->sizeHint();
     return {s.width(), s.height()};

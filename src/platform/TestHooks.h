@@ -100,6 +100,8 @@ struct TRgb {
     friend bool operator==(const TRgb&, const TRgb&) = default;
 };
 TRgb PixelAt(TControl& Control, int X, int Y);
+// How many pixels of the control show exactly that colour.
+int CountPixels(TControl& Control, TRgb Colour);
 // The size the toolkit itself asks for the control's widget, measured
 // afresh, to check the sizes our controls take against.
 TPoint ToolkitSizeHint(TControl& Control);

@@ -304,6 +304,31 @@ TEST(Timer, FiresWhileEnabled) {
     EXPECT_EQ(ticks, stopped + 1);
 }
 
+// A timer made enabled runs once the program waits for input; one switched
+// off at once, or freed before then, never fires.
+TEST(Timer, StartsOnceTheProgramWaits) {
+    InitApplication();
+    int ticks = 0, offTicks = 0, freedTicks = 0;
+    TTimer on(nullptr);
+    on.SetInterval(10);
+    on.OnTimer = [&](TObject*) { ++ticks; };
+    TTimer off(nullptr);
+    off.SetEnabled(false);
+    off.SetInterval(10);
+    off.OnTimer = [&](TObject*) { ++offTicks; };
+    auto* freed = new TTimer(nullptr);
+    freed->SetInterval(10);
+    freed->OnTimer = [&](TObject*) { ++freedTicks; };
+    delete freed;
+    test::Wait(120);
+    EXPECT_GE(ticks, 2);
+    EXPECT_EQ(offTicks, 0);
+    EXPECT_EQ(freedTicks, 0);
+    off.SetEnabled(true);
+    test::Wait(80);
+    EXPECT_GE(offTicks, 1);
+}
+
 // A picture of a demo form for people to look at.
 TEST(Screenshot, DemoFormIsWrittenAsPng) {
     InitApplication();

@@ -565,6 +565,38 @@ TEST_F(FormTest, DisabledEditsAndListsLookDisabled) {
     }
 }
 
+// A font colour holds through later changes of the font, and a control
+// with a colour of its own keeps it when its parent's font colour changes.
+TEST_F(FormTest, FontColourHoldsThroughFontChanges) {
+    const auto rgb = [](TColor c) {
+        const TColor v = ColorToRGB(c);
+        return test::TRgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                          static_cast<int>((v >> 16) & 0xFF)};
+    };
+    auto* panel = Put<TPanel>(10, 10, 300, 120);
+    panel->SetBevelOuter(bvNone);
+    auto* follows = Put<TLabel>(10, 10, 100, 30, panel);
+    auto* own = Put<TLabel>(10, 60, 100, 30, panel);
+    for (TLabel* l : {follows, own}) l->SetCaption("MMMM");
+    panel->Font().SetSize(16);
+    own->Font().SetColor(clRed);
+    own->Font().SetStyle(TFontStyles{fsBold});  // keeps the colour
+    test::ProcessEvents();
+    EXPECT_GT(test::CountPixels(*own, rgb(clRed)), 0);
+
+    panel->Font().SetColor(clBlue);
+    panel->Font().SetSize(18);
+    test::ProcessEvents();
+    EXPECT_GT(test::CountPixels(*follows, rgb(clBlue)), 0);
+    EXPECT_GT(test::CountPixels(*own, rgb(clRed)), 0);
+    EXPECT_EQ(test::CountPixels(*own, rgb(clBlue)), 0);
+
+    own->Font().SetColor(clBlue);
+    test::ProcessEvents();
+    EXPECT_EQ(test::CountPixels(*own, rgb(clRed)), 0);
+    EXPECT_GT(test::CountPixels(*own, rgb(clBlue)), 0);
+}
+
 // An auto-sized label takes the width of its text.
 TEST_F(FormTest, AutoSizedLabelFollowsItsText) {
     auto* label = Put<TLabel>(16, 8, 10, 10);
