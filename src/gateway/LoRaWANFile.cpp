@@ -98,13 +98,12 @@ bool MissingElement(std::string* error, std::string_view fileName, const char* n
 bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
                std::span<const std::string_view> names, const char* kind, const std::string& where,
                const std::string& prefix, plat::TXmlFields& v, std::vector<TRuleLoRa>& out,
-               std::string* error) {
+               size_t& expected, std::string* error) {
     // Siblings are walked in order: counting and indexing would look each
-    // rule up again through the list. The count walks them once ahead, which
-    // also brings them into the cache for the reading walk.
-    size_t count = 0;
-    for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling()) ++count;
-    out.reserve(out.size() + count);
+    // rule up again through the list. Devices mostly carry as many rules as
+    // the one before, so the list is sized for that many and grows only
+    // when it holds more.
+    out.reserve(out.size() + expected);
     int k = 0;
     for (plat::TXmlNode rn = parent.FirstChild(); rn; rn = rn.NextSibling(), ++k) {
         v.Read(rn, names);
@@ -124,6 +123,7 @@ bool ReadRules(const plat::TXmlNode& parent, std::span<const TRuleField> fields,
                 (r.*f.text).assign(v.Value(i));
         }
     }
+    expected = static_cast<size_t>(k);
     return true;
 }
 
@@ -153,6 +153,7 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
     plat::TXmlFields v;
     plat::TXmlFields upFields;
     plat::TXmlFields downFields;
+    size_t upCount = 0, downCount = 0;
     for (plat::TXmlNode node = list.FirstChild(); node && i < count; node = node.NextSibling(), ++i) {
         const std::string where = " of device " + std::to_string(i + 1);
         TDeviceLoRa d;
@@ -170,12 +171,12 @@ bool ReadLoRaWAN(const plat::TXmlDocument& doc, bool modeMaster, TLoRaWANConfig&
         const plat::TXmlNode up = rules.FindNode("LoRaWAN_UpLink_Rules");
         if (!up) return MissingElement(error, fileName, "LoRaWAN_UpLink_Rules", where);
         if (!ReadRules(up, UpLink_Rule_Fields, UpLink_Attribute_Names, "uplink rule ", where, prefix,
-                       upFields, d.UpLinkRules, error))
+                       upFields, d.UpLinkRules, upCount, error))
             return false;
         const plat::TXmlNode down = rules.FindNode("LoRaWAN_DownLink_Rules");
         if (!down) return MissingElement(error, fileName, "LoRaWAN_DownLink_Rules", where);
         if (!ReadRules(down, DownLink_Rule_Fields, DownLink_Attribute_Names, "downlink rule ", where, prefix,
-                       downFields, d.DownLinkRules, error))
+                       downFields, d.DownLinkRules, downCount, error))
             return false;
         config.Devices.push_back(std::move(d));
     }
