@@ -89,6 +89,7 @@ void TAccessTableForm::Build_Tables() {
         g.SetColCount(cols);
         g.SetRowCount(d.Rows + 1);
         g.SetOptions(g.Options() + TGridOptions{goRangeSelect, goColSizing});
+        g.Columns().BeginUpdate();
         for (int c = 0; c < cols; ++c) {
             const TTableColumn& col = d.Columns[static_cast<size_t>(c)];
             grid::TGridColumnItem& item = g.Columns().Items(c);
@@ -104,6 +105,8 @@ void TAccessTableForm::Build_Tables() {
             item.ComboItems().Clear();
             for (const std::string& s : col.Items) item.ComboItems().Add(s);
         }
+        g.Columns().EndUpdate();
+        g.Columns().Update(nullptr);
         for (int r = 1; r <= d.Rows; ++r) {
             g.SetCells(0, r, std::to_string(r));
             if (d.Row_Height > 0) g.SetRowHeights(r, d.Row_Height);
@@ -167,8 +170,13 @@ void TAccessTableForm::Set_Lang() {
     for (size_t t = 0; t < Grids.size(); ++t) {
         const TTableDescription& d = FMember.File.Tables[t];
         if (t < Pages.size() && d.Page_Caption) Pages[t]->SetCaption(Lang_Texts[d.Page_Caption]);
+        // The headers are brought into the grid once, not once per column.
+        grid::TGridColumnCollection& columns = Grids[t]->Columns();
+        columns.BeginUpdate();
         for (size_t c = 0; c < d.Columns.size(); ++c)
-            Grids[t]->Columns().Items(static_cast<int>(c)).SetHeader(Lang_Texts[d.Columns[c].Header]);
+            columns.Items(static_cast<int>(c)).SetHeader(Lang_Texts[d.Columns[c].Header]);
+        columns.EndUpdate();
+        columns.Update(nullptr);
     }
     for (int i = 0; i < 6; ++i)
         if (x.Button_Hints[i] && buttons[i]) buttons[i]->SetHint(Lang_Texts[x.Button_Hints[i]]);
