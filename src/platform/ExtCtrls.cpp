@@ -174,9 +174,18 @@ struct TTimer::TImpl {
 
 namespace {
 
+// Kept to the end of the program: a timer may outlive the program's other
+// statics.
 std::vector<TTimer*>& Timers_To_Start() {
-    static std::vector<TTimer*> list;
-    return list;
+    static auto* list = new std::vector<TTimer*>;
+    return *list;
+}
+
+void Unqueue(TTimer* Timer) {
+    std::vector<TTimer*>& queue = Timers_To_Start();
+    // Mostly the newest: a timer switched off as soon as it was made.
+    const auto at = std::find(queue.rbegin(), queue.rend(), Timer);
+    if (at != queue.rend()) queue.erase(std::next(at).base());
 }
 
 }  // namespace
@@ -184,9 +193,11 @@ std::vector<TTimer*>& Timers_To_Start() {
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FImpl(std::make_unique<TImpl>()) {
     InitApplication();
     if (!FEnabled || FInterval <= 0) return;
-    std::vector<TTimer*>& queue = Timers_To_Start();
-    if (queue.empty())
+    static bool flushing = false;
+    if (!flushing) {
+        flushing = true;
         QTimer::singleShot(0, QCoreApplication::instance(), [] {
+            flushing = false;
             std::vector<TTimer*> due;
             due.swap(Timers_To_Start());
             for (TTimer* t : due) {
@@ -194,12 +205,13 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FImpl(std::make_unique<
                 t->UpdateTimer();
             }
         });
-    queue.push_back(this);
+    }
+    Timers_To_Start().push_back(this);
     FImpl->queued = true;
 }
 
 TTimer::~TTimer() {
-    if (FImpl->queued) std::erase(Timers_To_Start(), this);
+    if (FImpl->queued) Unqueue(this);
     if (FImpl->timer) FImpl->timer->stop();
 }
 
@@ -216,8 +228,13 @@ void TTimer::SetEnabled(bool Value) {
 }
 
 void TTimer::UpdateTimer() {
-    if (FImpl->queued) return;  // starts with the others once input is awaited
     const bool run = FEnabled && FInterval > 0;
+    if (FImpl->queued) {
+        // It starts with the others once input is awaited, unless it is off.
+        if (run) return;
+        Unqueue(this);
+        FImpl->queued = false;
+    }
     if (!FImpl->timer) {
         if (!run) return;
         FImpl->timer = std::make_unique<QTimer>();
