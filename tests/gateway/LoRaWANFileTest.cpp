@@ -50,8 +50,12 @@ gw::TDeviceLoRa MakeDevice(const std::string& tag) {
 
 TEST(LoRaWANFile, DevicesAndRulesSurviveARoundTrip) {
     gw::TLoRaWANConfig config;
-    config.Devices = {MakeDevice("01"), MakeDevice("02"), gw::TDeviceLoRa{}};
+    config.Devices = {MakeDevice("01"), MakeDevice("02"), gw::TDeviceLoRa{}, MakeDevice("03")};
     config.Devices[2].DeviceEUI = "FFFFFFFFFFFFFFFF";  // enabled, no rules
+    // More rules than any device before it carries.
+    auto& more = config.Devices[3].UpLinkRules;
+    for (int i = 0; i < 5; ++i) more.push_back(more[0]);
+    more.back().Mnemonic = "last";
     gw::TLoRaWANConfig back;
     std::string error;
     ASSERT_TRUE(gw::LoRaWANFromXml(gw::LoRaWANToXml(config), true, back, &error)) << error;
