@@ -278,6 +278,14 @@ void TNativeAccess::Bind(TControl& c, QWidget* w) {
     if (!c.FText.empty()) c.Perform(CM_TEXTCHANGED);
 }
 
+void TNativeAccess::SettleBounds(TControl& c) { c.SettleBounds(); }
+
+void TNativeAccess::SettleTree(TControl& c) {
+    c.SettleBounds();
+    if (auto* wc = dynamic_cast<TWinControl*>(&c))
+        for (TControl* child : wc->FControls) SettleTree(*child);
+}
+
 void TNativeAccess::Watch(TControl& c, QWidget* Child) {
     Child->installEventFilter(c.FNative->Bridge);
 }
@@ -570,6 +578,9 @@ bool TEventBridge::eventFilter(QObject* Watched, QEvent* e) {
                 SafeCall([&] { c->Perform(e->type() == QEvent::WindowActivate ? CM_ACTIVATE : CM_DEACTIVATE); });
             return false;
         }
+        case QEvent::Show:
+            if (Watched == main) SafeCall([&] { TNativeAccess::SettleBounds(*c); });
+            return false;
         case QEvent::Resize:
             if (Watched == main) {
                 auto* re = static_cast<QResizeEvent*>(e);
@@ -660,7 +671,16 @@ void TControl::SetParent(TWinControl* AParent) {
     if (old != nullptr && FAlign != alNone) old->AlignControls();
 }
 
+void TControl::SettlePendingBounds() const {
+    auto* self = const_cast<TControl*>(this);
+    self->FBoundsPending = false;
+    self->MeasureBounds();
+}
+
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    // Bounds set after a pending measure replace what it gives, as they
+    // would had it been made at once.
+    SettleBounds();
     AWidth = std::max(0, AWidth);
     AHeight = std::max(0, AHeight);
     const bool sized = AWidth != FWidth || AHeight != FHeight;
@@ -1238,6 +1258,8 @@ void TWinControl::WMTimer(TMessage&) {}
 
 void TWinControl::AlignControls() {
     int left = 0, top = 0, right = ClientWidth(), bottom = ClientHeight();
+    for (TControl* c : FControls)
+        if (c->FAlign != alNone) c->SettleBounds();
     auto place = [&](TAlign which) {
         std::vector<TControl*> list;
         for (TControl* c : FControls)

@@ -83,17 +83,17 @@ public:
     // The form this control sits on (itself for a form), or nullptr.
     TForm* ParentForm() const;
 
-    int Left() const { return FLeft; }
-    int Top() const { return FTop; }
-    int Width() const { return FWidth; }
-    int Height() const { return FHeight; }
-    void SetLeft(int Value) { SetBounds(Value, FTop, FWidth, FHeight); }
-    void SetTop(int Value) { SetBounds(FLeft, Value, FWidth, FHeight); }
-    void SetWidth(int Value) { SetBounds(FLeft, FTop, Value, FHeight); }
-    void SetHeight(int Value) { SetBounds(FLeft, FTop, FWidth, Value); }
+    int Left() const { return SettleBounds(), FLeft; }
+    int Top() const { return SettleBounds(), FTop; }
+    int Width() const { return SettleBounds(), FWidth; }
+    int Height() const { return SettleBounds(), FHeight; }
+    void SetLeft(int Value) { SettleBounds(), SetBounds(Value, FTop, FWidth, FHeight); }
+    void SetTop(int Value) { SettleBounds(), SetBounds(FLeft, Value, FWidth, FHeight); }
+    void SetWidth(int Value) { SettleBounds(), SetBounds(FLeft, FTop, Value, FHeight); }
+    void SetHeight(int Value) { SettleBounds(), SetBounds(FLeft, FTop, FWidth, Value); }
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    virtual int ClientWidth() const { return FWidth; }
-    virtual int ClientHeight() const { return FHeight; }
+    virtual int ClientWidth() const { return SettleBounds(), FWidth; }
+    virtual int ClientHeight() const { return SettleBounds(), FHeight; }
     virtual void SetClientWidth(int Value) { SetWidth(Value); }
     virtual void SetClientHeight(int Value) { SetHeight(Value); }
     TAlign Align() const { return FAlign; }
@@ -200,12 +200,25 @@ protected:
     // and fire OnShow here).
     virtual void VisibleChanging(bool Value);
 
+    // A control that takes the size of its content (an auto-sized label)
+    // need not measure it while it is not shown: it marks its bounds
+    // pending, and MeasureBounds runs when they are next read or set, or
+    // when the control shows. Windows built at start-up and never opened
+    // then measure nothing.
+    void SetBoundsPending() { FBoundsPending = true; }
+    virtual void MeasureBounds() {}
+    void SettleBounds() const {
+        if (FBoundsPending) SettlePendingBounds();
+    }
+
 private:
     friend struct TNativeAccess;
     friend class TWinControl;
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    mutable bool FBoundsPending = false;
+    void SettlePendingBounds() const;
     TAlign FAlign = alNone;
     bool FVisible = true;
     bool FEnabled = true;

@@ -65,6 +65,11 @@ struct TNativeAccess {
     // Also routes the input of a child widget (the edit part of a combo box)
     // to the control.
     static void Watch(TControl& Control, QWidget* Child);
+    // Works out pending bounds (see TControl::SetBoundsPending) of the
+    // control, or of it and every control on it, as before its widget is
+    // drawn without being shown.
+    static void SettleBounds(TControl& Control);
+    static void SettleTree(TControl& Control);
     static TControl* ControlOf(const QObject* Widget);
     // Text set by the widget (typing): stores it without pushing it back.
     static void TextFromWidget(TControl& Control, const std::string& Text);

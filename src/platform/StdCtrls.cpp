@@ -237,6 +237,7 @@ TLabel::TLabel(TComponent* AOwner) : TControl(AOwner) {
 }
 
 void TLabel::SetAlignment(TAlignment Value) {
+    SettleBounds();  // a pending size grows from the side it was set to
     FAlignment = Value;
     auto* w = WidgetAs<QLabel>(*this);
     w->setAlignment(HAlign(Value) | (w->alignment() & Qt::AlignVertical_Mask));
@@ -250,12 +251,14 @@ void TLabel::SetLayout(TTextLayout Value) {
 }
 
 void TLabel::SetWordWrap(bool Value) {
+    SettleBounds();
     FWordWrap = Value;
     WidgetAs<QLabel>(*this)->setWordWrap(Value);
     AdjustBounds();
 }
 
 void TLabel::SetAutoSize(bool Value) {
+    SettleBounds();
     FAutoSize = Value;
     AdjustBounds();
 }
@@ -266,6 +269,14 @@ void TLabel::SetTransparent(bool Value) {
 }
 
 void TLabel::AdjustBounds() {
+    if (!FAutoSize) return;
+    if (WidgetAs<QLabel>(*this)->isVisible())
+        MeasureBounds();
+    else
+        SetBoundsPending();
+}
+
+void TLabel::MeasureBounds() {
     if (!FAutoSize) return;
     auto* w = WidgetAs<QLabel>(*this);
     if (FWordWrap) {

@@ -30,8 +30,10 @@ public:
 protected:
     void CMTextChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
+    void MeasureBounds() override;
 
 private:
+    // Measures now when the label shows, else when its size is next needed.
     void AdjustBounds();
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;

@@ -49,6 +49,12 @@ QWidget* WidgetOf(TControl& c) {
     return w;
 }
 
+// The widget as it will draw: labels of a window never shown are measured.
+QWidget* DrawnWidgetOf(TControl& c) {
+    TNativeAccess::SettleTree(c);
+    return WidgetOf(c);
+}
+
 // Keys go where the control takes typed text (the edit part of a combo box).
 QWidget* KeyTarget(TControl& c) {
     QWidget* w = WidgetOf(c);
@@ -267,13 +273,13 @@ void Wait(int Ms) {
 }
 
 TRgb PixelAt(TControl& Control, int X, int Y) {
-    QImage img = WidgetOf(Control)->grab().toImage();
+    QImage img = DrawnWidgetOf(Control)->grab().toImage();
     QColor c = img.pixelColor(X, Y);
     return {c.red(), c.green(), c.blue()};
 }
 
 int CountPixels(TControl& Control, TRgb Colour) {
-    const QImage img = WidgetOf(Control)->grab().toImage();
+    const QImage img = DrawnWidgetOf(Control)->grab().toImage();
     const QColor want(Colour.R, Colour.G, Colour.B);
     int count = 0;
     for (int y = 0; y < img.height(); ++y)
@@ -288,7 +294,7 @@ TPoint ToolkitSizeHint(TControl& Control) {
 }
 
 bool SaveScreenshot(TControl& Control, const std::string& PngPath) {
-    return WidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
+    return DrawnWidgetOf(Control)->grab().save(ToQ(PngPath), "PNG");
 }
 
 bool HintAt(TControl& Control, int X, int Y, TShownHint& Hint) {
