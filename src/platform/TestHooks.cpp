@@ -288,6 +288,11 @@ int CountPixels(TControl& Control, TRgb Colour) {
     return count;
 }
 
+TRect ToolkitGeometry(TControl& Control) {
+    const QRect g = WidgetOf(Control)->geometry();
+    return {g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+}
+
 TPoint ToolkitSizeHint(TControl& Control) {
     const QSize s = WidgetOf(Control)->sizeHint();
     return {s.width(), s.height()};

@@ -105,6 +105,9 @@ int CountPixels(TControl& Control, TRgb Colour);
 // The size the toolkit itself asks for the control's widget, measured
 // afresh, to check the sizes our controls take against.
 TPoint ToolkitSizeHint(TControl& Control);
+// Where the control's widget stands on its parent, as the toolkit has it
+// now (nothing is measured or settled first).
+TRect ToolkitGeometry(TControl& Control);
 bool SaveScreenshot(TControl& Control, const std::string& PngPath);
 // The hint the control shows when the pointer rests at (X, Y): the
 // toolkit's hint request is sent as if the pointer had stopped there.

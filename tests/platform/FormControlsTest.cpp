@@ -665,6 +665,80 @@ TEST_F(FormTest, AutoSizedLabelTakesTheToolkitsSize) {
                 }
 }
 
+// A label on a window not yet shown measures itself when its size is
+// needed; what it reads then is what it would have read measuring at every
+// change, whatever came in between.
+TEST_F(FormTest, LabelOfAHiddenWindowMeasuresWhenAsked) {
+    TForm hidden(nullptr);
+    hidden.SetClientWidth(400);
+    hidden.SetClientHeight(300);
+    auto* shownLabel = Put<TLabel>(100, 8, 10, 10);
+    auto* hiddenLabel = new TLabel(&hidden);
+    hiddenLabel->SetParent(&hidden);
+    hiddenLabel->SetBounds(100, 8, 10, 10);
+    const struct {
+        const char* step;
+        std::function<void(TLabel&)> apply;
+    } steps[] = {
+        {"caption", [](TLabel& l) { l.SetCaption("Diagnostic Position"); }},
+        {"right-aligned, two captions",
+         [](TLabel& l) {
+             l.SetAlignment(taRightJustify);
+             l.SetCaption("x");
+             l.SetCaption("A much longer caption");
+         }},
+        {"font", [](TLabel& l) { l.Font().SetSize(16); }},
+        {"moved, then captioned",
+         [](TLabel& l) {
+             l.SetLeft(40);
+             l.SetCaption("moved");
+         }},
+        {"sized by hand", [](TLabel& l) { l.SetBounds(20, 30, 77, 21); }},
+        {"caption, then no auto size",
+         [](TLabel& l) {
+             l.SetCaption("kept at this size");
+             l.SetAutoSize(false);
+             l.SetCaption("x");
+         }},
+        {"wrapped",
+         [](TLabel& l) {
+             l.SetAutoSize(true);
+             l.SetWordWrap(true);
+             l.SetCaption("words that wrap at the width the label has");
+         }},
+    };
+    for (const auto& s : steps) {
+        s.apply(*shownLabel);
+        s.apply(*hiddenLabel);
+        const TRect want{shownLabel->Left(), shownLabel->Top(), shownLabel->Left() + shownLabel->Width(),
+                         shownLabel->Top() + shownLabel->Height()};
+        EXPECT_EQ(hiddenLabel->Left(), want.Left) << s.step;
+        EXPECT_EQ(hiddenLabel->Top(), want.Top) << s.step;
+        EXPECT_EQ(hiddenLabel->Width(), want.Width()) << s.step;
+        EXPECT_EQ(hiddenLabel->Height(), want.Height()) << s.step;
+    }
+
+    // Shown without its size ever read: the widget stands where the label
+    // says, and a label aligned to the top pushes what follows it down.
+    auto* top = new TLabel(&hidden);
+    top->SetParent(&hidden);
+    top->SetAlign(alTop);
+    auto* below = new TPanel(&hidden);
+    below->SetParent(&hidden);
+    below->SetTop(50);
+    below->SetAlign(alTop);
+    hiddenLabel->SetCaption("read by nobody before showing");
+    top->Font().SetSize(24);
+    top->SetCaption("Title");
+    hidden.Show();
+    test::ProcessEvents();
+    const TRect shown = test::ToolkitGeometry(*hiddenLabel);
+    EXPECT_EQ(shown.Width(), hiddenLabel->Width());
+    EXPECT_EQ(shown.Height(), hiddenLabel->Height());
+    EXPECT_GT(top->Height(), 20);
+    EXPECT_EQ(test::ToolkitGeometry(*below).Top, top->Height());
+}
+
 // Clipboard text goes in and comes back out whole.
 TEST(Clipboard, TextRoundTrip) {
     InitApplication();
