@@ -95,6 +95,62 @@ private:
     bool FDestroying = false;
 };
 
+// A field of an owner that makes its components when first needed (see
+// SetPendingComponents), used as the plain pointer it holds: reading it
+// makes the owner's components first, so the field is set by then.
+template <class T>
+class TPendingRef {
+public:
+    explicit TPendingRef(const TComponent* Owner) : FOwner(Owner) {}
+    TPendingRef(const TPendingRef&) = default;
+    TPendingRef& operator=(const TPendingRef& Other) {
+        FPointer = Other.get();
+        return *this;
+    }
+    TPendingRef& operator=(T* Pointer) {
+        FPointer = Pointer;
+        return *this;
+    }
+    T* get() const {
+        FOwner->ComponentCount();
+        return FPointer;
+    }
+    operator T*() const { return get(); }
+    T* operator->() const { return get(); }
+    T& operator*() const { return *get(); }
+
+private:
+    const TComponent* FOwner;
+    T* FPointer = nullptr;
+};
+
+// A list of such fields (the grids of a window, one per table).
+template <class T>
+class TPendingList {
+public:
+    explicit TPendingList(const TComponent* Owner) : FOwner(Owner) {}
+    TPendingList(const TPendingList&) = delete;
+    TPendingList& operator=(const TPendingList&) = delete;
+    const std::vector<T*>& get() const {
+        FOwner->ComponentCount();
+        return FItems;
+    }
+    operator const std::vector<T*>&() const { return get(); }
+    size_t size() const { return get().size(); }
+    bool empty() const { return get().empty(); }
+    T* operator[](size_t Index) const { return get()[Index]; }
+    T* front() const { return get().front(); }
+    T* back() const { return get().back(); }
+    typename std::vector<T*>::const_iterator begin() const { return get().begin(); }
+    typename std::vector<T*>::const_iterator end() const { return get().end(); }
+    void push_back(T* Item) { FItems.push_back(Item); }
+    void clear() { FItems.clear(); }
+
+private:
+    const TComponent* FOwner;
+    std::vector<T*> FItems;
+};
+
 // The item list of a combo box, list box or memo: texts with a change
 // notice so the control can show every change at once.
 class TStrings {

@@ -525,7 +525,10 @@ public:
     TLayoutReader(TComponent& root, const std::string& rootKind, const TLayoutHandlers& handlers)
         : FRoot(root), FRootKind(rootKind), FContext(handlers) {}
 
-    void Read(std::string_view text) {
+    // Reads text, whose first line is line FirstLine of the layout. A reader
+    // told to StopAtChildren stops at the root's first nested object and
+    // keeps the rest for a reader that Resumes it.
+    void Read(std::string_view text, int FirstLine = 1) {
         std::vector<std::string_view> lines;
         size_t start = 0;
         while (start <= text.size()) {
@@ -535,9 +538,15 @@ public:
             start = end + 1;
         }
         for (size_t i = 0; i < lines.size(); ++i) {
-            FLine = static_cast<int>(i) + 1;
+            FLine = static_cast<int>(i) + FirstLine;
             std::string line(TrimView(lines[i]));
             if (line.empty() || line.rfind("//", 0) == 0) continue;
+            if (FStopAtChildren && FStack.size() == 1 && line.rfind("object ", 0) == 0) {
+                FRest = text.substr(static_cast<size_t>(lines[i].data() - text.data()));
+                FRestLine = FLine;
+                FStopped = true;
+                return;
+            }
             // A long text may go on over further lines, each one ending in "+".
             const int firstLine = FLine;
             while (!line.empty() && line.back() == '+' && i + 1 < lines.size()) {
@@ -548,7 +557,7 @@ public:
             FLine = firstLine;
             Statement(line);
         }
-        FLine = static_cast<int>(lines.size());
+        FLine = static_cast<int>(lines.size()) + FirstLine - 1;
         if (!FStack.empty())
             throw ELayoutError("object '" + FStack.back().Object->Name() + "' opened on line " +
                                std::to_string(FStack.back().Line) + " has no 'end'");
@@ -556,6 +565,17 @@ public:
     }
 
     int Line() const { return FLine; }
+
+    void StopAtChildren() { FStopAtChildren = true; }
+    bool Stopped() const { return FStopped; }
+    const TOpenObject& Root() const { return FStack.front(); }
+    std::string_view Rest() const { return FRest; }
+    int RestLine() const { return FRestLine; }
+    // Goes on inside Root, as a reader that stopped there left it.
+    void Resume(const TOpenObject& Root) {
+        FRootSeen = true;
+        FStack.push_back(Root);
+    }
 
 private:
     void Statement(const std::string& line) {
@@ -621,6 +641,10 @@ private:
     std::vector<TOpenObject> FStack;
     bool FRootSeen = false;
     int FLine = 0;
+    bool FStopAtChildren = false;
+    bool FStopped = false;
+    std::string_view FRest;
+    int FRestLine = 0;
 };
 
 }  // namespace
@@ -701,6 +725,37 @@ bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view 
         if (Error) *Error = FileName + ":" + std::to_string(reader.Line()) + ": " + e.what();
         return false;
     }
+}
+
+std::function<void()> LoadLayoutInParts(TComponent& Root, const std::string& RootKind, std::string_view Text,
+                                        const std::string& FileName, const TLayoutHandlers& Handlers) {
+    TLayoutReader reader(Root, RootKind, Handlers);
+    reader.StopAtChildren();
+    try {
+        reader.Read(Text);
+    } catch (const std::exception& e) {
+        throw ELayoutError(FileName + ":" + std::to_string(reader.Line()) + ": " + e.what());
+    }
+    if (!reader.Stopped()) return [] {};
+    return [&Root, RootKind, Handlers, FileName, root = reader.Root(), rest = reader.Rest(),
+            line = reader.RestLine()] {
+        TLayoutReader controls(Root, RootKind, Handlers);
+        controls.Resume(root);
+        try {
+            controls.Read(rest, line);
+        } catch (const std::exception& e) {
+            throw ELayoutError(FileName + ":" + std::to_string(controls.Line()) + ": " + e.what());
+        }
+    };
+}
+
+std::function<void()> LoadFormLayoutInParts(TForm& Form, const std::string& ClassName,
+                                            const TLayoutHandlers& Handlers) {
+    const std::string name = "layouts/" + ClassName + ".layout";
+    auto text = base::FindResource(name);
+    if (!text) throw ELayoutError("no layout resource '" + name + "'");
+    // The resource is compiled in: its text outlives the form.
+    return LoadLayoutInParts(Form, ClassName, *text, name, Handlers);
 }
 
 void LoadFormLayout(TForm& Form, const std::string& ClassName, const TLayoutHandlers& Handlers) {

@@ -114,6 +114,17 @@ bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view 
 // throws ELayoutError with the message.
 void LoadFormLayout(TForm& Form, const std::string& ClassName, const TLayoutHandlers& Handlers);
 
+// Text loaded in two parts, for a window that may stay hidden for a while:
+// Root's own properties (name, caption, size, font, handlers) now, and the
+// objects nested in it when the returned function runs (once; Text must
+// still be there). Mistakes throw ELayoutError "<FileName>:<line>: <what>",
+// from either part.
+std::function<void()> LoadLayoutInParts(TComponent& Root, const std::string& RootKind, std::string_view Text,
+                                        const std::string& FileName, const TLayoutHandlers& Handlers);
+// The same for the compiled-in layout of a form.
+std::function<void()> LoadFormLayoutInParts(TForm& Form, const std::string& ClassName,
+                                            const TLayoutHandlers& Handlers);
+
 // The component of that name owned by Owner, as T; ELayoutError naming it
 // when it is missing or of another class.
 template <class T>

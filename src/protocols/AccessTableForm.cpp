@@ -56,7 +56,21 @@ TAccessTableForm::TAccessTableForm(TComponent* AOwner, const TAccessMember& Memb
                      {"Btn_InsRowClick", TNotifyEvent([this](TObject*) { Btn_InsRowClick(); })},
                      {"Btn_CopyRowClick", TNotifyEvent([this](TObject*) { Btn_CopyRowClick(); })},
                      {"Btn_PasteRowClick", TNotifyEvent([this](TObject*) { Btn_PasteRowClick(); })}});
-    LoadFormLayout(*this, FMember.Class_Name, handlers);
+    FLoad_Controls = LoadFormLayoutInParts(*this, FMember.Class_Name, handlers);
+    Do_Copy.assign(FMember.File.Tables.size(), false);
+    Hints.resize(FMember.File.Tables.size());
+    SetPendingComponents([this] { Make_Contents(); });
+}
+
+TAccessTableForm::~TAccessTableForm() {
+    // A window freed unopened does not make its controls on the way out.
+    SetPendingComponents(nullptr);
+}
+
+void TAccessTableForm::Make_Contents() {
+    const std::function<void()> load = std::move(FLoad_Controls);
+    FLoad_Controls = nullptr;
+    if (load) load();
     P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
@@ -73,12 +87,26 @@ TAccessTableForm::TAccessTableForm(TComponent* AOwner, const TAccessMember& Memb
         Grids.push_back(&LayoutComponent<TExtColumnGrid>(*this, t.Grid));
         if (PageControl1) Pages.push_back(&LayoutComponent<TTabSheet>(*this, t.Page ? t.Page : ""));
     }
-    Do_Copy.assign(Grids.size(), false);
-    Hints.resize(Grids.size());
     Build_Tables();
+    Bind_Contents();
+    if (FCreate_Waiting) {
+        FCreate_Waiting = false;
+        TForm::DoCreate();
+    }
 }
 
-TAccessTableForm::~TAccessTableForm() = default;
+void TAccessTableForm::DoCreate() {
+    if (FLoad_Controls) {
+        FCreate_Waiting = true;
+        return;
+    }
+    TForm::DoCreate();
+}
+
+void TAccessTableForm::VisibleChanging(bool Value) {
+    if (Value) ComponentCount();  // makes the controls before OnShow
+    TForm::VisibleChanging(Value);
+}
 
 void TAccessTableForm::Build_Tables() {
     for (size_t t = 0; t < Grids.size(); ++t) {

@@ -34,6 +34,7 @@
 // OnShow = FormShow. The columns, rows, colours, editors and grid events
 // come from the description, not from the layout.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,8 @@ public:
     ~TAccessTableForm() override;
 
     const TAccessMember& Member() const { return FMember; }
+    // OnCreate waits for the controls when they are not made yet.
+    void DoCreate() override;
 
     // Captions, hints, page captions, headers and hint lists in the
     // language in force.
@@ -85,20 +88,23 @@ public:
     int Active_Table() const;
     grid::TExtColumnGrid& Table_Grid(int Table) const { return *Grids[static_cast<size_t>(Table)]; }
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TPanel* P_Button;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    // The window is made at start-up with its caption, size and handlers;
+    // its controls are made when it first shows or any of these fields is
+    // first read, so a window never opened costs next to nothing.
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<plat::TControl> Btn_OK{this};
+    plat::TPendingRef<plat::TControl> Btn_Cancel{this};
     // nullptr when the member's layout has no row buttons.
-    plat::TControl* Btn_DelRow;
-    plat::TControl* Btn_InsRow;
-    plat::TControl* Btn_CopyRow;
-    plat::TControl* Btn_PasteRow;
-    plat::TPageControl* PageControl1 = nullptr;
-    std::vector<plat::TTabSheet*> Pages;          // one per table when there are pages
-    std::vector<grid::TExtColumnGrid*> Grids;     // one per table, in file order
+    plat::TPendingRef<plat::TControl> Btn_DelRow{this};
+    plat::TPendingRef<plat::TControl> Btn_InsRow{this};
+    plat::TPendingRef<plat::TControl> Btn_CopyRow{this};
+    plat::TPendingRef<plat::TControl> Btn_PasteRow{this};
+    plat::TPendingRef<plat::TPageControl> PageControl1{this};
+    plat::TPendingList<plat::TTabSheet> Pages{this};       // one per table when there are pages
+    plat::TPendingList<grid::TExtColumnGrid> Grids{this};  // one per table, in file order
     // Whether a row of that table was copied since the window was shown; a
     // copy clears the other tables' flags, so a row never pastes across.
     std::vector<bool> Do_Copy;
@@ -108,6 +114,12 @@ public:
     bool Loaded_Clean() const { return FLoaded_Clean; }
 
 protected:
+    // Once the controls are made and the family's tables built: a member
+    // finds its own controls and binds its own grid events here, not in its
+    // constructor, which must leave the controls unmade.
+    virtual void Bind_Contents() {}
+    void VisibleChanging(bool Value) override;
+
     // The member's rules, in its order (Check_Table per table); the default
     // passes everything.
     virtual TCheckOutcome Check_Tables(const std::vector<TTable>& Tables);
@@ -139,6 +151,7 @@ protected:
     virtual void Btn_PasteRowClick();
 
 private:
+    void Make_Contents();
     void Build_Tables();
     bool Cell_Check_Boxes(int Table) const;
     // Whether an emptied or inserted row is enabled.
@@ -150,6 +163,8 @@ private:
 
     const TAccessMember& FMember;
     bool FLoaded_Clean = true;
+    std::function<void()> FLoad_Controls;
+    bool FCreate_Waiting = false;
 };
 
 // A member with nothing of its own but its description and its rules.

@@ -37,7 +37,9 @@ TAccessMember& BACnet_Access_Member() {
 TFBACnetAccess::TFBACnetAccess(TComponent* AOwner)
     : TAccessTableForm(AOwner, BACnet_Access_Member(),
                        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                        {"Btn_Import_CSVClick", TNotifyEvent([this](TObject*) { Btn_Import_CSVClick(); })}}) {
+                        {"Btn_Import_CSVClick", TNotifyEvent([this](TObject*) { Btn_Import_CSVClick(); })}}) {}
+
+void TFBACnetAccess::Bind_Contents() {
     Btn_Import_CSV = &LayoutComponent<TControl>(*this, "Btn_Import_CSV");
     OD_EDE_File = &LayoutComponent<TOpenDialog>(*this, "OD_EDE_File");
     Table_Grid(0).OnGridHint = [this](TObject*, int ARow, int ACol, std::string& Hint) {

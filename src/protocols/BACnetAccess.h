@@ -26,10 +26,11 @@ public:
     bool Controllo_dati() override;
 
     int App_BACnet_Type = 0;
-    plat::TControl* Btn_Import_CSV;
-    plat::TOpenDialog* OD_EDE_File;
+    plat::TPendingRef<plat::TControl> Btn_Import_CSV{this};
+    plat::TPendingRef<plat::TOpenDialog> OD_EDE_File{this};
 
 protected:
+    void Bind_Contents() override;
     void Show_Prepare() override;
 
 private:

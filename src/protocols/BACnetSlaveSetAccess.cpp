@@ -32,7 +32,9 @@ TAccessMember& BACnet_Slave_Member() {
 
 TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(TComponent* AOwner)
     : TAccessTableForm(AOwner, BACnet_Slave_Member(),
-                       {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}}) {
+                       {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}}) {}
+
+void TFBACnetSlaveSetAccess::Bind_Contents() {
     for (int t = 0; t < 2; ++t) {
         grid::TExtColumnGrid& g = Table_Grid(t);
         g.MouseActions().SetAutoSizeColOnDblClick(false);

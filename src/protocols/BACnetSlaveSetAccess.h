@@ -26,6 +26,9 @@ public:
     int NByte_IN = 1500;
     int NByte_OUT = 1500;
 
+protected:
+    void Bind_Contents() override;
+
 private:
     void FormShow();
     void DblClickCell(int Table, int ARow, int ACol);

@@ -108,9 +108,12 @@ int First_Free_Import_Row(const TTable& Rows) {
 TFEtherNetIP_Master_Access::TFEtherNetIP_Master_Access(TComponent* AOwner)
     : TAccessTableForm(AOwner, EtherNetIP_Master_Member,
                        {{"Btn_Import_EDSClick", TNotifyEvent([this](TObject*) { Btn_Import_EDSClick(); })}}) {
-    Btn_Import_EDS = &LayoutComponent<TControl>(*this, "Btn_Import_EDS");
     OD_EDS = new TOpenDialog(this);
     OD_EDS->Filter = "EtherNet/IP EDS (*.eds)|*.eds";
+}
+
+void TFEtherNetIP_Master_Access::Bind_Contents() {
+    Btn_Import_EDS = &LayoutComponent<TControl>(*this, "Btn_Import_EDS");
 }
 
 TFEtherNetIP_Master_Access::~TFEtherNetIP_Master_Access() {

@@ -33,10 +33,11 @@ public:
     void Set_Lang() override;
     void Btn_Import_EDSClick();
 
-    plat::TControl* Btn_Import_EDS;
+    plat::TPendingRef<plat::TControl> Btn_Import_EDS{this};
     plat::TOpenDialog* OD_EDS;
 
 protected:
+    void Bind_Contents() override;
     TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override;
     std::string Check_Text(const TCheckOutcome& Outcome) const override;
 };

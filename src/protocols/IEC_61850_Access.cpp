@@ -132,7 +132,9 @@ TFIEC_61850_Access::TFIEC_61850_Access(TComponent* AOwner)
            {"Btn_Add_IEC_DeviceClick", TNotifyEvent([this](TObject*) { Btn_Add_IEC_DeviceClick(); })},
            {"Btn_Remove_IEC_DeviceClick", TNotifyEvent([this](TObject*) { Btn_Remove_IEC_DeviceClick(); })},
            {"Btn_AddVarClick", TNotifyEvent([this](TObject*) { Btn_AddVarClick(); })},
-           {"Btn_RemoveVarClick", TNotifyEvent([this](TObject*) { Btn_RemoveVarClick(); })}}) {
+           {"Btn_RemoveVarClick", TNotifyEvent([this](TObject*) { Btn_RemoveVarClick(); })}}) {}
+
+void TFIEC_61850_Access::Bind_Contents() {
     LB_IEC_Devices = &LayoutComponent<TListBox>(*this, "LB_IEC_Devices");
     TV_IEC_Device = &LayoutComponent<TTreeView>(*this, "TV_IEC_Device");
     TS_DA = &LayoutComponent<TTabSheet>(*this, "TS_DA");

@@ -35,23 +35,26 @@ public:
     TIEC_DataSet* Selected_IEC_DS = nullptr;
     int DataSet_Row_Select = 0;  // the data-set row whose members the member grid shows; 0: none
 
-    plat::TListBox* LB_IEC_Devices;
-    plat::TTreeView* TV_IEC_Device;
-    plat::TTabSheet* TS_DA;
-    plat::TTabSheet* TS_DataSet;
-    grid::TExtColumnGrid* ACG_DA;
-    grid::TExtColumnGrid* ACG_DataSet;
-    grid::TExtColumnGrid* ACG_DS_Vars;
-    plat::TControl* Btn_AddVar;
-    plat::TControl* Btn_RemoveVar;
-    plat::TControl* Btn_MoveUp;
-    plat::TControl* Btn_ModeDown;
-    plat::TControl* Btn_Add_IEC_Device;
-    plat::TControl* Btn_Remove_IEC_Device;
-    plat::TOpenDialog* OD_IcdFile;
+    plat::TPendingRef<plat::TListBox> LB_IEC_Devices{this};
+    plat::TPendingRef<plat::TTreeView> TV_IEC_Device{this};
+    plat::TPendingRef<plat::TTabSheet> TS_DA{this};
+    plat::TPendingRef<plat::TTabSheet> TS_DataSet{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_DA{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_DataSet{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_DS_Vars{this};
+    plat::TPendingRef<plat::TControl> Btn_AddVar{this};
+    plat::TPendingRef<plat::TControl> Btn_RemoveVar{this};
+    plat::TPendingRef<plat::TControl> Btn_MoveUp{this};
+    plat::TPendingRef<plat::TControl> Btn_ModeDown{this};
+    plat::TPendingRef<plat::TControl> Btn_Add_IEC_Device{this};
+    plat::TPendingRef<plat::TControl> Btn_Remove_IEC_Device{this};
+    plat::TPendingRef<plat::TOpenDialog> OD_IcdFile{this};
 
     void Show_IEC_Devices();
     void Show_DataSet_DAs();
+
+protected:
+    void Bind_Contents() override;
 
 private:
     void FormShow();

@@ -193,7 +193,9 @@ TCheckOutcome Check_MQTT_Topics(const std::vector<TTable>& Tables, const TShownC
     });
 }
 
-TFMQTT_Set_Topic::TFMQTT_Set_Topic(plat::TComponent* AOwner) : TAccessTableForm(AOwner, MQTT_Set_Topic_Member) {
+TFMQTT_Set_Topic::TFMQTT_Set_Topic(plat::TComponent* AOwner) : TAccessTableForm(AOwner, MQTT_Set_Topic_Member) {}
+
+void TFMQTT_Set_Topic::Bind_Contents() {
     ACG_Pub = Grids[0];
     ACG_Sub = Grids[1];
     for (TExtColumnGrid* g : Grids)

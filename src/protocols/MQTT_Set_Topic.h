@@ -52,14 +52,15 @@ public:
     int Byte_OUT = MQTT_Data_Bytes;
     int Working_Mode = 1;
 
-    grid::TExtColumnGrid* ACG_Pub;
-    grid::TExtColumnGrid* ACG_Sub;
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_Pub{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_Sub{this};
 
     // Runs the template editor on one cell (real column) and writes its text
     // back on OK.
     void Show_Form_Topic(grid::TExtColumnGrid& Grid, int Row, int Col);
 
 protected:
+    void Bind_Contents() override;
     void Show_Prepare() override;
     TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override;
 

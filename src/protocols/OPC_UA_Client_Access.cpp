@@ -158,7 +158,9 @@ TFOPC_UA_Client_Access::TFOPC_UA_Client_Access(TComponent* AOwner)
            {"Btn_Modify_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Modify_Server(); })},
            {"Btn_Delete_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Delete_Server(); })},
            {"Btn_Scan_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Scan_Server(); })},
-           {"Btn_AutoPositionClick", TNotifyEvent([this](TObject*) { Btn_AutoPositionClick(); })}}) {
+           {"Btn_AutoPositionClick", TNotifyEvent([this](TObject*) { Btn_AutoPositionClick(); })}}) {}
+
+void TFOPC_UA_Client_Access::Bind_Contents() {
     ACG_OPC_UA_Var_R = Grids[0];
     ACG_OPC_UA_Var_W = Grids[1];
     ACG_OPC_UA_Server = Grids[2];

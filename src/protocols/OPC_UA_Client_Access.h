@@ -32,18 +32,18 @@ public:
     TOPC_UA_Server_List OPC_UA_Server_List;
     int Ind_Server = -1;  // the server a focused variable table belongs to
 
-    plat::TLabel* L_Server_List_Title;
-    plat::TLabel* L_Variables_List_Title;
-    grid::TExtColumnGrid* ACG_OPC_UA_Server;
-    grid::TExtColumnGrid* ACG_OPC_UA_Var_R;
-    grid::TExtColumnGrid* ACG_OPC_UA_Var_W;
-    plat::TTabSheet* TS_OPC_UA_Var_Read;
-    plat::TTabSheet* TS_OPC_UA_Var_Write;
-    plat::TControl* Btn_Add_Server;
-    plat::TControl* Btn_Modify_Server;
-    plat::TControl* Btn_Delete_Server;
-    plat::TControl* Btn_Scan_Server;
-    plat::TControl* Btn_AutoPosition;
+    plat::TPendingRef<plat::TLabel> L_Server_List_Title{this};
+    plat::TPendingRef<plat::TLabel> L_Variables_List_Title{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_OPC_UA_Server{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_OPC_UA_Var_R{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_OPC_UA_Var_W{this};
+    plat::TPendingRef<plat::TTabSheet> TS_OPC_UA_Var_Read{this};
+    plat::TPendingRef<plat::TTabSheet> TS_OPC_UA_Var_Write{this};
+    plat::TPendingRef<plat::TControl> Btn_Add_Server{this};
+    plat::TPendingRef<plat::TControl> Btn_Modify_Server{this};
+    plat::TPendingRef<plat::TControl> Btn_Delete_Server{this};
+    plat::TPendingRef<plat::TControl> Btn_Scan_Server{this};
+    plat::TPendingRef<plat::TControl> Btn_AutoPosition{this};
 
     // The index of the server the server table's selected row shows; -1
     // when it shows none.
@@ -59,6 +59,7 @@ public:
     bool Controllo_dati() override;
 
 protected:
+    void Bind_Contents() override;
     void Btn_DelRowClick() override;
     void Btn_InsRowClick() override;
     void Btn_CopyRowClick() override;

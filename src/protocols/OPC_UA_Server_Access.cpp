@@ -98,7 +98,9 @@ TCheckOutcome Check_OPC_UA_Server(const TTable& Rows) {
 }
 
 TFOPC_UA_Server_Access::TFOPC_UA_Server_Access(TComponent* AOwner)
-    : TAccessTableForm(AOwner, OPC_UA_Server_Member, {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}}) {
+    : TAccessTableForm(AOwner, OPC_UA_Server_Member, {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}}) {}
+
+void TFOPC_UA_Server_Access::Bind_Contents() {
     Table_Grid(0).OnComboChange = [this](TObject*, int ACol, int ARow, int, const std::string& Text) {
         if (ACol == OSV_Type && ARow > 0) VarSetLength(Text, ARow);
     };

@@ -37,6 +37,7 @@ public:
     void VarSetLength(const std::string& Selection, int Row);
 
 protected:
+    void Bind_Contents() override;
     TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override;
     std::string Check_Text(const TCheckOutcome& Outcome) const override;
     void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report) override;

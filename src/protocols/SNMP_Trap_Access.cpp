@@ -4,7 +4,9 @@ namespace proto {
 
 TFSNMP_Trap_Access* FSNMP_Trap_Access = nullptr;
 
-TFSNMP_Trap_Access::TFSNMP_Trap_Access(plat::TComponent* AOwner) : TAccessTableForm(AOwner, SNMP_Trap_Member) {
+TFSNMP_Trap_Access::TFSNMP_Trap_Access(plat::TComponent* AOwner) : TAccessTableForm(AOwner, SNMP_Trap_Member) {}
+
+void TFSNMP_Trap_Access::Bind_Contents() {
     // The numbers follow a ticked or cleared Enable at once, so the user
     // sees the MIB index an object will get before saving.
     for (grid::TExtColumnGrid* g : Grids)

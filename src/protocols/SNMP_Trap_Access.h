@@ -16,6 +16,7 @@ public:
     void Index_Row_Build(grid::TExtColumnGrid& Grid);
 
 protected:
+    void Bind_Contents() override;
     TCheckOutcome Check_Tables(const std::vector<TTable>& Tables) override;
     std::string Check_Text(const TCheckOutcome& Outcome) const override;
     void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report) override;

@@ -93,7 +93,9 @@ const TAccessMember Modbus_RTU_Member = {
     .File = {.Root = "EtherNetIP_to_Modbus", .Tables = {Read_Table, Write_Table}},
     .File_Path = &shell::ModbusM_SetAccess_File};
 
-TFSetAccess::TFSetAccess(plat::TComponent* AOwner) : TModbusAccessForm(AOwner, Modbus_RTU_Member, Modbus_RTU_Read_Rules, Modbus_RTU_Write_Rules) {
+TFSetAccess::TFSetAccess(plat::TComponent* AOwner) : TModbusAccessForm(AOwner, Modbus_RTU_Member, Modbus_RTU_Read_Rules, Modbus_RTU_Write_Rules) {}
+
+void TFSetAccess::Bind_Contents() {
     grid::TExtColumnGrid& read = Table_Grid(0);
     read.OnComboChange = [this, &read](plat::TObject*, int ACol, int ARow, int AItemIndex, const std::string&) {
         if (read.RealColIndex(ACol) == Read_Topic && ARow >= 1 && ARow <= static_cast<int>(ComboItem_Topic.size()))

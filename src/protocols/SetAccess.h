@@ -29,6 +29,7 @@ public:
     int Get_Index_From_Topic(const std::string& Topic, int Index) const;
 
 protected:
+    void Bind_Contents() override;
     void Show_Prepare() override;
     void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report) override;
     void Before_Save(std::vector<TTable>& Tables) override;

@@ -81,7 +81,9 @@ int First_Row_Without_PEM(const std::vector<TTable>& Tables) {
 }
 
 TFTLS_Server_Known_Cert::TFTLS_Server_Known_Cert(plat::TComponent* AOwner)
-    : TAccessTableForm(AOwner, TLS_Known_Cert_Member) {
+    : TAccessTableForm(AOwner, TLS_Known_Cert_Member) {}
+
+void TFTLS_Server_Known_Cert::Bind_Contents() {
     ESG = Grids[0];
 }
 

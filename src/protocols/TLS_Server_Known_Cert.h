@@ -30,11 +30,14 @@ public:
     explicit TFTLS_Server_Known_Cert(plat::TComponent* AOwner);
     ~TFTLS_Server_Known_Cert() override;
 
-    grid::TExtColumnGrid* ESG;
+    plat::TPendingRef<grid::TExtColumnGrid> ESG{this};
 
     // The list is user data and OK never refuses it; a text that is no
     // certificate is named, and saved only when the user says so.
     bool Controllo_dati() override;
+
+protected:
+    void Bind_Contents() override;
 };
 
 extern TFTLS_Server_Known_Cert* FTLS_Server_Known_Cert;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -139,6 +140,88 @@ TEST(Layout, ReportsMistakesWithFileAndLine) {
             << c.name << ": " << error;
         EXPECT_NE(error.find(c.what), std::string::npos) << c.name << ": " << error;
     }
+}
+
+// A window that may never be opened takes its own properties at once and
+// its controls only when asked: the result must be the same as one load.
+TEST(Layout, InPartsGivesTheFormFirstAndItsControlsWhenAsked) {
+    auto form = NewForm();
+    int shows = 0;
+    const TLayoutHandlers handlers = {{"FormShow", TNotifyEvent([&](TObject*) { ++shows; })}};
+    const std::string text =
+        "object FSample: TSample\n"
+        "  Caption = 'Sample'\n"
+        "  ClientWidth = 331\n"
+        "  Font.Size = 9\n"
+        "  OnShow = FormShow\n"
+        "  object P_Title: TPanel\n"
+        "    Left = 4\n"
+        "    object L_SW_Code: TLabel\n"
+        "      Caption = 'Code'\n"
+        "    end\n"
+        "  end\n"
+        "  object Btn_OK: TButton\n"
+        "    Top = 30\n"
+        "  end\n"
+        "end\n";
+    const std::function<void()> controls = LoadLayoutInParts(*form, "TSample", text, "TSample.layout", handlers);
+    EXPECT_EQ(form->Name(), "FSample");
+    EXPECT_EQ(form->Caption(), "Sample");
+    EXPECT_EQ(form->ClientWidth(), 331);
+    ASSERT_TRUE(form->OnShow);
+    EXPECT_EQ(form->ControlCount(), 0);
+    EXPECT_EQ(form->FindComponent("Btn_OK"), nullptr);
+
+    controls();
+    auto& panel = LayoutComponent<TPanel>(*form, "P_Title");
+    auto& label = LayoutComponent<TLabel>(*form, "L_SW_Code");
+    EXPECT_EQ(panel.Left(), 4);
+    EXPECT_EQ(label.Parent(), &panel);
+    EXPECT_EQ(label.Caption(), "Code");
+    EXPECT_EQ(label.Font().Size(), 9);  // the form's font, set in the first part
+    EXPECT_EQ(LayoutComponent<TButton>(*form, "Btn_OK").Top(), 30);
+    EXPECT_EQ(form->ControlCount(), 2);
+}
+
+// A mistake among the controls is found when they are made, and still
+// points at its line of the whole layout.
+TEST(Layout, InPartsReportsTheLineOfEitherPart) {
+    const TLayoutHandlers handlers;
+    {
+        auto form = NewForm();
+        const std::string text = "object F: TSample\n  Colour = clRed\nend\n";
+        try {
+            LoadLayoutInParts(*form, "TSample", text, "TSample.layout", handlers);
+            ADD_FAILURE() << "no error";
+        } catch (const ELayoutError& e) {
+            EXPECT_NE(std::string(e.what()).find("TSample.layout:2:"), std::string::npos) << e.what();
+        }
+    }
+    auto form = NewForm();
+    const std::string text =
+        "object F: TSample\n"
+        "  Caption = 'F'\n"
+        "  object L: TLabel\n"
+        "  end\n"
+        "  object M: TLabel\n"
+        "    Left = 'ten'\n"
+        "  end\n"
+        "end\n";
+    const std::function<void()> controls = LoadLayoutInParts(*form, "TSample", text, "TSample.layout", handlers);
+    EXPECT_EQ(form->Caption(), "F");
+    try {
+        controls();
+        ADD_FAILURE() << "no error";
+    } catch (const ELayoutError& e) {
+        EXPECT_NE(std::string(e.what()).find("TSample.layout:6: expected a number"), std::string::npos) << e.what();
+    }
+    // A layout with nothing nested in its root has nothing left to make.
+    auto bare = NewForm();
+    const std::string alone = "object G: TSample\n  Caption = 'G'\nend\n";
+    const std::function<void()> none = LoadLayoutInParts(*bare, "TSample", alone, "TSample.layout", handlers);
+    EXPECT_EQ(bare->Caption(), "G");
+    none();
+    EXPECT_EQ(bare->ControlCount(), 0);
 }
 
 TEST(Layout, RefusesALayoutOfAnotherWindowAndStrayEnds) {

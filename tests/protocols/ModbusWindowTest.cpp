@@ -38,6 +38,42 @@ protected:
     const std::string& File() { return shell::ModbusM_SetAccess_File; }
 };
 
+// The program makes every protocol window at start-up and opens few of them:
+// a window's controls wait until it shows or a field of it is read, and
+// then it is the window it would have been had they been made at once.
+TEST_F(ModbusRTUWindow, ControlsAreMadeWhenTheWindowFirstShows) {
+    EXPECT_EQ(dlg->Name(), "FSetAccess");
+    EXPECT_EQ(dlg->ControlCount(), 0);
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        EXPECT_GT(dlg->ControlCount(), 0);
+        // OnCreate ran once the controls were there, then OnShow.
+        EXPECT_EQ(dlg->Caption(), shell::Lang_Texts[1700]);
+        EXPECT_EQ(dlg->ClientWidth(), 1040);
+        EXPECT_EQ(dlg->L_SW_Code->Caption(), shell::SW_Code);
+        ASSERT_NE(dlg->Btn_DelRow, nullptr);
+        EXPECT_EQ(dlg->Btn_DelRow->Caption(), shell::Lang_Texts[1704]);
+        // The member's own binding came with them.
+        EXPECT_TRUE(Grid(0).OnComboChange);
+        EXPECT_EQ(Grid(0).Cells(0, 1), "1");
+    });
+}
+
+TEST_F(ModbusRTUWindow, ReadingAFieldMakesTheControlsUnshown) {
+    ASSERT_EQ(dlg->ControlCount(), 0);
+    EXPECT_EQ(dlg->L_SW_Desc->Caption(), shell::Lang_Texts[1701]);
+    EXPECT_EQ(dlg->Caption(), shell::Lang_Texts[1700]);
+    EXPECT_FALSE(dlg->Visible());
+    ASSERT_EQ(dlg->Grids.size(), 2u);
+    EXPECT_EQ(dlg->Grids[1], &dlg->Table_Grid(1));
+    EXPECT_NE(dlg->FindComponent("P_Button"), nullptr);
+    // A window freed without ever being opened or read makes nothing.
+    auto unopened = std::make_unique<proto::TFModbus_TCP_Master_Set_Access>(nullptr);
+    unopened->DoCreate();
+    EXPECT_EQ(unopened->ControlCount(), 0);
+    unopened.reset();
+}
+
 TEST_F(ModbusTCPWindow, SavesTheStoredFile) {
     test::TScriptedUi ui;
     const TModalResult result = Open(ui, [&] {
