@@ -151,6 +151,28 @@ private:
     std::vector<T*> FItems;
 };
 
+// A fixed row of such fields (numbered controls of one kind).
+template <class T, size_t N>
+class TPendingArray {
+public:
+    explicit TPendingArray(const TComponent* Owner) : FOwner(Owner) {}
+    TPendingArray(const TPendingArray&) = delete;
+    TPendingArray& operator=(const TPendingArray&) = delete;
+    T*& operator[](size_t Index) {
+        FOwner->ComponentCount();
+        return FItems[Index];
+    }
+    T* operator[](size_t Index) const {
+        FOwner->ComponentCount();
+        return FItems[Index];
+    }
+    static constexpr size_t size() { return N; }
+
+private:
+    const TComponent* FOwner;
+    T* FItems[N] = {};
+};
+
 // The item list of a combo box, list box or memo: texts with a change
 // notice so the control can show every change at once.
 class TStrings {

@@ -671,6 +671,11 @@ void TControl::SetParent(TWinControl* AParent) {
     if (old != nullptr && FAlign != alNone) old->AlignControls();
 }
 
+void TControl::SettlePendingState() const {
+    FStatePending = false;
+    MakePendingComponents();
+}
+
 void TControl::SettlePendingBounds() const {
     auto* self = const_cast<TControl*>(this);
     self->FBoundsPending = false;
@@ -738,6 +743,7 @@ void TControl::SetEnabled(bool Value) {
 }
 
 void TControl::SetText(const std::string& Value) {
+    SettleState();  // what is made later must not overwrite it
     if (Value == FText) return;
     FText = Value;
     Perform(CM_TEXTCHANGED);

@@ -109,9 +109,9 @@ public:
     virtual void SetEnabled(bool Value);
 
     // Caption and Text are the same control text.
-    const std::string& Caption() const { return FText; }
+    const std::string& Caption() const { return SettleState(), FText; }
     void SetCaption(const std::string& Value) { SetText(Value); }
-    const std::string& Text() const { return FText; }
+    const std::string& Text() const { return SettleState(), FText; }
     void SetText(const std::string& Value);
 
     // Changing the font in place (Font().SetSize(10)) shows at once and,
@@ -208,7 +208,15 @@ protected:
     void SetBoundsPending() { FBoundsPending = true; }
     virtual void MeasureBounds() {}
     void SettleBounds() const {
+        SettleState();
         if (FBoundsPending) SettlePendingBounds();
+    }
+    // A control whose own text and bounds wait on components it makes when
+    // first needed (a form whose controls set its caption and size once
+    // made) makes them when those are read or set.
+    void SetStatePending() { FStatePending = true; }
+    void SettleState() const {
+        if (FStatePending) SettlePendingState();
     }
 
 private:
@@ -219,6 +227,8 @@ private:
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
     mutable bool FBoundsPending = false;
     void SettlePendingBounds() const;
+    mutable bool FStatePending = false;
+    void SettlePendingState() const;
     TAlign FAlign = alNone;
     bool FVisible = true;
     bool FEnabled = true;

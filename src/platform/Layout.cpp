@@ -758,6 +758,46 @@ std::function<void()> LoadFormLayoutInParts(TForm& Form, const std::string& Clas
     return LoadLayoutInParts(Form, ClassName, *text, name, Handlers);
 }
 
+TLayoutForm::~TLayoutForm() {
+    // A form freed unopened does not make its controls on the way out.
+    SetPendingComponents(nullptr);
+}
+
+void TLayoutForm::LoadLayoutWhenNeeded(const std::string& ClassName, const TLayoutHandlers& Handlers,
+                                       std::function<void()> Bind) {
+    FLoadControls = LoadFormLayoutInParts(*this, ClassName, Handlers);
+    FBind = std::move(Bind);
+    SetPendingComponents([this] { MakeControls(); });
+    // OnCreate, once the controls are there, sets the caption and size.
+    SetStatePending();
+}
+
+void TLayoutForm::MakeControls() {
+    const std::function<void()> load = std::move(FLoadControls);
+    const std::function<void()> bind = std::move(FBind);
+    FLoadControls = nullptr;
+    FBind = nullptr;
+    if (load) load();
+    if (bind) bind();
+    if (FCreateWaiting) {
+        FCreateWaiting = false;
+        TForm::DoCreate();
+    }
+}
+
+void TLayoutForm::DoCreate() {
+    if (FLoadControls) {
+        FCreateWaiting = true;
+        return;
+    }
+    TForm::DoCreate();
+}
+
+void TLayoutForm::VisibleChanging(bool Value) {
+    if (Value) ComponentCount();  // makes the controls before OnShow
+    TForm::VisibleChanging(Value);
+}
+
 void LoadFormLayout(TForm& Form, const std::string& ClassName, const TLayoutHandlers& Handlers) {
     const std::string name = "layouts/" + ClassName + ".layout";
     auto text = base::FindResource(name);

@@ -125,6 +125,32 @@ std::function<void()> LoadLayoutInParts(TComponent& Root, const std::string& Roo
 std::function<void()> LoadFormLayoutInParts(TForm& Form, const std::string& ClassName,
                                             const TLayoutHandlers& Handlers);
 
+// A form whose controls are made when first needed: when it first shows,
+// when an owned component is looked up or counted, or when one of its
+// TPendingRef fields is read. Its own properties (name, caption, size,
+// font, handlers) are loaded at once. OnCreate waits for the controls, so a
+// window made at start-up and never opened costs next to nothing.
+class TLayoutForm : public TForm {
+public:
+    explicit TLayoutForm(TComponent* AOwner) : TForm(AOwner) {}
+    ~TLayoutForm() override;
+    void DoCreate() override;
+
+protected:
+    // Loads the form's own properties now; its controls, and then Bind
+    // (which finds them and finishes what the constructor would have), when
+    // first needed.
+    void LoadLayoutWhenNeeded(const std::string& ClassName, const TLayoutHandlers& Handlers,
+                              std::function<void()> Bind);
+    void VisibleChanging(bool Value) override;
+
+private:
+    void MakeControls();
+    std::function<void()> FLoadControls;
+    std::function<void()> FBind;
+    bool FCreateWaiting = false;
+};
+
 // The component of that name owned by Owner, as T; ELayoutError naming it
 // when it is missing or of another class.
 template <class T>

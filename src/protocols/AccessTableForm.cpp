@@ -46,7 +46,7 @@ bool Is_Check_Column(const TTableDescription& Table, int Col) {
 
 TAccessTableForm::TAccessTableForm(TComponent* AOwner, const TAccessMember& Member,
                                    const TLayoutHandlers& Extra_Handlers)
-    : TForm(AOwner), FMember(Member) {
+    : TLayoutForm(AOwner), FMember(Member) {
     Register_Access_Table_Controls();
     TLayoutHandlers handlers = Extra_Handlers;
     handlers.insert({{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
@@ -56,21 +56,14 @@ TAccessTableForm::TAccessTableForm(TComponent* AOwner, const TAccessMember& Memb
                      {"Btn_InsRowClick", TNotifyEvent([this](TObject*) { Btn_InsRowClick(); })},
                      {"Btn_CopyRowClick", TNotifyEvent([this](TObject*) { Btn_CopyRowClick(); })},
                      {"Btn_PasteRowClick", TNotifyEvent([this](TObject*) { Btn_PasteRowClick(); })}});
-    FLoad_Controls = LoadFormLayoutInParts(*this, FMember.Class_Name, handlers);
     Do_Copy.assign(FMember.File.Tables.size(), false);
     Hints.resize(FMember.File.Tables.size());
-    SetPendingComponents([this] { Make_Contents(); });
+    LoadLayoutWhenNeeded(FMember.Class_Name, handlers, [this] { Make_Contents(); });
 }
 
-TAccessTableForm::~TAccessTableForm() {
-    // A window freed unopened does not make its controls on the way out.
-    SetPendingComponents(nullptr);
-}
+TAccessTableForm::~TAccessTableForm() = default;
 
 void TAccessTableForm::Make_Contents() {
-    const std::function<void()> load = std::move(FLoad_Controls);
-    FLoad_Controls = nullptr;
-    if (load) load();
     P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
     L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
     L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
@@ -89,23 +82,6 @@ void TAccessTableForm::Make_Contents() {
     }
     Build_Tables();
     Bind_Contents();
-    if (FCreate_Waiting) {
-        FCreate_Waiting = false;
-        TForm::DoCreate();
-    }
-}
-
-void TAccessTableForm::DoCreate() {
-    if (FLoad_Controls) {
-        FCreate_Waiting = true;
-        return;
-    }
-    TForm::DoCreate();
-}
-
-void TAccessTableForm::VisibleChanging(bool Value) {
-    if (Value) ComponentCount();  // makes the controls before OnShow
-    TForm::VisibleChanging(Value);
 }
 
 void TAccessTableForm::Build_Tables() {

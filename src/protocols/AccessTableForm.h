@@ -34,7 +34,6 @@
 // OnShow = FormShow. The columns, rows, colours, editors and grid events
 // come from the description, not from the layout.
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,7 +60,7 @@ struct TAccessMember {
 // The layout kinds the members use (the grid among them); safe to call again.
 void Register_Access_Table_Controls();
 
-class TAccessTableForm : public plat::TForm {
+class TAccessTableForm : public plat::TLayoutForm {
 public:
     // Extra handlers: those a member's layout binds besides the family's.
     TAccessTableForm(plat::TComponent* AOwner, const TAccessMember& Member,
@@ -69,8 +68,6 @@ public:
     ~TAccessTableForm() override;
 
     const TAccessMember& Member() const { return FMember; }
-    // OnCreate waits for the controls when they are not made yet.
-    void DoCreate() override;
 
     // Captions, hints, page captions, headers and hint lists in the
     // language in force.
@@ -118,7 +115,6 @@ protected:
     // finds its own controls and binds its own grid events here, not in its
     // constructor, which must leave the controls unmade.
     virtual void Bind_Contents() {}
-    void VisibleChanging(bool Value) override;
 
     // The member's rules, in its order (Check_Table per table); the default
     // passes everything.
@@ -163,8 +159,6 @@ private:
 
     const TAccessMember& FMember;
     bool FLoaded_Clean = true;
-    std::function<void()> FLoad_Controls;
-    bool FCreate_Waiting = false;
 };
 
 // A member with nothing of its own but its description and its rules.

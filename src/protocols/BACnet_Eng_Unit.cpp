@@ -14,32 +14,35 @@ using shell::Lang_Texts;
 
 TFBACnet_Eng_Unit* FBACnet_Eng_Unit = nullptr;
 
-TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner) : TForm(AOwner) {
+TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner) : TLayoutForm(AOwner) {
     shell::Register_Shell_Controls();
     gw::Register_Gateway_Controls();
-    LoadFormLayout(
-        *this, "TFBACnet_Eng_Unit",
+    LoadLayoutWhenNeeded(
+        "TFBACnet_Eng_Unit",
         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
          {"CB_Select_TypeSelect", TNotifyEvent([this](TObject*) { CB_Select_TypeSelect(); })},
-         {"Btn_Select_Eng_UnitClick", TNotifyEvent([this](TObject*) { Btn_Select_Eng_UnitClick(); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Label1 = &LayoutComponent<TLabel>(*this, "Label1");
-    E_Selected_EU = &LayoutComponent<TEdit>(*this, "E_Selected_EU");
-    Label5 = &LayoutComponent<TLabel>(*this, "Label5");
-    Label2 = &LayoutComponent<TLabel>(*this, "Label2");
-    Label3 = &LayoutComponent<TLabel>(*this, "Label3");
-    CB_Select_Type = &LayoutComponent<TComboBox>(*this, "CB_Select_Type");
-    Label4 = &LayoutComponent<TLabel>(*this, "Label4");
-    CB_Select_Unit = &LayoutComponent<TComboBox>(*this, "CB_Select_Unit");
-    Btn_Select_Eng_Unit = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Select_Eng_Unit");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
-    // The categories come from the unit table, so the list and the numbers
-    // can never disagree.
-    for (const TEngUnitCategory& category : Eng_Unit_Categories()) CB_Select_Type->Items().Add(category.Name);
-    CB_Select_Type->SetItemIndex(0);
+         {"Btn_Select_Eng_UnitClick", TNotifyEvent([this](TObject*) { Btn_Select_Eng_UnitClick(); })}},
+        [this] {
+            L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+            L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+            Label1 = &LayoutComponent<TLabel>(*this, "Label1");
+            E_Selected_EU = &LayoutComponent<TEdit>(*this, "E_Selected_EU");
+            Label5 = &LayoutComponent<TLabel>(*this, "Label5");
+            Label2 = &LayoutComponent<TLabel>(*this, "Label2");
+            Label3 = &LayoutComponent<TLabel>(*this, "Label3");
+            CB_Select_Type = &LayoutComponent<TComboBox>(*this, "CB_Select_Type");
+            Label4 = &LayoutComponent<TLabel>(*this, "Label4");
+            CB_Select_Unit = &LayoutComponent<TComboBox>(*this, "CB_Select_Unit");
+            Btn_Select_Eng_Unit = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Select_Eng_Unit");
+            Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+            Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+            // The categories come from the unit table, so the list and the numbers
+            // can never disagree.
+            for (const TEngUnitCategory& category : Eng_Unit_Categories())
+                CB_Select_Type->Items().Add(category.Name);
+            CB_Select_Type->SetItemIndex(0);
+        });
 }
 
 void TFBACnet_Eng_Unit::FormCreate() {

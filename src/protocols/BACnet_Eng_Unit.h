@@ -7,11 +7,12 @@
 
 #include "controls/FltButton.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace proto {
 
-class TFBACnet_Eng_Unit : public plat::TForm {
+class TFBACnet_Eng_Unit : public plat::TLayoutForm {
 public:
     explicit TFBACnet_Eng_Unit(plat::TComponent* AOwner);
 
@@ -20,19 +21,19 @@ public:
     // new text in Cell, when the user pressed OK.
     bool Edit_Cell(std::string& Cell);
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* Label1;
-    plat::TEdit* E_Selected_EU;
-    plat::TLabel* Label5;
-    plat::TLabel* Label2;
-    plat::TLabel* Label3;
-    plat::TComboBox* CB_Select_Type;
-    plat::TLabel* Label4;
-    plat::TComboBox* CB_Select_Unit;
-    ctl::TFltButton* Btn_Select_Eng_Unit;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> Label1{this};
+    plat::TPendingRef<plat::TEdit> E_Selected_EU{this};
+    plat::TPendingRef<plat::TLabel> Label5{this};
+    plat::TPendingRef<plat::TLabel> Label2{this};
+    plat::TPendingRef<plat::TLabel> Label3{this};
+    plat::TPendingRef<plat::TComboBox> CB_Select_Type{this};
+    plat::TPendingRef<plat::TLabel> Label4{this};
+    plat::TPendingRef<plat::TComboBox> CB_Select_Unit{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Select_Eng_Unit{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
 
 private:
     void FormCreate();

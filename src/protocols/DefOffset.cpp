@@ -47,40 +47,42 @@ void Fill_Positions(TExtColumnGrid& g, int Count) {
 
 }  // namespace
 
-TFDefOffset::TFDefOffset(TComponent* AOwner) : TForm(AOwner) {
+TFDefOffset::TFDefOffset(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Access_Table_Controls();
-    LoadFormLayout(*this, "TFDefOffset",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"ACG_DN_SlavesClick", TNotifyEvent([this](TObject*) { ACG_DN_SlavesClick(); })},
-                    {"bitbtn1Click", TNotifyEvent([this](TObject*) { bitbtn1Click(); })}});
-    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Label1 = &LayoutComponent<TLabel>(*this, "Label1");
-    Label2 = &LayoutComponent<TLabel>(*this, "Label2");
-    Label3 = &LayoutComponent<TLabel>(*this, "Label3");
-    ACG_DN_Slaves = &LayoutComponent<TExtColumnGrid>(*this, "ACG_DN_Slaves");
-    PageControl1 = &LayoutComponent<TPageControl>(*this, "PageControl1");
-    TabSheet1 = &LayoutComponent<TTabSheet>(*this, "TabSheet1");
-    TabSheet2 = &LayoutComponent<TTabSheet>(*this, "TabSheet2");
-    ACG_ByteIN = &LayoutComponent<TExtColumnGrid>(*this, "ACG_ByteIN");
-    ACG_ByteOUT = &LayoutComponent<TExtColumnGrid>(*this, "ACG_ByteOUT");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+    LoadLayoutWhenNeeded("TFDefOffset",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"ACG_DN_SlavesClick", TNotifyEvent([this](TObject*) { ACG_DN_SlavesClick(); })},
+                          {"bitbtn1Click", TNotifyEvent([this](TObject*) { bitbtn1Click(); })}},
+                         [this] {
+                             P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             Label1 = &LayoutComponent<TLabel>(*this, "Label1");
+                             Label2 = &LayoutComponent<TLabel>(*this, "Label2");
+                             Label3 = &LayoutComponent<TLabel>(*this, "Label3");
+                             ACG_DN_Slaves = &LayoutComponent<TExtColumnGrid>(*this, "ACG_DN_Slaves");
+                             PageControl1 = &LayoutComponent<TPageControl>(*this, "PageControl1");
+                             TabSheet1 = &LayoutComponent<TTabSheet>(*this, "TabSheet1");
+                             TabSheet2 = &LayoutComponent<TTabSheet>(*this, "TabSheet2");
+                             ACG_ByteIN = &LayoutComponent<TExtColumnGrid>(*this, "ACG_ByteIN");
+                             ACG_ByteOUT = &LayoutComponent<TExtColumnGrid>(*this, "ACG_ByteOUT");
+                             Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
 
-    TExtColumnGrid& s = *ACG_DN_Slaves;
-    s.SetColCount(4);
-    s.SetRowCount(2);
-    s.SetFixedCols(0);
-    s.SetOptions(s.Options() + TGridOptions{goRowSelect, goColSizing});
-    const int widths[4] = {70, 90, 90, 200};
-    for (int c = 0; c < 4; ++c) {
-        s.Columns().Items(c).SetWidth(widths[c]);
-        s.Columns().Items(c).SetReadOnly(true);
-    }
-    Build_Byte_Grid(*ACG_ByteIN);
-    Build_Byte_Grid(*ACG_ByteOUT);
+                             TExtColumnGrid& s = *ACG_DN_Slaves;
+                             s.SetColCount(4);
+                             s.SetRowCount(2);
+                             s.SetFixedCols(0);
+                             s.SetOptions(s.Options() + TGridOptions{goRowSelect, goColSizing});
+                             const int widths[4] = {70, 90, 90, 200};
+                             for (int c = 0; c < 4; ++c) {
+                                 s.Columns().Items(c).SetWidth(widths[c]);
+                                 s.Columns().Items(c).SetReadOnly(true);
+                             }
+                             Build_Byte_Grid(*ACG_ByteIN);
+                             Build_Byte_Grid(*ACG_ByteOUT);
+                         });
 }
 
 TFDefOffset::~TFDefOffset() {

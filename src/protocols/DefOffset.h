@@ -10,12 +10,13 @@
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "protocols/DNetOffsets.h"
 
 namespace proto {
 
-class TFDefOffset : public plat::TForm {
+class TFDefOffset : public plat::TLayoutForm {
 public:
     explicit TFDefOffset(plat::TComponent* AOwner);
     ~TFDefOffset() override;
@@ -25,20 +26,20 @@ public:
     // The slaves as they stand, with the pages' edits stored.
     const TSlaves& Slaves() const { return List_Slaves_DN; }
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* Label1;
-    plat::TLabel* Label2;
-    plat::TLabel* Label3;
-    grid::TExtColumnGrid* ACG_DN_Slaves;
-    plat::TPageControl* PageControl1;
-    plat::TTabSheet* TabSheet1;
-    plat::TTabSheet* TabSheet2;
-    grid::TExtColumnGrid* ACG_ByteIN;
-    grid::TExtColumnGrid* ACG_ByteOUT;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> Label1{this};
+    plat::TPendingRef<plat::TLabel> Label2{this};
+    plat::TPendingRef<plat::TLabel> Label3{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_DN_Slaves{this};
+    plat::TPendingRef<plat::TPageControl> PageControl1{this};
+    plat::TPendingRef<plat::TTabSheet> TabSheet1{this};
+    plat::TPendingRef<plat::TTabSheet> TabSheet2{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_ByteIN{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_ByteOUT{this};
+    plat::TPendingRef<plat::TControl> Btn_OK{this};
+    plat::TPendingRef<plat::TControl> Btn_Cancel{this};
 
 private:
     void FormCreate();

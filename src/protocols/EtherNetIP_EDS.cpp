@@ -35,34 +35,37 @@ std::string EDS_Cell_Text(const TConnData& Conn, int Row, TEdsColumn Column) {
     return {};
 }
 
-TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TForm(AOwner) {
+TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Access_Table_Controls();
-    LoadFormLayout(*this, "TFEtherNEtIP_EDS",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"TCloseTimer", TNotifyEvent([this](TObject*) { TCloseTimer(); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    ACG = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
-    TClose = &LayoutComponent<TTimer>(*this, "TClose");
-    ACG->BeginUpdate();
-    ACG->SetColCount(ecCount);
-    ACG->SetFixedCols(0);
-    ACG->SetRowCount(2);
-    ACG->SetOptions((ACG->Options() - TGridOptions{goEditing}) + TGridOptions{goRowSelect, goColSizing});
-    for (int c = 0; c < ecCount; ++c) {
-        grid::TGridColumnItem& item = ACG->Columns().Items(c);
-        item.SetWidth(Column_Widths[c]);
-        item.SetReadOnly(true);
-        if (c == ecHeaderOT || c == ecHeaderTO) {
-            item.SetEditor(grid::edComboEdit);
-            item.ComboItems().Clear();
-            item.ComboItems().Add("Default");
-        }
-    }
-    ACG->EndUpdate();
+    LoadLayoutWhenNeeded("TFEtherNEtIP_EDS",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"TCloseTimer", TNotifyEvent([this](TObject*) { TCloseTimer(); })}},
+                         [this] {
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             ACG = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG");
+                             Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+                             TClose = &LayoutComponent<TTimer>(*this, "TClose");
+                             ACG->BeginUpdate();
+                             ACG->SetColCount(ecCount);
+                             ACG->SetFixedCols(0);
+                             ACG->SetRowCount(2);
+                             ACG->SetOptions((ACG->Options() - TGridOptions{goEditing}) +
+                                             TGridOptions{goRowSelect, goColSizing});
+                             for (int c = 0; c < ecCount; ++c) {
+                                 grid::TGridColumnItem& item = ACG->Columns().Items(c);
+                                 item.SetWidth(Column_Widths[c]);
+                                 item.SetReadOnly(true);
+                                 if (c == ecHeaderOT || c == ecHeaderTO) {
+                                     item.SetEditor(grid::edComboEdit);
+                                     item.ComboItems().Clear();
+                                     item.ComboItems().Add("Default");
+                                 }
+                             }
+                             ACG->EndUpdate();
+                         });
 }
 
 TFEtherNEtIP_EDS::~TFEtherNEtIP_EDS() {

@@ -10,6 +10,7 @@
 #include "grid/ExtCGrid.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "protocols/EtherNetIP_EDS_Reader.h"
 
@@ -21,7 +22,7 @@ enum TEdsColumn {
     ecCount
 };
 
-class TFEtherNEtIP_EDS : public plat::TForm {
+class TFEtherNEtIP_EDS : public plat::TLayoutForm {
 public:
     explicit TFEtherNEtIP_EDS(plat::TComponent* AOwner);
     ~TFEtherNEtIP_EDS() override;
@@ -34,12 +35,12 @@ public:
     std::string EDS_FileName;  // set by the caller before showing
     std::vector<TConnData> List_Conn;
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    grid::TExtColumnGrid* ACG;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
-    plat::TTimer* TClose;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
+    plat::TPendingRef<plat::TTimer> TClose{this};
 
 private:
     void FormCreate();

@@ -55,44 +55,49 @@ void Register_BACnet_Controls() {
                             [](TComponent* o) { return new grid::TExtColumnGrid(o); });
 }
 
-TFImportEDEFile::TFImportEDEFile(TComponent* AOwner) : TForm(AOwner) {
+TFImportEDEFile::TFImportEDEFile(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_BACnet_Controls();
-    LoadFormLayout(*this, "TFImportEDEFile",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"Btn_Select_AllClick", TNotifyEvent([this](TObject*) { Btn_Select_AllClick(); })},
-                    {"Btn_Unselect_AllClick", TNotifyEvent([this](TObject*) { Btn_Unselect_AllClick(); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    LID_IP = &LayoutComponent<TLabel>(*this, "LID_IP");
-    E_ID_IP = &LayoutComponent<TEdit>(*this, "E_ID_IP");
-    ACG = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
-    Btn_Select_All = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Select_All");
-    Btn_Unselect_All = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Unselect_All");
+    LoadLayoutWhenNeeded(
+        "TFImportEDEFile",
+        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+         {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+         {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+         {"Btn_Select_AllClick", TNotifyEvent([this](TObject*) { Btn_Select_AllClick(); })},
+         {"Btn_Unselect_AllClick", TNotifyEvent([this](TObject*) { Btn_Unselect_AllClick(); })}},
+        [this] {
+            L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+            L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+            LID_IP = &LayoutComponent<TLabel>(*this, "LID_IP");
+            E_ID_IP = &LayoutComponent<TEdit>(*this, "E_ID_IP");
+            ACG = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG");
+            Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+            Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+            Btn_Select_All = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Select_All");
+            Btn_Unselect_All = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Unselect_All");
 
-    ACG->SetColCount(Col_Count);
-    ACG->SetRowCount(Layout_Rows + 1);
-    ACG->SetShowHint(true);
-    // The marks are ticked in place; the other columns are read-only.
-    ACG->SetOptions(ACG->Options() + TGridOptions{goEditing});
-    ACG->MouseActions().SetAutoSizeColOnDblClick(false);
-    for (int c = 0; c < Col_Count; ++c) {
-        grid::TGridColumnItem& item = ACG->Columns().Items(c);
-        item.SetWidth(Import_Columns[c].width);
-        if (Import_Columns[c].color != clNone) item.SetColor(Import_Columns[c].color);
-        if (Import_Columns[c].check) {
-            item.SetEditor(grid::edDataCheckBox);
-            item.SetCheckTrue("Y");
-            item.SetCheckFalse("N");
-            item.SetAlignment(taCenter);
-        }
-        // Only the marks change; what the file says is shown as it stands.
-        if (c >= 4) item.SetReadOnly(true);
-    }
-    ACG->OnCheckBoxClick = [this](TObject*, int c, int r, bool state) { ACGCheckBoxClick(c, r, state); };
+            ACG->SetColCount(Col_Count);
+            ACG->SetRowCount(Layout_Rows + 1);
+            ACG->SetShowHint(true);
+            // The marks are ticked in place; the other columns are read-only.
+            ACG->SetOptions(ACG->Options() + TGridOptions{goEditing});
+            ACG->MouseActions().SetAutoSizeColOnDblClick(false);
+            for (int c = 0; c < Col_Count; ++c) {
+                grid::TGridColumnItem& item = ACG->Columns().Items(c);
+                item.SetWidth(Import_Columns[c].width);
+                if (Import_Columns[c].color != clNone) item.SetColor(Import_Columns[c].color);
+                if (Import_Columns[c].check) {
+                    item.SetEditor(grid::edDataCheckBox);
+                    item.SetCheckTrue("Y");
+                    item.SetCheckFalse("N");
+                    item.SetAlignment(taCenter);
+                }
+                // Only the marks change; what the file says is shown as it stands.
+                if (c >= 4) item.SetReadOnly(true);
+            }
+            ACG->OnCheckBoxClick = [this](TObject*, int c, int r, bool state) {
+                ACGCheckBoxClick(c, r, state);
+            };
+        });
 }
 
 void TFImportEDEFile::FormCreate() {

@@ -11,13 +11,14 @@
 #include "grid/ExtCGrid.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "protocols/BACnetAccessData.h"
 #include "protocols/EDEReader.h"
 
 namespace proto {
 
-class TFImportEDEFile : public plat::TForm {
+class TFImportEDEFile : public plat::TLayoutForm {
 public:
     explicit TFImportEDEFile(plat::TComponent* AOwner);
 
@@ -30,15 +31,15 @@ public:
     std::vector<TBACnet_Var> List_EDE_Var;
     int App_BACnet_Type = 0;
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* LID_IP;
-    plat::TEdit* E_ID_IP;
-    grid::TExtColumnGrid* ACG;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
-    ctl::TFltButton* Btn_Select_All;
-    ctl::TFltButton* Btn_Unselect_All;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> LID_IP{this};
+    plat::TPendingRef<plat::TEdit> E_ID_IP{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Select_All{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Unselect_All{this};
 
 private:
     void FormCreate();

@@ -45,41 +45,43 @@ void Place(TLabel* Label, TControl* Input, int Top) {
 
 }  // namespace
 
-TFOPC_UA_Add_Server::TFOPC_UA_Add_Server(TComponent* AOwner) : TForm(AOwner) {
+TFOPC_UA_Add_Server::TFOPC_UA_Add_Server(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Controls();
-    LoadFormLayout(*this, "TFOPC_UA_Add_Server",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"CB_AuthChange", TNotifyEvent([this](TObject*) { Change_Fields(); })},
-                    {"CB_Sec_TypeChange", TNotifyEvent([this](TObject*) { Check_Authorization(); })}});
-    P_Title = Find<TPanel>(*this, "P_Title");
-    L_SW_Code = Find<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = Find<TLabel>(*this, "L_SW_Desc");
-    CB_OPC_UA_Server_Enable = Find<TCheckBox>(*this, "CB_OPC_UA_Server_Enable");
-    L_Server_Add = Find<TLabel>(*this, "L_Server_Add");
-    E_Server_Add = Find<TEdit>(*this, "E_Server_Add");
-    L_Auth = Find<TLabel>(*this, "L_Auth");
-    CB_Auth = Find<TComboBox>(*this, "CB_Auth");
-    L_User = Find<TLabel>(*this, "L_User");
-    E_User = Find<TEdit>(*this, "E_User");
-    L_Pass = Find<TLabel>(*this, "L_Pass");
-    E_Pass = Find<TEdit>(*this, "E_Pass");
-    L_Certificate = Find<TLabel>(*this, "L_Certificate");
-    RE_Certificate = Find<TMemo>(*this, "RE_Certificate");
-    L_Priv_Key = Find<TLabel>(*this, "L_Priv_Key");
-    RE_Priv_Key = Find<TMemo>(*this, "RE_Priv_Key");
-    L_Sec_Type = Find<TLabel>(*this, "L_Sec_Type");
-    CB_Sec_Type = Find<TComboBox>(*this, "CB_Sec_Type");
-    L_Sec_Policy = Find<TLabel>(*this, "L_Sec_Policy");
-    CB_Sec_Policy = Find<TComboBox>(*this, "CB_Sec_Policy");
-    L_Mnemonic = Find<TLabel>(*this, "L_Mnemonic");
-    E_Mnemonic = Find<TEdit>(*this, "E_Mnemonic");
-    P_Button = Find<TPanel>(*this, "P_Button");
-    Btn_OK = Find<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = Find<ctl::TFltButton>(*this, "Btn_Cancel");
-    RE_Certificate->SetScrollBars(ssVertical);
-    RE_Priv_Key->SetScrollBars(ssVertical);
+    LoadLayoutWhenNeeded("TFOPC_UA_Add_Server",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+                          {"CB_AuthChange", TNotifyEvent([this](TObject*) { Change_Fields(); })},
+                          {"CB_Sec_TypeChange", TNotifyEvent([this](TObject*) { Check_Authorization(); })}},
+                         [this] {
+                             P_Title = Find<TPanel>(*this, "P_Title");
+                             L_SW_Code = Find<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = Find<TLabel>(*this, "L_SW_Desc");
+                             CB_OPC_UA_Server_Enable = Find<TCheckBox>(*this, "CB_OPC_UA_Server_Enable");
+                             L_Server_Add = Find<TLabel>(*this, "L_Server_Add");
+                             E_Server_Add = Find<TEdit>(*this, "E_Server_Add");
+                             L_Auth = Find<TLabel>(*this, "L_Auth");
+                             CB_Auth = Find<TComboBox>(*this, "CB_Auth");
+                             L_User = Find<TLabel>(*this, "L_User");
+                             E_User = Find<TEdit>(*this, "E_User");
+                             L_Pass = Find<TLabel>(*this, "L_Pass");
+                             E_Pass = Find<TEdit>(*this, "E_Pass");
+                             L_Certificate = Find<TLabel>(*this, "L_Certificate");
+                             RE_Certificate = Find<TMemo>(*this, "RE_Certificate");
+                             L_Priv_Key = Find<TLabel>(*this, "L_Priv_Key");
+                             RE_Priv_Key = Find<TMemo>(*this, "RE_Priv_Key");
+                             L_Sec_Type = Find<TLabel>(*this, "L_Sec_Type");
+                             CB_Sec_Type = Find<TComboBox>(*this, "CB_Sec_Type");
+                             L_Sec_Policy = Find<TLabel>(*this, "L_Sec_Policy");
+                             CB_Sec_Policy = Find<TComboBox>(*this, "CB_Sec_Policy");
+                             L_Mnemonic = Find<TLabel>(*this, "L_Mnemonic");
+                             E_Mnemonic = Find<TEdit>(*this, "E_Mnemonic");
+                             P_Button = Find<TPanel>(*this, "P_Button");
+                             Btn_OK = Find<ctl::TFltButton>(*this, "Btn_OK");
+                             Btn_Cancel = Find<ctl::TFltButton>(*this, "Btn_Cancel");
+                             RE_Certificate->SetScrollBars(ssVertical);
+                             RE_Priv_Key->SetScrollBars(ssVertical);
+                         });
 }
 
 TFOPC_UA_Add_Server::~TFOPC_UA_Add_Server() {

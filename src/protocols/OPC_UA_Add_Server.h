@@ -7,12 +7,13 @@
 #include "controls/FltButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "protocols/OPC_UA_Client_Model.h"
 
 namespace proto {
 
-class TFOPC_UA_Add_Server : public plat::TForm {
+class TFOPC_UA_Add_Server : public plat::TLayoutForm {
 public:
     explicit TFOPC_UA_Add_Server(plat::TComponent* AOwner);
     ~TFOPC_UA_Add_Server() override;
@@ -26,31 +27,31 @@ public:
     void Fill_From(const TOPC_UA_Server& Server);
     void Take_Into(TOPC_UA_Server& Server) const;
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TCheckBox* CB_OPC_UA_Server_Enable;
-    plat::TLabel* L_Server_Add;
-    plat::TEdit* E_Server_Add;
-    plat::TLabel* L_Auth;
-    plat::TComboBox* CB_Auth;
-    plat::TLabel* L_User;
-    plat::TEdit* E_User;
-    plat::TLabel* L_Pass;
-    plat::TEdit* E_Pass;
-    plat::TLabel* L_Certificate;
-    plat::TMemo* RE_Certificate;
-    plat::TLabel* L_Priv_Key;
-    plat::TMemo* RE_Priv_Key;
-    plat::TLabel* L_Sec_Type;
-    plat::TComboBox* CB_Sec_Type;
-    plat::TLabel* L_Sec_Policy;
-    plat::TComboBox* CB_Sec_Policy;
-    plat::TLabel* L_Mnemonic;
-    plat::TEdit* E_Mnemonic;
-    plat::TPanel* P_Button;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TCheckBox> CB_OPC_UA_Server_Enable{this};
+    plat::TPendingRef<plat::TLabel> L_Server_Add{this};
+    plat::TPendingRef<plat::TEdit> E_Server_Add{this};
+    plat::TPendingRef<plat::TLabel> L_Auth{this};
+    plat::TPendingRef<plat::TComboBox> CB_Auth{this};
+    plat::TPendingRef<plat::TLabel> L_User{this};
+    plat::TPendingRef<plat::TEdit> E_User{this};
+    plat::TPendingRef<plat::TLabel> L_Pass{this};
+    plat::TPendingRef<plat::TEdit> E_Pass{this};
+    plat::TPendingRef<plat::TLabel> L_Certificate{this};
+    plat::TPendingRef<plat::TMemo> RE_Certificate{this};
+    plat::TPendingRef<plat::TLabel> L_Priv_Key{this};
+    plat::TPendingRef<plat::TMemo> RE_Priv_Key{this};
+    plat::TPendingRef<plat::TLabel> L_Sec_Type{this};
+    plat::TPendingRef<plat::TComboBox> CB_Sec_Type{this};
+    plat::TPendingRef<plat::TLabel> L_Sec_Policy{this};
+    plat::TPendingRef<plat::TComboBox> CB_Sec_Policy{this};
+    plat::TPendingRef<plat::TLabel> L_Mnemonic{this};
+    plat::TPendingRef<plat::TEdit> E_Mnemonic{this};
+    plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
 
     // Shows the fields of the chosen authentication, places the rest below
     // them and fits the dialog around them.

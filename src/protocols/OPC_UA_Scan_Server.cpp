@@ -30,42 +30,45 @@ std::string Access_Text(uint8_t Level) {
 
 }  // namespace
 
-TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(TComponent* AOwner) : TForm(AOwner) {
+TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Access_Table_Controls();
-    LoadFormLayout(*this, "TFOPC_UA_Scan_Server",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Timer_ScanTimer", TNotifyEvent([this](TObject*) { Timer_ScanTimer(); })},
-                    {"Btn_SelectAllReadClick", TNotifyEvent([this](TObject* Sender) { Tick_All(Sender, "Y"); })},
-                    {"Btn_ClearAllReadClick", TNotifyEvent([this](TObject* Sender) { Tick_All(Sender, "N"); })}});
-    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    LWaiting = &LayoutComponent<TLabel>(*this, "LWaiting");
-    ACG_OPC_UA_Scan_Var = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG_OPC_UA_Scan_Var");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
-    Btn_SelectAllRead = &LayoutComponent<ctl::TFltButton>(*this, "Btn_SelectAllRead");
-    Btn_ClearAllRead = &LayoutComponent<ctl::TFltButton>(*this, "Btn_ClearAllRead");
-    Btn_SelectAllWrite = &LayoutComponent<ctl::TFltButton>(*this, "Btn_SelectAllWrite");
-    Btn_ClearAllWrite = &LayoutComponent<ctl::TFltButton>(*this, "Btn_ClearAllWrite");
-    Timer_Scan = &LayoutComponent<TTimer>(*this, "Timer_Scan");
+    LoadLayoutWhenNeeded(
+        "TFOPC_UA_Scan_Server",
+        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+         {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+         {"Timer_ScanTimer", TNotifyEvent([this](TObject*) { Timer_ScanTimer(); })},
+         {"Btn_SelectAllReadClick", TNotifyEvent([this](TObject* Sender) { Tick_All(Sender, "Y"); })},
+         {"Btn_ClearAllReadClick", TNotifyEvent([this](TObject* Sender) { Tick_All(Sender, "N"); })}},
+        [this] {
+            P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+            L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+            L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+            LWaiting = &LayoutComponent<TLabel>(*this, "LWaiting");
+            ACG_OPC_UA_Scan_Var = &LayoutComponent<grid::TExtColumnGrid>(*this, "ACG_OPC_UA_Scan_Var");
+            Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+            Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+            Btn_SelectAllRead = &LayoutComponent<ctl::TFltButton>(*this, "Btn_SelectAllRead");
+            Btn_ClearAllRead = &LayoutComponent<ctl::TFltButton>(*this, "Btn_ClearAllRead");
+            Btn_SelectAllWrite = &LayoutComponent<ctl::TFltButton>(*this, "Btn_SelectAllWrite");
+            Btn_ClearAllWrite = &LayoutComponent<ctl::TFltButton>(*this, "Btn_ClearAllWrite");
+            Timer_Scan = &LayoutComponent<TTimer>(*this, "Timer_Scan");
 
-    grid::TExtColumnGrid& g = *ACG_OPC_UA_Scan_Var;
-    g.SetColCount(Columns);
-    g.SetRowCount(2);
-    for (int c = 0; c < Columns; ++c) {
-        grid::TGridColumnItem& item = g.Columns().Items(c);
-        item.SetWidth(Widths[c]);
-        if (c == 0) continue;
-        const bool tick = c == 1 || c == 2;
-        item.SetEditor(tick ? grid::edDataCheckBox : grid::edNormal);
-        item.SetCheckTrue("Y");
-        item.SetCheckFalse("N");
-        item.SetAlignment(tick ? taCenter : taLeftJustify);
-        item.SetReadOnly(!tick && c != 8);
-    }
-    g.Columns().Items(8).SetHeader("Read/Write");
+            grid::TExtColumnGrid& g = *ACG_OPC_UA_Scan_Var;
+            g.SetColCount(Columns);
+            g.SetRowCount(2);
+            for (int c = 0; c < Columns; ++c) {
+                grid::TGridColumnItem& item = g.Columns().Items(c);
+                item.SetWidth(Widths[c]);
+                if (c == 0) continue;
+                const bool tick = c == 1 || c == 2;
+                item.SetEditor(tick ? grid::edDataCheckBox : grid::edNormal);
+                item.SetCheckTrue("Y");
+                item.SetCheckFalse("N");
+                item.SetAlignment(tick ? taCenter : taLeftJustify);
+                item.SetReadOnly(!tick && c != 8);
+            }
+            g.Columns().Items(8).SetHeader("Read/Write");
+        });
 }
 
 TFOPC_UA_Scan_Server::~TFOPC_UA_Scan_Server() {

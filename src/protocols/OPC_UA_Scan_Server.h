@@ -11,12 +11,13 @@
 #include "grid/ExtCGrid.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "protocols/OPC_UA_Search.h"
 
 namespace proto {
 
-class TFOPC_UA_Scan_Server : public plat::TForm {
+class TFOPC_UA_Scan_Server : public plat::TLayoutForm {
 public:
     explicit TFOPC_UA_Scan_Server(plat::TComponent* AOwner);
     ~TFOPC_UA_Scan_Server() override;
@@ -29,18 +30,18 @@ public:
     // (the program's folder when empty).
     std::vector<std::string> Library_Folders;
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* LWaiting;
-    grid::TExtColumnGrid* ACG_OPC_UA_Scan_Var;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
-    ctl::TFltButton* Btn_SelectAllRead;
-    ctl::TFltButton* Btn_ClearAllRead;
-    ctl::TFltButton* Btn_SelectAllWrite;
-    ctl::TFltButton* Btn_ClearAllWrite;
-    plat::TTimer* Timer_Scan;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> LWaiting{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_OPC_UA_Scan_Var{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_SelectAllRead{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_ClearAllRead{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_SelectAllWrite{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_ClearAllWrite{this};
+    plat::TPendingRef<plat::TTimer> Timer_Scan{this};
 
     void Show_Variables_List();
     void Timer_ScanTimer();

@@ -17,23 +17,25 @@ using shell::Lang_Texts;
 
 TFProfinetFileName* FProfinetFileName = nullptr;
 
-TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TForm(AOwner) {
+TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TLayoutForm(AOwner) {
     shell::Register_Shell_Controls();
-    LoadFormLayout(*this, "TFProfinetFileName",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"Btn_OK_Click", TNotifyEvent([this](TObject*) { Btn_OK_Click(); })}});
-    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    L_Select_Name = &LayoutComponent<TLabel>(*this, "L_Select_Name");
-    L_FixPart_1 = &LayoutComponent<TLabel>(*this, "L_FixPart_1");
-    L_UsedPart = &LayoutComponent<TLabel>(*this, "L_UsedPart");
-    L_FixPart_2 = &LayoutComponent<TLabel>(*this, "L_FixPart_2");
-    L_XML_Fix1 = &LayoutComponent<TLabel>(*this, "L_XML_Fix1");
-    E_XML_User = &LayoutComponent<TEdit>(*this, "E_XML_User");
-    L_XML_Fix2 = &LayoutComponent<TLabel>(*this, "L_XML_Fix2");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+    LoadLayoutWhenNeeded("TFProfinetFileName",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"Btn_OK_Click", TNotifyEvent([this](TObject*) { Btn_OK_Click(); })}},
+                         [this] {
+                             P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             L_Select_Name = &LayoutComponent<TLabel>(*this, "L_Select_Name");
+                             L_FixPart_1 = &LayoutComponent<TLabel>(*this, "L_FixPart_1");
+                             L_UsedPart = &LayoutComponent<TLabel>(*this, "L_UsedPart");
+                             L_FixPart_2 = &LayoutComponent<TLabel>(*this, "L_FixPart_2");
+                             L_XML_Fix1 = &LayoutComponent<TLabel>(*this, "L_XML_Fix1");
+                             E_XML_User = &LayoutComponent<TEdit>(*this, "E_XML_User");
+                             L_XML_Fix2 = &LayoutComponent<TLabel>(*this, "L_XML_Fix2");
+                             Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+                         });
 }
 
 TFProfinetFileName::~TFProfinetFileName() {

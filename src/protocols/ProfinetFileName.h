@@ -8,29 +8,30 @@
 #include "controls/FltButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace proto {
 
-class TFProfinetFileName : public plat::TForm {
+class TFProfinetFileName : public plat::TLayoutForm {
 public:
     explicit TFProfinetFileName(plat::TComponent* AOwner);
     ~TFProfinetFileName() override;
 
     void Set_Lang();
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* L_Select_Name;
-    plat::TLabel* L_FixPart_1;
-    plat::TLabel* L_UsedPart;
-    plat::TLabel* L_FixPart_2;
-    plat::TLabel* L_XML_Fix1;
-    plat::TEdit* E_XML_User;
-    plat::TLabel* L_XML_Fix2;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> L_Select_Name{this};
+    plat::TPendingRef<plat::TLabel> L_FixPart_1{this};
+    plat::TPendingRef<plat::TLabel> L_UsedPart{this};
+    plat::TPendingRef<plat::TLabel> L_FixPart_2{this};
+    plat::TPendingRef<plat::TLabel> L_XML_Fix1{this};
+    plat::TPendingRef<plat::TEdit> E_XML_User{this};
+    plat::TPendingRef<plat::TLabel> L_XML_Fix2{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
 
     // The complete name built by OK, read by the main window.
     std::string Name_File_XML;

@@ -21,30 +21,32 @@ void Register_Memo() {
 
 }  // namespace
 
-TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TForm(AOwner) {
+TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Access_Table_Controls();
     Register_Memo();
-    LoadFormLayout(*this, "TFTopicTemplate",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}});
-    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Panel1 = &LayoutComponent<TPanel>(*this, "Panel1");
-    RE_TopicTemplate = &LayoutComponent<TMemo>(*this, "RE_TopicTemplate");
-    P_Legend = &LayoutComponent<TPanel>(*this, "P_Legend");
-    L_List_Keywords = &LayoutComponent<TLabel>(*this, "L_List_Keywords");
-    ESG_Keywords = &LayoutComponent<grid::TExtStringGrid>(*this, "ESG_Keywords");
-    P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
-    Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
-    RE_TopicTemplate->SetScrollBars(ssVertical);
-    ESG_Keywords->SetColCount(2);
-    ESG_Keywords->SetFixedCols(0);
-    ESG_Keywords->SetLeftCol(0);
-    ESG_Keywords->SetColWidths(0, 200);
-    ESG_Keywords->SetColWidths(1, 380);
-    ESG_Keywords->SetOptions(ESG_Keywords->Options() + TGridOptions{goEditing});
+    LoadLayoutWhenNeeded("TFTopicTemplate",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })}},
+                         [this] {
+                             P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             Panel1 = &LayoutComponent<TPanel>(*this, "Panel1");
+                             RE_TopicTemplate = &LayoutComponent<TMemo>(*this, "RE_TopicTemplate");
+                             P_Legend = &LayoutComponent<TPanel>(*this, "P_Legend");
+                             L_List_Keywords = &LayoutComponent<TLabel>(*this, "L_List_Keywords");
+                             ESG_Keywords = &LayoutComponent<grid::TExtStringGrid>(*this, "ESG_Keywords");
+                             P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
+                             Btn_OK = &LayoutComponent<TControl>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+                             RE_TopicTemplate->SetScrollBars(ssVertical);
+                             ESG_Keywords->SetColCount(2);
+                             ESG_Keywords->SetFixedCols(0);
+                             ESG_Keywords->SetLeftCol(0);
+                             ESG_Keywords->SetColWidths(0, 200);
+                             ESG_Keywords->SetColWidths(1, 380);
+                             ESG_Keywords->SetOptions(ESG_Keywords->Options() + TGridOptions{goEditing});
+                         });
 }
 
 TFTopicTemplate::~TFTopicTemplate() {

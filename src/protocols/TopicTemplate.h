@@ -10,11 +10,12 @@
 #include "grid/ExtGrid.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace proto {
 
-class TFTopicTemplate : public plat::TForm {
+class TFTopicTemplate : public plat::TLayoutForm {
 public:
     explicit TFTopicTemplate(plat::TComponent* AOwner);
     ~TFTopicTemplate() override;
@@ -32,17 +33,17 @@ public:
     // text in Text when it closed with OK, false and Text untouched otherwise.
     bool Edit(std::string& Text);
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TPanel* Panel1;
-    plat::TMemo* RE_TopicTemplate;
-    plat::TPanel* P_Legend;
-    plat::TLabel* L_List_Keywords;
-    grid::TExtStringGrid* ESG_Keywords;
-    plat::TPanel* P_Button;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TPanel> Panel1{this};
+    plat::TPendingRef<plat::TMemo> RE_TopicTemplate{this};
+    plat::TPendingRef<plat::TPanel> P_Legend{this};
+    plat::TPendingRef<plat::TLabel> L_List_Keywords{this};
+    plat::TPendingRef<grid::TExtStringGrid> ESG_Keywords{this};
+    plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<plat::TControl> Btn_OK{this};
+    plat::TPendingRef<plat::TControl> Btn_Cancel{this};
 
 private:
     void FormCreate();

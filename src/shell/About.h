@@ -5,25 +5,26 @@
 #include "controls/FltButton.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace shell {
 
-class TFAbout : public plat::TForm {
+class TFAbout : public plat::TLayoutForm {
 public:
     explicit TFAbout(plat::TComponent* AOwner);
 
-    plat::TImage* Image2;
-    plat::TLabel* Label1;
-    plat::TLabel* Label2;
-    plat::TLabel* Label3;
-    plat::TLabel* Label4;
-    plat::TLabel* Label6;
-    plat::TLabel* Label8;
-    plat::TLabel* Label9;
-    plat::TLabel* Label10;
-    plat::TLabel* Label12;
-    ctl::TFltButton* FltButton1;
+    plat::TPendingRef<plat::TImage> Image2{this};
+    plat::TPendingRef<plat::TLabel> Label1{this};
+    plat::TPendingRef<plat::TLabel> Label2{this};
+    plat::TPendingRef<plat::TLabel> Label3{this};
+    plat::TPendingRef<plat::TLabel> Label4{this};
+    plat::TPendingRef<plat::TLabel> Label6{this};
+    plat::TPendingRef<plat::TLabel> Label8{this};
+    plat::TPendingRef<plat::TLabel> Label9{this};
+    plat::TPendingRef<plat::TLabel> Label10{this};
+    plat::TPendingRef<plat::TLabel> Label12{this};
+    plat::TPendingRef<ctl::TFltButton> FltButton1{this};
 
 private:
     void FormShow();

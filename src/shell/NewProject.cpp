@@ -13,20 +13,22 @@ using namespace plat;
 
 TFNew_Project* FNew_Project = nullptr;
 
-TFNew_Project::TFNew_Project(TComponent* AOwner) : TForm(AOwner) {
+TFNew_Project::TFNew_Project(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Shell_Controls();
-    LoadFormLayout(*this, "TFNew_Project",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"E_New_ProjKeyPress",
-                     TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Label1 = &LayoutComponent<TLabel>(*this, "Label1");
-    E_New_Proj = &LayoutComponent<TEdit>(*this, "E_New_Proj");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+    LoadLayoutWhenNeeded("TFNew_Project",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+                          {"E_New_ProjKeyPress",
+                           TKeyPressEvent([this](TObject*, char32_t& Key) { E_New_ProjKeyPress(Key); })}},
+                         [this] {
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             Label1 = &LayoutComponent<TLabel>(*this, "Label1");
+                             E_New_Proj = &LayoutComponent<TEdit>(*this, "E_New_Proj");
+                             Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+                         });
 }
 
 void TFNew_Project::FormCreate() {

@@ -4,22 +4,23 @@
 
 #include "controls/FltButton.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace shell {
 
-class TFNew_Project : public plat::TForm {
+class TFNew_Project : public plat::TLayoutForm {
 public:
     explicit TFNew_Project(plat::TComponent* AOwner);
 
     void Set_Lang();
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* Label1;
-    plat::TEdit* E_New_Proj;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> Label1{this};
+    plat::TPendingRef<plat::TEdit> E_New_Proj{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
 
 private:
     void FormCreate();

@@ -12,19 +12,21 @@ using namespace plat;
 
 TFOpenConf* FOpenConf = nullptr;
 
-TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
+TFOpenConf::TFOpenConf(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Shell_Controls();
-    LoadFormLayout(*this, "TFOpenConf",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"ListBox1Click", TNotifyEvent([this](TObject*) { ListBox1Click(); })},
-                    {"ListBox1DblClick", TNotifyEvent([this](TObject*) { ListBox1DblClick(); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Label1 = &LayoutComponent<TLabel>(*this, "Label1");
-    ListBox1 = &LayoutComponent<TListBox>(*this, "ListBox1");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+    LoadLayoutWhenNeeded("TFOpenConf",
+                         {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+                          {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"ListBox1Click", TNotifyEvent([this](TObject*) { ListBox1Click(); })},
+                          {"ListBox1DblClick", TNotifyEvent([this](TObject*) { ListBox1DblClick(); })}},
+                         [this] {
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             Label1 = &LayoutComponent<TLabel>(*this, "Label1");
+                             ListBox1 = &LayoutComponent<TListBox>(*this, "ListBox1");
+                             Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+                             Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+                         });
 }
 
 void TFOpenConf::FormCreate() {

@@ -7,11 +7,12 @@
 
 #include "controls/FltButton.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace shell {
 
-class TFOpenConf : public plat::TForm {
+class TFOpenConf : public plat::TLayoutForm {
 public:
     explicit TFOpenConf(plat::TComponent* AOwner);
 
@@ -20,12 +21,12 @@ public:
     std::string Name_Conf;
     std::vector<std::string> SL;
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TLabel* Label1;
-    plat::TListBox* ListBox1;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TLabel> Label1{this};
+    plat::TPendingRef<plat::TListBox> ListBox1{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
 
 private:
     void FormCreate();

@@ -45,41 +45,44 @@ std::string Lang_Change_Question(const std::string& from, const std::string& to)
     return Lang_Texts[316] + from + Lang_Texts[317] + to + Lang_Texts[318];
 }
 
-TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
+TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_Shell_Controls();
     const TNotifyEvent langClick = [this](TObject* Sender) { LangClick(Sender); };
-    LoadFormLayout(*this, "TFSoftOptions",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"Btn_NextClick", TNotifyEvent([this](TObject* Sender) { Btn_NextClick(Sender); })},
-                    {"LangClick", langClick},
-                    {"CB_En_ConClick", TNotifyEvent([this](TObject*) { Update_CheckBox(); })},
-                    {"Btn_Check_UpdateClick", TNotifyEvent([this](TObject*) { Btn_Check_UpdateClick(); })},
-                    {"LL_Check_UpdateLinkClick", TSysLinkEvent([](TObject*, const std::string& Link,
-                                                                  TSysLinkType) { ShellOpen(Link); })}});
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
-    Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
-    PC_Options = &LayoutComponent<TPageControl>(*this, "PC_Options");
-    TS_Language = &LayoutComponent<TTabSheet>(*this, "TS_Language");
-    TS_Con_Options = &LayoutComponent<TTabSheet>(*this, "TS_Con_Options");
-    TS_Soft_Settings = &LayoutComponent<TTabSheet>(*this, "TS_Soft_Settings");
-    L_Sel_Lang = &LayoutComponent<TLabel>(*this, "L_Sel_Lang");
-    L_Page_Lang = &LayoutComponent<TLabel>(*this, "L_Page_Lang");
-    for (int k = 0; k < Lang_Slots_Per_Page; ++k) {
-        I_L[k] = &LayoutComponent<TImage>(*this, "I_L" + std::to_string(k + 1));
-        L_L[k] = &LayoutComponent<TLabel>(*this, "L_L" + std::to_string(k + 1));
-    }
-    Btn_Prev = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Prev");
-    Btn_Next = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Next");
-    CB_En_Con = &LayoutComponent<TCheckBox>(*this, "CB_En_Con");
-    CB_Update = &LayoutComponent<TCheckBox>(*this, "CB_Update");
-    Btn_Check_Update = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Check_Update");
-    LL_Check_Update = &LayoutComponent<TLinkLabel>(*this, "LL_Check_Update");
-    CB_Soft_Set_Jump_Table = &LayoutComponent<TCheckBox>(*this, "CB_Soft_Set_Jump_Table");
-    CB_DoubleClick_Auto_Size = &LayoutComponent<TCheckBox>(*this, "CB_DoubleClick_Auto_Size");
+    LoadLayoutWhenNeeded(
+        "TFSoftOptions",
+        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+         {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+         {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+         {"Btn_NextClick", TNotifyEvent([this](TObject* Sender) { Btn_NextClick(Sender); })},
+         {"LangClick", langClick},
+         {"CB_En_ConClick", TNotifyEvent([this](TObject*) { Update_CheckBox(); })},
+         {"Btn_Check_UpdateClick", TNotifyEvent([this](TObject*) { Btn_Check_UpdateClick(); })},
+         {"LL_Check_UpdateLinkClick",
+          TSysLinkEvent([](TObject*, const std::string& Link, TSysLinkType) { ShellOpen(Link); })}},
+        [this] {
+            L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+            L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+            Btn_OK = &LayoutComponent<ctl::TFltButton>(*this, "Btn_OK");
+            Btn_Cancel = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Cancel");
+            PC_Options = &LayoutComponent<TPageControl>(*this, "PC_Options");
+            TS_Language = &LayoutComponent<TTabSheet>(*this, "TS_Language");
+            TS_Con_Options = &LayoutComponent<TTabSheet>(*this, "TS_Con_Options");
+            TS_Soft_Settings = &LayoutComponent<TTabSheet>(*this, "TS_Soft_Settings");
+            L_Sel_Lang = &LayoutComponent<TLabel>(*this, "L_Sel_Lang");
+            L_Page_Lang = &LayoutComponent<TLabel>(*this, "L_Page_Lang");
+            for (int k = 0; k < Lang_Slots_Per_Page; ++k) {
+                I_L[k] = &LayoutComponent<TImage>(*this, "I_L" + std::to_string(k + 1));
+                L_L[k] = &LayoutComponent<TLabel>(*this, "L_L" + std::to_string(k + 1));
+            }
+            Btn_Prev = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Prev");
+            Btn_Next = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Next");
+            CB_En_Con = &LayoutComponent<TCheckBox>(*this, "CB_En_Con");
+            CB_Update = &LayoutComponent<TCheckBox>(*this, "CB_Update");
+            Btn_Check_Update = &LayoutComponent<ctl::TFltButton>(*this, "Btn_Check_Update");
+            LL_Check_Update = &LayoutComponent<TLinkLabel>(*this, "LL_Check_Update");
+            CB_Soft_Set_Jump_Table = &LayoutComponent<TCheckBox>(*this, "CB_Soft_Set_Jump_Table");
+            CB_DoubleClick_Auto_Size = &LayoutComponent<TCheckBox>(*this, "CB_DoubleClick_Auto_Size");
+        });
 }
 
 void TFSoftOptions::FormCreate() {

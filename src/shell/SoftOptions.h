@@ -12,6 +12,7 @@
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace shell {
@@ -33,7 +34,7 @@ std::string Flag_Picture_Path(const std::string& folder, const std::string& lang
 // The Yes/No question before a language change.
 std::string Lang_Change_Question(const std::string& from, const std::string& to);
 
-class TFSoftOptions : public plat::TForm {
+class TFSoftOptions : public plat::TLayoutForm {
 public:
     explicit TFSoftOptions(plat::TComponent* AOwner);
 
@@ -51,26 +52,26 @@ public:
     int Show_Page = 1;
     std::string Language_In_Use;
 
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    ctl::TFltButton* Btn_OK;
-    ctl::TFltButton* Btn_Cancel;
-    plat::TPageControl* PC_Options;
-    plat::TTabSheet* TS_Language;
-    plat::TTabSheet* TS_Con_Options;
-    plat::TTabSheet* TS_Soft_Settings;
-    plat::TLabel* L_Sel_Lang;
-    plat::TLabel* L_Page_Lang;
-    std::array<plat::TImage*, Lang_Slots_Per_Page> I_L{};
-    std::array<plat::TLabel*, Lang_Slots_Per_Page> L_L{};
-    ctl::TFltButton* Btn_Prev;
-    ctl::TFltButton* Btn_Next;
-    plat::TCheckBox* CB_En_Con;
-    plat::TCheckBox* CB_Update;
-    ctl::TFltButton* Btn_Check_Update;
-    plat::TLinkLabel* LL_Check_Update;
-    plat::TCheckBox* CB_Soft_Set_Jump_Table;
-    plat::TCheckBox* CB_DoubleClick_Auto_Size;
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_OK{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Cancel{this};
+    plat::TPendingRef<plat::TPageControl> PC_Options{this};
+    plat::TPendingRef<plat::TTabSheet> TS_Language{this};
+    plat::TPendingRef<plat::TTabSheet> TS_Con_Options{this};
+    plat::TPendingRef<plat::TTabSheet> TS_Soft_Settings{this};
+    plat::TPendingRef<plat::TLabel> L_Sel_Lang{this};
+    plat::TPendingRef<plat::TLabel> L_Page_Lang{this};
+    plat::TPendingArray<plat::TImage, Lang_Slots_Per_Page> I_L{this};
+    plat::TPendingArray<plat::TLabel, Lang_Slots_Per_Page> L_L{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Prev{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Next{this};
+    plat::TPendingRef<plat::TCheckBox> CB_En_Con{this};
+    plat::TPendingRef<plat::TCheckBox> CB_Update{this};
+    plat::TPendingRef<ctl::TFltButton> Btn_Check_Update{this};
+    plat::TPendingRef<plat::TLinkLabel> LL_Check_Update{this};
+    plat::TPendingRef<plat::TCheckBox> CB_Soft_Set_Jump_Table{this};
+    plat::TPendingRef<plat::TCheckBox> CB_DoubleClick_Auto_Size{this};
 
 private:
     void FormCreate();

@@ -95,6 +95,34 @@ TEST_F(NewProjectWindow, EscapeCancels) {
     EXPECT_FALSE(fs::exists(shell::Projects_Dir + "/Station"));
 }
 
+// Windows are made at start-up and mostly never opened: their controls wait
+// until the window shows or is looked at, and it then reads as one made at
+// once, with nothing set on it in the meantime lost.
+TEST_F(NewProjectWindow, ControlsWaitUntilTheWindowIsNeeded) {
+    UseProgramFolder("new_project_lazy");
+    auto read = Make<shell::TFNew_Project>();
+    EXPECT_EQ(read->ControlCount(), 0);
+    EXPECT_EQ(read->Caption(), "Create New Configuration");
+    EXPECT_GT(read->ControlCount(), 0);
+    EXPECT_EQ(read->Label1->Caption(), "Name of the new Configuration");
+
+    auto renamed = Make<shell::TFNew_Project>();
+    renamed->SetCaption("Mine");
+    EXPECT_EQ(renamed->Btn_OK->Caption(), "OK");
+    EXPECT_EQ(renamed->Caption(), "Mine");
+
+    auto shown = Make<shell::TFNew_Project>();
+    ASSERT_EQ(shown->ControlCount(), 0);
+    test::TScriptedUi ui;
+    bool editable = false;
+    ui.OnModal([&](TForm&) {
+        editable = shown->E_New_Proj->Enabled() && shown->E_New_Proj->Text().empty();
+        return mrCancel;
+    });
+    EXPECT_EQ(shown->ShowModal(), mrCancel);
+    EXPECT_TRUE(editable);
+}
+
 TEST_F(NewProjectWindow, EachShowingStartsWithAnEmptyNameAndItsTexts) {
     UseProgramFolder("new_project_show");
     auto dlg = Make<shell::TFNew_Project>();
