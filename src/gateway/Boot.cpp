@@ -18,49 +18,8 @@ using shell::Lang_Texts;
 
 TFBoot* FBoot = nullptr;
 
-TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), Services(PlatformBootServices()) {
+TFBoot::TFBoot(TComponent* AOwner) : TLayoutForm(AOwner), Services(PlatformBootServices()) {
     Register_Gateway_Controls();
-    LoadFormLayout(*this, "TFBoot",
-                   {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"KeyPress", TKeyPressEvent([this](TObject* s, char32_t& k) { KeyPress(s, k); })},
-                    {"Btn_UpdateClick", TNotifyEvent([this](TObject*) { Btn_UpdateClick(); })},
-                    {"Btn_COM_ListClick", TNotifyEvent([this](TObject*) { Btn_COM_ListClick(); })}});
-    P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
-    L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
-    L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
-    P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
-    Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
-    Btn_Update = &LayoutComponent<TControl>(*this, "Btn_Update");
-    P_IP_Address = &LayoutComponent<TPanel>(*this, "P_IP_Address");
-    L_IP_Address = &LayoutComponent<TLabel>(*this, "L_IP_Address");
-    E_IP1 = &LayoutComponent<TEdit>(*this, "E_IP1");
-    E_IP2 = &LayoutComponent<TEdit>(*this, "E_IP2");
-    E_IP3 = &LayoutComponent<TEdit>(*this, "E_IP3");
-    E_IP4 = &LayoutComponent<TEdit>(*this, "E_IP4");
-    P_Options = &LayoutComponent<TPanel>(*this, "P_Options");
-    L_Update_Option = &LayoutComponent<TLabel>(*this, "L_Update_Option");
-    CB_Update_Options = &LayoutComponent<TComboBox>(*this, "CB_Update_Options");
-    CB_Update_Option_Read_Back = &LayoutComponent<TCheckBox>(*this, "CB_Update_Option_Read_Back");
-    P_Serial = &LayoutComponent<TPanel>(*this, "P_Serial");
-    L_COM_Port = &LayoutComponent<TLabel>(*this, "L_COM_Port");
-    CB_COM_Port = &LayoutComponent<TComboBox>(*this, "CB_COM_Port");
-    Btn_COM_List = &LayoutComponent<TControl>(*this, "Btn_COM_List");
-    P_Eth_Search = &LayoutComponent<TPanel>(*this, "P_Eth_Search");
-    L_List_Device = &LayoutComponent<TLabel>(*this, "L_List_Device");
-    Btn_Search = &LayoutComponent<TControl>(*this, "Btn_Search");
-    CB_Find_All_VKR = &LayoutComponent<TCheckBox>(*this, "CB_Find_All_VKR");
-    ACG_List_Devices = new grid::TExtColumnGrid(this);
-    ACG_List_Devices->SetName("ACG_List_Devices");
-    ACG_List_Devices->SetParent(P_Eth_Search);
-    ACG_List_Devices->SetBounds(12, 22, 425, 122);
-    ACG_List_Devices->SetShowHint(true);
-    ACG_List_Devices->SetColCount(2);
-    ACG_List_Devices->SetFixedCols(0);
-    ACG_List_Devices->SetRowCount(2);
-    ACG_List_Devices->SetFixedRows(1);
-    ACG_List_Devices->SetColWidths(0, 200);
-    ACG_List_Devices->SetColWidths(1, 200);
-
     // While the echo check waits, the window keeps painting and answering.
     Services.pause = [](int ms) {
         const long long end = TickCountMs() + ms;
@@ -69,6 +28,49 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner), Services(PlatformBootService
             SleepMs(1);
         } while (TickCountMs() < end);
     };
+    LoadLayoutWhenNeeded("TFBoot",
+                         {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+                          {"KeyPress", TKeyPressEvent([this](TObject* s, char32_t& k) { KeyPress(s, k); })},
+                          {"Btn_UpdateClick", TNotifyEvent([this](TObject*) { Btn_UpdateClick(); })},
+                          {"Btn_COM_ListClick", TNotifyEvent([this](TObject*) { Btn_COM_ListClick(); })}},
+                         [this] {
+                             P_Title = &LayoutComponent<TPanel>(*this, "P_Title");
+                             L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
+                             L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
+                             P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
+                             Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
+                             Btn_Update = &LayoutComponent<TControl>(*this, "Btn_Update");
+                             P_IP_Address = &LayoutComponent<TPanel>(*this, "P_IP_Address");
+                             L_IP_Address = &LayoutComponent<TLabel>(*this, "L_IP_Address");
+                             E_IP1 = &LayoutComponent<TEdit>(*this, "E_IP1");
+                             E_IP2 = &LayoutComponent<TEdit>(*this, "E_IP2");
+                             E_IP3 = &LayoutComponent<TEdit>(*this, "E_IP3");
+                             E_IP4 = &LayoutComponent<TEdit>(*this, "E_IP4");
+                             P_Options = &LayoutComponent<TPanel>(*this, "P_Options");
+                             L_Update_Option = &LayoutComponent<TLabel>(*this, "L_Update_Option");
+                             CB_Update_Options = &LayoutComponent<TComboBox>(*this, "CB_Update_Options");
+                             CB_Update_Option_Read_Back =
+                                 &LayoutComponent<TCheckBox>(*this, "CB_Update_Option_Read_Back");
+                             P_Serial = &LayoutComponent<TPanel>(*this, "P_Serial");
+                             L_COM_Port = &LayoutComponent<TLabel>(*this, "L_COM_Port");
+                             CB_COM_Port = &LayoutComponent<TComboBox>(*this, "CB_COM_Port");
+                             Btn_COM_List = &LayoutComponent<TControl>(*this, "Btn_COM_List");
+                             P_Eth_Search = &LayoutComponent<TPanel>(*this, "P_Eth_Search");
+                             L_List_Device = &LayoutComponent<TLabel>(*this, "L_List_Device");
+                             Btn_Search = &LayoutComponent<TControl>(*this, "Btn_Search");
+                             CB_Find_All_VKR = &LayoutComponent<TCheckBox>(*this, "CB_Find_All_VKR");
+                             ACG_List_Devices = new grid::TExtColumnGrid(this);
+                             ACG_List_Devices->SetName("ACG_List_Devices");
+                             ACG_List_Devices->SetParent(P_Eth_Search);
+                             ACG_List_Devices->SetBounds(12, 22, 425, 122);
+                             ACG_List_Devices->SetShowHint(true);
+                             ACG_List_Devices->SetColCount(2);
+                             ACG_List_Devices->SetFixedCols(0);
+                             ACG_List_Devices->SetRowCount(2);
+                             ACG_List_Devices->SetFixedRows(1);
+                             ACG_List_Devices->SetColWidths(0, 200);
+                             ACG_List_Devices->SetColWidths(1, 200);
+                         });
 }
 
 TFBoot::~TFBoot() {

@@ -10,6 +10,7 @@
 #include "gateway/BootUpdate.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 
 namespace grid {
@@ -18,7 +19,7 @@ class TExtColumnGrid;
 
 namespace gw {
 
-class TFBoot : public plat::TForm {
+class TFBoot : public plat::TLayoutForm {
 public:
     explicit TFBoot(plat::TComponent* AOwner);
     ~TFBoot() override;
@@ -37,33 +38,33 @@ public:
     // The outcome of the last press of Btn_Update (Busy when it was refused).
     const TBootOutcome& Last_Outcome() const { return FLastOutcome; }
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TPanel* P_Button;
-    plat::TControl* Btn_Cancel;
-    plat::TControl* Btn_Update;
-    plat::TPanel* P_IP_Address;
-    plat::TLabel* L_IP_Address;
-    plat::TEdit* E_IP1;
-    plat::TEdit* E_IP2;
-    plat::TEdit* E_IP3;
-    plat::TEdit* E_IP4;
-    plat::TPanel* P_Options;
-    plat::TLabel* L_Update_Option;
-    plat::TComboBox* CB_Update_Options;
-    plat::TCheckBox* CB_Update_Option_Read_Back;
-    plat::TPanel* P_Serial;
-    plat::TLabel* L_COM_Port;
-    plat::TComboBox* CB_COM_Port;
-    plat::TControl* Btn_COM_List;
-    plat::TPanel* P_Eth_Search;
-    plat::TLabel* L_List_Device;
-    plat::TControl* Btn_Search;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<plat::TControl> Btn_Cancel{this};
+    plat::TPendingRef<plat::TControl> Btn_Update{this};
+    plat::TPendingRef<plat::TPanel> P_IP_Address{this};
+    plat::TPendingRef<plat::TLabel> L_IP_Address{this};
+    plat::TPendingRef<plat::TEdit> E_IP1{this};
+    plat::TPendingRef<plat::TEdit> E_IP2{this};
+    plat::TPendingRef<plat::TEdit> E_IP3{this};
+    plat::TPendingRef<plat::TEdit> E_IP4{this};
+    plat::TPendingRef<plat::TPanel> P_Options{this};
+    plat::TPendingRef<plat::TLabel> L_Update_Option{this};
+    plat::TPendingRef<plat::TComboBox> CB_Update_Options{this};
+    plat::TPendingRef<plat::TCheckBox> CB_Update_Option_Read_Back{this};
+    plat::TPendingRef<plat::TPanel> P_Serial{this};
+    plat::TPendingRef<plat::TLabel> L_COM_Port{this};
+    plat::TPendingRef<plat::TComboBox> CB_COM_Port{this};
+    plat::TPendingRef<plat::TControl> Btn_COM_List{this};
+    plat::TPendingRef<plat::TPanel> P_Eth_Search{this};
+    plat::TPendingRef<plat::TLabel> L_List_Device{this};
+    plat::TPendingRef<plat::TControl> Btn_Search{this};
     // The devices a network search would find; the search itself is not
     // part of this gateway's dialog, so the panel is never shown.
-    grid::TExtColumnGrid* ACG_List_Devices;
-    plat::TCheckBox* CB_Find_All_VKR;
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_List_Devices{this};
+    plat::TPendingRef<plat::TCheckBox> CB_Find_All_VKR{this};
 
 private:
     void FormShow();

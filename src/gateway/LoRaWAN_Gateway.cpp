@@ -181,51 +181,54 @@ std::string Row_Question(int text, int row) {
 
 }  // namespace
 
-TFLoRaWAN_Gateway::TFLoRaWAN_Gateway(TComponent* AOwner) : TForm(AOwner) {
+TFLoRaWAN_Gateway::TFLoRaWAN_Gateway(TComponent* AOwner) : TLayoutForm(AOwner) {
     Register_LoRaWAN_Controls();
-    LoadFormLayout(*this, "TFLoRaWAN_Gateway",
-                   {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
-                    {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
-                    {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-                    {"Btn_CancelClick", TNotifyEvent([this](TObject*) { Btn_CancelClick(); })},
-                    {"Btn_DelRowClick", TNotifyEvent([this](TObject*) { Btn_DelRowClick(); })},
-                    {"Btn_InsRowClick", TNotifyEvent([this](TObject*) { Btn_InsRowClick(); })},
-                    {"Btn_CopyRowClick", TNotifyEvent([this](TObject*) { Btn_CopyRowClick(); })},
-                    {"Btn_PasteRowClick", TNotifyEvent([this](TObject*) { Btn_PasteRowClick(); })},
-                    {"Grid_Enter", TNotifyEvent([this](TObject* s) { Grid_Enter(s); })},
-                    {"Grid_Exit", TNotifyEvent([this](TObject* s) { Grid_Exit(s); })}});
-    P_Title = &Ctl<TPanel>("P_Title");
-    L_SW_Code = &Ctl<TLabel>("L_SW_Code");
-    L_SW_Desc = &Ctl<TLabel>("L_SW_Desc");
-    P_Button = &Ctl<TPanel>("P_Button");
-    Btn_OK = &Ctl<TControl>("Btn_OK");
-    Btn_Cancel = &Ctl<TControl>("Btn_Cancel");
-    Btn_DelRow = &Ctl<TControl>("Btn_DelRow");
-    Btn_InsRow = &Ctl<TControl>("Btn_InsRow");
-    Btn_CopyRow = &Ctl<TControl>("Btn_CopyRow");
-    Btn_PasteRow = &Ctl<TControl>("Btn_PasteRow");
-    PLoRaWAN_Device_List = &Ctl<TPanel>("PLoRaWAN_Device_List");
-    LLoRaWAN_Device_List_Title = &Ctl<TLabel>("LLoRaWAN_Device_List_Title");
-    ESG_LoRaWAN_Device_List = &Ctl<TExtStringGrid>("ESG_LoRaWAN_Device_List");
-    Splitter1 = &Ctl<TSplitter>("Splitter1");
-    PLoRaWAN_Rules_List = &Ctl<TPanel>("PLoRaWAN_Rules_List");
-    LLoRaWAN_Rules_List_Title = &Ctl<TLabel>("LLoRaWAN_Rules_List_Title");
-    PC_LoRaWAN_Device_Rules_List = &Ctl<TPageControl>("PC_LoRaWAN_Device_Rules_List");
-    TS_LoRaWAN_Uplink_Rules_List = &Ctl<TTabSheet>("TS_LoRaWAN_Uplink_Rules_List");
-    TS_LoRaWAN_Downlink_Rules_List = &Ctl<TTabSheet>("TS_LoRaWAN_Downlink_Rules_List");
-    ACG_LoRaWAN_Uplink = &Ctl<TExtColumnGrid>("ACG_LoRaWAN_Uplink");
-    ACG_LoRaWAN_Downlink = &Ctl<TExtColumnGrid>("ACG_LoRaWAN_Downlink");
-    // The splitter moves the edge between the two tables, up and down.
-    Splitter1->SetCursor(crSizeNS);
+    LoadLayoutWhenNeeded(
+        "TFLoRaWAN_Gateway",
+        {{"FormCreate", TNotifyEvent([this](TObject*) { FormCreate(); })},
+         {"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
+         {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
+         {"Btn_CancelClick", TNotifyEvent([this](TObject*) { Btn_CancelClick(); })},
+         {"Btn_DelRowClick", TNotifyEvent([this](TObject*) { Btn_DelRowClick(); })},
+         {"Btn_InsRowClick", TNotifyEvent([this](TObject*) { Btn_InsRowClick(); })},
+         {"Btn_CopyRowClick", TNotifyEvent([this](TObject*) { Btn_CopyRowClick(); })},
+         {"Btn_PasteRowClick", TNotifyEvent([this](TObject*) { Btn_PasteRowClick(); })},
+         {"Grid_Enter", TNotifyEvent([this](TObject* s) { Grid_Enter(s); })},
+         {"Grid_Exit", TNotifyEvent([this](TObject* s) { Grid_Exit(s); })}},
+        [this] {
+            P_Title = &Ctl<TPanel>("P_Title");
+            L_SW_Code = &Ctl<TLabel>("L_SW_Code");
+            L_SW_Desc = &Ctl<TLabel>("L_SW_Desc");
+            P_Button = &Ctl<TPanel>("P_Button");
+            Btn_OK = &Ctl<TControl>("Btn_OK");
+            Btn_Cancel = &Ctl<TControl>("Btn_Cancel");
+            Btn_DelRow = &Ctl<TControl>("Btn_DelRow");
+            Btn_InsRow = &Ctl<TControl>("Btn_InsRow");
+            Btn_CopyRow = &Ctl<TControl>("Btn_CopyRow");
+            Btn_PasteRow = &Ctl<TControl>("Btn_PasteRow");
+            PLoRaWAN_Device_List = &Ctl<TPanel>("PLoRaWAN_Device_List");
+            LLoRaWAN_Device_List_Title = &Ctl<TLabel>("LLoRaWAN_Device_List_Title");
+            ESG_LoRaWAN_Device_List = &Ctl<TExtStringGrid>("ESG_LoRaWAN_Device_List");
+            Splitter1 = &Ctl<TSplitter>("Splitter1");
+            PLoRaWAN_Rules_List = &Ctl<TPanel>("PLoRaWAN_Rules_List");
+            LLoRaWAN_Rules_List_Title = &Ctl<TLabel>("LLoRaWAN_Rules_List_Title");
+            PC_LoRaWAN_Device_Rules_List = &Ctl<TPageControl>("PC_LoRaWAN_Device_Rules_List");
+            TS_LoRaWAN_Uplink_Rules_List = &Ctl<TTabSheet>("TS_LoRaWAN_Uplink_Rules_List");
+            TS_LoRaWAN_Downlink_Rules_List = &Ctl<TTabSheet>("TS_LoRaWAN_Downlink_Rules_List");
+            ACG_LoRaWAN_Uplink = &Ctl<TExtColumnGrid>("ACG_LoRaWAN_Uplink");
+            ACG_LoRaWAN_Downlink = &Ctl<TExtColumnGrid>("ACG_LoRaWAN_Downlink");
+            // The splitter moves the edge between the two tables, up and down.
+            Splitter1->SetCursor(crSizeNS);
 
-    TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
-    dev.OnSelectCell = [this](TObject*, int c, int r, bool& can) { Device_SelectCell(c, r, can); };
-    dev.OnGetEditorType = [this](TObject*, int c, int r, grid::TEditorType& e) {
-        Device_GetEditorType(c, r, e);
-    };
-    dev.OnComboChange = [this](TObject*, int c, int r, int, const std::string& text) {
-        Device_ComboChange(c, r, text);
-    };
+            TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
+            dev.OnSelectCell = [this](TObject*, int c, int r, bool& can) { Device_SelectCell(c, r, can); };
+            dev.OnGetEditorType = [this](TObject*, int c, int r, grid::TEditorType& e) {
+                Device_GetEditorType(c, r, e);
+            };
+            dev.OnComboChange = [this](TObject*, int c, int r, int, const std::string& text) {
+                Device_ComboChange(c, r, text);
+            };
+        });
 }
 
 TFLoRaWAN_Gateway::~TFLoRaWAN_Gateway() {

@@ -18,6 +18,7 @@
 #include "platform/ComCtrls.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
+#include "platform/Layout.h"
 #include "platform/StdCtrls.h"
 #include "platform/XmlDom.h"
 
@@ -26,7 +27,7 @@ namespace gw {
 // The table that last had the focus; the row buttons act on it.
 enum TLoRaWANGrid { Grid_Devices = 0, Grid_UpLink = 1, Grid_DownLink = 2 };
 
-class TFLoRaWAN_Gateway : public plat::TForm {
+class TFLoRaWAN_Gateway : public plat::TLayoutForm {
 public:
     explicit TFLoRaWAN_Gateway(plat::TComponent* AOwner);
     ~TFLoRaWAN_Gateway() override;
@@ -51,27 +52,27 @@ public:
     // The records as the last store left them.
     const TLoRaWANModel& Model() const { return FModel; }
 
-    plat::TPanel* P_Title;
-    plat::TLabel* L_SW_Code;
-    plat::TLabel* L_SW_Desc;
-    plat::TPanel* P_Button;
-    plat::TControl* Btn_OK;
-    plat::TControl* Btn_Cancel;
-    plat::TControl* Btn_DelRow;
-    plat::TControl* Btn_InsRow;
-    plat::TControl* Btn_CopyRow;
-    plat::TControl* Btn_PasteRow;
-    plat::TPanel* PLoRaWAN_Device_List;
-    plat::TLabel* LLoRaWAN_Device_List_Title;
-    grid::TExtStringGrid* ESG_LoRaWAN_Device_List;
-    plat::TSplitter* Splitter1;
-    plat::TPanel* PLoRaWAN_Rules_List;
-    plat::TLabel* LLoRaWAN_Rules_List_Title;
-    plat::TPageControl* PC_LoRaWAN_Device_Rules_List;
-    plat::TTabSheet* TS_LoRaWAN_Uplink_Rules_List;
-    plat::TTabSheet* TS_LoRaWAN_Downlink_Rules_List;
-    grid::TExtColumnGrid* ACG_LoRaWAN_Uplink;
-    grid::TExtColumnGrid* ACG_LoRaWAN_Downlink;
+    plat::TPendingRef<plat::TPanel> P_Title{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Code{this};
+    plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
+    plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<plat::TControl> Btn_OK{this};
+    plat::TPendingRef<plat::TControl> Btn_Cancel{this};
+    plat::TPendingRef<plat::TControl> Btn_DelRow{this};
+    plat::TPendingRef<plat::TControl> Btn_InsRow{this};
+    plat::TPendingRef<plat::TControl> Btn_CopyRow{this};
+    plat::TPendingRef<plat::TControl> Btn_PasteRow{this};
+    plat::TPendingRef<plat::TPanel> PLoRaWAN_Device_List{this};
+    plat::TPendingRef<plat::TLabel> LLoRaWAN_Device_List_Title{this};
+    plat::TPendingRef<grid::TExtStringGrid> ESG_LoRaWAN_Device_List{this};
+    plat::TPendingRef<plat::TSplitter> Splitter1{this};
+    plat::TPendingRef<plat::TPanel> PLoRaWAN_Rules_List{this};
+    plat::TPendingRef<plat::TLabel> LLoRaWAN_Rules_List_Title{this};
+    plat::TPendingRef<plat::TPageControl> PC_LoRaWAN_Device_Rules_List{this};
+    plat::TPendingRef<plat::TTabSheet> TS_LoRaWAN_Uplink_Rules_List{this};
+    plat::TPendingRef<plat::TTabSheet> TS_LoRaWAN_Downlink_Rules_List{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_LoRaWAN_Uplink{this};
+    plat::TPendingRef<grid::TExtColumnGrid> ACG_LoRaWAN_Downlink{this};
 
 private:
     void FormCreate();
