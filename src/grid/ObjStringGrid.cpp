@@ -40,6 +40,16 @@ const TObjStringGrid::Cell* TObjStringGrid::FindCell(int ACol, int ARow) const {
     return static_cast<size_t>(ACol) < row.cells.size() ? &row.cells[static_cast<size_t>(ACol)] : nullptr;
 }
 
+void TObjStringGrid::SetRowObjects(TStoreRow& Row, int Objects) {
+    FObjectRows += (Objects > 0) - (Row.objects > 0);
+    Row.objects = Objects;
+}
+
+void TObjStringGrid::ForgetRows(size_t First, size_t Last) {
+    for (size_t y = First; y < std::min(Last, FRows.size()); ++y)
+        if (FRows[y].objects > 0) --FObjectRows;
+}
+
 void TObjStringGrid::TrimRow(int ARow) {
     // A row keeps no empty cells at its end, so that its width says how far
     // its data reaches, and the store no empty rows at its end.
@@ -83,7 +93,7 @@ void TObjStringGrid::SetGridObject(int ACol, int ARow, plat::TObject* Value) {
     TStoreRow* row = StoreRow(ARow);
     Make_Room(row->cells, ACol, ColCount());
     Cell& cell = row->cells[static_cast<size_t>(ACol)];
-    row->objects += (Value != nullptr) - (cell.object != nullptr);
+    SetRowObjects(*row, row->objects + (Value != nullptr) - (cell.object != nullptr));
     cell.object = Value;
     if (!Value) TrimRow(ARow);
 }
@@ -103,7 +113,7 @@ std::vector<TObjStringGrid::TStoreCell> TObjStringGrid::TakeStoreCells(int ARow)
     TStoreRow& row = FRows[static_cast<size_t>(ARow)];
     std::vector<TStoreCell> cells = std::move(row.cells);
     row.cells.clear();
-    row.objects = 0;
+    SetRowObjects(row, 0);
     TrimStore();
     return cells;
 }
@@ -113,26 +123,33 @@ void TObjStringGrid::PutStoreCells(int ARow, std::vector<TStoreCell>&& Cells) {
     TStoreRow& row = *StoreRow(ARow);
     if (row.cells.empty()) {
         row.cells = std::move(Cells);
-        row.objects = 0;
-        for (const TStoreCell& c : row.cells) row.objects += c.object != nullptr;
+        int objects = 0;
+        for (const TStoreCell& c : row.cells) objects += c.object != nullptr;
+        SetRowObjects(row, objects);
     } else {
         if (row.cells.size() < Cells.size()) row.cells.resize(Cells.size());
+        int objects = row.objects;
         for (size_t x = 0; x < Cells.size(); ++x) {
             TStoreCell& at = row.cells[x];
-            row.objects += (Cells[x].object != nullptr) - (at.object != nullptr);
+            objects += (Cells[x].object != nullptr) - (at.object != nullptr);
             at = std::move(Cells[x]);
         }
+        SetRowObjects(row, objects);
     }
     TrimRow(ARow);
 }
 
 void TObjStringGrid::SetRowCount(int Value) {
     plat::TCustomGrid::SetRowCount(Value);
-    if (FRows.size() > static_cast<size_t>(RowCount())) FRows.resize(static_cast<size_t>(RowCount()));
+    if (FRows.size() > static_cast<size_t>(RowCount())) {
+        ForgetRows(static_cast<size_t>(RowCount()), FRows.size());
+        FRows.resize(static_cast<size_t>(RowCount()));
+    }
     TrimStore();
 }
 
 void TObjStringGrid::ReportObjectsInRows(int First, int Last) {
+    if (FObjectRows == 0) return;
     First = std::max(First, 0);
     Last = std::min(Last, static_cast<int>(FRows.size()) - 1);
     for (int y = First; y <= Last; ++y) {
@@ -239,8 +256,10 @@ void TObjStringGrid::ShiftStoreColumns(int FirstCol, int Delta) {
             // land left of column 0.
             const int from = std::max(FirstCol + Delta, 0);
             const int to = std::min(std::max(FirstCol, -Delta), static_cast<int>(row.cells.size()));
+            int objects = row.objects;
             for (int x = from; x < to; ++x)
-                if (row.cells[static_cast<size_t>(x)].object) --row.objects;
+                if (row.cells[static_cast<size_t>(x)].object) --objects;
+            SetRowObjects(row, objects);
             row.cells.erase(row.cells.begin() + from, row.cells.begin() + to);
         }
         if (row.objects > 0)
@@ -258,8 +277,10 @@ void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
     if (FRows.size() <= static_cast<size_t>(FirstRow)) {
         // Nothing stands at or below FirstRow; moving up still drops the
         // rows moved over.
-        if (Delta < 0 && FRows.size() > static_cast<size_t>(std::max(FirstRow + Delta, 0)))
+        if (Delta < 0 && FRows.size() > static_cast<size_t>(std::max(FirstRow + Delta, 0))) {
+            ForgetRows(static_cast<size_t>(std::max(FirstRow + Delta, 0)), FRows.size());
             FRows.resize(static_cast<size_t>(std::max(FirstRow + Delta, 0)));
+        }
     } else if (Delta > 0) {
         FRows.insert(FRows.begin() + FirstRow, static_cast<size_t>(Delta), TStoreRow{});
         ReportObjectsInRows(FirstRow + Delta, static_cast<int>(FRows.size()) - 1);
@@ -268,7 +289,9 @@ void TObjStringGrid::ShiftStoreRows(int FirstRow, int Delta) {
         // so are those that would land above row 0.
         const int from = std::max(FirstRow + Delta, 0);
         const int to = std::max(FirstRow, -Delta);
-        FRows.erase(FRows.begin() + from, FRows.begin() + std::min(to, static_cast<int>(FRows.size())));
+        const int last = std::min(to, static_cast<int>(FRows.size()));
+        ForgetRows(static_cast<size_t>(from), static_cast<size_t>(last));
+        FRows.erase(FRows.begin() + from, FRows.begin() + last);
         ReportObjectsInRows(from, static_cast<int>(FRows.size()) - 1);
     }
     TrimStore();

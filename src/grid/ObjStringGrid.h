@@ -98,7 +98,14 @@ private:
     void TrimStore();  // drops empty rows at the store's end
     // Tells of every object in rows First .. Last (clamped to the store).
     void ReportObjectsInRows(int First, int Last);
+    // Every change of a row's object count goes through here, and every row
+    // leaving the store through ForgetRows, so that FObjectRows stays the
+    // number of rows holding an object: a store without any is not walked
+    // row by row each time rows move.
+    void SetRowObjects(TStoreRow& Row, int Objects);
+    void ForgetRows(size_t First, size_t Last);  // rows First .. Last - 1 are about to go
     std::vector<TStoreRow> FRows;
+    int FObjectRows = 0;
 };
 
 template <class F>

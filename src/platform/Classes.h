@@ -139,12 +139,9 @@ public:
     size_t size() const { return get().size(); }
     bool empty() const { return get().empty(); }
     T* operator[](size_t Index) const { return get()[Index]; }
-    T* front() const { return get().front(); }
-    T* back() const { return get().back(); }
     typename std::vector<T*>::const_iterator begin() const { return get().begin(); }
     typename std::vector<T*>::const_iterator end() const { return get().end(); }
     void push_back(T* Item) { FItems.push_back(Item); }
-    void clear() { FItems.clear(); }
 
 private:
     const TComponent* FOwner;
