@@ -715,6 +715,15 @@ int LayoutEnum(const TLayoutValue& Value, const std::vector<std::pair<const char
     throw ELayoutError(shown + " is not one of " + known);
 }
 
+namespace {
+
+// "<file>:<line>: <what>": where a layout went wrong, as every loader reports it.
+std::string Mistake(const std::string& FileName, int Line, const std::exception& e) {
+    return FileName + ":" + std::to_string(Line) + ": " + e.what();
+}
+
+}  // namespace
+
 bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view Text,
                 const std::string& FileName, const TLayoutHandlers& Handlers, std::string* Error) {
     TLayoutReader reader(Root, RootKind, Handlers);
@@ -722,7 +731,7 @@ bool LoadLayout(TComponent& Root, const std::string& RootKind, std::string_view 
         reader.Read(Text);
         return true;
     } catch (const std::exception& e) {
-        if (Error) *Error = FileName + ":" + std::to_string(reader.Line()) + ": " + e.what();
+        if (Error) *Error = Mistake(FileName, reader.Line(), e);
         return false;
     }
 }
@@ -734,7 +743,7 @@ std::function<void()> LoadLayoutInParts(TComponent& Root, const std::string& Roo
     try {
         reader.Read(Text);
     } catch (const std::exception& e) {
-        throw ELayoutError(FileName + ":" + std::to_string(reader.Line()) + ": " + e.what());
+        throw ELayoutError(Mistake(FileName, reader.Line(), e));
     }
     if (!reader.Stopped()) return [] {};
     return [&Root, RootKind, Handlers, FileName, root = reader.Root(), rest = reader.Rest(),
@@ -744,7 +753,7 @@ std::function<void()> LoadLayoutInParts(TComponent& Root, const std::string& Roo
         try {
             controls.Read(rest, line);
         } catch (const std::exception& e) {
-            throw ELayoutError(FileName + ":" + std::to_string(controls.Line()) + ": " + e.what());
+            throw ELayoutError(Mistake(FileName, controls.Line(), e));
         }
     };
 }
