@@ -223,6 +223,44 @@ TEST(OPC_UA_Client_File, RefusesWhatItCannotRead) {
     EXPECT_EQ(servers[0].ServerAddress, "a");
 }
 
+// A namespace index is a 16-bit number: anything else in the file is
+// refused with the server and variable it belongs to, never cut down to
+// another index.
+TEST(OPC_UA_Client_File, NameSpaceIndexOutside16BitsIsRefused) {
+    const struct {
+        const char* index;
+        bool write;
+        int loaded;  // -1: refused
+    } cases[] = {{"0", false, 0},       {"65535", false, 65535}, {"$FFFF", true, 65535}, {"70000", false, -1},
+                 {"65536", true, -1},   {"-1", false, -1},       {"abc", true, -1},      {"", false, -1}};
+    for (const auto& c : cases) {
+        const std::string variable = std::string("<Variable DisplayName=\"d\" NodeType=\"Numeric\" ") +
+                                     "NodeID=\"1\" VarType=\"Boolean\" NameSpaceIndex=\"" + c.index +
+                                     "\" Time=\"1\" Position=\"0\" Mnemonic=\"\"/>";
+        const std::string xml =
+            "<OPC_UA_Client><OPC_UA_Server_List><OPC_UA_Server Enable=\"1\" ServerAddress=\"a\" "
+            "Authorization=\"\" UserName=\"\" Password=\"\" Certificate=\"\" PrivateKey=\"\" "
+            "SecurityType=\"\" SecurityPolicy=\"\" Mnemonic=\"\"><OPC_UA_Variables><OPC_UA_Read_Var>" +
+            std::string(c.write ? "" : variable) + "</OPC_UA_Read_Var><OPC_UA_Write_Var>" +
+            (c.write ? variable : "") +
+            "</OPC_UA_Write_Var></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>";
+        TOPC_UA_Server_List servers;
+        std::string error;
+        const bool read = OPC_UA_Client_From_Xml(xml, servers, &error, "OPC_UA_Client.xml");
+        if (c.loaded < 0) {
+            EXPECT_FALSE(read) << c.index;
+            EXPECT_EQ(error, std::string("\"OPC_UA_Client.xml\": server 1, ") + (c.write ? "write" : "read") +
+                                 " variable 1: the name space index \"" + c.index +
+                                 "\" is not a number from 0 to 65535")
+                << c.index;
+            continue;
+        }
+        ASSERT_TRUE(read) << c.index << ": " << error;
+        const TOPC_UA_Variable& v = c.write ? servers.at(0).Var_List_W.at(0) : servers.at(0).Var_List_R.at(0);
+        EXPECT_EQ(v.nameSpaceIndex, c.loaded) << c.index;
+    }
+}
+
 TEST(OPC_UA_Client_File, MissingFileIsAnEmptyConfiguration) {
     TOPC_UA_Server_List servers = Sample();
     EXPECT_TRUE(Load_OPC_UA_Client(std::string(VASTRIMO_TEST_OUT) + "/no_such_opcua.xml", servers));
