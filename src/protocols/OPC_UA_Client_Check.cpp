@@ -9,10 +9,12 @@ namespace proto {
 namespace {
 
 using gw::CheckFailed;
-using gw::CheckNumber;
 using gw::TCheckResult;
 
 bool Blank(const std::string& Text) { return base::Trim(Text).empty(); }
+
+// A number as typed into a cell: blanks around it are no reason to refuse it.
+long long CheckNumber(const std::string& Text) { return gw::CheckNumber(base::Trim(Text)); }
 
 bool Is_String_Type(const std::string& Type) {
     const std::string t = base::UpperCase(base::Trim(Type));
@@ -51,7 +53,7 @@ TCheckResult Check_Write(const TOPC_UA_Variable& v, int s, int n) {
 int End_Of(const std::vector<TOPC_UA_Variable>& Vars) {
     int end = 0;
     for (const TOPC_UA_Variable& v : Vars)
-        end = std::max(end, base::StrToIntDef(v.Position, 0) + GetLenVarType(v.VarType()));
+        end = std::max(end, base::StrToIntDef(base::Trim(v.Position), 0) + GetLenVarType(v.VarType()));
     return end;
 }
 

@@ -55,6 +55,7 @@ TEST(IEC61850VariablesCheck, Messages) {
         {"length 0", {With(Good_Row(), {{Length, "0"}})}, "Error row 1!! Length must be between 1 and 4"},
         {"length 5", {With(Good_Row(), {{Length, "5"}})}, "Error row 1!! Length must be between 1 and 4"},
         {"length 1 hex", {With(Good_Row(), {{Length, "$1"}})}, ""},
+        {"blanks around numbers", {With(Good_Row(), {{Length, " 4"}, {Position, "12 "}})}, ""},
         {"position past the end", {With(Good_Row(), {{Position, "1438"}})},
          "Error row 1!! Position must be between 0 and 1437"},
         {"position negative", {With(Good_Row(), {{Position, "-1"}})},

@@ -305,6 +305,7 @@ TEST_F(OPC_UA_Client_Check, FirstFaultWithServerAndVariableNumbers) {
         {"read position 1500", [&](auto& s) { read(s).Position = "1500"; },
          R + "Position must be between 0 and 1499"},
         {"read position $5DB", [&](auto& s) { read(s).Position = "$5DB"; }, ""},
+        {"blanks around numbers", [&](auto& s) { read(s).Time = " 100 "; read(s).Position = "\t4 "; }, ""},
         {"disabled read skipped", [&](auto& s) { read(s).Enable = false; read(s).Time = ""; }, ""},
         {"write time without timer", [&](auto& s) { write(s).Time = ""; }, ""},
         {"write time on timer", [&](auto& s) { write(s).OnTimer = "Y"; write(s).Time = ""; },
