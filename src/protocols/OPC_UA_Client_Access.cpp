@@ -408,8 +408,10 @@ void TFOPC_UA_Client_Access::Btn_AutoPositionClick() {
     const int s = Selected_Server();
     if (s < 0) return;
     if (MessageDlg(Lang_Texts[Text_Auto_Position], mtConfirmation, mbYesNo) != mrYes) return;
-    Auto_Position(OPC_UA_Server_List, s);
+    const gw::TCheckResult past = Auto_Position(OPC_UA_Server_List, s);
     Show_OPC_UA_Var_List();
+    // Said now, not first at OK: the positions do not fit the exchange area.
+    if (!past.Ok()) MessageDlg(gw::CheckMessage(past), mtError, mbOK);
 }
 
 // ------------------------------------------------------------ servers

@@ -229,6 +229,33 @@ TEST_F(OPC_UA_ClientWindow, CheckAutoPosAndDelete) {
     EXPECT_EQ(ui.Boxes()[3].Buttons, mbYesNoCancel);
 }
 
+// Auto Pos writes the positions as computed and says at once when a value
+// would run past the exchange area; OK then refuses the same variable.
+TEST_F(OPC_UA_ClientWindow, AutoPosSaysWhenValuesRunPastTheArea) {
+    TOPC_UA_Server a = Server("opc.tcp://a");
+    for (int i = 0; i < 188; ++i) {
+        a.Var_List_R.push_back(Variable("D" + std::to_string(i + 1)));
+        a.Var_List_R.back().SetVarType("Double");
+    }
+    Store({a});
+    const std::string stored = ReadFile(shell::OPC_UA_Client_File);
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrYes);  // overwrite the positions
+    Open(ui, [&] {
+        test::ClickAt(*dlg->Btn_AutoPosition);
+        EXPECT_EQ(dlg->ACG_OPC_UA_Var_R->Cells(11, 188), "1496");
+        test::ClickAt(*dlg->Btn_OK);
+        EXPECT_EQ(dlg->ModalResult(), mrNone);
+    });
+    const std::string past =
+        "Error in Server Number 1 in Read Variable 188!! Position must be between 0 and 1492";
+    ASSERT_EQ(ui.Boxes().size(), 3u);
+    EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[4194]);
+    EXPECT_EQ(ui.Boxes()[1].Text, past);
+    EXPECT_EQ(ui.Boxes()[2].Text, past);
+    EXPECT_EQ(ReadFile(shell::OPC_UA_Client_File), stored);
+}
+
 TEST_F(OPC_UA_ClientWindow, ScanAppendsOrReplacesTheTickedVariables) {
     Install_Library(OPCUA_SEARCH_FAKE);
     TOPC_UA_Server s = Server("opc.tcp://plc");
