@@ -147,6 +147,15 @@ void TForm::Show() {
     if (QWidget* w = TNativeAccess::Widget(*this)) {
         w->raise();
         w->activateWindow();
+        // Without a window manager that reports it (offscreen, a bare X
+        // display) a window shown again is never told it is active: it
+        // would take no key and no click-to-edit. Showing a form makes it
+        // the active one, every time.
+        if (QApplication::activeWindow() != w) QApplication::setActiveWindow(w);
+        // The control that had the focus in this form (or the one OnShow
+        // chose) takes it again.
+        if (QWidget* f = w->focusWidget(); f != nullptr && QApplication::focusWidget() != f)
+            f->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
