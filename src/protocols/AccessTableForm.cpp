@@ -229,6 +229,9 @@ void TAccessTableForm::FormShow() {
     for (size_t t = 0; t < Grids.size(); ++t) {
         const int rows = Shown_Rows(static_cast<int>(t));
         TExtColumnGrid& g = *Grids[t];
+        // A table without rows (a gateway without DMX channels) still shows
+        // its header row as the header.
+        g.SetFixedRowAlways(rows == 0);
         if (g.RowCount() != rows + 1) {
             g.BeginUpdate();
             g.SetRowCount(rows + 1);

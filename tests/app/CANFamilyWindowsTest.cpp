@@ -341,6 +341,33 @@ TEST_F(CANFamilyWindows, DMXChannelsFromTheParametersAndItsButton) {
                   Comment);
 }
 
+// A gateway without DMX channels shows the header of the table all the
+// same, drawn as a header, and OK writes no channel.
+TEST_F(CANFamilyWindows, DMXWithoutChannelsKeepsItsHeaderRow) {
+    Open_Plant("dmx_none", [](const std::string& c) {
+        WriteText(c + "/ParGen.xml", "<Par_Gen><DMX_Num_Channels>3</DMX_Num_Channels></Par_Gen>");
+    });
+    auto& w = Make(proto::FDMXDefVal);
+    auto& g = w.Table_Grid(0);
+    test::TRgb header_with_rows;
+    auto header_pixel = [&] {
+        const TRect r = g.GridCellRect(1, 0);
+        return test::PixelAt(g, r.Left + 3, (r.Top + r.Bottom) / 2);
+    };
+    test::TScriptedUi ui;
+    Run(w, "Btn_DMX_Default", [&] { header_with_rows = header_pixel(); }, ui);
+    WriteText(conf + "/ParGen.xml", "<Par_Gen><DMX_Num_Channels>0</DMX_Num_Channels></Par_Gen>");
+    Run(w, "Btn_DMX_Default", [&] {
+        EXPECT_EQ(g.RowCount(), 1);
+        EXPECT_EQ(g.FixedRows(), 1);
+        EXPECT_EQ(g.Cells(1, 0), "Default Value");
+        EXPECT_EQ(header_pixel(), header_with_rows);
+        test::ClickAt(*w.Btn_OK);
+    }, ui);
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(ReadText(conf + "/DMX_Default_Values.xml"), std::string("<DMX_Default_Values />\n") + Comment);
+}
+
 // A byte map that did not load cleanly is named on opening, and OK asks
 // before it replaces the file with what could be read.
 TEST_F(CANFamilyWindows, DeviceNetOffsetsAskBeforeReplacingAFaultyFile) {
