@@ -53,6 +53,16 @@ namespace grid {
 class EExtGridError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // An error about one cell names it (real column, row as the reader
+    // addressed it); the message keeps the grid's fixed wording.
+    EExtGridError(const std::string& Message, int ACol, int ARow)
+        : std::runtime_error(Message), FCol(ACol), FRow(ARow) {}
+    int Col() const { return FCol; }  // -1 when no single cell is meant
+    int Row() const { return FRow; }
+
+private:
+    int FCol = -1;
+    int FRow = -1;
 };
 
 enum TGridLook { glStandard, glSoft, glClassic, glKelo, glBevel, glListView, glFrost, glGlass, glSuiteB, glCustom };

@@ -70,3 +70,52 @@ TEST(ExtGridCalc, RowSummariesAndMergedCells) {
     g.OnColumnCalc = [](TObject*, int, int, int, double& res) { res = 42; };
     EXPECT_DOUBLE_EQ(g.ColumnCustomCalc(1, 0, 1), 42);
 }
+
+// Only an empty cell or a lone dash reads as 0: a word is no number. The
+// summaries that skip what they cannot read leave it out; the deviation and
+// the first cell of a minimum raise and name the cell.
+TEST(ExtGridCalc, AWordIsNoNumber) {
+    using Op = double (TExtStringGrid::*)(int, int, int);
+    const struct {
+        const char* name;
+        Op op;
+        std::vector<std::string> values;
+        double expected;
+    } cases[] = {
+        {"minimum skips the word", &TExtStringGrid::ColumnMin, {"5", "abc", "7"}, 5},
+        {"minimum skips a euro word", &TExtStringGrid::ColumnMin, {"5", "\xE2\x82\xAC", "7"}, 5},
+        {"maximum skips a negative word", &TExtStringGrid::ColumnMax, {"-5", "-abc", "-7"}, -5},
+        {"sum", &TExtStringGrid::ColumnSum, {"5", "(abc)", "7"}, 12},
+        {"average still divides by every row", &TExtStringGrid::ColumnAvg, {"5", "abc", "7"}, 4},
+        {"an empty cell is 0", &TExtStringGrid::ColumnMin, {"5", "", "7"}, 0},
+        {"a dash is 0", &TExtStringGrid::ColumnMin, {"5", " - ", "7"}, 0},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, c.values, false);
+        EXPECT_DOUBLE_EQ((g.*c.op)(1, 1, 3), c.expected) << c.name;
+    }
+
+    const struct {
+        const char* name;
+        Op op;
+        std::vector<std::string> values;
+        int row;
+    } raising[] = {
+        {"deviation", &TExtStringGrid::ColumnStdDev, {"5", "abc", "7"}, 2},
+        {"first cell of a minimum", &TExtStringGrid::ColumnMin, {"Ω", "5", "7"}, 1},
+        {"first cell of a maximum", &TExtStringGrid::ColumnMax, {"abc", "5", "7"}, 1},
+    };
+    for (const auto& c : raising) {
+        TExtStringGrid g(nullptr);
+        Fill(g, c.values, false);
+        try {
+            (void)(g.*c.op)(1, 1, 3);
+            ADD_FAILURE() << "no error: " << c.name;
+        } catch (const EExtGridError& e) {
+            EXPECT_STREQ(e.what(), "Cell does not contain a float value") << c.name;
+            EXPECT_EQ(e.Col(), 1) << c.name;
+            EXPECT_EQ(e.Row(), c.row) << c.name;
+        }
+    }
+}
