@@ -1821,6 +1821,11 @@ public:
     TGroupCalcEvent OnGroupCalc;
 
 private:
+    // The work of the column summaries and of the footer's totals over rows
+    // FromRow..ToRow, read by real row (hidden rows included) when Real is
+    // set. acCOUNT gives the number of data rows of the range.
+    double ColumnTotal(TColumnCalcType Calc, int ACol, int FromRow, int ToRow, bool Real);
+    bool ReadsRealRows(int ToRow);
     struct TDataOpsState;
     std::shared_ptr<TDataOpsState> FDataOps;  // made on first use
     TDataOpsState& Ops();

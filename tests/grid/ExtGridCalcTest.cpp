@@ -71,6 +71,82 @@ TEST(ExtGridCalc, RowSummariesAndMergedCells) {
     EXPECT_DOUBLE_EQ(g.ColumnCustomCalc(1, 0, 1), 42);
 }
 
+namespace {
+// Kind in column 1 and Value in column 2 behind a fixed column: A 5, A 6,
+// B 3. Grouped by Kind, the values stand in column 1 under the headers
+// (with a summary row after each group when asked for).
+void GroupedValues(TExtStringGrid& g, bool summary) {
+    const char* rows[][2] = {{"A", "5"}, {"A", "6"}, {"B", "3"}};
+    g.SetColCount(3);
+    g.SetRowCount(4);
+    for (int r = 0; r < 3; ++r) {
+        g.SetCells(1, r + 1, rows[r][0]);
+        g.SetCells(2, r + 1, rows[r][1]);
+    }
+    g.Grouping().Summary = summary;
+    g.Group(1);
+}
+}  // namespace
+
+// The header and summary rows of a grouped grid carry the groups' results:
+// a total over the column counts the data rows 5, 6 and 3 only.
+TEST(ExtGridCalc, GroupedColumnCountsItsDataRowsOnly) {
+    using Op = double (TExtStringGrid::*)(int, int, int);
+    using GroupOp = void (TExtStringGrid::*)(int);
+    const double deviation = std::sqrt((1.0 / 9 + 16.0 / 9 + 25.0 / 9) / 3);
+    const struct {
+        const char* name;
+        bool summary;
+        GroupOp group;
+        Op op;
+        double expected;
+    } cases[] = {
+        {"sum under group sums", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnSum, 14},
+        {"sum beside summary rows", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnSum, 14},
+        {"average", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnAvg, 14.0 / 3},
+        {"average beside summary rows", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnAvg, 14.0 / 3},
+        {"maximum under group sums", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnMax, 6},
+        {"minimum under group counts", false, &TExtStringGrid::GroupCount, &TExtStringGrid::ColumnMin, 3},
+        {"deviation", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnStdDev, deviation},
+        {"distinct texts", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnDistinct, 3},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        GroupedValues(g, c.summary);
+        (g.*c.group)(1);
+        EXPECT_NEAR((g.*c.op)(1, -1, -1), c.expected, 1e-9) << c.name;
+    }
+}
+
+TEST(ExtGridCalc, HiddenRowsAndUngroupedNodesCount) {
+    {
+        // The issue's own figures: 1, 2 and 4 grouped into A (1, 2) and B (4).
+        TExtStringGrid g(nullptr);
+        g.SetColCount(3);
+        g.SetRowCount(4);
+        const char* rows[][2] = {{"A", "1"}, {"A", "2"}, {"B", "4"}};
+        for (int r = 0; r < 3; ++r) {
+            g.SetCells(1, r + 1, rows[r][0]);
+            g.SetCells(2, r + 1, rows[r][1]);
+        }
+        g.Group(1);
+        g.GroupSum(1);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 7);
+        // A contracted group shows its header only; read by real row, its
+        // hidden rows count and the shown headers still do not.
+        g.ContractNode(1);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 4);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, 1, g.RowCount() + g.NumHiddenRows() - 1), 7);
+    }
+    {
+        // Nodes of a grid that is not grouped are rows like any other.
+        TExtStringGrid g(nullptr);
+        Fill(g, {"10", "1", "2"}, false);
+        g.AddNode(1, 3);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 13);
+    }
+}
+
 // Only an empty cell or a lone dash reads as 0: a word is no number. The
 // summaries that skip what they cannot read leave it out; the deviation and
 // the first cell of a minimum raise and name the cell.
@@ -118,4 +194,23 @@ TEST(ExtGridCalc, AWordIsNoNumber) {
             EXPECT_EQ(e.Row(), c.row) << c.name;
         }
     }
+}
+
+namespace {
+// Records what a grid reports through its progress notification.
+class TProgressGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void ExportNotification(TGridExportState AState, int ARow) override { Log.emplace_back(AState, ARow); }
+    std::vector<std::pair<TGridExportState, int>> Log;
+};
+}  // namespace
+
+TEST(ExtGridCalc, SumReportsItsProgress) {
+    TProgressGrid g(nullptr);
+    Fill(g, {"1", "2", "3"}, false);
+    g.MergeCells(1, 2, 1, 2);  // row 3 lies under row 2
+    EXPECT_DOUBLE_EQ(g.ColumnSum(1, 1, 3), 3);
+    using P = std::pair<TGridExportState, int>;
+    EXPECT_EQ(g.Log, (std::vector<P>{{esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}}));
 }
