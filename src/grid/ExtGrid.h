@@ -1704,6 +1704,9 @@ public:
     // The sort a header click asks for (ACol displayed), as the mouse
     // release runs it.
     void HeaderClickSort(int ACol, plat::TShiftState Shift);
+    // The sort of a header click on real column RCol, without the merging
+    // around it.
+    void RunHeaderSort(int RCol, plat::TShiftState Shift);
     bool IsSortIndicatorCell(int ACol, int ARow);
     // Draws the sort glyph of a header cell (ACol real) centred at (X, Y).
     void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
@@ -1836,6 +1839,11 @@ private:
     void RunSort(bool Indexed);
     bool HeaderRelease(int ACol, int ARow, int X, int Y, plat::TShiftState Shift);
     void ApplyRowOrder(int First, const std::vector<int>& Order);
+    // The sorted order of rows First..Last, with the vertical blocks that
+    // it would tear apart split first.
+    std::vector<int> SortOrder(int First, int Last, int Col, bool Indexed);
+    bool SplitRowMerges(int First, int Last);
+    void MergedColumnsChanged();
     void HiliteRange(const std::string& Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow,
                      const std::string& HiText);
     void UnHiliteRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
@@ -1998,6 +2006,12 @@ public:
     void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
     void SplitColumnCells(int ColIndex);
     void MergeColumnCells(int ColIndex, bool MainMerge);
+    // The columns kept merged: changing the list splits every column and
+    // merges the listed ones again, the first freely and each later one
+    // within the blocks of those before it.
+    TIntList& MergedColumns();
+    void SplitMergedColumns();
+    void RemergeColumns();
     void SplitRowCells(int RowIndex);
     void MergeRowCells(int RowIndex, bool MainMerge);
     void SplitAllCells();
