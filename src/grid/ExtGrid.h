@@ -2296,6 +2296,8 @@ private:
     int CollectNodeRows(int ARow, std::vector<int>& Rows);
     void HideDisplayedRows(const std::vector<int>& Rows, int Level);
     void ContractNodesExcept(int Keep);
+    // Shows every row the nodes hide and marks every node open.
+    void ExpandAllRows();
     // One empty row before each listed displayed row (ascending; a row
     // listed twice gets two), and the removal of listed rows, each in one
     // pass over the grid.
