@@ -1848,6 +1848,9 @@ private:
                      const std::string& HiText);
     void UnHiliteRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     bool FindMatches(int ACol, int ARow, const std::string& Prepared, TFindParams FindParams);
+    // The scan of Find, and the move to its hit with fnAutoGoto.
+    plat::TPoint FindCell(plat::TPoint StartCell, const std::string& s, TFindParams FindParams);
+    void GotoFoundCell(plat::TPoint Hit, TFindParams FindParams);
     void HighlightSearch(const std::string& Text);
     void RemoveSearchHighlight();
     TFindParams SearchFooterParams(bool Auto, bool Backward);
