@@ -414,37 +414,18 @@ namespace {
 
 // The footer shows the grand total of what the groups show, so that a
 // visible footer needs no setting of its own for it.
-void GroupFooter(TExtStringGrid& Grid, int ACol, TColumnCalcType Calc) {
+void GroupCalcAndFooter(TExtStringGrid& Grid, int ACol, int Method, TColumnCalcType Calc) {
+    Grid.GroupCalc(ACol, Method);
     if (Grid.FloatingFooter().Visible()) Grid.FloatingFooter().SetColumnCalc(ACol, Calc);
 }
 
 }  // namespace
 
-void TExtStringGrid::GroupSum(int Colindex) {
-    GroupCalc(Colindex, 1);
-    GroupFooter(*this, Colindex, acSUM);
-}
-
-void TExtStringGrid::GroupAvg(int Colindex) {
-    GroupCalc(Colindex, 2);
-    GroupFooter(*this, Colindex, acAVG);
-}
-
-void TExtStringGrid::GroupMin(int Colindex) {
-    GroupCalc(Colindex, 3);
-    GroupFooter(*this, Colindex, acMIN);
-}
-
-void TExtStringGrid::GroupMax(int Colindex) {
-    GroupCalc(Colindex, 4);
-    GroupFooter(*this, Colindex, acMAX);
-}
-
-void TExtStringGrid::GroupCount(int ColIndex) {
-    GroupCalc(ColIndex, 5);
-    GroupFooter(*this, ColIndex, acCOUNT);
-}
-
+void TExtStringGrid::GroupSum(int Colindex) { GroupCalcAndFooter(*this, Colindex, 1, acSUM); }
+void TExtStringGrid::GroupAvg(int Colindex) { GroupCalcAndFooter(*this, Colindex, 2, acAVG); }
+void TExtStringGrid::GroupMin(int Colindex) { GroupCalcAndFooter(*this, Colindex, 3, acMIN); }
+void TExtStringGrid::GroupMax(int Colindex) { GroupCalcAndFooter(*this, Colindex, 4, acMAX); }
+void TExtStringGrid::GroupCount(int ColIndex) { GroupCalcAndFooter(*this, ColIndex, 5, acCOUNT); }
 void TExtStringGrid::GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
 void TExtStringGrid::GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
 void TExtStringGrid::GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "grid/ExtGrid.h"
 
 using namespace grid;
@@ -72,19 +73,9 @@ TEST(ExtGridCalc, RowSummariesAndMergedCells) {
 }
 
 namespace {
-// Kind in column 1 and Value in column 2 behind a fixed column: A 5, A 6,
-// B 3. Grouped by Kind, the values stand in column 1 under the headers
-// (with a summary row after each group when asked for).
+// A 5, A 6, B 3 grouped by kind.
 void GroupedValues(TExtStringGrid& g, bool summary) {
-    const char* rows[][2] = {{"A", "5"}, {"A", "6"}, {"B", "3"}};
-    g.SetColCount(3);
-    g.SetRowCount(4);
-    for (int r = 0; r < 3; ++r) {
-        g.SetCells(1, r + 1, rows[r][0]);
-        g.SetCells(2, r + 1, rows[r][1]);
-    }
-    g.Grouping().Summary = summary;
-    g.Group(1);
+    GroupKindsAndValues(g, {{"A", "5"}, {"A", "6"}, {"B", "3"}}, summary);
 }
 }  // namespace
 
@@ -122,14 +113,7 @@ TEST(ExtGridCalc, HiddenRowsAndUngroupedNodesCount) {
     {
         // The issue's own figures: 1, 2 and 4 grouped into A (1, 2) and B (4).
         TExtStringGrid g(nullptr);
-        g.SetColCount(3);
-        g.SetRowCount(4);
-        const char* rows[][2] = {{"A", "1"}, {"A", "2"}, {"B", "4"}};
-        for (int r = 0; r < 3; ++r) {
-            g.SetCells(1, r + 1, rows[r][0]);
-            g.SetCells(2, r + 1, rows[r][1]);
-        }
-        g.Group(1);
+        GroupKindsAndValues(g, {{"A", "1"}, {"A", "2"}, {"B", "4"}}, false);
         g.GroupSum(1);
         EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 7);
         // A contracted group shows its header only; read by real row, its
@@ -195,16 +179,6 @@ TEST(ExtGridCalc, AWordIsNoNumber) {
         }
     }
 }
-
-namespace {
-// Records what a grid reports through its progress notification.
-class TProgressGrid : public TExtStringGrid {
-public:
-    using TExtStringGrid::TExtStringGrid;
-    void ExportNotification(TGridExportState AState, int ARow) override { Log.emplace_back(AState, ARow); }
-    std::vector<std::pair<TGridExportState, int>> Log;
-};
-}  // namespace
 
 TEST(ExtGridCalc, SumReportsItsProgress) {
     TProgressGrid g(nullptr);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "GridOnFormFixture.h"
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
@@ -199,15 +200,7 @@ TEST_F(GridFilterDropDown, CheckedValuesAreOred) {
 TEST(ExtGridFilter, NodeRowsStayUnlessEveryRowIsTested) {
     for (const bool normalOnly : {true, false}) {
         TExtStringGrid g(nullptr);
-        g.SetColCount(3);
-        g.SetRowCount(4);
-        const char* rows[][2] = {{"A", "5"}, {"A", "6"}, {"B", "3"}};
-        for (int r = 0; r < 3; ++r) {
-            g.SetCells(1, r + 1, rows[r][0]);
-            g.SetCells(2, r + 1, rows[r][1]);
-        }
-        g.Grouping().Summary = true;
-        g.Group(1);
+        GroupKindsAndValues(g, {{"A", "5"}, {"A", "6"}, {"B", "3"}}, true);
         g.GroupSum(1);
         g.SetFilterNormalCellsOnly(normalOnly);
         TFilterData& f = g.Filter().Add();

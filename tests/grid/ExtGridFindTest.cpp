@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "grid/ExtGrid.h"
 
 using namespace grid;
@@ -146,23 +147,11 @@ TEST(ExtGridHighlight, UnhighlightUnescapesOnlyMarkedCells) {
     EXPECT_EQ(g.Cells(1, 1), "xABCx");
 }
 
-namespace {
-
-// Records the progress a find reports.
-class TFindProbe : public TExtStringGrid {
-public:
-    using TExtStringGrid::TExtStringGrid;
-    void ExportNotification(TGridExportState AState, int ARow) override { Log.emplace_back(AState, ARow); }
-    std::vector<std::pair<TGridExportState, int>> Log;
-};
-
-}  // namespace
-
 // A hit among hidden rows is a real row. Inside a contracted node the node
 // opens and the current row becomes the hit's displayed row; a row that
 // stays hidden (filtered out above) is found but not gone to.
 TEST(ExtGridFind, HitInAContractedNodeOpensIt) {
-    TFindProbe g(nullptr);
+    TProgressGrid g(nullptr);
     g.SetColCount(3);
     g.SetRowCount(9);
     for (int r = 1; r < 9; ++r) g.SetCells(1, r, "r" + std::to_string(r));

@@ -117,23 +117,35 @@ Column Merges(TExtStringGrid& g, int col) {
     return out;
 }
 
+// A grid of keys in column 1 and a second column beside them, shown with
+// header-click sorting on.
+class GridMergeSort : public GridOnForm {
+protected:
+    void ShowColumns(const Column& keys, const Column& other) {
+        ShowGrid(3, static_cast<int>(keys.size()) + 1, false);
+        for (int i = 0; i < static_cast<int>(keys.size()); ++i) {
+            grid->SetCells(1, i + 1, keys[i]);
+            grid->SetCells(2, i + 1, other[i]);
+        }
+        grid->SortSettings().SetShow(true);
+    }
+    void ClickKeyHeader() {
+        const plat::TRect header = grid->CellRect(1, 0);
+        pt::ClickAt(*grid, header.Left + 20, header.Top + 5);
+    }
+};
+
 }  // namespace
 
 // A block over two rows of another column must not follow the rows apart:
 // it is split before the rows move, and each row keeps its own text.
-TEST_F(GridHeaderSort, SortSplitsTheBlocksItWouldTearApart) {
-    ShowGrid(3, 5, false);
-    const Column keys = {"c", "a", "d", "b"}, merged = {"x", "x", "y", ""};
-    for (int i = 0; i < 4; ++i) {
-        grid->SetCells(1, i + 1, keys[i]);
-        grid->SetCells(2, i + 1, merged[i]);
-    }
+TEST_F(GridMergeSort, SortSplitsTheBlocksItWouldTearApart) {
+    const Column keys = {"c", "a", "d", "b"};
+    ShowColumns(keys, {"x", "x", "y", ""});
     grid->SetCells(2, 0, "Header");
     grid->MergeCells(2, 1, 1, 2);
     ASSERT_EQ(Merges(*grid, 2), (Column{"1:1", "1:1", ".", "."}));
-    grid->SortSettings().SetShow(true);
-    const plat::TRect header = grid->CellRect(1, 0);
-    pt::ClickAt(*grid, header.Left + 20, header.Top + 5);
+    ClickKeyHeader();
     EXPECT_EQ(Read(*grid, 1), (Column{"a", "b", "c", "d"}));
     EXPECT_EQ(Merges(*grid, 2), (Column{".", ".", ".", "."}));
     EXPECT_EQ(Read(*grid, 2), (Column{"x", "", "x", "y"}));
@@ -146,19 +158,12 @@ TEST_F(GridHeaderSort, SortSplitsTheBlocksItWouldTearApart) {
 
 // With AutoColumnMerge a header click takes the listed columns apart,
 // sorts, and merges their runs again in the new order.
-TEST_F(GridHeaderSort, AutoColumnMergeMergesTheNewRuns) {
-    ShowGrid(3, 5, false);
-    const Column keys = {"b", "c", "a", "d"}, groups = {"g1", "g1", "g2", "g2"};
-    for (int i = 0; i < 4; ++i) {
-        grid->SetCells(1, i + 1, keys[i]);
-        grid->SetCells(2, i + 1, groups[i]);
-    }
+TEST_F(GridMergeSort, AutoColumnMergeMergesTheNewRuns) {
+    ShowColumns({"b", "c", "a", "d"}, {"g1", "g1", "g2", "g2"});
     grid->MergedColumns().Add(2);
     ASSERT_EQ(Merges(*grid, 2), (Column{"1:1", "1:1", "3:1", "3:1"}));
-    grid->SortSettings().SetShow(true);
     grid->SortSettings().SetAutoColumnMerge(true);
-    const plat::TRect header = grid->CellRect(1, 0);
-    pt::ClickAt(*grid, header.Left + 20, header.Top + 5);
+    ClickKeyHeader();
     EXPECT_EQ(Read(*grid, 1), (Column{"a", "b", "c", "d"}));
     EXPECT_EQ(Read(*grid, 2), (Column{"g2", "g1", "g1", "g2"}));
     EXPECT_EQ(Merges(*grid, 2), (Column{".", "2:1", "2:1", "."}));
@@ -168,7 +173,7 @@ TEST_F(GridHeaderSort, AutoColumnMergeMergesTheNewRuns) {
 
     // Without it the sort only splits what it moves.
     grid->SortSettings().SetAutoColumnMerge(false);
-    pt::ClickAt(*grid, header.Left + 20, header.Top + 5);
+    ClickKeyHeader();
     EXPECT_EQ(Read(*grid, 1), (Column{"d", "c", "b", "a"}));
     EXPECT_EQ(Read(*grid, 2), (Column{"g2", "g1", "g1", "g2"}));
     EXPECT_EQ(Merges(*grid, 2), (Column{".", ".", ".", "."}));
