@@ -217,14 +217,7 @@ void TExtStringGrid::CopyRectToClipboard(const TGridRect& R, bool Disjunct) {
     if (FNavigation.AllowFmtClipboard()) {
         std::ostringstream out;
         SaveRectToBinStream(R, out);
-        // The stream names this grid, so that pasting it back marks the
-        // rows of the copied block.
-        TBinGridData data;
-        std::string error, bytes;
-        if (!ReadCellStream(out.str(), data, error)) throw EExtGridError(error);
-        data.ID = Clip().StreamID;
-        if (!WriteCellStream(data, bytes, error)) throw EExtGridError(error);
-        cb.AddFormat(GridUnit().GridCellsClipboardFormat, bytes);
+        cb.AddFormat(GridUnit().GridCellsClipboardFormat, out.str());
     }
 }
 
@@ -469,28 +462,17 @@ void TExtStringGrid::PasteCellStream(const std::string& Bytes, int ACol, int ARo
         Cols = ColCount();
         Rows = RowCount();
     }
-    const int oc = data.Cells.front().Col, orow = data.Cells.front().Row;
+    // The first cell fixes where the block lands, even when it is one of
+    // the cells left out below.
+    const plat::TPoint origin{data.Cells.front().Col, data.Cells.front().Row};
     TBinGridData fit = data;
     fit.FullGrid = false;
     fit.Cells.clear();
     for (auto& c : data.Cells) {
-        const int tc = c.Col - oc + ACol, tr = c.Row - orow + ARow;
-        if (tc < ColCount() && tr < PasteRowLimit()) fit.Cells.push_back(c);
+        const int tc = c.Col - origin.X + ACol, tr = c.Row - origin.Y + ARow;
+        if (tc >= 0 && tr >= 0 && tc < ColCount() && tr < PasteRowLimit()) fit.Cells.push_back(c);
     }
-    if (!fit.Cells.empty()) {
-        // The first cell fixes where the block lands: keep it at the origin.
-        if (fit.Cells.front().Col != oc || fit.Cells.front().Row != orow) {
-            TBinCell origin;
-            origin.Col = oc;
-            origin.Row = orow;
-            origin.Text = GetGridCell(ACol, ARow);
-            fit.Cells.insert(fit.Cells.begin(), origin);
-        }
-        std::string out;
-        if (!WriteCellStream(fit, out, error)) throw EExtGridError(error);
-        std::istringstream in(out);
-        LoadAtPointFromBinStream({ACol, ARow}, in);
-    }
+    PlaceCellData(fit, origin, {ACol, ARow});
     const TGridRect rect{ACol, ARow, ACol + data.ColCount - 1, ARow + data.RowCount - 1};
     MarkPastedRows(data.ID == Clip().StreamID ? ClipTopLeft() : plat::TPoint{-1, -1}, rect, ClipLastOp());
     Count = data.ColCount * data.RowCount;

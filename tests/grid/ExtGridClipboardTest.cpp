@@ -11,6 +11,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
 #include "grid/Undo.h"
+#include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -227,6 +228,31 @@ TEST_F(Clipboard, CopyAndPasteBackKeepsMultiLineCells) {
     EXPECT_EQ(h->Cells(1, 1), "x\ny");
     EXPECT_EQ(h->Cells(2, 1), "b");
     EXPECT_EQ(h->Cells(2, 2), "d");
+}
+
+TEST_F(Clipboard, RichCopyCarriesPictures) {
+    auto from = Grid(4, 4), to = Grid(4, 4);
+    for (auto* g : {from.get(), to.get()}) g->Navigation().SetAllowFmtClipboard(true);
+    plat::TBitmap bmp(3, 2);
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y) bmp.Canvas().SetPixels(x, y, plat::RGB(80 * x, 100 * y, 7));
+    from->CreateBitmap(1, 1, false, haLeft, vaTop)->Assign(bmp);
+    from->CreatePicture(2, 1, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&bmp);
+    from->SetSelection({1, 1, 2, 1});
+    from->CopySelectionToClipboard();
+    to->SetSelection({1, 2, 1, 2});
+    to->PasteSelectionFromClipboard();
+    const plat::TBitmap* pasted = to->GetBitmap(1, 2);
+    const plat::TPicture* picture = to->GetPicture(2, 2);
+    ASSERT_NE(pasted, nullptr);
+    ASSERT_NE(picture, nullptr);
+    plat::TBitmap fromPicture;
+    fromPicture.Assign(*picture->Graphic());
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y) {
+            EXPECT_EQ(pasted->Pixel(x, y), bmp.Pixel(x, y)) << x << "," << y;
+            EXPECT_EQ(fromPicture.Pixel(x, y), bmp.Pixel(x, y)) << x << "," << y;
+        }
 }
 
 TEST_F(Clipboard, InsertModeMovesRowsDown) {
