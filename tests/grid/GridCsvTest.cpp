@@ -88,6 +88,24 @@ TEST(GridCsv, QuotedLineBreaksStayInOneRecord) {
               (std::vector<std::string>{"a,\"x\ny\"", "b,\"p\r\nq\"", "c,d"}));
 }
 
+// A quote that never closes where a field ends takes nothing beyond its
+// own line.
+TEST(GridCsv, AnUnclosedQuoteEndsWithItsLine) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> records;
+    } cases[] = {
+        {"no closing quote", "\"abc,def\r\nx,y\r\nz,w", {"\"abc,def", "x,y", "z,w"}},
+        {"closing quote inside a later field", "\"abc,def\nx,\"y\"z\nw", {"\"abc,def", "x,\"y\"z", "w"}},
+        {"last line", "a,b\r\n\"c", {"a,b", "\"c"}},
+        {"many open lines", "\"a\n\"b\n\"c\n", {"\"a", "\"b", "\"c"}},
+        {"closes later at a delimiter", "\"a\nb\",c\nd", {"\"a\nb\",c", "d"}},
+        {"closes at the end", "x,\"a\r\nb\"", {"x,\"a\r\nb\""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitCsvRecords(c.text, ','), c.records) << c.name;
+}
+
 TEST(GridCsvFile, SavesTheStoredQuotingFile) {
     TExtStringGrid g(nullptr);
     g.SetColCount(3);
@@ -131,6 +149,17 @@ TEST(GridCsvFile, RoundTripsAwkwardTexts) {
         back.LoadFromCSV(path);
         EXPECT_EQ(CellsOf(back), CellsOf(g)) << c.name;
     }
+}
+
+TEST(GridCsvFile, AnUnclosedQuoteSwallowsNoLaterRow) {
+    TExtStringGrid g(nullptr);
+    std::istringstream in("\"abc,def\r\nx,y\r\nz,w\r\n");
+    g.LoadFromCSVStream(in);
+    EXPECT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.ColCount(), 5);
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 0), g.Cells(1, 0)}), (std::vector<std::string>{"", "def"}));
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 1), g.Cells(1, 1)}), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 2), g.Cells(1, 2)}), (std::vector<std::string>{"z", "w"}));
 }
 
 TEST(GridCsvFile, GrowsColumnsAndSetsRowsToWhatWasRead) {
