@@ -105,6 +105,16 @@ void TExtStringGrid::FinishImport() {
 
 // ------------------------------------------------------------------ CSV
 
+namespace {
+
+// OEM-converted cells are OEM bytes already and go out as those bytes.
+TGridFileText CsvFileEncoding(bool Unicode, bool Oem) {
+    if (Unicode) return TGridFileText::Utf8Bom;
+    return Oem ? TGridFileText::Oem : TGridFileText::Ansi;
+}
+
+}  // namespace
+
 std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
     TCsvOptions opt;
     opt.Delimiter = FDelimiter;
@@ -149,7 +159,7 @@ void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
     std::string encoded;
     std::string_view bytes = text;
     if (Unicode || std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-        encoded = EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi);
+        encoded = EncodeGridText(text, CsvFileEncoding(Unicode, OemConvert()));
         bytes = encoded;
     }
     std::string error;
@@ -162,7 +172,7 @@ void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
     std::string text = DecodeGridText(bytes);
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
     text += CsvFileText(nullptr);
-    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi), error))
+    if (!WriteGridFile(FileName, EncodeGridText(text, CsvFileEncoding(Unicode, OemConvert())), error))
         throw EExtGridError(error);
 }
 

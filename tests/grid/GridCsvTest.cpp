@@ -129,7 +129,7 @@ TEST(GridCsvFile, RoundTripsAwkwardTexts) {
     } cases[] = {{"default", false, false, '\0'}, {"unicode", false, true, '\0'}, {"java", true, false, '\0'},
                  {"semicolon", false, false, ';'}};
     const std::vector<std::string> texts = {"a,b", "say \"hi\"", "two\r\nlines", "", "caf\xC3\xA9", ";", " x",
-                                            "\"quoted\"\r\nnext"};
+                                            "\"quoted\"\r\nnext", "\xCE\xA9 \xE2\x82\xAC \xE4\xB8\xAD"};
     for (const auto& c : cases) {
         TExtStringGrid g(nullptr);
         g.SetJavaCSV(c.java);
@@ -160,6 +160,83 @@ TEST(GridCsvFile, AnUnclosedQuoteSwallowsNoLaterRow) {
     EXPECT_EQ((std::vector<std::string>{g.Cells(0, 0), g.Cells(1, 0)}), (std::vector<std::string>{"", "def"}));
     EXPECT_EQ((std::vector<std::string>{g.Cells(0, 1), g.Cells(1, 1)}), (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ((std::vector<std::string>{g.Cells(0, 2), g.Cells(1, 2)}), (std::vector<std::string>{"z", "w"}));
+}
+
+// Without the Unicode flag the file is in the system code page, UTF-8 here:
+// every character is kept, and no byte-order mark is written. Files in the
+// old 8-bit code page still read.
+TEST(GridCsvFile, TheSystemCodePageKeepsEveryCharacter) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    g.SetCells(0, 0, "\xCE\xA9\xE2\x82\xAC");
+    g.SetCells(1, 0, "\xC3\xA9\xE4\xB8\xAD");
+    const std::string path = Scratch("system.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "\xCE\xA9\xE2\x82\xAC,\xC3\xA9\xE4\xB8\xAD\r\n");
+    g.SaveToCSV(path, true);
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF\xCE\xA9\xE2\x82\xAC,\xC3\xA9\xE4\xB8\xAD\r\n");
+
+    const std::string old = Scratch("old.csv");
+    WriteBytes(old, "caf\xE9,\x80\r\n");
+    TExtStringGrid back(nullptr);
+    back.LoadFromCSV(old);
+    EXPECT_EQ(back.Cells(0, 0), "caf\xC3\xA9");
+    EXPECT_EQ(back.Cells(1, 0), "\xE2\x82\xAC");
+}
+
+// OEM-converted cells are OEM bytes, and go into the file as those bytes.
+TEST(GridCsvFile, OemFilesKeepTheirBytes) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(1);
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    g.SetOemConvert(true);
+    g.SetCells(0, 0, "caf\xC3\xA9");
+    const std::string path = Scratch("oem.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "caf\x82\r\n");
+    g.AppendToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "caf\x82\r\ncaf\x82\r\n");
+    TExtStringGrid back(nullptr);
+    back.SetOemConvert(true);
+    back.LoadFromCSV(path);
+    EXPECT_EQ(back.Cells(0, 1), "caf\xC3\xA9");
+}
+
+// Appending keeps what the file holds, in its own code page or with its
+// byte-order mark, and adds the save range after it.
+TEST(GridCsvFile, AppendAddsTheRowsAfterTheFile) {
+    TExtStringGrid g(nullptr);
+    g.SetColCount(2);
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    g.SetCells(0, 0, "n\xC3\xA9w");
+    g.SetCells(1, 0, "a,b");
+    const struct {
+        const char* name;
+        std::string before;
+        bool unicode;
+        std::string after;
+    } cases[] = {
+        {"with line end", "x,y\r\n", false, "x,y\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"without line end", "x,y", false, "x,y\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"old code page", "\xE9\r\n", false, "\xC3\xA9\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"unicode", "\xEF\xBB\xBF\xCE\xA9\r\n", true, "\xEF\xBB\xBF\xCE\xA9\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"empty file", "", false, "n\xC3\xA9w,\"a,b\"\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Scratch("append.csv");
+        WriteBytes(path, c.before);
+        g.AppendToCSV(path, c.unicode);
+        EXPECT_EQ(ReadBytes(path), c.after) << c.name;
+    }
+    EXPECT_THROW(g.AppendToCSV(Scratch("missing.csv")), std::exception);
+    EXPECT_FALSE(std::filesystem::exists(Scratch("missing.csv")));
 }
 
 TEST(GridCsvFile, GrowsColumnsAndSetsRowsToWhatWasRead) {
