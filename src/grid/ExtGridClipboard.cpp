@@ -4,6 +4,8 @@
 // to another. A paste into a larger selection may continue a series.
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <sstream>
 
 #include "base/TextCodec.h"
@@ -110,35 +112,74 @@ int NextStreamID() {
 
 std::string RtfPlainText(const std::string& Rtf) {
     std::string out;
-    int depth = 0, skipDepth = -1;
+    // Characters beyond 7 bits come as \'hh (a Windows-1252 byte) or as
+    // \uN (a UTF-16 unit, a pair for characters beyond the first plane)
+    // followed by uc stand-in characters for readers without Unicode,
+    // which are skipped.
+    std::u16string units;
+    const auto put = [&](std::string_view s) {
+        if (!units.empty()) {
+            out += base::Utf16ToUtf8(units);
+            units.clear();
+        }
+        out += s;
+    };
+    int depth = 0, skipDepth = -1, uc = 1, standIns = 0;
     for (size_t i = 0; i < Rtf.size(); ++i) {
         const char c = Rtf[i];
         if (c == '{') {
             ++depth;
+            standIns = 0;
             if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
             for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
                 if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
         } else if (c == '}') {
             if (depth == skipDepth) skipDepth = -1;
             --depth;
+            standIns = 0;
         } else if (c == '\\') {
             size_t j = i + 1;
+            if (j < Rtf.size() && Rtf[j] == '\'') {
+                const std::string hex = Rtf.substr(j + 1, 2);
+                const bool valid = hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
+                                   std::isxdigit(static_cast<unsigned char>(hex[1]));
+                if (valid && skipDepth < 0) {
+                    if (standIns > 0) --standIns;
+                    else put(base::Windows1252ToUtf8(std::string(1, char(std::stoi(hex, nullptr, 16)))));
+                }
+                i = valid ? j + 2 : j;
+                continue;
+            }
             if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
-                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
+                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) put(std::string(1, Rtf[j]));
                 i = j;
                 continue;
             }
             while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
             const std::string word = Rtf.substr(i + 1, j - i - 1);
-            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
+            const size_t numStart = j;
+            if (j < Rtf.size() && Rtf[j] == '-') ++j;
+            while (j < Rtf.size() && std::isdigit(static_cast<unsigned char>(Rtf[j]))) ++j;
+            long num = 0;
+            const bool hasNum = j > numStart && std::isdigit(static_cast<unsigned char>(Rtf[j - 1]));
+            if (hasNum) num = std::strtol(Rtf.c_str() + numStart, nullptr, 10);
             if (j < Rtf.size() && Rtf[j] == ' ') ++j;
-            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
-            if (skipDepth < 0 && word == "tab") out += '\t';
+            if (skipDepth < 0) {
+                if (word == "par" || word == "line") put("\r\n");
+                else if (word == "tab") put("\t");
+                else if (word == "uc" && hasNum) uc = int(std::max(0L, num));
+                else if (word == "u" && hasNum) {
+                    units += char16_t(num < 0 ? num + 65536 : num);
+                    standIns = uc;
+                }
+            }
             i = j - 1;
         } else if (skipDepth < 0 && c != '\r' && c != '\n') {
-            out += c;
+            if (standIns > 0) --standIns;
+            else put(std::string(1, c));
         }
     }
+    put("");
     while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
     return out;
 }

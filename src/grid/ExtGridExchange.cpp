@@ -16,6 +16,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/GridCsv.h"
 #include "grid/GridExchangeState.h"
+#include "grid/GridPrintRun.h"
 #include "grid/GridTextIO.h"
 
 namespace grid {
@@ -31,7 +32,7 @@ void TExtStringGrid::ImportNotification(TGridImportState, int) {}
 void TExtStringGrid::GetRawCellText(int ACol, int ARow, std::string& Text) { Text = GetCellEx(ACol, ARow); }
 
 void TExtStringGrid::GetSaveCellText(int ACol, int ARow, std::string& Text) {
-    Text = FSaveVirtCells ? GetCellEx(ACol, ARow) : GetGridCell(ACol, ARow);
+    Text = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
     if (Text.empty()) {
         const TCellType kind = GetCellType(ACol, ARow);
         if (kind == ctCheckBox) {
@@ -47,9 +48,13 @@ void TExtStringGrid::GetSaveCellText(int ACol, int ARow, std::string& Text) {
     const int kind = ctl::GetCellTextKind(Text, true);
     if (kind == ctl::ctkHtml && !FSaveWithHTML) {
         Text = ctl::HtmlToPlainText(Text);
-    } else if (kind == ctl::ctkRichText && Ex().SaveWithRTF) {
-        Text = ctl::RemoveCr(Text);
-        Text.erase(std::remove(Text.begin(), Text.end(), '\n'), Text.end());
+    } else if (kind == ctl::ctkRichText) {
+        if (Ex().SaveWithRTF) {
+            Text = ctl::RemoveCr(Text);
+            Text.erase(std::remove(Text.begin(), Text.end(), '\n'), Text.end());
+        } else {
+            Text = RtfPlainText(Text);
+        }
     }
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, Text);
 }
