@@ -93,14 +93,27 @@ TTextBlock CutTextBlock(const std::string& Text) {
 }
 
 // A copied cell of several lines comes back as it was written: without its
-// quotation marks, and with CR LF for the vertical tabs a spreadsheet uses.
+// quotation marks, and with its line breaks stored as the grid stores a
+// typed one (CR LF), whether the clipboard carried LF, CR or the vertical
+// tab a spreadsheet uses.
 std::string UnquoteField(const std::string& Field) {
     if (Field.find_first_of("\r\n\v") == std::string::npos) return Field;
     std::string f = Field;
     if (!f.empty() && f.front() == '"') f.erase(0, 1);
     const size_t q = f.find('"');
     if (q != std::string::npos && q + 1 == f.size()) f.pop_back();
-    return ctl::VtToCrlf(f);
+    std::string out;
+    out.reserve(f.size() + 8);
+    for (size_t i = 0; i < f.size(); ++i) {
+        const char c = f[i];
+        if (c == '\r' || c == '\n' || c == '\v') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < f.size() && f[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 int NextStreamID() {

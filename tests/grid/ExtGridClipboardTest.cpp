@@ -205,7 +205,8 @@ TEST_F(Clipboard, LinesFromOtherProgramsAndMultiLineCells) {
         {"crlf", "a\r\nb\r\nc", {"a", "b", "c"}},
         {"lf", "a\nb\nc\n", {"a", "b", "c"}},
         {"cr", "a\rb\rc", {"a", "b", "c"}},
-        {"quoted cell", "\"x\ny\"\r\nb\r\nc", {"x\ny", "b", "c"}},
+        {"quoted cell", "\"x\ny\"\r\nb\r\nc", {"x\r\ny", "b", "c"}},
+        {"quoted cell of CR", "\"x\ry\"\r\nb\r\nc", {"x\r\ny", "b", "c"}},
         {"spreadsheet cell", "\"x\vy\"\nb\nc", {"x\r\ny", "b", "c"}},
         {"quote inside text", "5\" pipe\r\nb\r\nc", {"5\" pipe", "b", "c"}},
     };
@@ -217,17 +218,24 @@ TEST_F(Clipboard, LinesFromOtherProgramsAndMultiLineCells) {
     }
 }
 
+// A cell of several lines comes back as the grid stores typed lines: with
+// CR LF, however the clipboard carried them.
 TEST_F(Clipboard, CopyAndPasteBackKeepsMultiLineCells) {
     auto g = Grid(4, 4);
-    Fill(*g, 1, 1, {{"x\r\ny", "b"}, {"c", "d"}});
+    Fill(*g, 1, 1, {{"x\r\ny", "b"}, {"c", "p\r\nq\r\n\xE2\x82\xAC"}});
     g->SetSelection({1, 1, 2, 2});
     g->CopySelectionToClipboard();
     auto h = Grid(4, 4);
     h->SetSelection({1, 1, 1, 1});
     h->PasteSelectionFromClipboard();
-    EXPECT_EQ(h->Cells(1, 1), "x\ny");
+    EXPECT_EQ(h->Cells(1, 1), "x\r\ny");
     EXPECT_EQ(h->Cells(2, 1), "b");
-    EXPECT_EQ(h->Cells(2, 2), "d");
+    EXPECT_EQ(h->Cells(2, 2), "p\r\nq\r\n\xE2\x82\xAC");
+    auto t = Grid(4, 4);
+    t->SetSelection({1, 1, 1, 1});
+    t->SetSelectionAsText(g->GetSelectionAsText());
+    EXPECT_EQ(t->Cells(1, 1), "x\r\ny");
+    EXPECT_EQ(t->Cells(2, 2), "p\r\nq\r\n\xE2\x82\xAC");
 }
 
 TEST_F(Clipboard, RichCopyCarriesPictures) {
