@@ -10,6 +10,20 @@
 using namespace grid;
 using namespace exchange_test;
 
+namespace {
+
+// One row of the given cells and no fixed rows or columns: a saved file
+// holds exactly these cells.
+void FillOneRow(TExtStringGrid& g, const std::vector<std::string>& cells) {
+    g.SetColCount(int(cells.size()));
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    for (size_t i = 0; i < cells.size(); ++i) g.SetCells(int(i), 0, cells[i]);
+}
+
+}  // namespace
+
 TEST(GridCsv, WritesQuotesAsTheDialectsAsk) {
     const struct {
         const char* name;
@@ -108,13 +122,7 @@ TEST(GridCsv, AnUnclosedQuoteEndsWithItsLine) {
 
 TEST(GridCsvFile, SavesTheStoredQuotingFile) {
     TExtStringGrid g(nullptr);
-    g.SetColCount(3);
-    g.SetRowCount(1);
-    g.SetFixedRows(0);
-    g.SetFixedCols(0);
-    g.SetCells(0, 0, "a");
-    g.SetCells(1, 0, "b,c");
-    g.SetCells(2, 0, "x\"y");
+    FillOneRow(g, {"a", "b,c", "x\"y"});
     const std::string path = Scratch("out.csv");
     g.SaveToCSV(path);
     EXPECT_EQ(ReadBytes(path), Stored("quoting.csv"));
@@ -167,12 +175,7 @@ TEST(GridCsvFile, AnUnclosedQuoteSwallowsNoLaterRow) {
 // old 8-bit code page still read.
 TEST(GridCsvFile, TheSystemCodePageKeepsEveryCharacter) {
     TExtStringGrid g(nullptr);
-    g.SetColCount(2);
-    g.SetRowCount(1);
-    g.SetFixedRows(0);
-    g.SetFixedCols(0);
-    g.SetCells(0, 0, "\xCE\xA9\xE2\x82\xAC");
-    g.SetCells(1, 0, "\xC3\xA9\xE4\xB8\xAD");
+    FillOneRow(g, {"\xCE\xA9\xE2\x82\xAC", "\xC3\xA9\xE4\xB8\xAD"});
     const std::string path = Scratch("system.csv");
     g.SaveToCSV(path);
     EXPECT_EQ(ReadBytes(path), "\xCE\xA9\xE2\x82\xAC,\xC3\xA9\xE4\xB8\xAD\r\n");
@@ -190,12 +193,8 @@ TEST(GridCsvFile, TheSystemCodePageKeepsEveryCharacter) {
 // OEM-converted cells are OEM bytes, and go into the file as those bytes.
 TEST(GridCsvFile, OemFilesKeepTheirBytes) {
     TExtStringGrid g(nullptr);
-    g.SetColCount(1);
-    g.SetRowCount(1);
-    g.SetFixedRows(0);
-    g.SetFixedCols(0);
     g.SetOemConvert(true);
-    g.SetCells(0, 0, "caf\xC3\xA9");
+    FillOneRow(g, {"caf\xC3\xA9"});
     const std::string path = Scratch("oem.csv");
     g.SaveToCSV(path);
     EXPECT_EQ(ReadBytes(path), "caf\x82\r\n");
@@ -211,12 +210,7 @@ TEST(GridCsvFile, OemFilesKeepTheirBytes) {
 // byte-order mark, and adds the save range after it.
 TEST(GridCsvFile, AppendAddsTheRowsAfterTheFile) {
     TExtStringGrid g(nullptr);
-    g.SetColCount(2);
-    g.SetRowCount(1);
-    g.SetFixedRows(0);
-    g.SetFixedCols(0);
-    g.SetCells(0, 0, "n\xC3\xA9w");
-    g.SetCells(1, 0, "a,b");
+    FillOneRow(g, {"n\xC3\xA9w", "a,b"});
     const struct {
         const char* name;
         std::string before;
