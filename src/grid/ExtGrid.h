@@ -49,6 +49,8 @@ class TPopupMenu;
 
 namespace grid {
 
+struct TBinGridData;
+
 // Raised by the grid's typed access and index checks.
 class EExtGridError : public std::runtime_error {
 public:
@@ -2384,6 +2386,9 @@ private:
     std::shared_ptr<TClipboardState> FClipboard;  // made on first use
     TClipboardState& Clip();
     void PasteCellStream(const std::string& Bytes, int ACol, int ARow, int& Rows, int& Cols, int& Count);
+    // Cells read from a stream, placed with the stream cell Origin at
+    // Point; checked whole (places, pictures) before the grid changes.
+    void PlaceCellData(const TBinGridData& Data, plat::TPoint Origin, plat::TPoint Point);
     bool SmartFill(const TGridRect& Sel, int Pasted);
     void WriteFilledCell(int ACol, int ARow, std::string Value);
     void EmptyCells(const TGridRect& R, bool Undoable);
