@@ -148,14 +148,18 @@ void TForm::Show() {
         w->raise();
         w->activateWindow();
         // Without a window manager that reports it (offscreen, a bare X
-        // display) a window shown again is never told it is active: it
-        // would take no key and no click-to-edit. Showing a form makes it
-        // the active one, every time.
-        if (QApplication::activeWindow() != w) QApplication::setActiveWindow(w);
-        // The control that had the focus in this form (or the one OnShow
-        // chose) takes it again.
-        if (QWidget* f = w->focusWidget(); f != nullptr && QApplication::focusWidget() != f)
-            f->setFocus(Qt::ActiveWindowFocusReason);
+        // display) the toolkit still takes a window shown again for the one
+        // that has the input, and drops its activation as no change: the
+        // form would take no key and no click-to-edit. Such a form is made
+        // the active one here, and the control that had the focus in it (or
+        // the one OnShow chose) takes it again. A borderless form is the
+        // pop-up of a control that keeps the focus itself.
+        if (FBorderStyle != bsNone && QApplication::activeWindow() != w &&
+            QGuiApplication::focusWindow() == w->windowHandle()) {
+            QApplication::setActiveWindow(w);
+            if (QWidget* f = w->focusWidget(); f != nullptr && QApplication::focusWidget() != f)
+                f->setFocus(Qt::ActiveWindowFocusReason);
+        }
     }
 }
 
