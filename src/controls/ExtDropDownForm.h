@@ -1,0 +1,101 @@
+#pragma once
+// The pop-up window of a drop-down and the arrow button inside its edit.
+
+#include "controls/ExtDropDownBars.h"
+#include "platform/Application.h"
+#include "platform/Forms.h"
+
+namespace ctl {
+
+class TExtCustomDropDown;
+
+enum TDropPosition { dpAuto, dpDown, dpUp };
+
+// The pop-up window. Its client is filled by a background panel that paints
+// the pop-up colours and frame and hosts the bars and the inner control.
+class TDropDownForm : public plat::TForm {
+public:
+    explicit TDropDownForm(plat::TComponent* AOwner);
+    TExtCustomDropDown* ExtDropDown() const { return FExtDropDown; }
+    void SetExtDropDown(TExtCustomDropDown* Value) { FExtDropDown = Value; }
+    bool BlockActivate() const { return FBlockActivate; }
+    void SetBlockActivate(bool Value) { FBlockActivate = Value; }
+    bool CancelOnDeActivate() const { return FCancelOnDeActivate; }
+    void SetCancelOnDeActivate(bool Value) { FCancelOnDeActivate = Value; }
+    bool Shadow() const { return FShadow; }
+    void SetShadow(bool Value) { FShadow = Value; }
+    long long DeActivateTime() const { return FDeActivate; }
+    void SetDeActivateTime(long long Value) { FDeActivate = Value; }
+    TExtBar* Header() const { return FHeader; }
+    TExtBar* Footer() const { return FFooter; }
+    // The panel the inner control and the bars sit on.
+    plat::TCustomControl* Client() const { return FClient; }
+    // Builds or refreshes the bars from the drop-down.
+    void InitializeAndUpdate();
+    virtual void UpdateSize() {}
+
+protected:
+    void Dispatch(plat::TMessage& Message) override;
+
+private:
+    friend class TExtCustomDropDown;
+    TExtCustomDropDown* FExtDropDown = nullptr;
+    TExtBar* FHeader = nullptr;
+    TExtBar* FFooter = nullptr;
+    plat::TCustomControl* FClient = nullptr;
+    long long FDeActivate = 0;
+    bool FShadow = true;
+    bool FCancelOnDeActivate = true;
+    bool FBlockActivate = false;
+};
+
+class TDropDownEditButton;
+
+// The arrow (or caption) button inside the container.
+class TExtDropDownSpeedButton : public THotTrackButton {
+public:
+    TExtDropDownSpeedButton(plat::TComponent* AOwner, TDropDownEditButton* Host);
+    bool Pressed() const { return FPressed; }
+    bool Focused_() const { return FFocused; }
+    void SetFocusedLook(bool Value);
+
+protected:
+    void Paint() override;
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+
+private:
+    TDropDownEditButton* FHost;
+    bool FPressed = false;
+    bool FFocused = false;
+};
+
+class TDropDownEditButton : public plat::TWinControl {
+public:
+    TDropDownEditButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown);
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    TExtDropDownSpeedButton* Button() const { return FButton; }
+    TExtCustomDropDown* DropDown() const { return FDropDown; }
+    int BWidth() const { return FBWidth; }
+    void SetBWidth(int Value);
+
+    plat::TColor ButtonColor = plat::clNone, ButtonColorHot = plat::clNone, ButtonColorDown = plat::clNone;
+    plat::TColor ButtonTextColor = plat::clNone, ButtonTextColorHot = plat::clNone,
+                 ButtonTextColorDown = plat::clNone;
+    plat::TColor ButtonBorderColor = plat::clNone;
+    plat::TNotifyEvent OnClick;
+
+private:
+    friend class TExtDropDownSpeedButton;
+    TExtCustomDropDown* FDropDown;
+    TExtDropDownSpeedButton* FButton = nullptr;
+    int FBWidth = 16;
+};
+
+// Where the pop-up goes: below the edit (P is its top-left on the screen),
+// above it when dpUp or when dpAuto finds no room below; then shifted left
+// so that it does not stick out on the right of the work area.
+plat::TPoint PlaceDropDown(plat::TPoint P, int EditHeight, int FormWidth, int FormHeight, TDropPosition Position,
+                           int ScreenHeight, const plat::TMonitorRect& WorkArea);
+
+}  // namespace ctl
