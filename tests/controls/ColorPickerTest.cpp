@@ -10,6 +10,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ protected:
     }
     void Shot(const char* name) {
         pt::ProcessEvents();
-        EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/" + name));
+        EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), TestOutFile(name)));
     }
     std::unique_ptr<plat::TForm> form;
     TExtColorPickerDropDown* picker = nullptr;

@@ -349,7 +349,7 @@ TEST_F(DropDown, BarsAndButtonsShowTheirImages) {
     // An index the list does not have draws nothing and keeps the caption.
     EXPECT_GT(bar->Buttons(1)->Width(), 0);
     EXPECT_TRUE(plat::test::SaveScreenshot(*dd->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/DropDown_bar_images.png"));
+                                           TestOutFile("DropDown_bar_images.png")));
     dd->HideDropDown(false);
     dd->SetImages(nullptr);
 }
@@ -550,7 +550,7 @@ TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_EQ(plat::test::AccessibleNameOf(*f->Client()), "Drop-down");
     EXPECT_EQ(plat::test::AccessibleNameOf(*f->Footer()->Buttons(0)), "OK");
     EXPECT_EQ(plat::test::AccessibleRoleOf(*f->Footer()->Buttons(0)), "button");
-    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, TestOutFile("DropDown_open.png")));
     dd->HideDropDown(false);
     // A 3-pixel red frame with the bars inside it.
     dd->SetDropDownBorderColor(plat::clRed);
@@ -561,7 +561,7 @@ TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_NE(plat::test::PixelAt(*f->Client(), 3, 60), (plat::test::TRgb{255, 0, 0}));
     EXPECT_EQ(f->Header()->Left(), 3);
     EXPECT_EQ(f->Header()->Top(), 3);
-    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open_framed.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, TestOutFile("DropDown_open_framed.png")));
 }
 
 TEST(DropDownDraw, GradientStaysInsideItsRectangle) {

@@ -11,6 +11,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ TEST_F(ImagePicker, PopUpPicksCancelsAndPaints) {
     EXPECT_EQ(picker->ItemIndex(), 2);
     EXPECT_TRUE(picker->DroppedDown());
     pt::ProcessEvents();
-    EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/ImagePicker_open.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), TestOutFile("ImagePicker_open.png")));
     pt::SendKey(*picker, plat::VK_ESCAPE);
     EXPECT_FALSE(picker->DroppedDown());
     EXPECT_EQ(picker->ItemIndex(), 1);  // as it was when the pop-up opened
