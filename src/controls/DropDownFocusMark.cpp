@@ -75,14 +75,20 @@ void TExtCustomDropDown::UpdateFocusMark() {
     FFocusMark->Invalidate();
 }
 
+// Entering and leaving also redraw the frame, whose colour and flat look
+// follow the focus.
 void TExtCustomDropDown::DoEnter() {
     TEdit::DoEnter();
     UpdateFocusMark();
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 void TExtCustomDropDown::DoExit() {
     TEdit::DoExit();
     UpdateFocusMark();
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 void TExtCustomDropDown::Change() {

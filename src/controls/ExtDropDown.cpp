@@ -26,6 +26,7 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner) : TEdit(AOwner) {
     FButton->OnClick = [this](TObject* Sender) { DropDownButtonClick(Sender); };
     SetText("");
     FOldText.clear();
+    SetPaintsOver(true);
     SetSelectionColorStyle(scSuiteB);
     SetComponentStyle(tsSuiteBAzure);
     ResizeControl();
@@ -208,12 +209,18 @@ void TExtCustomDropDown::CMVisibleChanged(TMessage& Message) {
 
 void TExtCustomDropDown::CMMouseEnter(TMessage& Message) {
     TEdit::CMMouseEnter(Message);
-    if (Enabled()) FMouseInControl = true;
+    if (!Enabled()) return;
+    FMouseInControl = true;
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 void TExtCustomDropDown::CMMouseLeave(TMessage& Message) {
     TEdit::CMMouseLeave(Message);
-    if (Enabled()) FMouseInControl = false;
+    if (!Enabled()) return;
+    FMouseInControl = false;
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 }  // namespace ctl

@@ -150,11 +150,15 @@ public:
     plat::TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(plat::TColor Value);
     plat::TColor FocusBorderColor() const { return FFocusBorderColor; }
-    void SetFocusBorderColor(plat::TColor Value) { FFocusBorderColor = Value; }
+    void SetFocusBorderColor(plat::TColor Value);
     bool DisabledBorder() const { return FDisabledBorder; }
-    void SetDisabledBorder(bool Value) { FDisabledBorder = Value; }
+    void SetDisabledBorder(bool Value);
+    // The flat look: the frame in the parent's colour, sunk while the mouse
+    // is over the edit or it holds the focus.
     bool Flat() const { return FFlat; }
-    void SetFlat(bool Value) { FFlat = Value; }
+    void SetFlat(bool Value);
+    bool Etched() const { return FEtched; }
+    void SetEtched(bool Value) { FEtched = Value; }
     // The frame colour in effect now (clNone: the system frame stays).
     plat::TColor FrameColor() const;
 
@@ -274,6 +278,12 @@ protected:
     // True where a descendant paints the focus mark itself.
     virtual bool PaintsOwnFocusMark() const { return false; }
     void UpdateFocusMark();
+    // The frame in the colours set, or the flat look, over the toolkit's.
+    void PaintOver(plat::TCanvas& Canvas) override;
+    // The mouse is over the edit or the edit holds the focus.
+    bool ShowsActiveBorder() const;
+    // The arrow shows the active look along with the frame.
+    void UpdateButtonFocus();
     void DoEnter() override;
     void DoExit() override;
     void Change() override;
@@ -337,7 +347,7 @@ private:
     TSelectionColorStyle FSelectionColorStyle = scSuiteB;
     plat::TColor FSelectionColor = 0xD7FFFD, FSelectionColorTo = 0x58D4FC;
     plat::TColor FBorderColor = plat::clNone, FFocusBorderColor = plat::clNone;
-    bool FDisabledBorder = true, FFlat = false, FMouseInControl = false;
+    bool FDisabledBorder = true, FFlat = false, FEtched = false, FMouseInControl = false;
     TDropDownEditType FEditType = etString;
     int FPrecision = 0;
     std::string FPrefix, FSuffix;

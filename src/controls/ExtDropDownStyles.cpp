@@ -173,6 +173,53 @@ void TExtCustomDropDown::SetBorderColor(TColor Value) {
     FButton->Button()->Invalidate();
 }
 
+void TExtCustomDropDown::SetFocusBorderColor(TColor Value) {
+    if (Value == FFocusBorderColor) return;
+    FFocusBorderColor = Value;
+    Invalidate();
+}
+
+void TExtCustomDropDown::SetDisabledBorder(bool Value) {
+    if (Value == FDisabledBorder) return;
+    FDisabledBorder = Value;
+    Invalidate();
+}
+
+void TExtCustomDropDown::SetFlat(bool Value) {
+    if (Value == FFlat) return;
+    FFlat = Value;
+    Invalidate();
+}
+
+bool TExtCustomDropDown::ShowsActiveBorder() const { return FMouseInControl || Focused(); }
+
+void TExtCustomDropDown::UpdateButtonFocus() {
+    if (FButton != nullptr) FButton->Button()->SetFocusedLook(!Enabled() ? false : ShowsActiveBorder());
+}
+
+void TExtCustomDropDown::PaintOver(TCanvas& Canvas) {
+    // Without colours of its own or the flat look the toolkit's frame stays.
+    if (Enabled() && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone) return;
+    TRect r = Rect(0, 0, Width(), Height());
+    Canvas.Brush().SetStyle(bsSolid);
+    if (const TColor frame = FrameColor(); frame != clNone) {
+        Canvas.Brush().SetColor(frame);
+        Canvas.FrameRect(r);
+        return;
+    }
+    // A colour that shows only with the focus leaves the frame alone meanwhile.
+    if (FBorderColor != clNone || FFocusBorderColor != clNone || !FFlat) return;
+    // Flat: a frame in the parent's colour, sunk by one line while the mouse
+    // is over the edit or the edit holds the focus.
+    const bool active = ShowsActiveBorder();
+    const TColor b = active ? clBtnFace : (Parent() != nullptr ? Parent()->Color() : clBtnFace);
+    if (active) Canvas.DrawEdge(r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    Canvas.Brush().SetColor(b);
+    Canvas.FrameRect(r);
+    InflateRect(r, -1, -1);
+    if (!active) Canvas.FrameRect(r);
+}
+
 TColor TExtCustomDropDown::FrameColor() const {
     if (!Enabled() && FDisabledBorder) return 0xC0C0C0;
     if (FBorderColor != clNone) return (!Focused() || FFocusBorderColor == clNone) ? FBorderColor : FFocusBorderColor;

@@ -15,6 +15,7 @@
 #include "platform/TestHooks.h"
 
 #include "DropDownOnForm.h"
+#include "PickerTestSupport.h"
 
 namespace {
 
@@ -455,6 +456,74 @@ TEST_F(DropDown, FrameFollowsFocus) {
     EXPECT_EQ(dd->FrameColor(), plat::clNone);
     dd->SetEnabled(false);
     EXPECT_EQ(dd->FrameColor(), 0xC0C0C0u);
+}
+
+// The frame as it shows: the colours set, the focus colour while the edit
+// holds the focus, the disabled grey and the flat look, read from the
+// edit's pixels on all four sides.
+TEST_F(DropDown, FrameShowsItsColoursInEveryState) {
+    auto* other = new plat::TEdit(form.get());
+    other->SetParent(form.get());
+    other->SetBounds(20, 120, 80, 22);
+    form->SetColor(0x80FF80);
+    const plat::TColor none = plat::clNone;
+    const struct {
+        const char* name;
+        plat::TColor border, focusBorder;
+        bool flat, focused, enabled, disabledBorder;
+        plat::TColor outer;  // the colour of the outermost line
+        plat::TColor inner;  // the line inside it (none = not checked)
+        plat::TColor outerFar = plat::clNone;  // right and bottom, when they differ
+    } cases[] = {
+        {"border", plat::clRed, none, false, false, true, true, plat::clRed, none},
+        {"border, focused", plat::clRed, none, false, true, true, true, plat::clRed, none},
+        {"focus colour wins while focused", plat::clRed, plat::clBlue, false, true, true, true, plat::clBlue, none},
+        {"border colour when not focused", plat::clRed, plat::clBlue, false, false, true, true, plat::clRed, none},
+        {"focus colour alone", none, plat::clBlue, false, true, true, true, plat::clBlue, none},
+        {"disabled", plat::clRed, none, false, false, false, true, 0xC0C0C0, none},
+        {"disabled, no disabled border", plat::clRed, none, false, false, false, false, plat::clRed, none},
+        {"flat", none, none, true, false, true, true, 0x80FF80, 0x80FF80},
+        {"flat, focused", none, none, true, true, true, true, plat::clBtnShadow, plat::clBtnFace, plat::clBtnHighlight},
+        {"flat under a colour", plat::clRed, none, true, false, true, true, plat::clRed, none},
+    };
+    for (const auto& c : cases) {
+        dd->SetEnabled(true);
+        dd->SetBorderColor(c.border);
+        dd->SetFocusBorderColor(c.focusBorder);
+        dd->SetFlat(c.flat);
+        dd->SetDisabledBorder(c.disabledBorder);
+        if (c.focused) dd->SetFocus();
+        else other->SetFocus();
+        dd->SetEnabled(c.enabled);
+        plat::test::ProcessEvents();
+        ASSERT_EQ(dd->Focused(), c.focused) << c.name;
+        const int w = dd->Width(), h = dd->Height();
+        const plat::test::TRgb outer = ctltest::Rgb(plat::ColorToRGB(c.outer));
+        const plat::test::TRgb far = ctltest::Rgb(plat::ColorToRGB(c.outerFar != none ? c.outerFar : c.outer));
+        EXPECT_EQ(plat::test::PixelAt(*dd, 0, h / 2), outer) << c.name << ": left";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w / 3, 0), outer) << c.name << ": top";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w - 1, h / 2), far) << c.name << ": right";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w / 3, h - 1), far) << c.name << ": bottom";
+        if (c.inner != none)
+            EXPECT_EQ(plat::test::PixelAt(*dd, 1, h / 2), ctltest::Rgb(plat::ColorToRGB(c.inner))) << c.name;
+    }
+    // The focus colour alone shows nothing of its own while unfocused: the
+    // toolkit's frame is back.
+    dd->SetEnabled(true);
+    dd->SetBorderColor(none);
+    dd->SetFlat(false);
+    other->SetFocus();
+    plat::test::ProcessEvents();
+    EXPECT_NE(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(plat::clBlue));
+    // The flat edit sinks while the mouse is over it.
+    dd->SetFocusBorderColor(none);
+    dd->SetFlat(true);
+    plat::test::MouseEnter(*dd);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(plat::ColorToRGB(plat::clBtnShadow)));
+    plat::test::MouseLeave(*dd);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(0x80FF80));
 }
 
 TEST_F(DropDown, ButtonContainerKeepsItsWidth) {
