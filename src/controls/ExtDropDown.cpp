@@ -45,6 +45,30 @@ void TExtCustomDropDown::CreateDropDownForm() {
     FDropDownForm->OnHide = [this](TObject*) { DropDownFormHide(); };
     FDropDownForm->OnKeyPress = [this](TObject*, char32_t& Key) { FormKeyPress(Key); };
     FDropDownForm->OnKeyDown = [this](TObject*, unsigned short& Key, TShiftState Shift) { FormKeyDown(Key, Shift); };
+    FDropDownForm->OnKeyUp = [this](TObject*, unsigned short& Key, TShiftState Shift) { FormKeyUp(Key, Shift); };
+    FDropDownForm->OnMouseWheel = [this](TObject*, TShiftState Shift, int Delta, TPoint MousePos, bool& Handled) {
+        if (Delta < 0) FormMouseWheelDown(Shift, MousePos, Handled);
+        else if (Delta > 0) FormMouseWheelUp(Shift, MousePos, Handled);
+    };
+}
+
+void TExtCustomDropDown::FormMouseWheelDown(TShiftState, TPoint, bool& Handled) {
+    SelectNextItem();
+    Handled = true;
+}
+
+void TExtCustomDropDown::FormMouseWheelUp(TShiftState, TPoint, bool& Handled) {
+    SelectPreviousItem();
+    Handled = true;
+}
+
+// The wheel over the edit steps the entry as the arrow keys do; it is taken
+// here, so a grid or form under the edit does not scroll as well.
+bool TExtCustomDropDown::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    TEdit::DoMouseWheel(Shift, WheelDelta, MousePos);
+    if (WheelDelta < 0) SelectNextItem();
+    else if (WheelDelta > 0) SelectPreviousItem();
+    return true;
 }
 
 void TExtCustomDropDown::SetControl(TControl* Value) {
@@ -120,6 +144,7 @@ void TExtCustomDropDown::DoShowDropDown() {
     if (auto* wc = dynamic_cast<TWinControl*>(FControl)) {
         wc->OnKeyDown = [this](TObject*, unsigned short& Key, TShiftState Shift) { ControlKeyDown(Key, Shift); };
         wc->OnKeyPress = [this](TObject*, char32_t& Key) { ControlKeyPress(Key); };
+        wc->OnKeyUp = [this](TObject*, unsigned short& Key, TShiftState Shift) { ControlKeyUp(Key, Shift); };
     }
     const TPoint p = Parent() != nullptr ? Parent()->ClientToScreen(TPoint{Left(), Top()}) : TPoint{Left(), Top()};
     TPoint at = PlaceDropDown(p, Height(), w, h, FDropPosition, GetSystemMetrics(SM_CYSCREEN), Screen->WorkAreaRect());
@@ -180,6 +205,9 @@ void TExtCustomDropDown::FormKeyPress(char32_t& Key) {
 void TExtCustomDropDown::FormKeyDown(unsigned short& Key, TShiftState Shift) {
     KeyDown(Key, Shift);
 }
+
+void TExtCustomDropDown::FormKeyUp(unsigned short& Key, TShiftState Shift) { KeyUp(Key, Shift); }
+void TExtCustomDropDown::ControlKeyUp(unsigned short& Key, TShiftState Shift) { FormKeyUp(Key, Shift); }
 
 void TExtCustomDropDown::ControlKeyDown(unsigned short& Key, TShiftState Shift) { FormKeyDown(Key, Shift); }
 void TExtCustomDropDown::ControlKeyPress(char32_t& Key) { FormKeyPress(Key); }

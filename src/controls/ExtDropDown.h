@@ -263,7 +263,12 @@ public:
     virtual void SelectPreviousItem() {}
     virtual void FormKeyPress(char32_t& Key);
     virtual void FormKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void FormKeyUp(unsigned short& Key, plat::TShiftState Shift);
     virtual void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void ControlKeyUp(unsigned short& Key, plat::TShiftState Shift);
+    // The wheel over the open pop-up steps the entry as over the edit.
+    virtual void FormMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos, bool& Handled);
+    virtual void FormMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos, bool& Handled);
     virtual void ControlKeyPress(char32_t& Key);
     // The open pop-up changed its size (the user dragged its grip): lists
     // that fit their content to the pop-up refit here.
@@ -290,6 +295,7 @@ protected:
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
     void WMKillFocus(plat::TMessage& Message) override;
     void WMSize(plat::TMessage& Message) override;
     void CMMouseEnter(plat::TMessage& Message) override;

@@ -17,6 +17,18 @@ using namespace plat;
 
 THotTrackButton::THotTrackButton(TComponent* AOwner) : TCustomControl(AOwner) {}
 
+// A control drawn by us takes every wheel turn it is shown; the turns over
+// the buttons and bars of a drop-down are meant for what holds them.
+static bool PassWheelToParent(TControl& Control, TMessage& Message) {
+    if (Message.Msg != WM_MOUSEWHEEL || Control.Parent() == nullptr) return false;
+    Control.Parent()->WndProc(Message);
+    return true;
+}
+
+void THotTrackButton::Dispatch(TMessage& Message) {
+    if (!PassWheelToParent(*this, Message)) TCustomControl::Dispatch(Message);
+}
+
 void THotTrackButton::CMMouseEnter(TMessage& Message) {
     TCustomControl::CMMouseEnter(Message);
     FHot = true;
@@ -218,6 +230,10 @@ void TExtBar::ArrangeButtons() {
             x += b->Width() + 2;
         }
     }
+}
+
+void TExtBar::Dispatch(TMessage& Message) {
+    if (!PassWheelToParent(*this, Message)) TCustomControl::Dispatch(Message);
 }
 
 void TExtBar::WMSize(TMessage& Message) {

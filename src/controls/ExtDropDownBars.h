@@ -61,6 +61,8 @@ public:
     bool Hot() const { return FHot; }
 
 protected:
+    // The wheel is the parent's business (the bar's, the edit's).
+    void Dispatch(plat::TMessage& Message) override;
     void CMMouseEnter(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
     bool FHot = false;
@@ -115,6 +117,8 @@ public:
 protected:
     void Paint() override;
     void WMSize(plat::TMessage& Message) override;
+    // The wheel goes on to the pop-up, which steps the picker's entry.
+    void Dispatch(plat::TMessage& Message) override;
     // A drag from the size grip resizes the pop-up.
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void MouseMove(plat::TShiftState Shift, int X, int Y) override;

@@ -57,6 +57,11 @@ protected:
         TCustomControl::WMSize(Message);
         Arrange();
     }
+    // The wheel over the pop-up's background is the pop-up's.
+    void Dispatch(TMessage& Message) override {
+        if (Message.Msg == WM_MOUSEWHEEL && Parent() != nullptr) Parent()->WndProc(Message);
+        else TCustomControl::Dispatch(Message);
+    }
     void Paint() override {
         TExtCustomDropDown* dd = FForm->ExtDropDown();
         if (dd == nullptr) return;
@@ -200,6 +205,11 @@ void TDropDownEditButton::SetBounds(int ALeft, int ATop, int AWidth, int AHeight
     (void)AWidth;
     if (FButton) FButton->SetBounds(0, 0, FBWidth, AHeight);
     TWinControl::SetBounds(ALeft, ATop, FBWidth, AHeight);
+}
+
+void TDropDownEditButton::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_MOUSEWHEEL && Parent() != nullptr) Parent()->WndProc(Message);
+    else TWinControl::Dispatch(Message);
 }
 
 void TDropDownEditButton::SetBWidth(int Value) {

@@ -85,6 +85,10 @@ public:
     plat::TColor ButtonBorderColor = plat::clNone;
     plat::TNotifyEvent OnClick;
 
+protected:
+    // The wheel over the arrow is the edit's.
+    void Dispatch(plat::TMessage& Message) override;
+
 private:
     friend class TExtDropDownSpeedButton;
     TExtCustomDropDown* FDropDown;

@@ -33,6 +33,12 @@ void TPickerFace::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     if (FPicker->CanFocus()) FPicker->SetFocus();
 }
 
+// The wheel over the face steps the picker's entry, as over the edit.
+void TPickerFace::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_MOUSEWHEEL) FPicker->WndProc(Message);
+    else TCustomControl::Dispatch(Message);
+}
+
 // ---------------------------------------------------------------- picker
 
 TExtItemPickerDropDown::TExtItemPickerDropDown(TComponent* AOwner) : TExtCustomDropDown(AOwner) {

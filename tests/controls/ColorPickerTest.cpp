@@ -70,6 +70,22 @@ TEST_F(ColorPicker, IndexAndColourFollowEachOther) {
     EXPECT_EQ(picker->ItemIndex(), 12);
 }
 
+// The wheel over the picker's face (where its value shows) steps the
+// colour, down to the next entry and up to the previous one.
+TEST_F(ColorPicker, WheelOverTheFaceStepsTheColour) {
+    picker->SetItemIndex(3);
+    selected.clear();
+    TPickerFace& face = *picker->Face();
+    pt::Wheel(face, -120, 10, face.Height() / 2);
+    EXPECT_EQ(picker->ItemIndex(), 4);
+    pt::Wheel(face, 120, 10, face.Height() / 2);
+    pt::Wheel(face, 120, 10, face.Height() / 2);
+    EXPECT_EQ(picker->ItemIndex(), 2);
+    EXPECT_EQ(picker->SelectedColor(), 0x008000u);
+    EXPECT_EQ(selected, (std::vector<int>{4, 3, 2}));
+    EXPECT_FALSE(picker->DroppedDown());
+}
+
 TEST_F(ColorPicker, TextOfAColour) {
     picker->SetColorSelectionStyle(csDiscrete);  // not a list entry's caption
     const struct {

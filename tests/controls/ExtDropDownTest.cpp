@@ -213,6 +213,60 @@ TEST_F(DropDown, KeyboardOpensAndClosesWithFocusBackOnTheEdit) {
     }
 }
 
+// Counts the steps the wheel asks of a picker.
+class TStepCounter : public TExtCustomDropDown {
+public:
+    using TExtCustomDropDown::TExtCustomDropDown;
+    void SelectNextItem() override { ++next; }
+    void SelectPreviousItem() override { ++previous; }
+    int next = 0, previous = 0;
+};
+
+class DropDownWheel : public DropDownOnForm<TStepCounter> {
+protected:
+    void SetUp() override {
+        DropDownOnForm::SetUp();
+        TBarAppearance footer = dd->DropDownFooter();
+        footer.Buttons = {{"OK", true, 0, 0, plat::mrNone}};
+        dd->SetDropDownFooter(footer);
+        Show();
+    }
+};
+
+// The wheel turned down steps to the next entry and up to the previous
+// one, over the closed edit and over any part of the open pop-up.
+TEST_F(DropDownWheel, StepsTheEntryOverTheEditAndThePopUp) {
+    const struct {
+        const char* where;
+        bool open;
+        int delta;
+        int next, previous;
+    } cases[] = {
+        {"edit", false, -120, 1, 0},
+        {"edit", false, 120, 0, 1},
+        {"arrow", false, -120, 1, 0},
+        {"header", true, -120, 1, 0},
+        {"header", true, 120, 0, 1},
+        {"footer button", true, -120, 1, 0},
+        {"pop-up", true, 120, 0, 1},
+    };
+    for (const auto& c : cases) {
+        if (c.open) dd->ShowDropDown();
+        ASSERT_EQ(dd->DroppedDown(), c.open) << c.where;
+        dd->next = dd->previous = 0;
+        const std::string where = c.where;
+        TDropDownForm* f = dd->DropDownForm();
+        if (where == "edit") plat::test::Wheel(*dd, c.delta, 10, 10);
+        else if (where == "arrow") plat::test::Wheel(*dd->Button()->Button(), c.delta, 4, 4);
+        else if (where == "header") plat::test::Wheel(*f->Header(), c.delta, 5, 5);
+        else if (where == "footer button") plat::test::Wheel(*f->Footer()->Buttons(0), c.delta, 3, 3);
+        else plat::test::Wheel(*f->Client(), c.delta, 0, f->Client()->Height() / 2);
+        EXPECT_EQ(dd->next, c.next) << c.where << " " << c.delta;
+        EXPECT_EQ(dd->previous, c.previous) << c.where << " " << c.delta;
+        dd->HideDropDown(false);
+    }
+}
+
 TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
     dd->SetText("ab");
     dd->ShowDropDown();
