@@ -62,6 +62,11 @@ void TExtCustomDropDown::FormMouseWheelUp(TShiftState, TPoint, bool& Handled) {
     Handled = true;
 }
 
+void TExtCustomDropDown::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TEdit::MouseDown(Button, Shift, X, Y);
+    if (Button == mbLeft && !FEditorEnabled) DropDownButtonClick(this);
+}
+
 // The wheel over the edit steps the entry as the arrow keys do; it is taken
 // here, so a grid or form under the edit does not scroll as well.
 bool TExtCustomDropDown::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {

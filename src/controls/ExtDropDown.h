@@ -296,6 +296,8 @@ protected:
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
+    // An edit that takes no typing opens its pop-up from a press anywhere.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void WMKillFocus(plat::TMessage& Message) override;
     void WMSize(plat::TMessage& Message) override;
     void CMMouseEnter(plat::TMessage& Message) override;

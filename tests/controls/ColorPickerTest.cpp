@@ -86,6 +86,18 @@ TEST_F(ColorPicker, WheelOverTheFaceStepsTheColour) {
     EXPECT_FALSE(picker->DroppedDown());
 }
 
+// The face is the picker's text: a click there opens the list.
+TEST_F(ColorPicker, ClickOnTheFaceOpensTheList) {
+    form->SetFocus();
+    pt::ProcessEvents();
+    pt::ClickAt(*picker->Face());
+    EXPECT_TRUE(picker->DroppedDown());
+    EXPECT_TRUE(picker->ItemSelector()->Visible());
+    pt::SendKey(*picker, plat::VK_ESCAPE);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_TRUE(picker->Focused());
+}
+
 TEST_F(ColorPicker, TextOfAColour) {
     picker->SetColorSelectionStyle(csDiscrete);  // not a list entry's caption
     const struct {

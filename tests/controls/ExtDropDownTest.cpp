@@ -267,6 +267,19 @@ TEST_F(DropDownWheel, StepsTheEntryOverTheEditAndThePopUp) {
     }
 }
 
+// An edit that takes no typing opens its pop-up from a click on its text;
+// one that takes typing only places the caret there.
+TEST_F(DropDown, ClickOnTheTextOpensAnEditThatTakesNoTyping) {
+    for (bool editorEnabled : {true, false}) {
+        dd->SetEditorEnabled(editorEnabled);
+        dd->SetText("abc");
+        plat::test::ClickAt(*dd, 10, dd->Height() / 2);
+        EXPECT_EQ(dd->DroppedDown(), !editorEnabled) << editorEnabled;
+        dd->HideDropDown(false);
+        dd->DropDownForm()->SetDeActivateTime(0);
+    }
+}
+
 TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
     dd->SetText("ab");
     dd->ShowDropDown();

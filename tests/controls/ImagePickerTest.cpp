@@ -44,6 +44,15 @@ protected:
     int selects = 0, changes = 0;
 };
 
+// The face is the picker's text: a click there opens the list.
+TEST_F(ImagePicker, ClickOnTheFaceOpensTheList) {
+    picker->SetImages(&images);
+    picker->AddImagesFromImageList();
+    pt::ClickAt(*picker->Face());
+    EXPECT_TRUE(picker->DroppedDown());
+    EXPECT_EQ(picker->ItemSelector()->Items().Count(), 5);
+}
+
 TEST_F(ImagePicker, IndexAndImageIndex) {
     picker->AddImagesFromImageList();  // no list yet: nothing
     EXPECT_EQ(picker->Items().Count(), 0);
