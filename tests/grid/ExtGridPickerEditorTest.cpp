@@ -470,9 +470,13 @@ TEST_F(GridPickerWrapper, TimePickerShowsNoFocusMarkOverTheCell) {
     pt::ProcessEvents();
     ASSERT_TRUE(plain.Focused());
     EXPECT_TRUE(plain.FocusMarkShown());
-    // A click on the marked text stays with the picker.
+    // A click on the marked text opens the pick-only picker's pop-up; once
+    // it closes, the picker has the focus and its mark again.
     pt::MouseDown(plain, plat::mbLeft, 20, 10);
     pt::MouseUp(plain, plat::mbLeft, 20, 10);
+    pt::ProcessEvents();
+    EXPECT_TRUE(plain.DroppedDown());
+    plain.HideDropDown(true);
     pt::ProcessEvents();
     EXPECT_TRUE(plain.Focused());
     EXPECT_TRUE(plain.FocusMarkShown());
