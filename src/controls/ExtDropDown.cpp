@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/ExtUtil.h"
 #include "platform/Application.h"
 #include "platform/Messages.h"
 #include "platform/Process.h"
@@ -193,16 +194,21 @@ void TExtCustomDropDown::DropDownButtonClick(TObject*) {
 }
 
 // Keys typed in the pop-up edit the text as if typed in the edit.
+// What the edit's rules let through is typed over the selection, as the
+// edit itself would take it: any letter, and Backspace.
 void TExtCustomDropDown::FormKeyPress(char32_t& Key) {
     char32_t k = Key;
     KeyPress(k);
-    if (k >= 32) {
-        const std::string t = Text();
-        const int s = SelStart(), l = SelLength();
+    if (k == 8) {
+        if (SelLength() == 0 && SelStart() > 0) {
+            SetSelStart(SelStart() - 1);
+            SetSelLength(1);
+        }
+        SetSelText("");
+    } else if (k >= 32) {
         std::string ch;
-        if (k < 0x80) ch = std::string(1, static_cast<char>(k));
-        TEdit::SetText(t.substr(0, s) + ch + t.substr(static_cast<size_t>(s + l)));
-        SetSelStart(s + static_cast<int>(ch.size()));
+        AppendCodePoint(ch, k);
+        SetSelText(ch);
     }
     Key = 0;
 }

@@ -181,8 +181,12 @@ public:
     // rather than to the form's default and cancel buttons.
     bool DefaultHandling() const { return FDefaultHandling; }
     void SetDefaultHandling(bool Value) { FDefaultHandling = Value; }
+    // Esc on the closed edit selects its text and clears the modified mark.
     bool CanUndo() const { return FCanUndo; }
     void SetCanUndo(bool Value) { FCanUndo = Value; }
+    // The numeric keypad's decimal key types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
     const std::string& ValidChars() const { return FValidChars; }
     void SetValidChars(const std::string& Value) { FValidChars = Value; }
     bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
@@ -361,6 +365,7 @@ private:
     std::string FPrefix, FSuffix;
     int FLengthLimit = 0;
     bool FSigned = false, FReturnIsTab = false, FCanUndo = true, FDefaultHandling = true;
+    bool FExcelStyleDecimalSeparator = false;
     bool FCutting = false;
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;

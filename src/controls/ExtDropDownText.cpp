@@ -8,6 +8,7 @@
 
 #include "controls/ExtDropDown.h"
 #include "controls/ExtUtil.h"
+#include "controls/LocaleText.h"
 #include "platform/Messages.h"
 
 namespace ctl {
@@ -140,21 +141,24 @@ void TExtCustomDropDown::SetSuffix(const std::string& Value) {
     TEdit::SetText(FPrefix + plain + FSuffix);
 }
 
+// The caret counts characters: a prefix such as "€ " or an accented text is
+// longer in bytes than on screen.
 void TExtCustomDropDown::SelectAll() {
-    const int p = static_cast<int>(FPrefix.size());
-    SetSelStart(p);
-    SetSelLength(static_cast<int>(GetText().size()));
+    SetSelStart(Utf8Length(FPrefix));
+    SetSelLength(Utf8Length(GetText()));
 }
 
 void TExtCustomDropDown::SelectAfterDecimal() {
-    const size_t d = GetText().find(GetDecimalSeparator());
-    SetSelStart(static_cast<int>(FPrefix.size()) + (d == std::string::npos ? 0 : static_cast<int>(d) + 1));
+    const std::string t = GetText();
+    const size_t d = t.find(GetDecimalSeparator());
+    SetSelStart(Utf8Length(FPrefix) + (d == std::string::npos ? 0 : Utf8Length(t.substr(0, d + 1))));
     SetSelLength(0);
 }
 
 void TExtCustomDropDown::SelectBeforeDecimal() {
-    const size_t d = GetText().find(GetDecimalSeparator());
-    SetSelStart(static_cast<int>(FPrefix.size()) + (d == std::string::npos ? 0 : static_cast<int>(d)));
+    const std::string t = GetText();
+    const size_t d = t.find(GetDecimalSeparator());
+    SetSelStart(Utf8Length(FPrefix) + (d == std::string::npos ? 0 : Utf8Length(t.substr(0, d))));
     SetSelLength(0);
 }
 
@@ -393,6 +397,20 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
 
 void TExtCustomDropDown::Dispatch(TMessage& Message) {
     if (ClipboardMessage(Message)) return;
+    // The numeric keypad's decimal key types the decimal separator of the
+    // locale, whatever its key cap says.
+    if (Message.Msg == WM_CHAR && FExcelStyleDecimalSeparator && (Message.LParam & KD_KEYPAD_DECIMAL) != 0 &&
+        (Message.WParam == '.' || Message.WParam == ','))
+        Message.WParam = static_cast<unsigned char>(GetDecimalSeparator());
+    // Esc on a closed edit that may undo selects the text and drops the
+    // modified mark; the form's cancel button still hears it.
+    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_ESCAPE && FCanUndo && !FDroppedDown) {
+        const TForm* form = ParentForm();
+        if (form != nullptr && !form->KeyPreview()) {
+            SelectAll();
+            SetModified(false);
+        }
+    }
     TEdit::Dispatch(Message);
     // Delete in a money edit regroups the thousands once the edit has
     // removed the character.
@@ -489,9 +507,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
         }
         case etUppercase:
         case etLowerCase:
-            if (Key < 0x80)
-                Key = FEditType == etUppercase ? static_cast<char32_t>(std::toupper(static_cast<int>(Key)))
-                                               : static_cast<char32_t>(std::tolower(static_cast<int>(Key)));
+            Key = FEditType == etUppercase ? LocaleUpperChar(Key) : LocaleLowerChar(Key);
             return true;
         case etMixedCase: {
             // The typed character goes in first; then the whole text takes
@@ -531,11 +547,13 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
             SetModified(true);
             return true;
         }
-        case etValidChars:
-            if (Key != 8 && (Key >= 0x80 || FValidChars.find(static_cast<char>(Key)) == std::string::npos))
-                return false;
+        case etValidChars: {
+            std::string ch;
+            AppendCodePoint(ch, Key);
+            if (Key != 8 && FValidChars.find(ch) == std::string::npos) return false;
             SetModified(true);
             return true;
+        }
     }
     return true;
 }

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/EsgHTMLE.h"
+#include "base/StrUtils.h"
 #include "controls/ExtUtil.h"
+#include "controls/LocaleText.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -71,6 +73,8 @@ TEST_F(DropDown, TypingRulesByEditKind) {
         {etRange, 0, false, "", -1, "-1", "1"},           // no separator at the start
         {etUppercase, 0, false, "", -1, "abC", "ABC"},
         {etLowerCase, 0, false, "", -1, "AbC", "abc"},
+        {etUppercase, 0, false, "", -1, "éàωжß", "ÉÀΩЖß"},  // the locale's letters, not ASCII only
+        {etLowerCase, 0, false, "", -1, "ÉÀΩЖ", "éàωж"},
         {etString, 0, false, "", -1, "x-y", "x-y"},
         {etMixedCase, 0, false, "", -1, "jOHN o'neil", "John O'Neil"},
         {etMixedCase, 0, false, "smith", 0, "a ", "A Smith"},  // the caret stays after what was typed
@@ -291,6 +295,92 @@ TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
     EXPECT_FALSE(dd->DroppedDown());
     EXPECT_EQ(dd->Text(), "ab");
     EXPECT_TRUE(dd->Focused());
+}
+
+// Letters typed while the pop-up is open reach the edit whatever their
+// alphabet, by the edit's rules, where the caret stands.
+TEST_F(DropDown, AccentedLettersTypedInThePopUpReachTheEdit) {
+    const struct {
+        TDropDownEditType kind;
+        const char* start;
+        int at;             // caret before typing, -1 = at the end
+        const char* typed;  // "\b" = Backspace
+        const char* shown;
+        int caret;
+    } cases[] = {
+        {etString, "ab", -1, "é€Ω", "abé€Ω", 5},
+        {etUppercase, "AB", -1, "éω", "ABÉΩ", 4},
+        {etLowerCase, "ab", -1, "ÉΩ", "abéω", 4},
+        {etString, "abé", -1, "\b", "ab", 2},
+        {etString, "aéb", 2, "ü", "aéüb", 3},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetEditType(c.kind);
+        dd->SetText(c.start);
+        dd->ShowDropDown();
+        ASSERT_TRUE(dd->DroppedDown());
+        dd->SetSelStart(c.at < 0 ? Utf8Length(c.start) : c.at);
+        dd->SetSelLength(0);
+        if (std::string(c.typed) == "\b") SendKey(*dd->DropDownForm(), plat::VK_BACK);
+        else TypeText(*dd->DropDownForm(), c.typed);
+        EXPECT_EQ(dd->Text(), c.shown) << c.kind << " " << c.typed;
+        EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " " << c.typed;
+        EXPECT_TRUE(dd->DroppedDown());
+        dd->HideDropDown(false);
+    }
+}
+
+// Esc on the closed edit selects its text (not the prefix) and drops the
+// modified mark, unless CanUndo is off.
+TEST_F(DropDown, EscapeSelectsTheTextAndClearsModified) {
+    const struct {
+        const char* prefix;
+        bool canUndo;
+        int selStart, selLength;
+        bool modified;
+    } cases[] = {
+        {"", true, 0, 5, false},
+        {"€ ", true, 2, 5, false},
+        {"", false, 5, 0, true},
+    };
+    for (const auto& c : cases) {
+        dd->SetPrefix(c.prefix);
+        dd->SetCanUndo(c.canUndo);
+        dd->SetText("");
+        dd->SetSelStart(Utf8Length(c.prefix));
+        TypeText(*dd, "héllo");
+        ASSERT_TRUE(dd->IsModified());
+        SendKey(*dd, plat::VK_ESCAPE);
+        EXPECT_EQ(dd->SelStart(), c.selStart) << c.prefix << c.canUndo;
+        EXPECT_EQ(dd->SelLength(), c.selLength) << c.prefix << c.canUndo;
+        EXPECT_EQ(dd->IsModified(), c.modified) << c.prefix << c.canUndo;
+    }
+}
+
+// With ExcelStyleDecimalSeparator the keypad's decimal key types the
+// locale's separator; the main block's keys type what they show.
+TEST_F(DropDown, KeypadDecimalKeyTypesTheLocaleSeparator) {
+    const char oldDecimal = base::DecimalSeparator();
+    base::SetDecimalSeparator(',');
+    const struct {
+        bool excel;
+        bool keypad;
+        const char* shown;
+    } cases[] = {
+        {true, true, "1,"},
+        {false, true, "1."},
+        {true, false, "1."},
+    };
+    for (const auto& c : cases) {
+        dd->SetExcelStyleDecimalSeparator(c.excel);
+        dd->SetPlainText("1");
+        dd->SetSelStart(1);
+        if (c.keypad) SendKey(*dd, plat::VK_DECIMAL, 0, ".");
+        else TypeText(*dd, ".");
+        EXPECT_EQ(dd->Text(), c.shown) << c.excel << c.keypad;
+    }
+    base::SetDecimalSeparator(oldDecimal);
 }
 
 TEST_F(DropDown, ArrowClickAfterDeactivationDoesNotReopen) {
@@ -763,6 +853,10 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
         {etMixedCase, 0, false, "", 0, 0, "jane doe", "Jane Doe", 8},
         {etAlphaNumeric, 0, false, "a", 1, 0, "b2", "ab2", 3},
         {etAlphaNumeric, 0, false, "a", 1, 0, "b-2", "a", 1},
+        {etUppercase, 0, false, "AB", 2, 0, "éaω", "ABÉAΩ", 5},
+        {etLowerCase, 0, false, "ab", 2, 0, "ÉAΩ", "abéaω", 5},
+        {etString, 0, false, "éa", 1, 0, "€", "é€a", 2},     // the caret counts characters
+        {etString, 0, false, "aéb", 1, 1, "Ω€", "aΩ€b", -1},
     };
     for (const auto& c : cases) {
         dd->SetEditType(etString);
@@ -780,7 +874,7 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
             EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
         } else {
             EXPECT_EQ(dd->SelStart(), c.selStart);
-            EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
+            EXPECT_EQ(dd->SelLength(), Utf8Length(c.clip));
         }
         // The edit's menu pastes by the same rules.
         const std::string byKeys = dd->Text();
@@ -798,6 +892,47 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
     plat::Clipboard().SetAsText("xy");
     SendKey(*dd, plat::VK_INSERT, plat::ssShift);
     EXPECT_EQ(dd->Text(), "abcd");
+}
+
+// A paste the edit kind refuses leaves the text and is heard, as a refused
+// key is; one it takes is not.
+TEST_F(DropDown, RefusedPasteBeeps) {
+    const struct {
+        TDropDownEditType kind;
+        const char* start;
+        const char* clip;
+        bool refused;
+    } cases[] = {
+        {etHex, "1F", "A", true},
+        {etRange, "1-5", ";7", true},
+        {etNumeric, "12", "x", true},
+        {etAlphaNumeric, "a", "b-2", true},
+        {etValidChars, "a", "aé", false},
+        {etValidChars, "a", "ab", true},
+        {etString, "a", "é", false},
+        {etNumeric, "12", "3", false},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetEditType(c.kind);
+        dd->SetValidChars("aé€");
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(Utf8Length(c.start));
+        plat::Clipboard().SetAsText(c.clip);
+        const int beeps = plat::test::BeepCount();
+        SendKey(*dd, 'V', plat::ssCtrl);
+        EXPECT_EQ(plat::test::BeepCount() - beeps, c.refused ? 1 : 0) << c.kind << " + " << c.clip;
+        EXPECT_EQ(dd->Text() == c.start, c.refused) << c.kind << " + " << c.clip;
+    }
+}
+
+// ValidChars holds characters, not bytes: an accented letter in it is typed.
+TEST_F(DropDown, ValidCharsTakeAccentedLetters) {
+    dd->SetEditType(etValidChars);
+    dd->SetValidChars("aé€");
+    dd->SetPlainText("");
+    TypeText(*dd, "aébè€x");
+    EXPECT_EQ(dd->Text(), "aé€");
 }
 
 TEST_F(DropDown, ClipboardEventsMayRefuse) {
