@@ -28,6 +28,7 @@ TExtCustomDropDown::TExtCustomDropDown(TComponent* AOwner) : TEdit(AOwner) {
     SetText("");
     FOldText.clear();
     SetPaintsOver(true);
+    FDropDownHeader.Font.SetName("Tahoma");
     SetSelectionColorStyle(scSuiteB);
     SetComponentStyle(tsSuiteBAzure);
     ResizeControl();

@@ -129,6 +129,7 @@ public:
     TBarAppearance& DropDownFooter() { return FDropDownFooter; }
     void SetDropDownFooter(const TBarAppearance& Value);
     TExtButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+    void SetButtonAppearance(const TExtButtonAppearance& Value) { FButtonAppearance.Assign(Value); }
     // The images of the bar captions and bar buttons (not owned).
     const IHtmlImageList* Images() const { return FImages; }
     void SetImages(const IHtmlImageList* Value) { FImages = Value; }
@@ -242,6 +243,9 @@ public:
     TDropUpEvent OnDropUp;
     TDropDownButtonItemClick OnDropDownHeaderButtonClick;
     TDropDownButtonItemClick OnDropDownFooterButtonClick;
+    // Paint the whole header or footer bar instead of its own painting.
+    TDrawBackGroundEvent OnDrawHeader;
+    TDrawBackGroundEvent OnDrawFooter;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
     // Each gets the text concerned and may refuse the operation.

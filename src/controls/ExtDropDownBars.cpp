@@ -13,6 +13,24 @@ namespace ctl {
 
 using namespace plat;
 
+// ------------------------------------------------------------ appearances
+
+TExtButtonAppearance::TExtButtonAppearance() { Font.SetName("Tahoma"); }
+
+void TExtButtonAppearance::Assign(const TExtButtonAppearance& Source) {
+    const TFont font = Font;
+    *this = Source;
+    Font = font;
+}
+
+void TBarAppearance::AssignColors(const TBarAppearance& Source) {
+    ColorTo = Source.ColorTo;
+    Color = Source.Color;
+    BorderColor = Source.BorderColor;
+    Font = Source.Font;
+    GradientDirection = Source.GradientDirection;
+}
+
 // ------------------------------------------------------------- bar button
 
 THotTrackButton::THotTrackButton(TComponent* AOwner) : TCustomControl(AOwner) {}
@@ -44,6 +62,10 @@ void THotTrackButton::CMMouseLeave(TMessage& Message) {
 TExtBarButton::TExtBarButton(TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer, int Index)
     : THotTrackButton(AOwner), FDropDown(DropDown), FFooter(Footer), FIndex(Index) {
     SetAccessibleRole(arButton);
+    // The bar's background shows under a face without colours; the release
+    // handling below decides about the click, so the platform's own click
+    // must not come as well.
+    SetControlStyle((ControlStyle() | csOpaque) & ~csClickEvents);
 }
 
 void TExtBarButton::SetItem(const TBarButtonItem& Value) {
@@ -71,26 +93,73 @@ void TExtBarButton::Click() {
     TCustomControl::Click();
 }
 
+void TExtBarButton::SetStyle(TExtButtonStyle Value) {
+    if (Value == FStyle) return;
+    FStyle = Value;
+    if (FStyle == tasButton && FGroupIndex == 0) FDown = false;
+    Invalidate();
+}
+
+void TExtBarButton::SetDown(bool Value) {
+    // A plain button outside a group never stays down.
+    if (FGroupIndex == 0 && FStyle == tasButton) Value = false;
+    if (FStyle == tasCheck) {
+        FDown = Value;
+    } else {
+        if (Value == FDown || (FDown && !FAllowAllUp)) return;
+        FDown = Value;
+    }
+    Invalidate();
+    if (!FDown || FGroupIndex == 0 || Parent() == nullptr) return;
+    for (int i = 0; i < Parent()->ControlCount(); ++i)
+        if (auto* other = dynamic_cast<TExtBarButton*>(Parent()->Controls(i)); other != nullptr && other != this)
+            other->GroupButtonDown(*this);
+}
+
+void TExtBarButton::GroupButtonDown(TExtBarButton& Sender) {
+    if (Sender.FGroupIndex != FGroupIndex) return;
+    if (Sender.FDown && FDown) {
+        FDown = false;
+        Invalidate();
+    }
+    FAllowAllUp = Sender.FAllowAllUp;
+}
+
 void TExtBarButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (Button == mbLeft && Enabled()) FDown = true, Invalidate();
+    if (Button != mbLeft || !Enabled()) return;
+    FPressed = FMouseInside = true;
+    Invalidate();
+}
+
+void TExtBarButton::MouseMove(TShiftState Shift, int X, int Y) {
+    TCustomControl::MouseMove(Shift, X, Y);
+    if (!FPressed) return;
+    // Dragged off the button it shows up again, and back on it pressed.
+    const bool inside = X >= 0 && Y >= 0 && X < Width() && Y < Height();
+    if (inside == FMouseInside) return;
+    FMouseInside = inside;
+    Invalidate();
 }
 
 void TExtBarButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    const bool wasDown = FDown;
-    FDown = false;
+    const bool wasPressed = FPressed;
+    FPressed = FMouseInside = false;
     Invalidate();
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    // A release outside the button leaves it up without a click.
-    if (Button == mbLeft && wasDown && X >= 0 && Y >= 0 && X < Width() && Y < Height()) Click();
+    // A release outside the button leaves it as it was, without a click.
+    if (Button != mbLeft || !wasPressed || X < 0 || Y < 0 || X >= Width() || Y >= Height()) return;
+    if (FGroupIndex != 0 || FStyle == tasCheck) SetDown(!FDown);
+    Click();
 }
 
 void TExtBarButton::KeyDown(unsigned short& Key, TShiftState Shift) {
     if ((Key == VK_RETURN || Key == VK_SPACE) && Enabled() && !(Shift & (ssCtrl | ssAlt))) {
-        FDown = true;
+        FPressed = FMouseInside = true;
         Repaint();
-        FDown = false;
+        FPressed = FMouseInside = false;
         Key = 0;
+        if (FGroupIndex != 0 || FStyle == tasCheck) SetDown(!FDown);
         // A key press is a click: the bar's button event fires as for the mouse.
         Click();
         return;
@@ -98,30 +167,25 @@ void TExtBarButton::KeyDown(unsigned short& Key, TShiftState Shift) {
     THotTrackButton::KeyDown(Key, Shift);
 }
 
-void TExtBarButton::Paint() {
-    TCanvas& c = Canvas();
-    const TExtButtonAppearance& a = FDropDown ? FDropDown->ButtonAppearance() : TExtButtonAppearance{};
+void TExtBarButton::Paint() { DrawButton(Canvas()); }
+
+void TExtBarButton::DrawButton(TCanvas& c) {
+    if (FDropDown == nullptr) return;
+    const TExtButtonAppearance& a = FDropDown->ButtonAppearance();
+    // Only the normal face is a gradient; the others are one colour.
     TColor from = a.Color, to = a.ColorTo, border = a.BorderColor;
     if (!Enabled()) from = a.ColorDisabled, to = a.ColorDisabledTo, border = a.BorderColorDisabled;
-    else if (FDown) from = a.ColorDown, to = a.ColorDownTo, border = a.BorderColorDown;
-    // The hot face is one colour only.
-    else if (FHot) from = a.ColorHot, to = clNone, border = a.BorderColorHot;
+    else if (Pressed()) from = to = a.ColorDown, border = a.BorderColorDown;
+    else if (FDown) from = to = a.ColorChecked, border = a.BorderColorChecked;
+    else if (FHot || Focused()) from = to = a.ColorHot, border = a.BorderColorHot;
     const TRect r = Rect(0, 0, Width(), Height());
-    DrawItemBackground(c, r, from, to, border, 1, gdVertical);
+    DrawItemBackground(c, r, from, to, border, 1, a.Gradient);
     c.Brush().SetStyle(bsClear);
-    c.Font().SetColor(Enabled() ? clBlack : clGray);
-    TRect tr = r;
-    const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
-    if (images != nullptr && FItem.ImageIndex >= 0 && FItem.ImageIndex < images->Count()) {
-        // The image leads; a caption follows it, else the image is centred.
-        const int iw = images->Width(), ih = images->Height();
-        const int x = Caption().empty() ? (r.Width() - iw) / 2 : r.Left + 4;
-        images->Draw(c, x, (r.Height() - ih) / 2, FItem.ImageIndex);
-        tr.Left = x + iw + 2;
-        c.DrawText(Caption(), tr, DT_VCENTER | DT_SINGLELINE);
-        return;
-    }
-    c.DrawText(Caption(), tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    c.SetFont(a.Font);
+    if (!Enabled()) c.Font().SetColor(clGray);
+    const IHtmlImageList* images = FDropDown->Images();
+    const bool image = images != nullptr && FItem.ImageIndex >= 0 && FItem.ImageIndex < images->Count();
+    DrawImageAndText(c, r, Caption(), image ? images : nullptr, FItem.ImageIndex);
 }
 
 // -------------------------------------------------------------------- bar
@@ -188,14 +252,15 @@ void TExtBar::Relink() {
 }
 
 void TExtBar::ClearButtons() {
-    for (auto it = FButtons.rbegin(); it != FButtons.rend(); ++it) delete *it;
-    FButtons.clear();
+    for (int i = FButtons.Count() - 1; i >= 0; --i) delete FButtons.GetItemsEx(i);
+    FButtons.Clear();
 }
 
 void TExtBar::BuildButtons() {
     ClearButtons();
     const int h = std::max(0, ButtonArea().Height());
     TCanvas measure;
+    if (FDropDown != nullptr) measure.SetFont(FDropDown->ButtonAppearance().Font);
     for (size_t i = 0; i < FAppearance.Buttons.size(); ++i) {
         const TBarButtonItem& item = FAppearance.Buttons[i];
         auto* b = new TExtBarButton(this, FDropDown, FFooter, static_cast<int>(i));
@@ -204,14 +269,15 @@ void TExtBar::BuildButtons() {
         TSize sz = GetTextSize(measure, item.Caption);
         const IHtmlImageList* images = FDropDown ? FDropDown->Images() : nullptr;
         if (images != nullptr && item.ImageIndex >= 0) {
-            sz.cx = item.Caption.empty() ? std::max(sz.cx, images->Width()) : sz.cx + images->Width() + 6;
+            // The image stands 4 pixels in, the caption 8 pixels after it.
+            sz.cx = item.Caption.empty() ? std::max(sz.cx, images->Width()) : sz.cx + images->Width() + 8;
             sz.cy = std::max(sz.cy, images->Height());
         }
         const int w = item.Width > 0 ? item.Width : sz.cx + 8;
         // A button is never taller than the area it sits in.
         const int bh = item.Height > 0 ? std::min(item.Height, h) : std::min(sz.cy + 4, h);
         b->SetBounds(0, 0, w, bh);
-        FButtons.push_back(b);
+        FButtons.Add(b);
     }
     ArrangeButtons();
 }
@@ -252,23 +318,31 @@ void TExtBar::Paint() {
     const TBarAppearance& a = FAppearance;
     if (a.ColorTo == clNone) {
         if (a.Color != clNone) {
+            c.Brush().SetStyle(bsSolid);
             c.Brush().SetColor(a.Color);
             c.FillRect(r);
         }
     } else if (a.Color != clNone)
         DrawGradient(c, a.Color, a.ColorTo, 80, r, a.GradientDirection == gdHorizontal);
     if (a.BorderColor != clNone && a.BorderWidth > 0) {
-        c.Pen().SetColor(a.BorderColor);
-        c.Pen().SetWidth(a.BorderWidth);
-        const bool framed = FDropDown != nullptr && FDropDown->DropDownBorderWidth() > 0;
-        const int y = FFooter ? 0 : r.Bottom - 1;
-        c.MoveTo(0, y);
-        c.LineTo(r.Right, y);
-        if (!framed) {
-            c.Brush().SetStyle(bsClear);
-            c.Rectangle(r);
-        }
+        const int bw = a.BorderWidth;
+        // A light line inside the border lifts the bar from the list.
+        c.Brush().SetStyle(bsClear);
         c.Pen().SetWidth(1);
+        c.Pen().SetColor(BlendColor(a.BorderColor, clWhite, 20));
+        c.Rectangle(FFooter ? Rect(r.Left, r.Top + bw, r.Right, r.Bottom) : Rect(r.Left, r.Top, r.Right, r.Bottom - bw));
+        // The line towards the list; the other three sides only where the
+        // pop-up has no frame of its own around the bar.
+        c.Brush().SetStyle(bsSolid);
+        c.Brush().SetColor(a.BorderColor);
+        c.FillRect(FFooter ? Rect(r.Left, r.Top, r.Right, r.Top + bw) : Rect(r.Left, r.Bottom - bw, r.Right, r.Bottom));
+        const bool framed = FDropDown != nullptr && FDropDown->DropDownBorderWidth() > 0 &&
+                            FDropDown->DropDownBorderColor() != clNone;
+        if (!framed) {
+            c.FillRect(Rect(r.Left, r.Top, r.Left + bw, r.Bottom));
+            c.FillRect(Rect(r.Right - bw, r.Top, r.Right, r.Bottom));
+            c.FillRect(FFooter ? Rect(r.Left, r.Bottom - bw, r.Right, r.Bottom) : Rect(r.Left, r.Top, r.Right, r.Top + bw));
+        }
     }
     TRect cr = r;
     InflateRect(cr, -a.BorderWidth, -a.BorderWidth);
@@ -280,20 +354,34 @@ void TExtBar::Paint() {
     std::string text = a.Caption;
     if (OnGetText) OnGetText(this, text);
     if (!text.empty()) {
-        if (!FButtons.empty() && a.ButtonAlignment == baRight) cr.Right = FButtons.back()->Left() - 2;
+        // The caption keeps clear of the buttons on whichever side they stand.
+        if (!FButtons.Empty()) {
+            if (a.ButtonAlignment == baRight) cr.Right = FButtons.Last()->Left() - 2;
+            else cr.Left = FButtons.Last()->Left() + FButtons.Last()->Width() + 2;
+        }
         cr.Left += 2;
         c.Brush().SetStyle(bsClear);
-        c.Font().SetColor(a.FontColor);
-        TRect tr = cr;
-        c.DrawText(text, tr, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+        c.SetFont(a.Font);
+        const TPoint size = DrawHtmlCaption(c, text, cr, images, false);
+        if (size.Y < cr.Height()) cr.Top += (cr.Height() - size.Y) / 2;
+        DrawHtmlCaption(c, text, cr, images, true);
         FCaptionRect = cr;
     }
     if (GripShows()) {
-        // Six dots in a triangle at the bottom-right corner.
-        const int gx = r.Right - a.BorderWidth - 16, gb = r.Bottom;
-        c.Brush().SetColor(clGray);
-        const int dots[6][2] = {{12, 4}, {8, 8}, {12, 8}, {4, 12}, {8, 12}, {12, 12}};
-        for (auto& d : dots) c.FillRect(Rect(gx + d[0], gb - 16 + d[1], gx + d[0] + 2, gb - 16 + d[1] + 2));
+        // Six dots in a triangle at the bottom-right corner, each with a
+        // shadow in the border colour one pixel up and left.
+        const int gl = r.Right - a.BorderWidth - 16, gb = r.Bottom;
+        const int dots[6][2] = {{5, 4}, {9, 4}, {13, 4}, {13, 8}, {13, 12}, {9, 8}};
+        c.Brush().SetStyle(bsSolid);
+        for (const TColor colour : {a.BorderColor, TColor(clWhite)}) {
+            if (colour == clNone) continue;
+            const int shift = colour == clWhite ? 0 : 1;
+            c.Brush().SetColor(colour);
+            for (auto& d : dots) {
+                const int x = gl + d[0] - shift, y = gb - d[1] - shift;
+                c.FillRect(Rect(x, y, x + 2, y + 2));
+            }
+        }
     }
 }
 

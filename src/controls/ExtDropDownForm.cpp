@@ -106,10 +106,18 @@ void TDropDownForm::InitializeAndUpdate() {
         }
         if (b != nullptr) b->Relink();
     };
+    // The drop-down's painting and caption events are taken anew each time,
+    // so a handler set since the last opening counts.
     bar(FHeader, false, FExtDropDown->DropDownHeader());
-    if (FHeader) FHeader->OnGetText = FExtDropDown->OnGetHeaderText;
+    if (FHeader) {
+        FHeader->OnDrawBackGround = FExtDropDown->OnDrawHeader;
+        FHeader->OnGetText = FExtDropDown->OnGetHeaderText;
+    }
     bar(FFooter, true, FExtDropDown->DropDownFooter());
-    if (FFooter) FFooter->OnGetText = FExtDropDown->OnGetFooterText;
+    if (FFooter) {
+        FFooter->OnDrawBackGround = FExtDropDown->OnDrawFooter;
+        FFooter->OnGetText = FExtDropDown->OnGetFooterText;
+    }
     static_cast<TDropDownClient*>(FClient)->Arrange();
 }
 

@@ -113,13 +113,17 @@ void TExtCustomDropDown::SetComponentStyle(TKeloStyle AStyle) {
         FDropDownColorTo = r.ddColorTo;
         if (r.ddBorder != kKeep) FDropDownBorderColor = r.ddBorder;
         FDropDownHeader.Color = r.hColor, FDropDownHeader.ColorTo = r.hColorTo;
-        FDropDownHeader.FontColor = r.hFont, FDropDownHeader.BorderColor = r.hBorder;
+        FDropDownHeader.Font.SetColor(r.hFont), FDropDownHeader.BorderColor = r.hBorder;
         FDropDownFooter.Color = r.fColor, FDropDownFooter.ColorTo = r.fColorTo;
-        FDropDownFooter.FontColor = r.fFont, FDropDownFooter.BorderColor = r.fBorder;
+        FDropDownFooter.Font.SetColor(r.fFont), FDropDownFooter.BorderColor = r.fBorder;
     }
-    const TColor keepDisabledBorder = FButtonAppearance.BorderColorDisabled;
-    FButtonAppearance = ButtonLook(AStyle);
-    FButtonAppearance.BorderColorDisabled = keepDisabledBorder;
+    // A style leaves the disabled border, the gradient direction and the
+    // font as they are.
+    TExtButtonAppearance look = ButtonLook(AStyle);
+    look.BorderColorDisabled = FButtonAppearance.BorderColorDisabled;
+    look.Gradient = FButtonAppearance.Gradient;
+    look.Font = FButtonAppearance.Font;
+    FButtonAppearance = look;
 }
 
 void TExtCustomDropDown::SetColorTones(const TColorTones& ATones) {

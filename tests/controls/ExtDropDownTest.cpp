@@ -1027,4 +1027,185 @@ TEST_F(DropDown, BarButtonsTakeEnterAndSpace) {
     EXPECT_EQ(clicked, (std::vector<int>{1, 0}));
 }
 
+
+// A header with a plain white background and no buttons, open.
+class DropDownBars : public DropDown {
+protected:
+    TExtBar* OpenHeader(const std::string& Caption) {
+        TBarAppearance h = dd->DropDownHeader();
+        h.Caption = Caption;
+        h.Color = plat::clWhite;
+        h.ColorTo = plat::clNone;
+        h.BorderColor = plat::clNone;
+        h.Font.SetColor(plat::clBlack);
+        dd->SetDropDownHeader(h);
+        dd->HideDropDown(false);
+        dd->ShowDropDown();
+        plat::test::ProcessEvents();
+        return dd->DropDownForm()->Header();
+    }
+    // The columns of the bar where anything but white is drawn.
+    static std::pair<int, int> InkColumns(TExtBar& Bar) {
+        int first = -1, last = -1;
+        for (int x = 0; x < Bar.Width(); ++x)
+            for (int y = 0; y < Bar.Height(); ++y)
+                if (plat::test::PixelAt(Bar, x, y) != plat::test::TRgb{255, 255, 255}) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return {first, last};
+    }
+};
+
+// The caption is the cells' HTML: tags take effect and are not shown.
+TEST_F(DropDownBars, CaptionIsHtml) {
+    TExtBar* bar = OpenHeader("B");
+    const auto [plainFirst, plainLast] = InkColumns(*bar);
+    ASSERT_GE(plainFirst, 0);
+    bar = OpenHeader("<b>B</b>");
+    const auto [boldFirst, boldLast] = InkColumns(*bar);
+    EXPECT_EQ(boldFirst, plainFirst);
+    EXPECT_LE(boldLast - boldFirst, 2 * (plainLast - plainFirst) + 2) << "the tags are not drawn as text";
+    bar = OpenHeader("<font color=\"#FF0000\">R</font>é");
+    EXPECT_GT(plat::test::CountPixels(*bar, {255, 0, 0}), 0);
+}
+
+// The bars and their buttons draw in their own font, and their gradients
+// run top to bottom unless told otherwise.
+TEST_F(DropDownBars, FontsAndGradients) {
+    TBarAppearance h = dd->DropDownHeader();
+    EXPECT_EQ(h.GradientDirection, gdVertical);
+    EXPECT_EQ(h.Font.Name(), "Tahoma");
+    h.Caption = "Ω";
+    h.Color = plat::clBlack;
+    h.ColorTo = plat::clWhite;
+    h.BorderColor = plat::clNone;
+    h.Font.SetColor(plat::clBlue);
+    h.Buttons = {{"X", true, 30, 0, plat::mrNone}};
+    dd->SetDropDownHeader(h);
+    TExtButtonAppearance& b = dd->ButtonAppearance();
+    EXPECT_EQ(b.Gradient, gdVertical);
+    b.Color = plat::clBlack;
+    b.ColorTo = plat::clWhite;
+    b.BorderColor = plat::clNone;
+    b.Gradient = gdHorizontal;
+    b.Font.SetColor(plat::clRed);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    EXPECT_GT(plat::test::CountPixels(*bar, {0, 0, 255}), 0) << "the header's font";
+    const int bh = bar->Height();
+    EXPECT_EQ(plat::test::PixelAt(*bar, 3, 1), plat::test::PixelAt(*bar, 40, 1)) << "the same along a row";
+    EXPECT_NE(plat::test::PixelAt(*bar, 3, 1), plat::test::PixelAt(*bar, 3, bh - 2)) << "darker at the top";
+    TExtBarButton* button = bar->Buttons(0);
+    const int w = button->Width();
+    EXPECT_GT(plat::test::CountPixels(*button, {255, 0, 0}), 0) << "the button's font";
+    EXPECT_NE(plat::test::PixelAt(*button, 2, 3), plat::test::PixelAt(*button, w - 3, 3)) << "left to right";
+    // The style leaves the button's gradient and font as they are.
+    dd->SetComponentStyle(tsGlass);
+    EXPECT_EQ(dd->ButtonAppearance().Gradient, gdHorizontal);
+    EXPECT_EQ(dd->ButtonAppearance().Font.Color(), plat::clRed);
+}
+
+// Check buttons stay down until clicked again; buttons of one group are
+// down one at a time, and AllowAllUp lets a click raise the one down. The
+// checked face shows in the checked colour.
+TEST_F(DropDownBars, CheckAndGroupButtons) {
+    TBarAppearance h = dd->DropDownHeader();
+    h.Buttons = {{"A", true, 24, 0, plat::mrNone}, {"B", true, 24, 0, plat::mrNone}, {"C", true, 24, 0, plat::mrNone}};
+    dd->SetDropDownHeader(h);
+    dd->ButtonAppearance().ColorChecked = plat::clLime;
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    TExtBarButton *a = bar->Buttons(0), *b = bar->Buttons(1), *c = bar->Buttons(2);
+    a->SetStyle(tasCheck);
+    b->SetGroupIndex(1);
+    c->SetGroupIndex(1);
+    std::vector<int> clicked;
+    dd->OnDropDownHeaderButtonClick = [&](plat::TObject*, int i) { clicked.push_back(i); };
+    const struct {
+        TExtBarButton* button;
+        bool allowAllUp;
+        bool a, b, c;  // down after the click
+    } steps[] = {
+        {a, false, true, false, false},
+        {b, false, true, true, false},
+        {c, false, true, false, true},
+        {c, false, true, false, true},  // the group's one down stays down
+        {a, false, false, false, true},
+        {c, true, false, false, false},  // AllowAllUp: it goes up
+    };
+    for (const auto& st : steps) {
+        c->SetAllowAllUp(st.allowAllUp);
+        plat::test::MouseMove(*st.button, 5, 5);
+        plat::test::ClickAt(*st.button);
+        plat::test::MouseLeave(*st.button);
+        plat::test::ProcessEvents();
+        EXPECT_EQ(a->Down(), st.a);
+        EXPECT_EQ(b->Down(), st.b);
+        EXPECT_EQ(c->Down(), st.c);
+        for (TExtBarButton* x : {a, b, c})
+            EXPECT_EQ(plat::test::PixelAt(*x, x->Width() / 2, 2) == ctltest::Rgb(plat::clLime), x->Down());
+    }
+    EXPECT_EQ(clicked.size(), 6u);
+    // A plain button outside a group never stays down.
+    TExtBarButton* plain = a;
+    plain->SetStyle(tasButton);
+    plain->SetDown(true);
+    EXPECT_FALSE(plain->Down());
+    // A press dragged off the button and released there neither checks nor clicks.
+    a->SetStyle(tasCheck);
+    plat::test::MouseDown(*a, plat::mbLeft, 5, 5);
+    plat::test::MouseMove(*a, 60, 5, plat::ssLeft);
+    EXPECT_FALSE(a->Pressed());
+    plat::test::MouseUp(*a, plat::mbLeft, 60, 5);
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(clicked.size(), 6u);
+}
+
+// Reading a bar button past the end fails with the list's own message; a
+// disabled button shows the grey disabled border.
+TEST_F(DropDownBars, ButtonListAndDisabledBorder) {
+    TBarAppearance f = dd->DropDownFooter();
+    f.Buttons = {{"Off", false, 30, 0, plat::mrNone}};
+    dd->SetDropDownFooter(f);
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Footer();
+    try {
+        bar->Buttons(1);
+        ADD_FAILURE() << "no error";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "Index out of bounds in list read access");
+    }
+    EXPECT_THROW(bar->Buttons(-1), std::out_of_range);
+    TDbgList<int> list;
+    list.Add(1);
+    EXPECT_THROW(list.SetItemsEx(1, 2), std::out_of_range);
+    TExtBarButton* off = bar->Buttons(0);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*off, 0, off->Height() / 2), (plat::test::TRgb{0x80, 0x80, 0x80}));
+}
+
+// OnDrawHeader and OnDrawFooter paint the bars in place of their own look.
+TEST_F(DropDownBars, DrawEventsPaintTheBars) {
+    std::vector<plat::TObject*> senders;
+    auto paint = [&](plat::TColor colour) {
+        return [&senders, colour](plat::TObject* Sender, plat::TCanvas& Canvas, plat::TRect R) {
+            senders.push_back(Sender);
+            Canvas.Brush().SetColor(colour);
+            Canvas.FillRect(R);
+        };
+    };
+    dd->OnDrawHeader = paint(plat::clLime);
+    dd->OnDrawFooter = paint(plat::clFuchsia);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    TDropDownForm* f = dd->DropDownForm();
+    EXPECT_EQ(plat::test::PixelAt(*f->Header(), 10, 5), (plat::test::TRgb{0, 255, 0}));
+    EXPECT_EQ(plat::test::PixelAt(*f->Footer(), 10, 5), (plat::test::TRgb{255, 0, 255}));
+    ASSERT_FALSE(senders.empty());
+    EXPECT_TRUE(senders.front() == f->Header() || senders.front() == f->Footer());
+}
+
 }  // namespace
