@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "controls/DropDownItems.h"
 #include "controls/ExtDropDown.h"
 #include "controls/ExtUtil.h"
 #include "controls/LocaleText.h"
@@ -125,7 +126,7 @@ void TExtCustomDropDown::SetText(const std::string& Value) {
 
 void TExtCustomDropDown::SetDisplay(const std::string& Plain, int Caret) {
     TEdit::SetText(FPrefix + Plain + FSuffix);
-    SetSelStart(static_cast<int>(FPrefix.size()) + std::clamp(Caret, 0, static_cast<int>(Plain.size())));
+    SetSelStart(Utf8Length(FPrefix) + std::clamp(Caret, 0, Utf8Length(Plain)));
     SetSelLength(0);
 }
 
@@ -266,7 +267,7 @@ bool TExtCustomDropDown::ThousandSepConflict(const std::string& Text, int Caret)
     std::string t = Text;
     const char ts = GetThousandSeparator();
     if (t.find(ts) == std::string::npos) return false;
-    int p = Caret - static_cast<int>(FPrefix.size());
+    int p = Caret - Utf8Length(FPrefix);
     int mn = static_cast<int>(t.size());
     size_t s0;
     while ((s0 = t.find(ts)) != std::string::npos) {
@@ -280,7 +281,7 @@ bool TExtCustomDropDown::ThousandSepConflict(const std::string& Text, int Caret)
 }
 
 bool TExtCustomDropDown::FractionFull(const std::string& T, int Caret) const {
-    const int p = Caret - static_cast<int>(FPrefix.size());
+    const int p = Caret - Utf8Length(FPrefix);
     if (FPrecision <= 0) return false;
     if (static_cast<int>(T.size()) - p > FPrecision) return false;
     const size_t d = T.find(GetDecimalSeparator());
@@ -302,13 +303,13 @@ int TExtCustomDropDown::IntegerDigits(const std::string& T) const {
 int TExtCustomDropDown::DecimalPos() const {
     const std::string t = GetText();
     const size_t d = t.find(GetDecimalSeparator());
-    const int p = static_cast<int>(FPrefix.size());
-    return d == std::string::npos ? p + static_cast<int>(t.size() + FSuffix.size()) + 1 : p + static_cast<int>(d) + 1;
+    const int p = Utf8Length(FPrefix);
+    return d == std::string::npos ? p + Utf8Length(t) + Utf8Length(FSuffix) + 1 : p + Utf8Length(t.substr(0, d)) + 1;
 }
 
 void TExtCustomDropDown::ToggleSign() {
     std::string t = GetText();
-    const int caret = SelStart() - static_cast<int>(FPrefix.size());
+    const int caret = SelStart() - Utf8Length(FPrefix);
     if (t.find('-') != std::string::npos) SetDisplay(t.substr(1), std::max(0, caret - 1));
     else SetDisplay("-" + t, caret + 1);
     SetModified(true);
@@ -348,8 +349,9 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         return;
     }
     if (MaskKeyDown(Key, Shift)) return;
-    const int p = static_cast<int>(FPrefix.size());
-    const int plainEnd = p + static_cast<int>(GetText().size());
+    // Positions count characters, as the caret does.
+    const int p = Utf8Length(FPrefix);
+    const int plainEnd = p + Utf8Length(GetText());
     const int selEnd = SelStart() + SelLength();
     if (Key == VK_RIGHT && !FSuffix.empty() && selEnd >= plainEnd && !(Shift & ssShift)) {
         Key = 0;
@@ -384,7 +386,7 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
         std::string t = GetText();
         const int s = SelStart() - p;
         const int n = SelLength() > 0 ? SelLength() : 1;
-        if (s < static_cast<int>(t.size())) t.erase(static_cast<size_t>(s), static_cast<size_t>(n));
+        if (s < Utf8Length(t)) t = Utf8Head(t, s) + Utf8Tail(t, s + n);
         if (IntegerDigits(t) - 1 > FLengthLimit) {
             Key = 0;
             return;
@@ -420,7 +422,7 @@ void TExtCustomDropDown::Dispatch(TMessage& Message) {
 bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
     const char ds = GetDecimalSeparator(), ts = GetThousandSeparator();
     const std::string plain = GetText();
-    const int p = static_cast<int>(FPrefix.size());
+    const int p = Utf8Length(FPrefix);
     const int caret = SelStart();
     const bool nothingSelected = SelLength() == 0;
     const bool digit = Key >= '0' && Key <= '9';
@@ -431,7 +433,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
         case etPassword: SetModified(true); return true;
         case etNumeric:
             if (Key == '-') {
-                if (!nothingSelected && SelLength() >= static_cast<int>(plain.size()) && !plain.empty())
+                if (!nothingSelected && SelLength() >= Utf8Length(plain) && !plain.empty())
                     SetDisplay("-", 1);
                 else
                     ToggleSign();
@@ -443,7 +445,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
             if (Key == ',' && ds != ',' && ts != ',') return false;
             if (Key == '.' && ds != '.' && ts != '.') return false;
             if (!(control || digit || Key == ',' || Key == '-' || Key == '.')) return false;
-            const std::string sel = Text().substr(static_cast<size_t>(caret), static_cast<size_t>(SelLength()));
+            const std::string sel = Utf8Head(Utf8Tail(Text(), caret), SelLength());
             if (Key == static_cast<char32_t>(ds) && sel.find(ds) == std::string::npos &&
                 (plain.find(ds) != std::string::npos || FPrecision == 0)) {
                 if (FPrecision > 0) SelectAfterDecimal();
@@ -494,8 +496,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
             if (Key == 8) return true;
             // Insert the character here so that the thousands can be regrouped.
             const std::string t = Text();
-            TEdit::SetText(t.substr(0, static_cast<size_t>(caret)) + static_cast<char>(Key) +
-                           t.substr(static_cast<size_t>(caret + SelLength())));
+            TEdit::SetText(Utf8Head(t, caret) + static_cast<char>(Key) + Utf8Tail(t, caret + SelLength()));
             SetSelStart(caret + 1);
             SetSelLength(0);
             const std::string now = GetText();
@@ -514,10 +515,9 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
             // its mixed-case form, with the caret after the character.
             if (control || Key >= 0x80) return true;
             const std::string plain = GetText();
-            const int at = std::clamp(caret - p, 0, static_cast<int>(plain.size()));
-            const int len = std::clamp(SelLength(), 0, static_cast<int>(plain.size()) - at);
-            const std::string typed = plain.substr(0, static_cast<size_t>(at)) + static_cast<char>(Key) +
-                                      plain.substr(static_cast<size_t>(at + len));
+            const int at = std::clamp(caret - p, 0, Utf8Length(plain));
+            const int len = std::clamp(SelLength(), 0, Utf8Length(plain) - at);
+            const std::string typed = Utf8Head(plain, at) + static_cast<char>(Key) + Utf8Tail(plain, at + len);
             SetDisplay(ToMixedCase(typed), at + 1);
             SetModified(true);
             return false;
@@ -530,8 +530,9 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
                 const std::string t = Text();
                 auto isSep = [](char c) { return c == ',' || c == '-' || c == ';'; };
                 if (caret <= p) return false;
-                if (isSep(t[static_cast<size_t>(caret - 1)])) return false;
-                if (caret < static_cast<int>(t.size()) && isSep(t[static_cast<size_t>(caret)])) return false;
+                const std::string before = Utf8Head(t, caret), after = Utf8Tail(t, caret);
+                if (isSep(before.back())) return false;
+                if (!after.empty() && isSep(after.front())) return false;
             }
             return true;
         }
@@ -573,7 +574,7 @@ void TExtCustomDropDown::KeyPress(char32_t& Key) {
         return;
     }
     if (MaskKeyPress(Key)) return;
-    const int p = static_cast<int>(FPrefix.size());
+    const int p = Utf8Length(FPrefix);
     if (Key == 8 && !FPrefix.empty() && SelStart() <= p && SelLength() == 0) {
         Key = 0;
         return;

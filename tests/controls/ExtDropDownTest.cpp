@@ -94,34 +94,37 @@ TEST_F(DropDown, TypingRulesByEditKind) {
     }
 }
 
+// The caret counts characters, so a prefix or suffix of letters longer in
+// bytes (€, ²) guards the same places as plain ones.
 TEST_F(DropDown, PrefixAndSuffixGuardTheCaret) {
-    dd->SetPrefix("$");
-    dd->SetSuffix(" kg");
-    dd->SetText("12");
-    ASSERT_EQ(dd->Text(), "$12 kg");
-    const struct {
-        unsigned short key;
-        int caretBefore;
-        int caretAfter;
-        const char* text;
-    } cases[] = {
-        {plat::VK_HOME, 3, 1, "$12 kg"},
-        {plat::VK_END, 1, 3, "$12 kg"},
-        {plat::VK_LEFT, 1, 1, "$12 kg"},   // cannot step into the prefix
-        {plat::VK_RIGHT, 3, 3, "$12 kg"},  // nor into the suffix
-        {plat::VK_BACK, 1, 1, "$12 kg"},
-        {plat::VK_DELETE, 3, 3, "$12 kg"},
-        {plat::VK_BACK, 2, 1, "$2 kg"},
-    };
-    for (const auto& c : cases) {
-        dd->SetText("12");
-        dd->SetSelStart(c.caretBefore);
-        dd->SetSelLength(0);
-        SendKey(*dd, c.key, 0, c.key == plat::VK_BACK ? "\b" : "");
-        EXPECT_EQ(dd->SelStart(), c.caretAfter) << c.key << " at " << c.caretBefore;
-        EXPECT_EQ(dd->Text(), c.text) << c.key << " at " << c.caretBefore;
+    for (const auto& [prefix, suffix] : {std::pair<std::string, std::string>{"$", " kg"}, {"€", " m²"}}) {
+        dd->SetPrefix(prefix);
+        dd->SetSuffix(suffix);
+        const struct {
+            unsigned short key;
+            int caretBefore;
+            int caretAfter;
+            const char* plain;
+        } cases[] = {
+            {plat::VK_HOME, 3, 1, "12"},
+            {plat::VK_END, 1, 3, "12"},
+            {plat::VK_LEFT, 1, 1, "12"},   // cannot step into the prefix
+            {plat::VK_RIGHT, 3, 3, "12"},  // nor into the suffix
+            {plat::VK_BACK, 1, 1, "12"},
+            {plat::VK_DELETE, 3, 3, "12"},
+            {plat::VK_BACK, 2, 1, "2"},
+        };
+        for (const auto& c : cases) {
+            dd->SetText("12");
+            ASSERT_EQ(dd->Text(), prefix + "12" + suffix);
+            dd->SetSelStart(c.caretBefore);
+            dd->SetSelLength(0);
+            SendKey(*dd, c.key, 0, c.key == plat::VK_BACK ? "\b" : "");
+            EXPECT_EQ(dd->SelStart(), c.caretAfter) << prefix << " " << c.key << " at " << c.caretBefore;
+            EXPECT_EQ(dd->Text(), prefix + c.plain + suffix) << prefix << " " << c.key << " at " << c.caretBefore;
+        }
+        EXPECT_EQ(dd->GetText(), "2");
     }
-    EXPECT_EQ(dd->GetText(), "2");
 }
 
 // A suffix that was typed over is not there any more: cutting its length
