@@ -167,7 +167,74 @@ void TExtCustomDropDown::DoShowDropDown() {
     FocusDropDownControl();
 }
 
-void TExtCustomDropDown::FocusDropDownControl() {}
+void TExtCustomDropDown::FocusDropDownControl() {
+    if (FFocusControl != nullptr && FFocusControl->TabStop() && FFocusControl->CanFocus() && !FFocusControl->Focused())
+        FFocusControl->SetFocus();
+}
+
+void TExtCustomDropDown::SetFocusControl(TWinControl* Value) { FFocusControl = Value; }
+
+void TExtCustomDropDown::Notification(TComponent* AComponent) {
+    TEdit::Notification(AComponent);
+    if (Destroying()) return;
+    // A control of the pop-up that goes is forgotten, never used stale.
+    if (AComponent == FControl) SetControl(nullptr);
+    if (AComponent == FFocusControl) FFocusControl = nullptr;
+}
+
+void TExtCustomDropDown::SetDropDownButtonHint(const std::string& Value) {
+    FButtonHint = Value;
+    for (TControl* c : {static_cast<TControl*>(FButton), static_cast<TControl*>(FButton->Button())}) {
+        c->SetHint(Value);
+        c->SetShowHint(!Value.empty());
+    }
+}
+
+void TExtCustomDropDown::SetDropDownButtonGlyph(const TBitmap& Value) { FButton->SetGlyph(Value); }
+
+void TExtCustomDropDown::Assign(const TExtCustomDropDown& Source) {
+    if (&Source == this) return;
+    FFocusDraw = Source.FFocusDraw;
+    FForceShadow = Source.FForceShadow;
+    FDropDownEnabled = Source.FDropDownEnabled;
+    FDropDownColor = Source.FDropDownColor;
+    FDropDownColorTo = Source.FDropDownColorTo;
+    FDropDownGradient = Source.FDropDownGradient;
+    FDropDownBorderColor = Source.FDropDownBorderColor;
+    FDropDownBorderWidth = Source.FDropDownBorderWidth;
+    FDropDownShadow = Source.FDropDownShadow;
+    FDropDownWidth = Source.FDropDownWidth;
+    FDropDownHeight = Source.FDropDownHeight;
+    FDropDownSizeable = Source.FDropDownSizeable;
+    FEditType = Source.FEditType;
+    FReturnIsTab = Source.FReturnIsTab;
+    FLengthLimit = Source.FLengthLimit;
+    FPrecision = Source.FPrecision;
+    FPrefix = Source.FPrefix;
+    FSuffix = Source.FSuffix;
+    FDefaultHandling = Source.FDefaultHandling;
+    FCanUndo = Source.FCanUndo;
+    FExcelStyleDecimalSeparator = Source.FExcelStyleDecimalSeparator;
+    FValidChars = Source.FValidChars;
+    FSigned = Source.FSigned;
+    FAutoThousandSeparator = Source.FAutoThousandSeparator;
+    SetButtonAppearance(Source.FButtonAppearance);
+    SetDropDownHeader(Source.FDropDownHeader);
+    SetDropDownFooter(Source.FDropDownFooter);
+    FDropPosition = Source.FDropPosition;
+    SetFlat(Source.FFlat);
+    SetDropDownButtonWidth(Source.FButtonWidth);
+    SetDropDownButtonHint(Source.FButtonHint);
+    FEditorEnabled = Source.FEditorEnabled;
+    FButton->SetGlyph(Source.FButton->Glyph());
+    FButton->SetButtonCaption(Source.FButton->ButtonCaption());
+    FEtched = Source.FEtched;
+    FImages = Source.FImages;
+    FSelectionColorStyle = Source.FSelectionColorStyle;
+    FSelectionColor = Source.FSelectionColor;
+    FSelectionColorTo = Source.FSelectionColorTo;
+    UpdateFocusMark();
+}
 
 void TExtCustomDropDown::DoHideDropDown(bool Cancelled) {
     if (FDropDownForm == nullptr || !FDropDownForm->Visible()) return;
@@ -228,6 +295,17 @@ void TExtCustomDropDown::ControlKeyPress(char32_t& Key) { FormKeyPress(Key); }
 
 void TExtCustomDropDown::ResizeControl() {
     if (FButton == nullptr) return;
+    // Never lower than a line of text and a quarter more: the text would be
+    // cut. The new height comes back here.
+    TCanvas measure;
+    measure.SetFont(Font());
+    const int text = measure.TextHeight("Wg");
+    const int system = TCanvas().TextHeight("Wg");
+    const int minimum = text + std::min(text, system) / 4;
+    if (Height() < minimum) {
+        SetHeight(minimum);
+        return;
+    }
     FButton->SetBounds(Width() - FButton->BWidth() - 2, 1, FButton->BWidth(), std::max(0, Height() - 2));
 }
 

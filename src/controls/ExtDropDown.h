@@ -80,6 +80,9 @@ class TExtCustomDropDown : public plat::TEdit, public IKeloStyle, public IKeloTo
 public:
     explicit TExtCustomDropDown(plat::TComponent* AOwner);
     ~TExtCustomDropDown() override;
+    // The pop-up, text-rule, bar, button and selection settings of Source
+    // (not its text, label or events).
+    virtual void Assign(const TExtCustomDropDown& Source);
 
     // ---- pop-up
     TDropDownEditButton* Button() const { return FButton; }
@@ -114,6 +117,23 @@ public:
     void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
     int DropDownButtonWidth() const { return FButtonWidth; }
     void SetDropDownButtonWidth(int Value);
+    // The arrow button's hint, shown when there is one.
+    const std::string& DropDownButtonHint() const { return FButtonHint; }
+    void SetDropDownButtonHint(const std::string& Value);
+    // A picture for the arrow button in place of the arrow (kept by it).
+    const plat::TBitmap& DropDownButtonGlyph() const { return FButton->Glyph(); }
+    void SetDropDownButtonGlyph(const plat::TBitmap& Value);
+    // Kept and copied: the toolkit gives a pop-up its shadow by itself, so
+    // there is no shadow to force by showing it once at 1 x 1 first (and
+    // the extra showing would cost it the activation it just took).
+    bool ForceShadow() const { return FForceShadow; }
+    void SetForceShadow(bool Value) { FForceShadow = Value; }
+    // Kept and copied for the program; the drop-down itself does not read it.
+    bool DropDownEnabled() const { return FDropDownEnabled; }
+    void SetDropDownEnabled(bool Value) { FDropDownEnabled = Value; }
+    // Takes the focus when the pop-up opens (when it can).
+    plat::TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(plat::TWinControl* Value);
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool Value) {
         FEditorEnabled = Value;
@@ -308,6 +328,7 @@ protected:
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void WMKillFocus(plat::TMessage& Message) override;
     void WMSize(plat::TMessage& Message) override;
+    void Notification(plat::TComponent* AComponent) override;
     void CMMouseEnter(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
     void CMVisibleChanged(plat::TMessage& Message) override;
@@ -342,6 +363,9 @@ protected:
 private:
     TDropDownEditButton* FButton = nullptr;
     plat::TControl* FControl = nullptr;
+    plat::TWinControl* FFocusControl = nullptr;
+    std::string FButtonHint;
+    bool FForceShadow = false, FDropDownEnabled = false;
     TBarAppearance FDropDownHeader;
     TBarAppearance FDropDownFooter;
     TExtButtonAppearance FButtonAppearance;

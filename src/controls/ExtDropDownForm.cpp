@@ -160,16 +160,75 @@ void TExtDropDownSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, in
     if (FHost->OnClick) FHost->OnClick(FHost);
 }
 
+void TExtDropDownSpeedButton::SetButtonStyle(TButtonStyle Value) {
+    FButtonStyle = Value;
+    Invalidate();
+}
+
+void TExtDropDownSpeedButton::SetEtched(bool Value) {
+    if (Value == FEtched) return;
+    FEtched = Value;
+    Invalidate();
+}
+
+void TExtDropDownSpeedButton::SetFlat(bool Value) {
+    if (Value == FFlat) return;
+    FFlat = Value;
+    Invalidate();
+}
+
+void TExtDropDownSpeedButton::SetGlyph(const TBitmap& Value) {
+    FGlyph.Assign(Value);
+    Invalidate();
+}
+
+void TExtDropDownSpeedButton::SetNumGlyphs(int Value) {
+    FNumGlyphs = std::clamp(Value, 1, 4);
+    Invalidate();
+}
+
+// The glyph's top-left pixel names its see-through colour for all its
+// pictures, which show the button face there.
+TBitmap TExtDropDownSpeedButton::GlyphFor(bool Enabled) const {
+    if (FGlyph.Empty()) return FGlyph;
+    const int w = FGlyph.Width() / FNumGlyphs, h = FGlyph.Height();
+    int index = 0;
+    if (!Enabled && FNumGlyphs > 1) index = 1;
+    else if (Pressed() && FNumGlyphs > 2) index = 2;
+    const TColor key = FGlyph.Pixel(0, 0), face = ColorToRGB(clBtnFace);
+    TBitmap part(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const TColor p = FGlyph.Pixel(index * w + x, y);
+            part.Canvas().SetPixels(x, y, p == key ? face : p);
+        }
+    return part;
+}
+
 void TExtDropDownSpeedButton::Paint() {
     TCanvas& c = Canvas();
-    const TRect r = Rect(0, 0, Width(), Height());
     TExtCustomDropDown* dd = FHost->DropDown();
     const bool enabled = dd == nullptr || (dd->Enabled() && !dd->ReadOnly());
-    // No visual-styles binding exists here (ThemeApi().Loaded is false), so
-    // the arrow takes the classic or the coloured look.
+    if (FButtonStyle == bsButton) PaintCaptionFace(c, enabled);
+    else PaintArrowFace(c, enabled);
+}
+
+// No visual-styles binding exists here (ThemeApi().Loaded is false), so
+// the faces take the classic, flat or coloured look.
+void TExtDropDownSpeedButton::PaintArrowFace(TCanvas& c, bool enabled) {
+    const TRect r = Rect(0, 0, Width(), Height());
+    TExtCustomDropDown* dd = FHost->DropDown();
     if (FHost->ButtonColor == clNone) {
+        if (!FGlyph.Empty()) {
+            // A glyph of its own stands on a plain framed face.
+            c.Brush().SetColor(clBtnFace);
+            c.Pen().SetColor(0x808080);
+            c.Rectangle(r);
+            c.Draw(0, 0, GlyphFor(enabled));
+            return;
+        }
         TRect fr = r;
-        c.DrawFrameControl(fr, DFC_BUTTON, DFCS_BUTTONPUSH | (FPressed && enabled ? DFCS_PUSHED : 0));
+        c.DrawFrameControl(fr, DFC_BUTTON, DFCS_BUTTONPUSH | (Pressed() && enabled ? DFCS_PUSHED : 0));
         c.Pen().SetColor(clBtnFace);
         c.MoveTo(Width() - 2, 0);
         c.LineTo(0, 0);
@@ -185,7 +244,7 @@ void TExtDropDownSpeedButton::Paint() {
         return;
     }
     TColor face = FHost->ButtonColor, ink = FHost->ButtonTextColor;
-    if (FPressed) face = FHost->ButtonColorDown, ink = FHost->ButtonTextColorDown;
+    if (Pressed()) face = FHost->ButtonColorDown, ink = FHost->ButtonTextColorDown;
     else if (FHot) face = FHost->ButtonColorHot, ink = FHost->ButtonTextColorHot;
     c.Brush().SetColor(face);
     c.FillRect(r);
@@ -198,6 +257,46 @@ void TExtDropDownSpeedButton::Paint() {
         c.Pen().SetColor(ink);
         c.Brush().SetColor(ink);
         c.Polygon({{5, 7}, {11, 7}, {8, 10}});
+    }
+}
+
+void TExtDropDownSpeedButton::PaintCaptionFace(TCanvas& c, bool enabled) {
+    const TRect r = Rect(0, 0, Width(), Height());
+    const bool down = Pressed() && enabled;
+    const int shift = down ? 1 : 0;
+    if (TExtCustomDropDown* dd = FHost->DropDown()) c.SetFont(dd->Font());
+    if (!enabled) c.Font().SetColor(clGrayText);
+    const TBitmap g = GlyphFor(enabled);
+    if (FFlat) {
+        c.Brush().SetColor(clBtnFace);
+        c.FillRect(r);
+        TRect edge = Rect(0, 0, Width() + 1, Height() + 1);
+        c.DrawEdge(edge, FEtched ? EDGE_ETCHED : EDGE_RAISED, BF_RECT | (down ? BF_FLAT : 0));
+        if (!g.Empty()) {
+            c.Draw(3 + shift, 3 + shift, g);
+        }
+        if (!Caption().empty()) {
+            TRect tr = Rect(3 + shift, 1 + shift, Width() - 3 + shift, Height() - 1 + shift);
+            c.Brush().SetStyle(bsClear);
+            c.DrawText(Caption(), tr, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        }
+        return;
+    }
+    // The classic push button: glyph and caption centred side by side.
+    TRect fr = r;
+    c.DrawFrameControl(fr, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0));
+    const TSize text = Caption().empty() ? TSize{0, 0} : GetTextSize(c, Caption());
+    const int gap = !g.Empty() && text.cx > 0 ? 4 : 0;
+    int x = (Width() - (g.Empty() ? 0 : g.Width()) - gap - text.cx) / 2 + shift;
+    if (!g.Empty()) {
+        const int y = (Height() - g.Height()) / 2 + shift;
+        c.Draw(x, y, g);
+        x += g.Width() + gap;
+    }
+    if (text.cx > 0) {
+        TRect tr = Rect(x, shift, Width(), Height() + shift);
+        c.Brush().SetStyle(bsClear);
+        c.DrawText(Caption(), tr, DT_VCENTER | DT_SINGLELINE);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "controls/ExtDropDownBars.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Forms.h"
 
 namespace ctl {
@@ -51,13 +52,31 @@ private:
 
 class TDropDownEditButton;
 
+// bsDropDown: the arrow face (or the glyph alone when there is one);
+// bsButton: a push button with the glyph and the caption.
+enum TButtonStyle { bsButton, bsDropDown };
+
 // The arrow (or caption) button inside the container.
 class TExtDropDownSpeedButton : public THotTrackButton {
 public:
     TExtDropDownSpeedButton(plat::TComponent* AOwner, TDropDownEditButton* Host);
-    bool Pressed() const { return FPressed; }
+    bool Pressed() const { return FPressed && !FUp; }
     bool Focused_() const { return FFocused; }
     void SetFocusedLook(bool Value);
+    TButtonStyle ButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TButtonStyle Value);
+    // The caption face with Flat: an etched edge instead of a raised one.
+    bool Etched() const { return FEtched; }
+    void SetEtched(bool Value);
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    // From now on the button never shows the pressed state.
+    void SetUp() { FUp = true; Invalidate(); }
+    // NumGlyphs pictures side by side: up, disabled, pressed.
+    const plat::TBitmap& Glyph() const { return FGlyph; }
+    void SetGlyph(const plat::TBitmap& Value);
+    int NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int Value);
 
 protected:
     void Paint() override;
@@ -65,9 +84,19 @@ protected:
     void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
 
 private:
+    void PaintArrowFace(plat::TCanvas& c, bool Enabled);
+    void PaintCaptionFace(plat::TCanvas& c, bool Enabled);
+    // The picture of the glyph for the state (up, disabled, pressed).
+    plat::TBitmap GlyphFor(bool Enabled) const;
     TDropDownEditButton* FHost;
     bool FPressed = false;
     bool FFocused = false;
+    bool FUp = false;
+    bool FEtched = false;
+    bool FFlat = false;
+    TButtonStyle FButtonStyle = bsDropDown;
+    plat::TBitmap FGlyph;
+    int FNumGlyphs = 1;
 };
 
 class TDropDownEditButton : public plat::TWinControl {
@@ -78,6 +107,13 @@ public:
     TExtCustomDropDown* DropDown() const { return FDropDown; }
     int BWidth() const { return FBWidth; }
     void SetBWidth(int Value);
+    // Passed on to the button inside.
+    const plat::TBitmap& Glyph() const { return FButton->Glyph(); }
+    void SetGlyph(const plat::TBitmap& Value) { FButton->SetGlyph(Value); }
+    int NumGlyphs() const { return FButton->NumGlyphs(); }
+    void SetNumGlyphs(int Value) { FButton->SetNumGlyphs(Value); }
+    const std::string& ButtonCaption() const { return FButton->Caption(); }
+    void SetButtonCaption(const std::string& Value) { FButton->SetCaption(Value); }
 
     plat::TColor ButtonColor = plat::clNone, ButtonColorHot = plat::clNone, ButtonColorDown = plat::clNone;
     plat::TColor ButtonTextColor = plat::clNone, ButtonTextColorHot = plat::clNone,

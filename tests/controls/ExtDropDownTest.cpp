@@ -831,6 +831,196 @@ TEST(DropDownDraw, ColourRoutines) {
     EXPECT_EQ(GetTextSize(measure, "").cx, 0);
 }
 
+namespace {
+plat::TBitmap Filled(int w, int h, plat::TColor colour) {
+    plat::TBitmap b(w, h);
+    b.Canvas().Brush().SetColor(colour);
+    b.Canvas().FillRect(plat::Rect(0, 0, w, h));
+    return b;
+}
+}  // namespace
+
+// An image and a text: the image 4 pixels in, the text 8 pixels after it,
+// or centred when there is no image; a glyph's corner colour shows the
+// background.
+TEST(DropDownDraw, ImageAndTextAndTransparentGlyph) {
+    plat::EnsureGuiApplication();
+    ctltest::TSquareImages images(2, 10, {plat::clRed, plat::clLime});
+    plat::TBitmap page = Filled(120, 20, plat::clWhite);
+    page.Canvas().Font().SetColor(plat::clBlue);
+    DrawImageAndText(page.Canvas(), plat::Rect(0, 0, 120, 20), "Ωé", &images, 1);
+    EXPECT_EQ(page.Pixel(3, 10), plat::clWhite);
+    EXPECT_EQ(page.Pixel(4, 10), plat::clLime);
+    EXPECT_EQ(page.Pixel(13, 10), plat::clLime);
+    int firstInk = -1;
+    for (int x = 0; x < 120 && firstInk < 0; ++x)
+        for (int y = 0; y < 20; ++y)
+            if (page.Pixel(x, y) != plat::clWhite && page.Pixel(x, y) != plat::clLime) firstInk = x;
+    EXPECT_GE(firstInk, 22) << "the text starts 8 pixels after the image";
+    EXPECT_LT(firstInk, 30);
+    plat::TBitmap centred = Filled(120, 20, plat::clWhite);
+    DrawImageAndText(centred.Canvas(), plat::Rect(0, 0, 120, 20), "Ωé", nullptr, 1);
+    int left = -1, right = -1;
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 20; ++y)
+            if (centred.Pixel(x, y) != plat::clWhite) {
+                if (left < 0) left = x;
+                right = x;
+            }
+    EXPECT_NEAR(left + right, 120, 4) << "centred without an image";
+
+    plat::TBitmap glyph = Filled(6, 6, plat::clRed);
+    glyph.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    glyph.Canvas().SetPixels(5, 5, plat::clFuchsia);
+    plat::TBitmap target = Filled(20, 20, plat::clWhite);
+    DrawTransparentGlyph(target.Canvas(), glyph, plat::clYellow, plat::Rect(2, 2, 6, 6));
+    EXPECT_EQ(target.Pixel(2, 2), plat::clYellow);
+    EXPECT_EQ(target.Pixel(3, 3), plat::clRed);
+    EXPECT_EQ(target.Pixel(6, 6), plat::clWhite) << "only the rectangle's size is copied";
+}
+
+// Assign copies the pop-up, text-rule, bar, button and selection settings,
+// so the copy behaves as the original; the text stays its own.
+TEST_F(DropDown, AssignCopiesTheSettings) {
+    TExtCustomDropDown& source = *new TExtCustomDropDown(form.get());
+    source.SetEditType(etMoney);
+    source.SetPrecision(2);
+    source.SetPrefix("€ ");
+    source.SetForceShadow(true);
+    source.SetDropDownEnabled(true);
+    source.SetDropDownColor(plat::clYellow);
+    source.SetDropDownColorTo(plat::clNone);
+    source.SetDropDownBorderWidth(3);
+    source.SetDropDownWidth(230);
+    source.SetDropDownHeight(120);
+    source.SetDropDownButtonWidth(22);
+    source.SetDropDownButtonHint("Öffnen");
+    source.SetFlat(true);
+    source.SetEtched(true);
+    source.SetExcelStyleDecimalSeparator(true);
+    source.SetSelectionColorStyle(scCustom);
+    source.SetSelectionColor(plat::clAqua);
+    source.ButtonAppearance().ColorHot = plat::clRed;
+    source.ButtonAppearance().Font.SetName("Courier New");
+    source.DropDownHeader().Caption = "Zone é";
+    source.SetPlainText("source");
+    dd->SetPlainText("mine");
+    dd->Assign(source);
+    EXPECT_EQ(dd->Text(), "mine");
+    EXPECT_TRUE(dd->ForceShadow());
+    EXPECT_TRUE(dd->DropDownEnabled());
+    EXPECT_TRUE(dd->Etched());
+    EXPECT_TRUE(dd->ExcelStyleDecimalSeparator());
+    EXPECT_EQ(dd->DropDownButtonHint(), "Öffnen");
+    EXPECT_EQ(dd->SelectionColor(), plat::clAqua);
+    EXPECT_EQ(dd->ButtonAppearance().ColorHot, plat::clRed);
+    EXPECT_NE(dd->ButtonAppearance().Font.Name(), "Courier New") << "the button font is not copied";
+    EXPECT_EQ(dd->Button()->Width(), 22);
+    // The copy types by the money rules behind the prefix.
+    dd->SetPlainText("€ ");
+    dd->SetSelStart(2);
+    TypeText(*dd, "1234");
+    EXPECT_EQ(dd->Text(), "€ 1,234");
+    // Its pop-up opens in the copied size and colour with the copied header.
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(dd->DropDownForm()->Width(), 230);
+    EXPECT_EQ(dd->DropDownForm()->Header()->Appearance().Caption, "Zone é");
+    EXPECT_EQ(plat::test::PixelAt(*dd->DropDownForm()->Client(), 115, 60), ctltest::Rgb(plat::clYellow));
+}
+
+// The arrow button's hint, its glyph in place of the arrow, and its caption
+// face (bsButton) with glyph and caption.
+TEST_F(DropDown, ArrowButtonHintGlyphAndCaption) {
+    TExtDropDownSpeedButton& arrow = *dd->Button()->Button();
+    plat::test::TShownHint hint;
+    EXPECT_FALSE(plat::test::HintAt(arrow, 4, 4, hint));
+    dd->SetDropDownButtonHint("Öffnen");
+    ASSERT_TRUE(plat::test::HintAt(arrow, 4, 4, hint));
+    EXPECT_EQ(hint.Text, "Öffnen");
+    plat::test::HideHint();
+
+    // Two pictures side by side: up (lime) and disabled (blue); the corner
+    // colour shows the button face.
+    plat::TBitmap glyph = Filled(16, 8, plat::clLime);
+    glyph.Canvas().Brush().SetColor(plat::clBlue);
+    glyph.Canvas().FillRect(plat::Rect(8, 0, 16, 8));
+    glyph.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    dd->SetDropDownButtonGlyph(glyph);
+    dd->Button()->SetNumGlyphs(2);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, 4, 4), ctltest::Rgb(plat::clLime));
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clBlue)), 0);
+    dd->SetReadOnly(true);
+    arrow.Invalidate();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, 4, 4), ctltest::Rgb(plat::clBlue)) << "the disabled picture";
+    dd->SetReadOnly(false);
+
+    // The caption face: a push button with the glyph and the caption.
+    dd->SetDropDownButtonWidth(40);
+    dd->Button()->SetNumGlyphs(1);
+    plat::TBitmap red = Filled(6, 6, plat::clRed);
+    red.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    dd->SetDropDownButtonGlyph(red);
+    arrow.SetButtonStyle(bsButton);
+    dd->Button()->SetButtonCaption("Ω");
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clRed)), 35) << "the glyph less its corner colour";
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clFuchsia)), 0);
+    dd->SetDropDownButtonGlyph(plat::TBitmap());
+    plat::test::ProcessEvents();
+    EXPECT_GT(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clBlack)), 0) << "the caption";
+    // Flat and etched: the etched edge's outer shadow line at the top.
+    arrow.SetFlat(true);
+    arrow.SetEtched(true);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, arrow.Width() / 2, 0), ctltest::Rgb(plat::ColorToRGB(plat::clBtnShadow)));
+    // Clicking it still opens the pop-up.
+    plat::test::ClickAt(arrow);
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
+// FocusControl takes the focus when the pop-up opens and is forgotten when
+// it goes; ForceShadow still opens the pop-up in its size.
+TEST_F(DropDown, FocusControlAndForceShadow) {
+    auto* inner = new plat::TEdit(dd);
+    dd->SetControl(inner);
+    inner->SetBounds(0, 0, 150, 40);
+    dd->SetFocusControl(inner);
+    dd->SetForceShadow(true);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(inner->Focused());
+    EXPECT_TRUE(dd->DropDownForm()->Visible());
+    EXPECT_GT(dd->DropDownForm()->Height(), 40);
+    dd->HideDropDown(false);
+    delete inner;
+    EXPECT_EQ(dd->FocusControl(), nullptr);
+    EXPECT_EQ(dd->Control(), nullptr);
+    dd->ShowDropDown();
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
+// The edit is never lower than a line of its text and a quarter.
+TEST_F(DropDown, EditKeepsItsMinimumHeight) {
+    const struct {
+        int fontSize;
+        int asked;
+        bool grows;
+    } cases[] = {{8, 6, true}, {8, 30, false}, {20, 22, true}};
+    for (const auto& c : cases) {
+        dd->Font().SetSize(c.fontSize);
+        dd->SetBounds(100, 40, 160, c.asked);
+        plat::TCanvas measure;
+        measure.SetFont(dd->Font());
+        const int line = measure.TextHeight("Wg");
+        EXPECT_GE(dd->Height(), line) << c.fontSize << " " << c.asked;
+        EXPECT_EQ(dd->Height() > c.asked, c.grows) << c.fontSize << " " << c.asked;
+        EXPECT_EQ(dd->Button()->Height(), dd->Height() - 2);
+    }
+}
+
 TEST_F(DropDown, PasteFollowsTheEditKind) {
     const struct {
         TDropDownEditType kind;
