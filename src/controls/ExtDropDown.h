@@ -326,6 +326,8 @@ protected:
     bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
     // An edit that takes no typing opens its pop-up from a press anywhere.
     void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // A click never leaves the caret inside the prefix or the suffix.
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void WMKillFocus(plat::TMessage& Message) override;
     void WMSize(plat::TMessage& Message) override;
     void Notification(plat::TComponent* AComponent) override;

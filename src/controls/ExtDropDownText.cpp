@@ -397,6 +397,25 @@ void TExtCustomDropDown::KeyDown(unsigned short& Key, TShiftState Shift) {
     popupKeys();
 }
 
+void TExtCustomDropDown::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    TEdit::MouseUp(Button, Shift, X, Y);
+    if (Button != mbLeft || (FPrefix.empty() && FSuffix.empty())) return;
+    const int p = Utf8Length(FPrefix), plainEnd = p + Utf8Length(GetText());
+    if (!FPrefix.empty() && SelStart() < p) {
+        // In the prefix: the plain text is taken, as Home with Shift would.
+        SetSelStart(p);
+        SetSelLength(plainEnd - p);
+        return;
+    }
+    if (FSuffix.empty()) return;
+    if (SelStart() > plainEnd) {
+        SetSelStart(plainEnd);
+        SetSelLength(0);
+    } else if (SelStart() + SelLength() > plainEnd) {
+        SetSelLength(plainEnd - SelStart());
+    }
+}
+
 void TExtCustomDropDown::Dispatch(TMessage& Message) {
     if (ClipboardMessage(Message)) return;
     // The numeric keypad's decimal key types the decimal separator of the

@@ -127,6 +127,33 @@ TEST_F(DropDown, PrefixAndSuffixGuardTheCaret) {
     }
 }
 
+// A click in the prefix selects the text after it; a click in the suffix
+// puts the caret at the end of the text, never inside the suffix.
+TEST_F(DropDown, ClickInPrefixOrSuffixKeepsTheCaretOnTheText) {
+    dd->SetPrefix("€ ");
+    dd->SetSuffix(" m²");
+    dd->SetText("12");
+    ASSERT_EQ(dd->Text(), "€ 12 m²");
+    const int h = dd->Height() / 2;
+    const struct {
+        const char* where;
+        int x;  // the prefix's first letter, or past the end of the text
+        int selStart, selLength;
+    } cases[] = {
+        {"prefix", 3, 2, 2},
+        {"suffix", 110, 4, 0},
+    };
+    for (const auto& c : cases) {
+        dd->SetSelStart(3);
+        plat::test::ClickAt(*dd, c.x, h);
+        EXPECT_EQ(dd->SelStart(), c.selStart) << c.where;
+        EXPECT_EQ(dd->SelLength(), c.selLength) << c.where;
+        TypeText(*dd, "5");
+        EXPECT_EQ(dd->GetText(), std::string(c.where) == "prefix" ? "5" : "125") << c.where;
+        dd->SetText("12");
+    }
+}
+
 // A suffix that was typed over is not there any more: cutting its length
 // off blindly would eat the user's digits.
 TEST_F(DropDown, GetTextCutsOnlyARealSuffix) {
