@@ -342,6 +342,9 @@ protected:
     void UpdateLabel();
     // Handles one typed character by the edit kind; false drops it.
     bool AcceptChar(char32_t& Key);
+    // The separator into an empty number, or a minus that turns the sign
+    // over, in the float and money kinds; true when Key was taken here.
+    bool SeparatorOrSignTaken(char32_t Key, bool EmptyAtStart, bool NothingSelected);
     void ToggleSign();
     void FormatMoney();
     bool ThousandSepConflict(const std::string& T, int Caret) const;

@@ -438,6 +438,21 @@ void TExtCustomDropDown::Dispatch(TMessage& Message) {
     if (Message.Msg == WM_KEYUP && Message.WParam == VK_DELETE && FEditType == etMoney) FormatMoney();
 }
 
+bool TExtCustomDropDown::SeparatorOrSignTaken(char32_t Key, bool EmptyAtStart, bool NothingSelected) {
+    // The decimal separator typed into an empty number starts it as "0,".
+    if (EmptyAtStart && Key == static_cast<char32_t>(GetDecimalSeparator())) {
+        SetDisplay(std::string("0") + GetDecimalSeparator(), 2);
+        SetModified(true);
+        return true;
+    }
+    // A minus with nothing selected turns the sign over wherever the caret is.
+    if (Key == '-' && NothingSelected) {
+        ToggleSign();
+        return true;
+    }
+    return false;
+}
+
 bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
     const char ds = GetDecimalSeparator(), ts = GetThousandSeparator();
     const std::string plain = GetText();
@@ -483,15 +498,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
                 }
                 return false;
             }
-            if (plain.empty() && caret - p == 0 && Key == static_cast<char32_t>(ds)) {
-                SetDisplay(std::string("0") + ds, 2);
-                SetModified(true);
-                return false;
-            }
-            if (Key == '-' && nothingSelected) {
-                ToggleSign();
-                return false;
-            }
+            if (SeparatorOrSignTaken(Key, plain.empty() && caret - p == 0, nothingSelected)) return false;
             return true;
         }
         case etMoney: {
@@ -503,15 +510,7 @@ bool TExtCustomDropDown::AcceptChar(char32_t& Key) {
             if ((Key == static_cast<char32_t>(ts) || Key == static_cast<char32_t>(ds)) &&
                 ThousandSepConflict(plain, caret))
                 return false;
-            if (plain.empty() && caret - p == 0 && Key == static_cast<char32_t>(ds)) {
-                SetDisplay(std::string("0") + ds, 2);
-                SetModified(true);
-                return false;
-            }
-            if (Key == '-' && nothingSelected) {
-                ToggleSign();
-                return false;
-            }
+            if (SeparatorOrSignTaken(Key, plain.empty() && caret - p == 0, nothingSelected)) return false;
             if (Key == 8) return true;
             // Insert the character here so that the thousands can be regrouped.
             const std::string t = Text();
