@@ -97,6 +97,34 @@ std::string CaseAdjusted(const std::string& Text, bool CaseSensitive) {
     return r;
 }
 
+void DrawImageAndText(TCanvas& Canvas, TRect Rect, const std::string& Text, const IHtmlImageList* Images,
+                      int ImageIndex) {
+    const bool image = Images != nullptr && ImageIndex >= 0;
+    if (image) {
+        Images->Draw(Canvas, Rect.Left + 4, Rect.Top + (Rect.Height() - Images->Height()) / 2, ImageIndex);
+        Rect.Left += 4 + Images->Width() + 8;
+    }
+    if (Text.empty()) return;
+    unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+    if (!image) flags |= DT_CENTER;
+    Canvas.DrawText(Text, Rect, flags);
+}
+
+void DrawTransparentGlyph(TCanvas& Canvas, const TBitmap& Bitmap, TColor BackColor, TRect Rect) {
+    if (Bitmap.Empty()) return;
+    const int w = std::min(Rect.Width(), Bitmap.Width()), h = std::min(Rect.Height(), Bitmap.Height());
+    if (w <= 0 || h <= 0) return;
+    const TColor key = Bitmap.Pixel(0, 0);
+    const TColor back = ColorToRGB(BackColor);
+    TBitmap part(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const TColor p = Bitmap.Pixel(x, y);
+            part.Canvas().SetPixels(x, y, p == key ? back : p);
+        }
+    Canvas.Draw(Rect.Left, Rect.Top, part);
+}
+
 TPoint DrawHtmlCaption(TCanvas& Canvas, const std::string& Text, TRect Rect, const IHtmlImageList* Images,
                        bool Draw) {
     if (Text.empty()) return {0, 0};

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "controls/EsgButtonColors.h"
+#include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
 namespace ctl {
@@ -29,6 +30,16 @@ plat::TColor AdjustColorTone(plat::TColor Color, int RPercent, int GPercent, int
 // Gradient (80 bands) or solid fill, then a frame when BorderColor is set.
 void DrawItemBackground(plat::TCanvas& Canvas, plat::TRect Rect, plat::TColor Color, plat::TColor ColorTo,
                         plat::TColor BorderColor, int PenWidth, TGradientDirection Direction);
+// The image (4 pixels in, centred in height) and then the text on one line,
+// 8 pixels after the image or centred when there is none; the text ends in
+// an ellipsis where it does not fit. No image list or a negative index: the
+// text alone.
+void DrawImageAndText(plat::TCanvas& Canvas, plat::TRect Rect, const std::string& Text, const IHtmlImageList* Images,
+                      int ImageIndex);
+// The part of Bitmap the size of Rect, copied to Rect with the colour of
+// the bitmap's top-left pixel shown as BackColor.
+void DrawTransparentGlyph(plat::TCanvas& Canvas, const plat::TBitmap& Bitmap, plat::TColor BackColor,
+                          plat::TRect Rect);
 plat::TSize GetTextSize(plat::TCanvas& Canvas, const std::string& Text);
 std::string TruncateText(plat::TCanvas& Canvas, const std::string& Text, int MaxWidth, bool AddEllipsis);
 // Draws (Draw true) or only measures a caption in the cells' HTML markup

@@ -36,6 +36,10 @@ protected:
     // The mouse acts on the edit below (a track bar drags its value
     // there), as if the mark were not there.
     void Dispatch(TMessage& Message) override {
+        if (Message.Msg == WM_MOUSEWHEEL) {  // screen coordinates: as they are
+            FEdit->WndProc(Message);
+            return;
+        }
         if (Message.Msg < WM_MOUSEMOVE || Message.Msg > WM_MBUTTONDBLCLK) {
             TCustomControl::Dispatch(Message);
             return;
@@ -75,14 +79,20 @@ void TExtCustomDropDown::UpdateFocusMark() {
     FFocusMark->Invalidate();
 }
 
+// Entering and leaving also redraw the frame, whose colour and flat look
+// follow the focus.
 void TExtCustomDropDown::DoEnter() {
     TEdit::DoEnter();
     UpdateFocusMark();
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 void TExtCustomDropDown::DoExit() {
     TEdit::DoExit();
     UpdateFocusMark();
+    Invalidate();
+    UpdateButtonFocus();
 }
 
 void TExtCustomDropDown::Change() {

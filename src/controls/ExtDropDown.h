@@ -19,6 +19,8 @@
 #include "controls/DropDownDraw.h"
 #include "controls/EditMask.h"
 #include "controls/EsgCombo.h"
+#include "controls/ExtDropDownBars.h"
+#include "controls/ExtDropDownForm.h"
 #include "controls/ExtStyleIF.h"
 #include "platform/Application.h"
 #include "platform/Forms.h"
@@ -33,20 +35,9 @@ enum TDropDownEditType {
     etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney, etRange, etHex,
     etAlphaNumeric, etValidChars
 };
-enum TDropPosition { dpAuto, dpDown, dpUp };
 // The selection faces the pickers paint selected items with; the named ones
 // follow the suite B, frost and glass looks of TKeloStyle.
 enum TSelectionColorStyle { scCustom, scSuiteB, scFrost, scGlass };
-enum TButtonAlignment { baLeft, baRight };
-
-// Colours of the bar buttons.
-struct TExtButtonAppearance {
-    plat::TColor Color = 0xFFEFE3, ColorTo = 0xFFDDC4, BorderColor = plat::clNone;
-    plat::TColor ColorHot = 0xEBFDFF, ColorHotTo = 0xACECFF, BorderColorHot = 0x99CEDB;
-    plat::TColor ColorDown = 0xAAD9FF, ColorDownTo = 0x6EBBFF, BorderColorDown = 0x42AEFE;
-    plat::TColor ColorDisabled = 0xF2F2F2, ColorDisabledTo = 0xB6B6B6, BorderColorDisabled = plat::clNone;
-    plat::TColor ColorChecked = 0x76AFF1, ColorCheckedTo = 0x4190F3, BorderColorChecked = 0x45667B;
-};
 
 // Colours of hot and selected items; the three named sets load presets.
 class TItemAppearance {
@@ -76,206 +67,10 @@ private:
 // Loads the item colours that go with a component style (tsCustom changes
 // nothing; a missing appearance neither).
 void SetItemAppearanceStyle(TItemAppearance* Appearance, TKeloStyle AStyle);
-
-struct TBarButtonItem {
-    std::string Caption;
-    bool Enabled = true;
-    int Width = 0;   // 0 = sized to its caption
-    int Height = 0;  // 0 = the bar's button area
-    plat::TModalResult ModalResult = plat::mrNone;  // footer buttons only
-    int ImageIndex = -1;  // of the drop-down's Images, before the caption
-};
-
-// Look and buttons of a header or footer bar.
-struct TBarAppearance {
-    plat::TColor Color = 0xC0C0C0;
-    plat::TColor ColorTo = 0xFFFFFF;
-    plat::TColor BorderColor = plat::clBlack;
-    plat::TColor FontColor = plat::clWindowText;
-    int BorderWidth = 1;
-    TGradientDirection GradientDirection = gdHorizontal;
-    std::string Caption;
-    int ImageIndex = -1;  // of the drop-down's Images, before the caption
-    int Height = 22;
-    bool Visible = true;
-    bool SizeGrip = true;  // footer only
-    TButtonAlignment ButtonAlignment = baRight;
-    std::vector<TBarButtonItem> Buttons;
-};
-
 using TDropDownEvent = std::function<void(plat::TObject* Sender, bool& AcceptDrop)>;
 using TDropUpEvent = std::function<void(plat::TObject* Sender, bool Cancelled)>;
 using TDropDownButtonItemClick = std::function<void(plat::TObject* Sender, int ButtonIndex)>;
-using TGetTextEvent = std::function<void(plat::TObject* Sender, std::string& Text)>;
 using TClipboardEvent = std::function<void(plat::TObject* Sender, const std::string& Value, bool& Allow)>;
-
-// A custom-drawn button that tracks the pointer over it.
-class THotTrackButton : public plat::TCustomControl {
-public:
-    explicit THotTrackButton(plat::TComponent* AOwner);
-    bool Hot() const { return FHot; }
-
-protected:
-    void CMMouseEnter(plat::TMessage& Message) override;
-    void CMMouseLeave(plat::TMessage& Message) override;
-    bool FHot = false;
-};
-
-// A flat button of a bar; a footer button with a closing modal result
-// closes the pop-up.
-class TExtBarButton : public THotTrackButton {
-public:
-    TExtBarButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer, int Index);
-    const TBarButtonItem& Item() const { return FItem; }
-    void SetItem(const TBarButtonItem& Value);
-    int Index() const { return FIndex; }
-    void Click() override;
-
-protected:
-    void Paint() override;
-    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    // Enter and Space press the button as a click does.
-    void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
-
-private:
-    TExtCustomDropDown* FDropDown;
-    bool FFooter;
-    int FIndex;
-    TBarButtonItem FItem;
-    bool FDown = false;
-};
-
-// The header (Footer false) or footer bar of the pop-up.
-class TExtBar : public plat::TCustomControl {
-public:
-    TExtBar(plat::TComponent* AOwner, TExtCustomDropDown* DropDown, bool Footer);
-    bool IsFooter() const { return FFooter; }
-    const TBarAppearance& Appearance() const { return FAppearance; }
-    // Takes a copy of the drop-down's appearance and rebuilds the buttons.
-    void Relink();
-    int ButtonCount() const { return static_cast<int>(FButtons.size()); }
-    TExtBarButton* Buttons(int Index) const { return FButtons.at(static_cast<size_t>(Index)); }
-    plat::TRect ButtonArea() const;
-    bool GripShows() const;
-    // Where the caption was last drawn (empty when none was).
-    plat::TRect CaptionRect() const { return FCaptionRect; }
-
-    std::function<void(plat::TObject* Sender, plat::TCanvas& ACanvas, plat::TRect ARect)> OnDrawBackGround;
-    TGetTextEvent OnGetText;
-
-    // The size grip's corner of the footer.
-    bool InGrip(int X, int Y) const;
-
-protected:
-    void Paint() override;
-    void WMSize(plat::TMessage& Message) override;
-    // A drag from the size grip resizes the pop-up.
-    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void MouseMove(plat::TShiftState Shift, int X, int Y) override;
-    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void CMMouseLeave(plat::TMessage& Message) override;
-
-private:
-    void ClearButtons();
-    void BuildButtons();
-    void ArrangeButtons();
-    TExtCustomDropDown* FDropDown;
-    bool FFooter;
-    TBarAppearance FAppearance;
-    std::vector<TExtBarButton*> FButtons;
-    plat::TRect FCaptionRect{};
-    bool FSizing = false;
-    plat::TPoint FSizeFrom{};       // screen point where the drag began
-    int FStartWidth = 0, FStartHeight = 0;
-};
-
-// The pop-up window. Its client is filled by a background panel that paints
-// the pop-up colours and frame and hosts the bars and the inner control.
-class TDropDownForm : public plat::TForm {
-public:
-    explicit TDropDownForm(plat::TComponent* AOwner);
-    TExtCustomDropDown* ExtDropDown() const { return FExtDropDown; }
-    void SetExtDropDown(TExtCustomDropDown* Value) { FExtDropDown = Value; }
-    bool BlockActivate() const { return FBlockActivate; }
-    void SetBlockActivate(bool Value) { FBlockActivate = Value; }
-    bool CancelOnDeActivate() const { return FCancelOnDeActivate; }
-    void SetCancelOnDeActivate(bool Value) { FCancelOnDeActivate = Value; }
-    bool Shadow() const { return FShadow; }
-    void SetShadow(bool Value) { FShadow = Value; }
-    long long DeActivateTime() const { return FDeActivate; }
-    void SetDeActivateTime(long long Value) { FDeActivate = Value; }
-    TExtBar* Header() const { return FHeader; }
-    TExtBar* Footer() const { return FFooter; }
-    // The panel the inner control and the bars sit on.
-    plat::TCustomControl* Client() const { return FClient; }
-    // Builds or refreshes the bars from the drop-down.
-    void InitializeAndUpdate();
-    virtual void UpdateSize() {}
-
-protected:
-    void Dispatch(plat::TMessage& Message) override;
-
-private:
-    friend class TExtCustomDropDown;
-    TExtCustomDropDown* FExtDropDown = nullptr;
-    TExtBar* FHeader = nullptr;
-    TExtBar* FFooter = nullptr;
-    plat::TCustomControl* FClient = nullptr;
-    long long FDeActivate = 0;
-    bool FShadow = true;
-    bool FCancelOnDeActivate = true;
-    bool FBlockActivate = false;
-};
-
-class TDropDownEditButton;
-
-// The arrow (or caption) button inside the container.
-class TExtDropDownSpeedButton : public THotTrackButton {
-public:
-    TExtDropDownSpeedButton(plat::TComponent* AOwner, TDropDownEditButton* Host);
-    bool Pressed() const { return FPressed; }
-    bool Focused_() const { return FFocused; }
-    void SetFocusedLook(bool Value);
-
-protected:
-    void Paint() override;
-    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
-
-private:
-    TDropDownEditButton* FHost;
-    bool FPressed = false;
-    bool FFocused = false;
-};
-
-class TDropDownEditButton : public plat::TWinControl {
-public:
-    TDropDownEditButton(plat::TComponent* AOwner, TExtCustomDropDown* DropDown);
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    TExtDropDownSpeedButton* Button() const { return FButton; }
-    TExtCustomDropDown* DropDown() const { return FDropDown; }
-    int BWidth() const { return FBWidth; }
-    void SetBWidth(int Value);
-
-    plat::TColor ButtonColor = plat::clNone, ButtonColorHot = plat::clNone, ButtonColorDown = plat::clNone;
-    plat::TColor ButtonTextColor = plat::clNone, ButtonTextColorHot = plat::clNone,
-                 ButtonTextColorDown = plat::clNone;
-    plat::TColor ButtonBorderColor = plat::clNone;
-    plat::TNotifyEvent OnClick;
-
-private:
-    friend class TExtDropDownSpeedButton;
-    TExtCustomDropDown* FDropDown;
-    TExtDropDownSpeedButton* FButton = nullptr;
-    int FBWidth = 16;
-};
-
-// Where the pop-up goes: below the edit (P is its top-left on the screen),
-// above it when dpUp or when dpAuto finds no room below; then shifted left
-// so that it does not stick out on the right of the work area.
-plat::TPoint PlaceDropDown(plat::TPoint P, int EditHeight, int FormWidth, int FormHeight, TDropPosition Position,
-                           int ScreenHeight, const plat::TMonitorRect& WorkArea);
 
 // Plain text classes: 0 integer, 1 decimal number, 2 not a number, 5 hexadecimal.
 int CheckNumericText(const std::string& S);
@@ -285,6 +80,9 @@ class TExtCustomDropDown : public plat::TEdit, public IKeloStyle, public IKeloTo
 public:
     explicit TExtCustomDropDown(plat::TComponent* AOwner);
     ~TExtCustomDropDown() override;
+    // The pop-up, text-rule, bar, button and selection settings of Source
+    // (not its text, label or events).
+    virtual void Assign(const TExtCustomDropDown& Source);
 
     // ---- pop-up
     TDropDownEditButton* Button() const { return FButton; }
@@ -319,6 +117,23 @@ public:
     void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
     int DropDownButtonWidth() const { return FButtonWidth; }
     void SetDropDownButtonWidth(int Value);
+    // The arrow button's hint, shown when there is one.
+    const std::string& DropDownButtonHint() const { return FButtonHint; }
+    void SetDropDownButtonHint(const std::string& Value);
+    // A picture for the arrow button in place of the arrow (kept by it).
+    const plat::TBitmap& DropDownButtonGlyph() const { return FButton->Glyph(); }
+    void SetDropDownButtonGlyph(const plat::TBitmap& Value);
+    // Kept and copied: the toolkit gives a pop-up its shadow by itself, so
+    // there is no shadow to force by showing it once at 1 x 1 first (and
+    // the extra showing would cost it the activation it just took).
+    bool ForceShadow() const { return FForceShadow; }
+    void SetForceShadow(bool Value) { FForceShadow = Value; }
+    // Kept and copied for the program; the drop-down itself does not read it.
+    bool DropDownEnabled() const { return FDropDownEnabled; }
+    void SetDropDownEnabled(bool Value) { FDropDownEnabled = Value; }
+    // Takes the focus when the pop-up opens (when it can).
+    plat::TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(plat::TWinControl* Value);
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool Value) {
         FEditorEnabled = Value;
@@ -334,6 +149,7 @@ public:
     TBarAppearance& DropDownFooter() { return FDropDownFooter; }
     void SetDropDownFooter(const TBarAppearance& Value);
     TExtButtonAppearance& ButtonAppearance() { return FButtonAppearance; }
+    void SetButtonAppearance(const TExtButtonAppearance& Value) { FButtonAppearance.Assign(Value); }
     // The images of the bar captions and bar buttons (not owned).
     const IHtmlImageList* Images() const { return FImages; }
     void SetImages(const IHtmlImageList* Value) { FImages = Value; }
@@ -355,11 +171,15 @@ public:
     plat::TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(plat::TColor Value);
     plat::TColor FocusBorderColor() const { return FFocusBorderColor; }
-    void SetFocusBorderColor(plat::TColor Value) { FFocusBorderColor = Value; }
+    void SetFocusBorderColor(plat::TColor Value);
     bool DisabledBorder() const { return FDisabledBorder; }
-    void SetDisabledBorder(bool Value) { FDisabledBorder = Value; }
+    void SetDisabledBorder(bool Value);
+    // The flat look: the frame in the parent's colour, sunk while the mouse
+    // is over the edit or it holds the focus.
     bool Flat() const { return FFlat; }
-    void SetFlat(bool Value) { FFlat = Value; }
+    void SetFlat(bool Value);
+    bool Etched() const { return FEtched; }
+    void SetEtched(bool Value) { FEtched = Value; }
     // The frame colour in effect now (clNone: the system frame stays).
     plat::TColor FrameColor() const;
 
@@ -382,8 +202,12 @@ public:
     // rather than to the form's default and cancel buttons.
     bool DefaultHandling() const { return FDefaultHandling; }
     void SetDefaultHandling(bool Value) { FDefaultHandling = Value; }
+    // Esc on the closed edit selects its text and clears the modified mark.
     bool CanUndo() const { return FCanUndo; }
     void SetCanUndo(bool Value) { FCanUndo = Value; }
+    // The numeric keypad's decimal key types the locale's decimal separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
     const std::string& ValidChars() const { return FValidChars; }
     void SetValidChars(const std::string& Value) { FValidChars = Value; }
     bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
@@ -439,6 +263,9 @@ public:
     TDropUpEvent OnDropUp;
     TDropDownButtonItemClick OnDropDownHeaderButtonClick;
     TDropDownButtonItemClick OnDropDownFooterButtonClick;
+    // Paint the whole header or footer bar instead of its own painting.
+    TDrawBackGroundEvent OnDrawHeader;
+    TDrawBackGroundEvent OnDrawFooter;
     TGetTextEvent OnGetHeaderText;
     TGetTextEvent OnGetFooterText;
     // Each gets the text concerned and may refuse the operation.
@@ -464,7 +291,12 @@ public:
     virtual void SelectPreviousItem() {}
     virtual void FormKeyPress(char32_t& Key);
     virtual void FormKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void FormKeyUp(unsigned short& Key, plat::TShiftState Shift);
     virtual void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift);
+    virtual void ControlKeyUp(unsigned short& Key, plat::TShiftState Shift);
+    // The wheel over the open pop-up steps the entry as over the edit.
+    virtual void FormMouseWheelDown(plat::TShiftState Shift, plat::TPoint MousePos, bool& Handled);
+    virtual void FormMouseWheelUp(plat::TShiftState Shift, plat::TPoint MousePos, bool& Handled);
     virtual void ControlKeyPress(char32_t& Key);
     // The open pop-up changed its size (the user dragged its grip): lists
     // that fit their content to the pop-up refit here.
@@ -479,14 +311,26 @@ protected:
     // True where a descendant paints the focus mark itself.
     virtual bool PaintsOwnFocusMark() const { return false; }
     void UpdateFocusMark();
+    // The frame in the colours set, or the flat look, over the toolkit's.
+    void PaintOver(plat::TCanvas& Canvas) override;
+    // The mouse is over the edit or the edit holds the focus.
+    bool ShowsActiveBorder() const;
+    // The arrow shows the active look along with the frame.
+    void UpdateButtonFocus();
     void DoEnter() override;
     void DoExit() override;
     void Change() override;
     void Dispatch(plat::TMessage& Message) override;
     void KeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    bool DoMouseWheel(plat::TShiftState Shift, int WheelDelta, plat::TPoint MousePos) override;
+    // An edit that takes no typing opens its pop-up from a press anywhere.
+    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    // A click never leaves the caret inside the prefix or the suffix.
+    void MouseUp(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
     void WMKillFocus(plat::TMessage& Message) override;
     void WMSize(plat::TMessage& Message) override;
+    void Notification(plat::TComponent* AComponent) override;
     void CMMouseEnter(plat::TMessage& Message) override;
     void CMMouseLeave(plat::TMessage& Message) override;
     void CMVisibleChanged(plat::TMessage& Message) override;
@@ -498,6 +342,9 @@ protected:
     void UpdateLabel();
     // Handles one typed character by the edit kind; false drops it.
     bool AcceptChar(char32_t& Key);
+    // The separator into an empty number, or a minus that turns the sign
+    // over, in the float and money kinds; true when Key was taken here.
+    bool SeparatorOrSignTaken(char32_t Key, bool EmptyAtStart, bool NothingSelected);
     void ToggleSign();
     void FormatMoney();
     bool ThousandSepConflict(const std::string& T, int Caret) const;
@@ -521,6 +368,9 @@ protected:
 private:
     TDropDownEditButton* FButton = nullptr;
     plat::TControl* FControl = nullptr;
+    plat::TWinControl* FFocusControl = nullptr;
+    std::string FButtonHint;
+    bool FForceShadow = false, FDropDownEnabled = false;
     TBarAppearance FDropDownHeader;
     TBarAppearance FDropDownFooter;
     TExtButtonAppearance FButtonAppearance;
@@ -542,12 +392,13 @@ private:
     TSelectionColorStyle FSelectionColorStyle = scSuiteB;
     plat::TColor FSelectionColor = 0xD7FFFD, FSelectionColorTo = 0x58D4FC;
     plat::TColor FBorderColor = plat::clNone, FFocusBorderColor = plat::clNone;
-    bool FDisabledBorder = true, FFlat = false, FMouseInControl = false;
+    bool FDisabledBorder = true, FFlat = false, FEtched = false, FMouseInControl = false;
     TDropDownEditType FEditType = etString;
     int FPrecision = 0;
     std::string FPrefix, FSuffix;
     int FLengthLimit = 0;
     bool FSigned = false, FReturnIsTab = false, FCanUndo = true, FDefaultHandling = true;
+    bool FExcelStyleDecimalSeparator = false;
     bool FCutting = false;
     std::string FValidChars;
     bool FAutoThousandSeparator = true, FAllowNumericNullValue = false, FIsModified = false;

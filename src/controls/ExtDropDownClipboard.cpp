@@ -3,10 +3,12 @@
 // Enter acting as Tab, and Enter/Esc handed to the parent control.
 #include <algorithm>
 
-#include "base/StrUtils.h"
+#include "controls/DropDownItems.h"
 #include "controls/ExtDropDown.h"
 #include "controls/ExtUtil.h"
 #include "controls/FocusNext.h"
+#include "controls/LocaleText.h"
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
@@ -41,54 +43,60 @@ void TExtCustomDropDown::PasteFromClipboard() {
     if (ReadOnly() || !Clipboard().HasText()) return;
     const std::string clip = Clipboard().AsText();
     const std::string plain = GetText();
-    const int p = static_cast<int>(FPrefix.size());
-    const int start = std::clamp(SelStart() - p, 0, static_cast<int>(plain.size()));
-    const int len = std::clamp(SelLength(), 0, static_cast<int>(plain.size()) - start);
-    std::string next = plain.substr(0, static_cast<size_t>(start)) + clip + plain.substr(static_cast<size_t>(start + len));
+    // The caret and the selection count characters; the texts are UTF-8.
+    const int p = Utf8Length(FPrefix), plainLength = Utf8Length(plain), clipLength = Utf8Length(clip);
+    const int start = std::clamp(SelStart() - p, 0, plainLength);
+    const int len = std::clamp(SelLength(), 0, plainLength - start);
+    std::string next = Utf8Head(plain, start) + clip + Utf8Tail(plain, start + len);
     bool allow = true;
     if (OnClipboardPaste) OnClipboardPaste(this, next, allow);
     if (!allow || MaskPaste(clip)) return;
-    if (MaxLength() > 0 && static_cast<int>(clip.size() + plain.size()) - len > MaxLength()) return;
+    if (MaxLength() > 0 && clipLength + plainLength - len > MaxLength()) return;
     const bool hasMinus = next.find('-') != std::string::npos;
+    // A paste the edit kind refuses changes nothing but is heard, as a
+    // refused key is: silence would look as if the paste had been lost.
     switch (FEditType) {
         case etString:
         case etPassword: SetText(next); break;
         case etNumeric:
-            if (CheckNumericText(next) != 0 || (!FSigned && hasMinus)) return;
+            if (CheckNumericText(next) != 0 || (!FSigned && hasMinus)) return Beep();
             SetText(next);
             break;
         case etFloat:
         case etMoney:
-            if (CheckNumericText(next) > 1) return;
-            if (FPrecision == 0 && clip.find(GetDecimalSeparator()) != std::string::npos) return;
-            if (!FSigned && hasMinus) return;
+            if (CheckNumericText(next) > 1) return Beep();
+            if (FPrecision == 0 && clip.find(GetDecimalSeparator()) != std::string::npos) return Beep();
+            if (!FSigned && hasMinus) return Beep();
             SetText(next);
             SetFloatValue(GetFloatValue());
             break;
-        case etUppercase: SetText(base::UpperCase(next)); break;
-        case etLowerCase: SetText(base::LowerCase(next)); break;
+        case etUppercase: SetText(LocaleUpperCase(next)); break;
+        case etLowerCase: SetText(LocaleLowerCase(next)); break;
         case etMixedCase: SetText(ToMixedCase(next)); break;
         case etAlphaNumeric:
-        case etValidChars: {
-            const bool ok = std::all_of(next.begin(), next.end(), [this](char c) {
-                if (FEditType == etValidChars) return FValidChars.find(c) != std::string::npos;
-                return std::isalnum(static_cast<unsigned char>(c)) != 0;
-            });
-            if (!ok) return;
+            if (!std::all_of(next.begin(), next.end(),
+                             [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+                return Beep();
             SetText(next);
             break;
-        }
+        case etValidChars:
+            for (size_t i = 0; i < next.size(); i += static_cast<size_t>(Utf8CharLen(next, i)))
+                if (FValidChars.find(next.substr(i, static_cast<size_t>(Utf8CharLen(next, i)))) ==
+                    std::string::npos)
+                    return Beep();
+            SetText(next);
+            break;
         // A range or a hexadecimal number is typed, never pasted.
         case etRange:
-        case etHex: return;
+        case etHex: return Beep();
     }
     if (FEditType == etMoney && GetText().size() > 3) {
         SelectAll();
     } else if (len > 0) {
         SetSelStart(p + start);
-        SetSelLength(static_cast<int>(clip.size()));
+        SetSelLength(clipLength);
     } else {
-        SetSelStart(p + start + static_cast<int>(clip.size()));
+        SetSelStart(p + start + clipLength);
         SetSelLength(0);
     }
     SetModified(true);

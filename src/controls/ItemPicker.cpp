@@ -27,10 +27,23 @@ void TPickerFace::Paint() {
     if (OnPaintFace) OnPaintFace(c, Rect(0, 0, Width(), Height()));
 }
 
-// The face stands in for the edit's text: a click there focuses the edit.
-void TPickerFace::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (FPicker->CanFocus()) FPicker->SetFocus();
+// The face stands in for the edit's text: the mouse over it is the edit's
+// (a press focuses the edit and, as the edit takes no typing, opens the
+// pop-up), and so is the wheel, which steps the entry.
+void TPickerFace::Dispatch(TMessage& Message) {
+    if (Message.Msg == WM_MOUSEWHEEL) {  // screen coordinates: as they are
+        FPicker->WndProc(Message);
+        return;
+    }
+    if (Message.Msg < WM_MOUSEMOVE || Message.Msg > WM_MBUTTONDBLCLK) {
+        TCustomControl::Dispatch(Message);
+        return;
+    }
+    if (Message.Msg == WM_LBUTTONDOWN && FPicker->CanFocus()) FPicker->SetFocus();
+    TMessage m = Message;
+    m.LParam = MakeLParam(LoWordSigned(Message.LParam) + Left(), HiWordSigned(Message.LParam) + Top());
+    FPicker->WndProc(m);
+    Message.Result = m.Result;
 }
 
 // ---------------------------------------------------------------- picker

@@ -23,7 +23,7 @@ public:
 
 protected:
     void Paint() override;
-    void MouseDown(plat::TMouseButton Button, plat::TShiftState Shift, int X, int Y) override;
+    void Dispatch(plat::TMessage& Message) override;
 
 private:
     TExtCustomDropDown* FPicker;

@@ -80,9 +80,22 @@ char32_t Upper(char32_t c) {
     return c;
 }
 
-}  // namespace
+char32_t Lower(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c < 0x80) return c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+    if (c == 0x178) return 0xFF;
+    if (c == 0x130) return 'i';  // capital I with dot: the plain small i
+    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return (c & 1) ? c : c + 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 0x20;  // Greek
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;                  // Cyrillic
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    return c;
+}
 
-std::string LocaleUpperCase(std::string_view s) {
+template <class Fold>
+std::string FoldText(std::string_view s, Fold fold) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
@@ -91,11 +104,18 @@ std::string LocaleUpperCase(std::string_view s) {
         if (len == 1 && c >= 0x80) {
             out += s[i];  // stray byte: kept as it is
         } else {
-            Encode(Upper(Decode(s, i, len)), out);
+            Encode(fold(Decode(s, i, len)), out);
         }
         i += len;
     }
     return out;
 }
+
+}  // namespace
+
+std::string LocaleUpperCase(std::string_view s) { return FoldText(s, Upper); }
+std::string LocaleLowerCase(std::string_view s) { return FoldText(s, Lower); }
+char32_t LocaleUpperChar(char32_t c) { return Upper(c); }
+char32_t LocaleLowerChar(char32_t c) { return Lower(c); }
 
 }  // namespace ctl

@@ -25,6 +25,11 @@ TRegionalText RegionalText();
 // Greek and Cyrillic folded as well as ASCII; byte length can change only
 // for the few letters whose capital lives in another block.
 std::string LocaleUpperCase(std::string_view s);
+// The same folding towards lower case.
+std::string LocaleLowerCase(std::string_view s);
+// One character folded the same ways.
+char32_t LocaleUpperChar(char32_t c);
+char32_t LocaleLowerChar(char32_t c);
 
 // Number of characters (code points) of UTF-8 text.
 int Utf8Length(std::string_view s);

@@ -52,6 +52,7 @@ public:
     // Copies the list settings, columns and items of another multi-column
     // drop-down; ItemIndex is copied without touching the edit text.
     void Assign(const TExtMultiColumnDropDown& Source);
+    using TExtCustomDropDown::Assign;
 
     void BeforeDropDown() override;
     void DoShowDropDown() override;

@@ -2125,6 +2125,10 @@ public:
     // (Sender, real column, row, the picked image index).
     std::function<void(TObject*, int, int, TColor, std::string&)> OnColorSelected;
     std::function<void(TObject*, int, int, int)> OnImageSelected;
+    // A button of the open picker editor's header or footer bar was clicked
+    // (Sender, ACol, ARow, ButtonIndex).
+    std::function<void(TObject*, int, int, int)> OnDropDownHeaderButtonClick;
+    std::function<void(TObject*, int, int, int)> OnDropDownFooterButtonClick;
     // The date cell editor's month view dropping down and closing up:
     // (Sender, row, displayed column). With MouseActions.DirectDateClose
     // the edit ends as the view closes.

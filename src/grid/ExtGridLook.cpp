@@ -549,6 +549,7 @@ TSearchFooter& TExtStringGrid::SearchFooter() { return View().SearchFooter; }
 
 // ------------------------------------------------------------------ tones, component style, office theme
 void TExtGridPainter::SetComponentStyle(ctl::TKeloStyle AStyle) {
+    FComponentStyle = AStyle;
     ReadGridLook(FGrid, FLook);
     grid::SetComponentStyle(FLook, AStyle);
     ApplyLookToGrid(FLook, FGrid);

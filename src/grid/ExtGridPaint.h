@@ -31,6 +31,9 @@ public:
     // The pack-wide style (the same sets in the same order), kept as the
     // grid's last style.
     void SetComponentStyle(ctl::TKeloStyle AStyle);
+    // The style last set (tsCustom until one is), which the picker editors
+    // take when they open.
+    ctl::TKeloStyle ComponentStyle() const { return FComponentStyle; }
     // A flat look from a colour-tone set; the tones are kept.
     void SetColorTones(const ctl::TColorTones& ATones);
     const ctl::TColorTones& ColorTones() const { return FTones; }
@@ -92,6 +95,7 @@ private:
     TExtStringGrid& FGrid;
     TGridLookColors FLook;
     ctl::TColorTones FTones;
+    ctl::TKeloStyle FComponentStyle = ctl::tsCustom;
     ctl::TOfficeTheme FLastTheme = ctl::otUnknown;
     int FPainted = 0;
 };

@@ -8,6 +8,7 @@
 #include "grid/ExtGridCellEditors.h"
 #include "grid/ExtGridEditors.h"
 #include "grid/ExtGridEditorsState.h"
+#include "grid/ExtGridPaint.h"
 #include "base/StrUtils.h"
 #include "platform/Messages.h"
 
@@ -290,6 +291,18 @@ plat::TWinControl* TExtStringGrid::OpenPickerEditor(TEditorType Kind, int ACol, 
     WithPicker(*this, Kind, [&](auto& p) {
         const plat::TRect R = GridCellRect(ACol, ARow);
         const int rc = RealColIndex(ACol);
+        if constexpr (requires { p.SetDropDownHeader(ControlLook().DropDownHeader()); }) {
+            // The grid's bars, style and bar-button events, each time anew.
+            p.SetDropDownFooter(ControlLook().DropDownFooter());
+            p.SetDropDownHeader(ControlLook().DropDownHeader());
+            p.SetComponentStyle(Painter().ComponentStyle());
+            p.OnDropDownHeaderButtonClick = [this](plat::TObject*, int Index) {
+                if (OnDropDownHeaderButtonClick) OnDropDownHeaderButtonClick(this, Col(), Row(), Index);
+            };
+            p.OnDropDownFooterButtonClick = [this](plat::TObject*, int Index) {
+                if (OnDropDownFooterButtonClick) OnDropDownFooterButtonClick(this, Col(), Row(), Index);
+            };
+        }
         p.SetBounds(R.Left, R.Top, std::max(R.Width() - 1, 8), std::max(R.Height() - 1, 8));
         p.SetColor(Colors(rc, ARow) != plat::clNone ? Colors(rc, ARow) : Color());
         p.SetEnabled(true);

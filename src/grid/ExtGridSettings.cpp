@@ -8,6 +8,15 @@ void TControlLook::Changed() {
     if (FGrid) FGrid->Invalidate();
 }
 
+TControlLook::TControlLook(TExtStringGrid* AGrid) : FGrid(AGrid) {
+    // Both bars letter in 8-point Tahoma, as every grid of the program has them.
+    for (ctl::TBarAppearance* bar : {&FDropDownHeader, &FDropDownFooter}) {
+        bar->Font.SetName("Tahoma");
+        bar->Font.SetHeight(-11);
+        bar->Font.SetColor(plat::clWindowText);
+    }
+}
+
 void TControlLook::Assign(const TControlLook& Source) {
     FCheckSize = Source.FCheckSize;
     FRadioSize = Source.FRadioSize;
@@ -42,6 +51,8 @@ void TControlLook::Assign(const TControlLook& Source) {
     FUnCheckedGlyph.Assign(Source.FUnCheckedGlyph);
     FRadioOnGlyph.Assign(Source.FRadioOnGlyph);
     FRadioOffGlyph.Assign(Source.FRadioOffGlyph);
+    FDropDownHeader = Source.FDropDownHeader;
+    FDropDownFooter = Source.FDropDownFooter;
 }
 
 void TControlLook::SetColor(TColor Value) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/ExtDropDownBars.h"
 #include "platform/Bitmap.h"
 #include "platform/Graphics.h"
 
@@ -19,8 +20,17 @@ enum TControlStyle { csClassic, csFlat, csWinXP, csBorland, csKelo, csGlyph, csT
 
 class TControlLook {
 public:
-    explicit TControlLook(TExtStringGrid* AGrid) : FGrid(AGrid) {}
+    explicit TControlLook(TExtStringGrid* AGrid);
     void Assign(const TControlLook& Source);
+
+    // The header and footer bars of the grid's picker editors: copied into
+    // a picker each time it opens on a cell.
+    ctl::TBarAppearance& DropDownHeader() { return FDropDownHeader; }
+    const ctl::TBarAppearance& DropDownHeader() const { return FDropDownHeader; }
+    void SetDropDownHeader(const ctl::TBarAppearance& Value) { FDropDownHeader = Value; }
+    ctl::TBarAppearance& DropDownFooter() { return FDropDownFooter; }
+    const ctl::TBarAppearance& DropDownFooter() const { return FDropDownFooter; }
+    void SetDropDownFooter(const ctl::TBarAppearance& Value) { FDropDownFooter = Value; }
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
@@ -125,6 +135,7 @@ private:
     bool FNoDisabledButtonLook = false;
     bool FFixedDropDownButton = false;
     plat::TBitmap FCheckedGlyph, FUnCheckedGlyph, FRadioOnGlyph, FRadioOffGlyph;
+    ctl::TBarAppearance FDropDownHeader, FDropDownFooter;
 };
 
 enum TAutoSizeRows { arAll, arNormal, arFixed };

@@ -229,6 +229,7 @@ void TCustomExtGridDropDown::RouteGridEvents() {
     RouteBlocked(g->OnAnchorClick, OnGridAnchorClick, f);
     Route(g->OnAnchorEnter, OnGridAnchorEnter);
     Route(g->OnAnchorExit, OnGridAnchorExit);
+    Route(g->OnAnchorHint, OnGridAnchorHint);
     RouteBlocked(g->OnButtonClick, OnGridButtonClick, f);
     Route(g->OnCustomCompare, OnGridCustomCompare);
     Route(g->OnRawCompare, OnGridRawCompare);
@@ -239,8 +240,10 @@ void TCustomExtGridDropDown::RouteGridEvents() {
     Route(g->OnRowSizing, OnGridRowSizing);
     Route(g->OnEndRowSize, OnGridEndRowSize);
     Route(g->OnRowMove, OnGridRowMove);
+    Route(g->OnRowMoving, OnGridRowMoving);
     Route(g->OnRowMoved, OnGridRowMoved);
     Route(g->OnColumnMove, OnGridColumnMove);
+    Route(g->OnColumnMoving, OnGridColumnMoving);
     Route(g->OnColumnMoved, OnGridColumnMoved);
     // Custom drawing costs every cell a call: it is wired only when wanted.
     g->OnCustomCellDraw = OnGridCustomCellDraw;
@@ -264,6 +267,9 @@ void TCustomExtGridDropDown::RouteGridEvents() {
     Route(g->OnGetEditorProp, OnGridGetEditorProp);
     Route(g->OnCanEditCell, OnGridCanEditCell);
     RouteBlocked(g->OnEllipsClick, OnGridEllipsClick, f);
+    // A display-text handler makes the list read every cell through it:
+    // it is wired only when wanted.
+    g->OnGetDisplText = OnGridGetDiplText;
     Route(g->OnGetFormat, OnGridGetFormat);
     Route(g->OnGridHint, OnGridHint);
     g->OnMouseMove = [this](TObject* S, TShiftState Shift, int X, int Y) {

@@ -109,13 +109,14 @@ public:
     void DoHideDropDown(bool Cancelled) override;
     void ControlKeyDown(unsigned short& Key, plat::TShiftState Shift) override;
     void ControlKeyPress(char32_t& Key) override;
-    void ControlKeyUp(unsigned short& Key, plat::TShiftState Shift);
+    void ControlKeyUp(unsigned short& Key, plat::TShiftState Shift) override;
 
     // The grid's events, passed on unchanged (Sender stays the grid, except
     // for the key events and OnGridTopLeftChanged, which name the drop-down).
     decltype(TExtStringGrid::OnAnchorClick) OnGridAnchorClick;
     decltype(TExtStringGrid::OnAnchorEnter) OnGridAnchorEnter;
     decltype(TExtStringGrid::OnAnchorExit) OnGridAnchorExit;
+    decltype(TExtStringGrid::OnAnchorHint) OnGridAnchorHint;
     decltype(TExtStringGrid::OnButtonClick) OnGridButtonClick;
     // The sort events follow the drop-down's own sort handling, which keeps
     // the chosen entry selected.
@@ -130,8 +131,10 @@ public:
     decltype(TExtStringGrid::OnRowSizing) OnGridRowSizing;
     decltype(TExtStringGrid::OnEndRowSize) OnGridEndRowSize;
     decltype(TExtStringGrid::OnRowMove) OnGridRowMove;
+    decltype(TExtStringGrid::OnRowMoving) OnGridRowMoving;
     decltype(TExtStringGrid::OnRowMoved) OnGridRowMoved;
     decltype(TExtStringGrid::OnColumnMove) OnGridColumnMove;
+    decltype(TExtStringGrid::OnColumnMoving) OnGridColumnMoving;
     decltype(TExtStringGrid::OnColumnMoved) OnGridColumnMoved;
     decltype(TExtStringGrid::OnCustomCellDraw) OnGridCustomCellDraw;
     decltype(TExtStringGrid::OnCustomCellBkgDraw) OnGridCustomCellBkgDraw;
@@ -144,6 +147,8 @@ public:
     decltype(TExtStringGrid::OnGetEditorProp) OnGridGetEditorProp;
     decltype(TExtStringGrid::OnCanEditCell) OnGridCanEditCell;
     decltype(TExtStringGrid::OnEllipsClick) OnGridEllipsClick;
+    // The display text of a list cell (the name keeps the system's spelling).
+    decltype(TExtStringGrid::OnGetDisplText) OnGridGetDiplText;
     decltype(TExtStringGrid::OnGetFormat) OnGridGetFormat;
     decltype(TExtStringGrid::OnGridHint) OnGridHint;
     decltype(TExtStringGrid::OnMouseMove) OnGridMouseMove;

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/GuiApp.h"
 #include "platform/NativeBridge.h"
+#include "platform/ScriptState.h"
 
 namespace plat {
 
@@ -132,6 +133,11 @@ TControl* TMouse::Capture() const {
 }
 
 short GetAsyncKeyState(int VirtualKey) { return GetKeyState(VirtualKey); }
+
+void Beep() {
+    test::internal::RecordBeep();
+    QApplication::beep();
+}
 
 short GetKeyState(int VirtualKey) {
     return IsKeyDown(static_cast<unsigned short>(VirtualKey)) ? static_cast<short>(-32768) : 0;

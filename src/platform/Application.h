@@ -104,6 +104,9 @@ extern TMouse* Mouse;
 // before creating forms).
 void InitApplication();
 
+// The system's short warning sound, as for a key or a paste an edit refuses.
+void Beep();
+
 // The state of a key or mouse button at the moment: the high bit (value
 // negative) when it is down, as the grid's key-state checks expect.
 short GetKeyState(int VirtualKey);

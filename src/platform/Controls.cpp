@@ -337,6 +337,7 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
         if ((ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')) vk = static_cast<unsigned short>(ch);
     }
     const bool custom = dynamic_cast<TCustomControl*>(FControl) != nullptr;
+    const intptr_t keyData = vk == VK_DECIMAL ? KD_KEYPAD_DECIMAL : 0;
     // A key without a virtual key of its own (a letter of another alphabet)
     // only types its character.
     if (vk == 0 && !press) return custom;
@@ -352,12 +353,12 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
         }
         if (!press) {
             g_keysDown.erase(vk);
-            TMessage m{WM_KEYUP, vk, 0, 0};
+            TMessage m{WM_KEYUP, vk, keyData, 0};
             SafeCall([&] { FControl->WndProc(m); });
             return custom || m.WParam == 0;
         }
         g_keysDown.insert(vk);
-        TMessage m{(e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, 0};
+        TMessage m{(e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, keyData, 0};
         SafeCall([&] { FControl->WndProc(m); });
         if (m.WParam == 0) return true;  // a handler swallowed the key
         vk = static_cast<unsigned short>(m.WParam);
@@ -401,7 +402,7 @@ bool TEventBridge::HandleKey(QObject* Watched, QKeyEvent* e, bool press) {
     if (text.isEmpty()) return custom;
     const char32_t typed = text.toUcs4().value(0);
     if (typed == 0) return custom;
-    TMessage ch{WM_CHAR, static_cast<intptr_t>(typed), 0, 0};
+    TMessage ch{WM_CHAR, static_cast<intptr_t>(typed), keyData, 0};
     SafeCall([&] { FControl->WndProc(ch); });
     if (custom) return true;
     if (ch.WParam == 0) return true;

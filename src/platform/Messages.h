@@ -164,6 +164,11 @@ constexpr unsigned short VK_RIGHT = 0x27;
 constexpr unsigned short VK_DOWN = 0x28;
 constexpr unsigned short VK_INSERT = 0x2D;
 constexpr unsigned short VK_DELETE = 0x2E;
+// Key data (LParam) of WM_KEYDOWN, WM_KEYUP and WM_CHAR: bits 16 to 23 hold
+// the key's scan code where a handler tells keys apart by it. The numeric
+// keypad's decimal key is the one so far: it types '.' or ',' as the main
+// block's keys do, and an edit may make it type the decimal separator.
+constexpr intptr_t KD_KEYPAD_DECIMAL = intptr_t{0x53} << 16;
 constexpr unsigned short VK_NUMPAD0 = 0x60;
 constexpr unsigned short VK_MULTIPLY = 0x6A;
 constexpr unsigned short VK_ADD = 0x6B;

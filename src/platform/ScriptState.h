@@ -18,6 +18,7 @@ void RecordBox(const TShownBox& Box);
 bool TakeFileAnswer(std::optional<std::string>& Answer);
 void RecordFileDialog(const TShownFileDialog& Dialog);
 void RecordOpened(const std::string& Target);
+void RecordBeep();
 // The next modal-form script (empty when none is queued).
 std::function<TModalResult(TForm&)> TakeModalScript();
 

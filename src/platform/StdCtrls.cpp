@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +25,7 @@
 
 #include "platform/Forms.h"
 #include "platform/NativeBridge.h"
+#include "platform/QtCanvas.h"
 
 namespace plat {
 
@@ -322,6 +324,20 @@ TLinkLabel::TLinkLabel(TComponent* AOwner) : TControl(AOwner) {
 
 // --- TEdit -----------------------------------------------------------------
 
+// The toolkit's line edit, with the edit's own drawing after its own.
+class TEditWidget : public QLineEdit {
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QLineEdit::paintEvent(e);
+        auto* edit = dynamic_cast<TEdit*>(TNativeAccess::ControlOf(this));
+        if (edit == nullptr || !edit->FPaintsOver) return;
+        QPainter painter(this);
+        TCanvas canvas;
+        CanvasPaintScope bind(canvas, &painter);
+        SafeCall([&] { edit->PaintOver(canvas); });
+    }
+};
+
 namespace {
 
 QPlainTextEdit* LinesOf(const TEdit& Edit) {
@@ -332,7 +348,7 @@ QPlainTextEdit* LinesOf(const TEdit& Edit) {
 }  // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
-    auto* w = new QLineEdit;
+    auto* w = new TEditWidget;
     TNativeAccess::Native(*this).ApplyText = [this, w](const std::string& t) {
         if (auto* lines = LinesOf(*this)) {
             if (FromPlain(lines->toPlainText()) == t) return;
@@ -371,6 +387,12 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {
 
 void TEdit::Change() {
     if (OnChange) OnChange(this);
+}
+
+void TEdit::SetPaintsOver(bool Value) {
+    if (Value == FPaintsOver) return;
+    FPaintsOver = Value;
+    Invalidate();
 }
 
 void TEdit::SetMaxLength(int Value) {

@@ -108,8 +108,16 @@ protected:
     virtual void Change();
     // The clipboard messages do what the edit does by itself.
     void Dispatch(TMessage& Message) override;
+    // An edit that draws over what the toolkit drew (a frame in colours of
+    // its own) turns this on; PaintOver then runs after every paint of the
+    // edit, with Canvas on its whole surface, the toolkit's frame included.
+    bool PaintsOver() const { return FPaintsOver; }
+    void SetPaintsOver(bool Value);
+    virtual void PaintOver(TCanvas& Canvas) { (void)Canvas; }
 
 private:
+    friend class TEditWidget;
+    bool FPaintsOver = false;
     TPopupMenu* FEditMenu = nullptr;
     int FMaxLength = 0;
     bool FReadOnly = false;

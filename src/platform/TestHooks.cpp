@@ -36,6 +36,7 @@ struct TState {
     std::vector<TShownFileDialog> fileDialogs;
     std::deque<std::function<TModalResult(TForm&)>> modalScripts;
     std::vector<std::string> opened;
+    int beeps = 0;
 };
 
 TState& State() {
@@ -120,6 +121,7 @@ bool TakeFileAnswer(std::optional<std::string>& Answer) {
 void RecordFileDialog(const TShownFileDialog& Dialog) { State().fileDialogs.push_back(Dialog); }
 
 void RecordOpened(const std::string& Target) { State().opened.push_back(Target); }
+void RecordBeep() { ++State().beeps; }
 
 std::function<TModalResult(TForm&)> TakeModalScript() {
     auto& q = State().modalScripts;
@@ -151,6 +153,8 @@ void TScriptedUi::OnModal(std::function<TModalResult(TForm&)> Script) {
 
 const std::vector<std::string>& TScriptedUi::OpenedLinks() const { return State().opened; }
 
+int BeepCount() { return State().beeps; }
+
 bool Scripted() { return State().active > 0; }
 
 void SendKey(TControl& Control, unsigned short Key, TShiftState Shift, const std::string& Text) {
@@ -164,9 +168,12 @@ void SendKey(TControl& Control, unsigned short Key, TShiftState Shift, const std
         else if (Key == VK_TAB) text = "\t";
         else if (Key == VK_SPACE) text = " ";
     }
-    QKeyEvent press(QEvent::KeyPress, qk, ModsOf(Shift), text);
+    // The keys of the numeric keypad come marked as such.
+    Qt::KeyboardModifiers mods = ModsOf(Shift);
+    if (Key >= VK_NUMPAD0 && Key <= VK_DIVIDE) mods |= Qt::KeypadModifier;
+    QKeyEvent press(QEvent::KeyPress, qk, mods, text);
     QCoreApplication::sendEvent(t, &press);
-    QKeyEvent release(QEvent::KeyRelease, qk, ModsOf(Shift), text);
+    QKeyEvent release(QEvent::KeyRelease, qk, mods, text);
     QCoreApplication::sendEvent(t, &release);
 }
 

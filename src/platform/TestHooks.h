@@ -66,9 +66,13 @@ public:
 // True while a TScriptedUi exists.
 bool Scripted();
 
+// How many times the program has beeped (Beep) since it started.
+int BeepCount();
+
 // Input through the toolkit's event system, so it takes the path real input
 // takes (filters, focus, WndProc). Key is a virtual key code; Text is what the
-// key types (empty for none).
+// key types (empty for none). The keys of the numeric keypad (VK_NUMPAD0 to
+// VK_DIVIDE) are pressed there, not on the main block.
 void SendKey(TControl& Control, unsigned short Key, TShiftState Shift = 0, const std::string& Text = "");
 // Types each character of Text (UTF-8) as a key press and release.
 void TypeText(TControl& Control, const std::string& Text);

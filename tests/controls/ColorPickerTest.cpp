@@ -10,6 +10,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ protected:
     }
     void Shot(const char* name) {
         pt::ProcessEvents();
-        EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/" + name));
+        EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), TestOutFile(name)));
     }
     std::unique_ptr<plat::TForm> form;
     TExtColorPickerDropDown* picker = nullptr;
@@ -67,6 +68,34 @@ TEST_F(ColorPicker, IndexAndColourFollowEachOther) {
     EXPECT_EQ(picker->SelectedColorText(), "Red");
     picker->SetSelectedColor(plat::clBlue);
     EXPECT_EQ(picker->ItemIndex(), 12);
+}
+
+// The wheel over the picker's face (where its value shows) steps the
+// colour, down to the next entry and up to the previous one.
+TEST_F(ColorPicker, WheelOverTheFaceStepsTheColour) {
+    picker->SetItemIndex(3);
+    selected.clear();
+    TPickerFace& face = *picker->Face();
+    pt::Wheel(face, -120, 10, face.Height() / 2);
+    EXPECT_EQ(picker->ItemIndex(), 4);
+    pt::Wheel(face, 120, 10, face.Height() / 2);
+    pt::Wheel(face, 120, 10, face.Height() / 2);
+    EXPECT_EQ(picker->ItemIndex(), 2);
+    EXPECT_EQ(picker->SelectedColor(), 0x008000u);
+    EXPECT_EQ(selected, (std::vector<int>{4, 3, 2}));
+    EXPECT_FALSE(picker->DroppedDown());
+}
+
+// The face is the picker's text: a click there opens the list.
+TEST_F(ColorPicker, ClickOnTheFaceOpensTheList) {
+    form->SetFocus();
+    pt::ProcessEvents();
+    pt::ClickAt(*picker->Face());
+    EXPECT_TRUE(picker->DroppedDown());
+    EXPECT_TRUE(picker->ItemSelector()->Visible());
+    pt::SendKey(*picker, plat::VK_ESCAPE);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_TRUE(picker->Focused());
 }
 
 TEST_F(ColorPicker, TextOfAColour) {

@@ -12,6 +12,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ TEST_F(ColorPanels, PaletteMouseAndPainting) {
     EXPECT_EQ(pt::PixelAt(*s, 10, 31), Rgb(0xF2F2F2));      // joined shades: no line between
     EXPECT_EQ(pt::PixelAt(*s, 10, 32), Rgb(0xD8D8D8));
     EXPECT_EQ(pt::AccessibleNameOf(*s), "Colour palette");
-    EXPECT_TRUE(pt::SaveScreenshot(*s, std::string(VASTRIMO_TEST_OUT) + "/ColorSelector_palette.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*s, TestOutFile("ColorSelector_palette.png")));
 }
 
 TEST_F(ColorPanels, CubeColourUnderAPoint) {
@@ -192,7 +193,7 @@ TEST_F(ColorPanels, CubeClickHoverAndPicture) {
     EXPECT_EQ(pt::PixelAt(*cube, 19, 80), Rgb(0x003300));
     EXPECT_EQ(pt::PixelAt(*cube, 86, 80), Rgb(plat::clBlack));  // the selection's outline
     EXPECT_EQ(pt::PixelAt(*cube, 104, 130), Rgb(plat::clRed));   // the hot outline
-    EXPECT_TRUE(pt::SaveScreenshot(*cube, std::string(VASTRIMO_TEST_OUT) + "/ColorCube.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*cube, TestOutFile("ColorCube.png")));
 }
 
 TEST_F(ColorPanels, SpectrumColourUnderAPoint) {
@@ -236,7 +237,7 @@ TEST_F(ColorPanels, SpectrumTakesTheColourUnderThePointer) {
     EXPECT_EQ(hides, 2);
     pt::ProcessEvents();
     EXPECT_EQ(pt::PixelAt(*sp, 40, 156), Rgb(plat::RGB(255, 0, 0)));  // the selected box
-    EXPECT_TRUE(pt::SaveScreenshot(*sp, std::string(VASTRIMO_TEST_OUT) + "/ColorSpectrum.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*sp, TestOutFile("ColorSpectrum.png")));
 }
 
 // Over the spectrum the pointer is the program's own cross: black arms edged
@@ -266,7 +267,7 @@ TEST_F(ColorPanels, SpectrumShowsTheCrossPointer) {
         EXPECT_EQ(px[3], p.alpha) << p.x << "," << p.y;
         if (p.alpha > 0) EXPECT_EQ(px[1], p.grey) << p.x << "," << p.y;
     }
-    EXPECT_TRUE(pointer.SavePng(std::string(VASTRIMO_TEST_OUT) + "/SpectrumPointer.png"));
+    EXPECT_TRUE(pointer.SavePng(TestOutFile("SpectrumPointer.png")));
 }
 
 }  // namespace

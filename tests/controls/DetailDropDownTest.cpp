@@ -107,6 +107,22 @@ TEST_F(DetailDropDown, OpenListMovesWithArrowsAndCancelsOrConfirms) {
     EXPECT_EQ(dd->Text(), "Gauge");
 }
 
+// The wheel over the closed edit steps the entry; over the open list it
+// moves the list's choice.
+TEST_F(DetailDropDown, WheelStepsTheEntry) {
+    dd->SetItemIndex(1);
+    pt::Wheel(*dd, -120, 10, 10);
+    EXPECT_EQ(dd->ItemIndex(), 2);
+    EXPECT_EQ(dd->Text(), "Gauge");
+    pt::Wheel(*dd, 120, 10, 10);
+    pt::Wheel(*dd, 120, 10, 10);
+    EXPECT_EQ(dd->ItemIndex(), 0);
+    dd->ShowDropDown();
+    pt::Wheel(*dd, -120, 10, 10);
+    EXPECT_EQ(dd->Selector()->ItemIndex(), 1);
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
 TEST_F(DetailDropDown, ListReportingNoEntryChangesNothing) {
     dd->SetItemIndex(1);
     dd->ShowDropDown();

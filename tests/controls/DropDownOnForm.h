@@ -12,6 +12,7 @@
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 template <class TDropDown>
 class DropDownOnForm : public ::testing::Test {
@@ -40,8 +41,7 @@ protected:
     }
     // Saves the open pop-up as NAME.png under the test output.
     bool ShotOfPopup(const std::string& name) {
-        std::filesystem::create_directories(VASTRIMO_TEST_OUT);
-        return plat::test::SaveScreenshot(*dd->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/" + name + ".png");
+        return plat::test::SaveScreenshot(*dd->DropDownForm(), TestOutFile(name + ".png"));
     }
 
     std::unique_ptr<plat::TForm> form;

@@ -6,6 +6,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ TEST_F(Calculator, ScreenshotAndAccessibility) {
     calc->ShowDropDown();
     plat::test::ProcessEvents();
     EXPECT_EQ(plat::test::AccessibleNameOf(*calc->Panel()), "Calculator keys");
-    EXPECT_TRUE(plat::test::SaveScreenshot(*calc->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/Calculator_open.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*calc->DropDownForm(), TestOutFile("Calculator_open.png")));
 }
 
 }  // namespace

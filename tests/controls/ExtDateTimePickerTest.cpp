@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/MonthCalendar.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -206,10 +207,10 @@ TEST_F(DateTimePicker, FlatLook) {
     plain->SetDateTime(picker->DateTime());
     form->SetFocus();
     plat::test::ProcessEvents();
-    const std::string out = VASTRIMO_TEST_OUT;
-    ASSERT_TRUE(plat::test::SaveScreenshot(*picker, out + "/DateTimePicker_default.png"));
-    ASSERT_TRUE(plat::test::SaveScreenshot(*plain, out + "/DateTimePicker_plain.png"));
-    EXPECT_EQ(ReadFile(out + "/DateTimePicker_default.png"), ReadFile(out + "/DateTimePicker_plain.png"));
+    const std::string shown = TestOutFile("DateTimePicker_default.png"), plainShown = TestOutFile("DateTimePicker_plain.png");
+    ASSERT_TRUE(plat::test::SaveScreenshot(*picker, shown));
+    ASSERT_TRUE(plat::test::SaveScreenshot(*plain, plainShown));
+    EXPECT_EQ(ReadFile(shown), ReadFile(plainShown));
 
     // Without the 3D frame: an outline in the border colour, or in the
     // parent's colour without a border.
@@ -236,7 +237,7 @@ TEST_F(DateTimePicker, FlatLook) {
     plat::test::ProcessEvents();
     EXPECT_TRUE(picker->ButtonHover());
     EXPECT_EQ(plat::test::PixelAt(*picker, bx + 5, by), Rgb(plat::clYellow));
-    EXPECT_TRUE(plat::test::SaveScreenshot(*picker, out + "/DateTimePicker_flat.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*picker, TestOutFile("DateTimePicker_flat.png")));
     // The focus colour replaces the border colour while the picker has the focus.
     picker->SetFocusBorderColor(plat::clFuchsia);
     picker->SetFocus();
@@ -322,7 +323,7 @@ TEST_F(DateTimePicker, MonthViewDropsDownAndPicksADay) {
         if (c.open == byF4) {
             EXPECT_EQ(plat::test::AccessibleNameOf(*cal), "Month calendar");
             EXPECT_TRUE(plat::test::SaveScreenshot(*picker->CalendarForm(),
-                                                   std::string(VASTRIMO_TEST_OUT) + "/DateTimePicker_month_view.png"));
+                                                   TestOutFile("DateTimePicker_month_view.png")));
         }
         for (unsigned short k : c.keys) SendKey(*cal, k);
         if (c.clickDay != 0) {

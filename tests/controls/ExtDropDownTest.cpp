@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/EsgHTMLE.h"
+#include "base/StrUtils.h"
 #include "controls/ExtUtil.h"
+#include "controls/LocaleText.h"
 #include "platform/Bitmap.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -15,6 +17,7 @@
 #include "platform/TestHooks.h"
 
 #include "DropDownOnForm.h"
+#include "PickerTestSupport.h"
 
 namespace {
 
@@ -70,6 +73,8 @@ TEST_F(DropDown, TypingRulesByEditKind) {
         {etRange, 0, false, "", -1, "-1", "1"},           // no separator at the start
         {etUppercase, 0, false, "", -1, "abC", "ABC"},
         {etLowerCase, 0, false, "", -1, "AbC", "abc"},
+        {etUppercase, 0, false, "", -1, "éàωжß", "ÉÀΩЖß"},  // the locale's letters, not ASCII only
+        {etLowerCase, 0, false, "", -1, "ÉÀΩЖ", "éàωж"},
         {etString, 0, false, "", -1, "x-y", "x-y"},
         {etMixedCase, 0, false, "", -1, "jOHN o'neil", "John O'Neil"},
         {etMixedCase, 0, false, "smith", 0, "a ", "A Smith"},  // the caret stays after what was typed
@@ -89,34 +94,64 @@ TEST_F(DropDown, TypingRulesByEditKind) {
     }
 }
 
+// The caret counts characters, so a prefix or suffix of letters longer in
+// bytes (€, ²) guards the same places as plain ones.
 TEST_F(DropDown, PrefixAndSuffixGuardTheCaret) {
-    dd->SetPrefix("$");
-    dd->SetSuffix(" kg");
+    for (const auto& [prefix, suffix] : {std::pair<std::string, std::string>{"$", " kg"}, {"€", " m²"}}) {
+        dd->SetPrefix(prefix);
+        dd->SetSuffix(suffix);
+        const struct {
+            unsigned short key;
+            int caretBefore;
+            int caretAfter;
+            const char* plain;
+        } cases[] = {
+            {plat::VK_HOME, 3, 1, "12"},
+            {plat::VK_END, 1, 3, "12"},
+            {plat::VK_LEFT, 1, 1, "12"},   // cannot step into the prefix
+            {plat::VK_RIGHT, 3, 3, "12"},  // nor into the suffix
+            {plat::VK_BACK, 1, 1, "12"},
+            {plat::VK_DELETE, 3, 3, "12"},
+            {plat::VK_BACK, 2, 1, "2"},
+        };
+        for (const auto& c : cases) {
+            dd->SetText("12");
+            ASSERT_EQ(dd->Text(), prefix + "12" + suffix);
+            dd->SetSelStart(c.caretBefore);
+            dd->SetSelLength(0);
+            SendKey(*dd, c.key, 0, c.key == plat::VK_BACK ? "\b" : "");
+            EXPECT_EQ(dd->SelStart(), c.caretAfter) << prefix << " " << c.key << " at " << c.caretBefore;
+            EXPECT_EQ(dd->Text(), prefix + c.plain + suffix) << prefix << " " << c.key << " at " << c.caretBefore;
+        }
+        EXPECT_EQ(dd->GetText(), "2");
+    }
+}
+
+// A click in the prefix selects the text after it; a click in the suffix
+// puts the caret at the end of the text, never inside the suffix.
+TEST_F(DropDown, ClickInPrefixOrSuffixKeepsTheCaretOnTheText) {
+    dd->SetPrefix("€ ");
+    dd->SetSuffix(" m²");
     dd->SetText("12");
-    ASSERT_EQ(dd->Text(), "$12 kg");
+    ASSERT_EQ(dd->Text(), "€ 12 m²");
+    const int h = dd->Height() / 2;
     const struct {
-        unsigned short key;
-        int caretBefore;
-        int caretAfter;
-        const char* text;
+        const char* where;
+        int x;  // the prefix's first letter, or past the end of the text
+        int selStart, selLength;
     } cases[] = {
-        {plat::VK_HOME, 3, 1, "$12 kg"},
-        {plat::VK_END, 1, 3, "$12 kg"},
-        {plat::VK_LEFT, 1, 1, "$12 kg"},   // cannot step into the prefix
-        {plat::VK_RIGHT, 3, 3, "$12 kg"},  // nor into the suffix
-        {plat::VK_BACK, 1, 1, "$12 kg"},
-        {plat::VK_DELETE, 3, 3, "$12 kg"},
-        {plat::VK_BACK, 2, 1, "$2 kg"},
+        {"prefix", 3, 2, 2},
+        {"suffix", 110, 4, 0},
     };
     for (const auto& c : cases) {
+        dd->SetSelStart(3);
+        plat::test::ClickAt(*dd, c.x, h);
+        EXPECT_EQ(dd->SelStart(), c.selStart) << c.where;
+        EXPECT_EQ(dd->SelLength(), c.selLength) << c.where;
+        TypeText(*dd, "5");
+        EXPECT_EQ(dd->GetText(), std::string(c.where) == "prefix" ? "5" : "125") << c.where;
         dd->SetText("12");
-        dd->SetSelStart(c.caretBefore);
-        dd->SetSelLength(0);
-        SendKey(*dd, c.key, 0, c.key == plat::VK_BACK ? "\b" : "");
-        EXPECT_EQ(dd->SelStart(), c.caretAfter) << c.key << " at " << c.caretBefore;
-        EXPECT_EQ(dd->Text(), c.text) << c.key << " at " << c.caretBefore;
     }
-    EXPECT_EQ(dd->GetText(), "2");
 }
 
 // A suffix that was typed over is not there any more: cutting its length
@@ -212,6 +247,73 @@ TEST_F(DropDown, KeyboardOpensAndClosesWithFocusBackOnTheEdit) {
     }
 }
 
+// Counts the steps the wheel asks of a picker.
+class TStepCounter : public TExtCustomDropDown {
+public:
+    using TExtCustomDropDown::TExtCustomDropDown;
+    void SelectNextItem() override { ++next; }
+    void SelectPreviousItem() override { ++previous; }
+    int next = 0, previous = 0;
+};
+
+class DropDownWheel : public DropDownOnForm<TStepCounter> {
+protected:
+    void SetUp() override {
+        DropDownOnForm::SetUp();
+        TBarAppearance footer = dd->DropDownFooter();
+        footer.Buttons = {{"OK", true, 0, 0, plat::mrNone}};
+        dd->SetDropDownFooter(footer);
+        Show();
+    }
+};
+
+// The wheel turned down steps to the next entry and up to the previous
+// one, over the closed edit and over any part of the open pop-up.
+TEST_F(DropDownWheel, StepsTheEntryOverTheEditAndThePopUp) {
+    const struct {
+        const char* where;
+        bool open;
+        int delta;
+        int next, previous;
+    } cases[] = {
+        {"edit", false, -120, 1, 0},
+        {"edit", false, 120, 0, 1},
+        {"arrow", false, -120, 1, 0},
+        {"header", true, -120, 1, 0},
+        {"header", true, 120, 0, 1},
+        {"footer button", true, -120, 1, 0},
+        {"pop-up", true, 120, 0, 1},
+    };
+    for (const auto& c : cases) {
+        if (c.open) dd->ShowDropDown();
+        ASSERT_EQ(dd->DroppedDown(), c.open) << c.where;
+        dd->next = dd->previous = 0;
+        const std::string where = c.where;
+        TDropDownForm* f = dd->DropDownForm();
+        if (where == "edit") plat::test::Wheel(*dd, c.delta, 10, 10);
+        else if (where == "arrow") plat::test::Wheel(*dd->Button()->Button(), c.delta, 4, 4);
+        else if (where == "header") plat::test::Wheel(*f->Header(), c.delta, 5, 5);
+        else if (where == "footer button") plat::test::Wheel(*f->Footer()->Buttons(0), c.delta, 3, 3);
+        else plat::test::Wheel(*f->Client(), c.delta, 0, f->Client()->Height() / 2);
+        EXPECT_EQ(dd->next, c.next) << c.where << " " << c.delta;
+        EXPECT_EQ(dd->previous, c.previous) << c.where << " " << c.delta;
+        dd->HideDropDown(false);
+    }
+}
+
+// An edit that takes no typing opens its pop-up from a click on its text;
+// one that takes typing only places the caret there.
+TEST_F(DropDown, ClickOnTheTextOpensAnEditThatTakesNoTyping) {
+    for (bool editorEnabled : {true, false}) {
+        dd->SetEditorEnabled(editorEnabled);
+        dd->SetText("abc");
+        plat::test::ClickAt(*dd, 10, dd->Height() / 2);
+        EXPECT_EQ(dd->DroppedDown(), !editorEnabled) << editorEnabled;
+        dd->HideDropDown(false);
+        dd->DropDownForm()->SetDeActivateTime(0);
+    }
+}
+
 TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
     dd->SetText("ab");
     dd->ShowDropDown();
@@ -223,6 +325,92 @@ TEST_F(DropDown, KeysTypedInThePopUpReachTheEdit) {
     EXPECT_FALSE(dd->DroppedDown());
     EXPECT_EQ(dd->Text(), "ab");
     EXPECT_TRUE(dd->Focused());
+}
+
+// Letters typed while the pop-up is open reach the edit whatever their
+// alphabet, by the edit's rules, where the caret stands.
+TEST_F(DropDown, AccentedLettersTypedInThePopUpReachTheEdit) {
+    const struct {
+        TDropDownEditType kind;
+        const char* start;
+        int at;             // caret before typing, -1 = at the end
+        const char* typed;  // "\b" = Backspace
+        const char* shown;
+        int caret;
+    } cases[] = {
+        {etString, "ab", -1, "é€Ω", "abé€Ω", 5},
+        {etUppercase, "AB", -1, "éω", "ABÉΩ", 4},
+        {etLowerCase, "ab", -1, "ÉΩ", "abéω", 4},
+        {etString, "abé", -1, "\b", "ab", 2},
+        {etString, "aéb", 2, "ü", "aéüb", 3},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetEditType(c.kind);
+        dd->SetText(c.start);
+        dd->ShowDropDown();
+        ASSERT_TRUE(dd->DroppedDown());
+        dd->SetSelStart(c.at < 0 ? Utf8Length(c.start) : c.at);
+        dd->SetSelLength(0);
+        if (std::string(c.typed) == "\b") SendKey(*dd->DropDownForm(), plat::VK_BACK);
+        else TypeText(*dd->DropDownForm(), c.typed);
+        EXPECT_EQ(dd->Text(), c.shown) << c.kind << " " << c.typed;
+        EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " " << c.typed;
+        EXPECT_TRUE(dd->DroppedDown());
+        dd->HideDropDown(false);
+    }
+}
+
+// Esc on the closed edit selects its text (not the prefix) and drops the
+// modified mark, unless CanUndo is off.
+TEST_F(DropDown, EscapeSelectsTheTextAndClearsModified) {
+    const struct {
+        const char* prefix;
+        bool canUndo;
+        int selStart, selLength;
+        bool modified;
+    } cases[] = {
+        {"", true, 0, 5, false},
+        {"€ ", true, 2, 5, false},
+        {"", false, 5, 0, true},
+    };
+    for (const auto& c : cases) {
+        dd->SetPrefix(c.prefix);
+        dd->SetCanUndo(c.canUndo);
+        dd->SetText("");
+        dd->SetSelStart(Utf8Length(c.prefix));
+        TypeText(*dd, "héllo");
+        ASSERT_TRUE(dd->IsModified());
+        SendKey(*dd, plat::VK_ESCAPE);
+        EXPECT_EQ(dd->SelStart(), c.selStart) << c.prefix << c.canUndo;
+        EXPECT_EQ(dd->SelLength(), c.selLength) << c.prefix << c.canUndo;
+        EXPECT_EQ(dd->IsModified(), c.modified) << c.prefix << c.canUndo;
+    }
+}
+
+// With ExcelStyleDecimalSeparator the keypad's decimal key types the
+// locale's separator; the main block's keys type what they show.
+TEST_F(DropDown, KeypadDecimalKeyTypesTheLocaleSeparator) {
+    const char oldDecimal = base::DecimalSeparator();
+    base::SetDecimalSeparator(',');
+    const struct {
+        bool excel;
+        bool keypad;
+        const char* shown;
+    } cases[] = {
+        {true, true, "1,"},
+        {false, true, "1."},
+        {true, false, "1."},
+    };
+    for (const auto& c : cases) {
+        dd->SetExcelStyleDecimalSeparator(c.excel);
+        dd->SetPlainText("1");
+        dd->SetSelStart(1);
+        if (c.keypad) SendKey(*dd, plat::VK_DECIMAL, 0, ".");
+        else TypeText(*dd, ".");
+        EXPECT_EQ(dd->Text(), c.shown) << c.excel << c.keypad;
+    }
+    base::SetDecimalSeparator(oldDecimal);
 }
 
 TEST_F(DropDown, ArrowClickAfterDeactivationDoesNotReopen) {
@@ -349,7 +537,7 @@ TEST_F(DropDown, BarsAndButtonsShowTheirImages) {
     // An index the list does not have draws nothing and keeps the caption.
     EXPECT_GT(bar->Buttons(1)->Width(), 0);
     EXPECT_TRUE(plat::test::SaveScreenshot(*dd->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/DropDown_bar_images.png"));
+                                           TestOutFile("DropDown_bar_images.png")));
     dd->HideDropDown(false);
     dd->SetImages(nullptr);
 }
@@ -457,6 +645,74 @@ TEST_F(DropDown, FrameFollowsFocus) {
     EXPECT_EQ(dd->FrameColor(), 0xC0C0C0u);
 }
 
+// The frame as it shows: the colours set, the focus colour while the edit
+// holds the focus, the disabled grey and the flat look, read from the
+// edit's pixels on all four sides.
+TEST_F(DropDown, FrameShowsItsColoursInEveryState) {
+    auto* other = new plat::TEdit(form.get());
+    other->SetParent(form.get());
+    other->SetBounds(20, 120, 80, 22);
+    form->SetColor(0x80FF80);
+    const plat::TColor none = plat::clNone;
+    const struct {
+        const char* name;
+        plat::TColor border, focusBorder;
+        bool flat, focused, enabled, disabledBorder;
+        plat::TColor outer;  // the colour of the outermost line
+        plat::TColor inner;  // the line inside it (none = not checked)
+        plat::TColor outerFar = plat::clNone;  // right and bottom, when they differ
+    } cases[] = {
+        {"border", plat::clRed, none, false, false, true, true, plat::clRed, none},
+        {"border, focused", plat::clRed, none, false, true, true, true, plat::clRed, none},
+        {"focus colour wins while focused", plat::clRed, plat::clBlue, false, true, true, true, plat::clBlue, none},
+        {"border colour when not focused", plat::clRed, plat::clBlue, false, false, true, true, plat::clRed, none},
+        {"focus colour alone", none, plat::clBlue, false, true, true, true, plat::clBlue, none},
+        {"disabled", plat::clRed, none, false, false, false, true, 0xC0C0C0, none},
+        {"disabled, no disabled border", plat::clRed, none, false, false, false, false, plat::clRed, none},
+        {"flat", none, none, true, false, true, true, 0x80FF80, 0x80FF80},
+        {"flat, focused", none, none, true, true, true, true, plat::clBtnShadow, plat::clBtnFace, plat::clBtnHighlight},
+        {"flat under a colour", plat::clRed, none, true, false, true, true, plat::clRed, none},
+    };
+    for (const auto& c : cases) {
+        dd->SetEnabled(true);
+        dd->SetBorderColor(c.border);
+        dd->SetFocusBorderColor(c.focusBorder);
+        dd->SetFlat(c.flat);
+        dd->SetDisabledBorder(c.disabledBorder);
+        if (c.focused) dd->SetFocus();
+        else other->SetFocus();
+        dd->SetEnabled(c.enabled);
+        plat::test::ProcessEvents();
+        ASSERT_EQ(dd->Focused(), c.focused) << c.name;
+        const int w = dd->Width(), h = dd->Height();
+        const plat::test::TRgb outer = ctltest::Rgb(plat::ColorToRGB(c.outer));
+        const plat::test::TRgb far = ctltest::Rgb(plat::ColorToRGB(c.outerFar != none ? c.outerFar : c.outer));
+        EXPECT_EQ(plat::test::PixelAt(*dd, 0, h / 2), outer) << c.name << ": left";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w / 3, 0), outer) << c.name << ": top";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w - 1, h / 2), far) << c.name << ": right";
+        EXPECT_EQ(plat::test::PixelAt(*dd, w / 3, h - 1), far) << c.name << ": bottom";
+        if (c.inner != none)
+            EXPECT_EQ(plat::test::PixelAt(*dd, 1, h / 2), ctltest::Rgb(plat::ColorToRGB(c.inner))) << c.name;
+    }
+    // The focus colour alone shows nothing of its own while unfocused: the
+    // toolkit's frame is back.
+    dd->SetEnabled(true);
+    dd->SetBorderColor(none);
+    dd->SetFlat(false);
+    other->SetFocus();
+    plat::test::ProcessEvents();
+    EXPECT_NE(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(plat::clBlue));
+    // The flat edit sinks while the mouse is over it.
+    dd->SetFocusBorderColor(none);
+    dd->SetFlat(true);
+    plat::test::MouseEnter(*dd);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(plat::ColorToRGB(plat::clBtnShadow)));
+    plat::test::MouseLeave(*dd);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*dd, 0, dd->Height() / 2), ctltest::Rgb(0x80FF80));
+}
+
 TEST_F(DropDown, ButtonContainerKeepsItsWidth) {
     EXPECT_EQ(dd->Button()->Width(), 16);
     EXPECT_EQ(dd->DropDownButtonWidth(), 17);
@@ -550,7 +806,7 @@ TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_EQ(plat::test::AccessibleNameOf(*f->Client()), "Drop-down");
     EXPECT_EQ(plat::test::AccessibleNameOf(*f->Footer()->Buttons(0)), "OK");
     EXPECT_EQ(plat::test::AccessibleRoleOf(*f->Footer()->Buttons(0)), "button");
-    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, TestOutFile("DropDown_open.png")));
     dd->HideDropDown(false);
     // A 3-pixel red frame with the bars inside it.
     dd->SetDropDownBorderColor(plat::clRed);
@@ -561,7 +817,7 @@ TEST_F(DropDown, AccessibleNamesAndScreenshot) {
     EXPECT_NE(plat::test::PixelAt(*f->Client(), 3, 60), (plat::test::TRgb{255, 0, 0}));
     EXPECT_EQ(f->Header()->Left(), 3);
     EXPECT_EQ(f->Header()->Top(), 3);
-    EXPECT_TRUE(plat::test::SaveScreenshot(*f, std::string(VASTRIMO_TEST_OUT) + "/DropDown_open_framed.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*f, TestOutFile("DropDown_open_framed.png")));
 }
 
 TEST(DropDownDraw, GradientStaysInsideItsRectangle) {
@@ -602,6 +858,196 @@ TEST(DropDownDraw, ColourRoutines) {
     EXPECT_EQ(GetTextSize(measure, "").cx, 0);
 }
 
+namespace {
+plat::TBitmap Filled(int w, int h, plat::TColor colour) {
+    plat::TBitmap b(w, h);
+    b.Canvas().Brush().SetColor(colour);
+    b.Canvas().FillRect(plat::Rect(0, 0, w, h));
+    return b;
+}
+}  // namespace
+
+// An image and a text: the image 4 pixels in, the text 8 pixels after it,
+// or centred when there is no image; a glyph's corner colour shows the
+// background.
+TEST(DropDownDraw, ImageAndTextAndTransparentGlyph) {
+    plat::EnsureGuiApplication();
+    ctltest::TSquareImages images(2, 10, {plat::clRed, plat::clLime});
+    plat::TBitmap page = Filled(120, 20, plat::clWhite);
+    page.Canvas().Font().SetColor(plat::clBlue);
+    DrawImageAndText(page.Canvas(), plat::Rect(0, 0, 120, 20), "Ωé", &images, 1);
+    EXPECT_EQ(page.Pixel(3, 10), plat::clWhite);
+    EXPECT_EQ(page.Pixel(4, 10), plat::clLime);
+    EXPECT_EQ(page.Pixel(13, 10), plat::clLime);
+    int firstInk = -1;
+    for (int x = 0; x < 120 && firstInk < 0; ++x)
+        for (int y = 0; y < 20; ++y)
+            if (page.Pixel(x, y) != plat::clWhite && page.Pixel(x, y) != plat::clLime) firstInk = x;
+    EXPECT_GE(firstInk, 22) << "the text starts 8 pixels after the image";
+    EXPECT_LT(firstInk, 30);
+    plat::TBitmap centred = Filled(120, 20, plat::clWhite);
+    DrawImageAndText(centred.Canvas(), plat::Rect(0, 0, 120, 20), "Ωé", nullptr, 1);
+    int left = -1, right = -1;
+    for (int x = 0; x < 120; ++x)
+        for (int y = 0; y < 20; ++y)
+            if (centred.Pixel(x, y) != plat::clWhite) {
+                if (left < 0) left = x;
+                right = x;
+            }
+    EXPECT_NEAR(left + right, 120, 4) << "centred without an image";
+
+    plat::TBitmap glyph = Filled(6, 6, plat::clRed);
+    glyph.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    glyph.Canvas().SetPixels(5, 5, plat::clFuchsia);
+    plat::TBitmap target = Filled(20, 20, plat::clWhite);
+    DrawTransparentGlyph(target.Canvas(), glyph, plat::clYellow, plat::Rect(2, 2, 6, 6));
+    EXPECT_EQ(target.Pixel(2, 2), plat::clYellow);
+    EXPECT_EQ(target.Pixel(3, 3), plat::clRed);
+    EXPECT_EQ(target.Pixel(6, 6), plat::clWhite) << "only the rectangle's size is copied";
+}
+
+// Assign copies the pop-up, text-rule, bar, button and selection settings,
+// so the copy behaves as the original; the text stays its own.
+TEST_F(DropDown, AssignCopiesTheSettings) {
+    TExtCustomDropDown& source = *new TExtCustomDropDown(form.get());
+    source.SetEditType(etMoney);
+    source.SetPrecision(2);
+    source.SetPrefix("€ ");
+    source.SetForceShadow(true);
+    source.SetDropDownEnabled(true);
+    source.SetDropDownColor(plat::clYellow);
+    source.SetDropDownColorTo(plat::clNone);
+    source.SetDropDownBorderWidth(3);
+    source.SetDropDownWidth(230);
+    source.SetDropDownHeight(120);
+    source.SetDropDownButtonWidth(22);
+    source.SetDropDownButtonHint("Öffnen");
+    source.SetFlat(true);
+    source.SetEtched(true);
+    source.SetExcelStyleDecimalSeparator(true);
+    source.SetSelectionColorStyle(scCustom);
+    source.SetSelectionColor(plat::clAqua);
+    source.ButtonAppearance().ColorHot = plat::clRed;
+    source.ButtonAppearance().Font.SetName("Courier New");
+    source.DropDownHeader().Caption = "Zone é";
+    source.SetPlainText("source");
+    dd->SetPlainText("mine");
+    dd->Assign(source);
+    EXPECT_EQ(dd->Text(), "mine");
+    EXPECT_TRUE(dd->ForceShadow());
+    EXPECT_TRUE(dd->DropDownEnabled());
+    EXPECT_TRUE(dd->Etched());
+    EXPECT_TRUE(dd->ExcelStyleDecimalSeparator());
+    EXPECT_EQ(dd->DropDownButtonHint(), "Öffnen");
+    EXPECT_EQ(dd->SelectionColor(), plat::clAqua);
+    EXPECT_EQ(dd->ButtonAppearance().ColorHot, plat::clRed);
+    EXPECT_NE(dd->ButtonAppearance().Font.Name(), "Courier New") << "the button font is not copied";
+    EXPECT_EQ(dd->Button()->Width(), 22);
+    // The copy types by the money rules behind the prefix.
+    dd->SetPlainText("€ ");
+    dd->SetSelStart(2);
+    TypeText(*dd, "1234");
+    EXPECT_EQ(dd->Text(), "€ 1,234");
+    // Its pop-up opens in the copied size and colour with the copied header.
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(dd->DropDownForm()->Width(), 230);
+    EXPECT_EQ(dd->DropDownForm()->Header()->Appearance().Caption, "Zone é");
+    EXPECT_EQ(plat::test::PixelAt(*dd->DropDownForm()->Client(), 115, 60), ctltest::Rgb(plat::clYellow));
+}
+
+// The arrow button's hint, its glyph in place of the arrow, and its caption
+// face (bsButton) with glyph and caption.
+TEST_F(DropDown, ArrowButtonHintGlyphAndCaption) {
+    TExtDropDownSpeedButton& arrow = *dd->Button()->Button();
+    plat::test::TShownHint hint;
+    EXPECT_FALSE(plat::test::HintAt(arrow, 4, 4, hint));
+    dd->SetDropDownButtonHint("Öffnen");
+    ASSERT_TRUE(plat::test::HintAt(arrow, 4, 4, hint));
+    EXPECT_EQ(hint.Text, "Öffnen");
+    plat::test::HideHint();
+
+    // Two pictures side by side: up (lime) and disabled (blue); the corner
+    // colour shows the button face.
+    plat::TBitmap glyph = Filled(16, 8, plat::clLime);
+    glyph.Canvas().Brush().SetColor(plat::clBlue);
+    glyph.Canvas().FillRect(plat::Rect(8, 0, 16, 8));
+    glyph.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    dd->SetDropDownButtonGlyph(glyph);
+    dd->Button()->SetNumGlyphs(2);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, 4, 4), ctltest::Rgb(plat::clLime));
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clBlue)), 0);
+    dd->SetReadOnly(true);
+    arrow.Invalidate();
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, 4, 4), ctltest::Rgb(plat::clBlue)) << "the disabled picture";
+    dd->SetReadOnly(false);
+
+    // The caption face: a push button with the glyph and the caption.
+    dd->SetDropDownButtonWidth(40);
+    dd->Button()->SetNumGlyphs(1);
+    plat::TBitmap red = Filled(6, 6, plat::clRed);
+    red.Canvas().SetPixels(0, 0, plat::clFuchsia);
+    dd->SetDropDownButtonGlyph(red);
+    arrow.SetButtonStyle(bsButton);
+    dd->Button()->SetButtonCaption("Ω");
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clRed)), 35) << "the glyph less its corner colour";
+    EXPECT_EQ(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clFuchsia)), 0);
+    dd->SetDropDownButtonGlyph(plat::TBitmap());
+    plat::test::ProcessEvents();
+    EXPECT_GT(plat::test::CountPixels(arrow, ctltest::Rgb(plat::clBlack)), 0) << "the caption";
+    // Flat and etched: the etched edge's outer shadow line at the top.
+    arrow.SetFlat(true);
+    arrow.SetEtched(true);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(arrow, arrow.Width() / 2, 0), ctltest::Rgb(plat::ColorToRGB(plat::clBtnShadow)));
+    // Clicking it still opens the pop-up.
+    plat::test::ClickAt(arrow);
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
+// FocusControl takes the focus when the pop-up opens and is forgotten when
+// it goes; ForceShadow still opens the pop-up in its size.
+TEST_F(DropDown, FocusControlAndForceShadow) {
+    auto* inner = new plat::TEdit(dd);
+    dd->SetControl(inner);
+    inner->SetBounds(0, 0, 150, 40);
+    dd->SetFocusControl(inner);
+    dd->SetForceShadow(true);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    EXPECT_TRUE(inner->Focused());
+    EXPECT_TRUE(dd->DropDownForm()->Visible());
+    EXPECT_GT(dd->DropDownForm()->Height(), 40);
+    dd->HideDropDown(false);
+    delete inner;
+    EXPECT_EQ(dd->FocusControl(), nullptr);
+    EXPECT_EQ(dd->Control(), nullptr);
+    dd->ShowDropDown();
+    EXPECT_TRUE(dd->DroppedDown());
+}
+
+// The edit is never lower than a line of its text and a quarter.
+TEST_F(DropDown, EditKeepsItsMinimumHeight) {
+    const struct {
+        int fontSize;
+        int asked;
+        bool grows;
+    } cases[] = {{8, 6, true}, {8, 30, false}, {20, 22, true}};
+    for (const auto& c : cases) {
+        dd->Font().SetSize(c.fontSize);
+        dd->SetBounds(100, 40, 160, c.asked);
+        plat::TCanvas measure;
+        measure.SetFont(dd->Font());
+        const int line = measure.TextHeight("Wg");
+        EXPECT_GE(dd->Height(), line) << c.fontSize << " " << c.asked;
+        EXPECT_EQ(dd->Height() > c.asked, c.grows) << c.fontSize << " " << c.asked;
+        EXPECT_EQ(dd->Button()->Height(), dd->Height() - 2);
+    }
+}
+
 TEST_F(DropDown, PasteFollowsTheEditKind) {
     const struct {
         TDropDownEditType kind;
@@ -627,6 +1073,10 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
         {etMixedCase, 0, false, "", 0, 0, "jane doe", "Jane Doe", 8},
         {etAlphaNumeric, 0, false, "a", 1, 0, "b2", "ab2", 3},
         {etAlphaNumeric, 0, false, "a", 1, 0, "b-2", "a", 1},
+        {etUppercase, 0, false, "AB", 2, 0, "éaω", "ABÉAΩ", 5},
+        {etLowerCase, 0, false, "ab", 2, 0, "ÉAΩ", "abéaω", 5},
+        {etString, 0, false, "éa", 1, 0, "€", "é€a", 2},     // the caret counts characters
+        {etString, 0, false, "aéb", 1, 1, "Ω€", "aΩ€b", -1},
     };
     for (const auto& c : cases) {
         dd->SetEditType(etString);
@@ -644,7 +1094,7 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
             EXPECT_EQ(dd->SelStart(), c.caret) << c.kind << " '" << c.start << "' + '" << c.clip << "'";
         } else {
             EXPECT_EQ(dd->SelStart(), c.selStart);
-            EXPECT_EQ(dd->SelLength(), static_cast<int>(std::string(c.clip).size()));
+            EXPECT_EQ(dd->SelLength(), Utf8Length(c.clip));
         }
         // The edit's menu pastes by the same rules.
         const std::string byKeys = dd->Text();
@@ -662,6 +1112,47 @@ TEST_F(DropDown, PasteFollowsTheEditKind) {
     plat::Clipboard().SetAsText("xy");
     SendKey(*dd, plat::VK_INSERT, plat::ssShift);
     EXPECT_EQ(dd->Text(), "abcd");
+}
+
+// A paste the edit kind refuses leaves the text and is heard, as a refused
+// key is; one it takes is not.
+TEST_F(DropDown, RefusedPasteBeeps) {
+    const struct {
+        TDropDownEditType kind;
+        const char* start;
+        const char* clip;
+        bool refused;
+    } cases[] = {
+        {etHex, "1F", "A", true},
+        {etRange, "1-5", ";7", true},
+        {etNumeric, "12", "x", true},
+        {etAlphaNumeric, "a", "b-2", true},
+        {etValidChars, "a", "aé", false},
+        {etValidChars, "a", "ab", true},
+        {etString, "a", "é", false},
+        {etNumeric, "12", "3", false},
+    };
+    for (const auto& c : cases) {
+        dd->SetEditType(etString);
+        dd->SetEditType(c.kind);
+        dd->SetValidChars("aé€");
+        dd->SetPlainText(c.start);
+        dd->SetSelStart(Utf8Length(c.start));
+        plat::Clipboard().SetAsText(c.clip);
+        const int beeps = plat::test::BeepCount();
+        SendKey(*dd, 'V', plat::ssCtrl);
+        EXPECT_EQ(plat::test::BeepCount() - beeps, c.refused ? 1 : 0) << c.kind << " + " << c.clip;
+        EXPECT_EQ(dd->Text() == c.start, c.refused) << c.kind << " + " << c.clip;
+    }
+}
+
+// ValidChars holds characters, not bytes: an accented letter in it is typed.
+TEST_F(DropDown, ValidCharsTakeAccentedLetters) {
+    dd->SetEditType(etValidChars);
+    dd->SetValidChars("aé€");
+    dd->SetPlainText("");
+    TypeText(*dd, "aébè€x");
+    EXPECT_EQ(dd->Text(), "aé€");
 }
 
 TEST_F(DropDown, ClipboardEventsMayRefuse) {
@@ -754,6 +1245,187 @@ TEST_F(DropDown, BarButtonsTakeEnterAndSpace) {
     SendKey(*bar->Buttons(0), plat::VK_RETURN, 0, "\r");
     EXPECT_FALSE(dd->DroppedDown());
     EXPECT_EQ(clicked, (std::vector<int>{1, 0}));
+}
+
+
+// A header with a plain white background and no buttons, open.
+class DropDownBars : public DropDown {
+protected:
+    TExtBar* OpenHeader(const std::string& Caption) {
+        TBarAppearance h = dd->DropDownHeader();
+        h.Caption = Caption;
+        h.Color = plat::clWhite;
+        h.ColorTo = plat::clNone;
+        h.BorderColor = plat::clNone;
+        h.Font.SetColor(plat::clBlack);
+        dd->SetDropDownHeader(h);
+        dd->HideDropDown(false);
+        dd->ShowDropDown();
+        plat::test::ProcessEvents();
+        return dd->DropDownForm()->Header();
+    }
+    // The columns of the bar where anything but white is drawn.
+    static std::pair<int, int> InkColumns(TExtBar& Bar) {
+        int first = -1, last = -1;
+        for (int x = 0; x < Bar.Width(); ++x)
+            for (int y = 0; y < Bar.Height(); ++y)
+                if (plat::test::PixelAt(Bar, x, y) != plat::test::TRgb{255, 255, 255}) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return {first, last};
+    }
+};
+
+// The caption is the cells' HTML: tags take effect and are not shown.
+TEST_F(DropDownBars, CaptionIsHtml) {
+    TExtBar* bar = OpenHeader("B");
+    const auto [plainFirst, plainLast] = InkColumns(*bar);
+    ASSERT_GE(plainFirst, 0);
+    bar = OpenHeader("<b>B</b>");
+    const auto [boldFirst, boldLast] = InkColumns(*bar);
+    EXPECT_EQ(boldFirst, plainFirst);
+    EXPECT_LE(boldLast - boldFirst, 2 * (plainLast - plainFirst) + 2) << "the tags are not drawn as text";
+    bar = OpenHeader("<font color=\"#FF0000\">R</font>é");
+    EXPECT_GT(plat::test::CountPixels(*bar, {255, 0, 0}), 0);
+}
+
+// The bars and their buttons draw in their own font, and their gradients
+// run top to bottom unless told otherwise.
+TEST_F(DropDownBars, FontsAndGradients) {
+    TBarAppearance h = dd->DropDownHeader();
+    EXPECT_EQ(h.GradientDirection, gdVertical);
+    EXPECT_EQ(h.Font.Name(), "Tahoma");
+    h.Caption = "Ω";
+    h.Color = plat::clBlack;
+    h.ColorTo = plat::clWhite;
+    h.BorderColor = plat::clNone;
+    h.Font.SetColor(plat::clBlue);
+    h.Buttons = {{"X", true, 30, 0, plat::mrNone}};
+    dd->SetDropDownHeader(h);
+    TExtButtonAppearance& b = dd->ButtonAppearance();
+    EXPECT_EQ(b.Gradient, gdVertical);
+    b.Color = plat::clBlack;
+    b.ColorTo = plat::clWhite;
+    b.BorderColor = plat::clNone;
+    b.Gradient = gdHorizontal;
+    b.Font.SetColor(plat::clRed);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    EXPECT_GT(plat::test::CountPixels(*bar, {0, 0, 255}), 0) << "the header's font";
+    const int bh = bar->Height();
+    EXPECT_EQ(plat::test::PixelAt(*bar, 3, 1), plat::test::PixelAt(*bar, 40, 1)) << "the same along a row";
+    EXPECT_NE(plat::test::PixelAt(*bar, 3, 1), plat::test::PixelAt(*bar, 3, bh - 2)) << "darker at the top";
+    TExtBarButton* button = bar->Buttons(0);
+    const int w = button->Width();
+    EXPECT_GT(plat::test::CountPixels(*button, {255, 0, 0}), 0) << "the button's font";
+    EXPECT_NE(plat::test::PixelAt(*button, 2, 3), plat::test::PixelAt(*button, w - 3, 3)) << "left to right";
+    // The style leaves the button's gradient and font as they are.
+    dd->SetComponentStyle(tsGlass);
+    EXPECT_EQ(dd->ButtonAppearance().Gradient, gdHorizontal);
+    EXPECT_EQ(dd->ButtonAppearance().Font.Color(), plat::clRed);
+}
+
+// Check buttons stay down until clicked again; buttons of one group are
+// down one at a time, and AllowAllUp lets a click raise the one down. The
+// checked face shows in the checked colour.
+TEST_F(DropDownBars, CheckAndGroupButtons) {
+    TBarAppearance h = dd->DropDownHeader();
+    h.Buttons = {{"A", true, 24, 0, plat::mrNone}, {"B", true, 24, 0, plat::mrNone}, {"C", true, 24, 0, plat::mrNone}};
+    dd->SetDropDownHeader(h);
+    dd->ButtonAppearance().ColorChecked = plat::clLime;
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Header();
+    TExtBarButton *a = bar->Buttons(0), *b = bar->Buttons(1), *c = bar->Buttons(2);
+    a->SetStyle(tasCheck);
+    b->SetGroupIndex(1);
+    c->SetGroupIndex(1);
+    std::vector<int> clicked;
+    dd->OnDropDownHeaderButtonClick = [&](plat::TObject*, int i) { clicked.push_back(i); };
+    const struct {
+        TExtBarButton* button;
+        bool allowAllUp;
+        bool a, b, c;  // down after the click
+    } steps[] = {
+        {a, false, true, false, false},
+        {b, false, true, true, false},
+        {c, false, true, false, true},
+        {c, false, true, false, true},  // the group's one down stays down
+        {a, false, false, false, true},
+        {c, true, false, false, false},  // AllowAllUp: it goes up
+    };
+    for (const auto& st : steps) {
+        c->SetAllowAllUp(st.allowAllUp);
+        plat::test::MouseMove(*st.button, 5, 5);
+        plat::test::ClickAt(*st.button);
+        plat::test::MouseLeave(*st.button);
+        plat::test::ProcessEvents();
+        EXPECT_EQ(a->Down(), st.a);
+        EXPECT_EQ(b->Down(), st.b);
+        EXPECT_EQ(c->Down(), st.c);
+        for (TExtBarButton* x : {a, b, c})
+            EXPECT_EQ(plat::test::PixelAt(*x, x->Width() / 2, 2) == ctltest::Rgb(plat::clLime), x->Down());
+    }
+    EXPECT_EQ(clicked.size(), 6u);
+    // A plain button outside a group never stays down.
+    TExtBarButton* plain = a;
+    plain->SetStyle(tasButton);
+    plain->SetDown(true);
+    EXPECT_FALSE(plain->Down());
+    // A press dragged off the button and released there neither checks nor clicks.
+    a->SetStyle(tasCheck);
+    plat::test::MouseDown(*a, plat::mbLeft, 5, 5);
+    plat::test::MouseMove(*a, 60, 5, plat::ssLeft);
+    EXPECT_FALSE(a->Pressed());
+    plat::test::MouseUp(*a, plat::mbLeft, 60, 5);
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(clicked.size(), 6u);
+}
+
+// Reading a bar button past the end fails with the list's own message; a
+// disabled button shows the grey disabled border.
+TEST_F(DropDownBars, ButtonListAndDisabledBorder) {
+    TBarAppearance f = dd->DropDownFooter();
+    f.Buttons = {{"Off", false, 30, 0, plat::mrNone}};
+    dd->SetDropDownFooter(f);
+    dd->ShowDropDown();
+    TExtBar* bar = dd->DropDownForm()->Footer();
+    try {
+        bar->Buttons(1);
+        ADD_FAILURE() << "no error";
+    } catch (const std::out_of_range& e) {
+        EXPECT_STREQ(e.what(), "Index out of bounds in list read access");
+    }
+    EXPECT_THROW(bar->Buttons(-1), std::out_of_range);
+    TDbgList<int> list;
+    list.Add(1);
+    EXPECT_THROW(list.SetItemsEx(1, 2), std::out_of_range);
+    TExtBarButton* off = bar->Buttons(0);
+    plat::test::ProcessEvents();
+    EXPECT_EQ(plat::test::PixelAt(*off, 0, off->Height() / 2), (plat::test::TRgb{0x80, 0x80, 0x80}));
+}
+
+// OnDrawHeader and OnDrawFooter paint the bars in place of their own look.
+TEST_F(DropDownBars, DrawEventsPaintTheBars) {
+    std::vector<plat::TObject*> senders;
+    auto paint = [&](plat::TColor colour) {
+        return [&senders, colour](plat::TObject* Sender, plat::TCanvas& Canvas, plat::TRect R) {
+            senders.push_back(Sender);
+            Canvas.Brush().SetColor(colour);
+            Canvas.FillRect(R);
+        };
+    };
+    dd->OnDrawHeader = paint(plat::clLime);
+    dd->OnDrawFooter = paint(plat::clFuchsia);
+    dd->ShowDropDown();
+    plat::test::ProcessEvents();
+    TDropDownForm* f = dd->DropDownForm();
+    EXPECT_EQ(plat::test::PixelAt(*f->Header(), 10, 5), (plat::test::TRgb{0, 255, 0}));
+    EXPECT_EQ(plat::test::PixelAt(*f->Footer(), 10, 5), (plat::test::TRgb{255, 0, 255}));
+    ASSERT_FALSE(senders.empty());
+    EXPECT_TRUE(senders.front() == f->Header() || senders.front() == f->Footer());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -195,7 +196,7 @@ TEST_F(TimePicker, ClockInThePopUpSetsTheTime) {
     plat::test::ProcessEvents();
     EXPECT_EQ(plat::test::AccessibleNameOf(*clock), "Clock");
     EXPECT_TRUE(plat::test::SaveScreenshot(*picker->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/TimePickerDropDown_open.png"));
+                                           TestOutFile("TimePickerDropDown_open.png")));
     // Clicking outside keeps what was picked.
     picker->DropDownForm()->Perform(plat::CM_DEACTIVATE);
     EXPECT_FALSE(picker->DroppedDown());
@@ -240,7 +241,7 @@ TEST_F(TimePicker, TimePickerBelowTheClockFollowsIt) {
     EXPECT_EQ(picker->Text(), "14:07");
     plat::test::ProcessEvents();
     EXPECT_TRUE(plat::test::SaveScreenshot(*picker->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/TimePickerDropDown_picker.png"));
+                                           TestOutFile("TimePickerDropDown_picker.png")));
     SendKey(*tp, plat::VK_RETURN);
     EXPECT_FALSE(picker->DroppedDown());
     EXPECT_EQ(picker->Text(), "14:07");

@@ -6,6 +6,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ TEST_F(Pickers, TrackBarPopUpMovesTheValue) {
     plat::test::ProcessEvents();
     EXPECT_EQ(plat::test::AccessibleNameOf(*bar), "Track bar");
     EXPECT_TRUE(plat::test::SaveScreenshot(*track->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/TrackBarDropDown_open.png"));
+                                           TestOutFile("TrackBarDropDown_open.png")));
     // Losing activation keeps the value.
     track->DropDownForm()->Perform(plat::CM_DEACTIVATE);
     EXPECT_FALSE(track->DroppedDown());
@@ -139,7 +140,7 @@ TEST_F(Pickers, MemoEscapeDiscardsAndDeactivationKeeps) {
     memo->Memo()->Lines().SetText("kept\r\nlines");
     plat::test::ProcessEvents();
     EXPECT_TRUE(plat::test::SaveScreenshot(*memo->DropDownForm(),
-                                           std::string(VASTRIMO_TEST_OUT) + "/MemoDropDown_open.png"));
+                                           TestOutFile("MemoDropDown_open.png")));
     memo->DropDownForm()->Perform(plat::CM_DEACTIVATE);
     EXPECT_FALSE(memo->DroppedDown());
     EXPECT_EQ(memo->Text(), "kept...");

@@ -12,6 +12,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST_F(Watch, HandsPointAtTheTime) {
     watch->SetTime(10 * 3600 + 10 * 60);
     watch->Invalidate();
     plat::test::ProcessEvents();
-    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_10_10.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, TestOutFile("Clock_10_10.png")));
     EXPECT_EQ(plat::test::AccessibleNameOf(*watch), "Clock");
 }
 
@@ -192,7 +193,7 @@ TEST_F(Watch, HalfOfDayJumpsAndItsLabelRolls) {
     ASSERT_TRUE(watch->Rolling());
     watch->RollTick();
     plat::test::ProcessEvents();
-    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_ampm_rolling.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*watch, TestOutFile("Clock_ampm_rolling.png")));
     int ticks = 1;
     while (watch->Rolling() && ticks < 100) {
         watch->RollTick();
@@ -261,8 +262,7 @@ TEST_F(Watch, StylesResetTheLookAndApplyTheirPreset) {
         watch->SetStyle(st);
         watch->SetTime(10 * 3600 + 10 * 60);
         plat::test::ProcessEvents();
-        EXPECT_TRUE(plat::test::SaveScreenshot(*watch, std::string(VASTRIMO_TEST_OUT) + "/Clock_style_" +
-                                                           std::to_string(st) + ".png"));
+        EXPECT_TRUE(plat::test::SaveScreenshot(*watch, TestOutFile("Clock_style_" + std::to_string(st) + ".png")));
     }
     watch->SetStyle(wsBlueStar);  // round-rect face with a left-to-right gradient
     plat::test::ProcessEvents();
@@ -352,7 +352,7 @@ TEST_F(Watch, PictureLiesOverTheFaceAndRepaintsWhenChanged) {
     // 45..135; the white ground lets the yellow face through.
     EXPECT_EQ(plat::test::PixelAt(*clock, 60, 120), kRed);
     EXPECT_EQ(plat::test::PixelAt(*clock, 30, 90), (TRgb{255, 255, 0}));
-    EXPECT_TRUE(plat::test::SaveScreenshot(*clock, std::string(VASTRIMO_TEST_OUT) + "/Clock_picture.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*clock, TestOutFile("Clock_picture.png")));
 
     clock->Paints = 0;
     clock->Appearance().Picture.SetGraphic(&green);

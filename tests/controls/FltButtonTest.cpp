@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/StdCtrls.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 using namespace ctl;
 using plat::RGB;
@@ -439,7 +440,7 @@ TEST_F(FltButtonControl, ScreenshotOfTheWindowLook) {
     button->SetKind(bkOK);
     button->SetStyle(bsEncarta);
     button->SetHotTrackColor(plat::clYellow);
-    EXPECT_TRUE(plat::test::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/fltbutton.png"));
+    EXPECT_TRUE(plat::test::SaveScreenshot(*form, TestOutFile("fltbutton.png")));
     EXPECT_EQ(At(50, 3), kFace);
 }
 
@@ -494,7 +495,7 @@ std::unique_ptr<plat::TImageList> RedSquareList(plat::TComponent* owner) {
 }
 
 bool ButtonShows(TFltButton& b, TColor colour) {
-    const std::string path = std::string(VASTRIMO_TEST_OUT) + "/flt_button_action.png";
+    const std::string path = TestOutFile("flt_button_action.png");
     if (!plat::test::SaveScreenshot(b, path)) return false;
     plat::TBitmap shot;
     if (!shot.LoadFromFile(path)) return false;

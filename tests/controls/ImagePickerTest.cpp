@@ -11,6 +11,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -42,6 +43,15 @@ protected:
     ctltest::TSquareImages images{5, 16, {plat::clRed, plat::clLime, plat::clBlue}};
     int selects = 0, changes = 0;
 };
+
+// The face is the picker's text: a click there opens the list.
+TEST_F(ImagePicker, ClickOnTheFaceOpensTheList) {
+    picker->SetImages(&images);
+    picker->AddImagesFromImageList();
+    pt::ClickAt(*picker->Face());
+    EXPECT_TRUE(picker->DroppedDown());
+    EXPECT_EQ(picker->ItemSelector()->Items().Count(), 5);
+}
 
 TEST_F(ImagePicker, IndexAndImageIndex) {
     picker->AddImagesFromImageList();  // no list yet: nothing
@@ -120,7 +130,7 @@ TEST_F(ImagePicker, PopUpPicksCancelsAndPaints) {
     EXPECT_EQ(picker->ItemIndex(), 2);
     EXPECT_TRUE(picker->DroppedDown());
     pt::ProcessEvents();
-    EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), std::string(VASTRIMO_TEST_OUT) + "/ImagePicker_open.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*picker->DropDownForm(), TestOutFile("ImagePicker_open.png")));
     pt::SendKey(*picker, plat::VK_ESCAPE);
     EXPECT_FALSE(picker->DroppedDown());
     EXPECT_EQ(picker->ItemIndex(), 1);  // as it was when the pop-up opened

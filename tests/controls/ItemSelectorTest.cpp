@@ -9,6 +9,7 @@
 #include "platform/GuiApp.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
+#include "TestOut.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ TEST_F(ItemSelector, SelectedHotItemPaintsInTheSelectedColours) {
     EXPECT_EQ(pt::PixelAt(panel, 6, 30), ctltest::Rgb(plat::clBlack));  // the box's frame
     EXPECT_EQ(pt::PixelAt(panel, 38, 15), ctltest::Rgb(plat::clWhite));  // item 0 plain
     EXPECT_EQ(pt::PixelAt(panel, 10, 14), ctltest::Rgb(plat::clRed));
-    EXPECT_TRUE(pt::SaveScreenshot(*sel, std::string(VASTRIMO_TEST_OUT) + "/ItemSelector_colours.png"));
+    EXPECT_TRUE(pt::SaveScreenshot(*sel, TestOutFile("ItemSelector_colours.png")));
 }
 
 TEST_F(ItemSelector, ScrollsTheChosenItemIntoView) {

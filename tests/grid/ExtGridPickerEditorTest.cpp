@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridPaint.h"
 #include "grid/ExtGridPickerEditors.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
@@ -447,6 +448,59 @@ TEST_F(GridPickerWrapper, ImagePickerOnImageCellsTakesTheGridsImages) {
     grid->SetGridImages(nullptr);
 }
 
+// Each picker editor opens with the grid's header and footer bars and the
+// grid's style, and a click on a bar button tells the grid which cell's
+// editor it was.
+TEST_F(GridPickerWrapper, PickersShowTheGridsBarsAndReportTheirButtons) {
+    const ctl::TBarAppearance fresh = grid->ControlLook().DropDownHeader();
+    EXPECT_TRUE(fresh.Visible);
+    EXPECT_EQ(fresh.Font.Name(), "Tahoma");
+    EXPECT_EQ(fresh.Font.Height(), -11);
+    EXPECT_EQ(grid->ControlLook().DropDownFooter().Font.Name(), "Tahoma");
+    ctl::TBarAppearance header = fresh;
+    header.Caption = "Zone <b>é</b>";
+    header.Buttons = {{"Ω", true, 24, 0, plat::mrNone}};
+    grid->ControlLook().SetDropDownHeader(header);
+    ctl::TBarAppearance footer = grid->ControlLook().DropDownFooter();
+    footer.Buttons = {{"OK", true, 30, 0, plat::mrOk}};
+    grid->ControlLook().SetDropDownFooter(footer);
+    grid->Painter().SetComponentStyle(ctl::tsGlass);
+    std::vector<std::string> heard;
+    grid->OnDropDownHeaderButtonClick = [&](plat::TObject* Sender, int ACol, int ARow, int Index) {
+        EXPECT_EQ(Sender, grid);
+        heard.push_back("header " + std::to_string(ACol) + "," + std::to_string(ARow) + " #" + std::to_string(Index));
+    };
+    grid->OnDropDownFooterButtonClick = [&](plat::TObject*, int ACol, int ARow, int Index) {
+        heard.push_back("footer " + std::to_string(ACol) + "," + std::to_string(ARow) + " #" + std::to_string(Index));
+    };
+    for (TEditorType k : {edColorPickerDropDown, edMemoDropDown, edDetailDropDown}) {
+        kind2 = k;
+        heard.clear();
+        Play("", {Key(plat::VK_DOWN, plat::ssAlt)});
+        auto* picker = dynamic_cast<ctl::TExtCustomDropDown*>(grid->EditCtrl());
+        ASSERT_NE(picker, nullptr) << k;
+        ASSERT_TRUE(picker->DroppedDown()) << k;
+        EXPECT_EQ(picker->GetComponentStyle(), ctl::tsGlass) << k;
+        ctl::TDropDownForm* f = picker->DropDownForm();
+        ASSERT_NE(f->Header(), nullptr) << k;
+        ASSERT_NE(f->Footer(), nullptr) << k;
+        EXPECT_TRUE(f->Header()->Visible()) << k;
+        EXPECT_EQ(f->Header()->Appearance().Caption, "Zone <b>é</b>") << k;
+        pt::ClickAt(*f->Header()->Buttons(0));
+        EXPECT_TRUE(picker->DroppedDown()) << k;
+        pt::ClickAt(*f->Footer()->Buttons(0));
+        EXPECT_FALSE(picker->DroppedDown()) << k;
+        EXPECT_EQ(heard, (std::vector<std::string>{"header 2,2 #0", "footer 2,2 #0"})) << k;
+        pt::SendKey(*picker, plat::VK_ESCAPE);
+        pt::ProcessEvents();
+    }
+    // A copy of the look takes the bars along.
+    TExtStringGrid other(form.get());
+    other.ControlLook().Assign(grid->ControlLook());
+    EXPECT_EQ(other.ControlLook().DropDownHeader().Caption, "Zone <b>é</b>");
+    EXPECT_EQ(other.ControlLook().DropDownFooter().Buttons.size(), 1u);
+}
+
 TEST_F(GridPickerWrapper, TimePickerShowsNoFocusMarkOverTheCell) {
     kind2 = edTimePickerDropDown;
     // A program that makes the time pick-only still sees the time it edits.
@@ -470,9 +524,13 @@ TEST_F(GridPickerWrapper, TimePickerShowsNoFocusMarkOverTheCell) {
     pt::ProcessEvents();
     ASSERT_TRUE(plain.Focused());
     EXPECT_TRUE(plain.FocusMarkShown());
-    // A click on the marked text stays with the picker.
+    // A click on the marked text opens the pick-only picker's pop-up; once
+    // it closes, the picker has the focus and its mark again.
     pt::MouseDown(plain, plat::mbLeft, 20, 10);
     pt::MouseUp(plain, plat::mbLeft, 20, 10);
+    pt::ProcessEvents();
+    EXPECT_TRUE(plain.DroppedDown());
+    plain.HideDropDown(true);
     pt::ProcessEvents();
     EXPECT_TRUE(plain.Focused());
     EXPECT_TRUE(plain.FocusMarkShown());

@@ -264,6 +264,46 @@ TEST_F(GridDropDown, GridEventsReachTheDropDown) {
     EXPECT_EQ(senders.back(), dd);
 }
 
+// The list's hint, moving and display-text events reach the drop-down's
+// events with the list as Sender; the display text shows in the list.
+TEST_F(GridDropDown, HintMoveAndDisplayTextEventsReachTheDropDown) {
+    dd->ShowDropDown();
+    EXPECT_FALSE(List()->OnGetDisplText) << "no handler: the list reads its cells directly";
+    dd->HideDropDown(true);
+    std::vector<std::string> heard;
+    dd->OnGridAnchorHint = [&](plat::TObject* S, int ARow, int ACol, std::string& Anchor) {
+        EXPECT_EQ(S, List());
+        heard.push_back("hint " + std::to_string(ARow) + "," + std::to_string(ACol));
+        Anchor = "Zone é";
+    };
+    dd->OnGridRowMoving = [&](plat::TObject* S, int ARow, bool& Allow) {
+        EXPECT_EQ(S, List());
+        heard.push_back("row " + std::to_string(ARow));
+        Allow = ARow != 2;
+    };
+    dd->OnGridColumnMoving = [&](plat::TObject*, int ACol, bool& Allow) {
+        heard.push_back("column " + std::to_string(ACol));
+        Allow = false;
+    };
+    dd->OnGridGetDiplText = [](plat::TObject*, int, int ARow, std::string& Value) {
+        if (ARow > 0) Value = "«" + Value + "»";
+    };
+    dd->ShowDropDown();
+    TExtColGrid* g = List();
+    std::string anchor = "a";
+    g->OnAnchorHint(g, 1, 0, anchor);
+    EXPECT_EQ(anchor, "Zone é");
+    bool allow = true;
+    g->OnRowMoving(g, 2, allow);
+    EXPECT_FALSE(allow);
+    allow = true;
+    g->OnColumnMoving(g, 1, allow);
+    EXPECT_FALSE(allow);
+    EXPECT_EQ(heard, (std::vector<std::string>{"hint 1,0", "row 2", "column 1"}));
+    // The list's cells read through it.
+    EXPECT_EQ(g->Cells(0, 1), "«red»");
+}
+
 // Settings of the drop-down reach its list at the next opening.
 TEST_F(GridDropDown, ListSettingsAreCopiedAtEachOpening) {
     const struct {
