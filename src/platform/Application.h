@@ -4,6 +4,7 @@
 // Screen and Mouse describe the desktop and the pointer.
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,22 @@ public:
     TControl* Capture() const;
 };
 
+// While one lives, the user's input to every window (keys, mouse, wheel,
+// a window's close button) is dropped, while painting and timers go on and
+// the pointer shows the wait cursor: for a wait the user watches but must
+// not act in. Input that arrives meanwhile is not kept for later.
+class TInputBlock {
+public:
+    TInputBlock();
+    ~TInputBlock();
+    TInputBlock(const TInputBlock&) = delete;
+    TInputBlock& operator=(const TInputBlock&) = delete;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};
+
 // Created on first use; live until the program ends.
 extern TApplication* Application;
 extern TScreen* Screen;
@@ -103,6 +120,9 @@ extern TMouse* Mouse;
 // Makes sure the three objects above exist (the program and tests call it
 // before creating forms).
 void InitApplication();
+
+// The warning sound that tells the user an input was refused.
+void Beep();
 
 // The state of a key or mouse button at the moment: the high bit (value
 // negative) when it is down, as the grid's key-state checks expect.

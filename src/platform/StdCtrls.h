@@ -101,6 +101,10 @@ public:
     void PopupEditMenu(TPoint ScreenPoint);
 
     TNotifyEvent OnChange;
+    // Runs before a paste (Ctrl+V, Shift+Insert, the menu's Paste) puts the
+    // clipboard's text in. A handler that takes the paste itself, typing it
+    // under the edit's own rules or refusing it, sets Handled.
+    std::function<void(TObject* Sender, const std::string& Text, bool& Handled)> OnPaste;
 
 protected:
     // Runs on every change of the text, typed or set; fires OnChange. An
@@ -108,6 +112,8 @@ protected:
     virtual void Change();
     // The clipboard messages do what the edit does by itself.
     void Dispatch(TMessage& Message) override;
+    // The paste keys go the way of the menu's Paste while OnPaste is set.
+    void KeyDown(unsigned short& Key, TShiftState Shift) override;
 
 private:
     TPopupMenu* FEditMenu = nullptr;
