@@ -92,6 +92,7 @@ class TControlList;
 class TSearchPanel;
 class THTMLHintWindow;
 class TExtStringGridCheck;
+class TGridAccessible;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -365,6 +366,7 @@ public:
     TMouseActions& MouseActions() { return FMouseActions; }
     const TMouseActions& MouseActions() const { return FMouseActions; }
     TNavigation& Navigation() { return FNavigation; }
+    const TNavigation& Navigation() const { return FNavigation; }
 
     // ------------------------------------------------------ cell access
     // Cells (real column, displayed row) are the base grid's.
@@ -863,6 +865,8 @@ private:
 
     // shared graphic of the row check boxes in column 0
     std::unique_ptr<TCellGraphic> FCellGraphic;
+    // what screen readers are told of the cells
+    std::unique_ptr<TGridAccessible> FAccessible;
 
     // selection
     mutable std::vector<bool> FRowSelect;
