@@ -16,6 +16,7 @@
 #include "TestHelpers.h"
 #include "gateway/LoRaWANFile.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
@@ -1246,13 +1247,20 @@ TEST_F(LoRaWANWindow, ListColumnsShowTheirEntriesWhole) {
             const TRect rc = g.GridCellRect(c.col, c.row);
             ASSERT_LT(rc.Left, rc.Right);
             const test::TPicture shown = test::PictureOf(g);
-            int lastInk = -1;  // the rightmost pixel of the text
+            int firstInk = -1, lastInk = -1;  // the text's leftmost and rightmost pixels
             for (int x = rc.Left; x < rc.Right - 1; ++x)
                 for (int y = rc.Top + 1; y < rc.Bottom - 1; ++y) {
                     const test::TRgb p = shown.At(x, y);
-                    if (p.R + p.G + p.B < 300) lastInk = x;
+                    if (p.R + p.G + p.B >= 300) continue;
+                    if (firstInk < 0) firstInk = x;
+                    lastInk = x;
                 }
             ASSERT_GE(lastInk, rc.Left) << c.text << ": nothing painted";
+            // The whole text on its line: about as wide as it measures (its
+            // first and last strokes may be faint), and short of the cell's edge.
+            TBitmap measure(1, 1);
+            measure.Canvas().Font().Assign(g.Font());
+            EXPECT_GE(lastInk - firstInk + 6, measure.Canvas().TextWidth(c.text)) << c.text << " is not shown whole";
             EXPECT_LT(lastInk, rc.Right - 8) << c.text << " is cut at the cell's edge";
         }
         test::ClickAt(*dlg->Btn_Cancel);
