@@ -456,7 +456,13 @@ std::string TExtColumnGrid::GetFormattedCell(int ACol, int ARow) {
     bool isFloat = kind == ctl::ntInteger || kind == ctl::ntDecimal;
     if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
     if (!isFloat || format.empty() || !base::IsFloatFormat(format)) return text;
-    return base::FormatFloat(format, Floats(ACol, ARow));
+    try {
+        return base::FormatFloat(format, Floats(ACol, ARow));
+    } catch (const EExtGridError&) {
+        // The event may call a word a number: it is shown as typed, since
+        // painting a cell must not fail.
+        return text;
+    }
 }
 
 TCellType TExtColumnGrid::GetCellType(int ACol, int ARow) {

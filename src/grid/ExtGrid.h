@@ -49,10 +49,22 @@ class TPopupMenu;
 
 namespace grid {
 
+struct TBinGridData;
+
 // Raised by the grid's typed access and index checks.
 class EExtGridError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // An error about one cell names it (real column, row as the reader
+    // addressed it); the message keeps the grid's fixed wording.
+    EExtGridError(const std::string& Message, int ACol, int ARow)
+        : std::runtime_error(Message), FCol(ACol), FRow(ARow) {}
+    int Col() const { return FCol; }  // -1 when no single cell is meant
+    int Row() const { return FRow; }
+
+private:
+    int FCol = -1;
+    int FRow = -1;
 };
 
 enum TGridLook { glStandard, glSoft, glClassic, glKelo, glBevel, glListView, glFrost, glGlass, glSuiteB, glCustom };
@@ -1698,6 +1710,9 @@ public:
     // The sort a header click asks for (ACol displayed), as the mouse
     // release runs it.
     void HeaderClickSort(int ACol, plat::TShiftState Shift);
+    // The sort of a header click on real column RCol, without the merging
+    // around it.
+    void RunHeaderSort(int RCol, plat::TShiftState Shift);
     bool IsSortIndicatorCell(int ACol, int ARow);
     // Draws the sort glyph of a header cell (ACol real) centred at (X, Y).
     void DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X);
@@ -1815,6 +1830,11 @@ public:
     TGroupCalcEvent OnGroupCalc;
 
 private:
+    // The work of the column summaries and of the footer's totals over rows
+    // FromRow..ToRow, read by real row (hidden rows included) when Real is
+    // set. acCOUNT gives the number of data rows of the range.
+    double ColumnTotal(TColumnCalcType Calc, int ACol, int FromRow, int ToRow, bool Real);
+    bool ReadsRealRows(int ToRow);
     struct TDataOpsState;
     std::shared_ptr<TDataOpsState> FDataOps;  // made on first use
     TDataOpsState& Ops();
@@ -1825,10 +1845,18 @@ private:
     void RunSort(bool Indexed);
     bool HeaderRelease(int ACol, int ARow, int X, int Y, plat::TShiftState Shift);
     void ApplyRowOrder(int First, const std::vector<int>& Order);
+    // The sorted order of rows First..Last, with the vertical blocks that
+    // it would tear apart split first.
+    std::vector<int> SortOrder(int First, int Last, int Col, bool Indexed);
+    bool SplitRowMerges(int First, int Last);
+    void MergedColumnsChanged();
     void HiliteRange(const std::string& Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow,
                      const std::string& HiText);
     void UnHiliteRange(const std::string& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     bool FindMatches(int ACol, int ARow, const std::string& Prepared, TFindParams FindParams);
+    // The scan of Find, and the move to its hit with fnAutoGoto.
+    plat::TPoint FindCell(plat::TPoint StartCell, const std::string& s, TFindParams FindParams);
+    void GotoFoundCell(plat::TPoint Hit, TFindParams FindParams);
     void HighlightSearch(const std::string& Text);
     void RemoveSearchHighlight();
     TFindParams SearchFooterParams(bool Auto, bool Backward);
@@ -1987,6 +2015,12 @@ public:
     void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
     void SplitColumnCells(int ColIndex);
     void MergeColumnCells(int ColIndex, bool MainMerge);
+    // The columns kept merged: changing the list splits every column and
+    // merges the listed ones again, the first freely and each later one
+    // within the blocks of those before it.
+    TIntList& MergedColumns();
+    void SplitMergedColumns();
+    void RemergeColumns();
     void SplitRowCells(int RowIndex);
     void MergeRowCells(int RowIndex, bool MainMerge);
     void SplitAllCells();
@@ -2271,6 +2305,8 @@ private:
     int CollectNodeRows(int ARow, std::vector<int>& Rows);
     void HideDisplayedRows(const std::vector<int>& Rows, int Level);
     void ContractNodesExcept(int Keep);
+    // Shows every row the nodes hide and marks every node open.
+    void ExpandAllRows();
     // One empty row before each listed displayed row (ascending; a row
     // listed twice gets two), and the removal of listed rows, each in one
     // pass over the grid.
@@ -2354,6 +2390,9 @@ private:
     std::shared_ptr<TClipboardState> FClipboard;  // made on first use
     TClipboardState& Clip();
     void PasteCellStream(const std::string& Bytes, int ACol, int ARow, int& Rows, int& Cols, int& Count);
+    // Cells read from a stream, placed with the stream cell Origin at
+    // Point; checked whole (places, pictures) before the grid changes.
+    void PlaceCellData(const TBinGridData& Data, plat::TPoint Origin, plat::TPoint Point);
     bool SmartFill(const TGridRect& Sel, int Pasted);
     void WriteFilledCell(int ACol, int ARow, std::string Value);
     void EmptyCells(const TGridRect& R, bool Undoable);

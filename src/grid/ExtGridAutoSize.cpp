@@ -43,11 +43,17 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
             h = DefaultRowHeight();
         } else {
             const int text = Cells(real, ARow).empty() ? 0 : GetCellTextSize(real, ARow, FWordWrap, false).Y;
-            h = text + GetCellGraphicSize(real, ARow).Y;
+            int graphic = GetCellGraphicSize(real, ARow).Y;
+            // A graphic that fills its cell has the height of the row, so it
+            // cannot ask for one: beside text it adds nothing, alone it asks
+            // for a plain row.
+            if (const TCellGraphic* g = GetCellGraphic(real, ARow); g && g->CellVAlign() == vaFull)
+                graphic = text > 0 ? 0 : DefaultRowHeight();
+            h = text + graphic;
         }
         tallest = std::max(tallest, h);
     }
-    const int wanted = tallest + 2 * FXYOffset.Y + 2 * GridLineWidth();
+    const int wanted = tallest + GetCellPaddingY() + 2 * GridLineWidth() + (XYOffsetTopLeftOnly() ? 2 : 0);
     if (!(FSizeGrowOnly && RowHeights(ARow) >= wanted))
         SetRowHeights(ARow, Clamp(wanted, FMinRowHeight, FMaxRowHeight));
     if (Padding != 0) SetRowHeights(ARow, Clamp(RowHeights(ARow) + Padding, FMinRowHeight, FMaxRowHeight));

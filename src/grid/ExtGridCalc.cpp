@@ -6,6 +6,8 @@
 
 #include "base/StrUtils.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFooter.h"
+#include "grid/ExtGridRowsState.h"
 
 namespace grid {
 
@@ -18,22 +20,26 @@ void NormalRows(TExtStringGrid& G, int& FromRow, int& ToRow) {
     }
 }
 
-// Reads the counted cells of the range: a range that reaches beyond the
-// displayed rows is read by real row, hidden rows included. Rows past the
-// last one are never read.
-template <typename F>
-void ForCountedRows(TExtStringGrid& G, int ACol, int FromRow, int ToRow, F&& Use) {
-    const bool real = ToRow > G.RowCount();
-    const int last = real ? G.RowCount() + G.NumHiddenRows() - 1 : G.RowCount() - 1;
-    for (int r = std::max(FromRow, 0); r <= ToRow && r <= last; ++r) {
-        const int shown = real ? G.DisplRowIndex(r) : r;
-        if (shown >= 0 && shown < G.RowCount() && !G.IsBaseCell(ACol, shown)) continue;
-        try {
-            Use(real ? G.AllFloats(ACol, r) : G.Floats(ACol, r));
-        } catch (const EExtGridError&) {
-            // A text that is no number is left out of the summary.
-        }
+enum class TRowUse { Data, GroupRow, Covered };
+
+// How a summary takes row R of its range. In a grouped grid the header and
+// summary rows hold the groups' results, not data: counting them would
+// count every value a second time. A hidden row is out of the grid and
+// cannot be told apart, so it counts. A covered cell of a merged block
+// belongs to its base cell.
+TRowUse RowUse(TExtStringGrid& G, int ACol, int R, bool Real, bool Grouped) {
+    int shown = R;
+    if (Real) {
+        if (G.IsHiddenRow(R)) return TRowUse::Data;
+        shown = G.DisplRowIndex(R);
     }
+    if (shown < 0 || shown >= G.RowCount()) return TRowUse::Data;
+    if (Grouped && (G.IsNode(shown) || G.IsSummary(shown))) return TRowUse::GroupRow;
+    return G.IsBaseCell(ACol, shown) ? TRowUse::Data : TRowUse::Covered;
+}
+
+double ValueOf(TExtStringGrid& G, int ACol, int R, bool Real) {
+    return Real ? G.AllFloats(ACol, R) : G.Floats(ACol, R);
 }
 
 // The base cells of a row range, numbers only.
@@ -52,51 +58,121 @@ void ForRowCells(TExtStringGrid& G, int ARow, int FromCol, int ToCol, F&& Use) {
 
 }  // namespace
 
+double TExtStringGrid::ColumnTotal(TColumnCalcType Calc, int ACol, int FromRow, int ToRow, bool Real) {
+    const bool grouped = FGroupColumn >= 0;
+    // Rows past the last one are never read.
+    const int last = std::min(ToRow, Real ? RowCount() + NumHiddenRows() - 1 : RowCount() - 1);
+    const int first = std::max(FromRow, 0);
+    const auto use = [&](int r) { return RowUse(*this, ACol, r, Real, grouped); };
+    // The range's rows that are data; a range ending before it starts has none.
+    const auto dataRows = [&] {
+        int n = std::max(ToRow - FromRow + 1, 0);
+        if (grouped)
+            for (int r = first; r <= last; ++r)
+                if (use(r) == TRowUse::GroupRow) --n;
+        return n;
+    };
+    switch (Calc) {
+        case acCOUNT: return dataRows();
+        case acSUM:
+        case acAVG:
+        case acMIN:
+        case acMAX: {
+            double sum = 0, extreme = 0;
+            bool have = false;
+            // Minimum and maximum start from the range's first cell, which
+            // must hold a number.
+            if ((Calc == acMIN || Calc == acMAX) && FromRow >= 0 && FromRow <= last && use(FromRow) == TRowUse::Data) {
+                extreme = ValueOf(*this, ACol, FromRow, Real);
+                have = true;
+            }
+            ExportNotification(esExportStart, FromRow);
+            for (int r = first; r <= last; ++r) {
+                if (use(r) != TRowUse::Data) continue;
+                ExportNotification(esExportNextRow, r);
+                double v = 0;
+                try {
+                    v = ValueOf(*this, ACol, r, Real);
+                } catch (const EExtGridError&) {
+                    // A text that is no number is left out of the summary.
+                    continue;
+                }
+                sum += v;
+                if (!have || (Calc == acMIN ? v < extreme : v > extreme)) extreme = v;
+                have = true;
+            }
+            ExportNotification(esExportDone, -1);
+            if (Calc == acSUM) return sum;
+            if (Calc == acMIN || Calc == acMAX) return extreme;
+            const int n = dataRows();
+            return n > 0 ? sum / n : 0;
+        }
+        case acSTDDEV: {
+            // An empty range has no spread (rather than the 0 / 0 it would divide).
+            const int n = dataRows();
+            if (n <= 0) return 0;
+            const double avg = ColumnTotal(acAVG, ACol, FromRow, ToRow, Real);
+            ExportNotification(esExportStart, FromRow);
+            double sq = 0;
+            for (int r = first; r <= last; ++r) {
+                if (use(r) == TRowUse::GroupRow) continue;
+                // Every cell takes part here: a word raises.
+                const double d = ValueOf(*this, ACol, r, Real) - avg;
+                sq += d * d;
+            }
+            ExportNotification(esExportDone, -1);
+            return std::sqrt(sq / n);
+        }
+        case acDISTINCT: {
+            std::set<std::string> seen;
+            ExportNotification(esExportStart, FromRow);
+            for (int r = first; r <= last; ++r) {
+                if (use(r) == TRowUse::GroupRow) continue;
+                ExportNotification(esExportNextRow, r);
+                seen.insert(base::UpperCase(Real ? AllCells(ACol, r) : Cells(ACol, r)));
+            }
+            ExportNotification(esExportDone, -1);
+            return static_cast<double>(seen.size());
+        }
+        default: return 0;
+    }
+}
+
+// A range that reaches past the displayed rows is read by real row, hidden
+// rows included.
+bool TExtStringGrid::ReadsRealRows(int ToRow) {
+    const bool footer = FRowsState && FRowsState->Footer.Visible();
+    return footer ? ToRow > RowCount() - 1 : ToRow > RowCount();
+}
+
 double TExtStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    double sum = 0;
-    ForCountedRows(*this, ACol, FromRow, ToRow, [&](double v) { sum += v; });
-    return sum;
+    return ColumnTotal(acSUM, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    if (ToRow < FromRow) return 0;
-    return ColumnSum(ACol, FromRow, ToRow) / (ToRow - FromRow + 1);
+    return ColumnTotal(acAVG, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    double m = Floats(ACol, FromRow);
-    ForCountedRows(*this, ACol, FromRow, ToRow, [&](double v) { m = std::min(m, v); });
-    return m;
+    return ColumnTotal(acMIN, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    double m = Floats(ACol, FromRow);
-    ForCountedRows(*this, ACol, FromRow, ToRow, [&](double v) { m = std::max(m, v); });
-    return m;
+    return ColumnTotal(acMAX, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    // An empty range has no spread (rather than the 0 / 0 it would divide).
-    if (ToRow < FromRow) return 0;
-    const double avg = ColumnAvg(ACol, FromRow, ToRow);
-    double sq = 0;
-    for (int r = FromRow; r <= ToRow && r < RowCount(); ++r) {
-        const double d = Floats(ACol, r) - avg;
-        sq += d * d;
-    }
-    return std::sqrt(sq / (ToRow - FromRow + 1));
+    return ColumnTotal(acSTDDEV, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
     NormalRows(*this, FromRow, ToRow);
-    std::set<std::string> seen;
-    for (int r = std::max(FromRow, 0); r <= ToRow && r < RowCount(); ++r) seen.insert(base::UpperCase(Cells(ACol, r)));
-    return static_cast<double>(seen.size());
+    return ColumnTotal(acDISTINCT, ACol, FromRow, ToRow, ReadsRealRows(ToRow));
 }
 
 double TExtStringGrid::ColumnCustomCalc(int ACol, int FromRow, int ToRow) {

@@ -17,20 +17,27 @@ namespace {
 const char* const kNoInteger = "Cell does not contain integer value";
 const char* const kNoFloat = "Cell does not contain a float value";
 
-int TextToInt(const std::string& Text) {
+int TextToInt(const std::string& Text, int ACol, int ARow) {
     const std::string s = base::Trim(Text);
     // An empty cell and a lone dash read as zero.
     if (s.empty() || s == "-") return 0;
     int v = 0;
-    if (!base::TryStrToInt(s, v)) throw EExtGridError(kNoInteger);
+    if (!base::TryStrToInt(s, v)) throw EExtGridError(kNoInteger, ACol, ARow);
     return v;
 }
 
-double TextToFloat(const std::string& Text) {
+double TextToFloat(const std::string& Text, int ACol, int ARow) {
     const std::string s = ctl::NormalizeNumberText(Text);
-    if (s.empty() || s == "-") return 0;
+    if (s.empty() || s == "-") {
+        // Normalising drops the leading characters that cannot start a
+        // number, so a word comes out empty too; only a cell that is empty
+        // or holds a lone dash reads as zero, a word is no number.
+        const std::string shown = base::Trim(Text);
+        if (shown.empty() || shown == "-") return 0;
+        throw EExtGridError(kNoFloat, ACol, ARow);
+    }
     double v = 0;
-    if (!base::TryStrToFloat(s, v)) throw EExtGridError(kNoFloat);
+    if (!base::TryStrToFloat(s, v)) throw EExtGridError(kNoFloat, ACol, ARow);
     return v;
 }
 
@@ -157,26 +164,26 @@ void TExtStringGrid::UnHilightInRange(const std::string& Tag, int FromCol, int F
 
 // ----------------------------------------------------------- typed access
 
-int TExtStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow)); }
+int TExtStringGrid::Ints(int ACol, int ARow) { return TextToInt(StrippedCells(ACol, ARow), ACol, ARow); }
 
 void TExtStringGrid::SetInts(int ACol, int ARow, int Value) {
     SetCells(ACol, ARow, base::IntToStr(Value));
     if (FNumHidden > 0) RepaintIfHiddenCols(ACol, ARow);
 }
 
-int TExtStringGrid::AllInts(int ACol, int ARow) { return TextToInt(AllCells(ACol, ARow)); }
+int TExtStringGrid::AllInts(int ACol, int ARow) { return TextToInt(AllCells(ACol, ARow), ACol, ARow); }
 
 void TExtStringGrid::SetAllInts(int ACol, int ARow, int Value) {
     SetAllCells(ACol, ARow, base::IntToStr(Value));
 }
 
-double TExtStringGrid::Floats(int ACol, int ARow) { return TextToFloat(StrippedCells(ACol, ARow)); }
+double TExtStringGrid::Floats(int ACol, int ARow) { return TextToFloat(StrippedCells(ACol, ARow), ACol, ARow); }
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value) {
     SetCells(ACol, ARow, base::FormatFloat(GetFloatFormat(ACol, ARow), Value));
 }
 
-double TExtStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCells(ACol, ARow)); }
+double TExtStringGrid::AllFloats(int ACol, int ARow) { return TextToFloat(AllCells(ACol, ARow), ACol, ARow); }
 
 void TExtStringGrid::SetAllFloats(int ACol, int ARow, double Value) {
     // Always the grid's format: a real row may be hidden, where no column

@@ -7,6 +7,7 @@
 
 #include "base/StrUtils.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridDataState.h"
 
 namespace grid {
 
@@ -180,6 +181,28 @@ void TExtStringGrid::SplitColumnCells(int ColIndex) { SplitRuns(ColumnLine(*this
 
 void TExtStringGrid::MergeColumnCells(int ColIndex, bool MainMerge) {
     MergeRuns(ColumnLine(*this, ColIndex), FixedRows(), RowCount() - FFixedFooters, MainMerge);
+}
+
+TIntList& TExtStringGrid::MergedColumns() { return Ops().MergedColumns; }
+
+void TExtStringGrid::SplitMergedColumns() {
+    for (int c = 0; c < ColCount(); ++c) SplitColumnCells(RealColIndex(c));
+}
+
+// The first listed column merges its runs freely; every later one only
+// within the blocks of the columns merged before it, so that its blocks
+// nest in theirs.
+void TExtStringGrid::RemergeColumns() {
+    const TIntList& list = MergedColumns();
+    for (int i = 0; i < list.Count(); ++i) {
+        const int c = list.Items(i);
+        if (c >= 0 && c < TotalColCount()) MergeColumnCells(c, i == 0);
+    }
+}
+
+void TExtStringGrid::MergedColumnsChanged() {
+    SplitMergedColumns();
+    RemergeColumns();
 }
 
 void TExtStringGrid::SplitRowCells(int RowIndex) { SplitRuns(RowLine(*this, RowIndex), ColCount() - FFixedRightCols); }

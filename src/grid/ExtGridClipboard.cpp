@@ -4,6 +4,8 @@
 // to another. A paste into a larger selection may continue a series.
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <sstream>
 
 #include "base/TextCodec.h"
@@ -91,14 +93,27 @@ TTextBlock CutTextBlock(const std::string& Text) {
 }
 
 // A copied cell of several lines comes back as it was written: without its
-// quotation marks, and with CR LF for the vertical tabs a spreadsheet uses.
+// quotation marks, and with its line breaks stored as the grid stores a
+// typed one (CR LF), whether the clipboard carried LF, CR or the vertical
+// tab a spreadsheet uses.
 std::string UnquoteField(const std::string& Field) {
     if (Field.find_first_of("\r\n\v") == std::string::npos) return Field;
     std::string f = Field;
     if (!f.empty() && f.front() == '"') f.erase(0, 1);
     const size_t q = f.find('"');
     if (q != std::string::npos && q + 1 == f.size()) f.pop_back();
-    return ctl::VtToCrlf(f);
+    std::string out;
+    out.reserve(f.size() + 8);
+    for (size_t i = 0; i < f.size(); ++i) {
+        const char c = f[i];
+        if (c == '\r' || c == '\n' || c == '\v') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < f.size() && f[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 int NextStreamID() {
@@ -110,35 +125,74 @@ int NextStreamID() {
 
 std::string RtfPlainText(const std::string& Rtf) {
     std::string out;
-    int depth = 0, skipDepth = -1;
+    // Characters beyond 7 bits come as \'hh (a Windows-1252 byte) or as
+    // \uN (a UTF-16 unit, a pair for characters beyond the first plane)
+    // followed by uc stand-in characters for readers without Unicode,
+    // which are skipped.
+    std::u16string units;
+    const auto put = [&](std::string_view s) {
+        if (!units.empty()) {
+            out += base::Utf16ToUtf8(units);
+            units.clear();
+        }
+        out += s;
+    };
+    int depth = 0, skipDepth = -1, uc = 1, standIns = 0;
     for (size_t i = 0; i < Rtf.size(); ++i) {
         const char c = Rtf[i];
         if (c == '{') {
             ++depth;
+            standIns = 0;
             if (skipDepth < 0 && Rtf.compare(i + 1, 2, "\\*") == 0) skipDepth = depth;
             for (const char* g : {"\\fonttbl", "\\colortbl", "\\stylesheet", "\\pict", "\\info"})
                 if (skipDepth < 0 && Rtf.compare(i + 1, std::char_traits<char>::length(g), g) == 0) skipDepth = depth;
         } else if (c == '}') {
             if (depth == skipDepth) skipDepth = -1;
             --depth;
+            standIns = 0;
         } else if (c == '\\') {
             size_t j = i + 1;
+            if (j < Rtf.size() && Rtf[j] == '\'') {
+                const std::string hex = Rtf.substr(j + 1, 2);
+                const bool valid = hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
+                                   std::isxdigit(static_cast<unsigned char>(hex[1]));
+                if (valid && skipDepth < 0) {
+                    if (standIns > 0) --standIns;
+                    else put(base::Windows1252ToUtf8(std::string(1, char(std::stoi(hex, nullptr, 16)))));
+                }
+                i = valid ? j + 2 : j;
+                continue;
+            }
             if (j < Rtf.size() && !std::isalpha(static_cast<unsigned char>(Rtf[j]))) {
-                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) out += Rtf[j];
+                if (skipDepth < 0 && (Rtf[j] == '\\' || Rtf[j] == '{' || Rtf[j] == '}')) put(std::string(1, Rtf[j]));
                 i = j;
                 continue;
             }
             while (j < Rtf.size() && std::isalpha(static_cast<unsigned char>(Rtf[j]))) ++j;
             const std::string word = Rtf.substr(i + 1, j - i - 1);
-            while (j < Rtf.size() && (Rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(Rtf[j])))) ++j;
+            const size_t numStart = j;
+            if (j < Rtf.size() && Rtf[j] == '-') ++j;
+            while (j < Rtf.size() && std::isdigit(static_cast<unsigned char>(Rtf[j]))) ++j;
+            long num = 0;
+            const bool hasNum = j > numStart && std::isdigit(static_cast<unsigned char>(Rtf[j - 1]));
+            if (hasNum) num = std::strtol(Rtf.c_str() + numStart, nullptr, 10);
             if (j < Rtf.size() && Rtf[j] == ' ') ++j;
-            if (skipDepth < 0 && (word == "par" || word == "line")) out += "\r\n";
-            if (skipDepth < 0 && word == "tab") out += '\t';
+            if (skipDepth < 0) {
+                if (word == "par" || word == "line") put("\r\n");
+                else if (word == "tab") put("\t");
+                else if (word == "uc" && hasNum) uc = int(std::max(0L, num));
+                else if (word == "u" && hasNum) {
+                    units += char16_t(num < 0 ? num + 65536 : num);
+                    standIns = uc;
+                }
+            }
             i = j - 1;
         } else if (skipDepth < 0 && c != '\r' && c != '\n') {
-            out += c;
+            if (standIns > 0) --standIns;
+            else put(std::string(1, c));
         }
     }
+    put("");
     while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
     return out;
 }
@@ -217,14 +271,7 @@ void TExtStringGrid::CopyRectToClipboard(const TGridRect& R, bool Disjunct) {
     if (FNavigation.AllowFmtClipboard()) {
         std::ostringstream out;
         SaveRectToBinStream(R, out);
-        // The stream names this grid, so that pasting it back marks the
-        // rows of the copied block.
-        TBinGridData data;
-        std::string error, bytes;
-        if (!ReadCellStream(out.str(), data, error)) throw EExtGridError(error);
-        data.ID = Clip().StreamID;
-        if (!WriteCellStream(data, bytes, error)) throw EExtGridError(error);
-        cb.AddFormat(GridUnit().GridCellsClipboardFormat, bytes);
+        cb.AddFormat(GridUnit().GridCellsClipboardFormat, out.str());
     }
 }
 
@@ -469,28 +516,17 @@ void TExtStringGrid::PasteCellStream(const std::string& Bytes, int ACol, int ARo
         Cols = ColCount();
         Rows = RowCount();
     }
-    const int oc = data.Cells.front().Col, orow = data.Cells.front().Row;
+    // The first cell fixes where the block lands, even when it is one of
+    // the cells left out below.
+    const plat::TPoint origin{data.Cells.front().Col, data.Cells.front().Row};
     TBinGridData fit = data;
     fit.FullGrid = false;
     fit.Cells.clear();
     for (auto& c : data.Cells) {
-        const int tc = c.Col - oc + ACol, tr = c.Row - orow + ARow;
-        if (tc < ColCount() && tr < PasteRowLimit()) fit.Cells.push_back(c);
+        const int tc = c.Col - origin.X + ACol, tr = c.Row - origin.Y + ARow;
+        if (tc >= 0 && tr >= 0 && tc < ColCount() && tr < PasteRowLimit()) fit.Cells.push_back(c);
     }
-    if (!fit.Cells.empty()) {
-        // The first cell fixes where the block lands: keep it at the origin.
-        if (fit.Cells.front().Col != oc || fit.Cells.front().Row != orow) {
-            TBinCell origin;
-            origin.Col = oc;
-            origin.Row = orow;
-            origin.Text = GetGridCell(ACol, ARow);
-            fit.Cells.insert(fit.Cells.begin(), origin);
-        }
-        std::string out;
-        if (!WriteCellStream(fit, out, error)) throw EExtGridError(error);
-        std::istringstream in(out);
-        LoadAtPointFromBinStream({ACol, ARow}, in);
-    }
+    PlaceCellData(fit, origin, {ACol, ARow});
     const TGridRect rect{ACol, ARow, ACol + data.ColCount - 1, ARow + data.RowCount - 1};
     MarkPastedRows(data.ID == Clip().StreamID ? ClipTopLeft() : plat::TPoint{-1, -1}, rect, ClipLastOp());
     Count = data.ColCount * data.RowCount;

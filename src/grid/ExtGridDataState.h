@@ -13,11 +13,16 @@
 namespace grid {
 
 struct TExtStringGrid::TDataOpsState {
-    explicit TDataOpsState(TExtStringGrid& Grid) : SortSettings(&Grid), Filter(&Grid) {}
+    explicit TDataOpsState(TExtStringGrid& Grid) : SortSettings(&Grid), Filter(&Grid) {
+        MergedColumns.OnChange = [&Grid](TObject*, int, int) { Grid.MergedColumnsChanged(); };
+    }
 
     TSortSettings SortSettings;
     TSortIndexList SortIndexes;
     TSortScratch SortScratch;
+    // Columns whose runs of equal cells stay merged: a change re-merges
+    // them, and so does a header-click sort with AutoColumnMerge.
+    TIntList MergedColumns{-1, -1};
 
     TFilter Filter;
     int FilterFixedRows = -1;  // FixedRows when the filter was applied

@@ -16,6 +16,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/GridCsv.h"
 #include "grid/GridExchangeState.h"
+#include "grid/GridPrintRun.h"
 #include "grid/GridTextIO.h"
 
 namespace grid {
@@ -31,7 +32,7 @@ void TExtStringGrid::ImportNotification(TGridImportState, int) {}
 void TExtStringGrid::GetRawCellText(int ACol, int ARow, std::string& Text) { Text = GetCellEx(ACol, ARow); }
 
 void TExtStringGrid::GetSaveCellText(int ACol, int ARow, std::string& Text) {
-    Text = FSaveVirtCells ? GetCellEx(ACol, ARow) : GetGridCell(ACol, ARow);
+    Text = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
     if (Text.empty()) {
         const TCellType kind = GetCellType(ACol, ARow);
         if (kind == ctCheckBox) {
@@ -47,9 +48,13 @@ void TExtStringGrid::GetSaveCellText(int ACol, int ARow, std::string& Text) {
     const int kind = ctl::GetCellTextKind(Text, true);
     if (kind == ctl::ctkHtml && !FSaveWithHTML) {
         Text = ctl::HtmlToPlainText(Text);
-    } else if (kind == ctl::ctkRichText && Ex().SaveWithRTF) {
-        Text = ctl::RemoveCr(Text);
-        Text.erase(std::remove(Text.begin(), Text.end(), '\n'), Text.end());
+    } else if (kind == ctl::ctkRichText) {
+        if (Ex().SaveWithRTF) {
+            Text = ctl::RemoveCr(Text);
+            Text.erase(std::remove(Text.begin(), Text.end(), '\n'), Text.end());
+        } else {
+            Text = RtfPlainText(Text);
+        }
     }
     if (OnSaveCell) OnSaveCell(this, ACol, ARow, Text);
 }
@@ -105,6 +110,16 @@ void TExtStringGrid::FinishImport() {
 
 // ------------------------------------------------------------------ CSV
 
+namespace {
+
+// OEM-converted cells are OEM bytes already and go out as those bytes.
+TGridFileText CsvFileEncoding(bool Unicode, bool Oem) {
+    if (Unicode) return TGridFileText::Utf8Bom;
+    return Oem ? TGridFileText::Oem : TGridFileText::Ansi;
+}
+
+}  // namespace
+
 std::string TExtStringGrid::CsvFileText(std::vector<std::string>* Lines) {
     TCsvOptions opt;
     opt.Delimiter = FDelimiter;
@@ -149,7 +164,7 @@ void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
     std::string encoded;
     std::string_view bytes = text;
     if (Unicode || std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-        encoded = EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi);
+        encoded = EncodeGridText(text, CsvFileEncoding(Unicode, OemConvert()));
         bytes = encoded;
     }
     std::string error;
@@ -162,7 +177,7 @@ void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
     std::string text = DecodeGridText(bytes);
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
     text += CsvFileText(nullptr);
-    if (!WriteGridFile(FileName, EncodeGridText(text, Unicode ? TGridFileText::Utf8Bom : TGridFileText::Ansi), error))
+    if (!WriteGridFile(FileName, EncodeGridText(text, CsvFileEncoding(Unicode, OemConvert())), error))
         throw EExtGridError(error);
 }
 

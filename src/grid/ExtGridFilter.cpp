@@ -157,8 +157,12 @@ void TExtStringGrid::ApplyFilter() {
         if (percent != lastPercent) OnFilterProgress(this, percent);
         lastPercent = percent;
     };
+    // Node and summary rows carry the structure of the rows below them:
+    // hiding one would orphan its group. (Summary rows come only with
+    // grouping, which makes nodes as well.)
+    const bool keepStructure = FFilterNormalCellsOnly && HasNodes();
     for (int r = first; r <= last; ++r) {
-        if (!MatchFilter(r)) failing.push_back(r);
+        if (!(keepStructure && (IsNode(r) || IsSummary(r))) && !MatchFilter(r)) failing.push_back(r);
         progress(r - first + 1);
     }
     HideRowList(failing);
@@ -182,6 +186,7 @@ void TExtStringGrid::SetFilterActive(bool Value) {
         if (RowCount() > FixedRows()) SetTopRow(FixedRows());
         Invalidate();
     }
+    CalcFooter(-1);
 }
 
 bool TExtStringGrid::RemoveLastFilter() {
@@ -190,6 +195,7 @@ bool TExtStringGrid::RemoveLastFilter() {
     if (Ops().FilterFixedRows >= 0 && Ops().FilterFixedRows < RowCount()) SetFixedRows(Ops().FilterFixedRows);
     --FFilterLevel;
     if (FFilterLevel == 0) St().FilterActive = false;
+    CalcFooter(-1);
     Invalidate();
     return FFilterLevel > 0;
 }
@@ -232,6 +238,8 @@ void TExtStringGrid::NarrowDown(const std::string& ACondition, int AColumn) {
         if (!ACondition.empty()) addItem();
     }
     ops.LastNarrowDown = ACondition;
+    // The totals follow the rows narrowing leaves, as for any filter.
+    CalcFooter(-1);
 }
 
 }  // namespace grid

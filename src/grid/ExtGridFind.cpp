@@ -40,6 +40,15 @@ bool TExtStringGrid::FindMatches(int ACol, int ARow, const std::string& Prepared
 }
 
 plat::TPoint TExtStringGrid::Find(plat::TPoint StartCell, const std::string& s, TFindParams P) {
+    // The search reports its progress as an export does: a hit ends it as
+    // "failed" to go on, a miss as done.
+    ExportNotification(esExportStart, -1);
+    const plat::TPoint hit = FindCell(StartCell, s, P);
+    ExportNotification(hit.X >= 0 ? esExportFail : esExportDone, -1);
+    return hit;
+}
+
+plat::TPoint TExtStringGrid::FindCell(plat::TPoint StartCell, const std::string& s, TFindParams P) {
     TDataOpsState& ops = Ops();
     ops.FindParams = P;
     ops.FindText = P.Contains(fnMatchCase) ? s : base::UpperCase(s);
@@ -90,22 +99,39 @@ plat::TPoint TExtStringGrid::Find(plat::TPoint StartCell, const std::string& s, 
     for (; i >= 0 && i < total; i += back ? -1 : 1) {
         const plat::TPoint c = cellAt(i);
         if (rowWise && IsIgnoredColumn(P.Contains(fnIncludeHiddenColumns) ? c.X : RealColIndex(c.X))) continue;
+        ExportNotification(esExportNewRow, c.Y);
         if (!FindMatches(c.X, c.Y, ops.FindText, P)) continue;
         ops.SearchCell = c;
-        if (P.Contains(fnAutoGoto) && c.Y < RowCount()) {
-            const int dc = P.Contains(fnIncludeHiddenColumns) ? DisplColIndex(c.X) : c.X;
-            if (FMouseActions.DisjunctRowSelect()) {
-                ClearRowSelect();
-                SelectRows(c.Y, 1);
-                MoveCurrentCell(Col(), c.Y);
-            } else if (dc >= 0 && dc < ColCount()) {
-                MoveCurrentCell(dc, c.Y);
-            }
-            ScrollInView(std::max(dc, FixedCols()), c.Y);
-        }
+        if (P.Contains(fnAutoGoto)) GotoFoundCell(c, P);
         return c;
     }
     return none;
+}
+
+void TExtStringGrid::GotoFoundCell(plat::TPoint Hit, TFindParams P) {
+    int row = Hit.Y;
+    if (P.Contains(fnIncludeHiddenRows)) {
+        // The scan counted the hidden rows in, so the hit is a real row. In
+        // a contracted node the node opens first: it is the shown row just
+        // above the rows it hides.
+        if (IsHiddenRow(row) && HasNodes()) {
+            const int above = DisplRowIndex(row) - 1;
+            if (above >= FixedRows() && GetNodeState(above)) ExpandNode(RealRowIndex(above));
+        }
+        // A row still hidden (filtered out) has no place to go to.
+        if (IsHiddenRow(row)) return;
+        row = DisplRowIndex(row);
+    }
+    if (row < 0 || row >= RowCount()) return;
+    const int dc = P.Contains(fnIncludeHiddenColumns) ? DisplColIndex(Hit.X) : Hit.X;
+    if (FMouseActions.DisjunctRowSelect()) {
+        ClearRowSelect();
+        SelectRows(row, 1);
+        MoveCurrentCell(Col(), row);
+    } else if (dc >= 0 && dc < ColCount()) {
+        MoveCurrentCell(dc, row);
+    }
+    ScrollInView(std::max(dc, FixedCols()), row);
 }
 
 plat::TPoint TExtStringGrid::FindWide(plat::TPoint StartCell, const std::u16string& s, TFindParams FindParams) {

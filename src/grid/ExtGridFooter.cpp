@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <set>
 #include <vector>
 #include <string>
 
@@ -154,47 +152,6 @@ int TExtStringGrid::ClientHeight() const {
     return std::max(all - FRowsState->Footer.BarHeight(), 0);
 }
 
-namespace {
-
-// Totals over the real rows of a grid with hidden rows. The column
-// summaries read displayed rows unless a range reaches past them, which a
-// footer over one or two hidden rows does not: they would count the footer
-// row itself and miss the hidden rows.
-double RealRowsTotal(TExtStringGrid& G, int ACol, int First, int Last, TColumnCalcType Calc) {
-    std::vector<double> values;
-    std::set<std::string> texts;
-    for (int r = First; r <= Last; ++r) {
-        if (Calc == acDISTINCT) {
-            texts.insert(base::UpperCase(G.AllCells(ACol, r)));
-            continue;
-        }
-        try {
-            values.push_back(G.AllFloats(ACol, r));
-        } catch (const EExtGridError&) {
-            // A text that is no number is left out, as in the summaries.
-        }
-    }
-    if (Calc == acDISTINCT) return static_cast<double>(texts.size());
-    if (values.empty()) return 0;
-    double sum = 0;
-    for (double v : values) sum += v;
-    const double avg = sum / static_cast<double>(Last - First + 1);
-    switch (Calc) {
-        case acSUM: return sum;
-        case acAVG: return avg;
-        case acMIN: return *std::min_element(values.begin(), values.end());
-        case acMAX: return *std::max_element(values.begin(), values.end());
-        case acSTDDEV: {
-            double sq = 0;
-            for (double v : values) sq += (v - avg) * (v - avg);
-            return std::sqrt(sq / static_cast<double>(Last - First + 1));
-        }
-        default: return 0;
-    }
-}
-
-}  // namespace
-
 void TExtStringGrid::CalcFooter(int ACol) {
     if (!FRowsState) return;
     TFloatingFooter& f = Rw().Footer;
@@ -208,8 +165,12 @@ void TExtStringGrid::CalcFooter(int ACol) {
         const TCellProperties* p = PropsOf(c, footer);
         if (!p || p->CalcType() == acNONE || p->CalcType() == acSPREAD) continue;
         const TColumnCalcType calc = p->CalcType();
+        // With hidden rows the range reaches past the displayed ones and is
+        // read by real row; the summaries' own test for that would take
+        // the footer row itself when one row is hidden.
+        const bool real = hidden > 0;
         if (calc == acCOUNT) {
-            SetInts(c, footer, hidden + RowCount() - FixedRows() - 1);
+            SetInts(c, footer, static_cast<int>(ColumnTotal(acCOUNT, c, from, to, real)));
             continue;
         }
         if (calc == acCUSTOM) {
@@ -221,13 +182,7 @@ void TExtStringGrid::CalcFooter(int ACol) {
         }
         double value = 0;
         try {
-            if (hidden > 0) value = RealRowsTotal(*this, c, from, to, calc);
-            else if (calc == acSUM) value = ColumnSum(c, from, to);
-            else if (calc == acAVG) value = ColumnAvg(c, from, to);
-            else if (calc == acMIN) value = ColumnMin(c, from, to);
-            else if (calc == acMAX) value = ColumnMax(c, from, to);
-            else if (calc == acDISTINCT) value = ColumnDistinct(c, from, to);
-            else if (calc == acSTDDEV) value = ColumnStdDev(c, from, to);
+            value = ColumnTotal(calc, c, from, to, real);
         } catch (const EExtGridError&) {
             // A column holding text the summary cannot read has no total;
             // the row change that asked for it must not fail for that.

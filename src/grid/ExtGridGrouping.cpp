@@ -8,6 +8,7 @@
 
 #include "base/StrUtils.h"
 #include "grid/ExtGridDataState.h"
+#include "grid/ExtGridFooter.h"
 #include "grid/ExtGridNodeState.h"
 #include "grid/GridExchangeState.h"
 
@@ -409,11 +410,22 @@ void TExtStringGrid::GroupCalc(int ACol, int Method) {
     }
 }
 
-void TExtStringGrid::GroupSum(int Colindex) { GroupCalc(Colindex, 1); }
-void TExtStringGrid::GroupAvg(int Colindex) { GroupCalc(Colindex, 2); }
-void TExtStringGrid::GroupMin(int Colindex) { GroupCalc(Colindex, 3); }
-void TExtStringGrid::GroupMax(int Colindex) { GroupCalc(Colindex, 4); }
-void TExtStringGrid::GroupCount(int ColIndex) { GroupCalc(ColIndex, 5); }
+namespace {
+
+// The footer shows the grand total of what the groups show, so that a
+// visible footer needs no setting of its own for it.
+void GroupCalcAndFooter(TExtStringGrid& Grid, int ACol, int Method, TColumnCalcType Calc) {
+    Grid.GroupCalc(ACol, Method);
+    if (Grid.FloatingFooter().Visible()) Grid.FloatingFooter().SetColumnCalc(ACol, Calc);
+}
+
+}  // namespace
+
+void TExtStringGrid::GroupSum(int Colindex) { GroupCalcAndFooter(*this, Colindex, 1, acSUM); }
+void TExtStringGrid::GroupAvg(int Colindex) { GroupCalcAndFooter(*this, Colindex, 2, acAVG); }
+void TExtStringGrid::GroupMin(int Colindex) { GroupCalcAndFooter(*this, Colindex, 3, acMIN); }
+void TExtStringGrid::GroupMax(int Colindex) { GroupCalcAndFooter(*this, Colindex, 4, acMAX); }
+void TExtStringGrid::GroupCount(int ColIndex) { GroupCalcAndFooter(*this, ColIndex, 5, acCOUNT); }
 void TExtStringGrid::GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
 void TExtStringGrid::GroupDistinct(int ColIndex) { GroupCalc(ColIndex, 7); }
 void TExtStringGrid::GroupStdDev(int ColIndex) { GroupCalc(ColIndex, 8); }

@@ -156,15 +156,20 @@ void TExtStringGrid::ExpandNodeRows(int ARow) {
     const int real = RealRowIndex(ARow);
     const int nextReal = RealRowIndex(ARow + 1);
     // The row selection would follow the rows that come back; the user's
-    // current row and scroll position stay where they were.
+    // current row and scroll position stay where they were, and so does
+    // whole-row selection, which is off while the rows move.
     const bool disjunct = FMouseActions.DisjunctRowSelect();
     FMouseActions.SetDisjunctRowSelectDirect(false);
+    const plat::TGridOptions options = Options();
+    const bool rowSelect = options.Contains(plat::goRowSelect);
+    if (rowSelect) SetOptions(options - plat::TGridOptions{plat::goRowSelect});
     const int keepRow = Row(), keepTop = TopRow();
     const bool batch = NumCellControls() == 0;
     if (batch) BeginUpdate();
     ShowHiddenItems([&](const TGridItem& item) {
         return item.Idx > real && item.Idx < nextReal && item.Level == kNodeHiddenLevel;
     });
+    if (rowSelect) SetOptions(Options() + plat::TGridOptions{plat::goRowSelect});
     if (keepRow < RowCount() && keepRow != Row()) SetRow(keepRow);
     if (keepTop < RowCount() && keepTop != TopRow()) SetTopRow(keepTop);
     if (batch) EndUpdate();
@@ -220,15 +225,18 @@ void TExtStringGrid::ContractNodesExcept(int Keep) {
     HideDisplayedRows(rows, kNodeHiddenLevel);
 }
 
+// The footer's totals follow every expansion and contraction: with hidden
+// rows left out of them, they change with what the nodes show.
 void TExtStringGrid::ExpandNode(int ARow) {
     if (FCellNode.ExpandOne()) {
         BeginUpdate();
         ContractNodesExcept(ARow);
         ExpandNodeRows(DisplRowIndex(ARow));
         EndUpdate();
-        return;
+    } else {
+        ExpandNodeRows(DisplRowIndex(ARow));
     }
-    ExpandNodeRows(DisplRowIndex(ARow));
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::ContractNode(int ARow) {
@@ -240,21 +248,28 @@ void TExtStringGrid::ContractNode(int ARow) {
     std::vector<int> rows;
     CollectNodeRows(d, rows);
     HideDisplayedRows(rows, kNodeHiddenLevel);
+    CalcFooter(-1);
+}
+
+void TExtStringGrid::ExpandAllRows() {
+    ShowHiddenItems([](const TGridItem& item) { return item.Level == kNodeHiddenLevel; });
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (TCellGraphic* g = NodeGraphic(r)) g->SetCellBoolean(false);
 }
 
 void TExtStringGrid::ExpandAll() {
     BeginUpdate();
-    ShowHiddenItems([](const TGridItem& item) { return item.Level == kNodeHiddenLevel; });
-    for (int r = FixedRows(); r < RowCount(); ++r)
-        if (TCellGraphic* g = NodeGraphic(r)) g->SetCellBoolean(false);
+    ExpandAllRows();
     EndUpdate();
+    CalcFooter(-1);
 }
 
 void TExtStringGrid::ContractAll() {
     BeginUpdate();
-    ExpandAll();
+    ExpandAllRows();
     ContractNodesExcept(-1);
     EndUpdate();
+    CalcFooter(-1);
 }
 
 int TExtStringGrid::GetParentRow(int ARow) {

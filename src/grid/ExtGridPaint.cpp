@@ -484,7 +484,7 @@ int TExtGridPainter::DrawCellText(TCanvas& Canvas, int RCol, int ARow, TRect R, 
     const plat::TPoint off = g.XYOffset();
     R.Left += off.X;
     R.Top += off.Y;
-    R.Right -= off.X;
+    if (!g.XYOffsetTopLeftOnly()) R.Right -= off.X;
 
     if (ctl::GetCellTextKind(text, g.EnableHTML()) == ctl::ctkHtml) {
         ctl::THtmlRenderArgs args;
@@ -781,7 +781,13 @@ plat::TPoint TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool VS, bool S
     c.Font().SetSize(c.Font().Size() + ZoomFactor());
     TRect R = ComputeCellRect(dcol, ARow);
     const plat::TPoint off = XYOffset();
-    plat::InflateRect(R, -off.X, -off.Y);
+    // Measured in the room the text is painted in.
+    if (XYOffsetTopLeftOnly()) {
+        R.Left += off.X;
+        R.Top += off.Y;
+    } else {
+        plat::InflateRect(R, -off.X, -off.Y);
+    }
     if (SB) R.Right -= 17;
     if (kind == ctl::ctkHtml) {
         ctl::THtmlRenderArgs args;

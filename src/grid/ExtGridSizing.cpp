@@ -60,6 +60,9 @@ void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
     }
     int widest = 0;
     for (int r = first; r <= last; ++r) {
+        // A cell merged across columns shares its width with them: a title
+        // over two columns must not widen the first to the whole title.
+        if (IsXMergedCell(real, r)) continue;
         int w = GetCellGraphicSize(real, r).X + CellTextWidth(real, r);
         if (FControlLook.DropDownAlwaysVisible() && HasComboBox(real, r)) w += 16;
         // Room for the header's filter button and sort glyph, which are
@@ -68,7 +71,7 @@ void TExtStringGrid::AutoSizeCol(int ACol, int Padding) {
         if (real == SortSettings().Column() && IsSortIndicatorCell(real, r)) w += 10;
         widest = std::max(widest, w);
     }
-    int wanted = widest + 2 * FXYOffset.X + 2 * GridLineWidth() + 2;
+    int wanted = widest + GetCellPaddingX() + 2 * GridLineWidth() + 2;
     if (!(FSizeGrowOnly && ColWidths(ACol) >= wanted)) {
         DoUpdateAutoColumnSize(real, wanted);
         SetColWidths(ACol, ClampWidth(wanted, FMinColWidth, FMaxColWidth));

@@ -71,14 +71,55 @@ std::vector<int> SortedOrder(TExtStringGrid& Grid, int First, int Last, int Col,
     return order;
 }
 
+// The first and last position of Order that takes another row; (-1, -1)
+// when the order moves nothing.
+std::pair<int, int> MovedSpan(const std::vector<int>& Order) {
+    const int n = static_cast<int>(Order.size());
+    int lo = 0, hi = n - 1;
+    while (lo < n && Order[lo] == lo) ++lo;
+    if (lo == n) return {-1, -1};
+    while (Order[hi] == hi) --hi;
+    return {lo, hi};
+}
+
 }  // namespace
+
+// A merge record holds the offset to its base cell: moved to another row it
+// would name another row's cell, so a sort splits the vertical blocks that
+// reach into the rows it moves (only the sort column's with SingleColumn,
+// which moves nothing else). Blocks within one row move whole with it.
+bool TExtStringGrid::SplitRowMerges(int First, int Last) {
+    if (MergeCount() == 0 && !FHasCellProps) return false;
+    const TSortSettings& ss = SortSettings();
+    const int firstCol = ss.SingleColumn() ? ss.Column() : 0;
+    const int lastCol = ss.SingleColumn() ? ss.Column() : TotalColCount() - 1;
+    bool split = false;
+    for (int c = std::max(firstCol, 0); c <= lastCol; ++c)
+        for (int r = std::max(First, 0); r <= Last && r < RowCount(); ++r)
+            if (IsYMergedCell(c, r)) {
+                SplitCells(c, r);
+                split = true;
+            }
+    return split;
+}
+
+// The order of rows First..Last. When it moves rows that vertical blocks
+// hold together, the blocks are split first and the order is taken again
+// from the cells as they read once split, so that the rows end up sorted
+// by what they show.
+std::vector<int> TExtStringGrid::SortOrder(int First, int Last, int Col, bool Indexed) {
+    std::vector<int> order = SortedOrder(*this, First, Last, Col, Indexed, Ops().SortScratch);
+    const auto [lo, hi] = MovedSpan(order);
+    if (lo >= 0 && SplitRowMerges(First + lo, First + hi))
+        order = SortedOrder(*this, First, Last, Col, Indexed, Ops().SortScratch);
+    return order;
+}
 
 void TExtStringGrid::ApplyRowOrder(int First, const std::vector<int>& Order) {
     const int n = static_cast<int>(Order.size());
-    if (n == 0) return;
-    bool moved = false;
-    for (int i = 0; i < n && !moved; ++i) moved = Order[i] != i;
-    if (!moved) return;
+    const auto [lo, hi] = MovedSpan(Order);
+    if (lo < 0) return;
+    SplitRowMerges(First + lo, First + hi);
     // The cross reference follows every row, whatever moves with it.
     std::vector<int>& xref = SortXRef();
     if (First + n <= static_cast<int>(xref.size())) {
@@ -170,7 +211,7 @@ struct TExtStringGrid::TSortRun {
 
 void TExtStringGrid::RunSort(bool Indexed) {
     TSortRun run(*this);
-    const std::vector<int> order = SortedOrder(*this, run.First, run.Last, SortSettings().Column(), Indexed, Ops().SortScratch);
+    const std::vector<int> order = SortOrder(run.First, run.Last, SortSettings().Column(), Indexed);
     run.Apply(order, Indexed || !FMouseActions.DisjunctRowSelect(), !Indexed);
 }
 
@@ -204,7 +245,7 @@ void TExtStringGrid::RunGroupSort(bool Indexed) {
         if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r) || GetNodeSpan(r) <= 2) continue;
         const int to = std::min(r + GetNodeSpan(r) - 1, last);
         run.First = r + 1;
-        run.Apply(SortedOrder(*this, r + 1, to, SortSettings().Column(), Indexed, Ops().SortScratch), true, false);
+        run.Apply(SortOrder(r + 1, to, SortSettings().Column(), Indexed), true, false);
     }
 }
 
@@ -234,12 +275,12 @@ void TExtStringGrid::SortByColumn(int Col) {
 
 void TExtStringGrid::QuickSort(int Col, int Left, int Right) {
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, Col, false, Ops().SortScratch));
+    ApplyRowOrder(Left, SortOrder(Left, Right, Col, false));
 }
 
 void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
-    ApplyRowOrder(Left, SortedOrder(*this, Left, Right, -1, true, Ops().SortScratch));
+    ApplyRowOrder(Left, SortOrder(Left, Right, -1, true));
 }
 
 bool TExtStringGrid::SortLine(int Col, int ARow1, int ARow2) {

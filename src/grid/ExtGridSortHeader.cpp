@@ -54,23 +54,40 @@ void TExtStringGrid::HeaderClickSort(int ACol, plat::TShiftState Shift) {
     const int rc = RealColIndex(ACol);
     if (EditMode()) HideInplaceEdit();
     if (static_cast<int>(SortXRef().size()) != RowCount()) InitSortXRef();
+    // The merged columns come apart for the sort and are merged again by
+    // the new order afterwards, also when the sort fails.
+    const bool remerge = ss.AutoColumnMerge();
+    if (remerge) SplitMergedColumns();
+    try {
+        RunHeaderSort(rc, Shift);
+    } catch (...) {
+        if (remerge) RemergeColumns();
+        throw;
+    }
+    if (remerge) RemergeColumns();
+    Invalidate();
+    if (OnClickSort) OnClickSort(this, ss.Column());
+}
+
+void TExtStringGrid::RunHeaderSort(int RCol, plat::TShiftState Shift) {
+    TSortSettings& ss = SortSettings();
     const bool initAscending = ss.InitSortDirection() == sdAscending;
     if (ss.IndexShow()) {
         TSortIndexList& index = SortIndexes();
         const bool keyDown = ss.IndexSortKey() == ikShift ? (Shift & plat::ssShift) : (Shift & plat::ssCtrl);
         if (keyDown) {
-            if (index.FindIndex(rc) < 0) index.AddIndex(rc, initAscending);
-            else index.ToggleIndex(rc);
-        } else if (index.Count() == 1 && index.SortColumns(0) == rc) {
-            index.ToggleIndex(rc);
+            if (index.FindIndex(RCol) < 0) index.AddIndex(RCol, initAscending);
+            else index.ToggleIndex(RCol);
+        } else if (index.Count() == 1 && index.SortColumns(0) == RCol) {
+            index.ToggleIndex(RCol);
         } else {
             index.Clear();
-            index.AddIndex(rc, initAscending);
+            index.AddIndex(RCol, initAscending);
         }
         if (HasNodes()) QSortGroupIndexed();
         else QSortIndexed();
         ss.SetColumn(index.Count() > 0 ? index.SortColumns(0) : -1);
-    } else if (rc == ss.Column()) {
+    } else if (RCol == ss.Column()) {
         ss.ToggleDirection();
         if (ss.UndoSort() && ss.Direction() == ss.InitSortDirection()) {
             QUnSort();
@@ -81,13 +98,11 @@ void TExtStringGrid::HeaderClickSort(int ACol, plat::TShiftState Shift) {
             QSort();
         }
     } else {
-        ss.SetColumn(rc);
+        ss.SetColumn(RCol);
         ss.SetDirection(ss.InitSortDirection());
         if (HasNodes()) QSortGroup();
         else QSort();
     }
-    Invalidate();
-    if (OnClickSort) OnClickSort(this, ss.Column());
 }
 
 void TExtStringGrid::DrawSortIndicator(plat::TCanvas& Canvas, int ACol, int Y, int X) {

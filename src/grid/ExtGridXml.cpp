@@ -32,11 +32,13 @@ void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& L
         records.push_back(std::move(rec));
         ReportFileProgress(r - r0, std::max(1, r1 - r0));
     }
-    const std::string doc = WriteXmlDocument(records, FXMLEncoding, ListDescr, RecordDescr);
+    std::string doc, error;
+    if (!WriteXmlDocument(records, FXMLEncoding, ListDescr, RecordDescr, doc, error)) {
+        ExportNotification(esExportFail, -1);
+        throw EExtGridError(error);
+    }
     ExportNotification(esExportDone, -1);
-    std::string error;
-    if (!WriteGridFile(FileName, EncodeGridText(doc, TGridFileText::Ansi), error))
-        throw EExtGridError("Cannot Create file " + FileName);
+    if (!WriteGridFile(FileName, doc, error)) throw EExtGridError("Cannot Create file " + FileName);
 }
 
 void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr) {

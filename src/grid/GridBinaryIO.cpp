@@ -1,6 +1,7 @@
 #include "grid/GridBinaryIO.h"
 
 #include <charconv>
+#include <iterator>
 #include <functional>
 #include <span>
 
@@ -146,6 +147,25 @@ void WriteProps(TComponentWriter& w, const TBinCellProps& p) {
     if (!p.Control.empty()) w.Ident("CellProperties.Control", p.Control);
 }
 
+// In the order of TBinProp.
+constexpr std::string_view kPropNames[] = {
+    "CellProperties.IsBaseCell", "CellProperties.CellSpanX", "CellProperties.CellSpanY",
+    "CellProperties.Alignment", "CellProperties.BorderColor", "CellProperties.BorderWidth",
+    "CellProperties.BrushColor", "CellProperties.BrushColorTo", "CellProperties.BrushStyle",
+    "CellProperties.FontColor", "CellProperties.FontName", "CellProperties.FontSize",
+    "CellProperties.FontStyle", "CellProperties.Editor", "CellProperties.GradientDirection",
+    "CellProperties.ReadOnly", "CellProperties.VAlignment", "CellProperties.WordWrap",
+    "CellProperties.NodeLevel", "CellProperties.Control"};
+static_assert(std::size(kPropNames) == bpControl + 1);
+
+std::uint32_t GivenProps(const TComponentRecord& rec) {
+    std::uint32_t given = 0;
+    for (const auto& p : rec.Properties)
+        for (size_t i = 0; i < std::size(kPropNames); ++i)
+            if (kPropNames[i] == p.Name) given |= 1u << i;
+    return given;
+}
+
 std::vector<TProp> PropSetters(TBinCellProps& p, bool& hasGraphic) {
     return {
         {"CellProperties.IsBaseCell", [&](auto& v) { return AsBool(v, p.IsBaseCell); }},
@@ -257,6 +277,40 @@ TBinDataKind BinDataKind(int t) {
     }
 }
 
+std::string LengthPrefixed(std::string_view File) {
+    std::string out;
+    const auto n = std::uint32_t(File.size());
+    for (int i = 0; i < 4; ++i) out += char((n >> (8 * i)) & 0xFF);
+    out += File;
+    return out;
+}
+
+bool UnprefixLength(std::string_view Data, std::string_view& File) {
+    if (Data.size() < 4) return false;
+    std::uint32_t n = 0;
+    for (int i = 0; i < 4; ++i) n |= std::uint32_t(std::uint8_t(Data[size_t(i)])) << (8 * i);
+    if (n > Data.size() - 4) return false;
+    File = Data.substr(4, n);
+    return true;
+}
+
+std::string PictureData(std::string_view ClassName, std::string_view GraphicData) {
+    const std::string_view name = ClassName.substr(0, 255);
+    std::string out(1, char(name.size()));
+    out += name;
+    out += GraphicData;
+    return out;
+}
+
+bool SplitPictureData(std::string_view Data, std::string& ClassName, std::string_view& GraphicData) {
+    if (Data.empty()) return false;
+    const size_t n = std::uint8_t(Data[0]);
+    if (n > Data.size() - 1) return false;
+    ClassName.assign(Data.substr(1, n));
+    GraphicData = Data.substr(1 + n);
+    return true;
+}
+
 bool WriteCellStream(const TBinGridData& Data, std::string& Out, std::string& Error) {
     for (const auto& c : Data.Cells)
         if (c.Col < 0 || c.Col > 65535 || c.Row < 0 || c.Row > 65535) {
@@ -353,6 +407,7 @@ bool ReadCellStream(std::string_view Bytes, TBinGridData& Data, std::string& Err
         if (cell.HasProp) {
             if (!expect("TGridCellPropIO") || !Apply(rec, PropSetters(cell.Props, cell.HasGraphic), Error))
                 return false;
+            cell.PropsGiven = GivenProps(rec);
         }
         if (cell.HasProp && cell.HasGraphic) {
             if (!expect("TGridGraphicIO") || !Apply(rec, GraphicSetters(cell.Graphic), Error)) return false;

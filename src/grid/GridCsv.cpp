@@ -141,10 +141,37 @@ void ForEachCsvRecord(std::string_view Text, char Delimiter, const std::function
     size_t start = 0;   // where the current record began
     size_t i = 0;
     const size_t n = Text.size();
+    // A line break inside quotes belongs to the field only when the quote
+    // closes later as a field ends (before a delimiter, a line break or the
+    // end). A quote left open ends with its line, so that one stray quote
+    // cannot swallow the rest of the file. The closing quote found last is
+    // kept: a later search from before it would find it again, so the text
+    // is searched once, not once per line.
+    size_t searchedFrom = std::string_view::npos, closing = std::string_view::npos;
+    const auto closesLater = [&](size_t from) {
+        if (searchedFrom == std::string_view::npos || from < searchedFrom || from > closing) {
+            searchedFrom = from;
+            closing = n;
+            for (size_t j = from; j < n; ++j) {
+                if (Text[j] != '"') continue;
+                if (j + 1 < n && Text[j + 1] == '"') {
+                    ++j;
+                    continue;
+                }
+                closing = j;
+                break;
+            }
+        }
+        if (closing >= n) return false;
+        const size_t after = closing + 1;
+        return after == n || Text[after] == '\r' || Text[after] == '\n' ||
+               (Delimiter != '\0' && Text[after] == Delimiter);
+    };
     while (i < n) {
         const char c = Text[i];
         if (c == '\r' || c == '\n') {
             const size_t len = (c == '\r' && i + 1 < n && Text[i + 1] == '\n') ? 2 : 1;
+            if (open && !closesLater(i)) open = false;
             if (!open) {
                 if (!Each(Text.substr(start, i - start))) return;
                 start = i + len;

@@ -30,7 +30,8 @@ char GuessCsvDelimiter(std::string_view Line1, std::string_view Line2);
 
 // The physical lines of a text, split at CR LF, LF or CR; a line whose
 // quoted field is still open at its end takes the next line in with the
-// line break it had, so a quoted multi-line cell stays one record.
+// line break it had, so a quoted multi-line cell stays one record. A quote
+// that never closes as a field ends ends with its own line.
 std::vector<std::string> SplitCsvRecords(std::string_view Text, char Delimiter);
 // The same records one at a time, as views into Text, until Each answers
 // false.

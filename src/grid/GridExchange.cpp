@@ -25,10 +25,12 @@ std::string EncodeGridText(std::string_view Utf8, TGridFileText Encoding) {
             }
             return out;
         }
+        case TGridFileText::Oem:
+            return base::Utf8ToWindows1252(Utf8);
         case TGridFileText::Ansi:
             break;
     }
-    return base::Utf8ToWindows1252(Utf8);
+    return std::string(Utf8);
 }
 
 std::vector<std::string_view> SplitTextLines(std::string_view t) {

@@ -1,7 +1,8 @@
 #pragma once
 // What every import and export of the grid shares: the progress states its
 // notifications report, and the file helpers the formats read and write
-// through (8-bit text is Windows-1252; a save replaces the file atomically).
+// through (8-bit text is the system code page, which is UTF-8 here; a save
+// replaces the file atomically).
 
 #include <string>
 #include <string_view>
@@ -12,15 +13,18 @@ namespace grid {
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 
-// Text encodings of the grid's files.
-enum class TGridFileText { Ansi, Utf8Bom, Utf16LE, Ascii };
+// Text encodings of the grid's files. Ansi is the system code page, so
+// every character is kept. Oem writes text already turned into OEM bytes
+// (ctl::StringToOem, which carries them as the Windows-1252 characters of
+// the same values) as those bytes.
+enum class TGridFileText { Ansi, Utf8Bom, Utf16LE, Ascii, Oem };
 
 // UTF-8 text to file bytes. Ascii writes "&#NNN;" for what 7 bits cannot
-// hold (HTML reads it back as the character); Ansi writes "?" for what
-// Windows-1252 cannot hold.
+// hold (HTML reads it back as the character).
 std::string EncodeGridText(std::string_view Utf8, TGridFileText Encoding);
 // File bytes to UTF-8: a byte-order mark selects UTF-8 or UTF-16, else
-// valid UTF-8 is taken as it is and anything else as Windows-1252.
+// valid UTF-8 is taken as it is and anything else as Windows-1252, the
+// code page files written before were in.
 std::string DecodeGridText(std::string_view Bytes);
 
 // The lines of a text split at CR LF, LF or CR; no line after a final break.

@@ -1,6 +1,9 @@
 #include "grid/GridXml.h"
 
 #include <algorithm>
+#include <cctype>
+
+#include "base/TextCodec.h"
 
 #include "platform/XmlDom.h"
 
@@ -40,17 +43,96 @@ std::string XmlUnescapeCell(std::string_view t) {
     return r;
 }
 
-std::string WriteXmlDocument(const std::vector<TXmlRecord>& Records, std::string_view Encoding,
-                             std::string_view ListDescr, std::string_view RecordDescr) {
-    std::string out = "<?xml version=\"1.0\" encoding=\"" + std::string(Encoding) + "\" ?>\r\n";
-    out += "<" + std::string(ListDescr) + ">\r\n";
-    for (const auto& rec : Records) {
-        out += "<" + std::string(RecordDescr) + ">\r\n";
-        for (const auto& f : rec) out += "<" + f.Name + ">" + XmlEscapeCell(f.Text) + "</" + f.Name + ">\r\n";
-        out += "</" + std::string(RecordDescr) + ">\r\n";
+namespace {
+
+// The highest character the encoding a declaration names holds as it
+// stands; 0 for an encoding the writer does not know. Only the names the
+// reader recognises as Latin-1 count as Latin-1: any other name it reads
+// as UTF-8.
+char32_t EncodingLimit(std::string_view Name) {
+    std::string n(Name);
+    for (char& c : n) c = char(std::tolower(static_cast<unsigned char>(c)));
+    if (n == "utf-8" || n == "utf8") return 0x10FFFF;
+    if (n == "iso-8859-1" || n == "latin1") return 0xFF;
+    if (n == "us-ascii" || n == "ascii") return 0x7F;
+    return 0;
+}
+
+std::u32string CodePointsOf(std::string_view Utf8) {
+    const std::u16string wide = base::Utf8ToUtf16(Utf8);
+    std::u32string out;
+    for (size_t i = 0; i < wide.size(); ++i) {
+        char32_t cp = wide[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
+            ++i;
+        }
+        out += cp;
     }
-    out += "</" + std::string(ListDescr) + ">\r\n";
     return out;
+}
+
+// Text in an encoding that holds characters up to Limit. What it lacks
+// goes out as a character reference in a cell's text; in a name, where no
+// reference may stand, it makes the document unwritable.
+bool Encode(std::string_view Utf8, char32_t Limit, bool Name, std::string& Out) {
+    if (Limit == 0x10FFFF || std::all_of(Utf8.begin(), Utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        Out += Utf8;
+        return true;
+    }
+    for (const char32_t cp : CodePointsOf(Utf8)) {
+        if (cp <= Limit) {
+            Out += char(cp);
+        } else if (Name) {
+            return false;
+        } else {
+            Out += "&#" + std::to_string(unsigned(cp)) + ";";
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteXmlDocument(const std::vector<TXmlRecord>& Records, std::string_view Encoding, std::string_view ListDescr,
+                      std::string_view RecordDescr, std::string& Bytes, std::string& Error) {
+    const char32_t limit = EncodingLimit(Encoding);
+    if (!limit) {
+        Error = "The XML encoding \"" + std::string(Encoding) +
+                "\" cannot be written; use UTF-8, ISO-8859-1 or US-ASCII";
+        return false;
+    }
+    std::string out = "<?xml version=\"1.0\" encoding=\"" + std::string(Encoding) + "\" ?>\r\n";
+    const auto name = [&](std::string_view n) {
+        if (Encode(n, limit, true, out)) return true;
+        Error = "The element name \"" + std::string(n) + "\" cannot be written in " + std::string(Encoding);
+        return false;
+    };
+    out += '<';
+    if (!name(ListDescr)) return false;
+    out += ">\r\n";
+    for (const auto& rec : Records) {
+        out += '<';
+        if (!name(RecordDescr)) return false;
+        out += ">\r\n";
+        for (const auto& f : rec) {
+            out += '<';
+            if (!name(f.Name)) return false;
+            out += '>';
+            Encode(XmlEscapeCell(f.Text), limit, false, out);
+            out += "</";
+            name(f.Name);
+            out += ">\r\n";
+        }
+        out += "</";
+        name(RecordDescr);
+        out += ">\r\n";
+    }
+    out += "</";
+    name(ListDescr);
+    out += ">\r\n";
+    Bytes = std::move(out);
+    return true;
 }
 
 namespace {

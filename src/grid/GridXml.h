@@ -22,8 +22,13 @@ struct TXmlField {
 };
 using TXmlRecord = std::vector<TXmlField>;
 
-std::string WriteXmlDocument(const std::vector<TXmlRecord>& Records, std::string_view Encoding,
-                             std::string_view ListDescr, std::string_view RecordDescr);
+// The document's bytes in the encoding its declaration names: UTF-8,
+// ISO-8859-1 (also "latin1") or US-ASCII, letter case aside. A character of
+// a cell that the encoding lacks is written as a character reference,
+// which the reader turns back into the character. False with Error for
+// any other encoding, or for an element name the encoding cannot hold.
+bool WriteXmlDocument(const std::vector<TXmlRecord>& Records, std::string_view Encoding, std::string_view ListDescr,
+                      std::string_view RecordDescr, std::string& Bytes, std::string& Error);
 
 struct TXmlPlacement {
     int Col = 0;

@@ -1,5 +1,8 @@
 #include "grid/PrintSettings.h"
 
+#include <utility>
+#include <vector>
+
 #include "base/StrUtils.h"
 #include "grid/ExtGrid.h"
 #include "platform/Registry.h"
@@ -92,29 +95,41 @@ std::string UnescapeLines(const std::string& Text) { return base::StringReplace(
 
 class TIniWriter {
 public:
-    TIniWriter(const std::string& FileName, const std::string& Section) : FIni(FileName), FName(FileName), FSection(Section) {}
-    void Str(const char* Key, const std::string& Value) {
-        if (!FIni.WriteString(FSection, Key, Value))
-            throw EExtGridError("Cannot write print settings to " + FName);
-    }
-    void Int(const char* Key, int Value) { Str(Key, base::IntToStr(Value)); }
-    void Bool(const char* Key, bool Value) { Str(Key, Value ? "Y" : "N"); }
+    TIniWriter(const std::string& FileName, const std::string& Section)
+        : FIni(FileName, plat::TIniForm::Plain), FName(FileName), FSection(Section) {}
+    void Str(const std::string& Key, const std::string& Value) { FValues.emplace_back(Key, Value); }
+    void Int(const std::string& Key, int Value) { Str(Key, base::IntToStr(Value)); }
+    void Bool(const std::string& Key, bool Value) { Str(Key, Value ? "Y" : "N"); }
     void Font(const std::string& Prefix, const plat::TFont& F) {
-        Str((Prefix + "Name").c_str(), F.Name());
-        Int((Prefix + "Size").c_str(), F.Size());
-        Int((Prefix + "Style").c_str(), StyleBits(F.Style()));
-        Int((Prefix + "Color").c_str(), static_cast<int>(F.Color()));
+        Str(Prefix + "Name", F.Name());
+        Int(Prefix + "Size", F.Size());
+        Int(Prefix + "Style", StyleBits(F.Style()));
+        Int(Prefix + "Color", static_cast<int>(F.Color()));
+    }
+
+    // Every value is checked before the first is written: a setting the
+    // file cannot hold must not leave it half updated.
+    void Commit() {
+        for (const auto& [key, value] : FValues)
+            if (value.find_first_of("\r\n") != std::string::npos)
+                throw EExtGridError("The print setting " + key + " holds a line break, which " + FName +
+                                    " cannot keep");
+        for (const auto& [key, value] : FValues)
+            if (!FIni.WriteString(FSection, key, value))
+                throw EExtGridError("Cannot write print settings to " + FName);
     }
 
 private:
     plat::TRegistry FIni;
     std::string FName;
     std::string FSection;
+    std::vector<std::pair<std::string, std::string>> FValues;
 };
 
 class TIniReader {
 public:
-    TIniReader(const std::string& FileName, const std::string& Section) : FIni(FileName), FSection(Section) {}
+    TIniReader(const std::string& FileName, const std::string& Section)
+        : FIni(FileName, plat::TIniForm::Plain), FSection(Section) {}
     std::string Str(const std::string& Key, const std::string& Def = "") const {
         return FIni.ReadString(FSection, Key, Def);
     }
@@ -186,6 +201,7 @@ void TPrintSettings::SaveToIni(const std::string& FileName, const std::string& S
     w.Int("Orientation", Orientation);
     w.Str("TitleLines", EscapeLines(TitleLines));
     w.Bool("PrintGraphics", PrintGraphics);
+    w.Commit();
 }
 
 void TPrintSettings::LoadFromIni(const std::string& FileName, const std::string& Section) {

@@ -105,6 +105,25 @@ struct IniFile {
         }
         return text;
     }
+
+    // False when a name or value cannot stand in the plain form.
+    bool PlainText(std::string& text) const {
+        text.clear();
+        for (const Section& s : sections) {
+            if (!text.empty()) text += "\r\n";
+            text += '[' + s.key + "]\r\n";
+            for (const auto& [name, value] : s.values) {
+                if (!PlainName(name) || value.find_first_of("\r\n") != std::string::npos) return false;
+                text += name + '=' + value + "\r\n";
+            }
+        }
+        return true;
+    }
+
+    static bool PlainName(const std::string& name) {
+        return name.find_first_of("=\r\n") == std::string::npos &&
+               (name.empty() || (name[0] != '[' && name[0] != ';' && name[0] != '#'));
+    }
 };
 
 std::pair<std::string, std::string>* FindValue(Section& section, const std::string& name) {
@@ -113,10 +132,29 @@ std::pair<std::string, std::string>* FindValue(Section& section, const std::stri
     return nullptr;
 }
 
+// Whether a file was written in the escaped form: no CR (that form ends
+// lines with LF alone), every backslash of its entries one of the pairs
+// Escape writes, and a doubled backslash among them, which a value in the
+// plain form would hardly hold as the only kind of backslash.
+bool LooksEscaped(std::string_view text) {
+    if (text.find('\r') != std::string_view::npos) return false;
+    bool doubled = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') continue;
+        if (i + 1 == text.size()) return false;
+        const char c = text[++i];
+        if (c == '\\')
+            doubled = true;
+        else if (c != 'n' && c != 'r' && c != '=' && c != '[' && c != ';' && c != '#')
+            return false;
+    }
+    return doubled;
+}
+
 // Parses the file; a missing file is an empty registry. False only when the
 // file exists and cannot be read, so a write never replaces values it could
 // not see.
-bool Load(const std::string& path, IniFile& ini) {
+bool Load(const std::string& path, IniFile& ini, TIniForm form) {
     ini.sections.clear();
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -125,6 +163,7 @@ bool Load(const std::string& path, IniFile& ini) {
     std::string text;
     if (!base::ReadFileBytes(path, text)) return false;
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    const bool escaped = form == TIniForm::Escaped || LooksEscaped(text);
 
     Section* current = nullptr;
     std::size_t pos = 0;
@@ -149,10 +188,10 @@ bool Load(const std::string& path, IniFile& ini) {
         if (!current) continue;
         // The name ends at the first "=" that is not escaped.
         std::size_t eq = 0;
-        while (eq < line.size() && line[eq] != '=') eq += line[eq] == '\\' ? 2 : 1;
+        while (eq < line.size() && line[eq] != '=') eq += escaped && line[eq] == '\\' ? 2 : 1;
         if (eq >= line.size()) continue;
-        const std::string name = Unescape(line.substr(0, eq));
-        const std::string value = Unescape(line.substr(eq + 1));
+        const std::string name = escaped ? Unescape(line.substr(0, eq)) : std::string(line.substr(0, eq));
+        const std::string value = escaped ? Unescape(line.substr(eq + 1)) : std::string(line.substr(eq + 1));
         if (auto* existing = FindValue(*current, name))
             existing->second = value;
         else
@@ -161,15 +200,21 @@ bool Load(const std::string& path, IniFile& ini) {
     return true;
 }
 
-bool Save(const std::string& path, const IniFile& ini) {
+bool Save(const std::string& path, const IniFile& ini, TIniForm form) {
+    std::string text;
+    if (form == TIniForm::Plain) {
+        if (!ini.PlainText(text)) return false;
+    } else {
+        text = ini.Text();
+    }
     const std::string folder = base::ExtractFileDir(path);
     if (!folder.empty() && !base::ForceDirectories(folder)) return false;
-    return base::WriteFileAtomic(path, ini.Text());
+    return base::WriteFileAtomic(path, text);
 }
 
 }  // namespace
 
-TRegistry::TRegistry(std::string iniPath) : path_(std::move(iniPath)) {}
+TRegistry::TRegistry(std::string iniPath, TIniForm form) : path_(std::move(iniPath)), form_(form) {}
 
 std::string TRegistry::DefaultPath() {
     std::string base;
@@ -191,7 +236,7 @@ std::string TRegistry::DefaultPath() {
 
 bool TRegistry::KeyExists(const std::string& key) const {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return false;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return false;
     // A key exists also when only its sub-keys hold values.
     const std::string id = KeyId(key);
     for (const Section& s : ini.sections)
@@ -201,14 +246,14 @@ bool TRegistry::KeyExists(const std::string& key) const {
 
 bool TRegistry::ValueExists(const std::string& key, const std::string& name) const {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return false;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return false;
     Section* s = ini.Find(key);
     return s && FindValue(*s, name);
 }
 
 std::string TRegistry::ReadString(const std::string& key, const std::string& name, const std::string& def) const {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return def;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return def;
     Section* s = ini.Find(key);
     const auto* v = s ? FindValue(*s, name) : nullptr;
     return v ? v->second : def;
@@ -230,14 +275,14 @@ bool TRegistry::ReadBool(const std::string& key, const std::string& name, bool d
 
 bool TRegistry::WriteString(const std::string& key, const std::string& name, const std::string& value) {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return false;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return false;
     Section* s = ini.Find(key);
     if (!s) s = &ini.sections.emplace_back(Section{key, {}});
     if (auto* v = FindValue(*s, name))
         v->second = value;
     else
         s->values.emplace_back(name, value);
-    return Save(path_, ini);
+    return Save(path_, ini, form_);
 }
 
 bool TRegistry::WriteInteger(const std::string& key, const std::string& name, int value) {
@@ -250,13 +295,13 @@ bool TRegistry::WriteBool(const std::string& key, const std::string& name, bool 
 
 bool TRegistry::DeleteValue(const std::string& key, const std::string& name) {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return false;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return false;
     Section* s = ini.Find(key);
     if (!s) return false;
     for (auto it = s->values.begin(); it != s->values.end(); ++it) {
         if (SameName(it->first, name)) {
             s->values.erase(it);
-            return Save(path_, ini);
+            return Save(path_, ini, form_);
         }
     }
     return false;
@@ -264,19 +309,19 @@ bool TRegistry::DeleteValue(const std::string& key, const std::string& name) {
 
 bool TRegistry::DeleteKey(const std::string& key) {
     IniFile ini;
-    if (!ValidKey(key) || !Load(path_, ini)) return false;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return false;
     // The key goes with everything below it.
     const std::string id = KeyId(key);
     const std::size_t before = ini.sections.size();
     std::erase_if(ini.sections, [&](const Section& s) { return SameOrBelow(KeyId(s.key), id); });
     if (ini.sections.size() == before) return false;
-    return Save(path_, ini);
+    return Save(path_, ini, form_);
 }
 
 std::vector<std::string> TRegistry::ValueNames(const std::string& key) const {
     IniFile ini;
     std::vector<std::string> names;
-    if (!ValidKey(key) || !Load(path_, ini)) return names;
+    if (!ValidKey(key) || !Load(path_, ini, form_)) return names;
     if (const Section* s = ini.Find(key))
         for (const auto& v : s->values) names.push_back(v.first);
     return names;

@@ -8,9 +8,18 @@
 
 namespace plat {
 
+// How names and values stand in the file. Escaped, the registry's own: a
+// backslash escapes line breaks, itself and what would end a name. Plain,
+// the form of ordinary ini files: everything as it stands, lines ended by
+// CR LF; a value with a line break, or a name with "=" or beginning with
+// "[", ";" or "#", cannot be written in it. A plain-form reader still reads a
+// file written in the escaped form (no CR, every backslash one of its
+// pairs, and a doubled backslash among them).
+enum class TIniForm { Escaped, Plain };
+
 class TRegistry {
 public:
-    explicit TRegistry(std::string iniPath = DefaultPath());
+    explicit TRegistry(std::string iniPath = DefaultPath(), TIniForm form = TIniForm::Escaped);
     static std::string DefaultPath();
 
     bool KeyExists(const std::string& key) const;
@@ -27,6 +36,7 @@ public:
 
 private:
     std::string path_;
+    TIniForm form_;
 };
 
 }  // namespace plat

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "grid/ExtGrid.h"
 
 using namespace grid;
@@ -69,4 +70,121 @@ TEST(ExtGridCalc, RowSummariesAndMergedCells) {
     EXPECT_DOUBLE_EQ(g.RowMax(1, 0, 4), 4);
     g.OnColumnCalc = [](TObject*, int, int, int, double& res) { res = 42; };
     EXPECT_DOUBLE_EQ(g.ColumnCustomCalc(1, 0, 1), 42);
+}
+
+namespace {
+// A 5, A 6, B 3 grouped by kind.
+void GroupedValues(TExtStringGrid& g, bool summary) {
+    GroupKindsAndValues(g, {{"A", "5"}, {"A", "6"}, {"B", "3"}}, summary);
+}
+}  // namespace
+
+// The header and summary rows of a grouped grid carry the groups' results:
+// a total over the column counts the data rows 5, 6 and 3 only.
+TEST(ExtGridCalc, GroupedColumnCountsItsDataRowsOnly) {
+    using Op = double (TExtStringGrid::*)(int, int, int);
+    using GroupOp = void (TExtStringGrid::*)(int);
+    const double deviation = std::sqrt((1.0 / 9 + 16.0 / 9 + 25.0 / 9) / 3);
+    const struct {
+        const char* name;
+        bool summary;
+        GroupOp group;
+        Op op;
+        double expected;
+    } cases[] = {
+        {"sum under group sums", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnSum, 14},
+        {"sum beside summary rows", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnSum, 14},
+        {"average", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnAvg, 14.0 / 3},
+        {"average beside summary rows", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnAvg, 14.0 / 3},
+        {"maximum under group sums", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnMax, 6},
+        {"minimum under group counts", false, &TExtStringGrid::GroupCount, &TExtStringGrid::ColumnMin, 3},
+        {"deviation", false, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnStdDev, deviation},
+        {"distinct texts", true, &TExtStringGrid::GroupSum, &TExtStringGrid::ColumnDistinct, 3},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        GroupedValues(g, c.summary);
+        (g.*c.group)(1);
+        EXPECT_NEAR((g.*c.op)(1, -1, -1), c.expected, 1e-9) << c.name;
+    }
+}
+
+TEST(ExtGridCalc, HiddenRowsAndUngroupedNodesCount) {
+    {
+        // The issue's own figures: 1, 2 and 4 grouped into A (1, 2) and B (4).
+        TExtStringGrid g(nullptr);
+        GroupKindsAndValues(g, {{"A", "1"}, {"A", "2"}, {"B", "4"}}, false);
+        g.GroupSum(1);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 7);
+        // A contracted group shows its header only; read by real row, its
+        // hidden rows count and the shown headers still do not.
+        g.ContractNode(1);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 4);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, 1, g.RowCount() + g.NumHiddenRows() - 1), 7);
+    }
+    {
+        // Nodes of a grid that is not grouped are rows like any other.
+        TExtStringGrid g(nullptr);
+        Fill(g, {"10", "1", "2"}, false);
+        g.AddNode(1, 3);
+        EXPECT_DOUBLE_EQ(g.ColumnSum(1, -1, -1), 13);
+    }
+}
+
+// Only an empty cell or a lone dash reads as 0: a word is no number. The
+// summaries that skip what they cannot read leave it out; the deviation and
+// the first cell of a minimum raise and name the cell.
+TEST(ExtGridCalc, AWordIsNoNumber) {
+    using Op = double (TExtStringGrid::*)(int, int, int);
+    const struct {
+        const char* name;
+        Op op;
+        std::vector<std::string> values;
+        double expected;
+    } cases[] = {
+        {"minimum skips the word", &TExtStringGrid::ColumnMin, {"5", "abc", "7"}, 5},
+        {"minimum skips a euro word", &TExtStringGrid::ColumnMin, {"5", "\xE2\x82\xAC", "7"}, 5},
+        {"maximum skips a negative word", &TExtStringGrid::ColumnMax, {"-5", "-abc", "-7"}, -5},
+        {"sum", &TExtStringGrid::ColumnSum, {"5", "(abc)", "7"}, 12},
+        {"average still divides by every row", &TExtStringGrid::ColumnAvg, {"5", "abc", "7"}, 4},
+        {"an empty cell is 0", &TExtStringGrid::ColumnMin, {"5", "", "7"}, 0},
+        {"a dash is 0", &TExtStringGrid::ColumnMin, {"5", " - ", "7"}, 0},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, c.values, false);
+        EXPECT_DOUBLE_EQ((g.*c.op)(1, 1, 3), c.expected) << c.name;
+    }
+
+    const struct {
+        const char* name;
+        Op op;
+        std::vector<std::string> values;
+        int row;
+    } raising[] = {
+        {"deviation", &TExtStringGrid::ColumnStdDev, {"5", "abc", "7"}, 2},
+        {"first cell of a minimum", &TExtStringGrid::ColumnMin, {"Ω", "5", "7"}, 1},
+        {"first cell of a maximum", &TExtStringGrid::ColumnMax, {"abc", "5", "7"}, 1},
+    };
+    for (const auto& c : raising) {
+        TExtStringGrid g(nullptr);
+        Fill(g, c.values, false);
+        try {
+            (void)(g.*c.op)(1, 1, 3);
+            ADD_FAILURE() << "no error: " << c.name;
+        } catch (const EExtGridError& e) {
+            EXPECT_STREQ(e.what(), "Cell does not contain a float value") << c.name;
+            EXPECT_EQ(e.Col(), 1) << c.name;
+            EXPECT_EQ(e.Row(), c.row) << c.name;
+        }
+    }
+}
+
+TEST(ExtGridCalc, SumReportsItsProgress) {
+    TProgressGrid g(nullptr);
+    Fill(g, {"1", "2", "3"}, false);
+    g.MergeCells(1, 2, 1, 2);  // row 3 lies under row 2
+    EXPECT_DOUBLE_EQ(g.ColumnSum(1, 1, 3), 3);
+    using P = std::pair<TGridExportState, int>;
+    EXPECT_EQ(g.Log, (std::vector<P>{{esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}}));
 }

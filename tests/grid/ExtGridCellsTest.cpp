@@ -39,7 +39,8 @@ TEST(ExtGridCells, FloatsAcceptedAndRefusedTexts) {
         double value;
     } cases[] = {
         {"3.25", true, 3.25}, {"(1,234.50)", true, -1234.5}, {"", true, 0}, {"-", true, 0},
-        {"# 12.5", true, 12.5}, {"1.2.3", false, 0},
+        {"# 12.5", true, 12.5}, {"1.2.3", false, 0}, {"abc", false, 0}, {"-abc", false, 0},
+        {"(abc)", false, 0}, {"\xE2\x82\xAC 12", true, 12}, {"\xCE\xA9", false, 0},
     };
     TExtStringGrid g(nullptr);
     for (const auto& c : cases) {
@@ -52,6 +53,8 @@ TEST(ExtGridCells, FloatsAcceptedAndRefusedTexts) {
                 ADD_FAILURE() << "no error for " << c.text;
             } catch (const EExtGridError& e) {
                 EXPECT_STREQ(e.what(), "Cell does not contain a float value") << c.text;
+                EXPECT_EQ(e.Col(), 2) << c.text;
+                EXPECT_EQ(e.Row(), 2) << c.text;
             }
         }
     }

@@ -11,6 +11,7 @@
 #include "grid/ExtGrid.h"
 #include "grid/ExtGridFooter.h"
 #include "grid/Undo.h"
+#include "platform/Bitmap.h"
 #include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/GuiApp.h"
@@ -204,7 +205,8 @@ TEST_F(Clipboard, LinesFromOtherProgramsAndMultiLineCells) {
         {"crlf", "a\r\nb\r\nc", {"a", "b", "c"}},
         {"lf", "a\nb\nc\n", {"a", "b", "c"}},
         {"cr", "a\rb\rc", {"a", "b", "c"}},
-        {"quoted cell", "\"x\ny\"\r\nb\r\nc", {"x\ny", "b", "c"}},
+        {"quoted cell", "\"x\ny\"\r\nb\r\nc", {"x\r\ny", "b", "c"}},
+        {"quoted cell of CR", "\"x\ry\"\r\nb\r\nc", {"x\r\ny", "b", "c"}},
         {"spreadsheet cell", "\"x\vy\"\nb\nc", {"x\r\ny", "b", "c"}},
         {"quote inside text", "5\" pipe\r\nb\r\nc", {"5\" pipe", "b", "c"}},
     };
@@ -216,17 +218,49 @@ TEST_F(Clipboard, LinesFromOtherProgramsAndMultiLineCells) {
     }
 }
 
+// A cell of several lines comes back as the grid stores typed lines: with
+// CR LF, however the clipboard carried them.
 TEST_F(Clipboard, CopyAndPasteBackKeepsMultiLineCells) {
     auto g = Grid(4, 4);
-    Fill(*g, 1, 1, {{"x\r\ny", "b"}, {"c", "d"}});
+    Fill(*g, 1, 1, {{"x\r\ny", "b"}, {"c", "p\r\nq\r\n\xE2\x82\xAC"}});
     g->SetSelection({1, 1, 2, 2});
     g->CopySelectionToClipboard();
     auto h = Grid(4, 4);
     h->SetSelection({1, 1, 1, 1});
     h->PasteSelectionFromClipboard();
-    EXPECT_EQ(h->Cells(1, 1), "x\ny");
+    EXPECT_EQ(h->Cells(1, 1), "x\r\ny");
     EXPECT_EQ(h->Cells(2, 1), "b");
-    EXPECT_EQ(h->Cells(2, 2), "d");
+    EXPECT_EQ(h->Cells(2, 2), "p\r\nq\r\n\xE2\x82\xAC");
+    auto t = Grid(4, 4);
+    t->SetSelection({1, 1, 1, 1});
+    t->SetSelectionAsText(g->GetSelectionAsText());
+    EXPECT_EQ(t->Cells(1, 1), "x\r\ny");
+    EXPECT_EQ(t->Cells(2, 2), "p\r\nq\r\n\xE2\x82\xAC");
+}
+
+TEST_F(Clipboard, RichCopyCarriesPictures) {
+    auto from = Grid(4, 4), to = Grid(4, 4);
+    for (auto* g : {from.get(), to.get()}) g->Navigation().SetAllowFmtClipboard(true);
+    plat::TBitmap bmp(3, 2);
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y) bmp.Canvas().SetPixels(x, y, plat::RGB(80 * x, 100 * y, 7));
+    from->CreateBitmap(1, 1, false, haLeft, vaTop)->Assign(bmp);
+    from->CreatePicture(2, 1, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&bmp);
+    from->SetSelection({1, 1, 2, 1});
+    from->CopySelectionToClipboard();
+    to->SetSelection({1, 2, 1, 2});
+    to->PasteSelectionFromClipboard();
+    const plat::TBitmap* pasted = to->GetBitmap(1, 2);
+    const plat::TPicture* picture = to->GetPicture(2, 2);
+    ASSERT_NE(pasted, nullptr);
+    ASSERT_NE(picture, nullptr);
+    plat::TBitmap fromPicture;
+    fromPicture.Assign(*picture->Graphic());
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 2; ++y) {
+            EXPECT_EQ(pasted->Pixel(x, y), bmp.Pixel(x, y)) << x << "," << y;
+            EXPECT_EQ(fromPicture.Pixel(x, y), bmp.Pixel(x, y)) << x << "," << y;
+        }
 }
 
 TEST_F(Clipboard, InsertModeMovesRowsDown) {

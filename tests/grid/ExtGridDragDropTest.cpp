@@ -13,6 +13,7 @@
 #include "grid/ExtGridDragDrop.h"
 #include "grid/ExtGridStartup.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
 #include "platform/DragDrop.h"
 #include "platform/Layout.h"
 #include "platform/Forms.h"
@@ -26,6 +27,18 @@ namespace pt = plat::test;
 
 namespace {
 
+// Notes the top-left point each paste or drop marks its rows with: the
+// copied block's for a block of its own, (-1, -1) for one from elsewhere.
+class TMarkingGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    void MarkPastedRows(plat::TPoint TopLeft, const TGridRect& R, TClipOperation Op) override {
+        Marks.push_back(TopLeft);
+        TExtStringGrid::MarkPastedRows(TopLeft, R, Op);
+    }
+    std::vector<plat::TPoint> Marks;
+};
+
 class GridDrag : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,8 +49,8 @@ protected:
         b = MakeGrid(450);
         form->Show();
     }
-    TExtStringGrid* MakeGrid(int left) {
-        auto* g = new TExtStringGrid(form.get());
+    TMarkingGrid* MakeGrid(int left) {
+        auto* g = new TMarkingGrid(form.get());
         g->SetParent(form.get());
         g->SetBounds(left, 0, 420, 300);
         g->SetColCount(4);
@@ -83,8 +96,8 @@ protected:
         EXPECT_TRUE(pt::SaveScreenshot(*form, std::string(VASTRIMO_TEST_OUT) + "/" + name));
     }
     std::unique_ptr<plat::TForm> form;
-    TExtStringGrid* a = nullptr;
-    TExtStringGrid* b = nullptr;
+    TMarkingGrid* a = nullptr;
+    TMarkingGrid* b = nullptr;
 };
 
 }  // namespace
@@ -126,6 +139,28 @@ TEST_F(GridDrag, RichDragCarriesColours) {
     EXPECT_EQ(b->Cells(3, 4), "red");
     EXPECT_EQ(b->Colors(3, 4), plat::clRed);
     EXPECT_EQ(a->Cells(1, 1), "");  // moved
+}
+
+TEST_F(GridDrag, RichDragCarriesPicturesAndKnowsItsOwnBlocks) {
+    for (auto* g : {a, b}) g->Navigation().SetAllowFmtClipboard(true);
+    plat::TBitmap bmp(4, 3);
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 3; ++y) bmp.Canvas().SetPixels(x, y, plat::RGB(60 * x, 80 * y, 200));
+    a->CreateBitmap(1, 1, false, haLeft, vaTop)->Assign(bmp);
+    a->SetCells(1, 1, "pic");
+    a->SetSelection({1, 1, 1, 1});
+    DragFrom(*a, 1, 1, DropAt(*b, 2, 2, plat::ssCtrl));
+    const plat::TBitmap* dropped = b->GetBitmap(2, 2);
+    ASSERT_NE(dropped, nullptr);
+    ASSERT_EQ(dropped->Width(), 4);
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 3; ++y) EXPECT_EQ(dropped->Pixel(x, y), bmp.Pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(b->Marks, (std::vector<plat::TPoint>{{-1, -1}})) << "a block from another grid";
+    a->SetSelection({1, 1, 1, 1});
+    DragFrom(*a, 1, 1, DropAt(*a, 1, 4, plat::ssCtrl));
+    ASSERT_NE(a->GetBitmap(1, 4), nullptr);
+    EXPECT_EQ(a->Marks, (std::vector<plat::TPoint>{{1, 1}})) << "a block of the grid's own";
+    Shot("GridDragPicture.png");
 }
 
 TEST_F(GridDrag, MoveKeepsOrClearsTheSourceBySetting) {

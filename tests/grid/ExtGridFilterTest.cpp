@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "GridOnFormFixture.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFooter.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 
@@ -191,4 +193,56 @@ TEST_F(GridFilterDropDown, CheckedValuesAreOred) {
     EXPECT_EQ(grid->Filter().Items(1).Operation, foOR);
     EXPECT_EQ(Shown(*grid), (Column{"Pear", "fig"}));
     EXPECT_EQ(grid->Filter().Items(0).Condition, "fig");
+}
+
+// Group headers stay while their rows are filtered, unless the filter is
+// told to test every row.
+TEST(ExtGridFilter, NodeRowsStayUnlessEveryRowIsTested) {
+    for (const bool normalOnly : {true, false}) {
+        TExtStringGrid g(nullptr);
+        GroupKindsAndValues(g, {{"A", "5"}, {"A", "6"}, {"B", "3"}}, true);
+        g.GroupSum(1);
+        g.SetFilterNormalCellsOnly(normalOnly);
+        TFilterData& f = g.Filter().Add();
+        f.Column = 1;
+        f.Method = fmLiteral;
+        f.Condition = "6";
+        g.SetFilterActive(true);
+        EXPECT_EQ(Shown(g), normalOnly ? (Column{"A", "6", "11.00", "B", "3.00"}) : (Column{"6"})) << normalOnly;
+        g.SetFilterActive(false);
+        EXPECT_EQ(Shown(g), (Column{"A", "5", "6", "11.00", "B", "3", "3.00"})) << normalOnly;
+    }
+}
+
+// The footer totals what the filter leaves when hidden rows are not
+// counted, and follows every change of the filter.
+TEST(ExtGridFilter, FooterFollowsTheFilter) {
+    TExtStringGrid g(nullptr);
+    Fill(g);
+    g.SetRowCount(6);  // the last row is the footer's
+    g.FloatingFooter().SetVisible(true);
+    g.FloatingFooter().SetCalculateHiddenRows(false);
+    g.FloatingFooter().SetColumnCalc(2, acSUM);
+    const auto total = [&] { return g.Cells(2, g.RowCount() - 1); };
+    EXPECT_EQ(total(), "62.00");
+    g.Filter().Add().Column = 1;
+    g.Filter().Items(0).Condition = "apple*";
+    g.SetFilterActive(true);
+    EXPECT_EQ(Shown(g), (Column{"apple", "apple pie", ""}));
+    EXPECT_EQ(total(), "52.00");
+    g.SetFilterActive(false);
+    EXPECT_EQ(total(), "62.00");
+    g.SetFilterActive(true);
+    EXPECT_EQ(total(), "52.00");
+    EXPECT_FALSE(g.RemoveLastFilter());
+    EXPECT_EQ(total(), "62.00");
+    // Setting the filter to what it is still totals again.
+    g.SetCells(2, 1, "$20");
+    g.SetFilterActive(false);
+    EXPECT_EQ(total(), "70.00");
+    // Narrowing down is a filter too.
+    g.NarrowDown("pie", 1);
+    EXPECT_EQ(total(), "40.00");
+    g.NarrowDown("", 1);
+    EXPECT_EQ(total(), "70.00");
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "DataOpsSupport.h"
 #include "grid/ExtGrid.h"
 
 using namespace grid;
@@ -144,4 +145,42 @@ TEST(ExtGridHighlight, UnhighlightUnescapesOnlyMarkedCells) {
     g.MarkInCol(false, false, 1, "Z");
     EXPECT_EQ(g.Cells(1, 3), "a<b & b");
     EXPECT_EQ(g.Cells(1, 1), "xABCx");
+}
+
+// A hit among hidden rows is a real row. Inside a contracted node the node
+// opens and the current row becomes the hit's displayed row; a row that
+// stays hidden (filtered out above) is found but not gone to.
+TEST(ExtGridFind, HitInAContractedNodeOpensIt) {
+    TProgressGrid g(nullptr);
+    g.SetColCount(3);
+    g.SetRowCount(9);
+    for (int r = 1; r < 9; ++r) g.SetCells(1, r, "r" + std::to_string(r));
+    g.AddNode(3, 3);  // r3 heads r4 and r5
+    g.ContractNode(3);
+    g.HideRows(1, 1);  // r1 is out of view as well
+    ASSERT_EQ(g.Cells(1, 2), "r3");
+    g.Log.clear();
+    const plat::TPoint hit = g.FindFirst("r5", {fnIncludeHiddenRows, fnAutoGoto});
+    EXPECT_EQ(hit.X, 1);
+    EXPECT_EQ(hit.Y, 5);
+    EXPECT_FALSE(g.GetNodeState(2));
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Col(), 1);
+    EXPECT_EQ(g.Cells(1, g.Row()), "r5");
+    ASSERT_GE(g.Log.size(), 3u);
+    using P = std::pair<TGridExportState, int>;
+    EXPECT_EQ(g.Log.front(), (P{esExportStart, -1}));
+    EXPECT_EQ(g.Log.back(), (P{esExportFail, -1}));
+    // One new-row notice per cell tested, down column 1 to real row 5.
+    EXPECT_EQ(g.Log.size(), 2u + 5u);
+    EXPECT_EQ(g.Log[1], (P{esExportNewRow, 1}));
+
+    // The row hidden by other means: found, not gone to.
+    g.SetRow(6);
+    EXPECT_EQ(g.FindFirst("r1", {fnIncludeHiddenRows, fnAutoGoto}).Y, 1);
+    EXPECT_EQ(g.Row(), 6);
+    // A miss ends as done.
+    g.Log.clear();
+    EXPECT_EQ(g.FindFirst("nothing", {}).X, -1);
+    EXPECT_EQ(g.Log.back(), (P{esExportDone, -1}));
 }

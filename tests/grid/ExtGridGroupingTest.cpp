@@ -5,6 +5,7 @@
 
 #include "GridOnFormFixture.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFooter.h"
 
 using namespace grid;
 
@@ -196,6 +197,43 @@ TEST(ExtGridGrouping, CalculationsPerGroup) {
         EXPECT_EQ(g.GetGridCell(2, 1), "");
         EXPECT_EQ(g.GetGridCell(2, 7), "");
     }
+}
+
+// With the footer bar shown, a group calculation makes the footer total
+// the column the same way, over the data rows only.
+TEST(ExtGridGrouping, GroupCalculationSetsTheFooterTotal) {
+    using GroupOp = void (TExtStringGrid::*)(int);
+    const struct {
+        const char* name;
+        GroupOp op;
+        TColumnCalcType calc;
+        const char* total;
+    } cases[] = {
+        {"sum", &TExtStringGrid::GroupSum, acSUM, "14.00"},
+        {"average", &TExtStringGrid::GroupAvg, acAVG, "4.67"},
+        {"minimum", &TExtStringGrid::GroupMin, acMIN, "3.00"},
+        {"maximum", &TExtStringGrid::GroupMax, acMAX, "6.00"},
+        {"count", &TExtStringGrid::GroupCount, acCOUNT, "3"},
+        {"distinct", &TExtStringGrid::GroupDistinct, acNONE, ""},
+        {"deviation", &TExtStringGrid::GroupStdDev, acNONE, ""},
+        {"custom", &TExtStringGrid::GroupCustomCalc, acNONE, ""},
+    };
+    const Table rows = {{"n1", "A", "5"}, {"n2", "A", "6"}, {"n3", "B", "3"}, {"", "", ""}};
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        Fill(g, kCaptions, rows);
+        g.FloatingFooter().SetVisible(true);
+        g.Group(2);
+        (g.*c.op)(2);
+        EXPECT_EQ(g.FloatingFooter().ColumnCalc(2), c.calc) << c.name;
+        EXPECT_EQ(g.Cells(2, g.RowCount() - 1), c.total) << c.name;
+    }
+    // A hidden footer is left alone.
+    TExtStringGrid g(nullptr);
+    Fill(g, kCaptions, rows);
+    g.Group(2);
+    g.GroupSum(2);
+    EXPECT_EQ(g.FloatingFooter().ColumnCalc(2), acNONE);
 }
 
 TEST(ExtGridGrouping, HeaderShowsItsCount) {

@@ -6,6 +6,7 @@
 #include "GridOnFormFixture.h"
 #include "grid/CellProperties.h"
 #include "grid/ExtGrid.h"
+#include "grid/ExtGridFooter.h"
 #include "platform/TestHooks.h"
 
 using namespace grid;
@@ -268,4 +269,38 @@ TEST_F(NodeClick, ClickOnTheGlyphContractsAndExpands) {
     EXPECT_FALSE(grid->GetNodeState(2));
     EXPECT_EQ(grid->RowCount(), 8);
     EXPECT_EQ(events, (std::vector<std::string>{"contract 2", "expand 2"}));
+}
+
+// With hidden rows left out of the totals, the footer follows every node
+// that a glyph click or the grid opens or closes; whole-row selection and
+// the current row stay as they were.
+TEST_F(NodeClick, FooterFollowsTheNodes) {
+    ShowGrid(3, 9, false);
+    for (int r = 1; r < 8; ++r) grid->SetCells(1, r, std::to_string(1 << (r - 1)));  // 1 .. 64; row 8 is the footer's
+    grid->AddNode(2, 3);
+    grid->AddNode(5, 2);
+    grid->FloatingFooter().SetHeight(24);
+    grid->FloatingFooter().SetVisible(true);
+    grid->FloatingFooter().SetCalculateHiddenRows(false);
+    grid->FloatingFooter().SetColumnCalc(1, acSUM);
+    grid->SetOptions(grid->Options() + plat::TGridOptions{plat::goRowSelect});
+    grid->SetRow(1);
+    const auto total = [&] { return grid->Cells(1, grid->RowCount() - 1); };
+    EXPECT_EQ(total(), "127.00");
+    const plat::TRect cell = grid->CellRect(0, 2);
+    const int y = (cell.Top + cell.Bottom) / 2;
+    pt::ClickAt(*grid, cell.Left + 10, y);
+    ASSERT_TRUE(grid->GetNodeState(2));
+    EXPECT_EQ(total(), "115.00");
+    pt::ClickAt(*grid, cell.Left + 10, y);
+    ASSERT_FALSE(grid->GetNodeState(2));
+    EXPECT_EQ(total(), "127.00");
+    EXPECT_TRUE(grid->Options().Contains(plat::goRowSelect));
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Selection().Left, grid->FixedCols());
+    EXPECT_EQ(grid->Selection().Right, grid->ColCount() - 1);
+    grid->ContractAll();
+    EXPECT_EQ(total(), "83.00");
+    grid->ExpandAll();
+    EXPECT_EQ(total(), "127.00");
 }

@@ -100,3 +100,81 @@ TEST_F(GridHeaderSort, ShiftClickBuildsTheSortIndex) {
     pt::ProcessEvents();
     SUCCEED();
 }
+
+namespace {
+
+// The merge record of each normal row of a column: "." for a cell on its
+// own, else the block's top row and its extra rows, as "top:extra".
+Column Merges(TExtStringGrid& g, int col) {
+    Column out;
+    for (int r = g.FixedRows(); r < g.RowCount(); ++r) {
+        if (!g.IsMergedCell(col, r)) {
+            out.push_back(".");
+            continue;
+        }
+        out.push_back(std::to_string(g.BaseCell(col, r).Y) + ":" + std::to_string(g.CellSpan(col, r).Y));
+    }
+    return out;
+}
+
+// A grid of keys in column 1 and a second column beside them, shown with
+// header-click sorting on.
+class GridMergeSort : public GridOnForm {
+protected:
+    void ShowColumns(const Column& keys, const Column& other) {
+        ShowGrid(3, static_cast<int>(keys.size()) + 1, false);
+        for (int i = 0; i < static_cast<int>(keys.size()); ++i) {
+            grid->SetCells(1, i + 1, keys[i]);
+            grid->SetCells(2, i + 1, other[i]);
+        }
+        grid->SortSettings().SetShow(true);
+    }
+    void ClickKeyHeader() {
+        const plat::TRect header = grid->CellRect(1, 0);
+        pt::ClickAt(*grid, header.Left + 20, header.Top + 5);
+    }
+};
+
+}  // namespace
+
+// A block over two rows of another column must not follow the rows apart:
+// it is split before the rows move, and each row keeps its own text.
+TEST_F(GridMergeSort, SortSplitsTheBlocksItWouldTearApart) {
+    const Column keys = {"c", "a", "d", "b"};
+    ShowColumns(keys, {"x", "x", "y", ""});
+    grid->SetCells(2, 0, "Header");
+    grid->MergeCells(2, 1, 1, 2);
+    ASSERT_EQ(Merges(*grid, 2), (Column{"1:1", "1:1", ".", "."}));
+    ClickKeyHeader();
+    EXPECT_EQ(Read(*grid, 1), (Column{"a", "b", "c", "d"}));
+    EXPECT_EQ(Merges(*grid, 2), (Column{".", ".", ".", "."}));
+    EXPECT_EQ(Read(*grid, 2), (Column{"x", "", "x", "y"}));
+    EXPECT_EQ(grid->Cells(2, 0), "Header");
+    // The rows come back in their first order, still without blocks.
+    grid->QUnSort();
+    EXPECT_EQ(Read(*grid, 1), keys);
+    EXPECT_EQ(Merges(*grid, 2), (Column{".", ".", ".", "."}));
+}
+
+// With AutoColumnMerge a header click takes the listed columns apart,
+// sorts, and merges their runs again in the new order.
+TEST_F(GridMergeSort, AutoColumnMergeMergesTheNewRuns) {
+    ShowColumns({"b", "c", "a", "d"}, {"g1", "g1", "g2", "g2"});
+    grid->MergedColumns().Add(2);
+    ASSERT_EQ(Merges(*grid, 2), (Column{"1:1", "1:1", "3:1", "3:1"}));
+    grid->SortSettings().SetAutoColumnMerge(true);
+    ClickKeyHeader();
+    EXPECT_EQ(Read(*grid, 1), (Column{"a", "b", "c", "d"}));
+    EXPECT_EQ(Read(*grid, 2), (Column{"g2", "g1", "g1", "g2"}));
+    EXPECT_EQ(Merges(*grid, 2), (Column{".", "2:1", "2:1", "."}));
+    pt::ProcessEvents();
+    std::filesystem::create_directories(VASTRIMO_TEST_OUT);
+    EXPECT_TRUE(pt::SaveScreenshot(*grid, std::string(VASTRIMO_TEST_OUT) + "/GridHeaderSortRemerged.png"));
+
+    // Without it the sort only splits what it moves.
+    grid->SortSettings().SetAutoColumnMerge(false);
+    ClickKeyHeader();
+    EXPECT_EQ(Read(*grid, 1), (Column{"d", "c", "b", "a"}));
+    EXPECT_EQ(Read(*grid, 2), (Column{"g2", "g1", "g1", "g2"}));
+    EXPECT_EQ(Merges(*grid, 2), (Column{".", ".", ".", "."}));
+}

@@ -5,6 +5,7 @@
 #include "ExchangeTestSupport.h"
 #include "grid/GridBinaryIO.h"
 #include "grid/GridStreamEncoding.h"
+#include "platform/Bitmap.h"
 
 using namespace grid;
 using namespace exchange_test;
@@ -101,10 +102,18 @@ TEST(GridBinary, SavesTheStoredRectangleStream) {
     g.SetCells(1, 1, "a");
     std::ostringstream out;
     g.SaveRectToBinStream(TGridRect{1, 1, 2, 1}, out);
-    EXPECT_EQ(out.str(), Stored("rect.bin"));
     TBinGridData data;
     std::string error;
     ASSERT_TRUE(ReadCellStream(out.str(), data, error)) << error;
+    // The stored stream came from a grid named 0; this one names itself.
+    std::string expected = Stored("rect.bin");
+    const std::string storedID("\x02ID\x02\x00", 5);
+    const size_t at = expected.find(storedID);
+    ASSERT_NE(at, std::string::npos);
+    TComponentWriter id;
+    id.Integer("ID", data.ID);
+    expected.replace(at, storedID.size(), id.Bytes());
+    EXPECT_EQ(out.str(), expected);
     EXPECT_EQ(data.ColCount, 2);
     EXPECT_EQ(data.RowCount, 1);
     EXPECT_EQ(data.ColWidths, (std::vector<int>{g.ColWidths(1), g.ColWidths(2)}));
@@ -163,6 +172,230 @@ TEST(GridBinary, AFullGridComesBackWithItsLookAndGraphics) {
     EXPECT_EQ(back.GetRadioStrings(1, 2)->Items(), (std::vector<std::string>{"one", "two"}));
     EXPECT_TRUE(back.HasCellProps(3, 2));
     EXPECT_EQ(back.GetCellGraphic(3, 2), nullptr);
+}
+
+namespace {
+
+// A bitmap whose every pixel has a colour of its own.
+plat::TBitmap Colours(int w, int h) {
+    plat::TBitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.Canvas().SetPixels(x, y, plat::RGB(40 * x + 10, 60 * y + 20, 200 - 30 * x));
+    return b;
+}
+
+std::vector<plat::TColor> PixelsOf(const plat::TGraphic* g) {
+    if (!g) return {};
+    plat::TBitmap b;
+    b.Assign(*g);
+    std::vector<plat::TColor> px{plat::TColor(b.Width()), plat::TColor(b.Height())};
+    for (int y = 0; y < b.Height(); ++y)
+        for (int x = 0; x < b.Width(); ++x) px.push_back(b.Pixel(x, y));
+    return px;
+}
+
+const plat::TGraphic* ImageOf(TExtStringGrid& g, int c, int r) {
+    const TCellGraphic* cg = g.GetCellGraphic(c, r);
+    if (!cg) return nullptr;
+    if (cg->CellType() == ctPicture) return cg->CellPicture() ? cg->CellPicture()->Graphic() : nullptr;
+    return cg->CellImage();
+}
+
+std::string StreamOf(TExtStringGrid& g, const TGridRect& r) {
+    std::ostringstream out;
+    g.SaveRectToBinStream(r, out);
+    return out.str();
+}
+
+std::uint32_t U32At(const std::string& s, size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v |= std::uint32_t(std::uint8_t(s[at + size_t(i)])) << (8 * i);
+    return v;
+}
+
+}  // namespace
+
+// Bitmaps, icons, pictures and button glyphs come back from a binary file
+// with their pixels; a picture keeps its class.
+TEST(GridBinary, PicturesTravelWithTheirPixels) {
+    TExtStringGrid g(nullptr);
+    const plat::TBitmap colours = Colours(3, 2);
+    plat::TPngImage png;
+    png.Assign(Colours(4, 4));
+    g.CreateBitmap(1, 1, true, haCenter, vaCenter)->Assign(colours);
+    g.CreateIcon(2, 1, haLeft, vaTop)->Assign(Colours(16, 16));
+    g.CreatePicture(3, 1, false, StretchWithAspectRatio, 2, haLeft, vaTop)->SetGraphic(&colours);
+    g.CreatePicture(1, 2, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&png);
+    g.CreateBitButton(2, 2, 40, 20, "Go", haLeft, vaTop)->Assign(colours);
+    g.CreatePicture(3, 2, false, noStretch, 0, haLeft, vaTop);  // no picture yet
+    g.SetCells(1, 2, "beside the picture");
+    const std::string path = Scratch("pictures.bin");
+    g.SaveToBinFile(path);
+    TExtStringGrid back(nullptr);
+    back.LoadFromBinFile(path);
+    const struct {
+        const char* name;
+        int c, r;
+        const char* cls;
+    } cases[] = {{"bitmap", 1, 1, "TBitmap"},  {"icon", 2, 1, "TIcon"},      {"bitmap picture", 3, 1, "TBitmap"},
+                 {"png picture", 1, 2, "TPngImage"}, {"button glyph", 2, 2, "TBitmap"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(back.GetCellType(c.c, c.r), g.GetCellType(c.c, c.r)) << c.name;
+        const plat::TGraphic* img = ImageOf(back, c.c, c.r);
+        ASSERT_NE(img, nullptr) << c.name;
+        EXPECT_STREQ(img->ClassName(), c.cls) << c.name;
+        EXPECT_EQ(PixelsOf(img), PixelsOf(ImageOf(g, c.c, c.r))) << c.name;
+        EXPECT_TRUE(back.GetCellGraphic(c.c, c.r)->CellCreated()) << c.name << ": the grid owns what it made";
+    }
+    EXPECT_EQ(back.GetCellGraphic(3, 1)->CellAngle(), StretchWithAspectRatio);
+    EXPECT_EQ(back.GetCellGraphic(3, 1)->CellIndex(), 2);
+    EXPECT_EQ(back.Cells(1, 2), "beside the picture");
+    ASSERT_NE(back.GetPicture(3, 2), nullptr);
+    EXPECT_TRUE(back.GetPicture(3, 2)->Empty());
+}
+
+// The data records hold the image files as the stream lays them down: a
+// bitmap's BMP file behind its length, an icon's ICO file, a picture's
+// class name and then its graphic's data.
+TEST(GridBinary, ImageRecordsHoldTheFiles) {
+    TExtStringGrid g(nullptr);
+    const plat::TBitmap colours = Colours(5, 3);
+    g.CreateBitmap(1, 1, false, haLeft, vaTop)->Assign(colours);
+    g.CreateIcon(1, 2, haLeft, vaTop)->Assign(Colours(16, 16));
+    g.CreatePicture(1, 3, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&colours);
+    const struct {
+        const char* name;
+        int row;
+        std::string entry;   // the property name, then the binary tag
+        std::string before;  // what stands before the file in the data
+        std::string magic;   // the file's first bytes
+    } cases[] = {
+        {"bitmap", 1, "\x0b" "Bitmap.Data\x0a", "", "BM"},
+        {"icon", 2, "\x09" "Icon.Data\x0a", "", std::string("\0\0\1\0", 4)},
+        {"picture", 3, "\x0c" "Picture.Data\x0a", "\x07" "TBitmap", "BM"},
+    };
+    for (const auto& c : cases) {
+        const std::string s = StreamOf(g, {1, c.row, 1, c.row});
+        const size_t at = s.find(c.entry);
+        ASSERT_NE(at, std::string::npos) << c.name;
+        const size_t data = at + c.entry.size() + 4;
+        const std::uint32_t size = U32At(s, data - 4);
+        ASSERT_LE(data + size, s.size()) << c.name;
+        EXPECT_EQ(s.substr(data, c.before.size()), c.before) << c.name;
+        size_t file = data + c.before.size();
+        if (c.magic == "BM") {
+            // A bitmap's file stands behind its own length.
+            EXPECT_EQ(U32At(s, file), size - c.before.size() - 4) << c.name;
+            file += 4;
+            EXPECT_EQ(U32At(s, file + 2), size - c.before.size() - 4) << c.name << ": the BMP's own size";
+        }
+        EXPECT_EQ(s.substr(file, c.magic.size()), c.magic) << c.name;
+        EXPECT_EQ(s.substr(data + size, 2), std::string(2, '\0')) << c.name << ": the record ends with the data";
+    }
+}
+
+TEST(GridBinary, APictureThatCannotBeReadRefusesTheStream) {
+    const struct {
+        const char* name;
+        int type;
+        std::string data;
+    } cases[] = {
+        {"broken bitmap", ctBitmap, LengthPrefixed("BM not a bitmap")},
+        {"bitmap longer than its data", ctBitmap, LengthPrefixed("BM").substr(0, 5)},
+        {"broken icon", ctIcon, "not an icon"},
+        {"unknown picture class", ctPicture, PictureData("TMetafile", LengthPrefixed("x"))},
+        {"picture class name cut", ctPicture, std::string("\x09TBit", 5)},
+    };
+    for (const auto& c : cases) {
+        TBinGridData d;
+        d.ColCount = d.RowCount = 1;
+        TBinCell cell;
+        cell.Col = cell.Row = 1;
+        cell.Text = "new";
+        cell.HasProp = cell.HasGraphic = true;
+        cell.Graphic.CellType = c.type;
+        cell.Graphic.CellCreated = true;
+        cell.Graphic.Data = c.data;
+        d.Cells.push_back(cell);
+        std::string bytes, error;
+        ASSERT_TRUE(WriteCellStream(d, bytes, error)) << error;
+        TExtStringGrid target(nullptr);
+        target.SetCells(1, 1, "kept");
+        std::istringstream in(bytes);
+        try {
+            target.LoadAtPointFromBinStream({1, 1}, in);
+            ADD_FAILURE() << c.name;
+        } catch (const EExtGridError& e) {
+            EXPECT_NE(std::string(e.what()).find("picture of cell (1, 1)"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(target.Cells(1, 1), "kept") << c.name;
+        EXPECT_EQ(target.GetCellGraphic(1, 1), nullptr) << c.name;
+    }
+}
+
+// Each grid's streams carry its own ID, so that a paste or drop can tell a
+// block of its own from one of another grid; binary files carry it too.
+TEST(GridBinary, TheStreamNamesTheGridThatWroteIt) {
+    TExtStringGrid g(nullptr), other(nullptr);
+    const auto id = [](const std::string& bytes) {
+        TBinGridData d;
+        std::string error;
+        EXPECT_TRUE(ReadCellStream(bytes, d, error)) << error;
+        return d.ID;
+    };
+    const int mine = id(StreamOf(g, {1, 1, 2, 2}));
+    EXPECT_NE(mine, 0);
+    EXPECT_EQ(id(StreamOf(g, {0, 0, 0, 0})), mine);
+    EXPECT_NE(id(StreamOf(other, {1, 1, 2, 2})), mine);
+    const std::string path = Scratch("id.bin");
+    g.SaveToBinFile(path);
+    EXPECT_EQ(id(ReadBytes(path)), mine);
+}
+
+// A stream from elsewhere may leave properties out: those keep the target
+// cell's values instead of falling back to defaults.
+TEST(GridBinary, PropertiesAStreamLeavesOutKeepTheCellsValues) {
+    TComponentWriter w;
+    w.Begin("TGridPropIO");
+    w.Integer("ColCount", 1);
+    w.Integer("RowCount", 1);
+    w.Boolean("FullGrid", false);
+    w.Integer("ID", 0);
+    w.End();
+    w.Begin("TGridCellIO");
+    w.Integer("Col", 0);
+    w.Integer("Row", 0);
+    w.Text("Cell", "x");
+    w.Boolean("HasProp", true);
+    w.End();
+    w.Begin("TGridCellPropIO");
+    w.Color("CellProperties.BrushColor", plat::clYellow);
+    w.Boolean("HasGraphic", false);
+    w.End();
+    TExtStringGrid g(nullptr);
+    g.SetFontColors(2, 2, plat::clRed);
+    g.SetAlignments(2, 2, plat::taRightJustify);
+    g.SetFontStyles(2, 2, plat::TFontStyles{plat::fsBold});
+    std::istringstream in(w.Bytes());
+    g.LoadAtPointFromBinStream({2, 2}, in);
+    EXPECT_EQ(g.Cells(2, 2), "x");
+    EXPECT_EQ(g.Colors(2, 2), plat::clYellow);
+    EXPECT_EQ(g.FontColors(2, 2), plat::clRed);
+    EXPECT_EQ(g.Alignments(2, 2), plat::taRightJustify);
+    EXPECT_TRUE(g.FontStyles(2, 2).Contains(plat::fsBold));
+}
+
+// A block that starts inside a merged cell carries the merged cell's text.
+TEST(GridBinary, ACellOfAMergedBlockCarriesTheBlocksText) {
+    TExtStringGrid g(nullptr);
+    g.MergeCells(1, 1, 2, 1);
+    g.SetCells(1, 1, "merged");
+    TBinGridData d;
+    std::string error;
+    ASSERT_TRUE(ReadCellStream(StreamOf(g, {2, 1, 3, 1}), d, error)) << error;
+    ASSERT_EQ(d.Cells.size(), 2u);
+    EXPECT_EQ(d.Cells[0].Text, "merged");
+    EXPECT_EQ(d.Cells[1].Text, "");
 }
 
 TEST(GridBinary, TruncatedOrMalformedStreamsLeaveTheGridAsItWas) {

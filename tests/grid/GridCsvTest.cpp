@@ -10,6 +10,20 @@
 using namespace grid;
 using namespace exchange_test;
 
+namespace {
+
+// One row of the given cells and no fixed rows or columns: a saved file
+// holds exactly these cells.
+void FillOneRow(TExtStringGrid& g, const std::vector<std::string>& cells) {
+    g.SetColCount(int(cells.size()));
+    g.SetRowCount(1);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    for (size_t i = 0; i < cells.size(); ++i) g.SetCells(int(i), 0, cells[i]);
+}
+
+}  // namespace
+
 TEST(GridCsv, WritesQuotesAsTheDialectsAsk) {
     const struct {
         const char* name;
@@ -88,15 +102,27 @@ TEST(GridCsv, QuotedLineBreaksStayInOneRecord) {
               (std::vector<std::string>{"a,\"x\ny\"", "b,\"p\r\nq\"", "c,d"}));
 }
 
+// A quote that never closes where a field ends takes nothing beyond its
+// own line.
+TEST(GridCsv, AnUnclosedQuoteEndsWithItsLine) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> records;
+    } cases[] = {
+        {"no closing quote", "\"abc,def\r\nx,y\r\nz,w", {"\"abc,def", "x,y", "z,w"}},
+        {"closing quote inside a later field", "\"abc,def\nx,\"y\"z\nw", {"\"abc,def", "x,\"y\"z", "w"}},
+        {"last line", "a,b\r\n\"c", {"a,b", "\"c"}},
+        {"many open lines", "\"a\n\"b\n\"c\n", {"\"a", "\"b", "\"c"}},
+        {"closes later at a delimiter", "\"a\nb\",c\nd", {"\"a\nb\",c", "d"}},
+        {"closes at the end", "x,\"a\r\nb\"", {"x,\"a\r\nb\""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SplitCsvRecords(c.text, ','), c.records) << c.name;
+}
+
 TEST(GridCsvFile, SavesTheStoredQuotingFile) {
     TExtStringGrid g(nullptr);
-    g.SetColCount(3);
-    g.SetRowCount(1);
-    g.SetFixedRows(0);
-    g.SetFixedCols(0);
-    g.SetCells(0, 0, "a");
-    g.SetCells(1, 0, "b,c");
-    g.SetCells(2, 0, "x\"y");
+    FillOneRow(g, {"a", "b,c", "x\"y"});
     const std::string path = Scratch("out.csv");
     g.SaveToCSV(path);
     EXPECT_EQ(ReadBytes(path), Stored("quoting.csv"));
@@ -111,7 +137,7 @@ TEST(GridCsvFile, RoundTripsAwkwardTexts) {
     } cases[] = {{"default", false, false, '\0'}, {"unicode", false, true, '\0'}, {"java", true, false, '\0'},
                  {"semicolon", false, false, ';'}};
     const std::vector<std::string> texts = {"a,b", "say \"hi\"", "two\r\nlines", "", "caf\xC3\xA9", ";", " x",
-                                            "\"quoted\"\r\nnext"};
+                                            "\"quoted\"\r\nnext", "\xCE\xA9 \xE2\x82\xAC \xE4\xB8\xAD"};
     for (const auto& c : cases) {
         TExtStringGrid g(nullptr);
         g.SetJavaCSV(c.java);
@@ -131,6 +157,80 @@ TEST(GridCsvFile, RoundTripsAwkwardTexts) {
         back.LoadFromCSV(path);
         EXPECT_EQ(CellsOf(back), CellsOf(g)) << c.name;
     }
+}
+
+TEST(GridCsvFile, AnUnclosedQuoteSwallowsNoLaterRow) {
+    TExtStringGrid g(nullptr);
+    std::istringstream in("\"abc,def\r\nx,y\r\nz,w\r\n");
+    g.LoadFromCSVStream(in);
+    EXPECT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.ColCount(), 5);
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 0), g.Cells(1, 0)}), (std::vector<std::string>{"", "def"}));
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 1), g.Cells(1, 1)}), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ((std::vector<std::string>{g.Cells(0, 2), g.Cells(1, 2)}), (std::vector<std::string>{"z", "w"}));
+}
+
+// Without the Unicode flag the file is in the system code page, UTF-8 here:
+// every character is kept, and no byte-order mark is written. Files in the
+// old 8-bit code page still read.
+TEST(GridCsvFile, TheSystemCodePageKeepsEveryCharacter) {
+    TExtStringGrid g(nullptr);
+    FillOneRow(g, {"\xCE\xA9\xE2\x82\xAC", "\xC3\xA9\xE4\xB8\xAD"});
+    const std::string path = Scratch("system.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "\xCE\xA9\xE2\x82\xAC,\xC3\xA9\xE4\xB8\xAD\r\n");
+    g.SaveToCSV(path, true);
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF\xCE\xA9\xE2\x82\xAC,\xC3\xA9\xE4\xB8\xAD\r\n");
+
+    const std::string old = Scratch("old.csv");
+    WriteBytes(old, "caf\xE9,\x80\r\n");
+    TExtStringGrid back(nullptr);
+    back.LoadFromCSV(old);
+    EXPECT_EQ(back.Cells(0, 0), "caf\xC3\xA9");
+    EXPECT_EQ(back.Cells(1, 0), "\xE2\x82\xAC");
+}
+
+// OEM-converted cells are OEM bytes, and go into the file as those bytes.
+TEST(GridCsvFile, OemFilesKeepTheirBytes) {
+    TExtStringGrid g(nullptr);
+    g.SetOemConvert(true);
+    FillOneRow(g, {"caf\xC3\xA9"});
+    const std::string path = Scratch("oem.csv");
+    g.SaveToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "caf\x82\r\n");
+    g.AppendToCSV(path);
+    EXPECT_EQ(ReadBytes(path), "caf\x82\r\ncaf\x82\r\n");
+    TExtStringGrid back(nullptr);
+    back.SetOemConvert(true);
+    back.LoadFromCSV(path);
+    EXPECT_EQ(back.Cells(0, 1), "caf\xC3\xA9");
+}
+
+// Appending keeps what the file holds, in its own code page or with its
+// byte-order mark, and adds the save range after it.
+TEST(GridCsvFile, AppendAddsTheRowsAfterTheFile) {
+    TExtStringGrid g(nullptr);
+    FillOneRow(g, {"n\xC3\xA9w", "a,b"});
+    const struct {
+        const char* name;
+        std::string before;
+        bool unicode;
+        std::string after;
+    } cases[] = {
+        {"with line end", "x,y\r\n", false, "x,y\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"without line end", "x,y", false, "x,y\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"old code page", "\xE9\r\n", false, "\xC3\xA9\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"unicode", "\xEF\xBB\xBF\xCE\xA9\r\n", true, "\xEF\xBB\xBF\xCE\xA9\r\nn\xC3\xA9w,\"a,b\"\r\n"},
+        {"empty file", "", false, "n\xC3\xA9w,\"a,b\"\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Scratch("append.csv");
+        WriteBytes(path, c.before);
+        g.AppendToCSV(path, c.unicode);
+        EXPECT_EQ(ReadBytes(path), c.after) << c.name;
+    }
+    EXPECT_THROW(g.AppendToCSV(Scratch("missing.csv")), std::exception);
+    EXPECT_FALSE(std::filesystem::exists(Scratch("missing.csv")));
 }
 
 TEST(GridCsvFile, GrowsColumnsAndSetsRowsToWhatWasRead) {

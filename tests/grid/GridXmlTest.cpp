@@ -58,6 +58,66 @@ TEST(GridXml, RoundTripsAndReadsForeignEntities) {
     EXPECT_EQ(f.Cells(1, 0), "p & q");
 }
 
+// The declaration names the encoding the bytes are in, and what the grid
+// writes it reads back: characters the encoding lacks go as references.
+TEST(GridXml, TheDeclaredEncodingIsTheOneWritten) {
+    const std::string texts[] = {"caf\xC3\xA9", "\xE2\x82\xAC 5", "\xCE\xA9", "\xE4\xB8\xAD\xF0\x9F\x98\x80"};
+    const struct {
+        const char* encoding;  // empty: the grid's default
+        std::string declared;
+        std::string first;  // the first cell line as written
+        std::string second;
+    } cases[] = {
+        {"", "ISO-8859-1", "<FIELD0>caf\xE9</FIELD0>", "<FIELD1>&#8364; 5</FIELD1>"},
+        {"latin1", "latin1", "<FIELD0>caf\xE9</FIELD0>", "<FIELD1>&#8364; 5</FIELD1>"},
+        {"UTF-8", "UTF-8", "<FIELD0>caf\xC3\xA9</FIELD0>", "<FIELD1>\xE2\x82\xAC 5</FIELD1>"},
+        {"us-ascii", "us-ascii", "<FIELD0>caf&#233;</FIELD0>", "<FIELD1>&#8364; 5</FIELD1>"},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        g.SetColCount(4);
+        g.SetRowCount(2);
+        if (*c.encoding) g.SetXMLEncoding(c.encoding);
+        for (int i = 0; i < 4; ++i) g.SetCells(i, 1, texts[i]);
+        const std::string path = Scratch("enc.xml");
+        g.SaveToXML(path, "grid", "row", nullptr);
+        const std::string bytes = ReadBytes(path);
+        EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"" + c.declared + "\" ?>\r\n", 0), 0u) << bytes;
+        EXPECT_NE(bytes.find(c.first + "\r\n" + c.second), std::string::npos) << c.declared << ": " << bytes;
+        TExtStringGrid back(nullptr);
+        back.LoadFromXML(path);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(back.Cells(i, 1), texts[i]) << c.declared << " " << i;
+    }
+}
+
+TEST(GridXml, AnEncodingThatCannotBeWrittenWritesNothing) {
+    const struct {
+        const char* name;
+        const char* encoding;
+        const char* field;
+        const char* message;
+    } cases[] = {
+        {"unknown encoding", "windows-1252", "Name", "windows-1252"},
+        {"name beyond the encoding", "ISO-8859-1", "\xCE\xA9", "element name"},
+    };
+    for (const auto& c : cases) {
+        TExtStringGrid g(nullptr);
+        g.SetCells(0, 1, "x");
+        g.SetXMLEncoding(c.encoding);
+        plat::TStrings names;
+        names.Add(c.field);
+        const std::string path = Scratch("refused.xml");
+        std::filesystem::remove(path);
+        try {
+            g.SaveToXML(path, "grid", "row", &names);
+            ADD_FAILURE() << c.name;
+        } catch (const EExtGridError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(std::filesystem::exists(path)) << c.name;
+    }
+}
+
 TEST(GridXml, EmptyCellsAndFieldDescriptions) {
     TExtStringGrid g(nullptr);
     g.SetColCount(2);

@@ -161,8 +161,9 @@ TEST(PrintSettings, SaveThenLoadKeepsEveryStoredValue) {
     p.PrintGraphics = true;
     a.SavePrintSettings(path, "Print");
 
-    EXPECT_EQ(plat::TRegistry(path).ReadString("Print", "TitleLines"), "A\\nB");
-    EXPECT_EQ(plat::TRegistry(path).ReadString("Other", "Keep"), "yes") << "other sections stay";
+    const plat::TRegistry plain(path, plat::TIniForm::Plain);
+    EXPECT_EQ(plain.ReadString("Print", "TitleLines"), "A\\nB");
+    EXPECT_EQ(plain.ReadString("Other", "Keep"), "yes") << "other sections stay";
 
     TExtStringGrid b(nullptr);
     b.LoadPrintSettings(path, "Print");
@@ -199,6 +200,76 @@ TEST(PrintSettings, SaveThenLoadKeepsEveryStoredValue) {
     EXPECT_EQ(q.Orientation, poLandscape);
     EXPECT_EQ(q.TitleLines.Items(), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(q.UseDisplayFont);
+}
+
+// The file is a plain ini file: a backslash is a backslash, and title
+// lines are joined by the two characters "\n". Files the program wrote in
+// its older escaped form still read.
+TEST(PrintSettings, ThePlainIniFormReadsAsItStands) {
+    const struct {
+        const char* name;
+        std::string file;
+    } cases[] = {
+        {"crlf", "[Print]\r\nTitleText=C:\\new\\table\r\nTitleLines=A\\nB\\nC:\\x\r\nPageNumSep= \\ \r\n"},
+        {"lf", "[Print]\nTitleText=C:\\new\\table\nTitleLines=A\\nB\\nC:\\x\nPageNumSep= \\ \n"},
+        {"older escaped form",
+         "[Print]\nTitleText=C:\\\\new\\\\table\nTitleLines=A\\\\nB\\\\nC:\\\\x\nPageNumSep= \\\\ \n"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = IniFile("plain");
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << c.file;
+        }
+        TExtStringGrid g(nullptr);
+        g.LoadPrintSettings(path, "Print");
+        EXPECT_EQ(g.PrintSettings().TitleText, "C:\\new\\table") << c.name;
+        EXPECT_EQ(g.PrintSettings().TitleLines.Items(), (std::vector<std::string>{"A", "B", "C:\\x"})) << c.name;
+        EXPECT_EQ(g.PrintSettings().PageNumSep, " \\ ") << c.name;
+    }
+}
+
+TEST(PrintSettings, SavingWritesThePlainIniForm) {
+    const std::string path = IniFile("plain-save");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[Other]\r\nKeep=C:\\dir\r\n";
+    }
+    TExtStringGrid g(nullptr);
+    TPrintSettings& p = g.PrintSettings();
+    p.TitleText = "C:\\new\\t\xC3\xA9";
+    p.TitleLines.SetText("A\r\nB");
+    g.SavePrintSettings(path, "Print");
+    const std::string text = FileText(path);
+    EXPECT_EQ(text.rfind("[Other]\r\nKeep=C:\\dir\r\n\r\n[Print]\r\nColumnSpacing=0\r\nRowSpacing=0\r\n", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("\r\nTitleText=C:\\new\\t\xC3\xA9\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\nTitleLines=A\\nB\r\nPrintGraphics=N\r\n"), std::string::npos) << text;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n') ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "every line ends with CR LF: " << i;
+    TExtStringGrid back(nullptr);
+    back.LoadPrintSettings(path, "Print");
+    EXPECT_EQ(back.PrintSettings().TitleText, p.TitleText);
+    EXPECT_EQ(back.PrintSettings().TitleLines.Items(), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(PrintSettings, ALineBreakTheFileCannotHoldLeavesItAsItWas) {
+    const std::string path = IniFile("refused");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[Print]\r\nTitleText=old\r\n";
+    }
+    const std::string before = FileText(path);
+    TExtStringGrid g(nullptr);
+    g.PrintSettings().ColumnSpacing = 5;
+    g.PrintSettings().TitleText = "two\r\nlines";
+    try {
+        g.SavePrintSettings(path, "Print");
+        ADD_FAILURE();
+    } catch (const EExtGridError& e) {
+        EXPECT_NE(std::string(e.what()).find("TitleText"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(FileText(path), before);
 }
 
 TEST(PrintSettings, AssignCopiesContentsButNotFixedCellsAlways) {

@@ -98,6 +98,54 @@ TEST(Registry, FileIsReadableIni) {
               "[Software\\Vastrimo\\Grid]\nWidth=120\nVisible=1\n\n[Software\\Other]\nCount=-3\n");
 }
 
+// The plain ini form keeps a backslash as a backslash, writes CR LF line
+// ends, and refuses what it cannot hold rather than write a broken file.
+TEST(Registry, PlainFormStandsAsWritten) {
+    const std::string path = OutPath("plain");
+    TRegistry reg(path, plat::TIniForm::Plain);
+    ASSERT_TRUE(reg.WriteString("Print", "TitleText", "C:\\new\\table"));
+    ASSERT_TRUE(reg.WriteString("Print", "Lines", "A\\nB"));
+    ASSERT_TRUE(reg.WriteString("Other", "Unicode", "Gr\xC3\xBC\xC3\x9F"
+                                                   "e \xE2\x82\xAC"));
+    EXPECT_EQ(ReadText(path), "[Print]\r\nTitleText=C:\\new\\table\r\nLines=A\\nB\r\n\r\n[Other]\r\n"
+                              "Unicode=Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\n");
+    const std::string before = ReadText(path);
+    const struct {
+        const char* name;
+        const char* value;
+    } refused[] = {{"Break", "a\nb"}, {"CR", "a\rb"}, {"a=b", "v"}, {"[x", "v"}, {";x", "v"}, {"#x", "v"}};
+    for (const auto& r : refused) {
+        EXPECT_FALSE(reg.WriteString("Print", r.name, r.value)) << r.name;
+        EXPECT_EQ(ReadText(path), before) << r.name;
+    }
+    const TRegistry again(path, plat::TIniForm::Plain);
+    EXPECT_EQ(again.ReadString("Print", "TitleText"), "C:\\new\\table");
+    EXPECT_EQ(again.ReadString("Print", "Lines"), "A\\nB");
+}
+
+// A plain-form reader still reads what the escaped form wrote, and a file
+// in the plain form that only looks like it is read as it stands.
+TEST(Registry, PlainFormReadsTheEscapedForm) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::string value;
+    } cases[] = {
+        {"escaped", "[K]\nV=C:\\\\new\\nline\n", "C:\\new\nline"},
+        {"plain with CR LF", "[K]\r\nV=C:\\\\new\r\n", "C:\\\\new"},
+        {"plain without a doubled backslash", "[K]\nV=C:\\new\n", "C:\\new"},
+        {"plain with another escape", "[K]\nV=C:\\\\x\\t\n", "C:\\\\x\\t"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = OutPath("plain-reads");
+        {
+            std::ofstream out(path, std::ios::binary);
+            out << c.file;
+        }
+        EXPECT_EQ(TRegistry(path, plat::TIniForm::Plain).ReadString("K", "V"), c.value) << c.name;
+    }
+}
+
 // Keys and names match as the registry matches them; the first spelling stays.
 TEST(Registry, KeysAndNamesIgnoreCase) {
     const std::string path = OutPath("case");
