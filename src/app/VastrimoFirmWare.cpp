@@ -12,6 +12,7 @@
 #include "platform/Layout.h"
 #include "protocols/BACnet_EDE_File.h"
 #include "protocols/EdsWriter.h"
+#include "protocols/Generators.h"
 #include "protocols/SNMP_MIB.h"
 #include "protocols/ProfinetFileName.h"
 #include "shell/About.h"
@@ -89,14 +90,8 @@ constexpr int Button_Count = sizeof(Button_Rows) / sizeof(Button_Rows[0]);
 
 }  // namespace
 
-std::string With_Extension(const std::string& fileName, const std::string& extension) {
-    const bool has = fileName.size() >= extension.size() &&
-                     base::SameText(fileName.substr(fileName.size() - extension.size()), extension);
-    return has ? fileName : fileName + extension;
-}
-
 std::string With_Csv_Extension(const std::string& fileName) {
-    return With_Extension(fileName, ".csv");
+    return proto::Output_File_Name(*proto::Find_Generator("ede"), fileName);
 }
 
 TFVastrimoFirmWare::TFVastrimoFirmWare(TComponent* AOwner)
@@ -324,7 +319,7 @@ void TFVastrimoFirmWare::Create_SNMP_MIB() {
     SaveMIB->InitialDir = shell::Conf_Path;
     if (!SaveMIB->Execute()) return;
     // The question is asked about the name the file will really have.
-    const std::string fileName = With_Extension(SaveMIB->FileName, ".mib");
+    const std::string fileName = proto::Output_File_Name(*proto::Find_Generator("mib"), SaveMIB->FileName);
     if (base::FileExists(fileName) && MessageDlg(Lang_Texts[1505], mtConfirmation, mbYesNo) != mrYes) return;
     if (Write_MIB_File) Write_MIB_File(fileName);
 }

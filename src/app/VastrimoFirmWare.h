@@ -22,9 +22,8 @@ namespace app {
 inline constexpr const char* Main_Title_Text =
     "Vekrun - Configurator QP4A902 EtherNet/IP Slave / LoRaWAN Gateway ";
 
-// The name an export writes: the extension (".csv", ".mib") appended unless
-// the name already ends in it (in any letter case).
-std::string With_Extension(const std::string& fileName, const std::string& extension);
+// The name the EDE export writes: ".csv" appended unless the name already
+// ends in it (in any letter case).
 std::string With_Csv_Extension(const std::string& fileName);
 
 class TFVastrimoFirmWare : public plat::TForm {

@@ -147,6 +147,19 @@ void TForm::Show() {
     if (QWidget* w = TNativeAccess::Widget(*this)) {
         w->raise();
         w->activateWindow();
+        // Without a window manager that reports it (offscreen, a bare X
+        // display) the toolkit still takes a window shown again for the one
+        // that has the input, and drops its activation as no change: the
+        // form would take no key and no click-to-edit. Such a form is made
+        // the active one here, and the control that had the focus in it (or
+        // the one OnShow chose) takes it again. A borderless form is the
+        // pop-up of a control that keeps the focus itself.
+        if (FBorderStyle != bsNone && QApplication::activeWindow() != w &&
+            QGuiApplication::focusWindow() == w->windowHandle()) {
+            QApplication::setActiveWindow(w);
+            if (QWidget* f = w->focusWidget(); f != nullptr && QApplication::focusWidget() != f)
+                f->setFocus(Qt::ActiveWindowFocusReason);
+        }
     }
 }
 

@@ -354,7 +354,9 @@ bool Save_Access_File(const TAccessFile& File, const std::vector<TTable>& Tables
 // ---------------------------------------------------------------- checking
 
 int Cell_Number(std::string_view Text) {
-    return base::StrToIntDef(Text, -1);
+    // " 5" is five: a blank typed around a number is no reason to refuse it
+    // with a range message that cannot say why.
+    return base::StrToIntDef(base::TrimView(Text), -1);
 }
 
 bool In_Range(std::string_view Text, int Low, int High) {

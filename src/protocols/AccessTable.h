@@ -220,8 +220,8 @@ bool Save_Access_File(const TAccessFile& File, const std::vector<TTable>& Tables
 
 // ---------------------------------------------------------------- the check
 
-// Numbers typed into cells: decimal, or hexadecimal after "$" or "0x"; any
-// other text, the empty one included, is -1.
+// Numbers typed into cells: decimal, or hexadecimal after "$" or "0x",
+// blanks around them allowed; any other text, the empty one included, is -1.
 int Cell_Number(std::string_view Text);
 bool In_Range(std::string_view Text, int Low, int High);
 

@@ -1,5 +1,7 @@
 #include "protocols/AccessTableForm.h"
 
+#include <algorithm>
+
 #include "gateway/GatewayControls.h"
 #include "grid/ExtCellGraphic.h"
 #include "platform/Dialogs.h"
@@ -229,6 +231,9 @@ void TAccessTableForm::FormShow() {
     for (size_t t = 0; t < Grids.size(); ++t) {
         const int rows = Shown_Rows(static_cast<int>(t));
         TExtColumnGrid& g = *Grids[t];
+        // A table without rows (a gateway without DMX channels) still shows
+        // its header row as the header.
+        g.SetFixedRowAlways(rows == 0);
         if (g.RowCount() != rows + 1) {
             g.BeginUpdate();
             g.SetRowCount(rows + 1);
@@ -241,7 +246,7 @@ void TAccessTableForm::FormShow() {
             }
             g.EndUpdate();
         }
-        tables.push_back(Reset_Table(FMember.File.Tables[t], rows));
+        tables.push_back(Reset_Table(FMember.File.Tables[t], std::max(rows, Read_Rows(static_cast<int>(t)))));
     }
     for (size_t t = 0; t < Grids.size(); ++t) Refill_Position_Items(static_cast<int>(t));
     const TLoadReport report =
@@ -259,6 +264,10 @@ void TAccessTableForm::FormShow() {
 
 int TAccessTableForm::Shown_Rows(int Table) const {
     return FMember.File.Tables[static_cast<size_t>(Table)].Rows;
+}
+
+int TAccessTableForm::Read_Rows(int Table) const {
+    return Shown_Rows(Table);
 }
 
 std::vector<TTable> TAccessTableForm::Grid_Tables() const {
@@ -289,7 +298,8 @@ void TAccessTableForm::Put_Tables(const std::vector<TTable>& Tables) {
     for (size_t t = 0; t < Grids.size() && t < Tables.size(); ++t) {
         TExtColumnGrid& g = *Grids[t];
         g.BeginUpdate();
-        for (size_t i = 0; i < Tables[t].size(); ++i) {
+        // Only the rows the grid has: a member may have read more.
+        for (size_t i = 0; i < Tables[t].size() && static_cast<int>(i) + 1 < g.RowCount(); ++i) {
             const TTableRow& row = Tables[t][i];
             const TTableDescription& d = FMember.File.Tables[t];
             for (size_t c = 0; c < row.size(); ++c) {
@@ -323,6 +333,10 @@ std::string TAccessTableForm::Check_Text(const TCheckOutcome& Outcome) const {
     return Check_Message(FMember.Texts.Error_Row, Outcome);
 }
 
+bool TAccessTableForm::Confirm_Save(const std::vector<TTable>&) {
+    return true;
+}
+
 bool TAccessTableForm::Confirm(int Text) {
     return MessageDlg(Lang_Texts[Text], mtConfirmation, mbYesNo) == mrYes;
 }
@@ -337,6 +351,7 @@ void TAccessTableForm::Btn_OKClick() {
             if (!Confirm(FMember.Texts.Rows_After_End)) return;
             break;
         }
+    if (!Confirm_Save(tables)) return;
     // The tables show only what could be read; saving them replaces the
     // whole file, the unread part included.
     if (!FLoaded_Clean && !Confirm(FMember.Texts.Replace_Partial_File)) return;

@@ -124,8 +124,15 @@ protected:
     // The rows a table shows at this showing (asked after Show_Prepare):
     // the description's Rows unless the member sizes it from elsewhere.
     virtual int Shown_Rows(int Table) const;
+    // The rows the file is read into (at least the shown ones): a member
+    // that shows fewer rows than its file may hold reads them all and
+    // cuts the surplus in After_Load.
+    virtual int Read_Rows(int Table) const;
     // The cells as read from the file, before they reach the grids.
     virtual void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report);
+    // Asked by OK once the check passed, before anything is written: a
+    // member's own question; false keeps the window open.
+    virtual bool Confirm_Save(const std::vector<TTable>& Tables);
     // The cells about to be written (a copy; the grids keep theirs).
     virtual void Before_Save(std::vector<TTable>& Tables);
     // After Delete was confirmed.

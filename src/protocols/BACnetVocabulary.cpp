@@ -255,12 +255,12 @@ const std::vector<std::string>& Destination_Length_Items() {
 
 int Int_Or_Minus_One(const std::string& text) {
     int value = 0;
-    return base::TryStrToInt(text, value) ? value : -1;
+    return base::TryStrToInt(base::Trim(text), value) ? value : -1;
 }
 
 long long Int64_Or_Minus_One(const std::string& text) {
     int64_t value = 0;
-    return base::TryStrToInt64(text, value) ? value : -1;
+    return base::TryStrToInt64(base::Trim(text), value) ? value : -1;
 }
 
 }  // namespace proto

@@ -72,7 +72,8 @@ const std::vector<std::string>& Data_Type_Items();
 const std::vector<std::string>& Destination_Length_Items();
 
 // A cell read with the integer-or-minus-one rule: decimal, or hexadecimal
-// after "$" or "0x", as a signed 32-bit number; -1 for anything else.
+// after "$" or "0x", as a signed 32-bit number, blanks around it allowed;
+// -1 for anything else.
 int Int_Or_Minus_One(const std::string& text);
 // The same rule over 64 bits (instances run to 4294967295).
 long long Int64_Or_Minus_One(const std::string& text);

@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/XmlDom.h"
 #include "shell/Comon.h"
+#include "shell/Language.h"
 #include "shell/ProjectXmlFile.h"
 
 namespace proto {
@@ -66,6 +67,23 @@ void TFDMXDefVal::Show_Prepare() {
 
 int TFDMXDefVal::Shown_Rows(int) const {
     return FChannels;
+}
+
+int TFDMXDefVal::Read_Rows(int) const {
+    return DMX_Max_Channels;
+}
+
+void TFDMXDefVal::After_Load(std::vector<TTable>& Tables, const TLoadReport&) {
+    TTable& rows = Tables[0];
+    FLeft_Out_Values = false;
+    for (size_t i = static_cast<size_t>(FChannels); i < rows.size() && !FLeft_Out_Values; ++i)
+        FLeft_Out_Values = Cell_Number(rows[i][1]) != 0 || !base::Trim(rows[i][2]).empty();
+    rows.resize(static_cast<size_t>(FChannels));
+}
+
+bool TFDMXDefVal::Confirm_Save(const std::vector<TTable>&) {
+    return !FLeft_Out_Values ||
+           plat::MessageDlg(shell::Lang_Texts[3114], plat::mtConfirmation, plat::mbYesNo) == plat::mrYes;
 }
 
 TFDMXDefVal::~TFDMXDefVal() {

@@ -34,9 +34,16 @@ public:
 protected:
     void Show_Prepare() override;
     int Shown_Rows(int Table) const override;
+    // The file may hold rows for a whole universe while the gateway has
+    // fewer channels: the first ones are shown without a word, and OK asks
+    // before saving only when a row left out holds something of its own.
+    int Read_Rows(int Table) const override;
+    void After_Load(std::vector<TTable>& Tables, const TLoadReport& Report) override;
+    bool Confirm_Save(const std::vector<TTable>& Tables) override;
 
 private:
     int FChannels = DMX_Max_Channels;
+    bool FLeft_Out_Values = false;  // a row past the channels holds a value or a description
 };
 
 extern TFDMXDefVal* FDMXDefVal;

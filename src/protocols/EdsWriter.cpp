@@ -302,9 +302,10 @@ std::string EDS_Date_Text(base::TDateTime When) {
 
 std::string EDS_Time_Text(base::TDateTime When) {
     const base::TTimeParts t = base::DecodeTime(When);
-    // Noon and the minutes after it are afternoon: 12:30 is 12:30PM.
+    // A 12-hour clock has no hour 0: the hour after midnight is 12:10AM,
+    // as the hour after noon is 12:30PM.
     const bool pm = t.hour >= 12;
-    const int hour = t.hour > 12 ? t.hour - 12 : t.hour;
+    const int hour = t.hour % 12 == 0 ? 12 : t.hour % 12;
     return Two(hour) + ":" + Two(t.minute) + (pm ? "PM" : "AM");
 }
 

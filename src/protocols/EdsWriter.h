@@ -14,8 +14,8 @@ namespace proto {
 
 // "03-07-2025" for 7 March 2025: month first.
 std::string EDS_Date_Text(base::TDateTime When);
-// Twelve-hour time with the marker glued on: "09:05AM", "12:30PM", "06:07PM".
-// The hours before noon keep their number, so ten past midnight is "00:10AM".
+// Twelve-hour time with the marker glued on: "09:05AM", "12:30PM", "06:07PM";
+// ten past midnight is "12:10AM".
 std::string EDS_Time_Text(base::TDateTime When);
 
 // An EDS names every object once: refused are more PDOs per direction than

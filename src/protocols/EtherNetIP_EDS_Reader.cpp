@@ -17,17 +17,38 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
+// Where Text first starts outside quotation marks; npos when nowhere.
+// Quoted strings of an EDS hold what they like: a name with a comma, a help
+// text with a ";" or a "$".
+size_t Find_Unquoted(std::string_view s, std::string_view Text) {
+    bool quoted = false;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '"') {
+            quoted = !quoted;
+            continue;
+        }
+        if (!quoted && s.substr(i, Text.size()) == Text) return i;
+    }
+    return std::string_view::npos;
+}
+
 // The text before the next comma (empty when there is none).
 std::string_view Field(std::string_view s) {
-    const size_t comma = s.find(',');
+    const size_t comma = Find_Unquoted(s, ",");
     return comma == std::string_view::npos ? std::string_view() : Trimmed(s.substr(0, comma));
 }
 
 // Removes the text up to and including the next comma; without a comma the
 // text stays as it is.
 void Drop_Field(std::string_view& s) {
-    const size_t comma = s.find(',');
+    const size_t comma = Find_Unquoted(s, ",");
     if (comma != std::string_view::npos) s = Trimmed(s.substr(comma + 1));
+}
+
+uint32_t Little_Endian(const std::vector<uint8_t>& Bytes, size_t From, size_t Count) {
+    uint32_t value = 0;
+    for (size_t i = Count; i-- > 0;) value = (value << 8) | Bytes[From + i];
+    return value;
 }
 
 // A 32-bit number in decimal, or hexadecimal after "0x" or "$"; -1 for any
@@ -115,8 +136,8 @@ bool Decode_Conn_Str(std::string_view Value, std::vector<TConnData>& List) {
     // The path ends at the ";" closing the entry, or at the comma before
     // further fields when the entry has them.
     std::string_view path;
-    const size_t comma = s.find(',');
-    const size_t semicolon = s.find(';');
+    const size_t comma = Find_Unquoted(s, ",");
+    const size_t semicolon = Find_Unquoted(s, ";");
     if (comma != std::string_view::npos && semicolon != std::string_view::npos && semicolon > comma)
         path = s.substr(0, comma);
     else if (semicolon != std::string_view::npos)
@@ -131,8 +152,17 @@ bool Decode_Conn_Str(std::string_view Value, std::vector<TConnData>& List) {
     size_t end;  // the last byte of the instance segment
     switch (b[2]) {
         case 0x24: c.InstanceOT = b[3]; end = 3; break;
-        case 0x25: c.InstanceOT = b[4]; end = 5; break;
-        case 0x26: c.InstanceOT = b[4]; end = 7; break;
+        // A pad byte, then the value with its low byte first: all of it is
+        // the instance, 300 stays 300 and does not become 44.
+        case 0x25:
+            c.InstanceOT = Little_Endian(b, 4, 2);
+            end = 5;
+            break;
+        case 0x26:
+            if (b.size() < 8) return false;
+            c.InstanceOT = Little_Endian(b, 4, 4);
+            end = 7;
+            break;
         default: c.InstanceOT = 1; end = 1; break;
     }
     c.InstanceTO = c.InstanceOT;
@@ -171,7 +201,7 @@ std::vector<TConnData> Read_EDS_Connections(std::string_view Text) {
         std::string_view line = Trimmed(Text.substr(at, end - at));
         at = end + 1;
         if (end < Text.size() && Text[end] == '\r' && at < Text.size() && Text[at] == '\n') ++at;
-        if (const size_t dollar = line.find('$'); dollar != std::string_view::npos)
+        if (const size_t dollar = Find_Unquoted(line, "$"); dollar != std::string_view::npos)
             line = Trimmed(line.substr(0, dollar));
         if (line.empty()) {
             if (end == Text.size()) break;
@@ -182,9 +212,11 @@ std::vector<TConnData> Read_EDS_Connections(std::string_view Text) {
         } else if (line.front() == '[') {
             in_section = false;
             decode_pending();
-        } else if (line.find("Connection") != std::string_view::npos) {
+        } else if (Find_Unquoted(line, "Connection") != std::string_view::npos) {
+            // A quoted name that holds the word is the text of an entry,
+            // not the key of a new one.
             decode_pending();
-            const size_t equals = line.find('=');
+            const size_t equals = Find_Unquoted(line, "=");
             pending = std::string(equals == std::string_view::npos ? line : Trimmed(line.substr(equals + 1)));
         } else {
             pending += line;

@@ -20,9 +20,10 @@ struct TConnData {
     uint8_t DimHeaderTO = 0;  // bits 12 to 14 of field 2
     uint8_t DimHeaderOT = 4;  // bits 8 to 10 of field 2
     uint8_t NumClass = 4;     // the byte after the class segment 0x20
-    uint8_t InstanceTO = 30;
+    // Instances keep the whole value of their segment (8, 16 or 32 bits).
+    uint32_t InstanceTO = 30;
     uint8_t ConnPointTO = 0;
-    uint8_t InstanceOT = 30;
+    uint32_t InstanceOT = 30;
     uint8_t ConnPointOT = 0;
     bool operator==(const TConnData&) const = default;
 };
@@ -33,11 +34,13 @@ inline constexpr size_t EDS_Path_Max_Bytes = 1001;
 // One entry's value (the text after "="): appends the decoded connection
 // to List, numbered on from its size; false when the entry does not decode
 // (too few path bytes, no class segment, a missing connection point).
+// Fields are cut at commas outside quotation marks: a quoted name or help
+// text may hold commas and semicolons.
 bool Decode_Conn_Str(std::string_view Value, std::vector<TConnData>& List);
 
-// The connections of an EDS text (UTF-8), in file order. "$" starts a
-// comment, an entry may run over several lines; entries that do not decode
-// are left out.
+// The connections of an EDS text (UTF-8), in file order. "$" outside
+// quotation marks starts a comment, an entry may run over several lines;
+// entries that do not decode are left out.
 std::vector<TConnData> Read_EDS_Connections(std::string_view Text);
 
 // The same from a file, its encoding recognised by its byte-order mark

@@ -30,6 +30,12 @@ constexpr int Text_Append_Read = 4191;
 constexpr int Text_Append_Write = 4192;
 constexpr int Text_Auto_Position = 4194;
 constexpr int Text_Replace_Damaged_File = 4217;
+constexpr int Text_Rows_After_Name = 4218;
+constexpr int Text_Read_Name_Space = 4219;
+constexpr int Text_Write_Name_Space = 4220;
+
+constexpr int Col_Display_Name = 2;
+constexpr int Col_Name_Space = 6;
 
 std::vector<std::string> Items(const auto& Texts) { return {Texts.begin(), Texts.end()}; }
 
@@ -99,6 +105,31 @@ TTableRow Write_Row(const TOPC_UA_Variable& v, int n) {
             std::to_string(v.nameSpaceIndex), v.OnChange, v.OnCMD, v.OnTimer, v.Time, v.Position, v.Mnemonic};
 }
 
+// A typed namespace index: a blank cell is 0, as in a new row; -1 for a
+// text that is no number from 0 to 65535.
+int Name_Space_Of(const std::string& Text) {
+    const std::string t = base::Trim(Text);
+    if (t.empty()) return 0;
+    const int index = Cell_Number(t);
+    return index >= 0 && index <= 0xFFFF ? index : -1;
+}
+
+// The first row without a Display Name: the server's list ends before it.
+int List_End(TExtColumnGrid& g) {
+    int r = 1;
+    while (r < g.RowCount() && !g.Cells(Col_Display_Name, r).empty()) ++r;
+    return r;
+}
+
+// Whether the row holds something typed or picked (check boxes aside).
+bool Holds_Data(TExtColumnGrid& g, int r, bool Write) {
+    for (int c = Col_Display_Name; c < g.ColCount(); ++c) {
+        if (Write && c >= 7 && c <= 9) continue;  // On Change, On CMD, On Timer
+        if (!base::Trim(g.Cells(c, r)).empty()) return true;
+    }
+    return false;
+}
+
 // The node columns of a row into a new variable, kind before identifier.
 TOPC_UA_Variable Node_Variable(TExtColumnGrid& g, int r) {
     TOPC_UA_Variable v;
@@ -107,7 +138,7 @@ TOPC_UA_Variable Node_Variable(TExtColumnGrid& g, int r) {
     v.SetNodeType(g.Cells(3, r));
     v.SetNodeID(g.Cells(4, r));
     v.SetVarType(g.Cells(5, r));
-    v.nameSpaceIndex = static_cast<uint16_t>(base::StrToIntDef(g.Cells(6, r), 0));
+    v.nameSpaceIndex = static_cast<uint16_t>(std::max(0, Name_Space_Of(g.Cells(Col_Name_Space, r))));
     return v;
 }
 
@@ -154,10 +185,18 @@ TFOPC_UA_Client_Access::TFOPC_UA_Client_Access(TComponent* AOwner)
           AOwner, OPC_UA_Client_Member,
           {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
            {"Btn_OKClick", TNotifyEvent([this](TObject*) { Btn_OKClick(); })},
-           {"Btn_Add_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Add_Server(); })},
-           {"Btn_Modify_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Modify_Server(); })},
-           {"Btn_Delete_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Delete_Server(); })},
-           {"Btn_Scan_ServerClick", TNotifyEvent([this](TObject*) { Commit_Edits(), Scan_Server(); })},
+           {"Btn_Add_ServerClick", TNotifyEvent([this](TObject*) {
+                if (Commit_Edits()) Add_Server();
+            })},
+           {"Btn_Modify_ServerClick", TNotifyEvent([this](TObject*) {
+                if (Commit_Edits()) Modify_Server();
+            })},
+           {"Btn_Delete_ServerClick", TNotifyEvent([this](TObject*) {
+                if (Commit_Edits()) Delete_Server();
+            })},
+           {"Btn_Scan_ServerClick", TNotifyEvent([this](TObject*) {
+                if (Commit_Edits()) Scan_Server();
+            })},
            {"Btn_AutoPositionClick", TNotifyEvent([this](TObject*) { Btn_AutoPositionClick(); })}}) {}
 
 void TFOPC_UA_Client_Access::Bind_Contents() {
@@ -180,12 +219,15 @@ void TFOPC_UA_Client_Access::Bind_Contents() {
     for (int c = 1; c < s.Columns().Count(); ++c) s.Columns().Items(c).SetReadOnly(true);
     s.OnClickCell = [this](TObject*, int ARow, int) {
         // The table being edited goes back into the server it belongs to
-        // before another server is shown.
-        Commit_Edits();
+        // before another server is shown; one that cannot keeps its server.
+        if (!Commit_Edits()) {
+            ACG_OPC_UA_Server->SetRow(Ind_Server + 1);
+            return;
+        }
         if (ARow > 0) Show_OPC_UA_Var_List();
     };
     s.OnDblClickCell = [this](TObject*, int ARow, int) {
-        Commit_Edits();
+        if (!Commit_Edits()) return;
         if (ARow < 0)
             Add_Server();
         else if (ARow > 0)
@@ -288,32 +330,86 @@ void TFOPC_UA_Client_Access::Show_OPC_UA_Var_List() {
 
 void TFOPC_UA_Client_Access::Var_Enter(TExtColumnGrid& Grid) {
     // A table left with its editor open (the focus went through a page tab)
-    // is written back before the other one takes over.
-    if (FEntered != nullptr && FEntered != &Grid) Commit_Edits();
-    Ind_Server = Selected_Server();
-    FEntered = &Grid;
+    // is written back before the other one takes over; a table still
+    // waiting keeps the server it was entered for.
+    if (FEntered != nullptr && FEntered != &Grid && !Commit_Edits()) return;
+    if (FEntered == nullptr) {
+        Ind_Server = Selected_Server();
+        FEntered = &Grid;
+    }
 }
 
 void TFOPC_UA_Client_Access::Var_Exit(TExtColumnGrid& Grid) {
     // The focus moving into the table's own cell editor is no exit.
     if (Grid.EditMode() || FEntered != &Grid) return;
-    if (Ind_Server >= 0) {
-        if (&Grid == ACG_OPC_UA_Var_R)
-            Save_Variable_in_Read();
-        else
-            Save_Variable_in_Write();
+    // Leaving the table asks nothing: a table that cannot be written waits
+    // for the action that needs it.
+    Write_Back(false);
+}
+
+bool TFOPC_UA_Client_Access::Commit_Edits() {
+    // A cell still being edited is part of the table: the click that takes
+    // the focus from its editor must not lose it.
+    if (FEntered == nullptr) return true;
+    TExtColumnGrid& g = *FEntered;
+    if (g.EditMode()) g.HideInplaceEdit();
+    return !g.EditMode() && Write_Back(true);
+}
+
+bool TFOPC_UA_Client_Access::Take_Table(TExtColumnGrid& Grid) {
+    if (FEntered != nullptr && FEntered != &Grid && !Commit_Edits()) return false;
+    if (Grid.EditMode()) Grid.HideInplaceEdit();
+    if (FEntered == nullptr) {
+        Ind_Server = Selected_Server();
+        FEntered = &Grid;
+    }
+    return true;
+}
+
+bool TFOPC_UA_Client_Access::Write_Back(bool Ask) {
+    if (FEntered == nullptr) return true;
+    TExtColumnGrid& g = *FEntered;
+    const bool write = &g == ACG_OPC_UA_Var_W;
+    if (Ind_Server >= 0 && Ind_Server < static_cast<int>(OPC_UA_Server_List.size())) {
+        const int end = List_End(g);
+        for (int r = 1; r < end; ++r) {
+            if (Name_Space_Of(g.Cells(Col_Name_Space, r)) >= 0) continue;
+            if (!Ask) return false;
+            const int text = write ? Text_Write_Name_Space : Text_Read_Name_Space;
+            MessageDlg(gw::CheckMessage(gw::CheckFailed(text, {Ind_Server + 1, r})), mtError, mbOK);
+            Return_To(g, r, Col_Name_Space);
+            return false;
+        }
+        bool drops = false;
+        for (int r = end + 1; r < g.RowCount() && !drops; ++r) drops = Holds_Data(g, r, write);
+        if (drops) {
+            if (!Ask) return false;
+            if (MessageDlg(Lang_Texts[Text_Rows_After_Name], mtConfirmation, mbYesNo) != mrYes) {
+                Return_To(g, end, Col_Display_Name);
+                return false;
+            }
+        }
+        Save_Table(g, write);
+        if (drops) {
+            // The table shows what its server now holds.
+            g.BeginUpdate();
+            for (int r = end + 1; r < g.RowCount(); ++r) {
+                g.SetCells(1, r, "Y");
+                for (int c = Col_Display_Name; c < g.ColCount(); ++c) g.SetCells(c, r, "");
+            }
+            g.EndUpdate();
+        }
     }
     Ind_Server = -1;
     FEntered = nullptr;
+    return true;
 }
 
-void TFOPC_UA_Client_Access::Commit_Edits() {
-    // A cell still being edited is part of the table: the click that takes
-    // the focus from its editor must not lose it.
-    if (FEntered == nullptr) return;
-    TExtColumnGrid& g = *FEntered;
-    if (g.EditMode()) g.HideInplaceEdit();
-    if (!g.EditMode()) Var_Exit(g);
+void TFOPC_UA_Client_Access::Return_To(TExtColumnGrid& Grid, int Row, int Col) {
+    PageControl1->SetActivePage(&Grid == ACG_OPC_UA_Var_W ? TS_OPC_UA_Var_Write : TS_OPC_UA_Var_Read);
+    Grid.SetFocus();
+    Grid.SetRow(Row);
+    Grid.SetCol(Col);
 }
 
 void TFOPC_UA_Client_Access::Save_Variable_in_Read() { Save_Table(*ACG_OPC_UA_Var_R, false); }
@@ -341,45 +437,37 @@ void TFOPC_UA_Client_Access::Save_Table(TExtColumnGrid& Grid, bool Write) {
     }
 }
 
-void TFOPC_UA_Client_Access::Write_Back() {
-    Ind_Server = Selected_Server();
-    if (Ind_Server >= 0) {
-        if (Active_Table() == 0)
-            Save_Variable_in_Read();
-        else
-            Save_Variable_in_Write();
-    }
-    Ind_Server = -1;
-}
-
 // ------------------------------------------------------------ buttons
 
+// The row buttons change the table of the page shown and write it back
+// when it can be: an inserted row is empty, and the rows below it wait for
+// it to be filled rather than be dropped.
 void TFOPC_UA_Client_Access::Btn_DelRowClick() {
-    Commit_Edits();
     const int t = Active_Table();
+    if (!Take_Table(Table_Grid(t))) return;
     const int row = Table_Grid(t).Row();
-    if (MessageDlg(Lang_Texts[OPC_UA_Client_Member.Texts.Delete_Question] + std::to_string(row), mtConfirmation,
-                   mbYesNo) != mrYes)
-        return;
-    shell::Grid_Delete_Row(row, Table_Grid(t));
-    Write_Back();
+    if (MessageDlg(Lang_Texts[OPC_UA_Client_Member.Texts.Delete_Question] + std::to_string(row),
+                   mtConfirmation, mbYesNo) == mrYes)
+        shell::Grid_Delete_Row(row, Table_Grid(t));
+    Write_Back(false);
 }
 
 void TFOPC_UA_Client_Access::Btn_InsRowClick() {
-    Commit_Edits();
+    if (!Take_Table(Table_Grid(Active_Table()))) return;
     TAccessTableForm::Btn_InsRowClick();
-    Write_Back();
+    Write_Back(false);
 }
 
 void TFOPC_UA_Client_Access::Btn_CopyRowClick() {
-    Commit_Edits();
+    if (!Take_Table(Table_Grid(Active_Table()))) return;
     TAccessTableForm::Btn_CopyRowClick();
+    Write_Back(false);
 }
 
 void TFOPC_UA_Client_Access::Btn_PasteRowClick() {
-    Commit_Edits();
+    if (!Take_Table(Table_Grid(Active_Table()))) return;
     TAccessTableForm::Btn_PasteRowClick();
-    Write_Back();
+    Write_Back(false);
 }
 
 bool TFOPC_UA_Client_Access::Controllo_dati() {
@@ -390,8 +478,7 @@ bool TFOPC_UA_Client_Access::Controllo_dati() {
 }
 
 void TFOPC_UA_Client_Access::Btn_OKClick() {
-    Commit_Edits();
-    if (!Controllo_dati()) return;
+    if (!Commit_Edits() || !Controllo_dati()) return;
     // A file that could not be read is replaced only when the user says so.
     if (!FLoaded && MessageDlg(Lang_Texts[Text_Replace_Damaged_File], mtConfirmation, mbYesNo) != mrYes) return;
     std::string error;
@@ -404,12 +491,14 @@ void TFOPC_UA_Client_Access::Btn_OKClick() {
 }
 
 void TFOPC_UA_Client_Access::Btn_AutoPositionClick() {
-    Commit_Edits();
+    if (!Commit_Edits()) return;
     const int s = Selected_Server();
     if (s < 0) return;
     if (MessageDlg(Lang_Texts[Text_Auto_Position], mtConfirmation, mbYesNo) != mrYes) return;
-    Auto_Position(OPC_UA_Server_List, s);
+    const gw::TCheckResult past = Auto_Position(OPC_UA_Server_List, s);
     Show_OPC_UA_Var_List();
+    // Said now, not first at OK: the positions do not fit the exchange area.
+    if (!past.Ok()) MessageDlg(gw::CheckMessage(past), mtError, mbOK);
 }
 
 // ------------------------------------------------------------ servers

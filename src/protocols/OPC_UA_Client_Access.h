@@ -5,6 +5,13 @@
 // variable tables below show the selected server's lists and are written
 // back into it when they lose the focus and before any button acts. OK
 // checks and writes the model, not the tables.
+//
+// A write-back never changes what the user typed unasked: a namespace index
+// outside 0 .. 65535 is refused, and rows below the first row without a
+// Display Name, which the list ends before, go only when the user agrees.
+// Until then the table stays as typed and belongs to its server; an action
+// that would replace it or save (another server, a server button, Auto Pos,
+// OK) reports or asks first, and stops unless the table could be written.
 
 #include <string>
 #include <vector>
@@ -71,15 +78,26 @@ private:
     void Btn_AutoPositionClick();
     void Var_Enter(grid::TExtColumnGrid& Grid);
     void Var_Exit(grid::TExtColumnGrid& Grid);
-    // Ends an open cell edit and writes the focused table back: every
-    // button acts on what the user sees.
-    void Commit_Edits();
-    void Write_Back();
+    // Ends an open cell edit and writes the entered table back: every
+    // button acts on what the user sees. False when the table cannot be
+    // written (the user was told, or said No); the focus is then back in
+    // the table and the action stops.
+    bool Commit_Edits();
+    // The table of a row button: a table of the other page still waiting
+    // is committed first; false when it cannot be.
+    bool Take_Table(grid::TExtColumnGrid& Grid);
+    // Writes the entered table back into its server. Ask: report a wrong
+    // namespace index and ask before rows are dropped; without it such a
+    // table just stays waiting. True when it was written (or nothing was
+    // waiting).
+    bool Write_Back(bool Ask);
     void Save_Table(grid::TExtColumnGrid& Grid, bool Write);
+    void Return_To(grid::TExtColumnGrid& Grid, int Row, int Col);
     void Erase_Var_Tables(int Rows);
 
     bool FLoaded = true;  // the file read cleanly at the last showing
-    grid::TExtColumnGrid* FEntered = nullptr;  // the variable table Ind_Server belongs to
+    // The variable table Ind_Server belongs to, not yet written back.
+    grid::TExtColumnGrid* FEntered = nullptr;
 };
 
 extern TFOPC_UA_Client_Access* FOPC_UA_Client_Access;

@@ -10,13 +10,15 @@
 
 namespace proto {
 
-// The last byte of the gateway's exchange array a variable may start at.
+// The last byte of the gateway's exchange array.
 inline constexpr int OPC_UA_Position_Max = 1499;
 
 // The first fault, with the server and variable numbers (from 1) as its
 // arguments (and the limit for the position texts); servers in list order,
-// disabled ones included; disabled variables are skipped. The message is
-// gw::CheckMessage of the result.
+// disabled ones included; disabled variables are skipped. Every byte of a
+// value lies in the array: a Double may start at 1492 at the latest, and
+// the position text names that limit. Numbers may have blanks around them.
+// The message is gw::CheckMessage of the result.
 gw::TCheckResult Controllo_Dati(const TOPC_UA_Server_List& Servers);
 
 // Bytes of one value of a type text (compared in upper case); 0 for a text
@@ -34,7 +36,9 @@ struct TStart_Position {
 TStart_Position Start_Position(const TOPC_UA_Server_List& Servers, int Index);
 
 // Positions one after the other from Start_Position, every variable of
-// server Index included. Positions past the array are left for the check.
-void Auto_Position(TOPC_UA_Server_List& Servers, int Index);
+// server Index included. Positions are written as computed; the result
+// names the first variable whose value runs past the array, as the check
+// would (read variables first).
+gw::TCheckResult Auto_Position(TOPC_UA_Server_List& Servers, int Index);
 
 }  // namespace proto

@@ -93,9 +93,11 @@ TOPC_UA_Variable Read_Variable(const TXmlNode& e, const std::string& Where) {
     v.SetNodeID(Need(e, "NodeID", Where));
     v.SetVarType(Need(e, "VarType", Where));
     const std::string ns = Need(e, "NameSpaceIndex", Where);
+    // An index outside 16 bits is refused: cut down it would name another
+    // namespace of the server.
     int index = 0;
-    if (!base::TryStrToInt(ns, index))
-        throw TFileFault(Where + ": the name space index \"" + ns + "\" is not a number");
+    if (!base::TryStrToInt(ns, index) || index < 0 || index > 0xFFFF)
+        throw TFileFault(Where + ": the name space index \"" + ns + "\" is not a number from 0 to 65535");
     v.nameSpaceIndex = static_cast<uint16_t>(index);
     v.VarArray = e.Attribute("VarArray", "Variable");
     v.Start = e.Attribute("Start", "0");

@@ -19,8 +19,9 @@ bool Save_OPC_UA_Client(const TOPC_UA_Server_List& Servers, const std::string& P
 
 // Servers is emptied first. Optional attributes (the flags, VarArray, Start,
 // Length) take their defaults; a missing element or required attribute, or a
-// namespace index that is no number, stops the reading with a message naming
-// the file and the place: the servers read completely before it stay.
+// namespace index that is no number from 0 to 65535, stops the reading with
+// a message naming the file and the place: the servers read completely
+// before it stay.
 bool OPC_UA_Client_From_Xml(std::string_view Xml, TOPC_UA_Server_List& Servers, std::string* Error = nullptr,
                             std::string_view File_Name = {});
 // A missing file is an empty configuration, and true.

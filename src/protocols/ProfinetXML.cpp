@@ -96,12 +96,13 @@ const std::pair<const char*, const char*> External_Texts[] = {
     {"IDT_INFO_DI", "Description of digital input"},
     {"IDT_CATEGORY_DO", "Digital output"},
     {"IDT_INFO_DO", "Description of digital output"},
-};
-// The last rows of the list carry Value before TextId.
-const std::pair<const char*, const char*> External_Texts_Value_First[] = {
     {"IDT_NAME_M1_IDT_REF_channel", "Canale x"},
     {"IDT_REF_reaction_to_cpu_stop", "Reaction to CPU STOP"},
     {"IDT_NAME_M1_Base_Parameters", "Base Parameters"},
+};
+// The last three rows of the list, the texts of the assignments, carry
+// Value before TextId.
+const std::pair<const char*, const char*> External_Texts_Value_First[] = {
     {"IDT_ASSIGN_do_set_substitude_values", "Output substitute value"},
     {"IDT_ASSIGN_do_values_will_hold", "Keep last value"},
     {"IDT_ASSIGN_do_continue_counting", "Continue operation"},

@@ -137,9 +137,13 @@ char Get_Decimal_Separator() {
     return (c == ',' || c == '.') ? c : ',';
 }
 
-bool Text_To_Real(const std::string& text, char separator, float& value) {
-    const std::string normalised = separator == '.' ? base::StringReplace(text, ",", ".")
-                                                    : base::StringReplace(text, ".", ",");
+bool Text_To_Real(const std::string& text, char, float& value) {
+    // Both marks mean the decimal point whatever the region: the text is
+    // brought to the point, which the conversion takes under every program
+    // separator. Rewriting it to a regional comma instead left the
+    // conversion, which knows only the program's own separator, refusing
+    // every factor typed under an Italian or German region.
+    const std::string normalised = base::StringReplace(text, ",", ".");
     double converted = 0;
     if (!base::TryStrToFloat(normalised, converted)) {
         value = 1.0f;

@@ -32,8 +32,9 @@ int Get_IP_Addresses(std::string& ip1, std::string& ip2);
 // ',' or '.', from the user's regional settings; ',' for anything else.
 char Get_Decimal_Separator();
 
-// Accepts both a decimal comma and a decimal point: the text is rewritten to
-// the given separator before conversion. On failure value := 1.0, false.
+// Accepts both a decimal comma and a decimal point, whichever separator the
+// region (separator) has; blanks around the number are allowed. On failure
+// value := 1.0, false.
 bool Text_To_Real(const std::string& text, char separator, float& value);
 
 // SNMP object identifier: 0 valid; 1 longer than 128 characters; 2 a character

@@ -341,6 +341,89 @@ TEST_F(CANFamilyWindows, DMXChannelsFromTheParametersAndItsButton) {
                   Comment);
 }
 
+// A gateway without DMX channels shows the header of the table all the
+// same, drawn as a header, and OK writes no channel.
+TEST_F(CANFamilyWindows, DMXWithoutChannelsKeepsItsHeaderRow) {
+    Open_Plant("dmx_none", [](const std::string& c) {
+        WriteText(c + "/ParGen.xml", "<Par_Gen><DMX_Num_Channels>3</DMX_Num_Channels></Par_Gen>");
+    });
+    auto& w = Make(proto::FDMXDefVal);
+    auto& g = w.Table_Grid(0);
+    test::TRgb header_with_rows;
+    auto header_pixel = [&] {
+        const TRect r = g.GridCellRect(1, 0);
+        return test::PixelAt(g, r.Left + 3, (r.Top + r.Bottom) / 2);
+    };
+    test::TScriptedUi ui;
+    Run(w, "Btn_DMX_Default", [&] { header_with_rows = header_pixel(); }, ui);
+    WriteText(conf + "/ParGen.xml", "<Par_Gen><DMX_Num_Channels>0</DMX_Num_Channels></Par_Gen>");
+    Run(w, "Btn_DMX_Default", [&] {
+        EXPECT_EQ(g.RowCount(), 1);
+        EXPECT_EQ(g.FixedRows(), 1);
+        EXPECT_EQ(g.Cells(1, 0), "Default Value");
+        EXPECT_EQ(header_pixel(), header_with_rows);
+        test::ClickAt(*w.Btn_OK);
+    }, ui);
+    EXPECT_TRUE(ui.Boxes().empty());
+    EXPECT_EQ(ReadText(conf + "/DMX_Default_Values.xml"), std::string("<DMX_Default_Values />\n") + Comment);
+}
+
+// Fewer channels than the file holds rows: the window shows the first ones
+// without a word at each opening, and asks once before saving only when a
+// row left out holds something other than the default.
+TEST_F(CANFamilyWindows, DMXFileLongerThanTheChannels) {
+    const std::string rows =
+        "<Row Default_Value=\"1\" Mnemonic=\"a\"/><Row Default_Value=\"2\" Mnemonic=\"\"/>"
+        "<Row Default_Value=\"3\" Mnemonic=\"c\"/>";
+    const std::string saved = std::string("<DMX_Default_Values>\n"
+                                          "  <Row Default_Value=\"1\" Mnemonic=\"a\" />\n"
+                                          "  <Row Default_Value=\"2\" Mnemonic=\"\" />\n"
+                                          "  <Row Default_Value=\"3\" Mnemonic=\"c\" />\n"
+                                          "</DMX_Default_Values>\n") +
+                              Comment;
+    const std::string question = "The file holds values for channels past the number of DMX channels of the "
+                                 "gateway; they are not saved. Do you want to save without them?";
+    const struct {
+        const char* name;
+        std::string more;  // the rows after the third
+        bool asks;
+    } cases[] = {
+        {"defaults after the channels", "<Row Default_Value=\"0\" Mnemonic=\"\"/><Row/>", false},
+        {"a value after the channels",
+         "<Row Default_Value=\"0\" Mnemonic=\"\"/><Row Default_Value=\"9\"/>", true},
+        {"a description after the channels", "<Row Mnemonic=\"spare\"/>", true},
+    };
+    Open_Plant("dmx_longer", [](const std::string& d) {
+        WriteText(d + "/ParGen.xml", "<Par_Gen><DMX_Num_Channels>3</DMX_Num_Channels></Par_Gen>");
+    });
+    auto& w = Make(proto::FDMXDefVal);
+    for (const auto& c : cases) {
+        WriteText(conf + "/DMX_Default_Values.xml",
+                  "<DMX_Default_Values>" + rows + c.more + "</DMX_Default_Values>");
+        test::TScriptedUi ui;
+        Run(w, "Btn_DMX_Default", [&] { test::ClickAt(*w.Btn_Cancel); }, ui);
+        EXPECT_TRUE(ui.Boxes().empty()) << c.name << ": " << ui.Boxes().at(0).Text;
+        if (c.asks) ui.AnswerBox(mrNo);
+        Run(w, "Btn_DMX_Default", [&] {
+            auto& g = w.Table_Grid(0);
+            EXPECT_EQ(g.RowCount(), 4) << c.name;
+            EXPECT_EQ(g.Cells(2, 3), "c") << c.name;
+            test::ClickAt(*w.Btn_OK);
+            if (!c.asks) return;
+            EXPECT_EQ(w.ModalResult(), mrNone) << c.name;  // No: nothing saved
+            EXPECT_NE(ReadText(conf + "/DMX_Default_Values.xml"), saved) << c.name;
+            test::ClickAt(*w.Btn_OK);  // Yes
+        }, ui);
+        EXPECT_EQ(w.ModalResult(), mrOk) << c.name;
+        ASSERT_EQ(ui.Boxes().size(), c.asks ? 2u : 0u) << c.name;
+        for (const auto& box : ui.Boxes()) {
+            EXPECT_EQ(box.Text, question) << c.name;
+            EXPECT_EQ(box.Buttons, mbYesNo) << c.name;
+        }
+        EXPECT_EQ(ReadText(conf + "/DMX_Default_Values.xml"), saved) << c.name;
+    }
+}
+
 // A byte map that did not load cleanly is named on opening, and OK asks
 // before it replaces the file with what could be read.
 TEST_F(CANFamilyWindows, DeviceNetOffsetsAskBeforeReplacingAFaultyFile) {

@@ -17,6 +17,8 @@
 #include "protocols/MQTT_Set_Topic.h"
 #include "protocols/TLS_Server_Known_Cert.h"
 #include "protocols/TopicTemplate.h"
+#include "platform/Application.h"
+#include "platform/Messages.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
 #include "shell/Language.h"
@@ -151,6 +153,72 @@ TEST_F(ProtocolButtons, HiddenOPCUAButtonsOpenTheirWindows) {
         EXPECT_EQ(shown, c.window) << c.button;
         EXPECT_EQ(c.window->Caption(), c.caption);
         EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+    }
+}
+
+// The keys a user types go where the focus is: to the focused control of
+// the active window, whatever control that is at the moment.
+void Type_At_Focus(const std::string& Text) {
+    size_t at = 0;
+    while (at < Text.size()) {
+        // One character (UTF-8) at a time: the first may open an editor
+        // that takes the rest.
+        size_t next = at + 1;
+        while (next < Text.size() && (static_cast<unsigned char>(Text[next]) & 0xC0) == 0x80) ++next;
+        TWinControl* focused = Screen->ActiveControl();
+        ASSERT_NE(focused, nullptr) << "no control has the focus";
+        test::TypeText(*focused, Text.substr(at, next - at));
+        at = next;
+    }
+}
+
+void Key_At_Focus(unsigned short Key) {
+    TWinControl* focused = Screen->ActiveControl();
+    ASSERT_NE(focused, nullptr) << "no control has the focus";
+    test::SendKey(*focused, Key);
+}
+
+// Every table window is made once and shown at each opening: the second
+// showing takes typing, F2 and Enter as the first did, with no window
+// manager to activate it.
+TEST_F(ProtocolButtons, ReopenedTableWindowsTakeTheKeys) {
+    Start("reopened_windows", [](const std::string& d) {
+        fs::create_directories(d + "/PROJECTS/Plant");
+        apptest::WriteText(d + "/Vastrimo.xml", apptest::SettingsXml("Plant"));
+    });
+    Make_Windows();
+    const struct {
+        const char* button;
+        proto::TAccessTableForm* window;
+        const char* file;
+    } cases[] = {{"Btn_IEC61850_Access", variables.get(), "IEC61850_Variables.xml"},
+                 {"Btn_TLS_List_Certificates", certificates.get(), "TLS_Known_Cert.xml"},
+                 {"Btn_Modbus_Set_Access", modbusTCP.get(), "ModbusTCPM_SetAccess.xml"}};
+    for (const auto& c : cases) {
+        for (int showing = 1; showing <= 2; ++showing) {
+            test::TScriptedUi ui;
+            ui.OnModal([&](TForm&) {
+                test::ProcessEvents();
+                grid::TExtColumnGrid& g = c.window->Table_Grid(0);
+                EXPECT_EQ(Screen->ActiveControl(), &g) << c.button << ", showing " << showing;
+                if (showing == 1) return mrCancel;
+                g.SetRow(1);
+                g.SetCol(2);
+                Type_At_Focus("5 Tank \xE2\x82\xAC");
+                EXPECT_TRUE(g.EditMode()) << c.button;
+                Key_At_Focus(VK_RETURN);
+                EXPECT_EQ(g.Cells(2, 1), "5 Tank \xE2\x82\xAC") << c.button;
+                g.SetRow(2);
+                Key_At_Focus(VK_F2);
+                EXPECT_TRUE(g.EditMode()) << c.button << ": F2";
+                Key_At_Focus(VK_ESCAPE);
+                return mrCancel;
+            });
+            main->Btn_Click(main->Button(c.button));
+            EXPECT_TRUE(ui.Boxes().empty()) << c.button;
+        }
+        // Cancel wrote nothing.
+        EXPECT_FALSE(fs::exists(dir + "/PROJECTS/Plant/" + c.file)) << c.button;
     }
 }
 

@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/UserLocale.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -24,17 +26,6 @@ std::string OutDir(const std::string& name) {
 void Touch(const fs::path& path, const std::string& text = "") {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << text;
-}
-
-// Compiles a locale into the test output (kept between runs); empty when
-// this machine lacks the locale sources.
-std::string BuildLocale(const std::string& dir, const std::string& source) {
-    const std::string target = dir + "/" + source + ".UTF-8";
-    if (!fs::exists(target + "/LC_NUMERIC")) {
-        const std::string command = "localedef -i " + source + " -f UTF-8 '" + target + "' > /dev/null 2>&1";
-        if (std::system(command.c_str()) != 0) return "";
-    }
-    return fs::exists(target + "/LC_NUMERIC") ? source + ".UTF-8" : "";
 }
 
 // Asks in a child process with the given environment: the C library keeps
@@ -68,8 +59,8 @@ char SeparatorWith(const std::string& locpath, const char* lcAll, const char* lc
 TEST(Regional, DecimalSeparatorFollowsUserLocale) {
     const std::string dir = (fs::path(VASTRIMO_TEST_OUT) / "regional-locales").string();
     fs::create_directories(dir);
-    const std::string german = BuildLocale(dir, "de_DE");
-    const std::string british = BuildLocale(dir, "en_GB");
+    const std::string german = platformtest::BuildLocale(dir, "de_DE");
+    const std::string british = platformtest::BuildLocale(dir, "en_GB");
     if (german.empty() || british.empty()) GTEST_SKIP() << "localedef cannot build de_DE/en_GB here";
     const struct { const char* name; const char* lcAll; const char* lcNumeric; char separator; } cases[] = {
         {"C", "C", nullptr, '.'},

@@ -150,3 +150,24 @@ TEST(BACnetAccessCheck, FirstFaultNamesItsRowInTheMessage) {
     EXPECT_EQ(Table_Fault_Message(write),
               "Error in Write, row 1!! Data Type is not correct. Aspected Data Type is Real");
 }
+
+// The Max Err limit the message names is the one the check applies, and a
+// number typed with blanks around it is read as that number.
+TEST(BACnetAccessCheck, MaxErrLimitAsTheUserReadsIt) {
+    bactest::Use_Default_Texts();
+    const struct {
+        const char* value;
+        std::string read, write;  // "" when the row passes
+    } cases[] = {
+        {"65535", "", ""},
+        {" 65535 ", "", ""},
+        {"65536", "Error in Read, row 1!! Max Err must be between 0 and 65535",
+         "Error in Write, row 1!! Max Err must be between 0 and 65535"},
+    };
+    for (const auto& c : cases) {
+        const TTableFault read = Check_Read(Read_Row({{bac_read::Max_Err, c.value}}));
+        const TTableFault write = Check_Write(Write_Row({{bac_write::Max_Err, c.value}}));
+        EXPECT_EQ(Table_Fault_Message(read), c.read) << c.value;
+        EXPECT_EQ(Table_Fault_Message(write), c.write) << c.value;
+    }
+}

@@ -160,6 +160,7 @@ TEST(DMXChecks, Values) {
     Expect_Messages(proto::DMX_Member, proto::Check_DMX,
                     {
                         {"passes", {{{"0xFF"}, {"$FF"}, {"0"}, {"255"}}}, ""},
+                        {"blanks around", {{{" 7"}, {"255 "}, {"\t0x10 "}}}, ""},
                         {"256", {{{"1"}, {"256"}}}, "Error row 2!! Default Value must be between 0 and 255"},
                         {"-1", {{{"-1"}}}, "Error row 1!! Default Value must be between 0 and 255"},
                         {"empty", {{{"1"}, {"1"}, {""}}}, "Error row 3!! Default Value must be between 0 and 255"},

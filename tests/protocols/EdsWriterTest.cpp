@@ -143,7 +143,9 @@ TEST(EdsWriter, DateAndTimeTexts) {
         int hour, minute;
         const char* time;
     } cases[] = {
-        {0, 10, "00:10AM"}, {9, 5, "09:05AM"},   {11, 59, "11:59AM"},
+        // The hour after midnight is 12 on a 12-hour clock, as the hour after noon is.
+        {0, 0, "12:00AM"},  {0, 10, "12:10AM"},  {0, 59, "12:59AM"},
+        {1, 0, "01:00AM"},  {9, 5, "09:05AM"},   {11, 59, "11:59AM"},
         {12, 0, "12:00PM"}, {12, 30, "12:30PM"}, {12, 45, "12:45PM"},
         {13, 0, "01:00PM"}, {18, 7, "06:07PM"},  {23, 59, "11:59PM"},
     };

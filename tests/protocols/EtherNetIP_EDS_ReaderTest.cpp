@@ -30,7 +30,11 @@ TEST(EdsConnection, PathExamples) {
         {"20 04 24 01 2C 64 2C 65", 4, 1, 100, 1, 101},
         {"20 04 24 64 2C 96 2C 97", 4, 100, 150, 100, 151},
         {"20 04 24 01 2C 64 24 02 2C 65", 4, 1, 100, 2, 101},
-        {"20 04 25 00 2C 01 2C 96 2C 97", 4, 44, 150, 44, 151},
+        // A 16-bit instance keeps its high byte: 0x012C is 300, 0x0100 is 256.
+        {"20 04 25 00 2C 01 2C 96 2C 97", 4, 300, 150, 300, 151},
+        {"20 04 25 00 00 01 2C 96 2C 97", 4, 256, 150, 256, 151},
+        {"20 04 25 00 FF FF 2C 96 2C 97", 4, 65535, 150, 65535, 151},
+        {"20 04 26 00 2C 01 00 00 2C 64 2C 65", 4, 300, 100, 300, 101},
         {"20 04 2C 64 2C 65", 4, 1, 100, 1, 101},
         {"20 04 26 00 05 00 00 00 2C 64 2C 65", 4, 5, 100, 5, 101},
         {"20  04   24 01 2C 64 2C 65", 4, 1, 100, 1, 101},
@@ -77,10 +81,33 @@ TEST(EdsConnection, RejectedForms) {
         Entry("20 04 24 01 2C 64 24 02"),             // T > O instance without its point
         Entry("20 04 25 00 2C 01"),                   // the search starts past the end
         "0x04010002,0x04030002,,,,,,,,,,,\"A\",\"\",\"20 04 24 01 2C 64 2C 65\"",  // no ";"
-        "0x04010002,0x04030002,,,,,,,,,,,\"A, B\",\"\",\"20 04 24 01 2C 64 2C 65\";",  // comma in the name
+        Entry("20 04 26 00 2C 01"),                    // a 32-bit instance cut short
         "",
     };
     for (const std::string& e : rejected) EXPECT_TRUE(Decode(e).empty()) << e;
+}
+
+// Quotation marks protect what they hold: a comma in a name, a ";" or a
+// "$" in a help text belong to the text, not to the entry's fields.
+TEST(EdsConnection, QuotedTextsAreReadWhole) {
+    const struct {
+        const char* name;
+        const char* help;
+    } cases[] = {
+        {"\"A, B\"", "\"\""},
+        {"\"Exclusive Owner\"", "\"in, out; $5 a piece\""},
+        {"\"Input Only, \"", "\"Connection $\""},
+    };
+    for (const auto& c : cases) {
+        const std::vector<TConnData> list = Decode("0x04010002,0x00003400,,,,,,,,,,," + std::string(c.name) +
+                                                   ", " + c.help + ",\"20 04 24 01 2C 64 2C 65\";");
+        ASSERT_EQ(list.size(), 1u) << c.name;
+        EXPECT_EQ(list[0].ConnName, c.name);
+        EXPECT_EQ(list[0].HelpStr, c.help);
+        EXPECT_EQ(list[0].ConnPointOT, 100) << c.name;
+        EXPECT_EQ(list[0].ConnPointTO, 101) << c.name;
+        EXPECT_EQ(list[0].DimHeaderTO, 3) << c.name;
+    }
 }
 
 TEST(EdsConnection, LongPathIsCutNotOverrun) {
@@ -117,6 +144,27 @@ TEST(EdsFile, SectionCommentsAndContinuationLines) {
     EXPECT_EQ(list[1].HelpStr, "\"help\"");
     EXPECT_EQ(list[1].InstanceOT, 2);
     EXPECT_EQ(list[1].ConnPointOT, 200);
+}
+
+// In a file a "$" starts a comment only outside quotation marks, and a
+// quoted name that holds the word "Connection" starts no entry.
+TEST(EdsFile, QuotedDollarAndNameOverLines) {
+    const char* const text =
+        "[Connection Manager]\n"
+        "Connection1 =\n"
+        "    0x04010002, 0x00003400,,,,,,,,,,,  $ parameters\n"
+        "    \"Connection, main\",  $ name\n"
+        "    \"costs $5; see manual\",  $ help\n"
+        "    \"20 04 25 00 2C 01 2C 96 2C 97\";  $ path\n"
+        "Connection2 = 0x04010002,0x00000000,,,,,,,,,,,\"Listen\",\"\",\"20 04 24 02 2C C8 2C 65\";\n";
+    const std::vector<TConnData> list = proto::Read_EDS_Connections(text);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].ConnName, "\"Connection, main\"");
+    EXPECT_EQ(list[0].HelpStr, "\"costs $5; see manual\"");
+    EXPECT_EQ(list[0].InstanceOT, 300);
+    EXPECT_EQ(list[0].ConnPointTO, 151);
+    EXPECT_EQ(list[1].ConnIndex, 2);
+    EXPECT_EQ(list[1].ConnName, "\"Listen\"");
 }
 
 TEST(EdsFile, LineEndingsAndNoSection) {

@@ -84,7 +84,8 @@ TEST_F(ScannerWindow, TotalOverTheLimitIsRefused) {
 const char* const Two_Connections =
     "[Connection Manager]\r\n"
     "Connection1 = 0x04010002,0x44640405,,,,,,,,,,,\"Exclusive Owner\",\"\",\"20 04 24 01 2C 64 2C 65\";\r\n"
-    "Connection2 = 0x04010002,0x00002200,,,,,,,,,,,\"Input Only\",\"\",\"20 04 24 02 2C C8 24 03 2C C9\";\r\n";
+    "Connection2 = 0x04010002,0x00002200,,,,,,,,,,,\"Input Only, 16-bit\",\"$ per unit\",\r\n"
+    "    \"20 04 25 00 2C 01 2C C8 24 03 2C C9\";\r\n";
 
 TEST_F(ScannerWindow, ImportPutsThePickedConnectionIntoTheFirstFreeRow) {
     const std::string file = shell::Conf_Path + "/device.eds";
@@ -97,6 +98,7 @@ TEST_F(ScannerWindow, ImportPutsThePickedConnectionIntoTheFirstFreeRow) {
             test::ProcessEvents();
             EXPECT_EQ(eds->ACG->RowCount(), 3);
             EXPECT_EQ(eds->ACG->Cells(proto::ecConnection, 2), "Connection2");
+            EXPECT_EQ(eds->ACG->Cells(proto::ecName, 2), "\"Input Only, 16-bit\"");
             EXPECT_EQ(eds->ACG->Cells(proto::ecHeaderOT, 1), "Default");
             EXPECT_EQ(eds->ACG->LeftCol(), 0);
             EXPECT_TRUE(test::SaveScreenshot(*eds, Screenshot("TFEtherNEtIP_EDS")));
@@ -108,7 +110,7 @@ TEST_F(ScannerWindow, ImportPutsThePickedConnectionIntoTheFirstFreeRow) {
         EXPECT_EQ(Grid(0).Cells(2, 3), "");
         EXPECT_EQ(Grid(0).Cells(8, 3), "3");     // instance T > O
         EXPECT_EQ(Grid(0).Cells(9, 3), "201");   // point T > O
-        EXPECT_EQ(Grid(0).Cells(10, 3), "2");    // instance O > T
+        EXPECT_EQ(Grid(0).Cells(10, 3), "300");  // instance O > T, 16 bits
         EXPECT_EQ(Grid(0).Cells(11, 3), "200");  // point O > T
         EXPECT_EQ(Grid(0).Cells(12, 3), "2");
         EXPECT_EQ(Grid(0).Cells(13, 3), "2");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AccessWindowFixture.h"
+#include "platform/UserLocale.h"
 #include "protocols/IEC61850_Variables.h"
 #include "shell/Language.h"
 #include "shell/ValueHelpers.h"
@@ -54,6 +55,7 @@ TEST(IEC61850VariablesCheck, Messages) {
         {"length 0", {With(Good_Row(), {{Length, "0"}})}, "Error row 1!! Length must be between 1 and 4"},
         {"length 5", {With(Good_Row(), {{Length, "5"}})}, "Error row 1!! Length must be between 1 and 4"},
         {"length 1 hex", {With(Good_Row(), {{Length, "$1"}})}, ""},
+        {"blanks around numbers", {With(Good_Row(), {{Length, " 4"}, {Position, "12 "}})}, ""},
         {"position past the end", {With(Good_Row(), {{Position, "1438"}})},
          "Error row 1!! Position must be between 0 and 1437"},
         {"position negative", {With(Good_Row(), {{Position, "-1"}})},
@@ -115,6 +117,43 @@ TEST_F(IEC61850VariablesWindow, TypedRowIsRefusedUntilRightThenSaved) {
     EXPECT_EQ(ui.Boxes()[0].Text, "Error row 1!! Start Bit must be Selected ");
     EXPECT_EQ(ReadFile(shell::IEC61850_Variables_File),
               ReadFile(std::string(VASTRIMO_TEST_DATA) + "/IEC61850_Variables_saved.xml"));
+}
+
+// A user whose region writes numbers as "1,5" (Italian settings) types
+// factors with either mark; both are taken and saved as typed.
+TEST_F(IEC61850VariablesWindow, FactorsTypedUnderACommaRegion) {
+    const std::string locales = std::string(VASTRIMO_TEST_OUT) + "/locales";
+    const std::string italian = platformtest::BuildLocale(locales, "it_IT");
+    if (italian.empty()) GTEST_SKIP() << "localedef cannot build it_IT here";
+    platformtest::TUserNumbers region(locales, italian);
+    ASSERT_EQ(shell::Get_Decimal_Separator(), ',');
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        grid::TExtColumnGrid& g = Grid(0);
+        const char* const factors[] = {"1,5", "0.25"};
+        for (int r = 1; r <= 2; ++r) {
+            TypeCell(g, Name, r, "V" + std::to_string(r));
+            PickCell(g, Type, r, 1);  // "Float"
+            TypeCell(g, Length, r, "4");
+            TypeCell(g, Position, r, std::to_string(4 * r));
+            PickCell(g, Conversion, r, 0);
+            // The factor is an editable drop-down: the typing goes on in its edit.
+            const std::string factor = factors[r - 1];
+            g.SetCol(Molt_Factor);
+            test::TypeText(g, factor.substr(0, 1));
+            ASSERT_TRUE(g.EditMode());
+            test::TypeText(*g.EditCombo(), factor.substr(1));
+            test::SendKey(*g.EditCombo(), VK_RETURN);
+            EXPECT_EQ(g.Cells(Molt_Factor, r), factor);
+        }
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(ui.Boxes().empty()) << ui.Boxes().at(0).Text;
+    const std::string saved = ReadFile(shell::IEC61850_Variables_File);
+    EXPECT_NE(saved.find("Name=\"V1\" Type=\"Float\" Length=\"4\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("MultiplicationFactor=\"1,5\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("MultiplicationFactor=\"0.25\""), std::string::npos) << saved;
 }
 
 TEST_F(IEC61850VariablesWindow, MissingAttributesTakeTheirDefaults) {

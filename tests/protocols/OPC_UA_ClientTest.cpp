@@ -223,6 +223,44 @@ TEST(OPC_UA_Client_File, RefusesWhatItCannotRead) {
     EXPECT_EQ(servers[0].ServerAddress, "a");
 }
 
+// A namespace index is a 16-bit number: anything else in the file is
+// refused with the server and variable it belongs to, never cut down to
+// another index.
+TEST(OPC_UA_Client_File, NameSpaceIndexOutside16BitsIsRefused) {
+    const struct {
+        const char* index;
+        bool write;
+        int loaded;  // -1: refused
+    } cases[] = {{"0", false, 0},       {"65535", false, 65535}, {"$FFFF", true, 65535}, {"70000", false, -1},
+                 {"65536", true, -1},   {"-1", false, -1},       {"abc", true, -1},      {"", false, -1}};
+    for (const auto& c : cases) {
+        const std::string variable = std::string("<Variable DisplayName=\"d\" NodeType=\"Numeric\" ") +
+                                     "NodeID=\"1\" VarType=\"Boolean\" NameSpaceIndex=\"" + c.index +
+                                     "\" Time=\"1\" Position=\"0\" Mnemonic=\"\"/>";
+        const std::string xml =
+            "<OPC_UA_Client><OPC_UA_Server_List><OPC_UA_Server Enable=\"1\" ServerAddress=\"a\" "
+            "Authorization=\"\" UserName=\"\" Password=\"\" Certificate=\"\" PrivateKey=\"\" "
+            "SecurityType=\"\" SecurityPolicy=\"\" Mnemonic=\"\"><OPC_UA_Variables><OPC_UA_Read_Var>" +
+            std::string(c.write ? "" : variable) + "</OPC_UA_Read_Var><OPC_UA_Write_Var>" +
+            (c.write ? variable : "") +
+            "</OPC_UA_Write_Var></OPC_UA_Variables></OPC_UA_Server></OPC_UA_Server_List></OPC_UA_Client>";
+        TOPC_UA_Server_List servers;
+        std::string error;
+        const bool read = OPC_UA_Client_From_Xml(xml, servers, &error, "OPC_UA_Client.xml");
+        if (c.loaded < 0) {
+            EXPECT_FALSE(read) << c.index;
+            EXPECT_EQ(error, std::string("\"OPC_UA_Client.xml\": server 1, ") + (c.write ? "write" : "read") +
+                                 " variable 1: the name space index \"" + c.index +
+                                 "\" is not a number from 0 to 65535")
+                << c.index;
+            continue;
+        }
+        ASSERT_TRUE(read) << c.index << ": " << error;
+        const TOPC_UA_Variable& v = c.write ? servers.at(0).Var_List_W.at(0) : servers.at(0).Var_List_R.at(0);
+        EXPECT_EQ(v.nameSpaceIndex, c.loaded) << c.index;
+    }
+}
+
 TEST(OPC_UA_Client_File, MissingFileIsAnEmptyConfiguration) {
     TOPC_UA_Server_List servers = Sample();
     EXPECT_TRUE(Load_OPC_UA_Client(std::string(VASTRIMO_TEST_OUT) + "/no_such_opcua.xml", servers));
@@ -265,15 +303,19 @@ TEST_F(OPC_UA_Client_Check, FirstFaultWithServerAndVariableNumbers) {
         {"read time 0", [&](auto& s) { read(s).Time = "0"; }, R + "Time must be major to 0"},
         {"read position empty", [&](auto& s) { read(s).Position = " "; }, R + "Position cannot be empty"},
         {"read position 1500", [&](auto& s) { read(s).Position = "1500"; },
-         R + "Position must be between 0 and 1499"},
-        {"read position $5DB", [&](auto& s) { read(s).Position = "$5DB"; }, ""},
+         R + "Position must be between 0 and 1498"},  // an Int16 takes two bytes
+        {"read position $5DA", [&](auto& s) { read(s).Position = "$5DA"; }, ""},
+        {"read Int16 at the last byte", [&](auto& s) { read(s).Position = "$5DB"; },
+         R + "Position must be between 0 and 1498"},
+        {"blanks around numbers", [&](auto& s) { read(s).Time = " 100 "; read(s).Position = "\t4 "; }, ""},
         {"disabled read skipped", [&](auto& s) { read(s).Enable = false; read(s).Time = ""; }, ""},
         {"write time without timer", [&](auto& s) { write(s).Time = ""; }, ""},
         {"write time on timer", [&](auto& s) { write(s).OnTimer = "Y"; write(s).Time = ""; },
          W + "Time cannot be empty"},
         {"write time 0", [&](auto& s) { write(s).OnTimer = "Y"; write(s).Time = "0"; }, W + "Time must be major to 0"},
         {"write position empty", [&](auto& s) { write(s).Position = ""; }, W + "Position cannot be empty"},
-        {"write position -1", [&](auto& s) { write(s).Position = "-1"; }, W + "Position must be between 0 and 1499"},
+        {"write position -1", [&](auto& s) { write(s).Position = "-1"; },
+         W + "Position must be between 0 and 1498"},
         {"read before write", [&](auto& s) { write(s).Position = ""; read(s).Time = ""; }, R + "Time cannot be empty"},
     };
     for (const auto& c : cases) {
@@ -287,6 +329,47 @@ TEST_F(OPC_UA_Client_Check, FirstFaultWithServerAndVariableNumbers) {
         EXPECT_EQ(Message(servers), c.message) << c.name;
     }
     EXPECT_EQ(Message({}), "");
+}
+
+// A value takes its type's bytes from its position on: all of them lie in
+// the exchange area, or the check names the last position the type may
+// start at.
+TEST_F(OPC_UA_Client_Check, ValuesEndInsideTheArea) {
+    const std::string R = "Error in Server Number 1 in Read Variable 1!! Position must be between 0 and ";
+    const std::string W = "Error in Server Number 1 in Write Variable 1!! Position must be between 0 and ";
+    const struct {
+        const char* type;
+        const char* position;
+        bool write;
+        std::string message;
+    } cases[] = {
+        {"Boolean", "1499", false, ""},         {"Boolean", "1500", false, R + "1499"},
+        {"Double", "1492", false, ""},          {"Double", "1499", false, R + "1492"},
+        {"String", "1480", false, ""},          {"String", "1481", false, R + "1480"},
+        {"Guid", "1485", true, W + "1484"},     {"Int32", "1496", true, ""},
+        {"Int32", "1497", true, W + "1496"},
+    };
+    for (const auto& c : cases) {
+        TOPC_UA_Server_List servers(1);
+        (c.write ? servers[0].Var_List_W : servers[0].Var_List_R).push_back(Var(c.type, c.position));
+        EXPECT_EQ(Message(servers), c.message) << c.type << " at " << c.position;
+    }
+}
+
+// Auto Pos gives every variable its place, and names the first one whose
+// value would run past the exchange area.
+TEST_F(OPC_UA_Client_Check, AutoPositionNamesTheFirstVariablePastTheArea) {
+    TOPC_UA_Server_List servers(2);
+    servers[0].Var_List_W = {Var("Guid", "0")};
+    for (int i = 0; i < 190; ++i) servers[1].Var_List_R.push_back(Var("Double", "0"));
+    servers[1].Var_List_W = {Var("Int16", "0")};
+    EXPECT_EQ(gw::CheckMessage(Auto_Position(servers, 1)),
+              "Error in Server Number 2 in Read Variable 188!! Position must be between 0 and 1492");
+    EXPECT_EQ(servers[1].Var_List_R[186].Position, "1488");
+    EXPECT_EQ(servers[1].Var_List_R[187].Position, "1496");  // written as computed all the same
+    EXPECT_EQ(servers[1].Var_List_R[189].Position, "1512");
+    EXPECT_EQ(servers[1].Var_List_W[0].Position, "16");
+    EXPECT_TRUE(Auto_Position(servers, 0).Ok());
 }
 
 TEST(OPC_UA_Client_Positions, SizesAndStarts) {

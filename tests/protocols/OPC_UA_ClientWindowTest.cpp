@@ -153,22 +153,119 @@ TEST_F(OPC_UA_ClientWindow, TablesFollowTheSelectedServer) {
         EXPECT_EQ(read.RowCount(), OPC_UA_Var_Rows + 6);
         EXPECT_EQ(read.Cells(2, OPC_UA_Var_Rows + 5), "R1028");
 
-        // An empty Display Name ends the list at the next write-back.
+        // An empty Display Name ends the list, but the rows below it are
+        // not dropped unasked: a row button leaves them in the table.
         prototest::ClickCell(*dlg->ACG_OPC_UA_Server, 2, 1);
         read.SetCells(2, 1, "");
         prototest::Focus(read);
         test::ClickAt(*dlg->Btn_InsRow);
-        EXPECT_TRUE(dlg->OPC_UA_Server_List[0].Var_List_R.empty());
+        EXPECT_EQ(dlg->OPC_UA_Server_List[0].Var_List_R.size(), 2u);
         EXPECT_EQ(dlg->OPC_UA_Server_List[1].Var_List_R.size(), size_t(OPC_UA_Var_Rows + 5));
 
-        // A row copied in the read table does not paste into the write table.
+        // A row copied in the read table does not paste into the write
+        // table; going there first asks about the rows below the gap, and
+        // Yes drops them.
         prototest::Focus(read);
         test::ClickAt(*dlg->Btn_CopyRow);
         dlg->PageControl1->SetActivePage(dlg->TS_OPC_UA_Var_Write);
         test::ClickAt(*dlg->Btn_PasteRow);
+        EXPECT_TRUE(dlg->OPC_UA_Server_List[0].Var_List_R.empty());
     });
-    ASSERT_EQ(ui.Boxes().size(), 1u);
-    EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[1502]);
+    ASSERT_EQ(ui.Boxes().size(), 2u);
+    EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[4218]);
+    EXPECT_EQ(ui.Boxes()[1].Text, shell::Lang_Texts[1502]);
+}
+
+// Clearing a Display Name would cut the server's list there: the user is
+// asked first, and No keeps every variable with the table as typed.
+TEST_F(OPC_UA_ClientWindow, ClearedDisplayNameAsksBeforeRowsAreDropped) {
+    TOPC_UA_Server a = Server("opc.tcp://a"), b = Server("opc.tcp://b");
+    a.Var_List_R = {Variable("A1"), Variable("A2"), Variable("A3")};
+    b.Var_List_R = {Variable("B1")};
+    Store({a, b});
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrNo);   // leaving for server 2: keep the rows
+    ui.AnswerBox(mrNo);   // OK: keep them
+    ui.AnswerBox(mrYes);  // OK again: drop them
+    const TModalResult result = Open(ui, [&] {
+        grid::TExtColumnGrid& read = *dlg->ACG_OPC_UA_Var_R;
+        grid::TExtColumnGrid& servers = *dlg->ACG_OPC_UA_Server;
+        // The name of the second variable is erased with the keyboard.
+        prototest::Focus(read);
+        read.SetRow(2);
+        read.SetCol(2);
+        test::SendKey(read, VK_F2);
+        ASSERT_TRUE(read.EditMode());
+        test::SendKey(*read.InplaceEditor(), VK_BACK);
+        test::SendKey(*read.InplaceEditor(), VK_BACK);
+        test::SendKey(*read.InplaceEditor(), VK_RETURN);
+        ASSERT_EQ(read.Cells(2, 2), "");
+
+        prototest::ClickCell(servers, 2, 2);
+        EXPECT_EQ(ui.Boxes().size(), 1u);
+        EXPECT_EQ(servers.Row(), 1);  // still the first server
+        EXPECT_EQ(read.Cells(2, 3), "A3");
+        EXPECT_EQ(dlg->OPC_UA_Server_List[0].Var_List_R.size(), 3u);
+
+        test::ClickAt(*dlg->Btn_OK);  // No: the window stays
+        EXPECT_EQ(dlg->ModalResult(), mrNone);
+        EXPECT_EQ(dlg->OPC_UA_Server_List[0].Var_List_R.size(), 3u);
+        test::ClickAt(*dlg->Btn_OK);  // Yes: A2 and A3 go, the file is written
+    });
+    EXPECT_EQ(result, mrOk);
+    ASSERT_EQ(ui.Boxes().size(), 3u);
+    for (const auto& box : ui.Boxes()) {
+        EXPECT_EQ(box.Text, "Rows after the first row without a Display Name are dropped from the server's "
+                            "variables. Do you want to drop them?");
+        EXPECT_EQ(box.Buttons, mbYesNo);
+    }
+    TOPC_UA_Server_List saved;
+    ASSERT_TRUE(Load_OPC_UA_Client(shell::OPC_UA_Client_File, saved));
+    ASSERT_EQ(saved.size(), 2u);
+    ASSERT_EQ(saved[0].Var_List_R.size(), 1u);
+    EXPECT_EQ(saved[0].Var_List_R[0].DispalyName, "A1");
+    EXPECT_EQ(saved[1].Var_List_R.size(), 1u);
+}
+
+// A namespace index is typed as a number from 0 to 65535; anything else is
+// refused with the server and variable it belongs to, and the window stays
+// open until it is right.
+TEST_F(OPC_UA_ClientWindow, TypedNameSpaceIndexOutside16BitsIsRefused) {
+    TOPC_UA_Server a = Server("opc.tcp://a"), b = Server("opc.tcp://b");
+    b.Var_List_R = {Variable("R1"), Variable("R2")};
+    b.Var_List_W = {Variable("W1")};
+    Store({a, b});
+    const char* const bad[] = {"70000", "65536", "-1", "abc"};
+    test::TScriptedUi ui;
+    const TModalResult result = Open(ui, [&] {
+        prototest::ClickCell(*dlg->ACG_OPC_UA_Server, 2, 2);
+        grid::TExtColumnGrid& read = *dlg->ACG_OPC_UA_Var_R;
+        for (const char* text : bad) {
+            prototest::TypeCell(read, 6, 2, text);
+            test::ClickAt(*dlg->Btn_OK);
+            EXPECT_EQ(dlg->ModalResult(), mrNone) << text;
+        }
+        prototest::TypeCell(read, 6, 2, " 7 ");
+        dlg->PageControl1->SetActivePage(dlg->TS_OPC_UA_Var_Write);
+        grid::TExtColumnGrid& write = *dlg->ACG_OPC_UA_Var_W;
+        prototest::TypeCell(write, 6, 1, "65536");
+        test::ClickAt(*dlg->Btn_OK);
+        EXPECT_EQ(dlg->ModalResult(), mrNone);
+        prototest::TypeCell(write, 6, 1, "65535");
+        test::ClickAt(*dlg->Btn_OK);
+    });
+    EXPECT_EQ(result, mrOk);
+    const std::string range = "!! Name Space Index must be between 0 and 65535";
+    ASSERT_EQ(ui.Boxes().size(), std::size(bad) + 1);
+    for (size_t i = 0; i < std::size(bad); ++i) {
+        EXPECT_EQ(ui.Boxes()[i].Text, "Error in Server Number 2 in Read Variable 2" + range) << bad[i];
+        EXPECT_EQ(ui.Boxes()[i].Type, mtError);
+    }
+    EXPECT_EQ(ui.Boxes().back().Text, "Error in Server Number 2 in Write Variable 1" + range);
+    TOPC_UA_Server_List saved;
+    ASSERT_TRUE(Load_OPC_UA_Client(shell::OPC_UA_Client_File, saved));
+    EXPECT_EQ(saved.at(1).Var_List_R.at(1).nameSpaceIndex, 7);
+    EXPECT_EQ(saved.at(1).Var_List_W.at(0).nameSpaceIndex, 65535);
 }
 
 // An edit left open on one page belongs to its table when the other
@@ -227,6 +324,33 @@ TEST_F(OPC_UA_ClientWindow, CheckAutoPosAndDelete) {
     EXPECT_EQ(ui.Boxes()[1].Text, shell::Lang_Texts[4194]);
     EXPECT_EQ(ui.Boxes()[3].Text, shell::Lang_Texts[4189]);
     EXPECT_EQ(ui.Boxes()[3].Buttons, mbYesNoCancel);
+}
+
+// Auto Pos writes the positions as computed and says at once when a value
+// would run past the exchange area; OK then refuses the same variable.
+TEST_F(OPC_UA_ClientWindow, AutoPosSaysWhenValuesRunPastTheArea) {
+    TOPC_UA_Server a = Server("opc.tcp://a");
+    for (int i = 0; i < 188; ++i) {
+        a.Var_List_R.push_back(Variable("D" + std::to_string(i + 1)));
+        a.Var_List_R.back().SetVarType("Double");
+    }
+    Store({a});
+    const std::string stored = ReadFile(shell::OPC_UA_Client_File);
+    test::TScriptedUi ui;
+    ui.AnswerBox(mrYes);  // overwrite the positions
+    Open(ui, [&] {
+        test::ClickAt(*dlg->Btn_AutoPosition);
+        EXPECT_EQ(dlg->ACG_OPC_UA_Var_R->Cells(11, 188), "1496");
+        test::ClickAt(*dlg->Btn_OK);
+        EXPECT_EQ(dlg->ModalResult(), mrNone);
+    });
+    const std::string past =
+        "Error in Server Number 1 in Read Variable 188!! Position must be between 0 and 1492";
+    ASSERT_EQ(ui.Boxes().size(), 3u);
+    EXPECT_EQ(ui.Boxes()[0].Text, shell::Lang_Texts[4194]);
+    EXPECT_EQ(ui.Boxes()[1].Text, past);
+    EXPECT_EQ(ui.Boxes()[2].Text, past);
+    EXPECT_EQ(ReadFile(shell::OPC_UA_Client_File), stored);
 }
 
 TEST_F(OPC_UA_ClientWindow, ScanAppendsOrReplacesTheTickedVariables) {

@@ -93,6 +93,63 @@ TEST_F(GsdmlParams, BrokenFileIsRefusedWithItsName) {
     EXPECT_NE(error.find("ParGen.xml"), std::string::npos) << error;
 }
 
+// The list of texts as the file states it: TextId first, except the last
+// three rows, which carry Value first.
+const char* const External_Text_List =
+    "\t\t\t<ExternalTextList>\r\n"
+    "\t\t\t\t<PrimaryLanguage>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_Device\" Value=\"Vekrun Gateways\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_DAP1\" Value=\"LoRaWANGateway\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_DAP1\" Value=\"Profinet LoRaWAN Gateway Adapter\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_SUBSLOT_1\" Value=\"Subslot 1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_SUBSLOT_Interface\" Value=\"Interface\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_SUBSLOT_Port1\" Value=\"Port 1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_SUBSLOT_Port2\" Value=\"Port 2\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_RECORD_NAME_Head\" Value=\"Parameters of head module\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_REF_Power\" Value=\"Percent power\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_VS1\" Value=\"Submodule V1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_VS1\" Value=\"Description of submodule V1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_IS\" Value=\"I\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_PS1\" Value=\"P1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_PS2\" Value=\"P2\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_M1\" Value=\"Module\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_M1\" Value=\"device LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_FAP\" Value=\"FAP for LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_FAP\" Value=\"Description of FAP for LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_RECORD_NAME_SlotCluster\" Value=\"Parameters of the FAP\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_REF_SlotClusterBegin\" Value=\"Beginning of slot cluster\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_M_PB1\" Value=\"LoRaWAN Device \"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_M_PB1\" Value=\"Description of LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_S_PB1\" Value=\"Module of a LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_S_PB1\" Value=\"Description of module of a LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_PB_Input\" Value=\"Digital input LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_PB_InputBit0\" Value=\"Digital input bit LoRaWAN\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_S1\" Value=\"Submodule 1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_S1\" Value=\"Description of submodule 1\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_Input_1\" Value=\"Input byte\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_Output_1\" Value=\"Output word\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_CATEGORY_DI\" Value=\"Digital Input\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_DI\" Value=\"Description of digital input\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_CATEGORY_DO\" Value=\"Digital output\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_INFO_DO\" Value=\"Description of digital output\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_M1_IDT_REF_channel\" Value=\"Canale x\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_REF_reaction_to_cpu_stop\" Value=\"Reaction to CPU STOP\"/>\r\n"
+    "\t\t\t\t\t<Text TextId=\"IDT_NAME_M1_Base_Parameters\" Value=\"Base Parameters\"/>\r\n"
+    "\t\t\t\t\t<Text Value=\"Output substitute value\" TextId=\"IDT_ASSIGN_do_set_substitude_values\"/>\r\n"
+    "\t\t\t\t\t<Text Value=\"Keep last value\" TextId=\"IDT_ASSIGN_do_values_will_hold\"/>\r\n"
+    "\t\t\t\t\t<Text Value=\"Continue operation\" TextId=\"IDT_ASSIGN_do_continue_counting\"/>\r\n"
+    "\t\t\t\t</PrimaryLanguage>\r\n"
+    "\t\t\t</ExternalTextList>\r\n";
+
+TEST(GsdmlText, ExternalTextListAsTheFileStatesIt) {
+    const std::string text = proto::Build_GSDML_Text(TProfinetParams{});
+    const size_t from = text.find("\t\t\t<ExternalTextList>");
+    ASSERT_NE(from, std::string::npos);
+    EXPECT_EQ(text.substr(from, std::string(External_Text_List).size()), External_Text_List);
+    EXPECT_EQ(text.substr(from + std::string(External_Text_List).size()),
+              "\t\t</ApplicationProcess>\r\n\t</ProfileBody>\r\n</ISO15745Profile>\r\n");
+}
+
 TEST(GsdmlText, CrossedLengthsAndEscapedStationName) {
     TProfinetParams p;
     p.Input_Bytes = 20;

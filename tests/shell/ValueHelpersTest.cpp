@@ -117,6 +117,29 @@ TEST(ValueHelpers, TextToRealAcceptsCommaAndPoint) {
     base::SetDecimalSeparator(saved);
 }
 
+// The regional separator comes from the user's locale while the program's
+// own number format keeps its point: a factor is typed with either mark,
+// whichever the user's region has.
+TEST(ValueHelpers, TextToRealTakesBothMarksWhateverTheRegion) {
+    ASSERT_EQ(base::DecimalSeparator(), '.');
+    const struct {
+        const char* text;
+        bool ok;
+        float value;
+    } cases[] = {
+        {"1,5", true, 1.5f},   {"1.5", true, 1.5f},    {"-0,25", true, -0.25f}, {"2", true, 2.0f},
+        {" 3,5 ", true, 3.5f}, {"1,5,0", false, 1.0f}, {"1.5,0", false, 1.0f},  {"1,5a", false, 1.0f},
+        {"", false, 1.0f},     {",", false, 1.0f},
+    };
+    for (const char region : {',', '.'})
+        for (const auto& c : cases) {
+            float value = 7.0f;
+            const std::string where = std::string(c.text) + " in a '" + region + "' region";
+            EXPECT_EQ(shell::Text_To_Real(c.text, region, value), c.ok) << where;
+            EXPECT_FLOAT_EQ(value, c.value) << where;
+        }
+}
+
 TEST(ValueHelpers, DecimalSeparatorIsCommaOrPoint) {
     const char c = shell::Get_Decimal_Separator();
     EXPECT_TRUE(c == ',' || c == '.');

@@ -1,8 +1,10 @@
 // generate KIND CONFIG_FOLDER OUTPUT_FILE: writes the generated file of KIND
 // (ede, eds, mib, gsdml, gsd) from the configuration in CONFIG_FOLDER exactly
-// as the main window's command writes it, without a dialog. The date and time
-// come from SOURCE_DATE_EPOCH when it is set. Exit status 0 on success;
-// otherwise non-zero with the reason on standard error and no file written.
+// as the main window's command writes it, without a dialog: OUTPUT_FILE is
+// the name chosen in the command's save dialog, so the EDE export adds
+// ".csv" to it as the command does. The date and time come from
+// SOURCE_DATE_EPOCH when it is set. Exit status 0 on success; otherwise
+// non-zero with the reason on standard error and no file written.
 
 #include <iostream>
 
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
     // Refusals quote the program's own messages.
     shell::Load_Default_Texts();
     std::string error;
-    if (!kind->Generate(argv[3], &error)) {
+    if (!kind->Generate(proto::Output_File_Name(*kind, argv[3]), &error)) {
         std::cerr << error << '\n';
         return 1;
     }
