@@ -1,5 +1,6 @@
 #include "app/VastrimoFirmWare.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/GatewayWindows.h"
@@ -200,6 +201,28 @@ void TFVastrimoFirmWare::Set_Lang() {
         if (Button_Rows[i].Caption >= 0) b->SetCaption(Lang_Texts[Button_Rows[i].Caption]);
         b->SetHint(Lang_Texts[Button_Rows[i].Hint]);
     }
+    Fit_Step_Labels();
+}
+
+void TFVastrimoFirmWare::Fit_Step_Labels() {
+    // The labels stand left of the step buttons. A translation longer than
+    // their column moves everything right of it over, and the window grows,
+    // rather than let a button hide the end of a label.
+    constexpr int Button_Column = 80;
+    constexpr int Gap = 8;
+    int widest = L_Begin->Width();
+    for (TLabel* l : L_Step)
+        if (l->Visible()) widest = std::max(widest, l->Width());
+    const int shift = std::max(0, L_Begin->Left() + widest + Gap - Button_Column);
+    const int delta = shift - FLabel_Shift;
+    if (delta == 0) return;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c != Shape1 && c->Left() >= Button_Column + FLabel_Shift) c->SetLeft(c->Left() + delta);
+    }
+    Shape1->SetWidth(Shape1->Width() + delta);
+    SetClientWidth(ClientWidth() + delta);
+    FLabel_Shift = shift;
 }
 
 void TFVastrimoFirmWare::Change_Language() {

@@ -93,8 +93,11 @@ private:
     void FormCreate();
     void FormClose(plat::TCloseAction& Action);
     void Show_Configuration_Labels();
+    // Widens the column of the step labels to the longest of them.
+    void Fit_Step_Labels();
     void Update_Timer_State();
     void Report_Error(const std::string& Text);
+    int FLabel_Shift = 0;  // how far the step labels' length moved the rest right
 };
 
 extern TFVastrimoFirmWare* FVastrimoFirmWare;

@@ -1,5 +1,6 @@
 #include "gateway/Boot.h"
 
+#include "gateway/EditPaste.h"
 #include "gateway/GatewayControls.h"
 #include "grid/ExtCGrid.h"
 #include "gateway/KeyFilters.h"
@@ -28,6 +29,9 @@ TFBoot::TFBoot(TComponent* AOwner) : TLayoutForm(AOwner), Services(PlatformBootS
             SleepMs(1);
         } while (TickCountMs() < end);
     };
+    Services.start = [this](const std::string& program, const std::string& parameter, bool hidden) {
+        return Run_Updater(program, parameter, hidden);
+    };
     LoadLayoutWhenNeeded("TFBoot",
                          {{"FormShow", TNotifyEvent([this](TObject*) { FormShow(); })},
                           {"KeyPress", TKeyPressEvent([this](TObject* s, char32_t& k) { KeyPress(s, k); })},
@@ -38,6 +42,7 @@ TFBoot::TFBoot(TComponent* AOwner) : TLayoutForm(AOwner), Services(PlatformBootS
                              L_SW_Code = &LayoutComponent<TLabel>(*this, "L_SW_Code");
                              L_SW_Desc = &LayoutComponent<TLabel>(*this, "L_SW_Desc");
                              P_Button = &LayoutComponent<TPanel>(*this, "P_Button");
+                             L_Status = &LayoutComponent<TLabel>(*this, "L_Status");
                              Btn_Cancel = &LayoutComponent<TControl>(*this, "Btn_Cancel");
                              Btn_Update = &LayoutComponent<TControl>(*this, "Btn_Update");
                              P_IP_Address = &LayoutComponent<TPanel>(*this, "P_IP_Address");
@@ -46,6 +51,10 @@ TFBoot::TFBoot(TComponent* AOwner) : TLayoutForm(AOwner), Services(PlatformBootS
                              E_IP2 = &LayoutComponent<TEdit>(*this, "E_IP2");
                              E_IP3 = &LayoutComponent<TEdit>(*this, "E_IP3");
                              E_IP4 = &LayoutComponent<TEdit>(*this, "E_IP4");
+                             // A pasted address fills the numbers as typing it does.
+                             TEdit* ips[] = {E_IP1, E_IP2, E_IP3, E_IP4};
+                             for (int i = 0; i < 4; ++i)
+                                 Paste_As_Typed(*ips[i], {}, std::vector<TEdit*>(ips + i + 1, ips + 4), U'.');
                              P_Options = &LayoutComponent<TPanel>(*this, "P_Options");
                              L_Update_Option = &LayoutComponent<TLabel>(*this, "L_Update_Option");
                              CB_Update_Options = &LayoutComponent<TComboBox>(*this, "CB_Update_Options");
@@ -245,6 +254,20 @@ void TFBoot::Btn_UpdateClick() {
     if (text.empty()) return;
     if (outcome.IsWarning()) MessageDlg(text, mtWarning, mbOK);
     else if (outcome.IsError()) MessageDlg(text, mtError, mbOK);
+    else if (outcome.IsInformation()) MessageDlg(text, mtInformation, mbOK);
+}
+
+shell::TStartResult TFBoot::Run_Updater(const std::string& Program, const std::string& Parameter, bool Hidden) {
+    // The updater is writing the device: the user may watch, not act.
+    L_Status->SetCaption(Lang_Texts[Text_Updating]);
+    shell::TStartResult result;
+    {
+        TInputBlock block;
+        Application->ProcessMessages();
+        result = shell::Start_Program(Program, Parameter, Hidden, Services.updaterLimitMs, Services.pause);
+    }
+    L_Status->SetCaption("");
+    return result;
 }
 
 void TFBoot::Btn_COM_ListClick() { update_ComPort(); }

@@ -42,6 +42,7 @@ public:
     plat::TPendingRef<plat::TLabel> L_SW_Code{this};
     plat::TPendingRef<plat::TLabel> L_SW_Desc{this};
     plat::TPendingRef<plat::TPanel> P_Button{this};
+    plat::TPendingRef<plat::TLabel> L_Status{this};
     plat::TPendingRef<plat::TControl> Btn_Cancel{this};
     plat::TPendingRef<plat::TControl> Btn_Update{this};
     plat::TPendingRef<plat::TPanel> P_IP_Address{this};
@@ -73,6 +74,9 @@ private:
     void Btn_COM_ListClick();
     void update_ComPort();
     TBootInput Read_Input() const;
+    // Runs the updater with the window painted and saying so, the wait
+    // cursor showing and no input taken until it ends or the limit passes.
+    shell::TStartResult Run_Updater(const std::string& Program, const std::string& Parameter, bool Hidden);
 
     std::unique_ptr<TBootUpdate> FUpdate;
     TBootOutcome FLastOutcome;

@@ -14,8 +14,8 @@ TBootServices PlatformBootServices() {
     };
     s.clock = [] { return plat::TickCountMs(); };
     s.pause = [](int ms) { plat::SleepMs(ms); };
-    s.start = [](const std::string& program, const std::string& parameter, bool hidden) {
-        return shell::Start_Program(program, parameter, hidden);
+    s.start = [limit = s.updaterLimitMs](const std::string& program, const std::string& parameter, bool hidden) {
+        return shell::Start_Program(program, parameter, hidden, limit);
     };
     return s;
 }

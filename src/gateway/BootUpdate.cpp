@@ -138,13 +138,16 @@ TBootOutcome TBootUpdate::Ethernet_Update(const TBootInput& input) {
             // unsaid.
             if (out.updater.exitCode == 0) {
                 out.status = TBootStatus::UpdaterEnded;
+                out.text = CheckFailed(Text_Update_Done);
             } else {
                 out.status = TBootStatus::UpdaterFailed;
                 out.text = CheckFailed(Text_Updater_Failed, {out.updater.exitCode});
             }
             break;
         case shell::TStartOutcome::TimedOut:
+            // The user must know that the device may still be written to.
             out.status = TBootStatus::UpdaterTimedOut;
+            out.text = CheckFailed(Text_Updater_Still_Running, {(services_.updaterLimitMs + 999) / 1000});
             break;
         case shell::TStartOutcome::NotStarted:
             out.status = TBootStatus::UpdaterNotStarted;

@@ -27,6 +27,9 @@ inline constexpr int Text_Check_Ip_Address = 1637;
 inline constexpr int Text_Updater_Failed = 1638;      // "%d": the updater's exit code
 inline constexpr int Text_Firmware_Missing = 1639;    // followed by the file's path
 inline constexpr int Text_Start_Anyway = 1640;
+inline constexpr int Text_Updating = 1641;         // the status line while the updater runs
+inline constexpr int Text_Update_Done = 1642;
+inline constexpr int Text_Updater_Still_Running = 1643;  // "%d": the seconds waited
 
 // The last echo's result, as the dialog keeps it.
 enum TPingRes { Ping_None = 0, Ping_Reply = 1, Ping_No_Data = 2 };
@@ -91,15 +94,22 @@ struct TBootOutcome {
     std::string detail;  // what failed, for the errors without a numbered text
 
     bool IsError() const;
-    bool IsWarning() const { return status == TBootStatus::DeviceNotFound; }
+    bool IsWarning() const {
+        return status == TBootStatus::DeviceNotFound || status == TBootStatus::UpdaterTimedOut;
+    }
+    bool IsInformation() const { return status == TBootStatus::UpdaterEnded; }
 };
 
 // The message box text of an outcome; empty when nothing is to be shown.
+// Every road that reached the updater ends with one: done, failed with its
+// exit code, or still running when the wait ended.
 std::string BootMessage(const TBootOutcome& outcome);
 
 struct TBootServices : TEchoServices {
     std::function<shell::TStartResult(const std::string& program, const std::string& parameter, bool hidden)>
         start;
+    // How long start waits for the updater before it lets it run on alone.
+    int updaterLimitMs = shell::Start_Program_Limit_Ms;
 };
 
 // The firmware file the option sends, when the option sends one and the file

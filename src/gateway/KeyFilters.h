@@ -3,6 +3,10 @@
 // without a window: the window passes the key in and applies the answer
 // (drop it, insert the possibly replaced character, move the focus on).
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace gw {
 
 struct TKeyAnswer {
@@ -62,5 +66,27 @@ struct TIpKeyAnswer {
     bool operator==(const TIpKeyAnswer&) const = default;
 };
 TIpKeyAnswer IpEditKeyPress(int edit, char32_t key);
+
+// A pasted text goes in as if it were typed, or not at all: nothing of it
+// is dropped or cut without a word. The edit the text is pasted into comes
+// first, with its selection; the edits a chain moves on to follow, each
+// typed over as a whole.
+struct TPasteEdit {
+    std::string text;
+    int selStart = 0;   // in characters
+    int selLength = 0;
+    int maxLength = 0;  // 0: no limit
+};
+struct TPastePlan {
+    bool accepted = false;
+    std::vector<std::string> texts;  // the new text of each edit the paste reaches
+    int caret = 0;                   // in the last of them, after the text put there
+};
+// keyOf is the edit's key rule; moveOn the character that moves on to the
+// next edit (0: none). A single trailing line end is dropped; the paste is
+// refused when it holds any other control character, a character the rule
+// drops, more parts than there are edits, or a text beyond an edit's limit.
+TPastePlan PlanPaste(const std::string& pasted, const std::vector<TPasteEdit>& edits,
+                     const std::function<TKeyAnswer(char32_t)>& keyOf, char32_t moveOn);
 
 }  // namespace gw

@@ -144,32 +144,48 @@ void Put_Rule_Rows(TExtColumnGrid& g, const std::vector<TRuleRow>& rows) {
 // colour, so the user sees at once which keys the method asks for.
 constexpr TColor Read_Only_Key_Color = clBtnFace;
 
-// The widest text a column is made for: the identifiers and keys in full.
-std::string Column_Sample(int col) {
+// The hexadecimal digits of an identifier or key column; 0 for the others.
+int Hex_Column_Length(int col) {
     switch (col) {
         case 2:
-        case 3: return std::string(16, 'D');
+        case 3: return 16;
         case Net_Sess_Key_Col:
         case App_Sess_Key_Col:
-        case App_Key_Col: return std::string(32, 'D');
-        case 9: return std::string(8, 'D');
+        case App_Key_Col: return 32;
+        case 9: return 8;
+        default: return 0;
+    }
+}
+
+// The texts a column is made for: the identifiers and keys in full, every
+// entry of a list column. None for the columns of free text.
+std::vector<std::string> Column_Samples(int col, const std::vector<std::string>& rx2) {
+    if (const int hex = Hex_Column_Length(col)) return {std::string(static_cast<size_t>(hex), 'D')};
+    switch (col) {
+        case Act_Method_Col: return Act_Meth_SL();
+        case Class_Col: return Class_SL();
+        case RX2_Col: return rx2;
         default: return {};
     }
 }
 
 // Each column is as wide as its header and the widest text it is made for
 // at the platform's font, and never narrower than its designed width: a
-// larger font must not cut a header or a key short.
-void Fit_Columns(TExtStringGrid& g, const TColumnSpec* cols, int count, bool samples) {
+// larger font must not cut a header or a key short, and a list column shows
+// its longest entry whole, with room for the list's button while it is open.
+void Fit_Columns(TExtStringGrid& g, const TColumnSpec* cols, int count, const std::vector<std::string>* rx2) {
     TBitmap measure(1, 1);
     TCanvas& canvas = measure.Canvas();
     const int margin = 14;
+    const int list_button = 20;
     for (int c = 1; c < count; ++c) {
         canvas.Font().Assign(g.FixedFont());
         int wanted = canvas.TextWidth(g.Cells(c, 0)) + margin;
-        if (samples && !Column_Sample(c).empty()) {
+        if (rx2 != nullptr) {
+            const bool list = c == Act_Method_Col || c == Class_Col || c == RX2_Col;
             canvas.Font().Assign(g.Font());
-            wanted = std::max(wanted, canvas.TextWidth(Column_Sample(c)) + margin);
+            for (const std::string& sample : Column_Samples(c, *rx2))
+                wanted = std::max(wanted, canvas.TextWidth(sample) + margin + (list ? list_button : 0));
         }
         g.SetColWidths(c, std::max(cols[c].width, wanted));
     }
@@ -281,9 +297,14 @@ void TFLoRaWAN_Gateway::Init_Table() {
     for (TExtStringGrid* g :
          {static_cast<TExtStringGrid*>(&dev), static_cast<TExtStringGrid*>(ACG_LoRaWAN_Uplink),
           static_cast<TExtStringGrid*>(ACG_LoRaWAN_Downlink)})
+    {
         // A double click on a header fits the column only where a window
         // asks for it on the user's option; this one does not.
         g->MouseActions().SetAutoSizeColOnDblClick(false);
+        // Every value of these tables is one field of one line: a line
+        // break would only hide the rest of it in its cell.
+        g->Navigation().SetAllowCtrlEnter(false);
+    }
     dev.BeginUpdate();
     for (int c = 0; c < Device_Col_Count; ++c) dev.SetColWidths(c, Device_Columns[c].width);
     for (int r = 1; r <= Device_Rows; ++r) {
@@ -350,9 +371,9 @@ void TFLoRaWAN_Gateway::FormShow() {
     // the tables need no clearing of their own first.
     Load_Configuration();
     Arrange_Pages();
-    Fit_Columns(*ESG_LoRaWAN_Device_List, Device_Columns, Device_Col_Count, true);
-    Fit_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns, Rule_Col_Count, false);
-    Fit_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns, Rule_Col_Count, false);
+    Fit_Columns(*ESG_LoRaWAN_Device_List, Device_Columns, Device_Col_Count, &FRX2_SL);
+    Fit_Columns(*ACG_LoRaWAN_Uplink, UpLink_Columns, Rule_Col_Count, nullptr);
+    Fit_Columns(*ACG_LoRaWAN_Downlink, DownLink_Columns, Rule_Col_Count, nullptr);
     // The records' current device is the first; the table follows.
     FMovingRow = true;
     ESG_LoRaWAN_Device_List->SetCol(1);
@@ -474,7 +495,20 @@ void TFLoRaWAN_Gateway::Device_SelectCell(int, int ARow, bool& CanSelect) {
                                              Rule_Rows(*ACG_LoRaWAN_Downlink)));
 }
 
-void TFLoRaWAN_Gateway::Device_GetEditorType(int ACol, int, grid::TEditorType& AEditor) {
+void TFLoRaWAN_Gateway::Device_GetEditorType(int ACol, int ARow, grid::TEditorType& AEditor) {
+    TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
+    // Identifiers and keys are hexadecimal of a fixed length: their cells
+    // take no other character and no more of them, typed or pasted. The
+    // limits are the grid's, so only the cell being edited sets them.
+    const int hexLength = Hex_Column_Length(ACol);
+    if (ACol == dev.Col() && ARow == dev.Row()) {
+        dev.SetMaxEditLength(hexLength);
+        dev.SetValidChars(hexLength > 0 ? "0123456789ABCDEFabcdef" : "");
+    }
+    if (hexLength > 0) {
+        AEditor = grid::edValidChars;
+        return;
+    }
     const std::vector<std::string>* items = nullptr;
     if (ACol == Act_Method_Col)
         items = &Act_Meth_SL();
@@ -484,7 +518,6 @@ void TFLoRaWAN_Gateway::Device_GetEditorType(int ACol, int, grid::TEditorType& A
         items = &FRX2_SL;
     if (items == nullptr) return;
     AEditor = grid::edComboList;
-    TExtStringGrid& dev = *ESG_LoRaWAN_Device_List;
     dev.ClearComboString();
     for (const std::string& s : *items) dev.AddComboString(s);
 }

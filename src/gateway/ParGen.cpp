@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gateway/CheckResult.h"
+#include "gateway/EditPaste.h"
 #include "gateway/GatewayControls.h"
 #include "gateway/KeyFilters.h"
 #include "gateway/LoRaWANBands.h"
@@ -242,6 +243,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     CB_EthConn_En_DHCP_WiFi = &Ctl<TCheckBox>("CB_EthConn_En_DHCP_WiFi");
     for (const auto& [name, text] : Panel_Headers()) (void)Ctl<TCategoryPanel>(name);
     SetPendingComponents([this] { Build_Hidden_Panels(); });
+    Set_Paste_Rules();
 
     // The wheel reaches whichever part of the window lies under the pointer;
     // the group and its panels pass it to the window's handler.
@@ -256,6 +258,25 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
 TFParGen::~TFParGen() {
     SetPendingComponents(nullptr);
     if (FParGen == this) FParGen = nullptr;
+}
+
+void TFParGen::Set_Paste_Rules() {
+    const auto& octets = Octet_Edits();
+    for (size_t i = 0; i < octets.size(); ++i) {
+        const auto edit = static_cast<TOctetEdit>(i);
+        std::vector<TEdit*> chain;
+        for (TOctetEdit e = OctetKeyPress(edit, U'.').focusTo; e != Octet_None; e = OctetKeyPress(e, U'.').focusTo)
+            chain.push_back(&Ctl<TEdit>(octets[static_cast<size_t>(e)]));
+        Paste_As_Typed(Ctl<TEdit>(octets[i]), [edit](char32_t key) { return OctetKeyPress(edit, key).key; },
+                       chain, U'.');
+    }
+    const std::string hex[] = {"E_LoRaWAN_Join_EUI", "E_LoRaWAN_Device_Address", "E_LoRaWAN_Network_Session_Key",
+                               "E_LoRaWAN_Application_Session_Key", "E_LoRaWAN_Application_Key"};
+    for (const std::string& name : hex) Paste_As_Typed(Ctl<TEdit>(name), HexKeyPress);
+    for (const auto& [key, name] : Key_Controls()) {
+        auto* edit = dynamic_cast<TEdit*>(&Ctl<TComponent>(name));
+        if (edit != nullptr && !edit->OnPaste) Paste_As_Typed(*edit);
+    }
 }
 
 void TFParGen::FormCreate() {
@@ -469,7 +490,33 @@ bool TFParGen::Controllo_Dati() {
     const TCheckResult result = gw::Controllo_Dati(Controls_Data(), Shown_LoRaWAN_Rows());
     if (result.Ok()) return true;
     MessageDlg(CheckMessage(result), mtError, mbOK);
+    Go_To_Field(Failed_Key(result));
     return false;
+}
+
+void TFParGen::Go_To_Field(const char* Key) {
+    if (Key == nullptr) return;
+    auto* field = dynamic_cast<TWinControl*>(&Ctl<TComponent>(Key_Controls().at(Key)));
+    if (field == nullptr) return;
+    int top = 0;
+    TWinControl* p = field;
+    for (; p != nullptr && p != CPG; p = p->Parent()) {
+        if (auto* panel = dynamic_cast<TCategoryPanel*>(p); panel != nullptr && panel->Collapsed()) panel->Expand();
+        top += p->Top();
+    }
+    if (p == CPG) {
+        // The group scrolls as little as shows the whole field.
+        const int margin = 8;
+        if (top < 0)
+            CPG->SetVertScrollPos(CPG->VertScrollPos() + top - margin);
+        else if (top + field->Height() > CPG->ClientHeight())
+            CPG->SetVertScrollPos(CPG->VertScrollPos() + top + field->Height() - CPG->ClientHeight() + margin);
+    }
+    // A field the form has switched off (the address under DHCP) cannot
+    // take the focus; it is at least in sight.
+    if (!field->CanFocus()) return;
+    field->SetFocus();
+    if (auto* edit = dynamic_cast<TEdit*>(field)) edit->SelectAll();
 }
 
 void TFParGen::Btn_OKClick() {

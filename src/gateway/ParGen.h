@@ -124,6 +124,11 @@ private:
     void Btn_CancelClick();
     void Show_Values(const TParGenData& shown);
     TLoRaWANLayout Shown_LoRaWAN_Rows() const;
+    // Takes the user to the field a failed check names: its panel opened and
+    // scrolled into sight, the focus in it and its text selected.
+    void Go_To_Field(const char* Key);
+    // A paste into an edit follows the rule its typed keys follow.
+    void Set_Paste_Rules();
     // The rows of the hidden panels, built from their table; ParGenModels.cpp.
     // No one sees them in this model, so they are built when something first
     // asks for them (a lookup, a count of the components, a layout routine

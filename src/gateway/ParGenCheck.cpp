@@ -18,6 +18,49 @@ bool Blank(const std::string& text) {
 
 }  // namespace
 
+const char* Failed_Key(const TCheckResult& result) {
+    // The octets are numbered in runs of four, in the order they are checked.
+    static const char* const Octets[][4] = {
+        {"Eth_Conn_Primary_DNS1", "Eth_Conn_Primary_DNS2", "Eth_Conn_Primary_DNS3", "Eth_Conn_Primary_DNS4"},
+        {"Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2", "Eth_Conn_Secondary_DNS3",
+         "Eth_Conn_Secondary_DNS4"},
+        {"EtherNetIP_IP1", "EtherNetIP_IP2", "EtherNetIP_IP3", "EtherNetIP_IP4"},
+        {"EtherNetIP_SM1", "EtherNetIP_SM2", "EtherNetIP_SM3", "EtherNetIP_SM4"},
+        {"EtherNetIP_GAT1", "EtherNetIP_GAT2", "EtherNetIP_GAT3", "EtherNetIP_GAT4"},
+    };
+    static const struct {
+        int first;  // text of the run's first octet
+        int run;
+    } Octet_Texts[] = {{1051, 0}, {1055, 1}, {1308, 2}, {1312, 3}, {1316, 4}};
+    for (const auto& o : Octet_Texts)
+        if (result.text >= o.first && result.text < o.first + 4) return Octets[o.run][result.text - o.first];
+    static const struct {
+        int text;
+        const char* key;
+    } Fields[] = {
+        {1396, "LoRaWAN_RF_Band"},
+        {Text_Server_Address_Unreadable, "LoRaWAN_Server_Address"},
+        {1343, "LoRaWAN_Server_Port_Up"},
+        {1344, "LoRaWAN_Server_Port_Down"},
+        {1345, "LoRaWAN_KeepAlive_Interval"},
+        {1397, "LoRaWAN_Network_Type"},
+        {1408, "LoRaWAN_Diagostic_Position"},
+        {1398, "LoRaWAN_DataRate"},
+        {1399, "LoRaWAN_Transmission_Type"},
+        {1400, "LoRaWAN_Join_EUI"},
+        {1401, "LoRaWAN_Activation_Method"},
+        {1402, "LoRaWAN_Device_Address"},
+        {1403, "LoRaWAN_Network_Session_Key"},
+        {1404, "LoRaWAN_Application_Session_Key"},
+        {1405, "LoRaWAN_Application_Key"},
+        {1321, "EtherNetIP_NB_Input"},
+        {1322, "EtherNetIP_NB_Output"},
+    };
+    for (const auto& f : Fields)
+        if (f.text == result.text) return f.key;
+    return nullptr;
+}
+
 TLoRaWANLayout LayoutOf(const TParGenData& data) {
     const int activation = base::SameText(data.LoRaWAN_Activation_Method, Activation_ABP) ? 0 : 1;
     // The window forces its mode list to "Gateway" on every load.

@@ -19,6 +19,11 @@ inline constexpr int Text_Server_Address_Unreadable = 1413;
 // written back as it was loaded, and the user could not mend it anyway.
 TCheckResult Controllo_Dati(const TParGenData& data, const TLoRaWANLayout& shown);
 
+// The key of the file whose value made the check fail (its field in
+// TParGenData), so that the window can take the user to it; nullptr for a
+// passed check.
+const char* Failed_Key(const TCheckResult& result);
+
 // The layout the window shows for these values: the mode list ends on
 // "Gateway" whatever the file held, the activation method on its stored entry.
 TLoRaWANLayout LayoutOf(const TParGenData& data);

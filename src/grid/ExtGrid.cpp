@@ -5,6 +5,7 @@
 #include "base/StrUtils.h"
 #include "grid/ExtGridStartup.h"
 #include "grid/ExtGridStructState.h"
+#include "grid/GridAccessible.h"
 
 namespace grid {
 
@@ -16,6 +17,8 @@ TExtStringGrid::TExtStringGrid(plat::TComponent* AOwner) : TBaseGrid(AOwner) {
     FActiveCellFont.SetStyle({plat::fsBold});
     FKeloGradientTo = plat::ColorToRGB(plat::clBtnFace);
     FCellGraphic = std::make_unique<TCellGraphic>();
+    FAccessible = std::make_unique<TGridAccessible>(*this);
+    SetAccessibleTable(FAccessible.get());
     FColumnHeaders.OnChange = [this] {
         ColumnHeadersChanged();
         ShowColumnHeaders();
@@ -55,6 +58,7 @@ TExtStringGrid::~TExtStringGrid() {
     }
     FColumnHeaders.OnChange = nullptr;
     FRowHeaders.OnChange = nullptr;
+    SetAccessibleTable(nullptr);
 }
 
 void TExtStringGrid::Assign(const TObject* Source) {

@@ -104,6 +104,7 @@ class TControlList;
 class TSearchPanel;
 class THTMLHintWindow;
 class TExtStringGridCheck;
+class TGridAccessible;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -377,6 +378,7 @@ public:
     TMouseActions& MouseActions() { return FMouseActions; }
     const TMouseActions& MouseActions() const { return FMouseActions; }
     TNavigation& Navigation() { return FNavigation; }
+    const TNavigation& Navigation() const { return FNavigation; }
 
     // ------------------------------------------------------ cell access
     // Cells (real column, displayed row) are the base grid's.
@@ -875,6 +877,8 @@ private:
 
     // shared graphic of the row check boxes in column 0
     std::unique_ptr<TCellGraphic> FCellGraphic;
+    // what screen readers are told of the cells
+    std::unique_ptr<TGridAccessible> FAccessible;
 
     // selection
     mutable std::vector<bool> FRowSelect;

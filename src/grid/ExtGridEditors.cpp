@@ -10,6 +10,7 @@
 #include "base/TextCodec.h"
 #include "controls/ExtUtil.h"
 #include "base/StrUtils.h"
+#include "platform/Application.h"
 #include "platform/Clipboard.h"
 #include "platform/Messages.h"
 
@@ -239,31 +240,47 @@ void TExtInplaceEdit::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
     plat::TInplaceEdit::KeyDown(Key, Shift);
 }
 
-void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted) {
+bool PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted) {
     std::string text = Pasted;
     // A single line copied with its line end loses the line end.
-    const size_t crlf = text.find("\r\n");
-    if (crlf != std::string::npos && crlf + 2 == text.size()) text.erase(crlf);
-    std::u16string cur = base::Utf8ToUtf16(Edit.Text());
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        const size_t at = text.rfind(end);
+        if (at != std::string::npos && at + std::char_traits<char>::length(end) == text.size()) {
+            text.erase(at);
+            break;
+        }
+    }
     const std::u16string ins = base::Utf8ToUtf16(text);
+    // What no key types into the cell cannot come in by the clipboard
+    // either: tabs and the line breaks of copied rows would otherwise land
+    // in one cell. Line breaks come in where a key types them.
+    const bool breaks = Edit.MultiLine() && (TypesLineBreak(Grid, Kind, false) || TypesLineBreak(Grid, Kind, true));
+    for (size_t i = 0; i < ins.size(); ++i) {
+        const char16_t ch = ins[i];
+        if (ch >= 32 && ch != 0x7F) continue;
+        const bool lineBreak = ch == u'\n' || (ch == u'\r' && i + 1 < ins.size() && ins[i + 1] == u'\n');
+        if (!(lineBreak && breaks)) return false;
+    }
+    std::u16string cur = base::Utf8ToUtf16(Edit.Text());
     const int size = static_cast<int>(cur.size());
     const int start = std::clamp(Edit.SelStart(), 0, size);
     const int len = std::clamp(Edit.SelLength(), 0, size - start);
     cur.replace(static_cast<size_t>(start), static_cast<size_t>(len), ins);
     std::string result = base::Utf16ToUtf8(cur);
     const int limit = Grid.GetEditLimit();
-    if (limit > 0 && static_cast<int>(cur.size()) > limit) return;
+    if (limit > 0 && static_cast<int>(cur.size()) > limit) return false;
     const TEditorType kind = Kind;
     const bool minus = result.find('-') != std::string::npos;
     switch (kind) {
         case edNumeric:
         case edPositiveNumeric:
-            if (ctl::ClassifyNumberText(result) != ctl::ntInteger || (kind == edPositiveNumeric && minus)) return;
+            if (ctl::ClassifyNumberText(result) != ctl::ntInteger || (kind == edPositiveNumeric && minus))
+                return false;
             break;
         case edFloat:
         case edPositiveFloat: {
             const int c = ctl::ClassifyNumberText(result);
-            if ((c != ctl::ntInteger && c != ctl::ntDecimal) || (kind == edPositiveFloat && minus)) return;
+            if ((c != ctl::ntInteger && c != ctl::ntDecimal) || (kind == edPositiveFloat && minus)) return false;
             break;
         }
         case edUpperCase: result = base::UpperCase(result); break;
@@ -273,7 +290,7 @@ void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, con
             const std::u16string valid = base::Utf8ToUtf16(Grid.ValidChars());
             if (!valid.empty())
                 for (char16_t ch : ins)
-                    if (valid.find(ch) == std::u16string::npos) return;
+                    if (valid.find(ch) == std::u16string::npos) return false;
             break;
         }
         default: break;
@@ -286,6 +303,11 @@ void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, con
         Edit.SetSelStart(start + static_cast<int>(ins.size()));
         Edit.SetSelLength(0);
     }
+    return true;
+}
+
+void PasteOrBeep(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted) {
+    if (!PasteChecked(Grid, Edit, Kind, Pasted)) plat::Beep();
 }
 
 void TExtInplaceEdit::PasteText(const std::string& Pasted) {
@@ -294,7 +316,7 @@ void TExtInplaceEdit::PasteText(const std::string& Pasted) {
         for (char16_t ch : base::Utf8ToUtf16(Pasted)) MaskTypeChar(*this, *FMask, ch);
         return;
     }
-    if (FExtGrid) PasteChecked(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
+    if (FExtGrid) PasteOrBeep(*FExtGrid, *this, FExtGrid->EditControl(), Pasted);
 }
 
 void TExtInplaceEdit::DoEnter() {

@@ -30,9 +30,17 @@ TCharVerdict CheckEditChar(TEditorType Kind, char32_t& Key, const std::string& T
 // completed tail is selected, so typing on replaces it.
 void LookupComplete(TExtStringGrid& Grid, plat::TEdit& Edit);
 // Pastes into an editor under the rules of a text kind, checked as a
-// whole: a text the kind refuses (or one beyond the length limit) leaves
-// the editor as it was. A single line loses a trailing line end.
-void PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
+// whole: a text the kind refuses, one beyond the length limit, or one
+// holding what no key types into the cell (tabs; line breaks unless the
+// editor shows lines) leaves the editor as it was and answers false. A
+// single line loses a trailing line end.
+bool PasteChecked(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
+// Whether a key types a line break into an editor of Kind in Grid: Enter
+// where the grid takes it so, Ctrl+Enter where it allows it (a wrapping
+// grid). Pasted line breaks are taken exactly where typed ones are.
+bool TypesLineBreak(const TExtStringGrid& Grid, TEditorType Kind, bool Ctrl);
+// The same, with the warning sound when the paste is refused.
+void PasteOrBeep(TExtStringGrid& Grid, plat::TEdit& Edit, TEditorType Kind, const std::string& Pasted);
 // The caret after the last character, nothing selected.
 void CaretToEnd(plat::TEdit& Edit);
 // With CaretPositioning, the caret of an editor a left click opened goes

@@ -716,7 +716,7 @@ void TGridEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         Key = 0;
         const TEditorType kind = FGrid->EditControl();
         if (plat::Clipboard().HasText())
-            PasteChecked(*FGrid, *this,
+            PasteOrBeep(*FGrid, *this,
                          kind == edNumericEditBtn ? edNumeric : kind == edFloatEditBtn ? edFloat : edNormal,
                          plat::Clipboard().AsText());
         return;
@@ -806,7 +806,7 @@ void TGridUnitEditBtn::KeyDown(unsigned short& Key, plat::TShiftState Shift) {
         Key = 0;
         const TEditorType kind = FGrid->EditControl();
         if (plat::Clipboard().HasText())
-            PasteChecked(*FGrid, *this,
+            PasteOrBeep(*FGrid, *this,
                          kind == edNumericUnitEditBtn ? edNumeric : kind == edFloatUnitEditBtn ? edFloat : edNormal,
                          plat::Clipboard().AsText());
         return;

@@ -45,6 +45,12 @@ void TExtInplaceEdit::ChooseLines() {
     SetMultiLine(kind != edPassword && !Masked() && (wrap || breaks || FExtGrid->Navigation().LineFeedOnEnter()));
 }
 
+bool TypesLineBreak(const TExtStringGrid& Grid, TEditorType Kind, bool Ctrl) {
+    const TNavigation& nav = Grid.Navigation();
+    return Ctrl ? nav.LineFeedOnEnter() || (nav.AllowCtrlEnter() && Grid.WordWrap())
+                : nav.LineFeedOnEnter() && TakesLineFeeds(Kind);
+}
+
 bool TExtInplaceEdit::LinesKeyDown(unsigned short& Key, plat::TShiftState Shift) {
     if (!FExtGrid || !FExtGrid->EditMode()) return false;
     if ((Key == plat::VK_UP || Key == plat::VK_DOWN) && MultiLine() &&
@@ -60,8 +66,7 @@ bool TExtInplaceEdit::LinesKeyDown(unsigned short& Key, plat::TShiftState Shift)
     if (Key != plat::VK_RETURN || (Shift & plat::ssAlt)) return false;
     const TNavigation& nav = FExtGrid->Navigation();
     const bool ctrl = (Shift & plat::ssCtrl) != 0;
-    const bool lineBreak = ctrl ? nav.LineFeedOnEnter() || (nav.AllowCtrlEnter() && FExtGrid->WordWrap())
-                                : nav.LineFeedOnEnter() && TakesLineFeeds(FExtGrid->EditControl());
+    const bool lineBreak = TypesLineBreak(*FExtGrid, FExtGrid->EditControl(), ctrl);
     if (lineBreak && MultiLine()) {
         SetSelText("\r\n");
         Key = 0;

@@ -81,6 +81,63 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
     return MessageDlgCaption(Caption, Text, type, buttons);
 }
 
+namespace {
+
+// Drops what the user does; everything the program does itself passes.
+class TInputEater : public QObject {
+protected:
+    bool eventFilter(QObject* Watched, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::ContextMenu:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::TabletPress:
+            case QEvent::TabletRelease:
+            case QEvent::DragEnter:
+            case QEvent::Drop:
+                return true;
+            case QEvent::Close:
+                // Only a window's own close is the user's; the program's
+                // closing of a widget goes on.
+                if (auto* w = qobject_cast<QWidget*>(Watched); w != nullptr && w->isWindow() && e->spontaneous()) {
+                    e->ignore();
+                    return true;
+                }
+                return false;
+            default:
+                return false;
+        }
+    }
+};
+
+}  // namespace
+
+struct TInputBlock::TImpl {
+    TInputEater eater;
+    TCursor cursor = crDefault;
+};
+
+TInputBlock::TInputBlock() : FImpl(std::make_unique<TImpl>()) {
+    InitApplication();
+    qApp->installEventFilter(&FImpl->eater);
+    FImpl->cursor = Screen->Cursor();
+    Screen->SetCursor(crHourGlass);
+}
+
+TInputBlock::~TInputBlock() {
+    qApp->removeEventFilter(&FImpl->eater);
+    if (Screen != nullptr) Screen->SetCursor(FImpl->cursor);
+}
+
 int TScreen::Width() const {
     QScreen* s = QGuiApplication::primaryScreen();
     return s == nullptr ? 0 : s->geometry().width();

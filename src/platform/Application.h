@@ -4,6 +4,7 @@
 // Screen and Mouse describe the desktop and the pointer.
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,22 @@ public:
     // Wheel lines per notch as the system sets it.
     int WheelScrollLines() const;
     TControl* Capture() const;
+};
+
+// While one lives, the user's input to every window (keys, mouse, wheel,
+// a window's close button) is dropped, while painting and timers go on and
+// the pointer shows the wait cursor: for a wait the user watches but must
+// not act in. Input that arrives meanwhile is not kept for later.
+class TInputBlock {
+public:
+    TInputBlock();
+    ~TInputBlock();
+    TInputBlock(const TInputBlock&) = delete;
+    TInputBlock& operator=(const TInputBlock&) = delete;
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
 };
 
 // Created on first use; live until the program ends.

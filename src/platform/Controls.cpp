@@ -117,7 +117,11 @@ public:
 };
 
 QAccessibleInterface* CustomAccessibleFactory(const QString&, QObject* object) {
-    if (auto* w = dynamic_cast<TCustomWidget*>(object)) return new TCustomAccessible(w, QAccessible::Client);
+    if (auto* w = dynamic_cast<TCustomWidget*>(object)) {
+        if (w->Control() != nullptr && w->Control()->AccessibleTable() != nullptr)
+            return NewTableAccessible(w, w->Control());
+        return new TCustomAccessible(w, QAccessible::Client);
+    }
     return nullptr;
 }
 
@@ -1322,6 +1326,12 @@ void TCustomControl::SetAccessibleName(const std::string& Name) {
 void TCustomControl::SetAccessibleRole(TAccessibleRole Role) { FRole = Role; }
 
 std::string TCustomControl::AccessibleName() const { return FAccessibleNameSet ? FAccessibleName : Caption(); }
+
+void TCustomControl::AccessibleCurrentCellChanged() {
+    QWidget* w = TNativeAccess::Widget(*this);
+    if (FAccessibleTable == nullptr || w == nullptr || !w->hasFocus()) return;
+    NotifyTableCurrentCell(w, this);
+}
 
 void TCustomControl::Dispatch(TMessage& m) {
     if (m.Msg == WM_PAINT) {

@@ -312,6 +312,13 @@ public:
     void SetAccessibleRole(TAccessibleRole Role);
     std::string AccessibleName() const;
     TAccessibleRole AccessibleRole() const { return FRole; }
+    // The cells a table control shows to screen readers (not owned; set
+    // when the control is made, before anything asks for them).
+    void SetAccessibleTable(class TAccessibleTable* Table) { FAccessibleTable = Table; }
+    class TAccessibleTable* AccessibleTable() const { return FAccessibleTable; }
+    // Tells a screen reader that the current cell moved, so it reads the
+    // new one out; nothing while the control has no focus.
+    void AccessibleCurrentCellChanged();
 
 protected:
     void Dispatch(TMessage& Message) override;
@@ -324,6 +331,7 @@ private:
     TAccessibleRole FRole = arClient;
     std::string FAccessibleName;
     bool FAccessibleNameSet = false;
+    class TAccessibleTable* FAccessibleTable = nullptr;
 };
 
 // Keyboard state of the moment, as the last input event left it.

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -88,7 +89,13 @@ TModalResult MessageDlgCaption(const std::string& Caption, const std::string& Ms
         return r;
     }
     EnsureGuiApplication();
-    QMessageBox box;
+    // A box belongs to the window it speaks for: owned by it, the window
+    // manager keeps it above that window and treats it as its dialog.
+    QMessageBox box(QApplication::activeWindow());
+    // A message is read and answered, never minimised, maximised or sized:
+    // its frame offers the close button and nothing else.
+    box.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                       Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setWindowTitle(ToQ(Caption));
     box.setText(ToQ(Msg));
     switch (DlgType) {

@@ -2,6 +2,7 @@
 // send.
 #include <QLineEdit>
 
+#include "platform/Clipboard.h"
 #include "platform/Menus.h"
 #include "platform/Messages.h"
 #include "platform/NativeBridge.h"
@@ -30,10 +31,27 @@ void TEdit::Dispatch(TMessage& Message) {
         case WM_UNDO: if (!FReadOnly) w->undo(); break;
         case WM_CUT: if (!FReadOnly && FPasswordChar == 0) w->cut(); break;
         case WM_COPY: if (FPasswordChar == 0) w->copy(); break;
-        case WM_PASTE: if (!FReadOnly) w->paste(); break;
+        case WM_PASTE:
+            if (!FReadOnly) {
+                bool handled = false;
+                if (OnPaste) OnPaste(this, Clipboard().AsText(), handled);
+                if (!handled) w->paste();
+            }
+            break;
         case WM_CLEAR: if (!FReadOnly) w->del(); break;
         default: TWinControl::Dispatch(Message); break;
     }
+}
+
+void TEdit::KeyDown(unsigned short& Key, TShiftState Shift) {
+    const bool paste = (Key == 'V' && (Shift & ssCtrl) && !(Shift & ssAlt)) ||
+                       (Key == VK_INSERT && (Shift & ssShift) && !(Shift & ssCtrl));
+    if (paste && OnPaste && !FMultiLine) {
+        Key = 0;
+        Perform(WM_PASTE);
+        return;
+    }
+    TWinControl::KeyDown(Key, Shift);
 }
 
 }  // namespace plat

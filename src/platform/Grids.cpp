@@ -102,7 +102,7 @@ void TInplaceEdit::KeyDown(unsigned short& Key, TShiftState Shift) {
 void TInplaceEdit::KeyPress(char32_t& Key) {
     FGrid->KeyPress(Key);
     if (Key >= 32 && !FGrid->CanEditAcceptKey(Key)) {
-        QApplication::beep();
+        Beep();
         Key = 0;
     }
     switch (Key) {
@@ -496,9 +496,11 @@ void TCustomGrid::SetSelection(const TGridRect& Value) {
     InvalidateRect(Selection());
     // Taken as given, unclamped: a selection parked just outside the cells
     // (column ColCount, row RowCount) is how a grid hides it.
+    const TGridCoord before = FCurrent;
     FAnchor = {Value.Left, Value.Top};
     FCurrent = {Value.Right, Value.Bottom};
     InvalidateRect(Selection());
+    if (FCurrent != before) AccessibleCurrentCellChanged();
 }
 
 bool TCustomGrid::SelectCell(int, int) { return true; }
@@ -513,6 +515,7 @@ void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
     if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = target;
     if (Show) ClampInView(target.X, target.Y);
     InvalidateRect(Selection());
+    if (moved) AccessibleCurrentCellChanged();
     if (moved && FOptions.Contains(goAlwaysShowEditor) && FOptions.Contains(goEditing)) ShowEditor();
 }
 

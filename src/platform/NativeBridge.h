@@ -22,6 +22,13 @@ class QKeyEvent;
 namespace plat {
 
 class TEventBridge;
+class TAccessibleTable;
+
+// The screen reader's view of a widget whose control shows a table: the
+// table, its cells as children (AccessibleTable.cpp).
+class QAccessibleInterface* NewTableAccessible(QWidget* Widget, TCustomControl* Control);
+// Tells a screen reader the table's current cell moved.
+void NotifyTableCurrentCell(QWidget* Widget, TCustomControl* Control);
 
 // The toolkit's pointer for one of our cursor numbers, the program's own
 // registered shapes included.

@@ -8,6 +8,8 @@
 
 #include "platform/TestHooks.h"
 
+class QAccessibleEvent;
+
 namespace plat::test::internal {
 
 // A queued answer for the box, or false when none is queued.
@@ -19,6 +21,10 @@ bool TakeFileAnswer(std::optional<std::string>& Answer);
 void RecordFileDialog(const TShownFileDialog& Dialog);
 void RecordOpened(const std::string& Target);
 void RecordBeep();
+// True while a test listens to what screen readers are told, as an active
+// reader would; the events a reader would get are handed to it.
+bool& AccessibilityListened();
+void NoteAccessibleEvent(QAccessibleEvent& Event);
 // The next modal-form script (empty when none is queued).
 std::function<TModalResult(TForm&)> TakeModalScript();
 

@@ -101,6 +101,10 @@ public:
     void PopupEditMenu(TPoint ScreenPoint);
 
     TNotifyEvent OnChange;
+    // Runs before a paste (Ctrl+V, Shift+Insert, the menu's Paste) puts the
+    // clipboard's text in. A handler that takes the paste itself, typing it
+    // under the edit's own rules or refusing it, sets Handled.
+    std::function<void(TObject* Sender, const std::string& Text, bool& Handled)> OnPaste;
 
 protected:
     // Runs on every change of the text, typed or set; fires OnChange. An
@@ -114,6 +118,8 @@ protected:
     bool PaintsOver() const { return FPaintsOver; }
     void SetPaintsOver(bool Value);
     virtual void PaintOver(TCanvas& Canvas) { (void)Canvas; }
+    // The paste keys go the way of the menu's Paste while OnPaste is set.
+    void KeyDown(unsigned short& Key, TShiftState Shift) override;
 
 private:
     friend class TEditWidget;

@@ -13,9 +13,11 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QThread>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "platform/Application.h"
@@ -334,8 +336,10 @@ void HideHint() {
         if (tip->objectName() == QLatin1String("qtooltip_label")) tip->hide();
 }
 
-TPicture PictureOf(TBalloonWindow& Balloon) {
-    const QImage img = TNativeAccess::Widget(Balloon)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+namespace {
+
+TPicture PictureOfImage(const QImage& shown) {
+    const QImage img = shown.convertToFormat(QImage::Format_ARGB32);
     TPicture p;
     p.Width = img.width();
     p.Height = img.height();
@@ -348,9 +352,128 @@ TPicture PictureOf(TBalloonWindow& Balloon) {
     return p;
 }
 
+}  // namespace
+
+TPicture PictureOf(TBalloonWindow& Balloon) { return PictureOfImage(TNativeAccess::Widget(Balloon)->grab().toImage()); }
+
+TPicture PictureOf(TControl& Control) { return PictureOfImage(DrawnWidgetOf(Control)->grab().toImage()); }
+
 bool SaveScreenshot(TBalloonWindow& Balloon, const std::string& PngPath) {
     return TNativeAccess::Widget(Balloon)->grab().save(ToQ(PngPath), "PNG");
 }
+
+TBoxFrame CloseRealBox(const std::function<void()>& Show) {
+    TBoxFrame frame;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        poll.stop();
+        const Qt::WindowFlags f = box->windowFlags();
+        const bool own = f.testFlag(Qt::CustomizeWindowHint);
+        frame.Shown = true;
+        frame.Caption = FromQ(box->windowTitle());
+        frame.CloseButton = !own || f.testFlag(Qt::WindowCloseButtonHint);
+        frame.MinimizeButton = !own || f.testFlag(Qt::WindowMinimizeButtonHint);
+        frame.MaximizeButton = !own || f.testFlag(Qt::WindowMaximizeButtonHint);
+        frame.FixedSize = box->minimumSize() == box->maximumSize();
+        if (QWidget* owner = box->parentWidget())
+            frame.Owner = dynamic_cast<TForm*>(TNativeAccess::ControlOf(owner->window()));
+        box->close();
+    });
+    poll.start();
+    Show();
+    poll.stop();
+    return frame;
+}
+
+namespace {
+
+TAccessibleCellView CellView(QAccessibleInterface* cell) {
+    TAccessibleCellView v;
+    if (cell == nullptr || !cell->isValid()) return v;
+    v.Valid = true;
+    v.Name = FromQ(cell->text(QAccessible::Name));
+    v.Description = FromQ(cell->text(QAccessible::Description));
+    v.Role = cell->role() == QAccessible::CheckBox ? "check box" : cell->role() == QAccessible::Cell ? "cell" : "other";
+    const QAccessible::State st = cell->state();
+    v.Checkable = st.checkable;
+    v.Checked = st.checked;
+    v.Selected = st.selected;
+    v.Focused = st.focused;
+    if (QAccessibleTableCellInterface* c = cell->tableCellInterface()) {
+        v.Col = c->columnIndex();
+        v.Row = c->rowIndex();
+    }
+    return v;
+}
+
+QAccessibleTableInterface* TableInterfaceOf(TControl& Control) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));
+    return a == nullptr ? nullptr : a->tableInterface();
+}
+
+std::vector<TAccessibleCellView>& FocusLog() {
+    static std::vector<TAccessibleCellView> log;
+    return log;
+}
+
+}  // namespace
+
+namespace internal {
+
+bool& AccessibilityListened() {
+    static bool listened = false;
+    return listened;
+}
+
+void NoteAccessibleEvent(QAccessibleEvent& Event) {
+    if (Event.type() != QAccessible::Focus) return;
+    QAccessibleInterface* a = Event.accessibleInterface();
+    if (a != nullptr && a->tableCellInterface() != nullptr) FocusLog().push_back(CellView(a));
+}
+
+}  // namespace internal
+
+TAccessibleTableView AccessibleTableOf(TControl& Control) {
+    TAccessibleTableView v;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));
+    QAccessibleTableInterface* t = a == nullptr ? nullptr : a->tableInterface();
+    if (t == nullptr) return v;
+    v.IsTable = true;
+    v.Rows = t->rowCount();
+    v.Cols = t->columnCount();
+    v.Children = a->childCount();
+    for (int c = 0; c < v.Cols; ++c) v.ColumnHeaders.push_back(FromQ(t->columnDescription(c)));
+    for (QAccessibleInterface* cell : t->selectedCells()) v.Current.push_back(CellView(cell));
+    v.FocusChild = CellView(a->focusChild());
+    return v;
+}
+
+TAccessibleCellView AccessibleCellOf(TControl& Control, int Col, int Row) {
+    QAccessibleTableInterface* t = TableInterfaceOf(Control);
+    return t == nullptr ? TAccessibleCellView{} : CellView(t->cellAt(Row, Col));
+}
+
+std::string AccessibleRowHeaderOf(TControl& Control, int Row) {
+    QAccessibleTableInterface* t = TableInterfaceOf(Control);
+    return t == nullptr ? std::string() : FromQ(t->rowDescription(Row));
+}
+
+bool AccessibleSelectRow(TControl& Control, int Row) {
+    QAccessibleTableInterface* t = TableInterfaceOf(Control);
+    return t != nullptr && t->selectRow(Row);
+}
+
+TAccessibleListener::TAccessibleListener() {
+    FocusLog().clear();
+    internal::AccessibilityListened() = true;
+}
+
+TAccessibleListener::~TAccessibleListener() { internal::AccessibilityListened() = false; }
+
+const std::vector<TAccessibleCellView>& TAccessibleListener::Focused() const { return FocusLog(); }
 
 std::string AccessibleNameOf(TControl& Control) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(Control));

@@ -133,7 +133,59 @@ struct TPicture {
     int AlphaAt(int X, int Y) const { return Alphas[static_cast<size_t>(Y * Width + X)]; }
 };
 TPicture PictureOf(TBalloonWindow& Balloon);
+// The control as it shows now, taken once: for a test that reads many pixels.
+TPicture PictureOf(TControl& Control);
 bool SaveScreenshot(TBalloonWindow& Balloon, const std::string& PngPath);
+// The frame of a real message box, one no script answers, as it shows.
+// A button the box does not rule out itself is left to the window manager,
+// which gives it to any window: it counts as shown.
+struct TBoxFrame {
+    bool Shown = false;
+    std::string Caption;
+    bool CloseButton = false;
+    bool MinimizeButton = false;
+    bool MaximizeButton = false;
+    bool FixedSize = false;
+    TForm* Owner = nullptr;  // the window the box belongs to
+};
+// Runs Show, which puts up a real box, and closes that box by its frame's
+// close button as soon as it shows. Not for use while a TScriptedUi exists.
+TBoxFrame CloseRealBox(const std::function<void()>& Show);
+// A table as a screen reader finds it through the toolkit's accessibility
+// interface: what the control reports, read back cell by cell.
+struct TAccessibleCellView {
+    bool Valid = false;
+    std::string Name;
+    std::string Description;  // the column's header
+    std::string Role;         // "cell" or "check box"
+    bool Checkable = false, Checked = false;
+    bool Selected = false, Focused = false;
+    int Col = -1, Row = -1;
+    bool operator==(const TAccessibleCellView&) const = default;
+};
+struct TAccessibleTableView {
+    bool IsTable = false;  // the control reports the table interface
+    int Rows = 0, Cols = 0;
+    int Children = 0;
+    std::vector<std::string> ColumnHeaders;
+    std::vector<TAccessibleCellView> Current;  // the selected cells, at most the current one
+    TAccessibleCellView FocusChild;            // the cell a reader lands on when the table has the focus
+};
+TAccessibleTableView AccessibleTableOf(TControl& Control);
+TAccessibleCellView AccessibleCellOf(TControl& Control, int Col, int Row);
+std::string AccessibleRowHeaderOf(TControl& Control, int Row);
+// A screen reader moving the current cell to another row of the table.
+bool AccessibleSelectRow(TControl& Control, int Row);
+// While one lives, accessibility is on and the cells that get the focus,
+// as a reader is told of them, are noted in order.
+class TAccessibleListener {
+public:
+    TAccessibleListener();
+    ~TAccessibleListener();
+    TAccessibleListener(const TAccessibleListener&) = delete;
+    TAccessibleListener& operator=(const TAccessibleListener&) = delete;
+    const std::vector<TAccessibleCellView>& Focused() const;
+};
 // The accessible name and role text the toolkit reports for the control.
 std::string AccessibleNameOf(TControl& Control);
 std::string AccessibleRoleOf(TControl& Control);

@@ -30,8 +30,14 @@ std::vector<std::string> Split_Parameters(const std::string& parameter) {
 }
 
 TStartResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
-                           int limitMs) {
+                           int limitMs, const std::function<void(int ms)>& pause) {
     (void)tipo;
+    const auto wait = [&pause](int ms) {
+        if (pause)
+            pause(ms);
+        else
+            plat::SleepMs(ms);
+    };
     TStartResult result;
     plat::TProcess process;
     if (!plat::StartProcess(base::NativePath(NomeSW), Split_Parameters(Parameter), std::string(),
@@ -45,7 +51,7 @@ TStartResult Start_Program(const std::string& NomeSW, const std::string& Paramet
     for (;;) {
         int exitCode = 0;
         if (plat::PollProcess(process, exitCode)) {
-            plat::SleepMs(Start_Program_Poll_Ms);
+            wait(Start_Program_Poll_Ms);
             result.outcome = TStartOutcome::Ended;
             result.exitCode = exitCode;
             return result;
@@ -57,7 +63,7 @@ TStartResult Start_Program(const std::string& NomeSW, const std::string& Paramet
             result.outcome = TStartOutcome::TimedOut;
             return result;
         }
-        plat::SleepMs(Start_Program_Poll_Ms);
+        wait(Start_Program_Poll_Ms);
     }
 }
 

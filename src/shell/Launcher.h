@@ -2,6 +2,7 @@
 // Runs an external program (the device updater) and waits for it, blocking
 // the caller, until it ends or a time limit has passed.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,10 @@ std::vector<std::string> Split_Parameters(const std::string& parameter);
 // child process here opens its own windows, so it has no effect. A program
 // still running at the limit is left running (the updater may be writing a
 // device) and reaped in the background once it ends, so no zombie stays.
+// pause waits between two polls (a plain sleep when empty); a window passes
+// one that keeps it painted meanwhile.
 TStartResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
-                           int limitMs = Start_Program_Limit_Ms);
+                           int limitMs = Start_Program_Limit_Ms,
+                           const std::function<void(int ms)>& pause = {});
 
 }  // namespace shell

@@ -51,7 +51,6 @@ void TFNew_Project::E_New_ProjKeyPress(char32_t& Key) {
 }
 
 void TFNew_Project::Btn_OKClick() {
-    // The name is taken exactly as typed: blanks are part of a folder name.
     const int refusal = Create_New_Project(E_New_Proj->Text());
     if (refusal != 0) {
         MessageDlg(Lang_Texts[refusal], mtError, mbOK);

@@ -2,6 +2,7 @@
 
 #include "base/Files.h"
 #include "base/StrUtils.h"
+#include "base/TextCodec.h"
 #include "shell/Comon.h"
 
 namespace shell {
@@ -39,9 +40,20 @@ bool Is_Safe_Configuration_Name(const std::string& name) {
     return true;
 }
 
-int Create_New_Project(const std::string& name) {
-    if (name.empty())
+bool Is_Portable_Configuration_Name(const std::string& name) {
+    // A leading "." hides the folder, so the open dialog would never list
+    // it again; a trailing "." is dropped by some file systems, which would
+    // then keep a folder of another name; a name that is no UTF-8 cannot be
+    // written into the settings file or shown.
+    return !name.empty() && name.front() != '.' && name.back() != '.' && base::IsValidUtf8(name);
+}
+
+int Create_New_Project(const std::string& typed) {
+    if (typed.empty())
         return Text_Name_Empty;
+    // Blanks around a name are never meant: a folder " Plant " would look
+    // like "Plant" in every list and still be another configuration.
+    const std::string name = base::Trim(typed);
     // Checked before the existence test: ".." or "a/b" would otherwise be
     // found as existing folders, or created outside PROJECTS.
     if (!Is_Safe_Configuration_Name(name))
@@ -49,7 +61,7 @@ int Create_New_Project(const std::string& name) {
     const std::string folder = FolderOf(name);
     if (base::DirectoryExists(folder) || NameTaken(base::ListFolders(Projects_Dir), name))
         return Text_Name_Exists;
-    if (NameTaken(base::ListFiles(Projects_Dir), name))
+    if (NameTaken(base::ListFiles(Projects_Dir), name) || !Is_Portable_Configuration_Name(name))
         return Text_Name_Cannot_Be_Created;
     if (!base::CreateDir(folder))
         return Text_Name_Cannot_Be_Created;

@@ -18,12 +18,17 @@ inline constexpr int Text_Name_Empty = 107;
 // characters a file name cannot hold on any platform the files travel to.
 bool Is_Safe_Configuration_Name(const std::string& name);
 
-// The dialog's OK: name exactly as typed. Returns 0 when the folder and its
-// "bin" sub-folder were created and the configuration is now the open one
-// (Conf_Name, Conf_Path, Set_Files); otherwise the text number of the
-// refusal (107 empty, 106 already there, 105 cannot be created) and nothing
+// True when a new configuration may take name: it does not start or end
+// with ".", and it is UTF-8 text. Folders made before keep opening.
+bool Is_Portable_Configuration_Name(const std::string& name);
+
+// The dialog's OK: the typed name without the blanks around it. Returns 0
+// when the folder and its "bin" sub-folder were created and the
+// configuration is now the open one (Conf_Name, Conf_Path, Set_Files);
+// otherwise the text number of the refusal (107 empty, 106 already there,
+// 105 cannot be created or not a name for a new configuration) and nothing
 // has changed.
-int Create_New_Project(const std::string& name);
+int Create_New_Project(const std::string& typed);
 
 // The configuration folders in PROJECTS (hidden ones left out).
 std::vector<std::string> Load_Existing_Configuration(const std::string& projectsDir);

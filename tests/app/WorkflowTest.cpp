@@ -331,7 +331,10 @@ TEST_F(Workflow, NewConfigurationToDeviceUpdate) {
             return mrCancel;
         });
         test::ClickAt(*main->Button("Btn_CreateBin"));
-        for (const auto& box : ui.Boxes()) ADD_FAILURE() << box.Text;
+        // The only word is the one that the update is done.
+        ASSERT_EQ(ui.Boxes().size(), 1u);
+        EXPECT_EQ(ui.Boxes()[0].Type, mtInformation);
+        EXPECT_EQ(ui.Boxes()[0].Text, "The update of the device is done.");
     }
     main->Hide();
     EXPECT_EQ(boot->Last_Outcome().status, gw::TBootStatus::UpdaterEnded);

@@ -13,6 +13,8 @@
 #include "GatewayTestSupport.h"
 #include "grid/ExtCGrid.h"
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
+#include "platform/ExtCtrls.h"
 #include "platform/Messages.h"
 #include "platform/Ping.h"
 #include "platform/Process.h"
@@ -216,6 +218,46 @@ TEST_F(BootWindow, DotMovesToTheNextNumberAndIsNeverTyped) {
     dlg->ShowModal();
 }
 
+// A pasted address fills the four numbers as typing it does; an address
+// with more numbers than are left, or with a line break inside, is refused
+// whole with the warning sound.
+TEST_F(BootWindow, PastedAddressFillsTheNumbersAsTyped) {
+    const struct {
+        const char* name;
+        int into;  // 0 to 3: E_IP1 to E_IP4
+        const char* clip;
+        std::vector<std::string> numbers;  // after the paste
+    } cases[] = {
+        {"whole address", 0, "192.168.10.20\n", {"192", "168", "10", "20"}},
+        {"the last two numbers", 2, "7.8", {"1", "2", "7", "8"}},
+        {"one number", 3, "99", {"1", "2", "3", "99"}},
+        {"too many numbers for what is left", 2, "7.8.9", {"1", "2", "3", "4"}},
+        {"two lines", 0, "10\n20", {"1", "2", "3", "4"}},
+    };
+    for (const auto& c : cases) {
+        test::TScriptedUi ui;
+        std::vector<std::string> numbers;
+        int beeps = 0;
+        ui.OnModal([&](TForm&) {
+            TEdit* edits[] = {dlg->E_IP1, dlg->E_IP2, dlg->E_IP3, dlg->E_IP4};
+            for (int i = 0; i < 4; ++i) edits[i]->SetText(std::to_string(i + 1));
+            edits[c.into]->SetFocus();
+            test::ProcessEvents();
+            edits[c.into]->SelectAll();
+            Clipboard().SetAsText(c.clip);
+            const int before = test::BeepCount();
+            test::SendKey(*edits[c.into], VK_INSERT, ssShift);
+            beeps = test::BeepCount() - before;
+            for (TEdit* e : edits) numbers.push_back(e->Text());
+            return mrCancel;
+        });
+        dlg->ShowModal();
+        EXPECT_EQ(numbers, c.numbers) << c.name;
+        const bool refused = std::string(c.name).find("too many") == 0 || std::string(c.name) == "two lines";
+        EXPECT_EQ(beeps, refused ? 1 : 0) << c.name;
+    }
+}
+
 // The remembered address typed over in one go: each "." selects the next
 // octet's old text, so the digits replace it instead of joining it.
 TEST_F(BootWindow, AddressTypedInOneGoReplacesTheRememberedOne) {
@@ -266,7 +308,7 @@ TEST_F(BootWindow, MissingFirmwareIsSaidBeforeTheUpdateStarts) {
         TModalResult answer;
         size_t boxes;
         bool started;
-    } cases[] = {{0, mrNo, 1, false}, {1, mrYes, 1, true}, {2, mrNone, 0, true}};
+    } cases[] = {{0, mrNo, 1, false}, {1, mrYes, 2, true}, {2, mrNone, 1, true}};  // a started update ends with "done"
     for (const auto& c : cases) {
         fs::remove(dir + "/args.txt");
         hosts.clear();
@@ -274,7 +316,7 @@ TEST_F(BootWindow, MissingFirmwareIsSaidBeforeTheUpdateStarts) {
         if (c.answer != mrNone) ui.AnswerBox(c.answer);
         RunUpdate({"10", "0", "0", "1"}, c.option, false, ui);
         ASSERT_EQ(ui.Boxes().size(), c.boxes) << c.option;
-        if (c.boxes > 0) {
+        if (c.answer != mrNone) {
             EXPECT_EQ(ui.Boxes()[0].Type, mtWarning) << c.option;
             EXPECT_NE(ui.Boxes()[0].Text.find(shell::Master_Dir + "/Sim4A902.sim"), std::string::npos)
                 << ui.Boxes()[0].Text;
@@ -293,6 +335,76 @@ TEST_F(BootWindow, UpdaterErrorCodeIsShown) {
     ASSERT_EQ(ui.Boxes().size(), 1u);
     EXPECT_EQ(ui.Boxes()[0].Type, mtError);
     EXPECT_EQ(ui.Boxes()[0].Text, "Error!!! The updater ended with the error code 5");
+}
+
+// While the updater runs, the dialog goes on painting (a timer of the
+// program ticks), shows the wait cursor and a line saying what it waits
+// for, and takes no input: a click on Cancel or a key does nothing. After
+// it, the dialog says how the update ended.
+TEST_F(BootWindow, UpdaterRunsWithTheWindowAliveAndItsEndIsSaid) {
+    FakeEcho(TPingStatus::Reply);
+    const struct {
+        const char* name;
+        const char* body;
+        int limitMs;
+        gw::TBootStatus status;
+        TMsgDlgType type;
+        const char* text;
+    } cases[] = {
+        {"done", "sleep 0.4\n", 20000, gw::TBootStatus::UpdaterEnded, mtInformation,
+         "The update of the device is done."},
+        {"failed", "sleep 0.4\nexit 7\n", 20000, gw::TBootStatus::UpdaterFailed, mtError,
+         "Error!!! The updater ended with the error code 7"},
+        // Last: the stand-in outlives the test's wait and goes on alone.
+        {"still running", "sleep 3\n", 1000, gw::TBootStatus::UpdaterTimedOut, mtWarning,
+         "The updater is still running after 1 seconds. It goes on by itself: wait until it has ended before "
+         "you switch the device off."},
+    };
+    for (const auto& c : cases) {
+        const std::string started = dir + "/started.txt";
+        fs::remove(started);
+        InstallUpdater(std::string("touch \"$(dirname \"$0\")/started.txt\"\n") + c.body);
+        dlg->Services.updaterLimitMs = c.limitMs;
+
+        bool seen = false;
+        TCursor cursor = crDefault;
+        std::string status, address;
+        TModalResult afterCancel = mrNone;
+        TTimer probe(nullptr);
+        probe.SetInterval(50);
+        probe.OnTimer = [&](TObject*) {
+            if (seen || !fs::exists(started)) return;
+            seen = true;
+            cursor = Screen->Cursor();
+            status = dlg->L_Status->Caption();
+            test::ClickAt(*dlg->Btn_Cancel);
+            afterCancel = dlg->ModalResult();
+            test::TypeText(*dlg->E_IP4, "9");
+            address = dlg->E_IP4->Text();
+        };
+        test::TScriptedUi ui;
+        std::string statusAfter = "?";
+        ui.OnModal([&](TForm&) {
+            dlg->E_IP4->SetText("1");
+            test::ClickAt(*dlg->Btn_Update);
+            statusAfter = dlg->L_Status->Caption();
+            return mrCancel;
+        });
+        dlg->ShowModal();
+        probe.SetEnabled(false);
+
+        ASSERT_TRUE(seen) << c.name << ": nothing ran while the updater ran";
+        EXPECT_EQ(cursor, crHourGlass) << c.name;
+        EXPECT_EQ(status, "Updating the device...") << c.name;
+        EXPECT_EQ(afterCancel, mrNone) << c.name;
+        EXPECT_EQ(address, "1") << c.name;
+        EXPECT_EQ(statusAfter, "") << c.name;
+        EXPECT_EQ(Screen->Cursor(), crDefault) << c.name;
+        EXPECT_EQ(dlg->Last_Outcome().status, c.status) << c.name;
+        ASSERT_EQ(ui.Boxes().size(), 1u) << c.name;
+        EXPECT_EQ(ui.Boxes()[0].Type, c.type) << c.name;
+        EXPECT_EQ(ui.Boxes()[0].Text, c.text) << c.name;
+    }
 }
 
 TEST_F(BootWindow, DeviceFoundWritesParameterFileAndRunsTheUpdater) {
@@ -321,7 +433,9 @@ TEST_F(BootWindow, DeviceFoundWritesParameterFileAndRunsTheUpdater) {
         RunUpdate({"127", "0", "0", "9"}, c.option, c.readBack, ui);
         const std::string label = "option " + std::to_string(c.option);
 
-        EXPECT_TRUE(ui.Boxes().empty()) << label;
+        ASSERT_EQ(ui.Boxes().size(), 1u) << label;
+        EXPECT_EQ(ui.Boxes()[0].Type, mtInformation) << label;
+        EXPECT_EQ(ui.Boxes()[0].Text, "The update of the device is done.") << label;
         EXPECT_EQ(dlg->Last_Outcome().status, gw::TBootStatus::UpdaterEnded) << label;
         // Two replies are enough.
         EXPECT_EQ(hosts, (std::vector<std::string>{"127.0.0.9", "127.0.0.9"})) << label;
@@ -443,9 +557,12 @@ TEST_F(BootWindow, RealEchoOnLoopbackReachesTheUpdater) {
     const TPingResult probe = PingOnce("127.0.0.1", 400, 1024);
     if (probe.status != TPingStatus::Reply) GTEST_SKIP() << "no ICMP echo here: " << probe.error;
     InstallUpdater();
-    test::TScriptedUi ui;
-    RunUpdate({"127", "0", "0", "1"}, 2, true, ui);
-    EXPECT_TRUE(ui.Boxes().empty());
+    {
+        test::TScriptedUi ui;
+        RunUpdate({"127", "0", "0", "1"}, 2, true, ui);
+        ASSERT_EQ(ui.Boxes().size(), 1u);
+        EXPECT_EQ(ui.Boxes()[0].Text, "The update of the device is done.");
+    }
     EXPECT_EQ(dlg->Last_Outcome().status, gw::TBootStatus::UpdaterEnded);
     EXPECT_TRUE(fs::exists(dir + "/seen.xml"));
 

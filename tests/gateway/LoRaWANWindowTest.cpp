@@ -16,6 +16,8 @@
 #include "TestHelpers.h"
 #include "gateway/LoRaWANFile.h"
 #include "platform/Application.h"
+#include "platform/Bitmap.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 #include "shell/Comon.h"
@@ -1149,6 +1151,170 @@ TEST_F(LoRaWANWindow, HeadersAndFullKeysFitAndReadOnlyKeysShowIt) {
         for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(&Up()), static_cast<TExtStringGrid*>(&Down())})
             for (int c = 1; c < g->ColCount(); ++c)
                 EXPECT_LT(g->CellTextWidth(c, 0), g->ColWidths(c)) << "rule header " << c;
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
+// A paste into a cell being edited follows the column's rules as typed keys
+// do: copied rows, a text beyond the cell's length or with a character the
+// column does not take are refused whole, with the warning sound; a value
+// that fits goes in as it stands.
+TEST_F(LoRaWANWindow, PasteIntoAnEditedCellFollowsTheColumnsRules) {
+    std::string copiedRows;
+    for (int r = 10; r < 40; ++r)
+        copiedRows += "00000000000000" + std::to_string(r) + "\t0000000000000001\tdevice " + std::to_string(r) + "\t" +
+                      ABP + "\t" + std::string(32, '0') + "\r\n";
+    const struct {
+        const char* name;
+        int col;
+        std::string clip;
+        std::string cell;  // empty: refused
+    } cases[] = {
+        {"30 copied rows into the Device EUI", 2, copiedRows, ""},
+        {"one copied EUI with its line end", 2, "70B3D57ED0001234\r\n", "70B3D57ED0001234"},
+        {"lower-case digits", 3, "70b3d57ed0001234", "70b3d57ed0001234"},
+        {"an EUI one digit too long", 2, "70B3D57ED00012345", ""},
+        {"a character that is no digit", 2, "70B3D57ED000123G", ""},
+        {"blanks inside an EUI", 2, "70B3 D57E", ""},
+        {"a device address", 9, "26011BDA", "26011BDA"},
+        {"a key one digit too long", 6, std::string(33, 'A'), ""},
+        {"a whole key", 7, std::string(32, 'f'), std::string(32, 'f')},
+        {"a name in other scripts", 4, "Pompe \xC3\xA9 \xE2\x82\xAC \xCE\xA9", "Pompe \xC3\xA9 \xE2\x82\xAC \xCE\xA9"},
+        {"a name over two lines", 4, "Line 1\r\nLine 2", ""},
+        {"two cells into the mnemonic", 13, "a\tb", ""},
+    };
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        TExtStringGrid& g = Devices();
+        for (const auto& c : cases) {
+            g.SetCells(c.col, 1, "");
+            Focus(g);
+            g.SetRow(1);
+            g.SetCol(c.col);
+            // Opened by typing, the typed character taken back: an empty editor.
+            test::TypeText(g, "0");
+            ASSERT_TRUE(g.EditMode()) << c.name;
+            TControl& editor = *g.InplaceEditor();
+            test::SendKey(editor, VK_BACK);
+            Clipboard().SetAsText(c.clip);
+            const int beeps = test::BeepCount();
+            test::SendKey(editor, 'V', ssCtrl);
+            EXPECT_EQ(test::BeepCount() - beeps, c.cell.empty() ? 1 : 0) << c.name;
+            test::SendKey(editor, VK_RETURN);
+            EXPECT_EQ(g.Cells(c.col, 1), c.cell) << c.name;
+        }
+        // Typed keys follow the same rule: no letter beyond F, no 17th digit.
+        TypeCell(g, 2, 1, "0011223344556677");
+        g.SetCol(2);
+        test::SendKey(g, VK_F2);
+        ASSERT_TRUE(g.EditMode());
+        test::SendKey(*g.InplaceEditor(), VK_END);
+        const int beeps = test::BeepCount();
+        test::TypeText(*g.InplaceEditor(), "g");
+        EXPECT_EQ(test::BeepCount() - beeps, 1);
+        test::TypeText(*g.InplaceEditor(), "8");
+        test::SendKey(*g.InplaceEditor(), VK_RETURN);
+        EXPECT_EQ(g.Cells(2, 1), "0011223344556677");
+        // Nor does Ctrl+Enter break a name into lines.
+        TypeCell(g, 4, 1, "Boiler");
+        g.SetCol(4);
+        test::SendKey(g, VK_F2);
+        test::SendKey(*g.InplaceEditor(), VK_END);
+        test::SendKey(*g.InplaceEditor(), VK_RETURN, ssCtrl);
+        test::TypeText(*g.InplaceEditor(), " room");
+        test::SendKey(*g.InplaceEditor(), VK_RETURN);
+        EXPECT_EQ(g.Cells(4, 1), "Boiler room");
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
+// A list column shows its longest entry whole: as painted, the text of
+// every entry ends inside its cell, short of the cell's right edge.
+TEST_F(LoRaWANWindow, ListColumnsShowTheirEntriesWhole) {
+    WriteLoRaWAN(gwtest::LoRaWANFile(Device({{"DeviceEUI", "00000000000000A1"}, {"RX2Datarate", "SF12BW125"}}) +
+                                     Device({{"DeviceEUI", "00000000000000A2"}, {"ActivationMethod", OTAA}})));
+    const struct {
+        int col, row;
+        const char* text;
+    } cases[] = {{5, 1, ABP}, {5, 2, OTAA}, {12, 1, "SF12BW125"}};
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        TExtStringGrid& g = Devices();
+        for (const auto& c : cases) {
+            ASSERT_EQ(g.Cells(c.col, c.row), c.text);
+            g.SetLeftCol(c.col - 1);
+            test::ProcessEvents();
+            const TRect rc = g.GridCellRect(c.col, c.row);
+            ASSERT_LT(rc.Left, rc.Right);
+            const test::TPicture shown = test::PictureOf(g);
+            int firstInk = -1, lastInk = -1;  // the text's leftmost and rightmost pixels
+            for (int x = rc.Left; x < rc.Right - 1; ++x)
+                for (int y = rc.Top + 1; y < rc.Bottom - 1; ++y) {
+                    const test::TRgb p = shown.At(x, y);
+                    if (p.R + p.G + p.B >= 300) continue;
+                    if (firstInk < 0) firstInk = x;
+                    lastInk = x;
+                }
+            ASSERT_GE(lastInk, rc.Left) << c.text << ": nothing painted";
+            // The whole text on its line: about as wide as it measures (its
+            // first and last strokes may be faint), and short of the cell's edge.
+            TBitmap measure(1, 1);
+            measure.Canvas().Font().Assign(g.Font());
+            EXPECT_GE(lastInk - firstInk + 6, measure.Canvas().TextWidth(c.text)) << c.text << " is not shown whole";
+            EXPECT_LT(lastInk, rc.Right - 8) << c.text << " is cut at the cell's edge";
+        }
+        test::ClickAt(*dlg->Btn_Cancel);
+    });
+}
+
+// A screen reader walks the device list and the rule tables as tables:
+// headers, the text of each cell, the check boxes' states, and the current
+// cell as the keys move it.
+TEST_F(LoRaWANWindow, TablesReadAsTablesByAScreenReader) {
+    WriteLoRaWAN(gwtest::LoRaWANFile(
+        Device({{"DeviceEUI", "00000000000000A1"}, {"DeviceName", "Pompe \xC3\xA9\xE2\x82\xAC"}},
+               UpRule({{"Enable", "N"}, {"Mnemonic", "level"}})) +
+        Device({{"DeviceEUI", "00000000000000A2"}, {"Enable", "N"}, {"ActivationMethod", OTAA}})));
+    test::TScriptedUi ui;
+    Open(ui, [&] {
+        test::TAccessibleListener listener;
+        const test::TAccessibleTableView devices = test::AccessibleTableOf(Devices());
+        ASSERT_TRUE(devices.IsTable);
+        EXPECT_EQ(devices.Rows, 1000);
+        EXPECT_EQ(devices.Cols, 14);
+        ASSERT_EQ(devices.ColumnHeaders.size(), 14u);
+        EXPECT_EQ(devices.ColumnHeaders[2], "Device EUI");
+        EXPECT_EQ(devices.ColumnHeaders[5], "Activation Method");
+        EXPECT_EQ(test::AccessibleRowHeaderOf(Devices(), 1), "2");
+        EXPECT_EQ(test::AccessibleCellOf(Devices(), 4, 0).Name, "Pompe \xC3\xA9\xE2\x82\xAC");
+        EXPECT_EQ(test::AccessibleCellOf(Devices(), 5, 1).Name, OTAA);
+        const test::TAccessibleCellView on = test::AccessibleCellOf(Devices(), 1, 0);
+        const test::TAccessibleCellView off = test::AccessibleCellOf(Devices(), 1, 1);
+        EXPECT_EQ(on.Role, "check box");
+        EXPECT_TRUE(on.Checkable && on.Checked);
+        EXPECT_TRUE(off.Checkable && !off.Checked);
+
+        // The focus starts in the device list: its current cell is the one read.
+        EXPECT_TRUE(devices.FocusChild.Valid);
+        EXPECT_EQ(devices.FocusChild.Row, 0);
+        test::SendKey(Devices(), VK_RIGHT);
+        test::SendKey(Devices(), VK_DOWN);
+        ASSERT_EQ(listener.Focused().size(), 2u);
+        EXPECT_EQ(listener.Focused()[0].Name, "00000000000000A1");
+        EXPECT_EQ(listener.Focused()[1].Name, "00000000000000A2");
+        EXPECT_EQ(listener.Focused()[1].Description, "Device EUI");
+
+        // The rule tables of the first device, with their "Y"/"N" boxes.
+        ClickCell(Devices(), 2, 1);
+        const test::TAccessibleTableView up = test::AccessibleTableOf(Up());
+        ASSERT_TRUE(up.IsTable);
+        EXPECT_EQ(up.Rows, 1024);
+        EXPECT_EQ(up.ColumnHeaders[10], "Mnemonic");
+        const test::TAccessibleCellView enable = test::AccessibleCellOf(Up(), 1, 0);
+        EXPECT_TRUE(enable.Checkable);
+        EXPECT_FALSE(enable.Checked);
+        EXPECT_TRUE(test::AccessibleCellOf(Up(), 1, 1).Checked);  // an empty row's Enable is "Y"
+        EXPECT_EQ(test::AccessibleCellOf(Up(), 10, 0).Name, "level");
         test::ClickAt(*dlg->Btn_Cancel);
     });
 }

@@ -13,6 +13,7 @@
 #include "GatewayTestSupport.h"
 #include "gateway/ParGenFile.h"
 #include "platform/Application.h"
+#include "platform/Clipboard.h"
 #include "platform/Messages.h"
 #include "platform/TestHooks.h"
 #include "platform/XmlDom.h"
@@ -286,6 +287,123 @@ TEST_F(ParGenWindow, DataCheckShowsTheFirstFaultsTextAndKeepsTheFile) {
             EXPECT_EQ(Stored(c.key), c.value) << c.name;
             EXPECT_EQ(Stored("Eth_Conn_Device_Name"), "before") << c.name;
         }
+    }
+}
+
+// After the error box the user is taken to the field it names, its text
+// selected, so the correction is typed straight over the wrong value.
+TEST_F(ParGenWindow, FailedCheckPutsTheFocusInTheFieldItNames) {
+    const struct {
+        const char* name;
+        std::function<void(ParGenWindow&)> edit;
+        const char* field;
+        const char* wrong;  // what the field holds; empty for a list
+    } cases[] = {
+        {"primary DNS",
+         [](ParGenWindow& t) {
+             t.Toggle(t.Box("CB_EthConn_Enable_DNS"));
+             t.Retype("E_EthConn_Pri_DNS_IP3", "300");
+         },
+         "E_EthConn_Pri_DNS_IP3", "300"},
+        {"diagnostic position", [](ParGenWindow& t) { t.Retype("E_LoRaWAN_Diag_Pos", "1537"); },
+         "E_LoRaWAN_Diag_Pos", "1537"},
+        {"subnet mask", [](ParGenWindow& t) { t.Retype("E_EtherNetIP_SM4", "256"); }, "E_EtherNetIP_SM4", "256"},
+        {"gateway", [](ParGenWindow& t) {
+             t.Toggle(t.Box("CB_EtherNetIP_GAT"));
+             t.Retype("E_EtherNetIP_GAT1", "x");
+         },
+         "E_EtherNetIP_GAT1", "x"},
+        {"output bytes", [](ParGenWindow& t) { t.Retype("E_EtherNetIP_NByte_Out", "497"); },
+         "E_EtherNetIP_NByte_Out", "497"},
+        {"network type", [](ParGenWindow& t) { t.List("CB_LoRaWAN_Network_Type").SetItemIndex(-1); },
+         "CB_LoRaWAN_Network_Type", ""},
+    };
+    for (const auto& c : cases) {
+        test::TScriptedUi ui;
+        TWinControl* focused = nullptr;
+        std::string selected, retyped;
+        Open(ui, [&] {
+            c.edit(*this);
+            test::ClickAt(*dlg->Btn_OK);
+            test::ProcessEvents();
+            focused = dlg->ActiveControl();
+            if (*c.wrong != '\0') {
+                TEdit& e = Edit(c.field);
+                selected = e.Text().substr(static_cast<size_t>(e.SelStart()), static_cast<size_t>(e.SelLength()));
+                test::TypeText(Edit(c.field), "12");
+                retyped = Edit(c.field).Text();
+            }
+            test::ClickAt(*dlg->Btn_Cancel);
+        });
+        ASSERT_FALSE(ui.Boxes().empty()) << c.name;
+        EXPECT_EQ(ui.Boxes()[0].Type, mtError) << c.name;
+        EXPECT_EQ(focused, &dlg->Ctl<TWinControl>(c.field)) << c.name;
+        if (*c.wrong != '\0') {
+            EXPECT_EQ(selected, c.wrong) << c.name;
+            EXPECT_EQ(retyped, "12") << c.name;
+        }
+    }
+}
+
+// A paste goes into the window's edits as typing it would: an address
+// runs on across its octets, "." moving on; what typing would drop or what
+// the edit cannot hold is refused whole, with the warning sound.
+TEST_F(ParGenWindow, PasteGoesInAsTypedOrNotAtAll) {
+    const std::vector<std::string> address = {"E_EtherNetIP_IP1", "E_EtherNetIP_IP2", "E_EtherNetIP_IP3",
+                                              "E_EtherNetIP_IP4", "E_EtherNetIP_SM1", "E_EtherNetIP_SM2"};
+    const struct {
+        const char* name;
+        const char* into;
+        std::string clip;
+        std::vector<std::pair<std::string, std::string>> texts;  // empty: refused, nothing changed
+        const char* focus = "";
+    } cases[] = {
+        {"a whole address into the first octet", "E_EtherNetIP_IP1", "10.1.2.3\r\n",
+         {{"E_EtherNetIP_IP1", "10"}, {"E_EtherNetIP_IP2", "1"}, {"E_EtherNetIP_IP3", "2"},
+          {"E_EtherNetIP_IP4", "3"}, {"E_EtherNetIP_SM1", "0"}},
+         "E_EtherNetIP_IP4"},
+        {"an address running on into the mask", "E_EtherNetIP_IP3", "2.3.255.254",
+         {{"E_EtherNetIP_IP2", "0"}, {"E_EtherNetIP_IP3", "2"}, {"E_EtherNetIP_IP4", "3"},
+          {"E_EtherNetIP_SM1", "255"}, {"E_EtherNetIP_SM2", "254"}},
+         "E_EtherNetIP_SM2"},
+        {"more numbers than octets are left", "E_EtherNetIP_GAT3", "1.2.3", {}},
+        {"the primary DNS runs on into the secondary", "E_EthConn_Pri_DNS_IP3", "8.8.4.4",
+         {{"E_EthConn_Pri_DNS_IP3", "8"}, {"E_EthConn_Pri_DNS_IP4", "8"}, {"E_EthConn_Sec_DNS_IP1", "4"},
+          {"E_EthConn_Sec_DNS_IP2", "4"}},
+         "E_EthConn_Sec_DNS_IP2"},
+        {"a name in other scripts", "E_EthConn_Device_Name", "Gateway \xC3\xA9 \xE2\x82\xAC \xCE\xA9",
+         {{"E_EthConn_Device_Name", "Gateway \xC3\xA9 \xE2\x82\xAC \xCE\xA9"}}},
+        {"a name longer than 31 characters", "E_EthConn_Device_Name", std::string(32, 'n'), {}},
+        {"a name over two lines", "E_EthConn_Device_Name", "one\r\ntwo", {}},
+        {"a number with a tab", "E_EtherNetIP_NByte_In", "12\t", {}},
+    };
+    for (const auto& c : cases) {
+        test::TScriptedUi ui;
+        Open(ui, [&] {
+            // Every octet starts at "0", the name empty.
+            for (const auto& name : address) Edit(name).SetText("0");
+            for (const char* n : {"E_EthConn_Pri_DNS_IP3", "E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1",
+                                  "E_EthConn_Sec_DNS_IP2", "E_EtherNetIP_GAT3", "E_EtherNetIP_GAT4"})
+                Edit(n).SetText("0");
+            Edit("E_EthConn_Device_Name").SetText("");
+            Edit("E_EtherNetIP_NByte_In").SetText("");
+            TEdit& into = Edit(c.into);
+            into.SetFocus();
+            test::ProcessEvents();
+            into.SelectAll();
+            Clipboard().SetAsText(c.clip);
+            const int beeps = test::BeepCount();
+            test::SendKey(into, 'V', ssCtrl);
+            EXPECT_EQ(test::BeepCount() - beeps, c.texts.empty() ? 1 : 0) << c.name;
+            if (c.texts.empty()) {
+                const bool octet = std::string(c.into).find("_IP") != std::string::npos ||
+                                   std::string(c.into).find("_GAT") != std::string::npos;
+                EXPECT_EQ(into.Text(), octet ? "0" : "") << c.name;
+            }
+            for (const auto& [field, text] : c.texts) EXPECT_EQ(Edit(field).Text(), text) << c.name << " " << field;
+            if (*c.focus != '\0') EXPECT_EQ(dlg->ActiveControl(), &Edit(c.focus)) << c.name;
+            test::ClickAt(*dlg->Btn_Cancel);
+        });
     }
 }
 

@@ -178,20 +178,30 @@ namespace {
 TEST_F(GridEditChars, PasteIsCheckedAsAWhole) {
     DecimalSeparator sep('.');
     grid->SetValidChars("01");
+    // No key types a line break into this grid's cells.
+    grid->Navigation().SetAllowCtrlEnter(false);
     const struct {
         TEditorType kind;
         const char* clip;
         const char* cell;
+        bool refused;  // with the warning sound, the editor left as it was
     } cases[] = {
-        {edPositiveNumeric, "-5", ""},
-        {edPositiveNumeric, "12", "12"},
-        {edNumeric, "-12", "-12"},
-        {edNumeric, "1x", ""},
-        {edFloat, "1.5e3", ""},
-        {edFloat, "-1.5", "-1.5"},
-        {edUpperCase, "abc", "ABC"},
-        {edValidChars, "012", ""},
-        {edNormal, "12\r\n", "12"},
+        {edPositiveNumeric, "-5", "", true},
+        {edPositiveNumeric, "12", "12", false},
+        {edNumeric, "-12", "-12", false},
+        {edNumeric, "1x", "", true},
+        {edFloat, "1.5e3", "", true},
+        {edFloat, "-1.5", "-1.5", false},
+        {edUpperCase, "abc", "ABC", false},
+        {edValidChars, "012", "", true},
+        {edNormal, "12\r\n", "12", false},
+        {edNormal, "12\n", "12", false},
+        {edNormal, "Caf\xC3\xA9 \xE2\x82\xAC \xCE\xA9", "Caf\xC3\xA9 \xE2\x82\xAC \xCE\xA9", false},
+        // Copied rows: tabs and line breaks no key types into one cell.
+        {edNormal, "a\tb\r\nc\td\r\n", "", true},
+        {edNormal, "a\r\nb", "", true},
+        {edNormal, "a\tb", "", true},
+        {edUpperCase, "ab\ncd", "", true},
     };
     for (const auto& c : cases) {
         kind = c.kind;
@@ -200,9 +210,38 @@ TEST_F(GridEditChars, PasteIsCheckedAsAWhole) {
         Select(2, 2);
         Select(1, 1);
         pt::SendKey(*grid, plat::VK_F2);
+        const int beeps = pt::BeepCount();
         pt::SendKey(*grid->InplaceEditor(), 'V', plat::ssCtrl);
+        EXPECT_EQ(pt::BeepCount() - beeps, c.refused ? 1 : 0) << c.kind << " " << c.clip;
         pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
         EXPECT_EQ(grid->Cells(1, 1), c.cell) << c.kind << " " << c.clip;
+    }
+}
+
+// Beyond the grid's length limit a paste is refused whole, never cut.
+TEST_F(GridEditChars, PasteBeyondTheLengthLimitIsRefusedWhole) {
+    grid->SetMaxEditLength(8);
+    const struct {
+        const char* start;
+        const char* clip;
+        const char* cell;
+    } cases[] = {
+        {"", "12345678", "12345678"},
+        {"", "123456789", ""},
+        {"1234", "56789", "1234"},
+        {"1234", "5678", "12345678"},
+    };
+    for (const auto& c : cases) {
+        kind = edNormal;
+        plat::Clipboard().SetAsText(c.clip);
+        grid->SetCells(1, 1, c.start);
+        Select(2, 2);
+        Select(1, 1);
+        pt::SendKey(*grid, plat::VK_F2);
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_END);
+        pt::SendKey(*grid->InplaceEditor(), 'V', plat::ssCtrl);
+        pt::SendKey(*grid->InplaceEditor(), plat::VK_RETURN);
+        EXPECT_EQ(grid->Cells(1, 1), c.cell) << c.start << "+" << c.clip;
     }
 }
 

@@ -243,6 +243,34 @@ TEST_F(GridTextLines, CellGrowsWithTheTextWhileTyping) {
     }
 }
 
+// An editor that shows lines takes pasted line breaks; a one-line editor
+// refuses the whole paste with the warning sound instead of taking the
+// lines into one line. A tab goes into neither.
+TEST_F(GridTextLines, PastedLineBreaksOnlyWhereTheEditorShowsLines) {
+    const struct {
+        bool wrap;
+        const char* clip;
+        const char* cell;
+    } cases[] = {
+        {true, "one\r\ntwo", "one\r\ntwo"},
+        {false, "one\r\ntwo", ""},
+        {true, "one\ttwo", ""},
+        {true, "one\r\n", "one"},
+    };
+    for (const auto& c : cases) {
+        grid->SetWordWrap(c.wrap);
+        plat::Clipboard().SetAsText(c.clip);
+        Play("", {});
+        ASSERT_TRUE(grid->EditMode());
+        const int beeps = pt::BeepCount();
+        pt::SendKey(*grid->InplaceEditor(), 'V', plat::ssCtrl);
+        const bool refused = *c.cell == '\0';
+        EXPECT_EQ(pt::BeepCount() - beeps, refused ? 1 : 0) << c.wrap << " " << c.clip;
+        Leave();
+        EXPECT_EQ(grid->Cells(2, 2), c.cell) << c.wrap << " " << c.clip;
+    }
+}
+
 TEST_F(GridTextLines, PasteEventsMayChangeOrRefuseTheTextAndHearTheResult) {
     const struct {
         const char* name;

@@ -221,6 +221,36 @@ TEST_F(DialogTest, ApplicationMessageBoxFlags) {
     }
 }
 
+// A real box, as the user meets it over a window: owned by that window, a
+// fixed size, a close button and no minimise or maximise button; closing it
+// by the frame answers as Escape would.
+TEST_F(DialogTest, RealBoxIsAFixedDialogOfItsWindowWithOnlyAClose) {
+    const struct {
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+        TModalResult closed;
+    } cases[] = {
+        {mtError, mbOK, mrOk},
+        {mtConfirmation, mbYesNo, mrNo},
+        {mtWarning, mbYesNoCancel, mrCancel},
+    };
+    dlg->Show();
+    for (const auto& c : cases) {
+        dlg->SetFocus();
+        test::ProcessEvents();
+        TModalResult answer = mrNone;
+        const test::TBoxFrame frame =
+            test::CloseRealBox([&] { answer = MessageDlg("Error! Name is empty \u20ac", c.type, c.buttons); });
+        ASSERT_TRUE(frame.Shown) << c.buttons;
+        EXPECT_TRUE(frame.CloseButton) << c.buttons;
+        EXPECT_FALSE(frame.MinimizeButton) << c.buttons;
+        EXPECT_FALSE(frame.MaximizeButton) << c.buttons;
+        EXPECT_TRUE(frame.FixedSize) << c.buttons;
+        EXPECT_EQ(frame.Owner, dlg.get()) << c.buttons;
+        EXPECT_EQ(answer, c.closed) << c.buttons;
+    }
+}
+
 // An error escaping a click handler ends that command with an error box
 // showing its message; the window goes on.
 TEST_F(DialogTest, ErrorInAHandlerShowsItsMessage) {

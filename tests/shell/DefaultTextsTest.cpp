@@ -115,7 +115,10 @@ TEST(DefaultTexts, QuotedTextsAreExact) {
         {1600, "Update Device by Serial"},
         {1637, "Error!!! Check the Ip Address"},
         {1638, "Error!!! The updater ended with the error code %d"},
-        {1641, " "},
+        {1641, "Updating the device..."},
+        {1643, "The updater is still running after %d seconds. It goes on by itself: wait until it has ended "
+               "before you switch the device off."},
+        {1644, " "},
         // LoRaWAN window and its questions kept in another block
         {3346, "Are you sure to delete the Row number %d in Devices List Grid?"},
         {5400, "LoRaWAN Gateway Access"},

@@ -21,15 +21,21 @@ TEST_F(NewProjectWindow, OkCreatesTheFolderOrRefusesWithItsText) {
         const char* name;
         const char* typed;
         int refusal;  // 0: created
+        const char* created = "";  // the folder made, when it is not as typed
     } cases[] = {
         {"empty", "", 107},
         {"existing folder", "Plant", 106},
         {"existing folder in other case", "PLANT", 106},
+        {"existing folder with blanks around", "  Plant ", 106},
         {"existing file", "notes", 105},
         {"path separator", "a/b", 105},
         {"parent folder", "..", 105},
+        {"hidden, never listed again", ".hidden", 105},
+        {"hidden after blanks", " ..more", 105},
+        {"ends in a dot", "Line 3.", 105},
         {"new name", "Line 2", 0},
-        {"blanks kept as typed", " Spaced ", 0},
+        {"blanks around are dropped", " Spaced ", 0, "Spaced"},
+        {"non-ASCII", "Station \xC3\xA9\xE2\x82\xAC\xCE\xA9", 0},
     };
     for (const auto& c : cases) {
         UseProgramFolder("new_project");
@@ -55,9 +61,13 @@ TEST_F(NewProjectWindow, OkCreatesTheFolderOrRefusesWithItsText) {
         } else {
             EXPECT_EQ(result, mrOk) << c.name;
             EXPECT_TRUE(ui.Boxes().empty()) << c.name;
-            const std::string folder = shell::Projects_Dir + "/" + c.typed;
+            const std::string name = *c.created != '\0' ? c.created : c.typed;
+            const std::string folder = shell::Projects_Dir + "/" + name;
             EXPECT_TRUE(fs::is_directory(folder + "/bin")) << c.name;
-            EXPECT_EQ(shell::Conf_Name, c.typed) << c.name;
+            EXPECT_EQ(shell::Conf_Name, name) << c.name;
+            // Nothing else appeared beside it: the typed name made no folder.
+            EXPECT_EQ(std::distance(fs::directory_iterator(shell::Projects_Dir), fs::directory_iterator()), 3)
+                << c.name;
             EXPECT_EQ(shell::Conf_Path, folder) << c.name;
             EXPECT_EQ(shell::ParGen_File, folder + "/ParGen.xml") << c.name;
         }

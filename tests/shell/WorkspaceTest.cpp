@@ -110,6 +110,13 @@ TEST(NewProject, NamesRefusedOrCreated) {
         {"star", "a*b", 105},
         {"tab", "a\tb", 105},
         {"line break", "a\nb", 105},
+        {"leading dot, never listed", ".hidden", 105},
+        {"dots only", "...", 105},
+        {"leading dot after blanks", "  .x", 105},
+        {"trailing dot", "Plant 2.", 105},
+        {"trailing dot before blanks", "Plant 2. ", 105},
+        {"not UTF-8", "Caf\xE9", 105},
+        {"cut UTF-8", "Caff\xC3", 105},
     };
     for (const auto& c : cases) {
         const std::string root = MakeProjects("new_refused");
@@ -127,8 +134,18 @@ TEST(NewProject, NamesRefusedOrCreated) {
 
 TEST(NewProject, CreatesFolderWithBinAndOpensIt) {
     MakeProjects("new_created");
-    for (const std::string name : {"New Plant", " lead and trail ", "Caff\xC3\xA8", "v1.2"}) {
-        EXPECT_EQ(shell::Create_New_Project(name), 0) << name;
+    const struct {
+        std::string typed;
+        std::string name;
+    } cases[] = {
+        {"New Plant", "New Plant"},
+        {" lead and trail ", "lead and trail"},
+        {"\tTabbed", "Tabbed"},
+        {"Caff\xC3\xA8 \xE2\x82\xAC", "Caff\xC3\xA8 \xE2\x82\xAC"},
+        {"v1.2", "v1.2"},
+    };
+    for (const auto& [typed, name] : cases) {
+        EXPECT_EQ(shell::Create_New_Project(typed), 0) << name;
         const std::string folder = shell::Projects_Dir + "/" + name;
         EXPECT_TRUE(fs::is_directory(folder)) << name;
         EXPECT_TRUE(fs::is_directory(folder + "/bin")) << name;
